@@ -1,0 +1,477 @@
+// The configuration file "fablet.conf": the 19 setting slots (the first
+// value stored wins), reading and tokenising the file, the built-in
+// defaults, the browser look-up and the default file written on a first run.
+#include "config.h"
+#include "platform.h"
+#include "startup.h"
+#include "text.h"
+
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <initializer_list>
+
+char *conf[NCONF];
+int browser_timeout = 100;
+
+static const char *const DEFAULT_BROWSER = "xdg-open";
+static const char *const CONF_NAME = "fablet.conf";
+static const char *const USER_DIR = "fablet";
+
+static int browser_default;  // a BROWSER DEFAULT line has been read
+
+// The default file, line by line; an empty entry ends the list.
+const char *const cftext[] = {
+    "##################### Config file for Fablet games ####################\r\n",
+    "#\r\n",
+    "# The values given below are the defaults that a game uses when this\r\n",
+    "# file does not set them. Options given on the command line override\r\n",
+    "# the settings of this file.\r\n",
+    "#\r\n",
+    "# The game is shown in your default web browser. Another browser may\r\n",
+    "# be named by the full path of its program; quote the path when it\r\n",
+    "# contains spaces, as in this example:\r\n",
+    "#\r\n",
+    "#  BROWSER WINDOWS \"/opt/Web Browser/bin/browser\"\r\n",
+    "#\r\n",
+    "#\r\n",
+    "   BROWSER DEFAULT               # Use my default browser\r\n",
+    "#\r\n",
+    "# Colours may be given by name (black, red, navy ...) or as hex RGB\r\n",
+    "# codes. An RGB code must be prefixed with a backslash or quoted, as\r\n",
+    "# otherwise its # would start a comment.\r\n",
+    "# COLOR is accepted as well as COLOUR.\r\n",
+    "#\r\n",
+    "   COLOUR BACKGROUND  \\#d0e0ff   # Pale blue is the default background\r\n",
+    "   COLOUR TEXT           black   # Default output text colour\r\n",
+    "   COLOUR PROMPT           red   # Make prompt lines red\r\n",
+    "   COLOUR SURROUND    \"#222222\"  # Dark grey default for surround\r\n",
+    "#\r\n",
+    "# SHOW BUTTON says whether the page has a button that submits the\r\n",
+    "# command typed.\r\n",
+    "# SHOW COMPACT sets how blank lines of the output are suppressed:\r\n",
+    "# None keeps them all, Some drops some of them, All drops them all,\r\n",
+    "# and Default accepts whatever the game defaults to.\r\n",
+    "# SHOW HISTORY sets how many of the last commands and responses the\r\n",
+    "# page keeps (at most 2000).\r\n",
+    "#\r\n",
+    "   SHOW BORDER   Yes             # Show the command area border\r\n",
+    "   SHOW BUTTON   Yes             # Show the submit button\r\n",
+    "   SHOW COMPACT  Default         # Accept whatever the game defaults to\r\n",
+    "   SHOW HISTORY  200             # Show up to 200 last commands and responses\r\n",
+    "   SHOW WIDTH    700             # Set display area width to 700 pixels\r\n",
+    "#\r\n",
+    "# The log of a game may be OFF, NO, NONE, WRITE or APPEND. WRITE and\r\n",
+    "# APPEND may be followed by the name of a file or of a directory;\r\n",
+    "# WRITE starts the log afresh and APPEND adds to it. By default the\r\n",
+    "# log is named after the game and kept in the game's own directory\r\n",
+    "# under the fablet directory of your home directory, for example\r\n",
+    "# ~/fablet/zendry/zendry.log\r\n",
+    "#\r\n",
+    "   LOGFILE NONE                  # No logfile\r\n",
+    "#\r\n",
+    "# If the browser is slow to show the game, or the game seems to stop\r\n",
+    "# responding, try larger TIMEOUT values: INVOCATION is the time the\r\n",
+    "# browser may take to start, KEEPALIVE the interval between the page's\r\n",
+    "# pings, and GRACETIME the time allowed for a late ping.\r\n",
+    "#\r\n",
+    "   TIMEOUT INVOCATION  45        # Up to 45 seconds to fully invoke browser\r\n",
+    "   TIMEOUT KEEPALIVE    2        # Keep-alive pings every 2 seconds\r\n",
+    "   TIMEOUT GRACETIME    2        # Grace time for delayed pings\r\n",
+    "#\r\n",
+    "# Layout of the text in a console window (when no browser is used).\r\n",
+    "# JUSTIFY may be Yes, No or Default.\r\n",
+    "#\r\n",
+    "   LAYOUT JUSTIFY DEFAULT        # Accept game's default\r\n",
+    "   LAYOUT MARGIN        1        # Left and right text margin\r\n",
+    "   LAYOUT WIDTH        80        # Console window width in columns\r\n",
+    "   LAYOUT HEIGHT       24        # Console window height in lines\r\n",
+    "#\r\n",
+    "############################# End of file #############################\r\n",
+    "",
+};
+
+// Decimal conversion in the manner of atoi (leading blanks, a sign, digits
+// up to the first non-digit), clamped to the int range instead of
+// overflowing.
+long clamp_atol(const char *s) {
+    while (isspace((unsigned char)*s)) s++;
+    bool negative = false;
+    if (*s == '+' || *s == '-') negative = *s++ == '-';
+    long long v = 0;
+    for (; isdigit((unsigned char)*s); s++)
+        if (v <= INT_MAX) v = v * 10 + (*s - '0');
+    if (negative) v = -v;
+    if (v > INT_MAX) v = INT_MAX;
+    if (v < INT_MIN) v = INT_MIN;
+    return long(v);
+}
+
+// True when s holds digits where clamp_atol reads them.
+static bool is_number(const char *s) {
+    while (isspace((unsigned char)*s)) s++;
+    if (*s == '+' || *s == '-') s++;
+    return isdigit((unsigned char)*s);
+}
+
+static void raise(char *s) {
+    for (; s && *s; s++) *s = char(toupper((unsigned char)*s));
+}
+
+static void lower(char *s) {
+    for (; s && *s; s++) *s = char(tolower((unsigned char)*s));
+}
+
+static bool begins(const char *s, const char *prefix) {
+    return strncmp(s, prefix, strlen(prefix)) == 0;
+}
+
+void store_conf(int slot, const char *text) {
+    if (conf[slot]) return;
+    size_t len = strlen(text);
+    if (*text == '\\') {
+        text++;
+        len--;
+    } else if (*text == '\'') {
+        text++;
+        len--;
+        if (len > 0 && text[len - 1] == '\'') len--;
+    }
+    char *copy = (char *)orvalloc(int(len + 1));
+    memcpy(copy, text, len);
+    copy[len] = 0;
+    conf[slot] = copy;
+}
+
+void handle_token(char kind, int slot, const char *text, int limit, int *out) {
+    if (conf[slot]) return;
+    switch (kind) {
+    case 'p':
+    case 'n': {
+        if (!is_number(text)) return;
+        long v = clamp_atol(text);
+        if (kind == 'p' ? v <= 0 : v < 0) return;
+        if (limit > 0 && v > limit) v = limit;
+        if (limit < 0 && v < -long(limit)) v = -long(limit);
+        if (out) *out = int(v);
+        char num[16];
+        snprintf(num, sizeof num, "%ld", v);
+        store_conf(slot, num);
+        break;
+    }
+    case 'b': {
+        int yes;
+        if (*text && strchr("T1Y", *text))
+            yes = 1;
+        else if (begins(text, "ON"))
+            yes = 1;
+        else if (*text && strchr("F0N", *text))
+            yes = 0;
+        else if (begins(text, "OF"))
+            yes = 0;
+        else
+            return;
+        if (out) *out = yes;
+        store_conf(slot, yes ? "Y" : "N");
+        break;
+    }
+    case 'c': {
+        int level;
+        char c = *text;
+        if (!c)
+            return;
+        else if (strchr("NF0", c))
+            level = 0;
+        else if (strchr("PS1", c))
+            level = 1;
+        else if (strchr("YTA2", c))
+            level = 2;
+        else if (strchr("D?", c)) {
+            level = out ? *out : 0;
+            if (level < 0) level = 0;
+            if (level > 2) level = 2;
+        } else
+            return;
+        if (out) *out = level;
+        char digit[2] = {char('0' + level), 0};
+        store_conf(slot, digit);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void parse_line(char *line, char **t1, char **t2, char **t3) {
+    char **tokens[3] = {t1, t2, t3};
+    for (char **t : tokens) *t = nullptr;
+    char *p = line;
+    for (int n = 0; n < 3;) {
+        while (*p == ' ' || *p == '\t') p++;
+        if (!*p || *p == '\n' || *p == '#') return;
+        char *start;
+        if (*p == '"' || *p == '\'') {
+            char quote = *p++;
+            start = p;
+            while (*p && *p != '\n' && *p != quote) p++;
+        } else {
+            if (*p == '\\') p++;
+            start = p;
+            if (*p) p++;  // the first character belongs to the token, even a "#"
+            while (*p && *p != ' ' && *p != '\t' && *p != '#' && *p != '\n') p++;
+        }
+        *tokens[n++] = start;
+        // The end of the line ends the scan; any other end is cut and passed.
+        if (!*p) return;
+        *p++ = 0;
+    }
+}
+
+// Chooses the log named by a LOG line's optional path.
+static void choose_log(const char *path) {
+    if (!path) {
+        snprintf(log_path, 4095, "%s.log", GAME_NAME);
+    } else if (path_exists(path)) {
+        if (is_directory(path))
+            snprintf(log_path, 4095, "%s%c%s.log", path, PATH_SEP, GAME_NAME);
+        else if (is_regular_file(path))
+            snprintf(log_path, 4095, "%s", path);
+        else
+            conf[CONF_LOG][0] = 'N';
+    } else {
+        const char *sep = strrchr(path, PATH_SEP);
+        if (!sep) {
+            snprintf(log_path, 4095, "%s", path);
+            return;
+        }
+        char parent[4096];
+        snprintf(parent, sizeof parent, "%.*s", int(sep - path), path);
+        if (!parent[0]) strcpy(parent, "/");
+        if (!path_exists(parent))
+            conf[CONF_LOG][0] = 'N';
+        else if (is_directory(parent))
+            snprintf(log_path, 4095, "%s", path);
+    }
+}
+
+static void log_line(char *t2, char *t3) {
+    if (conf[CONF_LOG]) return;
+    raise(t2);
+    if (!strcmp(t2, "OFF") || !strcmp(t2, "NO") || !strcmp(t2, "NONE")) {
+        store_conf(CONF_LOG, "N");
+    } else if (!strcmp(t2, "APPEND") || !strcmp(t2, "ON")) {
+        store_conf(CONF_LOG, "ab+");
+        choose_log(t3);
+    } else if (!strcmp(t2, "OVERWRITE") || !strcmp(t2, "WRITE")) {
+        store_conf(CONF_LOG, "w");
+        choose_log(t3);
+    }
+}
+
+static void layout_line(const char *t2, char *t3) {
+    if (!t3 || !*t3) return;
+    raise(t3);
+    if (!strcmp(t2, "JUSTIFY")) {
+        if (!strcmp(t3, "DEFAULT") || !strcmp(t3, "ANY"))
+            store_conf(CONF_JUSTIFY, justify ? "Y" : "N");
+        else
+            handle_token('b', CONF_JUSTIFY, t3, 0, &justify);
+    } else if (!strcmp(t2, "MARGIN")) {
+        handle_token('n', CONF_MARGIN, t3, 5, &Margin);
+    } else if (!strcmp(t2, "WIDTH")) {
+        handle_token('p', CONF_LINELEN, t3, -30, &Linlen);
+    } else if (!strcmp(t2, "HEIGHT")) {
+        handle_token('p', CONF_HEIGHT, t3, 0, &Screen);
+    }
+    Maxlen = Linlen - 2 * Margin;
+}
+
+// BROWSER lines choose the display only while it is the browser or the
+// plain console: the console chosen by -C and the one-command runs of -x,
+// -y and -- keep their mode.
+static void browser_line(const char *t2, const char *t3) {
+    if ((mode != MODE_BROWSER && mode != MODE_PLAIN) || conf[CONF_BROWSER] || browser_default) return;
+    if (!strcmp(t2, "NONE")) {
+        mode = MODE_PLAIN;
+    } else if (!strcmp(t2, "DEFAULT")) {
+        mode = MODE_BROWSER;
+        browser_default = 1;
+    } else if (!strcmp(t2, "WINDOWS") && t3) {
+        if (*t3 == '$') {
+            const char *value = getenv(t3 + 1);
+            if (value && *value) check_browser(value);
+        } else {
+            check_browser(t3);
+        }
+    }
+}
+
+struct colour_key {
+    const char *name;
+    int slot;
+};
+
+static const colour_key colour_keys[] = {
+    {"BACKGROUND", CONF_BACKGROUND}, {"BG", CONF_BACKGROUND}, {"TEXT", CONF_TEXT},
+    {"FG", CONF_TEXT},               {"PROMPT", CONF_PROMPT}, {"SURROUND", CONF_SURROUND},
+    {"DEBUG", CONF_DEBUG},           {"DBG", CONF_DEBUG},
+};
+
+static void colour_line(char *t2, char *t3) {
+    if (!t3) return;
+    raise(t2);
+    lower(t3);
+    for (const colour_key &k : colour_keys) {
+        if (!strcmp(t2, k.name)) {
+            store_conf(k.slot, t3);
+            return;
+        }
+    }
+}
+
+static void show_line(char *t2, char *t3) {
+    if (!t3) return;
+    raise(t2);
+    raise(t3);
+    if (!strcmp(t2, "BORDER"))
+        handle_token('b', CONF_BORDER, t3, 0, nullptr);
+    else if (!strcmp(t2, "BUTTON"))
+        handle_token('b', CONF_BUTTON, t3, 0, nullptr);
+    else if (!strcmp(t2, "COMPACT"))
+        handle_token('c', CONF_COMPACT, t3, 0, &compress);
+    else if (!strcmp(t2, "HISTORY") || !strcmp(t2, "COMMANDS"))
+        handle_token('p', CONF_HISTORY, t3, 2000, nullptr);
+    else if (!strcmp(t2, "WIDTH"))
+        handle_token('p', CONF_WIDTH, t3, -500, nullptr);
+}
+
+static void timeout_line(char *t2, char *t3) {
+    if (!t3) return;
+    raise(t2);
+    if (begins(t2, "INV"))
+        handle_token('p', CONF_INVOKE, t3, -20, nullptr);
+    else if (begins(t2, "GRACE"))
+        handle_token('p', CONF_GRACE, t3, -2, nullptr);
+    else if (begins(t2, "KEEP"))
+        handle_token('p', CONF_KEEPALIVE, t3, -1, nullptr);
+}
+
+static void conf_line(char *line) {
+    char *t1, *t2, *t3;
+    parse_line(line, &t1, &t2, &t3);
+    if (!t2) return;
+    raise(t1);
+    if (!strcmp(t1, "LOG") || !strcmp(t1, "LOGFILE"))
+        log_line(t2, t3);
+    else if (!strcmp(t1, "LAYOUT"))
+        layout_line(t2, t3);
+    else if (!strcmp(t1, "BROWSER"))
+        browser_line(t2, t3);
+    else if (!strcmp(t1, "COLOUR") || !strcmp(t1, "COLOR"))
+        colour_line(t2, t3);
+    else if (!strcmp(t1, "SHOW"))
+        show_line(t2, t3);
+    else if (!strcmp(t1, "TIMEOUT"))
+        timeout_line(t2, t3);
+}
+
+// The first configuration file that opens: beside the executable, in the
+// per-user directory (or the same name less its first letter), then in the
+// current directory.
+static FILE *open_conf() {
+    char path[4096];
+    const char *slash = strrchr(prog ? prog : "", PATH_SEP);
+    if (slash) {
+        int dir_len = int(slash - prog) + 1;
+        if (snprintf(path, sizeof path, "%.*s%s", dir_len, prog, CONF_NAME) < int(sizeof path)) {
+            if (FILE *f = fopen(path, "rb")) return f;
+        }
+    }
+    if (const char *home = home_dir()) {
+        for (const char *dir : {USER_DIR, USER_DIR + 1}) {
+            if (snprintf(path, sizeof path, "%s%c%s%c%s", home, PATH_SEP, dir, PATH_SEP, CONF_NAME) <
+                int(sizeof path)) {
+                if (FILE *f = fopen(path, "rb")) return f;
+            }
+        }
+    }
+    return fopen(CONF_NAME, "rb");
+}
+
+void read_conf() {
+    browser_default = 0;
+    if (FILE *f = open_conf()) {
+        char line[255];
+        while (fgets(line, sizeof line, f)) {
+            // Drop the line end (line feed, and a carriage return before it);
+            // a piece of a longer line, or a last line without a line feed,
+            // keeps all of its characters.
+            size_t len = strlen(line);
+            if (len > 0 && line[len - 1] == '\n') line[--len] = 0;
+            if (len > 0 && line[len - 1] == '\r') line[--len] = 0;
+            conf_line(line);
+        }
+        fclose(f);
+    }
+
+    if (browser_default) {
+        store_conf(CONF_BROWSER, DEFAULT_BROWSER);
+    } else if (!conf[CONF_BROWSER]) {
+        const char *env = getenv("BROWSER");
+        store_conf(CONF_BROWSER, env && *env ? env : DEFAULT_BROWSER);
+    }
+    store_conf(CONF_BACKGROUND, "#d0e0ff");
+    store_conf(CONF_TEXT, "black");
+    store_conf(CONF_PROMPT, "red");
+    store_conf(CONF_DEBUG, "blue");
+    store_conf(CONF_SURROUND, "#222222");
+    store_conf(CONF_BORDER, "Y");
+    store_conf(CONF_BUTTON, "Y");
+    store_conf(CONF_HISTORY, "200");
+    store_conf(CONF_WIDTH, "700");
+    handle_token('c', CONF_COMPACT, compact, 0, &compress);
+    store_conf(CONF_LOG, "ab+");
+    store_conf(CONF_INVOKE, "20");
+    store_conf(CONF_KEEPALIVE, "2");
+    store_conf(CONF_GRACE, "2");
+    store_conf(CONF_JUSTIFY, justify ? "Y" : "N");
+    handle_token('p', CONF_MARGIN, "1", 0, &Margin);
+    handle_token('p', CONF_LINELEN, "80", 0, &Linlen);
+    handle_token('p', CONF_HEIGHT, "24", 0, &Screen);
+    browser_timeout = int(clamp_atol(conf[CONF_KEEPALIVE]) + clamp_atol(conf[CONF_GRACE]));
+}
+
+// Finds the browser program: a name with a "/" is a path, a bare name is
+// searched along PATH. Slot 0 is set only when the program exists.
+void check_browser(const char *name) {
+    if (strchr(name, PATH_SEP)) {
+        if (path_exists(name)) store_conf(CONF_BROWSER, name);
+        return;
+    }
+    const char *path = getenv("PATH");
+    if (!path) return;
+    int name_len = int(strlen(name));
+    while (*path) {
+        const char *end = strchr(path, ':');
+        int len = end ? int(end - path) : int(strlen(path));
+        if (len > 0 && len < 255 - name_len) {
+            char candidate[512];
+            snprintf(candidate, sizeof candidate, "%.*s%c%s", len, path, PATH_SEP, name);
+            if (path_exists(candidate)) {
+                store_conf(CONF_BROWSER, candidate);
+                return;
+            }
+        }
+        if (!end) break;
+        path = end + 1;
+    }
+}
+
+void make_conf() {
+    FILE *f = fopen(CONF_NAME, "wb");
+    if (!f) return;
+    for (int i = 0; *cftext[i]; i++) fputs(cftext[i], f);
+    fclose(f);
+}

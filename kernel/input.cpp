@@ -1,0 +1,301 @@
+// Command input: the turn boundary. Before a line is read the turn's
+// autosave and transcript are written and its output flushed; the line then
+// comes from the command file being replayed, the browser, the console
+// (readline or plain standard input) or the one command of the command line;
+// it is cleaned and recorded in the log as "\nREPLY: %s\n". Also the log's
+// closing trailer and the copy of a vocabulary word out of the database.
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+
+#include <readline/history.h>
+#include <readline/readline.h>
+
+#include "config.h"
+#include "display.h"
+#include "input.h"
+#include "persist.h"
+#include "startup.h"
+#include "state.h"
+#include "text.h"
+
+FILE *com_file = nullptr;
+FILE *log_file = nullptr;
+int query_flag = 0;
+int (*line_source)(char *buf, int size) = nullptr;
+
+namespace {
+
+// Reads one whole line (without its newline) into buf, keeping at most
+// size - 1 bytes; the rest of an over-long line is read and dropped, so it
+// never comes back as a line of its own. Returns 0 at end of file with
+// nothing read. *had_newline tells whether the line ended in a newline.
+int read_line(FILE *f, char *buf, int size, bool *had_newline) {
+    int n = 0, c;
+    bool any = false;
+    *had_newline = false;
+    while ((c = getc(f)) != EOF) {
+        any = true;
+        if (c == '\n') {
+            *had_newline = true;
+            break;
+        }
+        if (n < size - 1) buf[n++] = char(c);
+    }
+    buf[n] = 0;
+    return any;
+}
+
+// Control bytes (and DEL) become blanks, so that typed input can neither
+// carry page mark-up nor split one logged command into several. A newline
+// that ends the line is kept.
+void blank_controls(char *s) {
+    for (char *p = s; *p; p++) {
+        unsigned char c = (unsigned char)*p;
+        if (c == '\n' && p[1] == 0) break;
+        if (c < 0x20 || c == 0x7F) *p = ' ';
+    }
+}
+
+// Quotes never reach the parser.
+void blank_quotes(char *s) {
+    for (char *p = s; *p; p++)
+        if (*p == '"' || *p == '\'') *p = ' ';
+}
+
+void rebuild_prompt() {
+    if (!prompt_line || prompt_len < 20 || Margin + 3 > prompt_len) prompt_alloc();
+    int m = Margin;
+    if (m < 0) m = 0;
+    if (m + 3 > prompt_len) m = prompt_len - 3;
+    std::memset(prompt_line, ' ', size_t(prompt_len < 20 ? prompt_len : 20));
+    prompt_line[m] = '?';
+    prompt_line[m + 1] = ' ';
+    prompt_line[m + 2] = 0;
+    prompt_ptr = prompt_line + m + 2;
+}
+
+void empty_prompt() {
+    if (!prompt_line) return;
+    prompt_line[0] = 0;
+    prompt_ptr = prompt_line;
+}
+
+void write_transcript() {
+    char name[96];
+    std::snprintf(name, sizeof name, "%s.orl", truname);
+    FILE *f = std::fopen(name, "wb");
+    if (!f) return;
+    text_setup();
+    int len = int(std::strlen(text_buf));
+    if (orl_skip > len || orl_skip < 0) orl_skip = 0;
+    std::fwrite(text_buf + orl_skip, 1, size_t(len - orl_skip), f);
+    std::fclose(f);
+}
+
+// Appends kernel mark-up to the pending output exactly as given.
+void out_raw(const char *s) {
+    while (*s) outbyte_raw((unsigned char)*s++);
+}
+
+// The echo of a replayed command in console mode: mark-up that the console
+// filter drops and the browser shows.
+void echo_markup(const char *command) {
+    text_setup();
+    while (lptr > text_buf && (lptr[-1] == ' ' || lptr[-1] == TC_HARD_SPACE)) {
+        *--lptr = 0;
+        text_len--;
+    }
+    if (text_len < 0) text_len = 0;
+    char prompt_char = '?';
+    char tmp[64];
+    if (lptr == text_buf || lptr[-1] == '\n') {
+        if (!compress) {
+            std::snprintf(tmp, sizeof tmp, "%cbr /%c", TC_TAG_START, TC_TAG_END);
+            out_raw(tmp);
+        }
+    } else {
+        prompt_char = lptr[-1];
+        *--lptr = 0;
+        text_len--;
+        if (text_len < 0) text_len = 0;
+    }
+    std::snprintf(tmp, sizeof tmp, "%cspan class=\"query\"%c%c ", TC_TAG_START, TC_TAG_END, prompt_char);
+    out_raw(tmp);
+    out_raw(command);
+    std::snprintf(tmp, sizeof tmp, "%c/span%c%c/div%c%c%cdiv name=\"chunk\"%c", TC_TAG_START, TC_TAG_END,
+                  TC_TAG_START, TC_TAG_END, compress ? ' ' : '\n', TC_TAG_START, TC_TAG_END);
+    out_raw(tmp);
+}
+
+// Replays the command file: true when a command was found, false when the
+// file has ended (it is then closed and input goes back to the player).
+bool from_command_file(char *buf, int size) {
+    // A live browser turn would flush here and feed the recent-words tree;
+    // a replay keeps the output but still feeds the tree, so that it gives
+    // the same answers as the run it replays.
+    if (mode == MODE_BROWSER) word_feed();
+    static char line[COMLINE_SIZE + 8];
+    for (;;) {
+        if (mode != MODE_CONSOLE && prompt_line) {
+            std::fputs(prompt_line, console_out);
+            empty_prompt();
+        }
+        bool nl;
+        if (!read_line(com_file, line, int(sizeof line), &nl) || std::strncmp(line, "INTERACT", 8) == 0) {
+            std::fclose(com_file);
+            com_file = nullptr;
+            return false;
+        }
+        size_t len = std::strlen(line);
+        while (len > 0 && (line[len - 1] == '\n' || line[len - 1] == '\r')) line[--len] = 0;
+        if (std::strncmp(line, "REPLY:", 6) != 0) continue;
+        std::snprintf(buf, size_t(size), "%s", line + 6);
+        blank_controls(buf);
+        // The command as it follows "REPLY: " (a bare "REPLY:" has none).
+        const char *command = buf[0] == ' ' ? buf + 1 : buf;
+        if (mode == MODE_CONSOLE) {
+            echo_markup(command);
+        } else {
+            std::fprintf(console_out, "%s\n", buf);
+            if (!compress) std::fputc('\n', console_out);
+        }
+        return true;
+    }
+}
+
+// Reads a line from the console; false at end of input.
+bool from_console(char *buf, int size) {
+    if (line_source) return line_source(buf, size) != 0;
+    if (mode == MODE_CONSOLE) {
+        showline(prompt_line ? prompt_line : "");
+        std::fputc('\r', console_out);
+        std::fflush(console_out);
+        rl_instream = console_in;
+        rl_outstream = console_out;
+        char *line = readline(prompt_line ? prompt_line : "");
+        if (!compress) std::fputc('\n', console_out);
+        if (!line) return false;
+        std::snprintf(buf, size_t(size), "%s", line);
+        add_history(line);
+        std::free(line);
+        buf[size - 1] = 0;
+        return true;
+    }
+    bool nl;
+    if (!read_line(console_in, buf, size - 1, &nl)) return false;
+    if (nl) std::strcat(buf, "\n");  // a line from standard input keeps its newline
+    return true;
+}
+
+}  // namespace
+
+void log_printf(const char *fmt, ...) {
+    if (!log_file) return;
+    va_list ap;
+    va_start(ap, fmt);
+    std::vfprintf(log_file, fmt, ap);
+    va_end(ap);
+}
+
+void orvcpy(char *buf, int offset) {
+    int k = 0;
+    if (offset > 0 && offset < text_size) {
+        int p = offset;
+        if (get_char(p) == '!') p++;
+        for (; k < WORD_SIZE - 1 && p < text_size; k++, p++) {
+            int c = get_char(p);
+            if (c == 0) break;
+            buf[k] = char(c);
+        }
+    }
+    buf[k] = 0;
+}
+
+void close_files() {
+    if (com_file) {
+        std::fclose(com_file);
+        com_file = nullptr;
+    }
+    if (log_file) {
+        std::fputs("\nINTERACT\n", log_file);
+        for (int i = 0; i < 39; i++) std::fputs("*-", log_file);
+        std::fputs("*\n", log_file);
+        std::fclose(log_file);
+        log_file = nullptr;
+    }
+    tree_free();
+}
+
+void get_input(char *buf, int size) {
+    if (!buf || size < 2) return;
+    // 1. The prompt.
+    if (!prompt_line || !prompt_line[0]) rebuild_prompt();
+    extra_dwarvish = 0;
+    // 2. Autosave and transcript at a turn boundary.
+    if (text_len > 3 && value[1180] == 0 && query_flag == 0) {
+        special(SPECIAL_AUTOSAVE, &value[0]);
+        write_transcript();
+    }
+    // 3. Flush.
+    if (mode != MODE_BROWSER && mode != MODE_ONE_COMMAND && text_len > 0) {
+        outbuf(0);
+        scrchk(nullptr);
+    }
+    // 4.
+    upcase = 1;
+    buf[0] = 0;
+    bitmod('s', KV_QUESTION, 4);
+    // 5. After the one command of -x, -y or --: save and stop.
+    if (mode == MODE_RESTORE_STOP || mode == MODE_ONE_DONE) {
+        if (!query_flag) special(SPECIAL_AUTOSAVE, &value[0]);
+        tree_free();
+        fablet_exit(0);
+    }
+    // 6. The one command of -y or --.
+    if (mode == MODE_ONE_COMMAND) {
+        std::snprintf(buf, size_t(size), "%s", extcom);
+        mode = MODE_ONE_DONE;
+        blank_controls(buf);
+        blank_quotes(buf);
+        log_printf("\nREPLY: %s\n", buf);
+        return;
+    }
+    // 7.
+    query_flag = 0;
+    // 8. The command file.
+    bool got = com_file && from_command_file(buf, size);
+    if (!got) {
+        if (mode == MODE_BROWSER) {
+            // 9. The browser.
+            outbuf(0);
+            browser_read(buf, size, browser_timeout);
+        } else if (!quitting || end_pause) {
+            // 10. The console.
+            if (!from_console(buf, size)) {
+                buf[0] = 0;
+                if (!quitting) {
+                    std::fputc('\n', console_out);
+                    std::fflush(console_out);
+                    close_files();
+                    fablet_exit(0);
+                }
+            }
+        }
+    }
+    // 11.
+    if (log_file && mode != MODE_BROWSER && prompt_line) {
+        std::fputs(prompt_line, log_file);
+        std::fflush(log_file);
+    }
+    // 12. A line that fills the buffer ends in a newline.
+    buf[size - 1] = 0;
+    buf[size - 2] = '\n';
+    // 13.
+    blank_controls(buf);
+    blank_quotes(buf);
+    // 14.
+    log_printf("\nREPLY: %s\n", buf);
+    // 15.
+    empty_prompt();
+}

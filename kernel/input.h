@@ -1,0 +1,77 @@
+// Reading commands: the recent-words tree, command input with its log and
+// command file, vocabulary matching and the command reader.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+// Parser codes in the word slots.
+constexpr int PARSE_NONE = -1;
+constexpr int PARSE_UNKNOWN = -2;
+constexpr int PARSE_AMBIGUOUS = -3;
+constexpr int PARSE_AMBIGUOUS_TYPO = -4;
+constexpr int PARSE_SCENERY = -5;
+constexpr int PARSE_BAD_SYNTAX = -6;
+
+constexpr int COMLINE_SIZE = 4096;
+constexpr int WORD_SIZE = 32;
+
+// Recent-words tree.
+extern int16_t *word_buf;
+extern int last_here;
+int16_t *btinit(int16_t *tree);
+int btcompare(const char *key, const int16_t *stored);
+int16_t *btadd(int16_t *tree, const char *word, int len);
+int btfind(const int16_t *tree, const char *key);
+void word_update();  // after a flush: the flushed text's words
+void word_feed();    // a replay in browser mode: the words said since the last feed
+void tree_free();
+
+// Command input.
+extern FILE *com_file;
+extern FILE *log_file;
+extern int query_flag;
+// When set, the console read takes its lines from here instead (tests);
+// it returns 0 at end of input.
+extern int (*line_source)(char *buf, int size);
+void get_input(char *buf, int size);
+void close_files();
+void orvcpy(char *buf, int offset);
+void log_printf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// Vocabulary matching.
+extern int amatch;
+extern char arg1_word[WORD_SIZE];
+extern char arg2_word[WORD_SIZE];
+extern char arg3_word[WORD_SIZE];
+extern char orig[WORD_SIZE];
+extern char long_word[COMLINE_SIZE];
+void find_word(int *type_out, int *refno_out, int *word_out, int n, int report);
+int voccomp(const char *typed, int word, int bar);
+int gcmp(const unsigned char *a, const unsigned char *b);
+int allowed(int refno, int grade);
+void report_typo(int word, int typed_length);
+int orvcmp(const char *typed, int entry);
+
+// Command reading.
+extern char comline[COMLINE_SIZE];
+extern char raw_comline[COMLINE_SIZE];
+extern char old_comline[COMLINE_SIZE];
+extern char **tp;           // words of the parsed line, ended by a null pointer
+extern char *separator;     // separator before each word
+extern int tindex;          // the next word to read
+extern char orig1[WORD_SIZE];
+extern char orig2[WORD_SIZE];
+extern char *say_buf;
+extern int *except_list;
+extern int except_count;
+extern int location_all;
+extern int type_all;
+void parse();
+void command_preset(const char *word);  // the word list holds word alone with the cursor after it; null: empty
+void get_command(int prompt);
+void default_to(int mode, int place, int flag);
+void fake(int n, int refno);
+void input_store(char op, int32_t *variable);
+int query(int prompt);
+int in_except(int obj);

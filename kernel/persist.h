@@ -1,0 +1,81 @@
+// Saved games, the autosave, persistent data, the special operations and
+// the undo journal.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+constexpr int SPECIAL_SAVE = 1;
+constexpr int SPECIAL_RESTORE = 2;
+constexpr int SPECIAL_DELETE_SAVE = 3;
+constexpr int SPECIAL_STASH = 6;
+constexpr int SPECIAL_UNSTASH = 7;
+constexpr int SPECIAL_PLAY_MINUTES = 8;
+constexpr int SPECIAL_SET_ARG1 = 9;
+constexpr int SPECIAL_SET_ARG2 = 10;
+constexpr int SPECIAL_ARG1_TO_ARG2 = 11;
+constexpr int SPECIAL_LINE_DONE = 12;
+constexpr int SPECIAL_PDATA_GET = 14;
+constexpr int SPECIAL_PDATA_SET = 15;
+constexpr int SPECIAL_PDATA_CLEAR = 16;
+constexpr int SPECIAL_SNAP_LOCATIONS = 17;
+constexpr int SPECIAL_SNAP_LOCATION_OF = 18;
+constexpr int SPECIAL_JUSTIFY = 19;
+constexpr int SPECIAL_LINE_LENGTH = 20;
+constexpr int SPECIAL_MARGIN = 21;
+constexpr int SPECIAL_PAGE_LENGTH = 22;
+constexpr int SPECIAL_STORE_INPUT = 23;
+constexpr int SPECIAL_RESTORE_INPUT = 24;
+constexpr int SPECIAL_ECHO_LITERAL = 27;
+constexpr int SPECIAL_UNDO_RESTORE = 28;
+constexpr int SPECIAL_SWAP_ARGS = 29;
+constexpr int SPECIAL_IN_EXCEPT = 32;
+constexpr int SPECIAL_NO_SNAPSHOT = 33;
+constexpr int SPECIAL_LIST_SAVES = 34;
+constexpr int SPECIAL_START_RESTORE = 997;
+constexpr int SPECIAL_AUTOSAVE = 998;
+constexpr int SPECIAL_AUTORESTORE = 999;
+
+extern char save_name[80];
+extern int64_t game_time;
+
+int special(int code, int32_t *variable);
+int memstore(int op);
+// Makes the file name of a saved game from `name` into `path` (80 bytes).
+// Names typed by the player are never paths: a name with "/", "\\", ":" or a
+// control byte, or one beginning with "." or "_" (the autosave's), is
+// refused: the result is 0 and `path` is empty. The kernel's own names (the
+// autosave, a name given on the command line) pass with `trusted`.
+int make_name(const char *name, char *path, bool trusted = false);
+int check_version(FILE *file);
+int get_pdata(int offset);
+int set_pdata(int offset, int value);  // 1 stored; 0 when the file could not be written
+
+// The operations behind the special codes that touch saved games; each
+// gives the code's result (Saving: 0 saved, 1 cannot write, 2 the file
+// exists, 3 no name. Deleting: 0 deleted, 2 not deleted, 3 no name).
+// restore_game stores its result in *variable, and leaves it unchanged when
+// a start-up restore finds no file.
+int save_game(int code);  // SPECIAL_SAVE or SPECIAL_AUTOSAVE
+void restore_game(int code, int32_t *variable);
+int delete_game();
+
+// The checksum of saved games and journals: `sum` carried on over one
+// region of `len` bytes, in unsigned 32-bit arithmetic, kept to 30 bits.
+uint32_t region_sum(uint32_t sum, const unsigned char *bytes, int len);
+// Writes `len` bytes to `path` through a temporary file renamed over it,
+// so that a failed write never destroys the previous copy. 0 on success.
+int write_whole(const char *path, const unsigned char *bytes, size_t len);
+
+// Undo journal.
+extern unsigned char *diffs;
+extern int diffsz;
+extern int dptr;
+extern int edptr;
+void save_changes();
+void journal_clear();  // both positions back to just after the head
+void undo();
+void redo();
+int checkdo();
+void inv_check();

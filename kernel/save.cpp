@@ -1,0 +1,476 @@
+// Saved games, the autosave and persistent data: file names, the saved-game
+// format (stamp line, six layout numbers, checksum, time, state image), the
+// restore of this and older layouts, the undo journal kept beside each saved
+// game, the two in-memory snapshots and the persistent-data file.
+//
+// Every file is written whole to a temporary file and renamed over its
+// target, so that a failed or interrupted write leaves the previous copy.
+#include "persist.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
+#include "input.h"
+#include "platform.h"
+#include "startup.h"
+#include "state.h"
+#include "text.h"
+
+char save_name[80];
+int64_t game_time;
+
+static state_image *snapshot1;  // stored and restored at the game's request
+static state_image *snapshot2;  // the game as it was before the last restore
+
+constexpr int NAME_MAX_CHARS = 32;
+constexpr int STAMP_LINE = 25;  // the version stamp and its newline
+constexpr int LAYOUT_BYTES = 6 * 4;
+constexpr int HEADER_BYTES = STAMP_LINE + LAYOUT_BYTES + 4;  // and the checksum
+constexpr int TIME_BYTES = 8;
+constexpr int SAVE_BYTES = HEADER_BYTES + TIME_BYTES + IMAGE_SIZE;
+constexpr int JOURNAL_CHUNK = 8192;
+constexpr int PDATA_LIMIT = 1 << 20;  // the persistent file is a few bytes
+
+// Layout numbers: first object, last object, last place, last word, first
+// text, number of values.
+static const int32_t game_layout[6] = {FIRST_OBJECT, LAST_OBJECT, LAST_PLACE,
+                                       LAST_WORD,    FIRST_TEXT,  NVALUES};
+
+static void put32(unsigned char *p, uint32_t v) {
+    for (int i = 0; i < 4; i++) p[i] = (unsigned char)(v >> (8 * i));
+}
+
+static uint32_t get32(const unsigned char *p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+uint32_t region_sum(uint32_t sum, const unsigned char *bytes, int len) {
+    const uint32_t l = uint32_t(len);
+    for (int i = 1; i <= len; i++) {
+        uint32_t x = uint32_t(int32_t(int8_t(bytes[i - 1])) + i);
+        sum = (sum + x * (x * 16) + l) & 0x3FFFFFFF;
+    }
+    return sum;
+}
+
+int write_whole(const char *path, const unsigned char *bytes, size_t len) {
+    char tmp[128];
+    if (snprintf(tmp, sizeof tmp, "%s.tmp", path) >= int(sizeof tmp)) return -1;
+    FILE *f = fopen(tmp, "wb");
+    if (!f) return -1;
+    bool ok = fwrite(bytes, 1, len, f) == len;
+    ok = fflush(f) == 0 && ok;
+    ok = fsync(fileno(f)) == 0 && ok;
+    ok = fclose(f) == 0 && ok;
+    if (ok && rename(tmp, path) == 0) return 0;
+    unlink(tmp);
+    return -1;
+}
+
+// The journal file beside a saved game: its name with "orh" for "orv".
+static void journal_name(char *out) {
+    strcpy(out, save_name);
+    size_t n = strlen(out);
+    if (n >= 3) strcpy(out + n - 3, "orh");
+}
+
+int make_name(const char *name, char *path, bool trusted) {
+    size_t n = 0;
+    while (n < NAME_MAX_CHARS && name[n] && name[n] != '\n') n++;
+    path[0] = 0;
+    if (!trusted) {
+        if (n == 0 || name[0] == '.' || name[0] == '_') return 0;
+        for (size_t i = 0; i < n; i++) {
+            unsigned char c = (unsigned char)name[i];
+            if (c == '/' || c == '\\' || c == ':' || c < 0x20 || c == 0x7F) return 0;
+        }
+    }
+    memcpy(path, name, n);
+    path[n] = 0;
+    if (!(n > 3 && strcmp(path + n - 4, ".orv") == 0)) strcpy(path + n, ".orv");
+    return 1;
+}
+
+// The name a save, restore or delete command gives: the second word of a
+// two-word command (in full when it was too long for the word buffer), or
+// "default". 0 with save_name made; 3 when the command has no second word;
+// -1 when the name is refused.
+static int command_name(int code) {
+    char name[NAME_MAX_CHARS + 1];
+    if (value[KV_COMMAND_STATUS] < 2) {
+        strcpy(name, "default");
+        if (code == SPECIAL_DELETE_SAVE) strcpy(arg2_word, name);
+    } else if (value[KV_ARG2] == -1 && code != SPECIAL_DELETE_SAVE) {
+        printf("*** Glitch! No save/restore name specified!\n");
+        return 3;
+    } else {
+        const char *from = arg2_word;
+        size_t typed = strnlen(arg2_word, WORD_SIZE);
+        if (long_word[0] && typed < WORD_SIZE && strncmp(long_word, arg2_word, WORD_SIZE - 1) == 0)
+            from = long_word;
+        size_t n = strnlen(from, NAME_MAX_CHARS);
+        memcpy(name, from, n);
+        name[n] = 0;
+    }
+    return make_name(name, save_name) ? 0 : -1;
+}
+
+// The kernel's own name for the autosave and the start-up restores.
+static void own_name() {
+    const char *name = autoname ? autoname : truname;
+    snprintf(arg2_word, WORD_SIZE, "%s", name);
+    make_name(name, save_name, true);
+}
+
+// ---- Saving ----------------------------------------------------------------
+
+// The five regions of an image of a layout, in bytes.
+struct regions {
+    int size[5];
+    int total() const { return size[0] + size[1] + size[2] + size[3] + size[4]; }
+};
+
+static regions region_sizes(const int32_t *lay) {
+    int32_t O = lay[1], P = lay[2], W = lay[3], T = lay[4], V = lay[5];
+    (void)W;
+    return {{V * 4, (O + 1) * 4, (O - 2) * 4, (P - O) * 4, (T - P) * 2}};
+}
+
+static uint32_t image_sum(uint32_t sum, const unsigned char *img, const regions &r) {
+    for (int k = 0; k < 5; k++) {
+        sum = region_sum(sum, img, r.size[k]);
+        img += r.size[k];
+    }
+    return sum;
+}
+
+// Writes the journal beside the saved game just written, or removes a
+// journal of an earlier game of that name. Failures here are silent.
+static void write_journal(uint32_t sum) {
+    char jname[96];
+    journal_name(jname);
+    if (value[KV_UNDO_RESULT] < 0 || !diffs || dptr <= 4) {
+        remove_file(jname);
+        return;
+    }
+    std::vector<unsigned char> buf(size_t(dptr) + 12);
+    put32(&buf[0], uint32_t(dptr));
+    memcpy(&buf[4], diffs, size_t(dptr));
+    put32(&buf[4 + dptr], region_sum(sum, diffs, dptr));
+    put32(&buf[8 + dptr], uint32_t(edptr));
+    if (write_whole(jname, buf.data(), buf.size()) != 0) remove_file(jname);
+}
+
+int save_game(int code) {
+    if (code == SPECIAL_AUTOSAVE) {
+        own_name();
+    } else {
+        int r = command_name(code);
+        if (r) return 3;
+        if (path_exists(save_name)) {
+            say(0, 3510, 0);
+            return 2;
+        }
+    }
+    static unsigned char buf[SAVE_BYTES];
+    memcpy(buf, VERSION_STAMP, STAMP_LINE - 1);
+    buf[STAMP_LINE - 1] = '\n';
+    for (int k = 0; k < 6; k++) put32(buf + STAMP_LINE + 4 * k, uint32_t(game_layout[k]));
+    value[0] = -1;
+    unsigned char *tp8 = buf + HEADER_BYTES;
+    uint64_t now = uint64_t(now_seconds());
+    for (int i = 0; i < TIME_BYTES; i++) tp8[i] = (unsigned char)(now >> (8 * i));
+    memcpy(tp8 + TIME_BYTES, image_bytes(IMAGE), IMAGE_SIZE);
+    uint32_t sum = region_sum(0, tp8, TIME_BYTES);
+    sum = image_sum(sum, tp8 + TIME_BYTES, region_sizes(game_layout));
+    put32(buf + HEADER_BYTES - 4, sum);
+    if (write_whole(save_name, buf, sizeof buf) != 0) return 1;
+    write_journal(sum);
+    return 0;
+}
+
+int delete_game() {
+    if (command_name(SPECIAL_DELETE_SAVE) != 0) return 3;
+    int r = unlink(save_name) == 0 ? 0 : 2;
+    char jname[96];
+    journal_name(jname);
+    remove_file(jname);
+    return r;
+}
+
+// ---- Restoring ---------------------------------------------------------------
+
+int check_version(FILE *file) {
+    char line[128];
+    int n = 0, c;
+    while ((c = getc(file)) != EOF && c != '\n') {
+        if (n == int(sizeof line) - 1) return 1;
+        line[n++] = char(c);
+    }
+    line[n] = 0;
+    const char *stamp = VERSION_STAMP;
+    if (strcmp(line, stamp) == 0) return 0;
+    int i = 0;
+    while (isalnum((unsigned char)line[i]) || isalnum((unsigned char)stamp[i])) {
+        if (line[i] != stamp[i]) return 1;
+        i++;
+    }
+    // The game's name matches; compare the versions, major.minor.
+    auto version = [](const char *s, int at, long *major, long *minor) {
+        while (s[at] && !isdigit((unsigned char)s[at])) at++;
+        if (!s[at]) return false;
+        long *part = major;
+        *major = *minor = 0;
+        for (; isdigit((unsigned char)s[at]) || s[at] == '.'; at++) {
+            if (s[at] == '.') {
+                if (part == minor) break;
+                part = minor;
+            } else if (*part < 100000) {
+                *part = *part * 10 + (s[at] - '0');
+            }
+        }
+        return true;
+    };
+    long fmaj, fmin, smaj, smin;
+    if (!version(line, i, &fmaj, &fmin) || !version(stamp, i, &smaj, &smin)) return 1;
+    return fmaj != smaj || fmin > smin ? 1 : 0;
+}
+
+// Checks the layout numbers of a file against this game's: 0 the same, 1 an
+// older layout that maps onto this one, -1 refused (newer or inconsistent).
+static int check_layout(const int32_t *lay) {
+    for (int k = 0; k < 6; k++)
+        if (lay[k] > game_layout[k]) return -1;
+    if (lay[0] != FIRST_OBJECT) return -1;
+    int32_t O = lay[1], P = lay[2], W = lay[3], T = lay[4], V = lay[5];
+    // Each class of the file must fit in this game's class.
+    if (O < FIRST_OBJECT - 1 || P < O || P - O > LAST_PLACE - LAST_OBJECT) return -1;
+    if (W < P || W - P > LAST_WORD - LAST_PLACE) return -1;
+    if (T <= W || T - W > FIRST_TEXT - LAST_WORD) return -1;
+    if (V < T || V - T > NVALUES - FIRST_TEXT) return -1;
+    for (int k = 0; k < 6; k++)
+        if (lay[k] != game_layout[k]) return 1;
+    return 0;
+}
+
+// Copies an image of the given layout into the live image, class by class;
+// entries the file lacks stay 0.
+static void map_image(const unsigned char *img, const int32_t *lay) {
+    int32_t O = lay[1], P = lay[2], W = lay[3], T = lay[4], V = lay[5];
+    regions r = region_sizes(lay);
+    memset(&IMAGE, 0, IMAGE_SIZE);
+    const unsigned char *v = img;
+    auto values = [&](int to, int from, int count) {
+        if (count > 0) memcpy(&value[to], v + 4 * from, size_t(count) * 4);
+    };
+    values(0, 0, O + 1);
+    values(FIRST_PLACE, O + 1, P - O);
+    values(FIRST_WORD, P + 1, W - P);
+    values(FIRST_VARIABLE, W + 1, T - 1 - W);
+    values(FIRST_TEXT, T, V - T);
+    const unsigned char *p = img + r.size[0];
+    memcpy(location, p, size_t(r.size[1]));
+    p += r.size[1];
+    memcpy(objbits, p, size_t(r.size[2]));
+    p += r.size[2];
+    memcpy(placebits, p, size_t(r.size[3]));
+    p += r.size[3];
+    memcpy(varbits, p, size_t(W - P) * 2);
+    memcpy(varbits + (FIRST_VARIABLE - FIRST_WORD), p + size_t(W - P) * 2, size_t(T - W) * 2);
+}
+
+// Checks a journal read from a file: the head, every record's offset, the
+// terminators and the cursor.
+static bool journal_ok(const unsigned char *j, int len, int cursor) {
+    if (len < 4 || len % 4 || get32(j) != 0) return false;
+    if (len > 4 && get32(j + len - 4) != 0) return false;
+    for (int at = 4; at < len; at += 4) {
+        int off = j[at] << 8 | j[at + 1];
+        if (off == 0 ? (j[at + 2] | j[at + 3]) != 0 : off >= IMAGE_SIZE) return false;
+    }
+    return cursor >= 4 && cursor <= len && cursor % 4 == 0 && get32(j + cursor - 4) == 0;
+}
+
+// Reads the journal beside a restored game. A journal that fails its
+// checksum or its checks is dropped; the restore stands either way.
+static void read_journal(uint32_t sum, bool older) {
+    char jname[96];
+    journal_name(jname);
+    if (value[KV_UNDO_RESULT] < 0) return;
+    FILE *f = fopen(jname, "rb");
+    if (!f) return;
+    journal_clear();
+    unsigned char head[4];
+    if (older || fread(head, 1, 4, f) != 4) {
+        fclose(f);
+        return;
+    }
+    int32_t len = int32_t(get32(head));
+    fseek(f, 0, SEEK_END);
+    long fsize = ftell(f);
+    fseek(f, 4, SEEK_SET);
+    if (len <= 0 || len % 4 || fsize < 0 || long(len) + 12 > fsize) {
+        fclose(f);
+        return;
+    }
+    int cap = (len + JOURNAL_CHUNK - 1) / JOURNAL_CHUNK * JOURNAL_CHUNK;
+    unsigned char *buf = static_cast<unsigned char *>(malloc(size_t(cap)));
+    unsigned char tail[8];
+    bool ok = buf && fread(buf, 1, size_t(len), f) == size_t(len) && fread(tail, 1, 8, f) == 8;
+    fclose(f);
+    if (ok) ok = region_sum(sum, buf, len) == get32(tail) && journal_ok(buf, len, int32_t(get32(tail + 4)));
+    if (!ok) {
+        free(buf);
+        return;
+    }
+    free(diffs);
+    diffs = buf;
+    diffsz = cap;
+    dptr = len;
+    edptr = int32_t(get32(tail + 4));
+    memcpy(image_bytes(intim), image_bytes(IMAGE), IMAGE_SIZE);
+}
+
+// The restore proper, once the file is open: its result code.
+static int read_game(FILE *f, int code) {
+    if (check_version(f) != 0) return 4;
+    unsigned char lb[LAYOUT_BYTES];
+    if (fread(lb, 1, sizeof lb, f) != sizeof lb) return 2;
+    int32_t lay[6];
+    for (int k = 0; k < 6; k++) lay[k] = int32_t(get32(lb + 4 * k));
+    int older = check_layout(lay);
+    if (older < 0) return 2;
+    regions r = region_sizes(lay);
+    // The checksum, the time and the image; an older file has a 4-byte time,
+    // recognised by the status word (always -1) right after it.
+    static unsigned char buf[4 + TIME_BYTES + IMAGE_SIZE];
+    size_t got = fread(buf, 1, sizeof buf, f);
+    if (got < 16) return 2;
+    int tw = int32_t(get32(buf + 8)) == -1 ? 4 : TIME_BYTES;
+    if (got < size_t(4 + tw + r.total())) return 2;
+    const unsigned char *tf = buf + 4, *img = tf + tw;
+    uint32_t sum = image_sum(region_sum(0, tf, tw), img, r);
+    if (sum != get32(buf)) return 2;
+    if (tw == 4)
+        game_time = int64_t(get32(tf));
+    else
+        game_time = int64_t(uint64_t(get32(tf)) | uint64_t(get32(tf + 4)) << 32);
+    map_image(img, lay);
+    if (code == SPECIAL_START_RESTORE) value[KV_QUESTION] = 2;
+    read_journal(sum, older != 0);
+    return 0;
+}
+
+void restore_game(int code, int32_t *variable) {
+    if (code == SPECIAL_RESTORE) {
+        int r = command_name(code);
+        if (r) {
+            *variable = r < 0 ? 1 : 3;  // a refused name is no such file
+            return;
+        }
+    } else {
+        own_name();
+    }
+    FILE *f = fopen(save_name, "rb");
+    if (!f) {
+        if (code == SPECIAL_RESTORE) {
+            *variable = 1;
+        } else if (code == SPECIAL_START_RESTORE &&
+                   (mode == MODE_RESTORE_STOP || mode == MODE_ONE_COMMAND || mode == MODE_ONE_DONE)) {
+            int err = errno;
+            say(0, 3504, 0);
+            if (log_file) log_printf("ERROR: %d", err);
+            outbuf(1);
+            fablet_exit(255);
+        }
+        return;
+    }
+    // Keep the game being played first, so that the game can bring it back
+    // after any failed restore.
+    if (memstore(4) != 0) {
+        fclose(f);
+        *variable = 1;
+        return;
+    }
+    if (mode == MODE_RESTORE_STOP) {
+        if (log_file) log_printf("\nREPLY: restore %s\n", save_name);
+        int32_t count = value[KV_COMMAND_STATUS];
+        value[KV_COMMAND_STATUS] = 2;
+        input_store('S', variable);
+        value[KV_COMMAND_STATUS] = count;
+    }
+    int r = read_game(f, code);
+    fclose(f);
+    *variable = r == 0 && code == SPECIAL_AUTORESTORE ? SPECIAL_AUTORESTORE : r;
+}
+
+// ---- In-memory snapshots -------------------------------------------------
+
+int memstore(int op) {
+    state_image *&slot = (op == 4 || op == 5) ? snapshot2 : snapshot1;
+    switch (op) {
+    case 0:
+        return snapshot1 ? 0 : 1;
+    case 1:
+    case 4:
+        if (!slot) slot = static_cast<state_image *>(malloc(sizeof(state_image)));
+        if (!slot) return 1;
+        memcpy(image_bytes(*slot), image_bytes(IMAGE), IMAGE_SIZE);
+        return 0;
+    case 2:
+    case 5:
+        if (!slot) return 1;
+        memcpy(image_bytes(IMAGE), image_bytes(*slot), IMAGE_SIZE);
+        return 0;
+    case 3:
+        if (!snapshot1) return 1;
+        free(snapshot1);
+        snapshot1 = nullptr;
+        return 0;
+    }
+    return 1;
+}
+
+// ---- Persistent data ---------------------------------------------------------
+
+static void pdata_name(char *out, size_t size) {
+    if (truname[0])
+        snprintf(out, size, "%s.orp", truname);
+    else
+        snprintf(out, size, "_%s.orp", GAME_NAME);
+}
+
+int get_pdata(int offset) {
+    if (offset < 0) return 1;
+    char name[96];
+    pdata_name(name, sizeof name);
+    FILE *f = fopen(name, "rb");
+    if (!f) return -1;
+    int c = fseek(f, offset, SEEK_SET) == 0 ? getc(f) : EOF;
+    fclose(f);
+    return c == EOF ? -1 : c;
+}
+
+int set_pdata(int offset, int byte) {
+    if (offset < 0 || offset >= PDATA_LIMIT) return 0;
+    char name[96];
+    pdata_name(name, sizeof name);
+    std::vector<unsigned char> data;
+    FILE *f = fopen(name, "rb");
+    if (f) {
+        int c;
+        while ((c = getc(f)) != EOF && int(data.size()) < PDATA_LIMIT) data.push_back((unsigned char)c);
+        bool bad = ferror(f);
+        fclose(f);
+        if (bad) return 0;
+    } else if (errno != ENOENT) {
+        return 0;  // there but unreadable: never write over it
+    }
+    if (int(data.size()) <= offset) data.resize(size_t(offset) + 1, 0);
+    data[size_t(offset)] = (unsigned char)byte;
+    return write_whole(name, data.data(), data.size()) == 0 ? 1 : 0;
+}

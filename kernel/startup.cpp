@@ -1,0 +1,236 @@
+// The program's outer frame: start-up in its fixed order, the main loop
+// that runs the game's REPEAT chain once per turn, and shut-down.
+#include "startup.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "config.h"
+#include "input.h"
+#include "persist.h"
+#include "platform.h"
+#include "state.h"
+#include "text.h"
+
+int mode = MODE_BROWSER;
+char truname[80];
+char *autoname = truname;
+char odir[4096];
+char *dump_name;
+char *com_name;
+char log_path[4096];
+char extcom[4096];
+int end_pause = 1;
+const char *prog = "zendry";
+
+void *orvalloc(int size) {
+    void *p = size > 0 ? malloc(size_t(size)) : malloc(1);
+    if (!p) {
+        fprintf(stderr, "Failed to allocate a %d character memory chunk!\n", size);
+        exit(1);
+    }
+    return p;
+}
+
+void *orvrealloc(void *block, int size) {
+    void *p = realloc(block, size > 0 ? size_t(size) : 1);
+    if (!p) {
+        fprintf(stderr, "Failed to extend a memory chunk to %d character!\n", size);
+        exit(1);
+    }
+    return p;
+}
+
+void fablet_exit(int status) {
+    fflush(stdout);
+    exit(status);
+}
+
+void zap_dump() {
+    char name[96];
+    snprintf(name, sizeof name, "%s.orv", truname);
+    size_t last = strlen(name) - 1;
+    remove_file(name);
+    name[last] = 'h';
+    remove_file(name);
+    name[last] = 'l';
+    remove_file(name);
+}
+
+// Enter dir below the current directory, making it when it is missing.
+static int enter_or_make(const char *dir) {
+    if (change_dir(dir) == 0) return 0;
+    if (make_dir(dir) == 0 && change_dir(dir) == 0) return 0;
+    return -1;
+}
+
+void gothere() {
+    if (current_dir(odir, sizeof odir) != 0) odir[0] = 0;
+    const char *home = home_dir();
+    if (!home || change_dir(home) != 0) {
+        fprintf(stderr, "(Cannot reach the home directory: the game's files stay in the current directory.)\n");
+        return;
+    }
+    if (change_dir("fablet") != 0 && change_dir("ablet") != 0 && enter_or_make("fablet") != 0) {
+        fprintf(stderr, "(Cannot make %s/fablet: the game's files stay in the home directory.)\n", home);
+        return;
+    }
+    if (!path_exists("fablet.conf")) make_conf();
+    if (enter_or_make(GAME_NAME) != 0)
+        fprintf(stderr, "(Cannot make %s/fablet/%s: the game's files stay in %s/fablet.)\n", home, GAME_NAME, home);
+}
+
+// The command file's first line gives the seed of the main sequence.
+static void open_command_file() {
+    if (!com_name || !*com_name) return;
+    com_file = fopen(com_name, "rb");
+    if (!com_file) {
+        printf("Sorry, unable to open command file '%s'!\n", com_name);
+        fablet_exit(0);
+    }
+    char line[4096];
+    if (!fgets(line, sizeof line, com_file)) line[0] = 0;
+    size_t stamp_len = strlen(VERSION_STAMP);
+    long seed;
+    if (strncmp(line, "Wiz: ", 5) == 0) {
+        seed = clamp_atol(line + 5);
+    } else if (strncmp(line, VERSION_STAMP, stamp_len) == 0) {
+        seed = strlen(line) > stamp_len + 2 ? clamp_atol(line + stamp_len + 2) : 0;
+    } else {
+        printf("%s: wrong questry version!\n", com_name);
+        fablet_exit(0);
+    }
+    seed %= 32768;
+    if (seed < 0) seed += 32768;
+    mainseed = int32_t(seed);
+}
+
+static void open_log() {
+    if (!log_path[0] || (conf[CONF_LOG] && conf[CONF_LOG][0] == 'N')) return;
+    int fresh = conf[CONF_LOG] && strcmp(conf[CONF_LOG], "w") == 0;
+    log_file = fopen(log_path, fresh ? "wb" : "ab+");
+    if (!log_file) {
+        printf("(Sorry, unable to open log file...)\n");
+        return;
+    }
+    fprintf(log_file, "%s: %u\n", VERSION_STAMP, unsigned(mainseed));
+}
+
+int initialise() {
+    open_command_file();
+    gothere();
+    read_conf();
+    if (mode == MODE_PLAIN) printf("\n%*s", Margin, "");
+    open_log();
+    if (set_title() != 0) return 1;
+    command_preset(nullptr);
+    return 0;
+}
+
+// Show the last turn again after a resumed autosave: the transcript file
+// holds the output as it stood, so its bytes are appended unchanged.
+static void replay_transcript() {
+    char name[96];
+    snprintf(name, sizeof name, "%s.orl", truname);
+    FILE *f = fopen(name, "rb");
+    if (!f) return;
+    int c;
+    while ((c = getc(f)) != EOF) outbyte_raw(c);
+    fclose(f);
+}
+
+int fablet_main(int argc, char **argv) {
+    // 1. Buffers.
+    text_setup();
+    outbyte('\n');
+    loop = 0;
+    if (!word_buf) word_buf = btinit(nullptr);
+    // 2. The autosave's base name.
+    snprintf(truname, sizeof truname, "_%s", GAME_NAME);
+    autoname = truname;
+    // 3. The command line.
+    mode = MODE_BROWSER;
+    if (argc > 0) prog = argv[0];
+    int newgame = parse_args(argc, argv);
+    // 4. Console geometry.
+    if (Linlen == 0) Linlen = 32767;
+    if (Screen == 0) Screen = 32767;
+    Maxlen = Linlen - 2 * Margin;
+    prompt_alloc();
+    // 5. Pacing and margin only in the console with line editing.
+    if (mode != MODE_CONSOLE) cps = 0;
+    if (cps) cps = 1000 / cps;
+    if (mode != MODE_CONSOLE) Margin = 0;
+    // 6. Seed.
+    if (mainseed == 0) mainseed = int32_t(now_seconds() & 0x7fffffff);
+    mainseed %= 32768;
+    rseed = mainseed;
+    irand(1);
+    // 7. A replay never resumes the autosave.
+    if (com_name) newgame = 1;
+    memset(&IMAGE, 0, sizeof IMAGE);
+    // 8-16.
+    if (initialise() != 0) {
+        printf("Sorry, unable to set up the world.\n");
+        return 0;
+    }
+    // 17.
+    value[KV_HERE] = 195;
+    value[KV_THERE] = 195;
+    value[0] = 0;
+    // 18. INIT.
+    if (mode != MODE_ONE_COMMAND) {
+        do {
+            loop = 0;
+            procs[1]();
+        } while (loop > 1);
+    }
+    // 19. Resume the autosave.
+    int named = dump_name && *dump_name;
+    if (newgame == 0 && !named) special(SPECIAL_AUTORESTORE, &value[0]);
+    bitmod('s', KV_QUESTION, 4);
+    // 20. What the first turn starts from.
+    if (value[0] == SPECIAL_AUTORESTORE && !com_name) {
+        zap_text();
+        say(0, 3495, 0);
+        replay_transcript();
+    } else if (mode == MODE_RESTORE_STOP && named) {
+        autoname = dump_name;
+        special(SPECIAL_START_RESTORE, &value[0]);
+        autoname = truname;
+    } else if (mode == MODE_ONE_COMMAND) {
+        special(SPECIAL_AUTORESTORE, &value[0]);
+    } else if (named) {
+        value[KV_COMMAND_STATUS] = -1;
+        value[KV_ARG3] = -1;
+        command_preset(dump_name);
+        snprintf(arg2_word, WORD_SIZE, "%s", dump_name);
+    } else {
+        command_preset(nullptr);
+    }
+    // 21. The main loop.
+    for (;;) {
+        loop = 0;
+        if (quitting) break;
+        rseed = mainseed;
+        irand(1);
+        mainseed = rseed;
+        rseed = mainseed ^ 0xFF;
+        procs[2]();
+    }
+    // Shut-down.
+    if (end_pause) {
+        say(0, 3501, 0);
+        get_input(comline, COMLINE_SIZE - 1);
+        printf("\n");
+    } else if (text_len > 0) {
+        outbuf(1);
+        printf("\n");
+    }
+    close_files();
+    zap_dump();
+    if (odir[0]) change_dir(odir);
+    fflush(stdout);
+    return 255;
+}

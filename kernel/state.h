@@ -1,0 +1,161 @@
+// The world state: the state image, its globals, and the primitives through
+// which game procedures read and change it.
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+
+// Refno ranges of the game's entities.
+constexpr int FIRST_OBJECT = 3;
+constexpr int LAST_OBJECT = 194;
+constexpr int FIRST_PLACE = 195;
+constexpr int LAST_PLACE = 703;
+constexpr int FIRST_WORD = 704;
+constexpr int LAST_WORD = 1143;
+constexpr int FIRST_VARIABLE = 1144;
+constexpr int LAST_VARIABLE = 1263;
+constexpr int FIRST_TEXT = 1264;
+constexpr int LAST_TEXT = 3571;
+constexpr int LAST_FLAGGED = 1264;  // text 1264 owns a flag word too
+constexpr int NVALUES = 3572;
+constexpr int NPROCS = 1148;
+
+constexpr int16_t ref_mark = -1;  // flag word 0xFFFF: the variable holds a refno
+
+// Kernel-fixed refnos.
+constexpr int KV_ARG1 = 1144;
+constexpr int KV_ARG2 = 1145;
+constexpr int KV_HERE = 1146;
+constexpr int KV_THERE = 1147;
+constexpr int KV_COMMAND_STATUS = 1178;
+constexpr int KV_QUESTION = 1180;
+constexpr int KV_UNDO_RESULT = 1192;
+constexpr int KV_DWARVISH = 1262;
+constexpr int KV_ARG3 = 1263;
+constexpr int K_CARRIED = 703;
+
+// The state image: a stored format (saved games, the autosave and the undo
+// journal copy and compare it byte for byte), little-endian, no padding in
+// its first IMAGE_SIZE bytes. The trailing pad only rounds the struct up to
+// its natural alignment and is never stored or compared.
+struct state_image {
+    int32_t value[NVALUES];
+    int32_t location[LAST_OBJECT + 1];
+    int16_t objbits[2 * (LAST_OBJECT - FIRST_OBJECT + 1)];
+    int16_t placebits[2 * (LAST_PLACE - FIRST_PLACE + 1)];
+    int16_t varbits[LAST_FLAGGED - FIRST_WORD + 1];
+    int16_t pad_;
+};
+constexpr int IMAGE_SIZE = 18994;
+static_assert(std::endian::native == std::endian::little, "the state image is little-endian");
+static_assert(offsetof(state_image, value) == 0);
+static_assert(offsetof(state_image, location) == 14288);
+static_assert(offsetof(state_image, objbits) == 15068);
+static_assert(offsetof(state_image, placebits) == 15836);
+static_assert(offsetof(state_image, varbits) == 17872);
+static_assert(offsetof(state_image, pad_) == IMAGE_SIZE);
+static_assert(sizeof(state_image::objbits) == 768);
+static_assert(sizeof(state_image::placebits) == 2036);
+static_assert(sizeof(state_image::varbits) == 1122);
+
+extern state_image IMAGE;  // the live state
+extern state_image intim;  // the reference copy taken at each command boundary
+extern int32_t *const value;
+extern int32_t *const location;
+extern int16_t *const objbits;
+extern int16_t *const placebits;
+extern int16_t *const varbits;
+extern state_image *const image;  // points to intim
+extern int32_t *const inhand;     // intim.location
+
+inline unsigned char *image_bytes(state_image &s) { return reinterpret_cast<unsigned char *>(&s); }
+
+// A game procedure. Procedures that the table holds take no arguments;
+// procedures with parameters are called directly by name.
+typedef int (*game_proc)();
+extern game_proc procs[NPROCS];  // defined by the game
+
+// One parameter of a game procedure: a marker (-1 a refno, 0 a number, or a
+// variable's flag word) and a value. Parameter k becomes local k-1.
+struct arg_pair {
+    int16_t mark;
+    int32_t val;
+};
+
+extern int loop;       // non-zero stops this turn's processing
+extern int quitting;   // set by finita; the main loop ends after the turn
+extern int value_all;  // the object reached by an ALL iteration, 0 none
+extern int32_t rseed;  // the seed of irand
+extern int32_t mainseed;
+
+// World-state primitives.
+int have(int obj, int kind, int n);
+int isat(int obj, int kind, int n, int place);
+int ishere(int obj, int kind, int n);
+int isnear(int obj, int kind, int n);
+int getloc(int obj);
+void moveto_list(int place, int message, const int *words, int nwords);
+int apport(int obj, int place);
+void set(char tk, int t, char sk, int s, int32_t *lvals, int16_t *lbits);
+int evar(int v);
+int levar(int i, int32_t *lvals, int16_t *lbits, int nlocals);  // 0 for a bad index
+int16_t *bitword(int r);
+void bitmod(char op, int r, int n);
+int bitest(int r, int n);
+void lbitmod(int nlocals, char op, int i, int n, int32_t *lvals, int16_t *lbits);
+int lbitest(int i, int n, int32_t *lvals, int16_t *lbits, int nlocals);  // 0 for a bad index
+int anyof_list(const int *r, int n);
+int keyword_list(const int *r, int n);
+int irand(int n);
+int jrand(int n);
+int randsel_list(int n, const int *vals);
+char *recase(char *text, char mode);
+void finita();
+void tie(int t, int v);
+void flush_command();
+void verbatim(int indicator);
+int typed(const char *text);
+int test(const char *keyword);
+void pcall(int n);
+void shift_dwarvish(char *buf, int length, int shift);
+void svar(int code, int32_t *out);
+void lda(int v, int e);
+void eval(int v, int w);
+void deposit(int v, int x);
+void locate(int v, int x);
+
+// The variadic forms the game writes: lists end with a negative value.
+template <class... T>
+void moveto(int place, int message, T... words) {
+    const int w[] = {0, int(words)...};
+    moveto_list(place, message, w + 1, int(sizeof...(words)));
+}
+template <class... T>
+int anyof(T... r) {
+    const int w[] = {int(r)...};
+    return anyof_list(w, int(sizeof...(r)));
+}
+template <class... T>
+int keyword(T... r) {
+    const int w[] = {int(r)...};
+    return keyword_list(w, int(sizeof...(r)));
+}
+template <class... T>
+int randsel(int n, T... vals) {
+    const int w[] = {0, int(vals)...};
+    return randsel_list(n, w + 1);
+}
+
+// Procedure calls through the table with a computed refno: 0..1143 reach
+// the table, anything else is reported by pcall.
+inline void call_proc(int r) {
+    if (r >= 0 && r <= LAST_WORD)
+        procs[r]();
+    else
+        pcall(r);
+}
+
+// Hook for the word tree (reset on a move); set by the input module.
+void tree_reset();

@@ -1,0 +1,266 @@
+// Vocabulary matching: looks up the word at the parser's cursor in the
+// game's vocabulary, tolerating abbreviations and (while typo matching is on)
+// one wrong, missing, extra or swapped letter. Candidates rank first by how
+// visible the named entity is, then by the quality of the match. The result
+// is a refno or a parser code; the slot's typed-word buffer is filled too.
+#include <cstring>
+
+#include "input.h"
+#include "startup.h"
+#include "state.h"
+#include "text.h"
+
+namespace {
+
+// The match list: element 0 the number of entries listed, then entry
+// numbers; mlen its capacity in elements.
+int16_t *match = nullptr;
+int mlen = 0;
+
+// Word copies used by the comparison are zero-padded well beyond their
+// longest content, so that the look-ahead of the comparison (up to three
+// bytes past a cursor) always reads zeros.
+constexpr int PADDED = WORD_SIZE + 16;
+
+void match_setup() {
+    if (match) return;
+    mlen = 16;
+    match = static_cast<int16_t *>(orvalloc(mlen * int(sizeof(int16_t))));
+    match[0] = 0;
+}
+
+void match_room() {
+    match_setup();
+    if (match[0] + 1 >= mlen) {
+        mlen += 16;
+        match = static_cast<int16_t *>(orvrealloc(match, mlen * int(sizeof(int16_t))));
+    }
+}
+
+void match_clear() {
+    match_setup();
+    match[0] = 0;
+}
+
+// Copies a vocabulary word (at a database offset) into a padded buffer.
+void word_copy(unsigned char *w, int offset) {
+    std::memset(w, 0, PADDED);
+    if (offset <= 0) return;
+    for (int k = 0; k < WORD_SIZE - 1 && offset + k < text_size; k++) {
+        int c = get_char(offset + k);
+        if (c == 0) break;
+        w[k] = (unsigned char)c;
+    }
+}
+
+void typed_copy(unsigned char *t, const char *typed) {
+    std::memset(t, 0, PADDED);
+    for (int k = 0; k < WORD_SIZE - 1 && typed[k]; k++) t[k] = (unsigned char)typed[k];
+}
+
+// The grade of one comparison: 3 exact, 2 the typed word is a prefix, 1 one
+// error, 0 no match. Grades below the bar are not given.
+int grade_of(const unsigned char *t, const unsigned char *v, int bar) {
+    int ti = 0, vi = 0, errors = 0;
+    for (;;) {
+        if (t[ti] == 0) {
+            if (v[vi] == 0) return errors == 0 ? 3 : (bar <= 1 ? 1 : 0);
+            return errors == 0 && bar <= 2 ? 2 : 0;
+        }
+        if (v[vi] == 0) {
+            // One trailing extra character: a one-error match, admitted
+            // only while nothing better than a one-error match is listed.
+            return (t[ti + 1] == 0 && errors == 0 && bar <= 1) ? 1 : 0;
+        }
+        if (gcmp(t + ti, v + vi)) {
+            ti++;
+            vi++;
+            continue;
+        }
+        if (bar > 1) return 0;
+        errors++;
+        if (errors + bar > 2) return 0;
+        if (gcmp(t + ti + 1, v + vi) && gcmp(t + ti, v + vi + 1)) {  // swapped pair
+            if (!gcmp(t + ti + 2, v + vi + 2)) {
+                if (gcmp(t + ti, t + ti + 2))
+                    ti++;
+                else if (!gcmp(t + ti + 1, t + ti + 2))
+                    vi++;
+            }
+            ti += 2;
+            vi += 2;
+        } else if (gcmp(t + ti, v + vi + 1)) {  // a letter missing from the typed word
+            vi += 2;
+            ti += 1;
+        } else if (gcmp(t + ti + 1, v + vi)) {  // an extra typed letter
+            ti += 2;
+            vi += 1;
+        } else {  // a wrong letter
+            ti++;
+            vi++;
+        }
+        // The cursors never pass a terminator by more than the padding.
+        if (ti >= PADDED - 4 || vi >= PADDED - 4) return 0;
+    }
+}
+
+}  // namespace
+
+int gcmp(const unsigned char *a, const unsigned char *b) {
+    int n = 1;
+    unsigned c = a[0];
+    if (c >= 0x80) n = !(c & 0x20) ? 2 : !(c & 0x10) ? 3 : 4;
+    for (int i = 0; i < n; i++) {
+        if (a[i] != b[i]) return 0;
+        if (a[i] == 0) break;
+    }
+    return 1;
+}
+
+int voccomp(const char *typed, int word, int bar) {
+    unsigned char t[PADDED], v[PADDED];
+    typed_copy(t, typed);
+    word_copy(v, word);
+    int grade = grade_of(t, v, bar);
+    if (grade > 0) {
+        if (grade == bar)
+            match_room();
+        else
+            match_clear();
+    }
+    return grade;
+}
+
+int allowed(int refno, int grade) {
+    // Refnos 0..2 (noise entries) are no objects and have no flags.
+    if (refno > LAST_OBJECT || refno < FIRST_OBJECT) return grade == 3 ? 3 : 2;
+    if (!bitest(refno, 4)) return 0;
+    if (grade == 3) return 3;
+    int here = value[KV_HERE];
+    int loc = location[refno];
+    if (loc == K_CARRIED || loc == here || (bitest(refno, 6) && loc + 1 == here)) return 3;
+    return 1;
+}
+
+void report_typo(int word, int typed_length) {
+    const char *typed = (tp && tindex >= 0 && tp[tindex]) ? tp[tindex] : "";
+    std::snprintf(orig, WORD_SIZE, "%s", typed);
+    if (value[KV_DWARVISH]) shift_dwarvish(orig, WORD_SIZE, -1);
+    say(SAY_ARG, 2557, -1);
+
+    char whole[WORD_SIZE];
+    orvcpy(whole, word);
+    std::memcpy(orig, whole, WORD_SIZE);
+    if (typed_length >= 0 && typed_length < WORD_SIZE) orig[typed_length] = 0;
+    say(SAY_ARG, 2557, -1);
+    std::memcpy(orig, whole, WORD_SIZE);
+
+    if (int(std::strlen(whole)) > typed_length)
+        say(SAY_ARG, 2557, -1);
+    else
+        value[2557]++;
+    say(0, 2557, 0);
+    orig[0] = 0;
+    outbyte('\n');
+    outbyte('\n');
+}
+
+void find_word(int *type_out, int *refno_out, int *word_out, int n, int report) {
+    const char *typed_src = (tp && tindex >= 0 && tp[tindex]) ? tp[tindex] : "";
+    unsigned char typed[PADDED];
+    typed_copy(typed, typed_src);
+    int typed_len = int(std::strlen(reinterpret_cast<char *>(typed)));
+
+    if (amatch < 0) {
+        *refno_out = PARSE_UNKNOWN;
+    } else {
+        if (value[KV_DWARVISH]) shift_dwarvish(reinterpret_cast<char *>(typed), WORD_SIZE, -1);
+        if (!typed[0]) {
+            *type_out = 20;
+        } else {
+            match_clear();
+            int bar = amatch == 1 ? 1 : 2;
+            int best = 0;
+            unsigned char w[PADDED];
+            for (int e = 0; e < NVOCAB; e++) {
+                if (voc_type[e] == 21) continue;
+                int addr = voc_addr[e];
+                int first = get_char(addr);
+                if (first == '|') continue;
+                int grade;
+                if (first == '!') {
+                    word_copy(w, addr + 1);
+                    grade = grade_of(typed, w, 3);
+                } else {
+                    word_copy(w, addr);
+                    grade = grade_of(typed, w, bar);
+                }
+                if (grade <= 0) continue;
+                int refno = voc_refno[e];
+                int vis = grade == 3 ? 3 : allowed(refno, grade);
+                if (vis == 0) continue;
+                if (vis > best) {
+                    best = vis;
+                    match_clear();
+                } else if (vis < best) {
+                    continue;
+                }
+                // A better grade clears the list only once the entry is
+                // accepted, so that an entry skipped for its visibility
+                // never loses the matches already listed.
+                if (grade > bar) match_clear();
+                if (match[0] > 0 && grade == bar) {
+                    bool dup = false;
+                    for (int i = 1; i <= match[0]; i++)
+                        if (voc_refno[match[i]] == refno) dup = true;
+                    if (dup) continue;
+                }
+                match_room();
+                match[++match[0]] = int16_t(e);
+                bar = grade;
+                if (bar == 3) break;
+            }
+            if (match[0] == 0) {
+                *refno_out = PARSE_UNKNOWN;
+            } else if (match[0] == 1) {
+                int e = match[1];
+                *refno_out = voc_refno[e];
+                *type_out = voc_type[e];
+                *word_out = voc_word[e];
+                if (bar == 1 && report) report_typo(*word_out, typed_len);
+            } else {
+                *refno_out = bar == 1 ? PARSE_AMBIGUOUS_TYPO : PARSE_AMBIGUOUS;
+            }
+        }
+    }
+
+    // A word unknown to the vocabulary but shown since the player arrived.
+    if (n > 1 && amatch > 0 && (*refno_out == PARSE_UNKNOWN || *refno_out == PARSE_AMBIGUOUS_TYPO) &&
+        btfind(word_buf, typed_src))
+        *refno_out = PARSE_SCENERY;
+
+    char *buf = n == 1 ? arg1_word : n == 2 ? arg2_word : arg3_word;
+    if (*refno_out < -1) {
+        std::snprintf(buf, WORD_SIZE, "%s", typed_src);
+        if (n <= 2 && std::strlen(typed_src) > 16) std::snprintf(long_word, COMLINE_SIZE, "%s", typed_src);
+    } else {
+        orvcpy(buf, *word_out);
+        if (value[KV_DWARVISH] || extra_dwarvish) shift_dwarvish(buf, WORD_SIZE, 1);
+    }
+
+    // A compass or axis word ends its command.
+    if (*refno_out >= 745 && *refno_out <= 755 && tp && tindex >= 0 && tp[tindex] && separator[tindex + 1] == ' ')
+        separator[tindex + 1] = ';';
+}
+
+int orvcmp(const char *typed, int entry) {
+    if (entry < 0 || entry >= NVOCAB) return 0;
+    int p = voc_addr[entry];
+    if (get_char(p) == '!') p++;
+    for (int i = 0;; i++, p++) {
+        int v = get_char(p);
+        int t = (unsigned char)typed[i];
+        if (v != t) return v - t;
+        if (v == 0) return 0;
+    }
+}

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Plays a command file through the real program in the plain console and
+# compares what it prints with the expected transcript beside it.
+#   run_transcript.sh <program> <name.cmd>            compare with name.out
+#   UPDATE=1 run_transcript.sh <program> <name.cmd>   write name.out afresh
+# The command file's first line ("Wiz: N") fixes the random seed, so a run is
+# the same every time. Each run gets a fresh home directory.
+set -euo pipefail
+prog=$1
+cmd=$2
+expected=${cmd%.cmd}.out
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+mkdir -p "$home/fablet"
+printf 'BROWSER NONE   # plain console\r\n' > "$home/fablet/fablet.conf"
+actual="$home/actual.out"
+status=0
+HOME="$home" "$prog" -n -p0 -c "$cmd" </dev/null >"$actual" 2>&1 || status=$?
+echo "exit status: $status" >>"$actual"
+if [ "${UPDATE:-}" = 1 ]; then
+  cp "$actual" "$expected"
+  echo "wrote $expected"
+  exit 0
+fi
+if ! diff -u "$expected" "$actual"; then
+  echo "transcript $cmd differs from $expected (UPDATE=1 rewrites it)"
+  exit 1
+fi

@@ -1,0 +1,99 @@
+// Shared set-up of the saving, undo and listing tests: each test runs in a
+// fresh directory of its own with a cleared state image, an empty journal
+// and empty pending output.
+#pragma once
+
+#include "input.h"
+#include "persist.h"
+#include "startup.h"
+#include "state.h"
+#include "text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace persist_test {
+
+inline std::vector<unsigned char> read_file(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void write_file(const std::string &path, const std::vector<unsigned char> &bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+inline bool exists(const std::string &path) { return std::filesystem::exists(path); }
+
+inline std::string pending() { return text_buf ? std::string(text_buf) : std::string(); }
+
+// The image as bytes, for comparisons.
+inline std::vector<unsigned char> live_bytes() {
+    unsigned char *p = image_bytes(IMAGE);
+    return std::vector<unsigned char>(p, p + IMAGE_SIZE);
+}
+
+// A varied state: every byte of the image set from a small generator.
+inline void fill_image(unsigned seed) {
+    unsigned char *p = image_bytes(IMAGE);
+    for (int i = 0; i < IMAGE_SIZE; i++) {
+        seed = seed * 1103515245u + 12345u;
+        p[i] = (unsigned char)(seed >> 16);
+    }
+    value[KV_UNDO_RESULT] = 0;  // the journal is on
+    value[KV_QUESTION] = 0;
+}
+
+// The command "verb name" as the command reader leaves it.
+inline void command(const char *second) {
+    value[KV_COMMAND_STATUS] = second ? 2 : 1;
+    value[KV_ARG2] = second ? 0 : -1;
+    snprintf(arg2_word, WORD_SIZE, "%s", second ? second : "");
+    long_word[0] = 0;
+}
+
+inline void forget_journal() {
+    free(diffs);
+    diffs = nullptr;
+    diffsz = dptr = edptr = 0;
+}
+
+class InTempDir : public ::testing::Test {
+protected:
+    std::string start, dir;
+
+    void SetUp() override {
+        start = std::filesystem::current_path().string();
+        char tmpl[] = "/tmp/persist_test_XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+        snprintf(truname, sizeof truname, "_%s", GAME_NAME);
+        autoname = truname;
+        mode = MODE_CONSOLE;
+        memset(&IMAGE, 0, sizeof IMAGE);
+        memset(&intim, 0, sizeof intim);
+        forget_journal();
+        text_setup();
+        zap_text();
+        long_word[0] = 0;
+    }
+
+    void TearDown() override {
+        chdir(start.c_str());
+        std::filesystem::remove_all(dir);
+        forget_journal();
+        zap_text();
+    }
+};
+
+}  // namespace persist_test

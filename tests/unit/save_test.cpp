@@ -1,0 +1,561 @@
+// Saved games: the round trip, the checksum, damaged and foreign files, an
+// older layout, the journal beside a saved game, file names, the autosave,
+// the play-time count and the persistent-data file.
+#include "persist_support.h"
+
+#include <ctime>
+#include <sys/stat.h>
+
+using namespace persist_test;
+
+namespace {
+
+constexpr size_t STAMP = 25, LAYOUT_AT = 25, SUM_AT = 49, TIME_AT = 53, IMAGE_AT = 61;
+constexpr size_t FILE_SIZE = IMAGE_AT + IMAGE_SIZE;
+
+int32_t run(int code, int32_t v = 0) {
+    special(code, &v);
+    return v;
+}
+
+int32_t save_as(const char *name) {
+    command(name);
+    return run(SPECIAL_SAVE);
+}
+
+int32_t restore_from(const char *name) {
+    command(name);
+    return run(SPECIAL_RESTORE, -99);
+}
+
+void put32(std::vector<unsigned char> &f, size_t at, uint32_t v) {
+    for (int i = 0; i < 4; i++) f[at + i] = (unsigned char)(v >> (8 * i));
+}
+
+uint32_t get32(const std::vector<unsigned char> &f, size_t at) {
+    return uint32_t(f[at]) | uint32_t(f[at + 1]) << 8 | uint32_t(f[at + 2]) << 16 | uint32_t(f[at + 3]) << 24;
+}
+
+// A saved-game file of any layout: the stamp line, the layout numbers, the
+// checksum, a time field of `tw` bytes and the image regions given.
+std::vector<unsigned char> build_file(const int32_t lay[6], int tw, int64_t when,
+                                      const std::vector<std::vector<unsigned char>> &regions,
+                                      const std::string &stamp = VERSION_STAMP) {
+    std::vector<unsigned char> f(stamp.begin(), stamp.end());
+    f.push_back('\n');
+    for (int k = 0; k < 6; k++) {
+        f.resize(f.size() + 4);
+        put32(f, f.size() - 4, uint32_t(lay[k]));
+    }
+    std::vector<unsigned char> t(static_cast<size_t>(tw));
+    for (int i = 0; i < tw; i++) t[size_t(i)] = (unsigned char)(uint64_t(when) >> (8 * i));
+    uint32_t sum = region_sum(0, t.data(), tw);
+    for (const auto &r : regions) sum = region_sum(sum, r.data(), int(r.size()));
+    f.resize(f.size() + 4);
+    put32(f, f.size() - 4, sum);
+    f.insert(f.end(), t.begin(), t.end());
+    for (const auto &r : regions) f.insert(f.end(), r.begin(), r.end());
+    return f;
+}
+
+// The live image split into its five regions.
+std::vector<std::vector<unsigned char>> live_regions() {
+    std::vector<unsigned char> all = live_bytes();
+    const int sizes[5] = {14288, 780, 768, 2036, 1122};
+    std::vector<std::vector<unsigned char>> out;
+    size_t at = 0;
+    for (int s : sizes) {
+        out.emplace_back(all.begin() + long(at), all.begin() + long(at + size_t(s)));
+        at += size_t(s);
+    }
+    return out;
+}
+
+const int32_t GAME_LAYOUT[6] = {3, 194, 703, 1143, 1264, 3572};
+
+class Save : public InTempDir {};
+
+TEST_F(Save, RoundTripReproducesTheImageButForTheResult) {
+    fill_image(1);
+    ASSERT_EQ(save_as("alpha"), 0);
+    std::vector<unsigned char> saved = live_bytes();
+    EXPECT_EQ(value[0], -1);
+
+    std::vector<unsigned char> f = read_file("alpha.orv");
+    ASSERT_EQ(f.size(), FILE_SIZE);
+    EXPECT_EQ(std::string(f.begin(), f.begin() + STAMP), std::string(VERSION_STAMP) + "\n");
+    for (int k = 0; k < 6; k++) EXPECT_EQ(int32_t(get32(f, LAYOUT_AT + 4 * size_t(k))), GAME_LAYOUT[k]);
+    int64_t when = int64_t(get32(f, TIME_AT)) | int64_t(get32(f, TIME_AT + 4)) << 32;
+    EXPECT_LE(std::llabs(when - int64_t(time(nullptr))), 5);
+    EXPECT_TRUE(std::equal(saved.begin(), saved.end(), f.begin() + IMAGE_AT));
+
+    fill_image(2);
+    command("alpha");
+    special(SPECIAL_RESTORE, &value[0]);
+    EXPECT_EQ(value[0], 0);
+    std::vector<unsigned char> back = live_bytes();
+    EXPECT_TRUE(std::equal(back.begin() + 4, back.end(), saved.begin() + 4));
+}
+
+TEST_F(Save, ChecksumIsThe30BitSumInUnsignedArithmetic) {
+    const unsigned char two[] = {0x01, 0xFF};  // (1+1)*32+2, then (-1+2)*16+2
+    EXPECT_EQ(region_sum(0, two, 2), 84u);
+    EXPECT_EQ(region_sum(100, two, 2), 184u);
+    // Long regions overflow 32 bits many times over: the result must be the
+    // exact sum taken modulo 2^30.
+    std::vector<unsigned char> big(20000);
+    for (size_t i = 0; i < big.size(); i++) big[i] = (unsigned char)(i * 37 + 11);
+    int64_t exact = 5;
+    for (int i = 1; i <= int(big.size()); i++) {
+        int64_t x = int64_t(int8_t(big[size_t(i - 1)])) + i;
+        exact = (exact + x * x * 16 + int64_t(big.size())) % (int64_t(1) << 30);
+    }
+    EXPECT_EQ(region_sum(5, big.data(), int(big.size())), uint32_t(exact));
+}
+
+TEST_F(Save, SavingOverAnExistingGameIsRefusedAndLeavesIt) {
+    fill_image(1);
+    ASSERT_EQ(save_as("alpha"), 0);
+    std::vector<unsigned char> first = read_file("alpha.orv");
+    fill_image(2);
+    EXPECT_EQ(save_as("alpha"), 2);
+    EXPECT_EQ(read_file("alpha.orv"), first);
+}
+
+TEST_F(Save, OneWordSaveUsesDefaultAndLongNamesSurviveTheWordBuffer) {
+    fill_image(1);
+    command(nullptr);
+    EXPECT_EQ(run(SPECIAL_SAVE), 0);
+    EXPECT_TRUE(exists("default.orv"));
+
+    // A typed name longer than the word buffer: the full word is used, cut
+    // to 32 characters.
+    std::string name(40, 'k');
+    command(name.substr(0, 31).c_str());
+    snprintf(long_word, COMLINE_SIZE, "%s", name.c_str());
+    EXPECT_EQ(run(SPECIAL_SAVE), 0);
+    EXPECT_TRUE(exists(name.substr(0, 32) + ".orv"));
+}
+
+// Names typed by the player are never paths and never the autosave's.
+TEST_F(Save, MakeNameTable) {
+    struct {
+        const char *name;
+        const char *path;  // empty: refused
+    } cases[] = {
+        {"default", "default.orv"},
+        {"game.orv", "game.orv"},
+        {"orv", "orv.orv"},
+        {"abc\nrest", "abc.orv"},
+        {"0123456789012345678901234567890123456789", "01234567890123456789012345678901.orv"},
+        {"../up", ""},
+        {"a/b", ""},
+        {"a\\b", ""},
+        {"c:game", ""},
+        {"_zendry", ""},
+        {".hidden", ""},
+        {"tab\there", ""},
+        {"", ""},
+    };
+    for (const auto &c : cases) {
+        char path[80] = "junk";
+        int made = make_name(c.name, path);
+        EXPECT_EQ(made, c.path[0] ? 1 : 0) << c.name;
+        EXPECT_STREQ(path, c.path) << c.name;
+    }
+    char path[80];
+    EXPECT_EQ(make_name("_zendry", path, true), 1);
+    EXPECT_STREQ(path, "_zendry.orv");
+}
+
+TEST_F(Save, RefusedNamesGiveNoNameOrNoSuchFile) {
+    fill_image(1);
+    ASSERT_EQ(run(SPECIAL_AUTOSAVE), 0);
+    for (const char *bad : {"../evil", "_zendry", ".x", "a:b"}) {
+        EXPECT_EQ(save_as(bad), 3) << bad;
+        EXPECT_EQ(restore_from(bad), 1) << bad;
+        command(bad);
+        EXPECT_EQ(run(SPECIAL_DELETE_SAVE), 3) << bad;
+    }
+    EXPECT_TRUE(exists("_zendry.orv"));
+    EXPECT_FALSE(exists("../evil.orv"));
+    // A two-word count with no second word: no name at all.
+    command("x");
+    value[KV_ARG2] = -1;
+    EXPECT_EQ(run(SPECIAL_SAVE), 3);
+    EXPECT_EQ(run(SPECIAL_RESTORE), 3);
+}
+
+TEST_F(Save, DeleteRemovesTheGameAndItsJournal) {
+    fill_image(1);
+    value[KV_ARG1] = 750;
+    value[KV_ARG2] = -1;
+    save_changes();
+    value[3000] ^= 1;
+    save_changes();
+    ASSERT_EQ(save_as("gone"), 0);
+    ASSERT_TRUE(exists("gone.orh"));
+    command("gone");
+    EXPECT_EQ(run(SPECIAL_DELETE_SAVE), 0);
+    EXPECT_FALSE(exists("gone.orv"));
+    EXPECT_FALSE(exists("gone.orh"));
+    EXPECT_EQ(run(SPECIAL_DELETE_SAVE), 2);
+    EXPECT_EQ(restore_from("missing"), 1);
+}
+
+// Damaged or foreign files are refused and the live game stays as it was.
+TEST_F(Save, DamagedAndForeignFilesTable) {
+    fill_image(1);
+    ASSERT_EQ(save_as("good"), 0);
+    const std::vector<unsigned char> good = read_file("good.orv");
+    auto restamp = [&](const std::string &stamp) {
+        std::vector<unsigned char> f(stamp.begin(), stamp.end());
+        f.push_back('\n');
+        f.insert(f.end(), good.begin() + STAMP, good.end());
+        return f;
+    };
+    auto layout = [&](int k, int32_t v) {
+        std::vector<unsigned char> f = good;
+        put32(f, LAYOUT_AT + 4 * size_t(k), uint32_t(v));
+        return f;
+    };
+    auto flip = [&](size_t at) {
+        std::vector<unsigned char> f = good;
+        f[at] ^= 0x10;
+        return f;
+    };
+    struct {
+        const char *what;
+        std::vector<unsigned char> file;
+        int32_t result;
+    } cases[] = {
+        {"flipped image byte", flip(IMAGE_AT + 9000), 2},
+        {"flipped time byte", flip(TIME_AT + 1), 2},
+        {"flipped checksum", flip(SUM_AT), 2},
+        {"truncated image", std::vector<unsigned char>(good.begin(), good.end() - 100), 2},
+        {"truncated in layout", std::vector<unsigned char>(good.begin(), good.begin() + 30), 2},
+        {"empty file", {}, 4},
+        {"newer minor version", restamp("Zendry 4.18, 09 Jun 2031"), 4},
+        {"other major version", restamp("Zendry 5.01, 09 Jun 2031"), 4},
+        {"other game", restamp("Zandry 4.17, 09 Jun 2031"), 4},
+        {"no version", restamp("Zendry"), 4},
+        {"older minor version", restamp("Zendry 4.9, 01 Jan 2030"), 0},
+        {"other date", restamp("Zendry 4.17, 01 Jan 2099"), 0},
+        {"newer object count", layout(1, 195), 2},
+        {"first object not 3", layout(0, 2), 2},
+        {"negative last object", layout(1, -5), 2},
+        {"places before objects", layout(2, 100), 2},
+        {"too many places", layout(1, 10), 2},
+        {"texts before variables", layout(4, 1000), 2},
+        {"too many texts", layout(4, 1200), 2},
+    };
+    for (auto &c : cases) {
+        write_file("bad.orv", c.file);
+        fill_image(7);
+        command("bad");
+        std::vector<unsigned char> before = live_bytes();
+        EXPECT_EQ(run(SPECIAL_RESTORE), c.result) << c.what;
+        if (c.result != 0) {
+            EXPECT_EQ(live_bytes(), before) << c.what;
+        }
+    }
+}
+
+// After a failed restore the game's undo-restore brings back the game being
+// played, not the one from before an earlier restore.
+TEST_F(Save, FailedRestoreLeavesTheCurrentGameInSnapshotTwo) {
+    fill_image(1);
+    ASSERT_EQ(save_as("good"), 0);
+    std::vector<unsigned char> good = read_file("good.orv");
+    fill_image(2);
+    ASSERT_EQ(restore_from("good"), 0);  // snapshot 2: game 2
+    for (int result : {4, 2}) {
+        std::vector<unsigned char> bad = good;
+        if (result == 4)
+            bad[7] = '9';
+        else
+            bad[IMAGE_AT + 5] ^= 1;
+        write_file("bad.orv", bad);
+        fill_image(3 + unsigned(result));
+        command("bad");
+        std::vector<unsigned char> playing = live_bytes();
+        ASSERT_EQ(run(SPECIAL_RESTORE), result);
+        value[1200] ^= 0x55;  // the game's own handling changes things
+        EXPECT_EQ(run(SPECIAL_UNDO_RESTORE, 9), 0);
+        EXPECT_EQ(live_bytes(), playing) << result;
+    }
+}
+
+// A file of an older layout: fewer objects, places, words, variables and
+// texts, a 4-byte time field; each class lands at its place in the current
+// layout and what the file lacks is 0.
+TEST_F(Save, OlderLayoutMapsClassByClass) {
+    const int32_t O = 100, P = 500, W = 900, T = 1000, V = 2000;
+    const int32_t lay[6] = {3, O, P, W, T, V};
+    std::vector<unsigned char> vals(size_t(V) * 4), locs(size_t(O + 1) * 4), ob(size_t(O - 2) * 4),
+        pb(size_t(P - O) * 4), vb(size_t(T - P) * 2);
+    std::vector<int32_t> fv(static_cast<size_t>(V));
+    for (int32_t i = 0; i < V; i++) {
+        fv[size_t(i)] = i == 0 ? -1 : 100000 + i;
+        for (int b = 0; b < 4; b++) vals[size_t(i) * 4 + size_t(b)] = (unsigned char)(uint32_t(fv[size_t(i)]) >> (8 * b));
+    }
+    for (int32_t i = 0; i <= O; i++) locs[size_t(i) * 4] = (unsigned char)(i + 1);
+    for (size_t i = 0; i < ob.size(); i++) ob[i] = (unsigned char)(i * 7 + 1);
+    for (size_t i = 0; i < pb.size(); i++) pb[i] = (unsigned char)(i * 5 + 3);
+    for (size_t i = 0; i < vb.size(); i++) vb[i] = (unsigned char)(i * 3 + 2);
+    const int64_t when = int64_t(time(nullptr)) - 120;
+    write_file("old.orv", build_file(lay, 4, when, {vals, locs, ob, pb, vb}, "Zendry 4.2, 01 Feb 2029"));
+
+    // A journal beside an older game cannot apply to this layout.
+    fill_image(5);
+    value[KV_ARG1] = 750;
+    value[KV_ARG2] = -1;
+    save_changes();
+    value[3000] ^= 1;
+    save_changes();
+    write_file("old.orh", {8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0});
+
+    ASSERT_EQ(restore_from("old"), 0);
+    auto expect_values = [&](int to, int from, int count) {
+        for (int i = 0; i < count; i++) ASSERT_EQ(value[to + i], fv[size_t(from + i)]) << to + i;
+    };
+    expect_values(0, 0, O + 1);
+    expect_values(FIRST_PLACE, O + 1, P - O);
+    expect_values(FIRST_WORD, P + 1, W - P);
+    expect_values(FIRST_VARIABLE, W + 1, T - 1 - W);
+    expect_values(FIRST_TEXT, T, V - T);
+    for (int i = O + 1; i < FIRST_PLACE; i++) EXPECT_EQ(value[i], 0);
+    for (int i = FIRST_PLACE + (P - O); i < FIRST_WORD; i++) EXPECT_EQ(value[i], 0);
+    for (int i = FIRST_TEXT + (V - T); i < NVALUES; i++) EXPECT_EQ(value[i], 0);
+    for (int i = 0; i <= LAST_OBJECT; i++) EXPECT_EQ(location[i], i <= O ? i + 1 : 0);
+    const unsigned char *obp = reinterpret_cast<const unsigned char *>(objbits);
+    EXPECT_TRUE(std::equal(ob.begin(), ob.end(), obp));
+    EXPECT_EQ(obp[ob.size()], 0);
+    const unsigned char *pbp = reinterpret_cast<const unsigned char *>(placebits);
+    EXPECT_TRUE(std::equal(pb.begin(), pb.end(), pbp));
+    const unsigned char *vbp = reinterpret_cast<const unsigned char *>(varbits);
+    EXPECT_TRUE(std::equal(vb.begin(), vb.begin() + (W - P) * 2, vbp));
+    EXPECT_TRUE(std::equal(vb.begin() + (W - P) * 2, vb.end(), vbp + (FIRST_VARIABLE - FIRST_WORD) * 2));
+    EXPECT_EQ(varbits[W - P], 0);
+    EXPECT_EQ(game_time, when);
+    EXPECT_EQ(dptr, 4);  // the journal was emptied and the file's ignored
+}
+
+// The undo journal is written beside the saved game and read back with it.
+TEST_F(Save, JournalSurvivesSaveAndRestore) {
+    fill_image(1);
+    value[KV_ARG1] = 750;
+    value[KV_ARG2] = -1;
+    save_changes();
+    const int32_t first = value[3000];
+    value[3000] = 11;
+    save_changes();
+    value[3001] = 22;
+    location[10] = 250;
+    save_changes();
+    command("1");
+    undo();
+    ASSERT_EQ(value[KV_UNDO_RESULT], 1);
+    const std::vector<unsigned char> journal(diffs, diffs + dptr);
+    const int cursor = edptr, limit = dptr;
+    ASSERT_LT(cursor, limit);
+    ASSERT_EQ(save_as("jour"), 0);
+    ASSERT_TRUE(exists("jour.orh"));
+
+    forget_journal();
+    fill_image(2);
+    ASSERT_EQ(restore_from("jour"), 0);
+    ASSERT_NE(diffs, nullptr);
+    EXPECT_EQ(std::vector<unsigned char>(diffs, diffs + dptr), journal);
+    EXPECT_EQ(edptr, cursor);
+    EXPECT_EQ(dptr, limit);
+    EXPECT_EQ(diffsz % 8192, 0);
+    command("1");
+    redo();
+    EXPECT_EQ(value[KV_UNDO_RESULT], 1);
+    EXPECT_EQ(value[3001], 22);
+    EXPECT_EQ(location[10], 250);
+    command("all");
+    value[KV_ARG2] = 3;
+    undo();
+    EXPECT_EQ(value[KV_UNDO_RESULT], 2);
+    EXPECT_EQ(value[3000], first);
+}
+
+TEST_F(Save, DamagedJournalIsDroppedAndTheGameRestored) {
+    fill_image(1);
+    value[KV_ARG1] = 750;
+    value[KV_ARG2] = -1;
+    save_changes();
+    for (int k = 0; k < 3; k++) {
+        value[3000 + k] = 40 + k;
+        save_changes();
+    }
+    ASSERT_EQ(save_as("jour"), 0);
+    const std::vector<unsigned char> good = read_file("jour.orh");
+    const std::vector<unsigned char> game = read_file("jour.orv");
+    const uint32_t game_sum = get32(game, SUM_AT);
+    const uint32_t L = get32(good, 0);
+    // Rewrites the body's checksum so that only the structural checks can
+    // catch the damage.
+    auto resum = [&](std::vector<unsigned char> f) {
+        uint32_t len = get32(f, 0);
+        if (len + 12 <= f.size()) put32(f, 4 + len, region_sum(game_sum, f.data() + 4, int(len)));
+        return f;
+    };
+    auto with = [&](size_t at, uint32_t v, bool fix) {
+        std::vector<unsigned char> f = good;
+        put32(f, at, v);
+        return fix ? resum(f) : f;
+    };
+    auto byte = [&](size_t at, unsigned char v) {
+        std::vector<unsigned char> f = good;
+        f[at] = v;
+        return resum(f);
+    };
+    struct {
+        const char *what;
+        std::vector<unsigned char> file;
+    } cases[] = {
+        {"flipped body byte", [&] {
+             std::vector<unsigned char> f = good;
+             f[9] ^= 1;
+             return f;
+         }()},
+        {"truncated", std::vector<unsigned char>(good.begin(), good.end() - 6)},
+        {"cursor past the end", with(8 + L, L + 4, false)},
+        {"cursor inside a record", with(8 + L, 10, false)},
+        {"cursor before the head", with(8 + L, 0, false)},
+        {"huge length", with(0, 0x7FFFFFF0u, false)},
+        {"length not whole records", with(0, L - 2, false)},
+        {"record offset past the image", byte(8, 0xFF)},
+        {"head not zero", byte(4, 1)},
+        {"no final terminator", [&] {
+             std::vector<unsigned char> f = good;
+             f.erase(f.begin() + 4 + long(L) - 4, f.begin() + 4 + long(L));
+             put32(f, 0, L - 4);
+             return resum(f);
+         }()},
+    };
+    for (auto &c : cases) {
+        write_file("jour.orh", c.file);
+        save_changes();  // some journal in memory, to be emptied
+        value[3100] ^= 3;
+        save_changes();
+        fill_image(9);
+        EXPECT_EQ(restore_from("jour"), 0) << c.what;
+        EXPECT_EQ(value[3002], 42) << c.what;
+        EXPECT_EQ(dptr, 4) << c.what;
+        EXPECT_EQ(edptr, 4) << c.what;
+    }
+}
+
+TEST_F(Save, AutosaveOverwritesAndResumes) {
+    int32_t v = 1234;
+    special(SPECIAL_AUTORESTORE, &v);
+    EXPECT_EQ(v, 1234);  // no autosave: nothing happens
+
+    fill_image(1);
+    ASSERT_EQ(run(SPECIAL_AUTOSAVE), 0);
+    fill_image(2);
+    ASSERT_EQ(run(SPECIAL_AUTOSAVE), 0);  // over the previous one
+    std::vector<unsigned char> saved = live_bytes();
+    fill_image(3);
+    special(SPECIAL_AUTORESTORE, &value[0]);
+    EXPECT_EQ(value[0], 999);
+    std::vector<unsigned char> back = live_bytes();
+    EXPECT_TRUE(std::equal(back.begin() + 4, back.end(), saved.begin() + 4));
+    EXPECT_STREQ(arg2_word, "_zendry");
+}
+
+// A write that fails reports failure and the previous copy stays whole.
+TEST_F(Save, FailedWritesKeepThePreviousCopy) {
+    fill_image(1);
+    ASSERT_EQ(run(SPECIAL_AUTOSAVE), 0);
+    const std::vector<unsigned char> before = read_file("_zendry.orv");
+    ASSERT_EQ(mkdir("_zendry.orv.tmp", 0755), 0);  // the temporary file cannot be made
+    fill_image(2);
+    EXPECT_EQ(run(SPECIAL_AUTOSAVE), 1);
+    EXPECT_EQ(read_file("_zendry.orv"), before);
+
+    ASSERT_EQ(mkdir("blocked.orv.tmp", 0755), 0);
+    EXPECT_EQ(save_as("blocked"), 1);
+    EXPECT_FALSE(exists("blocked.orv"));
+
+    ASSERT_EQ(set_pdata(2, 7), 1);
+    ASSERT_EQ(mkdir("_zendry.orp.tmp", 0755), 0);
+    EXPECT_EQ(set_pdata(1, 9), 0);
+    EXPECT_EQ(get_pdata(1), 0);
+    EXPECT_EQ(get_pdata(2), 7);
+}
+
+TEST_F(Save, StartRestoreAsksItsQuestion) {
+    fill_image(1);
+    ASSERT_EQ(run(SPECIAL_AUTOSAVE), 0);
+    fill_image(2);
+    value[KV_QUESTION] = 0;
+    EXPECT_EQ(run(SPECIAL_START_RESTORE, 77), 0);
+    EXPECT_EQ(value[KV_QUESTION], 2);
+    ASSERT_EQ(remove("_zendry.orv"), 0);
+    EXPECT_EQ(run(SPECIAL_START_RESTORE, 77), 77);  // interactive run: no file, no result
+}
+
+TEST(SaveDeath, StartRestoreOfAMissingFileEndsTheOneCommandRun) {
+    char tmpl[] = "/tmp/persist_test_XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    EXPECT_EXIT(
+        {
+            chdir(tmpl);
+            mode = MODE_RESTORE_STOP;
+            static char name[] = "nothing";
+            autoname = name;
+            int32_t v = 0;
+            special(SPECIAL_START_RESTORE, &v);
+            exit(3);  // not reached
+        },
+        ::testing::ExitedWithCode(255), "");
+    std::filesystem::remove_all(tmpl);
+}
+
+// The early-restore question of the game is asked when the restored game
+// was saved less than 5 minutes before; the count is the minutes since the
+// save, plus 1, whatever the width of the file's time field.
+TEST_F(Save, PlayMinutesCountFromTheSave) {
+    fill_image(1);
+    value[0] = -1;
+    const int64_t now = int64_t(time(nullptr));
+    struct {
+        int width;
+        int64_t age;
+        int minutes;
+    } cases[] = {{8, 600, 11}, {8, 30, 1}, {4, 150, 3}, {4, 3600, 61}, {8, -400, 1}};
+    for (const auto &c : cases) {
+        write_file("timed.orv", build_file(GAME_LAYOUT, c.width, now - c.age, live_regions()));
+        ASSERT_EQ(restore_from("timed"), 0) << c.width << " " << c.age;
+        int m = run(SPECIAL_PLAY_MINUTES);
+        EXPECT_GE(m, c.minutes) << c.width << " " << c.age;
+        EXPECT_LE(m, c.minutes + 1) << c.width << " " << c.age;
+    }
+}
+
+TEST_F(Save, PersistentDataTable) {
+    EXPECT_EQ(get_pdata(0), -1);  // no file
+    EXPECT_EQ(run(SPECIAL_PDATA_GET, 3), -1);
+    EXPECT_EQ(get_pdata(-1), 1);
+    write_file("_zendry.orp", {9, 8});
+    int32_t five = 5;
+    special(SPECIAL_PDATA_SET, &five);
+    EXPECT_EQ(five, 5);
+    EXPECT_EQ(read_file("_zendry.orp"), (std::vector<unsigned char>{9, 8, 0, 0, 0, 1}));
+    int32_t zero = 0;
+    special(SPECIAL_PDATA_CLEAR, &zero);
+    EXPECT_EQ(read_file("_zendry.orp"), (std::vector<unsigned char>{0, 8, 0, 0, 0, 1}));
+    EXPECT_EQ(set_pdata(1, 0x1FF), 1);  // the low byte
+    struct {
+        int offset, byte;
+    } reads[] = {{0, 0}, {1, 255}, {2, 0}, {5, 1}, {6, -1}, {1000, -1}, {-3, 1}};
+    for (const auto &r : reads) EXPECT_EQ(run(SPECIAL_PDATA_GET, r.offset), r.byte) << r.offset;
+    EXPECT_EQ(set_pdata(-1, 1), 0);
+}
+
+}  // namespace
