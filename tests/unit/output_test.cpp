@@ -3,6 +3,7 @@
 // print to the console.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -338,6 +339,31 @@ TEST_F(Output, PromptLineGrowsWithTheLineLength) {
     prompt_alloc();
     EXPECT_GE(prompt_len, 2 * Maxlen + 1);
     EXPECT_EQ(std::string(prompt_line), " " + rep('y', 500) + "? ") << "resizing keeps the content";
+}
+
+TEST_F(Output, LongTurnGrowsBothBuffers) {
+    compress = 1;
+    std::string text;
+    for (int i = 0; i < 2000; i++) text += "word ";
+    text += "\n";
+    std::string got = shown(text);
+    size_t lines = 0, words = 0;
+    for (size_t i = 0; i < got.size(); i++) {
+        if (got[i] == '\n') lines++;
+        if (got.compare(i, 4, "word") == 0) words++;
+    }
+    EXPECT_EQ(words, 2000u);
+    EXPECT_EQ(lines, 2000u / 15 + 1);  // 15 words fill 74 of the 78 columns
+    EXPECT_GE(text_buf_len, 10000);
+}
+
+TEST_F(Output, PacingPausesBeforeEachCharacter) {
+    cps = 10;
+    auto start = std::chrono::steady_clock::now();
+    showline("abc");
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_GE(ms, 30);
+    EXPECT_EQ(console(), "abc");
 }
 
 }  // namespace

@@ -80,7 +80,8 @@ TEST_F(Vocab, GradesVisibilityAndCodes) {
     } cases[] = {
         {"sword", 5, "an exact word that is also a prefix of another wins"},
         {"swordfish", 6, "exact"},
-        {"swordf", 6, "a prefix of one word"},
+        {"swordfi", 6, "a prefix of one word"},
+        {"swordf", 5, "a carried object's one-error form outranks a prefix of one elsewhere"},
         {"sto", PARSE_AMBIGUOUS, "a prefix of two objects"},
         {"stoze", PARSE_AMBIGUOUS_TYPO, "one wrong letter from two objects"},
         {"ke", 9, "synonyms of one refno are never ambiguous"},
@@ -137,9 +138,9 @@ TEST_F(Vocab, SceneryWordsComeFromTheTreeForLaterWordsOnly) {
     EXPECT_EQ(lookup("tapestry", 3), PARSE_SCENERY);
     EXPECT_EQ(lookup("tapestry", 1), PARSE_UNKNOWN);
     EXPECT_EQ(lookup("stoze", 2), PARSE_SCENERY);  // ambiguous by typo, but shown
-    EXPECT_EQ(lookup("faded", 2), PARSE_UNKNOWN);  // too short to be kept
+    EXPECT_EQ(lookup("over", 2), PARSE_UNKNOWN);  // too short to be kept
     amatch = 0;
-    EXPECT_EQ(lookup("tapestry", 2), PARSE_SCENERY);
+    EXPECT_EQ(lookup("tapestry", 2), PARSE_UNKNOWN);
     amatch = -1;
     EXPECT_EQ(lookup("tapestry", 2), PARSE_UNKNOWN);
     amatch = 1;

@@ -1,0 +1,178 @@
+// Plays a game through its page in a real headless browser: the start
+// section, commands and their answers, the prompt echo, the history keys,
+// the keep-alive pings over an idle spell, a command sent by a page of
+// another origin (refused), and the closing button when the game ends.
+//
+//   node e2e.mjs <game binary> <folder for the screenshot>
+//
+// The game is started with a browser command (hand-over.sh) that writes the
+// page's address to a file instead of opening a browser; the test then
+// loads that address in Chromium.
+import { chromium } from 'playwright-core';
+import { spawn } from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const [game, outDir] = process.argv.slice(2);
+if (!game || !outDir) {
+  console.error('usage: node e2e.mjs <game binary> <output folder>');
+  process.exit(2);
+}
+const chromiumPath = process.env.CHROMIUM || '/usr/bin/chromium';
+
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+let failures = 0;
+function check(ok, what) {
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
+  if (!ok) failures++;
+}
+
+async function waitFor(what, test, ms = 15000) {
+  const end = Date.now() + ms;
+  for (;;) {
+    const v = await test();
+    if (v) return v;
+    if (Date.now() > end) throw new Error(`timed out waiting for ${what}`);
+    await sleep(100);
+  }
+}
+
+const tmp = fs.mkdtempSync(path.join(os.tmpdir(), 'zendry-e2e-'));
+const urlFile = path.join(tmp, 'url');
+fs.mkdirSync(outDir, { recursive: true });
+
+const gameLog = [];
+const proc = spawn(game, ['-n', `-B${path.join(here, 'hand-over.sh')}`], {
+  cwd: tmp,
+  env: { ...process.env, HOME: tmp, E2E_URL_FILE: urlFile, FIXTURE_CHAIN: 'echo' },
+  stdio: ['ignore', 'pipe', 'pipe'],
+});
+proc.stdout.on('data', (d) => gameLog.push(String(d)));
+proc.stderr.on('data', (d) => gameLog.push(String(d)));
+const exited = new Promise((r) => proc.on('exit', (code, signal) => r({ code, signal })));
+
+let context;
+let foreign;
+try {
+  const url = (await waitFor('the page address', () => fs.existsSync(urlFile) && fs.readFileSync(urlFile, 'utf8'))).trim();
+  check(/^http:\/\/127\.0\.0\.1:\d+\/\d+\/$/.test(url), `page address ${url}`);
+  const origin = new URL(url).origin;
+
+  context = await chromium.launchPersistentContext(path.join(tmp, 'profile'), {
+    executablePath: chromiumPath,
+    headless: true,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--no-first-run', '--disable-sync'],
+    viewport: { width: 1000, height: 760 },
+  });
+  const page = context.pages()[0] || await context.newPage();
+  page.on('pageerror', (e) => check(false, `no script error (${e.message})`));
+  await page.goto(url);
+
+  // The start section.
+  await page.waitForSelector('#startit', { state: 'visible' });
+  check(await page.isHidden('#gameview'), 'game section hidden before the start');
+  check((await page.textContent('#startit h1')).trim().length > 0, 'start section has its heading');
+  check(/Zendry - .* \d+\.\d+, \d\d \w+ \d{4}/.test(await page.textContent('#startit h3')), 'version line');
+  await page.click('#start');
+  await page.waitForSelector('#gameview', { state: 'visible' });
+  check(await page.isHidden('#startit'), 'start section gone after the start');
+  check(await page.evaluate(() => document.activeElement && document.activeElement.id === 'command'),
+    'the command field has the focus');
+
+  const chunkCount = () => page.evaluate(() => document.getElementsByName('chunk').length);
+  const lastChunk = () => page.evaluate(() => {
+    const c = document.getElementsByName('chunk');
+    return c.length ? c[c.length - 1].textContent : '';
+  });
+  await waitFor('the first answer', async () => (await chunkCount()) >= 1);
+
+  async function play(command) {
+    const before = await chunkCount();
+    await page.fill('#command', command);
+    await page.press('#command', 'Enter');
+    await waitFor(`the answer to "${command}"`, async () => (await chunkCount()) > before);
+    return lastChunk();
+  }
+
+  // Commands and answers, with the prompt echo.
+  let answer = await play('lamp');
+  check(/Turn 1:/.test(answer), `answer to the first command: ${JSON.stringify(answer)}`);
+  const echoes = await page.$$eval('#conreg span.query', (s) => s.map((e) => e.textContent));
+  check(echoes.some((e) => /\?\s+lamp/.test(e)), `prompt echo of the command: ${JSON.stringify(echoes)}`);
+  check(await page.evaluate(() => document.querySelectorAll('[id=prompt]').length) === 1,
+    'one prompt anchor, the newest');
+  check(await page.inputValue('#command') === '', 'the command field is emptied');
+
+  // A command of markup is shown as text, not run.
+  answer = await play('<b>hall</b>');
+  check(/Turn 2:/.test(answer), 'answer to the second command');
+  check(await page.evaluate(() => document.querySelectorAll('#conreg span.query b').length) === 0,
+    'typed markup is not interpreted in the echo');
+
+  // History keys.
+  await page.focus('#command');
+  await page.press('#command', 'ArrowUp');
+  check(await page.inputValue('#command') === '<b>hall</b>', 'up: the last command');
+  await page.press('#command', 'ArrowUp');
+  check(await page.inputValue('#command') === 'lamp', 'up again: the one before');
+  await page.press('#command', 'ArrowUp');
+  check(await page.inputValue('#command') === 'lamp', 'up at the oldest stays');
+  await page.press('#command', 'ArrowDown');
+  check(await page.inputValue('#command') === '<b>hall</b>', 'down: the next');
+  await page.press('#command', 'ArrowDown');
+  check(await page.inputValue('#command') === '', 'down past the newest: empty');
+
+  // An idle spell longer than keep-alive plus grace: the pings keep the
+  // game waiting.
+  await sleep(6000);
+  answer = await play('hall');
+  check(/Turn 3:/.test(answer), 'the game still answers after an idle spell');
+
+  // Another origin's page tries to type "quit" into the game.
+  const server = http.createServer((req, res) => {
+    res.setHeader('Content-Type', 'text/html');
+    res.end(`<!DOCTYPE html><meta name="referrer" content="no-referrer"><body>
+      <img src="${origin}/?status=90xquit">
+      <script>fetch("${origin}/?status=91xquit", {mode: "no-cors"}).catch(() => {});
+      fetch("${origin}/?status=92xquit", {mode: "no-cors", referrerPolicy: "unsafe-url"}).catch(() => {});</script>`);
+  });
+  await new Promise((r) => server.listen(0, '127.0.0.1', r));
+  foreign = server;
+  const other = await context.newPage();
+  await other.goto(`http://127.0.0.1:${server.address().port}/`);
+  await sleep(1500);
+  await other.close();
+  answer = await play('lamp');
+  check(/Turn 4:/.test(answer), `commands from another page were refused: ${JSON.stringify(answer)}`);
+
+  // The end of the game: the closing button.
+  answer = await play('quit');
+  check(/Turn 5:/.test(answer), 'answer to quit');
+  await page.waitForSelector('#closeit', { state: 'visible' });
+  check(await page.$('#comform') === null, 'the command form is gone');
+  check((await page.getAttribute('#closeit', 'value')).length > 0, 'the closing button has its label');
+  await page.screenshot({ path: path.join(outDir, 'browser-e2e.png'), fullPage: true });
+
+  const end = await Promise.race([exited, sleep(10000).then(() => null)]);
+  check(end !== null && end.code === 255, `the game ended with status 255 (${JSON.stringify(end)})`);
+  await sleep(3000);
+  check(await page.$$eval('h2', (h) => h.length) === 0, 'no "not responding" note after the end');
+} catch (e) {
+  check(false, String(e && e.stack || e));
+} finally {
+  if (foreign) foreign.close();
+  if (context) await context.close().catch(() => {});
+  if (proc.exitCode === null && proc.signalCode === null) proc.kill();
+  fs.rmSync(tmp, { recursive: true, force: true });
+}
+if (failures) {
+  console.log('--- game output ---\n' + gameLog.join(''));
+  console.log(`${failures} check(s) failed`);
+  process.exit(1);
+}
+console.log('all checks passed');
