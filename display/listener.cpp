@@ -373,6 +373,7 @@ int browser_read(char *buf, int size, int seconds) {
             wsock = idle[k];
             idle[k] = idle[--nidle];
         } else {
+            if (!(fds[0].revents & POLLIN)) continue;
             int s = accept4(lsock, nullptr, nullptr, SOCK_CLOEXEC);
             if (s < 0) {
                 if (errno == EINTR || errno == ECONNABORTED || errno == EAGAIN || errno == EPROTO) continue;

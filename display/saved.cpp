@@ -23,8 +23,9 @@ static std::vector<std::string> saved_games() {
     if (!dir) return names;
     while (struct dirent *e = readdir(dir)) {
         char name[NAME_BUF];
-        snprintf(name, sizeof name, "%s", e->d_name);
-        size_t n = strlen(name);
+        size_t n = strnlen(e->d_name, NAME_BUF - 1);
+        memcpy(name, e->d_name, n);
+        name[n] = 0;
         if (strchr(name, ' ')) continue;
         if (name[0] == '.' || name[0] == '_' || n < 4) continue;
         if (strcmp(name + n - 4, ".orv") != 0) continue;
@@ -63,8 +64,11 @@ int process_saved(int n, char *name) {
     // A single saved game is the one to restore: its name becomes the
     // second word as typed, in full where the word buffer is too short.
     if (n == 0 && count == 1) {
-        snprintf(name, WORD_SIZE, "%s", names[0].c_str());
-        snprintf(long_word, COMLINE_SIZE, "%s", names[0].c_str());
+        const std::string &one = names[0];
+        size_t n = std::min(one.size(), size_t(WORD_SIZE - 1));
+        memcpy(name, one.data(), n);
+        name[n] = 0;
+        memcpy(long_word, one.c_str(), one.size() + 1);  // under NAME_BUF bytes
     }
     return count;
 }

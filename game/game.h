@@ -9,6 +9,7 @@
 #include "state.h"
 #include "text.h"
 #include "turn/turn.h"
+#include "turn/dispatch.h"
 
 // The null procedure, INIT and the REPEAT chain.
 int p0();

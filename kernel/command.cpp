@@ -24,6 +24,7 @@ int except_store[MAX_WORDS + 1];
 char say_store[COMLINE_SIZE];
 char preset_word[COMLINE_SIZE];
 
+int nwords = 0;              // words of the parsed line (tp beyond them is stale)
 int prev1 = -1, prev2 = -1;  // the previous command's words
 int orphan = 0;
 char orphan_word[WORD_SIZE];
@@ -40,7 +41,16 @@ bool is_sep(char c) { return c == ' ' || c == ',' || c == ';' || c == '\n'; }
 
 void copy_word(char *dest, const char *src) { std::snprintf(dest, WORD_SIZE, "%s", src ? src : ""); }
 
-inline bool word_left() { return tp[tindex] != nullptr; }
+inline bool word_left() { return tindex >= 0 && tindex < nwords && tp[tindex] != nullptr; }
+
+// Whether the line still holds a word at position pos (a dropped rest of
+// the line counts as gone).
+bool word_at(int pos) {
+    if (pos < 0 || pos >= nwords) return false;
+    for (int i = 0; i <= pos; i++)
+        if (!tp[i]) return false;
+    return true;
+}
 
 inline bool in_words(int r) { return r >= FIRST_WORD && r <= LAST_WORD; }
 
@@ -130,6 +140,7 @@ void parse() {
     // 4.
     tp[k] = nullptr;
     separator[k] = '\n';
+    nwords = k;
     tindex = 0;
     // 5.
     amatch = 1;
@@ -144,6 +155,7 @@ void command_preset(const char *word) {
         tp[0] = nullptr;
         separator[0] = '\n';
         tindex = 0;
+        nwords = 0;
         return;
     }
     std::snprintf(preset_word, sizeof preset_word, "%s", word);
@@ -151,6 +163,7 @@ void command_preset(const char *word) {
     tp[1] = nullptr;
     separator[0] = ' ';
     separator[1] = '\n';
+    nwords = 1;
     tindex = 1;
 }
 
@@ -274,7 +287,7 @@ step word_loop(bool comma_pending) {
         if ((value[KV_ARG1] == 724 || value[KV_ARG2] == 724) && tindex > done_again && procs[724] != procs[0])
             procs[724]();
         if (value[KV_ARG1] == 724 || value[KV_ARG2] == 724) {
-            if (done_again > MAX_WORDS || !tp[done_again]) return step::next_line;
+            if (!word_at(done_again)) return step::next_line;
             if (tindex <= done_again) continue;
             done_again = tindex;
             if (start == 0) {
@@ -284,8 +297,7 @@ step word_loop(bool comma_pending) {
                     parse();
                     if (tp[0]) return step::again_run;
                 }
-                tp[0] = nullptr;  // nothing to repeat: a new line
-                tindex = 0;
+                command_preset(nullptr);  // nothing to repeat: a new line
                 return step::next_line;
             }
             int j = start - 1;

@@ -182,6 +182,11 @@ bool from_console(char *buf, int size) {
         buf[size - 1] = 0;
         return true;
     }
+    // The plain console has no line editor to show the prompt: print it.
+    if (prompt_line) {
+        std::fputs(prompt_line, console_out);
+        std::fflush(console_out);
+    }
     bool nl;
     if (!read_line(console_in, buf, size - 1, &nl)) return false;
     if (nl) std::strcat(buf, "\n");  // a line from standard input keeps its newline

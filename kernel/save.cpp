@@ -122,7 +122,9 @@ static int command_name(int code) {
 // The kernel's own name for the autosave and the start-up restores.
 static void own_name() {
     const char *name = autoname ? autoname : truname;
-    snprintf(arg2_word, WORD_SIZE, "%s", name);
+    size_t n = strnlen(name, WORD_SIZE - 1);
+    memcpy(arg2_word, name, n);
+    arg2_word[n] = 0;
     make_name(name, save_name, true);
 }
 
@@ -134,9 +136,11 @@ struct regions {
     int total() const { return size[0] + size[1] + size[2] + size[3] + size[4]; }
 };
 
+// With O, P, T and V the last object, last place, first text and number of
+// values: value V * 4, location (O + 1) * 4, objbits (O - 2) * 4, placebits
+// (P - O) * 4, varbits (T - P) * 2.
 static regions region_sizes(const int32_t *lay) {
-    int32_t O = lay[1], P = lay[2], W = lay[3], T = lay[4], V = lay[5];
-    (void)W;
+    int32_t O = lay[1], P = lay[2], T = lay[4], V = lay[5];
     return {{V * 4, (O + 1) * 4, (O - 2) * 4, (P - O) * 4, (T - P) * 2}};
 }
 

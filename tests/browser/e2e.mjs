@@ -133,6 +133,14 @@ try {
   answer = await play('hall');
   check(/Turn 3:/.test(answer), 'the game still answers after an idle spell');
 
+  // A reload during play serves the page again; the game goes on in it.
+  await page.reload();
+  await page.waitForSelector('#startit', { state: 'visible' });
+  await page.click('#start');
+  await waitFor('the answer after the reload', async () => (await chunkCount()) >= 1);
+  answer = await play('hall');
+  check(/Turn \d+: long hall/.test(answer), `the game answers in the reloaded page: ${JSON.stringify(answer)}`);
+
   // Another origin's page tries to type "quit" into the game.
   const server = http.createServer((req, res) => {
     res.setHeader('Content-Type', 'text/html');
@@ -148,11 +156,15 @@ try {
   await sleep(1500);
   await other.close();
   answer = await play('lamp');
-  check(/Turn 4:/.test(answer), `commands from another page were refused: ${JSON.stringify(answer)}`);
+  check(/Turn \d+: lamp/.test(answer), `commands from another page were refused: ${JSON.stringify(answer)}`);
+
+  check(await page.evaluate(() => typeof Worker !== 'undefined' && pinger instanceof Worker),
+    'the keep-alive pings come from a worker');
+  await page.screenshot({ path: path.join(outDir, 'browser-e2e-play.png'), fullPage: true });
 
   // The end of the game: the closing button.
   answer = await play('quit');
-  check(/Turn 5:/.test(answer), 'answer to quit');
+  check(/Turn \d+: quit/.test(answer), 'answer to quit');
   await page.waitForSelector('#closeit', { state: 'visible' });
   check(await page.$('#comform') === null, 'the command form is gone');
   check((await page.getAttribute('#closeit', 'value')).length > 0, 'the closing button has its label');

@@ -1,0 +1,173 @@
+// Describing the place and light: whether the player can see, the death
+// that waits for one who acts in the dark, and the full description of the
+// place here with its variable parts, its open ways and the objects lying
+// in it; with the two characters that a description brings on (object 163
+// at the timekeeper's room and the follower).
+#include "game.h"
+
+namespace {
+
+int here() { return value[VAR_HERE]; }
+int has(int w) { return anyof(w, -1); }
+int near(int obj) { return isnear(obj, -1, 0); }
+int light() { return bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT); }
+
+constexpr int VAR_GRID_STATE = 1153;  // the state of the grid place being described
+constexpr int PFLAG_EXTRA_REMARK = 13;  // the place's description is followed by text 1375
+constexpr int PFLAG_MIRE_TOLD = 16;     // the mire's first remark has been made
+constexpr int TEXT_OPEN_WAY = 3207;     // one open way in a list of them, named by its bit
+
+}  // namespace
+
+int p487() {
+    int lamp = cond(isnear(OBJ_LIGHT_SOURCE, -1, 0)).AND(value[OBJ_LIGHT_SOURCE] > 0);
+    int hoard = cond(value[161] == 1).OR(value[162] == 1).AND(within(here(), 473, 476));
+    if (cond(lamp).OR(bitest(here(), PFLAG_LIT)).OR(isnear(100, 0, 3)).OR(hoard))
+        bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT);
+    else
+        bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT);
+    return 0;
+}
+
+int p784() {
+    if (cond(!light())) {
+        say(0, 2091, 0);
+        p154();
+        if (loop) return 0;
+    }
+    return 0;
+}
+
+int p188(arg_pair full) {
+    frame<1> f{full};
+    if (cond(here() == 586)) return 0;
+    if (cond(has(WORD_LOOK)).OR(f.lvals[0] == 1))
+        say(SAY_DETAIL | SAY_REFVAR, VAR_HERE, 0);
+    else
+        say(SAY_REFVAR, VAR_HERE, 0);
+    if (cond(within(here(), 519, 543)).AND(here() != 538)) {
+        value[VAR_GRID_STATE] = value[here()];
+        if (cond(value[VAR_GRID_STATE] == 0)) {
+            say(0, 1266, 0);
+            say(0, 1355, 0);
+        }
+    } else if (cond(here() == 544).AND(!bitest(544, PFLAG_MIRE_TOLD))) {
+        bitmod('s', 544, PFLAG_MIRE_TOLD);
+        say(0, 2482, 0);
+    }
+    p796();
+    if (loop) return 0;
+    if (cond(here() == 491)) {
+        p323();
+        if (loop) return 0;
+    }
+    p400();
+    if (loop) return 0;
+    if (cond(have(39, -1, 0))) say(0, 1426, 0);
+    p392();
+    if (loop) return 0;
+    return 0;
+}
+
+int p796() {
+    if (cond(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL)).OR(has(WORD_LOOK))) {
+        int h = here();
+        if (cond(within(h, 594, 617)).AND(h != 605)) {
+            int v = cond(h == 596).OR(h == 597).OR(h == 601).OR(h == 607).OR(h == 610) ? 0 : 1;
+            p534(num(0));
+            if (loop) return 0;
+            if (cond(value[VAR_RESULT] > 0)) v += 2;
+            glue_text();
+            say(SAY_ARG, 3006, v);
+            if (cond(h == 604).OR(h == 613))
+                say(SAY_ARG, 3381, 0);
+            else if (cond(h == 612))
+                say(SAY_ARG, 3381, 1);
+            if (cond(within(h, 606, 617))) {
+                int t = cond(h == 606).OR(h == 607).OR(h == 608).OR(h == 612).OR(h == 613) ? 3210 : 3211;
+                say(SAY_ARG, t, h - 594);
+            }
+            if (cond(irand(100) <= 49).AND(!has(WORD_LOOK))) say(0, 3209, 0);
+        }
+        if (cond(bitest(h, PFLAG_SHIFTING_EXITS)).OR(within(h, 587, 589)).OR(h == 605)) {
+            if (cond(has(WORD_LOOK)).AND(h != 590))
+                say(0, 2302, 0);
+            else
+                say(0, 1266, 0);
+            bitmod('c', h, PFLAG_VISITED);
+        } else if (cond(h == 592).OR(h == 593)) {
+            say(0, 2303, 0);
+        } else if (cond(h == 209).AND(value[210] == 0)) {
+            say(0, 1696, 0);
+        }
+    }
+    if (cond(bitest(here(), PFLAG_EXTRA_REMARK))) say(0, 1375, 0);
+    return 0;
+}
+
+int p534(arg_pair last) {
+    frame<1> f{last};
+    value[VAR_RESULT] = 0;
+    int state = value[here()];
+    if (cond(state == 0)) return 0;
+    for (int bit = 0; bit <= 7; bit++) {
+        if (!(state & (1 << bit))) continue;
+        value[VAR_RESULT] += 1;
+        if (cond(f.lvals[0] > 0)) {
+            int k = value[VAR_RESULT] == 1 ? 0 : value[VAR_RESULT] == f.lvals[0] ? 2 : 1;
+            set('T', TEXT_OPEN_WAY, 'c', k, nullptr, nullptr);
+            say(SAY_ARG, TEXT_OPEN_WAY, bit);
+        }
+    }
+    return 0;
+}
+
+int p400() {
+    int loose = 0, first_loose = 0;
+    value[VAR_RESULT] = 0;
+    for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
+        if (!cond(isat(obj, -1, 0, here())).AND(obj != 16)) continue;
+        bitmod('s', obj, OFLAG_SEEN);
+        if (cond(!bitest(obj, OFLAG_FIXTURE))) {
+            if (loose == 0) {
+                say(0, 1266, 0);
+                first_loose = obj;
+            }
+            loose++;
+        }
+        if (cond(!bitest(obj, OFLAG_SCORING)).AND(obj != OBJ_ATTACKER).AND(obj != 194)) {
+            say(0, obj, 0);
+            value[VAR_RESULT] += 1;
+        }
+    }
+    for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++)
+        if (cond(isat(obj, -1, 0, here())).AND(bitest(obj, OFLAG_SCORING))) say(0, obj, 0);
+    if (cond(ishere(OBJ_ATTACKER, -1, 0))) say(0, OBJ_ATTACKER, 0);
+    if (cond(ishere(194, -1, 0))) say(0, 194, 0);
+    if (loose == 1) value[OBJ_PRONOUN] = first_loose;
+    if (cond(isnear(100, 0, 3))) bitmod('s', 100, 13);
+    if (cond(here() == 502).AND(value[VAR_RESULT] > 0)) say(SAY_ARG | SAY_ARGVAR, 3433, VAR_RESULT);
+    return 0;
+}
+
+int p323() {
+    if (!cond(!ishere(163, -1, 0)).AND(value[3260] == 4)) return 0;
+    value[491] = 1;
+    say(0, 1266, 0);
+    say(SAY_DETAIL, 163, 0);
+    apport(163, here());
+    bitmod('s', 163, OFLAG_SEEN);
+    value[163] = 1;
+    return 0;
+}
+
+int p392() {
+    if (!cond(near(OBJ_FOLLOWER))) return 0;
+    if (cond(value[OBJ_FOLLOWER] == 6)) {
+        p154();
+        if (loop) return 0;
+    } else {
+        value[OBJ_FOLLOWER] += 1;
+    }
+    return 0;
+}

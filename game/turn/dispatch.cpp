@@ -1,0 +1,1042 @@
+// Dispatch, the fifth part of the REPEAT chain: carries the command read by
+// the reading part to the procedure of the place here, then to the
+// procedure of its first word, and ends every command that nobody took with
+// the last replies. Before the place is consulted it answers parser
+// failures and the words the game treats apart, rewrites the words whose
+// meaning depends on what is near (the pronoun among them) into the refnos
+// the later procedures expect, and starts the kernel's iteration over all
+// objects. Every path through it ends the turn.
+//
+// The steps run in a fixed order: a rewrite changes what every later step
+// sees, and the order of the random draws is part of the game (replays
+// depend on it). Each step is a function; dispatch runs them one after the
+// other and stops at the first that ends the turn.
+#include <iterator>
+
+#include "game.h"
+
+namespace {
+
+// Small readers of the command and the world.
+int here() { return value[VAR_HERE]; }
+int words() { return value[VAR_COMMAND_STATUS]; }
+int arg1() { return value[VAR_ARG1]; }
+int arg2() { return value[VAR_ARG2]; }
+int has(int w) { return anyof(w, -1); }
+int near(int obj) { return isnear(obj, -1, 0); }
+int near_in(int obj, int state) { return isnear(obj, 0, state); }
+int carried(int obj) { return have(obj, -1, 0); }
+int lies_here(int obj) { return ishere(obj, -1, 0); }
+int light() { return bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT); }
+int here_has(int flag) { return bitest(here(), flag); }
+
+// The stops: say a text and end the turn, or end it without a word.
+int stop() {
+    loop = 1;
+    return 0;
+}
+void reply(int t) { say(SAY_STOP, t, 0); }
+void reply_variant(int t, int k) { say(SAY_STOP | SAY_ARG, t, k); }
+void reply_typed(int t, int slot) { say(SAY_STOP | SAY_ARG | SAY_ARGVAR, t, slot); }
+void tell_typed(int t, int slot) { say(SAY_ARG | SAY_ARGVAR, t, slot); }
+
+// A rewrite of word w to x: every word slot that holds w gets x, and the
+// typed word becomes x's vocabulary word. A silent rewrite keeps the typed
+// word.
+void rewrite(int w, int x) {
+    if (value[VAR_ARG1] == w) {
+        value[VAR_ARG1] = x;
+        fake(1, x);
+    }
+    if (value[VAR_ARG2] == w) {
+        value[VAR_ARG2] = x;
+        fake(2, x);
+    }
+}
+void rewrite_silent(int w, int x) {
+    if (value[VAR_ARG1] == w) value[VAR_ARG1] = x;
+    if (value[VAR_ARG2] == w) value[VAR_ARG2] = x;
+}
+
+void swap_words() {
+    int32_t r = 0;
+    special(SPECIAL_SWAP_ARGS, &r);
+}
+
+// The marker that a feature of this place was named, for the fallback
+// replies.
+void mark_feature() { bitmod('s', evar(VAR_QUESTION), VFLAG_QUESTION_REPLIED); }
+
+// Given after a reply to a word the game does not know or that was
+// misspelled, once, while the player is new.
+void novice_hint() {
+    if (cond(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_NOVICE_HINT))) {
+        say(0, 1856, 0);
+        bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_NOVICE_HINT);
+    }
+}
+
+// Variables and texts without names of their own.
+constexpr int VAR_PRONOUN_BEFORE = 1254;  // the pronoun's object before this command
+constexpr int VAR_MAGIC_STEP = 1195;      // step of the magic-word sequence
+constexpr int VAR_GO_WEST_COUNT = 1211;   // commands holding both word 751 and WORD_GO
+
+// ---------------------------------------------------------------------------
+// Parser failures, meta words and rewrites.
+
+int bad_syntax() {
+    if (!cond(words() == PARSE_BAD_SYNTAX)) return 0;
+    flush_command();
+    if (cond(has(868))) {
+        call_proc(868);
+        if (loop) return 0;
+    }
+    if (cond(has(WORD_AGAIN)))
+        reply(1493);
+    else if (cond(has(WORD_SAY)))
+        reply(3493);
+    else
+        reply(1451);
+    return 0;
+}
+
+int dump_word() {
+    if (cond(typed("dumpdata"))) value[VAR_ARG2] = 0;
+    if (cond(has(886))) reply(3484);
+    return 0;
+}
+
+// A verb typed second is put first.
+int word_order() {
+    if (cond(words() > 1).AND(within(arg2(), 723, 904)).AND(!within(arg1(), 723, 904))) swap_words();
+    return 0;
+}
+
+int smell_word() {
+    if (!cond(has(737))) return 0;
+    if (cond(here() == 218).OR(here() == 443))
+        reply(2800);
+    else
+        reply(1377);
+    return 0;
+}
+
+int save_or_restore_first() {
+    if (!cond(arg1() == WORD_SAVE).OR(arg1() == WORD_RESTORE)) return 0;
+    call_proc(arg1());
+    if (loop) return 0;
+    return stop();
+}
+
+int lock_word() {
+    if (!cond(has(770))) return 0;
+    if (cond(has(WORD_AXIS_1)))
+        reply(3393);
+    else
+        rewrite(770, WORD_CLOSE);
+    return 0;
+}
+
+// The name of place 300 means no one chamber in particular.
+int chamber_word() {
+    if (!cond(has(300))) return 0;
+    if (cond(words() == 1)) {
+        int k;
+        if (cond(here_has(7)).AND(!here_has(18)))
+            k = 2;
+        else if (cond(here_has(14)))
+            k = 0;
+        else
+            k = 1;
+        reply_variant(3226, k);
+        return 0;
+    }
+    if (cond(arg1() == 300)) swap_words();
+    value[VAR_ARG2] = 0;
+    value[VAR_COMMAND_STATUS] = 1;
+    return 0;
+}
+
+int inscription_word() {
+    rewrite_silent(1080, 129);
+    return 0;
+}
+
+// The pronoun: object 166 stands for the object last referred to.
+struct pronoun_map {
+    int from, to;
+};
+constexpr pronoun_map pronoun_maps[] = {
+    {14, 13}, {24, 23}, {82, 81}, {140, 139}, {19, 8}, {161, 8}, {164, 8}, {169, 8},
+};
+
+int pronoun() {
+    if (!cond(value[OBJ_PRONOUN] > 0)) return 0;
+    value[VAR_PRONOUN_BEFORE] = value[OBJ_PRONOUN];
+    if (!cond(has(OBJ_PRONOUN))) return 0;
+    int obj = value[OBJ_PRONOUN];
+    for (const pronoun_map &m : pronoun_maps)
+        if (obj == m.from) obj = m.to;
+    if (obj == 112) {
+        if (cond(has(WORD_DROP)).AND(carried(110)).OR(value[112] == 0)) obj = 110;
+    }
+    rewrite(OBJ_PRONOUN, obj);
+    return 0;
+}
+
+int remember_object() {
+    if (cond(test("doall"))) return 0;
+    if (cond(words() == 2)
+            .AND(arg2() != PARSE_UNKNOWN)
+            .AND(arg2() != PARSE_BAD_SYNTAX)
+            .AND(arg2() != PARSE_AMBIGUOUS_TYPO)
+            .AND(arg2() != PARSE_AMBIGUOUS))
+        value[OBJ_PRONOUN] = arg2();
+    else if (cond(bitest(arg1(), FLAG_IS_OBJECT)).OR(within(arg1(), 904, 1138)))
+        value[OBJ_PRONOUN] = arg1();
+    return 0;
+}
+
+int toggle_light() {
+    if (cond(has(WORD_TOGGLE_LIGHT))) call_proc(WORD_TOGGLE_LIGHT);
+    return 0;
+}
+
+int here_word() {
+    if (!cond(has(968))) return 0;
+    if (cond(has(WORD_LOOK))) {
+        if (cond(arg1() == 968)) swap_words();
+        value[VAR_COMMAND_STATUS] = 1;
+    } else if (cond(has(WORD_GO))) {
+        reply(2668);
+    } else {
+        reply(1493);
+    }
+    return 0;
+}
+
+int go_alone() {
+    if (cond(words() == 1).AND(has(WORD_GO))) call_proc(WORD_GO);
+    return 0;
+}
+
+// Word 1101 names whichever engraved thing is near.
+int engraving_word() {
+    if (!cond(has(1101))) return 0;
+    int reading = cond(has(798)).OR(has(WORD_LOOK));
+    if (cond(near(125))) {
+        if (reading)
+            reply(3447);
+        else
+            rewrite(1101, 125);
+    } else if (cond(near(92))) {
+        if (reading) {
+            bitmod('s', 92, 13);
+            reply(1728);
+        } else {
+            rewrite(1101, 92);
+        }
+    } else if (cond(near(147))) {
+        if (reading)
+            reply_variant(2033, 1101);
+        else
+            rewrite(1101, 147);
+    } else if (cond(arg1() == 1101).AND(arg2() != 1101)) {
+        reply_variant(1902, 1101);
+    } else {
+        reply_variant(1319, 1101);
+    }
+    return 0;
+}
+
+int somewhere_word() {
+    if (!cond(has(1097))) return 0;
+    if (cond(anyof(757, 758, 759, 760, 761, 762, 763, -1)).OR(words() == 1))
+        reply(3432);
+    else
+        reply(2007);
+    return 0;
+}
+
+int abbreviations() {
+    p222();
+    return 0;
+}
+
+int go_leaves() {
+    if (cond(keyword(WORD_GO, 973, -1))) value[VAR_COMMAND_STATUS] = 1;
+    return 0;
+}
+
+// "Again" with an object is the drop word typed short.
+int again_with_object() {
+    if (cond(has(WORD_AGAIN)).AND(words() > 1)) rewrite(WORD_AGAIN, WORD_DROP);
+    return 0;
+}
+
+int news_word() {
+    if (cond(has(843))) reply(1937);
+    return 0;
+}
+
+int read_in_dark() {
+    if (cond(has(798)).AND(!light())) reply(2388);
+    return 0;
+}
+
+int look_checks() {
+    if (!cond(has(WORD_LOOK))) return 0;
+    if (cond(has(937)).AND(within(here(), 314, 316))) {
+        reply(1941);
+        return 0;
+    }
+    if (cond(has(288))) {
+        if (cond(within(here(), 643, 648)).OR(within(here(), 651, 667)))
+            reply_variant(3000, cond(have(OBJ_LIGHT_SOURCE, 0, 1)) ? 1 : 0);
+        else if (cond(here_has(PFLAG_LIT)))
+            reply(2007);
+        else
+            reply_variant(3000, cond(light()) ? 1 : 0);
+        return 0;
+    }
+    if (cond(!light())) {
+        if (cond(irand(100) < 5))
+            reply(2388);
+        else
+            reply(1325);
+    }
+    return 0;
+}
+
+int oil_named() {
+    if (!cond(words() == 2).AND(arg2() == OBJ_LIQUID_2).AND(!anyof(812, 809, 794, -1))) return 0;
+    p320(num(0));
+    if (loop) return 0;
+    if (cond(value[VAR_VESSEL] == 0).AND(!near(OBJ_LIQUID_2))) {
+        say(SAY_ARG | SAY_ARGVAR, 1319, OBJ_LIQUID_2);
+        if (cond(near(127))) {
+            glue_text();
+            say(0, 1896, 0);
+        }
+        return stop();
+    }
+    return 0;
+}
+
+// Word 1062 names the liquid that is about.
+int liquid_word() {
+    if (!cond(has(1062))) return 0;
+    if (cond(within(here(), 500, 509))) {
+        rewrite(1062, 956);
+    } else if (cond(here_has(PFLAG_LIQUID_SOURCE))
+                   .OR(within(here(), 547, 554))
+                   .OR(within(here(), 439, 442))
+                   .OR(here() == 572)
+                   .OR(here() == 573)) {
+        rewrite(1062, OBJ_LIQUID_1);
+    } else if (cond(here() == 217)) {
+        rewrite(1062, OBJ_LIQUID_2);
+    } else if (cond(near(127))) {
+        rewrite(1062, 127);
+    } else {
+        p321(num(0));
+        if (loop) return 0;
+        if (cond(value[VAR_VESSEL] != 0))
+            rewrite(1062, OBJ_LIQUID_1);
+        else if (cond(near_in(OBJ_VESSEL_LARGE, 5)))
+            rewrite(1062, OBJ_LIQUID_3);
+        else if (cond(near_in(OBJ_VESSEL_MEDIUM, 4)).OR(near_in(OBJ_VESSEL_SMALL, 4)))
+            rewrite(1062, OBJ_LIQUID_2);
+    }
+    return 0;
+}
+
+int ale_named() {
+    if (!cond(has(OBJ_LIQUID_3))) return 0;
+    if (cond(near_in(OBJ_VESSEL_LARGE, 5)))
+        mark_feature();
+    else if (cond(near(194)).AND(value[194] > 4))
+        reply(2279);
+    return 0;
+}
+
+int marks_and_nectar() {
+    if (cond(near(27)).OR(near(147)).AND(has(173))) mark_feature();
+    if (cond(has(OBJ_LIQUID_4)).AND(near_in(OBJ_VESSEL_LARGE, 6))) mark_feature();
+    return 0;
+}
+
+int toy_word() {
+    if (!cond(has(949))) return 0;
+    p854();
+    return 0;
+}
+
+int lookout_first() {
+    if (cond(words() == 2).AND(arg1() == 891)) rewrite_silent(891, WORD_LOOK);
+    return 0;
+}
+
+// At the changing room the heading's word means the view.
+int heading_at_318() {
+    if (cond(has(OBJ_HEADING))
+            .AND(here() == 318)
+            .AND(!near(OBJ_HEADING))
+            .AND(!anyof(WORD_AXIS_1, 794, 809, -1)))
+        rewrite_silent(OBJ_HEADING, 977);
+    return 0;
+}
+
+// Word 978, the gleam, and object 100, the sunstone, stand for each other
+// where the one or the other is meant.
+int gleam_to_sunstone() {
+    if (!cond(has(978)).AND(bitest(100, OFLAG_SEEN))) return 0;
+    if (cond(within(here(), 643, 648))
+            .OR(within(here(), 651, 663))
+            .OR(here() == 666)
+            .AND(!anyof(WORD_DROP, 793, -1)))
+        return 0;
+    if (cond(near(110)).AND(!near(100))) return 0;
+    rewrite_silent(978, 100);
+    return 0;
+}
+
+int gleam_word() {
+    if (!cond(near(110)).OR(here() == 447).AND(has(978))) return 0;
+    if (cond(near(110)).AND(has(WORD_LOOK))) {
+        reply_variant(2805, 0);
+        return 0;
+    }
+    if (cond(!near(110)).AND(has(WORD_LOOK))) {
+        reply_variant(2805, 1);
+        return 0;
+    }
+    say(0, 3334, 0);
+    if (cond(anyof(WORD_TAKE, 772, 800, 816, -1)))
+        reply(2464);
+    else if (cond(has(792)))
+        reply(1329);
+    else if (cond(words() > 1))
+        reply(1403);
+    return 0;
+}
+
+int sunstone_to_gleam() {
+    if (!cond(has(100))) return 0;
+    if (cond(within(here(), 651, 663)).OR(here() == 666))
+        rewrite(100, 978);
+    else if (cond(within(here(), 643, 648)).AND(!carried(100)))
+        rewrite(100, 978);
+    return 0;
+}
+
+int rock_word() {
+    if (cond(has(1130)).AND(near(57))) rewrite_silent(1130, 57);
+    return 0;
+}
+
+int light_branch() {
+    if (cond(keyword(WORD_LIGHT, 915, -1))) reply(2637);
+    return 0;
+}
+
+int moss_word() {
+    if (!cond(has(1078))) return 0;
+    if (cond(within(here(), 482, 487)))
+        rewrite_silent(1078, 1079);
+    else if (cond(near(143)))
+        rewrite(1078, 143);
+    else
+        reply_variant(1319, 1079);
+    return 0;
+}
+
+int ping_word() {
+    if (cond(has(741))) reply(3473);
+    return 0;
+}
+
+// The bundle's word means the pod while the pod is near.
+int bundle_to_pod() {
+    if (!cond(has(151)).AND(near(152))) return 0;
+    if (cond(anyof(WORD_OPEN, 787, 804, -1)))
+        reply(2806);
+    else if (!cond(has(13)).OR(has(139)).OR(here() == 443))
+        rewrite(151, 152);
+    return 0;
+}
+
+int bracket_to_beacon() {
+    if (cond(has(44)).AND(near(45))) rewrite(44, 45);
+    return 0;
+}
+
+int tapestry_to_cloth() {
+    if (cond(has(319)).AND(here() != 318).AND(here() != 319).AND(here() != 320).AND(near_in(63, 0)))
+        rewrite(319, 63);
+    return 0;
+}
+
+int staircase_to_steps() {
+    if (cond(has(171)).AND(here() != 210)) rewrite_silent(171, 7);
+    return 0;
+}
+
+int close_second() {
+    if (!cond(arg2() == WORD_CLOSE)) return 0;
+    if (cond(here() == 203).OR(here() == 204).OR(near(52))) {
+        if (cond(anyof(WORD_OPEN, 800, WORD_LOOK, 784, -1)))
+            reply_variant(2842, cond(here() == 203).OR(here() == 204) ? 0 : 1);
+        else if (!cond(arg1() == WORD_CLOSE))
+            reply(1403);
+    } else if (cond(has(WORD_LOOK))) {
+        reply_typed(1319, VAR_ARG2);
+    }
+    return 0;
+}
+
+int rune_door_closes() {
+    if (!cond(near(19)).AND(value[575] == 1).AND(value[VAR_DWARVISH] == 0)) return 0;
+    p147();
+    if (loop) return 0;
+    say(0, 1266, 0);
+    return 0;
+}
+
+int rod_in_phase_6() {
+    if (!cond(value[VAR_PHASE] == 6)) return 0;
+    value[112] = 0;
+    if (cond(has(112)).AND(!test("doall"))) value[112] = 1;
+    return 0;
+}
+
+int letters_and_axe() {
+    if (cond(has(1028)).AND(near(141))) rewrite(1028, 141);
+    if (cond(words() == 2).AND(arg1() == 124).AND(carried(124))) rewrite(124, 776);
+    return 0;
+}
+
+// The replies to an except list that ended on a bad word.
+int bad_except_word() {
+    switch (value[VAR_ARG3]) {
+    case PARSE_BAD_SYNTAX:
+        reply_typed(3218, VAR_ARG3);
+        break;
+    case PARSE_AMBIGUOUS:
+        reply_typed(1934, VAR_ARG3);
+        break;
+    case PARSE_UNKNOWN:
+        flush_command();
+        reply_typed(1351, VAR_ARG3);
+        break;
+    case PARSE_AMBIGUOUS_TYPO:
+        reply_typed(2536, VAR_ARG3);
+        break;
+    }
+    return 0;
+}
+
+// A missing object, and the start of the iteration over all objects.
+int missing_object_and_all() {
+    if (cond(words() == 1)) {
+        if (cond(has(WORD_TAKE)))
+            default_to(0, here(), OFLAG_PORTABLE);
+        else if (cond(has(WORD_DROP)))
+            default_to(0, PLACE_CARRIED, -1);
+    } else if (cond(has(OBJ_ALL))) {
+        p771();
+        if (loop) return 0;
+        bad_except_word();
+        if (loop) return 0;
+        if (cond(anyof(WORD_DROP, WORD_AXIS_2, -1))) {
+            p291();
+            if (loop) return 0;
+            p234(num(0));
+            if (loop) return 0;
+            default_to(1, PLACE_CARRIED, -1);
+        } else if (cond(has(WORD_TAKE))) {
+            if (cond(here() == 540).AND(!near(138))) apport(138, here());
+            if (cond(light())) {
+                p291();
+                if (loop) return 0;
+                default_to(1, here(), OFLAG_PORTABLE);
+            } else {
+                reply_variant(1690, 1);
+                return 0;
+            }
+        }
+    }
+    if (!cond(has(OBJ_ALL_SCORING)).AND(!has(WORD_SAY)).AND(!has(812))) return 0;
+    if (cond(anyof(WORD_DROP, WORD_AXIS_2, -1))) {
+        p291();
+        if (loop) return 0;
+        p234(num(1));
+        if (loop) return 0;
+        default_to(1, PLACE_CARRIED, OFLAG_SCORING);
+    } else if (cond(has(WORD_TAKE))) {
+        p291();
+        if (loop) return 0;
+        default_to(1, here(), OFLAG_SCORING);
+    } else {
+        reply(1302);
+    }
+    return 0;
+}
+
+// Fixed replies to single words (or pairs), tried in this order.
+struct fixed_reply {
+    int word, partner, text;  // partner 0: the word alone suffices
+};
+constexpr fixed_reply late_replies[] = {
+    {WORD_GO, 1006, 2821},
+    {943, 0, 2576},
+    {944, 0, 2575},
+};
+
+int fixed_replies(const fixed_reply *rows, int n) {
+    for (int i = 0; i < n; i++) {
+        const fixed_reply &r = rows[i];
+        int hit = r.partner ? keyword(r.word, r.partner, -1) : has(r.word);
+        if (cond(hit)) {
+            reply(r.text);
+            return 0;
+        }
+    }
+    return 0;
+}
+
+int late_fixed_replies() { return fixed_replies(late_replies, int(std::size(late_replies))); }
+
+// The magic-word sequence falls back a step with every other command.
+int magic_sequence() {
+    if (!cond(anyof(WORD_SEQ_1, WORD_SEQ_2, WORD_SEQ_3, WORD_SEQ_4, 833, -1))) value[VAR_MAGIC_STEP] = 0;
+    if (cond(value[VAR_MAGIC_STEP] >= 0)) value[VAR_MAGIC_STEP] -= 1;
+    return 0;
+}
+
+int novice_ends() {
+    if (cond(value[VAR_TURNS] == 20)) bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_NOVICE_HINT);
+    return 0;
+}
+
+int save_anywhere() {
+    if (!cond(has(WORD_SAVE))) return 0;
+    call_proc(WORD_SAVE);
+    if (loop) return 0;
+    return stop();
+}
+
+int empty_command() {
+    if (cond(words() == 0)) return stop();
+    return 0;
+}
+
+int first_word_failed() {
+    int a = arg1();
+    if (!cond(a == PARSE_UNKNOWN).OR(a == PARSE_AMBIGUOUS).OR(a == PARSE_AMBIGUOUS_TYPO)) return 0;
+    if (a == PARSE_UNKNOWN) {
+        flush_command();
+        if (cond(words() > 1)) {
+            if (cond(irand(100) < 33))
+                tell_typed(1350, VAR_ARG1);
+            else
+                tell_typed(1349, VAR_ARG1);
+        } else {
+            tell_typed(1350, VAR_ARG1);
+        }
+        novice_hint();
+    } else if (a == PARSE_AMBIGUOUS) {
+        tell_typed(1934, VAR_ARG1);
+    } else {
+        tell_typed(2536, VAR_ARG1);
+        novice_hint();
+    }
+    p771();
+    if (loop) return 0;
+    return stop();
+}
+
+int say_word() {
+    if (cond(has(WORD_SAY)).AND(!within(arg2(), 704, 722))) call_proc(WORD_SAY);
+    return 0;
+}
+
+int all_with_other_word() {
+    if (cond(has(OBJ_ALL)).AND(!has(WORD_SAY))) p125();
+    return 0;
+}
+
+int second_word_failed() {
+    int b = arg2();
+    if (!cond(b == PARSE_UNKNOWN)
+             .OR(b == PARSE_AMBIGUOUS)
+             .OR(b == PARSE_AMBIGUOUS_TYPO)
+             .OR(b == PARSE_SCENERY)
+             .AND(words() > 1)
+             .AND(!within(arg1(), 723, 743)))
+        return 0;
+    if (b == PARSE_AMBIGUOUS) {
+        tell_typed(1934, VAR_ARG2);
+    } else if (b == PARSE_UNKNOWN) {
+        flush_command();
+        tell_typed(1351, VAR_ARG2);
+        novice_hint();
+    } else if (b == PARSE_SCENERY && value[VAR_PHASE] > 2) {
+        reply_typed(2535, VAR_ARG2);
+        return 0;
+    } else {
+        tell_typed(2536, VAR_ARG2);
+        novice_hint();
+    }
+    p771();
+    if (loop) return 0;
+    return stop();
+}
+
+// ---------------------------------------------------------------------------
+// The place procedure, the word procedure and the last replies.
+
+// Set for every command; the place procedure may change them, the put-down
+// procedures read them.
+int per_command_variables() {
+    value[VAR_DROP_PLACE] = here();
+    *bitword(VAR_DROP_PLACE) = ref_mark;
+    value[VAR_LANDING_PLACE] = here();
+    *bitword(VAR_LANDING_PLACE) = ref_mark;
+    for (int v : {VAR_DROP_TEXT, VAR_LANDING_TEXT, VAR_DROP_TEXT_MODE, VAR_VESSEL, VAR_QUIET_EMPTY})
+        set('V', v, 'c', 0, nullptr, nullptr);
+    return 0;
+}
+
+int plant_words() {
+    if (cond(near(13)).OR(near(14)).AND(has(139))) rewrite_silent(139, 13);
+    if (cond(near(140)).AND(value[139] == 2).OR(near(139)).AND(has(13))) rewrite_silent(13, 139);
+    return 0;
+}
+
+int token_word() {
+    if (!cond(has(51))) return 0;
+    if (cond(near(104)))
+        rewrite(51, 104);
+    else if (cond(near(105)))
+        rewrite(51, 105);
+    return 0;
+}
+
+int pinion_word() {
+    if (cond(has(928)).AND(near(149)).AND(here() != 491)) rewrite_silent(928, 149);
+    return 0;
+}
+
+// The finial is the sceptre's top: the first mention is answered alone.
+int finial_word() {
+    if (!cond(has(959)).AND(near(147))) return 0;
+    if (cond(value[1384] <= 2)) say(0, 1384, 0);
+    if (cond(value[1384] == 1))
+        return stop();
+    rewrite(959, 147);
+    return 0;
+}
+
+int doorway_word() {
+    if (cond(near(8)).OR(near(19)).OR(near(161)).OR(near(164)).AND(has(966))) rewrite(966, 8);
+    return 0;
+}
+
+int crevice_word() {
+    if (cond(within(here(), 587, 593)).OR(within(here(), 606, 617)).OR(here() == 627).AND(has(960)))
+        rewrite_silent(960, 593);
+    return 0;
+}
+
+int jar_and_firefly() {
+    if (cond(keyword(108, 109, -1))) rewrite(108, WORD_TAKE);
+    return 0;
+}
+
+int go_west_count() {
+    if (!cond(keyword(751, WORD_GO, -1))) return 0;
+    value[VAR_GO_WEST_COUNT] += 1;
+    if (cond(value[VAR_GO_WEST_COUNT] == 5)) tell_typed(2000, cond(arg1() == WORD_GO) ? VAR_ARG1 : VAR_ARG2);
+    return 0;
+}
+
+int reversed_directions() {
+    if (cond(value[VAR_PHASE] == 8)) p820();
+    return 0;
+}
+
+int colour_words() {
+    if (cond(words() == 2).AND(within(arg2(), 1106, 1126))) p754();
+    return 0;
+}
+
+int maze_word() {
+    if (!cond(has(905)).AND(anyof(WORD_GO, WORD_INWARD, -1))) return 0;
+    if (cond(within(here(), 334, 350)))
+        reply(1425);
+    else if (cond(here() == 332).OR(here() == 333).OR(here() == 352).OR(here() == 353))
+        reply(2449);
+    else
+        reply(1424);
+    return 0;
+}
+
+// The procedure of the place here; not for the speaking word with anything
+// but a magic word.
+int place_procedure() {
+    if (cond(has(WORD_SAY)).AND(words() > 1).AND(!within(arg2(), 704, 722))) return 0;
+    set('V', VAR_DIRECTION_WORD, 'c', 0, nullptr, nullptr);
+    if (cond(here() == 445)) rewrite_silent(WORD_BACK, WORD_COMPASS_5);
+    if (cond(here_has(7)).AND(!here_has(18)).AND(carried(OBJ_HEADING)).AND(!has(WORD_LOOK))) {
+        if (cond(within(arg1(), 744, 753)))
+            set('V', VAR_DIRECTION_WORD, 'v', VAR_ARG1, nullptr, nullptr);
+        else if (cond(words() == 2).AND(within(arg2(), 744, 753)))
+            set('V', VAR_DIRECTION_WORD, 'v', VAR_ARG2, nullptr, nullptr);
+        if (cond(value[VAR_DIRECTION_WORD] > 0)) {
+            p152(var(VAR_DIRECTION_WORD));
+            if (loop) return 0;
+        }
+    }
+    if (cond(within(here(), 519, 538))) {
+        p476();
+        if (loop) return 0;
+    }
+    if (cond(has(1127))) {
+        if (cond(here() == 284)) {
+            int drop = cond(anyof(WORD_DROP, 793, -1)).AND(carried(63));
+            int take = cond(anyof(863, 864, WORD_TAKE, -1)).AND(lies_here(63));
+            if (drop || take) rewrite(1127, 63);
+        } else {
+            rewrite(1127, 63);
+        }
+    }
+    call_proc(here());
+    return 0;
+}
+
+// Word 1131 names the lodestone or the sunstone, by what is near and held.
+int stone_word() {
+    if (!cond(has(1131))) return 0;
+    if (cond(near(OBJ_HEADING)).AND(near(100))) {
+        int held = carried(OBJ_HEADING) + carried(100);
+        if (held == 1) {
+            if (cond(has(WORD_TAKE)))
+                rewrite(1131, cond(lies_here(OBJ_HEADING)) ? OBJ_HEADING : 100);
+            else if (cond(anyof(WORD_DROP, 793, -1)))
+                rewrite(1131, cond(carried(OBJ_HEADING)) ? OBJ_HEADING : 100);
+        } else {
+            reply(2818);
+        }
+    } else if (cond(near(OBJ_HEADING))) {
+        rewrite(1131, OBJ_HEADING);
+    } else if (cond(near(100))) {
+        rewrite(1131, 100);
+    }
+    return 0;
+}
+
+int jump_with_word() {
+    if (cond(has(762)).AND(words() == 2).AND(!anyof(WORD_OFF, 763, WORD_AXIS_2, -1))) reply(2587);
+    return 0;
+}
+
+int place_as_verb() {
+    if (!cond(bitest(arg1(), FLAG_IS_PLACE))) return 0;
+    reply(cond(arg1() == here()) ? 1425 : 1424);
+    return 0;
+}
+
+int end_game_calls() {
+    if (!cond(value[VAR_PHASE] == 6).AND(words() > 1)) return 0;
+    p805();
+    if (loop) return 0;
+    if (cond(has(110)).OR(has(1134))) {
+        p729();
+        if (loop) return 0;
+    }
+    if (cond(anyof(1134, 1135, 1039, -1))) reply(2006);
+    return 0;
+}
+
+constexpr fixed_reply staff_replies[] = {
+    {1134, 0, 2007},
+    {1135, 0, 2007},
+    {851, 0, 1297},
+    {760, 0, 1297},
+};
+
+int trapdoor_and_staff() {
+    if (cond(here() == 284).OR(here() == 461).OR(here() == 512).AND(has(76))) {
+        apport(76, here());
+        bitmod('s', 76, OFLAG_SEEN);
+    }
+    return fixed_replies(staff_replies, int(std::size(staff_replies)));
+}
+
+int carvings_named() {
+    if (!cond(has(206))) return 0;
+    p184();
+    if (loop) return 0;
+    return stop();
+}
+
+int statue_word() {
+    if (cond(has(72))) reply_variant(1753, cond(bitest(VAR_GAME_FLAGS_3, 5)) ? 1 : 0);
+    return 0;
+}
+
+int count_word() {
+    if (cond(has(933))) reply_variant(2524, cond(value[565] == 5) ? 0 : 1);
+    return 0;
+}
+
+int riches_word() {
+    if (cond(words() == 1).OR(anyof(WORD_TAKE, 794, 798, WORD_LOOK, -1)).AND(has(1076))) reply(3213);
+    return 0;
+}
+
+int smoke_and_scent() {
+    if (!cond(anyof(907, 906, -1))) return 0;
+    if (cond(bitest(95, OFLAG_SEEN))) {
+        value[VAR_LOOP_OBJECT] = cond(has(907)) ? 907 : 906;
+        *bitword(VAR_LOOP_OBJECT) = ref_mark;
+        if (cond(have(95, 0, 2)))
+            reply_typed(2278, VAR_LOOP_OBJECT);
+        else
+            reply_typed(1319, VAR_LOOP_OBJECT);
+    } else {
+        reply(2007);
+    }
+    return 0;
+}
+
+int winder_and_nectar() {
+    if (!cond(keyword(92, OBJ_LIQUID_4, -1)).AND(near(92)).AND(near(OBJ_LIQUID_4))) return 0;
+    if (cond(bitest(92, 14))) {
+        reply(3327);
+    } else if (cond(bitest(139, OFLAG_SEEN))) {
+        bitmod('s', 92, 14);
+        say(0, 3323, 0);
+        reply(1266);
+    } else {
+        reply(1360);
+    }
+    return 0;
+}
+
+int murmur_word() {
+    if (!cond(has(1081))) return 0;
+    if (cond(within(here(), 438, 445)))
+        reply_variant(3372, 0);
+    else if (cond(within(here(), 547, 554)))
+        reply_variant(3372, 1);
+    else if (cond(here() == 446).OR(here() == 199))
+        reply(3371);
+    else
+        reply_variant(1319, 1081);
+    return 0;
+}
+
+int spray_at_hazard() {
+    if (!cond(here_has(PFLAG_HAZARD)).OR(here() == 502)) return 0;
+    if (cond(has(956))) {
+        if (cond(has(WORD_TAKE)).AND(bitest(139, OFLAG_SEEN)))
+            reply_variant(2034, 1);
+        else if (cond(has(WORD_LOOK)))
+            reply(3060);
+        else
+            say(SAY_DETAIL | SAY_STOP, OBJ_LIQUID_4, 0);
+        return 0;
+    }
+    if (cond(keyword(WORD_TAKE, OBJ_LIQUID_1, -1)).OR(has(WORD_FILL_VESSEL)))
+        reply_variant(2034, cond(bitest(139, OFLAG_SEEN)) ? 1 : 0);
+    return 0;
+}
+
+// The feather inside the small vessel while it is stoppered.
+int feather_in_vial() {
+    if (!cond(has(149)).AND(near_in(OBJ_VESSEL_SMALL, 1))) return 0;
+    mark_feature();
+    if (cond(value[VAR_PRONOUN_BEFORE] == OBJ_VESSEL_SMALL).OR(!near(149))) {
+        value[OBJ_PRONOUN] = value[VAR_PRONOUN_BEFORE];
+        if (cond(has(WORD_LOOK))) {
+            reply(3232);
+            return 0;
+        }
+        if (cond(has(800))) {
+            rewrite_silent(149, OBJ_VESSEL_SMALL);
+            call_proc(WORD_OPEN);
+        }
+    }
+    return 0;
+}
+
+int word_procedure() {
+    call_proc(arg1());
+    return 0;
+}
+
+int mirror_flags() {
+    p771();
+    return 0;
+}
+
+int drop_rest_of_line() {
+    flush_command();
+    return 0;
+}
+
+// An object named that is not here, unless it is liquid 120 in a vessel or
+// at a source.
+int object_not_here() {
+    if (!cond(bitest(arg1(), FLAG_IS_OBJECT))) return 0;
+    set('V', VAR_VESSEL, 'c', 0, nullptr, nullptr);
+    if (cond(arg1() == OBJ_LIQUID_1)) {
+        p321(num(0));
+        if (loop) return 0;
+        if (cond(value[VAR_VESSEL] == 0).AND(here_has(PFLAG_LIQUID_SOURCE))) value[VAR_VESSEL] = 1;
+    }
+    if (cond(has(OBJ_LIQUID_1)).AND(value[VAR_VESSEL] > 0).OR(isnear(arg1(), -1, 0))) return 0;
+    if (cond(bitest(arg1(), OFLAG_SEEN)))
+        reply_typed(1319, VAR_ARG1);
+    else
+        reply(2007);
+    return 0;
+}
+
+int fallback() {
+    p39();
+    if (loop) return 0;
+    return stop();
+}
+
+constexpr game_proc steps[] = {
+    // Parser failures, meta words and rewrites.
+    bad_syntax, dump_word, word_order, smell_word, save_or_restore_first, lock_word, chamber_word,
+    inscription_word, pronoun, remember_object, toggle_light, here_word, go_alone, engraving_word,
+    somewhere_word, abbreviations, go_leaves, again_with_object, news_word, read_in_dark, look_checks,
+    oil_named, liquid_word, ale_named, marks_and_nectar, toy_word, lookout_first, heading_at_318,
+    gleam_to_sunstone, gleam_word, sunstone_to_gleam, rock_word, light_branch, moss_word, ping_word,
+    bundle_to_pod, bracket_to_beacon, tapestry_to_cloth, staircase_to_steps, close_second,
+    rune_door_closes, rod_in_phase_6, letters_and_axe, missing_object_and_all, late_fixed_replies,
+    magic_sequence, novice_ends, save_anywhere, empty_command, first_word_failed, say_word,
+    all_with_other_word, second_word_failed,
+    // The place procedure, the word procedure and the last replies.
+    per_command_variables, plant_words, token_word, pinion_word, finial_word, doorway_word,
+    crevice_word, jar_and_firefly, go_west_count, reversed_directions, colour_words, maze_word,
+    place_procedure, stone_word, jump_with_word, reversed_directions, place_as_verb, end_game_calls,
+    trapdoor_and_staff, carvings_named, statue_word, count_word, riches_word, smoke_and_scent,
+    winder_and_nectar, murmur_word, spray_at_hazard, feather_in_vial, word_procedure, mirror_flags,
+    drop_rest_of_line, object_not_here, fallback,
+};
+
+}  // namespace
+
+int p7() {
+    for (game_proc step : steps) {
+        step();
+        if (loop) return 0;
+    }
+    return 0;
+}

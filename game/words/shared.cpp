@@ -1,0 +1,380 @@
+// Small procedures that places, words and the turn cycle share: the
+// default object of the read word, the abbreviations that turn short thing
+// words into the objects near the player, the texts tied to entities, the
+// switches into the last phases, object 152's event, a few reply lists and
+// one-line replies; the saved-game listing; and the check that comes before
+// an iteration over all objects.
+#include <iterator>
+
+#include "game.h"
+
+namespace {
+
+int here() { return value[VAR_HERE]; }
+int words() { return value[VAR_COMMAND_STATUS]; }
+int has(int w) { return anyof(w, -1); }
+int near(int obj) { return isnear(obj, -1, 0); }
+
+void reply(int t) { say(SAY_STOP, t, 0); }
+void reply_variant(int t, int k) { say(SAY_STOP | SAY_ARG, t, k); }
+void mark_feature() { bitmod('s', evar(VAR_QUESTION), VFLAG_QUESTION_REPLIED); }
+
+// Abbreviations: (object, word) pairs, tried in this order; the word means
+// the object while the object is near.
+struct abbreviation {
+    int obj, word;
+};
+constexpr abbreviation abbreviations[] = {
+    {47, 1083}, {96, 1083}, {49, 1084}, {149, 1085}, {27, 1086}, {46, 46},   {61, 61},   {65, 65}, {67, 67},
+    {70, 70},   {83, 83},   {96, 96},   {150, 1094}, {152, 1095}, {151, 1095}, {160, 1096}, {8, 1082},
+};
+
+// Texts whose variant is the value of an entity, tied anew every turn.
+struct tied_text {
+    int text, entity;
+};
+constexpr tied_text tied_texts[] = {
+    {1505, 45},   {3255, 161},  {3254, 161}, {3063, 161}, {3256, 162},  {3257, 162},  {3258, 162},
+    {3259, 162},  {2512, 162},  {2532, 162}, {3246, 315}, {1386, 556},  {1710, 149},  {2012, 18},
+    {2717, 202},  {2782, 1172}, {2790, 2789}, {2791, 2789}, {2792, 586}, {2793, 586}, {1993, 94},
+    {2835, 153},  {2844, 139},  {2848, 139}, {3241, 210}, {1770, 158},  {3441, 71},
+};
+
+}  // namespace
+
+int p185(arg_pair obj) {
+    frame<1> f{obj};
+    if (cond(has(798)).AND(words() == 1)) {
+        set('V', VAR_ARG2, 'l', 0, f);
+        value[VAR_COMMAND_STATUS] = 2;
+    }
+    return 0;
+}
+
+int p222() {
+    for (const abbreviation &a : abbreviations) {
+        p550(ref(a.obj), ref(a.word));
+        if (loop) return 0;
+    }
+    if (cond(near(52)).OR(near(161)).AND(!near(98)).AND(!near(8)).AND(anyof(1082, 961, 1102, -1))) {
+        if (cond(has(WORD_LOOK))) {
+            reply(3448);
+            return 0;
+        }
+        mark_feature();
+    }
+    return 0;
+}
+
+int p550(arg_pair obj, arg_pair word) {
+    frame<2> f{obj, word};
+    int o = f.lvals[0], w = f.lvals[1];
+    if (!cond(anyof(w, -1)).AND(isnear(o, -1, 0))) return 0;
+    if (value[VAR_ARG1] == w) {
+        value[VAR_ARG1] = o;
+        fake(1, o);
+    }
+    if (value[VAR_ARG2] == w) {
+        value[VAR_ARG2] = o;
+        fake(2, o);
+    }
+    return 0;
+}
+
+int p850() {
+    for (const tied_text &t : tied_texts) tie(t.text, t.entity);
+    return 0;
+}
+
+int p224(arg_pair n) {
+    frame<1> f{n};
+    value[VAR_PHASE] = 9;
+    p378();
+    if (loop) return 0;
+    say(SAY_ARG, 2883, f.lvals[0]);
+    value[VAR_QUESTION] = Q_FINALE_1;
+    reply(1863);
+    return 0;
+}
+
+int p602() {
+    for (value[VAR_LOOP_OBJECT] = FIRST_OBJECT, *bitword(VAR_LOOP_OBJECT) = ref_mark;
+         value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++)
+        if (cond(have(value[VAR_LOOP_OBJECT], -1, 0))) apport(value[VAR_LOOP_OBJECT], PLACE_GONE);
+    value[VAR_PHASE] = 7;
+    bitmod('s', PLACE_INTRO, PFLAG_VISITED);
+    moveto(PLACE_INTRO, -1852);
+    if (loop) return 0;
+    return 0;
+}
+
+int p528() {
+    value[VAR_PHASE] = 8;
+    apport(100, cond(isat(100, -1, 0, 199)) ? PLACE_INTRO : PLACE_GONE);
+    bitmod('c', 100, OFLAG_PORTABLE);
+    if (cond(isat(116, -1, 0, 295))) bitmod('c', 116, OFLAG_PORTABLE);
+    for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++)
+        if (cond(bitest(obj, OFLAG_PORTABLE)))
+            apport(obj, cond(isat(obj, -1, 0, PLACE_DEPOSIT)) ? PLACE_INTRO : PLACE_GONE);
+    apport(194, PLACE_GONE);
+    value[139] = 0;
+    value[140] = 0;
+    value[199] = 0;
+    value[137] = 1;
+    bitmod('c', 203, 8);
+    moveto(PLACE_START, -1868);
+    if (loop) return 0;
+    return 0;
+}
+
+int p831(arg_pair n) {
+    frame<1> f{n};
+    value[565] = 4;
+    apport(67, PLACE_OFFSTAGE);
+    value[67] = 1;
+    bitmod('s', 147, OFLAG_SEEN);
+    say(SAY_ARG, 2421, f.lvals[0]);
+    return 0;
+}
+
+int p536() {
+    int at = getloc(152);
+    if (cond(value[3304] == 0)
+            .OR(bitest(VAR_GAME_FLAGS_3, 12))
+            .OR(!bitest(here(), 7))
+            .OR(within(here(), 547, 702))
+            .OR(near(152))
+            .OR(at == PLACE_OFFSTAGE)
+            .OR(at == PLACE_GONE)
+            .OR(at == PLACE_DEPOSIT)
+            .OR(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT))
+            .OR(value[VAR_PHASE] != 3))
+        return 0;
+    if (cond(at == PLACE_HOLDING)) {
+        apport(152, PLACE_GONE);
+        bitmod('s', VAR_GAME_FLAGS_3, 12);
+        value[VAR_PENALTY_POINTS] += 5;
+    } else {
+        if (cond(irand(100) < 80)) return 0;
+        apport(152, PLACE_HOLDING);
+    }
+    say(0, 3304, 0);
+    return 0;
+}
+
+int p703() {
+    if (!cond(near(63))) return 0;
+    if (cond(value[63] == 0).OR(value[63] == 2)) {
+        if (cond(!has(WORD_LOOK))) say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 3343, 63);
+        return 0;
+    }
+    if (cond(has(WORD_LOOK)).AND(bitest(63, 14))) return 0;
+    if (cond(anyof(63, 173, -1))) {
+        bitmod('s', 63, 14);
+        reply(2221);
+    }
+    return 0;
+}
+
+int p817(arg_pair text, arg_pair arg) {
+    frame<2> f{text, arg};
+    if (cond(have(OBJ_HEADING, -1, 0)).AND(within(value[OBJ_HEADING], 6, 8)))
+        say(SAY_ARG | SAY_STOP, f.lvals[0], f.lvals[1]);
+    return 0;
+}
+
+int p868(arg_pair dir, arg_pair place) {
+    frame<2> f{dir, place};
+    p152(loc(f, 0));
+    if (loop) return 0;
+    moveto(f.lvals[1], -2);
+    if (loop) return 0;
+    return 0;
+}
+
+int p756() {
+    if (cond(within(here(), 547, 554)).OR(within(here(), 439, 442))) reply(1365);
+    return 0;
+}
+
+int p138() {
+    if (cond(words() == 1).OR(has(921)).OR(has(WORD_AXIS_1)).AND(has(848)))
+        reply(3492);
+    else
+        mark_feature();
+    return 0;
+}
+
+// The replies of the thicket places' group, first match.
+int p362() {
+    if (cond(has(484))) {
+        if (cond(has(WORD_LOOK))) {
+            value[VAR_COMMAND_STATUS] = 1;  // the look goes on as a bare look
+        } else if (cond(has(WORD_GO)).OR(words() == 1)) {
+            reply(1425);
+        } else {
+            mark_feature();
+        }
+        return 0;
+    }
+    if (cond(has(150)).AND(!near(150)).OR(has(1079))) {
+        if (cond(has(WORD_LOOK)))
+            reply(3146);
+        else if (cond(anyof(WORD_TAKE, 776, -1)))
+            reply(3147);
+        else
+            mark_feature();
+        return 0;
+    }
+    if (cond(anyof(973, 922, -1))) {
+        if (cond(has(WORD_LOOK)))
+            reply(3144);
+        else if (cond(has(776)))
+            reply(3148);
+        else
+            mark_feature();
+        return 0;
+    }
+    if (cond(has(1048))) {
+        if (cond(has(WORD_LOOK)))
+            reply(3143);
+        else
+            mark_feature();
+        return 0;
+    }
+    if (cond(anyof(975, 976, -1))) {
+        if (cond(has(WORD_LOOK)))
+            reply_variant(2676, 975);
+        else if (cond(has(WORD_TAKE)))
+            reply(3150);
+        else
+            mark_feature();
+        return 0;
+    }
+    if (cond(has(538))) {
+        if (cond(has(WORD_LOOK))) {
+            reply_variant(3149, cond(here() == 482).OR(here() == 485).OR(here() == 487) ? 1 : 0);
+            return 0;
+        }
+        if (cond(has(834))) {
+            call_proc(834);
+            if (loop) return 0;
+        }
+    }
+    if (cond(has(1047))) {
+        if (cond(has(WORD_LOOK))) {
+            reply_variant(2676, 1047);
+        } else if (cond(has(WORD_TAKE))) {
+            reply(2760);
+        } else if (cond(has(834))) {
+            call_proc(834);
+            if (loop) return 0;
+        } else {
+            mark_feature();
+        }
+    }
+    return 0;
+}
+
+int p938() { return 0; }
+
+int p928() {
+    frame<1> f;  // local 0: the number of saved games
+    f.lvals[0] = 0;
+    special(SPECIAL_LIST_SAVES, &f.lvals[0]);
+    if (cond(f.lvals[0] == 1).AND(value[VAR_QUESTION] == 0)) {
+        say(SAY_ARG | SAY_ARGVAR, 3205, VAR_ARG2);
+        return 0;
+    }
+    say(SAY_ARG, 3380, f.lvals[0]);
+    if (cond(f.lvals[0] == 0)) {
+        if (cond(value[VAR_QUESTION] != 0)) {
+            say(0, 3568, 0);
+        } else {
+            reply(1266);
+            return 0;
+        }
+    }
+    if (cond(f.lvals[0] > 0).AND(test("cgi") == 0)) special(SPECIAL_LIST_SAVES, &f.lvals[0]);
+    if (cond(value[VAR_QUESTION] == 0)) {
+        value[VAR_QUESTION] = Q_SAVED_GAMES;
+        value[VAR_COMMAND_STATUS] = 98;  // the answer is a name: take it as typed
+        say(SAY_ARG | SAY_STOP, 1552, f.lvals[0]);
+        return 0;
+    }
+    say(0, 1266, 0);
+    return 0;
+}
+
+// Before an iteration over all objects: the objects excepted from it get
+// their own replies, and when the iteration would find nothing the turn
+// ends here with a summary.
+int p291() {
+    const int scoring_only = cond(has(OBJ_ALL_SCORING));
+    const int place = cond(has(WORD_TAKE)) ? here() : PLACE_CARRIED;
+    const int dropping = cond(anyof(WORD_DROP, WORD_AXIS_2, -1));
+    const int taking = cond(has(WORD_TAKE));
+    int eligible = 0, lit = 0, excepted_count = 0;
+    for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
+        int32_t excepted = obj;
+        special(SPECIAL_IN_EXCEPT, &excepted);
+        if (excepted) {
+            if (dropping) {
+                if (cond(!have(obj, -1, 0))) {
+                    say(0, 3217, 0);
+                    if (cond(!bitest(obj, OFLAG_PORTABLE))) {
+                        say(SAY_ARG | SAY_STOP, 3337, obj);
+                        return 0;
+                    }
+                    if (cond(irand(100) < 50)) {
+                        say(SAY_ARG | SAY_STOP, 1318, obj);
+                        return 0;
+                    }
+                    p625(ref(obj));  // ends the turn
+                    if (loop) return 0;
+                }
+            } else if (taking) {
+                if (cond(have(obj, -1, 0))) {
+                    say(SAY_ARG | SAY_STOP, 1314, obj);
+                    return 0;
+                }
+                if (cond(!isnear(obj, -1, 0))) {
+                    say(SAY_ARG | SAY_STOP, 1319, obj);
+                    return 0;
+                }
+            }
+        }
+        const int kind_ok = cond(!scoring_only).OR(bitest(obj, OFLAG_SCORING));
+        if (cond(isat(obj, -1, 0, place)).AND(bitest(obj, OFLAG_PORTABLE)).AND(kind_ok)) {
+            if (excepted)
+                excepted_count++;
+            else if (cond(has(WORD_DROP)).AND(bitest(obj, OFLAG_LIGHTABLE)).AND(value[obj] == 2))
+                lit++;
+            else
+                eligible++;
+        }
+    }
+    if (eligible) return 0;
+    if (lit) {
+        reply(3216);
+        return 0;
+    }
+    int t = excepted_count ? (scoring_only ? 2680 : 2681) : (scoring_only ? 2679 : 2682);
+    reply_variant(t, place == here() ? 0 : 1);
+    return 0;
+}
+
+int p234(arg_pair mode) {
+    frame<1> f{mode};
+    int counted = 0;
+    for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
+        if (!cond(f.lvals[0] == 0).OR(bitest(obj, OFLAG_SCORING)).AND(have(obj, -1, 0))) continue;
+        if (!cond(bitest(obj, OFLAG_LIGHTABLE)).AND(value[obj] == 2)) return 0;
+        counted++;
+    }
+    if (counted == 0)
+        reply_variant(cond(has(OBJ_ALL_SCORING)) ? 2679 : 2682, 1);
+    else
+        reply(3216);
+    return 0;
+}
