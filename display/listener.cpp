@@ -7,6 +7,7 @@
 #include "display.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -356,7 +357,8 @@ int browser_read(char *buf, int size, int seconds) {
         fds[0] = {lsock, POLLIN, 0};
         for (int k = 0; k < nidle; k++) fds[1 + k] = {idle[k], POLLIN, 0};
         int64_t left = deadline - now_ms();
-        int ready = poll(fds, nfds_t(1 + nidle), left > 0 ? int(left) : 0);
+        int wait_ms = left <= 0 ? 0 : left > INT_MAX ? INT_MAX : int(left);
+        int ready = poll(fds, nfds_t(1 + nidle), wait_ms);
         if (ready < 0 && errno != EINTR) ready = 0;
         if (ready <= 0) {
             // Time is up only when nothing at all is waiting.

@@ -559,7 +559,7 @@ void outbuf(int flag) {
         format_buffer(flag, html_ok);
         if (prompt_line) accumulator_reset();
         // Only a held request can carry the answer.
-        if (wsock) browser_write(obuf);
+        if (wsock >= 0) browser_write(obuf);
     }
     word_update();
     lptr = text_buf;

@@ -65,8 +65,9 @@ int delete_game();
 // region of `len` bytes, in unsigned 32-bit arithmetic, kept to 30 bits.
 uint32_t region_sum(uint32_t sum, const unsigned char *bytes, int len);
 // Writes `len` bytes to `path` through a temporary file renamed over it,
-// so that a failed write never destroys the previous copy. 0 on success.
-int write_whole(const char *path, const unsigned char *bytes, size_t len);
+// so that a failed write never destroys the previous copy; with `sync` the
+// data reach the disk before the rename. 0 on success.
+int write_whole(const char *path, const unsigned char *bytes, size_t len, bool sync = true);
 
 // Undo journal.
 extern unsigned char *diffs;

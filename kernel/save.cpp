@@ -57,14 +57,14 @@ uint32_t region_sum(uint32_t sum, const unsigned char *bytes, int len) {
     return sum;
 }
 
-int write_whole(const char *path, const unsigned char *bytes, size_t len) {
+int write_whole(const char *path, const unsigned char *bytes, size_t len, bool sync) {
     char tmp[128];
     if (snprintf(tmp, sizeof tmp, "%s.tmp", path) >= int(sizeof tmp)) return -1;
     FILE *f = fopen(tmp, "wb");
     if (!f) return -1;
     bool ok = fwrite(bytes, 1, len, f) == len;
     ok = fflush(f) == 0 && ok;
-    ok = fsync(fileno(f)) == 0 && ok;
+    if (sync) ok = fsync(fileno(f)) == 0 && ok;
     ok = fclose(f) == 0 && ok;
     if (ok && rename(tmp, path) == 0) return 0;
     unlink(tmp);
@@ -154,7 +154,7 @@ static uint32_t image_sum(uint32_t sum, const unsigned char *img, const regions 
 
 // Writes the journal beside the saved game just written, or removes a
 // journal of an earlier game of that name. Failures here are silent.
-static void write_journal(uint32_t sum) {
+static void write_journal(uint32_t sum, bool sync) {
     char jname[96];
     journal_name(jname);
     if (value[KV_UNDO_RESULT] < 0 || !diffs || dptr <= 4) {
@@ -166,7 +166,7 @@ static void write_journal(uint32_t sum) {
     memcpy(&buf[4], diffs, size_t(dptr));
     put32(&buf[4 + dptr], region_sum(sum, diffs, dptr));
     put32(&buf[8 + dptr], uint32_t(edptr));
-    if (write_whole(jname, buf.data(), buf.size()) != 0) remove_file(jname);
+    if (write_whole(jname, buf.data(), buf.size(), sync) != 0) remove_file(jname);
 }
 
 int save_game(int code) {
@@ -192,8 +192,12 @@ int save_game(int code) {
     uint32_t sum = region_sum(0, tp8, TIME_BYTES);
     sum = image_sum(sum, tp8 + TIME_BYTES, region_sizes(game_layout));
     put32(buf + HEADER_BYTES - 4, sum);
-    if (write_whole(save_name, buf, sizeof buf) != 0) return 1;
-    write_journal(sum);
+    // The autosave, rewritten every turn, is renamed into place without
+    // waiting for the disk: an interrupted program still leaves a whole
+    // file, and a turn stays quick.
+    const bool sync = code != SPECIAL_AUTOSAVE;
+    if (write_whole(save_name, buf, sizeof buf, sync) != 0) return 1;
+    write_journal(sum, sync);
     return 0;
 }
 

@@ -18,7 +18,7 @@ enum : unsigned {
     T_QUIT = 4,      // word 823 in the answer
     T_DECLINE = 8,   // 823, 857 or 745 in the answer
     T_SHORT = 16,    // 857 or 745 in the answer (823 does not decline)
-    T_858 = 32,      // word 858 in the answer
+    T_858 = 32,      // word 858 ("maybe") in the answer
     T_ONE_WORD = 64, // a one-word answer
     T_NOT = 128,     // the test is negated
 };
@@ -85,6 +85,7 @@ constexpr step unclear() { return tell_stop_variant(1723, 0); }
 
 int more_text() {  // the next text of a run shown in parts
     p510(var(VAR_MORE_TEXT_NEXT), var(VAR_MORE_TEXT_LAST));
+    if (loop) return 0;
     return 0;
 }
 
@@ -418,8 +419,8 @@ void route_answer() {
     const int q = value[VAR_QUESTION];
     for (const route &r : routes) {
         bool named = false;
-        for (int n : r.questions)
-            if (n == q) named = true;
+        for (size_t i = 0; i < r.questions.size(); i++)
+            named = i == 0 ? bool(cond(q == r.questions[i])) : bool(cond_fold{}.OR(q == r.questions[i]));
         if (!named) continue;
         for (const answer_case &c : r.cases) {
             if (!answer_is(c.kind)) continue;

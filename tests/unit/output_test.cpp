@@ -52,7 +52,7 @@ protected:
         log_file = nullptr;
         com_file = nullptr;
         console_tty = 0;
-        wsock = 0;
+        wsock = -1;
         saved_out = console_out;
         saved_in = console_in;
         console_out = open_memstream(&con_data, &con_size);
