@@ -33,7 +33,6 @@ int lsock = -1;
 int wsock = -1;
 int port = 1978;
 const char *const loopback_host = "127.0.0.1";
-char page_origin[64];
 
 namespace {
 
@@ -44,6 +43,11 @@ constexpr int SEND_MS = 5000;     // and its answer must be taken within this
 
 int idle[NIDLE];
 int nidle = 0;
+
+// The page's own origins, set when the listener opens: the address the
+// browser is started on, and the same port under "localhost" for a player
+// who types the address by hand. No other page can use either name.
+char own_origin[2][64];
 std::vector<pid_t> children;  // browsers started, reaped as they end
 
 int64_t now_ms() {
@@ -123,6 +127,18 @@ bool equals(const char *v, const char *end, const char *want) {
     return size_t(end - v) == n && memcmp(v, want, n) == 0;
 }
 
+// v..end is one of the page's own origins, each less its first skip
+// characters (7 leaves "host:port"), alone or, with path, followed by a path.
+bool own(const char *v, const char *end, size_t skip, bool path) {
+    for (const char *origin : own_origin) {
+        const char *o = origin + skip;
+        size_t n = strlen(o);
+        if (size_t(end - v) >= n && memcmp(v, o, n) == 0 && (v + n == end || (path && v[n] == '/')))
+            return true;
+    }
+    return false;
+}
+
 bool contains(const char *v, const char *end, const char *want) {
     size_t n = strlen(want);
     for (; size_t(end - v) >= n; v++)
@@ -135,6 +151,7 @@ request parse_request(const char *buf) {
     const char *p = buf;
     while (*p == '\r' || *p == '\n') p++;
     const char *eol = strchr(p, '\n');
+    if (!eol) return r;  // nothing but empty lines
     const char *line_end = eol;
     if (line_end > p && line_end[-1] == '\r') line_end--;
     r.get = line_end - p > 4 && memcmp(p, "GET ", 4) == 0;
@@ -148,7 +165,6 @@ request parse_request(const char *buf) {
         if (t == e) r.get = false;
     }
     // The header lines, up to the empty one.
-    const std::string host = std::string(loopback_host) + ":" + std::to_string(port);
     for (const char *line = eol + 1; *line;) {
         const char *next = strchr(line, '\n');
         const char *end = next ? next : line + strlen(line);
@@ -158,14 +174,13 @@ request parse_request(const char *buf) {
         if (header_is(line, end, "User-Agent", &v)) {
             if (contains(v, end, "IE 5.0")) r.old_browser = true;
         } else if (header_is(line, end, "Origin", &v)) {
-            if (!equals(v, end, page_origin)) r.foreign = true;
+            if (!own(v, end, 0, false)) r.foreign = true;
         } else if (header_is(line, end, "Referer", &v)) {
-            size_t n = strlen(page_origin);
-            if (!(equals(v, end, page_origin) ||
-                  (size_t(end - v) > n && memcmp(v, page_origin, n) == 0 && v[n] == '/')))
-                r.foreign = true;
+            if (!own(v, end, 0, true)) r.foreign = true;
         } else if (header_is(line, end, "Host", &v)) {
-            if (!equals(v, end, host.c_str())) r.foreign = true;
+            // Another name that resolves to this machine (a page that
+            // rebinds its own name to the loopback address) is refused.
+            if (!own(v, end, 7, false)) r.foreign = true;
         } else if (header_is(line, end, "Sec-Fetch-Site", &v)) {
             // Browsers say where a request comes from even when they send
             // neither Origin nor Referer (an image of another page).
@@ -224,15 +239,7 @@ void decode(const char *p, const char *end, char *buf, int size) {
 
 void answer_not_found() {
     static const char text[] = "HTTP/1.0 404 Not found\nContent-Length: 0\n\n";
-    const char *p = text;
-    size_t left = sizeof text - 1;
-    while (left > 0) {
-        ssize_t n = send(wsock, p, left, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        p += n;
-        left -= size_t(n);
-    }
+    send_all(wsock, text, sizeof text - 1);
     drop(wsock);
 }
 
@@ -344,7 +351,8 @@ void set_up_listener() {
         port++;
     }
     if (listen(lsock, 10) != 0) fail("Failed to set up listener!\n");
-    snprintf(page_origin, sizeof page_origin, "http://%s:%d", loopback_host, port);
+    snprintf(own_origin[0], sizeof own_origin[0], "http://%s:%d", loopback_host, port);
+    snprintf(own_origin[1], sizeof own_origin[1], "http://localhost:%d", port);
 }
 
 int browser_read(char *buf, int size, int seconds) {
@@ -409,15 +417,18 @@ int browser_read(char *buf, int size, int seconds) {
         deadline = now_ms() + int64_t(seconds) * 1000;
         const char *end = nullptr;
         const char *text = status_query(r, &end);
-        bool report = false;
         if (text) {
             if (end - text >= 2 && text[0] == '0' && text[1] == 'x') {
-                if (end - text == 2 || (text[2] != 'R' && text[2] != 'S')) {
+                // A ping; or, during play, the report of a page that was
+                // loaded again: the game needs neither, and a line made of
+                // it would be taken as a command or as the answer to a
+                // pending question.
+                bool report = end - text > 2 && (text[2] == 'R' || text[2] == 'S');
+                if (!report || buf) {
                     send_null();
                     continue;
                 }
                 result = text[2];
-                report = true;
             } else {
                 while (text < end && *text >= '0' && *text <= '9') text++;
                 if (text < end) text++;
@@ -434,12 +445,7 @@ int browser_read(char *buf, int size, int seconds) {
             send_page();
             continue;
         }
-        if (buf) {
-            if (report || !text)
-                decode(end, end, buf, size);
-            else
-                decode(text, end, buf, size);
-        }
+        if (buf) decode(text, end, buf, size);
         return result;
     }
 }

@@ -271,8 +271,8 @@ void oprintf(const char *fmt, int n) {
     oputs(num);
 }
 
-// Send len bytes in pieces of at most 1024, over partial writes; a failed
-// send gives up (the connection is closed by the caller in every case).
+}  // namespace
+
 void send_all(int sock, const char *data, size_t len) {
     while (len > 0) {
         size_t piece = len < 1024 ? len : 1024;
@@ -285,8 +285,6 @@ void send_all(int sock, const char *data, size_t len) {
         len -= size_t(n);
     }
 }
-
-}  // namespace
 
 void ostr(int refno) {
     int p = textadr[refno];

@@ -1,15 +1,14 @@
 // The saved-game listing (count the saved games of the working directory,
 // or list their names) and the pause of the console's character pacing.
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <ctime>
 #include <dirent.h>
 #include <string>
 #include <vector>
 
 #include "display.h"
 #include "input.h"
+#include "platform.h"
 #include "text.h"
 
 constexpr size_t NAME_BUF = 64;  // a name is handled in 64 bytes
@@ -73,11 +72,4 @@ int process_saved(int n, char *name) {
     return count;
 }
 
-void my_usleep(int ms) {
-    if (ms <= 0) return;
-    struct timespec ts;
-    ts.tv_sec = ms / 1000;
-    ts.tv_nsec = long(ms % 1000) * 1000000L;
-    while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {
-    }
-}
+void my_usleep(int ms) { sleep_ms(ms); }

@@ -3,15 +3,9 @@
 // shrinks as the procedures are written.
 #include "game.h"
 
-// Arrival and per-turn events; dispatch.
+// Arrival and per-turn events.
 int p4() { return 0; }
 int p5() { return 0; }
-int p7() { return 0; }
-
-// The turn cycle's shared procedures.
-int p850() { return 0; }
-int p928() { return 0; }
-int p938() { return 0; }
 
 // Questions.
 int p33() { return 0; }
@@ -37,5 +31,20 @@ int p765() { return 0; }
 int p776() { return 0; }
 int p929() { return 0; }
 
-// Puzzle steps.
+// Fallback replies, travel, vessels, light, the score and puzzle steps.
 int p147() { return 0; }
+int p39() { return 0; }
+int p125() { return 0; }
+int p152(arg_pair dir) { return 0; }
+int p184() { return 0; }
+int p320(arg_pair a) { return 0; }
+int p321(arg_pair a) { return 0; }
+int p378() { return 0; }
+int p476() { return 0; }
+int p625(arg_pair x) { return 0; }
+int p729() { return 0; }
+int p754() { return 0; }
+int p771() { return 0; }
+int p805() { return 0; }
+int p820() { return 0; }
+int p854() { return 0; }

@@ -84,13 +84,11 @@ void empty_prompt() {
 void write_transcript() {
     char name[96];
     std::snprintf(name, sizeof name, "%s.orl", truname);
-    FILE *f = std::fopen(name, "wb");
-    if (!f) return;
     text_setup();
     int len = int(std::strlen(text_buf));
     if (orl_skip > len || orl_skip < 0) orl_skip = 0;
-    std::fwrite(text_buf + orl_skip, 1, size_t(len - orl_skip), f);
-    std::fclose(f);
+    // Whole or not at all, and unsynced like the autosave it goes with.
+    write_whole(name, reinterpret_cast<const unsigned char *>(text_buf + orl_skip), size_t(len - orl_skip), false);
 }
 
 // Appends kernel mark-up to the pending output exactly as given.

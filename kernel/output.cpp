@@ -291,7 +291,9 @@ void format_buffer(int flag, int html) {
                     oputc('\n');
                 while (s < end && *s == '\n') s++;
             } else {
-                if (html && s + 1 < end) oputs("<br>");
+                // The text's own last newline needs no break; one before the
+                // set-apart prompt character does.
+                if (html && s + 1 < lptr) oputs("<br>");
                 s++;
             }
             break;
@@ -457,12 +459,14 @@ int scrchk(const char *line) {
 
 // Right justification of one line to Maxlen: the spare width is shared
 // among the gaps, the odd blanks going to the first or last gaps by turns.
+// Every line with a gap takes its turn, also one already full.
 void stretch_line(const char *line, int n, FILE *dest) {
     int g = 0;
     for (int i = 0; i < n; i++)
         if (line[i] == ' ') g++;
     if (g == 0 || n >= Maxlen) {
         for (int i = 0; i < n; i++) showchar(static_cast<unsigned char>(line[i]), dest);
+        if (g) flip = !flip;
         return;
     }
     int extra = Maxlen - n, each = extra / g + 1, odd = extra % g, gap = 0;

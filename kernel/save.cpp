@@ -119,12 +119,17 @@ static int command_name(int code) {
     return make_name(name, save_name) ? 0 : -1;
 }
 
-// The kernel's own name for the autosave and the start-up restores.
-static void own_name() {
+// The kernel's own name for the autosave and the start-up restores; a
+// restore also shows it as the second word. The autosave leaves the words
+// alone: it runs between commands, and the player's last second word may
+// still be wanted.
+static void own_name(bool as_word) {
     const char *name = autoname ? autoname : truname;
-    size_t n = strnlen(name, WORD_SIZE - 1);
-    memcpy(arg2_word, name, n);
-    arg2_word[n] = 0;
+    if (as_word) {
+        size_t n = strnlen(name, WORD_SIZE - 1);
+        memcpy(arg2_word, name, n);
+        arg2_word[n] = 0;
+    }
     make_name(name, save_name, true);
 }
 
@@ -171,7 +176,7 @@ static void write_journal(uint32_t sum, bool sync) {
 
 int save_game(int code) {
     if (code == SPECIAL_AUTOSAVE) {
-        own_name();
+        own_name(false);
     } else {
         int r = command_name(code);
         if (r) return 3;
@@ -381,7 +386,7 @@ void restore_game(int code, int32_t *variable) {
             return;
         }
     } else {
-        own_name();
+        own_name(true);
     }
     FILE *f = fopen(save_name, "rb");
     if (!f) {
@@ -471,8 +476,10 @@ int set_pdata(int offset, int byte) {
     FILE *f = fopen(name, "rb");
     if (f) {
         int c;
-        while ((c = getc(f)) != EOF && int(data.size()) < PDATA_LIMIT) data.push_back((unsigned char)c);
-        bool bad = ferror(f);
+        while ((c = getc(f)) != EOF && int(data.size()) <= PDATA_LIMIT) data.push_back((unsigned char)c);
+        // A file that cannot be read, or is larger than any this game
+        // writes, is not the game's: never write over it.
+        bool bad = ferror(f) || int(data.size()) > PDATA_LIMIT;
         fclose(f);
         if (bad) return 0;
     } else if (errno != ENOENT) {

@@ -44,8 +44,10 @@ static const char *typed_word(int r) {
 
 static bool is_word_slot(int r) { return r == KV_ARG1 || r == KV_ARG2 || r == KV_ARG3; }
 
-static void glitch_line(const char *msg) {
-    fprintf(console_out, "%s\n", msg);
+// A nested refno outside the database, or a nest too deep (a text that
+// says itself), is reported on the console and the record is skipped.
+static void nest_glitch() {
+    fputs("GLitch! Nested variable refno out of range!\n", console_out);
     fflush(console_out);
 }
 
@@ -203,10 +205,8 @@ void nested_say(int pos, int q, int arg) {
     int kind = get_char(pos);
     int r = get_char(pos + 1) << 8 | get_char(pos + 2);
     int q2 = (q & (SAY_REFVAR | SAY_ARGVAR | SAY_ARG)) ? SAY_ARG : 0;
-    if (!valid_refno(r)) {
-        glitch_line("GLitch! Nested variable refno out of range!");
-    } else if (nest_depth >= NEST_LIMIT) {
-        glitch_line("GLitch! Nested say too deep!");
+    if (!valid_refno(r) || nest_depth >= NEST_LIMIT) {
+        nest_glitch();
     } else {
         int a = arg;
         if (kind == 0 || kind == 1) {

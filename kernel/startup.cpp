@@ -106,8 +106,11 @@ static void open_command_file() {
     mainseed = int32_t(seed);
 }
 
+// A log name set here comes from the command line (-l, -x or the bare
+// argument after the saved game) or from a LOG line that chose one; the
+// configuration's "N" never cancels a name the command line gave.
 static void open_log() {
-    if (!log_path[0] || (conf[CONF_LOG] && conf[CONF_LOG][0] == 'N')) return;
+    if (!log_path[0]) return;
     int fresh = conf[CONF_LOG] && strcmp(conf[CONF_LOG], "w") == 0;
     log_file = fopen(log_path, fresh ? "wb" : "ab+");
     if (!log_file) {
@@ -125,6 +128,8 @@ int initialise() {
     open_log();
     if (set_title() != 0) return 1;
     command_preset(nullptr);
+    // No vocabulary entry needs its refno's sign mended here: the text
+    // compiler refuses a negative refno.
     return 0;
 }
 

@@ -175,14 +175,12 @@ int apport(int obj, int place) {
         printf("*** Run-time glitch! Moving a non-object %d! ***\n", obj);
         return 0;
     }
-    if (location[obj] == K_CARRIED || place == K_CARRIED) bitmod('s', KV_COMMAND_STATUS, 6);
-    if (place > LAST_PLACE) {
-        if (!is_value(place)) {
-            printf("*** Run-time glitch! Moving %d to a bad place %d! ***\n", obj, place);
-            return 0;
-        }
-        place = value[place];
+    if (place > LAST_PLACE && !is_value(place)) {
+        printf("*** Run-time glitch! Moving %d to a bad place %d! ***\n", obj, place);
+        return 0;
     }
+    if (location[obj] == K_CARRIED || place == K_CARRIED) bitmod('s', KV_COMMAND_STATUS, 6);
+    if (place > LAST_PLACE) place = value[place];
     location[obj] = place;
     return place;
 }
@@ -247,9 +245,11 @@ int keyword_list(const int *r, int n) {
     return 1;
 }
 
+// The step wraps in 32 bits, as two's complement arithmetic does: the first
+// seed of a run comes from the clock and is large enough to overflow.
 int irand(int n) {
-    int64_t s = (int64_t(rseed) << 10) + rseed;
-    rseed = int32_t(s / 13) & 0x7fff;
+    int32_t s = int32_t((uint32_t(rseed) << 10) + uint32_t(rseed));
+    rseed = (s / 13) & 0x7fff;
     return n > 0 ? rseed % n : 0;
 }
 

@@ -138,9 +138,9 @@ void flag_objects(const flag_set &s) {
 }
 
 // Place ranges are walked with VAR_WORK_PLACE as the loop variable.
-void flag_places(char op, int flag, span r) {
+void flag_places(int flag, span r) {
     for (set_ref(VAR_WORK_PLACE, r.lo); value[VAR_WORK_PLACE] <= r.last(); value[VAR_WORK_PLACE]++)
-        bitmod(op, value[VAR_WORK_PLACE], flag);
+        bitmod('s', value[VAR_WORK_PLACE], flag);
 }
 
 // States lo..hi := 0, 1, 2, ... in order.
@@ -156,12 +156,12 @@ int p1() {
     // Flags of objects and places.
     for (const flag_set &s : object_flags) flag_objects(s);
     for (const flag_set &s : place_flags)
-        for (const span &r : s.members) flag_places('s', s.flag, r);
+        for (const span &r : s.members) flag_places(s.flag, r);
     for (const span &r : maze_no_back) {
         for (set_ref(VAR_WORK_PLACE, r.lo); value[VAR_WORK_PLACE] <= r.last(); value[VAR_WORK_PLACE]++)
             if (cond(!bitest(value[VAR_WORK_PLACE], 11))) bitmod('s', value[VAR_WORK_PLACE], PFLAG_NO_BACK);
     }
-    flag_places('s', PFLAG_NO_BACK, {362, 373});
+    flag_places(PFLAG_NO_BACK, {362, 373});
     bitmod('c', 227, PFLAG_NO_BACK);
     bitmod('c', 362, PFLAG_NO_BACK);
 

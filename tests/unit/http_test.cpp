@@ -346,8 +346,13 @@ TEST_F(Http, RequestsAreParsedFromTheTargetAndHeaders) {
          "GET /?status=13xmine HTTP/1.1\r\nReferer: http://127.0.0.1:%PORT%/1234/\r\n"
          "Sec-Fetch-Site: same-origin\r\n\r\n",
          fate::returned, 'N', "mine\n"},
-        {"ready report", "GET /?status=0xS" + end, fate::returned, 'S', "\n"},
-        {"restored report", "GET /?status=0xR" + end, fate::returned, 'R', "\n"},
+        {"page opened as localhost",
+         "GET /?status=14xmine HTTP/1.1\r\nHost: localhost:%PORT%\r\nReferer: http://localhost:%PORT%/1234/\r\n"
+         "Sec-Fetch-Site: same-origin\r\n\r\n",
+         fate::returned, 'N', "mine\n"},
+        // A page loaded again during play reports in; no line reaches the game.
+        {"ready report in play", "GET /?status=0xS" + end, fate::ping, 0, nullptr},
+        {"restored report in play", "GET /?status=0xR" + end, fate::ping, 0, nullptr},
         {"ping", "GET /?status=0x7" + end, fate::ping, 0, nullptr},
         {"ping without a counter", "GET /?status=0x" + end, fate::ping, 0, nullptr},
         {"favicon", "GET /favicon.ico" + end, fate::not_found, 0, nullptr},
@@ -357,6 +362,7 @@ TEST_F(Http, RequestsAreParsedFromTheTargetAndHeaders) {
         {"not a GET", "POST /?status=1xquit" + end, fate::dropped, 0, nullptr},
         {"GET-like method", "GETS /?status=1xquit" + end, fate::dropped, 0, nullptr},
         {"no target", "GET\r\n\r\n", fate::dropped, 0, nullptr},
+        {"empty lines only", "\r\n\r\n", fate::dropped, 0, nullptr},
         {"foreign origin", "GET /?status=1xquit HTTP/1.1\r\nOrigin: http://example.com\r\n\r\n", fate::dropped,
          0, nullptr},
         {"opaque origin", "GET /?status=1xquit HTTP/1.1\r\nOrigin: null\r\n\r\n", fate::dropped, 0, nullptr},
@@ -418,12 +424,18 @@ TEST_F(Http, TheBufferSizeBoundsTheCopy) {
     EXPECT_STREQ(buf, "abcdef\n");
 }
 
-TEST_F(Http, AtStartUpAPageRequestIsReturned) {
-    int a = client("GET /1234/ HTTP/1.1\r\n\r\n");
-    EXPECT_EQ(browser_read(nullptr, 0, 5), 'N');
-    EXPECT_GE(wsock, 0);  // held for the page
-    answer_turn("page");
-    EXPECT_EQ(body_of(read_all(a)), "page");
+TEST_F(Http, AtStartUpPageRequestsAndReportsAreReturned) {
+    const struct {
+        const char *target;
+        int result;
+    } cases[] = {{"/1234/", 'N'}, {"/?status=0xR", 'R'}, {"/?status=0xS", 'S'}};
+    for (const auto &c : cases) {
+        int a = client(std::string("GET ") + c.target + " HTTP/1.1\r\n\r\n");
+        EXPECT_EQ(browser_read(nullptr, 0, 5), c.result) << c.target;
+        EXPECT_GE(wsock, 0);  // held for the answer
+        answer_turn("tanswer");
+        EXPECT_EQ(body_of(read_all(a)), "tanswer");
+    }
 }
 
 TEST_F(Http, StalledAndAbandonedRequestsAreDroppedWithoutFreezing) {

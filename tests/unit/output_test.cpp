@@ -220,6 +220,10 @@ TEST_F(Output, JustificationSharesTheGaps) {
     flip = 0;
     EXPECT_EQ(shown("ab cd ef g abcdefghijklmnop\nab cd ef g abcdefghijklmnop\n"),
               "ab    cd    ef     g\nabcdefghijklmnop\nab     cd    ef    g\nabcdefghijklmnop\n");
+    // A full line with a gap takes its turn too.
+    flip = 0;
+    EXPECT_EQ(shown("aaaaaaaaa bbbbbbbbbb ab cd ef g abcdefghijklmnop\n"),
+              "aaaaaaaaa bbbbbbbbbb\nab     cd    ef    g\nabcdefghijklmnop\n");
 }
 
 TEST_F(Output, CentredLinesAndBlocks) {
@@ -239,6 +243,8 @@ TEST_F(Output, CentredLinesAndBlocks) {
          "t<table style='margin:auto' width=automatic><tr><td><pre>ab<br>&nbsp; abcd</pre></td></tr></table>End."
          "<br>&nbsp;<br>" +
              SPAN},
+        // Only a newline after the end byte goes with the section.
+        {0, "\x12Hi\n\x13" "End.\n", rep(' ', 35) + "Hi\nEnd.\n\n? "},
         // A centred section without its end runs to the end of the text.
         {0, "\x12Title", rep(' ', 33) + "Title\n "},
     };
@@ -271,6 +277,8 @@ TEST_F(Output, HtmlPromptAndReplyLetters) {
         {1, 0, 0, 0, "\n\nLead.\n", "tLead.<br>&nbsp;<br>" + SPAN},
         {1, 0, 0, 0, "One\x1a\nTwo.\n", "tOneTwo.<br>&nbsp;<br>" + SPAN},
         {1, 0, 0, 0, "a \"b\" <c>  d\x15" "e\n", "ta &quot;b&quot; &lt;c&gt;&nbsp; d&nbsp;e<br>&nbsp;<br>" + SPAN},
+        // A prompt on a line of its own stays there.
+        {1, 0, 0, 0, "Door.\n> ", "qDoor.<br><span class='query' id='prompt'>&gt; </span><br>&nbsp;<br>"},
         // A lone blank is set apart itself: there is nothing before it.
         {1, 0, 0, 0, " ", "q<span class='query' id='prompt'>  </span><br>&nbsp;<br>"},
     };

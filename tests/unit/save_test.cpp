@@ -458,7 +458,9 @@ TEST_F(Save, AutosaveOverwritesAndResumes) {
     fill_image(1);
     ASSERT_EQ(run(SPECIAL_AUTOSAVE), 0);
     fill_image(2);
+    strcpy(arg2_word, "lamp");
     ASSERT_EQ(run(SPECIAL_AUTOSAVE), 0);  // over the previous one
+    EXPECT_STREQ(arg2_word, "lamp");      // the player's word stays
     std::vector<unsigned char> saved = live_bytes();
     fill_image(3);
     special(SPECIAL_AUTORESTORE, &value[0]);
@@ -556,6 +558,12 @@ TEST_F(Save, PersistentDataTable) {
     } reads[] = {{0, 0}, {1, 255}, {2, 0}, {5, 1}, {6, -1}, {1000, -1}, {-3, 1}};
     for (const auto &r : reads) EXPECT_EQ(run(SPECIAL_PDATA_GET, r.offset), r.byte) << r.offset;
     EXPECT_EQ(set_pdata(-1, 1), 0);
+    EXPECT_EQ(set_pdata(1 << 20, 1), 0);
+    // A file larger than the game ever writes is never cut short.
+    std::vector<unsigned char> big((1 << 20) + 5, 4);
+    write_file("_zendry.orp", big);
+    EXPECT_EQ(set_pdata(0, 1), 0);
+    EXPECT_EQ(read_file("_zendry.orp"), big);
 }
 
 }  // namespace

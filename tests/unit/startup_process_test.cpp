@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -22,15 +23,16 @@ struct Outcome {
 };
 
 // Runs a shell command line with the given environment prefix, stdin from
-// a file (or /dev/null), and returns the exit status and standard output.
-Outcome run(const std::string &cmd, const std::string &input = "") {
+// a file (or /dev/null), and returns the exit status and standard output
+// (or, with `errors`, the standard error).
+Outcome run(const std::string &cmd, const std::string &input = "", bool errors = false) {
     char in_path[] = "/tmp/zstart_inXXXXXX";
     int fd = mkstemp(in_path);
     if (fd >= 0) {
         if (!input.empty()) (void)!write(fd, input.data(), input.size());
         close(fd);
     }
-    std::string full = cmd + " <" + in_path + " 2>/dev/null";
+    std::string full = cmd + " <" + in_path + (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
     FILE *p = popen(full.c_str(), "r");
     Outcome r{-1, ""};
     if (!p) return r;
@@ -111,6 +113,37 @@ TEST_F(StartupProcess, CommandFileSeedsTheLogAndANormalEndCleansUp) {
         std::string path = home + "/fablet/zendry/_zendry" + ext;
         EXPECT_FALSE(std::ifstream(path).good()) << path;
     }
+}
+
+// A log named by the bare argument after the saved game is kept even though
+// the default file written on the first start says LOGFILE NONE.
+TEST_F(StartupProcess, BareLogArgumentOutlivesTheDefaultFile) {
+    run(env() + FIXTURE_BIN " -C game1 mylog");
+    ASSERT_FALSE(slurp(home + "/fablet/fablet.conf").empty());
+    EXPECT_EQ(slurp(home + "/fablet/zendry/mylog").rfind("Zendry 4.17, 09 Jun 2031: ", 0), 0u);
+}
+
+// A directory that cannot be reached or made costs one line on the standard
+// error, and the game still starts.
+TEST_F(StartupProcess, UnreachableDirectoriesWarnOnce) {
+    auto warnings = [&](const std::string &home_value) {
+        Outcome r = run("HOME=" + home_value + " FIXTURE_CHAIN=echo " FIXTURE_BIN " -C -n", "", true);
+        EXPECT_EQ(r.status, 0) << home_value;
+        return std::count(r.out.begin(), r.out.end(), '\n');
+    };
+    std::ofstream(home + "/plain");
+    EXPECT_EQ(warnings(home + "/plain"), 1);  // the home directory is a file
+    std::string blocked = home + "/blocked";
+    mkdir(blocked.c_str(), 0755);
+    std::ofstream(blocked + "/fablet");
+    std::ofstream(blocked + "/ablet");
+    EXPECT_EQ(warnings(blocked), 1);  // no per-user directory can be made
+    mkdir((home + "/fablet").c_str(), 0755);
+    std::ofstream(home + "/fablet/zendry");
+    EXPECT_EQ(warnings(home), 1);  // no per-game directory can be made
+    EXPECT_TRUE(std::ifstream(home + "/fablet/fablet.conf").good());
+    unlink((home + "/fablet/zendry").c_str());
+    EXPECT_EQ(warnings(home), 0);
 }
 
 TEST_F(StartupProcess, BadCommandFiles) {

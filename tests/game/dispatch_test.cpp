@@ -1,0 +1,793 @@
+// Dispatch, describing the place and the shared procedures, over the real
+// game: typed commands parsed by the kernel's command reader and handed to
+// dispatch, with probes in the procedure table standing in for the place
+// and word procedures that record what they were given. The replies are
+// compared with what the expected says produce from the same state.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "game.h"
+#include "startup.h"
+
+namespace {
+
+std::deque<std::string> lines;
+
+int test_lines(char *buf, int size) {
+    if (lines.empty()) return 0;
+    snprintf(buf, size_t(size), "%s", lines.front().c_str());
+    lines.pop_front();
+    return 1;
+}
+
+// What a probe in the procedure table saw when it was called.
+struct seen {
+    int calls = 0;
+    int arg1 = 0, arg2 = 0, status = 0, all = 0;
+    std::string word1, word2;
+    int32_t vars[7] = {};
+    int16_t marks[7] = {};
+};
+constexpr int per_command[7] = {VAR_DROP_PLACE,     VAR_LANDING_PLACE, VAR_DROP_TEXT,  VAR_LANDING_TEXT,
+                                VAR_DROP_TEXT_MODE, VAR_VESSEL,        VAR_QUIET_EMPTY};
+seen place_seen, word_seen, go_seen;
+
+void record(seen &s) {
+    s.calls++;
+    s.arg1 = value[VAR_ARG1];
+    s.arg2 = value[VAR_ARG2];
+    s.status = value[VAR_COMMAND_STATUS];
+    s.all = value_all;
+    s.word1 = arg1_word;
+    s.word2 = arg2_word;
+    for (int i = 0; i < 7; i++) {
+        s.vars[i] = value[per_command[i]];
+        s.marks[i] = *bitword(per_command[i]);
+    }
+}
+int place_probe() {
+    record(place_seen);
+    return 0;
+}
+int word_probe() {
+    record(word_seen);
+    return 0;
+}
+int go_probe() {
+    record(go_seen);
+    loop = 1;
+    return 0;
+}
+
+struct say_call {
+    int quals, text, arg;
+};
+constexpr int STOP = SAY_STOP;
+constexpr int STOP_ARG = SAY_STOP | SAY_ARG;
+constexpr int TYPED = SAY_STOP | SAY_ARG | SAY_ARGVAR;  // a reply naming a typed word
+constexpr int HERE = 200;                                // the cottage: lit, above ground
+
+void set_ref(int v, int r) {
+    value[v] = r;
+    *bitword(v) = ref_mark;
+}
+void light(bool on) { bitmod(on ? 's' : 'c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT); }
+void put(int obj, int place) { location[obj] = place; }
+
+class Dispatch : public ::testing::Test {
+protected:
+    std::string start, dir;
+    char *con_data = nullptr;
+    size_t con_size = 0;
+    FILE *saved_out = nullptr;
+    state_image before;
+    int32_t seed_before = 0;
+    game_proc saved_procs[NPROCS];
+
+    void SetUp() override {
+        start = std::filesystem::current_path().string();
+        char tmpl[] = "/tmp/dispatch_test_XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+        snprintf(truname, sizeof truname, "_%s", GAME_NAME);
+        ASSERT_EQ(set_title(), 0);
+        text_setup();
+        if (!word_buf) word_buf = btinit(nullptr);
+        mode = MODE_PLAIN;
+        Linlen = Screen = 32767;
+        Margin = 0;
+        Maxlen = Linlen;
+        prompt_alloc();
+        log_file = com_file = nullptr;
+        console_tty = 0;
+        saved_out = console_out;
+        console_out = open_memstream(&con_data, &con_size);
+        line_source = test_lines;
+        memcpy(saved_procs, procs, sizeof procs);
+        fresh_world();
+    }
+    void TearDown() override {
+        memcpy(procs, saved_procs, sizeof procs);
+        line_source = nullptr;
+        value_all = 0;
+        fclose(console_out);
+        console_out = saved_out;
+        free(con_data);
+        zap_text();
+        ASSERT_EQ(chdir(start.c_str()), 0);
+        std::filesystem::remove_all(dir);
+    }
+
+    // An empty world with the player at the cottage, in the light; the
+    // place here and the go word answered by probes.
+    void fresh_world() {
+        memset(&IMAGE, 0, sizeof IMAGE);
+        zap_text();
+        command_preset(nullptr);
+        lines.clear();
+        loop = quitting = 0;
+        value_all = 0;
+        place_seen = word_seen = go_seen = seen{};
+        memcpy(procs, saved_procs, sizeof procs);
+        value[VAR_UNDO_RESULT] = -1;  // no undo journal
+        for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) location[obj] = PLACE_OFFSTAGE;
+        set_ref(VAR_HERE, HERE);
+        bitmod('s', HERE, PFLAG_LIT);
+        value[VAR_PHASE] = 3;
+        procs[HERE] = place_probe;
+        procs[WORD_GO] = go_probe;
+        light(true);
+        rseed = 1234;
+    }
+
+    // Parses one typed line into the command words, as the reading part does.
+    void parse_line(const std::string &line) {
+        loop = 0;
+        command_preset(nullptr);
+        lines.push_back(line);
+        get_command(0);
+    }
+    // Runs dispatch on the command now in the word slots; returns what it said.
+    std::string dispatch() {
+        zap_text();
+        before = IMAGE;
+        seed_before = rseed;
+        loop = 0;
+        p7();
+        return std::string(text_buf, lptr);
+    }
+    std::string command(const std::string &line) {
+        parse_line(line);
+        return dispatch();
+    }
+
+    // What the given says produce from the state and the random seed that
+    // dispatch started with, leaving the state as it is now.
+    std::string render(const std::vector<say_call> &calls) {
+        const state_image after = IMAGE;
+        const int32_t seed_after = rseed;
+        char w1[WORD_SIZE], w2[WORD_SIZE];
+        memcpy(w1, arg1_word, WORD_SIZE);
+        memcpy(w2, arg2_word, WORD_SIZE);
+        memcpy(&value[FIRST_TEXT], &before.value[FIRST_TEXT], sizeof(int32_t) * (LAST_TEXT - FIRST_TEXT + 1));
+        rseed = seed_before;
+        zap_text();
+        for (const say_call &c : calls) say(c.quals, c.text, c.arg);
+        std::string s(text_buf, lptr);
+        IMAGE = after;
+        rseed = seed_after;
+        memcpy(arg1_word, w1, WORD_SIZE);
+        memcpy(arg2_word, w2, WORD_SIZE);
+        zap_text();
+        return s;
+    }
+};
+
+// ---------------------------------------------------------------------------
+// Typed commands that dispatch answers itself, before any place or word.
+
+struct typed_case {
+    const char *line;
+    std::function<void()> setup;
+    std::vector<say_call> said;
+};
+
+const typed_case typed_cases[] = {
+    // Parser failures.
+    {"take lamp now", nullptr, {{STOP, 1451, 0}}},
+    {"flurbo", nullptr, {{SAY_ARG | SAY_ARGVAR, 1350, VAR_ARG1}}},
+    {"flurbo",
+     [] { bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_NOVICE_HINT); },
+     {{SAY_ARG | SAY_ARGVAR, 1350, VAR_ARG1}, {0, 1856, 0}}},
+    {"take flurbo", nullptr, {{SAY_ARG | SAY_ARGVAR, 1351, VAR_ARG2}}},
+    // Fixed words.
+    {"smell", nullptr, {{STOP, 1377, 0}}},
+    {"smell", [] { set_ref(VAR_HERE, 218); }, {{STOP, 2800, 0}}},
+    {"lock up", nullptr, {{STOP, 3393, 0}}},
+    {"news", nullptr, {{STOP, 1937, 0}}},
+    {"ping", nullptr, {{STOP, 3473, 0}}},
+    {"go around", nullptr, {{STOP, 2821, 0}}},
+    {"swear", nullptr, {{STOP, 2576, 0}}},
+    {"curse", nullptr, {{STOP, 2575, 0}}},
+    {"somewhere", nullptr, {{STOP, 3432, 0}}},
+    {"take somewhere", nullptr, {{STOP, 2007, 0}}},
+    {"go here", nullptr, {{STOP, 2668, 0}}},
+    {"light branch", nullptr, {{STOP, 2637, 0}}},
+    // The chamber word alone: in the open (2), below ground (1), at a flag-14 place (0).
+    {"chamber", [] { bitmod('s', HERE, 7); }, {{STOP_ARG, 3226, 2}}},
+    {"chamber", nullptr, {{STOP_ARG, 3226, 1}}},
+    {"chamber", [] { bitmod('s', HERE, 14); }, {{STOP_ARG, 3226, 0}}},
+    // The engraving word with nothing engraved near; read on the sword.
+    {"engraving", nullptr, {{STOP_ARG, 1902, 1101}}},
+    {"take engraving", nullptr, {{STOP_ARG, 1319, 1101}}},
+    {"read engraving", [] { put(125, HERE); }, {{STOP, 3447, 0}}},
+    // Looking and reading without light, and at the darkness.
+    {"read sign", [] { light(false); }, {{STOP, 2388, 0}}},
+    {"look dark", [] { light(true); }, {{STOP, 2007, 0}}},
+    {"look dark",
+     [] {
+         bitmod('c', HERE, PFLAG_LIT);
+         light(true);
+     },
+     {{STOP_ARG, 3000, 1}}},
+    {"look echo", [] { set_ref(VAR_HERE, 315); }, {{STOP, 1941, 0}}},
+    // The words of a place: the one here, and one elsewhere.
+    {"cottage", [] { light(true); }, {{STOP, 1425, 0}}},
+    {"valley", [] { light(true); }, {{STOP, 1424, 0}}},
+    {"go maze", [] { set_ref(VAR_HERE, 340); }, {{STOP, 1425, 0}}},
+    {"go maze", [] { set_ref(VAR_HERE, 333); }, {{STOP, 2449, 0}}},
+    // An object named that is not here: seen before, and never seen.
+    {"lamp", [] { bitmod('s', OBJ_LIGHT_SOURCE, OFLAG_SEEN); }, {{TYPED, 1319, VAR_ARG1}}},
+    {"lamp", nullptr, {{STOP, 2007, 0}}},
+    // All objects.
+    {"take all", [] { light(true); }, {{STOP_ARG, 2682, 0}}},
+    {"drop all", nullptr, {{STOP_ARG, 2682, 1}}},
+    {"take all", [] { light(false); }, {{STOP_ARG, 1690, 1}}},
+    {"eat treasures", nullptr, {{STOP, 1302, 0}}},
+    {"drop all except flurbo", nullptr, {{TYPED, 1351, VAR_ARG3}}},
+    {"take all except lamp",
+     [] {
+         light(true);
+         put(OBJ_LIGHT_SOURCE, HERE);
+         bitmod('s', OBJ_LIGHT_SOURCE, OFLAG_PORTABLE);
+     },
+     {{STOP_ARG, 2681, 0}}},
+    {"take all except lamp",
+     [] {
+         light(true);
+         put(OBJ_LIGHT_SOURCE, PLACE_CARRIED);
+         bitmod('s', OBJ_LIGHT_SOURCE, OFLAG_PORTABLE);
+     },
+     {{STOP_ARG, 1314, OBJ_LIGHT_SOURCE}}},
+    {"drop all",
+     [] {
+         put(65, PLACE_CARRIED);  // a burning candle
+         bitmod('s', 65, OFLAG_PORTABLE);
+         bitmod('s', 65, OFLAG_LIGHTABLE);
+         value[65] = 2;
+     },
+     {{STOP, 3216, 0}}},
+    {"drop treasures",
+     [] {
+         put(OBJ_LIGHT_SOURCE, PLACE_CARRIED);
+         bitmod('s', OBJ_LIGHT_SOURCE, OFLAG_PORTABLE);
+     },
+     {{STOP_ARG, 2679, 1}}},
+};
+
+TEST_F(Dispatch, TypedCommandsAnsweredBeforeThePlace) {
+    for (const typed_case &c : typed_cases) {
+        fresh_world();
+        if (c.setup) c.setup();
+        const std::string got = command(c.line);
+        EXPECT_EQ(got, render(c.said)) << c.line;
+        EXPECT_EQ(loop, 1) << c.line;
+    }
+}
+
+TEST_F(Dispatch, BadSyntaxNamingAgainOrSay) {
+    // The again word and the speaking word take part of the line themselves;
+    // the codes are set here as the reader would leave them.
+    for (int word : {WORD_AGAIN, WORD_SAY}) {
+        value[VAR_ARG1] = word;
+        value[VAR_ARG2] = PARSE_BAD_SYNTAX;
+        value[VAR_COMMAND_STATUS] = PARSE_BAD_SYNTAX;
+        const std::string got = dispatch();
+        EXPECT_EQ(got, render({{STOP, word == WORD_AGAIN ? 1493 : 3493, 0}})) << word;
+    }
+}
+
+TEST_F(Dispatch, FirstWordUnknownDrawsOnlyWithTwoWords) {
+    // With two words a third of the replies are the short one; the draw
+    // comes before the reply's own choice of variant.
+    bool both[2] = {false, false};
+    for (int32_t seed = 1; seed < 100; seed++) {
+        rseed = seed;
+        const std::string got = command("flurbo lamp");
+        rseed = seed;
+        const bool short_reply = irand(100) < 33;
+        both[short_reply] = true;
+        const int32_t after_draw = rseed;
+        const state_image after = IMAGE;
+        seed_before = after_draw;
+        const std::string want = render({{SAY_ARG | SAY_ARGVAR, short_reply ? 1350 : 1349, VAR_ARG1}});
+        IMAGE = after;
+        EXPECT_EQ(got, want) << seed;
+    }
+    EXPECT_TRUE(both[0] && both[1]);
+}
+
+TEST_F(Dispatch, LookingInTheDarkDrawsOnce) {
+    light(false);
+    bitmod('c', HERE, PFLAG_LIT);
+    bool both[2] = {false, false};
+    for (int32_t seed = 1; seed < 200; seed++) {
+        rseed = seed;
+        const std::string got = command("look");
+        const int32_t after = rseed;
+        rseed = seed;
+        const bool rare = irand(100) < 5;
+        EXPECT_EQ(rseed, after) << seed;  // exactly one draw
+        both[rare] = true;
+        EXPECT_EQ(got, render({{STOP, rare ? 2388 : 1325, 0}})) << seed;
+    }
+    EXPECT_TRUE(both[0] && both[1]);
+}
+
+// ---------------------------------------------------------------------------
+// Rewrites: what the place procedure is given.
+
+struct rewrite_case {
+    const char *line;
+    std::function<void()> setup;
+    int arg1, arg2;
+    const char *word1, *word2;  // null: not checked
+};
+
+const rewrite_case rewrite_cases[] = {
+    // Lock becomes close, value and typed word.
+    {"lock hatch", nullptr, WORD_CLOSE, OBJ_LOCKED_GATE, "close", nullptr},
+    // The inscription is the sign, silently.
+    {"read inscription", nullptr, 798, 129, "read", "inscription"},
+    // The engraving is the sword while the sword is near.
+    {"take engraving", [] { put(125, HERE); }, WORD_TAKE, 125, "take", "sword"},
+    // Abbreviations: silver means the ingot before the figurine.
+    {"take silver",
+     [] {
+         put(47, HERE);
+         put(96, HERE);
+     },
+     WORD_TAKE, 47, "take", "ingot"},
+    {"take silver", [] { put(96, PLACE_CARRIED); }, WORD_TAKE, 96, "take", "figurine"},
+    // The bracket's word means the beacon while the beacon is near.
+    {"take bracket", [] { put(45, HERE); }, WORD_TAKE, 45, "take", "beacon"},
+    // The sunstone's word means the gleam in the honeycomb.
+    {"take sunstone", [] { set_ref(VAR_HERE, 655); }, WORD_TAKE, 978, "take", "gleam"},
+    // The staircase away from the stepwell is the steps.
+    {"climb staircase", nullptr, 848, 7, "climb", "staircase"},
+};
+
+TEST_F(Dispatch, RewritesSeenByThePlaceProcedure) {
+    for (const rewrite_case &c : rewrite_cases) {
+        fresh_world();
+        if (c.setup) c.setup();
+        procs[value[VAR_HERE]] = place_probe;
+        command(c.line);
+        ASSERT_EQ(place_seen.calls, 1) << c.line;
+        EXPECT_EQ(place_seen.arg1, c.arg1) << c.line;
+        EXPECT_EQ(place_seen.arg2, c.arg2) << c.line;
+        if (c.word1) {
+            EXPECT_EQ(place_seen.word1, c.word1) << c.line;
+        }
+        if (c.word2) {
+            EXPECT_EQ(place_seen.word2, c.word2) << c.line;
+        }
+    }
+}
+
+TEST_F(Dispatch, VerbTypedSecondIsPutFirst) {
+    value[VAR_ARG1] = OBJ_LIGHT_SOURCE;
+    value[VAR_ARG2] = WORD_TAKE;
+    value[VAR_COMMAND_STATUS] = 2;
+    strcpy(arg1_word, "lamp");
+    strcpy(arg2_word, "take");
+    dispatch();
+    EXPECT_EQ(place_seen.arg1, WORD_TAKE);
+    EXPECT_EQ(place_seen.arg2, OBJ_LIGHT_SOURCE);
+    EXPECT_EQ(place_seen.word1, "take");
+}
+
+TEST_F(Dispatch, ChamberWithAnotherWordLeavesThatWordAlone) {
+    command("chamber north");
+    ASSERT_EQ(place_seen.calls, 1);
+    EXPECT_EQ(place_seen.arg1, 745);
+    EXPECT_EQ(place_seen.arg2, 0);
+    EXPECT_EQ(place_seen.status, 1);
+}
+
+// ---------------------------------------------------------------------------
+// The pronoun.
+
+TEST_F(Dispatch, PronounStandsForTheLastObject) {
+    put(OBJ_LIGHT_SOURCE, HERE);
+    command("take lamp");
+    EXPECT_EQ(value[OBJ_PRONOUN], OBJ_LIGHT_SOURCE);
+    command("drop it");
+    EXPECT_EQ(place_seen.arg2, OBJ_LIGHT_SOURCE);
+    EXPECT_EQ(place_seen.word2, "lamp");
+    EXPECT_EQ(value[1254], OBJ_LIGHT_SOURCE);  // the copy from before the command
+}
+
+TEST_F(Dispatch, PronounMapsPartsToTheirWholes) {
+    struct {
+        int stands_for, becomes;
+    } maps[] = {{14, 13}, {24, 23}, {82, 81}, {140, 139}, {19, 8}, {161, 8}, {164, 8}, {169, 8}, {47, 47}};
+    for (auto m : maps) {
+        value[OBJ_PRONOUN] = m.stands_for;
+        command("take it");
+        EXPECT_EQ(place_seen.arg2, m.becomes) << m.stands_for;
+    }
+}
+
+TEST_F(Dispatch, PronounForTheRod) {
+    // The rod stands for the wand when dropping with the wand carried, or
+    // while the rod's state is 0.
+    value[112] = 1;
+    value[OBJ_PRONOUN] = 112;
+    command("take it");
+    EXPECT_EQ(place_seen.arg2, 112);
+    value[OBJ_PRONOUN] = 112;
+    put(110, PLACE_CARRIED);
+    command("drop it");
+    EXPECT_EQ(place_seen.arg2, 110);
+    value[112] = 0;
+    value[OBJ_PRONOUN] = 112;
+    command("take it");
+    EXPECT_EQ(place_seen.arg2, 110);
+}
+
+TEST_F(Dispatch, PronounNotMovedDuringAnIteration) {
+    value[OBJ_PRONOUN] = 47;
+    value_all = 5;
+    value[VAR_ARG1] = WORD_TAKE;
+    value[VAR_ARG2] = 60;
+    value[VAR_COMMAND_STATUS] = 2;
+    dispatch();
+    EXPECT_EQ(value[OBJ_PRONOUN], 47);
+}
+
+// ---------------------------------------------------------------------------
+// All objects: the iteration starts only when there is something to do.
+
+TEST_F(Dispatch, TakeAllStartsTheIterationWithTheFirstObject) {
+    light(true);
+    for (int obj : {60, 47}) {
+        put(obj, HERE);
+        bitmod('s', obj, OFLAG_PORTABLE);
+    }
+    command("take all");
+    ASSERT_EQ(place_seen.calls, 1);
+    EXPECT_EQ(place_seen.arg1, WORD_TAKE);
+    EXPECT_EQ(place_seen.arg2, 47);
+    EXPECT_EQ(place_seen.all, 47);
+}
+
+TEST_F(Dispatch, TakeAllAtTheCairnFieldFetchesTheBait) {
+    set_ref(VAR_HERE, 540);
+    procs[540] = place_probe;
+    light(true);
+    bitmod('s', 138, OFLAG_PORTABLE);
+    command("take all");
+    EXPECT_EQ(location[138], 540);
+    EXPECT_EQ(place_seen.arg2, 138);
+}
+
+TEST_F(Dispatch, DropAllExceptWhatIsNotCarried) {
+    put(OBJ_LIGHT_SOURCE, PLACE_CARRIED);
+    bitmod('s', OBJ_LIGHT_SOURCE, OFLAG_PORTABLE);
+    put(129, HERE);  // the sign: not portable
+    const std::string got = command("drop all except sign");
+    EXPECT_EQ(got, render({{0, 3217, 0}, {STOP_ARG, 3337, 129}}));
+}
+
+TEST_F(Dispatch, DropTreasuresSkipsTheLitOnes) {
+    // p234 returns at the first counted object that is not lit, so the
+    // iteration starts.
+    for (int obj : {60, 65}) {
+        put(obj, PLACE_CARRIED);
+        bitmod('s', obj, OFLAG_PORTABLE);
+        bitmod('s', obj, OFLAG_SCORING);
+    }
+    bitmod('s', 65, OFLAG_LIGHTABLE);
+    value[65] = 2;
+    command("drop treasures");
+    EXPECT_EQ(place_seen.arg2, 60);
+}
+
+// ---------------------------------------------------------------------------
+// The per-command variables and the place procedure.
+
+TEST_F(Dispatch, PerCommandVariablesResetBeforeThePlace) {
+    for (int v : per_command) set_ref(v, 555);
+    command("north");
+    ASSERT_EQ(place_seen.calls, 1);
+    EXPECT_EQ(place_seen.vars[0], HERE);
+    EXPECT_EQ(place_seen.marks[0], ref_mark);
+    EXPECT_EQ(place_seen.vars[1], HERE);
+    EXPECT_EQ(place_seen.marks[1], ref_mark);
+    for (int i = 2; i < 7; i++) {
+        EXPECT_EQ(place_seen.vars[i], 0) << per_command[i];
+        EXPECT_NE(place_seen.marks[i], ref_mark) << per_command[i];
+    }
+}
+
+TEST_F(Dispatch, SpeakingWordReachesThePlaceOnlyWithAMagicWord) {
+    for (int v : per_command) set_ref(v, 555);
+    command("say hello");
+    EXPECT_EQ(place_seen.calls, 0);
+    EXPECT_EQ(value[VAR_DROP_PLACE], HERE);  // reset all the same
+    EXPECT_EQ(value[VAR_VESSEL], 0);
+    command("say fennoch");
+    EXPECT_EQ(place_seen.calls, 1);
+}
+
+TEST_F(Dispatch, GoAloneRunsTheGoWordFirst) {
+    command("go");
+    EXPECT_EQ(go_seen.calls, 1);
+    EXPECT_EQ(place_seen.calls, 0);
+}
+
+TEST_F(Dispatch, WordProcedureAfterThePlace) {
+    procs[WORD_TAKE] = word_probe;
+    put(OBJ_LIGHT_SOURCE, HERE);
+    command("take lamp");
+    EXPECT_EQ(place_seen.calls, 1);
+    EXPECT_EQ(word_seen.calls, 1);
+    EXPECT_EQ(loop, 1);  // the fallback's stop
+}
+
+TEST_F(Dispatch, DirectionWordSetForTheHeading) {
+    bitmod('s', HERE, 7);
+    put(OBJ_HEADING, PLACE_CARRIED);
+    set_ref(VAR_DIRECTION_WORD, 999);
+    command("go north");
+    EXPECT_EQ(value[VAR_DIRECTION_WORD], 745);
+    command("look");
+    EXPECT_EQ(value[VAR_DIRECTION_WORD], 0);
+    EXPECT_NE(*bitword(VAR_DIRECTION_WORD), ref_mark);
+}
+
+// ---------------------------------------------------------------------------
+// Counters kept across commands.
+
+TEST_F(Dispatch, MagicSequenceFallsBack) {
+    value[1195] = 3;
+    command("north");
+    EXPECT_EQ(value[1195], -1);
+    value[1195] = 3;
+    command("hush");
+    EXPECT_EQ(value[1195], 2);
+    value[1195] = -1;
+    command("hush");
+    EXPECT_EQ(value[1195], -1);
+}
+
+TEST_F(Dispatch, NoviceHintClearedAtTurnTwenty) {
+    bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_NOVICE_HINT);
+    value[VAR_TURNS] = 20;
+    command("smell");  // ends before the step: the hint stays
+    EXPECT_TRUE(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_NOVICE_HINT));
+    command("north");
+    EXPECT_FALSE(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_NOVICE_HINT));
+}
+
+TEST_F(Dispatch, GoWestRemarkedOnTheFifthTimeOnly) {
+    for (int k = 1; k <= 6; k++) {
+        const std::string got = command("go west");
+        if (k == 5)
+            EXPECT_EQ(got, render({{SAY_ARG | SAY_ARGVAR, 2000, VAR_ARG1}})) << k;
+        else
+            EXPECT_EQ(got, "") << k;
+    }
+}
+
+TEST_F(Dispatch, StoneWordWithBothStonesNear) {
+    // Decided after the place procedure: the word procedure sees the stone.
+    procs[WORD_DROP] = procs[WORD_TAKE] = word_probe;
+    put(OBJ_HEADING, PLACE_CARRIED);
+    put(100, PLACE_CARRIED);
+    const std::string got = command("drop stone");
+    EXPECT_EQ(got, render({{STOP, 2818, 0}}));
+    put(100, HERE);
+    command("drop stone");
+    EXPECT_EQ(word_seen.arg2, OBJ_HEADING);
+    command("take stone");
+    EXPECT_EQ(word_seen.arg2, 100);
+    EXPECT_EQ(word_seen.word2, "sunstone");
+}
+
+// ---------------------------------------------------------------------------
+// Describing the place and light.
+
+class Describe : public Dispatch {};
+
+TEST_F(Describe, LightRules) {
+    bitmod('c', HERE, PFLAG_LIT);
+    struct {
+        std::function<void()> setup;
+        bool lit;
+    } cases[] = {
+        {[] {}, false},
+        {[] { put(OBJ_LIGHT_SOURCE, PLACE_CARRIED); }, false},  // state 0: off
+        {[] {
+             put(OBJ_LIGHT_SOURCE, HERE);
+             value[OBJ_LIGHT_SOURCE] = 2;  // dimmed still lights
+         },
+         true},
+        {[] { bitmod('s', HERE, PFLAG_LIT); }, true},
+        {[] {
+             put(100, HERE);
+             value[100] = 3;
+         },
+         true},
+        {[] {
+             set_ref(VAR_HERE, 474);
+             value[162] = 1;
+         },
+         true},
+    };
+    for (auto &c : cases) {
+        fresh_world();
+        bitmod('c', HERE, PFLAG_LIT);
+        c.setup();
+        p487();
+        EXPECT_EQ(bool(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT)), c.lit);
+    }
+}
+
+TEST_F(Describe, NothingAtTheBetweenPlace) {
+    set_ref(VAR_HERE, 586);
+    zap_text();
+    p188(num(1));
+    EXPECT_EQ(std::string(text_buf, lptr), "");
+}
+
+TEST_F(Describe, OpenWaysCountedAndNamed) {
+    set_ref(VAR_HERE, 600);
+    value[600] = 0;
+    zap_text();
+    p534(num(2));
+    EXPECT_EQ(value[VAR_RESULT], 0);
+    EXPECT_EQ(std::string(text_buf, lptr), "");
+    value[600] = 1 | 8 | 512;  // north, south-east; bit 9 is ignored
+    p534(num(0));
+    EXPECT_EQ(value[VAR_RESULT], 2);
+    EXPECT_EQ(std::string(text_buf, lptr), "");
+    upcase = 0;
+    p534(num(2));
+    EXPECT_EQ(std::string(text_buf, lptr), "north and south-east");
+}
+
+TEST_F(Describe, ShiftingPlacesForgetTheyWereVisited) {
+    set_ref(VAR_HERE, 600);
+    bitmod('s', 600, PFLAG_SHIFTING_EXITS);
+    bitmod('s', 600, PFLAG_VISITED);
+    p796();
+    EXPECT_FALSE(bitest(600, PFLAG_VISITED));
+}
+
+TEST_F(Describe, ObjectsHereInOrder) {
+    // A fixture, two loose objects (one a treasure) and the giant.
+    put(129, HERE);
+    bitmod('s', 129, OFLAG_FIXTURE);
+    put(60, HERE);
+    bitmod('s', 60, OFLAG_SCORING);
+    put(118, HERE);
+    put(194, HERE);
+    zap_text();
+    value[OBJ_PRONOUN] = 5;
+    p400();
+    std::string got(text_buf, lptr);
+    EXPECT_EQ(got, render({{0, 1266, 0}, {0, 118, 0}, {0, 129, 0}, {0, 60, 0}, {0, 194, 0}}));
+    EXPECT_EQ(value[VAR_RESULT], 2);        // the fixture and the loose one; not the treasure
+    EXPECT_EQ(value[OBJ_PRONOUN], 5);       // two loose objects: unchanged
+    EXPECT_TRUE(bitest(60, OFLAG_SEEN));
+    location[118] = PLACE_OFFSTAGE;
+    location[194] = PLACE_OFFSTAGE;
+    p400();
+    EXPECT_EQ(value[OBJ_PRONOUN], 60);  // one loose object, a treasure listed later
+}
+
+TEST_F(Describe, SeparatorBeforeTheFirstLooseObjectOnly) {
+    put(60, HERE);
+    bitmod('s', 60, OFLAG_SCORING);
+    put(129, HERE);
+    bitmod('s', 129, OFLAG_FIXTURE);
+    zap_text();
+    p400();
+    // The separator comes when the treasure is met, before the fixture is said.
+    const std::string got(text_buf, lptr);
+    EXPECT_EQ(got, render({{0, 1266, 0}, {0, 129, 0}, {0, 60, 0}}));
+}
+
+TEST_F(Describe, FollowerKillsOnTheSeventhCall) {
+    put(OBJ_FOLLOWER, HERE);
+    for (int k = 0; k < 6; k++) p392();
+    EXPECT_EQ(value[OBJ_FOLLOWER], 6);
+    p392();
+    EXPECT_EQ(value[OBJ_FOLLOWER], 6);  // the death is called instead
+}
+
+// ---------------------------------------------------------------------------
+// Shared procedures.
+
+TEST_F(Dispatch, AbbreviationChangesOnlyTheTypedWordForItsOwnObject) {
+    put(46, HERE);
+    parse_line("take fuse");
+    strcpy(arg2_word, "fus");
+    p222();
+    EXPECT_EQ(value[VAR_ARG2], 46);
+    EXPECT_STREQ(arg2_word, "fuse");
+}
+
+TEST_F(Dispatch, SavedGameListingWithNone) {
+    zap_text();
+    value[VAR_QUESTION] = 0;
+    before = IMAGE;
+    seed_before = rseed;
+    loop = 0;
+    p928();
+    std::string got = std::string(text_buf, lptr);
+    EXPECT_EQ(got, render({{SAY_ARG, 3380, 0}, {STOP, 1266, 0}}));
+    EXPECT_EQ(loop, 1);
+    zap_text();
+    value[VAR_QUESTION] = Q_START;
+    before = IMAGE;
+    loop = 0;
+    p928();
+    got = std::string(text_buf, lptr);
+    EXPECT_EQ(got, render({{SAY_ARG, 3380, 0}, {0, 3568, 0}, {0, 1266, 0}}));
+    EXPECT_EQ(loop, 0);
+}
+
+TEST_F(Dispatch, ReadWordGetsThePlacesObject) {
+    value[VAR_ARG1] = 798;
+    value[VAR_COMMAND_STATUS] = 1;
+    p185(ref(129));
+    EXPECT_EQ(value[VAR_ARG2], 129);
+    EXPECT_EQ(*bitword(VAR_ARG2), ref_mark);
+    EXPECT_EQ(value[VAR_COMMAND_STATUS], 2);
+    value[VAR_ARG2] = 60;
+    p185(ref(129));  // two words already: left alone
+    EXPECT_EQ(value[VAR_ARG2], 60);
+}
+
+TEST_F(Dispatch, PodLeavesForGoodTheSecondTime) {
+    value[3304] = 1;
+    bitmod('s', HERE, 7);
+    light(true);
+    put(152, 250);
+    int32_t seed = 0;
+    for (;; seed++) {  // a seed whose first draw lets the pod go
+        rseed = seed;
+        if (irand(100) >= 80) break;
+    }
+    rseed = seed;
+    p536();
+    EXPECT_EQ(location[152], PLACE_HOLDING);
+    p536();
+    EXPECT_EQ(location[152], PLACE_GONE);
+    EXPECT_EQ(value[VAR_PENALTY_POINTS], 5);
+    EXPECT_TRUE(bitest(VAR_GAME_FLAGS_3, 12));
+}
+
+}  // namespace
