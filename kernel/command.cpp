@@ -293,7 +293,10 @@ step word_loop(bool comma_pending) {
             if (start == 0) {
                 // Nothing before it on this line: the previous line again.
                 if (old_comline[0] && std::strcmp(old_comline, "\n") != 0) {
+                    // The previous line takes this one's place, also as the
+                    // line kept for the next "again".
                     std::strcpy(comline, old_comline);
+                    std::strcpy(raw_comline, old_comline);
                     parse();
                     if (tp[0]) return step::again_run;
                 }
@@ -419,7 +422,10 @@ void get_command(int prompt) {
             if (prompt) say(0, prompt, 0);
         } else {
             if (!read_line(prompt)) return;
-            if (!word_left()) continue;
+            if (!word_left()) {
+                raw_comline[0] = 0;  // a line of separators alone is no line to repeat
+                continue;
+            }
         }
         // 13.
         step s;

@@ -236,7 +236,7 @@ void get_input(char *buf, int size) {
     if (!prompt_line || !prompt_line[0]) rebuild_prompt();
     extra_dwarvish = 0;
     // 2. Autosave and transcript at a turn boundary.
-    if (text_len > 3 && value[1180] == 0 && query_flag == 0) {
+    if (text_len > 3 && value[KV_QUESTION] == 0 && query_flag == 0) {
         special(SPECIAL_AUTOSAVE, &value[0]);
         write_transcript();
     }

@@ -224,7 +224,8 @@ static const char *centre_block(const char *p, const char *end, int html) {
         q = e;
         if (q < end && *q == '\n') q++;
     }
-    int pad = (Maxlen - maxlen + minind) / 2 - 2;
+    // A block of blank lines only has nothing to centre.
+    int pad = minind == 4096 ? 0 : (Maxlen - maxlen + minind) / 2 - 2;
     bool first = true;
     while (p < end && *p != TC_CENTRE_END) {
         const char *e = line_end(p, end);

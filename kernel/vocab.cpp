@@ -132,9 +132,10 @@ int voccomp(const char *typed, int word, int bar) {
 }
 
 int allowed(int refno, int grade) {
-    // Refnos 0..2 (noise entries) are no objects and have no flags.
-    if (refno > LAST_OBJECT || refno < FIRST_OBJECT) return grade == 3 ? 3 : 2;
-    if (!bitest(refno, 4)) return 0;
+    if (refno > LAST_OBJECT) return grade == 3 ? 3 : 2;
+    // Noise entries (refno 0) have no flags and so count as never seen:
+    // they are matched only when typed exactly.
+    if (refno < FIRST_OBJECT || !bitest(refno, 4)) return 0;
     if (grade == 3) return 3;
     int here = value[KV_HERE];
     int loc = location[refno];

@@ -138,7 +138,8 @@ TEST_F(Reader, CommandsFromLines) {
          {{SAY, SWORD, 2, "say", "sword"}, {SAY, KEY, 2, "say", "key"}, {WAIT, -1, 1, "wait", ""}}},
         // Again: the previous command of the line, else the previous line.
         {{"take sword; g"}, {{TAKE, SWORD, 2, "take", "sword"}, {TAKE, SWORD, 2, "take", "sword"}}},
-        {{"drop key", "again"}, {{DROP, KEY, 2, "drop", "key"}, {DROP, KEY, 2, "drop", "key"}}},
+        {{"drop key", "again", " ;", "again"},
+         {{DROP, KEY, 2, "drop", "key"}, {DROP, KEY, 2, "drop", "key"}, {DROP, KEY, 2, "drop", "key"}}},
         {{"wait; take key; again; drop sword"},
          {{WAIT, -1, 1, "wait", ""},
           {TAKE, KEY, 2, "take", "key"},

@@ -572,4 +572,20 @@ TEST_F(Http, TheBrowserStartsOnTheNextFreePort) {
         << o.err;
 }
 
+TEST_F(Http, AHundredTakenPortsEndTheGame) {
+    close(lsock);
+    lsock = -1;
+    int base = free_port_run(100);
+    ASSERT_GT(base, 0);
+    std::vector<int> held;
+    for (int k = 0; k < 100; k++) held.push_back(occupy(base + k));
+    outcome o = in_child([base] {
+        port = base;
+        set_up_listener();
+    });
+    for (int s : held) close(s);
+    EXPECT_EQ(o.status, 255);
+    EXPECT_EQ(o.err, "Failed to bind listening socket!\n");
+}
+
 }  // namespace

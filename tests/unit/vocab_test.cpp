@@ -102,6 +102,7 @@ TEST_F(Vocab, GradesVisibilityAndCodes) {
         {"miror", 16, "a visible object's typo survives a less visible better grade"},
         {"bell", 19, "a trailing extra letter never drops a better match"},
         {"xylophone", PARSE_UNKNOWN, "nothing like it"},
+        {"th", 1142, "a noise word is matched only when typed in full"},
     };
     for (auto &c : cases) EXPECT_EQ(lookup(c.typed), c.expect) << c.typed << ": " << c.why;
 }
