@@ -24,6 +24,7 @@ int btcompare(const char *key, const int16_t *stored);
 int16_t *btadd(int16_t *tree, const char *word, int len);
 int btfind(const int16_t *tree, const char *key);
 void word_update();  // after a flush: the flushed text's words
+extern int fed_upto;  // how far the pending text has been fed to the tree
 void word_feed();    // a replay in browser mode: the words said since the last feed
 void tree_free();
 

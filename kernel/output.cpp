@@ -106,6 +106,8 @@ void glue_text() {
     }
     if (text_len < 0) text_len = 0;
     eol_count = 0;
+    // Text fed to the recent-words tree never lies past the end.
+    if (fed_upto > int(lptr - text_buf)) fed_upto = int(lptr - text_buf);
 }
 
 void zap_text() {

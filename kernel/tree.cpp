@@ -17,6 +17,10 @@
 int16_t *word_buf = nullptr;
 int last_here = 0;
 
+// Offset in the text buffer up to which the pending output has already been
+// fed to the tree (see word_feed).
+int fed_upto = 0;
+
 namespace {
 
 constexpr int GROW_CELLS = 4096;
@@ -24,10 +28,6 @@ constexpr int MAX_CELL = 32767;  // node indices are positive int16
 // The working copy of a word being added; a longer run of letters is not
 // stored at all (a cut word would match the wrong key).
 constexpr int WORK_SIZE = 88;
-
-// Offset in the text buffer up to which the pending output has already been
-// fed to the tree (see word_feed).
-int fed_upto = 0;
 
 inline int LEFT(int n) { return n; }
 inline int PARENT(int n) { return n + 1; }
