@@ -974,24 +974,26 @@ bool write_db(const std::string &out, const std::string &key, bool fixture) {
 // ---------------------------------------------------------------------------
 // Coverage.
 
-// Procedures pN defined in the game's C++ sources, not counting the stubs.
-int written_procedures(const std::string &dir) {
+// Procedures pN defined in the game's C++ sources, not counting the stubs;
+// the empty bodies in the stub file are counted into *stubs.
+int written_procedures(const std::string &dir, int *stubs) {
   namespace fs = std::filesystem;
-  std::set<int> found;
+  std::set<int> found, stubbed;
   static const std::regex def(R"(\bint\s+p(\d+)\s*\(([^;{}()]|\([^()]*\))*\)\s*\{)");
   std::error_code ec;
   fs::path stub = fs::weakly_canonical(fs::path(dir) / "pending.cpp", ec);
   for (auto it = fs::recursive_directory_iterator(dir, ec); !ec && it != fs::recursive_directory_iterator();
        it.increment(ec)) {
     if (!it->is_regular_file() || it->path().extension() != ".cpp") continue;
-    if (fs::weakly_canonical(it->path(), ec) == stub) continue;
+    bool is_stub = fs::weakly_canonical(it->path(), ec) == stub;
     std::ifstream in(it->path(), std::ios::binary);
     std::string src((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     for (std::sregex_iterator m(src.begin(), src.end(), def), end; m != end; ++m) {
       int n = std::stoi((*m)[1]);
-      if (n >= 0 && n < NPROCS) found.insert(n);
+      if (n >= 0 && n < NPROCS) (is_stub ? stubbed : found).insert(n);
     }
   }
+  *stubs = int(stubbed.size());
   return int(found.size());
 }
 
@@ -1014,7 +1016,10 @@ void coverage(const std::string &procdir) {
   printf("descriptions: %d/%d\n", desc, 3 * nobj + 2 * nplace);
   printf("words: %d/%d\n", words, vocab_words);
   printf("vocabulary: %zu/%d\n", vocab.size(), NVOCAB);
-  printf("procedures: %d/%d\n", procdir.empty() ? 0 : written_procedures(procdir), NPROCS);
+  int stubs = 0;
+  int procs = procdir.empty() ? 0 : written_procedures(procdir, &stubs);
+  printf("procedures: %d/%d\n", procs, NPROCS);
+  printf("stubs: %d\n", stubs);
 }
 
 int usage() {

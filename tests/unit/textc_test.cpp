@@ -334,7 +334,8 @@ TEST(Textc, Coverage) {
               "descriptions: 3/1594\n"
               "words: 1/2\n"
               "vocabulary: 4/1313\n"
-              "procedures: 3/947\n");
+              "procedures: 3/947\n"
+              "stubs: 2\n");
     EXPECT_EQ(access((d.path + "/db.cpp").c_str(), F_OK), -1);
 }
 
