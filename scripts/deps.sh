@@ -2,14 +2,21 @@
 # Installs what building, playing and testing need on a Debian machine, when
 # it is missing. "browser" also installs what the browser test needs.
 set -euo pipefail
-want=(g++ cmake make pkg-config libgtest-dev libreadline-dev libncurses-dev libbenchmark-dev)
-if [ "${1:-}" = browser ]; then
-  want+=(chromium nodejs npm)
-fi
 missing=()
-for p in "${want[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
+need_pkg() { dpkg -s "$1" >/dev/null 2>&1 || missing+=("$1"); }
+need_cmd() { command -v "$1" >/dev/null 2>&1 || missing+=("$2"); }
+need_cmd g++ g++
+need_cmd cmake cmake
+need_cmd make make
+need_pkg libgtest-dev
+need_pkg libreadline-dev
+need_pkg libncurses-dev
+need_pkg libbenchmark-dev
+if [ "${1:-}" = browser ]; then
+  [ -x /usr/bin/chromium ] || missing+=(chromium)
+  need_cmd node nodejs
+  need_cmd npm npm
+fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   SUDO=""
