@@ -2,6 +2,7 @@
 // names of the game's entities, and the game's procedures.
 #pragma once
 
+#include "common.h"
 #include "constants.h"
 #include "input.h"
 #include "persist.h"

@@ -30,6 +30,22 @@ inline int next_line(char *buf, int size) {
     return 1;
 }
 
+// The same where running out of lines is a fault of the test: at the end of
+// input the kernel ends the program with status 0, which would pass.
+inline int next_line_strict(char *buf, int size) {
+    if (lines.empty()) {
+        ADD_FAILURE() << "the command reader asked for more lines than the test typed";
+        std::abort();
+    }
+    return next_line(buf, size);
+}
+
+// Variable v := refno r, marked as holding a refno.
+inline void set_ref(int v, int r) {
+    value[v] = r;
+    *bitword(v) = ref_mark;
+}
+
 // A session of the kernel in a temporary working directory, with the plain
 // console captured, wide lines (no wrapping), no log, the database's key set
 // and the output buffers empty. The state image is left to the test.

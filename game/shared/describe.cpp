@@ -1,21 +1,13 @@
 // Describing the place and light: whether the player can see, the death
 // that waits for one who acts in the dark, and the full description of the
-// place here with its variable parts, its open ways and the objects lying
+// place here with its variable parts, its closed ways and the objects lying
 // in it; with the two characters that a description brings on (object 163
 // at the timekeeper's room and the follower).
 #include "game.h"
 
 namespace {
 
-int here() { return value[VAR_HERE]; }
-int has(int w) { return anyof(w, -1); }
-int near(int obj) { return isnear(obj, -1, 0); }
-int light() { return bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT); }
-
-constexpr int VAR_GRID_STATE = 1153;  // the state of the grid place being described
-constexpr int PFLAG_EXTRA_REMARK = 13;  // the place's description is followed by text 1375
-constexpr int PFLAG_MIRE_TOLD = 16;     // the mire's first remark has been made
-constexpr int TEXT_OPEN_WAY = 3207;     // one open way in a list of them, named by its bit
+constexpr int TEXT_CLOSED_WAY = 3207;   // one closed way in a list of them, named by its bit
 
 }  // namespace
 
@@ -115,8 +107,8 @@ int p534(arg_pair last) {
         value[VAR_RESULT] += 1;
         if (cond(f.lvals[0] > 0)) {
             int k = value[VAR_RESULT] == 1 ? 0 : value[VAR_RESULT] == f.lvals[0] ? 2 : 1;
-            set('T', TEXT_OPEN_WAY, 'c', k, nullptr, nullptr);
-            say(SAY_ARG, TEXT_OPEN_WAY, bit);
+            set('T', TEXT_CLOSED_WAY, 'c', k, nullptr, nullptr);
+            say(SAY_ARG, TEXT_CLOSED_WAY, bit);
         }
     }
     return 0;

@@ -17,27 +17,11 @@
 
 namespace {
 
-// Small readers of the command and the world.
-int here() { return value[VAR_HERE]; }
-int words() { return value[VAR_COMMAND_STATUS]; }
-int arg1() { return value[VAR_ARG1]; }
-int arg2() { return value[VAR_ARG2]; }
-int has(int w) { return anyof(w, -1); }
-int near(int obj) { return isnear(obj, -1, 0); }
-int near_in(int obj, int state) { return isnear(obj, 0, state); }
-int carried(int obj) { return have(obj, -1, 0); }
-int lies_here(int obj) { return ishere(obj, -1, 0); }
-int light() { return bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT); }
-int here_has(int flag) { return bitest(here(), flag); }
-
 // The stops: say a text and end the turn, or end it without a word.
 int stop() {
     loop = 1;
     return 0;
 }
-void reply(int t) { say(SAY_STOP, t, 0); }
-void reply_variant(int t, int k) { say(SAY_STOP | SAY_ARG, t, k); }
-void reply_typed(int t, int slot) { say(SAY_STOP | SAY_ARG | SAY_ARGVAR, t, slot); }
 void tell_typed(int t, int slot) { say(SAY_ARG | SAY_ARGVAR, t, slot); }
 
 // A rewrite of word w to x: every word slot that holds w gets x, and the
@@ -65,7 +49,6 @@ void swap_words() {
 
 // The marker that a feature of this place was named, for the fallback
 // replies.
-void mark_feature() { bitmod('s', evar(VAR_QUESTION), VFLAG_QUESTION_REPLIED); }
 
 // Given after a reply to a word the game does not know or that was
 // misspelled, once, while the player is new.
@@ -77,9 +60,6 @@ void novice_hint() {
 }
 
 // Variables and texts without names of their own.
-constexpr int VAR_PRONOUN_BEFORE = 1254;  // the pronoun's object before this command
-constexpr int VAR_MAGIC_STEP = 1195;      // step of the magic-word sequence
-constexpr int VAR_GO_WEST_COUNT = 1211;   // commands holding both word 751 and WORD_GO
 
 // ---------------------------------------------------------------------------
 // Parser failures, meta words and rewrites.

@@ -13,7 +13,7 @@ int p487();                 // sets or clears the light flag
 int p784();                 // the darkness death
 int p188(arg_pair full);    // the full description of the place here
 int p796();                 // the variable parts of a description
-int p534(arg_pair last);    // counts (and names) the open ways of a place
+int p534(arg_pair last);    // counts (and names) the closed ways of a place
 int p400();                 // the objects here
 int p323();                 // object 163 appears at place 491
 int p392();                 // the follower draws nearer
@@ -42,9 +42,7 @@ int p234(arg_pair mode);                  // check before dropping all
 // Procedures of the rest of the game that these call.
 int p39();                  // the general fallback replies
 int p125();                 // object 3 with another word
-int p147();                 // the rune door closes
 int p152(arg_pair dir);     // a direction refused by the heading
-int p154();                 // death
 int p184();                 // the name of place 206
 int p320(arg_pair a);       // picks a vessel holding liquid 121
 int p321(arg_pair a);       // picks a vessel holding liquid 120

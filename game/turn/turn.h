@@ -4,12 +4,6 @@
 
 #include "state.h"
 
-// Start of turn, reading the command and answering questions: what they
-// call in the turn cycle's other parts.
-int p850();  // ties the tied texts to their entities
-int p928();  // the saved-game listing
-int p938();  // called first by the reading part every turn
-
 // Questions: askers and answerers.
 int p33();
 int p154();  // death

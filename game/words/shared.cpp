@@ -10,15 +10,6 @@
 
 namespace {
 
-int here() { return value[VAR_HERE]; }
-int words() { return value[VAR_COMMAND_STATUS]; }
-int has(int w) { return anyof(w, -1); }
-int near(int obj) { return isnear(obj, -1, 0); }
-
-void reply(int t) { say(SAY_STOP, t, 0); }
-void reply_variant(int t, int k) { say(SAY_STOP | SAY_ARG, t, k); }
-void mark_feature() { bitmod('s', evar(VAR_QUESTION), VFLAG_QUESTION_REPLIED); }
-
 // Abbreviations: (object, word) pairs, tried in this order; the word means
 // the object while the object is near.
 struct abbreviation {

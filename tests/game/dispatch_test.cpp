@@ -7,26 +7,18 @@
 
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "game.h"
 #include "startup.h"
+#include "support.h"
 
 namespace {
 
-std::deque<std::string> lines;
-
-int test_lines(char *buf, int size) {
-    if (lines.empty()) return 0;
-    snprintf(buf, size_t(size), "%s", lines.front().c_str());
-    lines.pop_front();
-    return 1;
-}
+using support::set_ref;
 
 // What a probe in the procedure table saw when it was called.
 struct seen {
@@ -75,57 +67,23 @@ constexpr int STOP_ARG = SAY_STOP | SAY_ARG;
 constexpr int TYPED = SAY_STOP | SAY_ARG | SAY_ARGVAR;  // a reply naming a typed word
 constexpr int HERE = 200;                                // the cottage: lit, above ground
 
-void set_ref(int v, int r) {
-    value[v] = r;
-    *bitword(v) = ref_mark;
-}
 void light(bool on) { bitmod(on ? 's' : 'c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT); }
 void put(int obj, int place) { location[obj] = place; }
 
 class Dispatch : public ::testing::Test {
 protected:
-    std::string start, dir;
-    char *con_data = nullptr;
-    size_t con_size = 0;
-    FILE *saved_out = nullptr;
+    support::Session session;
     state_image before;
     int32_t seed_before = 0;
     game_proc saved_procs[NPROCS];
 
     void SetUp() override {
-        start = std::filesystem::current_path().string();
-        char tmpl[] = "/tmp/dispatch_test_XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
-        ASSERT_EQ(chdir(dir.c_str()), 0);
-        snprintf(truname, sizeof truname, "_%s", GAME_NAME);
-        ASSERT_EQ(set_title(), 0);
-        text_setup();
-        if (!word_buf) word_buf = btinit(nullptr);
-        mode = MODE_PLAIN;
-        Linlen = Screen = 32767;
-        Margin = 0;
-        Maxlen = Linlen;
-        prompt_alloc();
-        log_file = com_file = nullptr;
-        console_tty = 0;
-        saved_out = console_out;
-        console_out = open_memstream(&con_data, &con_size);
-        line_source = test_lines;
+        session.open("dispatch_test");
+        line_source = support::next_line_strict;
         memcpy(saved_procs, procs, sizeof procs);
         fresh_world();
     }
-    void TearDown() override {
-        memcpy(procs, saved_procs, sizeof procs);
-        line_source = nullptr;
-        value_all = 0;
-        fclose(console_out);
-        console_out = saved_out;
-        free(con_data);
-        zap_text();
-        ASSERT_EQ(chdir(start.c_str()), 0);
-        std::filesystem::remove_all(dir);
-    }
+    void TearDown() override { session.close(); }
 
     // An empty world with the player at the cottage, in the light; the
     // place here and the go word answered by probes.
@@ -133,7 +91,7 @@ protected:
         memset(&IMAGE, 0, sizeof IMAGE);
         zap_text();
         command_preset(nullptr);
-        lines.clear();
+        support::lines.clear();
         loop = quitting = 0;
         value_all = 0;
         place_seen = word_seen = go_seen = seen{};
@@ -153,7 +111,7 @@ protected:
     void parse_line(const std::string &line) {
         loop = 0;
         command_preset(nullptr);
-        lines.push_back(line);
+        support::lines.push_back(line);
         get_command(0);
     }
     // Runs dispatch on the command now in the word slots; returns what it said.
@@ -163,7 +121,7 @@ protected:
         seed_before = rseed;
         loop = 0;
         p7();
-        return std::string(text_buf, lptr);
+        return support::Session::pending();
     }
     std::string command(const std::string &line) {
         parse_line(line);
@@ -182,7 +140,7 @@ protected:
         rseed = seed_before;
         zap_text();
         for (const say_call &c : calls) say(c.quals, c.text, c.arg);
-        std::string s(text_buf, lptr);
+        std::string s = support::Session::pending();
         IMAGE = after;
         rseed = seed_after;
         memcpy(arg1_word, w1, WORD_SIZE);
@@ -374,6 +332,17 @@ const rewrite_case rewrite_cases[] = {
     {"take sunstone", [] { set_ref(VAR_HERE, 655); }, WORD_TAKE, 978, "take", "gleam"},
     // The staircase away from the stepwell is the steps.
     {"climb staircase", nullptr, 848, 7, "climb", "staircase"},
+    // The liquid word names the liquid about: the fumes of the fume passages,
+    // a source's water, the oil at the seep, the ale in the cask.
+    {"take liquid", [] { set_ref(VAR_HERE, 505); }, WORD_TAKE, 956, "take", "spray"},
+    {"take liquid", [] { bitmod('s', HERE, PFLAG_LIQUID_SOURCE); }, WORD_TAKE, OBJ_LIQUID_1, "take", nullptr},
+    {"take liquid", [] { set_ref(VAR_HERE, 217); }, WORD_TAKE, OBJ_LIQUID_2, "take", nullptr},
+    {"take liquid",
+     [] {
+         put(OBJ_VESSEL_LARGE, HERE);
+         value[OBJ_VESSEL_LARGE] = 5;
+     },
+     WORD_TAKE, OBJ_LIQUID_3, "take", nullptr},
 };
 
 TEST_F(Dispatch, RewritesSeenByThePlaceProcedure) {
@@ -600,6 +569,21 @@ TEST_F(Dispatch, GoWestRemarkedOnTheFifthTimeOnly) {
     }
 }
 
+TEST_F(Dispatch, FinialAnsweredAloneTheFirstTime) {
+    // Its text counts the mentions: the first ends the turn, the next two
+    // are remarked on and go on as the sceptre, later ones go on silently.
+    procs[WORD_TAKE] = word_probe;
+    put(147, HERE);
+    for (int k = 0; k < 4; k++) {
+        const std::string got = command("take finial");
+        EXPECT_EQ(got, k < 3 ? render({{0, 1384, 0}}) : "") << k;
+        EXPECT_EQ(place_seen.calls, k) << k;
+        if (k > 0) {
+            EXPECT_EQ(word_seen.arg2, 147) << k;
+        }
+    }
+}
+
 TEST_F(Dispatch, StoneWordWithBothStonesNear) {
     // Decided after the place procedure: the word procedure sees the stone.
     procs[WORD_DROP] = procs[WORD_TAKE] = word_probe;
@@ -658,23 +642,23 @@ TEST_F(Describe, NothingAtTheBetweenPlace) {
     set_ref(VAR_HERE, 586);
     zap_text();
     p188(num(1));
-    EXPECT_EQ(std::string(text_buf, lptr), "");
+    EXPECT_EQ(support::Session::pending(), "");
 }
 
-TEST_F(Describe, OpenWaysCountedAndNamed) {
+TEST_F(Describe, ClosedWaysCountedAndNamed) {
     set_ref(VAR_HERE, 600);
     value[600] = 0;
     zap_text();
     p534(num(2));
     EXPECT_EQ(value[VAR_RESULT], 0);
-    EXPECT_EQ(std::string(text_buf, lptr), "");
+    EXPECT_EQ(support::Session::pending(), "");
     value[600] = 1 | 8 | 512;  // north, south-east; bit 9 is ignored
     p534(num(0));
     EXPECT_EQ(value[VAR_RESULT], 2);
-    EXPECT_EQ(std::string(text_buf, lptr), "");
+    EXPECT_EQ(support::Session::pending(), "");
     upcase = 0;
     p534(num(2));
-    EXPECT_EQ(std::string(text_buf, lptr), "north and south-east");
+    EXPECT_EQ(support::Session::pending(), "north and south-east");
 }
 
 TEST_F(Describe, ShiftingPlacesForgetTheyWereVisited) {
@@ -696,7 +680,7 @@ TEST_F(Describe, ObjectsHereInOrder) {
     zap_text();
     value[OBJ_PRONOUN] = 5;
     p400();
-    std::string got(text_buf, lptr);
+    std::string got = support::Session::pending();
     EXPECT_EQ(got, render({{0, 1266, 0}, {0, 118, 0}, {0, 129, 0}, {0, 60, 0}, {0, 194, 0}}));
     EXPECT_EQ(value[VAR_RESULT], 2);        // the fixture and the loose one; not the treasure
     EXPECT_EQ(value[OBJ_PRONOUN], 5);       // two loose objects: unchanged
@@ -715,7 +699,7 @@ TEST_F(Describe, SeparatorBeforeTheFirstLooseObjectOnly) {
     zap_text();
     p400();
     // The separator comes when the treasure is met, before the fixture is said.
-    const std::string got(text_buf, lptr);
+    const std::string got = support::Session::pending();
     EXPECT_EQ(got, render({{0, 1266, 0}, {0, 129, 0}, {0, 60, 0}}));
 }
 
@@ -746,7 +730,7 @@ TEST_F(Dispatch, SavedGameListingWithNone) {
     seed_before = rseed;
     loop = 0;
     p928();
-    std::string got = std::string(text_buf, lptr);
+    std::string got = support::Session::pending();
     EXPECT_EQ(got, render({{SAY_ARG, 3380, 0}, {STOP, 1266, 0}}));
     EXPECT_EQ(loop, 1);
     zap_text();
@@ -754,9 +738,50 @@ TEST_F(Dispatch, SavedGameListingWithNone) {
     before = IMAGE;
     loop = 0;
     p928();
-    got = std::string(text_buf, lptr);
+    got = support::Session::pending();
     EXPECT_EQ(got, render({{SAY_ARG, 3380, 0}, {0, 3568, 0}, {0, 1266, 0}}));
     EXPECT_EQ(loop, 0);
+}
+
+TEST_F(Dispatch, SavedGameListingWithSomeGames) {
+    // One game and no question: its name is announced and the caller goes
+    // on to restore it. Otherwise the names are listed, and without a
+    // question pending the player is asked to pick one.
+    const struct {
+        std::vector<const char *> games;
+        int question;
+        std::vector<say_call> said;  // ahead of the names, for the first check
+        const char *names;           // the listing, null: none
+        int stops, question_after;
+    } cases[] = {
+        {{"alpha"}, 0, {{SAY_ARG | SAY_ARGVAR, 3205, VAR_ARG2}}, nullptr, 0, 0},
+        {{"alpha"}, Q_START, {{SAY_ARG, 3380, 1}}, "alpha.", 0, Q_START},
+        {{"alpha", "beta"}, 0, {{SAY_ARG, 3380, 2}}, "alpha and beta.", 1, Q_SAVED_GAMES},
+    };
+    for (const auto &c : cases) {
+        fresh_world();
+        for (const char *g : c.games) fclose(fopen((std::string(g) + ".orv").c_str(), "w"));
+        value[VAR_QUESTION] = c.question;
+        zap_text();
+        before = IMAGE;
+        seed_before = rseed;
+        p928();
+        const std::string got = support::Session::pending();
+        const std::string head = render(c.said);
+        EXPECT_EQ(got.substr(0, head.size()), head) << c.games.size();
+        if (c.names) {
+            EXPECT_NE(got.find(c.names), std::string::npos) << got;
+        } else {
+            EXPECT_EQ(got, head);
+            EXPECT_STREQ(arg2_word, "alpha");
+        }
+        EXPECT_EQ(loop, c.stops) << c.games.size();
+        EXPECT_EQ(value[VAR_QUESTION], c.question_after) << c.games.size();
+        if (c.question_after == Q_SAVED_GAMES) {
+            EXPECT_EQ(value[VAR_COMMAND_STATUS], 98);  // the answer is taken as typed
+        }
+        for (const char *g : c.games) std::filesystem::remove(std::string(g) + ".orv");
+    }
 }
 
 TEST_F(Dispatch, ReadWordGetsThePlacesObject) {

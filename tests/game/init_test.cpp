@@ -7,19 +7,19 @@
 #include <vector>
 
 #include "game.h"
-#include "startup.h"
+#include "support.h"
 
 namespace {
 
 class Init : public ::testing::Test {
 protected:
+    support::Session session;
+
     void SetUp() override {
-        ASSERT_EQ(set_title(), 0);
-        text_setup();
-        zap_text();
+        session.open("init_test");
         loop = quitting = 0;
     }
-    void TearDown() override { zap_text(); }
+    void TearDown() override { session.close(); }
 
     // The state the main loop hands to INIT: a zeroed image, HERE and
     // THERE at the start place.
@@ -182,10 +182,10 @@ TEST_F(Init, SameSeedSameImage) {
 
 TEST_F(Init, SaysTheOpeningAndLeavesTheTurnOpen) {
     run_init(5);
-    const std::string got(text_buf, lptr);
+    const std::string got = support::Session::pending();
     zap_text();
     say(0, 1274, 0);
-    EXPECT_EQ(got, std::string(text_buf, lptr));
+    EXPECT_EQ(got, support::Session::pending());
     EXPECT_FALSE(got.empty());
     EXPECT_EQ(loop, 0);
 }

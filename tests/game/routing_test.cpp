@@ -8,26 +8,17 @@
 
 #include <cstdio>
 #include <cstring>
-#include <deque>
-#include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "game.h"
-#include "startup.h"
+#include "support.h"
 
 namespace {
 
-std::deque<std::string> lines;
-
-int test_lines(char *buf, int size) {
-    if (lines.empty()) return 0;
-    snprintf(buf, size_t(size), "%s", lines.front().c_str());
-    lines.pop_front();
-    return 1;
-}
+using support::lines;
+using support::set_ref;
 
 // A probe in a word's slot of the procedure table.
 struct probe {
@@ -57,37 +48,14 @@ struct say_call {
 
 class Reading : public ::testing::Test {
 protected:
-    std::string start, dir;
-    char *con_data = nullptr;
-    size_t con_size = 0;
-    FILE *saved_out = nullptr;
+    support::Session session;
     state_image before;
 
     void SetUp() override {
-        start = std::filesystem::current_path().string();
-        char tmpl[] = "/tmp/routing_test_XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
-        ASSERT_EQ(chdir(dir.c_str()), 0);
-        snprintf(truname, sizeof truname, "_%s", GAME_NAME);
-        ASSERT_EQ(set_title(), 0);
+        session.open("routing_test");
         memset(&IMAGE, 0, sizeof IMAGE);
-        text_setup();
-        zap_text();
-        if (!word_buf) word_buf = btinit(nullptr);
-        mode = MODE_PLAIN;
-        Linlen = Screen = 32767;
-        Margin = 0;
-        Maxlen = Linlen;
-        prompt_alloc();
         command_preset(nullptr);
         loop = quitting = 0;
-        log_file = com_file = nullptr;
-        console_tty = 0;
-        saved_out = console_out;
-        console_out = open_memstream(&con_data, &con_size);
-        line_source = test_lines;
-        lines.clear();
         restore_probe = fly_probe = undo_probe = probe{};
         procs[WORD_RESTORE] = restore_word;
         procs[806] = fly_word;
@@ -96,21 +64,7 @@ protected:
         set_ref(VAR_HERE, 300);
         value[VAR_PHASE] = 3;
     }
-    void TearDown() override {
-        procs[WORD_RESTORE] = procs[806] = procs[WORD_UNDO] = p0;
-        line_source = nullptr;
-        fclose(console_out);
-        console_out = saved_out;
-        free(con_data);
-        zap_text();
-        ASSERT_EQ(chdir(start.c_str()), 0);
-        std::filesystem::remove_all(dir);
-    }
-
-    static void set_ref(int v, int r) {
-        value[v] = r;
-        *bitword(v) = ref_mark;
-    }
+    void TearDown() override { session.close(); }
 
     // Runs the reading part on one input line; returns what it said.
     std::string read(const std::string &line) {
@@ -119,7 +73,7 @@ protected:
         before = IMAGE;
         loop = 0;
         p6();
-        return std::string(text_buf, lptr);
+        return support::Session::pending();
     }
 
     // What the given says produce from the state the reading part started
@@ -129,7 +83,7 @@ protected:
         memcpy(&value[FIRST_TEXT], &before.value[FIRST_TEXT], sizeof(int32_t) * (LAST_TEXT - FIRST_TEXT + 1));
         zap_text();
         for (const say_call &c : calls) say(c.quals, c.text, c.arg);
-        std::string s(text_buf, lptr);
+        std::string s = support::Session::pending();
         IMAGE = after;
         zap_text();
         return s;
@@ -219,6 +173,7 @@ const routing_case routing_cases[] = {
     {Q_FINALE_2, "no", {{ARG, 1864, 0}, {0, 1866, 0}}, ELSEWHERE, ELSEWHERE, 0, true},
     {Q_WORD_711_END, "", {{0, 1653, 0}, {0, 1266, 0}}, Q_WORD_711_END, 1},
     {Q_WORD_711_END, "no", {{0, 1652, 0}, {0, 1653, 0}, {0, 1266, 0}}, Q_WORD_711_END, 1},
+    {Q_DELETE_BAD_SAVE, "", {{STOP, 1267, 0}}, 0, 1},
     {Q_DELETE_BAD_SAVE, "no", {{STOP, 1267, 0}}, 0, 1},
     {Q_DELETE_BAD_SAVE, "quit", {{STOP_ARG, 1723, 0}}, 0, 1},
     {Q_SAVED_GAMES, "", {{STOP, 1269, 0}}, 0, 1},  // in phase 3: nothing to start
@@ -278,6 +233,14 @@ TEST_F(Reading, AnswersChangeTheWorldAsRouted) {
     read("");
     EXPECT_EQ(value[VAR_PENALTY_POINTS], 10);
     EXPECT_TRUE(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED));
+
+    // Declining more text at a place seen before says so.
+    set_ref(VAR_HERE, 300);
+    bitmod('s', 300, PFLAG_VISITED);
+    value[VAR_QUESTION] = Q_MORE_TEXT;
+    const std::string declined = read("no");
+    EXPECT_EQ(declined, render({{0, 1267, 0}}));
+    EXPECT_EQ(loop, 1);
 
     // The introduction's question moves the game on whatever the answer.
     value[VAR_PHASE] = 2;
@@ -450,6 +413,18 @@ TEST_F(Reading, ClearsTheReplyMarkersEachTurn) {
     EXPECT_TRUE(bitest(VAR_QUESTION, 0));
 }
 
+// The refusals that other replies say with a random variant are said
+// here with variant 0: they must pick their variant by the argument.
+TEST_F(Reading, SharedRefusalsTakeTheVariantAsked) {
+    for (int text : {2339, 2319}) {
+        before = IMAGE;
+        const std::string first = render({{ARG, text, 0}}), second = render({{ARG, text, 1}});
+        EXPECT_FALSE(first.empty()) << text;
+        EXPECT_NE(first, second) << text;
+        EXPECT_EQ(render({{ARG, text, 0}}), first) << text;
+    }
+}
+
 // The first turn of a new game.
 class FirstTurn : public Reading {};
 
@@ -461,12 +436,15 @@ TEST_F(FirstTurn, WithoutSavedGamesPlayStartsAtOnce) {
     loop = 0;
     before = IMAGE;
     p3();
-    const std::string got(text_buf, lptr);
+    const std::string got = support::Session::pending();
     // Start of play takes the question over from here: the saved games are
     // not offered.
     EXPECT_NE(value[VAR_QUESTION], Q_SAVED_GAMES);
     EXPECT_NE(value[VAR_COMMAND_STATUS], 98);
     EXPECT_EQ(got.find(render({{STOP, 1270, 0}})), std::string::npos);
+    // What it says first: no saved games, then start of play.
+    const std::string listing = render({{ARG, 3380, 0}, {0, 3568, 0}, {0, 1266, 0}});
+    EXPECT_EQ(got.substr(0, listing.size()), listing);
 }
 
 TEST_F(FirstTurn, WithSavedGamesTheyAreOffered) {
@@ -481,7 +459,7 @@ TEST_F(FirstTurn, WithSavedGamesTheyAreOffered) {
     EXPECT_EQ(loop, 1);
     EXPECT_EQ(value[VAR_QUESTION], Q_SAVED_GAMES);
     EXPECT_EQ(value[VAR_COMMAND_STATUS], 98);
-    const std::string got(text_buf, lptr);
+    const std::string got = support::Session::pending();
     EXPECT_NE(got.find(render({{STOP, 1270, 0}})), std::string::npos);
 
     // The next turn leaves the question alone and takes the answer: a name
@@ -505,7 +483,7 @@ TEST_F(FirstTurn, LaterTurnsOnlyTie) {
         loop = 0;
         p3();
         EXPECT_EQ(value[VAR_QUESTION], phase == 1 ? Q_QUIT : 0);
-        EXPECT_EQ(std::string(text_buf, lptr), "");
+        EXPECT_EQ(support::Session::pending(), "");
         EXPECT_EQ(loop, 0);
     }
 }
@@ -517,7 +495,7 @@ TEST_F(FirstTurn, ReportsARestoreMadeAtStartUp) {
     zap_text();
     before = IMAGE;
     p3();
-    const std::string got(text_buf, lptr);
+    const std::string got = support::Session::pending();
     EXPECT_EQ(value[VAR_QUESTION], Q_AFTER_RESTORE);
     EXPECT_EQ(got, render({{0, 1550, 0}}));
     EXPECT_EQ(loop, 0);
@@ -532,7 +510,7 @@ TEST_F(FirstTurn, RestoresAGameNamedOnTheCommandLine) {
     zap_text();
     before = IMAGE;
     p3();
-    const std::string got(text_buf, lptr);
+    const std::string got = support::Session::pending();
     EXPECT_EQ(restore_probe.calls, 1);
     EXPECT_EQ(restore_probe.status, 2);
     EXPECT_EQ(restore_probe.second, "castle");

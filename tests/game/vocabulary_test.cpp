@@ -5,17 +5,15 @@
 // command reader.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "game.h"
 #include "startup.h"
+#include "support.h"
 
 namespace {
 
@@ -26,8 +24,9 @@ constexpr int KEY = 106, LAMP = 107, BREAD = 118, IT = 166, ALL = 3;
 constexpr int ELSEWHERE = 300;
 constexpr int NOISE = 20;
 
-std::deque<std::string> script;
+std::deque<std::string> &script = support::lines;
 
+// Lines as they come from standard input, with their newline.
 int scripted(char *buf, int size) {
     if (script.empty()) {
         ADD_FAILURE() << "the script ran out of lines";
@@ -40,14 +39,10 @@ int scripted(char *buf, int size) {
 
 struct Vocabulary : ::testing::Test {
     char word[COMLINE_SIZE];
+    support::Session session;
 
-    static void SetUpTestSuite() {
-        char dir[] = "/tmp/vocabtestXXXXXX";
-        ASSERT_NE(mkdtemp(dir), nullptr);
-        ASSERT_EQ(chdir(dir), 0);
-    }
     void SetUp() override {
-        ASSERT_EQ(set_title(), 0);
+        session.open("vocabulary_test");
         std::memset(&IMAGE, 0, sizeof IMAGE);
         value[VAR_HERE] = value[VAR_THERE] = PLACE_START;
         value[KV_UNDO_RESULT] = -1;  // no undo journal
@@ -59,10 +54,6 @@ struct Vocabulary : ::testing::Test {
             bitmod('s', s.obj, OFLAG_SEEN);
         }
         amatch = 1;
-        mode = MODE_PLAIN;
-        console_out = std::tmpfile();
-        text_setup();
-        zap_text();
         tree_free();
         word_buf = btinit(nullptr);
         last_here = PLACE_START;
@@ -73,11 +64,8 @@ struct Vocabulary : ::testing::Test {
         loop = 0;
     }
     void TearDown() override {
-        line_source = nullptr;
-        std::fclose(console_out);
-        console_out = stdout;
         command_preset(nullptr);
-        zap_text();
+        session.close();
     }
 
     // Looks up one typed word at the parser's cursor, as the reader does.

@@ -1,0 +1,28 @@
+// Small readers of the command and the world, and the stops, that the
+// game's procedures share. Each is one primitive call with a plain name.
+#pragma once
+
+#include "constants.h"
+#include "state.h"
+#include "text.h"
+
+inline int here() { return value[VAR_HERE]; }
+inline int words() { return value[VAR_COMMAND_STATUS]; }
+inline int arg1() { return value[VAR_ARG1]; }
+inline int arg2() { return value[VAR_ARG2]; }
+inline int has(int w) { return anyof(w, -1); }  // word w is the first or second word
+inline int near(int obj) { return isnear(obj, -1, 0); }
+inline int near_in(int obj, int state) { return isnear(obj, 0, state); }
+inline int carried(int obj) { return have(obj, -1, 0); }
+inline int lies_here(int obj) { return ishere(obj, -1, 0); }
+inline int light() { return bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT); }
+inline int here_has(int flag) { return bitest(here(), flag); }
+
+// Say a text and end the turn: plainly, as variant k, or with the typed
+// word of a word slot.
+inline void reply(int t) { say(SAY_STOP, t, 0); }
+inline void reply_variant(int t, int k) { say(SAY_STOP | SAY_ARG, t, k); }
+inline void reply_typed(int t, int slot) { say(SAY_STOP | SAY_ARG | SAY_ARGVAR, t, slot); }
+
+// The feature-word mark that the fallback replies read.
+inline void mark_feature() { bitmod('s', evar(VAR_QUESTION), VFLAG_QUESTION_REPLIED); }
