@@ -3,6 +3,7 @@
 #pragma once
 
 #include "constants.h"
+#include "input.h"
 #include "state.h"
 #include "text.h"
 
@@ -26,3 +27,16 @@ inline void reply_typed(int t, int slot) { say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 
 
 // The feature-word mark that the fallback replies read.
 inline void mark_feature() { bitmod('s', evar(VAR_QUESTION), VFLAG_QUESTION_REPLIED); }
+
+// Word w becomes x in every word slot that holds it, with x's own word as
+// the typed word.
+inline void rewrite_word(int w, int x) {
+    if (value[VAR_ARG1] == w) {
+        value[VAR_ARG1] = x;
+        fake(1, x);
+    }
+    if (value[VAR_ARG2] == w) {
+        value[VAR_ARG2] = x;
+        fake(2, x);
+    }
+}

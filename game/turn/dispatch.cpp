@@ -24,19 +24,8 @@ int stop() {
 }
 void tell_typed(int t, int slot) { say(SAY_ARG | SAY_ARGVAR, t, slot); }
 
-// A rewrite of word w to x: every word slot that holds w gets x, and the
-// typed word becomes x's vocabulary word. A silent rewrite keeps the typed
-// word.
-void rewrite(int w, int x) {
-    if (value[VAR_ARG1] == w) {
-        value[VAR_ARG1] = x;
-        fake(1, x);
-    }
-    if (value[VAR_ARG2] == w) {
-        value[VAR_ARG2] = x;
-        fake(2, x);
-    }
-}
+// A silent rewrite of word w to x keeps the typed word (rewrite_word
+// shows x's own word).
 void rewrite_silent(int w, int x) {
     if (value[VAR_ARG1] == w) value[VAR_ARG1] = x;
     if (value[VAR_ARG2] == w) value[VAR_ARG2] = x;
@@ -113,7 +102,7 @@ int lock_word() {
     if (cond(has(WORD_AXIS_1)))
         reply(3393);
     else
-        rewrite(770, WORD_CLOSE);
+        rewrite_word(770, WORD_CLOSE);
     return 0;
 }
 
@@ -160,7 +149,7 @@ int pronoun() {
     if (obj == 112) {
         if (cond(has(WORD_DROP)).AND(carried(110)).OR(value[112] == 0)) obj = 110;
     }
-    rewrite(OBJ_PRONOUN, obj);
+    rewrite_word(OBJ_PRONOUN, obj);
     return 0;
 }
 
@@ -208,19 +197,19 @@ int engraving_word() {
         if (reading)
             reply(3447);
         else
-            rewrite(1101, 125);
+            rewrite_word(1101, 125);
     } else if (cond(near(92))) {
         if (reading) {
             bitmod('s', 92, 13);
             reply(1728);
         } else {
-            rewrite(1101, 92);
+            rewrite_word(1101, 92);
         }
     } else if (cond(near(147))) {
         if (reading)
             reply_variant(2033, 1101);
         else
-            rewrite(1101, 147);
+            rewrite_word(1101, 147);
     } else if (cond(arg1() == 1101).AND(arg2() != 1101)) {
         reply_variant(1902, 1101);
     } else {
@@ -250,7 +239,7 @@ int go_leaves() {
 
 // "Again" with an object is the drop word typed short.
 int again_with_object() {
-    if (cond(has(WORD_AGAIN)).AND(words() > 1)) rewrite(WORD_AGAIN, WORD_DROP);
+    if (cond(has(WORD_AGAIN)).AND(words() > 1)) rewrite_word(WORD_AGAIN, WORD_DROP);
     return 0;
 }
 
@@ -307,26 +296,26 @@ int oil_named() {
 int liquid_word() {
     if (!cond(has(1062))) return 0;
     if (cond(within(here(), 500, 509))) {
-        rewrite(1062, 956);
+        rewrite_word(1062, 956);
     } else if (cond(here_has(PFLAG_LIQUID_SOURCE))
                    .OR(within(here(), 547, 554))
                    .OR(within(here(), 439, 442))
                    .OR(here() == 572)
                    .OR(here() == 573)) {
-        rewrite(1062, OBJ_LIQUID_1);
+        rewrite_word(1062, OBJ_LIQUID_1);
     } else if (cond(here() == 217)) {
-        rewrite(1062, OBJ_LIQUID_2);
+        rewrite_word(1062, OBJ_LIQUID_2);
     } else if (cond(near(127))) {
-        rewrite(1062, 127);
+        rewrite_word(1062, 127);
     } else {
         p321(num(0));
         if (loop) return 0;
         if (cond(value[VAR_VESSEL] != 0))
-            rewrite(1062, OBJ_LIQUID_1);
+            rewrite_word(1062, OBJ_LIQUID_1);
         else if (cond(near_in(OBJ_VESSEL_LARGE, 5)))
-            rewrite(1062, OBJ_LIQUID_3);
+            rewrite_word(1062, OBJ_LIQUID_3);
         else if (cond(near_in(OBJ_VESSEL_MEDIUM, 4)).OR(near_in(OBJ_VESSEL_SMALL, 4)))
-            rewrite(1062, OBJ_LIQUID_2);
+            rewrite_word(1062, OBJ_LIQUID_2);
     }
     return 0;
 }
@@ -404,9 +393,9 @@ int gleam_word() {
 int sunstone_to_gleam() {
     if (!cond(has(100))) return 0;
     if (cond(within(here(), 651, 663)).OR(here() == 666))
-        rewrite(100, 978);
+        rewrite_word(100, 978);
     else if (cond(within(here(), 643, 648)).AND(!carried(100)))
-        rewrite(100, 978);
+        rewrite_word(100, 978);
     return 0;
 }
 
@@ -425,7 +414,7 @@ int moss_word() {
     if (cond(within(here(), 482, 487)))
         rewrite_silent(1078, 1079);
     else if (cond(near(143)))
-        rewrite(1078, 143);
+        rewrite_word(1078, 143);
     else
         reply_variant(1319, 1079);
     return 0;
@@ -442,18 +431,18 @@ int bundle_to_pod() {
     if (cond(anyof(WORD_OPEN, 787, 804, -1)))
         reply(2806);
     else if (!cond(has(13)).OR(has(139)).OR(here() == 443))
-        rewrite(151, 152);
+        rewrite_word(151, 152);
     return 0;
 }
 
 int bracket_to_beacon() {
-    if (cond(has(44)).AND(near(45))) rewrite(44, 45);
+    if (cond(has(44)).AND(near(45))) rewrite_word(44, 45);
     return 0;
 }
 
 int tapestry_to_cloth() {
     if (cond(has(319)).AND(here() != 318).AND(here() != 319).AND(here() != 320).AND(near_in(63, 0)))
-        rewrite(319, 63);
+        rewrite_word(319, 63);
     return 0;
 }
 
@@ -491,8 +480,8 @@ int rod_in_phase_6() {
 }
 
 int letters_and_axe() {
-    if (cond(has(1028)).AND(near(141))) rewrite(1028, 141);
-    if (cond(words() == 2).AND(arg1() == 124).AND(carried(124))) rewrite(124, 776);
+    if (cond(has(1028)).AND(near(141))) rewrite_word(1028, 141);
+    if (cond(words() == 2).AND(arg1() == 124).AND(carried(124))) rewrite_word(124, 776);
     return 0;
 }
 
@@ -697,9 +686,9 @@ int plant_words() {
 int token_word() {
     if (!cond(has(51))) return 0;
     if (cond(near(104)))
-        rewrite(51, 104);
+        rewrite_word(51, 104);
     else if (cond(near(105)))
-        rewrite(51, 105);
+        rewrite_word(51, 105);
     return 0;
 }
 
@@ -714,12 +703,12 @@ int finial_word() {
     if (cond(value[1384] <= 2)) say(0, 1384, 0);
     if (cond(value[1384] == 1))
         return stop();
-    rewrite(959, 147);
+    rewrite_word(959, 147);
     return 0;
 }
 
 int doorway_word() {
-    if (cond(near(8)).OR(near(19)).OR(near(161)).OR(near(164)).AND(has(966))) rewrite(966, 8);
+    if (cond(near(8)).OR(near(19)).OR(near(161)).OR(near(164)).AND(has(966))) rewrite_word(966, 8);
     return 0;
 }
 
@@ -730,7 +719,7 @@ int crevice_word() {
 }
 
 int jar_and_firefly() {
-    if (cond(keyword(108, 109, -1))) rewrite(108, WORD_TAKE);
+    if (cond(keyword(108, 109, -1))) rewrite_word(108, WORD_TAKE);
     return 0;
 }
 
@@ -786,9 +775,9 @@ int place_procedure() {
         if (cond(here() == 284)) {
             int drop = cond(anyof(WORD_DROP, 793, -1)).AND(carried(63));
             int take = cond(anyof(863, 864, WORD_TAKE, -1)).AND(lies_here(63));
-            if (drop || take) rewrite(1127, 63);
+            if (drop || take) rewrite_word(1127, 63);
         } else {
-            rewrite(1127, 63);
+            rewrite_word(1127, 63);
         }
     }
     call_proc(here());
@@ -802,16 +791,16 @@ int stone_word() {
         int held = carried(OBJ_HEADING) + carried(100);
         if (held == 1) {
             if (cond(has(WORD_TAKE)))
-                rewrite(1131, cond(lies_here(OBJ_HEADING)) ? OBJ_HEADING : 100);
+                rewrite_word(1131, cond(lies_here(OBJ_HEADING)) ? OBJ_HEADING : 100);
             else if (cond(anyof(WORD_DROP, 793, -1)))
-                rewrite(1131, cond(carried(OBJ_HEADING)) ? OBJ_HEADING : 100);
+                rewrite_word(1131, cond(carried(OBJ_HEADING)) ? OBJ_HEADING : 100);
         } else {
             reply(2818);
         }
     } else if (cond(near(OBJ_HEADING))) {
-        rewrite(1131, OBJ_HEADING);
+        rewrite_word(1131, OBJ_HEADING);
     } else if (cond(near(100))) {
-        rewrite(1131, 100);
+        rewrite_word(1131, 100);
     }
     return 0;
 }

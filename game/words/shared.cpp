@@ -61,14 +61,7 @@ int p550(arg_pair obj, arg_pair word) {
     frame<2> f{obj, word};
     int o = f.lvals[0], w = f.lvals[1];
     if (!cond(anyof(w, -1)).AND(isnear(o, -1, 0))) return 0;
-    if (value[VAR_ARG1] == w) {
-        value[VAR_ARG1] = o;
-        fake(1, o);
-    }
-    if (value[VAR_ARG2] == w) {
-        value[VAR_ARG2] = o;
-        fake(2, o);
-    }
+    rewrite_word(w, o);
     return 0;
 }
 
