@@ -64,9 +64,9 @@ int process_saved(int n, char *name) {
     // second word as typed, in full where the word buffer is too short.
     if (n == 0 && count == 1) {
         const std::string &one = names[0];
-        size_t n = std::min(one.size(), size_t(WORD_SIZE - 1));
-        memcpy(name, one.data(), n);
-        name[n] = 0;
+        size_t len = std::min(one.size(), size_t(WORD_SIZE - 1));
+        memcpy(name, one.data(), len);
+        name[len] = 0;
         memcpy(long_word, one.c_str(), one.size() + 1);  // under NAME_BUF bytes
     }
     return count;

@@ -17,7 +17,7 @@ int p247() { return 0; }
 int p250() { return 0; }
 int p322() { return 0; }
 int p404() { return 0; }
-int p510(arg_pair next, arg_pair last) { return 0; }
+int p510(arg_pair, arg_pair) { return 0; }
 int p552() { return 0; }
 int p632() { return 0; }
 int p687() { return 0; }
@@ -35,13 +35,13 @@ int p929() { return 0; }
 int p147() { return 0; }
 int p39() { return 0; }
 int p125() { return 0; }
-int p152(arg_pair dir) { return 0; }
+int p152(arg_pair) { return 0; }
 int p184() { return 0; }
-int p320(arg_pair a) { return 0; }
-int p321(arg_pair a) { return 0; }
+int p320(arg_pair) { return 0; }
+int p321(arg_pair) { return 0; }
 int p378() { return 0; }
 int p476() { return 0; }
-int p625(arg_pair x) { return 0; }
+int p625(arg_pair) { return 0; }
 int p729() { return 0; }
 int p754() { return 0; }
 int p771() { return 0; }

@@ -435,9 +435,9 @@ void get_command(int prompt) {
     }
 }
 
-void default_to(int mode, int place, int flag) {
-    if (mode == 0 && value[KV_COMMAND_STATUS] != 1) return;
-    int first = mode == 2 ? value_all + 1 : FIRST_OBJECT;
+void default_to(int how, int place, int flag) {
+    if (how == 0 && value[KV_COMMAND_STATUS] != 1) return;
+    int first = how == 2 ? value_all + 1 : FIRST_OBJECT;
     if (first < FIRST_OBJECT) first = FIRST_OBJECT;
     int found = 0;
     for (int obj = first; obj <= LAST_OBJECT; obj++) {
@@ -454,17 +454,17 @@ void default_to(int mode, int place, int flag) {
         if (!at) continue;
         if (flag >= 0 && !bitest(obj, flag)) continue;
         if (found) {
-            if (mode == 0) {
+            if (how == 0) {
                 value[KV_ARG2] = PARSE_AMBIGUOUS;
                 return;
             }
             break;
         }
         found = obj;
-        if (mode != 0) break;
+        if (how != 0) break;
     }
     if (!found) {
-        if (mode != 0) value_all = 0;
+        if (how != 0) value_all = 0;
         value[KV_ARG2] = 0;
         return;
     }
@@ -474,8 +474,8 @@ void default_to(int mode, int place, int flag) {
     arg2_word[WORD_SIZE - 1] = 0;
     value[KV_COMMAND_STATUS] = 2;
     if (!value_all) value[166] = found;
-    if (mode != 0) value_all = found;
-    if (mode == 1) {
+    if (how != 0) value_all = found;
+    if (how == 1) {
         location_all = place;
         type_all = flag;
     }

@@ -128,30 +128,30 @@ static bool begins(const char *s, const char *prefix) {
     return strncmp(s, prefix, strlen(prefix)) == 0;
 }
 
-void store_conf(int slot, const char *text) {
+void store_conf(int slot, const char *src) {
     if (conf[slot]) return;
-    size_t len = strlen(text);
-    if (*text == '\\') {
-        text++;
+    size_t len = strlen(src);
+    if (*src == '\\') {
+        src++;
         len--;
-    } else if (*text == '\'') {
-        text++;
+    } else if (*src == '\'') {
+        src++;
         len--;
-        if (len > 0 && text[len - 1] == '\'') len--;
+        if (len > 0 && src[len - 1] == '\'') len--;
     }
     char *copy = (char *)orvalloc(int(len + 1));
-    memcpy(copy, text, len);
+    memcpy(copy, src, len);
     copy[len] = 0;
     conf[slot] = copy;
 }
 
-void handle_token(char kind, int slot, const char *text, int limit, int *out) {
+void handle_token(char kind, int slot, const char *token, int limit, int *out) {
     if (conf[slot]) return;
     switch (kind) {
     case 'p':
     case 'n': {
-        if (!is_number(text)) return;
-        long v = clamp_atol(text);
+        if (!is_number(token)) return;
+        long v = clamp_atol(token);
         if (kind == 'p' ? v <= 0 : v < 0) return;
         if (limit > 0 && v > limit) v = limit;
         if (limit < 0 && v < -long(limit)) v = -long(limit);
@@ -163,13 +163,13 @@ void handle_token(char kind, int slot, const char *text, int limit, int *out) {
     }
     case 'b': {
         int yes;
-        if (*text && strchr("T1Y", *text))
+        if (*token && strchr("T1Y", *token))
             yes = 1;
-        else if (begins(text, "ON"))
+        else if (begins(token, "ON"))
             yes = 1;
-        else if (*text && strchr("F0N", *text))
+        else if (*token && strchr("F0N", *token))
             yes = 0;
-        else if (begins(text, "OF"))
+        else if (begins(token, "OF"))
             yes = 0;
         else
             return;
@@ -179,7 +179,7 @@ void handle_token(char kind, int slot, const char *text, int limit, int *out) {
     }
     case 'c': {
         int level;
-        char c = *text;
+        char c = *token;
         if (!c)
             return;
         else if (strchr("NF0", c))

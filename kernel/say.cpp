@@ -227,18 +227,18 @@ void nested_say(int pos, int q, int arg) {
     ta = pos + 2;
 }
 
-void voc(int word, int entity, int flag, int text) {
+void voc(int word, int entity, int flag, int label) {
     if (word == 0) {
         vc = 0;
-        if (text) say(0, text, 0);
+        if (label) say(0, label, 0);
         return;
     }
     int e = entity ? entity : word;
     if (flag > 0 && !bitest(e, flag)) return;
     if (vc > 0) outstr(", ");
     vc++;
-    if (text)
-        say(0, text, 0);
+    if (label)
+        say(0, label, 0);
     else
         say_raw_name(word);
 }

@@ -160,8 +160,8 @@ int p703() {
     return 0;
 }
 
-int p817(arg_pair text, arg_pair arg) {
-    frame<2> f{text, arg};
+int p817(arg_pair t, arg_pair arg) {
+    frame<2> f{t, arg};
     if (cond(have(OBJ_HEADING, -1, 0)).AND(within(value[OBJ_HEADING], 6, 8)))
         say(SAY_ARG | SAY_STOP, f.lvals[0], f.lvals[1]);
     return 0;

@@ -107,9 +107,9 @@ TEST_F(AutosaveProcess, KilledGameResumesAndNormalEndCleansUp) {
     say(0, 3495, 0);
     std::string notice = pending();
     while (!notice.empty() && (notice.back() == '\n' || notice.back() == ' ')) notice.pop_back();
-    size_t start = notice.find_first_not_of("\n ");
-    if (start != std::string::npos) {
-        notice = notice.substr(start, notice.find('\n', start) - start);
+    size_t from = notice.find_first_not_of("\n ");
+    if (from != std::string::npos) {
+        notice = notice.substr(from, notice.find('\n', from) - from);
         size_t at = out.find(notice);
         EXPECT_NE(at, std::string::npos) << notice << "\n" << out;
         EXPECT_LT(at, replay);
