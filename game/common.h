@@ -2,10 +2,10 @@
 // game's procedures share. Each is one primitive call with a plain name.
 #pragma once
 
+#include "command.h"
 #include "constants.h"
-#include "input.h"
+#include "say.h"
 #include "state.h"
-#include "text.h"
 
 inline int here() { return value[VAR_HERE]; }
 inline int words() { return value[VAR_COMMAND_STATUS]; }
@@ -21,9 +21,9 @@ inline int here_has(int flag) { return bitest(here(), flag); }
 
 // Say a text and end the turn: plainly, as variant k, or with the typed
 // word of a word slot.
-inline void reply(int t) { say(SAY_STOP, t, 0); }
-inline void reply_variant(int t, int k) { say(SAY_STOP | SAY_ARG, t, k); }
-inline void reply_typed(int t, int slot) { say(SAY_STOP | SAY_ARG | SAY_ARGVAR, t, slot); }
+inline void say_stop(int t) { say(SAY_STOP, t, 0); }
+inline void say_stop_variant(int t, int k) { say(SAY_STOP | SAY_ARG, t, k); }
+inline void say_stop_typed(int t, int slot) { say(SAY_STOP | SAY_ARG | SAY_ARGVAR, t, slot); }
 
 // The feature-word mark that the fallback replies read.
 inline void mark_feature() { bitmod('s', evar(VAR_QUESTION), VFLAG_QUESTION_REPLIED); }

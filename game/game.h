@@ -1,24 +1,17 @@
-// What every file of the game includes: the kernel's game interface, the
-// names of the game's entities, and the game's procedures.
+// What every file of the game includes: the kernel's interface for game
+// code (the world state and its primitives, saying, the command reader, the
+// special operations), the condition fold and procedure frames, the row
+// tables, the names of the game's entities, and the game's procedures.
+// The kernel's own globals (the text database, the output pipeline, the
+// start-up settings) stay out of sight.
 #pragma once
 
+#include "command.h"
 #include "common.h"
 #include "constants.h"
-#include "input.h"
-#include "persist.h"
 #include "proc.h"
+#include "procedures.h"
+#include "rows.h"
+#include "say.h"
+#include "special.h"
 #include "state.h"
-#include "text.h"
-#include "turn/turn.h"
-#include "turn/dispatch.h"
-
-// The null procedure, INIT and the REPEAT chain.
-int p0();
-int p1();
-int p2();
-int p3();
-int p4();
-int p5();
-int p6();
-int p7();
-int p8();

@@ -5,13 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
-// Parser codes in the word slots.
-constexpr int PARSE_NONE = -1;
-constexpr int PARSE_UNKNOWN = -2;
-constexpr int PARSE_AMBIGUOUS = -3;
-constexpr int PARSE_AMBIGUOUS_TYPO = -4;
-constexpr int PARSE_SCENERY = -5;
-constexpr int PARSE_BAD_SYNTAX = -6;
+#include "command.h"
 
 constexpr int COMLINE_SIZE = 4096;
 constexpr int WORD_SIZE = 32;
@@ -70,9 +64,3 @@ extern int location_all;
 extern int type_all;
 void parse();
 void command_preset(const char *word);  // the word list holds word alone with the cursor after it; null: empty
-void get_command(int prompt);
-void default_to(int mode, int place, int flag);
-void fake(int n, int refno);
-void input_store(char op, int32_t *variable);
-int query(int prompt);
-int in_except(int obj);

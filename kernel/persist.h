@@ -6,41 +6,11 @@
 #include <cstdint>
 #include <cstdio>
 
-constexpr int SPECIAL_SAVE = 1;
-constexpr int SPECIAL_RESTORE = 2;
-constexpr int SPECIAL_DELETE_SAVE = 3;
-constexpr int SPECIAL_STASH = 6;
-constexpr int SPECIAL_UNSTASH = 7;
-constexpr int SPECIAL_PLAY_MINUTES = 8;
-constexpr int SPECIAL_SET_ARG1 = 9;
-constexpr int SPECIAL_SET_ARG2 = 10;
-constexpr int SPECIAL_ARG1_TO_ARG2 = 11;
-constexpr int SPECIAL_LINE_DONE = 12;
-constexpr int SPECIAL_PDATA_GET = 14;
-constexpr int SPECIAL_PDATA_SET = 15;
-constexpr int SPECIAL_PDATA_CLEAR = 16;
-constexpr int SPECIAL_SNAP_LOCATIONS = 17;
-constexpr int SPECIAL_SNAP_LOCATION_OF = 18;
-constexpr int SPECIAL_JUSTIFY = 19;
-constexpr int SPECIAL_LINE_LENGTH = 20;
-constexpr int SPECIAL_MARGIN = 21;
-constexpr int SPECIAL_PAGE_LENGTH = 22;
-constexpr int SPECIAL_STORE_INPUT = 23;
-constexpr int SPECIAL_RESTORE_INPUT = 24;
-constexpr int SPECIAL_ECHO_LITERAL = 27;
-constexpr int SPECIAL_UNDO_RESTORE = 28;
-constexpr int SPECIAL_SWAP_ARGS = 29;
-constexpr int SPECIAL_IN_EXCEPT = 32;
-constexpr int SPECIAL_NO_SNAPSHOT = 33;
-constexpr int SPECIAL_LIST_SAVES = 34;
-constexpr int SPECIAL_START_RESTORE = 997;
-constexpr int SPECIAL_AUTOSAVE = 998;
-constexpr int SPECIAL_AUTORESTORE = 999;
+#include "special.h"
 
 extern char save_name[80];
 extern int64_t game_time;
 
-int special(int code, int32_t *variable);
 int memstore(int op);
 // Makes the file name of a saved game from `name` into `path` (80 bytes).
 // Names typed by the player are never paths: a name with "/", "\\", ":" or a

@@ -14,21 +14,34 @@
 //
 // C++ sequences the object expression of a member call before its
 // arguments, so each term is evaluated after the fold of the terms before it.
+// The running result travels in the fold itself; every step also stores it
+// into value[0], the status word. A fold may stand as an operand: it is a
+// parenthesised group, evaluated whole before it is combined.
+//
+//   if (cond(carried(136)).AND(cond(value[136] == 3).OR(value[136] > 6))) ...
 struct cond_fold {
-    cond_fold AND(int term) const {
-        value[0] = (value[0] != 0) & (term != 0);
-        return {};
+    int v = 0;
+    cond_fold AND(int term) const { return step(v & (term != 0)); }
+    cond_fold OR(int term) const { return step(v | (term != 0)); }
+    cond_fold AND(cond_fold group) const { return AND(group.v); }
+    cond_fold OR(cond_fold group) const { return OR(group.v); }
+    operator bool() const { return v != 0; }
+
+private:
+    static cond_fold step(int r) {
+        value[0] = r;
+        return {r};
     }
-    cond_fold OR(int term) const {
-        value[0] = (value[0] != 0) | (term != 0);
-        return {};
-    }
-    operator bool() const { return value[0] != 0; }
 };
 
 inline cond_fold cond(int term) {
     value[0] = term != 0;
-    return {};
+    return {term != 0};
+}
+// A group as the first term: its result becomes the running result.
+inline cond_fold cond(cond_fold group) {
+    value[0] = group.v;
+    return group;
 }
 
 // Range test lo <= x <= hi, one term.

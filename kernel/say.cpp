@@ -105,7 +105,10 @@ static int start_position(int q, int r) {
     return 0;
 }
 
+void (*say_hook)(int qualifiers, int refno, int argument) = nullptr;
+
 void say(int q, int r, int arg) {
+    if (say_hook) say_hook(q, r, arg);
     text_setup();
     if (q & SAY_REFVAR) {
         if (!valid_refno(r)) goto done;

@@ -247,7 +247,10 @@ int keyword_list(const int *r, int n) {
 
 // The step wraps in 32 bits, as two's complement arithmetic does: the first
 // seed of a run comes from the clock and is large enough to overflow.
+long irand_draws = 0;
+
 int irand(int n) {
+    irand_draws++;
     int32_t s = int32_t((uint32_t(rseed) << 10) + uint32_t(rseed));
     rseed = (s / 13) & 0x7fff;
     return n > 0 ? rseed % n : 0;

@@ -109,6 +109,7 @@ int lbitest(int i, int n, int32_t *lvals, int16_t *lbits, int nlocals);  // 0 fo
 int anyof_list(const int *r, int n);
 int keyword_list(const int *r, int n);
 int irand(int n);
+extern long irand_draws;  // how many times irand has drawn, for tests of the draw order
 int jrand(int n);
 int randsel_list(int n, const int *vals);
 char *recase(char *text, char mode);

@@ -4,22 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
-// Qualifier bits of say.
-constexpr int SAY_NUMBER = 0x01;
-constexpr int SAY_REFVAR = 0x02;
-constexpr int SAY_ARGVAR = 0x04;
-constexpr int SAY_ARG = 0x08;
-constexpr int SAY_DETAIL = 0x20;
-constexpr int SAY_STOP = 0x40;
-constexpr int SAY_NAME = 0x80;
-
-// Text kinds.
-constexpr int TKIND_PLAIN = 0;
-constexpr int TKIND_RANDOM = 1;
-constexpr int TKIND_INCREMENTAL = 2;
-constexpr int TKIND_CYCLIC = 4;
-constexpr int TKIND_ASSIGNED = 8;
-constexpr int TKIND_TIED = 16;
+#include "say.h"
 
 // Control bytes inside texts, interpreted by say.
 constexpr int TC_NUMBER = 0x10;
@@ -62,7 +47,6 @@ extern int vc;  // item count of the list built by voc
 
 int set_title();  // 0 when the key equals the version stamp
 int get_char(int position);
-void say(int qualifiers, int refno, int argument);
 void nested_say(int position, int qualifiers, int argument);
 void voc(int word, int entity, int flag, int text);
 
@@ -119,6 +103,5 @@ int scrchk(const char *line);  // 1 when the rest of the output is to be dropped
 void stretch_line(const char *line, int n, FILE *dest);
 void showchar(int c, FILE *dest);
 void showline(const char *line);
-void glue_text();
 void zap_text();
 void prompt_alloc();  // (re)size prompt_line for 2 * Maxlen + 1 bytes, keeping its content

@@ -61,17 +61,17 @@ int bad_syntax() {
         if (loop) return 0;
     }
     if (cond(has(WORD_AGAIN)))
-        reply(1493);
+        say_stop(1493);
     else if (cond(has(WORD_SAY)))
-        reply(3493);
+        say_stop(3493);
     else
-        reply(1451);
+        say_stop(1451);
     return 0;
 }
 
 int dump_word() {
     if (cond(typed("dumpdata"))) value[VAR_ARG2] = 0;
-    if (cond(has(886))) reply(3484);
+    if (cond(has(886))) say_stop(3484);
     return 0;
 }
 
@@ -84,9 +84,9 @@ int word_order() {
 int smell_word() {
     if (!cond(has(737))) return 0;
     if (cond(here() == 218).OR(here() == 443))
-        reply(2800);
+        say_stop(2800);
     else
-        reply(1377);
+        say_stop(1377);
     return 0;
 }
 
@@ -100,7 +100,7 @@ int save_or_restore_first() {
 int lock_word() {
     if (!cond(has(770))) return 0;
     if (cond(has(WORD_AXIS_1)))
-        reply(3393);
+        say_stop(3393);
     else
         rewrite_word(770, WORD_CLOSE);
     return 0;
@@ -117,7 +117,7 @@ int chamber_word() {
             k = 0;
         else
             k = 1;
-        reply_variant(3226, k);
+        say_stop_variant(3226, k);
         return 0;
     }
     if (cond(arg1() == 300)) swap_words();
@@ -177,9 +177,9 @@ int here_word() {
         if (cond(arg1() == 968)) swap_words();
         value[VAR_COMMAND_STATUS] = 1;
     } else if (cond(has(WORD_GO))) {
-        reply(2668);
+        say_stop(2668);
     } else {
-        reply(1493);
+        say_stop(1493);
     }
     return 0;
 }
@@ -195,25 +195,25 @@ int engraving_word() {
     int reading = cond(has(798)).OR(has(WORD_LOOK));
     if (cond(near(125))) {
         if (reading)
-            reply(3447);
+            say_stop(3447);
         else
             rewrite_word(1101, 125);
     } else if (cond(near(92))) {
         if (reading) {
             bitmod('s', 92, 13);
-            reply(1728);
+            say_stop(1728);
         } else {
             rewrite_word(1101, 92);
         }
     } else if (cond(near(147))) {
         if (reading)
-            reply_variant(2033, 1101);
+            say_stop_variant(2033, 1101);
         else
             rewrite_word(1101, 147);
     } else if (cond(arg1() == 1101).AND(arg2() != 1101)) {
-        reply_variant(1902, 1101);
+        say_stop_variant(1902, 1101);
     } else {
-        reply_variant(1319, 1101);
+        say_stop_variant(1319, 1101);
     }
     return 0;
 }
@@ -221,9 +221,9 @@ int engraving_word() {
 int somewhere_word() {
     if (!cond(has(1097))) return 0;
     if (cond(anyof(757, 758, 759, 760, 761, 762, 763, -1)).OR(words() == 1))
-        reply(3432);
+        say_stop(3432);
     else
-        reply(2007);
+        say_stop(2007);
     return 0;
 }
 
@@ -244,35 +244,35 @@ int again_with_object() {
 }
 
 int news_word() {
-    if (cond(has(843))) reply(1937);
+    if (cond(has(843))) say_stop(1937);
     return 0;
 }
 
 int read_in_dark() {
-    if (cond(has(798)).AND(!light())) reply(2388);
+    if (cond(has(798)).AND(!light())) say_stop(2388);
     return 0;
 }
 
 int look_checks() {
     if (!cond(has(WORD_LOOK))) return 0;
     if (cond(has(937)).AND(within(here(), 314, 316))) {
-        reply(1941);
+        say_stop(1941);
         return 0;
     }
     if (cond(has(288))) {
         if (cond(within(here(), 643, 648)).OR(within(here(), 651, 667)))
-            reply_variant(3000, cond(have(OBJ_LIGHT_SOURCE, 0, 1)) ? 1 : 0);
+            say_stop_variant(3000, cond(have(OBJ_LIGHT_SOURCE, 0, 1)) ? 1 : 0);
         else if (cond(here_has(PFLAG_LIT)))
-            reply(2007);
+            say_stop(2007);
         else
-            reply_variant(3000, cond(light()) ? 1 : 0);
+            say_stop_variant(3000, cond(light()) ? 1 : 0);
         return 0;
     }
     if (cond(!light())) {
         if (cond(irand(100) < 5))
-            reply(2388);
+            say_stop(2388);
         else
-            reply(1325);
+            say_stop(1325);
     }
     return 0;
 }
@@ -325,7 +325,7 @@ int ale_named() {
     if (cond(near_in(OBJ_VESSEL_LARGE, 5)))
         mark_feature();
     else if (cond(near(194)).AND(value[194] > 4))
-        reply(2279);
+        say_stop(2279);
     return 0;
 }
 
@@ -373,20 +373,20 @@ int gleam_to_sunstone() {
 int gleam_word() {
     if (!cond(near(110)).OR(here() == 447).AND(has(978))) return 0;
     if (cond(near(110)).AND(has(WORD_LOOK))) {
-        reply_variant(2805, 0);
+        say_stop_variant(2805, 0);
         return 0;
     }
     if (cond(!near(110)).AND(has(WORD_LOOK))) {
-        reply_variant(2805, 1);
+        say_stop_variant(2805, 1);
         return 0;
     }
     say(0, 3334, 0);
     if (cond(anyof(WORD_TAKE, 772, 800, 816, -1)))
-        reply(2464);
+        say_stop(2464);
     else if (cond(has(792)))
-        reply(1329);
+        say_stop(1329);
     else if (cond(words() > 1))
-        reply(1403);
+        say_stop(1403);
     return 0;
 }
 
@@ -405,7 +405,7 @@ int rock_word() {
 }
 
 int light_branch() {
-    if (cond(keyword(WORD_LIGHT, 915, -1))) reply(2637);
+    if (cond(keyword(WORD_LIGHT, 915, -1))) say_stop(2637);
     return 0;
 }
 
@@ -416,12 +416,12 @@ int moss_word() {
     else if (cond(near(143)))
         rewrite_word(1078, 143);
     else
-        reply_variant(1319, 1079);
+        say_stop_variant(1319, 1079);
     return 0;
 }
 
 int ping_word() {
-    if (cond(has(741))) reply(3473);
+    if (cond(has(741))) say_stop(3473);
     return 0;
 }
 
@@ -429,7 +429,7 @@ int ping_word() {
 int bundle_to_pod() {
     if (!cond(has(151)).AND(near(152))) return 0;
     if (cond(anyof(WORD_OPEN, 787, 804, -1)))
-        reply(2806);
+        say_stop(2806);
     else if (!cond(has(13)).OR(has(139)).OR(here() == 443))
         rewrite_word(151, 152);
     return 0;
@@ -455,11 +455,11 @@ int close_second() {
     if (!cond(arg2() == WORD_CLOSE)) return 0;
     if (cond(here() == 203).OR(here() == 204).OR(near(52))) {
         if (cond(anyof(WORD_OPEN, 800, WORD_LOOK, 784, -1)))
-            reply_variant(2842, cond(here() == 203).OR(here() == 204) ? 0 : 1);
+            say_stop_variant(2842, cond(here() == 203).OR(here() == 204) ? 0 : 1);
         else if (!cond(arg1() == WORD_CLOSE))
-            reply(1403);
+            say_stop(1403);
     } else if (cond(has(WORD_LOOK))) {
-        reply_typed(1319, VAR_ARG2);
+        say_stop_typed(1319, VAR_ARG2);
     }
     return 0;
 }
@@ -489,17 +489,17 @@ int letters_and_axe() {
 int bad_except_word() {
     switch (value[VAR_ARG3]) {
     case PARSE_BAD_SYNTAX:
-        reply_typed(3218, VAR_ARG3);
+        say_stop_typed(3218, VAR_ARG3);
         break;
     case PARSE_AMBIGUOUS:
-        reply_typed(1934, VAR_ARG3);
+        say_stop_typed(1934, VAR_ARG3);
         break;
     case PARSE_UNKNOWN:
         flush_command();
-        reply_typed(1351, VAR_ARG3);
+        say_stop_typed(1351, VAR_ARG3);
         break;
     case PARSE_AMBIGUOUS_TYPO:
-        reply_typed(2536, VAR_ARG3);
+        say_stop_typed(2536, VAR_ARG3);
         break;
     }
     return 0;
@@ -530,7 +530,7 @@ int missing_object_and_all() {
                 if (loop) return 0;
                 default_to(1, here(), OFLAG_PORTABLE);
             } else {
-                reply_variant(1690, 1);
+                say_stop_variant(1690, 1);
                 return 0;
             }
         }
@@ -547,7 +547,7 @@ int missing_object_and_all() {
         if (loop) return 0;
         default_to(1, here(), OFLAG_SCORING);
     } else {
-        reply(1302);
+        say_stop(1302);
     }
     return 0;
 }
@@ -567,7 +567,7 @@ int fixed_replies(const fixed_reply *rows, int n) {
         const fixed_reply &r = rows[i];
         int hit = r.partner ? keyword(r.word, r.partner, -1) : has(r.word);
         if (cond(hit)) {
-            reply(r.text);
+            say_stop(r.text);
             return 0;
         }
     }
@@ -651,7 +651,7 @@ int second_word_failed() {
         tell_typed(1351, VAR_ARG2);
         novice_hint();
     } else if (b == PARSE_SCENERY && value[VAR_PHASE] > 2) {
-        reply_typed(2535, VAR_ARG2);
+        say_stop_typed(2535, VAR_ARG2);
         return 0;
     } else {
         tell_typed(2536, VAR_ARG2);
@@ -743,11 +743,11 @@ int colour_words() {
 int maze_word() {
     if (!cond(has(905)).AND(anyof(WORD_GO, WORD_INWARD, -1))) return 0;
     if (cond(within(here(), 334, 350)))
-        reply(1425);
+        say_stop(1425);
     else if (cond(here() == 332).OR(here() == 333).OR(here() == 352).OR(here() == 353))
-        reply(2449);
+        say_stop(2449);
     else
-        reply(1424);
+        say_stop(1424);
     return 0;
 }
 
@@ -795,7 +795,7 @@ int stone_word() {
             else if (cond(anyof(WORD_DROP, 793, -1)))
                 rewrite_word(1131, cond(carried(OBJ_HEADING)) ? OBJ_HEADING : 100);
         } else {
-            reply(2818);
+            say_stop(2818);
         }
     } else if (cond(near(OBJ_HEADING))) {
         rewrite_word(1131, OBJ_HEADING);
@@ -806,13 +806,13 @@ int stone_word() {
 }
 
 int jump_with_word() {
-    if (cond(has(762)).AND(words() == 2).AND(!anyof(WORD_OFF, 763, WORD_AXIS_2, -1))) reply(2587);
+    if (cond(has(762)).AND(words() == 2).AND(!anyof(WORD_OFF, 763, WORD_AXIS_2, -1))) say_stop(2587);
     return 0;
 }
 
 int place_as_verb() {
     if (!cond(bitest(arg1(), FLAG_IS_PLACE))) return 0;
-    reply(cond(arg1() == here()) ? 1425 : 1424);
+    say_stop(cond(arg1() == here()) ? 1425 : 1424);
     return 0;
 }
 
@@ -824,7 +824,7 @@ int end_game_calls() {
         p729();
         if (loop) return 0;
     }
-    if (cond(anyof(1134, 1135, 1039, -1))) reply(2006);
+    if (cond(anyof(1134, 1135, 1039, -1))) say_stop(2006);
     return 0;
 }
 
@@ -851,17 +851,17 @@ int carvings_named() {
 }
 
 int statue_word() {
-    if (cond(has(72))) reply_variant(1753, cond(bitest(VAR_GAME_FLAGS_3, 5)) ? 1 : 0);
+    if (cond(has(72))) say_stop_variant(1753, cond(bitest(VAR_GAME_FLAGS_3, 5)) ? 1 : 0);
     return 0;
 }
 
 int count_word() {
-    if (cond(has(933))) reply_variant(2524, cond(value[565] == 5) ? 0 : 1);
+    if (cond(has(933))) say_stop_variant(2524, cond(value[565] == 5) ? 0 : 1);
     return 0;
 }
 
 int riches_word() {
-    if (cond(words() == 1).OR(anyof(WORD_TAKE, 794, 798, WORD_LOOK, -1)).AND(has(1076))) reply(3213);
+    if (cond(words() == 1).OR(anyof(WORD_TAKE, 794, 798, WORD_LOOK, -1)).AND(has(1076))) say_stop(3213);
     return 0;
 }
 
@@ -871,11 +871,11 @@ int smoke_and_scent() {
         value[VAR_LOOP_OBJECT] = cond(has(907)) ? 907 : 906;
         *bitword(VAR_LOOP_OBJECT) = ref_mark;
         if (cond(have(95, 0, 2)))
-            reply_typed(2278, VAR_LOOP_OBJECT);
+            say_stop_typed(2278, VAR_LOOP_OBJECT);
         else
-            reply_typed(1319, VAR_LOOP_OBJECT);
+            say_stop_typed(1319, VAR_LOOP_OBJECT);
     } else {
-        reply(2007);
+        say_stop(2007);
     }
     return 0;
 }
@@ -883,13 +883,13 @@ int smoke_and_scent() {
 int winder_and_nectar() {
     if (!cond(keyword(92, OBJ_LIQUID_4, -1)).AND(near(92)).AND(near(OBJ_LIQUID_4))) return 0;
     if (cond(bitest(92, 14))) {
-        reply(3327);
+        say_stop(3327);
     } else if (cond(bitest(139, OFLAG_SEEN))) {
         bitmod('s', 92, 14);
         say(0, 3323, 0);
-        reply(1266);
+        say_stop(1266);
     } else {
-        reply(1360);
+        say_stop(1360);
     }
     return 0;
 }
@@ -897,13 +897,13 @@ int winder_and_nectar() {
 int murmur_word() {
     if (!cond(has(1081))) return 0;
     if (cond(within(here(), 438, 445)))
-        reply_variant(3372, 0);
+        say_stop_variant(3372, 0);
     else if (cond(within(here(), 547, 554)))
-        reply_variant(3372, 1);
+        say_stop_variant(3372, 1);
     else if (cond(here() == 446).OR(here() == 199))
-        reply(3371);
+        say_stop(3371);
     else
-        reply_variant(1319, 1081);
+        say_stop_variant(1319, 1081);
     return 0;
 }
 
@@ -911,15 +911,15 @@ int spray_at_hazard() {
     if (!cond(here_has(PFLAG_HAZARD)).OR(here() == 502)) return 0;
     if (cond(has(956))) {
         if (cond(has(WORD_TAKE)).AND(bitest(139, OFLAG_SEEN)))
-            reply_variant(2034, 1);
+            say_stop_variant(2034, 1);
         else if (cond(has(WORD_LOOK)))
-            reply(3060);
+            say_stop(3060);
         else
             say(SAY_DETAIL | SAY_STOP, OBJ_LIQUID_4, 0);
         return 0;
     }
     if (cond(keyword(WORD_TAKE, OBJ_LIQUID_1, -1)).OR(has(WORD_FILL_VESSEL)))
-        reply_variant(2034, cond(bitest(139, OFLAG_SEEN)) ? 1 : 0);
+        say_stop_variant(2034, cond(bitest(139, OFLAG_SEEN)) ? 1 : 0);
     return 0;
 }
 
@@ -930,7 +930,7 @@ int feather_in_vial() {
     if (cond(value[VAR_PRONOUN_BEFORE] == OBJ_VESSEL_SMALL).OR(!near(149))) {
         value[OBJ_PRONOUN] = value[VAR_PRONOUN_BEFORE];
         if (cond(has(WORD_LOOK))) {
-            reply(3232);
+            say_stop(3232);
             return 0;
         }
         if (cond(has(800))) {
@@ -968,9 +968,9 @@ int object_not_here() {
     }
     if (cond(has(OBJ_LIQUID_1)).AND(value[VAR_VESSEL] > 0).OR(isnear(arg1(), -1, 0))) return 0;
     if (cond(bitest(arg1(), OFLAG_SEEN)))
-        reply_typed(1319, VAR_ARG1);
+        say_stop_typed(1319, VAR_ARG1);
     else
-        reply(2007);
+        say_stop(2007);
     return 0;
 }
 

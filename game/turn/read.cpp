@@ -338,12 +338,10 @@ const route routes[] = {
 bool answer_is(unsigned kind) {
     if ((kind & ~T_NOT) == 0) return true;
     bool first = true;
+    cond_fold fold;
     auto term = [&](unsigned bit, int t) {
         if (!(kind & bit)) return;
-        if (first)
-            cond(t);
-        else
-            cond_fold{}.OR(t);
+        fold = first ? cond(t) : fold.OR(t);
         first = false;
     };
     term(T_ACCEPT, anyof(WORD_ACCEPT, -1));
@@ -418,9 +416,9 @@ void run_step(const step &s) {
 void route_answer() {
     const int q = value[VAR_QUESTION];
     for (const route &r : routes) {
-        bool named = false;
+        cond_fold named;
         for (size_t i = 0; i < r.questions.size(); i++)
-            named = i == 0 ? bool(cond(q == r.questions[i])) : bool(cond_fold{}.OR(q == r.questions[i]));
+            named = i == 0 ? cond(q == r.questions[i]) : named.OR(q == r.questions[i]);
         if (!named) continue;
         for (const answer_case &c : r.cases) {
             if (!answer_is(c.kind)) continue;

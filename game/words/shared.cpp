@@ -49,7 +49,7 @@ int p222() {
     }
     if (cond(near(52)).OR(near(161)).AND(!near(98)).AND(!near(8)).AND(anyof(1082, 961, 1102, -1))) {
         if (cond(has(WORD_LOOK))) {
-            reply(3448);
+            say_stop(3448);
             return 0;
         }
         mark_feature();
@@ -77,7 +77,7 @@ int p224(arg_pair n) {
     if (loop) return 0;
     say(SAY_ARG, 2883, f.lvals[0]);
     value[VAR_QUESTION] = Q_FINALE_1;
-    reply(1863);
+    say_stop(1863);
     return 0;
 }
 
@@ -155,7 +155,7 @@ int p703() {
     if (cond(has(WORD_LOOK)).AND(bitest(63, 14))) return 0;
     if (cond(anyof(63, 173, -1))) {
         bitmod('s', 63, 14);
-        reply(2221);
+        say_stop(2221);
     }
     return 0;
 }
@@ -177,13 +177,13 @@ int p868(arg_pair dir, arg_pair place) {
 }
 
 int p756() {
-    if (cond(within(here(), 547, 554)).OR(within(here(), 439, 442))) reply(1365);
+    if (cond(within(here(), 547, 554)).OR(within(here(), 439, 442))) say_stop(1365);
     return 0;
 }
 
 int p138() {
     if (cond(words() == 1).OR(has(921)).OR(has(WORD_AXIS_1)).AND(has(848)))
-        reply(3492);
+        say_stop(3492);
     else
         mark_feature();
     return 0;
@@ -195,7 +195,7 @@ int p362() {
         if (cond(has(WORD_LOOK))) {
             value[VAR_COMMAND_STATUS] = 1;  // the look goes on as a bare look
         } else if (cond(has(WORD_GO)).OR(words() == 1)) {
-            reply(1425);
+            say_stop(1425);
         } else {
             mark_feature();
         }
@@ -203,41 +203,41 @@ int p362() {
     }
     if (cond(has(150)).AND(!near(150)).OR(has(1079))) {
         if (cond(has(WORD_LOOK)))
-            reply(3146);
+            say_stop(3146);
         else if (cond(anyof(WORD_TAKE, 776, -1)))
-            reply(3147);
+            say_stop(3147);
         else
             mark_feature();
         return 0;
     }
     if (cond(anyof(973, 922, -1))) {
         if (cond(has(WORD_LOOK)))
-            reply(3144);
+            say_stop(3144);
         else if (cond(has(776)))
-            reply(3148);
+            say_stop(3148);
         else
             mark_feature();
         return 0;
     }
     if (cond(has(1048))) {
         if (cond(has(WORD_LOOK)))
-            reply(3143);
+            say_stop(3143);
         else
             mark_feature();
         return 0;
     }
     if (cond(anyof(975, 976, -1))) {
         if (cond(has(WORD_LOOK)))
-            reply_variant(2676, 975);
+            say_stop_variant(2676, 975);
         else if (cond(has(WORD_TAKE)))
-            reply(3150);
+            say_stop(3150);
         else
             mark_feature();
         return 0;
     }
     if (cond(has(538))) {
         if (cond(has(WORD_LOOK))) {
-            reply_variant(3149, cond(here() == 482).OR(here() == 485).OR(here() == 487) ? 1 : 0);
+            say_stop_variant(3149, cond(here() == 482).OR(here() == 485).OR(here() == 487) ? 1 : 0);
             return 0;
         }
         if (cond(has(834))) {
@@ -247,9 +247,9 @@ int p362() {
     }
     if (cond(has(1047))) {
         if (cond(has(WORD_LOOK))) {
-            reply_variant(2676, 1047);
+            say_stop_variant(2676, 1047);
         } else if (cond(has(WORD_TAKE))) {
-            reply(2760);
+            say_stop(2760);
         } else if (cond(has(834))) {
             call_proc(834);
             if (loop) return 0;
@@ -275,7 +275,7 @@ int p928() {
         if (cond(value[VAR_QUESTION] != 0)) {
             say(0, 3568, 0);
         } else {
-            reply(1266);
+            say_stop(1266);
             return 0;
         }
     }
@@ -340,11 +340,11 @@ int p291() {
     }
     if (eligible) return 0;
     if (lit) {
-        reply(3216);
+        say_stop(3216);
         return 0;
     }
     int t = excepted_count ? (scoring_only ? 2680 : 2681) : (scoring_only ? 2679 : 2682);
-    reply_variant(t, place == here() ? 0 : 1);
+    say_stop_variant(t, place == here() ? 0 : 1);
     return 0;
 }
 
@@ -357,8 +357,8 @@ int p234(arg_pair mode) {
         counted++;
     }
     if (counted == 0)
-        reply_variant(cond(has(OBJ_ALL_SCORING)) ? 2679 : 2682, 1);
+        say_stop_variant(cond(has(OBJ_ALL_SCORING)) ? 2679 : 2682, 1);
     else
-        reply(3216);
+        say_stop(3216);
     return 0;
 }

@@ -1,6 +1,8 @@
 // The world-state primitives, the random generator and the condition fold.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <cstring>
 #include <string>
 
@@ -328,6 +330,59 @@ TEST_F(StateTest, ConditionsFoldLeftToRightWithoutShortCircuit) {
     bitmod('s', 502, 18);
     EXPECT_TRUE(cond(bitest(value[KV_HERE], 7)).AND(!bitest(value[KV_HERE], 18)).OR(value[KV_HERE] == 502));
     EXPECT_EQ(value[0], 1);  // the fold lives in the status word
+}
+
+// A fold written as an operand is a parenthesised group: it is evaluated
+// whole, every term and draw of it included, and only then combined with the
+// running result, which the inner fold's steps through value[0] must not
+// disturb.
+TEST_F(StateTest, GroupedConditionsKeepTheOuterResult) {
+    struct row {
+        int a, b, c;
+        int and_group, or_group;  // a and (b or c); a or (b and c)
+    };
+    const row rows[] = {
+        {0, 1, 1, 0, 1}, {0, 0, 1, 0, 0}, {1, 0, 0, 0, 1}, {1, 0, 1, 1, 1},
+        {1, 1, 0, 1, 1}, {0, 1, 0, 0, 0}, {0, 0, 0, 0, 0}, {1, 1, 1, 1, 1},
+    };
+    for (const row &r : rows) {
+        value[0] = 7;
+        EXPECT_EQ(bool(cond(r.a).AND(cond(r.b).OR(r.c))), bool(r.and_group)) << r.a << r.b << r.c;
+        EXPECT_EQ(value[0], r.and_group);
+        EXPECT_EQ(bool(cond(r.a).OR(cond(r.b).AND(r.c))), bool(r.or_group)) << r.a << r.b << r.c;
+        EXPECT_EQ(value[0], r.or_group);
+        // A group as the first term.
+        EXPECT_EQ(bool(cond(cond(r.b).OR(r.c)).AND(r.a)), bool(r.and_group));
+    }
+
+    // Every term of both sides is evaluated, in written order, and each
+    // step is stored: the value[0] seen by a term is the fold so far.
+    std::vector<int> seen;
+    auto term = [&](int id, int result) {
+        seen.push_back(id * 10 + value[0]);
+        return result;
+    };
+    value[0] = 5;
+    (void)cond(term(1, 0)).AND(cond(term(2, 1)).OR(term(3, 0))).OR(term(4, 0));
+    EXPECT_EQ(seen, (std::vector<int>{15, 20, 31, 40}));
+    EXPECT_EQ(value[0], 0);
+
+    // Draws inside a group are taken even when the outer term decides.
+    rseed = 42;
+    irand(1);
+    irand(1);
+    const int32_t after_two = rseed;
+    rseed = 42;
+    EXPECT_FALSE(cond(0).AND(cond(irand(100) < 50).OR(irand(100) < 50)));
+    EXPECT_EQ(rseed, after_two);
+
+    // Place 330's condition: any of 710, 287 and (730 or a one-word command);
+    // the one-word command "730" names neither 710 nor 287.
+    auto any_710_287 = [] { return value[KV_ARG1] == 710 || value[KV_ARG1] == 287; };
+    value[KV_ARG1] = 730;
+    value[KV_COMMAND_STATUS] = 1;
+    EXPECT_FALSE(cond(any_710_287()).AND(cond(value[KV_ARG1] == 730).OR(value[KV_COMMAND_STATUS] == 1)));
+    EXPECT_EQ(value[0], 0);
 }
 
 int calls[4];

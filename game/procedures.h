@@ -1,14 +1,29 @@
-// Dispatch of the command, describing the place and light, and the small
-// procedures that places, words and the turn cycle share; with the
-// procedures of the rest of the game that they call.
+// Every procedure of the game, grouped by the file that defines it. The
+// procedure table (procs.cpp) is filled from its registration list; the
+// turn cycle and a few procedures reach places, words and objects through
+// the table, every other call is made by name.
 #pragma once
 
 #include "state.h"
 
-// Dispatch: the fifth part of the REPEAT chain.
+// game/turn/chain.cpp: the null procedure and the REPEAT chain's head and tail.
+int p0();
+int p2();
+int p8();
+
+// game/turn/init.cpp: INIT.
+int p1();
+
+// game/turn/start.cpp: the start of a turn.
+int p3();
+
+// game/turn/read.cpp: reading the command, or the answer to a pending question.
+int p6();
+
+// game/turn/dispatch.cpp: dispatch of the command.
 int p7();
 
-// Describing the place and light.
+// game/shared/describe.cpp: describing the place, and light.
 int p487();                 // sets or clears the light flag
 int p784();                 // the darkness death
 int p188(arg_pair full);    // the full description of the place here
@@ -18,7 +33,7 @@ int p400();                 // the objects here
 int p323();                 // object 163 appears at place 491
 int p392();                 // the follower draws nearer
 
-// Procedures shared with places and the turn cycle.
+// game/words/shared.cpp: procedures that words share with places and the turn cycle.
 int p185(arg_pair obj);                   // default object of word 798
 int p222();                               // abbreviations into objects
 int p550(arg_pair obj, arg_pair word);    // one abbreviation
@@ -39,7 +54,32 @@ int p928();                               // the saved-game listing
 int p291();                               // check before an all-command
 int p234(arg_pair mode);                  // check before dropping all
 
-// Procedures of the rest of the game that these call.
+// game/pending.cpp: procedures not built yet (empty bodies).
+int p4();
+int p5();
+int p33();
+int p154();  // death
+int p221();
+int p223();
+int p226();
+int p247();
+int p250();
+int p322();  // the final score and the end of the game
+int p404();
+int p510(arg_pair next, arg_pair last);
+int p552();
+int p632();
+int p687();
+int p697();  // text variants drawn once per game
+int p717();
+int p718();
+int p743();
+int p744();
+int p763();
+int p765();  // start of play
+int p776();
+int p929();
+int p147();
 int p39();                  // the general fallback replies
 int p125();                 // object 3 with another word
 int p152(arg_pair dir);     // a direction refused by the heading

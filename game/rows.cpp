@@ -1,0 +1,208 @@
+// The interpreter of row tables (rows.h): walks a table's rows in order,
+// tests each row's guard where the row is reached, acts, and stops at the
+// first row that ends the turn or returns.
+#include "rows.h"
+
+#include "command.h"
+#include "constants.h"
+#include "game.h"
+#include "say.h"
+
+namespace rows {
+
+cond_fold movement_guard() { return cond(anyof(WORD_GO, -1)).OR(value[VAR_COMMAND_STATUS] == 1); }
+
+namespace {
+
+const member *current = nullptr;
+
+// The words of a guard in the kernel's list form.
+int word_list(const words_guard &g, int *out) {
+    for (int i = 0; i < g.n; i++) out[i] = g.w[i];
+    return g.n;
+}
+
+// Whether the command has the guard's words (any, or all).
+int words_hold(const words_guard &g) {
+    int w[MAX_WORDS];
+    const int n = word_list(g, w);
+    return g.all ? keyword_list(w, n) : anyof_list(w, n);
+}
+
+// A move whose message is 0 or more takes its words as moveto's own list;
+// every other row's words are a condition.
+bool words_are_moveto_list(const row &r) { return r.kind == op::move && r.b >= 0; }
+
+// The row's guard: its test, then its words, folded into the status word.
+bool guard_holds(const row &r) {
+    cond_fold f;
+    bool tested = false;
+    if (r.test) {
+        f = r.test();
+        tested = true;
+    }
+    if (r.words.n > 0) {
+        if (words_are_moveto_list(r)) {
+            // moveto tests its own list: nothing is stored, and a move whose
+            // words are absent does nothing, like a row not taken.
+            if (tested && !f) return false;
+            return words_hold(r.words) != 0;
+        }
+        f = tested ? f.AND(words_hold(r.words)) : cond(words_hold(r.words));
+        tested = true;
+    }
+    return !tested || f;
+}
+
+// Index of the end that closes the block opened at i.
+int block_end(const row *r, int n, int i) {
+    int depth = 0;
+    for (int j = i; j < n; j++) {
+        if (r[j].kind == op::group || r[j].kind == op::first) depth++;
+        if (r[j].kind == op::end && --depth == 0) return j;
+    }
+    return n;
+}
+// Index of the row after row i (after its block when it opens one).
+int next_row(const row *r, int n, int i) {
+    return r[i].kind == op::group || r[i].kind == op::first ? block_end(r, n, i) + 1 : i + 1;
+}
+
+
+// The outcome of a row or a block: go on, or leave the procedure.
+enum class flow { on, leave };
+
+flow walk_range(const row *r, int from, int to);
+
+// Acts on row i, whose guard held.
+flow act(const row *r, int n, int i) {
+    const row &x = r[i];
+    switch (x.kind) {
+    case op::nothing:
+    case op::end:
+        break;
+    case op::group:
+        return walk_range(r, i + 1, block_end(r, n, i));
+    case op::first: {
+        const int e = block_end(r, n, i);
+        for (int j = i + 1; j < e; j = next_row(r, n, j)) {
+            if (!guard_holds(r[j])) continue;
+            return act(r, n, j);
+        }
+        break;
+    }
+    case op::say:
+        say(x.a, x.b, x.c);
+        break;
+    case op::move: {
+        int w[MAX_WORDS];
+        int k = word_list(x.words, w);
+        if (k > 0) w[k - 1] = -w[k - 1];
+        moveto_list(x.a, x.b, w, x.b >= 0 ? k : 0);
+        break;
+    }
+    case op::move_held:
+        moveto_list(x.a, -value[x.b], nullptr, 0);
+        break;
+    case op::call:
+        switch (x.nargs) {
+        case 0:
+            x.fn.p0();
+            break;
+        case 1:
+            x.fn.p1(x.args[0]);
+            break;
+        case 2:
+            x.fn.p2(x.args[0], x.args[1]);
+            break;
+        case 3:
+            x.fn.p3(x.args[0], x.args[1], x.args[2]);
+            break;
+        default:
+            x.fn.p4(x.args[0], x.args[1], x.args[2], x.args[3]);
+            break;
+        }
+        break;
+    case op::call_word:
+        call_proc(x.a);
+        break;
+    case op::step:
+        if (x.fn.step() != 0) return flow::leave;
+        break;
+    case op::let:
+        value[x.a] = x.b;
+        break;
+    case op::let_ref:
+        value[x.a] = x.b;
+        if (int16_t *w = bitword(x.a)) *w = ref_mark;
+        break;
+    case op::add:
+        value[x.a] += x.b;
+        break;
+    case op::flag:
+        bitmod(x.c ? 's' : 'c', x.a, x.b);
+        break;
+    case op::put:
+        apport(x.a, x.b < 0 ? value[VAR_HERE] : x.b);
+        break;
+    case op::mark:
+        bitmod('s', evar(VAR_QUESTION), x.a);
+        break;
+    case op::stop:
+        loop = 1;
+        break;
+    case op::ret:
+        return flow::leave;
+    case op::death:
+        say(0, x.a, 0);
+        moveto(PLACE_GONE, -1);
+        p154();
+        break;
+    case op::heading:
+        if (x.a) {
+            value[VAR_DIRECTION_WORD] = x.a;
+            *bitword(VAR_DIRECTION_WORD) = ref_mark;
+        }
+        if (x.b) p152(var(VAR_DIRECTION_WORD));
+        break;
+    case op::member:
+        if (current) return walk_range(current->rows.data(), 0, MEMBER_ROWS);
+        break;
+    case op::call_member:
+        if (current) x.fn.p1(num(current->k[size_t(x.a)]));
+        break;
+    case op::land:
+        value[x.c ? VAR_DROP_PLACE : VAR_LANDING_PLACE] = x.a;
+        *bitword(x.c ? VAR_DROP_PLACE : VAR_LANDING_PLACE) = ref_mark;
+        value[x.c ? VAR_DROP_TEXT : VAR_LANDING_TEXT] = x.b;
+        *bitword(x.c ? VAR_DROP_TEXT : VAR_LANDING_TEXT) = ref_mark;
+        break;
+    }
+    return loop ? flow::leave : flow::on;
+}
+
+flow walk_range(const row *r, int from, int to) {
+    for (int i = from; i < to; i = next_row(r, to, i)) {
+        if (r[i].kind == op::end) continue;
+        if (!guard_holds(r[i])) continue;
+        if (act(r, to, i) == flow::leave) return flow::leave;
+    }
+    return flow::on;
+}
+
+}  // namespace
+
+const member &this_member() {
+    static const member none{};
+    return current ? *current : none;
+}
+
+int walk(const row *r, int n, const member *m) {
+    const member *outer = current;
+    if (m) current = m;
+    walk_range(r, 0, n);
+    current = outer;
+    return 0;
+}
+
+}  // namespace rows

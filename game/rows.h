@@ -1,0 +1,534 @@
+// Row tables: the form in which the game writes procedures whose logic is a
+// list of rows (places, reply lists, fixed replies). A table is a constant
+// array of rows; one interpreter (rows.cpp) walks it:
+//
+//   constexpr row P313[] = {
+//       look(),
+//           say_stop({1040}, 3174),
+//           say_stop({312}, 3125, arg(1)),
+//           ret(),
+//       end(),
+//       moving(),
+//           when([] { return cond(value[32] == 1); }, go({752}, 314)),
+//           go({749}, 312),
+//       end(),
+//       mark({201, 936, 1040}),
+//   };
+//   int p79() { return run<P313>(); }
+//
+// Rows run in order. A row may carry a test (a condition written with the
+// fold, evaluated where the row is reached) and a word guard (the command's
+// first or second word is one of a list, or every word of a list is in the
+// command), tested in that order; when both hold, the row acts. `loop` is
+// tested after every row, so a row that ends the turn ends the walk, and a
+// `ret()` row returns without ending the turn.
+//
+// Blocks: `group(...)` ... `end()` runs its rows when its guard holds;
+// `look()` and `moving()` are groups guarded by the look word and by the
+// movement guard (GO, or a one-word command); `first()` ... `end()` acts on
+// the first of its rows whose guard holds (a chain of else-ifs; a group
+// inside it is one row), then leaves the block.
+//
+// Conditions go to the status word as the game's conditions always do: a
+// test's fold stores each step there, and a word guard is one more term
+// (value[0] := its result, folded with AND after a test). The words of a
+// move that has a message of 0 or more are the word list of `moveto`
+// itself and touch no status word, as a hand-written `moveto` would not.
+//
+// Refnos are typed: a text where a place belongs, or a number outside the
+// entities of its kind, does not compile.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+
+#include "proc.h"
+#include "state.h"
+
+namespace rows {
+
+// A refno of one kind, checked when the table is compiled.
+template <int LO, int HI>
+struct refno_in {
+    int n;
+    consteval refno_in(int v) : n(v) {
+        if (v < LO || v > HI) throw "this refno is not of the kind the row expects";
+    }
+};
+using text_no = refno_in<1264, 3571>;
+using place_no = refno_in<195, 703>;
+using object_no = refno_in<3, 194>;
+using word_no = refno_in<3, 1143>;    // whatever a command's word slot can hold
+using var_no = refno_in<1144, 1263>;
+using value_no = refno_in<0, 3571>;   // anything with a value: states, place values, variables
+using flagged_no = refno_in<3, 1264>; // anything with flag words
+
+// The words a row tests: any of them is the first or second word (`anyof`),
+// or all of them are in the command (`keyword`).
+constexpr int MAX_WORDS = 16;
+struct words_guard {
+    uint8_t all = 0;  // 1: every word must be in the command
+    uint8_t n = 0;    // 0: no word test
+    std::array<int16_t, MAX_WORDS> w{};
+
+    constexpr words_guard() = default;
+    constexpr words_guard(std::initializer_list<word_no> list) {
+        if (list.size() == 0 || list.size() > MAX_WORDS) throw "a word list holds 1 to 16 words";
+        for (word_no x : list) w[n++] = int16_t(x.n);
+    }
+};
+constexpr words_guard all(std::initializer_list<word_no> list) {
+    words_guard g(list);
+    g.all = 1;
+    return g;
+}
+
+// The argument of a said text: a constant variant, or the value of an
+// entity (a typed word when the entity is a word slot).
+struct say_arg {
+    int quals = 0;  // SAY_ARG, with SAY_ARGVAR for a value
+    int value = 0;
+};
+consteval say_arg arg(int k) { return {0x08, k}; }
+consteval say_arg arg_of(value_no v) { return {0x08 | 0x04, v.n}; }
+
+using test_fn = cond_fold (*)();
+using step_fn = int (*)();  // plain C++ for an irregular step; non-zero returns from the procedure
+
+enum class op : uint8_t {
+    nothing,
+    group,      // a block run when its guard holds
+    first,      // a block that acts on its first row whose guard holds
+    end,        // closes the innermost block
+    say,        // say(a, b, c)
+    move,       // moveto(a, b) with the row's words as its list when b >= 0
+    move_held,  // moveto(a, -(value[b])): a forced move saying the text a variable holds
+    call,       // a game procedure with up to four constant arguments
+    call_word,  // the procedure the table holds for entity a
+    step,       // a small C++ function
+    let,        // value[a] := b
+    let_ref,    // value[a] := b, marked as a refno
+    add,        // value[a] += b
+    flag,       // bitmod(c ? 's' : 'c', a, b)
+    put,        // apport(a, b); b < 0: the place here
+    mark,       // flag a of the entity VAR_QUESTION holds
+    stop,       // ends the turn
+    ret,        // returns from the procedure
+    death,      // say a, the player to PLACE_GONE (go on), the death procedure
+    heading,    // VAR_DIRECTION_WORD := a (marked); b: then the heading check
+    member,     // the rows of the look-alike member being run
+    call_member,// a game procedure with the member's number k[a]
+    land,       // the landing (c = 0) or drop (c = 1) place a and text b, marked
+};
+
+union proc_ptr {
+    int (*p0)();
+    int (*p1)(arg_pair);
+    int (*p2)(arg_pair, arg_pair);
+    int (*p3)(arg_pair, arg_pair, arg_pair);
+    int (*p4)(arg_pair, arg_pair, arg_pair, arg_pair);
+    step_fn step;
+};
+
+struct row {
+    op kind = op::nothing;
+    uint8_t nargs = 0;
+    words_guard words{};
+    test_fn test = nullptr;
+    int a = 0, b = 0, c = 0;
+    proc_ptr fn{.p0 = nullptr};
+    arg_pair args[4] = {};
+};
+
+// --- Guards ---------------------------------------------------------------
+
+// The row acts only when the test holds (evaluated before the row's words).
+constexpr row when(test_fn test, row r) {
+    if (r.test) throw "a row has one test";
+    r.test = test;
+    return r;
+}
+
+// --- Blocks ---------------------------------------------------------------
+
+constexpr row group(words_guard w) {
+    row r{op::group};
+    r.words = w;
+    return r;
+}
+constexpr row group(test_fn test) { return when(test, row{op::group}); }
+constexpr row first() { return row{op::first}; }
+constexpr row end() { return row{op::end}; }
+
+cond_fold movement_guard();  // GO in the command, or a one-word command
+// The look block: the look word is in the command.
+constexpr row look() { return group({822}); }
+// The movement block: GO is in the command, or the command is one word.
+constexpr row moving() { return group(movement_guard); }
+
+// --- Saying ---------------------------------------------------------------
+
+constexpr row say_row(int quals, words_guard w, text_no t, say_arg a) {
+    row r{op::say};
+    r.words = w;
+    r.a = quals | a.quals;
+    r.b = t.n;
+    r.c = a.value;
+    return r;
+}
+// Say a text and go on.
+constexpr row tell(text_no t, say_arg a = {}) { return say_row(0, {}, t, a); }
+constexpr row tell(words_guard w, text_no t, say_arg a = {}) { return say_row(0, w, t, a); }
+// Say a text and end the turn.
+constexpr row say_stop(text_no t, say_arg a = {}) { return say_row(0x40, {}, t, a); }
+constexpr row say_stop(words_guard w, text_no t, say_arg a = {}) { return say_row(0x40, w, t, a); }
+// Any say, with its qualifiers spelled out (an entity's description, a
+// variable's refno).
+constexpr row say_as(int quals, value_no r, int argument) {
+    row x{op::say};
+    x.a = quals;
+    x.b = r.n;
+    x.c = argument;
+    return x;
+}
+
+// --- Moving the player ----------------------------------------------------
+
+// To `p` when the command names one of the words; silently or saying `t`;
+// the turn ends.
+constexpr row go(words_guard w, place_no p) {
+    if (w.all || w.n == 0) throw "a word move needs a list of words, any of which moves";
+    row r{op::move};
+    r.words = w;
+    r.a = p.n;
+    r.b = 0;
+    return r;
+}
+constexpr row go(words_guard w, place_no p, text_no t) {
+    row r = go(w, p);
+    r.b = t.n;
+    return r;
+}
+// To `p` whatever the words (a guard is a condition): silently, or saying
+// `t`; the turn ends.
+constexpr row forced(place_no p) {
+    row r{op::move};
+    r.a = p.n;
+    r.b = -2;
+    return r;
+}
+constexpr row forced(place_no p, text_no t) {
+    row r = forced(p);
+    r.b = -t.n;
+    return r;
+}
+constexpr row forced(words_guard w, place_no p) {
+    row r = forced(p);
+    r.words = w;
+    return r;
+}
+constexpr row forced(words_guard w, place_no p, text_no t) {
+    row r = forced(p, t);
+    r.words = w;
+    return r;
+}
+// To `p` silently, and the procedure goes on.
+constexpr row forced_on(place_no p) {
+    row r{op::move};
+    r.a = p.n;
+    r.b = -1;
+    return r;
+}
+// To `p` saying the text that variable `v` holds; the turn ends.
+constexpr row forced_held(words_guard w, place_no p, var_no v) {
+    row r{op::move_held};
+    r.words = w;
+    r.a = p.n;
+    r.b = v.n;
+    return r;
+}
+// The death of the form used by place rows: the text, the player to
+// PLACE_GONE, the death procedure.
+constexpr row death(text_no t) {
+    row r{op::death};
+    r.a = t.n;
+    return r;
+}
+constexpr row death(words_guard w, text_no t) {
+    row r = death(t);
+    r.words = w;
+    return r;
+}
+
+// --- Calls ----------------------------------------------------------------
+
+constexpr row call(int (*f)()) {
+    row r{op::call};
+    r.fn.p0 = f;
+    return r;
+}
+constexpr row call(words_guard w, int (*f)()) {
+    row r = call(f);
+    r.words = w;
+    return r;
+}
+constexpr row call(int (*f)(arg_pair), arg_pair x) {
+    row r{op::call};
+    r.nargs = 1;
+    r.fn.p1 = f;
+    r.args[0] = x;
+    return r;
+}
+constexpr row call(int (*f)(arg_pair, arg_pair), arg_pair x, arg_pair y) {
+    row r{op::call};
+    r.nargs = 2;
+    r.fn.p2 = f;
+    r.args[0] = x;
+    r.args[1] = y;
+    return r;
+}
+constexpr row call(int (*f)(arg_pair, arg_pair, arg_pair), arg_pair x, arg_pair y, arg_pair z) {
+    row r{op::call};
+    r.nargs = 3;
+    r.fn.p3 = f;
+    r.args[0] = x;
+    r.args[1] = y;
+    r.args[2] = z;
+    return r;
+}
+constexpr row call(int (*f)(arg_pair, arg_pair, arg_pair, arg_pair), arg_pair x, arg_pair y, arg_pair z,
+                   arg_pair u) {
+    row r{op::call};
+    r.nargs = 4;
+    r.fn.p4 = f;
+    r.args[0] = x;
+    r.args[1] = y;
+    r.args[2] = z;
+    r.args[3] = u;
+    return r;
+}
+template <class... A>
+constexpr row call(words_guard w, A... a) {
+    row r = call(a...);
+    r.words = w;
+    return r;
+}
+// The procedure that the procedure table holds for entity `e` (a word's,
+// a place's or an object's).
+constexpr row call_word(word_no e) {
+    row r{op::call_word};
+    r.a = e.n;
+    return r;
+}
+constexpr row call_word(words_guard w, word_no e) {
+    row r = call_word(e);
+    r.words = w;
+    return r;
+}
+// A small C++ function of the procedure's own: non-zero returns from the
+// procedure (without ending the turn unless it set `loop`).
+constexpr row step(step_fn f) {
+    row r{op::step};
+    r.fn.step = f;
+    return r;
+}
+constexpr row step(words_guard w, step_fn f) {
+    row r = step(f);
+    r.words = w;
+    return r;
+}
+
+// --- The world ------------------------------------------------------------
+
+constexpr row let(value_no v, int n) {
+    row r{op::let};
+    r.a = v.n;
+    r.b = n;
+    return r;
+}
+constexpr row let(words_guard w, value_no v, int n) {
+    row r = let(v, n);
+    r.words = w;
+    return r;
+}
+// value[v] := refno e, with v marked as holding a refno.
+constexpr row let_ref(value_no v, word_no e) {
+    row r{op::let_ref};
+    r.a = v.n;
+    r.b = e.n;
+    return r;
+}
+constexpr row let_ref(words_guard w, value_no v, word_no e) {
+    row r = let_ref(v, e);
+    r.words = w;
+    return r;
+}
+constexpr row add(value_no v, int n) {
+    row r{op::add};
+    r.a = v.n;
+    r.b = n;
+    return r;
+}
+constexpr row set_flag(flagged_no e, int flag) {
+    row r{op::flag};
+    r.a = e.n;
+    r.b = flag;
+    r.c = 1;
+    return r;
+}
+constexpr row clear_flag(flagged_no e, int flag) {
+    row r = set_flag(e, flag);
+    r.c = 0;
+    return r;
+}
+// Object `o` to place `p`, or to the place here.
+constexpr row put(object_no o, place_no p) {
+    row r{op::put};
+    r.a = o.n;
+    r.b = p.n;
+    return r;
+}
+constexpr row put_here(object_no o) {
+    row r{op::put};
+    r.a = o.n;
+    r.b = -1;
+    return r;
+}
+
+// --- Stops ----------------------------------------------------------------
+
+constexpr row stop() { return row{op::stop}; }
+constexpr row stop(words_guard w) {
+    row r = stop();
+    r.words = w;
+    return r;
+}
+constexpr row ret() { return row{op::ret}; }
+constexpr row ret(words_guard w) {
+    row r = ret();
+    r.words = w;
+    return r;
+}
+
+// --- The place conventions ------------------------------------------------
+
+// The feature-word marks: flag 1 (a feature of the place was named) or
+// flag 2 (the place's own name) of the entity VAR_QUESTION holds.
+constexpr row mark(words_guard w) {
+    row r{op::mark};
+    r.words = w;
+    r.a = 1;
+    return r;
+}
+constexpr row mark_name(words_guard w) {
+    row r = mark(w);
+    r.a = 2;
+    return r;
+}
+// The compass word of the move being made into VAR_DIRECTION_WORD; with
+// `heading`, then the heading check (which may refuse it and end the turn).
+constexpr row direction(words_guard w, word_no dir) {
+    row r{op::heading};
+    r.words = w;
+    r.a = dir.n;
+    return r;
+}
+constexpr row heading(word_no dir) {
+    row r{op::heading};
+    r.a = dir.n;
+    r.b = 1;
+    return r;
+}
+constexpr row heading(words_guard w, word_no dir) {
+    row r = heading(dir);
+    r.words = w;
+    return r;
+}
+// The heading check on the direction already in VAR_DIRECTION_WORD.
+constexpr row check_heading() {
+    row r{op::heading};
+    r.a = 0;
+    r.b = 1;
+    return r;
+}
+// The landing protocol, for the word procedures that run after the place's:
+// where an object thrown or sent off lands and the text then said
+// (VAR_LANDING_PLACE, VAR_LANDING_TEXT), and where a dropped object goes and
+// its text (VAR_DROP_PLACE, VAR_DROP_TEXT); each stored marked as a refno.
+constexpr row land(place_no p, text_no t) {
+    row r{op::land};
+    r.a = p.n;
+    r.b = t.n;
+    return r;
+}
+constexpr row drop_to(place_no p, text_no t) {
+    row r = land(p, t);
+    r.c = 1;
+    return r;
+}
+
+// --- Look-alike places ----------------------------------------------------
+
+// One member of a family of look-alike places: its place, the numbers in
+// which it differs, and its own rows (usually its exits).
+constexpr int MEMBER_ROWS = 10;
+struct member {
+    int place = 0;
+    std::array<int, 4> k{};
+    std::array<row, MEMBER_ROWS> rows{};
+};
+// The member's own rows, here.
+constexpr row member_rows() { return row{op::member}; }
+// A procedure called with the member's number k[i] (a plain number).
+constexpr row call_member(int (*f)(arg_pair), int i) {
+    row r{op::call_member};
+    r.fn.p1 = f;
+    r.a = i;
+    return r;
+}
+// The member being run (for tests written in a family's shape).
+const member &this_member();
+
+// --- Walking --------------------------------------------------------------
+
+// Blocks must be balanced: every group or first closed by an end.
+consteval bool balanced(const row *r, std::size_t n) {
+    int depth = 0;
+    for (std::size_t i = 0; i < n; i++) {
+        if (r[i].kind == op::group || r[i].kind == op::first) depth++;
+        if (r[i].kind == op::end && --depth < 0) return false;
+    }
+    return depth == 0;
+}
+template <std::size_t N>
+consteval bool balanced(const row (&r)[N]) {
+    return balanced(r, N);
+}
+template <std::size_t N>
+consteval bool balanced(const member (&m)[N]) {
+    for (const member &x : m)
+        if (!balanced(x.rows.data(), x.rows.size())) return false;
+    return true;
+}
+
+// Walks n rows; returns 0 (the procedure's result).
+int walk(const row *r, int n, const member *m = nullptr);
+
+template <const auto &TABLE>
+int run() {
+    static_assert(balanced(TABLE), "a block of this table is not closed");
+    return walk(TABLE, int(std::size(TABLE)));
+}
+// Runs the shape of a look-alike family for the member at `place`.
+template <const auto &SHAPE, const auto &MEMBERS>
+int run_member(int place) {
+    static_assert(balanced(SHAPE), "a block of this shape is not closed");
+    static_assert(balanced(MEMBERS), "a block of a member's rows is not closed");
+    for (const member &m : MEMBERS)
+        if (m.place == place) return walk(SHAPE, int(std::size(SHAPE)), &m);
+    return 0;
+}
+
+}  // namespace rows
