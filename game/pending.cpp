@@ -1,27 +1,83 @@
 // Procedures that later work builds, with empty bodies so that the game
-// links and runs: each returns 0 and leaves the turn open. This file only
-// shrinks as the procedures are written.
+// links and runs: each returns 0 and leaves the turn open. Grouped by the
+// file that will define them; a procedure leaves this file when its file
+// is written, and this file only shrinks.
 #include "game.h"
 
-// Arrival and per-turn events.
+
+// game/turn/arrival.cpp
 int p4() { return 0; }
 int p5() { return 0; }
 
-// Questions.
-int p33() { return 0; }
+// game/shared/score.cpp
+int p322() { return 0; }
+int p378() { return 0; }
+
+// game/shared/death.cpp
 int p154() { return 0; }
+int p685() { return 0; }
+int p724(arg_pair) { return 0; }
+int p803() { return 0; }
+int p848() { return 0; }
+
+// game/shared/phases.cpp
+int p148() { return 0; }
+int p149() { return 0; }
+int p220() { return 0; }
+int p246(arg_pair) { return 0; }
+int p272() { return 0; }
+int p404() { return 0; }
+int p405() { return 0; }
+int p522() { return 0; }
+int p671(arg_pair) { return 0; }
+int p936() { return 0; }
+
+// game/shared/events.cpp
+int p24() { return 0; }
+int p26() { return 0; }
+int p184() { return 0; }
+int p380() { return 0; }
+int p609() { return 0; }
+int p660() { return 0; }
+int p667() { return 0; }
+int p729() { return 0; }
+int p805() { return 0; }
+int p809() { return 0; }
+int p820() { return 0; }
+
+// game/shared/holding.cpp
+int p131() { return 0; }
+int p240(arg_pair) { return 0; }
+int p401() { return 0; }
+int p517(arg_pair) { return 0; }
+int p547() { return 0; }
+int p626(arg_pair, arg_pair) { return 0; }
+int p940() { return 0; }
+
+// game/shared/characters.cpp
+int p410(arg_pair) { return 0; }
+int p658(arg_pair, arg_pair) { return 0; }
+int p659() { return 0; }
+int p846() { return 0; }
+int p892() { return 0; }
+
+// game/shared/questions.cpp
+int p33() { return 0; }
 int p221() { return 0; }
 int p223() { return 0; }
 int p226() { return 0; }
 int p247() { return 0; }
 int p250() { return 0; }
-int p322() { return 0; }
-int p404() { return 0; }
 int p510(arg_pair, arg_pair) { return 0; }
+int p513() { return 0; }
+int p514() { return 0; }
+int p515() { return 0; }
+int p516() { return 0; }
 int p552() { return 0; }
 int p632() { return 0; }
 int p687() { return 0; }
 int p697() { return 0; }
+int p716() { return 0; }
 int p717() { return 0; }
 int p718() { return 0; }
 int p743() { return 0; }
@@ -29,22 +85,953 @@ int p744() { return 0; }
 int p763() { return 0; }
 int p765() { return 0; }
 int p776() { return 0; }
+int p800() { return 0; }
 int p929() { return 0; }
 
-// Fallback replies, travel, vessels, light, the score and puzzle steps.
-int p147() { return 0; }
+// game/shared/fallback.cpp
 int p39() { return 0; }
-int p125() { return 0; }
-int p152(arg_pair) { return 0; }
-int p184() { return 0; }
+int p50() { return 0; }
+int p80() { return 0; }
+int p297(arg_pair, arg_pair) { return 0; }
+int p298() { return 0; }
+int p364() { return 0; }
+int p396() { return 0; }
+int p397() { return 0; }
+int p398() { return 0; }
+int p448() { return 0; }
+int p474() { return 0; }
+int p475() { return 0; }
+int p476() { return 0; }
+int p479() { return 0; }
+int p625(arg_pair) { return 0; }
+int p679(arg_pair) { return 0; }
+
+// game/shared/vessels.cpp
+int p127() { return 0; }
+int p218() { return 0; }
+int p304() { return 0; }
 int p320(arg_pair) { return 0; }
 int p321(arg_pair) { return 0; }
-int p378() { return 0; }
-int p476() { return 0; }
-int p625(arg_pair) { return 0; }
-int p729() { return 0; }
-int p754() { return 0; }
-int p771() { return 0; }
-int p805() { return 0; }
-int p820() { return 0; }
+int p634() { return 0; }
+int p888() { return 0; }
+int p903() { return 0; }
+int p904() { return 0; }
+
+// game/shared/puzzles.cpp
+int p75() { return 0; }
+int p126(arg_pair) { return 0; }
+int p129() { return 0; }
+int p140() { return 0; }
+int p146() { return 0; }
+int p147() { return 0; }
+int p305() { return 0; }
+int p306() { return 0; }
+int p529() { return 0; }
+int p652() { return 0; }
+int p678() { return 0; }
+int p814() { return 0; }
 int p854() { return 0; }
+int p858() { return 0; }
+int p883() { return 0; }
+int p884(arg_pair) { return 0; }
+int p898() { return 0; }
+int p935() { return 0; }
+
+// game/shared/passages.cpp
+int p20(arg_pair) { return 0; }
+int p21(arg_pair) { return 0; }
+int p22(arg_pair) { return 0; }
+int p65() { return 0; }
+int p105() { return 0; }
+int p152(arg_pair) { return 0; }
+int p212() { return 0; }
+int p329(arg_pair, arg_pair, arg_pair, arg_pair) { return 0; }
+int p467(arg_pair) { return 0; }
+int p542() { return 0; }
+int p702() { return 0; }
+int p808(arg_pair) { return 0; }
+
+// game/shared/carrying.cpp
+int p122() { return 0; }
+int p232() { return 0; }
+int p233() { return 0; }
+int p235() { return 0; }
+int p236() { return 0; }
+int p237() { return 0; }
+int p238() { return 0; }
+int p268() { return 0; }
+int p372() { return 0; }
+int p373() { return 0; }
+int p374() { return 0; }
+int p375() { return 0; }
+int p376() { return 0; }
+int p377() { return 0; }
+int p379() { return 0; }
+int p381() { return 0; }
+int p902(arg_pair, arg_pair, arg_pair) { return 0; }
+int p945() { return 0; }
+
+// game/shared/sending.cpp
+int p73() { return 0; }
+int p239() { return 0; }
+int p795() { return 0; }
+int p878() { return 0; }
+int p910() { return 0; }
+
+// game/shared/hazards.cpp
+int p243() { return 0; }
+int p245() { return 0; }
+int p383(arg_pair) { return 0; }
+int p549() { return 0; }
+int p690() { return 0; }
+int p771() { return 0; }
+int p835() { return 0; }
+int p852(arg_pair) { return 0; }
+
+// game/shared/replies.cpp
+int p125() { return 0; }
+int p228() { return 0; }
+int p331() { return 0; }
+int p394() { return 0; }
+int p539() { return 0; }
+int p614() { return 0; }
+int p651() { return 0; }
+int p663() { return 0; }
+int p670() { return 0; }
+int p698() { return 0; }
+int p754() { return 0; }
+int p872() { return 0; }
+int p876() { return 0; }
+
+// game/words/movement.cpp
+int p38() { return 0; }
+int p108() { return 0; }
+int p225() { return 0; }
+int p251() { return 0; }
+int p391() { return 0; }
+int p472() { return 0; }
+int p507() { return 0; }
+int p617() { return 0; }
+int p622() { return 0; }
+int p623() { return 0; }
+int p654() { return 0; }
+int p788() { return 0; }
+int p793() { return 0; }
+int p794() { return 0; }
+int p877() { return 0; }
+int p919() { return 0; }
+
+// game/words/take.cpp
+int p365() { return 0; }
+int p366() { return 0; }
+int p367() { return 0; }
+int p368() { return 0; }
+int p369() { return 0; }
+int p370() { return 0; }
+int p371() { return 0; }
+int p530() { return 0; }
+int p630() { return 0; }
+int p927() { return 0; }
+
+// game/words/drop.cpp
+int p23() { return 0; }
+int p229() { return 0; }
+int p230() { return 0; }
+int p231() { return 0; }
+int p686() { return 0; }
+int p693() { return 0; }
+int p746() { return 0; }
+int p881() { return 0; }
+
+// game/words/throw.cpp
+int p836() { return 0; }
+int p837() { return 0; }
+int p838() { return 0; }
+int p839() { return 0; }
+int p840() { return 0; }
+int p841() { return 0; }
+int p842() { return 0; }
+int p843() { return 0; }
+int p844() { return 0; }
+int p845() { return 0; }
+
+// game/words/open.cpp
+int p638() { return 0; }
+int p639() { return 0; }
+int p640() { return 0; }
+int p641() { return 0; }
+int p642() { return 0; }
+int p643() { return 0; }
+int p644() { return 0; }
+int p645() { return 0; }
+int p646() { return 0; }
+int p647() { return 0; }
+int p648() { return 0; }
+int p649() { return 0; }
+int p650() { return 0; }
+int p798() { return 0; }
+int p829() { return 0; }
+int p873() { return 0; }
+
+// game/words/close.cpp
+int p141() { return 0; }
+int p142() { return 0; }
+int p143() { return 0; }
+int p144() { return 0; }
+int p145() { return 0; }
+int p691() { return 0; }
+int p692() { return 0; }
+
+// game/words/objects.cpp
+int p171() { return 0; }
+int p390() { return 0; }
+int p633() { return 0; }
+int p661() { return 0; }
+int p677() { return 0; }
+int p901() { return 0; }
+
+// game/words/look.cpp
+int p274() { return 0; }
+int p275() { return 0; }
+
+// game/words/examine.cpp
+int p276() { return 0; }
+int p277() { return 0; }
+int p278() { return 0; }
+int p279() { return 0; }
+int p280() { return 0; }
+int p281() { return 0; }
+int p282() { return 0; }
+int p283() { return 0; }
+int p284() { return 0; }
+int p285() { return 0; }
+int p286() { return 0; }
+int p287() { return 0; }
+int p288() { return 0; }
+int p289() { return 0; }
+int p290() { return 0; }
+
+// game/words/reading.cpp
+int p153() { return 0; }
+int p701() { return 0; }
+int p753() { return 0; }
+
+// game/words/lamp.cpp
+int p294() { return 0; }
+int p531() { return 0; }
+int p631() { return 0; }
+int p636() { return 0; }
+int p708() { return 0; }
+int p825() { return 0; }
+
+// game/words/ignite.cpp
+int p707() { return 0; }
+int p911() { return 0; }
+
+// game/words/drink.cpp
+int p227() { return 0; }
+
+// game/words/taste_pour.cpp
+int p688() { return 0; }
+int p777() { return 0; }
+
+// game/words/fill.cpp
+int p308() { return 0; }
+int p309() { return 0; }
+int p310() { return 0; }
+int p311() { return 0; }
+int p312() { return 0; }
+int p313() { return 0; }
+int p314() { return 0; }
+int p315() { return 0; }
+int p316() { return 0; }
+
+// game/words/give.cpp
+int p384() { return 0; }
+int p385() { return 0; }
+int p386() { return 0; }
+int p387() { return 0; }
+int p388() { return 0; }
+
+// game/words/saving.cpp
+int p593() { return 0; }
+int p682() { return 0; }
+int p684() { return 0; }
+int p695() { return 0; }
+int p704() { return 0; }
+int p712() { return 0; }
+int p714() { return 0; }
+int p715() { return 0; }
+int p742() { return 0; }
+
+// game/words/status.cpp
+int p124() { return 0; }
+int p214() { return 0; }
+int p249() { return 0; }
+int p270() { return 0; }
+int p485() { return 0; }
+int p509() { return 0; }
+int p527() { return 0; }
+int p548() { return 0; }
+int p616() { return 0; }
+int p705() { return 0; }
+int p747() { return 0; }
+int p752() { return 0; }
+int p832() { return 0; }
+int p871() { return 0; }
+int p885() { return 0; }
+int p939() { return 0; }
+
+// game/words/magic.cpp
+int p47() { return 0; }
+int p63() { return 0; }
+int p300() { return 0; }
+int p307() { return 0; }
+int p325() { return 0; }
+int p326() { return 0; }
+int p327() { return 0; }
+int p328() { return 0; }
+int p330() { return 0; }
+int p356() { return 0; }
+int p518() { return 0; }
+int p519() { return 0; }
+int p591() { return 0; }
+int p608() { return 0; }
+int p624() { return 0; }
+int p669() { return 0; }
+int p683() { return 0; }
+int p706() { return 0; }
+int p739() { return 0; }
+int p745() { return 0; }
+int p764() { return 0; }
+int p785() { return 0; }
+int p847() { return 0; }
+int p942() { return 0; }
+int p946() { return 0; }
+
+// game/words/fixed.cpp
+int p34() { return 0; }
+int p156() { return 0; }
+int p161() { return 0; }
+int p164() { return 0; }
+int p213() { return 0; }
+int p215() { return 0; }
+int p216() { return 0; }
+int p273() { return 0; }
+int p293() { return 0; }
+int p324() { return 0; }
+int p354() { return 0; }
+int p355() { return 0; }
+int p406() { return 0; }
+int p409() { return 0; }
+int p471() { return 0; }
+int p525() { return 0; }
+int p541() { return 0; }
+int p551() { return 0; }
+int p592() { return 0; }
+int p613() { return 0; }
+int p635() { return 0; }
+int p748() { return 0; }
+int p757() { return 0; }
+int p779() { return 0; }
+int p787() { return 0; }
+int p821() { return 0; }
+int p828() { return 0; }
+int p833() { return 0; }
+int p834() { return 0; }
+int p849() { return 0; }
+int p886() { return 0; }
+int p930() { return 0; }
+int p944() { return 0; }
+
+// game/words/place_words.cpp
+int p58() { return 0; }
+int p160() { return 0; }
+int p292() { return 0; }
+int p332() { return 0; }
+int p535() { return 0; }
+int p603() { return 0; }
+int p822() { return 0; }
+
+// game/words/attack.cpp
+int p72() { return 0; }
+int p407() { return 0; }
+int p511() { return 0; }
+int p512() { return 0; }
+
+// game/words/encounters.cpp
+int p61() { return 0; }
+int p162() { return 0; }
+int p301() { return 0; }
+int p302() { return 0; }
+int p303() { return 0; }
+int p408() { return 0; }
+int p673() { return 0; }
+
+// game/words/containers.cpp
+int p261() { return 0; }
+int p262() { return 0; }
+int p263() { return 0; }
+int p264() { return 0; }
+int p265() { return 0; }
+int p266() { return 0; }
+int p267() { return 0; }
+int p894() { return 0; }
+int p895() { return 0; }
+int p896() { return 0; }
+int p897() { return 0; }
+int p900() { return 0; }
+
+// game/words/eat_burn.cpp
+int p128() { return 0; }
+int p258() { return 0; }
+int p259() { return 0; }
+int p260() { return 0; }
+
+// game/words/wave.cpp
+int p906() { return 0; }
+int p907() { return 0; }
+int p908() { return 0; }
+int p909() { return 0; }
+
+// game/words/polish.cpp
+int p132() { return 0; }
+int p733() { return 0; }
+int p734() { return 0; }
+int p735() { return 0; }
+int p736() { return 0; }
+int p737() { return 0; }
+int p738() { return 0; }
+
+// game/words/find.cpp
+int p317() { return 0; }
+int p318() { return 0; }
+int p319() { return 0; }
+
+// game/words/cloth.cpp
+int p139() { return 0; }
+int p719() { return 0; }
+int p730() { return 0; }
+int p874() { return 0; }
+
+// game/words/mechanisms.cpp
+int p60() { return 0; }
+int p520() { return 0; }
+int p689() { return 0; }
+int p866() { return 0; }
+int p879() { return 0; }
+
+// game/words/object_words.cpp
+int p64() { return 0; }
+int p78() { return 0; }
+int p172() { return 0; }
+int p271() { return 0; }
+
+// game/words/help.cpp
+int p399() { return 0; }
+int p481() { return 0; }
+int p484() { return 0; }
+int p627() { return 0; }
+int p893() { return 0; }
+
+// game/places/surface.cpp
+int p17() { return 0; }
+int p77() { return 0; }
+int p133() { return 0; }
+int p175() { return 0; }
+int p178() { return 0; }
+int p179() { return 0; }
+int p187() { return 0; }
+int p252() { return 0; }
+int p269() { return 0; }
+int p333() { return 0; }
+int p334() { return 0; }
+int p335() { return 0; }
+int p336() { return 0; }
+int p337() { return 0; }
+int p338() { return 0; }
+int p339() { return 0; }
+int p340() { return 0; }
+int p341() { return 0; }
+int p342() { return 0; }
+int p343() { return 0; }
+int p344() { return 0; }
+int p345() { return 0; }
+int p346() { return 0; }
+int p347() { return 0; }
+int p348() { return 0; }
+int p349() { return 0; }
+int p350() { return 0; }
+int p351() { return 0; }
+int p403() { return 0; }
+int p620() { return 0; }
+int p664() { return 0; }
+int p699() { return 0; }
+int p700() { return 0; }
+int p726() { return 0; }
+int p772() { return 0; }
+int p790() { return 0; }
+int p816() { return 0; }
+int p865() { return 0; }
+int p880() { return 0; }
+
+// game/places/hatch.cpp
+int p59() { return 0; }
+int p86() { return 0; }
+int p150() { return 0; }
+int p183() { return 0; }
+int p253() { return 0; }
+int p473() { return 0; }
+int p604() { return 0; }
+int p629() { return 0; }
+int p672() { return 0; }
+int p921() { return 0; }
+
+// game/places/ways.cpp
+int p255() { return 0; }
+int p256() { return 0; }
+int p257() { return 0; }
+int p506() { return 0; }
+int p544() { return 0; }
+int p607() { return 0; }
+int p792() { return 0; }
+int p923() { return 0; }
+int p924() { return 0; }
+int p925() { return 0; }
+int p926() { return 0; }
+int p943() { return 0; }
+
+// game/places/warren.cpp
+int p163() { return 0; }
+int p180() { return 0; }
+int p537() { return 0; }
+int p538() { return 0; }
+int p553() { return 0; }
+int p554() { return 0; }
+int p555() { return 0; }
+int p556() { return 0; }
+int p557() { return 0; }
+int p558() { return 0; }
+int p559() { return 0; }
+int p560() { return 0; }
+int p561() { return 0; }
+int p562() { return 0; }
+int p563() { return 0; }
+int p564() { return 0; }
+int p565() { return 0; }
+int p566() { return 0; }
+int p567() { return 0; }
+int p568() { return 0; }
+int p569() { return 0; }
+int p570() { return 0; }
+int p571() { return 0; }
+int p572() { return 0; }
+int p573() { return 0; }
+int p574() { return 0; }
+int p575() { return 0; }
+int p576() { return 0; }
+int p577() { return 0; }
+int p578() { return 0; }
+int p920() { return 0; }
+
+// game/places/riddled.cpp
+int p25() { return 0; }
+int p27() { return 0; }
+int p29() { return 0; }
+int p40() { return 0; }
+int p56() { return 0; }
+int p76() { return 0; }
+int p118() { return 0; }
+int p151() { return 0; }
+int p167() { return 0; }
+int p174() { return 0; }
+int p181() { return 0; }
+int p182() { return 0; }
+int p217() { return 0; }
+int p244() { return 0; }
+int p382() { return 0; }
+int p470() { return 0; }
+int p480() { return 0; }
+int p508() { return 0; }
+int p543() { return 0; }
+int p601() { return 0; }
+int p605() { return 0; }
+int p610() { return 0; }
+int p653() { return 0; }
+int p681() { return 0; }
+int p696() { return 0; }
+int p710() { return 0; }
+int p711() { return 0; }
+int p732() { return 0; }
+int p758() { return 0; }
+int p761() { return 0; }
+int p762() { return 0; }
+int p773() { return 0; }
+int p778() { return 0; }
+int p786() { return 0; }
+int p815() { return 0; }
+int p824() { return 0; }
+int p827() { return 0; }
+int p851() { return 0; }
+int p856() { return 0; }
+int p882() { return 0; }
+int p933() { return 0; }
+int p937() { return 0; }
+
+// game/places/bridge.cpp
+int p42() { return 0; }
+int p55() { return 0; }
+int p71() { return 0; }
+int p74() { return 0; }
+int p155() { return 0; }
+int p352() { return 0; }
+int p533() { return 0; }
+int p611() { return 0; }
+int p759() { return 0; }
+int p760() { return 0; }
+int p782() { return 0; }
+int p818() { return 0; }
+int p899() { return 0; }
+
+// game/places/tangle.cpp
+int p579() { return 0; }
+int p580() { return 0; }
+int p581() { return 0; }
+int p582() { return 0; }
+int p583() { return 0; }
+int p584() { return 0; }
+int p585() { return 0; }
+int p586() { return 0; }
+int p587() { return 0; }
+int p588() { return 0; }
+int p589() { return 0; }
+int p590() { return 0; }
+
+// game/places/vault.cpp
+int p119() { return 0; }
+int p166() { return 0; }
+int p219() { return 0; }
+int p482() { return 0; }
+int p606() { return 0; }
+int p740() { return 0; }
+int p797() { return 0; }
+int p853() { return 0; }
+int p932() { return 0; }
+int p934() { return 0; }
+
+// game/places/chains.cpp
+int p68() { return 0; }
+int p69() { return 0; }
+int p70() { return 0; }
+int p157() { return 0; }
+int p158() { return 0; }
+int p159() { return 0; }
+int p389() { return 0; }
+int p486() { return 0; }
+int p521() { return 0; }
+int p783() { return 0; }
+
+// game/places/labyrinth.cpp
+int p411() { return 0; }
+int p412() { return 0; }
+int p413() { return 0; }
+int p414() { return 0; }
+int p415() { return 0; }
+int p416() { return 0; }
+int p417() { return 0; }
+int p418() { return 0; }
+int p419() { return 0; }
+int p420() { return 0; }
+int p421() { return 0; }
+int p422() { return 0; }
+int p423() { return 0; }
+int p424() { return 0; }
+int p425() { return 0; }
+int p426() { return 0; }
+int p427() { return 0; }
+int p428() { return 0; }
+int p429() { return 0; }
+int p430() { return 0; }
+int p431() { return 0; }
+int p432() { return 0; }
+int p433() { return 0; }
+int p434() { return 0; }
+int p435() { return 0; }
+int p436() { return 0; }
+int p437() { return 0; }
+int p438() { return 0; }
+int p439() { return 0; }
+int p440() { return 0; }
+int p441() { return 0; }
+int p442() { return 0; }
+int p443() { return 0; }
+int p444() { return 0; }
+int p445() { return 0; }
+int p446() { return 0; }
+int p447() { return 0; }
+int p780() { return 0; }
+
+// game/places/gallery.cpp
+int p30() { return 0; }
+int p31() { return 0; }
+int p32() { return 0; }
+int p48() { return 0; }
+int p49() { return 0; }
+int p52() { return 0; }
+int p53() { return 0; }
+int p54() { return 0; }
+int p353() { return 0; }
+int p477() { return 0; }
+int p505() { return 0; }
+int p526() { return 0; }
+int p727() { return 0; }
+int p741() { return 0; }
+int p931() { return 0; }
+
+// game/places/beyond.cpp
+int p28() { return 0; }
+int p36() { return 0; }
+int p37() { return 0; }
+int p43() { return 0; }
+int p46() { return 0; }
+int p87() { return 0; }
+int p88() { return 0; }
+int p89() { return 0; }
+int p90() { return 0; }
+int p91() { return 0; }
+int p92() { return 0; }
+int p93() { return 0; }
+int p94() { return 0; }
+int p95() { return 0; }
+int p96() { return 0; }
+int p97() { return 0; }
+int p98() { return 0; }
+int p99() { return 0; }
+int p100() { return 0; }
+int p101() { return 0; }
+int p102() { return 0; }
+int p103() { return 0; }
+int p104() { return 0; }
+int p130() { return 0; }
+int p295() { return 0; }
+int p296() { return 0; }
+int p299() { return 0; }
+int p393() { return 0; }
+int p540() { return 0; }
+int p612() { return 0; }
+int p615() { return 0; }
+int p619() { return 0; }
+int p637() { return 0; }
+int p665() { return 0; }
+int p666() { return 0; }
+int p674() { return 0; }
+int p675() { return 0; }
+int p676() { return 0; }
+int p680() { return 0; }
+int p713() { return 0; }
+int p789() { return 0; }
+int p806() { return 0; }
+int p810() { return 0; }
+int p867() { return 0; }
+int p869() { return 0; }
+int p870() { return 0; }
+
+// game/places/ladder.cpp
+int p45() { return 0; }
+int p51() { return 0; }
+int p120() { return 0; }
+int p121() { return 0; }
+int p123() { return 0; }
+int p170() { return 0; }
+int p241() { return 0; }
+int p395() { return 0; }
+int p694() { return 0; }
+int p889() { return 0; }
+int p912() { return 0; }
+int p913() { return 0; }
+int p914() { return 0; }
+int p915() { return 0; }
+int p916() { return 0; }
+int p917() { return 0; }
+
+// game/places/stair.cpp
+int p106() { return 0; }
+int p107() { return 0; }
+int p248() { return 0; }
+int p523() { return 0; }
+int p731() { return 0; }
+int p774() { return 0; }
+int p775() { return 0; }
+int p811() { return 0; }
+int p857() { return 0; }
+int p859() { return 0; }
+int p860() { return 0; }
+int p861() { return 0; }
+int p862() { return 0; }
+int p863() { return 0; }
+int p864() { return 0; }
+
+// game/places/thicket.cpp
+int p357() { return 0; }
+int p358() { return 0; }
+int p359() { return 0; }
+int p360() { return 0; }
+int p361() { return 0; }
+int p363() { return 0; }
+int p657() { return 0; }
+
+// game/places/chests.cpp
+int p35() { return 0; }
+int p165() { return 0; }
+int p186() { return 0; }
+int p242() { return 0; }
+int p618() { return 0; }
+int p662() { return 0; }
+int p855() { return 0; }
+int p918() { return 0; }
+
+// game/places/pools.cpp
+int p41() { return 0; }
+int p67() { return 0; }
+int p168() { return 0; }
+int p169() { return 0; }
+int p173() { return 0; }
+int p478() { return 0; }
+int p524() { return 0; }
+int p545() { return 0; }
+int p546() { return 0; }
+int p668() { return 0; }
+int p755() { return 0; }
+int p766() { return 0; }
+int p767() { return 0; }
+int p768() { return 0; }
+int p769() { return 0; }
+int p770() { return 0; }
+int p812() { return 0; }
+int p813() { return 0; }
+int p823() { return 0; }
+int p826() { return 0; }
+int p875() { return 0; }
+int p887() { return 0; }
+
+// game/places/dunes.cpp
+int p44() { return 0; }
+int p134() { return 0; }
+int p135() { return 0; }
+int p136() { return 0; }
+int p137() { return 0; }
+int p189() { return 0; }
+int p190() { return 0; }
+int p191() { return 0; }
+int p192() { return 0; }
+int p193() { return 0; }
+int p194() { return 0; }
+int p195() { return 0; }
+int p196() { return 0; }
+int p197() { return 0; }
+int p198() { return 0; }
+int p199() { return 0; }
+int p200() { return 0; }
+int p201() { return 0; }
+int p202() { return 0; }
+int p203() { return 0; }
+int p204() { return 0; }
+int p205() { return 0; }
+int p206() { return 0; }
+int p207() { return 0; }
+int p208() { return 0; }
+int p209() { return 0; }
+int p210() { return 0; }
+int p211() { return 0; }
+int p254() { return 0; }
+int p621() { return 0; }
+int p655() { return 0; }
+int p656() { return 0; }
+int p722() { return 0; }
+int p723() { return 0; }
+int p728() { return 0; }
+int p749() { return 0; }
+int p750() { return 0; }
+int p751() { return 0; }
+int p791() { return 0; }
+int p799() { return 0; }
+int p801() { return 0; }
+int p802() { return 0; }
+int p922() { return 0; }
+
+// game/places/river.cpp
+int p109() { return 0; }
+int p110() { return 0; }
+int p111() { return 0; }
+int p112() { return 0; }
+int p113() { return 0; }
+int p114() { return 0; }
+int p115() { return 0; }
+int p116() { return 0; }
+int p117() { return 0; }
+int p721() { return 0; }
+int p725() { return 0; }
+
+// game/places/ring.cpp
+int p57() { return 0; }
+int p66() { return 0; }
+int p81() { return 0; }
+int p82() { return 0; }
+int p83() { return 0; }
+int p84() { return 0; }
+int p85() { return 0; }
+int p488() { return 0; }
+int p489() { return 0; }
+int p490() { return 0; }
+int p491() { return 0; }
+int p492() { return 0; }
+int p493() { return 0; }
+int p494() { return 0; }
+int p495() { return 0; }
+int p496() { return 0; }
+int p497() { return 0; }
+int p498() { return 0; }
+int p499() { return 0; }
+int p500() { return 0; }
+int p501() { return 0; }
+int p502() { return 0; }
+int p503() { return 0; }
+int p504() { return 0; }
+int p720() { return 0; }
+int p830() { return 0; }
+int p890() { return 0; }
+int p891() { return 0; }
+
+// game/places/corridor.cpp
+int p9() { return 0; }
+int p10() { return 0; }
+int p11() { return 0; }
+int p12() { return 0; }
+int p13() { return 0; }
+int p14() { return 0; }
+int p15() { return 0; }
+int p16() { return 0; }
+int p18() { return 0; }
+int p19() { return 0; }
+int p594() { return 0; }
+int p595() { return 0; }
+int p596() { return 0; }
+int p597() { return 0; }
+int p598() { return 0; }
+int p599() { return 0; }
+int p600() { return 0; }
+int p804() { return 0; }
+int p807() { return 0; }
+int p905() { return 0; }
+
+// game/places/end.cpp
+int p62() { return 0; }
+int p176() { return 0; }
+int p177() { return 0; }
+int p402() { return 0; }
+int p483() { return 0; }
+int p532() { return 0; }
+int p628() { return 0; }
+int p709() { return 0; }
+int p819() { return 0; }
+int p941() { return 0; }

@@ -58,14 +58,14 @@ bool guard_holds(const row &r) {
 int block_end(const row *r, int n, int i) {
     int depth = 0;
     for (int j = i; j < n; j++) {
-        if (r[j].kind == op::group || r[j].kind == op::first) depth++;
+        if (opens_block(r[j].kind)) depth++;
         if (r[j].kind == op::end && --depth == 0) return j;
     }
     return n;
 }
 // Index of the row after row i (after its block when it opens one).
 int next_row(const row *r, int n, int i) {
-    return r[i].kind == op::group || r[i].kind == op::first ? block_end(r, n, i) + 1 : i + 1;
+    return opens_block(r[i].kind) ? block_end(r, n, i) + 1 : i + 1;
 }
 
 
@@ -83,6 +83,9 @@ flow act(const row *r, int n, int i) {
         break;
     case op::group:
         return walk_range(r, i + 1, block_end(r, n, i));
+    case op::member_group:
+        if (current && current->k[size_t(x.a)] != 0) return walk_range(r, i + 1, block_end(r, n, i));
+        break;
     case op::first: {
         const int e = block_end(r, n, i);
         for (int j = i + 1; j < e; j = next_row(r, n, j)) {

@@ -4,8 +4,8 @@
 //
 //   constexpr row P313[] = {
 //       look(),
-//           say_stop({1040}, 3174),
-//           say_stop({312}, 3125, arg(1)),
+//           reply({1040}, 3174),
+//           reply({312}, 3125, arg(1)),
 //           ret(),
 //       end(),
 //       moving(),
@@ -121,6 +121,7 @@ enum class op : uint8_t {
     member,     // the rows of the look-alike member being run
     call_member,// a game procedure with the member's number k[a]
     land,       // the landing (c = 0) or drop (c = 1) place a and text b, marked
+    member_group, // a block run for the members whose k[a] is not 0
 };
 
 union proc_ptr {
@@ -160,6 +161,8 @@ constexpr row group(words_guard w) {
 }
 constexpr row group(test_fn test) { return when(test, row{op::group}); }
 constexpr row first() { return row{op::first}; }
+// A group without a guard: the last branch of a first block.
+constexpr row otherwise() { return row{op::group}; }
 constexpr row end() { return row{op::end}; }
 
 cond_fold movement_guard();  // GO in the command, or a one-word command
@@ -182,8 +185,8 @@ constexpr row say_row(int quals, words_guard w, text_no t, say_arg a) {
 constexpr row tell(text_no t, say_arg a = {}) { return say_row(0, {}, t, a); }
 constexpr row tell(words_guard w, text_no t, say_arg a = {}) { return say_row(0, w, t, a); }
 // Say a text and end the turn.
-constexpr row say_stop(text_no t, say_arg a = {}) { return say_row(0x40, {}, t, a); }
-constexpr row say_stop(words_guard w, text_no t, say_arg a = {}) { return say_row(0x40, w, t, a); }
+constexpr row reply(text_no t, say_arg a = {}) { return say_row(0x40, {}, t, a); }
+constexpr row reply(words_guard w, text_no t, say_arg a = {}) { return say_row(0x40, w, t, a); }
 // Any say, with its qualifiers spelled out (an entity's description, a
 // variable's refno).
 constexpr row say_as(int quals, value_no r, int argument) {
@@ -224,12 +227,12 @@ constexpr row forced(place_no p, text_no t) {
     r.b = -t.n;
     return r;
 }
-constexpr row forced(words_guard w, place_no p) {
+constexpr row forced_if(words_guard w, place_no p) {
     row r = forced(p);
     r.words = w;
     return r;
 }
-constexpr row forced(words_guard w, place_no p, text_no t) {
+constexpr row forced_if(words_guard w, place_no p, text_no t) {
     row r = forced(p, t);
     r.words = w;
     return r;
@@ -422,6 +425,11 @@ constexpr row mark(words_guard w) {
     r.a = 1;
     return r;
 }
+constexpr row mark() {
+    row r{op::mark};
+    r.a = 1;
+    return r;
+}
 constexpr row mark_name(words_guard w) {
     row r = mark(w);
     r.a = 2;
@@ -481,6 +489,14 @@ struct member {
 };
 // The member's own rows, here.
 constexpr row member_rows() { return row{op::member}; }
+// A block of the shape that only the members whose k[i] is not 0 have, as
+// if written in those members alone: it tests no condition of the world
+// and stores nothing in the status word.
+constexpr row member_group(int i) {
+    row r{op::member_group};
+    r.a = i;
+    return r;
+}
 // A procedure called with the member's number k[i] (a plain number).
 constexpr row call_member(int (*f)(arg_pair), int i) {
     row r{op::call_member};
@@ -493,11 +509,13 @@ const member &this_member();
 
 // --- Walking --------------------------------------------------------------
 
+constexpr bool opens_block(op k) { return k == op::group || k == op::first || k == op::member_group; }
+
 // Blocks must be balanced: every group or first closed by an end.
 consteval bool balanced(const row *r, std::size_t n) {
     int depth = 0;
     for (std::size_t i = 0; i < n; i++) {
-        if (r[i].kind == op::group || r[i].kind == op::first) depth++;
+        if (opens_block(r[i].kind)) depth++;
         if (r[i].kind == op::end && --depth < 0) return false;
     }
     return depth == 0;

@@ -67,8 +67,8 @@ struct frame {
 };
 
 // Argument pairs: a constant number, a constant refno, a variable, a local.
-inline arg_pair num(int n) { return {0, n}; }
-inline arg_pair ref(int r) { return {-1, r}; }
+constexpr arg_pair num(int n) { return {0, n}; }
+constexpr arg_pair ref(int r) { return {-1, r}; }
 inline arg_pair var(int v) {
     const int16_t *w = bitword(v);
     return {w ? *w : int16_t(0), value[v]};
