@@ -617,8 +617,14 @@ int entity_header(const std::string &file, int line, const std::vector<std::stri
                           ".." + std::to_string(hi) + ")");
     return -1;
   }
+  // An object or a place may be written in several entries (its name in
+  // one file, its descriptions in another), each field in one of them.
+  if (lo == FIRST_OBJECT || lo == FIRST_PLACE) return refno;
   return claim(refno, file, line) ? refno : -1;
 }
+
+// Where each field of an object or a place was written, for duplicates.
+std::string field_at[NREFNO][NFIELDS];
 
 void entity_entry(const std::string &file, int line, const std::vector<std::string> &hw,
                   const std::vector<Source> &src, bool place) {
@@ -659,6 +665,15 @@ void entity_entry(const std::string &file, int line, const std::vector<std::stri
         continue;
       }
       seen[it->second] = true;
+      std::string &at = field_at[refno][it->second];
+      if (!at.empty()) {
+        error(file, l.line, "duplicate field ." + m[1].str() + " of refno " + std::to_string(refno) +
+                                " (first written at " + at + ")");
+        cur = -1;
+        text.clear();
+        continue;
+      }
+      at = file + ":" + std::to_string(l.line);
       cur = it->second;
       cur_line = l.line;
       text.clear();

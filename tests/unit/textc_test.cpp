@@ -72,7 +72,9 @@ const ErrorCase error_cases[] = {
     {"@place 150\n.name x\n", nullptr, "base.fab:1: unknown refno 150"},
     {"@word 1200\nx\n", nullptr, "base.fab:1: unknown refno 1200"},
     {"@text 1264\na\n\n@text 1264\nb\n", nullptr, "base.fab:4: duplicate refno 1264"},
-    {"@object OBJ_LAMP\n.name a\n@object 5\n.name b\n", nullptr, "base.fab:3: duplicate refno 5"},
+    // An object or a place may be written in several entries, each field once.
+    {"@object OBJ_LAMP\n.name a\n@object 5\n.name b\n", nullptr,
+     "base.fab:4: duplicate field .name of refno 5 (first written at "},
     {"@text 1264\n{name:4000}\n", nullptr, "base.fab:2: unknown refno 4000"},
     {"@text 1264\n{value:5}\n", nullptr, "base.fab:2: unknown refno 5"},
     {"@text 1264\n{say:-1}\n", nullptr, "base.fab:2: unknown refno -1"},
@@ -134,6 +136,19 @@ TEST(Textc, ReportsEachErrorWithFileAndLine) {
             << "want: " << c.want << "\ngot: " << r.err;
         EXPECT_EQ(access((d.path + "/db.cpp").c_str(), F_OK), -1) << "no output after an error: " << c.want;
     }
+}
+
+// An object's name in one file and its descriptions in another compile as
+// one object.
+TEST(Textc, AnObjectMayBeWrittenInSeveralEntries) {
+    TempDir d;
+    d.write("constants.h", CONSTANTS);
+    std::string names = d.write("names.fab", "@object 5\n.name lamp\n");
+    std::string looks = d.write("looks.fab", "@object OBJ_LAMP\n.brief A lamp\n.detail Brass.\n");
+    std::string voc = d.write("fixture.voc", SMALL_VOC);
+    Result r = textc(d, "--constants " + d.path + "/constants.h --fixture --out " + d.path + "/db.cpp " + names +
+                            " " + looks + " " + voc);
+    EXPECT_EQ(r.status, 0) << r.err;
 }
 
 TEST(Textc, VocabularyMustBeCompleteOutsideFixtures) {
