@@ -245,11 +245,15 @@ constexpr row forced_on(place_no p) {
     return r;
 }
 // To `p` saying the text that variable `v` holds; the turn ends.
-constexpr row forced_held(words_guard w, place_no p, var_no v) {
+constexpr row forced_held(place_no p, var_no v) {
     row r{op::move_held};
-    r.words = w;
     r.a = p.n;
     r.b = v.n;
+    return r;
+}
+constexpr row forced_held(words_guard w, place_no p, var_no v) {
+    row r = forced_held(p, v);
+    r.words = w;
     return r;
 }
 // The death of the form used by place rows: the text, the player to

@@ -1,85 +1,34 @@
 // Reading the command, the fourth part of the REPEAT chain: reads the
 // player's next command and counts the turn, or, while a question is
 // pending, takes the input as the answer and routes it by the question's
-// number. The routing is a table: each row names its questions and lists
-// cases, each a kind of answer and the steps taken for it. Cases are tried
-// in order; a deciding case ends the row, a leading case (the steps that
-// every answer, or one word, gets first) lets the next cases be tried too.
-#include <vector>
-
+// number. The routing is a row table: one group per question (or pair of
+// questions), the first group whose number is pending takes the answer.
+// Within a group, leading rows (the steps that every answer, or one kind,
+// gets first) come before a first-match block of the answer kinds.
 #include "game.h"
+
+using namespace rows;
 
 namespace {
 
-// Terms of an answer test, folded with OR in this order.
-enum : unsigned {
-    T_ACCEPT = 1,    // word 856 in the answer
-    T_BLANK = 2,     // an empty answer
-    T_QUIT = 4,      // word 823 in the answer
-    T_DECLINE = 8,   // 823, 857 or 745 in the answer
-    T_SHORT = 16,    // 857 or 745 in the answer (823 does not decline)
-    T_858 = 32,      // word 858 ("maybe") in the answer
-    T_ONE_WORD = 64, // a one-word answer
-    T_NOT = 128,     // the test is negated
-};
-constexpr unsigned ANY = 0;
-constexpr unsigned ACCEPT_OR_BLANK = T_ACCEPT | T_BLANK;
+int question() { return value[VAR_QUESTION]; }
 
-enum op_code {
-    OP_SAY,          // say(a, b, c); stops the turn when a holds SAY_STOP
-    OP_REASK,        // say 1268, then the prompt a with a stop
-    OP_CLEAR,        // no question pending
-    OP_ASK,          // VAR_QUESTION := a
-    OP_STOP,         // end the turn
-    OP_CALL,         // the game procedure fn
-    OP_CALL_WORD,    // the procedure of word a, through the table
-    OP_MOVETO,       // moveto(a, b)
-    OP_MOVETO_HELD,  // moveto(a, -(the text held in variable b))
-    OP_APPORT,       // apport(a, b)
-    OP_FLAG,         // flag b of entity a := c (1 set, 0 clear); a of HERE_ENTITY: the place here
-    OP_SET,          // value[a] := b
-    OP_PENALTY,      // VAR_PENALTY_POINTS += a
-    OP_SPECIAL,      // special(a, &value[b])
-    OP_RESTORE_CMD,  // input_store('R', &value[a]): bring back the command that led to the question
-    OP_FINITA,       // the game ends
-};
-constexpr int HERE_ENTITY = -1;
+// Kinds of answer, each a condition folded into the status word.
+int yes() { return anyof(WORD_ACCEPT, -1); }
+int blank() { return value[VAR_COMMAND_STATUS] == 0; }
+cond_fold accept() { return cond(yes()); }
+cond_fold accept_or_blank() { return cond(yes()).OR(blank()); }
+cond_fold accept_blank_or_quit() { return cond(yes()).OR(blank()).OR(anyof(WORD_QUIT, -1)); }
+cond_fold not_accept_or_blank() { return cond(!accept_or_blank()); }
+cond_fold only_blank() { return cond(blank()); }
+cond_fold one_word() { return cond(value[VAR_COMMAND_STATUS] == 1); }
+cond_fold declines() { return cond(anyof(WORD_QUIT, WORD_DECLINE, WORD_COMPASS_1, -1)); }
+cond_fold short_no() { return cond(anyof(WORD_DECLINE, WORD_COMPASS_1, -1)); }  // quit does not decline here
+cond_fold maybe() { return cond(anyof(858, -1)); }
 
-struct step {
-    op_code op;
-    int a = 0, b = 0, c = 0;
-    game_proc fn = nullptr;
-};
-
-struct answer_case {
-    unsigned kind;
-    bool decides;
-    std::vector<step> steps;
-};
-
-struct route {
-    std::vector<int> questions;
-    std::vector<answer_case> cases;
-};
-
-// Step shorthands for the table.
-constexpr step tell(int t) { return {OP_SAY, 0, t, 0}; }
-constexpr step tell_variant(int t, int k) { return {OP_SAY, SAY_ARG, t, k}; }
-constexpr step tell_stop(int t) { return {OP_SAY, SAY_STOP, t, 0}; }
-constexpr step tell_stop_variant(int t, int k) { return {OP_SAY, SAY_STOP | SAY_ARG, t, k}; }
-constexpr step reask(int t) { return {OP_REASK, t}; }
-constexpr step clear() { return {OP_CLEAR}; }
-constexpr step ask(int q) { return {OP_ASK, q}; }
-constexpr step stop() { return {OP_STOP}; }
-constexpr step call(game_proc p) { return {OP_CALL, 0, 0, 0, p}; }
-constexpr step call_word(int w) { return {OP_CALL_WORD, w}; }
-constexpr step move_to(int place, int message) { return {OP_MOVETO, place, message}; }
-constexpr step flag_on(int entity, int flag) { return {OP_FLAG, entity, flag, 1}; }
-constexpr step flag_off(int entity, int flag) { return {OP_FLAG, entity, flag, 0}; }
-constexpr step penalty(int points) { return {OP_PENALTY, points}; }
-
-// The stock reply to an answer that fits none of the expected ones.
-constexpr step unclear() { return tell_stop_variant(1723, 0); }
+// The stock reply to an answer that fits none of the expected ones, and a
+// question asked again after an answer that fits none.
+constexpr row unclear() { return reply(1723, arg(0)); }
 
 // Steps of the rows that branch on more than the answer.
 
@@ -175,262 +124,329 @@ int undo_again() {
     return 0;
 }
 
-// The routing table, in the order the question numbers are tested. A
-// number above 51 matches no row: the input goes on as a command.
-const route routes[] = {
-    {{Q_HELP_OFFER, Q_HELP_CONFIRM}, {{ANY, true, {call(p404)}}}},
-    {{Q_PLACES_591_592}, {{ANY, true, {call(p223)}}}},
-    {{Q_PLACE_283}, {{ANY, true, {call(p929)}}}},
-    {{Q_QUIT},
-     {{ACCEPT_OR_BLANK | T_QUIT, true, {call(p322)}},
-      {T_SHORT, true, {clear(), tell_stop(1267)}},
-      {T_858, true, {clear(), tell_stop(2339)}},
-      {ANY, true, {reask(1432)}}}},
-    {{Q_PAID_TEXT_OFFER, Q_PAID_TEXT_CONFIRM}, {{ANY, true, {call(p687)}}}},
-    {{Q_PAID_RETURN},
-     {{ANY, false, {clear()}},
-      {ACCEPT_OR_BLANK, true, {penalty(10), {OP_MOVETO_HELD, PLACE_START, VAR_PASSAGE_TEXT}}},
-      {T_DECLINE, true, {tell_stop(1267)}},
-      {T_858, true, {tell_stop(2339)}},
-      {ANY, true, {ask(Q_PAID_RETURN), reask(1931)}}}},
-    {{Q_PAID_MAZE_EXIT}, {{ANY, true, {call(p552)}}}},
-    {{Q_ADDRESSED_OBJECT},
-     {{ANY, false, {clear()}},
-      {ACCEPT_OR_BLANK, true, {tell_stop(1797)}},
-      {T_DECLINE, true, {tell_variant(1693, 783), {OP_SAY, SAY_STOP | SAY_ARG | SAY_ARGVAR, 1694, VAR_ARG2}}},
-      {ANY, true, {unclear()}}}},
-    {{Q_SAVE_NAME},
-     {{T_BLANK, true, {clear(), tell_stop(1269)}},
-      {T_ONE_WORD, true, {{OP_SPECIAL, SPECIAL_ARG1_TO_ARG2, VAR_STATUS_WORD}, call(p744)}}}},
-    {{Q_OVERWRITE_SAVE},
-     {{ACCEPT_OR_BLANK, true,
-       {{OP_RESTORE_CMD, VAR_PROMPT_TEXT}, {OP_SPECIAL, SPECIAL_DELETE_SAVE, VAR_STATUS_WORD}, call(p744)}},
-      {T_SHORT, true, {clear(), tell_stop(1871)}},
-      {ANY, true, {clear(), unclear()}}}},
-    {{Q_SAVE_CONFIRM, Q_CONTINUE_AFTER_SAVE}, {{ANY, true, {call(p743)}}}},
-    {{Q_SNAPSHOT_TAKE, Q_SNAPSHOT_BACK}, {{ANY, true, {call(p33)}}}},
-    {{Q_MORE_TEXT},
-     {{T_858, false, {{OP_SET, VAR_COMMAND_STATUS, 0}}},
-      {ACCEPT_OR_BLANK, true, {call(more_text)}},
-      {T_DECLINE, true, {clear(), call(more_text_declined), stop()}},
-      {ANY, true, {reask(1431)}}}},
-    {{Q_INTRO},
-     {{ANY, false, {{OP_SET, VAR_PHASE, 3}, flag_on(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED)}},
-      {T_858, false, {{OP_SET, VAR_COMMAND_STATUS, 0}, tell_variant(1723, 1), tell(1266)}},
-      {ACCEPT_OR_BLANK, true, {clear(), call(p221), tell_stop(1266)}},
-      {T_DECLINE, true,
-       {clear(), call(intro_declined), flag_off(VAR_QUESTION, VFLAG_QUESTION_FRESH_LINE), stop()}},
-      {ANY, true, {reask(1273)}}}},
-    {{Q_PLACE_481},
-     {{ANY, false, {clear()}},
-      {T_ACCEPT, true, {tell_stop(2633)}},
-      {T_SHORT, true, {tell_stop(1724)}},
-      {ANY, true, {unclear()}}}},
-    {{Q_FILL_FOLLOW_UP},
-     {{T_ACCEPT, true,
-       {flag_on(VAR_GAME_FLAGS, 10), {OP_APPORT, 85, VAR_HERE}, flag_on(85, OFLAG_SEEN), clear(),
-        call(fill_follow_up)}},
-      {T_DECLINE, true, {clear(), tell_stop(1751)}},
-      {ANY, true, {tell(1268), tell_stop_variant(1749, 1)}}}},
-    {{Q_WORD_862},
-     {{ANY, false, {clear()}},
-      {ACCEPT_OR_BLANK, true, {flag_on(VAR_GAME_FLAGS_2, 5), tell_stop(2173)}},
-      {T_DECLINE, true, {tell_stop(2175)}},
-      {T_858, true, {unclear()}},
-      {ANY, true, {ask(Q_WORD_862), reask(2172)}}}},
-    {{Q_WORD_798},
-     {{ANY, false, {clear()}},
-      {ACCEPT_OR_BLANK, true, {flag_on(115, 15), penalty(10), tell_stop(1861)}},
-      {T_DECLINE, true, {tell_stop(1871)}},
-      {T_858, true, {tell_stop(2339)}},
-      {ANY, true, {ask(Q_WORD_798), reask(1860)}}}},
-    {{Q_DEATH}, {{ANY, true, {call(p718)}}}},
-    {{Q_ADDRESS_OBJECT_21}, {{ANY, true, {call(p226)}}}},
-    {{Q_ADDRESS_OBJECT_193}, {{ANY, true, {call(p247)}}}},
-    {{Q_ADDRESS_OBJECT_25}, {{ANY, true, {call(p632)}}}},
-    {{Q_PLACE_477},
-     {{ANY, false, {clear()}},
-      {T_ACCEPT, true, {call(p763)}},
-      {T_DECLINE, true, {tell_stop(1724)}},
-      {ANY, true, {unclear()}}}},
-    {{Q_WORD_865},
-     {{ACCEPT_OR_BLANK, true, {clear(), penalty(10), call(open_first_maze), tell_stop(2197)}},
-      {T_DECLINE, true, {clear(), tell_stop(2200)}},
-      {ANY, true, {reask(2196)}}}},
-    {{Q_PLACE_444_ONWARD},
-     {{ANY, false, {clear()}},
-      {T_ACCEPT, true, {call(onward_from_444)}},
-      {T_DECLINE, true, {tell_stop(2578)}},
-      {ANY, true, {unclear()}}}},
-    {{Q_PLACE_444_DOWN},
-     {{ANY, false, {clear()}},
-      {T_ACCEPT, true, {tell(2213), move_to(443, -1), call(p154)}},
-      {T_DECLINE, true, {tell_stop(2578)}},
-      {ANY, true, {unclear()}}}},
-    {{Q_WORDS_LIST}, {{ANY, true, {call(p776)}}}},
-    {{Q_WORDS_INTRO},
-     {{T_DECLINE, true, {clear(), tell_stop(1871)}},
-      {ANY, true, {ask(Q_WORDS_LIST), tell(1943), tell_stop(1431)}}}},
-    {{Q_WORDS_MORE},
-     {{T_DECLINE, true, {clear(), tell_stop(1871)}},
-      {ANY, true, {tell(1964), call(words_more)}}}},
-    {{Q_WORDS_LAST},
-     {{T_DECLINE, true, {clear(), tell_stop(1871)}},
-      {ANY, true, {tell(1965), clear(), stop()}}}},
-    {{Q_FINALE_1},
-     {{T_NOT | ACCEPT_OR_BLANK, false, {tell_variant(1864, 1)}},
-      {ANY, true, {ask(Q_FINALE_2), tell(1865), tell_stop(1863)}}}},
-    {{Q_FINALE_2},
-     {{T_NOT | ACCEPT_OR_BLANK, false, {tell_variant(1864, 0)}},
-      {ANY, true, {call(finale_verdict), call(p322)}}}},
-    {{Q_WORD_711_END},
-     {{T_NOT | ACCEPT_OR_BLANK, false, {tell(1652)}},
-      {ANY, true, {tell(1653), tell(1266), {OP_FINITA}}}}},
-    {{Q_DELETE_BAD_SAVE},
-     {{ANY, false, {clear()}},
-      {ACCEPT_OR_BLANK, true,
-       {{OP_RESTORE_CMD, VAR_STATUS_WORD}, {OP_SPECIAL, SPECIAL_DELETE_SAVE, VAR_STATUS_WORD}, tell_stop(1267)}},
-      {T_SHORT, true, {tell_stop(1267)}},
-      {ANY, true, {unclear()}}}},
-    {{Q_AFTER_RESTORE, Q_RESTORED}, {{ANY, true, {call(p717)}}}},
-    {{Q_EARLY_RESTORE}, {{ANY, true, {call(p250)}}}},
-    {{Q_SAVED_GAMES},
-     {{ANY, false, {clear()}},
-      {T_BLANK, true, {call(saved_games_blank)}},
-      {ANY, true, {{OP_SPECIAL, SPECIAL_ARG1_TO_ARG2, VAR_STATUS_WORD}, call_word(WORD_RESTORE)}}}},
-    {{Q_START},
-     {{T_BLANK, true, {call(p765)}},
-      {ANY, true, {{OP_SPECIAL, SPECIAL_ARG1_TO_ARG2, VAR_STATUS_WORD}, call_word(WORD_RESTORE)}}}},
-    {{Q_PLACE_574},
-     {{ANY, false, {clear()}},
-      {ACCEPT_OR_BLANK, true, {move_to(575, -2489)}},
-      {T_SHORT, true, {tell_stop(1554)}},
-      {ANY, true, {unclear()}}}},
-    {{Q_TELEPORT},
-     {{ANY, false, {clear()}},
-      {T_ACCEPT, true, {flag_on(VAR_GAME_FLAGS, 12), call_word(806)}},
-      {T_SHORT, true, {tell_stop(1554)}},
-      {ANY, true, {unclear()}}}},
-    {{Q_PLACE_641},
-     {{ANY, false, {clear()}},
-      {ACCEPT_OR_BLANK, true, {move_to(642, -2426)}},
-      {T_SHORT, true, {tell_stop(1554)}},
-      {ANY, true, {unclear()}}}},
-    {{Q_PLACES_465_466},
-     {{ANY, false, {clear()}},
-      {T_ACCEPT, true, {tell(1718), move_to(PLACE_GONE, -1), call(p154)}},
-      {T_SHORT, true, {tell_stop(3338)}},
-      {ANY, true, {unclear()}}}},
-    {{Q_UNDO_ENABLE},
-     {{ANY, false, {clear()}},
-      {T_ACCEPT, true,
-       {tell(3419), flag_on(VAR_UNDO_RESULT, 4), {OP_RESTORE_CMD, VAR_STATUS_WORD}, call(undo_again)}},
-      {T_SHORT, true, {tell_stop(2319)}},
-      {ANY, true, {unclear()}}}},
-    {{Q_WORD_796},
-     {{ANY, false, {clear()}},
-      {T_ACCEPT, true, {{OP_APPORT, 84, PLACE_GONE}, flag_on(HERE_ENTITY, 13), tell_stop(3462)}},
-      {T_SHORT, true, {tell_stop(1554)}},
-      {ANY, true, {unclear()}}}},
+// Kernel steps: the answer's first word becomes the second (a name typed
+// as the answer), the command that led to the question comes back, a
+// saved game is deleted, the game ends.
+int first_word_to_second() {
+    special(SPECIAL_ARG1_TO_ARG2, &value[VAR_STATUS_WORD]);
+    return 0;
+}
+int command_back_with_prompt() {
+    input_store('R', &value[VAR_PROMPT_TEXT]);
+    return 0;
+}
+int command_back() {
+    input_store('R', &value[VAR_STATUS_WORD]);
+    return 0;
+}
+int delete_saved_game() {
+    special(SPECIAL_DELETE_SAVE, &value[VAR_STATUS_WORD]);
+    return 0;
+}
+int the_end() {
+    finita();
+    loop = 1;
+    return 0;
+}
+int hint_here_used() {
+    bitmod('s', evar(VAR_HERE), 13);
+    return 0;
+}
+
+// The routing, in the order the question numbers are tested. A number
+// that no group names leaves the input to dispatch as a command. "Ask
+// again" is the stock "that is no answer" (1268) and the prompt once more.
+constexpr row ROUTES[] = {
+    first(),
+        group([] { return cond(question() == Q_HELP_OFFER).OR(question() == Q_HELP_CONFIRM); }),
+            call(p404),
+        end(),
+        group([] { return cond(question() == Q_PLACES_591_592); }),
+            call(p223),
+        end(),
+        group([] { return cond(question() == Q_PLACE_283); }),
+            call(p929),
+        end(),
+        group([] { return cond(question() == Q_QUIT); }),
+            first(),
+                when(accept_blank_or_quit, call(p322)),
+                group(short_no), let(VAR_QUESTION, Q_NONE), reply(1267), end(),
+                group(maybe), let(VAR_QUESTION, Q_NONE), reply(2339), end(),
+                otherwise(), tell(1268), reply(1432), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_PAID_TEXT_OFFER).OR(question() == Q_PAID_TEXT_CONFIRM); }),
+            call(p687),
+        end(),
+        group([] { return cond(question() == Q_PAID_RETURN); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                group(accept_or_blank), add(VAR_PENALTY_POINTS, 10), forced_held(PLACE_START, VAR_PASSAGE_TEXT), end(),
+                when(declines, reply(1267)),
+                when(maybe, reply(2339)),
+                otherwise(), let(VAR_QUESTION, Q_PAID_RETURN), tell(1268), reply(1931), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_PAID_MAZE_EXIT); }),
+            call(p552),
+        end(),
+        group([] { return cond(question() == Q_ADDRESSED_OBJECT); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                when(accept_or_blank, reply(1797)),
+                group(declines), tell(1693, arg(783)), reply(1694, arg_of(VAR_ARG2)), end(),
+                unclear(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_SAVE_NAME); }),
+            first(),
+                group(only_blank), let(VAR_QUESTION, Q_NONE), reply(1269), end(),
+                group(one_word), step(first_word_to_second), call(p744), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_OVERWRITE_SAVE); }),
+            first(),
+                group(accept_or_blank), step(command_back_with_prompt), step(delete_saved_game), call(p744), end(),
+                group(short_no), let(VAR_QUESTION, Q_NONE), reply(1871), end(),
+                otherwise(), let(VAR_QUESTION, Q_NONE), unclear(), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_SAVE_CONFIRM).OR(question() == Q_CONTINUE_AFTER_SAVE); }),
+            call(p743),
+        end(),
+        group([] { return cond(question() == Q_SNAPSHOT_TAKE).OR(question() == Q_SNAPSHOT_BACK); }),
+            call(p33),
+        end(),
+        group([] { return cond(question() == Q_MORE_TEXT); }),
+            when(maybe, let(VAR_COMMAND_STATUS, 0)),
+            first(),
+                when(accept_or_blank, step(more_text)),
+                group(declines), let(VAR_QUESTION, Q_NONE), step(more_text_declined), stop(), end(),
+                otherwise(), tell(1268), reply(1431), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_INTRO); }),
+            let(VAR_PHASE, 3),
+            set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED),
+            group(maybe), let(VAR_COMMAND_STATUS, 0), tell(1723, arg(1)), tell(1266), end(),
+            first(),
+                group(accept_or_blank), let(VAR_QUESTION, Q_NONE), call(p221), reply(1266), end(),
+                group(declines),
+                    let(VAR_QUESTION, Q_NONE),
+                    step(intro_declined),
+                    clear_flag(VAR_QUESTION, VFLAG_QUESTION_FRESH_LINE),
+                    stop(),
+                end(),
+                otherwise(), tell(1268), reply(1273), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_PLACE_481); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                when(accept, reply(2633)),
+                when(short_no, reply(1724)),
+                unclear(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_FILL_FOLLOW_UP); }),
+            first(),
+                group(accept),
+                    set_flag(VAR_GAME_FLAGS, 10),
+                    put_here(85),
+                    set_flag(85, OFLAG_SEEN),
+                    let(VAR_QUESTION, Q_NONE),
+                    step(fill_follow_up),
+                end(),
+                group(declines), let(VAR_QUESTION, Q_NONE), reply(1751), end(),
+                otherwise(), tell(1268), reply(1749, arg(1)), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_WORD_862); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                group(accept_or_blank), set_flag(VAR_GAME_FLAGS_2, 5), reply(2173), end(),
+                when(declines, reply(2175)),
+                when(maybe, unclear()),
+                otherwise(), let(VAR_QUESTION, Q_WORD_862), tell(1268), reply(2172), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_WORD_798); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                group(accept_or_blank), set_flag(115, 15), add(VAR_PENALTY_POINTS, 10), reply(1861), end(),
+                when(declines, reply(1871)),
+                when(maybe, reply(2339)),
+                otherwise(), let(VAR_QUESTION, Q_WORD_798), tell(1268), reply(1860), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_DEATH); }),
+            call(p718),
+        end(),
+        group([] { return cond(question() == Q_ADDRESS_OBJECT_21); }),
+            call(p226),
+        end(),
+        group([] { return cond(question() == Q_ADDRESS_OBJECT_193); }),
+            call(p247),
+        end(),
+        group([] { return cond(question() == Q_ADDRESS_OBJECT_25); }),
+            call(p632),
+        end(),
+        group([] { return cond(question() == Q_PLACE_477); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                when(accept, call(p763)),
+                when(declines, reply(1724)),
+                unclear(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_WORD_865); }),
+            first(),
+                group(accept_or_blank),
+                    let(VAR_QUESTION, Q_NONE),
+                    add(VAR_PENALTY_POINTS, 10),
+                    step(open_first_maze),
+                    reply(2197),
+                end(),
+                group(declines), let(VAR_QUESTION, Q_NONE), reply(2200), end(),
+                otherwise(), tell(1268), reply(2196), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_PLACE_444_ONWARD); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                when(accept, step(onward_from_444)),
+                when(declines, reply(2578)),
+                unclear(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_PLACE_444_DOWN); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                group(accept), tell(2213), forced_on(443), call(p154), end(),
+                when(declines, reply(2578)),
+                unclear(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_WORDS_LIST); }),
+            call(p776),
+        end(),
+        group([] { return cond(question() == Q_WORDS_INTRO); }),
+            first(),
+                group(declines), let(VAR_QUESTION, Q_NONE), reply(1871), end(),
+                otherwise(), let(VAR_QUESTION, Q_WORDS_LIST), tell(1943), reply(1431), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_WORDS_MORE); }),
+            first(),
+                group(declines), let(VAR_QUESTION, Q_NONE), reply(1871), end(),
+                otherwise(), tell(1964), step(words_more), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_WORDS_LAST); }),
+            first(),
+                group(declines), let(VAR_QUESTION, Q_NONE), reply(1871), end(),
+                otherwise(), tell(1965), let(VAR_QUESTION, Q_NONE), stop(), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_FINALE_1); }),
+            when(not_accept_or_blank, tell(1864, arg(1))),
+            let(VAR_QUESTION, Q_FINALE_2),
+            tell(1865),
+            reply(1863),
+        end(),
+        group([] { return cond(question() == Q_FINALE_2); }),
+            when(not_accept_or_blank, tell(1864, arg(0))),
+            step(finale_verdict),
+            call(p322),
+        end(),
+        group([] { return cond(question() == Q_WORD_711_END); }),
+            when(not_accept_or_blank, tell(1652)),
+            tell(1653),
+            tell(1266),
+            step(the_end),
+        end(),
+        group([] { return cond(question() == Q_DELETE_BAD_SAVE); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                group(accept_or_blank), step(command_back), step(delete_saved_game), reply(1267), end(),
+                when(short_no, reply(1267)),
+                unclear(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_AFTER_RESTORE).OR(question() == Q_RESTORED); }),
+            call(p717),
+        end(),
+        group([] { return cond(question() == Q_EARLY_RESTORE); }),
+            call(p250),
+        end(),
+        group([] { return cond(question() == Q_SAVED_GAMES); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                when(only_blank, step(saved_games_blank)),
+                otherwise(), step(first_word_to_second), call_word(WORD_RESTORE), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_START); }),
+            first(),
+                when(only_blank, call(p765)),
+                otherwise(), step(first_word_to_second), call_word(WORD_RESTORE), end(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_PLACE_574); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                when(accept_or_blank, forced(575, 2489)),
+                when(short_no, reply(1554)),
+                unclear(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_TELEPORT); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                group(accept), set_flag(VAR_GAME_FLAGS, 12), call_word(806), end(),
+                when(short_no, reply(1554)),
+                unclear(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_PLACE_641); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                when(accept_or_blank, forced(642, 2426)),
+                when(short_no, reply(1554)),
+                unclear(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_PLACES_465_466); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                group(accept), tell(1718), forced_on(PLACE_GONE), call(p154), end(),
+                when(short_no, reply(3338)),
+                unclear(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_UNDO_ENABLE); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                group(accept),
+                    tell(3419),
+                    set_flag(VAR_UNDO_RESULT, 4),
+                    step(command_back),
+                    step(undo_again),
+                end(),
+                when(short_no, reply(2319)),
+                unclear(),
+            end(),
+        end(),
+        group([] { return cond(question() == Q_WORD_796); }),
+            let(VAR_QUESTION, Q_NONE),
+            first(),
+                group(accept), put(84, PLACE_GONE), step(hint_here_used), reply(3462), end(),
+                when(short_no, reply(1554)),
+                unclear(),
+            end(),
+        end(),
+    end(),
 };
-
-// Folds the terms of an answer test into the status word.
-bool answer_is(unsigned kind) {
-    if ((kind & ~T_NOT) == 0) return true;
-    bool first = true;
-    cond_fold fold;
-    auto term = [&](unsigned bit, int t) {
-        if (!(kind & bit)) return;
-        fold = first ? cond(t) : fold.OR(t);
-        first = false;
-    };
-    term(T_ACCEPT, anyof(WORD_ACCEPT, -1));
-    term(T_BLANK, value[VAR_COMMAND_STATUS] == 0);
-    term(T_QUIT, anyof(WORD_QUIT, -1));
-    term(T_DECLINE, anyof(WORD_QUIT, WORD_DECLINE, WORD_COMPASS_1, -1));
-    term(T_SHORT, anyof(WORD_DECLINE, WORD_COMPASS_1, -1));
-    term(T_858, anyof(858, -1));
-    term(T_ONE_WORD, value[VAR_COMMAND_STATUS] == 1);
-    if (kind & T_NOT) value[VAR_STATUS_WORD] = !value[VAR_STATUS_WORD];
-    return value[VAR_STATUS_WORD] != 0;
-}
-
-// Runs one step; the caller stops when the step ended the turn.
-void run_step(const step &s) {
-    switch (s.op) {
-    case OP_SAY:
-        say(s.a, s.b, s.c);
-        break;
-    case OP_REASK:
-        say(0, 1268, 0);
-        say(SAY_STOP, s.a, 0);
-        break;
-    case OP_CLEAR:
-        value[VAR_QUESTION] = Q_NONE;
-        break;
-    case OP_ASK:
-        value[VAR_QUESTION] = s.a;
-        break;
-    case OP_STOP:
-        loop = 1;
-        break;
-    case OP_CALL:
-        s.fn();
-        break;
-    case OP_CALL_WORD:
-        call_proc(s.a);
-        break;
-    case OP_MOVETO:
-        moveto(s.a, s.b);
-        break;
-    case OP_MOVETO_HELD:
-        moveto(s.a, -value[s.b]);
-        break;
-    case OP_APPORT:
-        apport(s.a, s.b);
-        break;
-    case OP_FLAG:
-        bitmod(s.c ? 's' : 'c', s.a == HERE_ENTITY ? evar(VAR_HERE) : s.a, s.b);
-        break;
-    case OP_SET:
-        value[s.a] = s.b;
-        break;
-    case OP_PENALTY:
-        value[VAR_PENALTY_POINTS] += s.a;
-        break;
-    case OP_SPECIAL:
-        special(s.a, &value[s.b]);
-        break;
-    case OP_RESTORE_CMD:
-        input_store('R', &value[s.a]);
-        break;
-    case OP_FINITA:
-        finita();
-        loop = 1;
-        break;
-    }
-}
-
-// Routes the answer by the pending question's number: the first row that
-// names it decides, and within the row the first deciding case that fits.
-void route_answer() {
-    const int q = value[VAR_QUESTION];
-    for (const route &r : routes) {
-        cond_fold named;
-        for (size_t i = 0; i < r.questions.size(); i++)
-            named = i == 0 ? cond(q == r.questions[i]) : named.OR(q == r.questions[i]);
-        if (!named) continue;
-        for (const answer_case &c : r.cases) {
-            if (!answer_is(c.kind)) continue;
-            for (const step &s : c.steps) {
-                run_step(s);
-                if (loop) return;
-            }
-            if (c.decides) return;
-        }
-        return;
-    }
-}
 
 }  // namespace
 
@@ -469,6 +485,6 @@ int p6() {
     get_command(0);
     if (loop) return 0;
     bitmod('c', VAR_QUESTION, VFLAG_QUESTION_FRESH_LINE);
-    route_answer();
+    run<ROUTES>();
     return 0;
 }
