@@ -8,6 +8,7 @@ need_cmd() { command -v "$1" >/dev/null 2>&1 || missing+=("$2"); }
 need_cmd g++ g++
 need_cmd cmake cmake
 need_cmd make make
+need_cmd python3 python3
 need_pkg libgtest-dev
 need_pkg libreadline-dev
 need_pkg libncurses-dev

@@ -553,28 +553,13 @@ int missing_object_and_all() {
 }
 
 // Fixed replies to single words (or pairs), tried in this order.
-struct fixed_reply {
-    int word, partner, text;  // partner 0: the word alone suffices
-};
-constexpr fixed_reply late_replies[] = {
-    {WORD_GO, 1006, 2821},
-    {943, 0, 2576},
-    {944, 0, 2575},
+constexpr rows::row LATE_REPLIES[] = {
+    rows::reply(rows::all({WORD_GO, 1006}), 2821),
+    rows::reply({943}, 2576),
+    rows::reply({944}, 2575),
 };
 
-int fixed_replies(const fixed_reply *rows, int n) {
-    for (int i = 0; i < n; i++) {
-        const fixed_reply &r = rows[i];
-        int hit = r.partner ? keyword(r.word, r.partner, -1) : has(r.word);
-        if (cond(hit)) {
-            say_stop(r.text);
-            return 0;
-        }
-    }
-    return 0;
-}
-
-int late_fixed_replies() { return fixed_replies(late_replies, int(std::size(late_replies))); }
+int late_fixed_replies() { return rows::run<LATE_REPLIES>(); }
 
 // The magic-word sequence falls back a step with every other command.
 int magic_sequence() {
@@ -828,11 +813,9 @@ int end_game_calls() {
     return 0;
 }
 
-constexpr fixed_reply staff_replies[] = {
-    {1134, 0, 2007},
-    {1135, 0, 2007},
-    {851, 0, 1297},
-    {760, 0, 1297},
+constexpr rows::row STAFF_REPLIES[] = {
+    rows::reply({1134, 1135}, 2007),
+    rows::reply({851, 760}, 1297),
 };
 
 int trapdoor_and_staff() {
@@ -840,7 +823,7 @@ int trapdoor_and_staff() {
         apport(76, here());
         bitmod('s', 76, OFLAG_SEEN);
     }
-    return fixed_replies(staff_replies, int(std::size(staff_replies)));
+    return rows::run<STAFF_REPLIES>();
 }
 
 int carvings_named() {

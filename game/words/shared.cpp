@@ -190,75 +190,71 @@ int p138() {
 }
 
 // The replies of the thicket places' group, first match.
-int p362() {
-    if (cond(has(484))) {
-        if (cond(has(WORD_LOOK))) {
-            value[VAR_COMMAND_STATUS] = 1;  // the look goes on as a bare look
-        } else if (cond(has(WORD_GO)).OR(words() == 1)) {
-            say_stop(1425);
-        } else {
-            mark_feature();
-        }
-        return 0;
-    }
-    if (cond(has(150)).AND(!near(150)).OR(has(1079))) {
-        if (cond(has(WORD_LOOK)))
-            say_stop(3146);
-        else if (cond(anyof(WORD_TAKE, 776, -1)))
-            say_stop(3147);
-        else
-            mark_feature();
-        return 0;
-    }
-    if (cond(anyof(973, 922, -1))) {
-        if (cond(has(WORD_LOOK)))
-            say_stop(3144);
-        else if (cond(has(776)))
-            say_stop(3148);
-        else
-            mark_feature();
-        return 0;
-    }
-    if (cond(has(1048))) {
-        if (cond(has(WORD_LOOK)))
-            say_stop(3143);
-        else
-            mark_feature();
-        return 0;
-    }
-    if (cond(anyof(975, 976, -1))) {
-        if (cond(has(WORD_LOOK)))
-            say_stop_variant(2676, 975);
-        else if (cond(has(WORD_TAKE)))
-            say_stop(3150);
-        else
-            mark_feature();
-        return 0;
-    }
-    if (cond(has(538))) {
-        if (cond(has(WORD_LOOK))) {
-            say_stop_variant(3149, cond(here() == 482).OR(here() == 485).OR(here() == 487) ? 1 : 0);
-            return 0;
-        }
-        if (cond(has(834))) {
-            call_proc(834);
-            if (loop) return 0;
-        }
-    }
-    if (cond(has(1047))) {
-        if (cond(has(WORD_LOOK))) {
-            say_stop_variant(2676, 1047);
-        } else if (cond(has(WORD_TAKE))) {
-            say_stop(2760);
-        } else if (cond(has(834))) {
-            call_proc(834);
-            if (loop) return 0;
-        } else {
-            mark_feature();
-        }
-    }
-    return 0;
-}
+// The replies shared by the knot of places 482..487: each group of feature
+// words is answered by the look word or another word; a word the group does
+// not answer is marked for the last replies. A reply ends the turn; a mark,
+// or a look made bare, returns to the place.
+constexpr rows::row KNOT_REPLIES[] = {
+    rows::group({484}),
+        rows::first(),
+            rows::let({WORD_LOOK}, VAR_COMMAND_STATUS, 1),  // the look goes on as a bare look
+            rows::when(rows::movement_guard, rows::reply(1425)),
+            rows::mark(),
+        rows::end(),
+        rows::ret(),
+    rows::end(),
+    rows::group([] { return cond(has(150)).AND(!near(150)).OR(has(1079)); }),
+        rows::first(),
+            rows::reply({WORD_LOOK}, 3146),
+            rows::reply({WORD_TAKE, 776}, 3147),
+            rows::mark(),
+        rows::end(),
+        rows::ret(),
+    rows::end(),
+    rows::group({973, 922}),
+        rows::first(),
+            rows::reply({WORD_LOOK}, 3144),
+            rows::reply({776}, 3148),
+            rows::mark(),
+        rows::end(),
+        rows::ret(),
+    rows::end(),
+    rows::group({1048}),
+        rows::first(),
+            rows::reply({WORD_LOOK}, 3143),
+            rows::mark(),
+        rows::end(),
+        rows::ret(),
+    rows::end(),
+    rows::group({975, 976}),
+        rows::first(),
+            rows::reply({WORD_LOOK}, 2676, rows::arg(975)),
+            rows::reply({WORD_TAKE}, 3150),
+            rows::mark(),
+        rows::end(),
+        rows::ret(),
+    rows::end(),
+    rows::group({538}),
+        rows::group({WORD_LOOK}),
+            rows::first(),
+                rows::when([] { return cond(here() == 482).OR(here() == 485).OR(here() == 487); },
+                           rows::reply(3149, rows::arg(1))),
+                rows::reply(3149, rows::arg(0)),
+            rows::end(),
+        rows::end(),
+        rows::call_word({834}, 834),
+    rows::end(),
+    rows::group({1047}),
+        rows::first(),
+            rows::reply({WORD_LOOK}, 2676, rows::arg(1047)),
+            rows::reply({WORD_TAKE}, 2760),
+            rows::call_word({834}, 834),
+            rows::mark(),
+        rows::end(),
+    rows::end(),
+};
+
+int p362() { return rows::run<KNOT_REPLIES>(); }
 
 int p938() { return 0; }
 
