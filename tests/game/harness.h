@@ -224,7 +224,8 @@ protected:
     std::map<int, int> exits(int here, const std::function<void()> &setup, bool with_go) {
         std::map<int, int> moves;
         for (int w = FIRST_OBJECT; w <= LAST_WORD; w++) {
-            if (spelling(w).empty() || w == WORD_GO) continue;
+            if (spelling(w).empty() || w == WORD_GO || w == WORD_LIST_SEPARATOR || w == WORD_COMMAND_SEPARATOR)
+                continue;  // the separators make the reader wait for more
             fresh_world(here);
             if (setup) setup();
             outcome o = at_place(with_go ? line({WORD_GO, w}) : line({w}), false);
