@@ -108,7 +108,7 @@ static int start_position(int q, int r) {
 void (*say_hook)(int qualifiers, int refno, int argument) = nullptr;
 
 void say(int q, int r, int arg) {
-    if (say_hook) say_hook(q, r, arg);
+    if (say_hook && nest_depth == 0) say_hook(q, r, arg);
     text_setup();
     if (q & SAY_REFVAR) {
         if (!valid_refno(r)) goto done;

@@ -25,5 +25,7 @@ void say(int qualifiers, int refno, int argument);
 void glue_text();
 
 // When set, every call of say is reported here first, with its arguments as
-// given (tests record the texts said without depending on their wording).
+// given (tests record the texts said without depending on their wording);
+// the texts that a text says inside itself are part of its wording and are
+// not reported.
 extern void (*say_hook)(int qualifiers, int refno, int argument);

@@ -3,10 +3,12 @@
 // "!" rule, capitalisation, descriptions of objects and places, voc.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "input.h"
 #include "startup.h"
@@ -197,6 +199,17 @@ TEST_F(Say, NestedSays) {
     EXPECT_EQ(said(0, 2011, 0), "<coil of rope|7|two>");
     // A holder in a nested text fills from the outer call's argument.
     EXPECT_EQ(said(SAY_ARG, 2012, KV_ARG2), "Side: [drop]");
+}
+
+std::vector<std::array<int, 3>> hooked;
+
+TEST_F(Say, HookReportsOnlyTheOutermostSay) {
+    say_hook = [](int q, int r, int a) { hooked.push_back({q, r, a}); };
+    hooked.clear();
+    said(SAY_ARG, 2011, 2);  // says 2013, 1150 and 2005 inside itself
+    say(0, OBJ, 0);
+    say_hook = nullptr;
+    EXPECT_EQ(hooked, (std::vector<std::array<int, 3>>{{SAY_ARG, 2011, 2}, {0, OBJ, 0}}));
 }
 
 TEST_F(Say, NestingDepthIsCapped) {
