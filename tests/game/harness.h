@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -50,6 +51,30 @@ constexpr int TYPED = SAY_STOP | SAY_ARG | SAY_ARGVAR;  // a reply naming a type
 
 inline std::vector<said> said_log;
 inline void record_say(int q, int r, int a) { said_log.push_back({q, r, a}); }
+
+// The first n texts said (all of them when fewer): what a procedure said
+// before it called one that may say more.
+inline std::vector<said> first(const std::vector<said> &texts, size_t n) {
+    return {texts.begin(), texts.begin() + long(std::min(n, texts.size()))};
+}
+
+// What a text says with its argument, from the state as it is (a text that
+// is not written says nothing). The state, the seed and the record of says
+// are left as they were.
+inline std::string wording(const said &s) {
+    const state_image keep = IMAGE;
+    const int32_t seed = rseed;
+    const auto hook = say_hook;
+    say_hook = nullptr;
+    zap_text();
+    say(s.quals & ~SAY_STOP, s.text, s.arg);
+    std::string w = support::Session::pending();
+    zap_text();
+    say_hook = hook;
+    rseed = seed;
+    IMAGE = keep;
+    return w;
+}
 
 // The typed spelling of a refno: its first entry in the vocabulary that no
 // earlier entry spells the same (the reader takes the first exact match).
@@ -107,6 +132,8 @@ struct game_case {
 
 inline void set_location(int obj, int place) { location[obj] = place; }
 inline void carry(int obj) { location[obj] = PLACE_CARRIED; }
+// Whether the player has light, as the light procedure would leave it.
+inline void light(bool on) { bitmod(on ? 's' : 'c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT); }
 
 class GameTest : public ::testing::Test {
 protected:
@@ -145,7 +172,6 @@ protected:
         value[VAR_PHASE] = 3;
         rseed = 1234;
     }
-    void light(bool on) { bitmod(on ? 's' : 'c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT); }
 
     // Parses one typed line into the word slots, as the reading part does.
     void parse(const std::string &typed) {
@@ -155,11 +181,15 @@ protected:
         get_command(0);
     }
 
-    // Runs a procedure on the command in the word slots.
+    // Runs a procedure on the command in the word slots, or on a typed one.
     outcome call(game_proc p) {
         begin();
         p();
         return finish();
+    }
+    outcome call(game_proc p, const std::string &typed) {
+        parse(typed);
+        return call(p);
     }
     // The reading part on one input line (an answer to a pending question,
     // or a command).
