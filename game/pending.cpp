@@ -301,7 +301,6 @@ int p388() { return 0; }
 int p593() { return 0; }
 int p682() { return 0; }
 int p684() { return 0; }
-int p695() { return 0; }
 int p704() { return 0; }
 int p712() { return 0; }
 int p714() { return 0; }
@@ -319,7 +318,6 @@ int p527() { return 0; }
 int p548() { return 0; }
 int p616() { return 0; }
 int p705() { return 0; }
-int p747() { return 0; }
 int p752() { return 0; }
 int p832() { return 0; }
 int p871() { return 0; }
