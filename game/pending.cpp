@@ -9,17 +9,6 @@
 int p4() { return 0; }
 int p5() { return 0; }
 
-// game/shared/score.cpp
-int p322() { return 0; }
-int p378() { return 0; }
-
-// game/shared/death.cpp
-int p154() { return 0; }
-int p685() { return 0; }
-int p724(arg_pair) { return 0; }
-int p803() { return 0; }
-int p848() { return 0; }
-
 // game/shared/phases.cpp
 int p148() { return 0; }
 int p149() { return 0; }
@@ -60,51 +49,6 @@ int p658(arg_pair, arg_pair) { return 0; }
 int p659() { return 0; }
 int p846() { return 0; }
 int p892() { return 0; }
-
-// game/shared/questions.cpp
-int p33() { return 0; }
-int p221() { return 0; }
-int p223() { return 0; }
-int p226() { return 0; }
-int p247() { return 0; }
-int p250() { return 0; }
-int p510(arg_pair, arg_pair) { return 0; }
-int p513() { return 0; }
-int p514() { return 0; }
-int p515() { return 0; }
-int p516() { return 0; }
-int p552() { return 0; }
-int p632() { return 0; }
-int p687() { return 0; }
-int p697() { return 0; }
-int p716() { return 0; }
-int p717() { return 0; }
-int p718() { return 0; }
-int p743() { return 0; }
-int p744() { return 0; }
-int p763() { return 0; }
-int p765() { return 0; }
-int p776() { return 0; }
-int p800() { return 0; }
-int p929() { return 0; }
-
-// game/shared/fallback.cpp
-int p39() { return 0; }
-int p50() { return 0; }
-int p80() { return 0; }
-int p297(arg_pair, arg_pair) { return 0; }
-int p298() { return 0; }
-int p364() { return 0; }
-int p396() { return 0; }
-int p397() { return 0; }
-int p398() { return 0; }
-int p448() { return 0; }
-int p474() { return 0; }
-int p475() { return 0; }
-int p476() { return 0; }
-int p479() { return 0; }
-int p625(arg_pair) { return 0; }
-int p679(arg_pair) { return 0; }
 
 // game/shared/vessels.cpp
 int p127() { return 0; }
@@ -357,7 +301,6 @@ int p388() { return 0; }
 int p593() { return 0; }
 int p682() { return 0; }
 int p684() { return 0; }
-int p695() { return 0; }
 int p704() { return 0; }
 int p712() { return 0; }
 int p714() { return 0; }
@@ -375,7 +318,6 @@ int p527() { return 0; }
 int p548() { return 0; }
 int p616() { return 0; }
 int p705() { return 0; }
-int p747() { return 0; }
 int p752() { return 0; }
 int p832() { return 0; }
 int p871() { return 0; }

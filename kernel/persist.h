@@ -11,7 +11,6 @@
 extern char save_name[80];
 extern int64_t game_time;
 
-int memstore(int op);
 // Makes the file name of a saved game from `name` into `path` (80 bytes).
 // Names typed by the player are never paths: a name with "/", "\\", ":" or a
 // control byte, or one beginning with "." or "_" (the autosave's), is

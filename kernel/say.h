@@ -24,6 +24,11 @@ void say(int qualifiers, int refno, int argument);
 // break between them.
 void glue_text();
 
+// Lists words: with word 0 a new list starts (saying `text` first when
+// given); otherwise the word (or `text` in its place) is added after a
+// comma, when `entity` (or the word itself) has flag `flag` (-1 or 0: any).
+void voc(int word, int entity, int flag, int text);
+
 // When set, every call of say is reported here first, with its arguments as
 // given (tests record the texts said without depending on their wording);
 // the texts that a text says inside itself are part of its wording and are

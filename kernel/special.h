@@ -34,5 +34,9 @@ constexpr int SPECIAL_START_RESTORE = 997;
 constexpr int SPECIAL_AUTOSAVE = 998;
 constexpr int SPECIAL_AUTORESTORE = 999;
 
+// The in-memory snapshots of the state: 1 (4) stores the first (second),
+// 2 (5) brings it back, 3 drops the first, 0 asks whether there is none;
+// 0 when done.
+int memstore(int op);
 // Runs special operation `code`; most report their result in *variable.
 int special(int code, int32_t *variable);

@@ -256,8 +256,10 @@ int irand(int n) {
     return n > 0 ? rseed % n : 0;
 }
 
+// While a command file is replayed the clock stands still, so that a replay
+// says what it said before: the draw then follows the seed alone.
 int jrand(int n) {
-    int64_t s = (int64_t(rseed) << 10) + now_seconds();
+    int64_t s = (int64_t(rseed) << 10) + (com_file ? 0 : now_seconds());
     int32_t r = int32_t(s);
     r = (r / 13) & 0x7fff;
     return n > 0 ? r % n : 0;

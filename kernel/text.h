@@ -48,7 +48,6 @@ extern int vc;  // item count of the list built by voc
 int set_title();  // 0 when the key equals the version stamp
 int get_char(int position);
 void nested_say(int position, int qualifiers, int argument);
-void voc(int word, int entity, int flag, int text);
 
 // State dump for the game's author.
 void show_data();

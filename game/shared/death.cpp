@@ -1,0 +1,105 @@
+// Death: the one procedure every death runs through (it undoes what must
+// not outlive the player, counts the death and either asks whether to go
+// on or, late in the game, ends it), and four deaths with words of their
+// own: one that names the count first, the wraith's countdown, the fall
+// that drains the lamp, and the fatal ways of the ring places.
+#include "game.h"
+
+int p154() {
+    flush_command();
+    say(0, 1266, 0);
+    bitmod('c', evar(VAR_GAME_FLAGS), 2);
+    bitmod('c', evar(VAR_GAME_FLAGS), 0);
+
+    bitmod('c', 100, 13);
+    if (cond(value[100] == 2)) value[100] = 3;
+
+    // Whoever dies in these two places is lost with all he carries.
+    if (cond(here() == 515).OR(here() == 315)) moveto(PLACE_GONE, -1);
+
+    value[18] = 0;
+    apport(18, PLACE_OFFSTAGE);
+    if (cond(!isat(OBJ_FOLLOWER, -1, 0, PLACE_GONE))) apport(OBJ_FOLLOWER, PLACE_OFFSTAGE);
+    if (cond(value[26] == 1))
+        value[26] = 0;
+    else if (cond(value[26] == 3))
+        value[26] = 2;
+    if (cond(value[46] > 1)) value[46] = 1;
+    if (cond(value[36] == 1)) {
+        value[36] = 0;
+        value[VAR_SPELL_WORD] = 0;
+        bitmod('c', 36, 13);
+    }
+
+    value[VAR_DEATHS] += 1;
+    if (cond(value[VAR_PHASE] > 4)) {
+        if (cond(value[VAR_PHASE] == 5))
+            say(0, 1422, 0);
+        else
+            value[VAR_DEATHS] -= 1;  // not counted this late in the game
+        p322();
+        if (loop) return 0;
+        return 0;
+    }
+
+    value[OBJ_LIQUID_1] = 0;
+    value[VAR_RESERVE] = 600 + irand(101);
+    value[VAR_QUESTION] = Q_DEATH;
+    say(SAY_STOP, 1379, 0);
+    if (loop) return 0;
+    return 0;
+}
+
+int p803() {
+    say(SAY_ARGVAR | SAY_ARG, 1502, VAR_DEATHS);
+    p154();
+    if (loop) return 0;
+    return 0;
+}
+
+int p848() {
+    if (cond(value[18] <= 0)) return 0;
+    value[18] += 1;
+    if (cond(value[18] > 15)) apport(18, here());
+    say(0, 2012, 0);
+    if (cond(value[18] == 18)) {
+        p154();
+        if (loop) return 0;
+    }
+    return 0;
+}
+
+int p685() {
+    moveto(PLACE_GONE, -1);
+    if (cond(value[OBJ_LIGHT_SOURCE] == 1)) {
+        value[VAR_LIGHT_POWER] = 0;
+        if (cond(carried(OBJ_LIGHT_SOURCE)))
+            say(0, 1636, 0);
+        else
+            say(0, 1637, 0);
+    } else {
+        say(0, 1637, 0);
+    }
+    p154();
+    if (loop) return 0;
+    return 0;
+}
+
+int p724(arg_pair variant) {
+    frame<1> f{variant};
+    if (cond(words() == 1).OR(has(763))) {
+        say(SAY_STOP | SAY_ARG, 2839, f.lvals[0]);
+        if (loop) return 0;
+    }
+    if (cond(anyof(WORD_INWARD, 635, WORD_AXIS_2, -1))) {
+        say(0, 2838, 0);
+        moveto(PLACE_GONE, -1);
+        if (cond(carried(144))) {
+            value[144] = 2;
+            apport(144, 619);
+        }
+        p154();
+        if (loop) return 0;
+    }
+    return 0;
+}

@@ -1,0 +1,155 @@
+// The score and the end of the game: the score rebuilt from the state of
+// the world (treasures brought home or seen, places reached, the phase of
+// the game, less the deaths and the help bought), and the final report
+// with the player's rank, after which play stops.
+#include "game.h"
+
+namespace {
+
+constexpr int POINTS_HOME = 14;      // a treasure lying at the cottage or the timeless chamber
+constexpr int POINTS_SEEN = 7;       // a treasure seen but not brought home
+constexpr int POINTS_EXPLORING = 99; // the sum of the exploration table below
+
+// Exploration: a place reached (or a thing found) and its points.
+struct exploration_item {
+    int refno, flag, points;
+};
+constexpr exploration_item EXPLORING[] = {
+    {195, PFLAG_VISITED, 1}, {540, PFLAG_VISITED, 2},  {199, PFLAG_VISITED, 2},  {206, PFLAG_VISITED, 8},
+    {589, PFLAG_VISITED, 8}, {545, PFLAG_VISITED, 8},  {386, PFLAG_VISITED, 8},  {439, PFLAG_VISITED, 8},
+    {312, PFLAG_VISITED, 8}, {352, PFLAG_VISITED, 8},  {28, 13, 8},              {158, OFLAG_SEEN, 10},
+    {547, PFLAG_VISITED, 10}, {483, PFLAG_VISITED, 10},
+};
+
+int exploration_points() {
+    int points = 0;
+    for (const exploration_item &x : EXPLORING) {
+        if (x.refno == 206) {
+            // The carvings count by either of their two places.
+            if (cond(bitest(206, PFLAG_VISITED)).OR(bitest(222, PFLAG_VISITED))) points += x.points;
+        } else if (cond(bitest(x.refno, x.flag))) {
+            points += x.points;
+        }
+    }
+    return points;
+}
+
+// The ranks, by net score: the first row whose top the score does not
+// pass. A bound is the score that reaches the next rank; 0: none.
+struct rank_row {
+    int top, text, bound;
+};
+constexpr rank_row RANKS[] = {
+    {49, 1527, 50},   {149, 1528, 150}, {249, 1529, 250}, {349, 1530, 350},
+    {449, 1531, 450}, {549, 1532, 550}, {649, 1533, 650}, {749, 1534, 750},
+    {769, 1535, 770}, {770, 1536, 0},   {776, 3396, 0},   {2147483647, 3395, 0},
+};
+
+void say_number(int t, int v) { say(SAY_ARGVAR | SAY_ARG, t, v); }
+
+}  // namespace
+
+int p378() {
+    frame<1> f;  // local 0: the object being counted
+
+    value[VAR_SCORE] = 0;
+    value[VAR_SCORE_MAX] = 0;
+    for (f.lvals[0] = FIRST_OBJECT; f.lvals[0] <= LAST_OBJECT; f.lvals[0]++) {
+        const int obj = f.lvals[0];
+        if (!cond(bitest(obj, OFLAG_SCORING))) continue;
+        if (cond(getloc(obj) == PLACE_DEPOSIT).OR(getloc(obj) == PLACE_INTRO)) {
+            if (cond(cond(obj == 144).OR(obj == 148)).AND(value[obj] > 1))
+                value[VAR_SCORE] += 9;
+            else
+                value[VAR_SCORE] += POINTS_HOME;
+        } else if (cond(bitest(obj, OFLAG_SEEN))) {
+            value[VAR_SCORE] += POINTS_SEEN;
+        }
+        value[VAR_SCORE_MAX] += POINTS_HOME;
+    }
+
+    if (cond(isat(100, -1, 0, PLACE_DEPOSIT)))
+        value[VAR_SCORE] -= 7;
+    else if (cond(isat(100, -1, 0, 199)))
+        value[VAR_SCORE] += 7;
+
+    if (cond(!bitest(83, OFLAG_SCORING))) value[VAR_SCORE_MAX] += POINTS_HOME;
+    if (cond(!bitest(63, OFLAG_SCORING))) value[VAR_SCORE_MAX] += POINTS_HOME;
+
+    if (cond(bitest(104, OFLAG_SEEN))) {
+        value[VAR_SCORE] += 3;
+        if (cond(isat(104, -1, 0, PLACE_DEPOSIT)).OR(isat(105, -1, 0, PLACE_DEPOSIT))) value[VAR_SCORE] += 3;
+    }
+
+    if (cond(isat(116, -1, 0, PLACE_DEPOSIT)).OR(isat(116, -1, 0, PLACE_INTRO)).OR(isat(116, -1, 0, 295)))
+        value[VAR_SCORE] += 1;
+    value[VAR_SCORE_MAX] += 1;
+
+    if (cond(bitest(170, OFLAG_SCORING))) value[VAR_SCORE] += 7;
+
+    if (cond(value[VAR_PHASE] <= 5))
+        value[VAR_SCORE] += exploration_points();
+    else
+        value[VAR_SCORE] += POINTS_EXPLORING;
+    value[VAR_SCORE_MAX] += POINTS_EXPLORING;
+
+    if (cond(value[VAR_PHASE] > 3)) value[VAR_SCORE] += 16 * (value[VAR_PHASE] - 3);
+    value[VAR_SCORE_MAX] += 96;
+
+    value[VAR_RESULT] = value[VAR_SCORE_MAX];
+    if (cond(value[VAR_EXCHANGE_STATE] == 3)) {
+        value[VAR_SCORE] += 7;
+        value[VAR_RESULT] += 7;
+    }
+
+    // While the exchange is in its second state the deductions keep the
+    // value they had.
+    value[VAR_SCORE_NET] = value[VAR_SCORE];
+    if (cond(value[VAR_EXCHANGE_STATE] != 2)) {
+        value[VAR_SCORE_DEDUCTION] = 10 * value[VAR_DEATHS] + value[VAR_PENALTY_POINTS];
+        value[VAR_SCORE_NET] -= value[VAR_SCORE_DEDUCTION];
+    }
+    if (cond(value[VAR_SCORE_NET] < 0)) value[VAR_SCORE_NET] = 0;
+    return 0;
+}
+
+int p322() {
+    p378();
+    if (loop) return 0;
+    say_number(1520, VAR_SCORE);
+    if (cond(value[VAR_SCORE] > 770)) say(0, 3399, 0);
+    if (cond(value[VAR_SCORE_DEDUCTION] > 0)) {
+        say_number(1522, VAR_SCORE_DEDUCTION);
+        say_number(1523, VAR_SCORE_NET);
+    }
+    say_number(1524, VAR_SCORE_MAX);
+    say_number(1525, VAR_TURNS);
+    say(0, 1266, 0);
+
+    // The points still missing to the next rank are counted from the score
+    // less the deductions as it stands, even when the net score was floored
+    // at 0.
+    value[VAR_RESULT] = value[VAR_SCORE] - value[VAR_SCORE_DEDUCTION];
+    for (const rank_row &r : RANKS) {
+        if (!cond(value[VAR_SCORE_NET] <= r.top)) continue;
+        say(0, r.text, 0);
+        if (r.bound > 0)
+            value[VAR_RESULT] -= r.bound;
+        else
+            value[VAR_RESULT] = 0;
+        break;
+    }
+
+    say(0, 1266, 0);
+    value[VAR_RESULT] = -value[VAR_RESULT];
+    if (cond(value[VAR_RESULT] > 0)) {
+        if (cond(value[VAR_RESULT] == 1))
+            say(0, 1537, 0);
+        else
+            say_number(1538, VAR_RESULT);
+    }
+    say(0, 1266, 0);
+    finita();
+    loop = 1;
+    return 0;
+}
