@@ -180,6 +180,12 @@ int fablet_main(int argc, char **argv) {
         printf("Sorry, unable to set up the world.\n");
         return 0;
     }
+    // A replayed command file fixes the seed: INIT draws from it too, so
+    // that the replay sets up the same world as the game it was logged from.
+    if (com_file) {
+        rseed = mainseed;
+        irand(1);
+    }
     // 17.
     value[KV_HERE] = 195;
     value[KV_THERE] = 195;
