@@ -440,18 +440,71 @@ void read_conf() {
     handle_token('p', CONF_MARGIN, "1", 0, &Margin);
     handle_token('p', CONF_LINELEN, "80", 0, &Linlen);
     handle_token('p', CONF_HEIGHT, "24", 0, &Screen);
-    browser_timeout = int(clamp_atol(conf[CONF_KEEPALIVE]) + clamp_atol(conf[CONF_GRACE]));
+    check_settings();
+}
+
+// The slot's text replaced by the number v.
+static void replace_slot(int slot, int v) {
+    char num[16];
+    snprintf(num, sizeof num, "%d", v);
+    free(conf[slot]);
+    conf[slot] = nullptr;
+    store_conf(slot, num);
+}
+
+// The slot's value, brought down to hi.
+static int capped_slot(int slot, int hi) {
+    long v = clamp_atol(conf[slot]);
+    if (v <= hi) return int(v);
+    replace_slot(slot, hi);
+    return hi;
+}
+
+// The command line and the file each check a value on its own, so two -s
+// options, or -s with a LAYOUT line, can still leave a margin that the line
+// cannot hold, and a time-out in seconds can overflow in milliseconds.
+void check_settings() {
+    bool changed = false;
+    if (Linlen > MAX_LINELEN || Linlen < MIN_TEXT_WIDTH) {
+        Linlen = Linlen > MAX_LINELEN ? MAX_LINELEN : MIN_TEXT_WIDTH;
+        changed = true;
+    }
+    if (Screen > MAX_HEIGHT) {
+        Screen = MAX_HEIGHT;
+        changed = true;
+    }
+    // The widest margin -s accepts for this line length.
+    int widest = (Linlen - MIN_TEXT_WIDTH) / 2 - 1;
+    if (widest < 0) widest = 0;
+    if (Margin > widest || Margin < 0) {
+        Margin = Margin < 0 ? 0 : widest;
+        changed = true;
+    }
+    if (changed || Maxlen < MIN_TEXT_WIDTH || Maxlen > Linlen) Maxlen = Linlen - 2 * Margin;
+    if (changed) {
+        const struct {
+            int slot, value;
+        } layout[] = {{CONF_LINELEN, Linlen}, {CONF_HEIGHT, Screen}, {CONF_MARGIN, Margin}};
+        for (const auto &l : layout)
+            if (!conf[l.slot] || clamp_atol(conf[l.slot]) != l.value) replace_slot(l.slot, l.value);
+    }
+    capped_slot(CONF_INVOKE, MAX_INVOKE);
+    int keepalive = capped_slot(CONF_KEEPALIVE, MAX_KEEPALIVE);
+    int grace = capped_slot(CONF_GRACE, MAX_GRACE);
+    browser_timeout = keepalive + grace;
 }
 
 // Finds the browser program: a name with a "/" is a path, a bare name is
-// searched along PATH. Slot 0 is set only when the program exists.
-void check_browser(const char *name) {
+// searched along PATH. Slot 0 is set only when the program exists (and the
+// slot is still empty).
+bool check_browser(const char *name) {
     if (strchr(name, PATH_SEP)) {
-        if (path_exists(name)) store_conf(CONF_BROWSER, name);
-        return;
+        if (!path_exists(name)) return false;
+        store_conf(CONF_BROWSER, name);
+        return true;
     }
     const char *path = getenv("PATH");
-    if (!path) return;
+    if (!path) return false;
     int name_len = int(strlen(name));
     while (*path) {
         const char *end = strchr(path, ':');
@@ -461,12 +514,13 @@ void check_browser(const char *name) {
             snprintf(candidate, sizeof candidate, "%.*s%c%s", len, path, PATH_SEP, name);
             if (path_exists(candidate)) {
                 store_conf(CONF_BROWSER, candidate);
-                return;
+                return true;
             }
         }
         if (!end) break;
         path = end + 1;
     }
+    return false;
 }
 
 void make_conf() {

@@ -26,11 +26,27 @@ extern char *conf[NCONF];
 extern int browser_timeout;
 extern const char *const cftext[];
 
+// Bounds of the settings (see check_settings).
+constexpr int MAX_LINELEN = 32767;     // columns, as -s allows
+constexpr int MAX_HEIGHT = 32767;      // lines, as -s allows
+constexpr int MIN_TEXT_WIDTH = 16;     // columns left between the margins
+constexpr int MAX_INVOKE = 3600;       // seconds for the browser to start
+constexpr int MAX_KEEPALIVE = 3600;    // seconds between the page's pings
+constexpr int MAX_GRACE = 86400;       // seconds of grace for a late ping
+
 int parse_args(int argc, char **argv);
 void store_conf(int slot, const char *text);
 void handle_token(char kind, int slot, const char *text, int limit, int *out);
 void parse_line(char *line, char **t1, char **t2, char **t3);
-void check_browser(const char *name);
+// Finds the browser program and stores it as slot 0 when that is still
+// empty; false when no such program exists.
+bool check_browser(const char *name);
+// Reads the file and applies the defaults, then holds every setting within
+// its bounds (check_settings).
 void read_conf();
+// The settings taken together, after the command line and the file: a
+// margin that leaves too little of the line is narrowed, and the line
+// length, height and time-outs are capped (the bounds above).
+void check_settings();
 void make_conf();
 long clamp_atol(const char *s);  // decimal conversion clamped to int range

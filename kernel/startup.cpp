@@ -124,6 +124,7 @@ int initialise() {
     open_command_file();
     gothere();
     read_conf();
+    prompt_alloc();  // the console line holds two lines of the width now settled
     if (mode == MODE_PLAIN) printf("\n%*s", Margin, "");
     open_log();
     if (set_title() != 0) return 1;

@@ -210,6 +210,20 @@ TEST_F(Conf, LineTable) {
              EXPECT_EQ(browser_timeout, 7);
          }},
         {"timeout inv 45\nTIMEOUT INVENTED 60\n", [] { EXPECT_EQ(slot(CONF_INVOKE), "45"); }},
+        // Upper bounds: no time-out overflows in milliseconds or in its sum,
+        // and the line length is held where -s holds it.
+        {"TIMEOUT KEEPALIVE 2147484\nTIMEOUT GRACETIME 2147483647\nTIMEOUT INVOCATION 99999999999\n", [] {
+             EXPECT_EQ(slot(CONF_KEEPALIVE), "3600");
+             EXPECT_EQ(slot(CONF_GRACE), "86400");
+             EXPECT_EQ(slot(CONF_INVOKE), "3600");
+             EXPECT_EQ(browser_timeout, 90000);
+         }},
+        {"LAYOUT WIDTH 2147483647\nLAYOUT HEIGHT 99999999\n", [] {
+             EXPECT_EQ(Linlen, 32767);
+             EXPECT_EQ(slot(CONF_LINELEN), "32767");
+             EXPECT_EQ(Maxlen, 32765);
+             EXPECT_EQ(Screen, 32767);
+         }},
 
         // Colours: the first value wins; "#" needs a backslash or quotes.
         {"COLOUR TEXT Green\nCOLOR FG blue\n", [] { EXPECT_EQ(slot(CONF_TEXT), "green"); }},
@@ -385,6 +399,23 @@ TEST_F(Conf, CommandLineComesFirst) {
         {{"-b"}, "SHOW COMPACT Default\n", [] {
              EXPECT_EQ(compress, 2);
              EXPECT_EQ(slot(CONF_COMPACT), "2");
+         }},
+        // Width and margin are checked together once both are read: a margin
+        // the final line cannot hold is narrowed to the widest -s accepts.
+        {{"-s100.24.40", "-s50"}, "", [] {
+             EXPECT_EQ(Linlen, 50);
+             EXPECT_EQ(Margin, 16);
+             EXPECT_EQ(Maxlen, 18);
+             EXPECT_EQ(slot(CONF_MARGIN), "16");
+         }},
+        {{"-s1.24.31"}, "LAYOUT WIDTH 30\n", [] {
+             EXPECT_EQ(Linlen, 30);
+             EXPECT_EQ(Margin, 6);
+             EXPECT_EQ(Maxlen, 18);
+         }},
+        {{"-s100.24.40", "-s78"}, "", [] {
+             EXPECT_EQ(Margin, 30);
+             EXPECT_EQ(Maxlen, 18);
          }},
         // The one-command runs keep their mode whatever BROWSER says.
         {{"-x"}, "BROWSER DEFAULT\n", [] { EXPECT_EQ(mode, MODE_RESTORE_STOP); }},
