@@ -50,6 +50,25 @@ static const char *const usage_lines[] = {
     exit(0);
 }
 
+// An option is one letter; "--l" is -l, but a word after two dashes
+// ("--log", "--restore", "--new-game=x") is no option of ours and, read as a
+// letter with a value, would make files named after the rest of the word.
+static bool word_option(const char *arg) {
+    if (arg[0] != '-' || arg[1] != '-') return false;
+    const char *p = arg + 2;
+    int letters = 0;
+    for (; *p && *p != '='; p++, letters++)
+        if (!isalpha((unsigned char)*p) && *p != '-') return false;
+    return letters >= 2;
+}
+
+[[noreturn]] static void refuse(const char *arg) {
+    fprintf(stderr, "Unknown option '%s': options are single letters after one dash, such as -l\n"
+                    "or -C; '%s -h' lists them.\n",
+            arg, prog);
+    exit(1);
+}
+
 // Skips what clamp_atol reads of s (blanks, a sign, digits).
 static const char *skip_number(const char *s) {
     while (isspace((unsigned char)*s)) s++;
@@ -161,6 +180,7 @@ int parse_args(int argc, char **argv) {
             }
             continue;
         }
+        if (word_option(arg)) refuse(arg);
         char *p = arg + 1;
         if (*p == '-' && p[1]) p++;
         char letter = *p;
@@ -189,7 +209,11 @@ int parse_args(int argc, char **argv) {
             break;
         case 'B':
             mode = MODE_BROWSER;
-            if (*val) check_browser(val);
+            if (*val && !check_browser(val)) {
+                fprintf(stderr, "No browser program '%s' was found (-B). Name a browser that exists, or play\n"
+                                "in the console with -C.\n", val);
+                exit(1);
+            }
             break;
         case 'b':
             compact[0] = compact[0] == 'Y' ? 'N' : 'Y';

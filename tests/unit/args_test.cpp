@@ -4,6 +4,7 @@
 #include "startup.h"
 #include "text.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -145,7 +146,6 @@ TEST_F(Args, OptionTable) {
              EXPECT_EQ(conf[CONF_BROWSER], nullptr);
          }},
         {{"-B", "/bin/sh"}, [](Args &) { EXPECT_EQ(slot(CONF_BROWSER), "/bin/sh"); }},
-        {{"-B/no/such/browser"}, [](Args &) { EXPECT_EQ(conf[CONF_BROWSER], nullptr); }},
 
         // Blank-line compaction: a flip, then the value.
         {{"-b"}, [](Args &) {
@@ -312,6 +312,31 @@ std::string run_and_capture(const std::vector<std::string> &args, const std::str
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
+}
+
+// A word after two dashes is no option: refused before anything is made,
+// with the hint to -h; so is a browser named by -B that does not exist.
+// Single letters after two dashes, and "--" alone, keep their meaning.
+TEST_F(Args, WordOptionsAndMissingBrowsersAreRefused) {
+    const struct {
+        const char *arg, *message;
+    } refused[] = {
+        {"--log", "Unknown option '--log': options are single letters after one dash, such as -l\n"
+                  "or -C; '/usr/games/zendry -h' lists them.\n"},
+        {"--restore", "Unknown option '--restore'"},
+        {"--console", "Unknown option '--console'"},
+        {"--new-game=yes", "Unknown option '--new-game=yes'"},
+        {"-B/no/such/browser", "No browser program '/no/such/browser' was found (-B). Name a browser that "
+                               "exists, or play\nin the console with -C.\n"},
+    };
+    for (const auto &r : refused) {
+        SCOPED_TRACE(r.arg);
+        EXPECT_EXIT(run({"-n", r.arg, "x"}), ::testing::ExitedWithCode(1), ::testing::HasSubstr(r.message));
+    }
+    run({"--l=my.log", "--n", "--", "--look"});
+    EXPECT_EQ(std::string(log_path), dir + "/my.log");
+    EXPECT_EQ(result, 1);
+    EXPECT_STREQ(extcom, " --look");
 }
 
 TEST_F(Args, VersionLines) {
