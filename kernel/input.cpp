@@ -7,6 +7,7 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 #include <readline/history.h>
 #include <readline/readline.h>
@@ -166,8 +167,13 @@ bool from_command_file(char *buf, int size) {
 bool from_console(char *buf, int size) {
     if (line_source) return line_source(buf, size) != 0;
     if (mode == MODE_CONSOLE) {
-        showline(prompt_line ? prompt_line : "");
-        std::fputc('\r', console_out);
+        // The prompt is shown first at the output's pace, then readline
+        // shows it again over it after the carriage return; when the output
+        // is no terminal the return undoes nothing, so readline alone shows it.
+        if (isatty(fileno(console_out))) {
+            showline(prompt_line ? prompt_line : "");
+            std::fputc('\r', console_out);
+        }
         std::fflush(console_out);
         rl_instream = console_in;
         rl_outstream = console_out;
