@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 // Sockets are -1 when there is none (0 is the standard input).
 extern int lsock;  // the listening socket
@@ -20,6 +21,30 @@ void send_null();                // the keep-alive answer "k"
 // Sends len bytes in pieces of at most 1024, over partial writes; a failed
 // send gives up (the caller closes the connection in every case).
 void send_all(int sock, const char *data, size_t len);
+
+// One request head as the listener reads it, fed its bytes as they come:
+// the request line and the headers the checks need are kept, each line cut
+// at 4095 bytes, the rest of the head is read and passed over.
+struct http_request {
+    bool complete = false;     // the empty line that ends the head has come
+    bool bad = false;          // a request line over 4095 bytes, or a head over HEAD_MAX
+    bool get = false;          // the method is GET, with a target
+    std::string target;        // the request line's target
+    bool old_browser = false;  // "IE 5.0" in the User-Agent header
+    bool foreign = false;      // sent by another page, or to another host
+    // The reader's place in the head.
+    std::string line;
+    bool line_cut = false;
+    bool request_line = false;
+    int lines = 0;
+    size_t size = 0;
+};
+constexpr size_t HEAD_MAX = 256 * 1024;
+// Feeds len bytes; returns how many were taken (the bytes after a complete
+// or bad head are left).
+size_t http_feed(http_request &r, const char *data, size_t len);
+// A whole head at once, as the listener would read it.
+http_request parse_http_request(const char *data, size_t len);
 
 // The listener, the requests and the browser start (listener.cpp).
 void set_up_listener();

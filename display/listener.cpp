@@ -2,8 +2,9 @@
 // (commands, status reports, keep-alive pings) with their time-outs, and
 // starting the player's browser on the page's address.
 //
-// One thread, blocking sockets: every wait is a poll with a deadline, so
-// neither a silent browser nor a stalled local client can freeze the game.
+// One thread: every wait is a poll with a deadline, and a connection is read
+// only as far as it has sent, so neither a silent browser nor a stalled or
+// flooding local client can hold up the page's own requests.
 #include "display.h"
 
 #include <cerrno>
@@ -22,6 +23,7 @@
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "platform.h"
@@ -36,13 +38,24 @@ const char *const loopback_host = "127.0.0.1";
 
 namespace {
 
-constexpr int NIDLE = 8;         // connections accepted but not yet read
-constexpr int REQUEST_SIZE = 4096;
-constexpr int REQUEST_MS = 2000;  // a request must arrive whole within this
-constexpr int SEND_MS = 5000;     // and its answer must be taken within this
+constexpr int NCONN = 64;          // connections accepted and not yet answered
+constexpr int LINE_KEPT = 4095;    // bytes kept of one line of a head
+constexpr int REQUEST_MS = 2000;   // a request, once begun, must arrive whole within this
+constexpr int SEND_MS = 2000;      // and its answer must be taken within this
+constexpr int ACCEPT_BATCH = 16;   // connections taken from the queue in one round
+constexpr int WATCH_MS = 100;      // how often a browser just started is looked at
+constexpr int BACKLOG = 128;       // a burst of other connections leaves room for the page's
 
-int idle[NIDLE];
-int nidle = 0;
+// A connection accepted and not yet answered: idle until its first byte,
+// then reading its head.
+struct connection {
+    int fd = -1;
+    int64_t opened = 0;  // accepted
+    int64_t begun = 0;   // its first byte came (0: idle)
+    http_request head;
+};
+connection conns[NCONN];
+int nconn = 0;
 
 // The page's own origins, set when the listener opens: the address the
 // browser is started on, and the same port under "localhost" for a player
@@ -72,53 +85,14 @@ void drop(int &sock) {
     sock = -1;
 }
 
-// Read one request head into buf: true when the empty line that ends it (a
-// line feed, any carriage returns, a line feed) arrived within REQUEST_MS
-// and REQUEST_SIZE - 1 bytes. A partial, oversize or abandoned request is
-// false.
-bool read_request(int sock, char *buf, int &len) {
-    len = 0;
-    buf[0] = 0;
-    int64_t deadline = now_ms() + REQUEST_MS;
-    int scanned = 0;
-    while (len < REQUEST_SIZE - 1) {
-        int64_t left = deadline - now_ms();
-        if (left <= 0) return false;
-        pollfd p = {sock, POLLIN, 0};
-        int r = poll(&p, 1, int(left));
-        if (r < 0 && errno == EINTR) continue;
-        if (r <= 0) return false;
-        ssize_t n = recv(sock, buf + len, size_t(REQUEST_SIZE - 1 - len), 0);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        len += int(n);
-        buf[len] = 0;
-        for (; scanned < len; scanned++) {
-            if (buf[scanned] != '\n') continue;
-            int j = scanned + 1;
-            while (j < len && buf[j] == '\r') j++;
-            if (j >= len) break;  // the end may still come
-            if (buf[j] == '\n') return true;
-        }
-    }
-    return false;
-}
-
-// The parts of a request that matter here.
-struct request {
-    bool get = false;       // the method is GET
-    const char *target = nullptr;  // the request line's target
-    const char *target_end = nullptr;
-    bool old_browser = false;      // "IE 5.0" in the User-Agent header
-    bool foreign = false;          // sent by another page, or to another host
-};
-
-bool header_is(const char *line, const char *end, const char *name, const char **value) {
+bool header_is(const std::string &line, const char *name, const char **value, const char **end) {
     size_t n = strlen(name);
-    if (size_t(end - line) <= n || strncasecmp(line, name, n) != 0 || line[n] != ':') return false;
-    const char *v = line + n + 1;
-    while (v < end && (*v == ' ' || *v == '\t')) v++;
+    if (line.size() <= n || strncasecmp(line.c_str(), name, n) != 0 || line[n] != ':') return false;
+    const char *v = line.c_str() + n + 1;
+    const char *e = line.c_str() + line.size();
+    while (v < e && (*v == ' ' || *v == '\t')) v++;
     *value = v;
+    *end = e;
     return true;
 }
 
@@ -146,60 +120,97 @@ bool contains(const char *v, const char *end, const char *want) {
     return false;
 }
 
-request parse_request(const char *buf) {
-    request r;
-    const char *p = buf;
-    while (*p == '\r' || *p == '\n') p++;
-    const char *eol = strchr(p, '\n');
-    if (!eol) return r;  // nothing but empty lines
-    const char *line_end = eol;
-    if (line_end > p && line_end[-1] == '\r') line_end--;
-    r.get = line_end - p > 4 && memcmp(p, "GET ", 4) == 0;
-    if (r.get) {
-        const char *t = p + 4;
-        while (t < line_end && *t == ' ') t++;
-        const char *e = t;
-        while (e < line_end && *e != ' ') e++;
-        r.target = t;
-        r.target_end = e;
-        if (t == e) r.get = false;
+void request_line(http_request &r) {
+    r.request_line = true;
+    const std::string &l = r.line;
+    if (r.line_cut) {
+        r.bad = true;
+        return;
     }
-    // The header lines, up to the empty one.
-    for (const char *line = eol + 1; *line;) {
-        const char *next = strchr(line, '\n');
-        const char *end = next ? next : line + strlen(line);
-        while (end > line && end[-1] == '\r') end--;
-        if (end == line) break;
-        const char *v;
-        if (header_is(line, end, "User-Agent", &v)) {
-            if (contains(v, end, "IE 5.0")) r.old_browser = true;
-        } else if (header_is(line, end, "Origin", &v)) {
-            if (!own(v, end, 0, false)) r.foreign = true;
-        } else if (header_is(line, end, "Referer", &v)) {
-            if (!own(v, end, 0, true)) r.foreign = true;
-        } else if (header_is(line, end, "Host", &v)) {
-            // Another name that resolves to this machine (a page that
-            // rebinds its own name to the loopback address) is refused.
-            if (!own(v, end, 7, false)) r.foreign = true;
-        } else if (header_is(line, end, "Sec-Fetch-Site", &v)) {
-            // Browsers say where a request comes from even when they send
-            // neither Origin nor Referer (an image of another page).
-            if (!equals(v, end, "same-origin") && !equals(v, end, "none")) r.foreign = true;
+    if (l.size() <= 4 || l.compare(0, 4, "GET ") != 0) return;
+    size_t t = 4;
+    while (t < l.size() && l[t] == ' ') t++;
+    size_t e = t;
+    while (e < l.size() && l[e] != ' ') e++;
+    r.target = l.substr(t, e - t);
+    r.get = !r.target.empty();
+}
+
+// A header line. A cut value of an origin header no longer names our own
+// origin, so it counts as foreign.
+void header_line(http_request &r) {
+    const char *v, *end;
+    if (header_is(r.line, "User-Agent", &v, &end)) {
+        if (contains(v, end, "IE 5.0")) r.old_browser = true;
+    } else if (header_is(r.line, "Origin", &v, &end)) {
+        if (!own(v, end, 0, false)) r.foreign = true;
+    } else if (header_is(r.line, "Referer", &v, &end)) {
+        if (!own(v, end, 0, true)) r.foreign = true;
+    } else if (header_is(r.line, "Host", &v, &end)) {
+        // Another name that resolves to this machine (a page that
+        // rebinds its own name to the loopback address) is refused.
+        if (!own(v, end, 7, false)) r.foreign = true;
+    } else if (header_is(r.line, "Sec-Fetch-Site", &v, &end)) {
+        // Browsers say where a request comes from even when they send
+        // neither Origin nor Referer (an image of another page).
+        if (!equals(v, end, "same-origin") && !equals(v, end, "none")) r.foreign = true;
+    }
+}
+
+// One line of the head has ended (its line feed and the carriage returns
+// before it dropped). An empty line ends the head, unless it is the very
+// first line.
+void end_line(http_request &r) {
+    while (!r.line.empty() && r.line.back() == '\r') r.line.pop_back();
+    if (r.line.empty() && !r.line_cut) {
+        if (r.lines > 0) r.complete = true;
+    } else if (!r.request_line) {
+        request_line(r);
+    } else {
+        header_line(r);
+    }
+    r.lines++;
+    r.line.clear();
+    r.line_cut = false;
+}
+
+}  // namespace
+
+size_t http_feed(http_request &r, const char *data, size_t len) {
+    size_t k = 0;
+    while (k < len && !r.complete && !r.bad) {
+        char c = data[k++];
+        if (++r.size > HEAD_MAX) {
+            r.bad = true;
+            break;
         }
-        if (!next) break;
-        line = next + 1;
+        if (c == '\n')
+            end_line(r);
+        else if (r.line.size() < LINE_KEPT)
+            r.line += c;
+        else
+            r.line_cut = true;
     }
+    return k;
+}
+
+http_request parse_http_request(const char *data, size_t len) {
+    http_request r;
+    http_feed(r, data, len);
     return r;
 }
 
+namespace {
+
 // The value of the "status" parameter of the target's query, or null.
-const char *status_query(const request &r, const char **end) {
-    const char *q = r.target;
-    while (q < r.target_end && *q != '?') q++;
-    while (q < r.target_end) {
+const char *status_query(const std::string &target, const char **end) {
+    const char *q = target.c_str();
+    const char *target_end = q + target.size();
+    while (q < target_end && *q != '?') q++;
+    while (q < target_end) {
         q++;  // past '?' or '&'
         const char *e = q;
-        while (e < r.target_end && *e != '&') e++;
+        while (e < target_end && *e != '&') e++;
         if (e - q >= 7 && memcmp(q, "status=", 7) == 0) {
             *end = e;
             return q + 7;
@@ -305,33 +316,253 @@ std::vector<std::string> split_list(const char *command) {
     return list;
 }
 
-// Start the first alternative that can be started, without a shell and
-// without waiting for it; its standard input is /dev/null.
-bool start_browser(const char *command, const char *url) {
-    for (const std::string &alt : split_list(command)) {
-        std::vector<std::string> args = split_args(alt);
-        if (args.empty()) continue;
-        args.push_back(url);
-        std::vector<char *> argv;
-        for (std::string &a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t fa;
-        posix_spawn_file_actions_init(&fa);
-        posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
-        pid_t pid;
-        int err = posix_spawnp(&pid, argv[0], &fa, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&fa);
-        if (err == 0) {
-            children.push_back(pid);
-            return true;
+// Starts one alternative of the browser command on the url, without a
+// shell and without waiting for it (its standard input is /dev/null);
+// 0 when it cannot be started, with the reason in why.
+pid_t start_browser(const std::string &alt, const char *url, std::string &why) {
+    std::vector<std::string> args = split_args(alt);
+    if (args.empty()) {
+        why = "the browser command is empty";
+        return 0;
+    }
+    args.push_back(url);
+    std::vector<char *> argv;
+    for (std::string &a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
+    pid_t pid;
+    int err = posix_spawnp(&pid, argv[0], &fa, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&fa);
+    if (err == 0) return pid;
+    why = "'" + args[0] + "' could not be started: " + strerror(err);
+    return 0;
+}
+
+// ------------------------------------------------------------ connections
+
+void forget(int k) {
+    conns[k] = conns[--nconn];
+    conns[nconn] = connection();
+}
+
+void close_conn(int k) {
+    close(conns[k].fd);
+    forget(k);
+}
+
+// Room for one more connection when the table is full: a head begun and
+// not finished (which a browser never leaves) goes first, the longest
+// waiting of them; else the connection idle the longest. A whole request
+// waiting to be handled is never the one closed: with nothing else to
+// close there is no room (false).
+bool sooner(const connection &c, const connection &v) {
+    if ((c.begun != 0) != (v.begun != 0)) return c.begun != 0;
+    return c.begun ? c.begun < v.begun : c.opened < v.opened;
+}
+
+bool make_room() {
+    if (nconn < NCONN) return true;
+    int victim = -1;
+    for (int k = 0; k < nconn; k++)
+        if (!conns[k].head.complete && (victim < 0 || sooner(conns[k], conns[victim]))) victim = k;
+    if (victim < 0) return false;
+    close_conn(victim);
+    return true;
+}
+
+bool readable(int fd) {
+    pollfd p = {fd, POLLIN, 0};
+    return poll(&p, 1, 0) > 0 && (p.revents & (POLLIN | POLLERR | POLLHUP));
+}
+
+// Takes the connections waiting in the listener's queue, a batch at a time,
+// so that those already taken are read before more come in.
+void accept_some() {
+    for (int n = 0; n < ACCEPT_BATCH && readable(lsock); n++) {
+        int s = accept4(lsock, nullptr, nullptr, SOCK_CLOEXEC);
+        if (s < 0) {
+            if (errno == EINTR || errno == ECONNABORTED || errno == EAGAIN || errno == EPROTO || errno == EMFILE ||
+                errno == ENFILE)
+                return;
+            fail("Failed to accept incoming call!\n");
+        }
+        timeval tv = {SEND_MS / 1000, (SEND_MS % 1000) * 1000};
+        setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, &tv, sizeof tv);
+        if (!make_room()) {
+            close(s);
+            continue;
+        }
+        connection &c = conns[nconn++];
+        c = connection();
+        c.fd = s;
+        c.opened = now_ms();
+    }
+}
+
+// Reads what has come on connection k without waiting, up to the end of
+// its head; false when the connection was closed (the peer went before its
+// head was whole, or the head is not one we read).
+bool read_some(int k) {
+    connection &c = conns[k];
+    char chunk[4096];
+    while (!c.head.complete) {
+        ssize_t n = recv(c.fd, chunk, sizeof chunk, MSG_DONTWAIT);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return true;
+        if (n <= 0) {
+            close_conn(k);
+            return false;
+        }
+        if (!c.begun) c.begun = now_ms();
+        http_feed(c.head, chunk, size_t(n));
+        if (c.head.bad) {
+            close_conn(k);
+            return false;
         }
     }
-    return false;
+    return true;
+}
+
+// A head begun and not whole within REQUEST_MS is closed.
+void expire(int64_t now) {
+    for (int k = 0; k < nconn;) {
+        const connection &c = conns[k];
+        if (c.begun && !c.head.complete && now - c.begun >= REQUEST_MS)
+            close_conn(k);
+        else
+            k++;
+    }
+}
+
+// The outcome of handling one whole request.
+enum { HANDLED = 0 };
+
+// Handles the whole request held in wsock: answers pings, the favicon and
+// (during play) page requests itself and returns HANDLED; returns the
+// result letter for a request that ends the wait.
+int handle(const http_request &r, char *buf, int size, int seconds, int64_t &deadline) {
+    // Another page's request is dropped before anything in it is believed.
+    if (r.foreign) {
+        drop(wsock);
+        return HANDLED;
+    }
+    if (r.old_browser) {
+        fputs("*ERROR* Sorry, this setup does not work with IE 5.0.\n", stderr);
+        fablet_exit(1);
+    }
+    if (!r.get) {
+        drop(wsock);
+        return HANDLED;
+    }
+    deadline = now_ms() + int64_t(seconds) * 1000;
+    int result = 'N';
+    const char *end = nullptr;
+    const char *text = status_query(r.target, &end);
+    if (text) {
+        if (end - text >= 2 && text[0] == '0' && text[1] == 'x') {
+            // A ping; or, during play, the report of a page that was loaded
+            // again: the game needs neither, and a line made of it would be
+            // taken as a command or as the answer to a pending question.
+            bool report = end - text > 2 && (text[2] == 'R' || text[2] == 'S');
+            if (!report || buf) {
+                send_null();
+                return HANDLED;
+            }
+            result = text[2];
+        } else {
+            while (text < end && *text >= '0' && *text <= '9') text++;
+            if (text < end) text++;
+        }
+    }
+    if (r.target.compare(0, 8, "/favicon") == 0) {
+        answer_not_found();
+        return HANDLED;
+    }
+    if (!text && buf) {
+        // The page reloaded during play: serve it again and wait on.
+        send_page();
+        return HANDLED;
+    }
+    if (buf) decode(text, end, buf, size);
+    return result;
+}
+
+// Waits for the next request that ends the wait (see browser_read). With
+// a browser to watch (pid), its end before the page has been asked for
+// ends the wait too: the result is 'X' with its wait status in *status.
+int wait_request(char *buf, int size, int seconds, pid_t watch, int *status) {
+    int64_t deadline = now_ms() + int64_t(seconds) * 1000;
+    for (;;) {
+        reap_children();
+        // Whole requests first, in the order they came into the table.
+        for (int k = 0; k < nconn; k++) {
+            if (!conns[k].head.complete) continue;
+            http_request r = std::move(conns[k].head);
+            int fd = conns[k].fd;
+            forget(k);
+            drop(wsock);  // a request held and overtaken goes unanswered
+            wsock = fd;
+            int result = handle(r, buf, size, seconds, deadline);
+            if (result != HANDLED) return result;
+            k = -1;  // the table has changed: look again from its start
+        }
+        int64_t now = now_ms();
+        expire(now);
+        if (watch > 0) {
+            int st;
+            if (waitpid(watch, &st, WNOHANG) == watch) {
+                *status = st;
+                return 'X';
+            }
+        }
+        if (now >= deadline) {
+            fputs("*** No response from browser! ***\n", stderr);
+            fablet_exit(1);
+        }
+        // Wait for the listener or a connection, no longer than the
+        // deadline, the first head due to expire, or the next look at the
+        // browser just started.
+        int64_t until = deadline;
+        for (int k = 0; k < nconn; k++)
+            if (conns[k].begun && conns[k].begun + REQUEST_MS < until) until = conns[k].begun + REQUEST_MS;
+        if (watch > 0 && now + WATCH_MS < until) until = now + WATCH_MS;
+        pollfd fds[1 + NCONN];
+        fds[0] = {lsock, POLLIN, 0};
+        for (int k = 0; k < nconn; k++) fds[1 + k] = {conns[k].fd, POLLIN, 0};
+        int wait_ms = until <= now ? 0 : until - now > INT_MAX ? INT_MAX : int(until - now);
+        int ready = poll(fds, nfds_t(1 + nconn), wait_ms);
+        if (ready <= 0) continue;
+        // The connections read first, then new ones taken in; read_some
+        // may close one, so the table is walked by descriptor.
+        int polled = nconn;
+        for (int j = 0; j < polled; j++) {
+            if (fds[1 + j].revents == 0) continue;
+            for (int k = 0; k < nconn; k++) {
+                if (conns[k].fd != fds[1 + j].fd) continue;
+                read_some(k);
+                break;
+            }
+        }
+        if (fds[0].revents & POLLIN) accept_some();
+    }
+}
+
+[[noreturn]] void no_browser(const char *command, const char *url, const std::vector<std::string> &why) {
+    printf("*ERROR* Failed to kick off '%s %s'!\n", command ? command : "", url);
+    for (const std::string &w : why) printf("(%s.)\n", w.c_str());
+    printf("No browser could be started to show the game: play it in the console instead\n"
+           "with '%s -C', or name a browser that works with -B<browser>.\n",
+           prog);
+    fflush(stdout);
+    fablet_exit(-1);
 }
 
 }  // namespace
 
 void set_up_listener() {
+    while (nconn > 0) close_conn(nconn - 1);
     lsock = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (lsock < 0) {
         perror("");
@@ -350,118 +581,58 @@ void set_up_listener() {
         if (bind(lsock, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0) break;
         port++;
     }
-    if (listen(lsock, 10) != 0) fail("Failed to set up listener!\n");
+    if (listen(lsock, BACKLOG) != 0) fail("Failed to set up listener!\n");
     snprintf(own_origin[0], sizeof own_origin[0], "http://%s:%d", loopback_host, port);
     snprintf(own_origin[1], sizeof own_origin[1], "http://localhost:%d", port);
 }
 
-int browser_read(char *buf, int size, int seconds) {
-    static char req[REQUEST_SIZE];
-    int result = 'N';
-    int64_t deadline = now_ms() + int64_t(seconds) * 1000;
-    for (;;) {
-        reap_children();
-        pollfd fds[1 + NIDLE];
-        fds[0] = {lsock, POLLIN, 0};
-        for (int k = 0; k < nidle; k++) fds[1 + k] = {idle[k], POLLIN, 0};
-        int64_t left = deadline - now_ms();
-        int wait_ms = left <= 0 ? 0 : left > INT_MAX ? INT_MAX : int(left);
-        int ready = poll(fds, nfds_t(1 + nidle), wait_ms);
-        if (ready < 0 && errno != EINTR) ready = 0;
-        if (ready <= 0) {
-            // Time is up only when nothing at all is waiting.
-            if (ready == 0 && now_ms() >= deadline) {
-                fputs("*** No response from browser! ***\n", stderr);
-                fablet_exit(1);
-            }
-            continue;
-        }
-        drop(wsock);
-        int k = 0;
-        while (k < nidle && fds[1 + k].revents == 0) k++;
-        if (k < nidle) {
-            wsock = idle[k];
-            idle[k] = idle[--nidle];
-        } else {
-            if (!(fds[0].revents & POLLIN)) continue;
-            int s = accept4(lsock, nullptr, nullptr, SOCK_CLOEXEC);
-            if (s < 0) {
-                if (errno == EINTR || errno == ECONNABORTED || errno == EAGAIN || errno == EPROTO) continue;
-                fail("Failed to accept incoming call!\n");
-            }
-            timeval tv = {SEND_MS / 1000, 0};
-            setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, &tv, sizeof tv);
-            if (nidle == NIDLE) {
-                close(idle[0]);
-                idle[0] = idle[--nidle];
-            }
-            idle[nidle++] = s;
-            continue;
-        }
+int browser_read(char *buf, int size, int seconds) { return wait_request(buf, size, seconds, 0, nullptr); }
 
-        int len;
-        if (!read_request(wsock, req, len)) {
-            drop(wsock);
-            continue;
-        }
-        request r = parse_request(req);
-        if (r.old_browser) {
-            fputs("*ERROR* Sorry, this setup does not work with IE 5.0.\n", stderr);
-            fablet_exit(1);
-        }
-        // Not a GET, or sent by some other page: closed unanswered.
-        if (!r.get || r.foreign) {
-            drop(wsock);
-            continue;
-        }
-        deadline = now_ms() + int64_t(seconds) * 1000;
-        const char *end = nullptr;
-        const char *text = status_query(r, &end);
-        if (text) {
-            if (end - text >= 2 && text[0] == '0' && text[1] == 'x') {
-                // A ping; or, during play, the report of a page that was
-                // loaded again: the game needs neither, and a line made of
-                // it would be taken as a command or as the answer to a
-                // pending question.
-                bool report = end - text > 2 && (text[2] == 'R' || text[2] == 'S');
-                if (!report || buf) {
-                    send_null();
-                    continue;
-                }
-                result = text[2];
-            } else {
-                while (text < end && *text >= '0' && *text <= '9') text++;
-                if (text < end) text++;
-            }
-        }
-        const char *path_end = r.target;
-        while (path_end < r.target_end && *path_end != '?') path_end++;
-        if (path_end - r.target >= 8 && memcmp(r.target, "/favicon", 8) == 0) {
-            answer_not_found();
-            continue;
-        }
-        if (!text && buf) {
-            // The page reloaded during play: serve it again and wait on.
-            send_page();
-            continue;
-        }
-        if (buf) decode(text, end, buf, size);
-        return result;
-    }
-}
-
+// The browser command may list alternatives separated by colons: each is
+// started in turn until one runs. One that ends at once with a failure
+// (an opener that finds no browser) before the page has been asked for
+// counts as not started, and the next is tried; when none is left the
+// program says so and ends instead of waiting out the time-out.
 void invoke_browser(const char *command, int seconds) {
     int id = int(now_seconds() % 10000);
     set_up_listener();
     char url[128];
     snprintf(url, sizeof url, "http://%s:%d/%d/", loopback_host, port, id);
-    if (!command || !start_browser(command, url)) {
-        printf("*ERROR* Failed to kick off '%s %s'!\n", command ? command : "", url);
-        fflush(stdout);
-        fablet_exit(-1);
-    }
+    std::vector<std::string> alternatives = command ? split_list(command) : std::vector<std::string>();
+    std::vector<std::string> why;
+    size_t next = 0;
+    auto start_next = [&]() -> pid_t {
+        while (next < alternatives.size()) {
+            std::string reason;
+            pid_t pid = start_browser(alternatives[next++], url, reason);
+            if (pid > 0) return pid;
+            why.push_back(reason);
+        }
+        no_browser(command, url, why);
+    };
+    pid_t watch = start_next();
     for (;;) {
-        int r = browser_read(nullptr, 0, seconds);
+        int status = 0;
+        int r = wait_request(nullptr, 0, seconds, watch, &status);
+        if (r == 'X') {
+            const std::string &alt = alternatives[next - 1];
+            std::vector<std::string> args = split_args(alt);
+            std::string name = args.empty() ? alt : args[0];
+            if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+                watch = 0;  // handed the page to a browser, it seems: wait on
+                continue;
+            }
+            if (WIFEXITED(status))
+                why.push_back("'" + name + "' ended at once with exit status " + std::to_string(WEXITSTATUS(status)));
+            else
+                why.push_back("'" + name + "' ended at once on signal " + std::to_string(WTERMSIG(status)));
+            watch = start_next();
+            continue;
+        }
+        // The page has been asked for: the browser runs, whatever its
+        // starter does from now on.
+        if (watch > 0) children.push_back(watch);
+        watch = 0;
         if (r == 'S') return;
         if (r == 'N') send_page();
     }
