@@ -1,5 +1,7 @@
 // Plays a game through its page in a real headless browser: the start
 // section, commands and their answers, the prompt echo, the history keys,
+// the layout with a long word and in a narrow window, the focus after a
+// click in the transcript,
 // the keep-alive pings over an idle spell, a reload, the address opened as
 // localhost, a command sent by a page of another origin (refused), and the
 // closing button when the game ends.
@@ -128,11 +130,45 @@ try {
   await page.press('#command', 'ArrowDown');
   check(await page.inputValue('#command') === '', 'down past the newest: empty');
 
+  // A long unbroken word wraps inside the column, and a narrow window gets
+  // a column as wide as itself: nothing is cut off or needs scrolling
+  // sideways.
+  const layout = () => page.evaluate(() => {
+    const right = (e) => e.getBoundingClientRect().right;
+    const chunks = document.getElementsByName('chunk');
+    return {
+      page: document.documentElement.scrollWidth,
+      window: window.innerWidth,
+      view: document.querySelector('td.view').getBoundingClientRect().width,
+      command: right(document.getElementById('command')),
+      text: Math.max(...[...document.querySelectorAll('#conreg span.query'), chunks[chunks.length - 1]].map(right)),
+    };
+  });
+  answer = await play('x'.repeat(150));
+  let box = await layout();
+  check(box.page <= box.window && box.view <= 700 + 2 * 16 + 2 && box.text <= box.window,
+    `a long word wraps inside the column: ${JSON.stringify(box)}`);
+  await page.setViewportSize({ width: 420, height: 700 });
+  box = await layout();
+  check(box.page <= 420 && box.command <= 420 && box.text <= 420, `a narrow window shows the whole column: ${JSON.stringify(box)}`);
+  await page.screenshot({ path: path.join(outDir, 'browser-e2e-narrow.png') });
+  await page.setViewportSize({ width: 1000, height: 760 });
+
+  // A click in the transcript leaves the keys with the command box, and
+  // keys typed while the focus is elsewhere go to it too.
+  await page.click('#conreg', { position: { x: 5, y: 5 } });
+  check(await page.evaluate(() => document.activeElement && document.activeElement.id === 'command'),
+    'a click in the transcript gives the focus back to the command box');
+  await page.evaluate(() => document.activeElement.blur());
+  await page.keyboard.type('lamp');
+  check(await page.inputValue('#command') === 'lamp', `keys typed with the focus elsewhere reach the command box (${await page.inputValue('#command')})`);
+  await page.fill('#command', '');
+
   // An idle spell longer than keep-alive plus grace: the pings keep the
   // game waiting.
   await sleep(6000);
   answer = await play('hall');
-  check(/Turn 3:/.test(answer), 'the game still answers after an idle spell');
+  check(/Turn 4:/.test(answer), 'the game still answers after an idle spell');
 
   // A reload during play serves the page again; the game goes on in it,
   // and the reloaded page's report is not taken as a command.
