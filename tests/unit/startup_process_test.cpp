@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -155,6 +156,65 @@ TEST_F(StartupProcess, BadCommandFiles) {
     Outcome wrong = run(env() + FIXTURE_BIN " -C -c " + cmdfile);
     EXPECT_EQ(wrong.status, 0);
     EXPECT_NE(wrong.out.find(cmdfile + ": wrong questry version!"), std::string::npos);
+}
+
+// A word after two dashes is refused before any file or directory is made
+// (read as a letter and a value, --log would make a log named "og" here,
+// --restore x a file "x"); so is a browser named by -B that is not there.
+TEST_F(StartupProcess, RefusedOptionsMakeNoFiles) {
+    for (const char *args : {"--log", "--restore x", "--console", "-B/no/such/browser"}) {
+        SCOPED_TRACE(args);
+        Outcome r = run("cd " + home + " && " + env() + FIXTURE_BIN " -C " + args, "", true);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.out.find("'" FIXTURE_BIN " -h' lists them") != std::string::npos ||
+                    r.out.find("play\nin the console with -C") != std::string::npos)
+            << r.out;
+        for (const char *made : {"og", "x", "onsole", "fablet"}) EXPECT_FALSE(std::ifstream(home + "/" + made).good()) << made;
+    }
+}
+
+// Piped input and output: the prompt is shown once before each command.
+TEST_F(StartupProcess, PipedConsoleShowsThePromptOnce) {
+    Outcome r = run(env() + FIXTURE_BIN " -C -n -p0", "jump\nlook\n");
+    EXPECT_EQ(r.out.find('\r'), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(" ? jump\n\n Turn 1: jump\n \n ? look\n"), std::string::npos) << r.out;
+}
+
+// A browser that cannot show the page is reported at once, with the page's
+// address and the console as the way out, instead of a silent wait for the
+// invocation time-out.
+TEST_F(StartupProcess, ABrowserThatFailsIsReportedAtOnce) {
+    auto start = std::chrono::steady_clock::now();
+    Outcome r = run("timeout 30 env " + env() + FIXTURE_BIN " -n -B/bin/false");
+    double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(r.status, 255);
+    EXPECT_LT(secs, 10.0);
+    EXPECT_NE(r.out.find("*ERROR* Failed to kick off '/bin/false http://127.0.0.1:"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("('/bin/false' ended at once with exit status 1.)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("with '" FIXTURE_BIN " -C'"), std::string::npos) << r.out;
+}
+
+// Layouts that each option or line allowed on its own but not together:
+// the game plays its turn and ends instead of overrunning its buffers or
+// writing blank lines for ever.
+TEST_F(StartupProcess, LayoutsThatDidNotFitTogetherStillPlay) {
+    const struct {
+        const char *args, *conf;
+    } cases[] = {
+        {"-s100.24.40 -s50", ""},
+        {"-s100.24.40 -s78", ""},
+        {"-s1.24.31", "LAYOUT WIDTH 30\n"},
+        {"", "LAYOUT WIDTH 2147483647\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.args) + " / " + c.conf);
+        (void)!system(("rm -rf " + home + "/fablet && mkdir -p " + home + "/fablet").c_str());
+        std::ofstream(home + "/fablet/fablet.conf", std::ios::binary) << c.conf;
+        Outcome r =
+            run("sh -c 'timeout 20 env " + env() + FIXTURE_BIN " -C -n -p0 " + c.args + " | head -c 200000'", "jump\n");
+        EXPECT_LT(r.out.size(), 100000u);
+        EXPECT_NE(r.out.find("Turn 1: jump\n"), std::string::npos) << r.out.substr(0, 300);
+    }
 }
 
 TEST_F(StartupProcess, DatabaseOfAnotherVersionIsRefused) {
