@@ -1,6 +1,6 @@
 // Taking and putting down the objects with rules of their own, and the two
 // replies of drinking: a portion of liquid and the waterskin.
-#include "harness.h"
+#include "objects_fixture.h"
 
 namespace {
 
@@ -11,18 +11,7 @@ constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_
 constexpr int TAKE = WORD_TAKE, DROP = WORD_DROP, DRINK = WORD_CONSUME_LIQUID, TASTE = 791;
 constexpr int UPPER_CHAMBER = 208, CAVE = 296;
 
-class Carrying : public GameTest {
-protected:
-    // A command typed at `here`, with the drop and landing places as
-    // dispatch leaves them.
-    void command_at(int here, const std::string &typed) {
-        fresh_world(here);
-        value[VAR_CARRY_LIMIT] = 7;
-        parse(typed);
-        set_ref(VAR_DROP_PLACE, here);
-        set_ref(VAR_LANDING_PLACE, here);
-    }
-};
+using Carrying = ObjectsTest;
 
 void full_hands() { value[VAR_CARRIED_COUNT] = value[VAR_CARRY_LIMIT]; }
 

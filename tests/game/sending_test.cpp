@@ -1,6 +1,6 @@
 // Throwing and aiming, sending an object off to where the place says it
 // lands, letting the ball go, and the flask: opened, and put down.
-#include "harness.h"
+#include "objects_fixture.h"
 
 namespace {
 
@@ -19,16 +19,7 @@ int32_t seed_drawing(int lo, int hi) {
     }
 }
 
-class Sending : public GameTest {
-protected:
-    void command_at(int here, const std::string &typed) {
-        fresh_world(here);
-        value[VAR_CARRY_LIMIT] = 7;
-        parse(typed);
-        set_ref(VAR_DROP_PLACE, here);
-        set_ref(VAR_LANDING_PLACE, here);
-    }
-};
+using Sending = ObjectsTest;
 
 // What an aimed object meets, by what is near (the first of the list
 // decides), and where the object ends.

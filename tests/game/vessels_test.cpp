@@ -1,7 +1,7 @@
 // Vessels and liquids: which vessel is found for a liquid, what the vessel
 // in use holds, emptying it, watering the plant, feeding the creeper, the
 // door's oil and water, and the guard against handling a burning object.
-#include "harness.h"
+#include "objects_fixture.h"
 
 namespace {
 
@@ -13,16 +13,7 @@ constexpr int HOLLOW = 218, CREEPER_HALL = 443, DOOR_PLACE = 282;
 constexpr int PLANT = 13, FRONDS = 14, CREEPER = 139, TENDRILS = 140, BUNDLE = 151, POD = 152;
 constexpr int WET = PFLAG_EXTRA_REMARK;
 
-class Vessels : public GameTest {
-protected:
-    // The per-command variables as dispatch leaves them at `here`.
-    void command_at(int here, const std::string &typed) {
-        fresh_world(here);
-        parse(typed);
-        set_ref(VAR_DROP_PLACE, here);
-        set_ref(VAR_LANDING_PLACE, here);
-    }
-};
+using Vessels = ObjectsTest;
 
 // A vessel in a state, in hand or lying here.
 void vessel(int v, int state, bool in_hand) {
@@ -263,6 +254,35 @@ TEST_F(Vessels, OilAndWaterOnTheDoor) {
         EXPECT_EQ(value[MEDIUM], 2);
         EXPECT_TRUE(bitest(DOOR_PLACE, WET));
     }
+}
+
+// The pouring texts are said in pieces that read as one sentence.
+TEST_F(Vessels, PiecesOfAPouringReadAsOneSentence) {
+    auto output = [] {
+        std::string t = support::Session::pending();
+        for (char &ch : t)
+            if (ch == '\x15') ch = ' ';
+        return t;
+    };
+    command_at(HOLLOW, line({787, WATER}));
+    set_location(PLANT, HOLLOW);
+    vessel(MEDIUM, 3, true);
+    call(p903);
+    EXPECT_EQ(output().rfind("You pour the water from the jug onto the plant. It drinks greedily", 0), 0u)
+        << output();
+
+    command_at(HOLLOW, line({787, OIL}));
+    vessel(MEDIUM, 4, true);
+    hold_ref(VAR_VESSEL, MEDIUM);
+    call(p218);
+    EXPECT_EQ(output(), "You pour the oil out of the jug. It soaks away into the ground.\n");
+
+    command_at(HOLLOW, line({793, LARGE}));
+    vessel(LARGE, 8, true);
+    hold_ref(VAR_VESSEL, LARGE);
+    set_location(OBJ_ATTACKER, HOLLOW);
+    call(p268);
+    EXPECT_EQ(output().rfind("The water from the cask splashes all over the prowler, who", 0), 0u) << output();
 }
 
 // A burning lightable object is refused, silently during an ALL command;
