@@ -8,7 +8,6 @@ using namespace rows;
 
 namespace {
 
-constexpr int WORD_ATTACK = 783;
 constexpr int WORD_WAVE = 781;
 constexpr int WORD_THROW = 793;
 constexpr int AXE = 124;
@@ -16,7 +15,7 @@ constexpr int DAGGER = 54;
 constexpr int FLASK = 127;
 constexpr int FLASK_COUNT_LIMIT = 16;
 constexpr int FLASK_SAFE_COUNT = 6;      // the flask's counter up to which a put-down is always safe
-constexpr int OFLAG_PLURAL = 11;         // the object's name reads as more than one
+constexpr int LANDING_VARIANT = 11;      // object flag: the landing text's second wording fits it
 constexpr int VAR_ATTACK_ROLL = 1209;    // the roll the prowler's attack is made against
 constexpr int VAR_PROWLER_DOWNED = 1215; // the prowler was once felled by a throw
 constexpr int PROWLER_DOWNED = 8;        // flag of VAR_GAME_FLAGS_3: the same, for good
@@ -37,8 +36,9 @@ void wet(int place) {
 
 // Aimed at the prowler: the free room in the player's hands, how often the
 // prowler has followed and a plain weapon (the axe or waving, not both)
-// make a hit likelier; a hit sends him back to the hoard with what he
-// returns, and very rarely fells him for good.
+// make a hit likelier. A hit makes him give back something from his hoard
+// and tires him, and very rarely fells him for good; a miss leaves him the
+// better of the next attack.
 int aim_at_prowler() {
     int chance = 5 * (value[VAR_CARRY_LIMIT] - value[VAR_CARRIED_COUNT]) + 15 * (value[OBJ_ATTACKER] + 2);
     if (cond(cond(has(AXE)).AND(!has(WORD_WAVE))).OR(cond(!has(AXE)).AND(has(WORD_WAVE)))) chance += 15;
@@ -221,7 +221,7 @@ int p878() {
     const int x = thrown();
     if (cond(value[VAR_DROP_TEXT_MODE] == 1)) {
         say(SAY_ARG | SAY_ARGVAR, 2036, VAR_ARG2);
-        say(SAY_ARG | SAY_REFVAR, VAR_LANDING_TEXT, cond(bitest(x, FLAG_IS_OBJECT)).AND(bitest(x, OFLAG_PLURAL)));
+        say(SAY_ARG | SAY_REFVAR, VAR_LANDING_TEXT, cond(bitest(x, FLAG_IS_OBJECT)).AND(bitest(x, LANDING_VARIANT)));
     } else {
         say(SAY_ARG | SAY_ARGVAR | SAY_REFVAR, VAR_LANDING_TEXT, VAR_ARG2);
     }
