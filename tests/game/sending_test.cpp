@@ -32,7 +32,7 @@ TEST_F(Sending, AimingAtWhatIsNear) {
         std::vector<said> texts;  // a death's text first; the death itself is not checked here
         int loop;                 // -1: a death
         int x_at;
-        long draws;
+        long draws;               // before a death
     };
     auto near = [](int obj) { return [obj] { set_location(obj, value[VAR_HERE]); }; };
     const aim_case cases[] = {
@@ -66,7 +66,8 @@ TEST_F(Sending, AimingAtWhatIsNear) {
         {"the giant elsewhere", CAVE, {THROW, AXE}, near(194), {{ARG | SAY_ARGVAR, 1794, VAR_ARG2}}, -1, CAVE, 0},
         {"nothing reacts to a throw", CAVE, {THROW, AXE}, nullptr, {}, 0, PLACE_CARRIED, 0},
         {"nothing reacts to a wave", CAVE, {WAVE, AXE}, nullptr, {{STOP, 3423, 0}}, 1, PLACE_CARRIED, 0},
-        {"not carried", CAVE, {THROW, AXE}, [] { set_location(AXE, CAVE); set_location(9, CAVE); }, {}, 1, CAVE, 0},
+        {"not carried: the reply about it", CAVE, {THROW, AXE}, [] { set_location(AXE, CAVE); set_location(9, CAVE); },
+         {{STOP_ARG, 3463, AXE}}, 1, CAVE, 0},
     };
     for (const aim_case &c : cases) {
         command_at(c.here, line({c.words[0], c.words[1]}));
@@ -82,7 +83,9 @@ TEST_F(Sending, AimingAtWhatIsNear) {
             EXPECT_EQ(o.loop, c.loop) << c.what;
         }
         EXPECT_EQ(getloc(x), c.x_at) << c.what;
-        EXPECT_EQ(o.draws, c.draws) << c.what;
+        if (c.loop >= 0) {
+            EXPECT_EQ(o.draws, c.draws) << c.what;
+        }
     }
 }
 

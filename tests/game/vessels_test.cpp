@@ -283,6 +283,17 @@ TEST_F(Vessels, PiecesOfAPouringReadAsOneSentence) {
     set_location(OBJ_ATTACKER, HOLLOW);
     call(p268);
     EXPECT_EQ(output().rfind("The water from the cask splashes all over the prowler, who", 0), 0u) << output();
+
+    command_at(DOOR_PLACE, line({787, OIL}));
+    set_location(8, DOOR_PLACE);
+    value[8] = 1;
+    vessel(MEDIUM, 4, true);
+    call(p634);
+    EXPECT_EQ(output(), "You oil the door.\n");
+
+    command_at(DOOR_PLACE, line({790}));
+    call([] { return p321(num(1)); });
+    EXPECT_EQ(output(), "I see no water here.\n");
 }
 
 // A burning lightable object is refused, silently during an ALL command;
