@@ -25,6 +25,12 @@ inline void say_stop(int t) { say(SAY_STOP, t, 0); }
 inline void say_stop_variant(int t, int k) { say(SAY_STOP | SAY_ARG, t, k); }
 inline void say_stop_typed(int t, int slot) { say(SAY_STOP | SAY_ARG | SAY_ARGVAR, t, slot); }
 
+// Variable v holds refno r, marked as a refno.
+inline void hold_ref(int v, int r) {
+    value[v] = r;
+    *bitword(v) = ref_mark;
+}
+
 // The feature-word mark that the fallback replies read.
 inline void mark_feature() { bitmod('s', evar(VAR_QUESTION), VFLAG_QUESTION_REPLIED); }
 

@@ -34,32 +34,12 @@ int p805() { return 0; }
 int p809() { return 0; }
 int p820() { return 0; }
 
-// game/shared/holding.cpp
-int p131() { return 0; }
-int p240(arg_pair) { return 0; }
-int p401() { return 0; }
-int p517(arg_pair) { return 0; }
-int p547() { return 0; }
-int p626(arg_pair, arg_pair) { return 0; }
-int p940() { return 0; }
-
 // game/shared/characters.cpp
 int p410(arg_pair) { return 0; }
 int p658(arg_pair, arg_pair) { return 0; }
 int p659() { return 0; }
 int p846() { return 0; }
 int p892() { return 0; }
-
-// game/shared/vessels.cpp
-int p127() { return 0; }
-int p218() { return 0; }
-int p304() { return 0; }
-int p320(arg_pair) { return 0; }
-int p321(arg_pair) { return 0; }
-int p634() { return 0; }
-int p888() { return 0; }
-int p903() { return 0; }
-int p904() { return 0; }
 
 // game/shared/puzzles.cpp
 int p75() { return 0; }
@@ -94,33 +74,6 @@ int p467(arg_pair) { return 0; }
 int p542() { return 0; }
 int p702() { return 0; }
 int p808(arg_pair) { return 0; }
-
-// game/shared/carrying.cpp
-int p122() { return 0; }
-int p232() { return 0; }
-int p233() { return 0; }
-int p235() { return 0; }
-int p236() { return 0; }
-int p237() { return 0; }
-int p238() { return 0; }
-int p268() { return 0; }
-int p372() { return 0; }
-int p373() { return 0; }
-int p374() { return 0; }
-int p375() { return 0; }
-int p376() { return 0; }
-int p377() { return 0; }
-int p379() { return 0; }
-int p381() { return 0; }
-int p902(arg_pair, arg_pair, arg_pair) { return 0; }
-int p945() { return 0; }
-
-// game/shared/sending.cpp
-int p73() { return 0; }
-int p239() { return 0; }
-int p795() { return 0; }
-int p878() { return 0; }
-int p910() { return 0; }
 
 // game/shared/hazards.cpp
 int p243() { return 0; }

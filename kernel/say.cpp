@@ -107,9 +107,21 @@ static int start_position(int q, int r) {
 
 void (*say_hook)(int qualifiers, int refno, int argument) = nullptr;
 
+// The entity whose name a holder prints. With SAY_ARGVAR: the object or
+// place the call named, else the entity the named variable holds when that
+// is an object or a place; otherwise the argument as it stands.
+static int holder_entity(int q, int call_arg, int held_arg, int arg) {
+    if (!(q & SAY_ARGVAR)) return arg;
+    if (call_arg >= FIRST_OBJECT && call_arg <= LAST_PLACE) return call_arg;
+    return held_arg <= LAST_PLACE ? held_arg : arg;
+}
+
 void say(int q, int r, int arg) {
     if (say_hook && nest_depth == 0) say_hook(q, r, arg);
     text_setup();
+    // The call's own argument is kept: with SAY_ARGVAR on an object or a
+    // place, a holder names that entity, whatever its state is.
+    const int call_arg = arg;
     if (q & SAY_REFVAR) {
         if (!valid_refno(r)) goto done;
         int v = value[r];
@@ -130,7 +142,7 @@ void say(int q, int r, int arg) {
         // A refno outside the database (a marked variable holding -1, a
         // missing word) says nothing; SAY_STOP still takes effect.
         if (!valid_refno(r)) goto done;
-        const int call_arg = arg;
+        const int held_arg = arg;  // the value a variable argument holds
         if ((q & SAY_NAME) && (r == KV_ARG1 || r == KV_ARG2)) {
             outstr(typed_word(r));
             return;
@@ -186,7 +198,7 @@ void say(int q, int r, int arg) {
                 else if (arg == -1)
                     outstr(orig);
                 else
-                    say_raw_name((q & SAY_ARGVAR) && call_arg <= LAST_PLACE ? call_arg : arg);
+                    say_raw_name(holder_entity(q, call_arg, held_arg, arg));
                 break;
             default:
                 outbyte(c);
