@@ -124,13 +124,16 @@ void say(int q, int r, int arg) {
             r = v;
         }
     }
-    if ((q & SAY_ARGVAR) && valid_refno(arg) && !(is_word_slot(arg) && !(q & SAY_NUMBER)))
-        arg = value[arg];
     {
+        // An object or a place given with SAY_ARGVAR is said with its state,
+        // but a holder names the entity itself.
+        const int given = arg;
+        if ((q & SAY_ARGVAR) && valid_refno(arg) && !(is_word_slot(arg) && !(q & SAY_NUMBER)))
+            arg = value[arg];
         // A refno outside the database (a marked variable holding -1, a
         // missing word) says nothing; SAY_STOP still takes effect.
         if (!valid_refno(r)) goto done;
-        const int call_arg = arg;
+        const int call_arg = (q & SAY_ARGVAR) && given >= FIRST_OBJECT && given <= LAST_PLACE ? given : arg;
         if ((q & SAY_NAME) && (r == KV_ARG1 || r == KV_ARG2)) {
             outstr(typed_word(r));
             return;

@@ -157,6 +157,7 @@ TEST_F(Say, RefnoOutsideTheDatabaseSaysNothingButStillStops) {
 
 TEST_F(Say, HolderCombinations) {
     value[KV_ARG1] = 765;
+    value[OBJ] = 3;  // a state that is also a refno: the holder names the object, not refno 3
     mark(VAR, OBJ);
     mark(VAR2, 2006);
     struct Case {
@@ -172,6 +173,7 @@ TEST_F(Say, HolderCombinations) {
         {SAY_ARG, 2006, 2010, "[coil of rope]"},      // a leading "!" is never shown
         {SAY_ARG, 2006, OBJ, "[brass lamp]"},
         {SAY_ARGVAR, 2006, VAR, "[brass lamp]"},      // the variable's entity, not the text's own
+        {SAY_ARG | SAY_ARGVAR, 2006, OBJ, "[brass lamp]"},  // an object given by value is still named
         {SAY_ARG | SAY_REFVAR, VAR2, KV_ARG1, "[take]"},
         {SAY_ARG, 2006, -7, "[]"},                    // a bad refno prints nothing
         {SAY_ARG, 2006, 9999, "[]"},
