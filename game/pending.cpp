@@ -81,20 +81,6 @@ int p884(arg_pair) { return 0; }
 int p898() { return 0; }
 int p935() { return 0; }
 
-// game/shared/passages.cpp
-int p20(arg_pair) { return 0; }
-int p21(arg_pair) { return 0; }
-int p22(arg_pair) { return 0; }
-int p65() { return 0; }
-int p105() { return 0; }
-int p152(arg_pair) { return 0; }
-int p212() { return 0; }
-int p329(arg_pair, arg_pair, arg_pair, arg_pair) { return 0; }
-int p467(arg_pair) { return 0; }
-int p542() { return 0; }
-int p702() { return 0; }
-int p808(arg_pair) { return 0; }
-
 // game/shared/carrying.cpp
 int p122() { return 0; }
 int p232() { return 0; }
