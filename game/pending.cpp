@@ -61,26 +61,6 @@ int p888() { return 0; }
 int p903() { return 0; }
 int p904() { return 0; }
 
-// game/shared/puzzles.cpp
-int p75() { return 0; }
-int p126(arg_pair) { return 0; }
-int p129() { return 0; }
-int p140() { return 0; }
-int p146() { return 0; }
-int p147() { return 0; }
-int p305() { return 0; }
-int p306() { return 0; }
-int p529() { return 0; }
-int p652() { return 0; }
-int p678() { return 0; }
-int p814() { return 0; }
-int p854() { return 0; }
-int p858() { return 0; }
-int p883() { return 0; }
-int p884(arg_pair) { return 0; }
-int p898() { return 0; }
-int p935() { return 0; }
-
 // game/shared/carrying.cpp
 int p122() { return 0; }
 int p232() { return 0; }
