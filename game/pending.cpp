@@ -98,21 +98,6 @@ int p771() { return 0; }
 int p835() { return 0; }
 int p852(arg_pair) { return 0; }
 
-// game/shared/replies.cpp
-int p125() { return 0; }
-int p228() { return 0; }
-int p331() { return 0; }
-int p394() { return 0; }
-int p539() { return 0; }
-int p614() { return 0; }
-int p651() { return 0; }
-int p663() { return 0; }
-int p670() { return 0; }
-int p698() { return 0; }
-int p754() { return 0; }
-int p872() { return 0; }
-int p876() { return 0; }
-
 // game/words/movement.cpp
 int p38() { return 0; }
 int p108() { return 0; }
