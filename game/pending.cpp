@@ -4,7 +4,6 @@
 // is written, and this file only shrinks.
 #include "game.h"
 
-
 // game/turn/arrival.cpp
 int p4() { return 0; }
 int p5() { return 0; }
@@ -41,40 +40,6 @@ int p659() { return 0; }
 int p846() { return 0; }
 int p892() { return 0; }
 
-// game/shared/puzzles.cpp
-int p75() { return 0; }
-int p126(arg_pair) { return 0; }
-int p129() { return 0; }
-int p140() { return 0; }
-int p146() { return 0; }
-int p147() { return 0; }
-int p305() { return 0; }
-int p306() { return 0; }
-int p529() { return 0; }
-int p652() { return 0; }
-int p678() { return 0; }
-int p814() { return 0; }
-int p854() { return 0; }
-int p858() { return 0; }
-int p883() { return 0; }
-int p884(arg_pair) { return 0; }
-int p898() { return 0; }
-int p935() { return 0; }
-
-// game/shared/passages.cpp
-int p20(arg_pair) { return 0; }
-int p21(arg_pair) { return 0; }
-int p22(arg_pair) { return 0; }
-int p65() { return 0; }
-int p105() { return 0; }
-int p152(arg_pair) { return 0; }
-int p212() { return 0; }
-int p329(arg_pair, arg_pair, arg_pair, arg_pair) { return 0; }
-int p467(arg_pair) { return 0; }
-int p542() { return 0; }
-int p702() { return 0; }
-int p808(arg_pair) { return 0; }
-
 // game/shared/hazards.cpp
 int p243() { return 0; }
 int p245() { return 0; }
@@ -84,21 +49,6 @@ int p690() { return 0; }
 int p771() { return 0; }
 int p835() { return 0; }
 int p852(arg_pair) { return 0; }
-
-// game/shared/replies.cpp
-int p125() { return 0; }
-int p228() { return 0; }
-int p331() { return 0; }
-int p394() { return 0; }
-int p539() { return 0; }
-int p614() { return 0; }
-int p651() { return 0; }
-int p663() { return 0; }
-int p670() { return 0; }
-int p698() { return 0; }
-int p754() { return 0; }
-int p872() { return 0; }
-int p876() { return 0; }
 
 // game/words/movement.cpp
 int p38() { return 0; }
