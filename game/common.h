@@ -46,3 +46,9 @@ inline void rewrite_word(int w, int x) {
         fake(2, x);
     }
 }
+
+// Flags read by name: an object seen, a place visited.
+inline int is_seen(int obj) { return bitest(obj, OFLAG_SEEN); }
+inline int is_visited(int place) { return bitest(place, PFLAG_VISITED); }
+// The variant counter of text t := k, capped at the text's last variant.
+inline void set_variant(int t, int k) { set('T', t, 'c', k, nullptr, nullptr); }

@@ -202,6 +202,7 @@ constexpr int VFLAG_COMMAND_STATUS_NOVICE_HINT = 10;    // give the novice hint 
 // VAR_QUESTION:
 constexpr int VFLAG_QUESTION_REPLIED = 1;               // a reply list has handed on the command
 constexpr int VFLAG_QUESTION_REPLIED_2 = 2;             // a reply list has handed on the command, second marker
+constexpr int VFLAG_QUESTION_ARRIVED = 3;               // the player arrived at this place this turn
 constexpr int VFLAG_QUESTION_FRESH_LINE = 4;            // a new input line was read
 // VAR_UNDO_RESULT:
 constexpr int VFLAG_UNDO_RESULT_SHORT = 5;              // fewer commands undone or redone than asked

@@ -4,52 +4,6 @@
 // is written, and this file only shrinks.
 #include "game.h"
 
-// game/turn/arrival.cpp
-int p4() { return 0; }
-int p5() { return 0; }
-
-// game/shared/phases.cpp
-int p148() { return 0; }
-int p149() { return 0; }
-int p220() { return 0; }
-int p246(arg_pair) { return 0; }
-int p272() { return 0; }
-int p404() { return 0; }
-int p405() { return 0; }
-int p522() { return 0; }
-int p671(arg_pair) { return 0; }
-int p936() { return 0; }
-
-// game/shared/events.cpp
-int p24() { return 0; }
-int p26() { return 0; }
-int p184() { return 0; }
-int p380() { return 0; }
-int p609() { return 0; }
-int p660() { return 0; }
-int p667() { return 0; }
-int p729() { return 0; }
-int p805() { return 0; }
-int p809() { return 0; }
-int p820() { return 0; }
-
-// game/shared/characters.cpp
-int p410(arg_pair) { return 0; }
-int p658(arg_pair, arg_pair) { return 0; }
-int p659() { return 0; }
-int p846() { return 0; }
-int p892() { return 0; }
-
-// game/shared/hazards.cpp
-int p243() { return 0; }
-int p245() { return 0; }
-int p383(arg_pair) { return 0; }
-int p549() { return 0; }
-int p690() { return 0; }
-int p771() { return 0; }
-int p835() { return 0; }
-int p852(arg_pair) { return 0; }
-
 // game/words/movement.cpp
 int p38() { return 0; }
 int p108() { return 0; }
