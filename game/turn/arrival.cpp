@@ -93,8 +93,9 @@ int arrival_lit() {
         apport(OBJ_ATTACKER, here());
     p400();
     if (loop) return 0;
-    if (cond(near(OBJ_ATTACKER)).AND(value[VAR_HOARD_PICK] != 0).AND(irand(100) < 67))
+    if (cond(near(OBJ_ATTACKER)).AND(value[VAR_HOARD_PICK] != 0).AND(irand(100) < 67)) {
         say(SAY_ARG, 1816, cond(value[OBJ_ATTACKER] == 1) ? 0 : 1);
+    }
     if (cond(carried(39))) say(0, 1426, 0);
     return 0;
 }
