@@ -298,6 +298,7 @@ TEST_F(Arrival, CorridorRemarksFollowTheDescription) {
 // The eel: the sixth turn near it is the last.
 TEST_F(Arrival, EelKillsOnTheSixthTurn) {
     fresh_world(501);
+    value[VAR_RESERVE] = 1000;
     set_location(94, 501);
     carry(118);
     for (int turn = 1; turn <= 6; turn++) {
