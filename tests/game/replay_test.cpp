@@ -6,6 +6,7 @@
 // which the scheduler turns into phase 5 on the next arrival, and the lamp
 // run down to its last unit, whose going out in phase 5 carries the player
 // to the eyrie for phase 6.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -38,7 +39,11 @@ protected:
         value[VAR_UNDO_RESULT] = -1;
         rseed = seed;
         loop = quitting = 0;
+        // INIT's clock-drawn text variants are drawn as a replay draws them.
+        com_file = std::fopen("/dev/null", "r");
         p1();
+        std::fclose(com_file);
+        com_file = nullptr;
         for (const std::string &t : typed) support::lines.push_back(t);
         support::lines.push_back("");  // the read that ends the last turn
         for (int turn = 1; turn <= turns && !quitting; turn++) {
