@@ -8,22 +8,13 @@
 #include <functional>
 #include <vector>
 
+#include "draws.h"
 #include "harness.h"
 
 namespace {
 
 using namespace game_test;
 using texts = std::vector<said>;
-
-// The kernel's replayable generator, run by hand from a seed.
-struct replica {
-    int32_t seed;
-    int next(int n) {
-        const int32_t s = int32_t((uint32_t(seed) << 10) + uint32_t(seed));
-        seed = (s / 13) & 0x7fff;
-        return seed % n;
-    }
-};
 
 constexpr said DESCRIBE_HERE{SAY_REFVAR, VAR_HERE, 0};
 
@@ -36,23 +27,11 @@ protected:
         set_ref(VAR_THERE, from);
         bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED);
     }
-    // A seed whose first draws, taken in order with the moduli given,
-    // satisfy `ok`.
-    static int32_t seed_where(std::initializer_list<int> moduli, const std::function<bool(std::vector<int>)> &ok) {
-        for (int32_t s = 1; s < 32768; s++) {
-            replica r{s};
-            std::vector<int> d;
-            for (int n : moduli) d.push_back(r.next(n));
-            if (ok(d)) return s;
-        }
-        ADD_FAILURE() << "no seed gives those draws";
-        return 1;
-    }
     // A seed for the retreat: the turn's first draw (the theft level's
     // chance) leaves the theft level alone, the second puts the player back
     // or not.
     static int32_t retreat_seed(bool back) {
-        return seed_where({100, 100}, [back](std::vector<int> d) { return d[0] >= 4 && (d[1] < 97) == back; });
+        return seed_where({100, 100}, [back](const std::vector<int> &d) { return d[0] >= 4 && (d[1] < 97) == back; });
     }
 };
 

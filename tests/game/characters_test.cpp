@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "draws.h"
 #include "harness.h"
 
 namespace {
@@ -14,24 +15,9 @@ namespace {
 using namespace game_test;
 using texts = std::vector<said>;
 
-struct replica {
-    int32_t seed;
-    int next(int n) {
-        const int32_t s = int32_t((uint32_t(seed) << 10) + uint32_t(seed));
-        seed = (s / 13) & 0x7fff;
-        return seed % n;
-    }
-};
-
 // A seed whose two draws move the wisp by `step` places (negative: down).
 int32_t wisp_seed(int step) {
-    for (int32_t s = 1; s < 32768; s++) {
-        replica r{s};
-        const int d = 1 + r.next(3);
-        const int to = r.next(100) <= 49 ? d : -d;
-        if (to == step) return s;
-    }
-    return 1;
+    return seed_where({3, 100}, [step](const std::vector<int> &d) { return (d[1] <= 49 ? 1 : -1) * (1 + d[0]) == step; });
 }
 
 // The arguments of the procedures called with numbers.

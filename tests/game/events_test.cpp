@@ -8,21 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "draws.h"
 #include "harness.h"
 
 namespace {
 
 using namespace game_test;
 using texts = std::vector<said>;
-
-struct replica {
-    int32_t seed;
-    int next(int n) {
-        const int32_t s = int32_t((uint32_t(seed) << 10) + uint32_t(seed));
-        seed = (s / 13) & 0x7fff;
-        return seed % n;
-    }
-};
 
 class Events : public GameTest {};
 

@@ -5,32 +5,13 @@
 #include <functional>
 #include <vector>
 
+#include "draws.h"
 #include "harness.h"
 
 namespace {
 
 using namespace game_test;
 using texts = std::vector<said>;
-
-struct replica {
-    int32_t seed;
-    int next(int n) {
-        const int32_t s = int32_t((uint32_t(seed) << 10) + uint32_t(seed));
-        seed = (s / 13) & 0x7fff;
-        return seed % n;
-    }
-};
-
-// A seed whose first draws, with the moduli given, satisfy `ok`.
-int32_t seed_where(std::initializer_list<int> moduli, const std::function<bool(const std::vector<int> &)> &ok) {
-    for (int32_t s = 1; s < 32768; s++) {
-        replica r{s};
-        std::vector<int> d;
-        for (int n : moduli) d.push_back(r.next(n));
-        if (ok(d)) return s;
-    }
-    return 1;
-}
 
 int stop_flag;
 int dark_report() { return p852(num(stop_flag)); }
