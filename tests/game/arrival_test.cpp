@@ -3,7 +3,8 @@
 // move, checked against the generator run by hand; the arrived mark; the
 // prowler's retreat at both outcomes of its draw; the lamp burning per
 // arrival and its refills; the phase timer; the corridor's remarks; the eel,
-// the turn limit, and the giant's countdown before the sluice's hazard.
+// the wraith's countdown, the turn limit, and the giant's countdown before
+// the sluice's hazard.
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -287,6 +288,20 @@ TEST_F(Arrival, EelKillsOnTheSixthTurn) {
     }
     EXPECT_EQ(value[94], 0);
     EXPECT_EQ(location[118], PLACE_OFFSTAGE);
+}
+
+// The wraith's countdown runs on every turn start, with or without a move,
+// once the flag that starts it is set; a question waiting holds it.
+TEST_F(Arrival, WraithCountsDownEveryTurn) {
+    fresh_world(300);
+    bitmod('s', VAR_GAME_FLAGS, 0);
+    value[18] = 1;
+    EXPECT_EQ(call(p4).texts, (texts{{0, 2012, 0}}));
+    arrive_from(299);
+    EXPECT_EQ(first(call(p4).texts, 1), (texts{{0, 2012, 0}}));
+    value[VAR_QUESTION] = Q_QUIT;
+    call(p4);
+    EXPECT_EQ(value[18], 3);
 }
 
 TEST_F(Arrival, TurnLimitEndsTheGame) {
