@@ -53,6 +53,19 @@ TEST_F(Arrival, NothingHappensWhileAQuestionWaits) {
     EXPECT_EQ(std::memcmp(&before, &IMAGE, IMAGE_SIZE), 0);
 }
 
+// A question number that no answer is routed for stays pending: the input
+// goes on as a command, and the events of the turn never run again.
+TEST_F(Arrival, UnroutedQuestionHoldsTheEvents) {
+    fresh_world(300);
+    value[VAR_QUESTION] = 60;
+    set_location(94, 300);
+    const outcome o = read("north");
+    EXPECT_EQ(o.loop, 0);
+    EXPECT_EQ(value[VAR_QUESTION], 60);
+    EXPECT_EQ(call(p4).draws + call(p5).draws, 0);
+    EXPECT_EQ(value[94], 0);
+}
+
 // A turn without a move at the crossways, in phases 2 and 3, with the
 // prowler, the imp and an unseen outlet about and the hint timer run out:
 // every draw is taken where and when the turn cycle gives it, so the

@@ -110,6 +110,8 @@ TEST_F(Phases, PhasesFiveAndSixResetTheWorld) {
     EXPECT_FALSE(bitest(60, 18));
     EXPECT_FALSE(is_visited(195));
     EXPECT_EQ(here(), 447);
+    // The previous place is cleared and then set again by the move itself.
+    EXPECT_EQ(value[VAR_THERE], 300);
 }
 
 // The carry-off test draws its 10 % chance every time it is made, also when
