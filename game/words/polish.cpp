@@ -37,7 +37,7 @@ int p737() {
     if (cond(here() == 322))
         say_stop(1368);
     else
-        say_stop_variant(1319, 322);
+        say_stop_typed(1319, 322);
     return 0;
 }
 
