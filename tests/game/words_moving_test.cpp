@@ -35,7 +35,8 @@ protected:
             const outcome o = call(p, c.command);
             expect(c, o);
             for (const said &t : o.texts) {
-                if (t.text != 1294) EXPECT_FALSE(wording(t).empty()) << "text " << t.text << " unwritten";
+                if (t.text == 1294) continue;
+                EXPECT_FALSE(wording(t).empty()) << "text " << t.text << " unwritten";
             }
         }
     }
