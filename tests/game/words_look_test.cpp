@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "harness.h"
+#include "words_table.h"
 
 namespace {
 
@@ -22,22 +22,8 @@ constexpr int LOOK = WORD_LOOK, LAMP = OBJ_LIGHT_SOURCE, NORTH = WORD_COMPASS_1,
 constexpr int DETAIL_OF_ARG2 = SAY_DETAIL | SAY_REFVAR;
 constexpr int LOOK_COUNTER = 1220, JUST_ARRIVED = 3;
 
-class Look : public GameTest {
+class Look : public WordsTest {
 protected:
-    // A table of commands through one procedure, each from a fresh world;
-    // every text said must be written.
-    void table(game_proc p, int here, const std::vector<game_case> &cases) {
-        for (const game_case &c : cases) {
-            fresh_world(here);
-            if (c.setup) c.setup();
-            const outcome o = call(p, c.command);
-            expect(c, o);
-            for (const said &t : o.texts) {
-                if (t.quals & SAY_DETAIL) continue;
-                EXPECT_FALSE(wording(t).empty()) << "text " << t.text << " unwritten";
-            }
-        }
-    }
     static void open_air() { bitmod('s', value[VAR_HERE], OPEN_AIR); }
     static bool no_text(const outcome &o, int t) {
         for (const said &s : o.texts)

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "harness.h"
+#include "words_table.h"
 
 namespace {
 
@@ -17,8 +17,6 @@ constexpr int GO = WORD_GO, NORTH = WORD_COMPASS_1, UP = WORD_AXIS_1, DOWN = WOR
               OUT = WORD_OUTWARD, BACK = WORD_BACK, JUMP = 762, CAVERNS = 889, FIND = 794, LAMP = OBJ_LIGHT_SOURCE,
               MIRROR = 17, OPEN_AIR = 7;
 
-// Text 1294, the way-without-exit reply the axis words share with the
-// compass words, is written with that reply.
 int refusals = 0;  // calls of the shared reply to a way without an exit
 int refuse_way() {
     refusals++;
@@ -26,21 +24,7 @@ int refuse_way() {
     return 0;
 }
 
-class Moving : public GameTest {
-protected:
-    void table(game_proc p, int here, const std::vector<game_case> &cases) {
-        for (const game_case &c : cases) {
-            fresh_world(here);
-            if (c.setup) c.setup();
-            const outcome o = call(p, c.command);
-            expect(c, o);
-            for (const said &t : o.texts) {
-                if (t.text == 1294) continue;
-                EXPECT_FALSE(wording(t).empty()) << "text " << t.text << " unwritten";
-            }
-        }
-    }
-};
+using Moving = WordsTest;
 
 TEST_F(Moving, GoAnswersByWhatItNames) {
     const auto prowler_here = [] { location[OBJ_ATTACKER] = value[VAR_HERE]; };
