@@ -4,24 +4,6 @@
 // is written, and this file only shrinks.
 #include "game.h"
 
-// game/words/movement.cpp
-int p38() { return 0; }
-int p108() { return 0; }
-int p225() { return 0; }
-int p251() { return 0; }
-int p391() { return 0; }
-int p472() { return 0; }
-int p507() { return 0; }
-int p617() { return 0; }
-int p622() { return 0; }
-int p623() { return 0; }
-int p654() { return 0; }
-int p788() { return 0; }
-int p793() { return 0; }
-int p794() { return 0; }
-int p877() { return 0; }
-int p919() { return 0; }
-
 // game/words/take.cpp
 int p365() { return 0; }
 int p366() { return 0; }
@@ -90,32 +72,6 @@ int p633() { return 0; }
 int p661() { return 0; }
 int p677() { return 0; }
 int p901() { return 0; }
-
-// game/words/look.cpp
-int p274() { return 0; }
-int p275() { return 0; }
-
-// game/words/examine.cpp
-int p276() { return 0; }
-int p277() { return 0; }
-int p278() { return 0; }
-int p279() { return 0; }
-int p280() { return 0; }
-int p281() { return 0; }
-int p282() { return 0; }
-int p283() { return 0; }
-int p284() { return 0; }
-int p285() { return 0; }
-int p286() { return 0; }
-int p287() { return 0; }
-int p288() { return 0; }
-int p289() { return 0; }
-int p290() { return 0; }
-
-// game/words/reading.cpp
-int p153() { return 0; }
-int p701() { return 0; }
-int p753() { return 0; }
 
 // game/words/lamp.cpp
 int p294() { return 0; }
@@ -292,20 +248,6 @@ int p906() { return 0; }
 int p907() { return 0; }
 int p908() { return 0; }
 int p909() { return 0; }
-
-// game/words/polish.cpp
-int p132() { return 0; }
-int p733() { return 0; }
-int p734() { return 0; }
-int p735() { return 0; }
-int p736() { return 0; }
-int p737() { return 0; }
-int p738() { return 0; }
-
-// game/words/find.cpp
-int p317() { return 0; }
-int p318() { return 0; }
-int p319() { return 0; }
 
 // game/words/cloth.cpp
 int p139() { return 0; }

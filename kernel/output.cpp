@@ -169,6 +169,7 @@ static const char *ofilter(const char *p, const char *end, int html) {
         return p + 1;
     }
     switch (c) {
+    case '&': oputs("&amp;"); break;  // a typed word shows as typed, never as an entity
     case '"': oputs("&quot;"); break;
     case '<': oputs("&lt;"); break;
     case '>': oputs("&gt;"); break;

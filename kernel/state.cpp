@@ -227,6 +227,7 @@ void set(char tk, int t, char sk, int s, int32_t *lvals, int16_t *lbits) {
         int c = text_info[(t - FIRST_TEXT) * 2 + 1];
         if (c < 1) c = 1;
         if (value[t] >= c) value[t] = c - 1;
+        if (value[t] < 0) value[t] = 0;  // a computed variant below the first is the first
     } else {
         if (!is_value(t)) return;
         value[t] = v;

@@ -116,6 +116,9 @@ try {
   check(/Turn 2:/.test(answer), 'answer to the second command');
   check(await page.evaluate(() => document.querySelectorAll('#conreg span.query b').length) === 0,
     'typed markup is not interpreted in the echo');
+  check(answer.includes('<b>hall</b>'), `typed markup in the answer shows as typed: ${JSON.stringify(answer)}`);
+  check(await page.evaluate(() => document.querySelectorAll('#conreg b').length) === 0,
+    'typed markup in the answer is not interpreted');
 
   // History keys.
   await page.focus('#command');
@@ -164,11 +167,16 @@ try {
   check(await page.inputValue('#command') === 'lamp', `keys typed with the focus elsewhere reach the command box (${await page.inputValue('#command')})`);
   await page.fill('#command', '');
 
+  // A typed word that spells an entity ("&lt", which a page would read as
+  // "<") is shown as typed, not decoded.
+  answer = await play('&lt&gt');
+  check(answer.includes('&lt&gt'), `a typed entity shows as typed: ${JSON.stringify(answer)}`);
+
   // An idle spell longer than keep-alive plus grace: the pings keep the
   // game waiting.
   await sleep(6000);
   answer = await play('hall');
-  check(/Turn 4:/.test(answer), 'the game still answers after an idle spell');
+  check(/Turn 5:/.test(answer), 'the game still answers after an idle spell');
 
   // A reload during play serves the page again; the game goes on in it,
   // and the reloaded page's report is not taken as a command.

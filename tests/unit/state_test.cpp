@@ -209,7 +209,11 @@ TEST_F(StateTest, SetOnATextKeepsTheVariantInRange) {
     set('T', t, 'c', 99, nullptr, nullptr);
     EXPECT_EQ(value[t], c - 1);
     set('T', t, 'c', -4, nullptr, nullptr);
-    EXPECT_EQ(value[t], -4);
+    EXPECT_EQ(value[t], 0);
+    set('T', t, 'c', 0, nullptr, nullptr);
+    EXPECT_EQ(value[t], 0);
+    set('T', t, 'c', c - 1, nullptr, nullptr);
+    EXPECT_EQ(value[t], c - 1);
 }
 
 TEST_F(StateTest, EvarFollowsTheMark) {
