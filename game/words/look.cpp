@@ -7,10 +7,6 @@ using namespace rows;
 
 namespace {
 
-// Flag 3 of VAR_QUESTION: the player moved since the previous command (the
-// turn cycle sets and clears it at the start of each turn).
-constexpr int JUST_ARRIVED = 3;
-
 // Variable 1220 counts the looks made right after a move; the 25th says a
 // remark once, and the counter is parked where it can never reach 25 again.
 constexpr int LOOK_COUNTER = 1220;
@@ -24,7 +20,7 @@ int look_alone() {
         say_stop(3360);
         return 1;
     }
-    if (cond(bitest(VAR_QUESTION, JUST_ARRIVED))) value[LOOK_COUNTER]++;
+    if (cond(bitest(VAR_QUESTION, VFLAG_QUESTION_ARRIVED))) value[LOOK_COUNTER]++;
     loop = 1;
     return 1;
 }
