@@ -276,13 +276,10 @@ int p627() { return 0; }
 int p893() { return 0; }
 
 // game/places/surface.cpp
-int p17() { return 0; }
-int p77() { return 0; }
 int p133() { return 0; }
 int p175() { return 0; }
 int p178() { return 0; }
 int p179() { return 0; }
-int p187() { return 0; }
 int p252() { return 0; }
 int p269() { return 0; }
 int p333() { return 0; }
@@ -304,17 +301,11 @@ int p348() { return 0; }
 int p349() { return 0; }
 int p350() { return 0; }
 int p351() { return 0; }
-int p403() { return 0; }
 int p620() { return 0; }
 int p664() { return 0; }
-int p699() { return 0; }
-int p700() { return 0; }
-int p726() { return 0; }
 int p772() { return 0; }
 int p790() { return 0; }
-int p816() { return 0; }
 int p865() { return 0; }
-int p880() { return 0; }
 
 // game/places/hatch.cpp
 int p59() { return 0; }

@@ -1,12 +1,26 @@
 // The surface: the lane where play begins, the woodside, the valley, the
-// streambed, the dell by the gate, the cottage, and the place out of play.
-// Each place's procedure answers its feature words, moves the player along
-// its exits and marks the words of its features for the last replies.
+// streambed, the dell by the hatch, the cottage, the footbridge, the river
+// bluff and the open sky of the cloth's flight. Each place's procedure
+// answers its feature words, moves the player along its exits and marks the
+// words of its features for the last replies.
 #include "game.h"
 
 using namespace rows;
 
 namespace {
+
+cond_fold one_word() { return cond(words() == 1); }
+cond_fold phase_8() { return cond(value[VAR_PHASE] == 8); }
+cond_fold heading_carried() { return cond(carried(OBJ_HEADING)); }
+cond_fold heading_is(int state) { return heading_carried().AND(value[OBJ_HEADING] == state); }
+cond_fold heading_turned_away() {
+    return heading_carried().AND(value[OBJ_HEADING] >= 6).AND(value[OBJ_HEADING] <= 8);
+}
+// "Shut" or "open" alone, or naming the door: the same reply at the lane
+// and at the cottage.
+cond_fold shutting_or_opening() {
+    return cond(words() == 1).OR(has(8)).AND(anyof(WORD_CLOSE, 768, WORD_CLOSE, WORD_OPEN, -1));
+}
 
 // The word of a move made as the player's heading shows: when the heading
 // stone is carried, the direction of the move is the first word's.
@@ -28,6 +42,306 @@ int up_the_streambed() {
     *bitword(VAR_ARG1) = ref_mark;
     return 0;
 }
+
+// "Up" out of the dell goes one way or the other of the gully, even chances.
+int up_out_of_the_dell() {
+    if (cond(irand(100) <= 49))
+        value[VAR_ARG1] = 747;
+    else
+        value[VAR_ARG1] = 751;
+    *bitword(VAR_ARG1) = ref_mark;
+    return 0;
+}
+
+// "Woods" from the woodside strikes into the trees north-east or south,
+// even chances; the move goes by the drawn compass word.
+int into_the_woods() {
+    if (cond(irand(100) <= 49))
+        value[VAR_DIRECTION_WORD] = 746;
+    else
+        value[VAR_DIRECTION_WORD] = 749;
+    *bitword(VAR_DIRECTION_WORD) = ref_mark;
+    set('V', VAR_ARG1, 'v', VAR_DIRECTION_WORD, nullptr, nullptr);
+    return 0;
+}
+
+// --- The lane (195) ---------------------------------------------------------
+
+constexpr row LANE[] = {
+    when([] { return cond(value[VAR_PHASE] <= 2); }, let(VAR_PHASE, 3)),
+    call(p80),
+    reply({975}, 2676, arg(975)),
+    when(shutting_or_opening, reply(3312)),
+    ret({WORD_CONSUME_LIQUID}),
+    // "Go in", "enter the door": the cottage.
+    group({8, 966}),
+        first(),
+            group({WORD_INWARD, WORD_GO}),
+                let_ref(VAR_ARG1, PLACE_DEPOSIT),
+                let(VAR_COMMAND_STATUS, 1),
+            end(),
+            otherwise(), reply(1932, arg(WORD_INWARD)), end(),
+        end(),
+    end(),
+    call({988}, p396),
+    look(),
+        reply({1061}, 1511),
+        reply({538}, 2024),
+        reply({195, 480}, 2590),
+        reply({196}, 2591),
+        reply({927, 919}, 2480),
+        reply({899}, 2711, arg(749)),
+        ret(),
+    end(),
+    reply({153, 131, 974}, 2431, arg_of(131)),
+    group({927}),
+        when(one_word, reply(2480)),
+        reply(2007),
+    end(),
+    group({763}),
+        reply({195, 480}, 2704),
+        call_word(763),
+    end(),
+    let({WORD_INWARD}, VAR_COMMAND_STATUS, 1),
+    moving(),
+        group(phase_8),
+            go({201}, 521, 2162),
+            go({203, 6}, 544, 2162),
+            go({202}, 544, 2162),
+            go({196}, 200, 2162),
+            go({197}, 544, 2162),
+            go({891}, 544, 2162),
+        end(),
+        group(heading_carried),
+            group({891}),
+                group([] { return heading_is(6); }),
+                    tell(2294, arg(751)),
+                    forced(197),
+                end(),
+                direction({891}, 752),
+            end(),
+            first(),
+                direction({195, 754, 480, 196}, 751),
+                direction({757, 200}, 747),
+                direction({850, 927, 899, 755, 201, 203}, 749),
+                direction({538}, 752),
+            end(),
+            check_heading(),
+        end(),
+        go({757, 747, 200}, 200),
+        go({195, 480, 751, 754, 196}, 196),
+        go({850, 899, 927, 749, 755, 201}, 201),
+        go({203, 6}, 203),
+        go({202}, 202),
+        go({197}, 197),
+        go({891}, 199),
+        go({745}, 521),
+        go({746}, 539),
+        go({748}, 541),
+        go({750}, 531),
+        go({752, 538}, 538),
+        reply({1061, 849}, 1510, arg(1)),
+    end(),
+    mark({1061, 936, 919}),
+};
+
+// --- The woodside (196) -----------------------------------------------------
+
+constexpr row WOODSIDE[] = {
+    call(p476),
+    reply({975}, 2676, arg(975)),
+    group({951, 958, 985, 986}),
+        look(),
+            reply({951}, 2593, arg(951)),
+            reply({958}, 2675),
+            reply({985}, 2707),
+            reply({986}, 2708),
+        end(),
+        first(),
+            group({985, 951}),
+                when([] { return cond(words() > 1).AND(!has(WORD_GO)); }, reply(1493)),
+            end(),
+            otherwise(), reply(2007), end(),
+        end(),
+    end(),
+    call({988}, p396),
+    look(),
+        reply({480, 195}, 2596, arg_of(480)),
+        reply({196}, 2591),
+        reply({200}, 2593, arg_of(200)),
+        ret(),
+    end(),
+    moving(),
+        first(),
+            call({480, 195}, p329, ref(480), ref(751), ref(195), ref(747)),
+            step({894}, into_the_woods),
+        end(),
+        group(phase_8),
+            go({200, 195}, 480, 2162),
+            go({201}, 520, 2162),
+            go({951}, 539, 2162),
+        end(),
+        group([] { return heading_carried().AND(has(951)).AND(cond(value[OBJ_HEADING] == 4).OR(value[OBJ_HEADING] == 5)); }),
+            tell(2294, arg(750)),
+            forced(480),
+        end(),
+        first(),
+            direction({195, 755, 200}, 747),
+            direction({480, 951}, 751),
+            direction({538}, 745),
+            direction({201}, 748),
+        end(),
+        check_heading(),
+        go({200, 755, 747}, 195),
+        go({745, 538}, 538),
+        go({746, 894}, 521),
+        go({748, 201}, 201),
+        go({749}, 531),
+        go({750}, 544),
+        go({752}, 520),
+        go({751, 480}, 480),
+        go({985}, 544),
+        // The track through the thicket: to the south thicket for one who
+        // carries the funnel, else only as far as the gap.
+        when([] { return cond(carried(148)); }, forced_if({951}, 486)),
+        forced_if({951}, 481),
+    end(),
+};
+
+// --- The cottage (200) ------------------------------------------------------
+
+// "Harbour" spoken of at the cottage is its roof.
+int harbour_is_the_roof() {
+    if (cond(arg1() == 475)) fake(1, 376);
+    if (cond(arg2() == 475)) fake(2, 376);
+    return 0;
+}
+
+// Putting down with nothing named: the one thing carried, if one.
+int only_thing_carried() {
+    default_to(0, PLACE_CARRIED, -1);
+    return 0;
+}
+
+// The magic words carry the player from the cottage to the carvings or to
+// the drum chamber, saying the passage text of this turn.
+int magic_travel_from_the_cottage() {
+    moveto(206, value[VAR_PASSAGE_TEXT], WORD_MAGIC_TRAVEL_1, -WORD_MAGIC_TRAVEL_1);
+    if (loop) return 1;
+    moveto(222, value[VAR_PASSAGE_TEXT], WORD_MAGIC_TRAVEL_2, -WORD_MAGIC_TRAVEL_2);
+    return 0;
+}
+
+constexpr row COTTAGE[] = {
+    call(p410, num(0)),
+    when([] { return cond(!has(WORD_GO)); }, reply({8, 966}, 1932, arg(WORD_OUTWARD))),
+    group({918}),
+        call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
+        reply(2078),
+    end(),
+    reply({917}, 2077),
+    when(shutting_or_opening, reply(3312)),
+    call(p185, ref(167)),
+    group({167, 134, 129, 1018, 30}),
+        call_word({798, WORD_LOOK}, WORD_LOOK),
+        when([] { return cond(words() > 1); }, reply(2430)),
+    end(),
+    step({475}, harbour_is_the_roof),
+    group({970, 936, 376}),
+        first(),
+            group({WORD_LOOK}),
+                reply({970}, 2021),
+                reply({936}, 2022),
+                ret(),
+            end(),
+            reply({970, 936}, 2021),
+            otherwise(), mark(), ret(), end(),
+        end(),
+    end(),
+    look(),
+        reply({475}, 2054),
+        reply({967}, 3384, arg(1)),
+        reply({1061}, 1511),
+        reply({899}, 2606),
+        reply({200}, 2137),
+        reply({758, 966}, 2777),
+        ret(),
+    end(),
+    group({WORD_DROP, 793}),
+        step(only_thing_carried),
+        // The tusk left here is counted among the treasures from then on.
+        group([] { return cond(has(83)).AND(carried(83)).AND(!bitest(83, OFLAG_SCORING)); }),
+            put_here(83),
+            set_flag(83, OFLAG_SCORING),
+            let(83, 1),
+            reply(1742, arg_of(VAR_ARG2)),
+        end(),
+        group([] { return cond(has(63)).AND(carried(63)).AND(!bitest(63, OFLAG_SCORING)); }),
+            put_here(63),
+            reply(2215, arg_of(VAR_ARG2)),
+        end(),
+    end(),
+    when(phase_8, reply({WORD_OUTWARD, 747, 195}, 2705)),
+    call({195, WORD_OUTWARD, 751}, p868, ref(751), ref(PLACE_START)),
+    reply(all({WORD_GO, 200}), 2620, arg_of(200)),
+    when([] { return cond(has(WORD_INWARD)).AND(cond(has(200)).OR(words() == 1)); }, reply(2620, arg_of(200))),
+    group([] { return cond(anyof(WORD_MAGIC_TRAVEL_1, WORD_MAGIC_TRAVEL_2, -1)).AND(value[VAR_PHASE] <= 4); }),
+        let(VAR_ENTRY_REMARK, 1),
+        step(magic_travel_from_the_cottage),
+    end(),
+    call_word(all({899, WORD_CONSUME_LIQUID}), WORD_CONSUME_LIQUID),
+    reply({1061, 899, 850}, 1510, arg(0)),
+    mark({134, 129, 30, 1018, 967, 919, 936}),
+};
+
+// --- The valley (201) -------------------------------------------------------
+
+constexpr row VALLEY[] = {
+    call(p479),
+    look(),
+        reply({899}, 2165, arg(899)),
+        let({201}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
+    when([] { return cond(anyof(757, 759, -1)).AND(has(OBJ_LIQUID_1)).OR(keyword(757, 899, -1)); }, reply(2710)),
+    moving(),
+        first(),
+            call({899}, p329, ref(195), ref(745), ref(202), ref(749)),
+            group({754, 894}),
+                step(up_the_streambed),
+                call(direction_from_first_word),
+            end(),
+        end(),
+        group(phase_8),
+            go({195, 200}, 202, 2162),
+            go({202}, 195, 2162),
+            go({203}, 521, 2162),
+        end(),
+        group(heading_carried),
+            first(),
+                direction({849, 195, 200}, 745),
+                direction({755, 850, 202, 203}, 749),
+            end(),
+            direction({894}, 751),
+            check_heading(),
+        end(),
+        go({849, 745, 195, 200}, 195),
+        go({203}, 203),
+        go({752}, 196),
+        go({747}, 541),
+        go({748}, 535),
+        go({750}, 532),
+        go({751}, 531),
+        go({749, 755, 850}, 202),
+        // North-east the valley side is either way up, even chances.
+        group({746}),
+            when([] { return cond(irand(100) <= 49); }, forced(195)),
+            forced(541),
+        end(),
+    end(),
+    mark({919}),
+};
 
 // The streambed (202).
 constexpr row STREAMBED[] = {
@@ -93,6 +407,397 @@ constexpr row STREAMBED[] = {
     mark({919}),
 };
 
+// --- The dell (203) ---------------------------------------------------------
+
+// Going through the hatch: "go" is "in".
+int go_means_in() {
+    for (int slot : {VAR_ARG1, VAR_ARG2})
+        if (value[slot] == WORD_GO) value[slot] = WORD_INWARD;
+    return 0;
+}
+
+cond_fold hatch_open() { return cond(value[OBJ_LOCKED_GATE] == 1); }
+
+constexpr row DELL[] = {
+    reply({975}, 2676, arg(975)),
+    look(),
+        reply({919}, 3425),
+        reply({988, 1137}, 2721),
+        reply({203}, 2722),
+        reply({987}, 2719),
+        reply({1130}, 2709),
+        reply({755, 757}, 1712, arg(755)),
+        ret(),
+    end(),
+    group({987}),
+        reply({800}, 2720),
+        ret({834, 112}),
+        mark(),
+        ret(),
+    end(),
+    group({919, 1130}),
+        ret({834}),
+        when([] { return cond(!cond(has(919)).AND(words() == 1)); }, reply(1493)),
+    end(),
+    call({988}, p396),
+    group([] { return cond(has(OBJ_LOCKED_GATE)).AND(anyof(WORD_GO, WORD_INWARD, WORD_AXIS_2, -1)); }),
+        let(VAR_COMMAND_STATUS, 1),
+        step(go_means_in),
+    end(),
+    reply({899, 850}, 1319, arg(899)),
+    moving(),
+        step({754}, up_out_of_the_dell),
+        group(phase_8),
+            go({195}, 518, 2162),
+            go({201}, 518, 2162),
+            go({202}, 518, 2162),
+        end(),
+        group(heading_carried),
+            direction({919, 899, 849, 202, 201, 200}, 745),
+            check_heading(),
+        end(),
+        go({746}, 535),
+        go({747}, 536),
+        go({748}, 537),
+        go({749}, 518),
+        go({750}, 534),
+        go({751, 894}, 533),
+        go({752}, 532),
+        go({745, 899, 849, 202}, 202),
+        go({201}, 201),
+        go({195, 200}, 195),
+        group(hatch_open),
+            group({WORD_INWARD, WORD_AXIS_2}),
+                let(VAR_ENTRY_REMARK, 1),
+                forced(204),
+            end(),
+        end(),
+        reply({WORD_INWARD, WORD_AXIS_2}, 1390),
+    end(),
+    mark({919}),
+};
+
+// --- The footbridge (197, 198) ----------------------------------------------
+
+// The two ends of the footbridge share their look replies, their moves of
+// the turned world and their marks; each has its own passage, heading
+// words and exits.
+constexpr int SOUTH_END = 0, NORTH_END = 1;
+
+constexpr member FOOTBRIDGE_ENDS[] = {
+    {197, {1, 0}, {
+        reply({991}, 2727),
+        go({195, 200}, 195),
+        go({891}, 199),
+        go({751}, 198),
+        go({748}, 538),
+    }},
+    {198, {0, 1}, {
+        go({891}, 199),
+        go({200, 195}, 195),
+        go({747}, 197),
+        go({752}, 199),
+        reply({991}, 2727),
+    }},
+};
+
+constexpr row FOOTBRIDGE[] = {
+    look(),
+        reply({538, 755, 1137}, 2677, arg(1)),
+        reply({991}, 2727),
+        reply({197}, 2728, arg(1)),
+        reply({996}, 2737),
+        reply({754}, 2738),
+        ret(),
+    end(),
+    moving(),
+        member_group(SOUTH_END),
+            group({538, 197}),
+                // Coming from the lane, the footbridge's own name leads on
+                // across it, as from the path.
+                when([] { return cond(has(197)).AND(value[VAR_THERE] == PLACE_START); }, let_ref(VAR_THERE, 538)),
+                call(p329, ref(538), ref(748), ref(198), ref(751)),
+            end(),
+        end(),
+        member_group(NORTH_END),
+            call({538, 197}, p329, ref(197), ref(747), ref(199), ref(752)),
+        end(),
+        group(phase_8),
+            go({195, 200}, 199, 2162),
+            go({891}, 195, 2162),
+        end(),
+        member_group(SOUTH_END),
+            group(heading_carried),
+                direction({200, 195}, 748),
+                group({891}),
+                    group([] { return heading_is(1); }),
+                        tell(2294, arg(752)),
+                        forced(198),
+                    end(),
+                    direction({891}, 752),
+                end(),
+                direction({538}, 748),
+                check_heading(),
+            end(),
+        end(),
+        member_group(NORTH_END),
+            group(heading_carried),
+                direction({891}, 752),
+                group({200, 195}),
+                    group([] { return heading_is(5); }),
+                        tell(2294, arg(748)),
+                        forced(197),
+                    end(),
+                    direction({200, 195}, 747),
+                end(),
+                direction({538}, 747),
+                direction({891}, 752),
+                check_heading(),
+            end(),
+        end(),
+        member_rows(),
+    end(),
+    mark({538, 991, 197, 996}),
+};
+
+// --- The river bluff (199) --------------------------------------------------
+
+// Which display the game is shown in picks the wording of two texts.
+int display_variants() {
+    const int browser = cond(test("html")) ? 1 : 0;
+    set('T', 3196, 'c', browser, nullptr, nullptr);
+    set('T', 3197, 'c', browser, nullptr, nullptr);
+    return 0;
+}
+
+// "Board" on the bluff means reading the sign.
+int board_means_sign() {
+    rewrite_word(801, 129);
+    return 0;
+}
+
+// The plant and the creeper named on the bluff are the creeper's tendrils
+// that show over the edge; the tree is its canopy.
+int bluff_words() {
+    for (int slot : {VAR_ARG1, VAR_ARG2}) {
+        if (value[slot] == 13) value[slot] = 140;
+        if (value[slot] == 139) value[slot] = 140;
+    }
+    set('T', 2024, 'c', 1, nullptr, nullptr);
+    return 0;
+}
+int tree_means_canopy() {
+    for (int slot : {VAR_ARG1, VAR_ARG2})
+        if (value[slot] == 131) value[slot] = 974;
+    return 0;
+}
+
+// What the giant lets the player name: the object the command is about.
+int named_object() {
+    set('V', VAR_LOOP_OBJECT, 'v', cond(words() == 2) ? VAR_ARG2 : VAR_ARG1, nullptr, nullptr);
+    return 0;
+}
+
+cond_fold giant_here() { return cond(lies_here(194)); }
+cond_fold creeper_grown() { return cond(value[139] == 2); }
+
+constexpr row BLUFF[] = {
+    call(p410, num(0)),
+    step(display_variants),
+    // "Read" alone reads the sign.
+    group([] { return cond(has(798)).AND(words() == 1); }),
+        let(VAR_COMMAND_STATUS, 2),
+        let_ref(VAR_ARG2, 129),
+        ret(),
+    end(),
+    when([] { return cond(near(194)); }, set_flag(OBJ_LIQUID_3, OFLAG_SEEN)),
+    when([] { return cond(keyword(772, 95, -1)).AND(have(95, 0, 2)).AND(lies_here(194)); }, reply(2841)),
+    when([] { return cond(words() == 2).AND(arg2() == 801); }, step(board_means_sign)),
+    step(bluff_words),
+    // The giant guards his drink: only what is near may be spoken of.
+    group([] { return giant_here().AND(anyof(908, OBJ_LIQUID_3, OBJ_VESSEL_MEDIUM, 141, 909, 910, 118, 942, -1)); }),
+        when([] { return cond(has(WORD_LOOK)); }, reply({141, 942}, 2657)),
+        step(named_object),
+        when([] { return cond(anyof(OBJ_VESSEL_MEDIUM, 141, 118, -1)).AND(near(value[VAR_LOOP_OBJECT])); }, ret()),
+        when([] { return cond(has(OBJ_LIQUID_3)).AND(near_in(OBJ_VESSEL_LARGE, 5)); }, ret()),
+        reply(2279),
+    end(),
+    reply({975}, 2676, arg(975)),
+    when([] { return cond(keyword(793, OBJ_HEADING, -1)).AND(carried(OBJ_HEADING)).AND(heading_turned_away()); }, reply(2300)),
+    land(443, 1670),
+    step(tree_means_canopy),
+    group({974, 997}),
+        reply({848}, 2669, arg(1)),
+        reply(2431, arg(974)),
+    end(),
+    group({915, 916}),
+        when([] { return cond(value[199] > 0); }, reply(3346)),
+        group({WORD_LOOK}),
+            reply({915}, 2038),
+            reply(2139),
+        end(),
+        reply({915}, 2037, arg(915)),
+        mark(),
+        ret(),
+    end(),
+    group({197}),
+        reply({WORD_LOOK}, 2728, arg(0)),
+        let({WORD_INWARD}, VAR_COMMAND_STATUS, 1),
+    end(),
+    when([] { return cond(has(WORD_LOOK)); }, group({755, 921})),
+        call(p817, ref(3377), num(1)),
+        set_flag(157, OFLAG_SEEN),
+        reply(2741, arg_of(139)),
+    end(),
+    group({848}),
+        reply({996}, 2745),
+        group({921, 755, 140}),
+            first(),
+                group(creeper_grown),
+                    call(p817, ref(3377), num(1)),
+                    forced(444, 2843),
+                end(),
+                group({140}),
+                    when([] { return cond(value[139] == 0); }, reply(1319, arg_of(VAR_ARG2))),
+                    call(p817, ref(3377), num(1)),
+                    reply(3351),
+                end(),
+            end(),
+            reply(2742),
+        end(),
+    end(),
+    group({921}), mark(), ret(), end(),
+    when([] { return cond(bitest(157, OFLAG_SEEN)); }, group({157})),
+        call(p817, ref(3377), num(0)),
+        reply({WORD_LOOK}, 2593, arg_of(157)),
+        reply(2381),
+    end(),
+    look(),
+        group({140}),
+            when([] { return cond(value[139] == 0); }, reply(1319, arg_of(VAR_ARG2))),
+            group([] { return cond(value[139] == 1); }),
+                call(p817, ref(3377), num(1)),
+                reply(2952, arg_of(139)),
+            end(),
+        end(),
+        reply({958}, 2593, arg(958)),
+        reply({439}, 2743, arg(0)),
+        reply({891, 1073, 950, 781}, 2744),
+        reply({853}, 2689, arg(1)),
+        reply({973, 998, 150}, 2746),
+        reply({996}, 2745),
+        reply({1000}, 2753),
+        ret(),
+    end(),
+    when([] { return cond(anyof(150, 998, -1)); }, reply({WORD_TAKE}, 2747)),
+    reply({984}, 1849, arg(984)),
+    group(one_word),
+        reply({891, 1073, 950}, 2993, arg_of(VAR_ARG1)),
+        reply({547}, 2588),
+        reply({996, 973, 150, 998, 439, 950, 781}, 2007),
+    end(),
+    group({996, 973, 150, 998}), mark(), ret(), end(),
+    mark_name({439, 950, 781}),
+    ret({439, 950, 781}),
+    let(all({WORD_INWARD, 140}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        when(phase_8, reply({200, 195}, 2560)),
+        group(heading_carried),
+            first(),
+                group({200, 195}),
+                    group([] { return heading_is(2); }),
+                        tell(2294, arg(747)),
+                        forced(198),
+                    end(),
+                    direction({200, 195}, 748),
+                end(),
+                direction({197, WORD_OUTWARD, 538}, 748),
+            end(),
+            check_heading(),
+        end(),
+        group({200, 195, 538, 197}),
+            when(phase_8, reply(2706)),
+            go({197}, 198),
+            go({200, 195}, 195),
+        end(),
+        group([] { return cond(anyof(140, 751, -1)).AND(creeper_grown()); }),
+            call(p817, ref(3377), num(1)),
+            forced(446, 2239),
+        end(),
+        group({762}),
+            when(heading_turned_away, reply(2298)),
+            forced_on(PLACE_GONE),
+            call(p803),
+        end(),
+        go({197, 538, WORD_OUTWARD, 748}, 198),
+    end(),
+    first(),
+        mark(all({197, 538})),
+        mark_name({197, 891, 1073, 547, 950, 853, 538}),
+    end(),
+};
+
+// --- The open sky (586) -----------------------------------------------------
+
+// The cloth flies on for a few commands, counted down in the place's value;
+// while it does, only the game's own words, the magic words and a few
+// replies of its own are allowed.
+cond_fold still_flying() { return cond(value[586] > 0); }
+cond_fold ring_never_seen() { return cond(!bitest(547, PFLAG_VISITED)); }
+cond_fold game_control_word() {
+    return cond(anyof(844, 845, 823, 725, 727, 829, 830, 730, 856, 857, -1))
+        .OR(anyof(825, 826, 824, 732, 733, 734, 773, 728, -1))
+        .OR(within(arg1(), 704, 722));
+}
+
+constexpr row OPEN_SKY[] = {
+    add(586, -1),
+    first(),
+        group(still_flying),
+            set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED),
+            when(ring_never_seen, clear_flag(586, PFLAG_VISITED)),
+            ret({954, 922, 1001}),
+        end(),
+        otherwise(), ret({139}), end(),
+    end(),
+    look(),
+        when([] { return one_word().AND(ring_never_seen()); }, stop()),
+        reply({853}, 2689, arg(1)),
+        reply({547}, 2793),
+        reply({1000}, 2753),
+        reply({194}, 3028, arg_of(586)),
+        reply({63}, 3029),
+        reply({958, 31}, 2794, arg_of(586)),
+        reply({954, 439}, 2795, arg_of(586)),
+        reply({139}, 2796),
+        reply({922, 1001}, 3204),
+        reply({921}, 2797, arg_of(586)),
+        ret(),
+    end(),
+    when([] { return cond(has(WORD_TAKE)).AND(one_word().OR(anyof(1010, 63, -1))); }, reply(2840)),
+    group({806}),
+        when([] { return one_word().OR(anyof(751, 547, 777, 760, 754, -1)); }, reply(3382)),
+        when([] { return cond(within(arg2(), 744, 756)).OR(has(63)); }, reply(3383)),
+    end(),
+    reply({727}, 1381),
+    group([] { return cond(anyof(WORD_GO, 806, -1)).OR(words() == 1); }),
+        reply({777, 547, 958}, 3203),
+        reply({761}, 1387, arg(1)),
+    end(),
+    when([] { return cond(!game_control_word()); }, reply(2424)),
+    mark_name({921, 139, 922, 853, 1001, 194}),
+    mark_name({954, 439, 958, 31, 922, 1000, 547, 950}),
+};
+
 }  // namespace
 
+int p726() { return run<LANE>(); }
+int p403() { return run<WOODSIDE>(); }
+int p77() { return run<COTTAGE>(); }
+int p880() { return run<VALLEY>(); }
 int p781() { return run<STREAMBED>(); }
+int p187() { return run<DELL>(); }
+int p699() { return run_member<FOOTBRIDGE, FOOTBRIDGE_ENDS>(197); }
+int p700() { return run_member<FOOTBRIDGE, FOOTBRIDGE_ENDS>(198); }
+int p816() { return run<BLUFF>(); }
+int p17() { return run<OPEN_SKY>(); }

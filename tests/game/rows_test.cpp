@@ -142,6 +142,29 @@ TEST_F(Rows, BlocksAndTheirGuards) {
     }
 }
 
+// A feature word that is also an exit: the look block, coming first,
+// answers it even when a rewrite has made the command a movement command.
+constexpr row LOOK_BEFORE_MOVING[] = {
+    let(all({LOOK, NORTH}), VAR_COMMAND_STATUS, 1),
+    look(),
+        reply({NORTH}, 3174),
+    end(),
+    moving(),
+        go({NORTH}, 326),
+    end(),
+};
+int look_before_moving() { return run<LOOK_BEFORE_MOVING>(); }
+
+TEST_F(Rows, LookBlockAnswersBeforeTheExits) {
+    fresh_world(HERE);
+    outcome o = command(look_before_moving, line({LOOK, NORTH}));
+    EXPECT_EQ(value[VAR_COMMAND_STATUS], 1);
+    EXPECT_EQ(o.place, HERE);
+    EXPECT_EQ(o.texts, (std::vector<said>{{STOP, 3174, 0}}));
+    fresh_world(HERE);
+    EXPECT_EQ(command(look_before_moving, line({NORTH})).place, 326);
+}
+
 // Draws: a draw in a row's test is taken every time the row is reached; a
 // draw inside a group only when the group is entered; every term of a test
 // is evaluated, and the status word holds the fold.
