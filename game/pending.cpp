@@ -307,18 +307,6 @@ int p772() { return 0; }
 int p790() { return 0; }
 int p865() { return 0; }
 
-// game/places/hatch.cpp
-int p59() { return 0; }
-int p86() { return 0; }
-int p150() { return 0; }
-int p183() { return 0; }
-int p253() { return 0; }
-int p473() { return 0; }
-int p604() { return 0; }
-int p629() { return 0; }
-int p672() { return 0; }
-int p921() { return 0; }
-
 // game/places/ways.cpp
 int p255() { return 0; }
 int p256() { return 0; }

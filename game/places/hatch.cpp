@@ -1,0 +1,326 @@
+// Below the hatch: the foot of the hatch, the bolthole, the carvings, the
+// cleft, the upper chamber, the pit with its steps, the stepwell, the two
+// lips of the rift and the niche. Each place's procedure answers its feature
+// words, moves the player along its exits, runs its deaths, marks the words
+// of its features for the last replies and tells the word procedures where
+// a thrown thing lands.
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+cond_fold hatch_open() { return cond(value[OBJ_LOCKED_GATE] == 1); }
+cond_fold rift_bridged() { return cond(value[10] == 1); }
+cond_fold rift_unbridged() { return cond(value[10] == 0); }
+
+// The way up to the dell from the places below it: through the hatch while
+// it stands open; while it is shut, only back to its foot.
+constexpr row up_through_the_hatch() { return when(hatch_open, go({203}, 203)); }
+constexpr row back_to_the_hatch() { return go({203}, 204, 1390); }
+
+// --- The foot of the hatch (204) --------------------------------------------
+
+// "Go" through the hatch is "out".
+int go_means_out() {
+    for (int slot : {VAR_ARG1, VAR_ARG2})
+        if (value[slot] == WORD_GO) value[slot] = WORD_OUTWARD;
+    return 0;
+}
+
+constexpr row FOOT_OF_THE_HATCH[] = {
+    step(all({WORD_GO, OBJ_LOCKED_GATE}), go_means_out),
+    when([] { return cond(has(900)).AND(anyof(WORD_INWARD, WORD_OUTWARD, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    let(all({WORD_OUTWARD, OBJ_LOCKED_GATE}), VAR_COMMAND_STATUS, 1),
+    look(),
+        reply({900}, 2897),
+        reply({205}, 2896, arg_of(205)),
+        ret(),
+    end(),
+    moving(),
+        group({WORD_AXIS_1, WORD_OUTWARD, 892}),
+            when(hatch_open, forced(203)),
+            reply(1390),
+        end(),
+        go({900, 205, WORD_INWARD, 751}, 205),
+        go({209}, 209),
+        go({WORD_OUTWARD, 206}, 206),
+    end(),
+    mark({900, 205}),
+};
+
+// --- The bolthole (205) -----------------------------------------------------
+
+constexpr row BOLTHOLE[] = {
+    look(),
+        reply({205}, 2896, arg_of(205)),
+        reply({WORD_LIGHT}, 2898),
+        reply({897, 898, 308}, 2899, arg(0)),
+        ret(),
+    end(),
+    // Towards the daylight.
+    forced_if(all({WORD_GO, WORD_LIGHT}), 204),
+    moving(),
+        call({897, 900}, p329, ref(204), ref(747), ref(206), ref(751)),
+        go({WORD_OUTWARD, 892, 895, 747}, 204),
+        go({WORD_INWARD, 288, 751, 206}, 206),
+        go({209}, 209),
+    end(),
+    mark({205, 900}),
+};
+
+// --- The carvings (206) -----------------------------------------------------
+
+cond_fold magic_travel_barred() {
+    return cond(value[VAR_PHASE] > 4).OR(bitest(evar(VAR_GAME_FLAGS), 2));
+}
+int note_magic_refused() {
+    bitmod('s', evar(VAR_GAME_FLAGS), 3);
+    return 0;
+}
+
+constexpr row CARVINGS[] = {
+    call(p185, ref(134)),
+    group({134, 129, 1018, 74, 30}),
+        reply({WORD_TAKE, 807}, 1885, arg_of(134)),
+        reply({WORD_LOOK, 798}, 2112),
+    end(),
+    look(),
+        reply({206, 44}, 1849, arg_of(VAR_ARG2)),
+        reply({897, 898, 308}, 2899, arg(0)),
+        reply({207}, 2900, arg(0)),
+        ret(),
+    end(),
+    let(all({WORD_SAY, WORD_MAGIC_TRAVEL_1}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({895}, 204),
+        go({WORD_OUTWARD, 205, 897, 272, 747}, 205),
+        go({207, WORD_INWARD, WORD_AXIS_1, 751}, 207),
+        go({209}, 209),
+        up_through_the_hatch(),
+        back_to_the_hatch(),
+        group({WORD_MAGIC_TRAVEL_1}),
+            group(magic_travel_barred),
+                step(note_magic_refused),
+                reply(1421),
+            end(),
+            forced_held(PLACE_DEPOSIT, VAR_PASSAGE_TEXT),
+        end(),
+    end(),
+    mark({134, 129, 1018, 30, 74}),
+};
+
+// --- The cleft (207) --------------------------------------------------------
+
+constexpr row CLEFT[] = {
+    // Looking at the cleft is looking about.
+    group(all({WORD_LOOK, 207})),
+        let(VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({895}, 204),
+        go({WORD_AXIS_2, WORD_OUTWARD, 747, 206}, 206),
+        go({WORD_INWARD, WORD_AXIS_1, 751}, 208),
+        go({209}, 209),
+        call({207}, p329, ref(206), ref(747), ref(208), ref(751)),
+        up_through_the_hatch(),
+        back_to_the_hatch(),
+    end(),
+    mark({207}),
+};
+
+// --- The upper chamber (208) ------------------------------------------------
+
+constexpr row UPPER_CHAMBER[] = {
+    look(),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        reply({207}, 2900, arg(1)),
+        reply({897, 898, 308}, 2899, arg(1)),
+        reply({936, 1131, 635}, 2901),
+        reply({1024, 899}, 3457),
+        ret(),
+    end(),
+    // A firefly about: a hint may be offered here.
+    when([] { return cond(lies_here(109)); }, set_flag(208, PFLAG_HINT_AVAILABLE)),
+    moving(),
+        go({895}, 204),
+        go({206}, 206),
+        go({WORD_OUTWARD, 207, 747}, 207),
+        go({WORD_INWARD, 897, 209, 751}, 209),
+        up_through_the_hatch(),
+        back_to_the_hatch(),
+    end(),
+    mark({300, 207, 897, 936, 1131, 635}),
+};
+
+// --- The pit (209) ----------------------------------------------------------
+
+// The steps are there for whoever does not carry the ingot.
+cond_fold steps_bear_you() { return cond(value[213] == 0).AND(!carried(47)); }
+cond_fold steps_here() { return cond(lies_here(7)); }
+
+constexpr row PIT[] = {
+    first(),
+        when(steps_bear_you, put(7, 209)),
+        put(7, PLACE_OFFSTAGE),
+    end(),
+    look(),
+        reply({751, 888}, 1509),
+        reply({936}, 1583, arg(751)),
+        reply({WORD_AXIS_2, 209}, 2478, arg(1)),
+        when(steps_here, reply({7}, 3215)),
+        ret(),
+    end(),
+    reply(all({WORD_GO, WORD_ON}), 1508),
+    when([] { return cond(has(WORD_AXIS_2)).AND(anyof(7, 209, 848, -1)).OR(keyword(WORD_INWARD, 888, -1)); },
+         let(VAR_COMMAND_STATUS, 1)),
+    group([] { return cond(anyof(WORD_GO, 762, -1)).OR(words() == 1); }),
+        go({895}, 204),
+        go({206}, 206),
+        go({897, 747}, 208),
+        up_through_the_hatch(),
+        back_to_the_hatch(),
+        reply({751, 888}, 1508),
+        group({WORD_AXIS_2, 209, 7}),
+            when(steps_here, forced(210)),
+            tell(1498),
+            forced_on(210),
+            call(p154),
+        end(),
+        group({762}),
+            forced_on(210),
+            call(p803),
+        end(),
+    end(),
+    mark({888, 209, 7}),
+    land(210, 1671),
+};
+
+// --- The stepwell (210) -----------------------------------------------------
+
+cond_fold way_up_open() { return cond(value[210] == 0); }
+
+constexpr row STEPWELL[] = {
+    when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
+    put(7, PLACE_OFFSTAGE),
+    look(),
+        let({901}, VAR_COMMAND_STATUS, 1),
+        group({890}),
+            tell(3241),
+            reply(1266),
+        end(),
+        when(way_up_open, reply({7}, 3215)),
+        reply({888, 897}, 2903, arg_of(VAR_ARG2)),
+        reply({171}, 2912),
+        reply({936}, 1583, arg(747)),
+        ret(),
+    end(),
+    when([] { return cond(anyof(848, WORD_AXIS_1, -1)).AND(anyof(209, 890, 897, 7, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({749, 897}, 213),
+        go({747, 888}, 374),
+        go({760, 901, 751}, 211),
+        go({WORD_AXIS_2, 171, 745}, 214),
+        go({222}, 223),
+        group({848, WORD_AXIS_1, 209, 890, 7}),
+            when(way_up_open, forced(209)),
+            reply(1499),
+        end(),
+    end(),
+    mark({897, 898, 308, 888, 171, 7}),
+    let(VAR_DROP_TEXT_MODE, 1),
+    land(209, 2169),
+};
+
+// --- The lips of the rift (211, 212) ----------------------------------------
+
+// The two lips share their bridge, their jump and their landing; each has a
+// few look replies and its own ways.
+constexpr int WEST_LIP = 0;
+
+// "Hall" from the west lip leads back the way the player came, if that was
+// across the bridge.
+int hall_leads_back() {
+    value[VAR_ARG2] = cond(value[VAR_THERE] == 211) ? 747 : 751;
+    return 0;
+}
+
+constexpr member RIFT_LIPS[] = {
+    {211, {0}, {
+        go({747, 901}, 210),
+        group({760, 763, 11, 1054, 751}),
+            when(rift_unbridged, reply(1394)),
+            forced(212, 1986),
+        end(),
+    }},
+    {212, {1}, {
+        go({751}, 226),
+        forced_if({745}, 226, 1501),
+        step({901}, hall_leads_back),
+        group({763, 11, 1054, 747}),
+            when(rift_unbridged, reply(1394)),
+            forced(211, 1986),
+        end(),
+    }},
+};
+
+constexpr row RIFT_LIP[] = {
+    group({11, 1054}),
+        first(),
+            when(rift_bridged, put_here(11)),
+            reply(1319, arg_of(11)),
+        end(),
+    end(),
+    look(),
+        reply({WORD_AXIS_2, 996}, 2478, arg(1)),
+        member_group(WEST_LIP), reply({937}, 1359), end(),
+        call({11, 1054}, p539),
+        let({901}, VAR_COMMAND_STATUS, 1),
+        member_group(WEST_LIP), reply({900}, 2903, arg(900)), end(),
+        ret(),
+    end(),
+    group({762}),
+        group([] { return cond(words() == 1).OR(anyof(763, 10, WORD_AXIS_2, -1)); }),
+            when(rift_bridged, reply(1393)),
+            forced_on(283),
+            call(p803),
+        end(),
+        ret(),
+    end(),
+    land(283, 1672),
+    when([] { return cond(has(763)).AND(anyof(11, 1054, 10, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        member_rows(),
+        reply({996}, 1425),
+    end(),
+    mark({10, 937, 901, 996}),
+};
+
+// --- The niche (213) --------------------------------------------------------
+
+constexpr row NICHE[] = {
+    call(p185, ref(134)),
+    group({134, 129, 1018, 74, 30}),
+        reply({WORD_LOOK, 798}, 2113, arg_of(213)),
+        mark(),
+        ret(),
+    end(),
+    ret({WORD_LOOK}),
+    moving(),
+        go({745, WORD_OUTWARD, 901}, 210),
+    end(),
+};
+
+}  // namespace
+
+int p473() { return run<FOOT_OF_THE_HATCH>(); }
+int p150() { return run<BOLTHOLE>(); }
+int p183() { return run<CARVINGS>(); }
+int p86() { return run<CLEFT>(); }
+int p59() { return run<UPPER_CHAMBER>(); }
+int p672() { return run<PIT>(); }
+int p604() { return run<STEPWELL>(); }
+int p253() { return run_member<RIFT_LIP, RIFT_LIPS>(211); }
+int p921() { return run_member<RIFT_LIP, RIFT_LIPS>(212); }
+int p629() { return run<NICHE>(); }
