@@ -748,10 +748,7 @@ int p905() { return 0; }
 int p62() { return 0; }
 int p176() { return 0; }
 int p177() { return 0; }
-int p402() { return 0; }
 int p483() { return 0; }
-int p532() { return 0; }
-int p628() { return 0; }
 int p709() { return 0; }
 int p819() { return 0; }
 int p941() { return 0; }

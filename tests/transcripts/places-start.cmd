@@ -1,0 +1,46 @@
+Wiz: 1234
+REPLY: 
+REPLY: n
+REPLY: help
+REPLY: out
+REPLY: hello
+REPLY: wait
+REPLY: story
+REPLY: begin
+REPLY: no
+REPLY: close
+REPLY: door
+REPLY: bank
+REPLY: upstream
+REPLY: enter door
+REPLY: tap
+REPLY: grating
+REPLY: downstream
+REPLY: out
+REPLY: w
+REPLY: take track
+REPLY: take hedge
+REPLY: e
+REPLY: s
+REPLY: enter stream
+REPLY: s
+REPLY: down
+REPLY: s
+REPLY: take gully
+REPLY: stream
+REPLY: break keyhole
+REPLY: down
+REPLY: valley
+REPLY: lane
+REPLY: footbridge
+REPLY: planks
+REPLY: w
+REPLY: planks
+REPLY: nw
+REPLY: lookout
+REPLY: ringwalk
+REPLY: take vine
+REPLY: climb cliff
+REPLY: jump
+REPLY: yes
+REPLY: score
