@@ -32,35 +32,32 @@ int direction_from_first_word() {
     return 0;
 }
 
-// "Up" along the streambed goes one way or the other of the water, even
-// chances.
-int up_the_streambed() {
+// An even chance between two compass words, kept in variable v as a refno.
+void either_way(int v, int low_draw, int high_draw) {
     if (cond(irand(100) <= 49))
-        value[VAR_ARG1] = 751;
+        value[v] = low_draw;
     else
-        value[VAR_ARG1] = 747;
-    *bitword(VAR_ARG1) = ref_mark;
+        value[v] = high_draw;
+    *bitword(v) = ref_mark;
+}
+
+// "Up" along the streambed, or the valley, goes one way or the other of the
+// water, even chances.
+int up_the_streambed() {
+    either_way(VAR_ARG1, 751, 747);
     return 0;
 }
 
-// "Up" out of the dell goes one way or the other of the gully, even chances.
+// "Up" out of the dell goes one way or the other of the gully.
 int up_out_of_the_dell() {
-    if (cond(irand(100) <= 49))
-        value[VAR_ARG1] = 747;
-    else
-        value[VAR_ARG1] = 751;
-    *bitword(VAR_ARG1) = ref_mark;
+    either_way(VAR_ARG1, 747, 751);
     return 0;
 }
 
 // "Woods" from the woodside strikes into the trees north-east or south,
 // even chances; the move goes by the drawn compass word.
 int into_the_woods() {
-    if (cond(irand(100) <= 49))
-        value[VAR_DIRECTION_WORD] = 746;
-    else
-        value[VAR_DIRECTION_WORD] = 749;
-    *bitword(VAR_DIRECTION_WORD) = ref_mark;
+    either_way(VAR_DIRECTION_WORD, 746, 749);
     set('V', VAR_ARG1, 'v', VAR_DIRECTION_WORD, nullptr, nullptr);
     return 0;
 }
