@@ -202,7 +202,6 @@ TEST_F(End, LimboAndWings) {
     check_place(PLACE_HOLDING, {
         {nullptr, line({WORD_TAKE, 745}), 515, {}},
         {nullptr, line({WORD_INWARD}), 700, {}, 0},
-        {nullptr, line({WORD_GO}), 700, {}, 0},
     });
     // Limbo's way out is for whoever stands in limbo only.
     fresh_world(PLACE_START);

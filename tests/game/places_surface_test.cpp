@@ -112,7 +112,6 @@ TEST_F(Surface, LaneRows) {
         {phase(8), line({6}), 544, {{0, 2162, 0}}},
         {phase(8), line({196}), 200, {{0, 2162, 0}}},
         {phase(8), line({891}), 544, {{0, 2162, 0}}},
-        {phase(8), line({747}), 200, {}},
         // The lodestone pointing west turns the walk to the lookout onto the
         // footbridge.
         {heading(6), line({891}), 197, {{ARG, 2294, 751}}},

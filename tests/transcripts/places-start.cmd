@@ -43,4 +43,11 @@ REPLY: take vine
 REPLY: climb cliff
 REPLY: jump
 REPLY: yes
+REPLY: beruth
+REPLY: e
+REPLY: e
+REPLY: up
+REPLY: w
+REPLY: w
+REPLY: dell
 REPLY: score
