@@ -1,7 +1,7 @@
 // What the tests of the place procedures share besides the harness: a
 // stand-in for a word procedure that records that it ran, the texts of a
-// death, small set-ups of the world, and whether the passage rule (which
-// the places call but do not own) is in the game yet.
+// death, small set-ups of the world, and exit maps without the words that
+// the passage rule answers by where the player came from.
 #pragma once
 
 #include "harness.h"
@@ -43,26 +43,6 @@ inline std::function<void()> both(std::function<void()> a, std::function<void()>
         a();
         b();
     };
-}
-
-// Whether the passage rule between two places is built: until it is, a
-// place's call of it moves nobody and the words that lead through it are
-// checked apart.
-inline bool passage_rule_built() {
-    const state_image keep = IMAGE;
-    const int32_t seed = rseed;
-    const auto hook = say_hook;
-    say_hook = nullptr;
-    set_ref(VAR_HERE, 196);
-    set_ref(VAR_THERE, 480);
-    loop = 0;
-    p329(ref(480), ref(751), ref(195), ref(747));
-    const bool moved = value[VAR_HERE] == 195;
-    loop = 0;
-    say_hook = hook;
-    rseed = seed;
-    IMAGE = keep;
-    return moved;
 }
 
 // The exits without the words that go through the passage rule.

@@ -256,9 +256,8 @@ TEST_F(Hatch, NicheRows) {
     });
 }
 
-// The ways that go through the passage rule, once it is in the game.
+// The ways that go through the passage rule.
 TEST_F(Hatch, WaysThroughThePassageRule) {
-    if (!passage_rule_built()) GTEST_SKIP() << "the passage rule is not in the game yet";
     check_place(205, {
         {came_from(204), line({900}), 206, {}},
         {came_from(206), line({897}), 204, {}},

@@ -544,10 +544,8 @@ TEST_F(Surface, OpenSkyRows) {
 }
 
 // The ways that go through the passage rule: to whichever end the player
-// did not come from; from neither end, nowhere. Checked once the rule is in
-// the game.
+// did not come from; from neither end, nowhere.
 TEST_F(Surface, WaysThroughThePassageRule) {
-    if (!passage_rule_built()) GTEST_SKIP() << "the passage rule is not in the game yet";
     const std::vector<said> neither = {{STOP, 1297, 0}};
     check_place(196, {
         {came_from(480), line({195}), 195, {}},
