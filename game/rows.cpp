@@ -31,7 +31,9 @@ int words_hold(const words_guard &g) {
 
 // A move whose message is 0 or more takes its words as moveto's own list;
 // every other row's words are a condition.
-bool words_are_moveto_list(const row &r) { return r.kind == op::move && r.b >= 0; }
+bool words_are_moveto_list(const row &r) {
+    return (r.kind == op::move && r.b >= 0) || r.kind == op::move_held_words;
+}
 
 // The row's guard: its test, then its words, folded into the status word.
 bool guard_holds(const row &r) {
@@ -105,7 +107,9 @@ flow act(const row *r, int n, int i) {
         break;
     }
     case op::move_held:
-        moveto_list(x.a, -value[x.b], nullptr, 0);
+        // A held text of 0 is a silent forced move, not a word move with no
+        // words (which would not move at all).
+        moveto_list(x.a, value[x.b] > 0 ? -value[x.b] : -2, nullptr, 0);
         break;
     case op::call:
         switch (x.nargs) {
@@ -174,6 +178,39 @@ flow act(const row *r, int n, int i) {
     case op::call_member:
         if (current) x.fn.p1(num(current->k[size_t(x.a)]));
         break;
+    case op::variant:
+        set('T', x.a, 'c', x.b, nullptr, nullptr);
+        break;
+    case op::copy:
+        set('V', x.a, 'v', x.b, nullptr, nullptr);
+        break;
+    case op::either:
+        if (cond(irand(100) <= 49))
+            value[x.a] = x.b;
+        else
+            value[x.a] = x.c;
+        if (int16_t *w = bitword(x.a)) *w = ref_mark;
+        break;
+    case op::rewrite:
+        for (int slot : {VAR_ARG1, VAR_ARG2}) {
+            if (value[slot] != x.b) continue;
+            value[slot] = x.c;
+            if (x.a) fake(slot == VAR_ARG1 ? 1 : 2, x.c);
+        }
+        break;
+    case op::flag_held:
+        bitmod(x.c ? 's' : 'c', evar(x.a), x.b);
+        break;
+    case op::call_held:
+        call_proc(value[x.a]);
+        break;
+    case op::move_held_words: {
+        int w[MAX_WORDS];
+        int k = word_list(x.words, w);
+        if (k > 0) w[k - 1] = -w[k - 1];
+        moveto_list(x.a, value[x.b], w, k);
+        break;
+    }
     case op::land:
         value[x.c ? VAR_DROP_PLACE : VAR_LANDING_PLACE] = x.a;
         *bitword(x.c ? VAR_DROP_PLACE : VAR_LANDING_PLACE) = ref_mark;

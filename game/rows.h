@@ -122,6 +122,13 @@ enum class op : uint8_t {
     call_member,// a game procedure with the member's number k[a]
     land,       // the landing (c = 0) or drop (c = 1) place a and text b, marked
     member_group, // a block run for the members whose k[a] is not 0
+    variant,    // the variant counter of text a := b (capped to its variants)
+    copy,       // value[a] := value[b], with b's mark
+    either,     // value[a] := b or c, even chances (one draw), marked
+    rewrite,    // word b becomes c in the word slots; a = 1: c's own word is shown
+    flag_held,  // bitmod(c ? 's' : 'c', evar(a), b): a flag of the entity variable a holds
+    call_held,  // the procedure the table holds for the entity variable a holds (0..1143)
+    move_held_words, // moveto(a, value[b], words): a word move saying the text variable b holds
 };
 
 union proc_ptr {
@@ -361,13 +368,13 @@ constexpr row let(words_guard w, value_no v, int n) {
     return r;
 }
 // value[v] := refno e, with v marked as holding a refno.
-constexpr row let_ref(value_no v, word_no e) {
+constexpr row let_ref(value_no v, value_no e) {
     row r{op::let_ref};
     r.a = v.n;
     r.b = e.n;
     return r;
 }
-constexpr row let_ref(words_guard w, value_no v, word_no e) {
+constexpr row let_ref(words_guard w, value_no v, value_no e) {
     row r = let_ref(v, e);
     r.words = w;
     return r;
@@ -401,6 +408,76 @@ constexpr row put_here(object_no o) {
     row r{op::put};
     r.a = o.n;
     r.b = -1;
+    return r;
+}
+
+// The variant counter of a text set to k, capped to the text's variants
+// (set('T')).
+constexpr row let_variant(text_no t, int k) {
+    row r{op::variant};
+    r.a = t.n;
+    r.b = k;
+    return r;
+}
+// Variable `to` takes the value of `from`, and its mark.
+constexpr row copy(value_no to, value_no from) {
+    row r{op::copy};
+    r.a = to.n;
+    r.b = from.n;
+    return r;
+}
+// Variable v := x or y with even chances (one draw, irand(100) <= 49 for
+// x), marked as a refno.
+constexpr row either(value_no v, word_no x, word_no y) {
+    row r{op::either};
+    r.a = v.n;
+    r.b = x.n;
+    r.c = y.n;
+    return r;
+}
+// Word w, in whichever of the two word slots holds it, becomes x: a silent
+// rewrite keeps the typed word, a shown one shows x's own word.
+constexpr row rewrite(word_no w, word_no x) {
+    row r{op::rewrite};
+    r.a = 0;
+    r.b = w.n;
+    r.c = x.n;
+    return r;
+}
+constexpr row rewrite_shown(word_no w, word_no x) {
+    row r = rewrite(w, x);
+    r.a = 1;
+    return r;
+}
+// A flag of the entity that variable v holds (through evar).
+constexpr row set_flag_held(var_no v, int flag) {
+    row r{op::flag_held};
+    r.a = v.n;
+    r.b = flag;
+    r.c = 1;
+    return r;
+}
+constexpr row clear_flag_held(var_no v, int flag) {
+    row r = set_flag_held(v, flag);
+    r.c = 0;
+    return r;
+}
+// The procedure the table holds for the entity a variable holds (a word
+// slot: the command's first or second word); refnos outside 0..1143 are
+// reported, not called.
+constexpr row call_held(var_no v) {
+    row r{op::call_held};
+    r.a = v.n;
+    return r;
+}
+// To `p` when a word matches, saying the text variable `v` holds (none
+// while it holds 0); the turn ends.
+constexpr row go_held(words_guard w, place_no p, var_no v) {
+    if (w.all || w.n == 0) throw "a word move needs a list of words, any of which moves";
+    row r{op::move_held_words};
+    r.words = w;
+    r.a = p.n;
+    r.b = v.n;
     return r;
 }
 

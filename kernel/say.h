@@ -23,6 +23,8 @@ void say(int qualifiers, int refno, int argument);
 // Joins the text said next to the text already pending, over the line
 // break between them.
 void glue_text();
+// Drops the output said so far and not yet shown.
+void zap_text();
 
 // Lists words: with word 0 a new list starts (saying `text` first when
 // given); otherwise the word (or `text` in its place) is added after a

@@ -102,5 +102,4 @@ int scrchk(const char *line);  // 1 when the rest of the output is to be dropped
 void stretch_line(const char *line, int n, FILE *dest);
 void showchar(int c, FILE *dest);
 void showline(const char *line);
-void zap_text();
 void prompt_alloc();  // (re)size prompt_line for 2 * Maxlen + 1 bytes, keeping its content

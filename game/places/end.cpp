@@ -6,10 +6,6 @@
 
 using namespace rows;
 
-// The kernel's discard of the output pending this turn (the game's header
-// does not carry it).
-void zap_text();
-
 namespace {
 
 // --- The timeless chamber (302) ---------------------------------------------

@@ -295,4 +295,54 @@ TEST_F(Rows, LookAlikeMembersShareOneShape) {
     EXPECT_EQ(o.place, 651);
 }
 
+// The rows that copy, draw, rewrite and reach through variables.
+int held_calls = 0;
+int held_probe() {
+    held_calls++;
+    return 0;
+}
+constexpr row HELD[] = {
+    copy(VAR_LANDING_PLACE, VAR_HERE),
+    either(VAR_DIRECTION_WORD, 751, 747),
+    rewrite(WORD_TAKE, WORD_DROP),
+    rewrite_shown(WEST, EAST),
+    set_flag_held(VAR_HERE, 9),
+    let_variant(2717, 5),
+    call_held(VAR_ARG2),
+    go_held({WORD_DROP}, 326, VAR_PASSAGE_TEXT),
+};
+int held() { return run<HELD>(); }
+
+TEST_F(Rows, RowsThroughVariables) {
+    fresh_world(HERE);
+    procs[EAST] = held_probe;
+    held_calls = 0;
+    set_ref(VAR_PASSAGE_TEXT, 1597);
+    parse(line({WORD_TAKE, WEST}));
+    const outcome o = call(held);
+    EXPECT_EQ(value[VAR_LANDING_PLACE], HERE);
+    EXPECT_EQ(*bitword(VAR_LANDING_PLACE), ref_mark);
+    EXPECT_TRUE(value[VAR_DIRECTION_WORD] == 751 || value[VAR_DIRECTION_WORD] == 747);
+    EXPECT_EQ(*bitword(VAR_DIRECTION_WORD), ref_mark);
+    EXPECT_EQ(value[VAR_ARG1], WORD_DROP);
+    EXPECT_STREQ(arg1_word, "take");  // a silent rewrite keeps the typed word
+    EXPECT_STREQ(arg2_word, "east");  // a shown one names the new word
+    EXPECT_TRUE(bitest(HERE, 9));
+    EXPECT_EQ(value[2717], 1);  // two variants: capped to the last
+    EXPECT_EQ(held_calls, 1);   // the procedure of the second word, now east
+    EXPECT_EQ(o.place, 326);    // take became drop
+    EXPECT_EQ(o.texts, (std::vector<said>{{0, 1597, 0}}));
+    EXPECT_EQ(o.draws, 1);
+
+    // A move saying a held text of 0 still moves, silently.
+    constexpr static row HELD_ZERO[] = {forced_held(326, VAR_PASSAGE_TEXT)};
+    fresh_world(HERE);
+    value[VAR_PASSAGE_TEXT] = 0;
+    parse(line({NORTH}));
+    const outcome z = call([] { return run<HELD_ZERO>(); });
+    EXPECT_EQ(z.place, 326);
+    EXPECT_EQ(z.loop, 1);
+    EXPECT_TRUE(z.texts.empty());
+}
+
 }  // namespace
