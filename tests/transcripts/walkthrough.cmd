@@ -8,3 +8,56 @@ REPLY: lantren
 REPLY: take lamp; drop lamp
 REPLY: n
 REPLY: score
+REPLY: help
+REPLY: out
+REPLY: hello
+REPLY: no
+REPLY: wait
+REPLY: story
+REPLY: begin
+REPLY: no
+REPLY: close
+REPLY: door
+REPLY: bank
+REPLY: upstream
+REPLY: enter door
+REPLY: tap
+REPLY: grating
+REPLY: downstream
+REPLY: out
+REPLY: w
+REPLY: take track
+REPLY: take hedge
+REPLY: e
+REPLY: s
+REPLY: enter stream
+REPLY: s
+REPLY: down
+REPLY: s
+REPLY: take gully
+REPLY: stream
+REPLY: break keyhole
+REPLY: down
+REPLY: valley
+REPLY: lane
+REPLY: footbridge
+REPLY: planks
+REPLY: w
+REPLY: planks
+REPLY: nw
+REPLY: lookout
+REPLY: ringwalk
+REPLY: take vine
+REPLY: climb cliff
+REPLY: jump
+REPLY: yes
+REPLY: beruth
+REPLY: e
+REPLY: e
+REPLY: up
+REPLY: w
+REPLY: w
+REPLY: dell
+REPLY: score
+REPLY: quit
+REPLY: yes
