@@ -283,10 +283,15 @@ step word_loop(bool comma_pending) {
             value[KV_COMMAND_STATUS] = 2;
         }
         orphan = 0;
-        // 5. Again.
-        if ((value[KV_ARG1] == 724 || value[KV_ARG2] == 724) && tindex > done_again && procs[724] != procs[0])
+        // 5. Again. A procedure of the word that ends the turn has answered
+        // the command itself: nothing is repeated.
+        bool answered = false;
+        if ((value[KV_ARG1] == 724 || value[KV_ARG2] == 724) && tindex > done_again && procs[724] != procs[0]) {
+            const int loop_before = loop;
             procs[724]();
-        if (value[KV_ARG1] == 724 || value[KV_ARG2] == 724) {
+            answered = loop && !loop_before;
+        }
+        if (!answered && (value[KV_ARG1] == 724 || value[KV_ARG2] == 724)) {
             if (!word_at(done_again)) return step::next_line;
             if (tindex <= done_again) continue;
             done_again = tindex;

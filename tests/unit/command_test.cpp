@@ -177,6 +177,25 @@ TEST_F(Reader, AgainCallsItsProcedureAndGivesUpOnAnEmptyHistory) {
     expect_commands({"again; take sword", "wait"}, {{WAIT, -1, 1, "wait", ""}});
 }
 
+int answer_again() {
+    loop = 1;  // the procedure answered the command and ended the turn
+    return 0;
+}
+
+TEST_F(Reader, AgainAnsweredByItsProcedureIsNotRepeated) {
+    procs[AGAIN] = answer_again;
+    script = {"take key", "again sword", "drop key"};
+    EXPECT_EQ(next(), (Command{TAKE, KEY, 2, "take", "key"}));
+    EXPECT_EQ(loop, 0);
+    // The word after "again" is kept as typed; the answer stands and the
+    // previous line is not taken again.
+    EXPECT_EQ(next(), (Command{AGAIN, PARSE_UNKNOWN, 2, "again", "sword"}));
+    EXPECT_EQ(loop, 1);
+    loop = 0;
+    EXPECT_EQ(next(), (Command{DROP, KEY, 2, "drop", "key"}));
+    EXPECT_TRUE(script.empty());
+}
+
 TEST_F(Reader, OrphanCompletesTheCommand) {
     script = {"take", "sword", "sword", "drop"};
     EXPECT_EQ(next(), (Command{TAKE, -1, 1, "take", ""}));
