@@ -4,40 +4,6 @@
 // is written, and this file only shrinks.
 #include "game.h"
 
-// game/words/take.cpp
-int p365() { return 0; }
-int p366() { return 0; }
-int p367() { return 0; }
-int p368() { return 0; }
-int p369() { return 0; }
-int p370() { return 0; }
-int p371() { return 0; }
-int p530() { return 0; }
-int p630() { return 0; }
-int p927() { return 0; }
-
-// game/words/drop.cpp
-int p23() { return 0; }
-int p229() { return 0; }
-int p230() { return 0; }
-int p231() { return 0; }
-int p686() { return 0; }
-int p693() { return 0; }
-int p746() { return 0; }
-int p881() { return 0; }
-
-// game/words/throw.cpp
-int p836() { return 0; }
-int p837() { return 0; }
-int p838() { return 0; }
-int p839() { return 0; }
-int p840() { return 0; }
-int p841() { return 0; }
-int p842() { return 0; }
-int p843() { return 0; }
-int p844() { return 0; }
-int p845() { return 0; }
-
 // game/words/open.cpp
 int p638() { return 0; }
 int p639() { return 0; }
@@ -64,14 +30,6 @@ int p144() { return 0; }
 int p145() { return 0; }
 int p691() { return 0; }
 int p692() { return 0; }
-
-// game/words/objects.cpp
-int p171() { return 0; }
-int p390() { return 0; }
-int p633() { return 0; }
-int p661() { return 0; }
-int p677() { return 0; }
-int p901() { return 0; }
 
 // game/words/lamp.cpp
 int p294() { return 0; }

@@ -1,0 +1,308 @@
+// Taking objects: the take word's chain (a second word that is another
+// word, the dark, the two liquids taken by way of a vessel, the objects with
+// rules of their own, and the general case with the carry limit), and the
+// words that hand over to it or answer about holding things.
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+// The vessel a liquid chunk chose, kept marked as a refno (0: none).
+void choose_vessel(int vessel) {
+    value[VAR_LOOP_OBJECT] = vessel;
+    *bitword(VAR_LOOP_OBJECT) = vessel ? ref_mark : 0;
+}
+int chosen() { return value[VAR_LOOP_OBJECT]; }
+
+// A vessel's new content told: "you dip the jug" and what it now holds.
+void tell_filled(int vessel_arg, int content) {
+    say(SAY_ARGVAR | SAY_ARG, 2242, vessel_arg);
+    say_stop_variant(2243, content);
+}
+
+// A one-word take gets the only portable object here as its object.
+int default_object() {
+    default_to(0, here(), OFLAG_PORTABLE);
+    return 0;
+}
+
+// The lynx's collar, refused while the lynx still wears it.
+cond_fold collar_on_lynx() { return cond(here() == 361).AND(lies_here(66)).AND(value[66] != 1); }
+cond_fold griffin_here() { return cond(lies_here(85)); }
+cond_fold idol_near() { return cond(near(137)); }
+cond_fold at_carved_cell() { return cond(here() == 581); }
+
+// The objects with rules of their own, first the pair of the jar and the
+// firefly (which may go on to the rows below), then the first of the rest.
+constexpr row OWN_RULES[] = {
+    step(default_object),
+    let({126}, 126, 0),
+    group({109, 108, 66, 39, 125, 59, 117, 81, 100, 85, 137}),
+        first(),
+            call({109}, p373),
+            call({108}, p374),
+            when(collar_on_lynx, reply({66}, 1467)),
+        end(),
+        first(),
+            call({39}, p372),
+            call({125}, p381),
+            call({59}, p377),
+            call({117}, p375),
+            call({81}, p376),
+            call({100}, p379),
+            when(griffin_here, reply({85}, 2163)),
+            group({137}),
+                when(idol_near, reply(2580)),
+                when(at_carved_cell, reply(1403)),
+            end(),
+        end(),
+    end(),
+};
+
+// Taking the nectar: only the cask holds it; anything else carried that
+// could soak some up is tried once each, then told it will not do.
+void take_nectar() {
+    if (cond(have(OBJ_VESSEL_LARGE, 0, 2)).OR(have(OBJ_VESSEL_LARGE, 0, 1))) {
+        apport(OBJ_LIQUID_4, PLACE_OFFSTAGE);
+        value[OBJ_VESSEL_LARGE] = 6;
+        say_stop(2252);
+        return;
+    }
+    if (cond(carried(OBJ_VESSEL_LARGE))) {
+        say_stop(2250);
+        return;
+    }
+    if (cond(!bitest(139, OFLAG_SEEN))) {
+        say_stop(3480);
+        return;
+    }
+    say(0, 2251, 0);
+    constexpr int soakers[] = {55, 92, 84, 56, 111};
+    for (int k = 0; k < 5; k++) {
+        const int obj = soakers[k];
+        if (cond(carried(obj)).AND(!bitest(obj, 14))) {
+            bitmod('s', obj, 14);
+            say_stop_variant(3333, k);
+            return;
+        }
+    }
+    for (int k = 0; k < 4; k++) {
+        if (cond(carried(soakers[k]))) {
+            say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 3326, soakers[k]);
+            return;
+        }
+    }
+    say_stop(1266);
+}
+
+// The object is taken within the carry limit: the reply names it as typed
+// (the rod, still unknown, passes for the wand), or as brought by a call in
+// the last trial.
+void take_within_limit(int obj) {
+    if (cond(has(152))) value[152] = 0;
+    apport(obj, PLACE_CARRIED);
+    p670();
+    if (loop) return;
+    say(SAY_ARGVAR | SAY_ARG, 1987, VAR_ARG1);
+    if (cond(has(112)).AND(value[112] == 0).AND(!bitest(112, OFLAG_SEEN))) {
+        say(SAY_ARGVAR | SAY_ARG, 1988, 110);
+    } else {
+        int called = 0;
+        if (cond(value[VAR_PHASE] == 6).AND(arg2() == value[1173])) called = cond(arg2() == 115) ? 2 : 1;
+        set('T', 1988, 'c', called, nullptr, nullptr);
+        say(SAY_ARGVAR | SAY_ARG, 1988, VAR_ARG2);
+        set('T', 1988, 'c', 0, nullptr, nullptr);
+    }
+    if (cond(anyof(110, 112, -1)).AND(cond(here() == 447).OR(here() == 448))) bitmod('s', obj, OFLAG_SEEN);
+    if (cond(has(115)).AND(value[VAR_PHASE] == 6).AND(value[115] == 0)) {
+        say(0, 1858, 0);
+        value[115] = 1;
+    }
+}
+
+}  // namespace
+
+int p365() { return run_chain({p366, p367, p368, p369, p370, p371}); }
+
+int p366() {
+    if (cond(anyof(WORD_CONSUME_LIQUID, WORD_INVENTORY, -1))) {
+        value[VAR_COMMAND_STATUS] = 1;
+        call_proc(arg2());
+        if (loop) return 0;
+    }
+    return 0;
+}
+
+int p367() {
+    if (cond(light())) return 0;
+    if (cond(has(OBJ_WANDERER)).AND(near(OBJ_WANDERER))) {
+        say_stop(1784);
+        return 0;
+    }
+    p394();
+    if (loop) return 0;
+    return 0;
+}
+
+int p368() {
+    if (!cond(has(OBJ_LIQUID_1))) return 0;
+    if (cond(here() == 443)) {
+        say_stop(2849);
+        return 0;
+    }
+    if (cond(here_has(PFLAG_LIQUID_SOURCE))) {
+        if (cond(carried(84))) {
+            value[84] = 2;
+            say_stop_variant(1744, 0);
+            return 0;
+        }
+        if (cond(!carried(OBJ_VESSEL_MEDIUM)).AND(!carried(OBJ_VESSEL_SMALL)).AND(!carried(OBJ_VESSEL_LARGE))) {
+            say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1400, OBJ_LIQUID_1);
+            return 0;
+        }
+        choose_vessel(0);
+        if (cond(carried(OBJ_VESSEL_LARGE))
+                .AND(cond(value[OBJ_VESSEL_LARGE] == 2).OR(value[OBJ_VESSEL_LARGE] == 1).OR(value[OBJ_VESSEL_LARGE] > 6)))
+            choose_vessel(OBJ_VESSEL_LARGE);
+        else if (cond(have(OBJ_VESSEL_MEDIUM, 0, 2)))
+            choose_vessel(OBJ_VESSEL_MEDIUM);
+        else if (cond(have(OBJ_VESSEL_SMALL, 0, 2)))
+            choose_vessel(OBJ_VESSEL_SMALL);
+        if (cond(chosen() == 0)) {
+            say_stop(1841);
+            return 0;
+        }
+        if (cond(chosen() == OBJ_VESSEL_LARGE).AND(value[OBJ_VESSEL_LARGE] == 1)) {
+            if (cond(here() == PLACE_DEPOSIT)) {
+                say_stop(2258);
+                return 0;
+            }
+            say(0, 2259, 0);
+            say(0, 1266, 0);
+        }
+        value[chosen()] = 3;
+        tell_filled(VAR_LOOP_OBJECT, 3);
+        return 0;
+    }
+    // No source here: water already in a vessel lying here is taken by
+    // taking the vessel.
+    choose_vessel(0);
+    if (cond(ishere(OBJ_VESSEL_SMALL, 0, 3)))
+        choose_vessel(OBJ_VESSEL_SMALL);
+    else if (cond(ishere(OBJ_VESSEL_MEDIUM, 0, 3)))
+        choose_vessel(OBJ_VESSEL_MEDIUM);
+    else if (cond(lies_here(OBJ_VESSEL_LARGE)).AND(cond(value[OBJ_VESSEL_LARGE] == 3).OR(value[OBJ_VESSEL_LARGE] > 6)))
+        choose_vessel(OBJ_VESSEL_LARGE);
+    if (cond(chosen() != 0)) rewrite_word(OBJ_LIQUID_1, chosen());
+    return 0;
+}
+
+int p369() {
+    if (!cond(has(OBJ_LIQUID_2))) return 0;
+    if (cond(lies_here(OBJ_LIQUID_2))) {
+        if (cond(!carried(OBJ_VESSEL_MEDIUM)).AND(!carried(OBJ_VESSEL_SMALL))) {
+            if (cond(have(OBJ_VESSEL_LARGE, 0, 2)).OR(have(OBJ_VESSEL_LARGE, 0, 1)))
+                say_stop(2245);
+            else
+                say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1400, OBJ_LIQUID_2);
+            return 0;
+        }
+        for (int vessel : {OBJ_VESSEL_MEDIUM, OBJ_VESSEL_SMALL}) {
+            if (cond(have(vessel, 0, 2))) {
+                value[vessel] = 4;
+                tell_filled(vessel, 4);
+                return 0;
+            }
+        }
+        say_stop(1841);
+        return 0;
+    }
+    choose_vessel(0);
+    if (cond(near_in(OBJ_VESSEL_MEDIUM, 4)))
+        choose_vessel(OBJ_VESSEL_MEDIUM);
+    else if (cond(near_in(OBJ_VESSEL_SMALL, 4)))
+        choose_vessel(OBJ_VESSEL_SMALL);
+    if (cond(chosen() != 0)) rewrite_word(OBJ_LIQUID_2, chosen());
+    return 0;
+}
+
+int p370() { return run<OWN_RULES>(); }
+
+int p371() {
+    if (cond(words() == 1)) return 0;
+    if (cond(!bitest(arg2(), FLAG_IS_OBJECT))) return 0;
+    const int obj = arg2();
+    if (cond(carried(obj))) {
+        say_stop_typed(1314, VAR_ARG2);
+        return 0;
+    }
+    if (cond(!near(obj))) {
+        p39();
+        if (loop) return 0;
+    } else if (cond(has(OBJ_LIQUID_4))) {
+        take_nectar();
+        if (loop) return 0;
+    } else if (cond(!bitest(obj, OFLAG_PORTABLE))) {
+        say_stop(1315);
+        return 0;
+    } else if (cond(has(63)).AND(value[63] != 0)) {
+        say_stop(2181);
+        return 0;
+    } else if (cond(has(149)).AND(value[149] == 0)) {
+        // The feather weighs nothing: taken whatever the limit.
+        apport(149, PLACE_CARRIED);
+        say(SAY_ARGVAR | SAY_ARG, 1711, 149);
+        value[149] = 1;
+    } else if (cond(value[VAR_CARRIED_COUNT] < value[VAR_CARRY_LIMIT]).OR(bitest(obj, OFLAG_NOT_COUNTED))) {
+        take_within_limit(obj);
+        if (loop) return 0;
+    } else {
+        say(0, 1388, 0);
+        flush_command();
+    }
+    loop = 1;
+    return 0;
+}
+
+int p530() {
+    if (cond(has(OBJ_LOCKED_GATE))) {
+        if (!cond(near(OBJ_LOCKED_GATE))) return 0;
+        if (cond(value[OBJ_LOCKED_GATE] == 1)) {
+            say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1605, OBJ_LOCKED_GATE);
+            return 0;
+        }
+        say(SAY_ARGVAR | SAY_ARG, 2188, VAR_ARG1);
+        say_stop(cond(value[VAR_PHASE] > 3) ? 3310 : 1266);
+        return 0;
+    }
+    call_proc(WORD_TAKE);
+    if (loop) return 0;
+    return 0;
+}
+
+int p630() {
+    call_proc(WORD_TAKE);
+    if (loop) return 0;
+    return 0;
+}
+
+int p927() {
+    if (cond(words() == 1)) {
+        say_stop(1715);
+        return 0;
+    }
+    if (cond(arg2() == here())) {
+        say_stop(1425);
+        return 0;
+    }
+    if (cond(bitest(arg2(), FLAG_IS_OBJECT)).AND(near(arg2()))) {
+        if (cond(carried(arg2())))
+            say_stop_typed(1314, VAR_ARG2);
+        else
+            say_stop(1715);
+        return 0;
+    }
+    say_stop(1759);
+    return 0;
+}

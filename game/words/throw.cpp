@@ -1,0 +1,151 @@
+// The throw word's chain: the things that react when thrown (weapons at
+// what is near, the liquids poured out of their vessels, the bread to the
+// creatures, the ball, the flask), then the last chunk, which sends a thing
+// to where the place makes thrown things land, throws a vessel down and
+// empties it, and otherwise hands the command to the drop word.
+#include "game.h"
+
+namespace {
+
+int is_vessel(int obj) {
+    return cond(obj == OBJ_VESSEL_MEDIUM).OR(obj == OBJ_VESSEL_SMALL).OR(obj == OBJ_VESSEL_LARGE);
+}
+
+// A carried vessel thrown down here: whatever it held spills out (the
+// nectar stays where it falls), told in the light.
+void throw_vessel(int vessel) {
+    apport(vessel, here());
+    say(SAY_ARGVAR | SAY_ARG, 1987, VAR_ARG1);
+    value[1256] = value[vessel];
+    *bitword(1256) = *bitword(VAR_ARG2);
+    if (cond(value[1256] > 2)) {
+        if (cond(value[1256] == 6)) {
+            value[OBJ_VESSEL_LARGE] = 1;
+            apport(OBJ_LIQUID_4, here());
+        } else {
+            value[vessel] = 2;
+            if (cond(!within(here(), 587, 627))) bitmod('s', here(), 13);
+        }
+        if (cond(light())) {
+            say(SAY_ARGVAR | SAY_ARG, 1989, VAR_ARG2);
+            say(SAY_STOP | SAY_ARGVAR | SAY_ARG, 2261, 1256);
+            return;
+        }
+    }
+    say(SAY_STOP | SAY_ARGVAR | SAY_ARG, 1988, VAR_ARG2);
+}
+
+}  // namespace
+
+int p836() { return run_chain({p837, p838, p839, p840, p841, p842, p843, p844, p845}); }
+
+int p837() {
+    if (cond(anyof(124, 125, 54, -1)).AND(light())) {
+        p910();
+        if (loop) return 0;
+    }
+    return 0;
+}
+
+int p838() {
+    if (!cond(has(OBJ_LIQUID_1))) return 0;
+    p321(num(1));
+    if (loop) return 0;
+    p218();
+    if (loop) return 0;
+    return 0;
+}
+
+int p839() {
+    if (!cond(has(OBJ_LIQUID_2))) return 0;
+    p320(num(1));
+    if (loop) return 0;
+    p218();
+    if (loop) return 0;
+    return 0;
+}
+
+int p840() {
+    if (!cond(has(OBJ_LIQUID_3))) return 0;
+    if (cond(have(OBJ_VESSEL_LARGE, 0, 5))) {
+        value[VAR_VESSEL] = OBJ_VESSEL_LARGE;
+        *bitword(VAR_VESSEL) = ref_mark;
+        p218();
+        if (loop) return 0;
+    } else {
+        say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1513, OBJ_LIQUID_3);
+    }
+    return 0;
+}
+
+int p841() {
+    if (!cond(has(OBJ_LIQUID_4))) return 0;
+    if (cond(have(OBJ_VESSEL_LARGE, 0, 6))) {
+        say_stop(2253);
+        return 0;
+    }
+    p625(ref(OBJ_LIQUID_4));
+    if (loop) return 0;
+    return 0;
+}
+
+int p842() {
+    if (!cond(has(118)).AND(carried(118))) return 0;
+    if (cond(near(23))) {
+        say_stop(1482);
+    } else if (cond(near(OBJ_ATTACKER))) {
+        apport(118, here());
+        bitmod('s', OBJ_ATTACKER, 14);
+        say_stop(1399);
+    } else if (cond(near(39))) {
+        apport(118, PLACE_OFFSTAGE);
+        value[39] = 1;
+        if (cond(value[124] == 1)) value[124] = 0;
+        say_stop(1465);
+    } else if (cond(near(94))) {
+        say(0, 1774, 0);
+        apport(118, PLACE_OFFSTAGE);
+        if (cond(value[94] > 1))
+            say_stop(1775);
+        else
+            loop = 1;
+    }
+    return 0;
+}
+
+int p843() {
+    if (cond(has(126)).AND(carried(126))) {
+        p795();
+        if (loop) return 0;
+    }
+    return 0;
+}
+
+int p844() {
+    if (cond(has(127)).AND(carried(127))) {
+        p73();
+        if (loop) return 0;
+    }
+    return 0;
+}
+
+int p845() {
+    if (cond(words() == 2)) {
+        const int obj = arg2();
+        if (cond(bitest(obj, FLAG_IS_OBJECT)).AND(carried(obj)).AND(value[VAR_LANDING_PLACE] != here())) {
+            p127();
+            if (loop) return 0;
+            p878();
+            if (loop) return 0;
+        }
+        // Only a vessel in hand is thrown down here; one lying elsewhere is
+        // left to the drop word's reply.
+        if (cond(is_vessel(obj)).AND(carried(obj))) {
+            throw_vessel(obj);
+            if (loop) return 0;
+        }
+    }
+    call_proc(WORD_DROP);
+    if (loop) return 0;
+    return 0;
+}
