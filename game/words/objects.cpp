@@ -4,6 +4,17 @@
 // ball or the bait.
 #include "game.h"
 
+namespace {
+
+// The oil in the vessel to hand poured over something quietly: the reply is
+// the caller's.
+void pour_oil() {
+    value[VAR_QUIET_EMPTY] = 1;
+    p218();
+}
+
+}  // namespace
+
 int p633() {
     p320(num(0));
     if (loop) return 0;
@@ -33,8 +44,7 @@ int p633() {
         return 0;
     }
     if (cond(has(13))) {
-        value[VAR_QUIET_EMPTY] = 1;
-        p218();
+        pour_oil();
         if (loop) return 0;
         say_stop(1405);
         return 0;
@@ -54,8 +64,7 @@ int p633() {
         }
     }
     if (cond(has(75))) {
-        value[VAR_QUIET_EMPTY] = 1;
-        p218();
+        pour_oil();
         if (loop) return 0;
         value[75] = 1;
         say_stop(2182);

@@ -35,6 +35,17 @@ void throw_vessel(int vessel) {
     say(SAY_STOP | SAY_ARGVAR | SAY_ARG, 1988, VAR_ARG2);
 }
 
+// A liquid thrown: the vessel holding it, chosen by `pick` (which refuses
+// when there is none), is emptied.
+int pour_out(int liquid, int (*pick)(arg_pair)) {
+    if (!cond(has(liquid))) return 0;
+    pick(num(1));
+    if (loop) return 0;
+    p218();
+    if (loop) return 0;
+    return 0;
+}
+
 }  // namespace
 
 int p836() { return run_chain({p837, p838, p839, p840, p841, p842, p843, p844, p845}); }
@@ -47,23 +58,9 @@ int p837() {
     return 0;
 }
 
-int p838() {
-    if (!cond(has(OBJ_LIQUID_1))) return 0;
-    p321(num(1));
-    if (loop) return 0;
-    p218();
-    if (loop) return 0;
-    return 0;
-}
+int p838() { return pour_out(OBJ_LIQUID_1, p321); }
 
-int p839() {
-    if (!cond(has(OBJ_LIQUID_2))) return 0;
-    p320(num(1));
-    if (loop) return 0;
-    p218();
-    if (loop) return 0;
-    return 0;
-}
+int p839() { return pour_out(OBJ_LIQUID_2, p320); }
 
 int p840() {
     if (!cond(has(OBJ_LIQUID_3))) return 0;
