@@ -9,6 +9,7 @@ REPLY: drop all
 REPLY: drop all except lamp
 REPLY: throw lamp
 REPLY: again lamp; hold
+REPLY: no
 REPLY: hold lamp
 REPLY: lift lamp
 REPLY: grab water
