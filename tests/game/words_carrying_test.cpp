@@ -545,9 +545,9 @@ TEST_F(Carrying, WordsThatHandOverToDropping) {
           {
               {"alone: the word's second slot holds no thing", nullptr, line({816}), {}, 0},
               {"not carried", [] { lying(LAMP); }, line({816, LAMP}), {}, 0},
-              {"below ground", [] { holding(LAMP); bitmod('s', HERE, 7); }, line({816, LAMP}),
+              {"on the surface or far off", [] { holding(LAMP); bitmod('s', HERE, 7); }, line({816, LAMP}),
                {{STOP_ARG, 2801, 0}}},
-              {"above", [] { holding(LAMP); }, line({816, LAMP}), {{STOP_ARG, 2801, 1}}},
+              {"in the caves", [] { holding(LAMP); }, line({816, LAMP}), {{STOP_ARG, 2801, 1}}},
               {"near the grotto", [] { holding(LAMP); set_ref(VAR_HERE, 270); }, line({816, LAMP}),
                {{STOP_ARG, 2801, 2}}},
               {"at the arch", [] { holding(LAMP); set_ref(VAR_HERE, 277); }, line({816, LAMP}),
