@@ -52,7 +52,13 @@ int p825() {
         return 0;
     }
     if (cond(words() == 1).OR(anyof(808, 818, 390, LAMP, WORD_ON, WORD_OFF, -1))) {
-        if (cond(value[LAMP] == LAMP_OFF)) return hand_over(WORD_TOGGLE_LIGHT, WORD_ON);
+        // The switch word becomes on or off: the one the command names, else
+        // the one the lamp's state calls for. Its partner word belongs to the
+        // switch, so the command counts as one word: "switch on" must not be
+        // refused as a command about a thing called "on".
+        value[VAR_COMMAND_STATUS] = 1;
+        if (cond(has(WORD_ON)).OR(cond(!has(WORD_OFF)).AND(value[LAMP] == LAMP_OFF)))
+            return hand_over(WORD_TOGGLE_LIGHT, WORD_ON);
         return hand_over(WORD_TOGGLE_LIGHT, WORD_OFF);
     }
     say_stop(1403);
