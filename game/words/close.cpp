@@ -145,6 +145,22 @@ int work_doors(const side &s) {
     return 0;
 }
 
+// A door worked from one side: open already, it says so; from the place
+// where this side works it, the open word opens it; elsewhere it will not
+// move. `named` is the thing the replies are said of.
+int door_from_side(int open, int working_place, int named) {
+    if (cond(open)) {
+        say_stop_typed(1605, named);
+        return 0;
+    }
+    if (cond(here() == working_place)) {
+        call_proc(WORD_OPEN);
+        if (loop) return 0;
+    }
+    say_stop_typed(2505, named);
+    return 0;
+}
+
 // Pulling or pushing: the sword in the stone, then the mechanisms, each
 // worked from its own side and refused from the other; then the refusals
 // for whatever else is named.
@@ -163,30 +179,8 @@ int work_from_side(const side &s) {
         call_proc(WORD_OPEN);
         if (loop) return 0;
     }
-    if (cond(has(HATCH)).AND(near(HATCH))) {
-        if (cond(value[HATCH] == OPEN)) {
-            say_stop_typed(1605, HATCH);
-            return 0;
-        }
-        if (cond(here() == s.hatch_place)) {
-            call_proc(WORD_OPEN);
-            if (loop) return 0;
-        }
-        say_stop_typed(2505, HATCH);
-        return 0;
-    }
-    if (cond(has(SLAB)).AND(near(SLAB))) {
-        if (cond(value[RUNE_DOOR] == OPEN)) {
-            say_stop_typed(1605, DOOR);
-            return 0;
-        }
-        if (cond(here() == s.slab_place)) {
-            call_proc(WORD_OPEN);
-            if (loop) return 0;
-        }
-        say_stop_typed(2505, DOOR);
-        return 0;
-    }
+    if (cond(has(HATCH)).AND(near(HATCH))) return door_from_side(value[HATCH] == OPEN, s.hatch_place, HATCH);
+    if (cond(has(SLAB)).AND(near(SLAB))) return door_from_side(value[RUNE_DOOR] == OPEN, s.slab_place, DOOR);
     if (cond(has(DOORS)).AND(near(DOORS))) {
         work_doors(s);
         if (loop) return 0;

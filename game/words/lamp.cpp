@@ -39,6 +39,21 @@ int switch_word(int self, int thing_word, int lamp_word) {
     return 0;
 }
 
+// The undo word in the command is the undo word's business.
+int undo_first() {
+    if (cond(has(WORD_UNDO))) call_proc(WORD_UNDO);
+    return 0;
+}
+
+// No lamp here: the lamp named gets the last replies, anything else `reply`.
+int no_lamp(int reply) {
+    if (cond(has(LAMP)))
+        p39();
+    else
+        say_stop(reply);
+    return 0;
+}
+
 }  // namespace
 
 int p825() {
@@ -76,22 +91,13 @@ int p531() {
         call_proc(WORD_EXTINGUISH);
         if (loop) return 0;
     }
-    if (cond(has(WORD_UNDO))) {
-        call_proc(WORD_UNDO);
-        if (loop) return 0;
-    }
+    undo_first();
+    if (loop) return 0;
     if (!cond(words() == 1).OR(anyof(LAMP, WORD_ON, -1))) {
         call_proc(817);
         return 0;
     }
-    if (!cond(near(LAMP))) {
-        if (cond(has(LAMP))) {
-            p39();
-            return 0;
-        }
-        say_stop(1325);
-        return 0;
-    }
+    if (!cond(near(LAMP))) return no_lamp(1325);
     if (cond(value[LAMP] == LAMP_LIT)) {
         say_stop_variant(1327, 1);
         return 0;
@@ -126,22 +132,13 @@ int p531() {
 // Putting the lamp out: in the dark the place's darkness is told; in the
 // hall of glimmers, still lit by its own light, the glimmer shows itself.
 int p294() {
-    if (cond(has(WORD_UNDO))) {
-        call_proc(WORD_UNDO);
-        if (loop) return 0;
-    }
+    undo_first();
+    if (loop) return 0;
     if (!cond(words() == 1).OR(anyof(LAMP, WORD_OFF, -1))) {
         say_stop(1436);
         return 0;
     }
-    if (!cond(near(LAMP))) {
-        if (cond(has(LAMP))) {
-            p39();
-            return 0;
-        }
-        say_stop(3569);
-        return 0;
-    }
+    if (!cond(near(LAMP))) return no_lamp(3569);
     if (cond(value[LAMP] == LAMP_OFF)) {
         say_stop_variant(1327, 0);
         return 0;

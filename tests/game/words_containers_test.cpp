@@ -18,14 +18,6 @@ constexpr int VAR_STRENGTH_TURN = 1203, VAR_TURN_COUNT = 1206;
 using Containers = WordsTest;
 using Eating = WordsTest;
 
-void source() { bitmod('s', value[VAR_HERE], PFLAG_LIQUID_SOURCE); }
-void vessel(int v, int state, bool in_hand = true) {
-    value[v] = state;
-    set_location(v, in_hand ? PLACE_CARRIED : value[VAR_HERE]);
-}
-auto state_is(int obj, int s) {
-    return [=] { EXPECT_EQ(value[obj], s); };
-}
 
 // Emptying a container in hand; the vial still stoppered and the bundle
 // go to the open word, and the turn ends whatever it said.

@@ -77,6 +77,17 @@ inline void carry_in(int obj, int state) {
     value[obj] = state;
 }
 inline void flag(int obj, int f) { bitmod('s', obj, f); }
+// Water to be had where the player stands.
+inline void source() { bitmod('s', value[VAR_HERE], PFLAG_LIQUID_SOURCE); }
+// A vessel (or any thing) in a state, in hand or lying here.
+inline void vessel(int v, int state, bool in_hand = true) {
+    value[v] = state;
+    set_location(v, in_hand ? PLACE_CARRIED : value[VAR_HERE]);
+}
+// A check that a thing is in a state.
+inline std::function<void()> state_is(int obj, int s) {
+    return [=] { EXPECT_EQ(value[obj], s); };
+}
 inline void dark() {
     bitmod('c', value[VAR_HERE], PFLAG_LIT);
     light(false);

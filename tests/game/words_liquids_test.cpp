@@ -19,14 +19,6 @@ using Pouring = WordsTest;
 using Filling = WordsTest;
 using Giving = WordsTest;
 
-void source() { bitmod('s', value[VAR_HERE], PFLAG_LIQUID_SOURCE); }
-void vessel(int v, int state, bool in_hand = true) {
-    value[v] = state;
-    set_location(v, in_hand ? PLACE_CARRIED : value[VAR_HERE]);
-}
-auto state_is(int obj, int s) {
-    return [=] { EXPECT_EQ(value[obj], s); };
-}
 
 // Drinking at a source: the water of the place, a draw for the reserve.
 TEST_F(Drinking, AtASourceByThePlace) {

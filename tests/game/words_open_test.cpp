@@ -35,9 +35,6 @@ auto gate_is(int s) {
         EXPECT_EQ(value[GATEHOUSE], s);
     };
 }
-auto state_is(int obj, int s) {
-    return [=] { EXPECT_EQ(value[obj], s); };
-}
 
 // A bare "open" takes the only openable thing here, else the only one in
 // hand.
