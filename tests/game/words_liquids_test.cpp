@@ -271,6 +271,8 @@ TEST_F(Giving, ToWhoeverIsHere) {
         {"a thing not in hand", CELLAR, {GIVE, LAMP}, [] { here_(LAMP); listener(SENTINEL); },
          {{TYPED, 1513, VAR_ARG2}}, 1, nullptr},
         {"alone", CELLAR, {GIVE}, [] { listener(SENTINEL); }, {}, 0, nullptr},
+        {"a word, not a thing", CELLAR, {GIVE, 1006}, [] { listener(SENTINEL); }, {{TYPED, 1513, VAR_ARG2}}, 1,
+         nullptr},
         {"one who has no reply", CELLAR, {GIVE, LAMP}, [] { carry(LAMP); listener(73); }, {}, 0, nullptr},
         {"thanks", CELLAR, {GIVE, 1043}, nullptr, {{STOP_ARG, 3470, 0}}, 1, nullptr},
         {"thanks to the imp", CELLAR, {GIVE, 1043}, [] { here_(IMP); }, {{STOP_ARG, 3470, 1}}, 1, nullptr},
