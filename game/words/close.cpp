@@ -255,7 +255,7 @@ int p143() {
         return 0;
     }
     if (!cond(near(IMP))) {
-        set('T', 2348, 'c', 1, nullptr, nullptr);
+        set_variant(2348, 1);
         call_proc(WORD_LOOK);
         if (loop) return 0;
     }

@@ -133,7 +133,7 @@ int p227() {
     }
     if (!cond(words() == 1).OR(anyof(WATER, 899, 911, -1))) return drink_from_named();
     if (cond(here_has(PFLAG_LIQUID_SOURCE))) {
-        set('T', 1363, 'c', source_variant(), nullptr, nullptr);
+        set_variant(1363, source_variant());
         return drink(800, 1363, 0);
     }
     p321(num(0));

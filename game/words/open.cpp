@@ -9,7 +9,7 @@ using namespace rows;
 
 namespace {
 
-constexpr int CHEST = 4, IMP = 5, HATCH = OBJ_LOCKED_GATE, DOOR = 8, SLAB = 19, SPIRIT = 28;
+constexpr int CHEST = 4, IMP = 5, HATCH = OBJ_LOCKED_GATE, DOOR = 8, SLAB = 19, SPIRIT = 28, AUTOMATON = 35;
 constexpr int VAULT = 36, LYNX = 39, COLLAR = 66, FRUIT = 141, DOORS = 161, TRAP = 162, HOURGLASS = 163;
 constexpr int VIAL = OBJ_VESSEL_SMALL, KEY = OBJ_OPENER, BUNDLE = 151;
 constexpr int BASIN = 322, DELL = 203, HOARD_DOOR = 472, HOARD = 473, HOARD_GALLERY = 474;
@@ -50,7 +50,7 @@ constexpr row OPEN_GENERAL[] = {
     when([] { return cond(!anyof(119, 43, 52, 108, 114, 115, 127, 106, 98, BUNDLE, 76, -1)); }, ret()),
     first(),
         reply({119}, 1936),
-        when([] { return cond(bitest(35, OFLAG_SEEN)); }, reply({43}, 1935, arg(0))),
+        when([] { return cond(is_seen(AUTOMATON)); }, reply({43}, 1935, arg(0))),
         reply({43}, 1935, arg(1)),
         reply({52}, 1855),
         reply({108}, 1267),

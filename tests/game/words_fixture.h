@@ -18,6 +18,7 @@ struct word_case {
     std::vector<said> texts;
     int loop = 1;
     std::function<void()> check = nullptr;
+    game_proc said_by = nullptr;  // the texts are what this procedure alone says there
 };
 
 // Expected texts: whatever the last replies alone say in that world.
@@ -49,7 +50,9 @@ protected:
         for (const word_case &c : cases) {
             command_at(c.here, c.words);
             if (c.setup) c.setup();
-            const std::vector<said> want = c.texts == LAST_REPLIES ? fallback_texts() : c.texts;
+            const std::vector<said> want = c.said_by                 ? said_alone(c.said_by)
+                                           : c.texts == LAST_REPLIES ? said_alone(p39)
+                                                                     : c.texts;
             outcome o = call(p);
             EXPECT_EQ(o.texts, want) << c.what;
             EXPECT_EQ(o.loop, c.loop) << c.what;
@@ -59,11 +62,11 @@ protected:
             }
         }
     }
-    // What the last replies alone would say in the world as it is.
-    std::vector<said> fallback_texts() {
+    // What a procedure alone would say in the world as it is.
+    std::vector<said> said_alone(game_proc p) {
         const state_image keep = IMAGE;
         const int32_t seed = rseed;
-        outcome o = call(p39);
+        outcome o = call(p);
         IMAGE = keep;
         rseed = seed;
         return o.texts;

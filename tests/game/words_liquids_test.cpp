@@ -85,6 +85,8 @@ TEST_F(Drinking, WhatIsNotDrunk) {
         {"the flask", CELLAR, {DRINK, FLASK}, [] { carry(FLASK); }, {{STOP, 1897, 0}}, 1, nullptr},
         {"the flask, not here", CELLAR, {DRINK, FLASK}, nullptr, {{TYPED, 1319, FLASK}}, 1, nullptr},
         {"ale, none about", CELLAR, {DRINK, ALE}, nullptr, {{TYPED, 1319, ALE}}, 1, nullptr},
+        {"ale in the cask", CELLAR, {DRINK, ALE}, [] { vessel(LARGE, 5, false); }, {}, 1, state_is(LARGE, 5), p228},
+        {"the full waterskin", CELLAR, {DRINK, WATERSKIN}, [] { vessel(WATERSKIN, 2); }, {}, 1, nullptr, p122},
         {"the empty jug", CELLAR, {DRINK, MEDIUM}, [] { vessel(MEDIUM, 2); }, {{TYPED, 2190, VAR_ARG2}}, 1,
          nullptr},
         {"the stoppered vial", CELLAR, {DRINK, SMALL}, [] { vessel(SMALL, 1, false); }, {{STOP, 2192, 0}}, 1,
@@ -111,7 +113,10 @@ TEST_F(Drinking, Tasting) {
          state_is(MEDIUM, 3)},
         {"the honeycake", CELLAR, {TASTE, HONEYCAKE}, [] { carry(HONEYCAKE); }, {{STOP, 2799, 0}}, 1, nullptr},
         {"the bread", CELLAR, {TASTE, BREAD}, [] { here_(BREAD); }, {{STOP, 2798, 0}}, 1, state_is(BREAD, 1)},
-        {"nectar", CELLAR, {TASTE, NECTAR}, nullptr, {{STOP, 1361, 0}}, 1, nullptr},
+        {"nectar in the cask", CELLAR, {TASTE, NECTAR}, [] { vessel(LARGE, 6); }, {{STOP, 1361, 0}}, 1, nullptr},
+        {"the cask sticky with it", CELLAR, {TASTE, NECTAR}, [] { vessel(LARGE, 1); }, {{STOP, 1361, 0}}, 1,
+         nullptr},
+        {"nectar, none", CELLAR, {TASTE, NECTAR}, nullptr, {{TYPED, 1319, VAR_ARG2}}, 1, nullptr},
         {"alone", CELLAR, {TASTE}, nullptr, LAST_REPLIES, 1, nullptr},
         {"a thing not here", CELLAR, {TASTE, BREAD}, nullptr, LAST_REPLIES, 1, nullptr},
     });
@@ -275,11 +280,14 @@ TEST_F(Giving, ToWhoeverIsHere) {
          nullptr},
         {"one who has no reply", CELLAR, {GIVE, LAMP}, [] { carry(LAMP); listener(73); }, {}, 0, nullptr},
         {"thanks", CELLAR, {GIVE, 1043}, nullptr, {{STOP_ARG, 3470, 0}}, 1, nullptr},
+        {"water to the imp", CELLAR, {GIVE, WATER}, [] { vessel(MEDIUM, 3); listener(IMP); }, {}, 1, nullptr, p883},
+        {"the bait to the firefly", CELLAR, {GIVE, 138}, [] { carry(138); here_(FIREFLY); }, {}, 1, nullptr, p305},
+        {"the bread to the griffin", CELLAR, {GIVE, BREAD}, [] { carry(BREAD); here_(85); }, {}, 1, nullptr, p306},
         {"thanks to the imp", CELLAR, {GIVE, 1043}, [] { here_(IMP); }, {{STOP_ARG, 3470, 1}}, 1, nullptr},
         {"nectar from the cask", CELLAR, {GIVE, NECTAR}, [] { vessel(LARGE, 6); }, {{STOP, 2352, 0}}, 1, nullptr},
         {"nectar, no cask", CELLAR, {GIVE, NECTAR}, nullptr, {{STOP_ARG, 1513, NECTAR}}, 1, nullptr},
         {"the cask to the giant", 199, {GIVE, LARGE}, [] { here_(GIANT); }, {}, 1,
-         [] { EXPECT_TRUE(bitest(GIANT, 15)); }},
+         [] { EXPECT_TRUE(bitest(GIANT, 15)); }, +[] { return p383(num(1)); }},
     });
     // "Give up" is quitting.
     command_at(CELLAR, {GIVE, WORD_AXIS_1});

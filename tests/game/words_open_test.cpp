@@ -170,9 +170,9 @@ TEST_F(Opening, TheRuneDoor) {
         {"Keln, open", RUNE_DOOR, {OPEN, SLAB}, [=] { slab(1)(); value[VAR_DWARVISH] = 1; }, {{TYPED, 1605, DOOR}}, 1,
          nullptr},
         {"Keln, from the far side", 577, {OPEN, SLAB}, [=] { slab(0)(); value[VAR_DWARVISH] = 1; },
-         {{TYPED, 2504, DOOR}}, 1, [] { EXPECT_EQ(value[1157], PULL); }},
+         {{ARG | SAY_ARGVAR, 2502, 1157}}, 1, [] { EXPECT_EQ(value[1157], PULL); EXPECT_EQ(value[RUNE_DOOR], 1); }},
         {"Keln, at the door", RUNE_DOOR, {OPEN, SLAB}, [=] { slab(0)(); value[VAR_DWARVISH] = 1; },
-         {{TYPED, 2504, DOOR}}, 1, [] { EXPECT_EQ(value[1157], PUSH); }},
+         {{ARG | SAY_ARGVAR, 2502, 1157}}, 1, [] { EXPECT_EQ(value[1157], PUSH); EXPECT_EQ(value[RUNE_DOOR], 1); }},
     });
 }
 
@@ -233,9 +233,11 @@ TEST_F(Closing, TheThingsThatClose) {
         {"the rune door, shut", RUNE_DOOR, {CLOSE, SLAB}, [] { openable(SLAB, 0); }, {{TYPED, 2506, DOOR}}, 1,
          nullptr},
         {"the rune door, open", RUNE_DOOR, {CLOSE, SLAB}, [] { openable(SLAB, 0); value[RUNE_DOOR] = 1; }, {}, 1,
-         nullptr},
+         state_is(RUNE_DOOR, 0), p147},
         {"the hoard doors, locked", HOARD_DOOR, {CLOSE, DOORS}, [] { openable(DOORS, 0); }, {{TYPED, 2506, DOOR}},
          1, nullptr},
+        {"the hoard doors, open", HOARD_DOOR, {CLOSE, DOORS}, [] { openable(DOORS, 1); }, {{STOP, 1884, 0}}, 1,
+         state_is(DOORS, 2)},
         {"the jug", CELLAR, {CLOSE, JUG}, [] { carry(JUG); }, {{STOP, 1936, 0}}, 1, nullptr},
         {"the iron door", 282, {CLOSE, DOOR}, [] { openable(DOOR, 1); }, {{STOP, 1322, 0}}, 1, nullptr},
         {"the jar", CELLAR, {CLOSE, JAR}, [] { carry(JAR); set_ref(1200, 1267); }, {{SAY_REFVAR | STOP, 1200, 0}},
@@ -273,6 +275,8 @@ TEST_F(Closing, TheChestAndTheImp) {
          {{STOP, 2336, 0}}, 1, [] { EXPECT_EQ(value[CHEST], 0); EXPECT_EQ(getloc(IMP), PLACE_GONE); }},
         {"the imp at home", CHEST_ROOM, {CLOSE, CHEST}, [] { openable(CHEST, 2); here_(IMP); }, {{STOP, 2335, 0}},
          1, state_is(CHEST, 2)},
+        {"the imp lets the torch go", CHEST_ROOM, {CLOSE, CHEST}, [] { openable(CHEST, 2); here_(IMP); value[IMP] = 1; },
+         {{STOP_ARG, 2347, 0}}, 1, [] { EXPECT_EQ(getloc(145), CHEST_ROOM); EXPECT_EQ(value[IMP], 2); }},
     });
     command_at(CHEST_ROOM, {CLOSE, CHEST});
     openable(CHEST, 2);
@@ -312,7 +316,7 @@ TEST_F(PullPush, TheMechanismsFromTheirSides) {
         {"the gate in the last hours", YARD, {PULL, GATE}, [] { gate(0); value[VAR_PHASE] = 5; }, {{STOP, 2504, 0}},
          1, gate_is(0)},
         {"the rune door, Keln, beyond", 577, {PULL, SLAB}, [] { openable(SLAB, 0); value[VAR_DWARVISH] = 1; },
-         {{TYPED, 2504, DOOR}}, 1, [] { EXPECT_EQ(value[1157], PULL); }},
+         {{ARG | SAY_ARGVAR, 2502, 1157}}, 1, [] { EXPECT_EQ(value[1157], PULL); EXPECT_EQ(value[RUNE_DOOR], 1); }},
         {"the rune door, at the door", RUNE_DOOR, {PULL, SLAB}, [] { openable(SLAB, 0); }, {{TYPED, 2505, DOOR}}, 1,
          nullptr},
         {"the trap from the well head", WELL_HEAD, {PULL, TRAP},

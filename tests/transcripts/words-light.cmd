@@ -1,29 +1,34 @@
 Wiz: 4242
 REPLY: 
 REPLY: light
-REPLY: on
-REPLY: switch on
-REPLY: off
-REPLY: extinguish lamp
-REPLY: refill
 REPLY: drink
-REPLY: drink water
-REPLY: taste
+REPLY: begin
+REPLY: no
+REPLY: drink stream
+REPLY: e
+REPLY: light lamp
+REPLY: switch
+REPLY: turn on
+REPLY: switch on
+REPLY: extinguish lamp
+REPLY: on
+REPLY: off
+REPLY: refill canister
+REPLY: drink
+REPLY: wash
 REPLY: fill
 REPLY: pour
-REPLY: give
 REPLY: give thanks
 REPLY: eat
 REPLY: burn
-REPLY: open
-REPLY: unlock
-REPLY: close
-REPLY: pull
-REPLY: ignite
-REPLY: snuff
+REPLY: w
+REPLY: s
 REPLY: wash
-REPLY: empty
-REPLY: stir
-REPLY: stir around
+REPLY: s
+REPLY: s
+REPLY: close hatch
+REPLY: push hatch
+REPLY: open hatch
+REPLY: unlock hatch
 REPLY: quit
 REPLY: yes
