@@ -214,6 +214,17 @@ TEST_F(Opening, UnwrappingAndTipping) {
         {"the jug", CELLAR, {UNWRAP, JUG}, [] { carry(JUG); }, {{STOP, 2464, 0}}, 1, nullptr},
         {"not here", CELLAR, {UNWRAP, JUG}, nullptr, {}, 0, nullptr},
     });
+    // With the close word beside it and the hatch near, "open" unlocks the
+    // hatch.
+    command_at(DELL, {OPEN, CLOSE});
+    here_(HATCH);
+    record<UNLOCK>();
+    call(p638);
+    EXPECT_EQ(handed_to, std::vector<int>{UNLOCK});
+    EXPECT_EQ(arg1(), UNLOCK);
+    EXPECT_EQ(arg2(), HATCH);
+    EXPECT_EQ(words(), 2);
+
     command_at(CELLAR, {TIP, BAIT});
     record<793>();
     call(p798);
