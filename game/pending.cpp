@@ -4,70 +4,6 @@
 // is written, and this file only shrinks.
 #include "game.h"
 
-// game/words/open.cpp
-int p638() { return 0; }
-int p639() { return 0; }
-int p640() { return 0; }
-int p641() { return 0; }
-int p642() { return 0; }
-int p643() { return 0; }
-int p644() { return 0; }
-int p645() { return 0; }
-int p646() { return 0; }
-int p647() { return 0; }
-int p648() { return 0; }
-int p649() { return 0; }
-int p650() { return 0; }
-int p798() { return 0; }
-int p829() { return 0; }
-int p873() { return 0; }
-
-// game/words/close.cpp
-int p141() { return 0; }
-int p142() { return 0; }
-int p143() { return 0; }
-int p144() { return 0; }
-int p145() { return 0; }
-int p691() { return 0; }
-int p692() { return 0; }
-
-// game/words/lamp.cpp
-int p294() { return 0; }
-int p531() { return 0; }
-int p631() { return 0; }
-int p636() { return 0; }
-int p708() { return 0; }
-int p825() { return 0; }
-
-// game/words/ignite.cpp
-int p707() { return 0; }
-int p911() { return 0; }
-
-// game/words/drink.cpp
-int p227() { return 0; }
-
-// game/words/taste_pour.cpp
-int p688() { return 0; }
-int p777() { return 0; }
-
-// game/words/fill.cpp
-int p308() { return 0; }
-int p309() { return 0; }
-int p310() { return 0; }
-int p311() { return 0; }
-int p312() { return 0; }
-int p313() { return 0; }
-int p314() { return 0; }
-int p315() { return 0; }
-int p316() { return 0; }
-
-// game/words/give.cpp
-int p384() { return 0; }
-int p385() { return 0; }
-int p386() { return 0; }
-int p387() { return 0; }
-int p388() { return 0; }
-
 // game/words/saving.cpp
 int p593() { return 0; }
 int p682() { return 0; }
@@ -180,26 +116,6 @@ int p302() { return 0; }
 int p303() { return 0; }
 int p408() { return 0; }
 int p673() { return 0; }
-
-// game/words/containers.cpp
-int p261() { return 0; }
-int p262() { return 0; }
-int p263() { return 0; }
-int p264() { return 0; }
-int p265() { return 0; }
-int p266() { return 0; }
-int p267() { return 0; }
-int p894() { return 0; }
-int p895() { return 0; }
-int p896() { return 0; }
-int p897() { return 0; }
-int p900() { return 0; }
-
-// game/words/eat_burn.cpp
-int p128() { return 0; }
-int p258() { return 0; }
-int p259() { return 0; }
-int p260() { return 0; }
 
 // game/words/wave.cpp
 int p906() { return 0; }

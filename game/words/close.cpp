@@ -1,0 +1,326 @@
+// Closing (word 769): a chain of four parts, the mechanisms and the things
+// that will not close first, then the chest (where the imp lives), the
+// trap, and the hatch, the collar and the vault. Pulling (807) and pushing
+// (808) work the same mechanisms, each from its own side.
+#include "game.h"
+
+namespace {
+
+constexpr int CHEST = 4, IMP = 5, HATCH = OBJ_LOCKED_GATE, DOOR = 8, SLAB = 19;
+constexpr int VAULT = 36, LYNX = 39, COLLAR = 66, DOORS = 161, TRAP = 162, GATE = OBJ_GATE;
+constexpr int VIAL = OBJ_VESSEL_SMALL, SWORD = 125, CREEPER = 139, PLANT = 13;
+constexpr int HOARD_DOOR = 472, HOARD = 473, HOARD_GALLERY = 474, WELL_HEAD = 475;
+constexpr int GATEHOUSE = 478, YARD = 479, RUNE_DOOR = 575, LYNX_DEN = 361;
+constexpr int OPEN = 1;
+
+void set_gate(int s) { value[GATE] = value[YARD] = value[GATEHOUSE] = s; }
+
+// The part of the close word for the rune door, the hoard doors, the gate,
+// the jug, the iron door, the jar and the vial.
+int close_mechanism() {
+    if (cond(has(SLAB))) {
+        if (cond(value[RUNE_DOOR] == OPEN)) {
+            p147();
+            loop = 1;
+            return 0;
+        }
+        say_stop_typed(2506, DOOR);
+        return 0;
+    }
+    if (cond(has(DOORS))) {
+        if (cond(value[DOORS] > 0)) {
+            p146();
+            if (loop) return 0;
+        }
+        say_stop_typed(2506, DOOR);
+        return 0;
+    }
+    if (cond(has(GATE))) {
+        if (cond(value[GATE] > 0)) {
+            set_gate(0);
+            say_stop_variant(2611, 0);
+        } else {
+            say_stop_typed(2506, DOOR);
+        }
+        return 0;
+    }
+    if (cond(has(OBJ_VESSEL_MEDIUM))) {
+        say_stop(1936);
+        return 0;
+    }
+    if (cond(has(DOOR))) {
+        say_stop(1322);
+        return 0;
+    }
+    if (cond(has(108))) {
+        say(SAY_REFVAR | SAY_STOP, 1200, 0);
+        return 0;
+    }
+    if (cond(has(VIAL))) {
+        if (cond(value[VIAL] <= 1))
+            say_stop_typed(1607, VAR_ARG2);
+        else
+            say_stop(2100);
+    }
+    return 0;
+}
+
+// Where each of the two words works the mechanisms, and how it refuses.
+struct side {
+    int word, hatch_place, slab_place, gate_place, refusal;
+};
+constexpr side PULL = {807, 203, 577, YARD, 2492};
+constexpr side PUSH = {808, 204, RUNE_DOOR, GATEHOUSE, 2493};
+
+// The trap, pulled up from the well head or pushed up from the gallery.
+int work_trap(const side &s) {
+    if (s.word == PULL.word) {
+        if (cond(value[TRAP] == 0)) {
+            if (cond(here() == WELL_HEAD)) {
+                call_proc(WORD_OPEN);
+                if (loop) return 0;
+            }
+            say_stop_typed(2505, TRAP);
+        } else {
+            say_stop_typed(2492, TRAP);
+        }
+        return 0;
+    }
+    if (cond(here() == HOARD_GALLERY)) {
+        call_proc(WORD_OPEN);
+        if (loop) return 0;
+    }
+    if (cond(here() == WELL_HEAD)) {
+        if (cond(value[TRAP] == 1))
+            say_stop_typed(2493, TRAP);
+        else
+            say_stop_typed(2505, TRAP);
+    }
+    return 0;
+}
+
+// The hoard doors, pulled or pushed from either side.
+int work_doors(const side &s) {
+    const int d = value[DOORS];
+    if (s.word == PULL.word) {
+        if (cond(here() == HOARD)) {
+            if (cond(d == 0)) {
+                say_stop(1895);
+                return 0;
+            }
+            if (cond(d == 2)) {
+                value[DOORS] = 1;
+                value[HOARD_DOOR] = 1;
+            }
+            say_stop_typed(1605, DOOR);
+            return 0;
+        }
+        if (cond(d == 0)) {
+            say_stop(1895);
+            return 0;
+        }
+        p146();
+        return 0;
+    }
+    if (cond(here() == HOARD)) {
+        if (cond(d == 2)) {
+            p146();
+            return 0;
+        }
+        if (cond(d == 1))
+            say_stop_typed(2493, DOOR);
+        else
+            say_stop_typed(2505, DOOR);
+        return 0;
+    }
+    if (cond(d == 2)) {
+        value[DOORS] = 1;
+        value[HOARD_DOOR] = 1;
+        say_stop(2513);
+    } else if (cond(d == 1)) {
+        say_stop_typed(1605, DOOR);
+    } else {
+        say_stop(1895);
+    }
+    return 0;
+}
+
+// A door worked from one side: open already, it says so; from the place
+// where this side works it, the open word opens it; elsewhere it will not
+// move. `named` is the thing the replies are said of.
+int door_from_side(int open, int working_place, int named) {
+    if (cond(open)) {
+        say_stop_typed(1605, named);
+        return 0;
+    }
+    if (cond(here() == working_place)) {
+        call_proc(WORD_OPEN);
+        if (loop) return 0;
+    }
+    say_stop_typed(2505, named);
+    return 0;
+}
+
+// Pulling or pushing: the sword in the stone, then the mechanisms, each
+// worked from its own side and refused from the other; then the refusals
+// for whatever else is named.
+int work_from_side(const side &s) {
+    const bool pull = s.word == PULL.word;
+    if (pull && cond(has(SWORD)).AND(value[SWORD] == 0)) {
+        p381();
+        if (loop) return 0;
+    }
+    default_to(0, here(), OFLAG_OPENABLE);
+    if (cond(has(TRAP))) {
+        work_trap(s);
+        if (loop) return 0;
+    }
+    if (cond(has(98)).AND(near(98))) {
+        call_proc(WORD_OPEN);
+        if (loop) return 0;
+    }
+    if (cond(has(HATCH)).AND(near(HATCH))) return door_from_side(value[HATCH] == OPEN, s.hatch_place, HATCH);
+    if (cond(has(SLAB)).AND(near(SLAB))) return door_from_side(value[RUNE_DOOR] == OPEN, s.slab_place, DOOR);
+    if (cond(has(DOORS)).AND(near(DOORS))) {
+        work_doors(s);
+        if (loop) return 0;
+    }
+    if (cond(has(GATE)).AND(near(GATE))) {
+        if (cond(value[VAR_PHASE] == 5)) {
+            say_stop(2504);
+            return 0;
+        }
+        if (cond(here() == s.gate_place)) {
+            if (cond(value[GATE] == OPEN)) {
+                say_stop_typed(1605, DOOR);
+                return 0;
+            }
+            set_gate(1);
+            say_stop_variant(2611, 1);
+            return 0;
+        }
+        if (cond(value[GATE] == 0)) {
+            say_stop_typed(2505, DOOR);
+            return 0;
+        }
+        set_gate(0);
+        say_stop_variant(2611, 0);
+        return 0;
+    }
+    if (!cond(words() == 2).AND(near(arg2()))) return 0;
+    if (pull && cond(bitest(arg2(), OFLAG_PORTABLE))) {
+        if (cond(has(SWORD)).AND(ishere(SWORD, 0, 0)))
+            say_stop(1579);
+        else
+            say_stop_typed(2494, VAR_ARG2);
+        return 0;
+    }
+    if (cond(bitest(arg2(), OFLAG_ADDRESSABLE)).AND(pull || !anyof(115, 114, -1))) {
+        say_stop(1403);
+        return 0;
+    }
+    if (pull && cond(anyof(PLANT, CREEPER, -1))) {
+        say_stop_typed(1408, VAR_ARG2);
+        return 0;
+    }
+    if (cond(has(CHEST)).AND(value[CHEST] > 0)) {
+        say_stop(2335);
+        return 0;
+    }
+    say_stop_typed(s.refusal, VAR_ARG2);
+    return 0;
+}
+
+}  // namespace
+
+int p141() { return run_chain({p142, p143, p144, p145}); }
+
+int p142() {
+    default_to(0, here(), OFLAG_OPENABLE);
+    default_to(0, PLACE_CARRIED, OFLAG_OPENABLE);
+    if (cond(words() == 2).AND(!near(arg2()))) {
+        p39();
+        return 0;
+    }
+    if (!cond(anyof(OBJ_VESSEL_MEDIUM, DOOR, 108, VIAL, SLAB, DOORS, GATE, -1))) return 0;
+    return close_mechanism();
+}
+
+// The chest: shutting the lid on the imp, once it has let the torch go,
+// shuts it in for good; while it is away, looking first calls it back.
+int p143() {
+    if (!cond(has(CHEST)).AND(near(CHEST))) return 0;
+    if (cond(value[CHEST] <= 0)) {
+        say_stop_typed(2506, CHEST);
+        return 0;
+    }
+    if (!cond(near(IMP))) {
+        set_variant(2348, 1);
+        call_proc(WORD_LOOK);
+        if (loop) return 0;
+    }
+    if (cond(value[IMP] == 1)) {
+        p884(num(0));
+        if (loop) return 0;
+    } else if (cond(value[IMP] == 2)) {
+        value[CHEST] = 0;
+        apport(IMP, PLACE_GONE);
+        say_stop(2336);
+    } else {
+        say_stop(2335);
+    }
+    return 0;
+}
+
+int p144() {
+    if (!cond(has(TRAP))) return 0;
+    if (cond(near(TRAP))) {
+        if (cond(value[TRAP] == 0)) {
+            say_stop_typed(2506, TRAP);
+        } else {
+            value[TRAP] = 0;
+            say_stop_variant(2517, cond(here() == HOARD_GALLERY) ? 0 : 1);
+        }
+        return 0;
+    }
+    if (cond(here() == HOARD).OR(here() == 476)) say_stop(2209);
+    return 0;
+}
+
+// The hatch, the collar and the vault. The collar fastened again in the
+// den chains the lynx up once more.
+int p145() {
+    if (!cond(anyof(HATCH, COLLAR, VAULT, -1))) return 0;
+    const int thing = arg2();
+    if (!cond(value_of(thing) == OPEN)) {
+        say_stop_typed(1607, VAR_ARG2);
+        return 0;
+    }
+    if (cond(has(COLLAR))) {
+        if (!cond(here() == LYNX_DEN)) {
+            say_stop(1471);
+            return 0;
+        }
+        if (cond(carried(COLLAR))) apport(COLLAR, here());
+        if (cond(near(LYNX))) {
+            apport(LYNX, here());
+            value[LYNX] = 1;
+            say_stop(1470);
+            return 0;
+        }
+        value[COLLAR] = 2;
+        say_stop(1469);
+        return 0;
+    }
+    if (thing >= 0 && thing < NVALUES) value[thing] = 0;
+    if (cond(has(HATCH))) {
+        say_stop_variant(1323, 0);
+        return 0;
+    }
+    if (cond(has(VAULT))) say_stop(1608);
+    return 0;
+}
+
+int p691() { return work_from_side(PULL); }
+
+int p692() { return work_from_side(PUSH); }

@@ -1,0 +1,199 @@
+// Emptying (word 804) a carried container, stirring (word 775) the cask
+// and the ale in it, and washing (word 861): the cask's own state, what
+// can be washed where there is water, and the replies by place.
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
+constexpr int ALE = OBJ_LIQUID_3, WATERSKIN = 84, FLASK = 127, BUNDLE = 151;
+constexpr int EEL = 94, RAG = 132, CLOTH = 63, MEDALLION = 111, GIANT = 194;
+constexpr int EEL_STIRRED = 14;  // flag of the eel: the upstream pool is churned up
+constexpr int CASK_OWN_STATE = 1;
+
+int at_source() { return here_has(PFLAG_LIQUID_SOURCE); }
+cond_fold at_upstream_pool() { return cond(here() == 511).OR(here() == 510).AND(bitest(EEL, EEL_STIRRED)); }
+
+int empty_vessel(int vessel) {
+    hold_ref(VAR_VESSEL, vessel);
+    return p268();
+}
+
+// Stirring: the cask holding something, or the ale in it; the giant
+// guards his ale.
+int stir() {
+    if (cond(has(LARGE))) {
+        if (cond(near(LARGE)).AND(value[LARGE] > 2))
+            say_stop(2464);
+        else
+            say_stop_typed(2351, LARGE);
+        return 0;
+    }
+    if (cond(has(ALE))) {
+        if (cond(near_in(LARGE, 5))) {
+            say_stop(2464);
+            return 0;
+        }
+        if (cond(near(GIANT)).AND(value[GIANT] > 4)) say_stop(2279);
+    }
+    return 0;
+}
+
+// The cask in its state of its own is rinsed clean where there is water
+// (and on the ring walk); any other state is not dirty.
+int wash_cask() {
+    if (!cond(value[LARGE] == CASK_OWN_STATE)) {
+        say_stop(2260);
+        return 0;
+    }
+    if (cond(here() == 200)) {
+        say_stop(2258);
+        return 0;
+    }
+    if (cond(within(here(), 439, 442))) {
+        say_stop(3335);
+        return 0;
+    }
+    if (cond(at_source()).OR(within(here(), 547, 554))) {
+        value[LARGE] = 2;
+        say_stop(2262);
+    }
+    return 0;
+}
+
+// Washing a thing where there is water.
+constexpr row WASH_AT_WATER[] = {
+    first(),
+        when(at_upstream_pool, reply(2158)),
+        when([] { return cond(has(RAG)).AND(value[RAG] == 2); }, reply(2157)),
+        when([] { return cond(bitest(CLOTH, OFLAG_SCORING)); }, reply({CLOTH}, 2573, arg(1))),
+        reply({CLOTH}, 2572, arg(0)),
+        reply({MEDALLION}, 3374),
+        reply(2156),
+    end(),
+};
+
+// Washing a portable thing named.
+int wash_thing() {
+    if (!cond(near(arg2()))) {
+        p39();
+        return 0;
+    }
+    if (cond(has(LARGE))) {
+        wash_cask();
+        if (loop) return 0;
+    }
+    if (cond(at_source())) return run<WASH_AT_WATER>();
+    p756();
+    if (loop) return 0;
+    say_stop_variant(2151, 1);
+    return 0;
+}
+
+}  // namespace
+
+int p261() { return run_chain({p262, p263, p264, p265, p266, p267}); }
+
+int p262() {
+    if (cond(anyof(MEDIUM, SMALL, WATERSKIN, FLASK, LARGE, BUNDLE, -1)).AND(!carried(arg2())))
+        say_stop_typed(1513, VAR_ARG2);
+    return 0;
+}
+
+int p263() {
+    if (!cond(has(WATERSKIN))) return 0;
+    if (cond(value[WATERSKIN] > 0)) {
+        value[WATERSKIN] = 0;
+        say_stop_variant(1802, 0);
+    } else {
+        say_stop_typed(1745, WATERSKIN);
+    }
+    return 0;
+}
+
+int p264() {
+    if (cond(has(MEDIUM))) empty_vessel(MEDIUM);
+    return 0;
+}
+
+int p265() {
+    if (cond(has(LARGE))) empty_vessel(LARGE);
+    return 0;
+}
+
+// The vial still stoppered is opened instead.
+int p266() {
+    if (!cond(has(SMALL))) return 0;
+    if (cond(value[SMALL] < 2)) {
+        call_proc(WORD_OPEN);
+        loop = 1;
+        return 0;
+    }
+    empty_vessel(SMALL);
+    return 0;
+}
+
+int p267() {
+    if (cond(has(BUNDLE))) {
+        call_proc(WORD_OPEN);
+        loop = 1;
+    } else if (cond(has(FLASK))) {
+        say_stop(1299);
+    } else if (cond(words() == 2)) {
+        say_stop(1403);
+    }
+    return 0;
+}
+
+int p894() { return run_chain({p895, p896, p897}); }
+
+int p895() { return stir(); }
+
+int p896() {
+    if (cond(anyof(1006, WORD_AXIS_1, -1)))
+        say_stop(3394);
+    else
+        p39();
+    return 0;
+}
+
+int p897() { return stir(); }
+
+int p900() {
+    if (cond(words() > 1).AND(!has(1006))) {
+        if (cond(bitest(arg2(), OFLAG_PORTABLE))) return wash_thing();
+        p39();
+        return 0;
+    }
+    if (cond(at_upstream_pool())) {
+        bitmod('c', EEL, EEL_STIRRED);
+        bitmod('s', VAR_GAME_FLAGS_2, 7);
+        bitmod('c', VAR_GAME_FLAGS_2, 6);
+        bitmod('s', 510, PFLAG_HINT_AVAILABLE);
+        bitmod('s', 511, PFLAG_HINT_AVAILABLE);
+        value[511] = 0;
+        if (cond(near(RAG))) value[RAG] = 1;
+        say_stop(2147);
+        return 0;
+    }
+    if (cond(within(here(), 502, 509))) {
+        say_stop(2148);
+        return 0;
+    }
+    if (cond(at_source())) {
+        say_stop_variant(2149, cond(within(here(), 566, 568)).OR(within(here(), 572, 573)) ? 1 : 0);
+        return 0;
+    }
+    p321(num(0));
+    if (loop) return 0;
+    if (cond(value[VAR_VESSEL] != 0)) {
+        say_stop(2150);
+        return 0;
+    }
+    p756();
+    if (loop) return 0;
+    say_stop_variant(2151, 0);
+    return 0;
+}

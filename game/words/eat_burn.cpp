@@ -1,0 +1,137 @@
+// Eating (word 788) and burning (word 789). Eating: the bread, the fruit,
+// the honeycake that gives the strength to carry more, the nectar. Burning
+// needs the torch alight: it sets the snag going, and otherwise refuses.
+// Each hands the snag to the other word.
+#include "game.h"
+
+namespace {
+
+constexpr int BREAD = 118, FRUIT = 141, HONEYCAKE = 128, NECTAR = OBJ_LIQUID_4, SNAG = 153, TORCH = 145;
+constexpr int CREEPER = 139, PLANT = 13, FRONDS = 14, TENDRILS = 140, LADDER = 78, TREE = 131, REEDS = 154;
+constexpr int TORCH_GUTTERING = 2;  // the torch's last turn alight
+constexpr int HONEYCAKE_EATEN = 2;
+constexpr int VAR_STRENGTH_TURN = 1203;  // the turn the honeycake's strength wears off
+constexpr int VAR_TURN_COUNT = 1206;
+
+int alone() { return words() == 1; }
+
+// In its last turn alight the torch smokes too much to eat by.
+int torch_guttering() { return have(TORCH, 0, TORCH_GUTTERING); }
+
+int eat_honeycake() {
+    value[VAR_STRENGTH_TURN] = irand(6) + 28;
+    value[VAR_STRENGTH_TURN] += value[VAR_TURN_COUNT];
+    if (*bitword(VAR_TURN_COUNT) == ref_mark) *bitword(VAR_STRENGTH_TURN) = ref_mark;
+    value[VAR_CARRY_LIMIT] += 6;
+    bitmod('c', 517, PFLAG_HINT_AVAILABLE);
+    value[HONEYCAKE] = HONEYCAKE_EATEN;
+    apport(HONEYCAKE, PLACE_GONE);
+    say(SAY_STOP, HONEYCAKE, 0);
+    return 0;
+}
+
+// Burning with the torch alight.
+int burn_with_torch() {
+    if (cond(has(TREE)).AND(within(here(), 519, 544))) {
+        say_stop(2325);
+        return 0;
+    }
+    if (cond(has(REEDS)).AND(within(here(), 547, 553))) {
+        say_stop(2325);
+        return 0;
+    }
+    if (cond(has(SNAG)).AND(near_in(SNAG, 0))) {
+        value[SNAG] = 1;
+        value[559] = 1;
+        bitmod('s', SNAG, OFLAG_TWO_PLACES);
+        bitmod('c', TORCH, OFLAG_NOT_COUNTED);
+        bitmod('c', here(), PFLAG_HINT_AVAILABLE);
+        value[TORCH] = 1;
+        say_stop(2330);
+        return 0;
+    }
+    if (cond(bitest(arg2(), OFLAG_ADDRESSABLE)).AND(near(arg2()))) {
+        say_stop(2326);
+        return 0;
+    }
+    say_stop(1403);
+    return 0;
+}
+
+}  // namespace
+
+int p258() { return run_chain({p259, p260}); }
+
+int p259() {
+    if (cond(keyword(788, SNAG, -1))) {
+        call_proc(789);
+        if (loop) return 0;
+    }
+    if (cond(near(BREAD)).AND(cond(has(BREAD)).OR(alone()))) {
+        if (cond(torch_guttering())) {
+            say_stop(2323);
+            return 0;
+        }
+        apport(BREAD, PLACE_OFFSTAGE);
+        say_stop(1362);
+        return 0;
+    }
+    if (cond(near(FRUIT)).AND(has(FRUIT))) {
+        say_stop(2257);
+        return 0;
+    }
+    if (cond(near(HONEYCAKE)).AND(cond(has(HONEYCAKE)).OR(alone()))) {
+        if (cond(torch_guttering())) {
+            say_stop(2323);
+            return 0;
+        }
+        return eat_honeycake();
+    }
+    if (cond(has(NECTAR))) {
+        p126(num(0));
+        if (loop) return 0;
+        say_stop(1361);
+        return 0;
+    }
+    if (cond(alone())) {
+        say_stop(1472);
+        return 0;
+    }
+    if (cond(bitest(arg2(), OFLAG_ADDRESSABLE)).OR(anyof(PLANT, CREEPER, -1))) say_stop(1360);
+    return 0;
+}
+
+int p260() {
+    if (cond(bitest(arg2(), FLAG_IS_OBJECT)).AND(cond(near(arg2())).OR(bitest(VAR_QUESTION, VFLAG_QUESTION_REPLIED))))
+        say_stop(1369);
+    return 0;
+}
+
+int p128() {
+    if (cond(alone()).AND(near(SNAG))) {
+        bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN);
+        say_stop(2608);
+        return 0;
+    }
+    if (cond(here() == 262).OR(here() == 263).AND(has(LADDER))) {
+        say_stop(1709);
+        return 0;
+    }
+    if (cond(has(CREEPER))) {
+        if (cond(near(CREEPER)).OR(near(PLANT)).OR(here() == 444).OR(here() == 446)) {
+            say_stop(2324);
+            return 0;
+        }
+        if (cond(near(FRONDS)).OR(near(TENDRILS))) {
+            say_stop_variant(2160, 0);
+            return 0;
+        }
+    }
+    if (cond(carried(TORCH)).AND(value[TORCH] > 1)) return burn_with_torch();
+    if (cond(has(SNAG)).AND(near(SNAG))) {
+        say_stop(2521);
+        return 0;
+    }
+    if (cond(has(789))) call_proc(788);
+    return 0;
+}

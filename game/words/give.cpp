@@ -1,0 +1,160 @@
+// Giving (word 805): the bait to the lizard's firefly, the bread to the
+// griffin, the nectar, and otherwise a liquid or a vessel's content offered
+// to whoever answers when spoken to here. The imp has a reply of its own.
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+constexpr int WATER = OBJ_LIQUID_1, ALE = OBJ_LIQUID_3, NECTAR = OBJ_LIQUID_4;
+constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
+constexpr int IMP = 5, LIZARD = 9, GRIFFIN = 85, BREAD = 118, BAIT = 138, FIREFLY = 109, GIANT = 194;
+constexpr int HOLDS_NECTAR = 6;
+constexpr int VAR_LISTENER = 1153;  // the creature here that answers, 0 none
+constexpr int GIANT_OFFERED = 15;   // flag of the giant: the cask was offered to him
+
+// VAR_ARG2 := the first vessel carried in one of the states, marked; none:
+// the refusal naming what was asked for.
+struct offer {
+    int vessel;
+    std::initializer_list<int> states;
+};
+int offer_vessel(std::initializer_list<offer> offers, int quals, int named) {
+    for (const offer &o : offers)
+        for (int s : o.states)
+            if (cond(have(o.vessel, 0, s))) {
+                hold_ref(VAR_ARG2, o.vessel);
+                return 0;
+            }
+    say(SAY_STOP | quals, 1513, named);
+    return 0;
+}
+
+// The liquid and its vessel, by the first liquid word of the command.
+int choose_vessel() {
+    if (cond(has(WORD_CONSUME_LIQUID)))
+        return offer_vessel({{LARGE, {5, 3, 7, 8, 9}}, {MEDIUM, {5, 3}}, {SMALL, {5, 3}}}, SAY_ARG,
+                            WORD_CONSUME_LIQUID);
+    if (cond(has(ALE))) return offer_vessel({{LARGE, {5}}, {MEDIUM, {5}}, {SMALL, {5}}}, SAY_ARG | SAY_ARGVAR, ALE);
+    if (cond(has(WATER))) {
+        if (cond(near(IMP))) {
+            p883();
+            if (loop) return 0;
+        }
+        p321(num(0));
+        if (loop) return 0;
+        if (cond(value[VAR_VESSEL] != 0))
+            set('V', VAR_ARG2, 'v', VAR_VESSEL, nullptr, nullptr);
+        else
+            say_stop_typed(1513, WATER);
+    }
+    return 0;
+}
+
+// VAR_LISTENER := the last creature here that answers when spoken to; the
+// imp answers at once.
+int find_listener() {
+    set('V', VAR_LISTENER, 'c', 0, nullptr, nullptr);
+    for (hold_ref(VAR_LOOP_OBJECT, FIRST_OBJECT); value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++) {
+        const int obj = value[VAR_LOOP_OBJECT];
+        if (!cond(ishere(obj, -1, 0)).AND(bitest(obj, OFLAG_ADDRESSABLE))) continue;
+        if (cond(obj == IMP)) {
+            p883();
+            if (loop) return 0;
+        } else {
+            hold_ref(VAR_LISTENER, obj);
+        }
+    }
+    return 0;
+}
+
+int listener_is(std::initializer_list<int> objs) {
+    int r = 0;
+    for (int o : objs) r |= value[VAR_LISTENER] == o;
+    return r;
+}
+
+int feed_lizard() {
+    if (cond(arg2() == FIREFLY)) {
+        p945();
+        if (loop) return 0;
+        say_stop(1397);
+        return 0;
+    }
+    say_stop_typed(1398, LIZARD);
+    return 0;
+}
+
+// What the creature here does with the offer.
+constexpr row LISTENER_REPLIES[] = {
+    first(),
+        when([] { return cond(listener_is({23, OBJ_ATTACKER, 25, OBJ_FOLLOWER})); }, reply(2340, arg(1))),
+        when([] { return cond(listener_is({18, 39, 90, 94})); }, reply(2340, arg(0))),
+        when([] { return cond(listener_is({LIZARD})); }, step(feed_lizard)),
+        group([] { return cond(listener_is({21, 114, 115, FIREFLY, 28, 29, GRIFFIN, GIANT})); }),
+            tell(2036, arg_of(VAR_LISTENER)),
+            reply(2353, arg_of(VAR_ARG2)),
+        end(),
+    end(),
+};
+
+}  // namespace
+
+int p384() { return run_chain({p385, p386, p387, p388}); }
+
+int p385() {
+    if (cond(has(BAIT)).AND(carried(BAIT)).AND(near(FIREFLY))) p305();
+    return 0;
+}
+
+int p386() {
+    if (cond(has(BREAD)).AND(near(GRIFFIN)).AND(carried(BREAD))) p306();
+    return 0;
+}
+
+int p387() {
+    if (!cond(has(NECTAR))) return 0;
+    if (cond(have(LARGE, 0, HOLDS_NECTAR))) {
+        if (cond(here() == 443)) {
+            p304();
+            if (loop) return 0;
+        }
+        say_stop(2352);
+        return 0;
+    }
+    p625(ref(NECTAR));
+    return 0;
+}
+
+int p388() {
+    if (cond(has(WORD_AXIS_1))) {
+        call_proc(WORD_QUIT);
+        if (loop) return 0;
+    }
+    if (cond(has(1043))) {
+        say_stop_variant(3470, cond(near(IMP)) ? 1 : 0);
+        return 0;
+    }
+    set('V', VAR_VESSEL, 'c', 0, nullptr, nullptr);
+    if (cond(has(LARGE)).AND(here() == 199).AND(lies_here(GIANT))) {
+        bitmod('s', GIANT, GIANT_OFFERED);
+        p383(num(1));
+        loop = 1;
+        return 0;
+    }
+    choose_vessel();
+    if (loop) return 0;
+    find_listener();
+    if (loop) return 0;
+    if (cond(value[VAR_LISTENER] == 0)) {
+        say_stop(2352);
+        return 0;
+    }
+    if (cond(words() == 1)) return 0;
+    if (!cond(carried(arg2()))) {
+        say_stop_typed(1513, VAR_ARG2);
+        return 0;
+    }
+    return run<LISTENER_REPLIES>();
+}

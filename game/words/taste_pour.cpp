@@ -1,0 +1,133 @@
+// Tasting (word 791) and pouring (word 787). Tasting a liquid or a vessel
+// goes through the drinking word, which only says how it tastes; a few
+// foods answer for themselves. Pouring empties a vessel: the one named, or
+// the one that holds the liquid named, or for a bare "pour" the first
+// vessel of water or oil.
+#include "game.h"
+
+namespace {
+
+constexpr int WATER = OBJ_LIQUID_1, OIL = OBJ_LIQUID_2, ALE = OBJ_LIQUID_3, NECTAR = OBJ_LIQUID_4;
+constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
+constexpr int BREAD = 118, HONEYCAKE = 128, BUNDLE = 151, FLASK = 127;
+constexpr int HOLDS_ALE = 5, HOLDS_NECTAR = 6;
+
+// Empties the vessel in use where the drops land.
+int pour_out(int vessel) {
+    hold_ref(VAR_VESSEL, vessel);
+    return p218();
+}
+
+// The vessel the command names.
+int named_vessel() {
+    for (int v : {SMALL, MEDIUM, LARGE})
+        if (arg2() == v) return v;
+    return arg1();
+}
+
+}  // namespace
+
+int p777() {
+    if (cond(words() == 1)) {
+        p39();
+        return 0;
+    }
+    if (cond(anyof(WATER, OIL, FLASK, ALE, -1))) {
+        call_proc(WORD_CONSUME_LIQUID);
+        if (loop) return 0;
+    }
+    if (cond(has(NECTAR))) {
+        p126(num(1));
+        if (loop) return 0;
+        say_stop(1361);
+        return 0;
+    }
+    if (!cond(bitest(arg2(), FLAG_IS_OBJECT)).AND(near(arg2()))) {
+        p39();
+        return 0;
+    }
+    if (cond(has(HONEYCAKE))) {
+        say_stop(2799);
+        return 0;
+    }
+    if (cond(has(BREAD))) {
+        value[BREAD] = 1;
+        say_stop(2798);
+        return 0;
+    }
+    if (cond(anyof(MEDIUM, SMALL, LARGE, -1))) {
+        call_proc(WORD_CONSUME_LIQUID);
+        if (loop) return 0;
+    }
+    p39();
+    return 0;
+}
+
+int p688() {
+    if (cond(words() == 1)) {
+        p321(num(0));
+        if (loop) return 0;
+        if (cond(value[VAR_VESSEL] == 0)) {
+            p320(num(0));
+            if (loop) return 0;
+        }
+        if (cond(value[VAR_VESSEL] == 0)) return 0;
+        value[VAR_COMMAND_STATUS] = 2;
+        set('V', VAR_ARG2, 'v', VAR_VESSEL, nullptr, nullptr);
+    }
+    if (cond(anyof(WATER, OIL, ALE, NECTAR, -1))) {
+        if (cond(has(WATER))) {
+            p321(num(1));
+            if (loop) return 0;
+            p218();
+            if (loop) return 0;
+        }
+        if (cond(has(OIL))) {
+            p320(num(1));
+            if (loop) return 0;
+            p218();
+            if (loop) return 0;
+        }
+        if (cond(has(ALE))) {
+            if (cond(have(LARGE, 0, HOLDS_ALE))) {
+                pour_out(LARGE);
+                if (loop) return 0;
+            } else {
+                say_stop_typed(1513, ALE);
+                return 0;
+            }
+        }
+        if (cond(has(NECTAR))) {
+            if (cond(have(LARGE, 0, HOLDS_NECTAR))) {
+                say_stop(2254);
+                return 0;
+            }
+            p625(ref(NECTAR));
+            if (loop) return 0;
+        }
+    }
+    if (cond(anyof(SMALL, MEDIUM, LARGE, -1))) {
+        const int v = named_vessel();
+        if (!cond(near(v))) {
+            say_stop_typed(1513, VAR_ARG2);
+            return 0;
+        }
+        if (!cond(value[v] > 2)) {
+            say_stop_typed(1745, VAR_ARG2);
+            return 0;
+        }
+        if (cond(value[v] == HOLDS_NECTAR)) {
+            say_stop(2254);
+            return 0;
+        }
+        pour_out(v);
+        loop = 1;
+        return 0;
+    }
+    if (cond(has(BUNDLE))) {
+        if (cond(near(BUNDLE))) say_stop_typed(1714, BUNDLE);
+        return 0;
+    }
+    if (cond(words() > 1)) say_stop(1376);
+    return 0;
+}
