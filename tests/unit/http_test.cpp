@@ -581,7 +581,8 @@ TEST_F(Http, ThePageIsAnsweredPromptlyUnderAFlood) {
     slowloris.join();
     flood.join();
     ASSERT_EQ(waits.size(), 10u);
-    for (double w : waits) EXPECT_LT(w, 0.5);
+    // Promptly: well under the page's 2 s ping, with room for a loaded machine.
+    for (double w : waits) EXPECT_LT(w, 1.0);
 }
 
 TEST_F(Http, PingsRenewTheDeadline) {
