@@ -181,20 +181,6 @@ int p772() { return 0; }
 int p790() { return 0; }
 int p865() { return 0; }
 
-// game/places/ways.cpp
-int p255() { return 0; }
-int p256() { return 0; }
-int p257() { return 0; }
-int p506() { return 0; }
-int p544() { return 0; }
-int p607() { return 0; }
-int p792() { return 0; }
-int p923() { return 0; }
-int p924() { return 0; }
-int p925() { return 0; }
-int p926() { return 0; }
-int p943() { return 0; }
-
 // game/places/warren.cpp
 int p163() { return 0; }
 int p180() { return 0; }
@@ -227,50 +213,6 @@ int p576() { return 0; }
 int p577() { return 0; }
 int p578() { return 0; }
 int p920() { return 0; }
-
-// game/places/riddled.cpp
-int p25() { return 0; }
-int p27() { return 0; }
-int p29() { return 0; }
-int p40() { return 0; }
-int p56() { return 0; }
-int p76() { return 0; }
-int p118() { return 0; }
-int p151() { return 0; }
-int p167() { return 0; }
-int p174() { return 0; }
-int p181() { return 0; }
-int p182() { return 0; }
-int p217() { return 0; }
-int p244() { return 0; }
-int p382() { return 0; }
-int p470() { return 0; }
-int p480() { return 0; }
-int p508() { return 0; }
-int p543() { return 0; }
-int p601() { return 0; }
-int p605() { return 0; }
-int p610() { return 0; }
-int p653() { return 0; }
-int p681() { return 0; }
-int p696() { return 0; }
-int p710() { return 0; }
-int p711() { return 0; }
-int p732() { return 0; }
-int p758() { return 0; }
-int p761() { return 0; }
-int p762() { return 0; }
-int p773() { return 0; }
-int p778() { return 0; }
-int p786() { return 0; }
-int p815() { return 0; }
-int p824() { return 0; }
-int p827() { return 0; }
-int p851() { return 0; }
-int p856() { return 0; }
-int p882() { return 0; }
-int p933() { return 0; }
-int p937() { return 0; }
 
 // game/places/bridge.cpp
 int p42() { return 0; }

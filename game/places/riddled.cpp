@@ -1,0 +1,1140 @@
+// The riddled cavern and the junctions round it, the sentinel approach,
+// the arch junction and the exchange grotto, the top of the plant, the iron
+// door and the burrow, the squeeze, the walkway and the narrows, the five
+// ways and the clinging chamber, the shaft bottom, the slide top and the
+// lake. Each place's procedure answers its feature words, moves the player
+// along its exits (some drawn at random, some barred by what the player
+// carries or by the state of a door, a plant or a sentinel) and marks the
+// words of its features for the last replies.
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+// --- Around the riddled cavern ---------------------------------------------
+
+constexpr row HOLE_JUNCTION[] = {
+    look(),
+        reply({900, 897}, 2903, arg_of(VAR_ARG2)),
+        reply({754, 893}, 2479),
+        reply({988}, 2932),
+        ret(),
+    end(),
+    let(all({754, 893}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({747, 900}, 258),
+        go({754, 893}, 219),
+        go({751, 897}, 260),
+        go({266}, 266),
+    end(),
+    mark({900, 897, 893, 988}),
+};
+
+constexpr row PIT_TOP[] = {
+    look(),
+        let({258}, VAR_COMMAND_STATUS, 1),
+        reply({755, 209}, 2918),
+        reply({900}, 2903, arg(900)),
+        ret(),
+    end(),
+    when([] { return cond(has(848)).AND(anyof(209, 755, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({751, 900}, 257),
+        go({755, 848, 209}, 259),
+    end(),
+    mark({258, 209, 900}),
+    land(259, 1671),
+};
+
+constexpr row STREAM_SINK[] = {
+    reply({202, 952}, 2601),
+    ret(all({WORD_CONSUME_LIQUID, 899})),
+    look(),
+        reply({899}, 2165, arg(899)),
+        ret(),
+    end(),
+    let({763, 899, 848, 758}, VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({754, 758, 848}, 258),
+        reply({899, 755, 849, 850}, 2601),
+        reply({763}, 1968),
+    end(),
+};
+
+constexpr row HOLE_PASSAGE[] = {
+    look(),
+        reply({897, 898, 308}, 2903, arg(897)),
+        reply({893}, 2478, arg(0)),
+        reply({992, 1130}, 2929),
+        reply({888}, 2930),
+        ret(),
+    end(),
+    group([] { return cond(keyword(755, 893, -1)).OR(has(WORD_GO)).OR(words() == 1); }),
+        go({747, 897}, 257),
+        go({755, 893}, 261),
+        go({266}, 266),
+        reply({888}, 2930),
+    end(),
+    mark({992, 1130, 893, 897, 888}),
+    land(261, 1673),
+};
+
+constexpr row UNDERCUT[] = {
+    look(),
+        reply({900}, 2903, arg(900)),
+        reply({897, 898, 308}, 2902, arg(897)),
+        reply({754}, 2479),
+        ret(),
+    end(),
+    let(all({848, 754}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({754, 848}, 260),
+        go({751, 266}, 266),
+        go({745, 291}, 291),
+        go({747, 900}, 294),
+        call({898, 897, 308}, p329, ref(266), ref(751), ref(291), ref(745)),
+    end(),
+    mark({900, 897}),
+};
+
+// "Hole" in the riddled cavern: one of its four ways, drawn.
+int riddled_hole() {
+    static constexpr int ways[] = {745, 749, 754, 755};
+    hold_ref(VAR_ARG1, ways[irand(4)]);
+    return 0;
+}
+
+constexpr row RIDDLED_CAVERN[] = {
+    look(),
+        let({266}, VAR_COMMAND_STATUS, 1),
+        reply({897, 898, 308}, 2902, arg(897)),
+        reply({893}, 2934, arg(0)),
+        ret(),
+    end(),
+    when([] { return cond(has(848)).AND(anyof(754, 893, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({747}, 261),
+        go({751}, 267),
+        go({268}, 268),
+        reply({266}, 1425),
+        call({898, 897, 308}, p329, ref(267), ref(751), ref(261), ref(747)),
+        group({752}),
+            first(),
+                when([] { return cond(irand(100) < 50); }, reply(1345)),
+                otherwise(),
+                    forced(285),
+                end(),
+            end(),
+        end(),
+        step({893}, riddled_hole),
+        // Two tries in three the holes turn the player back; past them,
+        // down is always the five ways, and the other three lead to one of
+        // two places, drawn anew each time.
+        group({745, 749, 754, 755}),
+            first(),
+                when([] { return cond(irand(100) < 65); }, reply(1417)),
+                go({755}, 294),
+                group([] { return cond(irand(100) < 75); }),
+                    go({745}, 272),
+                    go({754}, 260),
+                    go({749}, 268),
+                end(),
+                otherwise(),
+                    go({745}, 271),
+                    go({754}, 270),
+                    go({749}, 277),
+                end(),
+            end(),
+        end(),
+    end(),
+    mark({266, 897, 893}),
+};
+
+// "Hole" at the tilted junction: the cleft, or south, or nowhere.
+int tilted_hole() {
+    const int d = irand(5);
+    if (cond(d == 0))
+        hold_ref(VAR_ARG1, 207);
+    else if (cond(d == 1))
+        hold_ref(VAR_ARG1, 749);
+    else
+        say_stop(1345);
+    return 0;
+}
+
+constexpr row TILTED_JUNCTION[] = {
+    look(),
+        reply({1133}, 2584),
+        reply({897, 898, 308}, 2902, arg(897)),
+        reply({936, 893}, 2934, arg(1)),
+        ret(),
+    end(),
+    let(all({848, 893}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        step({893}, tilted_hole),
+        reply({897, 898, 308, 758}, 2904, arg(897)),
+        go({746}, 266),
+        go({751}, 216),
+        go({207}, 277),
+        go({747, 284}, 284),
+        go({752, 285}, 285),
+        group({749}),
+            first(),
+                when([] { return cond(irand(100) < 33); }, go({749}, 277)),
+                otherwise(),
+                    reply(1345),
+                end(),
+            end(),
+        end(),
+    end(),
+    mark({1133, 897, 936, 893}),
+};
+
+constexpr row CROSSWAY[] = {
+    look(),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        reply({268}, 2138),
+        reply({376, 754}, 2019, arg(2)),
+        reply({893}, 2479),
+        reply({897, 898, 308}, 2902, arg(897)),
+        reply({936}, 2975),
+        reply({1132}, 2974),
+        ret(),
+    end(),
+    when([] { return cond(cond(anyof(848, 754, -1)).AND(anyof(893, 936, -1))).OR(keyword(848, 754, -1)); },
+         let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({749}, 215),
+        go({754, 848}, 269),
+        go({745, 266}, 266),
+        reply({747, 751, 1132}, 2974),
+        reply({268}, 1425),
+        call({898, 897, 308}, p329, ref(266), ref(745), ref(215), ref(749)),
+    end(),
+    mark({897, 898, 308, 376, 893, 1132, 1131, 936, 268}),
+};
+
+// The upper and the slide junction: looking along the cleft takes the
+// player through it.
+constexpr row UPPER_JUNCTION[] = {
+    look(),
+        let({207}, VAR_COMMAND_STATUS, 1),
+        reply({755}, 2478, arg(0)),
+    end(),
+    let(all({848, 755}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({755, 268}, 268),
+        go({745, 12}, 296),
+        go({298}, 298),
+        go({749}, 306),
+        call({207}, p329, ref(296), ref(745), ref(306), ref(749)),
+    end(),
+    mark({207}),
+    land(268, 1674),
+};
+
+constexpr row SLIDE_JUNCTION[] = {
+    look(),
+        let({207}, VAR_COMMAND_STATUS, 1),
+        reply({755, 897}, 2478, arg(0)),
+    end(),
+    let(all({848, 755}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({745}, 271),
+        go({755, 897}, 266),
+        go({749}, 297),
+        call({207}, p329, ref(271), ref(745), ref(297), ref(749)),
+    end(),
+    mark({207, 897}),
+    land(266, 1674),
+};
+
+constexpr row WINDOW_JUNCTION[] = {
+    clear_flag(225, PFLAG_CREATURE_FREE),
+    look(),
+        let({271}, VAR_COMMAND_STATUS, 1),
+        reply({207}, 2902, arg_of(207)),
+        ret(),
+    end(),
+    moving(),
+        go({748}, 266),
+        go({749}, 270),
+        go({745}, 225),
+        reply({207}, 2904, arg_of(207)),
+        reply({271}, 1425),
+    end(),
+    mark({207}),
+};
+
+constexpr row CRAWL_CROSSING[] = {
+    look(),
+        reply({900}, 2902, arg(900)),
+        ret(),
+    end(),
+    moving(),
+        go({266}, 266),
+        go({750}, 305),
+        go({745}, 273),
+        go({748, 285}, 285),
+        reply({900}, 2904, arg(900)),
+    end(),
+    mark({900}),
+};
+
+constexpr row END_OF_THE_CROSSING[] = {
+    moving(),
+        go({749, 758, 900}, 272),
+    end(),
+};
+
+// --- The sentinel approach and the cleft to the arch junction ---------------
+
+cond_fold sentinel_still() { return cond(value[21] == 0); }
+cond_fold sentinel_stirred() { return cond(value[21] != 0); }
+
+constexpr row SENTINEL_APPROACH[] = {
+    look(),
+        let({207}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    let(all({848, 755}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({747}, 214),
+        go({755}, 275),
+        when(sentinel_still, forced_if({751}, 307)),
+        when(sentinel_stirred, forced_if({751}, 306)),
+        when(sentinel_still, call({207}, p329, ref(307), ref(751), ref(214), ref(747))),
+        when(sentinel_stirred, call({207}, p329, ref(306), ref(751), ref(214), ref(747))),
+    end(),
+    mark({207}),
+    land(275, 1675),
+};
+
+constexpr row NARROW_PASSAGE[] = {
+    look(),
+        let({207}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({749}, 276),
+        go({745}, 277),
+        call({207}, p329, ref(276), ref(749), ref(277), ref(745)),
+    end(),
+    mark({207}),
+};
+
+constexpr row BLIND_POCKET[] = {
+    group(all({WORD_LOOK, 207})),
+        let(VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({758, 745, 207}, 275),
+    end(),
+    mark({207}),
+};
+
+constexpr row ARCH_JUNCTION[] = {
+    look(),
+        let({207}, VAR_COMMAND_STATUS, 1),
+        reply({900}, 2903, arg(900)),
+        reply({757, 1054, 779, 895}, 1383),
+        ret(),
+    end(),
+    moving(),
+        go({747}, 275),
+        go({751}, 278),
+        go({745, 900}, 267),
+        go({749, 757, 1054}, 584),
+        forced_if(all({WORD_GO, 779}), 584),
+        call({207}, p329, ref(278), ref(751), ref(275), ref(747)),
+    end(),
+    mark({207, 900, 895, 1054}),
+};
+
+constexpr row SCRAWLED_CORNER[] = {
+    call(p185, ref(1018)),
+    group({1018, 74, 134, 30, 129}),
+        reply({822, 798}, 3122),
+        mark(),
+        ret(),
+    end(),
+    look(),
+        reply({1132}, 3123),
+        ret(),
+    end(),
+    reply({848}, 2464),
+    moving(),
+        go({749, 758}, 277),
+    end(),
+    mark({1132, 1131}),
+};
+
+// --- The top of the plant, the slide, the writing junction -----------------
+
+// Here the movement block also takes "climb down".
+cond_fold moving_or_climbing_down() {
+    return cond(has(WORD_GO)).OR(words() == 1).OR(keyword(848, 755, -1));
+}
+
+constexpr row TOP_OF_THE_PLANT[] = {
+    let(2847, 1),
+    reply({922}, 2380, arg(922)),
+    look(),
+        reply({13, 922, 893}, 2917),
+        reply({898, 897, 308}, 2903, arg_of(308)),
+        ret(),
+    end(),
+    group({762}),
+        forced_on(218),
+        call(p803),
+    end(),
+    group(moving_or_climbing_down),
+        go({747, 13, 755, 848, 893}, 218),
+        go({751, 308}, 281),
+    end(),
+    mark({898, 897, 308, 13, 922, 893}),
+};
+
+constexpr row SLIDE[] = {
+    look(),
+        reply({755}, 2478, arg(0)),
+        reply({897, 898, 308}, 2903, arg(897)),
+        reply({280}, 2915),
+        ret(),
+    end(),
+    group(moving_or_climbing_down),
+        go({745, 283, 897}, 283),
+        go({755, 848, 280}, 272, 1589),
+    end(),
+    mark({897, 898, 308, 280}),
+    land(272, 1674),
+};
+
+constexpr row WRITING_JUNCTION[] = {
+    call(p185, ref(74)),
+    when([] { return cond(anyof(74, 134, 129, 30, 1018, -1)).AND(anyof(798, 822, -1)); }, reply(2916)),
+    look(),
+        reply({376, 754}, 2019, arg(3)),
+        reply({897, 898, 308}, 2902, arg(897)),
+        ret(),
+    end(),
+    moving(),
+        go({749, 308}, 279),
+        go({747}, 384),
+        go({745}, 282),
+        reply({897, 898, 308}, 2904, arg(897)),
+    end(),
+    mark({376, 134, 129, 30, 74, 1018, 898, 897, 308}),
+};
+
+// --- The iron door (282) and the burrow (283) -------------------------------
+
+cond_fold vessel_chosen() { return cond(value[VAR_VESSEL] > 0); }
+
+// "Empty" with a vessel named: what it holds goes onto the door, or out.
+// Only a vessel that is here or carried can be emptied.
+int empty_vessel_at_the_door() {
+    if (!cond(near(arg2()))) return 0;
+    set('V', VAR_VESSEL, 'v', VAR_ARG2, nullptr, nullptr);
+    value[1256] = value[value[VAR_VESSEL]];
+    *bitword(1256) = *bitword(VAR_VESSEL);
+    const int content = value[1256];
+    if (cond(content == 4))
+        p634();
+    else if (cond(content == 3))
+        p904();
+    else if (cond(content == 5))
+        p218();
+    else if (cond(content == 6))
+        p268();
+    return 0;
+}
+
+constexpr row IRON_DOOR[] = {
+    look(),
+        reply({897, 898, 308}, 2903, arg(897)),
+        ret(),
+    end(),
+    let(VAR_VESSEL, 0),
+    group({8}),
+        call({OBJ_LIQUID_2}, p634),
+        call({OBJ_LIQUID_1}, p904),
+    end(),
+    group({787}),
+        call({OBJ_LIQUID_2}, p634),
+        group([] { return cond(words() == 1); }),
+            let(VAR_VESSEL, 0),
+            call(p321, num(0)),
+            when(vessel_chosen, call(p904)),
+            call(p320, num(0)),
+            when(vessel_chosen, call(p634)),
+        end(),
+    end(),
+    group([] { return cond(has(804)).AND(anyof(OBJ_VESSEL_SMALL, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_LARGE, -1)); }),
+        step(empty_vessel_at_the_door),
+    end(),
+    moving(),
+        go({749, 897}, 281),
+        group({745, 757, 283, 8}),
+            first(),
+                when([] { return cond(value[8] == 0); }, reply(1404)),
+                otherwise(),
+                    forced(283),
+                end(),
+            end(),
+        end(),
+    end(),
+    mark({897, 898, 308}),
+};
+
+// Across the pool to the near shore: at once once the shore has been
+// reached before, else after the question of what is to be left behind.
+int cross_to_the_near_shore() {
+    if (cond(is_visited(299))) {
+        value[VAR_COMMAND_STATUS] = 0;
+        p929();
+        return 0;
+    }
+    hold_ref(VAR_PROMPT_TEXT, 1644);
+    input_store('S', &value[VAR_PROMPT_TEXT]);
+    value[VAR_QUESTION] = Q_PLACE_283;
+    say(SAY_REFVAR | SAY_STOP, VAR_PROMPT_TEXT, 0);
+    return 0;
+}
+
+// The burrow's look block does not end the procedure: a look down into the
+// pool, with a word of going, is a move.
+constexpr row BURROW[] = {
+    look(),
+        reply({575}, 2641, arg(1)),
+        reply({899}, 2641, arg(0)),
+        reply({962}, 2641, arg(2)),
+        reply({897, 898, 308}, 2902, arg(897)),
+        reply({893}, 2939),
+    end(),
+    land(PLACE_GONE, 1676),
+    when([] { return cond(anyof(762, WORD_GO, 757, -1)).AND(anyof(755, 962, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when([] { return cond(has(762)).AND(anyof(755, 757, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({749, 758}, 282),
+        go({751, 280}, 280),
+        call({898, 897, 308}, p329, ref(282), ref(749), ref(280), ref(751)),
+        step({762, 755, 962, 893}, cross_to_the_near_shore),
+    end(),
+    mark_name({575}),
+    mark({897, 893, 899, 962}),
+};
+
+// --- The glint grotto and the slimy junction ---------------------------------
+
+// "Cloth" here, with no cloth near, is the vein's glint.
+int cloth_is_the_vein() {
+    if (cond(has(63)).AND(!near(63))) {
+        if (cond(arg1() == 63)) value[VAR_ARG1] = 41;
+        if (cond(arg2() == 63)) value[VAR_ARG2] = 41;
+    }
+    return 0;
+}
+
+constexpr row GLINT_GROTTO[] = {
+    step(cloth_is_the_vein),
+    look(),
+        reply({376, 754}, 2019, arg(4)),
+        reply({936}, 2093),
+        reply({1127, 41}, 2037, arg_of(VAR_ARG2)),
+        ret(),
+    end(),
+    moving(),
+        go({747}, 512),
+        go({748}, 461),
+        go({751, 758, 267}, 267),
+        reply({745, 749, 750, 752, 746}, 1719),
+    end(),
+    mark({41, 1127}),
+};
+
+constexpr row SLIMY_JUNCTION[] = {
+    reply({936, 929}, 1282),
+    look(),
+        reply({900, 897}, 2903, arg_of(VAR_ARG2)),
+        ret(),
+    end(),
+    moving(),
+        go({748}, 267),
+        go({751, 900}, 272),
+        go({745, 897, 754, 283}, 289),
+    end(),
+    mark({897, 898, 308, 900}),
+};
+
+// --- The squeeze (286, 287), the dark nook and the rift ledge ---------------
+
+// Through the squeeze to the other end: only with empty hands, or with
+// nothing but the ring, the journal and things too slight to count.
+void squeeze_through(int other) {
+    int count = value[VAR_CARRIED_COUNT];
+    if (cond(carried(58))) count--;
+    if (cond(carried(61))) count--;
+    if (cond(count == 0)) {
+        moveto(other, -2);
+        return;
+    }
+    for (hold_ref(VAR_LOOP_OBJECT, FIRST_OBJECT); value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++) {
+        if (cond(carried(value[VAR_LOOP_OBJECT])).AND(!bitest(value[VAR_LOOP_OBJECT], OFLAG_NOT_COUNTED))) {
+            say_stop(1410);
+            return;
+        }
+    }
+    moveto(other, -2);
+}
+int squeeze_to_the_far_end() {
+    squeeze_through(287);
+    return 0;
+}
+int squeeze_back() {
+    squeeze_through(286);
+    return 0;
+}
+
+constexpr row SQUEEZE[] = {
+    look(),
+        let({286}, VAR_COMMAND_STATUS, 1),
+        reply({898, 897, 308, 779}, 2921, arg(898)),
+        reply({538}, 2922),
+        ret(),
+    end(),
+    moving(),
+        go({752, 538, 283}, 289),
+        reply({286}, 1425),
+        step({747, 898, 897, 287}, squeeze_to_the_far_end),
+    end(),
+    mark({898, 897, 308, 538, 286}),
+};
+
+constexpr row FAR_END_OF_THE_SQUEEZE[] = {
+    look(),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        reply({898, 897, 308}, 2903, arg_of(VAR_ARG2)),
+        reply({779}, 2920),
+        ret(),
+    end(),
+    moving(),
+        go({746, 288, 757}, 288),
+        // The squeeze word carries the player off to the drum chamber; the
+        // ring stays behind.
+        group({287}),
+            group([] { return cond(carried(58)); }),
+                put_here(58),
+                tell(2073),
+            end(),
+            forced(222),
+        end(),
+        step({751, 758, 897, 286}, squeeze_back),
+    end(),
+    mark({300, 898, 308}),
+};
+
+constexpr row DARK_NOOK[] = {
+    call(p185, ref(133)),
+    group({1131, 133, 134, 129, 30, 74, 1018}),
+        reply({807, 765, 772}, 1885, arg_of(133)),
+        reply({798, 822}, 1494),
+        reply(2037, arg_of(133)),
+    end(),
+    look(),
+        reply({779, 308}, 2921, arg_of(308)),
+        ret(),
+    end(),
+    moving(),
+        go({749, 758, 308, 287}, 287),
+        forced_if(all({WORD_GO, 779}), 287),
+    end(),
+    mark({898, 897, 308}),
+};
+
+constexpr row RIFT_LEDGE[] = {
+    look(),
+        reply({755}, 2478, arg(1)),
+        reply({376, 754}, 2019, arg(5)),
+        reply({10}, 2479),
+        reply({937}, 1359),
+        reply({538}, 2973),
+        let({283}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    when([] { return cond(keyword(848, 10, -1)).OR(anyof(762, 755, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        group({762}),
+            forced_on(283),
+            call(p803),
+        end(),
+        go({749, 285}, 285),
+        go({751}, 286),
+        reply({283}, 1425),
+        reply({10}, 2972),
+        call({538}, p329, ref(286), ref(751), ref(285), ref(747)),
+    end(),
+    land(283, 1677),
+    mark({376, 937, 10, 538, 283}),
+};
+
+// --- The walkway, the narrows, the steep passage and the sump --------------
+
+constexpr row WALKWAY[] = {
+    look(),
+        let({901, 290, 1054}, VAR_COMMAND_STATUS, 1),
+        reply({897, 898, 308}, 2902, arg(897)),
+        reply({999}, 2750),
+        ret(),
+    end(),
+    reply(all({WORD_TAKE, 999}), 2760),
+    moving(),
+        go({755, 748, 291}, 291),
+        go({747, 754}, 432),
+        call({898, 897, 308}, p329, ref(291), ref(748), ref(432), ref(747)),
+        reply({290, 901}, 1425),
+    end(),
+    mark({897, 898, 308, 290, 901, 1054, 999}),
+};
+
+constexpr row NARROWS[] = {
+    look(),
+        reply({897, 898, 308}, 2902, arg(897)),
+        reply({1131, 1130, 936, 1137}, 2944),
+        reply({291}, 2945),
+        ret(),
+    end(),
+    moving(),
+        go({754, 751, 901}, 290),
+        go({755, 308}, 292),
+        reply({897, 898, 308}, 2904, arg(897)),
+        // The way to the undercut is too tight for the coffer.
+        group({749, 261}),
+            when([] { return cond(carried(114)); }, reply(1411, arg_of(114))),
+            when([] { return cond(carried(115)); }, reply(1411, arg_of(115))),
+            forced(261),
+        end(),
+    end(),
+    mark({897, 898, 308, 1131, 291, 1130, 936, 1137}),
+};
+
+constexpr row STEEP_PASSAGE[] = {
+    look(),
+        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        reply({936}, 2911),
+        ret(),
+    end(),
+    moving(),
+        go({754, 291}, 291),
+        go({755}, 293),
+        call({898, 897, 308}, p329, ref(291), ref(754), ref(293), ref(755)),
+    end(),
+    mark({936, 308}),
+};
+
+constexpr row SUMP[] = {
+    moving(),
+        go({754, 758, 308}, 292),
+        go({291}, 291),
+    end(),
+    mark({898, 308, 897}),
+};
+
+// --- The five ways and the clinging chamber ----------------------------------
+
+constexpr row FIVE_WAYS[] = {
+    call(p185, ref(1080)),
+    call(p297, ref(1870), ref(1080)),
+    look(),
+        let({294}, VAR_COMMAND_STATUS, 1),
+        reply({897, 898, 308}, 2902, arg(897)),
+        reply({1025}, 2961),
+        ret(),
+    end(),
+    moving(),
+        go({746}, 496),
+        go({749}, 262),
+        go({754}, 261),
+        go({751}, 266),
+        go({747}, 295),
+        reply({294}, 1425),
+        reply({897, 898, 308}, 2904, arg(897)),
+    end(),
+    mark({897, 898, 308, 294, 1025}),
+};
+
+// The chance in percent that the clinging chamber holds on to a player
+// trying to leave; it falls by 5 with each hold and starts again at 65.
+constexpr int HOLD_CHANCE = 1158;
+
+constexpr row CLINGING_CHAMBER[] = {
+    when([] { return cond(value[HOLD_CHANCE] <= 0); }, let(HOLD_CHANCE, 65)),
+    look(),
+        reply({897, 898, 308}, 2902, arg(897)),
+        ret(),
+    end(),
+    moving(),
+        reply({897, 898, 308}, 2904, arg(897)),
+        forced_if({751}, 295),
+        group({745, 749, 747, 754, 755, 746, 752, 748, 750}),
+            first(),
+                group([] { return cond(irand(100) < value[HOLD_CHANCE]); }),
+                    add(HOLD_CHANCE, -5),
+                    forced(295),
+                end(),
+                otherwise(),
+                    forced(294),
+                end(),
+            end(),
+        end(),
+    end(),
+    mark({897, 898, 308}),
+};
+
+// --- The shaft bottom, the slide top and the lake ----------------------------
+
+constexpr row SHAFT_BOTTOM[] = {
+    look(),
+        let({207}, VAR_COMMAND_STATUS, 1),
+        reply({12}, 2940),
+        reply({920}, 2592),
+        reply({937}, 1359),
+        ret(),
+    end(),
+    moving(),
+        go({749}, 269),
+        go({745, 937, 298}, 298),
+        call({207}, p329, ref(298), ref(745), ref(269), ref(749)),
+    end(),
+    reply({12, 920}, 1437, arg_of(12)),
+    mark({207, 937}),
+};
+
+constexpr row SLIDE_TOP[] = {
+    look(),
+        reply({1137}, 2952, arg(1137)),
+        reply({376, 475}, 3127),
+        reply({15}, 3126),
+        ret(),
+    end(),
+    when([] { return cond(anyof(762, 848, -1)).AND(cond(anyof(755, 15, -1)).OR(words() == 1)); }, forced(232)),
+    moving(),
+        go({745}, 270),
+        // Down the chute: it drops the player into the warren, one of
+        // three cells.
+        group({755, 15}),
+            first(),
+                group([] { return cond(irand(100) < 67); }),
+                    first(),
+                        when([] { return cond(irand(100) < 50); }, forced(235)),
+                        otherwise(),
+                            forced(230),
+                        end(),
+                    end(),
+                end(),
+                otherwise(),
+                    forced(232),
+                end(),
+            end(),
+        end(),
+    end(),
+    mark({15}),
+    land(235, 1674),
+};
+
+// Into the water or the lake from either shore: the lake is too cold.
+cond_fold into_the_lake() {
+    return cond(anyof(757, 837, 763, -1)).AND(anyof(OBJ_LIQUID_1, 298, -1));
+}
+
+constexpr row FAR_SHORE[] = {
+    look(),
+        reply({893, 899}, 2947),
+        reply({937}, 1359),
+        reply({298}, 2948),
+        reply({897, 898, 308}, 2946, arg(0)),
+        reply({466}, 2951, arg_of(466)),
+        ret(),
+    end(),
+    when(into_the_lake, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        reply({763, OBJ_LIQUID_1, 298, 899, 893, 745, 837}, 1640),
+        go({749, 12, 897}, 296),
+        go({751, 466}, 466),
+    end(),
+    mark_name({893, 899, 937, 466}),
+    mark({298, 897}),
+    land(PLACE_GONE, 1685),
+};
+
+constexpr row NEAR_SHORE[] = {
+    look(),
+        reply({893, 899}, 2947),
+        reply({937}, 1359),
+        reply({298}, 2948),
+        reply({897, 898, 308}, 2946, arg(1)),
+        reply({480, 1137}, 2949),
+        ret(),
+    end(),
+    group({27}),
+        reply({WORD_TAKE}, 2600, arg_of(27)),
+        call_word({67}, 784),
+    end(),
+    when([] { return cond(has(798)).AND(near(29)); }, reply({30, 74, 761, 29}, 3474)),
+    when(into_the_lake, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({745, 897}, 300),
+        go({301}, 301),
+        reply({837, 480}, 1640),
+        // Across the lake only on the ferry, which does not come back.
+        group({OBJ_LIQUID_1, 298, 749, 763}),
+            first(),
+                group([] { return cond(near(29)); }),
+                    put(29, PLACE_OFFSTAGE),
+                    forced(298, 1641),
+                end(),
+                otherwise(),
+                    reply(1640),
+                end(),
+            end(),
+        end(),
+    end(),
+    mark({893, 899, 298, 937, 480, 897, 898, 308}),
+    land(PLACE_GONE, 1685),
+};
+
+constexpr row LAKESIDE_CHAMBER[] = {
+    look(),
+        reply({937}, 1359),
+        reply({936}, 2914),
+        reply({897, 898, 308}, 2902, arg(897)),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({749, 298}, 299),
+        go({746, 301}, 301),
+        reply({300}, 1425),
+        call({898, 897, 308}, p329, ref(301), ref(746), ref(299), ref(749)),
+    end(),
+    mark({937, 936, 897, 300}),
+};
+
+constexpr row TABLET_ALCOVE[] = {
+    call(p185, ref(73)),
+    group({73, 1018, 74, 30, 134, 129}),
+        reply({822, 798}, 2523),
+        reply({765, 807, 772}, 1885, arg_of(73)),
+        group([] { return cond(words() == 1); }),
+            set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
+            reply(1507, arg_of(73)),
+        end(),
+        reply(1885, arg_of(73)),
+    end(),
+    group({962, 202, 899}),
+        reply({WORD_LOOK}, 2593, arg_of(VAR_ARG2)),
+        reply(2638),
+    end(),
+    group([] { return cond(has(762)).AND(cond(anyof(755, 757, -1)).OR(words() == 1)); }),
+        forced_on(PLACE_GONE),
+        call(p803),
+    end(),
+    look(),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        reply({898, 897, 308}, 2903, arg(898)),
+        reply({301}, 3159),
+        reply({1046}, 3160),
+        reply({1016, 936}, 3161),
+        ret(),
+    end(),
+    moving(),
+        go({751, 758, 898, 897, 300}, 300),
+        go({298}, 299),
+        reply({301}, 1425),
+    end(),
+    mark_name({301, 1016, 936, 1046}),
+    mark({300, 898}),
+    land(PLACE_GONE, 1674),
+};
+
+// --- The exchange grotto (584) ----------------------------------------------
+
+cond_fold offering_not_carried() { return cond(!carried(arg2())); }
+cond_fold jar_with_firefly() { return cond(has(108)).AND(carried(109)); }
+cond_fold sunstone_awake() { return cond(value[100] == 1); }
+cond_fold offering_scores() { return cond(bitest(evar(VAR_ARG2), OFLAG_SCORING)); }
+
+// What the trader takes goes for good; a vessel goes empty.
+int offering_taken() {
+    const int obj = arg2();
+    apport(obj, PLACE_GONE);
+    if (cond(anyof(OBJ_VESSEL_MEDIUM, OBJ_VESSEL_SMALL, OBJ_VESSEL_LARGE, -1))) value[obj] = 2;
+    return 0;
+}
+
+cond_fold asks_the_trader() {
+    return cond(anyof(67, 807, -1)).AND(cond(words() == 1).OR(has(135)).OR(arg2() == 807));
+}
+
+constexpr row EXCHANGE_GROTTO[] = {
+    call(p185, ref(1080)),
+    group({134, 129, 30, 1080, 1018, 74}),
+        reply({822, 798}, 2114),
+        reply({WORD_TAKE}, 1885, arg_of(134)),
+        mark(),
+        ret(),
+    end(),
+    group([] { return cond(has(67)).AND(words() == 1); }),
+        let(VAR_COMMAND_STATUS, 2),
+        let_ref(VAR_ARG2, 135),
+    end(),
+    group([] { return cond(has(135)).AND(!near(135)); }),
+        put_here(135),
+        add(2069, 1),
+        tell(2804),
+    end(),
+    look(),
+        reply({156}, 2068),
+        reply({992}, 3001),
+        reply({1054}, 3002),
+        ret(),
+    end(),
+    when([] { return cond(has(757)).AND(cond(has(156)).OR(words() == 1)); }, reply(2067)),
+    // Something put down: the trader takes it, with a word on what it was.
+    group([] { return cond(has(WORD_DROP)).AND(words() == 2); }),
+        when(offering_not_carried, reply(1513, arg_of(VAR_ARG2))),
+        group({63}),
+            put_here(135),
+            reply(2069),
+        end(),
+        let(2063, 0),
+        first(),
+            tell({83}, 2057),
+            group(jar_with_firefly),
+                tell(2058),
+                let(2063, 1),
+            end(),
+            group({109}),
+                put_here(109),
+                let(109, 0),
+                reply(2059),
+            end(),
+            group({100}),
+                first(),
+                    when(sunstone_awake, tell(2061)),
+                    otherwise(),
+                        tell(2062),
+                    end(),
+                end(),
+            end(),
+            tell({56}, 2060),
+            otherwise(),
+                tell(2056, arg_of(VAR_ARG2)),
+            end(),
+        end(),
+        group(jar_with_firefly),
+            put(109, 208),
+            let(109, 0),
+        end(),
+        group({83}),
+            set_flag(83, OFLAG_SCORING),
+        end(),
+        first(),
+            let({104, 105, 116}, 2051, 2),
+            let({56, 57}, 2051, 0),
+            when([] { return offering_scores().AND(anyof(46, 53, 54, 67, 81, 84, 100, 102, 145, 147, 148, -1)); },
+                 let(2051, 4)),
+            when(offering_scores, let(2051, 1)),
+            let({114, 92, 152}, 2051, 5),
+            otherwise(),
+                let(2051, 3),
+            end(),
+        end(),
+        step(offering_taken),
+        tell(2064),
+        reply(2051),
+    end(),
+    // The exchange: the fruit for the cloth's worth, once.
+    group(asks_the_trader),
+        when([] { return cond(!lies_here(135)); }, reply(1319, arg_of(135))),
+        first(),
+            group([] { return cond(near(63)); }),
+                when([] { return cond(bitest(63, OFLAG_SCORING)); }, reply(2219)),
+                first(),
+                    when([] { return cond(is_seen(142)); }, tell(2217, arg(1))),
+                    otherwise(),
+                        set_flag(142, OFLAG_SEEN),
+                        tell(2217, arg(0)),
+                    end(),
+                end(),
+                group([] { return cond(near(141)); }),
+                    put(141, PLACE_GONE),
+                    set_flag(63, OFLAG_SCORING),
+                    let(3224, 1),
+                    let(3231, 1),
+                    first(),
+                        when([] { return cond(bitest(63, 13)); }, reply(2218, arg(1))),
+                        otherwise(),
+                            reply(2218, arg(0)),
+                        end(),
+                    end(),
+                end(),
+                reply(2220),
+            end(),
+            otherwise(),
+                reply(2216, arg(1)),
+            end(),
+        end(),
+    end(),
+    moving(),
+        go({745, 758}, 277),
+    end(),
+    mark({134, 129, 30, 1080, 1018, 74, 156, 135}),
+};
+
+}  // namespace
+
+int p217() { return run<HOLE_JUNCTION>(); }
+int p76() { return run<PIT_TOP>(); }
+int p815() { return run<STREAM_SINK>(); }
+int p244() { return run<HOLE_PASSAGE>(); }
+int p151() { return run<UNDERCUT>(); }
+int p56() { return run<RIDDLED_CAVERN>(); }
+int p824() { return run<TILTED_JUNCTION>(); }
+int p778() { return run<CROSSWAY>(); }
+int p761() { return run<UPPER_JUNCTION>(); }
+int p762() { return run<SLIDE_JUNCTION>(); }
+int p508() { return run<WINDOW_JUNCTION>(); }
+int p543() { return run<CRAWL_CROSSING>(); }
+int p181() { return run<END_OF_THE_CROSSING>(); }
+int p758() { return run<SENTINEL_APPROACH>(); }
+int p933() { return run<NARROW_PASSAGE>(); }
+int p851() { return run<BLIND_POCKET>(); }
+int p827() { return run<ARCH_JUNCTION>(); }
+int p182() { return run<SCRAWLED_CORNER>(); }
+int p610() { return run<TOP_OF_THE_PLANT>(); }
+int p480() { return run<SLIDE>(); }
+int p382() { return run<WRITING_JUNCTION>(); }
+int p470() { return run<IRON_DOOR>(); }
+int p118() { return run<BURROW>(); }
+int p786() { return run<GLINT_GROTTO>(); }
+int p653() { return run<SLIMY_JUNCTION>(); }
+int p25() { return run<SQUEEZE>(); }
+int p681() { return run<FAR_END_OF_THE_SQUEEZE>(); }
+int p174() { return run<DARK_NOOK>(); }
+int p605() { return run<RIFT_LEDGE>(); }
+int p29() { return run<WALKWAY>(); }
+int p773() { return run<NARROWS>(); }
+int p696() { return run<STEEP_PASSAGE>(); }
+int p167() { return run<SUMP>(); }
+int p27() { return run<FIVE_WAYS>(); }
+int p937() { return run<CLINGING_CHAMBER>(); }
+int p601() { return run<SHAFT_BOTTOM>(); }
+int p856() { return run<SLIDE_TOP>(); }
+int p710() { return run<FAR_SHORE>(); }
+int p711() { return run<NEAR_SHORE>(); }
+int p732() { return run<LAKESIDE_CHAMBER>(); }
+int p40() { return run<TABLET_ALCOVE>(); }
+int p882() { return run<EXCHANGE_GROTTO>(); }

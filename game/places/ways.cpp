@@ -1,0 +1,476 @@
+// The hall of ways, the two rims over the plant hollow and the oil seep,
+// the north fork, the stairhead, the west passage, the drum chamber, the
+// slant and the two mirror ledges. Each place's procedure answers its
+// feature words, moves the player along its exits and marks the words of its
+// features for the last replies; the hall of ways works out its exit first
+// and lets the lizard have its say, and the plant hollow takes the liquids
+// poured on the plant.
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+// --- The hall of ways (214) ------------------------------------------------
+
+// The way chosen this command is kept in VAR_WORK_PLACE; 0 is none.
+void choose_way(int place) { hold_ref(VAR_WORK_PLACE, place); }
+int no_way_yet() {
+    value[VAR_WORK_PLACE] = 0;
+    *bitword(VAR_WORK_PLACE) = 0;
+    return 0;
+}
+int way_up() {
+    choose_way(210);
+    return 0;
+}
+
+// South-west: two times in three the way to the sentinel approach; else
+// the lizard, near, refuses or sends the player back the way they came,
+// and without it the passage pinches shut.
+int hall_southwest() {
+    if (cond(irand(100) <= 65)) {
+        choose_way(274);
+        return 0;
+    }
+    if (cond(near_in(9, 0))) {
+        say_stop_variant(1503, 750);
+        return 0;
+    }
+    if (cond(near_in(9, 1))) {
+        if (cond(value[VAR_HUB_ORIGIN] == 274))
+            set('V', VAR_WORK_PLACE, 'v', VAR_HUB_ORIGIN, nullptr, nullptr);
+        else
+            say_stop(1500);
+        return 0;
+    }
+    bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED);
+    say_stop(1345);
+    return 0;
+}
+
+// The exits of the hall, by the first word that names one.
+int hall_exit() {
+    static constexpr struct {
+        int word, place;
+    } ways[] = {{745, 219}, {750, 0}, {896, 274}, {749, 220}, {751, 221},
+                {755, 376}, {748, 375}, {752, 381}, {746, 378}};
+    for (const auto &w : ways) {
+        if (!cond(has(w.word))) continue;
+        if (w.place == 0) return hall_southwest();
+        choose_way(w.place);
+        return 0;
+    }
+    return 0;
+}
+
+cond_fold no_way_chosen() { return cond(value[VAR_WORK_PLACE] == 0); }
+cond_fold lizard_guards_the_way() {
+    return cond(near(9)).AND(value[VAR_WORK_PLACE] != value[VAR_HUB_ORIGIN]);
+}
+cond_fold lizard_at_rest() { return cond(value[9] == 0); }
+cond_fold compass_word_first() { return cond(within(arg1(), 744, 756)); }
+
+// The move to the way chosen.
+int take_the_way() {
+    moveto(value[VAR_WORK_PLACE], -2);
+    return 0;
+}
+
+constexpr row HALL_OF_WAYS[] = {
+    look(),
+        let({901}, VAR_COMMAND_STATUS, 1),
+        reply({897, 898, 308}, 2902, arg(897)),
+        ret(),
+    end(),
+    step(no_way_yet),
+    when([] { return cond(has(7)).AND(cond(has(754)).OR(has(848))); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        step({7, 754, 747}, way_up),
+        reply({897, 898, 308}, 2904, arg(897)),
+        step(hall_exit),
+        when(no_way_chosen, ret()),
+        group(lizard_guards_the_way),
+            call(p784),
+            first(),
+                group(lizard_at_rest),
+                    group({746, 748, 749, 752}),
+                        first(),
+                            when(compass_word_first, reply(1503, arg_of(VAR_ARG1))),
+                            otherwise(),
+                                reply(1503, arg_of(VAR_ARG2)),
+                            end(),
+                        end(),
+                    end(),
+                    let(9, 1),
+                    tell(1901, arg_of(9)),
+                end(),
+                otherwise(),
+                    reply(1500),
+                end(),
+            end(),
+        end(),
+        step(take_the_way),
+    end(),
+    mark({897, 898, 308, 7, 901}),
+};
+
+// --- The plant rim (215) and the plant hollow (218) ------------------------
+
+cond_fold plant_at(int state) { return cond(value[13] == state); }
+cond_fold plant_small() { return plant_at(0); }
+cond_fold plant_half_grown() { return plant_at(1); }
+cond_fold plant_grown() { return plant_at(2); }
+cond_fold plant_above_half() { return cond(value[13] > 1); }
+
+constexpr row PLANT_RIM[] = {
+    look(),
+        reply({755, 209}, 2846, arg_of(13)),
+        reply({893}, 2847),
+        when(plant_above_half, reply({13}, 2081, arg_of(13))),
+        ret(),
+    end(),
+    group({893}),
+        first(),
+            group({759, 757, 848}),
+                first(),
+                    when(plant_grown, let_ref(VAR_ARG1, 848)),
+                    otherwise(),
+                        reply(1437, arg(893)),
+                    end(),
+                end(),
+            end(),
+            otherwise(),
+                mark(),
+                ret(),
+            end(),
+        end(),
+    end(),
+    group({848}),
+        first(),
+            group([] { return cond(words() == 1).OR(has(754)).OR(has(893)); }),
+                first(),
+                    group(plant_grown),
+                        let(2510, 0),
+                        forced(279, 1516),
+                    end(),
+                    otherwise(),
+                        reply(1437, arg(893)),
+                    end(),
+                end(),
+            end(),
+            group({13}),
+                first(),
+                    when(plant_small, reply(1319, arg_of(VAR_ARG2))),
+                    when(plant_half_grown, forced(218, 2845)),
+                    otherwise(),
+                        let(2510, 0),
+                        forced(279, 1516),
+                    end(),
+                end(),
+            end(),
+        end(),
+        reply({936}, 1437, arg(893)),
+    end(),
+    let(all({755, 209}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({747, 763}, 216),
+        go({751, 268}, 268),
+        go({755, 209}, 218),
+    end(),
+    when(plant_above_half, mark({13})),
+    land(218, 1671),
+};
+
+// A vessel has been chosen for this command.
+cond_fold vessel_chosen() { return cond(value[VAR_VESSEL] > 0); }
+
+// "Empty" with a vessel named that is near: that vessel is the one, and
+// water in it goes onto the plant.
+int empty_named_vessel() {
+    if (!cond(anyof(136, 119, 123, -1)).AND(near(arg2()))) return 0;
+    set('V', VAR_VESSEL, 'v', VAR_ARG2, nullptr, nullptr);
+    value[1256] = value[value[VAR_VESSEL]];
+    *bitword(1256) = *bitword(VAR_VESSEL);
+    if (cond(value[1256] == 3)) p903();
+    return 0;
+}
+
+constexpr row PLANT_HOLLOW[] = {
+    look(),
+        reply({893}, 2847),
+        ret(),
+    end(),
+    group({893}),
+        first(),
+            let_ref({754, 759, 757}, VAR_ARG1, 848),
+            group([] { return cond(!has(848)).AND(words() != 1); }),
+                mark(),
+                ret(),
+            end(),
+        end(),
+    end(),
+    group([] { return cond(has(759)).OR(has(209)).OR(words() == 1); }),
+        go({754, 758}, 215),
+    end(),
+    group({848}),
+        group([] { return cond(has(893)).OR(words() == 1); }),
+            first(),
+                when([] { return cond(value[13] <= 1); }, reply(1437, arg(893))),
+                otherwise(),
+                    let_ref(VAR_ARG2, 13),
+                end(),
+            end(),
+        end(),
+        go({936, 209, 758}, 215),
+        first(),
+            group({13}),
+                first(),
+                    when(plant_small, reply(1514)),
+                    when(plant_half_grown, forced(215, 1515)),
+                    otherwise(),
+                        let(2510, 0),
+                        forced(279, 1516),
+                    end(),
+                end(),
+            end(),
+            otherwise(),
+                reply(1403),
+            end(),
+        end(),
+    end(),
+    let(VAR_VESSEL, 0),
+    group([] { return cond(has(787)).OR(has(814)).OR(keyword(WORD_DROP, OBJ_LIQUID_1, -1)); }),
+        group([] { return cond(words() == 1); }),
+            let(VAR_VESSEL, 0),
+            call(p321, num(0)),
+            when(vessel_chosen, call(p903)),
+        end(),
+        call({OBJ_LIQUID_1}, p903),
+    end(),
+    call(all({OBJ_LIQUID_1, 139}), p903),
+    group({804, 787}),
+        when([] { return cond(has(OBJ_VESSEL_LARGE)).AND(near_in(OBJ_VESSEL_LARGE, 6)); }, call(p304)),
+        step(empty_named_vessel),
+    end(),
+    group({13}),
+        call({OBJ_LIQUID_1}, p903),
+        reply({795, 151}, 2089),
+        reply({765, 807}, 1408, arg_of(13)),
+    end(),
+    group([] { return cond(has(151)).AND(anyof(WORD_OPEN, 813, 814, 803, -1)); }),
+        when([] { return cond(near(151)); }, reply(2089)),
+        call(p39),
+    end(),
+    mark({922}),
+};
+
+// --- The oil seep (217) and the seep rim (216) ------------------------------
+
+constexpr row OIL_SEEP[] = {
+    look(),
+        reply({962, OBJ_LIQUID_2, 967}, 1925),
+        let({209}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    when([] { return cond(has(848)).AND(anyof(754, 758, 936, 209, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    group([] { return cond(has(759)).OR(has(209)).OR(words() == 1); }),
+        reply({209}, 1425),
+        go({848, 754, 758}, 216),
+    end(),
+};
+
+constexpr row SEEP_RIM[] = {
+    look(),
+        reply({897, 898, 308}, 2902, arg(897)),
+        reply({755, 209}, 2846, arg(0)),
+        reply({538}, 3111),
+        reply({902, 893}, 3112),
+        reply({268, 1137}, 3113),
+        ret(),
+    end(),
+    moving(),
+        go({747}, 267),
+        go({751, 763, 538}, 215),
+        go({755, 209}, 217),
+        reply({902, 893}, 2638),
+        call({898, 897, 308}, p329, ref(267), ref(747), ref(215), ref(751)),
+    end(),
+    mark({538, 897, 209, 902, 893, 268}),
+    land(217, 1671),
+};
+
+// --- The north fork, the stairhead and the west passage ---------------------
+
+constexpr row NORTH_FORK[] = {
+    when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
+    look(),
+        reply({893}, 2478, arg(0)),
+        reply({897, 898, 308}, 2902, arg(897)),
+        ret(),
+    end(),
+    moving(),
+        go({749, 758, 901}, 214),
+        go({745, 222}, 222),
+        go({755, 893}, 257),
+        go({893}, 257),
+        call({898, 897, 308}, p329, ref(222), ref(745), ref(214), ref(749)),
+    end(),
+    land(257, 1673),
+    mark({897, 898, 308, 893}),
+};
+
+constexpr row STAIRHEAD[] = {
+    look(),
+        reply({981}, 2754, arg(981)),
+        group({7, 171}),
+            tell(3242),
+            reply(1266),
+        end(),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    let({755, 7, 171}, VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({745, 758, 901}, 214),
+        go({755, 7, 171, 981}, 464),
+        reply({300}, 1425),
+    end(),
+    mark({7, 171, 300}),
+};
+
+constexpr row WEST_PASSAGE[] = {
+    look(),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        reply({897, 898, 308}, 2903, arg(897)),
+        ret(),
+    end(),
+    moving(),
+        go({747, 758, 901}, 214),
+        go({751, 754, 897}, 255),
+        reply({300}, 1425),
+    end(),
+    mark({300, 897}),
+};
+
+// --- The drum chamber (222) and the slant (223) ----------------------------
+
+constexpr row DRUM_CHAMBER[] = {
+    clear_flag(224, PFLAG_CREATURE_FREE),
+    look(),
+        reply({897, 898, 308}, 2902, arg(897)),
+        reply({936, 223}, 2907),
+        reply({222, 1130}, 2928),
+        ret(),
+    end(),
+    // The squeeze word and fennoch work said alone or after "say".
+    group({WORD_MAGIC_TRAVEL_2, 287}),
+        when([] { return cond(words() == 2).AND(!has(WORD_SAY)); }, ret()),
+        group({287}),
+            clear_flag(287, PFLAG_HINT_AVAILABLE),
+            clear_flag(286, PFLAG_HINT_AVAILABLE),
+            clear_flag(288, PFLAG_HINT_AVAILABLE),
+            forced(287),
+        end(),
+        first(),
+            group([] { return cond(value[VAR_PHASE] > 4).OR(bitest(VAR_GAME_FLAGS, 2)); }),
+                set_flag(VAR_GAME_FLAGS, 3),
+                reply(1421),
+            end(),
+            otherwise(),
+                forced_held(PLACE_DEPOSIT, VAR_PASSAGE_TEXT),
+            end(),
+        end(),
+    end(),
+    moving(),
+        go({749}, 219),
+        go({747, 936, 223}, 223),
+        go({751}, 224),
+        call({898, 897, 308}, p329, ref(224), ref(751), ref(219), ref(747)),
+    end(),
+    mark({897, 898, 308, 223, 936, 1130, 222}),
+};
+
+constexpr row SLANT[] = {
+    look(),
+        let({223}, VAR_COMMAND_STATUS, 1),
+        reply({888}, 2905),
+        ret(),
+    end(),
+    moving(),
+        go({755, 222}, 222),
+        go({754}, 210),
+        reply({745, 746, 747, 748, 749, 750, 751, 752}, 2906),
+    end(),
+    mark({888, 223}),
+};
+
+// --- The mirror ledges (224, 225) ------------------------------------------
+
+// What the two ledges share after their look blocks: no climbing out, and
+// a leap through the window ends at the foot of the shaft.
+cond_fold climbing_out() { return cond(has(848)).AND(cond(has(755)).OR(has(209))); }
+
+constexpr row EAST_MIRROR_LEDGE[] = {
+    when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
+    call(p298),
+    look(),
+        reply({1006}, 3316),
+        reply({209}, 1769),
+        reply({937}, 1359),
+        reply({1058, 992}, 3075),
+        reply({1137}, 3076),
+        reply({897, 898, 308}, 2903, arg(897)),
+        ret(),
+    end(),
+    when(climbing_out, reply(2042)),
+    group([] { return cond(anyof(759, 762, -1)).AND(anyof(209, 920, -1)); }),
+        tell(1498),
+        forced_on(296),
+        call(p154),
+    end(),
+    moving(),
+        go({747, 897, 898, 308, 222}, 222),
+    end(),
+    mark({209, 937, 1058, 992, 897, 898, 308}),
+    land(296, 1671),
+};
+
+constexpr row WEST_MIRROR_LEDGE[] = {
+    call(p298),
+    look(),
+        reply({1006}, 3316),
+        reply({209}, 1769),
+        reply({937}, 1359),
+        reply({1058, 992}, 3075),
+        reply({1137}, 3076),
+        reply({897, 898, 308}, 2903, arg(897)),
+        ret(),
+    end(),
+    when(climbing_out, reply(2042)),
+    group([] { return cond(anyof(759, 762, -1)).AND(has(209)); }),
+        tell(1498),
+        forced_on(296),
+        call(p154),
+    end(),
+    moving(),
+        go({751, 897, 898, 308}, 271),
+    end(),
+    mark({209, 937, 1058, 992, 897, 898, 308}),
+    land(296, 1671),
+};
+
+}  // namespace
+
+int p607() { return run<HALL_OF_WAYS>(); }
+int p924() { return run<PLANT_RIM>(); }
+int p255() { return run<OIL_SEEP>(); }
+int p923() { return run<PLANT_HOLLOW>(); }
+int p544() { return run<NORTH_FORK>(); }
+int p792() { return run<STAIRHEAD>(); }
+int p925() { return run<WEST_PASSAGE>(); }
+int p943() { return run<DRUM_CHAMBER>(); }
+int p506() { return run<SLANT>(); }
+int p257() { return run<EAST_MIRROR_LEDGE>(); }
+int p256() { return run<SEEP_RIM>(); }
+int p926() { return run<WEST_MIRROR_LEDGE>(); }
