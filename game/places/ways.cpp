@@ -97,17 +97,13 @@ constexpr row HALL_OF_WAYS[] = {
                     group({746, 748, 749, 752}),
                         first(),
                             when(compass_word_first, reply(1503, arg_of(VAR_ARG1))),
-                            otherwise(),
-                                reply(1503, arg_of(VAR_ARG2)),
-                            end(),
+                            reply(1503, arg_of(VAR_ARG2)),
                         end(),
                     end(),
                     let(9, 1),
                     tell(1901, arg_of(9)),
                 end(),
-                otherwise(),
-                    reply(1500),
-                end(),
+                reply(1500),
             end(),
         end(),
         step(take_the_way),
@@ -123,6 +119,11 @@ cond_fold plant_half_grown() { return plant_at(1); }
 cond_fold plant_grown() { return plant_at(2); }
 cond_fold plant_above_half() { return cond(value[13] > 1); }
 
+// Up the grown plant, through the hole in the roof, to its top.
+constexpr row UP_THE_PLANT[] = {let(2510, 0), forced(279, 1516)};
+
+int up_the_plant() { return run<UP_THE_PLANT>(); }
+
 constexpr row PLANT_RIM[] = {
     look(),
         reply({755, 209}, 2846, arg_of(13)),
@@ -135,9 +136,7 @@ constexpr row PLANT_RIM[] = {
             group({759, 757, 848}),
                 first(),
                     when(plant_grown, let_ref(VAR_ARG1, 848)),
-                    otherwise(),
-                        reply(1437, arg(893)),
-                    end(),
+                    reply(1437, arg(893)),
                 end(),
             end(),
             otherwise(),
@@ -150,23 +149,15 @@ constexpr row PLANT_RIM[] = {
         first(),
             group([] { return cond(words() == 1).OR(has(754)).OR(has(893)); }),
                 first(),
-                    group(plant_grown),
-                        let(2510, 0),
-                        forced(279, 1516),
-                    end(),
-                    otherwise(),
-                        reply(1437, arg(893)),
-                    end(),
+                    when(plant_grown, call(up_the_plant)),
+                    reply(1437, arg(893)),
                 end(),
             end(),
             group({13}),
                 first(),
                     when(plant_small, reply(1319, arg_of(VAR_ARG2))),
                     when(plant_half_grown, forced(218, 2845)),
-                    otherwise(),
-                        let(2510, 0),
-                        forced(279, 1516),
-                    end(),
+                    call(up_the_plant),
                 end(),
             end(),
         end(),
@@ -217,9 +208,7 @@ constexpr row PLANT_HOLLOW[] = {
         group([] { return cond(has(893)).OR(words() == 1); }),
             first(),
                 when([] { return cond(value[13] <= 1); }, reply(1437, arg(893))),
-                otherwise(),
-                    let_ref(VAR_ARG2, 13),
-                end(),
+                let_ref(VAR_ARG2, 13),
             end(),
         end(),
         go({936, 209, 758}, 215),
@@ -228,15 +217,10 @@ constexpr row PLANT_HOLLOW[] = {
                 first(),
                     when(plant_small, reply(1514)),
                     when(plant_half_grown, forced(215, 1515)),
-                    otherwise(),
-                        let(2510, 0),
-                        forced(279, 1516),
-                    end(),
+                    call(up_the_plant),
                 end(),
             end(),
-            otherwise(),
-                reply(1403),
-            end(),
+            reply(1403),
         end(),
     end(),
     let(VAR_VESSEL, 0),
@@ -377,9 +361,7 @@ constexpr row DRUM_CHAMBER[] = {
                 set_flag(VAR_GAME_FLAGS, 3),
                 reply(1421),
             end(),
-            otherwise(),
-                forced_held(PLACE_DEPOSIT, VAR_PASSAGE_TEXT),
-            end(),
+            forced_held(PLACE_DEPOSIT, VAR_PASSAGE_TEXT),
         end(),
     end(),
     moving(),
@@ -407,12 +389,27 @@ constexpr row SLANT[] = {
 
 // --- The mirror ledges (224, 225) ------------------------------------------
 
-// What the two ledges share after their look blocks: no climbing out, and
-// a leap through the window ends at the foot of the shaft.
+// The two ledges face each other across the mirror: the east ledge starts
+// the hourglass once the hills have stirred, and over its edge goes a leap
+// by the window too; each has its own way out.
+constexpr int EAST = 0, WEST = 1;
+
+constexpr member MIRROR_LEDGES[] = {
+    {224, {1, 0}, {go({747, 897, 898, 308, 222}, 222)}},
+    {225, {0, 1}, {go({751, 897, 898, 308}, 271)}},
+};
+
 cond_fold climbing_out() { return cond(has(848)).AND(cond(has(755)).OR(has(209))); }
 
-constexpr row EAST_MIRROR_LEDGE[] = {
-    when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
+// Over the edge: a fall to the foot of the shaft, and a death there.
+constexpr row FALL_DOWN_THE_SHAFT[] = {tell(1498), forced_on(296), call(p154)};
+
+int fall_down_the_shaft() { return run<FALL_DOWN_THE_SHAFT>(); }
+
+constexpr row MIRROR_LEDGE[] = {
+    member_group(EAST),
+        when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
+    end(),
     call(p298),
     look(),
         reply({1006}, 3316),
@@ -424,41 +421,23 @@ constexpr row EAST_MIRROR_LEDGE[] = {
         ret(),
     end(),
     when(climbing_out, reply(2042)),
-    group([] { return cond(anyof(759, 762, -1)).AND(anyof(209, 920, -1)); }),
-        tell(1498),
-        forced_on(296),
-        call(p154),
+    member_group(EAST),
+        when([] { return cond(anyof(759, 762, -1)).AND(anyof(209, 920, -1)); }, call(fall_down_the_shaft)),
+    end(),
+    member_group(WEST),
+        when([] { return cond(anyof(759, 762, -1)).AND(has(209)); }, call(fall_down_the_shaft)),
     end(),
     moving(),
-        go({747, 897, 898, 308, 222}, 222),
+        member_rows(),
     end(),
     mark({209, 937, 1058, 992, 897, 898, 308}),
     land(296, 1671),
 };
 
-constexpr row WEST_MIRROR_LEDGE[] = {
-    call(p298),
-    look(),
-        reply({1006}, 3316),
-        reply({209}, 1769),
-        reply({937}, 1359),
-        reply({1058, 992}, 3075),
-        reply({1137}, 3076),
-        reply({897, 898, 308}, 2903, arg(897)),
-        ret(),
-    end(),
-    when(climbing_out, reply(2042)),
-    group([] { return cond(anyof(759, 762, -1)).AND(has(209)); }),
-        tell(1498),
-        forced_on(296),
-        call(p154),
-    end(),
-    moving(),
-        go({751, 897, 898, 308}, 271),
-    end(),
-    mark({209, 937, 1058, 992, 897, 898, 308}),
-    land(296, 1671),
-};
+template <int PLACE>
+int mirror_ledge() {
+    return run_member<MIRROR_LEDGE, MIRROR_LEDGES>(PLACE);
+}
 
 }  // namespace
 
@@ -471,6 +450,6 @@ int p792() { return run<STAIRHEAD>(); }
 int p925() { return run<WEST_PASSAGE>(); }
 int p943() { return run<DRUM_CHAMBER>(); }
 int p506() { return run<SLANT>(); }
-int p257() { return run<EAST_MIRROR_LEDGE>(); }
+int p257() { return mirror_ledge<224>(); }
 int p256() { return run<SEEP_RIM>(); }
-int p926() { return run<WEST_MIRROR_LEDGE>(); }
+int p926() { return mirror_ledge<225>(); }

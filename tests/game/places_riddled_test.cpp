@@ -5,33 +5,14 @@
 // drawn at random, the door, the question at the burrow, the squeeze, the
 // ferry and the trader, through the real command reader and dispatch up to
 // the place procedure.
-#include "draws.h"
-#include "harness.h"
+#include "place_sweeps.h"
 
 namespace {
 
 using namespace game_test;
-using exit_map = std::map<int, int>;
 
-struct sweep {
-    int place;
-    std::function<void()> setup;
-    exit_map alone, with_go;
-};
+class Riddled : public PlacesTest {};
 
-class Riddled : public GameTest {
-protected:
-    void check_sweeps(const std::vector<sweep> &sweeps) {
-        for (const sweep &s : sweeps) {
-            EXPECT_EQ(exits(s.place, s.setup, false), s.alone) << "at " << s.place << ", one word";
-            EXPECT_EQ(exits(s.place, s.setup, true), s.with_go) << "at " << s.place << ", after GO";
-        }
-    }
-};
-
-std::function<void()> came_from(int place) {
-    return [place] { set_ref(VAR_THERE, place); };
-}
 exit_map with(exit_map m, std::initializer_list<std::pair<const int, int>> more) {
     for (const auto &[w, p] : more) m[w] = p;
     return m;
@@ -154,49 +135,41 @@ TEST_F(Riddled, ExitsThatChange) {
 // the time; the four holes turn the player back two times in three, then
 // lead down to the five ways, or to one of two places for the others.
 TEST_F(Riddled, RiddledCavernDraws) {
-    auto seed = [](std::initializer_list<int> moduli, std::function<bool(const std::vector<int> &)> ok) {
-        const int32_t s = seed_where(moduli, ok);
-        return [s] { rseed = s; };
-    };
     check_place(266, {
         {nullptr, line({747}), 261, {}},
         {nullptr, line({268}), 268, {}},
         {nullptr, line({266}), 266, {{STOP, 1425, 0}}},
-        {seed({100}, [](auto d) { return d[0] < 50; }), line({752}), 266, {{STOP, 1345, 0}}, 1, 1},
-        {seed({100}, [](auto d) { return d[0] >= 50; }), line({752}), 285, {}, 1, 1},
-        {seed({100}, [](auto d) { return d[0] < 65; }), line({745}), 266, {{STOP, 1417, 0}}, 1, 1},
-        {seed({100}, [](auto d) { return d[0] >= 65; }), line({755}), 294, {}, 1, 1},
-        {seed({100, 100}, [](auto d) { return d[0] >= 65 && d[1] < 75; }), line({745}), 272, {}, 1, 2},
-        {seed({100, 100}, [](auto d) { return d[0] >= 65 && d[1] < 75; }), line({754}), 260, {}, 1, 2},
-        {seed({100, 100}, [](auto d) { return d[0] >= 65 && d[1] < 75; }), line({WORD_GO, 749}), 268, {}, 1, 2},
-        {seed({100, 100}, [](auto d) { return d[0] >= 65 && d[1] >= 75; }), line({745}), 271, {}, 1, 2},
-        {seed({100, 100}, [](auto d) { return d[0] >= 65 && d[1] >= 75; }), line({754}), 270, {}, 1, 2},
-        {seed({100, 100}, [](auto d) { return d[0] >= 65 && d[1] >= 75; }), line({749}), 277, {}, 1, 2},
+        {draws_where({100}, [](auto d) { return d[0] < 50; }), line({752}), 266, {{STOP, 1345, 0}}, 1, 1},
+        {draws_where({100}, [](auto d) { return d[0] >= 50; }), line({752}), 285, {}, 1, 1},
+        {draws_where({100}, [](auto d) { return d[0] < 65; }), line({745}), 266, {{STOP, 1417, 0}}, 1, 1},
+        {draws_where({100}, [](auto d) { return d[0] >= 65; }), line({755}), 294, {}, 1, 1},
+        {draws_where({100, 100}, [](auto d) { return d[0] >= 65 && d[1] < 75; }), line({745}), 272, {}, 1, 2},
+        {draws_where({100, 100}, [](auto d) { return d[0] >= 65 && d[1] < 75; }), line({754}), 260, {}, 1, 2},
+        {draws_where({100, 100}, [](auto d) { return d[0] >= 65 && d[1] < 75; }), line({WORD_GO, 749}), 268, {}, 1, 2},
+        {draws_where({100, 100}, [](auto d) { return d[0] >= 65 && d[1] >= 75; }), line({745}), 271, {}, 1, 2},
+        {draws_where({100, 100}, [](auto d) { return d[0] >= 65 && d[1] >= 75; }), line({754}), 270, {}, 1, 2},
+        {draws_where({100, 100}, [](auto d) { return d[0] >= 65 && d[1] >= 75; }), line({749}), 277, {}, 1, 2},
         // "Hole" is one of the four ways, drawn, and then that way.
-        {seed({4, 100}, [](auto d) { return d[0] == 3 && d[1] >= 65; }), line({893}), 294, {}, 1, 2},
-        {seed({4, 100, 100}, [](auto d) { return d[0] == 1 && d[1] >= 65 && d[2] >= 75; }), line({893}), 277, {}, 1, 3},
-        {seed({4, 100}, [](auto d) { return d[0] == 0 && d[1] < 65; }), line({WORD_GO, 893}), 266, {{STOP, 1417, 0}}, 1, 2},
+        {draws_where({4, 100}, [](auto d) { return d[0] == 3 && d[1] >= 65; }), line({893}), 294, {}, 1, 2},
+        {draws_where({4, 100, 100}, [](auto d) { return d[0] == 1 && d[1] >= 65 && d[2] >= 75; }), line({893}), 277, {}, 1, 3},
+        {draws_where({4, 100}, [](auto d) { return d[0] == 0 && d[1] < 65; }), line({WORD_GO, 893}), 266, {{STOP, 1417, 0}}, 1, 2},
         {nullptr, line({WORD_LOOK, 893}), 266, {{STOP_ARG, 2934, 0}}},
     });
 }
 
 TEST_F(Riddled, TiltedJunctionDraws) {
-    auto seed = [](std::initializer_list<int> moduli, std::function<bool(const std::vector<int> &)> ok) {
-        const int32_t s = seed_where(moduli, ok);
-        return [s] { rseed = s; };
-    };
     check_place(267, {
         {nullptr, line({746}), 266, {}},
         {nullptr, line({207}), 277, {}},
         {nullptr, line({284}), 284, {}},
         {nullptr, line({752}), 285, {}},
         {nullptr, line({758}), 267, {{STOP_ARG, 2904, 897}}},
-        {seed({100}, [](auto d) { return d[0] < 33; }), line({749}), 277, {}, 1, 1},
-        {seed({100}, [](auto d) { return d[0] >= 33; }), line({749}), 267, {{STOP, 1345, 0}}, 1, 1},
-        {seed({5}, [](auto d) { return d[0] == 0; }), line({893}), 277, {}, 1, 1},
-        {seed({5, 100}, [](auto d) { return d[0] == 1 && d[1] < 33; }), line({893}), 277, {}, 1, 2},
-        {seed({5, 100}, [](auto d) { return d[0] == 1 && d[1] >= 33; }), line({893}), 267, {{STOP, 1345, 0}}, 1, 2},
-        {seed({5}, [](auto d) { return d[0] >= 2; }), line({848, 893}), 267, {{STOP, 1345, 0}}, 1, 1},
+        {draws_where({100}, [](auto d) { return d[0] < 33; }), line({749}), 277, {}, 1, 1},
+        {draws_where({100}, [](auto d) { return d[0] >= 33; }), line({749}), 267, {{STOP, 1345, 0}}, 1, 1},
+        {draws_where({5}, [](auto d) { return d[0] == 0; }), line({893}), 277, {}, 1, 1},
+        {draws_where({5, 100}, [](auto d) { return d[0] == 1 && d[1] < 33; }), line({893}), 277, {}, 1, 2},
+        {draws_where({5, 100}, [](auto d) { return d[0] == 1 && d[1] >= 33; }), line({893}), 267, {{STOP, 1345, 0}}, 1, 2},
+        {draws_where({5}, [](auto d) { return d[0] >= 2; }), line({848, 893}), 267, {{STOP, 1345, 0}}, 1, 1},
         {nullptr, line({WORD_LOOK, 936}), 267, {{STOP_ARG, 2934, 1}}},
     });
 }
@@ -242,15 +215,11 @@ TEST_F(Riddled, ClingingChamber) {
 
 // Down the chute from the slide top: one of three cells of the warren.
 TEST_F(Riddled, SlideTop) {
-    auto seed = [](std::initializer_list<int> moduli, std::function<bool(const std::vector<int> &)> ok) {
-        const int32_t s = seed_where(moduli, ok);
-        return [s] { rseed = s; };
-    };
     check_place(297, {
         {nullptr, line({745}), 270, {}},
-        {seed({100, 100}, [](auto d) { return d[0] < 67 && d[1] < 50; }), line({755}), 235, {}, 1, 2},
-        {seed({100, 100}, [](auto d) { return d[0] < 67 && d[1] >= 50; }), line({WORD_GO, 15}), 230, {}, 1, 2},
-        {seed({100}, [](auto d) { return d[0] >= 67; }), line({15}), 232, {}, 1, 1},
+        {draws_where({100, 100}, [](auto d) { return d[0] < 67 && d[1] < 50; }), line({755}), 235, {}, 1, 2},
+        {draws_where({100, 100}, [](auto d) { return d[0] < 67 && d[1] >= 50; }), line({WORD_GO, 15}), 230, {}, 1, 2},
+        {draws_where({100}, [](auto d) { return d[0] >= 67; }), line({15}), 232, {}, 1, 1},
         // Jumping or climbing into it: straight to the one cell.
         {nullptr, line({762}), 232, {}},
         {nullptr, line({848, 15}), 232, {}},

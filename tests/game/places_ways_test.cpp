@@ -4,30 +4,13 @@
 // the liquids of the hollow, the magic words of the drum chamber and the
 // deaths of the ledges, through the real command reader and dispatch up to
 // the place procedure.
-#include "draws.h"
-#include "harness.h"
+#include "place_sweeps.h"
 
 namespace {
 
 using namespace game_test;
-using exit_map = std::map<int, int>;
 
-struct sweep {
-    int place;
-    std::function<void()> setup;
-    std::map<int, int> alone, with_go;
-};
-
-class Ways : public GameTest {
-protected:
-    // Each place's ways out, alone and after GO, against its table.
-    void check_sweeps(const std::vector<sweep> &sweeps) {
-        for (const sweep &s : sweeps) {
-            EXPECT_EQ(exits(s.place, s.setup, false), s.alone) << "at " << s.place << ", one word";
-            EXPECT_EQ(exits(s.place, s.setup, true), s.with_go) << "at " << s.place << ", after GO";
-        }
-    }
-};
+class Ways : public PlacesTest {};
 
 // A seed whose first draw of 100 is below (or not below) p.
 int32_t first_draw(bool below, int p) {
@@ -36,7 +19,6 @@ int32_t first_draw(bool below, int p) {
 
 // Every way out of every place but the hall, with nothing special about.
 TEST_F(Ways, ExitTables) {
-    auto came_from = [](int place) { return [place] { set_ref(VAR_THERE, place); }; };
     auto plant = [](int state) { return [state] { value[13] = state; }; };
     auto passage_text = [] { set_ref(VAR_PASSAGE_TEXT, 1587); };
     const exit_map rim = {{747, 216}, {763, 216}, {751, 268}, {268, 268}, {755, 218}, {209, 218}};
