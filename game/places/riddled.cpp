@@ -375,7 +375,7 @@ cond_fold moving_or_climbing_down() {
 }
 
 constexpr row TOP_OF_THE_PLANT[] = {
-    let(2847, 1),
+    let_variant(2847, 1),
     reply({922}, 2380, arg(922)),
     look(),
         reply({13, 922, 893}, 2917),
@@ -523,17 +523,9 @@ constexpr row BURROW[] = {
 
 // --- The glint grotto and the slimy junction ---------------------------------
 
-// "Cloth" here, with no cloth near, is the vein's glint.
-int cloth_is_the_vein() {
-    if (cond(has(63)).AND(!near(63))) {
-        if (cond(arg1() == 63)) value[VAR_ARG1] = 41;
-        if (cond(arg2() == 63)) value[VAR_ARG2] = 41;
-    }
-    return 0;
-}
-
 constexpr row GLINT_GROTTO[] = {
-    step(cloth_is_the_vein),
+    // "Cloth" here, with no cloth near, is the vein's glint.
+    when([] { return cond(has(63)).AND(!near(63)); }, rewrite(63, 41)),
     look(),
         reply({376, 754}, 2019, arg(4)),
         reply({936}, 2093),
@@ -995,12 +987,12 @@ constexpr row EXCHANGE_GROTTO[] = {
             put_here(135),
             reply(2069),
         end(),
-        let(2063, 0),
+        let_variant(2063, 0),
         first(),
             tell({83}, 2057),
             group(jar_with_firefly),
                 tell(2058),
-                let(2063, 1),
+                let_variant(2063, 1),
             end(),
             group({109}),
                 put_here(109),
@@ -1024,13 +1016,13 @@ constexpr row EXCHANGE_GROTTO[] = {
             set_flag(83, OFLAG_SCORING),
         end(),
         first(),
-            let({104, 105, 116}, 2051, 2),
-            let({56, 57}, 2051, 0),
+            when([] { return cond(anyof(104, 105, 116, -1)); }, let_variant(2051, 2)),
+            when([] { return cond(anyof(56, 57, -1)); }, let_variant(2051, 0)),
             when([] { return offering_scores().AND(anyof(46, 53, 54, 67, 81, 84, 100, 102, 145, 147, 148, -1)); },
-                 let(2051, 4)),
-            when(offering_scores, let(2051, 1)),
-            let({114, 92, 152}, 2051, 5),
-            let(2051, 3),
+                 let_variant(2051, 4)),
+            when(offering_scores, let_variant(2051, 1)),
+            when([] { return cond(anyof(114, 92, 152, -1)); }, let_variant(2051, 5)),
+            let_variant(2051, 3),
         end(),
         step(offering_taken),
         tell(2064),
@@ -1052,8 +1044,8 @@ constexpr row EXCHANGE_GROTTO[] = {
                 group([] { return cond(near(141)); }),
                     put(141, PLACE_GONE),
                     set_flag(63, OFLAG_SCORING),
-                    let(3224, 1),
-                    let(3231, 1),
+                    let_variant(3224, 1),
+                    let_variant(3231, 1),
                     first(),
                         when([] { return cond(bitest(63, 13)); }, reply(2218, arg(1))),
                         reply(2218, arg(0)),

@@ -120,7 +120,7 @@ cond_fold plant_grown() { return plant_at(2); }
 cond_fold plant_above_half() { return cond(value[13] > 1); }
 
 // Up the grown plant, through the hole in the roof, to its top.
-constexpr row UP_THE_PLANT[] = {let(2510, 0), forced(279, 1516)};
+constexpr row UP_THE_PLANT[] = {let_variant(2510, 0), forced(279, 1516)};
 
 int up_the_plant() { return run<UP_THE_PLANT>(); }
 

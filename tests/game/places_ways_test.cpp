@@ -42,7 +42,8 @@ TEST_F(Ways, ExitTables) {
     exit_map drum_onward = drum;
     for (int w : {897, 898, 308}) drum_onward[w] = 219;
     exit_map drum_onward_alone = drum_onward;
-    drum_onward_alone[287] = 287;  // the squeeze word, said alone
+    drum_onward_alone[287] = 287;  // the magic words, said alone
+    drum_onward_alone[WORD_MAGIC_TRAVEL_2] = PLACE_DEPOSIT;
     const exit_map slant = {{755, 222}, {222, 222}, {754, 210}};
     const exit_map east_ledge = {{747, 222}, {897, 222}, {898, 222}, {308, 222}, {222, 222}};
     exit_map east_ledge_go = east_ledge;
