@@ -39,6 +39,11 @@ int spell_step(int step) {
     return 0;
 }
 
+int nothing_comes() {
+    say_stop(1329);
+    return 0;
+}
+
 // Late in the game the spell words do nothing.
 bool spell_too_late() {
     if (!cond(phase() > 5)) return false;
@@ -354,18 +359,12 @@ int p608() {
 
 // --- Words of one reply ----------------------------------------------------
 
-int p942() {
-    say_stop(1329);
-    return 0;
-}
-int p847() {
-    say_stop(1329);
-    return 0;
-}
-int p683() {
-    say_stop(1329);
-    return 0;
-}
+// The travel words where no way of theirs starts (the places move the
+// player on them before the word is reached).
+int p942() { return nothing_comes(); }
+int p847() { return nothing_comes(); }
+int p683() { return nothing_comes(); }
+
 int p764() {
     say_stop(1339);
     return 0;
