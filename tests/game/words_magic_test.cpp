@@ -20,7 +20,6 @@ constexpr int OSTEL = WORD_SEQ_1, NUVIK = WORD_SEQ_2, MEVET = WORD_SEQ_3, LOMAS 
 constexpr int STEP = VAR_MAGIC_STEP, SPELL_REPLY = 1199, SPELL_ACK = 1200, STATUETTE = 53, HOME = 281,
               KEEPER = 23, BOOTH = 24, GIANT = 194, CLOTH = 63, BEATEN = 13, AWAKE = 14, MIRROR = 17, PANE = 12,
               SWORD = 125, JEWEL = 67, AXE = 124, OPEN_AIR = 7, LODESTONE = OBJ_HEADING;
-constexpr int DEATH_TAIL = 2;  // p154's own texts after a death text: 1266 and the question
 
 class Magic : public WordsTest {
 protected:
