@@ -140,6 +140,9 @@ int p512() {
 int p407() {
     if (!cond(words() == 2)) return 0;
     if (cond(has(CLOTH))) {
+        // Only a cloth that is here can be struck; one elsewhere is left to
+        // the reply to things not near.
+        if (cond(!near(CLOTH))) return 0;
         strike_cloth();
         return 0;
     }

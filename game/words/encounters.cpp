@@ -156,7 +156,9 @@ int p162() {
         say_stop(2713);
         return 0;
     }
-    if (cond(!bitest(arg2(), OFLAG_ADDRESSABLE))) {
+    // A creature named that is not here cannot be followed either: the
+    // fallback answers as for anything else.
+    if (cond(!bitest(arg2(), OFLAG_ADDRESSABLE)).OR(!near(arg2()))) {
         p39();
         return 0;
     }

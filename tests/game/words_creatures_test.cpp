@@ -155,6 +155,17 @@ TEST_F(Creatures, Strike) {
              {here_({AUTOMATON}), line({STRIKE, AUTOMATON}), HERE, {{STOP, 1329, 0}}},
              {carrying({LAMP}), line({STRIKE, LAMP}), HERE, {{STOP, 1403, 0}}, 1, 1},
          });
+    // A cloth that is not here is neither struck nor beaten: the reply to
+    // things not near follows.
+    fresh_world(HERE);
+    location[CLOTH] = 300;
+    value[CLOTH] = 2;
+    carry(STICK);
+    const outcome away = call(p407, line({STRIKE, CLOTH}));
+    EXPECT_EQ(away.texts, texts{});
+    EXPECT_EQ(away.loop, 0);
+    EXPECT_EQ(value[CLOTH], 2);
+    EXPECT_FALSE(bitest(CLOTH, 13));
     // The wand's remark is made once.
     fresh_world(HERE);
     cloth(2)();
@@ -302,11 +313,12 @@ TEST_F(Creatures, PetAndFollow) {
              {here_({OBJ_ATTACKER}, true), line({FOLLOW, OBJ_ATTACKER}), HERE, {{TYPED, 2715, OBJ_ATTACKER}}},
              {here_({FIREFLY}, true), line({FOLLOW, FIREFLY}), HERE, {{STOP, 1874, 0}}},
          });
-    // Something that cannot be spoken to, or a creature the list leaves
-    // out: the fallback.
-    for (int named : {LAMP, LIZARD}) {
+    // Something that cannot be spoken to, a creature the list leaves out,
+    // or one that is not here: the fallback.
+    for (int named : {LAMP, LIZARD, BRUTE}) {
         fresh_world(HERE);
-        here_({named}, named == LIZARD)();
+        if (named != BRUTE) here_({named}, named == LIZARD)();
+        bitmod('s', BRUTE, OFLAG_ADDRESSABLE);
         const outcome o = call(p162, line({FOLLOW, named}));
         EXPECT_EQ(o.loop, 1);
         for (const said &t : o.texts) EXPECT_NE(t.text, 2714);
