@@ -31,68 +31,6 @@ int p871() { return 0; }
 int p885() { return 0; }
 int p939() { return 0; }
 
-// game/words/magic.cpp
-int p47() { return 0; }
-int p63() { return 0; }
-int p300() { return 0; }
-int p307() { return 0; }
-int p325() { return 0; }
-int p326() { return 0; }
-int p327() { return 0; }
-int p328() { return 0; }
-int p330() { return 0; }
-int p356() { return 0; }
-int p518() { return 0; }
-int p519() { return 0; }
-int p591() { return 0; }
-int p608() { return 0; }
-int p624() { return 0; }
-int p669() { return 0; }
-int p683() { return 0; }
-int p706() { return 0; }
-int p739() { return 0; }
-int p745() { return 0; }
-int p764() { return 0; }
-int p785() { return 0; }
-int p847() { return 0; }
-int p942() { return 0; }
-int p946() { return 0; }
-
-// game/words/fixed.cpp
-int p34() { return 0; }
-int p156() { return 0; }
-int p161() { return 0; }
-int p164() { return 0; }
-int p213() { return 0; }
-int p215() { return 0; }
-int p216() { return 0; }
-int p273() { return 0; }
-int p293() { return 0; }
-int p324() { return 0; }
-int p354() { return 0; }
-int p355() { return 0; }
-int p406() { return 0; }
-int p409() { return 0; }
-int p471() { return 0; }
-int p525() { return 0; }
-int p541() { return 0; }
-int p551() { return 0; }
-int p592() { return 0; }
-int p613() { return 0; }
-int p635() { return 0; }
-int p748() { return 0; }
-int p757() { return 0; }
-int p779() { return 0; }
-int p787() { return 0; }
-int p821() { return 0; }
-int p828() { return 0; }
-int p833() { return 0; }
-int p834() { return 0; }
-int p849() { return 0; }
-int p886() { return 0; }
-int p930() { return 0; }
-int p944() { return 0; }
-
 // game/words/place_words.cpp
 int p58() { return 0; }
 int p160() { return 0; }
@@ -101,46 +39,6 @@ int p332() { return 0; }
 int p535() { return 0; }
 int p603() { return 0; }
 int p822() { return 0; }
-
-// game/words/attack.cpp
-int p72() { return 0; }
-int p407() { return 0; }
-int p511() { return 0; }
-int p512() { return 0; }
-
-// game/words/encounters.cpp
-int p61() { return 0; }
-int p162() { return 0; }
-int p301() { return 0; }
-int p302() { return 0; }
-int p303() { return 0; }
-int p408() { return 0; }
-int p673() { return 0; }
-
-// game/words/wave.cpp
-int p906() { return 0; }
-int p907() { return 0; }
-int p908() { return 0; }
-int p909() { return 0; }
-
-// game/words/cloth.cpp
-int p139() { return 0; }
-int p719() { return 0; }
-int p730() { return 0; }
-int p874() { return 0; }
-
-// game/words/mechanisms.cpp
-int p60() { return 0; }
-int p520() { return 0; }
-int p689() { return 0; }
-int p866() { return 0; }
-int p879() { return 0; }
-
-// game/words/object_words.cpp
-int p64() { return 0; }
-int p78() { return 0; }
-int p172() { return 0; }
-int p271() { return 0; }
 
 // game/words/help.cpp
 int p399() { return 0; }

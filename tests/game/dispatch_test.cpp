@@ -419,6 +419,7 @@ TEST_F(Dispatch, PerCommandVariablesResetBeforeThePlace) {
 }
 
 TEST_F(Dispatch, SpeakingWordReachesThePlaceOnlyWithAMagicWord) {
+    procs[WORD_SAY] = probe_word;  // the speaking word itself ends the turn
     for (int v : per_command) set_ref(v, 555);
     turn("say hello");
     EXPECT_EQ(place_seen.calls, 0);
@@ -458,6 +459,7 @@ TEST_F(Dispatch, DirectionWordSetForTheHeading) {
 // Counters kept across commands.
 
 TEST_F(Dispatch, MagicSequenceFallsBack) {
+    procs[833] = probe_word;  // the word itself breaks the sequence off
     value[1195] = 3;
     turn("north");
     EXPECT_EQ(value[1195], -1);

@@ -1,0 +1,246 @@
+// The aimed words: attacking (783) the one creature that can be spoken to,
+// striking (784) the cloth, the gong and what can be attacked, kicking
+// (785) and breaking (800). They hand commands on to one another, and some
+// of the creatures kill the player who goes for them.
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+constexpr int AUTOMATON = 35, WATCHER = 26, GIANT = 194, AXE = 124, SWORD = 125, DAGGER = 54;
+constexpr int CLOTH = 63, CLOTH_BEATEN = 13, CLOTH_AWAKE = 14, STICK = 158, WAND = 110, PARCHMENT = 59;
+constexpr int GONG = 27, FERRY = 29, PANE = 12, PACKET = 104, URN = 56, SHARDS = 57, FLASK = 127;
+constexpr int SNAG = 153, LADDER = 78;
+
+// The giant is attacked with the first weapon to hand: the sword or the
+// dagger (unless the axe is named), then the axe; unarmed, the question.
+void aim_at_giant(int weapon) {
+    rewrite_word(GIANT, weapon);
+    p910();
+}
+
+int attack_giant() {
+    if (cond(!has(AXE))) {
+        if (cond(carried(SWORD)))
+            aim_at_giant(SWORD);
+        else if (cond(carried(DAGGER)))
+            aim_at_giant(DAGGER);
+        if (loop) return 1;
+    }
+    if (cond(carried(AXE))) {
+        aim_at_giant(AXE);
+        if (loop) return 1;
+    }
+    value[VAR_QUESTION] = Q_ADDRESSED_OBJECT;
+    say_stop(1337);
+    return 1;
+}
+
+int attack_watcher() {
+    if (cond(value[WATCHER] < 2)) {
+        say(0, 1623, 0);
+        p154();
+        if (loop) return 1;
+    }
+    say_stop(1464);
+    return 1;
+}
+
+// What is attacked once it is near, first match.
+constexpr row ATTACKED[] = {
+    first(),
+        reply({23}, 1455),
+        reply({5}, 3359),
+        reply({159}, 2619),
+        reply({9}, 1333),
+        reply({18}, 1616),
+        reply({39}, 1463, arg_of(39)),
+        reply({114, 115}, 1441),
+        reply({28}, 1627),
+        reply({29}, 2144),
+        reply({85}, 1754),
+        reply({90}, 1785),
+        call({OBJ_ATTACKER}, p515),
+        call({21}, p514),
+        call({25}, p516),
+        step({GIANT}, attack_giant),
+        group({OBJ_FOLLOWER}), tell(1633), call(p154), end(),
+        step({WATCHER}, attack_watcher),
+        call({94}, p698),
+        call({109}, p513),
+        otherwise(),
+            when([] { return cond(near(arg2())); }, reply(3315)),
+        end(),
+    end(),
+};
+
+// The cloth struck: with the stick the dust comes out of it.
+void strike_cloth() {
+    if (cond(!carried(STICK))) {
+        say(0, 2228, 0);
+        if (cond(carried(WAND)).AND(value[3453] == 0))
+            say_stop(3453);
+        else if (cond(carried(DAGGER)).OR(carried(PARCHMENT)))
+            say_stop(3454);
+        else
+            say_stop(1266);
+        return;
+    }
+    if (cond(value[CLOTH] == 0)) {
+        say_stop(2225);
+        return;
+    }
+    if (cond(value[CLOTH] == 3).OR(value[CLOTH] == 1)) {
+        say_stop(2226);
+        return;
+    }
+    value[CLOTH] = 3;
+    bitmod('s', CLOTH, CLOTH_BEATEN);
+    if (cond(value[3342] > 0)) {
+        bitmod('s', CLOTH, CLOTH_AWAKE);
+        set_variant(2227, 1);
+    }
+    say_stop(2227);
+}
+
+}  // namespace
+
+int p512() {
+    if (cond(!light())) {
+        if (cond(cond(words() == 1).AND(near(OBJ_WANDERER))).OR(has(OBJ_WANDERER)))
+            say_stop(1784);
+        else
+            say_stop(1565);
+        return 0;
+    }
+    if (cond(has(OBJ_ATTACKER)).AND(value[VAR_PHASE] == 6).AND(near(OBJ_ATTACKER))) {
+        say(0, 1853, 0);
+        p154();
+        if (loop) return 0;
+    }
+    if (cond(has(AUTOMATON))) {
+        call_proc(785);
+        if (loop) return 0;
+    }
+    default_to(0, here(), OFLAG_ADDRESSABLE);
+    if (cond(words() == 1)) {
+        if (cond(arg2() == PARSE_AMBIGUOUS)) {
+            bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN);
+            say_stop(2608);
+        } else {
+            say_stop(1331);
+        }
+        return 0;
+    }
+    if (cond(!near(arg2()))) return 0;
+    return run<ATTACKED>();
+}
+
+int p407() {
+    if (!cond(words() == 2)) return 0;
+    if (cond(has(CLOTH))) {
+        // Only a cloth that is here can be struck; one elsewhere is left to
+        // the reply to things not near.
+        if (cond(!near(CLOTH))) return 0;
+        strike_cloth();
+        return 0;
+    }
+    if (cond(bitest(arg2(), OFLAG_ADDRESSABLE))) {
+        call_proc(783);
+        return 0;
+    }
+    if (cond(has(GONG)).AND(near(GONG))) {
+        if (cond(near(FERRY))) {
+            say_stop(1642);
+        } else {
+            set_variant(2948, 1);
+            set_variant(2949, 1);
+            apport(FERRY, here());
+            say_stop(1643);
+        }
+        return 0;
+    }
+    if (cond(has(PANE))) {
+        call_proc(800);
+        return 0;
+    }
+    if (cond(anyof(AUTOMATON, 936, -1)))
+        call_proc(785);
+    else
+        say_stop(1403);
+    return 0;
+}
+
+int p511() {
+    if (cond(cond(has(AUTOMATON)).OR(words() == 1)).AND(near(AUTOMATON))) {
+        if (cond(is_seen(OBJ_LIGHT_REFILL)).AND(!is_seen(PACKET))) {
+            bitmod('s', PACKET, OFLAG_SEEN);
+            apport(PACKET, VAR_HERE);
+            say_stop(1832);
+        } else {
+            say_stop(1329);
+        }
+        return 0;
+    }
+    if (!cond(words() == 2)) return 0;
+    if (cond(has(936))) {
+        p39();
+        if (loop) return 0;
+    }
+    if (cond(anyof(1130, 1131, 1132, -1))) {
+        say_stop_typed(3426, VAR_ARG2);
+        return 0;
+    }
+    if (cond(anyof(8, 19, 161, OBJ_GATE, -1)).AND(near(arg2()))) {
+        say_stop(2604);
+        return 0;
+    }
+    if (cond(near(arg2())).AND(has(OBJ_ATTACKER)).AND(near(OBJ_ATTACKER))) {
+        say(0, cond(value[VAR_PHASE] == 6) ? 1845 : 1336, 0);
+        p154();
+        if (loop) return 0;
+    }
+    call_proc(800);
+    return 0;
+}
+
+int p72() {
+    if (cond(words() > 1).AND(bitest(arg2(), FLAG_IS_OBJECT))) {
+        if (cond(near(arg2()))) {
+            if (cond(has(URN))) {
+                apport(URN, PLACE_GONE);
+                apport(SHARDS, VAR_HERE);
+                say_stop(1495);
+                return 0;
+            }
+            if (cond(has(FLASK))) {
+                p73();
+                if (loop) return 0;
+            }
+            if (cond(has(PANE))) {
+                if (cond(value[VAR_PHASE] == 6)) {
+                    say(0, 1843, 0);
+                    p154();
+                    if (loop) return 0;
+                }
+                say_stop(1851);
+                return 0;
+            }
+            if (cond(has(SNAG))) {
+                say_stop(cond(value[SNAG] == 0) ? 1762 : 2464);
+                return 0;
+            }
+        }
+        if (cond(has(LADDER))) {
+            say_stop(1808);
+            return 0;
+        }
+        say_stop(3315);
+        return 0;
+    }
+    // A lone word, or a second word that is no object while the brief
+    // descriptions of visited places are off, gets the plain refusal.
+    if (cond(words() == 1).OR(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_VISITED))) say_stop(3315);
+    return 0;
+}

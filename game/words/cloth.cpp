@@ -1,0 +1,125 @@
+// The words on the cloud cloth (63): climbing (848, which also answers the
+// dunes' rims, the mire and the trees), boarding (801: the cloth, the
+// ferry, the griffin), rolling it up (863) and spreading it out (864).
+// Once the cloth is ready, climbing onto it or boarding it flies.
+#include "game.h"
+
+namespace {
+
+constexpr int CLOTH = 63, CLOTH_BEATEN = 13, FERRY = 29, GRIFFIN = 85;
+constexpr int OPEN_AIR = 7, NO_ROOM = 14;
+constexpr int CLOTH_GROUNDED = 1;  // VAR_GAME_FLAGS_3: the cloth has been grounded on the summit
+
+int alone() { return words() == 1; }
+
+// The cloth is named, or the word stands alone, and the cloth is near.
+int cloth_meant() { return cond(alone()).OR(has(CLOTH)).AND(near(CLOTH)); }
+
+}  // namespace
+
+int p139() {
+    if (cond(cond(alone()).OR(anyof(593, WORD_AXIS_1, -1))).AND(within(here(), 587, 592))) {
+        say_stop(2312);
+        return 0;
+    }
+    if (cond(cond(alone()).OR(anyof(153, 131, -1))).AND(here() == 544)) {
+        say_stop_variant(1825, 0);
+        return 0;
+    }
+    if (cond(alone()).OR(anyof(153, 131, 974, -1))) {
+        if (cond(within(here(), 519, 544)).OR(here() == 480).OR(here() == 481)) {
+            say_stop_variant(1826, 0);
+            return 0;
+        }
+    }
+    if (cond(cond(has(CLOTH)).OR(alone())).AND(near_in(CLOTH, 1))) {
+        call_proc(806);
+        if (loop) return 0;
+    }
+    if (cond(alone())) say_stop(1506);
+    return 0;
+}
+
+int p719() {
+    if (cond(cond(alone()).AND(ishere(CLOTH, 0, 1))).OR(has(CLOTH))) {
+        call_proc(806);
+        if (loop) return 0;
+    }
+    if (cond(cond(alone()).OR(has(FERRY))).AND(near(FERRY))) {
+        apport(FERRY, PLACE_OFFSTAGE);
+        moveto(298, -1641);
+        return 0;
+    }
+    if (!cond(cond(alone()).OR(has(GRIFFIN))).AND(near(GRIFFIN))) return 0;
+    if (cond(value[VAR_PHASE] == 6)) {
+        p602();
+        if (loop) return 0;
+    }
+    // Boarding the griffin before the last trial ends the game there and
+    // then, without a score.
+    say(SAY_ARG, 1752, cond(here_has(OPEN_AIR)) ? 1 : 0);
+    say(0, 1266, 0);
+    finita();
+    loop = 1;
+    return 0;
+}
+
+int p730() {
+    if (!cloth_meant()) return 0;
+    if (cond(value[CLOTH] == 0)) {
+        say_stop_variant(2176, 0);
+        return 0;
+    }
+    const int was = value[CLOTH];
+    value[CLOTH] = 0;
+    if (cond(was == 1))
+        say_stop(2179);
+    else
+        say_stop_variant(2177, 0);
+    return 0;
+}
+
+int p874() {
+    if (!cloth_meant()) return 0;
+    if (cond(value[CLOTH] > 0)) {
+        say_stop_variant(2176, 2);
+        return 0;
+    }
+    if (cond(carried(CLOTH))) {
+        say_stop(2180);
+        return 0;
+    }
+    if (cond(here() == 571)) {
+        say_stop_variant(2655, 0);
+        return 0;
+    }
+    if (cond(within(here(), 572, 575))) {
+        say_stop_variant(2655, 1);
+        return 0;
+    }
+    if (cond(here_has(NO_ROOM))) {
+        say_stop(2178);
+        return 0;
+    }
+    if (cond(here() == 593).AND(bitest(VAR_GAME_FLAGS_3, CLOTH_GROUNDED))) {
+        say_stop(2236);
+        return 0;
+    }
+    value[CLOTH] = cond(bitest(CLOTH, CLOTH_BEATEN)) ? 3 : 2;
+    if (cond(here() == 593)) {
+        say_stop(2235);
+        return 0;
+    }
+    if (cond(here() == 618)) {
+        apport(CLOTH, 619);
+        say_stop(2237);
+        return 0;
+    }
+    say(SAY_ARG, 2177, 2);
+    if (cond(here() == 432).AND(!is_visited(433))) {
+        glue_text();
+        say(0, 3368, 0);
+    }
+    loop = 1;
+    return 0;
+}

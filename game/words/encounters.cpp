@@ -1,0 +1,227 @@
+// The encounter words, answered by what creature or thing is near: feeding
+// (795), petting (782), following (763), calling the wisp (842) and
+// detonating the rod (847).
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+constexpr int LYNX = 39, BREAD = 118, AXE = 124, LIZARD = 9, FIREFLY = 109, SENTINEL = 21, WATCHER = 26;
+constexpr int CREEPER = 139, GRIFFIN = 85, ROD = 112, CHASM = 22, SPIDER = 90;
+
+// Whether a creature that feeding or petting concerns is named.
+int names_a_creature() {
+    return cond(anyof(LYNX, 23, FIREFLY, LIZARD, OBJ_ATTACKER, SENTINEL, WATCHER, -1))
+        .OR(anyof(OBJ_FOLLOWER, GRIFFIN, CREEPER, -1));
+}
+
+int feed_lynx() {
+    value[LYNX] = 1;
+    apport(BREAD, PLACE_OFFSTAGE);
+    if (cond(value[AXE] == 1)) value[AXE] = 0;
+    say_stop(1465);
+    return 1;
+}
+
+int feed_lizard() {
+    p945();
+    if (loop) return 1;
+    say_stop(1397);
+    return 1;
+}
+
+int feed_griffin() {
+    p306();
+    if (loop) return 1;
+    p39();
+    return 1;
+}
+
+// Feeding a creature that is near, first match.
+constexpr row FED[] = {
+    first(),
+        group({LYNX}),
+            first(),
+                when([] { return cond(near(BREAD)); }, step(feed_lynx)),
+                otherwise(), reply(1398, arg_of(LYNX)), end(),
+            end(),
+        end(),
+        reply({23}, 1482),
+        group({LIZARD}),
+            first(),
+                when([] { return cond(carried(FIREFLY)); }, step(feed_lizard)),
+                otherwise(), reply(1398, arg_of(LIZARD)), end(),
+            end(),
+        end(),
+        group({OBJ_ATTACKER}),
+            first(),
+                when([] { return cond(value[VAR_PHASE] > 4); }, reply(1403)),
+                otherwise(), set_flag(OBJ_ATTACKER, 14), reply(1399), end(),
+            end(),
+        end(),
+        call({FIREFLY}, p305),
+        group({SENTINEL}),
+            first(),
+                when([] { return cond(value[SENTINEL] == 0); }, reply(1398, arg_of(SENTINEL))),
+                otherwise(), reply(1464), end(),
+            end(),
+        end(),
+        group({WATCHER}),
+            first(),
+                when([] { return cond(value[WATCHER] < 2); }, reply(2481)),
+                otherwise(), reply(1464), end(),
+            end(),
+        end(),
+        reply({OBJ_FOLLOWER}, 1628),
+        when([] { return cond(has(CREEPER)).AND(cond(here() == 443).OR(here() == 218)); }, call(p304)),
+        step({GRIFFIN}, feed_griffin),
+        otherwise(), call(p39), end(),
+    end(),
+};
+
+}  // namespace
+
+int p301() { return run_chain({p302, p303}); }
+
+int p302() {
+    default_to(0, here(), OFLAG_ADDRESSABLE);
+    if (!names_a_creature()) return 0;
+    if (cond(!near(arg2()))) {
+        p39();
+        return 0;
+    }
+    return run<FED>();
+}
+
+int p303() {
+    if (cond(words() == 1)) return 0;
+    if (cond(bitest(arg2(), FLAG_IS_OBJECT)).AND(near(arg2())))
+        say_stop(1403);
+    else
+        p39();
+    return 0;
+}
+
+int p673() {
+    if (cond(cond(anyof(OBJ_ATTACKER, LIZARD, FIREFLY, SENTINEL, 23, LYNX, 20, 25, WATCHER, -1))
+                 .OR(anyof(OBJ_FOLLOWER, GRIFFIN, -1)))
+            .AND(near(arg2())))
+        say_stop(1301);
+    return 0;
+}
+
+namespace {
+
+int at_any(std::initializer_list<int> places) {
+    for (int p : places)
+        if (here() == p) return 1;
+    return 0;
+}
+
+int follow_alone() { return words() == 1; }
+
+// Following a creature that can be spoken to.
+constexpr row FOLLOWED[] = {
+    first(),
+        reply({LYNX}, 1463, arg(1)),
+        reply({25, SPIDER, 5}, 2714, arg_of(VAR_ARG2)),
+        reply({OBJ_ATTACKER}, 2715, arg_of(OBJ_ATTACKER)),
+        reply({FIREFLY}, 1874),
+        otherwise(), call(p39), end(),
+    end(),
+};
+
+}  // namespace
+
+int p162() {
+    if (cond(at_any({195, 201, 202, 259, 508, 510, 511})).AND(cond(has(899)).OR(follow_alone()))) {
+        say_stop(1967);
+        return 0;
+    }
+    if (cond(at_any({195, 538, 197, 198, 542, 543})).AND(cond(has(538)).OR(follow_alone()))) {
+        say_stop(2712);
+        return 0;
+    }
+    if (cond(at_any({195, 196, 480, 481})).AND(cond(anyof(195, 480, -1)).OR(follow_alone()))) {
+        say_stop(2704);
+        return 0;
+    }
+    if (cond(at_any({566, 567})).AND(cond(has(899)).OR(follow_alone()))) {
+        say_stop(1968);
+        return 0;
+    }
+    default_to(0, here(), OFLAG_ADDRESSABLE);
+    if (cond(follow_alone())) {
+        say_stop(2713);
+        return 0;
+    }
+    // A creature named that is not here cannot be followed either: the
+    // fallback answers as for anything else.
+    if (cond(!bitest(arg2(), OFLAG_ADDRESSABLE)).OR(!near(arg2()))) {
+        p39();
+        return 0;
+    }
+    return run<FOLLOWED>();
+}
+
+int p408() {
+    if (cond(words() == 2)) {
+        flush_command();
+        say(0, 1352, 0);
+    } else if (cond(words() == 1)) {
+        if (cond(isat(OBJ_WANDERER, -1, 0, PLACE_GONE))) {
+            say_stop(2011);
+            return 0;
+        }
+        if (cond(near(OBJ_WANDERER))) {
+            say_stop(1783);
+            return 0;
+        }
+        if (cond(near(CHASM)).AND(value[CHASM] > 0).OR(near(SPIDER)).OR(here() == 264).OR(near(SENTINEL))) {
+            p658(num(0), num(30));
+            if (loop) return 0;
+        }
+        if (cond(here_has(PFLAG_LIT))
+                .OR(here_has(PFLAG_CREATURE_FREE))
+                .OR(here_has(7))
+                .OR(within(here(), 547, 702))) {
+            say_stop(2011);
+            return 0;
+        }
+        int d = getloc(OBJ_WANDERER) - here();
+        if (d < 0) d = -d;
+        p658(num(3 * (d - 1)), num(6 * (d - 1)));
+        if (loop) return 0;
+    }
+    loop = 1;
+    return 0;
+}
+
+int p61() {
+    if (cond(value[VAR_PHASE] == 6).AND(is_seen(ROD))) {
+        if (cond(isat(ROD, -1, 0, PLACE_GONE))) {
+            say_stop(1876);
+            return 0;
+        }
+        if (cond(near(ROD))) {
+            say(0, 1846, 0);
+            p154();
+            return 0;
+        }
+        if (cond(here() == 447)) {
+            say(0, 1847, 0);
+            p154();
+            return 0;
+        }
+        bitmod('s', 450, PFLAG_VISITED);
+        hold_ref(VAR_THERE, 449);
+        apport(ROD, PLACE_GONE);
+        apport(OBJ_ATTACKER, PLACE_GONE);
+        apport(GRIFFIN, VAR_HERE);
+        say_stop(1848);
+        return 0;
+    }
+    say_stop(1357);
+    return 0;
+}

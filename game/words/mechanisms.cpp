@@ -1,0 +1,147 @@
+// The mechanism words: knocking (874) at the knocker, the doors and the
+// gate (at the hoard door the knocks are counted, and the last one is
+// answered), using (852) the knocker or dipping things in the nectar,
+// talking (774), and the Keln words that open (873) and shut (878) the
+// rune door.
+#include "game.h"
+
+namespace {
+
+constexpr int KNOCKER = 160, DOOR = 8, SLAB = 19, HOARD_DOORS = 161, HOURGLASS = 163, HOARD_DOOR = 472;
+constexpr int NECTAR = OBJ_LIQUID_4, WINDER = 92, CREEPER = 139, DIPPED = 14;
+constexpr int SPRITE = 91, TABLET = 73, PLAQUE = 116;
+constexpr int RUNE_DOOR = 575, GALLERY_FORK = 577;
+constexpr int AIMED_AT_PROWLER = 1215;  // set for one turn by aiming something at the prowler
+
+int alone() { return words() == 1; }
+int names_a_mechanism() { return anyof(DOOR, SLAB, HOARD_DOORS, OBJ_GATE, -1); }
+
+// A closed door, slab or gate knocked on: counted replies, and at the
+// hoard door, while the hourglass is not running, an answer in the end.
+void knock_on_closed() {
+    if (cond(here() == HOARD_DOOR).AND(value[HOURGLASS] <= 1).AND(value[2510] == 2)) {
+        say(0, 2511, 0);
+        if (cond(value[2511] == 1)) {
+            loop = 1;
+            return;
+        }
+        set_variant(2510, 0);
+        say(0, 2102, 0);
+        p154();
+        if (loop) return;
+    }
+    say_stop(2510);
+}
+
+}  // namespace
+
+int p520() {
+    if (cond(cond(alone()).OR(has(KNOCKER))).AND(near(KNOCKER))) {
+        p529();
+        if (loop) return 0;
+    }
+    if (!cond(alone()).OR(names_a_mechanism())) return 0;
+    if (cond(near_in(DOOR, 0)).OR(near_in(SLAB, 0)).OR(near_in(HOARD_DOORS, 0)).OR(near_in(OBJ_GATE, 0))) {
+        knock_on_closed();
+        return 0;
+    }
+    if (cond(near(DOOR)).OR(near(SLAB)).OR(near(HOARD_DOORS)).OR(near(OBJ_GATE))) {
+        say_stop(2287);
+        return 0;
+    }
+    p39();
+    return 0;
+}
+
+int p879() {
+    if (cond(has(KNOCKER))) {
+        if (cond(near(KNOCKER))) {
+            if (cond(value[2289] == 0)) say(0, 2286, 0);
+            p529();
+            if (loop) return 0;
+        }
+        p39();
+        if (loop) return 0;
+    }
+    if (cond(anyof(WINDER, 55, 84, 56, 111, -1)).AND(near(NECTAR)).AND(near(arg2()))) {
+        if (cond(!is_seen(CREEPER))) {
+            if (cond(has(WINDER)))
+                say_stop(1360);
+            else
+                say_stop_variant(1902, 852);
+            return 0;
+        }
+        if (cond(bitest(arg2(), DIPPED))) {
+            say_stop(3327);
+            return 0;
+        }
+        bitmod('s', arg2(), DIPPED);
+        int t = 3332;
+        if (cond(has(WINDER)))
+            t = 3323;
+        else if (cond(has(55)))
+            t = 3324;
+        else if (cond(has(111)))
+            t = 3329;
+        else if (cond(has(84)))
+            t = 3325;
+        say(0, t, 0);
+        say_stop(1266);
+        return 0;
+    }
+    say_stop_variant(1902, 852);
+    return 0;
+}
+
+int p866() {
+    if (cond(has(WORD_DWARVISH_ON))) value[VAR_COMMAND_STATUS] = 1;
+    if (cond(cond(alone()).OR(has(OBJ_ATTACKER)))
+            .AND(bitest(AIMED_AT_PROWLER, 0))
+            .AND(value[AIMED_AT_PROWLER] == 1)) {
+        say_stop(1908);
+        return 0;
+    }
+    if (cond(anyof(WINDER, 74, -1))) {
+        if (cond(near(WINDER))) say_stop(3328);
+        return 0;
+    }
+    if (cond(cond(names_a_mechanism()).OR(alone()))
+            .AND(cond(here() == RUNE_DOOR).OR(here() == HOARD_DOOR).OR(here() == 478))) {
+        say_stop(1908);
+        return 0;
+    }
+    if (cond(words() == 2).AND(!anyof(TABLET, PLAQUE, OBJ_ATTACKER, SPRITE, -1))) {
+        p39();
+        if (loop) return 0;
+    }
+    if (cond(near(SPRITE)).AND(cond(alone()).OR(has(SPRITE)))) {
+        say_stop(1540);
+        return 0;
+    }
+    if (cond(near(TABLET)).OR(near(PLAQUE)).OR(near(OBJ_ATTACKER))) {
+        say_stop(1908);
+        return 0;
+    }
+    say_stop_typed(1909, VAR_ARG1);
+    return 0;
+}
+
+int p689() {
+    if (cond(near(SLAB)).AND(value[RUNE_DOOR] == 0)) {
+        value[RUNE_DOOR] = 1;
+        value[GALLERY_FORK] = 1;
+        say(SAY_ARG, 2501, 873);
+        say_stop(2502);
+        return 0;
+    }
+    say_stop_variant(1350, 873);
+    return 0;
+}
+
+int p60() {
+    if (cond(cond(here() == RUNE_DOOR).OR(here() == 576)).AND(value[RUNE_DOOR] == 1)) {
+        p147();
+        if (!loop) loop = 1;
+    }
+    return 0;
+}

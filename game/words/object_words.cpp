@@ -1,0 +1,144 @@
+// Words that change particular objects: winding the winder (846), cutting
+// with the axe or the sword (776: the creeper, the plant, the web that
+// holds the sprite), blowing the horn that calls the prowler (786), and
+// kindling (817) the lamp or the sunstone.
+#include "game.h"
+
+namespace {
+
+constexpr int WINDER = 92, AXE = 124, SWORD = 125, LADDER = 78, CREEPER = 139, TENDRILS = 140, PLANT = 13;
+constexpr int WEB = 89, SPRITE = 91, HORN = 93, SUNSTONE = 100, SUNSTONE_SET_DOWN = 13;
+constexpr int ESCAPE_CHANCE_PAIR = 1209;  // set to 100 with no escape from the prowler
+constexpr int OPEN_AIR = 7;
+
+int carries_a_blade() { return cond(carried(SWORD)).OR(carried(AXE)); }
+
+}  // namespace
+
+int p271() {
+    if (cond(near(WINDER))) {
+        value[WINDER] = 1;
+        say_stop(1729);
+    } else {
+        say_stop(1919);
+    }
+    return 0;
+}
+
+int p172() {
+    if (cond(words() == 1)) return 0;
+    if (!carries_a_blade()) {
+        say_stop_variant(1807, 0);
+        return 0;
+    }
+    if (cond(cond(anyof(131, 154, 153, 974, -1)).AND(near(arg2()))).OR(has(974))) {
+        say_stop(cond(carried(AXE)) ? 1824 : 2522);
+        return 0;
+    }
+    if (cond(!bitest(arg2(), FLAG_IS_OBJECT))) {
+        p39();
+        if (loop) return 0;
+    }
+    if (cond(bitest(arg2(), OFLAG_ADDRESSABLE))) {
+        call_proc(783);
+        if (loop) return 0;
+    }
+    if (cond(cond(has(154)).AND(here() != 558)).OR(has(131))) {
+        say_stop(1824);
+        return 0;
+    }
+    if (cond(has(LADDER)).AND(near(LADDER))) {
+        say_stop(1808);
+        return 0;
+    }
+    if (cond(has(CREEPER)).AND(cond(here() == 443).OR(here() == 444).OR(here() == 446).OR(near(TENDRILS)))) {
+        if (cond(value[CREEPER] == 0))
+            say_stop(1809);
+        else if (cond(value[CREEPER] == 1))
+            say_stop(2208);
+        else
+            say_stop(2464);
+        return 0;
+    }
+    if (cond(has(PLANT))) {
+        if (cond(here() == 218)) {
+            say_stop(1809);
+            return 0;
+        }
+        if (cond(here() == 215).AND(value[PLANT] > 0)) {
+            say_stop(1809);
+            return 0;
+        }
+    }
+    if (cond(has(WEB)).AND(here() == 457)) {
+        if (cond(value[WEB] == 0)) {
+            say_stop(1785);
+        } else if (cond(value[WEB] == 1)) {
+            apport(SPRITE, VAR_HERE);
+            value[WEB] = 2;
+            say_stop(1803);
+        } else {
+            say_stop(1810);
+        }
+        return 0;
+    }
+    if (cond(has(922))) say_stop(1403);
+    return 0;
+}
+
+// The horn calls the prowler, stronger the higher on the stair it is
+// blown: he comes when he is weaker than the call, or stands his ground.
+int p64() {
+    if (!cond(has(HORN))) return 0;
+    if (cond(!carried(HORN))) {
+        p625(var(VAR_ARG2));
+        return 0;
+    }
+    if (cond(here_has(OPEN_AIR)).OR(within(here(), 547, 702))) {
+        say_stop(1817);
+        return 0;
+    }
+    if (cond(within(here(), 468, 477))) {
+        value[VAR_THEFT_SCALE] += here() - 467;
+        *bitword(VAR_THEFT_SCALE) = *bitword(VAR_HERE);
+        if (cond(value[VAR_THEFT_SCALE] > 9)) value[VAR_THEFT_SCALE] = 9;
+        if (cond(value[1720] <= 1)) set_variant(1720, 1);
+    }
+    if (cond(here_has(PFLAG_CREATURE_FREE)).OR(value[VAR_THEFT_SCALE] == 0)) {
+        say_stop(1818);
+        return 0;
+    }
+    if (cond(value[OBJ_ATTACKER] < value[VAR_THEFT_SCALE])) {
+        say(SAY_ARG, 1819, value[VAR_THEFT_SCALE] - value[OBJ_ATTACKER]);
+        apport(OBJ_ATTACKER, VAR_HERE);
+        value[OBJ_ATTACKER] = value[VAR_THEFT_SCALE];
+        if (cond(light())) {
+            bitmod('s', OBJ_ATTACKER, 14);
+            say(0, OBJ_ATTACKER, 0);
+        }
+    } else {
+        say(SAY_ARG | SAY_ARGVAR, 1837, OBJ_ATTACKER);
+        bitmod('s', OBJ_ATTACKER, 14);
+        value[VAR_ATTACK_ESCAPE_CHANCE] = 0;
+        value[ESCAPE_CHANCE_PAIR] = 100;
+    }
+    loop = 1;
+    return 0;
+}
+
+int p78() {
+    if (cond(anyof(OBJ_LIGHT_SOURCE, SUNSTONE, -1))) {
+        if (cond(near(arg2()))) {
+            if (cond(has(OBJ_LIGHT_SOURCE))) {
+                call_proc(WORD_LIGHT);
+                if (loop) return 0;
+            }
+            say_stop(cond(bitest(SUNSTONE, SUNSTONE_SET_DOWN)) ? 3363 : 3362);
+        } else {
+            say_stop_typed(1319, VAR_ARG2);
+        }
+        return 0;
+    }
+    say_stop(3361);
+    return 0;
+}

@@ -1,0 +1,222 @@
+// Word 781 (wave) and its three chunks: the sceptre, which turns the
+// hourglass of the timekeeper's room and sets the hoard's doors counting;
+// the cloth; and everything else carried, above all the wand, which
+// bridges the rift, raises the span over the gulf and the bridge over the
+// ravine, links the changing room with the lookout, and lets the firefly
+// loose.
+#include "game.h"
+
+namespace {
+
+constexpr int SCEPTRE = 147, HOURGLASS = 163, TIMEKEEPERS_ROOM = 491, CLOTH = 63, CLOTH_BEATEN = 13;
+constexpr int MIRROR = 17, MIRROR_WAVED_AT = 13, WAND = 110, RIFT = 10, BRIDGE = 11, SPAN = 33,
+              RAVINE = 31, FIREFLY = 109, CHANGING_ROOM = 318, LOOKOUT = 627;
+constexpr int FIRST_VISIT_BY_WAND = 16;  // place flag: the wand has carried the player from here before
+constexpr int FLAG_COUNTDOWN_WARNED = 7; // VAR_GAME_FLAGS
+constexpr int FLAG_SHOWER_SEEN = 4;      // VAR_GAME_FLAGS_3: the wand's shower of sparks, once
+constexpr int RIFT_REMEMBERED = 13;
+constexpr int OPEN_AIR = 7;
+
+int phase() { return value[VAR_PHASE]; }
+
+// The hourglass turns: the puzzle places of the hoard are set back and its
+// countdown starts.
+void turn_the_hourglass() {
+    for (hold_ref(VAR_WORK_PLACE, 467); value[VAR_WORK_PLACE] <= 476; value[VAR_WORK_PLACE]++) {
+        bitmod('c', value[VAR_WORK_PLACE], PFLAG_HINT_AVAILABLE);
+        bitmod('c', value[VAR_WORK_PLACE], PFLAG_VISITED);
+    }
+    value[OBJ_GATE] = 0;
+    value[479] = 0;
+    value[478] = 0;
+    say(0, 2471, 0);
+    value[477] = 1;
+    value[HOURGLASS] = 25 + irand(10);
+    bitmod('c', VAR_GAME_FLAGS, FLAG_COUNTDOWN_WARNED);
+}
+
+// The wand between the changing room and the lookout: the first trip each
+// way says more than the later ones.
+void wand_trip(int from, int text) {
+    if (cond(bitest(from, FIRST_VISIT_BY_WAND))) {
+        say(SAY_ARG, text, 1);
+    } else {
+        say(SAY_ARG, text, 0);
+        bitmod('s', from, FIRST_VISIT_BY_WAND);
+    }
+}
+
+// The wand waved where nothing answers it, now and then in a shower of
+// sparks, once.
+void wand_waved_idly() {
+    if (cond(bitest(RIFT, RIFT_REMEMBERED))
+            .AND(!bitest(VAR_GAME_FLAGS_3, FLAG_SHOWER_SEEN))
+            .AND(!here_has(OPEN_AIR))
+            .AND(!within(here(), 547, 702))
+            .AND(irand(100) < 1)) {
+        bitmod('s', VAR_GAME_FLAGS_3, FLAG_SHOWER_SEEN);
+        if (cond(!light())) {
+            loop = 1;
+            return;
+        }
+        say_stop(2379);
+        return;
+    }
+    say_stop(cond(value[2488] > 0) ? 2491 : 1329);
+}
+
+// What the wand does where it is waved, first match.
+void wave_the_wand() {
+    if (cond(within(here(), 547, 564))) {
+        say_stop(2418);
+        return;
+    }
+    if (cond(near(RIFT))) {
+        if (cond(phase() <= 4)) {
+            value[RIFT] += 1;
+            if (cond(value[RIFT] == 2)) {
+                value[RIFT] = 0;
+                bitmod('s', RIFT, OFLAG_FIXTURE);
+                apport(BRIDGE, PLACE_OFFSTAGE);
+            } else {
+                bitmod('c', RIFT, OFLAG_FIXTURE);
+            }
+            say(SAY_ARG | SAY_ARGVAR, 1985, RIFT);
+        }
+        if (cond(phase() > 4)) say(0, 1329, 0);
+        loop = 1;
+        return;
+    }
+    if (cond(near(SPAN))) {
+        if (cond(phase() > 4)) {
+            say_stop(1329);
+            return;
+        }
+        say(SAY_ARG, 1571, 0);
+        value[SPAN] = 1;
+        loop = 1;
+        return;
+    }
+    if (cond(near(RAVINE)).AND(phase() <= 4)) {
+        value[RAVINE] += 1;
+        say(0, RAVINE, 0);
+        value[RAVINE] += 1;
+        if (cond(value[RAVINE] == 4)) {
+            value[RAVINE] = 0;
+            bitmod('s', RAVINE, OFLAG_FIXTURE);
+            apport(BRIDGE, PLACE_OFFSTAGE);
+        } else {
+            apport(BRIDGE, VAR_HERE);
+            bitmod('c', RAVINE, OFLAG_FIXTURE);
+        }
+        loop = 1;
+        return;
+    }
+    if (cond(here() == CHANGING_ROOM)) {
+        wand_trip(CHANGING_ROOM, 2315);
+        if (cond(!bitest(VAR_GAME_FLAGS_3, 10))) bitmod('s', VAR_COMMAND_STATUS, 12);
+        for (int p = 594; p <= 617; p++) {
+            p808(ref(p));
+            if (loop) return;
+        }
+        moveto(LOOKOUT, -1);
+        loop = 1;
+        return;
+    }
+    if (cond(here() == LOOKOUT)) {
+        wand_trip(LOOKOUT, 2316);
+        moveto(CHANGING_ROOM, -1);
+        loop = 1;
+        return;
+    }
+    if (cond(near(FIREFLY))) {
+        if (cond(value[FIREFLY] == 0)) apport(FIREFLY, cond(here() == 208) ? 207 : 208);
+        say_stop(cond(value[FIREFLY] == 1) ? 3476 : 2429);
+        return;
+    }
+    wand_waved_idly();
+}
+
+}  // namespace
+
+int p906() { return run_chain({p907, p908, p909}); }
+
+int p907() {
+    if (!cond(has(SCEPTRE)).AND(carried(SCEPTRE))) return 0;
+    if (cond(here_has(OPEN_AIR))) {
+        say_stop(2468);
+        return 0;
+    }
+    if (cond(light())) {
+        if (cond(here() == TIMEKEEPERS_ROOM).AND(value[HOURGLASS] == 0)) {
+            apport(HOURGLASS, VAR_HERE);
+            bitmod('s', HOURGLASS, OFLAG_SEEN);
+            value[HOURGLASS] = 1;
+            value[TIMEKEEPERS_ROOM] = 1;
+            set_variant(2467, 1);
+            say(0, 3496, 0);
+        }
+        say(0, 2469, 0);
+    } else {
+        // In the dark the hourglass does not come: it stays out of play.
+        say(0, 2470, 0);
+    }
+    if (cond(here() == TIMEKEEPERS_ROOM)) {
+        if (cond(value[HOURGLASS] > 1)) {
+            say_stop(2466);
+            return 0;
+        }
+        turn_the_hourglass();
+    }
+    loop = 1;
+    return 0;
+}
+
+int p908() {
+    if (!cond(has(CLOTH)).AND(near(CLOTH))) return 0;
+    int k = 0;
+    if (cond(value[CLOTH] != 0)) k = cond(bitest(CLOTH, CLOTH_BEATEN)) ? 1 : 2;
+    say_stop_variant(2661, k);
+    return 0;
+}
+
+int p909() {
+    bitmod('s', MIRROR, MIRROR_WAVED_AT);
+    if (cond(words() == 2).AND(!has(MIRROR))) {
+        if (cond(!bitest(arg2(), FLAG_IS_OBJECT))) return 0;
+        if (cond(!bitest(arg2(), OFLAG_PORTABLE))) {
+            say_stop(1315);
+            return 0;
+        }
+        if (cond(!carried(arg2()))) {
+            say_stop_typed(1318, VAR_ARG2);
+            return 0;
+        }
+    } else {
+        if (cond(near(MIRROR))) {
+            say(0, 2141, 0);
+            say_stop(1266);
+            return 0;
+        }
+        default_to(0, here(), OFLAG_ADDRESSABLE);
+        if (cond(words() == 1))
+            say_stop(2142);
+        else
+            say_stop_typed(2825, VAR_ARG2);
+        return 0;
+    }
+    if (cond(has(WAND))) {
+        wave_the_wand();
+    } else if (cond(anyof(124, 125, 54, -1))) {
+        if (cond(!light())) {
+            say_stop_typed(2140, VAR_ARG2);
+            return 0;
+        }
+        p910();
+        if (loop) return 0;
+    } else {
+        say(0, 1329, 0);
+    }
+    if (!loop) loop = 1;
+    return 0;
+}
