@@ -9,10 +9,12 @@ namespace {
 constexpr int UNDO_ON = 4;  // flag of VAR_UNDO_RESULT: the player has switched undo on
 
 // The layout words work only in the console; in the browser the page lays
-// out the text itself, and the word is refused naming it as typed.
+// out the text itself, and the word is refused naming it as typed. The
+// reader's copy of a token as typed is of the word it read last, which
+// after a number is the number: only a word alone is copied.
 bool browser_refuses() {
     if (!cond(test("html"))) return false;
-    verbatim(VAR_ARG1);
+    if (cond(words() == 1)) verbatim(VAR_ARG1);
     say_stop_typed(1349, VAR_ARG1);
     return true;
 }

@@ -316,6 +316,11 @@ TEST_F(Status, LayoutWordsAreRefusedInTheBrowser) {
         EXPECT_EQ(o.texts, (std::vector<said>{{TYPED, 1349, VAR_ARG1}}));
     }
     EXPECT_EQ(Linlen, 32767);
+    // The word is named as typed; after a number it keeps its own form.
+    call(p527, "linewidth");
+    EXPECT_NE(wording({TYPED, 1349, VAR_ARG1}).find("linewidth"), std::string::npos);
+    call(p527, "linewidth 60");
+    EXPECT_NE(wording({TYPED, 1349, VAR_ARG1}).find("\"width\""), std::string::npos);
     html_ok = 0;
 }
 
