@@ -30,6 +30,18 @@ void describe_briefly() {
     bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL);
 }
 
+// How many moves were taken back (0) or played again (1): as many as asked
+// (`text`), or fewer.
+void moves_done(int redoing, int text) {
+    if (!cond(value[VAR_UNDO_RESULT] > 0)) return;
+    if (cond(bitest(VAR_UNDO_RESULT, VFLAG_UNDO_RESULT_SHORT))) {
+        say(SAY_ARG, 3405, redoing);
+        say(SAY_ARG | SAY_ARGVAR, 3406, VAR_UNDO_RESULT);
+    } else {
+        say(SAY_ARG | SAY_ARGVAR, text, VAR_UNDO_RESULT);
+    }
+}
+
 // After an undo or redo that left the place as it was: the light lost or
 // found.
 void light_change(int was_lit) {
@@ -79,27 +91,30 @@ int p747() {
 
 // --- Description modes --------------------------------------------------------
 
-int p832() {
-    if (cond(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL))) {
-        say_stop_variant(2830, 0);
-        return 0;
+namespace {
+
+// A brief mode: said so when it is in force already, else switched on
+// (and the other off), with the text that the sequence replies say.
+void brief_mode(int flag, int other, int variant, int lead, int reply) {
+    if (cond(bitest(VAR_COMMAND_STATUS, flag))) {
+        say_stop_variant(2830, variant);
+        return;
     }
-    bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL);
-    bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_VISITED);
-    hold_ref(1200, 1264);
-    say_stop(2831);
+    bitmod('s', VAR_COMMAND_STATUS, flag);
+    bitmod('c', VAR_COMMAND_STATUS, other);
+    hold_ref(1200, lead);
+    say_stop(reply);
+}
+
+}  // namespace
+
+int p832() {
+    brief_mode(VFLAG_COMMAND_STATUS_BRIEF_ALL, VFLAG_COMMAND_STATUS_BRIEF_VISITED, 0, 1264, 2831);
     return 0;
 }
 
 int p616() {
-    if (cond(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_VISITED))) {
-        say_stop_variant(2830, 1);
-        return 0;
-    }
-    bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL);
-    bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_VISITED);
-    hold_ref(1200, 1267);
-    say_stop(1454);
+    brief_mode(VFLAG_COMMAND_STATUS_BRIEF_VISITED, VFLAG_COMMAND_STATUS_BRIEF_ALL, 1, 1267, 1454);
     return 0;
 }
 
@@ -166,24 +181,10 @@ int p871() {
 
     if (cond(has(WORD_UNDO))) {
         undo();
-        if (cond(value[VAR_UNDO_RESULT] > 0)) {
-            if (cond(bitest(VAR_UNDO_RESULT, VFLAG_UNDO_RESULT_SHORT))) {
-                say(SAY_ARG, 3405, 0);
-                say(SAY_ARG | SAY_ARGVAR, 3406, VAR_UNDO_RESULT);
-            } else {
-                say(SAY_ARG | SAY_ARGVAR, 3409, VAR_UNDO_RESULT);
-            }
-        }
+        moves_done(0, 3409);
     } else {
         redo();
-        if (cond(value[VAR_UNDO_RESULT] > 0)) {
-            if (cond(bitest(VAR_UNDO_RESULT, VFLAG_UNDO_RESULT_SHORT))) {
-                say(SAY_ARG, 3405, 1);
-                say(SAY_ARG | SAY_ARGVAR, 3406, VAR_UNDO_RESULT);
-            } else {
-                say(SAY_ARG | SAY_ARGVAR, 3410, VAR_UNDO_RESULT);
-            }
-        }
+        moves_done(1, 3410);
     }
     if (cond(bitest(VAR_UNDO_RESULT, VFLAG_UNDO_RESULT_BAD_COUNT))) {
         say_stop(1352);

@@ -4,62 +4,24 @@
 // refused (the page lays out its own text), and the end of the game.
 //
 //   node game-e2e.mjs <game binary>
-import { chromium } from 'playwright-core';
-import { spawn } from 'node:child_process';
 import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { check, commandsOf, finish, freshHome, launchBrowser, sleep, startGame } from './support.mjs';
 
-const here = path.dirname(fileURLToPath(import.meta.url));
 const [game] = process.argv.slice(2);
 if (!game) {
   console.error('usage: node game-e2e.mjs <game binary>');
   process.exit(2);
 }
-const chromiumPath = process.env.CHROMIUM || '/usr/bin/chromium';
 
-const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
-let failures = 0;
-function check(ok, what) {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-  if (!ok) failures++;
-}
-
-async function waitFor(what, test, ms = 15000) {
-  const end = Date.now() + ms;
-  for (;;) {
-    const v = await test();
-    if (v) return v;
-    if (Date.now() > end) throw new Error(`timed out waiting for ${what}`);
-    await sleep(50);
-  }
-}
-
-const tmp = fs.mkdtempSync(path.join(os.tmpdir(), 'zendry-game-e2e-'));
-const urlFile = path.join(tmp, 'url');
+const tmp = freshHome('game-e2e');
 const saves = path.join(tmp, 'fablet', 'zendry');
-
-const gameLog = [];
-const proc = spawn(game, ['-n', `-B${path.join(here, 'hand-over.sh')}`], {
-  cwd: tmp,
-  env: { ...process.env, HOME: tmp, E2E_URL_FILE: urlFile },
-  stdio: ['ignore', 'pipe', 'pipe'],
-});
-proc.stdout.on('data', (d) => gameLog.push(String(d)));
-proc.stderr.on('data', (d) => gameLog.push(String(d)));
-const exited = new Promise((r) => proc.on('exit', (code, signal) => r({ code, signal })));
+const run = startGame(game, tmp);
 
 let context;
 try {
-  const url = (await waitFor('the page address', () => fs.existsSync(urlFile) && fs.readFileSync(urlFile, 'utf8'))).trim();
-  context = await chromium.launchPersistentContext(path.join(tmp, 'profile'), {
-    executablePath: chromiumPath,
-    headless: true,
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--no-first-run', '--disable-sync'],
-    viewport: { width: 1000, height: 760 },
-  });
+  const url = await run.address();
+  context = await launchBrowser(tmp);
   const page = context.pages()[0] || await context.newPage();
   page.on('pageerror', (e) => check(false, `no script error (${e.message})`));
   await page.goto(url);
@@ -67,20 +29,8 @@ try {
   await page.click('#start');
   await page.waitForSelector('#gameview', { state: 'visible' });
 
-  const chunkCount = () => page.evaluate(() => document.getElementsByName('chunk').length);
-  const lastChunk = () => page.evaluate(() => {
-    const c = document.getElementsByName('chunk');
-    return c.length ? c[c.length - 1].textContent.replace(/\s+/g, ' ') : '';
-  });
-  await waitFor('the first answer', async () => (await chunkCount()) >= 1);
-
-  async function play(command) {
-    const before = await chunkCount();
-    await page.fill('#command', command);
-    await page.press('#command', 'Enter');
-    await waitFor(`the answer to "${command}"`, async () => (await chunkCount()) > before);
-    return lastChunk();
-  }
+  const commands = await commandsOf(page);
+  const play = async (command) => (await commands.play(command)).replace(/\s+/g, ' ');
   async function expect(command, pattern, what) {
     const answer = await play(command);
     check(pattern.test(answer), `${what}: ${JSON.stringify(answer)}`);
@@ -128,18 +78,11 @@ try {
   await expect('quit', /stop playing/, 'quit asks');
   await play('yes');
   await page.waitForSelector('#closeit', { state: 'visible' });
-  const end = await Promise.race([exited, sleep(10000).then(() => null)]);
+  const end = await Promise.race([run.exited, sleep(10000).then(() => null)]);
   check(end !== null && end.code === 255, `the game ended with status 255 (${JSON.stringify(end)})`);
 } catch (e) {
   check(false, String(e && e.stack || e));
 } finally {
   if (context) await context.close().catch(() => {});
-  if (proc.exitCode === null && proc.signalCode === null) proc.kill();
-  fs.rmSync(tmp, { recursive: true, force: true });
 }
-if (failures) {
-  console.log('--- game output ---\n' + gameLog.join(''));
-  console.log(`${failures} check(s) failed`);
-  process.exit(1);
-}
-console.log('all checks passed');
+finish(run, tmp);

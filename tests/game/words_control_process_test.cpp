@@ -6,7 +6,9 @@
 // saved game left.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <sys/wait.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -15,13 +17,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string text_of(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // How often `what` occurs in `text`.
 int count(const std::string &text, const std::string &what) {
@@ -67,10 +62,13 @@ protected:
             for (const std::string &t : typed) f << (resume ? "" : t.empty() ? "REPLY:" : "REPLY: ") << t << "\n";
         }
         const std::string how = resume ? "<'" + run + ".in'" : "-n -c '" + run + ".in' </dev/null";
-        const std::string line =
-            "HOME='" + home + "' '" + ZENDRY_BIN + "' -p0 " + how + " >'" + run + ".out' 2>&1";
-        const int status = std::system(line.c_str());
-        out = text_of(run + ".out");
+        const std::string line = "HOME='" + home + "' '" + ZENDRY_BIN + "' -p0 " + how + " 2>&1";
+        out.clear();
+        FILE *p = popen(line.c_str(), "r");
+        if (!p) return -1;
+        char buf[4096];
+        for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+        const int status = pclose(p);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 };
