@@ -118,10 +118,12 @@ TEST_F(WordsControlProcess, SaveRestoreListDeleteUndoSettingsAndTheAutosave) {
     EXPECT_NE(out.find("You scored"), std::string::npos) << out;
     EXPECT_FALSE(fs::exists(dir() + "_zendry.orv")) << "quitting leaves no autosave";
 
-    // A new start offers the saved game left.
-    play({"trip", "yes", "yes", "look"}, out, true);
+    // A new start offers the saved game left; later the restore word takes
+    // the only saved game up without asking which.
+    play({"trip", "yes", "yes", "restore", "yes", "yes"}, out);
     EXPECT_NE(out.find("You have one saved game: trip."), std::string::npos) << out;
-    EXPECT_NE(out.find("Your saved game is restored."), std::string::npos) << out;
+    EXPECT_EQ(count(out, "Your saved game is restored."), 2) << out;
+    EXPECT_NE(out.find("Restoring the saved game \"trip\"."), std::string::npos) << out;
 }
 
 }  // namespace
