@@ -65,6 +65,12 @@ REPLY: e
 REPLY: wait
 REPLY: listen
 REPLY: swim
+REPLY: take lamp
+REPLY: take key
+REPLY: inventory
+REPLY: inventory lamp
+REPLY: undo 3
+REPLY: redo
 REPLY: home
 REPLY: woods
 REPLY: crawl
