@@ -73,7 +73,7 @@ try {
   await expect('redo', /One move is played again\..*cottage/, 'one move played again');
 
   // The layout words belong to the console.
-  await expect('width 60', /"width"/, 'a layout word refused in the browser, naming the word');
+  await expect('width 60', /"width"/i, 'a layout word refused in the browser, naming the word');
 
   await expect('quit', /stop playing/, 'quit asks');
   await play('yes');
