@@ -317,10 +317,16 @@ TEST_F(Status, LayoutWordsAreRefusedInTheBrowser) {
     }
     EXPECT_EQ(Linlen, 32767);
     // The word is named as typed; after a number it keeps its own form.
+    // (It may stand first in the sentence, with a capital.)
+    const auto named = [] {
+        std::string w = wording({TYPED, 1349, VAR_ARG1});
+        for (char &ch : w) ch = char(std::tolower((unsigned char)ch));
+        return w;
+    };
     call(p527, "linewidth");
-    EXPECT_NE(wording({TYPED, 1349, VAR_ARG1}).find("linewidth"), std::string::npos);
+    EXPECT_NE(named().find("\"linewidth\""), std::string::npos);
     call(p527, "linewidth 60");
-    EXPECT_NE(wording({TYPED, 1349, VAR_ARG1}).find("\"width\""), std::string::npos);
+    EXPECT_NE(named().find("\"width\""), std::string::npos);
     html_ok = 0;
 }
 
