@@ -4,49 +4,6 @@
 // is written, and this file only shrinks.
 #include "game.h"
 
-// game/words/saving.cpp
-int p593() { return 0; }
-int p682() { return 0; }
-int p684() { return 0; }
-int p704() { return 0; }
-int p712() { return 0; }
-int p714() { return 0; }
-int p715() { return 0; }
-int p742() { return 0; }
-
-// game/words/status.cpp
-int p124() { return 0; }
-int p214() { return 0; }
-int p249() { return 0; }
-int p270() { return 0; }
-int p485() { return 0; }
-int p509() { return 0; }
-int p527() { return 0; }
-int p548() { return 0; }
-int p616() { return 0; }
-int p705() { return 0; }
-int p752() { return 0; }
-int p832() { return 0; }
-int p871() { return 0; }
-int p885() { return 0; }
-int p939() { return 0; }
-
-// game/words/place_words.cpp
-int p58() { return 0; }
-int p160() { return 0; }
-int p292() { return 0; }
-int p332() { return 0; }
-int p535() { return 0; }
-int p603() { return 0; }
-int p822() { return 0; }
-
-// game/words/help.cpp
-int p399() { return 0; }
-int p481() { return 0; }
-int p484() { return 0; }
-int p627() { return 0; }
-int p893() { return 0; }
-
 // game/places/surface.cpp
 int p133() { return 0; }
 int p175() { return 0; }

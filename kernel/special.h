@@ -38,5 +38,10 @@ constexpr int SPECIAL_AUTORESTORE = 999;
 // 2 (5) brings it back, 3 drops the first, 0 asks whether there is none;
 // 0 when done.
 int memstore(int op);
+// Undo and redo: take back, or do again, as many commands as the second
+// word asks (one by default, all of them for OBJ_ALL); VAR_UNDO_RESULT then
+// holds how many were.
+void undo();
+void redo();
 // Runs special operation `code`; most report their result in *variable.
 int special(int code, int32_t *variable);

@@ -1,6 +1,78 @@
-// Status, undo and setting words. So far: the score word, which reports the
-// score without costing a turn.
+// Status, undo and setting words: the inventory and the score, the three
+// description modes, undo and redo (which never give back turns or points),
+// speaking Keln, the console layout words, and three words that ask a
+// question of their own: cheating, resting and the map of the warren.
 #include "game.h"
+
+namespace {
+
+constexpr int UNDO_ON = 4;  // flag of VAR_UNDO_RESULT: the player has switched undo on
+
+// The layout words work only in the console; in the browser the page lays
+// out the text itself, and the word is refused naming it as typed. The
+// reader's copy of a token as typed is of the word it read last, which
+// after a number is the number: only a word alone is copied.
+bool browser_refuses() {
+    if (!cond(test("html"))) return false;
+    if (cond(words() == 1)) verbatim(VAR_ARG1);
+    say_stop_typed(1349, VAR_ARG1);
+    return true;
+}
+
+// Describes the place here briefly, whatever the description mode.
+void describe_briefly() {
+    if (cond(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL))) {
+        say(SAY_REFVAR, VAR_HERE, 0);
+        return;
+    }
+    bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL);
+    say(SAY_REFVAR, VAR_HERE, 0);
+    bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL);
+}
+
+// How many moves were taken back (0) or played again (1): as many as asked
+// (`text`), or fewer.
+void moves_done(int redoing, int text) {
+    if (!cond(value[VAR_UNDO_RESULT] > 0)) return;
+    if (cond(bitest(VAR_UNDO_RESULT, VFLAG_UNDO_RESULT_SHORT))) {
+        say(SAY_ARG, 3405, redoing);
+        say(SAY_ARG | SAY_ARGVAR, 3406, VAR_UNDO_RESULT);
+    } else {
+        say(SAY_ARG | SAY_ARGVAR, text, VAR_UNDO_RESULT);
+    }
+}
+
+// After an undo or redo that left the place as it was: the light lost or
+// found.
+void light_change(int was_lit) {
+    if (cond(was_lit == 1).AND(!light()))
+        say(0, 2519, 0);
+    else if (cond(was_lit == 0).AND(light()))
+        say(0, 3412, 0);
+}
+
+}  // namespace
+
+int p485() {
+    frame<3> f;  // locals: 0 the object looked at, 1 how many are carried, 2 the first one carried
+    if (cond(words() > 1)) {
+        say_stop(1493);
+        return 0;
+    }
+    for (f.lvals[0] = FIRST_OBJECT; f.lvals[0] <= LAST_OBJECT; f.lvals[0]++) {
+        if (!cond(have(f.lvals[0], -1, 0))) continue;
+        if (cond(f.lvals[1] == 0)) {
+            say(SAY_ARG, 1395, cond(light()) ? 0 : 1);
+            f.lvals[2] = f.lvals[0];
+        }
+        say(0, f.lvals[0], 0);
+        f.lvals[1]++;
+    }
+    if (cond(f.lvals[1] == 0)) say(0, 1389, 0);
+    if (cond(f.lvals[1] == 1)) value[OBJ_PRONOUN] = f.lvals[2];  // "it" is the one thing carried
+    loop = 1;
+    return 0;
+}
 
 int p747() {
     p378();
@@ -16,3 +88,309 @@ int p747() {
     loop = 1;
     return 0;
 }
+
+// --- Description modes --------------------------------------------------------
+
+namespace {
+
+// A brief mode: said so when it is in force already, else switched on
+// (and the other off), with the text that the sequence replies say.
+void brief_mode(int flag, int other, int variant, int lead, int reply) {
+    if (cond(bitest(VAR_COMMAND_STATUS, flag))) {
+        say_stop_variant(2830, variant);
+        return;
+    }
+    bitmod('s', VAR_COMMAND_STATUS, flag);
+    bitmod('c', VAR_COMMAND_STATUS, other);
+    hold_ref(1200, lead);
+    say_stop(reply);
+}
+
+}  // namespace
+
+int p832() {
+    brief_mode(VFLAG_COMMAND_STATUS_BRIEF_ALL, VFLAG_COMMAND_STATUS_BRIEF_VISITED, 0, 1264, 2831);
+    return 0;
+}
+
+int p616() {
+    brief_mode(VFLAG_COMMAND_STATUS_BRIEF_VISITED, VFLAG_COMMAND_STATUS_BRIEF_ALL, 1, 1267, 1454);
+    return 0;
+}
+
+int p885() {
+    if (cond(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_VISITED))
+            .AND(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL))) {
+        say_stop_variant(2830, 2);
+        return 0;
+    }
+    bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_VISITED);
+    bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL);
+    hold_ref(1200, 1267);
+    say(0, 2832, 0);
+    if (cond(light())) {
+        say(0, 1266, 0);
+        p188(num(1));
+        if (loop) return 0;
+    }
+    loop = 1;
+    return 0;
+}
+
+// --- Undo and redo --------------------------------------------------------------
+
+int p871() {
+    // Locals: 0 the place before, 1 the turns before, 2 the undo result
+    // before (its flag 4 kept with it), 3 the penalty points before, 4 the
+    // light before (1 lit).
+    frame<5> f;
+    // The reader keeps the word after "undo" as typed, a count or a name:
+    // "on" and "off" there are the switch's own words.
+    if (cond(arg2() == PARSE_UNKNOWN).AND(typed("on")))
+        hold_ref(VAR_ARG2, WORD_ON);
+    else if (cond(arg2() == PARSE_UNKNOWN).AND(typed("off")))
+        hold_ref(VAR_ARG2, WORD_OFF);
+    if (cond(has(WORD_ON)).AND(bitest(VAR_UNDO_RESULT, UNDO_ON))) {
+        say_stop(3420);
+        return 0;
+    }
+    if (cond(has(WORD_OFF))) {
+        say_stop(3421);
+        return 0;
+    }
+    // The undo word twice: everything undone is done again.
+    if (cond(arg1() == WORD_UNDO).AND(arg2() == WORD_UNDO)) {
+        hold_ref(VAR_ARG1, WORD_REDO);
+        hold_ref(VAR_ARG2, OBJ_ALL);
+    }
+    if (cond(!bitest(VAR_UNDO_RESULT, UNDO_ON))) {
+        value[VAR_QUESTION] = Q_UNDO_ENABLE;
+        say(0, 3413, 0);
+        say(0, 3415, 0);
+        input_store('S', &value[VAR_STATUS_WORD]);
+        say_stop(3418);
+        return 0;
+    }
+
+    if (cond(light())) f.lvals[4] = 1;
+    set('L', 0, 'v', VAR_HERE, f);
+    set('L', 1, 'e', VAR_TURNS, f);
+    set('L', 2, 'e', VAR_UNDO_RESULT, f);
+    if (cond(bitest(VAR_UNDO_RESULT, UNDO_ON))) lbitmod('s', 2, UNDO_ON, f);
+    set('L', 3, 'e', VAR_PENALTY_POINTS, f);
+
+    if (cond(has(WORD_UNDO))) {
+        undo();
+        moves_done(0, 3409);
+    } else {
+        redo();
+        moves_done(1, 3410);
+    }
+    if (cond(bitest(VAR_UNDO_RESULT, VFLAG_UNDO_RESULT_BAD_COUNT))) {
+        say_stop(1352);
+        return 0;
+    }
+
+    if (cond(value[VAR_UNDO_RESULT] > 0)) {
+        // Turns and charges are not taken back, nor the switch.
+        set('V', VAR_PENALTY_POINTS, 'l', 3, f);
+        set('V', VAR_TURNS, 'l', 1, f);
+        set('V', VAR_UNDO_RESULT, 'l', 2, f);
+        if (cond(lbitest(2, UNDO_ON, f))) bitmod('s', VAR_UNDO_RESULT, UNDO_ON);
+        value[VAR_RESULT] = 0;
+        if (cond(here() != f.lvals[0])) value[VAR_RESULT] += 1;
+        if (cond(bitest(VAR_UNDO_RESULT, VFLAG_UNDO_RESULT_INVENTORY))) value[VAR_RESULT] += 2;
+        p487();
+        if (loop) return 0;
+        if (cond(value[VAR_RESULT] == 0)) {
+            light_change(f.lvals[4]);
+        } else {
+            say(SAY_ARG | SAY_ARGVAR, 3411, VAR_RESULT);
+            if (cond(value[VAR_RESULT] != 2)) {
+                if (cond(light()))
+                    describe_briefly();
+                else if (cond(value[VAR_RESULT] == 1))
+                    say(0, 2519, 0);
+            } else {
+                light_change(f.lvals[4]);
+            }
+            if (cond(value[VAR_RESULT] != 1)) {
+                value[VAR_COMMAND_STATUS] = 1;
+                call_proc(WORD_INVENTORY);
+                if (loop) return 0;
+            }
+        }
+        loop = 1;
+        return 0;
+    }
+
+    if (cond(value[VAR_UNDO_RESULT] == 0)) {
+        say_stop_typed(3401, VAR_ARG1);
+        return 0;
+    }
+    if (cond(value[VAR_UNDO_RESULT] == -2)) {
+        say_stop_typed(3402, VAR_ARG1);
+        return 0;
+    }
+    if (cond(words() == -1)) {
+        say_stop(cond(has(WORD_UNDO)) ? 3403 : 3404);
+        return 0;
+    }
+    return 0;  // refused for another reason: the last replies answer
+}
+
+int p705() {
+    call_proc(WORD_UNDO);
+    if (loop) return 0;
+    return 0;
+}
+
+// --- Speaking Keln ----------------------------------------------------------------
+
+int p249() {
+    if (cond(value[VAR_DWARVISH] == 0)) {
+        say(0, 2455, 0);
+        value[VAR_DWARVISH] = 1;
+        loop = 1;
+        return 0;
+    }
+    say_stop_variant(2457, 1);
+    return 0;
+}
+
+int p270() {
+    if (cond(value[VAR_DWARVISH] == 0)) {
+        say_stop_variant(2457, 0);
+        return 0;
+    }
+    value[VAR_DWARVISH] = 0;
+    say_stop(2456);
+    return 0;
+}
+
+// --- Console layout -----------------------------------------------------------------
+
+int p509() {
+    frame<1> f;  // local 0: the setting asked for (2 toggles), then the setting made
+    if (browser_refuses()) return 0;
+    if (cond(has(WORD_OFF)))
+        f.lvals[0] = 0;
+    else if (cond(has(WORD_ON)))
+        f.lvals[0] = 1;
+    else if (cond(words() == 1))
+        f.lvals[0] = 2;
+    else {
+        say_stop(1403);
+        return 0;
+    }
+    special(SPECIAL_JUSTIFY, &f.lvals[0]);
+    say_stop_variant(3233, f.lvals[0]);
+    return 0;
+}
+
+int p527() {
+    frame<1> f;  // local 0: the line length set, 0 when no number was given
+    if (browser_refuses()) return 0;
+    if (cond(words() == 1)) {
+        say_stop_typed(3236, VAR_ARG1);
+        return 0;
+    }
+    special(SPECIAL_LINE_LENGTH, &f.lvals[0]);
+    if (cond(f.lvals[0] > 0)) {
+        say(SAY_ARG | SAY_ARGVAR, 3234, VAR_ARG1);
+        say_stop_variant(3235, f.lvals[0]);
+        return 0;
+    }
+    say_stop(1403);
+    return 0;
+}
+
+int p548() {
+    frame<1> f;  // local 0: the margin set (0 is a margin too)
+    if (browser_refuses()) return 0;
+    if (cond(words() == 1)) {
+        say_stop_typed(3236, VAR_ARG1);
+        return 0;
+    }
+    special(SPECIAL_MARGIN, &f.lvals[0]);
+    say(SAY_ARG | SAY_ARGVAR, 3234, VAR_ARG1);
+    say_stop_variant(3235, f.lvals[0]);
+    return 0;
+}
+
+int p752() {
+    frame<1> f;  // local 0: the page length set, 0 when no usable number was given
+    if (browser_refuses()) return 0;
+    if (cond(words() == 1)) {
+        say_stop(3237);
+        return 0;
+    }
+    special(SPECIAL_PAGE_LENGTH, &f.lvals[0]);
+    if (cond(f.lvals[0] > 0)) {
+        say_stop_variant(3238, f.lvals[0]);
+        return 0;
+    }
+    say_stop(1403);
+    return 0;
+}
+
+// --- Words with a question of their own --------------------------------------------
+
+using namespace rows;
+
+// Cheating: not in the timeless chamber; elsewhere it asks, and costs.
+constexpr row CHEAT[] = {
+    when([] { return cond(here() == PLACE_INTRO); }, reply(2318)),
+    let(VAR_QUESTION, Q_PAID_TEXT_OFFER),
+    reply(1568),
+};
+
+int p939() { return run<CHEAT>(); }
+
+// Resting: once, and only under the hills.
+constexpr row REST[] = {
+    first(),
+        when([] { return cond(here_has(7)); }, reply(2171)),
+        when([] { return cond(bitest(VAR_GAME_FLAGS_2, 5)); }, reply(2174)),
+        otherwise(), let(VAR_QUESTION, Q_WORD_862), reply(2172), end(),
+    end(),
+};
+
+int p214() { return run<REST>(); }
+
+// The map of the warren: offered for points while in the warren, and once
+// bought it points out, once, the one cell the player has yet to find.
+cond_fold in_warren() { return cond(within(here(), 227, 252)); }
+
+constexpr row MAP[] = {
+    first(),
+        when([] { return cond(within(here(), 362, 373)); }, reply(2201)),
+        group([] { return cond(value[252] == 0); }),
+            first(),
+                group(in_warren), tell(2195, arg(10)), let(VAR_QUESTION, Q_WORD_865), reply(2196), end(),
+                when([] { return cond(here_has(PFLAG_MAZE)); }, reply(2202)),
+                otherwise(), reply(2198), end(),
+            end(),
+        end(),
+        otherwise(),
+            first(),
+                group([] {
+                    return cond(within(here(), 227, 252)).AND(!bitest(251, PFLAG_VISITED)).AND(!bitest(VAR_GAME_FLAGS_2, 8));
+                }),
+                    first(),
+                        group([] { return cond(bitest(252, PFLAG_VISITED)); }),
+                            tell(2203),
+                            set_flag(VAR_GAME_FLAGS_2, 8),
+                            stop(),
+                        end(),
+                        otherwise(), reply(2204), end(),
+                    end(),
+                end(),
+                when([] { return cond(here_has(PFLAG_MAZE)); }, reply(2202)),
+                otherwise(), reply(2199), end(),
+            end(),
+        end(),
+    end(),
+};
+
+int p124() { return run<MAP>(); }

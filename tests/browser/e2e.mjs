@@ -11,67 +11,30 @@
 // The game is started with a browser command (hand-over.sh) that writes the
 // page's address to a file instead of opening a browser; the test then
 // loads that address in Chromium.
-import { chromium } from 'playwright-core';
-import { spawn } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
-import os from 'node:os';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { check, commandsOf, finish, freshHome, launchBrowser, sleep, startGame } from './support.mjs';
 
-const here = path.dirname(fileURLToPath(import.meta.url));
 const [game, outDir] = process.argv.slice(2);
 if (!game || !outDir) {
   console.error('usage: node e2e.mjs <game binary> <output folder>');
   process.exit(2);
 }
-const chromiumPath = process.env.CHROMIUM || '/usr/bin/chromium';
 
-const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
-let failures = 0;
-function check(ok, what) {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-  if (!ok) failures++;
-}
-
-async function waitFor(what, test, ms = 15000) {
-  const end = Date.now() + ms;
-  for (;;) {
-    const v = await test();
-    if (v) return v;
-    if (Date.now() > end) throw new Error(`timed out waiting for ${what}`);
-    await sleep(100);
-  }
-}
-
-const tmp = fs.mkdtempSync(path.join(os.tmpdir(), 'zendry-e2e-'));
-const urlFile = path.join(tmp, 'url');
+const tmp = freshHome('e2e');
 fs.mkdirSync(outDir, { recursive: true });
-
-const gameLog = [];
-const proc = spawn(game, ['-n', `-B${path.join(here, 'hand-over.sh')}`], {
-  cwd: tmp,
-  env: { ...process.env, HOME: tmp, E2E_URL_FILE: urlFile, FIXTURE_CHAIN: 'echo' },
-  stdio: ['ignore', 'pipe', 'pipe'],
-});
-proc.stdout.on('data', (d) => gameLog.push(String(d)));
-proc.stderr.on('data', (d) => gameLog.push(String(d)));
-const exited = new Promise((r) => proc.on('exit', (code, signal) => r({ code, signal })));
+const run = startGame(game, tmp, { FIXTURE_CHAIN: 'echo' });
+const { exited } = run;
 
 let context;
 let foreign;
 try {
-  const url = (await waitFor('the page address', () => fs.existsSync(urlFile) && fs.readFileSync(urlFile, 'utf8'))).trim();
+  const url = await run.address();
   check(/^http:\/\/127\.0\.0\.1:\d+\/\d+\/$/.test(url), `page address ${url}`);
   const origin = new URL(url).origin;
 
-  context = await chromium.launchPersistentContext(path.join(tmp, 'profile'), {
-    executablePath: chromiumPath,
-    headless: true,
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--no-first-run', '--disable-sync'],
-    viewport: { width: 1000, height: 760 },
-  });
+  context = await launchBrowser(tmp);
   const page = context.pages()[0] || await context.newPage();
   page.on('pageerror', (e) => check(false, `no script error (${e.message})`));
   await page.goto(url);
@@ -87,20 +50,7 @@ try {
   check(await page.evaluate(() => document.activeElement && document.activeElement.id === 'command'),
     'the command field has the focus');
 
-  const chunkCount = () => page.evaluate(() => document.getElementsByName('chunk').length);
-  const lastChunk = () => page.evaluate(() => {
-    const c = document.getElementsByName('chunk');
-    return c.length ? c[c.length - 1].textContent : '';
-  });
-  await waitFor('the first answer', async () => (await chunkCount()) >= 1);
-
-  async function play(command) {
-    const before = await chunkCount();
-    await page.fill('#command', command);
-    await page.press('#command', 'Enter');
-    await waitFor(`the answer to "${command}"`, async () => (await chunkCount()) > before);
-    return lastChunk();
-  }
+  const { play } = await commandsOf(page);
 
   // Commands and answers, with the prompt echo.
   let answer = await play('lamp');
@@ -231,12 +181,5 @@ try {
 } finally {
   if (foreign) foreign.close();
   if (context) await context.close().catch(() => {});
-  if (proc.exitCode === null && proc.signalCode === null) proc.kill();
-  fs.rmSync(tmp, { recursive: true, force: true });
 }
-if (failures) {
-  console.log('--- game output ---\n' + gameLog.join(''));
-  console.log(`${failures} check(s) failed`);
-  process.exit(1);
-}
-console.log('all checks passed');
+finish(run, tmp);

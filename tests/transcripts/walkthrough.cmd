@@ -2,6 +2,7 @@ Wiz: 1234
 REPLY: 
 REPLY: look
 REPLY: intro
+REPLY: no
 REPLY: xyzzy
 REPLY: invetory
 REPLY: lantren

@@ -1,0 +1,114 @@
+// Help and guidance words: help (a paid way out of the mire or a maze, the
+// paid hint of the place, or advice chosen by what is near), the story in
+// pages, the introduction that leads into the list of known words, that
+// list on its own, and the manual.
+#include "game.h"
+
+namespace {
+
+constexpr int VAR_HELP_ASKED = 1201;  // 1 while the help word asks; the hint chooser clears it when it offers
+constexpr int GAME_FLAG_HELP_READ = 3;    // of VAR_GAME_FLAGS_2: the help pages have been shown
+constexpr int GAME_FLAG_BAUBLE_PAID = 10;  // of VAR_GAME_FLAGS_2: the hint about the unseen treasure was bought
+
+cond_fold in_a_maze() {
+    return cond(within(here(), 227, 252)).OR(within(here(), 362, 373)).OR(within(here(), 390, 426));
+}
+
+// Something near that the player must deal with alone.
+cond_fold trouble_near() {
+    return cond(near(OBJ_ATTACKER))
+        .OR(near(21))
+        .OR(near(23))
+        .OR(near(25))
+        .OR(value[18] > 0)
+        .OR(near(33))
+        .OR(value[OBJ_FOLLOWER] > 0)
+        .OR(near(26))
+        .OR(near(90))
+        .OR(near(36))
+        .OR(near(74));
+}
+
+}  // namespace
+
+int p399() {
+    if (cond(here() == 544)) {  // the mire: a way home, for a price
+        say(SAY_ARG, 1930, 10);
+        value[VAR_QUESTION] = Q_PAID_RETURN;
+        say_stop(1931);
+        return 0;
+    }
+    if (cond(in_a_maze()).AND(!here_has(PFLAG_HINT_AVAILABLE))) {
+        p378();
+        if (loop) return 0;
+        if (cond(value[VAR_SCORE] >= 100)) {
+            say_stop(2146);
+            return 0;
+        }
+        say(SAY_ARG, 2145, 10);
+        value[VAR_QUESTION] = Q_PAID_MAZE_EXIT;
+        say_stop(1931);
+        return 0;
+    }
+    if (cond(value[VAR_HELP_ASKED] == 0)) value[VAR_HELP_ASKED] = 1;
+    p405();
+    if (loop) return 0;
+    if (cond(value[VAR_HELP_ASKED] > 0)) {  // no paid hint was offered
+        p410(num(1));
+        if (loop) return 0;
+        if (cond(value[VAR_RESULT] < 0).AND(!bitest(VAR_GAME_FLAGS_2, GAME_FLAG_BAUBLE_PAID))) {
+            hold_ref(VAR_PROMPT_TEXT, 3386);
+            value[VAR_QUESTION] = Q_HELP_OFFER;
+            say(SAY_REFVAR | SAY_STOP, VAR_PROMPT_TEXT, 0);
+            return 0;
+        }
+        if (cond(trouble_near())) {
+            say(SAY_ARG, 1342, 0);
+        } else if (cond(bitest(VAR_GAME_FLAGS_2, GAME_FLAG_HELP_READ))) {
+            say_stop_variant(1342, cond(value[VAR_RESULT] == 0) ? 2 : 1);
+            return 0;
+        } else {
+            bitmod('s', VAR_GAME_FLAGS_2, GAME_FLAG_HELP_READ);
+            p510(ref(1340), ref(1341));
+            if (loop) return 0;
+        }
+    }
+    loop = 1;
+    return 0;
+}
+
+int p481() {
+    p510(ref(1427), ref(1430));
+    if (loop) return 0;
+    return 0;
+}
+
+using namespace rows;
+
+// The introduction: "about", the word list, going about, the console's
+// layout, or the pages from the start.
+constexpr row INTRO[] = {
+    reply({930}, 1943),
+    call({931}, p776),
+    reply({WORD_GO}, 1964),
+    when([] { return cond(!test("html")); }, reply({WORD_PAGE_LENGTH}, 1965)),
+    group([] { return cond(words() == 1).OR(has(OBJ_ALL)); }),
+        tell(1942),
+        let(VAR_QUESTION, Q_WORDS_INTRO),
+        reply(1431),
+    end(),
+};
+
+int p893() { return run<INTRO>(); }
+
+int p627() {
+    p776();
+    if (loop) return 0;
+    return 0;
+}
+
+int p484() {
+    p221();
+    if (loop) return 0;
+    return 0;
+}
