@@ -466,13 +466,6 @@ int p863() { return 0; }
 int p864() { return 0; }
 
 // game/places/thicket.cpp
-int p357() { return 0; }
-int p358() { return 0; }
-int p359() { return 0; }
-int p360() { return 0; }
-int p361() { return 0; }
-int p363() { return 0; }
-int p657() { return 0; }
 
 // game/places/chests.cpp
 int p35() { return 0; }
