@@ -150,36 +150,6 @@ int p627() { return 0; }
 int p893() { return 0; }
 
 // game/places/surface.cpp
-int p133() { return 0; }
-int p175() { return 0; }
-int p178() { return 0; }
-int p179() { return 0; }
-int p252() { return 0; }
-int p269() { return 0; }
-int p333() { return 0; }
-int p334() { return 0; }
-int p335() { return 0; }
-int p336() { return 0; }
-int p337() { return 0; }
-int p338() { return 0; }
-int p339() { return 0; }
-int p340() { return 0; }
-int p341() { return 0; }
-int p342() { return 0; }
-int p343() { return 0; }
-int p344() { return 0; }
-int p345() { return 0; }
-int p346() { return 0; }
-int p347() { return 0; }
-int p348() { return 0; }
-int p349() { return 0; }
-int p350() { return 0; }
-int p351() { return 0; }
-int p620() { return 0; }
-int p664() { return 0; }
-int p772() { return 0; }
-int p790() { return 0; }
-int p865() { return 0; }
 
 // game/places/ways.cpp
 int p255() { return 0; }
