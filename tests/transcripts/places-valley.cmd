@@ -44,6 +44,8 @@ REPLY: sw
 REPLY: read sign
 REPLY: look sundial
 REPLY: s
+REPLY: open grille
+REPLY: close grille
 REPLY: climb
 REPLY: yes
 REPLY: climb
