@@ -5,36 +5,6 @@
 #include "game.h"
 
 // game/places/surface.cpp
-int p133() { return 0; }
-int p175() { return 0; }
-int p178() { return 0; }
-int p179() { return 0; }
-int p252() { return 0; }
-int p269() { return 0; }
-int p333() { return 0; }
-int p334() { return 0; }
-int p335() { return 0; }
-int p336() { return 0; }
-int p337() { return 0; }
-int p338() { return 0; }
-int p339() { return 0; }
-int p340() { return 0; }
-int p341() { return 0; }
-int p342() { return 0; }
-int p343() { return 0; }
-int p344() { return 0; }
-int p345() { return 0; }
-int p346() { return 0; }
-int p347() { return 0; }
-int p348() { return 0; }
-int p349() { return 0; }
-int p350() { return 0; }
-int p351() { return 0; }
-int p620() { return 0; }
-int p664() { return 0; }
-int p772() { return 0; }
-int p790() { return 0; }
-int p865() { return 0; }
 
 // game/places/warren.cpp
 int p163() { return 0; }
@@ -263,13 +233,6 @@ int p863() { return 0; }
 int p864() { return 0; }
 
 // game/places/thicket.cpp
-int p357() { return 0; }
-int p358() { return 0; }
-int p359() { return 0; }
-int p360() { return 0; }
-int p361() { return 0; }
-int p363() { return 0; }
-int p657() { return 0; }
 
 // game/places/chests.cpp
 int p35() { return 0; }

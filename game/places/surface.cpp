@@ -1,6 +1,8 @@
 // The surface: the lane where play begins, the woodside, the valley, the
 // streambed, the dell by the hatch, the cottage, the footbridge, the river
-// bluff and the open sky of the cloth's flight. Each place's procedure
+// bluff and the open sky of the cloth's flight; the road to the thicket, the
+// valley grid of woods and meadows around them with the mire at its edges,
+// and the sunken way out to the grate and its shrine. Each place's procedure
 // answers its feature words, moves the player along its exits and marks the
 // words of its features for the last replies.
 #include "game.h"
@@ -786,6 +788,568 @@ constexpr row OPEN_SKY[] = {
     mark_name({954, 439, 958, 31, 922, 1000, 547, 950}),
 };
 
+// --- The road (480) ---------------------------------------------------------
+
+cond_fold even_chance() { return cond(irand(100) < 50); }
+
+constexpr row ROAD[] = {
+    call(p475),
+    reply({975}, 2676, arg(975)),
+    call({988}, p396),
+    look(),
+        reply({196}, 2596, arg_of(196)),
+        reply({951}, 2593, arg(951)),
+        ret(),
+    end(),
+    moving(),
+        call({480, 195}, p329, ref(481), ref(750), ref(196), ref(747)),
+        group(heading_carried),
+            direction({754, 196, 200, 195}, 747),
+            direction({951, 98}, 750),
+            check_heading(),
+        end(),
+        group(phase_8),
+            go({200, 195, 196}, 544, 2162),
+            go({951, 98}, 520, 2162),
+        end(),
+        go({200}, 195),
+        go({747, 754, 196}, 196),
+        go({745, 746}, 520),
+        go({752, 751}, 544),
+        go({750, 951, 98}, 481),
+        // Off the road to the south the way is soon lost: half the time
+        // among the willows, else where the word pointed.
+        group({748, 749}),
+            first(),
+                when(even_chance, forced_on(532)),
+                group({749}), forced_on(533), end(),
+                otherwise(), forced_on(531), end(),
+            end(),
+            reply(2465),
+        end(),
+    end(),
+    mark({480}),
+    mark_name({196, 951}),
+};
+
+// --- The valley grid (518..541) ---------------------------------------------
+
+// The foot of the dell (518).
+constexpr row DELL_FOOT[] = {
+    when([] { return cond(has(848)).AND(one_word().OR(anyof(754, 758, 223, 1130, 936, 1001, -1))); }, reply(1695)),
+    call(p479),
+    look(),
+        reply({990, 989}, 2723, arg_of(VAR_ARG2)),
+        reply({1130, 223}, 2724),
+        ret(),
+    end(),
+    group({788}),
+        reply({990}, 2725),
+        reply({989}, 2726),
+    end(),
+    group({990, 989, 1130, 223}), mark(), ret(), end(),
+    moving(),
+        group(heading_carried),
+            direction({203, 202, 201, 200}, 745),
+            check_heading(),
+        end(),
+        when(phase_8, go({200, 202, 201}, 518, 2162)),
+        go({745, 203}, 203),
+        go({200, 195}, 195),
+        go({202}, 202),
+        go({201}, 201),
+        go({746}, 536),
+        go({747}, 537),
+        go({751, 894}, 534),
+        go({752}, 533),
+    end(),
+    mark({936, 1001, 975}),
+};
+
+// The northern heath (519).
+constexpr row NORTHERN_HEATH[] = {
+    look(),
+        reply({538, 197}, 2593, arg_of(VAR_ARG2)),
+        ret(),
+    end(),
+    moving(),
+        group(heading_carried),
+            direction({538, 197}, 750),
+            check_heading(),
+        end(),
+        go({745, 746, 751, 752}, 544),
+        go({747}, 522),
+        go({748}, 521),
+        go({749, 750, 538, 197}, 538),
+    end(),
+    mark({538, 197}),
+};
+
+// The western wood (520).
+constexpr row WESTERN_WOOD[] = {
+    look(),
+        reply({538, 197}, 2593, arg_of(VAR_ARG2)),
+        ret(),
+    end(),
+    moving(),
+        group(heading_carried),
+            first(),
+                direction({480}, 749),
+                direction({538, 197}, 747),
+            end(),
+            check_heading(),
+        end(),
+        go({746, 747, 538, 197}, 538),
+        go({748}, 196),
+        go({749, 480}, 480),
+        go({750, 751, 752}, 544),
+    end(),
+    mark({538, 197}),
+};
+
+// The oak copse (521).
+constexpr row OAK_COPSE[] = {
+    look(),
+        reply({195}, 2593, arg_of(195)),
+        ret(),
+    end(),
+    moving(),
+        when(phase_8, go({200}, 522, 2162)),
+        group(heading_carried),
+            first(),
+                direction({195, 200}, 749),
+                direction({538}, 751),
+            end(),
+            check_heading(),
+        end(),
+        go({745}, 522),
+        go({746}, 523),
+        go({747}, 539),
+        go({748, 749, 750, 200, 195}, 195),
+        go({751}, 538),
+        go({752}, 519),
+    end(),
+    mark({195}),
+};
+
+// The cells with nothing but their ways out: the high pasture and the
+// meadows and woods to the east, and the cells along the streambed and the
+// dell, where "down" and the valley's name go the way the ground falls (east
+// from the alders to the southern wood, west from the stream meadow to the
+// southern heath).
+constexpr int DOWN_EAST = 0, DOWN_WEST = 1;
+
+constexpr member GRID_CELLS[] = {
+    {522, {}, {go({745, 746, 752}, 544), go({747}, 523), go({748}, 539), go({749}, 521), go({750}, 538),
+               go({751}, 519)}},
+    {523, {}, {go({745, 746, 752}, 544), go({747}, 524), go({748}, 525), go({749}, 539), go({750}, 521),
+               go({751}, 522)}},
+    {524, {}, {go({745, 746, 747, 752}, 544), go({748}, 526), go({749}, 525), go({750}, 539), go({751}, 523)}},
+    {526, {}, {go({745, 746, 747, 748}, 544), go({749}, 527), go({750}, 540), go({751}, 525), go({752}, 524)}},
+    {527, {}, {go({745}, 526), go({746, 747, 748}, 544), go({749}, 529), go({750}, 528), go({751}, 540),
+               go({752}, 525)}},
+    {530, {}, {go({745}, 528), go({746}, 529), go({747, 748, 749}, 544), go({750}, 536), go({751}, 535),
+               go({752}, 541)}},
+    {531, {1, 0}, {go({745, 746}, 195), go({747, 755, 201}, 201), go({748}, 202), go({749}, 532),
+                   go({750, 751, 752}, 544)}},
+    {532, {1, 0}, {go({745}, 531), go({746}, 201), go({747, 755, 201}, 202), go({748}, 203), go({749}, 533),
+                   go({750, 751, 752}, 544)}},
+    {533, {1, 0}, {go({745}, 532), go({746}, 202), go({747, 755, 201}, 203), go({748}, 518), go({749}, 534),
+                   go({750, 751, 752}, 544)}},
+    {534, {1, 0}, {go({745}, 533), go({746}, 203), go({747, 755, 201}, 518), go({748}, 537),
+                   go({749, 750, 751, 752}, 544)}},
+    {535, {0, 1}, {go({745}, 541), go({746}, 528), go({747}, 530), go({748}, 544), go({749}, 536), go({750}, 203),
+                   go({751, 755, 201}, 202), go({752}, 201)}},
+    {536, {0, 1}, {go({745}, 535), go({746}, 530), go({747, 748}, 544), go({749}, 537), go({750}, 518),
+                   go({751, 755, 201}, 203), go({752}, 202)}},
+    {537, {0, 1}, {go({745}, 536), go({746, 747, 748, 749}, 544), go({750}, 534), go({751, 755, 201}, 518),
+                   go({752}, 203)}},
+};
+
+constexpr row GRID_CELL[] = {
+    moving(),
+        member_group(DOWN_EAST), when(heading_carried, heading({755, 201}, 747)), end(),
+        member_group(DOWN_WEST), when(heading_carried, heading({755, 201}, 751)), end(),
+        member_rows(),
+    end(),
+};
+
+// The orchard and the long meadow (525, 528): one way of each lies between
+// two neighbours, and the walker comes out at either, even chances: the
+// orchard's south-west between the copse edge and the cairn field, the
+// meadow's north-west between the cairn field and the beech wood. k holds
+// that way's word and its two places.
+constexpr member FORKED_CELLS[] = {
+    {525, {750, 539, 540}, {go({745}, 524), go({746}, 544), go({747}, 526), go({748}, 527), go({749}, 540),
+                            go({751}, 539), go({752}, 523)}},
+    {528, {752, 540, 541}, {go({745}, 540), go({746}, 527), go({747}, 529), go({748}, 544), go({749}, 530),
+                            go({750}, 535), go({751}, 541)}},
+};
+
+// The forked way of the cell being run; the draw is made only when its word
+// is in the command.
+int forked_way() {
+    const member &cell = this_member();
+    if (!cond(has(cell.k[0]))) return 0;
+    if (cond(irand(100) < 50))
+        moveto(cell.k[1], -2);
+    else
+        moveto(cell.k[2], -2);
+    return 1;
+}
+
+constexpr row FORKED_CELL[] = {
+    moving(),
+        member_rows(),
+        step(forked_way),
+    end(),
+};
+
+// The far field (529): the way south-east into the sunken way is open once
+// the grate has been found, or the player has come back from it; the path
+// by name only once the player has come back from it.
+cond_fold sunken_way_known() { return cond(value[529] == 1); }
+
+constexpr row FAR_FIELD[] = {
+    moving(),
+        go({745}, 527),
+        group({748}),
+            when([] { return cond(is_visited(545)).OR(value[529] > 0); }, forced(542)),
+            forced(544),
+        end(),
+        go({746, 747, 749}, 544),
+        go({750}, 530),
+        go({751}, 528),
+        go({752}, 540),
+        group({538}),
+            when(sunken_way_known, forced(542)),
+            reply(1319, arg_of(538)),
+        end(),
+    end(),
+};
+
+// The path (538), between the lane, the woods and the footbridge.
+constexpr row PATH[] = {
+    reply({975}, 2676, arg(975)),
+    look(),
+        reply({538}, 2677, arg(0)),
+        reply({197}, 2728, arg(0)),
+        ret(),
+    end(),
+    moving(),
+        call({538}, p329, ref(195), ref(748), ref(197), ref(752)),
+        group(phase_8),
+            go({195, 200}, 199, 2162),
+            go({891}, 195, 2162),
+        end(),
+        group(heading_carried),
+            group({891}),
+                // The lodestone pointing west turns the walk to the lookout
+                // onto the footbridge.
+                group([] { return heading_is(6); }),
+                    tell(2294, arg(751)),
+                    forced(197),
+                end(),
+                direction({891}, 752),
+            end(),
+            direction({197}, 752),
+            direction({894}, 745),
+            direction({200}, 748),
+            check_heading(),
+        end(),
+        go({752, 197}, 197),
+        go({745, 894}, 519),
+        go({746}, 522),
+        go({747}, 521),
+        go({748, 195, 200}, 195),
+        go({749}, 196),
+        go({750, 751}, 520),
+        go({891}, 199),
+    end(),
+    mark({538, 197}),
+};
+
+// The copse edge (539): south lies between the cairn field and the lane.
+constexpr row COPSE_EDGE[] = {
+    call(p80),
+    moving(),
+        group(heading_carried),
+            direction({195}, 750),
+            check_heading(),
+        end(),
+        when(phase_8, go({195}, 544, 2162)),
+        go({745}, 523),
+        go({746}, 524),
+        go({747}, 525),
+        go({748}, 540),
+        go({750, 195}, 195),
+        go({751}, 521),
+        go({752}, 522),
+        group({749}),
+            when(even_chance, forced(540)),
+            forced(195),
+        end(),
+    end(),
+};
+
+// The cairn field (540), where scraps of meat are left on the stones: "take"
+// alone, or with the bait or "all", takes one, whatever became of the last.
+cond_fold bait_to_be_had() { return cond(value[VAR_PHASE] <= 7); }
+
+constexpr row CAIRN_FIELD[] = {
+    set_flag(138, OFLAG_SEEN),
+    group(bait_to_be_had),
+        group([] { return cond(has(138)).OR(one_word()).OR(has(OBJ_ALL)); }),
+            group({WORD_TAKE}),
+                when([] { return cond(carried(138)); }, reply(2360)),
+                put(138, PLACE_CARRIED),
+                reply(2357),
+            end(),
+        end(),
+        group({138}),
+            group({WORD_LOOK}),
+                say_as(SAY_DETAIL, 138, 0),
+                stop(),
+            end(),
+            group(one_word),
+                set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
+                reply(1507, arg_of(VAR_ARG1)),
+            end(),
+            when([] { return cond(!carried(138)); }, mark()),
+        end(),
+    end(),
+    when([] { return cond(value[VAR_PHASE] > 7); }, reply({138}, 3347)),
+    call(p80),
+    look(),
+        reply({994, 993}, 3485),
+        ret(),
+    end(),
+    moving(),
+        group(heading_carried),
+            direction({195}, 751),
+            check_heading(),
+        end(),
+        go({745}, 525),
+        go({746}, 526),
+        go({747}, 527),
+        go({748}, 529),
+        go({749}, 528),
+        go({750}, 541),
+        go({752}, 539),
+        when(phase_8, go({195}, 527, 2162)),
+        go({195}, 195),
+        group({751}),
+            when(even_chance, forced(539)),
+            forced(541),
+        end(),
+    end(),
+};
+
+// The beech wood (541): north lies between the cairn field and the lane.
+constexpr row BEECH_WOOD[] = {
+    call(p80),
+    moving(),
+        group(heading_carried),
+            direction({201}, 751),
+            direction({195}, 752),
+            check_heading(),
+        end(),
+        go({746}, 540),
+        go({747}, 528),
+        go({748}, 530),
+        go({749}, 535),
+        go({750}, 202),
+        when(phase_8, go({195}, 530, 2162)),
+        go({751, 755, 201}, 201),
+        go({752, 195}, 195),
+        group({745}),
+            when(even_chance, forced(540)),
+            forced(195),
+        end(),
+    end(),
+};
+
+// --- The sunken way, the mire, the grate and the shrine (542..546) ---------
+
+// The two stretches of the sunken way: the far field or the grate at their
+// ends, the mire on every side.
+constexpr member SUNKEN_WAYS[] = {
+    {542, {}, {call({538}, p329, ref(543), ref(748), ref(529), ref(752)), go({752}, 529), go({748}, 543),
+               go({745, 746, 747, 749, 750, 751}, 544)}},
+    {543, {}, {call({538}, p329, ref(545), ref(748), ref(542), ref(752)), go({752}, 542), go({748}, 545),
+               go({745, 746, 747, 749, 750, 751}, 544)}},
+};
+
+constexpr row SUNKEN_WAY[] = {
+    call(p474),
+    moving(),
+        member_rows(),
+    end(),
+};
+
+// The mire (544) holds whoever wanders into it. Each compass move: now and
+// then the way tried is refused (and stays refused until another way is
+// tried); otherwise what lies here sinks out of sight, and the player stays,
+// more surely the fresher the chance, or at last struggles out onto a
+// random cell of the grid, where what the mire took turns up again at the
+// foot of the dell. The refused way is kept as its compass word, -1 for
+// none.
+constexpr int NO_REFUSED_WAY = -1;
+
+int struggle_in_the_mire() {
+    // The way tried: the first word, or the second of two.
+    int tried = value[VAR_ARG1];
+    if (cond(words() == 2)) tried = value[VAR_ARG2];
+    if (cond(value[VAR_REFUSED_DIRECTION] < 0).AND(irand(100) < 20))
+        value[VAR_REFUSED_DIRECTION] = tried;
+    if (cond(value[VAR_REFUSED_DIRECTION] == tried)) {
+        say(SAY_STOP, 2043, 0);
+        return 1;
+    }
+    p401();
+    if (loop) return 1;
+    value[VAR_REFUSED_DIRECTION] = NO_REFUSED_WAY;
+    if (cond(irand(100) < value[VAR_STAY_CHANCE])) {
+        value[VAR_STAY_CHANCE] -= 10;
+        if (cond(value[VAR_STAY_CHANCE] <= 0)) value[VAR_STAY_CHANCE] = 1;
+        moveto(544, -2);
+        return 1;
+    }
+    value[VAR_STAY_CHANCE] = 120 + irand(41);
+    hold_ref(VAR_WORK_PLACE, 519 + irand(19));
+    p240(ref(518));
+    if (loop) return 1;
+    moveto(value[VAR_WORK_PLACE], -2);
+    return 1;
+}
+
+cond_fold compass_move() {
+    return movement_guard().AND(anyof(745, 746, 747, 748, 749, 750, 751, 752, -1));
+}
+
+constexpr row MIRE[] = {
+    call(p474),
+    when(compass_move, step(struggle_in_the_mire)),
+};
+
+// The grate (545). "Door" here and in the shrine is the cover over the
+// shaft.
+cond_fold phase_3() { return cond(value[VAR_PHASE] == 3); }
+
+constexpr row GRATE[] = {
+    look(),
+        reply({975}, 2676, arg(975)),
+        reply({545}, 2696, arg(0)),
+        reply({894}, 2695, arg(0)),
+        reply({131, 974}, 2695, arg(1)),
+        group({917}),
+            when(phase_3, reply(2392, arg(0))),
+            reply(2393, arg(0)),
+        end(),
+        reply({981, 980, 755}, 2392, arg(1)),
+        reply({546}, 2389),
+        reply({538}, 2674, arg(0)),
+        reply({480}, 2674, arg(1)),
+        reply({1137}, 2696, arg(1)),
+        reply({1131, 983}, 2697),
+        reply({982}, 2698, arg(1)),
+        reply({8}, 2729, arg(4)),
+        reply({920}, 2734, arg(0)),
+        reply({475}, 2391),
+        reply({936}, 2729, arg(0)),
+        reply({993}, 2390),
+        ret(),
+    end(),
+    group({8}),
+        reply({WORD_OPEN}, 2733, arg(0)),
+        reply({WORD_CLOSE}, 2506, arg_of(8)),
+        rewrite(8, 169),
+    end(),
+    group({920}),
+        reply({792, 815, 992}, 2735, arg(0)),
+        reply({800}, 2464),
+        reply({WORD_OPEN, WORD_CLOSE}, 2736, arg(WORD_OPEN)),
+        mark(),
+        ret(),
+    end(),
+    // A jump down the shaft: in the turned world, the end of the game.
+    group([] { return cond(has(762)).AND(anyof(WORD_INWARD, 917, 755, -1)); }),
+        first(),
+            group(phase_8), call(p224, num(1)), end(),
+            otherwise(), forced(489, 3497), end(),
+        end(),
+    end(),
+    when([] { return cond(keyword(WORD_INWARD, 546, -1)).OR(keyword(848, 755, -1)).OR(keyword(755, 917, -1)); },
+         let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        group({752, 538}),
+            let(529, 1),
+            forced(543),
+        end(),
+        group({WORD_INWARD, 750, 546}),
+            tell(2732, arg(0)),
+            forced(546),
+        end(),
+        group({848, 755, 917}),
+            when(phase_8, forced(672, 2881)),
+            forced(489),
+        end(),
+        go({745, 746, 747, 748, 749, 751}, 544),
+    end(),
+    mark({975, 545, 894, 131, 974, 917, 981}),
+    mark({546, 538, 480, 1137, 1131, 982}),
+    mark({920, 475, 936, 993}),
+    land(489, 2394),
+};
+
+// The shrine (546).
+constexpr row SHRINE[] = {
+    group({992}),
+        reply({WORD_LOOK}, 2730),
+        reply({775, 785, WORD_TAKE}, 2464),
+        reply({8, 936, 1137}, 2464),
+        reply({920}, 2735, arg(1)),
+        mark(),
+        ret(),
+    end(),
+    group({8}),
+        reply({WORD_OPEN}, 2733, arg(1)),
+        reply({WORD_CLOSE}, 2506, arg_of(8)),
+        rewrite(8, 169),
+    end(),
+    group({546}),
+        reply({WORD_LOOK}, 2389),
+        reply({WORD_GO, WORD_INWARD}, 2620, arg_of(546)),
+        mark(),
+        ret(),
+    end(),
+    look(),
+        reply({936}, 2729, arg(0)),
+        reply({1137}, 2729, arg(1)),
+        reply({376, 475}, 2729, arg(2)),
+        reply({169}, 2729, arg(3)),
+        reply({WORD_OUTWARD, 545, 920}, 2734, arg(1)),
+        reply({993}, 2390),
+        ret(),
+    end(),
+    group({920}),
+        reply({792, 815}, 2735),
+        reply({800}, 2464),
+        reply({WORD_OPEN, WORD_CLOSE}, 2736, arg(WORD_OPEN)),
+        mark(),
+        ret(),
+    end(),
+    moving(),
+        reply({WORD_INWARD}, 2620, arg_of(546)),
+        group({WORD_OUTWARD, 746, 545}),
+            tell(2732, arg(1)),
+            forced(545),
+        end(),
+    end(),
+    mark({475, 920, 936, 169, 1137, 993, 546, 992}),
+    mark({545}),
+};
+
 }  // namespace
 
 int p726() { return run<LANE>(); }
@@ -798,3 +1362,33 @@ int p699() { return run_member<FOOTBRIDGE, FOOTBRIDGE_ENDS>(197); }
 int p700() { return run_member<FOOTBRIDGE, FOOTBRIDGE_ENDS>(198); }
 int p816() { return run<BLUFF>(); }
 int p17() { return run<OPEN_SKY>(); }
+int p865() { return run<ROAD>(); }
+int p269() { return run<DELL_FOOT>(); }
+int p333() { return run<NORTHERN_HEATH>(); }
+int p344() { return run<WESTERN_WOOD>(); }
+int p346() { return run<OAK_COPSE>(); }
+int p347() { return run_member<GRID_CELL, GRID_CELLS>(522); }
+int p348() { return run_member<GRID_CELL, GRID_CELLS>(523); }
+int p349() { return run_member<GRID_CELL, GRID_CELLS>(524); }
+int p350() { return run_member<FORKED_CELL, FORKED_CELLS>(525); }
+int p351() { return run_member<GRID_CELL, GRID_CELLS>(526); }
+int p334() { return run_member<GRID_CELL, GRID_CELLS>(527); }
+int p335() { return run_member<FORKED_CELL, FORKED_CELLS>(528); }
+int p336() { return run<FAR_FIELD>(); }
+int p337() { return run_member<GRID_CELL, GRID_CELLS>(530); }
+int p338() { return run_member<GRID_CELL, GRID_CELLS>(531); }
+int p339() { return run_member<GRID_CELL, GRID_CELLS>(532); }
+int p340() { return run_member<GRID_CELL, GRID_CELLS>(533); }
+int p341() { return run_member<GRID_CELL, GRID_CELLS>(534); }
+int p342() { return run_member<GRID_CELL, GRID_CELLS>(535); }
+int p343() { return run_member<GRID_CELL, GRID_CELLS>(536); }
+int p345() { return run_member<GRID_CELL, GRID_CELLS>(537); }
+int p664() { return run<PATH>(); }
+int p620() { return run<COPSE_EDGE>(); }
+int p252() { return run<CAIRN_FIELD>(); }
+int p790() { return run<BEECH_WOOD>(); }
+int p178() { return run_member<SUNKEN_WAY, SUNKEN_WAYS>(542); }
+int p179() { return run_member<SUNKEN_WAY, SUNKEN_WAYS>(543); }
+int p175() { return run<MIRE>(); }
+int p133() { return run<GRATE>(); }
+int p772() { return run<SHRINE>(); }

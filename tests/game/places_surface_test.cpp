@@ -569,4 +569,415 @@ TEST_F(Surface, WaysThroughThePassageRule) {
     });
 }
 
+// --- The road (480) ---------------------------------------------------------
+
+TEST_F(Surface, RoadExits) {
+    // South and south-east are a draw: from the harness's seed the walker
+    // comes out where the word pointed.
+    const std::map<int, int> ways = {
+        {200, 195}, {747, 196}, {754, 196}, {196, 196}, {745, 520}, {746, 520}, {752, 544},
+        {751, 544}, {750, 481}, {951, 481}, {98, 481}, {748, 531}, {749, 533},
+    };
+    for (bool go : {false, true}) EXPECT_EQ(without(exits(480, nullptr, go), {480, 195}), ways) << go;
+}
+
+TEST_F(Surface, RoadRows) {
+    check_place(480, {
+        {nullptr, line({WORD_LOOK, 196}), 480, {{TYPED, 2596, 196}}, 1, 1},
+        {nullptr, line({WORD_LOOK, 951}), 480, {{STOP_ARG, 2593, 951}}},
+        {nullptr, line({WORD_LOOK, 745}), 480, {}, 0},
+        {nullptr, line({975}), 480, {{STOP_ARG, 2676, 975}}, 1, 1},
+        {nullptr, line({WORD_TAKE, 988}), 480, {{STOP, 2464, 0}}, 1, 1},
+        // Off the road southward: half the time to the willows, whichever
+        // the word; the text after the move.
+        {low_draw, line({748}), 532, {{STOP, 2465, 0}}, 1, 1},
+        {low_draw, line({749}), 532, {{STOP, 2465, 0}}, 1, 1},
+        {nullptr, line({WORD_GO, 748}), 531, {{STOP, 2465, 0}}, 1, 1},
+        {phase(8), line({200}), 544, {{0, 2162, 0}}},
+        {phase(8), line({196}), 544, {{0, 2162, 0}}},
+        {phase(8), line({98}), 520, {{0, 2162, 0}}},
+        {heading(3), line({196}), 480, {{STOP_ARG, 2294, 747}}},
+        {heading(6), line({951}), 480, {{STOP_ARG, 2294, 750}}},
+        // The road's own name, and the lane's, take it on to the other end.
+        {came_from(196), line({480}), 481, {}},
+        {came_from(481), line({195}), 196, {}},
+        {nullptr, line({480}), 480, {{STOP, 1297, 0}}},
+    });
+    fresh_world(480);
+    at_place(line({WORD_TAKE, 951}));
+    EXPECT_EQ(*bitword(VAR_QUESTION) & 6, 4);
+}
+
+// --- The valley grid (518..543) ---------------------------------------------
+
+// Every way out of each grid place, alone and after GO, from the harness's
+// seed (where a way is a draw, the second of its two places); the ways the
+// passage rule answers are left out.
+TEST_F(Surface, GridExits) {
+    const std::pair<int, std::map<int, int>> grid[] = {
+        {518, {{745, 203}, {203, 203}, {200, 195}, {195, 195}, {202, 202}, {201, 201}, {746, 536}, {747, 537},
+               {751, 534}, {894, 534}, {752, 533}}},
+        {519, {{745, 544}, {746, 544}, {751, 544}, {752, 544}, {747, 522}, {748, 521}, {749, 538}, {750, 538},
+               {538, 538}, {197, 538}}},
+        {520, {{746, 538}, {747, 538}, {538, 538}, {197, 538}, {748, 196}, {749, 480}, {480, 480}, {750, 544},
+               {751, 544}, {752, 544}}},
+        {521, {{745, 522}, {746, 523}, {747, 539}, {748, 195}, {749, 195}, {750, 195}, {200, 195}, {195, 195},
+               {751, 538}, {752, 519}}},
+        {522, {{745, 544}, {746, 544}, {747, 523}, {748, 539}, {749, 521}, {750, 538}, {751, 519}, {752, 544}}},
+        {523, {{745, 544}, {746, 544}, {747, 524}, {748, 525}, {749, 539}, {750, 521}, {751, 522}, {752, 544}}},
+        {524, {{745, 544}, {746, 544}, {747, 544}, {748, 526}, {749, 525}, {750, 539}, {751, 523}, {752, 544}}},
+        {525, {{745, 524}, {746, 544}, {747, 526}, {748, 527}, {749, 540}, {750, 540}, {751, 539}, {752, 523}}},
+        {526, {{745, 544}, {746, 544}, {747, 544}, {748, 544}, {749, 527}, {750, 540}, {751, 525}, {752, 524}}},
+        {527, {{745, 526}, {746, 544}, {747, 544}, {748, 544}, {749, 529}, {750, 528}, {751, 540}, {752, 525}}},
+        {528, {{745, 540}, {746, 527}, {747, 529}, {748, 544}, {749, 530}, {750, 535}, {751, 541}, {752, 541}}},
+        {529, {{745, 527}, {746, 544}, {747, 544}, {748, 544}, {749, 544}, {750, 530}, {751, 528}, {752, 540}}},
+        {530, {{745, 528}, {746, 529}, {747, 544}, {748, 544}, {749, 544}, {750, 536}, {751, 535}, {752, 541}}},
+        {531, {{745, 195}, {746, 195}, {747, 201}, {748, 202}, {749, 532}, {750, 544}, {751, 544}, {752, 544},
+               {755, 201}, {201, 201}}},
+        {532, {{745, 531}, {746, 201}, {747, 202}, {748, 203}, {749, 533}, {750, 544}, {751, 544}, {752, 544},
+               {755, 202}, {201, 202}}},
+        {533, {{745, 532}, {746, 202}, {747, 203}, {748, 518}, {749, 534}, {750, 544}, {751, 544}, {752, 544},
+               {755, 203}, {201, 203}}},
+        {534, {{745, 533}, {746, 203}, {747, 518}, {748, 537}, {749, 544}, {750, 544}, {751, 544}, {752, 544},
+               {755, 518}, {201, 518}}},
+        {535, {{745, 541}, {746, 528}, {747, 530}, {748, 544}, {749, 536}, {750, 203}, {751, 202}, {752, 201},
+               {755, 202}, {201, 202}}},
+        {536, {{745, 535}, {746, 530}, {747, 544}, {748, 544}, {749, 537}, {750, 518}, {751, 203}, {752, 202},
+               {755, 203}, {201, 203}}},
+        {537, {{745, 536}, {746, 544}, {747, 544}, {748, 544}, {749, 544}, {750, 534}, {751, 518}, {752, 203},
+               {755, 518}, {201, 518}}},
+        {538, {{745, 519}, {894, 519}, {746, 522}, {747, 521}, {748, 195}, {195, 195}, {200, 195}, {749, 196},
+               {750, 520}, {751, 520}, {752, 197}, {197, 197}, {891, 199}}},
+        {539, {{745, 523}, {746, 524}, {747, 525}, {748, 540}, {749, 195}, {750, 195}, {195, 195}, {751, 521},
+               {752, 522}}},
+        {540, {{745, 525}, {746, 526}, {747, 527}, {748, 529}, {749, 528}, {750, 541}, {751, 541}, {752, 539},
+               {195, 195}}},
+        {541, {{745, 195}, {746, 540}, {747, 528}, {748, 530}, {749, 535}, {750, 202}, {751, 201}, {755, 201},
+               {201, 201}, {752, 195}, {195, 195}}},
+        {542, {{745, 544}, {746, 544}, {747, 544}, {748, 543}, {749, 544}, {750, 544}, {751, 544}, {752, 529}}},
+        {543, {{745, 544}, {746, 544}, {747, 544}, {748, 545}, {749, 544}, {750, 544}, {751, 544}, {752, 542}}},
+    };
+    for (const auto &[here, ways] : grid)
+        for (bool go : {false, true}) EXPECT_EQ(without(exits(here, nullptr, go), {538}), without(ways, {538})) << here;
+}
+
+// The ways that are a draw, the other side of each (the harness's seed gives
+// the second); the turned world.
+TEST_F(Surface, GridDrawsAndTurnedWorld) {
+    const struct {
+        int here, word, low, high;
+    } draws[] = {
+        {525, 750, 539, 540}, {528, 752, 540, 541}, {539, 749, 540, 195}, {540, 751, 539, 541}, {541, 745, 540, 195},
+    };
+    for (auto d : draws) {
+        check_place(d.here, {
+            {low_draw, line({d.word}), d.low, {}, 1, 1},
+            {nullptr, line({WORD_GO, d.word}), d.high, {}, 1, 1},
+            // No draw for another way.
+            {nullptr, line({WORD_LOOK, d.word}), d.here, {}, 0},
+        });
+    }
+    const struct {
+        int here, word, to;
+    } turned[] = {
+        {518, 200, 518}, {518, 202, 518}, {518, 201, 518}, {521, 200, 522}, {538, 195, 199}, {538, 200, 199},
+        {538, 891, 195}, {539, 195, 544}, {540, 195, 527}, {541, 195, 530},
+    };
+    for (auto t : turned) check_place(t.here, {{phase(8), line({t.word}), t.to, {{0, 2162, 0}}}});
+    // In the turned world the lane keeps its way from the foot of the dell.
+    check_place(518, {{phase(8), line({195}), 195, {}}});
+}
+
+// The lodestone: the direction a place's own words stand for, refused near
+// its heading.
+TEST_F(Surface, GridHeadingWords) {
+    const struct {
+        int here, word, dir, to;
+    } cases[] = {
+        {518, 203, 745, 203}, {518, 200, 745, 195}, {519, 538, 750, 538}, {519, 197, 750, 538},
+        {520, 480, 749, 480}, {520, 538, 747, 538}, {521, 195, 749, 195}, {531, 755, 747, 201},
+        {534, 201, 747, 518},  {535, 755, 751, 202}, {537, 201, 751, 518}, {538, 891, 752, 199},
+        {538, 197, 752, 197}, {538, 894, 745, 519}, {538, 200, 748, 195}, {539, 195, 750, 195},
+        {540, 195, 751, 195}, {541, 201, 751, 201}, {541, 195, 752, 195},
+        // The path is no way from the oak copse, but is checked as west.
+        {521, 538, 751, 521},
+    };
+    for (auto c : cases) {
+        // Pointing that way, the lodestone refuses the move.
+        check_place(c.here, {{heading(c.dir - 744), line({c.word}), c.here, {{STOP_ARG, 2294, c.dir}}}});
+        // Pointing elsewhere, it lets it pass, and the direction is kept.
+        fresh_world(c.here);
+        heading((c.dir - 744 + 3) % 8 + 1)();
+        EXPECT_EQ(at_place(line({c.word})).place, c.to) << c.here << " " << c.word;
+        EXPECT_EQ(value[VAR_DIRECTION_WORD], c.dir) << c.here << " " << c.word;
+    }
+    // At the path, the lodestone pointing west turns the walk to the lookout
+    // onto the footbridge.
+    check_place(538, {{heading(6), line({891}), 197, {{ARG, 2294, 751}}}});
+}
+
+TEST_F(Surface, GridRows) {
+    check_place(518, {
+        {nullptr, line({848}), 518, {{STOP, 1695, 0}}},
+        {nullptr, line({848, 223}), 518, {{STOP, 1695, 0}}},
+        {nullptr, line({WORD_LOOK, 990}), 518, {{TYPED, 2723, VAR_ARG2}}},
+        {nullptr, line({WORD_LOOK, 989}), 518, {{TYPED, 2723, VAR_ARG2}}},
+        {nullptr, line({WORD_LOOK, 223}), 518, {{STOP, 2724, 0}}},
+        {nullptr, line({788, 990}), 518, {{STOP, 2725, 0}}},
+        {nullptr, line({788, 989}), 518, {{STOP, 2726, 0}}},
+        {nullptr, line({WORD_TAKE, 989}), 518, {}, 0},
+        {nullptr, line({WORD_LOOK, 745}), 518, {}, 0},
+    });
+    check_place(519, {{nullptr, line({WORD_LOOK, 197}), 519, {{TYPED, 2593, VAR_ARG2}}}});
+    check_place(520, {{nullptr, line({WORD_LOOK, 538}), 520, {{TYPED, 2593, VAR_ARG2}}}});
+    check_place(521, {
+        {nullptr, line({WORD_LOOK, 195}), 521, {{TYPED, 2593, 195}}},
+        {nullptr, line({WORD_LOOK, 745}), 521, {}, 0},
+    });
+    check_place(538, {
+        {nullptr, line({WORD_LOOK, 538}), 538, {{STOP_ARG, 2677, 0}}},
+        {nullptr, line({WORD_LOOK, 197}), 538, {{STOP_ARG, 2728, 0}}},
+        {came_from(195), line({538}), 197, {}},
+        {came_from(197), line({WORD_GO, 538}), 195, {}},
+        {nullptr, line({538}), 538, {{STOP, 1297, 0}}},
+    });
+    // The far field: the way into the sunken way, once found.
+    auto grate_seen = [] { bitmod('s', 545, PFLAG_VISITED); };
+    check_place(529, {
+        {grate_seen, line({748}), 542, {}},
+        {state_of(529, 1), line({748}), 542, {}},
+        {state_of(529, 1), line({538}), 542, {}},
+        {grate_seen, line({538}), 529, {{TYPED, 1319, 538}}, 1, 1},
+        {nullptr, line({538}), 529, {{TYPED, 1319, 538}}, 1, 1},
+    });
+    // The sunken way: the path goes on to the end not come from.
+    check_place(542, {
+        {came_from(529), line({538}), 543, {}},
+        {came_from(543), line({538}), 529, {}},
+        {nullptr, line({538}), 542, {{STOP, 1297, 0}}},
+    });
+    check_place(543, {
+        {came_from(542), line({538}), 545, {}},
+        {came_from(545), line({538}), 542, {}},
+    });
+    // The words of places 539..541 that the shared replies take first.
+    check_place(540, {{nullptr, line({200}), 540, {{TYPED, 3339, VAR_ARG1}}}});
+}
+
+// The bait at the cairn field: taken, whatever became of the last.
+TEST_F(Surface, CairnFieldBait) {
+    auto has_bait = [] { carry(138); };
+    check_place(540, {
+        {nullptr, line({WORD_TAKE}), 540, {{STOP, 2357, 0}}},
+        {nullptr, line({WORD_TAKE, 138}), 540, {{STOP, 2357, 0}}},
+        {[] { set_location(138, PLACE_GONE); }, line({WORD_TAKE, 138}), 540, {{STOP, 2357, 0}}},
+        {has_bait, line({WORD_TAKE, 138}), 540, {{STOP, 2360, 0}}},
+        {nullptr, line({WORD_LOOK, 138}), 540, {{SAY_DETAIL, 138, 0}}},
+        {nullptr, line({138}), 540, {{TYPED, 1507, VAR_ARG1}}, 1, 1},
+        {nullptr, line({788, 138}), 540, {}, 0},
+        {phase(8), line({WORD_TAKE, 138}), 540, {{STOP, 3347, 0}}},
+        {phase(8), line({WORD_TAKE}), 540, {}, 0},
+        {nullptr, line({WORD_LOOK, 994}), 540, {{STOP, 3485, 0}}},
+    });
+    fresh_world(540);
+    at_place(line({WORD_TAKE}));
+    EXPECT_EQ(location[138], PLACE_CARRIED);
+    // "Take all" (which the turn cycle answers before the place in play).
+    fresh_world(540);
+    EXPECT_EQ(call(p252, line({WORD_TAKE, OBJ_ALL})).texts, (std::vector<said>{{STOP, 2357, 0}}));
+    // Every command here shows the bait; a word of it, not carried, is a
+    // feature named.
+    fresh_world(540);
+    at_place(line({788, 138}));
+    EXPECT_TRUE(bitest(138, OFLAG_SEEN));
+    EXPECT_TRUE(bitest(VAR_QUESTION, VFLAG_QUESTION_REPLIED));
+    fresh_world(540);
+    at_place(line({138}));
+    EXPECT_TRUE(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN));
+}
+
+// --- The mire (544) ---------------------------------------------------------
+
+// The mire as the game sets it up: no way refused, the first moves sure to
+// stay.
+std::function<void()> mire(int stay_chance, int refused = -1, int seed = 1234) {
+    return [=] {
+        value[VAR_STAY_CHANCE] = stay_chance;
+        value[VAR_REFUSED_DIRECTION] = refused;
+        rseed = seed;
+    };
+}
+
+TEST_F(Surface, MireMoves) {
+    const std::vector<said> refused = {{STOP, 2043, 0}};
+    check_place(544, {
+        // The player stays (the place entered anew) while the chance holds.
+        {mire(200), line({745}), 544, {}, 1, 2},
+        // The draw that refuses a way refuses the move that drew it (the
+        // seed 4 draws 15 first).
+        {mire(200, -1, 4), line({746}), 544, refused, 1, 1},
+        // A refused way stays refused; another way is tried as usual.
+        {mire(200, 747), line({747}), 544, refused, 1, 1},
+        {mire(200, 747), line({WORD_GO, 745}), 544, {}, 1, 2},
+        // Northeast is a way like any other.
+        {mire(200), line({746}), 544, {}, 1, 2},
+        // Out at last: the stay chance drawn anew, then the place (draws of
+        // 41 and 19, from the seed: 15 and 3).
+        {mire(50), line({749}), 522, {}, 1, 4},
+        // Not a compass move: nothing.
+        {mire(200), line({WORD_LOOK, 745}), 544, {}, 0},
+        {mire(200), line({WORD_TAKE, 745}), 544, {}, 0},
+    });
+    const struct {
+        std::function<void()> setup;
+        std::string command;
+        int stay_chance, refused;
+    } after[] = {
+        {mire(200), line({745}), 190, -1},
+        {mire(5, -1, 24), line({745}), 1, -1},
+        {mire(50), line({749}), 135, -1},
+        {mire(200, -1, 4), line({746}), 200, 746},
+        {mire(200, 747), line({WORD_GO, 745}), 190, -1},
+    };
+    for (const auto &a : after) {
+        fresh_world(544);
+        a.setup();
+        at_place(a.command);
+        EXPECT_EQ(value[VAR_STAY_CHANCE], a.stay_chance) << a.command;
+        EXPECT_EQ(value[VAR_REFUSED_DIRECTION], a.refused) << a.command;
+    }
+    // The second word of two is the way tried, compass word or not (the
+    // reader ends a command at a compass word, so only GO can follow one).
+    fresh_world(544);
+    mire(200, -1, 4)();
+    value[VAR_ARG1] = 745;
+    value[VAR_ARG2] = WORD_GO;
+    value[VAR_COMMAND_STATUS] = 2;
+    EXPECT_EQ(call(p175).texts, refused);
+    EXPECT_EQ(value[VAR_REFUSED_DIRECTION], WORD_GO);
+    fresh_world(544);
+    mire(50)();
+    at_place(line({749}));
+    EXPECT_EQ(value[VAR_WORK_PLACE], 522);
+    EXPECT_EQ(*bitword(VAR_WORK_PLACE), ref_mark);
+}
+
+// What is left in the mire sinks on the next move there, and turns up at the
+// foot of the dell when the player gets out; a refused move sinks nothing.
+TEST_F(Surface, MireKeepsWhatItTakes) {
+    auto dropped = [] {
+        set_location(118, 544);
+        bitmod('s', 118, OFLAG_PORTABLE);
+        set_location(137, 544);
+    };
+    fresh_world(544);
+    dropped();
+    mire(200, 745)();
+    at_place(line({745}));
+    EXPECT_EQ(location[118], 544);
+    fresh_world(544);
+    dropped();
+    mire(200)();
+    at_place(line({745}));
+    EXPECT_EQ(location[118], PLACE_HOLDING);
+    EXPECT_EQ(location[137], 544);
+    mire(0)();
+    at_place(line({749}));
+    EXPECT_EQ(location[118], 518);
+    EXPECT_NE(here(), 544);
+}
+
+// --- The grate and the shrine (545, 546) ------------------------------------
+
+TEST_F(Surface, GrateExits) {
+    std::map<int, int> ways = {{745, 544}, {746, 544}, {747, 544}, {748, 544}, {749, 544}, {751, 544},
+                               {750, 546}, {757, 546}, {546, 546}, {752, 543}, {538, 543}, {848, 489},
+                               {755, 489}, {917, 489}};
+    EXPECT_EQ(exits(545, nullptr, false), ways);
+    EXPECT_EQ(exits(545, nullptr, true), ways);
+    const std::map<int, int> out = {{746, 545}, {758, 545}, {545, 545}};
+    EXPECT_EQ(exits(546, nullptr, false), out);
+    EXPECT_EQ(exits(546, nullptr, true), out);
+}
+
+TEST_F(Surface, GrateRows) {
+    check_place(545, {
+        {nullptr, line({WORD_LOOK, 975}), 545, {{STOP_ARG, 2676, 975}}, 1, 1},
+        {nullptr, line({WORD_LOOK, 545}), 545, {{STOP_ARG, 2696, 0}}},
+        {nullptr, line({WORD_LOOK, 1137}), 545, {{STOP_ARG, 2696, 1}}},
+        {nullptr, line({WORD_LOOK, 894}), 545, {{STOP_ARG, 2695, 0}}},
+        {nullptr, line({WORD_LOOK, 131}), 545, {{STOP_ARG, 2695, 1}}},
+        {nullptr, line({WORD_LOOK, 917}), 545, {{STOP_ARG, 2392, 0}}},
+        {phase(4), line({WORD_LOOK, 917}), 545, {{STOP_ARG, 2393, 0}}},
+        {nullptr, line({WORD_LOOK, 755}), 545, {{STOP_ARG, 2392, 1}}},
+        {nullptr, line({WORD_LOOK, 546}), 545, {{STOP, 2389, 0}}},
+        {nullptr, line({WORD_LOOK, 538}), 545, {{STOP_ARG, 2674, 0}}},
+        {nullptr, line({WORD_LOOK, 480}), 545, {{STOP_ARG, 2674, 1}}},
+        {nullptr, line({WORD_LOOK, 983}), 545, {{STOP, 2697, 0}}},
+        {nullptr, line({WORD_LOOK, 982}), 545, {{STOP_ARG, 2698, 1}}},
+        {nullptr, line({WORD_LOOK, 8}), 545, {{STOP_ARG, 2729, 4}}},
+        {nullptr, line({WORD_LOOK, 920}), 545, {{STOP_ARG, 2734, 0}}},
+        {nullptr, line({WORD_LOOK, 475}), 545, {{STOP, 2391, 0}}},
+        {nullptr, line({WORD_LOOK, 936}), 545, {{STOP_ARG, 2729, 0}}},
+        {nullptr, line({WORD_LOOK, 993}), 545, {{STOP, 2390, 0}}},
+        {nullptr, line({WORD_LOOK, 745}), 545, {}, 0},
+        // The cover, by its other name; the shrine's window.
+        {nullptr, line({WORD_OPEN, 8}), 545, {{STOP_ARG, 2733, 0}}},
+        {nullptr, line({WORD_CLOSE, 8}), 545, {{TYPED, 2506, 8}}},
+        {nullptr, line({792, 920}), 545, {{STOP_ARG, 2735, 0}}},
+        {nullptr, line({WORD_CLOSE, 920}), 545, {{STOP_ARG, 2736, WORD_OPEN}}},
+        {nullptr, line({WORD_TAKE, 920}), 545, {}, 0},
+        // Down through the grating, by jumping or climbing; in the turned
+        // world it leads to the last ledge.
+        {nullptr, line({762, WORD_INWARD}), 489, {{0, 3497, 0}}},
+        {nullptr, line({848, 755}), 489, {}},
+        {phase(8), line({917}), 672, {{0, 2881, 0}}},
+        {nullptr, line({WORD_INWARD, 546}), 546, {{ARG, 2732, 0}}},
+        {nullptr, line({762}), 545, {}, 0},
+    });
+    // "Door" is the cover to the words that come after.
+    fresh_world(545);
+    at_place(line({WORD_TAKE, 8}));
+    EXPECT_EQ(value[VAR_ARG2], 169);
+    // Anything sent off here falls through the grating.
+    EXPECT_EQ(value[VAR_LANDING_PLACE], 489);
+    EXPECT_EQ(value[VAR_LANDING_TEXT], 2394);
+    EXPECT_EQ(*bitword(VAR_LANDING_TEXT), ref_mark);
+    // Leaving toward the hollow way opens the far field's way for good.
+    fresh_world(545);
+    at_place(line({752}));
+    EXPECT_EQ(value[529], 1);
+    // The jump in the turned world ends the game.
+    fresh_world(545);
+    value[VAR_PHASE] = 8;
+    outcome o = at_place(line({762, 917}));
+    EXPECT_EQ(o.place, 545);
+    EXPECT_EQ(value[VAR_PHASE], 9);
+    EXPECT_EQ(value[VAR_QUESTION], 39);
+    EXPECT_EQ(o.texts.back(), (said{STOP, 1863, 0}));
+}
+
+TEST_F(Surface, ShrineRows) {
+    check_place(546, {
+        {nullptr, line({WORD_LOOK, 992}), 546, {{STOP, 2730, 0}}},
+        {nullptr, line({775, 992}), 546, {{STOP, 2464, 0}}, 1, 1},
+        {nullptr, line({992, 920}), 546, {{STOP_ARG, 2735, 1}}},
+        {nullptr, line({WORD_TAKE, 992}), 546, {{STOP, 2464, 0}}, 1, 1},
+        {nullptr, line({WORD_OPEN, 8}), 546, {{STOP_ARG, 2733, 1}}},
+        {nullptr, line({WORD_LOOK, 8}), 546, {{STOP_ARG, 2729, 3}}},
+        {nullptr, line({WORD_LOOK, 546}), 546, {{STOP, 2389, 0}}},
+        {nullptr, line({WORD_GO, 546}), 546, {{TYPED, 2620, 546}}},
+        {nullptr, line({WORD_INWARD}), 546, {{TYPED, 2620, 546}}},
+        {nullptr, line({WORD_LOOK, 936}), 546, {{STOP_ARG, 2729, 0}}},
+        {nullptr, line({WORD_LOOK, 1137}), 546, {{STOP_ARG, 2729, 1}}},
+        {nullptr, line({WORD_LOOK, 376}), 546, {{STOP_ARG, 2729, 2}}},
+        {nullptr, line({WORD_LOOK, WORD_OUTWARD}), 546, {{STOP_ARG, 2734, 1}}},
+        {nullptr, line({WORD_LOOK, 993}), 546, {{STOP, 2390, 0}}},
+        {nullptr, line({815, 920}), 546, {{STOP, 2735, 0}}},
+        {nullptr, line({WORD_OPEN, 920}), 546, {{STOP_ARG, 2736, WORD_OPEN}}},
+        {nullptr, line({WORD_OUTWARD}), 545, {{ARG, 2732, 1}}},
+        {nullptr, line({WORD_TAKE, 545}), 546, {}, 0},
+    });
+}
+
 }  // namespace
