@@ -4,8 +4,6 @@
 // is written, and this file only shrinks.
 #include "game.h"
 
-// game/places/surface.cpp
-
 // game/places/warren.cpp
 int p163() { return 0; }
 int p180() { return 0; }
@@ -231,8 +229,6 @@ int p861() { return 0; }
 int p862() { return 0; }
 int p863() { return 0; }
 int p864() { return 0; }
-
-// game/places/thicket.cpp
 
 // game/places/chests.cpp
 int p35() { return 0; }
