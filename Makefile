@@ -1,9 +1,17 @@
 # A thin layer over CMake. `make play` builds and starts the game in the
 # console; `make test` builds and runs every test, then again under the
-# address and undefined-behaviour sanitizers, and prints the coverage.
+# address and undefined-behaviour sanitizers, runs each fuzz harness over its
+# corpus and briefly fuzzes it (when clang is there), and prints the
+# coverage. `make fuzz` runs every fuzz harness for FUZZ_SECONDS each,
+# FUZZ_JOBS at a time.
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 600
+FUZZ_JOBS ?= 3
+FUZZ_CHECK_SECONDS ?= 10
+FUZZ_CMAKE = cmake -S . -B build-fuzz -DZENDRY_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
+	-DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ_CHECK_SECONDS=$(FUZZ_CHECK_SECONDS) >/dev/null
 
-.PHONY: play test build build-asan coverage bench deps clean
+.PHONY: play test build build-asan coverage bench deps clean fuzz fuzz-check
 
 deps:
 	@./scripts/deps.sh
@@ -18,18 +26,35 @@ play: deps
 	./build/zendry -C
 
 test:
-	@./scripts/deps.sh browser
+	@./scripts/deps.sh browser fuzz
 	cmake -S . -B build -DZENDRY_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build build -j$(JOBS)
 	cd build && ctest --output-on-failure -j$(JOBS)
 	cmake -S . -B build-asan -DZENDRY_TESTS=ON -DZENDRY_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS) -E browser
+	@if command -v clang++ >/dev/null 2>&1; then $(MAKE) --no-print-directory fuzz-check; \
+	else echo "clang++ is missing: the fuzz harnesses are not run"; fi
 	cmake --build build --target coverage
 
 coverage: deps
 	cmake -S . -B build -DZENDRY_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build build --target coverage
+
+# Each fuzz harness over its corpus, then FUZZ_CHECK_SECONDS of fuzzing.
+fuzz-check:
+	$(FUZZ_CMAKE)
+	cmake --build build-fuzz -j$(JOBS)
+	cd build-fuzz && ctest --output-on-failure -j$(FUZZ_JOBS)
+
+# Crashing inputs go to build-fuzz/fuzz-artifacts/NAME/, the logs to
+# build-fuzz/fuzz-logs/, the inputs found to build-fuzz/fuzz-corpus/NAME/.
+fuzz:
+	@./scripts/deps.sh fuzz
+	$(FUZZ_CMAKE)
+	cmake --build build-fuzz -j$(JOBS)
+	ls fuzz/*_fuzz.cpp | sed 's|.*/||; s|_fuzz\.cpp$$||' | \
+	  xargs -P $(FUZZ_JOBS) -I{} ./fuzz/run.sh fuzz build-fuzz {} $(FUZZ_SECONDS)
 
 bench: deps
 	cmake -S . -B build-bench -DZENDRY_TESTS=ON -DZENDRY_BENCH=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -37,4 +62,4 @@ bench: deps
 	./scripts/bench.sh build-bench
 
 clean:
-	rm -rf build build-asan build-bench
+	rm -rf build build-asan build-bench build-fuzz

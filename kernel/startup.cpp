@@ -42,7 +42,10 @@ void *orvrealloc(void *block, int size) {
     return p;
 }
 
+void (*exit_hook)(int status) = nullptr;
+
 void fablet_exit(int status) {
+    if (exit_hook) exit_hook(status);
     fflush(stdout);
     exit(status);
 }

@@ -30,3 +30,6 @@ void gothere();
 void *orvalloc(int size);
 void *orvrealloc(void *block, int size);
 [[noreturn]] void fablet_exit(int status);  // leave the program, files closed as the caller arranged
+// When set, fablet_exit calls it first: a harness that runs the program
+// in-process (the fuzzers) ends the run there by throwing, and goes on.
+extern void (*exit_hook)(int status);

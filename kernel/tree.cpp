@@ -33,7 +33,6 @@ inline int LEFT(int n) { return n; }
 inline int PARENT(int n) { return n + 1; }
 inline int RIGHT(int n) { return n + 2; }
 inline int BAL(int n) { return n + 3; }
-inline const char *WORD(const int16_t *t, int n) { return reinterpret_cast<const char *>(t + n + 4); }
 inline char *WORD(int16_t *t, int n) { return reinterpret_cast<char *>(t + n + 4); }
 inline unsigned capacity(const int16_t *t) { return uint16_t(t[2]); }
 

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Installs what building, playing and testing need on a Debian machine, when
-# it is missing. "browser" also installs what the browser test needs.
+# it is missing. "browser" also installs what the browser test needs, "fuzz"
+# what the fuzz harnesses need (clang with libFuzzer and the sanitizer
+# runtimes, and the symbolizer for readable reports).
 set -euo pipefail
+wants() { [[ " $extras " == *" $1 "* ]]; }
+extras="$*"
 missing=()
 need_pkg() { dpkg -s "$1" >/dev/null 2>&1 || missing+=("$1"); }
 need_cmd() { command -v "$1" >/dev/null 2>&1 || missing+=("$2"); }
@@ -13,10 +17,15 @@ need_pkg libgtest-dev
 need_pkg libreadline-dev
 need_pkg libncurses-dev
 need_pkg libbenchmark-dev
-if [ "${1:-}" = browser ]; then
+if wants browser; then
   [ -x /usr/bin/chromium ] || missing+=(chromium)
   need_cmd node nodejs
   need_cmd npm npm
+fi
+if wants fuzz; then
+  need_cmd clang++ clang
+  need_pkg libclang-rt-dev
+  need_cmd llvm-symbolizer llvm
 fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
@@ -25,6 +34,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
-if [ "${1:-}" = browser ] && [ -f tests/browser/package.json ]; then
+if wants browser && [ -f tests/browser/package.json ]; then
   (cd tests/browser && { [ -d node_modules/playwright-core ] || npm ci --no-audit --no-fund --loglevel=error; })
 fi

@@ -1,0 +1,106 @@
+// The HTTP requests as the listener reads them, from real loopback
+// connections. Byte 0 chooses the moment: even, during play (the listener
+// decodes a command into the game's buffer and answers pings, reports and
+// page reloads itself); odd, at start-up, before the page is shown (the
+// harness answers a page request with the page, as the start-up does). The
+// rest is one request per connection, a 0x1E byte starting the next (at most
+// eight); "{PORT}" stands for the listener's port, so that an input names
+// the page's own address in every run.
+//
+// After the fuzzed connections the page itself sends one more request (in
+// play a command, at start-up its first report). The harness takes requests
+// until the listener has nothing left and times out; the page's request
+// must have come through: no other local client may stop or swallow it.
+// A request that names the old browser "IE 5.0" may end the game, and is
+// let be.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "config.h"
+#include "display.h"
+#include "harness.h"
+#include "startup.h"
+#include "text.h"
+
+namespace {
+
+std::string with_port(std::string s) {
+    const std::string mark = "{PORT}", number = std::to_string(port);
+    for (size_t at = 0; (at = s.find(mark, at)) != std::string::npos; at += number.size())
+        s.replace(at, mark.size(), number);
+    return s;
+}
+
+int send_request(const std::string &text) {
+    int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a = {};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(uint16_t(port));
+    if (s < 0 || connect(s, reinterpret_cast<sockaddr *>(&a), sizeof a) != 0) fuzz::fail("cannot reach the listener");
+    size_t done = 0;
+    while (done < text.size()) {
+        ssize_t n = send(s, text.data() + done, text.size() - done, MSG_NOSIGNAL);
+        if (n <= 0) break;
+        done += size_t(n);
+    }
+    shutdown(s, SHUT_WR);
+    return s;
+}
+
+const char *const own_command =
+    "GET /?status=7xsentinel HTTP/1.1\r\nHost: 127.0.0.1:{PORT}\r\n"
+    "Referer: http://127.0.0.1:{PORT}/1/\r\n\r\n";
+const char *const own_report =
+    "GET /?status=0xS HTTP/1.1\r\nHost: 127.0.0.1:{PORT}\r\n"
+    "Referer: http://127.0.0.1:{PORT}/1/\r\n\r\n";
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
+    fuzz::setup(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    if (size == 0 || size > 65536) return 0;
+    const bool startup = data[0] & 1;
+    fuzz::in_target target;
+    fuzz::fresh_process();
+    read_conf();
+    mode = MODE_BROWSER;
+    html_ok = 1;
+    http_offset = 143;
+    set_up_listener();
+
+    std::vector<std::string> requests = fuzz::split(data + 1, size - 1, '\x1e', 8);
+    bool old_browser = false;
+    for (const std::string &r : requests)
+        if (r.find("IE 5.0") != std::string::npos) old_browser = true;
+    requests.push_back(startup ? own_report : own_command);
+    std::vector<int> clients;
+    for (const std::string &r : requests) clients.push_back(send_request(with_port(r)));
+
+    bool through = false;
+    int status = 0;
+    char buf[4096];
+    try {
+        for (;;) {
+            buf[0] = 0;
+            int r = browser_read(startup ? nullptr : buf, int(sizeof buf), 0);
+            if (startup && r == 'S') through = true;
+            if (startup && r == 'N') send_page();
+            if (!startup && std::strcmp(buf, "sentinel\n") == 0) through = true;
+        }
+    } catch (const fuzz::program_exit &e) {
+        status = e.status;
+    }
+    for (int s : clients) close(s);
+    if (status != 1) fuzz::fail("the listener ended the game other than by its time-out");
+    if (!through && !old_browser) fuzz::fail("the page's own request did not come through");
+    return 0;
+}
