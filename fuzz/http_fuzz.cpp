@@ -12,12 +12,16 @@
 // until the listener has nothing left and times out; the page's request
 // must have come through: no other local client may stop or swallow it.
 // A request that names the old browser "IE 5.0" may end the game, and is
-// let be.
+// let be: until a foreign request is dropped before that check, any one
+// does (FUZZ_KNOWN_FAULTS=1 in the environment reports it all the same).
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include "config.h"
@@ -35,16 +39,32 @@ std::string with_port(std::string s) {
     return s;
 }
 
+// A connection that sends the text and its end. It is closed with a reset,
+// which also ends the listener's side at once: hundreds of connections a
+// second would otherwise use up the loopback ports in waiting states.
 int send_request(const std::string &text) {
     int s = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in a = {};
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     a.sin_port = htons(uint16_t(port));
-    if (s < 0 || connect(s, reinterpret_cast<sockaddr *>(&a), sizeof a) != 0) fuzz::fail("cannot reach the listener");
+    if (s < 0) fuzz::fail("no socket for a connection");
+    // A signal (libFuzzer's timer) may cut the connect short; it goes on
+    // and is then waited for.
+    while (connect(s, reinterpret_cast<sockaddr *>(&a), sizeof a) != 0 && errno != EISCONN) {
+        if (errno != EINTR && errno != EALREADY) {
+            std::string why = "cannot reach the listener: " + std::string(strerror(errno));
+            fuzz::fail(why.c_str());
+        }
+        pollfd p = {s, POLLOUT, 0};
+        poll(&p, 1, 100);
+    }
+    linger reset = {1, 0};
+    setsockopt(s, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
     size_t done = 0;
     while (done < text.size()) {
         ssize_t n = send(s, text.data() + done, text.size() - done, MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         done += size_t(n);
     }
@@ -78,9 +98,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     set_up_listener();
 
     std::vector<std::string> requests = fuzz::split(data + 1, size - 1, '\x1e', 8);
+    static const bool strict = getenv("FUZZ_KNOWN_FAULTS") && *getenv("FUZZ_KNOWN_FAULTS") == '1';
     bool old_browser = false;
     for (const std::string &r : requests)
-        if (r.find("IE 5.0") != std::string::npos) old_browser = true;
+        if (!strict && r.find("IE 5.0") != std::string::npos) old_browser = true;
     requests.push_back(startup ? own_report : own_command);
     std::vector<int> clients;
     for (const std::string &r : requests) clients.push_back(send_request(with_port(r)));

@@ -44,6 +44,7 @@ void put32(uint8_t *p, uint32_t v) {
 // with layout numbers out of any sense is left alone. Returns the saved
 // game's checksum.
 uint32_t mend_save(fuzz::bytes &f) {
+    if (f.empty()) return 0;
     const uint8_t *nl = static_cast<const uint8_t *>(std::memchr(f.data(), '\n', f.size()));
     if (!nl) return 0;
     size_t at = size_t(nl - f.data()) + 1;  // the layout numbers
