@@ -128,6 +128,22 @@ void remove_sandbox() {
     if (!root_dir.empty()) fs::remove_all(root_dir, ec);
 }
 
+// The program's arguments as main gets them, its name first.
+class program_args {
+public:
+    explicit program_args(const std::vector<std::string> &args) : store_{GAME_NAME} {
+        store_.insert(store_.end(), args.begin(), args.end());
+        for (std::string &s : store_) argv_.push_back(s.data());
+        argv_.push_back(nullptr);
+    }
+    int argc() const { return int(store_.size()); }
+    char **argv() { return argv_.data(); }
+
+private:
+    std::vector<std::string> store_;
+    std::vector<char *> argv_;
+};
+
 // A process that crashed leaves its sandbox: those of processes gone are
 // removed at the next start.
 void remove_stale_sandboxes(const char *base) {
@@ -340,16 +356,11 @@ void reset_kernel() {
 bool start_up_hits_known_fault(const std::vector<std::string> &args) {
     static const bool keep = getenv("FUZZ_KNOWN_FAULTS") && *getenv("FUZZ_KNOWN_FAULTS") == '1';
     if (keep) return false;
-    std::vector<std::string> store;
-    store.push_back(GAME_NAME);
-    store.insert(store.end(), args.begin(), args.end());
-    std::vector<char *> argv;
-    for (std::string &s : store) argv.push_back(s.data());
-    argv.push_back(nullptr);
+    program_args argv(args);
     bool hit;
     {
         in_target t;
-        parse_args(int(store.size()), argv.data());
+        parse_args(argv.argc(), argv.argv());
         read_conf();
         long keepalive = conf[CONF_KEEPALIVE] ? clamp_atol(conf[CONF_KEEPALIVE]) : 0;
         hit = Linlen > 32767 || Linlen - 2 * Margin < 16 || keepalive > INT_MAX / 1000;
@@ -362,16 +373,11 @@ bool start_up_hits_known_fault(const std::vector<std::string> &args) {
 void type_lines(std::vector<std::string> lines) { typed.assign(lines.begin(), lines.end()); }
 
 int run_program(const std::vector<std::string> &args) {
-    std::vector<std::string> store;
-    store.push_back(GAME_NAME);
-    store.insert(store.end(), args.begin(), args.end());
-    std::vector<char *> argv;
-    for (std::string &s : store) argv.push_back(s.data());
-    argv.push_back(nullptr);
+    program_args argv(args);
     in_target t;
     int status = 255;
     try {
-        fablet_main(int(store.size()), argv.data());
+        fablet_main(argv.argc(), argv.argv());
     } catch (const program_exit &e) {
         status = e.status;
     }
