@@ -1,18 +1,24 @@
 // The fuzz harnesses' shared frame; see harness.h.
 //
-// The guards replace four C library functions for the whole executable
+// The guards replace six C library functions for the whole executable
 // (a definition in the program comes before the library's): while the code
 // under test runs, posix_spawn and posix_spawnp start nothing, nanosleep
-// returns at once, and fopen refuses to write outside the sandbox or to
-// open anything but a regular file or a directory. So a fuzzed "-B" or
-// BROWSER line starts no program, a fuzzed log path writes no file of the
-// machine, "-o" pacing costs no time and "-c /dev/stdin" waits for nothing.
+// returns at once, fopen refuses to write outside the sandbox or to open
+// anything but a regular file or a directory, and time waited for in poll
+// passes at once: a poll that finds nothing ready returns as if its time
+// had run out, and the monotonic clock moves on by that much. So a fuzzed
+// "-B" or BROWSER line starts no program, a fuzzed log path writes no file
+// of the machine, "-o" pacing costs no time, "-c /dev/stdin" waits for
+// nothing, and the listener's time-outs come without the wait (loopback
+// connections deliver what is sent before the send returns). The clock so
+// moved is the one the code under test sees; libFuzzer's is left alone.
 #include "harness.h"
 
 #include <arpa/inet.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/socket.h>
 #include <signal.h>
@@ -43,6 +49,7 @@ namespace {
 
 std::string root_dir, home_path, work_dir, start_dir, artifact_dir;
 thread_local int depth = 0;  // inside the code under test (this thread only)
+int64_t skew_ns = 0;         // time passed in polls that were not waited for
 std::deque<std::string> typed;
 
 // All console output and standard output go to one counting sink; a run
@@ -353,23 +360,6 @@ void reset_kernel() {
     std::memcpy(text_info, text_info_copy, sizeof text_info_copy);
 }
 
-bool start_up_hits_known_fault(const std::vector<std::string> &args) {
-    static const bool keep = getenv("FUZZ_KNOWN_FAULTS") && *getenv("FUZZ_KNOWN_FAULTS") == '1';
-    if (keep) return false;
-    program_args argv(args);
-    bool hit;
-    {
-        in_target t;
-        parse_args(argv.argc(), argv.argv());
-        read_conf();
-        long keepalive = conf[CONF_KEEPALIVE] ? clamp_atol(conf[CONF_KEEPALIVE]) : 0;
-        hit = Linlen > 32767 || Linlen - 2 * Margin < 16 || keepalive > INT_MAX / 1000;
-    }
-    reset_kernel();
-    if (chdir(work_dir.c_str()) != 0) fail("cannot enter the sandbox");
-    return hit;
-}
-
 void type_lines(std::vector<std::string> lines) { typed.assign(lines.begin(), lines.end()); }
 
 int run_program(const std::vector<std::string> &args) {
@@ -509,6 +499,25 @@ FILE *fopen(const char *__restrict path, const char *__restrict how) {
         return nullptr;
     }
     return next(path, how);
+}
+
+int poll(struct pollfd *fds, nfds_t n, int timeout) {
+    static auto next = fuzz::real<decltype(&poll)>("poll");
+    if (fuzz::depth == 0 || timeout <= 0) return next(fds, n, timeout);
+    int ready = next(fds, n, 0);
+    if (ready == 0) fuzz::skew_ns += int64_t(timeout) * 1000000;
+    return ready;
+}
+
+int clock_gettime(clockid_t clock, struct timespec *ts) {
+    static auto next = fuzz::real<decltype(&clock_gettime)>("clock_gettime");
+    int r = next(clock, ts);
+    if (r == 0 && clock == CLOCK_MONOTONIC && fuzz::depth > 0 && fuzz::skew_ns > 0) {
+        int64_t ns = int64_t(ts->tv_nsec) + fuzz::skew_ns % 1000000000;
+        ts->tv_sec += time_t(fuzz::skew_ns / 1000000000 + ns / 1000000000);
+        ts->tv_nsec = long(ns % 1000000000);
+    }
+    return r;
 }
 
 int nanosleep(const struct timespec *req, struct timespec *rem) {

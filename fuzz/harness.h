@@ -40,15 +40,6 @@ void clean_sandbox();
 void fresh_process();
 void reset_kernel();  // the globals alone, the sandbox left as it is
 
-// Faults being mended elsewhere, kept out of the runs until they are: the
-// start-up settings that these arguments and the configuration file in the
-// sandbox give (read by the kernel itself, in a dry run) leave the line
-// narrower than its margins, wider than 32767 columns, or a keep-alive time
-// whose milliseconds overflow. The kernel is reset afterwards. When the
-// settings are bounded at start-up this never holds and can go.
-// FUZZ_KNOWN_FAULTS=1 in the environment runs such inputs all the same (the
-// reproducers in fuzz/known/).
-bool start_up_hits_known_fault(const std::vector<std::string> &args);
 
 // The lines typed at the console, in turn; when none is left the console
 // reports the end of input.

@@ -36,7 +36,7 @@ static const char *const usage_lines[] = {
     printf("Weaver translator version %s.\n", "12.50, 28 Apr 2025");
     printf("Fablet kernel version %s.\n", "12.93, 31 Oct 2026");
     printf("Text database preloaded into the executable.\n");
-    exit(0);
+    fablet_exit(0);
 }
 
 [[noreturn]] static void print_usage() {
@@ -47,7 +47,7 @@ static const char *const usage_lines[] = {
         else
             printf("    -l[<logfile>]       log the game (by default in ~/fablet/%s/)\n", GAME_NAME);
     }
-    exit(0);
+    fablet_exit(0);
 }
 
 // An option is one letter; "--l" is -l, but a word after two dashes
@@ -66,7 +66,7 @@ static bool word_option(const char *arg) {
     fprintf(stderr, "Unknown option '%s': options are single letters after one dash, such as -l\n"
                     "or -C; '%s -h' lists them.\n",
             arg, prog);
-    exit(1);
+    fablet_exit(1);
 }
 
 // Skips what clamp_atol reads of s (blanks, a sign, digits).
@@ -212,7 +212,7 @@ int parse_args(int argc, char **argv) {
             if (*val && !check_browser(val)) {
                 fprintf(stderr, "No browser program '%s' was found (-B). Name a browser that exists, or play\n"
                                 "in the console with -C.\n", val);
-                exit(1);
+                fablet_exit(1);
             }
             break;
         case 'b':
