@@ -21,7 +21,10 @@ constexpr fixed_reply FIXED_REPLIES[] = {
     {1129, 3239},
 };
 
-consteval const fixed_reply &reply_of(int word) {
+// Called only to initialise a constexpr variable, so the look-up (and a
+// word without a reply, an error) happens at compile time. Not consteval:
+// clang 14 refuses that call inside the template below.
+constexpr const fixed_reply &reply_of(int word) {
     for (const fixed_reply &r : FIXED_REPLIES)
         if (r.word.n == word) return r;
     throw "this word has no fixed reply";
