@@ -60,9 +60,10 @@ void save_changes() {
     }
     const unsigned char *live = image_bytes(IMAGE), *ref = image_bytes(intim);
     const int start = dptr;
-    // Whole words first: most of the image is unchanged.
-    for (int w = 0; w < IMAGE_SIZE; w += 8) {
-        int n = IMAGE_SIZE - w < 8 ? IMAGE_SIZE - w : 8;
+    // Whole blocks first: a command changes a few bytes of the image.
+    constexpr int BLOCK = 64;
+    for (int w = 0; w < IMAGE_SIZE; w += BLOCK) {
+        int n = IMAGE_SIZE - w < BLOCK ? IMAGE_SIZE - w : BLOCK;
         if (memcmp(live + w, ref + w, size_t(n)) == 0) continue;
         for (int j = w; j < w + n; j++) {
             if (j == 0 || live[j] == ref[j] || excluded(j)) continue;
