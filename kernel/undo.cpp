@@ -19,6 +19,7 @@ unsigned char *diffs;
 int diffsz;
 int dptr;   // the end of the recorded commands: the redo limit
 int edptr;  // the cursor: the end of the commands now applied
+int journal_changed_from = 0;
 
 constexpr int DIFFS_CHUNK = 8192;
 constexpr int ALL_COMMANDS = 32767;
@@ -38,14 +39,19 @@ static bool excluded(int j) {
 static void take_reference() { memcpy(image_bytes(intim), image_bytes(IMAGE), IMAGE_SIZE); }
 
 void journal_clear() {
-    if (diffs) dptr = edptr = 4;
+    if (!diffs) return;
+    dptr = edptr = 4;
+    if (journal_changed_from > 4) journal_changed_from = 4;
 }
 
 void save_changes() {
     if (value[KV_ARG1] < -1 || value[KV_ARG2] < -1 || value[KV_QUESTION] > 1 || mode == MODE_ONE_COMMAND ||
         value[KV_ARG1] == WORD_UNDO || value[KV_ARG1] == WORD_REDO)
         return;
-    if (edptr < dptr) dptr = edptr;
+    if (edptr < dptr) {
+        dptr = edptr;
+        if (journal_changed_from > dptr) journal_changed_from = dptr;
+    }
     if (!diffs) {
         diffs = static_cast<unsigned char *>(malloc(DIFFS_CHUNK));
         if (!diffs) {
@@ -55,6 +61,7 @@ void save_changes() {
         diffsz = DIFFS_CHUNK;
         memset(diffs, 0, 4);
         dptr = edptr = 4;
+        journal_changed_from = 0;
         take_reference();
         return;
     }
@@ -89,6 +96,7 @@ void save_changes() {
         memset(diffs + dptr, 0, 4);
         dptr += 4;
         edptr = dptr;
+        if (journal_changed_from > start) journal_changed_from = start;
     }
     take_reference();
 }
