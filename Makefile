@@ -1,6 +1,8 @@
 # A thin layer over CMake. `make play` builds and starts the game in the
 # console; `make test` builds and runs every test, then again under the
-# address and undefined-behaviour sanitizers, and prints the coverage.
+# address and undefined-behaviour sanitizers, and prints the coverage;
+# `make bench` measures the game and prints the README's Figures section
+# (`make bench BENCH_FLAGS=--readme` also puts it in README.md).
 JOBS ?= $(shell nproc)
 
 .PHONY: play test build build-asan coverage bench deps clean
@@ -32,9 +34,9 @@ coverage: deps
 	cmake --build build --target coverage
 
 bench: deps
-	cmake -S . -B build-bench -DZENDRY_TESTS=ON -DZENDRY_BENCH=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake -S . -B build-bench -DZENDRY_TESTS=OFF -DZENDRY_BENCH=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
 	cmake --build build-bench -j$(JOBS)
-	./scripts/bench.sh build-bench
+	./scripts/bench.sh build-bench $(BENCH_FLAGS)
 
 clean:
 	rm -rf build build-asan build-bench
