@@ -3,7 +3,8 @@
 # address and undefined-behaviour sanitizers, runs each fuzz harness over its
 # corpus and briefly fuzzes it (when clang is there), and prints the
 # coverage. `make fuzz` runs every fuzz harness for FUZZ_SECONDS each,
-# FUZZ_JOBS at a time.
+# FUZZ_JOBS at a time. `make bench` measures the game and prints the README's
+# Figures section (`make bench BENCH_FLAGS=--readme` also puts it in README.md).
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS ?= 3
@@ -57,9 +58,9 @@ fuzz:
 	  xargs -P $(FUZZ_JOBS) -I{} ./fuzz/run.sh fuzz build-fuzz {} $(FUZZ_SECONDS)
 
 bench: deps
-	cmake -S . -B build-bench -DZENDRY_TESTS=ON -DZENDRY_BENCH=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake -S . -B build-bench -DZENDRY_TESTS=OFF -DZENDRY_BENCH=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
 	cmake --build build-bench -j$(JOBS)
-	./scripts/bench.sh build-bench
+	./scripts/bench.sh build-bench $(BENCH_FLAGS)
 
 clean:
 	rm -rf build build-asan build-bench build-fuzz

@@ -1,6 +1,7 @@
-// Costs of keeping a game: a save, a restore, undo and redo of a command,
-// recording a command in the journal, and the whole per-turn work at a
-// command boundary (journal record, autosave with its journal).
+// Costs of keeping a game, in the kernel itself: a save, a restore, the
+// resume of the autosave, undo and redo of a command, recording a command in
+// the journal, and the whole per-turn work at a command boundary (journal
+// record, autosave with its transcript and journal).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -97,6 +98,18 @@ void BM_Restore(benchmark::State &state) {
 }
 BENCHMARK(BM_Restore);
 
+// The resume at start-up: the autosave, its transcript and its journal.
+void BM_ResumeAutosave(benchmark::State &state) {
+    Scene s;
+    int32_t r = 0;
+    special(SPECIAL_AUTOSAVE, &r);
+    for (auto _ : state) {
+        special(SPECIAL_AUTORESTORE, &r);
+        if (r != SPECIAL_AUTORESTORE) state.SkipWithError("resume failed");
+    }
+}
+BENCHMARK(BM_ResumeAutosave);
+
 void BM_UndoRedoOneCommand(benchmark::State &state) {
     Scene s;
     for (auto _ : state) {
@@ -127,11 +140,13 @@ void BM_RecordCommand(benchmark::State &state) {
 BENCHMARK(BM_RecordCommand);
 
 // The per-turn cost at a command boundary: the journal record and the
-// autosave with its journal beside it.
+// autosave with the turn's transcript and the journal beside it.
 void BM_TurnBoundaryWithAutosave(benchmark::State &state) {
     Scene s(int(state.range(0)));
     int t = 0;
     int32_t r = 0;
+    const std::string transcript(400, 'x');  // a turn's output
+    set_transcript(transcript.data(), transcript.size());
     for (auto _ : state) {
         Scene::turn(t++);
         special(SPECIAL_AUTOSAVE, &r);

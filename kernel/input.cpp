@@ -1,6 +1,8 @@
 // Command input: the turn boundary. Before a line is read the turn's
-// autosave and transcript are written and its output flushed; the line then
-// comes from the command file being replayed, the browser, the console
+// autosave (with the turn's transcript) is written and its output flushed
+// (in the browser the output goes first, so the player never waits for the
+// disk; the autosave follows before the next command is read); the line
+// then comes from the command file being replayed, the browser, the console
 // (readline or plain standard input) or the one command of the command line;
 // it is cleaned and recorded in the log as "\nREPLY: %s\n". Also the log's
 // closing trailer and the copy of a vocabulary word out of the database.
@@ -82,14 +84,12 @@ void empty_prompt() {
     prompt_ptr = prompt_line;
 }
 
-void write_transcript() {
-    char name[96];
-    std::snprintf(name, sizeof name, "%s.orl", truname);
+// The transcript of the turn: the pending output from orl_skip on.
+void keep_transcript() {
     text_setup();
     int len = int(std::strlen(text_buf));
     if (orl_skip > len || orl_skip < 0) orl_skip = 0;
-    // Whole or not at all, and unsynced like the autosave it goes with.
-    write_whole(name, reinterpret_cast<const unsigned char *>(text_buf + orl_skip), size_t(len - orl_skip), false);
+    set_transcript(text_buf + orl_skip, size_t(len - orl_skip));
 }
 
 // Appends kernel mark-up to the pending output exactly as given.
@@ -241,10 +241,15 @@ void get_input(char *buf, int size) {
     // 1. The prompt.
     if (!prompt_line || !prompt_line[0]) rebuild_prompt();
     extra_dwarvish = 0;
-    // 2. Autosave and transcript at a turn boundary.
-    if (text_len > 3 && value[KV_QUESTION] == 0 && query_flag == 0) {
-        special(SPECIAL_AUTOSAVE, &value[0]);
-        write_transcript();
+    // 2. Autosave and transcript at a turn boundary; in the browser, once
+    // the page has its answer (step 9).
+    bool autosave_due = text_len > 3 && value[KV_QUESTION] == 0 && query_flag == 0;
+    if (autosave_due) {
+        keep_transcript();
+        if (mode != MODE_BROWSER || com_file) {
+            special(SPECIAL_AUTOSAVE, &value[0]);
+            autosave_due = false;
+        }
     }
     // 3. Flush.
     if (mode != MODE_BROWSER && mode != MODE_ONE_COMMAND && text_len > 0) {
@@ -278,6 +283,7 @@ void get_input(char *buf, int size) {
         if (mode == MODE_BROWSER) {
             // 9. The browser.
             outbuf(0);
+            if (autosave_due) special(SPECIAL_AUTOSAVE, &value[0]);
             browser_read(buf, size, browser_timeout);
         } else if (!quitting || end_pause) {
             // 10. The console.

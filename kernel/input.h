@@ -41,6 +41,7 @@ extern char arg2_word[WORD_SIZE];
 extern char arg3_word[WORD_SIZE];
 extern char orig[WORD_SIZE];
 extern char long_word[COMLINE_SIZE];
+void vocab_forget();  // the decoded vocabulary is made again at the next lookup
 void find_word(int *type_out, int *refno_out, int *word_out, int n, int report);
 int voccomp(const char *typed, int word, int bar);
 int gcmp(const unsigned char *a, const unsigned char *b);

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "special.h"
 
@@ -38,11 +39,23 @@ uint32_t region_sum(uint32_t sum, const unsigned char *bytes, int len);
 // data reach the disk before the rename. 0 on success.
 int write_whole(const char *path, const unsigned char *bytes, size_t len, bool sync = true);
 
+// The autosave keeps the transcript of its last turn: set_transcript gives
+// the one the next autosave keeps; after a resume autosave_transcript is
+// the one kept with the game resumed.
+void set_transcript(const char *said, size_t len);
+const std::string &autosave_transcript();
+// Removes the temporary files (".orv.tmp" and the like) that a program
+// killed while writing left in the working directory.
+void remove_stale_temporaries();
+
 // Undo journal.
 extern unsigned char *diffs;
 extern int diffsz;
 extern int dptr;
 extern int edptr;
+// The lowest journal offset written or cut since the autosave last logged
+// the journal (INT_MAX: none).
+extern int journal_changed_from;
 void save_changes();
 void journal_clear();  // both positions back to just after the head
 void undo();

@@ -1,10 +1,13 @@
-// Saved games, the autosave and persistent data: file names, the saved-game
-// format (stamp line, six layout numbers, checksum, time, state image), the
-// restore of this and older layouts, the undo journal kept beside each saved
-// game, the two in-memory snapshots and the persistent-data file.
+// Saved games and persistent data: file names, the saved-game format (stamp
+// line, six layout numbers, checksum, time, state image), the restore of
+// this and older layouts (the autosave's among them), the undo journal kept
+// beside each saved game, the two in-memory snapshots and the
+// persistent-data file.
 //
-// Every file is written whole to a temporary file and renamed over its
-// target, so that a failed or interrupted write leaves the previous copy.
+// Saved games and the persistent data are written whole to a temporary file
+// and renamed over their target, so that a failed or interrupted write
+// leaves the previous copy. The autosave, written after every turn, is
+// written in place instead (autosave.cpp).
 #include "persist.h"
 
 #include <cctype>
@@ -13,9 +16,13 @@
 #include <cstring>
 #include <unistd.h>
 #include <vector>
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 #include "input.h"
 #include "platform.h"
+#include "savefile.h"
 #include "startup.h"
 #include "state.h"
 #include "text.h"
@@ -27,11 +34,6 @@ static state_image *snapshot1;  // stored and restored at the game's request
 static state_image *snapshot2;  // the game as it was before the last restore
 
 constexpr int NAME_MAX_CHARS = 32;
-constexpr int STAMP_LINE = 25;  // the version stamp and its newline
-constexpr int LAYOUT_BYTES = 6 * 4;
-constexpr int HEADER_BYTES = STAMP_LINE + LAYOUT_BYTES + 4;  // and the checksum
-constexpr int TIME_BYTES = 8;
-constexpr int SAVE_BYTES = HEADER_BYTES + TIME_BYTES + IMAGE_SIZE;
 constexpr int JOURNAL_CHUNK = 8192;
 constexpr int PDATA_LIMIT = 1 << 20;  // the persistent file is a few bytes
 
@@ -40,21 +42,49 @@ constexpr int PDATA_LIMIT = 1 << 20;  // the persistent file is a few bytes
 static const int32_t game_layout[6] = {FIRST_OBJECT, LAST_OBJECT, LAST_PLACE,
                                        LAST_WORD,    FIRST_TEXT,  NVALUES};
 
-static void put32(unsigned char *p, uint32_t v) {
-    for (int i = 0; i < 4; i++) p[i] = (unsigned char)(v >> (8 * i));
+// The checksum's terms: each byte b at position i (from 1) of a region
+// adds (b + i) * (b + i) * 16 and the region's length, in 32-bit arithmetic
+// kept to 30 bits. Keeping 30 bits once at the end gives the same sum (the
+// mask is a power of two less one), so the squares are summed alone, eight
+// at a time where the processor can.
+static uint32_t squares(const unsigned char *bytes, uint32_t from, uint32_t len) {
+    uint32_t acc = 0;
+    for (uint32_t i = from; i < len; i++) {
+        uint32_t x = uint32_t(int8_t(bytes[i])) + i + 1;
+        acc += x * x;
+    }
+    return acc;
 }
 
-static uint32_t get32(const unsigned char *p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) static uint32_t squares_avx2(const unsigned char *bytes, uint32_t len) {
+    __m256i pos = _mm256_setr_epi32(1, 2, 3, 4, 5, 6, 7, 8), step = _mm256_set1_epi32(8);
+    __m256i acc = _mm256_setzero_si256();
+    uint32_t i = 0;
+    for (; i + 8 <= len; i += 8) {
+        __m128i eight = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(bytes + i));
+        __m256i x = _mm256_add_epi32(_mm256_cvtepi8_epi32(eight), pos);
+        acc = _mm256_add_epi32(acc, _mm256_mullo_epi32(x, x));
+        pos = _mm256_add_epi32(pos, step);
+    }
+    uint32_t lanes[8];
+    _mm256_storeu_si256(reinterpret_cast<__m256i *>(lanes), acc);
+    uint32_t total = 0;
+    for (uint32_t v : lanes) total += v;
+    return total + squares(bytes, i, len);
 }
+#endif
 
 uint32_t region_sum(uint32_t sum, const unsigned char *bytes, int len) {
+    if (len <= 0) return sum;
     const uint32_t l = uint32_t(len);
-    for (int i = 1; i <= len; i++) {
-        uint32_t x = uint32_t(int32_t(int8_t(bytes[i - 1])) + i);
-        sum = (sum + x * (x * 16) + l) & 0x3FFFFFFF;
-    }
-    return sum;
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    const uint32_t sq = avx2 ? squares_avx2(bytes, l) : squares(bytes, 0, l);
+#else
+    const uint32_t sq = squares(bytes, 0, l);
+#endif
+    return (sum + l * l + sq * 16) & 0x3FFFFFFF;
 }
 
 int write_whole(const char *path, const unsigned char *bytes, size_t len, bool sync) {
@@ -71,12 +101,14 @@ int write_whole(const char *path, const unsigned char *bytes, size_t len, bool s
     return -1;
 }
 
-// The journal file beside a saved game: its name with "orh" for "orv".
-static void journal_name(char *out) {
+void sibling_name(char *out, const char *ext) {
     strcpy(out, save_name);
     size_t n = strlen(out);
-    if (n >= 3) strcpy(out + n - 3, "orh");
+    if (n >= 3) strcpy(out + n - 3, ext);
 }
+
+// The journal file beside a saved game: its name with "orh" for "orv".
+static void journal_name(char *out) { sibling_name(out, "orh"); }
 
 int make_name(const char *name, char *path, bool trusted) {
     size_t n = 0;
@@ -123,7 +155,7 @@ static int command_name(int code) {
 // restore also shows it as the second word. The autosave leaves the words
 // alone: it runs between commands, and the player's last second word may
 // still be wanted.
-static void own_name(bool as_word) {
+void own_name(bool as_word) {
     const char *name = autoname ? autoname : truname;
     if (as_word) {
         size_t n = strnlen(name, WORD_SIZE - 1);
@@ -159,7 +191,7 @@ static uint32_t image_sum(uint32_t sum, const unsigned char *img, const regions 
 
 // Writes the journal beside the saved game just written, or removes a
 // journal of an earlier game of that name. Failures here are silent.
-static void write_journal(uint32_t sum, bool sync) {
+static void write_journal(uint32_t sum) {
     char jname[96];
     journal_name(jname);
     if (value[KV_UNDO_RESULT] < 0 || !diffs || dptr <= 4) {
@@ -171,21 +203,10 @@ static void write_journal(uint32_t sum, bool sync) {
     memcpy(&buf[4], diffs, size_t(dptr));
     put32(&buf[4 + dptr], region_sum(sum, diffs, dptr));
     put32(&buf[8 + dptr], uint32_t(edptr));
-    if (write_whole(jname, buf.data(), buf.size(), sync) != 0) remove_file(jname);
+    if (write_whole(jname, buf.data(), buf.size()) != 0) remove_file(jname);
 }
 
-int save_game(int code) {
-    if (code == SPECIAL_AUTOSAVE) {
-        own_name(false);
-    } else {
-        int r = command_name(code);
-        if (r) return 3;
-        if (path_exists(save_name)) {
-            say(0, 3510, 0);
-            return 2;
-        }
-    }
-    static unsigned char buf[SAVE_BYTES];
+uint32_t build_game(unsigned char *buf) {
     memcpy(buf, VERSION_STAMP, STAMP_LINE - 1);
     buf[STAMP_LINE - 1] = '\n';
     for (int k = 0; k < 6; k++) put32(buf + STAMP_LINE + 4 * k, uint32_t(game_layout[k]));
@@ -197,12 +218,21 @@ int save_game(int code) {
     uint32_t sum = region_sum(0, tp8, TIME_BYTES);
     sum = image_sum(sum, tp8 + TIME_BYTES, region_sizes(game_layout));
     put32(buf + HEADER_BYTES - 4, sum);
-    // The autosave, rewritten every turn, is renamed into place without
-    // waiting for the disk: an interrupted program still leaves a whole
-    // file, and a turn stays quick.
-    const bool sync = code != SPECIAL_AUTOSAVE;
-    if (write_whole(save_name, buf, sizeof buf, sync) != 0) return 1;
-    write_journal(sum, sync);
+    return sum;
+}
+
+int save_game(int code) {
+    if (code == SPECIAL_AUTOSAVE) return autosave();
+    int r = command_name(code);
+    if (r) return 3;
+    if (path_exists(save_name)) {
+        say(0, 3510, 0);
+        return 2;
+    }
+    static unsigned char buf[SAVE_BYTES];
+    uint32_t sum = build_game(buf);
+    if (write_whole(save_name, buf, sizeof buf) != 0) return 1;
+    write_journal(sum);
     return 0;
 }
 
@@ -308,43 +338,61 @@ static bool journal_ok(const unsigned char *j, int len, int cursor) {
     return cursor >= 4 && cursor <= len && cursor % 4 == 0 && get32(j + cursor - 4) == 0;
 }
 
-// Reads the journal beside a restored game. A journal that fails its
-// checksum or its checks is dropped; the restore stands either way.
+// The whole of a file, or false when it is missing, unreadable or larger
+// than any file of ours.
+bool slurp(const char *path, std::vector<unsigned char> &out) {
+    out.clear();
+    FILE *f = fopen(path, "rb");
+    if (!f) return false;
+    unsigned char chunk[16384];
+    size_t n;
+    while ((n = fread(chunk, 1, sizeof chunk, f)) > 0 && out.size() <= READ_LIMIT)
+        out.insert(out.end(), chunk, chunk + n);
+    bool ok = !ferror(f) && out.size() <= READ_LIMIT;
+    fclose(f);
+    return ok;
+}
+
+// A journal file in the older form, checked against the checksum of its
+// game: the journal and cursor, or false.
+bool old_journal(const std::vector<unsigned char> &f, uint32_t sum, std::vector<unsigned char> &journal,
+                        int &cursor) {
+    if (f.size() < 4) return false;
+    uint32_t len = get32(f.data());
+    if (len == 0 || len % 4 || len > f.size() - 4 || f.size() - 4 - len < 8) return false;
+    const unsigned char *j = f.data() + 4;
+    if (region_sum(sum, j, int(len)) != get32(j + len)) return false;
+    cursor = int32_t(get32(j + len + 4));
+    if (!journal_ok(j, int(len), cursor)) return false;
+    journal.assign(j, j + len);
+    return true;
+}
+
+// Reads the journal beside a restored game, in either form. A journal that
+// fails its checksum or its checks, or a log without an entry for this
+// game, is dropped; the restore stands either way.
 static void read_journal(uint32_t sum, bool older) {
     char jname[96];
     journal_name(jname);
-    if (value[KV_UNDO_RESULT] < 0) return;
-    FILE *f = fopen(jname, "rb");
-    if (!f) return;
+    if (value[KV_UNDO_RESULT] < 0 || !path_exists(jname)) return;
+    std::vector<unsigned char> f, j;
+    int cursor = 0;
+    const bool found = !older && slurp(jname, f) &&
+                       (is_log(f) ? logged_journal(f, sum, j, cursor) : old_journal(f, sum, j, cursor));
+    if (found && j.empty()) return;  // saved while no journal was kept: as if there were no file
     journal_clear();
-    unsigned char head[4];
-    if (older || fread(head, 1, 4, f) != 4) {
-        fclose(f);
-        return;
-    }
-    int32_t len = int32_t(get32(head));
-    fseek(f, 0, SEEK_END);
-    long fsize = ftell(f);
-    fseek(f, 4, SEEK_SET);
-    if (len <= 0 || len % 4 || fsize < 0 || long(len) + 12 > fsize) {
-        fclose(f);
-        return;
-    }
-    int cap = (len + JOURNAL_CHUNK - 1) / JOURNAL_CHUNK * JOURNAL_CHUNK;
+    if (!found || !journal_ok(j.data(), int(j.size()), cursor)) return;
+    const int len = int(j.size());
+    const int cap = (len + JOURNAL_CHUNK - 1) / JOURNAL_CHUNK * JOURNAL_CHUNK;
     unsigned char *buf = static_cast<unsigned char *>(malloc(size_t(cap)));
-    unsigned char tail[8];
-    bool ok = buf && fread(buf, 1, size_t(len), f) == size_t(len) && fread(tail, 1, 8, f) == 8;
-    fclose(f);
-    if (ok) ok = region_sum(sum, buf, len) == get32(tail) && journal_ok(buf, len, int32_t(get32(tail + 4)));
-    if (!ok) {
-        free(buf);
-        return;
-    }
+    if (!buf) return;
+    memcpy(buf, j.data(), size_t(len));
     free(diffs);
     diffs = buf;
     diffsz = cap;
     dptr = len;
-    edptr = int32_t(get32(tail + 4));
+    edptr = cursor;
+    journal_changed_from = 0;
     memcpy(image_bytes(intim), image_bytes(IMAGE), IMAGE_SIZE);
 }
 
@@ -375,7 +423,20 @@ static int read_game(FILE *f, int code) {
     map_image(img, lay);
     if (code == SPECIAL_START_RESTORE) value[KV_QUESTION] = 2;
     read_journal(sum, older != 0);
+    if (code == SPECIAL_AUTORESTORE) resume_transcript(sum);
     return 0;
+}
+
+// The autosave's copy, read when its .orv is damaged or missing: the
+// restore's result, or -1 when there is no copy.
+static int read_copy(int code) {
+    char copy[96];
+    sibling_name(copy, "orl");
+    FILE *f = fopen(copy, "rb");
+    if (!f) return -1;
+    int r = read_game(f, code);
+    fclose(f);
+    return r;
 }
 
 void restore_game(int code, int32_t *variable) {
@@ -389,7 +450,10 @@ void restore_game(int code, int32_t *variable) {
         own_name(true);
     }
     FILE *f = fopen(save_name, "rb");
-    if (!f) {
+    char copy[96];
+    sibling_name(copy, "orl");
+    // A kill before the first autosave's .orv was made leaves its copy.
+    if (!f && !(code == SPECIAL_AUTORESTORE && is_regular_file(copy))) {
         if (code == SPECIAL_RESTORE) {
             *variable = 1;
         } else if (code == SPECIAL_START_RESTORE &&
@@ -405,7 +469,7 @@ void restore_game(int code, int32_t *variable) {
     // Keep the game being played first, so that the game can bring it back
     // after any failed restore.
     if (memstore(4) != 0) {
-        fclose(f);
+        if (f) fclose(f);
         *variable = 1;
         return;
     }
@@ -416,8 +480,15 @@ void restore_game(int code, int32_t *variable) {
         input_store('S', variable);
         value[KV_COMMAND_STATUS] = count;
     }
-    int r = read_game(f, code);
-    fclose(f);
+    int r = 2;
+    if (f) {
+        r = read_game(f, code);
+        fclose(f);
+    }
+    if (r == 2 && code == SPECIAL_AUTORESTORE) {
+        int c = read_copy(code);
+        if (c == 0 || (!f && c > 0)) r = c;
+    }
     *variable = r == 0 && code == SPECIAL_AUTORESTORE ? SPECIAL_AUTORESTORE : r;
 }
 

@@ -126,6 +126,7 @@ static void open_log() {
 int initialise() {
     open_command_file();
     gothere();
+    remove_stale_temporaries();
     read_conf();
     prompt_alloc();  // the console line holds two lines of the width now settled
     if (mode == MODE_PLAIN) printf("\n%*s", Margin, "");
@@ -137,16 +138,10 @@ int initialise() {
     return 0;
 }
 
-// Show the last turn again after a resumed autosave: the transcript file
-// holds the output as it stood, so its bytes are appended unchanged.
+// Show the last turn again after a resumed autosave: its transcript holds
+// the output as it stood, so its bytes are appended unchanged.
 static void replay_transcript() {
-    char name[96];
-    snprintf(name, sizeof name, "%s.orl", truname);
-    FILE *f = fopen(name, "rb");
-    if (!f) return;
-    int c;
-    while ((c = getc(f)) != EOF) outbyte_raw(c);
-    fclose(f);
+    for (char c : autosave_transcript()) outbyte_raw((unsigned char)c);
 }
 
 int fablet_main(int argc, char **argv) {

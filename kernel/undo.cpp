@@ -19,6 +19,7 @@ unsigned char *diffs;
 int diffsz;
 int dptr;   // the end of the recorded commands: the redo limit
 int edptr;  // the cursor: the end of the commands now applied
+int journal_changed_from = 0;
 
 constexpr int DIFFS_CHUNK = 8192;
 constexpr int ALL_COMMANDS = 32767;
@@ -38,14 +39,19 @@ static bool excluded(int j) {
 static void take_reference() { memcpy(image_bytes(intim), image_bytes(IMAGE), IMAGE_SIZE); }
 
 void journal_clear() {
-    if (diffs) dptr = edptr = 4;
+    if (!diffs) return;
+    dptr = edptr = 4;
+    if (journal_changed_from > 4) journal_changed_from = 4;
 }
 
 void save_changes() {
     if (value[KV_ARG1] < -1 || value[KV_ARG2] < -1 || value[KV_QUESTION] > 1 || mode == MODE_ONE_COMMAND ||
         value[KV_ARG1] == WORD_UNDO || value[KV_ARG1] == WORD_REDO)
         return;
-    if (edptr < dptr) dptr = edptr;
+    if (edptr < dptr) {
+        dptr = edptr;
+        if (journal_changed_from > dptr) journal_changed_from = dptr;
+    }
     if (!diffs) {
         diffs = static_cast<unsigned char *>(malloc(DIFFS_CHUNK));
         if (!diffs) {
@@ -55,41 +61,57 @@ void save_changes() {
         diffsz = DIFFS_CHUNK;
         memset(diffs, 0, 4);
         dptr = edptr = 4;
+        journal_changed_from = 0;
         take_reference();
         return;
     }
-    const unsigned char *live = image_bytes(IMAGE), *ref = image_bytes(intim);
+    unsigned char *live = image_bytes(IMAGE), *ref = image_bytes(intim);
     const int start = dptr;
-    // Whole words first: most of the image is unchanged.
-    for (int w = 0; w < IMAGE_SIZE; w += 8) {
-        int n = IMAGE_SIZE - w < 8 ? IMAGE_SIZE - w : 8;
-        if (memcmp(live + w, ref + w, size_t(n)) == 0) continue;
-        for (int j = w; j < w + n; j++) {
-            if (j == 0 || live[j] == ref[j] || excluded(j)) continue;
-            if (dptr + 8 >= diffsz) {
-                unsigned char *more = static_cast<unsigned char *>(realloc(diffs, size_t(diffsz) + DIFFS_CHUNK));
-                if (!more) {
-                    fprintf(stderr, "GLITCH: Unable to re-allocate diffs array!\n");
-                    dptr = start;  // never leave a command without its terminator
-                    return;
+    // A command changes a few bytes of the image: spans of a kilobyte are
+    // compared first, then blocks of 64 bytes within those that differ, then
+    // bytes. Only the blocks that differ are copied into the reference.
+    constexpr int SPAN = 1024, BLOCK = 64;
+    static int changed[IMAGE_SIZE / BLOCK + 1];
+    int nchanged = 0;
+    for (int s = 0; s < IMAGE_SIZE; s += SPAN) {
+        const int s_end = s + SPAN < IMAGE_SIZE ? s + SPAN : IMAGE_SIZE;
+        if (memcmp(live + s, ref + s, size_t(s_end - s)) == 0) continue;
+        for (int w = s; w < s_end; w += BLOCK) {
+            const int n = s_end - w < BLOCK ? s_end - w : BLOCK;
+            if (memcmp(live + w, ref + w, size_t(n)) == 0) continue;
+            changed[nchanged++] = w;
+            for (int j = w; j < w + n; j++) {
+                if (j == 0 || live[j] == ref[j] || excluded(j)) continue;
+                if (dptr + 8 >= diffsz) {
+                    unsigned char *more =
+                        static_cast<unsigned char *>(realloc(diffs, size_t(diffsz) + DIFFS_CHUNK));
+                    if (!more) {
+                        fprintf(stderr, "GLITCH: Unable to re-allocate diffs array!\n");
+                        dptr = start;  // never leave a command without its terminator
+                        return;
+                    }
+                    diffs = more;
+                    diffsz += DIFFS_CHUNK;
                 }
-                diffs = more;
-                diffsz += DIFFS_CHUNK;
+                unsigned char *r = diffs + dptr;
+                r[0] = (unsigned char)(j >> 8);
+                r[1] = (unsigned char)(j & 0xFF);
+                r[2] = ref[j];
+                r[3] = live[j];
+                dptr += 4;
             }
-            unsigned char *r = diffs + dptr;
-            r[0] = (unsigned char)(j >> 8);
-            r[1] = (unsigned char)(j & 0xFF);
-            r[2] = ref[j];
-            r[3] = live[j];
-            dptr += 4;
         }
     }
     if (dptr > start) {
         memset(diffs + dptr, 0, 4);
         dptr += 4;
         edptr = dptr;
+        if (journal_changed_from > start) journal_changed_from = start;
     }
-    take_reference();
+    for (int k = 0; k < nchanged; k++) {
+        const int w = changed[k];
+        memcpy(ref + w, live + w, size_t(IMAGE_SIZE - w < BLOCK ? IMAGE_SIZE - w : BLOCK));
+    }
 }
 
 void inv_check() {

@@ -3,7 +3,12 @@
 // one wrong, missing, extra or swapped letter. Candidates rank first by how
 // visible the named entity is, then by the quality of the match. The result
 // is a refno or a parser code; the slot's typed-word buffer is filled too.
+// The vocabulary is decoded once (vocab_forget drops the copy when the
+// database's key is set again).
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "input.h"
 #include "startup.h"
@@ -104,7 +109,143 @@ int grade_of(const unsigned char *t, const unsigned char *v, int bar) {
     }
 }
 
+// ---- The vocabulary decoded once ---------------------------------------------
+//
+// Every lookup used to unscramble and grade all entries. The texts never
+// change during a run, so each entry's matched text is decoded once into a
+// plain table, with what lets a lookup pass over hopeless entries: the
+// text's length, its first byte and the set of its bytes. Exact words are
+// found through a hash table of the matched texts, which keeps for each
+// text its first entry in table order (the entry at which the scan would
+// have stopped). Otherwise only entries that might match are graded: those
+// of the typed length or one more or one less (one error), and longer ones
+// that begin with the typed word's first byte (a prefix), in table order.
+
+enum entry_kind : uint8_t { NEVER, GRADED, EXACT_ONLY };
+
+constexpr int HASH_SLOTS = 4096;  // a power of two, over twice the entries
+static_assert(HASH_SLOTS > 2 * NVOCAB);
+
+struct vocab_table {
+    bool ready = false;
+    unsigned char word[NVOCAB][PADDED];  // the matched text (after a leading '!')
+    uint8_t len[NVOCAB];
+    uint8_t kind[NVOCAB];
+    uint64_t bytes[NVOCAB];      // the byte values present, folded to 64 bits
+    int16_t slot[HASH_SLOTS];    // entry + 1 of an exact text, 0 empty
+    // Graded entries by length and by first byte, each in table order.
+    std::vector<int16_t> by_length[PADDED];
+    std::vector<int16_t> by_first[256];
+};
+vocab_table vt;
+
+// The set of byte values in a word, each value folded to one of 64 bits.
+uint64_t byte_set(const unsigned char *w) {
+    uint64_t m = 0;
+    for (; *w; w++) m |= uint64_t(1) << (*w & 63);
+    return m;
+}
+
+uint32_t word_hash(const unsigned char *w) {
+    uint32_t h = 2166136261u;
+    for (; *w; w++) h = (h ^ *w) * 16777619u;
+    return h;
+}
+
+void vocab_build() {
+    std::memset(vt.slot, 0, sizeof vt.slot);
+    for (auto &l : vt.by_length) l.clear();
+    for (auto &l : vt.by_first) l.clear();
+    for (int e = 0; e < NVOCAB; e++) {
+        int addr = voc_addr[e];
+        int first = get_char(addr);
+        unsigned char *w = vt.word[e];
+        if (voc_type[e] == 21 || first == '|') {
+            vt.kind[e] = NEVER;
+            std::memset(w, 0, PADDED);
+        } else if (first == '!') {
+            vt.kind[e] = EXACT_ONLY;
+            word_copy(w, addr + 1);
+        } else {
+            vt.kind[e] = GRADED;
+            word_copy(w, addr);
+        }
+        vt.len[e] = uint8_t(std::strlen(reinterpret_cast<char *>(w)));
+        vt.bytes[e] = byte_set(w);
+        if (vt.kind[e] == NEVER) continue;
+        if (vt.kind[e] == GRADED) {
+            vt.by_length[vt.len[e]].push_back(int16_t(e));
+            vt.by_first[w[0]].push_back(int16_t(e));
+        }
+        uint32_t h = word_hash(w) & (HASH_SLOTS - 1);
+        while (vt.slot[h] && std::strcmp(reinterpret_cast<char *>(vt.word[vt.slot[h] - 1]),
+                                         reinterpret_cast<char *>(w)) != 0)
+            h = (h + 1) & (HASH_SLOTS - 1);
+        if (!vt.slot[h]) vt.slot[h] = int16_t(e + 1);
+    }
+    vt.ready = true;
+}
+
+// The first entry whose matched text is exactly the typed word, or -1.
+int exact_entry(const unsigned char *t) {
+    uint32_t h = word_hash(t) & (HASH_SLOTS - 1);
+    for (; vt.slot[h]; h = (h + 1) & (HASH_SLOTS - 1)) {
+        int e = vt.slot[h] - 1;
+        if (std::strcmp(reinterpret_cast<const char *>(vt.word[e]), reinterpret_cast<const char *>(t)) == 0)
+            return e;
+    }
+    return -1;
+}
+
+// The typed word as the scan needs it.
+struct typed_word {
+    const unsigned char *bytes;  // padded
+    int len;
+    uint64_t set;
+    bool ascii;  // no byte of a multi-byte character, so a byte prefix is a prefix
+};
+
+// The grade of entry e, knowing that no entry matches the typed word
+// exactly: the same as grade_of, reached without comparing where the
+// lengths or the letters rule a match out. A prefix needs a longer entry;
+// one error changes the length by at most one and leaves at most one typed
+// byte that the entry does not hold.
+int scan_grade(int e, const typed_word &t, int bar) {
+    if (vt.kind[e] != GRADED) return 0;  // an exact-only word matches only exactly
+    const unsigned char *v = vt.word[e];
+    int vl = vt.len[e];
+    if (vl > t.len && (bar >= 2 || vl >= t.len + 2)) {
+        if (!t.ascii) return grade_of(t.bytes, v, bar);
+        return v[0] == t.bytes[0] && std::memcmp(v, t.bytes, size_t(t.len)) == 0 ? 2 : 0;
+    }
+    if (bar >= 2 || vl < t.len - 1) return 0;
+    uint64_t missing = t.set & ~vt.bytes[e];
+    if (missing & (missing - 1)) return 0;  // two typed bytes the entry lacks
+    return grade_of(t.bytes, v, bar);
+}
+
+// The entries that might match the typed word, in table order, when none
+// matches it exactly.
+void candidates(const typed_word &t, int bar, std::vector<int16_t> &out) {
+    out.clear();
+    if (bar <= 1) {
+        for (int l = t.len - 1; l <= t.len + 1; l++) {
+            if (l < 0 || l >= PADDED) continue;
+            for (int16_t e : vt.by_length[l]) {
+                uint64_t missing = t.set & ~vt.bytes[e];
+                if (!(missing & (missing - 1))) out.push_back(e);
+            }
+        }
+    }
+    const int longer = bar <= 1 ? t.len + 2 : t.len + 1;  // the rest are in the lengths above
+    for (int16_t e : vt.by_first[t.bytes[0]])
+        if (vt.len[e] >= longer) out.push_back(e);
+    std::sort(out.begin(), out.end());
+}
+
 }  // namespace
+
+void vocab_forget() { vt.ready = false; }
 
 int gcmp(const unsigned char *a, const unsigned char *b) {
     int n = 1;
@@ -179,47 +320,48 @@ void find_word(int *type_out, int *refno_out, int *word_out, int n, int report) 
         if (!typed[0]) {
             *type_out = 20;
         } else {
+            if (!vt.ready) vocab_build();
             match_clear();
             int bar = amatch == 1 ? 1 : 2;
-            int best = 0;
-            unsigned char w[PADDED];
-            for (int e = 0; e < NVOCAB; e++) {
-                if (voc_type[e] == 21) continue;
-                int addr = voc_addr[e];
-                int first = get_char(addr);
-                if (first == '|') continue;
-                int grade;
-                if (first == '!') {
-                    word_copy(w, addr + 1);
-                    grade = grade_of(typed, w, 3);
-                } else {
-                    word_copy(w, addr);
-                    grade = grade_of(typed, w, bar);
+            int exact = exact_entry(typed);
+            if (exact >= 0) {
+                // The scan would stop at the first exact match, whatever it
+                // had listed before: an exact word is never ambiguous.
+                match[++match[0]] = int16_t(exact);
+                bar = 3;
+            } else {
+                typed_word t = {typed, int(std::strlen(reinterpret_cast<char *>(typed))), byte_set(typed), true};
+                for (int i = 0; i < t.len; i++)
+                    if (typed[i] >= 0x80) t.ascii = false;
+                static std::vector<int16_t> maybe;
+                candidates(t, bar, maybe);
+                int best = 0;
+                for (int e : maybe) {
+                    int grade = scan_grade(e, t, bar);
+                    if (grade <= 0) continue;
+                    int refno = voc_refno[e];
+                    int vis = allowed(refno, grade);
+                    if (vis == 0) continue;
+                    if (vis > best) {
+                        best = vis;
+                        match_clear();
+                    } else if (vis < best) {
+                        continue;
+                    }
+                    // A better grade clears the list only once the entry is
+                    // accepted, so that an entry skipped for its visibility
+                    // never loses the matches already listed.
+                    if (grade > bar) match_clear();
+                    if (match[0] > 0 && grade == bar) {
+                        bool dup = false;
+                        for (int i = 1; i <= match[0]; i++)
+                            if (voc_refno[match[i]] == refno) dup = true;
+                        if (dup) continue;
+                    }
+                    match_room();
+                    match[++match[0]] = int16_t(e);
+                    bar = grade;
                 }
-                if (grade <= 0) continue;
-                int refno = voc_refno[e];
-                int vis = grade == 3 ? 3 : allowed(refno, grade);
-                if (vis == 0) continue;
-                if (vis > best) {
-                    best = vis;
-                    match_clear();
-                } else if (vis < best) {
-                    continue;
-                }
-                // A better grade clears the list only once the entry is
-                // accepted, so that an entry skipped for its visibility
-                // never loses the matches already listed.
-                if (grade > bar) match_clear();
-                if (match[0] > 0 && grade == bar) {
-                    bool dup = false;
-                    for (int i = 1; i <= match[0]; i++)
-                        if (voc_refno[match[i]] == refno) dup = true;
-                    if (dup) continue;
-                }
-                match_room();
-                match[++match[0]] = int16_t(e);
-                bar = grade;
-                if (bar == 3) break;
             }
             if (match[0] == 0) {
                 *refno_out = PARSE_UNKNOWN;

@@ -1,35 +1,72 @@
 #!/usr/bin/env bash
-# Measures the program: start-up, the per-turn cost over a long replayed
-# command file, peak memory, and (through Google Benchmark) save, restore,
-# undo and the per-turn autosave. Prints one line per figure.
+# Measures the game (`make bench`) and prints the README's Figures section:
+# the real binaries measured from outside by bench/turns.cpp (start-up, the
+# turn by command class and in a realistic mix, with and without the
+# autosave, peak memory, the browser's round trip), and the kernel's own
+# costs of saving, restoring, undo and the autosave by bench/persist_bench.cpp
+# (medians of five repetitions).
+#   scripts/bench.sh [build-dir]            print the section
+#   scripts/bench.sh [build-dir] --readme   and put it in README.md
 set -euo pipefail
-build=${1:-build-bench}
-prog=$build/zendry
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-mkdir -p "$home/fablet"
-printf 'BROWSER NONE   # plain console\r\n' > "$home/fablet/fablet.conf"
+build=build-bench
+readme=0
+for arg in "$@"; do
+  case $arg in
+    --readme) readme=1 ;;
+    *) build=$arg ;;
+  esac
+done
 
-# Start-up: from launch to the first input, with nothing to read.
-printf 'Wiz: 1\n' > "$home/empty.cmd"
-start=$(date +%s.%N)
-for i in $(seq 20); do HOME="$home" "$prog" -n -p0 -c "$home/empty.cmd" </dev/null >/dev/null 2>&1 || true; done
-end=$(date +%s.%N)
-awk -v a="$start" -v b="$end" 'BEGIN { printf "start-up: %.2f ms\n", (b - a) * 1000 / 20 }'
+rows=$("$build/bench/turn_bench" "$build/zendry" "$build/bench/zendry_play")
 
-# Per turn: a long walk of ordinary commands, replayed.
-turns=${TURNS:-5000}
-{
-  echo "Wiz: 4242"
-  cmds=(look inventory north south east west "take lamp" "drop lamp" score "examine lamp" up down)
-  for i in $(seq "$turns"); do echo "REPLY: ${cmds[$((i % ${#cmds[@]}))]}"; done
-} > "$home/long.cmd"
-/usr/bin/time -f '%e %M' -o "$home/time.txt" env HOME="$home" "$prog" -n -p0 -c "$home/long.cmd" \
-  </dev/null >/dev/null 2>&1 || true
-read -r secs kb < "$home/time.txt"
-awk -v s="$secs" -v n="$turns" 'BEGIN { printf "per turn (%d replayed commands, autosave and undo journal included): %.1f us\n", n, s * 1000000 / n }'
-echo "peak memory over the long replay: $((kb / 1024)) MiB"
+# The kernel's benchmarks: "name,iterations,real_time,cpu_time,time_unit,..."
+# for each median; the wall time of one in microseconds.
+csv=$("$build/bench/persist_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  --benchmark_format=csv 2>/dev/null)
+kernel() {
+  awk -F, -v name="\"$1_median\"" '$1 == name {
+    t = $3; u = $5
+    if (u == "ns") t /= 1000; else if (u == "ms") t *= 1000; else if (u == "s") t *= 1000000
+    if (t >= 1000) printf "%.2f ms", t / 1000; else if (t >= 10) printf "%.0f us", t; else printf "%.2f us", t
+  }' <<<"$csv"
+}
 
-if [ -x "$build/bench/persist_bench" ]; then
-  "$build/bench/persist_bench" --benchmark_format=console 2>/dev/null | grep -E '^(BM_|Benchmark)'
+section=$(cat <<EOF
+## Figures
+
+Measured with \`make bench\` (Release build, on the development machine: 8
+cores shared with other work, ext4 on an SSD), over the game as it stands
+now. Every figure is a median of several runs. Turns are measured over long
+replayed command files through the binaries (processor time as the system
+accounts it to the process, system calls included, and wall time; the
+start-up of an empty replay is taken off), in \`zendry_play\`: the game's
+binary as in a game under way (in the phase after the introduction, where
+misspelt words are corrected, the player carrying the lit light, and play
+starting over from the first turn's world when the player dies), with the
+autosave on or left out. The kernel's own costs are measured inside it,
+over a small fixture game.
+
+| what | figure |
+|---|---|
+$rows
+| save a game (written to a temporary file, synced to the disk, renamed; with its journal of 50 commands) | $(kernel BM_Save) |
+| restore a game, with its journal | $(kernel BM_Restore) |
+| resume the autosave (the game, the transcript of its turn, its journal) | $(kernel BM_ResumeAutosave) |
+| undo and redo one command | $(kernel BM_UndoRedoOneCommand) |
+| undo and redo 1000 commands at once | $(kernel BM_UndoAllCommands/1000) |
+| record one command in the undo journal | $(kernel BM_RecordCommand) |
+| a turn boundary inside the kernel: journal record and autosave (journal of 1000 commands) | $(kernel BM_TurnBoundaryWithAutosave/1000) |
+EOF
+)
+
+echo "$section"
+if [ "$readme" = 1 ]; then
+  # The section runs from its heading to the next heading.
+  awk -v section="$section" '
+    /^## Figures/ { print section; print ""; skip = 1; next }
+    skip && /^## / { skip = 0 }
+    !skip { print }
+  ' README.md > README.md.new
+  mv README.md.new README.md
+  echo "(README.md updated)"
 fi

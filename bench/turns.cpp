@@ -1,0 +1,348 @@
+// Measures the game's binaries from outside, as a player meets them:
+// start-up; the cost of a turn over long replayed command files, by command
+// class and in a realistic mix, with and without the autosave; the peak
+// memory; and the round trip of a browser turn over the loopback, from a
+// client that speaks the page's protocol. Every figure is the median of
+// several runs, timed with the monotonic clock (wall) and the children's
+// resource usage (processor time, which counts the system calls too).
+// Prints one Markdown table row per figure.
+//
+//   turn_bench <zendry> <zendry_play>
+//
+// zendry_play is the game with play under way from the first turn (see
+// play_main.cpp): the game as it stands keeps its start question pending,
+// which leaves every autosave out.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "mix.h"
+
+namespace {
+
+using steady = std::chrono::steady_clock;
+
+double micros_since(steady::time_point t) {
+    return std::chrono::duration<double, std::micro>(steady::now() - t).count();
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+double percentile(std::vector<double> v, double p) {
+    std::sort(v.begin(), v.end());
+    size_t k = size_t(p * double(v.size()) + 0.999999);
+    return v.empty() ? 0 : v[std::min(v.size() - 1, k > 0 ? k - 1 : 0)];
+}
+
+std::string slurp(const std::string &path) {
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void spit(const std::string &path, const std::string &text) {
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f << text;
+}
+
+struct measured {
+    double wall_us = 0, cpu_us = 0;
+    long maxrss_kb = 0;
+    std::string err;
+};
+
+// Starts a binary in the home directory given: standard input from
+// /dev/null, the output dropped, the standard error into home/stderr.
+pid_t start(const std::string &bin, const std::vector<std::string> &args, const std::string &home,
+            const std::vector<std::string> &env) {
+    const std::string err_path = home + "/stderr";
+    pid_t pid = fork();
+    if (pid == 0) {
+        int in = open("/dev/null", O_RDONLY), out = open("/dev/null", O_WRONLY);
+        int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(in, 0);
+        dup2(out, 1);
+        dup2(err, 2);
+        setenv("HOME", home.c_str(), 1);
+        unsetenv("DISPLAY");
+        for (const std::string &e : env) putenv(strdup(e.c_str()));
+        std::vector<char *> argv = {const_cast<char *>(bin.c_str())};
+        for (const std::string &a : args) argv.push_back(const_cast<char *>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(bin.c_str(), argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+// Runs a binary to its end.
+measured run(const std::string &bin, const std::vector<std::string> &args, const std::string &home,
+             const std::vector<std::string> &env = {}) {
+    auto begun = steady::now();
+    pid_t pid = start(bin, args, home, env);
+    int status = 0;
+    rusage ru = {};
+    wait4(pid, &status, 0, &ru);
+    measured m;
+    m.wall_us = micros_since(begun);
+    m.cpu_us = double(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) * 1e6 + double(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec);
+    m.maxrss_kb = ru.ru_maxrss;
+    m.err = slurp(home + "/stderr");
+    return m;
+}
+
+// A home directory for the game: the plain console, no browser.
+std::string console_home() {
+    char tmpl[] = "/tmp/zendry_bench_XXXXXX";
+    if (!mkdtemp(tmpl)) abort();
+    std::filesystem::create_directories(std::string(tmpl) + "/fablet");
+    spit(std::string(tmpl) + "/fablet/fablet.conf", "BROWSER NONE   # plain console\r\n");
+    return tmpl;
+}
+
+std::string command_file(const std::string &home, const std::string &name, const std::vector<std::string> &commands) {
+    std::string text = "Wiz: 4242\n";
+    for (const std::string &c : commands) text += "REPLY: " + c + "\n";
+    std::string path = home + "/" + name;
+    spit(path, text);
+    return path;
+}
+
+struct replay_figures {
+    double cpu_us = 0, wall_us = 0;  // per turn, start-up taken off
+    long maxrss_kb = 0;
+    std::string report;  // what zendry_play said of its turns
+};
+
+constexpr int RUNS = 5;
+
+// The medians of RUNS replays of a command file, less those of a replay of
+// no command, per command.
+replay_figures replay(const std::string &bin, const std::string &home, const std::string &file, int n,
+                      const std::string &empty, const std::vector<std::string> &env) {
+    std::vector<double> cpu, wall, cpu0, wall0;
+    replay_figures f;
+    for (int r = 0; r < RUNS; r++) {
+        measured e = run(bin, {"-n", "-p0", "-c", empty}, home, env);
+        measured m = run(bin, {"-n", "-p0", "-c", file}, home, env);
+        cpu0.push_back(e.cpu_us);
+        wall0.push_back(e.wall_us);
+        cpu.push_back(m.cpu_us);
+        wall.push_back(m.wall_us);
+        f.maxrss_kb = std::max(f.maxrss_kb, m.maxrss_kb);
+        f.report = m.err;
+    }
+    f.cpu_us = (median(cpu) - median(cpu0)) / n;
+    f.wall_us = (median(wall) - median(wall0)) / n;
+    return f;
+}
+
+// ---- The browser's round trip ---------------------------------------------
+
+// One request as the page sends it; the answer's text. *us: the round trip
+// from the connection to the end of the answer.
+std::string page_request(int port, const std::string &target, double *us) {
+    auto start = steady::now();
+    int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a = {};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(uint16_t(port));
+    std::string out;
+    if (connect(s, reinterpret_cast<sockaddr *>(&a), sizeof a) == 0) {
+        std::string req = "GET " + target + " HTTP/1.0\r\nHost: 127.0.0.1:" + std::to_string(port) + "\r\n\r\n";
+        if (send(s, req.data(), req.size(), MSG_NOSIGNAL) == ssize_t(req.size())) {
+            char buf[16384];
+            for (;;) {
+                pollfd p = {s, POLLIN, 0};
+                if (poll(&p, 1, 10000) <= 0) break;
+                ssize_t n = read(s, buf, sizeof buf);
+                if (n <= 0) break;
+                out.append(buf, size_t(n));
+            }
+        }
+    }
+    close(s);
+    if (us) *us = micros_since(start);
+    return out;
+}
+
+std::string url_encoded(const std::string &s) {
+    std::string out;
+    for (unsigned char c : s) {
+        if (isalnum(c)) {
+            out += char(c);
+        } else {
+            char hex[4];
+            snprintf(hex, sizeof hex, "%%%02X", c);
+            out += hex;
+        }
+    }
+    return out;
+}
+
+struct round_trips {
+    double p50 = 0, p99 = 0;
+    std::string report;
+};
+
+// Plays `turns` commands of the realistic mix through the page's protocol,
+// after a few turns to warm up; the median and 99th percentile of a turn's
+// round trip.
+round_trips browser_turns(const std::string &bin, int turns, const std::vector<std::string> &env) {
+    char tmpl[] = "/tmp/zendry_browser_XXXXXX";
+    if (!mkdtemp(tmpl)) abort();
+    const std::string home = tmpl, url_file = home + "/url", script = home + "/hand-over.sh";
+    // Stands in for the browser: hands the page's address to this client.
+    spit(script, "#!/bin/sh\nfor url; do :; done\nprintf '%s\\n' \"$url\" > \"$BENCH_URL_FILE.part\" && "
+                 "mv \"$BENCH_URL_FILE.part\" \"$BENCH_URL_FILE\"\n");
+    chmod(script.c_str(), 0755);
+    std::vector<std::string> with_url = env;
+    with_url.push_back("BENCH_URL_FILE=" + url_file);
+    pid_t pid = start(bin, {"-n", "-B" + script}, home, with_url);
+    std::string url;
+    for (int i = 0; i < 2000 && url.empty(); i++) {
+        url = slurp(url_file);
+        if (url.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    round_trips r;
+    if (!url.empty()) {
+        const int port = atoi(url.c_str() + url.find(':', 7) + 1);
+        std::string page = url.substr(url.find('/', 7));
+        page = page.substr(0, page.find('\n'));
+        page_request(port, page, nullptr);
+        page_request(port, "/?status=0xS", nullptr);
+        const int warm = 10;
+        const std::vector<std::string> commands = mix::realistic(warm + turns, 777);
+        std::vector<double> times;
+        for (int t = 0; t < warm + turns; t++) {
+            double us;
+            std::string target = "/?status=" + std::to_string(t + 1) + "x" + url_encoded(commands[size_t(t)]);
+            std::string answer = page_request(port, target, &us);
+            if (answer.find("200 OK") == std::string::npos) {
+                fprintf(stderr, "turn_bench: no answer to %s\n", commands[size_t(t)].c_str());
+                break;
+            }
+            if (t >= warm) times.push_back(us);
+        }
+        r.p50 = percentile(times, 0.50);
+        r.p99 = percentile(times, 0.99);
+    }
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    r.report = slurp(home + "/stderr");
+    std::filesystem::remove_all(home);
+    return r;
+}
+
+std::string fixed(double v, int decimals = 1) {
+    char buf[64];
+    snprintf(buf, sizeof buf, "%.*f", decimals, v);
+    return buf;
+}
+
+// What zendry_play said of its turns ("5000 turns, 4990 autosaved").
+std::string turns_report(const std::string &err) {
+    const std::string tag = "zendry_play: ";
+    size_t at = err.find(tag);
+    if (at == std::string::npos) return "no report of its turns";
+    at += tag.size();
+    return err.substr(at, err.find('\n', at) - at);
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (argc != 3) {
+        fprintf(stderr, "usage: turn_bench <zendry> <zendry_play>\n");
+        return 2;
+    }
+    const std::string game = argv[1], play = argv[2];
+    const std::string home = console_home();
+    const std::string empty = command_file(home, "empty.cmd", {});
+    const std::vector<std::string> quiet = {"ZENDRY_PLAY_NO_AUTOSAVE=1", "ZENDRY_PLAY_REPORT=1"},
+                                   saving = {"ZENDRY_PLAY_REPORT=1"};
+
+    // Start-up: from launch to the first input, which is the end of input.
+    std::vector<double> starts;
+    for (int r = 0; r < 31; r++) starts.push_back(run(game, {"-n", "-p0", "-c", empty}, home).wall_us);
+    printf("| start-up, from launch to the first input (INIT, configuration, text database check) and exit | %s ms |\n",
+           fixed(median(starts) / 1000, 2).c_str());
+
+    // A realistic mix, with and without the autosave.
+    const int N = 5000;
+    const std::string mixed = command_file(home, "mix.cmd", mix::realistic(N));
+    replay_figures without = replay(play, home, mixed, N, empty, quiet);
+    replay_figures with = replay(play, home, mixed, N, empty, saving);
+    printf("| one turn of a %d-command realistic replay (parse, dispatch, output, undo journal), processor time, "
+           "without the autosave | %s us |\n",
+           N, fixed(without.cpu_us, 2).c_str());
+    printf("| the same turn with the autosave (%s), processor time / wall time | %s us / %s us |\n",
+           turns_report(with.report).c_str(), fixed(with.cpu_us, 2).c_str(), fixed(with.wall_us, 2).c_str());
+    printf("| peak memory over that replay | %ld MiB |\n", (with.maxrss_kb + 1023) / 1024);
+
+    // By command class, without the autosave.
+    const int M = 3000;
+    double known = 0;
+    std::string classes, figures;
+    std::vector<double> per_class;
+    for (int c = 0; c < mix::NCLASSES; c++) {
+        const std::string f = command_file(home, "class.cmd", mix::of_class(mix::command_class(c), M));
+        per_class.push_back(replay(play, home, f, M, empty, quiet).cpu_us);
+        classes += std::string(c ? ", " : "") + mix::class_names[c];
+        figures += std::string(c ? " / " : "") + fixed(per_class.back(), 2);
+        if (c == mix::MOVE || c == mix::LOOK || c == mix::TAKE_DROP || c == mix::EXAMINE)
+            known = std::max(known, per_class.back());
+    }
+    printf("| a turn by command class, processor time without the autosave (%s) | %s us |\n", classes.c_str(),
+           figures.c_str());
+    printf("| unknown and misspelt words against the slowest of move, look, take or drop and examine | %sx and %sx |\n",
+           fixed(per_class[mix::UNKNOWN] / known, 2).c_str(), fixed(per_class[mix::MISSPELT] / known, 2).c_str());
+
+    // The game as it stands, in a home of its own.
+    const std::string own = console_home();
+    replay_figures asis = replay(game, own, mixed, N, empty, {});
+    const bool autosaves = std::filesystem::exists(own + "/fablet/zendry/_zendry.orv");
+    std::filesystem::remove_all(own);
+    printf("| the same replay through the game as it stands (%s), processor time | %s us |\n",
+           autosaves ? "it autosaves" : "its start question pending: no autosave", fixed(asis.cpu_us, 2).c_str());
+
+    // The browser.
+    std::vector<double> p50, p99, q50, q99;
+    for (int r = 0; r < 3; r++) {
+        round_trips a = browser_turns(play, 1000, saving), b = browser_turns(play, 1000, quiet);
+        p50.push_back(a.p50);
+        p99.push_back(a.p99);
+        q50.push_back(b.p50);
+        q99.push_back(b.p99);
+    }
+    printf("| a browser turn's round trip over the loopback, 1,000 turns with the autosave: median / 99th percentile | "
+           "%s us / %s us |\n",
+           fixed(median(p50), 0).c_str(), fixed(median(p99), 0).c_str());
+    printf("| the same without the autosave: median / 99th percentile | %s us / %s us |\n", fixed(median(q50), 0).c_str(),
+           fixed(median(q99), 0).c_str());
+    std::filesystem::remove_all(home);
+    return 0;
+}
