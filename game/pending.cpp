@@ -4,39 +4,6 @@
 // is written, and this file only shrinks.
 #include "game.h"
 
-// game/places/warren.cpp
-int p163() { return 0; }
-int p180() { return 0; }
-int p537() { return 0; }
-int p538() { return 0; }
-int p553() { return 0; }
-int p554() { return 0; }
-int p555() { return 0; }
-int p556() { return 0; }
-int p557() { return 0; }
-int p558() { return 0; }
-int p559() { return 0; }
-int p560() { return 0; }
-int p561() { return 0; }
-int p562() { return 0; }
-int p563() { return 0; }
-int p564() { return 0; }
-int p565() { return 0; }
-int p566() { return 0; }
-int p567() { return 0; }
-int p568() { return 0; }
-int p569() { return 0; }
-int p570() { return 0; }
-int p571() { return 0; }
-int p572() { return 0; }
-int p573() { return 0; }
-int p574() { return 0; }
-int p575() { return 0; }
-int p576() { return 0; }
-int p577() { return 0; }
-int p578() { return 0; }
-int p920() { return 0; }
-
 // game/places/bridge.cpp
 int p42() { return 0; }
 int p55() { return 0; }
