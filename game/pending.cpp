@@ -19,20 +19,6 @@ int p782() { return 0; }
 int p818() { return 0; }
 int p899() { return 0; }
 
-// game/places/tangle.cpp
-int p579() { return 0; }
-int p580() { return 0; }
-int p581() { return 0; }
-int p582() { return 0; }
-int p583() { return 0; }
-int p584() { return 0; }
-int p585() { return 0; }
-int p586() { return 0; }
-int p587() { return 0; }
-int p588() { return 0; }
-int p589() { return 0; }
-int p590() { return 0; }
-
 // game/places/vault.cpp
 int p119() { return 0; }
 int p166() { return 0; }
