@@ -43,46 +43,6 @@ int p486() { return 0; }
 int p521() { return 0; }
 int p783() { return 0; }
 
-// game/places/labyrinth.cpp
-int p411() { return 0; }
-int p412() { return 0; }
-int p413() { return 0; }
-int p414() { return 0; }
-int p415() { return 0; }
-int p416() { return 0; }
-int p417() { return 0; }
-int p418() { return 0; }
-int p419() { return 0; }
-int p420() { return 0; }
-int p421() { return 0; }
-int p422() { return 0; }
-int p423() { return 0; }
-int p424() { return 0; }
-int p425() { return 0; }
-int p426() { return 0; }
-int p427() { return 0; }
-int p428() { return 0; }
-int p429() { return 0; }
-int p430() { return 0; }
-int p431() { return 0; }
-int p432() { return 0; }
-int p433() { return 0; }
-int p434() { return 0; }
-int p435() { return 0; }
-int p436() { return 0; }
-int p437() { return 0; }
-int p438() { return 0; }
-int p439() { return 0; }
-int p440() { return 0; }
-int p441() { return 0; }
-int p442() { return 0; }
-int p443() { return 0; }
-int p444() { return 0; }
-int p445() { return 0; }
-int p446() { return 0; }
-int p447() { return 0; }
-int p780() { return 0; }
-
 // game/places/gallery.cpp
 int p30() { return 0; }
 int p31() { return 0; }
