@@ -4,39 +4,6 @@
 // is written, and this file only shrinks.
 #include "game.h"
 
-// game/places/warren.cpp
-int p163() { return 0; }
-int p180() { return 0; }
-int p537() { return 0; }
-int p538() { return 0; }
-int p553() { return 0; }
-int p554() { return 0; }
-int p555() { return 0; }
-int p556() { return 0; }
-int p557() { return 0; }
-int p558() { return 0; }
-int p559() { return 0; }
-int p560() { return 0; }
-int p561() { return 0; }
-int p562() { return 0; }
-int p563() { return 0; }
-int p564() { return 0; }
-int p565() { return 0; }
-int p566() { return 0; }
-int p567() { return 0; }
-int p568() { return 0; }
-int p569() { return 0; }
-int p570() { return 0; }
-int p571() { return 0; }
-int p572() { return 0; }
-int p573() { return 0; }
-int p574() { return 0; }
-int p575() { return 0; }
-int p576() { return 0; }
-int p577() { return 0; }
-int p578() { return 0; }
-int p920() { return 0; }
-
 // game/places/bridge.cpp
 int p42() { return 0; }
 int p55() { return 0; }
@@ -51,20 +18,6 @@ int p760() { return 0; }
 int p782() { return 0; }
 int p818() { return 0; }
 int p899() { return 0; }
-
-// game/places/tangle.cpp
-int p579() { return 0; }
-int p580() { return 0; }
-int p581() { return 0; }
-int p582() { return 0; }
-int p583() { return 0; }
-int p584() { return 0; }
-int p585() { return 0; }
-int p586() { return 0; }
-int p587() { return 0; }
-int p588() { return 0; }
-int p589() { return 0; }
-int p590() { return 0; }
 
 // game/places/vault.cpp
 int p119() { return 0; }
@@ -89,46 +42,6 @@ int p389() { return 0; }
 int p486() { return 0; }
 int p521() { return 0; }
 int p783() { return 0; }
-
-// game/places/labyrinth.cpp
-int p411() { return 0; }
-int p412() { return 0; }
-int p413() { return 0; }
-int p414() { return 0; }
-int p415() { return 0; }
-int p416() { return 0; }
-int p417() { return 0; }
-int p418() { return 0; }
-int p419() { return 0; }
-int p420() { return 0; }
-int p421() { return 0; }
-int p422() { return 0; }
-int p423() { return 0; }
-int p424() { return 0; }
-int p425() { return 0; }
-int p426() { return 0; }
-int p427() { return 0; }
-int p428() { return 0; }
-int p429() { return 0; }
-int p430() { return 0; }
-int p431() { return 0; }
-int p432() { return 0; }
-int p433() { return 0; }
-int p434() { return 0; }
-int p435() { return 0; }
-int p436() { return 0; }
-int p437() { return 0; }
-int p438() { return 0; }
-int p439() { return 0; }
-int p440() { return 0; }
-int p441() { return 0; }
-int p442() { return 0; }
-int p443() { return 0; }
-int p444() { return 0; }
-int p445() { return 0; }
-int p446() { return 0; }
-int p447() { return 0; }
-int p780() { return 0; }
 
 // game/places/gallery.cpp
 int p30() { return 0; }
