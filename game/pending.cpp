@@ -37,21 +37,6 @@ int p577() { return 0; }
 int p578() { return 0; }
 int p920() { return 0; }
 
-// game/places/bridge.cpp
-int p42() { return 0; }
-int p55() { return 0; }
-int p71() { return 0; }
-int p74() { return 0; }
-int p155() { return 0; }
-int p352() { return 0; }
-int p533() { return 0; }
-int p611() { return 0; }
-int p759() { return 0; }
-int p760() { return 0; }
-int p782() { return 0; }
-int p818() { return 0; }
-int p899() { return 0; }
-
 // game/places/tangle.cpp
 int p579() { return 0; }
 int p580() { return 0; }
