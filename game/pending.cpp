@@ -51,18 +51,6 @@ int p588() { return 0; }
 int p589() { return 0; }
 int p590() { return 0; }
 
-// game/places/vault.cpp
-int p119() { return 0; }
-int p166() { return 0; }
-int p219() { return 0; }
-int p482() { return 0; }
-int p606() { return 0; }
-int p740() { return 0; }
-int p797() { return 0; }
-int p853() { return 0; }
-int p932() { return 0; }
-int p934() { return 0; }
-
 // game/places/chains.cpp
 int p68() { return 0; }
 int p69() { return 0; }
