@@ -51,18 +51,6 @@ int p588() { return 0; }
 int p589() { return 0; }
 int p590() { return 0; }
 
-// game/places/chains.cpp
-int p68() { return 0; }
-int p69() { return 0; }
-int p70() { return 0; }
-int p157() { return 0; }
-int p158() { return 0; }
-int p159() { return 0; }
-int p389() { return 0; }
-int p486() { return 0; }
-int p521() { return 0; }
-int p783() { return 0; }
-
 // game/places/labyrinth.cpp
 int p411() { return 0; }
 int p412() { return 0; }
