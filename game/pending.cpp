@@ -91,23 +91,6 @@ int p446() { return 0; }
 int p447() { return 0; }
 int p780() { return 0; }
 
-// game/places/gallery.cpp
-int p30() { return 0; }
-int p31() { return 0; }
-int p32() { return 0; }
-int p48() { return 0; }
-int p49() { return 0; }
-int p52() { return 0; }
-int p53() { return 0; }
-int p54() { return 0; }
-int p353() { return 0; }
-int p477() { return 0; }
-int p505() { return 0; }
-int p526() { return 0; }
-int p727() { return 0; }
-int p741() { return 0; }
-int p931() { return 0; }
-
 // game/places/beyond.cpp
 int p28() { return 0; }
 int p36() { return 0; }
