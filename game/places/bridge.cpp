@@ -81,118 +81,84 @@ int pay_the_toll(bool refuse_lit) {
 int pay_at_the_near_end() { return pay_the_toll(true); }
 int pay_at_the_far_end() { return pay_the_toll(false); }
 
-// Coming to a bridgehead from the approach or the corridor, the player
-// finds the keeper gone into his booth.
-int keeper_to_his_booth() {
-    if (cond(getloc(23) == 303)) {
-        apport(23, PLACE_OFFSTAGE);
-        apport(24, 303);
-    }
+// The numbers in which the two bridgeheads differ: k[0] the far end, k[1]
+// the near end, k[2] the other end (where a crossing leads), k[3] the
+// compass word of the way across.
+constexpr int FAR_END = 0, NEAR_END = 1, OTHER_END = 2, ACROSS = 3;
+
+// Across the bridge to the other end.
+int cross_to(arg_pair other_end) {
+    moveto(other_end.val, -2);
     return 0;
 }
 
-// Jumping at a bridgehead: a jump across is refused while the bridge
-// stands; any other jump is into the chasm.
-constexpr row jump_refused() {
-    return when([] { return cond(has(763)).OR(words() == 1).AND(value[22] == 0); }, reply(1393));
-}
-
-// --- Near bridgehead (303) --------------------------------------------------
-
-constexpr row NEAR_BRIDGEHEAD[] = {
-    group({11}), put_here(11), end(),
-    land(PLACE_GONE, 1678),
-    first(),
-        when(bridge_stands, call(p185, ref(1080))),
-        call(p185, ref(129)),
-    end(),
-    step(read_the_named_thing<1870>),
-    look(),
-        reply({538, 308}, 2903, arg_of(308)),
-        ret(),
-    end(),
-    when(offering, step(pay_at_the_near_end)),
-    group({762}),
-        jump_refused(),
-        forced_on(PLACE_GONE),
-        call(p803),
-    end(),
-    let(all({763, 11}), VAR_COMMAND_STATUS, 1),
-    moving(),
-        go({750, 755, 305, 308}, 305),
-        group({763, 11, 746}),
-            when(bridge_gone, reply(1459)),
-            group(incense_burning),
-                when(keeper_about, tell(3375)),
-                forced(304),
-            end(),
-            group([] { return toll_is(0); }),
-                group(booth_near),
-                    put(24, PLACE_OFFSTAGE),
-                    put_here(23),
-                    reply(1921),
-                end(),
-                reply(1458),
-            end(),
-            group([] { return toll_is(2); }),
-                let(23, 0),
-                put(23, 303),
-                set_flag(23, OFLAG_TWO_PLACES),
-                put(24, PLACE_OFFSTAGE),
-                reply(1921),
-            end(),
-            when([] { return toll_is(1); }, let(23, 2)),
-            forced(304),
-        end(),
-    end(),
-    mark({898, 897, 308, 538}),
-};
-
-// --- Far bridgehead (304) ---------------------------------------------------
+// The words of a crossing: "cross", "bridge", or the way across from here.
+cond_fold crossing_words() { return cond(anyof(763, 11, this_member().k[ACROSS], -1)); }
 
 // The keeper was cheated of the statuette that the backward spell fetched
 // home, and waits at the bridge for the cheat.
 cond_fold keeper_waits_for_the_cheat() { return toll_is(3).AND(bitest(23, 13)); }
 
-constexpr row FAR_BRIDGEHEAD[] = {
+constexpr member BRIDGEHEADS[] = {
+    {303, {0, 1, 304, 746}, {
+        go({750, 755, 305, 308}, 305),
+    }},
+    {304, {1, 0, 303, 750}, {
+        go({746, 538, 308}, 308),
+        go({309}, 309),
+        go({891}, 311),
+        go({360}, 360),
+    }},
+};
+
+constexpr row BRIDGEHEAD[] = {
     group({11}), put_here(11), end(),
+    member_group(NEAR_END), land(PLACE_GONE, 1678), end(),
     first(),
         when(bridge_stands, call(p185, ref(1080))),
         call(p185, ref(129)),
     end(),
-    step(read_the_named_thing<1933>),
+    // The near end's carving reads the Orrin verse; the far end's is worn
+    // away.
+    member_group(NEAR_END), step(read_the_named_thing<1870>), end(),
+    member_group(FAR_END), step(read_the_named_thing<1933>), end(),
     look(),
-        reply({538}, 2033, arg_of(538)),
+        member_group(NEAR_END), reply({538, 308}, 2903, arg_of(308)), end(),
+        member_group(FAR_END), reply({538}, 2033, arg_of(538)), end(),
         ret(),
     end(),
-    land(PLACE_GONE, 1678),
-    // Setting the lynx down before the keeper scares him off for good.
-    group([] { return cond(anyof(WORD_DROP, 793, -1)).AND(has(39)).AND(carried(39)).AND(near(23)); }),
-        let(23, 3),
-        put(23, PLACE_GONE),
-        put(24, 303),
-        put_here(39),
-        tell(2187),
-        reply(1461),
+    member_group(FAR_END),
+        land(PLACE_GONE, 1678),
+        // Setting the lynx down before the keeper scares him off for good.
+        group([] { return cond(anyof(WORD_DROP, 793, -1)).AND(has(39)).AND(carried(39)).AND(near(23)); }),
+            let(23, 3),
+            put(23, PLACE_GONE),
+            put(24, 303),
+            put_here(39),
+            tell(2187),
+            reply(1461),
+        end(),
     end(),
-    when(offering, step(pay_at_the_far_end)),
+    member_group(NEAR_END), when(offering, step(pay_at_the_near_end)), end(),
+    member_group(FAR_END), when(offering, step(pay_at_the_far_end)), end(),
+    // Jumping: a jump across is refused while the bridge stands; any other
+    // jump is into the chasm.
     group({762}),
-        jump_refused(),
+        when([] { return cond(has(763)).OR(words() == 1).AND(bridge_stands()); }, reply(1393)),
         forced_on(PLACE_GONE),
         call(p803),
     end(),
     let(all({763, 11}), VAR_COMMAND_STATUS, 1),
     moving(),
-        go({746, 538, 308}, 308),
-        go({309}, 309),
-        go({891}, 311),
-        go({360}, 360),
-        group({763, 11, 750}),
+        member_rows(),
+        group(crossing_words),
             when(bridge_gone, reply(1459)),
             group(incense_burning),
                 when(keeper_about, tell(3375)),
-                forced(303),
+                call_member(cross_to, OTHER_END),
             end(),
+            // Unpaid: the keeper comes out of his booth, or stops the player
+            // himself.
             group([] { return toll_is(0); }),
                 group(booth_near),
                     put(23, 303),
@@ -201,12 +167,15 @@ constexpr row FAR_BRIDGEHEAD[] = {
                 end(),
                 reply(1458),
             end(),
+            // Crossed once on the payment: back at his post for the next,
+            // unless the lynx lies by the far end.
             group([] { return toll_is(2); }),
-                // The keeper will not stay near the lynx left lying here.
-                group([] { return cond(lies_here(39)); }),
-                    let(23, 3),
-                    put(23, PLACE_GONE),
-                    reply(1449),
+                member_group(FAR_END),
+                    group([] { return cond(lies_here(39)); }),
+                        let(23, 3),
+                        put(23, PLACE_GONE),
+                        reply(1449),
+                    end(),
                 end(),
                 let(23, 0),
                 put(23, 303),
@@ -215,48 +184,77 @@ constexpr row FAR_BRIDGEHEAD[] = {
                 reply(1921),
             end(),
             when([] { return toll_is(1); }, let(23, 2)),
-            // The lynx is too heavy for the old planks.
-            group([] { return cond(carried(39)); }),
-                let(22, 1),
-                put(24, PLACE_OFFSTAGE),
-                death(1460),
-            end(),
-            group(keeper_waits_for_the_cheat),
-                first(),
-                    group([] { return cond(near(39)); }),
-                        put(39, PLACE_CARRIED),
-                        let(22, 1),
-                        tell(1582, arg(0)),
-                    end(),
-                    otherwise(),
-                        let(22, 2),
-                        tell(1582, arg(1)),
-                    end(),
+            member_group(FAR_END),
+                // The lynx is too heavy for the old planks.
+                group([] { return cond(carried(39)); }),
+                    let(22, 1),
+                    put(24, PLACE_OFFSTAGE),
+                    death(1460),
                 end(),
-                put(24, PLACE_OFFSTAGE),
-                forced_on(PLACE_GONE),
-                call(p154),
+                group(keeper_waits_for_the_cheat),
+                    first(),
+                        group([] { return cond(near(39)); }),
+                            put(39, PLACE_CARRIED),
+                            let(22, 1),
+                            tell(1582, arg(0)),
+                        end(),
+                        otherwise(),
+                            let(22, 2),
+                            tell(1582, arg(1)),
+                        end(),
+                    end(),
+                    put(24, PLACE_OFFSTAGE),
+                    forced_on(PLACE_GONE),
+                    call(p154),
+                end(),
             end(),
-            forced(303),
+            call_member(cross_to, OTHER_END),
         end(),
     end(),
-    mark({538}),
+    member_group(NEAR_END), mark({898, 897, 308, 538}), end(),
+    member_group(FAR_END), mark({538}), end(),
 };
 
-// --- Bridge approach (305) --------------------------------------------------
+// --- The bridge approach (305) and the corridor (308) -----------------------
 
-constexpr row BRIDGE_APPROACH[] = {
-    look(),
-        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
-        ret(),
-    end(),
-    moving(),
+// The two ways to a bridgehead: coming to it, the player finds the keeper
+// gone into his booth.
+int keeper_to_his_booth() {
+    if (cond(getloc(23) == 303)) {
+        apport(23, PLACE_OFFSTAGE);
+        apport(24, 303);
+    }
+    return 0;
+}
+
+constexpr member WAYS_TO_THE_BRIDGE[] = {
+    {305, {}, {
         go({755, 750, 758, 272}, 272),
         group({754, 746, 22}),
             step(keeper_to_his_booth),
             forced(303),
         end(),
         call({898, 897, 308}, p329, ref(303), ref(746), ref(272), ref(750)),
+    }},
+    {308, {}, {
+        group({751, 22}),
+            step(keeper_to_his_booth),
+            forced(304),
+        end(),
+        go({747, 309}, 309),
+        go({891}, 311),
+        go({360}, 360),
+        call({898, 897, 308}, p329, ref(304), ref(751), ref(309), ref(747)),
+    }},
+};
+
+constexpr row WAY_TO_THE_BRIDGE[] = {
+    look(),
+        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        member_rows(),
     end(),
     mark({898, 897, 308}),
 };
@@ -319,26 +317,6 @@ constexpr row SENTINEL_WAY[] = {
         end(),
     end(),
     mark({207}),
-};
-
-// --- Corridor (308) ---------------------------------------------------------
-
-constexpr row CORRIDOR[] = {
-    look(),
-        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
-        ret(),
-    end(),
-    moving(),
-        group({751, 22}),
-            step(keeper_to_his_booth),
-            forced(304),
-        end(),
-        go({747, 309}, 309),
-        go({891}, 311),
-        go({360}, 360),
-        call({898, 897, 308}, p329, ref(304), ref(751), ref(309), ref(747)),
-    end(),
-    mark({898, 897, 308}),
 };
 
 // --- Crossroads (309) -------------------------------------------------------
@@ -529,12 +507,12 @@ constexpr row LYNX_DEN[] = {
 
 }  // namespace
 
-int p818() { return run<NEAR_BRIDGEHEAD>(); }
-int p611() { return run<FAR_BRIDGEHEAD>(); }
-int p782() { return run<BRIDGE_APPROACH>(); }
+int p818() { return run_member<BRIDGEHEAD, BRIDGEHEADS>(303); }
+int p611() { return run_member<BRIDGEHEAD, BRIDGEHEADS>(304); }
+int p782() { return run_member<WAY_TO_THE_BRIDGE, WAYS_TO_THE_BRIDGE>(305); }
 int p759() { return run_member<SENTINEL_WAY, SENTINEL_WAY_ENDS>(306); }
 int p760() { return run_member<SENTINEL_WAY, SENTINEL_WAY_ENDS>(307); }
-int p155() { return run<CORRIDOR>(); }
+int p155() { return run_member<WAY_TO_THE_BRIDGE, WAYS_TO_THE_BRIDGE>(308); }
 int p352() { return run<CROSSROADS>(); }
 int p899() { return run<RAVINE_FORK>(); }
 int p74() { return run<RAVINE_EDGE>(); }
