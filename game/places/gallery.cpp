@@ -353,20 +353,8 @@ constexpr row CREEPER_HALL[] = {
 
 // --- High ledge (444), pinnacle (445) and bluff path (446) ------------------
 
-// Whatever is dropped or thrown up here falls to the creeper hall: the
-// thing's name, then the text.
-template <int TEXT>
-int falls_to_the_creeper_hall() {
-    hold_ref(VAR_DROP_PLACE, 443);
-    hold_ref(VAR_DROP_TEXT, TEXT);
-    value[VAR_DROP_TEXT_MODE] = 1;
-    set('V', VAR_LANDING_PLACE, 'v', VAR_DROP_PLACE, nullptr, nullptr);
-    set('V', VAR_LANDING_TEXT, 'v', VAR_DROP_TEXT, nullptr, nullptr);
-    return 0;
-}
-
-// The lodestone turned six to eight points from north: the heading that
-// finds the way along the edge to the pinnacle.
+// The lodestone carried and turned south-west, west or north-west (states
+// 6 to 8): the heading that finds the way along the edge to the pinnacle.
 cond_fold heading_along_the_edge() {
     return cond(carried(OBJ_HEADING)).AND(value[OBJ_HEADING] > 5).AND(value[OBJ_HEADING] <= 8);
 }
@@ -423,7 +411,11 @@ constexpr row HIGH_LEDGE[] = {
     end(),
     mark({445, 1004, 922, 139, 921}),
     mark_name({950, 1000}),
-    step(falls_to_the_creeper_hall<2247>),
+    // What is dropped or thrown from here falls to the creeper hall.
+    drop_to(443, 2247),
+    let(VAR_DROP_TEXT_MODE, 1),
+    copy(VAR_LANDING_PLACE, VAR_DROP_PLACE),
+    copy(VAR_LANDING_TEXT, VAR_DROP_TEXT),
 };
 
 // The spire's foot, cut at: nothing comes of it, and without a blade the
@@ -480,7 +472,11 @@ constexpr row PINNACLE[] = {
     end(),
     mark({445, 888, 139, 921}),
     mark_name({950, 1000, 547}),
-    step(falls_to_the_creeper_hall<2248>),
+    // What is dropped or thrown from here falls to the creeper hall.
+    drop_to(443, 2248),
+    let(VAR_DROP_TEXT_MODE, 1),
+    copy(VAR_LANDING_PLACE, VAR_DROP_PLACE),
+    copy(VAR_LANDING_TEXT, VAR_DROP_TEXT),
 };
 
 constexpr row BLUFF_PATH[] = {
@@ -521,7 +517,11 @@ constexpr row BLUFF_PATH[] = {
         when([] { return cond(value[194] == 5).AND(!have(95, 0, 2)); }, reply({747}, 2241)),
         go({747}, 199),
     end(),
-    step(falls_to_the_creeper_hall<2247>),
+    // What is dropped or thrown from here falls to the creeper hall.
+    drop_to(443, 2247),
+    let(VAR_DROP_TEXT_MODE, 1),
+    copy(VAR_LANDING_PLACE, VAR_DROP_PLACE),
+    copy(VAR_LANDING_TEXT, VAR_DROP_TEXT),
 };
 
 }  // namespace
