@@ -212,6 +212,10 @@ TEST_F(Bridge, FarBridgeheadRows) {
         {cheated, line({763}), PLACE_GONE, after({{ARG, 1582, 1}}, plain_death), 1, 1},
         {state_of(23, 3), line({763}), 303, {}},
         {bridge_down, line({11}), 304, {{STOP, 1459, 0}}},
+        // Unpaid, the lynx in hand makes no difference; scared off, the
+        // keeper is no help to the planks.
+        {both(keeper_out, lynx_carried), line({763}), 304, {{STOP, 1458, 0}}},
+        {both(state_of(23, 3), lynx_carried), line({763}), PLACE_GONE, after({{0, 1460, 0}}, plain_death), 1, 1},
     });
     fresh_world(304);
     keeper_out();
@@ -221,6 +225,14 @@ TEST_F(Bridge, FarBridgeheadRows) {
     EXPECT_EQ(location[23], PLACE_GONE);
     EXPECT_EQ(location[24], 303);
     EXPECT_EQ(location[39], 304);
+    // Paid, the crossing with the lynx is used up before the planks give.
+    fresh_world(304);
+    keeper_in_booth();
+    value[23] = 1;
+    lynx_carried();
+    at_place(line({763}));
+    EXPECT_EQ(value[23], 2);
+    EXPECT_EQ(value[22], 1);
     // The bridge goes down with whoever falls: with the lynx, or cut.
     for (bool lynx : {false, true}) {
         fresh_world(304);

@@ -299,6 +299,17 @@ TEST_F(Gallery, HighLedgeRows) {
         at_place(line({745}));
         EXPECT_EQ(value[VAR_QUESTION], question);
     }
+    // The question asked on the way is answered by the next command: a
+    // yes without the lodestone is a fall to the creeper hall.
+    fresh_world(444);
+    at_place(line({745}));
+    outcome fell = read(line({WORD_ACCEPT}));
+    EXPECT_EQ(fell.place, 443);
+    EXPECT_EQ(first(fell.texts, 1), (std::vector<said>{{0, 2213, 0}}));
+    fresh_world(444);
+    heading(7)();
+    at_place(line({745}));
+    EXPECT_EQ(read(line({WORD_ACCEPT})).place, 445);
     // Each command here forgets how the player arrived; what falls from
     // here lands in the creeper hall.
     fresh_world(444);
