@@ -4,62 +4,6 @@
 // is written, and this file only shrinks.
 #include "game.h"
 
-// game/places/bridge.cpp
-int p42() { return 0; }
-int p55() { return 0; }
-int p71() { return 0; }
-int p74() { return 0; }
-int p155() { return 0; }
-int p352() { return 0; }
-int p533() { return 0; }
-int p611() { return 0; }
-int p759() { return 0; }
-int p760() { return 0; }
-int p782() { return 0; }
-int p818() { return 0; }
-int p899() { return 0; }
-
-// game/places/vault.cpp
-int p119() { return 0; }
-int p166() { return 0; }
-int p219() { return 0; }
-int p482() { return 0; }
-int p606() { return 0; }
-int p740() { return 0; }
-int p797() { return 0; }
-int p853() { return 0; }
-int p932() { return 0; }
-int p934() { return 0; }
-
-// game/places/chains.cpp
-int p68() { return 0; }
-int p69() { return 0; }
-int p70() { return 0; }
-int p157() { return 0; }
-int p158() { return 0; }
-int p159() { return 0; }
-int p389() { return 0; }
-int p486() { return 0; }
-int p521() { return 0; }
-int p783() { return 0; }
-
-// game/places/gallery.cpp
-int p30() { return 0; }
-int p31() { return 0; }
-int p32() { return 0; }
-int p48() { return 0; }
-int p49() { return 0; }
-int p52() { return 0; }
-int p53() { return 0; }
-int p54() { return 0; }
-int p353() { return 0; }
-int p477() { return 0; }
-int p505() { return 0; }
-int p526() { return 0; }
-int p727() { return 0; }
-int p741() { return 0; }
-int p931() { return 0; }
-
 // game/places/beyond.cpp
 int p28() { return 0; }
 int p36() { return 0; }

@@ -1,0 +1,239 @@
+// The passage chains: up the incline past the brute to the flue and the pit
+// fork, on to the labyrinth approach; and from the pit fork down the crawl,
+// past the hornets' nest, to the glow end. Each place's procedure answers
+// its feature words, moves the player along its exits, runs its deaths,
+// marks the words of its features for the last replies and tells the word
+// procedures where a thrown thing lands.
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+// --- Incline (384) ----------------------------------------------------------
+
+constexpr row INCLINE[] = {
+    look(),
+        reply({376, WORD_AXIS_1}, 2019, arg(10)),
+        reply({1026}, 2963),
+        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({749}, 281),
+        go({745, 1026}, 385),
+        call({898, 897, 308}, p329, ref(385), ref(745), ref(281), ref(749)),
+    end(),
+    mark({376, 898, 1026}),
+};
+
+// --- Guarded passage (385) --------------------------------------------------
+
+// The brute (object 25) fills the passage while it is near; in the dark,
+// whoever tries to push past is killed first.
+constexpr row GUARDED_PASSAGE[] = {
+    look(),
+        reply({936}, 2968),
+        reply({897, 308, 898}, 2902, arg(897)),
+        ret(),
+    end(),
+    let(all({WORD_INWARD, 386}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({749}, 384),
+        reply({897, 308, 898}, 2904, arg(897)),
+        group({745, 386}),
+            group([] { return cond(near(25)); }),
+                call(p784),
+                reply(1591),
+            end(),
+            forced(386),
+        end(),
+    end(),
+    mark({897, 308, 898, 936}),
+};
+
+// --- Flue (386) -------------------------------------------------------------
+
+constexpr row FLUE[] = {
+    // "Read" alone reads the scrawl.
+    call(p185, ref(1035)),
+    group({1035}),
+        reply({WORD_LOOK, 798, 774}, 3192),
+        mark(),
+        ret(),
+    end(),
+    look(),
+        reply({15, WORD_LIGHT}, 3190),
+        reply({936, 17, 1034}, 3191),
+        reply({897, 898, 308}, 2902, arg(897)),
+        let({386}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    reply(all({848, 15}), 1851),
+    moving(),
+        go({747}, 387),
+        go({751}, 385),
+        call({897, 898, 308}, p329, ref(385), ref(751), ref(387), ref(747)),
+        reply({386}, 1425),
+    end(),
+    mark_name({15}),
+    mark({897, 898, 308, 386, 936, 17, 1034, 1035}),
+};
+
+// --- The pit fork (387), the labyrinth approach (388) and the mouth of the
+// crawl (427) ----------------------------------------------------------------
+
+// The three stand over the same drop: a jump down it, or "jump" alone, is
+// the end of the player (and of his light); down it, or climbing down, is
+// refused; what is thrown from them is gone. k[0] is the variant of the
+// view of the ledge; the other numbers mark the places with rows of their
+// own.
+constexpr int LEDGE_VIEW = 0, FORK = 1, APPROACH = 2, MOUTH = 3;
+
+int view_of_the_ledge(arg_pair variant) {
+    say(SAY_STOP | SAY_ARG, 2967, variant.val);
+    return 0;
+}
+
+constexpr member OVER_THE_DROP[] = {
+    {387, {0, 1, 0, 0}, {
+        go({745, 897, 386}, 386),
+        go({751}, 388),
+        go({747}, 427),
+        call({445}, p329, ref(388), ref(751), ref(427), ref(747)),
+    }},
+    {388, {1, 0, 1, 0}, {
+        go({745, 445}, 387),
+        go({748, 898, 897, 308}, 389),
+    }},
+    {427, {2, 0, 0, 1}, {
+        go({745, 445, 897, 308, 898}, 387),
+        go({WORD_INWARD, 746, 888}, 428),
+    }},
+};
+
+constexpr row OVER_THE_DROP_SHAPE[] = {
+    look(),
+        reply({209, WORD_AXIS_2}, 2964),
+        reply({258, 1010}, 2965),
+        group({445}), call_member(view_of_the_ledge, LEDGE_VIEW), end(),
+        member_group(FORK),
+            reply({897, 898, 308}, 2903, arg(897)),
+        end(),
+        member_group(APPROACH),
+            reply({898, 897, 308}, 2903, arg(898)),
+            reply({390, 1130}, 2966),
+        end(),
+        member_group(MOUTH),
+            reply({897, 898, WORD_LIGHT, 308}, 2952, arg(897)),
+            reply({888}, 2903, arg(888)),
+        end(),
+        ret(),
+    end(),
+    when([] { return cond(has(762)).AND(cond(anyof(WORD_AXIS_2, 209, -1)).OR(words() == 1)); }, call(p685)),
+    let(all({848, WORD_AXIS_2}), VAR_COMMAND_STATUS, 1),
+    // Towards the glow: back to the fork.
+    member_group(MOUTH),
+        forced_if(all({WORD_GO, WORD_LIGHT}), 387),
+    end(),
+    moving(),
+        reply({WORD_AXIS_2, 848}, 3442),
+        member_rows(),
+    end(),
+    mark({209, 258, 445, 897}),
+    member_group(FORK), mark({1010}), end(),
+    member_group(APPROACH), mark({898, 308, 1010}), end(),
+    member_group(MOUTH), mark({898, 308, 888}), end(),
+    land(PLACE_GONE, 1671),
+};
+
+// --- Crawl (428) ------------------------------------------------------------
+
+constexpr row CRAWL[] = {
+    look(),
+        let({888}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({750, 258, WORD_OUTWARD}, 427),
+        go({748, WORD_INWARD}, 429),
+        call({888}, p329, ref(429), ref(748), ref(427), ref(750)),
+    end(),
+    mark({888}),
+};
+
+// --- Fume crawl (429) -------------------------------------------------------
+
+// The hornets (object 34) choke the crawl while they are near: whoever goes
+// on past them is stung to death. Bread (object 118) fed or thrown to them
+// is gone in a moment, and changes nothing.
+cond_fold nest_here() { return cond(near(34)); }
+cond_fold feeding_the_hornets() {
+    return nest_here().AND(cond(keyword(795, 34, -1)).OR(keyword(793, 118, -1)).OR(keyword(805, 118, -1)));
+}
+
+constexpr row FUME_CRAWL[] = {
+    look(),
+        reply({897, 898, 308, 888}, 2903, arg_of(VAR_ARG2)),
+        ret(),
+    end(),
+    group(feeding_the_hornets),
+        group([] { return cond(near(118)); }),
+            put(118, PLACE_OFFSTAGE),
+            reply(2014),
+        end(),
+        reply(1755),
+    end(),
+    moving(),
+        go({751, 888, WORD_OUTWARD}, 428),
+        group({749, WORD_INWARD, 897}),
+            group(nest_here),
+                tell(1573),
+                call(p154),
+            end(),
+            forced(430),
+        end(),
+    end(),
+    mark({888, 897}),
+};
+
+// --- Inner crawl (430) and the glow end (431) -------------------------------
+
+constexpr row INNER_CRAWL[] = {
+    look(),
+        reply({900, 897}, 2903, arg_of(VAR_ARG2)),
+        ret(),
+    end(),
+    moving(),
+        go({745, WORD_OUTWARD, 897}, 429),
+        go({749, WORD_INWARD, 900}, 431),
+    end(),
+    mark({900, 897}),
+};
+
+constexpr row GLOW_END[] = {
+    look(),
+        reply({913}, 3441),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        reply({900}, 2903, arg(900)),
+        ret(),
+    end(),
+    moving(),
+        go({745, WORD_OUTWARD, 900}, 430),
+        reply({300}, 1425),
+    end(),
+    mark({900, 300}),
+};
+
+}  // namespace
+
+int p486() { return run<INCLINE>(); }
+int p389() { return run<GUARDED_PASSAGE>(); }
+int p521() { return run<FLUE>(); }
+int p68() { return run_member<OVER_THE_DROP_SHAPE, OVER_THE_DROP>(387); }
+int p70() { return run_member<OVER_THE_DROP_SHAPE, OVER_THE_DROP>(388); }
+int p69() { return run_member<OVER_THE_DROP_SHAPE, OVER_THE_DROP>(427); }
+int p157() { return run<CRAWL>(); }
+int p158() { return run<FUME_CRAWL>(); }
+int p159() { return run<INNER_CRAWL>(); }
+int p783() { return run<GLOW_END>(); }

@@ -1,0 +1,544 @@
+// The gulf, the gallery and the creeper hall: the two edges of the gulf with
+// the span that the wand lays across it, the gulf fork, the cove and the
+// back of it, the colonnade, the gallery steps and the four places of the
+// gallery over the creeper hall; the creeper hall itself, where the giant
+// creeper grows and at its full height carries the player up to the high
+// ledge; the ledge, the guarded way to the pinnacle, the pinnacle, and the
+// bluff path out to the river bluff. Each place's procedure answers its
+// feature words, moves the player along its exits, runs its crossings and
+// deaths, marks the words of its features for the last replies and tells
+// the word procedures where a thrown or dropped thing ends up.
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+// --- The gulf (432, 433) ----------------------------------------------------
+
+// Object 33 is the span: the wand lays it across the gulf (state 1), and one
+// crossing takes it away again. Crossing from the near edge, it bears no
+// one who carries the coffer or the casket, nor anyone once the hills are
+// stirring past the hourglass.
+cond_fold span_gone() { return cond(value[33] == 0); }
+cond_fold span_fails_from_the_near_edge() {
+    return span_gone().OR(carried(114)).OR(carried(115)).OR(value[VAR_PHASE] > 4);
+}
+
+constexpr row GULF_EDGE[] = {
+    when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
+    reply({834}, 1356),
+    look(),
+        let({290, 1054, 897}, VAR_COMMAND_STATUS, 1),
+        reply({999}, 2750),
+        reply({975, 954, 33}, 2935),
+        reply({206, 309}, 2936),
+        ret(),
+    end(),
+    moving(),
+        // Onward: across the gulf for one who came from the walkway, back
+        // to it for one who came across.
+        group({897, 999}),
+            first(),
+                when([] { return cond(value[VAR_THERE] == 290); }, let_ref(VAR_ARG1, 747)),
+                let_ref(VAR_ARG1, 751),
+            end(),
+        end(),
+        go({751}, 290),
+        group({747, 763}),
+            group(span_fails_from_the_near_edge),
+                let(33, 0),
+                death(1572),
+            end(),
+            let(33, 0),
+            forced(433),
+        end(),
+        reply({309}, 2936),
+    end(),
+    group({WORD_TAKE}),
+        reply({954, 999}, 2760),
+        reply({206}, 1849, arg_of(206)),
+    end(),
+    mark({309, 206, 1054, 290, 897, 999}),
+};
+
+constexpr row FAR_GULF_EDGE[] = {
+    look(),
+        let({897, 1054, 290, 1017}, VAR_COMMAND_STATUS, 1),
+        reply({999}, 2750),
+        reply({975, 954, 33}, 2935),
+        ret(),
+    end(),
+    moving(),
+        // Onward: back across the gulf for one who came from the fork, on
+        // to the fork for one who came across.
+        group({897, 999}),
+            first(),
+                when([] { return cond(value[VAR_THERE] == 434); }, let_ref(VAR_ARG1, 751)),
+                let_ref(VAR_ARG1, 745),
+            end(),
+        end(),
+        go({745}, 434),
+        group({751, 763}),
+            when(span_gone, death(1572)),
+            let(33, 0),
+            forced(432),
+        end(),
+    end(),
+    group({WORD_TAKE}),
+        reply({954, 999}, 2760),
+    end(),
+    mark({999, 897, 1017, 975, 954, 33, 1054, 290}),
+};
+
+// --- Gulf fork (434) --------------------------------------------------------
+
+constexpr row GULF_FORK[] = {
+    look(),
+        let({309, 1054, 290}, VAR_COMMAND_STATUS, 1),
+        reply({897, 898, 308}, 2902, arg(897)),
+        reply({999}, 2750),
+        ret(),
+    end(),
+    moving(),
+        go({749}, 433),
+        go({745, 437}, 437),
+        go({747, 435}, 435),
+        reply({897, 898, 308, 999}, 2904, arg(897)),
+        reply({309, 1054, 290}, 1425),
+    end(),
+    reply(all({WORD_TAKE, 999}), 2760),
+    mark({897, 898, 308, 309, 1054, 290, 999}),
+};
+
+// --- Cove (435) and the back of the cove (436) ------------------------------
+
+constexpr row COVE[] = {
+    // "Jar", with no jar about, is the jar-shaped cove itself.
+    when([] { return cond(has(108)).AND(near(108)); }, ret()),
+    rewrite_shown(108, 936),
+    look(),
+        let({901, 435}, VAR_COMMAND_STATUS, 1),
+        reply({999}, 2750),
+        reply({936, 1021}, 2937),
+        reply({897, 898, 308}, 2903, arg(897)),
+        ret(),
+    end(),
+    moving(),
+        go({749, WORD_INWARD, 435, 901}, 436),
+        go({751, WORD_OUTWARD, 897, 999, 309}, 434),
+    end(),
+    mark({897, 898, 308, 999, 901, 435, 1021, 936}),
+};
+
+constexpr row BACK_OF_THE_COVE[] = {
+    set_flag(15, OFLAG_SEEN),
+    // "Ball", with no ball about, is the stone ball at the foot of the
+    // flowstone chute.
+    when([] { return cond(has(126)).AND(near(126)); }, ret()),
+    rewrite_shown(126, 15),
+    look(),
+        reply({936, 1021}, 2937),
+        reply({288}, 3141),
+        reply({15, 1024}, 3140),
+        ret(),
+    end(),
+    reply({15, 1024}, 1940),
+    moving(),
+        go({745, WORD_OUTWARD}, 435),
+    end(),
+    mark({288}),
+};
+
+// --- Colonnade (437) and the gallery steps (438) ----------------------------
+
+constexpr row COLONNADE[] = {
+    look(),
+        let({437, 897}, VAR_COMMAND_STATUS, 1),
+        reply({999}, 2750),
+        ret(),
+    end(),
+    moving(),
+        go({752}, 434),
+        go({750}, 438),
+        reply({437}, 1425),
+        call({897, 999}, p329, ref(434), ref(752), ref(438), ref(750)),
+    end(),
+    reply(all({WORD_TAKE, 999}), 2760),
+    mark({897, 898, 308, 437, 999}),
+};
+
+constexpr row GALLERY_STEPS[] = {
+    reply({984}, 1849, arg(984)),
+    look(),
+        reply({7}, 2752),
+        reply({999}, 2750),
+        reply({897, 898, 308}, 2754, arg(897)),
+        reply({439}, 2755),
+        reply({OBJ_LIQUID_1, 1000}, 2753),
+        reply({913}, 2033, arg(913)),
+        reply({WORD_AXIS_1}, 2757, arg(0)),
+        ret(),
+    end(),
+    first(),
+        let({WORD_AXIS_2, 7}, VAR_COMMAND_STATUS, 1),
+        reply({848}, 2844),
+    end(),
+    moving(),
+        heading({WORD_AXIS_2, 7, 848, 439, 751}, 751),
+        go({747, WORD_INWARD, 897, 999}, 437),
+        go({WORD_AXIS_2, 751, 7, 439}, 439),
+    end(),
+    land(439, 1684),
+    reply(all({WORD_TAKE, 999}), 2760),
+    mark_name({439, 950, 1000}),
+    mark({7, 999, 913, 897}),
+};
+
+// --- The gallery (439..442) -------------------------------------------------
+
+constexpr row GALLERY_WEST_END[] = {
+    let(42, 1),
+    reply({993, 801}, 2659),
+    reply({206}, 1849, arg_of(206)),
+    // The look word goes on past these.
+    look(),
+        reply({913}, 2761),
+        reply({7}, 2752),
+        reply({1003}, 2765),
+    end(),
+    group({913, 7, 1003, 1004}),
+        mark(),
+        ret(),
+    end(),
+    reply(all({848, 921}), 3481, arg(1)),
+    call(p50),
+    moving(),
+        call({439}, p329, ref(440), ref(745), num(0), num(0)),
+        go({745}, 440),
+        call({WORD_AXIS_1, 7, 848, 747}, p868, ref(747), ref(438)),
+    end(),
+    mark({913, 7, 1003, 921, 984}),
+};
+
+// The middle, the bend and the east end of the gallery share their shape:
+// the railing, the shared replies of the gallery, the climb over the rail,
+// the word of the gallery, and their own ways. k[0] marks the places with a
+// railing that is the cliff; k[1] the place that answers the climb before
+// the shared replies, k[2] and k[3] those that answer it after them, with
+// the one reply or the other.
+constexpr int RAILING = 0, CLIMB_FIRST = 1, CLIMB_AFTER = 2, CLIMB_AFTER_EAST = 3;
+
+constexpr member GALLERY_PLACES[] = {
+    {440, {1, 1, 0, 0}, {
+        call({439}, p329, ref(441), ref(745), ref(439), ref(749)),
+        go({745}, 441),
+        go({749}, 439),
+        go({746}, 443),
+    }},
+    {441, {1, 0, 1, 0}, {
+        call({439}, p329, ref(440), ref(749), ref(442), ref(745)),
+        go({745}, 442),
+        go({749}, 440),
+        go({747}, 443),
+    }},
+    {442, {0, 0, 0, 1}, {
+        call({439}, p329, ref(441), ref(749), num(0), num(0)),
+        go({749}, 441),
+        go({748}, 443),
+    }},
+};
+
+constexpr row GALLERY[] = {
+    member_group(RAILING), rewrite_shown(984, 921), end(),
+    member_group(CLIMB_AFTER_EAST), reply({223}, 2758), end(),
+    member_group(CLIMB_FIRST), reply({848}, 2844), end(),
+    call(p50),
+    member_group(CLIMB_AFTER), reply({848}, 3481, arg(0)), end(),
+    member_group(CLIMB_AFTER_EAST), reply({848}, 2844), end(),
+    moving(),
+        member_rows(),
+    end(),
+};
+
+// --- Creeper hall (443) -----------------------------------------------------
+
+// Object 139 is the creeper: 0 when it first comes into view, 1 once it
+// has been fed, 2 when fed again and grown up to the high ledge.
+cond_fold creeper_grown() { return cond(value[139] > 0); }
+
+// A vessel named to be emptied here: it is the vessel poured, and what it
+// holds is kept beside it.
+int the_named_vessel() {
+    set('V', VAR_VESSEL, 'v', VAR_ARG2, nullptr, nullptr);
+    value[1256] = value[value[VAR_VESSEL]];
+    *bitword(1256) = *bitword(VAR_VESSEL);
+    return 0;
+}
+
+constexpr row CREEPER_HALL[] = {
+    rewrite(13, 139),
+    let(VAR_VESSEL, 0),
+    // Pouring with the word alone pours whatever carried vessel holds water.
+    group([] { return cond(anyof(787, 814, -1)).OR(keyword(WORD_DROP, OBJ_LIQUID_1, -1)); }),
+        let(VAR_VESSEL, 0),
+        group([] { return cond(words() == 1); }),
+            call(p321, num(0)),
+            when([] { return cond(value[VAR_VESSEL] > 0); }, call(p903)),
+        end(),
+        call({OBJ_LIQUID_1}, p903),
+    end(),
+    call(all({OBJ_LIQUID_1, 139}), p903),
+    group({804}),
+        when([] { return cond(has(OBJ_VESSEL_LARGE)).AND(near_in(OBJ_VESSEL_LARGE, 6)); }, call(p304)),
+        group([] {
+            return cond(anyof(OBJ_VESSEL_LARGE, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_SMALL, -1)).AND(near(value[VAR_ARG2]));
+        }),
+            step(the_named_vessel),
+            when([] { return cond(value[1256] == 3); }, call(p903)),
+        end(),
+    end(),
+    group({848}),
+        reply({921}, 2844),
+        let({WORD_AXIS_1}, VAR_COMMAND_STATUS, 1),
+    end(),
+    group({139}),
+        call({795, 151}, p304),
+        reply({WORD_TAKE, 807}, 1408, arg_of(139)),
+        let({848, WORD_AXIS_1}, VAR_COMMAND_STATUS, 1),
+    end(),
+    reply({975}, 3322, arg_of(139)),
+    when([] { return cond(anyof(WORD_OPEN, 804, 813, 814, 803, -1)).AND(has(151)).AND(near(151)); }, call(p304)),
+    when([] { return cond(words() == 1).AND(anyof(151, 795, -1)); }, call(p304)),
+    // Help is offered here until the creeper is grown.
+    when([] { return cond(has(WORD_HELP)).AND(value[139] <= 1); }, set_flag(443, PFLAG_HINT_AVAILABLE)),
+    group({984}),
+        reply({WORD_TAKE, WORD_LOOK}, 1849, arg(984)),
+        mark(),
+        ret(),
+    end(),
+    look(),
+        reply({921}, 2376),
+        reply({975}, 2848, arg_of(139)),
+        reply({OBJ_LIQUID_1}, 2849),
+        reply({WORD_AXIS_1}, 2757, arg_of(139)),
+        reply({922}, 3221),
+        when(creeper_grown, reply({1004}, 2766)),
+        ret(),
+    end(),
+    group(creeper_grown),
+        when([] { return cond(has(789)).AND(anyof(1004, 139, -1)); }, call(p129)),
+        group({1004, 922}),
+            mark(),
+            ret(),
+        end(),
+    end(),
+    moving(),
+        reply({921}, 3373),
+        group({WORD_AXIS_1, 848}),
+            group([] { return cond(value[139] == 2); }),
+                let(444, 1),
+                forced(444, 2207),
+            end(),
+            when([] { return cond(value[139] == 1); }, reply(2208)),
+            reply(2090, arg_of(139)),
+        end(),
+        go({745}, 442),
+        go({752}, 442),
+        go({751}, 441),
+        call({750, 439}, p868, ref(750), ref(440)),
+        reply({749}, 2206),
+    end(),
+};
+
+// --- High ledge (444), pinnacle (445) and bluff path (446) ------------------
+
+// The lodestone carried and turned south-west, west or north-west (states
+// 6 to 8): the heading that finds the way along the edge to the pinnacle.
+cond_fold heading_along_the_edge() {
+    return cond(carried(OBJ_HEADING)).AND(value[OBJ_HEADING] > 5).AND(value[OBJ_HEADING] <= 8);
+}
+
+constexpr row HIGH_LEDGE[] = {
+    let(444, 0),
+    group({157}),
+        reply({WORD_LOOK}, 1770),
+        reply(2209),
+    end(),
+    rewrite(13, 139),
+    look(),
+        reply({921}, 2375),
+        reply({445}, 2759, arg(745)),
+        reply({WORD_AXIS_1}, 2757, arg(1)),
+        reply({WORD_AXIS_2}, 2764),
+        reply({922}, 2380, arg(922)),
+        reply({1004}, 2766),
+        reply({950, 1000}, 2753),
+        reply({888}, 2772),
+        ret(),
+    end(),
+    group([] { return cond(has(WORD_TAKE)).AND(anyof(921, 1130, 1131, -1)); }),
+        when(heading_along_the_edge, reply(3311, arg(1))),
+        reply(3311, arg(0)),
+    end(),
+    when([] { return cond(has(789)).AND(anyof(1004, 139, -1)); }, call(p129)),
+    group({1004, 922}),
+        mark(),
+        ret(),
+    end(),
+    when([] { return cond(has(139)).AND(anyof(WORD_AXIS_1, WORD_AXIS_2, 848, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({WORD_AXIS_1, 848}, 446),
+        go({WORD_AXIS_2}, 443),
+        // The way along the edge to the pinnacle: taken at once with the
+        // lodestone turned right and the beating stick seen, else asked.
+        group({745, 445, 157, 763}),
+            first(),
+                group([] { return heading_along_the_edge().AND(is_seen(158)); }),
+                    when([] { return cond(value[OBJ_HEADING] == 8); }, reply(2294, arg(745))),
+                    forced(445),
+                end(),
+                group(heading_along_the_edge),
+                    let(VAR_QUESTION, Q_PLACE_444_ONWARD),
+                    reply(2212),
+                end(),
+                otherwise(),
+                    let(VAR_QUESTION, Q_PLACE_444_DOWN),
+                    reply(2212),
+                end(),
+            end(),
+        end(),
+    end(),
+    mark({445, 1004, 922, 139, 921}),
+    mark_name({950, 1000}),
+    // What is dropped or thrown from here falls to the creeper hall.
+    drop_to(443, 2247),
+    let(VAR_DROP_TEXT_MODE, 1),
+    copy(VAR_LANDING_PLACE, VAR_DROP_PLACE),
+    copy(VAR_LANDING_TEXT, VAR_DROP_TEXT),
+};
+
+// The spire's foot, cut at: nothing comes of it, and without a blade the
+// reply says so on the same line.
+int nothing_to_cut_with() {
+    glue_text();
+    say(SAY_ARG, 1807, 1);
+    return 0;
+}
+
+constexpr row PINNACLE[] = {
+    rewrite(13, 139),
+    look(),
+        reply({445}, 2759, arg(749)),
+        reply({921}, 2375),
+        reply({139, 922}, 2769),
+        reply({WORD_AXIS_2}, 2770),
+        reply({WORD_AXIS_1}, 2757, arg(1)),
+        reply({950, 1000}, 2753),
+        reply({888}, 2772),
+        reply({547}, 2588),
+        reply({958}, 2593, arg(958)),
+        ret(),
+    end(),
+    when([] { return cond(has(WORD_TAKE)).AND(anyof(921, 1130, 1131, -1)); }, reply(3311, arg(1))),
+    group({139, 922}),
+        reply({WORD_TAKE}, 2768),
+        mark(),
+        ret(),
+    end(),
+    // The lodestone let go of up here: the edge gives way under the one
+    // who lets it go.
+    group([] { return cond(has(OBJ_HEADING)).AND(anyof(WORD_DROP, 793, -1)); }),
+        tell(2562),
+        forced_on(443),
+        call(p803),
+    end(),
+    group({157}),
+        group({776}),
+            tell(1809),
+            when([] { return cond(!carried(124)).AND(!carried(125)); }, step(nothing_to_cut_with)),
+            stop(),
+        end(),
+        group({789}),
+            when([] { return cond(have(145, 0, 2)); }, reply(2464)),
+            reply(1403),
+        end(),
+    end(),
+    let({762}, VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({749, 445, 139}, 444, 2214),
+        reply({745}, 2238),
+        reply({762, 750, 751, 752}, 2211),
+    end(),
+    mark({445, 888, 139, 921}),
+    mark_name({950, 1000, 547}),
+    // What is dropped or thrown from here falls to the creeper hall.
+    drop_to(443, 2248),
+    let(VAR_DROP_TEXT_MODE, 1),
+    copy(VAR_LANDING_PLACE, VAR_DROP_PLACE),
+    copy(VAR_LANDING_TEXT, VAR_DROP_TEXT),
+};
+
+constexpr row BLUFF_PATH[] = {
+    group({194}),
+        reply({WORD_LOOK}, 2629),
+        when([] { return cond(words() == 1); }, reply(1772, arg_of(194))),
+        reply(2464),
+    end(),
+    rewrite(13, 139),
+    reply({984}, 1849, arg(984)),
+    look(),
+        reply({975}, 2676, arg(975)),
+        reply({996}, 2745),
+        reply({WORD_AXIS_2, 921}, 2764),
+        reply({922}, 2380, arg(922)),
+        reply({WORD_AXIS_1}, 2853),
+        reply({1004}, 2766),
+        reply({950, 1000}, 2753),
+        reply({547}, 2588),
+        reply({958}, 2593, arg(958)),
+        ret(),
+    end(),
+    when([] { return cond(has(789)).AND(anyof(1004, 139, -1)); }, call(p129)),
+    group({975, 1004, 922, 921, 139}),
+        mark(),
+        ret(),
+    end(),
+    mark_name({950, 1000, 547, 996}),
+    let({848}, VAR_COMMAND_STATUS, 1),
+    moving(),
+        // Back down the creeper to the ledge.
+        group({848, WORD_AXIS_2}),
+            let(444, 2),
+            forced(444),
+        end(),
+        reply({WORD_AXIS_1}, 2240),
+        // The giant sits across the path out until the incense burns.
+        when([] { return cond(value[194] == 5).AND(!have(95, 0, 2)); }, reply({747}, 2241)),
+        go({747}, 199),
+    end(),
+    // What is dropped or thrown from here falls to the creeper hall.
+    drop_to(443, 2247),
+    let(VAR_DROP_TEXT_MODE, 1),
+    copy(VAR_LANDING_PLACE, VAR_DROP_PLACE),
+    copy(VAR_LANDING_TEXT, VAR_DROP_TEXT),
+};
+
+}  // namespace
+
+int p30() { return run<GULF_EDGE>(); }
+int p31() { return run<FAR_GULF_EDGE>(); }
+int p32() { return run<GULF_FORK>(); }
+int p505() { return run<COVE>(); }
+int p477() { return run<BACK_OF_THE_COVE>(); }
+int p353() { return run<COLONNADE>(); }
+int p727() { return run<GALLERY_STEPS>(); }
+int p48() { return run<GALLERY_WEST_END>(); }
+int p741() { return run_member<GALLERY, GALLERY_PLACES>(440); }
+int p931() { return run_member<GALLERY, GALLERY_PLACES>(441); }
+int p49() { return run_member<GALLERY, GALLERY_PLACES>(442); }
+int p52() { return run<CREEPER_HALL>(); }
+int p53() { return run<HIGH_LEDGE>(); }
+int p526() { return run<PINNACLE>(); }
+int p54() { return run<BLUFF_PATH>(); }
+

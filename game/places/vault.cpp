@@ -1,0 +1,223 @@
+// The vault and the side passages off the hall of ways: the tablet steps,
+// the scree pocket, the ceiling before the round vault door, the vault
+// behind it, the north passage and its bend, the marked end, the three
+// ways, the step passage and the still chamber. Each place's procedure
+// answers its feature words, moves the player along its exits and marks the
+// words of its features for the last replies.
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+// Object 36 is the round vault door: open in state 1, shut in any other.
+cond_fold vault_open() { return cond(value[36] == 1); }
+
+// --- Tablet steps (374) -----------------------------------------------------
+
+constexpr row TABLET_STEPS[] = {
+    call(p185, ref(73)),
+    when([] { return cond(anyof(73, 134, 129, 30, 1018, 74, -1)).AND(anyof(798, WORD_LOOK, -1)); }, reply(1823)),
+    look(),
+        reply({7}, 2748),
+        reply({374, 936}, 2749),
+        reply({1130}, 2037, arg(1130)),
+        reply({902}, 2960),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({755, 7}, 382),
+        go({751, WORD_OUTWARD, 901, 902, 210}, 210),
+    end(),
+    mark({73, 134, 129, 30, 1018, 74, 300, 7, 1130, 936, 374, 902}),
+};
+
+// --- Scree pocket (375) -----------------------------------------------------
+
+constexpr row SCREE_POCKET[] = {
+    look(),
+        reply({1085, 936}, 3105),
+        reply({897, 308, 898}, 2903, arg(897)),
+        when([] { return cond(!near(126)); }, reply({126}, 3106)),
+        when([] { return cond(!near(144)); }, reply({144, 1056}, 3106)),
+        ret(),
+    end(),
+    moving(),
+        go({745, WORD_OUTWARD, 897, 308, 898, 901}, 214),
+    end(),
+    mark({897, 308, 898, 1056, 1085}),
+};
+
+// --- Ceiling (376) ----------------------------------------------------------
+
+constexpr row CEILING[] = {
+    // "Door" here is the vault door.
+    rewrite_shown(8, 36),
+    look(),
+        reply({376, WORD_AXIS_1}, 2019, arg(8)),
+        reply({WORD_OUTWARD, 897, 898}, 2903, arg(898)),
+        ret(),
+    end(),
+    when([] { return cond(anyof(WORD_INWARD, WORD_OUTWARD, -1)).AND(has(36)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        group({WORD_INWARD}),
+            group(vault_open),
+                copy(VAR_RETURN_PLACE, VAR_HERE),
+                forced(583),
+            end(),
+            reply(1638),
+        end(),
+        group({WORD_AXIS_1, WORD_OUTWARD, 898, 897, 745}),
+            when(vault_open, reply(1613)),
+            forced(214),
+        end(),
+    end(),
+    mark({376, 898, 897, 758}),
+};
+
+// --- Vault (583) ------------------------------------------------------------
+
+// The one way out of the vault leads back to the side of the door the
+// player came in by.
+int leave_the_vault() {
+    moveto(value[VAR_RETURN_PLACE], 0, -WORD_OUTWARD);
+    return 0;
+}
+
+constexpr row VAULT[] = {
+    rewrite_shown(8, 36),
+    // "Shut" alone is shutting the door.
+    group([] { return cond(has(WORD_CLOSE)).AND(words() == 1); }),
+        let(VAR_COMMAND_STATUS, 2),
+        let_ref(VAR_ARG2, 36),
+    end(),
+    group({36}),
+        first(),
+            let({WORD_OUTWARD}, VAR_COMMAND_STATUS, 1),
+            otherwise(),
+                // The door named alone: the next command may say what to do
+                // with it.
+                group([] { return cond(words() == 1); }),
+                    set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
+                    reply(1507, arg_of(36)),
+                end(),
+                reply({WORD_CLOSE}, 1639),
+                reply({WORD_OPEN}, 1605, arg_of(VAR_ARG2)),
+                reply({WORD_LOOK}, 2101),
+                mark(),
+                ret(),
+            end(),
+        end(),
+    end(),
+    ret({WORD_LOOK}),
+    moving(),
+        step(leave_the_vault),
+    end(),
+};
+
+// --- North passage (378) and the bend (379) ---------------------------------
+
+constexpr row NORTH_PASSAGE[] = {
+    look(),
+        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({749}, 214),
+        go({745}, 379),
+        call({898, 897, 308}, p329, ref(214), ref(749), ref(379), ref(745)),
+    end(),
+    mark({898, 897, 308}),
+};
+
+constexpr row BEND[] = {
+    look(),
+        let({1017}, VAR_COMMAND_STATUS, 1),
+        reply({898, 897, 308}, 2902, arg_of(308)),
+        ret(),
+    end(),
+    moving(),
+        go({749, 750, 751}, 378),
+        go({745, 746, 747}, 380),
+        call({898, 897, 308}, p329, ref(380), ref(747), ref(378), ref(751)),
+    end(),
+    mark({898, 897, 308}),
+};
+
+// --- Marked end (380) -------------------------------------------------------
+
+constexpr row MARKED_END[] = {
+    look(),
+        reply({376, WORD_AXIS_1}, 2019, arg(9)),
+        reply({898, 897, 308}, 2903, arg_of(308)),
+        reply({936, 1018, 134, 129}, 2910),
+        ret(),
+    end(),
+    moving(),
+        go({WORD_OUTWARD, 749, 308}, 379),
+    end(),
+    mark({898, 897, 308}),
+};
+
+// --- Three ways (381) -------------------------------------------------------
+
+constexpr row THREE_WAYS[] = {
+    look(),
+        reply({897, 308, 898}, 2902, arg(897)),
+        ret(),
+    end(),
+    moving(),
+        go({749}, 214),
+        go({745}, 383),
+        go({747}, 382),
+        reply({897, 898, 308}, 1297),
+    end(),
+    mark({308, 897, 898}),
+};
+
+// --- Step passage (382) -----------------------------------------------------
+
+constexpr row STEP_PASSAGE[] = {
+    look(),
+        reply({7}, 2748),
+        reply({936, 374}, 2749),
+        reply({966}, 2596, arg(966)),
+        reply({898, 897, 308}, 2903, arg(897)),
+        ret(),
+    end(),
+    moving(),
+        go({WORD_AXIS_1, 7, 747, 966}, 374),
+        go({749, 897, 308, WORD_OUTWARD}, 381),
+    end(),
+    mark({7, 374, 966, 897, 308, 898}),
+};
+
+// --- Still chamber (383) ----------------------------------------------------
+
+constexpr row STILL_CHAMBER[] = {
+    look(),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        reply({897, 898, 308}, 2903, arg(897)),
+        reply({936}, 2968),
+        ret(),
+    end(),
+    moving(),
+        go({WORD_OUTWARD, 749, 897, 898, 308}, 381),
+        reply({300}, 1425),
+    end(),
+    mark({897, 898, 308, 300, 936}),
+};
+
+}  // namespace
+
+int p740() { return run<TABLET_STEPS>(); }
+int p606() { return run<SCREE_POCKET>(); }
+int p119() { return run<CEILING>(); }
+int p482() { return run<VAULT>(); }
+int p934() { return run<NORTH_PASSAGE>(); }
+int p932() { return run<BEND>(); }
+int p853() { return run<MARKED_END>(); }
+int p219() { return run<THREE_WAYS>(); }
+int p166() { return run<STEP_PASSAGE>(); }
+int p797() { return run<STILL_CHAMBER>(); }
