@@ -4,54 +4,6 @@
 // is written, and this file only shrinks.
 #include "game.h"
 
-// game/places/beyond.cpp
-int p28() { return 0; }
-int p36() { return 0; }
-int p37() { return 0; }
-int p43() { return 0; }
-int p46() { return 0; }
-int p87() { return 0; }
-int p88() { return 0; }
-int p89() { return 0; }
-int p90() { return 0; }
-int p91() { return 0; }
-int p92() { return 0; }
-int p93() { return 0; }
-int p94() { return 0; }
-int p95() { return 0; }
-int p96() { return 0; }
-int p97() { return 0; }
-int p98() { return 0; }
-int p99() { return 0; }
-int p100() { return 0; }
-int p101() { return 0; }
-int p102() { return 0; }
-int p103() { return 0; }
-int p104() { return 0; }
-int p130() { return 0; }
-int p295() { return 0; }
-int p296() { return 0; }
-int p299() { return 0; }
-int p393() { return 0; }
-int p540() { return 0; }
-int p612() { return 0; }
-int p615() { return 0; }
-int p619() { return 0; }
-int p637() { return 0; }
-int p665() { return 0; }
-int p666() { return 0; }
-int p674() { return 0; }
-int p675() { return 0; }
-int p676() { return 0; }
-int p680() { return 0; }
-int p713() { return 0; }
-int p789() { return 0; }
-int p806() { return 0; }
-int p810() { return 0; }
-int p867() { return 0; }
-int p869() { return 0; }
-int p870() { return 0; }
-
 // game/places/ladder.cpp
 int p45() { return 0; }
 int p51() { return 0; }

@@ -1,12 +1,62 @@
-// Beyond the ravine: the portcullis passage, the three-way chamber and the
-// ways from it, the dark turning gallery and its ring. Each place's
-// procedure answers its feature words, moves the player along its exits and
-// marks the words of its features for the last replies.
+// Beyond the ravine: the span ledge, the three-way chamber behind the
+// portcullis, the ring round the hall of glimmers, the changing room and the
+// tapestry room, the watcher's passage, the long steps down to the whisper
+// chamber, the halls of the parchment, the turning gallery with its ends,
+// and the precipice. Each place's procedure answers its feature words, moves
+// the player along its exits and marks the words of its features for the
+// last replies.
 #include "game.h"
 
 using namespace rows;
 
 namespace {
+
+// --- The span ledge (312) and the three-way chamber (313) -----------------
+
+cond_fold bridge_made() { return cond(value[31] == 2); }
+cond_fold no_bridge() { return cond(value[31] == 0); }
+
+// Back over the ravine: the bridge holds for the bearer of the jewel, but
+// not when the parchment goes with it; then the bridge is gone for good.
+constexpr row SPAN_LEDGE[] = {
+    when([] { return cond(anyof(11, 1054, -1)).AND(bridge_made()); }, put_here(11)),
+    look(),
+        reply({936, 312}, 3125, arg(0)),
+        reply({31, 172}, 2046),
+        reply({1053, 17}, 2952, arg_of(VAR_ARG2)),
+        let({201}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    group({31}),
+        reply({773}, 1446),
+        set_flag_held(VAR_QUESTION, VFLAG_QUESTION_REPLIED_2),
+        ret(),
+    end(),
+    let({763}, VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({745, 1053, 201, 17}, 313),
+        group({763, 11, 1054, 172, 749}),
+            first(),
+                when(no_bridge, reply(1597)),
+                group([] { return cond(carried(67)); }),
+                    first(),
+                        group([] { return cond(carried(59)); }),
+                            tell(1603),
+                            forced_on(PLACE_GONE),
+                            let(31, 0),
+                            call(p154),
+                        end(),
+                        forced(311),
+                    end(),
+                end(),
+                death(1599),
+            end(),
+        end(),
+    end(),
+    mark_name({312}),
+    mark({201, 1053, 17}),
+    land(PLACE_GONE, 1679),
+};
 
 // The three-way chamber (313). The counter in object 26's state falls back
 // from 1 and from 3 on every command here; the ways north-west, north and
@@ -34,6 +84,786 @@ constexpr row THREE_WAY_CHAMBER[] = {
     mark_name({312}),
 };
 
+// --- The ring round the hall of glimmers (314..316, 319..323) -------------
+
+constexpr row GLIMMER_APPROACH[] = {
+    look(),
+        reply({897, 898, 308}, 2903, arg(897)),
+        ret(),
+    end(),
+    forced_if(all({WORD_GO, WORD_ON}), 315),
+    moving(),
+        go({749, 758, 897}, 313),
+        group({745, 746, 752, 757}),
+            call(p667),
+            forced(315),
+        end(),
+    end(),
+    mark({897, 898, 308, 937}),
+};
+
+// The glimmer (object 16, state 1..8) points along the one compass word that
+// leads on; in light its state is 0 and no word does. As a first word it
+// leads on in any command, as a second word only in a command of two.
+cond_fold glimmer_way_named() {
+    const int way = 744 + value[16];
+    return cond(cond(words() == 2).AND(arg2() == way)).OR(arg1() == way);
+}
+cond_fold glimmer_seen() { return cond(value[16] != 0); }
+
+// Leaving the hall for the lower landing, the changing room takes on a new
+// guise, which the tapestry room beside it shares: lit in every guise but
+// the first.
+int new_guise_of_the_changing_room() {
+    value[318] = irand(4);
+    value[319] = value[318];
+    if (cond(value[319] > 0))
+        bitmod('s', 319, PFLAG_LIT);
+    else
+        bitmod('c', 319, PFLAG_LIT);
+    return 0;
+}
+
+// The hall of glimmers (315): whatever lies here is parked at the holding
+// place; a wrong way leads round into the hall again, looking different.
+constexpr row HALL_OF_GLIMMERS[] = {
+    moving(),
+        group({WORD_LOOK, 745, 747, 749, 751, 746, 752, 748, 750}),
+            call(p401),
+            first(),
+                group(glimmer_way_named),
+                    step(new_guise_of_the_changing_room),
+                    call(p240, ref(316)),
+                    forced(316),
+                end(),
+                otherwise(),
+                    call(p667),
+                    say_as(SAY_REFVAR, VAR_HERE, 0),
+                    when(glimmer_seen, say_as(0, 16, 0)),
+                    stop(),
+                end(),
+            end(),
+        end(),
+    end(),
+    mark({937}),
+};
+
+constexpr row LOWER_LANDING[] = {
+    call(p667),
+    look(),
+        reply({897, 898, 308, 902}, 2903, arg(897)),
+        reply({1019, 1130}, 2924),
+        ret(),
+    end(),
+    group({1130}),
+        reply({WORD_TAKE}, 2925, arg(1)),
+        reply({808, 807}, 2925, arg(0)),
+    end(),
+    moving(),
+        go({755, 897, 902, 757}, 323),
+        group({745, 747, 749, 751, 746, 752, 748, 750}),
+            forced_on(315),
+            call(p667),
+            stop(),
+        end(),
+    end(),
+    mark({902, 897, 1019, 1130, 937}),
+};
+
+constexpr row SHAFT_FOOT[] = {
+    look(),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        reply({897, 898, 308, 900}, 2903, arg_of(VAR_ARG2)),
+        ret(),
+    end(),
+    moving(),
+        go({745, 900, 322}, 322),
+        go({754, 897, 749}, 316),
+    end(),
+    mark({300, 900, 897}),
+};
+
+// The vial with the spirit stirring in it, set down by the basin, grows
+// still.
+cond_fold vial_set_down() { return cond(keyword(WORD_DROP, OBJ_VESSEL_SMALL, -1)).AND(have(OBJ_VESSEL_SMALL, 0, 1)); }
+cond_fold into_the_basin() {
+    return cond(cond(anyof(WORD_INWARD, 322, -1)).AND(words() == 1)).OR(keyword(WORD_INWARD, 322, -1));
+}
+
+constexpr row BASIN[] = {
+    look(),
+        reply({900, 888}, 2903, arg_of(VAR_ARG2)),
+        reply({1137, 322}, 2002),
+        ret(),
+    end(),
+    ret({WORD_OPEN, WORD_CLOSE}),
+    group(vial_set_down),
+        put_here(OBJ_VESSEL_SMALL),
+        let(OBJ_VESSEL_SMALL, 0),
+        reply(1666),
+    end(),
+    when(into_the_basin, reply(2923)),
+    moving(),
+        go({751, 758, 323}, 323),
+        go({745, 888, 321}, 321),
+        reply({322}, 2923),
+    end(),
+    mark({1137, 322, 900, 888}),
+};
+
+constexpr row FISSURE[] = {
+    look(),
+        reply({321}, 2938, arg(0)),
+        reply({888}, 2903, arg(888)),
+        let({980}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    when([] { return cond(has(321)).AND(anyof(754, 848, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({754, 848, 321, 319}, 319),
+        go({749, 888, 322}, 322),
+        reply({980}, 1425),
+    end(),
+    mark({888, 321, 980}),
+};
+
+// Things thrown here fall down the fissure.
+constexpr row TAPESTRY_ROOM[] = {
+    look(),
+        reply({319}, 2941),
+        reply({321}, 2938, arg(1)),
+        reply({1022}, 2943),
+        ret(),
+    end(),
+    when([] { return cond(has(321)).AND(anyof(755, 848, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({755, 848, 321}, 321),
+        go({749, 390, 319}, 320),
+        go({752}, 318),
+        // Towards the daylight of the changing room, in the guises that
+        // have a window.
+        when([] { return cond(value[319] > 1); }, forced_if(all({WORD_GO, WORD_LIGHT}), 318)),
+        call({319}, p329, ref(318), ref(752), ref(320), ref(749)),
+    end(),
+    mark({319, 1022, 321}),
+    land(321, 1680),
+};
+
+// Things thrown here slide down the chute.
+constexpr row CHUTE_MOUTH[] = {
+    look(),
+        reply({390}, 2942),
+        reply({319}, 2941),
+        reply({1022}, 2943),
+        ret(),
+    end(),
+    let(all({755, 390}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({749, 755, 390}, 314, 1589),
+        go({745, 321, 319}, 319),
+    end(),
+    mark({390, 319, 1022}),
+    land(314, 1681),
+};
+
+// --- The changing room (318) ----------------------------------------------
+
+// Its guise, the value of the place, 0..3: which features it has, and so
+// which of its words it leaves to the word procedures.
+cond_fold guise(int g) { return cond(value[318] == g); }
+cond_fold heading_holds_back() { return cond(carried(OBJ_HEADING)).AND(value[OBJ_HEADING] >= 6).AND(value[OBJ_HEADING] <= 8); }
+
+constexpr row CHANGING_ROOM[] = {
+    // The summit is in view in the second and third guises.
+    when([] { return guise(1).OR(guise(2)); }, set_flag(593, PFLAG_VISITED)),
+    group({593}),
+        when([] { return cond(has(WORD_LOOK)).AND(guise(3)); }, reply(2691)),
+    end(),
+    first(),
+        group([] { return guise(0); }), ret({593, 937, 1030, 781}), end(),
+        group([] { return guise(1); }), ret({1029, 781, 853, 979}), end(),
+        group([] { return guise(2); }), ret({937, 1030, 1029, 979}), end(),
+        ret({937, 1030, 1029, 593}),
+    end(),
+    look(),
+        reply({1073, 891}, 2693),
+        reply({902, 319, 893}, 2903, arg(902)),
+        reply({800, 913}, 2622, arg(0)),
+        reply({439, 1022}, 2622, arg(1)),
+        reply({593}, 2593, arg_of(593)),
+        reply({950}, 2621, arg_of(318)),
+        reply({979}, 2692, arg_of(318)),
+        reply({1029}, 2694),
+        reply({853}, 2689, arg_of(318)),
+        reply({937}, 2687),
+        reply({1030}, 2686, arg(1)),
+        reply({781}, 2688),
+        ret(),
+    end(),
+    reply({763}, 2622, arg(2)),
+    reply({848}, 3492),
+    group({793}),
+        first(),
+            when([] { return cond(has(OBJ_HEADING)).AND(heading_holds_back()); }, reply(2300)),
+            land(PLACE_GONE, 1684),
+        end(),
+    end(),
+    moving(),
+        reply({439, 1022}, 1424),
+        when([] { return cond(carried(OBJ_HEADING)).AND(anyof(319, 757, 893, 902, 747, -1)); }, heading(747)),
+        go({747, 902, 893, 319, 757}, 319),
+        reply({593}, 2638),
+        group({762}),
+            first(),
+                when(heading_holds_back, reply(2298)),
+                otherwise(),
+                    forced_on(PLACE_GONE),
+                    call(p803),
+                end(),
+            end(),
+        end(),
+    end(),
+    mark({979, 902, 893, 439, 800, 913, 950, 593, 921}),
+    mark({1022, 1073, 891, 937, 1029, 853, 977, 1030}),
+};
+
+// --- The narrow way and the watcher's passage (324, 325) ------------------
+
+// The counter in object 26's state: it steps up from 0 and 2 on the way in
+// (the watcher wakes), and falls back from 1 and 3 on the way out.
+cond_fold watcher_at_rest() { return cond(value[26] == 0).OR(value[26] == 2); }
+cond_fold watcher_roused() { return cond(value[26] == 1).OR(value[26] == 3); }
+cond_fold came_from(int place) { return cond(value[VAR_THERE] == place); }
+
+constexpr row NARROW_WAY[] = {
+    look(),
+        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        // The passage leads on away from where the player came from.
+        group({898, 897, 308}),
+            first(),
+                when([] { return came_from(325); }, let_ref(VAR_ARG1, 749)),
+                let_ref(VAR_ARG1, 745),
+            end(),
+        end(),
+        go({749}, 313),
+        group({745}),
+            when(watcher_at_rest, add(26, 1)),
+            when([] { return cond(value[26] == 1); }, tell(1620)),
+            forced(325),
+        end(),
+    end(),
+    mark({897, 898, 308}),
+};
+
+// Back past the watcher: once it has been lulled by the polished medallion
+// (state 2 and up) it lets the player by; otherwise, with nothing to show
+// it, its gaze is the end of the player.
+constexpr row WATCHERS_PASSAGE[] = {
+    when([] { return cond(has(WORD_BACK)).AND(came_from(324)); }, rewrite_shown(WORD_BACK, 749)),
+    look(),
+        reply({494, 203}, 2927),
+        when([] { return cond(has(1042)).AND(value[26] == 2); }, reply(3165, arg(1042))),
+        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        group({898, 897, 308}),
+            first(),
+                when([] { return came_from(326); }, let_ref(VAR_ARG1, 745)),
+                let_ref(VAR_ARG1, 749),
+            end(),
+        end(),
+        go({745}, 326),
+        group({749}),
+            when(watcher_roused, add(26, -1)),
+            group([] { return cond(value[26] == 0); }),
+                call(p784),
+                first(),
+                    group([] { return cond(have(111, 0, 2)); }),
+                        tell(1621),
+                        let(26, 2),
+                        clear_flag(325, PFLAG_HINT_AVAILABLE),
+                    end(),
+                    otherwise(),
+                        tell(1622),
+                        call(p154),
+                    end(),
+                end(),
+            end(),
+            forced(324),
+        end(),
+    end(),
+    mark({494, 897}),
+};
+
+// --- The steps down to the whisper chamber (326..329, 377) ----------------
+
+constexpr row HEAD_OF_THE_STEPS[] = {
+    look(),
+        reply({7}, 2748),
+        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    when(watcher_at_rest, add(26, 1)),
+    moving(),
+        go({745, 377}, 377),
+        go({749}, 325),
+        go({755, 7}, 327),
+        call({898, 897, 308}, p329, ref(325), ref(749), ref(377), ref(745)),
+    end(),
+    mark({7, 897}),
+    land(327, 1682),
+};
+
+// The east side of the vault: through the door while it stands open, which
+// then blocks the way back.
+cond_fold vault_open() { return cond(value[36] == 1); }
+
+constexpr row EAST_VAULT_LANDING[] = {
+    rewrite_shown(8, 36),
+    let(all({WORD_INWARD, 36}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        group({WORD_INWARD}),
+            first(),
+                group(vault_open),
+                    copy(VAR_RETURN_PLACE, VAR_HERE),
+                    forced(583),
+                end(),
+                reply(1638),
+            end(),
+        end(),
+        group({749, 758, 309}),
+            first(),
+                when(vault_open, reply(1613)),
+                forced(326),
+            end(),
+        end(),
+    end(),
+};
+
+// The steps themselves, a line of three: k[0] the upper steps' look down,
+// k[1] the middle steps' look along the tunnel. Things thrown go bouncing
+// down to the next step below.
+constexpr int LOOK_DOWN = 0, LOOK_ALONG = 1;
+
+constexpr member STEPS[] = {
+    {327, {1, 0}, {moving(), go({754}, 326), go({755, 733, 7}, 328), end(), mark({7, 733}), land(328, 1682)}},
+    {328,
+     {0, 1},
+     {moving(), go({754}, 327), go({755, 7}, 329), go({745, 758, 897, 308, 898}, 330), reply({470}, 1425), end(),
+      mark({7, 897, 308, 898, 470}), land(329, 1682)}},
+    {329, {0, 0}, {moving(), go({754, 7}, 328), end(), mark({7})}},
+};
+
+constexpr row STEP[] = {
+    look(),
+        reply({7}, 2748),
+        member_group(LOOK_DOWN),
+            reply({755, 733}, 2846, arg(0)),
+        end(),
+        member_group(LOOK_ALONG),
+            reply({898, 897, 308}, 2903, arg(898)),
+            let({470}, VAR_COMMAND_STATUS, 1),
+        end(),
+        ret(),
+    end(),
+    member_rows(),
+};
+
+// --- The whisper chamber, the side niche and the inscribed arch (330..332) --
+
+// Fennoch and the squeeze word, said alone or after "say", lead to the
+// precipice unless the hills have stopped answering them.
+cond_fold travel_word_said() {
+    return cond(anyof(WORD_MAGIC_TRAVEL_2, 287, -1)).AND(cond(has(WORD_SAY)).OR(words() == 1));
+}
+
+constexpr row WHISPER_CHAMBER[] = {
+    look(),
+        reply({897, 898, 308}, 2902, arg(897)),
+        reply({936, 223}, 2907),
+        reply({1130, 222}, 2928),
+        ret(),
+    end(),
+    group(travel_word_said),
+        first(),
+            when([] { return cond(bitest(VAR_GAME_FLAGS, 2)); }, reply(1329)),
+            otherwise(),
+                let_variant(2510, 0),
+                forced_held(451, VAR_PASSAGE_TEXT),
+            end(),
+        end(),
+    end(),
+    moving(),
+        go({749}, 328),
+        go({751}, 332),
+        go({747, 936}, 331),
+        call({898, 897, 308}, p329, ref(328), ref(749), ref(332), ref(751)),
+    end(),
+    mark({897, 898, 308, 222, 1130, 936, 223}),
+};
+
+constexpr row SIDE_NICHE[] = {
+    look(),
+        let({223}, VAR_COMMAND_STATUS, 1),
+        reply({888}, 2905),
+        ret(),
+    end(),
+    moving(),
+        go({751, 755}, 330),
+        reply({745, 746, 747, 748, 749, 750, 752}, 2906),
+    end(),
+    mark({888, 223}),
+};
+
+// Into the turning gallery: every cell of it is unvisited again, and when
+// the gallery has turned since a cell last learned its way, the player
+// feels it.
+int forget_gallery_visits() {
+    for (value[VAR_WORK_PLACE] = 335; value[VAR_WORK_PLACE] <= 350; value[VAR_WORK_PLACE]++)
+        bitmod('c', value[VAR_WORK_PLACE], PFLAG_VISITED);
+    return 0;
+}
+
+// The inscription over the arch is cut into a tablet set in the rock: read
+// or looked at it is the gallery's warning, taken it will not come away.
+constexpr row INSCRIBED_ARCH[] = {
+    call(p185, ref(73)),
+    group({73, 1080, 30, 134, 129, 74}),
+        first(),
+            reply({798, WORD_LOOK}, 2283, arg(0)),
+            group([] { return cond(words() == 1); }),
+                set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
+                reply(1507, arg_of(73)),
+            end(),
+            reply(1885, arg_of(73)),
+        end(),
+    end(),
+    look(),
+        reply({1018, 30, 134, 129}, 3135),
+        reply({1054}, 3136),
+        reply({758}, 2903, arg(897)),
+        ret(),
+    end(),
+    moving(),
+        go({747, 758}, 330),
+        group({749, 1054, 757}),
+            when([] { return cond(value[1221] > 0); }, tell(3214)),
+            step(forget_gallery_visits),
+            forced(335),
+        end(),
+    end(),
+};
+
+// --- The turning gallery (335..350) and its ends (333, 334, 351) ----------
+
+// Every cell is alike: each compass word goes by the gallery's rule, which
+// reads the cell the player stands in.
+constexpr row GALLERY_CELL[] = {
+    look(),
+        let({905}, VAR_COMMAND_STATUS, 1),
+        reply({898, 897, 308}, 2902, arg(898)),
+        ret(),
+    end(),
+    moving(),
+        call({745, 746, 747, 748, 749, 750, 751, 752}, p105),
+        reply({905}, 1425),
+        reply({898, 897, 308}, 2904, arg(898)),
+    end(),
+    mark({905, 898}),
+};
+
+// The still pool (333), a dead end off the gallery's first cell: the way
+// back is the compass word the gallery stored on the way in.
+cond_fold drinking_here() {
+    return cond(has(WORD_CONSUME_LIQUID)).AND(cond(anyof(OBJ_LIQUID_1, 911, -1)).OR(words() == 1));
+}
+cond_fold way_back_named() {
+    return cond(cond(words() == 2).AND(arg2() == value[1222])).OR(arg1() == value[1222]);
+}
+
+constexpr row STILL_POOL[] = {
+    when(drinking_here, ret()),
+    look(),
+        reply({911}, 2284),
+        reply({1061}, 3491),
+        reply({758, 897, 898}, 2903, arg(897)),
+        reply({905}, 1319, arg(905)),
+        ret(),
+    end(),
+    when([] { return cond(has(727)).AND(words() == 1); }, reply(2049, arg(0))),
+    moving(),
+        go({758, 897, 898, 905}, 335),
+        when(way_back_named, forced(335)),
+    end(),
+    mark({911, 758, 897, 898, 1061}),
+};
+
+constexpr row MAZE_CROSSING[] = {
+    look(),
+        reply({966, 1051, 895}, 3137),
+        reply({898, 897, 308}, 2903, arg(898)),
+        let({905}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    when([] { return cond(has(WORD_INWARD)).AND(anyof(966, 895, 1051, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({751, 895}, 351),
+        go({757, 747, 966, 1051}, 352),
+        go({905, 898, 897, 308, 745}, 347),
+    end(),
+    mark({905, 966, 308, 897, 898, 1051, 895}),
+};
+
+// The scribe's nook (351): "scroll" is the scrollwork candlestick while it
+// stands where it was left; a bare "read" reads the letters on the wall.
+cond_fold candlestick_unmoved() { return cond(value[50] == 0); }
+
+constexpr row SCRIBES_NOOK[] = {
+    when([] { return cond(has(1027)).AND(candlestick_unmoved()); }, rewrite(1027, 50)),
+    call(p185, ref(134)),
+    group({1028, 74, 134, 129, 1018, 30}),
+        reply({WORD_LOOK, 798}, 2971),
+        reply({WORD_TAKE}, 1885, arg(1028)),
+        group([] { return cond(words() > 1); }),
+            mark(),
+            ret(),
+        end(),
+        set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
+        reply(1507, arg_of(VAR_ARG1)),
+    end(),
+    look(),
+        group({913}),
+            when(candlestick_unmoved, say_as(SAY_STOP, 50, 0)),
+            reply(2969, arg(913)),
+        end(),
+        let({494}, VAR_COMMAND_STATUS, 1),
+        when([] { return cond(has(936)).AND(value[95] == 0); }, say_as(SAY_STOP, 95, 0)),
+        reply({758, 966}, 2903, arg(966)),
+        reply({494}, 1425),
+        ret(),
+    end(),
+    reply({913}, 2037, arg(913)),
+    moving(),
+        go({747, 758, 966}, 334),
+    end(),
+    mark({1028, 74, 134, 129, 1018, 30, 936, 913, 758, 494}),
+};
+
+// --- The outer and inner halls (352, 353) ---------------------------------
+
+// The two halls share their look replies: k[0] the outer hall's doorway,
+// k[1] the inner hall's throne, sheet and enamel.
+constexpr int OUTER = 0, INNER = 1;
+
+constexpr member HALLS[] = {
+    {352, {1, 0}, {go({747}, 353), go({751, 758, 966}, 334)}},
+    {353, {0, 1}, {go({751}, 352), reply({1041}, 3168)}},
+};
+
+constexpr row HALL[] = {
+    // The wand and the amulet, while they are not at hand, are the staff
+    // and the amulet of the figure on the throne.
+    member_group(INNER),
+        when([] { return cond(has(110)).AND(!near(110)); }, rewrite(110, 1134)),
+        when([] { return cond(has(49)).AND(!near(49)); }, rewrite(49, 1134)),
+    end(),
+    look(),
+        member_group(INNER),
+            reply({1041}, 3169),
+            reply({1094, 49, 1134}, 3171),
+            when([] { return cond(has(1067)).AND(lies_here(38)); }, reply(3170)),
+        end(),
+        reply({1137, 268, 1044}, 3167),
+        reply({1011, 936}, 3166),
+        reply({960, 1042}, 3164),
+        member_group(OUTER),
+            reply({966, 905}, 2903, arg(966)),
+        end(),
+        reply({376, 754}, 2019, arg(6)),
+        reply({16, 779}, 3163),
+        let({300, 901}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    member_group(INNER),
+        reply({38, 1067}, 1730),
+    end(),
+    moving(),
+        member_rows(),
+        reply({300, 901}, 1425),
+    end(),
+    mark({376, 300, 901, 960, 1042, 268, 1011, 1044}),
+    member_group(OUTER),
+        mark({966}),
+    end(),
+    member_group(INNER),
+        mark({1041, 1094, 1134, 49, 1067}),
+    end(),
+};
+
+// --- The side passage, the fork chamber and its two ends (354..357) -------
+
+constexpr row SIDE_PASSAGE[] = {
+    look(),
+        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({752}, 313),
+        go({745}, 355),
+        when([] { return cond(anyof(898, 897, 308, -1)).OR(keyword(WORD_GO, WORD_ON, -1)); },
+             call(p329, ref(313), ref(752), ref(355), ref(745))),
+    end(),
+    mark({897, 898, 308}),
+};
+
+constexpr row FORK_CHAMBER[] = {
+    look(),
+        reply({376, 754}, 2019, arg(7)),
+        reply({1083, 936}, 2997),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    reply(all({WORD_TAKE, 1083}), 3428),
+    moving(),
+        go({746, 356}, 356),
+        go({752, 357}, 357),
+        go({749}, 354),
+        reply({300}, 1425),
+    end(),
+    mark({300}),
+};
+
+constexpr row VIAL_NICHE[] = {
+    look(),
+        reply({356, 173, 17, 936}, 3177),
+        ret(),
+    end(),
+    moving(),
+        go({749, 758}, 355),
+    end(),
+    mark({356, 173, 17, 936}),
+};
+
+// The hound waits in the quiet passage until the player turns back; then it
+// comes along.
+constexpr row QUIET_PASSAGE[] = {
+    look(),
+        reply({897, 898, 308}, 2903, arg(897)),
+        reply({16}, 2954),
+        reply({936, 1023}, 2955),
+        ret(),
+    end(),
+    group({791}),
+        reply({936, 1023}, 2956),
+    end(),
+    moving(),
+        group({758, 747, 897, WORD_BACK}),
+            group([] { return cond(getloc(OBJ_FOLLOWER) == PLACE_OFFSTAGE); }),
+                put_here(OBJ_FOLLOWER),
+                let(OBJ_FOLLOWER, 0),
+            end(),
+            forced(355),
+        end(),
+    end(),
+    mark({897, 898, 308, 16, 936, 1023}),
+};
+
+// --- The precipice (451) --------------------------------------------------
+
+// Every step off the spring ledge but the way west (once the corridor
+// beyond has been seen) is a step over the drop.
+constexpr row PRECIPICE[] = {
+    look(),
+        reply({31}, 2046),
+        reply({911, 899}, 2047),
+        reply({16, 1022, 635}, 2048),
+        let({451}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    group({31}),
+        reply({773}, 1446),
+        mark(),
+        ret(),
+    end(),
+    let(all({848, 755}), VAR_COMMAND_STATUS, 1),
+    when([] { return cond(has(WORD_SAY)).AND(anyof(WORD_MAGIC_TRAVEL_2, 287, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go_held({WORD_MAGIC_TRAVEL_2, 287}, 330, VAR_PASSAGE_TEXT),
+        group([] { return cond(has(751)).AND(bitest(650, PFLAG_VISITED)); }),
+            first(),
+                when([] { return cond(carried(OBJ_HEADING)); }, reply(2309)),
+                forced(650, 2446),
+            end(),
+        end(),
+        death({755, 848, 745, 749, 747, 751, 746, 752, 748, 750, 762}, 1614),
+        reply({451}, 1425),
+    end(),
+    mark({1022, 451, 16, 635}),
+    land(PLACE_GONE, 1679),
+};
+
+template <int PLACE>
+int step_of_the_stair() {
+    return run_member<STEP, STEPS>(PLACE);
+}
+template <int PLACE>
+int hall() {
+    return run_member<HALL, HALLS>(PLACE);
+}
+
 }  // namespace
 
+int p295() { return run<SPAN_LEDGE>(); }
 int p79() { return run<THREE_WAY_CHAMBER>(); }
+int p674() { return run<GLIMMER_APPROACH>(); }
+int p675() { return run<HALL_OF_GLIMMERS>(); }
+int p676() { return run<LOWER_LANDING>(); }
+int p615() { return run<SHAFT_FOOT>(); }
+int p666() { return run<BASIN>(); }
+int p130() { return run<FISSURE>(); }
+int p869() { return run<TAPESTRY_ROOM>(); }
+int p870() { return run<CHUTE_MOUTH>(); }
+int p43() { return run<CHANGING_ROOM>(); }
+int p619() { return run<NARROW_WAY>(); }
+int p46() { return run<WATCHERS_PASSAGE>(); }
+int p789() { return run<HEAD_OF_THE_STEPS>(); }
+int p665() { return run<EAST_VAULT_LANDING>(); }
+int p637() { return step_of_the_stair<327>(); }
+int p806() { return step_of_the_stair<328>(); }
+int p810() { return step_of_the_stair<329>(); }
+int p299() { return run<WHISPER_CHAMBER>(); }
+int p296() { return run<SIDE_NICHE>(); }
+int p103() { return run<INSCRIBED_ARCH>(); }
+
+// The sixteen cells of the turning gallery.
+int p101() { return run<GALLERY_CELL>(); }
+int p93() { return run<GALLERY_CELL>(); }
+int p94() { return run<GALLERY_CELL>(); }
+int p95() { return run<GALLERY_CELL>(); }
+int p96() { return run<GALLERY_CELL>(); }
+int p97() { return run<GALLERY_CELL>(); }
+int p98() { return run<GALLERY_CELL>(); }
+int p99() { return run<GALLERY_CELL>(); }
+int p100() { return run<GALLERY_CELL>(); }
+int p87() { return run<GALLERY_CELL>(); }
+int p88() { return run<GALLERY_CELL>(); }
+int p89() { return run<GALLERY_CELL>(); }
+int p90() { return run<GALLERY_CELL>(); }
+int p91() { return run<GALLERY_CELL>(); }
+int p92() { return run<GALLERY_CELL>(); }
+int p102() { return run<GALLERY_CELL>(); }
+
+int p713() { return run<STILL_POOL>(); }
+int p104() { return run<MAZE_CROSSING>(); }
+int p612() { return run<SCRIBES_NOOK>(); }
+int p36() { return hall<352>(); }
+int p37() { return hall<353>(); }
+int p540() { return run<SIDE_PASSAGE>(); }
+int p393() { return run<FORK_CHAMBER>(); }
+int p28() { return run<VIAL_NICHE>(); }
+int p867() { return run<QUIET_PASSAGE>(); }
+int p680() { return run<PRECIPICE>(); }
