@@ -49,30 +49,6 @@ int p662() { return 0; }
 int p855() { return 0; }
 int p918() { return 0; }
 
-// game/places/pools.cpp
-int p41() { return 0; }
-int p67() { return 0; }
-int p168() { return 0; }
-int p169() { return 0; }
-int p173() { return 0; }
-int p478() { return 0; }
-int p524() { return 0; }
-int p545() { return 0; }
-int p546() { return 0; }
-int p668() { return 0; }
-int p755() { return 0; }
-int p766() { return 0; }
-int p767() { return 0; }
-int p768() { return 0; }
-int p769() { return 0; }
-int p770() { return 0; }
-int p812() { return 0; }
-int p813() { return 0; }
-int p823() { return 0; }
-int p826() { return 0; }
-int p875() { return 0; }
-int p887() { return 0; }
-
 // game/places/dunes.cpp
 int p44() { return 0; }
 int p134() { return 0; }
