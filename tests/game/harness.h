@@ -26,6 +26,7 @@
 
 #include "game.h"
 #include "support.h"
+#include "text.h"
 
 namespace game_test {
 
@@ -50,7 +51,13 @@ constexpr int STOP_ARG = SAY_STOP | SAY_ARG;
 constexpr int TYPED = SAY_STOP | SAY_ARG | SAY_ARGVAR;  // a reply naming a typed word or a value
 
 inline std::vector<said> said_log;
-inline void record_say(int q, int r, int a) { said_log.push_back({q, r, a}); }
+// Every text the game says must be written: a game text with no wording
+// would leave the player with silence.
+inline void record_say(int q, int r, int a) {
+    said_log.push_back({q, r, a});
+    if (r >= FIRST_TEXT && r <= LAST_TEXT && textadr[r] == 0)
+        ADD_FAILURE() << "text " << r << " is said but not written";
+}
 
 // The first n texts said (all of them when fewer): what a procedure said
 // before it called one that may say more.
