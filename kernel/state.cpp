@@ -75,6 +75,9 @@ void bitmod(char op, int r, int n) {
 }
 
 int bitest(int r, int n) {
+    // The common case first: an object's own flags (its two words).
+    if (r >= FIRST_OBJECT && r <= LAST_OBJECT && n > 2 && n < 32)
+        return (uint16_t(objbits[2 * (r - FIRST_OBJECT) + n / 16]) >> (n % 16)) & 1;
     if (r > LAST_FLAGGED) return 0;
     if (r <= LAST_WORD && n >= 0 && n <= 2) {
         if (n == 0) return is_object(r);
@@ -135,7 +138,7 @@ int isat(int obj, int kind, int n, int place) {
     if (!is_object(obj)) return 0;
     if (kind != -1 && !state_ok(obj, kind, n)) return 0;
     if (location[obj] == place) return 1;
-    return place != K_CARRIED && bitest(obj, 6) && location[obj] + 1 == place;
+    return place != K_CARRIED && location[obj] + 1 == place && bitest(obj, 6);
 }
 
 int ishere(int obj, int kind, int n) { return isat(obj, kind, n, value[KV_HERE]); }

@@ -34,17 +34,17 @@ kernel() {
 section=$(cat <<EOF
 ## Figures
 
-Measured with \`make bench\` (Release build, on the development machine: 8
-cores shared with other work, ext4 on an SSD), over the game as it stands
-now. Every figure is a median of several runs. Turns are measured over long
-replayed command files through the binaries (processor time as the system
-accounts it to the process, system calls included, and wall time; the
-start-up of an empty replay is taken off), in \`zendry_play\`: the game's
-binary as in a game under way (in the phase after the introduction, where
-misspelt words are corrected, the player carrying the lit light, and play
-starting over from the first turn's world when the player dies), with the
-autosave on or left out. The kernel's own costs are measured inside it,
-over a small fixture game.
+Measured with \`make bench\` (Release build with link-time optimisation, on
+the development machine: 8 cores shared with other work, ext4 on an SSD),
+over the game as it stands now. Every figure is a median of several runs.
+Turns are measured over long replayed command files through the binaries
+(processor time as the system accounts it to the process, system calls
+included, and wall time; the start-up of an empty replay is taken off), in
+\`zendry_play\`: the game's binary as in a game under way (in the phase
+after the introduction, where misspelt words are corrected, the player
+carrying the lit light, and play starting over from the first turn's world
+when the player dies), with the autosave on or left out. The kernel's own
+costs are measured inside it, over a small fixture game.
 
 | what | figure |
 |---|---|
