@@ -1,12 +1,13 @@
 // zendry_play: the game's binary for the benchmarks, as in a game under
 // way, so that a long replay plays every one of its commands: from the
-// first turn it is in the game phase after the introduction, where misspelt
-// words are corrected (a new game is in the phase before it until the
-// player has read the introduction), the player carries the light, lit and
-// with power to spare, and when the player dies or the game ends, the world
-// goes back to the one of the first turn and play goes on. Everything else
-// is the game's own code; the autosave can be left out, to measure a turn
-// without it.
+// first turn it is in the game phase after the introduction, where
+// misspelt words are corrected (a new game is in the phase before it until
+// the player has read the introduction), the player stands in the lane
+// where play begins (a new game starts outside the world, in the room
+// before it), carries the light, lit and with power to spare, and when the
+// player dies or the game ends, the world goes back to the one of the
+// first turn and play goes on. Everything else is the game's own code; the
+// autosave can be left out, to measure a turn without it.
 //
 // Environment:
 //   ZENDRY_PLAY_NO_AUTOSAVE=1  leave the autosave out (the turns stay the
@@ -36,6 +37,7 @@ bool autosave_due() { return text_len > 3 && value[VAR_QUESTION] == 0 && query_f
 int play_chain() {
     if (turns > 0 && autosave_due()) autosaved++;
     if (turns == 0) {
+        if (value[VAR_HERE] != PLACE_START) moveto(PLACE_START, -1);
         apport(OBJ_LIGHT_SOURCE, PLACE_CARRIED);
         bitmod('s', OBJ_LIGHT_SOURCE, OFLAG_SEEN);
         value[OBJ_LIGHT_SOURCE] = 1;
