@@ -137,28 +137,6 @@ int p830() { return 0; }
 int p890() { return 0; }
 int p891() { return 0; }
 
-// game/places/corridor.cpp
-int p9() { return 0; }
-int p10() { return 0; }
-int p11() { return 0; }
-int p12() { return 0; }
-int p13() { return 0; }
-int p14() { return 0; }
-int p15() { return 0; }
-int p16() { return 0; }
-int p18() { return 0; }
-int p19() { return 0; }
-int p594() { return 0; }
-int p595() { return 0; }
-int p596() { return 0; }
-int p597() { return 0; }
-int p598() { return 0; }
-int p599() { return 0; }
-int p600() { return 0; }
-int p804() { return 0; }
-int p807() { return 0; }
-int p905() { return 0; }
-
 // game/places/end.cpp
 int p62() { return 0; }
 int p176() { return 0; }

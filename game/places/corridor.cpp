@@ -1,4 +1,10 @@
 // The rune door, the long corridor and the honeycomb (see docs/world.md).
+// The rune door opens only to Keln speech and shuts when the player stops
+// speaking it; behind it the galleries fork, a rope leads down to the
+// threshold, and the long corridor runs east to the precipice. Each place
+// answers its feature words, moves the player along its exits, runs its
+// deaths, marks the words of its features for the last replies and tells the
+// word procedures where a thrown thing lands.
 // The honeycomb's twenty cells share one shape: a few feature words at some
 // cells, the look replies of the maze, the cell's own exits (one row each,
 // some open only until the ledger cell is seen or only straight after
@@ -116,6 +122,366 @@ int cell() {
     return run_member<HONEYCOMB_CELL, HONEYCOMB>(PLACE);
 }
 
+
+// --- The rune door (575) and its far side (576) -------------------------------
+
+// The value of the door's place is 1 while the door stands open, and the
+// value of the far side 1 while the way back is open too; the slab (object 19)
+// reads 0 at the door and 1 on the far side once the door has shut behind
+// the player.
+constexpr int DOOR = 575, BEYOND = 576, SLAB = 19;
+
+cond_fold door_open() { return cond(value[DOOR] == 1); }
+cond_fold way_back_open() { return cond(value[BEYOND] == 1); }
+cond_fold plain_speech() { return cond(value[VAR_DWARVISH] == 0); }
+
+constexpr row RUNE_DOOR[] = {
+    // "Read" alone reads the door.
+    call(p185, ref(8)),
+    when([] { return cond(has(798)); }, reply({8, 74, 134, 129, 1018, 30}, 1880)),
+    rewrite(8, SLAB),
+    let(SLAB, 0),
+    look(),
+        reply({936}, 3378),
+        reply({74}, 1880),
+        reply({120, 1074, 937, DOOR}, 2490, arg(1)),
+        reply({206}, 1849, arg_of(206)),
+        reply({1075, 376}, 2996),
+        when([] { return cond(value[DOOR] > 0); }, reply({897, 898, 308}, 2981)),
+        ret(),
+    end(),
+    reply(all({WORD_TAKE, 206}), 1849, arg_of(206)),
+    moving(),
+        go({748, WORD_OUTWARD}, 574),
+        group(door_open),
+            // Through the door in plain speech, it shuts in your face.
+            group(plain_speech),
+                call(p147),
+                stop(),
+            end(),
+            let(BEYOND, 1),
+            clear_flag(DOOR, PFLAG_HINT_AVAILABLE),
+            go({WORD_INWARD, BEYOND, 308, 897, 898, 752}, BEYOND),
+        end(),
+        reply({752, WORD_INWARD}, 2503, arg(752)),
+    end(),
+    mark({74, 134, 129, 1018, 30, 206, DOOR, 1075, 376, 1074, 937}),
+    when([] { return cond(value[DOOR] > 0); }, mark({897, 898, 308, BEYOND})),
+};
+
+// The slab seen from behind is 1 while the way back is shut.
+int slab_from_behind() {
+    value[SLAB] = cond(value[BEYOND] == 0) ? 1 : 0;
+    return 0;
+}
+
+constexpr row BEYOND_THE_DOOR[] = {
+    step(slab_from_behind),
+    call(p185, ref(SLAB)),
+    rewrite(8, SLAB),
+    // While the way back is open, anything at all said in plain speech shuts
+    // the door.
+    group(way_back_open),
+        group({74, 1018, 134, 129, 30}),
+            reply({798, WORD_LOOK}, 1880),
+            mark(),
+        end(),
+        group(plain_speech),
+            call(p147),
+            stop(),
+        end(),
+    end(),
+    reply({74, 1018, 134, 129, 30}, 1319, arg_of(VAR_ARG2)),
+    when([] { return cond(has(798)); }, reply({SLAB}, 1560, arg_of(8))),
+    look(),
+        reply({898, 897, 308, BEYOND}, 2903, arg(898)),
+        ret(),
+    end(),
+    moving(),
+        group({748, WORD_OUTWARD}),
+            when(way_back_open, go({748, WORD_OUTWARD}, DOOR)),
+            reply(2503, arg(752)),
+        end(),
+        go({752, WORD_AXIS_1, 898, 897, BEYOND}, 577),
+    end(),
+    mark({898, 897, 308, BEYOND, WORD_OUTWARD}),
+};
+
+// --- The galleries behind the door (577..582) ---------------------------------
+
+constexpr row GALLERY_FORK[] = {
+    look(),
+        let({309}, VAR_COMMAND_STATUS, 1),
+        reply({898, 308, 897}, 2902, arg(897)),
+        ret(),
+    end(),
+    moving(),
+        go({745}, 578),
+        go({WORD_AXIS_2, 748}, BEYOND),
+        go({WORD_AXIS_1, 751}, 579),
+        call({898, 897, 308}, p329, ref(BEYOND), ref(748), ref(579), ref(751)),
+        reply({309}, 1425),
+    end(),
+    mark({898, 308, 897, 309}),
+};
+
+constexpr row DEAD_GALLERY[] = {
+    look(),
+        reply({898, 897, 308}, 2903, arg(898)),
+        reply({1026}, 3050),
+        ret(),
+    end(),
+    moving(),
+        go({WORD_OUTWARD, 750, 308, 898, 897}, 577),
+    end(),
+    mark({898, 897, 308, 1026}),
+};
+
+constexpr row GALLERY_SPLIT[] = {
+    look(),
+        let({309}, VAR_COMMAND_STATUS, 1),
+        reply({308, 898, 897}, 2902, arg(898)),
+        ret(),
+    end(),
+    moving(),
+        go({747}, 577),
+        go({750, WORD_AXIS_1}, 580),
+        group({WORD_AXIS_2, 745}),
+            let(639, 0),
+            forced(639),
+        end(),
+        reply({309}, 1425),
+    end(),
+    mark({309, 898, 897, 308}),
+};
+
+constexpr row UPPER_BEND[] = {
+    look(),
+        let({309}, VAR_COMMAND_STATUS, 1),
+        reply({898, 308, 897}, 2902, arg(897)),
+        ret(),
+    end(),
+    moving(),
+        go({745, 308}, 581),
+        go({WORD_AXIS_1, 750}, 582),
+        go({WORD_AXIS_2, 746}, 579),
+        call({898, 897, 308}, p329, ref(582), ref(750), ref(579), ref(746)),
+        reply({309}, 1425),
+    end(),
+    mark({308, 898, 309, 897}),
+};
+
+constexpr row CARVED_CELL[] = {
+    // The carved figure and the crossing of carved paths on its wall.
+    group({268, 137}),
+        reply({WORD_LOOK}, 2538),
+        reply({848}, 1541),
+        mark(),
+        ret(),
+    end(),
+    look(),
+        let({300}, VAR_COMMAND_STATUS, 1),
+        reply({898, 308, 897}, 2903, arg(898)),
+        reply({1066, 1015}, 3052),
+        ret(),
+    end(),
+    moving(),
+        go({WORD_OUTWARD, 898, 897, 308, 748}, 580),
+        reply({300}, 1425),
+    end(),
+    mark({1015, 1066, 897, 898, 308, 300}),
+};
+
+// The chute head: the chute drops into the sealed chamber, and so does
+// anything thrown from here.
+constexpr row CHUTE_HEAD[] = {
+    look(),
+        reply({898, 897, 308}, 2903, arg(898)),
+        reply({922, 902}, 3042),
+        reply({900}, 3043),
+        reply({958, 1001, 538, 480}, 3044),
+        let({BEYOND}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    let(all({900, WORD_OUTWARD}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({WORD_OUTWARD, WORD_AXIS_2, 749, 902, 1001}, 556, 2539),
+        go({922, 900, 538, 480}, 556, 2539),
+        go({746, 898, 897, 308, WORD_INWARD, BEYOND}, 580),
+    end(),
+    mark({BEYOND, 898, 897, 308, 900, 902, 922, 958, 1001, 538, 480}),
+    land(556, 2566),
+};
+
+// --- The rope (639, 640) and the threshold (641) ------------------------------
+
+// The rope top's value is the side the player last came from: 0 from the
+// galleries, 1 up the rope; it picks the variant of the place's description.
+constexpr int ROPE_TOP = 639;
+
+cond_fold climbing_the_shaft() {
+    return cond(anyof(981, 893, 902, -1)).AND(anyof(848, WORD_AXIS_2, -1)).OR(keyword(848, WORD_AXIS_2, -1));
+}
+cond_fold climbing_up_the_shaft() {
+    return cond(has(848)).AND(anyof(981, WORD_AXIS_1, -1)).OR(keyword(WORD_AXIS_1, 981, -1));
+}
+
+constexpr row ROPE_TOP_ROWS[] = {
+    // "Read" alone reads the scratches by the stake.
+    call(p185, ref(74)),
+    group({129, 74, 936, 1018, 30, 134}),
+        reply({798, WORD_LOOK}, 2653),
+        reply({792}, 1329),
+        mark(),
+        ret(),
+    end(),
+    look(),
+        reply({981, 902, 893}, 2478, arg(0)),
+        reply({308, 898, 897}, 2903, arg_of(308)),
+        reply({1067}, 3051, arg(1067)),
+        ret(),
+    end(),
+    // "Use the rope" is climbing it.
+    group(all({852, 1067})), rewrite(852, 848), end(),
+    when(climbing_the_shaft, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({WORD_AXIS_2, 848, 893, 981, 902}, 640, 2537),
+        go({750, 897, 898, 308}, 579),
+    end(),
+    mark({1067, 981, 897, 898, 308, 893, 902}),
+};
+
+constexpr row ROPE_FOOT[] = {
+    look(),
+        reply({898, 897, 308}, 2903, arg(898)),
+        reply({WORD_AXIS_1, 893, 902, 981}, 2479),
+        reply({1067}, 3051, arg_of(VAR_ARG2)),
+        reply({936}, 3051, arg(1067)),
+        ret(),
+    end(),
+    group(all({852, 1067})), rewrite(852, 848), end(),
+    when(climbing_up_the_shaft, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        group({WORD_AXIS_1, 848, 981, 893, 902}),
+            let(ROPE_TOP, 1),
+            forced(ROPE_TOP, 2537),
+        end(),
+        go({747, 898, 897, 308}, 641),
+    end(),
+    mark({1067, 981, 936, 898, 897, 308, 893, 902}),
+};
+
+// The first step into the corridor is taken only once the player has said
+// he means it (question 20); afterwards it is taken at once.
+constexpr row THRESHOLD[] = {
+    look(),
+        reply({376, WORD_AXIS_1}, 2019, arg(19)),
+        reply({936}, 3429),
+        reply({898, 897, 308}, 2903, arg(898)),
+        reply({1010}, 3053),
+        reply({451}, 3054),
+        ret(),
+    end(),
+    when([] { return cond(has(762)).AND(anyof(WORD_AXIS_2, WORD_INWARD, 641, -1)); },
+         let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        group({747, 641, 1010}),
+            when([] { return cond(is_visited(642)); }, forced(642, 2426)),
+            let(VAR_QUESTION, Q_PLACE_641),
+            reply(2554),
+        end(),
+        go({751, 898, 897, 308}, 640),
+        group({762}),
+            tell(2447, arg(0)),
+            forced_on(PLACE_GONE),
+            call(p154),
+        end(),
+    end(),
+    mark({1010, 376, 898, 897, 308, 451}),
+    land(PLACE_GONE, 2427),
+};
+
+// --- The long corridor (642..650) ---------------------------------------------
+
+// Places 642 to 648 hand looks to the corridor's look replies and every
+// other command to the corridor rule, each with its type (which feature words
+// it answers). k[0] the type, k[1] the places with tiles and columns to
+// answer first, k[2] the first place (whose value records that it has been
+// seen, and whose walls have a reply of their own), k[3] the place with a
+// side way into the honeycomb.
+constexpr int CORRIDOR_TYPE = 0, TILES = 1, FIRST_PLACE = 2, SIDE_WAY = 3;
+
+constexpr member CORRIDOR[] = {
+    {642, {0, 0, 1}, {}},
+    {643, {1}, {}},
+    {644, {1}, {}},
+    {645, {2, 1}, {}},
+    {646, {2, 1}, {}},
+    {647, {1, 0, 0, 1}, {go({750}, 651)}},
+    {648, {1}, {}},
+};
+
+constexpr row CORRIDOR_PLACE[] = {
+    member_group(FIRST_PLACE),
+        when([] { return cond(value[642] == 0); }, let(642, 1)),
+    end(),
+    member_group(TILES),
+        reply({1068}, 3033),
+        reply(all({WORD_TAKE, 1069}), 3035),
+    end(),
+    look(),
+        member_group(FIRST_PLACE), reply({936}, 3429), end(),
+        call_member(p22, CORRIDOR_TYPE),
+        ret(),
+    end(),
+    member_group(SIDE_WAY),
+        moving(),
+            member_rows(),
+        end(),
+    end(),
+    call_member(p21, CORRIDOR_TYPE),
+};
+
+constexpr row CORRIDOR_EAST[] = {
+    look(),
+        reply({376, WORD_AXIS_1}, 2593, arg_of(376)),
+        reply({16}, 3041),
+        ret(),
+    end(),
+    call(p21, num(3)),
+    mark({16}),
+};
+
+// The corridor's end, open to the drop over the ravine: east along the cliff
+// to the precipice.
+constexpr row CORRIDOR_END[] = {
+    look(),
+        reply({376, WORD_AXIS_1}, 2019, arg(20)),
+        reply({31}, 2046),
+        reply({911, 899}, 2047),
+        reply({16, 1022}, 2048),
+        ret(),
+    end(),
+    group({31}),
+        reply({773}, 1446),
+        mark(),
+        ret(),
+    end(),
+    when([] { return cond(has(762)).AND(anyof(WORD_AXIS_2, 641, 31, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({747}, 451),
+        go({751}, 649),
+        group({762}),
+            tell(2447, arg(3)),
+            forced_on(PLACE_GONE),
+            call(p154),
+        end(),
+    end(),
+    mark({376, 31, 911, 16}),
+    land(PLACE_GONE, 2427),
+    drop_to(PLACE_GONE, 2428),
+};
+
 }  // namespace
 
 int p449() { return cell<651>(); }
@@ -138,3 +504,24 @@ int p465() { return cell<667>(); }
 int p468() { return cell<668>(); }
 int p469() { return cell<669>(); }
 int p466() { return cell<670>(); }
+
+int p905() { return run<RUNE_DOOR>(); }
+int p594() { return run<BEYOND_THE_DOOR>(); }
+int p595() { return run<GALLERY_FORK>(); }
+int p598() { return run<DEAD_GALLERY>(); }
+int p596() { return run<GALLERY_SPLIT>(); }
+int p597() { return run<UPPER_BEND>(); }
+int p599() { return run<CARVED_CELL>(); }
+int p600() { return run<CHUTE_HEAD>(); }
+int p807() { return run<ROPE_TOP_ROWS>(); }
+int p804() { return run<ROPE_FOOT>(); }
+int p19() { return run<THRESHOLD>(); }
+int p9() { return run_member<CORRIDOR_PLACE, CORRIDOR>(642); }
+int p10() { return run_member<CORRIDOR_PLACE, CORRIDOR>(643); }
+int p11() { return run_member<CORRIDOR_PLACE, CORRIDOR>(644); }
+int p12() { return run_member<CORRIDOR_PLACE, CORRIDOR>(645); }
+int p13() { return run_member<CORRIDOR_PLACE, CORRIDOR>(646); }
+int p14() { return run_member<CORRIDOR_PLACE, CORRIDOR>(647); }
+int p15() { return run_member<CORRIDOR_PLACE, CORRIDOR>(648); }
+int p16() { return run<CORRIDOR_EAST>(); }
+int p18() { return run<CORRIDOR_END>(); }
