@@ -136,12 +136,3 @@ int p720() { return 0; }
 int p830() { return 0; }
 int p890() { return 0; }
 int p891() { return 0; }
-
-// game/places/end.cpp
-int p62() { return 0; }
-int p176() { return 0; }
-int p177() { return 0; }
-int p483() { return 0; }
-int p709() { return 0; }
-int p819() { return 0; }
-int p941() { return 0; }

@@ -1,7 +1,10 @@
 // The timeless chamber, the eyrie and the last places, and the kernel's
 // pseudo-places that have a procedure: the timeless chamber where the first
-// game begins and the Litany is said at the end, limbo where objects are
-// parked, and the wings where the player waits before the first turn.
+// game begins and the Litany is said at the end; the eyrie and the posts
+// beyond it, where the last trial is played; the sunken grotto under the
+// streambed, left only by a word of travel; the last ledge, where the game
+// ends; limbo where objects are parked, and the wings where the player waits
+// before the first turn.
 #include "game.h"
 
 using namespace rows;
@@ -150,8 +153,162 @@ constexpr row WINGS[] = {
     end(),
 };
 
+
+// --- The eyrie (447), the watchpost (448) and the inner post (449) ------------
+
+constexpr row EYRIE[] = {
+    // "Read" alone reads the worn inscription.
+    call(p185, ref(1080)),
+    call(p297, ref(1933), ref(1080)),
+    group({117}),
+        reply({WORD_TAKE, WORD_LOOK}, 3434),
+    end(),
+    group({OBJ_ATTACKER}),
+        group({775}),
+            tell(1845),
+            call(p154),
+        end(),
+        reply(3487),
+    end(),
+    look(),
+        reply({1016}, 2890),
+        reply({376, WORD_AXIS_1}, 2019, arg(12)),
+        let({447}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    group({WORD_TAKE}),
+        reply({13, 139}, 1408, arg_of(VAR_ARG2)),
+        reply({1016}, 2891),
+    end(),
+    moving(),
+        go({750}, 448),
+        reply({447}, 1425),
+    end(),
+    mark({447, 1016, OBJ_ATTACKER}),
+};
+
+// Until the rod has gone off the rod and the wand are told apart only by
+// their weight: looked at here, the rod is a staff like any other.
+constexpr int ROD = 112;
+
+constexpr row WATCHPOST[] = {
+    look(),
+        when([] { return cond(has(ROD)).AND(!bitest(ROD, 18)); }, rewrite(ROD, 1134)),
+        reply({376, WORD_AXIS_1}, 2019, arg(12)),
+        reply({209}, 3188),
+        reply({1016}, 2890),
+        let({447}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    reply(all({WORD_TAKE, 1016}), 2891),
+    when([] { return cond(has(209)).AND(anyof(848, WORD_AXIS_2, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        // On toward the inner post only once the far post has been reached;
+        // before that the path turns back to the eyrie.
+        group({746}),
+            when([] { return cond(is_visited(450)); }, forced(449)),
+            forced(447),
+        end(),
+        reply({447}, 1425),
+        reply({209}, 3189),
+    end(),
+    mark({447, 209, 1016}),
+};
+
+constexpr row INNER_POST[] = {
+    look(),
+        reply({1137, 1039, 206}, 3175),
+        reply({893, 902}, 2903, arg(893)),
+        reply({936}, 3176),
+        let({447}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({750}, 448),
+        go({746, 893, 902}, 450),
+        reply({447}, 1425),
+    end(),
+    mark({447, 1039, 1137, 206, 893, 902, 936}),
+};
+
+// --- The far post (450) and the drift (585) -----------------------------------
+
+constexpr row FAR_POST[] = {
+    moving(),
+        go({750}, 449),
+        go({746, WORD_AXIS_1, 749, 751, 745}, 585),
+        call({747, 748, WORD_AXIS_2, 752}, p872),
+    end(),
+};
+
+// Every way out of the drift is a gamble on the wind: back to the far post
+// one time in four; otherwise the second draw keeps the player where he is
+// (a move all the same) or leaves him to the wind at the edge.
+constexpr row DRIFT[] = {
+    moving(),
+        group({745, 746, 747, 748, 749, 750, 751, 752, WORD_AXIS_1, WORD_AXIS_2}),
+            when([] { return cond(irand(100) < 25); }, forced(450)),
+            when([] { return cond(irand(100) < 40); }, forced(585)),
+            call(p872),
+        end(),
+    end(),
+};
+
+// --- The sunken grotto (671) --------------------------------------------------
+
+// The grotto's value counts the commands given there, up to 3: the turn
+// cycle says its hint once, when the count reaches 2.
+constexpr row SUNKEN_GROTTO[] = {
+    set_flag(674, PFLAG_VISITED),
+    when([] { return cond(value[671] <= 2); }, add(671, 1)),
+    look(),
+        reply({936}, 2033, arg(936)),
+        reply({120}, 2885),
+        reply({1016}, 2889),
+        reply({202, 899}, 2888),
+        reply({WORD_AXIS_1, 376}, 2019, arg(12)),
+        ret(),
+    end(),
+    // "Say beruth" is the word alone.
+    let({WORD_SAY, WORD_INWARD}, VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({706, 710}, PLACE_DEPOSIT, 2886),
+        reply({745, 746, 747, 748, 749, 750, 751, 752, 936}, 2884),
+        reply({761, 849, 202, 899}, 2887),
+        reply({837, 120}, 1713, arg(0)),
+        reply({850}, 3388),
+    end(),
+    reply({1016}, 2891),
+    mark({899, 202, 376, 936}),
+};
+
+// --- The last ledge (672) -----------------------------------------------------
+
+// A jump or a drop from the ledge ends the game.
+constexpr row LAST_LEDGE[] = {
+    look(),
+        reply({WORD_AXIS_2, 917}, 2393, arg(1)),
+        reply({WORD_AXIS_1}, 2882),
+        ret(),
+    end(),
+    reply({781}, 2893),
+    when([] { return cond(anyof(766, 762, -1)).AND(anyof(WORD_AXIS_2, WORD_INWARD, 778, -1)); },
+         let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({WORD_AXIS_1, 761, WORD_OUTWARD}, 545, 2880),
+        call({762, 766}, p224, num(0)),
+    end(),
+};
+
 }  // namespace
 
 int p628() { return run<TIMELESS_CHAMBER>(); }
+int p709() { return run<EYRIE>(); }
+int p819() { return run<WATCHPOST>(); }
+int p62() { return run<INNER_POST>(); }
+int p176() { return run<FAR_POST>(); }
+int p177() { return run<DRIFT>(); }
+int p941() { return run<SUNKEN_GROTTO>(); }
+int p483() { return run<LAST_LEDGE>(); }
 int p402() { return run<LIMBO>(); }
 int p532() { return run<WINGS>(); }
