@@ -209,87 +209,78 @@ constexpr row BEYOND_THE_DOOR[] = {
 
 // --- The galleries behind the door (577..582) ---------------------------------
 
-constexpr row GALLERY_FORK[] = {
-    look(),
-        let({309}, VAR_COMMAND_STATUS, 1),
-        reply({898, 308, 897}, 2902, arg(897)),
-        ret(),
-    end(),
-    moving(),
+// Places 577 to 581 share one shape: a look at the place's own word
+// (crossroads, or chamber at the carved cell) leaves the description to the
+// look word, the tunnels are looked along, the place's exits, the place word
+// refused as a way, and the marks. k[0] how the tunnels are looked along
+// (below), k[1] the three galleries that meet like a crossroads, k[2] the
+// dead gallery, k[3] the carved cell.
+constexpr int ALONG = 0, CROSSROADS = 1, DEAD_END = 2, CARVED = 3;
+
+// The tunnels looked along: they lead on into the dark (1, 2) or stretch
+// away (3), named as a passage (1) or a tunnel (2, 3).
+int look_along(arg_pair how) {
+    const int kind = how.val;
+    say(SAY_STOP | SAY_ARG, kind == 3 ? 2903 : 2902, kind == 1 ? 897 : 898);
+    return 0;
+}
+
+constexpr member GALLERIES[] = {
+    {577, {1, 1}, {
         go({745}, 578),
         go({WORD_AXIS_2, 748}, BEYOND),
         go({WORD_AXIS_1, 751}, 579),
         call({898, 897, 308}, p329, ref(BEYOND), ref(748), ref(579), ref(751)),
-        reply({309}, 1425),
-    end(),
-    mark({898, 308, 897, 309}),
-};
-
-constexpr row DEAD_GALLERY[] = {
-    look(),
-        reply({898, 897, 308}, 2903, arg(898)),
-        reply({1026}, 3050),
-        ret(),
-    end(),
-    moving(),
+    }},
+    {578, {3, 0, 1}, {
         go({WORD_OUTWARD, 750, 308, 898, 897}, 577),
-    end(),
-    mark({898, 897, 308, 1026}),
-};
-
-constexpr row GALLERY_SPLIT[] = {
-    look(),
-        let({309}, VAR_COMMAND_STATUS, 1),
-        reply({308, 898, 897}, 2902, arg(898)),
-        ret(),
-    end(),
-    moving(),
+    }},
+    {579, {2, 1}, {
         go({747}, 577),
         go({750, WORD_AXIS_1}, 580),
         group({WORD_AXIS_2, 745}),
             let(639, 0),
             forced(639),
         end(),
-        reply({309}, 1425),
-    end(),
-    mark({309, 898, 897, 308}),
-};
-
-constexpr row UPPER_BEND[] = {
-    look(),
-        let({309}, VAR_COMMAND_STATUS, 1),
-        reply({898, 308, 897}, 2902, arg(897)),
-        ret(),
-    end(),
-    moving(),
+    }},
+    {580, {1, 1}, {
         go({745, 308}, 581),
         go({WORD_AXIS_1, 750}, 582),
         go({WORD_AXIS_2, 746}, 579),
         call({898, 897, 308}, p329, ref(582), ref(750), ref(579), ref(746)),
-        reply({309}, 1425),
-    end(),
-    mark({308, 898, 309, 897}),
+    }},
+    {581, {3, 0, 0, 1}, {
+        go({WORD_OUTWARD, 898, 897, 308, 748}, 580),
+    }},
 };
 
-constexpr row CARVED_CELL[] = {
-    // The carved figure and the crossing of carved paths on its wall.
-    group({268, 137}),
-        reply({WORD_LOOK}, 2538),
-        reply({848}, 1541),
-        mark(),
-        ret(),
+constexpr row GALLERY[] = {
+    // The carved figure and the crossing of carved paths on the cell's wall.
+    member_group(CARVED),
+        group({268, 137}),
+            reply({WORD_LOOK}, 2538),
+            reply({848}, 1541),
+            mark(),
+            ret(),
+        end(),
     end(),
     look(),
-        let({300}, VAR_COMMAND_STATUS, 1),
-        reply({898, 308, 897}, 2903, arg(898)),
-        reply({1066, 1015}, 3052),
+        member_group(CROSSROADS), let({309}, VAR_COMMAND_STATUS, 1), end(),
+        member_group(CARVED), let({300}, VAR_COMMAND_STATUS, 1), end(),
+        group({898, 308, 897}), call_member(look_along, ALONG), end(),
+        member_group(DEAD_END), reply({1026}, 3050), end(),
+        member_group(CARVED), reply({1066, 1015}, 3052), end(),
         ret(),
     end(),
     moving(),
-        go({WORD_OUTWARD, 898, 897, 308, 748}, 580),
-        reply({300}, 1425),
+        member_rows(),
+        member_group(CROSSROADS), reply({309}, 1425), end(),
+        member_group(CARVED), reply({300}, 1425), end(),
     end(),
-    mark({1015, 1066, 897, 898, 308, 300}),
+    mark({898, 897, 308}),
+    member_group(CROSSROADS), mark({309}), end(),
+    member_group(DEAD_END), mark({1026}), end(),
+    member_group(CARVED), mark({1015, 1066, 300}), end(),
 };
 
 // The chute head: the chute drops into the sealed chamber, and so does
@@ -507,11 +498,11 @@ int p466() { return cell<670>(); }
 
 int p905() { return run<RUNE_DOOR>(); }
 int p594() { return run<BEYOND_THE_DOOR>(); }
-int p595() { return run<GALLERY_FORK>(); }
-int p598() { return run<DEAD_GALLERY>(); }
-int p596() { return run<GALLERY_SPLIT>(); }
-int p597() { return run<UPPER_BEND>(); }
-int p599() { return run<CARVED_CELL>(); }
+int p595() { return run_member<GALLERY, GALLERIES>(577); }
+int p598() { return run_member<GALLERY, GALLERIES>(578); }
+int p596() { return run_member<GALLERY, GALLERIES>(579); }
+int p597() { return run_member<GALLERY, GALLERIES>(580); }
+int p599() { return run_member<GALLERY, GALLERIES>(581); }
 int p600() { return run<CHUTE_HEAD>(); }
 int p807() { return run<ROPE_TOP_ROWS>(); }
 int p804() { return run<ROPE_FOOT>(); }

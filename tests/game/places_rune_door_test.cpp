@@ -179,7 +179,10 @@ TEST_F(RuneDoor, GalleryRows) {
         // Neither end of the passage is where the player came from.
         {nullptr, line({897}), 577, {{STOP, 1297, 0}}},
     });
-    check_place(578, {{nullptr, line({WORD_LOOK, 1026}), 578, {{STOP, 3050, 0}}}});
+    check_place(578, {
+        {nullptr, line({WORD_LOOK, 1026}), 578, {{STOP, 3050, 0}}},
+        {nullptr, line({WORD_LOOK, 897}), 578, {{STOP_ARG, 2903, 898}}, 1, 1},
+    });
     check_place(579, {{nullptr, line({WORD_LOOK, 308}), 579, {{STOP_ARG, 2902, 898}}, 1, 1}});
     check_place(581, {
         {nullptr, line({WORD_LOOK, 137}), 581, {{STOP, 2538, 0}}},
