@@ -321,7 +321,7 @@ TEST_F(Ladder, StairFootAndLandingRows) {
         {nullptr, line({WORD_LOOK, 268}), 460, {{STOP, 3184, 0}}},
         {nullptr, line({WORD_CLOSE, 268}), 460, {{TYPED, 3185, VAR_ARG1}}},
         {nullptr, line({800, 268}), 460, {{TYPED, 1885, 268}}},
-        {nullptr, line({WORD_LOOK, 7}), 460, {{STOP, 2748, 0}}},
+        {nullptr, line({WORD_LOOK, 7}), 460, {{STOP, 2748, 0}}, 1, 1},
         {nullptr, line({WORD_LOOK, 893}), 460, {{STOP_ARG, 2903, 902}}, 1, 1},
         {nullptr, line({WORD_LOOK, 754}), 460, {{STOP_ARG, 2019, 14}}},
         {nullptr, line({902}), 462, {{0, 1704, 0}}},
@@ -336,7 +336,7 @@ TEST_F(Ladder, StairFootAndLandingRows) {
     check_place(461, {
         {nullptr, line({WORD_LOOK, 895}), 461, {{STOP_ARG, 3097, 895}}},
         {nullptr, line({WORD_LOOK, 76}), 461, {{STOP, 3096, 0}}},
-        {nullptr, line({WORD_LOOK, 7}), 461, {{STOP, 2748, 0}}},
+        {nullptr, line({WORD_LOOK, 7}), 461, {{STOP, 2748, 0}}, 1, 1},
     });
 }
 
