@@ -225,12 +225,20 @@ constexpr row HOARD[] = {
 cond_fold trap_shut() { return cond(value[162] == 0); }
 cond_fold trap_open() { return cond(value[162] == 1); }
 
+// The gallery and the ledge above the hoard look alike: the roof, the walls
+// and the empty heights.
+constexpr row ABOVE_THE_HOARD[] = {
+    reply({376, 754}, 2019, arg(16)),
+    reply({936}, 3307),
+    reply({263, 993}, 3073),
+};
+
+int look_above_the_hoard() { return run<ABOVE_THE_HOARD>(); }
+
 constexpr row HOARD_GALLERY[] = {
     rewrite_shown(8, 162),
     look(),
-        reply({376, 754}, 2019, arg(16)),
-        reply({936}, 3307),
-        reply({263, 993}, 3073),
+        call(look_above_the_hoard),
         ret(),
     end(),
     // "Go trap" is going out through it.
@@ -255,9 +263,7 @@ constexpr row HOARD_GALLERY[] = {
 constexpr row HOARD_LEDGE[] = {
     clear_flag(482, PFLAG_HINT_AVAILABLE),
     look(),
-        reply({376, 754}, 2019, arg(16)),
-        reply({936}, 3307),
-        reply({263, 993}, 3073),
+        call(look_above_the_hoard),
         ret(),
     end(),
     group({913}),
