@@ -31,6 +31,19 @@ TEST_F(LowerTexts, EveryPlaceHasABriefAndALongDescription) {
     for (int p = 455; p <= 459; p++) EXPECT_EQ(wording({0, p, 0}), wording({0, 454, 0})) << p;
 }
 
+// The timed stair is described with the ticking its procedure chose, at
+// the end of its last line.
+TEST_F(LowerTexts, TheTimedStairHasItsTicking) {
+    std::set<std::string> seen;
+    for (int k = 0; k < 3; k++) {
+        set_variant(2627, k);
+        const std::string w = wording({0, 477, 0});
+        EXPECT_EQ(w.find('\n'), w.size() - 1) << w;  // one paragraph
+        seen.insert(w);
+    }
+    EXPECT_EQ(seen.size(), 3u);
+}
+
 // Texts chosen by the argument the places pass: one distinct variant for
 // each argument from 0 to n-1, and the last one for anything above.
 TEST_F(LowerTexts, SwitchedTextsHaveAVariantForEveryArgument) {
