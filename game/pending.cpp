@@ -4,51 +4,6 @@
 // is written, and this file only shrinks.
 #include "game.h"
 
-// game/places/ladder.cpp
-int p45() { return 0; }
-int p51() { return 0; }
-int p120() { return 0; }
-int p121() { return 0; }
-int p123() { return 0; }
-int p170() { return 0; }
-int p241() { return 0; }
-int p395() { return 0; }
-int p694() { return 0; }
-int p889() { return 0; }
-int p912() { return 0; }
-int p913() { return 0; }
-int p914() { return 0; }
-int p915() { return 0; }
-int p916() { return 0; }
-int p917() { return 0; }
-
-// game/places/stair.cpp
-int p106() { return 0; }
-int p107() { return 0; }
-int p248() { return 0; }
-int p523() { return 0; }
-int p731() { return 0; }
-int p774() { return 0; }
-int p775() { return 0; }
-int p811() { return 0; }
-int p857() { return 0; }
-int p859() { return 0; }
-int p860() { return 0; }
-int p861() { return 0; }
-int p862() { return 0; }
-int p863() { return 0; }
-int p864() { return 0; }
-
-// game/places/chests.cpp
-int p35() { return 0; }
-int p165() { return 0; }
-int p186() { return 0; }
-int p242() { return 0; }
-int p618() { return 0; }
-int p662() { return 0; }
-int p855() { return 0; }
-int p918() { return 0; }
-
 // game/places/dunes.cpp
 int p44() { return 0; }
 int p134() { return 0; }
