@@ -90,19 +90,23 @@ TEST_F(LowerTexts, TheOutletTextFollowsItsCounter) {
     EXPECT_NE(after.find("outlet"), std::string::npos);
 }
 
-// The shut way names the direction it was given, in every one of its five
-// variants (the gate east, the yard west, the rune door north-west).
-TEST_F(LowerTexts, TheShutWayNamesItsDirection) {
-    for (auto [word, shown] : std::vector<std::pair<int, std::string>>{{747, "east"}, {751, "west"}, {752, "northwest"}}) {
+// The shut way has five variants, which read the same whatever direction
+// the place passes (the rune door passes north-west for its way back
+// south-east, so no variant names it).
+TEST_F(LowerTexts, TheShutWayHasFiveVariantsForEveryDirection) {
+    std::set<std::string> first;
+    for (int word : {747, 751, 752}) {
         std::set<std::string> seen;
         for (int32_t seed = 1; seed < 400; seed++) {
             rseed = seed;
             value[2503] = seed % 5;  // the variant said last, which is never repeated
             const std::string w = wording({SAY_ARG, 2503, word});
-            EXPECT_NE(w.find(shown), std::string::npos) << w;
+            EXPECT_EQ(w.find("west"), std::string::npos) << w;
             seen.insert(w);
         }
         EXPECT_EQ(seen.size(), 5u) << word;
+        if (first.empty()) first = seen;
+        EXPECT_EQ(seen, first) << word;
     }
 }
 
