@@ -61,33 +61,3 @@ int p116() { return 0; }
 int p117() { return 0; }
 int p721() { return 0; }
 int p725() { return 0; }
-
-// game/places/ring.cpp
-int p57() { return 0; }
-int p66() { return 0; }
-int p81() { return 0; }
-int p82() { return 0; }
-int p83() { return 0; }
-int p84() { return 0; }
-int p85() { return 0; }
-int p488() { return 0; }
-int p489() { return 0; }
-int p490() { return 0; }
-int p491() { return 0; }
-int p492() { return 0; }
-int p493() { return 0; }
-int p494() { return 0; }
-int p495() { return 0; }
-int p496() { return 0; }
-int p497() { return 0; }
-int p498() { return 0; }
-int p499() { return 0; }
-int p500() { return 0; }
-int p501() { return 0; }
-int p502() { return 0; }
-int p503() { return 0; }
-int p504() { return 0; }
-int p720() { return 0; }
-int p830() { return 0; }
-int p890() { return 0; }
-int p891() { return 0; }

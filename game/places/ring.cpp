@@ -1,0 +1,968 @@
+// The ring walk round the still pool, its annexe (the sealed chamber, the
+// snag, the counting room, the sanctum, the falls and the cliff path) and
+// the beacon chain down from the bastion. Each place's procedure answers its
+// feature words, moves the player along its exits and marks the words of
+// its features for the last replies.
+#include <algorithm>
+
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+// --- The ring walk (547..554) ---------------------------------------------
+
+// The ring turns a point of the compass at each of its eight places: at the
+// place of value k (547 + k) the way on to the next place is the compass
+// word k + 4 points round from north, the way back is its opposite, and the
+// shore and gallery words go on the way the player was already going.
+consteval int ring_place(int k) { return 547 + (k + 8) % 8; }
+consteval int compass(int k) { return 745 + (k + 8) % 8; }
+consteval row ring_on(int k) { return go({compass(k + 4)}, ring_place(k + 1)); }
+consteval row ring_back(int k) { return go({compass(k)}, ring_place(k - 1)); }
+consteval row ring_onward(int k) {
+    return call({439, 1002}, p329, ref(ring_place(k - 1)), ref(compass(k)), ref(ring_place(k + 1)),
+                ref(compass(k + 4)));
+}
+// 551 to 553 name the two neighbours the other way round.
+consteval row ring_onward_reversed(int k) {
+    return call({439, 1002}, p329, ref(ring_place(k + 1)), ref(compass(k + 4)), ref(ring_place(k - 1)),
+                ref(compass(k)));
+}
+
+cond_fold wading_for_the_glint() { return cond(keyword(757, 727, -1)).AND(anyof(1014, 17, -1)); }
+
+constexpr row RING_547[] = {
+    rewrite(131, 154),
+    set_flag(155, OFLAG_SEEN),
+    put_here(154),
+    call(p50),
+    call(p679, num(0)),
+    look(),
+        reply({958}, 1767, arg(0)),
+        reply({200, 565, 1005}, 2593, arg_of(VAR_ARG2)),
+        reply({1003}, 2593, arg(1005)),
+        reply({1014, 17}, 2866),
+        ret(),
+    end(),
+    when(wading_for_the_glint, reply(2867)),
+    moving(),
+        ring_on(0),
+        ring_back(0),
+        ring_onward(0),
+        reply({958}, 2630),
+        reply({1014}, 2867),
+        when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 586); }, reply(1387, arg(2))),
+    end(),
+    mark({200, 1003, 565, 1005, 958, 922}),
+    mark({17, 1014}),
+};
+
+constexpr row RING_548[] = {
+    rewrite(131, 154),
+    put_here(154),
+    call(p50),
+    call(p679, num(1)),
+    look(),
+        reply({1001, 571}, 2854, arg(0)),
+        reply({958}, 1767, arg(0)),
+        reply({1014, 17}, 2866),
+        ret(),
+    end(),
+    when(wading_for_the_glint, reply(2867)),
+    moving(),
+        ring_back(1),
+        ring_on(1),
+        go({752, 571, 754, 1001}, 571),
+        ring_onward(1),
+        reply({958}, 2630),
+        reply({1014}, 2867),
+    end(),
+    mark({1001, 958, 571, 1014, 17}),
+};
+
+constexpr row RING_549[] = {
+    call(p50),
+    call(p679, num(1)),
+    look(),
+        reply({1137, 1001}, 2854, arg(2)),
+        reply({958}, 1767, arg(0)),
+        ret(),
+    end(),
+    moving(),
+        ring_back(2),
+        ring_on(2),
+        go({745, 958, 1001, 754, 848}, 558),
+        ring_onward(2),
+    end(),
+    mark({1001, 958}),
+};
+
+constexpr row RING_550[] = {
+    call(p50),
+    call(p679, num(0)),
+    look(),
+        reply({1001}, 2855, arg(1)),
+        reply({958}, 1767, arg(0)),
+        ret(),
+    end(),
+    moving(),
+        ring_back(3),
+        ring_on(3),
+        ring_onward(3),
+        reply({1001, 754, 958}, 2855, arg(1)),
+    end(),
+    mark({1001, 958}),
+};
+
+constexpr row RING_551[] = {
+    call(p50),
+    call(p679, num(1)),
+    look(),
+        reply({1001}, 2854, arg(1)),
+        reply({958}, 1767, arg(0)),
+        reply({1003}, 2773, arg(1003)),
+        ret(),
+    end(),
+    moving(),
+        ring_back(4),
+        ring_on(4),
+        go({747, 754, 848, 1001, 958, 1003}, 555),
+        ring_onward_reversed(4),
+    end(),
+    mark({1001, 1003, 958}),
+};
+
+constexpr row RING_552[] = {
+    call(p50),
+    call(p679, num(0)),
+    look(),
+        reply({1137, 1001}, 2855, arg(0)),
+        reply({958}, 1767, arg(0)),
+        ret(),
+    end(),
+    moving(),
+        reply({1001, 754, 958}, 2855, arg(0)),
+        ring_back(5),
+        ring_on(5),
+        ring_onward_reversed(5),
+    end(),
+    mark({1001, 958}),
+};
+
+constexpr row RING_553[] = {
+    call(p50),
+    call(p679, num(1)),
+    look(),
+        reply({1001}, 2854, arg(2)),
+        reply({1003}, 2593, arg(1003)),
+        reply({958}, 1767, arg(0)),
+        ret(),
+    end(),
+    moving(),
+        ring_on(6),
+        ring_back(6),
+        go({749, 754, 1001, 958, 848}, 562),
+        ring_onward_reversed(6),
+    end(),
+    mark({1001, 1003, 958, 975}),
+};
+
+// The stream comes into the pool at 554: filling and drinking here go to
+// the liquid words, not to the ring's shared replies.
+cond_fold not_drawing_water() {
+    return cond(!cond(anyof(WORD_CONSUME_LIQUID, WORD_FILL_VESSEL, -1)).OR(keyword(WORD_TAKE, 120, -1)));
+}
+
+constexpr row RING_554[] = {
+    when(not_drawing_water, call(p50)),
+    look(),
+        reply({1137, 1130, 223}, 2857),
+        reply({1003}, 2858),
+        reply({958}, 1767, arg(0)),
+        reply({899}, 2417),
+        reply({975}, 2870),
+        ret(),
+    end(),
+    reply(all({848, 1003}), 2858),
+    reply(all({757, 899}), 2710),
+    when([] { return cond(has(899)).OR(words() == 1); }, reply({763}, 1968)),
+    moving(),
+        ring_on(7),
+        ring_back(7),
+        go({750, 849, 899}, 566),
+        ring_onward(7),
+        reply({850}, 1713, arg(3)),
+    end(),
+    mark({223, 1130, 1003, 899, 958, 975}),
+};
+
+// --- The annexe: the landing, the sealed chamber, the hall, the overlook --
+
+constexpr row ANNEXE_LANDING[] = {
+    call(p679, num(4)),
+    look(),
+        reply({1001}, 2854, arg(2)),
+        reply({958}, 1767, arg(1)),
+        reply({120, 1000}, 2753),
+        reply({439}, 2743, arg(1)),
+        reply({1003}, 2773, arg(1003)),
+        ret(),
+    end(),
+    moving(),
+        go({751, 755}, 551),
+        go({748}, 556),
+        go({747, 754, 1001, 958}, 557),
+        reply({439}, 2160, arg(0)),
+        reply({1003}, 1425),
+    end(),
+    mark({439, 1003, 958, 1001}),
+};
+
+// The sealed chamber (556): its value is 0 at first, 1 once the player has
+// tried to leave and been held back, 2 once the beacon has been found. A
+// plain look, a look into the nook, or (after the first try) a look at the
+// pinion, the rock or the beacon finds the beacon, once.
+cond_fold looking_about_the_chamber() {
+    return cond(anyof(928, 932, 1130, 45, -1)).OR(words() == 1);
+}
+cond_fold beacon_to_be_found() {
+    return cond(value[556] == 1).OR(words() == 1).OR(has(932)).AND(!bitest(45, OFLAG_SEEN));
+}
+
+constexpr row SEALED_CHAMBER[] = {
+    call(p679, num(4)),
+    look(),
+        group(looking_about_the_chamber),
+            first(),
+                group(beacon_to_be_found),
+                    set_flag(571, PFLAG_HINT_AVAILABLE),
+                    let(556, 2),
+                    put_here(45),
+                    set_flag(45, OFLAG_SEEN),
+                    reply(2497),
+                end(),
+                group([] { return cond(has(45)).OR(words() == 1); }),
+                end(),
+                reply({928}, 2007),
+                when([] { return cond(!has(1130)); }, reply(2033, arg_of(VAR_ARG2))),
+            end(),
+        end(),
+        reply({958}, 1767, arg(1)),
+        reply({1001}, 2856),
+        reply({131, 973, 1015}, 2876),
+        reply({1130}, 2878),
+        ret(),
+    end(),
+    group({848}),
+        reply({131}, 2877),
+        let({754, 755, 958}, VAR_COMMAND_STATUS, 1),
+    end(),
+    moving(),
+        reply({848, 958, 1001, 754}, 2856),
+        group({752, 755, WORD_BACK}),
+            first(),
+                group([] { return cond(value[556] == 0); }),
+                    let(556, 1),
+                    reply(2498),
+                end(),
+                forced(555),
+            end(),
+        end(),
+    end(),
+    mark({958, 1001, 1015, 131, 973}),
+};
+
+constexpr row ANNEXE_HALL[] = {
+    call(p679, num(4)),
+    rewrite(131, 153),
+    reply({153}, 1445, arg_of(153)),
+    look(),
+        reply({439}, 2743, arg(1)),
+        reply({1001}, 2854, arg(2)),
+        reply({958}, 1767, arg(1)),
+        ret(),
+    end(),
+    moving(),
+        go({751, 755, 1001}, 555),
+        go({746, 754, 958}, 564),
+        go({749}, 558),
+        reply({439}, 2160, arg(0)),
+    end(),
+    mark({439, 1001, 958}),
+};
+
+cond_fold jumping_off_the_overlook() {
+    return cond(has(762)).AND(cond(anyof(755, 934, 573, -1)).OR(words() == 1));
+}
+
+constexpr row OVERLOOK[] = {
+    call(p679, num(4)),
+    look(),
+        reply({439}, 2743, arg(1)),
+        reply({1000}, 2753),
+        reply({934, 573, 755, 31, 766}, 2527),
+        reply({1001}, 2854, arg(1)),
+        reply({958}, 1767, arg(1)),
+        reply({899, 575}, 2593, arg_of(VAR_ARG2)),
+        ret(),
+    end(),
+    group(jumping_off_the_overlook),
+        forced_on(PLACE_GONE),
+        tell(2837),
+        call(p154),
+    end(),
+    moving(),
+        go({752, 754, 1001, 848, 958}, 557),
+        go({748, 755}, 549),
+        reply({934, 573}, 1773),
+        reply({439}, 2160, arg(0)),
+        reply({575, 899}, 2630),
+    end(),
+    mark({439, 950, 1000, 934, 573, 1001, 958, 899, 575, 31}),
+    land(PLACE_GONE, 2567),
+};
+
+// --- The snag (559, 560) ----------------------------------------------------
+
+// The snag (object 153) lies across the gap in state 1. The variant of text
+// 3229 remembers which way it was last crossed: 1 towards the far end, 0
+// back.
+cond_fold snag_across() { return cond(value[153] == 1); }
+
+constexpr row SNAG_NEAR_END[] = {
+    rewrite_shown(131, 153),
+    call(p679, num(4)),
+    rewrite_shown(202, 197),
+    when(snag_across, let(559, 1)),
+    look(),
+        group({1013}),
+            when(snag_across, reply(2864, arg(1))),
+            reply(2864, arg(0)),
+        end(),
+        reply({958}, 1767, arg(1)),
+        reply({445, 872}, 2979, arg_of(445)),
+        reply({197, 755}, 1764),
+        reply({11}, 1765, arg_of(153)),
+        reply({1001}, 2856),
+        ret(),
+    end(),
+    when([] { return cond(has(848)).AND(anyof(755, 197, -1)); }, reply(1764)),
+    when(snag_across, rewrite_shown(11, 153)),
+    when([] { return cond(anyof(749, 763, -1)).AND(value[153] == 0).OR(has(762)); }, reply(2434)),
+    group({848}),
+        when([] { return cond(words() == 1).OR(anyof(754, 958, 1001, -1)); }, reply(2836)),
+        when([] { return cond(words() == 1).OR(has(153)).AND(value[153] != 1); }, reply(2432)),
+    end(),
+    let(all({763, 197}), VAR_COMMAND_STATUS, 1),
+    group({153}),
+        let({763, 848}, VAR_COMMAND_STATUS, 1),
+        reply({120}, 2835),
+        group({757}),
+            first(),
+                group(snag_across),
+                    let_variant(3229, 1),
+                    forced(560, 2433),
+                end(),
+                otherwise(),
+                    mark(),
+                    ret(),
+                end(),
+            end(),
+        end(),
+    end(),
+    moving(),
+        go({747, 1013}, 563),
+        group({749, 763, 848}),
+            let_variant(3229, 1),
+            forced(560, 2433),
+        end(),
+    end(),
+    mark({1001, 958, 197, 1013}),
+    land(PLACE_GONE, 2568),
+};
+
+constexpr row SNAG_FAR_END[] = {
+    rewrite_shown(131, 153),
+    call(p679, num(4)),
+    rewrite_shown(202, 197),
+    look(),
+        reply({975}, 3435),
+        reply({197, 755}, 1764),
+        reply({11}, 1765, arg_of(153)),
+        reply({958}, 1767, arg(1)),
+        reply({1013}, 2864, arg(2)),
+        ret(),
+    end(),
+    when([] { return cond(has(848)).AND(anyof(755, 197, -1)); }, reply(1764)),
+    reply({762}, 2434),
+    rewrite_shown(11, 153),
+    when([] { return cond(has(763)).AND(anyof(197, 153, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    group({153}),
+        let({848}, VAR_COMMAND_STATUS, 1),
+        group({757}),
+            first(),
+                group(snag_across),
+                    let_variant(3229, 0),
+                    forced(559, 2433),
+                end(),
+                otherwise(),
+                    mark(),
+                    ret(),
+                end(),
+            end(),
+        end(),
+        reply({120}, 2835),
+    end(),
+    moving(),
+        group({745, 848, 763}),
+            let_variant(3229, 0),
+            forced(559, 2433),
+        end(),
+        go({747, 1013, 565}, 561),
+    end(),
+    mark({197, 958, 11, 1013}),
+    land(PLACE_GONE, 2568),
+};
+
+// --- The shrine landing, the low landing, the cross passage ---------------
+
+constexpr row SHRINE_LANDING[] = {
+    call(p679, num(4)),
+    call(p185, ref(74)),
+    group({74, 1018, 134, 129, 30}),
+        first(),
+            group({798, WORD_LOOK}),
+                let_variant(2643, 2),
+                set_flag(VAR_GAME_FLAGS_3, 5),
+                reply(2483),
+            end(),
+            group([] { return cond(words() == 1); }),
+                set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
+                reply(1507, arg_of(VAR_ARG1)),
+            end(),
+            reply(1885, arg_of(74)),
+        end(),
+    end(),
+    look(),
+        reply({172, 899, 755}, 2775),
+        reply({565}, 1382),
+        reply({757, 751, 966}, 1383),
+        reply({439}, 2743, arg(1)),
+        reply({1001}, 2856),
+        reply({1011}, 2851, arg(1)),
+        reply({475}, 2982),
+        reply({936}, 2983),
+        reply({1010, 934, 573}, 1747),
+        reply({921}, 2985),
+        reply({891, 1073}, 2986),
+        ret(),
+    end(),
+    group({848}),
+        reply({1001, 754}, 2856),
+        reply({565, 936, 475}, 2984),
+    end(),
+    land(PLACE_GONE, 2570),
+    moving(),
+        go({757, 751, 565}, 565),
+        group({745}),
+            let_variant(3229, 1),
+            forced(560),
+        end(),
+        reply({439}, 2160, arg(0)),
+        reply({573, 934}, 1773),
+    end(),
+    mark({565, 1073, 966, 439, 573, 934, 1001}),
+};
+
+constexpr row LOW_LANDING[] = {
+    call(p679, num(2)),
+    look(),
+        reply({958}, 1767, arg(1)),
+        reply({1001}, 2854, arg(1)),
+        reply({1137, 975}, 2870),
+        reply({950}, 2595),
+        reply({921}, 2594, arg(921)),
+        ret(),
+    end(),
+    moving(),
+        reply({950, 439, 921}, 2638),
+        go({752, 755}, 553),
+        go({748, 754}, 563),
+    end(),
+    mark({958, 1001, 975, 922, 950, 921}),
+};
+
+constexpr row CROSS_PASSAGE[] = {
+    call(p679, num(2)),
+    rewrite(131, 974),
+    look(),
+        reply({1013}, 2894, arg(1)),
+        reply({958}, 1767, arg(1)),
+        reply({1001}, 2854, arg(1)),
+        reply({950}, 2595),
+        reply({197}, 2952, arg_of(197)),
+        ret(),
+    end(),
+    group({974}),
+        reply({848}, 2669, arg(1)),
+        reply(2431, arg(974)),
+    end(),
+    moving(),
+        when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 570); }, reply(2525)),
+        group({749, 754, 197}),
+            let_variant(3229, 0),
+            forced(559),
+        end(),
+        go({745, 755}, 562),
+        go({752}, 564),
+        go({747}, 566, 2486),
+        group({1013}),
+            let_variant(3229, 0),
+            call(p329, ref(564), ref(752), ref(559), ref(749)),
+        end(),
+    end(),
+    when([] { return cond(has(773)).AND(cond(has(899)).OR(words() == 1)); }, reply(2871)),
+    mark({1013, 958, 197, 1001, 950, 922}),
+    land(566, 2569),
+};
+
+// --- The counting room (564) ----------------------------------------------
+
+// The taper (object 165) counts the commands given beside it; when the
+// player leaves it burns out and is gone.
+cond_fold taper_here() { return cond(lies_here(165)); }
+
+constexpr row COUNTING_ROOM[] = {
+    when(taper_here, add(165, 1)),
+    call(p679, num(4)),
+    rewrite_shown(131, 974),
+    look(),
+        reply({1013}, 2894, arg(0)),
+        reply({958}, 1767, arg(1)),
+        reply({974}, 2670, arg_of(VAR_ARG2)),
+        reply({973}, 2025),
+        reply({1001}, 2895),
+        ret(),
+    end(),
+    group({974}),
+        reply({848}, 2669, arg(0)),
+        reply(1445, arg(974)),
+    end(),
+    moving(),
+        reply({754, 755, 745, 746, 748, 749, 751, 752, 1001}, 2895),
+        group({750, 755, 747, 1013, WORD_BACK}),
+            group(taper_here),
+                let(165, 3),
+                say_as(0, 165, 0),
+                put(165, PLACE_GONE),
+            end(),
+            go({750, 755}, 557),
+            go({747}, 563),
+            call({1013}, p329, ref(557), ref(750), ref(563), ref(747)),
+        end(),
+    end(),
+    mark({1013, 958, 974, 973}),
+};
+
+// --- The sanctum (565) ----------------------------------------------------
+
+// The sanctum's value counts the commands given there with the jewel
+// carried (0..3); 4 once the jewel has been taken from the player, 5 once
+// the sanctum has scattered what the player carried.
+
+// Everything carried is flung over five places and the player is set down
+// on the ring walk: a lit lamp or torch held burning stays in the hand, the
+// lamp goes to the walk, each other thing where one draw sends it.
+int scatter_the_carried() {
+    apport(67, 565);
+    value[565] = 5;
+    apport(147, 572);
+    if (cond(carried(OBJ_LIGHT_SOURCE))) apport(OBJ_LIGHT_SOURCE, 547);
+    static constexpr int to[] = {565, 561, 547, 566, 548};
+    for (hold_ref(VAR_LOOP_OBJECT, FIRST_OBJECT); value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++) {
+        const int obj = value[VAR_LOOP_OBJECT];
+        if (cond(carried(obj)).AND(!cond(bitest(obj, OFLAG_LIGHTABLE)).AND(value[obj] == 2))) {
+            apport(obj, to[irand(5)]);
+            if (obj == OBJ_VESSEL_MEDIUM) value[obj] = 2;
+        }
+    }
+    moveto(547, -1);
+    bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED);
+    say(0, 2422, 0);
+    p400();
+    loop = 1;
+    return 1;
+}
+
+cond_fold jewel_counted() { return cond(value[565] <= 2).AND(carried(67)); }
+cond_fold leaving_with_the_jewel() {
+    return cond(anyof(758, 747, -1)).AND(value[565] <= 3).AND(near(67));
+}
+
+constexpr row SANCTUM[] = {
+    when([] { return cond(has(WORD_LOOK)).AND(anyof(376, 754, -1)); }, reply(2019, arg(18))),
+    when(jewel_counted, add(565, 1)),
+    group(leaving_with_the_jewel),
+        call(p831, num(0)),
+        stop(),
+    end(),
+    group([] { return cond(value[565] == 4); }),
+        reply({758, 747}, 2423),
+        group({WORD_LOOK}),
+            reply({893}, 1385, arg(3)),
+            reply({755, 757, 7}, 2528),
+        end(),
+        group({755, 757, 7, WORD_GO, 893}),
+            first(),
+                group(movement_guard),
+                    step(scatter_the_carried),
+                end(),
+                reply(1403),
+            end(),
+        end(),
+    end(),
+    look(),
+        let({565}, VAR_COMMAND_STATUS, 1),
+        reply({960}, 1385, arg(0)),
+        reply({475, 376}, 1385, arg(1)),
+        reply({920}, 1385, arg(2)),
+        reply({1137}, 1385, arg(4)),
+        reply({936}, 1385, arg(5)),
+        reply({758, 966}, 2777),
+        reply({1011}, 2851, arg(0)),
+        reply({1012}, 2852),
+        ret(),
+    end(),
+    group({936, 1137, 960, 1011}),
+        reply({808}, 2493, arg_of(VAR_ARG2)),
+        when([] { return cond(has(1011)); }, reply({792}, 1329)),
+        reply({792}, 2850, arg_of(VAR_ARG2)),
+    end(),
+    moving(),
+        go({758, WORD_BACK, 747}, 561),
+        reply(all({WORD_GO, 565}), 2620, arg_of(565)),
+        when([] { return cond(has(757)).AND(cond(has(565)).OR(words() == 1)); }, reply(2620, arg_of(565))),
+    end(),
+    when([] { return cond(value[565] == 4); }, mark({7})),
+    mark({960, 475, 376, 936, 920, 1137, 966, 1011}),
+    mark({1012}),
+};
+
+// --- The falls (566..568) -------------------------------------------------
+
+// Down the falls from the foot a way opens by chance into the cross
+// passage: the more the player may carry, the better the chance (90 in a
+// hundred from a limit of 7 up).
+int chance_way_down() {
+    const int c = std::min(value[VAR_CARRY_LIMIT] + 2, 9) * 10;
+    if (cond(irand(100) < c))
+        moveto(563, -2484);
+    else
+        say_stop(2485);
+    return 1;
+}
+
+constexpr row FALLS_FOOT[] = {
+    call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
+    call(p679, num(0)),
+    look(),
+        reply({1131, 1132}, 2872),
+        reply({1130, 921}, 2640, arg(0)),
+        reply({1001, 747}, 2855, arg(1)),
+        reply({538}, 2874),
+        reply({899, 120}, 2875),
+        reply({172}, 2873),
+        reply({950}, 2952, arg(950)),
+        reply({996}, 3272),
+        ret(),
+    end(),
+    reply(all({757, 899}), 2710),
+    when([] { return cond(has(848)).AND(anyof(754, 751, 1130, 921, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({745, 755, 850}, 554),
+        go({754, 749, 849}, 567),
+        call({899, 1131}, p329, ref(554), ref(745), ref(567), ref(749)),
+        step({754, 848, 751}, chance_way_down),
+        reply({538}, 2874),
+    end(),
+    group({763}),
+        call_held(VAR_ARG1),
+    end(),
+    mark({899, 922, 1131, 1130, 921, 1001}),
+};
+
+constexpr row FALLS_MIDDLE[] = {
+    call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
+    look(),
+        reply({1131, 1132}, 2872),
+        reply({899, 120}, 2875),
+        reply({172}, 2873),
+        reply({921}, 2640, arg(1)),
+        reply({996}, 2639),
+        reply({1017}, 2980),
+        ret(),
+    end(),
+    reply(all({757, 899}), 2710),
+    moving(),
+        call({899, 1131}, p329, ref(566), ref(746), ref(568), ref(752)),
+        go({746, 755, 850}, 566),
+        go({752, 754, 172, 849}, 568),
+    end(),
+    group({763}),
+        call_held(VAR_ARG1),
+    end(),
+    mark({899, 172, 996, 921, 1017}),
+};
+
+constexpr row FALLS_HEAD[] = {
+    call(p679, num(3)),
+    look(),
+        reply({1131, 1132}, 2872),
+        reply({172, 748}, 2873),
+        reply({899, 120}, 2875),
+        reply({921}, 2640, arg(2)),
+        reply({751, 750, 749, 934}, 2527),
+        reply({1130}, 2988),
+        reply({754, 888}, 2987),
+        let({1010}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    when([] { return cond(anyof(848, 754, -1)).AND(anyof(754, 888, 921, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    reply(all({757, 899}), 2710),
+    moving(),
+        go({899, 755, 850, 1131, 172, 748}, 567),
+        go({754, 848}, 569),
+        group({751, 849, 750, 752, 934}),
+            group([] { return cond(carried(45)); }),
+                when([] { return cond(bitest(569, 16)); }, reply(2630, arg(2))),
+                reply(2630, arg(1)),
+            end(),
+            reply(2630, arg(0)),
+        end(),
+        reply({1010}, 1425),
+    end(),
+    mark({1131, 1132, 1130, 1010, 921, 934, 899, 172}),
+};
+
+// --- The cliff top (569) and the cliff path (570) -------------------------
+
+constexpr row CLIFF_TOP[] = {
+    look(),
+        reply({571}, 2868),
+        reply({913}, 2869),
+        group({934, 573, 755}),
+            set_flag(569, 16),
+            let_variant(1878, 0),
+            reply(2526),
+        end(),
+        ret(),
+    end(),
+    when([] { return cond(has(848)).AND(anyof(754, 755, 571, 763, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        go({754, 747, 571, 763}, 570),
+        go({755, 848}, 568),
+        reply({934, 573}, 1773),
+        group({762}),
+            forced_on(PLACE_GONE),
+            tell(1768),
+            call(p154),
+        end(),
+    end(),
+    // A thing dropped over the edge lands at the head of the falls or is
+    // lost, with even chances.
+    either(VAR_LANDING_PLACE, 568, PLACE_GONE),
+    let_ref(VAR_LANDING_TEXT, 2567),
+    mark({934, 573, 571, 913, 1130}),
+};
+
+constexpr row CLIFF_PATH[] = {
+    look(),
+        reply({439}, 2743, arg(1)),
+        reply({950, 120, 1000}, 2753),
+        reply({958}, 1767, arg(1)),
+        reply({921}, 2985),
+        reply({755, 1010, 480, 1013}, 2990),
+        reply({571}, 2992),
+        reply({1073}, 2993, arg_of(VAR_ARG2)),
+        reply({1001}, 2994),
+        reply({451}, 2995),
+        ret(),
+    end(),
+    group({848}),
+        reply({754, 921, 958}, 2989),
+        first(),
+            group([] { return cond(words() == 1); }),
+                let_ref(VAR_ARG2, 571),
+            end(),
+            let({755, 480, 1013, 1010, 571}, VAR_COMMAND_STATUS, 1),
+        end(),
+    end(),
+    let(all({762, 755}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({751, 571}, 569),
+        go({762}, 563, 3467),
+        go({755, 747, 1010, 1013, 480}, 563),
+        reply({958}, 2989),
+        reply({439}, 2160, arg(0)),
+        reply({451}, 1425),
+    end(),
+    land(563, 2571),
+    group([] { return cond(words() == 1); }),
+        reply({950, 120, 1000}, 2753),
+        reply({1073, 891}, 2993, arg_of(VAR_ARG2)),
+    end(),
+    mark({439, 950, 571, 480, 1013, 1000, 958, 921, 1010, 1073, 1001, 451}),
+};
+
+// --- The beacon chain (571..574) ------------------------------------------
+
+// The beacon (object 45) lights the way down; it has to be carried, and
+// burning (state 2) from the beacon way on.
+cond_fold beacon_burning() { return cond(have(45, 0, 2)); }
+cond_fold drinking_alone() { return cond(has(WORD_CONSUME_LIQUID)).AND(words() == 1); }
+cond_fold vessel_chosen() { return cond(value[VAR_VESSEL] != 0); }
+
+constexpr row BASTION[] = {
+    call(p679, num(1)),
+    look(),
+        reply({755, 1010, 934, 573}, 2527),
+        reply({958}, 1767, arg(0)),
+        reply({1001}, 2854, arg(0)),
+        reply({439}, 2951, arg_of(439)),
+        reply({575}, 2998),
+        let({571}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({748, 1001, 439}, 548),
+        reply({958}, 2630),
+        reply({571}, 1425),
+        group({755, 934, 573, 1010}),
+            first(),
+                group([] { return cond(carried(45)); }),
+                    when([] { return cond(!bitest(569, 16)); }, reply(2436)),
+                    forced(572, 2443),
+                end(),
+                reply(2438),
+            end(),
+        end(),
+    end(),
+    mark({439, 1010, 571, 1001, 958, 573, 934, 575}),
+};
+
+constexpr row BEACON_WAY[] = {
+    call(p679, num(3)),
+    group(drinking_alone),
+        call(p321, num(0)),
+        when(vessel_chosen, ret()),
+    end(),
+    reply({120, WORD_CONSUME_LIQUID}, 3046),
+    look(),
+        reply({573, 934}, 2774, arg(0)),
+        reply({958}, 1767, arg(0)),
+        reply({975}, 3045),
+        reply({1010}, 3047, arg(0)),
+        reply({996}, 3048),
+        ret(),
+    end(),
+    group({762}),
+        mark(),
+        ret(),
+    end(),
+    when([] { return cond(anyof(763, 757, -1)).AND(has(934)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        when([] { return cond(anyof(754, WORD_BACK, -1)).AND(value[VAR_THERE] == 571); }, reply(2439)),
+        reply({958}, 2630),
+        group({WORD_BACK, 763, 745, 934, 573, 752}),
+            when(beacon_burning, forced(573, 2437)),
+            reply(2440),
+        end(),
+    end(),
+    mark({573, 934, 958, 922, 1135, 975, 1010, 996}),
+};
+
+constexpr row DESCENT[] = {
+    call(p679, num(3)),
+    group(drinking_alone),
+        call(p321, num(0)),
+        when(vessel_chosen, ret()),
+    end(),
+    reply({120, WORD_CONSUME_LIQUID}, 3049),
+    look(),
+        reply({934, 573}, 2774, arg(1)),
+        reply({958}, 1767, arg(1)),
+        reply({936, 754, 921}, 2991, arg(1)),
+        reply({1010}, 3047, arg(1)),
+        reply({575}, 2998),
+        ret(),
+    end(),
+    when([] { return cond(anyof(921, 1130, 754, 936, -1)).OR(words() == 1); }, reply({848}, 1826, arg(1))),
+    when([] { return cond(anyof(757, 763, -1)).AND(has(934)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        group({746, 1010, 575}),
+            when(beacon_burning, reply(2104, arg_of(45))),
+            forced(574),
+        end(),
+        group([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 572).OR(anyof(763, 749, 934, 573, 748, -1)); }),
+            when(beacon_burning, forced(572, 2437)),
+            reply(2440),
+        end(),
+        reply({958}, 1826, arg(1)),
+    end(),
+    mark({934, 573, 936, 921, 1010, 575}),
+};
+
+constexpr row DOOR_APPROACH[] = {
+    call(p679, num(3)),
+    reply({848}, 1826, arg(2)),
+    look(),
+        reply({120, 575}, 2490, arg(0)),
+        reply({958}, 1767, arg(1)),
+        reply({754, 936, 921}, 2991, arg(0)),
+        reply({1130}, 2988),
+        ret(),
+    end(),
+    moving(),
+        go({750}, 573),
+        reply({848, 958}, 1826, arg(2)),
+        group({757, 746, 575}),
+            when([] { return cond(bitest(575, PFLAG_VISITED)); }, forced(575, 2489)),
+            let(VAR_QUESTION, 47),
+            reply(1321),
+        end(),
+    end(),
+    mark({958, 1130, 575, 921}),
+};
+
+}  // namespace
+
+int p488() { return run<RING_547>(); }
+int p502() { return run<RING_548>(); }
+int p501() { return run<RING_549>(); }
+int p503() { return run<RING_550>(); }
+int p504() { return run<RING_551>(); }
+int p500() { return run<RING_552>(); }
+int p498() { return run<RING_553>(); }
+int p499() { return run<RING_554>(); }
+int p489() { return run<ANNEXE_LANDING>(); }
+int p490() { return run<SEALED_CHAMBER>(); }
+int p491() { return run<ANNEXE_HALL>(); }
+int p492() { return run<OVERLOOK>(); }
+int p493() { return run<SNAG_NEAR_END>(); }
+int p494() { return run<SNAG_FAR_END>(); }
+int p83() { return run<SHRINE_LANDING>(); }
+int p495() { return run<LOW_LANDING>(); }
+int p496() { return run<CROSS_PASSAGE>(); }
+int p497() { return run<COUNTING_ROOM>(); }
+int p830() { return run<SANCTUM>(); }
+int p81() { return run<FALLS_FOOT>(); }
+int p82() { return run<FALLS_MIDDLE>(); }
+int p66() { return run<FALLS_HEAD>(); }
+int p890() { return run<CLIFF_TOP>(); }
+int p891() { return run<CLIFF_PATH>(); }
+int p720() { return run<BASTION>(); }
+int p57() { return run<BEACON_WAY>(); }
+int p85() { return run<DESCENT>(); }
+int p84() { return run<DOOR_APPROACH>(); }
