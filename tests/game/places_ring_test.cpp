@@ -239,6 +239,35 @@ TEST_F(Ring, SealedChamber) {
     EXPECT_EQ(at_place(line({755})).place, 555);
 }
 
+// The hall names the snag by its state; the overlook's jump is a death,
+// and what is dropped there is lost.
+TEST_F(Ring, HallAndOverlook) {
+    check_place(557, {
+        {nullptr, line({WORD_TAKE, 131}), 557, {{TYPED, 1445, 153}}},
+        {state_of(153, 1), line({WORD_TAKE, 153}), 557, {{TYPED, 1445, 153}}},
+    });
+    fresh_world(557);
+    value[153] = 1;
+    parse(line({WORD_TAKE, 153}));
+    EXPECT_NE(wording({TYPED, 1445, 153}), wording({TYPED, 1445, 974}));
+
+    for (auto jump : {line({762}), line({762, 755})}) {
+        fresh_world(558);
+        outcome o = at_place(jump);
+        EXPECT_EQ(o.place, PLACE_GONE) << jump;
+        EXPECT_EQ(first(o.texts, 1), std::vector<said>({{0, 2837, 0}})) << jump;
+    }
+    check_place(558, {
+        {nullptr, line({WORD_GO, 762}), 558, {}, 0},
+        {nullptr, line({WORD_GO, 575}), 558, {{STOP, 2630, 0}}},
+        {nullptr, line({WORD_LOOK, 899}), 558, {{TYPED, 2593, VAR_ARG2}}},
+    });
+    fresh_world(558);
+    at_place(line({766, 50}));
+    EXPECT_EQ(value[VAR_LANDING_PLACE], PLACE_GONE);
+    EXPECT_EQ(value[VAR_LANDING_TEXT], 2567);
+}
+
 TEST_F(Ring, Snag) {
     auto across = state_of(153, 1);
     check_place(559, {
