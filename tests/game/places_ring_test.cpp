@@ -378,6 +378,8 @@ TEST_F(Ring, SanctumCounts) {
     });
     fresh_world(565);
     jewel();
+    at_place(line({WORD_LOOK, 754}));
+    EXPECT_EQ(value[565], 0);
     for (int i = 0; i < 4; i++) at_place(line({WORD_LOOK, 960}));
     EXPECT_EQ(value[565], 3);
     at_place(line({747}));
