@@ -59,6 +59,67 @@ REPLY: up
 REPLY: w
 REPLY: w
 REPLY: dell
+REPLY: w
+REPLY: w
+REPLY: beruth
+REPLY: take key
+REPLY: out
+REPLY: take lamp
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: unlock hatch
+REPLY: down
+REPLY: light lamp
+REPLY: w
+REPLY: w
+REPLY: take wand
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: w
+REPLY: take token
+REPLY: w
+REPLY: n
+REPLY: s
+REPLY: w
+REPLY: e
+REPLY: n
+REPLY: take locket
+REPLY: look
+REPLY: w
+REPLY: up
+REPLY: e
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: n
+REPLY: e
+REPLY: look crevice
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: e
+REPLY: read
+REPLY: look steps
+REPLY: down
+REPLY: s
+REPLY: n
+REPLY: look
+REPLY: take flask
+REPLY: s
+REPLY: e
+REPLY: up
+REPLY: w
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop token
+REPLY: drop locket
 REPLY: score
 REPLY: quit
 REPLY: yes
