@@ -63,8 +63,14 @@ REPLY: w
 REPLY: w
 REPLY: beruth
 REPLY: take key
+REPLY: drink
 REPLY: out
 REPLY: take lamp
+REPLY: ne
+REPLY: se
+REPLY: take bait
+REPLY: nw
+REPLY: sw
 REPLY: s
 REPLY: s
 REPLY: s
@@ -72,13 +78,17 @@ REPLY: unlock hatch
 REPLY: down
 REPLY: light lamp
 REPLY: w
+REPLY: take jar
 REPLY: w
-REPLY: take wand
 REPLY: w
 REPLY: w
+REPLY: feed firefly
+REPLY: take firefly
 REPLY: w
 REPLY: down
 REPLY: down
+REPLY: open jar
+REPLY: drop jar
 REPLY: w
 REPLY: take token
 REPLY: w
@@ -88,9 +98,9 @@ REPLY: w
 REPLY: e
 REPLY: n
 REPLY: take locket
-REPLY: look
 REPLY: w
 REPLY: up
+REPLY: take axe
 REPLY: e
 REPLY: s
 REPLY: s
@@ -99,6 +109,11 @@ REPLY: n
 REPLY: e
 REPLY: look crevice
 REPLY: down
+REPLY: e
+REPLY: e
+REPLY: take wand
+REPLY: w
+REPLY: w
 REPLY: w
 REPLY: down
 REPLY: e
@@ -107,12 +122,53 @@ REPLY: look steps
 REPLY: down
 REPLY: s
 REPLY: n
-REPLY: look
 REPLY: take flask
 REPLY: s
+REPLY: s
+REPLY: n
+REPLY: take amulet
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: n
+REPLY: look
+REPLY: w
+REPLY: e
+REPLY: look carvings
+REPLY: wave wand
+REPLY: e
+REPLY: throw axe
+REPLY: take axe
+REPLY: n
+REPLY: e
+REPLY: s
+REPLY: take bracelet
+REPLY: n
+REPLY: w
+REPLY: n
+REPLY: sw
+REPLY: w
+REPLY: n
+REPLY: n
+REPLY: e
+REPLY: look creeper
+REPLY: w
+REPLY: s
+REPLY: s
+REPLY: e
+REPLY: e
+REPLY: nw
+REPLY: s
+REPLY: wave wand
+REPLY: w
+REPLY: w
+REPLY: se
+REPLY: s
+REPLY: up
 REPLY: e
 REPLY: up
-REPLY: w
+REPLY: s
+REPLY: up
 REPLY: up
 REPLY: e
 REPLY: e
@@ -120,6 +176,8 @@ REPLY: e
 REPLY: beruth
 REPLY: drop token
 REPLY: drop locket
+REPLY: drop amulet
+REPLY: drop bracelet
 REPLY: score
 REPLY: quit
 REPLY: yes
