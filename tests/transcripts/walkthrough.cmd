@@ -174,10 +174,52 @@ REPLY: e
 REPLY: e
 REPLY: e
 REPLY: beruth
-REPLY: drop token
 REPLY: drop locket
 REPLY: drop amulet
 REPLY: drop bracelet
+REPLY: score
+REPLY: drink
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: riddled
+REPLY: w
+REPLY: nw
+REPLY: w
+REPLY: sw
+REPLY: ne
+REPLY: read
+REPLY: look booth
+REPLY: ne
+REPLY: throw token
+REPLY: ne
+REPLY: read
+REPLY: ne
+REPLY: e
+REPLY: ne
+REPLY: n
+REPLY: look ravine
+REPLY: s
+REPLY: e
+REPLY: take goblet
+REPLY: look rubble
+REPLY: w
+REPLY: s
+REPLY: se
+REPLY: s
+REPLY: read
+REPLY: e
+REPLY: look lynx
+REPLY: w
+REPLY: up
+REPLY: n
+REPLY: w
+REPLY: w
 REPLY: score
 REPLY: quit
 REPLY: yes
