@@ -59,6 +59,167 @@ REPLY: up
 REPLY: w
 REPLY: w
 REPLY: dell
+REPLY: w
+REPLY: w
+REPLY: beruth
+REPLY: take key
+REPLY: drink
+REPLY: out
+REPLY: take lamp
+REPLY: ne
+REPLY: se
+REPLY: take bait
+REPLY: nw
+REPLY: sw
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: unlock hatch
+REPLY: down
+REPLY: light lamp
+REPLY: w
+REPLY: take jar
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: feed firefly
+REPLY: take firefly
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: open jar
+REPLY: drop jar
+REPLY: w
+REPLY: take token
+REPLY: w
+REPLY: n
+REPLY: s
+REPLY: w
+REPLY: e
+REPLY: n
+REPLY: take locket
+REPLY: w
+REPLY: up
+REPLY: take axe
+REPLY: e
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: n
+REPLY: e
+REPLY: look crevice
+REPLY: down
+REPLY: e
+REPLY: e
+REPLY: take wand
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: e
+REPLY: read
+REPLY: look steps
+REPLY: down
+REPLY: s
+REPLY: n
+REPLY: take flask
+REPLY: s
+REPLY: s
+REPLY: n
+REPLY: take amulet
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: n
+REPLY: look
+REPLY: w
+REPLY: e
+REPLY: look carvings
+REPLY: wave wand
+REPLY: e
+REPLY: throw axe
+REPLY: take axe
+REPLY: n
+REPLY: e
+REPLY: s
+REPLY: take bracelet
+REPLY: n
+REPLY: w
+REPLY: n
+REPLY: sw
+REPLY: w
+REPLY: n
+REPLY: n
+REPLY: e
+REPLY: look creeper
+REPLY: w
+REPLY: s
+REPLY: s
+REPLY: e
+REPLY: e
+REPLY: nw
+REPLY: s
+REPLY: wave wand
+REPLY: w
+REPLY: w
+REPLY: se
+REPLY: s
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop locket
+REPLY: drop amulet
+REPLY: drop bracelet
+REPLY: score
+REPLY: drink
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: riddled
+REPLY: w
+REPLY: nw
+REPLY: w
+REPLY: sw
+REPLY: ne
+REPLY: read
+REPLY: look booth
+REPLY: ne
+REPLY: throw token
+REPLY: ne
+REPLY: read
+REPLY: ne
+REPLY: e
+REPLY: ne
+REPLY: n
+REPLY: look ravine
+REPLY: s
+REPLY: e
+REPLY: take goblet
+REPLY: look rubble
+REPLY: w
+REPLY: s
+REPLY: se
+REPLY: s
+REPLY: read
+REPLY: e
+REPLY: look lynx
+REPLY: w
+REPLY: up
+REPLY: n
+REPLY: w
+REPLY: w
 REPLY: score
 REPLY: quit
 REPLY: yes
