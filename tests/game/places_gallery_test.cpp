@@ -186,6 +186,9 @@ TEST_F(Gallery, GalleryRows) {
         {nullptr, line({848}), 440, {{STOP, 2844, 0}}},
         // The railing is the cliff here, for the shared replies.
         {nullptr, line({984}), 440, {{STOP_ARG, 1772, 921}}},
+        // The carvings named alone are answered by their own name.
+        {nullptr, line({206}), 440, {{TYPED, 1849, VAR_ARG1}}},
+        {nullptr, line({WORD_LOOK, 206}), 440, {{TYPED, 1849, VAR_ARG2}}},
     });
     check_place(441, {
         {nullptr, line({848}), 441, {{STOP_ARG, 3481, 0}}},
