@@ -143,8 +143,10 @@ int fresh_fumes() {
     return 0;
 }
 
-// What is dropped or thrown here is swept over the fall; the text names
-// the thing itself.
+// What is dropped or thrown here is swept over the fall. The thing is
+// named first, as on the stair, whichever way it goes: thrown, the text's
+// variant would otherwise follow the thing's own state, and a lamp that is
+// lit would go over the fall with no name.
 constexpr row PLUNGE_POOL[] = {
     look(),
         reply({755, 120, 1062}, 3092),
@@ -174,6 +176,7 @@ constexpr row PLUNGE_POOL[] = {
     end(),
     mark({981, 34, 956, 1062}),
     land(502, 1776),
+    let(VAR_DROP_TEXT_MODE, 1),
     drop_to(502, 1776),
 };
 
@@ -198,6 +201,7 @@ constexpr row POOL_EDGE[] = {
     end(),
     mark({981, 956, 120, 1062, 503, 34}),
     land(502, 1776),
+    let(VAR_DROP_TEXT_MODE, 1),
     drop_to(502, 1776),
 };
 

@@ -186,5 +186,6 @@ REPLY: e
 REPLY: ne
 REPLY: w
 REPLY: d
+REPLY: throw lamp
 REPLY: jump
 REPLY: no
