@@ -669,6 +669,61 @@ TEST_F(Beyond, ForkChamberAndItsEnds) {
     }
 }
 
+// A player's road through the region, command by command through the whole
+// dispatch, the word procedures included: over the portcullis, through the
+// hall of glimmers by the glimmer, round the ring and down the chute, past
+// the watcher and back, down the steps, to the precipice and back by the
+// travel words, and once through the turning gallery, which has turned when
+// the player comes in again.
+TEST_F(Beyond, WalkedThrough) {
+    fresh_world(312);
+    carry(OBJ_LIGHT_SOURCE);
+    value[OBJ_LIGHT_SOURCE] = 1;
+    carry(111);
+    value[111] = 2;
+    set_location(32, 313);
+    auto go = [this](std::initializer_list<int> words) { return turn(line(words)).place; };
+
+    EXPECT_EQ(go({745}), 313);
+    EXPECT_EQ(go({752}), 313);  // the portcullis is down
+    go({713});
+    EXPECT_EQ(value[32], 1);
+    EXPECT_EQ(go({752}), 314);
+    EXPECT_EQ(go({745}), 315);
+    EXPECT_EQ(value[16], 0);  // no glimmer shows by lamplight
+    go({WORD_EXTINGUISH, OBJ_LIGHT_SOURCE});
+    ASSERT_GE(value[16], 1);
+    ASSERT_LE(value[16], 8);
+    EXPECT_EQ(go({744 + value[16]}), 316);
+    value[OBJ_LIGHT_SOURCE] = 1;  // lit again
+    light(true);
+    // Round the ring and down the chute, then north past the watcher and
+    // back with the medallion shown.
+    for (auto [word, to] : std::vector<std::pair<int, int>>{{755, 323}, {745, 322}, {745, 321}, {754, 319},
+                                                            {752, 318}, {747, 319}, {749, 320}, {749, 314},
+                                                            {749, 313}, {745, 324}, {745, 325}, {745, 326},
+                                                            {749, 325}, {749, 324}})
+        EXPECT_EQ(go({word}), to) << spelling(word);
+    EXPECT_EQ(value[26], 2);  // the watcher, shown the medallion, dozes for good
+    // Down the steps, to the precipice by fennoch and back by the squeeze
+    // word, and in under the arch.
+    for (auto [word, to] : std::vector<std::pair<int, int>>{
+             {745, 325}, {745, 326}, {755, 327}, {755, 328}, {745, 330}, {WORD_MAGIC_TRAVEL_2, 451}, {287, 330},
+             {751, 332}, {749, 335}})
+        EXPECT_EQ(go({word}), to) << spelling(word);
+    // Through the gallery, always north, and out at its far end.
+    for (int cell = 336; cell <= 350; cell++) EXPECT_EQ(go({745}), cell);
+    EXPECT_EQ(go({745}), 330);
+    EXPECT_EQ(value[1221], 1);
+    EXPECT_EQ(go({751}), 332);
+    EXPECT_EQ(go({749}), 335);
+    EXPECT_EQ(go({745}), 335);  // north no longer leads on: the gallery has turned
+    EXPECT_EQ(go({746}), 336);
+    EXPECT_EQ(go({750}), 335);  // one cell back
+    EXPECT_EQ(go({750}), 333);  // opposite the way on: the still pool
+    EXPECT_EQ(go({746}), 335);
+}
+
 // Every text these places say is written, in every variant they use.
 TEST_F(Beyond, TextsAreWritten) {
     for (int t : {1446, 1597, 1599, 1603, 1613, 1614, 1620, 1621, 1622, 1638, 1666, 1730, 2002, 2046, 2047, 2048,
