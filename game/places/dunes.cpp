@@ -1,0 +1,682 @@
+// The dunes: the rim round one cell of the dunes, the trail up to the
+// summit, the shifting dune cells with the sand cave and the two side caves,
+// and the edge places from the abyss edge to the lookout point. Each place's
+// procedure answers its feature words, moves the player along its exits and
+// marks the words of its features for the last replies. Which ways of the
+// dunes are closed is the shifting-sand rule's business at the start of the
+// next turn; the places here only make the moves.
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+// The compass word typed at the summit, kept for the reply that names it.
+constexpr int VAR_SUMMIT_WORD = 1157;
+
+// --- The lodestone on the trail -------------------------------------------
+
+// The lodestone is carried and its needle points within LO..HI (1 north ..
+// 8 north-west).
+template <int LO, int HI>
+cond_fold heading_in() {
+    return cond(carried(OBJ_HEADING)).AND(value[OBJ_HEADING] >= LO).AND(value[OBJ_HEADING] <= HI);
+}
+
+cond_fold one_word() { return cond(words() == 1); }
+
+// A jump from the lower slope sends the needle spinning to any point.
+int spin_heading_lower() {
+    value[OBJ_HEADING] = irand(8) + 1;
+    return 0;
+}
+
+// From the upper slope it never comes to rest pointing east.
+int spin_heading_upper() {
+    value[OBJ_HEADING] = irand(7) + 1;
+    if (cond(value[OBJ_HEADING] == 3)) value[OBJ_HEADING] = 8;
+    return 0;
+}
+
+// --- The rim (587..590) ---------------------------------------------------
+
+constexpr row NORTH_RIM[] = {
+    look(),
+        reply({940}, 2977),
+        ret(),
+    end(),
+    moving(),
+        go({745}, 614),
+        go({746}, 609),
+        go({747}, 610),
+        go({751}, 617),
+        go({752}, 616),
+        go({748}, 588),
+        go({750}, 590),
+        reply({749}, 2564, arg(749)),
+    end(),
+    mark({940}),
+};
+
+constexpr row EAST_RIM[] = {
+    look(),
+        reply({977}, 3158),
+        reply({1014, 17}, 3155, arg_of(593)),
+        ret(),
+    end(),
+    moving(),
+        go({745}, 614),
+        go({749}, 615),
+        go({748}, 611),
+        go({747}, 610),
+        go({746}, 609),
+        go({752}, 587),
+        go({750}, 589),
+        reply({751}, 2564, arg(751)),
+    end(),
+};
+
+// The south rim: the foot of the trail up to the summit, which the lodestone
+// may refuse, and a way south-west that the sand shifts between two cells.
+constexpr row SOUTH_RIM[] = {
+    look(),
+        group({940}),
+            tell(3274),
+            reply(1266),
+        end(),
+        ret(),
+    end(),
+    when([] { return cond(anyof(754, 848, -1)).AND(anyof(593, 940, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        group({754, 848, 940}),
+            first(),
+                group(heading_in<6, 8>),
+                    tell(2565, arg(754)),
+                    reply(2295, arg(751)),
+                end(),
+                group(heading_in<1, 1>),
+                    tell(2565, arg(754)),
+                    reply(2307, arg(752)),
+                end(),
+                group(heading_in<2, 2>),
+                    tell(2565, arg(754)),
+                    reply(2307, arg(745)),
+                end(),
+                otherwise(),
+                    forced(591),
+                end(),
+            end(),
+        end(),
+        go({747}, 610),
+        go({748}, 611),
+        go({749}, 615),
+        go({751}, 617),
+        go({746}, 588),
+        go({752}, 590),
+        reply({745}, 2564, arg(745)),
+        when([] { return cond(irand(100) < 50); }, go({750}, 615)),
+        go({750}, 617),
+    end(),
+    mark({940}),
+};
+
+constexpr row WEST_RIM[] = {
+    look(),
+        reply({940}, 2976),
+        ret(),
+    end(),
+    moving(),
+        go({745}, 614),
+        go({752}, 616),
+        go({751}, 617),
+        go({749}, 615),
+        go({746}, 587),
+        go({748}, 589),
+        reply({747}, 2564, arg(747)),
+        reply({940}, 2638),
+    end(),
+    mark({940}),
+};
+
+// --- The trail: lower slope (591), upper slope (592), summit (593) ---------
+
+constexpr row LOWER_SLOPE[] = {
+    look(),
+        reply({1000}, 3022),
+        reply({445, 940}, 3016),
+        reply({755}, 3017),
+        reply({1072}, 3007, arg(0)),
+        reply({754}, 3020),
+        ret(),
+    end(),
+    // "Ways" as a way to go is a leap off the slope.
+    when([] { return cond(has(1072)).AND(movement_guard()); }, rewrite(1072, 762)),
+    group([] { return cond(has(762)).AND(cond(anyof(755, 778, 980, 954, 1072, -1)).OR(words() == 1)); }),
+        when(heading_in<6, 8>, reply(2299, arg(751))),
+        step(spin_heading_lower),
+        tell(2304, arg(0)),
+        forced(590),
+    end(),
+    call({766}, p800),
+    let({848, 754, 755}, VAR_COMMAND_STATUS, 1),
+    moving(),
+        group([] { return cond(has(940)).AND(value[VAR_THERE] == 592).OR(anyof(755, 749, 954, 980, -1)); }),
+            first(),
+                group(heading_in<4, 6>),
+                    tell(2565, arg(755)),
+                    reply(2295, arg(749)),
+                end(),
+                group(heading_in<3, 3>),
+                    tell(2565, arg(755)),
+                    reply(2307, arg(748)),
+                end(),
+                when(heading_in<2, 2>, forced(589, 2577)),
+                otherwise(),
+                    forced(589),
+                end(),
+            end(),
+        end(),
+        group([] { return cond(has(940)).AND(value[VAR_THERE] == 589).OR(anyof(754, 746, 848, 1071, -1)); }),
+            first(),
+                group(heading_in<1, 3>),
+                    tell(2565, arg(754)),
+                    reply(2295, arg(746)),
+                end(),
+                group(heading_in<4, 4>),
+                    tell(2565, arg(754)),
+                    reply(2307, arg(747)),
+                end(),
+                otherwise(),
+                    forced(592),
+                end(),
+            end(),
+        end(),
+    end(),
+    mark({1000, 940, 1071, 980, 1072, 954}),
+    land(PLACE_GONE, 1686),
+};
+
+constexpr row UPPER_SLOPE[] = {
+    look(),
+        reply({1000}, 3022, arg(0)),
+        reply({445, 940}, 3015),
+        reply({754, 1071}, 3019),
+        reply({1072}, 3007, arg(0)),
+        reply({755, 980}, 3018),
+        ret(),
+    end(),
+    group([] { return cond(has(762)).AND(cond(anyof(778, 755, 954, 1072, 980, -1)).OR(words() == 1)); }),
+        when([] {
+            return cond(carried(OBJ_HEADING))
+                .AND(cond(value[OBJ_HEADING] == 1).OR(value[OBJ_HEADING] == 2).OR(value[OBJ_HEADING] == 8));
+        }, reply(2299, arg(745))),
+        step(spin_heading_upper),
+        tell(2304, arg(1)),
+        set_flag(OBJ_HEADING, 14),
+        forced(587),
+    end(),
+    call({766}, p800),
+    let({848, 754, 755}, VAR_COMMAND_STATUS, 1),
+    moving(),
+        group([] { return cond(has(940)).AND(value[VAR_THERE] == 593).OR(anyof(755, 751, -1)); }),
+            first(),
+                group(heading_in<6, 8>),
+                    tell(2565, arg(755)),
+                    reply(2295, arg(751)),
+                end(),
+                group(heading_in<5, 5>),
+                    tell(2565, arg(755)),
+                    reply(2307, arg(750)),
+                end(),
+                otherwise(),
+                    forced(591),
+                end(),
+            end(),
+        end(),
+        // Back the way you came down is up again.
+        when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 593); }, rewrite(WORD_BACK, 754)),
+        group([] { return cond(has(940)).AND(value[VAR_THERE] == 591).OR(anyof(754, 748, 1071, 848, -1)); }),
+            first(),
+                group(heading_in<3, 5>),
+                    tell(2565, arg(754)),
+                    reply(2295, arg(748)),
+                end(),
+                group(heading_in<6, 6>),
+                    tell(2565, arg(754)),
+                    reply(2307, arg(749)),
+                end(),
+                otherwise(),
+                    // The first climb to the summit: it counts as not yet
+                    // visited, so that it is described in full.
+                    group([] { return cond(bitest(593, 16)); }),
+                        clear_flag(593, 16),
+                        clear_flag(593, PFLAG_VISITED),
+                    end(),
+                    forced(593),
+                end(),
+            end(),
+        end(),
+        reply({921}, 2638),
+        reply({980, 1072, 954}, 3023),
+    end(),
+    mark({1000, 940, 1071, 980, 921, 1072, 954}),
+    land(PLACE_GONE, 1686),
+};
+
+// A one-word drop at the summit drops the one thing carried.
+int drop_the_one_carried() {
+    default_to(0, PLACE_CARRIED, -1);
+    return 0;
+}
+
+// A compass word at the summit leads nowhere: the lodestone's check, then
+// the reply naming the way.
+constexpr row SUMMIT_COMPASS[] = {
+    first(),
+        when(one_word, copy(VAR_SUMMIT_WORD, VAR_ARG1)),
+        otherwise(),
+            copy(VAR_SUMMIT_WORD, VAR_ARG2),
+        end(),
+    end(),
+    copy(VAR_DIRECTION_WORD, VAR_SUMMIT_WORD),
+    check_heading(),
+    tell(2296, arg_of(VAR_SUMMIT_WORD)),
+    stop(),
+};
+
+constexpr row SUMMIT[] = {
+    // The marks are the cairn's.
+    group({173}),
+        rewrite(173, 101),
+        put_here(173),
+    end(),
+    reply(all({848, 101}), 2464),
+    look(),
+        reply({593, 451}, 3012),
+        reply({445, 940}, 3014),
+        reply({755}, 3021),
+        reply({1072}, 3007, arg(1)),
+        ret(),
+    end(),
+    group({WORD_DROP}),
+        when(one_word, step(drop_the_one_carried)),
+        group([] { return cond(has(143)).AND(have(143, 0, 1)); }),
+            let(143, 2),
+            let(101, 1),
+            reply(2628),
+        end(),
+    end(),
+    group([] { return cond(has(762)).AND(cond(anyof(755, 778, -1)).OR(words() == 1)); }),
+        tell(2304, arg(2)),
+        forced_on(PLACE_GONE),
+        call(p803),
+    end(),
+    when([] { return cond(keyword(WORD_TAKE, OBJ_HEADING, -1)).AND(value[OBJ_HEADING] == 0); }, let(OBJ_HEADING, 2)),
+    let(all({848, 755}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        group({755, 940, WORD_BACK}),
+            first(),
+                when(heading_in<2, 4>, reply(2308)),
+                group([] { return cond(carried(OBJ_HEADING)).AND(cond(value[OBJ_HEADING] == 1).OR(value[OBJ_HEADING] == 8)); }),
+                    tell(2565, arg(755)),
+                    reply(2295, arg(745)),
+                end(),
+                group(heading_in<7, 7>),
+                    tell(2565, arg(755)),
+                    reply(2307, arg(752)),
+                end(),
+                otherwise(),
+                    clear_flag(593, PFLAG_HINT_AVAILABLE),
+                    set_flag(592, PFLAG_HINT_AVAILABLE),
+                    forced(592),
+                end(),
+            end(),
+        end(),
+        group({745, 746, 747, 748, 749, 750, 751, 752}),
+            step([] { return run<SUMMIT_COMPASS>(); }),
+        end(),
+        reply({921}, 2638),
+        reply({1072, 954}, 3023),
+        reply({593, 451, 1071}, 1425),
+    end(),
+    mark({1000, 1072, 1071, 593, 451, 940}),
+    land(PLACE_GONE, 1686),
+};
+
+// --- The dune cells (594..617) ----------------------------------------------
+
+// The numbers in which the cells differ: k[0] and k[1] the cells that answer
+// a look at the hollow (with the first or the second variant of the reply),
+// k[2] the cells beside a hollow, whose marks include it, k[3] every other
+// cell.
+constexpr int HOLLOW_LOOK_0 = 0, HOLLOW_LOOK_1 = 1, HOLLOW_MARKS = 2, PLAIN_MARKS = 3;
+constexpr std::array<int, 4> PLAIN{0, 0, 0, 1};
+
+constexpr member DUNE_CELLS[] = {
+    {594, PLAIN, {go({750}, 600), go({749}, 595), go({748}, 620), go({747}, 623)}},
+    {595, PLAIN, {go({745}, 594), go({751}, 600), go({750}, 601), go({749}, 596), go({748}, 621), go({747}, 620),
+                  go({746}, 623)}},
+    {596, PLAIN, {go({745}, 595), go({752}, 600), go({751}, 601), go({750}, 602), go({749}, 597), go({748}, 622),
+                  go({747}, 621), go({746}, 620)}},
+    {597, PLAIN, {go({745}, 596), go({752}, 601), go({751}, 602), go({750}, 603), go({749}, 598), go({748}, 624),
+                  go({747}, 622), go({746}, 621)}},
+    {598, PLAIN, {go({745}, 597), go({752}, 602), go({751}, 603), go({749}, 599), go({748}, 625), go({747}, 624),
+                  go({746}, 622)}},
+    {599, PLAIN, {go({745}, 598), go({752}, 603), go({755, 749}, 619), go({748}, 618), go({747}, 625),
+                  go({746}, 624)}},
+    {600, PLAIN, {go({752}, 604), go({751}, 606), go({750}, 607), go({749}, 601), go({748}, 596), go({747}, 595),
+                  go({746}, 594)}},
+    {601, PLAIN, {go({745}, 600), go({752}, 606), go({751}, 607), go({750}, 608), go({749}, 602), go({748}, 597),
+                  go({747}, 596), go({746}, 595)}},
+    {602, PLAIN, {go({745}, 601), go({752}, 607), go({751}, 608), go({749}, 603), go({748}, 598), go({747}, 597),
+                  go({746}, 596)}},
+    {603, PLAIN, {go({745}, 602), go({752}, 608), go({748}, 599), go({747}, 598), go({746}, 597)}},
+    {606, PLAIN, {go({745}, 604), go({751}, 609), go({750}, 610), go({749}, 607), go({748}, 601), go({747}, 600)}},
+    {607, PLAIN, {go({745}, 606), go({752}, 609), go({751}, 610), go({750}, 611), go({749}, 608), go({748}, 602),
+                  go({747}, 601), go({746}, 600)}},
+    {608, PLAIN, {go({745}, 607), go({752}, 610), go({751}, 611), go({750}, 612), go({748}, 603), go({747}, 602),
+                  go({746}, 601)}},
+    {609, PLAIN, {go({752}, 613), go({751}, 614), go({750}, 588), go({749}, 610), go({748}, 607), go({747}, 606),
+                  go({746}, 604)}},
+    {610, PLAIN, {go({745}, 609), go({752}, 614), go({751}, 588), go({750}, 615), go({749}, 611), go({748}, 608),
+                  go({747}, 607), go({746}, 606)}},
+    {611, PLAIN, {go({745}, 610), go({752}, 588), go({751}, 615), go({749}, 612), go({747}, 608), go({746}, 607)}},
+    {612, {0, 1, 1, 0}, {go({745}, 611), go({752}, 615), go({746}, 608), go({750}, 676)}},
+    {613, {1, 0, 1, 0}, {go({750}, 616), go({749}, 614), go({748}, 609), go({752}, 675)}},
+    {614, PLAIN, {go({745}, 613), go({751}, 616), go({750}, 617), go({749}, 587), go({748}, 610), go({747}, 609)}},
+    {615, PLAIN, {go({745}, 589), go({752}, 617), go({748}, 612), go({747}, 611), go({746}, 610)}},
+    {616, PLAIN, {go({749}, 617), go({748}, 590), go({747}, 614), go({746}, 613)}},
+    {617, PLAIN, {go({745}, 616), go({748}, 615), go({747}, 590), go({746}, 614)}},
+};
+
+// A look command never moves the player in the dunes: the look word's own
+// procedure answers it.
+constexpr row DUNE_CELL[] = {
+    look(),
+        member_group(HOLLOW_LOOK_0),
+            reply({1003}, 3024, arg(0)),
+        end(),
+        member_group(HOLLOW_LOOK_1),
+            reply({1003}, 3024, arg(1)),
+        end(),
+        ret(),
+    end(),
+    moving(),
+        reply({1072}, 1297),
+        member_rows(),
+    end(),
+    member_group(PLAIN_MARKS),
+        mark({1072, 954, 1136, 977}),
+    end(),
+    member_group(HOLLOW_MARKS),
+        mark({1072, 954, 1136, 977, 1003}),
+    end(),
+};
+
+template <int PLACE>
+int dune_cell() {
+    return run_member<DUNE_CELL, DUNE_CELLS>(PLACE);
+}
+
+// The cell below the cliff, with the sand cave in its side.
+constexpr row CLIFF_CELL[] = {
+    look(),
+        reply({1003}, 3024, arg(0)),
+        ret(),
+    end(),
+    moving(),
+        reply({1072}, 1297),
+        go({752, 1003}, 605),
+        go({750}, 609),
+        go({749}, 606),
+        go({748}, 600),
+    end(),
+    mark({1072, 954, 1136, 977, 921, 1003}),
+};
+
+// --- The caves: the sand cave (605) and the two side caves (675, 676) ------
+
+constexpr row SAND_CAVE[] = {
+    look(),
+        reply({1003}, 3025),
+        reply({1132}, 3026),
+        reply({950, 1072}, 3027),
+        reply({1000}, 3022),
+        ret(),
+    end(),
+    moving(),
+        go({748, 1003, 1072}, 604),
+    end(),
+    mark({1000, 921, 1136, 977, 954}),
+    mark({1072, 1003, 1132, 1131}),
+};
+
+constexpr member SIDE_CAVES[] = {
+    {675, {}, {go({748, 1003, 1072}, 613)}},
+    {676, {}, {go({746, 1003, 1072}, 612)}},
+};
+
+constexpr row SIDE_CAVE[] = {
+    look(),
+        reply({1003}, 2368),
+        reply({950, 1072}, 3027),
+        reply({1000}, 3022),
+        ret(),
+    end(),
+    moving(),
+        member_rows(),
+    end(),
+    mark({1000, 921, 1136, 977, 954}),
+    mark({1072, 1003}),
+};
+
+// --- The edge: 618, 619, the terraces, the dune edge, the gate, the lookout --
+
+cond_fold heading_past_south() { return cond(value[OBJ_HEADING] > 5); }
+
+constexpr row EDGE_OF_THE_SANDS[] = {
+    look(),
+        reply({889, 893, 902}, 3059),
+        reply({635}, 3057),
+        reply({919}, 3427, arg(1)),
+        ret(),
+    end(),
+    call(p138),
+    moving(),
+        go({745}, 625),
+        go({752}, 599),
+        go({751}, 619),
+        go({749}, 626),
+        group({754}),
+            when([] { return cond(irand(100) < 50); }, forced(626)),
+            forced(625),
+        end(),
+        group({747, 757, 893, 902, 889}),
+            call(p152, ref(747)),
+            when(heading_past_south, reply(2317, arg(1))),
+            reply(2317, arg(0)),
+        end(),
+        reply({919}, 1425),
+    end(),
+    mark({1072, 954, 893, 889, 919, 902}),
+};
+
+constexpr row ABYSS_EDGE[] = {
+    look(),
+        reply({635}, 3057),
+        reply({1132}, 3058),
+        reply({919}, 3427, arg(0)),
+        ret(),
+    end(),
+    let(all({848, 754}), VAR_COMMAND_STATUS, 1),
+    moving(),
+        go({745, 848, 754}, 599),
+        go({748}, 626),
+        go({747}, 618),
+        go({746}, 625),
+        reply({919}, 1425),
+    end(),
+    mark({919, 1132, 1131}),
+};
+
+// The terraces: each leads up to the lookout point by its own compass word
+// (checked against the lodestone like the others) and by "up" and "climb".
+constexpr int TERRACE_MARKS = 0, TERRACE_SKY_MARKS = 1;
+
+constexpr member TERRACES[] = {
+    {620, {1, 0}, {go({745}, 623), go({752}, 594), go({751}, 595), go({750}, 596), go({749}, 621),
+                   call({754, 848, 748}, p152, ref(748)), go({848, 754, 748, 620}, 627)}},
+    {621, {1, 0}, {go({745}, 620), go({749}, 622), go({750}, 597), go({751}, 596), go({752}, 595),
+                   call({754, 848, 747}, p152, ref(747)), go({848, 754, 747, 620}, 627)}},
+    {622, {0, 1}, {go({745}, 621), go({752}, 596), go({751}, 597), go({750}, 598), go({749}, 624),
+                   call({754, 848, 746}, p152, ref(746)), go({848, 754, 746, 620}, 627)}},
+};
+
+constexpr row TERRACE[] = {
+    look(),
+        reply({620, 1001}, 2978),
+        ret(),
+    end(),
+    when([] { return cond(has(848)).AND(anyof(620, 1001, 754, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        member_rows(),
+    end(),
+    call(p138),
+    member_group(TERRACE_MARKS),
+        mark({1001, 620, 1072, 954}),
+    end(),
+    member_group(TERRACE_SKY_MARKS),
+        mark({1001, 620, 1072, 954, 1136, 977}),
+    end(),
+};
+
+// The dune edge: 625 has a look at the gully and the falls, and "climb
+// down" goes down to the edge of the sands.
+constexpr int EDGE_LOOK = 0, EDGE_MARKS = 1;
+
+constexpr member DUNE_EDGES[] = {
+    {623, {0, 1}, {go({751}, 594), go({750}, 595), go({749}, 620)}},
+    {624, {0, 1}, {go({745}, 622), go({752}, 597), go({751}, 598), go({750}, 599), go({749}, 625)}},
+    {625, {1, 0}, {go({745}, 624), go({752}, 598), go({751}, 599), go({750}, 619), go({755, 749}, 618)}},
+};
+
+constexpr row DUNE_EDGE[] = {
+    member_group(EDGE_LOOK),
+        look(),
+            reply({919}, 3427, arg(2)),
+            reply({635}, 3057),
+        end(),
+    end(),
+    call(p138),
+    member_group(EDGE_LOOK),
+        let(all({848, 755}), VAR_COMMAND_STATUS, 1),
+    end(),
+    moving(),
+        member_rows(),
+    end(),
+    member_group(EDGE_MARKS),
+        mark({1072, 954}),
+    end(),
+    member_group(EDGE_LOOK),
+        mark({1072, 954, 919}),
+    end(),
+};
+
+constexpr row EDGE_GATE[] = {
+    look(),
+        reply({889, 893, 898, 902}, 2903, arg(898)),
+        reply({919}, 3427, arg(3)),
+        reply({635}, 3057),
+    end(),
+    call(p138),
+    moving(),
+        go({745, 755}, 618),
+        go({752}, 619),
+        call({747, 757, 893, 902, 889}, p152, ref(747)),
+        go({747, 757, 893, 902, 889}, 628, 2361),
+        reply({749, 750, 751}, 2412),
+    end(),
+    mark({1072, 954, 919, 893, 902, 889, 898}),
+};
+
+// "Gallery" or "waters" named at the lookout: there is none here. The reply
+// names the word as typed, whichever slot holds it (a one-word command has
+// no second word to name).
+int no_such_thing_here() {
+    const int slot = cond(value[VAR_ARG2] == 439).OR(value[VAR_ARG2] == 950) ? VAR_ARG2 : VAR_ARG1;
+    say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1319, slot);
+    return 0;
+}
+
+constexpr row LOOKOUT_POINT[] = {
+    set_flag(593, PFLAG_VISITED),
+    look(),
+        reply({620, 1130, 954, 1001}, 2978),
+        reply({913}, 3199),
+        reply({319, 902, 893}, 3200),
+        reply({1022}, 2709),
+        reply({1073, 891}, 1971),
+        reply({1072}, 3007, arg(2)),
+        ret(),
+    end(),
+    step({439, 950}, no_such_thing_here),
+    call(p138),
+    when([] { return cond(has(848)).AND(anyof(620, 1001, 755, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    moving(),
+        when([] { return cond(carried(OBJ_HEADING)).AND(has(755)); }, heading(751)),
+        go({751, 755, 620}, 621),
+        go({752}, 620),
+        go({750}, 622),
+    end(),
+    mark({1001, 620, 1022, 1130, 319, 902, 893}),
+    mark({1130, 954, 1073, 891}),
+};
+
+}  // namespace
+
+int p621() { return run<NORTH_RIM>(); }
+int p254() { return run<EAST_RIM>(); }
+int p791() { return run<SOUTH_RIM>(); }
+int p922() { return run<WEST_RIM>(); }
+int p802() { return run<LOWER_SLOPE>(); }
+int p801() { return run<UPPER_SLOPE>(); }
+int p799() { return run<SUMMIT>(); }
+
+int p189() { return dune_cell<594>(); }
+int p200() { return dune_cell<595>(); }
+int p204() { return dune_cell<596>(); }
+int p205() { return dune_cell<597>(); }
+int p206() { return dune_cell<598>(); }
+int p207() { return dune_cell<599>(); }
+int p208() { return dune_cell<600>(); }
+int p209() { return dune_cell<601>(); }
+int p210() { return dune_cell<602>(); }
+int p190() { return dune_cell<603>(); }
+int p192() { return dune_cell<606>(); }
+int p193() { return dune_cell<607>(); }
+int p194() { return dune_cell<608>(); }
+int p195() { return dune_cell<609>(); }
+int p196() { return dune_cell<610>(); }
+int p197() { return dune_cell<611>(); }
+int p198() { return dune_cell<612>(); }
+int p199() { return dune_cell<613>(); }
+int p201() { return dune_cell<614>(); }
+int p202() { return dune_cell<615>(); }
+int p203() { return dune_cell<616>(); }
+int p211() { return dune_cell<617>(); }
+int p191() { return run<CLIFF_CELL>(); }
+
+int p728() { return run<SAND_CAVE>(); }
+int p655() { return run_member<SIDE_CAVE, SIDE_CAVES>(675); }
+int p656() { return run_member<SIDE_CAVE, SIDE_CAVES>(676); }
+
+int p722() { return run<EDGE_OF_THE_SANDS>(); }
+int p723() { return run<ABYSS_EDGE>(); }
+int p749() { return run_member<TERRACE, TERRACES>(620); }
+int p750() { return run_member<TERRACE, TERRACES>(621); }
+int p751() { return run_member<TERRACE, TERRACES>(622); }
+int p134() { return run_member<DUNE_EDGE, DUNE_EDGES>(623); }
+int p135() { return run_member<DUNE_EDGE, DUNE_EDGES>(624); }
+int p136() { return run_member<DUNE_EDGE, DUNE_EDGES>(625); }
+int p137() { return run<EDGE_GATE>(); }
+int p44() { return run<LOOKOUT_POINT>(); }
