@@ -1,0 +1,228 @@
+// The river crossing: the passage from the edge gate down to the river,
+// the two banks joined by the bridge of light (whose crossing counts the
+// treasures carried, and kills whoever brings back more than went over),
+// the stair and the cell above the far bank, the falls nook, and the stream
+// run up to the stream head where the otter plays. Each place's procedure
+// answers its feature words, moves the player along its exits and marks
+// the words of its features for the last replies.
+#include "game.h"
+
+using namespace rows;
+
+namespace {
+
+// Every look at the floor, the walls or the ceiling of these places gets
+// the same reply, naming the word typed.
+constexpr row COMMON_LOOK = reply({1137, 936, 376}, 3030, arg_of(VAR_ARG2));
+
+// The words of the water and its banks, marked wherever the river runs.
+constexpr row WATER_MARKS = mark({635, 899, 913, 1064, 996, 1002, 1010});
+
+constexpr row GATE_PASSAGE[] = {
+    look(),
+        COMMON_LOOK,
+        reply({308, 897, 898}, 2903, arg(897)),
+        reply({439, 950}, 3032),
+        ret(),
+    end(),
+    moving(),
+        go({751, 439, 950}, 626, 2362),
+        go({747}, 629),
+        go({308, 897, 898}, 629),
+    end(),
+    mark({308, 897, 898, 439, 950}),
+};
+
+// The passage words lead on only after "go": on, away from where you came.
+constexpr row RIVER_PASSAGE[] = {
+    look(),
+        COMMON_LOOK,
+        reply({779}, 3031),
+        let({308, 897, 898}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({751}, 628),
+        go({747}, 630),
+        when([] { return cond(has(WORD_GO)).AND(anyof(308, 897, 898, -1)); },
+             call(p329, ref(628), ref(751), ref(630), ref(747))),
+    end(),
+    mark({308, 897, 898}),
+};
+
+constexpr row PASSAGE_BEND[] = {
+    // Carrying the cask full of the right stuff past the bend is noted.
+    when([] { return cond(carried(OBJ_VESSEL_LARGE)).AND(cond(value[OBJ_VESSEL_LARGE] == 3).OR(value[OBJ_VESSEL_LARGE] > 6)); },
+         set_flag(VAR_GAME_FLAGS_3, 10)),
+    look(),
+        COMMON_LOOK,
+        let({308, 897, 898, 1017}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({751}, 629),
+        go({746}, 632),
+        call({308, 897, 898}, p329, ref(629), ref(751), ref(632), ref(746)),
+        reply({1017}, 1425),
+    end(),
+    mark({308, 897, 898}),
+};
+
+// The near bank: north, "cross" or the bridge itself (and "back" after
+// coming over from the far bank) is the crossing, which needs no "go".
+constexpr row NEAR_BANK[] = {
+    group({11}),
+        put_here(11),
+    end(),
+    look(),
+        COMMON_LOOK,
+        reply({897, 898, 308}, 2903, arg(897)),
+        reply({902}, 2593, arg(902)),
+        reply({1063}, 3056),
+        let({889}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    call({762}, p724, num(1)),
+    when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 631); }, rewrite_shown(WORD_BACK, 745)),
+    call({745, 763, 793}, p75),
+    moving(),
+        go({750, 308, 897, 898}, 630),
+        go({747, 635, 899, 913, 849}, 635),
+        call({11}, p75),
+        reply({889}, 1425),
+    end(),
+    mark({1063, 902, 897, 898, 308, 889}),
+    WATER_MARKS,
+};
+
+constexpr row FAR_BANK[] = {
+    group({11}),
+        put_here(11),
+    end(),
+    look(),
+        COMMON_LOOK,
+        reply({897, 308, 898}, 2903, arg(897)),
+        reply({1063}, 3056),
+        ret(),
+    end(),
+    call({762}, p724, num(1)),
+    when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 632); }, rewrite_shown(WORD_BACK, 749)),
+    call({749, 763, 793}, p75),
+    moving(),
+        call({11}, p75),
+        go({754, 745, 308, 898, 897}, 633),
+        group({747, 635, 899, 913, 849}),
+            set_flag(636, 16),
+            forced(636),
+        end(),
+    end(),
+    mark({1063, 308, 897, 898}),
+    WATER_MARKS,
+};
+
+constexpr row BANK_STAIR[] = {
+    look(),
+        COMMON_LOOK,
+        let({308, 1001, 897, 898}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({749, 755}, 631),
+        go({745, 754}, 634),
+        call({1001, 308, 897, 898}, p329, ref(634), ref(745), ref(631), ref(749)),
+    end(),
+    mark({1001, 897, 308, 898}),
+};
+
+constexpr row UPPER_CELL[] = {
+    look(),
+        COMMON_LOOK,
+        reply({897, 308, 898, 758}, 2903, arg(897)),
+        group({156}),
+            when([] { return cond(value[144] == 0); }, say_as(SAY_STOP, 144, 0)),
+            reply(3336),
+        end(),
+        let({889}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
+    moving(),
+        go({758, 308, 897, 898, 749}, 633),
+        reply({889}, 1425),
+    end(),
+    mark({758, 308, 897, 898, 156}),
+};
+
+// The falls nook and the stream run below the stream head: the water's
+// hazards, an object sent off into the river, and each place's own ways.
+constexpr member STREAMSIDE[] = {
+    {635, {}, {go({751, 635, 899, 913, 850}, 632)}},
+    {636, {}, {group([] { return cond(anyof(635, 899, 913, -1)).AND(value[VAR_THERE] == 631).OR(anyof(747, 849, -1)); }),
+                   set_flag(637, 16),
+                   forced(637),
+               end(),
+               group([] { return cond(anyof(635, 899, 913, -1)).OR(anyof(751, 850, -1)); }),
+                   forced(631),
+               end()}},
+    {637, {}, {go({747, 849}, 638), go({751, 850}, 636),
+               call({635, 899, 913}, p329, ref(638), ref(747), ref(636), ref(751))}},
+};
+
+constexpr row STREAMSIDE_PLACE[] = {
+    look(),
+        COMMON_LOOK,
+        ret(),
+    end(),
+    call({762}, p724, num(0)),
+    call({793}, p75),
+    moving(),
+        member_rows(),
+    end(),
+    WATER_MARKS,
+};
+
+constexpr row STREAM_HEAD[] = {
+    call(p185, ref(74)),
+    look(),
+        COMMON_LOOK,
+        reply({74}, 2624, arg(798)),
+        when([] { return cond(has(159)).AND(value[2624] == 0); }, let_variant(2624, 1)),
+        group({575, 111}),
+            tell(3283),
+            reply(1266),
+        end(),
+        ret(),
+    end(),
+    when([] { return cond(has(811)).AND(cond(words() == 1).OR(has(159))); }, reply(2547)),
+    group({159}),
+        mark(),
+        ret(),
+    end(),
+    call({762}, p724, num(0)),
+    call({793}, p75),
+    when([] { return cond(anyof(798, 774, -1)).AND(cond(has(74)).OR(words() == 1)); }, reply(2624, arg_of(VAR_ARG1))),
+    group({74}),
+        mark(),
+        ret(),
+    end(),
+    moving(),
+        group([] { return cond(anyof(635, 899, 913, -1)).OR(anyof(850, 751, WORD_BACK, -1)); }),
+            tell(2546),
+            forced(637),
+        end(),
+    end(),
+    WATER_MARKS,
+};
+
+}  // namespace
+
+int p109() { return run<GATE_PASSAGE>(); }
+int p110() { return run<RIVER_PASSAGE>(); }
+int p111() { return run<PASSAGE_BEND>(); }
+int p112() { return run<NEAR_BANK>(); }
+int p113() { return run<FAR_BANK>(); }
+int p114() { return run<BANK_STAIR>(); }
+int p115() { return run<UPPER_CELL>(); }
+int p721() { return run_member<STREAMSIDE_PLACE, STREAMSIDE>(635); }
+int p725() { return run_member<STREAMSIDE_PLACE, STREAMSIDE>(636); }
+int p117() { return run_member<STREAMSIDE_PLACE, STREAMSIDE>(637); }
+int p116() { return run<STREAM_HEAD>(); }
