@@ -23,7 +23,22 @@ cond_fold heading_in() {
     return cond(carried(OBJ_HEADING)).AND(value[OBJ_HEADING] >= LO).AND(value[OBJ_HEADING] <= HI);
 }
 
+// Within one point of north.
+cond_fold heading_north() {
+    return cond(carried(OBJ_HEADING)).AND(cond(value[OBJ_HEADING] == 1).OR(value[OBJ_HEADING] == 8));
+}
+
 cond_fold one_word() { return cond(words() == 1); }
+
+// The lodestone refuses the way along the trail: the start up or down
+// (WAY), then where the trail runs or bends a little further on (TEXT,
+// naming the compass way TOWARD).
+template <int WAY, int TEXT, int TOWARD>
+int refused_on_trail() {
+    say(SAY_ARG, 2565, WAY);
+    say(SAY_STOP | SAY_ARG, TEXT, TOWARD);
+    return 0;
+}
 
 // A jump from the lower slope sends the needle spinning to any point.
 int spin_heading_lower() {
@@ -40,39 +55,44 @@ int spin_heading_upper() {
 
 // --- The rim (587..590) ---------------------------------------------------
 
-constexpr row NORTH_RIM[] = {
-    look(),
-        reply({940}, 2977),
-        ret(),
-    end(),
-    moving(),
-        go({745}, 614),
-        go({746}, 609),
-        go({747}, 610),
-        go({751}, 617),
-        go({752}, 616),
-        go({748}, 588),
-        go({750}, 590),
-        reply({749}, 2564, arg(749)),
-    end(),
-    mark({940}),
+// Three rim places share one shape: a look at the trail or the view, the
+// ways round the rim and out into the dunes, and the refused way into the
+// hill. k[0] the places that answer a look at the trail with the first or
+// k[1] the second of two replies, k[2] the east rim's look at the view and
+// the glint.
+constexpr int TRAIL_LOOK_0 = 0, TRAIL_LOOK_1 = 1, VIEW_LOOK = 2;
+
+constexpr member RIMS[] = {
+    {587, {1, 0, 0}, {go({745}, 614), go({746}, 609), go({747}, 610), go({751}, 617), go({752}, 616),
+                      go({748}, 588), go({750}, 590), reply({749}, 2564, arg(749))}},
+    {588, {0, 0, 1}, {go({745}, 614), go({749}, 615), go({748}, 611), go({747}, 610), go({746}, 609),
+                      go({752}, 587), go({750}, 589), reply({751}, 2564, arg(751))}},
+    {590, {0, 1, 0}, {go({745}, 614), go({752}, 616), go({751}, 617), go({749}, 615), go({746}, 587),
+                      go({748}, 589), reply({747}, 2564, arg(747)), reply({940}, 2638)}},
 };
 
-constexpr row EAST_RIM[] = {
+constexpr row RIM[] = {
     look(),
-        reply({977}, 3158),
-        reply({1014, 17}, 3155, arg_of(593)),
+        member_group(TRAIL_LOOK_0),
+            reply({940}, 2977),
+        end(),
+        member_group(TRAIL_LOOK_1),
+            reply({940}, 2976),
+        end(),
+        member_group(VIEW_LOOK),
+            reply({977}, 3158),
+            reply({1014, 17}, 3155, arg_of(593)),
+        end(),
         ret(),
     end(),
     moving(),
-        go({745}, 614),
-        go({749}, 615),
-        go({748}, 611),
-        go({747}, 610),
-        go({746}, 609),
-        go({752}, 587),
-        go({750}, 589),
-        reply({751}, 2564, arg(751)),
+        member_rows(),
+    end(),
+    member_group(TRAIL_LOOK_0),
+        mark({940}),
+    end(),
+    member_group(TRAIL_LOOK_1),
+        mark({940}),
     end(),
 };
 
@@ -90,21 +110,10 @@ constexpr row SOUTH_RIM[] = {
     moving(),
         group({754, 848, 940}),
             first(),
-                group(heading_in<6, 8>),
-                    tell(2565, arg(754)),
-                    reply(2295, arg(751)),
-                end(),
-                group(heading_in<1, 1>),
-                    tell(2565, arg(754)),
-                    reply(2307, arg(752)),
-                end(),
-                group(heading_in<2, 2>),
-                    tell(2565, arg(754)),
-                    reply(2307, arg(745)),
-                end(),
-                otherwise(),
-                    forced(591),
-                end(),
+                when(heading_in<6, 8>, step(refused_on_trail<754, 2295, 751>)),
+                when(heading_in<1, 1>, step(refused_on_trail<754, 2307, 752>)),
+                when(heading_in<2, 2>, step(refused_on_trail<754, 2307, 745>)),
+                forced(591),
             end(),
         end(),
         go({747}, 610),
@@ -116,24 +125,6 @@ constexpr row SOUTH_RIM[] = {
         reply({745}, 2564, arg(745)),
         when([] { return cond(irand(100) < 50); }, go({750}, 615)),
         go({750}, 617),
-    end(),
-    mark({940}),
-};
-
-constexpr row WEST_RIM[] = {
-    look(),
-        reply({940}, 2976),
-        ret(),
-    end(),
-    moving(),
-        go({745}, 614),
-        go({752}, 616),
-        go({751}, 617),
-        go({749}, 615),
-        go({746}, 587),
-        go({748}, 589),
-        reply({747}, 2564, arg(747)),
-        reply({940}, 2638),
     end(),
     mark({940}),
 };
@@ -162,33 +153,17 @@ constexpr row LOWER_SLOPE[] = {
     moving(),
         group([] { return cond(has(940)).AND(value[VAR_THERE] == 592).OR(anyof(755, 749, 954, 980, -1)); }),
             first(),
-                group(heading_in<4, 6>),
-                    tell(2565, arg(755)),
-                    reply(2295, arg(749)),
-                end(),
-                group(heading_in<3, 3>),
-                    tell(2565, arg(755)),
-                    reply(2307, arg(748)),
-                end(),
+                when(heading_in<4, 6>, step(refused_on_trail<755, 2295, 749>)),
+                when(heading_in<3, 3>, step(refused_on_trail<755, 2307, 748>)),
                 when(heading_in<2, 2>, forced(589, 2577)),
-                otherwise(),
-                    forced(589),
-                end(),
+                forced(589),
             end(),
         end(),
         group([] { return cond(has(940)).AND(value[VAR_THERE] == 589).OR(anyof(754, 746, 848, 1071, -1)); }),
             first(),
-                group(heading_in<1, 3>),
-                    tell(2565, arg(754)),
-                    reply(2295, arg(746)),
-                end(),
-                group(heading_in<4, 4>),
-                    tell(2565, arg(754)),
-                    reply(2307, arg(747)),
-                end(),
-                otherwise(),
-                    forced(592),
-                end(),
+                when(heading_in<1, 3>, step(refused_on_trail<754, 2295, 746>)),
+                when(heading_in<4, 4>, step(refused_on_trail<754, 2307, 747>)),
+                forced(592),
             end(),
         end(),
     end(),
@@ -220,31 +195,17 @@ constexpr row UPPER_SLOPE[] = {
     moving(),
         group([] { return cond(has(940)).AND(value[VAR_THERE] == 593).OR(anyof(755, 751, -1)); }),
             first(),
-                group(heading_in<6, 8>),
-                    tell(2565, arg(755)),
-                    reply(2295, arg(751)),
-                end(),
-                group(heading_in<5, 5>),
-                    tell(2565, arg(755)),
-                    reply(2307, arg(750)),
-                end(),
-                otherwise(),
-                    forced(591),
-                end(),
+                when(heading_in<6, 8>, step(refused_on_trail<755, 2295, 751>)),
+                when(heading_in<5, 5>, step(refused_on_trail<755, 2307, 750>)),
+                forced(591),
             end(),
         end(),
         // Back the way you came down is up again.
         when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 593); }, rewrite(WORD_BACK, 754)),
         group([] { return cond(has(940)).AND(value[VAR_THERE] == 591).OR(anyof(754, 748, 1071, 848, -1)); }),
             first(),
-                group(heading_in<3, 5>),
-                    tell(2565, arg(754)),
-                    reply(2295, arg(748)),
-                end(),
-                group(heading_in<6, 6>),
-                    tell(2565, arg(754)),
-                    reply(2307, arg(749)),
-                end(),
+                when(heading_in<3, 5>, step(refused_on_trail<754, 2295, 748>)),
+                when(heading_in<6, 6>, step(refused_on_trail<754, 2307, 749>)),
                 otherwise(),
                     // The first climb to the summit: it counts as not yet
                     // visited, so that it is described in full.
@@ -317,14 +278,8 @@ constexpr row SUMMIT[] = {
         group({755, 940, WORD_BACK}),
             first(),
                 when(heading_in<2, 4>, reply(2308)),
-                group([] { return cond(carried(OBJ_HEADING)).AND(cond(value[OBJ_HEADING] == 1).OR(value[OBJ_HEADING] == 8)); }),
-                    tell(2565, arg(755)),
-                    reply(2295, arg(745)),
-                end(),
-                group(heading_in<7, 7>),
-                    tell(2565, arg(755)),
-                    reply(2307, arg(752)),
-                end(),
+                when(heading_north, step(refused_on_trail<755, 2295, 745>)),
+                when(heading_in<7, 7>, step(refused_on_trail<755, 2307, 752>)),
                 otherwise(),
                     clear_flag(593, PFLAG_HINT_AVAILABLE),
                     set_flag(592, PFLAG_HINT_AVAILABLE),
@@ -634,10 +589,10 @@ constexpr row LOOKOUT_POINT[] = {
 
 }  // namespace
 
-int p621() { return run<NORTH_RIM>(); }
-int p254() { return run<EAST_RIM>(); }
+int p621() { return run_member<RIM, RIMS>(587); }
+int p254() { return run_member<RIM, RIMS>(588); }
 int p791() { return run<SOUTH_RIM>(); }
-int p922() { return run<WEST_RIM>(); }
+int p922() { return run_member<RIM, RIMS>(590); }
 int p802() { return run<LOWER_SLOPE>(); }
 int p801() { return run<UPPER_SLOPE>(); }
 int p799() { return run<SUMMIT>(); }
