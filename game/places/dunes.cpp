@@ -1,4 +1,4 @@
-// The dunes: the rim round one cell of the dunes, the trail up to the
+// The dunes: the rim round the foot of the sand hill, the trail up to the
 // summit, the shifting dune cells with the sand cave and the two side caves,
 // and the edge places from the abyss edge to the lookout point. Each place's
 // procedure answers its feature words, moves the player along its exits and
@@ -230,21 +230,6 @@ int drop_the_one_carried() {
     return 0;
 }
 
-// A compass word at the summit leads nowhere: the lodestone's check, then
-// the reply naming the way.
-constexpr row SUMMIT_COMPASS[] = {
-    first(),
-        when(one_word, copy(VAR_SUMMIT_WORD, VAR_ARG1)),
-        otherwise(),
-            copy(VAR_SUMMIT_WORD, VAR_ARG2),
-        end(),
-    end(),
-    copy(VAR_DIRECTION_WORD, VAR_SUMMIT_WORD),
-    check_heading(),
-    tell(2296, arg_of(VAR_SUMMIT_WORD)),
-    stop(),
-};
-
 constexpr row SUMMIT[] = {
     // The marks are the cairn's.
     group({173}),
@@ -287,8 +272,17 @@ constexpr row SUMMIT[] = {
                 end(),
             end(),
         end(),
+        // A compass word leads nowhere: the lodestone's check on the way
+        // named, then the reply naming it.
         group({745, 746, 747, 748, 749, 750, 751, 752}),
-            step([] { return run<SUMMIT_COMPASS>(); }),
+            first(),
+                when(one_word, copy(VAR_SUMMIT_WORD, VAR_ARG1)),
+                copy(VAR_SUMMIT_WORD, VAR_ARG2),
+            end(),
+            copy(VAR_DIRECTION_WORD, VAR_SUMMIT_WORD),
+            check_heading(),
+            tell(2296, arg_of(VAR_SUMMIT_WORD)),
+            stop(),
         end(),
         reply({921}, 2638),
         reply({1072, 954}, 3023),
