@@ -2,7 +2,6 @@
 // buffer; at each input it is flushed once, formatted as plain text (console
 // and log: wrapped, optionally justified, paged) or as an HTML fragment that
 // answers the browser's waiting request.
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
@@ -74,10 +73,12 @@ static void put_byte(int c, bool raw) {
         eol_count = 0;
     }
     if (c == 0) return;
-    if (isalpha(c)) {
+    // Letters and digits as in the C locale, whatever locale the console
+    // library may have set: the output never depends on it.
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
         if (!raw && upcase == 2 && c >= 'a' && c <= 'z') c -= 'a' - 'A';
         upcase = 0;
-    } else if (isdigit(c)) {
+    } else if (c >= '0' && c <= '9') {
         upcase = 0;
     } else if (c == '.' || c == '!' || c == '?') {
         upcase = 1;
