@@ -3,8 +3,8 @@
 // move, checked against the generator run by hand; the arrived mark; the
 // prowler's retreat at both outcomes of its draw; the lamp burning per
 // arrival and its refills; the phase timer; the corridor's remarks; the eel,
-// the wraith's countdown, the turn limit, and the giant's countdown before
-// the sluice's hazard.
+// the wraith's countdown, the turn limit, the end of the flight on the cloth,
+// and the giant's countdown before the sluice's hazard.
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -324,6 +324,22 @@ TEST_F(Arrival, TurnLimitEndsTheGame) {
         value[VAR_TURNS] = turns;
         const outcome o = call(p5);
         EXPECT_EQ(first(o.texts, 1), (turns == 7777 ? texts{{SAY_ARG, 1564, 7777}} : texts{})) << turns;
+    }
+}
+
+// The flight on the cloth: while its count lasts the turn start at the open
+// sky only opens a new line; once it has run out the player is set down on
+// the ring walk, where the raft of reeds is seen, and the turn ends.
+TEST_F(Arrival, FlightEndsOnTheRingWalk) {
+    for (int left : {1, 0}) {
+        fresh_world(586);
+        value[586] = left;
+        const outcome o = call(p4);
+        const texts told = left ? texts{{0, 1266, 0}} : texts{{0, 1266, 0}, {0, 2520, 0}};
+        EXPECT_EQ(o.texts, told) << left;
+        EXPECT_EQ(o.place, left ? 586 : 547) << left;
+        EXPECT_EQ(o.loop, left ? 0 : 1) << left;
+        EXPECT_EQ(bool(bitest(154, OFLAG_SEEN)), left == 0) << left;
     }
 }
 

@@ -456,6 +456,7 @@ TEST_F(Carrying, DrinkingFromTheWaterskin) {
     EXPECT_EQ(value[VAR_QUESTION], Q_FILL_FOLLOW_UP);
     EXPECT_EQ(value[84], 0);
     EXPECT_EQ(value[VAR_RESERVE], 1800);
+    EXPECT_EQ(value[2643], 1);  // the cry is remembered
 
     value[VAR_QUESTION] = 0;
     bitmod('s', 67, OFLAG_SEEN);

@@ -96,6 +96,18 @@ TEST_F(Characters, WispCalled) {
     EXPECT_EQ(o.loop, 1);
     EXPECT_EQ(location[OBJ_WANDERER], 300);
     EXPECT_EQ(value[1163], 250);
+
+    // The spider in the dark takes fright and is gone for good: its web is
+    // left torn, the sprite it held is seen, and its text keeps the change.
+    fresh_world(300);
+    light(false);
+    set_location(90, 300);
+    o = call(call_wisp);
+    EXPECT_EQ(first(o.texts, 1), (texts{{0, 1782, 0}}));
+    EXPECT_EQ(location[90], PLACE_GONE);
+    EXPECT_EQ(value[89], 1);
+    EXPECT_EQ(value[3438], 1);
+    EXPECT_TRUE(is_seen(91));
 }
 
 // The delivery check: every treasure at the cottage or gone, the ledger

@@ -578,6 +578,8 @@ TEST_F(Riddled, ExchangeGrotto) {
     EXPECT_EQ(location[141], PLACE_GONE);
     EXPECT_TRUE(bitest(63, OFLAG_SCORING));
     EXPECT_TRUE(bitest(142, OFLAG_SEEN));
+    EXPECT_EQ(value[3224], 1);  // the bargain and the blessing are kept
+    EXPECT_EQ(value[3231], 1);
     check_place(584, {{[&trader_and] {
                             trader_and({63}, true)();
                             bitmod('s', 63, OFLAG_SCORING);

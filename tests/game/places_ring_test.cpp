@@ -318,6 +318,7 @@ TEST_F(Ring, ShrineLandingAndTheCrossPassage) {
     fresh_world(561);
     at_place(line({798}));
     EXPECT_TRUE(bitest(VAR_GAME_FLAGS_3, 5));
+    EXPECT_EQ(value[2643], 2);  // the letters are remembered
     fresh_world(561);
     at_place(line({745}));
     EXPECT_EQ(value[3229], 1);
