@@ -121,3 +121,22 @@ TEST_F(LowerTexts, HoldersNameWhatThePlacesPass) {
 }
 
 }  // namespace
+
+// The timekeeper's room counts the times its description is shown, in the
+// sound of running sand; at the fourth the hourglass is there.
+TEST_F(LowerTexts, TheTimekeepersRoomCountsTheSandToTheHourglass) {
+    constexpr int HOURGLASS = 163;
+    fresh_world(491);
+    set_location(HOURGLASS, PLACE_OFFSTAGE);
+    std::set<std::string> heard;
+    for (int shown = 0; shown < 4; shown++) {
+        EXPECT_EQ(value[3260], shown);
+        zap_text();
+        say(shown % 2 ? SAY_DETAIL : 0, 491, 0);
+        heard.insert(support::Session::pending());
+        call(p323);
+        EXPECT_EQ(location[HOURGLASS], shown == 3 ? 491 : PLACE_OFFSTAGE) << shown;
+    }
+    EXPECT_EQ(heard.size(), 4u);
+    EXPECT_EQ(value[3260], 4);
+}
