@@ -59,7 +59,7 @@ void text_setup() {
 // line; a zero byte is never stored (the buffer stays a C string) and, like
 // TC_CENTRE_END, leaves a run of newlines unbroken.
 static void put_byte(int c, bool raw) {
-    text_setup();
+    if (!text_buf) text_setup();
     c &= 0xFF;
     if (lptr - text_buf >= text_buf_len - 16) {
         int used = int(lptr - text_buf);
@@ -139,7 +139,9 @@ static void obuf_room(int n) {
 }
 
 void oputc(int c) {
-    obuf_room(1);
+    // Every formatted byte comes through here: room is looked for only when
+    // the buffer is missing or full.
+    if (!obuf || optr - obuf + 2 > oblen) obuf_room(1);
     *optr++ = char(c);
     *optr = 0;
 }
