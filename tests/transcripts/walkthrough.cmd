@@ -195,6 +195,26 @@ REPLY: sw
 REPLY: ne
 REPLY: read
 REPLY: look booth
+REPLY: sw
+REPLY: sw
+REPLY: se
+REPLY: se
+REPLY: ne
+REPLY: e
+REPLY: e
+REPLY: s
+REPLY: up
+REPLY: w
+REPLY: take bread
+REPLY: e
+REPLY: down
+REPLY: n
+REPLY: w
+REPLY: w
+REPLY: nw
+REPLY: w
+REPLY: sw
+REPLY: ne
 REPLY: ne
 REPLY: throw token
 REPLY: ne
@@ -215,11 +235,18 @@ REPLY: s
 REPLY: read
 REPLY: e
 REPLY: look lynx
+REPLY: throw bread
+REPLY: unlock collar
+REPLY: take collar
+REPLY: take lynx
 REPLY: w
 REPLY: up
 REPLY: n
 REPLY: w
 REPLY: w
+REPLY: drop lynx
+REPLY: sw
+REPLY: sw
 REPLY: score
 REPLY: quit
 REPLY: yes
