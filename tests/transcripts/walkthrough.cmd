@@ -247,6 +247,103 @@ REPLY: w
 REPLY: drop lynx
 REPLY: sw
 REPLY: sw
+REPLY: sw
+REPLY: sw
+REPLY: se
+REPLY: se
+REPLY: ne
+REPLY: e
+REPLY: e
+REPLY: s
+REPLY: climb ladder
+REPLY: take waterskin
+REPLY: down
+REPLY: n
+REPLY: w
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop waterskin
+REPLY: out
+REPLY: footbridge
+REPLY: w
+REPLY: nw
+REPLY: take jug
+REPLY: se
+REPLY: e
+REPLY: lane
+REPLY: enter door
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: e
+REPLY: down
+REPLY: drink water
+REPLY: fill jug
+REPLY: up
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: pour water
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: down
+REPLY: drink water
+REPLY: fill jug
+REPLY: up
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: pour water
+REPLY: climb plant
+REPLY: w
+REPLY: take statuette
+REPLY: s
+REPLY: down
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: e
+REPLY: e
+REPLY: s
+REPLY: up
+REPLY: w
+REPLY: drink
+REPLY: w
+REPLY: look
+REPLY: s
+REPLY: up
+REPLY: s
 REPLY: score
 REPLY: quit
 REPLY: yes
