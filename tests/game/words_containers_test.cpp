@@ -164,6 +164,9 @@ TEST_F(Eating, Eating) {
     set_ref(VAR_TURN_COUNT, 100);
     outcome o = call(p258);
     EXPECT_EQ(o.texts, (std::vector<said>{{STOP, HONEYCAKE, 0}}));
+    // The honeycake's own description, read in its eaten state, tells of the
+    // eating; read when the strength wears off (state 3), of that.
+    EXPECT_NE(wording(o.texts[0]).find("You eat the honeycake"), std::string::npos);
     EXPECT_EQ(o.draws, 1);
     EXPECT_EQ(value[VAR_CARRY_LIMIT], 13);
     EXPECT_EQ(value[HONEYCAKE], 2);
@@ -171,6 +174,8 @@ TEST_F(Eating, Eating) {
     EXPECT_FALSE(bitest(517, PFLAG_HINT_AVAILABLE));
     EXPECT_TRUE(within(value[VAR_STRENGTH_TURN], 128, 133));
     EXPECT_EQ(*bitword(VAR_STRENGTH_TURN), ref_mark);
+    value[HONEYCAKE] = 3;
+    EXPECT_NE(wording({0, HONEYCAKE, 0}).find("strength drains out"), std::string::npos);
 }
 
 // Burning needs the torch alight: it sets the snag going; without it the
