@@ -344,6 +344,33 @@ REPLY: look
 REPLY: s
 REPLY: up
 REPLY: s
+REPLY: extinguish lamp
+REPLY: call
+REPLY: cut web
+REPLY: light lamp
+REPLY: s
+REPLY: take honeycake
+REPLY: eat honeycake
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: crossways
+REPLY: drink
+REPLY: down
+REPLY: nw
+REPLY: e
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: take sword
 REPLY: score
 REPLY: quit
 REPLY: yes
