@@ -371,6 +371,32 @@ REPLY: e
 REPLY: e
 REPLY: e
 REPLY: take sword
+REPLY: sw
+REPLY: sw
+REPLY: sw
+REPLY: sw
+REPLY: s
+REPLY: sw
+REPLY: s
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: climb plant
+REPLY: w
+REPLY: e
+REPLY: n
+REPLY: throw sword
+REPLY: take sword
+REPLY: n
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: se
+REPLY: open flask
+REPLY: s
+REPLY: s
+REPLY: take crystal
 REPLY: score
 REPLY: quit
 REPLY: yes
