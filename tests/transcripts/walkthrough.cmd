@@ -429,6 +429,35 @@ REPLY: nw
 REPLY: read
 REPLY: corrim
 REPLY: nw
+REPLY: n
+REPLY: n
+REPLY: w
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: down
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: down
+REPLY: drink water
+REPLY: up
+REPLY: w
+REPLY: up
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop opal
+REPLY: drop crystal
 REPLY: score
 REPLY: quit
 REPLY: yes
