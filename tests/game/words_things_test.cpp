@@ -180,6 +180,11 @@ TEST_F(Things, TheWand) {
     EXPECT_EQ(value[RAVINE], 0);
     EXPECT_EQ(location[BRIDGE], PLACE_OFFSTAGE);
     EXPECT_TRUE(bitest(RAVINE, OFLAG_FIXTURE));
+    // Its own line tells of the bridge appearing (1) and fading (3).
+    value[RAVINE] = 1;
+    EXPECT_NE(wording({0, RAVINE, 0}).find("springs"), std::string::npos);
+    value[RAVINE] = 3;
+    EXPECT_NE(wording({0, RAVINE, 0}).find("fades"), std::string::npos);
     // The span stands once waved at.
     fresh_world(HERE);
     wand();
