@@ -458,6 +458,29 @@ REPLY: e
 REPLY: beruth
 REPLY: drop opal
 REPLY: drop crystal
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: riddled
+REPLY: w
+REPLY: nw
+REPLY: w
+REPLY: sw
+REPLY: ne
+REPLY: ne
+REPLY: ne
+REPLY: e
+REPLY: ne
+REPLY: n
+REPLY: alvoth
+REPLY: ignite jewel
+REPLY: wave wand
+REPLY: n
 REPLY: score
 REPLY: quit
 REPLY: yes
