@@ -481,6 +481,24 @@ REPLY: alvoth
 REPLY: ignite jewel
 REPLY: wave wand
 REPLY: n
+REPLY: n
+REPLY: ismaru
+REPLY: ne
+REPLY: n
+REPLY: ne
+REPLY: take vial
+REPLY: s
+REPLY: s
+REPLY: nw
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: down
+REPLY: down
+REPLY: down
+REPLY: take medallion
+REPLY: up
+REPLY: n
 REPLY: score
 REPLY: quit
 REPLY: yes
