@@ -464,6 +464,13 @@ REPLY: w
 REPLY: w
 REPLY: down
 REPLY: down
+REPLY: ne
+REPLY: n
+REPLY: n
+REPLY: take rag
+REPLY: s
+REPLY: s
+REPLY: s
 REPLY: n
 REPLY: down
 REPLY: riddled
@@ -546,10 +553,15 @@ REPLY: s
 REPLY: up
 REPLY: up
 REPLY: n
-REPLY: kelbrin
+REPLY: jevra
 REPLY: in
 REPLY: take fuse
 REPLY: out
+REPLY: close door
+REPLY: s
+REPLY: s
+REPLY: polish medallion
+REPLY: s
 REPLY: score
 REPLY: quit
 REPLY: yes
