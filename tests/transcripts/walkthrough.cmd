@@ -562,6 +562,21 @@ REPLY: s
 REPLY: s
 REPLY: polish medallion
 REPLY: s
+REPLY: s
+REPLY: nw
+REPLY: n
+REPLY: extinguish lamp
+REPLY: nw
+REPLY: light lamp
+REPLY: down
+REPLY: n
+REPLY: drop vial
+REPLY: open vial
+REPLY: n
+REPLY: up
+REPLY: nw
+REPLY: take sunstone
+REPLY: wave wand
 REPLY: score
 REPLY: quit
 REPLY: yes
