@@ -386,10 +386,11 @@ static void accumulator_reset() {
     *prompt_ptr = 0;
 }
 
+// One console line; at full speed the stream is flushed once per batch of
+// output (outtext), not per line.
 void showline(const char *line) {
     if (cps == 0) {
         fputs(line, console_out);
-        fflush(console_out);
         return;
     }
     for (; *line; line++) {
@@ -494,11 +495,19 @@ static void show_n(const char *s, int n, FILE *dest) {
     for (int i = 0; i < n; i++) showchar(static_cast<unsigned char>(s[i]), dest);
 }
 
+static void wrap_text(FILE *dest);
+
+// The plain formatted text to the console or the log, then to the screen.
+void outtext(FILE *dest) {
+    wrap_text(dest);
+    if (dest == console_out) fflush(console_out);
+}
+
 // Word-wrap the plain formatted text to the console or the log. The
 // console's last, unfinished line (the prompt) stays in prompt_line for the
 // next read; the log of a console game leaves it out too, since the reader
 // writes the prompt it shows there.
-void outtext(FILE *dest) {
+static void wrap_text(FILE *dest) {
     bool console = mode != MODE_BROWSER;
     bool to_console = dest == console_out;
     int W = console ? Maxlen : 80;
