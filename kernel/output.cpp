@@ -491,8 +491,23 @@ void stretch_line(const char *line, int n, FILE *dest) {
     flip = !flip;
 }
 
+// n characters of one line (no newline among them): to the console's line
+// at once, as showchar would put them there one by one.
 static void show_n(const char *s, int n, FILE *dest) {
-    for (int i = 0; i < n; i++) showchar(static_cast<unsigned char>(s[i]), dest);
+    if (dest != console_out || n <= 0) {
+        for (int i = 0; i < n; i++) showchar(static_cast<unsigned char>(s[i]), dest);
+        return;
+    }
+    if (!prompt_line) prompt_alloc();
+    int used = int(prompt_ptr - prompt_line);
+    if (used + n + 1 > prompt_len) {
+        prompt_len = used + n + 1 > 2 * prompt_len + 2 ? used + n + 1 : 2 * prompt_len + 2;
+        prompt_line = static_cast<char *>(orvrealloc(prompt_line, prompt_len));
+        prompt_ptr = prompt_line + used;
+    }
+    for (int i = 0; i < n; i++) prompt_ptr[i] = s[i] == TC_HARD_SPACE ? ' ' : s[i];
+    prompt_ptr += n;
+    *prompt_ptr = 0;
 }
 
 static void wrap_text(FILE *dest);
