@@ -290,11 +290,14 @@ int upkeep() {
     if (cond(value[VAR_HOARD_PICK] > 0).AND(!isat(value[VAR_HOARD_PICK], -1, 0, PLACE_HOARD)))
         value[VAR_HOARD_PICK] = 0;
     // An object in two places that has gone to the void is in one place now.
+    // This runs over every object every turn, and its tests only read the
+    // world: the places are looked at only for an object in two places, and
+    // value[0] is left holding each object's result as the fold would.
     for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
-        if (cond(bitest(obj, OFLAG_TWO_PLACES))
-                .AND(isat(obj, -1, -1, PLACE_GONE))
-                .AND(!isat(obj, -1, -1, PLACE_OFFSTAGE)))
-            bitmod('c', obj, OFLAG_TWO_PLACES);
+        const int gone = bitest(obj, OFLAG_TWO_PLACES) && isat(obj, -1, -1, PLACE_GONE) &&
+                         !isat(obj, -1, -1, PLACE_OFFSTAGE);
+        value[0] = gone;
+        if (gone) bitmod('c', obj, OFLAG_TWO_PLACES);
     }
     // Variable 1215 holds a value until the second turn start after it.
     if (cond(value[1215] != 0)) {
