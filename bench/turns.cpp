@@ -136,7 +136,7 @@ struct replay_figures {
     std::string report;  // what zendry_play said of its turns
 };
 
-constexpr int RUNS = 5;
+constexpr int RUNS = 11;
 
 // The medians of RUNS replays of a command file, less those of a replay of
 // no command, per command.
