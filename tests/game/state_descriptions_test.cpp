@@ -1,7 +1,7 @@
 // Things whose description follows their state: every state reads as the
 // thing then is (the taper burnt out when it is said on going, the
 // parchment under its sheet until it is taken, the chasm once the bridge has
-// gone down, the trap shut or open).
+// gone down, the trap shut or open, the giant with his statuette).
 #include <set>
 
 #include "harness.h"
@@ -32,6 +32,7 @@ TEST_F(StateDescriptions, EachStateReadsAsTheThingIs) {
         {0, 22, {{0}, {1, 2}}},             // under the bridge, then where it was
         {SAY_DETAIL, 22, {{0}, {1, 2}}},
         {0, 162, {{0}, {1}}},               // shut, open
+        {0, 194, {{0}, {1, 3, 4, 5, 6}, {2}}},  // asleep, awake, with the statuette he took
     };
     for (const row &r : rows) {
         std::set<std::string> seen;
