@@ -577,6 +577,101 @@ REPLY: up
 REPLY: nw
 REPLY: take sunstone
 REPLY: wave wand
+REPLY: extinguish lamp
+REPLY: w
+REPLY: sw
+REPLY: s
+REPLY: s
+REPLY: se
+REPLY: s
+REPLY: light lamp
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: drink water
+REPLY: drink water
+REPLY: fill jug
+REPLY: drop rag
+REPLY: sw
+REPLY: w
+REPLY: w
+REPLY: extinguish lamp
+REPLY: w
+REPLY: n
+REPLY: nw
+REPLY: ne
+REPLY: n
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: take bauble
+REPLY: se
+REPLY: wait
+REPLY: sw
+REPLY: s
+REPLY: sw
+REPLY: n
+REPLY: up
+REPLY: up
+REPLY: up
+REPLY: drop key
+REPLY: drink water
+REPLY: drop axe
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: down
+REPLY: jump
+REPLY: wait
+REPLY: wait
+REPLY: e
+REPLY: e
+REPLY: wait
+REPLY: wait
+REPLY: e
+REPLY: wait
+REPLY: wait
+REPLY: e
+REPLY: e
+REPLY: up
+REPLY: wave wand
+REPLY: light lamp
+REPLY: e
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: drop parchment
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: w
+REPLY: w
+REPLY: sw
+REPLY: sw
+REPLY: sw
+REPLY: riddled
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: gorvash
+REPLY: take horn
+REPLY: up
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop bauble
+REPLY: drop lodestone
+REPLY: drop fuse
+REPLY: drop horn
+REPLY: look
+REPLY: beruth
 REPLY: score
 REPLY: quit
 REPLY: yes
