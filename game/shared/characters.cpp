@@ -123,7 +123,9 @@ int p410(arg_pair report) {
             delivered = 0;
     }
     if (delivered) {
-        delivered = cond(isat(100, -1, 0, PLACE_DEPOSIT)).OR(isat(100, -1, 0, 199)).OR(isat(100, -1, 0, PLACE_GONE)) &&
+        // The sunstone by its own place only (see the score).
+        const int sunstone = getloc(100);
+        delivered = cond(sunstone == PLACE_DEPOSIT).OR(sunstone == 199).OR(sunstone == PLACE_GONE) &&
                     cond(carried(67)).OR(isat(67, -1, 0, PLACE_DEPOSIT)).OR(isat(67, -1, 0, PLACE_GONE));
     }
     bitmod('s', 100, OFLAG_SCORING);

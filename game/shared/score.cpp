@@ -68,9 +68,12 @@ int p378() {
         value[VAR_SCORE_MAX] += POINTS_HOME;
     }
 
-    if (cond(isat(100, -1, 0, PLACE_DEPOSIT)))
+    // The sunstone counts by the place it lies at: it carries the flag of an
+    // object present at two places, with which it would also seem to lie at
+    // the place after its own (the bluff's neighbour is the cottage).
+    if (cond(getloc(100) == PLACE_DEPOSIT))
         value[VAR_SCORE] -= 7;
-    else if (cond(isat(100, -1, 0, 199)))
+    else if (cond(getloc(100) == 199))
         value[VAR_SCORE] += 7;
 
     if (cond(!bitest(83, OFLAG_SCORING))) value[VAR_SCORE_MAX] += POINTS_HOME;

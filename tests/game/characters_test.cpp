@@ -133,6 +133,8 @@ TEST_F(Characters, DeliveryCheck) {
         {"a treasure still out", [] { set_location(47, 250); }, 1, 0, 3},
         {"the jewel left behind", [] { set_location(67, 250); }, 1, 0, 3},
         {"the sunstone in the cottage", [] { set_location(100, PLACE_DEPOSIT); }, 1, 4, 3},
+        // Present at two places, it must not pass for lying at the place after its own.
+        {"the sunstone below the bluff, two-placed", [] { set_location(100, 198); bitmod('s', 100, OFLAG_TWO_PLACES); }, 1, 0, 3},
         {"in the mirrored valley", [] { value[VAR_PHASE] = 8; }, 0, 0, 8},
     };
     for (const auto &c : cases) {

@@ -28,6 +28,9 @@ TEST_F(Score, FromWorldStates) {
         {"object 148 home in state 1", [&] { only(148); set_location(148, PLACE_INTRO); value[148] = 1; }, 14},
         {"object 100 at the cottage", [&] { only(47); set_location(100, PLACE_DEPOSIT); }, -7},
         {"object 100 on the bluff", [&] { only(47); set_location(100, 199); }, 7},
+        // Present at two places, it would also seem to lie at the next place.
+        {"object 100 on the bluff, two-placed", [&] { only(47); set_location(100, 199); bitmod('s', 100, OFLAG_TWO_PLACES); }, 7},
+        {"object 100 below the bluff, two-placed", [&] { only(47); set_location(100, 198); bitmod('s', 100, OFLAG_TWO_PLACES); }, 0},
         {"the packet seen, its wrapper home", [&] { only(47); bitmod('s', 104, OFLAG_SEEN); set_location(105, PLACE_DEPOSIT); }, 6},
         {"the plaque at 295", [&] { only(47); set_location(116, 295); }, 1},
         {"object 170 scoring", [&] { only(170); }, 7},
