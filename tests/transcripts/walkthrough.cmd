@@ -672,6 +672,13 @@ REPLY: drop fuse
 REPLY: drop horn
 REPLY: look
 REPLY: beruth
+REPLY: beruth
+REPLY: w
+REPLY: nw
+REPLY: nw
+REPLY: w
+REPLY: nw
+REPLY: drop sunstone
 REPLY: score
 REPLY: quit
 REPLY: yes
