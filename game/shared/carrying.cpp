@@ -260,6 +260,9 @@ int p379() {
     if (cond(value[100] == 0)) {
         value[100] = 1;
         apport(100, PLACE_CARRIED);
+        // Off its place beside the changing room it is one thing in one
+        // place: laid on the bluff it must not also lie in the cottage.
+        bitmod('c', 100, OFLAG_TWO_PLACES);
         say_stop(1828);
         return 0;
     }

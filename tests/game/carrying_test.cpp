@@ -321,6 +321,22 @@ TEST_F(Carrying, PuttingTheSunstoneDown) {
     EXPECT_EQ(getloc(SUNSTONE), CAVE);
 }
 
+// Taken the first time from beside the changing room, the sunstone stops
+// being present at two places: laid on the bluff it does not also lie in
+// the cottage next to it.
+TEST_F(Carrying, TakingTheSunstoneFromItsTwoPlaces) {
+    command_at(318, line({TAKE, SUNSTONE}));
+    set_location(SUNSTONE, 317);
+    bitmod('s', SUNSTONE, OFLAG_TWO_PLACES);
+    value[SUNSTONE] = 0;
+    outcome o = call(p379);
+    EXPECT_EQ(o.texts, (std::vector<said>{{STOP, 1828, 0}}));
+    EXPECT_TRUE(carried(SUNSTONE));
+    set_location(SUNSTONE, 199);
+    EXPECT_TRUE(isat(SUNSTONE, -1, 0, 199));
+    EXPECT_FALSE(isat(SUNSTONE, -1, 0, PLACE_DEPOSIT));
+}
+
 // Putting a vessel down. Where the place sends drops elsewhere the large
 // vessel is emptied wherever it is, unless it is the vessel in use holding
 // nectar, which goes where the drop goes; a full vessel put down here is
