@@ -13,5 +13,5 @@
 #include "procedures.h"
 #include "rows.h"
 #include "say.h"
-#include "special.h"
+#include "services.h"
 #include "state.h"

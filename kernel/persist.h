@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "special.h"
+#include "services.h"
 
 extern char save_name[80];
 extern int64_t game_time;

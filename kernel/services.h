@@ -1,4 +1,5 @@
-// The kernel's special operations, by number, as game code calls them.
+// The kernel services the game calls by number (special operations): their
+// codes and the one entry point.
 #pragma once
 
 #include <cstdint>
