@@ -52,6 +52,9 @@ inline int is_seen(int obj) { return bitest(obj, OFLAG_SEEN); }
 inline int is_visited(int place) { return bitest(place, PFLAG_VISITED); }
 // The variant counter of text t := k, capped at the text's last variant.
 inline void set_variant(int t, int k) { set('T', t, 'c', k, nullptr, nullptr); }
+// In the opening (phase 2, the timeless chamber) whatever ends the pages of
+// advice goes on to say how the game begins.
+void remind_how_to_begin();
 // The value of refno r: the state of the entity a word slot names, 0 for a
 // parser code or anything else outside the values.
 inline int value_of(int r) { return r >= 0 && r < NVALUES ? value[r] : 0; }

@@ -560,10 +560,16 @@ constexpr known_item KNOWN_FIFTH[] = {
 
 }  // namespace
 
+void remind_how_to_begin() {
+    if (cond(value[VAR_PHASE] == 2)) say(0, 1278, 0);
+}
+
 int p776() {
     if (declines()) {
         value[VAR_QUESTION] = Q_NONE;
-        say(SAY_STOP, 1871, 0);
+        say(0, 1871, 0);
+        remind_how_to_begin();
+        loop = 1;
         return 0;
     }
     voc(0, 0, 0, 1944);

@@ -78,12 +78,19 @@ int onward_from_444() {
     return 0;
 }
 
+// The pages of advice end here; in the opening they end by saying how the
+// game begins.
+int pages_end() {
+    remind_how_to_begin();
+    loop = 1;
+    return 0;
+}
+
 int words_more() {  // the console goes on to the last part of the list
     if (cond(test("html"))) {
         say(0, 1266, 0);
         value[VAR_QUESTION] = Q_NONE;
-        loop = 1;
-        return 0;
+        return pages_end();
     }
     value[VAR_QUESTION] = Q_WORDS_LAST;
     say(SAY_STOP, 1431, 0);
@@ -332,20 +339,20 @@ constexpr row ROUTES[] = {
         end(),
         group([] { return cond(question() == Q_WORDS_INTRO); }),
             first(),
-                group(declines), let(VAR_QUESTION, Q_NONE), reply(1871), end(),
+                group(declines), let(VAR_QUESTION, Q_NONE), tell(1871), step(pages_end), end(),
                 otherwise(), let(VAR_QUESTION, Q_WORDS_LIST), tell(1943), reply(1431), end(),
             end(),
         end(),
         group([] { return cond(question() == Q_WORDS_MORE); }),
             first(),
-                group(declines), let(VAR_QUESTION, Q_NONE), reply(1871), end(),
+                group(declines), let(VAR_QUESTION, Q_NONE), tell(1871), step(pages_end), end(),
                 otherwise(), tell(1964), step(words_more), end(),
             end(),
         end(),
         group([] { return cond(question() == Q_WORDS_LAST); }),
             first(),
-                group(declines), let(VAR_QUESTION, Q_NONE), reply(1871), end(),
-                otherwise(), tell(1965), let(VAR_QUESTION, Q_NONE), stop(), end(),
+                group(declines), let(VAR_QUESTION, Q_NONE), tell(1871), step(pages_end), end(),
+                otherwise(), tell(1965), let(VAR_QUESTION, Q_NONE), step(pages_end), end(),
             end(),
         end(),
         group([] { return cond(question() == Q_FINALE_1); }),

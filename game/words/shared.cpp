@@ -86,6 +86,7 @@ int p602() {
          value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++)
         if (cond(have(value[VAR_LOOP_OBJECT], -1, 0))) apport(value[VAR_LOOP_OBJECT], PLACE_GONE);
     value[VAR_PHASE] = 7;
+    value[PLACE_INTRO] = 1;  // the chamber is described as the end's, not the opening's
     bitmod('s', PLACE_INTRO, PFLAG_VISITED);
     moveto(PLACE_INTRO, -1852);
     if (loop) return 0;

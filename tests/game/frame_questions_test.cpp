@@ -43,7 +43,7 @@ TEST_F(Questions, AnswerClassesPerQuestion) {
         {Q_SNAPSHOT_TAKE, "no", {STOP, 1871, 0}, 0},
         {Q_SNAPSHOT_BACK, "look", {STOP_ARG, 1723, 0}, 0},
         // The word list: anything but a no lists.
-        {Q_WORDS_LIST, "no", {STOP, 1871, 0}, 0},
+        {Q_WORDS_LIST, "no", {0, 1871, 0}, 0},
         {Q_WORDS_LIST, "look", {0, 1944, 0}, Q_WORDS_MORE},
         // After a restore: the quit word is an other answer.
         {Q_EARLY_RESTORE, "quit", {ARG, 1723, 0}, 0},

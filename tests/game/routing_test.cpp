@@ -124,12 +124,12 @@ const routing_case routing_cases[] = {
     {Q_PLACE_444_DOWN, "no", {{STOP, 2578, 0}}, 0, 1},
     {Q_PLACE_444_DOWN, "yes", {{0, 2213, 0}}, ELSEWHERE, ELSEWHERE, 443, true},  // then death
     // The word list in parts.
-    {Q_WORDS_INTRO, "no", {{STOP, 1871, 0}}, 0, 1},
+    {Q_WORDS_INTRO, "no", {{0, 1871, 0}}, 0, 1},
     {Q_WORDS_INTRO, "", {{0, 1943, 0}, {STOP, 1431, 0}}, Q_WORDS_LIST, 1},
-    {Q_WORDS_MORE, "quit", {{STOP, 1871, 0}}, 0, 1},
+    {Q_WORDS_MORE, "quit", {{0, 1871, 0}}, 0, 1},
     {Q_WORDS_MORE, "yes", {{0, 1964, 0}, {STOP, 1431, 0}}, Q_WORDS_LAST, 1},  // in the console
     {Q_WORDS_LAST, "", {{0, 1965, 0}}, 0, 1},
-    {Q_WORDS_LAST, "north", {{STOP, 1871, 0}}, 0, 1},
+    {Q_WORDS_LAST, "north", {{0, 1871, 0}}, 0, 1},
     // The closing questions.
     {Q_FINALE_1, "yes", {{0, 1865, 0}, {STOP, 1863, 0}}, Q_FINALE_2, 1},
     {Q_FINALE_1, "look", {{ARG, 1864, 1}, {0, 1865, 0}, {STOP, 1863, 0}}, Q_FINALE_2, 1},
@@ -181,6 +181,38 @@ TEST_F(Reading, RoutesEachAnswer) {
         EXPECT_EQ(c.then_elsewhere ? first(got, c.texts.size()) : got, c.texts);
         for (const said &t : c.texts) EXPECT_FALSE(wording(t).empty()) << "text " << t.text << " is not written";
     }
+}
+
+// In the opening (phase 2, the timeless chamber), however the pages of advice
+// end, the last word is how the game begins; the same answers later in the
+// game say nothing of it.
+TEST_F(Reading, PagesOfAdviceInTheOpeningEndWithHowToBegin) {
+    struct pages_case {
+        int question;
+        const char *typed;
+        std::vector<said> then;  // after the page's own texts
+    };
+    const pages_case cases[] = {
+        {Q_WORDS_INTRO, "no", {{0, 1871, 0}}},
+        {Q_WORDS_LIST, "no", {{0, 1871, 0}}},
+        {Q_WORDS_MORE, "no", {{0, 1871, 0}}},
+        {Q_WORDS_LAST, "no", {{0, 1871, 0}}},
+        {Q_WORDS_LAST, "yes", {{0, 1965, 0}}},
+    };
+    for (const pages_case &c : cases)
+        for (int phase : {2, 3}) {
+            SCOPED_TRACE(testing::Message() << "question " << c.question << " \"" << c.typed << "\" phase " << phase);
+            memset(&IMAGE, 0, sizeof IMAGE);
+            value[VAR_UNDO_RESULT] = -1;
+            value[VAR_PHASE] = phase;
+            set_ref(VAR_HERE, phase == 2 ? PLACE_INTRO : 300);
+            value[VAR_QUESTION] = c.question;
+            std::vector<said> want = c.then;
+            if (phase == 2) want.push_back({0, 1278, 0});
+            EXPECT_EQ(answer(c.typed), want);
+            EXPECT_EQ(value[VAR_QUESTION], Q_NONE);
+            EXPECT_EQ(loop, 1);
+        }
 }
 
 TEST_F(Reading, AnswersChangeTheWorldAsRouted) {

@@ -284,6 +284,8 @@ TEST_F(Shared, PhaseSevenTakesEverythingCarried) {
     for (int obj : {3, 60, OBJ_LIGHT_SOURCE, 194}) carry(obj);
     set_location(47, PLACE_DEPOSIT);
     value[VAR_PHASE] = 6;
+    // Until then the chamber is described as the opening's, which "begin" leaves.
+    for (int quals : {0, SAY_DETAIL}) EXPECT_NE(wording({quals, PLACE_INTRO, 0}).find("\"begin\""), std::string::npos);
     const outcome o = call(p602);
     for (int obj : {3, 60, OBJ_LIGHT_SOURCE, 194}) EXPECT_EQ(location[obj], PLACE_GONE) << obj;
     EXPECT_EQ(location[47], PLACE_DEPOSIT);
@@ -291,6 +293,9 @@ TEST_F(Shared, PhaseSevenTakesEverythingCarried) {
     EXPECT_TRUE(bitest(PLACE_INTRO, PFLAG_VISITED));
     EXPECT_EQ(o.place, PLACE_INTRO);
     EXPECT_EQ(o.texts, (texts{{0, 1852, 0}}));
+    // The chamber is now described as the end's: "begin" no longer leads out.
+    EXPECT_EQ(value[PLACE_INTRO], 1);
+    for (int quals : {0, SAY_DETAIL}) EXPECT_EQ(wording({quals, PLACE_INTRO, 0}).find("begin"), std::string::npos);
     EXPECT_EQ(o.loop, 1);
     expect_written(o.texts);
 }
