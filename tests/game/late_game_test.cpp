@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ namespace {
 using namespace game_test;
 
 class LateGame : public GameTest {
-protected:
+public:
     size_t shown_ = 0;
     // A new game from INIT with a fixed seed, the introduction seen on an
     // earlier game, its first turn played (the question in the lane
@@ -147,6 +148,88 @@ TEST_F(LateGame, PhasesInOrder) {
     EXPECT_TRUE(said_text(1536));
     EXPECT_EQ(value[VAR_SCORE_NET], 770);
     EXPECT_TRUE(quitting);
+}
+
+// The other ways a late game ends (and the light running out in phase 5,
+// which only hurries the eyrie): each from a point of the winning road,
+// with what was said and whether the final report came.
+TEST_F(LateGame, OtherEndings) {
+    struct ending {
+        const char *what;
+        std::function<void(LateGame &)> reach;
+        std::vector<std::string> typed;
+        bool ended, report;
+        std::vector<int> texts;  // said on the way, in any order
+        int phase, deaths = 0;
+    };
+    const auto phase_4 = [](LateGame &g) {
+        g.end_of_gathering();
+        g.play({"e", "look"});
+    };
+    // Phase 5 as the north fork starts it, here in the cottage.
+    const auto phase_5 = [phase_4](LateGame &g) {
+        phase_4(g);
+        p149();
+    };
+    const auto phase_6 = [](LateGame &g) {
+        g.end_of_gathering();
+        g.play({"e", "look"});
+        p149();
+        p148();
+        g.play({"look"});
+    };
+    const auto rod_seen = [phase_6](LateGame &g) {
+        phase_6(g);
+        g.play({"sw", "take rod"});
+    };
+    const auto phase_7 = [rod_seen](LateGame &g) {
+        rod_seen(g);
+        g.play({"ne", "drop rod", "sw", "detonate", "board griffin"});
+    };
+    const auto phase_8 = [phase_7](LateGame &g) {
+        phase_7(g);
+        g.play({"alvoth", "beruth", "corrim", "dathel", "ephrun", "fennoch", "gorvash", "hesk", "ismaru", "jevra",
+                "kelbrin", "lomas", "mevet", "nuvik", "ostel", "pazhan", "rhunel"});
+    };
+    const auto grate = [phase_8](LateGame &g) {
+        phase_8(g);
+        g.play({"sw", "nw", "nw", "nw", "nw", "nw"});
+    };
+    const std::vector<ending> endings = {
+        {"a fourth death", [phase_4](LateGame &g) { phase_4(g); value[VAR_DEATHS] = 3; },
+         {"w", "lookout", "jump", "yes"}, true, true, {1502}, 4, 4},
+        {"a death in phase 4 goes on", phase_4, {"w", "lookout", "jump", "yes"}, false, false, {1502}, 4, 1},
+        // Going home during the hourglass leaves it running: phase 5 it stays.
+        {"a death in phase 5", phase_5, {"look", "w", "lookout", "jump"}, true, true, {1502, 1422}, 5, 1},
+        {"the light out in phase 5", [phase_5](LateGame &g) { phase_5(g); value[VAR_LIGHT_POWER] = 1; },
+         {"w", "look"}, false, false, {1423}, 6},
+        {"the rod set off in hand", rod_seen, {"detonate"}, true, true, {1846}, 6},
+        {"the rod set off from the eyrie", rod_seen, {"drop rod", "ne", "detonate"}, true, true, {1847}, 6},
+        {"the prowler stirred", phase_6, {"stir prowler"}, true, true, {1845}, 6},
+        {"quitting at the Litany", phase_7, {"alvoth", "quit", "yes"}, true, true, {}, 7},
+        {"the turn limit", [phase_8](LateGame &g) { phase_8(g); value[VAR_TURNS] = 7777; }, {"look"}, true, true,
+         {1564}, 8},
+        {"the lamp lost, in the lane", [phase_4](LateGame &g) { phase_4(g); location[OBJ_LIGHT_SOURCE] = PLACE_GONE; },
+         {"w", "look"}, true, true, {1485}, 4},
+        {"the griffin boarded out of its phase",
+         [phase_4](LateGame &g) { phase_4(g); location[85] = PLACE_DEPOSIT; }, {"board griffin"}, true, false,
+         {1752}, 4},
+        {"a jump down through the grate, both questions declined", grate, {"jump down", "no", "no"}, true, true,
+         {1864, 1867}, 9},
+    };
+    for (const ending &e : endings) {
+        SCOPED_TRACE(e.what);
+        fresh_world(PLACE_DEPOSIT);
+        shown_ = session.console().size() + support::Session::pending().size();
+        e.reach(*this);
+        said_log.clear();
+        play(e.typed);
+        EXPECT_EQ(bool(quitting), e.ended);
+        EXPECT_EQ(said_text(1520), e.report);
+        for (int t : e.texts) EXPECT_TRUE(said_text(t)) << t;
+        EXPECT_EQ(value[VAR_PHASE], e.phase);
+        EXPECT_EQ(value[VAR_DEATHS], e.deaths);
+    }
 }
 
 }  // namespace
