@@ -16,7 +16,9 @@
 // come through: no other local client may stop or swallow it.
 // A request of the page's own that names the old browser "IE 5.0" ends the
 // game, and is let be; a foreign one must not, nor one without the secret.
-// A request whose target does not carry the secret is never answered.
+// A request whose target does not carry the secret is never answered, and
+// when no fuzzed request carries it, nothing but the page's own request
+// reaches the game.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -131,11 +133,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     std::vector<std::string> requests = fuzz::split(data + 1, size - 1, '\x1e', 8);
     bool old_browser = false;
     std::vector<bool> keyless;
+    bool any_keyed = false;
     for (const std::string &r : requests) {
         const std::string head = with_port(r);
         http_request h = parse_http_request(head.data(), head.size());
         if (h.complete && h.old_browser && !h.foreign && carries_secret(h.target)) old_browser = true;
         keyless.push_back(!carries_secret(h.target));
+        if (carries_secret(h.target)) any_keyed = true;
     }
     requests.push_back(startup ? own_report : own_command);
     for (const std::string &r : requests) check_parser(with_port(r));
@@ -152,6 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             if (startup && r == 'S') through = true;
             if (startup && r == 'N') send_page();
             if (!startup && std::strcmp(buf, "sentinel\n") == 0) through = true;
+            else if (!any_keyed && (!startup || r != 'S')) fuzz::fail("a request without the secret reached the game");
         }
     } catch (const fuzz::program_exit &e) {
         status = e.status;
