@@ -513,6 +513,7 @@ REPLY: e
 REPLY: e
 REPLY: down
 REPLY: drink water
+REPLY: fill jug
 REPLY: up
 REPLY: w
 REPLY: throw axe
@@ -542,6 +543,7 @@ REPLY: take plaque
 REPLY: down
 REPLY: ne
 REPLY: n
+REPLY: wait
 REPLY: n
 REPLY: take rag
 REPLY: s
@@ -630,7 +632,7 @@ REPLY: s
 REPLY: up
 REPLY: up
 REPLY: n
-REPLY: dathel
+REPLY: jevra
 REPLY: drop axe
 REPLY: in
 REPLY: take fuse
@@ -644,7 +646,7 @@ REPLY: s
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: s
+REPLY: ne
 REPLY: light lamp
 REPLY: down
 REPLY: n
@@ -654,6 +656,50 @@ REPLY: n
 REPLY: up
 REPLY: nw
 REPLY: take sunstone
+REPLY: wave wand
+REPLY: extinguish lamp
+REPLY: w
+REPLY: drink water
+REPLY: sw
+REPLY: s
+REPLY: s
+REPLY: se
+REPLY: s
+REPLY: light lamp
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: drink water
+REPLY: drink water
+REPLY: fill jug
+REPLY: drop rag
+REPLY: sw
+REPLY: w
+REPLY: w
+REPLY: extinguish lamp
+REPLY: w
+REPLY: n
+REPLY: nw
+REPLY: ne
+REPLY: n
+REPLY: n
+REPLY: nw
+REPLY: w
+REPLY: nw
+REPLY: nw
+REPLY: take bauble
+REPLY: se
+REPLY: s
+REPLY: sw
+REPLY: sw
+REPLY: n
+REPLY: up
+REPLY: up
+REPLY: up
+REPLY: drop key
+REPLY: drink water
+REPLY: take lodestone
 REPLY: score
 REPLY: quit
 REPLY: yes
