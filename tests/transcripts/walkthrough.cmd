@@ -623,6 +623,10 @@ REPLY: e
 REPLY: take parchment
 REPLY: w
 REPLY: w
+REPLY: w
+REPLY: take incense
+REPLY: take candlestick
+REPLY: e
 REPLY: n
 REPLY: ne
 REPLY: ne
@@ -646,7 +650,7 @@ REPLY: s
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: ne
+REPLY: s
 REPLY: light lamp
 REPLY: down
 REPLY: n
@@ -690,16 +694,71 @@ REPLY: nw
 REPLY: nw
 REPLY: take bauble
 REPLY: se
-REPLY: s
+REPLY: se
 REPLY: sw
+REPLY: w
 REPLY: sw
 REPLY: n
 REPLY: up
 REPLY: up
 REPLY: up
 REPLY: drop key
+REPLY: drop medallion
 REPLY: drink water
 REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: down
+REPLY: jump
+REPLY: ne
+REPLY: e
+REPLY: e
+REPLY: se
+REPLY: e
+REPLY: up
+REPLY: wave wand
+REPLY: light lamp
+REPLY: e
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: drop parchment
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: w
+REPLY: ignite incense
+REPLY: w
+REPLY: sw
+REPLY: sw
+REPLY: sw
+REPLY: riddled
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: gorvash
+REPLY: up
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop bauble
+REPLY: drop lodestone
+REPLY: drop fuse
+REPLY: drop candlestick
+REPLY: look
+REPLY: beruth
+REPLY: beruth
+REPLY: w
+REPLY: nw
+REPLY: nw
+REPLY: w
+REPLY: nw
+REPLY: drop sunstone
 REPLY: score
 REPLY: quit
 REPLY: yes
