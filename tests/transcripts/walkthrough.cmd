@@ -759,6 +759,93 @@ REPLY: nw
 REPLY: w
 REPLY: nw
 REPLY: drop sunstone
+REPLY: se
+REPLY: e
+REPLY: lane
+REPLY: enter door
+REPLY: drop lamp
+REPLY: hesk
+REPLY: ephrun
+REPLY: take lamp
+REPLY: light lamp
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: n
+REPLY: w
+REPLY: e
+REPLY: wave wand
+REPLY: e
+REPLY: n
+REPLY: n
+REPLY: sw
+REPLY: w
+REPLY: take reliquary
+REPLY: e
+REPLY: e
+REPLY: nw
+REPLY: s
+REPLY: wave wand
+REPLY: w
+REPLY: w
+REPLY: se
+REPLY: s
+REPLY: w
+REPLY: w
+REPLY: nw
+REPLY: take urn
+REPLY: se
+REPLY: e
+REPLY: take cushion
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: ostel
+REPLY: nuvik
+REPLY: mevet
+REPLY: lomas
+REPLY: climb plant
+REPLY: w
+REPLY: take statuette
+REPLY: s
+REPLY: down
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: e
+REPLY: e
+REPLY: s
+REPLY: w
+REPLY: take figurine
+REPLY: e
+REPLY: n
+REPLY: w
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop reliquary
+REPLY: drop cushion
+REPLY: drop urn
+REPLY: drop statuette
+REPLY: drop figurine
+REPLY: look
 REPLY: score
 REPLY: quit
 REPLY: yes
