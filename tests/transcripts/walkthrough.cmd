@@ -623,6 +623,10 @@ REPLY: e
 REPLY: take parchment
 REPLY: w
 REPLY: w
+REPLY: w
+REPLY: take incense
+REPLY: take candlestick
+REPLY: e
 REPLY: n
 REPLY: ne
 REPLY: ne
@@ -646,7 +650,7 @@ REPLY: s
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: ne
+REPLY: s
 REPLY: light lamp
 REPLY: down
 REPLY: n
@@ -690,16 +694,158 @@ REPLY: nw
 REPLY: nw
 REPLY: take bauble
 REPLY: se
-REPLY: s
+REPLY: se
 REPLY: sw
+REPLY: w
 REPLY: sw
 REPLY: n
 REPLY: up
 REPLY: up
 REPLY: up
 REPLY: drop key
+REPLY: drop medallion
 REPLY: drink water
 REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: down
+REPLY: jump
+REPLY: ne
+REPLY: e
+REPLY: e
+REPLY: se
+REPLY: e
+REPLY: up
+REPLY: wave wand
+REPLY: light lamp
+REPLY: e
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: drop parchment
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: w
+REPLY: ignite incense
+REPLY: w
+REPLY: sw
+REPLY: sw
+REPLY: sw
+REPLY: riddled
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: gorvash
+REPLY: up
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop bauble
+REPLY: drop lodestone
+REPLY: drop fuse
+REPLY: drop candlestick
+REPLY: look
+REPLY: beruth
+REPLY: beruth
+REPLY: w
+REPLY: nw
+REPLY: nw
+REPLY: w
+REPLY: nw
+REPLY: drop sunstone
+REPLY: se
+REPLY: e
+REPLY: lane
+REPLY: enter door
+REPLY: drop lamp
+REPLY: hesk
+REPLY: ephrun
+REPLY: take lamp
+REPLY: light lamp
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: n
+REPLY: w
+REPLY: e
+REPLY: wave wand
+REPLY: e
+REPLY: n
+REPLY: n
+REPLY: sw
+REPLY: w
+REPLY: take reliquary
+REPLY: e
+REPLY: e
+REPLY: nw
+REPLY: s
+REPLY: wave wand
+REPLY: w
+REPLY: w
+REPLY: se
+REPLY: s
+REPLY: w
+REPLY: w
+REPLY: nw
+REPLY: take urn
+REPLY: se
+REPLY: e
+REPLY: take cushion
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: ostel
+REPLY: nuvik
+REPLY: mevet
+REPLY: lomas
+REPLY: climb plant
+REPLY: w
+REPLY: take statuette
+REPLY: s
+REPLY: down
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: e
+REPLY: e
+REPLY: s
+REPLY: w
+REPLY: take figurine
+REPLY: e
+REPLY: n
+REPLY: w
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop reliquary
+REPLY: drop cushion
+REPLY: drop urn
+REPLY: drop statuette
+REPLY: drop figurine
+REPLY: look
 REPLY: score
 REPLY: quit
 REPLY: yes
