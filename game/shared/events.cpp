@@ -319,7 +319,9 @@ int p805() {
 
 int p809() {
     const int obj = command_object();
-    if (cond(is_object(value[1173])).AND(is_object(obj)).AND(!carried(obj))) apport(value[1173], PLACE_HOARD);
+    // A called object that was not taken goes back; one in hand stays there.
+    if (cond(is_object(value[1173])).AND(is_object(obj)).AND(!carried(obj)).AND(!carried(value[1173])))
+        apport(value[1173], PLACE_HOARD);
     return 0;
 }
 

@@ -206,6 +206,9 @@ TEST_F(LateGame, OtherEndings) {
         {"the rod set off in hand", rod_seen, {"detonate"}, true, true, {1846}, 6},
         {"the rod set off from the eyrie", rod_seen, {"drop rod", "ne", "detonate"}, true, true, {1847}, 6},
         {"the prowler stirred", phase_6, {"stir prowler"}, true, true, {1845}, 6},
+        // The rod stays in hand while the wand is named (it does not fly
+        // back to the hoard), and the second wave is the last.
+        {"the rod waved twice at the watchpost, as the wand", rod_seen, {"wave wand", "wave wand"}, true, true, {3475}, 6},
         {"quitting at the Litany", phase_7, {"alvoth", "quit", "yes"}, true, true, {}, 7},
         {"the turn limit", [phase_8](LateGame &g) { phase_8(g); value[VAR_TURNS] = 7777; }, {"look"}, true, true,
          {1564}, 8},
