@@ -133,8 +133,8 @@ int p410(arg_pair report) {
     if (!delivered) return 0;
     if (bauble_missing)
         value[VAR_RESULT] = -1;
-    else if (cond(f.lvals[0] == 0))
-        value[VAR_PHASE] = 4;
+    else if (cond(f.lvals[0] == 0).AND(value[VAR_PHASE] < 4))
+        value[VAR_PHASE] = 4;  // once: the hourglass that follows never turns back
     else
         value[VAR_RESULT] = 4;
     return 0;

@@ -50,8 +50,10 @@ REPLY: lookout
 REPLY: ringwalk
 REPLY: take vine
 REPLY: climb cliff
-REPLY: jump
-REPLY: yes
+REPLY: se
+REPLY: e
+REPLY: lane
+REPLY: enter door
 REPLY: beruth
 REPLY: e
 REPLY: e
@@ -64,8 +66,8 @@ REPLY: w
 REPLY: beruth
 REPLY: take key
 REPLY: drink
-REPLY: out
 REPLY: take lamp
+REPLY: out
 REPLY: ne
 REPLY: se
 REPLY: take bait
@@ -120,6 +122,7 @@ REPLY: e
 REPLY: read
 REPLY: look steps
 REPLY: down
+REPLY: take axe
 REPLY: s
 REPLY: n
 REPLY: take flask
@@ -174,7 +177,6 @@ REPLY: e
 REPLY: e
 REPLY: e
 REPLY: beruth
-REPLY: drop locket
 REPLY: drop amulet
 REPLY: drop bracelet
 REPLY: score
@@ -184,22 +186,12 @@ REPLY: w
 REPLY: w
 REPLY: w
 REPLY: down
+REPLY: throw axe
+REPLY: take axe
 REPLY: down
 REPLY: n
 REPLY: down
 REPLY: riddled
-REPLY: w
-REPLY: nw
-REPLY: w
-REPLY: sw
-REPLY: ne
-REPLY: read
-REPLY: look booth
-REPLY: sw
-REPLY: sw
-REPLY: se
-REPLY: se
-REPLY: ne
 REPLY: e
 REPLY: e
 REPLY: s
@@ -208,53 +200,6 @@ REPLY: w
 REPLY: take bread
 REPLY: e
 REPLY: down
-REPLY: n
-REPLY: w
-REPLY: w
-REPLY: nw
-REPLY: w
-REPLY: sw
-REPLY: ne
-REPLY: ne
-REPLY: throw token
-REPLY: ne
-REPLY: read
-REPLY: ne
-REPLY: e
-REPLY: ne
-REPLY: n
-REPLY: look ravine
-REPLY: s
-REPLY: e
-REPLY: take goblet
-REPLY: look rubble
-REPLY: w
-REPLY: s
-REPLY: se
-REPLY: s
-REPLY: read
-REPLY: e
-REPLY: look lynx
-REPLY: throw bread
-REPLY: unlock collar
-REPLY: take collar
-REPLY: take lynx
-REPLY: w
-REPLY: up
-REPLY: n
-REPLY: w
-REPLY: w
-REPLY: drop lynx
-REPLY: sw
-REPLY: sw
-REPLY: sw
-REPLY: sw
-REPLY: se
-REPLY: se
-REPLY: ne
-REPLY: e
-REPLY: e
-REPLY: s
 REPLY: climb ladder
 REPLY: take waterskin
 REPLY: down
@@ -324,6 +269,128 @@ REPLY: w
 REPLY: w
 REPLY: down
 REPLY: pour water
+REPLY: climb plant
+REPLY: w
+REPLY: take statuette
+REPLY: s
+REPLY: down
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: s
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: n
+REPLY: e
+REPLY: e
+REPLY: nw
+REPLY: take locket
+REPLY: take token
+REPLY: drop jug
+REPLY: take strongbox
+REPLY: se
+REPLY: n
+REPLY: down
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop locket
+REPLY: drop token
+REPLY: drop strongbox
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: n
+REPLY: e
+REPLY: e
+REPLY: nw
+REPLY: take statuette
+REPLY: take jug
+REPLY: se
+REPLY: n
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: nw
+REPLY: w
+REPLY: sw
+REPLY: ne
+REPLY: ne
+REPLY: throw statuette
+REPLY: ne
+REPLY: read
+REPLY: ne
+REPLY: e
+REPLY: ne
+REPLY: n
+REPLY: look ravine
+REPLY: s
+REPLY: e
+REPLY: take goblet
+REPLY: look rubble
+REPLY: w
+REPLY: s
+REPLY: se
+REPLY: s
+REPLY: read
+REPLY: e
+REPLY: look lynx
+REPLY: throw bread
+REPLY: unlock collar
+REPLY: take collar
+REPLY: take lynx
+REPLY: w
+REPLY: up
+REPLY: n
+REPLY: w
+REPLY: w
+REPLY: drop lynx
+REPLY: sw
+REPLY: sw
+REPLY: sw
+REPLY: sw
+REPLY: se
+REPLY: se
+REPLY: ne
+REPLY: ostel
+REPLY: nuvik
+REPLY: mevet
+REPLY: lomas
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
 REPLY: climb plant
 REPLY: w
 REPLY: take statuette
@@ -446,8 +513,11 @@ REPLY: e
 REPLY: e
 REPLY: down
 REPLY: drink water
+REPLY: fill jug
 REPLY: up
 REPLY: w
+REPLY: throw axe
+REPLY: take axe
 REPLY: up
 REPLY: s
 REPLY: up
@@ -458,19 +528,28 @@ REPLY: e
 REPLY: beruth
 REPLY: drop opal
 REPLY: drop crystal
+REPLY: drop goblet
+REPLY: drop collar
 REPLY: beruth
 REPLY: w
 REPLY: w
 REPLY: w
 REPLY: down
+REPLY: throw axe
+REPLY: take axe
+REPLY: throw axe
+REPLY: take axe
+REPLY: take plaque
 REPLY: down
 REPLY: ne
 REPLY: n
+REPLY: wait
 REPLY: n
 REPLY: take rag
 REPLY: s
 REPLY: s
 REPLY: s
+REPLY: wait
 REPLY: n
 REPLY: down
 REPLY: riddled
@@ -554,6 +633,7 @@ REPLY: up
 REPLY: up
 REPLY: n
 REPLY: jevra
+REPLY: drop axe
 REPLY: in
 REPLY: take fuse
 REPLY: out
@@ -566,7 +646,7 @@ REPLY: s
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: nw
+REPLY: ne
 REPLY: light lamp
 REPLY: down
 REPLY: n
@@ -579,6 +659,7 @@ REPLY: take sunstone
 REPLY: wave wand
 REPLY: extinguish lamp
 REPLY: w
+REPLY: drink water
 REPLY: sw
 REPLY: s
 REPLY: s
@@ -602,15 +683,15 @@ REPLY: n
 REPLY: nw
 REPLY: ne
 REPLY: n
+REPLY: n
 REPLY: nw
-REPLY: nw
+REPLY: w
 REPLY: nw
 REPLY: nw
 REPLY: take bauble
 REPLY: se
-REPLY: wait
-REPLY: sw
 REPLY: s
+REPLY: sw
 REPLY: sw
 REPLY: n
 REPLY: up
@@ -618,67 +699,7 @@ REPLY: up
 REPLY: up
 REPLY: drop key
 REPLY: drink water
-REPLY: drop axe
 REPLY: take lodestone
-REPLY: drop lodestone
-REPLY: take lodestone
-REPLY: down
-REPLY: jump
-REPLY: wait
-REPLY: wait
-REPLY: e
-REPLY: e
-REPLY: wait
-REPLY: wait
-REPLY: e
-REPLY: wait
-REPLY: wait
-REPLY: e
-REPLY: e
-REPLY: up
-REPLY: wave wand
-REPLY: light lamp
-REPLY: e
-REPLY: s
-REPLY: s
-REPLY: s
-REPLY: drop parchment
-REPLY: s
-REPLY: s
-REPLY: s
-REPLY: s
-REPLY: w
-REPLY: w
-REPLY: sw
-REPLY: sw
-REPLY: sw
-REPLY: riddled
-REPLY: e
-REPLY: up
-REPLY: e
-REPLY: gorvash
-REPLY: take horn
-REPLY: up
-REPLY: s
-REPLY: up
-REPLY: up
-REPLY: e
-REPLY: e
-REPLY: e
-REPLY: beruth
-REPLY: drop bauble
-REPLY: drop lodestone
-REPLY: drop fuse
-REPLY: drop horn
-REPLY: look
-REPLY: beruth
-REPLY: beruth
-REPLY: w
-REPLY: nw
-REPLY: nw
-REPLY: w
-REPLY: nw
-REPLY: drop sunstone
 REPLY: score
 REPLY: quit
 REPLY: yes
