@@ -16,6 +16,7 @@ namespace {
 cond_fold bridge_made() { return cond(value[31] == 2); }
 cond_fold no_bridge() { return cond(value[31] == 0); }
 
+// Place 312: span ledge.
 // Back over the ravine: the bridge holds for the bearer of the jewel, but
 // not when the parchment goes with it; then the bridge is gone for good.
 constexpr row SPAN_LEDGE[] = {
@@ -58,6 +59,7 @@ constexpr row SPAN_LEDGE[] = {
     land(PLACE_GONE, 1679),
 };
 
+// Place 313: three-way chamber.
 // The three-way chamber (313). The counter in object 26's state falls back
 // from 1 and from 3 on every command here; the ways north-west, north and
 // north-east are open while the portcullis (object 32) is up.
@@ -86,6 +88,7 @@ constexpr row THREE_WAY_CHAMBER[] = {
 
 // --- The ring round the hall of glimmers (314..316, 319..323) -------------
 
+// Place 314: glimmer approach.
 constexpr row GLIMMER_APPROACH[] = {
     look(),
         reply({897, 898, 308}, 2903, arg(897)),
@@ -124,6 +127,7 @@ int new_guise_of_the_changing_room() {
     return 0;
 }
 
+// Place 315: hall of glimmers.
 // The hall of glimmers (315): whatever lies here is parked at the holding
 // place; a wrong way leads round into the hall again, looking different.
 constexpr row HALL_OF_GLIMMERS[] = {
@@ -148,6 +152,7 @@ constexpr row HALL_OF_GLIMMERS[] = {
     mark({937}),
 };
 
+// Place 316: lower landing.
 constexpr row LOWER_LANDING[] = {
     call(p667),
     look(),
@@ -170,6 +175,7 @@ constexpr row LOWER_LANDING[] = {
     mark({902, 897, 1019, 1130, 937}),
 };
 
+// Place 323: shaft foot.
 constexpr row SHAFT_FOOT[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -190,6 +196,7 @@ cond_fold into_the_basin() {
     return cond(cond(anyof(WORD_INWARD, 322, -1)).AND(words() == 1)).OR(keyword(WORD_INWARD, 322, -1));
 }
 
+// Place 322: basin.
 constexpr row BASIN[] = {
     look(),
         reply({900, 888}, 2903, arg_of(VAR_ARG2)),
@@ -211,6 +218,7 @@ constexpr row BASIN[] = {
     mark({1137, 322, 900, 888}),
 };
 
+// Place 321: fissure.
 constexpr row FISSURE[] = {
     look(),
         reply({321}, 2938, arg(0)),
@@ -227,6 +235,7 @@ constexpr row FISSURE[] = {
     mark({888, 321, 980}),
 };
 
+// Place 319: tapestry room.
 // Things thrown here fall down the fissure.
 constexpr row TAPESTRY_ROOM[] = {
     look(),
@@ -249,6 +258,7 @@ constexpr row TAPESTRY_ROOM[] = {
     land(321, 1680),
 };
 
+// Place 320: chute mouth.
 // Things thrown here slide down the chute.
 constexpr row CHUTE_MOUTH[] = {
     look(),
@@ -273,6 +283,7 @@ constexpr row CHUTE_MOUTH[] = {
 cond_fold guise(int g) { return cond(value[318] == g); }
 cond_fold heading_holds_back() { return cond(carried(OBJ_HEADING)).AND(value[OBJ_HEADING] >= 6).AND(value[OBJ_HEADING] <= 8); }
 
+// Place 318: changing room.
 constexpr row CHANGING_ROOM[] = {
     // The summit is in view in the second and third guises.
     when([] { return guise(1).OR(guise(2)); }, set_flag(593, PFLAG_VISITED)),
@@ -335,6 +346,7 @@ cond_fold watcher_at_rest() { return cond(value[26] == 0).OR(value[26] == 2); }
 cond_fold watcher_roused() { return cond(value[26] == 1).OR(value[26] == 3); }
 cond_fold came_from(int place) { return cond(value[VAR_THERE] == place); }
 
+// Place 324: narrow way.
 constexpr row NARROW_WAY[] = {
     look(),
         let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
@@ -358,6 +370,7 @@ constexpr row NARROW_WAY[] = {
     mark({897, 898, 308}),
 };
 
+// Place 325: watcher's passage.
 // Back past the watcher: once it has been lulled by the polished medallion
 // (state 2 and up) it lets the player by; otherwise, with nothing to show
 // it, its gaze is the end of the player.
@@ -401,6 +414,7 @@ constexpr row WATCHERS_PASSAGE[] = {
 
 // --- The steps down to the whisper chamber (326..329, 377) ----------------
 
+// Place 326: head of the steps.
 constexpr row HEAD_OF_THE_STEPS[] = {
     look(),
         reply({7}, 2748),
@@ -422,6 +436,7 @@ constexpr row HEAD_OF_THE_STEPS[] = {
 // then blocks the way back.
 cond_fold vault_open() { return cond(value[36] == 1); }
 
+// Place 377: east vault landing.
 constexpr row EAST_VAULT_LANDING[] = {
     rewrite_shown(8, 36),
     let(all({WORD_INWARD, 36}), VAR_COMMAND_STATUS, 1),
@@ -449,6 +464,7 @@ constexpr row EAST_VAULT_LANDING[] = {
 // down to the next step below.
 constexpr int LOOK_DOWN = 0, LOOK_ALONG = 1;
 
+// Places 327: upper steps; 328: middle steps; 329: foot of the steps.
 constexpr member STEPS[] = {
     {327, {1, 0}, {moving(), go({754}, 326), go({755, 733, 7}, 328), end(), mark({7, 733}), land(328, 1682)}},
     {328,
@@ -458,6 +474,7 @@ constexpr member STEPS[] = {
     {329, {0, 0}, {moving(), go({754, 7}, 328), end(), mark({7})}},
 };
 
+// Places 327: upper steps; 328: middle steps; 329: foot of the steps.
 constexpr row STEP[] = {
     look(),
         reply({7}, 2748),
@@ -481,6 +498,7 @@ cond_fold travel_word_said() {
     return cond(anyof(WORD_MAGIC_TRAVEL_2, 287, -1)).AND(cond(has(WORD_SAY)).OR(words() == 1));
 }
 
+// Place 330: whisper chamber.
 constexpr row WHISPER_CHAMBER[] = {
     look(),
         reply({897, 898, 308}, 2902, arg(897)),
@@ -506,6 +524,7 @@ constexpr row WHISPER_CHAMBER[] = {
     mark({897, 898, 308, 222, 1130, 936, 223}),
 };
 
+// Place 331: side niche.
 constexpr row SIDE_NICHE[] = {
     look(),
         let({223}, VAR_COMMAND_STATUS, 1),
@@ -528,6 +547,7 @@ int forget_gallery_visits() {
     return 0;
 }
 
+// Place 332: inscribed arch.
 // The inscription over the arch is cut into a tablet set in the rock: read
 // or looked at it is the gallery's warning, taken it will not come away.
 constexpr row INSCRIBED_ARCH[] = {
@@ -560,6 +580,7 @@ constexpr row INSCRIBED_ARCH[] = {
 
 // --- The turning gallery (335..350) and its ends (333, 334, 351) ----------
 
+// Places 335..350: turning gallery.
 // Every cell is alike: each compass word goes by the gallery's rule, which
 // reads the cell the player stands in.
 constexpr row GALLERY_CELL[] = {
@@ -585,6 +606,7 @@ cond_fold way_back_named() {
     return cond(cond(words() == 2).AND(arg2() == value[1222])).OR(arg1() == value[1222]);
 }
 
+// Place 333: still pool.
 constexpr row STILL_POOL[] = {
     when(drinking_here, ret()),
     look(),
@@ -602,6 +624,7 @@ constexpr row STILL_POOL[] = {
     mark({911, 758, 897, 898, 1061}),
 };
 
+// Place 334: maze crossing.
 constexpr row MAZE_CROSSING[] = {
     look(),
         reply({966, 1051, 895}, 3137),
@@ -622,6 +645,7 @@ constexpr row MAZE_CROSSING[] = {
 // stands where it was left; a bare "read" reads the letters on the wall.
 cond_fold candlestick_unmoved() { return cond(value[50] == 0); }
 
+// Place 351: scribe's nook.
 constexpr row SCRIBES_NOOK[] = {
     when([] { return cond(has(1027)).AND(candlestick_unmoved()); }, rewrite(1027, 50)),
     call(p185, ref(134)),
@@ -659,11 +683,13 @@ constexpr row SCRIBES_NOOK[] = {
 // k[1] the inner hall's throne, sheet and enamel.
 constexpr int OUTER = 0, INNER = 1;
 
+// Places 352: outer hall; 353: inner hall.
 constexpr member HALLS[] = {
     {352, {1, 0}, {go({747}, 353), go({751, 758, 966}, 334)}},
     {353, {0, 1}, {go({751}, 352), reply({1041}, 3168)}},
 };
 
+// Places 352: outer hall; 353: inner hall.
 constexpr row HALL[] = {
     // The wand and the amulet, while they are not at hand, are the staff
     // and the amulet of the figure on the throne.
@@ -706,6 +732,7 @@ constexpr row HALL[] = {
 
 // --- The side passage, the fork chamber and its two ends (354..357) -------
 
+// Place 354: side passage.
 constexpr row SIDE_PASSAGE[] = {
     look(),
         let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
@@ -720,6 +747,7 @@ constexpr row SIDE_PASSAGE[] = {
     mark({897, 898, 308}),
 };
 
+// Place 355: fork chamber.
 constexpr row FORK_CHAMBER[] = {
     look(),
         reply({376, 754}, 2019, arg(7)),
@@ -737,6 +765,7 @@ constexpr row FORK_CHAMBER[] = {
     mark({300}),
 };
 
+// Place 356: vial niche.
 constexpr row VIAL_NICHE[] = {
     look(),
         reply({356, 173, 17, 936}, 3177),
@@ -748,6 +777,7 @@ constexpr row VIAL_NICHE[] = {
     mark({356, 173, 17, 936}),
 };
 
+// Place 357: quiet passage.
 // The hound waits in the quiet passage until the player turns back; then it
 // comes along.
 constexpr row QUIET_PASSAGE[] = {
@@ -774,6 +804,7 @@ constexpr row QUIET_PASSAGE[] = {
 
 // --- The precipice (451) --------------------------------------------------
 
+// Place 451: precipice.
 // Every step off the spring ledge but the way west (once the corridor
 // beyond has been seen) is a step over the drop.
 constexpr row PRECIPICE[] = {

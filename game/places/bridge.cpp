@@ -99,6 +99,7 @@ cond_fold crossing_words() { return cond(anyof(763, 11, this_member().k[ACROSS],
 // home, and waits at the bridge for the cheat.
 cond_fold keeper_waits_for_the_cheat() { return toll_is(3).AND(bitest(23, 13)); }
 
+// Places 303: near bridgehead; 304: far bridgehead.
 constexpr member BRIDGEHEADS[] = {
     {303, {0, 1, 304, 746}, {
         go({750, 755, 305, 308}, 305),
@@ -111,6 +112,7 @@ constexpr member BRIDGEHEADS[] = {
     }},
 };
 
+// Places 303: near bridgehead; 304: far bridgehead.
 constexpr row BRIDGEHEAD[] = {
     group({11}), put_here(11), end(),
     member_group(NEAR_END), land(PLACE_GONE, 1678), end(),
@@ -227,6 +229,7 @@ int keeper_to_his_booth() {
     return 0;
 }
 
+// Places 305: bridge approach; 308: corridor.
 constexpr member WAYS_TO_THE_BRIDGE[] = {
     {305, {}, {
         go({755, 750, 758, 272}, 272),
@@ -248,6 +251,7 @@ constexpr member WAYS_TO_THE_BRIDGE[] = {
     }},
 };
 
+// Places 305: bridge approach; 308: corridor.
 constexpr row WAY_TO_THE_BRIDGE[] = {
     look(),
         let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
@@ -273,6 +277,7 @@ int back_the_way_you_came() {
 
 constexpr int WEST_END = 0;
 
+// Places 306: west end of the sentinel way; 307: east end of the sentinel way.
 constexpr member SENTINEL_WAY_ENDS[] = {
     {306, {1}, {
         go({745, WORD_OUTWARD}, 269),
@@ -296,6 +301,7 @@ constexpr member SENTINEL_WAY_ENDS[] = {
     }},
 };
 
+// Places 306: west end of the sentinel way; 307: east end of the sentinel way.
 constexpr row SENTINEL_WAY[] = {
     // "Warrior" is the sentinel, once it has woken.
     member_group(WEST_END),
@@ -321,6 +327,7 @@ constexpr row SENTINEL_WAY[] = {
 
 // --- Crossroads (309) -------------------------------------------------------
 
+// Place 309: crossroads.
 constexpr row CROSSROADS[] = {
     look(),
         reply({309}, 2902, arg_of(308)),
@@ -340,6 +347,7 @@ constexpr row CROSSROADS[] = {
 
 // --- Ravine fork (310) ------------------------------------------------------
 
+// Place 310: ravine fork.
 constexpr row RAVINE_FORK[] = {
     look(),
         let({271}, VAR_COMMAND_STATUS, 1),
@@ -363,6 +371,7 @@ constexpr row RAVINE_FORK[] = {
 cond_fold ravine_bridged() { return cond(value[31] == 2); }
 cond_fold jewel_alight() { return cond(have(67, 0, 2)); }
 
+// Place 311: ravine edge.
 constexpr row RAVINE_EDGE[] = {
     when([] { return cond(anyof(11, 1054, -1)).AND(ravine_bridged()); }, put_here(11)),
     look(),
@@ -423,6 +432,7 @@ constexpr row RAVINE_EDGE[] = {
 
 // --- Side chamber (358) -----------------------------------------------------
 
+// Place 358: side chamber.
 constexpr row SIDE_CHAMBER[] = {
     look(),
         reply({900}, 2903, arg(900)),
@@ -443,6 +453,7 @@ constexpr row SIDE_CHAMBER[] = {
 
 // --- Slope (359) ------------------------------------------------------------
 
+// Place 359: slope.
 constexpr row SLOPE[] = {
     look(),
         reply({936, 359, 1024}, 2958),
@@ -460,6 +471,7 @@ constexpr row SLOPE[] = {
 
 // --- Den mouth (360) --------------------------------------------------------
 
+// Place 360: den mouth.
 constexpr row DEN_MOUTH[] = {
     set_flag(39, OFLAG_SEEN),
     call(p185, ref(1080)),
@@ -487,6 +499,7 @@ int the_one_thing_here() {
     return 0;
 }
 
+// Place 361: lynx den.
 constexpr row LYNX_DEN[] = {
     // The look word is answered here only for these; otherwise it goes on.
     look(),

@@ -13,6 +13,7 @@ namespace {
 
 // --- The drain passage (488) and the underside of the grate (489) -----------
 
+// Place 488: drain passage.
 constexpr row DRAIN_PASSAGE[] = {
     look(),
         let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
@@ -27,6 +28,7 @@ constexpr row DRAIN_PASSAGE[] = {
     mark({897, 898, 308, 893}),
 };
 
+// Place 489: underside of the grate.
 constexpr row UNDER_THE_GRATE[] = {
     look(),
         reply({754, 975, 779, 1052, 917}, 3132),
@@ -66,6 +68,7 @@ int look_into_the_chest() { return run<INTO_THE_CHEST>(); }
 // The imp with the figurine, where there is light to see it by.
 cond_fold imp_sees_the_figurine() { return cond(has(96)).AND(near(5)).AND(light()); }
 
+// Place 490: chest room.
 constexpr row CHEST_ROOM[] = {
     rewrite(7, 171),
     when(chest_open, reply({925}, 2331)),
@@ -154,6 +157,7 @@ int strike_the_hourglass() {
     return 0;
 }
 
+// Place 491: timekeeper's room.
 constexpr row TIMEKEEPERS_ROOM[] = {
     rewrite(7, 171),
     rewrite(915, 163),
@@ -220,6 +224,7 @@ constexpr row TIMEKEEPERS_ROOM[] = {
 
 // --- The closet (492), the small bend (493) and the recess (494) -------------
 
+// Place 492: closet.
 constexpr row CLOSET[] = {
     look(),
         let({492}, VAR_COMMAND_STATUS, 1),
@@ -233,6 +238,7 @@ constexpr row CLOSET[] = {
     mark({492}),
 };
 
+// Place 493: small bend.
 constexpr row SMALL_BEND[] = {
     look(),
         let({492}, VAR_COMMAND_STATUS, 1),
@@ -246,6 +252,7 @@ constexpr row SMALL_BEND[] = {
     mark({897, 898, 308, 492}),
 };
 
+// Place 494: recess.
 constexpr row RECESS[] = {
     // The great feather's pinion, and the feather as the source of the
     // draught, while it lies as it was found.
@@ -281,6 +288,7 @@ cond_fold filling_at_the_trickle() {
     return cond(!cond(have(119, 0, 2)).OR(have(123, 0, 2))).AND(keyword(WORD_TAKE, OBJ_LIQUID_1, -1));
 }
 
+// Place 495: crossways.
 constexpr row CROSSWAYS[] = {
     group({893}),
         group({WORD_LOOK, 757}),

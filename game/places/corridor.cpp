@@ -26,6 +26,7 @@ cond_fold ledger_seen() { return cond(!bitest(670, PFLAG_VISITED)); }
 cond_fold from_665() { return cond(value[VAR_THERE] == 665); }
 cond_fold from_666() { return cond(value[VAR_THERE] == 666); }
 
+// Places 651..669: honeycomb; 670: ledger cell.
 constexpr member HONEYCOMB[] = {
     {651, {2, 1}, {go({752}, 652), go({746}, 653), go({748}, 647)}},
     {652, {2, 1}, {go({748}, 651)}},
@@ -62,6 +63,7 @@ int open_and_look_mean_read() {
 
 cond_fold names_ledger_or_alone() { return cond(has(170)).OR(value[VAR_COMMAND_STATUS] == 1); }
 
+// Places 651..669: honeycomb; 670: ledger cell.
 constexpr row HONEYCOMB_CELL[] = {
     // The ledger's exchange: an offer made on the last command is answered
     // by this one or lapses.
@@ -135,6 +137,7 @@ cond_fold door_open() { return cond(value[DOOR] == 1); }
 cond_fold way_back_open() { return cond(value[BEYOND] == 1); }
 cond_fold plain_speech() { return cond(value[VAR_DWARVISH] == 0); }
 
+// Place 575: rune door.
 constexpr row RUNE_DOOR[] = {
     // "Read" alone reads the door.
     call(p185, ref(8)),
@@ -175,6 +178,7 @@ int slab_from_behind() {
     return 0;
 }
 
+// Place 576: far side of the rune door.
 constexpr row BEYOND_THE_DOOR[] = {
     step(slab_from_behind),
     call(p185, ref(SLAB)),
@@ -225,6 +229,8 @@ int look_along(arg_pair how) {
     return 0;
 }
 
+// Places 577: gallery fork; 578: dead gallery; 579: gallery split; 580: upper bend;
+//   581: carved cell.
 constexpr member GALLERIES[] = {
     {577, {1, 1}, {
         go({745}, 578),
@@ -254,6 +260,8 @@ constexpr member GALLERIES[] = {
     }},
 };
 
+// Places 577: gallery fork; 578: dead gallery; 579: gallery split; 580: upper bend;
+//   581: carved cell.
 constexpr row GALLERY[] = {
     // The carved figure and the crossing of carved paths on the cell's wall.
     member_group(CARVED),
@@ -283,6 +291,7 @@ constexpr row GALLERY[] = {
     member_group(CARVED), mark({1015, 1066, 300}), end(),
 };
 
+// Place 582: chute head.
 // The chute head: the chute drops into the sealed chamber, and so does
 // anything thrown from here.
 constexpr row CHUTE_HEAD[] = {
@@ -317,6 +326,7 @@ cond_fold climbing_up_the_shaft() {
     return cond(has(848)).AND(anyof(981, WORD_AXIS_1, -1)).OR(keyword(WORD_AXIS_1, 981, -1));
 }
 
+// Place 639: rope top.
 constexpr row ROPE_TOP_ROWS[] = {
     // "Read" alone reads the scratches by the stake.
     call(p185, ref(74)),
@@ -342,6 +352,7 @@ constexpr row ROPE_TOP_ROWS[] = {
     mark({1067, 981, 897, 898, 308, 893, 902}),
 };
 
+// Place 640: rope foot.
 constexpr row ROPE_FOOT[] = {
     look(),
         reply({898, 897, 308}, 2903, arg(898)),
@@ -362,6 +373,7 @@ constexpr row ROPE_FOOT[] = {
     mark({1067, 981, 936, 898, 897, 308, 893, 902}),
 };
 
+// Place 641: threshold.
 // The first step into the corridor is taken only once the player has said
 // he means it (question 20); afterwards it is taken at once.
 constexpr row THRESHOLD[] = {
@@ -402,6 +414,7 @@ constexpr row THRESHOLD[] = {
 // side way into the honeycomb.
 constexpr int CORRIDOR_TYPE = 0, TILES = 1, FIRST_PLACE = 2, SIDE_WAY = 3;
 
+// Places 642..648: long corridor.
 constexpr member CORRIDOR[] = {
     {642, {0, 0, 1}, {}},
     {643, {1}, {}},
@@ -412,6 +425,7 @@ constexpr member CORRIDOR[] = {
     {648, {1}, {}},
 };
 
+// Places 642..648: long corridor.
 constexpr row CORRIDOR_PLACE[] = {
     member_group(FIRST_PLACE),
         when([] { return cond(value[642] == 0); }, let(642, 1)),
@@ -433,6 +447,7 @@ constexpr row CORRIDOR_PLACE[] = {
     call_member(p21, CORRIDOR_TYPE),
 };
 
+// Place 649: long corridor.
 constexpr row CORRIDOR_EAST[] = {
     look(),
         reply({376, WORD_AXIS_1}, 2593, arg_of(376)),
@@ -443,6 +458,7 @@ constexpr row CORRIDOR_EAST[] = {
     mark({16}),
 };
 
+// Place 650: long corridor.
 // The corridor's end, open to the drop over the ravine: east along the cliff
 // to the precipice.
 constexpr row CORRIDOR_END[] = {

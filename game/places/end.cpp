@@ -57,6 +57,7 @@ cond_fold first_wirreth() {
     return cond(has(287)).AND(value[LITANY_COUNT] == 6).AND(!bitest(LITANY_COUNT, 1));
 }
 
+// Place 302: timeless chamber.
 constexpr row TIMELESS_CHAMBER[] = {
     // No way leads out: every direction comes back here.
     moving(),
@@ -138,6 +139,7 @@ constexpr row TIMELESS_CHAMBER[] = {
 
 // --- Limbo (700) ------------------------------------------------------------
 
+// Place 700: limbo.
 // Whoever finds himself in limbo leaves by any way at all, to the whirling
 // cave.
 constexpr row LIMBO[] = {
@@ -147,6 +149,7 @@ constexpr row LIMBO[] = {
 
 // --- The wings (701) --------------------------------------------------------
 
+// Place 701: wings.
 constexpr row WINGS[] = {
     moving(),
         go({WORD_OUTWARD}, PLACE_DEPOSIT),
@@ -156,6 +159,7 @@ constexpr row WINGS[] = {
 
 // --- The eyrie (447), the watchpost (448) and the inner post (449) ------------
 
+// Place 447: eyrie.
 constexpr row EYRIE[] = {
     // "Read" alone reads the worn inscription.
     call(p185, ref(1080)),
@@ -191,6 +195,7 @@ constexpr row EYRIE[] = {
 // their weight: looked at here, the rod is a staff like any other.
 constexpr int ROD = 112;
 
+// Place 448: watchpost.
 constexpr row WATCHPOST[] = {
     look(),
         when([] { return cond(has(ROD)).AND(!bitest(ROD, 18)); }, rewrite(ROD, 1134)),
@@ -215,6 +220,7 @@ constexpr row WATCHPOST[] = {
     mark({447, 209, 1016}),
 };
 
+// Place 449: inner post.
 constexpr row INNER_POST[] = {
     look(),
         reply({1137, 1039, 206}, 3175),
@@ -233,6 +239,7 @@ constexpr row INNER_POST[] = {
 
 // --- The far post (450) and the drift (585) -----------------------------------
 
+// Place 450: far post.
 constexpr row FAR_POST[] = {
     moving(),
         go({750}, 449),
@@ -241,6 +248,7 @@ constexpr row FAR_POST[] = {
     end(),
 };
 
+// Place 585: drift.
 // Every way out of the drift is a gamble on the wind: back to the far post
 // one time in four; otherwise the second draw keeps the player where he is
 // (a move all the same) or leaves him to the wind at the edge.
@@ -256,6 +264,7 @@ constexpr row DRIFT[] = {
 
 // --- The sunken grotto (671) --------------------------------------------------
 
+// Place 671: sunken grotto.
 // The grotto's value counts the commands given there, up to 3: the turn
 // cycle says its hint once, when the count reaches 2.
 constexpr row SUNKEN_GROTTO[] = {
@@ -284,6 +293,7 @@ constexpr row SUNKEN_GROTTO[] = {
 
 // --- The last ledge (672) -----------------------------------------------------
 
+// Place 672: last ledge.
 // A jump or a drop from the ledge ends the game.
 constexpr row LAST_LEDGE[] = {
     look(),

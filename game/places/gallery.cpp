@@ -25,6 +25,7 @@ cond_fold span_fails_from_the_near_edge() {
     return span_gone().OR(carried(114)).OR(carried(115)).OR(value[VAR_PHASE] > 4);
 }
 
+// Place 432: gulf edge.
 constexpr row GULF_EDGE[] = {
     when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
     reply({834}, 1356),
@@ -62,6 +63,7 @@ constexpr row GULF_EDGE[] = {
     mark({309, 206, 1054, 290, 897, 999}),
 };
 
+// Place 433: far gulf edge.
 constexpr row FAR_GULF_EDGE[] = {
     look(),
         let({897, 1054, 290, 1017}, VAR_COMMAND_STATUS, 1),
@@ -93,6 +95,7 @@ constexpr row FAR_GULF_EDGE[] = {
 
 // --- Gulf fork (434) --------------------------------------------------------
 
+// Place 434: gulf fork.
 constexpr row GULF_FORK[] = {
     look(),
         let({309, 1054, 290}, VAR_COMMAND_STATUS, 1),
@@ -113,6 +116,7 @@ constexpr row GULF_FORK[] = {
 
 // --- Cove (435) and the back of the cove (436) ------------------------------
 
+// Place 435: cove.
 constexpr row COVE[] = {
     // "Jar", with no jar about, is the jar-shaped cove itself.
     when([] { return cond(has(108)).AND(near(108)); }, ret()),
@@ -131,6 +135,7 @@ constexpr row COVE[] = {
     mark({897, 898, 308, 999, 901, 435, 1021, 936}),
 };
 
+// Place 436: back of the cove.
 constexpr row BACK_OF_THE_COVE[] = {
     set_flag(15, OFLAG_SEEN),
     // "Ball", with no ball about, is the stone ball at the foot of the
@@ -152,6 +157,7 @@ constexpr row BACK_OF_THE_COVE[] = {
 
 // --- Colonnade (437) and the gallery steps (438) ----------------------------
 
+// Place 437: colonnade.
 constexpr row COLONNADE[] = {
     look(),
         let({437, 897}, VAR_COMMAND_STATUS, 1),
@@ -168,6 +174,7 @@ constexpr row COLONNADE[] = {
     mark({897, 898, 308, 437, 999}),
 };
 
+// Place 438: gallery steps.
 constexpr row GALLERY_STEPS[] = {
     reply({984}, 1849, arg(984)),
     look(),
@@ -197,6 +204,7 @@ constexpr row GALLERY_STEPS[] = {
 
 // --- The gallery (439..442) -------------------------------------------------
 
+// Place 439: west end of the gallery.
 constexpr row GALLERY_WEST_END[] = {
     let(42, 1),
     reply({993, 801}, 2659),
@@ -229,6 +237,7 @@ constexpr row GALLERY_WEST_END[] = {
 // the one reply or the other.
 constexpr int RAILING = 0, CLIMB_FIRST = 1, CLIMB_AFTER = 2, CLIMB_AFTER_EAST = 3;
 
+// Places 440: middle of the gallery; 441: bend of the gallery; 442: east end of the gallery.
 constexpr member GALLERY_PLACES[] = {
     {440, {1, 1, 0, 0}, {
         call({439}, p329, ref(441), ref(745), ref(439), ref(749)),
@@ -249,6 +258,7 @@ constexpr member GALLERY_PLACES[] = {
     }},
 };
 
+// Places 440: middle of the gallery; 441: bend of the gallery; 442: east end of the gallery.
 constexpr row GALLERY[] = {
     member_group(RAILING), rewrite_shown(984, 921), end(),
     member_group(CLIMB_AFTER_EAST), reply({223}, 2758), end(),
@@ -276,6 +286,7 @@ int the_named_vessel() {
     return 0;
 }
 
+// Place 443: creeper hall.
 constexpr row CREEPER_HALL[] = {
     rewrite(13, 139),
     let(VAR_VESSEL, 0),
@@ -359,6 +370,7 @@ cond_fold heading_along_the_edge() {
     return cond(carried(OBJ_HEADING)).AND(value[OBJ_HEADING] > 5).AND(value[OBJ_HEADING] <= 8);
 }
 
+// Place 444: high ledge.
 constexpr row HIGH_LEDGE[] = {
     let(444, 0),
     group({157}),
@@ -426,6 +438,7 @@ int nothing_to_cut_with() {
     return 0;
 }
 
+// Place 445: pinnacle.
 constexpr row PINNACLE[] = {
     rewrite(13, 139),
     look(),
@@ -479,6 +492,7 @@ constexpr row PINNACLE[] = {
     copy(VAR_LANDING_TEXT, VAR_DROP_TEXT),
 };
 
+// Place 446: bluff path.
 constexpr row BLUFF_PATH[] = {
     group({194}),
         reply({WORD_LOOK}, 2629),

@@ -28,6 +28,7 @@ int go_means_out() {
     return 0;
 }
 
+// Place 204: foot of the hatch.
 constexpr row FOOT_OF_THE_HATCH[] = {
     step(all({WORD_GO, OBJ_LOCKED_GATE}), go_means_out),
     when([] { return cond(has(900)).AND(anyof(WORD_INWARD, WORD_OUTWARD, -1)); }, let(VAR_COMMAND_STATUS, 1)),
@@ -51,6 +52,7 @@ constexpr row FOOT_OF_THE_HATCH[] = {
 
 // --- The bolthole (205) -----------------------------------------------------
 
+// Place 205: bolthole.
 constexpr row BOLTHOLE[] = {
     look(),
         reply({205}, 2896, arg_of(205)),
@@ -79,6 +81,7 @@ int note_magic_refused() {
     return 0;
 }
 
+// Place 206: carvings.
 constexpr row CARVINGS[] = {
     call(p185, ref(134)),
     group({134, 129, 1018, 74, 30}),
@@ -112,6 +115,7 @@ constexpr row CARVINGS[] = {
 
 // --- The cleft (207) --------------------------------------------------------
 
+// Place 207: cleft.
 constexpr row CLEFT[] = {
     // Looking at the cleft is looking about.
     group(all({WORD_LOOK, 207})),
@@ -132,6 +136,7 @@ constexpr row CLEFT[] = {
 
 // --- The upper chamber (208) ------------------------------------------------
 
+// Place 208: upper chamber.
 constexpr row UPPER_CHAMBER[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -160,6 +165,7 @@ constexpr row UPPER_CHAMBER[] = {
 cond_fold steps_bear_you() { return cond(value[213] == 0).AND(!carried(47)); }
 cond_fold steps_here() { return cond(lies_here(7)); }
 
+// Place 209: pit.
 constexpr row PIT[] = {
     first(),
         when(steps_bear_you, put(7, 209)),
@@ -201,6 +207,7 @@ constexpr row PIT[] = {
 
 cond_fold way_up_open() { return cond(value[210] == 0); }
 
+// Place 210: stepwell.
 constexpr row STEPWELL[] = {
     when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
     put(7, PLACE_OFFSTAGE),
@@ -246,6 +253,7 @@ int hall_leads_back() {
     return 0;
 }
 
+// Places 211: east lip of the rift; 212: west lip of the rift.
 constexpr member RIFT_LIPS[] = {
     {211, {0}, {
         go({747, 901}, 210),
@@ -265,6 +273,7 @@ constexpr member RIFT_LIPS[] = {
     }},
 };
 
+// Places 211: east lip of the rift; 212: west lip of the rift.
 constexpr row RIFT_LIP[] = {
     group({11, 1054}),
         first(),
@@ -299,6 +308,7 @@ constexpr row RIFT_LIP[] = {
 
 // --- The niche (213) --------------------------------------------------------
 
+// Place 213: niche.
 constexpr row NICHE[] = {
     call(p185, ref(134)),
     group({134, 129, 1018, 74, 30}),

@@ -14,6 +14,7 @@ namespace {
 
 // --- The ladder hall (262), the ladder top (263) and the side cell (264) ---
 
+// Place 262: ladder hall.
 constexpr row LADDER_HALL[] = {
     // "Steps" here are the spiral staircase.
     rewrite(7, 171),
@@ -43,6 +44,7 @@ constexpr row LADDER_HALL[] = {
     mark_name({376, 263}),
 };
 
+// Place 263: ladder top.
 constexpr row LADDER_TOP[] = {
     let(263, 1),
     group({78}),
@@ -72,6 +74,7 @@ constexpr row LADDER_TOP[] = {
     let(VAR_DROP_TEXT_MODE, 1),
 };
 
+// Place 264: side cell.
 constexpr row SIDE_CELL[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -88,6 +91,7 @@ constexpr row SIDE_CELL[] = {
 
 cond_fold giant_roused() { return cond(has(53)).AND(value[194] == 2); }
 
+// Place 452: antechamber.
 constexpr row ANTECHAMBER[] = {
     group({914}),
         reply({WORD_LOOK}, 3115),
@@ -117,6 +121,7 @@ constexpr row ANTECHAMBER[] = {
 cond_fold gate_open() { return cond(value[453] == 1); }
 cond_fold gate_free() { return cond(value[453] != 2); }
 
+// Place 453: sluice.
 constexpr row SLUICE[] = {
     // Drinking and pouring are the word procedures' business.
     ret({WORD_CONSUME_LIQUID, 787}),
@@ -163,6 +168,7 @@ constexpr row SLUICE[] = {
 
 constexpr int EXIT_OF_LABYRINTH = 0;  // the cell whose way out answers the maze's own name
 
+// Places 454..456, 458..459: little labyrinth.
 constexpr member LITTLE_LABYRINTH[] = {
     {454, {1}, {go({495}, 495), go({747}, 455), go({751}, 458), go({754}, 459), go({755}, 456), go({745}, 452)}},
     {455, {0}, {go({745}, 454), go({747, 755}, 455), go({751}, 458), go({749}, 456), go({754}, 457)}},
@@ -171,6 +177,7 @@ constexpr member LITTLE_LABYRINTH[] = {
     {459, {0}, {go({751, 745}, 458), go({747}, 454), go({749}, 457), go({754}, 458), go({755}, 455)}},
 };
 
+// Places 454..456, 458..459: little labyrinth.
 constexpr row LABYRINTH_CELL[] = {
     look(),
         reply({897, 898, 308}, 2902, arg(897)),
@@ -202,6 +209,7 @@ int take_what_lies_here() {
     return 0;
 }
 
+// Place 457: little labyrinth.
 constexpr row WEB_CELL[] = {
     look(),
         reply({1098}, 3437),
@@ -253,6 +261,7 @@ constexpr row WEB_CELL[] = {
 
 // --- The stair foot (460), the landing (461) and the brink (462) -------------
 
+// Place 460: stair foot.
 constexpr row STAIR_FOOT[] = {
     call(p185, ref(134)),
     call(p297, ref(1933), ref(134)),
@@ -284,6 +293,7 @@ constexpr row STAIR_FOOT[] = {
     mark({7, 460, 902, 893}),
 };
 
+// Place 461: stair landing.
 constexpr row STAIR_LANDING[] = {
     look(),
         reply({7}, 2748),
@@ -309,6 +319,7 @@ cond_fold lets_go_down_the_drop() {
     return cond(!cond(words() > 1).AND(bitest(thing, FLAG_IS_OBJECT)).AND(bitest(thing, OFLAG_BLOCKS_PASSAGE)));
 }
 
+// Place 462: brink of the drop.
 constexpr row BRINK[] = {
     when(winch_worked, reply(1697)),
     look(),
@@ -350,6 +361,7 @@ cond_fold throws_into_the_drop() {
     return cond(words() > 1).AND(has(793)).AND(bitest(thing, FLAG_IS_OBJECT)).AND(carried(thing)).AND(!near(OBJ_ATTACKER));
 }
 
+// Place 463: lower ledge.
 constexpr row LOWER_LEDGE[] = {
     group({848}),
         first(),
@@ -382,6 +394,7 @@ constexpr row LOWER_LEDGE[] = {
     mark({7, 171, 75, 462}),
 };
 
+// Place 464: stair shaft.
 constexpr row STAIR_SHAFT[] = {
     look(),
         group({7, 171}),

@@ -14,6 +14,7 @@ namespace {
 
 // --- Around the riddled cavern ---------------------------------------------
 
+// Place 257: hole junction.
 constexpr row HOLE_JUNCTION[] = {
     look(),
         reply({900, 897}, 2903, arg_of(VAR_ARG2)),
@@ -31,6 +32,7 @@ constexpr row HOLE_JUNCTION[] = {
     mark({900, 897, 893, 988}),
 };
 
+// Place 258: pit top.
 constexpr row PIT_TOP[] = {
     look(),
         let({258}, VAR_COMMAND_STATUS, 1),
@@ -47,6 +49,7 @@ constexpr row PIT_TOP[] = {
     land(259, 1671),
 };
 
+// Place 259: stream sink.
 constexpr row STREAM_SINK[] = {
     reply({202, 952}, 2601),
     ret(all({WORD_CONSUME_LIQUID, 899})),
@@ -62,6 +65,7 @@ constexpr row STREAM_SINK[] = {
     end(),
 };
 
+// Place 260: hole passage.
 constexpr row HOLE_PASSAGE[] = {
     look(),
         reply({897, 898, 308}, 2903, arg(897)),
@@ -80,6 +84,7 @@ constexpr row HOLE_PASSAGE[] = {
     land(261, 1673),
 };
 
+// Place 261: undercut.
 constexpr row UNDERCUT[] = {
     look(),
         reply({900}, 2903, arg(900)),
@@ -105,6 +110,7 @@ int riddled_hole() {
     return 0;
 }
 
+// Place 266: riddled cavern.
 constexpr row RIDDLED_CAVERN[] = {
     look(),
         let({266}, VAR_COMMAND_STATUS, 1),
@@ -161,6 +167,7 @@ int tilted_hole() {
     return 0;
 }
 
+// Place 267: tilted junction.
 constexpr row TILTED_JUNCTION[] = {
     look(),
         reply({1133}, 2584),
@@ -187,6 +194,7 @@ constexpr row TILTED_JUNCTION[] = {
     mark({1133, 897, 936, 893}),
 };
 
+// Place 268: crossway.
 constexpr row CROSSWAY[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -211,6 +219,7 @@ constexpr row CROSSWAY[] = {
     mark({897, 898, 308, 376, 893, 1132, 1131, 936, 268}),
 };
 
+// Place 269: upper junction.
 // The upper and the slide junction: looking along the cleft takes the
 // player through it.
 constexpr row UPPER_JUNCTION[] = {
@@ -230,6 +239,7 @@ constexpr row UPPER_JUNCTION[] = {
     land(268, 1674),
 };
 
+// Place 270: slide junction.
 constexpr row SLIDE_JUNCTION[] = {
     look(),
         let({207}, VAR_COMMAND_STATUS, 1),
@@ -246,6 +256,7 @@ constexpr row SLIDE_JUNCTION[] = {
     land(266, 1674),
 };
 
+// Place 271: window junction.
 constexpr row WINDOW_JUNCTION[] = {
     clear_flag(225, PFLAG_CREATURE_FREE),
     look(),
@@ -263,6 +274,7 @@ constexpr row WINDOW_JUNCTION[] = {
     mark({207}),
 };
 
+// Place 272: crawl crossing.
 constexpr row CRAWL_CROSSING[] = {
     look(),
         reply({900}, 2902, arg(900)),
@@ -278,6 +290,7 @@ constexpr row CRAWL_CROSSING[] = {
     mark({900}),
 };
 
+// Place 273: end of the crossing.
 constexpr row END_OF_THE_CROSSING[] = {
     moving(),
         go({749, 758, 900}, 272),
@@ -289,6 +302,7 @@ constexpr row END_OF_THE_CROSSING[] = {
 cond_fold sentinel_still() { return cond(value[21] == 0); }
 cond_fold sentinel_stirred() { return cond(value[21] != 0); }
 
+// Place 274: sentinel approach.
 constexpr row SENTINEL_APPROACH[] = {
     look(),
         let({207}, VAR_COMMAND_STATUS, 1),
@@ -307,6 +321,7 @@ constexpr row SENTINEL_APPROACH[] = {
     land(275, 1675),
 };
 
+// Place 275: narrow passage.
 constexpr row NARROW_PASSAGE[] = {
     look(),
         let({207}, VAR_COMMAND_STATUS, 1),
@@ -320,6 +335,7 @@ constexpr row NARROW_PASSAGE[] = {
     mark({207}),
 };
 
+// Place 276: blind pocket.
 constexpr row BLIND_POCKET[] = {
     group(all({WORD_LOOK, 207})),
         let(VAR_COMMAND_STATUS, 1),
@@ -331,6 +347,7 @@ constexpr row BLIND_POCKET[] = {
     mark({207}),
 };
 
+// Place 277: arch junction.
 constexpr row ARCH_JUNCTION[] = {
     look(),
         let({207}, VAR_COMMAND_STATUS, 1),
@@ -349,6 +366,7 @@ constexpr row ARCH_JUNCTION[] = {
     mark({207, 900, 895, 1054}),
 };
 
+// Place 278: scrawled corner.
 constexpr row SCRAWLED_CORNER[] = {
     call(p185, ref(1018)),
     group({1018, 74, 134, 30, 129}),
@@ -374,6 +392,7 @@ cond_fold moving_or_climbing_down() {
     return cond(has(WORD_GO)).OR(words() == 1).OR(keyword(848, 755, -1));
 }
 
+// Place 279: top of the plant.
 constexpr row TOP_OF_THE_PLANT[] = {
     let_variant(2847, 1),
     reply({922}, 2380, arg(922)),
@@ -393,6 +412,7 @@ constexpr row TOP_OF_THE_PLANT[] = {
     mark({898, 897, 308, 13, 922, 893}),
 };
 
+// Place 280: slide.
 constexpr row SLIDE[] = {
     look(),
         reply({755}, 2478, arg(0)),
@@ -408,6 +428,7 @@ constexpr row SLIDE[] = {
     land(272, 1674),
 };
 
+// Place 281: writing junction.
 constexpr row WRITING_JUNCTION[] = {
     call(p185, ref(74)),
     when([] { return cond(anyof(74, 134, 129, 30, 1018, -1)).AND(anyof(798, 822, -1)); }, reply(2916)),
@@ -448,6 +469,7 @@ int empty_vessel_at_the_door() {
     return 0;
 }
 
+// Place 282: iron door.
 constexpr row IRON_DOOR[] = {
     look(),
         reply({897, 898, 308}, 2903, arg(897)),
@@ -498,6 +520,7 @@ int cross_to_the_near_shore() {
     return 0;
 }
 
+// Place 283: burrow.
 // The burrow's look block does not end the procedure: a look down into the
 // pool, with a word of going, is a move.
 constexpr row BURROW[] = {
@@ -523,6 +546,7 @@ constexpr row BURROW[] = {
 
 // --- The glint grotto and the slimy junction ---------------------------------
 
+// Place 284: glint grotto.
 constexpr row GLINT_GROTTO[] = {
     // "Cloth" here, with no cloth near, is the vein's glint.
     when([] { return cond(has(63)).AND(!near(63)); }, rewrite(63, 41)),
@@ -541,6 +565,7 @@ constexpr row GLINT_GROTTO[] = {
     mark({41, 1127}),
 };
 
+// Place 285: slimy junction.
 constexpr row SLIMY_JUNCTION[] = {
     reply({936, 929}, 1282),
     look(),
@@ -584,6 +609,7 @@ int squeeze_back() {
     return 0;
 }
 
+// Place 286: squeeze.
 constexpr row SQUEEZE[] = {
     look(),
         let({286}, VAR_COMMAND_STATUS, 1),
@@ -599,6 +625,7 @@ constexpr row SQUEEZE[] = {
     mark({898, 897, 308, 538, 286}),
 };
 
+// Place 287: far end of the squeeze.
 constexpr row FAR_END_OF_THE_SQUEEZE[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -622,6 +649,7 @@ constexpr row FAR_END_OF_THE_SQUEEZE[] = {
     mark({300, 898, 308}),
 };
 
+// Place 288: dark nook.
 constexpr row DARK_NOOK[] = {
     call(p185, ref(133)),
     group({1131, 133, 134, 129, 30, 74, 1018}),
@@ -640,6 +668,7 @@ constexpr row DARK_NOOK[] = {
     mark({898, 897, 308}),
 };
 
+// Place 289: rift ledge.
 constexpr row RIFT_LEDGE[] = {
     look(),
         reply({755}, 2478, arg(1)),
@@ -668,6 +697,7 @@ constexpr row RIFT_LEDGE[] = {
 
 // --- The walkway, the narrows, the steep passage and the sump --------------
 
+// Place 290: walkway.
 constexpr row WALKWAY[] = {
     look(),
         let({901, 290, 1054}, VAR_COMMAND_STATUS, 1),
@@ -685,6 +715,7 @@ constexpr row WALKWAY[] = {
     mark({897, 898, 308, 290, 901, 1054, 999}),
 };
 
+// Place 291: narrows.
 constexpr row NARROWS[] = {
     look(),
         reply({897, 898, 308}, 2902, arg(897)),
@@ -706,6 +737,7 @@ constexpr row NARROWS[] = {
     mark({897, 898, 308, 1131, 291, 1130, 936, 1137}),
 };
 
+// Place 292: steep passage.
 constexpr row STEEP_PASSAGE[] = {
     look(),
         let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
@@ -720,6 +752,7 @@ constexpr row STEEP_PASSAGE[] = {
     mark({936, 308}),
 };
 
+// Place 293: sump.
 constexpr row SUMP[] = {
     moving(),
         go({754, 758, 308}, 292),
@@ -730,6 +763,7 @@ constexpr row SUMP[] = {
 
 // --- The five ways and the clinging chamber ----------------------------------
 
+// Place 294: five ways.
 constexpr row FIVE_WAYS[] = {
     call(p185, ref(1080)),
     call(p297, ref(1870), ref(1080)),
@@ -755,6 +789,7 @@ constexpr row FIVE_WAYS[] = {
 // trying to leave; it falls by 5 with each hold and starts again at 65.
 constexpr int HOLD_CHANCE = 1158;
 
+// Place 295: clinging chamber.
 constexpr row CLINGING_CHAMBER[] = {
     when([] { return cond(value[HOLD_CHANCE] <= 0); }, let(HOLD_CHANCE, 65)),
     look(),
@@ -779,6 +814,7 @@ constexpr row CLINGING_CHAMBER[] = {
 
 // --- The shaft bottom, the slide top and the lake ----------------------------
 
+// Place 296: shaft bottom.
 constexpr row SHAFT_BOTTOM[] = {
     look(),
         let({207}, VAR_COMMAND_STATUS, 1),
@@ -796,6 +832,7 @@ constexpr row SHAFT_BOTTOM[] = {
     mark({207, 937}),
 };
 
+// Place 297: slide top.
 constexpr row SLIDE_TOP[] = {
     look(),
         reply({1137}, 2952, arg(1137)),
@@ -829,6 +866,7 @@ cond_fold into_the_lake() {
     return cond(anyof(757, 837, 763, -1)).AND(anyof(OBJ_LIQUID_1, 298, -1));
 }
 
+// Place 298: far shore.
 constexpr row FAR_SHORE[] = {
     look(),
         reply({893, 899}, 2947),
@@ -849,6 +887,7 @@ constexpr row FAR_SHORE[] = {
     land(PLACE_GONE, 1685),
 };
 
+// Place 299: near shore.
 constexpr row NEAR_SHORE[] = {
     look(),
         reply({893, 899}, 2947),
@@ -883,6 +922,7 @@ constexpr row NEAR_SHORE[] = {
     land(PLACE_GONE, 1685),
 };
 
+// Place 300: lakeside chamber.
 constexpr row LAKESIDE_CHAMBER[] = {
     look(),
         reply({937}, 1359),
@@ -900,6 +940,7 @@ constexpr row LAKESIDE_CHAMBER[] = {
     mark({937, 936, 897, 300}),
 };
 
+// Place 301: tablet alcove.
 constexpr row TABLET_ALCOVE[] = {
     call(p185, ref(73)),
     group({73, 1018, 74, 30, 134, 129}),
@@ -956,6 +997,7 @@ cond_fold asks_the_trader() {
     return cond(anyof(67, 807, -1)).AND(cond(words() == 1).OR(has(135)).OR(arg2() == 807));
 }
 
+// Place 584: exchange grotto.
 constexpr row EXCHANGE_GROTTO[] = {
     call(p185, ref(1080)),
     group({134, 129, 30, 1080, 1018, 74}),

@@ -33,6 +33,7 @@ consteval row ring_onward_reversed(int k) {
 
 cond_fold wading_for_the_glint() { return cond(keyword(757, 727, -1)).AND(anyof(1014, 17, -1)); }
 
+// Place 547: ring walk.
 constexpr row RING_547[] = {
     rewrite(131, 154),
     set_flag(155, OFLAG_SEEN),
@@ -59,6 +60,7 @@ constexpr row RING_547[] = {
     mark({17, 1014}),
 };
 
+// Place 548: ring walk.
 constexpr row RING_548[] = {
     rewrite(131, 154),
     put_here(154),
@@ -82,6 +84,7 @@ constexpr row RING_548[] = {
     mark({1001, 958, 571, 1014, 17}),
 };
 
+// Place 549: ring walk.
 constexpr row RING_549[] = {
     call(p50),
     call(p679, num(1)),
@@ -99,6 +102,7 @@ constexpr row RING_549[] = {
     mark({1001, 958}),
 };
 
+// Place 550: ring walk.
 constexpr row RING_550[] = {
     call(p50),
     call(p679, num(0)),
@@ -116,6 +120,7 @@ constexpr row RING_550[] = {
     mark({1001, 958}),
 };
 
+// Place 551: ring walk.
 constexpr row RING_551[] = {
     call(p50),
     call(p679, num(1)),
@@ -134,6 +139,7 @@ constexpr row RING_551[] = {
     mark({1001, 1003, 958}),
 };
 
+// Place 552: ring walk.
 constexpr row RING_552[] = {
     call(p50),
     call(p679, num(0)),
@@ -151,6 +157,7 @@ constexpr row RING_552[] = {
     mark({1001, 958}),
 };
 
+// Place 553: ring walk.
 constexpr row RING_553[] = {
     call(p50),
     call(p679, num(1)),
@@ -175,6 +182,7 @@ cond_fold not_drawing_water() {
     return cond(!cond(anyof(WORD_CONSUME_LIQUID, WORD_FILL_VESSEL, -1)).OR(keyword(WORD_TAKE, 120, -1)));
 }
 
+// Place 554: ring walk.
 constexpr row RING_554[] = {
     when(not_drawing_water, call(p50)),
     look(),
@@ -200,6 +208,7 @@ constexpr row RING_554[] = {
 
 // --- The annexe: the landing, the sealed chamber, the hall, the overlook --
 
+// Place 555: annexe landing.
 constexpr row ANNEXE_LANDING[] = {
     call(p679, num(4)),
     look(),
@@ -231,6 +240,7 @@ cond_fold beacon_to_be_found() {
     return cond(value[556] == 1).OR(words() == 1).OR(has(932)).AND(!bitest(45, OFLAG_SEEN));
 }
 
+// Place 556: sealed chamber.
 constexpr row SEALED_CHAMBER[] = {
     call(p679, num(4)),
     look(),
@@ -274,6 +284,7 @@ constexpr row SEALED_CHAMBER[] = {
     mark({958, 1001, 1015, 131, 973}),
 };
 
+// Place 557: annexe hall.
 constexpr row ANNEXE_HALL[] = {
     call(p679, num(4)),
     rewrite(131, 153),
@@ -297,6 +308,7 @@ cond_fold jumping_off_the_overlook() {
     return cond(has(762)).AND(cond(anyof(755, 934, 573, -1)).OR(words() == 1));
 }
 
+// Place 558: overlook.
 constexpr row OVERLOOK[] = {
     call(p679, num(4)),
     look(),
@@ -331,6 +343,7 @@ constexpr row OVERLOOK[] = {
 // back.
 cond_fold snag_across() { return cond(value[153] == 1); }
 
+// Place 559: near end of the snag.
 constexpr row SNAG_NEAR_END[] = {
     rewrite_shown(131, 153),
     call(p679, num(4)),
@@ -383,6 +396,7 @@ constexpr row SNAG_NEAR_END[] = {
     land(PLACE_GONE, 2568),
 };
 
+// Place 560: far end of the snag.
 constexpr row SNAG_FAR_END[] = {
     rewrite_shown(131, 153),
     call(p679, num(4)),
@@ -428,6 +442,7 @@ constexpr row SNAG_FAR_END[] = {
 
 // --- The shrine landing, the low landing, the cross passage ---------------
 
+// Place 561: shrine landing.
 constexpr row SHRINE_LANDING[] = {
     call(p679, num(4)),
     call(p185, ref(74)),
@@ -476,6 +491,7 @@ constexpr row SHRINE_LANDING[] = {
     mark({565, 1073, 966, 439, 573, 934, 1001}),
 };
 
+// Place 562: low landing.
 constexpr row LOW_LANDING[] = {
     call(p679, num(2)),
     look(),
@@ -494,6 +510,7 @@ constexpr row LOW_LANDING[] = {
     mark({958, 1001, 975, 922, 950, 921}),
 };
 
+// Place 563: cross passage.
 constexpr row CROSS_PASSAGE[] = {
     call(p679, num(2)),
     rewrite(131, 974),
@@ -534,6 +551,7 @@ constexpr row CROSS_PASSAGE[] = {
 // player leaves it burns out and is gone.
 cond_fold taper_here() { return cond(lies_here(165)); }
 
+// Place 564: counting room.
 constexpr row COUNTING_ROOM[] = {
     when(taper_here, add(165, 1)),
     call(p679, num(4)),
@@ -601,6 +619,7 @@ cond_fold leaving_with_the_jewel() {
     return cond(anyof(758, 747, -1)).AND(value[565] <= 3).AND(near(67));
 }
 
+// Place 565: sanctum.
 constexpr row SANCTUM[] = {
     when([] { return cond(has(WORD_LOOK)).AND(anyof(376, 754, -1)); }, reply(2019, arg(18))),
     when(jewel_counted, add(565, 1)),
@@ -664,6 +683,7 @@ int chance_way_down() {
     return 1;
 }
 
+// Place 566: foot of the falls.
 constexpr row FALLS_FOOT[] = {
     call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
     call(p679, num(0)),
@@ -693,6 +713,7 @@ constexpr row FALLS_FOOT[] = {
     mark({899, 922, 1131, 1130, 921, 1001}),
 };
 
+// Place 567: middle of the falls.
 constexpr row FALLS_MIDDLE[] = {
     call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
     look(),
@@ -716,6 +737,7 @@ constexpr row FALLS_MIDDLE[] = {
     mark({899, 172, 996, 921, 1017}),
 };
 
+// Place 568: head of the falls.
 constexpr row FALLS_HEAD[] = {
     call(p679, num(3)),
     look(),
@@ -748,6 +770,7 @@ constexpr row FALLS_HEAD[] = {
 
 // --- The cliff top (569) and the cliff path (570) -------------------------
 
+// Place 569: cliff top.
 constexpr row CLIFF_TOP[] = {
     look(),
         reply({571}, 2868),
@@ -777,6 +800,7 @@ constexpr row CLIFF_TOP[] = {
     mark({934, 573, 571, 913, 1130}),
 };
 
+// Place 570: cliff path.
 constexpr row CLIFF_PATH[] = {
     look(),
         reply({439}, 2743, arg(1)),
@@ -824,6 +848,7 @@ cond_fold beacon_burning() { return cond(have(45, 0, 2)); }
 cond_fold drinking_alone() { return cond(has(WORD_CONSUME_LIQUID)).AND(words() == 1); }
 cond_fold vessel_chosen() { return cond(value[VAR_VESSEL] != 0); }
 
+// Place 571: bastion.
 constexpr row BASTION[] = {
     call(p679, num(1)),
     look(),
@@ -852,6 +877,7 @@ constexpr row BASTION[] = {
     mark({439, 1010, 571, 1001, 958, 573, 934, 575}),
 };
 
+// Place 572: beacon way.
 constexpr row BEACON_WAY[] = {
     call(p679, num(3)),
     group(drinking_alone),
@@ -883,6 +909,7 @@ constexpr row BEACON_WAY[] = {
     mark({573, 934, 958, 922, 1135, 975, 1010, 996}),
 };
 
+// Place 573: descent.
 constexpr row DESCENT[] = {
     call(p679, num(3)),
     group(drinking_alone),
@@ -914,6 +941,7 @@ constexpr row DESCENT[] = {
     mark({934, 573, 936, 921, 1010, 575}),
 };
 
+// Place 574: door approach.
 constexpr row DOOR_APPROACH[] = {
     call(p679, num(3)),
     reply({848}, 1826, arg(2)),

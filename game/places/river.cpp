@@ -18,6 +18,7 @@ constexpr row COMMON_LOOK = reply({1137, 936, 376}, 3030, arg_of(VAR_ARG2));
 // The words of the water and its banks, marked wherever the river runs.
 constexpr row WATER_MARKS = mark({635, 899, 913, 1064, 996, 1002, 1010});
 
+// Place 628: gate passage.
 constexpr row GATE_PASSAGE[] = {
     look(),
         COMMON_LOOK,
@@ -33,6 +34,7 @@ constexpr row GATE_PASSAGE[] = {
     mark({308, 897, 898, 439, 950}),
 };
 
+// Place 629: river passage.
 // The passage words lead on only after "go": on, away from where you came.
 constexpr row RIVER_PASSAGE[] = {
     look(),
@@ -50,6 +52,7 @@ constexpr row RIVER_PASSAGE[] = {
     mark({308, 897, 898}),
 };
 
+// Place 630: passage bend.
 constexpr row PASSAGE_BEND[] = {
     // Carrying the cask full of the right stuff past the bend is noted.
     when([] { return cond(carried(OBJ_VESSEL_LARGE)).AND(cond(value[OBJ_VESSEL_LARGE] == 3).OR(value[OBJ_VESSEL_LARGE] > 6)); },
@@ -68,6 +71,7 @@ constexpr row PASSAGE_BEND[] = {
     mark({308, 897, 898}),
 };
 
+// Place 632: near bank.
 // The near bank: north, "cross" or the bridge itself (and "back" after
 // coming over from the far bank) is the crossing, which needs no "go".
 constexpr row NEAR_BANK[] = {
@@ -95,6 +99,7 @@ constexpr row NEAR_BANK[] = {
     WATER_MARKS,
 };
 
+// Place 631: far bank.
 constexpr row FAR_BANK[] = {
     group({11}),
         put_here(11),
@@ -120,6 +125,7 @@ constexpr row FAR_BANK[] = {
     WATER_MARKS,
 };
 
+// Place 633: bank stair.
 constexpr row BANK_STAIR[] = {
     look(),
         COMMON_LOOK,
@@ -134,6 +140,7 @@ constexpr row BANK_STAIR[] = {
     mark({1001, 897, 308, 898}),
 };
 
+// Place 634: upper cell.
 constexpr row UPPER_CELL[] = {
     look(),
         COMMON_LOOK,
@@ -152,6 +159,7 @@ constexpr row UPPER_CELL[] = {
     mark({758, 308, 897, 898, 156}),
 };
 
+// Places 635: falls nook; 636: stream run; 637: upper stream run.
 // The falls nook and the stream run below the stream head: the water's
 // hazards, an object sent off into the river, and each place's own ways.
 constexpr member STREAMSIDE[] = {
@@ -167,6 +175,7 @@ constexpr member STREAMSIDE[] = {
                call({635, 899, 913}, p329, ref(638), ref(747), ref(636), ref(751))}},
 };
 
+// Places 635: falls nook; 636: stream run; 637: upper stream run.
 constexpr row STREAMSIDE_PLACE[] = {
     look(),
         COMMON_LOOK,
@@ -180,6 +189,7 @@ constexpr row STREAMSIDE_PLACE[] = {
     WATER_MARKS,
 };
 
+// Place 638: stream head.
 constexpr row STREAM_HEAD[] = {
     call(p185, ref(74)),
     look(),

@@ -14,6 +14,7 @@ namespace {
 
 // --- The two rims of the abyss (465, 466) ------------------------------------
 
+// Places 465: west rim of the abyss; 466: rim.
 constexpr member RIMS[] = {
     {465, {}, {go({747, 763, 466}, 466), go({751, 745, 749, 752, 750}, 515)}},
     {466, {}, {go({751, 763, 466}, 465), go({749, 748, 747, 298}, 298)}},
@@ -23,6 +24,7 @@ cond_fold leaps_into_the_abyss() {
     return cond(has(762)).AND(cond(anyof(755, 899, 919, 980, -1)).OR(words() == 1));
 }
 
+// Places 465: west rim of the abyss; 466: rim.
 constexpr row RIM[] = {
     look(),
         reply({755, 980, 919}, 2041),
@@ -51,6 +53,7 @@ cond_fold climbs_the_steps_up() {
     return cond(cond(anyof(848, 7, -1)).AND(has(754))).OR(keyword(848, 7, -1));
 }
 
+// Place 467: stair bottom.
 constexpr row STAIR_BOTTOM[] = {
     look(),
         reply({936}, 3307),
@@ -90,6 +93,7 @@ int lands_one_below() {
     return 0;
 }
 
+// Places 468..469: winding stair; 470: stairway; 471: winding stair.
 constexpr member WINDING_STAIR[] = {
     {468, {0, 0, 0, 1},
      {moving(), go({755}, 467), go({754, 848}, 469), call({7}, p329, ref(467), ref(755), ref(469), ref(754)), end(),
@@ -106,6 +110,7 @@ constexpr member WINDING_STAIR[] = {
       reply({197, 899}, 2638), end(), when(steps_not_named, mark_name({891, 197, 899})), land(470, 1669)}},
 };
 
+// Places 468..469: winding stair; 470: stairway; 471: winding stair.
 constexpr row WINDING_STAIR_CELL[] = {
     member_group(LOW_VIEW),
         call(p298),
@@ -149,6 +154,7 @@ cond_fold enters_by_the_doors() {
         .OR(keyword(757, 161, -1));
 }
 
+// Place 472: hoard door.
 constexpr row HOARD_DOOR[] = {
     call(p185, ref(129)),
     call(p297, ref(2103), ref(129)),
@@ -187,6 +193,7 @@ constexpr row HOARD_DOOR[] = {
     land(470, 1669),
 };
 
+// Place 473: hoard.
 constexpr row HOARD[] = {
     rewrite(8, 161),
     look(),
@@ -235,6 +242,7 @@ constexpr row ABOVE_THE_HOARD[] = {
 
 int look_above_the_hoard() { return run<ABOVE_THE_HOARD>(); }
 
+// Place 474: hoard gallery.
 constexpr row HOARD_GALLERY[] = {
     rewrite_shown(8, 162),
     look(),
@@ -260,6 +268,7 @@ constexpr row HOARD_GALLERY[] = {
     land(473, 1674),
 };
 
+// Place 476: hoard ledge.
 constexpr row HOARD_LEDGE[] = {
     clear_flag(482, PFLAG_HINT_AVAILABLE),
     look(),
@@ -307,6 +316,7 @@ int landing_among_the_thickets() {
     return 0;
 }
 
+// Place 475: well head.
 constexpr row WELL_HEAD[] = {
     rewrite_shown(8, 162),
     look(),
@@ -377,6 +387,7 @@ int keep_the_command() {
     return 0;
 }
 
+// Place 477: timed stair.
 constexpr row TIMED_STAIR[] = {
     call(p298),
     // The ticking above: counting down (2), still before the doors ever
@@ -425,6 +436,7 @@ constexpr row TIMED_STAIR[] = {
 cond_fold gate_shut() { return cond(value[OBJ_GATE] == 0); }
 cond_fold gate_open() { return cond(value[OBJ_GATE] == 1); }
 
+// Place 478: gatehouse.
 constexpr row GATEHOUSE[] = {
     call(p185, ref(129)),
     when([] { return cond(anyof(1018, 134, 74, 30, 129, -1)).AND(anyof(798, WORD_LOOK, -1)); }, reply(2103)),
@@ -471,6 +483,7 @@ constexpr row GATEHOUSE[] = {
     land(472, 1669),
 };
 
+// Place 479: yard beyond the gate.
 constexpr row YARD[] = {
     rewrite(8, OBJ_GATE),
     reply({953}, 2610),

@@ -66,6 +66,7 @@ int into_the_woods() {
 
 // --- The lane (195) ---------------------------------------------------------
 
+// Place 195: lane.
 constexpr row LANE[] = {
     when([] { return cond(value[VAR_PHASE] <= 2); }, let(VAR_PHASE, 3)),
     call(p80),
@@ -146,6 +147,7 @@ constexpr row LANE[] = {
 
 // --- The woodside (196) -----------------------------------------------------
 
+// Place 196: woodside.
 constexpr row WOODSIDE[] = {
     call(p476),
     reply({975}, 2676, arg(975)),
@@ -231,6 +233,7 @@ int magic_travel_from_the_cottage() {
     return 0;
 }
 
+// Place 200: cottage.
 constexpr row COTTAGE[] = {
     call(p410, num(0)),
     when([] { return cond(!has(WORD_GO)); }, reply({8, 966}, 1932, arg(WORD_OUTWARD))),
@@ -295,6 +298,7 @@ constexpr row COTTAGE[] = {
 
 // --- The valley (201) -------------------------------------------------------
 
+// Place 201: valley.
 constexpr row VALLEY[] = {
     call(p479),
     look(),
@@ -342,6 +346,7 @@ constexpr row VALLEY[] = {
     mark({919}),
 };
 
+// Place 202: streambed.
 // The streambed (202).
 constexpr row STREAMBED[] = {
     look(),
@@ -417,6 +422,7 @@ int go_means_in() {
 
 cond_fold hatch_open() { return cond(value[OBJ_LOCKED_GATE] == 1); }
 
+// Place 203: dell.
 constexpr row DELL[] = {
     reply({975}, 2676, arg(975)),
     look(),
@@ -483,6 +489,7 @@ constexpr row DELL[] = {
 // words and exits.
 constexpr int SOUTH_END = 0, NORTH_END = 1;
 
+// Places 197: footbridge; 198: north end of the footbridge.
 constexpr member FOOTBRIDGE_ENDS[] = {
     {197, {1, 0}, {
         reply({991}, 2727),
@@ -500,6 +507,7 @@ constexpr member FOOTBRIDGE_ENDS[] = {
     }},
 };
 
+// Places 197: footbridge; 198: north end of the footbridge.
 constexpr row FOOTBRIDGE[] = {
     look(),
         reply({538, 755, 1137}, 2677, arg(1)),
@@ -600,6 +608,7 @@ int named_object() {
 cond_fold giant_here() { return cond(lies_here(194)); }
 cond_fold creeper_grown() { return cond(value[139] == 2); }
 
+// Place 199: river bluff.
 constexpr row BLUFF[] = {
     call(p410, num(0)),
     step(display_variants),
@@ -749,6 +758,7 @@ cond_fold game_control_word() {
         .OR(within(arg1(), 704, 722));
 }
 
+// Place 586: open sky.
 constexpr row OPEN_SKY[] = {
     add(586, -1),
     first(),
@@ -792,6 +802,7 @@ constexpr row OPEN_SKY[] = {
 
 cond_fold even_chance() { return cond(irand(100) < 50); }
 
+// Place 480: road.
 constexpr row ROAD[] = {
     call(p475),
     reply({975}, 2676, arg(975)),
@@ -834,6 +845,7 @@ constexpr row ROAD[] = {
 
 // --- The valley grid (518..541) ---------------------------------------------
 
+// Place 518: foot of the dell.
 // The foot of the dell (518).
 constexpr row DELL_FOOT[] = {
     when([] { return cond(has(848)).AND(one_word().OR(anyof(754, 758, 223, 1130, 936, 1001, -1))); }, reply(1695)),
@@ -866,6 +878,7 @@ constexpr row DELL_FOOT[] = {
     mark({936, 1001, 975}),
 };
 
+// Place 519: northern heath.
 // The northern heath (519).
 constexpr row NORTHERN_HEATH[] = {
     look(),
@@ -885,6 +898,7 @@ constexpr row NORTHERN_HEATH[] = {
     mark({538, 197}),
 };
 
+// Place 520: western wood.
 // The western wood (520).
 constexpr row WESTERN_WOOD[] = {
     look(),
@@ -907,6 +921,7 @@ constexpr row WESTERN_WOOD[] = {
     mark({538, 197}),
 };
 
+// Place 521: oak copse.
 // The oak copse (521).
 constexpr row OAK_COPSE[] = {
     look(),
@@ -939,6 +954,9 @@ constexpr row OAK_COPSE[] = {
 // southern heath).
 constexpr int DOWN_EAST = 0, DOWN_WEST = 1;
 
+// Places 522: high pasture; 523: upper meadow; 524: hilltop wood; 526: eastern heights;
+//   527: sheep fold; 530: lower wood; 531: alder wood; 532: willow bank; 533: bracken slope;
+//   534: southern wood; 535: stream meadow; 536: hazel wood; 537: southern heath.
 constexpr member GRID_CELLS[] = {
     {522, {}, {go({745, 746, 752}, 544), go({747}, 523), go({748}, 539), go({749}, 521), go({750}, 538),
                go({751}, 519)}},
@@ -966,6 +984,9 @@ constexpr member GRID_CELLS[] = {
                    go({752}, 203)}},
 };
 
+// Places 522: high pasture; 523: upper meadow; 524: hilltop wood; 526: eastern heights;
+//   527: sheep fold; 530: lower wood; 531: alder wood; 532: willow bank; 533: bracken slope;
+//   534: southern wood; 535: stream meadow; 536: hazel wood; 537: southern heath.
 constexpr row GRID_CELL[] = {
     moving(),
         member_group(DOWN_EAST), when(heading_carried, heading({755, 201}, 747)), end(),
@@ -974,6 +995,7 @@ constexpr row GRID_CELL[] = {
     end(),
 };
 
+// Places 525: orchard; 528: long meadow.
 // The orchard and the long meadow (525, 528): one way of each lies between
 // two neighbours, and the walker comes out at either, even chances: the
 // orchard's south-west between the copse edge and the cairn field, the
@@ -998,6 +1020,7 @@ int forked_way() {
     return 1;
 }
 
+// Places 525: orchard; 528: long meadow.
 constexpr row FORKED_CELL[] = {
     moving(),
         member_rows(),
@@ -1010,6 +1033,7 @@ constexpr row FORKED_CELL[] = {
 // by name only once the player has come back from it.
 cond_fold sunken_way_known() { return cond(value[529] == 1); }
 
+// Place 529: far field.
 constexpr row FAR_FIELD[] = {
     moving(),
         go({745}, 527),
@@ -1028,6 +1052,7 @@ constexpr row FAR_FIELD[] = {
     end(),
 };
 
+// Place 538: path.
 // The path (538), between the lane, the woods and the footbridge.
 constexpr row PATH[] = {
     reply({975}, 2676, arg(975)),
@@ -1069,6 +1094,7 @@ constexpr row PATH[] = {
     mark({538, 197}),
 };
 
+// Place 539: copse edge.
 // The copse edge (539): south lies between the cairn field and the lane.
 constexpr row COPSE_EDGE[] = {
     call(p80),
@@ -1096,6 +1122,7 @@ constexpr row COPSE_EDGE[] = {
 // alone, or with the bait or "all", takes one, whatever became of the last.
 cond_fold bait_to_be_had() { return cond(value[VAR_PHASE] <= 7); }
 
+// Place 540: cairn field.
 constexpr row CAIRN_FIELD[] = {
     set_flag(138, OFLAG_SEEN),
     group(bait_to_be_had),
@@ -1145,6 +1172,7 @@ constexpr row CAIRN_FIELD[] = {
     end(),
 };
 
+// Place 541: beech wood.
 // The beech wood (541): north lies between the cairn field and the lane.
 constexpr row BEECH_WOOD[] = {
     call(p80),
@@ -1171,6 +1199,7 @@ constexpr row BEECH_WOOD[] = {
 
 // --- The sunken way, the mire, the grate and the shrine (542..546) ---------
 
+// Places 542: sunken way; 543: hollow way.
 // The two stretches of the sunken way: the far field or the grate at their
 // ends, the mire on every side.
 constexpr member SUNKEN_WAYS[] = {
@@ -1180,6 +1209,7 @@ constexpr member SUNKEN_WAYS[] = {
                go({745, 746, 747, 749, 750, 751}, 544)}},
 };
 
+// Places 542: sunken way; 543: hollow way.
 constexpr row SUNKEN_WAY[] = {
     call(p474),
     moving(),
@@ -1227,6 +1257,7 @@ cond_fold compass_move() {
     return movement_guard().AND(anyof(745, 746, 747, 748, 749, 750, 751, 752, -1));
 }
 
+// Place 544: mire.
 constexpr row MIRE[] = {
     call(p474),
     when(compass_move, step(struggle_in_the_mire)),
@@ -1236,6 +1267,7 @@ constexpr row MIRE[] = {
 // shaft.
 cond_fold phase_3() { return cond(value[VAR_PHASE] == 3); }
 
+// Place 545: grate.
 constexpr row GRATE[] = {
     look(),
         reply({975}, 2676, arg(975)),
@@ -1302,6 +1334,7 @@ constexpr row GRATE[] = {
     land(489, 2394),
 };
 
+// Place 546: shrine.
 // The shrine (546).
 constexpr row SHRINE[] = {
     group({992}),

@@ -23,6 +23,7 @@ cond_fold grille_or_alone() { return cond(has(OBJ_GRILLE)).OR(one_word()); }
 
 // --- The thicket gap (481) --------------------------------------------------
 
+// Place 481: thicket gap.
 constexpr row THICKET_GAP[] = {
     let(OBJ_GRILLE, 0),
     group({OBJ_GRILLE}), put_here(OBJ_GRILLE), end(),
@@ -94,6 +95,7 @@ constexpr row THICKET_GAP[] = {
 
 // --- The knot inside (482..487) -----------------------------------------------
 
+// Place 482: heart of the thicket.
 // The heart of the thicket (482).
 constexpr row THICKET_HEART[] = {
     call(p362),
@@ -157,11 +159,13 @@ constexpr row THICKET_HEART[] = {
 // seen from either.
 constexpr int CAIRN = 0, TOPIARY = 1;
 
+// Places 483: west thicket; 484: east thicket.
 constexpr member CLOSE_CORNERS[] = {
     {483, {1, 0}, {go({749, 538}, 485)}},
     {484, {0, 1}, {go({749}, 487)}},
 };
 
+// Places 483: west thicket; 484: east thicket.
 constexpr row CLOSE_CORNER[] = {
     member_group(CAIRN),
         group({101}),
@@ -202,11 +206,13 @@ constexpr row CLOSE_CORNER[] = {
 // spring under its brambles in the other. The track is not here either.
 constexpr int THORNS = 0, SPRING = 1;
 
+// Places 485: south-west thicket; 487: thicket spring.
 constexpr member PATH_CORNERS[] = {
     {485, {1, 0}, {go({745}, 483), go({746}, 482), call({538}, p329, ref(483), ref(745), ref(482), ref(746))}},
     {487, {0, 1}, {go({752}, 482), go({745}, 484), call({538}, p329, ref(482), ref(752), ref(484), ref(745))}},
 };
 
+// Places 485: south-west thicket; 487: thicket spring.
 constexpr row PATH_CORNER[] = {
     member_group(THORNS),
         when([] { return cond(anyof(727, 839, -1)).OR(keyword(852, 964, -1)); }, reply(2644)),
@@ -249,6 +255,7 @@ constexpr row PATH_CORNER[] = {
     member_group(SPRING), mark({17, 1014}), end(),
 };
 
+// Place 486: south thicket.
 // The south thicket (486), where the roots climb to the well head.
 constexpr row SOUTH_THICKET[] = {
     // Looking up is looking at the track up the roots.

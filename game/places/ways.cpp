@@ -77,6 +77,7 @@ int take_the_way() {
     return 0;
 }
 
+// Place 214: hall of ways.
 constexpr row HALL_OF_WAYS[] = {
     look(),
         let({901}, VAR_COMMAND_STATUS, 1),
@@ -124,6 +125,7 @@ constexpr row UP_THE_PLANT[] = {let_variant(2510, 0), forced(279, 1516)};
 
 int up_the_plant() { return run<UP_THE_PLANT>(); }
 
+// Place 215: plant rim.
 constexpr row PLANT_RIM[] = {
     look(),
         reply({755, 209}, 2846, arg_of(13)),
@@ -187,6 +189,7 @@ int empty_named_vessel() {
     return 0;
 }
 
+// Place 218: plant hollow.
 constexpr row PLANT_HOLLOW[] = {
     look(),
         reply({893}, 2847),
@@ -251,6 +254,7 @@ constexpr row PLANT_HOLLOW[] = {
 
 // --- The oil seep (217) and the seep rim (216) ------------------------------
 
+// Place 217: oil seep.
 constexpr row OIL_SEEP[] = {
     look(),
         reply({962, OBJ_LIQUID_2, 967}, 1925),
@@ -264,6 +268,7 @@ constexpr row OIL_SEEP[] = {
     end(),
 };
 
+// Place 216: seep rim.
 constexpr row SEEP_RIM[] = {
     look(),
         reply({897, 898, 308}, 2902, arg(897)),
@@ -286,6 +291,7 @@ constexpr row SEEP_RIM[] = {
 
 // --- The north fork, the stairhead and the west passage ---------------------
 
+// Place 219: north fork.
 constexpr row NORTH_FORK[] = {
     when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
     look(),
@@ -304,6 +310,7 @@ constexpr row NORTH_FORK[] = {
     mark({897, 898, 308, 893}),
 };
 
+// Place 220: stairhead.
 constexpr row STAIRHEAD[] = {
     look(),
         reply({981}, 2754, arg(981)),
@@ -323,6 +330,7 @@ constexpr row STAIRHEAD[] = {
     mark({7, 171, 300}),
 };
 
+// Place 221: west passage.
 constexpr row WEST_PASSAGE[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -339,6 +347,7 @@ constexpr row WEST_PASSAGE[] = {
 
 // --- The drum chamber (222) and the slant (223) ----------------------------
 
+// Place 222: drum chamber.
 constexpr row DRUM_CHAMBER[] = {
     clear_flag(224, PFLAG_CREATURE_FREE),
     look(),
@@ -373,6 +382,7 @@ constexpr row DRUM_CHAMBER[] = {
     mark({897, 898, 308, 223, 936, 1130, 222}),
 };
 
+// Place 223: slant.
 constexpr row SLANT[] = {
     look(),
         let({223}, VAR_COMMAND_STATUS, 1),
@@ -394,6 +404,7 @@ constexpr row SLANT[] = {
 // by the window too; each has its own way out.
 constexpr int EAST = 0, WEST = 1;
 
+// Places 224: east mirror ledge; 225: west mirror ledge.
 constexpr member MIRROR_LEDGES[] = {
     {224, {1, 0}, {go({747, 897, 898, 308, 222}, 222)}},
     {225, {0, 1}, {go({751, 897, 898, 308}, 271)}},
@@ -406,6 +417,7 @@ constexpr row FALL_DOWN_THE_SHAFT[] = {tell(1498), forced_on(296), call(p154)};
 
 int fall_down_the_shaft() { return run<FALL_DOWN_THE_SHAFT>(); }
 
+// Places 224: east mirror ledge; 225: west mirror ledge.
 constexpr row MIRROR_LEDGE[] = {
     member_group(EAST),
         when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
