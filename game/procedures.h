@@ -325,17 +325,17 @@ int p274();                                 // word 822 (chain head)
 int p275();                                 // chain part of p274 (word 822), part 1 of 16: first chunk
 
 // game/words/examine.cpp: look chunks 2..16: examining named things.
-int p276();                                 // chain part of p274 (word 822), part 2 of 16: word 61
-int p277();                                 // chain part of p274 (word 822), part 3 of 16: word 121
-int p278();                                 // chain part of p274 (word 822), part 4 of 16: word 13
-int p279();                                 // chain part of p274 (word 822), part 5 of 16: word 139
-int p280();                                 // chain part of p274 (word 822), part 6 of 16: word 120
-int p281();                                 // chain part of p274 (word 822), part 7 of 16: word 593
-int p282();                                 // chain part of p274 (word 822), part 8 of 16: word 122
+int p276();                                 // chain part of p274 (word 822), part 2 of 16: object 61
+int p277();                                 // chain part of p274 (word 822), part 3 of 16: object 121
+int p278();                                 // chain part of p274 (word 822), part 4 of 16: object 13
+int p279();                                 // chain part of p274 (word 822), part 5 of 16: object 139
+int p280();                                 // chain part of p274 (word 822), part 6 of 16: object 120
+int p281();                                 // chain part of p274 (word 822), part 7 of 16: place 593
+int p282();                                 // chain part of p274 (word 822), part 8 of 16: object 122
 int p283();                                 // chain part of p274 (word 822), part 9 of 16: any second word
-int p284();                                 // chain part of p274 (word 822), part 10 of 16: word 102
-int p285();                                 // chain part of p274 (word 822), part 11 of 16: word 123
-int p286();                                 // chain part of p274 (word 822), part 12 of 16: word 115
+int p284();                                 // chain part of p274 (word 822), part 10 of 16: object 102
+int p285();                                 // chain part of p274 (word 822), part 11 of 16: object 123
+int p286();                                 // chain part of p274 (word 822), part 12 of 16: object 115
 int p287();                                 // chain part of p274 (word 822), part 13 of 16: words 936, 921
 int p288();                                 // chain part of p274 (word 822), part 14 of 16: word 1022
 int p289();                                 // chain part of p274 (word 822), part 15 of 16: word 922

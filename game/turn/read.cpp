@@ -457,6 +457,7 @@ constexpr row ROUTES[] = {
 
 }  // namespace
 
+// REPEAT chain, part 4: reading the command, answers.
 int p6() {
     p938();
     if (loop) return 0;

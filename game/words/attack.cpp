@@ -106,6 +106,7 @@ void strike_cloth() {
 
 }  // namespace
 
+// Word 783 ("attack").
 int p512() {
     if (cond(!light())) {
         if (cond(cond(words() == 1).AND(near(OBJ_WANDERER))).OR(has(OBJ_WANDERER)))
@@ -137,6 +138,7 @@ int p512() {
     return run<ATTACKED>();
 }
 
+// Word 784 ("strike").
 int p407() {
     if (!cond(words() == 2)) return 0;
     if (cond(has(CLOTH))) {
@@ -172,6 +174,7 @@ int p407() {
     return 0;
 }
 
+// Word 785 ("kick").
 int p511() {
     if (cond(cond(has(AUTOMATON)).OR(words() == 1)).AND(near(AUTOMATON))) {
         if (cond(is_seen(OBJ_LIGHT_REFILL)).AND(!is_seen(PACKET))) {
@@ -205,6 +208,7 @@ int p511() {
     return 0;
 }
 
+// Word 800 ("break").
 int p72() {
     if (cond(words() > 1).AND(bitest(arg2(), FLAG_IS_OBJECT))) {
         if (cond(near(arg2()))) {

@@ -17,6 +17,7 @@ int cloth_meant() { return cond(alone()).OR(has(CLOTH)).AND(near(CLOTH)); }
 
 }  // namespace
 
+// Word 848 ("climb").
 int p139() {
     if (cond(cond(alone()).OR(anyof(593, WORD_AXIS_1, -1))).AND(within(here(), 587, 592))) {
         say_stop(2312);
@@ -40,6 +41,7 @@ int p139() {
     return 0;
 }
 
+// Word 801 ("board").
 int p719() {
     if (cond(cond(alone()).AND(ishere(CLOTH, 0, 1))).OR(has(CLOTH))) {
         call_proc(806);
@@ -64,6 +66,7 @@ int p719() {
     return 0;
 }
 
+// Word 863 ("roll").
 int p730() {
     if (!cloth_meant()) return 0;
     if (cond(value[CLOTH] == 0)) {
@@ -79,6 +82,7 @@ int p730() {
     return 0;
 }
 
+// Word 864 ("unroll").
 int p874() {
     if (!cloth_meant()) return 0;
     if (cond(value[CLOTH] > 0)) {

@@ -181,6 +181,7 @@ int p229() { return run_chain({p230, p231}); }
 
 int p230() { return run<OWN_RULES>(); }
 
+// Chain part of p229 (word 766 ("drop")), part 2 of 2: the general case.
 int p231() {
     if (cond(words() == 1)) return 0;
     if (cond(!bitest(arg2(), FLAG_IS_OBJECT))) return 0;
@@ -220,6 +221,7 @@ int p231() {
     return 0;
 }
 
+// Word 803 ("release").
 int p746() {
     if (!cond(words() == 2)) return 0;
     if (cond(has(126))) {
@@ -242,6 +244,7 @@ int p746() {
     return 0;
 }
 
+// Word 724 ("again").
 int p23() {
     if (!cond(words() == 2)) return 0;
     p222();
@@ -255,6 +258,7 @@ int p23() {
     return 0;
 }
 
+// Word 868 ("put").
 int p693() {
     if (cond(has(109)).AND(near(108))) {
         call_proc(WORD_TAKE);
@@ -280,6 +284,7 @@ int p693() {
     return 0;
 }
 
+// Word 872 ("shake").
 int p686() {
     if (cond(words() == 1)) {
         say_stop_variant(2487, 0);
@@ -297,6 +302,7 @@ int p686() {
     return 0;
 }
 
+// Word 816 ("trade").
 int p881() {
     if (!cond(words() == 2).AND(carried(arg2()))) return 0;
     if (cond(here() == 584)) {

@@ -31,6 +31,7 @@ cond_fold trouble_near() {
 
 }  // namespace
 
+// Word 832 ("help").
 int p399() {
     if (cond(here() == 544)) {  // the mire: a way home, for a price
         say(SAY_ARG, 1930, 10);
@@ -77,6 +78,7 @@ int p399() {
     return 0;
 }
 
+// Word 836 ("story").
 int p481() {
     p510(ref(1427), ref(1430));
     if (loop) return 0;
@@ -101,12 +103,14 @@ constexpr row INTRO[] = {
 
 int p893() { return run<INTRO>(); }
 
+// Word 931 ("words").
 int p627() {
     p776();
     if (loop) return 0;
     return 0;
 }
 
+// Word 821 ("manual").
 int p484() {
     p221();
     if (loop) return 0;

@@ -251,6 +251,7 @@ void cloth_flight() {
 
 // --- The backward spell ----------------------------------------------------
 
+// Word 719 ("ostel").
 int p300() {
     if (spell_too_late()) return 0;
     if (cond(value[VAR_MAGIC_STEP] <= 0)) return spell_step(1);
@@ -258,6 +259,7 @@ int p300() {
     return 0;
 }
 
+// Word 718 ("nuvik").
 int p307() {
     if (spell_too_late()) return 0;
     if (cond(value[VAR_MAGIC_STEP] == 0)) return spell_step(2);
@@ -265,6 +267,7 @@ int p307() {
     return 0;
 }
 
+// Word 717 ("mevet").
 int p328() {
     if (spell_too_late()) return 0;
     if (cond(value[VAR_MAGIC_STEP] == 1)) return spell_step(3);
@@ -272,6 +275,7 @@ int p328() {
     return 0;
 }
 
+// Word 716 ("lomas").
 int p330() {
     if (spell_too_late()) return 0;
     if (cond(words() == 2).AND(!has(WORD_SAY))) {
@@ -290,6 +294,7 @@ int p330() {
     return 0;
 }
 
+// Word 833 ("hush").
 int p356() {
     value[VAR_MAGIC_STEP] = -1;
     say_stop(1939);
@@ -298,6 +303,7 @@ int p356() {
 
 // --- The speaking word -----------------------------------------------------
 
+// Word 730 ("say").
 int p745() {
     if (cond(has(WORD_DWARVISH_ON))) {
         call_proc(WORD_DWARVISH_ON);
@@ -352,6 +358,7 @@ int p745() {
     return 0;
 }
 
+// Word 877 ("utter").
 int p608() {
     call_proc(WORD_SAY);
     return 0;
@@ -365,6 +372,7 @@ int p942() { return nothing_comes(); }
 int p847() { return nothing_comes(); }
 int p683() { return nothing_comes(); }
 
+// Word 831 ("zendry").
 int p764() {
     say_stop(1339);
     return 0;
@@ -420,6 +428,7 @@ int p624() {
     return 0;
 }
 
+// Word 709 ("ephrun").
 int p739() {
     if (cond(!bitest(VAR_GAME_FLAGS, FLAG_ARMED))) {
         say(SAY_REFVAR, SPELL_REPLY, 0);
@@ -431,6 +440,7 @@ int p739() {
     return 0;
 }
 
+// Word 711 ("gorvash").
 int p669() {
     bitmod('s', SPIRIT, SPIRIT_HEARD);
     if (cond(here_has(OPEN_AIR)).OR(phase() > 5).OR(!light())) {
@@ -496,6 +506,7 @@ int p47() {
     return 0;
 }
 
+// Word 853 ("reflect").
 int p706() {
     // The noun of the same stem is no command to step through anything.
     if (cond(typed("reflecti")).OR(typed("reflectio")).OR(typed("reflection")).OR(typed("reflections"))) return 0;
@@ -515,6 +526,7 @@ int p706() {
 
 int p325() { return run_chain({p326, p327}); }
 
+// Chain part of p325 (word 806 ("fly")), part 1 of 2: asks question 48; the.
 int p326() {
     if (cond(typed("teleport"))) {
         say_stop_variant(1806, 1);
@@ -532,6 +544,7 @@ int p326() {
     return 0;
 }
 
+// Chain part of p325 (word 806 ("fly")), part 2 of 2: second part.
 int p327() {
     if (cond(words() == 1).OR(bitest(arg2(), FLAG_IS_PLACE)))
         say_stop(1805);

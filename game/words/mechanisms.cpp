@@ -35,6 +35,7 @@ void knock_on_closed() {
 
 }  // namespace
 
+// Word 874 ("knock").
 int p520() {
     if (cond(cond(alone()).OR(has(KNOCKER))).AND(near(KNOCKER))) {
         p529();
@@ -53,6 +54,7 @@ int p520() {
     return 0;
 }
 
+// Word 852 ("use").
 int p879() {
     if (cond(has(KNOCKER))) {
         if (cond(near(KNOCKER))) {
@@ -93,6 +95,7 @@ int p879() {
     return 0;
 }
 
+// Word 774 ("talk").
 int p866() {
     if (cond(has(WORD_DWARVISH_ON))) value[VAR_COMMAND_STATUS] = 1;
     if (cond(cond(alone()).OR(has(OBJ_ATTACKER)))
@@ -126,6 +129,7 @@ int p866() {
     return 0;
 }
 
+// Word 873 ("gadrun").
 int p689() {
     if (cond(near(SLAB)).AND(value[RUNE_DOOR] == 0)) {
         value[RUNE_DOOR] = 1;
@@ -138,6 +142,7 @@ int p689() {
     return 0;
 }
 
+// Word 878 ("dubrel").
 int p60() {
     if (cond(cond(here() == RUNE_DOOR).OR(here() == 576)).AND(value[RUNE_DOOR] == 1)) {
         p147();

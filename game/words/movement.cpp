@@ -42,30 +42,37 @@ int p617() {
     p614();
     return 0;
 }
+// Word 746 ("northeast").
 int p622() {
     p614();
     return 0;
 }
+// Word 747 ("east").
 int p251() {
     p614();
     return 0;
 }
+// Word 748 ("southeast").
 int p793() {
     p614();
     return 0;
 }
+// Word 749 ("south").
 int p788() {
     p614();
     return 0;
 }
+// Word 750 ("southwest").
 int p794() {
     p614();
     return 0;
 }
+// Word 751 ("west").
 int p919() {
     p614();
     return 0;
 }
+// Word 752 ("northwest").
 int p623() {
     p614();
     return 0;
@@ -78,10 +85,12 @@ static void no_way_on_axis(int word) {
     else
         say_stop(1352);
 }
+// Word 754 ("up").
 int p877() {
     no_way_on_axis(WORD_AXIS_1);
     return 0;
 }
+// Word 755 ("down").
 int p225() {
     no_way_on_axis(WORD_AXIS_2);
     return 0;
@@ -92,6 +101,7 @@ int p472() {
     say_stop_variant(1298, 0);
     return 0;
 }
+// Word 758 ("out").
 int p654() {
     say_stop_variant(1298, 0);
     return 0;
@@ -109,6 +119,7 @@ int p38() {
     return 0;
 }
 
+// Word 762 ("jump").
 int p507() {
     say_stop(2607);
     return 0;

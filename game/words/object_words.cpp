@@ -15,6 +15,7 @@ int carries_a_blade() { return cond(carried(SWORD)).OR(carried(AXE)); }
 
 }  // namespace
 
+// Word 846 ("wind").
 int p271() {
     if (cond(near(WINDER))) {
         value[WINDER] = 1;
@@ -25,6 +26,7 @@ int p271() {
     return 0;
 }
 
+// Word 776 ("cut").
 int p172() {
     if (cond(words() == 1)) return 0;
     if (!carries_a_blade()) {
@@ -126,6 +128,7 @@ int p64() {
     return 0;
 }
 
+// Word 817 ("kindle").
 int p78() {
     if (cond(anyof(OBJ_LIGHT_SOURCE, SUNSTONE, -1))) {
         if (cond(near(arg2()))) {

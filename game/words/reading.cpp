@@ -76,6 +76,7 @@ constexpr row READ[] = {
 
 int p701() { return run<READ>(); }
 
+// Word 728 ("begin").
 int p153() {
     if (cond(has(81))) {
         call_proc(WORD_LOOK);
@@ -85,6 +86,7 @@ int p153() {
     return 0;
 }
 
+// Word 854 ("consult").
 int p753() {
     if (!cond(words() == 1).OR(has(81))) {
         say_stop(1315);

@@ -19,6 +19,7 @@ int too_early() { return value[VAR_PHASE] < 3; }
 
 }  // namespace
 
+// Word 725 ("save").
 int p742() {
     if (cond(too_early())) {
         say_stop_variant(1541, 0);
@@ -34,6 +35,7 @@ int p742() {
     return 0;
 }
 
+// Word 726 ("restore").
 int p715() {
     frame<2> f;  // locals: 0 what the restore found, 1 the minutes the game has been played
     if (cond(words() <= 1)) {
@@ -90,6 +92,7 @@ int p715() {
     return 0;
 }
 
+// Word 727 ("wait").
 int p712() {
     if (cond(words() > 1)) {
         call_proc(WORD_RESTORE);
@@ -117,6 +120,7 @@ int p712() {
     return 0;
 }
 
+// Word 735 ("load").
 int p714() {
     if (cond(words() == 1)) {
         say_stop_typed(2579, VAR_ARG1);
@@ -131,12 +135,14 @@ int p714() {
     return 0;
 }
 
+// Word 823 ("quit").
 int p695() {
     value[VAR_QUESTION] = Q_QUIT;
     say(SAY_STOP, 1432, 0);
     return 0;
 }
 
+// Word 829 ("mark").
 int p593() {
     if (cond(too_early())) {
         say_stop_variant(1541, 1);
@@ -154,6 +160,7 @@ int p593() {
     return 0;
 }
 
+// Word 830 ("rewind").
 int p704() {
     frame<1> f;  // local 0: whether no moment is kept
     special(SPECIAL_NO_SNAPSHOT, &f.lvals[0]);
@@ -167,12 +174,14 @@ int p704() {
     return 0;
 }
 
+// Word 947 ("please").
 int p682() {
     flush_command();
     say_stop(1352);
     return 0;
 }
 
+// Word 948 ("restart").
 int p684() {
     if (cond(too_early())) {
         say_stop(1352);

@@ -27,6 +27,7 @@ int named_vessel() {
 
 }  // namespace
 
+// Word 791 ("taste").
 int p777() {
     if (cond(words() == 1)) {
         p39();
@@ -63,6 +64,7 @@ int p777() {
     return 0;
 }
 
+// Word 787 ("pour").
 int p688() {
     if (cond(words() == 1)) {
         p321(num(0));
