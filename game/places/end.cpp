@@ -63,7 +63,7 @@ constexpr row TIMELESS_CHAMBER[] = {
     moving(),
         go({745, 746, 747, 748, 749, 750, 751, 752, WORD_AXIS_1, WORD_AXIS_2}, PLACE_INTRO),
     end(),
-    when([] { return cond(words() == 1).OR(anyof(WORD_GO, WORD_TAKE, -1)).AND(has(WORD_OUTWARD)); }, reply(1994)),
+    when(word_count(1).OR(has_any_word({WORD_GO, WORD_TAKE})).AND(has_word(WORD_OUTWARD)), reply(1994)),
     reply({936}, 2096),
     first(),
         group(introduction),
@@ -120,7 +120,7 @@ constexpr row TIMELESS_CHAMBER[] = {
             // A wrong word starts the Litany over, with one reply.
             first(),
                 when([] { return cond(arg1() == expected_word() + 1); }, tell(2050)),
-                group([] { return cond(value[LITANY_COUNT] > 2); }),
+                group(value_over(LITANY_COUNT, 2)),
                     first(),
                         group([] { return cond(irand(100) < 20).OR(!bitest(VAR_GAME_FLAGS_2, 4)); }),
                             tell(1924),
@@ -143,7 +143,7 @@ constexpr row TIMELESS_CHAMBER[] = {
 // Whoever finds himself in limbo leaves by any way at all, to the whirling
 // cave.
 constexpr row LIMBO[] = {
-    when([] { return cond(here() == PLACE_HOLDING); },
+    when(here_is(PLACE_HOLDING),
          forced_if({745, 746, 747, 748, 749, 750, 751, 752, WORD_AXIS_1, WORD_AXIS_2, WORD_OUTWARD}, 515)),
 };
 
@@ -206,7 +206,7 @@ constexpr row WATCHPOST[] = {
         ret(),
     end(),
     reply(all({WORD_TAKE, 1016}), 2891),
-    when([] { return cond(has(209)).AND(anyof(848, WORD_AXIS_2, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(209).AND(has_any_word({848, WORD_AXIS_2})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         // On toward the inner post only once the far post has been reached;
         // before that the path turns back to the eyrie.
@@ -269,7 +269,7 @@ constexpr row DRIFT[] = {
 // cycle says its hint once, when the count reaches 2.
 constexpr row SUNKEN_GROTTO[] = {
     set_flag(674, PFLAG_VISITED),
-    when([] { return cond(value[671] <= 2); }, add(671, 1)),
+    when(value_at_most(671, 2), add(671, 1)),
     look(),
         reply({936}, 2033, arg(936)),
         reply({120}, 2885),
@@ -302,7 +302,7 @@ constexpr row LAST_LEDGE[] = {
         ret(),
     end(),
     reply({781}, 2893),
-    when([] { return cond(anyof(766, 762, -1)).AND(anyof(WORD_AXIS_2, WORD_INWARD, 778, -1)); },
+    when(has_any_word({766, 762}).AND(has_any_word({WORD_AXIS_2, WORD_INWARD, 778})),
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({WORD_AXIS_1, 761, WORD_OUTWARD}, 545, 2880),

@@ -31,7 +31,7 @@ int go_means_out() {
 // Place 204: foot of the hatch.
 constexpr row FOOT_OF_THE_HATCH[] = {
     step(all({WORD_GO, OBJ_LOCKED_GATE}), go_means_out),
-    when([] { return cond(has(900)).AND(anyof(WORD_INWARD, WORD_OUTWARD, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(900).AND(has_any_word({WORD_INWARD, WORD_OUTWARD})), let(VAR_COMMAND_STATUS, 1)),
     let(all({WORD_OUTWARD, OBJ_LOCKED_GATE}), VAR_COMMAND_STATUS, 1),
     look(),
         reply({900}, 2897),
@@ -181,7 +181,7 @@ constexpr row PIT[] = {
     reply(all({WORD_GO, WORD_ON}), 1508),
     when([] { return cond(has(WORD_AXIS_2)).AND(anyof(7, 209, 848, -1)).OR(keyword(WORD_INWARD, 888, -1)); },
          let(VAR_COMMAND_STATUS, 1)),
-    group([] { return cond(anyof(WORD_GO, 762, -1)).OR(words() == 1); }),
+    group(has_any_word({WORD_GO, 762}).OR(word_count(1))),
         go({895}, 204),
         go({206}, 206),
         go({897, 747}, 208),
@@ -209,7 +209,7 @@ cond_fold way_up_open() { return cond(value[210] == 0); }
 
 // Place 210: stepwell.
 constexpr row STEPWELL[] = {
-    when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
+    when(value_is(VAR_PHASE, 4), call(p149)),
     put(7, PLACE_OFFSTAGE),
     look(),
         let({901}, VAR_COMMAND_STATUS, 1),
@@ -223,7 +223,7 @@ constexpr row STEPWELL[] = {
         reply({936}, 1583, arg(747)),
         ret(),
     end(),
-    when([] { return cond(anyof(848, WORD_AXIS_1, -1)).AND(anyof(209, 890, 897, 7, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({848, WORD_AXIS_1}).AND(has_any_word({209, 890, 897, 7})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({749, 897}, 213),
         go({747, 888}, 374),
@@ -290,7 +290,7 @@ constexpr row RIFT_LIP[] = {
         ret(),
     end(),
     group({762}),
-        group([] { return cond(words() == 1).OR(anyof(763, 10, WORD_AXIS_2, -1)); }),
+        group(word_count(1).OR(has_any_word({763, 10, WORD_AXIS_2}))),
             when(rift_bridged, reply(1393)),
             forced_on(283),
             call(p803),
@@ -298,7 +298,7 @@ constexpr row RIFT_LIP[] = {
         ret(),
     end(),
     land(283, 1672),
-    when([] { return cond(has(763)).AND(anyof(11, 1054, 10, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(763).AND(has_any_word({11, 1054, 10})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         member_rows(),
         reply({996}, 1425),

@@ -90,7 +90,7 @@ int cell() {
 constexpr row OPAL_SHELF[] = {
     group({156}),
         group({WORD_LOOK}),
-            when([] { return cond(value[69] == 0); }, reply(3488, arg(0))),
+            when(value_is(69, 0), reply(3488, arg(0))),
             reply(3488, arg(1)),
         end(),
         mark(),
@@ -131,7 +131,7 @@ constexpr row UNDERCROFT[] = {
         ret(),
     end(),
     // "Climb up" the ramp is a move (refused).
-    when([] { return cond(has(848)).AND(anyof(390, 754, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(848).AND(has_any_word({390, 754})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({749}, 394),
         go({752}, 397),

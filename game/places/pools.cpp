@@ -38,7 +38,7 @@ constexpr row NARROW_ENTRY[] = {
         let({897, 308, 898}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    when([] { return cond(anyof(751, 888, 893, 202, -1)).AND(has(757)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({751, 888, 893, 202}).AND(has_word(757)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({749}, 294),
         go({745}, 497),
@@ -87,7 +87,7 @@ constexpr row POOL_STAIR[] = {
         reply({888, 893, 202, 758}, 3104, arg_of(202)),
         reply({981}, 3489),
     end(),
-    when([] { return cond(has(WORD_FILL_VESSEL)).AND(anyof(123, 119, 136, -1)); }, reply(3103)),
+    when(has_word(WORD_FILL_VESSEL).AND(has_any_word({123, 119, 136})), reply(3103)),
     when([] { return cond(cond(anyof(888, 893, 902, 202, -1)).AND(anyof(757, 758, -1))).OR(keyword(848, 755, -1)); },
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
@@ -263,7 +263,7 @@ constexpr row VENTS[] = {
 
 // Place 504: fume crossing.
 constexpr row FUME_CROSSING[] = {
-    when([] { return cond(has(EEL)).AND(words() > 1); }, call(p698)),
+    when(has_word(EEL).AND(word_count_over(1)), call(p698)),
     look(),
         reply({970, 936}, 3067),
         reply({936, 34}, 3094),
@@ -536,7 +536,7 @@ constexpr row DEAD_END_CELL[] = {
 constexpr row QUIET_POCKET[] = {
     reply(all({848, 1130}), 2464),
     call(p185, ref(1130)),
-    when([] { return cond(anyof(WORD_LOOK, 798, -1)).AND(anyof(1130, 74, 1131, 1132, 1018, 173, -1)); },
+    when(has_any_word({WORD_LOOK, 798}).AND(has_any_word({1130, 74, 1131, 1132, 1018, 173})),
          call(p702)),
     ret({WORD_LOOK}),
     moving(),

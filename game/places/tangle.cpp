@@ -71,7 +71,7 @@ int put_down_here() {
 constexpr row FAR_END[] = {
     // "Read" alone reads the automaton's plate.
     call(p185, ref(821)),
-    group([] { return cond(anyof(821, 134, 74, 129, 1018, 30, -1)).AND(anyof(798, 822, -1)); }),
+    group(has_any_word({821, 134, 74, 129, 1018, 30}).AND(has_any_word({798, 822}))),
         tell(3295),
         reply(3331),
     end(),

@@ -18,7 +18,7 @@ cond_fold vault_open() { return cond(value[36] == 1); }
 // Place 374: tablet steps.
 constexpr row TABLET_STEPS[] = {
     call(p185, ref(73)),
-    when([] { return cond(anyof(73, 134, 129, 30, 1018, 74, -1)).AND(anyof(798, WORD_LOOK, -1)); }, reply(1823)),
+    when(has_any_word({73, 134, 129, 30, 1018, 74}).AND(has_any_word({798, WORD_LOOK})), reply(1823)),
     look(),
         reply({7}, 2748),
         reply({374, 936}, 2749),
@@ -41,8 +41,8 @@ constexpr row SCREE_POCKET[] = {
     look(),
         reply({1085, 936}, 3105),
         reply({897, 308, 898}, 2903, arg(897)),
-        when([] { return cond(!near(126)); }, reply({126}, 3106)),
-        when([] { return cond(!near(144)); }, reply({144, 1056}, 3106)),
+        when(object_not_near(126), reply({126}, 3106)),
+        when(object_not_near(144), reply({144, 1056}, 3106)),
         ret(),
     end(),
     moving(),
@@ -62,7 +62,7 @@ constexpr row CEILING[] = {
         reply({WORD_OUTWARD, 897, 898}, 2903, arg(898)),
         ret(),
     end(),
-    when([] { return cond(anyof(WORD_INWARD, WORD_OUTWARD, -1)).AND(has(36)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({WORD_INWARD, WORD_OUTWARD}).AND(has_word(36)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         group({WORD_INWARD}),
             group(vault_open),
@@ -92,7 +92,7 @@ int leave_the_vault() {
 constexpr row VAULT[] = {
     rewrite_shown(8, 36),
     // "Shut" alone is shutting the door.
-    group([] { return cond(has(WORD_CLOSE)).AND(words() == 1); }),
+    group(has_word(WORD_CLOSE).AND(word_count(1))),
         let(VAR_COMMAND_STATUS, 2),
         let_ref(VAR_ARG2, 36),
     end(),
@@ -102,7 +102,7 @@ constexpr row VAULT[] = {
             otherwise(),
                 // The door named alone: the next command may say what to do
                 // with it.
-                group([] { return cond(words() == 1); }),
+                group(word_count(1)),
                     set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
                     reply(1507, arg_of(36)),
                 end(),
