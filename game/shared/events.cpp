@@ -446,7 +446,7 @@ int p729() {
     return 0;
 }
 
-// Word 798 ("read") with object 115 (question 26).
+// Word 798 ("read") with object 115 (question 26 (asked by word 798)).
 int p660() {
     if (cond(value[VAR_PHASE] != 6)) {
         say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1560, 115);

@@ -401,7 +401,7 @@ constexpr region hint_regions[] = {{390, 426}, {334, 350}, {454, 459}, {227, 252
 
 }  // namespace
 
-// Help offer (asks question 5).
+// Help offer (asks question 5 (offer of a paid hint)).
 int p405() {
     if (cond(!here_has(PFLAG_HINT_AVAILABLE)).OR(cond(here_has(PFLAG_HINT_DECLINED)).AND(!has(WORD_HELP))))
         return 0;

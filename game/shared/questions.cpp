@@ -91,7 +91,7 @@ int p800() {
     return 0;
 }
 
-// Pages through a run of texts (question 21).
+// Pages through a run of texts (question 21 (show the next text of a run?)).
 int p510(arg_pair next, arg_pair last) {
     frame<2> f{next, last};
     value[VAR_MORE_TEXT_NEXT] = f.lvals[0];
@@ -132,7 +132,7 @@ int p744() {
     return 0;
 }
 
-// After a restore (asks question 44).
+// After a restore (asks question 44 (asked after a restore)).
 int p716() {
     if (cond(value[OBJ_LIGHT_SOURCE] == 1)) value[VAR_LIGHT_POWER] += 1;
     value[VAR_QUESTION] = Q_AFTER_RESTORE;
@@ -168,7 +168,7 @@ int p765() {
 
 // --- Answerers ------------------------------------------------------------
 
-// Answer to question 28.
+// Answer to question 28 (speaking to the sentinel).
 int p226() {
     value[VAR_QUESTION] = Q_NONE;
     if (accept()) {
@@ -206,7 +206,7 @@ int p226() {
     return 0;
 }
 
-// Answer to question 29.
+// Answer to question 29 (speaking to the prowler).
 int p247() {
     frame<1> f;  // local 0: the chance of getting away
     value[VAR_QUESTION] = Q_NONE;
@@ -237,7 +237,7 @@ int p247() {
     return 0;
 }
 
-// Answer to question 30.
+// Answer to question 30 (speaking to the brute).
 int p632() {
     value[VAR_QUESTION] = Q_NONE;
     if (accept()) {
@@ -259,7 +259,7 @@ int p632() {
     return 0;
 }
 
-// Answer to question 7.
+// Answer to question 7 (asked at places 591 and 592).
 int p223() {
     if (accept_or_blank()) {
         command_back();
@@ -289,7 +289,7 @@ int p223() {
     return 0;
 }
 
-// Answer to question 8.
+// Answer to question 8 (asked at place 283).
 int p929() {
     frame<3> f;  // locals: 0 kept, 1 lost, 2 the variant of what is left
     if (accept_or_blank()) {
@@ -359,7 +359,7 @@ int p687() {
     return 0;
 }
 
-// Answer to question 13.
+// Answer to question 13 (paid way out of a maze).
 int p552() {
     value[VAR_QUESTION] = Q_NONE;
     if (accept_or_blank()) {
@@ -517,7 +517,7 @@ int p718() {
     return 0;
 }
 
-// Answer to question 31.
+// Answer to question 31 (asked at place 477).
 int p763() {
     command_back();
     say(0, 1720, 0);
@@ -616,7 +616,7 @@ int p776() {
     return 0;
 }
 
-// Answer to question 43.
+// Answer to question 43 (keep a restored game younger than 5 minutes?).
 int p250() {
     value[VAR_QUESTION] = Q_NONE;
     if (accept_or_blank()) {
@@ -694,7 +694,7 @@ int p513() {
     return 0;
 }
 
-// Says text 1283 (accepted question 22; word 821 ("manual")).
+// Says text 1283 (accepted question 22 (introduction); word 821 ("manual")).
 int p221() {
     say(SAY_STOP, 1283, 0);
     return 0;

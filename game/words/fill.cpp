@@ -80,7 +80,8 @@ int fill_vessel(int vessel) {
 
 int p308() { return run_chain({p309, p310, p311, p312, p313, p314, p315, p316}); }
 
-// Chain part of p308 (word 796 ("fill")), part 1 of 8: empty vessel for a.
+// Chain part of p308 (word 796 ("fill")), part 1 of 8: a bare "fill" picks an empty vessel,
+// carried first, then lying here.
 int p309() {
     if (cond(words() > 1)) return 0;
     set('V', VAR_VESSEL, 'c', 0, nullptr, nullptr);

@@ -526,7 +526,8 @@ int p706() {
 
 int p325() { return run_chain({p326, p327}); }
 
-// Chain part of p325 (word 806 ("fly")), part 1 of 2: asks question 48; the.
+// Chain part of p325 (word 806 ("fly")), part 1 of 2: "teleport" is refused; a bare "fly", or
+// one naming the cloth, flies on the cloth when it is near and ready to fly, or says why not.
 int p326() {
     if (cond(typed("teleport"))) {
         say_stop_variant(1806, 1);

@@ -273,7 +273,7 @@ int p362() { return rows::run<KNOT_REPLIES>(); }
 
 int p938() { return 0; }
 
-// Saved-game listing (question 45).
+// Saved-game listing (question 45 (pick one of the saved games)).
 int p928() {
     frame<1> f;  // local 0: the number of saved games
     f.lvals[0] = 0;
