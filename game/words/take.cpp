@@ -270,7 +270,8 @@ int p371() {
     return 0;
 }
 
-// Word 797 ("lift").
+// Word 797 ("lift"): lifting the locked gate (it will not rise, or is up already); anything else
+// is taking.
 int p530() {
     if (cond(has(OBJ_LOCKED_GATE))) {
         if (!cond(near(OBJ_LOCKED_GATE))) return 0;
@@ -287,14 +288,14 @@ int p530() {
     return 0;
 }
 
-// Word 809 ("grab").
+// Word 809 ("grab"): taking.
 int p630() {
     call_proc(WORD_TAKE);
     if (loop) return 0;
     return 0;
 }
 
-// Word 812 ("hold").
+// Word 812 ("hold"): holding a thing near or carried, or the place itself, in words only.
 int p927() {
     if (cond(words() == 1)) {
         say_stop(1715);
