@@ -444,7 +444,8 @@ int p739() {
 }
 
 // Word 711 ("gorvash"): the spirit hears its word: near a liquid it is perilous, it takes the axe
-// and the sword that are near, and it may carry the prowler off (or kill the player).
+// and the sword that are near, and it drives a prowler near off seven times in ten (else the
+// player dies).
 int p669() {
     bitmod('s', SPIRIT, SPIRIT_HEARD);
     if (cond(here_has(OPEN_AIR)).OR(phase() > 5).OR(!light())) {
