@@ -167,7 +167,7 @@ int p896() {
 
 int p897() { return stir(); }
 
-// Word 861 ("wash").
+// Word 861 ("wash"): washing a thing, or oneself; at the upstream pool it stirs the eel.
 int p900() {
     if (cond(words() > 1).AND(!has(1006))) {
         if (cond(bitest(arg2(), OFLAG_PORTABLE))) return wash_thing();

@@ -109,7 +109,7 @@ int p260() {
     return 0;
 }
 
-// Word 789 ("burn").
+// Word 789 ("burn"): burning the snag, the ladder or the creeper, and the refusals.
 int p128() {
     if (cond(alone()).AND(near(SNAG))) {
         bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN);

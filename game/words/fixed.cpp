@@ -126,7 +126,7 @@ int p833() {
     return 0;
 }
 
-// Word 883 ("wander").
+// Word 883 ("wander"): wandering about, alone or named.
 int p213() {
     if (cond(has(1006)).OR(words() == 1))
         say_stop_variant(2865, 0);

@@ -93,7 +93,7 @@ int p738() {
     return run<POLISH_WHAT>();
 }
 
-// Word 815 ("rub").
+// Word 815 ("rub"): rubbing the cloth or the beacon near; anything else is polishing.
 int p132() {
     if (cond(anyof(63, 45, -1)).AND(near(arg2()))) {
         if (cond(has(45)))
