@@ -245,7 +245,7 @@ TEST_F(Dunes, SummitRows) {
     EXPECT_EQ(value[1157], 748);
     EXPECT_EQ(value[VAR_DIRECTION_WORD], 748);
     EXPECT_EQ(*bitword(VAR_DIRECTION_WORD), ref_mark);
-    EXPECT_NE(wording(said_log.back()).find("southeast"), std::string::npos);
+    EXPECT_NE(wording(said_log.back()).find("south-east"), std::string::npos);
 
     fresh_world(593);
     bauble(1)();

@@ -104,20 +104,20 @@ void check(Vocabulary &t, const Case *cases, size_t n) {
 
 TEST_F(Vocabulary, CompassAndWays) {
     const Case cases[] = {
-        {"north", 745, "north"},     {"n", 745, "north"},          {"northeast", 746, "northeast"},
-        {"ne", 746, "northeast"},    {"north-east", 746, "northeast"}, {"east", 747, "east"},
-        {"e", 747, "east"},          {"southeast", 748, "southeast"}, {"se", 748, "southeast"},
-        {"south-east", 748, "southeast"}, {"south", 749, "south"},  {"s", 749, "south"},
-        {"southwest", 750, "southwest"}, {"sw", 750, "southwest"},  {"south-west", 750, "southwest"},
-        {"west", 751, "west"},       {"w", 751, "west"},           {"northwest", 752, "northwest"},
-        {"nw", 752, "northwest"},    {"north-west", 752, "northwest"}, {"up", 754, "up"},
+        {"north", 745, "north"},     {"n", 745, "north"},          {"northeast", 746, "north-east"},
+        {"ne", 746, "north-east"},    {"north-east", 746, "north-east"}, {"east", 747, "east"},
+        {"e", 747, "east"},          {"southeast", 748, "south-east"}, {"se", 748, "south-east"},
+        {"south-east", 748, "south-east"}, {"south", 749, "south"},  {"s", 749, "south"},
+        {"southwest", 750, "south-west"}, {"sw", 750, "south-west"},  {"south-west", 750, "south-west"},
+        {"west", 751, "west"},       {"w", 751, "west"},           {"northwest", 752, "north-west"},
+        {"nw", 752, "north-west"},    {"north-west", 752, "north-west"}, {"up", 754, "up"},
         {"u", 754, "up"},            {"down", 755, "down"},        {"d", 755, "down"},
         {"in", WORD_INWARD, "in"},   {"inside", WORD_INWARD, nullptr}, {"enter", WORD_INWARD, nullptr},
         {"out", WORD_OUTWARD, "out"}, {"outside", WORD_OUTWARD, nullptr}, {"exit", WORD_OUTWARD, nullptr},
         {"go", WORD_GO, "go"},       {"walk", WORD_GO, nullptr},   {"back", WORD_BACK, "back"},
         {"return", WORD_BACK, nullptr},
         // Abbreviations of the long forms: unique once the second half is begun.
-        {"northw", 752, "northwest"}, {"southe", 748, "southeast"}, {"wes", 751, "west"},
+        {"northw", 752, "north-west"}, {"southe", 748, "south-east"}, {"wes", 751, "west"},
         {"nor", PARSE_AMBIGUOUS, "nor"}, {"sou", PARSE_AMBIGUOUS, "sou"},  // north, northeast, northwest ...
     };
     check(*this, cases, std::size(cases));
