@@ -41,7 +41,7 @@ try {
   await play('no');
   await expect('save trip', /Shall I go ahead\?/, 'the save word asks first');
   await expect('yes', /Your game is saved\./, 'saved');
-  await expect('yes', /^\s*OK\./, 'play goes on');
+  await expect('yes', /^\s*Very well\./, 'play goes on');
   check(fs.existsSync(path.join(saves, 'trip.orv')), 'the saved game is on disk');
   await expect('w', /woodside/, 'a move');
 
