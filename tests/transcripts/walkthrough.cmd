@@ -894,6 +894,30 @@ REPLY: fennoch
 REPLY: drop ingot
 REPLY: drop ring
 REPLY: look
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: e
+REPLY: s
+REPLY: up
+REPLY: w
+REPLY: w
+REPLY: n
+REPLY: pull lever
+REPLY: down
+REPLY: s
+REPLY: up
+REPLY: sw
+REPLY: ne
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: sw
+REPLY: enter door
 REPLY: score
 REPLY: quit
 REPLY: yes
