@@ -5,6 +5,7 @@
 # coverage. `make fuzz` runs every fuzz harness for FUZZ_SECONDS each,
 # FUZZ_JOBS at a time. `make bench` measures the game and prints the README's
 # Figures section (`make bench BENCH_FLAGS=--readme` also puts it in README.md).
+# `make refno N=632` tells everything about one refno of the game.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS ?= 3
@@ -12,10 +13,16 @@ FUZZ_CHECK_SECONDS ?= 10
 FUZZ_CMAKE = cmake -S . -B build-fuzz -DZENDRY_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
 	-DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ_CHECK_SECONDS=$(FUZZ_CHECK_SECONDS) >/dev/null
 
-.PHONY: play test build build-asan coverage bench deps clean fuzz fuzz-check
+.PHONY: play test build build-asan coverage bench deps clean fuzz fuzz-check refno
 
 deps:
 	@./scripts/deps.sh
+
+# `make refno N=632`: everything about one refno (or constant name) of the
+# game: its kind and names, its words, where its texts are written, its
+# procedure and table, and every line that uses it.
+refno:
+	@./scripts/refno $(N)
 
 build: deps
 	cmake -S . -B build -DZENDRY_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -11,13 +11,21 @@ extern int port;   // 1978 at start; the port actually bound once listening
 
 // The loopback host of the page's address and of the "Host:" header.
 extern const char *const loopback_host;
+// The run's secret: 32 hex digits (128 bits from the system's random
+// source), drawn when the listener opens. The page's address is
+// "/<secret>/" and every request of the page's starts with it; any other
+// request is dropped unanswered.
+extern char page_secret[33];
 
 // The page and the HTTP answers (page.cpp).
 void send_page();                // the page, as the answer to the held request
 void ostr(int refno);            // append a database text to obuf, raw
 char *make_header(char *buf);    // header in front of buf + http_offset; returns its start
-void browser_write(char *buf);   // frame and send buf + http_offset on wsock, then close it
+void browser_write(char *buf);   // frame and send a turn's reply (buf + http_offset) on wsock, then close it
 void send_null();                // the keep-alive answer "k"
+void send_gone();                // "g": a newer page has taken the game over
+void send_last_reply();          // the last turn's reply again ("k" before the first)
+extern int page_number;          // the number of the page last served (0: none yet)
 // Sends len bytes in pieces of at most 1024, over partial writes; a failed
 // send gives up (the caller closes the connection in every case).
 void send_all(int sock, const char *data, size_t len);
@@ -47,7 +55,10 @@ size_t http_feed(http_request &r, const char *data, size_t len);
 http_request parse_http_request(const char *data, size_t len);
 
 // The listener, the requests and the browser start (listener.cpp).
-void set_up_listener();
+void set_up_listener();  // also draws a new secret
+// The target starts with "/<secret>", then ends or goes on with '/' or '?';
+// compared in a time that does not depend on where a byte differs.
+bool carries_secret(const std::string &target);
 // Waits for the next request and returns 'N' (a command, or at start-up a
 // page request), 'R' or 'S' (the page's status reports, at start-up). With
 // a buffer (during play) the decoded command and a line feed are stored

@@ -20,6 +20,7 @@
 #include <spawn.h>
 #include <string>
 #include <strings.h>
+#include <sys/random.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,6 +36,7 @@ int lsock = -1;
 int wsock = -1;
 int port = 1978;
 const char *const loopback_host = "127.0.0.1";
+char page_secret[33];
 
 namespace {
 
@@ -202,23 +204,36 @@ http_request parse_http_request(const char *data, size_t len) {
 
 namespace {
 
-// The value of the "status" parameter of the target's query, or null.
-const char *status_query(const std::string &target, const char **end) {
+// The value of a parameter of the target's query (name with its "="), or
+// null.
+const char *query_value(const std::string &target, const char *name, const char **end) {
     const char *q = target.c_str();
     const char *target_end = q + target.size();
+    const size_t n = strlen(name);
     while (q < target_end && *q != '?') q++;
     while (q < target_end) {
         q++;  // past '?' or '&'
         const char *e = q;
         while (e < target_end && *e != '&') e++;
-        if (e - q >= 7 && memcmp(q, "status=", 7) == 0) {
+        if (size_t(e - q) >= n && memcmp(q, name, n) == 0) {
             *end = e;
-            return q + 7;
+            return q + n;
         }
         q = e;
     }
     return nullptr;
 }
+
+// The page number of a request (0 when it names none): the pages served
+// are numbered, and the newest page that has spoken holds the game.
+int page_of(const std::string &target) {
+    const char *end = nullptr;
+    const char *v = query_value(target, "page=", &end);
+    int n = 0;
+    for (; v && v < end && *v >= '0' && *v <= '9' && n < 100000000; v++) n = n * 10 + (*v - '0');
+    return n;
+}
+int current_page = 0;
 
 int hex_digit(int c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -443,6 +458,12 @@ enum { HANDLED = 0 };
 // (during play) page requests itself and returns HANDLED; returns the
 // result letter for a request that ends the wait.
 int handle(const http_request &r, char *buf, int size, int seconds, int64_t &deadline) {
+    // A request without the run's secret is not the page's: it is dropped
+    // before anything else in it is looked at.
+    if (!carries_secret(r.target)) {
+        drop(wsock);
+        return HANDLED;
+    }
     // Another page's request is dropped before anything in it is believed.
     if (r.foreign) {
         drop(wsock);
@@ -459,15 +480,29 @@ int handle(const http_request &r, char *buf, int size, int seconds, int64_t &dea
     deadline = now_ms() + int64_t(seconds) * 1000;
     int result = 'N';
     const char *end = nullptr;
-    const char *text = status_query(r.target, &end);
+    const char *text = query_value(r.target, "status=", &end);
+    if (text) {
+        // A page overtaken by a newer one is told so, and nothing it sends
+        // reaches the game; a newer page takes the game over.
+        int number = page_of(r.target);
+        if (number < current_page) {
+            send_gone();
+            return HANDLED;
+        }
+        current_page = number;
+    }
     if (text) {
         if (end - text >= 2 && text[0] == '0' && text[1] == 'x') {
             // A ping; or, during play, the report of a page that was loaded
             // again: the game needs neither, and a line made of it would be
             // taken as a command or as the answer to a pending question.
             bool report = end - text > 2 && (text[2] == 'R' || text[2] == 'S');
-            if (!report || buf) {
+            if (!report) {
                 send_null();
+                return HANDLED;
+            }
+            if (buf) {
+                send_last_reply();
                 return HANDLED;
             }
             result = text[2];
@@ -476,7 +511,7 @@ int handle(const http_request &r, char *buf, int size, int seconds, int64_t &dea
             if (text < end) text++;
         }
     }
-    if (r.target.compare(0, 8, "/favicon") == 0) {
+    if (r.target.compare(sizeof page_secret, 8, "/favicon") == 0) {
         answer_not_found();
         return HANDLED;
     }
@@ -559,10 +594,56 @@ int wait_request(char *buf, int size, int seconds, pid_t watch, int *status) {
     fablet_exit(-1);
 }
 
+// Fills buf with len bytes of the system's random source: the kernel's
+// generator, or /dev/urandom where that call is missing. Without either the
+// game cannot keep other local programs out of the page, and ends.
+void random_bytes(unsigned char *buf, size_t len) {
+    size_t got = 0;
+    while (got < len) {
+        ssize_t n = getrandom(buf + got, len - got, 0);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += size_t(n);
+    }
+    if (got == len) return;
+    int fd = open("/dev/urandom", O_RDONLY | O_CLOEXEC);
+    got = 0;
+    while (fd >= 0 && got < len) {
+        ssize_t n = read(fd, buf + got, len - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += size_t(n);
+    }
+    if (fd >= 0) close(fd);
+    if (got != len) fail("No random source for the page's address!\n");
+}
+
+void draw_secret() {
+    unsigned char bytes[16];
+    random_bytes(bytes, sizeof bytes);
+    static const char digits[] = "0123456789abcdef";
+    for (size_t k = 0; k < sizeof bytes; k++) {
+        page_secret[2 * k] = digits[bytes[k] >> 4];
+        page_secret[2 * k + 1] = digits[bytes[k] & 15];
+    }
+    page_secret[32] = 0;
+}
+
 }  // namespace
+
+bool carries_secret(const std::string &target) {
+    const size_t n = sizeof page_secret - 1;
+    if (page_secret[0] == 0 || target.size() < n + 1) return false;
+    // Every byte of the secret is looked at, whichever differ.
+    unsigned diff = unsigned(target[0] ^ '/');
+    for (size_t k = 0; k < n; k++) diff |= unsigned((unsigned char)target[k + 1] ^ (unsigned char)page_secret[k]);
+    if (target.size() > n + 1) diff |= unsigned(target[n + 1] != '/' && target[n + 1] != '?');
+    return diff == 0;
+}
 
 void set_up_listener() {
     while (nconn > 0) close_conn(nconn - 1);
+    draw_secret();
     lsock = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (lsock < 0) {
         perror("");
@@ -594,10 +675,9 @@ int browser_read(char *buf, int size, int seconds) { return wait_request(buf, si
 // counts as not started, and the next is tried; when none is left the
 // program says so and ends instead of waiting out the time-out.
 void invoke_browser(const char *command, int seconds) {
-    int id = int(now_seconds() % 10000);
     set_up_listener();
     char url[128];
-    snprintf(url, sizeof url, "http://%s:%d/%d/", loopback_host, port, id);
+    snprintf(url, sizeof url, "http://%s:%d/%s/", loopback_host, port, page_secret);
     std::vector<std::string> alternatives = command ? split_list(command) : std::vector<std::string>();
     std::vector<std::string> why;
     size_t next = 0;

@@ -7,12 +7,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <vector>
 
 #include "config.h"
 #include "startup.h"
 #include "text.h"
+
+int page_number = 0;
 
 namespace {
 
@@ -22,9 +26,13 @@ const char *const GAME_TITLE = "Zendry";
 // feeds included), a line "=x" is replaced by the value of tag x, and "=="
 // ends the page.
 //
-// The script talks to the program only by GET requests of "/?status=...":
-// "0xS" or "0xR" when the page loads, "0x<n>" as a keep-alive ping every
-// timeLimit milliseconds, and "<turn>x<command>" for each command. The pings
+// The script talks to the program only by GET requests of
+// "/<secret>/?page=<n>&status=...", n being the number the page was served
+// with: "0xS" or "0xR" when the page loads (answered with the last turn's
+// reply, if the game is under way), "0x<n>" as a keep-alive ping every
+// timeLimit milliseconds, and "<turn>x<command>" for each command. An
+// answer "g" tells a page that a newer page has taken the game over: it
+// says so and sends nothing more. The pings
 // come from a dedicated worker where the browser offers one: browsers slow
 // down or nearly stop the timers of a page in a background tab, but not
 // those of its workers, so the game is not timed out while the player looks
@@ -32,6 +40,7 @@ const char *const GAME_TITLE = "Zendry";
 const char *const page[] = {
     "<!DOCTYPE html>\n",
     "<html>\n<head>\n<meta charset=\"utf-8\">\n",
+    "<link rel=\"icon\" href=\"data:,\">\n",
     "<title>",
     "=G",
     "</title>\n",
@@ -39,8 +48,10 @@ const char *const page[] = {
     "=L",
     "=M",
     "=C",
+    "=K",
     "var state = \"S\", turn = 0, lastType = \"t\", started = false;\n",
-    "var hist = [], hpos = 0, timer = null, pinger = null, pings = 0;\n",
+    "var hist = [], hpos = 0, timer = null, pinger = null, pings = 0, chunkNo = 0;\n",
+    "var address = base + \"?page=\" + pageNo + \"&status=\";\n",
     "function el(id) { return document.getElementById(id); }\n",
     "function request() {\n",
     "  if (window.XMLHttpRequest) return new XMLHttpRequest();\n",
@@ -57,7 +68,7 @@ const char *const page[] = {
     "    return;\n",
     "  }\n",
     "  r.onreadystatechange = function () { if (r.readyState == 4) answer(r.status, r.responseText); };\n",
-    "  r.open(\"GET\", \"/?status=\" + encodeURIComponent(query), true);\n",
+    "  r.open(\"GET\", address + encodeURIComponent(query), true);\n",
     "  r.send(null);\n",
     "}\n",
     // The worker's own timer and requests; it reports each answer back.
@@ -80,7 +91,7 @@ const char *const page[] = {
     "    } catch (e) { pinger = false; }\n",
     "  }\n",
     "  if (pinger) pinger.postMessage({limit: timeLimit,\n",
-    "      url: location.protocol + \"//\" + location.host + \"/?status=0x\"});\n",
+    "      url: location.protocol + \"//\" + location.host + address + \"0x\"});\n",
     "  else timer = setInterval(function () { pings++; send(\"0x\" + pings); }, timeLimit);\n",
     "}\n",
     "function stopTimer() {\n",
@@ -91,7 +102,7 @@ const char *const page[] = {
     "function scrollDown() { el(\"conbot\").scrollIntoView(false); }\n",
     "function addChunk(html) {\n",
     "  var d = document.createElement(\"div\");\n",
-    "  d.id = \"chunk\";\n",
+    "  d.id = \"chunk\" + (++chunkNo);\n",
     "  d.setAttribute(\"name\", \"chunk\");\n",
     "  d.innerHTML = html;\n",
     "  el(\"conreg\").appendChild(d);\n",
@@ -134,6 +145,10 @@ const char *const page[] = {
     "  }\n",
     "  var type = text.charAt(0);\n",
     "  if (type == \"k\") return;\n",
+    "  if (type == \"g\") {\n",
+    "    closeGame(\"<h2>This game goes on in another window.</h2><p>You may close this one.</p>\");\n",
+    "    return;\n",
+    "  }\n",
     "  lastType = type;\n",
     "  addChunk(text.substring(1));\n",
     "  if (type == \"f\") { finish(); return; }\n",
@@ -292,6 +307,46 @@ const text_tag text_tags[] = {
 
 const char *slot(int k) { return conf[k] ? conf[k] : ""; }
 
+// A configuration value as it goes into the page: the marks that could end
+// an attribute, a style sheet or the markup around it are written as
+// character references.
+void oescaped(const char *s) {
+    for (; *s; s++) {
+        switch (*s) {
+        case '&': oputs("&amp;"); break;
+        case '<': oputs("&lt;"); break;
+        case '>': oputs("&gt;"); break;
+        case '"': oputs("&quot;"); break;
+        case '\'': oputs("&#39;"); break;
+        default: oputc(*s);
+        }
+    }
+}
+
+// The last turn's reply, as sent: shown again to a page that reports in
+// during play (a reload, or another window that takes the game over).
+std::string last_reply;
+
+// Frames the payload at buf + http_offset and sends it on the held
+// request, then closes it.
+void frame_and_send(char *buf) {
+    if (wsock < 0) return;  // no request is waiting for an answer
+    char *start = make_header(buf);
+    char *end = buf + http_offset;
+    end += strlen(end);
+    send_all(wsock, start, size_t(end - start));
+    close(wsock);
+    wsock = -1;
+}
+
+void send_small(char type) {
+    static char small[256];
+    if (http_offset + 2 > int(sizeof small)) return;
+    small[http_offset] = type;
+    small[http_offset + 1] = 0;
+    frame_and_send(small);
+}
+
 void oprintf(const char *fmt, int n) {
     char num[64];
     snprintf(num, sizeof num, fmt, n);
@@ -324,6 +379,7 @@ void ostr(int refno) {
 }
 
 void send_page() {
+    page_number++;
     int width = atoi(slot(CONF_WIDTH));
     int button = slot(CONF_BUTTON)[0] == 'Y';
     oputs("");  // the output buffer exists from here on
@@ -339,7 +395,7 @@ void send_page() {
         if (tag == '=') break;
         bool done = false;
         for (const slot_tag &t : slot_tags)
-            if (t.tag == tag) oputs(slot(t.slot)), done = true;
+            if (t.tag == tag) oescaped(slot(t.slot)), done = true;
         for (const text_tag &t : text_tags)
             if (t.tag == tag) ostr(t.refno), done = true;
         if (done) continue;
@@ -357,6 +413,11 @@ void send_page() {
             break;
         case 'C':
             oprintf("var compact = %d;\n", compress != 0);
+            break;
+        case 'K':
+            oputs("var base = \"/");
+            oputs(page_secret);
+            oprintf("/\", pageNo = %d;\n", page_number);
             break;
         case 'T':
             oprintf("%d", width - 20);
@@ -379,7 +440,7 @@ void send_page() {
             break;
         case 'R':
             if (button) {
-                oputs("&nbsp;&nbsp;<input type=\"submit\" name=\"Submit\", value=\"");
+                oputs("&nbsp;&nbsp;<input type=\"submit\" name=\"Submit\" value=\"");
                 ostr(3536);
                 oputs("\">");
             }
@@ -389,7 +450,7 @@ void send_page() {
             fablet_exit(1);
         }
     }
-    browser_write(obuf);
+    frame_and_send(obuf);
 }
 
 char *make_header(char *buf) {
@@ -412,19 +473,21 @@ char *make_header(char *buf) {
 }
 
 void browser_write(char *buf) {
-    if (wsock < 0) return;  // no request is waiting for an answer
-    char *start = make_header(buf);
-    char *end = buf + http_offset;
-    end += strlen(end);
-    send_all(wsock, start, size_t(end - start));
-    close(wsock);
-    wsock = -1;
+    if (wsock < 0) return;
+    last_reply = buf + http_offset;
+    frame_and_send(buf);
 }
 
-void send_null() {
-    static char small[256];
-    if (http_offset + 2 > int(sizeof small)) return;
-    small[http_offset] = 'k';
-    small[http_offset + 1] = 0;
-    browser_write(small);
+void send_null() { send_small('k'); }
+
+void send_gone() { send_small('g'); }
+
+void send_last_reply() {
+    if (last_reply.empty()) {
+        send_null();
+        return;
+    }
+    std::vector<char> buf(size_t(http_offset) + last_reply.size() + 1);
+    memcpy(buf.data() + http_offset, last_reply.c_str(), last_reply.size() + 1);
+    frame_and_send(buf.data());
 }

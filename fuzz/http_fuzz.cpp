@@ -4,8 +4,8 @@
 // page reloads itself); odd, at start-up, before the page is shown (the
 // harness answers a page request with the page, as the start-up does). The
 // rest is one request per connection, a 0x1E byte starting the next (at most
-// eight); "{PORT}" stands for the listener's port, so that an input names
-// the page's own address in every run.
+// eight); "{PORT}" stands for the listener's port and "{KEY}" for the run's
+// secret, so that an input names the page's own address in every run.
 //
 // Each request is first parsed as the listener does, whole and fed in
 // pieces (their lengths taken from its own bytes): both must give the same
@@ -15,7 +15,10 @@
 // and times out (the wait passes at once); the page's request must have
 // come through: no other local client may stop or swallow it.
 // A request of the page's own that names the old browser "IE 5.0" ends the
-// game, and is let be; a foreign one must not.
+// game, and is let be; a foreign one must not, nor one without the secret.
+// A request whose target does not carry the secret is never answered, and
+// when no fuzzed request carries it, nothing but the page's own request
+// reaches the game.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -35,10 +38,17 @@
 namespace {
 
 std::string with_port(std::string s) {
-    const std::string mark = "{PORT}", number = std::to_string(port);
-    for (size_t at = 0; (at = s.find(mark, at)) != std::string::npos; at += number.size())
-        s.replace(at, mark.size(), number);
+    const std::pair<std::string, std::string> marks[] = {{"{PORT}", std::to_string(port)}, {"{KEY}", page_secret}};
+    for (const auto &[mark, value] : marks)
+        for (size_t at = 0; (at = s.find(mark, at)) != std::string::npos; at += value.size())
+            s.replace(at, mark.size(), value);
     return s;
+}
+
+// Whether the listener sent anything on a connection.
+bool answered(int s) {
+    char c;
+    return recv(s, &c, 1, MSG_DONTWAIT) > 0;
 }
 
 // A connection that sends the text and its end. It is closed with a reset,
@@ -94,12 +104,13 @@ void check_parser(const std::string &head) {
     if (at != taken) fuzz::fail("a request fed in pieces takes other bytes");
 }
 
+// The page's own requests, from a page number no other request can pass.
 const char *const own_command =
-    "GET /?status=7xsentinel HTTP/1.1\r\nHost: 127.0.0.1:{PORT}\r\n"
-    "Referer: http://127.0.0.1:{PORT}/1/\r\n\r\n";
+    "GET /{KEY}/?page=999999999&status=7xsentinel HTTP/1.1\r\nHost: 127.0.0.1:{PORT}\r\n"
+    "Referer: http://127.0.0.1:{PORT}/{KEY}/\r\n\r\n";
 const char *const own_report =
-    "GET /?status=0xS HTTP/1.1\r\nHost: 127.0.0.1:{PORT}\r\n"
-    "Referer: http://127.0.0.1:{PORT}/1/\r\n\r\n";
+    "GET /{KEY}/?page=999999999&status=0xS HTTP/1.1\r\nHost: 127.0.0.1:{PORT}\r\n"
+    "Referer: http://127.0.0.1:{PORT}/{KEY}/\r\n\r\n";
 
 }  // namespace
 
@@ -121,10 +132,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
     std::vector<std::string> requests = fuzz::split(data + 1, size - 1, '\x1e', 8);
     bool old_browser = false;
+    std::vector<bool> keyless;
+    bool any_keyed = false;
     for (const std::string &r : requests) {
         const std::string head = with_port(r);
         http_request h = parse_http_request(head.data(), head.size());
-        if (h.complete && h.old_browser && !h.foreign) old_browser = true;
+        if (h.complete && h.old_browser && !h.foreign && carries_secret(h.target)) old_browser = true;
+        keyless.push_back(!carries_secret(h.target));
+        if (carries_secret(h.target)) any_keyed = true;
     }
     requests.push_back(startup ? own_report : own_command);
     for (const std::string &r : requests) check_parser(with_port(r));
@@ -141,10 +156,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             if (startup && r == 'S') through = true;
             if (startup && r == 'N') send_page();
             if (!startup && std::strcmp(buf, "sentinel\n") == 0) through = true;
+            else if (!any_keyed && (!startup || r != 'S')) fuzz::fail("a request without the secret reached the game");
         }
     } catch (const fuzz::program_exit &e) {
         status = e.status;
     }
+    for (size_t k = 0; k < keyless.size(); k++)
+        if (keyless[k] && answered(clients[k])) fuzz::fail("a request without the secret was answered");
     for (int s : clients) close(s);
     if (status != 1) fuzz::fail("the listener ended the game other than by its time-out");
     if (!through && !old_browser) fuzz::fail("the page's own request did not come through");

@@ -189,19 +189,23 @@ void pdata_seeds() {
 }
 
 void http_seeds() {
-    const std::string own = "Host: 127.0.0.1:{PORT}\r\nReferer: http://127.0.0.1:{PORT}/1234/\r\n";
+    const std::string own = "Host: 127.0.0.1:{PORT}\r\nReferer: http://127.0.0.1:{PORT}/{KEY}/\r\n";
     const std::string ua = "User-Agent: Mozilla/5.0 (X11; Linux x86_64)\r\nAccept: */*\r\n";
-    seed("http", "command", "\x00GET /?status=1xtake%20lamp HTTP/1.1\r\n"s + own + ua + "\r\n");
-    seed("http", "ping", "\x00GET /?status=0x3 HTTP/1.1\r\n"s + own + "Sec-Fetch-Site: same-origin\r\n\r\n");
-    seed("http", "page-reload", "\x00GET /1234/ HTTP/1.1\r\nHost: 127.0.0.1:{PORT}\r\nSec-Fetch-Site: none\r\n"s + ua +
-                                    "\r\n\x1eGET /?status=0xR HTTP/1.1\r\n" + own + "\r\n");
-    seed("http", "start-up", "\x01GET /1234/ HTTP/1.1\r\nHost: 127.0.0.1:{PORT}\r\n"s + ua +
-                                 "\r\n\x1eGET /favicon.ico HTTP/1.1\r\n" + own + "\r\n");
-    seed("http", "foreign", "\x00GET /?status=2xquit HTTP/1.1\r\nHost: 127.0.0.1:{PORT}\r\nOrigin: http://evil.example\r\n"s
-                            "\r\n\x1eGET /?status=2xquit HTTP/1.1\r\nHost: attacker.example:{PORT}\r\n\r\n");
-    seed("http", "localhost", "\x00GET /?status=5xn&x=1 HTTP/1.0\nHost: localhost:{PORT}\nOrigin: http://localhost:{PORT}\n\n"s);
-    seed("http", "post", "\x00POST /?status=1xlook HTTP/1.1\r\n"s + own + "Content-Length: 3\r\n\r\nabc");
-    seed("http", "encoded", "\x00GET /?status=9x%41%6c%6c%00%0a%zz%4 HTTP/1.1\r\n"s + own + "\r\n");
+    seed("http", "command", "\x00GET /{KEY}/?page=1&status=1xtake%20lamp HTTP/1.1\r\n"s + own + ua + "\r\n");
+    seed("http", "ping", "\x00GET /{KEY}/?page=1&status=0x3 HTTP/1.1\r\n"s + own + "Sec-Fetch-Site: same-origin\r\n\r\n");
+    seed("http", "page-reload", "\x00GET /{KEY}/ HTTP/1.1\r\nHost: 127.0.0.1:{PORT}\r\nSec-Fetch-Site: none\r\n"s + ua +
+                                    "\r\n\x1eGET /{KEY}/?page=2&status=0xR HTTP/1.1\r\n" + own + "\r\n");
+    seed("http", "start-up", "\x01GET /{KEY}/ HTTP/1.1\r\nHost: 127.0.0.1:{PORT}\r\n"s + ua +
+                                 "\r\n\x1eGET /{KEY}/favicon.ico HTTP/1.1\r\n" + own + "\r\n");
+    seed("http", "foreign", "\x00GET /{KEY}/?status=2xquit HTTP/1.1\r\nHost: 127.0.0.1:{PORT}\r\nOrigin: http://evil.example\r\n"s
+                            "\r\n\x1eGET /{KEY}/?status=2xquit HTTP/1.1\r\nHost: attacker.example:{PORT}\r\n\r\n");
+    seed("http", "localhost", "\x00GET /{KEY}?status=5xn&x=1 HTTP/1.0\nHost: localhost:{PORT}\nOrigin: http://localhost:{PORT}\n\n"s);
+    seed("http", "post", "\x00POST /{KEY}/?status=1xlook HTTP/1.1\r\n"s + own + "Content-Length: 3\r\n\r\nabc");
+    seed("http", "encoded", "\x00GET /{KEY}/?status=9x%41%6c%6c%00%0a%zz%4 HTTP/1.1\r\n"s + own + "\r\n");
+    seed("http", "keyless", "\x00GET /?status=1xquit HTTP/1.1\r\n"s + own + "\r\n\x1eGET /?status=0xS HTTP/1.0\r\n"
+                            "User-Agent: Mozilla/4.0 (compatible; MSIE 5.0)\r\n\r\n\x1eGET /{KEY}0/?status=1xquit\r\n\r\n");
+    seed("http", "older-page", "\x00GET /{KEY}/?page=5&status=0xS HTTP/1.1\r\n"s + own + "\r\n\x1e"
+                               "GET /{KEY}/?page=4&status=3xquit HTTP/1.1\r\n" + own + "\r\n");
 }
 
 }  // namespace

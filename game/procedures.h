@@ -257,7 +257,7 @@ int p366();                                 // chain part of p365 (word 765), pa
 int p367();                                 // chain part of p365 (word 765), part 2 of 6: the dark
 int p368();                                 // chain part of p365 (word 765), part 3 of 6: liquid 120
 int p369();                                 // chain part of p365 (word 765), part 4 of 6: liquid 121
-int p370();                                 // chain part of p365 (word 765), part 5 of 6: objects with rules of
+int p370();                                 // chain part of p365 (word 765), part 5 of 6: objects with rules of their own
 int p371();                                 // chain part of p365 (word 765), part 6 of 6: the general case
 int p530();                                 // word 797
 int p630();                                 // word 809
@@ -266,7 +266,7 @@ int p927();                                 // word 812
 // game/words/drop.cpp: dropping objects.
 int p23();                                  // word 724
 int p229();                                 // word 766 (chain head)
-int p230();                                 // chain part of p229 (word 766), part 1 of 2: special objects and
+int p230();                                 // chain part of p229 (word 766), part 1 of 2: objects with rules of their own
 int p231();                                 // chain part of p229 (word 766), part 2 of 2: the general case
 int p686();                                 // word 872
 int p693();                                 // word 868
@@ -325,17 +325,17 @@ int p274();                                 // word 822 (chain head)
 int p275();                                 // chain part of p274 (word 822), part 1 of 16: first chunk
 
 // game/words/examine.cpp: look chunks 2..16: examining named things.
-int p276();                                 // chain part of p274 (word 822), part 2 of 16: word 61
-int p277();                                 // chain part of p274 (word 822), part 3 of 16: word 121
-int p278();                                 // chain part of p274 (word 822), part 4 of 16: word 13
-int p279();                                 // chain part of p274 (word 822), part 5 of 16: word 139
-int p280();                                 // chain part of p274 (word 822), part 6 of 16: word 120
-int p281();                                 // chain part of p274 (word 822), part 7 of 16: word 593
-int p282();                                 // chain part of p274 (word 822), part 8 of 16: word 122
+int p276();                                 // chain part of p274 (word 822), part 2 of 16: object 61
+int p277();                                 // chain part of p274 (word 822), part 3 of 16: object 121
+int p278();                                 // chain part of p274 (word 822), part 4 of 16: object 13
+int p279();                                 // chain part of p274 (word 822), part 5 of 16: object 139
+int p280();                                 // chain part of p274 (word 822), part 6 of 16: object 120
+int p281();                                 // chain part of p274 (word 822), part 7 of 16: place 593
+int p282();                                 // chain part of p274 (word 822), part 8 of 16: object 122
 int p283();                                 // chain part of p274 (word 822), part 9 of 16: any second word
-int p284();                                 // chain part of p274 (word 822), part 10 of 16: word 102
-int p285();                                 // chain part of p274 (word 822), part 11 of 16: word 123
-int p286();                                 // chain part of p274 (word 822), part 12 of 16: word 115
+int p284();                                 // chain part of p274 (word 822), part 10 of 16: object 102
+int p285();                                 // chain part of p274 (word 822), part 11 of 16: object 123
+int p286();                                 // chain part of p274 (word 822), part 12 of 16: object 115
 int p287();                                 // chain part of p274 (word 822), part 13 of 16: words 936, 921
 int p288();                                 // chain part of p274 (word 822), part 14 of 16: word 1022
 int p289();                                 // chain part of p274 (word 822), part 15 of 16: word 922
@@ -367,7 +367,7 @@ int p777();                                 // word 791
 
 // game/words/fill.cpp: word 796 (fill) chain.
 int p308();                                 // word 796 (chain head)
-int p309();                                 // chain part of p308 (word 796), part 1 of 8: empty vessel for a
+int p309();                                 // chain part of p308 (word 796), part 1 of 8: a bare word 796 picks an empty vessel
 int p310();                                 // chain part of p308 (word 796), part 2 of 8: object 146
 int p311();                                 // chain part of p308 (word 796), part 3 of 8: object 56
 int p312();                                 // chain part of p308 (word 796), part 4 of 8: vessel 123
@@ -439,7 +439,7 @@ int p63();                                  // word 720
 int p300();                                 // word 719
 int p307();                                 // word 718
 int p325();                                 // word 806 (chain head)
-int p326();                                 // chain part of p325 (word 806), part 1 of 2: asks question 48; the
+int p326();                                 // chain part of p325 (word 806), part 1 of 2: the cloth, and the refused word "teleport"
 int p327();                                 // chain part of p325 (word 806), part 2 of 2: second part
 int p328();                                 // word 717
 int p330();                                 // word 716

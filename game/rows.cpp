@@ -35,12 +35,59 @@ bool words_are_moveto_list(const row &r) {
     return (r.kind == op::move && r.b >= 0) || r.kind == op::move_held_words;
 }
 
+int compared(int x, compare c, int n) {
+    switch (c) {
+    case compare::eq: return x == n;
+    case compare::ne: return x != n;
+    case compare::lt: return x < n;
+    case compare::le: return x <= n;
+    case compare::gt: return x > n;
+    case compare::ge: return x >= n;
+    }
+    return 0;
+}
+
+// One term of a fact.
+int term_holds(const fact_term &x) {
+    switch (x.kind) {
+    case fact_kind::near: return near(x.a);
+    case fact_kind::not_near: return !near(x.a);
+    case fact_kind::carried: return carried(x.a);
+    case fact_kind::not_carried: return !carried(x.a);
+    case fact_kind::here: return here() == x.a;
+    case fact_kind::value: return compared(value[x.a], x.cmp, x.b);
+    case fact_kind::words: return compared(words(), x.cmp, x.a);
+    case fact_kind::word: return has(x.a);
+    case fact_kind::no_word: return !has(x.a);
+    case fact_kind::any_word: {
+        int w[FACT_WORDS];
+        for (int i = 0; i <= x.a; i++) w[i] = x.w[i];
+        return anyof_list(w, x.a + 1);
+    }
+    case fact_kind::asked: return value[VAR_QUESTION] == x.a;
+    case fact_kind::none: break;
+    }
+    return 1;
+}
+
+// A fact of the world, folded term by term as the condition written out
+// would be.
+cond_fold holds(const fact &x) {
+    cond_fold f = cond(term_holds(x.t[0]));
+    for (int i = 1; i < x.n; i++)
+        f = x.t[i].joined_by_or ? f.OR(term_holds(x.t[i])) : f.AND(term_holds(x.t[i]));
+    return f;
+}
+
 // The row's guard: its test, then its words, folded into the status word.
 bool guard_holds(const row &r) {
     cond_fold f;
     bool tested = false;
     if (r.test) {
         f = r.test();
+        tested = true;
+    } else if (r.world.n) {
+        f = holds(r.world);
         tested = true;
     }
     if (r.words.n > 0) {

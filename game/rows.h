@@ -140,11 +140,52 @@ union proc_ptr {
     step_fn step;
 };
 
+// Facts of the world as a row's test: an object near or carried, the place
+// here, a value or the number of words compared with a number, a word of
+// the command, the question pending. A fact is tested where the row is
+// reached and folded into the status word as `cond` folds its term; facts
+// joined by AND and OR fold left to right, as the same terms written with
+// `cond(...).AND(...).OR(...)` would, so `when(object_near(27), ...)`
+// stores and answers what `when([] { return cond(near(27)); }, ...)` does.
+enum class fact_kind : uint8_t { none, near, not_near, carried, not_carried, here, value, words, word, no_word,
+                                 any_word, asked };
+enum class compare : uint8_t { eq, ne, lt, le, gt, ge };
+constexpr int FACT_WORDS = 8;   // the words of one any-word term, with the -1 that ends them
+constexpr int FACT_TERMS = 3;
+struct fact_term {
+    fact_kind kind = fact_kind::none;
+    compare cmp = compare::eq;
+    uint8_t joined_by_or = 0;   // how it folds onto the terms before it
+    int a = 0, b = 0;
+    std::array<int16_t, FACT_WORDS> w{};
+};
+struct fact {
+    uint8_t n = 0;
+    std::array<fact_term, FACT_TERMS> t{};
+
+    constexpr fact() = default;
+    constexpr fact(fact_term x) : n(1) { t[0] = x; }
+    constexpr fact AND(fact x) const { return joined(x, 0); }
+    constexpr fact OR(fact x) const { return joined(x, 1); }
+
+private:
+    constexpr fact joined(fact x, uint8_t by_or) const {
+        if (x.n != 1) throw "a fact joins one term at a time";
+        if (n >= FACT_TERMS) throw "a fact folds at most three terms";
+        fact r = *this;
+        r.t[r.n] = x.t[0];
+        r.t[r.n].joined_by_or = by_or;
+        r.n++;
+        return r;
+    }
+};
+
 struct row {
     op kind = op::nothing;
     uint8_t nargs = 0;
     words_guard words{};
     test_fn test = nullptr;
+    fact world{};  // a fact as the test (when no test function is given)
     int a = 0, b = 0, c = 0;
     proc_ptr fn{.p0 = nullptr};
     arg_pair args[4] = {};
@@ -154,10 +195,54 @@ struct row {
 
 // The row acts only when the test holds (evaluated before the row's words).
 constexpr row when(test_fn test, row r) {
-    if (r.test) throw "a row has one test";
+    if (r.test || r.world.n) throw "a row has one test";
     r.test = test;
     return r;
 }
+// The row acts only when the fact holds (tested before the row's words).
+constexpr row when(fact f, row r) {
+    if (r.test || r.world.n) throw "a row has one test";
+    r.world = f;
+    return r;
+}
+
+// The facts.
+constexpr fact_term term(fact_kind k, compare c, int a, int b = 0) {
+    fact_term x;
+    x.kind = k;
+    x.cmp = c;
+    x.a = a;
+    x.b = b;
+    return x;
+}
+constexpr fact object_near(object_no o) { return term(fact_kind::near, compare::eq, o.n); }
+constexpr fact object_not_near(object_no o) { return term(fact_kind::not_near, compare::eq, o.n); }
+constexpr fact object_carried(object_no o) { return term(fact_kind::carried, compare::eq, o.n); }
+constexpr fact object_not_carried(object_no o) { return term(fact_kind::not_carried, compare::eq, o.n); }
+constexpr fact here_is(place_no p) { return term(fact_kind::here, compare::eq, p.n); }
+constexpr fact value_is(value_no v, int n) { return term(fact_kind::value, compare::eq, v.n, n); }
+constexpr fact value_not(value_no v, int n) { return term(fact_kind::value, compare::ne, v.n, n); }
+constexpr fact value_under(value_no v, int n) { return term(fact_kind::value, compare::lt, v.n, n); }
+constexpr fact value_at_most(value_no v, int n) { return term(fact_kind::value, compare::le, v.n, n); }
+constexpr fact value_over(value_no v, int n) { return term(fact_kind::value, compare::gt, v.n, n); }
+constexpr fact value_at_least(value_no v, int n) { return term(fact_kind::value, compare::ge, v.n, n); }
+// The number of words of the command (0 for an empty line).
+constexpr fact word_count(int n) { return term(fact_kind::words, compare::eq, n); }
+constexpr fact word_count_over(int n) { return term(fact_kind::words, compare::gt, n); }
+// Word w is (or is not) the command's first or second word; any of a list is.
+constexpr fact has_word(word_no w) { return term(fact_kind::word, compare::eq, w.n); }
+constexpr fact lacks_word(word_no w) { return term(fact_kind::no_word, compare::eq, w.n); }
+constexpr fact has_any_word(std::initializer_list<word_no> list) {
+    if (list.size() == 0 || list.size() >= FACT_WORDS) throw "an any-word fact holds 1 to 7 words";
+    fact_term x = term(fact_kind::any_word, compare::eq, int(list.size()));
+    int i = 0;
+    for (word_no w : list) x.w[i++] = int16_t(w.n);
+    x.w[i] = -1;
+    return x;
+}
+// The question pending is q (or q2: two terms joined by OR).
+constexpr fact asked(int q) { return term(fact_kind::asked, compare::eq, q); }
+constexpr fact asked(int q, int q2) { return asked(q).OR(asked(q2)); }
 
 // --- Blocks ---------------------------------------------------------------
 
@@ -167,6 +252,7 @@ constexpr row group(words_guard w) {
     return r;
 }
 constexpr row group(test_fn test) { return when(test, row{op::group}); }
+constexpr row group(fact f) { return when(f, row{op::group}); }
 constexpr row first() { return row{op::first}; }
 // A group without a guard: the last branch of a first block.
 constexpr row otherwise() { return row{op::group}; }

@@ -1,37 +1,41 @@
 // The autosave: the game kept after every turn with output, with the
 // transcript of that turn and the undo journal, so that a game that was
-// killed or lost its browser goes on at the next start; a failed autosave
-// told to the player; and, at start, the temporary files a killed program
-// left.
+// killed or lost its browser goes on at the next start; a failed autosave,
+// or a journal that can no longer be kept, told to the player; and, at
+// start, the temporary files a killed program left.
 //
-// Being written every turn, the autosave is written in place: making and
-// renaming a file costs the file system many times more than writing its
-// 19 KB. It is three files:
+// Being written every turn, the autosave is written in place, into files
+// kept open, and only what changed since the file was last written: making
+// and renaming a file costs the file system many times more than writing
+// a few hundred bytes. It is three files:
 //
-//   _zendry.orv  the saved game, which restore reads like any other,
-//                followed by the transcript of its last turn;
-//   _zendry.orl  the same bytes, written just before: a kill while one of
-//                the two is being written leaves the other whole;
-//   _zendry.orh  the undo journal as a log that only grows: each autosave
+//   _zendry.orv  a saved game, which restore reads like any other,
+//   _zendry.orl  followed by the transcript of its last turn. The two are
+//                written in turn, each autosave into the one that holds
+//                the older game, so that a kill while one is written
+//                leaves the other whole; the transcript, written last,
+//                carries a count of autosaves that tells the newer;
+//   _zendry.orh  the undo journal as a log that grows: each autosave
 //                appends what changed in the journal since the last one,
 //                keyed by the checksum of the saved game it goes with, and
-//                is written before either copy of the game.
+//                is written before the game.
 //
-// A resume takes the .orv, or the .orl when the .orv is damaged or missing,
-// with the transcript kept beside that game and the journal as the log
-// stood at its last entry keyed by that game's checksum. Whenever the
-// program is killed, the next start finds a whole game no older than the
-// turn being saved, with its own transcript and journal. A log that has
-// grown well beyond its journal is written afresh as one entry (a new file
-// renamed over it) right after an autosave.
+// A resume takes the newer whole copy, with the transcript kept beside that
+// game and the journal as the log stood at its last entry keyed by that
+// game's checksum. Whenever the program is killed, the next start finds a
+// whole game of the last autosave or the one before it, with its own
+// transcript and journal. Once the log holds well over its journal it is
+// written afresh as one entry (a new file renamed over it) right after an
+// autosave, so that it stays within a bound of the journal undo can reach.
 //
-// The transcript after the saved game: "TRN1", its length n, the key (the
-// game's checksum), n bytes of text, and a checksum of all that. A journal
-// log: "FJL1", then entries of base, count, cursor and key, count journal
-// bytes that replace the journal from offset base on, and a checksum of the
-// entry. A journal file of saved games keeps the older form (length,
-// journal, checksum carried on from the game's, cursor), and is read in
-// either form.
+// The transcript after the saved game: "TRN2", its length n, the key (the
+// game's checksum), the count of the autosave, n bytes of text, and a
+// checksum of all that ("TRN1", of the earlier version, has no count). A
+// journal log: "FJL1", then entries of base, count, cursor and key, count
+// journal bytes that replace the journal from offset base on, and a
+// checksum of the entry. A journal file of saved games keeps the older form
+// (length, journal, checksum carried on from the game's, cursor), and is
+// read in either form.
 
 #include <algorithm>
 #include <cerrno>
@@ -50,22 +54,52 @@
 #include "savefile.h"
 #include "text.h"
 
-static const unsigned char TRANSCRIPT_TAG[4] = {'T', 'R', 'N', '1'};
+static const unsigned char OLD_TRANSCRIPT_TAG[4] = {'T', 'R', 'N', '1'};
+static const unsigned char TRANSCRIPT_TAG[4] = {'T', 'R', 'N', '2'};
 static const unsigned char LOG_MAGIC[4] = {'F', 'J', 'L', '1'};
-constexpr int TRANSCRIPT_HEAD = 12;  // tag, length, key
-constexpr int ENTRY_HEAD = 16;       // base, count, cursor, key
+constexpr int OLD_TRANSCRIPT_HEAD = 12;  // tag, length, key
+constexpr int TRANSCRIPT_HEAD = 16;      // tag, length, key, count
+constexpr int ENTRY_HEAD = 16;           // base, count, cursor, key
 constexpr off_t LOG_SLACK = 64 * 1024;
+constexpr int IMAGE_AT = HEADER_BYTES + TIME_BYTES;  // the image's offset in the file
+// The image is compared in spans of a kilobyte, then blocks of 64 bytes;
+// a copy is written block by block, and unchanged bytes up to WRITE_GAP
+// between two changed ones are written again rather than in a second write.
+constexpr int SPAN = 1024, BLOCK = 64, NBLOCKS = (IMAGE_SIZE + BLOCK - 1) / BLOCK;
+constexpr int WRITE_GAP = 4096;
+constexpr uint32_t SUM_MASK = 0x3FFFFFFF;
 
 // The transcript of the last turn that goes with the autosave: set before
 // each autosave, and by a resume.
 static std::string turn_transcript;
-static bool failure_told;  // the player knows that the autosave fails
+static bool failure_told;          // the player knows that the autosave fails
+static bool journal_failure_told;  // ... that the journal cannot be kept
+
+// The autosave as this run last made it: the file's bytes (the saved game
+// and its transcript), the checksum of the image's regions alone, and the
+// count of autosaves.
+static struct {
+    std::vector<unsigned char> rec;
+    bool made;
+    uint32_t image_sum;
+    uint32_t count;
+} last;
+
+// The two copies, 0 the .orv and 1 the .orl: the open file; whether it
+// holds last.rec but for the blocks marked changed (else it is written
+// whole); the count of the autosave it holds.
+static struct copy_file {
+    int fd = -1;
+    bool known;
+    uint32_t count;
+    bool changed[NBLOCKS];
+} copies[2];
+static int keep = -1;  // the copy that holds the newer whole game; -1 not yet known
 
 // The journal log as this run last wrote it.
 static struct {
+    int fd = -1;
     bool known;
-    dev_t dev;
-    ino_t ino;
     off_t end;   // where the next entry goes
     int length;  // the journal's length after the last entry
 } jlog;
@@ -74,23 +108,200 @@ void set_transcript(const char *said, size_t len) { turn_transcript.assign(said,
 
 const std::string &autosave_transcript() { return turn_transcript; }
 
-// Writes bytes at offset 0 of path, over what is there (the file's tail
-// beyond them stays, and is never read). 0, or the error number.
-static int write_in_place(const char *path, const unsigned char *bytes, size_t len) {
-    int fd = open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return errno;
-    int err = 0;
-    for (size_t done = 0; done < len;) {
-        ssize_t n = pwrite(fd, bytes + done, len - done, off_t(done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            err = n < 0 ? errno : EIO;
-            break;
+static void close_file(int &fd) {
+    if (fd >= 0) close(fd);
+    fd = -1;
+}
+
+// An open descriptor of path that still names it (a file removed or
+// replaced since it was opened is opened again); -1 with errno on failure.
+// *fresh: opened now.
+static int kept_open(int &fd, const char *path, bool *fresh) {
+    struct stat st;
+    *fresh = false;
+    if (fd >= 0 && fstat(fd, &st) == 0 && st.st_nlink > 0) return fd;
+    close_file(fd);
+    fd = open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    *fresh = true;
+    return fd;
+}
+
+// The image's five regions: where each starts in the image.
+static const int REGION_AT[6] = {0,
+                                 NVALUES * 4,
+                                 NVALUES * 4 + (LAST_OBJECT + 1) * 4,
+                                 NVALUES * 4 + (LAST_OBJECT + 1) * 4 + (LAST_OBJECT - 2) * 4,
+                                 NVALUES * 4 + (LAST_OBJECT + 1) * 4 + (LAST_OBJECT - 2) * 4 +
+                                     (LAST_PLACE - LAST_OBJECT) * 4,
+                                 IMAGE_SIZE};
+
+static uint32_t whole_image_sum(const unsigned char *img) {
+    uint32_t sum = 0;
+    for (int k = 0; k < 5; k++) sum = region_sum(sum, img + REGION_AT[k], REGION_AT[k + 1] - REGION_AT[k]);
+    return sum;
+}
+
+// A byte's term in the checksum: (b + i)^2 for the byte b at position i
+// (from 1) of its region, in 32-bit arithmetic (times 16 in the sum).
+static inline uint32_t term(unsigned char b, int pos) {
+    uint32_t x = uint32_t(int8_t(b)) + uint32_t(pos);
+    return x * x;
+}
+
+// Brings last.rec's image up to the live one: the blocks that differ are
+// copied and marked in both copies, and the checksum is carried on byte by
+// byte (each byte's term depends on that byte alone).
+static void take_changes(const unsigned char *live) {
+    unsigned char *img = last.rec.data() + IMAGE_AT;
+    uint32_t squares = 0;
+    int region = 0;
+    for (int s = 0; s < IMAGE_SIZE; s += SPAN) {
+        const int s_end = std::min(s + SPAN, IMAGE_SIZE);
+        if (memcmp(live + s, img + s, size_t(s_end - s)) == 0) continue;
+        for (int w = s; w < s_end; w += BLOCK) {
+            const int n = std::min(BLOCK, s_end - w);
+            if (memcmp(live + w, img + w, size_t(n)) == 0) continue;
+            for (int j = w; j < w + n; j++) {
+                if (live[j] == img[j]) continue;
+                while (j >= REGION_AT[region + 1]) region++;
+                const int pos = j - REGION_AT[region] + 1;
+                squares += term(live[j], pos) - term(img[j], pos);
+                img[j] = live[j];
+            }
+            copies[0].changed[w / BLOCK] = copies[1].changed[w / BLOCK] = true;
         }
-        done += size_t(n);
     }
-    if (close(fd) != 0 && err == 0) err = errno;
-    return err;
+    last.image_sum = (last.image_sum + squares * 16) & SUM_MASK;
+}
+
+// Makes last.rec the live game with its time, checksum and transcript:
+// returns the checksum.
+static uint32_t make_record() {
+    if (!last.made) {
+        last.rec.resize(SAVE_BYTES);
+        build_game(last.rec.data());
+        last.image_sum = whole_image_sum(last.rec.data() + IMAGE_AT);
+        last.made = true;
+        for (copy_file &c : copies) c.known = false;
+    } else {
+        value[0] = -1;
+        take_changes(image_bytes(IMAGE));
+    }
+    unsigned char *t = last.rec.data() + HEADER_BYTES;
+    const uint64_t now = uint64_t(now_seconds());
+    for (int i = 0; i < TIME_BYTES; i++) t[i] = (unsigned char)(now >> (8 * i));
+    const uint32_t key = (region_sum(0, t, TIME_BYTES) + last.image_sum) & SUM_MASK;
+    put32(last.rec.data() + HEADER_BYTES - 4, key);
+
+    const size_t n = turn_transcript.size();
+    last.rec.resize(SAVE_BYTES + TRANSCRIPT_HEAD + n + 4);
+    unsigned char *r = last.rec.data() + SAVE_BYTES;
+    memcpy(r, TRANSCRIPT_TAG, 4);
+    put32(r + 4, uint32_t(n));
+    put32(r + 8, key);
+    put32(r + 12, last.count + 1);
+    memcpy(r + TRANSCRIPT_HEAD, turn_transcript.data(), n);
+    put32(r + TRANSCRIPT_HEAD + n, region_sum(0, r, int(TRANSCRIPT_HEAD + n)));
+    return key;
+}
+
+// What an autosave file holds after its game: the transcript's key and
+// count, when the transcript is whole (count 0 for the earlier form).
+struct kept_turn {
+    bool whole;
+    uint32_t key, count;
+    std::string text;
+};
+
+static kept_turn read_kept_turn(const char *path) {
+    kept_turn k = {false, 0, 0, {}};
+    // Only a plain file is read: opening anything else could wait.
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st;
+    if (fd < 0) return k;
+    FILE *f = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? fdopen(fd, "rb") : nullptr;
+    if (!f) {
+        close(fd);
+        return k;
+    }
+    unsigned char head[TRANSCRIPT_HEAD];
+    if (fseek(f, SAVE_BYTES, SEEK_SET) == 0 && fread(head, 1, OLD_TRANSCRIPT_HEAD, f) == OLD_TRANSCRIPT_HEAD) {
+        const bool older = memcmp(head, OLD_TRANSCRIPT_TAG, 4) == 0;
+        const int at = older ? OLD_TRANSCRIPT_HEAD : TRANSCRIPT_HEAD;
+        bool ok = (older || (memcmp(head, TRANSCRIPT_TAG, 4) == 0 &&
+                             fread(head + OLD_TRANSCRIPT_HEAD, 1, 4, f) == 4)) &&
+                  get32(head + 4) < READ_LIMIT;
+        if (ok) {
+            std::vector<unsigned char> t(head, head + at);
+            t.resize(size_t(at) + get32(head + 4) + 4);
+            ok = fread(&t[size_t(at)], 1, t.size() - size_t(at), f) == t.size() - size_t(at);
+            const int covered = int(t.size() - 4);
+            if (ok && region_sum(0, t.data(), covered) == get32(&t[size_t(covered)])) {
+                k = {true, get32(head + 8), older ? 0 : get32(head + 12), {}};
+                k.text.assign(reinterpret_cast<const char *>(&t[size_t(at)]), size_t(covered - at));
+            }
+        }
+    }
+    fclose(f);
+    return k;
+}
+
+// The copy that holds the newer game by the counts of their transcripts:
+// 0 the .orv, 1 the .orl (the .orv when they are even), -1 neither holds a
+// whole one; *count the higher count.
+static int newer_copy(const char *orv, const char *orl, uint32_t *count) {
+    const kept_turn v = read_kept_turn(orv), l = read_kept_turn(orl);
+    *count = std::max(v.whole ? v.count : 0, l.whole ? l.count : 0);
+    if (!v.whole && !l.whole) return -1;
+    return l.whole && (!v.whole || l.count > v.count) ? 1 : 0;
+}
+
+// Whether the copy's file is open and still there; one removed or replaced
+// is closed, to be opened afresh and written whole.
+static bool still_there(copy_file &cf) {
+    struct stat st;
+    if (cf.fd >= 0 && fstat(cf.fd, &st) == 0 && st.st_nlink > 0) return true;
+    close_file(cf.fd);
+    cf.known = false;
+    return false;
+}
+
+// Writes last.rec into copy c: whole when its contents are not known, else
+// the head (time and checksum), the changed blocks and the transcript, in
+// as few writes as the gaps between them allow. 0, or the error number.
+static int write_copy(int c, const char *path) {
+    copy_file &cf = copies[c];
+    if (cf.fd < 0) {
+        cf.fd = open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        if (cf.fd < 0) return errno;
+        cf.known = false;
+    }
+    const unsigned char *rec = last.rec.data();
+    int err = 0;
+    if (!cf.known) {
+        err = write_at(cf.fd, rec, last.rec.size(), 0);
+    } else {
+        size_t from = 0, to = IMAGE_AT;  // the range being gathered
+        auto flush = [&](size_t next_from, size_t next_to) {
+            if (next_from > to + WRITE_GAP) {
+                if (!err) err = write_at(cf.fd, rec + from, to - from, int64_t(from));
+                from = next_from;
+            }
+            to = next_to;
+        };
+        for (int b = 0; b < NBLOCKS; b++)
+            if (cf.changed[b]) flush(size_t(IMAGE_AT + b * BLOCK), size_t(IMAGE_AT + std::min(IMAGE_SIZE, (b + 1) * BLOCK)));
+        flush(SAVE_BYTES, last.rec.size());
+        if (!err) err = write_at(cf.fd, rec + from, to - from, int64_t(from));
+    }
+    if (err) {
+        cf.known = false;
+        return err;
+    }
+    cf.known = true;
+    memset(cf.changed, 0, sizeof cf.changed);
+    cf.count = last.count + 1;
+    return 0;
 }
 
 // One log entry: the journal's bytes from offset base on, its cursor, the key.
@@ -142,31 +353,25 @@ bool is_log(const std::vector<unsigned char> &f) {
     return f.size() >= sizeof LOG_MAGIC && memcmp(f.data(), LOG_MAGIC, sizeof LOG_MAGIC) == 0;
 }
 
-// Makes the log at path known to this run: a log is taken as it is, up to
-// its last whole entry (a kill may have cut the one after); an empty file
-// becomes a log; a journal file of the older form (from an earlier version)
-// becomes a log of one entry keyed by the autosave beside it. The next
-// entry then holds the whole journal. Returns the open descriptor, or -1.
-static int adopt_log(int fd, const char *path) {
+// Makes the log at path known to this run, its file open in jlog.fd: a log
+// is taken as it is, up to its last whole entry (a kill may have cut the
+// one after); an empty file becomes a log; a journal file of the older form
+// (from an earlier version) becomes a log of one entry keyed by the
+// autosave beside it. The next entry then holds the whole journal. 0, or
+// the error number.
+static int adopt_log(const char *path) {
     jlog.known = false;
     std::vector<unsigned char> f;
-    if (!slurp(path, f)) {
-        close(fd);
-        return -1;
-    }
+    if (!slurp(path, f)) return errno ? errno : EIO;
     off_t end;
     if (f.empty()) {
-        if (write_in_place(path, LOG_MAGIC, sizeof LOG_MAGIC) != 0) {
-            close(fd);
-            return -1;
-        }
+        if (int err = write_at(jlog.fd, LOG_MAGIC, sizeof LOG_MAGIC, 0)) return err;
         end = sizeof LOG_MAGIC;
     } else if (is_log(f)) {
         size_t e;
         scan_log(f, 0, nullptr, nullptr, &e);
         end = off_t(e);
     } else {
-        close(fd);
         std::vector<unsigned char> log(LOG_MAGIC, LOG_MAGIC + sizeof LOG_MAGIC);
         std::vector<unsigned char> game, journal;
         int cursor;
@@ -177,71 +382,72 @@ static int adopt_log(int fd, const char *path) {
                 log.insert(log.end(), e.begin(), e.end());
             }
         }
-        if (write_whole(path, log.data(), log.size(), false) != 0) return -1;
-        fd = open(path, O_RDWR | O_CLOEXEC);
-        if (fd < 0) return -1;
+        close_file(jlog.fd);
+        if (write_whole(path, log.data(), log.size(), false) != 0) return errno ? errno : EIO;
+        jlog.fd = open(path, O_RDWR | O_CLOEXEC);
+        if (jlog.fd < 0) return errno;
         end = off_t(log.size());
     }
-    struct stat st;
-    if (fstat(fd, &st) != 0) {
-        close(fd);
-        return -1;
-    }
-    jlog = {true, st.st_dev, st.st_ino, end, 0};
-    return fd;
+    jlog.known = true;
+    jlog.end = end;
+    jlog.length = 0;
+    return 0;
 }
 
 // The journal's length as the log keeps it: 0 when there is no journal to
 // keep (off, or nothing recorded beyond its head).
 static int kept_length() { return value[KV_UNDO_RESULT] >= 0 && diffs && dptr > 4 ? dptr : 0; }
 
+// Tells the player, once until the journal is kept again, that undo will
+// not reach back past a restart.
+static void tell_journal_failure(int err) {
+    if (journal_failure_told) return;
+    journal_failure_told = true;
+    char msg[512];
+    snprintf(msg, sizeof msg,
+             "\n(The record of your moves for undo can't be kept: %s. Playing on, undo still works, but if "
+             "the game is started again there will be nothing to undo until it can be kept once more.)\n",
+             err == ENOSPC || err == EDQUOT ? "the disk is full" : strerror(err));
+    for (const char *p = msg; *p; p++) outbyte_raw((unsigned char)*p);
+}
+
 // Appends to the journal log what changed in the journal since the last
-// entry, keyed by the autosave's checksum. Failures are silent: a resume
+// entry, keyed by the autosave's checksum. 0, or the error number: a resume
 // then finds no entry for its game and drops the journal, as it drops any
-// journal that does not match its game.
-static void log_journal(const char *path, uint32_t key) {
-    int fd = open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return;
-    struct stat st;
-    if (fstat(fd, &st) != 0) {
-        close(fd);
-        return;
-    }
-    if (!jlog.known || st.st_dev != jlog.dev || st.st_ino != jlog.ino || st.st_size < jlog.end) {
-        fd = adopt_log(fd, path);
-        if (fd < 0) return;
+// journal that does not match its game, and the next entry takes up from
+// where the last whole one ended.
+static int log_journal(const char *path, uint32_t key) {
+    bool fresh;
+    if (kept_open(jlog.fd, path, &fresh) < 0) return errno;
+    if (fresh || !jlog.known) {
+        if (int err = adopt_log(path)) return err;
     }
     const int length = kept_length();
     const int base = std::max(0, std::min({journal_changed_from, jlog.length, length}));
     const std::vector<unsigned char> e = log_entry(diffs, base, length, length ? edptr : 0, key);
-    size_t done = 0;
-    while (done < e.size()) {
-        ssize_t n = pwrite(fd, e.data() + done, e.size() - done, jlog.end + off_t(done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        done += size_t(n);
-    }
-    close(fd);
-    if (done < e.size()) return;  // the next entry goes to the same place
+    if (int err = write_at(jlog.fd, e.data(), e.size(), jlog.end)) return err;
     jlog.end += off_t(e.size());
     jlog.length = length;
     journal_changed_from = INT_MAX;
+    return 0;
 }
 
-// After an autosave: a log much larger than its journal is written afresh
-// as one entry for the game just saved.
+// After an autosave: a log that holds more than its journal by the slack
+// is written afresh as one entry for the game just saved.
 static void compact_log(const char *path, uint32_t key) {
-    if (!jlog.known || jlog.end <= 2 * off_t(jlog.length) + LOG_SLACK) return;
+    if (!jlog.known || jlog.end <= off_t(jlog.length) + LOG_SLACK) return;
     std::vector<unsigned char> log(LOG_MAGIC, LOG_MAGIC + sizeof LOG_MAGIC);
     const int length = jlog.length;
     std::vector<unsigned char> e = log_entry(diffs, 0, length, length ? edptr : 0, key);
     log.insert(log.end(), e.begin(), e.end());
-    struct stat st;
-    if (write_whole(path, log.data(), log.size(), false) != 0 || stat(path, &st) != 0) {
-        jlog.known = false;
-        return;
-    }
-    jlog = {true, st.st_dev, st.st_ino, off_t(log.size()), length};
+    close_file(jlog.fd);
+    jlog.known = false;
+    if (write_whole(path, log.data(), log.size(), false) != 0) return;
+    jlog.fd = open(path, O_RDWR | O_CLOEXEC);
+    if (jlog.fd < 0) return;
+    jlog.known = true;
+    jlog.end = off_t(log.size());
+    jlog.length = length;
 }
 
 // Tells the player, once until an autosave succeeds again, that the game
@@ -255,69 +461,88 @@ static void tell_failure(int err) {
     snprintf(msg, sizeof msg,
              "\n(Your progress can't be kept: the game can't be saved in %s: %s. Playing on, nothing after the "
              "last save will be there when the game is started again.)\n",
-             dir, strerror(err));
+             dir, err == ENOSPC || err == EDQUOT ? "the disk is full" : strerror(err));
     for (const char *p = msg; *p; p++) outbyte_raw((unsigned char)*p);
 }
 
 int autosave() {
     own_name(false);
-    char copy[96], jname[96];
-    sibling_name(copy, "orl");
+    char names[2][96], jname[96];
+    sibling_name(names[0], "orv");
+    sibling_name(names[1], "orl");
     sibling_name(jname, "orh");
-    static std::vector<unsigned char> rec;
-    const size_t n = turn_transcript.size();
-    rec.resize(SAVE_BYTES + TRANSCRIPT_HEAD + n + 4);
-    const uint32_t key = build_game(rec.data());
-    unsigned char *t = rec.data() + SAVE_BYTES;
-    memcpy(t, TRANSCRIPT_TAG, 4);
-    put32(t + 4, uint32_t(n));
-    put32(t + 8, key);
-    memcpy(t + TRANSCRIPT_HEAD, turn_transcript.data(), n);
-    put32(t + TRANSCRIPT_HEAD + n, region_sum(0, t, int(TRANSCRIPT_HEAD + n)));
+    // The first autosave of a run, and the first after the copy to be
+    // written was removed or replaced, goes into the copy that holds the
+    // older game (into the .orv when neither holds one).
+    int c = 1 - keep;
+    if (keep < 0 || !still_there(copies[c])) {
+        keep = newer_copy(names[0], names[1], &last.count) == 0 ? 0 : 1;
+        c = 1 - keep;
+        still_there(copies[c]);
+    }
+    const uint32_t key = make_record();
 
-    log_journal(jname, key);
-    int err = write_in_place(copy, rec.data(), rec.size());
-    if (err == 0) err = write_in_place(save_name, rec.data(), rec.size());
-    if (err != 0) {
+    if (int err = log_journal(jname, key)) {
+        tell_journal_failure(err);
+    } else {
+        journal_failure_told = false;
+    }
+    if (int err = write_copy(c, names[c])) {
         tell_failure(err);
         return 1;
     }
+    keep = c;
+    last.count++;
     failure_told = false;
     compact_log(jname, key);
     return 0;
 }
 
-// The transcript kept after the game in an autosave file, when it is whole
-// and goes with the game whose checksum is key.
-static bool kept_transcript(const char *path, uint32_t key, std::string &out) {
-    FILE *f = fopen(path, "rb");
-    if (!f) return false;
-    unsigned char head[TRANSCRIPT_HEAD];
-    bool ok = fseek(f, SAVE_BYTES, SEEK_SET) == 0 && fread(head, 1, sizeof head, f) == sizeof head &&
-              memcmp(head, TRANSCRIPT_TAG, 4) == 0 && get32(head + 8) == key && get32(head + 4) < READ_LIMIT;
-    if (ok) {
-        std::vector<unsigned char> t(head, head + sizeof head);
-        t.resize(sizeof head + get32(head + 4) + 4);
-        ok = fread(&t[sizeof head], 1, t.size() - sizeof head, f) == t.size() - sizeof head;
-        const int covered = int(t.size() - 4);
-        ok = ok && region_sum(0, t.data(), covered) == get32(&t[size_t(covered)]);
-        if (ok) out.assign(reinterpret_cast<const char *>(&t[sizeof head]), size_t(covered) - sizeof head);
+// Forgets what this run knew of the autosave's files: a resume reads them
+// afresh, and the next autosave writes each copy whole.
+static void forget_files() {
+    for (copy_file &c : copies) {
+        close_file(c.fd);
+        c.known = false;
     }
-    fclose(f);
-    return ok;
+    close_file(jlog.fd);
+    jlog.known = false;
+    last.made = false;
+    keep = -1;
 }
 
-// After a resume: the transcript that goes with the game resumed. It is in
-// either copy of the autosave; an autosave of an earlier version kept it
-// alone, as plain text, in the .orl file.
-void resume_transcript(uint32_t key) {
+bool autosave_copy_first() {
+    forget_files();
     char orv[96], orl[96];
     sibling_name(orv, "orv");
     sibling_name(orl, "orl");
+    uint32_t count;
+    return newer_copy(orv, orl, &count) == 1;
+}
+
+// After a resume: the transcript that goes with the game resumed, from the
+// copy whose transcript is keyed by it (an autosave of an earlier version
+// kept it alone, as plain text, in the .orl file); that copy is kept
+// whole while the other is written next.
+void resume_transcript(uint32_t key) {
+    char names[2][96];
+    sibling_name(names[0], "orv");
+    sibling_name(names[1], "orl");
+    forget_files();
     turn_transcript.clear();
-    if (kept_transcript(orv, key, turn_transcript) || kept_transcript(orl, key, turn_transcript)) return;
+    const kept_turn k[2] = {read_kept_turn(names[0]), read_kept_turn(names[1])};
+    last.count = std::max(k[0].whole ? k[0].count : 0, k[1].whole ? k[1].count : 0);
+    int from = -1;
+    for (int c = 0; c < 2; c++)
+        if (k[c].whole && k[c].key == key && (from < 0 || k[c].count > k[from].count)) from = c;
+    if (from >= 0) {
+        turn_transcript = k[from].text;
+        keep = from;
+        return;
+    }
+    keep = 0;  // only the .orv is a game
     std::vector<unsigned char> plain;
-    if (!slurp(orl, plain)) return;
+    if (!slurp(names[1], plain)) return;
     const size_t stamp = STAMP_LINE - 1;
     const bool copy = plain.size() >= stamp && memcmp(plain.data(), VERSION_STAMP, stamp) == 0;
     if (!copy) turn_transcript.assign(plain.begin(), plain.end());

@@ -319,10 +319,27 @@ static const colour_key colour_keys[] = {
     {"DEBUG", CONF_DEBUG},           {"DBG", CONF_DEBUG},
 };
 
+// A colour value the page can take as it is: "#rgb", "#rrggbb", or a name
+// of letters alone (the longest colour name has 20).
+static bool is_colour(const char *v) {
+    size_t n = strlen(v);
+    if (v[0] == '#') {
+        if (n != 4 && n != 7) return false;
+        for (size_t k = 1; k < n; k++)
+            if (!isxdigit((unsigned char)v[k])) return false;
+        return true;
+    }
+    if (n == 0 || n > 20) return false;
+    for (size_t k = 0; k < n; k++)
+        if (v[k] < 'a' || v[k] > 'z') return false;
+    return true;
+}
+
 static void colour_line(char *t2, char *t3) {
     if (!t3) return;
     raise(t2);
     lower(t3);
+    if (!is_colour(t3)) return;
     for (const colour_key &k : colour_keys) {
         if (!strcmp(t2, k.name)) {
             store_conf(k.slot, t3);

@@ -39,6 +39,37 @@ int remove_file(const char *path) {
     return -1;
 }
 
+// The limits tests put on write_at.
+static struct {
+    int64_t budget = -1;  // bytes still written; -1 no limit
+    bool growth;          // no file grows
+    int err;
+} write_limit;
+
+void limit_writes(int64_t budget, bool growth, int err) { write_limit = {budget, growth, err}; }
+
+int write_at(int fd, const void *bytes, size_t len, int64_t offset) {
+    const char *p = static_cast<const char *>(bytes);
+    int err = 0;
+    if (write_limit.budget >= 0 && int64_t(len) > write_limit.budget) {
+        len = size_t(write_limit.budget);
+        err = write_limit.err;
+    }
+    struct stat st;
+    if (write_limit.growth && fstat(fd, &st) == 0 && offset + int64_t(len) > st.st_size) {
+        len = st.st_size > offset ? size_t(st.st_size - offset) : 0;
+        err = write_limit.err;
+    }
+    for (size_t done = 0; done < len;) {
+        ssize_t n = pwrite(fd, p + done, len - done, off_t(offset + int64_t(done)));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return n < 0 ? errno : EIO;
+        done += size_t(n);
+        if (write_limit.budget >= 0) write_limit.budget -= n;
+    }
+    return err;
+}
+
 int64_t now_seconds() { return int64_t(time(nullptr)); }
 
 clock_fields local_clock() {

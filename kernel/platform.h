@@ -1,7 +1,9 @@
 // The small layer between the kernel and the operating system: home and
-// working directories, file tests, the clock and a millisecond sleep.
+// working directories, file tests, writes into open files, the clock and a
+// millisecond sleep.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 constexpr char PATH_SEP = '/';
@@ -14,6 +16,15 @@ int path_exists(const char *path);
 int is_directory(const char *path);
 int is_regular_file(const char *path);
 int remove_file(const char *path);      // 0 on success, or when it was absent
+// Writes len bytes at offset of an open file, going on after an interrupted
+// or short write: 0, or the error number.
+int write_at(int fd, const void *bytes, size_t len, int64_t offset);
+// For tests: every write_at fails with err once `budget` more bytes are
+// written (cut at that byte, as a kill in the middle of a write leaves the
+// file), or with `growth`, wherever it would make its file longer (what
+// fits within the file is written, as on a full disk). A negative budget
+// without growth lifts the limit.
+void limit_writes(int64_t budget, bool growth, int err);
 int64_t now_seconds();
 struct clock_fields {
     int minute, hour, yday, year;  // year less 1900

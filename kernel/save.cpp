@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -231,7 +232,13 @@ int save_game(int code) {
     }
     static unsigned char buf[SAVE_BYTES];
     uint32_t sum = build_game(buf);
-    if (write_whole(save_name, buf, sizeof buf) != 0) return 1;
+    if (write_whole(save_name, buf, sizeof buf) != 0) {
+        if (errno == ENOSPC || errno == EDQUOT) {
+            for (const char *p = "\n(There is no room for the saved game: the disk is full.)\n"; *p; p++)
+                outbyte_raw((unsigned char)*p);
+        }
+        return 1;
+    }
     write_journal(sum);
     return 0;
 }
@@ -427,11 +434,9 @@ static int read_game(FILE *f, int code) {
     return 0;
 }
 
-// The autosave's copy, read when its .orv is damaged or missing: the
-// restore's result, or -1 when there is no copy.
-static int read_copy(int code) {
-    char copy[96];
-    sibling_name(copy, "orl");
+// The autosave's other copy, read when the one read first is damaged or
+// missing: the restore's result, or -1 when there is no copy.
+static int read_copy(int code, const char *copy) {
     FILE *f = fopen(copy, "rb");
     if (!f) return -1;
     int r = read_game(f, code);
@@ -449,9 +454,12 @@ void restore_game(int code, int32_t *variable) {
     } else {
         own_name(true);
     }
-    FILE *f = fopen(save_name, "rb");
-    char copy[96];
+    // The autosave is two copies written in turn: the newer is read first.
+    char copy[96], first[96];
     sibling_name(copy, "orl");
+    strcpy(first, save_name);
+    if (code == SPECIAL_AUTORESTORE && autosave_copy_first()) std::swap(first, copy);
+    FILE *f = fopen(first, "rb");
     // A kill before the first autosave's .orv was made leaves its copy.
     if (!f && !(code == SPECIAL_AUTORESTORE && is_regular_file(copy))) {
         if (code == SPECIAL_RESTORE) {
@@ -486,7 +494,7 @@ void restore_game(int code, int32_t *variable) {
         fclose(f);
     }
     if (r == 2 && code == SPECIAL_AUTORESTORE) {
-        int c = read_copy(code);
+        int c = read_copy(code, copy);
         if (c == 0 || (!f && c > 0)) r = c;
     }
     *variable = r == 0 && code == SPECIAL_AUTORESTORE ? SPECIAL_AUTORESTORE : r;

@@ -50,6 +50,9 @@ int autosave();  // the autosave's result: 0 written, 1 not
 bool is_log(const std::vector<unsigned char> &f);
 bool logged_journal(const std::vector<unsigned char> &f, uint32_t key, std::vector<unsigned char> &journal,
                     int &cursor);
+// Before a resume: whether the .orl copy holds the newer game, to be read
+// before the .orv.
+bool autosave_copy_first();
 // After a resume: the transcript that goes with the game whose checksum is
 // key becomes autosave_transcript().
 void resume_transcript(uint32_t key);

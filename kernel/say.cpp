@@ -29,13 +29,15 @@ static void say_number(int n) {
 }
 
 // The own text of refno e as it stands (a name or a word): no leading "!",
-// no control bytes interpreted. A bad refno prints nothing.
+// no control bytes interpreted. A bad refno prints nothing. A name or a
+// word holds no control byte: one met means that e is a text, whose bytes
+// past it are its switch table and variants, so the name ends there.
 static void say_raw_name(int e) {
     if (!valid_refno(e)) return;
     int p = textadr[e];
     if (p == 0) return;
     if (get_char(p) == '!') p++;
-    for (int c; (c = get_char(p)) != 0; p++) outbyte(c);
+    for (int c; (c = get_char(p)) >= 0x20 || c == '\n'; p++) outbyte(c);
 }
 
 static const char *typed_word(int r) {

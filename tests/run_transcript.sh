@@ -17,6 +17,12 @@ actual="$home/actual.out"
 status=0
 HOME="$home" "$prog" -n -p0 -c "$cmd" </dev/null >"$actual" 2>&1 || status=$?
 echo "exit status: $status" >>"$actual"
+# No turn ever prints a control byte: only line feeds (and the carriage
+# returns and tabs of a terminal) reach the player.
+if LC_ALL=C grep -n $'[\x01-\x08\x0b\x0c\x0e-\x1f\x7f]' "$actual" >&2; then
+  echo "transcript $cmd prints a control byte (lines above)" >&2
+  exit 1
+fi
 if [ "${UPDATE:-}" = 1 ]; then
   cp "$actual" "$expected"
   echo "wrote $expected"

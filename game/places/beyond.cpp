@@ -16,6 +16,7 @@ namespace {
 cond_fold bridge_made() { return cond(value[31] == 2); }
 cond_fold no_bridge() { return cond(value[31] == 0); }
 
+// Place 312: span ledge.
 // Back over the ravine: the bridge holds for the bearer of the jewel, but
 // not when the parchment goes with it; then the bridge is gone for good.
 constexpr row SPAN_LEDGE[] = {
@@ -38,9 +39,9 @@ constexpr row SPAN_LEDGE[] = {
         group({763, 11, 1054, 172, 749}),
             first(),
                 when(no_bridge, reply(1597)),
-                group([] { return cond(carried(67)); }),
+                group(object_carried(67)),
                     first(),
-                        group([] { return cond(carried(59)); }),
+                        group(object_carried(59)),
                             tell(1603),
                             forced_on(PLACE_GONE),
                             let(31, 0),
@@ -58,11 +59,12 @@ constexpr row SPAN_LEDGE[] = {
     land(PLACE_GONE, 1679),
 };
 
+// Place 313: three-way chamber.
 // The three-way chamber (313). The counter in object 26's state falls back
 // from 1 and from 3 on every command here; the ways north-west, north and
 // north-east are open while the portcullis (object 32) is up.
 constexpr row THREE_WAY_CHAMBER[] = {
-    when([] { return cond(value[26] == 1).OR(value[26] == 3); }, add(26, -1)),
+    when(value_is(26, 1).OR(value_is(26, 3)), add(26, -1)),
     look(),
         reply({1040}, 3174),
         reply({936}, 3173),
@@ -72,7 +74,7 @@ constexpr row THREE_WAY_CHAMBER[] = {
     end(),
     reply(all({848, 936}), 3173),
     moving(),
-        group([] { return cond(value[32] == 1); }),
+        group(value_is(32, 1)),
             go({752}, 314),
             go({745}, 324),
             go({746}, 354),
@@ -86,6 +88,7 @@ constexpr row THREE_WAY_CHAMBER[] = {
 
 // --- The ring round the hall of glimmers (314..316, 319..323) -------------
 
+// Place 314: glimmer approach.
 constexpr row GLIMMER_APPROACH[] = {
     look(),
         reply({897, 898, 308}, 2903, arg(897)),
@@ -124,6 +127,7 @@ int new_guise_of_the_changing_room() {
     return 0;
 }
 
+// Place 315: hall of glimmers.
 // The hall of glimmers (315): whatever lies here is parked at the holding
 // place; a wrong way leads round into the hall again, looking different.
 constexpr row HALL_OF_GLIMMERS[] = {
@@ -148,6 +152,7 @@ constexpr row HALL_OF_GLIMMERS[] = {
     mark({937}),
 };
 
+// Place 316: lower landing.
 constexpr row LOWER_LANDING[] = {
     call(p667),
     look(),
@@ -170,6 +175,7 @@ constexpr row LOWER_LANDING[] = {
     mark({902, 897, 1019, 1130, 937}),
 };
 
+// Place 323: shaft foot.
 constexpr row SHAFT_FOOT[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -190,6 +196,7 @@ cond_fold into_the_basin() {
     return cond(cond(anyof(WORD_INWARD, 322, -1)).AND(words() == 1)).OR(keyword(WORD_INWARD, 322, -1));
 }
 
+// Place 322: basin.
 constexpr row BASIN[] = {
     look(),
         reply({900, 888}, 2903, arg_of(VAR_ARG2)),
@@ -211,6 +218,7 @@ constexpr row BASIN[] = {
     mark({1137, 322, 900, 888}),
 };
 
+// Place 321: fissure.
 constexpr row FISSURE[] = {
     look(),
         reply({321}, 2938, arg(0)),
@@ -218,7 +226,7 @@ constexpr row FISSURE[] = {
         let({980}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    when([] { return cond(has(321)).AND(anyof(754, 848, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(321).AND(has_any_word({754, 848})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({754, 848, 321, 319}, 319),
         go({749, 888, 322}, 322),
@@ -227,6 +235,7 @@ constexpr row FISSURE[] = {
     mark({888, 321, 980}),
 };
 
+// Place 319: tapestry room.
 // Things thrown here fall down the fissure.
 constexpr row TAPESTRY_ROOM[] = {
     look(),
@@ -235,20 +244,21 @@ constexpr row TAPESTRY_ROOM[] = {
         reply({1022}, 2943),
         ret(),
     end(),
-    when([] { return cond(has(321)).AND(anyof(755, 848, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(321).AND(has_any_word({755, 848})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({755, 848, 321}, 321),
         go({749, 390, 319}, 320),
         go({752}, 318),
         // Towards the daylight of the changing room, in the guises that
         // have a window.
-        when([] { return cond(value[319] > 1); }, forced_if(all({WORD_GO, WORD_LIGHT}), 318)),
+        when(value_over(319, 1), forced_if(all({WORD_GO, WORD_LIGHT}), 318)),
         call({319}, p329, ref(318), ref(752), ref(320), ref(749)),
     end(),
     mark({319, 1022, 321}),
     land(321, 1680),
 };
 
+// Place 320: chute mouth.
 // Things thrown here slide down the chute.
 constexpr row CHUTE_MOUTH[] = {
     look(),
@@ -273,6 +283,7 @@ constexpr row CHUTE_MOUTH[] = {
 cond_fold guise(int g) { return cond(value[318] == g); }
 cond_fold heading_holds_back() { return cond(carried(OBJ_HEADING)).AND(value[OBJ_HEADING] >= 6).AND(value[OBJ_HEADING] <= 8); }
 
+// Place 318: changing room.
 constexpr row CHANGING_ROOM[] = {
     // The summit is in view in the second and third guises.
     when([] { return guise(1).OR(guise(2)); }, set_flag(593, PFLAG_VISITED)),
@@ -310,7 +321,7 @@ constexpr row CHANGING_ROOM[] = {
     end(),
     moving(),
         reply({439, 1022}, 1424),
-        when([] { return cond(carried(OBJ_HEADING)).AND(anyof(319, 757, 893, 902, 747, -1)); }, heading(747)),
+        when(object_carried(OBJ_HEADING).AND(has_any_word({319, 757, 893, 902, 747})), heading(747)),
         go({747, 902, 893, 319, 757}, 319),
         reply({593}, 2638),
         group({762}),
@@ -335,6 +346,7 @@ cond_fold watcher_at_rest() { return cond(value[26] == 0).OR(value[26] == 2); }
 cond_fold watcher_roused() { return cond(value[26] == 1).OR(value[26] == 3); }
 cond_fold came_from(int place) { return cond(value[VAR_THERE] == place); }
 
+// Place 324: narrow way.
 constexpr row NARROW_WAY[] = {
     look(),
         let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
@@ -351,13 +363,14 @@ constexpr row NARROW_WAY[] = {
         go({749}, 313),
         group({745}),
             when(watcher_at_rest, add(26, 1)),
-            when([] { return cond(value[26] == 1); }, tell(1620)),
+            when(value_is(26, 1), tell(1620)),
             forced(325),
         end(),
     end(),
     mark({897, 898, 308}),
 };
 
+// Place 325: watcher's passage.
 // Back past the watcher: once it has been lulled by the polished medallion
 // (state 2 and up) it lets the player by; otherwise, with nothing to show
 // it, its gaze is the end of the player.
@@ -365,7 +378,7 @@ constexpr row WATCHERS_PASSAGE[] = {
     when([] { return cond(has(WORD_BACK)).AND(came_from(324)); }, rewrite_shown(WORD_BACK, 749)),
     look(),
         reply({494, 203}, 2927),
-        when([] { return cond(has(1042)).AND(value[26] == 2); }, reply(3165, arg(1042))),
+        when(has_word(1042).AND(value_is(26, 2)), reply(3165, arg(1042))),
         let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -379,7 +392,7 @@ constexpr row WATCHERS_PASSAGE[] = {
         go({745}, 326),
         group({749}),
             when(watcher_roused, add(26, -1)),
-            group([] { return cond(value[26] == 0); }),
+            group(value_is(26, 0)),
                 call(p784),
                 first(),
                     group([] { return cond(have(111, 0, 2)); }),
@@ -401,6 +414,7 @@ constexpr row WATCHERS_PASSAGE[] = {
 
 // --- The steps down to the whisper chamber (326..329, 377) ----------------
 
+// Place 326: head of the steps.
 constexpr row HEAD_OF_THE_STEPS[] = {
     look(),
         reply({7}, 2748),
@@ -422,6 +436,7 @@ constexpr row HEAD_OF_THE_STEPS[] = {
 // then blocks the way back.
 cond_fold vault_open() { return cond(value[36] == 1); }
 
+// Place 377: east vault landing.
 constexpr row EAST_VAULT_LANDING[] = {
     rewrite_shown(8, 36),
     let(all({WORD_INWARD, 36}), VAR_COMMAND_STATUS, 1),
@@ -449,6 +464,7 @@ constexpr row EAST_VAULT_LANDING[] = {
 // down to the next step below.
 constexpr int LOOK_DOWN = 0, LOOK_ALONG = 1;
 
+// Places 327: upper steps; 328: middle steps; 329: foot of the steps.
 constexpr member STEPS[] = {
     {327, {1, 0}, {moving(), go({754}, 326), go({755, 733, 7}, 328), end(), mark({7, 733}), land(328, 1682)}},
     {328,
@@ -458,6 +474,7 @@ constexpr member STEPS[] = {
     {329, {0, 0}, {moving(), go({754, 7}, 328), end(), mark({7})}},
 };
 
+// Places 327: upper steps; 328: middle steps; 329: foot of the steps.
 constexpr row STEP[] = {
     look(),
         reply({7}, 2748),
@@ -481,6 +498,7 @@ cond_fold travel_word_said() {
     return cond(anyof(WORD_MAGIC_TRAVEL_2, 287, -1)).AND(cond(has(WORD_SAY)).OR(words() == 1));
 }
 
+// Place 330: whisper chamber.
 constexpr row WHISPER_CHAMBER[] = {
     look(),
         reply({897, 898, 308}, 2902, arg(897)),
@@ -506,6 +524,7 @@ constexpr row WHISPER_CHAMBER[] = {
     mark({897, 898, 308, 222, 1130, 936, 223}),
 };
 
+// Place 331: side niche.
 constexpr row SIDE_NICHE[] = {
     look(),
         let({223}, VAR_COMMAND_STATUS, 1),
@@ -528,6 +547,7 @@ int forget_gallery_visits() {
     return 0;
 }
 
+// Place 332: inscribed arch.
 // The inscription over the arch is cut into a tablet set in the rock: read
 // or looked at it is the gallery's warning, taken it will not come away.
 constexpr row INSCRIBED_ARCH[] = {
@@ -535,7 +555,7 @@ constexpr row INSCRIBED_ARCH[] = {
     group({73, 1080, 30, 134, 129, 74}),
         first(),
             reply({798, WORD_LOOK}, 2283, arg(0)),
-            group([] { return cond(words() == 1); }),
+            group(word_count(1)),
                 set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
                 reply(1507, arg_of(73)),
             end(),
@@ -551,7 +571,7 @@ constexpr row INSCRIBED_ARCH[] = {
     moving(),
         go({747, 758}, 330),
         group({749, 1054, 757}),
-            when([] { return cond(value[1221] > 0); }, tell(3214)),
+            when(value_over(1221, 0), tell(3214)),
             step(forget_gallery_visits),
             forced(335),
         end(),
@@ -560,6 +580,7 @@ constexpr row INSCRIBED_ARCH[] = {
 
 // --- The turning gallery (335..350) and its ends (333, 334, 351) ----------
 
+// Places 335..350: turning gallery.
 // Every cell is alike: each compass word goes by the gallery's rule, which
 // reads the cell the player stands in.
 constexpr row GALLERY_CELL[] = {
@@ -585,6 +606,7 @@ cond_fold way_back_named() {
     return cond(cond(words() == 2).AND(arg2() == value[1222])).OR(arg1() == value[1222]);
 }
 
+// Place 333: still pool.
 constexpr row STILL_POOL[] = {
     when(drinking_here, ret()),
     look(),
@@ -594,7 +616,7 @@ constexpr row STILL_POOL[] = {
         reply({905}, 1319, arg(905)),
         ret(),
     end(),
-    when([] { return cond(has(727)).AND(words() == 1); }, reply(2049, arg(0))),
+    when(has_word(727).AND(word_count(1)), reply(2049, arg(0))),
     moving(),
         go({758, 897, 898, 905}, 335),
         when(way_back_named, forced(335)),
@@ -602,6 +624,7 @@ constexpr row STILL_POOL[] = {
     mark({911, 758, 897, 898, 1061}),
 };
 
+// Place 334: maze crossing.
 constexpr row MAZE_CROSSING[] = {
     look(),
         reply({966, 1051, 895}, 3137),
@@ -609,7 +632,7 @@ constexpr row MAZE_CROSSING[] = {
         let({905}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    when([] { return cond(has(WORD_INWARD)).AND(anyof(966, 895, 1051, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(WORD_INWARD).AND(has_any_word({966, 895, 1051})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({751, 895}, 351),
         go({757, 747, 966, 1051}, 352),
@@ -622,13 +645,14 @@ constexpr row MAZE_CROSSING[] = {
 // stands where it was left; a bare "read" reads the letters on the wall.
 cond_fold candlestick_unmoved() { return cond(value[50] == 0); }
 
+// Place 351: scribe's nook.
 constexpr row SCRIBES_NOOK[] = {
     when([] { return cond(has(1027)).AND(candlestick_unmoved()); }, rewrite(1027, 50)),
     call(p185, ref(134)),
     group({1028, 74, 134, 129, 1018, 30}),
         reply({WORD_LOOK, 798}, 2971),
         reply({WORD_TAKE}, 1885, arg(1028)),
-        group([] { return cond(words() > 1); }),
+        group(word_count_over(1)),
             mark(),
             ret(),
         end(),
@@ -641,7 +665,7 @@ constexpr row SCRIBES_NOOK[] = {
             reply(2969, arg(913)),
         end(),
         let({494}, VAR_COMMAND_STATUS, 1),
-        when([] { return cond(has(936)).AND(value[95] == 0); }, say_as(SAY_STOP, 95, 0)),
+        when(has_word(936).AND(value_is(95, 0)), say_as(SAY_STOP, 95, 0)),
         reply({758, 966}, 2903, arg(966)),
         reply({494}, 1425),
         ret(),
@@ -659,17 +683,19 @@ constexpr row SCRIBES_NOOK[] = {
 // k[1] the inner hall's throne, sheet and enamel.
 constexpr int OUTER = 0, INNER = 1;
 
+// Places 352: outer hall; 353: inner hall.
 constexpr member HALLS[] = {
     {352, {1, 0}, {go({747}, 353), go({751, 758, 966}, 334)}},
     {353, {0, 1}, {go({751}, 352), reply({1041}, 3168)}},
 };
 
+// Places 352: outer hall; 353: inner hall.
 constexpr row HALL[] = {
     // The wand and the amulet, while they are not at hand, are the staff
     // and the amulet of the figure on the throne.
     member_group(INNER),
-        when([] { return cond(has(110)).AND(!near(110)); }, rewrite(110, 1134)),
-        when([] { return cond(has(49)).AND(!near(49)); }, rewrite(49, 1134)),
+        when(has_word(110).AND(object_not_near(110)), rewrite(110, 1134)),
+        when(has_word(49).AND(object_not_near(49)), rewrite(49, 1134)),
     end(),
     look(),
         member_group(INNER),
@@ -706,6 +732,7 @@ constexpr row HALL[] = {
 
 // --- The side passage, the fork chamber and its two ends (354..357) -------
 
+// Place 354: side passage.
 constexpr row SIDE_PASSAGE[] = {
     look(),
         let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
@@ -720,6 +747,7 @@ constexpr row SIDE_PASSAGE[] = {
     mark({897, 898, 308}),
 };
 
+// Place 355: fork chamber.
 constexpr row FORK_CHAMBER[] = {
     look(),
         reply({376, 754}, 2019, arg(7)),
@@ -737,6 +765,7 @@ constexpr row FORK_CHAMBER[] = {
     mark({300}),
 };
 
+// Place 356: vial niche.
 constexpr row VIAL_NICHE[] = {
     look(),
         reply({356, 173, 17, 936}, 3177),
@@ -748,6 +777,7 @@ constexpr row VIAL_NICHE[] = {
     mark({356, 173, 17, 936}),
 };
 
+// Place 357: quiet passage.
 // The hound waits in the quiet passage until the player turns back; then it
 // comes along.
 constexpr row QUIET_PASSAGE[] = {
@@ -774,6 +804,7 @@ constexpr row QUIET_PASSAGE[] = {
 
 // --- The precipice (451) --------------------------------------------------
 
+// Place 451: precipice.
 // Every step off the spring ledge but the way west (once the corridor
 // beyond has been seen) is a step over the drop.
 constexpr row PRECIPICE[] = {
@@ -790,12 +821,12 @@ constexpr row PRECIPICE[] = {
         ret(),
     end(),
     let(all({848, 755}), VAR_COMMAND_STATUS, 1),
-    when([] { return cond(has(WORD_SAY)).AND(anyof(WORD_MAGIC_TRAVEL_2, 287, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(WORD_SAY).AND(has_any_word({WORD_MAGIC_TRAVEL_2, 287})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go_held({WORD_MAGIC_TRAVEL_2, 287}, 330, VAR_PASSAGE_TEXT),
         group([] { return cond(has(751)).AND(bitest(650, PFLAG_VISITED)); }),
             first(),
-                when([] { return cond(carried(OBJ_HEADING)); }, reply(2309)),
+                when(object_carried(OBJ_HEADING), reply(2309)),
                 forced(650, 2446),
             end(),
         end(),

@@ -99,6 +99,7 @@ cond_fold crossing_words() { return cond(anyof(763, 11, this_member().k[ACROSS],
 // home, and waits at the bridge for the cheat.
 cond_fold keeper_waits_for_the_cheat() { return toll_is(3).AND(bitest(23, 13)); }
 
+// Places 303: near bridgehead; 304: far bridgehead.
 constexpr member BRIDGEHEADS[] = {
     {303, {0, 1, 304, 746}, {
         go({750, 755, 305, 308}, 305),
@@ -111,6 +112,7 @@ constexpr member BRIDGEHEADS[] = {
     }},
 };
 
+// Places 303: near bridgehead; 304: far bridgehead.
 constexpr row BRIDGEHEAD[] = {
     group({11}), put_here(11), end(),
     member_group(NEAR_END), land(PLACE_GONE, 1678), end(),
@@ -186,14 +188,14 @@ constexpr row BRIDGEHEAD[] = {
             when([] { return toll_is(1); }, let(23, 2)),
             member_group(FAR_END),
                 // The lynx is too heavy for the old planks.
-                group([] { return cond(carried(39)); }),
+                group(object_carried(39)),
                     let(22, 1),
                     put(24, PLACE_OFFSTAGE),
                     death(1460),
                 end(),
                 group(keeper_waits_for_the_cheat),
                     first(),
-                        group([] { return cond(near(39)); }),
+                        group(object_near(39)),
                             put(39, PLACE_CARRIED),
                             let(22, 1),
                             tell(1582, arg(0)),
@@ -227,6 +229,7 @@ int keeper_to_his_booth() {
     return 0;
 }
 
+// Places 305: bridge approach; 308: corridor.
 constexpr member WAYS_TO_THE_BRIDGE[] = {
     {305, {}, {
         go({755, 750, 758, 272}, 272),
@@ -248,6 +251,7 @@ constexpr member WAYS_TO_THE_BRIDGE[] = {
     }},
 };
 
+// Places 305: bridge approach; 308: corridor.
 constexpr row WAY_TO_THE_BRIDGE[] = {
     look(),
         let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
@@ -273,6 +277,7 @@ int back_the_way_you_came() {
 
 constexpr int WEST_END = 0;
 
+// Places 306: west end of the sentinel way; 307: east end of the sentinel way.
 constexpr member SENTINEL_WAY_ENDS[] = {
     {306, {1}, {
         go({745, WORD_OUTWARD}, 269),
@@ -296,10 +301,11 @@ constexpr member SENTINEL_WAY_ENDS[] = {
     }},
 };
 
+// Places 306: west end of the sentinel way; 307: east end of the sentinel way.
 constexpr row SENTINEL_WAY[] = {
     // "Warrior" is the sentinel, once it has woken.
     member_group(WEST_END),
-        when([] { return cond(has(957)).AND(near(21)).AND(value[21] > 0); }, rewrite(957, 21)),
+        when(has_word(957).AND(object_near(21)).AND(value_over(21, 0)), rewrite(957, 21)),
     end(),
     group([] { return cond(has(63)).AND(sentinel_stone()); }),
         reply({WORD_LOOK}, 1519),
@@ -321,6 +327,7 @@ constexpr row SENTINEL_WAY[] = {
 
 // --- Crossroads (309) -------------------------------------------------------
 
+// Place 309: crossroads.
 constexpr row CROSSROADS[] = {
     look(),
         reply({309}, 2902, arg_of(308)),
@@ -340,6 +347,7 @@ constexpr row CROSSROADS[] = {
 
 // --- Ravine fork (310) ------------------------------------------------------
 
+// Place 310: ravine fork.
 constexpr row RAVINE_FORK[] = {
     look(),
         let({271}, VAR_COMMAND_STATUS, 1),
@@ -363,6 +371,7 @@ constexpr row RAVINE_FORK[] = {
 cond_fold ravine_bridged() { return cond(value[31] == 2); }
 cond_fold jewel_alight() { return cond(have(67, 0, 2)); }
 
+// Place 311: ravine edge.
 constexpr row RAVINE_EDGE[] = {
     when([] { return cond(anyof(11, 1054, -1)).AND(ravine_bridged()); }, put_here(11)),
     look(),
@@ -382,7 +391,7 @@ constexpr row RAVINE_EDGE[] = {
         ret(),
     end(),
     reply(all({762, 754}), 2587),
-    when([] { return cond(has(763)).AND(anyof(11, 1054, 172, -1)).OR(has(762)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(763).AND(has_any_word({11, 1054, 172})).OR(has_word(762)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({749, WORD_OUTWARD, 897}, 310),
         go({309}, 309),
@@ -391,11 +400,11 @@ constexpr row RAVINE_EDGE[] = {
             call(p803),
         end(),
         group({201, 763, 11, 745, 1054}),
-            when([] { return cond(value[31] == 0); }, reply(1597)),
+            when(value_is(31, 0), reply(1597)),
             tell(1598),
             group(jewel_alight),
                 first(),
-                    group([] { return cond(carried(39)); }),
+                    group(object_carried(39)),
                         tell(1602),
                         put(39, PLACE_GONE),
                     end(),
@@ -407,10 +416,10 @@ constexpr row RAVINE_EDGE[] = {
                 forced(312),
             end(),
             first(),
-                when([] { return cond(carried(39)); }, tell(1601)),
+                when(object_carried(39), tell(1601)),
                 tell(1599),
             end(),
-            when([] { return cond(carried(67)); }, tell(1899)),
+            when(object_carried(67), tell(1899)),
             forced_on(PLACE_GONE),
             call(p154),
         end(),
@@ -423,6 +432,7 @@ constexpr row RAVINE_EDGE[] = {
 
 // --- Side chamber (358) -----------------------------------------------------
 
+// Place 358: side chamber.
 constexpr row SIDE_CHAMBER[] = {
     look(),
         reply({900}, 2903, arg(900)),
@@ -443,6 +453,7 @@ constexpr row SIDE_CHAMBER[] = {
 
 // --- Slope (359) ------------------------------------------------------------
 
+// Place 359: slope.
 constexpr row SLOPE[] = {
     look(),
         reply({936, 359, 1024}, 2958),
@@ -460,6 +471,7 @@ constexpr row SLOPE[] = {
 
 // --- Den mouth (360) --------------------------------------------------------
 
+// Place 360: den mouth.
 constexpr row DEN_MOUTH[] = {
     set_flag(39, OFLAG_SEEN),
     call(p185, ref(1080)),
@@ -487,6 +499,7 @@ int the_one_thing_here() {
     return 0;
 }
 
+// Place 361: lynx den.
 constexpr row LYNX_DEN[] = {
     // The look word is answered here only for these; otherwise it goes on.
     look(),

@@ -12,6 +12,7 @@ namespace {
 
 // --- Incline (384) ----------------------------------------------------------
 
+// Place 384: incline.
 constexpr row INCLINE[] = {
     look(),
         reply({376, WORD_AXIS_1}, 2019, arg(10)),
@@ -29,6 +30,7 @@ constexpr row INCLINE[] = {
 
 // --- Guarded passage (385) --------------------------------------------------
 
+// Place 385: guarded passage.
 // The brute (object 25) fills the passage while it is near; in the dark,
 // whoever tries to push past is killed first.
 constexpr row GUARDED_PASSAGE[] = {
@@ -42,7 +44,7 @@ constexpr row GUARDED_PASSAGE[] = {
         go({749}, 384),
         reply({897, 308, 898}, 2904, arg(897)),
         group({745, 386}),
-            group([] { return cond(near(25)); }),
+            group(object_near(25)),
                 call(p784),
                 reply(1591),
             end(),
@@ -54,6 +56,7 @@ constexpr row GUARDED_PASSAGE[] = {
 
 // --- Flue (386) -------------------------------------------------------------
 
+// Place 386: flue.
 constexpr row FLUE[] = {
     // "Read" alone reads the scrawl.
     call(p185, ref(1035)),
@@ -95,6 +98,7 @@ int view_of_the_ledge(arg_pair variant) {
     return 0;
 }
 
+// Places 387: pit fork; 388: labyrinth approach; 427: mouth of the crawl.
 constexpr member OVER_THE_DROP[] = {
     {387, {0, 1, 0, 0}, {
         go({745, 897, 386}, 386),
@@ -112,6 +116,7 @@ constexpr member OVER_THE_DROP[] = {
     }},
 };
 
+// Places 387: pit fork; 388: labyrinth approach; 427: mouth of the crawl.
 constexpr row OVER_THE_DROP_SHAPE[] = {
     look(),
         reply({209, WORD_AXIS_2}, 2964),
@@ -149,6 +154,7 @@ constexpr row OVER_THE_DROP_SHAPE[] = {
 
 // --- Crawl (428) ------------------------------------------------------------
 
+// Place 428: crawl.
 constexpr row CRAWL[] = {
     look(),
         let({888}, VAR_COMMAND_STATUS, 1),
@@ -172,13 +178,14 @@ cond_fold feeding_the_hornets() {
     return nest_here().AND(cond(keyword(795, 34, -1)).OR(keyword(793, 118, -1)).OR(keyword(805, 118, -1)));
 }
 
+// Place 429: fume crawl.
 constexpr row FUME_CRAWL[] = {
     look(),
         reply({897, 898, 308, 888}, 2903, arg_of(VAR_ARG2)),
         ret(),
     end(),
     group(feeding_the_hornets),
-        group([] { return cond(near(118)); }),
+        group(object_near(118)),
             put(118, PLACE_OFFSTAGE),
             reply(2014),
         end(),
@@ -199,6 +206,7 @@ constexpr row FUME_CRAWL[] = {
 
 // --- Inner crawl (430) and the glow end (431) -------------------------------
 
+// Place 430: inner crawl.
 constexpr row INNER_CRAWL[] = {
     look(),
         reply({900, 897}, 2903, arg_of(VAR_ARG2)),
@@ -211,6 +219,7 @@ constexpr row INNER_CRAWL[] = {
     mark({900, 897}),
 };
 
+// Place 431: glow end.
 constexpr row GLOW_END[] = {
     look(),
         reply({913}, 3441),

@@ -13,13 +13,14 @@ namespace {
 
 // --- The drain passage (488) and the underside of the grate (489) -----------
 
+// Place 488: drain passage.
 constexpr row DRAIN_PASSAGE[] = {
     look(),
         let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
         reply({893, 453}, 2479),
         ret(),
     end(),
-    when([] { return cond(has(848)).AND(anyof(758, 754, 893, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(848).AND(has_any_word({758, 754, 893})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({755, 749, 897}, 489),
         forced_if({754, 758, 893, 453}, 453, 2070),
@@ -27,6 +28,7 @@ constexpr row DRAIN_PASSAGE[] = {
     mark({897, 898, 308, 893}),
 };
 
+// Place 489: underside of the grate.
 constexpr row UNDER_THE_GRATE[] = {
     look(),
         reply({754, 975, 779, 1052, 917}, 3132),
@@ -66,6 +68,7 @@ int look_into_the_chest() { return run<INTO_THE_CHEST>(); }
 // The imp with the figurine, where there is light to see it by.
 cond_fold imp_sees_the_figurine() { return cond(has(96)).AND(near(5)).AND(light()); }
 
+// Place 490: chest room.
 constexpr row CHEST_ROOM[] = {
     rewrite(7, 171),
     when(chest_open, reply({925}, 2331)),
@@ -88,21 +91,21 @@ constexpr row CHEST_ROOM[] = {
         first(),
             group({781}),
                 set_flag(VAR_GAME_FLAGS_3, 9),
-                when([] { return cond(value[5] <= 1); }, reply(2349)),
+                when(value_at_most(5, 1), reply(2349)),
                 reply(2350),
             end(),
             otherwise(),
                 ret({WORD_LOOK, WORD_TAKE, 809}),
                 // Only a figurine in the hand can be put down before the imp.
                 group({WORD_DROP}),
-                    when([] { return cond(!carried(96)); }, ret()),
+                    when(object_not_carried(96), ret()),
                     put_here(96),
                     tell(3423),
                     add(VAR_CARRIED_COUNT, -1),
                     stop(),
                 end(),
                 group([] { return cond(bitest(VAR_GAME_FLAGS_3, 9)); }),
-                    when([] { return cond(!has(805)); }, mark()),
+                    when(lacks_word(805), mark()),
                     ret(),
                 end(),
                 tell(1266),
@@ -154,11 +157,12 @@ int strike_the_hourglass() {
     return 0;
 }
 
+// Place 491: timekeeper's room.
 constexpr row TIMEKEEPERS_ROOM[] = {
     rewrite(7, 171),
     rewrite(915, 163),
     // The fruit, when it is about, is left to the word procedures.
-    when([] { return cond(has(141)).AND(near(141)); }, ret()),
+    when(has_word(141).AND(object_near(141)), ret()),
     rewrite(141, 163),
     group([] { return cond(has(163)).AND(!is_seen(163)); }),
         call(bring_the_hourglass),
@@ -166,7 +170,7 @@ constexpr row TIMEKEEPERS_ROOM[] = {
     end(),
     group([] { return cond(anyof(163, 141, -1)).AND(hourglass_here()); }),
         reply({798}, 3356, arg(798)),
-        group([] { return cond(!has(WORD_LOOK)); }),
+        group(lacks_word(WORD_LOOK)),
             step({783, 784}, strike_the_hourglass),
             reply(2053),
         end(),
@@ -178,7 +182,7 @@ constexpr row TIMEKEEPERS_ROOM[] = {
             group(hourglass_running),
                 ret({928}),
                 first(),
-                    when([] { return cond(words() == 1); }, copy(1157, VAR_ARG1)),
+                    when(word_count(1), copy(1157, VAR_ARG1)),
                     copy(1157, VAR_ARG2),
                 end(),
                 reply(1319, arg_of(1157)),
@@ -220,6 +224,7 @@ constexpr row TIMEKEEPERS_ROOM[] = {
 
 // --- The closet (492), the small bend (493) and the recess (494) -------------
 
+// Place 492: closet.
 constexpr row CLOSET[] = {
     look(),
         let({492}, VAR_COMMAND_STATUS, 1),
@@ -233,6 +238,7 @@ constexpr row CLOSET[] = {
     mark({492}),
 };
 
+// Place 493: small bend.
 constexpr row SMALL_BEND[] = {
     look(),
         let({492}, VAR_COMMAND_STATUS, 1),
@@ -246,10 +252,11 @@ constexpr row SMALL_BEND[] = {
     mark({897, 898, 308, 492}),
 };
 
+// Place 494: recess.
 constexpr row RECESS[] = {
     // The great feather's pinion, and the feather as the source of the
     // draught, while it lies as it was found.
-    group([] { return cond(anyof(928, 967, -1)).AND(value[149] == 0); }),
+    group(has_any_word({928, 967}).AND(value_is(149, 0))),
         rewrite(967, 149),
         rewrite(928, 149),
     end(),
@@ -281,6 +288,7 @@ cond_fold filling_at_the_trickle() {
     return cond(!cond(have(119, 0, 2)).OR(have(123, 0, 2))).AND(keyword(WORD_TAKE, OBJ_LIQUID_1, -1));
 }
 
+// Place 495: crossways.
 constexpr row CROSSWAYS[] = {
     group({893}),
         group({WORD_LOOK, 757}),
@@ -304,7 +312,7 @@ constexpr row CROSSWAYS[] = {
     group(filling_at_the_trickle),
         first(),
             when([] { return cond(have(136, 0, 2)); }, reply(1743, arg_of(136))),
-            when([] { return cond(carried(84)); }, reply(1743, arg_of(84))),
+            when(object_carried(84), reply(1743, arg_of(84))),
         end(),
     end(),
     moving(),

@@ -26,6 +26,7 @@ cond_fold ledger_seen() { return cond(!bitest(670, PFLAG_VISITED)); }
 cond_fold from_665() { return cond(value[VAR_THERE] == 665); }
 cond_fold from_666() { return cond(value[VAR_THERE] == 666); }
 
+// Places 651..669: honeycomb; 670: ledger cell.
 constexpr member HONEYCOMB[] = {
     {651, {2, 1}, {go({752}, 652), go({746}, 653), go({748}, 647)}},
     {652, {2, 1}, {go({748}, 651)}},
@@ -62,11 +63,12 @@ int open_and_look_mean_read() {
 
 cond_fold names_ledger_or_alone() { return cond(has(170)).OR(value[VAR_COMMAND_STATUS] == 1); }
 
+// Places 651..669: honeycomb; 670: ledger cell.
 constexpr row HONEYCOMB_CELL[] = {
     // The ledger's exchange: an offer made on the last command is answered
     // by this one or lapses.
     member_group(LEDGER),
-        group([] { return cond(value[170] > 1); }),
+        group(value_over(170, 1)),
             let(170, 1),
             group({745, 857}),
                 let(VAR_EXCHANGE_STATE, 3),
@@ -77,16 +79,16 @@ constexpr row HONEYCOMB_CELL[] = {
         step(open_and_look_mean_read),
         call(p185, ref(170)),
         group([] { return names_ledger_or_alone().AND(has(798)); }),
-            when([] { return cond(value[VAR_EXCHANGE_STATE] == 0); }, let(VAR_EXCHANGE_STATE, 1)),
+            when(value_is(VAR_EXCHANGE_STATE, 0), let(VAR_EXCHANGE_STATE, 1)),
             reply(2784),
         end(),
         group([] { return names_ledger_or_alone().AND(has(WORD_TAKE)); }),
             first(),
-                when([] { return cond(value[VAR_EXCHANGE_STATE] == 3); }, reply(3398)),
+                when(value_is(VAR_EXCHANGE_STATE, 3), reply(3398)),
                 otherwise(),
                     tell(2782),
-                    when([] { return cond(value[VAR_EXCHANGE_STATE] == 1); }, let(VAR_EXCHANGE_STATE, 2)),
-                    when([] { return cond(value[VAR_EXCHANGE_STATE] == 2); }, let(170, 2)),
+                    when(value_is(VAR_EXCHANGE_STATE, 1), let(VAR_EXCHANGE_STATE, 2)),
+                    when(value_is(VAR_EXCHANGE_STATE, 2), let(170, 2)),
                     stop(),
                 end(),
             end(),
@@ -108,7 +110,7 @@ constexpr row HONEYCOMB_CELL[] = {
         call_member(p22, TYPE),
         ret(),
     end(),
-    group([] { return cond(anyof(WORD_GO, 762, -1)).OR(value[VAR_COMMAND_STATUS] == 1); }),
+    group(has_any_word({WORD_GO, 762}).OR(value_is(VAR_COMMAND_STATUS, 1))),
         member_rows(),
     end(),
     call_member(p467, TYPE),
@@ -135,10 +137,11 @@ cond_fold door_open() { return cond(value[DOOR] == 1); }
 cond_fold way_back_open() { return cond(value[BEYOND] == 1); }
 cond_fold plain_speech() { return cond(value[VAR_DWARVISH] == 0); }
 
+// Place 575: rune door.
 constexpr row RUNE_DOOR[] = {
     // "Read" alone reads the door.
     call(p185, ref(8)),
-    when([] { return cond(has(798)); }, reply({8, 74, 134, 129, 1018, 30}, 1880)),
+    when(has_word(798), reply({8, 74, 134, 129, 1018, 30}, 1880)),
     rewrite(8, SLAB),
     let(SLAB, 0),
     look(),
@@ -147,7 +150,7 @@ constexpr row RUNE_DOOR[] = {
         reply({120, 1074, 937, DOOR}, 2490, arg(1)),
         reply({206}, 1849, arg_of(206)),
         reply({1075, 376}, 2996),
-        when([] { return cond(value[DOOR] > 0); }, reply({897, 898, 308}, 2981)),
+        when(value_over(DOOR, 0), reply({897, 898, 308}, 2981)),
         ret(),
     end(),
     reply(all({WORD_TAKE, 206}), 1849, arg_of(206)),
@@ -166,7 +169,7 @@ constexpr row RUNE_DOOR[] = {
         reply({752, WORD_INWARD}, 2503, arg(752)),
     end(),
     mark({74, 134, 129, 1018, 30, 206, DOOR, 1075, 376, 1074, 937}),
-    when([] { return cond(value[DOOR] > 0); }, mark({897, 898, 308, BEYOND})),
+    when(value_over(DOOR, 0), mark({897, 898, 308, BEYOND})),
 };
 
 // The slab seen from behind is 1 while the way back is shut.
@@ -175,6 +178,7 @@ int slab_from_behind() {
     return 0;
 }
 
+// Place 576: far side of the rune door.
 constexpr row BEYOND_THE_DOOR[] = {
     step(slab_from_behind),
     call(p185, ref(SLAB)),
@@ -192,7 +196,7 @@ constexpr row BEYOND_THE_DOOR[] = {
         end(),
     end(),
     reply({74, 1018, 134, 129, 30}, 1319, arg_of(VAR_ARG2)),
-    when([] { return cond(has(798)); }, reply({SLAB}, 1560, arg_of(8))),
+    when(has_word(798), reply({SLAB}, 1560, arg_of(8))),
     look(),
         reply({898, 897, 308, BEYOND}, 2903, arg(898)),
         ret(),
@@ -225,6 +229,8 @@ int look_along(arg_pair how) {
     return 0;
 }
 
+// Places 577: gallery fork; 578: dead gallery; 579: gallery split; 580: upper bend;
+//   581: carved cell.
 constexpr member GALLERIES[] = {
     {577, {1, 1}, {
         go({745}, 578),
@@ -254,6 +260,8 @@ constexpr member GALLERIES[] = {
     }},
 };
 
+// Places 577: gallery fork; 578: dead gallery; 579: gallery split; 580: upper bend;
+//   581: carved cell.
 constexpr row GALLERY[] = {
     // The carved figure and the crossing of carved paths on the cell's wall.
     member_group(CARVED),
@@ -283,6 +291,7 @@ constexpr row GALLERY[] = {
     member_group(CARVED), mark({1015, 1066, 300}), end(),
 };
 
+// Place 582: chute head.
 // The chute head: the chute drops into the sealed chamber, and so does
 // anything thrown from here.
 constexpr row CHUTE_HEAD[] = {
@@ -317,6 +326,7 @@ cond_fold climbing_up_the_shaft() {
     return cond(has(848)).AND(anyof(981, WORD_AXIS_1, -1)).OR(keyword(WORD_AXIS_1, 981, -1));
 }
 
+// Place 639: rope top.
 constexpr row ROPE_TOP_ROWS[] = {
     // "Read" alone reads the scratches by the stake.
     call(p185, ref(74)),
@@ -342,6 +352,7 @@ constexpr row ROPE_TOP_ROWS[] = {
     mark({1067, 981, 897, 898, 308, 893, 902}),
 };
 
+// Place 640: rope foot.
 constexpr row ROPE_FOOT[] = {
     look(),
         reply({898, 897, 308}, 2903, arg(898)),
@@ -362,6 +373,7 @@ constexpr row ROPE_FOOT[] = {
     mark({1067, 981, 936, 898, 897, 308, 893, 902}),
 };
 
+// Place 641: threshold.
 // The first step into the corridor is taken only once the player has said
 // he means it (question 20); afterwards it is taken at once.
 constexpr row THRESHOLD[] = {
@@ -373,7 +385,7 @@ constexpr row THRESHOLD[] = {
         reply({451}, 3054),
         ret(),
     end(),
-    when([] { return cond(has(762)).AND(anyof(WORD_AXIS_2, WORD_INWARD, 641, -1)); },
+    when(has_word(762).AND(has_any_word({WORD_AXIS_2, WORD_INWARD, 641})),
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
         group({747, 641, 1010}),
@@ -402,6 +414,7 @@ constexpr row THRESHOLD[] = {
 // side way into the honeycomb.
 constexpr int CORRIDOR_TYPE = 0, TILES = 1, FIRST_PLACE = 2, SIDE_WAY = 3;
 
+// Places 642..648: long corridor.
 constexpr member CORRIDOR[] = {
     {642, {0, 0, 1}, {}},
     {643, {1}, {}},
@@ -412,9 +425,10 @@ constexpr member CORRIDOR[] = {
     {648, {1}, {}},
 };
 
+// Places 642..648: long corridor.
 constexpr row CORRIDOR_PLACE[] = {
     member_group(FIRST_PLACE),
-        when([] { return cond(value[642] == 0); }, let(642, 1)),
+        when(value_is(642, 0), let(642, 1)),
     end(),
     member_group(TILES),
         reply({1068}, 3033),
@@ -433,6 +447,7 @@ constexpr row CORRIDOR_PLACE[] = {
     call_member(p21, CORRIDOR_TYPE),
 };
 
+// Place 649: long corridor.
 constexpr row CORRIDOR_EAST[] = {
     look(),
         reply({376, WORD_AXIS_1}, 2593, arg_of(376)),
@@ -443,6 +458,7 @@ constexpr row CORRIDOR_EAST[] = {
     mark({16}),
 };
 
+// Place 650: long corridor.
 // The corridor's end, open to the drop over the ravine: east along the cliff
 // to the precipice.
 constexpr row CORRIDOR_END[] = {
@@ -458,7 +474,7 @@ constexpr row CORRIDOR_END[] = {
         mark(),
         ret(),
     end(),
-    when([] { return cond(has(762)).AND(anyof(WORD_AXIS_2, 641, 31, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(762).AND(has_any_word({WORD_AXIS_2, 641, 31})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({747}, 451),
         go({751}, 649),

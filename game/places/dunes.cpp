@@ -62,6 +62,7 @@ int spin_heading_upper() {
 // the glint.
 constexpr int TRAIL_LOOK_0 = 0, TRAIL_LOOK_1 = 1, VIEW_LOOK = 2;
 
+// Places 587: north rim; 588: east rim; 590: west rim.
 constexpr member RIMS[] = {
     {587, {1, 0, 0}, {go({745}, 614), go({746}, 609), go({747}, 610), go({751}, 617), go({752}, 616),
                       go({748}, 588), go({750}, 590), reply({749}, 2564, arg(749))}},
@@ -71,6 +72,7 @@ constexpr member RIMS[] = {
                       go({748}, 589), reply({747}, 2564, arg(747)), reply({940}, 2638)}},
 };
 
+// Places 587: north rim; 588: east rim; 590: west rim.
 constexpr row RIM[] = {
     look(),
         member_group(TRAIL_LOOK_0),
@@ -96,6 +98,7 @@ constexpr row RIM[] = {
     end(),
 };
 
+// Place 589: south rim.
 // The south rim: the foot of the trail up to the summit, which the lodestone
 // may refuse, and a way south-west that the sand shifts between two cells.
 constexpr row SOUTH_RIM[] = {
@@ -106,7 +109,7 @@ constexpr row SOUTH_RIM[] = {
         end(),
         ret(),
     end(),
-    when([] { return cond(anyof(754, 848, -1)).AND(anyof(593, 940, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({754, 848}).AND(has_any_word({593, 940})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         group({754, 848, 940}),
             first(),
@@ -131,6 +134,7 @@ constexpr row SOUTH_RIM[] = {
 
 // --- The trail: lower slope (591), upper slope (592), summit (593) ---------
 
+// Place 591: lower slope.
 constexpr row LOWER_SLOPE[] = {
     look(),
         reply({1000}, 3022),
@@ -151,7 +155,7 @@ constexpr row LOWER_SLOPE[] = {
     call({766}, p800),
     let({848, 754, 755}, VAR_COMMAND_STATUS, 1),
     moving(),
-        group([] { return cond(has(940)).AND(value[VAR_THERE] == 592).OR(anyof(755, 749, 954, 980, -1)); }),
+        group(has_word(940).AND(value_is(VAR_THERE, 592)).OR(has_any_word({755, 749, 954, 980}))),
             first(),
                 when(heading_in<4, 6>, step(refused_on_trail<755, 2295, 749>)),
                 when(heading_in<3, 3>, step(refused_on_trail<755, 2307, 748>)),
@@ -159,7 +163,7 @@ constexpr row LOWER_SLOPE[] = {
                 forced(589),
             end(),
         end(),
-        group([] { return cond(has(940)).AND(value[VAR_THERE] == 589).OR(anyof(754, 746, 848, 1071, -1)); }),
+        group(has_word(940).AND(value_is(VAR_THERE, 589)).OR(has_any_word({754, 746, 848, 1071}))),
             first(),
                 when(heading_in<1, 3>, step(refused_on_trail<754, 2295, 746>)),
                 when(heading_in<4, 4>, step(refused_on_trail<754, 2307, 747>)),
@@ -171,6 +175,7 @@ constexpr row LOWER_SLOPE[] = {
     land(PLACE_GONE, 1686),
 };
 
+// Place 592: upper slope.
 constexpr row UPPER_SLOPE[] = {
     look(),
         reply({1000}, 3022, arg(0)),
@@ -193,7 +198,7 @@ constexpr row UPPER_SLOPE[] = {
     call({766}, p800),
     let({848, 754, 755}, VAR_COMMAND_STATUS, 1),
     moving(),
-        group([] { return cond(has(940)).AND(value[VAR_THERE] == 593).OR(anyof(755, 751, -1)); }),
+        group(has_word(940).AND(value_is(VAR_THERE, 593)).OR(has_any_word({755, 751}))),
             first(),
                 when(heading_in<6, 8>, step(refused_on_trail<755, 2295, 751>)),
                 when(heading_in<5, 5>, step(refused_on_trail<755, 2307, 750>)),
@@ -201,8 +206,8 @@ constexpr row UPPER_SLOPE[] = {
             end(),
         end(),
         // Back the way you came down is up again.
-        when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 593); }, rewrite(WORD_BACK, 754)),
-        group([] { return cond(has(940)).AND(value[VAR_THERE] == 591).OR(anyof(754, 748, 1071, 848, -1)); }),
+        when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 593)), rewrite(WORD_BACK, 754)),
+        group(has_word(940).AND(value_is(VAR_THERE, 591)).OR(has_any_word({754, 748, 1071, 848}))),
             first(),
                 when(heading_in<3, 5>, step(refused_on_trail<754, 2295, 748>)),
                 when(heading_in<6, 6>, step(refused_on_trail<754, 2307, 749>)),
@@ -230,6 +235,7 @@ int drop_the_one_carried() {
     return 0;
 }
 
+// Place 593: summit.
 constexpr row SUMMIT[] = {
     // The marks are the cairn's.
     group({173}),
@@ -301,6 +307,7 @@ constexpr row SUMMIT[] = {
 constexpr int HOLLOW_LOOK_0 = 0, HOLLOW_LOOK_1 = 1, HOLLOW_MARKS = 2, PLAIN_MARKS = 3;
 constexpr std::array<int, 4> PLAIN{0, 0, 0, 1};
 
+// Places 594..603, 606..617: dunes.
 constexpr member DUNE_CELLS[] = {
     {594, PLAIN, {go({750}, 600), go({749}, 595), go({748}, 620), go({747}, 623)}},
     {595, PLAIN, {go({745}, 594), go({751}, 600), go({750}, 601), go({749}, 596), go({748}, 621), go({747}, 620),
@@ -338,6 +345,7 @@ constexpr member DUNE_CELLS[] = {
     {617, PLAIN, {go({745}, 616), go({748}, 615), go({747}, 590), go({746}, 614)}},
 };
 
+// Places 594..603, 606..617: dunes.
 // A look command never moves the player in the dunes: the look word's own
 // procedure answers it.
 constexpr row DUNE_CELL[] = {
@@ -367,6 +375,7 @@ int dune_cell() {
     return run_member<DUNE_CELL, DUNE_CELLS>(PLACE);
 }
 
+// Place 604: dunes.
 // The cell below the cliff, with the sand cave in its side.
 constexpr row CLIFF_CELL[] = {
     look(),
@@ -385,6 +394,7 @@ constexpr row CLIFF_CELL[] = {
 
 // --- The caves: the sand cave (605) and the two side caves (675, 676) ------
 
+// Place 605: sand cave.
 constexpr row SAND_CAVE[] = {
     look(),
         reply({1003}, 3025),
@@ -400,11 +410,13 @@ constexpr row SAND_CAVE[] = {
     mark({1072, 1003, 1132, 1131}),
 };
 
+// Places 675: north-west dune cave; 676: south-west dune cave.
 constexpr member SIDE_CAVES[] = {
     {675, {}, {go({748, 1003, 1072}, 613)}},
     {676, {}, {go({746, 1003, 1072}, 612)}},
 };
 
+// Places 675: north-west dune cave; 676: south-west dune cave.
 constexpr row SIDE_CAVE[] = {
     look(),
         reply({1003}, 2368),
@@ -423,6 +435,7 @@ constexpr row SIDE_CAVE[] = {
 
 cond_fold heading_past_south() { return cond(value[OBJ_HEADING] > 5); }
 
+// Place 618: edge of the sands.
 constexpr row EDGE_OF_THE_SANDS[] = {
     look(),
         reply({889, 893, 902}, 3059),
@@ -450,6 +463,7 @@ constexpr row EDGE_OF_THE_SANDS[] = {
     mark({1072, 954, 893, 889, 919, 902}),
 };
 
+// Place 619: abyss edge.
 constexpr row ABYSS_EDGE[] = {
     look(),
         reply({635}, 3057),
@@ -472,6 +486,7 @@ constexpr row ABYSS_EDGE[] = {
 // (checked against the lodestone like the others) and by "up" and "climb".
 constexpr int TERRACE_MARKS = 0, TERRACE_SKY_MARKS = 1;
 
+// Places 620: upper terrace; 621: middle terrace; 622: lowest terrace.
 constexpr member TERRACES[] = {
     {620, {1, 0}, {go({745}, 623), go({752}, 594), go({751}, 595), go({750}, 596), go({749}, 621),
                    call({754, 848, 748}, p152, ref(748)), go({848, 754, 748, 620}, 627)}},
@@ -481,12 +496,13 @@ constexpr member TERRACES[] = {
                    call({754, 848, 746}, p152, ref(746)), go({848, 754, 746, 620}, 627)}},
 };
 
+// Places 620: upper terrace; 621: middle terrace; 622: lowest terrace.
 constexpr row TERRACE[] = {
     look(),
         reply({620, 1001}, 2978),
         ret(),
     end(),
-    when([] { return cond(has(848)).AND(anyof(620, 1001, 754, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(848).AND(has_any_word({620, 1001, 754})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         member_rows(),
     end(),
@@ -503,12 +519,14 @@ constexpr row TERRACE[] = {
 // down" goes down to the edge of the sands.
 constexpr int EDGE_LOOK = 0, EDGE_MARKS = 1;
 
+// Places 623..625: dune edge.
 constexpr member DUNE_EDGES[] = {
     {623, {0, 1}, {go({751}, 594), go({750}, 595), go({749}, 620)}},
     {624, {0, 1}, {go({745}, 622), go({752}, 597), go({751}, 598), go({750}, 599), go({749}, 625)}},
     {625, {1, 0}, {go({745}, 624), go({752}, 598), go({751}, 599), go({750}, 619), go({755, 749}, 618)}},
 };
 
+// Places 623..625: dune edge.
 constexpr row DUNE_EDGE[] = {
     member_group(EDGE_LOOK),
         look(),
@@ -531,6 +549,7 @@ constexpr row DUNE_EDGE[] = {
     end(),
 };
 
+// Place 626: edge gate.
 constexpr row EDGE_GATE[] = {
     look(),
         reply({889, 893, 898, 902}, 2903, arg(898)),
@@ -557,6 +576,7 @@ int no_such_thing_here() {
     return 0;
 }
 
+// Place 627: lookout point.
 constexpr row LOOKOUT_POINT[] = {
     set_flag(593, PFLAG_VISITED),
     look(),
@@ -570,9 +590,9 @@ constexpr row LOOKOUT_POINT[] = {
     end(),
     step({439, 950}, no_such_thing_here),
     call(p138),
-    when([] { return cond(has(848)).AND(anyof(620, 1001, 755, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(848).AND(has_any_word({620, 1001, 755})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        when([] { return cond(carried(OBJ_HEADING)).AND(has(755)); }, heading(751)),
+        when(object_carried(OBJ_HEADING).AND(has_word(755)), heading(751)),
         go({751, 755, 620}, 621),
         go({752}, 620),
         go({750}, 622),

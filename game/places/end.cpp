@@ -57,12 +57,13 @@ cond_fold first_wirreth() {
     return cond(has(287)).AND(value[LITANY_COUNT] == 6).AND(!bitest(LITANY_COUNT, 1));
 }
 
+// Place 302: timeless chamber.
 constexpr row TIMELESS_CHAMBER[] = {
     // No way leads out: every direction comes back here.
     moving(),
         go({745, 746, 747, 748, 749, 750, 751, 752, WORD_AXIS_1, WORD_AXIS_2}, PLACE_INTRO),
     end(),
-    when([] { return cond(words() == 1).OR(anyof(WORD_GO, WORD_TAKE, -1)).AND(has(WORD_OUTWARD)); }, reply(1994)),
+    when(word_count(1).OR(has_any_word({WORD_GO, WORD_TAKE})).AND(has_word(WORD_OUTWARD)), reply(1994)),
     reply({936}, 2096),
     first(),
         group(introduction),
@@ -119,7 +120,7 @@ constexpr row TIMELESS_CHAMBER[] = {
             // A wrong word starts the Litany over, with one reply.
             first(),
                 when([] { return cond(arg1() == expected_word() + 1); }, tell(2050)),
-                group([] { return cond(value[LITANY_COUNT] > 2); }),
+                group(value_over(LITANY_COUNT, 2)),
                     first(),
                         group([] { return cond(irand(100) < 20).OR(!bitest(VAR_GAME_FLAGS_2, 4)); }),
                             tell(1924),
@@ -138,15 +139,17 @@ constexpr row TIMELESS_CHAMBER[] = {
 
 // --- Limbo (700) ------------------------------------------------------------
 
+// Place 700: limbo.
 // Whoever finds himself in limbo leaves by any way at all, to the whirling
 // cave.
 constexpr row LIMBO[] = {
-    when([] { return cond(here() == PLACE_HOLDING); },
+    when(here_is(PLACE_HOLDING),
          forced_if({745, 746, 747, 748, 749, 750, 751, 752, WORD_AXIS_1, WORD_AXIS_2, WORD_OUTWARD}, 515)),
 };
 
 // --- The wings (701) --------------------------------------------------------
 
+// Place 701: wings.
 constexpr row WINGS[] = {
     moving(),
         go({WORD_OUTWARD}, PLACE_DEPOSIT),
@@ -156,6 +159,7 @@ constexpr row WINGS[] = {
 
 // --- The eyrie (447), the watchpost (448) and the inner post (449) ------------
 
+// Place 447: eyrie.
 constexpr row EYRIE[] = {
     // "Read" alone reads the worn inscription.
     call(p185, ref(1080)),
@@ -191,6 +195,7 @@ constexpr row EYRIE[] = {
 // their weight: looked at here, the rod is a staff like any other.
 constexpr int ROD = 112;
 
+// Place 448: watchpost.
 constexpr row WATCHPOST[] = {
     look(),
         when([] { return cond(has(ROD)).AND(!bitest(ROD, 18)); }, rewrite(ROD, 1134)),
@@ -201,7 +206,7 @@ constexpr row WATCHPOST[] = {
         ret(),
     end(),
     reply(all({WORD_TAKE, 1016}), 2891),
-    when([] { return cond(has(209)).AND(anyof(848, WORD_AXIS_2, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(209).AND(has_any_word({848, WORD_AXIS_2})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         // On toward the inner post only once the far post has been reached;
         // before that the path turns back to the eyrie.
@@ -215,6 +220,7 @@ constexpr row WATCHPOST[] = {
     mark({447, 209, 1016}),
 };
 
+// Place 449: inner post.
 constexpr row INNER_POST[] = {
     look(),
         reply({1137, 1039, 206}, 3175),
@@ -233,6 +239,7 @@ constexpr row INNER_POST[] = {
 
 // --- The far post (450) and the drift (585) -----------------------------------
 
+// Place 450: far post.
 constexpr row FAR_POST[] = {
     moving(),
         go({750}, 449),
@@ -241,6 +248,7 @@ constexpr row FAR_POST[] = {
     end(),
 };
 
+// Place 585: drift.
 // Every way out of the drift is a gamble on the wind: back to the far post
 // one time in four; otherwise the second draw keeps the player where he is
 // (a move all the same) or leaves him to the wind at the edge.
@@ -256,11 +264,12 @@ constexpr row DRIFT[] = {
 
 // --- The sunken grotto (671) --------------------------------------------------
 
+// Place 671: sunken grotto.
 // The grotto's value counts the commands given there, up to 3: the turn
 // cycle says its hint once, when the count reaches 2.
 constexpr row SUNKEN_GROTTO[] = {
     set_flag(674, PFLAG_VISITED),
-    when([] { return cond(value[671] <= 2); }, add(671, 1)),
+    when(value_at_most(671, 2), add(671, 1)),
     look(),
         reply({936}, 2033, arg(936)),
         reply({120}, 2885),
@@ -284,6 +293,7 @@ constexpr row SUNKEN_GROTTO[] = {
 
 // --- The last ledge (672) -----------------------------------------------------
 
+// Place 672: last ledge.
 // A jump or a drop from the ledge ends the game.
 constexpr row LAST_LEDGE[] = {
     look(),
@@ -292,7 +302,7 @@ constexpr row LAST_LEDGE[] = {
         ret(),
     end(),
     reply({781}, 2893),
-    when([] { return cond(anyof(766, 762, -1)).AND(anyof(WORD_AXIS_2, WORD_INWARD, 778, -1)); },
+    when(has_any_word({766, 762}).AND(has_any_word({WORD_AXIS_2, WORD_INWARD, 778})),
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({WORD_AXIS_1, 761, WORD_OUTWARD}, 545, 2880),

@@ -25,8 +25,9 @@ cond_fold span_fails_from_the_near_edge() {
     return span_gone().OR(carried(114)).OR(carried(115)).OR(value[VAR_PHASE] > 4);
 }
 
+// Place 432: gulf edge.
 constexpr row GULF_EDGE[] = {
-    when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
+    when(value_is(VAR_PHASE, 4), call(p149)),
     reply({834}, 1356),
     look(),
         let({290, 1054, 897}, VAR_COMMAND_STATUS, 1),
@@ -40,7 +41,7 @@ constexpr row GULF_EDGE[] = {
         // to it for one who came across.
         group({897, 999}),
             first(),
-                when([] { return cond(value[VAR_THERE] == 290); }, let_ref(VAR_ARG1, 747)),
+                when(value_is(VAR_THERE, 290), let_ref(VAR_ARG1, 747)),
                 let_ref(VAR_ARG1, 751),
             end(),
         end(),
@@ -62,6 +63,7 @@ constexpr row GULF_EDGE[] = {
     mark({309, 206, 1054, 290, 897, 999}),
 };
 
+// Place 433: far gulf edge.
 constexpr row FAR_GULF_EDGE[] = {
     look(),
         let({897, 1054, 290, 1017}, VAR_COMMAND_STATUS, 1),
@@ -74,7 +76,7 @@ constexpr row FAR_GULF_EDGE[] = {
         // to the fork for one who came across.
         group({897, 999}),
             first(),
-                when([] { return cond(value[VAR_THERE] == 434); }, let_ref(VAR_ARG1, 751)),
+                when(value_is(VAR_THERE, 434), let_ref(VAR_ARG1, 751)),
                 let_ref(VAR_ARG1, 745),
             end(),
         end(),
@@ -93,6 +95,7 @@ constexpr row FAR_GULF_EDGE[] = {
 
 // --- Gulf fork (434) --------------------------------------------------------
 
+// Place 434: gulf fork.
 constexpr row GULF_FORK[] = {
     look(),
         let({309, 1054, 290}, VAR_COMMAND_STATUS, 1),
@@ -113,9 +116,10 @@ constexpr row GULF_FORK[] = {
 
 // --- Cove (435) and the back of the cove (436) ------------------------------
 
+// Place 435: cove.
 constexpr row COVE[] = {
     // "Jar", with no jar about, is the jar-shaped cove itself.
-    when([] { return cond(has(108)).AND(near(108)); }, ret()),
+    when(has_word(108).AND(object_near(108)), ret()),
     rewrite_shown(108, 936),
     look(),
         let({901, 435}, VAR_COMMAND_STATUS, 1),
@@ -131,11 +135,12 @@ constexpr row COVE[] = {
     mark({897, 898, 308, 999, 901, 435, 1021, 936}),
 };
 
+// Place 436: back of the cove.
 constexpr row BACK_OF_THE_COVE[] = {
     set_flag(15, OFLAG_SEEN),
     // "Ball", with no ball about, is the stone ball at the foot of the
     // flowstone chute.
-    when([] { return cond(has(126)).AND(near(126)); }, ret()),
+    when(has_word(126).AND(object_near(126)), ret()),
     rewrite_shown(126, 15),
     look(),
         reply({936, 1021}, 2937),
@@ -152,6 +157,7 @@ constexpr row BACK_OF_THE_COVE[] = {
 
 // --- Colonnade (437) and the gallery steps (438) ----------------------------
 
+// Place 437: colonnade.
 constexpr row COLONNADE[] = {
     look(),
         let({437, 897}, VAR_COMMAND_STATUS, 1),
@@ -168,6 +174,7 @@ constexpr row COLONNADE[] = {
     mark({897, 898, 308, 437, 999}),
 };
 
+// Place 438: gallery steps.
 constexpr row GALLERY_STEPS[] = {
     reply({984}, 1849, arg(984)),
     look(),
@@ -197,6 +204,7 @@ constexpr row GALLERY_STEPS[] = {
 
 // --- The gallery (439..442) -------------------------------------------------
 
+// Place 439: west end of the gallery.
 constexpr row GALLERY_WEST_END[] = {
     let(42, 1),
     reply({993, 801}, 2659),
@@ -229,6 +237,7 @@ constexpr row GALLERY_WEST_END[] = {
 // the one reply or the other.
 constexpr int RAILING = 0, CLIMB_FIRST = 1, CLIMB_AFTER = 2, CLIMB_AFTER_EAST = 3;
 
+// Places 440: middle of the gallery; 441: bend of the gallery; 442: east end of the gallery.
 constexpr member GALLERY_PLACES[] = {
     {440, {1, 1, 0, 0}, {
         call({439}, p329, ref(441), ref(745), ref(439), ref(749)),
@@ -249,6 +258,7 @@ constexpr member GALLERY_PLACES[] = {
     }},
 };
 
+// Places 440: middle of the gallery; 441: bend of the gallery; 442: east end of the gallery.
 constexpr row GALLERY[] = {
     member_group(RAILING), rewrite_shown(984, 921), end(),
     member_group(CLIMB_AFTER_EAST), reply({223}, 2758), end(),
@@ -276,15 +286,16 @@ int the_named_vessel() {
     return 0;
 }
 
+// Place 443: creeper hall.
 constexpr row CREEPER_HALL[] = {
     rewrite(13, 139),
     let(VAR_VESSEL, 0),
     // Pouring with the word alone pours whatever carried vessel holds water.
     group([] { return cond(anyof(787, 814, -1)).OR(keyword(WORD_DROP, OBJ_LIQUID_1, -1)); }),
         let(VAR_VESSEL, 0),
-        group([] { return cond(words() == 1); }),
+        group(word_count(1)),
             call(p321, num(0)),
-            when([] { return cond(value[VAR_VESSEL] > 0); }, call(p903)),
+            when(value_over(VAR_VESSEL, 0), call(p903)),
         end(),
         call({OBJ_LIQUID_1}, p903),
     end(),
@@ -295,7 +306,7 @@ constexpr row CREEPER_HALL[] = {
             return cond(anyof(OBJ_VESSEL_LARGE, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_SMALL, -1)).AND(near(value[VAR_ARG2]));
         }),
             step(the_named_vessel),
-            when([] { return cond(value[1256] == 3); }, call(p903)),
+            when(value_is(1256, 3), call(p903)),
         end(),
     end(),
     group({848}),
@@ -308,10 +319,10 @@ constexpr row CREEPER_HALL[] = {
         let({848, WORD_AXIS_1}, VAR_COMMAND_STATUS, 1),
     end(),
     reply({975}, 3322, arg_of(139)),
-    when([] { return cond(anyof(WORD_OPEN, 804, 813, 814, 803, -1)).AND(has(151)).AND(near(151)); }, call(p304)),
-    when([] { return cond(words() == 1).AND(anyof(151, 795, -1)); }, call(p304)),
+    when(has_any_word({WORD_OPEN, 804, 813, 814, 803}).AND(has_word(151)).AND(object_near(151)), call(p304)),
+    when(word_count(1).AND(has_any_word({151, 795})), call(p304)),
     // Help is offered here until the creeper is grown.
-    when([] { return cond(has(WORD_HELP)).AND(value[139] <= 1); }, set_flag(443, PFLAG_HINT_AVAILABLE)),
+    when(has_word(WORD_HELP).AND(value_at_most(139, 1)), set_flag(443, PFLAG_HINT_AVAILABLE)),
     group({984}),
         reply({WORD_TAKE, WORD_LOOK}, 1849, arg(984)),
         mark(),
@@ -327,7 +338,7 @@ constexpr row CREEPER_HALL[] = {
         ret(),
     end(),
     group(creeper_grown),
-        when([] { return cond(has(789)).AND(anyof(1004, 139, -1)); }, call(p129)),
+        when(has_word(789).AND(has_any_word({1004, 139})), call(p129)),
         group({1004, 922}),
             mark(),
             ret(),
@@ -336,11 +347,11 @@ constexpr row CREEPER_HALL[] = {
     moving(),
         reply({921}, 3373),
         group({WORD_AXIS_1, 848}),
-            group([] { return cond(value[139] == 2); }),
+            group(value_is(139, 2)),
                 let(444, 1),
                 forced(444, 2207),
             end(),
-            when([] { return cond(value[139] == 1); }, reply(2208)),
+            when(value_is(139, 1), reply(2208)),
             reply(2090, arg_of(139)),
         end(),
         go({745}, 442),
@@ -359,6 +370,7 @@ cond_fold heading_along_the_edge() {
     return cond(carried(OBJ_HEADING)).AND(value[OBJ_HEADING] > 5).AND(value[OBJ_HEADING] <= 8);
 }
 
+// Place 444: high ledge.
 constexpr row HIGH_LEDGE[] = {
     let(444, 0),
     group({157}),
@@ -377,16 +389,16 @@ constexpr row HIGH_LEDGE[] = {
         reply({888}, 2772),
         ret(),
     end(),
-    group([] { return cond(has(WORD_TAKE)).AND(anyof(921, 1130, 1131, -1)); }),
+    group(has_word(WORD_TAKE).AND(has_any_word({921, 1130, 1131}))),
         when(heading_along_the_edge, reply(3311, arg(1))),
         reply(3311, arg(0)),
     end(),
-    when([] { return cond(has(789)).AND(anyof(1004, 139, -1)); }, call(p129)),
+    when(has_word(789).AND(has_any_word({1004, 139})), call(p129)),
     group({1004, 922}),
         mark(),
         ret(),
     end(),
-    when([] { return cond(has(139)).AND(anyof(WORD_AXIS_1, WORD_AXIS_2, 848, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(139).AND(has_any_word({WORD_AXIS_1, WORD_AXIS_2, 848})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({WORD_AXIS_1, 848}, 446),
         go({WORD_AXIS_2}, 443),
@@ -395,7 +407,7 @@ constexpr row HIGH_LEDGE[] = {
         group({745, 445, 157, 763}),
             first(),
                 group([] { return heading_along_the_edge().AND(is_seen(158)); }),
-                    when([] { return cond(value[OBJ_HEADING] == 8); }, reply(2294, arg(745))),
+                    when(value_is(OBJ_HEADING, 8), reply(2294, arg(745))),
                     forced(445),
                 end(),
                 group(heading_along_the_edge),
@@ -426,6 +438,7 @@ int nothing_to_cut_with() {
     return 0;
 }
 
+// Place 445: pinnacle.
 constexpr row PINNACLE[] = {
     rewrite(13, 139),
     look(),
@@ -440,7 +453,7 @@ constexpr row PINNACLE[] = {
         reply({958}, 2593, arg(958)),
         ret(),
     end(),
-    when([] { return cond(has(WORD_TAKE)).AND(anyof(921, 1130, 1131, -1)); }, reply(3311, arg(1))),
+    when(has_word(WORD_TAKE).AND(has_any_word({921, 1130, 1131})), reply(3311, arg(1))),
     group({139, 922}),
         reply({WORD_TAKE}, 2768),
         mark(),
@@ -448,7 +461,7 @@ constexpr row PINNACLE[] = {
     end(),
     // The lodestone let go of up here: the edge gives way under the one
     // who lets it go.
-    group([] { return cond(has(OBJ_HEADING)).AND(anyof(WORD_DROP, 793, -1)); }),
+    group(has_word(OBJ_HEADING).AND(has_any_word({WORD_DROP, 793}))),
         tell(2562),
         forced_on(443),
         call(p803),
@@ -456,7 +469,7 @@ constexpr row PINNACLE[] = {
     group({157}),
         group({776}),
             tell(1809),
-            when([] { return cond(!carried(124)).AND(!carried(125)); }, step(nothing_to_cut_with)),
+            when(object_not_carried(124).AND(object_not_carried(125)), step(nothing_to_cut_with)),
             stop(),
         end(),
         group({789}),
@@ -479,10 +492,11 @@ constexpr row PINNACLE[] = {
     copy(VAR_LANDING_TEXT, VAR_DROP_TEXT),
 };
 
+// Place 446: bluff path.
 constexpr row BLUFF_PATH[] = {
     group({194}),
         reply({WORD_LOOK}, 2629),
-        when([] { return cond(words() == 1); }, reply(1772, arg_of(194))),
+        when(word_count(1), reply(1772, arg_of(194))),
         reply(2464),
     end(),
     rewrite(13, 139),
@@ -499,7 +513,7 @@ constexpr row BLUFF_PATH[] = {
         reply({958}, 2593, arg(958)),
         ret(),
     end(),
-    when([] { return cond(has(789)).AND(anyof(1004, 139, -1)); }, call(p129)),
+    when(has_word(789).AND(has_any_word({1004, 139})), call(p129)),
     group({975, 1004, 922, 921, 139}),
         mark(),
         ret(),

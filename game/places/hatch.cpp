@@ -28,9 +28,10 @@ int go_means_out() {
     return 0;
 }
 
+// Place 204: foot of the hatch.
 constexpr row FOOT_OF_THE_HATCH[] = {
     step(all({WORD_GO, OBJ_LOCKED_GATE}), go_means_out),
-    when([] { return cond(has(900)).AND(anyof(WORD_INWARD, WORD_OUTWARD, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(900).AND(has_any_word({WORD_INWARD, WORD_OUTWARD})), let(VAR_COMMAND_STATUS, 1)),
     let(all({WORD_OUTWARD, OBJ_LOCKED_GATE}), VAR_COMMAND_STATUS, 1),
     look(),
         reply({900}, 2897),
@@ -51,6 +52,7 @@ constexpr row FOOT_OF_THE_HATCH[] = {
 
 // --- The bolthole (205) -----------------------------------------------------
 
+// Place 205: bolthole.
 constexpr row BOLTHOLE[] = {
     look(),
         reply({205}, 2896, arg_of(205)),
@@ -79,6 +81,7 @@ int note_magic_refused() {
     return 0;
 }
 
+// Place 206: carvings.
 constexpr row CARVINGS[] = {
     call(p185, ref(134)),
     group({134, 129, 1018, 74, 30}),
@@ -112,6 +115,7 @@ constexpr row CARVINGS[] = {
 
 // --- The cleft (207) --------------------------------------------------------
 
+// Place 207: cleft.
 constexpr row CLEFT[] = {
     // Looking at the cleft is looking about.
     group(all({WORD_LOOK, 207})),
@@ -132,6 +136,7 @@ constexpr row CLEFT[] = {
 
 // --- The upper chamber (208) ------------------------------------------------
 
+// Place 208: upper chamber.
 constexpr row UPPER_CHAMBER[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -160,6 +165,7 @@ constexpr row UPPER_CHAMBER[] = {
 cond_fold steps_bear_you() { return cond(value[213] == 0).AND(!carried(47)); }
 cond_fold steps_here() { return cond(lies_here(7)); }
 
+// Place 209: pit.
 constexpr row PIT[] = {
     first(),
         when(steps_bear_you, put(7, 209)),
@@ -175,7 +181,7 @@ constexpr row PIT[] = {
     reply(all({WORD_GO, WORD_ON}), 1508),
     when([] { return cond(has(WORD_AXIS_2)).AND(anyof(7, 209, 848, -1)).OR(keyword(WORD_INWARD, 888, -1)); },
          let(VAR_COMMAND_STATUS, 1)),
-    group([] { return cond(anyof(WORD_GO, 762, -1)).OR(words() == 1); }),
+    group(has_any_word({WORD_GO, 762}).OR(word_count(1))),
         go({895}, 204),
         go({206}, 206),
         go({897, 747}, 208),
@@ -201,8 +207,9 @@ constexpr row PIT[] = {
 
 cond_fold way_up_open() { return cond(value[210] == 0); }
 
+// Place 210: stepwell.
 constexpr row STEPWELL[] = {
-    when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
+    when(value_is(VAR_PHASE, 4), call(p149)),
     put(7, PLACE_OFFSTAGE),
     look(),
         let({901}, VAR_COMMAND_STATUS, 1),
@@ -216,7 +223,7 @@ constexpr row STEPWELL[] = {
         reply({936}, 1583, arg(747)),
         ret(),
     end(),
-    when([] { return cond(anyof(848, WORD_AXIS_1, -1)).AND(anyof(209, 890, 897, 7, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({848, WORD_AXIS_1}).AND(has_any_word({209, 890, 897, 7})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({749, 897}, 213),
         go({747, 888}, 374),
@@ -246,6 +253,7 @@ int hall_leads_back() {
     return 0;
 }
 
+// Places 211: east lip of the rift; 212: west lip of the rift.
 constexpr member RIFT_LIPS[] = {
     {211, {0}, {
         go({747, 901}, 210),
@@ -265,6 +273,7 @@ constexpr member RIFT_LIPS[] = {
     }},
 };
 
+// Places 211: east lip of the rift; 212: west lip of the rift.
 constexpr row RIFT_LIP[] = {
     group({11, 1054}),
         first(),
@@ -281,7 +290,7 @@ constexpr row RIFT_LIP[] = {
         ret(),
     end(),
     group({762}),
-        group([] { return cond(words() == 1).OR(anyof(763, 10, WORD_AXIS_2, -1)); }),
+        group(word_count(1).OR(has_any_word({763, 10, WORD_AXIS_2}))),
             when(rift_bridged, reply(1393)),
             forced_on(283),
             call(p803),
@@ -289,7 +298,7 @@ constexpr row RIFT_LIP[] = {
         ret(),
     end(),
     land(283, 1672),
-    when([] { return cond(has(763)).AND(anyof(11, 1054, 10, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(763).AND(has_any_word({11, 1054, 10})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         member_rows(),
         reply({996}, 1425),
@@ -299,6 +308,7 @@ constexpr row RIFT_LIP[] = {
 
 // --- The niche (213) --------------------------------------------------------
 
+// Place 213: niche.
 constexpr row NICHE[] = {
     call(p185, ref(134)),
     group({134, 129, 1018, 74, 30}),

@@ -12,6 +12,7 @@ namespace {
 
 // --- The cells (391..425) ------------------------------------------------------
 
+// Places 391..407, 409..425: labyrinth.
 // A cell's ways in the order they are tried. At a cell with two ways, k holds
 // the pair the onward words pass between: one end and the word that reaches
 // it, then the other end and its word; at a fork k is empty. A dead end's one
@@ -67,6 +68,7 @@ int onward() {
     return 0;
 }
 
+// Places 391..407, 409..425: labyrinth.
 constexpr row CELL[] = {
     call(p448),
     moving(),
@@ -82,12 +84,13 @@ int cell() {
     return run_member<CELL, CELLS>(PLACE);
 }
 
+// Place 408: labyrinth.
 // The dead end where the opal lies: a shelf there like a small altar, bare
 // or not by whether the opal has been taken yet.
 constexpr row OPAL_SHELF[] = {
     group({156}),
         group({WORD_LOOK}),
-            when([] { return cond(value[69] == 0); }, reply(3488, arg(0))),
+            when(value_is(69, 0), reply(3488, arg(0))),
             reply(3488, arg(1)),
         end(),
         mark(),
@@ -102,6 +105,7 @@ int opal_dead_end() {
 
 // --- The gateway (389) -------------------------------------------------------
 
+// Place 389: gateway.
 constexpr row GATEWAY[] = {
     call(p448),
     look(),
@@ -119,6 +123,7 @@ constexpr row GATEWAY[] = {
 
 // --- The undercroft (390) ----------------------------------------------------
 
+// Place 390: undercroft.
 constexpr row UNDERCROFT[] = {
     call(p448),
     look(),
@@ -126,7 +131,7 @@ constexpr row UNDERCROFT[] = {
         ret(),
     end(),
     // "Climb up" the ramp is a move (refused).
-    when([] { return cond(has(848)).AND(anyof(390, 754, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(848).AND(has_any_word({390, 754})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({749}, 394),
         go({752}, 397),
@@ -138,6 +143,7 @@ constexpr row UNDERCROFT[] = {
 
 // --- The heart of the labyrinth (426) ----------------------------------------
 
+// Place 426: heart of the labyrinth.
 constexpr row HEART[] = {
     call(p448),
     // "Read" alone reads the writing.

@@ -14,6 +14,7 @@ namespace {
 
 // --- The ladder hall (262), the ladder top (263) and the side cell (264) ---
 
+// Place 262: ladder hall.
 constexpr row LADDER_HALL[] = {
     // "Steps" here are the spiral staircase.
     rewrite(7, 171),
@@ -29,8 +30,8 @@ constexpr row LADDER_HALL[] = {
     end(),
     let(263, 0),
     // "Up the ladder" and "go ladder" are climbing it.
-    when([] { return cond(has(78)).AND(anyof(754, WORD_GO, -1)); }, let_ref(VAR_ARG1, 848)),
-    when([] { return cond(has(848)).AND(anyof(754, 78, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(78).AND(has_any_word({754, WORD_GO})), let_ref(VAR_ARG1, 848)),
+    when(has_word(848).AND(has_any_word({754, 78})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({848}, 263),
         go({745}, 294),
@@ -43,6 +44,7 @@ constexpr row LADDER_HALL[] = {
     mark_name({376, 263}),
 };
 
+// Place 263: ladder top.
 constexpr row LADDER_TOP[] = {
     let(263, 1),
     group({78}),
@@ -72,6 +74,7 @@ constexpr row LADDER_TOP[] = {
     let(VAR_DROP_TEXT_MODE, 1),
 };
 
+// Place 264: side cell.
 constexpr row SIDE_CELL[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -88,6 +91,7 @@ constexpr row SIDE_CELL[] = {
 
 cond_fold giant_roused() { return cond(has(53)).AND(value[194] == 2); }
 
+// Place 452: antechamber.
 constexpr row ANTECHAMBER[] = {
     group({914}),
         reply({WORD_LOOK}, 3115),
@@ -103,7 +107,7 @@ constexpr row ANTECHAMBER[] = {
         ret(),
     end(),
     // Any other command here once every treasure is home wakes the hills.
-    when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
+    when(value_is(VAR_PHASE, 4), call(p149)),
     moving(),
         reply({452, 300}, 1425),
         go({745, 453}, 453),
@@ -117,6 +121,7 @@ constexpr row ANTECHAMBER[] = {
 cond_fold gate_open() { return cond(value[453] == 1); }
 cond_fold gate_free() { return cond(value[453] != 2); }
 
+// Place 453: sluice.
 constexpr row SLUICE[] = {
     // Drinking and pouring are the word procedures' business.
     ret({WORD_CONSUME_LIQUID, 787}),
@@ -163,6 +168,7 @@ constexpr row SLUICE[] = {
 
 constexpr int EXIT_OF_LABYRINTH = 0;  // the cell whose way out answers the maze's own name
 
+// Places 454..456, 458..459: little labyrinth.
 constexpr member LITTLE_LABYRINTH[] = {
     {454, {1}, {go({495}, 495), go({747}, 455), go({751}, 458), go({754}, 459), go({755}, 456), go({745}, 452)}},
     {455, {0}, {go({745}, 454), go({747, 755}, 455), go({751}, 458), go({749}, 456), go({754}, 457)}},
@@ -171,6 +177,7 @@ constexpr member LITTLE_LABYRINTH[] = {
     {459, {0}, {go({751, 745}, 458), go({747}, 454), go({749}, 457), go({754}, 458), go({755}, 455)}},
 };
 
+// Places 454..456, 458..459: little labyrinth.
 constexpr row LABYRINTH_CELL[] = {
     look(),
         reply({897, 898, 308}, 2902, arg(897)),
@@ -202,11 +209,12 @@ int take_what_lies_here() {
     return 0;
 }
 
+// Place 457: little labyrinth.
 constexpr row WEB_CELL[] = {
     look(),
         reply({1098}, 3437),
         // The opening behind the web is not seen until the web is in rags.
-        group([] { return cond(anyof(893, 902, -1)).AND(value[89] != 2); }),
+        group(has_any_word({893, 902}).AND(value_not(89, 2))),
             first(),
                 when([] { return cond(arg1() == 893).OR(arg1() == 902); }, reply(1319, arg_of(VAR_ARG1))),
                 reply(1319, arg_of(VAR_ARG2)),
@@ -224,14 +232,14 @@ constexpr row WEB_CELL[] = {
         reply(1804),
     end(),
     group({WORD_TAKE}),
-        when([] { return cond(words() == 1); }, step(take_what_lies_here)),
-        when([] { return cond(has(124)).AND(value[124] == 2); }, reply(1785)),
+        when(word_count(1), step(take_what_lies_here)),
+        when(has_word(124).AND(value_is(124, 2)), reply(1785)),
     end(),
     group([] { return cond(has(91)).AND(web_torn()); }),
         reply({798, WORD_TAKE, 807, 808}, 1812),
         reply(1403),
     end(),
-    when([] { return cond(has(757)).AND(anyof(893, 902, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(757).AND(has_any_word({893, 902})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({745}, 455),
         go({751}, 459),
@@ -253,6 +261,7 @@ constexpr row WEB_CELL[] = {
 
 // --- The stair foot (460), the landing (461) and the brink (462) -------------
 
+// Place 460: stair foot.
 constexpr row STAIR_FOOT[] = {
     call(p185, ref(134)),
     call(p297, ref(1933), ref(134)),
@@ -284,6 +293,7 @@ constexpr row STAIR_FOOT[] = {
     mark({7, 460, 902, 893}),
 };
 
+// Place 461: stair landing.
 constexpr row STAIR_LANDING[] = {
     look(),
         reply({7}, 2748),
@@ -309,6 +319,7 @@ cond_fold lets_go_down_the_drop() {
     return cond(!cond(words() > 1).AND(bitest(thing, FLAG_IS_OBJECT)).AND(bitest(thing, OFLAG_BLOCKS_PASSAGE)));
 }
 
+// Place 462: brink of the drop.
 constexpr row BRINK[] = {
     when(winch_worked, reply(1697)),
     look(),
@@ -321,7 +332,7 @@ constexpr row BRINK[] = {
         let({462}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    when([] { return cond(has(80)).AND(anyof(755, 757, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(80).AND(has_any_word({755, 757})), let(VAR_COMMAND_STATUS, 1)),
     group({268}),
         reply({808}, 2493, arg_of(268)),
         reply({807}, 2492, arg_of(268)),
@@ -350,10 +361,11 @@ cond_fold throws_into_the_drop() {
     return cond(words() > 1).AND(has(793)).AND(bitest(thing, FLAG_IS_OBJECT)).AND(carried(thing)).AND(!near(OBJ_ATTACKER));
 }
 
+// Place 463: lower ledge.
 constexpr row LOWER_LEDGE[] = {
     group({848}),
         first(),
-            when([] { return cond(anyof(7, 171, 754, -1)).OR(words() == 1); }, forced(464)),
+            when(has_any_word({7, 171, 754}).OR(word_count(1)), forced(464)),
             reply(2161),
         end(),
     end(),
@@ -382,6 +394,7 @@ constexpr row LOWER_LEDGE[] = {
     mark({7, 171, 75, 462}),
 };
 
+// Place 464: stair shaft.
 constexpr row STAIR_SHAFT[] = {
     look(),
         group({7, 171}),

@@ -28,6 +28,7 @@ cond_fold over_the_edge() { return cond(keyword(848, 981, -1)).OR(keyword(762, 7
 
 // --- The narrow entry (496) and the side grotto (497) ----------------------
 
+// Place 496: narrow entry.
 constexpr row NARROW_ENTRY[] = {
     look(),
         reply({1055, 993}, 3109),
@@ -37,7 +38,7 @@ constexpr row NARROW_ENTRY[] = {
         let({897, 308, 898}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    when([] { return cond(anyof(751, 888, 893, 202, -1)).AND(has(757)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({751, 888, 893, 202}).AND(has_word(757)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({749}, 294),
         go({745}, 497),
@@ -53,6 +54,7 @@ constexpr row NARROW_ENTRY[] = {
     mark({902, 893, 936, 1060, 202}),
 };
 
+// Place 497: side grotto.
 constexpr row SIDE_GROTTO[] = {
     look(),
         reply({1055}, 3108),
@@ -72,6 +74,7 @@ constexpr row SIDE_GROTTO[] = {
 cond_fold down_to_the_edge() { return cond(bitest(EEL, EEL_BY_THE_EDGE)); }
 cond_fold creeper_hall_visited() { return cond(is_visited(443)); }
 
+// Place 498: pool stair.
 // What is dropped or thrown here goes down the stair and over the fall,
 // named first ("The lamp" and the rest).
 constexpr row POOL_STAIR[] = {
@@ -84,7 +87,7 @@ constexpr row POOL_STAIR[] = {
         reply({888, 893, 202, 758}, 3104, arg_of(202)),
         reply({981}, 3489),
     end(),
-    when([] { return cond(has(WORD_FILL_VESSEL)).AND(anyof(123, 119, 136, -1)); }, reply(3103)),
+    when(has_word(WORD_FILL_VESSEL).AND(has_any_word({123, 119, 136})), reply(3103)),
     when([] { return cond(cond(anyof(888, 893, 902, 202, -1)).AND(anyof(757, 758, -1))).OR(keyword(848, 755, -1)); },
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
@@ -106,6 +109,7 @@ constexpr row POOL_STAIR[] = {
     drop_to(502, 2098),
 };
 
+// Place 499: upper grotto.
 constexpr row UPPER_GROTTO[] = {
     ret({WORD_CONSUME_LIQUID, 787}),
     reply({120}, 3172),
@@ -143,6 +147,7 @@ int fresh_fumes() {
     return 0;
 }
 
+// Place 500: plunge pool.
 // What is dropped or thrown here is swept over the fall. The thing is
 // named first, as on the stair, whichever way it goes: thrown, the text's
 // variant would otherwise follow the thing's own state, and a lamp that is
@@ -180,6 +185,7 @@ constexpr row PLUNGE_POOL[] = {
     drop_to(502, 1776),
 };
 
+// Place 501: pool edge.
 constexpr row POOL_EDGE[] = {
     look(),
         reply({755, 120, 1062}, 3092),
@@ -212,6 +218,7 @@ constexpr row POOL_EDGE[] = {
 cond_fold lettering_answers() { return cond(!(cond(near(WINDER)).AND(bitest(WINDER, WINDER_READ)))); }
 cond_fold reliquary_away() { return cond(has(RELIQUARY)).AND(!near(RELIQUARY)); }
 
+// Place 502: bottom of the fall.
 // The line-width word is left to its own procedure, so that the setting
 // works here as everywhere.
 constexpr row FALL_FOOT[] = {
@@ -238,6 +245,7 @@ constexpr row FALL_FOOT[] = {
 
 // --- The vents (503), the fume crossing (504) and the fume passages --------
 
+// Place 503: vents.
 constexpr row VENTS[] = {
     look(),
         reply({970, 936}, 3067),
@@ -253,8 +261,9 @@ constexpr row VENTS[] = {
     mark({956, 970, 503}),
 };
 
+// Place 504: fume crossing.
 constexpr row FUME_CROSSING[] = {
-    when([] { return cond(has(EEL)).AND(words() > 1); }, call(p698)),
+    when(has_word(EEL).AND(word_count_over(1)), call(p698)),
     look(),
         reply({970, 936}, 3067),
         reply({936, 34}, 3094),
@@ -282,12 +291,14 @@ int the_pipe_here() {
     return 0;
 }
 
+// Places 505: fume passage; 506: lower fume passage; 507: fume pocket.
 constexpr member FUME_PASSAGES[] = {
     {505, {1, 1}, {go({745}, 504), go({748, 750}, 506), reply({271}, 1425), reply({1061}, 1297)}},
     {506, {1, 1}, {go({745}, 505), go({749, 748}, 507), reply({1061}, 1297), reply({271}, 1425)}},
     {507, {0, 0}, {go({745, 758, 1061, 271}, 506)}},
 };
 
+// Places 505: fume passage; 506: lower fume passage; 507: fume pocket.
 constexpr row FUME_PASSAGE[] = {
     look(),
         step({1061}, the_pipe_here),
@@ -306,6 +317,7 @@ constexpr row FUME_PASSAGE[] = {
 cond_fold climbing_the_shaft() { return cond(anyof(WORD_GO, 900, -1)).OR(words() == 1); }
 cond_fold rag_in_the_fumes() { return cond(getloc(RAG) >= 503).AND(getloc(RAG) <= 509); }
 
+// Place 508: fume shaft.
 // Up the chimney out of the fumes: a rag left in them drifts down to the
 // foot of the fall.
 constexpr row FUME_SHAFT[] = {
@@ -329,6 +341,7 @@ constexpr row FUME_SHAFT[] = {
     mark({899, 1061, 956, 271, 1060}),
 };
 
+// Place 509: fume dead end.
 // The pipe here is said without a variant of its own: as where it ends.
 constexpr row FUME_DEAD_END[] = {
     look(),
@@ -348,6 +361,7 @@ cond_fold swimming_upstream() { return cond(anyof(899, 754, 849, -1)).AND(!bites
 cond_fold strokes_left() { return cond(value[511] <= 3); }
 cond_fold current_lets_go() { return cond(irand(100) <= 14); }
 
+// Place 510: stream gallery.
 constexpr row STREAM_GALLERY[] = {
     group({899}),
         call(p814),
@@ -371,6 +385,7 @@ constexpr row STREAM_GALLERY[] = {
     mark({897, 898, 308}),
 };
 
+// Place 511: upstream pool.
 // Each stroke upstream that fails leaves the player where they were, and
 // whatever they left lying in the pool is swept away; the fifth gets
 // through, and what was swept away washes up at the foot of the fall.
@@ -412,6 +427,7 @@ constexpr row UPSTREAM_POOL[] = {
 
 // --- The crawlway (512 to 514) ---------------------------------------------
 
+// Place 512: start of the crawlway.
 constexpr row CRAWLWAY_START[] = {
     look(),
         reply({902, 936, 893}, 3097, arg(902)),
@@ -428,6 +444,7 @@ constexpr row CRAWLWAY_START[] = {
     mark({902, 893, 898, 308, 897, 283}),
 };
 
+// Place 513: crawlway.
 constexpr row CRAWLWAY[] = {
     look(),
         reply({283}, 2952, arg_of(283)),
@@ -443,6 +460,7 @@ constexpr row CRAWLWAY[] = {
     mark({897, 898, 308, 283}),
 };
 
+// Place 514: end of the crawlway.
 constexpr row CRAWLWAY_END[] = {
     look(),
         reply({475, 376}, 2690, arg_of(VAR_ARG2)),
@@ -464,6 +482,7 @@ constexpr row CRAWLWAY_END[] = {
 
 cond_fold one_in_three() { return cond(irand(100) <= 32); }
 
+// Place 515: whirling cave.
 // Every compass word first sweeps away what lies here; then the wind
 // throws the player about: to the quiet pocket or round again, and from
 // some ways out of the cave altogether, where what was swept away is
@@ -498,6 +517,7 @@ constexpr row WHIRLING_CAVE[] = {
     mark({937}),
 };
 
+// Place 516: dead-end cell.
 constexpr row DEAD_END_CELL[] = {
     look(),
         reply({1059}, 3074),
@@ -512,10 +532,11 @@ constexpr row DEAD_END_CELL[] = {
     mark({889, 1059}),
 };
 
+// Place 517: quiet pocket.
 constexpr row QUIET_POCKET[] = {
     reply(all({848, 1130}), 2464),
     call(p185, ref(1130)),
-    when([] { return cond(anyof(WORD_LOOK, 798, -1)).AND(anyof(1130, 74, 1131, 1132, 1018, 173, -1)); },
+    when(has_any_word({WORD_LOOK, 798}).AND(has_any_word({1130, 74, 1131, 1132, 1018, 173})),
          call(p702)),
     ret({WORD_LOOK}),
     moving(),

@@ -14,6 +14,7 @@ namespace {
 
 // --- Around the riddled cavern ---------------------------------------------
 
+// Place 257: hole junction.
 constexpr row HOLE_JUNCTION[] = {
     look(),
         reply({900, 897}, 2903, arg_of(VAR_ARG2)),
@@ -31,6 +32,7 @@ constexpr row HOLE_JUNCTION[] = {
     mark({900, 897, 893, 988}),
 };
 
+// Place 258: pit top.
 constexpr row PIT_TOP[] = {
     look(),
         let({258}, VAR_COMMAND_STATUS, 1),
@@ -38,7 +40,7 @@ constexpr row PIT_TOP[] = {
         reply({900}, 2903, arg(900)),
         ret(),
     end(),
-    when([] { return cond(has(848)).AND(anyof(209, 755, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(848).AND(has_any_word({209, 755})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({751, 900}, 257),
         go({755, 848, 209}, 259),
@@ -47,6 +49,7 @@ constexpr row PIT_TOP[] = {
     land(259, 1671),
 };
 
+// Place 259: stream sink.
 constexpr row STREAM_SINK[] = {
     reply({202, 952}, 2601),
     ret(all({WORD_CONSUME_LIQUID, 899})),
@@ -62,6 +65,7 @@ constexpr row STREAM_SINK[] = {
     end(),
 };
 
+// Place 260: hole passage.
 constexpr row HOLE_PASSAGE[] = {
     look(),
         reply({897, 898, 308}, 2903, arg(897)),
@@ -80,6 +84,7 @@ constexpr row HOLE_PASSAGE[] = {
     land(261, 1673),
 };
 
+// Place 261: undercut.
 constexpr row UNDERCUT[] = {
     look(),
         reply({900}, 2903, arg(900)),
@@ -105,6 +110,7 @@ int riddled_hole() {
     return 0;
 }
 
+// Place 266: riddled cavern.
 constexpr row RIDDLED_CAVERN[] = {
     look(),
         let({266}, VAR_COMMAND_STATUS, 1),
@@ -112,7 +118,7 @@ constexpr row RIDDLED_CAVERN[] = {
         reply({893}, 2934, arg(0)),
         ret(),
     end(),
-    when([] { return cond(has(848)).AND(anyof(754, 893, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(848).AND(has_any_word({754, 893})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({747}, 261),
         go({751}, 267),
@@ -161,6 +167,7 @@ int tilted_hole() {
     return 0;
 }
 
+// Place 267: tilted junction.
 constexpr row TILTED_JUNCTION[] = {
     look(),
         reply({1133}, 2584),
@@ -187,6 +194,7 @@ constexpr row TILTED_JUNCTION[] = {
     mark({1133, 897, 936, 893}),
 };
 
+// Place 268: crossway.
 constexpr row CROSSWAY[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -211,6 +219,7 @@ constexpr row CROSSWAY[] = {
     mark({897, 898, 308, 376, 893, 1132, 1131, 936, 268}),
 };
 
+// Place 269: upper junction.
 // The upper and the slide junction: looking along the cleft takes the
 // player through it.
 constexpr row UPPER_JUNCTION[] = {
@@ -230,6 +239,7 @@ constexpr row UPPER_JUNCTION[] = {
     land(268, 1674),
 };
 
+// Place 270: slide junction.
 constexpr row SLIDE_JUNCTION[] = {
     look(),
         let({207}, VAR_COMMAND_STATUS, 1),
@@ -246,6 +256,7 @@ constexpr row SLIDE_JUNCTION[] = {
     land(266, 1674),
 };
 
+// Place 271: window junction.
 constexpr row WINDOW_JUNCTION[] = {
     clear_flag(225, PFLAG_CREATURE_FREE),
     look(),
@@ -263,6 +274,7 @@ constexpr row WINDOW_JUNCTION[] = {
     mark({207}),
 };
 
+// Place 272: crawl crossing.
 constexpr row CRAWL_CROSSING[] = {
     look(),
         reply({900}, 2902, arg(900)),
@@ -278,6 +290,7 @@ constexpr row CRAWL_CROSSING[] = {
     mark({900}),
 };
 
+// Place 273: end of the crossing.
 constexpr row END_OF_THE_CROSSING[] = {
     moving(),
         go({749, 758, 900}, 272),
@@ -289,6 +302,7 @@ constexpr row END_OF_THE_CROSSING[] = {
 cond_fold sentinel_still() { return cond(value[21] == 0); }
 cond_fold sentinel_stirred() { return cond(value[21] != 0); }
 
+// Place 274: sentinel approach.
 constexpr row SENTINEL_APPROACH[] = {
     look(),
         let({207}, VAR_COMMAND_STATUS, 1),
@@ -307,6 +321,7 @@ constexpr row SENTINEL_APPROACH[] = {
     land(275, 1675),
 };
 
+// Place 275: narrow passage.
 constexpr row NARROW_PASSAGE[] = {
     look(),
         let({207}, VAR_COMMAND_STATUS, 1),
@@ -320,6 +335,7 @@ constexpr row NARROW_PASSAGE[] = {
     mark({207}),
 };
 
+// Place 276: blind pocket.
 constexpr row BLIND_POCKET[] = {
     group(all({WORD_LOOK, 207})),
         let(VAR_COMMAND_STATUS, 1),
@@ -331,6 +347,7 @@ constexpr row BLIND_POCKET[] = {
     mark({207}),
 };
 
+// Place 277: arch junction.
 constexpr row ARCH_JUNCTION[] = {
     look(),
         let({207}, VAR_COMMAND_STATUS, 1),
@@ -349,6 +366,7 @@ constexpr row ARCH_JUNCTION[] = {
     mark({207, 900, 895, 1054}),
 };
 
+// Place 278: scrawled corner.
 constexpr row SCRAWLED_CORNER[] = {
     call(p185, ref(1018)),
     group({1018, 74, 134, 30, 129}),
@@ -374,6 +392,7 @@ cond_fold moving_or_climbing_down() {
     return cond(has(WORD_GO)).OR(words() == 1).OR(keyword(848, 755, -1));
 }
 
+// Place 279: top of the plant.
 constexpr row TOP_OF_THE_PLANT[] = {
     let_variant(2847, 1),
     reply({922}, 2380, arg(922)),
@@ -393,6 +412,7 @@ constexpr row TOP_OF_THE_PLANT[] = {
     mark({898, 897, 308, 13, 922, 893}),
 };
 
+// Place 280: slide.
 constexpr row SLIDE[] = {
     look(),
         reply({755}, 2478, arg(0)),
@@ -408,9 +428,10 @@ constexpr row SLIDE[] = {
     land(272, 1674),
 };
 
+// Place 281: writing junction.
 constexpr row WRITING_JUNCTION[] = {
     call(p185, ref(74)),
-    when([] { return cond(anyof(74, 134, 129, 30, 1018, -1)).AND(anyof(798, 822, -1)); }, reply(2916)),
+    when(has_any_word({74, 134, 129, 30, 1018}).AND(has_any_word({798, 822})), reply(2916)),
     look(),
         reply({376, 754}, 2019, arg(3)),
         reply({897, 898, 308}, 2902, arg(897)),
@@ -448,6 +469,7 @@ int empty_vessel_at_the_door() {
     return 0;
 }
 
+// Place 282: iron door.
 constexpr row IRON_DOOR[] = {
     look(),
         reply({897, 898, 308}, 2903, arg(897)),
@@ -460,7 +482,7 @@ constexpr row IRON_DOOR[] = {
     end(),
     group({787}),
         call({OBJ_LIQUID_2}, p634),
-        group([] { return cond(words() == 1); }),
+        group(word_count(1)),
             let(VAR_VESSEL, 0),
             call(p321, num(0)),
             when(vessel_chosen, call(p904)),
@@ -468,14 +490,14 @@ constexpr row IRON_DOOR[] = {
             when(vessel_chosen, call(p634)),
         end(),
     end(),
-    group([] { return cond(has(804)).AND(anyof(OBJ_VESSEL_SMALL, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_LARGE, -1)); }),
+    group(has_word(804).AND(has_any_word({OBJ_VESSEL_SMALL, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_LARGE}))),
         step(empty_vessel_at_the_door),
     end(),
     moving(),
         go({749, 897}, 281),
         group({745, 757, 283, 8}),
             first(),
-                when([] { return cond(value[8] == 0); }, reply(1404)),
+                when(value_is(8, 0), reply(1404)),
                 forced(283),
             end(),
         end(),
@@ -498,6 +520,7 @@ int cross_to_the_near_shore() {
     return 0;
 }
 
+// Place 283: burrow.
 // The burrow's look block does not end the procedure: a look down into the
 // pool, with a word of going, is a move.
 constexpr row BURROW[] = {
@@ -509,8 +532,8 @@ constexpr row BURROW[] = {
         reply({893}, 2939),
     end(),
     land(PLACE_GONE, 1676),
-    when([] { return cond(anyof(762, WORD_GO, 757, -1)).AND(anyof(755, 962, -1)); }, let(VAR_COMMAND_STATUS, 1)),
-    when([] { return cond(has(762)).AND(anyof(755, 757, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({762, WORD_GO, 757}).AND(has_any_word({755, 962})), let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(762).AND(has_any_word({755, 757})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({749, 758}, 282),
         go({751, 280}, 280),
@@ -523,9 +546,10 @@ constexpr row BURROW[] = {
 
 // --- The glint grotto and the slimy junction ---------------------------------
 
+// Place 284: glint grotto.
 constexpr row GLINT_GROTTO[] = {
     // "Cloth" here, with no cloth near, is the vein's glint.
-    when([] { return cond(has(63)).AND(!near(63)); }, rewrite(63, 41)),
+    when(has_word(63).AND(object_not_near(63)), rewrite(63, 41)),
     look(),
         reply({376, 754}, 2019, arg(4)),
         reply({936}, 2093),
@@ -541,6 +565,7 @@ constexpr row GLINT_GROTTO[] = {
     mark({41, 1127}),
 };
 
+// Place 285: slimy junction.
 constexpr row SLIMY_JUNCTION[] = {
     reply({936, 929}, 1282),
     look(),
@@ -584,6 +609,7 @@ int squeeze_back() {
     return 0;
 }
 
+// Place 286: squeeze.
 constexpr row SQUEEZE[] = {
     look(),
         let({286}, VAR_COMMAND_STATUS, 1),
@@ -599,6 +625,7 @@ constexpr row SQUEEZE[] = {
     mark({898, 897, 308, 538, 286}),
 };
 
+// Place 287: far end of the squeeze.
 constexpr row FAR_END_OF_THE_SQUEEZE[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -611,7 +638,7 @@ constexpr row FAR_END_OF_THE_SQUEEZE[] = {
         // The squeeze word carries the player off to the drum chamber; the
         // ring stays behind.
         group({287}),
-            group([] { return cond(carried(58)); }),
+            group(object_carried(58)),
                 put_here(58),
                 tell(2073),
             end(),
@@ -622,6 +649,7 @@ constexpr row FAR_END_OF_THE_SQUEEZE[] = {
     mark({300, 898, 308}),
 };
 
+// Place 288: dark nook.
 constexpr row DARK_NOOK[] = {
     call(p185, ref(133)),
     group({1131, 133, 134, 129, 30, 74, 1018}),
@@ -640,6 +668,7 @@ constexpr row DARK_NOOK[] = {
     mark({898, 897, 308}),
 };
 
+// Place 289: rift ledge.
 constexpr row RIFT_LEDGE[] = {
     look(),
         reply({755}, 2478, arg(1)),
@@ -668,6 +697,7 @@ constexpr row RIFT_LEDGE[] = {
 
 // --- The walkway, the narrows, the steep passage and the sump --------------
 
+// Place 290: walkway.
 constexpr row WALKWAY[] = {
     look(),
         let({901, 290, 1054}, VAR_COMMAND_STATUS, 1),
@@ -685,6 +715,7 @@ constexpr row WALKWAY[] = {
     mark({897, 898, 308, 290, 901, 1054, 999}),
 };
 
+// Place 291: narrows.
 constexpr row NARROWS[] = {
     look(),
         reply({897, 898, 308}, 2902, arg(897)),
@@ -698,14 +729,15 @@ constexpr row NARROWS[] = {
         reply({897, 898, 308}, 2904, arg(897)),
         // The way to the undercut is too tight for the coffer.
         group({749, 261}),
-            when([] { return cond(carried(114)); }, reply(1411, arg_of(114))),
-            when([] { return cond(carried(115)); }, reply(1411, arg_of(115))),
+            when(object_carried(114), reply(1411, arg_of(114))),
+            when(object_carried(115), reply(1411, arg_of(115))),
             forced(261),
         end(),
     end(),
     mark({897, 898, 308, 1131, 291, 1130, 936, 1137}),
 };
 
+// Place 292: steep passage.
 constexpr row STEEP_PASSAGE[] = {
     look(),
         let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
@@ -720,6 +752,7 @@ constexpr row STEEP_PASSAGE[] = {
     mark({936, 308}),
 };
 
+// Place 293: sump.
 constexpr row SUMP[] = {
     moving(),
         go({754, 758, 308}, 292),
@@ -730,6 +763,7 @@ constexpr row SUMP[] = {
 
 // --- The five ways and the clinging chamber ----------------------------------
 
+// Place 294: five ways.
 constexpr row FIVE_WAYS[] = {
     call(p185, ref(1080)),
     call(p297, ref(1870), ref(1080)),
@@ -755,8 +789,9 @@ constexpr row FIVE_WAYS[] = {
 // trying to leave; it falls by 5 with each hold and starts again at 65.
 constexpr int HOLD_CHANCE = 1158;
 
+// Place 295: clinging chamber.
 constexpr row CLINGING_CHAMBER[] = {
-    when([] { return cond(value[HOLD_CHANCE] <= 0); }, let(HOLD_CHANCE, 65)),
+    when(value_at_most(HOLD_CHANCE, 0), let(HOLD_CHANCE, 65)),
     look(),
         reply({897, 898, 308}, 2902, arg(897)),
         ret(),
@@ -779,6 +814,7 @@ constexpr row CLINGING_CHAMBER[] = {
 
 // --- The shaft bottom, the slide top and the lake ----------------------------
 
+// Place 296: shaft bottom.
 constexpr row SHAFT_BOTTOM[] = {
     look(),
         let({207}, VAR_COMMAND_STATUS, 1),
@@ -796,6 +832,7 @@ constexpr row SHAFT_BOTTOM[] = {
     mark({207, 937}),
 };
 
+// Place 297: slide top.
 constexpr row SLIDE_TOP[] = {
     look(),
         reply({1137}, 2952, arg(1137)),
@@ -829,6 +866,7 @@ cond_fold into_the_lake() {
     return cond(anyof(757, 837, 763, -1)).AND(anyof(OBJ_LIQUID_1, 298, -1));
 }
 
+// Place 298: far shore.
 constexpr row FAR_SHORE[] = {
     look(),
         reply({893, 899}, 2947),
@@ -849,6 +887,7 @@ constexpr row FAR_SHORE[] = {
     land(PLACE_GONE, 1685),
 };
 
+// Place 299: near shore.
 constexpr row NEAR_SHORE[] = {
     look(),
         reply({893, 899}, 2947),
@@ -862,7 +901,7 @@ constexpr row NEAR_SHORE[] = {
         reply({WORD_TAKE}, 2600, arg_of(27)),
         call_word({67}, 784),
     end(),
-    when([] { return cond(has(798)).AND(near(29)); }, reply({30, 74, 761, 29}, 3474)),
+    when(has_word(798).AND(object_near(29)), reply({30, 74, 761, 29}, 3474)),
     when(into_the_lake, let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({745, 897}, 300),
@@ -871,7 +910,7 @@ constexpr row NEAR_SHORE[] = {
         // Across the lake only on the ferry, which does not come back.
         group({OBJ_LIQUID_1, 298, 749, 763}),
             first(),
-                group([] { return cond(near(29)); }),
+                group(object_near(29)),
                     put(29, PLACE_OFFSTAGE),
                     forced(298, 1641),
                 end(),
@@ -883,6 +922,7 @@ constexpr row NEAR_SHORE[] = {
     land(PLACE_GONE, 1685),
 };
 
+// Place 300: lakeside chamber.
 constexpr row LAKESIDE_CHAMBER[] = {
     look(),
         reply({937}, 1359),
@@ -900,12 +940,13 @@ constexpr row LAKESIDE_CHAMBER[] = {
     mark({937, 936, 897, 300}),
 };
 
+// Place 301: tablet alcove.
 constexpr row TABLET_ALCOVE[] = {
     call(p185, ref(73)),
     group({73, 1018, 74, 30, 134, 129}),
         reply({822, 798}, 2523),
         reply({765, 807, 772}, 1885, arg_of(73)),
-        group([] { return cond(words() == 1); }),
+        group(word_count(1)),
             set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
             reply(1507, arg_of(73)),
         end(),
@@ -956,6 +997,7 @@ cond_fold asks_the_trader() {
     return cond(anyof(67, 807, -1)).AND(cond(words() == 1).OR(has(135)).OR(arg2() == 807));
 }
 
+// Place 584: exchange grotto.
 constexpr row EXCHANGE_GROTTO[] = {
     call(p185, ref(1080)),
     group({134, 129, 30, 1080, 1018, 74}),
@@ -964,11 +1006,11 @@ constexpr row EXCHANGE_GROTTO[] = {
         mark(),
         ret(),
     end(),
-    group([] { return cond(has(67)).AND(words() == 1); }),
+    group(has_word(67).AND(word_count(1))),
         let(VAR_COMMAND_STATUS, 2),
         let_ref(VAR_ARG2, 135),
     end(),
-    group([] { return cond(has(135)).AND(!near(135)); }),
+    group(has_word(135).AND(object_not_near(135))),
         put_here(135),
         add(2069, 1),
         tell(2804),
@@ -981,7 +1023,7 @@ constexpr row EXCHANGE_GROTTO[] = {
     end(),
     when([] { return cond(has(757)).AND(cond(has(156)).OR(words() == 1)); }, reply(2067)),
     // Something put down: the trader takes it, with a word on what it was.
-    group([] { return cond(has(WORD_DROP)).AND(words() == 2); }),
+    group(has_word(WORD_DROP).AND(word_count(2))),
         when(offering_not_carried, reply(1513, arg_of(VAR_ARG2))),
         group({63}),
             put_here(135),
@@ -1016,12 +1058,12 @@ constexpr row EXCHANGE_GROTTO[] = {
             set_flag(83, OFLAG_SCORING),
         end(),
         first(),
-            when([] { return cond(anyof(104, 105, 116, -1)); }, let_variant(2051, 2)),
-            when([] { return cond(anyof(56, 57, -1)); }, let_variant(2051, 0)),
+            when(has_any_word({104, 105, 116}), let_variant(2051, 2)),
+            when(has_any_word({56, 57}), let_variant(2051, 0)),
             when([] { return offering_scores().AND(anyof(46, 53, 54, 67, 81, 84, 100, 102, 145, 147, 148, -1)); },
                  let_variant(2051, 4)),
             when(offering_scores, let_variant(2051, 1)),
-            when([] { return cond(anyof(114, 92, 152, -1)); }, let_variant(2051, 5)),
+            when(has_any_word({114, 92, 152}), let_variant(2051, 5)),
             let_variant(2051, 3),
         end(),
         step(offering_taken),
@@ -1032,7 +1074,7 @@ constexpr row EXCHANGE_GROTTO[] = {
     group(asks_the_trader),
         when([] { return cond(!lies_here(135)); }, reply(1319, arg_of(135))),
         first(),
-            group([] { return cond(near(63)); }),
+            group(object_near(63)),
                 when([] { return cond(bitest(63, OFLAG_SCORING)); }, reply(2219)),
                 first(),
                     when([] { return cond(is_seen(142)); }, tell(2217, arg(1))),
@@ -1041,7 +1083,7 @@ constexpr row EXCHANGE_GROTTO[] = {
                         tell(2217, arg(0)),
                     end(),
                 end(),
-                group([] { return cond(near(141)); }),
+                group(object_near(141)),
                     put(141, PLACE_GONE),
                     set_flag(63, OFLAG_SCORING),
                     let_variant(3224, 1),

@@ -33,6 +33,7 @@ consteval row ring_onward_reversed(int k) {
 
 cond_fold wading_for_the_glint() { return cond(keyword(757, 727, -1)).AND(anyof(1014, 17, -1)); }
 
+// Place 547: ring walk.
 constexpr row RING_547[] = {
     rewrite(131, 154),
     set_flag(155, OFLAG_SEEN),
@@ -53,12 +54,13 @@ constexpr row RING_547[] = {
         ring_onward(0),
         reply({958}, 2630),
         reply({1014}, 2867),
-        when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 586); }, reply(1387, arg(2))),
+        when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 586)), reply(1387, arg(2))),
     end(),
     mark({200, 1003, 565, 1005, 958, 922}),
     mark({17, 1014}),
 };
 
+// Place 548: ring walk.
 constexpr row RING_548[] = {
     rewrite(131, 154),
     put_here(154),
@@ -82,6 +84,7 @@ constexpr row RING_548[] = {
     mark({1001, 958, 571, 1014, 17}),
 };
 
+// Place 549: ring walk.
 constexpr row RING_549[] = {
     call(p50),
     call(p679, num(1)),
@@ -99,6 +102,7 @@ constexpr row RING_549[] = {
     mark({1001, 958}),
 };
 
+// Place 550: ring walk.
 constexpr row RING_550[] = {
     call(p50),
     call(p679, num(0)),
@@ -116,6 +120,7 @@ constexpr row RING_550[] = {
     mark({1001, 958}),
 };
 
+// Place 551: ring walk.
 constexpr row RING_551[] = {
     call(p50),
     call(p679, num(1)),
@@ -134,6 +139,7 @@ constexpr row RING_551[] = {
     mark({1001, 1003, 958}),
 };
 
+// Place 552: ring walk.
 constexpr row RING_552[] = {
     call(p50),
     call(p679, num(0)),
@@ -151,6 +157,7 @@ constexpr row RING_552[] = {
     mark({1001, 958}),
 };
 
+// Place 553: ring walk.
 constexpr row RING_553[] = {
     call(p50),
     call(p679, num(1)),
@@ -175,6 +182,7 @@ cond_fold not_drawing_water() {
     return cond(!cond(anyof(WORD_CONSUME_LIQUID, WORD_FILL_VESSEL, -1)).OR(keyword(WORD_TAKE, 120, -1)));
 }
 
+// Place 554: ring walk.
 constexpr row RING_554[] = {
     when(not_drawing_water, call(p50)),
     look(),
@@ -187,7 +195,7 @@ constexpr row RING_554[] = {
     end(),
     reply(all({848, 1003}), 2858),
     reply(all({757, 899}), 2710),
-    when([] { return cond(has(899)).OR(words() == 1); }, reply({763}, 1968)),
+    when(has_word(899).OR(word_count(1)), reply({763}, 1968)),
     moving(),
         ring_on(7),
         ring_back(7),
@@ -200,6 +208,7 @@ constexpr row RING_554[] = {
 
 // --- The annexe: the landing, the sealed chamber, the hall, the overlook --
 
+// Place 555: annexe landing.
 constexpr row ANNEXE_LANDING[] = {
     call(p679, num(4)),
     look(),
@@ -231,6 +240,7 @@ cond_fold beacon_to_be_found() {
     return cond(value[556] == 1).OR(words() == 1).OR(has(932)).AND(!bitest(45, OFLAG_SEEN));
 }
 
+// Place 556: sealed chamber.
 constexpr row SEALED_CHAMBER[] = {
     call(p679, num(4)),
     look(),
@@ -243,10 +253,10 @@ constexpr row SEALED_CHAMBER[] = {
                     set_flag(45, OFLAG_SEEN),
                     reply(2497),
                 end(),
-                group([] { return cond(has(45)).OR(words() == 1); }),
+                group(has_word(45).OR(word_count(1))),
                 end(),
                 reply({928}, 2007),
-                when([] { return cond(!has(1130)); }, reply(2033, arg_of(VAR_ARG2))),
+                when(lacks_word(1130), reply(2033, arg_of(VAR_ARG2))),
             end(),
         end(),
         reply({958}, 1767, arg(1)),
@@ -263,7 +273,7 @@ constexpr row SEALED_CHAMBER[] = {
         reply({848, 958, 1001, 754}, 2856),
         group({752, 755, WORD_BACK}),
             first(),
-                group([] { return cond(value[556] == 0); }),
+                group(value_is(556, 0)),
                     let(556, 1),
                     reply(2498),
                 end(),
@@ -274,6 +284,7 @@ constexpr row SEALED_CHAMBER[] = {
     mark({958, 1001, 1015, 131, 973}),
 };
 
+// Place 557: annexe hall.
 constexpr row ANNEXE_HALL[] = {
     call(p679, num(4)),
     rewrite(131, 153),
@@ -297,6 +308,7 @@ cond_fold jumping_off_the_overlook() {
     return cond(has(762)).AND(cond(anyof(755, 934, 573, -1)).OR(words() == 1));
 }
 
+// Place 558: overlook.
 constexpr row OVERLOOK[] = {
     call(p679, num(4)),
     look(),
@@ -331,6 +343,7 @@ constexpr row OVERLOOK[] = {
 // back.
 cond_fold snag_across() { return cond(value[153] == 1); }
 
+// Place 559: near end of the snag.
 constexpr row SNAG_NEAR_END[] = {
     rewrite_shown(131, 153),
     call(p679, num(4)),
@@ -348,12 +361,12 @@ constexpr row SNAG_NEAR_END[] = {
         reply({1001}, 2856),
         ret(),
     end(),
-    when([] { return cond(has(848)).AND(anyof(755, 197, -1)); }, reply(1764)),
+    when(has_word(848).AND(has_any_word({755, 197})), reply(1764)),
     when(snag_across, rewrite_shown(11, 153)),
-    when([] { return cond(anyof(749, 763, -1)).AND(value[153] == 0).OR(has(762)); }, reply(2434)),
+    when(has_any_word({749, 763}).AND(value_is(153, 0)).OR(has_word(762)), reply(2434)),
     group({848}),
-        when([] { return cond(words() == 1).OR(anyof(754, 958, 1001, -1)); }, reply(2836)),
-        when([] { return cond(words() == 1).OR(has(153)).AND(value[153] != 1); }, reply(2432)),
+        when(word_count(1).OR(has_any_word({754, 958, 1001})), reply(2836)),
+        when(word_count(1).OR(has_word(153)).AND(value_not(153, 1)), reply(2432)),
     end(),
     let(all({763, 197}), VAR_COMMAND_STATUS, 1),
     group({153}),
@@ -383,6 +396,7 @@ constexpr row SNAG_NEAR_END[] = {
     land(PLACE_GONE, 2568),
 };
 
+// Place 560: far end of the snag.
 constexpr row SNAG_FAR_END[] = {
     rewrite_shown(131, 153),
     call(p679, num(4)),
@@ -395,10 +409,10 @@ constexpr row SNAG_FAR_END[] = {
         reply({1013}, 2864, arg(2)),
         ret(),
     end(),
-    when([] { return cond(has(848)).AND(anyof(755, 197, -1)); }, reply(1764)),
+    when(has_word(848).AND(has_any_word({755, 197})), reply(1764)),
     reply({762}, 2434),
     rewrite_shown(11, 153),
-    when([] { return cond(has(763)).AND(anyof(197, 153, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(763).AND(has_any_word({197, 153})), let(VAR_COMMAND_STATUS, 1)),
     group({153}),
         let({848}, VAR_COMMAND_STATUS, 1),
         group({757}),
@@ -428,6 +442,7 @@ constexpr row SNAG_FAR_END[] = {
 
 // --- The shrine landing, the low landing, the cross passage ---------------
 
+// Place 561: shrine landing.
 constexpr row SHRINE_LANDING[] = {
     call(p679, num(4)),
     call(p185, ref(74)),
@@ -438,7 +453,7 @@ constexpr row SHRINE_LANDING[] = {
                 set_flag(VAR_GAME_FLAGS_3, 5),
                 reply(2483),
             end(),
-            group([] { return cond(words() == 1); }),
+            group(word_count(1)),
                 set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
                 reply(1507, arg_of(VAR_ARG1)),
             end(),
@@ -476,6 +491,7 @@ constexpr row SHRINE_LANDING[] = {
     mark({565, 1073, 966, 439, 573, 934, 1001}),
 };
 
+// Place 562: low landing.
 constexpr row LOW_LANDING[] = {
     call(p679, num(2)),
     look(),
@@ -494,6 +510,7 @@ constexpr row LOW_LANDING[] = {
     mark({958, 1001, 975, 922, 950, 921}),
 };
 
+// Place 563: cross passage.
 constexpr row CROSS_PASSAGE[] = {
     call(p679, num(2)),
     rewrite(131, 974),
@@ -510,7 +527,7 @@ constexpr row CROSS_PASSAGE[] = {
         reply(2431, arg(974)),
     end(),
     moving(),
-        when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 570); }, reply(2525)),
+        when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 570)), reply(2525)),
         group({749, 754, 197}),
             let_variant(3229, 0),
             forced(559),
@@ -534,6 +551,7 @@ constexpr row CROSS_PASSAGE[] = {
 // player leaves it burns out and is gone.
 cond_fold taper_here() { return cond(lies_here(165)); }
 
+// Place 564: counting room.
 constexpr row COUNTING_ROOM[] = {
     when(taper_here, add(165, 1)),
     call(p679, num(4)),
@@ -601,14 +619,15 @@ cond_fold leaving_with_the_jewel() {
     return cond(anyof(758, 747, -1)).AND(value[565] <= 3).AND(near(67));
 }
 
+// Place 565: sanctum.
 constexpr row SANCTUM[] = {
-    when([] { return cond(has(WORD_LOOK)).AND(anyof(376, 754, -1)); }, reply(2019, arg(18))),
+    when(has_word(WORD_LOOK).AND(has_any_word({376, 754})), reply(2019, arg(18))),
     when(jewel_counted, add(565, 1)),
     group(leaving_with_the_jewel),
         call(p831, num(0)),
         stop(),
     end(),
-    group([] { return cond(value[565] == 4); }),
+    group(value_is(565, 4)),
         reply({758, 747}, 2423),
         group({WORD_LOOK}),
             reply({893}, 1385, arg(3)),
@@ -637,7 +656,7 @@ constexpr row SANCTUM[] = {
     end(),
     group({936, 1137, 960, 1011}),
         reply({808}, 2493, arg_of(VAR_ARG2)),
-        when([] { return cond(has(1011)); }, reply({792}, 1329)),
+        when(has_word(1011), reply({792}, 1329)),
         reply({792}, 2850, arg_of(VAR_ARG2)),
     end(),
     moving(),
@@ -645,7 +664,7 @@ constexpr row SANCTUM[] = {
         reply(all({WORD_GO, 565}), 2620, arg_of(565)),
         when([] { return cond(has(757)).AND(cond(has(565)).OR(words() == 1)); }, reply(2620, arg_of(565))),
     end(),
-    when([] { return cond(value[565] == 4); }, mark({7})),
+    when(value_is(565, 4), mark({7})),
     mark({960, 475, 376, 936, 920, 1137, 966, 1011}),
     mark({1012}),
 };
@@ -664,6 +683,7 @@ int chance_way_down() {
     return 1;
 }
 
+// Place 566: foot of the falls.
 constexpr row FALLS_FOOT[] = {
     call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
     call(p679, num(0)),
@@ -679,7 +699,7 @@ constexpr row FALLS_FOOT[] = {
         ret(),
     end(),
     reply(all({757, 899}), 2710),
-    when([] { return cond(has(848)).AND(anyof(754, 751, 1130, 921, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(848).AND(has_any_word({754, 751, 1130, 921})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({745, 755, 850}, 554),
         go({754, 749, 849}, 567),
@@ -693,6 +713,7 @@ constexpr row FALLS_FOOT[] = {
     mark({899, 922, 1131, 1130, 921, 1001}),
 };
 
+// Place 567: middle of the falls.
 constexpr row FALLS_MIDDLE[] = {
     call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
     look(),
@@ -716,6 +737,7 @@ constexpr row FALLS_MIDDLE[] = {
     mark({899, 172, 996, 921, 1017}),
 };
 
+// Place 568: head of the falls.
 constexpr row FALLS_HEAD[] = {
     call(p679, num(3)),
     look(),
@@ -729,13 +751,13 @@ constexpr row FALLS_HEAD[] = {
         let({1010}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    when([] { return cond(anyof(848, 754, -1)).AND(anyof(754, 888, 921, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({848, 754}).AND(has_any_word({754, 888, 921})), let(VAR_COMMAND_STATUS, 1)),
     reply(all({757, 899}), 2710),
     moving(),
         go({899, 755, 850, 1131, 172, 748}, 567),
         go({754, 848}, 569),
         group({751, 849, 750, 752, 934}),
-            group([] { return cond(carried(45)); }),
+            group(object_carried(45)),
                 when([] { return cond(bitest(569, 16)); }, reply(2630, arg(2))),
                 reply(2630, arg(1)),
             end(),
@@ -748,6 +770,7 @@ constexpr row FALLS_HEAD[] = {
 
 // --- The cliff top (569) and the cliff path (570) -------------------------
 
+// Place 569: cliff top.
 constexpr row CLIFF_TOP[] = {
     look(),
         reply({571}, 2868),
@@ -759,7 +782,7 @@ constexpr row CLIFF_TOP[] = {
         end(),
         ret(),
     end(),
-    when([] { return cond(has(848)).AND(anyof(754, 755, 571, 763, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(848).AND(has_any_word({754, 755, 571, 763})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({754, 747, 571, 763}, 570),
         go({755, 848}, 568),
@@ -777,6 +800,7 @@ constexpr row CLIFF_TOP[] = {
     mark({934, 573, 571, 913, 1130}),
 };
 
+// Place 570: cliff path.
 constexpr row CLIFF_PATH[] = {
     look(),
         reply({439}, 2743, arg(1)),
@@ -793,7 +817,7 @@ constexpr row CLIFF_PATH[] = {
     group({848}),
         reply({754, 921, 958}, 2989),
         first(),
-            group([] { return cond(words() == 1); }),
+            group(word_count(1)),
                 let_ref(VAR_ARG2, 571),
             end(),
             let({755, 480, 1013, 1010, 571}, VAR_COMMAND_STATUS, 1),
@@ -809,7 +833,7 @@ constexpr row CLIFF_PATH[] = {
         reply({451}, 1425),
     end(),
     land(563, 2571),
-    group([] { return cond(words() == 1); }),
+    group(word_count(1)),
         reply({950, 120, 1000}, 2753),
         reply({1073, 891}, 2993, arg_of(VAR_ARG2)),
     end(),
@@ -824,6 +848,7 @@ cond_fold beacon_burning() { return cond(have(45, 0, 2)); }
 cond_fold drinking_alone() { return cond(has(WORD_CONSUME_LIQUID)).AND(words() == 1); }
 cond_fold vessel_chosen() { return cond(value[VAR_VESSEL] != 0); }
 
+// Place 571: bastion.
 constexpr row BASTION[] = {
     call(p679, num(1)),
     look(),
@@ -841,7 +866,7 @@ constexpr row BASTION[] = {
         reply({571}, 1425),
         group({755, 934, 573, 1010}),
             first(),
-                group([] { return cond(carried(45)); }),
+                group(object_carried(45)),
                     when([] { return cond(!bitest(569, 16)); }, reply(2436)),
                     forced(572, 2443),
                 end(),
@@ -852,6 +877,7 @@ constexpr row BASTION[] = {
     mark({439, 1010, 571, 1001, 958, 573, 934, 575}),
 };
 
+// Place 572: beacon way.
 constexpr row BEACON_WAY[] = {
     call(p679, num(3)),
     group(drinking_alone),
@@ -871,9 +897,9 @@ constexpr row BEACON_WAY[] = {
         mark(),
         ret(),
     end(),
-    when([] { return cond(anyof(763, 757, -1)).AND(has(934)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({763, 757}).AND(has_word(934)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        when([] { return cond(anyof(754, WORD_BACK, -1)).AND(value[VAR_THERE] == 571); }, reply(2439)),
+        when(has_any_word({754, WORD_BACK}).AND(value_is(VAR_THERE, 571)), reply(2439)),
         reply({958}, 2630),
         group({WORD_BACK, 763, 745, 934, 573, 752}),
             when(beacon_burning, forced(573, 2437)),
@@ -883,6 +909,7 @@ constexpr row BEACON_WAY[] = {
     mark({573, 934, 958, 922, 1135, 975, 1010, 996}),
 };
 
+// Place 573: descent.
 constexpr row DESCENT[] = {
     call(p679, num(3)),
     group(drinking_alone),
@@ -898,14 +925,14 @@ constexpr row DESCENT[] = {
         reply({575}, 2998),
         ret(),
     end(),
-    when([] { return cond(anyof(921, 1130, 754, 936, -1)).OR(words() == 1); }, reply({848}, 1826, arg(1))),
-    when([] { return cond(anyof(757, 763, -1)).AND(has(934)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({921, 1130, 754, 936}).OR(word_count(1)), reply({848}, 1826, arg(1))),
+    when(has_any_word({757, 763}).AND(has_word(934)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         group({746, 1010, 575}),
             when(beacon_burning, reply(2104, arg_of(45))),
             forced(574),
         end(),
-        group([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 572).OR(anyof(763, 749, 934, 573, 748, -1)); }),
+        group(has_word(WORD_BACK).AND(value_is(VAR_THERE, 572)).OR(has_any_word({763, 749, 934, 573, 748}))),
             when(beacon_burning, forced(572, 2437)),
             reply(2440),
         end(),
@@ -914,6 +941,7 @@ constexpr row DESCENT[] = {
     mark({934, 573, 936, 921, 1010, 575}),
 };
 
+// Place 574: door approach.
 constexpr row DOOR_APPROACH[] = {
     call(p679, num(3)),
     reply({848}, 1826, arg(2)),

@@ -18,6 +18,7 @@ constexpr row COMMON_LOOK = reply({1137, 936, 376}, 3030, arg_of(VAR_ARG2));
 // The words of the water and its banks, marked wherever the river runs.
 constexpr row WATER_MARKS = mark({635, 899, 913, 1064, 996, 1002, 1010});
 
+// Place 628: gate passage.
 constexpr row GATE_PASSAGE[] = {
     look(),
         COMMON_LOOK,
@@ -33,6 +34,7 @@ constexpr row GATE_PASSAGE[] = {
     mark({308, 897, 898, 439, 950}),
 };
 
+// Place 629: river passage.
 // The passage words lead on only after "go": on, away from where you came.
 constexpr row RIVER_PASSAGE[] = {
     look(),
@@ -44,12 +46,13 @@ constexpr row RIVER_PASSAGE[] = {
     moving(),
         go({751}, 628),
         go({747}, 630),
-        when([] { return cond(has(WORD_GO)).AND(anyof(308, 897, 898, -1)); },
+        when(has_word(WORD_GO).AND(has_any_word({308, 897, 898})),
              call(p329, ref(628), ref(751), ref(630), ref(747))),
     end(),
     mark({308, 897, 898}),
 };
 
+// Place 630: passage bend.
 constexpr row PASSAGE_BEND[] = {
     // Carrying the cask full of the right stuff past the bend is noted.
     when([] { return cond(carried(OBJ_VESSEL_LARGE)).AND(cond(value[OBJ_VESSEL_LARGE] == 3).OR(value[OBJ_VESSEL_LARGE] > 6)); },
@@ -68,6 +71,7 @@ constexpr row PASSAGE_BEND[] = {
     mark({308, 897, 898}),
 };
 
+// Place 632: near bank.
 // The near bank: north, "cross" or the bridge itself (and "back" after
 // coming over from the far bank) is the crossing, which needs no "go".
 constexpr row NEAR_BANK[] = {
@@ -83,7 +87,7 @@ constexpr row NEAR_BANK[] = {
         ret(),
     end(),
     call({762}, p724, num(1)),
-    when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 631); }, rewrite_shown(WORD_BACK, 745)),
+    when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 631)), rewrite_shown(WORD_BACK, 745)),
     call({745, 763, 793}, p75),
     moving(),
         go({750, 308, 897, 898}, 630),
@@ -95,6 +99,7 @@ constexpr row NEAR_BANK[] = {
     WATER_MARKS,
 };
 
+// Place 631: far bank.
 constexpr row FAR_BANK[] = {
     group({11}),
         put_here(11),
@@ -106,7 +111,7 @@ constexpr row FAR_BANK[] = {
         ret(),
     end(),
     call({762}, p724, num(1)),
-    when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 632); }, rewrite_shown(WORD_BACK, 749)),
+    when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 632)), rewrite_shown(WORD_BACK, 749)),
     call({749, 763, 793}, p75),
     moving(),
         call({11}, p75),
@@ -120,6 +125,7 @@ constexpr row FAR_BANK[] = {
     WATER_MARKS,
 };
 
+// Place 633: bank stair.
 constexpr row BANK_STAIR[] = {
     look(),
         COMMON_LOOK,
@@ -134,12 +140,13 @@ constexpr row BANK_STAIR[] = {
     mark({1001, 897, 308, 898}),
 };
 
+// Place 634: upper cell.
 constexpr row UPPER_CELL[] = {
     look(),
         COMMON_LOOK,
         reply({897, 308, 898, 758}, 2903, arg(897)),
         group({156}),
-            when([] { return cond(value[144] == 0); }, say_as(SAY_STOP, 144, 0)),
+            when(value_is(144, 0), say_as(SAY_STOP, 144, 0)),
             reply(3336),
         end(),
         let({889}, VAR_COMMAND_STATUS, 1),
@@ -152,21 +159,23 @@ constexpr row UPPER_CELL[] = {
     mark({758, 308, 897, 898, 156}),
 };
 
+// Places 635: falls nook; 636: stream run; 637: upper stream run.
 // The falls nook and the stream run below the stream head: the water's
 // hazards, an object sent off into the river, and each place's own ways.
 constexpr member STREAMSIDE[] = {
     {635, {}, {go({751, 635, 899, 913, 850}, 632)}},
-    {636, {}, {group([] { return cond(anyof(635, 899, 913, -1)).AND(value[VAR_THERE] == 631).OR(anyof(747, 849, -1)); }),
+    {636, {}, {group(has_any_word({635, 899, 913}).AND(value_is(VAR_THERE, 631)).OR(has_any_word({747, 849}))),
                    set_flag(637, 16),
                    forced(637),
                end(),
-               group([] { return cond(anyof(635, 899, 913, -1)).OR(anyof(751, 850, -1)); }),
+               group(has_any_word({635, 899, 913}).OR(has_any_word({751, 850}))),
                    forced(631),
                end()}},
     {637, {}, {go({747, 849}, 638), go({751, 850}, 636),
                call({635, 899, 913}, p329, ref(638), ref(747), ref(636), ref(751))}},
 };
 
+// Places 635: falls nook; 636: stream run; 637: upper stream run.
 constexpr row STREAMSIDE_PLACE[] = {
     look(),
         COMMON_LOOK,
@@ -180,12 +189,13 @@ constexpr row STREAMSIDE_PLACE[] = {
     WATER_MARKS,
 };
 
+// Place 638: stream head.
 constexpr row STREAM_HEAD[] = {
     call(p185, ref(74)),
     look(),
         COMMON_LOOK,
         reply({74}, 2624, arg(798)),
-        when([] { return cond(has(159)).AND(value[2624] == 0); }, let_variant(2624, 1)),
+        when(has_word(159).AND(value_is(2624, 0)), let_variant(2624, 1)),
         group({575, 111}),
             tell(3283),
             reply(1266),
@@ -205,7 +215,7 @@ constexpr row STREAM_HEAD[] = {
         ret(),
     end(),
     moving(),
-        group([] { return cond(anyof(635, 899, 913, -1)).OR(anyof(850, 751, WORD_BACK, -1)); }),
+        group(has_any_word({635, 899, 913}).OR(has_any_word({850, 751, WORD_BACK}))),
             tell(2546),
             forced(637),
         end(),

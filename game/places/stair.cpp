@@ -14,6 +14,7 @@ namespace {
 
 // --- The two rims of the abyss (465, 466) ------------------------------------
 
+// Places 465: west rim of the abyss; 466: rim.
 constexpr member RIMS[] = {
     {465, {}, {go({747, 763, 466}, 466), go({751, 745, 749, 752, 750}, 515)}},
     {466, {}, {go({751, 763, 466}, 465), go({749, 748, 747, 298}, 298)}},
@@ -23,6 +24,7 @@ cond_fold leaps_into_the_abyss() {
     return cond(has(762)).AND(cond(anyof(755, 899, 919, 980, -1)).OR(words() == 1));
 }
 
+// Places 465: west rim of the abyss; 466: rim.
 constexpr row RIM[] = {
     look(),
         reply({755, 980, 919}, 2041),
@@ -51,6 +53,7 @@ cond_fold climbs_the_steps_up() {
     return cond(cond(anyof(848, 7, -1)).AND(has(754))).OR(keyword(848, 7, -1));
 }
 
+// Place 467: stair bottom.
 constexpr row STAIR_BOTTOM[] = {
     look(),
         reply({936}, 3307),
@@ -64,7 +67,7 @@ constexpr row STAIR_BOTTOM[] = {
         go({745, 758, 966, 1054}, 491),
         group({754, 848, 7, 1052}),
             // The lodestone's needle will not be carried up this stair.
-            when([] { return cond(carried(OBJ_HEADING)); }, reply(2648)),
+            when(object_carried(OBJ_HEADING), reply(2648)),
             forced(468),
         end(),
     end(),
@@ -90,6 +93,7 @@ int lands_one_below() {
     return 0;
 }
 
+// Places 468..469: winding stair; 470: stairway; 471: winding stair.
 constexpr member WINDING_STAIR[] = {
     {468, {0, 0, 0, 1},
      {moving(), go({755}, 467), go({754, 848}, 469), call({7}, p329, ref(467), ref(755), ref(469), ref(754)), end(),
@@ -106,6 +110,7 @@ constexpr member WINDING_STAIR[] = {
       reply({197, 899}, 2638), end(), when(steps_not_named, mark_name({891, 197, 899})), land(470, 1669)}},
 };
 
+// Places 468..469: winding stair; 470: stairway; 471: winding stair.
 constexpr row WINDING_STAIR_CELL[] = {
     member_group(LOW_VIEW),
         call(p298),
@@ -149,6 +154,7 @@ cond_fold enters_by_the_doors() {
         .OR(keyword(757, 161, -1));
 }
 
+// Place 472: hoard door.
 constexpr row HOARD_DOOR[] = {
     call(p185, ref(129)),
     call(p297, ref(2103), ref(129)),
@@ -187,6 +193,7 @@ constexpr row HOARD_DOOR[] = {
     land(470, 1669),
 };
 
+// Place 473: hoard.
 constexpr row HOARD[] = {
     rewrite(8, 161),
     look(),
@@ -200,7 +207,7 @@ constexpr row HOARD[] = {
     // else the command says.
     group({754, 848}),
         forced_if({913}, 476, 2459),
-        when([] { return cond(has(97)).OR(words() == 1); }, forced(474)),
+        when(has_word(97).OR(word_count(1)), forced(474)),
     end(),
     group({913}),
         mark(),
@@ -235,6 +242,7 @@ constexpr row ABOVE_THE_HOARD[] = {
 
 int look_above_the_hoard() { return run<ABOVE_THE_HOARD>(); }
 
+// Place 474: hoard gallery.
 constexpr row HOARD_GALLERY[] = {
     rewrite_shown(8, 162),
     look(),
@@ -260,6 +268,7 @@ constexpr row HOARD_GALLERY[] = {
     land(473, 1674),
 };
 
+// Place 476: hoard ledge.
 constexpr row HOARD_LEDGE[] = {
     clear_flag(482, PFLAG_HINT_AVAILABLE),
     look(),
@@ -307,6 +316,7 @@ int landing_among_the_thickets() {
     return 0;
 }
 
+// Place 475: well head.
 constexpr row WELL_HEAD[] = {
     rewrite_shown(8, 162),
     look(),
@@ -331,22 +341,22 @@ constexpr row WELL_HEAD[] = {
                 let(162, 0),
                 tell(3389),
                 forced_on(486),
-                when([] { return cond(carried(147)); }, put(147, PLACE_START)),
+                when(object_carried(147), put(147, PLACE_START)),
                 call(p154),
             end(),
             call(p858),
         end(),
     end(),
-    when([] { return cond(has(727)).AND(words() == 1).AND(value[163] <= 1); }, reply(3392, arg_of(VAR_ARG1))),
-    when([] { return cond(has(162)).AND(anyof(WORD_GO, 757, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(727).AND(word_count(1)).AND(value_at_most(163, 1)), reply(3392, arg_of(VAR_ARG1))),
+    when(has_word(162).AND(has_any_word({WORD_GO, 757})), let(VAR_COMMAND_STATUS, 1)),
     group(leaps_from_the_well_head),
         forced_on(486),
-        when([] { return cond(carried(148)); }, let(148, 2)),
+        when(object_carried(148), let(148, 2)),
         tell(3348),
         call(p154),
     end(),
     moving(),
-        when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 486); }, call(p858)),
+        when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 486)), call(p858)),
         group({757, 755, 162}),
             when(trap_open, forced(474, 2450)),
             reply({757, 162}, 1882),
@@ -377,13 +387,14 @@ int keep_the_command() {
     return 0;
 }
 
+// Place 477: timed stair.
 constexpr row TIMED_STAIR[] = {
     call(p298),
     // The ticking above: counting down (2), still before the doors ever
     // slammed (0), still after (1).
     first(),
         when(hourglass_running, let_variant(2627, 2)),
-        when([] { return cond(value[1720] < 1); }, let_variant(2627, 0)),
+        when(value_under(1720, 1), let_variant(2627, 0)),
         let_variant(2627, 1),
     end(),
     look(),
@@ -397,7 +408,7 @@ constexpr row TIMED_STAIR[] = {
     moving(),
         group(steps_alone),
             first(),
-                when([] { return cond(value[VAR_THERE] == 472); }, let_ref(VAR_ARG1, 754)),
+                when(value_is(VAR_THERE, 472), let_ref(VAR_ARG1, 754)),
                 let_ref(VAR_ARG1, 755),
             end(),
         end(),
@@ -406,7 +417,7 @@ constexpr row TIMED_STAIR[] = {
             first(),
                 when(hourglass_running, forced(478)),
                 // Twice thrown back already: the player is asked first.
-                group([] { return cond(value[1720] == 2); }),
+                group(value_is(1720, 2)),
                     step(keep_the_command),
                     let(VAR_QUESTION, Q_PLACE_477),
                     reply(1721),
@@ -425,13 +436,14 @@ constexpr row TIMED_STAIR[] = {
 cond_fold gate_shut() { return cond(value[OBJ_GATE] == 0); }
 cond_fold gate_open() { return cond(value[OBJ_GATE] == 1); }
 
+// Place 478: gatehouse.
 constexpr row GATEHOUSE[] = {
     call(p185, ref(129)),
-    when([] { return cond(anyof(1018, 134, 74, 30, 129, -1)).AND(anyof(798, WORD_LOOK, -1)); }, reply(2103)),
+    when(has_any_word({1018, 134, 74, 30, 129}).AND(has_any_word({798, WORD_LOOK})), reply(2103)),
     rewrite(8, OBJ_GATE),
     group({955}),
         reply({WORD_LOOK, WORD_TAKE, 807, 808, 797}, 2616),
-        group([] { return cond(words() == 2); }),
+        group(word_count(2)),
             mark(),
             ret(),
         end(),
@@ -441,7 +453,7 @@ constexpr row GATEHOUSE[] = {
         reply({7}, 2748),
         group({OBJ_GATE}),
             first(),
-                when([] { return cond(value[VAR_PHASE] == 5); }, let_variant(3301, 1)),
+                when(value_is(VAR_PHASE, 5), let_variant(3301, 1)),
                 let_variant(3301, 0),
             end(),
         end(),
@@ -471,6 +483,7 @@ constexpr row GATEHOUSE[] = {
     land(472, 1669),
 };
 
+// Place 479: yard beyond the gate.
 constexpr row YARD[] = {
     rewrite(8, OBJ_GATE),
     reply({953}, 2610),
@@ -497,7 +510,7 @@ constexpr row YARD[] = {
         reply({160}, 3305),
         when([] { return cond(has(67)).AND(!lies_here(67)); }, reply(3306)),
     end(),
-    when([] { return cond(anyof(807, 808, -1)).AND(anyof(67, 160, -1)); }, reply(2803)),
+    when(has_any_word({807, 808}).AND(has_any_word({67, 160})), reply(2803)),
     group({67}),
         // "Use" the jewel on the gate is knocking with it.
         group({852}),
@@ -505,7 +518,7 @@ constexpr row YARD[] = {
             let(VAR_COMMAND_STATUS, 1),
             ret(),
         end(),
-        group([] { return cond(!near(67)); }),
+        group(object_not_near(67)),
             mark(),
             ret(),
         end(),

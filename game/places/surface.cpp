@@ -66,8 +66,9 @@ int into_the_woods() {
 
 // --- The lane (195) ---------------------------------------------------------
 
+// Place 195: lane.
 constexpr row LANE[] = {
-    when([] { return cond(value[VAR_PHASE] <= 2); }, let(VAR_PHASE, 3)),
+    when(value_at_most(VAR_PHASE, 2), let(VAR_PHASE, 3)),
     call(p80),
     reply({975}, 2676, arg(975)),
     when(shutting_or_opening, reply(3312)),
@@ -146,6 +147,7 @@ constexpr row LANE[] = {
 
 // --- The woodside (196) -----------------------------------------------------
 
+// Place 196: woodside.
 constexpr row WOODSIDE[] = {
     call(p476),
     reply({975}, 2676, arg(975)),
@@ -158,7 +160,7 @@ constexpr row WOODSIDE[] = {
         end(),
         first(),
             group({985, 951}),
-                when([] { return cond(words() > 1).AND(!has(WORD_GO)); }, reply(1493)),
+                when(word_count_over(1).AND(lacks_word(WORD_GO)), reply(1493)),
             end(),
             otherwise(), reply(2007), end(),
         end(),
@@ -202,7 +204,7 @@ constexpr row WOODSIDE[] = {
         go({985}, 544),
         // The track through the thicket: to the south thicket for one who
         // carries the funnel, else only as far as the gap.
-        when([] { return cond(carried(148)); }, forced_if({951}, 486)),
+        when(object_carried(148), forced_if({951}, 486)),
         forced_if({951}, 481),
     end(),
 };
@@ -231,9 +233,10 @@ int magic_travel_from_the_cottage() {
     return 0;
 }
 
+// Place 200: cottage.
 constexpr row COTTAGE[] = {
     call(p410, num(0)),
-    when([] { return cond(!has(WORD_GO)); }, reply({8, 966}, 1932, arg(WORD_OUTWARD))),
+    when(lacks_word(WORD_GO), reply({8, 966}, 1932, arg(WORD_OUTWARD))),
     group({918}),
         call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
         reply(2078),
@@ -243,7 +246,7 @@ constexpr row COTTAGE[] = {
     call(p185, ref(167)),
     group({167, 134, 129, 1018, 30}),
         call_word({798, WORD_LOOK}, WORD_LOOK),
-        when([] { return cond(words() > 1); }, reply(2430)),
+        when(word_count_over(1), reply(2430)),
     end(),
     step({475}, harbour_is_the_roof),
     group({970, 936, 376}),
@@ -284,7 +287,7 @@ constexpr row COTTAGE[] = {
     call({195, WORD_OUTWARD, 751}, p868, ref(751), ref(PLACE_START)),
     reply(all({WORD_GO, 200}), 2620, arg_of(200)),
     when([] { return cond(has(WORD_INWARD)).AND(cond(has(200)).OR(words() == 1)); }, reply(2620, arg_of(200))),
-    group([] { return cond(anyof(WORD_MAGIC_TRAVEL_1, WORD_MAGIC_TRAVEL_2, -1)).AND(value[VAR_PHASE] <= 4); }),
+    group(has_any_word({WORD_MAGIC_TRAVEL_1, WORD_MAGIC_TRAVEL_2}).AND(value_at_most(VAR_PHASE, 4))),
         let(VAR_ENTRY_REMARK, 1),
         step(magic_travel_from_the_cottage),
     end(),
@@ -295,6 +298,7 @@ constexpr row COTTAGE[] = {
 
 // --- The valley (201) -------------------------------------------------------
 
+// Place 201: valley.
 constexpr row VALLEY[] = {
     call(p479),
     look(),
@@ -342,6 +346,7 @@ constexpr row VALLEY[] = {
     mark({919}),
 };
 
+// Place 202: streambed.
 // The streambed (202).
 constexpr row STREAMBED[] = {
     look(),
@@ -352,14 +357,14 @@ constexpr row STREAMBED[] = {
         ret(),
     end(),
     when([] { return cond(anyof(757, 759, -1)).AND(has(OBJ_LIQUID_1)).OR(keyword(757, 899, -1)); }, reply(2710)),
-    when([] { return cond(has(202)).AND(anyof(755, 757, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(202).AND(has_any_word({755, 757})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         first(),
             group({754}),
                 step(up_the_streambed),
                 call(direction_from_first_word),
             end(),
-            group([] { return cond(has(899)).AND(value[VAR_PHASE] == 3); }),
+            group(has_word(899).AND(value_is(VAR_PHASE, 3))),
                 let_ref(VAR_ARG1, 745),
                 call(direction_from_first_word),
             end(),
@@ -368,12 +373,12 @@ constexpr row STREAMBED[] = {
                 call(direction_from_first_word),
             end(),
         end(),
-        group([] { return cond(value[VAR_PHASE] == 8); }),
+        group(value_is(VAR_PHASE, 8)),
             go({195}, 518, 2162),
             go({203}, 201, 2162),
             go({201}, 203, 2162),
         end(),
-        group([] { return cond(carried(OBJ_HEADING)); }),
+        group(object_carried(OBJ_HEADING)),
             first(),
                 direction({850, 919, 203}, 749),
                 direction({201, 849, 200}, 745),
@@ -393,7 +398,7 @@ constexpr row STREAMBED[] = {
         // which nothing sets: the refusal is all a player meets.
         group({202, 899, 755, 757}),
             first(),
-                when([] { return cond(value[202] == 0); }, reply(1392)),
+                when(value_is(202, 0), reply(1392)),
                 otherwise(),
                     tell(1862),
                     forced_on(671),
@@ -417,6 +422,7 @@ int go_means_in() {
 
 cond_fold hatch_open() { return cond(value[OBJ_LOCKED_GATE] == 1); }
 
+// Place 203: dell.
 constexpr row DELL[] = {
     reply({975}, 2676, arg(975)),
     look(),
@@ -439,7 +445,7 @@ constexpr row DELL[] = {
         when([] { return cond(!cond(has(919)).AND(words() == 1)); }, reply(1493)),
     end(),
     call({988}, p396),
-    group([] { return cond(has(OBJ_LOCKED_GATE)).AND(anyof(WORD_GO, WORD_INWARD, WORD_AXIS_2, -1)); }),
+    group(has_word(OBJ_LOCKED_GATE).AND(has_any_word({WORD_GO, WORD_INWARD, WORD_AXIS_2}))),
         let(VAR_COMMAND_STATUS, 1),
         step(go_means_in),
     end(),
@@ -483,6 +489,7 @@ constexpr row DELL[] = {
 // words and exits.
 constexpr int SOUTH_END = 0, NORTH_END = 1;
 
+// Places 197: footbridge; 198: north end of the footbridge.
 constexpr member FOOTBRIDGE_ENDS[] = {
     {197, {1, 0}, {
         reply({991}, 2727),
@@ -500,6 +507,7 @@ constexpr member FOOTBRIDGE_ENDS[] = {
     }},
 };
 
+// Places 197: footbridge; 198: north end of the footbridge.
 constexpr row FOOTBRIDGE[] = {
     look(),
         reply({538, 755, 1137}, 2677, arg(1)),
@@ -514,7 +522,7 @@ constexpr row FOOTBRIDGE[] = {
             group({538, 197}),
                 // Coming from the lane, the footbridge's own name leads on
                 // across it, as from the path.
-                when([] { return cond(has(197)).AND(value[VAR_THERE] == PLACE_START); }, let_ref(VAR_THERE, 538)),
+                when(has_word(197).AND(value_is(VAR_THERE, PLACE_START)), let_ref(VAR_THERE, 538)),
                 call(p329, ref(538), ref(748), ref(198), ref(751)),
             end(),
         end(),
@@ -600,22 +608,23 @@ int named_object() {
 cond_fold giant_here() { return cond(lies_here(194)); }
 cond_fold creeper_grown() { return cond(value[139] == 2); }
 
+// Place 199: river bluff.
 constexpr row BLUFF[] = {
     call(p410, num(0)),
     step(display_variants),
     // "Read" alone reads the sign.
-    group([] { return cond(has(798)).AND(words() == 1); }),
+    group(has_word(798).AND(word_count(1))),
         let(VAR_COMMAND_STATUS, 2),
         let_ref(VAR_ARG2, 129),
         ret(),
     end(),
-    when([] { return cond(near(194)); }, set_flag(OBJ_LIQUID_3, OFLAG_SEEN)),
+    when(object_near(194), set_flag(OBJ_LIQUID_3, OFLAG_SEEN)),
     when([] { return cond(keyword(772, 95, -1)).AND(have(95, 0, 2)).AND(lies_here(194)); }, reply(2841)),
     when([] { return cond(words() == 2).AND(arg2() == 801); }, step(board_means_sign)),
     step(bluff_words),
     // The giant guards his drink: only what is near may be spoken of.
     group([] { return giant_here().AND(anyof(908, OBJ_LIQUID_3, OBJ_VESSEL_MEDIUM, 141, 909, 910, 118, 942, -1)); }),
-        when([] { return cond(has(WORD_LOOK)); }, reply({141, 942}, 2657)),
+        when(has_word(WORD_LOOK), reply({141, 942}, 2657)),
         step(named_object),
         when([] { return cond(anyof(OBJ_VESSEL_MEDIUM, 141, 118, -1)).AND(near(value[VAR_LOOP_OBJECT])); }, ret()),
         when([] { return cond(has(OBJ_LIQUID_3)).AND(near_in(OBJ_VESSEL_LARGE, 5)); }, ret()),
@@ -630,7 +639,7 @@ constexpr row BLUFF[] = {
         reply(2431, arg(974)),
     end(),
     group({915, 916}),
-        when([] { return cond(value[199] > 0); }, reply(3346)),
+        when(value_over(199, 0), reply(3346)),
         group({WORD_LOOK}),
             reply({915}, 2038),
             reply(2139),
@@ -643,7 +652,7 @@ constexpr row BLUFF[] = {
         reply({WORD_LOOK}, 2728, arg(0)),
         let({WORD_INWARD}, VAR_COMMAND_STATUS, 1),
     end(),
-    when([] { return cond(has(WORD_LOOK)); }, group({755, 921})),
+    when(has_word(WORD_LOOK), group({755, 921})),
         call(p817, ref(3377), num(1)),
         set_flag(157, OFLAG_SEEN),
         reply(2741, arg_of(139)),
@@ -657,7 +666,7 @@ constexpr row BLUFF[] = {
                     forced(444, 2843),
                 end(),
                 group({140}),
-                    when([] { return cond(value[139] == 0); }, reply(1319, arg_of(VAR_ARG2))),
+                    when(value_is(139, 0), reply(1319, arg_of(VAR_ARG2))),
                     call(p817, ref(3377), num(1)),
                     reply(3351),
                 end(),
@@ -673,8 +682,8 @@ constexpr row BLUFF[] = {
     end(),
     look(),
         group({140}),
-            when([] { return cond(value[139] == 0); }, reply(1319, arg_of(VAR_ARG2))),
-            group([] { return cond(value[139] == 1); }),
+            when(value_is(139, 0), reply(1319, arg_of(VAR_ARG2))),
+            group(value_is(139, 1)),
                 call(p817, ref(3377), num(1)),
                 reply(2952, arg_of(139)),
             end(),
@@ -688,7 +697,7 @@ constexpr row BLUFF[] = {
         reply({1000}, 2753),
         ret(),
     end(),
-    when([] { return cond(anyof(150, 998, -1)); }, reply({WORD_TAKE}, 2747)),
+    when(has_any_word({150, 998}), reply({WORD_TAKE}, 2747)),
     reply({984}, 1849, arg(984)),
     group(one_word),
         reply({891, 1073, 950}, 2993, arg_of(VAR_ARG1)),
@@ -749,6 +758,7 @@ cond_fold game_control_word() {
         .OR(within(arg1(), 704, 722));
 }
 
+// Place 586: open sky.
 constexpr row OPEN_SKY[] = {
     add(586, -1),
     first(),
@@ -779,7 +789,7 @@ constexpr row OPEN_SKY[] = {
         when([] { return cond(within(arg2(), 744, 756)).OR(has(63)); }, reply(3383)),
     end(),
     reply({727}, 1381),
-    group([] { return cond(anyof(WORD_GO, 806, -1)).OR(words() == 1); }),
+    group(has_any_word({WORD_GO, 806}).OR(word_count(1))),
         reply({777, 547, 958}, 3203),
         reply({761}, 1387, arg(1)),
     end(),
@@ -792,6 +802,7 @@ constexpr row OPEN_SKY[] = {
 
 cond_fold even_chance() { return cond(irand(100) < 50); }
 
+// Place 480: road.
 constexpr row ROAD[] = {
     call(p475),
     reply({975}, 2676, arg(975)),
@@ -834,6 +845,7 @@ constexpr row ROAD[] = {
 
 // --- The valley grid (518..541) ---------------------------------------------
 
+// Place 518: foot of the dell.
 // The foot of the dell (518).
 constexpr row DELL_FOOT[] = {
     when([] { return cond(has(848)).AND(one_word().OR(anyof(754, 758, 223, 1130, 936, 1001, -1))); }, reply(1695)),
@@ -866,6 +878,7 @@ constexpr row DELL_FOOT[] = {
     mark({936, 1001, 975}),
 };
 
+// Place 519: northern heath.
 // The northern heath (519).
 constexpr row NORTHERN_HEATH[] = {
     look(),
@@ -885,6 +898,7 @@ constexpr row NORTHERN_HEATH[] = {
     mark({538, 197}),
 };
 
+// Place 520: western wood.
 // The western wood (520).
 constexpr row WESTERN_WOOD[] = {
     look(),
@@ -907,6 +921,7 @@ constexpr row WESTERN_WOOD[] = {
     mark({538, 197}),
 };
 
+// Place 521: oak copse.
 // The oak copse (521).
 constexpr row OAK_COPSE[] = {
     look(),
@@ -939,6 +954,9 @@ constexpr row OAK_COPSE[] = {
 // southern heath).
 constexpr int DOWN_EAST = 0, DOWN_WEST = 1;
 
+// Places 522: high pasture; 523: upper meadow; 524: hilltop wood; 526: eastern heights;
+//   527: sheep fold; 530: lower wood; 531: alder wood; 532: willow bank; 533: bracken slope;
+//   534: southern wood; 535: stream meadow; 536: hazel wood; 537: southern heath.
 constexpr member GRID_CELLS[] = {
     {522, {}, {go({745, 746, 752}, 544), go({747}, 523), go({748}, 539), go({749}, 521), go({750}, 538),
                go({751}, 519)}},
@@ -966,6 +984,9 @@ constexpr member GRID_CELLS[] = {
                    go({752}, 203)}},
 };
 
+// Places 522: high pasture; 523: upper meadow; 524: hilltop wood; 526: eastern heights;
+//   527: sheep fold; 530: lower wood; 531: alder wood; 532: willow bank; 533: bracken slope;
+//   534: southern wood; 535: stream meadow; 536: hazel wood; 537: southern heath.
 constexpr row GRID_CELL[] = {
     moving(),
         member_group(DOWN_EAST), when(heading_carried, heading({755, 201}, 747)), end(),
@@ -974,6 +995,7 @@ constexpr row GRID_CELL[] = {
     end(),
 };
 
+// Places 525: orchard; 528: long meadow.
 // The orchard and the long meadow (525, 528): one way of each lies between
 // two neighbours, and the walker comes out at either, even chances: the
 // orchard's south-west between the copse edge and the cairn field, the
@@ -998,6 +1020,7 @@ int forked_way() {
     return 1;
 }
 
+// Places 525: orchard; 528: long meadow.
 constexpr row FORKED_CELL[] = {
     moving(),
         member_rows(),
@@ -1010,6 +1033,7 @@ constexpr row FORKED_CELL[] = {
 // by name only once the player has come back from it.
 cond_fold sunken_way_known() { return cond(value[529] == 1); }
 
+// Place 529: far field.
 constexpr row FAR_FIELD[] = {
     moving(),
         go({745}, 527),
@@ -1028,6 +1052,7 @@ constexpr row FAR_FIELD[] = {
     end(),
 };
 
+// Place 538: path.
 // The path (538), between the lane, the woods and the footbridge.
 constexpr row PATH[] = {
     reply({975}, 2676, arg(975)),
@@ -1069,6 +1094,7 @@ constexpr row PATH[] = {
     mark({538, 197}),
 };
 
+// Place 539: copse edge.
 // The copse edge (539): south lies between the cairn field and the lane.
 constexpr row COPSE_EDGE[] = {
     call(p80),
@@ -1096,12 +1122,13 @@ constexpr row COPSE_EDGE[] = {
 // alone, or with the bait or "all", takes one, whatever became of the last.
 cond_fold bait_to_be_had() { return cond(value[VAR_PHASE] <= 7); }
 
+// Place 540: cairn field.
 constexpr row CAIRN_FIELD[] = {
     set_flag(138, OFLAG_SEEN),
     group(bait_to_be_had),
         group([] { return cond(has(138)).OR(one_word()).OR(has(OBJ_ALL)); }),
             group({WORD_TAKE}),
-                when([] { return cond(carried(138)); }, reply(2360)),
+                when(object_carried(138), reply(2360)),
                 put(138, PLACE_CARRIED),
                 reply(2357),
             end(),
@@ -1115,10 +1142,10 @@ constexpr row CAIRN_FIELD[] = {
                 set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
                 reply(1507, arg_of(VAR_ARG1)),
             end(),
-            when([] { return cond(!carried(138)); }, mark()),
+            when(object_not_carried(138), mark()),
         end(),
     end(),
-    when([] { return cond(value[VAR_PHASE] > 7); }, reply({138}, 3347)),
+    when(value_over(VAR_PHASE, 7), reply({138}, 3347)),
     call(p80),
     look(),
         reply({994, 993}, 3485),
@@ -1145,6 +1172,7 @@ constexpr row CAIRN_FIELD[] = {
     end(),
 };
 
+// Place 541: beech wood.
 // The beech wood (541): north lies between the cairn field and the lane.
 constexpr row BEECH_WOOD[] = {
     call(p80),
@@ -1171,6 +1199,7 @@ constexpr row BEECH_WOOD[] = {
 
 // --- The sunken way, the mire, the grate and the shrine (542..546) ---------
 
+// Places 542: sunken way; 543: hollow way.
 // The two stretches of the sunken way: the far field or the grate at their
 // ends, the mire on every side.
 constexpr member SUNKEN_WAYS[] = {
@@ -1180,6 +1209,7 @@ constexpr member SUNKEN_WAYS[] = {
                go({745, 746, 747, 749, 750, 751}, 544)}},
 };
 
+// Places 542: sunken way; 543: hollow way.
 constexpr row SUNKEN_WAY[] = {
     call(p474),
     moving(),
@@ -1227,6 +1257,7 @@ cond_fold compass_move() {
     return movement_guard().AND(anyof(745, 746, 747, 748, 749, 750, 751, 752, -1));
 }
 
+// Place 544: mire.
 constexpr row MIRE[] = {
     call(p474),
     when(compass_move, step(struggle_in_the_mire)),
@@ -1236,6 +1267,7 @@ constexpr row MIRE[] = {
 // shaft.
 cond_fold phase_3() { return cond(value[VAR_PHASE] == 3); }
 
+// Place 545: grate.
 constexpr row GRATE[] = {
     look(),
         reply({975}, 2676, arg(975)),
@@ -1273,7 +1305,7 @@ constexpr row GRATE[] = {
         ret(),
     end(),
     // A jump down the shaft: in the turned world, the end of the game.
-    group([] { return cond(has(762)).AND(anyof(WORD_INWARD, 917, 755, -1)); }),
+    group(has_word(762).AND(has_any_word({WORD_INWARD, 917, 755}))),
         first(),
             group(phase_8), call(p224, num(1)), end(),
             otherwise(), forced(489, 3497), end(),
@@ -1302,6 +1334,7 @@ constexpr row GRATE[] = {
     land(489, 2394),
 };
 
+// Place 546: shrine.
 // The shrine (546).
 constexpr row SHRINE[] = {
     group({992}),

@@ -22,6 +22,7 @@ consteval member cell(int place, std::array<int, 10> to) {
     return m;
 }
 
+// Places 362..372: tangle.
 // Where each word leads from each cell, in the order of TANGLE_WORDS.
 constexpr member CELLS[] = {
     cell(362, {372, 366, 370, 367, 364, 365, 371, 369, 368, 254}),
@@ -37,6 +38,7 @@ constexpr member CELLS[] = {
     cell(372, {367, 363, 365, 369, 371, 362, 366, 364, 370, 368}),
 };
 
+// Places 362..372: tangle.
 constexpr row TANGLE_CELL[] = {
     look(),
         reply({897, 898, 308}, 2962),
@@ -65,10 +67,11 @@ int put_down_here() {
     return 0;
 }
 
+// Place 373: far end of the tangle.
 constexpr row FAR_END[] = {
     // "Read" alone reads the automaton's plate.
     call(p185, ref(821)),
-    group([] { return cond(anyof(821, 134, 74, 129, 1018, 30, -1)).AND(anyof(798, 822, -1)); }),
+    group(has_any_word({821, 134, 74, 129, 1018, 30}).AND(has_any_word({798, 822}))),
         tell(3295),
         reply(3331),
     end(),

@@ -23,6 +23,7 @@ cond_fold grille_or_alone() { return cond(has(OBJ_GRILLE)).OR(one_word()); }
 
 // --- The thicket gap (481) --------------------------------------------------
 
+// Place 481: thicket gap.
 constexpr row THICKET_GAP[] = {
     let(OBJ_GRILLE, 0),
     group({OBJ_GRILLE}), put_here(OBJ_GRILLE), end(),
@@ -49,7 +50,7 @@ constexpr row THICKET_GAP[] = {
     when([] { return cond(has(WORD_CLOSE)).AND(grille_or_alone()); }, reply(1607, arg_of(OBJ_GRILLE))),
     call({936}, p898),
     // "Climb the grille" is a way, or an attempt at one.
-    when([] { return cond(has(848)).AND(anyof(OBJ_GRILLE, 936, -1)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(848).AND(has_any_word({OBJ_GRILLE, 936})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         group({200, 196, 195, 480, 745}),
             when(heading_carried, heading(746)),
@@ -65,9 +66,9 @@ constexpr row THICKET_GAP[] = {
                     group(carries_funnel), let_ref(VAR_ARG1, WORD_INWARD), end(),
                     otherwise(),
                         let_ref(VAR_PROMPT_TEXT, 2646),
-                        when([] { return cond(value[TEXT_SQUEEZE] > 1); }, reply(TEXT_SQUEEZE)),
+                        when(value_over(TEXT_SQUEEZE, 1), reply(TEXT_SQUEEZE)),
                         call(p140),
-                        group([] { return cond(value[TEXT_SQUEEZE] == 0); }),
+                        group(value_is(TEXT_SQUEEZE, 0)),
                             let(VAR_QUESTION, Q_PLACE_481),
                             reply(1737),
                         end(),
@@ -94,6 +95,7 @@ constexpr row THICKET_GAP[] = {
 
 // --- The knot inside (482..487) -----------------------------------------------
 
+// Place 482: heart of the thicket.
 // The heart of the thicket (482).
 constexpr row THICKET_HEART[] = {
     call(p362),
@@ -108,7 +110,7 @@ constexpr row THICKET_HEART[] = {
         ret(),
     end(),
     group({OBJ_GRILLE}),
-        group([] { return cond(has(WORD_OPEN)).AND(carried(OBJ_FUNNEL)); }),
+        group(has_word(WORD_OPEN).AND(object_carried(OBJ_FUNNEL))),
             set_flag(OBJ_GRILLE, 13),
             reply(1739, arg(WORD_OPEN)),
         end(),
@@ -157,11 +159,13 @@ constexpr row THICKET_HEART[] = {
 // seen from either.
 constexpr int CAIRN = 0, TOPIARY = 1;
 
+// Places 483: west thicket; 484: east thicket.
 constexpr member CLOSE_CORNERS[] = {
     {483, {1, 0}, {go({749, 538}, 485)}},
     {484, {0, 1}, {go({749}, 487)}},
 };
 
+// Places 483: west thicket; 484: east thicket.
 constexpr row CLOSE_CORNER[] = {
     member_group(CAIRN),
         group({101}),
@@ -202,11 +206,13 @@ constexpr row CLOSE_CORNER[] = {
 // spring under its brambles in the other. The track is not here either.
 constexpr int THORNS = 0, SPRING = 1;
 
+// Places 485: south-west thicket; 487: thicket spring.
 constexpr member PATH_CORNERS[] = {
     {485, {1, 0}, {go({745}, 483), go({746}, 482), call({538}, p329, ref(483), ref(745), ref(482), ref(746))}},
     {487, {0, 1}, {go({752}, 482), go({745}, 484), call({538}, p329, ref(482), ref(752), ref(484), ref(745))}},
 };
 
+// Places 485: south-west thicket; 487: thicket spring.
 constexpr row PATH_CORNER[] = {
     member_group(THORNS),
         when([] { return cond(anyof(727, 839, -1)).OR(keyword(852, 964, -1)); }, reply(2644)),
@@ -249,6 +255,7 @@ constexpr row PATH_CORNER[] = {
     member_group(SPRING), mark({17, 1014}), end(),
 };
 
+// Place 486: south thicket.
 // The south thicket (486), where the roots climb to the well head.
 constexpr row SOUTH_THICKET[] = {
     // Looking up is looking at the track up the roots.
@@ -269,7 +276,7 @@ constexpr row SOUTH_THICKET[] = {
     end(),
     when([] { return cond(has(936)).OR(keyword(935, WORD_LOOK, -1)); }, reply(2529, arg(1))),
     call(p362),
-    when([] { return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 475); }, call(p858)),
+    when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 475)), call(p858)),
     when([] { return cond(anyof(754, 848, -1)).AND(one_word()).OR(anyof(951, 936, 935, -1)); }, call(p858)),
     mark({935, 936}),
     moving(),

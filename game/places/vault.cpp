@@ -15,9 +15,10 @@ cond_fold vault_open() { return cond(value[36] == 1); }
 
 // --- Tablet steps (374) -----------------------------------------------------
 
+// Place 374: tablet steps.
 constexpr row TABLET_STEPS[] = {
     call(p185, ref(73)),
-    when([] { return cond(anyof(73, 134, 129, 30, 1018, 74, -1)).AND(anyof(798, WORD_LOOK, -1)); }, reply(1823)),
+    when(has_any_word({73, 134, 129, 30, 1018, 74}).AND(has_any_word({798, WORD_LOOK})), reply(1823)),
     look(),
         reply({7}, 2748),
         reply({374, 936}, 2749),
@@ -35,12 +36,13 @@ constexpr row TABLET_STEPS[] = {
 
 // --- Scree pocket (375) -----------------------------------------------------
 
+// Place 375: scree pocket.
 constexpr row SCREE_POCKET[] = {
     look(),
         reply({1085, 936}, 3105),
         reply({897, 308, 898}, 2903, arg(897)),
-        when([] { return cond(!near(126)); }, reply({126}, 3106)),
-        when([] { return cond(!near(144)); }, reply({144, 1056}, 3106)),
+        when(object_not_near(126), reply({126}, 3106)),
+        when(object_not_near(144), reply({144, 1056}, 3106)),
         ret(),
     end(),
     moving(),
@@ -51,6 +53,7 @@ constexpr row SCREE_POCKET[] = {
 
 // --- Ceiling (376) ----------------------------------------------------------
 
+// Place 376: ceiling.
 constexpr row CEILING[] = {
     // "Door" here is the vault door.
     rewrite_shown(8, 36),
@@ -59,7 +62,7 @@ constexpr row CEILING[] = {
         reply({WORD_OUTWARD, 897, 898}, 2903, arg(898)),
         ret(),
     end(),
-    when([] { return cond(anyof(WORD_INWARD, WORD_OUTWARD, -1)).AND(has(36)); }, let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({WORD_INWARD, WORD_OUTWARD}).AND(has_word(36)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         group({WORD_INWARD}),
             group(vault_open),
@@ -85,10 +88,11 @@ int leave_the_vault() {
     return 0;
 }
 
+// Place 583: vault.
 constexpr row VAULT[] = {
     rewrite_shown(8, 36),
     // "Shut" alone is shutting the door.
-    group([] { return cond(has(WORD_CLOSE)).AND(words() == 1); }),
+    group(has_word(WORD_CLOSE).AND(word_count(1))),
         let(VAR_COMMAND_STATUS, 2),
         let_ref(VAR_ARG2, 36),
     end(),
@@ -98,7 +102,7 @@ constexpr row VAULT[] = {
             otherwise(),
                 // The door named alone: the next command may say what to do
                 // with it.
-                group([] { return cond(words() == 1); }),
+                group(word_count(1)),
                     set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
                     reply(1507, arg_of(36)),
                 end(),
@@ -118,6 +122,7 @@ constexpr row VAULT[] = {
 
 // --- North passage (378) and the bend (379) ---------------------------------
 
+// Place 378: north passage.
 constexpr row NORTH_PASSAGE[] = {
     look(),
         let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
@@ -131,6 +136,7 @@ constexpr row NORTH_PASSAGE[] = {
     mark({898, 897, 308}),
 };
 
+// Place 379: bend.
 constexpr row BEND[] = {
     look(),
         let({1017}, VAR_COMMAND_STATUS, 1),
@@ -147,6 +153,7 @@ constexpr row BEND[] = {
 
 // --- Marked end (380) -------------------------------------------------------
 
+// Place 380: marked end.
 constexpr row MARKED_END[] = {
     look(),
         reply({376, WORD_AXIS_1}, 2019, arg(9)),
@@ -162,6 +169,7 @@ constexpr row MARKED_END[] = {
 
 // --- Three ways (381) -------------------------------------------------------
 
+// Place 381: three ways.
 constexpr row THREE_WAYS[] = {
     look(),
         reply({897, 308, 898}, 2902, arg(897)),
@@ -178,6 +186,7 @@ constexpr row THREE_WAYS[] = {
 
 // --- Step passage (382) -----------------------------------------------------
 
+// Place 382: step passage.
 constexpr row STEP_PASSAGE[] = {
     look(),
         reply({7}, 2748),
@@ -195,6 +204,7 @@ constexpr row STEP_PASSAGE[] = {
 
 // --- Still chamber (383) ----------------------------------------------------
 
+// Place 383: still chamber.
 constexpr row STILL_CHAMBER[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),

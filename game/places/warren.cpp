@@ -13,6 +13,7 @@ namespace {
 
 // --- The burrows (227..251) --------------------------------------------------
 
+// Places 227..251: warren.
 // Each burrow's ways, in the order they are tried; 240..251 are dead ends.
 constexpr member BURROWS[] = {
     {227, {}, {go({754}, 226), go({745}, 227), go({747}, 228), go({749}, 230), go({751}, 237)}},
@@ -42,6 +43,7 @@ constexpr member BURROWS[] = {
     {251, {}, {go({748, 758}, 239)}},
 };
 
+// Places 227..251: warren.
 constexpr row BURROW[] = {
     moving(),
         member_rows(),
@@ -55,6 +57,7 @@ int burrow() {
 
 // --- The mouth of the warren (226) -------------------------------------------
 
+// Place 226: mouth of the warren.
 constexpr row MOUTH_OF_THE_WARREN[] = {
     look(),
         // Looking at the hall is looking about.
@@ -74,6 +77,7 @@ constexpr row MOUTH_OF_THE_WARREN[] = {
 
 // --- The warren chute (252) --------------------------------------------------
 
+// Place 252: warren chute.
 constexpr row WARREN_CHUTE[] = {
     look(),
         reply({755, 209}, 2478, arg(0)),
@@ -97,6 +101,7 @@ constexpr row WARREN_CHUTE[] = {
 
 // --- The side of the warren (253) --------------------------------------------
 
+// Place 253: side of the warren.
 constexpr row SIDE_OF_THE_WARREN[] = {
     look(),
         let({901}, VAR_COMMAND_STATUS, 1),
@@ -115,6 +120,7 @@ constexpr row SIDE_OF_THE_WARREN[] = {
 
 // --- The tangle fork (254) ---------------------------------------------------
 
+// Place 254: tangle fork.
 constexpr row TANGLE_FORK[] = {
     look(),
         let({901}, VAR_COMMAND_STATUS, 1),
@@ -132,6 +138,7 @@ constexpr row TANGLE_FORK[] = {
 
 // --- The four ways (255) -----------------------------------------------------
 
+// Place 255: four ways.
 constexpr row FOUR_WAYS[] = {
     look(),
         reply({897, 898, 308}, 2902, arg(897)),
@@ -149,6 +156,7 @@ constexpr row FOUR_WAYS[] = {
 
 // --- The blind crawl (256) ---------------------------------------------------
 
+// Place 256: blind crawl.
 constexpr row BLIND_CRAWL[] = {
     look(),
         reply({900}, 2903, arg(900)),

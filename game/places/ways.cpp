@@ -77,6 +77,7 @@ int take_the_way() {
     return 0;
 }
 
+// Place 214: hall of ways.
 constexpr row HALL_OF_WAYS[] = {
     look(),
         let({901}, VAR_COMMAND_STATUS, 1),
@@ -124,6 +125,7 @@ constexpr row UP_THE_PLANT[] = {let_variant(2510, 0), forced(279, 1516)};
 
 int up_the_plant() { return run<UP_THE_PLANT>(); }
 
+// Place 215: plant rim.
 constexpr row PLANT_RIM[] = {
     look(),
         reply({755, 209}, 2846, arg_of(13)),
@@ -147,7 +149,7 @@ constexpr row PLANT_RIM[] = {
     end(),
     group({848}),
         first(),
-            group([] { return cond(words() == 1).OR(has(754)).OR(has(893)); }),
+            group(word_count(1).OR(has_word(754)).OR(has_word(893))),
                 first(),
                     when(plant_grown, call(up_the_plant)),
                     reply(1437, arg(893)),
@@ -187,6 +189,7 @@ int empty_named_vessel() {
     return 0;
 }
 
+// Place 218: plant hollow.
 constexpr row PLANT_HOLLOW[] = {
     look(),
         reply({893}, 2847),
@@ -201,13 +204,13 @@ constexpr row PLANT_HOLLOW[] = {
             end(),
         end(),
     end(),
-    group([] { return cond(has(759)).OR(has(209)).OR(words() == 1); }),
+    group(has_word(759).OR(has_word(209)).OR(word_count(1))),
         go({754, 758}, 215),
     end(),
     group({848}),
-        group([] { return cond(has(893)).OR(words() == 1); }),
+        group(has_word(893).OR(word_count(1))),
             first(),
-                when([] { return cond(value[13] <= 1); }, reply(1437, arg(893))),
+                when(value_at_most(13, 1), reply(1437, arg(893))),
                 let_ref(VAR_ARG2, 13),
             end(),
         end(),
@@ -225,7 +228,7 @@ constexpr row PLANT_HOLLOW[] = {
     end(),
     let(VAR_VESSEL, 0),
     group([] { return cond(has(787)).OR(has(814)).OR(keyword(WORD_DROP, OBJ_LIQUID_1, -1)); }),
-        group([] { return cond(words() == 1); }),
+        group(word_count(1)),
             let(VAR_VESSEL, 0),
             call(p321, num(0)),
             when(vessel_chosen, call(p903)),
@@ -242,8 +245,8 @@ constexpr row PLANT_HOLLOW[] = {
         reply({795, 151}, 2089),
         reply({765, 807}, 1408, arg_of(13)),
     end(),
-    group([] { return cond(has(151)).AND(anyof(WORD_OPEN, 813, 814, 803, -1)); }),
-        when([] { return cond(near(151)); }, reply(2089)),
+    group(has_word(151).AND(has_any_word({WORD_OPEN, 813, 814, 803}))),
+        when(object_near(151), reply(2089)),
         call(p39),
     end(),
     mark({922}),
@@ -251,19 +254,21 @@ constexpr row PLANT_HOLLOW[] = {
 
 // --- The oil seep (217) and the seep rim (216) ------------------------------
 
+// Place 217: oil seep.
 constexpr row OIL_SEEP[] = {
     look(),
         reply({962, OBJ_LIQUID_2, 967}, 1925),
         let({209}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    when([] { return cond(has(848)).AND(anyof(754, 758, 936, 209, -1)); }, let(VAR_COMMAND_STATUS, 1)),
-    group([] { return cond(has(759)).OR(has(209)).OR(words() == 1); }),
+    when(has_word(848).AND(has_any_word({754, 758, 936, 209})), let(VAR_COMMAND_STATUS, 1)),
+    group(has_word(759).OR(has_word(209)).OR(word_count(1))),
         reply({209}, 1425),
         go({848, 754, 758}, 216),
     end(),
 };
 
+// Place 216: seep rim.
 constexpr row SEEP_RIM[] = {
     look(),
         reply({897, 898, 308}, 2902, arg(897)),
@@ -286,8 +291,9 @@ constexpr row SEEP_RIM[] = {
 
 // --- The north fork, the stairhead and the west passage ---------------------
 
+// Place 219: north fork.
 constexpr row NORTH_FORK[] = {
-    when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
+    when(value_is(VAR_PHASE, 4), call(p149)),
     look(),
         reply({893}, 2478, arg(0)),
         reply({897, 898, 308}, 2902, arg(897)),
@@ -304,6 +310,7 @@ constexpr row NORTH_FORK[] = {
     mark({897, 898, 308, 893}),
 };
 
+// Place 220: stairhead.
 constexpr row STAIRHEAD[] = {
     look(),
         reply({981}, 2754, arg(981)),
@@ -323,6 +330,7 @@ constexpr row STAIRHEAD[] = {
     mark({7, 171, 300}),
 };
 
+// Place 221: west passage.
 constexpr row WEST_PASSAGE[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -339,6 +347,7 @@ constexpr row WEST_PASSAGE[] = {
 
 // --- The drum chamber (222) and the slant (223) ----------------------------
 
+// Place 222: drum chamber.
 constexpr row DRUM_CHAMBER[] = {
     clear_flag(224, PFLAG_CREATURE_FREE),
     look(),
@@ -349,7 +358,7 @@ constexpr row DRUM_CHAMBER[] = {
     end(),
     // The squeeze word and fennoch work said alone or after "say".
     group({WORD_MAGIC_TRAVEL_2, 287}),
-        when([] { return cond(words() == 2).AND(!has(WORD_SAY)); }, ret()),
+        when(word_count(2).AND(lacks_word(WORD_SAY)), ret()),
         group({287}),
             clear_flag(287, PFLAG_HINT_AVAILABLE),
             clear_flag(286, PFLAG_HINT_AVAILABLE),
@@ -373,6 +382,7 @@ constexpr row DRUM_CHAMBER[] = {
     mark({897, 898, 308, 223, 936, 1130, 222}),
 };
 
+// Place 223: slant.
 constexpr row SLANT[] = {
     look(),
         let({223}, VAR_COMMAND_STATUS, 1),
@@ -394,6 +404,7 @@ constexpr row SLANT[] = {
 // by the window too; each has its own way out.
 constexpr int EAST = 0, WEST = 1;
 
+// Places 224: east mirror ledge; 225: west mirror ledge.
 constexpr member MIRROR_LEDGES[] = {
     {224, {1, 0}, {go({747, 897, 898, 308, 222}, 222)}},
     {225, {0, 1}, {go({751, 897, 898, 308}, 271)}},
@@ -406,9 +417,10 @@ constexpr row FALL_DOWN_THE_SHAFT[] = {tell(1498), forced_on(296), call(p154)};
 
 int fall_down_the_shaft() { return run<FALL_DOWN_THE_SHAFT>(); }
 
+// Places 224: east mirror ledge; 225: west mirror ledge.
 constexpr row MIRROR_LEDGE[] = {
     member_group(EAST),
-        when([] { return cond(value[VAR_PHASE] == 4); }, call(p149)),
+        when(value_is(VAR_PHASE, 4), call(p149)),
     end(),
     call(p298),
     look(),
@@ -422,10 +434,10 @@ constexpr row MIRROR_LEDGE[] = {
     end(),
     when(climbing_out, reply(2042)),
     member_group(EAST),
-        when([] { return cond(anyof(759, 762, -1)).AND(anyof(209, 920, -1)); }, call(fall_down_the_shaft)),
+        when(has_any_word({759, 762}).AND(has_any_word({209, 920})), call(fall_down_the_shaft)),
     end(),
     member_group(WEST),
-        when([] { return cond(anyof(759, 762, -1)).AND(has(209)); }, call(fall_down_the_shaft)),
+        when(has_any_word({759, 762}).AND(has_word(209)), call(fall_down_the_shaft)),
     end(),
     moving(),
         member_rows(),

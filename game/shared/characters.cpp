@@ -12,6 +12,7 @@ int real_place(int r) { return within(r, FIRST_PLACE, LAST_PLACE) && procs[r] !=
 
 }  // namespace
 
+// Moves the wanderer (object 88 (wisp)).
 int p659() {
     bitmod('s', OBJ_WANDERER, OFLAG_SEEN);
     if (cond(light())) {
@@ -52,6 +53,7 @@ int carries_untransportable() {
 
 }  // namespace
 
+// Encounter replies by what is near.
 int p658(arg_pair chance_a, arg_pair chance_b) {
     frame<2> f{chance_a, chance_b};
     if (!cond(cond(near(22)).AND(value[22] > 0)).OR(near(90))) {
@@ -106,6 +108,7 @@ int p658(arg_pair chance_a, arg_pair chance_b) {
     return 0;
 }
 
+// Delivery check (may start phase 4).
 int p410(arg_pair report) {
     frame<1> f{report};
     value[VAR_RESULT] = 0;
@@ -133,8 +136,8 @@ int p410(arg_pair report) {
     if (!delivered) return 0;
     if (bauble_missing)
         value[VAR_RESULT] = -1;
-    else if (cond(f.lvals[0] == 0))
-        value[VAR_PHASE] = 4;
+    else if (cond(f.lvals[0] == 0).AND(value[VAR_PHASE] < 4))
+        value[VAR_PHASE] = 4;  // once: the hourglass that follows never turns back
     else
         value[VAR_RESULT] = 4;
     return 0;
@@ -178,6 +181,7 @@ const progress steps[] = {
 
 }  // namespace
 
+// Progress hint.
 int p892() {
     set_variant(1877, 0);
     p410(num(1));
@@ -202,6 +206,7 @@ int p892() {
     return 0;
 }
 
+// Throws an object into place 502 (bottom of the fall).
 int p846() {
     if (cond(words() == 1)) {
         default_to(0, PLACE_CARRIED, -1);

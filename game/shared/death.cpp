@@ -5,6 +5,7 @@
 // that drains the lamp, and the fatal ways of the ring places.
 #include "game.h"
 
+// The death.
 int p154() {
     flush_command();
     say(0, 1266, 0);
@@ -50,6 +51,7 @@ int p154() {
     return 0;
 }
 
+// Death naming the death count.
 int p803() {
     say(SAY_ARGVAR | SAY_ARG, 1502, VAR_DEATHS);
     p154();
@@ -57,6 +59,7 @@ int p803() {
     return 0;
 }
 
+// Per-turn countdown of object 18 (wraith).
 int p848() {
     if (cond(value[18] <= 0)) return 0;
     value[18] += 1;
@@ -69,6 +72,7 @@ int p848() {
     return 0;
 }
 
+// Death by word 762 ("jump") (places 387, 388, 427).
 int p685() {
     moveto(PLACE_GONE, -1);
     if (cond(value[OBJ_LIGHT_SOURCE] == 1)) {
@@ -85,6 +89,7 @@ int p685() {
     return 0;
 }
 
+// Hazard of word 762 ("jump") at places 631..638.
 int p724(arg_pair variant) {
     frame<1> f{variant};
     if (cond(words() == 1).OR(has(763))) {

@@ -11,6 +11,7 @@ constexpr int TEXT_CLOSED_WAY = 3207;   // one closed way in a list of them, nam
 
 }  // namespace
 
+// Recomputes the light flag.
 int p487() {
     int lamp = cond(isnear(OBJ_LIGHT_SOURCE, -1, 0)).AND(value[OBJ_LIGHT_SOURCE] > 0);
     int hoard = cond(value[161] == 1).OR(value[162] == 1).AND(within(here(), 473, 476));
@@ -21,6 +22,7 @@ int p487() {
     return 0;
 }
 
+// Death in the dark.
 int p784() {
     if (cond(!light())) {
         say(0, 2091, 0);
@@ -30,6 +32,7 @@ int p784() {
     return 0;
 }
 
+// Describes the current place.
 int p188(arg_pair full) {
     frame<1> f{full};
     if (cond(here() == 586)) return 0;
@@ -61,6 +64,7 @@ int p188(arg_pair full) {
     return 0;
 }
 
+// Variable parts of a description.
 int p796() {
     if (cond(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL)).OR(has(WORD_LOOK))) {
         int h = here();
@@ -97,6 +101,7 @@ int p796() {
     return 0;
 }
 
+// Counts (and names) the closed ways of a place.
 int p534(arg_pair last) {
     frame<1> f{last};
     value[VAR_RESULT] = 0;
@@ -114,6 +119,7 @@ int p534(arg_pair last) {
     return 0;
 }
 
+// Lists the objects here.
 int p400() {
     int loose = 0, first_loose = 0;
     value[VAR_RESULT] = 0;
@@ -142,6 +148,7 @@ int p400() {
     return 0;
 }
 
+// Object 163 (hourglass) appears at place 491 (timekeeper's room).
 int p323() {
     if (!cond(!ishere(163, -1, 0)).AND(value[3260] == 4)) return 0;
     value[491] = 1;
@@ -153,6 +160,7 @@ int p323() {
     return 0;
 }
 
+// The follower (object 130 (hound)) draws nearer.
 int p392() {
     if (!cond(near(OBJ_FOLLOWER))) return 0;
     if (cond(value[OBJ_FOLLOWER] == 6)) {

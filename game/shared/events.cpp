@@ -18,6 +18,7 @@ int command_object() { return words() == 1 ? arg1() : arg2(); }
 
 }  // namespace
 
+// Whether the moment suits a world event (VAR_RESULT).
 int p26() {
     if (cond(!light()).OR(test("doall"))) {
         value[VAR_RESULT] = 1;
@@ -90,6 +91,7 @@ void try_hint(const unsolicited &h) {
 
 }  // namespace
 
+// Unsolicited hint.
 int p609() {
     value[VAR_HINT_TIMER] -= 1;
     if (!cond(value[VAR_HINT_TIMER] <= 0).AND(irand(100) <= 24)) return 0;
@@ -112,6 +114,7 @@ int p609() {
     return 0;
 }
 
+// Theft of an object lying about.
 int p380() {
     if (cond(value[VAR_THEFT_SCALE] <= 0)) return 0;
     bitmod('s', 100, OFLAG_BLOCKS_PASSAGE);
@@ -212,6 +215,7 @@ int doors_close() {
 
 }  // namespace
 
+// Countdown of places 467..479 (object 163 (hourglass)).
 int p24() {
     value[163] -= 1;
     const int s = value[163];
@@ -244,6 +248,7 @@ int p24() {
     return 0;
 }
 
+// Light of places 314..316.
 int p667() {
     if (cond(!within(here(), 314, 316))) return 0;
     value[315] = irand(8);
@@ -260,6 +265,7 @@ int p667() {
     return 0;
 }
 
+// Directions reversed in phase 8.
 int p820() {
     const int slot = words() == 1 ? VAR_ARG1 : VAR_ARG2;
     int w = value[slot];
@@ -271,6 +277,7 @@ int p820() {
     return 0;
 }
 
+// Calling an object in the end game.
 int p805() {
     const int obj = arg2();
     if (cond(here() == 448).AND(has(110))) return 0;
@@ -317,9 +324,12 @@ int p805() {
     return 0;
 }
 
+// Each turn in phase 6.
 int p809() {
     const int obj = command_object();
-    if (cond(is_object(value[1173])).AND(is_object(obj)).AND(!carried(obj))) apport(value[1173], PLACE_HOARD);
+    // A called object that was not taken goes back; one in hand stays there.
+    if (cond(is_object(value[1173])).AND(is_object(obj)).AND(!carried(obj)).AND(!carried(value[1173])))
+        apport(value[1173], PLACE_HOARD);
     return 0;
 }
 
@@ -420,6 +430,7 @@ int rod_looked_at() {
 
 }  // namespace
 
+// Objects 112 and 110 in the end game.
 int p729() {
     set_variant(1988, 0);
     if (cond(has(WORD_TAKE))) {
@@ -437,6 +448,7 @@ int p729() {
     return 0;
 }
 
+// Word 798 ("read") with object 115 (question 26 (asked by word 798)).
 int p660() {
     if (cond(value[VAR_PHASE] != 6)) {
         say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1560, 115);
@@ -453,6 +465,7 @@ int p660() {
     return 0;
 }
 
+// The name of place 206 (carvings) in the command.
 int p184() {
     const int t = cond(here() == 206).OR(here() == 502).OR(here() == 432).OR(here() == 449) ? 1849 : 1330;
     say(SAY_STOP | SAY_ARG | SAY_ARGVAR, t, 206);

@@ -245,6 +245,7 @@ constexpr row LAST_REPLIES[] = {
 
 int p39() { return run<LAST_REPLIES>(); }
 
+// Fallback: object 121 (oil) named.
 int p397() {
     if (cond(near_in(OBJ_VESSEL_SMALL, 4)).OR(near_in(OBJ_VESSEL_MEDIUM, 4)).OR(lies_here(OBJ_LIQUID_2))) {
         if (cond(one_word())) {
@@ -259,6 +260,7 @@ int p397() {
     return 0;
 }
 
+// Fallback: object 120 (water) named.
 int p398() {
     if (cond(cond(near(OBJ_VESSEL_LARGE)).AND(value[OBJ_VESSEL_LARGE] > 6))
             .OR(near_in(OBJ_VESSEL_LARGE, 3))
@@ -277,6 +279,7 @@ int p398() {
     return 0;
 }
 
+// Fallback: second word not an object.
 int p364() {
     if (cond(one_word()).OR(is_object(arg2()))) return 0;
     if (cond(marked_2()).AND(!has(WORD_LOOK))) {
@@ -313,6 +316,7 @@ int p364() {
     return 0;
 }
 
+// Reply about an entity.
 int p625(arg_pair x) {
     frame<1> f{x};
     const int r = f.lvals[0];
@@ -327,6 +331,7 @@ int p625(arg_pair x) {
     return 0;
 }
 
+// Reply list for feature words 129, 134, 1080, 30, 74, 1018.
 int p297(arg_pair text, arg_pair arg) {
     frame<2> f{text, arg};
     if (!cond(anyof(129, 134, 1080, 30, 74, 1018, -1))) return 0;
@@ -344,6 +349,7 @@ int p297(arg_pair text, arg_pair arg) {
     return 0;
 }
 
+// Replies of the ring, annexe and chain by kind.
 int p679(arg_pair kind) {
     frame<1> f{kind};
     if (!cond(anyof(922, 1135, 13, -1))) return 0;

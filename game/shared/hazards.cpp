@@ -4,6 +4,7 @@
 // the darkness report, and the mirror's marks.
 #include "game.h"
 
+// Attack of object 193 (prowler).
 int p245() {
     if (cond(!light())) return 0;
     // A state below -1 leaves nothing to draw from.
@@ -35,6 +36,7 @@ int p245() {
     return 0;
 }
 
+// Hazard count (places with PFLAG_HAZARD).
 int p690() {
     value[VAR_HAZARD_LEVEL] += 1;
     if (cond(irand(100) < 40)) {
@@ -55,6 +57,7 @@ int p690() {
     return 0;
 }
 
+// Drain of VAR_RESERVE.
 int p835() {
     const int z = value[VAR_CARRIED_COUNT];
     int &reserve = value[VAR_RESERVE];
@@ -89,6 +92,7 @@ int p835() {
     return 0;
 }
 
+// Hazard of place 453 (end of object 194 (giant)'s hold).
 int p243() {
     if (cond(value[194] != 1)) return 0;
     if (cond(value[1245] >= 0)) {
@@ -271,6 +275,7 @@ int giant_wandering() {
 
 }  // namespace
 
+// Object 194 (giant) and places 198/199.
 int p383(arg_pair from_word) {
     frame<1> f{from_word};
     if (cond(value[194] > 4))
@@ -281,6 +286,7 @@ int p383(arg_pair from_word) {
     return 0;
 }
 
+// Object 95 (each turn).
 int p549() {
     const int lit_in_hand = cond(carried(95)).AND(value[95] == 2);
     if (cond(lit_in_hand).AND(light()).AND(!bitest(95, 13))) {
@@ -301,6 +307,7 @@ int p549() {
     return 0;
 }
 
+// Darkness report.
 int p852(arg_pair stop) {
     frame<1> f{stop};
     const int h = here();
@@ -318,6 +325,7 @@ int p852(arg_pair stop) {
     return 0;
 }
 
+// Flags of object 17 (mirror).
 int p771() {
     if (cond(bitest(17, 14))) {
         bitmod('s', 17, 13);

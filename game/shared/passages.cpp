@@ -113,6 +113,7 @@ int jump_to_death(int variant) {
 
 }  // namespace
 
+// Passage between two places.
 int p329(arg_pair end_a, arg_pair dir_a, arg_pair end_c, arg_pair dir_c) {
     frame<4> f{end_a, dir_a, end_c, dir_c};
     const int a = f.lvals[0], c = f.lvals[2];

@@ -92,6 +92,7 @@ int early_events() {
 
 }  // namespace
 
+// Per-turn scheduler.
 int p272() {
     bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_EVENT);
     if (cond(value[46] > 1).OR(here() == PLACE_INTRO)) return 0;
@@ -112,6 +113,7 @@ int p272() {
     return 0;
 }
 
+// Event: scoring objects carried off.
 int p671(arg_pair quiet) {
     frame<1> f{quiet};
     if (cond(f.lvals[0] == 0)) {
@@ -155,6 +157,7 @@ int p671(arg_pair quiet) {
     return 0;
 }
 
+// Event: object 124 (axe) appears.
 int p246(arg_pair quiet) {
     frame<1> f{quiet};
     if (cond(f.lvals[0] == 0)) {
@@ -170,6 +173,7 @@ int p246(arg_pair quiet) {
     return 0;
 }
 
+// The one-time event.
 int p220() {
     if (cond(bitest(VAR_GAME_FLAGS, 1))) return 0;
     // Used up even when the moment does not suit it.
@@ -182,6 +186,7 @@ int p220() {
     return 0;
 }
 
+// Start of phase 5.
 int p149() {
     value[VAR_PHASE] = 5;
     value[OBJ_LOCKED_GATE] = 0;
@@ -210,6 +215,7 @@ int p149() {
     return 0;
 }
 
+// Start of phase 6.
 int p148() {
     say(0, 1423, 0);
     for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
@@ -254,6 +260,7 @@ int p148() {
     return 0;
 }
 
+// Light power (warning, going out).
 int p522() {
     if (cond(value[VAR_LIGHT_POWER] > 0)) {
         // The warning, or a refill while there is oil to hand.
@@ -394,6 +401,7 @@ constexpr region hint_regions[] = {{390, 426}, {334, 350}, {454, 459}, {227, 252
 
 }  // namespace
 
+// Help offer (asks question 5 (offer of a paid hint)).
 int p405() {
     if (cond(!here_has(PFLAG_HINT_AVAILABLE)).OR(cond(here_has(PFLAG_HINT_DECLINED)).AND(!has(WORD_HELP))))
         return 0;
@@ -490,6 +498,7 @@ int hint_taken() {
 
 }  // namespace
 
+// Answer to questions 5 and 6 (paid hint).
 int p404() {
     const int q = value[VAR_QUESTION];
     const int accepts = cond(words() == 0).OR(has(WORD_ACCEPT));
@@ -526,6 +535,7 @@ int p404() {
     return 0;
 }
 
+// Declines the help offer.
 int p936() {
     bitmod('s', here(), PFLAG_HINT_DECLINED);
     if (cond(within(here(), 390, 426))) flag_places('s', 390, 426, PFLAG_HINT_DECLINED);

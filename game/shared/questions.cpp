@@ -62,6 +62,7 @@ void ask_about(int q, int creature) {
 
 // --- Askers ---------------------------------------------------------------
 
+// Asks question 28 (object 21 (sentinel)).
 int p514() {
     if (cond(value[21] > 0)) {
         say(SAY_STOP, 1464, 0);
@@ -71,22 +72,26 @@ int p514() {
     return 0;
 }
 
+// Asks question 29 (object 193 (prowler)).
 int p515() {
     ask_about(Q_ADDRESS_OBJECT_193, OBJ_ATTACKER);
     return 0;
 }
 
+// Asks question 30 (object 25 (brute)).
 int p516() {
     ask_about(Q_ADDRESS_OBJECT_25, 25);
     return 0;
 }
 
+// Asks question 7 (places 591, 592).
 int p800() {
     if (cond(words() == 1)) return 0;
     ask(Q_PLACES_591_592, 2310);
     return 0;
 }
 
+// Pages through a run of texts (question 21 (show the next text of a run?)).
 int p510(arg_pair next, arg_pair last) {
     frame<2> f{next, last};
     value[VAR_MORE_TEXT_NEXT] = f.lvals[0];
@@ -105,6 +110,7 @@ int p510(arg_pair next, arg_pair last) {
     return 0;
 }
 
+// The save itself.
 int p744() {
     value[VAR_QUESTION] = Q_NONE;
     bitmod('c', evar(VAR_HERE), PFLAG_VISITED);  // described in full when taken up again
@@ -126,6 +132,7 @@ int p744() {
     return 0;
 }
 
+// After a restore (asks question 44 (asked after a restore)).
 int p716() {
     if (cond(value[OBJ_LIGHT_SOURCE] == 1)) value[VAR_LIGHT_POWER] += 1;
     value[VAR_QUESTION] = Q_AFTER_RESTORE;
@@ -133,6 +140,7 @@ int p716() {
     return 0;
 }
 
+// Start of play.
 int p765() {
     value[VAR_PHASE] = 2;
     value[VAR_RESULT] = 1;
@@ -160,6 +168,7 @@ int p765() {
 
 // --- Answerers ------------------------------------------------------------
 
+// Answer to question 28 (speaking to the sentinel).
 int p226() {
     value[VAR_QUESTION] = Q_NONE;
     if (accept()) {
@@ -197,6 +206,7 @@ int p226() {
     return 0;
 }
 
+// Answer to question 29 (speaking to the prowler).
 int p247() {
     frame<1> f;  // local 0: the chance of getting away
     value[VAR_QUESTION] = Q_NONE;
@@ -227,6 +237,7 @@ int p247() {
     return 0;
 }
 
+// Answer to question 30 (speaking to the brute).
 int p632() {
     value[VAR_QUESTION] = Q_NONE;
     if (accept()) {
@@ -248,6 +259,7 @@ int p632() {
     return 0;
 }
 
+// Answer to question 7 (asked at places 591 and 592).
 int p223() {
     if (accept_or_blank()) {
         command_back();
@@ -277,6 +289,7 @@ int p223() {
     return 0;
 }
 
+// Answer to question 8 (asked at place 283).
 int p929() {
     frame<3> f;  // locals: 0 kept, 1 lost, 2 the variant of what is left
     if (accept_or_blank()) {
@@ -326,6 +339,7 @@ int p929() {
     return 0;
 }
 
+// Answer to questions 10 and 11.
 int p687() {
     if (cond(value[VAR_QUESTION] == Q_PAID_TEXT_OFFER)) {
         value[VAR_QUESTION] = Q_NONE;
@@ -345,6 +359,7 @@ int p687() {
     return 0;
 }
 
+// Answer to question 13 (paid way out of a maze).
 int p552() {
     value[VAR_QUESTION] = Q_NONE;
     if (accept_or_blank()) {
@@ -374,6 +389,7 @@ int p552() {
     return 0;
 }
 
+// Answer to questions 15 and 17.
 int p743() {
     if (cond(value[VAR_QUESTION] == Q_SAVE_CONFIRM)) {
         value[VAR_QUESTION] = Q_NONE;
@@ -415,6 +431,7 @@ int p743() {
     return 0;
 }
 
+// Answer to questions 18 and 19 (in-memory snapshot).
 int p33() {
     if (cond(value[VAR_QUESTION] == Q_SNAPSHOT_TAKE)) {
         value[VAR_QUESTION] = Q_NONE;
@@ -446,6 +463,7 @@ int p33() {
     return 0;
 }
 
+// Answer to question 27 (after a death).
 int p718() {
     if (accept_or_blank()) {
         value[VAR_QUESTION] = Q_NONE;
@@ -499,6 +517,7 @@ int p718() {
     return 0;
 }
 
+// Answer to question 31 (asked at place 477).
 int p763() {
     command_back();
     say(0, 1720, 0);
@@ -564,6 +583,7 @@ void remind_how_to_begin() {
     if (cond(value[VAR_PHASE] == 2)) say(0, 1278, 0);
 }
 
+// List of known words (questions 36, 37).
 int p776() {
     if (declines()) {
         value[VAR_QUESTION] = Q_NONE;
@@ -596,6 +616,7 @@ int p776() {
     return 0;
 }
 
+// Answer to question 43 (keep a restored game younger than 5 minutes?).
 int p250() {
     value[VAR_QUESTION] = Q_NONE;
     if (accept_or_blank()) {
@@ -615,6 +636,7 @@ int p250() {
     return 0;
 }
 
+// Answer to questions 44 and 2.
 int p717() {
     value[VAR_QUESTION] = Q_NONE;
 
@@ -660,6 +682,7 @@ int p717() {
 
 // --- The same exchanges ---------------------------------------------------
 
+// Word 783 ("attack") on object 109 (firefly).
 int p513() {
     if (cond(value[VAR_PHASE] <= 5)) {
         p945();
@@ -671,6 +694,7 @@ int p513() {
     return 0;
 }
 
+// Says text 1283 (accepted question 22 (introduction); word 821 ("manual")).
 int p221() {
     say(SAY_STOP, 1283, 0);
     return 0;
@@ -696,6 +720,7 @@ static_assert(std::size(SEEDED) == 62);
 
 }  // namespace
 
+// Starting variants of 62 texts.
 int p697() {
     for (const seeded_text &s : SEEDED) value[s.text] = jrand(s.variants);
     // The two halves of one reply keep the same order of words.

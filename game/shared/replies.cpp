@@ -185,6 +185,7 @@ int p670() {
     return 0;
 }
 
+// Reaction of a flag-7 object on being taken.
 int p876() {
     const int obj = arg2();
     if (!bitest(obj, FLAG_IS_OBJECT)) return 0;

@@ -49,6 +49,7 @@ void say_number(int t, int v) { say(SAY_ARGVAR | SAY_ARG, t, v); }
 
 }  // namespace
 
+// Computes the score.
 int p378() {
     frame<1> f;  // local 0: the object being counted
 
@@ -116,6 +117,7 @@ int p378() {
     return 0;
 }
 
+// Final score and end of the game.
 int p322() {
     p378();
     if (loop) return 0;

@@ -70,11 +70,13 @@ int pour_on_door(int liquid) {
 
 }  // namespace
 
+// Picks a vessel holding liquid 120 (water).
 int p321(arg_pair a) {
     frame<1> f{a};
     return find_vessel(OBJ_LIQUID_1, HOLDS_LIQUID_1, f.lvals[0]);
 }
 
+// Picks a vessel holding liquid 121 (oil).
 int p320(arg_pair a) {
     frame<1> f{a};
     return find_vessel(OBJ_LIQUID_2, HOLDS_LIQUID_2, f.lvals[0]);

@@ -350,6 +350,7 @@ int upkeep() {
 
 }  // namespace
 
+// REPEAT chain, part 2: arrival and world events.
 int p4() {
     if (cond(value[VAR_QUESTION] > 0)) return 0;
     upkeep();
@@ -486,6 +487,7 @@ int fuse() {
 
 }  // namespace
 
+// REPEAT chain, part 3: per-turn events.
 int p5() {
     if (cond(value[VAR_QUESTION] > 0)) return 0;
     if (cond(value[163] > 1)) {

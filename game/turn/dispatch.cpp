@@ -985,6 +985,7 @@ constexpr game_proc steps[] = {
 
 }  // namespace
 
+// REPEAT chain, part 5: dispatch.
 int p7() {
     for (game_proc step : steps) {
         step();

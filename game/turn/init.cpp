@@ -152,6 +152,7 @@ void number_places(span r) {
 
 }  // namespace
 
+// INIT.
 int p1() {
     // Flags of objects and places.
     for (const flag_set &s : object_flags) flag_objects(s);

@@ -5,6 +5,7 @@
 // which one to take up or starts play at once.
 #include "game.h"
 
+// REPEAT chain, part 1: start of turn.
 int p3() {
     frame<1> f;  // local 0: the number of saved games
 

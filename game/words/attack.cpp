@@ -106,6 +106,8 @@ void strike_cloth() {
 
 }  // namespace
 
+// Word 783 ("attack"): attacking what is near; in the dark only the wisp is glimpsed, and in the
+// end game attacking the prowler is death.
 int p512() {
     if (cond(!light())) {
         if (cond(cond(words() == 1).AND(near(OBJ_WANDERER))).OR(has(OBJ_WANDERER)))
@@ -137,6 +139,7 @@ int p512() {
     return run<ATTACKED>();
 }
 
+// Word 784 ("strike"): striking the cloth beats it; striking a creature is attacking it.
 int p407() {
     if (!cond(words() == 2)) return 0;
     if (cond(has(CLOTH))) {
@@ -172,6 +175,8 @@ int p407() {
     return 0;
 }
 
+// Word 785 ("kick"): kicking the automaton (the first time after the refill is seen, a packet
+// drops out), a wall or a thing.
 int p511() {
     if (cond(cond(has(AUTOMATON)).OR(words() == 1)).AND(near(AUTOMATON))) {
         if (cond(is_seen(OBJ_LIGHT_REFILL)).AND(!is_seen(PACKET))) {
@@ -205,6 +210,8 @@ int p511() {
     return 0;
 }
 
+// Word 800 ("break"): breaking a thing near: the urn shatters, the flask lets go what it holds,
+// the pane (deadly in the end game), the snag and the ladder have replies of their own.
 int p72() {
     if (cond(words() > 1).AND(bitest(arg2(), FLAG_IS_OBJECT))) {
         if (cond(near(arg2()))) {

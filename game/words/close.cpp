@@ -235,6 +235,7 @@ int work_from_side(const side &s) {
 
 int p141() { return run_chain({p142, p143, p144, p145}); }
 
+// Chain part of p141 (word 769 ("close")), part 1 of 4: general.
 int p142() {
     default_to(0, here(), OFLAG_OPENABLE);
     default_to(0, PLACE_CARRIED, OFLAG_OPENABLE);
@@ -272,6 +273,7 @@ int p143() {
     return 0;
 }
 
+// Chain part of p141 (word 769 ("close")), part 3 of 4: object 162 (trap).
 int p144() {
     if (!cond(has(TRAP))) return 0;
     if (cond(near(TRAP))) {

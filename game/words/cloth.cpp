@@ -17,6 +17,8 @@ int cloth_meant() { return cond(alone()).OR(has(CLOTH)).AND(near(CLOTH)); }
 
 }  // namespace
 
+// Word 848 ("climb"): climbing where the place has no climb of its own: the trail, the mire and
+// the surface have replies, elsewhere the stock refusals.
 int p139() {
     if (cond(cond(alone()).OR(anyof(593, WORD_AXIS_1, -1))).AND(within(here(), 587, 592))) {
         say_stop(2312);
@@ -40,6 +42,8 @@ int p139() {
     return 0;
 }
 
+// Word 801 ("board"): boarding the cloth is flying, the ferry carries the player over, and the
+// griffin ends the trial.
 int p719() {
     if (cond(cond(alone()).AND(ishere(CLOTH, 0, 1))).OR(has(CLOTH))) {
         call_proc(806);
@@ -64,6 +68,7 @@ int p719() {
     return 0;
 }
 
+// Word 863 ("roll"): rolling up the cloth.
 int p730() {
     if (!cloth_meant()) return 0;
     if (cond(value[CLOTH] == 0)) {
@@ -79,6 +84,7 @@ int p730() {
     return 0;
 }
 
+// Word 864 ("unroll"): spreading the cloth out (not while it is carried).
 int p874() {
     if (!cloth_meant()) return 0;
     if (cond(value[CLOTH] > 0)) {

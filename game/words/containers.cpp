@@ -96,12 +96,14 @@ int wash_thing() {
 
 int p261() { return run_chain({p262, p263, p264, p265, p266, p267}); }
 
+// Chain part of p261 (word 804 ("empty")), part 1 of 6.
 int p262() {
     if (cond(anyof(MEDIUM, SMALL, WATERSKIN, FLASK, LARGE, BUNDLE, -1)).AND(!carried(arg2())))
         say_stop_typed(1513, VAR_ARG2);
     return 0;
 }
 
+// Chain part of p261 (word 804 ("empty")), part 2 of 6.
 int p263() {
     if (!cond(has(WATERSKIN))) return 0;
     if (cond(value[WATERSKIN] > 0)) {
@@ -113,11 +115,13 @@ int p263() {
     return 0;
 }
 
+// Chain part of p261 (word 804 ("empty")), part 3 of 6.
 int p264() {
     if (cond(has(MEDIUM))) empty_vessel(MEDIUM);
     return 0;
 }
 
+// Chain part of p261 (word 804 ("empty")), part 4 of 6.
 int p265() {
     if (cond(has(LARGE))) empty_vessel(LARGE);
     return 0;
@@ -135,6 +139,7 @@ int p266() {
     return 0;
 }
 
+// Chain part of p261 (word 804 ("empty")), part 6 of 6.
 int p267() {
     if (cond(has(BUNDLE))) {
         call_proc(WORD_OPEN);
@@ -151,6 +156,7 @@ int p894() { return run_chain({p895, p896, p897}); }
 
 int p895() { return stir(); }
 
+// Chain part of p894 (word 775 ("stir")), part 2 of 3.
 int p896() {
     if (cond(anyof(1006, WORD_AXIS_1, -1)))
         say_stop(3394);
@@ -161,6 +167,7 @@ int p896() {
 
 int p897() { return stir(); }
 
+// Word 861 ("wash"): washing a thing, or oneself; at the upstream pool it stirs the eel.
 int p900() {
     if (cond(words() > 1).AND(!has(1006))) {
         if (cond(bitest(arg2(), OFLAG_PORTABLE))) return wash_thing();

@@ -86,6 +86,7 @@ int drink_from_named() {
 
 }  // namespace
 
+// Word 790 ("drink"): drinking from a source the place has, or the liquid of a vessel.
 int p227() {
     if (cond(has(WORD_TAKE))) value[VAR_COMMAND_STATUS] = 1;
     for (const source_word &w : source_words) {

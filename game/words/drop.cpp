@@ -181,6 +181,7 @@ int p229() { return run_chain({p230, p231}); }
 
 int p230() { return run<OWN_RULES>(); }
 
+// Chain part of p229 (word 766 ("drop")), part 2 of 2: the general case.
 int p231() {
     if (cond(words() == 1)) return 0;
     if (cond(!bitest(arg2(), FLAG_IS_OBJECT))) return 0;
@@ -220,6 +221,8 @@ int p231() {
     return 0;
 }
 
+// Word 803 ("release"): the ball carried is let go, the bait is dropped; the token, the locket and
+// the crystal are caught on nothing, the bundle too tightly bound.
 int p746() {
     if (!cond(words() == 2)) return 0;
     if (cond(has(126))) {
@@ -242,6 +245,8 @@ int p746() {
     return 0;
 }
 
+// Word 724 ("again"): with a second word: "r" and a thing is putting it down; anything else is not
+// here.
 int p23() {
     if (!cond(words() == 2)) return 0;
     p222();
@@ -255,6 +260,8 @@ int p23() {
     return 0;
 }
 
+// Word 868 ("put"): the firefly into its jar is taking it, the token by the automaton is dropping
+// it, a vessel at a liquid gets a word on how to fill it; anything else, a stock reply.
 int p693() {
     if (cond(has(109)).AND(near(108))) {
         call_proc(WORD_TAKE);
@@ -280,6 +287,8 @@ int p693() {
     return 0;
 }
 
+// Word 872 ("shake"): shaking a carried thing (the wand sparks); a thing not carried gets the
+// reply about it.
 int p686() {
     if (cond(words() == 1)) {
         say_stop_variant(2487, 0);
@@ -297,6 +306,7 @@ int p686() {
     return 0;
 }
 
+// Word 816 ("trade"): trading a carried thing: where and with whom decides the reply.
 int p881() {
     if (!cond(words() == 2).AND(carried(arg2()))) return 0;
     if (cond(here() == 584)) {

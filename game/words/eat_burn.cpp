@@ -62,6 +62,7 @@ int burn_with_torch() {
 
 int p258() { return run_chain({p259, p260}); }
 
+// Chain part of p258 (word 788 ("eat")), part 1 of 2: chunk 1.
 int p259() {
     if (cond(keyword(788, SNAG, -1))) {
         call_proc(789);
@@ -101,12 +102,14 @@ int p259() {
     return 0;
 }
 
+// Chain part of p258 (word 788 ("eat")), part 2 of 2: chunk 2.
 int p260() {
     if (cond(bitest(arg2(), FLAG_IS_OBJECT)).AND(cond(near(arg2())).OR(bitest(VAR_QUESTION, VFLAG_QUESTION_REPLIED))))
         say_stop(1369);
     return 0;
 }
 
+// Word 789 ("burn"): burning the snag, the ladder or the creeper, and the refusals.
 int p128() {
     if (cond(alone()).AND(near(SNAG))) {
         bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN);

@@ -84,6 +84,7 @@ constexpr row FED[] = {
 
 int p301() { return run_chain({p302, p303}); }
 
+// Chain part of p301 (word 795 ("feed")), part 1 of 2: chunk 1.
 int p302() {
     default_to(0, here(), OFLAG_ADDRESSABLE);
     if (!names_a_creature()) return 0;
@@ -94,6 +95,7 @@ int p302() {
     return run<FED>();
 }
 
+// Chain part of p301 (word 795 ("feed")), part 2 of 2: chunk 2.
 int p303() {
     if (cond(words() == 1)) return 0;
     if (cond(bitest(arg2(), FLAG_IS_OBJECT)).AND(near(arg2())))
@@ -103,6 +105,7 @@ int p303() {
     return 0;
 }
 
+// Word 782 ("pet"): petting a creature near.
 int p673() {
     if (cond(cond(anyof(OBJ_ATTACKER, LIZARD, FIREFLY, SENTINEL, 23, LYNX, 20, 25, WATCHER, -1))
                  .OR(anyof(OBJ_FOLLOWER, GRIFFIN, -1)))
@@ -134,6 +137,8 @@ constexpr row FOLLOWED[] = {
 
 }  // namespace
 
+// Word 763 ("cross"): crossing the stream and the other crossings of the surface, where the place
+// has none of its own.
 int p162() {
     if (cond(at_any({195, 201, 202, 259, 508, 510, 511})).AND(cond(has(899)).OR(follow_alone()))) {
         say_stop(1967);
@@ -165,6 +170,7 @@ int p162() {
     return run<FOLLOWED>();
 }
 
+// Word 842 ("call"): calling the wisp (gone, near, or far off), or anything else to no effect.
 int p408() {
     if (cond(words() == 2)) {
         flush_command();
@@ -198,6 +204,7 @@ int p408() {
     return 0;
 }
 
+// Word 847 ("detonate"): detonating the rod in the end game: near it is death, gone it is spent.
 int p61() {
     if (cond(value[VAR_PHASE] == 6).AND(is_seen(ROD))) {
         if (cond(isat(ROD, -1, 0, PLACE_GONE))) {

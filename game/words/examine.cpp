@@ -29,6 +29,7 @@ int p276() {
     return 0;
 }
 
+// Chain part of p274 (word 822 ("look")), part 3 of 16: object 121 (oil).
 int p277() {
     if (!cond(has(OBJ_LIQUID_2))) return 0;
     p320(num(0));
@@ -37,12 +38,14 @@ int p277() {
     return 0;
 }
 
+// Chain part of p274 (word 822 ("look")), part 4 of 16: object 13 (plant).
 int p278() {
     if (!cond(has(13))) return 0;
     if (cond(near(14)).AND(value[14] > 0).OR(near(13))) say_stop_typed(2081, 13);
     return 0;
 }
 
+// Chain part of p274 (word 822 ("look")), part 5 of 16: object 139 (creeper).
 int p279() {
     if (!cond(has(139))) return 0;
     if (cond(near(140)).AND(value[139] == 2).OR(near(139)).OR(here() == 444).OR(here() == 446))
@@ -50,6 +53,7 @@ int p279() {
     return 0;
 }
 
+// Chain part of p274 (word 822 ("look")), part 6 of 16: object 120 (water).
 int p280() {
     if (!cond(has(OBJ_LIQUID_1))) return 0;
     if (cond(isnear(OBJ_VESSEL_MEDIUM, 0, 3)).OR(here_has(PFLAG_LIQUID_SOURCE))) say_stop(2080);
@@ -69,6 +73,7 @@ int p281() {
     return 0;
 }
 
+// Chain part of p274 (word 822 ("look")), part 8 of 16: object 122 (ale).
 int p282() {
     if (!cond(has(OBJ_LIQUID_3))) return 0;
     if (cond(isnear(OBJ_VESSEL_LARGE, 0, 5))) say_stop(2656);
@@ -144,12 +149,14 @@ int p284() {
     return 0;
 }
 
+// Chain part of p274 (word 822 ("look")), part 11 of 16: object 123 (vial).
 int p285() {
     if (!cond(has(OBJ_VESSEL_SMALL))) return 0;
     if (cond(value[OBJ_VESSEL_SMALL] <= 1)) say_stop(2097);
     return 0;
 }
 
+// Chain part of p274 (word 822 ("look")), part 12 of 16: object 115 (casket).
 int p286() {
     if (!cond(has(115))) return 0;
     if (cond(value[VAR_PHASE] == 6).AND(value[115] == 0).AND(carried(115))) {

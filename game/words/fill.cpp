@@ -80,6 +80,8 @@ int fill_vessel(int vessel) {
 
 int p308() { return run_chain({p309, p310, p311, p312, p313, p314, p315, p316}); }
 
+// Chain part of p308 (word 796 ("fill")), part 1 of 8: a bare "fill" picks an empty vessel,
+// carried first, then lying here.
 int p309() {
     if (cond(words() > 1)) return 0;
     set('V', VAR_VESSEL, 'c', 0, nullptr, nullptr);
@@ -106,6 +108,7 @@ int p309() {
     return 0;
 }
 
+// Chain part of p308 (word 796 ("fill")), part 2 of 8: object 146 (sieve).
 int p310() {
     if (!cond(has(SIEVE)).AND(near(SIEVE))) return 0;
     if (cond(at_source()))
@@ -115,6 +118,7 @@ int p310() {
     return 0;
 }
 
+// Chain part of p308 (word 796 ("fill")), part 3 of 8: object 56 (urn).
 int p311() {
     if (!cond(has(URN)).AND(near(URN))) return 0;
     if (cond(at_source()).OR(here() == OIL_SEEP)) {
@@ -194,6 +198,7 @@ int p315() {
     return 0;
 }
 
+// Chain part of p308 (word 796 ("fill")), part 8 of 8: any other named object.
 int p316() {
     if (cond(words() > 1).AND(near(arg2()))) say_stop(1402);
     return 0;

@@ -5,6 +5,7 @@
 
 int p317() { return run_chain({p318, p319}); }
 
+// Chain part of p317 (word 794 ("find")), part 1 of 2: word 889 ("cavern").
 int p318() {
     if (!cond(has(889))) return 0;
     if (cond(here_has(7)).AND(!bitest(204, PFLAG_VISITED)))
@@ -14,6 +15,7 @@ int p318() {
     return 0;
 }
 
+// Chain part of p317 (word 794 ("find")), part 2 of 2: a named target.
 int p319() {
     if (!cond(words() > 1)) return 0;
     if (cond(bitest(arg2(), FLAG_IS_OBJECT))) {

@@ -90,6 +90,7 @@ int p324() {
     return 0;
 }
 
+// Word 819 ("explore"): with a second word, the stock refusal; alone, nothing of its own.
 int p592() {
     if (cond(words() == 2)) say_stop(1403);
     return 0;
@@ -111,11 +112,13 @@ int p215() {
     return 0;
 }
 
+// Word 858 ("maybe"): "maybe" is nothing to act on, in one of three wordings drawn at random.
 int p551() {
     say(SAY_STOP | SAY_ARG, 2339, irand(3));
     return 0;
 }
 
+// Word 880 ("goodbye"): says goodbye and ends the turn.
 int p833() {
     say(SAY_ARG, 1883, 0);
     say(SAY_ARG, 1883, 1);
@@ -123,6 +126,7 @@ int p833() {
     return 0;
 }
 
+// Word 883 ("wander"): wandering about, alone or named.
 int p213() {
     if (cond(has(1006)).OR(words() == 1))
         say_stop_variant(2865, 0);

@@ -103,16 +103,19 @@ constexpr row LISTENER_REPLIES[] = {
 
 int p384() { return run_chain({p385, p386, p387, p388}); }
 
+// Chain part of p384 (word 805 ("give")), part 1 of 4: object 138 (bait).
 int p385() {
     if (cond(has(BAIT)).AND(carried(BAIT)).AND(near(FIREFLY))) p305();
     return 0;
 }
 
+// Chain part of p384 (word 805 ("give")), part 2 of 4: object 118 (bread).
 int p386() {
     if (cond(has(BREAD)).AND(near(GRIFFIN)).AND(carried(BREAD))) p306();
     return 0;
 }
 
+// Chain part of p384 (word 805 ("give")), part 3 of 4: liquid 87 (nectar).
 int p387() {
     if (!cond(has(NECTAR))) return 0;
     if (cond(have(LARGE, 0, HOLDS_NECTAR))) {
@@ -127,6 +130,7 @@ int p387() {
     return 0;
 }
 
+// Chain part of p384 (word 805 ("give")), part 4 of 4: the general case.
 int p388() {
     if (cond(has(WORD_AXIS_1))) {
         call_proc(WORD_QUIT);

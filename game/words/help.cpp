@@ -31,6 +31,8 @@ cond_fold trouble_near() {
 
 }  // namespace
 
+// Word 832 ("help"): the paid way home from the mire, the paid way out of a maze, or the help
+// offer.
 int p399() {
     if (cond(here() == 544)) {  // the mire: a way home, for a price
         say(SAY_ARG, 1930, 10);
@@ -77,6 +79,7 @@ int p399() {
     return 0;
 }
 
+// Word 836 ("story"): pages through the story so far.
 int p481() {
     p510(ref(1427), ref(1430));
     if (loop) return 0;
@@ -101,12 +104,14 @@ constexpr row INTRO[] = {
 
 int p893() { return run<INTRO>(); }
 
+// Word 931 ("words"): the list of the words the game knows.
 int p627() {
     p776();
     if (loop) return 0;
     return 0;
 }
 
+// Word 821 ("manual"): the pages of advice.
 int p484() {
     p221();
     if (loop) return 0;

@@ -60,6 +60,7 @@ int snuff_fuse() {
 
 }  // namespace
 
+// Word 771 ("ignite"): lighting a thing near that can be lit.
 int p911() {
     const int thing = arg2();
     if (cond(words() == 1).OR(!is_thing(thing)).OR(!near(thing))) return 0;

@@ -56,6 +56,7 @@ int no_lamp(int reply) {
 
 }  // namespace
 
+// Word 938 ("switch"): switching the lamp on or off (or the refill over to the refill word).
 int p825() {
     if (cond(has(OBJ_LIGHT_REFILL))) return hand_over(WORD_TOGGLE_LIGHT, WORD_RECHARGE);
     if (!cond(near(LAMP))) {
@@ -161,6 +162,7 @@ int p294() {
     return 0;
 }
 
+// Word 799 ("refill"): the refill near and unused gives the lamp new power.
 int p708() {
     if (!cond(has(OBJ_LIGHT_REFILL))) return 0;
     if (cond(near(OBJ_LIGHT_REFILL)).AND(value[OBJ_LIGHT_REFILL] <= 2)) {

@@ -170,10 +170,13 @@ constexpr row LOOK_FIRST[] = {
 
 }  // namespace
 
+// Word 822 ("look") (chain head): the sixteen parts of looking, the place first, then the things
+// named.
 int p274() {
     return run_chain({p275, p276, p277, p278, p279, p280, p281, p282, p283, p284, p285, p286, p287, p288, p289, p290});
 }
 
+// Chain part of p274 (word 822 ("look")), part 1 of 16: first chunk.
 int p275() {
     if (cond(words() == 1)) {
         look_alone();

@@ -251,6 +251,7 @@ void cloth_flight() {
 
 // --- The backward spell ----------------------------------------------------
 
+// Word 719 ("ostel"): the first word of the backward spell, or the spell out of step.
 int p300() {
     if (spell_too_late()) return 0;
     if (cond(value[VAR_MAGIC_STEP] <= 0)) return spell_step(1);
@@ -258,6 +259,7 @@ int p300() {
     return 0;
 }
 
+// Word 718 ("nuvik"): the second word of the backward spell, or the spell out of step.
 int p307() {
     if (spell_too_late()) return 0;
     if (cond(value[VAR_MAGIC_STEP] == 0)) return spell_step(2);
@@ -265,6 +267,7 @@ int p307() {
     return 0;
 }
 
+// Word 717 ("mevet"): the third word of the backward spell, or the spell out of step.
 int p328() {
     if (spell_too_late()) return 0;
     if (cond(value[VAR_MAGIC_STEP] == 1)) return spell_step(3);
@@ -272,6 +275,8 @@ int p328() {
     return 0;
 }
 
+// Word 716 ("lomas"): the last word of the backward spell sends the statuette home; out of step,
+// it breaks the spell.
 int p330() {
     if (spell_too_late()) return 0;
     if (cond(words() == 2).AND(!has(WORD_SAY))) {
@@ -290,6 +295,7 @@ int p330() {
     return 0;
 }
 
+// Word 833 ("hush"): breaks off any spell begun.
 int p356() {
     value[VAR_MAGIC_STEP] = -1;
     say_stop(1939);
@@ -298,6 +304,8 @@ int p356() {
 
 // --- The speaking word -----------------------------------------------------
 
+// Word 730 ("say"): says the rest of the line: "kelnish" and "plainly" act, a bare "say" asks what
+// to say, a magic word said works as if typed, anything else is said to no one.
 int p745() {
     if (cond(has(WORD_DWARVISH_ON))) {
         call_proc(WORD_DWARVISH_ON);
@@ -352,6 +360,7 @@ int p745() {
     return 0;
 }
 
+// Word 877 ("utter"): saying.
 int p608() {
     call_proc(WORD_SAY);
     return 0;
@@ -365,6 +374,7 @@ int p942() { return nothing_comes(); }
 int p847() { return nothing_comes(); }
 int p683() { return nothing_comes(); }
 
+// Word 831 ("zendry"): the hills listen, and nothing else happens.
 int p764() {
     say_stop(1339);
     return 0;
@@ -420,6 +430,8 @@ int p624() {
     return 0;
 }
 
+// Word 709 ("ephrun"): the lamp word: unarmed, only the spell's reply; armed, it works on the
+// lamp.
 int p739() {
     if (cond(!bitest(VAR_GAME_FLAGS, FLAG_ARMED))) {
         say(SAY_REFVAR, SPELL_REPLY, 0);
@@ -431,6 +443,9 @@ int p739() {
     return 0;
 }
 
+// Word 711 ("gorvash"): the spirit hears its word: near a liquid it is perilous, it takes the axe
+// and the sword that are near, and it drives a prowler near off seven times in ten (else the
+// player dies).
 int p669() {
     bitmod('s', SPIRIT, SPIRIT_HEARD);
     if (cond(here_has(OPEN_AIR)).OR(phase() > 5).OR(!light())) {
@@ -496,6 +511,8 @@ int p47() {
     return 0;
 }
 
+// Word 853 ("reflect"): steps through the mirror when it is near; the noun "reflection" is no
+// command.
 int p706() {
     // The noun of the same stem is no command to step through anything.
     if (cond(typed("reflecti")).OR(typed("reflectio")).OR(typed("reflection")).OR(typed("reflections"))) return 0;
@@ -515,6 +532,8 @@ int p706() {
 
 int p325() { return run_chain({p326, p327}); }
 
+// Chain part of p325 (word 806 ("fly")), part 1 of 2: "teleport" is refused; a bare "fly", or
+// one naming the cloth, flies on the cloth when it is near and ready to fly, or says why not.
 int p326() {
     if (cond(typed("teleport"))) {
         say_stop_variant(1806, 1);
@@ -532,6 +551,7 @@ int p326() {
     return 0;
 }
 
+// Chain part of p325 (word 806 ("fly")), part 2 of 2: second part.
 int p327() {
     if (cond(words() == 1).OR(bitest(arg2(), FLAG_IS_PLACE)))
         say_stop(1805);

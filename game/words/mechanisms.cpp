@@ -35,6 +35,8 @@ void knock_on_closed() {
 
 }  // namespace
 
+// Word 874 ("knock"): the knocker works the hoard doors; knocking on a closed door, slab or gate,
+// or on an open one.
 int p520() {
     if (cond(cond(alone()).OR(has(KNOCKER))).AND(near(KNOCKER))) {
         p529();
@@ -53,6 +55,8 @@ int p520() {
     return 0;
 }
 
+// Word 852 ("use"): using the knocker, a thing on the nectar, and the other things that have a
+// use.
 int p879() {
     if (cond(has(KNOCKER))) {
         if (cond(near(KNOCKER))) {
@@ -93,6 +97,7 @@ int p879() {
     return 0;
 }
 
+// Word 774 ("talk"): talking to the prowler, the winder and the creatures near.
 int p866() {
     if (cond(has(WORD_DWARVISH_ON))) value[VAR_COMMAND_STATUS] = 1;
     if (cond(cond(alone()).OR(has(OBJ_ATTACKER)))
@@ -126,6 +131,7 @@ int p866() {
     return 0;
 }
 
+// Word 873 ("gadrun"): the rune door's password opens it while the slab is near.
 int p689() {
     if (cond(near(SLAB)).AND(value[RUNE_DOOR] == 0)) {
         value[RUNE_DOOR] = 1;
@@ -138,6 +144,7 @@ int p689() {
     return 0;
 }
 
+// Word 878 ("dubrel"): shuts the rune door from either side.
 int p60() {
     if (cond(cond(here() == RUNE_DOOR).OR(here() == 576)).AND(value[RUNE_DOOR] == 1)) {
         p147();

@@ -42,30 +42,41 @@ int p617() {
     p614();
     return 0;
 }
+// Word 746 ("northeast"): the place had no way north-east: the refusal of a compass way without an
+// exit.
 int p622() {
     p614();
     return 0;
 }
+// Word 747 ("east"): the place had no way east: the refusal of a compass way without an exit.
 int p251() {
     p614();
     return 0;
 }
+// Word 748 ("southeast"): the place had no way south-east: the refusal of a compass way without an
+// exit.
 int p793() {
     p614();
     return 0;
 }
+// Word 749 ("south"): the place had no way south: the refusal of a compass way without an exit.
 int p788() {
     p614();
     return 0;
 }
+// Word 750 ("southwest"): the place had no way south-west: the refusal of a compass way without an
+// exit.
 int p794() {
     p614();
     return 0;
 }
+// Word 751 ("west"): the place had no way west: the refusal of a compass way without an exit.
 int p919() {
     p614();
     return 0;
 }
+// Word 752 ("northwest"): the place had no way north-west: the refusal of a compass way without an
+// exit.
 int p623() {
     p614();
     return 0;
@@ -78,10 +89,12 @@ static void no_way_on_axis(int word) {
     else
         say_stop(1352);
 }
+// Word 754 ("up"): the place had no way up: the refusal (no fall in the dark).
 int p877() {
     no_way_on_axis(WORD_AXIS_1);
     return 0;
 }
+// Word 755 ("down"): the place had no way down: the refusal (no fall in the dark).
 int p225() {
     no_way_on_axis(WORD_AXIS_2);
     return 0;
@@ -92,6 +105,7 @@ int p472() {
     say_stop_variant(1298, 0);
     return 0;
 }
+// Word 758 ("out"): the place had no way out: asks where the player wants to go out of.
 int p654() {
     say_stop_variant(1298, 0);
     return 0;
@@ -109,6 +123,7 @@ int p38() {
     return 0;
 }
 
+// Word 762 ("jump"): where the place has no jump of its own, jumping on the spot.
 int p507() {
     say_stop(2607);
     return 0;

@@ -15,6 +15,7 @@ int carries_a_blade() { return cond(carried(SWORD)).OR(carried(AXE)); }
 
 }  // namespace
 
+// Word 846 ("wind"): winding the winder when it is near.
 int p271() {
     if (cond(near(WINDER))) {
         value[WINDER] = 1;
@@ -25,6 +26,8 @@ int p271() {
     return 0;
 }
 
+// Word 776 ("cut"): cutting a thing with a blade carried: the creeper and the brush, and the
+// things a blade cannot cut.
 int p172() {
     if (cond(words() == 1)) return 0;
     if (!carries_a_blade()) {
@@ -126,6 +129,7 @@ int p64() {
     return 0;
 }
 
+// Word 817 ("kindle"): kindling the lamp is lighting it; the sunstone wants daylight, not a flame.
 int p78() {
     if (cond(anyof(OBJ_LIGHT_SOURCE, SUNSTONE, -1))) {
         if (cond(near(arg2()))) {

@@ -15,6 +15,7 @@ void pour_oil() {
 
 }  // namespace
 
+// Object 121 (oil).
 int p633() {
     p320(num(0));
     if (loop) return 0;
@@ -84,6 +85,7 @@ int p633() {
     return 0;
 }
 
+// Object 76 (trapdoor).
 int p171() {
     if (cond(here() == 284).OR(here() == 461).OR(here() == 512)) {
         say_stop(1705);
@@ -94,11 +96,13 @@ int p171() {
     return 0;
 }
 
+// Object 16 (glimmer).
 int p390() {
     say_stop_variant(1806, 0);
     return 0;
 }
 
+// Object 151 (bundle).
 int p661() {
     if (cond(cond(has(138)).OR(words() == 1)).AND(bitest(138, 13))) {
         say_stop_variant(1343, 0);
@@ -112,12 +116,14 @@ int p661() {
     return 0;
 }
 
+// Object 120 (water).
 int p901() {
     if (!cond(has(138))) return 0;
     if (cond(lies_here(137)).OR(carried(138)).OR(bitest(138, 13))) say_stop(2739);
     return 0;
 }
 
+// Object 13 (plant).
 int p677() {
     if (cond(has(126))) {
         call_proc(793);

@@ -69,6 +69,7 @@ constexpr row OPEN_GENERAL[] = {
 
 }  // namespace
 
+// Word 767 ("open") (chain head): the twelve parts of opening, each for its own thing.
 int p638() {
     return run_chain({p639, p640, p641, p642, p643, p644, p645, p646, p647, p648, p649, p650});
 }
@@ -160,6 +161,7 @@ int p643() {
     return 0;
 }
 
+// Chain part of p638 (word 767 ("open")), part 6 of 12: object 8 (door).
 int p644() {
     if (!cond(has(DOOR)).AND(near(DOOR))) return 0;
     if (cond(value[DOOR] == 0))
@@ -278,6 +280,8 @@ int p650() {
     return 0;
 }
 
+// Word 768 ("unlock"): the hatch wants the key; the slab, the doors and the gate have no lock;
+// anything else is opening.
 int p873() {
     default_to(0, here(), OFLAG_OPENABLE);
     if (cond(has(HATCH)).AND(lies_here(HATCH)).AND(value[HATCH] == 0).AND(!carried(KEY))) {
@@ -292,6 +296,8 @@ int p873() {
     return 0;
 }
 
+// Word 813 ("unwrap"): unwrapping the bundle carried is opening it; anything else near cannot be
+// unwrapped.
 int p829() {
     if (cond(has(BUNDLE)).AND(carried(BUNDLE))) {
         call_proc(WORD_OPEN);
@@ -301,6 +307,7 @@ int p829() {
     return 0;
 }
 
+// Word 814 ("dump"): the bait is thrown, the bundle opened, a liquid or a vessel poured.
 int p798() {
     if (cond(has(138))) {
         call_proc(793);

@@ -8,11 +8,13 @@ using namespace rows;
 
 int p733() { return run_chain({p734, p735, p736, p737, p738}); }
 
+// Chain part of p733 (word 792 ("polish")), part 1 of 5.
 int p734() {
     if (cond(has(OBJ_LIGHT_SOURCE)).AND(near(OBJ_LIGHT_SOURCE))) say_stop_typed(1367, VAR_ARG2);
     return 0;
 }
 
+// Chain part of p733 (word 792 ("polish")), part 2 of 5.
 int p735() {
     if (cond(has(92)).AND(near(92))) say_stop(2183);
     return 0;
@@ -32,6 +34,7 @@ int p736() {
     return 0;
 }
 
+// Chain part of p733 (word 792 ("polish")), part 4 of 5.
 int p737() {
     if (!cond(has(322))) return 0;
     if (cond(here() == 322))
@@ -84,11 +87,13 @@ constexpr row POLISH_WHAT[] = {
 
 }  // namespace
 
+// Chain part of p733 (word 792 ("polish")), part 5 of 5.
 int p738() {
     if (!cond(words() > 1)) return 0;
     return run<POLISH_WHAT>();
 }
 
+// Word 815 ("rub"): rubbing the cloth or the beacon near; anything else is polishing.
 int p132() {
     if (cond(anyof(63, 45, -1)).AND(near(arg2()))) {
         if (cond(has(45)))

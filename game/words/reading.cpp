@@ -76,6 +76,8 @@ constexpr row READ[] = {
 
 int p701() { return run<READ>(); }
 
+// Word 728 ("begin"): "begin" with the orb is looking at it; otherwise, the game has begun
+// already.
 int p153() {
     if (cond(has(81))) {
         call_proc(WORD_LOOK);
@@ -85,6 +87,7 @@ int p153() {
     return 0;
 }
 
+// Word 854 ("consult"): consulting the orb, in the light, for a hint.
 int p753() {
     if (!cond(words() == 1).OR(has(81))) {
         say_stop(1315);

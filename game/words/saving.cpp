@@ -19,6 +19,8 @@ int too_early() { return value[VAR_PHASE] < 3; }
 
 }  // namespace
 
+// Word 725 ("save"): asks to confirm saving, keeping the typed name; refused in the first moments
+// of a game.
 int p742() {
     if (cond(too_early())) {
         say_stop_variant(1541, 0);
@@ -34,6 +36,9 @@ int p742() {
     return 0;
 }
 
+// Word 726 ("restore"): restores a saved game by name (a bare word lists them first); a game saved
+// minutes ago asks before it is taken up, a missing one costs no turn, a damaged one may be
+// deleted.
 int p715() {
     frame<2> f;  // locals: 0 what the restore found, 1 the minutes the game has been played
     if (cond(words() <= 1)) {
@@ -90,6 +95,8 @@ int p715() {
     return 0;
 }
 
+// Word 727 ("wait"): waiting in the dunes lets the sands shift; at a few places a reply of their
+// own; with a second word it restores.
 int p712() {
     if (cond(words() > 1)) {
         call_proc(WORD_RESTORE);
@@ -117,6 +124,8 @@ int p712() {
     return 0;
 }
 
+// Word 735 ("load"): restoring under another word; a bare "load" or one in the first moments of a
+// game is refused.
 int p714() {
     if (cond(words() == 1)) {
         say_stop_typed(2579, VAR_ARG1);
@@ -131,12 +140,14 @@ int p714() {
     return 0;
 }
 
+// Word 823 ("quit"): asks whether the player really means to quit.
 int p695() {
     value[VAR_QUESTION] = Q_QUIT;
     say(SAY_STOP, 1432, 0);
     return 0;
 }
 
+// Word 829 ("mark"): asks to keep this moment to come back to (the second time, takes it at once).
 int p593() {
     if (cond(too_early())) {
         say_stop_variant(1541, 1);
@@ -154,6 +165,7 @@ int p593() {
     return 0;
 }
 
+// Word 830 ("rewind"): asks to go back to the moment kept, when there is one.
 int p704() {
     frame<1> f;  // local 0: whether no moment is kept
     special(SPECIAL_NO_SNAPSHOT, &f.lvals[0]);
@@ -167,12 +179,15 @@ int p704() {
     return 0;
 }
 
+// Word 947 ("please"): nothing comes of it, and the rest of the line is dropped.
 int p682() {
     flush_command();
     say_stop(1352);
     return 0;
 }
 
+// Word 948 ("restart"): there is no starting over in the middle of a game: says how to begin
+// afresh (in the first moments of a game, nothing comes of it).
 int p684() {
     if (cond(too_early())) {
         say_stop(1352);

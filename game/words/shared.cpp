@@ -33,6 +33,7 @@ constexpr tied_text tied_texts[] = {
 
 }  // namespace
 
+// Default object of a bare word 798 ("read").
 int p185(arg_pair obj) {
     frame<1> f{obj};
     if (cond(has(798)).AND(words() == 1)) {
@@ -42,6 +43,7 @@ int p185(arg_pair obj) {
     return 0;
 }
 
+// Abbreviation resolver (dispatch).
 int p222() {
     for (const abbreviation &a : abbreviations) {
         p550(ref(a.obj), ref(a.word));
@@ -57,6 +59,7 @@ int p222() {
     return 0;
 }
 
+// One abbreviation.
 int p550(arg_pair obj, arg_pair word) {
     frame<2> f{obj, word};
     int o = f.lvals[0], w = f.lvals[1];
@@ -65,11 +68,13 @@ int p550(arg_pair obj, arg_pair word) {
     return 0;
 }
 
+// Ties the tied texts to their entities.
 int p850() {
     for (const tied_text &t : tied_texts) tie(t.text, t.entity);
     return 0;
 }
 
+// Phase 9: asks the last question (39).
 int p224(arg_pair n) {
     frame<1> f{n};
     value[VAR_PHASE] = 9;
@@ -81,6 +86,7 @@ int p224(arg_pair n) {
     return 0;
 }
 
+// Phase 7.
 int p602() {
     for (value[VAR_LOOP_OBJECT] = FIRST_OBJECT, *bitword(VAR_LOOP_OBJECT) = ref_mark;
          value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++)
@@ -93,6 +99,7 @@ int p602() {
     return 0;
 }
 
+// Phase 8 (end of the word series at 302).
 int p528() {
     value[VAR_PHASE] = 8;
     apport(100, cond(isat(100, -1, 0, 199)) ? PLACE_INTRO : PLACE_GONE);
@@ -112,6 +119,7 @@ int p528() {
     return 0;
 }
 
+// Place 565 (sanctum) opens.
 int p831(arg_pair n) {
     frame<1> f{n};
     value[565] = 4;
@@ -122,6 +130,7 @@ int p831(arg_pair n) {
     return 0;
 }
 
+// Object 152 (pod)'s event.
 int p536() {
     int at = getloc(152);
     if (cond(value[3304] == 0)
@@ -147,6 +156,7 @@ int p536() {
     return 0;
 }
 
+// Object 63 (cloth)'s replies.
 int p703() {
     if (!cond(near(63))) return 0;
     if (cond(value[63] == 0).OR(value[63] == 2)) {
@@ -161,6 +171,7 @@ int p703() {
     return 0;
 }
 
+// Heading reply.
 int p817(arg_pair t, arg_pair arg) {
     frame<2> f{t, arg};
     if (cond(have(OBJ_HEADING, -1, 0)).AND(within(value[OBJ_HEADING], 6, 8)))
@@ -168,6 +179,7 @@ int p817(arg_pair t, arg_pair arg) {
     return 0;
 }
 
+// Guided move (heading check, forced move).
 int p868(arg_pair dir, arg_pair place) {
     frame<2> f{dir, place};
     p152(loc(f, 0));
@@ -177,11 +189,13 @@ int p868(arg_pair dir, arg_pair place) {
     return 0;
 }
 
+// Text 1365 at places 547..554 and 439..442.
 int p756() {
     if (cond(within(here(), 547, 554)).OR(within(here(), 439, 442))) say_stop(1365);
     return 0;
 }
 
+// Word 848 ("climb") at the compass grid edge.
 int p138() {
     if (cond(words() == 1).OR(has(921)).OR(has(WORD_AXIS_1)).AND(has(848)))
         say_stop(3492);
@@ -259,6 +273,7 @@ int p362() { return rows::run<KNOT_REPLIES>(); }
 
 int p938() { return 0; }
 
+// Saved-game listing (question 45 (pick one of the saved games)).
 int p928() {
     frame<1> f;  // local 0: the number of saved games
     f.lvals[0] = 0;
@@ -345,6 +360,7 @@ int p291() {
     return 0;
 }
 
+// Check of the carried objects before dropping all.
 int p234(arg_pair mode) {
     frame<1> f{mode};
     int counted = 0;

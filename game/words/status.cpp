@@ -53,6 +53,7 @@ void light_change(int was_lit) {
 
 }  // namespace
 
+// Word 844 ("inventory"): lists what the player carries (as felt, in the dark).
 int p485() {
     frame<3> f;  // locals: 0 the object looked at, 1 how many are carried, 2 the first one carried
     if (cond(words() > 1)) {
@@ -74,6 +75,8 @@ int p485() {
     return 0;
 }
 
+// Word 845 ("score"): reports the score, any deduction, the most there is and the turns taken; the
+// next command costs no turn.
 int p747() {
     p378();
     if (loop) return 0;
@@ -108,16 +111,19 @@ void brief_mode(int flag, int other, int variant, int lead, int reply) {
 
 }  // namespace
 
+// Word 824 ("terse"): brief descriptions everywhere.
 int p832() {
     brief_mode(VFLAG_COMMAND_STATUS_BRIEF_ALL, VFLAG_COMMAND_STATUS_BRIEF_VISITED, 0, 1264, 2831);
     return 0;
 }
 
+// Word 825 ("brief"): brief descriptions of places already visited.
 int p616() {
     brief_mode(VFLAG_COMMAND_STATUS_BRIEF_VISITED, VFLAG_COMMAND_STATUS_BRIEF_ALL, 1, 1267, 1454);
     return 0;
 }
 
+// Word 826 ("verbose"): full descriptions everywhere again, and the place described in full.
 int p885() {
     if (cond(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_VISITED))
             .AND(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL))) {
@@ -139,6 +145,8 @@ int p885() {
 
 // --- Undo and redo --------------------------------------------------------------
 
+// Word 738 ("undo"): undoes commands (as many as a count after it says), or turns undoing on or
+// off.
 int p871() {
     // Locals: 0 the place before, 1 the turns before, 2 the undo result
     // before (its flag 4 kept with it), 3 the penalty points before, 4 the
@@ -239,6 +247,7 @@ int p871() {
     return 0;  // refused for another reason: the last replies answer
 }
 
+// Word 739 ("redo"): redoes what was undone, through the undo word.
 int p705() {
     call_proc(WORD_UNDO);
     if (loop) return 0;
@@ -247,6 +256,7 @@ int p705() {
 
 // --- Speaking Keln ----------------------------------------------------------------
 
+// Word 866 ("kelnish"): the player speaks Keln from now on.
 int p249() {
     if (cond(value[VAR_DWARVISH] == 0)) {
         say(0, 2455, 0);
@@ -258,6 +268,7 @@ int p249() {
     return 0;
 }
 
+// Word 867 ("plainly"): the player speaks plainly again.
 int p270() {
     if (cond(value[VAR_DWARVISH] == 0)) {
         say_stop_variant(2457, 0);
@@ -270,6 +281,7 @@ int p270() {
 
 // --- Console layout -----------------------------------------------------------------
 
+// Word 870 ("justify"): the console's justification on, off or toggled; refused in the browser.
 int p509() {
     frame<1> f;  // local 0: the setting asked for (2 toggles), then the setting made
     if (browser_refuses()) return 0;
@@ -288,6 +300,7 @@ int p509() {
     return 0;
 }
 
+// Word 732 ("width"): the console's line length; refused in the browser.
 int p527() {
     frame<1> f;  // local 0: the line length set, 0 when no number was given
     if (browser_refuses()) return 0;
@@ -305,6 +318,7 @@ int p527() {
     return 0;
 }
 
+// Word 734 ("margin"): the console's margin; refused in the browser.
 int p548() {
     frame<1> f;  // local 0: the margin set (0 is a margin too)
     if (browser_refuses()) return 0;
@@ -318,6 +332,7 @@ int p548() {
     return 0;
 }
 
+// Word 733 ("depth"): the console's page length; refused in the browser.
 int p752() {
     frame<1> f;  // local 0: the page length set, 0 when no usable number was given
     if (browser_refuses()) return 0;

@@ -125,6 +125,7 @@ void take_within_limit(int obj) {
 
 int p365() { return run_chain({p366, p367, p368, p369, p370, p371}); }
 
+// Chain part of p365 (word 765 ("take")), part 1 of 6: other words as second.
 int p366() {
     if (cond(anyof(WORD_CONSUME_LIQUID, WORD_INVENTORY, -1))) {
         value[VAR_COMMAND_STATUS] = 1;
@@ -134,6 +135,7 @@ int p366() {
     return 0;
 }
 
+// Chain part of p365 (word 765 ("take")), part 2 of 6: the dark.
 int p367() {
     if (cond(light())) return 0;
     if (cond(has(OBJ_WANDERER)).AND(near(OBJ_WANDERER))) {
@@ -145,6 +147,7 @@ int p367() {
     return 0;
 }
 
+// Chain part of p365 (word 765 ("take")), part 3 of 6: liquid 120 (water).
 int p368() {
     if (!cond(has(OBJ_LIQUID_1))) return 0;
     if (cond(here() == 443)) {
@@ -198,6 +201,7 @@ int p368() {
     return 0;
 }
 
+// Chain part of p365 (word 765 ("take")), part 4 of 6: liquid 121 (oil).
 int p369() {
     if (!cond(has(OBJ_LIQUID_2))) return 0;
     if (cond(lies_here(OBJ_LIQUID_2))) {
@@ -229,6 +233,7 @@ int p369() {
 
 int p370() { return run<OWN_RULES>(); }
 
+// Chain part of p365 (word 765 ("take")), part 6 of 6: the general case.
 int p371() {
     if (cond(words() == 1)) return 0;
     if (cond(!bitest(arg2(), FLAG_IS_OBJECT))) return 0;
@@ -265,6 +270,8 @@ int p371() {
     return 0;
 }
 
+// Word 797 ("lift"): lifting the locked gate (it will not rise, or is up already); anything else
+// is taking.
 int p530() {
     if (cond(has(OBJ_LOCKED_GATE))) {
         if (!cond(near(OBJ_LOCKED_GATE))) return 0;
@@ -281,12 +288,14 @@ int p530() {
     return 0;
 }
 
+// Word 809 ("grab"): taking.
 int p630() {
     call_proc(WORD_TAKE);
     if (loop) return 0;
     return 0;
 }
 
+// Word 812 ("hold"): holding a thing near or carried, or the place itself, in words only.
 int p927() {
     if (cond(words() == 1)) {
         say_stop(1715);

@@ -27,6 +27,8 @@ int named_vessel() {
 
 }  // namespace
 
+// Word 791 ("taste"): tasting a liquid is drinking it; the nectar, and the things that cannot be
+// tasted.
 int p777() {
     if (cond(words() == 1)) {
         p39();
@@ -63,6 +65,7 @@ int p777() {
     return 0;
 }
 
+// Word 787 ("pour"): pouring out a vessel: the one named, or the one holding oil or water.
 int p688() {
     if (cond(words() == 1)) {
         p321(num(0));

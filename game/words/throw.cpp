@@ -50,6 +50,7 @@ int pour_out(int liquid, int (*pick)(arg_pair)) {
 
 int p836() { return run_chain({p837, p838, p839, p840, p841, p842, p843, p844, p845}); }
 
+// Chain part of p836 (word 793 ("throw")), part 1 of 9.
 int p837() {
     if (cond(anyof(124, 125, 54, -1)).AND(light())) {
         p910();
@@ -62,6 +63,7 @@ int p838() { return pour_out(OBJ_LIQUID_1, p321); }
 
 int p839() { return pour_out(OBJ_LIQUID_2, p320); }
 
+// Chain part of p836 (word 793 ("throw")), part 4 of 9.
 int p840() {
     if (!cond(has(OBJ_LIQUID_3))) return 0;
     if (cond(have(OBJ_VESSEL_LARGE, 0, 5))) {
@@ -75,6 +77,7 @@ int p840() {
     return 0;
 }
 
+// Chain part of p836 (word 793 ("throw")), part 5 of 9.
 int p841() {
     if (!cond(has(OBJ_LIQUID_4))) return 0;
     if (cond(have(OBJ_VESSEL_LARGE, 0, 6))) {
@@ -86,6 +89,7 @@ int p841() {
     return 0;
 }
 
+// Chain part of p836 (word 793 ("throw")), part 6 of 9.
 int p842() {
     if (!cond(has(118)).AND(carried(118))) return 0;
     if (cond(near(23))) {
@@ -110,6 +114,7 @@ int p842() {
     return 0;
 }
 
+// Chain part of p836 (word 793 ("throw")), part 7 of 9.
 int p843() {
     if (cond(has(126)).AND(carried(126))) {
         p795();
@@ -118,6 +123,7 @@ int p843() {
     return 0;
 }
 
+// Chain part of p836 (word 793 ("throw")), part 8 of 9.
 int p844() {
     if (cond(has(127)).AND(carried(127))) {
         p73();
@@ -126,6 +132,7 @@ int p844() {
     return 0;
 }
 
+// Chain part of p836 (word 793 ("throw")), part 9 of 9.
 int p845() {
     if (cond(words() == 2)) {
         const int obj = arg2();

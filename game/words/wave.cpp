@@ -141,6 +141,7 @@ void wave_the_wand() {
 
 int p906() { return run_chain({p907, p908, p909}); }
 
+// Chain part of p906 (word 781 ("wave")), part 1 of 3: object 147 (sceptre).
 int p907() {
     if (!cond(has(SCEPTRE)).AND(carried(SCEPTRE))) return 0;
     if (cond(here_has(OPEN_AIR))) {
@@ -172,6 +173,7 @@ int p907() {
     return 0;
 }
 
+// Chain part of p906 (word 781 ("wave")), part 2 of 3: object 63 (cloth).
 int p908() {
     if (!cond(has(CLOTH)).AND(near(CLOTH))) return 0;
     int k = 0;
@@ -180,6 +182,7 @@ int p908() {
     return 0;
 }
 
+// Chain part of p906 (word 781 ("wave")), part 3 of 3: everything else.
 int p909() {
     bitmod('s', MIRROR, MIRROR_WAVED_AT);
     if (cond(words() == 2).AND(!has(MIRROR))) {

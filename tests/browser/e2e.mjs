@@ -2,9 +2,12 @@
 // section, commands and their answers, the prompt echo, the history keys,
 // the layout with a long word and in a narrow window, the focus after a
 // click in the transcript,
-// the keep-alive pings over an idle spell, a reload, the address opened as
-// localhost, a command sent by a page of another origin (refused), and the
-// closing button when the game ends.
+// the keep-alive pings over an idle spell, a reload (the last reply shown
+// again, commands echoed), the address opened as localhost, requests
+// without the run's secret (dropped unanswered), a command sent by a page
+// of another origin (refused), a second window that takes the game over
+// (the first one says so and falls silent), the markup's unique ids, and
+// the closing button when the game ends.
 //
 //   node e2e.mjs <game binary> <folder for the screenshot>
 //
@@ -14,7 +17,7 @@
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
-import { check, commandsOf, finish, freshHome, launchBrowser, sleep, startGame } from './support.mjs';
+import { check, commandsOf, finish, freshHome, launchBrowser, sleep, startGame, waitFor } from './support.mjs';
 
 const [game, outDir] = process.argv.slice(2);
 if (!game || !outDir) {
@@ -31,8 +34,9 @@ let context;
 let foreign;
 try {
   const url = await run.address();
-  check(/^http:\/\/127\.0\.0\.1:\d+\/\d+\/$/.test(url), `page address ${url}`);
+  check(/^http:\/\/127\.0\.0\.1:\d+\/[0-9a-f]{32}\/$/.test(url), `page address with the secret ${url}`);
   const origin = new URL(url).origin;
+  const secret = new URL(url).pathname;
 
   context = await launchBrowser(tmp);
   const page = context.pages()[0] || await context.newPage();
@@ -50,7 +54,8 @@ try {
   check(await page.evaluate(() => document.activeElement && document.activeElement.id === 'command'),
     'the command field has the focus');
 
-  const { play } = await commandsOf(page);
+  const commands = await commandsOf(page);
+  const { play } = commands;
 
   // Commands and answers, with the prompt echo.
   let answer = await play('lamp');
@@ -60,6 +65,10 @@ try {
   check(await page.evaluate(() => document.querySelectorAll('[id=prompt]').length) === 1,
     'one prompt anchor, the newest');
   check(await page.inputValue('#command') === '', 'the command field is emptied');
+  check(await page.evaluate(() => {
+    const s = document.querySelector('input[type=submit]');
+    return s && s.getAttribute('value').length > 0 && s.getAttributeNames().every((n) => /^[a-z]+$/.test(n));
+  }), 'the submit button has its attributes and no stray one');
 
   // A command of markup is shown as text, not run.
   answer = await play('<b>hall</b>');
@@ -128,13 +137,22 @@ try {
   answer = await play('hall');
   check(/Turn 5:/.test(answer), 'the game still answers after an idle spell');
 
-  // A reload during play serves the page again; the game goes on in it,
-  // and the reloaded page's report is not taken as a command.
+  // A reload during play serves the page again: it shows where the game
+  // stands (the last reply), the game goes on in it with every command
+  // echoed, and the reloaded page's report is not taken as a command.
+  const before = await commands.lastChunk();
   await page.reload();
   await page.waitForSelector('#startit', { state: 'visible' });
   await page.click('#start');
+  await waitFor('the last reply after the reload', async () => (await commands.chunkCount()) >= 1);
+  check(await commands.lastChunk() === before, `the reloaded page shows the last reply: ${JSON.stringify(await commands.lastChunk())}`);
   answer = await play('hall');
-  check(/Turn \d+: long hall/.test(answer), `the game answers in the reloaded page: ${JSON.stringify(answer)}`);
+  check(/Turn 6: long hall/.test(answer), `the game answers in the reloaded page: ${JSON.stringify(answer)}`);
+  answer = await play('lamp');
+  check(/Turn 7: lamp/.test(answer), 'and goes on');
+  const echoed = await page.$$eval('#conreg span.query:not(#prompt)', (s) => s.map((e) => e.textContent.replace(/\s+/g, ' ').trim()));
+  check(JSON.stringify(echoed) === JSON.stringify(['? hall', '? lamp']),
+    `each command is echoed after the reload: ${JSON.stringify(echoed)}`);
 
   // The address typed by hand with "localhost" for the loopback address.
   await page.goto(url.replace('127.0.0.1', 'localhost'));
@@ -162,20 +180,65 @@ try {
 
   check(await page.evaluate(() => typeof Worker !== 'undefined' && pinger instanceof Worker),
     'the keep-alive pings come from a worker');
+
+  // Requests of other local programs that lack the run's secret: a command,
+  // a report, the page itself, and the old browser's name that would end
+  // the game. Each is dropped without an answer.
+  const raw = (target, headers = {}) => new Promise((resolve) => {
+    const req = http.get(`${origin}${target}`, { headers, agent: false }, (res) => resolve(`answered ${res.statusCode}`));
+    req.on('error', (e) => resolve(e.code || String(e)));
+  });
+  for (const [target, headers] of [['/?status=50xquit', {}], ['/?status=0xS', {}], ['/', {}],
+    ['/?status=0xS', { 'User-Agent': 'Mozilla/4.0 (compatible; MSIE 5.0; Windows 98)' }],
+    [`/${'0'.repeat(32)}/?status=51xquit`, {}], [`${secret.slice(0, -2)}/?status=52xquit`, {}]]) {
+    const got = await raw(target, headers);
+    check(got === 'ECONNRESET', `a request without the secret is dropped unanswered: ${target} ${JSON.stringify(headers)}: ${got}`);
+  }
+  answer = await play('lamp');
+  check(/Turn \d+: lamp/.test(answer), `the game goes on after the requests without the secret: ${JSON.stringify(answer)}`);
+
+  // Every answer shown has an id of its own.
+  const ids = await page.evaluate(() => [...document.getElementsByName('chunk')].map((c) => c.id));
+  check(ids.length > 1 && new Set(ids).size === ids.length && ids.every((id) => id.length > 0),
+    `each answer has its own id: ${JSON.stringify(ids)}`);
   await page.screenshot({ path: path.join(outDir, 'browser-e2e-play.png'), fullPage: true });
 
+  // A second window on the game's address takes the game over: it shows the
+  // last reply and plays on; the first says at its next request (a ping)
+  // that the game goes on in another window, and sends nothing more.
+  const last = await commands.lastChunk();
+  let firstSent = 0;
+  page.on('request', () => { firstSent++; });
+  const second = await context.newPage();
+  second.on('pageerror', (e) => check(false, `no script error in the second window (${e.message})`));
+  await second.goto(url);
+  await second.waitForSelector('#startit', { state: 'visible' });
+  await second.click('#start');
+  const commands2 = await commandsOf(second);
+  check(await commands2.lastChunk() === last, `the second window shows the last reply: ${JSON.stringify(await commands2.lastChunk())}`);
+  answer = await commands2.play('hall');
+  check(/Turn \d+: long hall/.test(answer), `the game answers in the second window: ${JSON.stringify(answer)}`);
+  await page.waitForSelector('h2', { timeout: 10000 });
+  check(/goes on in another window/.test(await page.textContent('h2')), `the first window says where the game went: ${await page.textContent('h2')}`);
+  check(await page.$('#comform') === null, 'the first window has no command box left');
+  const sentThen = firstSent;
+  await sleep(5000);
+  check(firstSent === sentThen, `the first window sends nothing more (${firstSent - sentThen} requests)`);
+  answer = await commands2.play('lamp');
+  check(/Turn \d+: lamp/.test(answer), `the game goes on in the second window: ${JSON.stringify(answer)}`);
+
   // The end of the game: the closing button.
-  answer = await play('quit');
+  answer = await commands2.play('quit');
   check(/Turn \d+: quit/.test(answer), 'answer to quit');
-  await page.waitForSelector('#closeit', { state: 'visible' });
-  check(await page.$('#comform') === null, 'the command form is gone');
-  check((await page.getAttribute('#closeit', 'value')).length > 0, 'the closing button has its label');
-  await page.screenshot({ path: path.join(outDir, 'browser-e2e.png'), fullPage: true });
+  await second.waitForSelector('#closeit', { state: 'visible' });
+  check(await second.$('#comform') === null, 'the command form is gone');
+  check((await second.getAttribute('#closeit', 'value')).length > 0, 'the closing button has its label');
+  await second.screenshot({ path: path.join(outDir, 'browser-e2e.png'), fullPage: true });
 
   const end = await Promise.race([exited, sleep(10000).then(() => null)]);
   check(end !== null && end.code === 255, `the game ended with status 255 (${JSON.stringify(end)})`);
   await sleep(3000);
-  check(await page.$$eval('h2', (h) => h.length) === 0, 'no "not responding" note after the end');
+  check(await second.$$eval('h2', (h) => h.length) === 0, 'no "not responding" note after the end');
 } catch (e) {
   check(false, String(e && e.stack || e));
 } finally {

@@ -31,11 +31,12 @@ export async function waitFor(what, test, ms = 15000) {
 }
 
 // The program in a fresh home (`tmp`, also its working directory), with
-// its output kept for the report; `address()` waits for its page address.
-export function startGame(game, tmp, env = {}) {
+// its output kept for the report, with more arguments if given;
+// `address()` waits for its page address.
+export function startGame(game, tmp, env = {}, args = []) {
   const urlFile = path.join(tmp, 'url');
   const log = [];
-  const proc = spawn(game, ['-n', `-B${path.join(here, 'hand-over.sh')}`], {
+  const proc = spawn(game, ['-n', `-B${path.join(here, 'hand-over.sh')}`, ...args], {
     cwd: tmp,
     env: { ...process.env, HOME: tmp, E2E_URL_FILE: urlFile, ...env },
     stdio: ['ignore', 'pipe', 'pipe'],

@@ -78,6 +78,7 @@ TEST_F(Replies, TheTypoReportNamesTheWordUnderstood) {
         separator[1] = '\n';
         tindex = 0;
         zap_text();
+        value[2557] = 0;  // the report's first wording
         int type = -7, refno = -1, word = 0;
         find_word(&type, &refno, &word, 1, 1);
         EXPECT_EQ(support::Session::pending(), c.report) << c.typed;

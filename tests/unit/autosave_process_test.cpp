@@ -274,7 +274,7 @@ std::string ask_page(int port, const std::string &target, int ms) {
 TEST_F(AutosaveProcess, BrowserAnswerComesBeforeTheAutosave) {
     const std::string work = dir + "/fablet/zendry/", url_file = dir + "/url";
     std::filesystem::create_directories(work);
-    ASSERT_EQ(mkfifo((work + "_zendry.orl").c_str(), 0644), 0);
+    ASSERT_EQ(mkfifo((work + "_zendry.orv").c_str(), 0644), 0);  // the copy written first
     const std::string browser = std::string("-B") + SOURCE_DIR + "/tests/browser/hand-over.sh";
     pid_t pid = fork();
     if (pid == 0) {
@@ -290,18 +290,19 @@ TEST_F(AutosaveProcess, BrowserAnswerComesBeforeTheAutosave) {
     ASSERT_TRUE(wait_for(url_file, "http://"));
     const std::string url = text_of(url_file);
     const int port = atoi(url.c_str() + url.find(':', 7) + 1);
-    const std::string page = url.substr(url.find('/', 7));
-    ask_page(port, page.substr(0, page.find('\n')), 3000);
-    ask_page(port, "/?status=0xS", 3000);
+    std::string page = url.substr(url.find('/', 7));
+    page = page.substr(0, page.find('\n'));  // the page's address, with the run's secret
+    ask_page(port, page, 3000);
+    ask_page(port, page + "?status=0xS", 3000);
 
-    const std::string first = ask_page(port, "/?status=1xlamp", 2000);
+    const std::string first = ask_page(port, page + "?status=1xlamp", 2000);
     EXPECT_NE(first.find("Turn 1: "), std::string::npos) << first;
-    int fifo = open((work + "_zendry.orl").c_str(), O_RDONLY | O_NONBLOCK);  // lets the autosave go on
-    const std::string second = ask_page(port, "/?status=2xhall", 3000);
+    int fifo = open((work + "_zendry.orv").c_str(), O_RDONLY | O_NONBLOCK);  // lets the autosave go on
+    const std::string second = ask_page(port, page + "?status=2xhall", 3000);
     EXPECT_NE(second.find("Turn 2: "), std::string::npos) << second;
     EXPECT_NE(second.find("progress can't be kept"), std::string::npos) << second;
     close(fifo);
-    ask_page(port, "/?status=3xquit", 3000);
+    ask_page(port, page + "?status=3xquit", 3000);
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
 }

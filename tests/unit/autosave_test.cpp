@@ -5,7 +5,11 @@
 // and compaction; and an autosave written by the earlier version.
 #include "persist_support.h"
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform.h"
 
@@ -25,15 +29,6 @@ void put_back(const Files &f) {
     write_file("_zendry.orv", f.orv);
     write_file("_zendry.orl", f.orl);
     write_file("_zendry.orh", f.orh);
-}
-
-// `now` up to byte k, `before` from there on: a write of `now` over
-// `before` cut at byte k.
-std::vector<unsigned char> torn(const std::vector<unsigned char> &now, const std::vector<unsigned char> &before,
-                                size_t k) {
-    std::vector<unsigned char> t(now.begin(), now.begin() + long(std::min(k, now.size())));
-    if (before.size() > k) t.insert(t.end(), before.begin() + long(k), before.end());
-    return t;
 }
 
 // What a resume should find: the turn, its transcript and its journal.
@@ -59,13 +54,17 @@ protected:
     // One turn: the count goes up, a few bytes change, the command is
     // recorded in the journal and the autosave written with its transcript.
     int32_t play(int bytes_changed = 3) {
+        turn(bytes_changed);
+        record();
+        return autosave();
+    }
+
+    void turn(int bytes_changed) {
         const int t = ++value[TURN];
         for (int k = 0; k < bytes_changed; k++) value[1300 + (t * 7 + k * 13) % 2000] += t;
         value[KV_ARG1] = 750;
         value[KV_ARG2] = -1;
         save_changes();
-        record();
-        return autosave();
     }
 
     void record() {
@@ -89,6 +88,12 @@ protected:
         int32_t r = -9;
         special(SPECIAL_AUTORESTORE, &r);
         return r;
+    }
+
+    // The game resumed is s, with its transcript and journal.
+    static bool resumed_as(const Saved &s) {
+        return value[TURN] == s.turn && autosave_transcript() == s.transcript && diffs &&
+               std::vector<unsigned char>(diffs, diffs + dptr) == s.journal && edptr == s.cursor;
     }
 
     // The resume finds the k-th autosave whole, its transcript and its
@@ -127,46 +132,57 @@ TEST_F(Autosave, IsASavedGameWithItsTranscriptAndJournal) {
     for (const char *f : {"_zendry.orv.tmp", "_zendry.orl.tmp", "_zendry.orh.tmp"}) EXPECT_FALSE(exists(f)) << f;
 }
 
-// A kill at each moment of writing the autosave of turn 3 leaves a whole
-// game: turn 2 or turn 3, each with its own transcript and journal.
+// A kill at each moment of writing an autosave leaves a whole game: the one
+// of the autosave before, with its own transcript and journal, or, once the
+// autosave is written, its own. Each kill is a child process that plays the
+// turn with its writes cut after k bytes; another child then resumes. The
+// autosave of turn 4 writes in part over the game of turn 2; the first
+// after a resume writes a copy whole.
 TEST_F(Autosave, KillAtAnyMomentLeavesAWholeGameWithItsJournal) {
-    ASSERT_EQ(play(), 0);
-    ASSERT_EQ(play(), 0);
-    const Files two = files();
-    ASSERT_EQ(play(), 0);
-    const Files three = files();
-    ASSERT_GT(three.orh.size(), two.orh.size());
-    const size_t entry = two.orh.size() + (three.orh.size() - two.orh.size()) / 2;
-    const size_t game = 19055;  // the saved game, then its transcript
-
-    // The autosave of turn 2 or of turn 3.
-    const size_t TWO = 1, THREE = 2;
-    struct {
-        const char *moment;
-        Files left;
-        size_t resumed;
-    } cases[] = {
-        {"before the autosave", two, TWO},
-        {"in the journal entry", {two.orv, two.orl, torn(three.orh, two.orh, entry)}, TWO},
-        {"in the copy's game", {two.orv, torn(three.orl, two.orl, game / 2), three.orh}, TWO},
-        {"in the copy's transcript", {two.orv, torn(three.orl, two.orl, game + 6), three.orh}, TWO},
-        {"in the game", {torn(three.orv, two.orv, 4096), three.orl, three.orh}, THREE},
-        {"in the game's transcript", {torn(three.orv, two.orv, game + 6), three.orl, three.orh}, THREE},
-        {"before the game was first made", {{}, three.orl, three.orh}, THREE},
-        {"after the autosave", three, THREE},
+    for (int i = 0; i < 3; i++) ASSERT_EQ(play(), 0);
+    auto kills = [&](const char *what) {
+        SCOPED_TRACE(what);
+        const Files before = files();
+        const size_t last = saved.size() - 1;
+        bool whole = false;
+        for (int64_t k = 0; !whole; k += k < 32 ? 1 : k < 1024 ? 29 : 1021) {
+            put_back(before);
+            pid_t child = fork();
+            if (child == 0) {
+                limit_writes(k, false, EIO);
+                const int written = play() == 0;
+                limit_writes(-1, false, 0);
+                if (resume() != SPECIAL_AUTORESTORE) _exit(9);
+                // 0 or 1: the game before or this turn's; 2 more when written.
+                for (size_t s = last; s <= last + 1; s++)
+                    if (resumed_as(saved[s])) _exit(int(s - last) + 2 * written);
+                _exit(8);
+            }
+            int status = -1;
+            ASSERT_EQ(waitpid(child, &status, 0), child);
+            ASSERT_TRUE(WIFEXITED(status));
+            whole = WEXITSTATUS(status) >= 2;
+            ASSERT_EQ(WEXITSTATUS(status), whole ? 3 : 0) << "killed after " << k << " bytes";
+        }
+        put_back(before);
     };
-    for (auto &c : cases) {
-        put_back(c.left);
-        if (c.left.orv.empty()) remove_file("_zendry.orv");
-        expect_resumed(c.resumed, c.moment);
-    }
+    kills("written in part");
+    expect_resumed(2, "resumed");
+    kills("written whole");
 
-    // Play goes on from a cut journal entry: the next entry replaces it.
-    put_back({two.orv, two.orl, torn(three.orh, two.orh, entry)});
-    expect_resumed(TWO, "cut entry");
+    // Play goes on after a kill: the next autosave replaces what was cut.
+    pid_t child = fork();
+    if (child == 0) {
+        limit_writes(100, false, EIO);
+        _exit(play() == 0 ? 0 : 1);
+    }
+    waitpid(child, nullptr, 0);
+    expect_resumed(2, "cut");
     ASSERT_EQ(play(), 0);
     ASSERT_EQ(play(), 0);
     expect_resumed(saved.size() - 1, "played on");
+    remove_file("_zendry.orl");  // the older copy
+    expect_resumed(saved.size() - 1, "the other copy gone");
 }
 
 // A failed autosave keeps the game saved before with its own transcript,
@@ -188,6 +204,79 @@ TEST_F(Autosave, FailureKeepsTheSavedGameAndIsToldOnce) {
     ASSERT_EQ(rmdir("_zendry.orl"), 0);
     EXPECT_EQ(play(), 0);
     expect_resumed(saved.size() - 1, "writable again");
+}
+
+// A disk that fills during play: the game is still written in place, the
+// journal's log cannot grow. The player is told once; a resume meanwhile
+// finds the game and no journal (never one of another game); once there is
+// room again the journal is kept whole from where it stopped.
+TEST_F(Autosave, JournalOnAFullDiskIsToldOnceAndTakenUpAgain) {
+    ASSERT_EQ(play(), 0);
+    ASSERT_EQ(play(), 0);
+    limit_writes(-1, true, ENOSPC);
+    zap_text();
+    EXPECT_EQ(play(), 0);
+    const std::string told = pending();
+    EXPECT_NE(told.find("undo"), std::string::npos) << told;
+    EXPECT_NE(told.find("the disk is full"), std::string::npos) << told;
+    zap_text();
+    EXPECT_EQ(play(), 0);
+    EXPECT_EQ(pending(), "");  // once
+    pid_t child = fork();
+    if (child == 0) {
+        limit_writes(-1, false, 0);
+        const int turn = value[TURN];
+        _exit(resume() == SPECIAL_AUTORESTORE && value[TURN] == turn && diffs == nullptr ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "resumed with a journal or another game";
+
+    limit_writes(-1, false, 0);
+    zap_text();
+    EXPECT_EQ(play(), 0);
+    EXPECT_EQ(pending(), "");
+    expect_resumed(saved.size() - 1, "room again");
+    EXPECT_EQ(dptr, int(saved.back().journal.size()));
+}
+
+// On a real file system that fills (root only: a small memory file system
+// mounted in a mount namespace of this test's own): the journal failure is
+// told, and a save refused for want of room says that the disk is full.
+TEST_F(Autosave, SaveOnAFullDiskSaysSo) {
+    const std::string small = dir + "/small";
+    ASSERT_EQ(mkdir(small.c_str(), 0755), 0);
+    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("tmpfs", small.c_str(), "tmpfs", 0, "size=256k") != 0)
+        GTEST_SKIP() << "no small file system can be mounted here: " << strerror(errno);
+    ASSERT_EQ(chdir(small.c_str()), 0);
+    ASSERT_EQ(play(), 0);
+    ASSERT_EQ(play(), 0);
+    {
+        FILE *f = fopen("filler", "wb");
+        ASSERT_NE(f, nullptr);
+        std::vector<char> block(4096, 'x');
+        while (fwrite(block.data(), 1, block.size(), f) == block.size()) {
+        }
+        fclose(f);
+    }
+    std::string told;
+    for (int i = 0; i < 200 && told.empty(); i++) {
+        zap_text();
+        play(200);
+        told = pending();
+    }
+    EXPECT_NE(told.find("the disk is full"), std::string::npos) << told;
+    zap_text();
+    command("kept");
+    int32_t r = -9;
+    special(SPECIAL_SAVE, &r);
+    EXPECT_EQ(r, 1);
+    EXPECT_NE(pending().find("the disk is full"), std::string::npos) << pending();
+    EXPECT_FALSE(exists("kept.orv"));
+    resume();  // lets go of the files there
+    chdir(dir.c_str());
+    umount2(small.c_str(), MNT_DETACH);
 }
 
 // Undo, a new command after it (the undone commands dropped), the journal

@@ -234,6 +234,21 @@ TEST_F(Conf, LineTable) {
              EXPECT_EQ(slot(CONF_DEBUG), "navy");
              EXPECT_EQ(slot(CONF_PROMPT), "red");
          }},
+        // Only colour values are taken; any other value is passed over as
+        // the file's other bad values are, and a later line may still set it.
+        {"COLOUR TEXT \"red;}</style><script>alert(1)</script><style>\"\nCOLOUR TEXT \"#12\"\n"
+         "COLOUR TEXT '#1234567'\nCOLOUR TEXT \"#12345g\"\nCOLOUR TEXT 'red blue'\nCOLOUR TEXT \"url(x)\"\n"
+         "COLOUR TEXT \"r\xc3\xa9" "d\"\n"
+         "COLOUR TEXT lightgoldenrodyellowx\nCOLOUR TEXT '#abc'\n"
+         "COLOUR BG \"x\\\"onload=\"\nCOLOUR BG lightgoldenrodyellow\n",
+         [] {
+             EXPECT_EQ(slot(CONF_TEXT), "#abc");
+             EXPECT_EQ(slot(CONF_BACKGROUND), "lightgoldenrodyellow");
+         }},
+        {"COLOUR PROMPT \"expression(alert(1))\"\nCOLOUR DEBUG 'a<b'\n", [] {
+             EXPECT_EQ(slot(CONF_PROMPT), "red");
+             EXPECT_EQ(slot(CONF_DEBUG), "blue");
+         }},
 
         // Case: SHOW is raised throughout, LAYOUT's second token is not.
         {"show border no\nshow button off\n", [] {

@@ -1,5 +1,6 @@
 // The browser channel's server side: the requests the listener accepts or
-// refuses, the framing of answers, the page's substitution tags, the port
+// refuses (the run's secret first), the pages that take the game over, the
+// framing of answers, the page's substitution tags, the port
 // fallback and the time-outs. Requests come from real loopback sockets.
 #include <gtest/gtest.h>
 
@@ -114,6 +115,15 @@ std::string body_of(const std::string &response) {
     return k == std::string::npos ? "<no body>" : response.substr(k + 2);
 }
 
+// The request with the run's secret put in front of its target's path, as
+// the page sends it ("GET /?status=1xa" becomes "GET /<secret>/?status=1xa");
+// a request with no target is left as it is.
+std::string keyed(const std::string &request) {
+    size_t at = request.find(' ');
+    if (at == std::string::npos || at + 1 >= request.size() || request[at + 1] != '/') return request;
+    return request.substr(0, at + 2) + page_secret + "/" + request.substr(at + 2);
+}
+
 void set_conf(int slot, const char *text) {
     free(conf[slot]);
     conf[slot] = text ? strdup(text) : nullptr;
@@ -167,16 +177,18 @@ protected:
         close(lsock);
         lsock = -1;
     }
-    int connect_and_send_to(int p, const std::string &request) {
+    // Requests are sent with the secret, unless raw.
+    int connect_and_send_to(int p, const std::string &request, bool raw = false) {
         int c = connect_to(p);
-        if (c >= 0 && !request.empty()) send(c, request.data(), request.size(), MSG_NOSIGNAL);
+        const std::string r = raw ? request : keyed(request);
+        if (c >= 0 && !r.empty()) send(c, r.data(), r.size(), MSG_NOSIGNAL);
         return c;
     }
     int connect_and_send(const std::string &request) { return connect_and_send_to(port, request); }
-    int client(const std::string &request) {
+    int client(const std::string &request, bool raw = false) {
         int c = connect_to(port);
         EXPECT_GE(c, 0);
-        if (!request.empty()) send_text(c, request);
+        if (!request.empty()) send_text(c, raw ? request : keyed(request));
         clients.push_back(c);
         return c;
     }
@@ -314,18 +326,43 @@ TEST(Page, TagsAreFilledFromTheConfigurationAndTheTexts) {
             "size=\"" + std::to_string(button ? width / 10 - 6 : width / 10) + "\" maxlength=\"160\"",
             "value='Close fixture' onclick='window.close()'></p><p>Fixture has ended.</p>",
             "<div id=\"conbot\"></div>",
+            "var base = \"/" + std::string(page_secret) + "/\", pageNo = " + std::to_string(page_number) + ";\n",
         };
         for (const std::string &w : want) EXPECT_NE(body.find(w), std::string::npos) << w;
-        const std::string submit = "&nbsp;&nbsp;<input type=\"submit\" name=\"Submit\", value=\"Go fixture\">";
+        const std::string submit = "&nbsp;&nbsp;<input type=\"submit\" name=\"Submit\" value=\"Go fixture\">";
         EXPECT_EQ(body.find(submit) != std::string::npos, button);
         EXPECT_EQ(body.find("\n="), std::string::npos);  // no tag line left unfilled
         EXPECT_EQ(body.rfind("</html>\n"), body.size() - 8);
     }
 }
 
+// A value that reached a slot unchecked cannot leave the style sheet or an
+// attribute: its marks go into the page as character references.
+TEST(Page, ConfigurationValuesAreEscaped) {
+    ASSERT_EQ(set_title(), 0);
+    http_offset = 143;
+    const char *evil = "red;}</style><script>alert(1)</script><style>\"'&";
+    for (int k : {CONF_BACKGROUND, CONF_TEXT, CONF_PROMPT, CONF_DEBUG, CONF_SURROUND}) set_conf(k, evil);
+    set_conf(CONF_WIDTH, "700");
+    int sp[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, sp), 0);
+    std::string page;
+    std::thread reader([&] { page = read_all(sp[1]); });
+    wsock = sp[0];
+    send_page();
+    reader.join();
+    close(sp[1]);
+    std::string body = body_of(page);
+    EXPECT_EQ(body.find("<script>alert"), std::string::npos);
+    EXPECT_EQ(body.find("</style>"), body.rfind("</style>"));  // the page's own only
+    const std::string escaped = "red;}&lt;/style&gt;&lt;script&gt;alert(1)&lt;/script&gt;&lt;style&gt;&quot;&#39;&amp;";
+    EXPECT_NE(body.find("*,input{color:" + escaped + "}"), std::string::npos);
+    EXPECT_NE(body.find("<body style=\"background-color:" + escaped + ";color:" + escaped + "\">"), std::string::npos);
+}
+
 // What the listener does with one request: returns it, answers it and
 // waits on, or drops it unanswered and waits on.
-enum class fate { returned, ping, not_found, page, dropped };
+enum class fate { returned, ping, reply, not_found, page, dropped };
 
 struct row {
     const char *name;
@@ -360,9 +397,10 @@ TEST_F(Http, RequestsAreParsedFromTheTargetAndHeaders) {
          "GET /?status=14xmine HTTP/1.1\r\nHost: localhost:%PORT%\r\nReferer: http://localhost:%PORT%/1234/\r\n"
          "Sec-Fetch-Site: same-origin\r\n\r\n",
          fate::returned, 'N', "mine\n"},
-        // A page loaded again during play reports in; no line reaches the game.
-        {"ready report in play", "GET /?status=0xS" + end, fate::ping, 0, nullptr},
-        {"restored report in play", "GET /?status=0xR" + end, fate::ping, 0, nullptr},
+        // A page loaded again during play reports in and is shown the last
+        // turn's reply again; no line reaches the game.
+        {"ready report in play", "GET /?status=0xS" + end, fate::reply, 0, nullptr},
+        {"restored report in play", "GET /?status=0xR" + end, fate::reply, 0, nullptr},
         {"ping", "GET /?status=0x7" + end, fate::ping, 0, nullptr},
         {"ping without a counter", "GET /?status=0x" + end, fate::ping, 0, nullptr},
         {"favicon", "GET /favicon.ico" + end, fate::not_found, 0, nullptr},
@@ -406,6 +444,7 @@ TEST_F(Http, RequestsAreParsedFromTheTargetAndHeaders) {
     };
     set_conf(CONF_WIDTH, "700");
     set_conf(CONF_BUTTON, "Y");
+    std::string last_reply;
     for (const row &r : rows) {
         SCOPED_TRACE(r.name);
         int a = client(with_port(r.request));
@@ -417,8 +456,9 @@ TEST_F(Http, RequestsAreParsedFromTheTargetAndHeaders) {
         if (r.what == fate::returned) {
             EXPECT_EQ(got, r.result);
             EXPECT_STREQ(buf, r.line);
-            answer_turn("tanswer");
-            EXPECT_EQ(body_of(read_all(a)), "tanswer");
+            last_reply = "tanswer " + std::string(r.name);
+            answer_turn(last_reply.c_str());
+            EXPECT_EQ(body_of(read_all(a)), last_reply);
             continue;
         }
         EXPECT_EQ(got, 'N');
@@ -427,6 +467,9 @@ TEST_F(Http, RequestsAreParsedFromTheTargetAndHeaders) {
         switch (r.what) {
         case fate::ping:
             EXPECT_EQ(body_of(seen), "k");
+            break;
+        case fate::reply:
+            EXPECT_EQ(body_of(seen), last_reply);
             break;
         case fate::not_found:
             EXPECT_EQ(seen, "HTTP/1.0 404 Not found\nContent-Length: 0\n\n");
@@ -437,8 +480,9 @@ TEST_F(Http, RequestsAreParsedFromTheTargetAndHeaders) {
         default:
             EXPECT_EQ(seen, "");  // closed unanswered
         }
-        answer_turn("tnext");
-        EXPECT_EQ(body_of(read_all(b)), "tnext");
+        last_reply = "tnext " + std::string(r.name);
+        answer_turn(last_reply.c_str());
+        EXPECT_EQ(body_of(read_all(b)), last_reply);
     }
 }
 
@@ -632,6 +676,112 @@ TEST_F(Http, AnOldBrowserEndsTheGame) {
     EXPECT_EQ(o.err, "*ERROR* Sorry, this setup does not work with IE 5.0.\n");
 }
 
+// Each run draws its own secret of 32 hex digits. A request whose target
+// does not start with it is closed unanswered before anything else in it
+// counts: a command, a ping, a report, the page itself, and a claim to be
+// the old browser that would end the game.
+TEST_F(Http, ARequestWithoutTheSecretIsDroppedUnanswered) {
+    const std::string secret = page_secret;
+    ASSERT_EQ(secret.size(), 32u);
+    EXPECT_EQ(secret.find_first_not_of("0123456789abcdef"), std::string::npos);
+    set_up_listener();
+    EXPECT_NE(secret, page_secret);
+    std::string wrong = page_secret;
+    wrong[31] = wrong[31] == '0' ? '1' : '0';
+    const std::string key = page_secret;
+    const std::string end = " HTTP/1.1\r\nHost: 127.0.0.1:%PORT%\r\n\r\n";
+    const std::string keyless[] = {
+        "GET /?status=1xquit" + end,
+        "GET /?status=1xquit\r\nHost: 127.0.0.1:%PORT%\r\n\r\n",
+        "GET /?status=0xS HTTP/1.0\r\n\r\n",
+        "GET /?status=0x3 HTTP/1.0\r\n\r\n",
+        "GET /" + end,
+        "GET /favicon.ico" + end,
+        "GET /" + wrong + "/?status=1xquit" + end,
+        "GET /" + key.substr(0, 31) + "/?status=1xquit" + end,
+        "GET /" + key + "0/?status=1xquit" + end,
+        "GET /" + key.substr(1) + "0/?status=1xquit" + end,
+        "GET //" + key + "/?status=1xquit" + end,
+        "GET /?key=" + key + "&status=1xquit" + end,
+        "GET /x/" + key + "/?status=1xquit" + end,
+        "GET /?status=0xS HTTP/1.0\r\nUser-Agent: Mozilla/4.0 (compatible; MSIE 5.0; Windows 98)\r\n\r\n",
+    };
+    for (const std::string &r : keyless) {
+        SCOPED_TRACE(r);
+        int a = client(with_port(r), true);
+        int b = client("GET /?status=2xnext HTTP/1.0\r\n\r\n");
+        char buf[64];
+        EXPECT_EQ(browser_read(buf, int(sizeof buf), 5), 'N');
+        EXPECT_STREQ(buf, "next\n");
+        EXPECT_EQ(read_all(a), "");
+        answer_turn("tnext");
+        EXPECT_EQ(body_of(read_all(b)), "tnext");
+    }
+    // The secret alone before the query, or before a path, is the page's.
+    for (const std::string &target : {"/" + key + "?status=3xmine", "/" + key + "/x/?status=3xmine"}) {
+        client("GET " + target + " HTTP/1.0\r\n\r\n", true);
+        char buf[64];
+        EXPECT_EQ(browser_read(buf, int(sizeof buf), 5), 'N');
+        EXPECT_STREQ(buf, "mine\n");
+        answer_turn("tok");
+    }
+}
+
+// Every page served has a number, which its requests carry. The newest page
+// that has spoken holds the game: a page overtaken by it is answered "g" to
+// each request, and nothing it sends reaches the game. A page reporting in
+// during play is shown the last turn's reply.
+TEST_F(Http, ANewerPageTakesTheGameOver) {
+    set_conf(CONF_WIDTH, "700");
+    set_conf(CONF_BUTTON, "Y");
+    struct step {
+        const char *target;
+        const char *answer;  // null: returned to the game as a command; "" the last reply
+        int holder;          // the page that holds the game after it
+    };
+    const step steps[] = {
+        {"/?page=2&status=1xlook", nullptr, 2},
+        {"/?page=2&status=0x1", "k", 2},
+        {"/?page=3&status=0xS", "", 3},  // a second window opens
+        {"/?page=2&status=2xquit", "g", 3},
+        {"/?page=2&status=0x2", "g", 3},
+        {"/?status=2xquit", "g", 3},
+        {"/?page=3&status=3xwest", nullptr, 3},
+        {"/?page=3&status=0xR", "", 3},  // the window reloaded
+        {"/?page=4&status=4xeast", nullptr, 4},
+        {"/?page=3&status=0x3", "g", 4},
+        {"/1234/", "<!DOCTYPE html>", 4},  // the page itself, for a new window
+    };
+    std::string last;
+    for (const step &st : steps) {
+        SCOPED_TRACE(st.target);
+        int a = client(std::string("GET ") + st.target + " HTTP/1.0\r\n\r\n");
+        char buf[64];
+        if (!st.answer) {
+            EXPECT_EQ(browser_read(buf, int(sizeof buf), 5), 'N');
+            std::string command = strchr(st.target, 'x') + 1;
+            EXPECT_EQ(buf, command + "\n");
+            last = "treply to " + command;
+            answer_turn(last.c_str());
+            EXPECT_EQ(body_of(read_all(a)), last);
+            continue;
+        }
+        // The answer comes while the listener waits for the next command,
+        // which the page holding the game sends.
+        int c = client("GET /?page=" + std::to_string(st.holder) + "&status=9xnext HTTP/1.0\r\n\r\n");
+        EXPECT_EQ(browser_read(buf, int(sizeof buf), 5), 'N');
+        EXPECT_STREQ(buf, "next\n");
+        std::string seen = body_of(read_all(a));
+        if (*st.answer)
+            EXPECT_EQ(seen.rfind(st.answer, 0), 0u) << seen.substr(0, 40);
+        else
+            EXPECT_EQ(seen, last);
+        last = "treply to next " + std::string(st.target);
+        answer_turn(last.c_str());
+        EXPECT_EQ(body_of(read_all(c)), last);
+    }
+}
+
 // The browser command is started without a shell, its arguments split with
 // quotes honoured, the alternatives of a colon-separated list tried in turn;
 // the page is served until the page reports that it is ready.
@@ -659,10 +809,12 @@ TEST_F(Http, TheBrowserStartsOnTheNextFreePort) {
             fclose(f);
         }
         if (url.empty()) return;
-        int s = connect_and_send_to(base + 2, "GET " + url.substr(url.find('/', 7)) + " HTTP/1.0\r\n\r\n");
+        // The page's address carries the secret drawn by the game.
+        const std::string path = url.substr(url.find('/', 7));
+        int s = connect_and_send_to(base + 2, "GET " + path + " HTTP/1.0\r\n\r\n", true);
         page = read_all(s);
         close(s);
-        close(connect_and_send_to(base + 2, "GET /?status=0xS HTTP/1.0\r\n\r\n"));
+        close(connect_and_send_to(base + 2, "GET " + path + "?status=0xS HTTP/1.0\r\n\r\n", true));
     });
     outcome o = in_child([&] {
         port = base;
@@ -674,6 +826,8 @@ TEST_F(Http, TheBrowserStartsOnTheNextFreePort) {
     EXPECT_EQ(o.err, "ready on " + std::to_string(base + 2));
     std::string prefix = "http://127.0.0.1:" + std::to_string(base + 2) + "/";
     EXPECT_EQ(url.rfind(prefix, 0), 0u) << url;
+    EXPECT_EQ(url.size(), prefix.size() + 33) << url;
+    EXPECT_EQ(url.find_first_not_of("0123456789abcdef", prefix.size()), url.size() - 1) << url;
     EXPECT_EQ(url.back(), '/');
     EXPECT_NE(body_of(page).find("<title>Start fixture Zendry</title>"), std::string::npos);
     close(held[0]);

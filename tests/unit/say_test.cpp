@@ -177,6 +177,10 @@ TEST_F(Say, HolderCombinations) {
         {SAY_ARG | SAY_REFVAR, VAR2, KV_ARG1, "[take]"},
         {SAY_ARG, 2006, -7, "[]"},                    // a bad refno prints nothing
         {SAY_ARG, 2006, 9999, "[]"},
+        // A holder given a text prints its bytes up to the first control
+        // byte, never the switch table or a nested record after it.
+        {SAY_ARG, 2006, 2005, "[]"},
+        {SAY_ARG, 2006, 2011, "[<]"},
         {SAY_ARG, 2007, KV_ARG1, "[1144]"},           // TC_NUMBER always prints a number
         {SAY_ARG | SAY_NUMBER, 2006, 12, "[12]"},
     };

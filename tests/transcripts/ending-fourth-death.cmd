@@ -1,0 +1,19 @@
+Wiz: 1234
+REPLY: 
+REPLY: begin
+REPLY: no
+REPLY: lookout
+REPLY: jump
+REPLY: yes
+REPLY: out
+REPLY: lookout
+REPLY: jump
+REPLY: yes
+REPLY: out
+REPLY: lookout
+REPLY: jump
+REPLY: yes
+REPLY: out
+REPLY: lookout
+REPLY: jump
+REPLY: yes

@@ -1,0 +1,8 @@
+Wiz: 1
+REPLY: begin
+REPLY: no
+REPLY: nrth
+REPLY: sotuh
+REPLY: lok
+REPLY: exmine oak
+REPLY: sotuh
