@@ -846,6 +846,78 @@ REPLY: drop urn
 REPLY: drop statuette
 REPLY: drop figurine
 REPLY: look
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: s
+REPLY: take ingot
+REPLY: n
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: e
+REPLY: down
+REPLY: drink water
+REPLY: fill jug
+REPLY: up
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: nw
+REPLY: n
+REPLY: w
+REPLY: drop wand
+REPLY: drop jug
+REPLY: drop ingot
+REPLY: drop lamp
+REPLY: e
+REPLY: take ring
+REPLY: w
+REPLY: take lamp
+REPLY: take wand
+REPLY: take jug
+REPLY: take ingot
+REPLY: nw
+REPLY: s
+REPLY: se
+REPLY: ne
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop ingot
+REPLY: drop ring
+REPLY: look
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: e
+REPLY: s
+REPLY: up
+REPLY: w
+REPLY: w
+REPLY: n
+REPLY: pull lever
+REPLY: down
+REPLY: s
+REPLY: up
+REPLY: sw
+REPLY: ne
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: sw
+REPLY: enter door
 REPLY: score
 REPLY: quit
 REPLY: yes
