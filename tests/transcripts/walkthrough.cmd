@@ -918,6 +918,286 @@ REPLY: nw
 REPLY: nw
 REPLY: sw
 REPLY: enter door
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: pour water
+REPLY: down
+REPLY: fill jug
+REPLY: up
+REPLY: w
+REPLY: down
+REPLY: climb plant
+REPLY: w
+REPLY: n
+REPLY: pour oil
+REPLY: n
+REPLY: take dagger
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: down
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop dagger
+REPLY: drop jug
+REPLY: drop wand
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: climb plant
+REPLY: w
+REPLY: n
+REPLY: n
+REPLY: jump
+REPLY: yes
+REPLY: n
+REPLY: ne
+REPLY: take candle
+REPLY: w
+REPLY: s
+REPLY: strike gong
+REPLY: s
+REPLY: take necklace
+REPLY: s
+REPLY: s
+REPLY: down
+REPLY: n
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop candle
+REPLY: drop necklace
+REPLY: take wand
+REPLY: take jug
+REPLY: drink water
+REPLY: fennoch
+REPLY: s
+REPLY: s
+REPLY: se
+REPLY: take wick
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: fennoch
+REPLY: drop wick
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: e
+REPLY: se
+REPLY: down
+REPLY: s
+REPLY: take orb
+REPLY: drop jug
+REPLY: down
+REPLY: n
+REPLY: n
+REPLY: fennoch
+REPLY: drop orb
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: e
+REPLY: se
+REPLY: up
+REPLY: ne
+REPLY: n
+REPLY: n
+REPLY: take feather
+REPLY: s
+REPLY: s
+REPLY: sw
+REPLY: n
+REPLY: nw
+REPLY: w
+REPLY: ne
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop feather
+REPLY: drink water
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: e
+REPLY: ne
+REPLY: w
+REPLY: w
+REPLY: take tusk
+REPLY: e
+REPLY: down
+REPLY: wait
+REPLY: down
+REPLY: n
+REPLY: take jug
+REPLY: s
+REPLY: s
+REPLY: sw
+REPLY: up
+REPLY: wash
+REPLY: upstream
+REPLY: upstream
+REPLY: upstream
+REPLY: upstream
+REPLY: upstream
+REPLY: upstream
+REPLY: down
+REPLY: fennoch
+REPLY: drop tusk
+REPLY: take dagger
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: take axe
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: n
+REPLY: open coffer
+REPLY: down
+REPLY: down
+REPLY: take moonstone
+REPLY: throw axe
+REPLY: take axe
+REPLY: take plaque
+REPLY: up
+REPLY: up
+REPLY: s
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop moonstone
+REPLY: drop dagger
+REPLY: drop plaque
+REPLY: drop lamp
+REPLY: hesk
+REPLY: ephrun
+REPLY: take lamp
+REPLY: fennoch
+REPLY: wirreth
+REPLY: ne
+REPLY: take journal
+REPLY: s
+REPLY: wirreth
+REPLY: fennoch
+REPLY: drop journal
+REPLY: take statuette
+REPLY: drink water
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: e
+REPLY: se
+REPLY: up
+REPLY: w
+REPLY: s
+REPLY: e
+REPLY: up
+REPLY: take sprite
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: take plume
+REPLY: e
+REPLY: n
+REPLY: nw
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: ostel
+REPLY: nuvik
+REPLY: mevet
+REPLY: lomas
+REPLY: climb plant
+REPLY: w
+REPLY: take statuette
+REPLY: s
+REPLY: down
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop plume
+REPLY: drop statuette
+REPLY: drink water
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: crossway
+REPLY: up
+REPLY: s
+REPLY: look
+REPLY: attack sentinel
+REPLY: yes
+REPLY: roll cloth
+REPLY: take cloth
+REPLY: n
+REPLY: down
+REPLY: n
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop cloth
 REPLY: score
 REPLY: quit
 REPLY: yes
