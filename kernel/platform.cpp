@@ -4,7 +4,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,6 +40,32 @@ int is_regular_file(const char *path) {
 int remove_file(const char *path) {
     if (unlink(path) == 0 || errno == ENOENT) return 0;
     return -1;
+}
+
+void sync_dir_of(const char *path) {
+    char dir[4096];
+    const char *slash = strrchr(path, '/');
+    if (!slash) {
+        snprintf(dir, sizeof dir, ".");
+    } else if (snprintf(dir, sizeof dir, "%.*s", int(slash - path), path) >= int(sizeof dir)) {
+        return;
+    }
+    int fd = open(dir[0] ? dir : "/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+int hold_lock(const char *dir) {
+    static int held = -1;
+    if (held >= 0) close(held);
+    held = open(dir, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (held < 0) return -1;
+    if (flock(held, LOCK_EX | LOCK_NB) == 0) return 0;
+    int err = errno;
+    close(held);
+    held = -1;
+    return err == EWOULDBLOCK ? 1 : -1;
 }
 
 int64_t now_seconds() { return int64_t(time(nullptr)); }

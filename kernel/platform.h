@@ -1,5 +1,6 @@
 // The small layer between the kernel and the operating system: home and
-// working directories, file tests, the clock and a millisecond sleep.
+// working directories, file tests, the lock on the game's directory, the
+// clock and a millisecond sleep.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,15 @@ int path_exists(const char *path);
 int is_directory(const char *path);
 int is_regular_file(const char *path);
 int remove_file(const char *path);      // 0 on success, or when it was absent
+// Flushes to the disk the directory entry of `path` (after a rename into
+// it), so that the file's new name outlives a crash as its data do.
+void sync_dir_of(const char *path);
+// Takes an advisory lock on the directory `dir` itself (no file is made)
+// and holds it while the process lives: the system lets it go when the
+// process ends, however it ends, so no lock outlives its game. A second
+// call lets go of the first lock. 0 held; 1 another process holds it; -1 it
+// could not be taken.
+int hold_lock(const char *dir);
 int64_t now_seconds();
 struct clock_fields {
     int minute, hour, yday, year;  // year less 1900
