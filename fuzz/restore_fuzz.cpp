@@ -7,19 +7,18 @@
 // the saved game, the journal and the transcript. Bits 1-2 of the flags
 // choose the way in: a restore by name (0), the autosave's restore (1), the
 // restore of a game named at start-up (2), or the resume through the whole
-// program, which then plays two typed lines (3). In the first three, flag
-// bit 0 mends both checksums before the files are written, so that the
-// fuzzer also reaches what the kernel reads after them. The whole program
-// gets the files as they are: a file that passes its checksum is taken for
-// the game's own, and the game's procedures are not made to play from any
-// state at all.
+// program, which then plays two typed lines (3). Flag bit 0 mends both
+// checksums after the input's changes and before the files are written, as
+// someone making a file by hand would: the fuzzer then reaches what the
+// kernel checks after the checksums, and in the whole program the game's
+// procedures play on from whatever such a file holds once it is taken.
 //
 // After a restore called directly, what every file must give: a refused
-// file changes neither the game nor the journal; an accepted one leaves a
-// journal that ends and stops on command boundaries; saving the game restored
-// and restoring that gives the same image and journal; and once everything
-// is done again, undoing everything and doing it again ends in the same
-// state.
+// file changes neither the game nor the journal; an accepted one is a state
+// the game can be in and leaves a journal that ends and stops on command
+// boundaries; saving the game restored and restoring that gives the same
+// image and journal; and once everything is done again, undoing everything
+// and doing it again ends in the same state.
 #include <cstring>
 
 #include "harness.h"
@@ -163,6 +162,7 @@ void check_undo_cycle() {
     const fuzz::bytes done = settled_image();
     all_commands(undo);
     if (edptr != 4) fuzz::fail("undoing everything leaves commands done");
+    if (!image_playable(IMAGE)) fuzz::fail("undoing everything reaches a state the game cannot be in");
     all_commands(redo);
     if (settled_image() != done) fuzz::fail("undoing and redoing everything changes the game");
 }
@@ -189,7 +189,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     left -= journal_len;
     fuzz::bytes transcript(p, p + left);
     const int way = (flags >> 1) & 3;
-    if ((flags & 1) && way != 3) mend_journal(jfile, mend_save(save));
+    if (flags & 1) mend_journal(jfile, mend_save(save));
 
     fuzz::in_target target;
     if (way == 3) {
@@ -218,6 +218,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (image_now() != before) fuzz::fail("a refused saved game changed the game");
         if (diffs) fuzz::fail("a refused saved game left a journal");
         return 0;
+    }
+    {
+        state_image taken = IMAGE;
+        taken.value[0] = -1;  // the status word holds the restore's result
+        if (!image_playable(taken)) fuzz::fail("a restore took a state the game cannot be in");
     }
     check_boundaries();
     check_round_trip();

@@ -13,10 +13,11 @@ extern char save_name[80];
 extern int64_t game_time;
 
 // Makes the file name of a saved game from `name` into `path` (80 bytes).
-// Names typed by the player are never paths: a name with "/", "\\", ":" or a
-// control byte, or one beginning with "." or "_" (the autosave's), is
-// refused: the result is 0 and `path` is empty. The kernel's own names (the
-// autosave, a name given on the command line) pass with `trusted`.
+// Names typed by the player are never paths: only a letter or digit
+// followed by letters, digits, "-", "_", "." and "+" is taken; any other
+// name is refused: the result is 0 and `path` is empty. The kernel's own
+// names (the autosave, a name given on the command line) pass with
+// `trusted`.
 int make_name(const char *name, char *path, bool trusted = false);
 int check_version(FILE *file);
 int get_pdata(int offset);

@@ -4,7 +4,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,6 +71,32 @@ int write_at(int fd, const void *bytes, size_t len, int64_t offset) {
         if (write_limit.budget >= 0) write_limit.budget -= n;
     }
     return err;
+}
+
+void sync_dir_of(const char *path) {
+    char dir[4096];
+    const char *slash = strrchr(path, '/');
+    if (!slash) {
+        snprintf(dir, sizeof dir, ".");
+    } else if (snprintf(dir, sizeof dir, "%.*s", int(slash - path), path) >= int(sizeof dir)) {
+        return;
+    }
+    int fd = open(dir[0] ? dir : "/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+int hold_lock(const char *dir) {
+    static int held = -1;
+    if (held >= 0) close(held);
+    held = open(dir, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (held < 0) return -1;
+    if (flock(held, LOCK_EX | LOCK_NB) == 0) return 0;
+    int err = errno;
+    close(held);
+    held = -1;
+    return err == EWOULDBLOCK ? 1 : -1;
 }
 
 int64_t now_seconds() { return int64_t(time(nullptr)); }

@@ -1,6 +1,6 @@
 // The small layer between the kernel and the operating system: home and
-// working directories, file tests, writes into open files, the clock and a
-// millisecond sleep.
+// working directories, file tests, writes into open files, the lock on
+// the game's directory, the clock and a millisecond sleep.
 #pragma once
 
 #include <cstddef>
@@ -25,6 +25,15 @@ int write_at(int fd, const void *bytes, size_t len, int64_t offset);
 // fits within the file is written, as on a full disk). A negative budget
 // without growth lifts the limit.
 void limit_writes(int64_t budget, bool growth, int err);
+// Flushes to the disk the directory entry of `path` (after a rename into
+// it), so that the file's new name outlives a crash as its data do.
+void sync_dir_of(const char *path);
+// Takes an advisory lock on the directory `dir` itself (no file is made)
+// and holds it while the process lives: the system lets it go when the
+// process ends, however it ends, so no lock outlives its game. A second
+// call lets go of the first lock. 0 held; 1 another process holds it; -1 it
+// could not be taken.
+int hold_lock(const char *dir);
 int64_t now_seconds();
 struct clock_fields {
     int minute, hour, yday, year;  // year less 1900

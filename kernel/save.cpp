@@ -97,7 +97,10 @@ int write_whole(const char *path, const unsigned char *bytes, size_t len, bool s
     ok = fflush(f) == 0 && ok;
     if (sync) ok = fsync(fileno(f)) == 0 && ok;
     ok = fclose(f) == 0 && ok;
-    if (ok && rename(tmp, path) == 0) return 0;
+    if (ok && rename(tmp, path) == 0) {
+        if (sync) sync_dir_of(path);  // the rename itself reaches the disk
+        return 0;
+    }
     unlink(tmp);
     return -1;
 }
@@ -111,17 +114,25 @@ void sibling_name(char *out, const char *ext) {
 // The journal file beside a saved game: its name with "orh" for "orv".
 static void journal_name(char *out) { sibling_name(out, "orh"); }
 
+// A name a player may give a saved game: a letter or digit, then letters,
+// digits and the marks "-", "_", "." and "+" (bytes above 127 count as
+// letters). Nothing else, so that a typed name never reaches another
+// directory, a hidden file or the autosave's own files.
+static bool plain_name(const char *name, size_t n) {
+    auto letter = [](unsigned char c) { return isalnum(c) || c >= 0x80; };
+    if (n == 0 || !letter((unsigned char)name[0])) return false;
+    for (size_t i = 1; i < n; i++) {
+        unsigned char c = (unsigned char)name[i];
+        if (!letter(c) && !strchr("-_.+", c)) return false;
+    }
+    return true;
+}
+
 int make_name(const char *name, char *path, bool trusted) {
     size_t n = 0;
     while (n < NAME_MAX_CHARS && name[n] && name[n] != '\n') n++;
     path[0] = 0;
-    if (!trusted) {
-        if (n == 0 || name[0] == '.' || name[0] == '_') return 0;
-        for (size_t i = 0; i < n; i++) {
-            unsigned char c = (unsigned char)name[i];
-            if (c == '/' || c == '\\' || c == ':' || c < 0x20 || c == 0x7F) return 0;
-        }
-    }
+    if (!trusted && !plain_name(name, n)) return 0;
     memcpy(path, name, n);
     path[n] = 0;
     if (!(n > 3 && strcmp(path + n - 4, ".orv") == 0)) strcpy(path + n, ".orv");
@@ -131,7 +142,7 @@ int make_name(const char *name, char *path, bool trusted) {
 // The name a save, restore or delete command gives: the second word of a
 // two-word command (in full when it was too long for the word buffer), or
 // "default". 0 with save_name made; 3 when the command has no second word;
-// -1 when the name is refused.
+// -1 when the name is refused, which text 3505 has then said.
 static int command_name(int code) {
     char name[NAME_MAX_CHARS + 1];
     if (value[KV_COMMAND_STATUS] < 2) {
@@ -149,7 +160,14 @@ static int command_name(int code) {
         memcpy(name, from, n);
         name[n] = 0;
     }
-    return make_name(name, save_name) ? 0 : -1;
+    if (make_name(name, save_name)) return 0;
+    say(0, 3505, 0);
+    return -1;
+}
+
+int save_name_refused() {
+    if (value[KV_COMMAND_STATUS] < 2 || value[KV_ARG2] == -1) return 0;
+    return command_name(SPECIAL_SAVE) < 0;
 }
 
 // The kernel's own name for the autosave and the start-up restores; a
@@ -307,15 +325,15 @@ static int check_layout(const int32_t *lay) {
     return 0;
 }
 
-// Copies an image of the given layout into the live image, class by class;
-// entries the file lacks stay 0.
-static void map_image(const unsigned char *img, const int32_t *lay) {
+// Copies an image of the given layout into `to`, class by class; entries
+// the file lacks stay 0.
+static void map_image(const unsigned char *img, const int32_t *lay, state_image &to) {
     int32_t O = lay[1], P = lay[2], W = lay[3], T = lay[4], V = lay[5];
     regions r = region_sizes(lay);
-    memset(&IMAGE, 0, IMAGE_SIZE);
+    memset(&to, 0, IMAGE_SIZE);
     const unsigned char *v = img;
-    auto values = [&](int to, int from, int count) {
-        if (count > 0) memcpy(&value[to], v + 4 * from, size_t(count) * 4);
+    auto values = [&](int at, int from, int count) {
+        if (count > 0) memcpy(&to.value[at], v + 4 * from, size_t(count) * 4);
     };
     values(0, 0, O + 1);
     values(FIRST_PLACE, O + 1, P - O);
@@ -323,14 +341,14 @@ static void map_image(const unsigned char *img, const int32_t *lay) {
     values(FIRST_VARIABLE, W + 1, T - 1 - W);
     values(FIRST_TEXT, T, V - T);
     const unsigned char *p = img + r.size[0];
-    memcpy(location, p, size_t(r.size[1]));
+    memcpy(to.location, p, size_t(r.size[1]));
     p += r.size[1];
-    memcpy(objbits, p, size_t(r.size[2]));
+    memcpy(to.objbits, p, size_t(r.size[2]));
     p += r.size[2];
-    memcpy(placebits, p, size_t(r.size[3]));
+    memcpy(to.placebits, p, size_t(r.size[3]));
     p += r.size[3];
-    memcpy(varbits, p, size_t(W - P) * 2);
-    memcpy(varbits + (FIRST_VARIABLE - FIRST_WORD), p + size_t(W - P) * 2, size_t(T - W) * 2);
+    memcpy(to.varbits, p, size_t(W - P) * 2);
+    memcpy(to.varbits + (FIRST_VARIABLE - FIRST_WORD), p + size_t(W - P) * 2, size_t(T - W) * 2);
 }
 
 // Checks a journal read from a file: the head, every record's offset, the
@@ -343,6 +361,32 @@ static bool journal_ok(const unsigned char *j, int len, int cursor) {
         if (off == 0 ? (j[at + 2] | j[at + 3]) != 0 : off >= IMAGE_SIZE) return false;
     }
     return cursor >= 4 && cursor <= len && cursor % 4 == 0 && get32(j + cursor - 4) == 0;
+}
+
+// Whether every state that undo and redo can reach through a journal from
+// the live image, at each command boundary, is one the game can be in: a
+// journal that passes its checksum is still checked, as the game is.
+static bool journal_playable(const unsigned char *j, int len, int cursor) {
+    static state_image s;
+    unsigned char *b = image_bytes(s);
+    auto record = [&](int at) { return j[at] << 8 | j[at + 1]; };
+    memcpy(b, image_bytes(IMAGE), IMAGE_SIZE);
+    for (int at = cursor - 8; at >= 0; at -= 4) {  // back to the head
+        if (record(at) == 0) {
+            if (!image_playable(s)) return false;
+        } else {
+            b[record(at)] = j[at + 2];
+        }
+    }
+    memcpy(b, image_bytes(IMAGE), IMAGE_SIZE);
+    for (int at = cursor; at < len; at += 4) {  // on to the end of what can be done again
+        if (record(at) == 0) {
+            if (!image_playable(s)) return false;
+        } else {
+            b[record(at)] = j[at + 3];
+        }
+    }
+    return true;
 }
 
 // The whole of a file, or false when it is missing, unreadable or larger
@@ -388,7 +432,9 @@ static void read_journal(uint32_t sum, bool older) {
                        (is_log(f) ? logged_journal(f, sum, j, cursor) : old_journal(f, sum, j, cursor));
     if (found && j.empty()) return;  // saved while no journal was kept: as if there were no file
     journal_clear();
-    if (!found || !journal_ok(j.data(), int(j.size()), cursor)) return;
+    if (!found || !journal_ok(j.data(), int(j.size()), cursor) ||
+        !journal_playable(j.data(), int(j.size()), cursor))
+        return;
     const int len = int(j.size());
     const int cap = (len + JOURNAL_CHUNK - 1) / JOURNAL_CHUNK * JOURNAL_CHUNK;
     unsigned char *buf = static_cast<unsigned char *>(malloc(size_t(cap)));
@@ -423,11 +469,17 @@ static int read_game(FILE *f, int code) {
     const unsigned char *tf = buf + 4, *img = tf + tw;
     uint32_t sum = image_sum(region_sum(0, tf, tw), img, r);
     if (sum != get32(buf)) return 2;
+    // A file that passes its checksum may still hold no state of the game:
+    // damage the checksum cannot see, or a file made by hand. It is refused
+    // as a damaged file, before anything of the game's is changed.
+    static state_image staged;
+    map_image(img, lay, staged);
+    if (!image_playable(staged)) return 2;
     if (tw == 4)
         game_time = int64_t(get32(tf));
     else
         game_time = int64_t(uint64_t(get32(tf)) | uint64_t(get32(tf + 4)) << 32);
-    map_image(img, lay);
+    memcpy(image_bytes(IMAGE), image_bytes(staged), IMAGE_SIZE);
     if (code == SPECIAL_START_RESTORE) value[KV_QUESTION] = 2;
     read_journal(sum, older != 0);
     if (code == SPECIAL_AUTORESTORE) resume_transcript(sum);
@@ -448,7 +500,7 @@ void restore_game(int code, int32_t *variable) {
     if (code == SPECIAL_RESTORE) {
         int r = command_name(code);
         if (r) {
-            *variable = r < 0 ? 1 : 3;  // a refused name is no such file
+            *variable = 3;  // no name, or one refused: the kernel has said so
             return;
         }
     } else {

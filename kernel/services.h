@@ -44,5 +44,8 @@ int memstore(int op);
 // holds how many were.
 void undo();
 void redo();
+// Before the save word asks anything: when the command's second word
+// cannot name a saved game, says why (text 3505) and returns 1.
+int save_name_refused();
 // Runs special operation `code`; most report their result in *variable.
 int special(int code, int32_t *variable);

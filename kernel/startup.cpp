@@ -84,6 +84,20 @@ void gothere() {
         fprintf(stderr, "(Cannot make %s/fablet/%s: the game's files stay in %s/fablet.)\n", home, GAME_NAME, home);
 }
 
+// One game at a time in a game directory: a second program started on it
+// would resume the same autosave, and whichever wrote last would wipe out
+// the other's play. The lock is held until the program ends; a second start
+// says so and ends before it touches any file.
+static void claim_game_dir() {
+    if (hold_lock(".") != 1) return;  // held, or no lock to be had here: play on
+    char dir[4096];
+    if (current_dir(dir, sizeof dir) != 0) snprintf(dir, sizeof dir, ".");
+    printf("The game is already running in %s (in another window or program): go back to it, or end it "
+           "before starting it again.\n",
+           dir);
+    fablet_exit(1);
+}
+
 // The command file's first line gives the seed of the main sequence.
 static void open_command_file() {
     if (!com_name || !*com_name) return;
@@ -126,6 +140,7 @@ static void open_log() {
 int initialise() {
     open_command_file();
     gothere();
+    claim_game_dir();
     remove_stale_temporaries();
     read_conf();
     prompt_alloc();  // the console line holds two lines of the width now settled

@@ -111,6 +111,17 @@ int lbitest(int i, int n, int32_t *lvals, int16_t *lbits, int nlocals) {
     return (uint16_t(lbits[i + n / 16]) >> (n % 16)) & 1;
 }
 
+bool image_playable(const state_image &s) {
+    auto place = [](int32_t r) { return r >= FIRST_PLACE && r <= LAST_PLACE; };
+    // THERE is 0 after a death: the player came from no place.
+    if (!place(s.value[KV_HERE]) || (s.value[KV_THERE] != 0 && !place(s.value[KV_THERE]))) return false;
+    for (int32_t l : s.location)
+        if (l != 0 && !place(l)) return false;
+    for (int r = 1; r < NVALUES; r++)
+        if (s.value[r] > VALUE_LIMIT || s.value[r] < -VALUE_LIMIT) return false;
+    return true;
+}
+
 int evar(int v) {
     const int16_t *w = bitword(v);
     if (w && *w == ref_mark && is_value(v)) return value[v];

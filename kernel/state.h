@@ -70,6 +70,16 @@ extern int16_t *const varbits;
 extern state_image *const image;  // points to intim
 extern int32_t *const inhand;     // intim.location
 
+// The largest magnitude of a value the game keeps: far above any counter
+// reached in play, and low enough that the game's arithmetic on values
+// (sums of a few, small multiples) never leaves the range of an int32_t.
+constexpr int32_t VALUE_LIMIT = 1 << 24;
+// Whether an image can be a state of the game, which restores and the
+// resume check before they take it: HERE is a place, THERE a place or 0,
+// every location is 0 or a place, and every value but the status word lies
+// within VALUE_LIMIT either way.
+bool image_playable(const state_image &s);
+
 inline unsigned char *image_bytes(state_image &s) { return reinterpret_cast<unsigned char *>(&s); }
 
 // A game procedure. Procedures that the table holds take no arguments;

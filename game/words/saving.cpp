@@ -29,6 +29,10 @@ int p742() {
     hold_ref(VAR_PROMPT_TEXT, 1496);
     // The name is kept exactly as typed; a bare "save" has no name to keep.
     if (cond(words() == 2)) verbatim(VAR_ARG2);
+    if (cond(save_name_refused())) {  // the kernel has said why
+        loop = 1;
+        return 0;
+    }
     input_store('S', &value[VAR_PROMPT_TEXT]);
     say(SAY_ARG, 1542, 5);
     value[VAR_QUESTION] = Q_SAVE_CONFIRM;

@@ -108,20 +108,31 @@ TEST_F(Saving, ABareSaveAsksForTheName) {
     EXPECT_EQ(saved_games(), 1);
 }
 
-TEST_F(Saving, NamesThatAreNoNamesWriteNothing) {
-    for (const char *name : {"../evil", "sub/evil", ".hidden", "_zendry", "c:evil"}) {
+// A name that no saved game may have is refused at once, before the save
+// word asks anything, with the reason (text 3505); the restore word says
+// the same. A name given in answer to the name question is refused with the
+// reason too, and the save fails.
+TEST_F(Saving, NamesThatAreNoNamesAreRefusedAtOnceWithTheReason) {
+    for (const char *name : {"../evil", "sub/evil", "/etc/evil", ".hidden", "_zendry", "c:evil"}) {
         SCOPED_TRACE(name);
         fresh_world(330);
-        call(p742, std::string("save ") + name);
-        outcome o = read("yes");
-        EXPECT_EQ(o.texts, (std::vector<said>{{STOP, 1544, 0}}));
+        outcome o = call(p742, std::string("save ") + name);
+        EXPECT_EQ(o.texts, (std::vector<said>{{0, 3505, 0}}));
+        EXPECT_EQ(o.loop, 1);
         EXPECT_EQ(value[VAR_QUESTION], 0);
         EXPECT_EQ(value[VAR_PENALTY_POINTS], 0);
+        o = call(p715, std::string("restore ") + name);
+        EXPECT_EQ(o.texts, (std::vector<said>{{0, 3505, 0}}));
+        EXPECT_EQ(value[VAR_QUESTION], 0);
+
+        call(p742, line({WORD_SAVE}));
+        read("yes");
+        ASSERT_EQ(value[VAR_QUESTION], Q_SAVE_NAME);
+        o = read(name);
+        EXPECT_EQ(o.texts, (std::vector<said>{{0, 3505, 0}, {STOP, 1544, 0}}));
+        EXPECT_EQ(value[VAR_QUESTION], 0);
         EXPECT_EQ(saved_games(), 0);
         EXPECT_FALSE(fs::exists("../evil.orv"));
-        // A name refused is no game to restore either.
-        o = call(p715, std::string("restore ") + name);
-        EXPECT_EQ(o.texts, (std::vector<said>{{0, 1545, 0}}));
     }
 }
 

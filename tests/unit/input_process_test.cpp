@@ -159,6 +159,7 @@ TEST_F(Input, AutosaveAndTranscriptOnlyAfterATurnWithOutput) {
     get_input(buf, COMLINE_SIZE - 1);
     EXPECT_NE(access("_fixture.orv", F_OK), 0);
     value[KV_QUESTION] = 0;
+    value[KV_HERE] = value[KV_THERE] = FIRST_PLACE;  // where every game starts: a state a resume takes
     outstr("Enough.");
     get_input(buf, COMLINE_SIZE - 1);
     int32_t v = 0;

@@ -3,8 +3,13 @@
 // the play-time count and the persistent-data file.
 #include "persist_support.h"
 
+#include <chrono>
+#include <csignal>
 #include <ctime>
+#include <random>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 
 using namespace persist_test;
 
@@ -155,6 +160,10 @@ TEST_F(Save, MakeNameTable) {
         {"_zendry", ""},
         {".hidden", ""},
         {"tab\there", ""},
+        {"two words", ""},
+        {"a*b", ""},
+        {"-x", ""},
+        {"Plain-name_2.v+1", "Plain-name_2.v+1.orv"},
         {"", ""},
     };
     for (const auto &c : cases) {
@@ -168,12 +177,14 @@ TEST_F(Save, MakeNameTable) {
     EXPECT_STREQ(path, "_zendry.orv");
 }
 
-TEST_F(Save, RefusedNamesGiveNoNameOrNoSuchFile) {
+// A refused name is no name: the kernel says why (text 3505) and the save,
+// restore or delete does nothing.
+TEST_F(Save, RefusedNamesGiveNoName) {
     fill_image(1);
     ASSERT_EQ(run(SPECIAL_AUTOSAVE), 0);
     for (const char *bad : {"../evil", "_zendry", ".x", "a:b"}) {
         EXPECT_EQ(save_as(bad), 3) << bad;
-        EXPECT_EQ(restore_from(bad), 1) << bad;
+        EXPECT_EQ(restore_from(bad), 3) << bad;
         command(bad);
         EXPECT_EQ(run(SPECIAL_DELETE_SAVE), 3) << bad;
     }
@@ -261,6 +272,113 @@ TEST_F(Save, DamagedAndForeignFilesTable) {
     }
 }
 
+// Files with a right checksum that hold no state the game can be in, as a
+// file made by hand would: each is refused as a damaged file by a restore
+// and by the resume, and the game being played stays as it was. The limits
+// themselves are taken.
+TEST_F(Save, ImagesTheGameCannotBeInAreRefused) {
+    constexpr size_t LOC = 14288;  // the location region in the image
+    struct {
+        const char *what;
+        size_t at;  // in the image
+        int32_t v;
+        int32_t result;
+    } cases[] = {
+        {"HERE far past the places", 4 * KV_HERE, 5000, 2},
+        {"HERE an object", 4 * KV_HERE, 50, 2},
+        {"THERE an object", 4 * KV_THERE, 100, 2},
+        {"a location that is an object", LOC + 4 * 40, 3, 2},
+        {"a location below 0", LOC + 4 * 41, -1, 2},
+        {"a location past the places", LOC + 4 * 42, LAST_PLACE + 1, 2},
+        {"a counter near INT_MAX", 4 * 1200, INT32_MAX - 1, 2},
+        {"a counter at INT_MIN", 4 * 1250, INT32_MIN, 2},
+        {"a state past the limit", 4 * 20, VALUE_LIMIT + 1, 2},
+        {"a text's counter past the limit", 4 * 3000, -VALUE_LIMIT - 1, 2},
+        {"HERE the first place", 4 * KV_HERE, FIRST_PLACE, 0},
+        {"THERE 0, as after a death", 4 * KV_THERE, 0, 0},
+        {"a location the last place", LOC + 4 * 40, LAST_PLACE, 0},
+        {"a counter at the limit", 4 * 1200, VALUE_LIMIT, 0},
+        {"a counter at the lower limit", 4 * 1250, -VALUE_LIMIT, 0},
+    };
+    for (const auto &c : cases) {
+        fill_image(1);
+        std::memcpy(image_bytes(IMAGE) + c.at, &c.v, 4);
+        std::filesystem::remove("crafted.orv");
+        ASSERT_EQ(save_as("crafted"), 0) << c.what;  // the game's own writer: the checksum is right
+        std::filesystem::copy_file("crafted.orv", "_zendry.orv", std::filesystem::copy_options::overwrite_existing);
+        fill_image(7);
+        command("crafted");
+        std::vector<unsigned char> before = live_bytes();
+        EXPECT_EQ(run(SPECIAL_RESTORE, -99), c.result) << c.what;
+        if (c.result != 0) {
+            EXPECT_EQ(live_bytes(), before) << c.what;
+        }
+        fill_image(7);
+        before = live_bytes();
+        EXPECT_EQ(run(SPECIAL_AUTORESTORE, -99), c.result ? c.result : SPECIAL_AUTORESTORE) << c.what;
+        if (c.result != 0) {
+            EXPECT_EQ(live_bytes(), before) << c.what;
+        }
+    }
+}
+
+// The checksum cannot see a byte replaced by its mirror: at position i of a
+// region, b and -b - 2i give the same square. Such damage to a location
+// still leaves no place there, and the file is refused.
+TEST_F(Save, MirroredByteTheChecksumMissesIsRefused) {
+    fill_image(1);
+    location[10] = 0;
+    ASSERT_EQ(save_as("mirror"), 0);
+    std::vector<unsigned char> f = read_file("mirror.orv");
+    const size_t at = IMAGE_AT + 14288 + 4 * 10;  // location 10's low byte
+    const int i = 4 * 10 + 1;                     // its position in the region
+    f[at] = (unsigned char)int8_t(-int8_t(f[at]) - 2 * i);
+    ASSERT_NE(f, read_file("mirror.orv"));
+    uint32_t sum = region_sum(0, f.data() + TIME_AT, 8);
+    size_t from = IMAGE_AT;
+    for (int s : {14288, 780, 768, 2036, 1122}) {
+        sum = region_sum(sum, f.data() + from, s);
+        from += size_t(s);
+    }
+    ASSERT_EQ(sum, get32(f, SUM_AT));  // the damage is invisible to the checksum
+    write_file("mirror.orv", f);
+    write_file("_zendry.orv", f);
+    fill_image(2);
+    command("mirror");
+    const std::vector<unsigned char> before = live_bytes();
+    EXPECT_EQ(run(SPECIAL_RESTORE, -99), 2);
+    EXPECT_EQ(run(SPECIAL_AUTORESTORE, -99), 2);
+    EXPECT_EQ(live_bytes(), before);
+}
+
+// A journal that passes its checksum but would take the game, by undo, to a
+// state it cannot be in is dropped; the restore stands.
+TEST_F(Save, JournalLeadingToAStateTheGameCannotBeInIsDropped) {
+    fill_image(1);
+    value[KV_HERE] = 300;  // 0x12C
+    value[KV_ARG1] = 750;
+    value[KV_ARG2] = -1;
+    save_changes();
+    value[KV_HERE] = 556;  // 0x22C: one record, for HERE's second byte
+    save_changes();
+    ASSERT_EQ(save_as("jour"), 0);
+    std::vector<unsigned char> j = read_file("jour.orh");
+    const uint32_t L = get32(j, 0);
+    const int here_byte = 4 * KV_HERE + 1;
+    size_t rec = 0;
+    for (size_t at = 8; at < 4 + L; at += 4)
+        if ((j[at] << 8 | j[at + 1]) == here_byte) rec = at;
+    ASSERT_NE(rec, 0u);
+    j[rec + 2] = 0x7F;  // undone, HERE would be 0x7F2C
+    put32(j, 4 + L, region_sum(get32(read_file("jour.orv"), SUM_AT), j.data() + 4, int(L)));
+    write_file("jour.orh", j);
+    fill_image(2);
+    EXPECT_EQ(restore_from("jour"), 0);
+    EXPECT_EQ(value[KV_HERE], 556);
+    EXPECT_EQ(dptr, 4);
+    EXPECT_EQ(edptr, 4);
+}
+
 // After a failed restore the game's undo-restore brings back the game being
 // played, not the one from before an earlier restore.
 TEST_F(Save, FailedRestoreLeavesTheCurrentGameInSnapshotTwo) {
@@ -297,9 +415,12 @@ TEST_F(Save, OlderLayoutMapsClassByClass) {
     std::vector<int32_t> fv(static_cast<size_t>(V));
     for (int32_t i = 0; i < V; i++) {
         fv[size_t(i)] = i == 0 ? -1 : 100000 + i;
+        if (i == W + 1 + (KV_HERE - FIRST_VARIABLE) || i == W + 1 + (KV_THERE - FIRST_VARIABLE))
+            fv[size_t(i)] = 300 + (i & 1);  // HERE and THERE are places
         for (int b = 0; b < 4; b++) vals[size_t(i) * 4 + size_t(b)] = (unsigned char)(uint32_t(fv[size_t(i)]) >> (8 * b));
     }
-    for (int32_t i = 0; i <= O; i++) locs[size_t(i) * 4] = (unsigned char)(i + 1);
+    for (int32_t i = 0; i <= O; i++) locs[size_t(i) * 4] = (unsigned char)(i + 1);  // places 256 and on
+    for (int32_t i = 0; i <= O; i++) locs[size_t(i) * 4 + 1] = 1;
     for (size_t i = 0; i < ob.size(); i++) ob[i] = (unsigned char)(i * 7 + 1);
     for (size_t i = 0; i < pb.size(); i++) pb[i] = (unsigned char)(i * 5 + 3);
     for (size_t i = 0; i < vb.size(); i++) vb[i] = (unsigned char)(i * 3 + 2);
@@ -327,7 +448,7 @@ TEST_F(Save, OlderLayoutMapsClassByClass) {
     for (int i = O + 1; i < FIRST_PLACE; i++) EXPECT_EQ(value[i], 0);
     for (int i = FIRST_PLACE + (P - O); i < FIRST_WORD; i++) EXPECT_EQ(value[i], 0);
     for (int i = FIRST_TEXT + (V - T); i < NVALUES; i++) EXPECT_EQ(value[i], 0);
-    for (int i = 0; i <= LAST_OBJECT; i++) EXPECT_EQ(location[i], i <= O ? i + 1 : 0);
+    for (int i = 0; i <= LAST_OBJECT; i++) EXPECT_EQ(location[i], i <= O ? 256 + i + 1 : 0);
     const unsigned char *obp = reinterpret_cast<const unsigned char *>(objbits);
     EXPECT_TRUE(std::equal(ob.begin(), ob.end(), obp));
     EXPECT_EQ(obp[ob.size()], 0);
@@ -558,6 +679,44 @@ TEST_F(Save, PersistentDataTable) {
     write_file("_zendry.orp", big);
     EXPECT_EQ(set_pdata(0, 1), 0);
     EXPECT_EQ(read_file("_zendry.orp"), big);
+}
+
+// A program killed at any moment while it writes the persistent data leaves
+// the file as it was before that write or as it is after it, never cut
+// short or mixed; the temporary file it may leave is read by nothing and
+// written over by the next write. Write k sets byte k to k & 0xFF, so every
+// whole file holds 0, 1, 2, ... up to its length.
+TEST_F(Save, PersistentDataKilledAtAnyMomentIsOldOrNew) {
+    auto whole = [](const std::vector<unsigned char> &f) {
+        for (size_t j = 0; j < f.size(); j++)
+            if (f[j] != (unsigned char)(j & 0xFF)) return false;
+        return true;
+    };
+    std::mt19937 pick(29);
+    for (int round = 0; round < 20; round++) {
+        const size_t had = read_file("_zendry.orp").size();
+        int started[2];
+        ASSERT_EQ(pipe(started), 0);
+        pid_t pid = fork();
+        if (pid == 0) {
+            for (int k = int(had); k < 60000; k++) {
+                set_pdata(k, k & 0xFF);
+                if (k == int(had)) (void)!write(started[1], "w", 1);  // one write done: kill from here on
+            }
+            _exit(0);
+        }
+        close(started[1]);
+        char c;
+        (void)!read(started[0], &c, 1);
+        close(started[0]);
+        std::this_thread::sleep_for(std::chrono::microseconds(pick() % 5000));
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        const std::vector<unsigned char> f = read_file("_zendry.orp");
+        ASSERT_TRUE(whole(f)) << "round " << round << ": " << f.size() << " bytes";
+        ASSERT_GT(f.size(), had) << "round " << round;  // a write done is never lost
+        EXPECT_EQ(get_pdata(int(f.size()) - 1), int((f.size() - 1) & 0xFF));
+    }
 }
 
 }  // namespace
