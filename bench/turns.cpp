@@ -272,11 +272,47 @@ std::string turns_report(const std::string &err) {
     return err.substr(at, err.find('\n', at) - at);
 }
 
+
+// The count of autosaves written into a game directory, read from the
+// files: the higher count kept after the game in its two copies ("TRN2",
+// length, key, count after the saved game's 19055 bytes).
+long autosaves_written(const std::string &work) {
+    long most = -1;
+    for (const char *name : {"/_zendry.orv", "/_zendry.orl"}) {
+        const std::string f = slurp(work + name);
+        const size_t at = 19055;
+        if (f.size() < at + 16 || f.compare(at, 4, "TRN2") != 0) continue;
+        const auto *p = reinterpret_cast<const unsigned char *>(f.data() + at + 12);
+        most = std::max(most, long(p[0] | p[1] << 8 | p[2] << 16 | long(p[3]) << 24));
+    }
+    return most;
+}
+
+// The winning walkthrough's commands (its seed line first), without its
+// closing "quit" and "yes", so that the game it leaves stays autosaved.
+std::vector<std::string> walkthrough(const std::string &path, std::string *seed) {
+    std::istringstream in(slurp(path));
+    std::vector<std::string> out;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("Wiz: ", 0) == 0) *seed = line;
+        else if (line.rfind("REPLY: ", 0) == 0) out.push_back(line.substr(7));
+    }
+    while (!out.empty() && (out.back() == "yes" || out.back() == "quit")) out.pop_back();
+    return out;
+}
+
+std::string command_file_seeded(const std::string &home, const std::string &name, const std::string &seed,
+                                const std::vector<std::string> &commands) {
+    std::string text = seed + "\n";
+    for (const std::string &c : commands) text += "REPLY: " + c + "\n";
+    spit(home + "/" + name, text);
+    return home + "/" + name;
+}
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 3) {
-        fprintf(stderr, "usage: turn_bench <zendry> <zendry_play>\n");
+    if (argc != 4) {
+        fprintf(stderr, "usage: turn_bench <zendry> <zendry_play> <walkthrough.cmd>\n");
         return 2;
     }
     const std::string game = argv[1], play = argv[2];
@@ -285,11 +321,67 @@ int main(int argc, char **argv) {
     const std::vector<std::string> quiet = {"ZENDRY_PLAY_NO_AUTOSAVE=1", "ZENDRY_PLAY_REPORT=1"},
                                    saving = {"ZENDRY_PLAY_REPORT=1"};
 
-    // Start-up: from launch to the first input, which is the end of input.
-    std::vector<double> starts;
-    for (int r = 0; r < 31; r++) starts.push_back(run(game, {"-n", "-p0", "-c", empty}, home).wall_us);
-    printf("| start-up, from launch to the first input (INIT, configuration, text database check) and exit | %s ms |\n",
-           fixed(median(starts) / 1000, 2).c_str());
+    // Start-up: from launch to the first input, which is the end of input;
+    // the loading alone is the program's version (it ends before the game
+    // starts); the floor is the smallest program of the system.
+    std::vector<double> starts, loads, floors;
+    long start_rss = 0;
+    for (int r = 0; r < 31; r++) {
+        measured m = run(game, {"-n", "-p0", "-c", empty}, home);
+        starts.push_back(m.wall_us);
+        start_rss = std::max(start_rss, m.maxrss_kb);
+        loads.push_back(run(game, {"-v"}, home).wall_us);
+        floors.push_back(run("/bin/echo", {}, home).wall_us);
+    }
+    printf("| start-up, from launch to the first input and exit: in all / loading the program (its version "
+           "alone) / the game's own start (INIT, configuration, text database check) / /bin/echo beside it | "
+           "%s / %s / %s / %s ms |\n",
+           fixed(median(starts) / 1000, 2).c_str(), fixed(median(loads) / 1000, 2).c_str(),
+           fixed((median(starts) - median(loads)) / 1000, 2).c_str(), fixed(median(floors) / 1000, 2).c_str());
+    printf("| peak memory at start-up | %s MiB |\n", fixed(double(start_rss) / 1024, 1).c_str());
+
+    // The winning walkthrough through the game as it stands: every turn
+    // autosaved by the game itself, counted from the files it leaves.
+    {
+        std::string seed;
+        const std::vector<std::string> walk = walkthrough(argv[3], &seed);
+        const std::string walk_file = command_file_seeded(home, "walk.cmd", seed, walk);
+        const std::string own = console_home();
+        replay_figures w = replay(game, own, walk_file, int(walk.size()), empty, {});
+        std::filesystem::remove_all(own);
+        const std::string once = console_home();  // one replay in a new home, for the count
+        run(game, {"-n", "-p0", "-c", walk_file}, once);
+        const long saves = autosaves_written(once + "/fablet/zendry");
+        std::filesystem::remove_all(once);
+        printf("| one turn of the winning walkthrough (%zu commands, %ld autosaves counted from the files), "
+               "processor time / wall time | %s us / %s us |\n",
+               walk.size(), saves, fixed(w.cpu_us, 2).c_str(), fixed(w.wall_us, 2).c_str());
+        printf("| peak memory over the whole walkthrough | %s MiB |\n", fixed(double(w.maxrss_kb) / 1024, 1).c_str());
+
+        // A long game: 7,000 commands of the realistic mix played in
+        // zendry_play (the game under way, started over when the player
+        // dies), then resumed by the game itself.
+        const std::vector<std::string> longer = mix::realistic(7000, 99);
+        const std::string long_file = command_file(home, "long.cmd", longer);
+        const std::string lhome = console_home(), work = lhome + "/fablet/zendry";
+        measured played = run(play, {"-n", "-p0", "-c", long_file}, lhome);
+        const long long_saves = autosaves_written(work);
+        const auto journal = std::filesystem::file_size(work + "/_zendry.orh");
+        // The resume of that game against a new game's start, in the same home.
+        std::vector<double> resumes, news;
+        for (int r = 0; r < 11; r++) {
+            resumes.push_back(run(game, {"-p0"}, lhome).wall_us);
+            news.push_back(run(game, {"-n", "-p0", "-c", empty}, lhome).wall_us);
+        }
+        std::filesystem::remove_all(lhome);
+        printf("| a game of %zu commands of the realistic mix (below) played in zendry_play in one run (%ld autosaves counted), wall time | %s s |\n",
+               longer.size(), long_saves, fixed(played.wall_us / 1e6, 2).c_str());
+        printf("| the undo journal's log, _zendry.orh, after those %zu turns | %s KB |\n", longer.size(),
+               fixed(double(journal) / 1000, 0).c_str());
+        printf("| resume of that game at the next start (the game, the transcript of its turn, its journal), over a "
+               "new game's start | %s ms |\n",
+               fixed((median(resumes) - median(news)) / 1000, 2).c_str());
+    }
 
     // A realistic mix, with and without the autosave.
     const int N = 5000;

@@ -66,7 +66,7 @@ constexpr int IMAGE_AT = HEADER_BYTES + TIME_BYTES;  // the image's offset in th
 // a copy is written block by block, and unchanged bytes up to WRITE_GAP
 // between two changed ones are written again rather than in a second write.
 constexpr int SPAN = 1024, BLOCK = 64, NBLOCKS = (IMAGE_SIZE + BLOCK - 1) / BLOCK;
-constexpr int WRITE_GAP = 4096;
+constexpr int WRITE_GAP = 8192;
 constexpr uint32_t SUM_MASK = 0x3FFFFFFF;
 
 // The transcript of the last turn that goes with the autosave: set before
@@ -113,13 +113,25 @@ static void close_file(int &fd) {
     fd = -1;
 }
 
-// An open descriptor of path that still names it (a file removed or
-// replaced since it was opened is opened again); -1 with errno on failure.
-// *fresh: opened now.
-static int kept_open(int &fd, const char *path, bool *fresh) {
+// Files kept open are looked at again (whether they were removed or
+// replaced behind the game's back) at most once a second: the look costs as
+// much as the write it guards, and a game played by hand takes longer than
+// that over a turn.
+static int64_t looked_at = -1;  // the second of the last look
+
+// Whether a kept file is still the one its name gives (else it is closed).
+static bool still_there(int &fd) {
     struct stat st;
+    if (fd >= 0 && fstat(fd, &st) == 0 && st.st_nlink > 0) return true;
+    close_file(fd);
+    return false;
+}
+
+// An open descriptor of path, opened afresh (*fresh) when it was not open
+// or, at a look, no longer names it; -1 with errno on failure.
+static int kept_open(int &fd, const char *path, bool look, bool *fresh) {
     *fresh = false;
-    if (fd >= 0 && fstat(fd, &st) == 0 && st.st_nlink > 0) return fd;
+    if (fd >= 0 && (!look || still_there(fd))) return fd;
     close_file(fd);
     fd = open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     *fresh = true;
@@ -176,7 +188,7 @@ static void take_changes(const unsigned char *live) {
 
 // Makes last.rec the live game with its time, checksum and transcript:
 // returns the checksum.
-static uint32_t make_record() {
+static uint32_t make_record(int64_t now_s) {
     if (!last.made) {
         last.rec.resize(SAVE_BYTES);
         build_game(last.rec.data());
@@ -188,7 +200,7 @@ static uint32_t make_record() {
         take_changes(image_bytes(IMAGE));
     }
     unsigned char *t = last.rec.data() + HEADER_BYTES;
-    const uint64_t now = uint64_t(now_seconds());
+    const uint64_t now = uint64_t(now_s);
     for (int i = 0; i < TIME_BYTES; i++) t[i] = (unsigned char)(now >> (8 * i));
     const uint32_t key = (region_sum(0, t, TIME_BYTES) + last.image_sum) & SUM_MASK;
     put32(last.rec.data() + HEADER_BYTES - 4, key);
@@ -254,16 +266,6 @@ static int newer_copy(const char *orv, const char *orl, uint32_t *count) {
     *count = std::max(v.whole ? v.count : 0, l.whole ? l.count : 0);
     if (!v.whole && !l.whole) return -1;
     return l.whole && (!v.whole || l.count > v.count) ? 1 : 0;
-}
-
-// Whether the copy's file is open and still there; one removed or replaced
-// is closed, to be opened afresh and written whole.
-static bool still_there(copy_file &cf) {
-    struct stat st;
-    if (cf.fd >= 0 && fstat(cf.fd, &st) == 0 && st.st_nlink > 0) return true;
-    close_file(cf.fd);
-    cf.known = false;
-    return false;
 }
 
 // Writes last.rec into copy c: whole when its contents are not known, else
@@ -416,9 +418,9 @@ static void tell_journal_failure(int err) {
 // then finds no entry for its game and drops the journal, as it drops any
 // journal that does not match its game, and the next entry takes up from
 // where the last whole one ended.
-static int log_journal(const char *path, uint32_t key) {
+static int log_journal(const char *path, uint32_t key, bool look) {
     bool fresh;
-    if (kept_open(jlog.fd, path, &fresh) < 0) return errno;
+    if (kept_open(jlog.fd, path, look, &fresh) < 0) return errno;
     if (fresh || !jlog.known) {
         if (int err = adopt_log(path)) return err;
     }
@@ -474,15 +476,19 @@ int autosave() {
     // The first autosave of a run, and the first after the copy to be
     // written was removed or replaced, goes into the copy that holds the
     // older game (into the .orv when neither holds one).
+    const int64_t now = now_seconds();
+    const bool look = now != looked_at;
+    looked_at = now;
     int c = 1 - keep;
-    if (keep < 0 || !still_there(copies[c])) {
+    if (keep < 0 || (look && !still_there(copies[c].fd))) {
         keep = newer_copy(names[0], names[1], &last.count) == 0 ? 0 : 1;
         c = 1 - keep;
-        still_there(copies[c]);
+        if (look) still_there(copies[c].fd);
     }
-    const uint32_t key = make_record();
+    if (copies[c].fd < 0) copies[c].known = false;
+    const uint32_t key = make_record(now);
 
-    if (int err = log_journal(jname, key)) {
+    if (int err = log_journal(jname, key, look)) {
         tell_journal_failure(err);
     } else {
         journal_failure_told = false;
@@ -509,6 +515,7 @@ static void forget_files() {
     jlog.known = false;
     last.made = false;
     keep = -1;
+    looked_at = -1;
 }
 
 bool autosave_copy_first() {

@@ -17,7 +17,7 @@ for arg in "$@"; do
   esac
 done
 
-rows=$("$build/bench/turn_bench" "$build/zendry" "$build/bench/zendry_play")
+rows=$("$build/bench/turn_bench" "$build/zendry" "$build/bench/zendry_play" tests/transcripts/walkthrough.cmd)
 
 # The kernel's benchmarks: "name,iterations,real_time,cpu_time,time_unit,..."
 # for each median; the wall time of one in microseconds.
@@ -34,17 +34,20 @@ kernel() {
 section=$(cat <<EOF
 ## Figures
 
-Measured with \`make bench\` (Release build with link-time optimisation, on
-the development machine: 8 cores shared with other work, ext4 on an SSD),
-over the game as it stands now. Every figure is a median of several runs.
-Turns are measured over long replayed command files through the binaries
-(processor time as the system accounts it to the process, system calls
-included, and wall time; the start-up of an empty replay is taken off), in
-\`zendry_play\`: the game's binary as in a game under way (in the phase
-after the introduction, where misspelt words are corrected, the player
-carrying the lit light, and play starting over from the first turn's world
-when the player dies), with the autosave on or left out. The kernel's own
-costs are measured inside it, over a small fixture game.
+Measured with \`make bench\` in one run, on $(nproc) cores of $(uname -m) ($(uname -r)), a
+machine shared with other work while it ran (its load average then: $(cut -d' ' -f1 /proc/loadavg)), with
+the build in $build. Every figure is a median of several runs.
+Start-up is split into loading the program (\`zendry -v\`, which ends before
+the game starts) and the game's own start, beside \`/bin/echo\`. Turns are
+measured over long replayed command files through the binaries (processor
+time as the system accounts it to the process, system calls included, and
+wall time; the start-up of an empty replay is taken off): the winning
+walkthrough in the game as it stands, its autosaves counted from the files
+it leaves; and a generated mix in \`zendry_play\`, the game's binary as in
+a game under way (after the introduction, the player carrying the lit
+light, play starting over when the player dies), with the autosave on or
+left out. A long game of that mix is resumed by the game itself. The
+kernel's own costs are measured inside it, over a small fixture game.
 
 | what | figure |
 |---|---|
