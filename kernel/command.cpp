@@ -6,6 +6,7 @@
 // game's way of faking words and of keeping and restoring a command, and the
 // yes/no query.
 #include <cstring>
+#include <string>
 
 #include "input.h"
 #include "persist.h"
@@ -25,6 +26,7 @@ char say_store[COMLINE_SIZE];
 char preset_word[COMLINE_SIZE];
 
 int nwords = 0;              // words of the parsed line (tp beyond them is stale)
+const char *dropped = nullptr;  // the parsed line's first dropped word that is no separator
 int prev1 = -1, prev2 = -1;  // the previous command's words
 int orphan = 0;
 char orphan_word[WORD_SIZE];
@@ -111,7 +113,10 @@ void parse() {
 
     // 3. Look the words up: separator words become separators, noise words
     // are dropped; the separators of dropped words merge into the next.
+    // A separator word typed in full is a separator; a noise word, or a
+    // separator word read only by the corrector, is remembered as dropped.
     static bool keep[MAX_WORDS + 1];
+    dropped = nullptr;
     for (int i = 0; i < n; i++) {
         tindex = i;
         int type = 0, refno = -1, word = 0;
@@ -126,6 +131,7 @@ void parse() {
         } else if (type == 20) {
             keep[i] = false;
         }
+        if (!keep[i] && !dropped && (type == 20 || !found_exact)) dropped = tp[i];
     }
     int k = 0;
     char pending = 0;
@@ -168,6 +174,26 @@ void command_preset(const char *word) {
 }
 
 namespace {
+
+// A line that gave no word but held more than separators (a noise word, a
+// word that the corrector read as a separator, quotes alone) becomes a
+// command of one word as typed, which the word loop reads as unknown: every
+// line typed gets an answer. False for a line of separators alone.
+bool word_as_typed() {
+    const char *w = dropped;
+    std::string first;
+    // Else the first typed word that held a quote (quotes become blanks).
+    for (const char *p = typed_line; !w && *p;) {
+        while (*p && is_sep(*p)) p++;
+        first.clear();
+        while (*p && !is_sep(*p)) first += *p++;
+        if (first.find_first_of("\"'") != std::string::npos) w = first.c_str();
+    }
+    if (!w) return false;
+    command_preset(w);
+    tindex = 0;
+    return true;
+}
 
 // The word loop's answer for one pass.
 enum class step { done, next_line, again_run };
@@ -428,6 +454,14 @@ void get_command(int prompt) {
         } else {
             if (!read_line(prompt)) return;
             if (!word_left()) {
+                if (word_as_typed()) {
+                    const int line_amatch = amatch;
+                    amatch = -1;  // the word stays as typed: unknown
+                    step s = word_loop(false);
+                    amatch = line_amatch;
+                    if (s == step::done) return;
+                    continue;
+                }
                 raw_comline[0] = 0;  // a line of separators alone is no line to repeat
                 continue;
             }

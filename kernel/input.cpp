@@ -27,6 +27,8 @@ FILE *log_file = nullptr;
 int query_flag = 0;
 int (*line_source)(char *buf, int size) = nullptr;
 
+char typed_line[COMLINE_SIZE];
+
 namespace {
 
 // Reads one whole line (without its newline) into buf, keeping at most
@@ -60,8 +62,9 @@ void blank_controls(char *s) {
     }
 }
 
-// Quotes never reach the parser.
+// Quotes never reach the parser; the line as typed is kept.
 void blank_quotes(char *s) {
+    std::snprintf(typed_line, sizeof typed_line, "%s", s);
     for (char *p = s; *p; p++)
         if (*p == '"' || *p == '\'') *p = ' ';
 }

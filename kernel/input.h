@@ -30,6 +30,8 @@ extern int query_flag;
 // it returns 0 at end of input.
 extern int (*line_source)(char *buf, int size);
 void get_input(char *buf, int size);
+// The last line read as it was typed, before its quotes became blanks.
+extern char typed_line[COMLINE_SIZE];
 void close_files();
 void orvcpy(char *buf, int offset);
 void log_printf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
@@ -43,6 +45,9 @@ extern char orig[WORD_SIZE];
 extern char long_word[COMLINE_SIZE];
 void vocab_forget();  // the decoded vocabulary is made again at the next lookup
 void find_word(int *type_out, int *refno_out, int *word_out, int n, int report);
+// Whether the last find_word matched its word exactly (not as an
+// abbreviation or by the corrector).
+extern bool found_exact;
 int voccomp(const char *typed, int word, int bar);
 int gcmp(const unsigned char *a, const unsigned char *b);
 int allowed(int refno, int grade);

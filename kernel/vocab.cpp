@@ -307,7 +307,10 @@ void report_typo(int word, int typed_length) {
     outbyte('\n');
 }
 
+bool found_exact = false;
+
 void find_word(int *type_out, int *refno_out, int *word_out, int n, int report) {
+    found_exact = false;
     const char *typed_src = (tp && tindex >= 0 && tp[tindex]) ? tp[tindex] : "";
     unsigned char typed[PADDED];
     typed_copy(typed, typed_src);
@@ -367,6 +370,7 @@ void find_word(int *type_out, int *refno_out, int *word_out, int n, int report) 
                 *refno_out = PARSE_UNKNOWN;
             } else if (match[0] == 1) {
                 int e = match[1];
+                found_exact = bar == 3;
                 *refno_out = voc_refno[e];
                 *type_out = voc_type[e];
                 *word_out = voc_word[e];

@@ -6,3 +6,9 @@ REPLY: sotuh
 REPLY: lok
 REPLY: exmine oak
 REPLY: sotuh
+REPLY: thel
+REPLY: '
+REPLY: the
+REPLY: , ;
+REPLY: then
+REPLY: look

@@ -145,8 +145,17 @@ TEST_F(Reader, CommandsFromLines) {
           {TAKE, KEY, 2, "take", "key"},
           {TAKE, KEY, 2, "take", "key"},
           {DROP, SWORD, 2, "drop", "sword"}}},
-        // Blank lines are read again while no question is pending.
-        {{"", "   ", ",;", "wait"}, {{WAIT, -1, 1, "wait", ""}}},
+        // Blank lines are read again while no question is pending, and so
+        // are lines of separators and separator words typed in full.
+        {{"", "   ", ",;", "then", "and, then;", "wait"}, {{WAIT, -1, 1, "wait", ""}}},
+        // A line that gives no word but held more is one unknown word: a
+        // word the corrector reads as a separator, a noise word, quotes.
+        {{"thne"}, {{PARSE_UNKNOWN, -1, 1, "thne", ""}}},
+        {{"the , a"}, {{PARSE_UNKNOWN, -1, 1, "the", ""}}},
+        {{"'"}, {{PARSE_UNKNOWN, -1, 1, "'", ""}}},
+        {{" \"\" ; '"}, {{PARSE_UNKNOWN, -1, 1, "\"\"", ""}}},
+        {{"then thne", "wait"}, {{PARSE_UNKNOWN, -1, 1, "thne", ""}, {WAIT, -1, 1, "wait", ""}}},
+        {{"thne wait"}, {{WAIT, -1, 1, "wait", ""}}},
         // Quotes and control bytes become blanks.
         {{"take \"sword\"", "drop\tkey", "take\x01key"},
          {{TAKE, SWORD, 2, "take", "sword"}, {DROP, KEY, 2, "drop", "key"}, {TAKE, KEY, 2, "take", "key"}}},
