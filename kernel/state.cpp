@@ -117,8 +117,10 @@ bool image_playable(const state_image &s) {
     if (!place(s.value[KV_HERE]) || (s.value[KV_THERE] != 0 && !place(s.value[KV_THERE]))) return false;
     for (int32_t l : s.location)
         if (l != 0 && !place(l)) return false;
-    for (int r = 1; r < NVALUES; r++)
-        if (s.value[r] > VALUE_LIMIT || s.value[r] < -VALUE_LIMIT) return false;
+    for (int r = 1; r < NVALUES; r++) {
+        const int32_t limit = r >= FIRST_OBJECT && r <= LAST_OBJECT ? STATE_LIMIT : VALUE_LIMIT;
+        if (s.value[r] > limit || s.value[r] < -limit) return false;
+    }
     return true;
 }
 

@@ -74,10 +74,14 @@ extern int32_t *const inhand;     // intim.location
 // reached in play, and low enough that the game's arithmetic on values
 // (sums of a few, small multiples) never leaves the range of an int32_t.
 constexpr int32_t VALUE_LIMIT = 1 << 24;
+// The same for an object's state, a small number or a refno in play, which
+// the game also multiplies by counts of objects.
+constexpr int32_t STATE_LIMIT = 1 << 16;
 // Whether an image can be a state of the game, which restores and the
 // resume check before they take it: HERE is a place, THERE a place or 0,
-// every location is 0 or a place, and every value but the status word lies
-// within VALUE_LIMIT either way.
+// every location is 0 or a place, every object's state lies within
+// STATE_LIMIT either way and every other value but the status word within
+// VALUE_LIMIT.
 bool image_playable(const state_image &s);
 
 inline unsigned char *image_bytes(state_image &s) { return reinterpret_cast<unsigned char *>(&s); }

@@ -44,7 +44,8 @@ inline std::vector<unsigned char> live_bytes() {
 
 // A varied state: every byte of the image set from a small generator, then
 // kept to what the game can be in (HERE and THERE places, every location 0
-// or a place, values within VALUE_LIMIT), as restores require.
+// or a place, values within STATE_LIMIT and VALUE_LIMIT), as restores
+// require.
 inline void fill_image(unsigned seed) {
     unsigned char *p = image_bytes(IMAGE);
     for (int i = 0; i < IMAGE_SIZE; i++) {
@@ -52,7 +53,7 @@ inline void fill_image(unsigned seed) {
         p[i] = (unsigned char)(seed >> 16);
     }
     const auto place = [](int32_t v) { return FIRST_PLACE + int32_t(uint32_t(v) % (LAST_PLACE - FIRST_PLACE + 1)); };
-    for (int r = 1; r < NVALUES; r++) value[r] %= VALUE_LIMIT;
+    for (int r = 1; r < NVALUES; r++) value[r] %= r <= LAST_OBJECT ? STATE_LIMIT : VALUE_LIMIT;
     value[KV_HERE] = place(value[KV_HERE]);
     value[KV_THERE] = place(value[KV_THERE]);
     for (int i = 0; i <= LAST_OBJECT; i++) location[i] = location[i] % 4 == 0 ? 0 : place(location[i]);

@@ -292,13 +292,15 @@ TEST_F(Save, ImagesTheGameCannotBeInAreRefused) {
         {"a location past the places", LOC + 4 * 42, LAST_PLACE + 1, 2},
         {"a counter near INT_MAX", 4 * 1200, INT32_MAX - 1, 2},
         {"a counter at INT_MIN", 4 * 1250, INT32_MIN, 2},
-        {"a state past the limit", 4 * 20, VALUE_LIMIT + 1, 2},
+        {"a state past the limit", 4 * 20, STATE_LIMIT + 1, 2},
+        {"a state far below the limit", 4 * 193, INT32_MIN + 5, 2},
         {"a text's counter past the limit", 4 * 3000, -VALUE_LIMIT - 1, 2},
         {"HERE the first place", 4 * KV_HERE, FIRST_PLACE, 0},
         {"THERE 0, as after a death", 4 * KV_THERE, 0, 0},
         {"a location the last place", LOC + 4 * 40, LAST_PLACE, 0},
         {"a counter at the limit", 4 * 1200, VALUE_LIMIT, 0},
         {"a counter at the lower limit", 4 * 1250, -VALUE_LIMIT, 0},
+        {"a state at the limit", 4 * 20, STATE_LIMIT, 0},
     };
     for (const auto &c : cases) {
         fill_image(1);
@@ -414,7 +416,7 @@ TEST_F(Save, OlderLayoutMapsClassByClass) {
         pb(size_t(P - O) * 4), vb(size_t(T - P) * 2);
     std::vector<int32_t> fv(static_cast<size_t>(V));
     for (int32_t i = 0; i < V; i++) {
-        fv[size_t(i)] = i == 0 ? -1 : 100000 + i;
+        fv[size_t(i)] = i == 0 ? -1 : i <= O ? 1000 + i : 100000 + i;  // objects' states kept small
         if (i == W + 1 + (KV_HERE - FIRST_VARIABLE) || i == W + 1 + (KV_THERE - FIRST_VARIABLE))
             fv[size_t(i)] = 300 + (i & 1);  // HERE and THERE are places
         for (int b = 0; b < 4; b++) vals[size_t(i) * 4 + size_t(b)] = (unsigned char)(uint32_t(fv[size_t(i)]) >> (8 * b));
