@@ -282,6 +282,7 @@ void fresh_process() {
 
 void reset_kernel() {
     // What a run left open.
+    forget_autosave_files();
     if (com_file) std::fclose(com_file);
     if (log_file) std::fclose(log_file);
     com_file = log_file = nullptr;

@@ -506,7 +506,7 @@ int autosave() {
 
 // Forgets what this run knew of the autosave's files: a resume reads them
 // afresh, and the next autosave writes each copy whole.
-static void forget_files() {
+void forget_autosave_files() {
     for (copy_file &c : copies) {
         close_file(c.fd);
         c.known = false;
@@ -519,7 +519,7 @@ static void forget_files() {
 }
 
 bool autosave_copy_first() {
-    forget_files();
+    forget_autosave_files();
     char orv[96], orl[96];
     sibling_name(orv, "orv");
     sibling_name(orl, "orl");
@@ -535,7 +535,7 @@ void resume_transcript(uint32_t key) {
     char names[2][96];
     sibling_name(names[0], "orv");
     sibling_name(names[1], "orl");
-    forget_files();
+    forget_autosave_files();
     turn_transcript.clear();
     const kept_turn k[2] = {read_kept_turn(names[0]), read_kept_turn(names[1])};
     last.count = std::max(k[0].whole ? k[0].count : 0, k[1].whole ? k[1].count : 0);

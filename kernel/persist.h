@@ -45,6 +45,10 @@ int write_whole(const char *path, const unsigned char *bytes, size_t len, bool s
 // the one kept with the game resumed.
 void set_transcript(const char *said, size_t len);
 const std::string &autosave_transcript();
+// Closes the autosave's files kept open and forgets what was known of them,
+// as a new run in the same process must (the next autosave looks at the
+// files afresh rather than writing into ones removed meanwhile).
+void forget_autosave_files();
 // Removes the temporary files (".orv.tmp" and the like) that a program
 // killed while writing left in the working directory.
 void remove_stale_temporaries();
