@@ -13,17 +13,18 @@
 
 The index is the one scripts/refno reads, so what it answers stays right.
 """
-import importlib.machinery
-import importlib.util
 import os
 import re
 import sys
+import types
 
 root = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else ".")
-loader = importlib.machinery.SourceFileLoader("refno", os.path.join(root, "scripts", "refno"))
-spec = importlib.util.spec_from_loader("refno", loader)
-refno = importlib.util.module_from_spec(spec)
-loader.exec_module(refno)
+# scripts/refno has no .py suffix: its source is run as a module of its own.
+refno_path = os.path.join(root, "scripts", "refno")
+refno = types.ModuleType("refno")
+refno.__file__ = refno_path
+with open(refno_path, encoding="utf-8") as f:
+    exec(compile(f.read(), refno_path, "exec"), refno.__dict__)
 refno.ROOT, refno.GAME, refno.TEXT = root, os.path.join(root, "game"), os.path.join(root, "game", "text")
 
 bad = []
