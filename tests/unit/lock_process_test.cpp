@@ -2,7 +2,7 @@
 // game runs, a second start on the same home says that the game is already
 // running there and ends with a non-zero status without touching a file;
 // a game killed outright leaves no lock behind.
-#include "persist_support.h"
+#include "console_game.h"
 
 #include <chrono>
 #include <csignal>
@@ -13,34 +13,6 @@
 using namespace persist_test;
 
 namespace {
-
-// The fixture program in the console on the home `home`, fed through a pipe
-// that stays open (so that it waits for a command), its output into a file.
-pid_t start_game(const std::string &home, const std::string &out, int &input) {
-    int p[2];
-    if (pipe(p) != 0) return -1;
-    pid_t pid = fork();
-    if (pid == 0) {
-        dup2(p[0], 0);
-        close(p[0]);
-        close(p[1]);
-        int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(fd, 1);
-        dup2(fd, 2);
-        setenv("HOME", home.c_str(), 1);
-        setenv("FIXTURE_CHAIN", "echo", 1);
-        execl(FIXTURE_BIN, FIXTURE_BIN, "-C", static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    close(p[0]);
-    input = p[1];
-    return pid;
-}
-
-std::string text_of(const std::string &path) {
-    std::vector<unsigned char> b = read_file(path);
-    return std::string(b.begin(), b.end());
-}
 
 // Waits up to ten seconds for `what` to appear in either of two files.
 bool wait_for(const std::string &path, const std::string &other, const std::string &what) {
@@ -69,10 +41,9 @@ class LockProcess : public InTempDir {};
 
 TEST_F(LockProcess, SecondGameOnOneHomeIsRefusedUntilTheFirstEnds) {
     const std::string work = dir + "/fablet/zendry";
-    int input = -1;
-    pid_t first = start_game(dir, dir + "/first.out", input);
-    ASSERT_GT(first, 0);
-    (void)!write(input, "lamp\n", 5);
+    Game first(dir, dir + "/first.out");
+    ASSERT_GT(first.pid, 0);
+    first.type("lamp\n");
     // The autosave of the first turn is written when the game waits again,
     // into whichever of its two copies comes next.
     ASSERT_TRUE(wait_for(work + "/_zendry.orv", work + "/_zendry.orl", "Turn 1: "))
@@ -100,9 +71,7 @@ TEST_F(LockProcess, SecondGameOnOneHomeIsRefusedUntilTheFirstEnds) {
 
     // Killed outright, the first game leaves no lock: the next start plays,
     // resumes the first game's autosave and clears the temporary file.
-    kill(first, SIGKILL);
-    waitpid(first, nullptr, 0);
-    close(input);
+    first.kill_hard();
     said.clear();
     EXPECT_EQ(second_start(dir, said), 0) << said;  // the end of its input
     EXPECT_EQ(said.find("already running"), std::string::npos) << said;
