@@ -110,6 +110,20 @@ std::string read_all(int s, int ms = 3000) {
     }
 }
 
+// The page as send_page serves it on a connection of its own (the
+// connection is left closed: wsock is -1 after).
+std::string page_served() {
+    int sp[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM, 0, sp) != 0) return "<no connection>";
+    std::string page;
+    std::thread reader([&] { page = read_all(sp[1]); });
+    wsock = sp[0];
+    send_page();
+    reader.join();
+    close(sp[1]);
+    return page;
+}
+
 std::string body_of(const std::string &response) {
     size_t k = response.find("\n\n");
     return k == std::string::npos ? "<no body>" : response.substr(k + 2);
@@ -285,14 +299,7 @@ TEST(Page, TagsAreFilledFromTheConfigurationAndTheTexts) {
         set_conf(CONF_HISTORY, "55");
         set_conf(CONF_KEEPALIVE, "3");
         compress = c.compress;
-        int sp[2];
-        ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, sp), 0);
-        std::string page;
-        std::thread reader([&] { page = read_all(sp[1]); });
-        wsock = sp[0];
-        send_page();
-        reader.join();
-        close(sp[1]);
+        std::string page = page_served();
         EXPECT_EQ(wsock, -1);
         std::string body = body_of(page);
         size_t at = page.find("Content-Length: ");
@@ -344,15 +351,7 @@ TEST(Page, ConfigurationValuesAreEscaped) {
     const char *evil = "red;}</style><script>alert(1)</script><style>\"'&";
     for (int k : {CONF_BACKGROUND, CONF_TEXT, CONF_PROMPT, CONF_DEBUG, CONF_SURROUND}) set_conf(k, evil);
     set_conf(CONF_WIDTH, "700");
-    int sp[2];
-    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, sp), 0);
-    std::string page;
-    std::thread reader([&] { page = read_all(sp[1]); });
-    wsock = sp[0];
-    send_page();
-    reader.join();
-    close(sp[1]);
-    std::string body = body_of(page);
+    std::string body = body_of(page_served());
     EXPECT_EQ(body.find("<script>alert"), std::string::npos);
     EXPECT_EQ(body.find("</style>"), body.rfind("</style>"));  // the page's own only
     const std::string escaped = "red;}&lt;/style&gt;&lt;script&gt;alert(1)&lt;/script&gt;&lt;style&gt;&quot;&#39;&amp;";
