@@ -6,7 +6,7 @@
 //   node game-e2e.mjs <game binary>
 import fs from 'node:fs';
 import path from 'node:path';
-import { check, commandsOf, finish, freshHome, launchBrowser, sleep, startGame } from './support.mjs';
+import { check, commandsOf, finish, freshHome, launchBrowser, openGame, sleep, startGame } from './support.mjs';
 
 const [game] = process.argv.slice(2);
 if (!game) {
@@ -22,11 +22,7 @@ let context;
 try {
   const url = await run.address();
   context = await launchBrowser(tmp);
-  const page = context.pages()[0] || await context.newPage();
-  page.on('pageerror', (e) => check(false, `no script error (${e.message})`));
-  await page.goto(url);
-  await page.waitForSelector('#startit', { state: 'visible' });
-  await page.click('#start');
+  const page = await openGame(context, url);
   await page.waitForSelector('#gameview', { state: 'visible' });
 
   const commands = await commandsOf(page);

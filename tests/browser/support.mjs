@@ -63,6 +63,17 @@ export function launchBrowser(tmp) {
   });
 }
 
+// The game's page in the browser's first tab, its start pressed: script
+// errors in it fail the run.
+export async function openGame(context, url) {
+  const page = context.pages()[0] || await context.newPage();
+  page.on('pageerror', (e) => check(false, `no script error (${e.message})`));
+  await page.goto(url);
+  await page.waitForSelector('#startit', { state: 'visible' });
+  await page.click('#start');
+  return page;
+}
+
 // Commands typed into the page: how many answers it shows, the last one,
 // and a command typed with its answer awaited (after the first answer).
 export async function commandsOf(page) {

@@ -13,7 +13,7 @@
 // each is taken as it arrives).
 import fs from 'node:fs';
 import path from 'node:path';
-import { check, finish, freshHome, launchBrowser, startGame, waitFor } from './support.mjs';
+import { check, finish, freshHome, launchBrowser, openGame, startGame, waitFor } from './support.mjs';
 
 const [game, cmdFile] = process.argv.slice(2);
 if (!game || !cmdFile) {
@@ -55,11 +55,7 @@ try {
   check(/^Wiz: \d+$/.test(seedLine), `the command file starts with its seed: ${seedLine}`);
   const url = await run.address();
   context = await launchBrowser(tmp);
-  const page = context.pages()[0] || await context.newPage();
-  page.on('pageerror', (e) => check(false, `no script error (${e.message})`));
-  await page.goto(url);
-  await page.waitForSelector('#startit', { state: 'visible' });
-  await page.click('#start');
+  const page = await openGame(context, url);
   await waitFor('the opening', () => page.evaluate(() => chunkNo >= 1));
   const started = Date.now();
 
