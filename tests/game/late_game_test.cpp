@@ -204,6 +204,8 @@ TEST_F(LateGame, OtherEndings) {
         {"the light out in phase 5", [phase_5](LateGame &g) { phase_5(g); value[VAR_LIGHT_POWER] = 1; },
          {"w", "look"}, false, false, {1423}, 6},
         {"the rod set off in hand", rod_seen, {"detonate"}, true, true, {1846}, 6},
+        // Named, the rod is called to the player's feet first.
+        {"the rod named as it is set off", rod_seen, {"ne", "drop rod", "sw", "detonate rod"}, true, true, {1846}, 6},
         {"the rod set off from the eyrie", rod_seen, {"drop rod", "ne", "detonate"}, true, true, {1847}, 6},
         {"the prowler stirred", phase_6, {"stir prowler"}, true, true, {1845}, 6},
         // The rod stays in hand while the wand is named (it does not fly
