@@ -67,7 +67,7 @@ int wash_cask() {
 constexpr row WASH_AT_WATER[] = {
     first(),
         when(at_upstream_pool, reply(2158)),
-        when([] { return cond(has(RAG)).AND(value[RAG] == 2); }, reply(2157)),
+        when(has_word(RAG).AND(value_is(RAG, 2)), reply(2157)),
         when([] { return cond(bitest(CLOTH, OFLAG_SCORING)); }, reply({CLOTH}, 2573, arg(1))),
         reply({CLOTH}, 2572, arg(0)),
         reply({MEDALLION}, 3374),

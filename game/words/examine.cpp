@@ -193,7 +193,7 @@ constexpr row WALLS_AND_CLIFFS[] = {
 constexpr row OVERHANG[] = {
     group({1022}),
         when(at_changing_grid, reply(2377)),
-        when([] { return cond(here() == 604).OR(here() == 605); }, reply(2378)),
+        when(here_is(604).OR(here_is(605)), reply(2378)),
     end(),
 };
 
@@ -205,8 +205,8 @@ constexpr row MIST[] = {
                      .OR(h == 518).OR(h == 444).OR(h == 446);
              },
              reply(2380, arg(922))),
-        when([] { return cond(here() == 441).OR(here() == 440).OR(here() == 442); }, reply(2381)),
-        when([] { return cond(here() == 443); }, reply(2082, arg_of(139))),
+        when(here_is(441).OR(here_is(440)).OR(here_is(442)), reply(2381)),
+        when(here_is(443), reply(2082, arg_of(139))),
     end(),
 };
 

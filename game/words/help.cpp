@@ -95,7 +95,7 @@ constexpr row INTRO[] = {
     call({931}, p776),
     reply({WORD_GO}, 1964),
     when([] { return cond(!test("html")); }, reply({WORD_PAGE_LENGTH}, 1965)),
-    group([] { return cond(words() == 1).OR(has(OBJ_ALL)); }),
+    group(word_count(1).OR(has_word(OBJ_ALL))),
         tell(1942),
         let(VAR_QUESTION, Q_WORDS_INTRO),
         reply(1431),

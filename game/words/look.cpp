@@ -72,8 +72,8 @@ constexpr row LOOK_FIRST[] = {
     when([] { return cond(within(arg2(), 744, 753)); }, reply(2703, arg_of(VAR_ARG2))),
     group({173}),
         first(),
-            when([] { return cond(near(27)); }, reply(3358, arg_of(27))),
-            when([] { return cond(near(147)); }, reply(3358, arg_of(147))),
+            when(object_near(27), reply(3358, arg_of(27))),
+            when(object_near(147), reply(3358, arg_of(147))),
         end(),
     end(),
     when([] { return here_in(531, 537); }, reply({201}, 2683)),
@@ -81,17 +81,17 @@ constexpr row LOOK_FIRST[] = {
     group({1136}),
         first(),
             when([] { return here_in(587, 627); }, reply(2686, arg(4))),
-            when([] { return cond(here() == 318); }, reply(2686, arg_of(318))),
+            when(here_is(318), reply(2686, arg_of(318))),
         end(),
     end(),
     group({977}),
         first(),
             when([] { return here_in(587, 627); }, reply(2685, arg(0))),
-            when([] { return cond(here() == 318).AND(value[318] == 2); }, reply(2685, arg(1))),
-            when([] { return cond(here() == 318).AND(value[318] == 3); }, reply(2685, arg(2))),
-            when([] { return cond(here() == 318); }, otherwise()), end(),  // no view of it in this state
-            when([] { return cond(here() == 444).OR(here() == 446); }, reply(2684, arg(1))),
-            when([] { return cond(here() == 544).OR(here() == 542).OR(here() == 543); }, reply(2684, arg(2))),
+            when(here_is(318).AND(value_is(318, 2)), reply(2685, arg(1))),
+            when(here_is(318).AND(value_is(318, 3)), reply(2685, arg(2))),
+            when(here_is(318), otherwise()), end(),  // no view of it in this state
+            when(here_is(444).OR(here_is(446)), reply(2684, arg(1))),
+            when(here_is(544).OR(here_is(542)).OR(here_is(543)), reply(2684, arg(2))),
             when([] {
                      const int h = here();
                      return cond(h == 573).OR(h == 574).OR(h == 568).OR(h == 566).OR(h == 567).OR(h == 561)
@@ -141,17 +141,17 @@ constexpr row LOOK_FIRST[] = {
     end(),
     reply({WORD_AXIS_2}, 2477),
     call({95, 145, 46}, p127),
-    when([] { return cond(near(63)); }, call({173, 63}, p703)),
+    when(object_near(63), call({173, 63}, p703)),
     group({129, 173, 91, 74, 116, 73}),
         call_word(798),
         stop(),
     end(),
-    when([] { return cond(here() == 473).OR(here() == 474).OR(here() == 476); }, reply({913}, 2451)),
+    when(here_is(473).OR(here_is(474)).OR(here_is(476)), reply({913}, 2451)),
     when([] { return cond(isnear(OBJ_VESSEL_LARGE, 0, 6)); }, group({OBJ_LIQUID_4})),
         say_as(SAY_DETAIL, OBJ_LIQUID_4, 0),
         stop(),
     end(),
-    when([] { return cond(near(148)); }, reply({1008}, 2824)),
+    when(object_near(148), reply({1008}, 2824)),
     group({1072}),
         first(),
             group([] { return cond(here_in(587, 627)).AND(here() != 618); }), step(grid_ways), end(),
@@ -165,7 +165,7 @@ constexpr row LOOK_FIRST[] = {
                  .OR(h == 475).OR(h == 282).OR(h == 448).OR(near(110)).OR(near(112)).OR(near(111));
          },
          reply({1057}, 3088)),
-    when([] { return cond(near(OBJ_LIGHT_SOURCE)).AND(!near(OBJ_LIGHT_REFILL)); }, reply({OBJ_LIGHT_REFILL}, 3466)),
+    when(object_near(OBJ_LIGHT_SOURCE).AND(object_not_near(OBJ_LIGHT_REFILL)), reply({OBJ_LIGHT_REFILL}, 3466)),
 };
 
 }  // namespace

@@ -42,8 +42,8 @@ int at(int a, int b) { return cond(here() == a).OR(here() == b); }
 // The things that do not open, or open by other means.
 constexpr row OPEN_GENERAL[] = {
     reply({831}, 1339),
-    when([] { return cond(near(FRUIT)); }, reply({FRUIT}, 1771)),
-    when([] { return cond(near(HATCH)); }, step({WORD_CLOSE}, unlock_hatch)),
+    when(object_near(FRUIT), reply({FRUIT}, 1771)),
+    when(object_near(HATCH), step({WORD_CLOSE}, unlock_hatch)),
     step(default_openable),
     call({108}, p232),
     when([] { return cond(two_words()).AND(!near(arg2())); }, call(p39)),
@@ -57,7 +57,7 @@ constexpr row OPEN_GENERAL[] = {
         call({114, 115}, p651),
         call({127}, p73),
         reply({KEY}, 1344),
-        when([] { return cond(here() == 284); }, reply({76}, 2094)),
+        when(here_is(284), reply({76}, 2094)),
         reply({76}, 2095),
         reply({98}, 1727),
         group({BUNDLE}),

@@ -41,25 +41,25 @@ int burning_fuse() {
 
 // Listening: the first row that holds answers.
 constexpr row LISTEN[] = {
-    when([] { return cond(anyof(855, 930, 931, -1)); }, step(listen_intro)),
+    when(has_any_word({855, 930, 931}), step(listen_intro)),
     first(),
         when([] { return cond(at({215, 218})).AND(value[13] <= 1).AND(cond(here() == 218).OR(value[13] == 1)); },
              reply(1447, arg_of(13))),
         when([] { return cond(at({217, 216})).AND(value[13] == 1); }, reply(1447, arg(2))),
         when([] { return cond(at({442, 441, 440})).AND(value[139] == 1); }, reply(1448, arg(2))),
-        when([] { return cond(here() == 443).AND(value[139] <= 1); }, reply(1448, arg_of(139))),
-        when([] { return cond(here() == 477); }, reply(2627)),
-        when([] { return cond(here() == 447); }, reply(3193)),
+        when(here_is(443).AND(value_at_most(139, 1)), reply(1448, arg_of(139))),
+        when(here_is(477), reply(2627)),
+        when(here_is(447), reply(3193)),
         when([] { return cond(at({311, 312, 451, 650})); }, reply(1972)),
-        when([] { return cond(carried(46)).AND(value[46] > 2); }, step(burning_fuse)),
-        when([] { return cond(near(OBJ_ATTACKER)).OR(near(OBJ_FOLLOWER)).OR(value[18] > 0); }, reply(1977)),
+        when(object_carried(46).AND(value_over(46, 2)), step(burning_fuse)),
+        when(object_near(OBJ_ATTACKER).OR(object_near(OBJ_FOLLOWER)).OR(value_over(18, 0)), reply(1977)),
         when([] { return cond(lies_here(109)); }, reply(1970, arg_of(109))),
-        when([] { return cond(near(125)); }, reply(1970, arg_of(125))),
+        when(object_near(125), reply(1970, arg_of(125))),
         group([] { return cond(at({309, 308, 310, 358, 464})); }),
             first(),
                 group([] { return cond(bitest(311, PFLAG_VISITED)); }),
                     first(),
-                        when([] { return cond(here() == 310); }, reply(2926, arg(0))),
+                        when(here_is(310), reply(2926, arg(0))),
                         reply(2926, arg(1)),
                     end(),
                 end(),
@@ -69,15 +69,15 @@ constexpr row LISTEN[] = {
         when([] { return cond(at({515, 386})); }, reply(1971)),
         when([] { return cond(at({289, 298})); }, reply(2136, arg(0))),
         when([] { return cond(at({574, 575})); }, reply(2136, arg(1))),
-        when([] { return cond(here() == 573); }, reply(2136, arg(2))),
+        when(here_is(573), reply(2136, arg(2))),
         when([] {
             return cond(bitest(20, 13))
                 .AND(!here_has(7))
                 .AND(cond(here() < 547).OR(here() > 702))
                 .AND(!here_has(PFLAG_LIT));
         }, reply(1418)),
-        when([] { return cond(here() == 618); }, reply(1973)),
-        when([] { return cond(here() == 619); }, reply(1974)),
+        when(here_is(618), reply(1973)),
+        when(here_is(619), reply(1974)),
         when([] { return cond(here_has(PFLAG_SHIFTING_EXITS)); }, reply(1975)),
         when([] { return cond(within(here(), 587, 627)); }, reply(1976)),
         group([] { return cond(within(here(), 547, 553)).OR(within(here(), 439, 442)); }),
@@ -87,22 +87,22 @@ constexpr row LISTEN[] = {
                 otherwise(), set_flag(VAR_GAME_FLAGS_3, GAME_FLAG_POOL_LISTENED), reply(1980), end(),
             end(),
         end(),
-        when([] { return cond(here() == 554); }, reply(1981)),
+        when(here_is(554), reply(1981)),
         when([] { return cond(at({635, 636})); }, reply(2552, arg(1))),
         when([] { return cond(at({632, 631})); }, reply(2552, arg(0))),
         when([] { return cond(at({630, 633})); }, reply(2553, arg(0))),
         when([] { return cond(at({629, 634})); }, reply(2553, arg(1))),
         when([] { return cond(at({572, 568})); }, reply(2551)),
-        when([] { return cond(here() == 586); }, reply(2549)),
-        when([] { return cond(here() == 638); }, reply(2548, arg(0))),
-        when([] { return cond(here() == 637); }, reply(2548, arg(1))),
-        when([] { return cond(here() == 313); }, reply(2926, arg(0))),
-        when([] { return cond(here() == 324).AND(value[26] <= 1); }, reply(2926, arg(2))),
+        when(here_is(586), reply(2549)),
+        when(here_is(638), reply(2548, arg(0))),
+        when(here_is(637), reply(2548, arg(1))),
+        when(here_is(313), reply(2926, arg(0))),
+        when(here_is(324).AND(value_at_most(26, 1)), reply(2926, arg(2))),
         when([] { return cond(at({314, 354, 324})); }, reply(2926, arg(1))),
-        when([] { return cond(here() == 318); }, reply(3202, arg_of(318))),
-        when([] { return cond(here() == 334); }, reply(3138)),
-        when([] { return cond(here() == 671); }, reply(2892)),
-        group([] { return cond(here() == 453); }), tell(3252), reply(1266), end(),
+        when(here_is(318), reply(3202, arg_of(318))),
+        when(here_is(334), reply(3138)),
+        when(here_is(671), reply(2892)),
+        group(here_is(453)), tell(3252), reply(1266), end(),
         when([] { return cond(here_has(7)).AND(!here_has(18)); }, reply(1978)),
         otherwise(), reply(1969), end(),
     end(),
@@ -130,7 +130,7 @@ int p822() { return run<SWIM>(); }
 // one back; elsewhere the last replies say that nothing happens.
 constexpr row ECHO[] = {
     first(),
-        when([] { return cond(here() == PLACE_INTRO); }, reply(2092)),
+        when(here_is(PLACE_INTRO), reply(2092)),
         when([] {
             return cond(at({210, 209, 211, 224, 225, 289, 296, 298, 303, 514, 515, 304, 517}));
         }, reply(1359)),
@@ -170,7 +170,7 @@ int p160() { return run<CRAWL>(); }
 
 constexpr row HOME[] = {
     first(),
-        when([] { return cond(here() == PLACE_INTRO); }, reply(2017)),
+        when(here_is(PLACE_INTRO), reply(2017)),
         otherwise(), reply(2016), end(),
     end(),
 };

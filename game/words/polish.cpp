@@ -79,7 +79,7 @@ constexpr row POLISH_WHAT[] = {
         when([] { return cond(fitting_or(OBJ_OPENER)).AND(near(OBJ_OPENER)); }, step(polish_light_fitting)),
         when([] { return cond(fitting_or(110)).AND(near(110)); }, reply(3089, arg(978))),
         group([] { return cond(fitting_or(112)); }),
-            when([] { return cond(near(112)).OR(here() == 448); }, reply(3089, arg_of(110))),
+            when(object_near(112).OR(here_is(448)), reply(3089, arg_of(110))),
         end(),
         otherwise(), step(polish_near_object), end(),
     end(),

@@ -355,7 +355,7 @@ using namespace rows;
 
 // Cheating: not in the timeless chamber; elsewhere it asks, and costs.
 constexpr row CHEAT[] = {
-    when([] { return cond(here() == PLACE_INTRO); }, reply(2318)),
+    when(here_is(PLACE_INTRO), reply(2318)),
     let(VAR_QUESTION, Q_PAID_TEXT_OFFER),
     reply(1568),
 };
@@ -380,7 +380,7 @@ cond_fold in_warren() { return cond(within(here(), 227, 252)); }
 constexpr row MAP[] = {
     first(),
         when([] { return cond(within(here(), 362, 373)); }, reply(2201)),
-        group([] { return cond(value[252] == 0); }),
+        group(value_is(252, 0)),
             first(),
                 group(in_warren), tell(2195, arg(10)), let(VAR_QUESTION, Q_WORD_865), reply(2196), end(),
                 when([] { return cond(here_has(PFLAG_MAZE)); }, reply(2202)),
