@@ -119,6 +119,22 @@ TEST_F(ProseCheck, TheSourceReadsTrue) {
     EXPECT_EQ(report(prose::check_compass_spelling(src)), "");
 }
 
+// The gate's closer look names its bars, as the gatehouse (before the
+// hourglass runs) and the yard see them, and then whether it is shut.
+TEST_F(ProseCheck, TheGateIsSeenByItsBars) {
+    const struct {
+        int place;
+        const char *bars;
+    } sides[] = {{478, "stiff with rust. It is shut."}, {479, "worn bright where many hands"}};
+    for (const auto &side : sides) {
+        start_world(side.place);
+        std::string said_here;
+        for (const said &s : turn(line({WORD_LOOK, 164})).texts) said_here += wording(s);
+        EXPECT_NE(said_here.find("thick iron bars"), std::string::npos) << side.place << ": " << said_here;
+        EXPECT_NE(said_here.find(side.bars), std::string::npos) << side.place << ": " << said_here;
+    }
+}
+
 }  // namespace
 
 namespace {
