@@ -57,6 +57,8 @@ REPLY: w
 REPLY: wave wand
 REPLY: look
 REPLY: examine rift
+REPLY: examine bridge
+REPLY: look
 REPLY: w
 REPLY: look
 REPLY: quit
