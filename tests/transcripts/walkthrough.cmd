@@ -731,12 +731,15 @@ REPLY: w
 REPLY: ignite incense
 REPLY: w
 REPLY: sw
+REPLY: snuff incense
 REPLY: sw
 REPLY: sw
 REPLY: riddled
 REPLY: e
 REPLY: up
 REPLY: e
+REPLY: throw axe
+REPLY: take axe
 REPLY: gorvash
 REPLY: up
 REPLY: s
@@ -750,6 +753,7 @@ REPLY: drop bauble
 REPLY: drop lodestone
 REPLY: drop fuse
 REPLY: drop candlestick
+REPLY: drop incense
 REPLY: look
 REPLY: beruth
 REPLY: beruth
@@ -1188,6 +1192,7 @@ REPLY: attack sentinel
 REPLY: yes
 REPLY: roll cloth
 REPLY: take cloth
+REPLY: take ball
 REPLY: n
 REPLY: down
 REPLY: n
@@ -1198,6 +1203,70 @@ REPLY: up
 REPLY: n
 REPLY: fennoch
 REPLY: drop cloth
+REPLY: drink water
+REPLY: take incense
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: riddled
+REPLY: w
+REPLY: nw
+REPLY: w
+REPLY: sw
+REPLY: ne
+REPLY: ne
+REPLY: ne
+REPLY: e
+REPLY: ne
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: ne
+REPLY: n
+REPLY: nw
+REPLY: take brand
+REPLY: e
+REPLY: release ball
+REPLY: s
+REPLY: nw
+REPLY: nw
+REPLY: n
+REPLY: extinguish lamp
+REPLY: ne
+REPLY: light lamp
+REPLY: down
+REPLY: n
+REPLY: drop spirit
+REPLY: n
+REPLY: up
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: w
+REPLY: ignite incense
+REPLY: w
+REPLY: sw
+REPLY: snuff incense
+REPLY: sw
+REPLY: sw
+REPLY: riddled
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop brand
+REPLY: drop incense
 REPLY: score
 REPLY: quit
 REPLY: yes
