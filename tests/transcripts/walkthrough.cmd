@@ -1267,6 +1267,42 @@ REPLY: n
 REPLY: fennoch
 REPLY: drop brand
 REPLY: drop incense
+REPLY: take incense
+REPLY: w
+REPLY: nw
+REPLY: nw
+REPLY: w
+REPLY: ignite incense
+REPLY: nw
+REPLY: se
+REPLY: snuff incense
+REPLY: e
+REPLY: lane
+REPLY: enter door
+REPLY: drop incense
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: riddled
+REPLY: e
+REPLY: e
+REPLY: s
+REPLY: down
+REPLY: open chest
+REPLY: look chest
+REPLY: give ale
+REPLY: up
+REPLY: take torch
+REPLY: up
+REPLY: n
+REPLY: w
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop torch
 REPLY: score
 REPLY: quit
 REPLY: yes
