@@ -863,6 +863,7 @@ REPLY: n
 REPLY: down
 REPLY: e
 REPLY: down
+REPLY: wait
 REPLY: drink water
 REPLY: fill jug
 REPLY: up
