@@ -731,12 +731,15 @@ REPLY: w
 REPLY: ignite incense
 REPLY: w
 REPLY: sw
+REPLY: snuff incense
 REPLY: sw
 REPLY: sw
 REPLY: riddled
 REPLY: e
 REPLY: up
 REPLY: e
+REPLY: throw axe
+REPLY: take axe
 REPLY: gorvash
 REPLY: up
 REPLY: s
@@ -750,6 +753,7 @@ REPLY: drop bauble
 REPLY: drop lodestone
 REPLY: drop fuse
 REPLY: drop candlestick
+REPLY: drop incense
 REPLY: look
 REPLY: beruth
 REPLY: beruth
@@ -859,6 +863,7 @@ REPLY: n
 REPLY: down
 REPLY: e
 REPLY: down
+REPLY: wait
 REPLY: drink water
 REPLY: fill jug
 REPLY: up
@@ -1188,6 +1193,7 @@ REPLY: attack sentinel
 REPLY: yes
 REPLY: roll cloth
 REPLY: take cloth
+REPLY: take ball
 REPLY: n
 REPLY: down
 REPLY: n
@@ -1198,6 +1204,106 @@ REPLY: up
 REPLY: n
 REPLY: fennoch
 REPLY: drop cloth
+REPLY: drink water
+REPLY: take incense
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: riddled
+REPLY: w
+REPLY: nw
+REPLY: w
+REPLY: sw
+REPLY: ne
+REPLY: ne
+REPLY: ne
+REPLY: e
+REPLY: ne
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: ne
+REPLY: n
+REPLY: nw
+REPLY: take brand
+REPLY: e
+REPLY: release ball
+REPLY: s
+REPLY: nw
+REPLY: nw
+REPLY: n
+REPLY: extinguish lamp
+REPLY: ne
+REPLY: light lamp
+REPLY: down
+REPLY: n
+REPLY: drop spirit
+REPLY: n
+REPLY: up
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: w
+REPLY: ignite incense
+REPLY: w
+REPLY: sw
+REPLY: snuff incense
+REPLY: sw
+REPLY: sw
+REPLY: riddled
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop brand
+REPLY: drop incense
+REPLY: take incense
+REPLY: w
+REPLY: nw
+REPLY: nw
+REPLY: w
+REPLY: ignite incense
+REPLY: nw
+REPLY: se
+REPLY: snuff incense
+REPLY: e
+REPLY: lane
+REPLY: enter door
+REPLY: drop incense
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: riddled
+REPLY: e
+REPLY: e
+REPLY: s
+REPLY: down
+REPLY: open chest
+REPLY: look chest
+REPLY: give ale
+REPLY: up
+REPLY: take torch
+REPLY: up
+REPLY: n
+REPLY: w
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop torch
 REPLY: score
 REPLY: quit
 REPLY: yes
