@@ -1256,6 +1256,7 @@ REPLY: w
 REPLY: fill waterskin
 REPLY: drink
 REPLY: yes
+# The griffin has landed in the lane.
 REPLY: give bread
 REPLY: take nectar
 REPLY: e
@@ -1711,6 +1712,7 @@ REPLY: up
 REPLY: n
 REPLY: fennoch
 REPLY: drop statuette
+# Every treasure is home: this command, typed in the cottage, begins phase 4.
 REPLY: drop incense
 REPLY: snuff jewel
 REPLY: drop jewel
@@ -1719,6 +1721,7 @@ REPLY: look
 REPLY: fennoch
 REPLY: s
 REPLY: n
+# Phase 5 has begun at the north fork: the hourglass runs while the lamp-lit arrivals count.
 REPLY: s
 REPLY: n
 REPLY: s
@@ -1732,14 +1735,17 @@ REPLY: n
 REPLY: s
 REPLY: n
 REPLY: s
+# This arrival ends the hourglass: phase 6 begins in the eyrie.
 REPLY: n
 REPLY: look
 REPLY: sw
 REPLY: take rod
+# The rod is in hand at the watchpost.
 REPLY: ne
 REPLY: drop rod
 REPLY: sw
 REPLY: detonate
+# Boarding the griffin begins phase 7 in the timeless chamber: the Litany, one word a command.
 REPLY: board griffin
 REPLY: alvoth
 REPLY: beruth
@@ -1758,13 +1764,16 @@ REPLY: nuvik
 REPLY: ostel
 REPLY: pazhan
 REPLY: rhunel
+# Phase 8 has begun in the lane: every compass word now goes the opposite way.
 REPLY: sw
 REPLY: nw
 REPLY: nw
 REPLY: nw
 REPLY: nw
 REPLY: nw
+# At the grate of the mirrored valley.
 REPLY: down
+# Phase 9: the last ledge.
 REPLY: jump
 REPLY: yes
 REPLY: yes
