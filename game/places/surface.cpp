@@ -1011,7 +1011,7 @@ constexpr member FORKED_CELLS[] = {
 // The forked way of the cell being run; the draw is made only when its word
 // is in the command.
 int forked_way() {
-    const member &cell = this_member();
+    const member_info &cell = this_member();
     if (!cond(has(cell.k[0]))) return 0;
     if (cond(irand(100) < 50))
         moveto(cell.k[1], -2);
