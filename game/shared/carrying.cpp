@@ -9,10 +9,7 @@
 using namespace rows;
 
 namespace {
-
-constexpr int OPEN_AIR = 7;           // place flag: under the open sky
 constexpr int NO_FIREFLY_FLIGHT = 18; // place flag: a freed firefly stays even under the sky
-constexpr int VAR_VESSEL_STATE = 1256; // work copy of the state of the vessel being emptied
 constexpr int RESERVE_CAP = 1800;
 constexpr int FIREFLY_IN_JAR = 1;     // the firefly's state while caught in the jar
 
@@ -31,7 +28,7 @@ void raise_reserve(int amount) {
 // waits for it; anywhere else it stays, and at the brink of the drop the
 // player is carried off.
 int firefly_free_flight() {
-    if (cond(bitest(here(), OPEN_AIR)).AND(!within(here(), 587, 627)).AND(!bitest(here(), NO_FIREFLY_FLIGHT))) {
+    if (cond(bitest(here(), PFLAG_OPEN_AIR)).AND(!within(here(), 587, 627)).AND(!bitest(here(), NO_FIREFLY_FLIGHT))) {
         const int idol = near(137);
         if (cond(getloc(9) == 214)) {
             say(SAY_STOP | SAY_ARG, 2660, cond(idol) ? 0 : 1);

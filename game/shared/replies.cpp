@@ -10,16 +10,10 @@
 using namespace rows;
 
 namespace {
-
-constexpr int PFLAG_HEADING_CHECKED = 7;  // also: a fall in the dark is only a stumble
 constexpr int PFLAG_WARREN_DEAD_END = 11;
-constexpr int OFLAG_TAKEN_REACTS = 7;
 constexpr int OBJ_VAULT_DOOR = 36;
 constexpr int OBJ_WRAITH = 18;
-constexpr int OBJ_GRILLE = 98;
 constexpr int OBJ_OPAL = 69;
-constexpr int OBJ_GRIFFIN = 85;
-constexpr int OBJ_VASE = 144;
 constexpr int OBJ_DAGGER = 54;
 constexpr int OBJ_COFFER = 114;
 constexpr int OBJ_CASKET = 115;
@@ -31,7 +25,6 @@ constexpr int OFLAG_SPOKEN_RIGHT = 13;    // of the vault door: its word was sai
 constexpr int OFLAG_GRIFFIN_WAITS = 13;   // the griffin's patience, two flags
 constexpr int OFLAG_GRIFFIN_RESTLESS = 14;
 constexpr int FLAG_FUSE_NEAR_OUT = 9;     // of VAR_GAME_FLAGS_2
-constexpr int VAR_SEQUENCE_TEXT = 1199;   // what the backward spell says next
 constexpr int VAR_SIPS = 1252;            // tastes of the ale
 
 // "all" with a word that is not taking or dropping.
@@ -90,7 +83,7 @@ int p614() {
         return 0;
     }
     if (cond(irand(100) < 25).AND(h != 462).AND(value[VAR_PHASE] <= 5)) {
-        if (cond(here_has(PFLAG_HEADING_CHECKED))) {
+        if (cond(here_has(PFLAG_OPEN_AIR))) {
             say(SAY_ARG, 1312, 0);
         } else {
             say(SAY_ARG, 1312, 1);

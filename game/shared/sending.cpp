@@ -16,8 +16,6 @@ constexpr int FLASK = 127;
 constexpr int FLASK_COUNT_LIMIT = 16;
 constexpr int FLASK_SAFE_COUNT = 6;      // the flask's counter up to which a put-down is always safe
 constexpr int LANDING_VARIANT = 11;      // object flag: the landing text's second wording fits it
-constexpr int VAR_ATTACK_ROLL = 1209;    // the roll the prowler's attack is made against
-constexpr int VAR_PROWLER_DOWNED = 1215; // the prowler was once felled by a throw
 constexpr int PROWLER_DOWNED = 8;        // flag of VAR_GAME_FLAGS_3: the same, for good
 
 // The object aimed or sent off.
@@ -45,7 +43,7 @@ int aim_at_prowler() {
     if (cond(irand(100) < chance)) {
         if (cond(irand(100) < 5).AND(value[OBJ_ATTACKER] == 1).AND(!bitest(VAR_GAME_FLAGS_3, PROWLER_DOWNED))) {
             bitmod('s', VAR_GAME_FLAGS_3, PROWLER_DOWNED);
-            value[VAR_PROWLER_DOWNED] = 1;
+            value[VAR_ATTACKER_FELLED] = 1;
             say(SAY_ARG | SAY_ARGVAR, 1440, VAR_ARG2);
         } else {
             say(0, 1439, 0);
@@ -54,12 +52,12 @@ int aim_at_prowler() {
         if (loop) return 1;
         if (cond(value[OBJ_ATTACKER] > 0)) {
             value[VAR_ATTACK_ESCAPE_CHANCE] = 0;
-            value[VAR_ATTACK_ROLL] = 100;
+            value[VAR_ATTACK_CHANCE] = 100;
         }
     } else {
         say(0, 1335, 0);
         value[VAR_ATTACK_ESCAPE_CHANCE] = 0;
-        value[VAR_ATTACK_ROLL] = 100;
+        value[VAR_ATTACK_CHANCE] = 100;
     }
     loop = 1;
     return 1;
