@@ -26,7 +26,8 @@ inline void say_stop_variant(int t, int k) { say(SAY_STOP | SAY_ARG, t, k); }
 inline void say_stop_typed(int t, int slot) { say(SAY_STOP | SAY_ARG | SAY_ARGVAR, t, slot); }
 
 // Variable v is marked as holding a refno; hold_ref also puts refno r in it.
-inline void mark_ref(int v) { *bitword(v) = ref_mark; }
+// v may be computed: a refno without a flag word is reported, not written.
+inline void mark_ref(int v) { set_bitword(v, ref_mark); }
 inline void hold_ref(int v, int r) {
     value[v] = r;
     mark_ref(v);
