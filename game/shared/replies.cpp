@@ -38,7 +38,7 @@ constexpr row ALL_WITH_ANOTHER_WORD[] = {
 
 // The eel of the pools.
 constexpr row EEL[] = {
-    group([] { return cond(value[94] > 1); }),
+    group(value_over(94, 1)),
         reply({788}, 1360),
         reply({795}, 1995),
         reply({783}, 2828, arg_of(94)),
@@ -49,11 +49,11 @@ constexpr row EEL[] = {
 
 // "Bridge": the one that is here, or none.
 constexpr row BRIDGE[] = {
-    when([] { return cond(near(10)); }, reply(2030)),
-    when([] { return cond(near(31)); }, reply(2040)),
-    when([] { return cond(near(22)).AND(value[22] == 0); }, reply(2031)),
-    when([] { return cond(near(22)); }, reply(2032)),
-    when([] { return cond(here() == 631).OR(here() == 632); }, reply(2365)),
+    when(object_near(10), reply(2030)),
+    when(object_near(31), reply(2040)),
+    when(object_near(22).AND(value_is(22, 0)), reply(2031)),
+    when(object_near(22), reply(2032)),
+    when(here_is(631).OR(here_is(632)), reply(2365)),
     reply(1319, arg_of(11)),
 };
 
