@@ -40,7 +40,7 @@ void either_way(int v, int low_draw, int high_draw) {
         value[v] = low_draw;
     else
         value[v] = high_draw;
-    *bitword(v) = ref_mark;
+    mark_ref(v);
 }
 
 // "Up" along the streambed, or the valley, goes one way or the other of the
