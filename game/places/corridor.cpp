@@ -319,11 +319,13 @@ constexpr row CHUTE_HEAD[] = {
 // galleries, 1 up the rope; it picks the variant of the place's description.
 constexpr int ROPE_TOP = 639;
 
+// Climbing the rope (1067) is climbing the shaft, as the rope is its way.
 cond_fold climbing_the_shaft() {
-    return cond(anyof(981, 893, 902, -1)).AND(anyof(848, WORD_AXIS_2, -1)).OR(keyword(848, WORD_AXIS_2, -1));
+    return cond(anyof(981, 893, 902, -1)).AND(anyof(848, WORD_AXIS_2, -1)).OR(keyword(848, WORD_AXIS_2, -1))
+        .OR(keyword(848, 1067, -1));
 }
 cond_fold climbing_up_the_shaft() {
-    return cond(has(848)).AND(anyof(981, WORD_AXIS_1, -1)).OR(keyword(WORD_AXIS_1, 981, -1));
+    return cond(has(848)).AND(anyof(981, WORD_AXIS_1, 1067, -1)).OR(keyword(WORD_AXIS_1, 981, -1));
 }
 
 // Place 639: rope top.
