@@ -40,7 +40,7 @@ void either_way(int v, int low_draw, int high_draw) {
         value[v] = low_draw;
     else
         value[v] = high_draw;
-    *bitword(v) = ref_mark;
+    mark_ref(v);
 }
 
 // "Up" along the streambed, or the valley, goes one way or the other of the
@@ -1019,7 +1019,7 @@ constexpr member FORKED_CELLS[] = {
 // The forked way of the cell being run; the draw is made only when its word
 // is in the command.
 int forked_way() {
-    const member &cell = this_member();
+    const member_info &cell = this_member();
     if (!cond(has(cell.k[0]))) return 0;
     if (cond(irand(100) < 50))
         moveto(cell.k[1], -2);

@@ -17,7 +17,6 @@ protected:
 
     void SetUp() override {
         session.open("init_test");
-        loop = quitting = 0;
     }
     void TearDown() override { session.close(); }
 
