@@ -312,8 +312,7 @@ constexpr row RIFT_LIP[] = {
 // Place 213: niche.
 constexpr row NICHE[] = {
     call(p185, ref(134)),
-    // The carvings named by the chamber's own word are its glyphs.
-    group({134, 129, 1018, 74, 30, 206}),
+    group({134, 129, 1018, 74, 30}),
         reply({WORD_LOOK, 798}, 2113, arg_of(213)),
         mark(),
         ret(),
