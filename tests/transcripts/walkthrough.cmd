@@ -1193,7 +1193,6 @@ REPLY: attack sentinel
 REPLY: yes
 REPLY: roll cloth
 REPLY: take cloth
-REPLY: take ball
 REPLY: n
 REPLY: down
 REPLY: n
@@ -1204,41 +1203,294 @@ REPLY: up
 REPLY: n
 REPLY: fennoch
 REPLY: drop cloth
-REPLY: drink water
 REPLY: take incense
-REPLY: beruth
-REPLY: w
-REPLY: w
-REPLY: w
-REPLY: down
-REPLY: down
-REPLY: n
-REPLY: down
-REPLY: riddled
 REPLY: w
 REPLY: nw
+REPLY: nw
 REPLY: w
-REPLY: sw
-REPLY: ne
-REPLY: ne
+REPLY: ignite incense
+REPLY: nw
+REPLY: se
+REPLY: snuff incense
+REPLY: e
+REPLY: se
+REPLY: se
+REPLY: e
+REPLY: drink water
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: throw axe
+REPLY: take axe
+REPLY: e
+REPLY: se
+REPLY: up
+REPLY: take bread
+REPLY: e
+REPLY: down
+REPLY: down
+REPLY: open chest
+REPLY: look chest
+REPLY: give ale
+REPLY: take cask
+REPLY: up
+REPLY: take torch
+REPLY: up
+REPLY: up
+REPLY: w
+REPLY: n
+REPLY: nw
+REPLY: w
 REPLY: ne
 REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop torch
+REPLY: drop jug
+REPLY: take waterskin
+REPLY: w
+REPLY: fill waterskin
+REPLY: drink
+REPLY: yes
+REPLY: give bread
+REPLY: take nectar
+REPLY: e
+REPLY: drop waterskin
+REPLY: w
+REPLY: ne
+REPLY: se
+REPLY: se
+REPLY: se
+REPLY: se
+REPLY: se
+REPLY: sw
+REPLY: take bundle
+REPLY: ne
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: sw
+REPLY: e
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drink water
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: n
+REPLY: w
+REPLY: e
+REPLY: wave wand
+REPLY: e
+REPLY: n
+REPLY: n
+REPLY: sw
+REPLY: w
+REPLY: n
+REPLY: ne
+REPLY: drop nectar
+REPLY: open bundle
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop cask
+REPLY: up
+REPLY: n
+REPLY: yes
+REPLY: take stick
+REPLY: s
+REPLY: up
+REPLY: take fruit
+REPLY: ignite incense
+REPLY: e
+REPLY: se
+REPLY: snuff incense
+REPLY: e
+REPLY: se
+REPLY: se
+REPLY: e
+REPLY: drop lodestone
+REPLY: take cloth
+REPLY: drink water
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: cleft
+REPLY: s
+REPLY: drop cloth
+REPLY: pull trader
+REPLY: n
+REPLY: n
+REPLY: ne
+REPLY: crossway
+REPLY: up
+REPLY: s
+REPLY: take ball
+REPLY: n
+REPLY: down
+REPLY: n
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop pod
+REPLY: take torch
+REPLY: drink water
+REPLY: w
+REPLY: nw
+REPLY: nw
+REPLY: w
+REPLY: nw
+REPLY: drop cloth
+REPLY: unroll cloth
+REPLY: beat cloth
+REPLY: drop stick
+REPLY: rhunel
+REPLY: fly
+REPLY: yes
+REPLY: wait
+REPLY: wait
+REPLY: wait
+REPLY: s
+REPLY: sw
+REPLY: w
+REPLY: nw
+REPLY: e
+REPLY: se
+REPLY: look
+REPLY: take beacon
+REPLY: nw
+REPLY: w
+REPLY: n
+REPLY: ne
+REPLY: s
+REPLY: se
+REPLY: s
+REPLY: ignite torch
+REPLY: burn snag
+REPLY: s
+REPLY: e
+REPLY: drop incense
+REPLY: drop lamp
+REPLY: drop wand
+REPLY: drop axe
+REPLY: drop beacon
+REPLY: drop torch
+REPLY: drop ball
+REPLY: w
+REPLY: look
+REPLY: look
+REPLY: look
+REPLY: look
+REPLY: down
+REPLY: n
+REPLY: nw
+REPLY: s
+REPLY: se
+REPLY: s
+REPLY: s
+REPLY: e
+REPLY: take incense
+REPLY: take lamp
+REPLY: take wand
+REPLY: take axe
+REPLY: take beacon
+REPLY: take torch
+REPLY: take ball
+REPLY: w
+REPLY: take jewel
+REPLY: ignite jewel
+REPLY: e
+REPLY: n
+REPLY: n
+REPLY: e
+REPLY: n
+REPLY: nw
+REPLY: e
+REPLY: sw
+REPLY: up
+REPLY: nw
+REPLY: up
+REPLY: look down
+REPLY: down
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: se
+REPLY: roll cloth
+REPLY: take cloth
+REPLY: s
+REPLY: nw
+REPLY: down
+REPLY: take sceptre
+REPLY: ignite beacon
+REPLY: n
+REPLY: snuff beacon
+REPLY: drop beacon
+REPLY: ne
+REPLY: ne
+REPLY: yes
+REPLY: kelnish
+REPLY: hbesvo
+REPLY: ox
+REPLY: ox
+REPLY: qmbjomz
+REPLY: w
+REPLY: sw
+REPLY: n
+REPLY: take vine
+REPLY: se
 REPLY: ne
 REPLY: n
-REPLY: n
-REPLY: n
+REPLY: down
+REPLY: e
+REPLY: e
+REPLY: yes
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: fennoch
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: s
+REPLY: s
+REPLY: s
 REPLY: ne
 REPLY: n
 REPLY: nw
 REPLY: take brand
 REPLY: e
-REPLY: release ball
+REPLY: throw ball
 REPLY: s
 REPLY: nw
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: ne
+REPLY: s
 REPLY: light lamp
 REPLY: down
 REPLY: n
@@ -1266,44 +1518,72 @@ REPLY: e
 REPLY: up
 REPLY: n
 REPLY: fennoch
+REPLY: drop cloth
+REPLY: drop sceptre
+REPLY: drop vine
+REPLY: drop torch
 REPLY: drop brand
 REPLY: drop incense
-REPLY: take incense
+REPLY: take cloth
+REPLY: take sceptre
+REPLY: drink water
+REPLY: fennoch
+REPLY: s
+REPLY: down
 REPLY: w
-REPLY: nw
-REPLY: nw
+REPLY: down
 REPLY: w
-REPLY: ignite incense
-REPLY: nw
+REPLY: w
+REPLY: e
 REPLY: se
-REPLY: snuff incense
-REPLY: e
-REPLY: lane
-REPLY: enter door
-REPLY: drop incense
-REPLY: fennoch
-REPLY: s
-REPLY: down
-REPLY: riddled
-REPLY: e
-REPLY: e
-REPLY: s
-REPLY: down
-REPLY: open chest
-REPLY: look chest
-REPLY: give ale
 REPLY: up
-REPLY: take torch
+REPLY: e
+REPLY: wave sceptre
+REPLY: s
 REPLY: up
-REPLY: n
+REPLY: up
+REPLY: up
+REPLY: up
+REPLY: up
+REPLY: up
+REPLY: up
+REPLY: open gate
+REPLY: e
+REPLY: knock
 REPLY: w
+REPLY: down
+REPLY: down
 REPLY: e
 REPLY: up
+REPLY: open trap
+REPLY: up
+REPLY: close trap
+REPLY: open trap
+REPLY: down
+REPLY: w
+REPLY: take funnel
 REPLY: e
 REPLY: up
+REPLY: drop cloth
+REPLY: unroll cloth
+REPLY: rhunel
+REPLY: fly
+REPLY: roll cloth
+REPLY: take cloth
+REPLY: s
+REPLY: nw
+REPLY: sw
 REPLY: n
-REPLY: fennoch
-REPLY: drop torch
+REPLY: take sieve
+REPLY: s
+REPLY: ne
+REPLY: n
+REPLY: cottage
+REPLY: e
+REPLY: drop cloth
+REPLY: drop funnel
+REPLY: drop sieve
+REPLY: drop sceptre
 REPLY: score
 REPLY: quit
 REPLY: yes
