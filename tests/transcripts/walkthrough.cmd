@@ -1584,6 +1584,158 @@ REPLY: drop cloth
 REPLY: drop funnel
 REPLY: drop sieve
 REPLY: drop sceptre
-REPLY: score
-REPLY: quit
+REPLY: drop lamp
+REPLY: hesk
+REPLY: ephrun
+REPLY: take lamp
+REPLY: take incense
+REPLY: drink water
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: riddled
+REPLY: w
+REPLY: nw
+REPLY: w
+REPLY: sw
+REPLY: ne
+REPLY: ne
+REPLY: ne
+REPLY: e
+REPLY: ne
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: take parchment
+REPLY: s
+REPLY: throw parchment
+REPLY: n
+REPLY: nw
+REPLY: n
+REPLY: extinguish lamp
+REPLY: ne
+REPLY: light lamp
+REPLY: down
+REPLY: n
+REPLY: n
+REPLY: up
+REPLY: nw
+REPLY: wave wand
+REPLY: w
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: drink water
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: take vase
+REPLY: s
+REPLY: s
+REPLY: throw vase
+REPLY: s
+REPLY: sw
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: nw
+REPLY: take vase
+REPLY: se
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: up
+REPLY: wave wand
+REPLY: e
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: w
+REPLY: ignite incense
+REPLY: w
+REPLY: sw
+REPLY: snuff incense
+REPLY: sw
+REPLY: sw
+REPLY: riddled
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop vase
+REPLY: drop incense
+REPLY: snuff jewel
+REPLY: drop jewel
+REPLY: drop wand
+REPLY: drop axe
+REPLY: fennoch
+REPLY: s
+REPLY: n
+REPLY: s
+REPLY: n
+REPLY: s
+REPLY: n
+REPLY: s
+REPLY: n
+REPLY: s
+REPLY: n
+REPLY: s
+REPLY: n
+REPLY: s
+REPLY: n
+REPLY: s
+REPLY: n
+REPLY: look
+REPLY: sw
+REPLY: take rod
+REPLY: ne
+REPLY: drop rod
+REPLY: sw
+REPLY: detonate
+REPLY: board griffin
+REPLY: alvoth
+REPLY: beruth
+REPLY: corrim
+REPLY: dathel
+REPLY: ephrun
+REPLY: fennoch
+REPLY: gorvash
+REPLY: hesk
+REPLY: ismaru
+REPLY: jevra
+REPLY: kelbrin
+REPLY: lomas
+REPLY: mevet
+REPLY: nuvik
+REPLY: ostel
+REPLY: pazhan
+REPLY: rhunel
+REPLY: sw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: down
+REPLY: jump
+REPLY: yes
 REPLY: yes
