@@ -276,72 +276,20 @@ REPLY: s
 REPLY: down
 REPLY: up
 REPLY: e
-REPLY: e
-REPLY: ne
-REPLY: e
-REPLY: up
-REPLY: e
-REPLY: up
-REPLY: s
-REPLY: w
-REPLY: w
-REPLY: w
-REPLY: e
-REPLY: up
-REPLY: e
-REPLY: s
-REPLY: s
-REPLY: s
-REPLY: n
-REPLY: e
-REPLY: e
-REPLY: nw
-REPLY: take locket
-REPLY: take token
-REPLY: drop jug
-REPLY: take strongbox
-REPLY: se
-REPLY: n
-REPLY: down
-REPLY: e
-REPLY: e
-REPLY: beruth
-REPLY: drop locket
-REPLY: drop token
-REPLY: drop strongbox
-REPLY: beruth
-REPLY: w
-REPLY: w
+REPLY: ostel
+REPLY: nuvik
+REPLY: mevet
+REPLY: lomas
 REPLY: w
 REPLY: down
-REPLY: down
+REPLY: climb plant
 REPLY: w
-REPLY: w
-REPLY: w
-REPLY: e
-REPLY: up
-REPLY: e
-REPLY: s
-REPLY: s
-REPLY: s
-REPLY: n
-REPLY: e
-REPLY: e
-REPLY: nw
 REPLY: take statuette
-REPLY: take jug
-REPLY: se
-REPLY: n
+REPLY: s
 REPLY: down
-REPLY: w
-REPLY: down
-REPLY: down
-REPLY: n
-REPLY: down
-REPLY: w
-REPLY: down
-REPLY: w
-REPLY: w
+REPLY: up
+REPLY: e
+REPLY: e
 REPLY: nw
 REPLY: w
 REPLY: sw
@@ -370,6 +318,9 @@ REPLY: throw bread
 REPLY: unlock collar
 REPLY: take collar
 REPLY: take lynx
+REPLY: wait
+REPLY: wait
+REPLY: wait
 REPLY: w
 REPLY: up
 REPLY: n
@@ -437,9 +388,16 @@ REPLY: e
 REPLY: e
 REPLY: e
 REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
 REPLY: take sword
 REPLY: sw
 REPLY: sw
+REPLY: wait
+REPLY: wait
 REPLY: sw
 REPLY: sw
 REPLY: s
@@ -515,6 +473,7 @@ REPLY: down
 REPLY: drink water
 REPLY: fill jug
 REPLY: up
+REPLY: wait
 REPLY: w
 REPLY: throw axe
 REPLY: take axe
@@ -636,7 +595,7 @@ REPLY: s
 REPLY: up
 REPLY: up
 REPLY: n
-REPLY: jevra
+REPLY: dathel
 REPLY: drop axe
 REPLY: in
 REPLY: take fuse
@@ -650,7 +609,7 @@ REPLY: s
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: s
+REPLY: nw
 REPLY: light lamp
 REPLY: down
 REPLY: n
@@ -690,14 +649,16 @@ REPLY: n
 REPLY: n
 REPLY: nw
 REPLY: w
+REPLY: n
 REPLY: nw
 REPLY: nw
 REPLY: take bauble
 REPLY: se
+REPLY: s
+REPLY: sw
 REPLY: se
 REPLY: sw
-REPLY: w
-REPLY: sw
+REPLY: nw
 REPLY: n
 REPLY: up
 REPLY: up
@@ -710,11 +671,32 @@ REPLY: drop lodestone
 REPLY: take lodestone
 REPLY: down
 REPLY: jump
-REPLY: ne
-REPLY: e
+REPLY: w
 REPLY: e
 REPLY: se
 REPLY: e
+REPLY: se
+REPLY: se
+REPLY: e
+REPLY: e
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: n
+REPLY: n
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
 REPLY: up
 REPLY: wave wand
 REPLY: light lamp
@@ -850,6 +832,7 @@ REPLY: drop urn
 REPLY: drop statuette
 REPLY: drop figurine
 REPLY: look
+REPLY: drink water
 REPLY: beruth
 REPLY: w
 REPLY: w
@@ -991,6 +974,7 @@ REPLY: n
 REPLY: e
 REPLY: up
 REPLY: e
+REPLY: wait
 REPLY: up
 REPLY: n
 REPLY: fennoch
@@ -1107,6 +1091,7 @@ REPLY: throw axe
 REPLY: take axe
 REPLY: take plaque
 REPLY: up
+REPLY: wait
 REPLY: up
 REPLY: s
 REPLY: up
@@ -1280,8 +1265,6 @@ REPLY: nw
 REPLY: nw
 REPLY: sw
 REPLY: e
-REPLY: take lodestone
-REPLY: drop lodestone
 REPLY: take lodestone
 REPLY: drink water
 REPLY: fennoch
@@ -1490,7 +1473,7 @@ REPLY: nw
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: s
+REPLY: n
 REPLY: light lamp
 REPLY: down
 REPLY: n
@@ -1560,6 +1543,9 @@ REPLY: up
 REPLY: close trap
 REPLY: open trap
 REPLY: down
+REPLY: down
+REPLY: take plaque
+REPLY: up
 REPLY: w
 REPLY: take funnel
 REPLY: e
@@ -1590,6 +1576,8 @@ REPLY: ephrun
 REPLY: take lamp
 REPLY: take incense
 REPLY: drink water
+REPLY: take jug
+REPLY: fill jug
 REPLY: beruth
 REPLY: w
 REPLY: w
@@ -1612,13 +1600,66 @@ REPLY: n
 REPLY: n
 REPLY: n
 REPLY: take parchment
-REPLY: s
-REPLY: throw parchment
 REPLY: n
+REPLY: n
+REPLY: n
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: wait
+REPLY: wait
+REPLY: fennoch
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: fennoch
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: s
+REPLY: s
+REPLY: s
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: ne
+REPLY: se
 REPLY: light lamp
 REPLY: down
 REPLY: n
@@ -1683,10 +1724,46 @@ REPLY: n
 REPLY: fennoch
 REPLY: drop vase
 REPLY: drop incense
+REPLY: drink water
+REPLY: drop jug
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: n
+REPLY: e
+REPLY: e
+REPLY: nw
+REPLY: take locket
+REPLY: take token
+REPLY: take strongbox
+REPLY: take parchment
+REPLY: se
+REPLY: n
+REPLY: down
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop locket
+REPLY: drop token
+REPLY: drop strongbox
+REPLY: drop parchment
 REPLY: snuff jewel
 REPLY: drop jewel
 REPLY: drop wand
 REPLY: drop axe
+REPLY: drop plaque
 REPLY: fennoch
 REPLY: s
 REPLY: n
