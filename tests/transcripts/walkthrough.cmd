@@ -1608,11 +1608,37 @@ REPLY: down
 REPLY: n
 REPLY: wait
 REPLY: wait
+REPLY: wait
+REPLY: wait
 REPLY: fennoch
 REPLY: w
 REPLY: w
 REPLY: w
 REPLY: w
+REPLY: sw
+REPLY: ne
+REPLY: nw
+REPLY: w
+REPLY: sw
+REPLY: w
+REPLY: nw
+REPLY: ne
+REPLY: nw
+REPLY: w
+REPLY: read ledger
+REPLY: take ledger
+REPLY: no
+REPLY: e
+REPLY: se
+REPLY: sw
+REPLY: se
+REPLY: e
+REPLY: ne
+REPLY: n
+REPLY: se
+REPLY: se
+REPLY: sw
+REPLY: se
 REPLY: w
 REPLY: w
 REPLY: w
@@ -1620,6 +1646,8 @@ REPLY: w
 REPLY: w
 REPLY: w
 REPLY: w
+REPLY: throw axe
+REPLY: take axe
 REPLY: up
 REPLY: down
 REPLY: up
@@ -1659,7 +1687,7 @@ REPLY: s
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: se
+REPLY: e
 REPLY: light lamp
 REPLY: down
 REPLY: n
