@@ -19,8 +19,9 @@
 
 namespace {
 
-// Each benchmark runs in a fresh directory with a varied state image and a
-// journal of some fifty recorded commands, as after a while of play.
+// Each benchmark runs in a fresh directory, its autosave files new, with a
+// varied state image that the game could be in (restores refuse any other)
+// and a journal of some fifty recorded commands, as after a while of play.
 struct Scene {
     std::string start, dir;
 
@@ -33,12 +34,18 @@ struct Scene {
         autoname = truname;
         mode = MODE_CONSOLE;
         text_setup();
+        forget_autosave_files();
         unsigned seed = 7;
         unsigned char *p = image_bytes(IMAGE);
         for (int i = 0; i < IMAGE_SIZE; i++) {
             seed = seed * 1103515245u + 12345u;
             p[i] = (unsigned char)(seed >> 16);
         }
+        const auto place = [](int32_t v) { return FIRST_PLACE + int32_t(uint32_t(v) % (LAST_PLACE - FIRST_PLACE + 1)); };
+        for (int r = 1; r < NVALUES; r++) value[r] %= r <= LAST_OBJECT ? STATE_LIMIT : VALUE_LIMIT;
+        value[KV_HERE] = place(value[KV_HERE]);
+        value[KV_THERE] = place(value[KV_THERE]);
+        for (int i = 0; i <= LAST_OBJECT; i++) location[i] = location[i] % 4 == 0 ? 0 : place(location[i]);
         value[KV_UNDO_RESULT] = 0;
         value[KV_QUESTION] = 0;
         free(diffs);

@@ -274,14 +274,14 @@ std::string turns_report(const std::string &err) {
 
 
 // The count of autosaves written into a game directory, read from the
-// files: the higher count kept after the game in its two copies ("TRN2",
+// files: the higher count kept after the game in its two copies ("TRN3",
 // length, key, count after the saved game's 19055 bytes).
 long autosaves_written(const std::string &work) {
     long most = -1;
     for (const char *name : {"/_zendry.orv", "/_zendry.orl"}) {
         const std::string f = slurp(work + name);
         const size_t at = 19055;
-        if (f.size() < at + 16 || f.compare(at, 4, "TRN2") != 0) continue;
+        if (f.size() < at + 16 || f.compare(at, 4, "TRN3") != 0) continue;
         const auto *p = reinterpret_cast<const unsigned char *>(f.data() + at + 12);
         most = std::max(most, long(p[0] | p[1] << 8 | p[2] << 16 | long(p[3]) << 24));
     }

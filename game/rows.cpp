@@ -14,24 +14,24 @@ cond_fold movement_guard() { return cond(anyof(WORD_GO, -1)).OR(value[VAR_COMMAN
 
 namespace {
 
-const member *current = nullptr;
+const packed_member *current = nullptr;
 
-// The words of a guard in the kernel's list form.
-int word_list(const words_guard &g, int *out) {
-    for (int i = 0; i < g.n; i++) out[i] = g.w[i];
-    return g.n;
+// The words of a row's guard in the kernel's list form.
+int word_list(const table_view &t, const packed_row &r, int *out) {
+    for (int i = 0; i < r.nwords; i++) out[i] = t.words[r.words_at + i];
+    return r.nwords;
 }
 
 // Whether the command has the guard's words (any, or all).
-int words_hold(const words_guard &g) {
+int words_hold(const table_view &t, const packed_row &r) {
     int w[MAX_WORDS];
-    const int n = word_list(g, w);
-    return g.all ? keyword_list(w, n) : anyof_list(w, n);
+    const int n = word_list(t, r, w);
+    return r.all ? keyword_list(w, n) : anyof_list(w, n);
 }
 
 // A move whose message is 0 or more takes its words as moveto's own list;
 // every other row's words are a condition.
-bool words_are_moveto_list(const row &r) {
+bool words_are_moveto_list(const packed_row &r) {
     return (r.kind == op::move && r.b >= 0) || r.kind == op::move_held_words;
 }
 
@@ -80,31 +80,31 @@ cond_fold holds(const fact &x) {
 }
 
 // The row's guard: its test, then its words, folded into the status word.
-bool guard_holds(const row &r) {
+bool guard_holds(const table_view &t, const packed_row &r) {
     cond_fold f;
     bool tested = false;
     if (r.test) {
         f = r.test();
         tested = true;
-    } else if (r.world.n) {
-        f = holds(r.world);
+    } else if (r.fact_at != NO_FACT) {
+        f = holds(t.facts[r.fact_at]);
         tested = true;
     }
-    if (r.words.n > 0) {
+    if (r.nwords > 0) {
         if (words_are_moveto_list(r)) {
             // moveto tests its own list: nothing is stored, and a move whose
             // words are absent does nothing, like a row not taken.
             if (tested && !f) return false;
-            return words_hold(r.words) != 0;
+            return words_hold(t, r) != 0;
         }
-        f = tested ? f.AND(words_hold(r.words)) : cond(words_hold(r.words));
+        f = tested ? f.AND(words_hold(t, r)) : cond(words_hold(t, r));
         tested = true;
     }
     return !tested || f;
 }
 
 // Index of the end that closes the block opened at i.
-int block_end(const row *r, int n, int i) {
+int block_end(const packed_row *r, int n, int i) {
     int depth = 0;
     for (int j = i; j < n; j++) {
         if (opens_block(r[j].kind)) depth++;
@@ -113,7 +113,7 @@ int block_end(const row *r, int n, int i) {
     return n;
 }
 // Index of the row after row i (after its block when it opens one).
-int next_row(const row *r, int n, int i) {
+int next_row(const packed_row *r, int n, int i) {
     return opens_block(r[i].kind) ? block_end(r, n, i) + 1 : i + 1;
 }
 
@@ -121,25 +121,28 @@ int next_row(const row *r, int n, int i) {
 // The outcome of a row or a block: go on, or leave the procedure.
 enum class flow { on, leave };
 
-flow walk_range(const row *r, int from, int to);
+flow walk_range(const table_view &t, int from, int to);
 
-// Acts on row i, whose guard held.
-flow act(const row *r, int n, int i) {
-    const row &x = r[i];
+// Acts on row i of t, whose guard held.
+flow act(const table_view &t, int i) {
+    const packed_row *r = t.rows;
+    const int n = t.n;
+    const packed_row &x = r[i];
+    const arg_pair *args = t.args + x.args_at;
     switch (x.kind) {
     case op::nothing:
     case op::end:
         break;
     case op::group:
-        return walk_range(r, i + 1, block_end(r, n, i));
+        return walk_range(t, i + 1, block_end(r, n, i));
     case op::member_group:
-        if (current && current->k[size_t(x.a)] != 0) return walk_range(r, i + 1, block_end(r, n, i));
+        if (current && current->info.k[size_t(x.a)] != 0) return walk_range(t, i + 1, block_end(r, n, i));
         break;
     case op::first: {
         const int e = block_end(r, n, i);
         for (int j = i + 1; j < e; j = next_row(r, n, j)) {
-            if (!guard_holds(r[j])) continue;
-            return act(r, n, j);
+            if (!guard_holds(t, r[j])) continue;
+            return act(t, j);
         }
         break;
     }
@@ -148,7 +151,7 @@ flow act(const row *r, int n, int i) {
         break;
     case op::move: {
         int w[MAX_WORDS];
-        int k = word_list(x.words, w);
+        int k = word_list(t, x, w);
         if (k > 0) w[k - 1] = -w[k - 1];
         moveto_list(x.a, x.b, w, x.b >= 0 ? k : 0);
         break;
@@ -164,16 +167,16 @@ flow act(const row *r, int n, int i) {
             x.fn.p0();
             break;
         case 1:
-            x.fn.p1(x.args[0]);
+            x.fn.p1(args[0]);
             break;
         case 2:
-            x.fn.p2(x.args[0], x.args[1]);
+            x.fn.p2(args[0], args[1]);
             break;
         case 3:
-            x.fn.p3(x.args[0], x.args[1], x.args[2]);
+            x.fn.p3(args[0], args[1], args[2]);
             break;
         default:
-            x.fn.p4(x.args[0], x.args[1], x.args[2], x.args[3]);
+            x.fn.p4(args[0], args[1], args[2], args[3]);
             break;
         }
         break;
@@ -220,10 +223,13 @@ flow act(const row *r, int n, int i) {
         if (x.b) p152(var(VAR_DIRECTION_WORD));
         break;
     case op::member:
-        if (current) return walk_range(current->rows.data(), 0, MEMBER_ROWS);
+        if (current) {
+            const table_view own = {t.rows + current->rows_at, current->nrows, t.words, t.facts, t.args};
+            return walk_range(own, 0, own.n);
+        }
         break;
     case op::call_member:
-        if (current) x.fn.p1(num(current->k[size_t(x.a)]));
+        if (current) x.fn.p1(num(current->info.k[size_t(x.a)]));
         break;
     case op::variant:
         set('T', x.a, 'c', x.b, nullptr, nullptr);
@@ -253,7 +259,7 @@ flow act(const row *r, int n, int i) {
         break;
     case op::move_held_words: {
         int w[MAX_WORDS];
-        int k = word_list(x.words, w);
+        int k = word_list(t, x, w);
         if (k > 0) w[k - 1] = -w[k - 1];
         moveto_list(x.a, value[x.b], w, k);
         break;
@@ -268,26 +274,27 @@ flow act(const row *r, int n, int i) {
     return loop ? flow::leave : flow::on;
 }
 
-flow walk_range(const row *r, int from, int to) {
-    for (int i = from; i < to; i = next_row(r, to, i)) {
-        if (r[i].kind == op::end) continue;
-        if (!guard_holds(r[i])) continue;
-        if (act(r, to, i) == flow::leave) return flow::leave;
+flow walk_range(const table_view &t, int from, int to) {
+    const table_view range = {t.rows, to, t.words, t.facts, t.args};
+    for (int i = from; i < to; i = next_row(t.rows, to, i)) {
+        if (t.rows[i].kind == op::end) continue;
+        if (!guard_holds(t, t.rows[i])) continue;
+        if (act(range, i) == flow::leave) return flow::leave;
     }
     return flow::on;
 }
 
 }  // namespace
 
-const member &this_member() {
-    static const member none{};
-    return current ? *current : none;
+const member_info &this_member() {
+    static const member_info none{};
+    return current ? current->info : none;
 }
 
-int walk(const row *r, int n, const member *m) {
-    const member *outer = current;
+int walk(const table_view &t, const packed_member *m) {
+    const packed_member *outer = current;
     if (m) current = m;
-    walk_range(r, 0, n);
+    walk_range(t, 0, t.n);
     current = outer;
     return 0;
 }

@@ -654,6 +654,11 @@ struct member {
     std::array<int, 4> k{};
     std::array<row, MEMBER_ROWS> rows{};
 };
+// What the rows of a family see of the member being run.
+struct member_info {
+    int place = 0;
+    std::array<int, 4> k{};
+};
 // The member's own rows, here.
 constexpr row member_rows() { return row{op::member}; }
 // A block of the shape that only the members whose k[i] is not 0 have, as
@@ -672,7 +677,7 @@ constexpr row call_member(int (*f)(arg_pair), int i) {
     return r;
 }
 // The member being run (for tests written in a family's shape).
-const member &this_member();
+const member_info &this_member();
 
 // --- Walking --------------------------------------------------------------
 
@@ -698,21 +703,165 @@ consteval bool balanced(const member (&m)[N]) {
     return true;
 }
 
-// Walks n rows; returns 0 (the procedure's result).
-int walk(const row *r, int n, const member *m = nullptr);
+// --- Storage --------------------------------------------------------------
+//
+// A table is written in one generous form of row, which can carry a word
+// list, a fact, a test and four call arguments; few rows carry more than
+// one of them. The program keeps each table packed: a row in 40 bytes, and
+// its word list, fact and call arguments in pools of its table, only as
+// many as its rows have. The packing is done when the program is compiled,
+// and only the packed table is stored: the rows as written are constants
+// of the compiler alone.
+
+constexpr uint16_t NO_FACT = 0xFFFF;
+struct packed_row {
+    op kind = op::nothing;
+    uint8_t nargs = 0;
+    uint8_t all = 0;     // 1: every word of the list must be in the command
+    uint8_t nwords = 0;  // 0: no word test
+    uint16_t words_at = 0;
+    uint16_t fact_at = NO_FACT;
+    uint16_t args_at = 0;
+    int a = 0, b = 0, c = 0;
+    test_fn test = nullptr;
+    proc_ptr fn{.p0 = nullptr};
+};
+struct packed_member {
+    member_info info;
+    uint16_t rows_at = 0, nrows = 0;
+};
+
+// A packed table, as the walk reads it: rows, and the pools they index.
+struct table_view {
+    const packed_row *rows;
+    int n;
+    const int16_t *words;
+    const fact *facts;
+    const arg_pair *args;
+};
+
+struct pool_sizes {
+    std::size_t rows = 0, words = 0, facts = 0, args = 0, members = 0;
+};
+
+template <std::size_t R, std::size_t W, std::size_t F, std::size_t A, std::size_t M>
+struct packed_table {
+    std::array<packed_row, R> rows{};
+    std::array<int16_t, W> words{};
+    std::array<fact, F> facts{};
+    std::array<arg_pair, A> args{};
+    std::array<packed_member, M> members{};
+};
+
+// A row that does nothing at all: a member's rows end in such rows, which
+// need not be kept.
+constexpr bool is_blank(const row &r) {
+    return r.kind == op::nothing && !r.test && r.world.n == 0 && r.words.n == 0;
+}
+constexpr std::size_t kept_rows(const member &m) {
+    std::size_t n = m.rows.size();
+    while (n > 0 && is_blank(m.rows[n - 1])) n--;
+    return n;
+}
+
+constexpr void count_rows(const row *r, std::size_t n, pool_sizes &s) {
+    for (std::size_t i = 0; i < n; i++) {
+        s.rows++;
+        s.words += r[i].words.n;
+        if (!r[i].test && r[i].world.n) s.facts++;
+        if (r[i].kind == op::call) s.args += r[i].nargs;
+    }
+}
+template <std::size_t N>
+consteval pool_sizes sizes_of(const row (&r)[N]) {
+    pool_sizes s;
+    count_rows(r, N, s);
+    return s;
+}
+template <std::size_t N, std::size_t K>
+consteval pool_sizes sizes_of(const row (&shape)[N], const member (&m)[K]) {
+    pool_sizes s = sizes_of(shape);
+    for (const member &x : m) count_rows(x.rows.data(), kept_rows(x), s);
+    s.members = K;
+    return s;
+}
+
+template <class T>
+constexpr void pack_rows(const row *r, std::size_t n, T &t, pool_sizes &at) {
+    for (std::size_t i = 0; i < n; i++) {
+        const row &x = r[i];
+        packed_row &p = t.rows[at.rows++];
+        p.kind = x.kind;
+        p.nargs = x.nargs;
+        p.all = x.words.all;
+        p.nwords = x.words.n;
+        p.words_at = uint16_t(at.words);
+        for (int w = 0; w < x.words.n; w++) t.words[at.words++] = x.words.w[std::size_t(w)];
+        if (!x.test && x.world.n) {
+            p.fact_at = uint16_t(at.facts);
+            t.facts[at.facts++] = x.world;
+        }
+        p.args_at = uint16_t(at.args);
+        if (x.kind == op::call)
+            for (int k = 0; k < x.nargs; k++) t.args[at.args++] = x.args[k];
+        p.a = x.a;
+        p.b = x.b;
+        p.c = x.c;
+        p.test = x.test;
+        p.fn = x.fn;
+    }
+}
+
+// The packed form of a table, and of a family's shape with its members'
+// rows after it.
+template <const auto &TABLE>
+constexpr auto packed = [] {
+    constexpr pool_sizes s = sizes_of(TABLE);
+    static_assert(s.rows < 0xFFFF && s.words < 0xFFFF && s.facts < NO_FACT && s.args < 0xFFFF);
+    packed_table<s.rows, s.words, s.facts, s.args, 0> t;
+    pool_sizes at;
+    pack_rows(TABLE, std::size(TABLE), t, at);
+    return t;
+}();
+template <const auto &SHAPE, const auto &MEMBERS>
+constexpr auto packed_family = [] {
+    constexpr pool_sizes s = sizes_of(SHAPE, MEMBERS);
+    static_assert(s.rows < 0xFFFF && s.words < 0xFFFF && s.facts < NO_FACT && s.args < 0xFFFF);
+    packed_table<s.rows, s.words, s.facts, s.args, s.members> t;
+    pool_sizes at;
+    pack_rows(SHAPE, std::size(SHAPE), t, at);
+    for (std::size_t i = 0; i < std::size(MEMBERS); i++) {
+        const member &m = MEMBERS[i];
+        t.members[i].info = {m.place, m.k};
+        t.members[i].rows_at = uint16_t(at.rows);
+        t.members[i].nrows = uint16_t(kept_rows(m));
+        pack_rows(m.rows.data(), kept_rows(m), t, at);
+    }
+    return t;
+}();
+
+template <class T>
+table_view view_of(const T &t, std::size_t n) {
+    return {t.rows.data(), int(n), t.words.data(), t.facts.data(), t.args.data()};
+}
+
+// Walks the first n rows of a packed table (for a family, its shape, with
+// the member given); returns 0 (the procedure's result).
+int walk(const table_view &t, const packed_member *m = nullptr);
 
 template <const auto &TABLE>
 int run() {
     static_assert(balanced(TABLE), "a block of this table is not closed");
-    return walk(TABLE, int(std::size(TABLE)));
+    return walk(view_of(packed<TABLE>, std::size(TABLE)));
 }
 // Runs the shape of a look-alike family for the member at `place`.
 template <const auto &SHAPE, const auto &MEMBERS>
 int run_member(int place) {
     static_assert(balanced(SHAPE), "a block of this shape is not closed");
     static_assert(balanced(MEMBERS), "a block of a member's rows is not closed");
-    for (const member &m : MEMBERS)
-        if (m.place == place) return walk(SHAPE, int(std::size(SHAPE)), &m);
+    const auto &t = packed_family<SHAPE, MEMBERS>;
+    for (const packed_member &m : t.members)
+        if (m.info.place == place) return walk(view_of(t, std::size(SHAPE)), &m);
     return 0;
 }
 

@@ -5,37 +5,45 @@
 // start, the temporary files a killed program left.
 //
 // Being written every turn, the autosave is written in place, into files
-// kept open, and only what changed since the file was last written: making
-// and renaming a file costs the file system many times more than writing
-// a few hundred bytes. It is three files:
+// kept open, in one write a turn: making and renaming a file costs the file
+// system many times more than writing it, and a write costs about as much
+// as copying twenty kilobytes. It is three files:
 //
 //   _zendry.orv  a saved game, which restore reads like any other,
-//   _zendry.orl  followed by the transcript of its last turn. The two are
-//                written in turn, each autosave into the one that holds
-//                the older game, so that a kill while one is written
-//                leaves the other whole; the transcript, written last,
-//                carries a count of autosaves that tells the newer;
-//   _zendry.orh  the undo journal as a log that grows: each autosave
-//                appends what changed in the journal since the last one,
-//                keyed by the checksum of the saved game it goes with, and
-//                is written before the game.
+//   _zendry.orl  followed by the transcript of its last turn and the newest
+//                part of the undo journal. The two are written in turn,
+//                each autosave into the one that holds the older game, so
+//                that a kill while one is written leaves the other whole;
+//                the count of autosaves after the game tells the newer;
+//   _zendry.orh  the rest of the undo journal, as a log that grows: when
+//                the part of the journal not yet in the log outgrows a
+//                kilobyte, an entry with it is appended, keyed by the
+//                checksum of the saved game it goes with, before the game
+//                is written.
 //
 // A resume takes the newer whole copy, with the transcript kept beside that
-// game and the journal as the log stood at its last entry keyed by that
-// game's checksum. Whenever the program is killed, the next start finds a
-// whole game of the last autosave or the one before it, with its own
-// transcript and journal. Once the log holds well over its journal it is
-// written afresh as one entry (a new file renamed over it) right after an
-// autosave, so that it stays within a bound of the journal undo can reach.
+// game and its journal: the log as it stood at the entry that copy names,
+// with the copy's part of the journal laid over it. Whenever the program is
+// killed, the next start finds a whole game of the last autosave or the one
+// before it, with its own transcript and journal. Once the log holds more
+// than twice its journal (and some slack), it is written afresh as one
+// entry keyed by the game just written (a new file renamed over it), so
+// that it stays within a bound of the journal undo can reach; the newest
+// copy's journal is then that entry.
 //
-// The transcript after the saved game: "TRN2", its length n, the key (the
-// game's checksum), the count of the autosave, n bytes of text, and a
-// checksum of all that ("TRN1", of the earlier version, has no count). A
-// journal log: "FJL1", then entries of base, count, cursor and key, count
-// journal bytes that replace the journal from offset base on, and a
-// checksum of the entry. A journal file of saved games keeps the older form
-// (length, journal, checksum carried on from the game's, cursor), and is
-// read in either form.
+// After the saved game: "TRN3", the transcript's length n, the key (the
+// game's checksum), the count of the autosave, the log's length and the
+// checksum of its last entry as this copy builds on them (length 2^32 - 1:
+// no journal is kept with this game), base, count and cursor of the
+// journal's part, n bytes of text, count bytes of journal that replace the
+// log's journal from offset base on, and a checksum of all that. The
+// earlier versions wrote "TRN2" (tag, length, key, count, text, checksum)
+// and "TRN1" (no count), their journal all in the log. A journal log:
+// "FJL1", then entries of base, count, cursor and key, count journal bytes
+// that replace the journal from offset base on, and a checksum of the
+// entry. A journal file of saved games keeps the older form (length,
+// journal, checksum carried on from the game's, cursor), and is read in
+// either form.
 
 #include <algorithm>
 #include <cerrno>
@@ -54,19 +62,21 @@
 #include "savefile.h"
 #include "text.h"
 
-static const unsigned char OLD_TRANSCRIPT_TAG[4] = {'T', 'R', 'N', '1'};
-static const unsigned char TRANSCRIPT_TAG[4] = {'T', 'R', 'N', '2'};
+static const unsigned char TAG_1[4] = {'T', 'R', 'N', '1'};
+static const unsigned char TAG_2[4] = {'T', 'R', 'N', '2'};
+static const unsigned char TRAILER_TAG[4] = {'T', 'R', 'N', '3'};
 static const unsigned char LOG_MAGIC[4] = {'F', 'J', 'L', '1'};
-constexpr int OLD_TRANSCRIPT_HEAD = 12;  // tag, length, key
-constexpr int TRANSCRIPT_HEAD = 16;      // tag, length, key, count
-constexpr int ENTRY_HEAD = 16;           // base, count, cursor, key
-constexpr off_t LOG_SLACK = 64 * 1024;
+constexpr int HEAD_1 = 12;        // tag, length, key
+constexpr int HEAD_2 = 16;        // tag, length, key, count
+constexpr int TRAILER_HEAD = 36;  // tag, length, key, count, log length and sum, base, count, cursor
+constexpr int ENTRY_HEAD = 16;    // base, count, cursor, key
+constexpr uint32_t NO_JOURNAL = 0xFFFFFFFF;
+// The journal's part not yet in the log that a copy carries, at most.
+constexpr int TAIL_LIMIT = 1024;
+constexpr off_t LOG_SLACK = 16 * 1024;
 constexpr int IMAGE_AT = HEADER_BYTES + TIME_BYTES;  // the image's offset in the file
-// The image is compared in spans of a kilobyte, then blocks of 64 bytes;
-// a copy is written block by block, and unchanged bytes up to WRITE_GAP
-// between two changed ones are written again rather than in a second write.
-constexpr int SPAN = 1024, BLOCK = 64, NBLOCKS = (IMAGE_SIZE + BLOCK - 1) / BLOCK;
-constexpr int WRITE_GAP = 8192;
+// The image is compared in spans of a kilobyte, then blocks of 64 bytes.
+constexpr int SPAN = 1024, BLOCK = 64;
 constexpr uint32_t SUM_MASK = 0x3FFFFFFF;
 
 // The transcript of the last turn that goes with the autosave: set before
@@ -75,9 +85,9 @@ static std::string turn_transcript;
 static bool failure_told;          // the player knows that the autosave fails
 static bool journal_failure_told;  // ... that the journal cannot be kept
 
-// The autosave as this run last made it: the file's bytes (the saved game
-// and its transcript), the checksum of the image's regions alone, and the
-// count of autosaves.
+// The autosave as this run last made it: the file's bytes (the saved game,
+// its transcript and journal part), the checksum of the image's regions
+// alone, and the count of autosaves.
 static struct {
     std::vector<unsigned char> rec;
     bool made;
@@ -85,14 +95,9 @@ static struct {
     uint32_t count;
 } last;
 
-// The two copies, 0 the .orv and 1 the .orl: the open file; whether it
-// holds last.rec but for the blocks marked changed (else it is written
-// whole); the count of the autosave it holds.
+// The two copies, 0 the .orv and 1 the .orl: the open file.
 static struct copy_file {
     int fd = -1;
-    bool known;
-    uint32_t count;
-    bool changed[NBLOCKS];
 } copies[2];
 static int keep = -1;  // the copy that holds the newer whole game; -1 not yet known
 
@@ -100,9 +105,12 @@ static int keep = -1;  // the copy that holds the newer whole game; -1 not yet k
 static struct {
     int fd = -1;
     bool known;
-    off_t end;   // where the next entry goes
-    int length;  // the journal's length after the last entry
+    off_t end;          // where the next entry goes
+    int length;         // the journal's length after the last entry
+    uint32_t last_sum;  // the checksum of the last entry (0: none)
 } jlog;
+// The lowest offset of the journal changed since the log's last entry.
+static int tail_from = INT_MAX;
 
 void set_transcript(const char *said, size_t len) { turn_transcript.assign(said, len); }
 
@@ -160,9 +168,9 @@ static inline uint32_t term(unsigned char b, int pos) {
     return x * x;
 }
 
-// Brings last.rec's image up to the live one: the blocks that differ are
-// copied and marked in both copies, and the checksum is carried on byte by
-// byte (each byte's term depends on that byte alone).
+// Brings last.rec's image up to the live one: the bytes that differ are
+// copied, and the checksum is carried on byte by byte (each byte's term
+// depends on that byte alone).
 static void take_changes(const unsigned char *live) {
     unsigned char *img = last.rec.data() + IMAGE_AT;
     uint32_t squares = 0;
@@ -180,21 +188,19 @@ static void take_changes(const unsigned char *live) {
                 squares += term(live[j], pos) - term(img[j], pos);
                 img[j] = live[j];
             }
-            copies[0].changed[w / BLOCK] = copies[1].changed[w / BLOCK] = true;
         }
     }
     last.image_sum = (last.image_sum + squares * 16) & SUM_MASK;
 }
 
-// Makes last.rec the live game with its time, checksum and transcript:
+// Makes last.rec's saved game the live game with its time and checksum:
 // returns the checksum.
-static uint32_t make_record(int64_t now_s) {
+static uint32_t make_game(int64_t now_s) {
     if (!last.made) {
         last.rec.resize(SAVE_BYTES);
         build_game(last.rec.data());
         last.image_sum = whole_image_sum(last.rec.data() + IMAGE_AT);
         last.made = true;
-        for (copy_file &c : copies) c.known = false;
     } else {
         value[0] = -1;
         take_changes(image_bytes(IMAGE));
@@ -204,29 +210,51 @@ static uint32_t make_record(int64_t now_s) {
     for (int i = 0; i < TIME_BYTES; i++) t[i] = (unsigned char)(now >> (8 * i));
     const uint32_t key = (region_sum(0, t, TIME_BYTES) + last.image_sum) & SUM_MASK;
     put32(last.rec.data() + HEADER_BYTES - 4, key);
-
-    const size_t n = turn_transcript.size();
-    last.rec.resize(SAVE_BYTES + TRANSCRIPT_HEAD + n + 4);
-    unsigned char *r = last.rec.data() + SAVE_BYTES;
-    memcpy(r, TRANSCRIPT_TAG, 4);
-    put32(r + 4, uint32_t(n));
-    put32(r + 8, key);
-    put32(r + 12, last.count + 1);
-    memcpy(r + TRANSCRIPT_HEAD, turn_transcript.data(), n);
-    put32(r + TRANSCRIPT_HEAD + n, region_sum(0, r, int(TRANSCRIPT_HEAD + n)));
     return key;
 }
 
+// The journal as a copy keeps it: the log's length and the checksum of its
+// last entry that it builds on (log_end NO_JOURNAL: none kept), and its own
+// part, which replaces the log's journal from base on.
+struct journal_part {
+    uint32_t log_end = NO_JOURNAL, log_sum = 0;
+    int base = 0, length = 0, cursor = 0;
+};
+
+// Puts after last.rec's game the trailer: the transcript, the key and count,
+// and the journal's part.
+static void make_trailer(uint32_t key, const journal_part &j) {
+    const size_t n = turn_transcript.size(), m = size_t(j.length - j.base);
+    last.rec.resize(SAVE_BYTES + TRAILER_HEAD + n + m + 4);
+    unsigned char *r = last.rec.data() + SAVE_BYTES;
+    memcpy(r, TRAILER_TAG, 4);
+    put32(r + 4, uint32_t(n));
+    put32(r + 8, key);
+    put32(r + 12, last.count + 1);
+    put32(r + 16, j.log_end);
+    put32(r + 20, j.log_sum);
+    put32(r + 24, uint32_t(j.base));
+    put32(r + 28, uint32_t(m));
+    put32(r + 32, uint32_t(j.cursor));
+    memcpy(r + TRAILER_HEAD, turn_transcript.data(), n);
+    if (m) memcpy(r + TRAILER_HEAD + n, diffs + j.base, m);
+    put32(r + TRAILER_HEAD + n + m, region_sum(0, r, int(TRAILER_HEAD + n + m)));
+}
+
 // What an autosave file holds after its game: the transcript's key and
-// count, when the transcript is whole (count 0 for the earlier form).
+// count, when the trailer is whole (count 0 for the earliest form), and the
+// journal's part (none in the earlier forms: their journal is in the log).
 struct kept_turn {
     bool whole;
     uint32_t key, count;
     std::string text;
+    bool has_part;
+    journal_part part;
+    std::vector<unsigned char> bytes;  // the part's journal bytes
 };
 
 static kept_turn read_kept_turn(const char *path) {
-    kept_turn k = {false, 0, 0, {}};
+    kept_turn k = {false, 0, 0, {}, false, {}, {}};
     // Only a plain file is read: opening anything else could wait.
     int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat st;
@@ -236,21 +264,31 @@ static kept_turn read_kept_turn(const char *path) {
         close(fd);
         return k;
     }
-    unsigned char head[TRANSCRIPT_HEAD];
-    if (fseek(f, SAVE_BYTES, SEEK_SET) == 0 && fread(head, 1, OLD_TRANSCRIPT_HEAD, f) == OLD_TRANSCRIPT_HEAD) {
-        const bool older = memcmp(head, OLD_TRANSCRIPT_TAG, 4) == 0;
-        const int at = older ? OLD_TRANSCRIPT_HEAD : TRANSCRIPT_HEAD;
-        bool ok = (older || (memcmp(head, TRANSCRIPT_TAG, 4) == 0 &&
-                             fread(head + OLD_TRANSCRIPT_HEAD, 1, 4, f) == 4)) &&
-                  get32(head + 4) < READ_LIMIT;
+    unsigned char head[TRAILER_HEAD];
+    if (fseek(f, SAVE_BYTES, SEEK_SET) == 0 && fread(head, 1, HEAD_1, f) == HEAD_1) {
+        const int at = memcmp(head, TAG_1, 4) == 0         ? HEAD_1
+                       : memcmp(head, TAG_2, 4) == 0       ? HEAD_2
+                       : memcmp(head, TRAILER_TAG, 4) == 0 ? TRAILER_HEAD
+                                                           : 0;
+        bool ok = at > 0 && fread(head + HEAD_1, 1, size_t(at - HEAD_1), f) == size_t(at - HEAD_1);
+        const uint32_t n = get32(head + 4), m = at == TRAILER_HEAD ? get32(head + 28) : 0;
+        ok = ok && n < READ_LIMIT && m < READ_LIMIT;
         if (ok) {
             std::vector<unsigned char> t(head, head + at);
-            t.resize(size_t(at) + get32(head + 4) + 4);
+            t.resize(size_t(at) + n + m + 4);
             ok = fread(&t[size_t(at)], 1, t.size() - size_t(at), f) == t.size() - size_t(at);
             const int covered = int(t.size() - 4);
             if (ok && region_sum(0, t.data(), covered) == get32(&t[size_t(covered)])) {
-                k = {true, get32(head + 8), older ? 0 : get32(head + 12), {}};
-                k.text.assign(reinterpret_cast<const char *>(&t[size_t(at)]), size_t(covered - at));
+                k.whole = true;
+                k.key = get32(head + 8);
+                k.count = at > HEAD_1 ? get32(head + 12) : 0;
+                k.text.assign(reinterpret_cast<const char *>(&t[size_t(at)]), n);
+                if (at == TRAILER_HEAD) {
+                    k.has_part = true;
+                    k.part = {get32(head + 16), get32(head + 20), int(get32(head + 24)),
+                              int(get32(head + 24) + m), int(get32(head + 32))};
+                    k.bytes.assign(t.begin() + at + n, t.begin() + at + n + m);
+                }
             }
         }
     }
@@ -268,42 +306,16 @@ static int newer_copy(const char *orv, const char *orl, uint32_t *count) {
     return l.whole && (!v.whole || l.count > v.count) ? 1 : 0;
 }
 
-// Writes last.rec into copy c: whole when its contents are not known, else
-// the head (time and checksum), the changed blocks and the transcript, in
-// as few writes as the gaps between them allow. 0, or the error number.
+// Writes last.rec into copy c, whole, in one write (bytes of a longer
+// record written before may stay after it: the trailer's lengths say where
+// it ends). 0, or the error number.
 static int write_copy(int c, const char *path) {
     copy_file &cf = copies[c];
     if (cf.fd < 0) {
         cf.fd = open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
         if (cf.fd < 0) return errno;
-        cf.known = false;
     }
-    const unsigned char *rec = last.rec.data();
-    int err = 0;
-    if (!cf.known) {
-        err = write_at(cf.fd, rec, last.rec.size(), 0);
-    } else {
-        size_t from = 0, to = IMAGE_AT;  // the range being gathered
-        auto flush = [&](size_t next_from, size_t next_to) {
-            if (next_from > to + WRITE_GAP) {
-                if (!err) err = write_at(cf.fd, rec + from, to - from, int64_t(from));
-                from = next_from;
-            }
-            to = next_to;
-        };
-        for (int b = 0; b < NBLOCKS; b++)
-            if (cf.changed[b]) flush(size_t(IMAGE_AT + b * BLOCK), size_t(IMAGE_AT + std::min(IMAGE_SIZE, (b + 1) * BLOCK)));
-        flush(SAVE_BYTES, last.rec.size());
-        if (!err) err = write_at(cf.fd, rec + from, to - from, int64_t(from));
-    }
-    if (err) {
-        cf.known = false;
-        return err;
-    }
-    cf.known = true;
-    memset(cf.changed, 0, sizeof cf.changed);
-    cf.count = last.count + 1;
-    return 0;
+    return write_at(cf.fd, last.rec.data(), last.rec.size(), 0);
 }
 
 // One log entry: the journal's bytes from offset base on, its cursor, the key.
@@ -320,19 +332,27 @@ static std::vector<unsigned char> log_entry(const unsigned char *journal, int ba
     return e;
 }
 
-// Replays a log's whole entries in order. With a key: the journal and
-// cursor after the last entry keyed so (true when there is one). *end: the
-// offset just after the last whole entry.
+// Replays a log's whole entries in order, up to the offset `until`. With a
+// key: the journal and cursor after the last entry keyed so (true when
+// there is one). *scan: the offset just after the last whole entry
+// replayed, that entry's checksum (0: none) and the journal there.
+struct log_scan {
+    size_t end = 0;
+    uint32_t last_sum = 0;
+    std::vector<unsigned char> upto;
+};
 static bool scan_log(const std::vector<unsigned char> &f, uint32_t key, std::vector<unsigned char> *journal,
-                     int *cursor, size_t *end) {
+                     int *cursor, log_scan *scan, size_t until = SIZE_MAX) {
     bool found = false;
     std::vector<unsigned char> j;
+    uint32_t last_sum = 0;
     size_t at = sizeof LOG_MAGIC;
-    while (f.size() - at >= size_t(ENTRY_HEAD + 4)) {
+    while (at < until && f.size() - at >= size_t(ENTRY_HEAD + 4)) {
         const unsigned char *e = &f[at];
         uint32_t base = get32(e), count = get32(e + 4);
         if (base > j.size() || base % 4 || count % 4 || count > f.size() - at - ENTRY_HEAD - 4) break;
-        if (region_sum(0, e, int(ENTRY_HEAD + count)) != get32(e + ENTRY_HEAD + count)) break;
+        const uint32_t sum = get32(e + ENTRY_HEAD + count);
+        if (region_sum(0, e, int(ENTRY_HEAD + count)) != sum) break;
         j.resize(base);
         j.insert(j.end(), e + ENTRY_HEAD, e + ENTRY_HEAD + count);
         if (journal && get32(e + 12) == key) {
@@ -340,15 +360,51 @@ static bool scan_log(const std::vector<unsigned char> &f, uint32_t key, std::vec
             *cursor = int32_t(get32(e + 8));
             found = true;
         }
+        last_sum = sum;
         at += ENTRY_HEAD + count + 4;
     }
-    if (end) *end = at;
+    if (scan) {
+        scan->end = at;
+        scan->last_sum = last_sum;
+        scan->upto = std::move(j);
+    }
     return found;
 }
 
+// The journal a copy keeps, as the log stood at the entry it names (which
+// must end there, with the checksum it gives) with the copy's part over it.
+static bool journal_of_copy(const std::vector<unsigned char> &f, const kept_turn &k,
+                            std::vector<unsigned char> &journal, int &cursor) {
+    const journal_part &p = k.part;
+    if (p.log_end == NO_JOURNAL || p.log_end < sizeof LOG_MAGIC || p.log_end > f.size()) return false;
+    log_scan scan;
+    scan_log(f, 0, nullptr, nullptr, &scan, p.log_end);
+    if (scan.end != p.log_end || scan.last_sum != p.log_sum) return false;
+    if (p.base < 0 || p.base % 4 || size_t(p.base) > scan.upto.size() || k.bytes.size() % 4) return false;
+    journal = std::move(scan.upto);
+    journal.resize(size_t(p.base));
+    journal.insert(journal.end(), k.bytes.begin(), k.bytes.end());
+    cursor = p.cursor;
+    return true;
+}
+
+// The journal of the game whose checksum is key: the one its copy keeps
+// when the log still holds what that copy builds on; else the log's last
+// entry keyed by it (the log written afresh after that game, or the copies
+// of an earlier version).
 bool logged_journal(const std::vector<unsigned char> &f, uint32_t key, std::vector<unsigned char> &journal,
                     int &cursor) {
-    return scan_log(f, key, &journal, &cursor, nullptr);
+    char names[2][96];
+    sibling_name(names[0], "orv");
+    sibling_name(names[1], "orl");
+    bool none_kept = false;  // the game's copy says that no journal was kept with it
+    for (const char *name : names) {
+        const kept_turn k = read_kept_turn(name);
+        if (!k.whole || !k.has_part || k.key != key) continue;
+        if (k.part.log_end == NO_JOURNAL) none_kept = true;
+        else if (journal_of_copy(f, k, journal, cursor)) return true;
+    }
+    return !none_kept && scan_log(f, key, &journal, &cursor, nullptr);
 }
 
 bool is_log(const std::vector<unsigned char> &f) {
@@ -366,13 +422,15 @@ static int adopt_log(const char *path) {
     std::vector<unsigned char> f;
     if (!slurp(path, f)) return errno ? errno : EIO;
     off_t end;
+    jlog.last_sum = 0;
     if (f.empty()) {
         if (int err = write_at(jlog.fd, LOG_MAGIC, sizeof LOG_MAGIC, 0)) return err;
         end = sizeof LOG_MAGIC;
     } else if (is_log(f)) {
-        size_t e;
-        scan_log(f, 0, nullptr, nullptr, &e);
-        end = off_t(e);
+        log_scan scan;
+        scan_log(f, 0, nullptr, nullptr, &scan);
+        end = off_t(scan.end);
+        jlog.last_sum = scan.last_sum;
     } else {
         std::vector<unsigned char> log(LOG_MAGIC, LOG_MAGIC + sizeof LOG_MAGIC);
         std::vector<unsigned char> game, journal;
@@ -382,6 +440,7 @@ static int adopt_log(const char *path) {
             if (old_journal(f, key, journal, cursor)) {
                 std::vector<unsigned char> e = log_entry(journal.data(), 0, int(journal.size()), cursor, key);
                 log.insert(log.end(), e.begin(), e.end());
+                jlog.last_sum = get32(&e[e.size() - 4]);
             }
         }
         close_file(jlog.fd);
@@ -413,33 +472,42 @@ static void tell_journal_failure(int err) {
     for (const char *p = msg; *p; p++) outbyte_raw((unsigned char)*p);
 }
 
-// Appends to the journal log what changed in the journal since the last
-// entry, keyed by the autosave's checksum. 0, or the error number: a resume
-// then finds no entry for its game and drops the journal, as it drops any
-// journal that does not match its game, and the next entry takes up from
+// The journal for the autosave keyed so: what changed in it since the log's
+// last entry goes into the copy, and, once that outgrows TAIL_LIMIT, into a
+// new entry of the log, written before the copy. 0, or the error number: the
+// copy then keeps no journal, and a resume drops the journal, as it drops
+// any journal that does not match its game; the next entry takes up from
 // where the last whole one ended.
-static int log_journal(const char *path, uint32_t key, bool look) {
+static int log_journal(const char *path, uint32_t key, bool look, journal_part &part) {
+    part = {};
+    tail_from = std::min(tail_from, journal_changed_from);
+    journal_changed_from = INT_MAX;
     bool fresh;
     if (kept_open(jlog.fd, path, look, &fresh) < 0) return errno;
     if (fresh || !jlog.known) {
         if (int err = adopt_log(path)) return err;
     }
-    const int length = kept_length();
-    const int base = std::max(0, std::min({journal_changed_from, jlog.length, length}));
-    const std::vector<unsigned char> e = log_entry(diffs, base, length, length ? edptr : 0, key);
-    if (int err = write_at(jlog.fd, e.data(), e.size(), jlog.end)) return err;
-    jlog.end += off_t(e.size());
-    jlog.length = length;
-    journal_changed_from = INT_MAX;
+    const int length = kept_length(), cursor = length ? edptr : 0;
+    int base = std::max(0, std::min({tail_from, jlog.length, length}));
+    if (length - base > TAIL_LIMIT) {
+        const std::vector<unsigned char> e = log_entry(diffs, base, length, cursor, key);
+        if (int err = write_at(jlog.fd, e.data(), e.size(), jlog.end)) return err;
+        jlog.end += off_t(e.size());
+        jlog.length = length;
+        jlog.last_sum = get32(&e[e.size() - 4]);
+        tail_from = INT_MAX;
+        base = length;
+    }
+    part = {uint32_t(jlog.end), jlog.last_sum, base, length, cursor};
     return 0;
 }
 
-// After an autosave: a log that holds more than its journal by the slack
-// is written afresh as one entry for the game just saved.
+// After an autosave: a log that holds more than twice its journal and the
+// slack is written afresh as one entry for the game just saved.
 static void compact_log(const char *path, uint32_t key) {
-    if (!jlog.known || jlog.end <= off_t(jlog.length) + LOG_SLACK) return;
+    if (!jlog.known || jlog.end <= 2 * off_t(jlog.length) + LOG_SLACK) return;
     std::vector<unsigned char> log(LOG_MAGIC, LOG_MAGIC + sizeof LOG_MAGIC);
-    const int length = jlog.length;
+    const int length = kept_length();
     std::vector<unsigned char> e = log_entry(diffs, 0, length, length ? edptr : 0, key);
     log.insert(log.end(), e.begin(), e.end());
     close_file(jlog.fd);
@@ -450,6 +518,8 @@ static void compact_log(const char *path, uint32_t key) {
     jlog.known = true;
     jlog.end = off_t(log.size());
     jlog.length = length;
+    jlog.last_sum = get32(&e[e.size() - 4]);
+    tail_from = INT_MAX;
 }
 
 // Tells the player, once until an autosave succeeds again, that the game
@@ -485,18 +555,24 @@ int autosave() {
         c = 1 - keep;
         if (look) still_there(copies[c].fd);
     }
-    if (copies[c].fd < 0) copies[c].known = false;
-    const uint32_t key = make_record(now);
-
-    if (int err = log_journal(jname, key, look)) {
+    const uint32_t key = make_game(now);
+    journal_part part;
+    if (int err = log_journal(jname, key, look, part)) tell_journal_failure(err);
+    make_trailer(key, part);
+    int err = write_copy(c, names[c]);
+    if ((err == ENOSPC || err == EDQUOT) && part.length > part.base) {
+        // No room for the copy with its part of the journal: the game comes
+        // first, and the journal is kept again once there is room.
         tell_journal_failure(err);
-    } else {
-        journal_failure_told = false;
+        part = {};
+        make_trailer(key, part);
+        err = write_copy(c, names[c]);
     }
-    if (int err = write_copy(c, names[c])) {
+    if (err) {
         tell_failure(err);
         return 1;
     }
+    if (part.log_end != NO_JOURNAL) journal_failure_told = false;
     keep = c;
     last.count++;
     failure_told = false;
@@ -507,12 +583,10 @@ int autosave() {
 // Forgets what this run knew of the autosave's files: a resume reads them
 // afresh, and the next autosave writes each copy whole.
 void forget_autosave_files() {
-    for (copy_file &c : copies) {
-        close_file(c.fd);
-        c.known = false;
-    }
+    for (copy_file &c : copies) close_file(c.fd);
     close_file(jlog.fd);
     jlog.known = false;
+    tail_from = INT_MAX;
     last.made = false;
     keep = -1;
     looked_at = -1;

@@ -59,7 +59,7 @@ constexpr member CELLS[] = {
 // not come from (or "which way?" when the player came from neither); at a
 // fork there is no telling which way is meant.
 int onward() {
-    const member &m = this_member();
+    const member_info &m = this_member();
     if (m.k[0] == 0) {
         say_stop(1297);
         return 0;

@@ -1244,6 +1244,7 @@ REPLY: w
 REPLY: fill waterskin
 REPLY: drink
 REPLY: yes
+# The griffin has landed in the lane.
 REPLY: give bread
 REPLY: take nectar
 REPLY: e
@@ -1787,6 +1788,7 @@ REPLY: drop locket
 REPLY: drop token
 REPLY: drop strongbox
 REPLY: drop parchment
+# Every treasure is home: this command, typed in the cottage, begins phase 4.
 REPLY: snuff jewel
 REPLY: drop jewel
 REPLY: drop wand
@@ -1795,6 +1797,7 @@ REPLY: drop plaque
 REPLY: fennoch
 REPLY: s
 REPLY: n
+# Phase 5 has begun at the north fork: the hourglass runs while the lamp-lit arrivals count.
 REPLY: s
 REPLY: n
 REPLY: s
@@ -1808,14 +1811,17 @@ REPLY: n
 REPLY: s
 REPLY: n
 REPLY: s
+# This arrival ends the hourglass: phase 6 begins in the eyrie.
 REPLY: n
 REPLY: look
 REPLY: sw
 REPLY: take rod
+# The rod is in hand at the watchpost.
 REPLY: ne
 REPLY: drop rod
 REPLY: sw
 REPLY: detonate
+# Boarding the griffin begins phase 7 in the timeless chamber: the Litany, one word a command.
 REPLY: board griffin
 REPLY: alvoth
 REPLY: beruth
@@ -1834,13 +1840,16 @@ REPLY: nuvik
 REPLY: ostel
 REPLY: pazhan
 REPLY: rhunel
+# Phase 8 has begun in the lane: every compass word now goes the opposite way.
 REPLY: sw
 REPLY: nw
 REPLY: nw
 REPLY: nw
 REPLY: nw
 REPLY: nw
+# At the grate of the mirrored valley.
 REPLY: down
+# Phase 9: the last ledge.
 REPLY: jump
 REPLY: yes
 REPLY: yes

@@ -137,10 +137,11 @@ TEST_F(Autosave, IsASavedGameWithItsTranscriptAndJournal) {
 // autosave is written, its own. Each kill is a child process that plays the
 // turn with its writes cut after k bytes; another child then resumes. The
 // autosave of turn 4 writes in part over the game of turn 2; the first
-// after a resume writes a copy whole.
+// after a resume writes a copy whole; a turn that changes much writes an
+// entry of the journal's log before its copy.
 TEST_F(Autosave, KillAtAnyMomentLeavesAWholeGameWithItsJournal) {
     for (int i = 0; i < 3; i++) ASSERT_EQ(play(), 0);
-    auto kills = [&](const char *what) {
+    auto kills = [&](const char *what, int bytes_changed = 3) {
         SCOPED_TRACE(what);
         const Files before = files();
         const size_t last = saved.size() - 1;
@@ -150,7 +151,7 @@ TEST_F(Autosave, KillAtAnyMomentLeavesAWholeGameWithItsJournal) {
             pid_t child = fork();
             if (child == 0) {
                 limit_writes(k, false, EIO);
-                const int written = play() == 0;
+                const int written = play(bytes_changed) == 0;
                 limit_writes(-1, false, 0);
                 if (resume() != SPECIAL_AUTORESTORE) _exit(9);
                 // 0 or 1: the game before or this turn's; 2 more when written.
@@ -183,6 +184,8 @@ TEST_F(Autosave, KillAtAnyMomentLeavesAWholeGameWithItsJournal) {
     expect_resumed(saved.size() - 1, "played on");
     remove_file("_zendry.orl");  // the older copy
     expect_resumed(saved.size() - 1, "the other copy gone");
+    ASSERT_EQ(play(), 0);
+    kills("with an entry of the log", 400);
 }
 
 // A failed autosave keeps the game saved before with its own transcript,
@@ -314,6 +317,21 @@ TEST_F(Autosave, JournalLogFollowsUndoAndIsCompacted) {
     const size_t journal = saved.back().journal.size();
     EXPECT_GT(journal, size_t(64 * 1024)) << "the journal should outgrow the log's slack";
     EXPECT_LT(largest, 3 * journal + 64 * 1024 + 4096);
+
+    // Small turns: their part of the journal stays in the copies until it
+    // fills an entry of the log; the log grows by about what the journal
+    // does (a resume logs the whole journal once more).
+    for (int i = 0; i < 200; i++) {
+        ASSERT_EQ(play(), 0);
+        if (i % 25 == 24) expect_resumed(saved.size() - 1, "small turn " + std::to_string(i));
+    }
+    ASSERT_EQ(play(), 0);
+    const size_t log_before = read_file("_zendry.orh").size(), journal_before = saved.back().journal.size();
+    for (int i = 0; i < 200; i++) ASSERT_EQ(play(), 0);
+    const size_t grown = saved.back().journal.size() - journal_before;
+    EXPECT_GT(grown, size_t(2048));
+    EXPECT_LE(read_file("_zendry.orh").size(), log_before + grown + grown / 8);
+    expect_resumed(saved.size() - 1, "after the small turns");
 }
 
 // An autosave of the earlier version: the game, its journal in the older
