@@ -276,72 +276,20 @@ REPLY: s
 REPLY: down
 REPLY: up
 REPLY: e
-REPLY: e
-REPLY: ne
-REPLY: e
-REPLY: up
-REPLY: e
-REPLY: up
-REPLY: s
-REPLY: w
-REPLY: w
-REPLY: w
-REPLY: e
-REPLY: up
-REPLY: e
-REPLY: s
-REPLY: s
-REPLY: s
-REPLY: n
-REPLY: e
-REPLY: e
-REPLY: nw
-REPLY: take locket
-REPLY: take token
-REPLY: drop jug
-REPLY: take strongbox
-REPLY: se
-REPLY: n
-REPLY: down
-REPLY: e
-REPLY: e
-REPLY: beruth
-REPLY: drop locket
-REPLY: drop token
-REPLY: drop strongbox
-REPLY: beruth
-REPLY: w
-REPLY: w
+REPLY: ostel
+REPLY: nuvik
+REPLY: mevet
+REPLY: lomas
 REPLY: w
 REPLY: down
-REPLY: down
+REPLY: climb plant
 REPLY: w
-REPLY: w
-REPLY: w
-REPLY: e
-REPLY: up
-REPLY: e
-REPLY: s
-REPLY: s
-REPLY: s
-REPLY: n
-REPLY: e
-REPLY: e
-REPLY: nw
 REPLY: take statuette
-REPLY: take jug
-REPLY: se
-REPLY: n
+REPLY: s
 REPLY: down
-REPLY: w
-REPLY: down
-REPLY: down
-REPLY: n
-REPLY: down
-REPLY: w
-REPLY: down
-REPLY: w
-REPLY: w
+REPLY: up
+REPLY: e
+REPLY: e
 REPLY: nw
 REPLY: w
 REPLY: sw
@@ -370,6 +318,9 @@ REPLY: throw bread
 REPLY: unlock collar
 REPLY: take collar
 REPLY: take lynx
+REPLY: wait
+REPLY: wait
+REPLY: wait
 REPLY: w
 REPLY: up
 REPLY: n
@@ -437,9 +388,16 @@ REPLY: e
 REPLY: e
 REPLY: e
 REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
 REPLY: take sword
 REPLY: sw
 REPLY: sw
+REPLY: wait
+REPLY: wait
 REPLY: sw
 REPLY: sw
 REPLY: s
@@ -515,6 +473,7 @@ REPLY: down
 REPLY: drink water
 REPLY: fill jug
 REPLY: up
+REPLY: wait
 REPLY: w
 REPLY: throw axe
 REPLY: take axe
@@ -636,7 +595,7 @@ REPLY: s
 REPLY: up
 REPLY: up
 REPLY: n
-REPLY: jevra
+REPLY: dathel
 REPLY: drop axe
 REPLY: in
 REPLY: take fuse
@@ -650,7 +609,7 @@ REPLY: s
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: s
+REPLY: nw
 REPLY: light lamp
 REPLY: down
 REPLY: n
@@ -690,14 +649,16 @@ REPLY: n
 REPLY: n
 REPLY: nw
 REPLY: w
+REPLY: n
 REPLY: nw
 REPLY: nw
 REPLY: take bauble
 REPLY: se
+REPLY: s
+REPLY: sw
 REPLY: se
 REPLY: sw
-REPLY: w
-REPLY: sw
+REPLY: nw
 REPLY: n
 REPLY: up
 REPLY: up
@@ -710,11 +671,32 @@ REPLY: drop lodestone
 REPLY: take lodestone
 REPLY: down
 REPLY: jump
-REPLY: ne
-REPLY: e
+REPLY: w
 REPLY: e
 REPLY: se
 REPLY: e
+REPLY: se
+REPLY: se
+REPLY: e
+REPLY: e
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: n
+REPLY: n
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
 REPLY: up
 REPLY: wave wand
 REPLY: light lamp
@@ -753,6 +735,7 @@ REPLY: drop bauble
 REPLY: drop lodestone
 REPLY: drop fuse
 REPLY: drop candlestick
+REPLY: drop incense
 REPLY: look
 REPLY: beruth
 REPLY: beruth
@@ -849,6 +832,7 @@ REPLY: drop urn
 REPLY: drop statuette
 REPLY: drop figurine
 REPLY: look
+REPLY: drink water
 REPLY: beruth
 REPLY: w
 REPLY: w
@@ -862,6 +846,7 @@ REPLY: n
 REPLY: down
 REPLY: e
 REPLY: down
+REPLY: wait
 REPLY: drink water
 REPLY: fill jug
 REPLY: up
@@ -958,7 +943,6 @@ REPLY: fennoch
 REPLY: drop dagger
 REPLY: drop jug
 REPLY: drop wand
-REPLY: drop incense
 REPLY: fennoch
 REPLY: s
 REPLY: down
@@ -990,6 +974,7 @@ REPLY: n
 REPLY: e
 REPLY: up
 REPLY: e
+REPLY: wait
 REPLY: up
 REPLY: n
 REPLY: fennoch
@@ -997,7 +982,6 @@ REPLY: drop candle
 REPLY: drop necklace
 REPLY: take wand
 REPLY: take jug
-REPLY: take incense
 REPLY: drink water
 REPLY: fennoch
 REPLY: s
@@ -1107,6 +1091,7 @@ REPLY: throw axe
 REPLY: take axe
 REPLY: take plaque
 REPLY: up
+REPLY: wait
 REPLY: up
 REPLY: s
 REPLY: up
@@ -1203,6 +1188,7 @@ REPLY: up
 REPLY: n
 REPLY: fennoch
 REPLY: drop cloth
+REPLY: take incense
 REPLY: w
 REPLY: nw
 REPLY: nw
@@ -1223,6 +1209,8 @@ REPLY: w
 REPLY: down
 REPLY: w
 REPLY: w
+REPLY: throw axe
+REPLY: take axe
 REPLY: e
 REPLY: se
 REPLY: up
@@ -1278,8 +1266,6 @@ REPLY: nw
 REPLY: nw
 REPLY: sw
 REPLY: e
-REPLY: take lodestone
-REPLY: drop lodestone
 REPLY: take lodestone
 REPLY: drink water
 REPLY: fennoch
@@ -1585,18 +1571,21 @@ REPLY: drop cloth
 REPLY: drop funnel
 REPLY: drop sieve
 REPLY: drop sceptre
-REPLY: drop plaque
 REPLY: drop lamp
 REPLY: hesk
 REPLY: ephrun
 REPLY: take lamp
-REPLY: take statuette
 REPLY: take incense
+REPLY: drink water
 REPLY: take jug
 REPLY: fill jug
-REPLY: drink water
-REPLY: fennoch
-REPLY: s
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: n
 REPLY: down
 REPLY: riddled
 REPLY: w
@@ -1611,10 +1600,95 @@ REPLY: ne
 REPLY: n
 REPLY: n
 REPLY: n
+REPLY: take parchment
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: wait
+REPLY: wait
+REPLY: wait
+REPLY: wait
+REPLY: fennoch
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: sw
+REPLY: ne
+REPLY: nw
+REPLY: w
+REPLY: sw
+REPLY: w
+REPLY: nw
+REPLY: ne
+REPLY: nw
+REPLY: w
+REPLY: read ledger
+REPLY: take ledger
+REPLY: no
+REPLY: e
+REPLY: se
+REPLY: sw
+REPLY: se
+REPLY: e
+REPLY: ne
+REPLY: n
+REPLY: se
+REPLY: se
+REPLY: sw
+REPLY: se
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: throw axe
+REPLY: take axe
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: fennoch
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: s
+REPLY: s
+REPLY: s
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: w
+REPLY: e
 REPLY: light lamp
 REPLY: down
 REPLY: n
@@ -1622,32 +1696,32 @@ REPLY: n
 REPLY: up
 REPLY: nw
 REPLY: wave wand
-REPLY: look
-REPLY: extinguish lamp
 REPLY: w
-REPLY: drink water
 REPLY: s
 REPLY: s
 REPLY: s
 REPLY: s
 REPLY: s
-REPLY: light lamp
 REPLY: e
 REPLY: e
 REPLY: e
 REPLY: ne
+REPLY: drink water
 REPLY: n
 REPLY: n
 REPLY: n
 REPLY: take vase
-REPLY: drop statuette
 REPLY: s
 REPLY: s
+REPLY: throw vase
 REPLY: s
 REPLY: sw
 REPLY: w
 REPLY: w
 REPLY: w
+REPLY: nw
+REPLY: take vase
+REPLY: se
 REPLY: n
 REPLY: n
 REPLY: n
@@ -1659,9 +1733,7 @@ REPLY: e
 REPLY: s
 REPLY: s
 REPLY: s
-REPLY: take parchment
 REPLY: s
-REPLY: throw parchment
 REPLY: s
 REPLY: s
 REPLY: s
@@ -1680,44 +1752,48 @@ REPLY: up
 REPLY: n
 REPLY: fennoch
 REPLY: drop vase
-REPLY: drop jug
-REPLY: ostel
-REPLY: nuvik
-REPLY: mevet
-REPLY: lomas
-REPLY: drink water
-REPLY: fennoch
-REPLY: s
-REPLY: down
-REPLY: w
-REPLY: down
-REPLY: w
-REPLY: w
-REPLY: w
-REPLY: w
-REPLY: down
-REPLY: climb plant
-REPLY: w
-REPLY: take statuette
-REPLY: s
-REPLY: down
-REPLY: up
-REPLY: e
-REPLY: e
-REPLY: ne
-REPLY: e
-REPLY: up
-REPLY: e
-REPLY: up
-REPLY: n
-REPLY: fennoch
-REPLY: drop statuette
-# Every treasure is home: this command, typed in the cottage, begins phase 4.
 REPLY: drop incense
+REPLY: drink water
+REPLY: drop jug
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: n
+REPLY: e
+REPLY: e
+REPLY: nw
+REPLY: take locket
+REPLY: take token
+REPLY: take strongbox
+REPLY: take parchment
+REPLY: se
+REPLY: n
+REPLY: down
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop locket
+REPLY: drop token
+REPLY: drop strongbox
+REPLY: drop parchment
+# Every treasure is home: this command, typed in the cottage, begins phase 4.
 REPLY: snuff jewel
 REPLY: drop jewel
-REPLY: score
-REPLY: look
+REPLY: drop wand
+REPLY: drop axe
+REPLY: drop plaque
 REPLY: fennoch
 REPLY: s
 REPLY: n
