@@ -389,15 +389,15 @@ int main(int argc, char **argv) {
     }
 
     // A game of the realistic mix played by zendry_play's player in the
-    // game under way (from "begin"), replayed by the game as it stands with
-    // its autosave and by zendry_play without it: the same turns.
+    // game under way (from "begin"), replayed by zendry_play with its
+    // autosave and without it: the same turns in the same binary.
     const std::string mix_said = record_game(play, home, "mix.cmd", "mix", 10000, empty);
     const std::string mixed = home + "/mix.cmd";
     const std::vector<std::string> mix_commands = commands_of(mixed, nullptr);
     const int N = int(mix_commands.size());
     replay_figures without = replay(play, home, mixed, N, empty, quiet);
     const std::string own = console_home();
-    replay_figures with = replay(game, own, mixed, N, empty, {});
+    replay_figures with = replay(play, own, mixed, N, empty, {});
     std::filesystem::remove_all(own);
     const std::string once = console_home();
     run(game, {"-n", "-p0", "-c", mixed}, once);
@@ -406,8 +406,8 @@ int main(int argc, char **argv) {
     printf("| one turn of a realistic mix played in the game under way (%s), processor time, without the "
            "autosave | %s us |\n",
            mix_said.c_str(), fixed(without.cpu_us, 2).c_str());
-    printf("| the same turns in the game as it stands, with the autosave (%ld autosaves counted from the files), "
-           "processor time / wall time | %s us / %s us |\n",
+    printf("| the same turns with the autosave (%ld autosaves counted from the files the game as it stands "
+           "leaves), processor time / wall time | %s us / %s us |\n",
            mix_saves, fixed(with.cpu_us, 2).c_str(), fixed(with.wall_us, 2).c_str());
     printf("| the autosave's share of that turn (processor time) | %s us, %s %% |\n",
            fixed(with.cpu_us - without.cpu_us, 2).c_str(),

@@ -273,7 +273,8 @@ static kept_turn read_kept_turn(const char *path) {
                                                            : 0;
         bool ok = at > 0 && fread(head + HEAD_1, 1, size_t(at - HEAD_1), f) == size_t(at - HEAD_1);
         const uint32_t n = get32(head + 4), m = at == TRAILER_HEAD ? get32(head + 28) : 0;
-        ok = ok && n < READ_LIMIT && m < READ_LIMIT;
+        // No longer than the file holds.
+        ok = ok && uint64_t(SAVE_BYTES) + uint64_t(at) + n + m + 4 <= uint64_t(st.st_size);
         if (ok) {
             std::vector<unsigned char> t(head, head + at);
             t.resize(size_t(at) + n + m + 4);
