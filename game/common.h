@@ -25,10 +25,12 @@ inline void say_stop(int t) { say(SAY_STOP, t, 0); }
 inline void say_stop_variant(int t, int k) { say(SAY_STOP | SAY_ARG, t, k); }
 inline void say_stop_typed(int t, int slot) { say(SAY_STOP | SAY_ARG | SAY_ARGVAR, t, slot); }
 
-// Variable v holds refno r, marked as a refno.
+// Variable v is marked as holding a refno; hold_ref also puts refno r in it.
+// v may be computed: a refno without a flag word is reported, not written.
+inline void mark_ref(int v) { set_bitword(v, ref_mark); }
 inline void hold_ref(int v, int r) {
     value[v] = r;
-    *bitword(v) = ref_mark;
+    mark_ref(v);
 }
 
 // The feature-word mark that the fallback replies read.

@@ -107,7 +107,7 @@ void parse() {
         n++;
         separator[n] = *r ? s : '\n';
     }
-    if (n == 0) std::strcpy(comline, "\n");
+    if (n == 0) std::snprintf(comline, sizeof comline, "\n");
     tp[n] = nullptr;
     separator[n] = '\n';
 
@@ -173,6 +173,23 @@ void command_preset(const char *word) {
     tindex = 1;
 }
 
+void command_reset() {
+    command_preset(nullptr);
+    comline[0] = raw_comline[0] = old_comline[0] = typed_line[0] = long_word[0] = 0;
+    arg1_word[0] = arg2_word[0] = arg3_word[0] = orig[0] = orig1[0] = orig2[0] = 0;
+    amatch = 1;
+    dropped = nullptr;
+    prev1 = prev2 = -1;
+    orphan = 0;
+    orphan_word[0] = 0;
+    done_again = 0;
+    qtext = qstat = qarg1 = qarg2 = 0;
+    qargw1[0] = qargw2[0] = 0;
+    except_count = 0;
+    location_all = 0;
+    type_all = 0;
+}
+
 namespace {
 
 // A line that gave no word but held more than separators (a noise word, a
@@ -201,14 +218,14 @@ enum class step { done, next_line, again_run };
 // Reads the next line into the word list; false when get_command is to
 // return (loop set, or an empty line answers).
 bool read_line(int prompt) {
-    if (raw_comline[0] && std::strcmp(raw_comline, "\n") != 0) std::strcpy(old_comline, raw_comline);
+    if (raw_comline[0] && std::strcmp(raw_comline, "\n") != 0) std::snprintf(old_comline, sizeof old_comline, "%s", raw_comline);
     for (;;) {
         done_again = 0;
         scrchk(nullptr);
         if (prompt) say(0, prompt, 0);
         get_input(comline, COMLINE_SIZE - 1);
         if (loop) return false;
-        std::strcpy(raw_comline, comline);
+        std::snprintf(raw_comline, sizeof raw_comline, "%s", comline);
         if (comline[0] == 0 || std::strcmp(comline, "\n") == 0) {
             if (prompt == 0 && value[KV_QUESTION] == 0) continue;
             value[KV_COMMAND_STATUS] = 0;
@@ -326,8 +343,8 @@ step word_loop(bool comma_pending) {
                 if (old_comline[0] && std::strcmp(old_comline, "\n") != 0) {
                     // The previous line takes this one's place, also as the
                     // line kept for the next "again".
-                    std::strcpy(comline, old_comline);
-                    std::strcpy(raw_comline, old_comline);
+                    std::snprintf(comline, sizeof comline, "%s", old_comline);
+                    std::snprintf(raw_comline, sizeof raw_comline, "%s", old_comline);
                     parse();
                     if (tp[0]) return step::again_run;
                 }

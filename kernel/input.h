@@ -70,3 +70,6 @@ extern int location_all;
 extern int type_all;
 void parse();
 void command_preset(const char *word);  // the word list holds word alone with the cursor after it; null: empty
+// The reader as a run starts: no line, no words, no previous command, no
+// orphan word, no command kept, no except list (kernel_reset).
+void command_reset();

@@ -2,6 +2,7 @@
 // buffer; at each input it is flushed once, formatted as plain text (console
 // and log: wrapped, optionally justified, paged) or as an HTML fragment that
 // answers the browser's waiting request.
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
@@ -40,6 +41,17 @@ int Maxlen = 78;
 int flip;
 int lincnt;
 
+// The pending output starts at TEXT_BUF_START bytes and grows by
+// TEXT_BUF_STEP whenever fewer than TEXT_BUF_SLACK are left; the formatted
+// output starts at, and grows by, OBUF_STEP.
+constexpr int TEXT_BUF_START = 4096;
+constexpr int TEXT_BUF_STEP = 1024;
+constexpr int TEXT_BUF_SLACK = 16;
+constexpr int OBUF_STEP = 4096;
+// The pager's reply: only its first byte counts; the rest of the line up
+// to this size is read with it.
+constexpr int PAGER_REPLY_SIZE = 4096;
+
 FILE *console_out = stdout;
 FILE *console_in = stdin;
 int console_tty = -1;
@@ -48,7 +60,7 @@ int console_tty = -1;
 
 void text_setup() {
     if (text_buf) return;
-    text_buf_len = 4096;
+    text_buf_len = TEXT_BUF_START;
     text_buf = static_cast<char *>(orvalloc(text_buf_len));
     lptr = text_buf;
     *lptr = 0;
@@ -61,9 +73,9 @@ void text_setup() {
 static void put_byte(int c, bool raw) {
     if (!text_buf) text_setup();
     c &= 0xFF;
-    if (lptr - text_buf >= text_buf_len - 16) {
+    if (lptr - text_buf >= text_buf_len - TEXT_BUF_SLACK) {
         int used = int(lptr - text_buf);
-        text_buf_len += 1024;
+        text_buf_len += TEXT_BUF_STEP;
         text_buf = static_cast<char *>(orvrealloc(text_buf, text_buf_len));
         lptr = text_buf + used;
     }
@@ -123,7 +135,7 @@ void zap_text() {
 
 static void obuf_setup() {
     if (obuf) return;
-    oblen = 4096;
+    oblen = OBUF_STEP;
     obuf = static_cast<char *>(orvalloc(oblen));
     optr = obuf + http_offset;
     *optr = 0;
@@ -133,7 +145,7 @@ static void obuf_room(int n) {
     obuf_setup();
     int used = int(optr - obuf);
     if (used + n + 1 <= oblen) return;
-    while (used + n + 1 > oblen) oblen += 4096;
+    while (used + n + 1 > oblen) oblen += OBUF_STEP;
     obuf = static_cast<char *>(orvrealloc(obuf, oblen));
     optr = obuf + used;
 }
@@ -216,7 +228,7 @@ static const char *centre_text_lines(const char *p, const char *end, int html) {
 // Lines centred as one block, keeping their shape: the common indentation
 // goes, then the block is padded to the middle.
 static const char *centre_block(const char *p, const char *end, int html) {
-    int minind = 4096, maxlen = 0;
+    int minind = INT_MAX, maxlen = 0;  // INT_MAX while no line holds text
     const char *q = p;
     while (q < end && *q != TC_CENTRE_END) {
         const char *e = line_end(q, end);
@@ -231,7 +243,7 @@ static const char *centre_block(const char *p, const char *end, int html) {
         if (q < end && *q == '\n') q++;
     }
     // A block of blank lines only has nothing to centre.
-    int pad = minind == 4096 ? 0 : (Maxlen - maxlen + minind) / 2 - 2;
+    int pad = minind == INT_MAX ? 0 : (Maxlen - maxlen + minind) / 2 - 2;
     bool first = true;
     while (p < end && *p != TC_CENTRE_END) {
         const char *e = line_end(p, end);
@@ -438,8 +450,8 @@ static int pager_line(const char *after) {
     fprintf(console_out, "%*s[More?] ", Margin, "");
     fflush(console_out);
     if (log_file) fprintf(log_file, "%*s[More?] ", Margin, "");
-    char reply[4096];
-    if (!fgets(reply, 4095, console_in)) reply[0] = 0;
+    char reply[PAGER_REPLY_SIZE];
+    if (!fgets(reply, sizeof reply, console_in)) reply[0] = 0;
     if (log_file) fprintf(log_file, "\nREPLY: %s", reply);
     lincnt = 1;
     if (strchr("nNqQ", reply[0]) && reply[0]) {

@@ -35,6 +35,15 @@ static state_image *snapshot1;  // stored and restored at the game's request
 static state_image *snapshot2;  // the game as it was before the last restore
 
 constexpr int NAME_MAX_CHARS = 32;
+// A saved game's file name: the name and ".orv" always fit.
+static_assert(NAME_MAX_CHARS + 5 <= int(sizeof save_name));
+// A file name made from save_name or truname with another extension.
+constexpr int FILE_NAME_SIZE = 96;
+static_assert(int(sizeof save_name) + 8 <= FILE_NAME_SIZE);
+// A temporary file's name: its target's and ".tmp" (a longer one is refused).
+constexpr int TEMP_NAME_SIZE = 128;
+// A saved game's first line: a longer one is no version stamp of ours.
+constexpr int STAMP_LINE_LIMIT = 128;
 constexpr int JOURNAL_CHUNK = 8192;
 constexpr int PDATA_LIMIT = 1 << 20;  // the persistent file is a few bytes
 
@@ -89,7 +98,7 @@ uint32_t region_sum(uint32_t sum, const unsigned char *bytes, int len) {
 }
 
 int write_whole(const char *path, const unsigned char *bytes, size_t len, bool sync) {
-    char tmp[128];
+    char tmp[TEMP_NAME_SIZE];
     if (snprintf(tmp, sizeof tmp, "%s.tmp", path) >= int(sizeof tmp)) return -1;
     FILE *f = fopen(tmp, "wb");
     if (!f) return -1;
@@ -105,14 +114,19 @@ int write_whole(const char *path, const unsigned char *bytes, size_t len, bool s
     return -1;
 }
 
-void sibling_name(char *out, const char *ext) {
-    strcpy(out, save_name);
+// A name that does not fit is no name (empty), never another file's.
+void sibling_name(char *out, size_t size, const char *ext) {
+    if (size == 0) return;
+    if (snprintf(out, size, "%s", save_name) >= int(size)) {
+        out[0] = 0;
+        return;
+    }
     size_t n = strlen(out);
-    if (n >= 3) strcpy(out + n - 3, ext);
+    if (n >= 3 && snprintf(out + n - 3, size - (n - 3), "%s", ext) >= int(size - (n - 3))) out[0] = 0;
 }
 
 // The journal file beside a saved game: its name with "orh" for "orv".
-static void journal_name(char *out) { sibling_name(out, "orh"); }
+static void journal_name(char (&out)[FILE_NAME_SIZE]) { sibling_name(out, "orh"); }
 
 // A name a player may give a saved game: a letter or digit, then letters,
 // digits and the marks "-", "_", "." and "+" (bytes above 127 count as
@@ -146,8 +160,8 @@ int make_name(const char *name, char *path, bool trusted) {
 static int command_name(int code) {
     char name[NAME_MAX_CHARS + 1];
     if (value[KV_COMMAND_STATUS] < 2) {
-        strcpy(name, "default");
-        if (code == SPECIAL_DELETE_SAVE) strcpy(arg2_word, name);
+        snprintf(name, sizeof name, "default");
+        if (code == SPECIAL_DELETE_SAVE) snprintf(arg2_word, WORD_SIZE, "default");
     } else if (value[KV_ARG2] == -1 && code != SPECIAL_DELETE_SAVE) {
         printf("*** Glitch! No save/restore name specified!\n");
         return 3;
@@ -211,7 +225,7 @@ static uint32_t image_sum(uint32_t sum, const unsigned char *img, const regions 
 // Writes the journal beside the saved game just written, or removes a
 // journal of an earlier game of that name. Failures here are silent.
 static void write_journal(uint32_t sum) {
-    char jname[96];
+    char jname[FILE_NAME_SIZE];
     journal_name(jname);
     if (value[KV_UNDO_RESULT] < 0 || !diffs || dptr <= 4) {
         remove_file(jname);
@@ -264,7 +278,7 @@ int save_game(int code) {
 int delete_game() {
     if (command_name(SPECIAL_DELETE_SAVE) != 0) return 3;
     int r = unlink(save_name) == 0 ? 0 : 2;
-    char jname[96];
+    char jname[FILE_NAME_SIZE];
     journal_name(jname);
     remove_file(jname);
     return r;
@@ -273,7 +287,7 @@ int delete_game() {
 // ---- Restoring ---------------------------------------------------------------
 
 int check_version(FILE *file) {
-    char line[128];
+    char line[STAMP_LINE_LIMIT];
     int n = 0, c;
     while ((c = getc(file)) != EOF && c != '\n') {
         if (n == int(sizeof line) - 1) return 1;
@@ -453,7 +467,7 @@ bool old_journal(const std::vector<unsigned char> &f, uint32_t sum, std::vector<
 // fails its checksum or its checks, or a log without an entry for this
 // game, is dropped; the restore stands either way.
 static void read_journal(uint32_t sum, bool older) {
-    char jname[96];
+    char jname[FILE_NAME_SIZE];
     journal_name(jname);
     if (value[KV_UNDO_RESULT] < 0 || !path_exists(jname)) return;
     std::vector<unsigned char> f, j;
@@ -537,9 +551,9 @@ void restore_game(int code, int32_t *variable) {
         own_name(true);
     }
     // The autosave is two copies written in turn: the newer is read first.
-    char copy[96], first[96];
+    char copy[FILE_NAME_SIZE], first[FILE_NAME_SIZE];
     sibling_name(copy, "orl");
-    strcpy(first, save_name);
+    snprintf(first, sizeof first, "%s", save_name);
     if (code == SPECIAL_AUTORESTORE && autosave_copy_first()) std::swap(first, copy);
     FILE *f = fopen(first, "rb");
     // A kill before the first autosave's .orv was made leaves its copy.
@@ -620,7 +634,7 @@ static void pdata_name(char *out, size_t size) {
 
 int get_pdata(int offset) {
     if (offset < 0) return 1;
-    char name[96];
+    char name[FILE_NAME_SIZE];
     pdata_name(name, sizeof name);
     FILE *f = fopen(name, "rb");
     if (!f) return -1;
@@ -631,7 +645,7 @@ int get_pdata(int offset) {
 
 int set_pdata(int offset, int byte) {
     if (offset < 0 || offset >= PDATA_LIMIT) return 0;
-    char name[96];
+    char name[FILE_NAME_SIZE];
     pdata_name(name, sizeof name);
     std::vector<unsigned char> data;
     FILE *f = fopen(name, "rb");

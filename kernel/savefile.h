@@ -29,8 +29,14 @@ inline uint32_t get32(const unsigned char *p) {
 // save_name := the file of the autosave (autoname's); with as_word the name
 // is also put in arg2_word.
 void own_name(bool as_word);
-// save_name with another extension (its last three characters) into out.
-void sibling_name(char *out, const char *ext);
+// save_name with another extension (its last three characters) into out,
+// of `size` bytes: empty when it does not fit. The second form takes the
+// size of the array it is given.
+void sibling_name(char *out, size_t size, const char *ext);
+template <size_t N>
+void sibling_name(char (&out)[N], const char *ext) {
+    sibling_name(out, N, ext);
+}
 // The live image as a saved game into buf (SAVE_BYTES): the stamp line, the
 // layout numbers, the checksum, the time and the image. Returns the checksum.
 uint32_t build_game(unsigned char *buf);

@@ -49,6 +49,15 @@ int16_t *bitword(int r) {
     return nullptr;
 }
 
+void set_bitword(int r, int16_t w) {
+    int16_t *word = bitword(r);
+    if (!word) {
+        printf("*** Run-time glitch! Setting the flag word of a flagless entity %d! ***\n", r);
+        return;
+    }
+    *word = w;
+}
+
 // The flag word holding flag n of refno r, or null where there is none or
 // it would lie past the end of the flag words.
 static int16_t *flag_word(int r, int n) {

@@ -116,6 +116,9 @@ void set(char tk, int t, char sk, int s, int32_t *lvals, int16_t *lbits);
 int evar(int v);
 int levar(int i, int32_t *lvals, int16_t *lbits, int nlocals);  // 0 for a bad index
 int16_t *bitword(int r);
+// The flag word of refno r := w, for a refno the code computes: a refno
+// with no flag word is reported as a glitch and nothing is written.
+void set_bitword(int r, int16_t w);
 void bitmod(char op, int r, int n);
 int bitest(int r, int n);
 void lbitmod(int nlocals, char op, int i, int n, int32_t *lvals, int16_t *lbits);
@@ -174,3 +177,11 @@ inline void call_proc(int r) {
 
 // Hook for the word tree (reset on a move); set by the input module.
 void tree_reset();
+
+// The kernel's own state as a run starts with it: the world state and its
+// reference copy zeroed, no turn stopped, the seeds 0, no output pending,
+// the output settings at their defaults, no command line read or kept, no
+// log or command file. What a run sets up once (the display mode, buffers,
+// word tree, the game's title) is kept. Tests call it before each case
+// instead of putting the globals back one by one.
+void kernel_reset();

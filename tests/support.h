@@ -46,9 +46,10 @@ inline void set_ref(int v, int r) {
     *bitword(v) = ref_mark;
 }
 
-// A session of the kernel in a temporary working directory, with the plain
-// console captured, wide lines (no wrapping), no log, the database's key set
-// and the output buffers empty. The state image is left to the test.
+// A session of the kernel in a temporary working directory, with the
+// kernel's state reset (the state image zeroed, no log), the plain console
+// captured, wide lines (no wrapping), the database's key set and the output
+// buffers empty.
 class Session {
 public:
     void open(const char *tag) {
@@ -60,15 +61,13 @@ public:
         snprintf(truname, sizeof truname, "_%s", GAME_NAME);
         autoname = truname;
         ASSERT_EQ(set_title(), 0);
-        text_setup();
-        zap_text();
+        kernel_reset();
         if (!word_buf) word_buf = btinit(nullptr);
         mode = MODE_PLAIN;
         Linlen = Screen = 32767;
         Margin = 0;
         Maxlen = Linlen;
         prompt_alloc();
-        log_file = com_file = nullptr;
         console_tty = 0;
         saved_out_ = console_out;
         console_out = open_memstream(&data_, &size_);

@@ -182,10 +182,10 @@ constexpr row TIMEKEEPERS_ROOM[] = {
             group(hourglass_running),
                 ret({928}),
                 first(),
-                    when(word_count(1), copy(1157, VAR_ARG1)),
-                    copy(1157, VAR_ARG2),
+                    when(word_count(1), copy(VAR_WORK_WORD, VAR_ARG1)),
+                    copy(VAR_WORK_WORD, VAR_ARG2),
                 end(),
-                reply(1319, arg_of(1157)),
+                reply(1319, arg_of(VAR_WORK_WORD)),
             end(),
             otherwise(),
                 // Run out, the hourglass is what the player makes out there.

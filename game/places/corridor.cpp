@@ -131,10 +131,10 @@ int cell() {
 // value of the far side 1 while the way back is open too; the slab (object 19)
 // reads 0 at the door and 1 on the far side once the door has shut behind
 // the player.
-constexpr int DOOR = 575, BEYOND = 576, SLAB = 19;
+constexpr int SLAB = 19;
 
-cond_fold door_open() { return cond(value[DOOR] == 1); }
-cond_fold way_back_open() { return cond(value[BEYOND] == 1); }
+cond_fold door_open() { return cond(value[PLACE_RUNE_DOOR] == 1); }
+cond_fold way_back_open() { return cond(value[PLACE_BEYOND_RUNE_DOOR] == 1); }
 cond_fold plain_speech() { return cond(value[VAR_DWARVISH] == 0); }
 
 // Place 575: rune door.
@@ -147,10 +147,10 @@ constexpr row RUNE_DOOR[] = {
     look(),
         reply({936}, 3378),
         reply({74}, 1880),
-        reply({120, 1074, 937, DOOR}, 2490, arg(1)),
+        reply({120, 1074, 937, PLACE_RUNE_DOOR}, 2490, arg(1)),
         reply({206}, 1849, arg_of(206)),
         reply({1075, 376}, 2996),
-        when(value_over(DOOR, 0), reply({897, 898, 308}, 2981)),
+        when(value_over(PLACE_RUNE_DOOR, 0), reply({897, 898, 308}, 2981)),
         ret(),
     end(),
     reply(all({WORD_TAKE, 206}), 1849, arg_of(206)),
@@ -162,19 +162,19 @@ constexpr row RUNE_DOOR[] = {
                 call(p147),
                 stop(),
             end(),
-            let(BEYOND, 1),
-            clear_flag(DOOR, PFLAG_HINT_AVAILABLE),
-            go({WORD_INWARD, BEYOND, 308, 897, 898, 752}, BEYOND),
+            let(PLACE_BEYOND_RUNE_DOOR, 1),
+            clear_flag(PLACE_RUNE_DOOR, PFLAG_HINT_AVAILABLE),
+            go({WORD_INWARD, PLACE_BEYOND_RUNE_DOOR, 308, 897, 898, 752}, PLACE_BEYOND_RUNE_DOOR),
         end(),
         reply({752, WORD_INWARD}, 2503, arg(752)),
     end(),
-    mark({74, 134, 129, 1018, 30, 206, DOOR, 1075, 376, 1074, 937}),
-    when(value_over(DOOR, 0), mark({897, 898, 308, BEYOND})),
+    mark({74, 134, 129, 1018, 30, 206, PLACE_RUNE_DOOR, 1075, 376, 1074, 937}),
+    when(value_over(PLACE_RUNE_DOOR, 0), mark({897, 898, 308, PLACE_BEYOND_RUNE_DOOR})),
 };
 
 // The slab seen from behind is 1 while the way back is shut.
 int slab_from_behind() {
-    value[SLAB] = cond(value[BEYOND] == 0) ? 1 : 0;
+    value[SLAB] = cond(value[PLACE_BEYOND_RUNE_DOOR] == 0) ? 1 : 0;
     return 0;
 }
 
@@ -198,17 +198,17 @@ constexpr row BEYOND_THE_DOOR[] = {
     reply({74, 1018, 134, 129, 30}, 1319, arg_of(VAR_ARG2)),
     when(has_word(798), reply({SLAB}, 1560, arg_of(8))),
     look(),
-        reply({898, 897, 308, BEYOND}, 2903, arg(898)),
+        reply({898, 897, 308, PLACE_BEYOND_RUNE_DOOR}, 2903, arg(898)),
         ret(),
     end(),
     moving(),
         group({748, WORD_OUTWARD}),
-            when(way_back_open, go({748, WORD_OUTWARD}, DOOR)),
+            when(way_back_open, go({748, WORD_OUTWARD}, PLACE_RUNE_DOOR)),
             reply(2503, arg(752)),
         end(),
-        go({752, WORD_AXIS_1, 898, 897, BEYOND}, 577),
+        go({752, WORD_AXIS_1, 898, 897, PLACE_BEYOND_RUNE_DOOR}, 577),
     end(),
-    mark({898, 897, 308, BEYOND, WORD_OUTWARD}),
+    mark({898, 897, 308, PLACE_BEYOND_RUNE_DOOR, WORD_OUTWARD}),
 };
 
 // --- The galleries behind the door (577..582) ---------------------------------
@@ -234,9 +234,9 @@ int look_along(arg_pair how) {
 constexpr member GALLERIES[] = {
     {577, {1, 1}, {
         go({745}, 578),
-        go({WORD_AXIS_2, 748}, BEYOND),
+        go({WORD_AXIS_2, 748}, PLACE_BEYOND_RUNE_DOOR),
         go({WORD_AXIS_1, 751}, 579),
-        call({898, 897, 308}, p329, ref(BEYOND), ref(748), ref(579), ref(751)),
+        call({898, 897, 308}, p329, ref(PLACE_BEYOND_RUNE_DOOR), ref(748), ref(579), ref(751)),
     }},
     {578, {3, 0, 1}, {
         go({WORD_OUTWARD, 750, 308, 898, 897}, 577),
@@ -300,16 +300,16 @@ constexpr row CHUTE_HEAD[] = {
         reply({922, 902}, 3042),
         reply({900}, 3043),
         reply({958, 1001, 538, 480}, 3044),
-        let({BEYOND}, VAR_COMMAND_STATUS, 1),
+        let({PLACE_BEYOND_RUNE_DOOR}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     let(all({900, WORD_OUTWARD}), VAR_COMMAND_STATUS, 1),
     moving(),
         go({WORD_OUTWARD, WORD_AXIS_2, 749, 902, 1001}, 556, 2539),
         go({922, 900, 538, 480}, 556, 2539),
-        go({746, 898, 897, 308, WORD_INWARD, BEYOND}, 580),
+        go({746, 898, 897, 308, WORD_INWARD, PLACE_BEYOND_RUNE_DOOR}, 580),
     end(),
-    mark({BEYOND, 898, 897, 308, 900, 902, 922, 958, 1001, 538, 480}),
+    mark({PLACE_BEYOND_RUNE_DOOR, 898, 897, 308, 900, 902, 922, 958, 1001, 538, 480}),
     land(556, 2566),
 };
 
@@ -319,11 +319,13 @@ constexpr row CHUTE_HEAD[] = {
 // galleries, 1 up the rope; it picks the variant of the place's description.
 constexpr int ROPE_TOP = 639;
 
+// Climbing the rope (1067) is climbing the shaft, as the rope is its way.
 cond_fold climbing_the_shaft() {
-    return cond(anyof(981, 893, 902, -1)).AND(anyof(848, WORD_AXIS_2, -1)).OR(keyword(848, WORD_AXIS_2, -1));
+    return cond(anyof(981, 893, 902, -1)).AND(anyof(848, WORD_AXIS_2, -1)).OR(keyword(848, WORD_AXIS_2, -1))
+        .OR(keyword(848, 1067, -1));
 }
 cond_fold climbing_up_the_shaft() {
-    return cond(has(848)).AND(anyof(981, WORD_AXIS_1, -1)).OR(keyword(WORD_AXIS_1, 981, -1));
+    return cond(has(848)).AND(anyof(981, WORD_AXIS_1, 1067, -1)).OR(keyword(WORD_AXIS_1, 981, -1));
 }
 
 // Place 639: rope top.

@@ -12,7 +12,6 @@ using namespace rows;
 namespace {
 
 // The compass word typed at the summit, kept for the reply that names it.
-constexpr int VAR_SUMMIT_WORD = 1157;
 
 // --- The lodestone on the trail -------------------------------------------
 
@@ -282,12 +281,12 @@ constexpr row SUMMIT[] = {
         // named, then the reply naming it.
         group({745, 746, 747, 748, 749, 750, 751, 752}),
             first(),
-                when(one_word, copy(VAR_SUMMIT_WORD, VAR_ARG1)),
-                copy(VAR_SUMMIT_WORD, VAR_ARG2),
+                when(one_word, copy(VAR_WORK_WORD, VAR_ARG1)),
+                copy(VAR_WORK_WORD, VAR_ARG2),
             end(),
-            copy(VAR_DIRECTION_WORD, VAR_SUMMIT_WORD),
+            copy(VAR_DIRECTION_WORD, VAR_WORK_WORD),
             check_heading(),
-            tell(2296, arg_of(VAR_SUMMIT_WORD)),
+            tell(2296, arg_of(VAR_WORK_WORD)),
             stop(),
         end(),
         reply({921}, 2638),

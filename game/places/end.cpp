@@ -70,7 +70,7 @@ constexpr row TIMELESS_CHAMBER[] = {
             reply({WORD_HELP}, 1278),
             reply({827, 829, 830, WORD_RESTORE, 836, 821}, 2318),
             group({728}),
-                let(1201, 0),
+                let(VAR_TURNS_AT_ONE_PLACE, 0),
                 step(forget_pending_output),
                 tell(1280),
                 step(remember_introduction),

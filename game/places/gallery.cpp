@@ -281,8 +281,8 @@ cond_fold creeper_grown() { return cond(value[139] > 0); }
 // holds is kept beside it.
 int the_named_vessel() {
     set('V', VAR_VESSEL, 'v', VAR_ARG2, nullptr, nullptr);
-    value[1256] = value[value[VAR_VESSEL]];
-    *bitword(1256) = *bitword(VAR_VESSEL);
+    value[VAR_VESSEL_STATE] = value[value[VAR_VESSEL]];
+    *bitword(VAR_VESSEL_STATE) = *bitword(VAR_VESSEL);
     return 0;
 }
 
@@ -306,7 +306,7 @@ constexpr row CREEPER_HALL[] = {
             return cond(anyof(OBJ_VESSEL_LARGE, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_SMALL, -1)).AND(near(value[VAR_ARG2]));
         }),
             step(the_named_vessel),
-            when(value_is(1256, 3), call(p903)),
+            when(value_is(VAR_VESSEL_STATE, 3), call(p903)),
         end(),
     end(),
     group({848}),

@@ -84,7 +84,8 @@ int note_magic_refused() {
 // Place 206: carvings.
 constexpr row CARVINGS[] = {
     call(p185, ref(134)),
-    group({134, 129, 1018, 74, 30}),
+    // The carvings named by the chamber's own word are its glyphs.
+    group({134, 129, 1018, 74, 30, 206}),
         reply({WORD_TAKE, 807}, 1885, arg_of(134)),
         reply({WORD_LOOK, 798}, 2112),
     end(),

@@ -16,12 +16,10 @@ namespace {
 
 constexpr int EEL = 94;
 constexpr int EEL_BY_THE_EDGE = 13;  // flag of the eel: "down" from the pool stair reaches the edge
-constexpr int EEL_STIRRED = 14;      // flag of the eel: the upstream pool is churned up
 constexpr int WINDER = 92;
 constexpr int WINDER_READ = 13;      // flag of the winder: the maker's mark on it has been read
 constexpr int RELIQUARY = 43;
 constexpr int RAG = 132;
-constexpr int TURNS_AT_ONE_PLACE = 1201;  // the help offer's count of turns spent at one place
 
 // "Climb down the shaft" or "jump down" at the pools counts as a move.
 cond_fold over_the_edge() { return cond(keyword(848, 981, -1)).OR(keyword(762, 755, -1)); }
@@ -200,7 +198,7 @@ constexpr row POOL_EDGE[] = {
         // Down beside the fall to the vents; the pool is churned up behind.
         group({762, 755, 981}),
             clear_flag(EEL, EEL_BY_THE_EDGE),
-            set_flag(EEL, EEL_STIRRED),
+            set_flag(EEL, OFLAG_EEL_STIRRED),
             forced(503, 1717),
         end(),
         go({754, 758, 848}, 498),
@@ -332,7 +330,7 @@ constexpr row FUME_SHAFT[] = {
     group(climbing_the_shaft),
         go({746, 1061, 503}, 504),
         group({754, 757, 758, 900, 1060}),
-            let(TURNS_AT_ONE_PLACE, 1),
+            let(VAR_TURNS_AT_ONE_PLACE, 1),
             when(rag_in_the_fumes, put(RAG, 502)),
             forced(510, 3061),
         end(),
@@ -357,7 +355,7 @@ constexpr row FUME_DEAD_END[] = {
 
 // --- The stream gallery (510) and the upstream pool (511) ------------------
 
-cond_fold swimming_upstream() { return cond(anyof(899, 754, 849, -1)).AND(!bitest(EEL, EEL_STIRRED)); }
+cond_fold swimming_upstream() { return cond(anyof(899, 754, 849, -1)).AND(!bitest(EEL, OFLAG_EEL_STIRRED)); }
 cond_fold strokes_left() { return cond(value[511] <= 3); }
 cond_fold current_lets_go() { return cond(irand(100) <= 14); }
 
@@ -374,7 +372,7 @@ constexpr row STREAM_GALLERY[] = {
     moving(),
         reply({897, 898, 308}, 1297),
         group({755, 850}),
-            set_flag(EEL, EEL_STIRRED),
+            set_flag(EEL, OFLAG_EEL_STIRRED),
             forced(508),
         end(),
         group({745, 746, 747, 748, 749, 750, 751, 752, 754, 849}),

@@ -455,9 +455,9 @@ cond_fold vessel_chosen() { return cond(value[VAR_VESSEL] > 0); }
 int empty_vessel_at_the_door() {
     if (!cond(near(arg2()))) return 0;
     set('V', VAR_VESSEL, 'v', VAR_ARG2, nullptr, nullptr);
-    value[1256] = value[value[VAR_VESSEL]];
-    *bitword(1256) = *bitword(VAR_VESSEL);
-    const int content = value[1256];
+    value[VAR_VESSEL_STATE] = value[value[VAR_VESSEL]];
+    *bitword(VAR_VESSEL_STATE) = *bitword(VAR_VESSEL);
+    const int content = value[VAR_VESSEL_STATE];
     if (cond(content == 4))
         p634();
     else if (cond(content == 3))

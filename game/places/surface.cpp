@@ -40,7 +40,7 @@ void either_way(int v, int low_draw, int high_draw) {
         value[v] = low_draw;
     else
         value[v] = high_draw;
-    *bitword(v) = ref_mark;
+    mark_ref(v);
 }
 
 // "Up" along the streambed, or the valley, goes one way or the other of the
@@ -510,9 +510,11 @@ constexpr member FOOTBRIDGE_ENDS[] = {
 // Places 197: footbridge; 198: north end of the footbridge.
 constexpr row FOOTBRIDGE[] = {
     look(),
-        reply({538, 755, 1137}, 2677, arg(1)),
+        // The bridge and the river are the footbridge and the water under
+        // its planks.
+        reply({538, 755, 1137, 899}, 2677, arg(1)),
         reply({991}, 2727),
-        reply({197}, 2728, arg(1)),
+        reply({197, 11}, 2728, arg(1)),
         reply({996}, 2737),
         reply({754}, 2738),
         ret(),
@@ -584,18 +586,24 @@ int board_means_sign() {
 }
 
 // The plant and the creeper named on the bluff are the creeper's tendrils
-// that show over the edge; the tree is its canopy.
+// that show over the edge; the thorns are the thorn tree's branches, and the
+// hollow is what the cliff looks down on.
 int bluff_words() {
     for (int slot : {VAR_ARG1, VAR_ARG2}) {
         if (value[slot] == 13) value[slot] = 140;
         if (value[slot] == 139) value[slot] = 140;
+        if (value[slot] == 964) value[slot] = 915;
+        if (value[slot] == 1003) value[slot] = 921;
     }
     set('T', 2024, 'c', 1, nullptr, nullptr);
     return 0;
 }
+// The tree looked at is the thorn tree on the edge (its branches); for
+// anything else it is the canopy of the woods.
 int tree_means_canopy() {
+    const int tree = cond(anyof(WORD_LOOK, -1)) ? 915 : 974;
     for (int slot : {VAR_ARG1, VAR_ARG2})
-        if (value[slot] == 131) value[slot] = 974;
+        if (value[slot] == 131) value[slot] = tree;
     return 0;
 }
 

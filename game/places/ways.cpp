@@ -183,9 +183,9 @@ cond_fold vessel_chosen() { return cond(value[VAR_VESSEL] > 0); }
 int empty_named_vessel() {
     if (!cond(anyof(136, 119, 123, -1)).AND(near(arg2()))) return 0;
     set('V', VAR_VESSEL, 'v', VAR_ARG2, nullptr, nullptr);
-    value[1256] = value[value[VAR_VESSEL]];
-    *bitword(1256) = *bitword(VAR_VESSEL);
-    if (cond(value[1256] == 3)) p903();
+    value[VAR_VESSEL_STATE] = value[value[VAR_VESSEL]];
+    *bitword(VAR_VESSEL_STATE) = *bitword(VAR_VESSEL);
+    if (cond(value[VAR_VESSEL_STATE] == 3)) p903();
     return 0;
 }
 

@@ -9,10 +9,7 @@
 using namespace rows;
 
 namespace {
-
-constexpr int OPEN_AIR = 7;           // place flag: under the open sky
 constexpr int NO_FIREFLY_FLIGHT = 18; // place flag: a freed firefly stays even under the sky
-constexpr int VAR_VESSEL_STATE = 1256; // work copy of the state of the vessel being emptied
 constexpr int RESERVE_CAP = 1800;
 constexpr int FIREFLY_IN_JAR = 1;     // the firefly's state while caught in the jar
 
@@ -31,7 +28,7 @@ void raise_reserve(int amount) {
 // waits for it; anywhere else it stays, and at the brink of the drop the
 // player is carried off.
 int firefly_free_flight() {
-    if (cond(bitest(here(), OPEN_AIR)).AND(!within(here(), 587, 627)).AND(!bitest(here(), NO_FIREFLY_FLIGHT))) {
+    if (cond(bitest(here(), PFLAG_OPEN_AIR)).AND(!within(here(), 587, 627)).AND(!bitest(here(), NO_FIREFLY_FLIGHT))) {
         const int idol = near(137);
         if (cond(getloc(9) == 214)) {
             say(SAY_STOP | SAY_ARG, 2660, cond(idol) ? 0 : 1);
@@ -65,15 +62,15 @@ int firefly_at_watchpost() {
 // decides what becomes of it.
 constexpr row FIREFLY_FREED[] = {
     first(),
-        group([] { return cond(near(9)); }),
+        group(object_near(9)),
             put(9, PLACE_GONE),
             clear_flag(214, PFLAG_HINT_AVAILABLE),
             clear_flag(214, PFLAG_CREATURE_FREE),
             reply(1320, arg(0)),
         end(),
-        group([] { return cond(near(21)); }),
+        group(object_near(21)),
             first(),
-                group([] { return cond(value[21] == 0); }),
+                group(value_is(21, 0)),
                     call(p945),
                     reply(1320, arg(1)),
                 end(),
@@ -82,15 +79,15 @@ constexpr row FIREFLY_FREED[] = {
                 end(),
             end(),
         end(),
-        when([] { return cond(near(5)); }, reply(1320, arg(2))),
-        when([] { return cond(near(23)); }, reply(1320, arg(3))),
-        group([] { return cond(near(25)); }),
+        when(object_near(5), reply(1320, arg(2))),
+        when(object_near(23), reply(1320, arg(3))),
+        group(object_near(25)),
             call(p945),
             reply(1320, arg(4)),
         end(),
-        group([] { return cond(near(39)); }),
+        group(object_near(39)),
             first(),
-                group([] { return cond(value[39] == 0); }),
+                group(value_is(39, 0)),
                     call(p945),
                     reply(1320, arg(5)),
                 end(),
@@ -99,16 +96,16 @@ constexpr row FIREFLY_FREED[] = {
                 end(),
             end(),
         end(),
-        group([] { return cond(near(26)).AND(value[26] <= 1); }),
+        group(object_near(26).AND(value_at_most(26, 1))),
             tell(1320, arg(7)),
             call(p945),
             call(p154),
         end(),
-        group([] { return cond(near(90)); }),
+        group(object_near(90)),
             call(p945),
             reply(1320, arg(8)),
         end(),
-        group([] { return cond(near(OBJ_ATTACKER)); }),
+        group(object_near(OBJ_ATTACKER)),
             call(p945),
             say_as(SAY_ARG | SAY_ARGVAR, 1452, OBJ_ATTACKER),
             stop(),

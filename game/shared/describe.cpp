@@ -41,8 +41,8 @@ int p188(arg_pair full) {
     else
         say(SAY_REFVAR, VAR_HERE, 0);
     if (cond(within(here(), 519, 543)).AND(here() != 538)) {
-        value[VAR_GRID_STATE] = value[here()];
-        if (cond(value[VAR_GRID_STATE] == 0)) {
+        value[VAR_WORK_VALUE] = value[here()];
+        if (cond(value[VAR_WORK_VALUE] == 0)) {
             say(0, 1266, 0);
             say(0, 1355, 0);
         }

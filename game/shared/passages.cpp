@@ -13,7 +13,6 @@ using namespace rows;
 namespace {
 
 // Places where the lodestone's heading is checked on every move.
-constexpr int PFLAG_HEADING_CHECKED = 7;
 
 // The turning gallery: a cell's way on is in variable cell + 890.
 constexpr int GALLERY_WAY_OFFSET = 890;
@@ -23,17 +22,9 @@ constexpr int VAR_GALLERY_SIDE_WAY = 1223;   // the side way out of 347; 0 not y
 constexpr int PLACE_STILL_POOL = 333;        // its value: the bit of the way turned back by
 
 // The dunes' shifting ways.
-constexpr int VAR_REFUSED_WAY = 1212;        // the last way refused by a closed exit
-constexpr int VAR_WAY_LET_THROUGH = 1213;    // a way let through once without the test
-constexpr int VAR_REMEMBERED_PLACE = 1257;   // put back into VAR_THERE after a bounce
 constexpr int VAR_WORK_SET = 1258;           // the previous place's closed set, masked
 constexpr int VAR_WORK_BIT = 1259;           // the bit of the way taken
 constexpr int VAR_TURNS_SINCE_SHUFFLE = 1260;
-
-void set_ref(int v, int r) {
-    value[v] = r;
-    *bitword(v) = ref_mark;
-}
 
 // The compass words 745..752 in ring order: direction index 1..8.
 int compass_bit(int word) { return within(word, WORD_COMPASS_1, WORD_COMPASS_8) ? 1 << (word - WORD_COMPASS_1) : 0; }
@@ -118,14 +109,14 @@ int p329(arg_pair end_a, arg_pair dir_a, arg_pair end_c, arg_pair dir_c) {
     frame<4> f{end_a, dir_a, end_c, dir_c};
     const int a = f.lvals[0], c = f.lvals[2];
     if (cond(c == 0)) {
-        if (cond(here_has(PFLAG_HEADING_CHECKED))) {
+        if (cond(here_has(PFLAG_OPEN_AIR))) {
             p152(loc(f, 1));
             if (loop) return 0;
         }
         moveto(a, -2);
         return 0;
     }
-    if (cond(here_has(PFLAG_HEADING_CHECKED))) {
+    if (cond(here_has(PFLAG_OPEN_AIR))) {
         if (cond(value[VAR_THERE] == a))
             p152(loc(f, 3));
         else if (cond(value[VAR_THERE] == c))
@@ -171,7 +162,7 @@ int p105() {
         d = arg1();
     else
         d = arg2();
-    set_ref(VAR_DIRECTION_WORD, d);
+    hold_ref(VAR_DIRECTION_WORD, d);
     int on;
     if (cond(value[p + GALLERY_WAY_OFFSET] == 0)) {
         bitmod('s', p, PFLAG_HINT_AVAILABLE);
@@ -314,7 +305,7 @@ int p21(arg_pair type) {
     if (cond(has(762)).AND(anyof(WORD_AXIS_2, WORD_INWARD, 641, -1))) value[VAR_COMMAND_STATUS] = 1;
     if (movement_guard()) {
         if (cond(anyof(747, 751, -1))) {
-            set_ref(VAR_WORK_PLACE, cond(has(747)) ? here() + 1 : here() - 1);
+            hold_ref(VAR_WORK_PLACE, cond(has(747)) ? here() + 1 : here() - 1);
             moveto(value[VAR_WORK_PLACE], -2);
             return 0;
         }

@@ -407,7 +407,7 @@ int p405() {
         return 0;
     value[VAR_PROMPT_TEXT] = 0;
     if (cond(here() == 517).AND(has(WORD_HELP))) {
-        value[1201] = 0;
+        value[VAR_TURNS_AT_ONE_PLACE] = 0;
         say(SAY_STOP, 2666, 0);
         if (loop) return 0;
         return 0;
@@ -419,7 +419,7 @@ int p405() {
         break;
     }
     if (cond(value[VAR_PROMPT_TEXT] == 0)) return 0;
-    value[1201] = 0;
+    value[VAR_TURNS_AT_ONE_PLACE] = 0;
     value[VAR_QUESTION] = Q_HELP_OFFER;
     say(0, 1266, 0);
     say(SAY_REFVAR | SAY_STOP, VAR_PROMPT_TEXT, 0);

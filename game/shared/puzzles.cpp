@@ -13,38 +13,25 @@ namespace {
 
 constexpr int OBJ_IMP = 5;
 constexpr int OBJ_RUNE_SLAB = 19;
-constexpr int OBJ_GRIFFIN = 85;
 constexpr int OBJ_BREAD = 118;
 constexpr int OBJ_TOY_BALL = 126;
 constexpr int OBJ_BAIT = 138;
 constexpr int OBJ_JAR = 108;
 constexpr int OBJ_FIREFLY = 109;
 constexpr int OBJ_WAND = 110;
-constexpr int OBJ_VASE = 144;
 constexpr int OBJ_TORCH = 145;
 constexpr int OBJ_HOARD_DOORS = 161;
 constexpr int OBJ_HOURGLASS = 163;
-constexpr int PLACE_HOARD_DOOR = 472;
-constexpr int PLACE_WELL_HEAD = 475;
 constexpr int PLACE_ABYSS_EDGE = 619;        // where the river washes the vase up
-constexpr int PLACE_RUNE_DOOR = 575;
-constexpr int PLACE_BEYOND_RUNE_DOOR = 576;
 constexpr int PFLAG_CROSSED = 16;            // the narrow way has been crossed from here
-constexpr int OFLAG_TAKEN_REACTS = 7;        // the object reacts when it is next taken
 constexpr int FLAG_FIREFLY_TAME = 3;         // of VAR_GAME_FLAGS_3
 constexpr int TEXT_LAMP_IN_NARROW_WAY = 2461; // its value: the lamp was carried through
 constexpr int TEXT_DOOR_SHUTS = 2499;        // its variant: shut while being opened
-constexpr int VAR_OPENING_WORD = 1157;       // push or pull, for the rune door's text
-
-void set_ref(int v, int r) {
-    value[v] = r;
-    *bitword(v) = ref_mark;
-}
 
 // The carried treasures, counted with the loop variable over objects.
 int scoring_carried() {
     int n = 0;
-    for (set_ref(VAR_LOOP_OBJECT, FIRST_OBJECT); value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++)
+    for (hold_ref(VAR_LOOP_OBJECT, FIRST_OBJECT); value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++)
         if (cond(carried(value[VAR_LOOP_OBJECT])).AND(bitest(value[VAR_LOOP_OBJECT], OFLAG_SCORING))) n++;
     return n;
 }
@@ -117,11 +104,11 @@ int p75() {
         if (cond(arg2() == OBJ_VASE)) {
             value[OBJ_VASE] = 2;
             bitmod('s', OBJ_VASE, OFLAG_TAKEN_REACTS);
-            set_ref(VAR_LANDING_PLACE, PLACE_ABYSS_EDGE);
+            hold_ref(VAR_LANDING_PLACE, PLACE_ABYSS_EDGE);
         } else {
-            set_ref(VAR_LANDING_PLACE, PLACE_GONE);
+            hold_ref(VAR_LANDING_PLACE, PLACE_GONE);
         }
-        set_ref(VAR_LANDING_TEXT, 2366);
+        hold_ref(VAR_LANDING_TEXT, 2366);
         return 0;
     }
     if (cond(here() == 632)) {
@@ -146,7 +133,7 @@ int p75() {
 
 // The narrow way between the well head and the south thicket.
 int p858() {
-    set_ref(VAR_PROMPT_TEXT, cond(here() == PLACE_WELL_HEAD) ? 2514 : 2463);
+    hold_ref(VAR_PROMPT_TEXT, cond(here() == PLACE_WELL_HEAD) ? 2514 : 2463);
     p140();
     if (loop) return 0;
     bitmod('s', here(), PFLAG_CROSSED);
@@ -161,7 +148,7 @@ int p858() {
 // passages, in refno order, gets the refusal the caller put in
 // VAR_PROMPT_TEXT. The lamp goes through and is only noted.
 int p140() {
-    for (set_ref(VAR_LOOP_OBJECT, FIRST_OBJECT); value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++) {
+    for (hold_ref(VAR_LOOP_OBJECT, FIRST_OBJECT); value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++) {
         const int obj = value[VAR_LOOP_OBJECT];
         if (!cond(carried(obj)).AND(bitest(obj, OFLAG_BLOCKS_PASSAGE))) continue;
         if (cond(obj != OBJ_LIGHT_SOURCE)) {
@@ -206,11 +193,11 @@ int p652() {
     value[OBJ_RUNE_SLAB] = 0;
     value[PLACE_RUNE_DOOR] = 1;
     value[PLACE_BEYOND_RUNE_DOOR] = 1;
-    say(SAY_ARG | SAY_ARGVAR, 2502, VAR_OPENING_WORD);
+    say(SAY_ARG | SAY_ARGVAR, 2502, VAR_WORK_WORD);
     bitmod('s', PLACE_BEYOND_RUNE_DOOR, PFLAG_LIT);
     if (cond(here() == PLACE_BEYOND_RUNE_DOOR).AND(!light())) {
         value[VAR_COMMAND_STATUS] = 1;
-        set_ref(VAR_ARG1, WORD_LOOK);
+        hold_ref(VAR_ARG1, WORD_LOOK);
         say(0, 1266, 0);
         call_proc(WORD_LOOK);
     }

@@ -16,7 +16,6 @@ cond_fold accept_or_blank() { return cond(yes()).OR(blank()); }
 cond_fold declines() { return cond(anyof(WORD_QUIT, WORD_DECLINE, WORD_COMPASS_1, -1)); }
 cond_fold declines_without_quit() { return cond(anyof(WORD_DECLINE, WORD_COMPASS_1, -1)); }
 
-void mark_ref(int v) { *bitword(v) = ref_mark; }
 
 // The command that led to the question comes back, with the prompt.
 void command_back() { input_store('R', &value[VAR_PROMPT_TEXT]); }

@@ -10,16 +10,10 @@
 using namespace rows;
 
 namespace {
-
-constexpr int PFLAG_HEADING_CHECKED = 7;  // also: a fall in the dark is only a stumble
 constexpr int PFLAG_WARREN_DEAD_END = 11;
-constexpr int OFLAG_TAKEN_REACTS = 7;
 constexpr int OBJ_VAULT_DOOR = 36;
 constexpr int OBJ_WRAITH = 18;
-constexpr int OBJ_GRILLE = 98;
 constexpr int OBJ_OPAL = 69;
-constexpr int OBJ_GRIFFIN = 85;
-constexpr int OBJ_VASE = 144;
 constexpr int OBJ_DAGGER = 54;
 constexpr int OBJ_COFFER = 114;
 constexpr int OBJ_CASKET = 115;
@@ -31,7 +25,6 @@ constexpr int OFLAG_SPOKEN_RIGHT = 13;    // of the vault door: its word was sai
 constexpr int OFLAG_GRIFFIN_WAITS = 13;   // the griffin's patience, two flags
 constexpr int OFLAG_GRIFFIN_RESTLESS = 14;
 constexpr int FLAG_FUSE_NEAR_OUT = 9;     // of VAR_GAME_FLAGS_2
-constexpr int VAR_SEQUENCE_TEXT = 1199;   // what the backward spell says next
 constexpr int VAR_SIPS = 1252;            // tastes of the ale
 
 // "all" with a word that is not taking or dropping.
@@ -45,7 +38,7 @@ constexpr row ALL_WITH_ANOTHER_WORD[] = {
 
 // The eel of the pools.
 constexpr row EEL[] = {
-    group([] { return cond(value[94] > 1); }),
+    group(value_over(94, 1)),
         reply({788}, 1360),
         reply({795}, 1995),
         reply({783}, 2828, arg_of(94)),
@@ -56,11 +49,11 @@ constexpr row EEL[] = {
 
 // "Bridge": the one that is here, or none.
 constexpr row BRIDGE[] = {
-    when([] { return cond(near(10)); }, reply(2030)),
-    when([] { return cond(near(31)); }, reply(2040)),
-    when([] { return cond(near(22)).AND(value[22] == 0); }, reply(2031)),
-    when([] { return cond(near(22)); }, reply(2032)),
-    when([] { return cond(here() == 631).OR(here() == 632); }, reply(2365)),
+    when(object_near(10), reply(2030)),
+    when(object_near(31), reply(2040)),
+    when(object_near(22).AND(value_is(22, 0)), reply(2031)),
+    when(object_near(22), reply(2032)),
+    when(here_is(631).OR(here_is(632)), reply(2365)),
     reply(1319, arg_of(11)),
 };
 
@@ -90,7 +83,7 @@ int p614() {
         return 0;
     }
     if (cond(irand(100) < 25).AND(h != 462).AND(value[VAR_PHASE] <= 5)) {
-        if (cond(here_has(PFLAG_HEADING_CHECKED))) {
+        if (cond(here_has(PFLAG_OPEN_AIR))) {
             say(SAY_ARG, 1312, 0);
         } else {
             say(SAY_ARG, 1312, 1);

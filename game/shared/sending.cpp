@@ -16,8 +16,6 @@ constexpr int FLASK = 127;
 constexpr int FLASK_COUNT_LIMIT = 16;
 constexpr int FLASK_SAFE_COUNT = 6;      // the flask's counter up to which a put-down is always safe
 constexpr int LANDING_VARIANT = 11;      // object flag: the landing text's second wording fits it
-constexpr int VAR_ATTACK_ROLL = 1209;    // the roll the prowler's attack is made against
-constexpr int VAR_PROWLER_DOWNED = 1215; // the prowler was once felled by a throw
 constexpr int PROWLER_DOWNED = 8;        // flag of VAR_GAME_FLAGS_3: the same, for good
 
 // The object aimed or sent off.
@@ -45,7 +43,7 @@ int aim_at_prowler() {
     if (cond(irand(100) < chance)) {
         if (cond(irand(100) < 5).AND(value[OBJ_ATTACKER] == 1).AND(!bitest(VAR_GAME_FLAGS_3, PROWLER_DOWNED))) {
             bitmod('s', VAR_GAME_FLAGS_3, PROWLER_DOWNED);
-            value[VAR_PROWLER_DOWNED] = 1;
+            value[VAR_ATTACKER_FELLED] = 1;
             say(SAY_ARG | SAY_ARGVAR, 1440, VAR_ARG2);
         } else {
             say(0, 1439, 0);
@@ -54,12 +52,12 @@ int aim_at_prowler() {
         if (loop) return 1;
         if (cond(value[OBJ_ATTACKER] > 0)) {
             value[VAR_ATTACK_ESCAPE_CHANCE] = 0;
-            value[VAR_ATTACK_ROLL] = 100;
+            value[VAR_ATTACK_CHANCE] = 100;
         }
     } else {
         say(0, 1335, 0);
         value[VAR_ATTACK_ESCAPE_CHANCE] = 0;
-        value[VAR_ATTACK_ROLL] = 100;
+        value[VAR_ATTACK_CHANCE] = 100;
     }
     loop = 1;
     return 1;
@@ -139,25 +137,25 @@ int nothing_reacts() {
 // The first of these that is near decides what an aimed object meets.
 constexpr row AIMED_AT[] = {
     first(),
-        group([] { return cond(near(OBJ_ATTACKER)); }), step(aim_at_prowler), end(),
-        group([] { return cond(near(9)); }),
+        group(object_near(OBJ_ATTACKER)), step(aim_at_prowler), end(),
+        group(object_near(9)),
             step([] { comes_back(); return 0; }),
             reply(1333),
         end(),
-        when([] { return cond(near(21)); }, reply(1442, arg_of(VAR_ARG2))),
-        group([] { return cond(near(39)); }), step(aim_at_lynx), end(),
-        when([] { return cond(near(23)); }, reply(1455)),
-        group([] { return cond(near(25)); }), step(aim_at_brute), end(),
-        when([] { return cond(near(18)); }, reply(1615, arg_of(VAR_ARG2))),
-        group([] { return cond(near(26)); }), step(aim_at_watcher), end(),
-        when([] { return cond(near(28)); }, reply(1625, arg_of(VAR_ARG2))),
-        group([] { return cond(near(OBJ_FOLLOWER)); }),
+        when(object_near(21), reply(1442, arg_of(VAR_ARG2))),
+        group(object_near(39)), step(aim_at_lynx), end(),
+        when(object_near(23), reply(1455)),
+        group(object_near(25)), step(aim_at_brute), end(),
+        when(object_near(18), reply(1615, arg_of(VAR_ARG2))),
+        group(object_near(26)), step(aim_at_watcher), end(),
+        when(object_near(28), reply(1625, arg_of(VAR_ARG2))),
+        group(object_near(OBJ_FOLLOWER)),
             tell(1626, arg_of(VAR_ARG2)),
             call(p154),
         end(),
-        group([] { return cond(near(194)); }),
+        group(object_near(194)),
             first(),
-                when([] { return cond(here() == 199); }, reply(3353, arg_of(VAR_ARG2))),
+                when(here_is(199), reply(3353, arg_of(VAR_ARG2))),
                 otherwise(),
                     tell(1794, arg_of(VAR_ARG2)),
                     call(p154),
@@ -172,28 +170,28 @@ constexpr row AIMED_AT[] = {
 // have their own outcomes; every other case ends with the blast's text.
 constexpr row FLASK_BLAST[] = {
     first(),
-        group([] { return cond(near(34)); }),
+        group(object_near(34)),
             put(34, PLACE_GONE),
             reply(2823, arg(5)),
         end(),
-        group([] { return cond(near(OBJ_ATTACKER)); }),
+        group(object_near(OBJ_ATTACKER)),
             tell(1266),
             say_as(SAY_ARG | SAY_ARGVAR, 2822, OBJ_ATTACKER),
             call(p517, num(-1)),
             stop(),
         end(),
-        when([] { return cond(near(23)); }, reply(2823, arg(0))),
-        when([] { return cond(near(39)).AND(value[39] > 0); }, reply(2823, arg(2))),
-        when([] { return cond(near(39)); }, reply(2823, arg(1))),
-        when([] { return cond(near(9)); }, reply(2823, arg(3))),
-        when([] { return cond(near(109)); }, reply(2823, arg(4))),
-        when([] { return cond(near(21)).AND(value[21] == 0); }, reply(2823, arg(6))),
-        when([] { return cond(near(28)); }, reply(2823, arg(7))),
-        when([] { return cond(near(26)).AND(value[26] < 2); }, reply(2823, arg(8))),
-        when([] { return cond(near(OBJ_FOLLOWER)); }, reply(2823, arg(9))),
-        when([] { return cond(near(90)); }, reply(2823, arg(10))),
-        when([] { return cond(near(25)); }, reply(2823, arg(11))),
-        when([] { return cond(near(5)); }, reply(2823, arg(12))),
+        when(object_near(23), reply(2823, arg(0))),
+        when(object_near(39).AND(value_over(39, 0)), reply(2823, arg(2))),
+        when(object_near(39), reply(2823, arg(1))),
+        when(object_near(9), reply(2823, arg(3))),
+        when(object_near(109), reply(2823, arg(4))),
+        when(object_near(21).AND(value_is(21, 0)), reply(2823, arg(6))),
+        when(object_near(28), reply(2823, arg(7))),
+        when(object_near(26).AND(value_under(26, 2)), reply(2823, arg(8))),
+        when(object_near(OBJ_FOLLOWER), reply(2823, arg(9))),
+        when(object_near(90), reply(2823, arg(10))),
+        when(object_near(25), reply(2823, arg(11))),
+        when(object_near(5), reply(2823, arg(12))),
     end(),
     stop(),
 };

@@ -11,7 +11,6 @@ constexpr int VESSEL_EMPTY = 2;
 constexpr int HOLDS_LIQUID_1 = 3;  // the state of a vessel holding liquid 120
 constexpr int HOLDS_LIQUID_2 = 4;  // ... liquid 121
 constexpr int HOLDS_LIQUID_3 = 5;  // ... liquid 122
-constexpr int PFLAG_WET = PFLAG_EXTRA_REMARK;  // a liquid has been poured out here
 
 // The large vessel holds liquid 120 in state 3 and in its portion states 7..9.
 int large_holds_liquid_1(int state) { return cond(state == HOLDS_LIQUID_1).OR(state > 6); }
@@ -56,7 +55,7 @@ int pour_on_door(int liquid) {
     }
     const int vessel = vessel_in_use();
     value[vessel] = VESSEL_EMPTY;
-    if (cond(vessel != OBJ_VESSEL_SMALL)) bitmod('s', here(), PFLAG_WET);
+    if (cond(vessel != OBJ_VESSEL_SMALL)) bitmod('s', here(), PFLAG_EXTRA_REMARK);
     const int from = liquid == OBJ_LIQUID_2 ? 0 : 1;
     if (cond(value[8] == from)) {
         value[8] = 1 - from;
@@ -118,7 +117,7 @@ int p218() {
     }
     const int vessel = vessel_in_use();
     value[vessel] = VESSEL_EMPTY;
-    if (cond(vessel != OBJ_VESSEL_SMALL)) bitmod('s', evar(VAR_DROP_PLACE), PFLAG_WET);
+    if (cond(vessel != OBJ_VESSEL_SMALL)) bitmod('s', evar(VAR_DROP_PLACE), PFLAG_EXTRA_REMARK);
     if (cond(value[VAR_QUIET_EMPTY] == 1)) {
         value[VAR_QUIET_EMPTY] = 0;
         return 0;
@@ -129,7 +128,7 @@ int p218() {
         say_stop(1266);
         return 0;
     }
-    bitmod('s', evar(VAR_DROP_PLACE), PFLAG_WET);
+    bitmod('s', evar(VAR_DROP_PLACE), PFLAG_EXTRA_REMARK);
     if (cond(value[VAR_DROP_PLACE] == here()))
         say_stop(1372);
     else
@@ -209,7 +208,7 @@ int p304() {
     if (cond(value[139] == 0)) {
         say(SAY_ARG, 2086, k);
         for (int r : {139, 441, 442, 440}) value[r] = 1;
-        value[1201] = 0;
+        value[VAR_TURNS_AT_ONE_PLACE] = 0;
     } else {
         bitmod('c', 443, PFLAG_HINT_AVAILABLE);
         say(SAY_ARG, 2087, k);

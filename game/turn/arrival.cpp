@@ -300,12 +300,12 @@ int upkeep() {
         if (gone) bitmod('c', obj, OFLAG_TWO_PLACES);
     }
     // Variable 1215 holds a value until the second turn start after it.
-    if (cond(value[1215] != 0)) {
-        if (cond(bitest(1215, 0))) {
-            value[1215] = 0;
-            bitmod('c', 1215, 0);
+    if (cond(value[VAR_ATTACKER_FELLED] != 0)) {
+        if (cond(bitest(VAR_ATTACKER_FELLED, 0))) {
+            value[VAR_ATTACKER_FELLED] = 0;
+            bitmod('c', VAR_ATTACKER_FELLED, 0);
         } else {
-            bitmod('s', 1215, 0);
+            bitmod('s', VAR_ATTACKER_FELLED, 0);
         }
     }
     set_variant(1702, cond(here_has(7)).AND(!here_has(18)).OR(here() == 502));
@@ -368,7 +368,7 @@ int p4() {
     // No move: the player did not arrive this turn; the prowler may strike.
     if (cond(!moved)) {
         bitmod('c', VAR_QUESTION, VFLAG_QUESTION_ARRIVED);
-        if (cond(near(OBJ_ATTACKER)).AND(irand(100) < value[1209])) {
+        if (cond(near(OBJ_ATTACKER)).AND(irand(100) < value[VAR_ATTACK_CHANCE])) {
             p245();
             if (loop) return 0;
         }
@@ -413,16 +413,16 @@ int same_region() {
 int help_counter() {
     if (cond(value[VAR_HERE_COPY] == 0)) {
         set('V', VAR_HERE_COPY, 'v', VAR_HERE, nullptr, nullptr);
-        value[1201] = 0;
+        value[VAR_TURNS_AT_ONE_PLACE] = 0;
     }
     if (cond(value[VAR_HERE_COPY] == here()).AND(test("doall") == 0)) {
-        value[1201] += 1;
-        if (cond(value[1201] > 10).AND(test("needcmd") == 1)) {
+        value[VAR_TURNS_AT_ONE_PLACE] += 1;
+        if (cond(value[VAR_TURNS_AT_ONE_PLACE] > 10).AND(test("needcmd") == 1)) {
             p405();
             if (loop) return 0;
         }
     } else if (!same_region()) {
-        value[1201] = 0;
+        value[VAR_TURNS_AT_ONE_PLACE] = 0;
         set('V', VAR_HERE_COPY, 'v', VAR_HERE, nullptr, nullptr);
     }
     return 0;
@@ -544,7 +544,7 @@ int p5() {
         if (loop) return 0;
     }
     value[VAR_ATTACK_ESCAPE_CHANCE] = 25;
-    value[1209] = 35;
+    value[VAR_ATTACK_CHANCE] = 35;
     if (cond(value[84] > 0)) {
         if (cond(value[84] == 2)) {
             value[84] = 1;

@@ -68,7 +68,9 @@ const flag_set place_flags[] = {
      {{195, 205}, {277}, {287}, {301}, {302}, {311, 313}, {315}, {316}, {318}, {352}, {353}, {357}, {386},
       {426}, {438, 449}, {451, 453}, {467, 472}, {475}, {477, 487}, {489}, {502}, {518, 575}, {582}, {584},
       {586, 628}, {642, 672}, {675}, {676}}},
-    {PFLAG_VISITED, {{302}, {445}, {544}}},
+    // The mire is not marked visited, so that a first wander into it is
+    // described in full.
+    {PFLAG_VISITED, {{302}, {445}}},
     {PFLAG_CREATURE_FREE,
      {{195, 209}, {217}, {218}, {251}, {259}, {263}, {264}, {286, 288}, {299, 304}, {308, 316}, {318, 361},
       {377}, {385}, {391, 426}, {431}, {438, 446}, {451, 459}, {462}, {467, 490}, {494}, {498, 511},
@@ -127,11 +129,6 @@ const placement placements[] = {
     {PLACE_OFFSTAGE, {118, OBJ_FOLLOWER}},
 };
 
-void set_ref(int v, int r) {
-    value[v] = r;
-    *bitword(v) = ref_mark;
-}
-
 void flag_objects(const flag_set &s) {
     for (const span &r : s.members)
         for (int obj = r.lo; obj <= r.last(); obj++) bitmod('s', obj, s.flag);
@@ -139,14 +136,14 @@ void flag_objects(const flag_set &s) {
 
 // Place ranges are walked with VAR_WORK_PLACE as the loop variable.
 void flag_places(int flag, span r) {
-    for (set_ref(VAR_WORK_PLACE, r.lo); value[VAR_WORK_PLACE] <= r.last(); value[VAR_WORK_PLACE]++)
+    for (hold_ref(VAR_WORK_PLACE, r.lo); value[VAR_WORK_PLACE] <= r.last(); value[VAR_WORK_PLACE]++)
         bitmod('s', value[VAR_WORK_PLACE], flag);
 }
 
 // States lo..hi := 0, 1, 2, ... in order.
 void number_places(span r) {
     frame<1> f;
-    for (set_ref(VAR_WORK_PLACE, r.lo); value[VAR_WORK_PLACE] <= r.last(); value[VAR_WORK_PLACE]++)
+    for (hold_ref(VAR_WORK_PLACE, r.lo); value[VAR_WORK_PLACE] <= r.last(); value[VAR_WORK_PLACE]++)
         value[value[VAR_WORK_PLACE]] = f.lvals[0]++;
 }
 
@@ -159,7 +156,7 @@ int p1() {
     for (const flag_set &s : place_flags)
         for (const span &r : s.members) flag_places(s.flag, r);
     for (const span &r : maze_no_back) {
-        for (set_ref(VAR_WORK_PLACE, r.lo); value[VAR_WORK_PLACE] <= r.last(); value[VAR_WORK_PLACE]++)
+        for (hold_ref(VAR_WORK_PLACE, r.lo); value[VAR_WORK_PLACE] <= r.last(); value[VAR_WORK_PLACE]++)
             if (cond(!bitest(value[VAR_WORK_PLACE], 11))) bitmod('s', value[VAR_WORK_PLACE], PFLAG_NO_BACK);
     }
     flag_places(PFLAG_NO_BACK, {362, 373});
@@ -167,9 +164,9 @@ int p1() {
     bitmod('c', 362, PFLAG_NO_BACK);
 
     // The player stands out of play until the first turn.
-    set_ref(VAR_HERE, PLACE_OFFSTAGE);
+    hold_ref(VAR_HERE, PLACE_OFFSTAGE);
     value[1247] = 1;
-    set_ref(1163, 262);
+    hold_ref(1163, 262);
 
     value[VAR_HINT_TIMER] = 150 + irand(151);
     value[1248] = 15 + irand(16);
@@ -185,17 +182,17 @@ int p1() {
     flag_objects(two_places);
 
     // Every object out of play, then each to its starting place.
-    for (set_ref(VAR_LOOP_OBJECT, FIRST_OBJECT); value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++)
+    for (hold_ref(VAR_LOOP_OBJECT, FIRST_OBJECT); value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++)
         apport(value[VAR_LOOP_OBJECT], PLACE_OFFSTAGE);
     for (const placement &p : placements)
         for (int obj : p.objects) apport(obj, p.place);
     value[OBJ_VESSEL_SMALL] = 1;
     value[OBJ_VESSEL_LARGE] = 2;
-    value[1209] = 35;
+    value[VAR_ATTACK_CHANCE] = 35;
     value[VAR_ATTACK_ESCAPE_CHANCE] = 25;
     bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_NOVICE_HINT);
     value[1207] = 0;
-    set_ref(1200, 1267);
+    hold_ref(1200, 1267);
 
     value[VAR_PHASE_TIMER] = 15 + irand(11);
     value[VAR_LIGHT_POWER] = 440 + irand(21);

@@ -480,8 +480,8 @@ int p6() {
         if (cond(bitest(VAR_QUESTION, VFLAG_QUESTION_FRESH_LINE))) {
             value[1200] = 1267;
             *bitword(1200) = ref_mark;
-            value[1199] = 1329;
-            *bitword(1199) = ref_mark;
+            value[VAR_SEQUENCE_TEXT] = 1329;
+            *bitword(VAR_SEQUENCE_TEXT) = ref_mark;
         }
         bitmod('c', VAR_QUESTION, VFLAG_QUESTION_FRESH_LINE);
         value[VAR_TURNS] += 1;

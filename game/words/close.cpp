@@ -9,8 +9,8 @@ namespace {
 constexpr int CHEST = 4, IMP = 5, HATCH = OBJ_LOCKED_GATE, DOOR = 8, SLAB = 19;
 constexpr int VAULT = 36, LYNX = 39, COLLAR = 66, DOORS = 161, TRAP = 162, GATE = OBJ_GATE;
 constexpr int VIAL = OBJ_VESSEL_SMALL, SWORD = 125, CREEPER = 139, PLANT = 13;
-constexpr int HOARD_DOOR = 472, HOARD = 473, HOARD_GALLERY = 474, WELL_HEAD = 475;
-constexpr int GATEHOUSE = 478, YARD = 479, RUNE_DOOR = 575, LYNX_DEN = 361;
+constexpr int HOARD_GALLERY = 474;
+constexpr int GATEHOUSE = 478, YARD = 479, LYNX_DEN = 361;
 constexpr int OPEN = 1;
 
 void set_gate(int s) { value[GATE] = value[YARD] = value[GATEHOUSE] = s; }
@@ -19,7 +19,7 @@ void set_gate(int s) { value[GATE] = value[YARD] = value[GATEHOUSE] = s; }
 // the jug, the iron door, the jar and the vial.
 int close_mechanism() {
     if (cond(has(SLAB))) {
-        if (cond(value[RUNE_DOOR] == OPEN)) {
+        if (cond(value[PLACE_RUNE_DOOR] == OPEN)) {
             p147();
             loop = 1;
             return 0;
@@ -70,13 +70,13 @@ struct side {
     int word, hatch_place, slab_place, gate_place, refusal;
 };
 constexpr side PULL = {807, 203, 577, YARD, 2492};
-constexpr side PUSH = {808, 204, RUNE_DOOR, GATEHOUSE, 2493};
+constexpr side PUSH = {808, 204, PLACE_RUNE_DOOR, GATEHOUSE, 2493};
 
 // The trap, pulled up from the well head or pushed up from the gallery.
 int work_trap(const side &s) {
     if (s.word == PULL.word) {
         if (cond(value[TRAP] == 0)) {
-            if (cond(here() == WELL_HEAD)) {
+            if (cond(here() == PLACE_WELL_HEAD)) {
                 call_proc(WORD_OPEN);
                 if (loop) return 0;
             }
@@ -90,7 +90,7 @@ int work_trap(const side &s) {
         call_proc(WORD_OPEN);
         if (loop) return 0;
     }
-    if (cond(here() == WELL_HEAD)) {
+    if (cond(here() == PLACE_WELL_HEAD)) {
         if (cond(value[TRAP] == 1))
             say_stop_typed(2493, TRAP);
         else
@@ -103,14 +103,14 @@ int work_trap(const side &s) {
 int work_doors(const side &s) {
     const int d = value[DOORS];
     if (s.word == PULL.word) {
-        if (cond(here() == HOARD)) {
+        if (cond(here() == PLACE_HOARD)) {
             if (cond(d == 0)) {
                 say_stop(1895);
                 return 0;
             }
             if (cond(d == 2)) {
                 value[DOORS] = 1;
-                value[HOARD_DOOR] = 1;
+                value[PLACE_HOARD_DOOR] = 1;
             }
             say_stop_typed(1605, DOOR);
             return 0;
@@ -122,7 +122,7 @@ int work_doors(const side &s) {
         p146();
         return 0;
     }
-    if (cond(here() == HOARD)) {
+    if (cond(here() == PLACE_HOARD)) {
         if (cond(d == 2)) {
             p146();
             return 0;
@@ -135,7 +135,7 @@ int work_doors(const side &s) {
     }
     if (cond(d == 2)) {
         value[DOORS] = 1;
-        value[HOARD_DOOR] = 1;
+        value[PLACE_HOARD_DOOR] = 1;
         say_stop(2513);
     } else if (cond(d == 1)) {
         say_stop_typed(1605, DOOR);
@@ -180,7 +180,7 @@ int work_from_side(const side &s) {
         if (loop) return 0;
     }
     if (cond(has(HATCH)).AND(near(HATCH))) return door_from_side(value[HATCH] == OPEN, s.hatch_place, HATCH);
-    if (cond(has(SLAB)).AND(near(SLAB))) return door_from_side(value[RUNE_DOOR] == OPEN, s.slab_place, DOOR);
+    if (cond(has(SLAB)).AND(near(SLAB))) return door_from_side(value[PLACE_RUNE_DOOR] == OPEN, s.slab_place, DOOR);
     if (cond(has(DOORS)).AND(near(DOORS))) {
         work_doors(s);
         if (loop) return 0;
@@ -285,7 +285,7 @@ int p144() {
         }
         return 0;
     }
-    if (cond(here() == HOARD).OR(here() == 476)) say_stop(2209);
+    if (cond(here() == PLACE_HOARD).OR(here() == 476)) say_stop(2209);
     return 0;
 }
 

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int CLOTH = 63, CLOTH_BEATEN = 13, FERRY = 29, GRIFFIN = 85;
-constexpr int OPEN_AIR = 7, NO_ROOM = 14;
+constexpr int CLOTH = 63, CLOTH_BEATEN = 13, FERRY = 29;
+constexpr int NO_ROOM = 14;
 constexpr int CLOTH_GROUNDED = 1;  // VAR_GAME_FLAGS_3: the cloth has been grounded on the summit
 
 int alone() { return words() == 1; }
@@ -54,14 +54,14 @@ int p719() {
         moveto(298, -1641);
         return 0;
     }
-    if (!cond(cond(alone()).OR(has(GRIFFIN))).AND(near(GRIFFIN))) return 0;
+    if (!cond(cond(alone()).OR(has(OBJ_GRIFFIN))).AND(near(OBJ_GRIFFIN))) return 0;
     if (cond(value[VAR_PHASE] == 6)) {
         p602();
         if (loop) return 0;
     }
     // Boarding the griffin before the last trial ends the game there and
     // then, without a score.
-    say(SAY_ARG, 1752, cond(here_has(OPEN_AIR)) ? 1 : 0);
+    say(SAY_ARG, 1752, cond(here_has(PFLAG_OPEN_AIR)) ? 1 : 0);
     say(0, 1266, 0);
     finita();
     loop = 1;

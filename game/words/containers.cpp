@@ -10,11 +10,10 @@ namespace {
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
 constexpr int ALE = OBJ_LIQUID_3, WATERSKIN = 84, FLASK = 127, BUNDLE = 151;
 constexpr int EEL = 94, RAG = 132, CLOTH = 63, MEDALLION = 111, GIANT = 194;
-constexpr int EEL_STIRRED = 14;  // flag of the eel: the upstream pool is churned up
 constexpr int CASK_OWN_STATE = 1;
 
 int at_source() { return here_has(PFLAG_LIQUID_SOURCE); }
-cond_fold at_upstream_pool() { return cond(here() == 511).OR(here() == 510).AND(bitest(EEL, EEL_STIRRED)); }
+cond_fold at_upstream_pool() { return cond(here() == 511).OR(here() == 510).AND(bitest(EEL, OFLAG_EEL_STIRRED)); }
 
 int empty_vessel(int vessel) {
     hold_ref(VAR_VESSEL, vessel);
@@ -175,7 +174,7 @@ int p900() {
         return 0;
     }
     if (cond(at_upstream_pool())) {
-        bitmod('c', EEL, EEL_STIRRED);
+        bitmod('c', EEL, OFLAG_EEL_STIRRED);
         bitmod('s', VAR_GAME_FLAGS_2, 7);
         bitmod('c', VAR_GAME_FLAGS_2, 6);
         bitmod('s', 510, PFLAG_HINT_AVAILABLE);

@@ -9,7 +9,6 @@ namespace {
 constexpr int WATER = OBJ_LIQUID_1, OIL = OBJ_LIQUID_2, ALE = OBJ_LIQUID_3;
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
 constexpr int FLASK = 127, WATERSKIN = 84;
-constexpr int VESSEL_STATE = 1256;  // work copy of the state of the thing named
 constexpr int EMPTY = 2, HOLDS_OIL = 4, HOLDS_ALE = 5, HOLDS_NECTAR = 6;
 
 // A word for a source of water, and the places where it is one.
@@ -45,8 +44,8 @@ int drink(int amount, int text, int vessel) {
 // from; anything else is refused.
 int drink_from_named() {
     const int thing = arg2();
-    set('V', VESSEL_STATE, 'v', thing, nullptr, nullptr);
-    const int s = value[VESSEL_STATE];
+    set('V', VAR_VESSEL_STATE, 'v', thing, nullptr, nullptr);
+    const int s = value[VAR_VESSEL_STATE];
     if (cond(s == HOLDS_OIL)) {
         say_stop(2191);
         return 0;

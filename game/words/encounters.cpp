@@ -8,12 +8,12 @@ using namespace rows;
 namespace {
 
 constexpr int LYNX = 39, BREAD = 118, AXE = 124, LIZARD = 9, FIREFLY = 109, SENTINEL = 21, WATCHER = 26;
-constexpr int CREEPER = 139, GRIFFIN = 85, ROD = 112, CHASM = 22, SPIDER = 90;
+constexpr int CREEPER = 139, ROD = 112, CHASM = 22, SPIDER = 90;
 
 // Whether a creature that feeding or petting concerns is named.
 int names_a_creature() {
     return cond(anyof(LYNX, 23, FIREFLY, LIZARD, OBJ_ATTACKER, SENTINEL, WATCHER, -1))
-        .OR(anyof(OBJ_FOLLOWER, GRIFFIN, CREEPER, -1));
+        .OR(anyof(OBJ_FOLLOWER, OBJ_GRIFFIN, CREEPER, -1));
 }
 
 int feed_lynx() {
@@ -75,7 +75,7 @@ constexpr row FED[] = {
         end(),
         reply({OBJ_FOLLOWER}, 1628),
         when([] { return cond(has(CREEPER)).AND(cond(here() == 443).OR(here() == 218)); }, call(p304)),
-        step({GRIFFIN}, feed_griffin),
+        step({OBJ_GRIFFIN}, feed_griffin),
         otherwise(), call(p39), end(),
     end(),
 };
@@ -108,7 +108,7 @@ int p303() {
 // Word 782 ("pet"): petting a creature near.
 int p673() {
     if (cond(cond(anyof(OBJ_ATTACKER, LIZARD, FIREFLY, SENTINEL, 23, LYNX, 20, 25, WATCHER, -1))
-                 .OR(anyof(OBJ_FOLLOWER, GRIFFIN, -1)))
+                 .OR(anyof(OBJ_FOLLOWER, OBJ_GRIFFIN, -1)))
             .AND(near(arg2())))
         say_stop(1301);
     return 0;
@@ -225,7 +225,7 @@ int p61() {
         hold_ref(VAR_THERE, 449);
         apport(ROD, PLACE_GONE);
         apport(OBJ_ATTACKER, PLACE_GONE);
-        apport(GRIFFIN, VAR_HERE);
+        apport(OBJ_GRIFFIN, VAR_HERE);
         say_stop(1848);
         return 0;
     }

@@ -9,8 +9,7 @@ namespace {
 constexpr int WATER_STATE = 3, OIL_STATE = 4, EMPTY = 2, HOLDS_ALE = 5;
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
 constexpr int WATERSKIN = 84, SIEVE = 146, URN = 56, SHARDS = 57;
-constexpr int OIL_SEEP = 217, COTTAGE = 200, CREEPER_HALL = 443;
-constexpr int PFLAG_WET = PFLAG_EXTRA_REMARK;  // a liquid has been poured out here
+constexpr int OIL_SEEP = 217, CREEPER_HALL = 443;
 
 int at_source() { return here_has(PFLAG_LIQUID_SOURCE); }
 
@@ -49,7 +48,7 @@ int fill_vessel(int vessel) {
     }
     if (cond(at_source())) {
         if (cond(vessel == LARGE).AND(value[LARGE] == 1)) {
-            if (cond(here() == COTTAGE)) {
+            if (cond(here() == PLACE_DEPOSIT)) {
                 say_stop(2258);
                 return 0;
             }
@@ -181,7 +180,7 @@ int p315() {
             return 0;
         }
         value[vessel] = EMPTY;
-        bitmod('s', here(), PFLAG_WET);
+        bitmod('s', here(), PFLAG_EXTRA_REMARK);
         say_stop_typed(3460, VAR_VESSEL);
         return 0;
     }

@@ -9,9 +9,8 @@ namespace {
 
 constexpr int WATER = OBJ_LIQUID_1, ALE = OBJ_LIQUID_3, NECTAR = OBJ_LIQUID_4;
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int IMP = 5, LIZARD = 9, GRIFFIN = 85, BREAD = 118, BAIT = 138, FIREFLY = 109, GIANT = 194;
+constexpr int IMP = 5, LIZARD = 9, BREAD = 118, BAIT = 138, FIREFLY = 109, GIANT = 194;
 constexpr int HOLDS_NECTAR = 6;
-constexpr int VAR_LISTENER = 1153;  // the creature here that answers, 0 none
 constexpr int GIANT_OFFERED = 15;   // flag of the giant: the cask was offered to him
 
 // VAR_ARG2 := the first vessel carried in one of the states, marked; none:
@@ -52,10 +51,10 @@ int choose_vessel() {
     return 0;
 }
 
-// VAR_LISTENER := the last creature here that answers when spoken to; the
+// VAR_WORK_VALUE := the last creature here that answers when spoken to; the
 // imp answers at once.
 int find_listener() {
-    set('V', VAR_LISTENER, 'c', 0, nullptr, nullptr);
+    set('V', VAR_WORK_VALUE, 'c', 0, nullptr, nullptr);
     for (hold_ref(VAR_LOOP_OBJECT, FIRST_OBJECT); value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++) {
         const int obj = value[VAR_LOOP_OBJECT];
         if (!cond(ishere(obj, -1, 0)).AND(bitest(obj, OFLAG_ADDRESSABLE))) continue;
@@ -63,7 +62,7 @@ int find_listener() {
             p883();
             if (loop) return 0;
         } else {
-            hold_ref(VAR_LISTENER, obj);
+            hold_ref(VAR_WORK_VALUE, obj);
         }
     }
     return 0;
@@ -71,7 +70,7 @@ int find_listener() {
 
 int listener_is(std::initializer_list<int> objs) {
     int r = 0;
-    for (int o : objs) r |= value[VAR_LISTENER] == o;
+    for (int o : objs) r |= value[VAR_WORK_VALUE] == o;
     return r;
 }
 
@@ -92,8 +91,8 @@ constexpr row LISTENER_REPLIES[] = {
         when([] { return cond(listener_is({23, OBJ_ATTACKER, 25, OBJ_FOLLOWER})); }, reply(2340, arg(1))),
         when([] { return cond(listener_is({18, 39, 90, 94})); }, reply(2340, arg(0))),
         when([] { return cond(listener_is({LIZARD})); }, step(feed_lizard)),
-        group([] { return cond(listener_is({21, 114, 115, FIREFLY, 28, 29, GRIFFIN, GIANT})); }),
-            tell(2036, arg_of(VAR_LISTENER)),
+        group([] { return cond(listener_is({21, 114, 115, FIREFLY, 28, 29, OBJ_GRIFFIN, GIANT})); }),
+            tell(2036, arg_of(VAR_WORK_VALUE)),
             reply(2353, arg_of(VAR_ARG2)),
         end(),
     end(),
@@ -111,7 +110,7 @@ int p385() {
 
 // Chain part of p384 (word 805 ("give")), part 2 of 4: object 118 (bread).
 int p386() {
-    if (cond(has(BREAD)).AND(near(GRIFFIN)).AND(carried(BREAD))) p306();
+    if (cond(has(BREAD)).AND(near(OBJ_GRIFFIN)).AND(carried(BREAD))) p306();
     return 0;
 }
 
@@ -151,7 +150,7 @@ int p388() {
     if (loop) return 0;
     find_listener();
     if (loop) return 0;
-    if (cond(value[VAR_LISTENER] == 0)) {
+    if (cond(value[VAR_WORK_VALUE] == 0)) {
         say_stop(2352);
         return 0;
     }

@@ -5,8 +5,6 @@
 #include "game.h"
 
 namespace {
-
-constexpr int VAR_HELP_ASKED = 1201;  // 1 while the help word asks; the hint chooser clears it when it offers
 constexpr int GAME_FLAG_HELP_READ = 3;    // of VAR_GAME_FLAGS_2: the help pages have been shown
 constexpr int GAME_FLAG_BAUBLE_PAID = 10;  // of VAR_GAME_FLAGS_2: the hint about the unseen treasure was bought
 
@@ -52,10 +50,10 @@ int p399() {
         say_stop(1931);
         return 0;
     }
-    if (cond(value[VAR_HELP_ASKED] == 0)) value[VAR_HELP_ASKED] = 1;
+    if (cond(value[VAR_TURNS_AT_ONE_PLACE] == 0)) value[VAR_TURNS_AT_ONE_PLACE] = 1;
     p405();
     if (loop) return 0;
-    if (cond(value[VAR_HELP_ASKED] > 0)) {  // no paid hint was offered
+    if (cond(value[VAR_TURNS_AT_ONE_PLACE] > 0)) {  // no paid hint was offered
         p410(num(1));
         if (loop) return 0;
         if (cond(value[VAR_RESULT] < 0).AND(!bitest(VAR_GAME_FLAGS_2, GAME_FLAG_BAUBLE_PAID))) {

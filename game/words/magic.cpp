@@ -6,8 +6,6 @@
 #include "game.h"
 
 namespace {
-
-constexpr int SPELL_REPLY = 1199;  // what a word out of step says (a text, marked)
 constexpr int SPELL_ACK = 1200;    // what a word in step says (a text, marked)
 constexpr int NO_TEXT = 1264;      // a text that says nothing
 constexpr int SPELL_GIANT_COUNT = 1244;
@@ -23,7 +21,7 @@ constexpr int GLIMMER = 16, SPIRIT = 28, AXE = 124;
 constexpr int SPIRIT_HEARD = 14;
 constexpr int CLOTH = 63, CLOTH_BEATEN = 13, CLOTH_AWAKE = 14, SUMMIT = 593, CLOTH_GROUNDED = 1;
 constexpr int MIRROR = 17, PANE = 12, EAST_LEDGE = 224, WEST_LEDGE = 225, MIRROR_USED = 14;
-constexpr int OPEN_AIR = 7, LIQUID_SOURCE = PFLAG_LIQUID_SOURCE;
+constexpr int LIQUID_SOURCE = PFLAG_LIQUID_SOURCE;
 constexpr int FUNNEL = 148, ORB = 81;
 constexpr int WATCHER = 26;
 
@@ -421,7 +419,7 @@ int p591() {
 int p624() {
     if (cond(bitest(VAR_GAME_FLAGS, FLAG_ARMED)).OR(phase() > 5).OR(!near(OBJ_LIGHT_SOURCE))) {
         bitmod('c', VAR_GAME_FLAGS, FLAG_ARMED);
-        hold_ref(SPELL_REPLY, NO_TEXT);
+        hold_ref(VAR_SEQUENCE_TEXT, NO_TEXT);
         say_stop(1329);
         return 0;
     }
@@ -434,7 +432,7 @@ int p624() {
 // lamp.
 int p739() {
     if (cond(!bitest(VAR_GAME_FLAGS, FLAG_ARMED))) {
-        say(SAY_REFVAR, SPELL_REPLY, 0);
+        say(SAY_REFVAR, VAR_SEQUENCE_TEXT, 0);
     } else {
         lamp_word_armed();
         if (loop) return 0;
@@ -448,7 +446,7 @@ int p739() {
 // player dies).
 int p669() {
     bitmod('s', SPIRIT, SPIRIT_HEARD);
-    if (cond(here_has(OPEN_AIR)).OR(phase() > 5).OR(!light())) {
+    if (cond(here_has(PFLAG_OPEN_AIR)).OR(phase() > 5).OR(!light())) {
         say_stop(1329);
         return 0;
     }
@@ -503,7 +501,7 @@ int p47() {
         value[2221] = 1;
         if (cond(bitest(CLOTH, CLOTH_BEATEN))) bitmod('s', CLOTH, CLOTH_AWAKE);
     }
-    if (cond(!here_has(OPEN_AIR))) {
+    if (cond(!here_has(PFLAG_OPEN_AIR))) {
         say_stop(2229);
         return 0;
     }

@@ -7,11 +7,10 @@
 
 namespace {
 
-constexpr int KNOCKER = 160, DOOR = 8, SLAB = 19, HOARD_DOORS = 161, HOURGLASS = 163, HOARD_DOOR = 472;
+constexpr int KNOCKER = 160, DOOR = 8, SLAB = 19, HOARD_DOORS = 161, HOURGLASS = 163;
 constexpr int NECTAR = OBJ_LIQUID_4, WINDER = 92, CREEPER = 139, DIPPED = 14;
 constexpr int SPRITE = 91, TABLET = 73, PLAQUE = 116;
-constexpr int RUNE_DOOR = 575, GALLERY_FORK = 577;
-constexpr int AIMED_AT_PROWLER = 1215;  // set for one turn by aiming something at the prowler
+constexpr int GALLERY_FORK = 577;
 
 int alone() { return words() == 1; }
 int names_a_mechanism() { return anyof(DOOR, SLAB, HOARD_DOORS, OBJ_GATE, -1); }
@@ -19,7 +18,7 @@ int names_a_mechanism() { return anyof(DOOR, SLAB, HOARD_DOORS, OBJ_GATE, -1); }
 // A closed door, slab or gate knocked on: counted replies, and at the
 // hoard door, while the hourglass is not running, an answer in the end.
 void knock_on_closed() {
-    if (cond(here() == HOARD_DOOR).AND(value[HOURGLASS] <= 1).AND(value[2510] == 2)) {
+    if (cond(here() == PLACE_HOARD_DOOR).AND(value[HOURGLASS] <= 1).AND(value[2510] == 2)) {
         say(0, 2511, 0);
         if (cond(value[2511] == 1)) {
             loop = 1;
@@ -101,8 +100,8 @@ int p879() {
 int p866() {
     if (cond(has(WORD_DWARVISH_ON))) value[VAR_COMMAND_STATUS] = 1;
     if (cond(cond(alone()).OR(has(OBJ_ATTACKER)))
-            .AND(bitest(AIMED_AT_PROWLER, 0))
-            .AND(value[AIMED_AT_PROWLER] == 1)) {
+            .AND(bitest(VAR_ATTACKER_FELLED, 0))
+            .AND(value[VAR_ATTACKER_FELLED] == 1)) {
         say_stop(1908);
         return 0;
     }
@@ -111,7 +110,7 @@ int p866() {
         return 0;
     }
     if (cond(cond(names_a_mechanism()).OR(alone()))
-            .AND(cond(here() == RUNE_DOOR).OR(here() == HOARD_DOOR).OR(here() == 478))) {
+            .AND(cond(here() == PLACE_RUNE_DOOR).OR(here() == PLACE_HOARD_DOOR).OR(here() == 478))) {
         say_stop(1908);
         return 0;
     }
@@ -133,8 +132,8 @@ int p866() {
 
 // Word 873 ("gadrun"): the rune door's password opens it while the slab is near.
 int p689() {
-    if (cond(near(SLAB)).AND(value[RUNE_DOOR] == 0)) {
-        value[RUNE_DOOR] = 1;
+    if (cond(near(SLAB)).AND(value[PLACE_RUNE_DOOR] == 0)) {
+        value[PLACE_RUNE_DOOR] = 1;
         value[GALLERY_FORK] = 1;
         say(SAY_ARG, 2501, 873);
         say_stop(2502);
@@ -146,7 +145,7 @@ int p689() {
 
 // Word 878 ("dubrel"): shuts the rune door from either side.
 int p60() {
-    if (cond(cond(here() == RUNE_DOOR).OR(here() == 576)).AND(value[RUNE_DOOR] == 1)) {
+    if (cond(cond(here() == PLACE_RUNE_DOOR).OR(here() == 576)).AND(value[PLACE_RUNE_DOOR] == 1)) {
         p147();
         if (!loop) loop = 1;
     }

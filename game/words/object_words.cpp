@@ -8,8 +8,6 @@ namespace {
 
 constexpr int WINDER = 92, AXE = 124, SWORD = 125, LADDER = 78, CREEPER = 139, TENDRILS = 140, PLANT = 13;
 constexpr int WEB = 89, SPRITE = 91, HORN = 93, SUNSTONE = 100, SUNSTONE_SET_DOWN = 13;
-constexpr int ESCAPE_CHANCE_PAIR = 1209;  // set to 100 with no escape from the prowler
-constexpr int OPEN_AIR = 7;
 
 int carries_a_blade() { return cond(carried(SWORD)).OR(carried(AXE)); }
 
@@ -97,7 +95,7 @@ int p64() {
         p625(var(VAR_ARG2));
         return 0;
     }
-    if (cond(here_has(OPEN_AIR)).OR(within(here(), 547, 702))) {
+    if (cond(here_has(PFLAG_OPEN_AIR)).OR(within(here(), 547, 702))) {
         say_stop(1817);
         return 0;
     }
@@ -123,7 +121,7 @@ int p64() {
         say(SAY_ARG | SAY_ARGVAR, 1837, OBJ_ATTACKER);
         bitmod('s', OBJ_ATTACKER, 14);
         value[VAR_ATTACK_ESCAPE_CHANCE] = 0;
-        value[ESCAPE_CHANCE_PAIR] = 100;
+        value[VAR_ATTACK_CHANCE] = 100;
     }
     loop = 1;
     return 0;

@@ -12,10 +12,9 @@ namespace {
 constexpr int CHEST = 4, IMP = 5, HATCH = OBJ_LOCKED_GATE, DOOR = 8, SLAB = 19, SPIRIT = 28, AUTOMATON = 35;
 constexpr int VAULT = 36, LYNX = 39, COLLAR = 66, FRUIT = 141, DOORS = 161, TRAP = 162, HOURGLASS = 163;
 constexpr int VIAL = OBJ_VESSEL_SMALL, KEY = OBJ_OPENER, BUNDLE = 151;
-constexpr int BASIN = 322, DELL = 203, HOARD_DOOR = 472, HOARD = 473, HOARD_GALLERY = 474;
-constexpr int GATEHOUSE = 478, YARD = 479, RUNE_DOOR = 575;
+constexpr int BASIN = 322, DELL = 203, HOARD_GALLERY = 474;
+constexpr int GATEHOUSE = 478, YARD = 479;
 constexpr int LID = 926;
-constexpr int VAR_SIDE_WORD = 1157;  // the side the rune door is worked from
 constexpr int HATCH_REFUSED_TOLD = 13;
 
 int two_words() { return words() == 2; }
@@ -175,15 +174,15 @@ int p644() {
 int p645() {
     if (!cond(has(SLAB)).AND(near(SLAB))) return 0;
     if (cond(value[VAR_DWARVISH] == 1)) {
-        if (cond(value[RUNE_DOOR] == 1)) {
+        if (cond(value[PLACE_RUNE_DOOR] == 1)) {
             say_stop_typed(1605, DOOR);
             return 0;
         }
-        hold_ref(VAR_SIDE_WORD, cond(here() == RUNE_DOOR) ? 808 : 807);
+        hold_ref(VAR_WORK_WORD, cond(here() == PLACE_RUNE_DOOR) ? 808 : 807);
         p652();
         if (loop) return 0;
     }
-    if (cond(value[RUNE_DOOR] == 1)) say(SAY_ARG | SAY_ARGVAR, 1605, DOOR);
+    if (cond(value[PLACE_RUNE_DOOR] == 1)) say(SAY_ARG | SAY_ARGVAR, 1605, DOOR);
     say_stop_typed(2504, DOOR);
     return 0;
 }
@@ -193,23 +192,23 @@ int p645() {
 int p646() {
     if (!cond(has(DOORS))) return 0;
     const int s = value[DOORS];
-    if (cond(here() == HOARD_DOOR)) {
+    if (cond(here() == PLACE_HOARD_DOOR)) {
         if (cond(s == 0)) {
             say_stop(1895);
         } else if (cond(s == 2)) {
             value[DOORS] = 1;
             value[HOURGLASS] += 1;
-            value[HOARD_DOOR] = 1;
+            value[PLACE_HOARD_DOOR] = 1;
             say_stop(2513);
         } else {
             say_stop_typed(1605, DOOR);
         }
-    } else if (cond(here() == HOARD)) {
+    } else if (cond(here() == PLACE_HOARD)) {
         if (cond(s == 0)) {
             say_stop(2504);
         } else if (cond(s == 2)) {
             value[DOORS] = 1;
-            value[HOARD_DOOR] = 1;
+            value[PLACE_HOARD_DOOR] = 1;
             say_stop(1267);
         } else {
             say_stop_typed(1605, DOOR);
@@ -276,7 +275,7 @@ int p650() {
         }
         return 0;
     }
-    if (cond(here() == HOARD).OR(here() == 476)) say_stop(2209);
+    if (cond(here() == PLACE_HOARD).OR(here() == 476)) say_stop(2209);
     return 0;
 }
 

@@ -8,9 +8,6 @@
 namespace {
 
 // The dunes' memory of the ways they closed (kept with the passage rules).
-constexpr int VAR_REFUSED_WAY = 1212;       // the last way refused by a closed exit
-constexpr int VAR_WAY_LET_THROUGH = 1213;   // a way let through once without the test
-constexpr int VAR_REMEMBERED_PLACE = 1257;  // put back into VAR_THERE after a bounce
 
 constexpr int GAME_FLAG_MARKED_BEFORE = 11;  // of VAR_GAME_FLAGS_3: the mark word has been explained
 

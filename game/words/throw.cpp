@@ -16,10 +16,10 @@ int is_vessel(int obj) {
 void throw_vessel(int vessel) {
     apport(vessel, here());
     say(SAY_ARGVAR | SAY_ARG, 1987, VAR_ARG1);
-    value[1256] = value[vessel];
-    *bitword(1256) = *bitword(VAR_ARG2);
-    if (cond(value[1256] > 2)) {
-        if (cond(value[1256] == 6)) {
+    value[VAR_VESSEL_STATE] = value[vessel];
+    *bitword(VAR_VESSEL_STATE) = *bitword(VAR_ARG2);
+    if (cond(value[VAR_VESSEL_STATE] > 2)) {
+        if (cond(value[VAR_VESSEL_STATE] == 6)) {
             value[OBJ_VESSEL_LARGE] = 1;
             apport(OBJ_LIQUID_4, here());
         } else {

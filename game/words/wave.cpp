@@ -15,7 +15,6 @@ constexpr int FIRST_VISIT_BY_WAND = 16;  // place flag: the wand has carried the
 constexpr int FLAG_COUNTDOWN_WARNED = 7; // VAR_GAME_FLAGS
 constexpr int FLAG_SHOWER_SEEN = 4;      // VAR_GAME_FLAGS_3: the wand's shower of sparks, once
 constexpr int RIFT_REMEMBERED = 13;
-constexpr int OPEN_AIR = 7;
 
 int phase() { return value[VAR_PHASE]; }
 
@@ -51,7 +50,7 @@ void wand_trip(int from, int text) {
 void wand_waved_idly() {
     if (cond(bitest(RIFT, RIFT_REMEMBERED))
             .AND(!bitest(VAR_GAME_FLAGS_3, FLAG_SHOWER_SEEN))
-            .AND(!here_has(OPEN_AIR))
+            .AND(!here_has(PFLAG_OPEN_AIR))
             .AND(!within(here(), 547, 702))
             .AND(irand(100) < 1)) {
         bitmod('s', VAR_GAME_FLAGS_3, FLAG_SHOWER_SEEN);
@@ -144,7 +143,7 @@ int p906() { return run_chain({p907, p908, p909}); }
 // Chain part of p906 (word 781 ("wave")), part 1 of 3: object 147 (sceptre).
 int p907() {
     if (!cond(has(SCEPTRE)).AND(carried(SCEPTRE))) return 0;
-    if (cond(here_has(OPEN_AIR))) {
+    if (cond(here_has(PFLAG_OPEN_AIR))) {
         say_stop(2468);
         return 0;
     }

@@ -17,7 +17,6 @@ protected:
 
     void SetUp() override {
         session.open("init_test");
-        loop = quitting = 0;
     }
     void TearDown() override { session.close(); }
 
@@ -56,7 +55,7 @@ TEST_F(Init, FlagsByClass) {
     struct {
         int flag, places;
     } places[] = {
-        {PFLAG_LIT, 197 + lit_319}, {PFLAG_VISITED, 3},   {PFLAG_CREATURE_FREE, 336}, {PFLAG_NO_BACK, 126},
+        {PFLAG_LIT, 197 + lit_319}, {PFLAG_VISITED, 2},   {PFLAG_CREATURE_FREE, 336}, {PFLAG_NO_BACK, 126},
         {7, 146},                   {PFLAG_HINT_AVAILABLE, 168}, {PFLAG_HINT_DECLINED, 0}, {PFLAG_MAZE, 121},
         {11, 40},                   {PFLAG_HAZARD, 7},   {13, 1},                    {14, 26},
         {PFLAG_SHIFTING_EXITS, 27}, {16, 1},             {PFLAG_LIQUID_SOURCE, 26},  {18, 16},

@@ -65,7 +65,6 @@ struct Lookup : ::testing::Test {
 
     void SetUp() override {
         session.open("lookup_test");
-        std::memset(&IMAGE, 0, sizeof IMAGE);
         value[VAR_HERE] = value[VAR_THERE] = PLACE_START;
         tree_free();
         word_buf = btinit(nullptr);

@@ -20,7 +20,6 @@ struct Replies : ::testing::Test {
     support::Session session;
     void SetUp() override {
         session.open("replies_test");
-        std::memset(&IMAGE, 0, sizeof IMAGE);
     }
     void TearDown() override { session.close(); }
 

@@ -43,7 +43,6 @@ struct Vocabulary : ::testing::Test {
 
     void SetUp() override {
         session.open("vocabulary_test");
-        std::memset(&IMAGE, 0, sizeof IMAGE);
         value[VAR_HERE] = value[VAR_THERE] = PLACE_START;
         value[KV_UNDO_RESULT] = -1;  // no undo journal
         struct {
@@ -53,15 +52,9 @@ struct Vocabulary : ::testing::Test {
             location[s.obj] = s.place;
             bitmod('s', s.obj, OFLAG_SEEN);
         }
-        amatch = 1;
         tree_free();
         word_buf = btinit(nullptr);
         last_here = PLACE_START;
-        command_preset(nullptr);
-        raw_comline[0] = old_comline[0] = 0;
-        value_all = 0;
-        except_count = 0;
-        loop = 0;
     }
     void TearDown() override {
         command_preset(nullptr);

@@ -276,72 +276,20 @@ REPLY: s
 REPLY: down
 REPLY: up
 REPLY: e
-REPLY: e
-REPLY: ne
-REPLY: e
-REPLY: up
-REPLY: e
-REPLY: up
-REPLY: s
-REPLY: w
-REPLY: w
-REPLY: w
-REPLY: e
-REPLY: up
-REPLY: e
-REPLY: s
-REPLY: s
-REPLY: s
-REPLY: n
-REPLY: e
-REPLY: e
-REPLY: nw
-REPLY: take locket
-REPLY: take token
-REPLY: drop jug
-REPLY: take strongbox
-REPLY: se
-REPLY: n
-REPLY: down
-REPLY: e
-REPLY: e
-REPLY: beruth
-REPLY: drop locket
-REPLY: drop token
-REPLY: drop strongbox
-REPLY: beruth
-REPLY: w
-REPLY: w
+REPLY: ostel
+REPLY: nuvik
+REPLY: mevet
+REPLY: lomas
 REPLY: w
 REPLY: down
-REPLY: down
+REPLY: climb plant
 REPLY: w
-REPLY: w
-REPLY: w
-REPLY: e
-REPLY: up
-REPLY: e
-REPLY: s
-REPLY: s
-REPLY: s
-REPLY: n
-REPLY: e
-REPLY: e
-REPLY: nw
 REPLY: take statuette
-REPLY: take jug
-REPLY: se
-REPLY: n
+REPLY: s
 REPLY: down
-REPLY: w
-REPLY: down
-REPLY: down
-REPLY: n
-REPLY: down
-REPLY: w
-REPLY: down
-REPLY: w
-REPLY: w
+REPLY: up
+REPLY: e
+REPLY: e
 REPLY: nw
 REPLY: w
 REPLY: sw
@@ -370,6 +318,9 @@ REPLY: throw bread
 REPLY: unlock collar
 REPLY: take collar
 REPLY: take lynx
+REPLY: wait
+REPLY: wait
+REPLY: wait
 REPLY: w
 REPLY: up
 REPLY: n
@@ -437,9 +388,16 @@ REPLY: e
 REPLY: e
 REPLY: e
 REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
 REPLY: take sword
 REPLY: sw
 REPLY: sw
+REPLY: wait
+REPLY: wait
 REPLY: sw
 REPLY: sw
 REPLY: s
@@ -515,6 +473,7 @@ REPLY: down
 REPLY: drink water
 REPLY: fill jug
 REPLY: up
+REPLY: wait
 REPLY: w
 REPLY: throw axe
 REPLY: take axe
@@ -636,7 +595,7 @@ REPLY: s
 REPLY: up
 REPLY: up
 REPLY: n
-REPLY: jevra
+REPLY: dathel
 REPLY: drop axe
 REPLY: in
 REPLY: take fuse
@@ -650,7 +609,7 @@ REPLY: s
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: s
+REPLY: nw
 REPLY: light lamp
 REPLY: down
 REPLY: n
@@ -690,14 +649,16 @@ REPLY: n
 REPLY: n
 REPLY: nw
 REPLY: w
+REPLY: n
 REPLY: nw
 REPLY: nw
 REPLY: take bauble
 REPLY: se
+REPLY: s
+REPLY: sw
 REPLY: se
 REPLY: sw
-REPLY: w
-REPLY: sw
+REPLY: nw
 REPLY: n
 REPLY: up
 REPLY: up
@@ -710,11 +671,32 @@ REPLY: drop lodestone
 REPLY: take lodestone
 REPLY: down
 REPLY: jump
-REPLY: ne
-REPLY: e
+REPLY: w
 REPLY: e
 REPLY: se
 REPLY: e
+REPLY: se
+REPLY: se
+REPLY: e
+REPLY: e
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: n
+REPLY: n
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop lodestone
+REPLY: take lodestone
 REPLY: up
 REPLY: wave wand
 REPLY: light lamp
@@ -731,12 +713,15 @@ REPLY: w
 REPLY: ignite incense
 REPLY: w
 REPLY: sw
+REPLY: snuff incense
 REPLY: sw
 REPLY: sw
 REPLY: riddled
 REPLY: e
 REPLY: up
 REPLY: e
+REPLY: throw axe
+REPLY: take axe
 REPLY: gorvash
 REPLY: up
 REPLY: s
@@ -750,6 +735,7 @@ REPLY: drop bauble
 REPLY: drop lodestone
 REPLY: drop fuse
 REPLY: drop candlestick
+REPLY: drop incense
 REPLY: look
 REPLY: beruth
 REPLY: beruth
@@ -846,6 +832,7 @@ REPLY: drop urn
 REPLY: drop statuette
 REPLY: drop figurine
 REPLY: look
+REPLY: drink water
 REPLY: beruth
 REPLY: w
 REPLY: w
@@ -859,6 +846,7 @@ REPLY: n
 REPLY: down
 REPLY: e
 REPLY: down
+REPLY: wait
 REPLY: drink water
 REPLY: fill jug
 REPLY: up
@@ -986,6 +974,7 @@ REPLY: n
 REPLY: e
 REPLY: up
 REPLY: e
+REPLY: wait
 REPLY: up
 REPLY: n
 REPLY: fennoch
@@ -1102,6 +1091,7 @@ REPLY: throw axe
 REPLY: take axe
 REPLY: take plaque
 REPLY: up
+REPLY: wait
 REPLY: up
 REPLY: s
 REPLY: up
@@ -1198,6 +1188,668 @@ REPLY: up
 REPLY: n
 REPLY: fennoch
 REPLY: drop cloth
-REPLY: score
-REPLY: quit
+REPLY: take incense
+REPLY: w
+REPLY: nw
+REPLY: nw
+REPLY: w
+REPLY: ignite incense
+REPLY: nw
+REPLY: se
+REPLY: snuff incense
+REPLY: e
+REPLY: se
+REPLY: se
+REPLY: e
+REPLY: drink water
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: throw axe
+REPLY: take axe
+REPLY: e
+REPLY: se
+REPLY: up
+REPLY: take bread
+REPLY: e
+REPLY: down
+REPLY: down
+REPLY: open chest
+REPLY: look chest
+REPLY: give ale
+REPLY: take cask
+REPLY: up
+REPLY: take torch
+REPLY: up
+REPLY: up
+REPLY: w
+REPLY: n
+REPLY: nw
+REPLY: w
+REPLY: ne
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop torch
+REPLY: drop jug
+REPLY: take waterskin
+REPLY: w
+REPLY: fill waterskin
+REPLY: drink
+REPLY: yes
+# The griffin has landed in the lane.
+REPLY: give bread
+REPLY: take nectar
+REPLY: e
+REPLY: drop waterskin
+REPLY: w
+REPLY: ne
+REPLY: se
+REPLY: se
+REPLY: se
+REPLY: se
+REPLY: se
+REPLY: sw
+REPLY: take bundle
+REPLY: ne
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: sw
+REPLY: e
+REPLY: take lodestone
+REPLY: drink water
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: n
+REPLY: w
+REPLY: e
+REPLY: wave wand
+REPLY: e
+REPLY: n
+REPLY: n
+REPLY: sw
+REPLY: w
+REPLY: n
+REPLY: ne
+REPLY: drop nectar
+REPLY: open bundle
+REPLY: drop lodestone
+REPLY: take lodestone
+REPLY: drop cask
+REPLY: up
+REPLY: n
+REPLY: yes
+REPLY: take stick
+REPLY: s
+REPLY: up
+REPLY: take fruit
+REPLY: ignite incense
+REPLY: e
+REPLY: se
+REPLY: snuff incense
+REPLY: e
+REPLY: se
+REPLY: se
+REPLY: e
+REPLY: drop lodestone
+REPLY: take cloth
+REPLY: drink water
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: cleft
+REPLY: s
+REPLY: drop cloth
+REPLY: pull trader
+REPLY: n
+REPLY: n
+REPLY: ne
+REPLY: crossway
+REPLY: up
+REPLY: s
+REPLY: take ball
+REPLY: n
+REPLY: down
+REPLY: n
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop pod
+REPLY: take torch
+REPLY: drink water
+REPLY: w
+REPLY: nw
+REPLY: nw
+REPLY: w
+REPLY: nw
+REPLY: drop cloth
+REPLY: unroll cloth
+REPLY: beat cloth
+REPLY: drop stick
+REPLY: rhunel
+REPLY: fly
+REPLY: yes
+REPLY: wait
+REPLY: wait
+REPLY: wait
+REPLY: s
+REPLY: sw
+REPLY: w
+REPLY: nw
+REPLY: e
+REPLY: se
+REPLY: look
+REPLY: take beacon
+REPLY: nw
+REPLY: w
+REPLY: n
+REPLY: ne
+REPLY: s
+REPLY: se
+REPLY: s
+REPLY: ignite torch
+REPLY: burn snag
+REPLY: s
+REPLY: e
+REPLY: drop incense
+REPLY: drop lamp
+REPLY: drop wand
+REPLY: drop axe
+REPLY: drop beacon
+REPLY: drop torch
+REPLY: drop ball
+REPLY: w
+REPLY: look
+REPLY: look
+REPLY: look
+REPLY: look
+REPLY: down
+REPLY: n
+REPLY: nw
+REPLY: s
+REPLY: se
+REPLY: s
+REPLY: s
+REPLY: e
+REPLY: take incense
+REPLY: take lamp
+REPLY: take wand
+REPLY: take axe
+REPLY: take beacon
+REPLY: take torch
+REPLY: take ball
+REPLY: w
+REPLY: take jewel
+REPLY: ignite jewel
+REPLY: e
+REPLY: n
+REPLY: n
+REPLY: e
+REPLY: n
+REPLY: nw
+REPLY: e
+REPLY: sw
+REPLY: up
+REPLY: nw
+REPLY: up
+REPLY: look down
+REPLY: down
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: se
+REPLY: roll cloth
+REPLY: take cloth
+REPLY: s
+REPLY: nw
+REPLY: down
+REPLY: take sceptre
+REPLY: ignite beacon
+REPLY: n
+REPLY: snuff beacon
+REPLY: drop beacon
+REPLY: ne
+REPLY: ne
+REPLY: yes
+REPLY: kelnish
+REPLY: hbesvo
+REPLY: ox
+REPLY: ox
+REPLY: qmbjomz
+REPLY: w
+REPLY: sw
+REPLY: n
+REPLY: take vine
+REPLY: se
+REPLY: ne
+REPLY: n
+REPLY: down
+REPLY: e
+REPLY: e
+REPLY: yes
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: fennoch
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: ne
+REPLY: n
+REPLY: nw
+REPLY: take brand
+REPLY: e
+REPLY: throw ball
+REPLY: s
+REPLY: nw
+REPLY: nw
+REPLY: n
+REPLY: extinguish lamp
+REPLY: n
+REPLY: light lamp
+REPLY: down
+REPLY: n
+REPLY: drop spirit
+REPLY: n
+REPLY: up
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: w
+REPLY: ignite incense
+REPLY: w
+REPLY: sw
+REPLY: snuff incense
+REPLY: sw
+REPLY: sw
+REPLY: riddled
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop cloth
+REPLY: drop sceptre
+REPLY: drop vine
+REPLY: drop torch
+REPLY: drop brand
+REPLY: drop incense
+REPLY: take cloth
+REPLY: take sceptre
+REPLY: drink water
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: e
+REPLY: se
+REPLY: up
+REPLY: e
+REPLY: wave sceptre
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: up
+REPLY: up
+REPLY: up
+REPLY: up
+REPLY: up
+REPLY: open gate
+REPLY: e
+REPLY: knock
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: e
+REPLY: up
+REPLY: open trap
+REPLY: up
+REPLY: close trap
+REPLY: open trap
+REPLY: down
+REPLY: down
+REPLY: take plaque
+REPLY: up
+REPLY: w
+REPLY: take funnel
+REPLY: e
+REPLY: up
+REPLY: drop cloth
+REPLY: unroll cloth
+REPLY: rhunel
+REPLY: fly
+REPLY: roll cloth
+REPLY: take cloth
+REPLY: s
+REPLY: nw
+REPLY: sw
+REPLY: n
+REPLY: take sieve
+REPLY: s
+REPLY: ne
+REPLY: n
+REPLY: cottage
+REPLY: e
+REPLY: drop cloth
+REPLY: drop funnel
+REPLY: drop sieve
+REPLY: drop sceptre
+REPLY: drop lamp
+REPLY: hesk
+REPLY: ephrun
+REPLY: take lamp
+REPLY: take incense
+REPLY: drink water
+REPLY: take jug
+REPLY: fill jug
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: down
+REPLY: riddled
+REPLY: w
+REPLY: nw
+REPLY: w
+REPLY: sw
+REPLY: ne
+REPLY: ne
+REPLY: ne
+REPLY: e
+REPLY: ne
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: take parchment
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: down
+REPLY: down
+REPLY: n
+REPLY: wait
+REPLY: wait
+REPLY: wait
+REPLY: wait
+REPLY: fennoch
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: sw
+REPLY: ne
+REPLY: nw
+REPLY: w
+REPLY: sw
+REPLY: w
+REPLY: nw
+REPLY: ne
+REPLY: nw
+REPLY: w
+REPLY: read ledger
+REPLY: take ledger
+REPLY: no
+REPLY: e
+REPLY: se
+REPLY: sw
+REPLY: se
+REPLY: e
+REPLY: ne
+REPLY: n
+REPLY: se
+REPLY: se
+REPLY: sw
+REPLY: se
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: throw axe
+REPLY: take axe
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: up
+REPLY: down
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: fennoch
+REPLY: s
+REPLY: up
+REPLY: up
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: nw
+REPLY: n
+REPLY: extinguish lamp
+REPLY: e
+REPLY: light lamp
+REPLY: down
+REPLY: n
+REPLY: n
+REPLY: up
+REPLY: nw
+REPLY: wave wand
+REPLY: w
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: e
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: drink water
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: take vase
+REPLY: s
+REPLY: s
+REPLY: throw vase
+REPLY: s
+REPLY: sw
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: nw
+REPLY: take vase
+REPLY: se
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: n
+REPLY: up
+REPLY: wave wand
+REPLY: e
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: w
+REPLY: ignite incense
+REPLY: w
+REPLY: sw
+REPLY: snuff incense
+REPLY: sw
+REPLY: sw
+REPLY: riddled
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop vase
+REPLY: drop incense
+REPLY: drink water
+REPLY: drop jug
+REPLY: beruth
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: s
+REPLY: s
+REPLY: s
+REPLY: n
+REPLY: e
+REPLY: e
+REPLY: nw
+REPLY: take locket
+REPLY: take token
+REPLY: take strongbox
+REPLY: take parchment
+REPLY: se
+REPLY: n
+REPLY: down
+REPLY: e
+REPLY: e
+REPLY: beruth
+REPLY: drop locket
+REPLY: drop token
+REPLY: drop strongbox
+REPLY: drop parchment
+# Every treasure is home: this command, typed in the cottage, begins phase 4.
+REPLY: snuff jewel
+REPLY: drop jewel
+REPLY: drop wand
+REPLY: drop axe
+REPLY: drop plaque
+REPLY: fennoch
+REPLY: s
+REPLY: n
+# Phase 5 has begun at the north fork: the hourglass runs while the lamp-lit arrivals count.
+REPLY: s
+REPLY: n
+REPLY: s
+REPLY: n
+REPLY: s
+REPLY: n
+REPLY: s
+REPLY: n
+REPLY: s
+REPLY: n
+REPLY: s
+REPLY: n
+REPLY: s
+# This arrival ends the hourglass: phase 6 begins in the eyrie.
+REPLY: n
+REPLY: look
+REPLY: sw
+REPLY: take rod
+# The rod is in hand at the watchpost.
+REPLY: ne
+REPLY: drop rod
+REPLY: sw
+REPLY: detonate
+# Boarding the griffin begins phase 7 in the timeless chamber: the Litany, one word a command.
+REPLY: board griffin
+REPLY: alvoth
+REPLY: beruth
+REPLY: corrim
+REPLY: dathel
+REPLY: ephrun
+REPLY: fennoch
+REPLY: gorvash
+REPLY: hesk
+REPLY: ismaru
+REPLY: jevra
+REPLY: kelbrin
+REPLY: lomas
+REPLY: mevet
+REPLY: nuvik
+REPLY: ostel
+REPLY: pazhan
+REPLY: rhunel
+# Phase 8 has begun in the lane: every compass word now goes the opposite way.
+REPLY: sw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+REPLY: nw
+# At the grate of the mirrored valley.
+REPLY: down
+# Phase 9: the last ledge.
+REPLY: jump
+REPLY: yes
 REPLY: yes

@@ -63,7 +63,7 @@ struct Reader : ::testing::Test {
     }
     void SetUp() override {
         ASSERT_EQ(set_title(), 0);
-        std::memset(&IMAGE, 0, IMAGE_SIZE);
+        kernel_reset();
         value[KV_HERE] = HERE;
         for (int obj : {SWORD, STONE, STOVE, KEY}) {
             location[obj] = HERE;
@@ -75,14 +75,7 @@ struct Reader : ::testing::Test {
         script.clear();
         tree_free();
         word_buf = btinit(nullptr);
-        text_setup();
-        zap_text();
-        command_preset(nullptr);
-        raw_comline[0] = old_comline[0] = 0;
-        value_all = 0;
-        except_count = 0;
         procs[AGAIN] = procs[0];
-        loop = 0;
     }
     void TearDown() override {
         line_source = nullptr;
@@ -214,6 +207,16 @@ TEST_F(Reader, OrphanCompletesTheCommand) {
     EXPECT_EQ(next(), (Command{SWORD, -1, 1, "sword", ""}));
     bitmod('s', KV_COMMAND_STATUS, 5);
     EXPECT_EQ(next(), (Command{DROP, SWORD, 2, "drop", "sword"}));
+}
+
+// The kernel's reset leaves nothing of the commands read before it: no
+// line for "again" to repeat.
+TEST_F(Reader, AResetForgetsTheLineForAgain) {
+    script = {"take key"};
+    next();
+    kernel_reset();
+    value[KV_HERE] = HERE;
+    expect_commands({"again; take sword", "wait"}, {{WAIT, -1, 1, "wait", ""}});
 }
 
 TEST_F(Reader, EmptyLineAnswersAPendingQuestion) {

@@ -21,9 +21,7 @@ class Dump : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(set_title(), 0);
-        memset(&IMAGE, 0, sizeof IMAGE);
-        zap_text();
-        log_file = nullptr;
+        kernel_reset();
     }
     void TearDown() override {
         log_file = nullptr;

@@ -63,18 +63,14 @@ struct Input : ::testing::Test {
         ASSERT_EQ(set_title(), 0);
         dir = fresh_dir();
         ASSERT_EQ(chdir(dir.c_str()), 0);
-        std::memset(&IMAGE, 0, IMAGE_SIZE);
+        kernel_reset();
         std::snprintf(truname, sizeof truname, "_fixture");
         autoname = truname;
         console_out = std::tmpfile();
         console_next = 0;
         line_source = from_list;
-        text_setup();
-        zap_text();
         tree_free();
         word_buf = btinit(nullptr);
-        compress = 0;
-        query_flag = 0;
     }
     void TearDown() override {
         line_source = nullptr;

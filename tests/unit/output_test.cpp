@@ -29,37 +29,14 @@ protected:
     FILE *saved_in = nullptr;
 
     void SetUp() override {
-        memset(&IMAGE, 0, sizeof IMAGE);
-        text_setup();
-        zap_text();
-        eol_count = 0;
-        upcase = 1;
-        extra_dwarvish = 0;
-        loop = 0;
-        quitting = 0;
+        kernel_reset();  // the console's geometry: 24 lines of 80, margin 1
         mode = MODE_CONSOLE;
-        compress = 0;
-        justify = 0;
-        flip = 0;
-        Screen = 24;
-        Linlen = 80;
-        Margin = 1;
-        Maxlen = 78;
-        cps = 0;
-        lincnt = 0;
-        http_offset = 0;
-        html_ok = 0;
-        log_file = nullptr;
-        com_file = nullptr;
         console_tty = 0;
         wsock = -1;
         saved_out = console_out;
         saved_in = console_in;
         console_out = open_memstream(&con_data, &con_size);
         if (!obuf) format_buffer(0, 0);  // the run's first flush is behind us
-        prompt_alloc();
-        prompt_ptr = prompt_line;
-        *prompt_ptr = 0;
     }
     void TearDown() override {
         fclose(console_out);

@@ -87,13 +87,9 @@ protected:
         ASSERT_EQ(chdir(dir.c_str()), 0);
         snprintf(truname, sizeof truname, "_%s", GAME_NAME);
         autoname = truname;
+        kernel_reset();
         mode = MODE_CONSOLE;
-        memset(&IMAGE, 0, sizeof IMAGE);
-        memset(&intim, 0, sizeof intim);
         forget_journal();
-        text_setup();
-        zap_text();
-        long_word[0] = 0;
     }
 
     void TearDown() override {

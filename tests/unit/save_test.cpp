@@ -2,6 +2,7 @@
 // older layout, the journal beside a saved game, file names, the autosave,
 // the play-time count and the persistent-data file.
 #include "persist_support.h"
+#include "savefile.h"
 
 #include <chrono>
 #include <csignal>
@@ -175,6 +176,17 @@ TEST_F(Save, MakeNameTable) {
     char path[80];
     EXPECT_EQ(make_name("_zendry", path, true), 1);
     EXPECT_STREQ(path, "_zendry.orv");
+}
+
+// The name of a file beside a saved game never runs past its buffer: one
+// that does not fit is empty, never the name of another file.
+TEST_F(Save, SiblingNamesFitTheirBuffer) {
+    make_name("0123456789012345678901234567890123456789", save_name);
+    char whole[96], part[12];
+    sibling_name(whole, "orh");
+    EXPECT_STREQ(whole, "01234567890123456789012345678901.orh");
+    sibling_name(part, "orh");
+    EXPECT_STREQ(part, "");
 }
 
 // A refused name is no name: the kernel says why (text 3505) and the save,

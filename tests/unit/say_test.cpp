@@ -31,20 +31,9 @@ protected:
 
     void SetUp() override {
         ASSERT_EQ(set_title(), 0);
-        memset(&IMAGE, 0, sizeof IMAGE);
-        text_setup();
-        zap_text();
-        eol_count = 0;
-        upcase = 1;
-        extra_dwarvish = 0;
-        loop = 0;
-        quitting = 0;
+        kernel_reset();
         mode = MODE_CONSOLE;
-        compress = 0;
         Margin = 0;
-        Maxlen = 78;
-        log_file = nullptr;
-        com_file = nullptr;
         console_tty = 0;
         strcpy(arg1_word, "take");
         strcpy(arg2_word, "drop");

@@ -15,9 +15,7 @@ namespace {
 
 struct StateTest : ::testing::Test {
     void SetUp() override {
-        memset(&IMAGE, 0, sizeof IMAGE);
-        loop = 0;
-        quitting = 0;
+        kernel_reset();
         value[KV_ARG1] = -1;
         value[KV_ARG2] = -1;
         value[KV_HERE] = 195;
@@ -46,6 +44,23 @@ TEST_F(StateTest, BitwordAddresses) {
     EXPECT_EQ(bitword(1265), nullptr);
     EXPECT_EQ(bitword(2), nullptr);
     EXPECT_EQ(bitword(-1), nullptr);
+}
+
+// A computed refno's flag word is written only where there is one; any
+// other refno is reported and nothing of the image changes.
+TEST_F(StateTest, SetBitwordWritesOnlyAFlagWord) {
+    for (int r : {3, 194, 195, 703, 704, 1263, 1264}) {
+        set_bitword(r, ref_mark);
+        EXPECT_EQ(*bitword(r), ref_mark) << r;
+    }
+    const state_image before = IMAGE;
+    for (int r : {-1, 0, 2, 1265, 3571, NVALUES}) {
+        testing::internal::CaptureStdout();
+        set_bitword(r, ref_mark);
+        EXPECT_NE(testing::internal::GetCapturedStdout().find("flagless entity " + std::to_string(r)),
+                  std::string::npos);
+    }
+    EXPECT_EQ(memcmp(&before, &IMAGE, IMAGE_SIZE), 0);
 }
 
 TEST_F(StateTest, FlagSpillsIntoTheNextWordButNotPastTheEnd) {

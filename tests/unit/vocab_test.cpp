@@ -21,7 +21,7 @@ struct Vocab : ::testing::Test {
 
     void SetUp() override {
         ASSERT_EQ(set_title(), 0);
-        std::memset(&IMAGE, 0, IMAGE_SIZE);
+        kernel_reset();
         value[KV_HERE] = HERE;
         value[KV_THERE] = HERE;
         struct {
@@ -33,9 +33,6 @@ struct Vocab : ::testing::Test {
             location[w.obj] = w.place;
             if (w.obj != 10) bitmod('s', w.obj, 4);  // the cloak was never seen
         }
-        amatch = 1;
-        text_setup();
-        zap_text();
         upcase = 0;
         tree_free();
         word_buf = btinit(nullptr);
