@@ -193,7 +193,7 @@ constexpr row SHAFT_FOOT[] = {
 // still.
 cond_fold vial_set_down() { return cond(keyword(WORD_DROP, OBJ_VESSEL_SMALL, -1)).AND(have(OBJ_VESSEL_SMALL, 0, 1)); }
 cond_fold into_the_basin() {
-    return cond(cond(anyof(WORD_INWARD, 322, -1)).AND(words() == 1)).OR(keyword(WORD_INWARD, 322, -1));
+    return cond(cond(anyof(WORD_IN, 322, -1)).AND(words() == 1)).OR(keyword(WORD_IN, 322, -1));
 }
 
 // Place 322: basin.
@@ -439,9 +439,9 @@ cond_fold vault_open() { return cond(value[36] == 1); }
 // Place 377: east vault landing.
 constexpr row EAST_VAULT_LANDING[] = {
     rewrite_shown(8, 36),
-    let(all({WORD_INWARD, 36}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_IN, 36}), VAR_COMMAND_STATUS, 1),
     moving(),
-        group({WORD_INWARD}),
+        group({WORD_IN}),
             first(),
                 group(vault_open),
                     copy(VAR_RETURN_PLACE, VAR_HERE),
@@ -632,7 +632,7 @@ constexpr row MAZE_CROSSING[] = {
         let({905}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    when(has_word(WORD_INWARD).AND(has_any_word({966, 895, 1051})), let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(WORD_IN).AND(has_any_word({966, 895, 1051})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({751, 895}, 351),
         go({757, 747, 966, 1051}, 352),

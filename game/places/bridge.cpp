@@ -280,7 +280,7 @@ constexpr int WEST_END = 0;
 // Places 306: west end of the sentinel way; 307: east end of the sentinel way.
 constexpr member SENTINEL_WAY_ENDS[] = {
     {306, {1}, {
-        go({745, WORD_OUTWARD}, 269),
+        go({745, WORD_OUT}, 269),
         group({760, 747}),
             group(sentinel_stone),
                 call(p784),
@@ -290,7 +290,7 @@ constexpr member SENTINEL_WAY_ENDS[] = {
         end(),
     }},
     {307, {0}, {
-        go({747, WORD_OUTWARD}, 274),
+        go({747, WORD_OUT}, 274),
         group({760, 745}),
             group(sentinel_stone),
                 call(p784),
@@ -393,7 +393,7 @@ constexpr row RAVINE_EDGE[] = {
     reply(all({762, 754}), 2587),
     when(has_word(763).AND(has_any_word({11, 1054, 172})).OR(has_word(762)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({749, WORD_OUTWARD, 897}, 310),
+        go({749, WORD_OUT, 897}, 310),
         go({309}, 309),
         group({762}),
             forced_on(PLACE_GONE),
@@ -441,9 +441,9 @@ constexpr row SIDE_CHAMBER[] = {
         let({300}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    let(all({900, WORD_OUTWARD}), VAR_COMMAND_STATUS, 1),
+    let(all({900, WORD_OUT}), VAR_COMMAND_STATUS, 1),
     moving(),
-        go({751, WORD_OUTWARD, 900}, 310),
+        go({751, WORD_OUT, 900}, 310),
         go({309}, 309),
         go({891}, 311),
         reply({300}, 1425),
@@ -504,10 +504,10 @@ constexpr row LYNX_DEN[] = {
     // The look word is answered here only for these; otherwise it goes on.
     look(),
         reply({1058, 992}, 3075),
-        reply({WORD_OUTWARD}, 1712, arg(758)),
+        reply({WORD_OUT}, 1712, arg(758)),
     end(),
     moving(),
-        go({751, WORD_OUTWARD}, 360),
+        go({751, WORD_OUT}, 360),
         go({309}, 309),
         go({891}, 311),
     end(),

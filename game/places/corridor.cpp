@@ -155,7 +155,7 @@ constexpr row RUNE_DOOR[] = {
     end(),
     reply(all({WORD_TAKE, 206}), 1849, arg_of(206)),
     moving(),
-        go({748, WORD_OUTWARD}, 574),
+        go({748, WORD_OUT}, 574),
         group(door_open),
             // Through the door in plain speech, it shuts in your face.
             group(plain_speech),
@@ -164,9 +164,9 @@ constexpr row RUNE_DOOR[] = {
             end(),
             let(PLACE_BEYOND_RUNE_DOOR, 1),
             clear_flag(PLACE_RUNE_DOOR, PFLAG_HINT_AVAILABLE),
-            go({WORD_INWARD, PLACE_BEYOND_RUNE_DOOR, 308, 897, 898, 752}, PLACE_BEYOND_RUNE_DOOR),
+            go({WORD_IN, PLACE_BEYOND_RUNE_DOOR, 308, 897, 898, 752}, PLACE_BEYOND_RUNE_DOOR),
         end(),
-        reply({752, WORD_INWARD}, 2503, arg(752)),
+        reply({752, WORD_IN}, 2503, arg(752)),
     end(),
     mark({74, 134, 129, 1018, 30, 206, PLACE_RUNE_DOOR, 1075, 376, 1074, 937}),
     when(value_over(PLACE_RUNE_DOOR, 0), mark({897, 898, 308, PLACE_BEYOND_RUNE_DOOR})),
@@ -202,13 +202,13 @@ constexpr row BEYOND_THE_DOOR[] = {
         ret(),
     end(),
     moving(),
-        group({748, WORD_OUTWARD}),
-            when(way_back_open, go({748, WORD_OUTWARD}, PLACE_RUNE_DOOR)),
+        group({748, WORD_OUT}),
+            when(way_back_open, go({748, WORD_OUT}, PLACE_RUNE_DOOR)),
             reply(2503, arg(752)),
         end(),
-        go({752, WORD_AXIS_1, 898, 897, PLACE_BEYOND_RUNE_DOOR}, 577),
+        go({752, WORD_UP, 898, 897, PLACE_BEYOND_RUNE_DOOR}, 577),
     end(),
-    mark({898, 897, 308, PLACE_BEYOND_RUNE_DOOR, WORD_OUTWARD}),
+    mark({898, 897, 308, PLACE_BEYOND_RUNE_DOOR, WORD_OUT}),
 };
 
 // --- The galleries behind the door (577..582) ---------------------------------
@@ -234,29 +234,29 @@ int look_along(arg_pair how) {
 constexpr member GALLERIES[] = {
     {577, {1, 1}, {
         go({745}, 578),
-        go({WORD_AXIS_2, 748}, PLACE_BEYOND_RUNE_DOOR),
-        go({WORD_AXIS_1, 751}, 579),
+        go({WORD_DOWN, 748}, PLACE_BEYOND_RUNE_DOOR),
+        go({WORD_UP, 751}, 579),
         call({898, 897, 308}, p329, ref(PLACE_BEYOND_RUNE_DOOR), ref(748), ref(579), ref(751)),
     }},
     {578, {3, 0, 1}, {
-        go({WORD_OUTWARD, 750, 308, 898, 897}, 577),
+        go({WORD_OUT, 750, 308, 898, 897}, 577),
     }},
     {579, {2, 1}, {
         go({747}, 577),
-        go({750, WORD_AXIS_1}, 580),
-        group({WORD_AXIS_2, 745}),
+        go({750, WORD_UP}, 580),
+        group({WORD_DOWN, 745}),
             let(639, 0),
             forced(639),
         end(),
     }},
     {580, {1, 1}, {
         go({745, 308}, 581),
-        go({WORD_AXIS_1, 750}, 582),
-        go({WORD_AXIS_2, 746}, 579),
+        go({WORD_UP, 750}, 582),
+        go({WORD_DOWN, 746}, 579),
         call({898, 897, 308}, p329, ref(582), ref(750), ref(579), ref(746)),
     }},
     {581, {3, 0, 0, 1}, {
-        go({WORD_OUTWARD, 898, 897, 308, 748}, 580),
+        go({WORD_OUT, 898, 897, 308, 748}, 580),
     }},
 };
 
@@ -303,11 +303,11 @@ constexpr row CHUTE_HEAD[] = {
         let({PLACE_BEYOND_RUNE_DOOR}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    let(all({900, WORD_OUTWARD}), VAR_COMMAND_STATUS, 1),
+    let(all({900, WORD_OUT}), VAR_COMMAND_STATUS, 1),
     moving(),
-        go({WORD_OUTWARD, WORD_AXIS_2, 749, 902, 1001}, 556, 2539),
+        go({WORD_OUT, WORD_DOWN, 749, 902, 1001}, 556, 2539),
         go({922, 900, 538, 480}, 556, 2539),
-        go({746, 898, 897, 308, WORD_INWARD, PLACE_BEYOND_RUNE_DOOR}, 580),
+        go({746, 898, 897, 308, WORD_IN, PLACE_BEYOND_RUNE_DOOR}, 580),
     end(),
     mark({PLACE_BEYOND_RUNE_DOOR, 898, 897, 308, 900, 902, 922, 958, 1001, 538, 480}),
     land(556, 2566),
@@ -320,10 +320,10 @@ constexpr row CHUTE_HEAD[] = {
 constexpr int ROPE_TOP = 639;
 
 cond_fold climbing_the_shaft() {
-    return cond(anyof(981, 893, 902, -1)).AND(anyof(848, WORD_AXIS_2, -1)).OR(keyword(848, WORD_AXIS_2, -1));
+    return cond(anyof(981, 893, 902, -1)).AND(anyof(848, WORD_DOWN, -1)).OR(keyword(848, WORD_DOWN, -1));
 }
 cond_fold climbing_up_the_shaft() {
-    return cond(has(848)).AND(anyof(981, WORD_AXIS_1, -1)).OR(keyword(WORD_AXIS_1, 981, -1));
+    return cond(has(848)).AND(anyof(981, WORD_UP, -1)).OR(keyword(WORD_UP, 981, -1));
 }
 
 // Place 639: rope top.
@@ -346,7 +346,7 @@ constexpr row ROPE_TOP_ROWS[] = {
     group(all({852, 1067})), rewrite(852, 848), end(),
     when(climbing_the_shaft, let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({WORD_AXIS_2, 848, 893, 981, 902}, 640, 2537),
+        go({WORD_DOWN, 848, 893, 981, 902}, 640, 2537),
         go({750, 897, 898, 308}, 579),
     end(),
     mark({1067, 981, 897, 898, 308, 893, 902}),
@@ -356,7 +356,7 @@ constexpr row ROPE_TOP_ROWS[] = {
 constexpr row ROPE_FOOT[] = {
     look(),
         reply({898, 897, 308}, 2903, arg(898)),
-        reply({WORD_AXIS_1, 893, 902, 981}, 2479),
+        reply({WORD_UP, 893, 902, 981}, 2479),
         reply({1067}, 3051, arg_of(VAR_ARG2)),
         reply({936}, 3051, arg(1067)),
         ret(),
@@ -364,7 +364,7 @@ constexpr row ROPE_FOOT[] = {
     group(all({852, 1067})), rewrite(852, 848), end(),
     when(climbing_up_the_shaft, let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        group({WORD_AXIS_1, 848, 981, 893, 902}),
+        group({WORD_UP, 848, 981, 893, 902}),
             let(ROPE_TOP, 1),
             forced(ROPE_TOP, 2537),
         end(),
@@ -378,14 +378,14 @@ constexpr row ROPE_FOOT[] = {
 // he means it (question 20); afterwards it is taken at once.
 constexpr row THRESHOLD[] = {
     look(),
-        reply({376, WORD_AXIS_1}, 2019, arg(19)),
+        reply({376, WORD_UP}, 2019, arg(19)),
         reply({936}, 3429),
         reply({898, 897, 308}, 2903, arg(898)),
         reply({1010}, 3053),
         reply({451}, 3054),
         ret(),
     end(),
-    when(has_word(762).AND(has_any_word({WORD_AXIS_2, WORD_INWARD, 641})),
+    when(has_word(762).AND(has_any_word({WORD_DOWN, WORD_IN, 641})),
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
         group({747, 641, 1010}),
@@ -450,7 +450,7 @@ constexpr row CORRIDOR_PLACE[] = {
 // Place 649: long corridor.
 constexpr row CORRIDOR_EAST[] = {
     look(),
-        reply({376, WORD_AXIS_1}, 2593, arg_of(376)),
+        reply({376, WORD_UP}, 2593, arg_of(376)),
         reply({16}, 3041),
         ret(),
     end(),
@@ -463,7 +463,7 @@ constexpr row CORRIDOR_EAST[] = {
 // to the precipice.
 constexpr row CORRIDOR_END[] = {
     look(),
-        reply({376, WORD_AXIS_1}, 2019, arg(20)),
+        reply({376, WORD_UP}, 2019, arg(20)),
         reply({31}, 2046),
         reply({911, 899}, 2047),
         reply({16, 1022}, 2048),
@@ -474,7 +474,7 @@ constexpr row CORRIDOR_END[] = {
         mark(),
         ret(),
     end(),
-    when(has_word(762).AND(has_any_word({WORD_AXIS_2, 641, 31})), let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(762).AND(has_any_word({WORD_DOWN, 641, 31})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go({747}, 451),
         go({751}, 649),

@@ -61,9 +61,9 @@ cond_fold first_wirreth() {
 constexpr row TIMELESS_CHAMBER[] = {
     // No way leads out: every direction comes back here.
     moving(),
-        go({745, 746, 747, 748, 749, 750, 751, 752, WORD_AXIS_1, WORD_AXIS_2}, PLACE_INTRO),
+        go({745, 746, 747, 748, 749, 750, 751, 752, WORD_UP, WORD_DOWN}, PLACE_INTRO),
     end(),
-    when(word_count(1).OR(has_any_word({WORD_GO, WORD_TAKE})).AND(has_word(WORD_OUTWARD)), reply(1994)),
+    when(word_count(1).OR(has_any_word({WORD_GO, WORD_TAKE})).AND(has_word(WORD_OUT)), reply(1994)),
     reply({936}, 2096),
     first(),
         group(introduction),
@@ -144,7 +144,7 @@ constexpr row TIMELESS_CHAMBER[] = {
 // cave.
 constexpr row LIMBO[] = {
     when(here_is(PLACE_HOLDING),
-         forced_if({745, 746, 747, 748, 749, 750, 751, 752, WORD_AXIS_1, WORD_AXIS_2, WORD_OUTWARD}, 515)),
+         forced_if({745, 746, 747, 748, 749, 750, 751, 752, WORD_UP, WORD_DOWN, WORD_OUT}, 515)),
 };
 
 // --- The wings (701) --------------------------------------------------------
@@ -152,7 +152,7 @@ constexpr row LIMBO[] = {
 // Place 701: wings.
 constexpr row WINGS[] = {
     moving(),
-        go({WORD_OUTWARD}, PLACE_DEPOSIT),
+        go({WORD_OUT}, PLACE_DEPOSIT),
     end(),
 };
 
@@ -176,7 +176,7 @@ constexpr row EYRIE[] = {
     end(),
     look(),
         reply({1016}, 2890),
-        reply({376, WORD_AXIS_1}, 2019, arg(12)),
+        reply({376, WORD_UP}, 2019, arg(12)),
         let({447}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -199,14 +199,14 @@ constexpr int ROD = 112;
 constexpr row WATCHPOST[] = {
     look(),
         when([] { return cond(has(ROD)).AND(!bitest(ROD, 18)); }, rewrite(ROD, 1134)),
-        reply({376, WORD_AXIS_1}, 2019, arg(12)),
+        reply({376, WORD_UP}, 2019, arg(12)),
         reply({209}, 3188),
         reply({1016}, 2890),
         let({447}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     reply(all({WORD_TAKE, 1016}), 2891),
-    when(has_word(209).AND(has_any_word({848, WORD_AXIS_2})), let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(209).AND(has_any_word({848, WORD_DOWN})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         // On toward the inner post only once the far post has been reached;
         // before that the path turns back to the eyrie.
@@ -243,8 +243,8 @@ constexpr row INNER_POST[] = {
 constexpr row FAR_POST[] = {
     moving(),
         go({750}, 449),
-        go({746, WORD_AXIS_1, 749, 751, 745}, 585),
-        call({747, 748, WORD_AXIS_2, 752}, p872),
+        go({746, WORD_UP, 749, 751, 745}, 585),
+        call({747, 748, WORD_DOWN, 752}, p872),
     end(),
 };
 
@@ -254,7 +254,7 @@ constexpr row FAR_POST[] = {
 // (a move all the same) or leaves him to the wind at the edge.
 constexpr row DRIFT[] = {
     moving(),
-        group({745, 746, 747, 748, 749, 750, 751, 752, WORD_AXIS_1, WORD_AXIS_2}),
+        group({745, 746, 747, 748, 749, 750, 751, 752, WORD_UP, WORD_DOWN}),
             when([] { return cond(irand(100) < 25); }, forced(450)),
             when([] { return cond(irand(100) < 40); }, forced(585)),
             call(p872),
@@ -275,11 +275,11 @@ constexpr row SUNKEN_GROTTO[] = {
         reply({120}, 2885),
         reply({1016}, 2889),
         reply({202, 899}, 2888),
-        reply({WORD_AXIS_1, 376}, 2019, arg(12)),
+        reply({WORD_UP, 376}, 2019, arg(12)),
         ret(),
     end(),
     // "Say beruth" is the word alone.
-    let({WORD_SAY, WORD_INWARD}, VAR_COMMAND_STATUS, 1),
+    let({WORD_SAY, WORD_IN}, VAR_COMMAND_STATUS, 1),
     moving(),
         go({706, 710}, PLACE_DEPOSIT, 2886),
         reply({745, 746, 747, 748, 749, 750, 751, 752, 936}, 2884),
@@ -297,15 +297,15 @@ constexpr row SUNKEN_GROTTO[] = {
 // A jump or a drop from the ledge ends the game.
 constexpr row LAST_LEDGE[] = {
     look(),
-        reply({WORD_AXIS_2, 917}, 2393, arg(1)),
-        reply({WORD_AXIS_1}, 2882),
+        reply({WORD_DOWN, 917}, 2393, arg(1)),
+        reply({WORD_UP}, 2882),
         ret(),
     end(),
     reply({781}, 2893),
-    when(has_any_word({766, 762}).AND(has_any_word({WORD_AXIS_2, WORD_INWARD, 778})),
+    when(has_any_word({766, 762}).AND(has_any_word({WORD_DOWN, WORD_IN, 778})),
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({WORD_AXIS_1, 761, WORD_OUTWARD}, 545, 2880),
+        go({WORD_UP, 761, WORD_OUT}, 545, 2880),
         call({762, 766}, p224, num(0)),
     end(),
 };

@@ -34,7 +34,7 @@ constexpr row THICKET_GAP[] = {
         reply({538}, 3319),
         reply({1047}, 2033, arg(1047)),
         reply({961}, 2672),
-        reply({484, 973, 1079, WORD_INWARD}, 1725),
+        reply({484, 973, 1079, WORD_IN}, 1725),
         reply({936}, 2530),
         ret(),
     end(),
@@ -61,7 +61,7 @@ constexpr row THICKET_GAP[] = {
             group(grille_or_alone),
                 first(),
                     // With the funnel, climbing over is going in.
-                    group(carries_funnel), let_ref(VAR_ARG1, WORD_INWARD), end(),
+                    group(carries_funnel), let_ref(VAR_ARG1, WORD_IN), end(),
                     otherwise(),
                         let_ref(VAR_PROMPT_TEXT, 2646),
                         when(value_over(TEXT_SQUEEZE, 1), reply(TEXT_SQUEEZE)),
@@ -76,7 +76,7 @@ constexpr row THICKET_GAP[] = {
             end(),
         end(),
         group([] {
-            return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 482).OR(anyof(749, WORD_INWARD, 951, 538, 484, -1));
+            return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 482).OR(anyof(749, WORD_IN, 951, 538, 484, -1));
         }),
             first(),
                 group(carries_funnel),
@@ -138,7 +138,7 @@ constexpr row THICKET_HEART[] = {
         reply({538}, 1297),
         go({748}, 487),
         go({750}, 485),
-        group({745, WORD_OUTWARD}),
+        group({745, WORD_OUT}),
             first(),
                 group(carries_funnel),
                     set_flag(OBJ_GRILLE, 13),

@@ -29,7 +29,7 @@ constexpr row TABLET_STEPS[] = {
     end(),
     moving(),
         go({755, 7}, 382),
-        go({751, WORD_OUTWARD, 901, 902, 210}, 210),
+        go({751, WORD_OUT, 901, 902, 210}, 210),
     end(),
     mark({73, 134, 129, 30, 1018, 74, 300, 7, 1130, 936, 374, 902}),
 };
@@ -46,7 +46,7 @@ constexpr row SCREE_POCKET[] = {
         ret(),
     end(),
     moving(),
-        go({745, WORD_OUTWARD, 897, 308, 898, 901}, 214),
+        go({745, WORD_OUT, 897, 308, 898, 901}, 214),
     end(),
     mark({897, 308, 898, 1056, 1085}),
 };
@@ -58,20 +58,20 @@ constexpr row CEILING[] = {
     // "Door" here is the vault door.
     rewrite_shown(8, 36),
     look(),
-        reply({376, WORD_AXIS_1}, 2019, arg(8)),
-        reply({WORD_OUTWARD, 897, 898}, 2903, arg(898)),
+        reply({376, WORD_UP}, 2019, arg(8)),
+        reply({WORD_OUT, 897, 898}, 2903, arg(898)),
         ret(),
     end(),
-    when(has_any_word({WORD_INWARD, WORD_OUTWARD}).AND(has_word(36)), let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({WORD_IN, WORD_OUT}).AND(has_word(36)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        group({WORD_INWARD}),
+        group({WORD_IN}),
             group(vault_open),
                 copy(VAR_RETURN_PLACE, VAR_HERE),
                 forced(583),
             end(),
             reply(1638),
         end(),
-        group({WORD_AXIS_1, WORD_OUTWARD, 898, 897, 745}),
+        group({WORD_UP, WORD_OUT, 898, 897, 745}),
             when(vault_open, reply(1613)),
             forced(214),
         end(),
@@ -84,7 +84,7 @@ constexpr row CEILING[] = {
 // The one way out of the vault leads back to the side of the door the
 // player came in by.
 int leave_the_vault() {
-    moveto(value[VAR_RETURN_PLACE], 0, -WORD_OUTWARD);
+    moveto(value[VAR_RETURN_PLACE], 0, -WORD_OUT);
     return 0;
 }
 
@@ -98,7 +98,7 @@ constexpr row VAULT[] = {
     end(),
     group({36}),
         first(),
-            let({WORD_OUTWARD}, VAR_COMMAND_STATUS, 1),
+            let({WORD_OUT}, VAR_COMMAND_STATUS, 1),
             otherwise(),
                 // The door named alone: the next command may say what to do
                 // with it.
@@ -156,13 +156,13 @@ constexpr row BEND[] = {
 // Place 380: marked end.
 constexpr row MARKED_END[] = {
     look(),
-        reply({376, WORD_AXIS_1}, 2019, arg(9)),
+        reply({376, WORD_UP}, 2019, arg(9)),
         reply({898, 897, 308}, 2903, arg_of(308)),
         reply({936, 1018, 134, 129}, 2910),
         ret(),
     end(),
     moving(),
-        go({WORD_OUTWARD, 749, 308}, 379),
+        go({WORD_OUT, 749, 308}, 379),
     end(),
     mark({898, 897, 308}),
 };
@@ -196,8 +196,8 @@ constexpr row STEP_PASSAGE[] = {
         ret(),
     end(),
     moving(),
-        go({WORD_AXIS_1, 7, 747, 966}, 374),
-        go({749, 897, 308, WORD_OUTWARD}, 381),
+        go({WORD_UP, 7, 747, 966}, 374),
+        go({749, 897, 308, WORD_OUT}, 381),
     end(),
     mark({7, 374, 966, 897, 308, 898}),
 };
@@ -213,7 +213,7 @@ constexpr row STILL_CHAMBER[] = {
         ret(),
     end(),
     moving(),
-        go({WORD_OUTWARD, 749, 897, 898, 308}, 381),
+        go({WORD_OUT, 749, 897, 898, 308}, 381),
         reply({300}, 1425),
     end(),
     mark({897, 898, 308, 300, 936}),

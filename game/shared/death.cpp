@@ -96,7 +96,7 @@ int p724(arg_pair variant) {
         say(SAY_STOP | SAY_ARG, 2839, f.lvals[0]);
         if (loop) return 0;
     }
-    if (cond(anyof(WORD_INWARD, 635, WORD_AXIS_2, -1))) {
+    if (cond(anyof(WORD_IN, 635, WORD_DOWN, -1))) {
         say(0, 2838, 0);
         moveto(PLACE_GONE, -1);
         if (cond(carried(144))) {

@@ -406,7 +406,7 @@ int first_to_second() {
     return 0;
 }
 
-cond_fold alone_or_in() { return cond(one_word()).OR(anyof(WORD_GO, WORD_INWARD, -1)); }
+cond_fold alone_or_in() { return cond(one_word()).OR(anyof(WORD_GO, WORD_IN, -1)); }
 
 // The first rows of the surface lists: word 975 answered naming the word
 // typed with it.
@@ -570,7 +570,7 @@ constexpr row OUTDOORS[] = {
 };
 
 constexpr row LEDGES[] = {
-    group({WORD_OUTWARD}),
+    group({WORD_OUT}),
         reply({848, 920}, 2042),
         ret({WORD_LOOK}),
     end(),
@@ -587,7 +587,7 @@ constexpr row LEDGES[] = {
 constexpr row GALLERY_AND_RING[] = {
     step(shore_is_water),
     group({OBJ_LIQUID_1, 950}),
-        reply({WORD_INWARD, WORD_GO}, 1713, arg(0)),
+        reply({WORD_IN, WORD_GO}, 1713, arg(0)),
         reply({WORD_TAKE}, 1365),
     end(),
     group({WORD_CONSUME_LIQUID}),

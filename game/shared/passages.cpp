@@ -27,7 +27,7 @@ constexpr int VAR_WORK_BIT = 1259;           // the bit of the way taken
 constexpr int VAR_TURNS_SINCE_SHUFFLE = 1260;
 
 // The compass words 745..752 in ring order: direction index 1..8.
-int compass_bit(int word) { return within(word, WORD_COMPASS_1, WORD_COMPASS_8) ? 1 << (word - WORD_COMPASS_1) : 0; }
+int compass_bit(int word) { return within(word, WORD_NORTH, WORD_NORTHWEST) ? 1 << (word - WORD_NORTH) : 0; }
 
 // The ways each dune may have closed, bit k for compass word 745 + k; any
 // other place may have any of the eight closed.
@@ -171,7 +171,7 @@ int p105() {
         on = d;
     } else {
         on = value[p + GALLERY_WAY_OFFSET] + value[VAR_GALLERY_TURNS] - 8;
-        if (cond(on < WORD_COMPASS_1)) on += 8;
+        if (cond(on < WORD_NORTH)) on += 8;
     }
     if (cond(d == on)) {
         if (cond(p == 350)) {
@@ -191,14 +191,14 @@ int p105() {
         }
         int side = value[VAR_GALLERY_SIDE_WAY] + value[VAR_GALLERY_TURNS] - 9;
         for (int i = 0; i < 2; i++)
-            if (cond(side < WORD_COMPASS_1)) side += 8;
+            if (cond(side < WORD_NORTH)) side += 8;
         moveto(cond(d == side) ? 334 : 346, -2);
     } else if (cond(p == 335)) {
         int back = on - 4;
-        if (cond(back < WORD_COMPASS_1)) back += 8;
+        if (cond(back < WORD_NORTH)) back += 8;
         if (cond(d == back)) {
             value[VAR_GALLERY_BACK_WAY] = on;
-            value[PLACE_STILL_POOL] = on - WORD_COMPASS_1;
+            value[PLACE_STILL_POOL] = on - WORD_NORTH;
             moveto(PLACE_STILL_POOL, -2);
         } else {
             moveto(335, -2);
@@ -302,7 +302,7 @@ int p20(arg_pair type) { return by_type<REFUSED_TYPE_0, REFUSED_TYPE_1, REFUSED_
 // fall into the depths.
 int p21(arg_pair type) {
     frame<1> f{type};
-    if (cond(has(762)).AND(anyof(WORD_AXIS_2, WORD_INWARD, 641, -1))) value[VAR_COMMAND_STATUS] = 1;
+    if (cond(has(762)).AND(anyof(WORD_DOWN, WORD_IN, 641, -1))) value[VAR_COMMAND_STATUS] = 1;
     if (movement_guard()) {
         if (cond(anyof(747, 751, -1))) {
             hold_ref(VAR_WORK_PLACE, cond(has(747)) ? here() + 1 : here() - 1);
@@ -325,7 +325,7 @@ int p21(arg_pair type) {
 int p467(arg_pair type) {
     frame<1> f{type};
     if (cond(has(762))) {
-        if (cond(anyof(WORD_AXIS_2, WORD_INWARD, 641, -1)))
+        if (cond(anyof(WORD_DOWN, WORD_IN, 641, -1)))
             jump_to_death(cond(within(here(), 668, 670)) ? 0 : 1);
         else
             say_stop(2781);

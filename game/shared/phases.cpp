@@ -502,7 +502,7 @@ int hint_taken() {
 int p404() {
     const int q = value[VAR_QUESTION];
     const int accepts = cond(words() == 0).OR(has(WORD_ACCEPT));
-    const int declines = anyof(WORD_QUIT, WORD_DECLINE, WORD_COMPASS_1, -1);
+    const int declines = anyof(WORD_QUIT, WORD_DECLINE, WORD_NORTH, -1);
     if (cond(q == Q_HELP_OFFER)) {
         if (accepts) {
             say(SAY_ARG, 1473, 10);

@@ -88,7 +88,7 @@ constexpr row THICKET_WALL[] = {
 constexpr row GALLERY_STREAM[] = {
     reply({WORD_LOOK}, 2165, arg(899)),
     reply({763}, 1967),
-    reply({WORD_INWARD, 837}, 2710),
+    reply({WORD_IN, 837}, 2710),
     call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
 };
 

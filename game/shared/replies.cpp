@@ -76,7 +76,7 @@ int p614() {
             say_stop_typed(1295, VAR_PROMPT_TEXT);
         else if (cond(within(h, 642, 650)).AND(anyof(745, 746, 748, 749, 750, 752, -1)))
             say_stop_typed(2425, VAR_PROMPT_TEXT);
-        else if (cond(within(h, 642, 650)).AND(has(WORD_AXIS_2)))
+        else if (cond(within(h, 642, 650)).AND(has(WORD_DOWN)))
             say_stop(2555);
         else
             say_stop_typed(1294, VAR_PROMPT_TEXT);

@@ -99,7 +99,7 @@ int save_or_restore_first() {
 
 int lock_word() {
     if (!cond(has(770))) return 0;
-    if (cond(has(WORD_AXIS_1)))
+    if (cond(has(WORD_UP)))
         say_stop(3393);
     else
         rewrite_word(770, WORD_CLOSE);
@@ -351,7 +351,7 @@ int heading_at_318() {
     if (cond(has(OBJ_HEADING))
             .AND(here() == 318)
             .AND(!near(OBJ_HEADING))
-            .AND(!anyof(WORD_AXIS_1, 794, 809, -1)))
+            .AND(!anyof(WORD_UP, 794, 809, -1)))
         rewrite_silent(OBJ_HEADING, 977);
     return 0;
 }
@@ -517,7 +517,7 @@ int missing_object_and_all() {
         if (loop) return 0;
         bad_except_word();
         if (loop) return 0;
-        if (cond(anyof(WORD_DROP, WORD_AXIS_2, -1))) {
+        if (cond(anyof(WORD_DROP, WORD_DOWN, -1))) {
             p291();
             if (loop) return 0;
             p234(num(0));
@@ -536,7 +536,7 @@ int missing_object_and_all() {
         }
     }
     if (!cond(has(OBJ_ALL_SCORING)).AND(!has(WORD_SAY)).AND(!has(812))) return 0;
-    if (cond(anyof(WORD_DROP, WORD_AXIS_2, -1))) {
+    if (cond(anyof(WORD_DROP, WORD_DOWN, -1))) {
         p291();
         if (loop) return 0;
         p234(num(1));
@@ -726,7 +726,7 @@ int colour_words() {
 }
 
 int maze_word() {
-    if (!cond(has(905)).AND(anyof(WORD_GO, WORD_INWARD, -1))) return 0;
+    if (!cond(has(905)).AND(anyof(WORD_GO, WORD_IN, -1))) return 0;
     if (cond(within(here(), 334, 350)))
         say_stop(1425);
     else if (cond(here() == 332).OR(here() == 333).OR(here() == 352).OR(here() == 353))
@@ -741,7 +741,7 @@ int maze_word() {
 int place_procedure() {
     if (cond(has(WORD_SAY)).AND(words() > 1).AND(!within(arg2(), 704, 722))) return 0;
     set('V', VAR_DIRECTION_WORD, 'c', 0, nullptr, nullptr);
-    if (cond(here() == 445)) rewrite_silent(WORD_BACK, WORD_COMPASS_5);
+    if (cond(here() == 445)) rewrite_silent(WORD_BACK, WORD_SOUTH);
     if (cond(here_has(7)).AND(!here_has(18)).AND(carried(OBJ_HEADING)).AND(!has(WORD_LOOK))) {
         if (cond(within(arg1(), 744, 753)))
             set('V', VAR_DIRECTION_WORD, 'v', VAR_ARG1, nullptr, nullptr);
@@ -791,7 +791,7 @@ int stone_word() {
 }
 
 int jump_with_word() {
-    if (cond(has(762)).AND(words() == 2).AND(!anyof(WORD_OFF, 763, WORD_AXIS_2, -1))) say_stop(2587);
+    if (cond(has(762)).AND(words() == 2).AND(!anyof(WORD_OFF, 763, WORD_DOWN, -1))) say_stop(2587);
     return 0;
 }
 

@@ -20,7 +20,7 @@ int cloth_meant() { return cond(alone()).OR(has(CLOTH)).AND(near(CLOTH)); }
 // Word 848 ("climb"): climbing where the place has no climb of its own: the trail, the mire and
 // the surface have replies, elsewhere the stock refusals.
 int p139() {
-    if (cond(cond(alone()).OR(anyof(593, WORD_AXIS_1, -1))).AND(within(here(), 587, 592))) {
+    if (cond(cond(alone()).OR(anyof(593, WORD_UP, -1))).AND(within(here(), 587, 592))) {
         say_stop(2312);
         return 0;
     }

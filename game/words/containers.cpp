@@ -157,7 +157,7 @@ int p895() { return stir(); }
 
 // Chain part of p894 (word 775 ("stir")), part 2 of 3.
 int p896() {
-    if (cond(anyof(1006, WORD_AXIS_1, -1)))
+    if (cond(anyof(1006, WORD_UP, -1)))
         say_stop(3394);
     else
         p39();

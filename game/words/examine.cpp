@@ -84,11 +84,11 @@ int p282() {
 // few words with replies of their own.
 int p283() {
     const int h = here();
-    if (cond(has(WORD_INWARD))) {
+    if (cond(has(WORD_IN))) {
         say_stop_variant(1298, 1);
         return 0;
     }
-    if (cond(has(WORD_OUTWARD))) {
+    if (cond(has(WORD_OUT))) {
         say_stop(2662);
         return 0;
     }

@@ -68,7 +68,7 @@ int p471() { return fixed<1129>(); }
 
 // Leave: a way out is a move; anything else named is not left that way.
 int p164() {
-    if (cond(words() > 1).AND(!has(WORD_OUTWARD)))
+    if (cond(words() > 1).AND(!has(WORD_OUT)))
         say_stop(2065);
     else
         say_stop(2066);

@@ -131,7 +131,7 @@ int p387() {
 
 // Chain part of p384 (word 805 ("give")), part 4 of 4: the general case.
 int p388() {
-    if (cond(has(WORD_AXIS_1))) {
+    if (cond(has(WORD_UP))) {
         call_proc(WORD_QUIT);
         if (loop) return 0;
     }

@@ -91,12 +91,12 @@ static void no_way_on_axis(int word) {
 }
 // Word 754 ("up"): the place had no way up: the refusal (no fall in the dark).
 int p877() {
-    no_way_on_axis(WORD_AXIS_1);
+    no_way_on_axis(WORD_UP);
     return 0;
 }
 // Word 755 ("down"): the place had no way down: the refusal (no fall in the dark).
 int p225() {
-    no_way_on_axis(WORD_AXIS_2);
+    no_way_on_axis(WORD_DOWN);
     return 0;
 }
 
