@@ -168,7 +168,7 @@ int p407() {
         call_proc(800);
         return 0;
     }
-    if (cond(anyof(AUTOMATON, 936, -1)))
+    if (cond(anyof(AUTOMATON, WORD_WALL, -1)))
         call_proc(785);
     else
         say_stop(1403);
@@ -189,11 +189,11 @@ int p511() {
         return 0;
     }
     if (!cond(words() == 2)) return 0;
-    if (cond(has(936))) {
+    if (cond(has(WORD_WALL))) {
         p39();
         if (loop) return 0;
     }
-    if (cond(anyof(1130, 1131, 1132, -1))) {
+    if (cond(anyof(WORD_ROCK, 1131, 1132, -1))) {
         say_stop_typed(3426, VAR_ARG2);
         return 0;
     }

@@ -131,7 +131,7 @@ int p227() {
         p122();
         if (loop) return 0;
     }
-    if (!cond(words() == 1).OR(anyof(WATER, 899, 911, -1))) return drink_from_named();
+    if (!cond(words() == 1).OR(anyof(WATER, WORD_STREAM, 911, -1))) return drink_from_named();
     if (cond(here_has(PFLAG_LIQUID_SOURCE))) {
         set_variant(1363, source_variant());
         return drink(800, 1363, 0);

@@ -140,7 +140,7 @@ constexpr row FOLLOWED[] = {
 // Word 763 ("cross"): crossing the stream and the other crossings of the surface, where the place
 // has none of its own.
 int p162() {
-    if (cond(at_any({195, 201, 202, 259, 508, 510, 511})).AND(cond(has(899)).OR(follow_alone()))) {
+    if (cond(at_any({195, 201, 202, 259, 508, 510, 511})).AND(cond(has(WORD_STREAM)).OR(follow_alone()))) {
         say_stop(1967);
         return 0;
     }
@@ -152,7 +152,7 @@ int p162() {
         say_stop(2704);
         return 0;
     }
-    if (cond(at_any({566, 567})).AND(cond(has(899)).OR(follow_alone()))) {
+    if (cond(at_any({566, 567})).AND(cond(has(WORD_STREAM)).OR(follow_alone()))) {
         say_stop(1968);
         return 0;
     }

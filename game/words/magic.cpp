@@ -340,7 +340,7 @@ int p745() {
             say_stop_typed(2700, VAR_ARG2);
             return 0;
         }
-        if (cond(anyof(710, 706, 707, 713, 712, 709, 714, 705, 715, 708, 720, 711, 831, 719, 718, 717, 716, 833, 721, -1))) {
+        if (cond(anyof(WORD_MAGIC_TRAVEL_2, WORD_MAGIC_TRAVEL_1, WORD_MAGIC_TRAVEL_3, 713, 712, 709, 714, 705, 715, 708, 720, 711, 831, WORD_SEQ_1, WORD_SEQ_2, WORD_SEQ_3, WORD_SEQ_4, 833, 721, -1))) {
             call_proc(arg2());
             if (loop) return 0;
         } else {

@@ -14,7 +14,7 @@ int p391() {
     if (cond(within(arg1(), 744, 756))
             .OR(within(arg2(), 744, 756))
             .OR(within(arg2(), 887, 903))
-            .OR(anyof(761, 889, 758, 757, -1))) {
+            .OR(anyof(WORD_BACK, 889, WORD_OUT, WORD_IN, -1))) {
         call_proc(arg2());
         return 0;
     }
@@ -84,7 +84,7 @@ int p623() {
 
 // Up and down where the place has no such way: no fall in the dark.
 static void no_way_on_axis(int word) {
-    if (cond(words() == 1).OR(anyof(WORD_GO, 848, -1)))
+    if (cond(words() == 1).OR(anyof(WORD_GO, WORD_CLIMB, -1)))
         say_stop_variant(1294, word);
     else
         say_stop(1352);

@@ -197,7 +197,7 @@ int p756() {
 
 // Word 848 ("climb") at the compass grid edge.
 int p138() {
-    if (cond(words() == 1).OR(has(921)).OR(has(WORD_UP)).AND(has(848)))
+    if (cond(words() == 1).OR(has(WORD_CLIFF)).OR(has(WORD_UP)).AND(has(WORD_CLIMB)))
         say_stop(3492);
     else
         mark_feature();
