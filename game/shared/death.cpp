@@ -92,7 +92,7 @@ int p685() {
 // Hazard of word 762 ("jump") at places 631..638.
 int p724(arg_pair variant) {
     frame<1> f{variant};
-    if (cond(words() == 1).OR(has(763))) {
+    if (cond(words() == 1).OR(has(WORD_CROSS))) {
         say(SAY_STOP | SAY_ARG, 2839, f.lvals[0]);
         if (loop) return 0;
     }

@@ -48,28 +48,28 @@ int mask_of(int place) {
 // What the corridor and the honeycomb refuse, by the type each place
 // passes: the threshold's word everywhere, and the features a place of
 // that type lacks.
-constexpr row REFUSED_TYPE_0[] = {reply({641, 936, 203, 1070}, 1403)};
-constexpr row REFUSED_TYPE_1[] = {reply({641, 978, 779}, 1403)};
+constexpr row REFUSED_TYPE_0[] = {reply({641, WORD_WALL, 203, 1070}, 1403)};
+constexpr row REFUSED_TYPE_1[] = {reply({641, 978, WORD_LIGHT}, 1403)};
 constexpr row REFUSED_TYPE_2[] = {reply({641, 978, 1069}, 1403)};
 constexpr row REFUSED_OTHER[] = {reply({641}, 1403)};
 
 // The features they answer a look at, by type.
 constexpr row LOOK_TYPE_0[] = {
     reply({641}, 3034),
-    reply({936}, 3038),
+    reply({WORD_WALL}, 3038),
     reply({203, 1070}, 3039),
     reply({1065}, 3055),
 };
 constexpr row LOOK_TYPE_1[] = {
     reply({641}, 3034),
-    reply({779}, 3037),
+    reply({WORD_LIGHT}, 3037),
     reply({978}, 2827),
-    reply({755, 1065}, 2827),
+    reply({WORD_DOWN, 1065}, 2827),
 };
 constexpr row LOOK_TYPE_2[] = {
     reply({641}, 3034),
     reply({1069, 961}, 3036),
-    reply({755, 1065}, 3040),
+    reply({WORD_DOWN, 1065}, 3040),
     reply({978}, 2827),
 };
 constexpr row LOOK_OTHER[] = {reply({641}, 3034)};
@@ -304,8 +304,8 @@ int p21(arg_pair type) {
     frame<1> f{type};
     if (cond(has(762)).AND(anyof(WORD_DOWN, WORD_IN, 641, -1))) value[VAR_COMMAND_STATUS] = 1;
     if (movement_guard()) {
-        if (cond(anyof(747, 751, -1))) {
-            hold_ref(VAR_WORK_PLACE, cond(has(747)) ? here() + 1 : here() - 1);
+        if (cond(anyof(WORD_EAST, WORD_WEST, -1))) {
+            hold_ref(VAR_WORK_PLACE, cond(has(WORD_EAST)) ? here() + 1 : here() - 1);
             moveto(value[VAR_WORK_PLACE], -2);
             return 0;
         }
@@ -331,7 +331,7 @@ int p467(arg_pair type) {
             say_stop(2781);
         if (loop) return 0;
     }
-    if (cond(movement_guard()).AND(anyof(745, 746, 747, 748, 749, 750, 751, 752, -1))) {
+    if (cond(movement_guard()).AND(anyof(WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, -1))) {
         // "go north": the refusal names the way, not the go word, so the
         // typed word moves with it.
         if (cond(arg1() == WORD_GO)) {

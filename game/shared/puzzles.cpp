@@ -79,7 +79,7 @@ int imp_offered_a_vessel() {
 // The thicket's wall: what it answers.
 constexpr row THICKET_WALL[] = {
     reply({WORD_LOOK}, 2529, arg(0)),
-    reply({848}, 2530),
+    reply({WORD_CLIMB}, 2530),
     reply({WORD_GO}, 2531),
     reply(1403),
 };
@@ -87,7 +87,7 @@ constexpr row THICKET_WALL[] = {
 // The stream of the stream gallery and the upstream pool.
 constexpr row GALLERY_STREAM[] = {
     reply({WORD_LOOK}, 2165, arg(899)),
-    reply({763}, 1967),
+    reply({WORD_CROSS}, 1967),
     reply({WORD_IN, 837}, 2710),
     call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
 };

@@ -220,7 +220,7 @@ int engraving_word() {
 
 int somewhere_word() {
     if (!cond(has(1097))) return 0;
-    if (cond(anyof(757, 758, 759, 760, 761, 762, 763, -1)).OR(words() == 1))
+    if (cond(anyof(WORD_IN, WORD_OUT, WORD_GO, 760, WORD_BACK, 762, WORD_CROSS, -1)).OR(words() == 1))
         say_stop(3432);
     else
         say_stop(2007);
@@ -255,7 +255,7 @@ int read_in_dark() {
 
 int look_checks() {
     if (!cond(has(WORD_LOOK))) return 0;
-    if (cond(has(937)).AND(within(here(), 314, 316))) {
+    if (cond(has(WORD_ECHO)).AND(within(here(), 314, 316))) {
         say_stop(1941);
         return 0;
     }
@@ -342,7 +342,7 @@ int toy_word() {
 }
 
 int lookout_first() {
-    if (cond(words() == 2).AND(arg1() == 891)) rewrite_silent(891, WORD_LOOK);
+    if (cond(words() == 2).AND(arg1() == WORD_LOOKOUT)) rewrite_silent(891, WORD_LOOK);
     return 0;
 }
 
@@ -400,7 +400,7 @@ int sunstone_to_gleam() {
 }
 
 int rock_word() {
-    if (cond(has(1130)).AND(near(57))) rewrite_silent(1130, 57);
+    if (cond(has(WORD_ROCK)).AND(near(57))) rewrite_silent(1130, 57);
     return 0;
 }
 
@@ -709,7 +709,7 @@ int jar_and_firefly() {
 }
 
 int go_west_count() {
-    if (!cond(keyword(751, WORD_GO, -1))) return 0;
+    if (!cond(keyword(WORD_WEST, WORD_GO, -1))) return 0;
     value[VAR_GO_WEST_COUNT] += 1;
     if (cond(value[VAR_GO_WEST_COUNT] == 5)) tell_typed(2000, cond(arg1() == WORD_GO) ? VAR_ARG1 : VAR_ARG2);
     return 0;
@@ -791,7 +791,7 @@ int stone_word() {
 }
 
 int jump_with_word() {
-    if (cond(has(762)).AND(words() == 2).AND(!anyof(WORD_OFF, 763, WORD_DOWN, -1))) say_stop(2587);
+    if (cond(has(762)).AND(words() == 2).AND(!anyof(WORD_OFF, WORD_CROSS, WORD_DOWN, -1))) say_stop(2587);
     return 0;
 }
 
