@@ -603,7 +603,7 @@ cond_fold drinking_here() {
     return cond(has(WORD_CONSUME_LIQUID)).AND(cond(anyof(OBJ_LIQUID_1, 911, -1)).OR(words() == 1));
 }
 cond_fold way_back_named() {
-    return cond(cond(words() == 2).AND(arg2() == value[1222])).OR(arg1() == value[1222]);
+    return cond(cond(words() == 2).AND(arg2() == value[VAR_GALLERY_BACK_WAY])).OR(arg1() == value[VAR_GALLERY_BACK_WAY]);
 }
 
 // Place 333: still pool.

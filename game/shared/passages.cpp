@@ -17,7 +17,6 @@ namespace {
 // The turning gallery: a cell's way on is in variable cell + 890.
 constexpr int GALLERY_WAY_OFFSET = 890;
 constexpr int VAR_GALLERY_TURNS = 1221;      // turns added to every way on, 0..7
-constexpr int VAR_GALLERY_BACK_WAY = 1222;   // the way on of 335 when the player turned back there
 constexpr int VAR_GALLERY_SIDE_WAY = 1223;   // the side way out of 347; 0 not yet fixed
 constexpr int PLACE_STILL_POOL = 333;        // its value: the bit of the way turned back by
 

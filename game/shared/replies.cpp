@@ -25,7 +25,6 @@ constexpr int OFLAG_SPOKEN_RIGHT = 13;    // of the vault door: its word was sai
 constexpr int OFLAG_GRIFFIN_WAITS = 13;   // the griffin's patience, two flags
 constexpr int OFLAG_GRIFFIN_RESTLESS = 14;
 constexpr int FLAG_FUSE_NEAR_OUT = 9;     // of VAR_GAME_FLAGS_2
-constexpr int VAR_SIPS = 1252;            // tastes of the ale
 
 // "all" with a word that is not taking or dropping.
 constexpr row ALL_WITH_ANOTHER_WORD[] = {

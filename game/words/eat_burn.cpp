@@ -10,8 +10,6 @@ constexpr int BREAD = 118, FRUIT = 141, HONEYCAKE = 128, NECTAR = OBJ_LIQUID_4, 
 constexpr int CREEPER = 139, PLANT = 13, FRONDS = 14, TENDRILS = 140, LADDER = 78, TREE = 131, REEDS = 154;
 constexpr int TORCH_GUTTERING = 2;  // the torch's last turn alight
 constexpr int HONEYCAKE_EATEN = 2;
-constexpr int VAR_STRENGTH_TURN = 1203;  // the turn the honeycake's strength wears off
-constexpr int VAR_TURN_COUNT = 1206;
 
 int alone() { return words() == 1; }
 
@@ -20,8 +18,8 @@ int torch_guttering() { return have(TORCH, 0, TORCH_GUTTERING); }
 
 int eat_honeycake() {
     value[VAR_STRENGTH_TURN] = irand(6) + 28;
-    value[VAR_STRENGTH_TURN] += value[VAR_TURN_COUNT];
-    if (*bitword(VAR_TURN_COUNT) == ref_mark) *bitword(VAR_STRENGTH_TURN) = ref_mark;
+    value[VAR_STRENGTH_TURN] += value[VAR_PHASE_PERIOD];
+    if (*bitword(VAR_PHASE_PERIOD) == ref_mark) *bitword(VAR_STRENGTH_TURN) = ref_mark;
     value[VAR_CARRY_LIMIT] += 6;
     bitmod('c', 517, PFLAG_HINT_AVAILABLE);
     value[HONEYCAKE] = HONEYCAKE_EATEN;
