@@ -131,7 +131,6 @@ int cell() {
 // value of the far side 1 while the way back is open too; the slab (object 19)
 // reads 0 at the door and 1 on the far side once the door has shut behind
 // the player.
-constexpr int SLAB = 19;
 
 cond_fold door_open() { return cond(value[PLACE_RUNE_DOOR] == 1); }
 cond_fold way_back_open() { return cond(value[PLACE_BEYOND_RUNE_DOOR] == 1); }
@@ -142,8 +141,8 @@ constexpr row RUNE_DOOR[] = {
     // "Read" alone reads the door.
     call(p185, ref(8)),
     when(has_word(798), reply({8, 74, 134, 129, 1018, 30}, 1880)),
-    rewrite(8, SLAB),
-    let(SLAB, 0),
+    rewrite(8, OBJ_RUNE_SLAB),
+    let(OBJ_RUNE_SLAB, 0),
     look(),
         reply({WORD_WALL}, 3378),
         reply({74}, 1880),
@@ -174,15 +173,15 @@ constexpr row RUNE_DOOR[] = {
 
 // The slab seen from behind is 1 while the way back is shut.
 int slab_from_behind() {
-    value[SLAB] = cond(value[PLACE_BEYOND_RUNE_DOOR] == 0) ? 1 : 0;
+    value[OBJ_RUNE_SLAB] = cond(value[PLACE_BEYOND_RUNE_DOOR] == 0) ? 1 : 0;
     return 0;
 }
 
 // Place 576: far side of the rune door.
 constexpr row BEYOND_THE_DOOR[] = {
     step(slab_from_behind),
-    call(p185, ref(SLAB)),
-    rewrite(8, SLAB),
+    call(p185, ref(OBJ_RUNE_SLAB)),
+    rewrite(8, OBJ_RUNE_SLAB),
     // While the way back is open, anything at all said in plain speech shuts
     // the door.
     group(way_back_open),
@@ -196,7 +195,7 @@ constexpr row BEYOND_THE_DOOR[] = {
         end(),
     end(),
     reply({74, 1018, 134, 129, 30}, 1319, arg_of(VAR_ARG2)),
-    when(has_word(798), reply({SLAB}, 1560, arg_of(8))),
+    when(has_word(798), reply({OBJ_RUNE_SLAB}, 1560, arg_of(8))),
     look(),
         reply({WORD_TUNNEL, WORD_PASSAGE, 308, PLACE_BEYOND_RUNE_DOOR}, 2903, arg(898)),
         ret(),

@@ -193,12 +193,11 @@ constexpr row EYRIE[] = {
 
 // Until the rod has gone off the rod and the wand are told apart only by
 // their weight: looked at here, the rod is a staff like any other.
-constexpr int ROD = 112;
 
 // Place 448: watchpost.
 constexpr row WATCHPOST[] = {
     look(),
-        when([] { return cond(has(ROD)).AND(!bitest(ROD, 18)); }, rewrite(ROD, 1134)),
+        when([] { return cond(has(OBJ_ROD)).AND(!bitest(OBJ_ROD, 18)); }, rewrite(OBJ_ROD, 1134)),
         reply({376, WORD_UP}, 2019, arg(12)),
         reply({209}, 3188),
         reply({1016}, 2890),

@@ -14,12 +14,9 @@ using namespace rows;
 
 namespace {
 
-constexpr int EEL = 94;
 constexpr int EEL_BY_THE_EDGE = 13;  // flag of the eel: "down" from the pool stair reaches the edge
-constexpr int WINDER = 92;
 constexpr int WINDER_READ = 13;      // flag of the winder: the maker's mark on it has been read
 constexpr int RELIQUARY = 43;
-constexpr int RAG = 132;
 
 // "Climb down the shaft" or "jump down" at the pools counts as a move.
 cond_fold over_the_edge() { return cond(keyword(WORD_CLIMB, 981, -1)).OR(keyword(762, WORD_DOWN, -1)); }
@@ -69,7 +66,7 @@ constexpr row SIDE_GROTTO[] = {
 
 // --- The pool stair (498) and the upper grotto (499) -----------------------
 
-cond_fold down_to_the_edge() { return cond(bitest(EEL, EEL_BY_THE_EDGE)); }
+cond_fold down_to_the_edge() { return cond(bitest(OBJ_EEL, EEL_BY_THE_EDGE)); }
 cond_fold creeper_hall_visited() { return cond(is_visited(443)); }
 
 // Place 498: pool stair.
@@ -168,8 +165,8 @@ constexpr row PLUNGE_POOL[] = {
             call(p154),
         end(),
         group({WORD_UP, WORD_OUT, WORD_BACK, 727, WORD_CLIMB}),
-            set_flag(EEL, EEL_BY_THE_EDGE),
-            let(EEL, 0),
+            set_flag(OBJ_EEL, EEL_BY_THE_EDGE),
+            let(OBJ_EEL, 0),
             step(fresh_fumes),
             first(),
                 forced_if({727}, 501, 1450),
@@ -197,8 +194,8 @@ constexpr row POOL_EDGE[] = {
     moving(),
         // Down beside the fall to the vents; the pool is churned up behind.
         group({762, WORD_DOWN, 981}),
-            clear_flag(EEL, EEL_BY_THE_EDGE),
-            set_flag(EEL, OFLAG_EEL_STIRRED),
+            clear_flag(OBJ_EEL, EEL_BY_THE_EDGE),
+            set_flag(OBJ_EEL, OFLAG_EEL_STIRRED),
             forced(503, 1717),
         end(),
         go({WORD_UP, WORD_OUT, WORD_CLIMB}, 498),
@@ -213,7 +210,7 @@ constexpr row POOL_EDGE[] = {
 
 // The lettering by the pool answers for itself, unless the winder lies
 // by with its own lettering read: then the words are left to the reading.
-cond_fold lettering_answers() { return cond(!(cond(near(WINDER)).AND(bitest(WINDER, WINDER_READ)))); }
+cond_fold lettering_answers() { return cond(!(cond(near(OBJ_WINDER)).AND(bitest(OBJ_WINDER, WINDER_READ)))); }
 cond_fold reliquary_away() { return cond(has(RELIQUARY)).AND(!near(RELIQUARY)); }
 
 // Place 502: bottom of the fall.
@@ -261,7 +258,7 @@ constexpr row VENTS[] = {
 
 // Place 504: fume crossing.
 constexpr row FUME_CROSSING[] = {
-    when(has_word(EEL).AND(word_count_over(1)), call(p698)),
+    when(has_word(OBJ_EEL).AND(word_count_over(1)), call(p698)),
     look(),
         reply({970, WORD_WALL}, 3067),
         reply({WORD_WALL, 34}, 3094),
@@ -277,7 +274,7 @@ constexpr row FUME_CROSSING[] = {
         go({WORD_EAST, WORD_SOUTH, WORD_SOUTHEAST}, 505),
         reply({1061}, 1297),
     end(),
-    mark({EEL, 1061, 956, 970, 503, 475, 376}),
+    mark({OBJ_EEL, 1061, 956, 970, 503, 475, 376}),
 };
 
 // The fume passage, the lower fume passage and the fume pocket: k[0] is
@@ -313,7 +310,7 @@ constexpr row FUME_PASSAGE[] = {
 };
 
 cond_fold climbing_the_shaft() { return cond(anyof(WORD_GO, WORD_CRAWL, -1)).OR(words() == 1); }
-cond_fold rag_in_the_fumes() { return cond(getloc(RAG) >= 503).AND(getloc(RAG) <= 509); }
+cond_fold rag_in_the_fumes() { return cond(getloc(OBJ_RAG) >= 503).AND(getloc(OBJ_RAG) <= 509); }
 
 // Place 508: fume shaft.
 // Up the chimney out of the fumes: a rag left in them drifts down to the
@@ -331,7 +328,7 @@ constexpr row FUME_SHAFT[] = {
         go({WORD_NORTHEAST, 1061, 503}, 504),
         group({WORD_UP, WORD_IN, WORD_OUT, WORD_CRAWL, 1060}),
             let(VAR_TURNS_AT_ONE_PLACE, 1),
-            when(rag_in_the_fumes, put(RAG, 502)),
+            when(rag_in_the_fumes, put(OBJ_RAG, 502)),
             forced(510, 3061),
         end(),
         reply({271}, 1425),
@@ -355,7 +352,7 @@ constexpr row FUME_DEAD_END[] = {
 
 // --- The stream gallery (510) and the upstream pool (511) ------------------
 
-cond_fold swimming_upstream() { return cond(anyof(WORD_STREAM, WORD_UP, 849, -1)).AND(!bitest(EEL, OFLAG_EEL_STIRRED)); }
+cond_fold swimming_upstream() { return cond(anyof(WORD_STREAM, WORD_UP, 849, -1)).AND(!bitest(OBJ_EEL, OFLAG_EEL_STIRRED)); }
 cond_fold strokes_left() { return cond(value[511] <= 3); }
 cond_fold current_lets_go() { return cond(irand(100) <= 14); }
 
@@ -372,7 +369,7 @@ constexpr row STREAM_GALLERY[] = {
     moving(),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 1297),
         group({WORD_DOWN, 850}),
-            set_flag(EEL, OFLAG_EEL_STIRRED),
+            set_flag(OBJ_EEL, OFLAG_EEL_STIRRED),
             forced(508),
         end(),
         group({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_UP, 849}),

@@ -10,7 +10,6 @@
 using namespace rows;
 
 namespace {
-constexpr int OBJ_FUNNEL = 148;
 constexpr int TEXT_SQUEEZE = 2633;      // trying to squeeze past the grille; its counter counts the tries
 constexpr int TEXT_GRILLE_SIDE = 1740;  // which way the player goes past the grille: 0 out, 1 in
 

@@ -11,17 +11,8 @@ using namespace rows;
 
 namespace {
 
-constexpr int OBJ_IMP = 5;
-constexpr int OBJ_RUNE_SLAB = 19;
-constexpr int OBJ_BREAD = 118;
 constexpr int OBJ_TOY_BALL = 126;
-constexpr int OBJ_BAIT = 138;
 constexpr int OBJ_JAR = 108;
-constexpr int OBJ_FIREFLY = 109;
-constexpr int OBJ_WAND = 110;
-constexpr int OBJ_TORCH = 145;
-constexpr int OBJ_HOARD_DOORS = 161;
-constexpr int OBJ_HOURGLASS = 163;
 constexpr int PLACE_ABYSS_EDGE = 619;        // where the river washes the vase up
 constexpr int PFLAG_CROSSED = 16;            // the narrow way has been crossed from here
 constexpr int FLAG_FIREFLY_TAME = 3;         // of VAR_GAME_FLAGS_3

@@ -11,14 +11,11 @@ using namespace rows;
 
 namespace {
 constexpr int PFLAG_WARREN_DEAD_END = 11;
-constexpr int OBJ_VAULT_DOOR = 36;
 constexpr int OBJ_WRAITH = 18;
 constexpr int OBJ_OPAL = 69;
-constexpr int OBJ_DAGGER = 54;
 constexpr int OBJ_COFFER = 114;
 constexpr int OBJ_CASKET = 115;
 constexpr int OBJ_MOONSTONE = 62;
-constexpr int OBJ_JEWEL = 67;
 constexpr int PLACE_SUMP = 293;
 constexpr int PLACE_WATCHPOST = 448;
 constexpr int OFLAG_SPOKEN_RIGHT = 13;    // of the vault door: its word was said

@@ -8,7 +8,6 @@ namespace {
 
 constexpr int WATER = OBJ_LIQUID_1, OIL = OBJ_LIQUID_2, ALE = OBJ_LIQUID_3;
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int FLASK = 127, WATERSKIN = 84;
 constexpr int EMPTY = 2, HOLDS_OIL = 4, HOLDS_ALE = 5, HOLDS_NECTAR = 6;
 
 // A word for a source of water, and the places where it is one.
@@ -50,7 +49,7 @@ int drink_from_named() {
         say_stop(2191);
         return 0;
     }
-    if (!cond(thing == SMALL).OR(thing == MEDIUM).OR(thing == FLASK).OR(thing == LARGE)) {
+    if (!cond(thing == SMALL).OR(thing == MEDIUM).OR(thing == OBJ_FLASK).OR(thing == LARGE)) {
         say_stop(1315);
         return 0;
     }
@@ -104,11 +103,11 @@ int p227() {
             say_stop(2191);
         return 0;
     }
-    if (cond(has(FLASK))) {
-        if (cond(near(FLASK)))
+    if (cond(has(OBJ_FLASK))) {
+        if (cond(near(OBJ_FLASK)))
             say_stop(1897);
         else
-            say_stop_typed(1319, FLASK);
+            say_stop_typed(1319, OBJ_FLASK);
         return 0;
     }
     if (cond(near_in(LARGE, HOLDS_ALE)).AND(anyof(ALE, LARGE, -1))) {
@@ -119,15 +118,15 @@ int p227() {
         say_stop_typed(1319, ALE);
         return 0;
     }
-    if (cond(has(WATERSKIN)).AND(near(WATERSKIN))) {
-        if (cond(value[WATERSKIN] > 0)) {
+    if (cond(has(OBJ_WATERSKIN)).AND(near(OBJ_WATERSKIN))) {
+        if (cond(value[OBJ_WATERSKIN] > 0)) {
             p122();
             if (loop) return 0;
         }
-        say_stop_typed(1745, WATERSKIN);
+        say_stop_typed(1745, OBJ_WATERSKIN);
         return 0;
     }
-    if (cond(words() == 1).AND(near(WATERSKIN)).AND(value[WATERSKIN] > 0)) {
+    if (cond(words() == 1).AND(near(OBJ_WATERSKIN)).AND(value[OBJ_WATERSKIN] > 0)) {
         p122();
         if (loop) return 0;
     }

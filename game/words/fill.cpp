@@ -8,7 +8,7 @@ namespace {
 
 constexpr int WATER_STATE = 3, OIL_STATE = 4, EMPTY = 2, HOLDS_ALE = 5;
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int WATERSKIN = 84, SIEVE = 146, URN = 56, SHARDS = 57;
+constexpr int SIEVE = 146;
 constexpr int OIL_SEEP = 217, CREEPER_HALL = 443;
 
 int at_source() { return here_has(PFLAG_LIQUID_SOURCE); }
@@ -119,11 +119,11 @@ int p310() {
 
 // Chain part of p308 (word 796 ("fill")), part 3 of 8: object 56 (urn).
 int p311() {
-    if (!cond(has(URN)).AND(near(URN))) return 0;
+    if (!cond(has(OBJ_URN)).AND(near(OBJ_URN))) return 0;
     if (cond(at_source()).OR(here() == OIL_SEEP)) {
-        if (cond(carried(URN))) value[VAR_CARRIED_COUNT] -= 1;
-        apport(URN, PLACE_GONE);
-        apport(SHARDS, here());
+        if (cond(carried(OBJ_URN))) value[VAR_CARRIED_COUNT] -= 1;
+        apport(OBJ_URN, PLACE_GONE);
+        apport(OBJ_SHARDS, here());
         say_stop(1434);
         return 0;
     }
@@ -141,25 +141,25 @@ int p314() { return fill_vessel(LARGE); }
 // where the water runs too shallow); otherwise it takes water from a
 // vessel, a portion of the cask or all of the jug or the vial.
 int p315() {
-    if (!cond(has(WATERSKIN))) return 0;
-    if (!cond(near(WATERSKIN))) {
+    if (!cond(has(OBJ_WATERSKIN))) return 0;
+    if (!cond(near(OBJ_WATERSKIN))) {
         p625(var(VAR_ARG2));
         return 0;
     }
     if (cond(at_source())) {
-        if (cond(carried(WATERSKIN))) {
+        if (cond(carried(OBJ_WATERSKIN))) {
             if (cond(here() == 495)) {
-                say_stop_typed(1743, WATERSKIN);
+                say_stop_typed(1743, OBJ_WATERSKIN);
                 return 0;
             }
-            value[WATERSKIN] = EMPTY;
+            value[OBJ_WATERSKIN] = EMPTY;
             say_stop_variant(1744, 0);
             return 0;
         }
         p321(num(0));
         if (loop) return 0;
         if (cond(value[VAR_VESSEL] == 0)) {
-            say_stop_typed(3463, WATERSKIN);
+            say_stop_typed(3463, OBJ_WATERSKIN);
             return 0;
         }
     } else {
@@ -175,7 +175,7 @@ int p315() {
                 value[LARGE] = EMPTY;
             else
                 value[LARGE] += 1;
-            value[WATERSKIN] = EMPTY;
+            value[OBJ_WATERSKIN] = EMPTY;
             say_stop_variant(1744, 1);
             return 0;
         }
@@ -193,7 +193,7 @@ int p315() {
         say_stop(2849);
         return 0;
     }
-    say_stop_typed(1401, WATERSKIN);
+    say_stop_typed(1401, OBJ_WATERSKIN);
     return 0;
 }
 
