@@ -87,7 +87,10 @@ constexpr int PLACE_DEPOSIT = 200;                      // where scoring objects
 constexpr int PLACE_INTRO = 302;                        // the introduction place
 constexpr int PLACE_HOARD_DOOR = 472;                   // the doors of the hoard
 constexpr int PLACE_HOARD = 473;                        // where the attacker keeps what it takes
+constexpr int PLACE_HOARD_GALLERY = 474;                // the hoard gallery
 constexpr int PLACE_WELL_HEAD = 475;                    // the well head
+constexpr int PLACE_GATEHOUSE = 478;                    // the gatehouse
+constexpr int PLACE_YARD = 479;                         // the yard beyond the gate
 constexpr int PLACE_RUNE_DOOR = 575;                    // the rune door; its value is 1 while the door stands open
 constexpr int PLACE_BEYOND_RUNE_DOOR = 576;             // beyond the rune door; its value is 1 while the way back is open
 constexpr int PLACE_HOLDING = 700;                      // objects parked for a while
@@ -258,7 +261,9 @@ constexpr int OFLAG_ADDRESSABLE = 8;                    // can be spoken to
 constexpr int OFLAG_OPENABLE = 9;                       // can be opened
 constexpr int OFLAG_FIXTURE = 10;                       // fixed in place
 constexpr int OFLAG_NOT_COUNTED = 12;                   // not counted against the carry limit
+constexpr int OFLAG_CLOTH_BEATEN = 13;                  // of the cloth (63): it has been beaten
 constexpr int OFLAG_EEL_STIRRED = 14;                   // of the eel (94): the upstream pool is churned up
+constexpr int OFLAG_CLOTH_AWAKE = 14;                   // of the cloth (63): it has woken
 constexpr int OFLAG_BLOCKS_PASSAGE = 15;                // blocks some passages
 constexpr int OFLAG_LIGHTABLE = 16;                     // can be lit
 constexpr int OFLAG_NO_TRANSPORT = 17;                  // not to be transported
@@ -297,6 +302,15 @@ constexpr int VFLAG_QUESTION_FRESH_LINE = 4;            // a new input line was 
 constexpr int VFLAG_UNDO_RESULT_SHORT = 5;              // fewer commands undone or redone than asked
 constexpr int VFLAG_UNDO_RESULT_INVENTORY = 6;          // the carried objects changed
 constexpr int VFLAG_UNDO_RESULT_BAD_COUNT = 7;          // the count given was not a number
+// VAR_GAME_FLAGS_3:
+constexpr int VFLAG_GAME_FLAGS_3_CLOTH_GROUNDED = 1;    // the cloth has been grounded on the summit
+
+// States of the vessels (119, 123, 136): what each holds.
+constexpr int VESSEL_EMPTY = 2;                         // empty
+constexpr int VESSEL_WATER = 3;                         // water (object 120)
+constexpr int VESSEL_OIL = 4;                           // oil (object 121)
+constexpr int VESSEL_ALE = 5;                           // ale (object 122)
+constexpr int VESSEL_NECTAR = 6;                        // nectar (object 87)
 
 // Questions.
 constexpr int Q_NONE = 0;                               // no question pending

@@ -8,7 +8,7 @@ using namespace rows;
 
 namespace {
 
-constexpr int CLOTH_BEATEN = 13, CLOTH_AWAKE = 14, STICK = 158, PARCHMENT = 59;
+constexpr int STICK = 158, PARCHMENT = 59;
 constexpr int GONG = 27, PACKET = 104;
 
 // The giant is attacked with the first weapon to hand: the sword or the
@@ -94,9 +94,9 @@ void strike_cloth() {
         return;
     }
     value[OBJ_CLOTH] = 3;
-    bitmod('s', OBJ_CLOTH, CLOTH_BEATEN);
+    bitmod('s', OBJ_CLOTH, OFLAG_CLOTH_BEATEN);
     if (cond(value[3342] > 0)) {
-        bitmod('s', OBJ_CLOTH, CLOTH_AWAKE);
+        bitmod('s', OBJ_CLOTH, OFLAG_CLOTH_AWAKE);
         set_variant(2227, 1);
     }
     say_stop(2227);

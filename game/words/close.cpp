@@ -9,11 +9,10 @@ namespace {
 constexpr int HATCH = OBJ_LOCKED_GATE;
 constexpr int GATE = OBJ_GATE;
 constexpr int VIAL = OBJ_VESSEL_SMALL;
-constexpr int HOARD_GALLERY = 474;
-constexpr int GATEHOUSE = 478, YARD = 479, LYNX_DEN = 361;
+constexpr int LYNX_DEN = 361;
 constexpr int OPEN = 1;
 
-void set_gate(int s) { value[GATE] = value[YARD] = value[GATEHOUSE] = s; }
+void set_gate(int s) { value[GATE] = value[PLACE_YARD] = value[PLACE_GATEHOUSE] = s; }
 
 // The part of the close word for the rune door, the hoard doors, the gate,
 // the jug, the iron door, the jar and the vial.
@@ -69,8 +68,8 @@ int close_mechanism() {
 struct side {
     int word, hatch_place, slab_place, gate_place, refusal;
 };
-constexpr side PULL = {807, 203, 577, YARD, 2492};
-constexpr side PUSH = {808, 204, PLACE_RUNE_DOOR, GATEHOUSE, 2493};
+constexpr side PULL = {807, 203, 577, PLACE_YARD, 2492};
+constexpr side PUSH = {808, 204, PLACE_RUNE_DOOR, PLACE_GATEHOUSE, 2493};
 
 // The trap, pulled up from the well head or pushed up from the gallery.
 int work_trap(const side &s) {
@@ -86,7 +85,7 @@ int work_trap(const side &s) {
         }
         return 0;
     }
-    if (cond(here() == HOARD_GALLERY)) {
+    if (cond(here() == PLACE_HOARD_GALLERY)) {
         call_proc(WORD_OPEN);
         if (loop) return 0;
     }
@@ -281,7 +280,7 @@ int p144() {
             say_stop_typed(2506, OBJ_TRAP);
         } else {
             value[OBJ_TRAP] = 0;
-            say_stop_variant(2517, cond(here() == HOARD_GALLERY) ? 0 : 1);
+            say_stop_variant(2517, cond(here() == PLACE_HOARD_GALLERY) ? 0 : 1);
         }
         return 0;
     }

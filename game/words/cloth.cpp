@@ -6,9 +6,7 @@
 
 namespace {
 
-constexpr int CLOTH_BEATEN = 13;
 constexpr int NO_ROOM = 14;
-constexpr int CLOTH_GROUNDED = 1;  // VAR_GAME_FLAGS_3: the cloth has been grounded on the summit
 
 int alone() { return words() == 1; }
 
@@ -107,11 +105,11 @@ int p874() {
         say_stop(2178);
         return 0;
     }
-    if (cond(here() == 593).AND(bitest(VAR_GAME_FLAGS_3, CLOTH_GROUNDED))) {
+    if (cond(here() == 593).AND(bitest(VAR_GAME_FLAGS_3, VFLAG_GAME_FLAGS_3_CLOTH_GROUNDED))) {
         say_stop(2236);
         return 0;
     }
-    value[OBJ_CLOTH] = cond(bitest(OBJ_CLOTH, CLOTH_BEATEN)) ? 3 : 2;
+    value[OBJ_CLOTH] = cond(bitest(OBJ_CLOTH, OFLAG_CLOTH_BEATEN)) ? 3 : 2;
     if (cond(here() == 593)) {
         say_stop(2235);
         return 0;

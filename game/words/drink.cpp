@@ -8,7 +8,6 @@ namespace {
 
 constexpr int WATER = OBJ_LIQUID_1, OIL = OBJ_LIQUID_2, ALE = OBJ_LIQUID_3;
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int EMPTY = 2, HOLDS_OIL = 4, HOLDS_ALE = 5, HOLDS_NECTAR = 6;
 
 // A word for a source of water, and the places where it is one.
 struct source_word {
@@ -45,7 +44,7 @@ int drink_from_named() {
     const int thing = arg2();
     set('V', VAR_VESSEL_STATE, 'v', thing, nullptr, nullptr);
     const int s = value[VAR_VESSEL_STATE];
-    if (cond(s == HOLDS_OIL)) {
+    if (cond(s == VESSEL_OIL)) {
         say_stop(2191);
         return 0;
     }
@@ -57,7 +56,7 @@ int drink_from_named() {
         p39();
         return 0;
     }
-    if (cond(s == EMPTY)) {
+    if (cond(s == VESSEL_EMPTY)) {
         say_stop_typed(2190, VAR_ARG2);
         return 0;
     }
@@ -70,7 +69,7 @@ int drink_from_named() {
         return 0;
     }
     if (cond(thing == LARGE)) {
-        if (cond(s == HOLDS_NECTAR).OR(s == 1)) {
+        if (cond(s == VESSEL_NECTAR).OR(s == 1)) {
             say_stop(1361);
             return 0;
         }
@@ -110,7 +109,7 @@ int p227() {
             say_stop_typed(1319, OBJ_FLASK);
         return 0;
     }
-    if (cond(near_in(LARGE, HOLDS_ALE)).AND(anyof(ALE, LARGE, -1))) {
+    if (cond(near_in(LARGE, VESSEL_ALE)).AND(anyof(ALE, LARGE, -1))) {
         p228();
         return 0;
     }
@@ -138,7 +137,7 @@ int p227() {
     p321(num(0));
     if (loop) return 0;
     if (cond(value[VAR_VESSEL] == 0)) {
-        if (cond(words() == 1).AND(have(LARGE, 0, HOLDS_ALE))) {
+        if (cond(words() == 1).AND(have(LARGE, 0, VESSEL_ALE))) {
             p228();
             return 0;
         }

@@ -9,7 +9,6 @@ namespace {
 
 constexpr int WATER = OBJ_LIQUID_1, ALE = OBJ_LIQUID_3, NECTAR = OBJ_LIQUID_4;
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int HOLDS_NECTAR = 6;
 constexpr int GIANT_OFFERED = 15;   // flag of the giant: the cask was offered to him
 
 // VAR_ARG2 := the first vessel carried in one of the states, marked; none:
@@ -116,7 +115,7 @@ int p386() {
 // Chain part of p384 (word 805 ("give")), part 3 of 4: liquid 87 (nectar).
 int p387() {
     if (!cond(has(NECTAR))) return 0;
-    if (cond(have(LARGE, 0, HOLDS_NECTAR))) {
+    if (cond(have(LARGE, 0, VESSEL_NECTAR))) {
         if (cond(here() == 443)) {
             p304();
             if (loop) return 0;

@@ -18,7 +18,7 @@ constexpr int FLAG_EXTRA_TEXT = 9;  // VAR_GAME_FLAGS: the sword's word has one 
 constexpr int FLAG_ARMED = 8;       // VAR_GAME_FLAGS: the lamp word is armed
 constexpr int HINT_LAMP_WORD = 8;   // VAR_HINT_NUMBER: the lamp word's hint is given
 constexpr int SPIRIT_HEARD = 14;
-constexpr int CLOTH_BEATEN = 13, CLOTH_AWAKE = 14, SUMMIT = 593, CLOTH_GROUNDED = 1;
+constexpr int SUMMIT = 593;
 constexpr int MIRROR = 17, EAST_LEDGE = 224, WEST_LEDGE = 225, MIRROR_USED = 14;
 constexpr int LIQUID_SOURCE = PFLAG_LIQUID_SOURCE;
 constexpr int ORB = 81;
@@ -150,13 +150,13 @@ void cloth_word() {
         say_stop_variant(2223, 0);
         return;
     }
-    if (cond(bitest(OBJ_CLOTH, CLOTH_AWAKE))) {
+    if (cond(bitest(OBJ_CLOTH, OFLAG_CLOTH_AWAKE))) {
         if (cond(value[OBJ_CLOTH] == 1)) {
             value[OBJ_CLOTH] = 3;
             say_stop(2222);
         } else if (cond(here() == SUMMIT)) {
             value[OBJ_CLOTH] = 0;
-            bitmod('s', VAR_GAME_FLAGS_3, CLOTH_GROUNDED);
+            bitmod('s', VAR_GAME_FLAGS_3, VFLAG_GAME_FLAGS_3_CLOTH_GROUNDED);
             say_stop(2234);
         } else {
             value[OBJ_CLOTH] = 1;
@@ -494,10 +494,10 @@ int p47() {
         say_stop(1329);
         return 0;
     }
-    if (cond(!bitest(OBJ_CLOTH, CLOTH_AWAKE))) {
+    if (cond(!bitest(OBJ_CLOTH, OFLAG_CLOTH_AWAKE))) {
         say(0, 3342, 0);
         value[2221] = 1;
-        if (cond(bitest(OBJ_CLOTH, CLOTH_BEATEN))) bitmod('s', OBJ_CLOTH, CLOTH_AWAKE);
+        if (cond(bitest(OBJ_CLOTH, OFLAG_CLOTH_BEATEN))) bitmod('s', OBJ_CLOTH, OFLAG_CLOTH_AWAKE);
     }
     if (cond(!here_has(PFLAG_OPEN_AIR))) {
         say_stop(2229);
@@ -541,7 +541,7 @@ int p326() {
         return 0;
     }
     if (cond(near(OBJ_CLOTH))) {
-        say_stop(cond(bitest(OBJ_CLOTH, CLOTH_AWAKE)) ? 2232 : 2233);
+        say_stop(cond(bitest(OBJ_CLOTH, OFLAG_CLOTH_AWAKE)) ? 2232 : 2233);
         return 0;
     }
     return 0;

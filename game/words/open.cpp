@@ -11,8 +11,7 @@ namespace {
 
 constexpr int HATCH = OBJ_LOCKED_GATE;
 constexpr int VIAL = OBJ_VESSEL_SMALL, KEY = OBJ_OPENER;
-constexpr int BASIN = 322, DELL = 203, HOARD_GALLERY = 474;
-constexpr int GATEHOUSE = 478, YARD = 479;
+constexpr int BASIN = 322, DELL = 203;
 constexpr int LID = 926;
 constexpr int HATCH_REFUSED_TOLD = 13;
 
@@ -228,7 +227,7 @@ int p647() {
         say_stop_typed(1605, OBJ_DOOR);
         return 0;
     }
-    value[OBJ_GATE] = value[YARD] = value[GATEHOUSE] = 1;
+    value[OBJ_GATE] = value[PLACE_YARD] = value[PLACE_GATEHOUSE] = 1;
     say_stop_variant(2611, 1);
     return 0;
 }
@@ -268,7 +267,7 @@ int p650() {
     if (cond(near(OBJ_TRAP))) {
         if (cond(value[OBJ_TRAP] == 0)) {
             value[OBJ_TRAP] = 1;
-            say_stop_variant(2516, cond(here() == HOARD_GALLERY) ? 0 : 1);
+            say_stop_variant(2516, cond(here() == PLACE_HOARD_GALLERY) ? 0 : 1);
         } else {
             say_stop_typed(1605, OBJ_TRAP);
         }

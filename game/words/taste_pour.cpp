@@ -9,7 +9,6 @@ namespace {
 
 constexpr int WATER = OBJ_LIQUID_1, OIL = OBJ_LIQUID_2, ALE = OBJ_LIQUID_3, NECTAR = OBJ_LIQUID_4;
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int HOLDS_ALE = 5, HOLDS_NECTAR = 6;
 
 // Empties the vessel in use where the drops land.
 int pour_out(int vessel) {
@@ -91,7 +90,7 @@ int p688() {
             if (loop) return 0;
         }
         if (cond(has(ALE))) {
-            if (cond(have(LARGE, 0, HOLDS_ALE))) {
+            if (cond(have(LARGE, 0, VESSEL_ALE))) {
                 pour_out(LARGE);
                 if (loop) return 0;
             } else {
@@ -100,7 +99,7 @@ int p688() {
             }
         }
         if (cond(has(NECTAR))) {
-            if (cond(have(LARGE, 0, HOLDS_NECTAR))) {
+            if (cond(have(LARGE, 0, VESSEL_NECTAR))) {
                 say_stop(2254);
                 return 0;
             }
@@ -118,7 +117,7 @@ int p688() {
             say_stop_typed(1745, VAR_ARG2);
             return 0;
         }
-        if (cond(value[v] == HOLDS_NECTAR)) {
+        if (cond(value[v] == VESSEL_NECTAR)) {
             say_stop(2254);
             return 0;
         }

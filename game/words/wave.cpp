@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int SCEPTRE = 147, TIMEKEEPERS_ROOM = 491, CLOTH_BEATEN = 13;
+constexpr int SCEPTRE = 147, TIMEKEEPERS_ROOM = 491;
 constexpr int MIRROR = 17, MIRROR_WAVED_AT = 13, WAND = 110, RIFT = 10, BRIDGE = 11, SPAN = 33,
               RAVINE = 31, FIREFLY = 109, CHANGING_ROOM = 318, LOOKOUT = 627;
 constexpr int FIRST_VISIT_BY_WAND = 16;  // place flag: the wand has carried the player from here before
@@ -176,7 +176,7 @@ int p907() {
 int p908() {
     if (!cond(has(OBJ_CLOTH)).AND(near(OBJ_CLOTH))) return 0;
     int k = 0;
-    if (cond(value[OBJ_CLOTH] != 0)) k = cond(bitest(OBJ_CLOTH, CLOTH_BEATEN)) ? 1 : 2;
+    if (cond(value[OBJ_CLOTH] != 0)) k = cond(bitest(OBJ_CLOTH, OFLAG_CLOTH_BEATEN)) ? 1 : 2;
     say_stop_variant(2661, k);
     return 0;
 }
