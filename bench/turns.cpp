@@ -471,7 +471,9 @@ int main(int argc, char **argv) {
     std::vector<double> p50, p99, q50, q99;
     long browser_saves = 0;
     for (int r = 0; r < 3; r++) {
-        round_trips a = browser_turns(play, browsed, {}, &browser_saves), b = browser_turns(play, browsed, quiet, nullptr);
+        long saves = 0;  // none counted when the game ended first (its end removes the files)
+        round_trips a = browser_turns(play, browsed, {}, &saves), b = browser_turns(play, browsed, quiet, nullptr);
+        browser_saves = std::max(browser_saves, saves);
         p50.push_back(a.p50);
         p99.push_back(a.p99);
         q50.push_back(b.p50);
