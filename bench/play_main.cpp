@@ -1,25 +1,37 @@
-// zendry_play: the game's binary for the benchmarks, as in a game under
-// way, so that a long replay plays every one of its commands: from the
-// first turn it is in the game phase after the introduction, where
-// misspelt words are corrected (a new game is in the phase before it until
-// the player has read the introduction), the player stands in the lane
-// where play begins (a new game starts outside the world, in the room
-// before it), carries the light, lit and with power to spare, and when the
-// player dies or the game ends, the world goes back to the one of the
-// first turn and play goes on. Everything else is the game's own code; the
-// autosave can be left out, to measure a turn without it.
+// zendry_play: the game's binary for the benchmarks. It plays the game as
+// it stands; two things may be changed, each by its environment variable:
 //
-// Environment:
 //   ZENDRY_PLAY_NO_AUTOSAVE=1  leave the autosave out (the turns stay the
 //                              same), to measure a turn without it;
-//   ZENDRY_PLAY_REPORT=1       at exit, tell on the standard error how many
-//                              turns were played, how many were followed by
-//                              an autosave, and how often play started over.
+//   ZENDRY_PLAY_RECORD=FILE    once the command file given with -c has
+//                              ended (its seed line alone), the commands come
+//                              from a player of the benchmark's own, who plays
+//                              ZENDRY_PLAY_COMMANDS commands (1000) of the
+//                              class ZENDRY_PLAY_CLASS (a class name of
+//                              mix.h, or "mix" for the realistic mix) in the
+//                              game under way; they are written to FILE as a
+//                              command file, which replays that same game in
+//                              the game as it stands.
+//
+// The player starts the game with "begin" and then plays by what it sees of
+// the world: it moves by the ways it has found to lead somewhere (and now
+// and then tries another), takes what can be carried where it stands, drops
+// what it carries, examines what is there, lights its light when it has
+// one, drinks when it is thirsty (where there is water, that is), and
+// answers "yes" to a question the game asks. At the end it tells
+// on the standard error how many of its moves moved and how many of its
+// takes and drops took or dropped.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "game.h"
 #include "input.h"
+#include "mix.h"
 #include "startup.h"
 #include "text.h"
 
@@ -27,40 +39,177 @@ namespace {
 
 game_proc repeat_chain;
 bool no_autosave;
-int turns, autosaved, restarts;
-state_image first_turn;  // the world as the first turn found it
-
-// What the kernel's turn boundary asks before it autosaves, as the turn
-// just played leaves it (the boundary comes when the next turn reads).
-bool autosave_due() { return text_len > 3 && value[VAR_QUESTION] == 0 && query_flag == 0; }
 
 int play_chain() {
-    if (turns > 0 && autosave_due()) autosaved++;
-    if (turns == 0) {
-        if (value[VAR_HERE] != PLACE_START) moveto(PLACE_START, -1);
-        apport(OBJ_LIGHT_SOURCE, PLACE_CARRIED);
-        bitmod('s', OBJ_LIGHT_SOURCE, OFLAG_SEEN);
-        value[OBJ_LIGHT_SOURCE] = 1;
-        value[VAR_LIGHT_POWER] = 30000;
-        if (value[VAR_PHASE] < 3) value[VAR_PHASE] = 3;
-        first_turn = IMAGE;
-    }
-    turns++;
     int r = repeat_chain();
-    if (quitting || value[VAR_QUESTION] == Q_DEATH) {
-        IMAGE = first_turn;
-        quitting = 0;
-        restarts++;
-    }
     // A turn boundary while the game asks yes or no writes no autosave.
     if (no_autosave) query_flag = 1;
     return r;
 }
 
-// The last call of the chain reads the end of the input: it plays no turn.
+// ---- The benchmark's player ------------------------------------------------
+
+const std::vector<std::string> directions = {"north", "south", "east", "west", "ne", "nw",
+                                             "se",    "sw",    "up",   "down", "in", "out"};
+
+struct player {
+    const char *record = nullptr;  // the file the game is recorded in
+    std::vector<std::string> played;
+    bool played_out = false;  // all the commands were played (the game did not end first)
+    int commands = 1000, issued = 0;
+    int only = -1;  // the class played, or -1 for the mix
+    mix::generator g{4242};
+    std::map<int, std::set<std::string>> ways;    // the words that moved from each place
+    std::map<int, std::set<std::string>> blocked;  // ... and those that did not
+    // The way that led into each place; a place where the player got stuck
+    // (a bog, a pit) has that way closed behind it once the player is out.
+    std::map<int, std::pair<int, std::string>> entered_by;
+    int stuck = 0;
+    int lit_tried = -100, drink_tried = -100;
+    // The command last given, to see what it did.
+    mix::command_class last = mix::LOOK;
+    std::string last_word;
+    int last_place = 0, last_object = 0;
+    bool last_took = false;
+    int moves = 0, moved = 0, handlings = 0, handled = 0;
+
+    static std::string word_of(int object) {
+        for (int e = 0; e < NVOCAB; e++)
+            if (voc_refno[e] == object) {
+                char w[WORD_SIZE];
+                orvcpy(w, voc_word[e]);
+                return w;
+            }
+        return "";
+    }
+    static bool here(int o) { return location[o] == value[VAR_HERE]; }
+    static bool carried(int o) { return location[o] == PLACE_CARRIED; }
+
+    // The objects of a kind: here and portable, carried, or either.
+    std::vector<int> objects(bool (*test)(int), bool portable) const {
+        std::vector<int> out;
+        for (int o = FIRST_OBJECT + 1; o <= LAST_OBJECT; o++)
+            if (test(o) && (!portable || bitest(o, OFLAG_PORTABLE)) && !word_of(o).empty()) out.push_back(o);
+        return out;
+    }
+
+    // What the command before did: a move that moved, a take that took.
+    void observe() {
+        if (last == mix::MOVE) {
+            moves++;
+            if (value[VAR_HERE] != last_place) {
+                moved++;
+                ways[last_place].insert(last_word);
+                entered_by[value[VAR_HERE]] = {last_place, last_word};
+                stuck = 0;
+            } else {
+                blocked[last_place].insert(last_word);
+                if (++stuck == 6 && entered_by.count(last_place)) {
+                    const auto &[from, word] = entered_by[last_place];
+                    ways[from].erase(word);
+                    blocked[from].insert(word);
+                }
+            }
+        } else if (last == mix::TAKE_DROP && last_object) {
+            handlings++;
+            if (carried(last_object) == last_took) handled++;
+        }
+        last_object = 0;
+    }
+
+    std::string choose() {
+        if (issued == 0) return "begin";
+        if (value[VAR_QUESTION] != 0) return "yes";
+        if (carried(OBJ_LIGHT_SOURCE) && value[OBJ_LIGHT_SOURCE] == 0 && issued - lit_tried > 20) {
+            lit_tried = issued;
+            return "light lamp";
+        }
+        if (value[VAR_RESERVE] < 60 && issued - drink_tried > 10) {
+            drink_tried = issued;
+            return "drink water";
+        }
+        int c = only;
+        if (c < 0) {
+            static const int weights[mix::NCLASSES] = {35, 12, 8, 18, 10, 3, 7, 7};
+            int r = int(g.pick(100));
+            c = 0;
+            while (r >= weights[c]) r -= weights[c++];
+        }
+        last = mix::command_class(c);
+        switch (last) {
+        case mix::MOVE: {
+            last_place = value[VAR_HERE];
+            const std::set<std::string> &known = ways[last_place];
+            if (!known.empty() && g.pick(8) != 0) {
+                auto it = known.begin();
+                std::advance(it, long(g.pick(known.size())));
+                last_word = *it;
+            } else {
+                // A way not tried yet from here, while there is one.
+                const std::set<std::string> &tried = blocked[last_place];
+                std::vector<std::string> untried;
+                for (const std::string &d : directions)
+                    if (!known.count(d) && !tried.count(d)) untried.push_back(d);
+                last_word = untried.empty() ? g.of(directions) : g.of(untried);
+            }
+            return last_word;
+        }
+        case mix::TAKE_DROP: {
+            const std::vector<int> there = objects(here, true), held = objects(carried, false);
+            last_took = !there.empty() && (held.size() < 4 || held.empty() || g.pick(2));
+            const std::vector<int> &from = last_took ? there : held;
+            if (from.empty()) break;
+            last_object = from[g.pick(from.size())];
+            return (last_took ? "take " : "drop ") + word_of(last_object);
+        }
+        case mix::EXAMINE: {
+            std::vector<int> seen = objects(here, false), held = objects(carried, false);
+            seen.insert(seen.end(), held.begin(), held.end());
+            if (seen.empty()) break;
+            return "examine " + word_of(seen[g.pick(seen.size())]);
+        }
+        default:
+            return mix::command(last, g);
+        }
+        // Nothing to take, drop or examine here: the player moves on.
+        last = mix::MOVE;
+        last_place = value[VAR_HERE];
+        last_word = g.of(directions);
+        return last_word;
+    }
+
+    int line(char *buf, int size) {
+        if (issued > 0) observe();
+        if (issued >= commands) {
+            played_out = true;
+            return 0;
+        }
+        const std::string c = choose();
+        issued++;
+        played.push_back(c);
+        snprintf(buf, size_t(size), "%s", c.c_str());
+        return 1;
+    }
+} bot;
+
+int bot_line(char *buf, int size) { return bot.line(buf, size); }
+
+// Writes the game played as a command file. A game that ended before its
+// commands did (the player's fourth death) is written without its last ten
+// commands: it replays a game still under way, which keeps its autosave
+// (the end of a game removes it).
 void report() {
-    fprintf(stderr, "zendry_play: %d turns, %d autosaved, %d started over\n", turns > 0 ? turns - 1 : 0, autosaved,
-            restarts);
+    size_t n = bot.played.size();
+    if (!bot.played_out) n = n > 10 ? n - 10 : 0;
+    if (FILE *f = fopen(bot.record, "w")) {
+        fprintf(f, "Wiz: 4242\n");
+        for (size_t i = 0; i < n; i++) fprintf(f, "REPLY: %s\n", bot.played[i].c_str());
+        fclose(f);
+    } else {
+        perror(bot.record);
+    }
+    fprintf(stderr, "zendry_play: %d commands, %d of %d moves moved, %d of %d takes and drops took or dropped\n",
+            int(n), bot.moved, bot.moves, bot.handled, bot.handlings);
 }
 
 }  // namespace
@@ -68,8 +217,16 @@ void report() {
 int main(int argc, char **argv) {
     const char *off = getenv("ZENDRY_PLAY_NO_AUTOSAVE");
     no_autosave = off && *off == '1';
-    if (const char *r = getenv("ZENDRY_PLAY_REPORT"); r && *r == '1') atexit(report);
     repeat_chain = procs[2];
     procs[2] = play_chain;
+    if (const char *path = getenv("ZENDRY_PLAY_RECORD")) {
+        bot.record = path;
+        if (const char *n = getenv("ZENDRY_PLAY_COMMANDS")) bot.commands = atoi(n);
+        if (const char *c = getenv("ZENDRY_PLAY_CLASS"))
+            for (int k = 0; k < mix::NCLASSES; k++)
+                if (strcmp(c, mix::class_names[k]) == 0) bot.only = k;
+        line_source = bot_line;
+        atexit(report);
+    }
     return fablet_main(argc, argv);
 }

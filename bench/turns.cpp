@@ -1,17 +1,21 @@
 // Measures the game's binaries from outside, as a player meets them:
-// start-up; the cost of a turn over long replayed command files, by command
-// class and in a realistic mix, with and without the autosave; the peak
-// memory; and the round trip of a browser turn over the loopback, from a
+// start-up; the cost of a turn over long replayed command files (the
+// winning walkthrough, and games of a realistic mix and of each command
+// class played in the game under way by zendry_play's own player), with and
+// without the autosave; the peak memory; a long game's journal log and its
+// resume; and the round trip of a browser turn over the loopback, from a
 // client that speaks the page's protocol. Every figure is the median of
 // several runs, timed with the monotonic clock (wall) and the children's
 // resource usage (processor time, which counts the system calls too).
-// Prints one Markdown table row per figure.
+// Autosaves are counted from the files the game leaves. Prints one Markdown
+// table row per figure.
 //
-//   turn_bench <zendry> <zendry_play>
+//   turn_bench <zendry> <zendry_play> <walkthrough.cmd>
 //
-// zendry_play is the game with play under way from the first turn (see
-// play_main.cpp): the game as it stands keeps its start question pending,
-// which leaves every autosave out.
+// zendry_play is the game as it stands with its autosave that can be left
+// out, and a player of its own that records the games it plays as command
+// files (see play_main.cpp); those files then replay the same games in both
+// binaries.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -208,10 +212,13 @@ struct round_trips {
     std::string report;
 };
 
-// Plays `turns` commands of the realistic mix through the page's protocol,
-// after a few turns to warm up; the median and 99th percentile of a turn's
-// round trip.
-round_trips browser_turns(const std::string &bin, int turns, const std::vector<std::string> &env) {
+long autosaves_written(const std::string &work);
+
+// Plays the commands through the page's protocol; the median and 99th
+// percentile of a turn's round trip after the first ten; *saves: the
+// autosaves counted from the files the game left.
+round_trips browser_turns(const std::string &bin, const std::vector<std::string> &commands,
+                          const std::vector<std::string> &env, long *saves) {
     char tmpl[] = "/tmp/zendry_browser_XXXXXX";
     if (!mkdtemp(tmpl)) abort();
     const std::string home = tmpl, url_file = home + "/url", script = home + "/hand-over.sh";
@@ -233,16 +240,15 @@ round_trips browser_turns(const std::string &bin, int turns, const std::vector<s
         std::string page = url.substr(url.find('/', 7));
         page = page.substr(0, page.find('\n'));
         page_request(port, page, nullptr);
-        page_request(port, "/?status=0xS", nullptr);
+        page_request(port, page + "?status=0xS", nullptr);
         const int warm = 10;
-        const std::vector<std::string> commands = mix::realistic(warm + turns, 777);
         std::vector<double> times;
-        for (int t = 0; t < warm + turns; t++) {
+        for (int t = 0; t < int(commands.size()); t++) {
             double us;
-            std::string target = "/?status=" + std::to_string(t + 1) + "x" + url_encoded(commands[size_t(t)]);
+            std::string target = page + "?status=" + std::to_string(t + 1) + "x" + url_encoded(commands[size_t(t)]);
             std::string answer = page_request(port, target, &us);
             if (answer.find("200 OK") == std::string::npos) {
-                fprintf(stderr, "turn_bench: no answer to %s\n", commands[size_t(t)].c_str());
+                fprintf(stderr, "turn_bench: no answer to %s: %.200s\n", commands[size_t(t)].c_str(), answer.c_str());
                 break;
             }
             if (t >= warm) times.push_back(us);
@@ -250,6 +256,7 @@ round_trips browser_turns(const std::string &bin, int turns, const std::vector<s
         r.p50 = percentile(times, 0.50);
         r.p99 = percentile(times, 0.99);
     }
+    if (saves) *saves = autosaves_written(home + "/fablet/zendry");  // before the end removes them
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     r.report = slurp(home + "/stderr");
@@ -308,6 +315,29 @@ std::string command_file_seeded(const std::string &home, const std::string &name
     spit(home + "/" + name, text);
     return home + "/" + name;
 }
+// The commands of a command file (its seed line first into *seed).
+std::vector<std::string> commands_of(const std::string &path, std::string *seed) {
+    std::istringstream in(slurp(path));
+    std::vector<std::string> out;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("Wiz: ", 0) == 0 && seed) *seed = line;
+        else if (line.rfind("REPLY: ", 0) == 0) out.push_back(line.substr(7));
+    }
+    return out;
+}
+
+// A game played by zendry_play's own player: `n` commands of a class (or
+// "mix"), recorded as a command file in home; what the player said of its
+// moves and takes.
+std::string record_game(const std::string &play, const std::string &home, const std::string &name,
+                        const std::string &cls, int n, const std::string &empty) {
+    const std::string path = home + "/" + name, own = console_home();
+    measured m = run(play, {"-n", "-p0", "-c", empty}, own,
+                     {"ZENDRY_PLAY_RECORD=" + path, "ZENDRY_PLAY_COMMANDS=" + std::to_string(n),
+                      "ZENDRY_PLAY_CLASS=" + cls, "ZENDRY_PLAY_NO_AUTOSAVE=1"});
+    std::filesystem::remove_all(own);
+    return turns_report(m.err);
+}
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -318,8 +348,7 @@ int main(int argc, char **argv) {
     const std::string game = argv[1], play = argv[2];
     const std::string home = console_home();
     const std::string empty = command_file(home, "empty.cmd", {});
-    const std::vector<std::string> quiet = {"ZENDRY_PLAY_NO_AUTOSAVE=1", "ZENDRY_PLAY_REPORT=1"},
-                                   saving = {"ZENDRY_PLAY_REPORT=1"};
+    const std::vector<std::string> quiet = {"ZENDRY_PLAY_NO_AUTOSAVE=1"};
 
     // Start-up: from launch to the first input, which is the end of input;
     // the loading alone is the program's version (it ends before the game
@@ -357,82 +386,100 @@ int main(int argc, char **argv) {
                "processor time / wall time | %s us / %s us |\n",
                walk.size(), saves, fixed(w.cpu_us, 2).c_str(), fixed(w.wall_us, 2).c_str());
         printf("| peak memory over the whole walkthrough | %s MiB |\n", fixed(double(w.maxrss_kb) / 1024, 1).c_str());
+    }
 
-        // A long game: 7,000 commands of the realistic mix played in
-        // zendry_play (the game under way, started over when the player
-        // dies), then resumed by the game itself.
-        const std::vector<std::string> longer = mix::realistic(7000, 99);
-        const std::string long_file = command_file(home, "long.cmd", longer);
+    // A game of the realistic mix played by zendry_play's player in the
+    // game under way (from "begin"), replayed by zendry_play with its
+    // autosave and without it: the same turns in the same binary.
+    const std::string mix_said = record_game(play, home, "mix.cmd", "mix", 10000, empty);
+    const std::string mixed = home + "/mix.cmd";
+    const std::vector<std::string> mix_commands = commands_of(mixed, nullptr);
+    const int N = int(mix_commands.size());
+    replay_figures without = replay(play, home, mixed, N, empty, quiet);
+    const std::string own = console_home();
+    replay_figures with = replay(play, own, mixed, N, empty, {});
+    std::filesystem::remove_all(own);
+    const std::string once = console_home();
+    run(game, {"-n", "-p0", "-c", mixed}, once);
+    const long mix_saves = autosaves_written(once + "/fablet/zendry");
+    std::filesystem::remove_all(once);
+    printf("| one turn of a realistic mix played in the game under way (%s), processor time, without the "
+           "autosave | %s us |\n",
+           mix_said.c_str(), fixed(without.cpu_us, 2).c_str());
+    printf("| the same turns with the autosave (%ld autosaves counted from the files the game as it stands "
+           "leaves), processor time / wall time | %s us / %s us |\n",
+           mix_saves, fixed(with.cpu_us, 2).c_str(), fixed(with.wall_us, 2).c_str());
+    printf("| the autosave's share of that turn (processor time) | %s us, %s %% |\n",
+           fixed(with.cpu_us - without.cpu_us, 2).c_str(),
+           fixed(100 * (with.cpu_us - without.cpu_us) / with.cpu_us, 0).c_str());
+    printf("| peak memory over that game | %s MiB |\n", fixed(double(with.maxrss_kb) / 1024, 1).c_str());
+
+    // That game as a long one: its journal's log and its resume by the game
+    // itself (against a new game's start in the same home). It is recorded
+    // up to shortly before the player's fourth death, which would end it
+    // and remove its autosave.
+    {
+        const std::string long_said = mix_said;
+        const std::string long_file = mixed;
         const std::string lhome = console_home(), work = lhome + "/fablet/zendry";
-        measured played = run(play, {"-n", "-p0", "-c", long_file}, lhome);
+        measured played = run(game, {"-n", "-p0", "-c", long_file}, lhome);
         const long long_saves = autosaves_written(work);
-        const auto journal = std::filesystem::file_size(work + "/_zendry.orh");
-        // The resume of that game against a new game's start, in the same home.
+        const bool kept = std::filesystem::exists(work + "/_zendry.orh");
+        const auto journal = kept ? std::filesystem::file_size(work + "/_zendry.orh") : 0;
         std::vector<double> resumes, news;
         for (int r = 0; r < 11; r++) {
             resumes.push_back(run(game, {"-p0"}, lhome).wall_us);
             news.push_back(run(game, {"-n", "-p0", "-c", empty}, lhome).wall_us);
         }
         std::filesystem::remove_all(lhome);
-        printf("| a game of %zu commands of the realistic mix (below) played in zendry_play in one run (%ld autosaves counted), wall time | %s s |\n",
-               longer.size(), long_saves, fixed(played.wall_us / 1e6, 2).c_str());
-        printf("| the undo journal's log, _zendry.orh, after those %zu turns | %s KB |\n", longer.size(),
-               fixed(double(journal) / 1000, 0).c_str());
+        printf("| a long game of the mix in the game as it stands (%s; %ld autosaves counted), wall time | %s s |\n",
+               long_said.c_str(), long_saves, fixed(played.wall_us / 1e6, 2).c_str());
+        printf("| the undo journal's log, _zendry.orh, after that game | %s KB |\n",
+               kept ? fixed(double(journal) / 1000, 0).c_str() : "none");
         printf("| resume of that game at the next start (the game, the transcript of its turn, its journal), over a "
                "new game's start | %s ms |\n",
                fixed((median(resumes) - median(news)) / 1000, 2).c_str());
     }
 
-    // A realistic mix, with and without the autosave.
-    const int N = 5000;
-    const std::string mixed = command_file(home, "mix.cmd", mix::realistic(N));
-    replay_figures without = replay(play, home, mixed, N, empty, quiet);
-    replay_figures with = replay(play, home, mixed, N, empty, saving);
-    printf("| one turn of a %d-command realistic replay (parse, dispatch, output, undo journal), processor time, "
-           "without the autosave | %s us |\n",
-           N, fixed(without.cpu_us, 2).c_str());
-    printf("| the same turn with the autosave (%s), processor time / wall time | %s us / %s us |\n",
-           turns_report(with.report).c_str(), fixed(with.cpu_us, 2).c_str(), fixed(with.wall_us, 2).c_str());
-    printf("| peak memory over that replay | %ld MiB |\n", (with.maxrss_kb + 1023) / 1024);
-
-    // By command class, without the autosave.
+    // By command class, without the autosave: a game of each class played
+    // by the same player (a take or a drop where there is something to take
+    // or drop, else a move on).
     const int M = 3000;
     double known = 0;
-    std::string classes, figures;
+    std::string classes, figures, said;
     std::vector<double> per_class;
     for (int c = 0; c < mix::NCLASSES; c++) {
-        const std::string f = command_file(home, "class.cmd", mix::of_class(mix::command_class(c), M));
-        per_class.push_back(replay(play, home, f, M, empty, quiet).cpu_us);
+        const std::string name = "class" + std::to_string(c) + ".cmd";
+        const std::string report = record_game(play, home, name, mix::class_names[c], M, empty);
+        const std::string f = home + "/" + name;
+        per_class.push_back(replay(play, home, f, int(commands_of(f, nullptr).size()), empty, quiet).cpu_us);
         classes += std::string(c ? ", " : "") + mix::class_names[c];
         figures += std::string(c ? " / " : "") + fixed(per_class.back(), 2);
+        if (c == mix::MOVE || c == mix::TAKE_DROP) said += std::string(said.empty() ? "" : "; ") + mix::class_names[c] + ": " + report;
         if (c == mix::MOVE || c == mix::LOOK || c == mix::TAKE_DROP || c == mix::EXAMINE)
             known = std::max(known, per_class.back());
     }
-    printf("| a turn by command class, processor time without the autosave (%s) | %s us |\n", classes.c_str(),
-           figures.c_str());
+    printf("| a turn by command class, processor time without the autosave (%s; %s) | %s us |\n", classes.c_str(),
+           said.c_str(), figures.c_str());
     printf("| unknown and misspelt words against the slowest of move, look, take or drop and examine | %sx and %sx |\n",
            fixed(per_class[mix::UNKNOWN] / known, 2).c_str(), fixed(per_class[mix::MISSPELT] / known, 2).c_str());
 
-    // The game as it stands, in a home of its own.
-    const std::string own = console_home();
-    replay_figures asis = replay(game, own, mixed, N, empty, {});
-    const bool autosaves = std::filesystem::exists(own + "/fablet/zendry/_zendry.orv");
-    std::filesystem::remove_all(own);
-    printf("| the same replay through the game as it stands (%s), processor time | %s us |\n",
-           autosaves ? "it autosaves" : "its start question pending: no autosave", fixed(asis.cpu_us, 2).c_str());
-
-    // The browser.
+    // The browser: the mix's commands after "begin", with and without the
+    // autosave, its autosaves counted from the files.
+    std::vector<std::string> browsed = {"begin"};
+    browsed.insert(browsed.end(), mix_commands.begin(), mix_commands.begin() + std::min<size_t>(1000, mix_commands.size()));
     std::vector<double> p50, p99, q50, q99;
+    long browser_saves = 0;
     for (int r = 0; r < 3; r++) {
-        round_trips a = browser_turns(play, 1000, saving), b = browser_turns(play, 1000, quiet);
+        round_trips a = browser_turns(play, browsed, {}, &browser_saves), b = browser_turns(play, browsed, quiet, nullptr);
         p50.push_back(a.p50);
         p99.push_back(a.p99);
         q50.push_back(b.p50);
         q99.push_back(b.p99);
     }
-    printf("| a browser turn's round trip over the loopback, 1,000 turns with the autosave: median / 99th percentile | "
-           "%s us / %s us |\n",
-           fixed(median(p50), 0).c_str(), fixed(median(p99), 0).c_str());
+    printf("| a browser turn's round trip over the loopback, %zu turns with the autosave (%ld autosaves counted): "
+           "median / 99th percentile | %s us / %s us |\n",
+           browsed.size(), browser_saves, fixed(median(p50), 0).c_str(), fixed(median(p99), 0).c_str());
     printf("| the same without the autosave: median / 99th percentile | %s us / %s us |\n", fixed(median(q50), 0).c_str(),
            fixed(median(q99), 0).c_str());
     std::filesystem::remove_all(home);

@@ -185,6 +185,7 @@ struct row {
     uint8_t nargs = 0;
     words_guard words{};
     test_fn test = nullptr;
+    bool tested = false;  // a test is given (kept apart: a sanitized build cannot compare a function's address in a constant)
     fact world{};  // a fact as the test (when no test function is given)
     int a = 0, b = 0, c = 0;
     proc_ptr fn{.p0 = nullptr};
@@ -195,13 +196,14 @@ struct row {
 
 // The row acts only when the test holds (evaluated before the row's words).
 constexpr row when(test_fn test, row r) {
-    if (r.test || r.world.n) throw "a row has one test";
+    if (r.tested || r.world.n) throw "a row has one test";
     r.test = test;
+    r.tested = true;
     return r;
 }
 // The row acts only when the fact holds (tested before the row's words).
 constexpr row when(fact f, row r) {
-    if (r.test || r.world.n) throw "a row has one test";
+    if (r.tested || r.world.n) throw "a row has one test";
     r.world = f;
     return r;
 }
@@ -756,7 +758,7 @@ struct packed_table {
 // A row that does nothing at all: a member's rows end in such rows, which
 // need not be kept.
 constexpr bool is_blank(const row &r) {
-    return r.kind == op::nothing && !r.test && r.world.n == 0 && r.words.n == 0;
+    return r.kind == op::nothing && !r.tested && r.world.n == 0 && r.words.n == 0;
 }
 constexpr std::size_t kept_rows(const member &m) {
     std::size_t n = m.rows.size();
@@ -768,18 +770,18 @@ constexpr void count_rows(const row *r, std::size_t n, pool_sizes &s) {
     for (std::size_t i = 0; i < n; i++) {
         s.rows++;
         s.words += r[i].words.n;
-        if (!r[i].test && r[i].world.n) s.facts++;
+        if (!r[i].tested && r[i].world.n) s.facts++;
         if (r[i].kind == op::call) s.args += r[i].nargs;
     }
 }
 template <std::size_t N>
-consteval pool_sizes sizes_of(const row (&r)[N]) {
+constexpr pool_sizes sizes_of(const row (&r)[N]) {
     pool_sizes s;
     count_rows(r, N, s);
     return s;
 }
 template <std::size_t N, std::size_t K>
-consteval pool_sizes sizes_of(const row (&shape)[N], const member (&m)[K]) {
+constexpr pool_sizes sizes_of(const row (&shape)[N], const member (&m)[K]) {
     pool_sizes s = sizes_of(shape);
     for (const member &x : m) count_rows(x.rows.data(), kept_rows(x), s);
     s.members = K;
@@ -797,7 +799,7 @@ constexpr void pack_rows(const row *r, std::size_t n, T &t, pool_sizes &at) {
         p.nwords = x.words.n;
         p.words_at = uint16_t(at.words);
         for (int w = 0; w < x.words.n; w++) t.words[at.words++] = x.words.w[std::size_t(w)];
-        if (!x.test && x.world.n) {
+        if (!x.tested && x.world.n) {
             p.fact_at = uint16_t(at.facts);
             t.facts[at.facts++] = x.world;
         }

@@ -25,9 +25,10 @@
 // game and its journal: the log as it stood at the entry that copy names,
 // with the copy's part of the journal laid over it. Whenever the program is
 // killed, the next start finds a whole game of the last autosave or the one
-// before it, with its own transcript and journal. Once the log holds more
-// than twice its journal (and some slack), it is written afresh as one
-// entry keyed by the game just written (a new file renamed over it), so
+// before it, with its own transcript and journal. The log holds the journal
+// and little more: a resume's journal is not logged again, and once the log
+// holds more than its journal by a slack of 64 KB it is written afresh as
+// one entry keyed by the game just written (a new file renamed over it), so
 // that it stays within a bound of the journal undo can reach; the newest
 // copy's journal is then that entry.
 //
@@ -73,7 +74,7 @@ constexpr int ENTRY_HEAD = 16;    // base, count, cursor, key
 constexpr uint32_t NO_JOURNAL = 0xFFFFFFFF;
 // The journal's part not yet in the log that a copy carries, at most.
 constexpr int TAIL_LIMIT = 1024;
-constexpr off_t LOG_SLACK = 16 * 1024;
+constexpr off_t LOG_SLACK = 64 * 1024;
 constexpr int IMAGE_AT = HEADER_BYTES + TIME_BYTES;  // the image's offset in the file
 // The image is compared in spans of a kilobyte, then blocks of 64 bytes.
 constexpr int SPAN = 1024, BLOCK = 64;
@@ -272,7 +273,8 @@ static kept_turn read_kept_turn(const char *path) {
                                                            : 0;
         bool ok = at > 0 && fread(head + HEAD_1, 1, size_t(at - HEAD_1), f) == size_t(at - HEAD_1);
         const uint32_t n = get32(head + 4), m = at == TRAILER_HEAD ? get32(head + 28) : 0;
-        ok = ok && n < READ_LIMIT && m < READ_LIMIT;
+        // No longer than the file holds.
+        ok = ok && uint64_t(SAVE_BYTES) + uint64_t(at) + n + m + 4 <= uint64_t(st.st_size);
         if (ok) {
             std::vector<unsigned char> t(head, head + at);
             t.resize(size_t(at) + n + m + 4);
@@ -411,6 +413,10 @@ bool is_log(const std::vector<unsigned char> &f) {
     return f.size() >= sizeof LOG_MAGIC && memcmp(f.data(), LOG_MAGIC, sizeof LOG_MAGIC) == 0;
 }
 
+// The journal's length as the log keeps it: 0 when there is no journal to
+// keep (off, or nothing recorded beyond its head).
+static int kept_length() { return value[KV_UNDO_RESULT] >= 0 && diffs && dptr > 4 ? dptr : 0; }
+
 // Makes the log at path known to this run, its file open in jlog.fd: a log
 // is taken as it is, up to its last whole entry (a kill may have cut the
 // one after); an empty file becomes a log; a journal file of the older form
@@ -423,6 +429,7 @@ static int adopt_log(const char *path) {
     if (!slurp(path, f)) return errno ? errno : EIO;
     off_t end;
     jlog.last_sum = 0;
+    std::vector<unsigned char> logged;  // the journal as the log holds it at its end
     if (f.empty()) {
         if (int err = write_at(jlog.fd, LOG_MAGIC, sizeof LOG_MAGIC, 0)) return err;
         end = sizeof LOG_MAGIC;
@@ -431,6 +438,7 @@ static int adopt_log(const char *path) {
         scan_log(f, 0, nullptr, nullptr, &scan);
         end = off_t(scan.end);
         jlog.last_sum = scan.last_sum;
+        logged = std::move(scan.upto);
     } else {
         std::vector<unsigned char> log(LOG_MAGIC, LOG_MAGIC + sizeof LOG_MAGIC);
         std::vector<unsigned char> game, journal;
@@ -441,6 +449,7 @@ static int adopt_log(const char *path) {
                 std::vector<unsigned char> e = log_entry(journal.data(), 0, int(journal.size()), cursor, key);
                 log.insert(log.end(), e.begin(), e.end());
                 jlog.last_sum = get32(&e[e.size() - 4]);
+                logged = std::move(journal);
             }
         }
         close_file(jlog.fd);
@@ -451,13 +460,16 @@ static int adopt_log(const char *path) {
     }
     jlog.known = true;
     jlog.end = end;
-    jlog.length = 0;
+    jlog.length = int(logged.size());
+    // What the journal of this run still shares with the log's (after a
+    // resume, all of it) need not be logged again.
+    const int length = kept_length();
+    int same = 0;
+    while (same < length && same < jlog.length && diffs[same] == logged[size_t(same)]) same++;
+    tail_from = same / 4 * 4;
     return 0;
 }
 
-// The journal's length as the log keeps it: 0 when there is no journal to
-// keep (off, or nothing recorded beyond its head).
-static int kept_length() { return value[KV_UNDO_RESULT] >= 0 && diffs && dptr > 4 ? dptr : 0; }
 
 // Tells the player, once until the journal is kept again, that undo will
 // not reach back past a restart.
@@ -485,7 +497,7 @@ static int log_journal(const char *path, uint32_t key, bool look, journal_part &
     bool fresh;
     if (kept_open(jlog.fd, path, look, &fresh) < 0) return errno;
     if (fresh || !jlog.known) {
-        if (int err = adopt_log(path)) return err;
+        if (int err = adopt_log(path)) return err;  // sets tail_from afresh
     }
     const int length = kept_length(), cursor = length ? edptr : 0;
     int base = std::max(0, std::min({tail_from, jlog.length, length}));
@@ -502,10 +514,10 @@ static int log_journal(const char *path, uint32_t key, bool look, journal_part &
     return 0;
 }
 
-// After an autosave: a log that holds more than twice its journal and the
-// slack is written afresh as one entry for the game just saved.
+// After an autosave: a log that holds more than its journal by the slack is
+// written afresh as one entry for the game just saved.
 static void compact_log(const char *path, uint32_t key) {
-    if (!jlog.known || jlog.end <= 2 * off_t(jlog.length) + LOG_SLACK) return;
+    if (!jlog.known || jlog.end <= off_t(kept_length()) + LOG_SLACK) return;
     std::vector<unsigned char> log(LOG_MAGIC, LOG_MAGIC + sizeof LOG_MAGIC);
     const int length = kept_length();
     std::vector<unsigned char> e = log_entry(diffs, 0, length, length ? edptr : 0, key);

@@ -377,27 +377,57 @@ static bool journal_ok(const unsigned char *j, int len, int cursor) {
     return cursor >= 4 && cursor <= len && cursor % 4 == 0 && get32(j + cursor - 4) == 0;
 }
 
+// Whether the value or location that holds the image byte at `off` is one
+// the game can be in, as image_playable asks of every one of them.
+static bool field_playable(const state_image &s, int off) {
+    auto place = [](int32_t r) { return r >= FIRST_PLACE && r <= LAST_PLACE; };
+    if (off < NVALUES * 4) {
+        const int r = off / 4;
+        const int32_t v = s.value[r];
+        if (r == KV_HERE) return place(v);
+        if (r == KV_THERE && v != 0 && !place(v)) return false;
+        const int32_t limit = r >= FIRST_OBJECT && r <= LAST_OBJECT ? STATE_LIMIT : VALUE_LIMIT;
+        return r == 0 || (v <= limit && v >= -limit);
+    }
+    off -= NVALUES * 4;
+    if (off < (LAST_OBJECT + 1) * 4) return s.location[off / 4] == 0 || place(s.location[off / 4]);
+    return true;
+}
+
 // Whether every state that undo and redo can reach through a journal from
-// the live image, at each command boundary, is one the game can be in: a
-// journal that passes its checksum is still checked, as the game is.
+// the live image (one the game can be in), at each command boundary, is one
+// the game can be in: a journal that passes its checksum is still checked,
+// as the game is. From one boundary to the next only the values and
+// locations a command's records touch can change, so only those are looked
+// at again: the check costs what the journal holds, not an image a command.
 static bool journal_playable(const unsigned char *j, int len, int cursor) {
     static state_image s;
     unsigned char *b = image_bytes(s);
     auto record = [&](int at) { return j[at] << 8 | j[at + 1]; };
+    std::vector<int> touched;
+    auto boundary = [&] {
+        for (int off : touched)
+            if (!field_playable(s, off)) return false;
+        touched.clear();
+        return true;
+    };
     memcpy(b, image_bytes(IMAGE), IMAGE_SIZE);
     for (int at = cursor - 8; at >= 0; at -= 4) {  // back to the head
         if (record(at) == 0) {
-            if (!image_playable(s)) return false;
+            if (!boundary()) return false;
         } else {
             b[record(at)] = j[at + 2];
+            touched.push_back(record(at));
         }
     }
+    touched.clear();
     memcpy(b, image_bytes(IMAGE), IMAGE_SIZE);
     for (int at = cursor; at < len; at += 4) {  // on to the end of what can be done again
         if (record(at) == 0) {
-            if (!image_playable(s)) return false;
+            if (!boundary()) return false;
         } else {
             b[record(at)] = j[at + 3];
+            touched.push_back(record(at));
         }
     }
     return true;

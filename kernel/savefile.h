@@ -51,8 +51,9 @@ bool old_journal(const std::vector<unsigned char> &f, uint32_t sum, std::vector<
 // autosave.cpp
 int autosave();  // the autosave's result: 0 written, 1 not
 // A journal log (the autosave's form): is_log tells it from the older form;
-// logged_journal gives the journal and cursor as they were at the last
-// entry keyed by the game's checksum, or false.
+// logged_journal gives the journal and cursor kept with the game whose
+// checksum is key (the log with the part its copy keeps, or the log's last
+// entry keyed so), or false.
 bool is_log(const std::vector<unsigned char> &f);
 bool logged_journal(const std::vector<unsigned char> &f, uint32_t key, std::vector<unsigned char> &journal,
                     int &cursor);

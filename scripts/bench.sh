@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Measures the game (`make bench`) and prints the README's Figures section:
 # the real binaries measured from outside by bench/turns.cpp (start-up, the
-# turn by command class and in a realistic mix, with and without the
-# autosave, peak memory, the browser's round trip), and the kernel's own
-# costs of saving, restoring, undo and the autosave by bench/persist_bench.cpp
-# (medians of five repetitions).
+# turn of the walkthrough, of a realistic mix and by command class in games
+# played in the game under way, with and without the autosave, peak memory,
+# a long game's journal log and resume, the browser's round trip), and the
+# kernel's own costs of saving, restoring, undo and the autosave by
+# bench/persist_bench.cpp (medians of five repetitions).
 #   scripts/bench.sh [build-dir]            print the section
 #   scripts/bench.sh [build-dir] --readme   and put it in README.md
 set -euo pipefail
@@ -42,12 +43,16 @@ the game starts) and the game's own start, beside \`/bin/echo\`. Turns are
 measured over long replayed command files through the binaries (processor
 time as the system accounts it to the process, system calls included, and
 wall time; the start-up of an empty replay is taken off): the winning
-walkthrough in the game as it stands, its autosaves counted from the files
-it leaves; and a generated mix in \`zendry_play\`, the game's binary as in
-a game under way (after the introduction, the player carrying the lit
-light, play starting over when the player dies), with the autosave on or
-left out. A long game of that mix is resumed by the game itself. The
-kernel's own costs are measured inside it, over a small fixture game.
+walkthrough in the game as it stands; and games played from "begin" by the
+benchmark's own player in \`zendry_play\` (the game as it stands, its
+autosave on or left out), who moves by the ways it has found to lead
+somewhere, takes and drops what is there to take or drop, examines what is
+there and answers the game's questions: a game of a realistic mix of
+commands (also resumed by the game itself, as a long game) and one of each
+command class. How many of its moves moved and of its takes and drops took
+or dropped is given beside them. Autosaves are counted from the files the
+game leaves. The kernel's own costs are measured inside it, over a small
+fixture game.
 
 | what | figure |
 |---|---|

@@ -22,7 +22,7 @@ cond_fold no_bridge() { return cond(value[31] == 0); }
 constexpr row SPAN_LEDGE[] = {
     when([] { return cond(anyof(11, 1054, -1)).AND(bridge_made()); }, put_here(11)),
     look(),
-        reply({936, 312}, 3125, arg(0)),
+        reply({WORD_WALL, 312}, 3125, arg(0)),
         reply({31, 172}, 2046),
         reply({1053, 17}, 2952, arg_of(VAR_ARG2)),
         let({201}, VAR_COMMAND_STATUS, 1),
@@ -33,10 +33,10 @@ constexpr row SPAN_LEDGE[] = {
         set_flag_held(VAR_QUESTION, VFLAG_QUESTION_REPLIED_2),
         ret(),
     end(),
-    let({763}, VAR_COMMAND_STATUS, 1),
+    let({WORD_CROSS}, VAR_COMMAND_STATUS, 1),
     moving(),
-        go({745, 1053, 201, 17}, 313),
-        group({763, 11, 1054, 172, 749}),
+        go({WORD_NORTH, 1053, 201, 17}, 313),
+        group({WORD_CROSS, 11, 1054, 172, WORD_SOUTH}),
             first(),
                 when(no_bridge, reply(1597)),
                 group(object_carried(67)),
@@ -67,22 +67,22 @@ constexpr row THREE_WAY_CHAMBER[] = {
     when(value_is(26, 1).OR(value_is(26, 3)), add(26, -1)),
     look(),
         reply({1040}, 3174),
-        reply({936}, 3173),
+        reply({WORD_WALL}, 3173),
         reply({312}, 3125, arg(1)),
         let({201}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    reply(all({848, 936}), 3173),
+    reply(all({WORD_CLIMB, WORD_WALL}), 3173),
     moving(),
         group(value_is(32, 1)),
-            go({752}, 314),
-            go({745}, 324),
-            go({746}, 354),
+            go({WORD_NORTHWEST}, 314),
+            go({WORD_NORTH}, 324),
+            go({WORD_NORTHEAST}, 354),
         end(),
-        go({749}, 312),
+        go({WORD_SOUTH}, 312),
         reply({201}, 1425),
     end(),
-    mark({201, 936, 1040}),
+    mark({201, WORD_WALL, 1040}),
     mark_name({312}),
 };
 
@@ -91,18 +91,18 @@ constexpr row THREE_WAY_CHAMBER[] = {
 // Place 314: glimmer approach.
 constexpr row GLIMMER_APPROACH[] = {
     look(),
-        reply({897, 898, 308}, 2903, arg(897)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         ret(),
     end(),
     forced_if(all({WORD_GO, WORD_ON}), 315),
     moving(),
-        go({749, 758, 897}, 313),
-        group({745, 746, 752, 757}),
+        go({WORD_SOUTH, WORD_OUT, WORD_PASSAGE}, 313),
+        group({WORD_NORTH, WORD_NORTHEAST, WORD_NORTHWEST, WORD_IN}),
             call(p667),
             forced(315),
         end(),
     end(),
-    mark({897, 898, 308, 937}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_ECHO}),
 };
 
 // The glimmer (object 16, state 1..8) points along the one compass word that
@@ -132,7 +132,7 @@ int new_guise_of_the_changing_room() {
 // place; a wrong way leads round into the hall again, looking different.
 constexpr row HALL_OF_GLIMMERS[] = {
     moving(),
-        group({WORD_LOOK, 745, 747, 749, 751, 746, 752, 748, 750}),
+        group({WORD_LOOK, WORD_NORTH, WORD_EAST, WORD_SOUTH, WORD_WEST, WORD_NORTHEAST, WORD_NORTHWEST, WORD_SOUTHEAST, WORD_SOUTHWEST}),
             call(p401),
             first(),
                 group(glimmer_way_named),
@@ -149,58 +149,58 @@ constexpr row HALL_OF_GLIMMERS[] = {
             end(),
         end(),
     end(),
-    mark({937}),
+    mark({WORD_ECHO}),
 };
 
 // Place 316: lower landing.
 constexpr row LOWER_LANDING[] = {
     call(p667),
     look(),
-        reply({897, 898, 308, 902}, 2903, arg(897)),
-        reply({1019, 1130}, 2924),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_OPENING}, 2903, arg(897)),
+        reply({1019, WORD_ROCK}, 2924),
         ret(),
     end(),
-    group({1130}),
+    group({WORD_ROCK}),
         reply({WORD_TAKE}, 2925, arg(1)),
         reply({808, 807}, 2925, arg(0)),
     end(),
     moving(),
-        go({755, 897, 902, 757}, 323),
-        group({745, 747, 749, 751, 746, 752, 748, 750}),
+        go({WORD_DOWN, WORD_PASSAGE, WORD_OPENING, WORD_IN}, 323),
+        group({WORD_NORTH, WORD_EAST, WORD_SOUTH, WORD_WEST, WORD_NORTHEAST, WORD_NORTHWEST, WORD_SOUTHEAST, WORD_SOUTHWEST}),
             forced_on(315),
             call(p667),
             stop(),
         end(),
     end(),
-    mark({902, 897, 1019, 1130, 937}),
+    mark({WORD_OPENING, WORD_PASSAGE, 1019, WORD_ROCK, WORD_ECHO}),
 };
 
 // Place 323: shaft foot.
 constexpr row SHAFT_FOOT[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
-        reply({897, 898, 308, 900}, 2903, arg_of(VAR_ARG2)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_CRAWL}, 2903, arg_of(VAR_ARG2)),
         ret(),
     end(),
     moving(),
-        go({745, 900, 322}, 322),
-        go({754, 897, 749}, 316),
+        go({WORD_NORTH, WORD_CRAWL, 322}, 322),
+        go({WORD_UP, WORD_PASSAGE, WORD_SOUTH}, 316),
     end(),
-    mark({300, 900, 897}),
+    mark({300, WORD_CRAWL, WORD_PASSAGE}),
 };
 
 // The vial with the spirit stirring in it, set down by the basin, grows
 // still.
 cond_fold vial_set_down() { return cond(keyword(WORD_DROP, OBJ_VESSEL_SMALL, -1)).AND(have(OBJ_VESSEL_SMALL, 0, 1)); }
 cond_fold into_the_basin() {
-    return cond(cond(anyof(WORD_INWARD, 322, -1)).AND(words() == 1)).OR(keyword(WORD_INWARD, 322, -1));
+    return cond(cond(anyof(WORD_IN, 322, -1)).AND(words() == 1)).OR(keyword(WORD_IN, 322, -1));
 }
 
 // Place 322: basin.
 constexpr row BASIN[] = {
     look(),
-        reply({900, 888}, 2903, arg_of(VAR_ARG2)),
-        reply({1137, 322}, 2002),
+        reply({WORD_CRAWL, WORD_CRACK}, 2903, arg_of(VAR_ARG2)),
+        reply({WORD_FLOOR, 322}, 2002),
         ret(),
     end(),
     ret({WORD_OPEN, WORD_CLOSE}),
@@ -211,28 +211,28 @@ constexpr row BASIN[] = {
     end(),
     when(into_the_basin, reply(2923)),
     moving(),
-        go({751, 758, 323}, 323),
-        go({745, 888, 321}, 321),
+        go({WORD_WEST, WORD_OUT, 323}, 323),
+        go({WORD_NORTH, WORD_CRACK, 321}, 321),
         reply({322}, 2923),
     end(),
-    mark({1137, 322, 900, 888}),
+    mark({WORD_FLOOR, 322, WORD_CRAWL, WORD_CRACK}),
 };
 
 // Place 321: fissure.
 constexpr row FISSURE[] = {
     look(),
         reply({321}, 2938, arg(0)),
-        reply({888}, 2903, arg(888)),
+        reply({WORD_CRACK}, 2903, arg(888)),
         let({980}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    when(has_word(321).AND(has_any_word({754, 848})), let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(321).AND(has_any_word({WORD_UP, WORD_CLIMB})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({754, 848, 321, 319}, 319),
-        go({749, 888, 322}, 322),
+        go({WORD_UP, WORD_CLIMB, 321, 319}, 319),
+        go({WORD_SOUTH, WORD_CRACK, 322}, 322),
         reply({980}, 1425),
     end(),
-    mark({888, 321, 980}),
+    mark({WORD_CRACK, 321, 980}),
 };
 
 // Place 319: tapestry room.
@@ -244,11 +244,11 @@ constexpr row TAPESTRY_ROOM[] = {
         reply({1022}, 2943),
         ret(),
     end(),
-    when(has_word(321).AND(has_any_word({755, 848})), let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(321).AND(has_any_word({WORD_DOWN, WORD_CLIMB})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({755, 848, 321}, 321),
-        go({749, 390, 319}, 320),
-        go({752}, 318),
+        go({WORD_DOWN, WORD_CLIMB, 321}, 321),
+        go({WORD_SOUTH, 390, 319}, 320),
+        go({WORD_NORTHWEST}, 318),
         // Towards the daylight of the changing room, in the guises that
         // have a window.
         when(value_over(319, 1), forced_if(all({WORD_GO, WORD_LIGHT}), 318)),
@@ -267,10 +267,10 @@ constexpr row CHUTE_MOUTH[] = {
         reply({1022}, 2943),
         ret(),
     end(),
-    let(all({755, 390}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_DOWN, 390}), VAR_COMMAND_STATUS, 1),
     moving(),
-        go({749, 755, 390}, 314, 1589),
-        go({745, 321, 319}, 319),
+        go({WORD_SOUTH, WORD_DOWN, 390}, 314, 1589),
+        go({WORD_NORTH, 321, 319}, 319),
     end(),
     mark({390, 319, 1022}),
     land(314, 1681),
@@ -291,28 +291,28 @@ constexpr row CHANGING_ROOM[] = {
         when([] { return cond(has(WORD_LOOK)).AND(guise(3)); }, reply(2691)),
     end(),
     first(),
-        group([] { return guise(0); }), ret({593, 937, 1030, 781}), end(),
+        group([] { return guise(0); }), ret({593, WORD_ECHO, 1030, 781}), end(),
         group([] { return guise(1); }), ret({1029, 781, 853, 979}), end(),
-        group([] { return guise(2); }), ret({937, 1030, 1029, 979}), end(),
-        ret({937, 1030, 1029, 593}),
+        group([] { return guise(2); }), ret({WORD_ECHO, 1030, 1029, 979}), end(),
+        ret({WORD_ECHO, 1030, 1029, 593}),
     end(),
     look(),
-        reply({1073, 891}, 2693),
-        reply({902, 319, 893}, 2903, arg(902)),
+        reply({1073, WORD_LOOKOUT}, 2693),
+        reply({WORD_OPENING, 319, WORD_HOLE}, 2903, arg(902)),
         reply({800, 913}, 2622, arg(0)),
         reply({439, 1022}, 2622, arg(1)),
         reply({593}, 2593, arg_of(593)),
-        reply({950}, 2621, arg_of(318)),
+        reply({WORD_WATERS}, 2621, arg_of(318)),
         reply({979}, 2692, arg_of(318)),
         reply({1029}, 2694),
         reply({853}, 2689, arg_of(318)),
-        reply({937}, 2687),
+        reply({WORD_ECHO}, 2687),
         reply({1030}, 2686, arg(1)),
         reply({781}, 2688),
         ret(),
     end(),
-    reply({763}, 2622, arg(2)),
-    reply({848}, 3492),
+    reply({WORD_CROSS}, 2622, arg(2)),
+    reply({WORD_CLIMB}, 3492),
     group({793}),
         first(),
             when([] { return cond(has(OBJ_HEADING)).AND(heading_holds_back()); }, reply(2300)),
@@ -321,8 +321,8 @@ constexpr row CHANGING_ROOM[] = {
     end(),
     moving(),
         reply({439, 1022}, 1424),
-        when(object_carried(OBJ_HEADING).AND(has_any_word({319, 757, 893, 902, 747})), heading(747)),
-        go({747, 902, 893, 319, 757}, 319),
+        when(object_carried(OBJ_HEADING).AND(has_any_word({319, WORD_IN, WORD_HOLE, WORD_OPENING, WORD_EAST})), heading(WORD_EAST)),
+        go({WORD_EAST, WORD_OPENING, WORD_HOLE, 319, WORD_IN}, 319),
         reply({593}, 2638),
         group({762}),
             first(),
@@ -334,8 +334,8 @@ constexpr row CHANGING_ROOM[] = {
             end(),
         end(),
     end(),
-    mark({979, 902, 893, 439, 800, 913, 950, 593, 921}),
-    mark({1022, 1073, 891, 937, 1029, 853, 977, 1030}),
+    mark({979, WORD_OPENING, WORD_HOLE, 439, 800, 913, WORD_WATERS, 593, WORD_CLIFF}),
+    mark({1022, 1073, WORD_LOOKOUT, WORD_ECHO, 1029, 853, 977, 1030}),
 };
 
 // --- The narrow way and the watcher's passage (324, 325) ------------------
@@ -349,25 +349,25 @@ cond_fold came_from(int place) { return cond(value[VAR_THERE] == place); }
 // Place 324: narrow way.
 constexpr row NARROW_WAY[] = {
     look(),
-        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
         // The passage leads on away from where the player came from.
-        group({898, 897, 308}),
+        group({WORD_TUNNEL, WORD_PASSAGE, 308}),
             first(),
                 when([] { return came_from(325); }, let_ref(VAR_ARG1, 749)),
                 let_ref(VAR_ARG1, 745),
             end(),
         end(),
-        go({749}, 313),
-        group({745}),
+        go({WORD_SOUTH}, 313),
+        group({WORD_NORTH}),
             when(watcher_at_rest, add(26, 1)),
             when(value_is(26, 1), tell(1620)),
             forced(325),
         end(),
     end(),
-    mark({897, 898, 308}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308}),
 };
 
 // Place 325: watcher's passage.
@@ -375,22 +375,22 @@ constexpr row NARROW_WAY[] = {
 // (state 2 and up) it lets the player by; otherwise, with nothing to show
 // it, its gaze is the end of the player.
 constexpr row WATCHERS_PASSAGE[] = {
-    when([] { return cond(has(WORD_BACK)).AND(came_from(324)); }, rewrite_shown(WORD_BACK, 749)),
+    when([] { return cond(has(WORD_BACK)).AND(came_from(324)); }, rewrite_shown(WORD_BACK, WORD_SOUTH)),
     look(),
         reply({494, 203}, 2927),
         when(has_word(1042).AND(value_is(26, 2)), reply(3165, arg(1042))),
-        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        group({898, 897, 308}),
+        group({WORD_TUNNEL, WORD_PASSAGE, 308}),
             first(),
                 when([] { return came_from(326); }, let_ref(VAR_ARG1, 745)),
                 let_ref(VAR_ARG1, 749),
             end(),
         end(),
-        go({745}, 326),
-        group({749}),
+        go({WORD_NORTH}, 326),
+        group({WORD_SOUTH}),
             when(watcher_roused, add(26, -1)),
             group(value_is(26, 0)),
                 call(p784),
@@ -409,7 +409,7 @@ constexpr row WATCHERS_PASSAGE[] = {
             forced(324),
         end(),
     end(),
-    mark({494, 897}),
+    mark({494, WORD_PASSAGE}),
 };
 
 // --- The steps down to the whisper chamber (326..329, 377) ----------------
@@ -418,17 +418,17 @@ constexpr row WATCHERS_PASSAGE[] = {
 constexpr row HEAD_OF_THE_STEPS[] = {
     look(),
         reply({7}, 2748),
-        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     when(watcher_at_rest, add(26, 1)),
     moving(),
-        go({745, 377}, 377),
-        go({749}, 325),
-        go({755, 7}, 327),
-        call({898, 897, 308}, p329, ref(325), ref(749), ref(377), ref(745)),
+        go({WORD_NORTH, 377}, 377),
+        go({WORD_SOUTH}, 325),
+        go({WORD_DOWN, 7}, 327),
+        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(325), ref(749), ref(377), ref(745)),
     end(),
-    mark({7, 897}),
+    mark({7, WORD_PASSAGE}),
     land(327, 1682),
 };
 
@@ -439,9 +439,9 @@ cond_fold vault_open() { return cond(value[36] == 1); }
 // Place 377: east vault landing.
 constexpr row EAST_VAULT_LANDING[] = {
     rewrite_shown(8, 36),
-    let(all({WORD_INWARD, 36}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_IN, 36}), VAR_COMMAND_STATUS, 1),
     moving(),
-        group({WORD_INWARD}),
+        group({WORD_IN}),
             first(),
                 group(vault_open),
                     copy(VAR_RETURN_PLACE, VAR_HERE),
@@ -450,7 +450,7 @@ constexpr row EAST_VAULT_LANDING[] = {
                 reply(1638),
             end(),
         end(),
-        group({749, 758, 309}),
+        group({WORD_SOUTH, WORD_OUT, 309}),
             first(),
                 when(vault_open, reply(1613)),
                 forced(326),
@@ -466,12 +466,12 @@ constexpr int LOOK_DOWN = 0, LOOK_ALONG = 1;
 
 // Places 327: upper steps; 328: middle steps; 329: foot of the steps.
 constexpr member STEPS[] = {
-    {327, {1, 0}, {moving(), go({754}, 326), go({755, 733, 7}, 328), end(), mark({7, 733}), land(328, 1682)}},
+    {327, {1, 0}, {moving(), go({WORD_UP}, 326), go({WORD_DOWN, 733, 7}, 328), end(), mark({7, 733}), land(328, 1682)}},
     {328,
      {0, 1},
-     {moving(), go({754}, 327), go({755, 7}, 329), go({745, 758, 897, 308, 898}, 330), reply({470}, 1425), end(),
-      mark({7, 897, 308, 898, 470}), land(329, 1682)}},
-    {329, {0, 0}, {moving(), go({754, 7}, 328), end(), mark({7})}},
+     {moving(), go({WORD_UP}, 327), go({WORD_DOWN, 7}, 329), go({WORD_NORTH, WORD_OUT, WORD_PASSAGE, 308, WORD_TUNNEL}, 330), reply({470}, 1425), end(),
+      mark({7, WORD_PASSAGE, 308, WORD_TUNNEL, 470}), land(329, 1682)}},
+    {329, {0, 0}, {moving(), go({WORD_UP, 7}, 328), end(), mark({7})}},
 };
 
 // Places 327: upper steps; 328: middle steps; 329: foot of the steps.
@@ -479,10 +479,10 @@ constexpr row STEP[] = {
     look(),
         reply({7}, 2748),
         member_group(LOOK_DOWN),
-            reply({755, 733}, 2846, arg(0)),
+            reply({WORD_DOWN, 733}, 2846, arg(0)),
         end(),
         member_group(LOOK_ALONG),
-            reply({898, 897, 308}, 2903, arg(898)),
+            reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(898)),
             let({470}, VAR_COMMAND_STATUS, 1),
         end(),
         ret(),
@@ -501,9 +501,9 @@ cond_fold travel_word_said() {
 // Place 330: whisper chamber.
 constexpr row WHISPER_CHAMBER[] = {
     look(),
-        reply({897, 898, 308}, 2902, arg(897)),
-        reply({936, 223}, 2907),
-        reply({1130, 222}, 2928),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
+        reply({WORD_WALL, 223}, 2907),
+        reply({WORD_ROCK, 222}, 2928),
         ret(),
     end(),
     group(travel_word_said),
@@ -516,26 +516,26 @@ constexpr row WHISPER_CHAMBER[] = {
         end(),
     end(),
     moving(),
-        go({749}, 328),
-        go({751}, 332),
-        go({747, 936}, 331),
-        call({898, 897, 308}, p329, ref(328), ref(749), ref(332), ref(751)),
+        go({WORD_SOUTH}, 328),
+        go({WORD_WEST}, 332),
+        go({WORD_EAST, WORD_WALL}, 331),
+        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(328), ref(749), ref(332), ref(751)),
     end(),
-    mark({897, 898, 308, 222, 1130, 936, 223}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 222, WORD_ROCK, WORD_WALL, 223}),
 };
 
 // Place 331: side niche.
 constexpr row SIDE_NICHE[] = {
     look(),
         let({223}, VAR_COMMAND_STATUS, 1),
-        reply({888}, 2905),
+        reply({WORD_CRACK}, 2905),
         ret(),
     end(),
     moving(),
-        go({751, 755}, 330),
-        reply({745, 746, 747, 748, 749, 750, 752}, 2906),
+        go({WORD_WEST, WORD_DOWN}, 330),
+        reply({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_NORTHWEST}, 2906),
     end(),
-    mark({888, 223}),
+    mark({WORD_CRACK, 223}),
 };
 
 // Into the turning gallery: every cell of it is unvisited again, and when
@@ -565,12 +565,12 @@ constexpr row INSCRIBED_ARCH[] = {
     look(),
         reply({1018, 30, 134, 129}, 3135),
         reply({1054}, 3136),
-        reply({758}, 2903, arg(897)),
+        reply({WORD_OUT}, 2903, arg(897)),
         ret(),
     end(),
     moving(),
-        go({747, 758}, 330),
-        group({749, 1054, 757}),
+        go({WORD_EAST, WORD_OUT}, 330),
+        group({WORD_SOUTH, 1054, WORD_IN}),
             when(value_over(1221, 0), tell(3214)),
             step(forget_gallery_visits),
             forced(335),
@@ -586,15 +586,15 @@ constexpr row INSCRIBED_ARCH[] = {
 constexpr row GALLERY_CELL[] = {
     look(),
         let({905}, VAR_COMMAND_STATUS, 1),
-        reply({898, 897, 308}, 2902, arg(898)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2902, arg(898)),
         ret(),
     end(),
     moving(),
-        call({745, 746, 747, 748, 749, 750, 751, 752}, p105),
+        call({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST}, p105),
         reply({905}, 1425),
-        reply({898, 897, 308}, 2904, arg(898)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2904, arg(898)),
     end(),
-    mark({905, 898}),
+    mark({905, WORD_TUNNEL}),
 };
 
 // The still pool (333), a dead end off the gallery's first cell: the way
@@ -603,7 +603,7 @@ cond_fold drinking_here() {
     return cond(has(WORD_CONSUME_LIQUID)).AND(cond(anyof(OBJ_LIQUID_1, 911, -1)).OR(words() == 1));
 }
 cond_fold way_back_named() {
-    return cond(cond(words() == 2).AND(arg2() == value[1222])).OR(arg1() == value[1222]);
+    return cond(cond(words() == 2).AND(arg2() == value[VAR_GALLERY_BACK_WAY])).OR(arg1() == value[VAR_GALLERY_BACK_WAY]);
 }
 
 // Place 333: still pool.
@@ -612,33 +612,33 @@ constexpr row STILL_POOL[] = {
     look(),
         reply({911}, 2284),
         reply({1061}, 3491),
-        reply({758, 897, 898}, 2903, arg(897)),
+        reply({WORD_OUT, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(897)),
         reply({905}, 1319, arg(905)),
         ret(),
     end(),
     when(has_word(727).AND(word_count(1)), reply(2049, arg(0))),
     moving(),
-        go({758, 897, 898, 905}, 335),
+        go({WORD_OUT, WORD_PASSAGE, WORD_TUNNEL, 905}, 335),
         when(way_back_named, forced(335)),
     end(),
-    mark({911, 758, 897, 898, 1061}),
+    mark({911, WORD_OUT, WORD_PASSAGE, WORD_TUNNEL, 1061}),
 };
 
 // Place 334: maze crossing.
 constexpr row MAZE_CROSSING[] = {
     look(),
         reply({966, 1051, 895}, 3137),
-        reply({898, 897, 308}, 2903, arg(898)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(898)),
         let({905}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    when(has_word(WORD_INWARD).AND(has_any_word({966, 895, 1051})), let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(WORD_IN).AND(has_any_word({966, 895, 1051})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({751, 895}, 351),
-        go({757, 747, 966, 1051}, 352),
-        go({905, 898, 897, 308, 745}, 347),
+        go({WORD_WEST, 895}, 351),
+        go({WORD_IN, WORD_EAST, 966, 1051}, 352),
+        go({905, WORD_TUNNEL, WORD_PASSAGE, 308, WORD_NORTH}, 347),
     end(),
-    mark({905, 966, 308, 897, 898, 1051, 895}),
+    mark({905, 966, 308, WORD_PASSAGE, WORD_TUNNEL, 1051, 895}),
 };
 
 // The scribe's nook (351): "scroll" is the scrollwork candlestick while it
@@ -665,16 +665,16 @@ constexpr row SCRIBES_NOOK[] = {
             reply(2969, arg(913)),
         end(),
         let({494}, VAR_COMMAND_STATUS, 1),
-        when(has_word(936).AND(value_is(95, 0)), say_as(SAY_STOP, 95, 0)),
-        reply({758, 966}, 2903, arg(966)),
+        when(has_word(WORD_WALL).AND(value_is(95, 0)), say_as(SAY_STOP, 95, 0)),
+        reply({WORD_OUT, 966}, 2903, arg(966)),
         reply({494}, 1425),
         ret(),
     end(),
     reply({913}, 2037, arg(913)),
     moving(),
-        go({747, 758, 966}, 334),
+        go({WORD_EAST, WORD_OUT, 966}, 334),
     end(),
-    mark({1028, 74, 134, 129, 1018, 30, 936, 913, 758, 494}),
+    mark({1028, 74, 134, 129, 1018, 30, WORD_WALL, 913, WORD_OUT, 494}),
 };
 
 // --- The outer and inner halls (352, 353) ---------------------------------
@@ -685,8 +685,8 @@ constexpr int OUTER = 0, INNER = 1;
 
 // Places 352: outer hall; 353: inner hall.
 constexpr member HALLS[] = {
-    {352, {1, 0}, {go({747}, 353), go({751, 758, 966}, 334)}},
-    {353, {0, 1}, {go({751}, 352), reply({1041}, 3168)}},
+    {352, {1, 0}, {go({WORD_EAST}, 353), go({WORD_WEST, WORD_OUT, 966}, 334)}},
+    {353, {0, 1}, {go({WORD_WEST}, 352), reply({1041}, 3168)}},
 };
 
 // Places 352: outer hall; 353: inner hall.
@@ -703,14 +703,14 @@ constexpr row HALL[] = {
             reply({1094, 49, 1134}, 3171),
             when([] { return cond(has(1067)).AND(lies_here(38)); }, reply(3170)),
         end(),
-        reply({1137, 268, 1044}, 3167),
-        reply({1011, 936}, 3166),
+        reply({WORD_FLOOR, 268, 1044}, 3167),
+        reply({1011, WORD_WALL}, 3166),
         reply({960, 1042}, 3164),
         member_group(OUTER),
             reply({966, 905}, 2903, arg(966)),
         end(),
-        reply({376, 754}, 2019, arg(6)),
-        reply({16, 779}, 3163),
+        reply({376, WORD_UP}, 2019, arg(6)),
+        reply({16, WORD_LIGHT}, 3163),
         let({300, 901}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -735,31 +735,31 @@ constexpr row HALL[] = {
 // Place 354: side passage.
 constexpr row SIDE_PASSAGE[] = {
     look(),
-        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({752}, 313),
-        go({745}, 355),
-        when([] { return cond(anyof(898, 897, 308, -1)).OR(keyword(WORD_GO, WORD_ON, -1)); },
+        go({WORD_NORTHWEST}, 313),
+        go({WORD_NORTH}, 355),
+        when([] { return cond(anyof(WORD_TUNNEL, WORD_PASSAGE, 308, -1)).OR(keyword(WORD_GO, WORD_ON, -1)); },
              call(p329, ref(313), ref(752), ref(355), ref(745))),
     end(),
-    mark({897, 898, 308}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308}),
 };
 
 // Place 355: fork chamber.
 constexpr row FORK_CHAMBER[] = {
     look(),
-        reply({376, 754}, 2019, arg(7)),
-        reply({1083, 936}, 2997),
+        reply({376, WORD_UP}, 2019, arg(7)),
+        reply({1083, WORD_WALL}, 2997),
         let({300}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     reply(all({WORD_TAKE, 1083}), 3428),
     moving(),
-        go({746, 356}, 356),
-        go({752, 357}, 357),
-        go({749}, 354),
+        go({WORD_NORTHEAST, 356}, 356),
+        go({WORD_NORTHWEST, 357}, 357),
+        go({WORD_SOUTH}, 354),
         reply({300}, 1425),
     end(),
     mark({300}),
@@ -768,13 +768,13 @@ constexpr row FORK_CHAMBER[] = {
 // Place 356: vial niche.
 constexpr row VIAL_NICHE[] = {
     look(),
-        reply({356, 173, 17, 936}, 3177),
+        reply({356, 173, 17, WORD_WALL}, 3177),
         ret(),
     end(),
     moving(),
-        go({749, 758}, 355),
+        go({WORD_SOUTH, WORD_OUT}, 355),
     end(),
-    mark({356, 173, 17, 936}),
+    mark({356, 173, 17, WORD_WALL}),
 };
 
 // Place 357: quiet passage.
@@ -782,16 +782,16 @@ constexpr row VIAL_NICHE[] = {
 // comes along.
 constexpr row QUIET_PASSAGE[] = {
     look(),
-        reply({897, 898, 308}, 2903, arg(897)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         reply({16}, 2954),
-        reply({936, 1023}, 2955),
+        reply({WORD_WALL, 1023}, 2955),
         ret(),
     end(),
     group({791}),
-        reply({936, 1023}, 2956),
+        reply({WORD_WALL, 1023}, 2956),
     end(),
     moving(),
-        group({758, 747, 897, WORD_BACK}),
+        group({WORD_OUT, WORD_EAST, WORD_PASSAGE, WORD_BACK}),
             group([] { return cond(getloc(OBJ_FOLLOWER) == PLACE_OFFSTAGE); }),
                 put_here(OBJ_FOLLOWER),
                 let(OBJ_FOLLOWER, 0),
@@ -799,7 +799,7 @@ constexpr row QUIET_PASSAGE[] = {
             forced(355),
         end(),
     end(),
-    mark({897, 898, 308, 16, 936, 1023}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 16, WORD_WALL, 1023}),
 };
 
 // --- The precipice (451) --------------------------------------------------
@@ -810,7 +810,7 @@ constexpr row QUIET_PASSAGE[] = {
 constexpr row PRECIPICE[] = {
     look(),
         reply({31}, 2046),
-        reply({911, 899}, 2047),
+        reply({911, WORD_STREAM}, 2047),
         reply({16, 1022, 635}, 2048),
         let({451}, VAR_COMMAND_STATUS, 1),
         ret(),
@@ -820,17 +820,17 @@ constexpr row PRECIPICE[] = {
         mark(),
         ret(),
     end(),
-    let(all({848, 755}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_CLIMB, WORD_DOWN}), VAR_COMMAND_STATUS, 1),
     when(has_word(WORD_SAY).AND(has_any_word({WORD_MAGIC_TRAVEL_2, 287})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         go_held({WORD_MAGIC_TRAVEL_2, 287}, 330, VAR_PASSAGE_TEXT),
-        group([] { return cond(has(751)).AND(bitest(650, PFLAG_VISITED)); }),
+        group([] { return cond(has(WORD_WEST)).AND(bitest(650, PFLAG_VISITED)); }),
             first(),
                 when(object_carried(OBJ_HEADING), reply(2309)),
                 forced(650, 2446),
             end(),
         end(),
-        death({755, 848, 745, 749, 747, 751, 746, 752, 748, 750, 762}, 1614),
+        death({WORD_DOWN, WORD_CLIMB, WORD_NORTH, WORD_SOUTH, WORD_EAST, WORD_WEST, WORD_NORTHEAST, WORD_NORTHWEST, WORD_SOUTHEAST, WORD_SOUTHWEST, 762}, 1614),
         reply({451}, 1425),
     end(),
     mark({1022, 451, 16, 635}),

@@ -102,12 +102,12 @@ cond_fold keeper_waits_for_the_cheat() { return toll_is(3).AND(bitest(23, 13)); 
 // Places 303: near bridgehead; 304: far bridgehead.
 constexpr member BRIDGEHEADS[] = {
     {303, {0, 1, 304, 746}, {
-        go({750, 755, 305, 308}, 305),
+        go({WORD_SOUTHWEST, WORD_DOWN, 305, 308}, 305),
     }},
     {304, {1, 0, 303, 750}, {
-        go({746, 538, 308}, 308),
+        go({WORD_NORTHEAST, 538, 308}, 308),
         go({309}, 309),
-        go({891}, 311),
+        go({WORD_LOOKOUT}, 311),
         go({360}, 360),
     }},
 };
@@ -146,11 +146,11 @@ constexpr row BRIDGEHEAD[] = {
     // Jumping: a jump across is refused while the bridge stands; any other
     // jump is into the chasm.
     group({762}),
-        when([] { return cond(has(763)).OR(words() == 1).AND(bridge_stands()); }, reply(1393)),
+        when([] { return cond(has(WORD_CROSS)).OR(words() == 1).AND(bridge_stands()); }, reply(1393)),
         forced_on(PLACE_GONE),
         call(p803),
     end(),
-    let(all({763, 11}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_CROSS, 11}), VAR_COMMAND_STATUS, 1),
     moving(),
         member_rows(),
         group(crossing_words),
@@ -213,7 +213,7 @@ constexpr row BRIDGEHEAD[] = {
             call_member(cross_to, OTHER_END),
         end(),
     end(),
-    member_group(NEAR_END), mark({898, 897, 308, 538}), end(),
+    member_group(NEAR_END), mark({WORD_TUNNEL, WORD_PASSAGE, 308, 538}), end(),
     member_group(FAR_END), mark({538}), end(),
 };
 
@@ -232,35 +232,35 @@ int keeper_to_his_booth() {
 // Places 305: bridge approach; 308: corridor.
 constexpr member WAYS_TO_THE_BRIDGE[] = {
     {305, {}, {
-        go({755, 750, 758, 272}, 272),
-        group({754, 746, 22}),
+        go({WORD_DOWN, WORD_SOUTHWEST, WORD_OUT, 272}, 272),
+        group({WORD_UP, WORD_NORTHEAST, 22}),
             step(keeper_to_his_booth),
             forced(303),
         end(),
-        call({898, 897, 308}, p329, ref(303), ref(746), ref(272), ref(750)),
+        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(303), ref(746), ref(272), ref(750)),
     }},
     {308, {}, {
-        group({751, 22}),
+        group({WORD_WEST, 22}),
             step(keeper_to_his_booth),
             forced(304),
         end(),
-        go({747, 309}, 309),
-        go({891}, 311),
+        go({WORD_EAST, 309}, 309),
+        go({WORD_LOOKOUT}, 311),
         go({360}, 360),
-        call({898, 897, 308}, p329, ref(304), ref(751), ref(309), ref(747)),
+        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(304), ref(751), ref(309), ref(747)),
     }},
 };
 
 // Places 305: bridge approach; 308: corridor.
 constexpr row WAY_TO_THE_BRIDGE[] = {
     look(),
-        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
         member_rows(),
     end(),
-    mark({898, 897, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
 };
 
 // --- The sentinel way (306, 307) --------------------------------------------
@@ -280,8 +280,8 @@ constexpr int WEST_END = 0;
 // Places 306: west end of the sentinel way; 307: east end of the sentinel way.
 constexpr member SENTINEL_WAY_ENDS[] = {
     {306, {1}, {
-        go({745, WORD_OUTWARD}, 269),
-        group({760, 747}),
+        go({WORD_NORTH, WORD_OUT}, 269),
+        group({760, WORD_EAST}),
             group(sentinel_stone),
                 call(p784),
                 reply(1443),
@@ -290,8 +290,8 @@ constexpr member SENTINEL_WAY_ENDS[] = {
         end(),
     }},
     {307, {0}, {
-        go({747, WORD_OUTWARD}, 274),
-        group({760, 745}),
+        go({WORD_EAST, WORD_OUT}, 274),
+        group({760, WORD_NORTH}),
             group(sentinel_stone),
                 call(p784),
                 reply(1443),
@@ -335,14 +335,14 @@ constexpr row CROSSROADS[] = {
     end(),
     moving(),
         go({22}, 304),
-        go({751, 308}, 308),
-        go({746}, 310),
-        go({748, 755}, 359),
-        go({891}, 311),
+        go({WORD_WEST, 308}, 308),
+        go({WORD_NORTHEAST}, 310),
+        go({WORD_SOUTHEAST, WORD_DOWN}, 359),
+        go({WORD_LOOKOUT}, 311),
         go({360}, 360),
-        reply({898, 897, 308, 309}, 2904, arg_of(308)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308, 309}, 2904, arg_of(308)),
     end(),
-    mark({898, 897, 308, 309}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, 308, 309}),
 };
 
 // --- Ravine fork (310) ------------------------------------------------------
@@ -351,16 +351,16 @@ constexpr row CROSSROADS[] = {
 constexpr row RAVINE_FORK[] = {
     look(),
         let({271}, VAR_COMMAND_STATUS, 1),
-        reply({897, 898, 308, 900}, 2903, arg_of(VAR_ARG2)),
-        reply({936}, 2914),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_CRAWL}, 2903, arg_of(VAR_ARG2)),
+        reply({WORD_WALL}, 2914),
         ret(),
     end(),
     moving(),
-        go({749, 309, 897}, 309),
-        go({745, 891}, 311),
-        go({747, 900}, 358),
+        go({WORD_SOUTH, 309, WORD_PASSAGE}, 309),
+        go({WORD_NORTH, WORD_LOOKOUT}, 311),
+        go({WORD_EAST, WORD_CRAWL}, 358),
     end(),
-    mark({271, 897, 900}),
+    mark({271, WORD_PASSAGE, WORD_CRAWL}),
 };
 
 // --- Ravine edge (311) ------------------------------------------------------
@@ -376,10 +376,10 @@ constexpr row RAVINE_EDGE[] = {
     when([] { return cond(anyof(11, 1054, -1)).AND(ravine_bridged()); }, put_here(11)),
     look(),
         reply({475, 376, 1024, 1032}, 3195),
-        reply({1034, 936}, 3194),
+        reply({1034, WORD_WALL}, 3194),
         reply({31, 172}, 2046),
-        reply({911, 899}, 2047),
-        reply({897, 898, 308}, 2903, arg(897)),
+        reply({911, WORD_STREAM}, 2047),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         reply({895, 201}, 2952, arg_of(201)),
         reply({16, 1022, 635, 915}, 2048),
         reply({547, 298, 1033}, 3458),
@@ -390,16 +390,16 @@ constexpr row RAVINE_EDGE[] = {
         mark_name({31}),
         ret(),
     end(),
-    reply(all({762, 754}), 2587),
-    when(has_word(763).AND(has_any_word({11, 1054, 172})).OR(has_word(762)), let(VAR_COMMAND_STATUS, 1)),
+    reply(all({762, WORD_UP}), 2587),
+    when(has_word(WORD_CROSS).AND(has_any_word({11, 1054, 172})).OR(has_word(762)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({749, WORD_OUTWARD, 897}, 310),
+        go({WORD_SOUTH, WORD_OUT, WORD_PASSAGE}, 310),
         go({309}, 309),
         group({762}),
             forced_on(PLACE_GONE),
             call(p803),
         end(),
-        group({201, 763, 11, 745, 1054}),
+        group({201, WORD_CROSS, 11, WORD_NORTH, 1054}),
             when(value_is(31, 0), reply(1597)),
             tell(1598),
             group(jewel_alight),
@@ -424,8 +424,8 @@ constexpr row RAVINE_EDGE[] = {
             call(p154),
         end(),
     end(),
-    mark_name({31, 897, 172, 635, 915, 1034, 475, 376}),
-    mark({1032, 1024, 936, 895}),
+    mark_name({31, WORD_PASSAGE, 172, 635, 915, 1034, 475, 376}),
+    mark({1032, 1024, WORD_WALL, 895}),
     mark_name({1033, 298, 547, 915, 201, 911}),
     land(PLACE_GONE, 1679),
 };
@@ -435,20 +435,20 @@ constexpr row RAVINE_EDGE[] = {
 // Place 358: side chamber.
 constexpr row SIDE_CHAMBER[] = {
     look(),
-        reply({900}, 2903, arg(900)),
-        reply({936}, 3130),
+        reply({WORD_CRAWL}, 2903, arg(900)),
+        reply({WORD_WALL}, 3130),
         reply({1132}, 3131),
         let({300}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    let(all({900, WORD_OUTWARD}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_CRAWL, WORD_OUT}), VAR_COMMAND_STATUS, 1),
     moving(),
-        go({751, WORD_OUTWARD, 900}, 310),
+        go({WORD_WEST, WORD_OUT, WORD_CRAWL}, 310),
         go({309}, 309),
-        go({891}, 311),
+        go({WORD_LOOKOUT}, 311),
         reply({300}, 1425),
     end(),
-    mark({1132, 1131, 300, 936}),
+    mark({1132, 1131, 300, WORD_WALL}),
 };
 
 // --- Slope (359) ------------------------------------------------------------
@@ -456,17 +456,17 @@ constexpr row SIDE_CHAMBER[] = {
 // Place 359: slope.
 constexpr row SLOPE[] = {
     look(),
-        reply({936, 359, 1024}, 2958),
-        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_WALL, 359, 1024}, 2958),
+        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({745, 754, 309}, 309),
-        go({749, 755, 360}, 360),
-        go({891}, 311),
-        call({898, 897, 308}, p329, ref(360), ref(749), ref(309), ref(745)),
+        go({WORD_NORTH, WORD_UP, 309}, 309),
+        go({WORD_SOUTH, WORD_DOWN, 360}, 360),
+        go({WORD_LOOKOUT}, 311),
+        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(360), ref(749), ref(309), ref(745)),
     end(),
-    mark({897, 898, 308, 359, 1024}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 359, 1024}),
 };
 
 // --- Den mouth (360) --------------------------------------------------------
@@ -477,18 +477,18 @@ constexpr row DEN_MOUTH[] = {
     call(p185, ref(1080)),
     call(p297, ref(1870), ref(1080)),
     look(),
-        reply({757, 895, 747}, 1712, arg(757)),
-        reply({897, 898, 308}, 2903, arg(897)),
+        reply({WORD_IN, 895, WORD_EAST}, 1712, arg(757)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         reply({359}, 2959, arg_of(359)),
         ret(),
     end(),
     moving(),
-        go({751, 754, 897, 359}, 359),
+        go({WORD_WEST, WORD_UP, WORD_PASSAGE, 359}, 359),
         go({309}, 309),
-        go({747, 757, 360, 39}, 361),
-        go({891}, 311),
+        go({WORD_EAST, WORD_IN, 360, 39}, 361),
+        go({WORD_LOOKOUT}, 311),
     end(),
-    mark({895, 359, 897}),
+    mark({895, 359, WORD_PASSAGE}),
 };
 
 // --- Lynx den (361) ---------------------------------------------------------
@@ -504,18 +504,18 @@ constexpr row LYNX_DEN[] = {
     // The look word is answered here only for these; otherwise it goes on.
     look(),
         reply({1058, 992}, 3075),
-        reply({WORD_OUTWARD}, 1712, arg(758)),
+        reply({WORD_OUT}, 1712, arg(758)),
     end(),
     moving(),
-        go({751, WORD_OUTWARD}, 360),
+        go({WORD_WEST, WORD_OUT}, 360),
         go({309}, 309),
-        go({891}, 311),
+        go({WORD_LOOKOUT}, 311),
     end(),
     group({WORD_TAKE}),
         when(one_word, step(the_one_thing_here)),
         when([] { return cond(has(124)).AND(lies_here(124)); }, reply(1517, arg_of(VAR_ARG2))),
     end(),
-    mark({1058, 992, 758}),
+    mark({1058, 992, WORD_OUT}),
 };
 
 }  // namespace

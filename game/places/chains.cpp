@@ -15,17 +15,17 @@ namespace {
 // Place 384: incline.
 constexpr row INCLINE[] = {
     look(),
-        reply({376, WORD_AXIS_1}, 2019, arg(10)),
+        reply({376, WORD_UP}, 2019, arg(10)),
         reply({1026}, 2963),
-        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({749}, 281),
-        go({745, 1026}, 385),
-        call({898, 897, 308}, p329, ref(385), ref(745), ref(281), ref(749)),
+        go({WORD_SOUTH}, 281),
+        go({WORD_NORTH, 1026}, 385),
+        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(385), ref(745), ref(281), ref(749)),
     end(),
-    mark({376, 898, 1026}),
+    mark({376, WORD_TUNNEL, 1026}),
 };
 
 // --- Guarded passage (385) --------------------------------------------------
@@ -35,15 +35,15 @@ constexpr row INCLINE[] = {
 // whoever tries to push past is killed first.
 constexpr row GUARDED_PASSAGE[] = {
     look(),
-        reply({936}, 2968),
-        reply({897, 308, 898}, 2902, arg(897)),
+        reply({WORD_WALL}, 2968),
+        reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2902, arg(897)),
         ret(),
     end(),
-    let(all({WORD_INWARD, 386}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_IN, 386}), VAR_COMMAND_STATUS, 1),
     moving(),
-        go({749}, 384),
-        reply({897, 308, 898}, 2904, arg(897)),
-        group({745, 386}),
+        go({WORD_SOUTH}, 384),
+        reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2904, arg(897)),
+        group({WORD_NORTH, 386}),
             group(object_near(25)),
                 call(p784),
                 reply(1591),
@@ -51,7 +51,7 @@ constexpr row GUARDED_PASSAGE[] = {
             forced(386),
         end(),
     end(),
-    mark({897, 308, 898, 936}),
+    mark({WORD_PASSAGE, 308, WORD_TUNNEL, WORD_WALL}),
 };
 
 // --- Flue (386) -------------------------------------------------------------
@@ -67,20 +67,20 @@ constexpr row FLUE[] = {
     end(),
     look(),
         reply({15, WORD_LIGHT}, 3190),
-        reply({936, 17, 1034}, 3191),
-        reply({897, 898, 308}, 2902, arg(897)),
+        reply({WORD_WALL, 17, 1034}, 3191),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
         let({386}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    reply(all({848, 15}), 1851),
+    reply(all({WORD_CLIMB, 15}), 1851),
     moving(),
-        go({747}, 387),
-        go({751}, 385),
-        call({897, 898, 308}, p329, ref(385), ref(751), ref(387), ref(747)),
+        go({WORD_EAST}, 387),
+        go({WORD_WEST}, 385),
+        call({WORD_PASSAGE, WORD_TUNNEL, 308}, p329, ref(385), ref(751), ref(387), ref(747)),
         reply({386}, 1425),
     end(),
     mark_name({15}),
-    mark({897, 898, 308, 386, 936, 17, 1034, 1035}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 386, WORD_WALL, 17, 1034, 1035}),
 };
 
 // --- The pit fork (387), the labyrinth approach (388) and the mouth of the
@@ -101,54 +101,54 @@ int view_of_the_ledge(arg_pair variant) {
 // Places 387: pit fork; 388: labyrinth approach; 427: mouth of the crawl.
 constexpr member OVER_THE_DROP[] = {
     {387, {0, 1, 0, 0}, {
-        go({745, 897, 386}, 386),
-        go({751}, 388),
-        go({747}, 427),
+        go({WORD_NORTH, WORD_PASSAGE, 386}, 386),
+        go({WORD_WEST}, 388),
+        go({WORD_EAST}, 427),
         call({445}, p329, ref(388), ref(751), ref(427), ref(747)),
     }},
     {388, {1, 0, 1, 0}, {
-        go({745, 445}, 387),
-        go({748, 898, 897, 308}, 389),
+        go({WORD_NORTH, 445}, 387),
+        go({WORD_SOUTHEAST, WORD_TUNNEL, WORD_PASSAGE, 308}, 389),
     }},
     {427, {2, 0, 0, 1}, {
-        go({745, 445, 897, 308, 898}, 387),
-        go({WORD_INWARD, 746, 888}, 428),
+        go({WORD_NORTH, 445, WORD_PASSAGE, 308, WORD_TUNNEL}, 387),
+        go({WORD_IN, WORD_NORTHEAST, WORD_CRACK}, 428),
     }},
 };
 
 // Places 387: pit fork; 388: labyrinth approach; 427: mouth of the crawl.
 constexpr row OVER_THE_DROP_SHAPE[] = {
     look(),
-        reply({209, WORD_AXIS_2}, 2964),
+        reply({209, WORD_DOWN}, 2964),
         reply({258, 1010}, 2965),
         group({445}), call_member(view_of_the_ledge, LEDGE_VIEW), end(),
         member_group(FORK),
-            reply({897, 898, 308}, 2903, arg(897)),
+            reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         end(),
         member_group(APPROACH),
-            reply({898, 897, 308}, 2903, arg(898)),
-            reply({390, 1130}, 2966),
+            reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(898)),
+            reply({390, WORD_ROCK}, 2966),
         end(),
         member_group(MOUTH),
-            reply({897, 898, WORD_LIGHT, 308}, 2952, arg(897)),
-            reply({888}, 2903, arg(888)),
+            reply({WORD_PASSAGE, WORD_TUNNEL, WORD_LIGHT, 308}, 2952, arg(897)),
+            reply({WORD_CRACK}, 2903, arg(888)),
         end(),
         ret(),
     end(),
-    when([] { return cond(has(762)).AND(cond(anyof(WORD_AXIS_2, 209, -1)).OR(words() == 1)); }, call(p685)),
-    let(all({848, WORD_AXIS_2}), VAR_COMMAND_STATUS, 1),
+    when([] { return cond(has(762)).AND(cond(anyof(WORD_DOWN, 209, -1)).OR(words() == 1)); }, call(p685)),
+    let(all({WORD_CLIMB, WORD_DOWN}), VAR_COMMAND_STATUS, 1),
     // Towards the glow: back to the fork.
     member_group(MOUTH),
         forced_if(all({WORD_GO, WORD_LIGHT}), 387),
     end(),
     moving(),
-        reply({WORD_AXIS_2, 848}, 3442),
+        reply({WORD_DOWN, WORD_CLIMB}, 3442),
         member_rows(),
     end(),
-    mark({209, 258, 445, 897}),
+    mark({209, 258, 445, WORD_PASSAGE}),
     member_group(FORK), mark({1010}), end(),
-    member_group(APPROACH), mark({898, 308, 1010}), end(),
-    member_group(MOUTH), mark({898, 308, 888}), end(),
+    member_group(APPROACH), mark({WORD_TUNNEL, 308, 1010}), end(),
+    member_group(MOUTH), mark({WORD_TUNNEL, 308, WORD_CRACK}), end(),
     land(PLACE_GONE, 1671),
 };
 
@@ -157,15 +157,15 @@ constexpr row OVER_THE_DROP_SHAPE[] = {
 // Place 428: crawl.
 constexpr row CRAWL[] = {
     look(),
-        let({888}, VAR_COMMAND_STATUS, 1),
+        let({WORD_CRACK}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({750, 258, WORD_OUTWARD}, 427),
-        go({748, WORD_INWARD}, 429),
-        call({888}, p329, ref(429), ref(748), ref(427), ref(750)),
+        go({WORD_SOUTHWEST, 258, WORD_OUT}, 427),
+        go({WORD_SOUTHEAST, WORD_IN}, 429),
+        call({WORD_CRACK}, p329, ref(429), ref(748), ref(427), ref(750)),
     end(),
-    mark({888}),
+    mark({WORD_CRACK}),
 };
 
 // --- Fume crawl (429) -------------------------------------------------------
@@ -181,7 +181,7 @@ cond_fold feeding_the_hornets() {
 // Place 429: fume crawl.
 constexpr row FUME_CRAWL[] = {
     look(),
-        reply({897, 898, 308, 888}, 2903, arg_of(VAR_ARG2)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_CRACK}, 2903, arg_of(VAR_ARG2)),
         ret(),
     end(),
     group(feeding_the_hornets),
@@ -192,8 +192,8 @@ constexpr row FUME_CRAWL[] = {
         reply(1755),
     end(),
     moving(),
-        go({751, 888, WORD_OUTWARD}, 428),
-        group({749, WORD_INWARD, 897}),
+        go({WORD_WEST, WORD_CRACK, WORD_OUT}, 428),
+        group({WORD_SOUTH, WORD_IN, WORD_PASSAGE}),
             group(nest_here),
                 tell(1573),
                 call(p154),
@@ -201,7 +201,7 @@ constexpr row FUME_CRAWL[] = {
             forced(430),
         end(),
     end(),
-    mark({888, 897}),
+    mark({WORD_CRACK, WORD_PASSAGE}),
 };
 
 // --- Inner crawl (430) and the glow end (431) -------------------------------
@@ -209,14 +209,14 @@ constexpr row FUME_CRAWL[] = {
 // Place 430: inner crawl.
 constexpr row INNER_CRAWL[] = {
     look(),
-        reply({900, 897}, 2903, arg_of(VAR_ARG2)),
+        reply({WORD_CRAWL, WORD_PASSAGE}, 2903, arg_of(VAR_ARG2)),
         ret(),
     end(),
     moving(),
-        go({745, WORD_OUTWARD, 897}, 429),
-        go({749, WORD_INWARD, 900}, 431),
+        go({WORD_NORTH, WORD_OUT, WORD_PASSAGE}, 429),
+        go({WORD_SOUTH, WORD_IN, WORD_CRAWL}, 431),
     end(),
-    mark({900, 897}),
+    mark({WORD_CRAWL, WORD_PASSAGE}),
 };
 
 // Place 431: glow end.
@@ -224,14 +224,14 @@ constexpr row GLOW_END[] = {
     look(),
         reply({913}, 3441),
         let({300}, VAR_COMMAND_STATUS, 1),
-        reply({900}, 2903, arg(900)),
+        reply({WORD_CRAWL}, 2903, arg(900)),
         ret(),
     end(),
     moving(),
-        go({745, WORD_OUTWARD, 900}, 430),
+        go({WORD_NORTH, WORD_OUT, WORD_CRAWL}, 430),
         reply({300}, 1425),
     end(),
-    mark({900, 300}),
+    mark({WORD_CRAWL, 300}),
 };
 
 }  // namespace

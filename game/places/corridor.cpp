@@ -28,26 +28,26 @@ cond_fold from_666() { return cond(value[VAR_THERE] == 666); }
 
 // Places 651..669: honeycomb; 670: ledger cell.
 constexpr member HONEYCOMB[] = {
-    {651, {2, 1}, {go({752}, 652), go({746}, 653), go({748}, 647)}},
-    {652, {2, 1}, {go({748}, 651)}},
-    {653, {1}, {go({750}, 651), go({746}, 654), go({752}, 656)}},
-    {654, {1}, {go({746}, 655), go({750}, 653)}},
-    {655, {1}, {go({750}, 654)}},
-    {656, {2, 1}, {go({748}, 653), go({752}, 657), go({751}, 658)}},
-    {657, {2, 1}, {go({748}, 656), go({747}, 655)}},
-    {658, {2, 1}, {when(ledger_seen, go({749}, 652)), go({750}, 661), go({751}, 659), go({745}, 657)}},
-    {659, {1}, {go({747}, 658), go({751}, 660)}},
-    {660, {1}, {go({747}, 659)}},
-    {661, {1}, {go({746}, 658), go({750}, 662), go({751}, 663)}},
-    {662, {1}, {go({752}, 661), when(ledger_seen, go({747}, 651))}},
-    {663, {1}, {go({747}, 661), go({751}, 664), go({752}, 665)}},
-    {664, {0}, {go({747}, 663), go({750}, 662)}},
-    {665, {0}, {go({746}, 666), go({748}, 663), go({750}, 668), go({752}, 669)}},
-    {666, {1}, {when(from_665, go({747}, 657)), go({750}, 665), go({752}, 667)}},
-    {667, {0}, {go({748}, 666), go({751}, 670), when(from_666, go({747}, 655))}},
-    {668, {0, 0, 1}, {go({746}, 665)}},
-    {669, {0, 0, 1}, {go({748}, 665)}},
-    {670, {0, 0, 1, 1}, {go({747}, 667)}},
+    {651, {2, 1}, {go({WORD_NORTHWEST}, 652), go({WORD_NORTHEAST}, 653), go({WORD_SOUTHEAST}, 647)}},
+    {652, {2, 1}, {go({WORD_SOUTHEAST}, 651)}},
+    {653, {1}, {go({WORD_SOUTHWEST}, 651), go({WORD_NORTHEAST}, 654), go({WORD_NORTHWEST}, 656)}},
+    {654, {1}, {go({WORD_NORTHEAST}, 655), go({WORD_SOUTHWEST}, 653)}},
+    {655, {1}, {go({WORD_SOUTHWEST}, 654)}},
+    {656, {2, 1}, {go({WORD_SOUTHEAST}, 653), go({WORD_NORTHWEST}, 657), go({WORD_WEST}, 658)}},
+    {657, {2, 1}, {go({WORD_SOUTHEAST}, 656), go({WORD_EAST}, 655)}},
+    {658, {2, 1}, {when(ledger_seen, go({WORD_SOUTH}, 652)), go({WORD_SOUTHWEST}, 661), go({WORD_WEST}, 659), go({WORD_NORTH}, 657)}},
+    {659, {1}, {go({WORD_EAST}, 658), go({WORD_WEST}, 660)}},
+    {660, {1}, {go({WORD_EAST}, 659)}},
+    {661, {1}, {go({WORD_NORTHEAST}, 658), go({WORD_SOUTHWEST}, 662), go({WORD_WEST}, 663)}},
+    {662, {1}, {go({WORD_NORTHWEST}, 661), when(ledger_seen, go({WORD_EAST}, 651))}},
+    {663, {1}, {go({WORD_EAST}, 661), go({WORD_WEST}, 664), go({WORD_NORTHWEST}, 665)}},
+    {664, {0}, {go({WORD_EAST}, 663), go({WORD_SOUTHWEST}, 662)}},
+    {665, {0}, {go({WORD_NORTHEAST}, 666), go({WORD_SOUTHEAST}, 663), go({WORD_SOUTHWEST}, 668), go({WORD_NORTHWEST}, 669)}},
+    {666, {1}, {when(from_665, go({WORD_EAST}, 657)), go({WORD_SOUTHWEST}, 665), go({WORD_NORTHWEST}, 667)}},
+    {667, {0}, {go({WORD_SOUTHEAST}, 666), go({WORD_WEST}, 670), when(from_666, go({WORD_EAST}, 655))}},
+    {668, {0, 0, 1}, {go({WORD_NORTHEAST}, 665)}},
+    {669, {0, 0, 1}, {go({WORD_SOUTHEAST}, 665)}},
+    {670, {0, 0, 1, 1}, {go({WORD_EAST}, 667)}},
 };
 
 // At the ledger cell, "open" and "look at" the ledger are reading it.
@@ -70,11 +70,11 @@ constexpr row HONEYCOMB_CELL[] = {
     member_group(LEDGER),
         group(value_over(170, 1)),
             let(170, 1),
-            group({745, 857}),
+            group({WORD_NORTH, WORD_DECLINE}),
                 let(VAR_EXCHANGE_STATE, 3),
                 reply(3397),
             end(),
-            reply({856}, 3477),
+            reply({WORD_ACCEPT}, 3477),
         end(),
         step(open_and_look_mean_read),
         call(p185, ref(170)),
@@ -105,7 +105,7 @@ constexpr row HONEYCOMB_CELL[] = {
     end(),
     look(),
         member_group(LOOK_936),
-            reply({936}, 3429),
+            reply({WORD_WALL}, 3429),
         end(),
         call_member(p22, TYPE),
         ret(),
@@ -131,7 +131,6 @@ int cell() {
 // value of the far side 1 while the way back is open too; the slab (object 19)
 // reads 0 at the door and 1 on the far side once the door has shut behind
 // the player.
-constexpr int SLAB = 19;
 
 cond_fold door_open() { return cond(value[PLACE_RUNE_DOOR] == 1); }
 cond_fold way_back_open() { return cond(value[PLACE_BEYOND_RUNE_DOOR] == 1); }
@@ -142,20 +141,20 @@ constexpr row RUNE_DOOR[] = {
     // "Read" alone reads the door.
     call(p185, ref(8)),
     when(has_word(798), reply({8, 74, 134, 129, 1018, 30}, 1880)),
-    rewrite(8, SLAB),
-    let(SLAB, 0),
+    rewrite(8, OBJ_RUNE_SLAB),
+    let(OBJ_RUNE_SLAB, 0),
     look(),
-        reply({936}, 3378),
+        reply({WORD_WALL}, 3378),
         reply({74}, 1880),
-        reply({120, 1074, 937, PLACE_RUNE_DOOR}, 2490, arg(1)),
+        reply({120, 1074, WORD_ECHO, PLACE_RUNE_DOOR}, 2490, arg(1)),
         reply({206}, 1849, arg_of(206)),
         reply({1075, 376}, 2996),
-        when(value_over(PLACE_RUNE_DOOR, 0), reply({897, 898, 308}, 2981)),
+        when(value_over(PLACE_RUNE_DOOR, 0), reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2981)),
         ret(),
     end(),
     reply(all({WORD_TAKE, 206}), 1849, arg_of(206)),
     moving(),
-        go({748, WORD_OUTWARD}, 574),
+        go({WORD_SOUTHEAST, WORD_OUT}, 574),
         group(door_open),
             // Through the door in plain speech, it shuts in your face.
             group(plain_speech),
@@ -164,25 +163,25 @@ constexpr row RUNE_DOOR[] = {
             end(),
             let(PLACE_BEYOND_RUNE_DOOR, 1),
             clear_flag(PLACE_RUNE_DOOR, PFLAG_HINT_AVAILABLE),
-            go({WORD_INWARD, PLACE_BEYOND_RUNE_DOOR, 308, 897, 898, 752}, PLACE_BEYOND_RUNE_DOOR),
+            go({WORD_IN, PLACE_BEYOND_RUNE_DOOR, 308, WORD_PASSAGE, WORD_TUNNEL, WORD_NORTHWEST}, PLACE_BEYOND_RUNE_DOOR),
         end(),
-        reply({752, WORD_INWARD}, 2503, arg(752)),
+        reply({WORD_NORTHWEST, WORD_IN}, 2503, arg(752)),
     end(),
-    mark({74, 134, 129, 1018, 30, 206, PLACE_RUNE_DOOR, 1075, 376, 1074, 937}),
-    when(value_over(PLACE_RUNE_DOOR, 0), mark({897, 898, 308, PLACE_BEYOND_RUNE_DOOR})),
+    mark({74, 134, 129, 1018, 30, 206, PLACE_RUNE_DOOR, 1075, 376, 1074, WORD_ECHO}),
+    when(value_over(PLACE_RUNE_DOOR, 0), mark({WORD_PASSAGE, WORD_TUNNEL, 308, PLACE_BEYOND_RUNE_DOOR})),
 };
 
 // The slab seen from behind is 1 while the way back is shut.
 int slab_from_behind() {
-    value[SLAB] = cond(value[PLACE_BEYOND_RUNE_DOOR] == 0) ? 1 : 0;
+    value[OBJ_RUNE_SLAB] = cond(value[PLACE_BEYOND_RUNE_DOOR] == 0) ? 1 : 0;
     return 0;
 }
 
 // Place 576: far side of the rune door.
 constexpr row BEYOND_THE_DOOR[] = {
     step(slab_from_behind),
-    call(p185, ref(SLAB)),
-    rewrite(8, SLAB),
+    call(p185, ref(OBJ_RUNE_SLAB)),
+    rewrite(8, OBJ_RUNE_SLAB),
     // While the way back is open, anything at all said in plain speech shuts
     // the door.
     group(way_back_open),
@@ -196,19 +195,19 @@ constexpr row BEYOND_THE_DOOR[] = {
         end(),
     end(),
     reply({74, 1018, 134, 129, 30}, 1319, arg_of(VAR_ARG2)),
-    when(has_word(798), reply({SLAB}, 1560, arg_of(8))),
+    when(has_word(798), reply({OBJ_RUNE_SLAB}, 1560, arg_of(8))),
     look(),
-        reply({898, 897, 308, PLACE_BEYOND_RUNE_DOOR}, 2903, arg(898)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308, PLACE_BEYOND_RUNE_DOOR}, 2903, arg(898)),
         ret(),
     end(),
     moving(),
-        group({748, WORD_OUTWARD}),
-            when(way_back_open, go({748, WORD_OUTWARD}, PLACE_RUNE_DOOR)),
+        group({WORD_SOUTHEAST, WORD_OUT}),
+            when(way_back_open, go({WORD_SOUTHEAST, WORD_OUT}, PLACE_RUNE_DOOR)),
             reply(2503, arg(752)),
         end(),
-        go({752, WORD_AXIS_1, 898, 897, PLACE_BEYOND_RUNE_DOOR}, 577),
+        go({WORD_NORTHWEST, WORD_UP, WORD_TUNNEL, WORD_PASSAGE, PLACE_BEYOND_RUNE_DOOR}, 577),
     end(),
-    mark({898, 897, 308, PLACE_BEYOND_RUNE_DOOR, WORD_OUTWARD}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, 308, PLACE_BEYOND_RUNE_DOOR, WORD_OUT}),
 };
 
 // --- The galleries behind the door (577..582) ---------------------------------
@@ -233,30 +232,30 @@ int look_along(arg_pair how) {
 //   581: carved cell.
 constexpr member GALLERIES[] = {
     {577, {1, 1}, {
-        go({745}, 578),
-        go({WORD_AXIS_2, 748}, PLACE_BEYOND_RUNE_DOOR),
-        go({WORD_AXIS_1, 751}, 579),
-        call({898, 897, 308}, p329, ref(PLACE_BEYOND_RUNE_DOOR), ref(748), ref(579), ref(751)),
+        go({WORD_NORTH}, 578),
+        go({WORD_DOWN, WORD_SOUTHEAST}, PLACE_BEYOND_RUNE_DOOR),
+        go({WORD_UP, WORD_WEST}, 579),
+        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(PLACE_BEYOND_RUNE_DOOR), ref(748), ref(579), ref(751)),
     }},
     {578, {3, 0, 1}, {
-        go({WORD_OUTWARD, 750, 308, 898, 897}, 577),
+        go({WORD_OUT, WORD_SOUTHWEST, 308, WORD_TUNNEL, WORD_PASSAGE}, 577),
     }},
     {579, {2, 1}, {
-        go({747}, 577),
-        go({750, WORD_AXIS_1}, 580),
-        group({WORD_AXIS_2, 745}),
+        go({WORD_EAST}, 577),
+        go({WORD_SOUTHWEST, WORD_UP}, 580),
+        group({WORD_DOWN, WORD_NORTH}),
             let(639, 0),
             forced(639),
         end(),
     }},
     {580, {1, 1}, {
-        go({745, 308}, 581),
-        go({WORD_AXIS_1, 750}, 582),
-        go({WORD_AXIS_2, 746}, 579),
-        call({898, 897, 308}, p329, ref(582), ref(750), ref(579), ref(746)),
+        go({WORD_NORTH, 308}, 581),
+        go({WORD_UP, WORD_SOUTHWEST}, 582),
+        go({WORD_DOWN, WORD_NORTHEAST}, 579),
+        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(582), ref(750), ref(579), ref(746)),
     }},
     {581, {3, 0, 0, 1}, {
-        go({WORD_OUTWARD, 898, 897, 308, 748}, 580),
+        go({WORD_OUT, WORD_TUNNEL, WORD_PASSAGE, 308, WORD_SOUTHEAST}, 580),
     }},
 };
 
@@ -267,7 +266,7 @@ constexpr row GALLERY[] = {
     member_group(CARVED),
         group({268, 137}),
             reply({WORD_LOOK}, 2538),
-            reply({848}, 1541),
+            reply({WORD_CLIMB}, 1541),
             mark(),
             ret(),
         end(),
@@ -275,7 +274,7 @@ constexpr row GALLERY[] = {
     look(),
         member_group(CROSSROADS), let({309}, VAR_COMMAND_STATUS, 1), end(),
         member_group(CARVED), let({300}, VAR_COMMAND_STATUS, 1), end(),
-        group({898, 308, 897}), call_member(look_along, ALONG), end(),
+        group({WORD_TUNNEL, 308, WORD_PASSAGE}), call_member(look_along, ALONG), end(),
         member_group(DEAD_END), reply({1026}, 3050), end(),
         member_group(CARVED), reply({1066, 1015}, 3052), end(),
         ret(),
@@ -285,7 +284,7 @@ constexpr row GALLERY[] = {
         member_group(CROSSROADS), reply({309}, 1425), end(),
         member_group(CARVED), reply({300}, 1425), end(),
     end(),
-    mark({898, 897, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
     member_group(CROSSROADS), mark({309}), end(),
     member_group(DEAD_END), mark({1026}), end(),
     member_group(CARVED), mark({1015, 1066, 300}), end(),
@@ -296,20 +295,20 @@ constexpr row GALLERY[] = {
 // anything thrown from here.
 constexpr row CHUTE_HEAD[] = {
     look(),
-        reply({898, 897, 308}, 2903, arg(898)),
-        reply({922, 902}, 3042),
-        reply({900}, 3043),
-        reply({958, 1001, 538, 480}, 3044),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(898)),
+        reply({922, WORD_OPENING}, 3042),
+        reply({WORD_CRAWL}, 3043),
+        reply({958, WORD_RAMP, 538, 480}, 3044),
         let({PLACE_BEYOND_RUNE_DOOR}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    let(all({900, WORD_OUTWARD}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_CRAWL, WORD_OUT}), VAR_COMMAND_STATUS, 1),
     moving(),
-        go({WORD_OUTWARD, WORD_AXIS_2, 749, 902, 1001}, 556, 2539),
-        go({922, 900, 538, 480}, 556, 2539),
-        go({746, 898, 897, 308, WORD_INWARD, PLACE_BEYOND_RUNE_DOOR}, 580),
+        go({WORD_OUT, WORD_DOWN, WORD_SOUTH, WORD_OPENING, WORD_RAMP}, 556, 2539),
+        go({922, WORD_CRAWL, 538, 480}, 556, 2539),
+        go({WORD_NORTHEAST, WORD_TUNNEL, WORD_PASSAGE, 308, WORD_IN, PLACE_BEYOND_RUNE_DOOR}, 580),
     end(),
-    mark({PLACE_BEYOND_RUNE_DOOR, 898, 897, 308, 900, 902, 922, 958, 1001, 538, 480}),
+    mark({PLACE_BEYOND_RUNE_DOOR, WORD_TUNNEL, WORD_PASSAGE, 308, WORD_CRAWL, WORD_OPENING, 922, 958, WORD_RAMP, 538, 480}),
     land(556, 2566),
 };
 
@@ -321,58 +320,58 @@ constexpr int ROPE_TOP = 639;
 
 // Climbing the rope (1067) is climbing the shaft, as the rope is its way.
 cond_fold climbing_the_shaft() {
-    return cond(anyof(981, 893, 902, -1)).AND(anyof(848, WORD_AXIS_2, -1)).OR(keyword(848, WORD_AXIS_2, -1))
-        .OR(keyword(848, 1067, -1));
+    return cond(anyof(981, WORD_HOLE, WORD_OPENING, -1)).AND(anyof(WORD_CLIMB, WORD_DOWN, -1))
+        .OR(keyword(WORD_CLIMB, WORD_DOWN, -1)).OR(keyword(WORD_CLIMB, 1067, -1));
 }
 cond_fold climbing_up_the_shaft() {
-    return cond(has(848)).AND(anyof(981, WORD_AXIS_1, 1067, -1)).OR(keyword(WORD_AXIS_1, 981, -1));
+    return cond(has(WORD_CLIMB)).AND(anyof(981, WORD_UP, 1067, -1)).OR(keyword(WORD_UP, 981, -1));
 }
 
 // Place 639: rope top.
 constexpr row ROPE_TOP_ROWS[] = {
     // "Read" alone reads the scratches by the stake.
     call(p185, ref(74)),
-    group({129, 74, 936, 1018, 30, 134}),
+    group({129, 74, WORD_WALL, 1018, 30, 134}),
         reply({798, WORD_LOOK}, 2653),
         reply({792}, 1329),
         mark(),
         ret(),
     end(),
     look(),
-        reply({981, 902, 893}, 2478, arg(0)),
-        reply({308, 898, 897}, 2903, arg_of(308)),
+        reply({981, WORD_OPENING, WORD_HOLE}, 2478, arg(0)),
+        reply({308, WORD_TUNNEL, WORD_PASSAGE}, 2903, arg_of(308)),
         reply({1067}, 3051, arg(1067)),
         ret(),
     end(),
     // "Use the rope" is climbing it.
-    group(all({852, 1067})), rewrite(852, 848), end(),
+    group(all({852, 1067})), rewrite(852, WORD_CLIMB), end(),
     when(climbing_the_shaft, let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({WORD_AXIS_2, 848, 893, 981, 902}, 640, 2537),
-        go({750, 897, 898, 308}, 579),
+        go({WORD_DOWN, WORD_CLIMB, WORD_HOLE, 981, WORD_OPENING}, 640, 2537),
+        go({WORD_SOUTHWEST, WORD_PASSAGE, WORD_TUNNEL, 308}, 579),
     end(),
-    mark({1067, 981, 897, 898, 308, 893, 902}),
+    mark({1067, 981, WORD_PASSAGE, WORD_TUNNEL, 308, WORD_HOLE, WORD_OPENING}),
 };
 
 // Place 640: rope foot.
 constexpr row ROPE_FOOT[] = {
     look(),
-        reply({898, 897, 308}, 2903, arg(898)),
-        reply({WORD_AXIS_1, 893, 902, 981}, 2479),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(898)),
+        reply({WORD_UP, WORD_HOLE, WORD_OPENING, 981}, 2479),
         reply({1067}, 3051, arg_of(VAR_ARG2)),
-        reply({936}, 3051, arg(1067)),
+        reply({WORD_WALL}, 3051, arg(1067)),
         ret(),
     end(),
-    group(all({852, 1067})), rewrite(852, 848), end(),
+    group(all({852, 1067})), rewrite(852, WORD_CLIMB), end(),
     when(climbing_up_the_shaft, let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        group({WORD_AXIS_1, 848, 981, 893, 902}),
+        group({WORD_UP, WORD_CLIMB, 981, WORD_HOLE, WORD_OPENING}),
             let(ROPE_TOP, 1),
             forced(ROPE_TOP, 2537),
         end(),
-        go({747, 898, 897, 308}, 641),
+        go({WORD_EAST, WORD_TUNNEL, WORD_PASSAGE, 308}, 641),
     end(),
-    mark({1067, 981, 936, 898, 897, 308, 893, 902}),
+    mark({1067, 981, WORD_WALL, WORD_TUNNEL, WORD_PASSAGE, 308, WORD_HOLE, WORD_OPENING}),
 };
 
 // Place 641: threshold.
@@ -380,29 +379,29 @@ constexpr row ROPE_FOOT[] = {
 // he means it (question 20); afterwards it is taken at once.
 constexpr row THRESHOLD[] = {
     look(),
-        reply({376, WORD_AXIS_1}, 2019, arg(19)),
-        reply({936}, 3429),
-        reply({898, 897, 308}, 2903, arg(898)),
+        reply({376, WORD_UP}, 2019, arg(19)),
+        reply({WORD_WALL}, 3429),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(898)),
         reply({1010}, 3053),
         reply({451}, 3054),
         ret(),
     end(),
-    when(has_word(762).AND(has_any_word({WORD_AXIS_2, WORD_INWARD, 641})),
+    when(has_word(762).AND(has_any_word({WORD_DOWN, WORD_IN, 641})),
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        group({747, 641, 1010}),
+        group({WORD_EAST, 641, 1010}),
             when([] { return cond(is_visited(642)); }, forced(642, 2426)),
             let(VAR_QUESTION, Q_PLACE_641),
             reply(2554),
         end(),
-        go({751, 898, 897, 308}, 640),
+        go({WORD_WEST, WORD_TUNNEL, WORD_PASSAGE, 308}, 640),
         group({762}),
             tell(2447, arg(0)),
             forced_on(PLACE_GONE),
             call(p154),
         end(),
     end(),
-    mark({1010, 376, 898, 897, 308, 451}),
+    mark({1010, 376, WORD_TUNNEL, WORD_PASSAGE, 308, 451}),
     land(PLACE_GONE, 2427),
 };
 
@@ -423,7 +422,7 @@ constexpr member CORRIDOR[] = {
     {644, {1}, {}},
     {645, {2, 1}, {}},
     {646, {2, 1}, {}},
-    {647, {1, 0, 0, 1}, {go({750}, 651)}},
+    {647, {1, 0, 0, 1}, {go({WORD_SOUTHWEST}, 651)}},
     {648, {1}, {}},
 };
 
@@ -437,7 +436,7 @@ constexpr row CORRIDOR_PLACE[] = {
         reply(all({WORD_TAKE, 1069}), 3035),
     end(),
     look(),
-        member_group(FIRST_PLACE), reply({936}, 3429), end(),
+        member_group(FIRST_PLACE), reply({WORD_WALL}, 3429), end(),
         call_member(p22, CORRIDOR_TYPE),
         ret(),
     end(),
@@ -452,7 +451,7 @@ constexpr row CORRIDOR_PLACE[] = {
 // Place 649: long corridor.
 constexpr row CORRIDOR_EAST[] = {
     look(),
-        reply({376, WORD_AXIS_1}, 2593, arg_of(376)),
+        reply({376, WORD_UP}, 2593, arg_of(376)),
         reply({16}, 3041),
         ret(),
     end(),
@@ -465,9 +464,9 @@ constexpr row CORRIDOR_EAST[] = {
 // to the precipice.
 constexpr row CORRIDOR_END[] = {
     look(),
-        reply({376, WORD_AXIS_1}, 2019, arg(20)),
+        reply({376, WORD_UP}, 2019, arg(20)),
         reply({31}, 2046),
-        reply({911, 899}, 2047),
+        reply({911, WORD_STREAM}, 2047),
         reply({16, 1022}, 2048),
         ret(),
     end(),
@@ -476,10 +475,10 @@ constexpr row CORRIDOR_END[] = {
         mark(),
         ret(),
     end(),
-    when(has_word(762).AND(has_any_word({WORD_AXIS_2, 641, 31})), let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(762).AND(has_any_word({WORD_DOWN, 641, 31})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({747}, 451),
-        go({751}, 649),
+        go({WORD_EAST}, 451),
+        go({WORD_WEST}, 649),
         group({762}),
             tell(2447, arg(3)),
             forced_on(PLACE_GONE),

@@ -61,10 +61,10 @@ cond_fold first_wirreth() {
 constexpr row TIMELESS_CHAMBER[] = {
     // No way leads out: every direction comes back here.
     moving(),
-        go({745, 746, 747, 748, 749, 750, 751, 752, WORD_AXIS_1, WORD_AXIS_2}, PLACE_INTRO),
+        go({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_UP, WORD_DOWN}, PLACE_INTRO),
     end(),
-    when(word_count(1).OR(has_any_word({WORD_GO, WORD_TAKE})).AND(has_word(WORD_OUTWARD)), reply(1994)),
-    reply({936}, 2096),
+    when(word_count(1).OR(has_any_word({WORD_GO, WORD_TAKE})).AND(has_word(WORD_OUT)), reply(1994)),
+    reply({WORD_WALL}, 2096),
     first(),
         group(introduction),
             reply({WORD_HELP}, 1278),
@@ -88,7 +88,7 @@ constexpr row TIMELESS_CHAMBER[] = {
         otherwise(),
             reply({728}, 1733),
             group([] { return cond(!litany_command()); }),
-                mark({937}),
+                mark({WORD_ECHO}),
                 ret(),
             end(),
             step({WORD_SAY}, say_means_the_word),
@@ -144,7 +144,7 @@ constexpr row TIMELESS_CHAMBER[] = {
 // cave.
 constexpr row LIMBO[] = {
     when(here_is(PLACE_HOLDING),
-         forced_if({745, 746, 747, 748, 749, 750, 751, 752, WORD_AXIS_1, WORD_AXIS_2, WORD_OUTWARD}, 515)),
+         forced_if({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_UP, WORD_DOWN, WORD_OUT}, 515)),
 };
 
 // --- The wings (701) --------------------------------------------------------
@@ -152,7 +152,7 @@ constexpr row LIMBO[] = {
 // Place 701: wings.
 constexpr row WINGS[] = {
     moving(),
-        go({WORD_OUTWARD}, PLACE_DEPOSIT),
+        go({WORD_OUT}, PLACE_DEPOSIT),
     end(),
 };
 
@@ -176,7 +176,7 @@ constexpr row EYRIE[] = {
     end(),
     look(),
         reply({1016}, 2890),
-        reply({376, WORD_AXIS_1}, 2019, arg(12)),
+        reply({376, WORD_UP}, 2019, arg(12)),
         let({447}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -185,7 +185,7 @@ constexpr row EYRIE[] = {
         reply({1016}, 2891),
     end(),
     moving(),
-        go({750}, 448),
+        go({WORD_SOUTHWEST}, 448),
         reply({447}, 1425),
     end(),
     mark({447, 1016, OBJ_ATTACKER}),
@@ -193,24 +193,23 @@ constexpr row EYRIE[] = {
 
 // Until the rod has gone off the rod and the wand are told apart only by
 // their weight: looked at here, the rod is a staff like any other.
-constexpr int ROD = 112;
 
 // Place 448: watchpost.
 constexpr row WATCHPOST[] = {
     look(),
-        when([] { return cond(has(ROD)).AND(!bitest(ROD, 18)); }, rewrite(ROD, 1134)),
-        reply({376, WORD_AXIS_1}, 2019, arg(12)),
+        when([] { return cond(has(OBJ_ROD)).AND(!bitest(OBJ_ROD, 18)); }, rewrite(OBJ_ROD, 1134)),
+        reply({376, WORD_UP}, 2019, arg(12)),
         reply({209}, 3188),
         reply({1016}, 2890),
         let({447}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     reply(all({WORD_TAKE, 1016}), 2891),
-    when(has_word(209).AND(has_any_word({848, WORD_AXIS_2})), let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(209).AND(has_any_word({WORD_CLIMB, WORD_DOWN})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         // On toward the inner post only once the far post has been reached;
         // before that the path turns back to the eyrie.
-        group({746}),
+        group({WORD_NORTHEAST}),
             when([] { return cond(is_visited(450)); }, forced(449)),
             forced(447),
         end(),
@@ -223,18 +222,18 @@ constexpr row WATCHPOST[] = {
 // Place 449: inner post.
 constexpr row INNER_POST[] = {
     look(),
-        reply({1137, 1039, 206}, 3175),
-        reply({893, 902}, 2903, arg(893)),
-        reply({936}, 3176),
+        reply({WORD_FLOOR, 1039, 206}, 3175),
+        reply({WORD_HOLE, WORD_OPENING}, 2903, arg(893)),
+        reply({WORD_WALL}, 3176),
         let({447}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({750}, 448),
-        go({746, 893, 902}, 450),
+        go({WORD_SOUTHWEST}, 448),
+        go({WORD_NORTHEAST, WORD_HOLE, WORD_OPENING}, 450),
         reply({447}, 1425),
     end(),
-    mark({447, 1039, 1137, 206, 893, 902, 936}),
+    mark({447, 1039, WORD_FLOOR, 206, WORD_HOLE, WORD_OPENING, WORD_WALL}),
 };
 
 // --- The far post (450) and the drift (585) -----------------------------------
@@ -242,9 +241,9 @@ constexpr row INNER_POST[] = {
 // Place 450: far post.
 constexpr row FAR_POST[] = {
     moving(),
-        go({750}, 449),
-        go({746, WORD_AXIS_1, 749, 751, 745}, 585),
-        call({747, 748, WORD_AXIS_2, 752}, p872),
+        go({WORD_SOUTHWEST}, 449),
+        go({WORD_NORTHEAST, WORD_UP, WORD_SOUTH, WORD_WEST, WORD_NORTH}, 585),
+        call({WORD_EAST, WORD_SOUTHEAST, WORD_DOWN, WORD_NORTHWEST}, p872),
     end(),
 };
 
@@ -254,7 +253,7 @@ constexpr row FAR_POST[] = {
 // (a move all the same) or leaves him to the wind at the edge.
 constexpr row DRIFT[] = {
     moving(),
-        group({745, 746, 747, 748, 749, 750, 751, 752, WORD_AXIS_1, WORD_AXIS_2}),
+        group({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_UP, WORD_DOWN}),
             when([] { return cond(irand(100) < 25); }, forced(450)),
             when([] { return cond(irand(100) < 40); }, forced(585)),
             call(p872),
@@ -271,24 +270,24 @@ constexpr row SUNKEN_GROTTO[] = {
     set_flag(674, PFLAG_VISITED),
     when(value_at_most(671, 2), add(671, 1)),
     look(),
-        reply({936}, 2033, arg(936)),
+        reply({WORD_WALL}, 2033, arg(936)),
         reply({120}, 2885),
         reply({1016}, 2889),
-        reply({202, 899}, 2888),
-        reply({WORD_AXIS_1, 376}, 2019, arg(12)),
+        reply({202, WORD_STREAM}, 2888),
+        reply({WORD_UP, 376}, 2019, arg(12)),
         ret(),
     end(),
     // "Say beruth" is the word alone.
-    let({WORD_SAY, WORD_INWARD}, VAR_COMMAND_STATUS, 1),
+    let({WORD_SAY, WORD_IN}, VAR_COMMAND_STATUS, 1),
     moving(),
-        go({706, 710}, PLACE_DEPOSIT, 2886),
-        reply({745, 746, 747, 748, 749, 750, 751, 752, 936}, 2884),
-        reply({761, 849, 202, 899}, 2887),
+        go({WORD_MAGIC_TRAVEL_1, WORD_MAGIC_TRAVEL_2}, PLACE_DEPOSIT, 2886),
+        reply({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_WALL}, 2884),
+        reply({WORD_BACK, 849, 202, WORD_STREAM}, 2887),
         reply({837, 120}, 1713, arg(0)),
         reply({850}, 3388),
     end(),
     reply({1016}, 2891),
-    mark({899, 202, 376, 936}),
+    mark({WORD_STREAM, 202, 376, WORD_WALL}),
 };
 
 // --- The last ledge (672) -----------------------------------------------------
@@ -297,16 +296,16 @@ constexpr row SUNKEN_GROTTO[] = {
 // A jump or a drop from the ledge ends the game.
 constexpr row LAST_LEDGE[] = {
     look(),
-        reply({WORD_AXIS_2, 917}, 2393, arg(1)),
-        reply({WORD_AXIS_1}, 2882),
+        reply({WORD_DOWN, 917}, 2393, arg(1)),
+        reply({WORD_UP}, 2882),
         ret(),
     end(),
     reply({781}, 2893),
-    when(has_any_word({766, 762}).AND(has_any_word({WORD_AXIS_2, WORD_INWARD, 778})),
+    when(has_any_word({WORD_DROP, 762}).AND(has_any_word({WORD_DOWN, WORD_IN, WORD_OFF})),
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({WORD_AXIS_1, 761, WORD_OUTWARD}, 545, 2880),
-        call({762, 766}, p224, num(0)),
+        go({WORD_UP, WORD_BACK, WORD_OUT}, 545, 2880),
+        call({762, WORD_DROP}, p224, num(0)),
     end(),
 };
 

@@ -14,15 +14,12 @@ using namespace rows;
 
 namespace {
 
-constexpr int EEL = 94;
 constexpr int EEL_BY_THE_EDGE = 13;  // flag of the eel: "down" from the pool stair reaches the edge
-constexpr int WINDER = 92;
 constexpr int WINDER_READ = 13;      // flag of the winder: the maker's mark on it has been read
 constexpr int RELIQUARY = 43;
-constexpr int RAG = 132;
 
 // "Climb down the shaft" or "jump down" at the pools counts as a move.
-cond_fold over_the_edge() { return cond(keyword(848, 981, -1)).OR(keyword(762, 755, -1)); }
+cond_fold over_the_edge() { return cond(keyword(WORD_CLIMB, 981, -1)).OR(keyword(762, WORD_DOWN, -1)); }
 
 // --- The narrow entry (496) and the side grotto (497) ----------------------
 
@@ -30,26 +27,26 @@ cond_fold over_the_edge() { return cond(keyword(848, 981, -1)).OR(keyword(762, 7
 constexpr row NARROW_ENTRY[] = {
     look(),
         reply({1055, 993}, 3109),
-        reply({766, 1026}, 3110),
+        reply({WORD_DROP, 1026}, 3110),
         reply({475, 376}, 3107, arg(0)),
-        reply({1060, 902, 893, 936, 202}, 3104, arg(1060)),
-        let({897, 308, 898}, VAR_COMMAND_STATUS, 1),
+        reply({1060, WORD_OPENING, WORD_HOLE, WORD_WALL, 202}, 3104, arg(1060)),
+        let({WORD_PASSAGE, 308, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    when(has_any_word({751, 888, 893, 202}).AND(has_word(757)), let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({WORD_WEST, WORD_CRACK, WORD_HOLE, 202}).AND(has_word(WORD_IN)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({749}, 294),
-        go({745}, 497),
-        call({897, 308, 898}, p329, ref(294), ref(749), ref(497), ref(745)),
+        go({WORD_SOUTH}, 294),
+        go({WORD_NORTH}, 497),
+        call({WORD_PASSAGE, 308, WORD_TUNNEL}, p329, ref(294), ref(749), ref(497), ref(745)),
         // Down the chimney to the pool stair, unless something carried
         // will not go through it.
-        group({751, 888, 893, 202, 902}),
+        group({WORD_WEST, WORD_CRACK, WORD_HOLE, 202, WORD_OPENING}),
             call(p626, ref(2634), ref(1060)),
             forced(498),
         end(),
     end(),
-    mark({308, 897, 898, 1055, 993, 1026}),
-    mark({902, 893, 936, 1060, 202}),
+    mark({308, WORD_PASSAGE, WORD_TUNNEL, 1055, 993, 1026}),
+    mark({WORD_OPENING, WORD_HOLE, WORD_WALL, 1060, 202}),
 };
 
 // Place 497: side grotto.
@@ -57,19 +54,19 @@ constexpr row SIDE_GROTTO[] = {
     look(),
         reply({1055}, 3108),
         reply({834, 475, 376}, 3107, arg(1)),
-        reply({897, 308, 898}, 2903, arg(897)),
-        reply({766, 1026}, 3050),
+        reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2903, arg(897)),
+        reply({WORD_DROP, 1026}, 3050),
         ret(),
     end(),
     moving(),
-        go({749, 897, 308, 898}, 496),
+        go({WORD_SOUTH, WORD_PASSAGE, 308, WORD_TUNNEL}, 496),
     end(),
-    mark({308, 897, 898, 1055}),
+    mark({308, WORD_PASSAGE, WORD_TUNNEL, 1055}),
 };
 
 // --- The pool stair (498) and the upper grotto (499) -----------------------
 
-cond_fold down_to_the_edge() { return cond(bitest(EEL, EEL_BY_THE_EDGE)); }
+cond_fold down_to_the_edge() { return cond(bitest(OBJ_EEL, EEL_BY_THE_EDGE)); }
 cond_fold creeper_hall_visited() { return cond(is_visited(443)); }
 
 // Place 498: pool stair.
@@ -80,28 +77,28 @@ constexpr row POOL_STAIR[] = {
     reply({120}, 3103),
     // The look answers and goes on: the stair's own rows follow it.
     look(),
-        reply({1137}, 3101),
+        reply({WORD_FLOOR}, 3101),
         reply({475, 376, 120}, 3102),
-        reply({888, 893, 202, 758}, 3104, arg_of(202)),
+        reply({WORD_CRACK, WORD_HOLE, 202, WORD_OUT}, 3104, arg_of(202)),
         reply({981}, 3489),
     end(),
     when(has_word(WORD_FILL_VESSEL).AND(has_any_word({123, 119, 136})), reply(3103)),
-    when([] { return cond(cond(anyof(888, 893, 902, 202, -1)).AND(anyof(757, 758, -1))).OR(keyword(848, 755, -1)); },
+    when([] { return cond(cond(anyof(WORD_CRACK, WORD_HOLE, WORD_OPENING, 202, -1)).AND(anyof(WORD_IN, WORD_OUT, -1))).OR(keyword(WORD_CLIMB, WORD_DOWN, -1)); },
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({751, 849}, 499),
-        group({755}),
+        go({WORD_WEST, 849}, 499),
+        group({WORD_DOWN}),
             first(),
                 when(down_to_the_edge, forced(501)),
                 forced(500),
             end(),
         end(),
-        group({754, 747, 888, 893, 202, 758}),
+        group({WORD_UP, WORD_EAST, WORD_CRACK, WORD_HOLE, 202, WORD_OUT}),
             call(p626, ref(2634), ref(202)),
             forced(496),
         end(),
     end(),
-    mark({120, 888, 893, 202, 758, 981}),
+    mark({120, WORD_CRACK, WORD_HOLE, 202, WORD_OUT, 981}),
     land(502, 2098),
     let(VAR_DROP_TEXT_MODE, 1),
     drop_to(502, 2098),
@@ -124,16 +121,16 @@ constexpr row UPPER_GROTTO[] = {
         ret(),
     end(),
     look(),
-        reply({897, 898, 308}, 2903, arg(897)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         reply({99, 1058}, 3100),
         let({889}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({747, 755, 758, 897, 898, 308}, 498),
+        go({WORD_EAST, WORD_DOWN, WORD_OUT, WORD_PASSAGE, WORD_TUNNEL, 308}, 498),
         reply({889}, 1425),
     end(),
-    mark({897, 898, 308, 889}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 889}),
 };
 
 // --- The plunge pool (500) and the pool edge (501) -------------------------
@@ -152,24 +149,24 @@ int fresh_fumes() {
 // lit would go over the fall with no name.
 constexpr row PLUNGE_POOL[] = {
     look(),
-        reply({755, 120, 1062}, 3092),
+        reply({WORD_DOWN, 120, 1062}, 3092),
         reply({956}, 3093),
-        reply({936, 34}, 3094),
+        reply({WORD_WALL, 34}, 3094),
         let({981}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     when(over_the_edge, let(VAR_COMMAND_STATUS, 1)),
     moving(),
         // Over the lip with the water, and down the fall.
-        group({755, 762, 981}),
+        group({WORD_DOWN, 762, 981}),
             tell(1717),
             tell(1716),
             forced_on(502),
             call(p154),
         end(),
-        group({754, 758, 761, 727, 848}),
-            set_flag(EEL, EEL_BY_THE_EDGE),
-            let(EEL, 0),
+        group({WORD_UP, WORD_OUT, WORD_BACK, 727, WORD_CLIMB}),
+            set_flag(OBJ_EEL, EEL_BY_THE_EDGE),
+            let(OBJ_EEL, 0),
             step(fresh_fumes),
             first(),
                 forced_if({727}, 501, 1450),
@@ -186,9 +183,9 @@ constexpr row PLUNGE_POOL[] = {
 // Place 501: pool edge.
 constexpr row POOL_EDGE[] = {
     look(),
-        reply({755, 120, 1062}, 3092),
+        reply({WORD_DOWN, 120, 1062}, 3092),
         reply({956}, 3093),
-        reply({936, 34}, 3094),
+        reply({WORD_WALL, 34}, 3094),
         reply({503, 970}, 3095),
         let({981}, VAR_COMMAND_STATUS, 1),
         ret(),
@@ -196,12 +193,12 @@ constexpr row POOL_EDGE[] = {
     when(over_the_edge, let(VAR_COMMAND_STATUS, 1)),
     moving(),
         // Down beside the fall to the vents; the pool is churned up behind.
-        group({762, 755, 981}),
-            clear_flag(EEL, EEL_BY_THE_EDGE),
-            set_flag(EEL, OFLAG_EEL_STIRRED),
+        group({762, WORD_DOWN, 981}),
+            clear_flag(OBJ_EEL, EEL_BY_THE_EDGE),
+            set_flag(OBJ_EEL, OFLAG_EEL_STIRRED),
             forced(503, 1717),
         end(),
-        go({754, 758, 848}, 498),
+        go({WORD_UP, WORD_OUT, WORD_CLIMB}, 498),
     end(),
     mark({981, 956, 120, 1062, 503, 34}),
     land(502, 1776),
@@ -213,7 +210,7 @@ constexpr row POOL_EDGE[] = {
 
 // The lettering by the pool answers for itself, unless the winder lies
 // by with its own lettering read: then the words are left to the reading.
-cond_fold lettering_answers() { return cond(!(cond(near(WINDER)).AND(bitest(WINDER, WINDER_READ)))); }
+cond_fold lettering_answers() { return cond(!(cond(near(OBJ_WINDER)).AND(bitest(OBJ_WINDER, WINDER_READ)))); }
 cond_fold reliquary_away() { return cond(has(RELIQUARY)).AND(!near(RELIQUARY)); }
 
 // Place 502: bottom of the fall.
@@ -224,21 +221,21 @@ constexpr row FALL_FOOT[] = {
     when(lettering_answers, call(p297, ref(1870), ref(74))),
     reply({79}, 1777),
     look(),
-        reply({970, 936}, 3067),
-        reply({936, 34}, 3094),
+        reply({970, WORD_WALL}, 3067),
+        reply({WORD_WALL, 34}, 3094),
         reply({74}, 3068),
-        reply({898, 897, 308, 503}, 3069),
-        reply({950}, 2952, arg(950)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308, 503}, 3069),
+        reply({WORD_WATERS}, 2952, arg(950)),
         reply({475, 376}, 3071),
         when(reliquary_away, reply(3072)),
         ret(),
     end(),
     moving(),
-        go({749, 758, 503, 898, 897, 308}, 503),
-        reply({950}, 1777),
+        go({WORD_SOUTH, WORD_OUT, 503, WORD_TUNNEL, WORD_PASSAGE, 308}, 503),
+        reply({WORD_WATERS}, 1777),
     end(),
     mark({79, 956, 503, 970, 74}),
-    mark({897, 898, 308, 950, 475, 376}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_WATERS, 475, 376}),
 };
 
 // --- The vents (503), the fume crossing (504) and the fume passages --------
@@ -246,14 +243,14 @@ constexpr row FALL_FOOT[] = {
 // Place 503: vents.
 constexpr row VENTS[] = {
     look(),
-        reply({970, 936}, 3067),
-        reply({936, 34}, 3094),
+        reply({970, WORD_WALL}, 3067),
+        reply({WORD_WALL, 34}, 3094),
         let({503}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({745}, 502),
-        go({749}, 504),
+        go({WORD_NORTH}, 502),
+        go({WORD_SOUTH}, 504),
         call({503}, p329, ref(502), ref(745), ref(504), ref(749)),
     end(),
     mark({956, 970, 503}),
@@ -261,23 +258,23 @@ constexpr row VENTS[] = {
 
 // Place 504: fume crossing.
 constexpr row FUME_CROSSING[] = {
-    when(has_word(EEL).AND(word_count_over(1)), call(p698)),
+    when(has_word(OBJ_EEL).AND(word_count_over(1)), call(p698)),
     look(),
-        reply({970, 936}, 3067),
-        reply({936, 34}, 3094),
+        reply({970, WORD_WALL}, 3067),
+        reply({WORD_WALL, 34}, 3094),
         reply({1061}, 1512, arg(1)),
         reply({475, 376}, 3071),
         let({503}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({745, 503}, 503),
-        go({750}, 508),
-        go({751, 752}, 509),
-        go({747, 749, 748}, 505),
+        go({WORD_NORTH, 503}, 503),
+        go({WORD_SOUTHWEST}, 508),
+        go({WORD_WEST, WORD_NORTHWEST}, 509),
+        go({WORD_EAST, WORD_SOUTH, WORD_SOUTHEAST}, 505),
         reply({1061}, 1297),
     end(),
-    mark({EEL, 1061, 956, 970, 503, 475, 376}),
+    mark({OBJ_EEL, 1061, 956, 970, 503, 475, 376}),
 };
 
 // The fume passage, the lower fume passage and the fume pocket: k[0] is
@@ -291,16 +288,16 @@ int the_pipe_here() {
 
 // Places 505: fume passage; 506: lower fume passage; 507: fume pocket.
 constexpr member FUME_PASSAGES[] = {
-    {505, {1, 1}, {go({745}, 504), go({748, 750}, 506), reply({271}, 1425), reply({1061}, 1297)}},
-    {506, {1, 1}, {go({745}, 505), go({749, 748}, 507), reply({1061}, 1297), reply({271}, 1425)}},
-    {507, {0, 0}, {go({745, 758, 1061, 271}, 506)}},
+    {505, {1, 1}, {go({WORD_NORTH}, 504), go({WORD_SOUTHEAST, WORD_SOUTHWEST}, 506), reply({271}, 1425), reply({1061}, 1297)}},
+    {506, {1, 1}, {go({WORD_NORTH}, 505), go({WORD_SOUTH, WORD_SOUTHEAST}, 507), reply({1061}, 1297), reply({271}, 1425)}},
+    {507, {0, 0}, {go({WORD_NORTH, WORD_OUT, 1061, 271}, 506)}},
 };
 
 // Places 505: fume passage; 506: lower fume passage; 507: fume pocket.
 constexpr row FUME_PASSAGE[] = {
     look(),
         step({1061}, the_pipe_here),
-        reply({936, 34}, 3094),
+        reply({WORD_WALL, 34}, 3094),
         member_group(JUNCTION),
             let({271}, VAR_COMMAND_STATUS, 1),
         end(),
@@ -312,31 +309,31 @@ constexpr row FUME_PASSAGE[] = {
     mark({1061, 956, 271}),
 };
 
-cond_fold climbing_the_shaft() { return cond(anyof(WORD_GO, 900, -1)).OR(words() == 1); }
-cond_fold rag_in_the_fumes() { return cond(getloc(RAG) >= 503).AND(getloc(RAG) <= 509); }
+cond_fold climbing_the_shaft() { return cond(anyof(WORD_GO, WORD_CRAWL, -1)).OR(words() == 1); }
+cond_fold rag_in_the_fumes() { return cond(getloc(OBJ_RAG) >= 503).AND(getloc(OBJ_RAG) <= 509); }
 
 // Place 508: fume shaft.
 // Up the chimney out of the fumes: a rag left in them drifts down to the
 // foot of the fall.
 constexpr row FUME_SHAFT[] = {
     look(),
-        reply({899}, 2165, arg(899)),
-        reply({936, 34}, 3094),
+        reply({WORD_STREAM}, 2165, arg(899)),
+        reply({WORD_WALL, 34}, 3094),
         reply({1060}, 3066),
         reply({1061}, 1512, arg(2)),
         let({271}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     group(climbing_the_shaft),
-        go({746, 1061, 503}, 504),
-        group({754, 757, 758, 900, 1060}),
+        go({WORD_NORTHEAST, 1061, 503}, 504),
+        group({WORD_UP, WORD_IN, WORD_OUT, WORD_CRAWL, 1060}),
             let(VAR_TURNS_AT_ONE_PLACE, 1),
-            when(rag_in_the_fumes, put(RAG, 502)),
+            when(rag_in_the_fumes, put(OBJ_RAG, 502)),
             forced(510, 3061),
         end(),
         reply({271}, 1425),
     end(),
-    mark({899, 1061, 956, 271, 1060}),
+    mark({WORD_STREAM, 1061, 956, 271, 1060}),
 };
 
 // Place 509: fume dead end.
@@ -344,43 +341,43 @@ constexpr row FUME_SHAFT[] = {
 constexpr row FUME_DEAD_END[] = {
     look(),
         reply({1061}, 1512),
-        reply({936, 34}, 3094),
+        reply({WORD_WALL, 34}, 3094),
         ret(),
     end(),
     moving(),
-        go({747, 758, 503}, 504),
+        go({WORD_EAST, WORD_OUT, 503}, 504),
     end(),
     mark({1061, 956}),
 };
 
 // --- The stream gallery (510) and the upstream pool (511) ------------------
 
-cond_fold swimming_upstream() { return cond(anyof(899, 754, 849, -1)).AND(!bitest(EEL, OFLAG_EEL_STIRRED)); }
+cond_fold swimming_upstream() { return cond(anyof(WORD_STREAM, WORD_UP, 849, -1)).AND(!bitest(OBJ_EEL, OFLAG_EEL_STIRRED)); }
 cond_fold strokes_left() { return cond(value[511] <= 3); }
 cond_fold current_lets_go() { return cond(irand(100) <= 14); }
 
 // Place 510: stream gallery.
 constexpr row STREAM_GALLERY[] = {
-    group({899}),
+    group({WORD_STREAM}),
         call(p814),
         reply(1412),
     end(),
     look(),
-        reply({897, 898, 308}, 2902, arg(897)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
         ret(),
     end(),
     moving(),
-        reply({897, 898, 308}, 1297),
-        group({755, 850}),
-            set_flag(EEL, OFLAG_EEL_STIRRED),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 1297),
+        group({WORD_DOWN, 850}),
+            set_flag(OBJ_EEL, OFLAG_EEL_STIRRED),
             forced(508),
         end(),
-        group({745, 746, 747, 748, 749, 750, 751, 752, 754, 849}),
+        group({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_UP, 849}),
             let(511, 0),
             forced(511),
         end(),
     end(),
-    mark({897, 898, 308}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308}),
 };
 
 // Place 511: upstream pool.
@@ -388,16 +385,16 @@ constexpr row STREAM_GALLERY[] = {
 // whatever they left lying in the pool is swept away; the fifth gets
 // through, and what was swept away washes up at the foot of the fall.
 constexpr row UPSTREAM_POOL[] = {
-    group({899}),
+    group({WORD_STREAM}),
         call(p814),
         reply(1412),
     end(),
     look(),
-        reply({897, 898, 308}, 2902, arg(897)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
         ret(),
     end(),
     moving(),
-        reply({897, 898, 308}, 1297),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 1297),
         group(swimming_upstream),
             first(),
                 group(strokes_left),
@@ -412,15 +409,15 @@ constexpr row UPSTREAM_POOL[] = {
                 end(),
             end(),
         end(),
-        group({755, 850}),
+        group({WORD_DOWN, 850}),
             when(current_lets_go, forced(510)),
         end(),
-        group({745, 749, 747, 751, 746, 748, 752, 750, 849, 754, 755, 850}),
+        group({WORD_NORTH, WORD_SOUTH, WORD_EAST, WORD_WEST, WORD_NORTHEAST, WORD_SOUTHEAST, WORD_NORTHWEST, WORD_SOUTHWEST, 849, WORD_UP, WORD_DOWN, 850}),
             call(p401),
             forced(511),
         end(),
     end(),
-    mark({897, 898, 308}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308}),
 };
 
 // --- The crawlway (512 to 514) ---------------------------------------------
@@ -428,52 +425,52 @@ constexpr row UPSTREAM_POOL[] = {
 // Place 512: start of the crawlway.
 constexpr row CRAWLWAY_START[] = {
     look(),
-        reply({902, 936, 893}, 3097, arg(902)),
+        reply({WORD_OPENING, WORD_WALL, WORD_HOLE}, 3097, arg(902)),
         reply({76}, 3096),
-        reply({897, 898, 308}, 2903, arg(897)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         let({283}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({751, 902, 893, 76}, 284),
-        go({745, 897}, 513),
+        go({WORD_WEST, WORD_OPENING, WORD_HOLE, 76}, 284),
+        go({WORD_NORTH, WORD_PASSAGE}, 513),
         reply({283}, 1425),
     end(),
-    mark({902, 893, 898, 308, 897, 283}),
+    mark({WORD_OPENING, WORD_HOLE, WORD_TUNNEL, 308, WORD_PASSAGE, 283}),
 };
 
 // Place 513: crawlway.
 constexpr row CRAWLWAY[] = {
     look(),
         reply({283}, 2952, arg_of(283)),
-        reply({936, 376, 1137, 1130}, 3090),
-        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_WALL, 376, WORD_FLOOR, WORD_ROCK}, 3090),
+        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({749, 283}, 512),
-        go({745}, 514),
-        call({898, 897, 308}, p329, ref(512), ref(749), ref(514), ref(745)),
+        go({WORD_SOUTH, 283}, 512),
+        go({WORD_NORTH}, 514),
+        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(512), ref(749), ref(514), ref(745)),
     end(),
-    mark({897, 898, 308, 283}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 283}),
 };
 
 // Place 514: end of the crawlway.
 constexpr row CRAWLWAY_END[] = {
     look(),
         reply({475, 376}, 2690, arg_of(VAR_ARG2)),
-        reply({937}, 1359),
-        reply({902, 893}, 3098),
-        reply({897, 898, 308}, 2903, arg(897)),
+        reply({WORD_ECHO}, 1359),
+        reply({WORD_OPENING, WORD_HOLE}, 3098),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         let({283}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({750, 897}, 513),
-        go({745, 937, 902, 893}, 515),
+        go({WORD_SOUTHWEST, WORD_PASSAGE}, 513),
+        go({WORD_NORTH, WORD_ECHO, WORD_OPENING, WORD_HOLE}, 515),
         reply({283}, 1425),
     end(),
-    mark({937, 283, 897, 475, 893, 902}),
+    mark({WORD_ECHO, 283, WORD_PASSAGE, 475, WORD_HOLE, WORD_OPENING}),
 };
 
 // --- The whirling cave (515), the quiet pocket (517), the dead-end cell ----
@@ -488,12 +485,12 @@ cond_fold one_in_three() { return cond(irand(100) <= 32); }
 constexpr row WHIRLING_CAVE[] = {
     ret({WORD_LOOK}),
     moving(),
-        call({745, 746, 747, 748, 749, 750, 751, 752}, p401),
-        group({747, 751}),
+        call({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST}, p401),
+        group({WORD_EAST, WORD_WEST}),
             call(p542),
             stop(),
         end(),
-        group({749, 748, 750}),
+        group({WORD_SOUTH, WORD_SOUTHEAST, WORD_SOUTHWEST}),
             first(),
                 group(one_in_three),
                     call(p240, ref(517)),
@@ -502,7 +499,7 @@ constexpr row WHIRLING_CAVE[] = {
                 call(p542),
             end(),
         end(),
-        group({745, 746, 752}),
+        group({WORD_NORTH, WORD_NORTHEAST, WORD_NORTHWEST}),
             first(),
                 group(one_in_three),
                     call(p240, ref(517)),
@@ -512,7 +509,7 @@ constexpr row WHIRLING_CAVE[] = {
             end(),
         end(),
     end(),
-    mark({937}),
+    mark({WORD_ECHO}),
 };
 
 // Place 516: dead-end cell.
@@ -525,22 +522,22 @@ constexpr row DEAD_END_CELL[] = {
     reply(all({794, 1059}), 2464),
     moving(),
         reply({889}, 1425),
-        go({745, 761, 758}, 457),
+        go({WORD_NORTH, WORD_BACK, WORD_OUT}, 457),
     end(),
     mark({889, 1059}),
 };
 
 // Place 517: quiet pocket.
 constexpr row QUIET_POCKET[] = {
-    reply(all({848, 1130}), 2464),
+    reply(all({WORD_CLIMB, WORD_ROCK}), 2464),
     call(p185, ref(1130)),
-    when(has_any_word({WORD_LOOK, 798}).AND(has_any_word({1130, 74, 1131, 1132, 1018, 173})),
+    when(has_any_word({WORD_LOOK, 798}).AND(has_any_word({WORD_ROCK, 74, 1131, 1132, 1018, 173})),
          call(p702)),
     ret({WORD_LOOK}),
     moving(),
-        go({745, 746, 747, 748, 749, 750, 751, 752, 761}, 515),
+        go({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_BACK}, 515),
     end(),
-    mark({937, 74, 1131, 1132, 1018}),
+    mark({WORD_ECHO, 74, 1131, 1132, 1018}),
 };
 
 }  // namespace

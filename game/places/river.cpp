@@ -13,25 +13,25 @@ namespace {
 
 // Every look at the floor, the walls or the ceiling of these places gets
 // the same reply, naming the word typed.
-constexpr row COMMON_LOOK = reply({1137, 936, 376}, 3030, arg_of(VAR_ARG2));
+constexpr row COMMON_LOOK = reply({WORD_FLOOR, WORD_WALL, 376}, 3030, arg_of(VAR_ARG2));
 
 // The words of the water and its banks, marked wherever the river runs.
-constexpr row WATER_MARKS = mark({635, 899, 913, 1064, 996, 1002, 1010});
+constexpr row WATER_MARKS = mark({635, WORD_STREAM, 913, 1064, 996, 1002, 1010});
 
 // Place 628: gate passage.
 constexpr row GATE_PASSAGE[] = {
     look(),
         COMMON_LOOK,
-        reply({308, 897, 898}, 2903, arg(897)),
-        reply({439, 950}, 3032),
+        reply({308, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(897)),
+        reply({439, WORD_WATERS}, 3032),
         ret(),
     end(),
     moving(),
-        go({751, 439, 950}, 626, 2362),
-        go({747}, 629),
-        go({308, 897, 898}, 629),
+        go({WORD_WEST, 439, WORD_WATERS}, 626, 2362),
+        go({WORD_EAST}, 629),
+        go({308, WORD_PASSAGE, WORD_TUNNEL}, 629),
     end(),
-    mark({308, 897, 898, 439, 950}),
+    mark({308, WORD_PASSAGE, WORD_TUNNEL, 439, WORD_WATERS}),
 };
 
 // Place 629: river passage.
@@ -39,17 +39,17 @@ constexpr row GATE_PASSAGE[] = {
 constexpr row RIVER_PASSAGE[] = {
     look(),
         COMMON_LOOK,
-        reply({779}, 3031),
-        let({308, 897, 898}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_LIGHT}, 3031),
+        let({308, WORD_PASSAGE, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({751}, 628),
-        go({747}, 630),
-        when(has_word(WORD_GO).AND(has_any_word({308, 897, 898})),
+        go({WORD_WEST}, 628),
+        go({WORD_EAST}, 630),
+        when(has_word(WORD_GO).AND(has_any_word({308, WORD_PASSAGE, WORD_TUNNEL})),
              call(p329, ref(628), ref(751), ref(630), ref(747))),
     end(),
-    mark({308, 897, 898}),
+    mark({308, WORD_PASSAGE, WORD_TUNNEL}),
 };
 
 // Place 630: passage bend.
@@ -59,16 +59,16 @@ constexpr row PASSAGE_BEND[] = {
          set_flag(VAR_GAME_FLAGS_3, 10)),
     look(),
         COMMON_LOOK,
-        let({308, 897, 898, 1017}, VAR_COMMAND_STATUS, 1),
+        let({308, WORD_PASSAGE, WORD_TUNNEL, 1017}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({751}, 629),
-        go({746}, 632),
-        call({308, 897, 898}, p329, ref(629), ref(751), ref(632), ref(746)),
+        go({WORD_WEST}, 629),
+        go({WORD_NORTHEAST}, 632),
+        call({308, WORD_PASSAGE, WORD_TUNNEL}, p329, ref(629), ref(751), ref(632), ref(746)),
         reply({1017}, 1425),
     end(),
-    mark({308, 897, 898}),
+    mark({308, WORD_PASSAGE, WORD_TUNNEL}),
 };
 
 // Place 632: near bank.
@@ -80,22 +80,22 @@ constexpr row NEAR_BANK[] = {
     end(),
     look(),
         COMMON_LOOK,
-        reply({897, 898, 308}, 2903, arg(897)),
-        reply({902}, 2593, arg(902)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
+        reply({WORD_OPENING}, 2593, arg(902)),
         reply({1063}, 3056),
         let({889}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     call({762}, p724, num(1)),
-    when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 631)), rewrite_shown(WORD_BACK, 745)),
-    call({745, 763, 793}, p75),
+    when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 631)), rewrite_shown(WORD_BACK, WORD_NORTH)),
+    call({WORD_NORTH, WORD_CROSS, 793}, p75),
     moving(),
-        go({750, 308, 897, 898}, 630),
-        go({747, 635, 899, 913, 849}, 635),
+        go({WORD_SOUTHWEST, 308, WORD_PASSAGE, WORD_TUNNEL}, 630),
+        go({WORD_EAST, 635, WORD_STREAM, 913, 849}, 635),
         call({11}, p75),
         reply({889}, 1425),
     end(),
-    mark({1063, 902, 897, 898, 308, 889}),
+    mark({1063, WORD_OPENING, WORD_PASSAGE, WORD_TUNNEL, 308, 889}),
     WATER_MARKS,
 };
 
@@ -106,22 +106,22 @@ constexpr row FAR_BANK[] = {
     end(),
     look(),
         COMMON_LOOK,
-        reply({897, 308, 898}, 2903, arg(897)),
+        reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2903, arg(897)),
         reply({1063}, 3056),
         ret(),
     end(),
     call({762}, p724, num(1)),
-    when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 632)), rewrite_shown(WORD_BACK, 749)),
-    call({749, 763, 793}, p75),
+    when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 632)), rewrite_shown(WORD_BACK, WORD_SOUTH)),
+    call({WORD_SOUTH, WORD_CROSS, 793}, p75),
     moving(),
         call({11}, p75),
-        go({754, 745, 308, 898, 897}, 633),
-        group({747, 635, 899, 913, 849}),
+        go({WORD_UP, WORD_NORTH, 308, WORD_TUNNEL, WORD_PASSAGE}, 633),
+        group({WORD_EAST, 635, WORD_STREAM, 913, 849}),
             set_flag(636, 16),
             forced(636),
         end(),
     end(),
-    mark({1063, 308, 897, 898}),
+    mark({1063, 308, WORD_PASSAGE, WORD_TUNNEL}),
     WATER_MARKS,
 };
 
@@ -129,22 +129,22 @@ constexpr row FAR_BANK[] = {
 constexpr row BANK_STAIR[] = {
     look(),
         COMMON_LOOK,
-        let({308, 1001, 897, 898}, VAR_COMMAND_STATUS, 1),
+        let({308, WORD_RAMP, WORD_PASSAGE, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({749, 755}, 631),
-        go({745, 754}, 634),
-        call({1001, 308, 897, 898}, p329, ref(634), ref(745), ref(631), ref(749)),
+        go({WORD_SOUTH, WORD_DOWN}, 631),
+        go({WORD_NORTH, WORD_UP}, 634),
+        call({WORD_RAMP, 308, WORD_PASSAGE, WORD_TUNNEL}, p329, ref(634), ref(745), ref(631), ref(749)),
     end(),
-    mark({1001, 897, 308, 898}),
+    mark({WORD_RAMP, WORD_PASSAGE, 308, WORD_TUNNEL}),
 };
 
 // Place 634: upper cell.
 constexpr row UPPER_CELL[] = {
     look(),
         COMMON_LOOK,
-        reply({897, 308, 898, 758}, 2903, arg(897)),
+        reply({WORD_PASSAGE, 308, WORD_TUNNEL, WORD_OUT}, 2903, arg(897)),
         group({156}),
             when(value_is(144, 0), say_as(SAY_STOP, 144, 0)),
             reply(3336),
@@ -153,26 +153,26 @@ constexpr row UPPER_CELL[] = {
         ret(),
     end(),
     moving(),
-        go({758, 308, 897, 898, 749}, 633),
+        go({WORD_OUT, 308, WORD_PASSAGE, WORD_TUNNEL, WORD_SOUTH}, 633),
         reply({889}, 1425),
     end(),
-    mark({758, 308, 897, 898, 156}),
+    mark({WORD_OUT, 308, WORD_PASSAGE, WORD_TUNNEL, 156}),
 };
 
 // Places 635: falls nook; 636: stream run; 637: upper stream run.
 // The falls nook and the stream run below the stream head: the water's
 // hazards, an object sent off into the river, and each place's own ways.
 constexpr member STREAMSIDE[] = {
-    {635, {}, {go({751, 635, 899, 913, 850}, 632)}},
-    {636, {}, {group(has_any_word({635, 899, 913}).AND(value_is(VAR_THERE, 631)).OR(has_any_word({747, 849}))),
+    {635, {}, {go({WORD_WEST, 635, WORD_STREAM, 913, 850}, 632)}},
+    {636, {}, {group(has_any_word({635, WORD_STREAM, 913}).AND(value_is(VAR_THERE, 631)).OR(has_any_word({WORD_EAST, 849}))),
                    set_flag(637, 16),
                    forced(637),
                end(),
-               group(has_any_word({635, 899, 913}).OR(has_any_word({751, 850}))),
+               group(has_any_word({635, WORD_STREAM, 913}).OR(has_any_word({WORD_WEST, 850}))),
                    forced(631),
                end()}},
-    {637, {}, {go({747, 849}, 638), go({751, 850}, 636),
-               call({635, 899, 913}, p329, ref(638), ref(747), ref(636), ref(751))}},
+    {637, {}, {go({WORD_EAST, 849}, 638), go({WORD_WEST, 850}, 636),
+               call({635, WORD_STREAM, 913}, p329, ref(638), ref(747), ref(636), ref(751))}},
 };
 
 // Places 635: falls nook; 636: stream run; 637: upper stream run.
@@ -215,7 +215,7 @@ constexpr row STREAM_HEAD[] = {
         ret(),
     end(),
     moving(),
-        group(has_any_word({635, 899, 913}).OR(has_any_word({850, 751, WORD_BACK}))),
+        group(has_any_word({635, WORD_STREAM, 913}).OR(has_any_word({850, WORD_WEST, WORD_BACK}))),
             tell(2546),
             forced(637),
         end(),

@@ -16,33 +16,33 @@ namespace {
 
 // Places 465: west rim of the abyss; 466: rim.
 constexpr member RIMS[] = {
-    {465, {}, {go({747, 763, 466}, 466), go({751, 745, 749, 752, 750}, 515)}},
-    {466, {}, {go({751, 763, 466}, 465), go({749, 748, 747, 298}, 298)}},
+    {465, {}, {go({WORD_EAST, WORD_CROSS, 466}, 466), go({WORD_WEST, WORD_NORTH, WORD_SOUTH, WORD_NORTHWEST, WORD_SOUTHWEST}, 515)}},
+    {466, {}, {go({WORD_WEST, WORD_CROSS, 466}, 465), go({WORD_SOUTH, WORD_SOUTHEAST, WORD_EAST, 298}, 298)}},
 };
 
 cond_fold leaps_into_the_abyss() {
-    return cond(has(762)).AND(cond(anyof(755, 899, 919, 980, -1)).OR(words() == 1));
+    return cond(has(762)).AND(cond(anyof(WORD_DOWN, WORD_STREAM, 919, 980, -1)).OR(words() == 1));
 }
 
 // Places 465: west rim of the abyss; 466: rim.
 constexpr row RIM[] = {
     look(),
-        reply({755, 980, 919}, 2041),
+        reply({WORD_DOWN, 980, 919}, 2041),
         reply({466}, 2950),
-        reply({202, 899}, 2953),
-        reply({937}, 1359),
+        reply({202, WORD_STREAM}, 2953),
+        reply({WORD_ECHO}, 1359),
         ret(),
     end(),
     when(leaps_into_the_abyss, death(1718)),
     moving(),
         member_rows(),
         // Over the edge: the player is asked first.
-        group({755, 919, 980, 202}),
+        group({WORD_DOWN, 919, 980, 202}),
             let(VAR_QUESTION, Q_PLACES_465_466),
             reply(3225),
         end(),
     end(),
-    mark({937, 466, 202}),
+    mark({WORD_ECHO, 466, 202}),
     mark_name({980, 919}),
 };
 
@@ -50,22 +50,22 @@ constexpr row RIM[] = {
 
 // "Climb the steps", "steps up" and the like are moves.
 cond_fold climbs_the_steps_up() {
-    return cond(cond(anyof(848, 7, -1)).AND(has(754))).OR(keyword(848, 7, -1));
+    return cond(cond(anyof(WORD_CLIMB, 7, -1)).AND(has(WORD_UP))).OR(keyword(WORD_CLIMB, 7, -1));
 }
 
 // Place 467: stair bottom.
 constexpr row STAIR_BOTTOM[] = {
     look(),
-        reply({936}, 3307),
+        reply({WORD_WALL}, 3307),
         reply({7}, 2748),
         reply({1054, 966}, 3091),
-        reply({779, 1052}, 3134),
+        reply({WORD_LIGHT, 1052}, 3134),
         ret(),
     end(),
     when(climbs_the_steps_up, let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({745, 758, 966, 1054}, 491),
-        group({754, 848, 7, 1052}),
+        go({WORD_NORTH, WORD_OUT, 966, 1054}, 491),
+        group({WORD_UP, WORD_CLIMB, 7, 1052}),
             // The lodestone's needle will not be carried up this stair.
             when(object_carried(OBJ_HEADING), reply(2648)),
             forced(468),
@@ -81,8 +81,8 @@ constexpr row STAIR_BOTTOM[] = {
 constexpr int LOW_VIEW = 0, HIGH_VIEW = 1, STAIRWAY = 2, STEPS_ANYHOW = 3;
 
 cond_fold counts_as_a_move() {
-    const int up_or_down = this_member().k[STEPS_ANYHOW] ? anyof(754, 755, 7, -1) : anyof(754, 755, -1);
-    return cond(cond(anyof(848, 7, -1)).AND(up_or_down)).OR(keyword(848, 7, -1));
+    const int up_or_down = this_member().k[STEPS_ANYHOW] ? anyof(WORD_UP, WORD_DOWN, 7, -1) : anyof(WORD_UP, WORD_DOWN, -1);
+    return cond(cond(anyof(WORD_CLIMB, 7, -1)).AND(up_or_down)).OR(keyword(WORD_CLIMB, 7, -1));
 }
 cond_fold steps_not_named() { return cond(!has(7)); }
 
@@ -96,18 +96,18 @@ int lands_one_below() {
 // Places 468..469: winding stair; 470: stairway; 471: winding stair.
 constexpr member WINDING_STAIR[] = {
     {468, {0, 0, 0, 1},
-     {moving(), go({755}, 467), go({754, 848}, 469), call({7}, p329, ref(467), ref(755), ref(469), ref(754)), end(),
+     {moving(), go({WORD_DOWN}, 467), go({WORD_UP, WORD_CLIMB}, 469), call({7}, p329, ref(467), ref(755), ref(469), ref(754)), end(),
       step(lands_one_below)}},
     {469, {1},
-     {moving(), go({755}, 468), go({754, 848}, 470), call({7}, p329, ref(468), ref(755), ref(470), ref(754)),
-      reply({1050, 958, 298, 1049}, 2638), end(), when(steps_not_named, mark_name({891, 1050, 958, 298, 1049})),
+     {moving(), go({WORD_DOWN}, 468), go({WORD_UP, WORD_CLIMB}, 470), call({7}, p329, ref(468), ref(755), ref(470), ref(754)),
+      reply({1050, 958, 298, 1049}, 2638), end(), when(steps_not_named, mark_name({WORD_LOOKOUT, 1050, 958, 298, 1049})),
       land(467, 1669)}},
     {470, {0, 0, 1},
-     {moving(), go({755}, 469), go({754, 848}, 471), call({7}, p329, ref(471), ref(754), ref(469), ref(755)),
+     {moving(), go({WORD_DOWN}, 469), go({WORD_UP, WORD_CLIMB}, 471), call({7}, p329, ref(471), ref(754), ref(469), ref(755)),
       reply({470}, 1425), end(), mark({470}), land(467, 1669)}},
     {471, {0, 1},
-     {moving(), go({755}, 470), go({754, 848}, 472), call({7}, p329, ref(472), ref(754), ref(470), ref(755)),
-      reply({197, 899}, 2638), end(), when(steps_not_named, mark_name({891, 197, 899})), land(470, 1669)}},
+     {moving(), go({WORD_DOWN}, 470), go({WORD_UP, WORD_CLIMB}, 472), call({7}, p329, ref(472), ref(754), ref(470), ref(755)),
+      reply({197, WORD_STREAM}, 2638), end(), when(steps_not_named, mark_name({WORD_LOOKOUT, 197, WORD_STREAM})), land(470, 1669)}},
 };
 
 // Places 468..469: winding stair; 470: stairway; 471: winding stair.
@@ -119,13 +119,13 @@ constexpr row WINDING_STAIR_CELL[] = {
         call(p298),
     end(),
     look(),
-        reply({936}, 3307),
+        reply({WORD_WALL}, 3307),
         reply({7}, 2748),
         member_group(LOW_VIEW),
-            reply({758, 891, 298, 1050, 958, 1049}, 3142, arg(0)),
+            reply({WORD_OUT, WORD_LOOKOUT, 298, 1050, 958, 1049}, 3142, arg(0)),
         end(),
         member_group(HIGH_VIEW),
-            reply({758, 891, 197, 899}, 3142, arg(1)),
+            reply({WORD_OUT, WORD_LOOKOUT, 197, WORD_STREAM}, 3142, arg(1)),
         end(),
         member_group(STAIRWAY),
             let({470}, VAR_COMMAND_STATUS, 1),
@@ -149,9 +149,9 @@ cond_fold doors_shut() { return cond(value[161] == 0); }
 cond_fold doors_unbarred() { return cond(value[161] == 2); }
 
 cond_fold enters_by_the_doors() {
-    return cond(cond(anyof(848, 7, -1)).AND(anyof(754, 755, -1)))
-        .OR(keyword(848, 7, -1))
-        .OR(keyword(757, 161, -1));
+    return cond(cond(anyof(WORD_CLIMB, 7, -1)).AND(anyof(WORD_UP, WORD_DOWN, -1)))
+        .OR(keyword(WORD_CLIMB, 7, -1))
+        .OR(keyword(WORD_IN, 161, -1));
 }
 
 // Place 472: hoard door.
@@ -160,7 +160,7 @@ constexpr row HOARD_DOOR[] = {
     call(p297, ref(2103), ref(129)),
     rewrite(8, 161),
     look(),
-        reply({936}, 3307),
+        reply({WORD_WALL}, 3307),
         reply({7}, 2748),
         let({470}, VAR_COMMAND_STATUS, 1),
         ret(),
@@ -173,19 +173,19 @@ constexpr row HOARD_DOOR[] = {
             reply({WORD_CLOSE}, 2506, arg_of(VAR_ARG2)),
         end(),
         reply({768}, 2508),
-        when([] { return cond(!anyof(808, 807, WORD_OPEN, WORD_CLOSE, 757, -1)); }, reply(1403)),
+        when([] { return cond(!anyof(808, 807, WORD_OPEN, WORD_CLOSE, WORD_IN, -1)); }, reply(1403)),
     end(),
     when(enters_by_the_doors, let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        group({757, 747}),
+        group({WORD_IN, WORD_EAST}),
             when(doors_shut, reply(2503, arg(747))),
             when(doors_unbarred, tell(2645)),
             let(161, 1),
             let(472, 1),
             forced(473),
         end(),
-        go({754, 848}, 477),
-        go({755}, 471),
+        go({WORD_UP, WORD_CLIMB}, 477),
+        go({WORD_DOWN}, 471),
         call({7}, p329, ref(471), ref(755), ref(477), ref(754)),
         reply({470}, 1425),
     end(),
@@ -197,15 +197,15 @@ constexpr row HOARD_DOOR[] = {
 constexpr row HOARD[] = {
     rewrite(8, 161),
     look(),
-        reply({897, 898, 308}, 3062),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 3062),
         reply({161}, 3063),
-        reply({376, 754}, 2019, arg(15)),
-        reply({936}, 3064),
+        reply({376, WORD_UP}, 2019, arg(15)),
+        reply({WORD_WALL}, 3064),
         ret(),
     end(),
     // Up the stair to the gallery, or by the outcrop to the ledge, whatever
     // else the command says.
-    group({754, 848}),
+    group({WORD_UP, WORD_CLIMB}),
         forced_if({913}, 476, 2459),
         when(has_word(97).OR(word_count(1)), forced(474)),
     end(),
@@ -215,17 +215,17 @@ constexpr row HOARD[] = {
     end(),
     // "Go doors" is going out through them.
     group(all({WORD_GO, 161})),
-        rewrite(161, 758),
+        rewrite(161, WORD_OUT),
     end(),
     moving(),
-        group({758, 751, 470}),
+        group({WORD_OUT, WORD_WEST, 470}),
             when(doors_shut, reply(2503, arg(751))),
             let(161, 1),
             let(472, 1),
             forced(472),
         end(),
     end(),
-    mark({897, 898, 308}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308}),
 };
 
 // The trap between the gallery and the well head: shut (0), open (1).
@@ -235,8 +235,8 @@ cond_fold trap_open() { return cond(value[162] == 1); }
 // The gallery and the ledge above the hoard look alike: the roof, the walls
 // and the empty heights.
 constexpr row ABOVE_THE_HOARD[] = {
-    reply({376, 754}, 2019, arg(16)),
-    reply({936}, 3307),
+    reply({376, WORD_UP}, 2019, arg(16)),
+    reply({WORD_WALL}, 3307),
     reply({263, 993}, 3073),
 };
 
@@ -251,13 +251,13 @@ constexpr row HOARD_GALLERY[] = {
     end(),
     // "Go trap" is going out through it.
     group(all({WORD_GO, 162})),
-        rewrite(162, 758),
+        rewrite(162, WORD_OUT),
     end(),
-    let(all({848, 913}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_CLIMB, 913}), VAR_COMMAND_STATUS, 1),
     moving(),
-        go({848, 755}, 473),
-        go({751}, 476),
-        group({754, 758}),
+        go({WORD_CLIMB, WORD_DOWN}, 473),
+        go({WORD_WEST}, 476),
+        group({WORD_UP, WORD_OUT}),
             when(trap_shut, reply(1882)),
             forced(475, 2453),
         end(),
@@ -281,8 +281,8 @@ constexpr row HOARD_LEDGE[] = {
     end(),
     reply({8}, 2209),
     moving(),
-        go({848, 755}, 473),
-        go({747}, 474),
+        go({WORD_CLIMB, WORD_DOWN}, 473),
+        go({WORD_EAST}, 474),
     end(),
     group({376, 263, 993}),
         mark(),
@@ -295,13 +295,13 @@ constexpr row HOARD_LEDGE[] = {
 // --- The well head (475) ------------------------------------------------------
 
 cond_fold climbs_at_the_well_head() {
-    return cond(has(848)).AND(cond(words() == 1).OR(anyof(755, 484, 1137, 951, -1)));
+    return cond(has(WORD_CLIMB)).AND(cond(words() == 1).OR(anyof(WORD_DOWN, 484, WORD_FLOOR, 951, -1)));
 }
 // With the trap open and the doors not shut, the well head is no place to
 // climb about on.
 cond_fold well_head_unsafe() { return cond(trap_open()).AND(!doors_shut()); }
 cond_fold leaps_from_the_well_head() {
-    return cond(cond(words() == 1).OR(anyof(755, 484, -1))).AND(has(762));
+    return cond(cond(words() == 1).OR(anyof(WORD_DOWN, 484, -1))).AND(has(762));
 }
 
 // Where a thing thrown from the well head comes down among the thickets:
@@ -322,11 +322,11 @@ constexpr row WELL_HEAD[] = {
     look(),
         reply({475}, 2532),
         reply({1000}, 2756),
-        reply({755}, 2647, arg(0)),
+        reply({WORD_DOWN}, 2647, arg(0)),
         reply({484}, 2647, arg(1)),
         reply({973, 538}, 2431, arg_of(VAR_ARG2)),
-        reply({950}, 2595),
-        reply({891, 1073}, 2993, arg_of(VAR_ARG2)),
+        reply({WORD_WATERS}, 2595),
+        reply({WORD_LOOKOUT, 1073}, 2993, arg_of(VAR_ARG2)),
         reply({894}, 3180),
         reply({197, 98}, 2952, arg_of(VAR_ARG2)),
         reply({1037}, 3181),
@@ -348,7 +348,7 @@ constexpr row WELL_HEAD[] = {
         end(),
     end(),
     when(has_word(727).AND(word_count(1)).AND(value_at_most(163, 1)), reply(3392, arg_of(VAR_ARG1))),
-    when(has_word(162).AND(has_any_word({WORD_GO, 757})), let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(162).AND(has_any_word({WORD_GO, WORD_IN})), let(VAR_COMMAND_STATUS, 1)),
     group(leaps_from_the_well_head),
         forced_on(486),
         when(object_carried(148), let(148, 2)),
@@ -357,19 +357,19 @@ constexpr row WELL_HEAD[] = {
     end(),
     moving(),
         when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 486)), call(p858)),
-        group({757, 755, 162}),
+        group({WORD_IN, WORD_DOWN, 162}),
             when(trap_open, forced(474, 2450)),
-            reply({757, 162}, 1882),
+            reply({WORD_IN, 162}, 1882),
             call(p858),
         end(),
-        reply({950, 894, 98, 538, 973, 197, 1037}, 2638),
+        reply({WORD_WATERS, 894, 98, 538, 973, 197, 1037}, 2638),
         reply({480, 196}, 2638),
         reply({475}, 1425),
     end(),
     land(486, 1668),
     step(landing_among_the_thickets),
     first(),
-        mark_name({1000, 950, 891, 894, 973, 538, 98}),
+        mark_name({1000, WORD_WATERS, WORD_LOOKOUT, 894, 973, 538, 98}),
         mark_name({197, 1037, 480, 196, 1073}),
     end(),
 };
@@ -379,7 +379,7 @@ constexpr row WELL_HEAD[] = {
 cond_fold hourglass_running() { return cond(value[163] > 1); }
 
 // "Steps" alone lead on, away from where the player came from.
-cond_fold steps_alone() { return cond(has(7)).AND(!anyof(754, 755, 848, -1)); }
+cond_fold steps_alone() { return cond(has(7)).AND(!anyof(WORD_UP, WORD_DOWN, WORD_CLIMB, -1)); }
 
 // The command is kept while the question is asked.
 int keep_the_command() {
@@ -398,12 +398,12 @@ constexpr row TIMED_STAIR[] = {
         let_variant(2627, 1),
     end(),
     look(),
-        reply({936}, 3307),
-        reply({758, 950, 921, 891}, 3142, arg(2)),
+        reply({WORD_WALL}, 3307),
+        reply({WORD_OUT, WORD_WATERS, WORD_CLIFF, WORD_LOOKOUT}, 3142, arg(2)),
         reply({7}, 2748),
         ret(),
     end(),
-    when([] { return cond(cond(anyof(848, 7, -1)).AND(anyof(754, 755, -1))).OR(keyword(848, 7, -1)); },
+    when([] { return cond(cond(anyof(WORD_CLIMB, 7, -1)).AND(anyof(WORD_UP, WORD_DOWN, -1))).OR(keyword(WORD_CLIMB, 7, -1)); },
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
         group(steps_alone),
@@ -412,8 +412,8 @@ constexpr row TIMED_STAIR[] = {
                 let_ref(VAR_ARG1, 755),
             end(),
         end(),
-        go({755}, 472),
-        group({754, 848, 7}),
+        go({WORD_DOWN}, 472),
+        group({WORD_UP, WORD_CLIMB, 7}),
             first(),
                 when(hourglass_running, forced(478)),
                 // Twice thrown back already: the player is asked first.
@@ -425,10 +425,10 @@ constexpr row TIMED_STAIR[] = {
                 call(p763),
             end(),
         end(),
-        reply({921, 950}, 2638),
+        reply({WORD_CLIFF, WORD_WATERS}, 2638),
     end(),
     mark({7}),
-    when(steps_not_named, mark_name({921, 950, 891})),
+    when(steps_not_named, mark_name({WORD_CLIFF, WORD_WATERS, WORD_LOOKOUT})),
     land(472, 1669),
 };
 
@@ -449,7 +449,7 @@ constexpr row GATEHOUSE[] = {
         end(),
     end(),
     look(),
-        reply({936}, 3307),
+        reply({WORD_WALL}, 3307),
         reply({7}, 2748),
         group({OBJ_GATE}),
             first(),
@@ -467,13 +467,13 @@ constexpr row GATEHOUSE[] = {
         end(),
         ret(),
     end(),
-    let(all({757, OBJ_GATE}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_IN, OBJ_GATE}), VAR_COMMAND_STATUS, 1),
     moving(),
-        group({747, 757}),
+        group({WORD_EAST, WORD_IN}),
             when(gate_shut, reply(2503, arg(747))),
             forced(479),
         end(),
-        go({755, 7}, 477),
+        go({WORD_DOWN, 7}, 477),
         reply({470}, 1425),
     end(),
     first(),
@@ -488,12 +488,12 @@ constexpr row YARD[] = {
     rewrite(8, OBJ_GATE),
     reply({953}, 2610),
     look(),
-        reply({376, 754}, 2019, arg(16)),
+        reply({376, WORD_UP}, 2019, arg(16)),
         reply({263, 993}, 3073),
         reply({67}, 2635),
         reply({955}, 2618),
         reply({137}, 2617),
-        reply({936}, 3307),
+        reply({WORD_WALL}, 3307),
         reply({920, 894}, 2615),
         group({470}),
             first(),
@@ -525,9 +525,9 @@ constexpr row YARD[] = {
     end(),
     reply({137}, 1885, arg_of(VAR_ARG2)),
     reply({955}, 1885, arg(955)),
-    let(all({758, OBJ_GATE}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_OUT, OBJ_GATE}), VAR_COMMAND_STATUS, 1),
     moving(),
-        group({758, 751, 470}),
+        group({WORD_OUT, WORD_WEST, 470}),
             when(gate_shut, reply(2503, arg(751))),
             forced(478),
         end(),

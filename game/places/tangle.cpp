@@ -41,15 +41,15 @@ constexpr member CELLS[] = {
 // Places 362..372: tangle.
 constexpr row TANGLE_CELL[] = {
     look(),
-        reply({897, 898, 308}, 2962),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2962),
         ret(),
     end(),
     moving(),
         member_rows(),
         // Every way is a passage here: which one is not clear.
-        reply({898, 897, 308}, 2904, arg(897)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2904, arg(897)),
     end(),
-    mark({898, 897, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
 };
 
 template <int PLACE>
@@ -71,14 +71,14 @@ int put_down_here() {
 constexpr row FAR_END[] = {
     // "Read" alone reads the automaton's plate.
     call(p185, ref(821)),
-    group(has_any_word({821, 134, 74, 129, 1018, 30}).AND(has_any_word({798, 822}))),
+    group(has_any_word({821, 134, 74, 129, 1018, 30}).AND(has_any_word({798, WORD_LOOK}))),
         tell(3295),
         reply(3331),
     end(),
     look(),
         reply({1103}, 3451),
         reply({1104}, 3452),
-        reply({897, 898, 308}, 2903, arg(897)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         ret(),
     end(),
     // Putting down what the automaton cares about: the token buys a canister
@@ -94,9 +94,9 @@ constexpr row FAR_END[] = {
         reply(1991),
     end(),
     moving(),
-        go({745, 758, 897, 898, 308}, 363),
+        go({WORD_NORTH, WORD_OUT, WORD_PASSAGE, WORD_TUNNEL, 308}, 363),
     end(),
-    mark({821, 134, 74, 129, 1018, 30, 897, 898, 308, 1103, 1104}),
+    mark({821, 134, 74, 129, 1018, 30, WORD_PASSAGE, WORD_TUNNEL, 308, 1103, 1104}),
 };
 
 }  // namespace

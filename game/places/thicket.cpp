@@ -10,7 +10,6 @@
 using namespace rows;
 
 namespace {
-constexpr int OBJ_FUNNEL = 148;
 constexpr int TEXT_SQUEEZE = 2633;      // trying to squeeze past the grille; its counter counts the tries
 constexpr int TEXT_GRILLE_SIDE = 1740;  // which way the player goes past the grille: 0 out, 1 in
 
@@ -34,8 +33,8 @@ constexpr row THICKET_GAP[] = {
         reply({538}, 3319),
         reply({1047}, 2033, arg(1047)),
         reply({961}, 2672),
-        reply({484, 973, 1079, WORD_INWARD}, 1725),
-        reply({936}, 2530),
+        reply({484, 973, 1079, WORD_IN}, 1725),
+        reply({WORD_WALL}, 2530),
         ret(),
     end(),
     group({961}),
@@ -46,22 +45,22 @@ constexpr row THICKET_GAP[] = {
     call({988}, p396),
     when([] { return cond(has(WORD_OPEN)).AND(grille_or_alone()); }, reply(1727)),
     when([] { return cond(has(WORD_CLOSE)).AND(grille_or_alone()); }, reply(1607, arg_of(OBJ_GRILLE))),
-    call({936}, p898),
+    call({WORD_WALL}, p898),
     // "Climb the grille" is a way, or an attempt at one.
-    when(has_word(848).AND(has_any_word({OBJ_GRILLE, 936})), let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(WORD_CLIMB).AND(has_any_word({OBJ_GRILLE, WORD_WALL})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        group({200, 196, 195, 480, 745}),
-            when(heading_carried, heading(746)),
+        group({200, 196, 195, 480, WORD_NORTH}),
+            when(heading_carried, heading(WORD_NORTHEAST)),
             go({196}, 196),
-            go({195, 745, 480}, 480),
+            go({195, WORD_NORTH, 480}, 480),
             go({200}, 195),
         end(),
-        group({848}),
-            reply({936}, 1766),
+        group({WORD_CLIMB}),
+            reply({WORD_WALL}, 1766),
             group(grille_or_alone),
                 first(),
                     // With the funnel, climbing over is going in.
-                    group(carries_funnel), let_ref(VAR_ARG1, WORD_INWARD), end(),
+                    group(carries_funnel), let_ref(VAR_ARG1, WORD_IN), end(),
                     otherwise(),
                         let_ref(VAR_PROMPT_TEXT, 2646),
                         when(value_over(TEXT_SQUEEZE, 1), reply(TEXT_SQUEEZE)),
@@ -76,7 +75,7 @@ constexpr row THICKET_GAP[] = {
             end(),
         end(),
         group([] {
-            return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 482).OR(anyof(749, WORD_INWARD, 951, 538, 484, -1));
+            return cond(has(WORD_BACK)).AND(value[VAR_THERE] == 482).OR(anyof(WORD_SOUTH, WORD_IN, 951, 538, 484, -1));
         }),
             first(),
                 group(carries_funnel),
@@ -86,7 +85,7 @@ constexpr row THICKET_GAP[] = {
                 otherwise(), reply(2518), end(),
             end(),
         end(),
-        go({747, 751, 746, 752}, 544),
+        go({WORD_EAST, WORD_WEST, WORD_NORTHEAST, WORD_NORTHWEST}, 544),
     end(),
     mark_name({484, 951, 1079, 973, 538}),
 };
@@ -100,7 +99,7 @@ constexpr row THICKET_HEART[] = {
     let(OBJ_GRILLE, 1),
     group({951}),
         group(movement_guard),
-            when(heading_carried, heading(749)),
+            when(heading_carried, heading(WORD_SOUTH)),
             forced(486),
         end(),
         reply({WORD_LOOK}, 2642, arg(1)),
@@ -114,7 +113,7 @@ constexpr row THICKET_HEART[] = {
         end(),
         put_here(OBJ_GRILLE),
     end(),
-    call({936}, p898),
+    call({WORD_WALL}, p898),
     look(),
         reply({951}, 3154),
         reply({961}, 2672),
@@ -127,18 +126,18 @@ constexpr row THICKET_HEART[] = {
     end(),
     // Over the grille and out, for one without the funnel and without a
     // bulky load.
-    group([] { return cond(has(848)).AND(grille_or_alone()); }),
+    group([] { return cond(has(WORD_CLIMB)).AND(grille_or_alone()); }),
         when(carries_funnel, reply(1739, arg(848))),
         let_ref(VAR_PROMPT_TEXT, 2646),
         call(p140),
         forced(481, 2636),
     end(),
     moving(),
-        go({749, 951}, 486),
+        go({WORD_SOUTH, 951}, 486),
         reply({538}, 1297),
-        go({748}, 487),
-        go({750}, 485),
-        group({745, WORD_OUTWARD}),
+        go({WORD_SOUTHEAST}, 487),
+        go({WORD_SOUTHWEST}, 485),
+        group({WORD_NORTH, WORD_OUT}),
             first(),
                 group(carries_funnel),
                     set_flag(OBJ_GRILLE, 13),
@@ -159,8 +158,8 @@ constexpr int CAIRN = 0, TOPIARY = 1;
 
 // Places 483: west thicket; 484: east thicket.
 constexpr member CLOSE_CORNERS[] = {
-    {483, {1, 0}, {go({749, 538}, 485)}},
-    {484, {0, 1}, {go({749}, 487)}},
+    {483, {1, 0}, {go({WORD_SOUTH, 538}, 485)}},
+    {484, {0, 1}, {go({WORD_SOUTH}, 487)}},
 };
 
 // Places 483: west thicket; 484: east thicket.
@@ -188,7 +187,7 @@ constexpr row CLOSE_CORNER[] = {
     // No vines grow in the west thicket.
     member_group(CAIRN), reply({1079}, 1319, arg(1079)), end(),
     call(p362),
-    call({936}, p898),
+    call({WORD_WALL}, p898),
     look(),
         reply({967}, 3384, arg(1)),
         ret(),
@@ -206,8 +205,8 @@ constexpr int THORNS = 0, SPRING = 1;
 
 // Places 485: south-west thicket; 487: thicket spring.
 constexpr member PATH_CORNERS[] = {
-    {485, {1, 0}, {go({745}, 483), go({746}, 482), call({538}, p329, ref(483), ref(745), ref(482), ref(746))}},
-    {487, {0, 1}, {go({752}, 482), go({745}, 484), call({538}, p329, ref(482), ref(752), ref(484), ref(745))}},
+    {485, {1, 0}, {go({WORD_NORTH}, 483), go({WORD_NORTHEAST}, 482), call({538}, p329, ref(483), ref(745), ref(482), ref(746))}},
+    {487, {0, 1}, {go({WORD_NORTHWEST}, 482), go({WORD_NORTH}, 484), call({538}, p329, ref(482), ref(752), ref(484), ref(745))}},
 };
 
 // Places 485: south-west thicket; 487: thicket spring.
@@ -233,10 +232,10 @@ constexpr row PATH_CORNER[] = {
             ret(),
         end(),
     end(),
-    call({936}, p898),
+    call({WORD_WALL}, p898),
     group({951}),
         reply({WORD_LOOK}, 3152, arg(1)),
-        reply({848, 754}, 3151),
+        reply({WORD_CLIMB, WORD_UP}, 3151),
         mark(),
         ret(),
     end(),
@@ -257,7 +256,7 @@ constexpr row PATH_CORNER[] = {
 // The south thicket (486), where the roots climb to the well head.
 constexpr row SOUTH_THICKET[] = {
     // Looking up is looking at the track up the roots.
-    when([] { return cond(keyword(WORD_LOOK, 754, -1)); }, rewrite(754, 951)),
+    when([] { return cond(keyword(WORD_LOOK, WORD_UP, -1)); }, rewrite(WORD_UP, 951)),
     call(p185, ref(73)),
     when([] { return cond(has(798)).AND(cond(one_word()).OR(anyof(73, 30, 74, 134, 129, -1))); }, reply(2454)),
     group({73}),
@@ -268,17 +267,17 @@ constexpr row SOUTH_THICKET[] = {
         end(),
         reply(1885, arg_of(73)),
     end(),
-    group({951, 936}),
+    group({951, WORD_WALL}),
         reply({WORD_LOOK}, 3152, arg(0)),
-        group([] { return cond(!anyof(754, 848, -1)); }), mark(), ret(), end(),
+        group([] { return cond(!anyof(WORD_UP, WORD_CLIMB, -1)); }), mark(), ret(), end(),
     end(),
-    when([] { return cond(has(936)).OR(keyword(935, WORD_LOOK, -1)); }, reply(2529, arg(1))),
+    when([] { return cond(has(WORD_WALL)).OR(keyword(935, WORD_LOOK, -1)); }, reply(2529, arg(1))),
     call(p362),
     when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 475)), call(p858)),
-    when([] { return cond(anyof(754, 848, -1)).AND(one_word()).OR(anyof(951, 936, 935, -1)); }, call(p858)),
-    mark({935, 936}),
+    when([] { return cond(anyof(WORD_UP, WORD_CLIMB, -1)).AND(one_word()).OR(anyof(951, WORD_WALL, 935, -1)); }, call(p858)),
+    mark({935, WORD_WALL}),
     moving(),
-        go({745, 538}, 482),
+        go({WORD_NORTH, 538}, 482),
     end(),
     mark({538, 73, 30, 74, 134, 129, 17, 1014}),
 };

@@ -21,17 +21,17 @@ constexpr row TABLET_STEPS[] = {
     when(has_any_word({73, 134, 129, 30, 1018, 74}).AND(has_any_word({798, WORD_LOOK})), reply(1823)),
     look(),
         reply({7}, 2748),
-        reply({374, 936}, 2749),
-        reply({1130}, 2037, arg(1130)),
-        reply({902}, 2960),
+        reply({374, WORD_WALL}, 2749),
+        reply({WORD_ROCK}, 2037, arg(1130)),
+        reply({WORD_OPENING}, 2960),
         let({300}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({755, 7}, 382),
-        go({751, WORD_OUTWARD, 901, 902, 210}, 210),
+        go({WORD_DOWN, 7}, 382),
+        go({WORD_WEST, WORD_OUT, 901, WORD_OPENING, 210}, 210),
     end(),
-    mark({73, 134, 129, 30, 1018, 74, 300, 7, 1130, 936, 374, 902}),
+    mark({73, 134, 129, 30, 1018, 74, 300, 7, WORD_ROCK, WORD_WALL, 374, WORD_OPENING}),
 };
 
 // --- Scree pocket (375) -----------------------------------------------------
@@ -39,16 +39,16 @@ constexpr row TABLET_STEPS[] = {
 // Place 375: scree pocket.
 constexpr row SCREE_POCKET[] = {
     look(),
-        reply({1085, 936}, 3105),
-        reply({897, 308, 898}, 2903, arg(897)),
+        reply({1085, WORD_WALL}, 3105),
+        reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2903, arg(897)),
         when(object_not_near(126), reply({126}, 3106)),
         when(object_not_near(144), reply({144, 1056}, 3106)),
         ret(),
     end(),
     moving(),
-        go({745, WORD_OUTWARD, 897, 308, 898, 901}, 214),
+        go({WORD_NORTH, WORD_OUT, WORD_PASSAGE, 308, WORD_TUNNEL, 901}, 214),
     end(),
-    mark({897, 308, 898, 1056, 1085}),
+    mark({WORD_PASSAGE, 308, WORD_TUNNEL, 1056, 1085}),
 };
 
 // --- Ceiling (376) ----------------------------------------------------------
@@ -58,25 +58,25 @@ constexpr row CEILING[] = {
     // "Door" here is the vault door.
     rewrite_shown(8, 36),
     look(),
-        reply({376, WORD_AXIS_1}, 2019, arg(8)),
-        reply({WORD_OUTWARD, 897, 898}, 2903, arg(898)),
+        reply({376, WORD_UP}, 2019, arg(8)),
+        reply({WORD_OUT, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(898)),
         ret(),
     end(),
-    when(has_any_word({WORD_INWARD, WORD_OUTWARD}).AND(has_word(36)), let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({WORD_IN, WORD_OUT}).AND(has_word(36)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        group({WORD_INWARD}),
+        group({WORD_IN}),
             group(vault_open),
                 copy(VAR_RETURN_PLACE, VAR_HERE),
                 forced(583),
             end(),
             reply(1638),
         end(),
-        group({WORD_AXIS_1, WORD_OUTWARD, 898, 897, 745}),
+        group({WORD_UP, WORD_OUT, WORD_TUNNEL, WORD_PASSAGE, WORD_NORTH}),
             when(vault_open, reply(1613)),
             forced(214),
         end(),
     end(),
-    mark({376, 898, 897, 758}),
+    mark({376, WORD_TUNNEL, WORD_PASSAGE, WORD_OUT}),
 };
 
 // --- Vault (583) ------------------------------------------------------------
@@ -84,7 +84,7 @@ constexpr row CEILING[] = {
 // The one way out of the vault leads back to the side of the door the
 // player came in by.
 int leave_the_vault() {
-    moveto(value[VAR_RETURN_PLACE], 0, -WORD_OUTWARD);
+    moveto(value[VAR_RETURN_PLACE], 0, -WORD_OUT);
     return 0;
 }
 
@@ -98,7 +98,7 @@ constexpr row VAULT[] = {
     end(),
     group({36}),
         first(),
-            let({WORD_OUTWARD}, VAR_COMMAND_STATUS, 1),
+            let({WORD_OUT}, VAR_COMMAND_STATUS, 1),
             otherwise(),
                 // The door named alone: the next command may say what to do
                 // with it.
@@ -125,30 +125,30 @@ constexpr row VAULT[] = {
 // Place 378: north passage.
 constexpr row NORTH_PASSAGE[] = {
     look(),
-        let({898, 897, 308}, VAR_COMMAND_STATUS, 1),
+        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({749}, 214),
-        go({745}, 379),
-        call({898, 897, 308}, p329, ref(214), ref(749), ref(379), ref(745)),
+        go({WORD_SOUTH}, 214),
+        go({WORD_NORTH}, 379),
+        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(214), ref(749), ref(379), ref(745)),
     end(),
-    mark({898, 897, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
 };
 
 // Place 379: bend.
 constexpr row BEND[] = {
     look(),
         let({1017}, VAR_COMMAND_STATUS, 1),
-        reply({898, 897, 308}, 2902, arg_of(308)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2902, arg_of(308)),
         ret(),
     end(),
     moving(),
-        go({749, 750, 751}, 378),
-        go({745, 746, 747}, 380),
-        call({898, 897, 308}, p329, ref(380), ref(747), ref(378), ref(751)),
+        go({WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST}, 378),
+        go({WORD_NORTH, WORD_NORTHEAST, WORD_EAST}, 380),
+        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(380), ref(747), ref(378), ref(751)),
     end(),
-    mark({898, 897, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
 };
 
 // --- Marked end (380) -------------------------------------------------------
@@ -156,15 +156,15 @@ constexpr row BEND[] = {
 // Place 380: marked end.
 constexpr row MARKED_END[] = {
     look(),
-        reply({376, WORD_AXIS_1}, 2019, arg(9)),
-        reply({898, 897, 308}, 2903, arg_of(308)),
-        reply({936, 1018, 134, 129}, 2910),
+        reply({376, WORD_UP}, 2019, arg(9)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg_of(308)),
+        reply({WORD_WALL, 1018, 134, 129}, 2910),
         ret(),
     end(),
     moving(),
-        go({WORD_OUTWARD, 749, 308}, 379),
+        go({WORD_OUT, WORD_SOUTH, 308}, 379),
     end(),
-    mark({898, 897, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
 };
 
 // --- Three ways (381) -------------------------------------------------------
@@ -172,16 +172,16 @@ constexpr row MARKED_END[] = {
 // Place 381: three ways.
 constexpr row THREE_WAYS[] = {
     look(),
-        reply({897, 308, 898}, 2902, arg(897)),
+        reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2902, arg(897)),
         ret(),
     end(),
     moving(),
-        go({749}, 214),
-        go({745}, 383),
-        go({747}, 382),
-        reply({897, 898, 308}, 1297),
+        go({WORD_SOUTH}, 214),
+        go({WORD_NORTH}, 383),
+        go({WORD_EAST}, 382),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 1297),
     end(),
-    mark({308, 897, 898}),
+    mark({308, WORD_PASSAGE, WORD_TUNNEL}),
 };
 
 // --- Step passage (382) -----------------------------------------------------
@@ -190,16 +190,16 @@ constexpr row THREE_WAYS[] = {
 constexpr row STEP_PASSAGE[] = {
     look(),
         reply({7}, 2748),
-        reply({936, 374}, 2749),
+        reply({WORD_WALL, 374}, 2749),
         reply({966}, 2596, arg(966)),
-        reply({898, 897, 308}, 2903, arg(897)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(897)),
         ret(),
     end(),
     moving(),
-        go({WORD_AXIS_1, 7, 747, 966}, 374),
-        go({749, 897, 308, WORD_OUTWARD}, 381),
+        go({WORD_UP, 7, WORD_EAST, 966}, 374),
+        go({WORD_SOUTH, WORD_PASSAGE, 308, WORD_OUT}, 381),
     end(),
-    mark({7, 374, 966, 897, 308, 898}),
+    mark({7, 374, 966, WORD_PASSAGE, 308, WORD_TUNNEL}),
 };
 
 // --- Still chamber (383) ----------------------------------------------------
@@ -208,15 +208,15 @@ constexpr row STEP_PASSAGE[] = {
 constexpr row STILL_CHAMBER[] = {
     look(),
         let({300}, VAR_COMMAND_STATUS, 1),
-        reply({897, 898, 308}, 2903, arg(897)),
-        reply({936}, 2968),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
+        reply({WORD_WALL}, 2968),
         ret(),
     end(),
     moving(),
-        go({WORD_OUTWARD, 749, 897, 898, 308}, 381),
+        go({WORD_OUT, WORD_SOUTH, WORD_PASSAGE, WORD_TUNNEL, 308}, 381),
         reply({300}, 1425),
     end(),
-    mark({897, 898, 308, 300, 936}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 300, WORD_WALL}),
 };
 
 }  // namespace

@@ -16,31 +16,31 @@ namespace {
 // Places 227..251: warren.
 // Each burrow's ways, in the order they are tried; 240..251 are dead ends.
 constexpr member BURROWS[] = {
-    {227, {}, {go({754}, 226), go({745}, 227), go({747}, 228), go({749}, 230), go({751}, 237)}},
-    {228, {}, {go({751}, 227), go({749}, 229), go({747}, 230)}},
-    {229, {}, {go({747}, 228), go({755}, 248), go({749}, 232), go({745}, 250)}},
-    {230, {}, {go({751}, 227), go({745}, 228), go({747}, 241), go({749}, 244), go({754, 755}, 240)}},
-    {231, {}, {go({747}, 232), go({751}, 233)}},
-    {232, {}, {go({747}, 229), go({751}, 231), go({755}, 233), go({749}, 234)}},
-    {233, {}, {go({751}, 231), go({754}, 232), go({747}, 234), go({749}, 235)}},
-    {234, {}, {go({751}, 232), go({747}, 233), go({749}, 234), go({754}, 235), go({745}, 236), go({755}, 247)}},
-    {235, {}, {go({751}, 233), go({745}, 234), go({749}, 242)}},
-    {236, {}, {go({751}, 234), go({745}, 236), go({755}, 249), go({747}, 252)}},
-    {237, {}, {go({745}, 227), go({751, 749}, 237), go({747}, 243)}},
-    {238, {}, {go({749}, 252), go({747}, 239), go({751}, 246)}},
-    {239, {}, {go({745}, 252), go({751}, 238), go({752}, 251)}},
-    {240, {}, {go({754, 755}, 230)}},
-    {241, {}, {go({758, 751}, 230)}},
-    {242, {}, {go({758, 751}, 235)}},
-    {243, {}, {go({751, 758}, 237)}},
-    {244, {}, {go({758, 747}, 230)}},
-    {245, {}, {go({758, 747}, 252)}},
-    {246, {}, {go({758, 747}, 238)}},
-    {247, {}, {go({758, 754}, 234)}},
-    {248, {}, {go({758, 754}, 229)}},
-    {249, {}, {go({758, 754}, 236)}},
-    {250, {}, {go({758, 749}, 229)}},
-    {251, {}, {go({748, 758}, 239)}},
+    {227, {}, {go({WORD_UP}, 226), go({WORD_NORTH}, 227), go({WORD_EAST}, 228), go({WORD_SOUTH}, 230), go({WORD_WEST}, 237)}},
+    {228, {}, {go({WORD_WEST}, 227), go({WORD_SOUTH}, 229), go({WORD_EAST}, 230)}},
+    {229, {}, {go({WORD_EAST}, 228), go({WORD_DOWN}, 248), go({WORD_SOUTH}, 232), go({WORD_NORTH}, 250)}},
+    {230, {}, {go({WORD_WEST}, 227), go({WORD_NORTH}, 228), go({WORD_EAST}, 241), go({WORD_SOUTH}, 244), go({WORD_UP, WORD_DOWN}, 240)}},
+    {231, {}, {go({WORD_EAST}, 232), go({WORD_WEST}, 233)}},
+    {232, {}, {go({WORD_EAST}, 229), go({WORD_WEST}, 231), go({WORD_DOWN}, 233), go({WORD_SOUTH}, 234)}},
+    {233, {}, {go({WORD_WEST}, 231), go({WORD_UP}, 232), go({WORD_EAST}, 234), go({WORD_SOUTH}, 235)}},
+    {234, {}, {go({WORD_WEST}, 232), go({WORD_EAST}, 233), go({WORD_SOUTH}, 234), go({WORD_UP}, 235), go({WORD_NORTH}, 236), go({WORD_DOWN}, 247)}},
+    {235, {}, {go({WORD_WEST}, 233), go({WORD_NORTH}, 234), go({WORD_SOUTH}, 242)}},
+    {236, {}, {go({WORD_WEST}, 234), go({WORD_NORTH}, 236), go({WORD_DOWN}, 249), go({WORD_EAST}, 252)}},
+    {237, {}, {go({WORD_NORTH}, 227), go({WORD_WEST, WORD_SOUTH}, 237), go({WORD_EAST}, 243)}},
+    {238, {}, {go({WORD_SOUTH}, 252), go({WORD_EAST}, 239), go({WORD_WEST}, 246)}},
+    {239, {}, {go({WORD_NORTH}, 252), go({WORD_WEST}, 238), go({WORD_NORTHWEST}, 251)}},
+    {240, {}, {go({WORD_UP, WORD_DOWN}, 230)}},
+    {241, {}, {go({WORD_OUT, WORD_WEST}, 230)}},
+    {242, {}, {go({WORD_OUT, WORD_WEST}, 235)}},
+    {243, {}, {go({WORD_WEST, WORD_OUT}, 237)}},
+    {244, {}, {go({WORD_OUT, WORD_EAST}, 230)}},
+    {245, {}, {go({WORD_OUT, WORD_EAST}, 252)}},
+    {246, {}, {go({WORD_OUT, WORD_EAST}, 238)}},
+    {247, {}, {go({WORD_OUT, WORD_UP}, 234)}},
+    {248, {}, {go({WORD_OUT, WORD_UP}, 229)}},
+    {249, {}, {go({WORD_OUT, WORD_UP}, 236)}},
+    {250, {}, {go({WORD_OUT, WORD_SOUTH}, 229)}},
+    {251, {}, {go({WORD_SOUTHEAST, WORD_OUT}, 239)}},
 };
 
 // Places 227..251: warren.
@@ -62,17 +62,17 @@ constexpr row MOUTH_OF_THE_WARREN[] = {
     look(),
         // Looking at the hall is looking about.
         let({901}, VAR_COMMAND_STATUS, 1),
-        reply({900, 897}, 2903, arg_of(VAR_ARG2)),
+        reply({WORD_CRAWL, WORD_PASSAGE}, 2903, arg_of(VAR_ARG2)),
         ret(),
     end(),
     // "Climb up" into the burrows needs no GO.
-    group([] { return cond(keyword(848, 754, -1)).OR(has(WORD_GO)).OR(words() == 1); }),
-        go({749, 754, 897, 848}, 227),
-        go({747}, 212),
-        go({751, 900, 901}, 253),
-        go({745}, 212, 1501),
+    group([] { return cond(keyword(WORD_CLIMB, WORD_UP, -1)).OR(has(WORD_GO)).OR(words() == 1); }),
+        go({WORD_SOUTH, WORD_UP, WORD_PASSAGE, WORD_CLIMB}, 227),
+        go({WORD_EAST}, 212),
+        go({WORD_WEST, WORD_CRAWL, 901}, 253),
+        go({WORD_NORTH}, 212, 1501),
     end(),
-    mark({901, 897, 900}),
+    mark({901, WORD_PASSAGE, WORD_CRAWL}),
 };
 
 // --- The warren chute (252) --------------------------------------------------
@@ -80,21 +80,21 @@ constexpr row MOUTH_OF_THE_WARREN[] = {
 // Place 252: warren chute.
 constexpr row WARREN_CHUTE[] = {
     look(),
-        reply({755, 209}, 2478, arg(0)),
-        reply({960, 15, 936}, 3128),
+        reply({WORD_DOWN, 209}, 2478, arg(0)),
+        reply({960, 15, WORD_WALL}, 3128),
         reply({258}, 3129),
         ret(),
     end(),
     // Down, or climbing, into the crevice or the chute is a move.
-    group([] { return cond(anyof(848, 755, -1)).AND(anyof(960, 15, -1)).OR(has(WORD_GO)).OR(words() == 1); }),
-        go({755, 848}, 208),
-        go({751}, 236),
-        go({749}, 245),
-        go({745}, 238),
-        go({747}, 239),
+    group([] { return cond(anyof(WORD_CLIMB, WORD_DOWN, -1)).AND(anyof(960, 15, -1)).OR(has(WORD_GO)).OR(words() == 1); }),
+        go({WORD_DOWN, WORD_CLIMB}, 208),
+        go({WORD_WEST}, 236),
+        go({WORD_SOUTH}, 245),
+        go({WORD_NORTH}, 238),
+        go({WORD_EAST}, 239),
     end(),
     reply({960}, 1403),
-    mark({960, 15, 936, 258}),
+    mark({960, 15, WORD_WALL, 258}),
     // What is thrown down here lands in the upper chamber.
     land(208, 1671),
 };
@@ -105,17 +105,17 @@ constexpr row WARREN_CHUTE[] = {
 constexpr row SIDE_OF_THE_WARREN[] = {
     look(),
         let({901}, VAR_COMMAND_STATUS, 1),
-        reply({900, 893}, 2903, arg_of(VAR_ARG2)),
+        reply({WORD_CRAWL, WORD_HOLE}, 2903, arg_of(VAR_ARG2)),
         ret(),
     end(),
     // "Crawl up" is a move.
-    let(all({900, 754}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_CRAWL, WORD_UP}), VAR_COMMAND_STATUS, 1),
     moving(),
-        go({747, 754, 900}, 226),
-        go({751, 901}, 254),
-        go({745, 755, 893}, 255),
+        go({WORD_EAST, WORD_UP, WORD_CRAWL}, 226),
+        go({WORD_WEST, 901}, 254),
+        go({WORD_NORTH, WORD_DOWN, WORD_HOLE}, 255),
     end(),
-    mark({901, 900, 893}),
+    mark({901, WORD_CRAWL, WORD_HOLE}),
 };
 
 // --- The tangle fork (254) ---------------------------------------------------
@@ -124,16 +124,16 @@ constexpr row SIDE_OF_THE_WARREN[] = {
 constexpr row TANGLE_FORK[] = {
     look(),
         let({901}, VAR_COMMAND_STATUS, 1),
-        reply({897, 898, 308}, 2908),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2908),
         ret(),
     end(),
     moving(),
-        go({747, 901}, 253),
-        go({745}, 255),
-        go({749}, 362),
-        reply({897, 898, 308}, 1297),
+        go({WORD_EAST, 901}, 253),
+        go({WORD_NORTH}, 255),
+        go({WORD_SOUTH}, 362),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 1297),
     end(),
-    mark({897, 898, 308}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308}),
 };
 
 // --- The four ways (255) -----------------------------------------------------
@@ -141,17 +141,17 @@ constexpr row TANGLE_FORK[] = {
 // Place 255: four ways.
 constexpr row FOUR_WAYS[] = {
     look(),
-        reply({897, 898, 308}, 2902, arg(897)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
         ret(),
     end(),
     moving(),
-        go({751}, 253),
-        go({745}, 256),
-        go({747}, 221),
-        go({749}, 254),
-        reply({897, 898, 308}, 2904, arg(897)),
+        go({WORD_WEST}, 253),
+        go({WORD_NORTH}, 256),
+        go({WORD_EAST}, 221),
+        go({WORD_SOUTH}, 254),
+        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2904, arg(897)),
     end(),
-    mark({897, 898, 308}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308}),
 };
 
 // --- The blind crawl (256) ---------------------------------------------------
@@ -159,13 +159,13 @@ constexpr row FOUR_WAYS[] = {
 // Place 256: blind crawl.
 constexpr row BLIND_CRAWL[] = {
     look(),
-        reply({900}, 2903, arg(900)),
+        reply({WORD_CRAWL}, 2903, arg(900)),
         ret(),
     end(),
     moving(),
-        go({758, 900, 749}, 255),
+        go({WORD_OUT, WORD_CRAWL, WORD_SOUTH}, 255),
     end(),
-    mark({900}),
+    mark({WORD_CRAWL}),
 };
 
 }  // namespace

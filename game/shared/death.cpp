@@ -92,11 +92,11 @@ int p685() {
 // Hazard of word 762 ("jump") at places 631..638.
 int p724(arg_pair variant) {
     frame<1> f{variant};
-    if (cond(words() == 1).OR(has(763))) {
+    if (cond(words() == 1).OR(has(WORD_CROSS))) {
         say(SAY_STOP | SAY_ARG, 2839, f.lvals[0]);
         if (loop) return 0;
     }
-    if (cond(anyof(WORD_INWARD, 635, WORD_AXIS_2, -1))) {
+    if (cond(anyof(WORD_IN, 635, WORD_DOWN, -1))) {
         say(0, 2838, 0);
         moveto(PLACE_GONE, -1);
         if (cond(carried(144))) {

@@ -94,12 +94,12 @@ int second_is_thing_word() {
         say(SAY_STOP, 1403, 0);
         return 0;
     }
-    if (cond(anyof(784, 1130, 1137, -1))) {
+    if (cond(anyof(784, WORD_ROCK, WORD_FLOOR, -1))) {
         say(0, 1403, 0);
         loop = 1;
         return 0;
     }
-    if (cond(anyof(936, 376, 475, -1)).AND(!below())) {
+    if (cond(anyof(WORD_WALL, 376, 475, -1)).AND(!below())) {
         say(SAY_STOP, 1403, 0);
         return 0;
     }
@@ -140,9 +140,9 @@ constexpr row LAST_REPLIES[] = {
     when([] { return cond(here_has(7)).OR(here_has(18)); }, reply({376, 475}, 1403)),
     reply({1023}, 2957),
     when([] { return cond(below_not_18()); }, mark_name({977})),
-    when([] { return cond(!below()); }, group({936})),
+    when([] { return cond(!below()); }, group({WORD_WALL})),
         first(),
-            reply({848}, 3456),
+            reply({WORD_CLIMB}, 3456),
             reply({WORD_LOOK}, 2033, arg(936)),
             reply({783, 784, 785}, 3455, arg(889)),
             reply(1403),
@@ -300,7 +300,7 @@ int p364() {
             return 0;
         }
     }
-    if (cond(anyof(767, 768, 769, 771, 772, 774, 775, 788, 789, 790, 791, 795, 796, 798, 799, 801, -1))
+    if (cond(anyof(WORD_OPEN, 768, WORD_CLOSE, 771, 772, 774, 775, 788, 789, WORD_CONSUME_LIQUID, 791, 795, WORD_FILL_VESSEL, 798, WORD_RECHARGE, 801, -1))
             .OR(anyof(802, 803, 804, 811, 813, 814, 815, -1))) {
         // The two halves name the words in the order that the first
         // half's variant, drawn at the start, puts them.
@@ -406,7 +406,7 @@ int first_to_second() {
     return 0;
 }
 
-cond_fold alone_or_in() { return cond(one_word()).OR(anyof(WORD_GO, WORD_INWARD, -1)); }
+cond_fold alone_or_in() { return cond(one_word()).OR(anyof(WORD_GO, WORD_IN, -1)); }
 
 // The first rows of the surface lists: word 975 answered naming the word
 // typed with it.
@@ -428,11 +428,11 @@ constexpr row SURFACE_GRID[] = {
         reply({157}, 3303),
         reply({131, 153, 971, 972, 915}, 2026),
         reply({973}, 2025),
-        reply({1136, 754}, 2027, arg(0)),
-        reply({1137, 755}, 2027, arg(1)),
+        reply({1136, WORD_UP}, 2027, arg(0)),
+        reply({WORD_FLOOR, WORD_DOWN}, 2027, arg(1)),
         reply({922}, 2380, arg(922)),
     end(),
-    group({848}),
+    group({WORD_CLIMB}),
         first(),
             group([] { return cond(one_word()).OR(anyof(131, 971, 153, -1)); }),
                 first(),
@@ -448,7 +448,7 @@ constexpr row SURFACE_GRID[] = {
         ret({131, 971, 972, 915, 157}),
         reply({973}, 2464),
     end(),
-    mark({131, 153, 157, 915, 922, 971, 972, 973, 1136, 1137}),
+    mark({131, 153, 157, 915, 922, 971, 972, 973, 1136, WORD_FLOOR}),
 };
 
 constexpr row LANE[] = {
@@ -460,8 +460,8 @@ constexpr row LANE[] = {
                 reply(3339, arg_of(VAR_ARG1)),
             end(),
             reply({WORD_LOOK}, 2137),
-            reply({848}, 2464),
-            group({757, 759}),
+            reply({WORD_CLIMB}, 2464),
+            group({WORD_IN, WORD_GO}),
                 when(here_is(PLACE_START), ret()),
                 reply(1319, arg_of(8)),
             end(),
@@ -477,10 +477,10 @@ constexpr row LANE[] = {
     end(),
     when(one_word_test, step({131, 971, 153, 922, 475, 970}, first_to_second)),
     group({785}),
-        reply({200, 936, 970}, 3426, arg(936)),
+        reply({200, WORD_WALL, 970}, 3426, arg(936)),
         reply({971, 153, 131}, 3426, arg_of(131)),
     end(),
-    when(has_any_word({783, 800}), reply({131, 971, 153, 922, 475, 970, 936, 200}, 3315)),
+    when(has_any_word({783, 800}), reply({131, 971, 153, 922, 475, 970, WORD_WALL, 200}, 3315)),
     reply({131}, 2431, arg_of(131)),
     reply({971, 153}, 2431, arg_of(VAR_ARG2)),
     reply({922}, 2380, arg(922)),
@@ -490,10 +490,10 @@ constexpr row LANE[] = {
         reply({WORD_LOOK}, 3384, arg(2)),
         mark(),
     end(),
-    group({936}),
+    group({WORD_WALL}),
         first(),
             reply({WORD_LOOK}, 2022),
-            reply({848}, 2464),
+            reply({WORD_CLIMB}, 2464),
             reply({808, 807, WORD_TAKE}, 2021),
             reply({800}, 3315),
             reply(1403),
@@ -506,7 +506,7 @@ constexpr row ROAD[] = {
     look(),
         reply({894}, 2597),
         reply({480, 195}, 2194, arg(0)),
-        reply({1137, 755}, 2194, arg(1)),
+        reply({WORD_FLOOR, WORD_DOWN}, 2194, arg(1)),
         step(boulder_is_cliff),
         reply({974}, 2670, arg_of(VAR_ARG2)),
         reply({973}, 2025),
@@ -516,15 +516,15 @@ constexpr row ROAD[] = {
         mark(),
         ret(),
     end(),
-    when(has_any_word({131, 974}), reply({848}, 2669, arg(0))),
-    mark({131, 974, 973, 1137}),
+    when(has_any_word({131, 974}), reply({WORD_CLIMB}, 2669, arg(0))),
+    mark({131, 974, 973, WORD_FLOOR}),
 };
 
 constexpr row SUNKEN_WAY[] = {
     look(),
         group({894}), tell(3269), reply(1266), end(),
-        reply({754, 1136}, 2673, arg(0)),
-        reply({755, 1137}, 2673, arg(1)),
+        reply({WORD_UP, 1136}, 2673, arg(0)),
+        reply({WORD_DOWN, WORD_FLOOR}, 2673, arg(1)),
         step(boulder_is_cliff),
         reply({974}, 2670, arg_of(VAR_ARG2)),
         reply({973}, 2025),
@@ -534,8 +534,8 @@ constexpr row SUNKEN_WAY[] = {
             reply(2674, arg(1)),
         end(),
     end(),
-    reply({848}, 2669, arg(0)),
-    group({973, 974, 131, 1137, 1136}), mark(), ret(), end(),
+    reply({WORD_CLIMB}, 2669, arg(0)),
+    group({973, 974, 131, WORD_FLOOR, 1136}), mark(), ret(), end(),
     group({894}),
         when(alone_or_in, reply(2023)),
         mark(),
@@ -552,7 +552,7 @@ constexpr row VALLEY[] = {
         when(here_is(518), reply(2718, arg(1))),
         reply(2718, arg(0)),
     end(),
-    group({919, 1130}),
+    group({919, WORD_ROCK}),
         reply({WORD_LOOK}, 2709),
         ret({834}),
         group(two_words_test), mark(), ret(), end(),
@@ -570,15 +570,15 @@ constexpr row OUTDOORS[] = {
 };
 
 constexpr row LEDGES[] = {
-    group({WORD_OUTWARD}),
-        reply({848, 920}, 2042),
+    group({WORD_OUT}),
+        reply({WORD_CLIMB, 920}, 2042),
         ret({WORD_LOOK}),
     end(),
     group({920}),
         first(),
             reply({WORD_LOOK}, 2134),
-            reply({792, 800, 785, 767, 769}, 2135, arg_of(VAR_ARG1)),
-            reply({848}, 2042),
+            reply({792, 800, 785, WORD_OPEN, WORD_CLOSE}, 2135, arg_of(VAR_ARG1)),
+            reply({WORD_CLIMB}, 2042),
             otherwise(), mark(), call(p39), end(),
         end(),
     end(),
@@ -586,8 +586,8 @@ constexpr row LEDGES[] = {
 
 constexpr row GALLERY_AND_RING[] = {
     step(shore_is_water),
-    group({OBJ_LIQUID_1, 950}),
-        reply({WORD_INWARD, WORD_GO}, 1713, arg(0)),
+    group({OBJ_LIQUID_1, WORD_WATERS}),
+        reply({WORD_IN, WORD_GO}, 1713, arg(0)),
         reply({WORD_TAKE}, 1365),
     end(),
     group({WORD_CONSUME_LIQUID}),
@@ -595,7 +595,7 @@ constexpr row GALLERY_AND_RING[] = {
         when(value_not(VAR_VESSEL, 0), ret()),
         reply(1365),
     end(),
-    group([] { return cond(has(848)).AND(cond(has(154)).OR(one_word())); }),
+    group([] { return cond(has(WORD_CLIMB)).AND(cond(has(154)).OR(one_word())); }),
         first(),
             when(object_near(154), reply(1827)),
             call({154}, p39),
@@ -614,12 +614,12 @@ constexpr row GALLERY_AND_RING[] = {
         reply({993}, 3222, arg(993)),
     end(),
     look(),
-        reply({950, 781, OBJ_LIQUID_1}, 2751),
-        reply({891, 1000}, 2756),
+        reply({WORD_WATERS, 781, OBJ_LIQUID_1}, 2751),
+        reply({WORD_LOOKOUT, 1000}, 2756),
         reply({1002}, 2762),
         group({439}), let(VAR_COMMAND_STATUS, 1), call_word(WORD_LOOK), stop(), end(),
     end(),
-    when([] { return cond(here_in(438, 446)); }, group({921, 984})),
+    when([] { return cond(here_in(438, 446)); }, group({WORD_CLIFF, 984})),
         when(one_word_test, reply(1772, arg(921))),
         mark(),
         ret(),
@@ -629,10 +629,10 @@ constexpr row GALLERY_AND_RING[] = {
 constexpr row LABYRINTH[] = {
     look(),
         reply({389}, 3077),
-        reply({376, 475, 754}, 2019, arg(11)),
-        reply({1137}, 3079),
-        reply({936}, 3078),
-        group({897, 308, 898}),
+        reply({376, 475, WORD_UP}, 2019, arg(11)),
+        reply({WORD_FLOOR}, 3079),
+        reply({WORD_WALL}, 3078),
+        group({WORD_PASSAGE, 308, WORD_TUNNEL}),
             first(),
                 when(here_is(389), reply(2903, arg(897))),
                 when([] { return cond(here_has(11)); }, reply(2903, arg(898))),
@@ -651,7 +651,7 @@ constexpr row LABYRINTH[] = {
         when([] { return cond(here() != 389); }, reply({673}, 1425)),
         ret(),
     end(),
-    group({389, 898, 897, 308, 673}), mark(), call(p39), end(),
+    group({389, WORD_TUNNEL, WORD_PASSAGE, 308, 673}), mark(), call(p39), end(),
 };
 
 }  // namespace

@@ -17,7 +17,6 @@ namespace {
 // The turning gallery: a cell's way on is in variable cell + 890.
 constexpr int GALLERY_WAY_OFFSET = 890;
 constexpr int VAR_GALLERY_TURNS = 1221;      // turns added to every way on, 0..7
-constexpr int VAR_GALLERY_BACK_WAY = 1222;   // the way on of 335 when the player turned back there
 constexpr int VAR_GALLERY_SIDE_WAY = 1223;   // the side way out of 347; 0 not yet fixed
 constexpr int PLACE_STILL_POOL = 333;        // its value: the bit of the way turned back by
 
@@ -27,7 +26,7 @@ constexpr int VAR_WORK_BIT = 1259;           // the bit of the way taken
 constexpr int VAR_TURNS_SINCE_SHUFFLE = 1260;
 
 // The compass words 745..752 in ring order: direction index 1..8.
-int compass_bit(int word) { return within(word, WORD_COMPASS_1, WORD_COMPASS_8) ? 1 << (word - WORD_COMPASS_1) : 0; }
+int compass_bit(int word) { return within(word, WORD_NORTH, WORD_NORTHWEST) ? 1 << (word - WORD_NORTH) : 0; }
 
 // The ways each dune may have closed, bit k for compass word 745 + k; any
 // other place may have any of the eight closed.
@@ -48,28 +47,28 @@ int mask_of(int place) {
 // What the corridor and the honeycomb refuse, by the type each place
 // passes: the threshold's word everywhere, and the features a place of
 // that type lacks.
-constexpr row REFUSED_TYPE_0[] = {reply({641, 936, 203, 1070}, 1403)};
-constexpr row REFUSED_TYPE_1[] = {reply({641, 978, 779}, 1403)};
+constexpr row REFUSED_TYPE_0[] = {reply({641, WORD_WALL, 203, 1070}, 1403)};
+constexpr row REFUSED_TYPE_1[] = {reply({641, 978, WORD_LIGHT}, 1403)};
 constexpr row REFUSED_TYPE_2[] = {reply({641, 978, 1069}, 1403)};
 constexpr row REFUSED_OTHER[] = {reply({641}, 1403)};
 
 // The features they answer a look at, by type.
 constexpr row LOOK_TYPE_0[] = {
     reply({641}, 3034),
-    reply({936}, 3038),
+    reply({WORD_WALL}, 3038),
     reply({203, 1070}, 3039),
     reply({1065}, 3055),
 };
 constexpr row LOOK_TYPE_1[] = {
     reply({641}, 3034),
-    reply({779}, 3037),
+    reply({WORD_LIGHT}, 3037),
     reply({978}, 2827),
-    reply({755, 1065}, 2827),
+    reply({WORD_DOWN, 1065}, 2827),
 };
 constexpr row LOOK_TYPE_2[] = {
     reply({641}, 3034),
     reply({1069, 961}, 3036),
-    reply({755, 1065}, 3040),
+    reply({WORD_DOWN, 1065}, 3040),
     reply({978}, 2827),
 };
 constexpr row LOOK_OTHER[] = {reply({641}, 3034)};
@@ -171,7 +170,7 @@ int p105() {
         on = d;
     } else {
         on = value[p + GALLERY_WAY_OFFSET] + value[VAR_GALLERY_TURNS] - 8;
-        if (cond(on < WORD_COMPASS_1)) on += 8;
+        if (cond(on < WORD_NORTH)) on += 8;
     }
     if (cond(d == on)) {
         if (cond(p == 350)) {
@@ -191,14 +190,14 @@ int p105() {
         }
         int side = value[VAR_GALLERY_SIDE_WAY] + value[VAR_GALLERY_TURNS] - 9;
         for (int i = 0; i < 2; i++)
-            if (cond(side < WORD_COMPASS_1)) side += 8;
+            if (cond(side < WORD_NORTH)) side += 8;
         moveto(cond(d == side) ? 334 : 346, -2);
     } else if (cond(p == 335)) {
         int back = on - 4;
-        if (cond(back < WORD_COMPASS_1)) back += 8;
+        if (cond(back < WORD_NORTH)) back += 8;
         if (cond(d == back)) {
             value[VAR_GALLERY_BACK_WAY] = on;
-            value[PLACE_STILL_POOL] = on - WORD_COMPASS_1;
+            value[PLACE_STILL_POOL] = on - WORD_NORTH;
             moveto(PLACE_STILL_POOL, -2);
         } else {
             moveto(335, -2);
@@ -302,10 +301,10 @@ int p20(arg_pair type) { return by_type<REFUSED_TYPE_0, REFUSED_TYPE_1, REFUSED_
 // fall into the depths.
 int p21(arg_pair type) {
     frame<1> f{type};
-    if (cond(has(762)).AND(anyof(WORD_AXIS_2, WORD_INWARD, 641, -1))) value[VAR_COMMAND_STATUS] = 1;
+    if (cond(has(762)).AND(anyof(WORD_DOWN, WORD_IN, 641, -1))) value[VAR_COMMAND_STATUS] = 1;
     if (movement_guard()) {
-        if (cond(anyof(747, 751, -1))) {
-            hold_ref(VAR_WORK_PLACE, cond(has(747)) ? here() + 1 : here() - 1);
+        if (cond(anyof(WORD_EAST, WORD_WEST, -1))) {
+            hold_ref(VAR_WORK_PLACE, cond(has(WORD_EAST)) ? here() + 1 : here() - 1);
             moveto(value[VAR_WORK_PLACE], -2);
             return 0;
         }
@@ -325,13 +324,13 @@ int p21(arg_pair type) {
 int p467(arg_pair type) {
     frame<1> f{type};
     if (cond(has(762))) {
-        if (cond(anyof(WORD_AXIS_2, WORD_INWARD, 641, -1)))
+        if (cond(anyof(WORD_DOWN, WORD_IN, 641, -1)))
             jump_to_death(cond(within(here(), 668, 670)) ? 0 : 1);
         else
             say_stop(2781);
         if (loop) return 0;
     }
-    if (cond(movement_guard()).AND(anyof(745, 746, 747, 748, 749, 750, 751, 752, -1))) {
+    if (cond(movement_guard()).AND(anyof(WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, -1))) {
         // "go north": the refusal names the way, not the go word, so the
         // typed word moves with it.
         if (cond(arg1() == WORD_GO)) {

@@ -48,20 +48,20 @@ int early_events() {
         bitmod('s', 28, 14);
         say(0, 1648, 0);
         value[VAR_PHASE_TIMER] = 5;
-        value[1206] = 5;
+        value[VAR_PHASE_PERIOD] = 5;
         return 1;
     }
     // The honeycake's strength wears off.
     if (cond(value[128] == 2)) {
-        value[1203] -= value[1206];
-        if (cond(value[1203] < 0)) {
+        value[VAR_STRENGTH_TURN] -= value[VAR_PHASE_PERIOD];
+        if (cond(value[VAR_STRENGTH_TURN] < 0)) {
             value[128] = 3;
-            value[1203] = 40;
+            value[VAR_STRENGTH_TURN] = 40;
             say(0, 128, 0);
             value[128] = 0;
             value[VAR_CARRY_LIMIT] = 9;
             value[VAR_PHASE_TIMER] = 8;
-            value[1206] = 8;
+            value[VAR_PHASE_PERIOD] = 8;
             return 1;
         }
     }
@@ -109,7 +109,7 @@ int p272() {
         p148();
         if (loop) return 0;
     }
-    value[1206] = value[VAR_PHASE_TIMER];
+    value[VAR_PHASE_PERIOD] = value[VAR_PHASE_TIMER];
     return 0;
 }
 
@@ -502,7 +502,7 @@ int hint_taken() {
 int p404() {
     const int q = value[VAR_QUESTION];
     const int accepts = cond(words() == 0).OR(has(WORD_ACCEPT));
-    const int declines = anyof(WORD_QUIT, WORD_DECLINE, WORD_COMPASS_1, -1);
+    const int declines = anyof(WORD_QUIT, WORD_DECLINE, WORD_NORTH, -1);
     if (cond(q == Q_HELP_OFFER)) {
         if (accepts) {
             say(SAY_ARG, 1473, 10);

@@ -11,17 +11,8 @@ using namespace rows;
 
 namespace {
 
-constexpr int OBJ_IMP = 5;
-constexpr int OBJ_RUNE_SLAB = 19;
-constexpr int OBJ_BREAD = 118;
 constexpr int OBJ_TOY_BALL = 126;
-constexpr int OBJ_BAIT = 138;
 constexpr int OBJ_JAR = 108;
-constexpr int OBJ_FIREFLY = 109;
-constexpr int OBJ_WAND = 110;
-constexpr int OBJ_TORCH = 145;
-constexpr int OBJ_HOARD_DOORS = 161;
-constexpr int OBJ_HOURGLASS = 163;
 constexpr int PLACE_ABYSS_EDGE = 619;        // where the river washes the vase up
 constexpr int PFLAG_CROSSED = 16;            // the narrow way has been crossed from here
 constexpr int FLAG_FIREFLY_TAME = 3;         // of VAR_GAME_FLAGS_3
@@ -79,7 +70,7 @@ int imp_offered_a_vessel() {
 // The thicket's wall: what it answers.
 constexpr row THICKET_WALL[] = {
     reply({WORD_LOOK}, 2529, arg(0)),
-    reply({848}, 2530),
+    reply({WORD_CLIMB}, 2530),
     reply({WORD_GO}, 2531),
     reply(1403),
 };
@@ -87,8 +78,8 @@ constexpr row THICKET_WALL[] = {
 // The stream of the stream gallery and the upstream pool.
 constexpr row GALLERY_STREAM[] = {
     reply({WORD_LOOK}, 2165, arg(899)),
-    reply({763}, 1967),
-    reply({WORD_INWARD, 837}, 2710),
+    reply({WORD_CROSS}, 1967),
+    reply({WORD_IN, 837}, 2710),
     call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
 };
 

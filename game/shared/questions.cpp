@@ -13,8 +13,8 @@ int yes() { return anyof(WORD_ACCEPT, -1); }
 int blank() { return words() == 0; }
 cond_fold accept() { return cond(yes()); }
 cond_fold accept_or_blank() { return cond(yes()).OR(blank()); }
-cond_fold declines() { return cond(anyof(WORD_QUIT, WORD_DECLINE, WORD_COMPASS_1, -1)); }
-cond_fold declines_without_quit() { return cond(anyof(WORD_DECLINE, WORD_COMPASS_1, -1)); }
+cond_fold declines() { return cond(anyof(WORD_QUIT, WORD_DECLINE, WORD_NORTH, -1)); }
+cond_fold declines_without_quit() { return cond(anyof(WORD_DECLINE, WORD_NORTH, -1)); }
 
 
 // The command that led to the question comes back, with the prompt.

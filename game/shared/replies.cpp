@@ -11,21 +11,17 @@ using namespace rows;
 
 namespace {
 constexpr int PFLAG_WARREN_DEAD_END = 11;
-constexpr int OBJ_VAULT_DOOR = 36;
 constexpr int OBJ_WRAITH = 18;
 constexpr int OBJ_OPAL = 69;
-constexpr int OBJ_DAGGER = 54;
 constexpr int OBJ_COFFER = 114;
 constexpr int OBJ_CASKET = 115;
 constexpr int OBJ_MOONSTONE = 62;
-constexpr int OBJ_JEWEL = 67;
 constexpr int PLACE_SUMP = 293;
 constexpr int PLACE_WATCHPOST = 448;
 constexpr int OFLAG_SPOKEN_RIGHT = 13;    // of the vault door: its word was said
 constexpr int OFLAG_GRIFFIN_WAITS = 13;   // the griffin's patience, two flags
 constexpr int OFLAG_GRIFFIN_RESTLESS = 14;
 constexpr int FLAG_FUSE_NEAR_OUT = 9;     // of VAR_GAME_FLAGS_2
-constexpr int VAR_SIPS = 1252;            // tastes of the ale
 
 // "all" with a word that is not taking or dropping.
 constexpr row ALL_WITH_ANOTHER_WORD[] = {
@@ -74,9 +70,9 @@ int p614() {
             say_stop(1345);
         else if (cond(here_has(PFLAG_SHIFTING_EXITS)))
             say_stop_typed(1295, VAR_PROMPT_TEXT);
-        else if (cond(within(h, 642, 650)).AND(anyof(745, 746, 748, 749, 750, 752, -1)))
+        else if (cond(within(h, 642, 650)).AND(anyof(WORD_NORTH, WORD_NORTHEAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_NORTHWEST, -1)))
             say_stop_typed(2425, VAR_PROMPT_TEXT);
-        else if (cond(within(h, 642, 650)).AND(has(WORD_AXIS_2)))
+        else if (cond(within(h, 642, 650)).AND(has(WORD_DOWN)))
             say_stop(2555);
         else
             say_stop_typed(1294, VAR_PROMPT_TEXT);

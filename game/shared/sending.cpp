@@ -10,9 +10,6 @@ namespace {
 
 constexpr int WORD_WAVE = 781;
 constexpr int WORD_THROW = 793;
-constexpr int AXE = 124;
-constexpr int DAGGER = 54;
-constexpr int FLASK = 127;
 constexpr int FLASK_COUNT_LIMIT = 16;
 constexpr int FLASK_SAFE_COUNT = 6;      // the flask's counter up to which a put-down is always safe
 constexpr int LANDING_VARIANT = 11;      // object flag: the landing text's second wording fits it
@@ -39,7 +36,7 @@ void wet(int place) {
 // better of the next attack.
 int aim_at_prowler() {
     int chance = 5 * (value[VAR_CARRY_LIMIT] - value[VAR_CARRIED_COUNT]) + 15 * (value[OBJ_ATTACKER] + 2);
-    if (cond(cond(has(AXE)).AND(!has(WORD_WAVE))).OR(cond(!has(AXE)).AND(has(WORD_WAVE)))) chance += 15;
+    if (cond(cond(has(OBJ_AXE)).AND(!has(WORD_WAVE))).OR(cond(!has(OBJ_AXE)).AND(has(WORD_WAVE)))) chance += 15;
     if (cond(irand(100) < chance)) {
         if (cond(irand(100) < 5).AND(value[OBJ_ATTACKER] == 1).AND(!bitest(VAR_GAME_FLAGS_3, PROWLER_DOWNED))) {
             bitmod('s', VAR_GAME_FLAGS_3, PROWLER_DOWNED);
@@ -71,8 +68,8 @@ int aim_at_lynx() {
         return 1;
     }
     if (cond(throwing())) {
-        if (cond(has(AXE))) {
-            value[AXE] = 1;
+        if (cond(has(OBJ_AXE))) {
+            value[OBJ_AXE] = 1;
             say_stop(1462);
         } else {
             say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1584, VAR_ARG2);
@@ -94,10 +91,10 @@ int aim_at_brute() {
     int t = 0;
     if (cond(has(WORD_WAVE)))
         t = 1592;
-    else if (cond(has(AXE)).OR(has(DAGGER)))
+    else if (cond(has(OBJ_AXE)).OR(has(OBJ_DAGGER)))
         t = 1593;
     if (t) {
-        set('T', t, 'c', has(DAGGER), nullptr, nullptr);
+        set('T', t, 'c', has(OBJ_DAGGER), nullptr, nullptr);
         say(SAY_ARG | SAY_ARGVAR, t, VAR_ARG2);
         p154();
         return 1;
@@ -310,7 +307,7 @@ int p795() {
 
 // The flask (127) opened: it is used up, and the blast takes what is near.
 int p73() {
-    apport(FLASK, PLACE_GONE);
+    apport(OBJ_FLASK, PLACE_GONE);
     say(0, 1581, 0);
     return run<FLASK_BLAST>();
 }
@@ -321,23 +318,23 @@ int p73() {
 // elsewhere, it is gone, and unless it falls into water it goes off out of
 // harm's way. A flask that is not carried is left to the general drop.
 int p239() {
-    if (!cond(carried(FLASK))) return 0;
+    if (!cond(carried(OBJ_FLASK))) return 0;
     if (cond(value[VAR_DROP_PLACE] == here())) {
-        if (cond(value[FLASK] < FLASK_COUNT_LIMIT)) value[FLASK] += 1;
-        const int s = value[FLASK] - FLASK_SAFE_COUNT;
+        if (cond(value[OBJ_FLASK] < FLASK_COUNT_LIMIT)) value[OBJ_FLASK] += 1;
+        const int s = value[OBJ_FLASK] - FLASK_SAFE_COUNT;
         if (cond(s > 0).AND(irand(100) < s * s)) {
             say(0, 1580, 0);
-            apport(FLASK, PLACE_GONE);
+            apport(OBJ_FLASK, PLACE_GONE);
             p154();
         }
         return 0;
     }
-    apport(FLASK, PLACE_GONE);
+    apport(OBJ_FLASK, PLACE_GONE);
     if (cond(value[VAR_DROP_TEXT_MODE] == 1)) {
-        say(SAY_ARG | SAY_ARGVAR, 2036, FLASK);
+        say(SAY_ARG | SAY_ARGVAR, 2036, OBJ_FLASK);
         say(SAY_ARG | SAY_REFVAR, VAR_DROP_TEXT, 0);
     } else {
-        say(SAY_ARG | SAY_ARGVAR | SAY_REFVAR, VAR_DROP_TEXT, FLASK);
+        say(SAY_ARG | SAY_ARGVAR | SAY_REFVAR, VAR_DROP_TEXT, OBJ_FLASK);
     }
     if (cond(value[VAR_DROP_TEXT] == 1776).OR(value[VAR_DROP_TEXT] == 2098))
         loop = 1;

@@ -7,13 +7,9 @@
 
 namespace {
 
-constexpr int VESSEL_EMPTY = 2;
-constexpr int HOLDS_LIQUID_1 = 3;  // the state of a vessel holding liquid 120
-constexpr int HOLDS_LIQUID_2 = 4;  // ... liquid 121
-constexpr int HOLDS_LIQUID_3 = 5;  // ... liquid 122
 
 // The large vessel holds liquid 120 in state 3 and in its portion states 7..9.
-int large_holds_liquid_1(int state) { return cond(state == HOLDS_LIQUID_1).OR(state > 6); }
+int large_holds_liquid_1(int state) { return cond(state == VESSEL_WATER).OR(state > 6); }
 
 // The vessel in use for this command, and its state.
 int vessel_in_use() { return evar(VAR_VESSEL); }
@@ -72,13 +68,13 @@ int pour_on_door(int liquid) {
 // Picks a vessel holding liquid 120 (water).
 int p321(arg_pair a) {
     frame<1> f{a};
-    return find_vessel(OBJ_LIQUID_1, HOLDS_LIQUID_1, f.lvals[0]);
+    return find_vessel(OBJ_LIQUID_1, VESSEL_WATER, f.lvals[0]);
 }
 
 // Picks a vessel holding liquid 121 (oil).
 int p320(arg_pair a) {
     frame<1> f{a};
-    return find_vessel(OBJ_LIQUID_2, HOLDS_LIQUID_2, f.lvals[0]);
+    return find_vessel(OBJ_LIQUID_2, VESSEL_OIL, f.lvals[0]);
 }
 
 // VAR_RESULT := the liquid that the vessel in use holds, or 0. The large
@@ -86,11 +82,11 @@ int p320(arg_pair a) {
 int p888() {
     const int vessel = vessel_in_use();
     const int s = value[vessel];
-    if (cond(s == HOLDS_LIQUID_1).OR(cond(vessel == OBJ_VESSEL_LARGE).AND(s > 6)))
+    if (cond(s == VESSEL_WATER).OR(cond(vessel == OBJ_VESSEL_LARGE).AND(s > 6)))
         hold_ref(VAR_RESULT, OBJ_LIQUID_1);
-    else if (cond(s == HOLDS_LIQUID_2))
+    else if (cond(s == VESSEL_OIL))
         hold_ref(VAR_RESULT, OBJ_LIQUID_2);
-    else if (cond(s == HOLDS_LIQUID_3))
+    else if (cond(s == VESSEL_ALE))
         hold_ref(VAR_RESULT, OBJ_LIQUID_3);
     else if (cond(s == value[OBJ_LIQUID_4]))
         hold_ref(VAR_RESULT, OBJ_LIQUID_4);

@@ -80,7 +80,7 @@ int arrival_lit() {
         p323();
         if (loop) return 0;
     }
-    if (cond(value[VAR_THERE] == 544).AND(here() != 544).AND(anyof(745, 746, 747, 748, 749, 750, 751, 752, -1)))
+    if (cond(value[VAR_THERE] == 544).AND(here() != 544).AND(anyof(WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, -1)))
         say(0, 2598, 0);
     p796();
     if (loop) return 0;
@@ -327,7 +327,7 @@ int upkeep() {
         if (loop) return 0;
     }
     if (cond(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_CARRIED_CHANGED)).AND(here() == 462) &&
-        cond(anyof(766, 793, -1))) {
+        cond(anyof(WORD_DROP, 793, -1))) {
         p940();
         if (loop) return 0;
     }

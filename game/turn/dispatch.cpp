@@ -99,7 +99,7 @@ int save_or_restore_first() {
 
 int lock_word() {
     if (!cond(has(770))) return 0;
-    if (cond(has(WORD_AXIS_1)))
+    if (cond(has(WORD_UP)))
         say_stop(3393);
     else
         rewrite_word(770, WORD_CLOSE);
@@ -220,7 +220,7 @@ int engraving_word() {
 
 int somewhere_word() {
     if (!cond(has(1097))) return 0;
-    if (cond(anyof(757, 758, 759, 760, 761, 762, 763, -1)).OR(words() == 1))
+    if (cond(anyof(WORD_IN, WORD_OUT, WORD_GO, 760, WORD_BACK, 762, WORD_CROSS, -1)).OR(words() == 1))
         say_stop(3432);
     else
         say_stop(2007);
@@ -255,7 +255,7 @@ int read_in_dark() {
 
 int look_checks() {
     if (!cond(has(WORD_LOOK))) return 0;
-    if (cond(has(937)).AND(within(here(), 314, 316))) {
+    if (cond(has(WORD_ECHO)).AND(within(here(), 314, 316))) {
         say_stop(1941);
         return 0;
     }
@@ -342,7 +342,7 @@ int toy_word() {
 }
 
 int lookout_first() {
-    if (cond(words() == 2).AND(arg1() == 891)) rewrite_silent(891, WORD_LOOK);
+    if (cond(words() == 2).AND(arg1() == WORD_LOOKOUT)) rewrite_silent(891, WORD_LOOK);
     return 0;
 }
 
@@ -351,7 +351,7 @@ int heading_at_318() {
     if (cond(has(OBJ_HEADING))
             .AND(here() == 318)
             .AND(!near(OBJ_HEADING))
-            .AND(!anyof(WORD_AXIS_1, 794, 809, -1)))
+            .AND(!anyof(WORD_UP, 794, 809, -1)))
         rewrite_silent(OBJ_HEADING, 977);
     return 0;
 }
@@ -400,7 +400,7 @@ int sunstone_to_gleam() {
 }
 
 int rock_word() {
-    if (cond(has(1130)).AND(near(57))) rewrite_silent(1130, 57);
+    if (cond(has(WORD_ROCK)).AND(near(57))) rewrite_silent(1130, 57);
     return 0;
 }
 
@@ -517,7 +517,7 @@ int missing_object_and_all() {
         if (loop) return 0;
         bad_except_word();
         if (loop) return 0;
-        if (cond(anyof(WORD_DROP, WORD_AXIS_2, -1))) {
+        if (cond(anyof(WORD_DROP, WORD_DOWN, -1))) {
             p291();
             if (loop) return 0;
             p234(num(0));
@@ -536,7 +536,7 @@ int missing_object_and_all() {
         }
     }
     if (!cond(has(OBJ_ALL_SCORING)).AND(!has(WORD_SAY)).AND(!has(812))) return 0;
-    if (cond(anyof(WORD_DROP, WORD_AXIS_2, -1))) {
+    if (cond(anyof(WORD_DROP, WORD_DOWN, -1))) {
         p291();
         if (loop) return 0;
         p234(num(1));
@@ -709,7 +709,7 @@ int jar_and_firefly() {
 }
 
 int go_west_count() {
-    if (!cond(keyword(751, WORD_GO, -1))) return 0;
+    if (!cond(keyword(WORD_WEST, WORD_GO, -1))) return 0;
     value[VAR_GO_WEST_COUNT] += 1;
     if (cond(value[VAR_GO_WEST_COUNT] == 5)) tell_typed(2000, cond(arg1() == WORD_GO) ? VAR_ARG1 : VAR_ARG2);
     return 0;
@@ -726,7 +726,7 @@ int colour_words() {
 }
 
 int maze_word() {
-    if (!cond(has(905)).AND(anyof(WORD_GO, WORD_INWARD, -1))) return 0;
+    if (!cond(has(905)).AND(anyof(WORD_GO, WORD_IN, -1))) return 0;
     if (cond(within(here(), 334, 350)))
         say_stop(1425);
     else if (cond(here() == 332).OR(here() == 333).OR(here() == 352).OR(here() == 353))
@@ -741,7 +741,7 @@ int maze_word() {
 int place_procedure() {
     if (cond(has(WORD_SAY)).AND(words() > 1).AND(!within(arg2(), 704, 722))) return 0;
     set('V', VAR_DIRECTION_WORD, 'c', 0, nullptr, nullptr);
-    if (cond(here() == 445)) rewrite_silent(WORD_BACK, WORD_COMPASS_5);
+    if (cond(here() == 445)) rewrite_silent(WORD_BACK, WORD_SOUTH);
     if (cond(here_has(7)).AND(!here_has(18)).AND(carried(OBJ_HEADING)).AND(!has(WORD_LOOK))) {
         if (cond(within(arg1(), 744, 753)))
             set('V', VAR_DIRECTION_WORD, 'v', VAR_ARG1, nullptr, nullptr);
@@ -791,7 +791,7 @@ int stone_word() {
 }
 
 int jump_with_word() {
-    if (cond(has(762)).AND(words() == 2).AND(!anyof(WORD_OFF, 763, WORD_AXIS_2, -1))) say_stop(2587);
+    if (cond(has(762)).AND(words() == 2).AND(!anyof(WORD_OFF, WORD_CROSS, WORD_DOWN, -1))) say_stop(2587);
     return 0;
 }
 

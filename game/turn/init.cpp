@@ -173,7 +173,7 @@ int p1() {
     value[VAR_RESERVE] = 700 + irand(201);
     value[VAR_STAY_CHANCE] = 120 + irand(41);
     value[VAR_REFUSED_DIRECTION] = -1;
-    value[1252] = 0;
+    value[VAR_SIPS] = 0;
 
     value[318] = irand(4);
     value[319] = value[318];

@@ -20,8 +20,8 @@ cond_fold accept_blank_or_quit() { return cond(yes()).OR(blank()).OR(anyof(WORD_
 cond_fold not_accept_or_blank() { return cond(!accept_or_blank()); }
 cond_fold only_blank() { return cond(blank()); }
 cond_fold one_word() { return cond(value[VAR_COMMAND_STATUS] == 1); }
-cond_fold declines() { return cond(anyof(WORD_QUIT, WORD_DECLINE, WORD_COMPASS_1, -1)); }
-cond_fold short_no() { return cond(anyof(WORD_DECLINE, WORD_COMPASS_1, -1)); }  // quit does not decline here
+cond_fold declines() { return cond(anyof(WORD_QUIT, WORD_DECLINE, WORD_NORTH, -1)); }
+cond_fold short_no() { return cond(anyof(WORD_DECLINE, WORD_NORTH, -1)); }  // quit does not decline here
 cond_fold maybe() { return cond(anyof(858, -1)); }
 
 // The stock reply to an answer that fits none of the expected ones, and a
@@ -66,7 +66,7 @@ int open_first_maze() {  // every place of the first maze gets state 1
 
 int onward_from_444() {
     if (cond(value[OBJ_HEADING] == 8)) {
-        say(SAY_STOP | SAY_ARG, 2294, WORD_COMPASS_1);
+        say(SAY_STOP | SAY_ARG, 2294, WORD_NORTH);
         if (loop) return 0;
         return 0;
     }

@@ -8,28 +8,26 @@ using namespace rows;
 
 namespace {
 
-constexpr int AUTOMATON = 35, WATCHER = 26, GIANT = 194, AXE = 124, SWORD = 125, DAGGER = 54;
-constexpr int CLOTH = 63, CLOTH_BEATEN = 13, CLOTH_AWAKE = 14, STICK = 158, WAND = 110, PARCHMENT = 59;
-constexpr int GONG = 27, FERRY = 29, PANE = 12, PACKET = 104, URN = 56, SHARDS = 57, FLASK = 127;
-constexpr int SNAG = 153, LADDER = 78;
+constexpr int STICK = 158, PARCHMENT = 59;
+constexpr int GONG = 27, PACKET = 104;
 
 // The giant is attacked with the first weapon to hand: the sword or the
 // dagger (unless the axe is named), then the axe; unarmed, the question.
 void aim_at_giant(int weapon) {
-    rewrite_word(GIANT, weapon);
+    rewrite_word(OBJ_GIANT, weapon);
     p910();
 }
 
 int attack_giant() {
-    if (cond(!has(AXE))) {
-        if (cond(carried(SWORD)))
-            aim_at_giant(SWORD);
-        else if (cond(carried(DAGGER)))
-            aim_at_giant(DAGGER);
+    if (cond(!has(OBJ_AXE))) {
+        if (cond(carried(OBJ_SWORD)))
+            aim_at_giant(OBJ_SWORD);
+        else if (cond(carried(OBJ_DAGGER)))
+            aim_at_giant(OBJ_DAGGER);
         if (loop) return 1;
     }
-    if (cond(carried(AXE))) {
-        aim_at_giant(AXE);
+    if (cond(carried(OBJ_AXE))) {
+        aim_at_giant(OBJ_AXE);
         if (loop) return 1;
     }
     value[VAR_QUESTION] = Q_ADDRESSED_OBJECT;
@@ -38,7 +36,7 @@ int attack_giant() {
 }
 
 int attack_watcher() {
-    if (cond(value[WATCHER] < 2)) {
+    if (cond(value[OBJ_WATCHER] < 2)) {
         say(0, 1623, 0);
         p154();
         if (loop) return 1;
@@ -64,9 +62,9 @@ constexpr row ATTACKED[] = {
         call({OBJ_ATTACKER}, p515),
         call({21}, p514),
         call({25}, p516),
-        step({GIANT}, attack_giant),
+        step({OBJ_GIANT}, attack_giant),
         group({OBJ_FOLLOWER}), tell(1633), call(p154), end(),
-        step({WATCHER}, attack_watcher),
+        step({OBJ_WATCHER}, attack_watcher),
         call({94}, p698),
         call({109}, p513),
         otherwise(),
@@ -79,26 +77,26 @@ constexpr row ATTACKED[] = {
 void strike_cloth() {
     if (cond(!carried(STICK))) {
         say(0, 2228, 0);
-        if (cond(carried(WAND)).AND(value[3453] == 0))
+        if (cond(carried(OBJ_WAND)).AND(value[3453] == 0))
             say_stop(3453);
-        else if (cond(carried(DAGGER)).OR(carried(PARCHMENT)))
+        else if (cond(carried(OBJ_DAGGER)).OR(carried(PARCHMENT)))
             say_stop(3454);
         else
             say_stop(1266);
         return;
     }
-    if (cond(value[CLOTH] == 0)) {
+    if (cond(value[OBJ_CLOTH] == 0)) {
         say_stop(2225);
         return;
     }
-    if (cond(value[CLOTH] == 3).OR(value[CLOTH] == 1)) {
+    if (cond(value[OBJ_CLOTH] == 3).OR(value[OBJ_CLOTH] == 1)) {
         say_stop(2226);
         return;
     }
-    value[CLOTH] = 3;
-    bitmod('s', CLOTH, CLOTH_BEATEN);
+    value[OBJ_CLOTH] = 3;
+    bitmod('s', OBJ_CLOTH, OFLAG_CLOTH_BEATEN);
     if (cond(value[3342] > 0)) {
-        bitmod('s', CLOTH, CLOTH_AWAKE);
+        bitmod('s', OBJ_CLOTH, OFLAG_CLOTH_AWAKE);
         set_variant(2227, 1);
     }
     say_stop(2227);
@@ -121,7 +119,7 @@ int p512() {
         p154();
         if (loop) return 0;
     }
-    if (cond(has(AUTOMATON))) {
+    if (cond(has(OBJ_AUTOMATON))) {
         call_proc(785);
         if (loop) return 0;
     }
@@ -142,10 +140,10 @@ int p512() {
 // Word 784 ("strike"): striking the cloth beats it; striking a creature is attacking it.
 int p407() {
     if (!cond(words() == 2)) return 0;
-    if (cond(has(CLOTH))) {
+    if (cond(has(OBJ_CLOTH))) {
         // Only a cloth that is here can be struck; one elsewhere is left to
         // the reply to things not near.
-        if (cond(!near(CLOTH))) return 0;
+        if (cond(!near(OBJ_CLOTH))) return 0;
         strike_cloth();
         return 0;
     }
@@ -154,21 +152,21 @@ int p407() {
         return 0;
     }
     if (cond(has(GONG)).AND(near(GONG))) {
-        if (cond(near(FERRY))) {
+        if (cond(near(OBJ_FERRY))) {
             say_stop(1642);
         } else {
             set_variant(2948, 1);
             set_variant(2949, 1);
-            apport(FERRY, here());
+            apport(OBJ_FERRY, here());
             say_stop(1643);
         }
         return 0;
     }
-    if (cond(has(PANE))) {
+    if (cond(has(OBJ_PANE))) {
         call_proc(800);
         return 0;
     }
-    if (cond(anyof(AUTOMATON, 936, -1)))
+    if (cond(anyof(OBJ_AUTOMATON, WORD_WALL, -1)))
         call_proc(785);
     else
         say_stop(1403);
@@ -178,7 +176,7 @@ int p407() {
 // Word 785 ("kick"): kicking the automaton (the first time after the refill is seen, a packet
 // drops out), a wall or a thing.
 int p511() {
-    if (cond(cond(has(AUTOMATON)).OR(words() == 1)).AND(near(AUTOMATON))) {
+    if (cond(cond(has(OBJ_AUTOMATON)).OR(words() == 1)).AND(near(OBJ_AUTOMATON))) {
         if (cond(is_seen(OBJ_LIGHT_REFILL)).AND(!is_seen(PACKET))) {
             bitmod('s', PACKET, OFLAG_SEEN);
             apport(PACKET, VAR_HERE);
@@ -189,11 +187,11 @@ int p511() {
         return 0;
     }
     if (!cond(words() == 2)) return 0;
-    if (cond(has(936))) {
+    if (cond(has(WORD_WALL))) {
         p39();
         if (loop) return 0;
     }
-    if (cond(anyof(1130, 1131, 1132, -1))) {
+    if (cond(anyof(WORD_ROCK, 1131, 1132, -1))) {
         say_stop_typed(3426, VAR_ARG2);
         return 0;
     }
@@ -215,17 +213,17 @@ int p511() {
 int p72() {
     if (cond(words() > 1).AND(bitest(arg2(), FLAG_IS_OBJECT))) {
         if (cond(near(arg2()))) {
-            if (cond(has(URN))) {
-                apport(URN, PLACE_GONE);
-                apport(SHARDS, VAR_HERE);
+            if (cond(has(OBJ_URN))) {
+                apport(OBJ_URN, PLACE_GONE);
+                apport(OBJ_SHARDS, VAR_HERE);
                 say_stop(1495);
                 return 0;
             }
-            if (cond(has(FLASK))) {
+            if (cond(has(OBJ_FLASK))) {
                 p73();
                 if (loop) return 0;
             }
-            if (cond(has(PANE))) {
+            if (cond(has(OBJ_PANE))) {
                 if (cond(value[VAR_PHASE] == 6)) {
                     say(0, 1843, 0);
                     p154();
@@ -234,12 +232,12 @@ int p72() {
                 say_stop(1851);
                 return 0;
             }
-            if (cond(has(SNAG))) {
-                say_stop(cond(value[SNAG] == 0) ? 1762 : 2464);
+            if (cond(has(OBJ_SNAG))) {
+                say_stop(cond(value[OBJ_SNAG] == 0) ? 1762 : 2464);
                 return 0;
             }
         }
-        if (cond(has(LADDER))) {
+        if (cond(has(OBJ_LADDER))) {
             say_stop(1808);
             return 0;
         }

@@ -6,33 +6,32 @@
 
 namespace {
 
-constexpr int CHEST = 4, IMP = 5, HATCH = OBJ_LOCKED_GATE, DOOR = 8, SLAB = 19;
-constexpr int VAULT = 36, LYNX = 39, COLLAR = 66, DOORS = 161, TRAP = 162, GATE = OBJ_GATE;
-constexpr int VIAL = OBJ_VESSEL_SMALL, SWORD = 125, CREEPER = 139, PLANT = 13;
-constexpr int HOARD_GALLERY = 474;
-constexpr int GATEHOUSE = 478, YARD = 479, LYNX_DEN = 361;
+constexpr int HATCH = OBJ_LOCKED_GATE;
+constexpr int GATE = OBJ_GATE;
+constexpr int VIAL = OBJ_VESSEL_SMALL;
+constexpr int LYNX_DEN = 361;
 constexpr int OPEN = 1;
 
-void set_gate(int s) { value[GATE] = value[YARD] = value[GATEHOUSE] = s; }
+void set_gate(int s) { value[GATE] = value[PLACE_YARD] = value[PLACE_GATEHOUSE] = s; }
 
 // The part of the close word for the rune door, the hoard doors, the gate,
 // the jug, the iron door, the jar and the vial.
 int close_mechanism() {
-    if (cond(has(SLAB))) {
+    if (cond(has(OBJ_RUNE_SLAB))) {
         if (cond(value[PLACE_RUNE_DOOR] == OPEN)) {
             p147();
             loop = 1;
             return 0;
         }
-        say_stop_typed(2506, DOOR);
+        say_stop_typed(2506, OBJ_DOOR);
         return 0;
     }
-    if (cond(has(DOORS))) {
-        if (cond(value[DOORS] > 0)) {
+    if (cond(has(OBJ_HOARD_DOORS))) {
+        if (cond(value[OBJ_HOARD_DOORS] > 0)) {
             p146();
             if (loop) return 0;
         }
-        say_stop_typed(2506, DOOR);
+        say_stop_typed(2506, OBJ_DOOR);
         return 0;
     }
     if (cond(has(GATE))) {
@@ -40,7 +39,7 @@ int close_mechanism() {
             set_gate(0);
             say_stop_variant(2611, 0);
         } else {
-            say_stop_typed(2506, DOOR);
+            say_stop_typed(2506, OBJ_DOOR);
         }
         return 0;
     }
@@ -48,7 +47,7 @@ int close_mechanism() {
         say_stop(1936);
         return 0;
     }
-    if (cond(has(DOOR))) {
+    if (cond(has(OBJ_DOOR))) {
         say_stop(1322);
         return 0;
     }
@@ -69,39 +68,39 @@ int close_mechanism() {
 struct side {
     int word, hatch_place, slab_place, gate_place, refusal;
 };
-constexpr side PULL = {807, 203, 577, YARD, 2492};
-constexpr side PUSH = {808, 204, PLACE_RUNE_DOOR, GATEHOUSE, 2493};
+constexpr side PULL = {807, 203, 577, PLACE_YARD, 2492};
+constexpr side PUSH = {808, 204, PLACE_RUNE_DOOR, PLACE_GATEHOUSE, 2493};
 
 // The trap, pulled up from the well head or pushed up from the gallery.
 int work_trap(const side &s) {
     if (s.word == PULL.word) {
-        if (cond(value[TRAP] == 0)) {
+        if (cond(value[OBJ_TRAP] == 0)) {
             if (cond(here() == PLACE_WELL_HEAD)) {
                 call_proc(WORD_OPEN);
                 if (loop) return 0;
             }
-            say_stop_typed(2505, TRAP);
+            say_stop_typed(2505, OBJ_TRAP);
         } else {
-            say_stop_typed(2492, TRAP);
+            say_stop_typed(2492, OBJ_TRAP);
         }
         return 0;
     }
-    if (cond(here() == HOARD_GALLERY)) {
+    if (cond(here() == PLACE_HOARD_GALLERY)) {
         call_proc(WORD_OPEN);
         if (loop) return 0;
     }
     if (cond(here() == PLACE_WELL_HEAD)) {
-        if (cond(value[TRAP] == 1))
-            say_stop_typed(2493, TRAP);
+        if (cond(value[OBJ_TRAP] == 1))
+            say_stop_typed(2493, OBJ_TRAP);
         else
-            say_stop_typed(2505, TRAP);
+            say_stop_typed(2505, OBJ_TRAP);
     }
     return 0;
 }
 
 // The hoard doors, pulled or pushed from either side.
 int work_doors(const side &s) {
-    const int d = value[DOORS];
+    const int d = value[OBJ_HOARD_DOORS];
     if (s.word == PULL.word) {
         if (cond(here() == PLACE_HOARD)) {
             if (cond(d == 0)) {
@@ -109,10 +108,10 @@ int work_doors(const side &s) {
                 return 0;
             }
             if (cond(d == 2)) {
-                value[DOORS] = 1;
+                value[OBJ_HOARD_DOORS] = 1;
                 value[PLACE_HOARD_DOOR] = 1;
             }
-            say_stop_typed(1605, DOOR);
+            say_stop_typed(1605, OBJ_DOOR);
             return 0;
         }
         if (cond(d == 0)) {
@@ -128,17 +127,17 @@ int work_doors(const side &s) {
             return 0;
         }
         if (cond(d == 1))
-            say_stop_typed(2493, DOOR);
+            say_stop_typed(2493, OBJ_DOOR);
         else
-            say_stop_typed(2505, DOOR);
+            say_stop_typed(2505, OBJ_DOOR);
         return 0;
     }
     if (cond(d == 2)) {
-        value[DOORS] = 1;
+        value[OBJ_HOARD_DOORS] = 1;
         value[PLACE_HOARD_DOOR] = 1;
         say_stop(2513);
     } else if (cond(d == 1)) {
-        say_stop_typed(1605, DOOR);
+        say_stop_typed(1605, OBJ_DOOR);
     } else {
         say_stop(1895);
     }
@@ -166,12 +165,12 @@ int door_from_side(int open, int working_place, int named) {
 // for whatever else is named.
 int work_from_side(const side &s) {
     const bool pull = s.word == PULL.word;
-    if (pull && cond(has(SWORD)).AND(value[SWORD] == 0)) {
+    if (pull && cond(has(OBJ_SWORD)).AND(value[OBJ_SWORD] == 0)) {
         p381();
         if (loop) return 0;
     }
     default_to(0, here(), OFLAG_OPENABLE);
-    if (cond(has(TRAP))) {
+    if (cond(has(OBJ_TRAP))) {
         work_trap(s);
         if (loop) return 0;
     }
@@ -180,8 +179,8 @@ int work_from_side(const side &s) {
         if (loop) return 0;
     }
     if (cond(has(HATCH)).AND(near(HATCH))) return door_from_side(value[HATCH] == OPEN, s.hatch_place, HATCH);
-    if (cond(has(SLAB)).AND(near(SLAB))) return door_from_side(value[PLACE_RUNE_DOOR] == OPEN, s.slab_place, DOOR);
-    if (cond(has(DOORS)).AND(near(DOORS))) {
+    if (cond(has(OBJ_RUNE_SLAB)).AND(near(OBJ_RUNE_SLAB))) return door_from_side(value[PLACE_RUNE_DOOR] == OPEN, s.slab_place, OBJ_DOOR);
+    if (cond(has(OBJ_HOARD_DOORS)).AND(near(OBJ_HOARD_DOORS))) {
         work_doors(s);
         if (loop) return 0;
     }
@@ -192,7 +191,7 @@ int work_from_side(const side &s) {
         }
         if (cond(here() == s.gate_place)) {
             if (cond(value[GATE] == OPEN)) {
-                say_stop_typed(1605, DOOR);
+                say_stop_typed(1605, OBJ_DOOR);
                 return 0;
             }
             set_gate(1);
@@ -200,7 +199,7 @@ int work_from_side(const side &s) {
             return 0;
         }
         if (cond(value[GATE] == 0)) {
-            say_stop_typed(2505, DOOR);
+            say_stop_typed(2505, OBJ_DOOR);
             return 0;
         }
         set_gate(0);
@@ -209,7 +208,7 @@ int work_from_side(const side &s) {
     }
     if (!cond(words() == 2).AND(near(arg2()))) return 0;
     if (pull && cond(bitest(arg2(), OFLAG_PORTABLE))) {
-        if (cond(has(SWORD)).AND(ishere(SWORD, 0, 0)))
+        if (cond(has(OBJ_SWORD)).AND(ishere(OBJ_SWORD, 0, 0)))
             say_stop(1579);
         else
             say_stop_typed(2494, VAR_ARG2);
@@ -219,11 +218,11 @@ int work_from_side(const side &s) {
         say_stop(1403);
         return 0;
     }
-    if (pull && cond(anyof(PLANT, CREEPER, -1))) {
+    if (pull && cond(anyof(OBJ_PLANT, OBJ_CREEPER, -1))) {
         say_stop_typed(1408, VAR_ARG2);
         return 0;
     }
-    if (cond(has(CHEST)).AND(value[CHEST] > 0)) {
+    if (cond(has(OBJ_CHEST)).AND(value[OBJ_CHEST] > 0)) {
         say_stop(2335);
         return 0;
     }
@@ -243,29 +242,29 @@ int p142() {
         p39();
         return 0;
     }
-    if (!cond(anyof(OBJ_VESSEL_MEDIUM, DOOR, 108, VIAL, SLAB, DOORS, GATE, -1))) return 0;
+    if (!cond(anyof(OBJ_VESSEL_MEDIUM, OBJ_DOOR, 108, VIAL, OBJ_RUNE_SLAB, OBJ_HOARD_DOORS, GATE, -1))) return 0;
     return close_mechanism();
 }
 
 // The chest: shutting the lid on the imp, once it has let the torch go,
 // shuts it in for good; while it is away, looking first calls it back.
 int p143() {
-    if (!cond(has(CHEST)).AND(near(CHEST))) return 0;
-    if (cond(value[CHEST] <= 0)) {
-        say_stop_typed(2506, CHEST);
+    if (!cond(has(OBJ_CHEST)).AND(near(OBJ_CHEST))) return 0;
+    if (cond(value[OBJ_CHEST] <= 0)) {
+        say_stop_typed(2506, OBJ_CHEST);
         return 0;
     }
-    if (!cond(near(IMP))) {
+    if (!cond(near(OBJ_IMP))) {
         set_variant(2348, 1);
         call_proc(WORD_LOOK);
         if (loop) return 0;
     }
-    if (cond(value[IMP] == 1)) {
+    if (cond(value[OBJ_IMP] == 1)) {
         p884(num(0));
         if (loop) return 0;
-    } else if (cond(value[IMP] == 2)) {
-        value[CHEST] = 0;
-        apport(IMP, PLACE_GONE);
+    } else if (cond(value[OBJ_IMP] == 2)) {
+        value[OBJ_CHEST] = 0;
+        apport(OBJ_IMP, PLACE_GONE);
         say_stop(2336);
     } else {
         say_stop(2335);
@@ -275,13 +274,13 @@ int p143() {
 
 // Chain part of p141 (word 769 ("close")), part 3 of 4: object 162 (trap).
 int p144() {
-    if (!cond(has(TRAP))) return 0;
-    if (cond(near(TRAP))) {
-        if (cond(value[TRAP] == 0)) {
-            say_stop_typed(2506, TRAP);
+    if (!cond(has(OBJ_TRAP))) return 0;
+    if (cond(near(OBJ_TRAP))) {
+        if (cond(value[OBJ_TRAP] == 0)) {
+            say_stop_typed(2506, OBJ_TRAP);
         } else {
-            value[TRAP] = 0;
-            say_stop_variant(2517, cond(here() == HOARD_GALLERY) ? 0 : 1);
+            value[OBJ_TRAP] = 0;
+            say_stop_variant(2517, cond(here() == PLACE_HOARD_GALLERY) ? 0 : 1);
         }
         return 0;
     }
@@ -292,25 +291,25 @@ int p144() {
 // The hatch, the collar and the vault. The collar fastened again in the
 // den chains the lynx up once more.
 int p145() {
-    if (!cond(anyof(HATCH, COLLAR, VAULT, -1))) return 0;
+    if (!cond(anyof(HATCH, OBJ_COLLAR, OBJ_VAULT_DOOR, -1))) return 0;
     const int thing = arg2();
     if (!cond(value_of(thing) == OPEN)) {
         say_stop_typed(1607, VAR_ARG2);
         return 0;
     }
-    if (cond(has(COLLAR))) {
+    if (cond(has(OBJ_COLLAR))) {
         if (!cond(here() == LYNX_DEN)) {
             say_stop(1471);
             return 0;
         }
-        if (cond(carried(COLLAR))) apport(COLLAR, here());
-        if (cond(near(LYNX))) {
-            apport(LYNX, here());
-            value[LYNX] = 1;
+        if (cond(carried(OBJ_COLLAR))) apport(OBJ_COLLAR, here());
+        if (cond(near(OBJ_LYNX))) {
+            apport(OBJ_LYNX, here());
+            value[OBJ_LYNX] = 1;
             say_stop(1470);
             return 0;
         }
-        value[COLLAR] = 2;
+        value[OBJ_COLLAR] = 2;
         say_stop(1469);
         return 0;
     }
@@ -319,7 +318,7 @@ int p145() {
         say_stop_variant(1323, 0);
         return 0;
     }
-    if (cond(has(VAULT))) say_stop(1608);
+    if (cond(has(OBJ_VAULT_DOOR))) say_stop(1608);
     return 0;
 }
 

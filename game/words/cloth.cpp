@@ -6,21 +6,19 @@
 
 namespace {
 
-constexpr int CLOTH = 63, CLOTH_BEATEN = 13, FERRY = 29;
 constexpr int NO_ROOM = 14;
-constexpr int CLOTH_GROUNDED = 1;  // VAR_GAME_FLAGS_3: the cloth has been grounded on the summit
 
 int alone() { return words() == 1; }
 
 // The cloth is named, or the word stands alone, and the cloth is near.
-int cloth_meant() { return cond(alone()).OR(has(CLOTH)).AND(near(CLOTH)); }
+int cloth_meant() { return cond(alone()).OR(has(OBJ_CLOTH)).AND(near(OBJ_CLOTH)); }
 
 }  // namespace
 
 // Word 848 ("climb"): climbing where the place has no climb of its own: the trail, the mire and
 // the surface have replies, elsewhere the stock refusals.
 int p139() {
-    if (cond(cond(alone()).OR(anyof(593, WORD_AXIS_1, -1))).AND(within(here(), 587, 592))) {
+    if (cond(cond(alone()).OR(anyof(593, WORD_UP, -1))).AND(within(here(), 587, 592))) {
         say_stop(2312);
         return 0;
     }
@@ -34,7 +32,7 @@ int p139() {
             return 0;
         }
     }
-    if (cond(cond(has(CLOTH)).OR(alone())).AND(near_in(CLOTH, 1))) {
+    if (cond(cond(has(OBJ_CLOTH)).OR(alone())).AND(near_in(OBJ_CLOTH, 1))) {
         call_proc(806);
         if (loop) return 0;
     }
@@ -45,12 +43,12 @@ int p139() {
 // Word 801 ("board"): boarding the cloth is flying, the ferry carries the player over, and the
 // griffin ends the trial.
 int p719() {
-    if (cond(cond(alone()).AND(ishere(CLOTH, 0, 1))).OR(has(CLOTH))) {
+    if (cond(cond(alone()).AND(ishere(OBJ_CLOTH, 0, 1))).OR(has(OBJ_CLOTH))) {
         call_proc(806);
         if (loop) return 0;
     }
-    if (cond(cond(alone()).OR(has(FERRY))).AND(near(FERRY))) {
-        apport(FERRY, PLACE_OFFSTAGE);
+    if (cond(cond(alone()).OR(has(OBJ_FERRY))).AND(near(OBJ_FERRY))) {
+        apport(OBJ_FERRY, PLACE_OFFSTAGE);
         moveto(298, -1641);
         return 0;
     }
@@ -71,12 +69,12 @@ int p719() {
 // Word 863 ("roll"): rolling up the cloth.
 int p730() {
     if (!cloth_meant()) return 0;
-    if (cond(value[CLOTH] == 0)) {
+    if (cond(value[OBJ_CLOTH] == 0)) {
         say_stop_variant(2176, 0);
         return 0;
     }
-    const int was = value[CLOTH];
-    value[CLOTH] = 0;
+    const int was = value[OBJ_CLOTH];
+    value[OBJ_CLOTH] = 0;
     if (cond(was == 1))
         say_stop(2179);
     else
@@ -87,11 +85,11 @@ int p730() {
 // Word 864 ("unroll"): spreading the cloth out (not while it is carried).
 int p874() {
     if (!cloth_meant()) return 0;
-    if (cond(value[CLOTH] > 0)) {
+    if (cond(value[OBJ_CLOTH] > 0)) {
         say_stop_variant(2176, 2);
         return 0;
     }
-    if (cond(carried(CLOTH))) {
+    if (cond(carried(OBJ_CLOTH))) {
         say_stop(2180);
         return 0;
     }
@@ -107,17 +105,17 @@ int p874() {
         say_stop(2178);
         return 0;
     }
-    if (cond(here() == 593).AND(bitest(VAR_GAME_FLAGS_3, CLOTH_GROUNDED))) {
+    if (cond(here() == 593).AND(bitest(VAR_GAME_FLAGS_3, VFLAG_GAME_FLAGS_3_CLOTH_GROUNDED))) {
         say_stop(2236);
         return 0;
     }
-    value[CLOTH] = cond(bitest(CLOTH, CLOTH_BEATEN)) ? 3 : 2;
+    value[OBJ_CLOTH] = cond(bitest(OBJ_CLOTH, OFLAG_CLOTH_BEATEN)) ? 3 : 2;
     if (cond(here() == 593)) {
         say_stop(2235);
         return 0;
     }
     if (cond(here() == 618)) {
-        apport(CLOTH, 619);
+        apport(OBJ_CLOTH, 619);
         say_stop(2237);
         return 0;
     }

@@ -8,12 +8,12 @@ using namespace rows;
 namespace {
 
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int ALE = OBJ_LIQUID_3, WATERSKIN = 84, FLASK = 127, BUNDLE = 151;
-constexpr int EEL = 94, RAG = 132, CLOTH = 63, MEDALLION = 111, GIANT = 194;
+constexpr int ALE = OBJ_LIQUID_3;
+constexpr int MEDALLION = 111;
 constexpr int CASK_OWN_STATE = 1;
 
 int at_source() { return here_has(PFLAG_LIQUID_SOURCE); }
-cond_fold at_upstream_pool() { return cond(here() == 511).OR(here() == 510).AND(bitest(EEL, OFLAG_EEL_STIRRED)); }
+cond_fold at_upstream_pool() { return cond(here() == 511).OR(here() == 510).AND(bitest(OBJ_EEL, OFLAG_EEL_STIRRED)); }
 
 int empty_vessel(int vessel) {
     hold_ref(VAR_VESSEL, vessel);
@@ -35,7 +35,7 @@ int stir() {
             say_stop(2464);
             return 0;
         }
-        if (cond(near(GIANT)).AND(value[GIANT] > 4)) say_stop(2279);
+        if (cond(near(OBJ_GIANT)).AND(value[OBJ_GIANT] > 4)) say_stop(2279);
     }
     return 0;
 }
@@ -66,9 +66,9 @@ int wash_cask() {
 constexpr row WASH_AT_WATER[] = {
     first(),
         when(at_upstream_pool, reply(2158)),
-        when(has_word(RAG).AND(value_is(RAG, 2)), reply(2157)),
-        when([] { return cond(bitest(CLOTH, OFLAG_SCORING)); }, reply({CLOTH}, 2573, arg(1))),
-        reply({CLOTH}, 2572, arg(0)),
+        when(has_word(OBJ_RAG).AND(value_is(OBJ_RAG, 2)), reply(2157)),
+        when([] { return cond(bitest(OBJ_CLOTH, OFLAG_SCORING)); }, reply({OBJ_CLOTH}, 2573, arg(1))),
+        reply({OBJ_CLOTH}, 2572, arg(0)),
         reply({MEDALLION}, 3374),
         reply(2156),
     end(),
@@ -97,19 +97,19 @@ int p261() { return run_chain({p262, p263, p264, p265, p266, p267}); }
 
 // Chain part of p261 (word 804 ("empty")), part 1 of 6.
 int p262() {
-    if (cond(anyof(MEDIUM, SMALL, WATERSKIN, FLASK, LARGE, BUNDLE, -1)).AND(!carried(arg2())))
+    if (cond(anyof(MEDIUM, SMALL, OBJ_WATERSKIN, OBJ_FLASK, LARGE, OBJ_BUNDLE, -1)).AND(!carried(arg2())))
         say_stop_typed(1513, VAR_ARG2);
     return 0;
 }
 
 // Chain part of p261 (word 804 ("empty")), part 2 of 6.
 int p263() {
-    if (!cond(has(WATERSKIN))) return 0;
-    if (cond(value[WATERSKIN] > 0)) {
-        value[WATERSKIN] = 0;
+    if (!cond(has(OBJ_WATERSKIN))) return 0;
+    if (cond(value[OBJ_WATERSKIN] > 0)) {
+        value[OBJ_WATERSKIN] = 0;
         say_stop_variant(1802, 0);
     } else {
-        say_stop_typed(1745, WATERSKIN);
+        say_stop_typed(1745, OBJ_WATERSKIN);
     }
     return 0;
 }
@@ -140,10 +140,10 @@ int p266() {
 
 // Chain part of p261 (word 804 ("empty")), part 6 of 6.
 int p267() {
-    if (cond(has(BUNDLE))) {
+    if (cond(has(OBJ_BUNDLE))) {
         call_proc(WORD_OPEN);
         loop = 1;
-    } else if (cond(has(FLASK))) {
+    } else if (cond(has(OBJ_FLASK))) {
         say_stop(1299);
     } else if (cond(words() == 2)) {
         say_stop(1403);
@@ -157,7 +157,7 @@ int p895() { return stir(); }
 
 // Chain part of p894 (word 775 ("stir")), part 2 of 3.
 int p896() {
-    if (cond(anyof(1006, WORD_AXIS_1, -1)))
+    if (cond(anyof(1006, WORD_UP, -1)))
         say_stop(3394);
     else
         p39();
@@ -174,13 +174,13 @@ int p900() {
         return 0;
     }
     if (cond(at_upstream_pool())) {
-        bitmod('c', EEL, OFLAG_EEL_STIRRED);
+        bitmod('c', OBJ_EEL, OFLAG_EEL_STIRRED);
         bitmod('s', VAR_GAME_FLAGS_2, 7);
         bitmod('c', VAR_GAME_FLAGS_2, 6);
         bitmod('s', 510, PFLAG_HINT_AVAILABLE);
         bitmod('s', 511, PFLAG_HINT_AVAILABLE);
         value[511] = 0;
-        if (cond(near(RAG))) value[RAG] = 1;
+        if (cond(near(OBJ_RAG))) value[OBJ_RAG] = 1;
         say_stop(2147);
         return 0;
     }

@@ -8,8 +8,6 @@ namespace {
 
 constexpr int WATER = OBJ_LIQUID_1, OIL = OBJ_LIQUID_2, ALE = OBJ_LIQUID_3;
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int FLASK = 127, WATERSKIN = 84;
-constexpr int EMPTY = 2, HOLDS_OIL = 4, HOLDS_ALE = 5, HOLDS_NECTAR = 6;
 
 // A word for a source of water, and the places where it is one.
 struct source_word {
@@ -46,11 +44,11 @@ int drink_from_named() {
     const int thing = arg2();
     set('V', VAR_VESSEL_STATE, 'v', thing, nullptr, nullptr);
     const int s = value[VAR_VESSEL_STATE];
-    if (cond(s == HOLDS_OIL)) {
+    if (cond(s == VESSEL_OIL)) {
         say_stop(2191);
         return 0;
     }
-    if (!cond(thing == SMALL).OR(thing == MEDIUM).OR(thing == FLASK).OR(thing == LARGE)) {
+    if (!cond(thing == SMALL).OR(thing == MEDIUM).OR(thing == OBJ_FLASK).OR(thing == LARGE)) {
         say_stop(1315);
         return 0;
     }
@@ -58,7 +56,7 @@ int drink_from_named() {
         p39();
         return 0;
     }
-    if (cond(s == EMPTY)) {
+    if (cond(s == VESSEL_EMPTY)) {
         say_stop_typed(2190, VAR_ARG2);
         return 0;
     }
@@ -71,7 +69,7 @@ int drink_from_named() {
         return 0;
     }
     if (cond(thing == LARGE)) {
-        if (cond(s == HOLDS_NECTAR).OR(s == 1)) {
+        if (cond(s == VESSEL_NECTAR).OR(s == 1)) {
             say_stop(1361);
             return 0;
         }
@@ -104,14 +102,14 @@ int p227() {
             say_stop(2191);
         return 0;
     }
-    if (cond(has(FLASK))) {
-        if (cond(near(FLASK)))
+    if (cond(has(OBJ_FLASK))) {
+        if (cond(near(OBJ_FLASK)))
             say_stop(1897);
         else
-            say_stop_typed(1319, FLASK);
+            say_stop_typed(1319, OBJ_FLASK);
         return 0;
     }
-    if (cond(near_in(LARGE, HOLDS_ALE)).AND(anyof(ALE, LARGE, -1))) {
+    if (cond(near_in(LARGE, VESSEL_ALE)).AND(anyof(ALE, LARGE, -1))) {
         p228();
         return 0;
     }
@@ -119,19 +117,19 @@ int p227() {
         say_stop_typed(1319, ALE);
         return 0;
     }
-    if (cond(has(WATERSKIN)).AND(near(WATERSKIN))) {
-        if (cond(value[WATERSKIN] > 0)) {
+    if (cond(has(OBJ_WATERSKIN)).AND(near(OBJ_WATERSKIN))) {
+        if (cond(value[OBJ_WATERSKIN] > 0)) {
             p122();
             if (loop) return 0;
         }
-        say_stop_typed(1745, WATERSKIN);
+        say_stop_typed(1745, OBJ_WATERSKIN);
         return 0;
     }
-    if (cond(words() == 1).AND(near(WATERSKIN)).AND(value[WATERSKIN] > 0)) {
+    if (cond(words() == 1).AND(near(OBJ_WATERSKIN)).AND(value[OBJ_WATERSKIN] > 0)) {
         p122();
         if (loop) return 0;
     }
-    if (!cond(words() == 1).OR(anyof(WATER, 899, 911, -1))) return drink_from_named();
+    if (!cond(words() == 1).OR(anyof(WATER, WORD_STREAM, 911, -1))) return drink_from_named();
     if (cond(here_has(PFLAG_LIQUID_SOURCE))) {
         set_variant(1363, source_variant());
         return drink(800, 1363, 0);
@@ -139,7 +137,7 @@ int p227() {
     p321(num(0));
     if (loop) return 0;
     if (cond(value[VAR_VESSEL] == 0)) {
-        if (cond(words() == 1).AND(have(LARGE, 0, HOLDS_ALE))) {
+        if (cond(words() == 1).AND(have(LARGE, 0, VESSEL_ALE))) {
             p228();
             return 0;
         }

@@ -35,7 +35,7 @@ int release_spirit() {
     apport(28, PLACE_GONE);
     bitmod('s', 28, 13);
     value[VAR_PHASE_TIMER] = 4 + irand(9);
-    value[1206] = value[VAR_PHASE_TIMER];
+    value[VAR_PHASE_PERIOD] = value[VAR_PHASE_TIMER];
     say_stop(1632);
     return 0;
 }

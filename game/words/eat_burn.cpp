@@ -6,27 +6,25 @@
 
 namespace {
 
-constexpr int BREAD = 118, FRUIT = 141, HONEYCAKE = 128, NECTAR = OBJ_LIQUID_4, SNAG = 153, TORCH = 145;
-constexpr int CREEPER = 139, PLANT = 13, FRONDS = 14, TENDRILS = 140, LADDER = 78, TREE = 131, REEDS = 154;
+constexpr int NECTAR = OBJ_LIQUID_4;
+constexpr int FRONDS = 14, TREE = 131, REEDS = 154;
 constexpr int TORCH_GUTTERING = 2;  // the torch's last turn alight
 constexpr int HONEYCAKE_EATEN = 2;
-constexpr int VAR_STRENGTH_TURN = 1203;  // the turn the honeycake's strength wears off
-constexpr int VAR_TURN_COUNT = 1206;
 
 int alone() { return words() == 1; }
 
 // In its last turn alight the torch smokes too much to eat by.
-int torch_guttering() { return have(TORCH, 0, TORCH_GUTTERING); }
+int torch_guttering() { return have(OBJ_TORCH, 0, TORCH_GUTTERING); }
 
 int eat_honeycake() {
     value[VAR_STRENGTH_TURN] = irand(6) + 28;
-    value[VAR_STRENGTH_TURN] += value[VAR_TURN_COUNT];
-    if (*bitword(VAR_TURN_COUNT) == ref_mark) *bitword(VAR_STRENGTH_TURN) = ref_mark;
+    value[VAR_STRENGTH_TURN] += value[VAR_PHASE_PERIOD];
+    if (*bitword(VAR_PHASE_PERIOD) == ref_mark) *bitword(VAR_STRENGTH_TURN) = ref_mark;
     value[VAR_CARRY_LIMIT] += 6;
     bitmod('c', 517, PFLAG_HINT_AVAILABLE);
-    value[HONEYCAKE] = HONEYCAKE_EATEN;
-    apport(HONEYCAKE, PLACE_GONE);
-    say(SAY_STOP, HONEYCAKE, 0);
+    value[OBJ_HONEYCAKE] = HONEYCAKE_EATEN;
+    apport(OBJ_HONEYCAKE, PLACE_GONE);
+    say(SAY_STOP, OBJ_HONEYCAKE, 0);
     return 0;
 }
 
@@ -40,13 +38,13 @@ int burn_with_torch() {
         say_stop(2325);
         return 0;
     }
-    if (cond(has(SNAG)).AND(near_in(SNAG, 0))) {
-        value[SNAG] = 1;
+    if (cond(has(OBJ_SNAG)).AND(near_in(OBJ_SNAG, 0))) {
+        value[OBJ_SNAG] = 1;
         value[559] = 1;
-        bitmod('s', SNAG, OFLAG_TWO_PLACES);
-        bitmod('c', TORCH, OFLAG_NOT_COUNTED);
+        bitmod('s', OBJ_SNAG, OFLAG_TWO_PLACES);
+        bitmod('c', OBJ_TORCH, OFLAG_NOT_COUNTED);
         bitmod('c', here(), PFLAG_HINT_AVAILABLE);
-        value[TORCH] = 1;
+        value[OBJ_TORCH] = 1;
         say_stop(2330);
         return 0;
     }
@@ -64,24 +62,24 @@ int p258() { return run_chain({p259, p260}); }
 
 // Chain part of p258 (word 788 ("eat")), part 1 of 2: chunk 1.
 int p259() {
-    if (cond(keyword(788, SNAG, -1))) {
+    if (cond(keyword(788, OBJ_SNAG, -1))) {
         call_proc(789);
         if (loop) return 0;
     }
-    if (cond(near(BREAD)).AND(cond(has(BREAD)).OR(alone()))) {
+    if (cond(near(OBJ_BREAD)).AND(cond(has(OBJ_BREAD)).OR(alone()))) {
         if (cond(torch_guttering())) {
             say_stop(2323);
             return 0;
         }
-        apport(BREAD, PLACE_OFFSTAGE);
+        apport(OBJ_BREAD, PLACE_OFFSTAGE);
         say_stop(1362);
         return 0;
     }
-    if (cond(near(FRUIT)).AND(has(FRUIT))) {
+    if (cond(near(OBJ_FRUIT)).AND(has(OBJ_FRUIT))) {
         say_stop(2257);
         return 0;
     }
-    if (cond(near(HONEYCAKE)).AND(cond(has(HONEYCAKE)).OR(alone()))) {
+    if (cond(near(OBJ_HONEYCAKE)).AND(cond(has(OBJ_HONEYCAKE)).OR(alone()))) {
         if (cond(torch_guttering())) {
             say_stop(2323);
             return 0;
@@ -98,7 +96,7 @@ int p259() {
         say_stop(1472);
         return 0;
     }
-    if (cond(bitest(arg2(), OFLAG_ADDRESSABLE)).OR(anyof(PLANT, CREEPER, -1))) say_stop(1360);
+    if (cond(bitest(arg2(), OFLAG_ADDRESSABLE)).OR(anyof(OBJ_PLANT, OBJ_CREEPER, -1))) say_stop(1360);
     return 0;
 }
 
@@ -111,27 +109,27 @@ int p260() {
 
 // Word 789 ("burn"): burning the snag, the ladder or the creeper, and the refusals.
 int p128() {
-    if (cond(alone()).AND(near(SNAG))) {
+    if (cond(alone()).AND(near(OBJ_SNAG))) {
         bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN);
         say_stop(2608);
         return 0;
     }
-    if (cond(here() == 262).OR(here() == 263).AND(has(LADDER))) {
+    if (cond(here() == 262).OR(here() == 263).AND(has(OBJ_LADDER))) {
         say_stop(1709);
         return 0;
     }
-    if (cond(has(CREEPER))) {
-        if (cond(near(CREEPER)).OR(near(PLANT)).OR(here() == 444).OR(here() == 446)) {
+    if (cond(has(OBJ_CREEPER))) {
+        if (cond(near(OBJ_CREEPER)).OR(near(OBJ_PLANT)).OR(here() == 444).OR(here() == 446)) {
             say_stop(2324);
             return 0;
         }
-        if (cond(near(FRONDS)).OR(near(TENDRILS))) {
+        if (cond(near(FRONDS)).OR(near(OBJ_TENDRILS))) {
             say_stop_variant(2160, 0);
             return 0;
         }
     }
-    if (cond(carried(TORCH)).AND(value[TORCH] > 1)) return burn_with_torch();
-    if (cond(has(SNAG)).AND(near(SNAG))) {
+    if (cond(carried(OBJ_TORCH)).AND(value[OBJ_TORCH] > 1)) return burn_with_torch();
+    if (cond(has(OBJ_SNAG)).AND(near(OBJ_SNAG))) {
         say_stop(2521);
         return 0;
     }

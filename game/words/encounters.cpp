@@ -7,19 +7,19 @@ using namespace rows;
 
 namespace {
 
-constexpr int LYNX = 39, BREAD = 118, AXE = 124, LIZARD = 9, FIREFLY = 109, SENTINEL = 21, WATCHER = 26;
-constexpr int CREEPER = 139, ROD = 112, CHASM = 22, SPIDER = 90;
+constexpr int SENTINEL = 21;
+constexpr int CHASM = 22, SPIDER = 90;
 
 // Whether a creature that feeding or petting concerns is named.
 int names_a_creature() {
-    return cond(anyof(LYNX, 23, FIREFLY, LIZARD, OBJ_ATTACKER, SENTINEL, WATCHER, -1))
-        .OR(anyof(OBJ_FOLLOWER, OBJ_GRIFFIN, CREEPER, -1));
+    return cond(anyof(OBJ_LYNX, 23, OBJ_FIREFLY, OBJ_LIZARD, OBJ_ATTACKER, SENTINEL, OBJ_WATCHER, -1))
+        .OR(anyof(OBJ_FOLLOWER, OBJ_GRIFFIN, OBJ_CREEPER, -1));
 }
 
 int feed_lynx() {
-    value[LYNX] = 1;
-    apport(BREAD, PLACE_OFFSTAGE);
-    if (cond(value[AXE] == 1)) value[AXE] = 0;
+    value[OBJ_LYNX] = 1;
+    apport(OBJ_BREAD, PLACE_OFFSTAGE);
+    if (cond(value[OBJ_AXE] == 1)) value[OBJ_AXE] = 0;
     say_stop(1465);
     return 1;
 }
@@ -41,17 +41,17 @@ int feed_griffin() {
 // Feeding a creature that is near, first match.
 constexpr row FED[] = {
     first(),
-        group({LYNX}),
+        group({OBJ_LYNX}),
             first(),
-                when(object_near(BREAD), step(feed_lynx)),
-                otherwise(), reply(1398, arg_of(LYNX)), end(),
+                when(object_near(OBJ_BREAD), step(feed_lynx)),
+                otherwise(), reply(1398, arg_of(OBJ_LYNX)), end(),
             end(),
         end(),
         reply({23}, 1482),
-        group({LIZARD}),
+        group({OBJ_LIZARD}),
             first(),
-                when(object_carried(FIREFLY), step(feed_lizard)),
-                otherwise(), reply(1398, arg_of(LIZARD)), end(),
+                when(object_carried(OBJ_FIREFLY), step(feed_lizard)),
+                otherwise(), reply(1398, arg_of(OBJ_LIZARD)), end(),
             end(),
         end(),
         group({OBJ_ATTACKER}),
@@ -60,21 +60,21 @@ constexpr row FED[] = {
                 otherwise(), set_flag(OBJ_ATTACKER, 14), reply(1399), end(),
             end(),
         end(),
-        call({FIREFLY}, p305),
+        call({OBJ_FIREFLY}, p305),
         group({SENTINEL}),
             first(),
                 when(value_is(SENTINEL, 0), reply(1398, arg_of(SENTINEL))),
                 otherwise(), reply(1464), end(),
             end(),
         end(),
-        group({WATCHER}),
+        group({OBJ_WATCHER}),
             first(),
-                when(value_under(WATCHER, 2), reply(2481)),
+                when(value_under(OBJ_WATCHER, 2), reply(2481)),
                 otherwise(), reply(1464), end(),
             end(),
         end(),
         reply({OBJ_FOLLOWER}, 1628),
-        when([] { return cond(has(CREEPER)).AND(cond(here() == 443).OR(here() == 218)); }, call(p304)),
+        when([] { return cond(has(OBJ_CREEPER)).AND(cond(here() == 443).OR(here() == 218)); }, call(p304)),
         step({OBJ_GRIFFIN}, feed_griffin),
         otherwise(), call(p39), end(),
     end(),
@@ -107,7 +107,7 @@ int p303() {
 
 // Word 782 ("pet"): petting a creature near.
 int p673() {
-    if (cond(cond(anyof(OBJ_ATTACKER, LIZARD, FIREFLY, SENTINEL, 23, LYNX, 20, 25, WATCHER, -1))
+    if (cond(cond(anyof(OBJ_ATTACKER, OBJ_LIZARD, OBJ_FIREFLY, SENTINEL, 23, OBJ_LYNX, 20, 25, OBJ_WATCHER, -1))
                  .OR(anyof(OBJ_FOLLOWER, OBJ_GRIFFIN, -1)))
             .AND(near(arg2())))
         say_stop(1301);
@@ -127,10 +127,10 @@ int follow_alone() { return words() == 1; }
 // Following a creature that can be spoken to.
 constexpr row FOLLOWED[] = {
     first(),
-        reply({LYNX}, 1463, arg(1)),
+        reply({OBJ_LYNX}, 1463, arg(1)),
         reply({25, SPIDER, 5}, 2714, arg_of(VAR_ARG2)),
         reply({OBJ_ATTACKER}, 2715, arg_of(OBJ_ATTACKER)),
-        reply({FIREFLY}, 1874),
+        reply({OBJ_FIREFLY}, 1874),
         otherwise(), call(p39), end(),
     end(),
 };
@@ -140,7 +140,7 @@ constexpr row FOLLOWED[] = {
 // Word 763 ("cross"): crossing the stream and the other crossings of the surface, where the place
 // has none of its own.
 int p162() {
-    if (cond(at_any({195, 201, 202, 259, 508, 510, 511})).AND(cond(has(899)).OR(follow_alone()))) {
+    if (cond(at_any({195, 201, 202, 259, 508, 510, 511})).AND(cond(has(WORD_STREAM)).OR(follow_alone()))) {
         say_stop(1967);
         return 0;
     }
@@ -152,7 +152,7 @@ int p162() {
         say_stop(2704);
         return 0;
     }
-    if (cond(at_any({566, 567})).AND(cond(has(899)).OR(follow_alone()))) {
+    if (cond(at_any({566, 567})).AND(cond(has(WORD_STREAM)).OR(follow_alone()))) {
         say_stop(1968);
         return 0;
     }
@@ -206,12 +206,12 @@ int p408() {
 
 // Word 847 ("detonate"): detonating the rod in the end game: near it is death, gone it is spent.
 int p61() {
-    if (cond(value[VAR_PHASE] == 6).AND(is_seen(ROD))) {
-        if (cond(isat(ROD, -1, 0, PLACE_GONE))) {
+    if (cond(value[VAR_PHASE] == 6).AND(is_seen(OBJ_ROD))) {
+        if (cond(isat(OBJ_ROD, -1, 0, PLACE_GONE))) {
             say_stop(1876);
             return 0;
         }
-        if (cond(near(ROD))) {
+        if (cond(near(OBJ_ROD))) {
             say(0, 1846, 0);
             p154();
             return 0;
@@ -223,7 +223,7 @@ int p61() {
         }
         bitmod('s', 450, PFLAG_VISITED);
         hold_ref(VAR_THERE, 449);
-        apport(ROD, PLACE_GONE);
+        apport(OBJ_ROD, PLACE_GONE);
         apport(OBJ_ATTACKER, PLACE_GONE);
         apport(OBJ_GRIFFIN, VAR_HERE);
         say_stop(1848);

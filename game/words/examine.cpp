@@ -84,11 +84,11 @@ int p282() {
 // few words with replies of their own.
 int p283() {
     const int h = here();
-    if (cond(has(WORD_INWARD))) {
+    if (cond(has(WORD_IN))) {
         say_stop_variant(1298, 1);
         return 0;
     }
-    if (cond(has(WORD_OUTWARD))) {
+    if (cond(has(WORD_OUT))) {
         say_stop(2662);
         return 0;
     }
@@ -115,13 +115,13 @@ int p283() {
         p39();
         return 0;
     }
-    if (cond(has(950))
+    if (cond(has(WORD_WATERS))
             .AND(cond(h == 199).OR(h == 586).OR(h == 561).OR(h == 502).OR(within(h, 547, 555)).OR(within(h, 557, 558))
                      .OR(within(h, 438, 442)))) {
         say_stop(2595);
         return 0;
     }
-    if (cond(has(899))) {
+    if (cond(has(WORD_STREAM))) {
         say_stop_typed(1319, VAR_ARG2);
         return 0;
     }
@@ -133,7 +133,7 @@ int p283() {
         call_proc(854);
         if (loop) return 0;
     }
-    if (cond(has(888)).AND(near(84))) say_stop(3479);
+    if (cond(has(WORD_CRACK)).AND(near(84))) say_stop(3479);
     return 0;
 }
 
@@ -182,12 +182,12 @@ cond_fold at_changing_grid() {
 }
 
 constexpr row WALLS_AND_CLIFFS[] = {
-    group({936, 921}),
+    group({WORD_WALL, WORD_CLIFF}),
         when(at_machine_end, reply(2375)),
         when(at_gallery, reply(2376)),
         when(at_changing_grid, reply(2377)),
     end(),
-    when([] { return cond(within(here(), 587, 619)).AND(here() != 590); }, reply({921}, 2382)),
+    when([] { return cond(within(here(), 587, 619)).AND(here() != 590); }, reply({WORD_CLIFF}, 2382)),
 };
 
 constexpr row OVERHANG[] = {
@@ -252,14 +252,14 @@ int p290() {
     }
     if (cond(bitest(arg2(), FLAG_IS_WORD))) {
         if (cond(within(arg2(), 887, 903))) {
-            if (cond(has(893)))
+            if (cond(has(WORD_HOLE)))
                 say_stop_variant(1319, 893);
             else
                 say_stop(1453);
             return 0;
         }
         if (cond(within(arg2(), 904, 1138)).OR(has(781))) {
-            if (cond(has(936))) {
+            if (cond(has(WORD_WALL))) {
                 const int h = here();
                 if (cond(here_has(7)).AND(h != 195).AND(h != 539).AND(h != 541).AND(h != 540).AND(h != 545)
                         .AND(!within(h, 481, 487)))
@@ -268,7 +268,7 @@ int p290() {
                     say_stop_typed(2033, VAR_ARG2);
                 return 0;
             }
-            if (cond(has(1130))) {
+            if (cond(has(WORD_ROCK))) {
                 say_stop(1453);
                 return 0;
             }

@@ -6,9 +6,8 @@
 
 namespace {
 
-constexpr int WATER_STATE = 3, OIL_STATE = 4, EMPTY = 2, HOLDS_ALE = 5;
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int WATERSKIN = 84, SIEVE = 146, URN = 56, SHARDS = 57;
+constexpr int SIEVE = 146;
 constexpr int OIL_SEEP = 217, CREEPER_HALL = 443;
 
 int at_source() { return here_has(PFLAG_LIQUID_SOURCE); }
@@ -24,8 +23,8 @@ void filled(int vessel, int state) {
 // also when part used or in its state of its own.
 int fillable(int vessel) {
     const int s = value[vessel];
-    if (vessel == LARGE) return cond(s == EMPTY).OR(s == 1).OR(s > 6);
-    return cond(s == EMPTY);
+    if (vessel == LARGE) return cond(s == VESSEL_EMPTY).OR(s == 1).OR(s > 6);
+    return cond(s == VESSEL_EMPTY);
 }
 
 // The three vessels, one pattern: not carried, a reply about it; empty at a
@@ -54,9 +53,9 @@ int fill_vessel(int vessel) {
             }
             say(0, 2259, 0);
             say(0, 1266, 0);
-            value[LARGE] = EMPTY;
+            value[LARGE] = VESSEL_EMPTY;
         }
-        filled(vessel, WATER_STATE);
+        filled(vessel, VESSEL_WATER);
         return 0;
     }
     if (cond(here() == OIL_SEEP)) {
@@ -64,7 +63,7 @@ int fill_vessel(int vessel) {
             say_stop(2245);
             return 0;
         }
-        filled(vessel, OIL_STATE);
+        filled(vessel, VESSEL_OIL);
         return 0;
     }
     if (cond(vessel == SMALL).AND(cond(here_has(PFLAG_HAZARD)).OR(here() == 502))) {
@@ -86,7 +85,7 @@ int p309() {
     set('V', VAR_VESSEL, 'c', 0, nullptr, nullptr);
     for (int lying_here = 0; lying_here <= 1 && value[VAR_VESSEL] == 0; lying_here++) {
         for (int v : {LARGE, MEDIUM, SMALL}) {
-            if (cond(lying_here ? lies_here(v) : carried(v)).AND(value[v] == EMPTY)) {
+            if (cond(lying_here ? lies_here(v) : carried(v)).AND(value[v] == VESSEL_EMPTY)) {
                 hold_ref(VAR_VESSEL, v);
                 break;
             }
@@ -119,11 +118,11 @@ int p310() {
 
 // Chain part of p308 (word 796 ("fill")), part 3 of 8: object 56 (urn).
 int p311() {
-    if (!cond(has(URN)).AND(near(URN))) return 0;
+    if (!cond(has(OBJ_URN)).AND(near(OBJ_URN))) return 0;
     if (cond(at_source()).OR(here() == OIL_SEEP)) {
-        if (cond(carried(URN))) value[VAR_CARRIED_COUNT] -= 1;
-        apport(URN, PLACE_GONE);
-        apport(SHARDS, here());
+        if (cond(carried(OBJ_URN))) value[VAR_CARRIED_COUNT] -= 1;
+        apport(OBJ_URN, PLACE_GONE);
+        apport(OBJ_SHARDS, here());
         say_stop(1434);
         return 0;
     }
@@ -141,25 +140,25 @@ int p314() { return fill_vessel(LARGE); }
 // where the water runs too shallow); otherwise it takes water from a
 // vessel, a portion of the cask or all of the jug or the vial.
 int p315() {
-    if (!cond(has(WATERSKIN))) return 0;
-    if (!cond(near(WATERSKIN))) {
+    if (!cond(has(OBJ_WATERSKIN))) return 0;
+    if (!cond(near(OBJ_WATERSKIN))) {
         p625(var(VAR_ARG2));
         return 0;
     }
     if (cond(at_source())) {
-        if (cond(carried(WATERSKIN))) {
+        if (cond(carried(OBJ_WATERSKIN))) {
             if (cond(here() == 495)) {
-                say_stop_typed(1743, WATERSKIN);
+                say_stop_typed(1743, OBJ_WATERSKIN);
                 return 0;
             }
-            value[WATERSKIN] = EMPTY;
+            value[OBJ_WATERSKIN] = VESSEL_EMPTY;
             say_stop_variant(1744, 0);
             return 0;
         }
         p321(num(0));
         if (loop) return 0;
         if (cond(value[VAR_VESSEL] == 0)) {
-            say_stop_typed(3463, WATERSKIN);
+            say_stop_typed(3463, OBJ_WATERSKIN);
             return 0;
         }
     } else {
@@ -169,22 +168,22 @@ int p315() {
     if (cond(value[VAR_VESSEL] != 0)) {
         const int vessel = evar(VAR_VESSEL);
         if (cond(vessel == LARGE)) {
-            if (cond(value[LARGE] == WATER_STATE))
+            if (cond(value[LARGE] == VESSEL_WATER))
                 value[LARGE] = 7;
             else if (cond(value[LARGE] == 9))
-                value[LARGE] = EMPTY;
+                value[LARGE] = VESSEL_EMPTY;
             else
                 value[LARGE] += 1;
-            value[WATERSKIN] = EMPTY;
+            value[OBJ_WATERSKIN] = VESSEL_EMPTY;
             say_stop_variant(1744, 1);
             return 0;
         }
-        value[vessel] = EMPTY;
+        value[vessel] = VESSEL_EMPTY;
         bitmod('s', here(), PFLAG_EXTRA_REMARK);
         say_stop_typed(3460, VAR_VESSEL);
         return 0;
     }
-    if (cond(have(LARGE, 0, HOLDS_ALE))) {
+    if (cond(have(LARGE, 0, VESSEL_ALE))) {
         value[VAR_QUESTION] = Q_WORD_796;
         say_stop(3461);
         return 0;
@@ -193,7 +192,7 @@ int p315() {
         say_stop(2849);
         return 0;
     }
-    say_stop_typed(1401, WATERSKIN);
+    say_stop_typed(1401, OBJ_WATERSKIN);
     return 0;
 }
 

@@ -68,7 +68,7 @@ int p471() { return fixed<1129>(); }
 
 // Leave: a way out is a move; anything else named is not left that way.
 int p164() {
-    if (cond(words() > 1).AND(!has(WORD_OUTWARD)))
+    if (cond(words() > 1).AND(!has(WORD_OUT)))
         say_stop(2065);
     else
         say_stop(2066);
@@ -79,8 +79,8 @@ int p164() {
 int p324() {
     if (cond(arg1() == 56)) value[VAR_ARG1] = 57;
     if (cond(arg2() == 56)) value[VAR_ARG2] = 57;
-    if (cond(arg1() == 888)) value[VAR_ARG1] = 84;
-    if (cond(arg2() == 888)) value[VAR_ARG2] = 84;
+    if (cond(arg1() == WORD_CRACK)) value[VAR_ARG1] = 84;
+    if (cond(arg2() == WORD_CRACK)) value[VAR_ARG2] = 84;
     if (cond(words() == 1).OR(!near(arg2()))) return 0;
     if (cond(anyof(84, 57, 42, -1))) {
         say_stop_typed(1435, VAR_ARG2);
@@ -99,7 +99,7 @@ int p592() {
 // Search: alone, the floor or the dirt; a feature the place has named; a
 // snag, a cairn or a sign in view.
 int p215() {
-    if (cond(words() == 1).OR(has(1137)).OR(has(992))) {
+    if (cond(words() == 1).OR(has(WORD_FLOOR)).OR(has(992))) {
         say_stop(1356);
         return 0;
     }

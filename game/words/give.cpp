@@ -9,8 +9,6 @@ namespace {
 
 constexpr int WATER = OBJ_LIQUID_1, ALE = OBJ_LIQUID_3, NECTAR = OBJ_LIQUID_4;
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int IMP = 5, LIZARD = 9, BREAD = 118, BAIT = 138, FIREFLY = 109, GIANT = 194;
-constexpr int HOLDS_NECTAR = 6;
 constexpr int GIANT_OFFERED = 15;   // flag of the giant: the cask was offered to him
 
 // VAR_ARG2 := the first vessel carried in one of the states, marked; none:
@@ -37,7 +35,7 @@ int choose_vessel() {
                             WORD_CONSUME_LIQUID);
     if (cond(has(ALE))) return offer_vessel({{LARGE, {5}}, {MEDIUM, {5}}, {SMALL, {5}}}, SAY_ARG | SAY_ARGVAR, ALE);
     if (cond(has(WATER))) {
-        if (cond(near(IMP))) {
+        if (cond(near(OBJ_IMP))) {
             p883();
             if (loop) return 0;
         }
@@ -58,7 +56,7 @@ int find_listener() {
     for (hold_ref(VAR_LOOP_OBJECT, FIRST_OBJECT); value[VAR_LOOP_OBJECT] <= LAST_OBJECT; value[VAR_LOOP_OBJECT]++) {
         const int obj = value[VAR_LOOP_OBJECT];
         if (!cond(ishere(obj, -1, 0)).AND(bitest(obj, OFLAG_ADDRESSABLE))) continue;
-        if (cond(obj == IMP)) {
+        if (cond(obj == OBJ_IMP)) {
             p883();
             if (loop) return 0;
         } else {
@@ -75,13 +73,13 @@ int listener_is(std::initializer_list<int> objs) {
 }
 
 int feed_lizard() {
-    if (cond(arg2() == FIREFLY)) {
+    if (cond(arg2() == OBJ_FIREFLY)) {
         p945();
         if (loop) return 0;
         say_stop(1397);
         return 0;
     }
-    say_stop_typed(1398, LIZARD);
+    say_stop_typed(1398, OBJ_LIZARD);
     return 0;
 }
 
@@ -90,8 +88,8 @@ constexpr row LISTENER_REPLIES[] = {
     first(),
         when([] { return cond(listener_is({23, OBJ_ATTACKER, 25, OBJ_FOLLOWER})); }, reply(2340, arg(1))),
         when([] { return cond(listener_is({18, 39, 90, 94})); }, reply(2340, arg(0))),
-        when([] { return cond(listener_is({LIZARD})); }, step(feed_lizard)),
-        group([] { return cond(listener_is({21, 114, 115, FIREFLY, 28, 29, OBJ_GRIFFIN, GIANT})); }),
+        when([] { return cond(listener_is({OBJ_LIZARD})); }, step(feed_lizard)),
+        group([] { return cond(listener_is({21, 114, 115, OBJ_FIREFLY, 28, 29, OBJ_GRIFFIN, OBJ_GIANT})); }),
             tell(2036, arg_of(VAR_WORK_VALUE)),
             reply(2353, arg_of(VAR_ARG2)),
         end(),
@@ -104,20 +102,20 @@ int p384() { return run_chain({p385, p386, p387, p388}); }
 
 // Chain part of p384 (word 805 ("give")), part 1 of 4: object 138 (bait).
 int p385() {
-    if (cond(has(BAIT)).AND(carried(BAIT)).AND(near(FIREFLY))) p305();
+    if (cond(has(OBJ_BAIT)).AND(carried(OBJ_BAIT)).AND(near(OBJ_FIREFLY))) p305();
     return 0;
 }
 
 // Chain part of p384 (word 805 ("give")), part 2 of 4: object 118 (bread).
 int p386() {
-    if (cond(has(BREAD)).AND(near(OBJ_GRIFFIN)).AND(carried(BREAD))) p306();
+    if (cond(has(OBJ_BREAD)).AND(near(OBJ_GRIFFIN)).AND(carried(OBJ_BREAD))) p306();
     return 0;
 }
 
 // Chain part of p384 (word 805 ("give")), part 3 of 4: liquid 87 (nectar).
 int p387() {
     if (!cond(has(NECTAR))) return 0;
-    if (cond(have(LARGE, 0, HOLDS_NECTAR))) {
+    if (cond(have(LARGE, 0, VESSEL_NECTAR))) {
         if (cond(here() == 443)) {
             p304();
             if (loop) return 0;
@@ -131,17 +129,17 @@ int p387() {
 
 // Chain part of p384 (word 805 ("give")), part 4 of 4: the general case.
 int p388() {
-    if (cond(has(WORD_AXIS_1))) {
+    if (cond(has(WORD_UP))) {
         call_proc(WORD_QUIT);
         if (loop) return 0;
     }
     if (cond(has(1043))) {
-        say_stop_variant(3470, cond(near(IMP)) ? 1 : 0);
+        say_stop_variant(3470, cond(near(OBJ_IMP)) ? 1 : 0);
         return 0;
     }
     set('V', VAR_VESSEL, 'c', 0, nullptr, nullptr);
-    if (cond(has(LARGE)).AND(here() == 199).AND(lies_here(GIANT))) {
-        bitmod('s', GIANT, GIANT_OFFERED);
+    if (cond(has(LARGE)).AND(here() == 199).AND(lies_here(OBJ_GIANT))) {
+        bitmod('s', OBJ_GIANT, GIANT_OFFERED);
         p383(num(1));
         loop = 1;
         return 0;

@@ -7,8 +7,8 @@
 namespace {
 
 constexpr int OUT = 1, BURNING = 2;
-constexpr int BEACON = 45, FUSE = 46, CANDLESTICK = 50, WICK = 55, INCENSE = 95, TORCH = 145;
-constexpr int FIGURINE = 96, FIREFLY = 109;
+constexpr int BEACON = 45, FUSE = 46, CANDLESTICK = 50, WICK = 55, INCENSE = 95;
+constexpr int FIGURINE = 96;
 constexpr int INCENSE_WAIT = 1205;    // turns before the incense will light again
 constexpr int BEACON_TOLD = 13;       // the beacon's first lighting on the way has been told
 constexpr int FUSE_TOLD = 14;         // the fuse's first lighting has been told
@@ -121,8 +121,8 @@ int p911() {
         }
         return 0;
     }
-    if (cond(has(TORCH))) {
-        value[TORCH] = 4 + irand(4);
+    if (cond(has(OBJ_TORCH))) {
+        value[OBJ_TORCH] = 4 + irand(4);
         if (!cond(bitest(VAR_GAME_FLAGS_3, TORCH_TOLD))) {
             bitmod('s', VAR_GAME_FLAGS_3, TORCH_TOLD);
             say_stop(2327);
@@ -140,7 +140,7 @@ int p911() {
 // Snuffing. The jewel, the incense, the torch and the candle stay out of
 // the count once lit; anything else counts again, so full hands refuse it.
 int p707() {
-    if (cond(has(FIREFLY)).AND(carried(FIREFLY))) {
+    if (cond(has(OBJ_FIREFLY)).AND(carried(OBJ_FIREFLY))) {
         p232();
         loop = 1;
         return 0;
@@ -159,7 +159,7 @@ int p707() {
         say_stop_typed(3449, VAR_ARG2);
         return 0;
     }
-    if (!cond(anyof(67, INCENSE, TORCH, 65, -1))) bitmod('c', thing, OFLAG_NOT_COUNTED);
+    if (!cond(anyof(67, INCENSE, OBJ_TORCH, 65, -1))) bitmod('c', thing, OFLAG_NOT_COUNTED);
     if (cond(has(INCENSE))) value[INCENSE_WAIT] -= 2 + irand(4);
     if (cond(has(FUSE))) {
         snuff_fuse();
@@ -170,7 +170,7 @@ int p707() {
         say_stop(2277);
         return 0;
     }
-    if (cond(has(TORCH))) {
+    if (cond(has(OBJ_TORCH))) {
         say_stop(2329);
         return 0;
     }

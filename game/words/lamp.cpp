@@ -10,7 +10,7 @@ constexpr int LAMP = OBJ_LIGHT_SOURCE;
 constexpr int LAMP_OFF = 0, LAMP_LIT = 1;
 constexpr int REFILL_READY = 1, REFILL_USED = 3;
 constexpr int LOW_POWER = 40, REFILL_POWER = 400;
-constexpr int GLIMMER = 16, WISP = OBJ_WANDERER;
+constexpr int WISP = OBJ_WANDERER;
 constexpr int GLIMMER_HALL = 315;
 
 // Word w becomes x, and x's procedure answers the command.
@@ -122,7 +122,7 @@ int p531() {
             if (loop) return 0;
         }
         value[VAR_COMMAND_STATUS] = 1;
-        value[GLIMMER] = 0;
+        value[OBJ_GLIMMER] = 0;
         call_proc(WORD_LOOK);
         if (loop) return 0;
     }
@@ -152,7 +152,7 @@ int p294() {
         if (cond(here() == GLIMMER_HALL)) {
             p667();
             if (loop) return 0;
-            say(0, GLIMMER, 0);
+            say(0, OBJ_GLIMMER, 0);
         }
     } else {
         p852(num(0));

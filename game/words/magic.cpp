@@ -9,21 +9,19 @@ namespace {
 constexpr int SPELL_ACK = 1200;    // what a word in step says (a text, marked)
 constexpr int NO_TEXT = 1264;      // a text that says nothing
 constexpr int SPELL_GIANT_COUNT = 1244;
-constexpr int STATUETTE = 53, STATUETTE_HOME = 281, KEEPER = 23, BOOTH = 24, GIANT = 194;
+constexpr int STATUETTE = 53, STATUETTE_HOME = 281, KEEPER = 23, BOOTH = 24;
 constexpr int STATUETTE_PAID = 13;  // the statuette paid the toll keeper
 constexpr int STATUETTE_KEPT = 14;  // the keeper keeps it for good
 constexpr int KEEPER_CHEATED = 13;
-constexpr int SWORD = 125, JEWEL = 67, PORTCULLIS = 32, THREE_WAY_CHAMBER = 313;
+constexpr int PORTCULLIS = 32, THREE_WAY_CHAMBER = 313;
 constexpr int FLAG_EXTRA_TEXT = 9;  // VAR_GAME_FLAGS: the sword's word has one text more
 constexpr int FLAG_ARMED = 8;       // VAR_GAME_FLAGS: the lamp word is armed
 constexpr int HINT_LAMP_WORD = 8;   // VAR_HINT_NUMBER: the lamp word's hint is given
-constexpr int GLIMMER = 16, SPIRIT = 28, AXE = 124;
 constexpr int SPIRIT_HEARD = 14;
-constexpr int CLOTH = 63, CLOTH_BEATEN = 13, CLOTH_AWAKE = 14, SUMMIT = 593, CLOTH_GROUNDED = 1;
-constexpr int MIRROR = 17, PANE = 12, EAST_LEDGE = 224, WEST_LEDGE = 225, MIRROR_USED = 14;
+constexpr int SUMMIT = 593;
+constexpr int MIRROR = 17, EAST_LEDGE = 224, WEST_LEDGE = 225, MIRROR_USED = 14;
 constexpr int LIQUID_SOURCE = PFLAG_LIQUID_SOURCE;
-constexpr int FUNNEL = 148, ORB = 81;
-constexpr int WATCHER = 26;
+constexpr int ORB = 81;
 
 int phase() { return value[VAR_PHASE]; }
 
@@ -82,8 +80,8 @@ void statuette_home() {
         }
     }
     apport(STATUETTE, STATUETTE_HOME);
-    if (cond(value[GIANT] == 2)) {
-        value[GIANT] = 3;
+    if (cond(value[OBJ_GIANT] == 2)) {
+        value[OBJ_GIANT] = 3;
         value[SPELL_GIANT_COUNT] = 3 + irand(3);
     }
 }
@@ -137,36 +135,36 @@ void lamp_word_armed() {
         if (loop) return;
     }
     value[VAR_COMMAND_STATUS] = 1;
-    value[GLIMMER] = 0;
+    value[OBJ_GLIMMER] = 0;
     call_proc(WORD_LOOK);
 }
 
 // The cloth under open sky, once it has heard its word: ready to fly,
 // stilled, or grounded on the summit.
 void cloth_word() {
-    if (cond(carried(CLOTH))) {
+    if (cond(carried(OBJ_CLOTH))) {
         say_stop_variant(2223, 1);
         return;
     }
-    if (cond(value[CLOTH] == 0)) {
+    if (cond(value[OBJ_CLOTH] == 0)) {
         say_stop_variant(2223, 0);
         return;
     }
-    if (cond(bitest(CLOTH, CLOTH_AWAKE))) {
-        if (cond(value[CLOTH] == 1)) {
-            value[CLOTH] = 3;
+    if (cond(bitest(OBJ_CLOTH, OFLAG_CLOTH_AWAKE))) {
+        if (cond(value[OBJ_CLOTH] == 1)) {
+            value[OBJ_CLOTH] = 3;
             say_stop(2222);
         } else if (cond(here() == SUMMIT)) {
-            value[CLOTH] = 0;
-            bitmod('s', VAR_GAME_FLAGS_3, CLOTH_GROUNDED);
+            value[OBJ_CLOTH] = 0;
+            bitmod('s', VAR_GAME_FLAGS_3, VFLAG_GAME_FLAGS_3_CLOTH_GROUNDED);
             say_stop(2234);
         } else {
-            value[CLOTH] = 1;
+            value[OBJ_CLOTH] = 1;
             say_stop(2224);
         }
         return;
     }
-    value[CLOTH] = 0;
+    value[OBJ_CLOTH] = 0;
     say_stop(3341);
 }
 
@@ -209,9 +207,9 @@ void cloth_flight() {
         say_stop(1763);
         return;
     }
-    value[CLOTH] = 3;
+    value[OBJ_CLOTH] = 3;
     for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
-        if (cond(carried(obj)).AND(bitest(obj, OFLAG_NO_TRANSPORT)).AND(obj != FUNNEL).AND(obj != ORB)) {
+        if (cond(carried(obj)).AND(bitest(obj, OFLAG_NO_TRANSPORT)).AND(obj != OBJ_FUNNEL).AND(obj != ORB)) {
             say_stop(2496);
             return;
         }
@@ -222,20 +220,20 @@ void cloth_flight() {
     }
     const int at = here();
     if (cond(at == 199)) {
-        apport(CLOTH, 547);
+        apport(OBJ_CLOTH, 547);
         value[2510] = 0;
         value[586] = 3;
         moveto(586, -2383);
     } else if (cond(at == 438)) {
-        apport(CLOTH, 439);
+        apport(OBJ_CLOTH, 439);
         moveto(439, -2458);
     } else if (cond(at == 318).OR(at == 311)) {
         say_stop(2297);
     } else if (cond(at == 475)) {
-        apport(CLOTH, 484);
+        apport(OBJ_CLOTH, 484);
         moveto(484, -2460);
     } else if (cond(at == 561).OR(at == 570)) {
-        apport(CLOTH, 547);
+        apport(OBJ_CLOTH, 547);
         if (cond(value[1878] == 1)) value[1878] = 2;
         moveto(547, -2495);
     } else {
@@ -331,7 +329,7 @@ int p745() {
             say_stop(2583);
             return 0;
         }
-        if (cond(near(WATCHER))) {
+        if (cond(near(OBJ_WATCHER))) {
             say_stop(2701);
             return 0;
         }
@@ -340,7 +338,7 @@ int p745() {
             say_stop_typed(2700, VAR_ARG2);
             return 0;
         }
-        if (cond(anyof(710, 706, 707, 713, 712, 709, 714, 705, 715, 708, 720, 711, 831, 719, 718, 717, 716, 833, 721, -1))) {
+        if (cond(anyof(WORD_MAGIC_TRAVEL_2, WORD_MAGIC_TRAVEL_1, WORD_MAGIC_TRAVEL_3, 713, 712, 709, 714, 705, 715, 708, 720, 711, 831, WORD_SEQ_1, WORD_SEQ_2, WORD_SEQ_3, WORD_SEQ_4, 833, 721, -1))) {
             call_proc(arg2());
             if (loop) return 0;
         } else {
@@ -389,15 +387,15 @@ int p63() { return p663(); }
 
 // The sword, freed from its stone, becomes the jewel.
 int p946() {
-    if (cond(value[SWORD] == 0).OR(!near(SWORD))) {
+    if (cond(value[OBJ_SWORD] == 0).OR(!near(OBJ_SWORD))) {
         say_stop(1329);
         return 0;
     }
-    say(SAY_ARG, 1814, cond(carried(SWORD)) ? 0 : 1);
+    say(SAY_ARG, 1814, cond(carried(OBJ_SWORD)) ? 0 : 1);
     if (cond(bitest(VAR_GAME_FLAGS, FLAG_EXTRA_TEXT))) say(0, 1815, 0);
-    apport(SWORD, PLACE_GONE);
-    apport(JEWEL, VAR_HERE);
-    bitmod('s', JEWEL, OFLAG_SEEN);
+    apport(OBJ_SWORD, PLACE_GONE);
+    apport(OBJ_JEWEL, VAR_HERE);
+    bitmod('s', OBJ_JEWEL, OFLAG_SEEN);
     loop = 1;
     return 0;
 }
@@ -445,7 +443,7 @@ int p739() {
 // and the sword that are near, and it drives a prowler near off seven times in ten (else the
 // player dies).
 int p669() {
-    bitmod('s', SPIRIT, SPIRIT_HEARD);
+    bitmod('s', OBJ_SPIRIT, SPIRIT_HEARD);
     if (cond(here_has(PFLAG_OPEN_AIR)).OR(phase() > 5).OR(!light())) {
         say_stop(1329);
         return 0;
@@ -460,14 +458,14 @@ int p669() {
         perilous_near_liquid();
         return 0;
     }
-    if (cond(near(AXE)).OR(near(SWORD))) {
-        if (cond(near(AXE))) {
+    if (cond(near(OBJ_AXE)).OR(near(OBJ_SWORD))) {
+        if (cond(near(OBJ_AXE))) {
             say(0, 1654, 0);
-            apport(AXE, PLACE_GONE);
+            apport(OBJ_AXE, PLACE_GONE);
         }
-        if (cond(near(SWORD))) {
+        if (cond(near(OBJ_SWORD))) {
             say(0, 1655, 0);
-            apport(SWORD, PLACE_GONE);
+            apport(OBJ_SWORD, PLACE_GONE);
         }
         loop = 1;
         return 0;
@@ -492,14 +490,14 @@ int p669() {
 // The cloth's word: it wakes the cloth when its dust is gone, and under
 // open sky readies, stills or grounds it.
 int p47() {
-    if (cond(!near(CLOTH))) {
+    if (cond(!near(OBJ_CLOTH))) {
         say_stop(1329);
         return 0;
     }
-    if (cond(!bitest(CLOTH, CLOTH_AWAKE))) {
+    if (cond(!bitest(OBJ_CLOTH, OFLAG_CLOTH_AWAKE))) {
         say(0, 3342, 0);
         value[2221] = 1;
-        if (cond(bitest(CLOTH, CLOTH_BEATEN))) bitmod('s', CLOTH, CLOTH_AWAKE);
+        if (cond(bitest(OBJ_CLOTH, OFLAG_CLOTH_BEATEN))) bitmod('s', OBJ_CLOTH, OFLAG_CLOTH_AWAKE);
     }
     if (cond(!here_has(PFLAG_OPEN_AIR))) {
         say_stop(2229);
@@ -522,7 +520,7 @@ int p706() {
         through_the_mirror();
         return 0;
     }
-    say_stop(cond(near(PANE)) ? 1905 : 1904);
+    say_stop(cond(near(OBJ_PANE)) ? 1905 : 1904);
     return 0;
 }
 
@@ -537,13 +535,13 @@ int p326() {
         say_stop_variant(1806, 1);
         return 0;
     }
-    if (!cond(words() == 1).OR(has(CLOTH))) return 0;
-    if (cond(near_in(CLOTH, 1))) {
+    if (!cond(words() == 1).OR(has(OBJ_CLOTH))) return 0;
+    if (cond(near_in(OBJ_CLOTH, 1))) {
         cloth_flight();
         return 0;
     }
-    if (cond(near(CLOTH))) {
-        say_stop(cond(bitest(CLOTH, CLOTH_AWAKE)) ? 2232 : 2233);
+    if (cond(near(OBJ_CLOTH))) {
+        say_stop(cond(bitest(OBJ_CLOTH, OFLAG_CLOTH_AWAKE)) ? 2232 : 2233);
         return 0;
     }
     return 0;

@@ -7,18 +7,18 @@
 
 namespace {
 
-constexpr int KNOCKER = 160, DOOR = 8, SLAB = 19, HOARD_DOORS = 161, HOURGLASS = 163;
-constexpr int NECTAR = OBJ_LIQUID_4, WINDER = 92, CREEPER = 139, DIPPED = 14;
-constexpr int SPRITE = 91, TABLET = 73, PLAQUE = 116;
+constexpr int KNOCKER = 160;
+constexpr int NECTAR = OBJ_LIQUID_4, DIPPED = 14;
+constexpr int TABLET = 73, PLAQUE = 116;
 constexpr int GALLERY_FORK = 577;
 
 int alone() { return words() == 1; }
-int names_a_mechanism() { return anyof(DOOR, SLAB, HOARD_DOORS, OBJ_GATE, -1); }
+int names_a_mechanism() { return anyof(OBJ_DOOR, OBJ_RUNE_SLAB, OBJ_HOARD_DOORS, OBJ_GATE, -1); }
 
 // A closed door, slab or gate knocked on: counted replies, and at the
 // hoard door, while the hourglass is not running, an answer in the end.
 void knock_on_closed() {
-    if (cond(here() == PLACE_HOARD_DOOR).AND(value[HOURGLASS] <= 1).AND(value[2510] == 2)) {
+    if (cond(here() == PLACE_HOARD_DOOR).AND(value[OBJ_HOURGLASS] <= 1).AND(value[2510] == 2)) {
         say(0, 2511, 0);
         if (cond(value[2511] == 1)) {
             loop = 1;
@@ -42,11 +42,11 @@ int p520() {
         if (loop) return 0;
     }
     if (!cond(alone()).OR(names_a_mechanism())) return 0;
-    if (cond(near_in(DOOR, 0)).OR(near_in(SLAB, 0)).OR(near_in(HOARD_DOORS, 0)).OR(near_in(OBJ_GATE, 0))) {
+    if (cond(near_in(OBJ_DOOR, 0)).OR(near_in(OBJ_RUNE_SLAB, 0)).OR(near_in(OBJ_HOARD_DOORS, 0)).OR(near_in(OBJ_GATE, 0))) {
         knock_on_closed();
         return 0;
     }
-    if (cond(near(DOOR)).OR(near(SLAB)).OR(near(HOARD_DOORS)).OR(near(OBJ_GATE))) {
+    if (cond(near(OBJ_DOOR)).OR(near(OBJ_RUNE_SLAB)).OR(near(OBJ_HOARD_DOORS)).OR(near(OBJ_GATE))) {
         say_stop(2287);
         return 0;
     }
@@ -66,9 +66,9 @@ int p879() {
         p39();
         if (loop) return 0;
     }
-    if (cond(anyof(WINDER, 55, 84, 56, 111, -1)).AND(near(NECTAR)).AND(near(arg2()))) {
-        if (cond(!is_seen(CREEPER))) {
-            if (cond(has(WINDER)))
+    if (cond(anyof(OBJ_WINDER, 55, 84, 56, 111, -1)).AND(near(NECTAR)).AND(near(arg2()))) {
+        if (cond(!is_seen(OBJ_CREEPER))) {
+            if (cond(has(OBJ_WINDER)))
                 say_stop(1360);
             else
                 say_stop_variant(1902, 852);
@@ -80,7 +80,7 @@ int p879() {
         }
         bitmod('s', arg2(), DIPPED);
         int t = 3332;
-        if (cond(has(WINDER)))
+        if (cond(has(OBJ_WINDER)))
             t = 3323;
         else if (cond(has(55)))
             t = 3324;
@@ -105,8 +105,8 @@ int p866() {
         say_stop(1908);
         return 0;
     }
-    if (cond(anyof(WINDER, 74, -1))) {
-        if (cond(near(WINDER))) say_stop(3328);
+    if (cond(anyof(OBJ_WINDER, 74, -1))) {
+        if (cond(near(OBJ_WINDER))) say_stop(3328);
         return 0;
     }
     if (cond(cond(names_a_mechanism()).OR(alone()))
@@ -114,11 +114,11 @@ int p866() {
         say_stop(1908);
         return 0;
     }
-    if (cond(words() == 2).AND(!anyof(TABLET, PLAQUE, OBJ_ATTACKER, SPRITE, -1))) {
+    if (cond(words() == 2).AND(!anyof(TABLET, PLAQUE, OBJ_ATTACKER, OBJ_SPRITE, -1))) {
         p39();
         if (loop) return 0;
     }
-    if (cond(near(SPRITE)).AND(cond(alone()).OR(has(SPRITE)))) {
+    if (cond(near(OBJ_SPRITE)).AND(cond(alone()).OR(has(OBJ_SPRITE)))) {
         say_stop(1540);
         return 0;
     }
@@ -132,7 +132,7 @@ int p866() {
 
 // Word 873 ("gadrun"): the rune door's password opens it while the slab is near.
 int p689() {
-    if (cond(near(SLAB)).AND(value[PLACE_RUNE_DOOR] == 0)) {
+    if (cond(near(OBJ_RUNE_SLAB)).AND(value[PLACE_RUNE_DOOR] == 0)) {
         value[PLACE_RUNE_DOOR] = 1;
         value[GALLERY_FORK] = 1;
         say(SAY_ARG, 2501, 873);

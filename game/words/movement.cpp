@@ -14,7 +14,7 @@ int p391() {
     if (cond(within(arg1(), 744, 756))
             .OR(within(arg2(), 744, 756))
             .OR(within(arg2(), 887, 903))
-            .OR(anyof(761, 889, 758, 757, -1))) {
+            .OR(anyof(WORD_BACK, 889, WORD_OUT, WORD_IN, -1))) {
         call_proc(arg2());
         return 0;
     }
@@ -84,19 +84,19 @@ int p623() {
 
 // Up and down where the place has no such way: no fall in the dark.
 static void no_way_on_axis(int word) {
-    if (cond(words() == 1).OR(anyof(WORD_GO, 848, -1)))
+    if (cond(words() == 1).OR(anyof(WORD_GO, WORD_CLIMB, -1)))
         say_stop_variant(1294, word);
     else
         say_stop(1352);
 }
 // Word 754 ("up"): the place had no way up: the refusal (no fall in the dark).
 int p877() {
-    no_way_on_axis(WORD_AXIS_1);
+    no_way_on_axis(WORD_UP);
     return 0;
 }
 // Word 755 ("down"): the place had no way down: the refusal (no fall in the dark).
 int p225() {
-    no_way_on_axis(WORD_AXIS_2);
+    no_way_on_axis(WORD_DOWN);
     return 0;
 }
 

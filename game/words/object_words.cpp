@@ -6,17 +6,16 @@
 
 namespace {
 
-constexpr int WINDER = 92, AXE = 124, SWORD = 125, LADDER = 78, CREEPER = 139, TENDRILS = 140, PLANT = 13;
-constexpr int WEB = 89, SPRITE = 91, HORN = 93, SUNSTONE = 100, SUNSTONE_SET_DOWN = 13;
+constexpr int WEB = 89, HORN = 93, SUNSTONE = 100, SUNSTONE_SET_DOWN = 13;
 
-int carries_a_blade() { return cond(carried(SWORD)).OR(carried(AXE)); }
+int carries_a_blade() { return cond(carried(OBJ_SWORD)).OR(carried(OBJ_AXE)); }
 
 }  // namespace
 
 // Word 846 ("wind"): winding the winder when it is near.
 int p271() {
-    if (cond(near(WINDER))) {
-        value[WINDER] = 1;
+    if (cond(near(OBJ_WINDER))) {
+        value[OBJ_WINDER] = 1;
         say_stop(1729);
     } else {
         say_stop(1919);
@@ -33,7 +32,7 @@ int p172() {
         return 0;
     }
     if (cond(cond(anyof(131, 154, 153, 974, -1)).AND(near(arg2()))).OR(has(974))) {
-        say_stop(cond(carried(AXE)) ? 1824 : 2522);
+        say_stop(cond(carried(OBJ_AXE)) ? 1824 : 2522);
         return 0;
     }
     if (cond(!bitest(arg2(), FLAG_IS_OBJECT))) {
@@ -48,25 +47,25 @@ int p172() {
         say_stop(1824);
         return 0;
     }
-    if (cond(has(LADDER)).AND(near(LADDER))) {
+    if (cond(has(OBJ_LADDER)).AND(near(OBJ_LADDER))) {
         say_stop(1808);
         return 0;
     }
-    if (cond(has(CREEPER)).AND(cond(here() == 443).OR(here() == 444).OR(here() == 446).OR(near(TENDRILS)))) {
-        if (cond(value[CREEPER] == 0))
+    if (cond(has(OBJ_CREEPER)).AND(cond(here() == 443).OR(here() == 444).OR(here() == 446).OR(near(OBJ_TENDRILS)))) {
+        if (cond(value[OBJ_CREEPER] == 0))
             say_stop(1809);
-        else if (cond(value[CREEPER] == 1))
+        else if (cond(value[OBJ_CREEPER] == 1))
             say_stop(2208);
         else
             say_stop(2464);
         return 0;
     }
-    if (cond(has(PLANT))) {
+    if (cond(has(OBJ_PLANT))) {
         if (cond(here() == 218)) {
             say_stop(1809);
             return 0;
         }
-        if (cond(here() == 215).AND(value[PLANT] > 0)) {
+        if (cond(here() == 215).AND(value[OBJ_PLANT] > 0)) {
             say_stop(1809);
             return 0;
         }
@@ -75,7 +74,7 @@ int p172() {
         if (cond(value[WEB] == 0)) {
             say_stop(1785);
         } else if (cond(value[WEB] == 1)) {
-            apport(SPRITE, VAR_HERE);
+            apport(OBJ_SPRITE, VAR_HERE);
             value[WEB] = 2;
             say_stop(1803);
         } else {

@@ -9,11 +9,9 @@ using namespace rows;
 
 namespace {
 
-constexpr int CHEST = 4, IMP = 5, HATCH = OBJ_LOCKED_GATE, DOOR = 8, SLAB = 19, SPIRIT = 28, AUTOMATON = 35;
-constexpr int VAULT = 36, LYNX = 39, COLLAR = 66, FRUIT = 141, DOORS = 161, TRAP = 162, HOURGLASS = 163;
-constexpr int VIAL = OBJ_VESSEL_SMALL, KEY = OBJ_OPENER, BUNDLE = 151;
-constexpr int BASIN = 322, DELL = 203, HOARD_GALLERY = 474;
-constexpr int GATEHOUSE = 478, YARD = 479;
+constexpr int HATCH = OBJ_LOCKED_GATE;
+constexpr int VIAL = OBJ_VESSEL_SMALL, KEY = OBJ_OPENER;
+constexpr int BASIN = 322, DELL = 203;
 constexpr int LID = 926;
 constexpr int HATCH_REFUSED_TOLD = 13;
 
@@ -41,15 +39,15 @@ int at(int a, int b) { return cond(here() == a).OR(here() == b); }
 // The things that do not open, or open by other means.
 constexpr row OPEN_GENERAL[] = {
     reply({831}, 1339),
-    when(object_near(FRUIT), reply({FRUIT}, 1771)),
+    when(object_near(OBJ_FRUIT), reply({OBJ_FRUIT}, 1771)),
     when(object_near(HATCH), step({WORD_CLOSE}, unlock_hatch)),
     step(default_openable),
     call({108}, p232),
     when([] { return cond(two_words()).AND(!near(arg2())); }, call(p39)),
-    when([] { return cond(!anyof(119, 43, 52, 108, 114, 115, 127, 106, 98, BUNDLE, 76, -1)); }, ret()),
+    when([] { return cond(!anyof(119, 43, 52, 108, 114, 115, 127, 106, 98, OBJ_BUNDLE, 76, -1)); }, ret()),
     first(),
         reply({119}, 1936),
-        when([] { return cond(is_seen(AUTOMATON)); }, reply({43}, 1935, arg(0))),
+        when([] { return cond(is_seen(OBJ_AUTOMATON)); }, reply({43}, 1935, arg(0))),
         reply({43}, 1935, arg(1)),
         reply({52}, 1855),
         reply({108}, 1267),
@@ -59,7 +57,7 @@ constexpr row OPEN_GENERAL[] = {
         when(here_is(284), reply({76}, 2094)),
         reply({76}, 2095),
         reply({98}, 1727),
-        group({BUNDLE}),
+        group({OBJ_BUNDLE}),
             when([] { return cond(at(443, 218)); }, call(p304)),
             reply(2409),
         end(),
@@ -80,9 +78,9 @@ int p639() {
         p39();
         return 0;
     }
-    if (cond(near(SPIRIT))) {
-        apport(SPIRIT, PLACE_GONE);
-        bitmod('s', SPIRIT, 13);
+    if (cond(near(OBJ_SPIRIT))) {
+        apport(OBJ_SPIRIT, PLACE_GONE);
+        bitmod('s', OBJ_SPIRIT, 13);
         say_stop(1632);
         return 0;
     }
@@ -95,9 +93,9 @@ int p640() { return run<OPEN_GENERAL>(); }
 // The hatch, the collar, the vault and the chest: already open; the chest's
 // lid; without the key only the vault may go on.
 int p641() {
-    if (!cond(anyof(HATCH, COLLAR, VAULT, CHEST, -1))) return 0;
+    if (!cond(anyof(HATCH, OBJ_COLLAR, OBJ_VAULT_DOOR, OBJ_CHEST, -1))) return 0;
     const int s = value_of(arg2());
-    if (cond(has(CHEST)).AND(s > 0).OR(s == 1)) {
+    if (cond(has(OBJ_CHEST)).AND(s > 0).OR(s == 1)) {
         say_stop_typed(1605, VAR_ARG2);
         return 0;
     }
@@ -105,16 +103,16 @@ int p641() {
         p39();
         return 0;
     }
-    if (cond(has(CHEST)).OR(has(LID))) {
-        if (cond(value[IMP] == 2)) {
+    if (cond(has(OBJ_CHEST)).OR(has(LID))) {
+        if (cond(value[OBJ_IMP] == 2)) {
             say_stop(2333);
             return 0;
         }
-        value[CHEST] = 1;
+        value[OBJ_CHEST] = 1;
         say_stop(2334);
         return 0;
     }
-    if (cond(has(VAULT)).OR(carried(KEY))) return 0;
+    if (cond(has(OBJ_VAULT_DOOR)).OR(carried(KEY))) return 0;
     if (cond(has(HATCH))) {
         call_proc(797);
         if (loop) return 0;
@@ -149,21 +147,21 @@ int p642() {
 
 // The lynx's collar: unfastened only while the lynx is calm.
 int p643() {
-    if (!cond(has(COLLAR))) return 0;
-    if (cond(value[LYNX] == 0)) {
+    if (!cond(has(OBJ_COLLAR))) return 0;
+    if (cond(value[OBJ_LYNX] == 0)) {
         say_stop(1328);
         return 0;
     }
-    value[COLLAR] = 1;
-    value[LYNX] = 2;
+    value[OBJ_COLLAR] = 1;
+    value[OBJ_LYNX] = 2;
     say_stop(1468);
     return 0;
 }
 
 // Chain part of p638 (word 767 ("open")), part 6 of 12: object 8 (door).
 int p644() {
-    if (!cond(has(DOOR)).AND(near(DOOR))) return 0;
-    if (cond(value[DOOR] == 0))
+    if (!cond(has(OBJ_DOOR)).AND(near(OBJ_DOOR))) return 0;
+    if (cond(value[OBJ_DOOR] == 0))
         say_stop(1404);
     else
         say_stop(1267);
@@ -172,46 +170,46 @@ int p644() {
 
 // The rune door opens only to Keln speech, from either side.
 int p645() {
-    if (!cond(has(SLAB)).AND(near(SLAB))) return 0;
+    if (!cond(has(OBJ_RUNE_SLAB)).AND(near(OBJ_RUNE_SLAB))) return 0;
     if (cond(value[VAR_DWARVISH] == 1)) {
         if (cond(value[PLACE_RUNE_DOOR] == 1)) {
-            say_stop_typed(1605, DOOR);
+            say_stop_typed(1605, OBJ_DOOR);
             return 0;
         }
         hold_ref(VAR_WORK_WORD, cond(here() == PLACE_RUNE_DOOR) ? 808 : 807);
         p652();
         if (loop) return 0;
     }
-    if (cond(value[PLACE_RUNE_DOOR] == 1)) say(SAY_ARG | SAY_ARGVAR, 1605, DOOR);
-    say_stop_typed(2504, DOOR);
+    if (cond(value[PLACE_RUNE_DOOR] == 1)) say(SAY_ARG | SAY_ARGVAR, 1605, OBJ_DOOR);
+    say_stop_typed(2504, OBJ_DOOR);
     return 0;
 }
 
 // The hoard doors: from outside (472) opening them turns the hourglass on;
 // from inside (473) they open without it. Locked (0), they stay shut.
 int p646() {
-    if (!cond(has(DOORS))) return 0;
-    const int s = value[DOORS];
+    if (!cond(has(OBJ_HOARD_DOORS))) return 0;
+    const int s = value[OBJ_HOARD_DOORS];
     if (cond(here() == PLACE_HOARD_DOOR)) {
         if (cond(s == 0)) {
             say_stop(1895);
         } else if (cond(s == 2)) {
-            value[DOORS] = 1;
-            value[HOURGLASS] += 1;
+            value[OBJ_HOARD_DOORS] = 1;
+            value[OBJ_HOURGLASS] += 1;
             value[PLACE_HOARD_DOOR] = 1;
             say_stop(2513);
         } else {
-            say_stop_typed(1605, DOOR);
+            say_stop_typed(1605, OBJ_DOOR);
         }
     } else if (cond(here() == PLACE_HOARD)) {
         if (cond(s == 0)) {
             say_stop(2504);
         } else if (cond(s == 2)) {
-            value[DOORS] = 1;
+            value[OBJ_HOARD_DOORS] = 1;
             value[PLACE_HOARD_DOOR] = 1;
             say_stop(1267);
         } else {
-            say_stop_typed(1605, DOOR);
+            say_stop_typed(1605, OBJ_DOOR);
         }
     }
     return 0;
@@ -226,20 +224,20 @@ int p647() {
         return 0;
     }
     if (cond(value[OBJ_GATE] == 1)) {
-        say_stop_typed(1605, DOOR);
+        say_stop_typed(1605, OBJ_DOOR);
         return 0;
     }
-    value[OBJ_GATE] = value[YARD] = value[GATEHOUSE] = 1;
+    value[OBJ_GATE] = value[PLACE_YARD] = value[PLACE_GATEHOUSE] = 1;
     say_stop_variant(2611, 1);
     return 0;
 }
 
 // The vault door opens to its word, not by hand.
 int p648() {
-    if (!cond(has(VAULT)).AND(near(VAULT))) return 0;
-    if (cond(value[VAULT] == 0))
+    if (!cond(has(OBJ_VAULT_DOOR)).AND(near(OBJ_VAULT_DOOR))) return 0;
+    if (cond(value[OBJ_VAULT_DOOR] == 0))
         say_stop(1604);
-    else if (cond(value[VAULT] == 1))
+    else if (cond(value[OBJ_VAULT_DOOR] == 1))
         say_stop_typed(1605, VAR_ARG2);
     else
         say_stop(1606);
@@ -255,7 +253,7 @@ int p649() {
     }
     value[VIAL] = 2;
     if (cond(isat(VIAL, -1, 0, BASIN))) {
-        apport(SPIRIT, BASIN);
+        apport(OBJ_SPIRIT, BASIN);
         say_stop(1630);
         return 0;
     }
@@ -265,13 +263,13 @@ int p649() {
 
 // The trap between the hoard gallery and the well head.
 int p650() {
-    if (!cond(has(TRAP))) return 0;
-    if (cond(near(TRAP))) {
-        if (cond(value[TRAP] == 0)) {
-            value[TRAP] = 1;
-            say_stop_variant(2516, cond(here() == HOARD_GALLERY) ? 0 : 1);
+    if (!cond(has(OBJ_TRAP))) return 0;
+    if (cond(near(OBJ_TRAP))) {
+        if (cond(value[OBJ_TRAP] == 0)) {
+            value[OBJ_TRAP] = 1;
+            say_stop_variant(2516, cond(here() == PLACE_HOARD_GALLERY) ? 0 : 1);
         } else {
-            say_stop_typed(1605, TRAP);
+            say_stop_typed(1605, OBJ_TRAP);
         }
         return 0;
     }
@@ -287,7 +285,7 @@ int p873() {
         p625(ref(KEY));
         return 0;
     }
-    if (cond(anyof(SLAB, DOORS, OBJ_GATE, -1))) {
+    if (cond(anyof(OBJ_RUNE_SLAB, OBJ_HOARD_DOORS, OBJ_GATE, -1))) {
         say_stop(2508);
         return 0;
     }
@@ -298,7 +296,7 @@ int p873() {
 // Word 813 ("unwrap"): unwrapping the bundle carried is opening it; anything else near cannot be
 // unwrapped.
 int p829() {
-    if (cond(has(BUNDLE)).AND(carried(BUNDLE))) {
+    if (cond(has(OBJ_BUNDLE)).AND(carried(OBJ_BUNDLE))) {
         call_proc(WORD_OPEN);
         if (loop) return 0;
     }
@@ -312,7 +310,7 @@ int p798() {
         call_proc(793);
         if (loop) return 0;
     }
-    if (cond(has(BUNDLE))) {
+    if (cond(has(OBJ_BUNDLE))) {
         call_proc(WORD_OPEN);
         if (loop) return 0;
     }

@@ -57,7 +57,7 @@ constexpr row READ[] = {
                 reply({116}, 1490),
                 reply({30}, 1491),
                 group({92}), set_flag(92, 13), reply(1728), end(),
-                group(has_word(1130).AND(here_is(517)).OR(has_word(74))), call(p702), end(),
+                group(has_word(WORD_ROCK).AND(here_is(517)).OR(has_word(74))), call(p702), end(),
                 call({115}, p660),
                 reply({35}, 1492),
                 reply({152}, 2658),

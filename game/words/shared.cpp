@@ -197,7 +197,7 @@ int p756() {
 
 // Word 848 ("climb") at the compass grid edge.
 int p138() {
-    if (cond(words() == 1).OR(has(921)).OR(has(WORD_AXIS_1)).AND(has(848)))
+    if (cond(words() == 1).OR(has(WORD_CLIFF)).OR(has(WORD_UP)).AND(has(WORD_CLIMB)))
         say_stop(3492);
     else
         mark_feature();
@@ -308,7 +308,7 @@ int p928() {
 int p291() {
     const int scoring_only = cond(has(OBJ_ALL_SCORING));
     const int place = cond(has(WORD_TAKE)) ? here() : PLACE_CARRIED;
-    const int dropping = cond(anyof(WORD_DROP, WORD_AXIS_2, -1));
+    const int dropping = cond(anyof(WORD_DROP, WORD_DOWN, -1));
     const int taking = cond(has(WORD_TAKE));
     int eligible = 0, lit = 0, excepted_count = 0;
     for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {

@@ -9,8 +9,6 @@ namespace {
 
 constexpr int WATER = OBJ_LIQUID_1, OIL = OBJ_LIQUID_2, ALE = OBJ_LIQUID_3, NECTAR = OBJ_LIQUID_4;
 constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int BREAD = 118, HONEYCAKE = 128, BUNDLE = 151, FLASK = 127;
-constexpr int HOLDS_ALE = 5, HOLDS_NECTAR = 6;
 
 // Empties the vessel in use where the drops land.
 int pour_out(int vessel) {
@@ -34,7 +32,7 @@ int p777() {
         p39();
         return 0;
     }
-    if (cond(anyof(WATER, OIL, FLASK, ALE, -1))) {
+    if (cond(anyof(WATER, OIL, OBJ_FLASK, ALE, -1))) {
         call_proc(WORD_CONSUME_LIQUID);
         if (loop) return 0;
     }
@@ -48,12 +46,12 @@ int p777() {
         p39();
         return 0;
     }
-    if (cond(has(HONEYCAKE))) {
+    if (cond(has(OBJ_HONEYCAKE))) {
         say_stop(2799);
         return 0;
     }
-    if (cond(has(BREAD))) {
-        value[BREAD] = 1;
+    if (cond(has(OBJ_BREAD))) {
+        value[OBJ_BREAD] = 1;
         say_stop(2798);
         return 0;
     }
@@ -92,7 +90,7 @@ int p688() {
             if (loop) return 0;
         }
         if (cond(has(ALE))) {
-            if (cond(have(LARGE, 0, HOLDS_ALE))) {
+            if (cond(have(LARGE, 0, VESSEL_ALE))) {
                 pour_out(LARGE);
                 if (loop) return 0;
             } else {
@@ -101,7 +99,7 @@ int p688() {
             }
         }
         if (cond(has(NECTAR))) {
-            if (cond(have(LARGE, 0, HOLDS_NECTAR))) {
+            if (cond(have(LARGE, 0, VESSEL_NECTAR))) {
                 say_stop(2254);
                 return 0;
             }
@@ -119,7 +117,7 @@ int p688() {
             say_stop_typed(1745, VAR_ARG2);
             return 0;
         }
-        if (cond(value[v] == HOLDS_NECTAR)) {
+        if (cond(value[v] == VESSEL_NECTAR)) {
             say_stop(2254);
             return 0;
         }
@@ -127,8 +125,8 @@ int p688() {
         loop = 1;
         return 0;
     }
-    if (cond(has(BUNDLE))) {
-        if (cond(near(BUNDLE))) say_stop_typed(1714, BUNDLE);
+    if (cond(has(OBJ_BUNDLE))) {
+        if (cond(near(OBJ_BUNDLE))) say_stop_typed(1714, OBJ_BUNDLE);
         return 0;
     }
     if (cond(words() > 1)) say_stop(1376);

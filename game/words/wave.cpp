@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int SCEPTRE = 147, HOURGLASS = 163, TIMEKEEPERS_ROOM = 491, CLOTH = 63, CLOTH_BEATEN = 13;
+constexpr int SCEPTRE = 147, TIMEKEEPERS_ROOM = 491;
 constexpr int MIRROR = 17, MIRROR_WAVED_AT = 13, WAND = 110, RIFT = 10, BRIDGE = 11, SPAN = 33,
               RAVINE = 31, FIREFLY = 109, CHANGING_ROOM = 318, LOOKOUT = 627;
 constexpr int FIRST_VISIT_BY_WAND = 16;  // place flag: the wand has carried the player from here before
@@ -30,7 +30,7 @@ void turn_the_hourglass() {
     value[478] = 0;
     say(0, 2471, 0);
     value[477] = 1;
-    value[HOURGLASS] = 25 + irand(10);
+    value[OBJ_HOURGLASS] = 25 + irand(10);
     bitmod('c', VAR_GAME_FLAGS, FLAG_COUNTDOWN_WARNED);
 }
 
@@ -148,10 +148,10 @@ int p907() {
         return 0;
     }
     if (cond(light())) {
-        if (cond(here() == TIMEKEEPERS_ROOM).AND(value[HOURGLASS] == 0)) {
-            apport(HOURGLASS, VAR_HERE);
-            bitmod('s', HOURGLASS, OFLAG_SEEN);
-            value[HOURGLASS] = 1;
+        if (cond(here() == TIMEKEEPERS_ROOM).AND(value[OBJ_HOURGLASS] == 0)) {
+            apport(OBJ_HOURGLASS, VAR_HERE);
+            bitmod('s', OBJ_HOURGLASS, OFLAG_SEEN);
+            value[OBJ_HOURGLASS] = 1;
             value[TIMEKEEPERS_ROOM] = 1;
             set_variant(2467, 1);
             say(0, 3496, 0);
@@ -162,7 +162,7 @@ int p907() {
         say(0, 2470, 0);
     }
     if (cond(here() == TIMEKEEPERS_ROOM)) {
-        if (cond(value[HOURGLASS] > 1)) {
+        if (cond(value[OBJ_HOURGLASS] > 1)) {
             say_stop(2466);
             return 0;
         }
@@ -174,9 +174,9 @@ int p907() {
 
 // Chain part of p906 (word 781 ("wave")), part 2 of 3: object 63 (cloth).
 int p908() {
-    if (!cond(has(CLOTH)).AND(near(CLOTH))) return 0;
+    if (!cond(has(OBJ_CLOTH)).AND(near(OBJ_CLOTH))) return 0;
     int k = 0;
-    if (cond(value[CLOTH] != 0)) k = cond(bitest(CLOTH, CLOTH_BEATEN)) ? 1 : 2;
+    if (cond(value[OBJ_CLOTH] != 0)) k = cond(bitest(OBJ_CLOTH, OFLAG_CLOTH_BEATEN)) ? 1 : 2;
     say_stop_variant(2661, k);
     return 0;
 }

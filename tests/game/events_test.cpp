@@ -213,7 +213,7 @@ TEST_F(Events, ReversedDirections) {
         int slot, becomes;
     } cases[] = {
         {"north", VAR_ARG1, 749}, {"south", VAR_ARG1, 745}, {"northwest", VAR_ARG1, 748},
-        {"go east", VAR_ARG2, 751}, {"up", VAR_ARG1, WORD_AXIS_1},
+        {"go east", VAR_ARG2, 751}, {"up", VAR_ARG1, WORD_UP},
     };
     for (const auto &c : cases) {
         fresh_world(300);

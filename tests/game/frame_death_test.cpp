@@ -138,12 +138,12 @@ TEST_F(Death, DeathsWithWordsOfTheirOwn) {
 
     // The ring's fatal ways: the one-word test comes first.
     fresh_world(631);
-    parse(line({WORD_INWARD}));
+    parse(line({WORD_IN}));
     o = call([] { return p724(num(1)); });
     EXPECT_EQ(o.texts, (std::vector<said>{{STOP_ARG, 2839, 1}}));
     fresh_world(631);
     carry(144);
-    parse(line({WORD_GO, WORD_INWARD}));
+    parse(line({WORD_GO, WORD_IN}));
     o = call([] { return p724(num(1)); });
     EXPECT_EQ(o.texts.front(), (said{0, 2838, 0}));
     EXPECT_EQ(o.place, PLACE_GONE);

@@ -259,7 +259,7 @@ TEST_F(Passages, LongCorridor) {
         {"the walls are refused", nullptr, line({936}), type_0, 642, {{STOP, 1403, 0}}, 1, 1},
     });
     check(645, {
-        dying({"a jump down counts as a move", nullptr, line({JUMP, WORD_AXIS_2}), type_2, PLACE_GONE,
+        dying({"a jump down counts as a move", nullptr, line({JUMP, WORD_DOWN}), type_2, PLACE_GONE,
                {{ARG, 2447, 1}}}),
         {"the columns are refused", nullptr, line({1069}), type_2, 645, {{STOP, 1403, 0}}, 1, 1},
         {"the threshold is refused at every type", nullptr, line({641}), type_3, 645, {{STOP, 1403, 0}}, 1, 1},
@@ -334,7 +334,7 @@ TEST_F(Passages, HoneycombWalk) {
         fresh_world(cell);
         EXPECT_EQ(at_place(line({JUMP})).texts, (std::vector<said>{{STOP, 2781, 0}})) << cell;
         fresh_world(cell);
-        outcome o = at_place(line({JUMP, WORD_AXIS_2}));
+        outcome o = at_place(line({JUMP, WORD_DOWN}));
         EXPECT_EQ(o.place, PLACE_GONE) << cell;
         EXPECT_EQ(first(o.texts, 1), (std::vector<said>{{ARG, 2447, cell >= 668 ? 0 : 1}})) << cell;
         EXPECT_EQ(o.loop, 1) << cell;

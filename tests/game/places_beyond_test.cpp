@@ -275,8 +275,8 @@ TEST_F(Beyond, RingRows) {
     check_place(322, {
         {nullptr, line({WORD_LOOK, 322}), 322, {{STOP, 2002, 0}}},
         {nullptr, line({WORD_LOOK, 888}), 322, {{TYPED, 2903, VAR_ARG2}}, 1, 1},
-        {nullptr, line({WORD_INWARD}), 322, {{STOP, 2923, 0}}},
-        {nullptr, line({WORD_INWARD, 322}), 322, {{STOP, 2923, 0}}},
+        {nullptr, line({WORD_IN}), 322, {{STOP, 2923, 0}}},
+        {nullptr, line({WORD_IN, 322}), 322, {{STOP, 2923, 0}}},
         {nullptr, line({322}), 322, {{STOP, 2923, 0}}},
         {vial(1), line({WORD_DROP, OBJ_VESSEL_SMALL}), 322, {{STOP, 1666, 0}}},
         {vial(2), line({WORD_DROP, OBJ_VESSEL_SMALL}), 322, {}, 0},
@@ -459,13 +459,13 @@ TEST_F(Beyond, StepsAndVaultLanding) {
     EXPECT_EQ(value[VAR_LANDING_PLACE], 329);
 
     check_place(377, {
-        {nullptr, line({WORD_INWARD}), 377, {{STOP, 1638, 0}}},
+        {nullptr, line({WORD_IN}), 377, {{STOP, 1638, 0}}},
         {state_of(36, 1), line({749}), 377, {{STOP, 1613, 0}}},
-        {state_of(36, 1), line({WORD_INWARD, 8}), 583, {}},
+        {state_of(36, 1), line({WORD_IN, 8}), 583, {}},
     });
     fresh_world(377);
     value[36] = 1;
-    at_place(line({WORD_INWARD, 36}));
+    at_place(line({WORD_IN, 36}));
     EXPECT_EQ(value[VAR_RETURN_PLACE], 377);
     EXPECT_EQ(*bitword(VAR_RETURN_PLACE), ref_mark);
 }
@@ -584,8 +584,8 @@ TEST_F(Beyond, StillPoolAndCrossing) {
         {nullptr, line({WORD_CONSUME_LIQUID, 911}), 333, {}, 0},
     });
     check_place(334, {
-        {nullptr, line({WORD_INWARD, 895}), 351, {}},
-        {nullptr, line({WORD_INWARD, 1051}), 352, {}},
+        {nullptr, line({WORD_IN, 895}), 351, {}},
+        {nullptr, line({WORD_IN, 1051}), 352, {}},
         {nullptr, line({WORD_LOOK, 966}), 334, {{STOP, 3137, 0}}},
         {nullptr, line({WORD_LOOK, 308}), 334, {{STOP_ARG, 2903, 898}}, 1, 1},
     });

@@ -316,7 +316,7 @@ TEST_F(Bridge, CrossroadsAndSidePlacesRows) {
         {nullptr, line({WORD_LOOK, 1132}), 358, {{STOP, 3131, 0}}},
         {nullptr, line({WORD_LOOK, 936}), 358, {{STOP, 3130, 0}}},
         {nullptr, line({WORD_LOOK, 900}), 358, {{STOP_ARG, 2903, 900}}, 1, 1},
-        {nullptr, line({900, WORD_OUTWARD}), 310, {}},
+        {nullptr, line({900, WORD_OUT}), 310, {}},
     });
     check_place(359, {
         {nullptr, line({WORD_LOOK, 359}), 359, {{STOP, 2958, 0}}},
@@ -338,7 +338,7 @@ TEST_F(Bridge, CrossroadsAndSidePlacesRows) {
     };
     check_place(361, {
         {nullptr, line({WORD_LOOK, 992}), 361, {{STOP, 3075, 0}}},
-        {nullptr, line({WORD_LOOK, WORD_OUTWARD}), 361, {{STOP_ARG, 1712, 758}}},
+        {nullptr, line({WORD_LOOK, WORD_OUT}), 361, {{STOP_ARG, 1712, 758}}},
         // The look word goes on to the rest of the place.
         {nullptr, line({WORD_LOOK}), 361, {}, 0},
         // The axe that fell in here stays out of reach, named or the one

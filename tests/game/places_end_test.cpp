@@ -39,7 +39,7 @@ TEST_F(End, NoWayOut) {
     EXPECT_EQ(exits(PLACE_INTRO, introduction, false), (std::map<int, int>{{728, PLACE_START}}));
     EXPECT_EQ(exits(PLACE_INTRO, litany, false), (std::map<int, int>{}));
     for (auto setup : {introduction, litany}) {
-        for (const std::string &typed : {line({745}), line({WORD_GO, WORD_AXIS_1}), line({752})}) {
+        for (const std::string &typed : {line({745}), line({WORD_GO, WORD_UP}), line({752})}) {
             fresh_world(PLACE_INTRO);
             setup();
             set_ref(VAR_THERE, PLACE_START);
@@ -55,10 +55,10 @@ TEST_F(End, NoWayOut) {
 
 TEST_F(End, IntroductionRows) {
     check_place(PLACE_INTRO, {
-        {introduction, line({WORD_OUTWARD}), 302, {{STOP, 1994, 0}}},
-        {introduction, line({WORD_GO, WORD_OUTWARD}), 302, {{STOP, 1994, 0}}},
-        {introduction, line({WORD_TAKE, WORD_OUTWARD}), 302, {{STOP, 1994, 0}}},
-        {introduction, line({WORD_INWARD}), 302, {}, 0},
+        {introduction, line({WORD_OUT}), 302, {{STOP, 1994, 0}}},
+        {introduction, line({WORD_GO, WORD_OUT}), 302, {{STOP, 1994, 0}}},
+        {introduction, line({WORD_TAKE, WORD_OUT}), 302, {{STOP, 1994, 0}}},
+        {introduction, line({WORD_IN}), 302, {}, 0},
         {introduction, line({WORD_LOOK, 936}), 302, {{STOP, 2096, 0}}},
         {litany, line({WORD_LOOK, 936}), 302, {{STOP, 2096, 0}}},
         {introduction, line({WORD_HELP}), 302, {{STOP, 1278, 0}}},
@@ -201,7 +201,7 @@ TEST_F(End, LimboAndWings) {
     EXPECT_EQ(exits(PLACE_HOLDING, nullptr, true), out_of_limbo);
     check_place(PLACE_HOLDING, {
         {nullptr, line({WORD_TAKE, 745}), 515, {}},
-        {nullptr, line({WORD_INWARD}), 700, {}, 0},
+        {nullptr, line({WORD_IN}), 700, {}, 0},
     });
     // Limbo's way out is for whoever stands in limbo only.
     fresh_world(PLACE_START);
@@ -209,7 +209,7 @@ TEST_F(End, LimboAndWings) {
     EXPECT_EQ(o.place, PLACE_START);
     EXPECT_EQ(o.loop, 0);
 
-    const std::map<int, int> out_of_the_wings = {{WORD_OUTWARD, PLACE_DEPOSIT}};
+    const std::map<int, int> out_of_the_wings = {{WORD_OUT, PLACE_DEPOSIT}};
     EXPECT_EQ(exits(PLACE_OFFSTAGE, nullptr, false), out_of_the_wings);
     EXPECT_EQ(exits(PLACE_OFFSTAGE, nullptr, true), out_of_the_wings);
 }

@@ -41,7 +41,7 @@ TEST_F(Eyrie, TheDrift) {
     const auto wind = draws_where({100, 100}, [](const std::vector<int> &d) { return d[0] >= 25 && d[1] >= 40; });
     check_place(585, {
         {first_draw, line({747}), 450, {}, 1, 1},
-        {stays, line({WORD_AXIS_2}), 585, {}, 1, 2},
+        {stays, line({WORD_DOWN}), 585, {}, 1, 2},
         {wind, line({WORD_GO, 752}), 585, {{STOP, 2074, 0}}, 1, 2},
         // Anything else is left to the word procedures, without a draw.
         {wind, line({WORD_LOOK}), 585, {}, 0, 0},
@@ -63,7 +63,7 @@ TEST_F(Eyrie, EyrieAndPosts) {
         {phase_6, line({WORD_TAKE, 117}), 447, {{STOP, 3434, 0}}},
         {phase_6, line({783, OBJ_ATTACKER}), 447, {{STOP, 3487, 0}}},
         {phase_6, line({WORD_LOOK, 1016}), 447, {{STOP, 2890, 0}}},
-        {phase_6, line({WORD_LOOK, WORD_AXIS_1}), 447, {{STOP_ARG, 2019, 12}}},
+        {phase_6, line({WORD_LOOK, WORD_UP}), 447, {{STOP_ARG, 2019, 12}}},
         {phase_6, line({WORD_TAKE, 1016}), 447, {{STOP, 2891, 0}}},
         {phase_6, line({WORD_TAKE, 13}), 447, {{TYPED, 1408, VAR_ARG2}}},
         {phase_6, line({447}), 447, {{STOP, 1425, 0}}},
@@ -114,7 +114,7 @@ TEST_F(Eyrie, SunkenGrotto) {
         {nullptr, line({745}), 671, {{STOP, 2884, 0}}},
         {nullptr, line({WORD_GO, 936}), 671, {{STOP, 2884, 0}}},
         {nullptr, line({761}), 671, {{STOP, 2887, 0}}},
-        {nullptr, line({WORD_INWARD, 202}), 671, {{STOP, 2887, 0}}},
+        {nullptr, line({WORD_IN, 202}), 671, {{STOP, 2887, 0}}},
         {nullptr, line({837}), 671, {{STOP_ARG, 1713, 0}}},
         {nullptr, line({850}), 671, {{STOP, 3388, 0}}},
         {nullptr, line({WORD_TAKE, 1016}), 671, {{STOP, 2891, 0}}},
@@ -141,10 +141,10 @@ TEST_F(Eyrie, LastLedge) {
         {nullptr, line({754}), 545, {{0, 2880, 0}}},
         {nullptr, line({781}), 672, {{STOP, 2893, 0}}},
         {nullptr, line({WORD_LOOK, 917}), 672, {{STOP_ARG, 2393, 1}}},
-        {nullptr, line({WORD_LOOK, WORD_AXIS_1}), 672, {{STOP, 2882, 0}}},
+        {nullptr, line({WORD_LOOK, WORD_UP}), 672, {{STOP, 2882, 0}}},
         {nullptr, line({766, OBJ_LIGHT_SOURCE}), 672, {}, 0},
     });
-    for (const std::string &typed : {line({762}), line({766}), line({WORD_GO, 762}), line({762, WORD_AXIS_2}),
+    for (const std::string &typed : {line({762}), line({766}), line({WORD_GO, 762}), line({762, WORD_DOWN}),
                                      line({766, 778})}) {
         fresh_world(672);
         value[VAR_PHASE] = 8;

@@ -174,7 +174,7 @@ TEST_F(Gallery, GalleryRows) {
         {nullptr, line({WORD_LOOK, 1004}), 439, {}, 0},
         {nullptr, line({848, 921}), 439, {{STOP_ARG, 3481, 1}}},
         {nullptr, line({WORD_GO, 7}), 439, {}, 0},
-        {heading(3), line({WORD_AXIS_1}), 439, {{STOP_ARG, 2294, 747}}},
+        {heading(3), line({WORD_UP}), 439, {{STOP_ARG, 2294, 747}}},
     });
     // The bowl is found here whatever is typed.
     fresh_world(439);

@@ -58,10 +58,10 @@ TEST_F(Hatch, WayDownRows) {
         {nullptr, line({WORD_LOOK, 900}), 204, {{STOP, 2897, 0}}},
         {nullptr, line({WORD_LOOK, 205}), 204, {{TYPED, 2896, 205}}},
         {nullptr, line({WORD_LOOK, 745}), 204, {}, 0},
-        {nullptr, line({WORD_AXIS_1}), 204, {{STOP, 1390, 0}}},
+        {nullptr, line({WORD_UP}), 204, {{STOP, 1390, 0}}},
         {nullptr, line({WORD_GO, OBJ_LOCKED_GATE}), 204, {{STOP, 1390, 0}}},
-        {hatch_open, line({WORD_OUTWARD, OBJ_LOCKED_GATE}), 203, {}},
-        {nullptr, line({WORD_INWARD, 900}), 205, {}},
+        {hatch_open, line({WORD_OUT, OBJ_LOCKED_GATE}), 203, {}},
+        {nullptr, line({WORD_IN, 900}), 205, {}},
         {nullptr, line({WORD_TAKE, 900}), 204, {}, 0},
     });
     check_place(205, {
@@ -138,9 +138,9 @@ TEST_F(Hatch, PitRows) {
         {ingot, line({WORD_LOOK, 7}), 209, {}, 0},
         {nullptr, line({WORD_GO, WORD_ON}), 209, {{STOP, 1508, 0}}},
         {nullptr, line({751}), 209, {{STOP, 1508, 0}}},
-        {nullptr, line({848, WORD_AXIS_2}), 210, {}},
+        {nullptr, line({848, WORD_DOWN}), 210, {}},
         // The steps bear no one carrying the ingot.
-        {ingot, line({WORD_AXIS_2}), 210, fall, 1, 1},
+        {ingot, line({WORD_DOWN}), 210, fall, 1, 1},
         {nullptr, line({762}), 210, death_with_count, 1, 1},
         {nullptr, line({WORD_TAKE, 888}), 209, {}, 0},
     });
@@ -176,7 +176,7 @@ TEST_F(Hatch, StepwellRows) {
         {nullptr, line({WORD_LOOK, 171}), 210, {{STOP, 2912, 0}}},
         {nullptr, line({WORD_LOOK, 936}), 210, {{STOP_ARG, 1583, 747}}},
         {nullptr, line({WORD_LOOK, 901}), 210, {}, 0},
-        {way_up_closed, line({WORD_AXIS_1}), 210, {{STOP, 1499, 0}}},
+        {way_up_closed, line({WORD_UP}), 210, {{STOP, 1499, 0}}},
         {nullptr, line({848, 890}), 209, {}},
     });
     // The steps are taken away here, whatever happens next.
@@ -218,7 +218,7 @@ TEST_F(Hatch, RiftRows) {
         check_place(lip, {
             // The bridge is there only while the wand has made it.
             {nullptr, line({11}), lip, {{TYPED, 1319, 11}}, 1, 1},
-            {nullptr, line({WORD_LOOK, WORD_AXIS_2}), lip, {{STOP_ARG, 2478, 1}}},
+            {nullptr, line({WORD_LOOK, WORD_DOWN}), lip, {{STOP_ARG, 2478, 1}}},
             {nullptr, line({WORD_LOOK, 996}), lip, {{STOP_ARG, 2478, 1}}},
             {nullptr, line({762}), 283, death_with_count, 1, 1},
             {nullptr, line({762, 763}), 283, death_with_count, 1, 1},

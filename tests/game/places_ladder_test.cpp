@@ -353,9 +353,9 @@ TEST_F(Ladder, BrinkRows) {
         {nullptr, line({807, 268}), 462, {{TYPED, 2492, 268}}},
         // No way off on foot.
         {nullptr, line({7}), 462, {{STOP, 2913, 0}}},
-        {nullptr, line({WORD_GO, WORD_OUTWARD}), 462, {{STOP, 2913, 0}}},
-        {nullptr, line({WORD_AXIS_2}), 462, {{STOP, 1838, 0}}},
-        {nullptr, line({WORD_AXIS_2, 80}), 462, {{STOP, 1838, 0}}},
+        {nullptr, line({WORD_GO, WORD_OUT}), 462, {{STOP, 2913, 0}}},
+        {nullptr, line({WORD_DOWN}), 462, {{STOP, 1838, 0}}},
+        {nullptr, line({WORD_DOWN, 80}), 462, {{STOP, 1838, 0}}},
     });
     // What is let go of falls down the drop, except what would not go.
     for (int thing : {84, 47}) {

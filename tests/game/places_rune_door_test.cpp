@@ -231,7 +231,7 @@ TEST_F(RuneDoor, TheRope) {
         {nullptr, line({WORD_LOOK, 1067}), 639, {{STOP_ARG, 3051, 1067}}},
     });
     check_place(640, {
-        {nullptr, line({WORD_LOOK, WORD_AXIS_1}), 640, {{STOP, 2479, 0}}},
+        {nullptr, line({WORD_LOOK, WORD_UP}), 640, {{STOP, 2479, 0}}},
         {nullptr, line({WORD_LOOK, 1067}), 640, {{TYPED, 3051, VAR_ARG2}}},
         {nullptr, line({WORD_LOOK, 936}), 640, {{STOP_ARG, 3051, 1067}}},
     });
@@ -249,7 +249,7 @@ TEST_F(RuneDoor, Threshold) {
         {corridor_seen, line({641}), 642, {{0, 2426, 0}}},
         {nullptr, line({762}), PLACE_GONE, dies_with({ARG, 2447, 0}), 1, 1},
         {nullptr, line({762, 755}), PLACE_GONE, dies_with({ARG, 2447, 0}), 1, 1},
-        {nullptr, line({WORD_LOOK, WORD_AXIS_1}), 641, {{STOP_ARG, 2019, 19}}},
+        {nullptr, line({WORD_LOOK, WORD_UP}), 641, {{STOP_ARG, 2019, 19}}},
         {nullptr, line({WORD_LOOK, 936}), 641, {{STOP, 3429, 0}}},
         {nullptr, line({WORD_LOOK, 1010}), 641, {{STOP, 3053, 0}}},
         {nullptr, line({WORD_LOOK, 451}), 641, {{STOP, 3054, 0}}},
@@ -275,12 +275,12 @@ TEST_F(RuneDoor, CorridorRows) {
     });
     check_place(643, {{nullptr, line({WORD_LOOK, 1068}), 643, {}, 0}});
     check_place(649, {
-        {nullptr, line({WORD_LOOK, WORD_AXIS_1}), 649, {{TYPED, 2593, 376}}},
+        {nullptr, line({WORD_LOOK, WORD_UP}), 649, {{TYPED, 2593, 376}}},
         {nullptr, line({WORD_LOOK, 16}), 649, {{STOP, 3041, 0}}},
         {nullptr, line({762}), PLACE_GONE, dies_with({ARG, 2447, 2}), 1, 1},
     });
     check_place(650, {
-        {nullptr, line({WORD_LOOK, WORD_AXIS_1}), 650, {{STOP_ARG, 2019, 20}}},
+        {nullptr, line({WORD_LOOK, WORD_UP}), 650, {{STOP_ARG, 2019, 20}}},
         {nullptr, line({WORD_LOOK, 31}), 650, {{STOP, 2046, 0}}},
         {nullptr, line({WORD_LOOK, 899}), 650, {{STOP, 2047, 0}}},
         {nullptr, line({WORD_LOOK, 1022}), 650, {{STOP, 2048, 0}}},

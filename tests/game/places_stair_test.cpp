@@ -175,7 +175,7 @@ TEST_F(Stair, StairBottomAndWindingStairRows) {
     check_place(469, {
         {came_from(468), line({7, 745}), 469, {}, 0},
         // The view from the lower loopholes; "look out" is no way out.
-        {nullptr, line({WORD_LOOK, WORD_OUTWARD}), 469, {{STOP_ARG, 3142, 0}}},
+        {nullptr, line({WORD_LOOK, WORD_OUT}), 469, {{STOP_ARG, 3142, 0}}},
         {nullptr, line({WORD_LOOK, 298}), 469, {{STOP_ARG, 3142, 0}}},
         {nullptr, line({WORD_GO, 1050}), 469, {{STOP, 2638, 0}}},
         {nullptr, line({WORD_LOOK, 936}), 469, {{STOP, 3307, 0}}},
@@ -240,7 +240,7 @@ TEST_F(Stair, HoardGalleryAndLedgeRows) {
         {nullptr, line({848, 913}), 476, {{0, 2459, 0}}},
         {nullptr, line({848, 97}), 474, {}},
         {nullptr, line({WORD_TAKE, 913}), 473, {}, 0},
-        {nullptr, line({WORD_OUTWARD}), 473, {{STOP_ARG, 2503, 751}}, 1, 1},
+        {nullptr, line({WORD_OUT}), 473, {{STOP_ARG, 2503, 751}}, 1, 1},
         {doors_open, line({WORD_GO, 161}), 472, {}},
     });
     fresh_world(473);
@@ -253,7 +253,7 @@ TEST_F(Stair, HoardGalleryAndLedgeRows) {
         {nullptr, line({WORD_LOOK, 754}), 474, {{STOP_ARG, 2019, 16}}},
         {nullptr, line({WORD_LOOK, 993}), 474, {{STOP, 3073, 0}}},
         {nullptr, line({WORD_LOOK, 936}), 474, {{STOP, 3307, 0}}},
-        {nullptr, line({WORD_OUTWARD}), 474, {{STOP, 1882, 0}}},
+        {nullptr, line({WORD_OUT}), 474, {{STOP, 1882, 0}}},
         {trap_open, line({754}), 475, {{0, 2453, 0}}},
         {nullptr, line({848, 913}), 473, {}},
     });
@@ -299,9 +299,9 @@ TEST_F(Stair, WellHeadRows) {
         // Down the roots into the thicket, unless the trap is open.
         {nullptr, line({848}), 486, {{0, 2515, 0}}},
         {nullptr, line({848, 951}), 486, {{0, 2515, 0}}},
-        {nullptr, line({WORD_AXIS_2}), 486, {{0, 2515, 0}}},
+        {nullptr, line({WORD_DOWN}), 486, {{0, 2515, 0}}},
         {came_from(486), line({WORD_BACK}), 486, {{0, 2515, 0}}},
-        {trap_open, line({WORD_AXIS_2}), 474, {{0, 2450, 0}}},
+        {trap_open, line({WORD_DOWN}), 474, {{0, 2450, 0}}},
         {trap_open, line({WORD_GO, 8}), 474, {{0, 2450, 0}}},
         {nullptr, line({757}), 475, {{STOP, 1882, 0}}},
         {nullptr, line({WORD_GO, 894}), 475, {{STOP, 2638, 0}}},
@@ -456,8 +456,8 @@ TEST_F(Stair, GatehouseAndYardRows) {
         {nullptr, line({808, 160}), 479, {{STOP, 2803, 0}}},
         {nullptr, line({WORD_TAKE, 137}), 479, {{TYPED, 1885, VAR_ARG2}}},
         {nullptr, line({808, 955}), 479, {{STOP_ARG, 1885, 955}}},
-        {nullptr, line({WORD_OUTWARD}), 479, {{STOP_ARG, 2503, 751}}, 1, 1},
-        {gate_open, line({WORD_OUTWARD, 8}), 478, {}},
+        {nullptr, line({WORD_OUT}), 479, {{STOP_ARG, 2503, 751}}, 1, 1},
+        {gate_open, line({WORD_OUT, 8}), 478, {}},
     });
     // "Use the jewel" is knocking with it; an absent jewel is only marked.
     fresh_world(479);

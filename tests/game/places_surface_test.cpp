@@ -89,8 +89,8 @@ TEST_F(Surface, LaneRows) {
         // Drinking is the drink word's business.
         {nullptr, line({WORD_CONSUME_LIQUID}), 195, {}, 0},
         // The door: going in by it is entering the cottage.
-        {nullptr, line({8}), 195, {{STOP_ARG, 1932, WORD_INWARD}}},
-        {nullptr, line({WORD_INWARD, 8}), 200, {}},
+        {nullptr, line({8}), 195, {{STOP_ARG, 1932, WORD_IN}}},
+        {nullptr, line({WORD_IN, 8}), 200, {}},
         {nullptr, line({WORD_GO, 966}), 200, {}},
         {nullptr, line({WORD_LOOK, 988}), 195, {{STOP, 2721, 0}}},
         {nullptr, line({WORD_LOOK, 1061}), 195, {{STOP, 1511, 0}}},
@@ -192,9 +192,9 @@ TEST_F(Surface, CottageExits) {
 TEST_F(Surface, CottageRows) {
     auto carry_tusk = [] { carry(83); };
     check_place(PLACE_DEPOSIT, {
-        {nullptr, line({8}), 200, {{STOP_ARG, 1932, WORD_OUTWARD}}},
+        {nullptr, line({8}), 200, {{STOP_ARG, 1932, WORD_OUT}}},
         // The doorway looked at is the door named without "go".
-        {nullptr, line({WORD_LOOK, 966}), 200, {{STOP_ARG, 1932, WORD_OUTWARD}}},
+        {nullptr, line({WORD_LOOK, 966}), 200, {{STOP_ARG, 1932, WORD_OUT}}},
         {nullptr, line({918}), 200, {{STOP, 2078, 0}}},
         {[] { procs[WORD_CONSUME_LIQUID] = word_ran<WORD_CONSUME_LIQUID>; }, line({WORD_CONSUME_LIQUID, 918}),
          200, {ran(WORD_CONSUME_LIQUID), {STOP, 2078, 0}}},
@@ -210,15 +210,15 @@ TEST_F(Surface, CottageRows) {
         {nullptr, line({WORD_LOOK, 967}), 200, {{STOP_ARG, 3384, 1}}},
         {nullptr, line({WORD_LOOK, 899}), 200, {{STOP, 2606, 0}}},
         {nullptr, line({WORD_LOOK, 200}), 200, {{STOP, 2137, 0}}},
-        {nullptr, line({WORD_LOOK, WORD_OUTWARD}), 200, {{STOP, 2777, 0}}},
+        {nullptr, line({WORD_LOOK, WORD_OUT}), 200, {{STOP, 2777, 0}}},
         {nullptr, line({WORD_LOOK, 745}), 200, {}, 0},
         // The tusk counts once it is left here by one who carried it.
         {carry_tusk, line({WORD_DROP, 83}), 200, {{TYPED, 1742, VAR_ARG2}}},
         {[] { set_location(83, 499); }, line({WORD_DROP, 83}), 200, {}, 0},
         {[] { carry(63); }, line({WORD_DROP}), 200, {{TYPED, 2215, VAR_ARG2}}},
-        {phase(8), line({WORD_OUTWARD}), 200, {{STOP, 2705, 0}}},
+        {phase(8), line({WORD_OUT}), 200, {{STOP, 2705, 0}}},
         {nullptr, line({WORD_GO, 200}), 200, {{TYPED, 2620, 200}}},
-        {nullptr, line({WORD_INWARD}), 200, {{TYPED, 2620, 200}}},
+        {nullptr, line({WORD_IN}), 200, {{TYPED, 2620, 200}}},
         {[] { set_ref(VAR_PASSAGE_TEXT, 1587); }, line({WORD_MAGIC_TRAVEL_1}), 206, {{0, 1587, 0}}},
         {nullptr, line({850}), 200, {{STOP_ARG, 1510, 0}}},
         {nullptr, line({WORD_TAKE, 967}), 200, {}, 0},
@@ -263,7 +263,7 @@ TEST_F(Surface, ValleyRows) {
         {nullptr, line({WORD_LOOK, 899}), 201, {{STOP_ARG, 2165, 899}}},
         {[] { procs[WORD_CONSUME_LIQUID] = word_ran<WORD_CONSUME_LIQUID>; }, line({WORD_CONSUME_LIQUID}), 201,
          {ran(WORD_CONSUME_LIQUID)}, 0},
-        {nullptr, line({WORD_INWARD, 899}), 201, {{STOP, 2710, 0}}},
+        {nullptr, line({WORD_IN, 899}), 201, {{STOP, 2710, 0}}},
         {nullptr, line({WORD_GO, OBJ_LIQUID_1}), 201, {{STOP, 2710, 0}}},
         {low_draw, line({746}), 195, {}, 1, 1},
         {nullptr, line({746}), 541, {}, 1, 1},
@@ -295,7 +295,7 @@ TEST_F(Surface, DellExits) {
     EXPECT_EQ(exits(203, nullptr, false), DELL_EXITS);
     EXPECT_EQ(exits(203, nullptr, true), DELL_EXITS);
     std::map<int, int> open = DELL_EXITS;
-    open[WORD_INWARD] = open[WORD_AXIS_2] = 204;
+    open[WORD_IN] = open[WORD_DOWN] = 204;
     EXPECT_EQ(exits(203, hatch_open, false), open);
     open[OBJ_LOCKED_GATE] = 204;  // "go hatch"
     EXPECT_EQ(exits(203, hatch_open, true), open);
@@ -308,7 +308,7 @@ TEST_F(Surface, DellRows) {
         {nullptr, line({WORD_LOOK, 203}), 203, {{STOP, 2722, 0}}},
         {nullptr, line({WORD_LOOK, 987}), 203, {{STOP, 2719, 0}}},
         {nullptr, line({WORD_LOOK, 1130}), 203, {{STOP, 2709, 0}}},
-        {nullptr, line({WORD_LOOK, WORD_INWARD}), 203, {{STOP_ARG, 1712, WORD_AXIS_2}}},
+        {nullptr, line({WORD_LOOK, WORD_IN}), 203, {{STOP_ARG, 1712, WORD_DOWN}}},
         {nullptr, line({WORD_LOOK, 745}), 203, {}, 0},
         {nullptr, line({800, 987}), 203, {{STOP, 2720, 0}}, 1, 1},
         {nullptr, line({WORD_TAKE, 987}), 203, {}, 0},
@@ -317,15 +317,15 @@ TEST_F(Surface, DellRows) {
         {nullptr, line({834, 1130}), 203, {}, 0},
         {nullptr, line({WORD_TAKE, 988}), 203, {{STOP, 2464, 0}}, 1, 1},
         {nullptr, line({899}), 203, {{STOP_ARG, 1319, 899}}, 1, 1},
-        {nullptr, line({WORD_AXIS_2}), 203, {{STOP, 1390, 0}}},
+        {nullptr, line({WORD_DOWN}), 203, {{STOP, 1390, 0}}},
         {nullptr, line({WORD_GO, OBJ_LOCKED_GATE}), 203, {{STOP, 1390, 0}}},
-        {state_of(OBJ_LOCKED_GATE, 1), line({WORD_INWARD, OBJ_LOCKED_GATE}), 204, {}},
+        {state_of(OBJ_LOCKED_GATE, 1), line({WORD_IN, OBJ_LOCKED_GATE}), 204, {}},
         {phase(8), line({202}), 518, {{0, 2162, 0}}},
     });
     // Through the hatch the next turn remarks on the way into the caves.
     fresh_world(203);
     value[OBJ_LOCKED_GATE] = 1;
-    at_place(line({WORD_AXIS_2}));
+    at_place(line({WORD_DOWN}));
     EXPECT_EQ(value[VAR_ENTRY_REMARK], 1);
     // The feature mark.
     fresh_world(203);
@@ -402,10 +402,10 @@ TEST_F(Surface, BluffRows) {
         {nullptr, line({WORD_TAKE, 915}), 199, {{STOP_ARG, 2037, 915}}},
         {nullptr, line({WORD_TAKE, 916}), 199, {}, 0},
         {nullptr, line({WORD_LOOK, 197}), 199, {{STOP_ARG, 2728, 0}}},
-        {nullptr, line({WORD_INWARD, 197}), 198, {}},
+        {nullptr, line({WORD_IN, 197}), 198, {}},
         // The cliff, the creeper and the spire.
         {creeper(1), line({WORD_LOOK, 921}), 199, {{TYPED, 2741, 139}}},
-        {heading(7), line({WORD_LOOK, WORD_AXIS_2}), 199, {{STOP_ARG, 3377, 1}}},
+        {heading(7), line({WORD_LOOK, WORD_DOWN}), 199, {{STOP_ARG, 3377, 1}}},
         {nullptr, line({848, 996}), 199, {{STOP, 2745, 0}}},
         {nullptr, line({848, 921}), 199, {{STOP, 2742, 0}}},
         {creeper(2), line({848, 921}), 444, {{0, 2843, 0}}},
@@ -435,7 +435,7 @@ TEST_F(Surface, BluffRows) {
         {nullptr, line({973}), 199, {{STOP, 2007, 0}}},
         {nullptr, line({WORD_TAKE, 973}), 199, {}, 0},
         {nullptr, line({WORD_TAKE, 439}), 199, {}, 0},
-        {creeper(2), line({WORD_INWARD, 140}), 446, {{0, 2239, 0}}},
+        {creeper(2), line({WORD_IN, 140}), 446, {{0, 2239, 0}}},
         {phase(8), line({195}), 199, {{STOP, 2560, 0}}},
         {phase(8), line({197}), 199, {{STOP, 2706, 0}}},
         {heading(2), line({195}), 198, {{ARG, 2294, 747}}},
@@ -929,10 +929,10 @@ TEST_F(Surface, GrateRows) {
         {nullptr, line({WORD_TAKE, 920}), 545, {}, 0},
         // Down through the grating, by jumping or climbing; in the turned
         // world it leads to the last ledge.
-        {nullptr, line({762, WORD_INWARD}), 489, {{0, 3497, 0}}},
+        {nullptr, line({762, WORD_IN}), 489, {{0, 3497, 0}}},
         {nullptr, line({848, 755}), 489, {}},
         {phase(8), line({917}), 672, {{0, 2881, 0}}},
-        {nullptr, line({WORD_INWARD, 546}), 546, {{ARG, 2732, 0}}},
+        {nullptr, line({WORD_IN, 546}), 546, {{ARG, 2732, 0}}},
         {nullptr, line({762}), 545, {}, 0},
     });
     // "Door" is the cover to the words that come after.
@@ -967,15 +967,15 @@ TEST_F(Surface, ShrineRows) {
         {nullptr, line({WORD_LOOK, 8}), 546, {{STOP_ARG, 2729, 3}}},
         {nullptr, line({WORD_LOOK, 546}), 546, {{STOP, 2389, 0}}},
         {nullptr, line({WORD_GO, 546}), 546, {{TYPED, 2620, 546}}},
-        {nullptr, line({WORD_INWARD}), 546, {{TYPED, 2620, 546}}},
+        {nullptr, line({WORD_IN}), 546, {{TYPED, 2620, 546}}},
         {nullptr, line({WORD_LOOK, 936}), 546, {{STOP_ARG, 2729, 0}}},
         {nullptr, line({WORD_LOOK, 1137}), 546, {{STOP_ARG, 2729, 1}}},
         {nullptr, line({WORD_LOOK, 376}), 546, {{STOP_ARG, 2729, 2}}},
-        {nullptr, line({WORD_LOOK, WORD_OUTWARD}), 546, {{STOP_ARG, 2734, 1}}},
+        {nullptr, line({WORD_LOOK, WORD_OUT}), 546, {{STOP_ARG, 2734, 1}}},
         {nullptr, line({WORD_LOOK, 993}), 546, {{STOP, 2390, 0}}},
         {nullptr, line({815, 920}), 546, {{STOP, 2735, 0}}},
         {nullptr, line({WORD_OPEN, 920}), 546, {{STOP_ARG, 2736, WORD_OPEN}}},
-        {nullptr, line({WORD_OUTWARD}), 545, {{ARG, 2732, 1}}},
+        {nullptr, line({WORD_OUT}), 545, {{ARG, 2732, 1}}},
         {nullptr, line({WORD_TAKE, 545}), 546, {}, 0},
     });
 }

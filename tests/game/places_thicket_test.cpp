@@ -41,7 +41,7 @@ TEST_F(Thicket, GapRows) {
         {nullptr, line({WORD_LOOK, 1047}), 481, {{STOP_ARG, 2033, 1047}}},
         {nullptr, line({WORD_LOOK, 961}), 481, {{STOP, 2672, 0}}},
         {nullptr, line({WORD_LOOK, 484}), 481, {{STOP, 1725, 0}}},
-        {nullptr, line({WORD_LOOK, WORD_INWARD}), 481, {{STOP, 1725, 0}}},
+        {nullptr, line({WORD_LOOK, WORD_IN}), 481, {{STOP, 1725, 0}}},
         {nullptr, line({WORD_LOOK, 936}), 481, {{STOP, 2530, 0}}},
         {nullptr, line({WORD_LOOK, 745}), 481, {}, 0},
         {nullptr, line({782, 961}), 481, {{TYPED, 3317, VAR_ARG1}}},
@@ -121,7 +121,7 @@ TEST_F(Thicket, HeartRows) {
         {bulky_load, line({848}), 482, too_bulky},
         {nullptr, line({538}), 482, {{STOP, 1297, 0}}},
         {nullptr, line({745}), 482, {{STOP, 2518, 0}}},
-        {funnel, line({WORD_OUTWARD}), 481, {{0, 1741, 0}}},
+        {funnel, line({WORD_OUT}), 481, {{0, 1741, 0}}},
         // The shared replies of the knot answer first.
         {nullptr, line({484}), 482, {{STOP, 1425, 0}}},
     });

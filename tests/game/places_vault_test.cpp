@@ -82,7 +82,7 @@ TEST_F(Vault, VaultRows) {
         {entered_from(376), line({WORD_LOOK, 36}), 583, {{STOP, 2101, 0}}},
         {entered_from(376), line({36}), 583, {{TYPED, 1507, 36}}, 1, 1},
         {entered_from(376), line({WORD_TAKE, 36}), 583, {}, 0},
-        {entered_from(376), line({36, WORD_OUTWARD}), 376, {}},
+        {entered_from(376), line({36, WORD_OUT}), 376, {}},
         {entered_from(376), line({WORD_LOOK}), 583, {}, 0},
     });
     fresh_world(583);

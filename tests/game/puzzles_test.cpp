@@ -80,23 +80,23 @@ TEST_F(Puzzles, NarrowWay) {
         };
     };
     check(475, {
-        {"down", nullptr, line({WORD_AXIS_2}), p858, 486, {{0, 2515, 0}}},
-        {"down with the lamp", bulky({OBJ_LIGHT_SOURCE}), line({WORD_AXIS_2}), p858, 486, {{0, 2515, 0}}},
-        {"down with a bulky load", bulky({OBJ_LIGHT_SOURCE, 52}), line({WORD_AXIS_2}), p858, 475,
+        {"down", nullptr, line({WORD_DOWN}), p858, 486, {{0, 2515, 0}}},
+        {"down with the lamp", bulky({OBJ_LIGHT_SOURCE}), line({WORD_DOWN}), p858, 486, {{0, 2515, 0}}},
+        {"down with a bulky load", bulky({OBJ_LIGHT_SOURCE, 52}), line({WORD_DOWN}), p858, 475,
          {{STOP | SAY_REFVAR, VAR_PROMPT_TEXT, 0}}},
     });
-    check(486, {{"up", nullptr, line({WORD_AXIS_1}), p858, 475, {{0, 2462, 0}}}});
+    check(486, {{"up", nullptr, line({WORD_UP}), p858, 475, {{0, 2462, 0}}}});
 
-    run_case(475, {"", nullptr, line({WORD_AXIS_2}), p858, 0, {}});
+    run_case(475, {"", nullptr, line({WORD_DOWN}), p858, 0, {}});
     EXPECT_TRUE(bitest(475, 16));
-    run_case(475, {"", bulky({OBJ_LIGHT_SOURCE, 52, 53}), line({WORD_AXIS_2}), p858, 0, {}});
+    run_case(475, {"", bulky({OBJ_LIGHT_SOURCE, 52, 53}), line({WORD_DOWN}), p858, 0, {}});
     EXPECT_EQ(value[VAR_PROMPT_TEXT], 2514);
     EXPECT_EQ(*bitword(VAR_PROMPT_TEXT), ref_mark);
     EXPECT_EQ(value[VAR_LOOP_OBJECT], 52);
     EXPECT_FALSE(bitest(475, 16));
-    run_case(486, {"", bulky({53}), line({WORD_AXIS_1}), p858, 0, {}});
+    run_case(486, {"", bulky({53}), line({WORD_UP}), p858, 0, {}});
     EXPECT_EQ(value[VAR_PROMPT_TEXT], 2463);
-    run_case(475, {"", bulky({OBJ_LIGHT_SOURCE}), line({WORD_AXIS_2}), p858, 0, {}});
+    run_case(475, {"", bulky({OBJ_LIGHT_SOURCE}), line({WORD_DOWN}), p858, 0, {}});
     EXPECT_EQ(value[2461], 1);
 }
 
@@ -208,8 +208,8 @@ TEST_F(Puzzles, CreatureReplies) {
     auto firefly_here = [] { set_location(FIREFLY, 208); };
     check(490, {
         {"torch on opening", nullptr, line({WORD_OPEN, 4}), torch_on_opening, 490, {{STOP_ARG, 2347, 0}}},
-        {"torch on leaving", nullptr, line({WORD_AXIS_1}), torch_on_leaving, 490, {{STOP_ARG, 2347, 1}}},
-        {"torch already out", [] { bitmod('s', 145, OFLAG_SEEN); }, line({WORD_AXIS_1}), torch_on_leaving, 490, {},
+        {"torch on leaving", nullptr, line({WORD_UP}), torch_on_leaving, 490, {{STOP_ARG, 2347, 1}}},
+        {"torch already out", [] { bitmod('s', 145, OFLAG_SEEN); }, line({WORD_UP}), torch_on_leaving, 490, {},
          0},
     });
     run_case(490, {"", nullptr, line({WORD_OPEN, 4}), torch_on_opening, 0, {}});
@@ -323,7 +323,7 @@ TEST_F(Puzzles, StockReplies) {
     check(510, {
         {"look at the stream", nullptr, line({WORD_LOOK, 899}), p814, 510, {{STOP_ARG, 2165, 899}}},
         {"follow it", nullptr, line({CROSS, 899}), p814, 510, {{STOP, 1967, 0}}},
-        {"into it", nullptr, line({WORD_INWARD, 899}), p814, 510, {{STOP, 2710, 0}}},
+        {"into it", nullptr, line({WORD_IN, 899}), p814, 510, {{STOP, 2710, 0}}},
         {"swim", nullptr, line({837}), p814, 510, {{STOP, 2710, 0}}},
         {"anything else", nullptr, line({785, 899}), p814, 510, {}, 0},
     });

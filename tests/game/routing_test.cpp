@@ -272,7 +272,7 @@ TEST_F(Reading, AnswersChangeTheWorldAsRouted) {
     bitmod('s', 444, PFLAG_HINT_AVAILABLE);
     value[OBJ_HEADING] = 8;
     value[VAR_QUESTION] = Q_PLACE_444_ONWARD;
-    EXPECT_EQ(answer("yes"), (std::vector<said>{{STOP_ARG, 2294, WORD_COMPASS_1}}));
+    EXPECT_EQ(answer("yes"), (std::vector<said>{{STOP_ARG, 2294, WORD_NORTH}}));
     EXPECT_EQ(value[VAR_HERE], 444);
     value[OBJ_HEADING] = 3;
     value[VAR_QUESTION] = Q_PLACE_444_ONWARD;

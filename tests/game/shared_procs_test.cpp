@@ -15,7 +15,7 @@ namespace {
 using namespace game_test;
 using texts = std::vector<said>;
 
-constexpr int LOOK = WORD_LOOK, TAKE = WORD_TAKE, GO = WORD_GO, UP = WORD_AXIS_1;
+constexpr int LOOK = WORD_LOOK, TAKE = WORD_TAKE, GO = WORD_GO, UP = WORD_UP;
 constexpr int CUT = 776, SEARCH = 834, CLIMB = 848, READ = 798, CLIFF = 921;
 constexpr int CLOTH = 63, MARKS = 173, HOURGLASS = 163;
 // The thicket group's words: its east place, the vine (the treasure) and the

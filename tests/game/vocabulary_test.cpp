@@ -105,8 +105,8 @@ TEST_F(Vocabulary, CompassAndWays) {
         {"west", 751, "west"},       {"w", 751, "west"},           {"northwest", 752, "north-west"},
         {"nw", 752, "north-west"},    {"north-west", 752, "north-west"}, {"up", 754, "up"},
         {"u", 754, "up"},            {"down", 755, "down"},        {"d", 755, "down"},
-        {"in", WORD_INWARD, "in"},   {"inside", WORD_INWARD, nullptr}, {"enter", WORD_INWARD, nullptr},
-        {"out", WORD_OUTWARD, "out"}, {"outside", WORD_OUTWARD, nullptr}, {"exit", WORD_OUTWARD, nullptr},
+        {"in", WORD_IN, "in"},   {"inside", WORD_IN, nullptr}, {"enter", WORD_IN, nullptr},
+        {"out", WORD_OUT, "out"}, {"outside", WORD_OUT, nullptr}, {"exit", WORD_OUT, nullptr},
         {"go", WORD_GO, "go"},       {"walk", WORD_GO, nullptr},   {"back", WORD_BACK, "back"},
         {"return", WORD_BACK, nullptr},
         // Abbreviations of the long forms: unique once the second half is begun.

@@ -13,7 +13,6 @@ constexpr int MEDALLION = 111, BREAD = 118, FLASK = 127, HONEYCAKE = 128, TREE =
 constexpr int CREEPER = 139, FRUIT = 141, TORCH = 145, BUNDLE = 151, SNAG = 153, GIANT = 194;
 constexpr int LAMP = OBJ_LIGHT_SOURCE;
 constexpr int VALLEY = 201, CELLAR = 204, COTTAGE = 200, UPSTREAM_POOL = 511, SNAG_END = 559;
-constexpr int VAR_STRENGTH_TURN = 1203, VAR_TURN_COUNT = 1206;
 
 using Containers = WordsTest;
 using Eating = WordsTest;
@@ -161,7 +160,7 @@ TEST_F(Eating, Eating) {
     command_at(517, {EAT, HONEYCAKE});
     carry(HONEYCAKE);
     bitmod('s', 517, PFLAG_HINT_AVAILABLE);
-    set_ref(VAR_TURN_COUNT, 100);
+    set_ref(VAR_PHASE_PERIOD, 100);
     outcome o = call(p258);
     EXPECT_EQ(o.texts, (std::vector<said>{{STOP, HONEYCAKE, 0}}));
     // The honeycake's own description, read in its eaten state, tells of the

@@ -290,7 +290,7 @@ TEST_F(Giving, ToWhoeverIsHere) {
          [] { EXPECT_TRUE(bitest(GIANT, 15)); }, +[] { return p383(num(1)); }},
     });
     // "Give up" is quitting.
-    command_at(CELLAR, {GIVE, WORD_AXIS_1});
+    command_at(CELLAR, {GIVE, WORD_UP});
     record<WORD_QUIT>();
     call(p384);
     EXPECT_EQ(handed_to, std::vector<int>{WORD_QUIT});

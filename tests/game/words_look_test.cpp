@@ -13,8 +13,8 @@ namespace {
 using namespace game_test;
 using texts = std::vector<said>;
 
-constexpr int LOOK = WORD_LOOK, LAMP = OBJ_LIGHT_SOURCE, NORTH = WORD_COMPASS_1, UP = WORD_AXIS_1,
-              DOWN = WORD_AXIS_2, CAVERNS = 889, VIEW = 977, SKY = 1136, CEILING = 376, EXITS = 1072, DUST = 939,
+constexpr int LOOK = WORD_LOOK, LAMP = OBJ_LIGHT_SOURCE, NORTH = WORD_NORTH, UP = WORD_UP,
+              DOWN = WORD_DOWN, CAVERNS = 889, VIEW = 977, SKY = 1136, CEILING = 376, EXITS = 1072, DUST = 939,
               AROUND = 1006, FLOOR = 1137, WALL = 936, HOLE = 893, JOURNAL = 61, CHEST = 4, IMP = 5, PACKET = 104,
               WRAPPER = 105, READ = 798, BEGIN = 728, CONSULT = 854, ORB = 81, POLISH = 792, RUB = 815,
               PLAQUE = 116, SPRITE = 91, WEB = 89, MEDALLION = 111, RAG = 132, KEY = OBJ_OPENER, FITTING = 1057,
@@ -142,8 +142,8 @@ TEST_F(Look, ExaminingNamedThings) {
               {nullptr, line({LOOK, LAMP}), 313, {{STOP, 1493, 0}}, 1, 1},
               {[] { carry(LAMP); }, line({LOOK, LAMP}), 313, {{DETAIL_OF_ARG2, VAR_ARG2, 0}}},
               {[] { set_ref(VAR_HERE, 201); }, line({LOOK, 201}), 201, {{STOP, 1453, 0}}, 1, 1},
-              {nullptr, line({LOOK, WORD_INWARD}), 313, {{STOP_ARG, 1298, 1}}},
-              {nullptr, line({LOOK, WORD_OUTWARD}), 313, {{STOP, 2662, 0}}},
+              {nullptr, line({LOOK, WORD_IN}), 313, {{STOP_ARG, 1298, 1}}},
+              {nullptr, line({LOOK, WORD_OUT}), 313, {{STOP, 2662, 0}}},
               {nullptr, line({LOOK, HOLE}), 313, {{STOP_ARG, 1319, HOLE}}, 1, 1},
               {nullptr, line({LOOK, 897}), 313, {{STOP, 1453, 0}}, 1, 1},
               {[] { set_ref(VAR_HERE, PLACE_START); bitmod('s', PLACE_START, OPEN_AIR); }, line({LOOK, WALL}),

@@ -13,8 +13,8 @@ namespace {
 using namespace game_test;
 using texts = std::vector<said>;
 
-constexpr int GO = WORD_GO, NORTH = WORD_COMPASS_1, UP = WORD_AXIS_1, DOWN = WORD_AXIS_2, IN = WORD_INWARD,
-              OUT = WORD_OUTWARD, BACK = WORD_BACK, JUMP = 762, CAVERNS = 889, FIND = 794, LAMP = OBJ_LIGHT_SOURCE,
+constexpr int GO = WORD_GO, NORTH = WORD_NORTH, UP = WORD_UP, DOWN = WORD_DOWN, IN = WORD_IN,
+              OUT = WORD_OUT, BACK = WORD_BACK, JUMP = 762, CAVERNS = 889, FIND = 794, LAMP = OBJ_LIGHT_SOURCE,
               MIRROR = 17, OPEN_AIR = 7;
 
 int refusals = 0;  // calls of the shared reply to a way without an exit

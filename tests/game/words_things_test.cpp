@@ -258,7 +258,7 @@ TEST_F(Things, ClimbAndBoard) {
     table(p139, HERE,
          {
              {at(588), line({CLIMB}), 588, {{STOP, 2312, 0}}},
-             {at(591), line({CLIMB, WORD_AXIS_1}), 591, {{STOP, 2312, 0}}},
+             {at(591), line({CLIMB, WORD_UP}), 591, {{STOP, 2312, 0}}},
              {at(544), line({CLIMB}), 544, {{STOP_ARG, 1825, 0}}},
              {at(520), line({CLIMB}), 520, {{STOP_ARG, 1826, 0}}},
              {at(480), line({CLIMB, TREE}), 480, {{STOP_ARG, 1826, 0}}},
@@ -593,7 +593,7 @@ TEST_F(Things, ShortWords) {
              {nullptr, line({740}), HERE, {{STOP, 2066, 0}}, 1, 1},
              // "Leave" takes its second word as typed, never as a word of the
              // vocabulary: "leave out" is answered as "leave lamp" is.
-             {nullptr, line({740, WORD_OUTWARD}), HERE, {{STOP, 2065, 0}}},
+             {nullptr, line({740, WORD_OUT}), HERE, {{STOP, 2065, 0}}},
              {nullptr, line({740, LAMP}), HERE, {{STOP, 2065, 0}}},
          });
     table(p324, HERE,
@@ -630,7 +630,7 @@ TEST_F(Things, ShortWords) {
          {
              {nullptr, line({883}), HERE, {{STOP_ARG, 2865, 0}}},
              {nullptr, line({883, 1006}), HERE, {{STOP_ARG, 2865, 0}}},
-             {nullptr, line({883, WORD_COMPASS_1}), HERE, {{STOP_ARG, 2865, 1}}},
+             {nullptr, line({883, WORD_NORTH}), HERE, {{STOP_ARG, 2865, 1}}},
          });
     // "Maybe" draws its variant: one draw, evenly 0..2.
     std::set<int> variants;

@@ -393,6 +393,54 @@ TEST_F(Save, JournalLeadingToAStateTheGameCannotBeInIsDropped) {
     EXPECT_EQ(edptr, 4);
 }
 
+// Each kind of value and location a journal can spoil, three commands back
+// (other commands touching other values between): the journal is dropped
+// when undo would reach a state the game cannot be in, kept when not.
+TEST_F(Save, JournalsAreCheckedAtEveryCommandTheyReach) {
+    constexpr int LOC = 14288;  // the location region in the image
+    const struct {
+        const char *what;
+        int at;  // the field's offset in the image
+        int32_t before;
+        bool kept;
+    } cases[] = {
+        {"HERE an object", 4 * KV_HERE, 50, false},
+        {"THERE past the places", 4 * KV_THERE, LAST_PLACE + 1, false},
+        {"THERE 0", 4 * KV_THERE, 0, true},
+        {"a location that is an object", LOC + 4 * 40, 3, false},
+        {"a location nowhere", LOC + 4 * 40, 0, true},
+        {"a state past the limit", 4 * 20, STATE_LIMIT + 1, false},
+        {"a counter past the limit", 4 * 1250, -VALUE_LIMIT - 1, false},
+        {"a counter at the limit", 4 * 1250, VALUE_LIMIT, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        fill_image(1);
+        value[KV_ARG1] = 750;
+        value[KV_ARG2] = -1;
+        unsigned char *img = image_bytes(IMAGE);
+        std::memcpy(img + c.at, &c.before, 4);
+        free(diffs);
+        diffs = nullptr;
+        save_changes();  // the reference: the state with the field as `before`
+        const bool place = c.at >= LOC || c.at == 4 * KV_HERE || c.at == 4 * KV_THERE;
+        const int32_t fine = place ? FIRST_PLACE + 2 : 7;  // the state saved
+        std::memcpy(img + c.at, &fine, 4);
+        save_changes();
+        for (int k = 0; k < 2; k++) {
+            value[1300 + k] += 1;
+            save_changes();
+        }
+        std::filesystem::remove("jour.orv");
+        ASSERT_EQ(save_as("jour"), 0);
+        fill_image(2);
+        free(diffs);
+        diffs = nullptr;
+        EXPECT_EQ(restore_from("jour"), 0);
+        EXPECT_EQ(diffs != nullptr && dptr > 4, c.kept);
+    }
+}
+
 // After a failed restore the game's undo-restore brings back the game being
 // played, not the one from before an earlier restore.
 TEST_F(Save, FailedRestoreLeavesTheCurrentGameInSnapshotTwo) {
