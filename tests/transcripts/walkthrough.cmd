@@ -1576,6 +1576,7 @@ REPLY: hesk
 REPLY: ephrun
 REPLY: take lamp
 REPLY: take incense
+REPLY: take statuette
 REPLY: drink water
 REPLY: take jug
 REPLY: fill jug
@@ -1607,8 +1608,7 @@ REPLY: n
 REPLY: down
 REPLY: down
 REPLY: n
-REPLY: wait
-REPLY: wait
+REPLY: drop statuette
 REPLY: wait
 REPLY: wait
 REPLY: fennoch
@@ -1679,16 +1679,18 @@ REPLY: e
 REPLY: e
 REPLY: e
 REPLY: fennoch
+REPLY: take statuette
 REPLY: s
 REPLY: up
 REPLY: up
 REPLY: s
 REPLY: s
 REPLY: s
+REPLY: drink water
 REPLY: nw
 REPLY: n
 REPLY: extinguish lamp
-REPLY: e
+REPLY: w
 REPLY: light lamp
 REPLY: down
 REPLY: n
@@ -1711,17 +1713,14 @@ REPLY: n
 REPLY: n
 REPLY: n
 REPLY: take vase
+REPLY: drop statuette
 REPLY: s
 REPLY: s
-REPLY: throw vase
 REPLY: s
 REPLY: sw
 REPLY: w
 REPLY: w
 REPLY: w
-REPLY: nw
-REPLY: take vase
-REPLY: se
 REPLY: n
 REPLY: n
 REPLY: n
@@ -1755,6 +1754,36 @@ REPLY: drop vase
 REPLY: drop incense
 REPLY: drink water
 REPLY: drop jug
+REPLY: fennoch
+REPLY: s
+REPLY: down
+REPLY: w
+REPLY: down
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: w
+REPLY: down
+REPLY: ostel
+REPLY: nuvik
+REPLY: mevet
+REPLY: lomas
+REPLY: climb plant
+REPLY: w
+REPLY: take statuette
+REPLY: s
+REPLY: down
+REPLY: up
+REPLY: e
+REPLY: e
+REPLY: ne
+REPLY: e
+REPLY: up
+REPLY: e
+REPLY: up
+REPLY: n
+REPLY: fennoch
+REPLY: drop statuette
 REPLY: beruth
 REPLY: w
 REPLY: w
