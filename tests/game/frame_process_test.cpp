@@ -4,6 +4,8 @@
 // report with the rank, exit status 255, and leaves no autosave behind.
 #include <gtest/gtest.h>
 
+#include "running_game.h"
+
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -36,42 +38,9 @@ bool wait_for(const std::string &path, const std::string &what) {
     return false;
 }
 
-// The game in the plain console, fed through a pipe, its output in a file.
-struct Game {
-    pid_t pid = -1;
-    int input = -1;
-
-    Game(const std::string &home, const std::string &out) {
-        int p[2];
-        if (pipe(p) != 0) return;
-        pid = fork();
-        if (pid == 0) {
-            dup2(p[0], 0);
-            close(p[0]);
-            close(p[1]);
-            int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            dup2(fd, 1);
-            dup2(fd, 2);
-            setenv("HOME", home.c_str(), 1);
-            unsetenv("DISPLAY");
-            execl(ZENDRY_BIN, ZENDRY_BIN, "-p0", static_cast<char *>(nullptr));
-            _exit(127);
-        }
-        close(p[0]);
-        input = p[1];
-    }
-    void type(const std::string &lines) const { (void)!write(input, lines.data(), lines.size()); }
-    int finish() {
-        close(input);
-        int status = 0;
-        waitpid(pid, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    void kill_hard() {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-        close(input);
-    }
+// The game in the plain console.
+struct Game : RunningGame {
+    Game(const std::string &home, const std::string &out) : RunningGame(ZENDRY_BIN, {"-p0"}, home, out) {}
 };
 
 class FrameProcess : public ::testing::Test {
