@@ -36,6 +36,11 @@ constexpr row FOOT_OF_THE_HATCH[] = {
     look(),
         reply({WORD_CRAWL}, 2897),
         reply({205}, 2896, arg_of(205)),
+        // Overhead is the hatch itself, shut or open, not the sky.
+        group({WORD_UP, 376, 475}),
+            say_as(SAY_DETAIL, OBJ_LOCKED_GATE, 0),
+            stop(),
+        end(),
         ret(),
     end(),
     moving(),

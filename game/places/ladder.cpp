@@ -61,6 +61,7 @@ constexpr row LADDER_TOP[] = {
         reply({376}, 2019, arg(0)),
         reply({263}, 2919, arg(1)),
         reply({993}, 3446),
+        reply({WORD_DOWN}, 3243),
         ret(),
     end(),
     reply({1105}, 1425),

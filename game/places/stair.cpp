@@ -232,12 +232,13 @@ constexpr row HOARD[] = {
 cond_fold trap_shut() { return cond(value[162] == 0); }
 cond_fold trap_open() { return cond(value[162] == 1); }
 
-// The gallery and the ledge above the hoard look alike: the roof, the walls
-// and the empty heights.
+// The gallery and the ledge above the hoard look alike: the roof, the walls,
+// the empty heights and the hoard below.
 constexpr row ABOVE_THE_HOARD[] = {
     reply({376, WORD_UP}, 2019, arg(16)),
     reply({WORD_WALL}, 3307),
     reply({263, 993}, 3073),
+    reply({WORD_DOWN}, 3244),
 };
 
 int look_above_the_hoard() { return run<ABOVE_THE_HOARD>(); }

@@ -652,7 +652,11 @@ constexpr row BLUFF[] = {
             reply({915}, 2038),
             reply(2139),
         end(),
-        reply({915}, 2037, arg(915)),
+        // Named as typed: "thorns" are the branches here, but are not called so.
+        group({915}),
+            when(value_is(VAR_ARG1, 915), reply(2037, arg_of(VAR_ARG1))),
+            reply(2037, arg_of(VAR_ARG2)),
+        end(),
         mark(),
         ret(),
     end(),

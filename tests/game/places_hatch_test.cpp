@@ -63,6 +63,10 @@ TEST_F(Hatch, WayDownRows) {
         {hatch_open, line({WORD_OUT, OBJ_LOCKED_GATE}), 203, {}},
         {nullptr, line({WORD_IN, 900}), 205, {}},
         {nullptr, line({WORD_TAKE, 900}), 204, {}, 0},
+        // Overhead is the hatch, shut or open, whatever the sky does.
+        {nullptr, line({WORD_LOOK, WORD_UP}), 204, {{SAY_DETAIL, OBJ_LOCKED_GATE, 0}}},
+        {hatch_open, line({WORD_LOOK, 376}), 204, {{SAY_DETAIL, OBJ_LOCKED_GATE, 0}}},
+        {nullptr, line({WORD_LOOK, 475}), 204, {{SAY_DETAIL, OBJ_LOCKED_GATE, 0}}},
     });
     check_place(205, {
         {nullptr, line({WORD_LOOK, 205}), 205, {{TYPED, 2896, 205}}},

@@ -135,6 +135,7 @@ TEST_F(Ladder, LadderTopAndSideCellRows) {
         {nullptr, line({781, 78}), 263, {{STOP_ARG, 2397, 1}}},
         {nullptr, line({WORD_LOOK, 993}), 263, {{STOP, 3446, 0}}},
         {nullptr, line({WORD_LOOK, 376}), 263, {{STOP_ARG, 2019, 0}}},
+        {nullptr, line({WORD_LOOK, WORD_DOWN}), 263, {{STOP, 3243, 0}}},
         {nullptr, line({WORD_LOOK, 1105}), 263, {}, 0},
         {nullptr, line({807, 1105}), 263, {{STOP, 1425, 0}}},
     });

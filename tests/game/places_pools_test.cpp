@@ -331,6 +331,19 @@ TEST_F(Pools, FumePassagesAndShaft) {
     }
 }
 
+// The fumes looked at are a fine spray that glows faintly gold, and every
+// place in them describes them so.
+TEST_F(Pools, FumesLookAsTheyAreDescribed) {
+    EXPECT_NE(wording({STOP, 3060, 0}).find("gold"), std::string::npos);
+    for (int here = 503; here <= 509; here++) {
+        fresh_world(here);
+        bitmod('s', here, PFLAG_HAZARD);
+        EXPECT_EQ(turn(line({WORD_LOOK, 956})).texts, (std::vector<said>{{STOP, 3060, 0}})) << here;
+        const std::string described = wording({SAY_DETAIL, here, 0});
+        EXPECT_NE(described.find("gold"), std::string::npos) << here << ": " << described;
+    }
+}
+
 // The stream gallery: the stream's replies, the way down stirs the pool,
 // the way up starts the count afresh.
 TEST_F(Pools, StreamGallery) {

@@ -267,6 +267,9 @@ TEST_F(Stair, HoardGalleryAndLedgeRows) {
         {nullptr, line({WORD_LOOK, 993}), 476, {{STOP, 3073, 0}}},
         {nullptr, line({WORD_TAKE, 913}), 476, {}, 0},
     });
+    // From up there the hoard lies below, not the ground underfoot.
+    for (int place : {474, 476})
+        check_place(place, {{nullptr, line({WORD_LOOK, WORD_DOWN}), place, {{STOP, 3244, 0}}}});
     // Let go of up there, things fall into the hoard, unless the balcony
     // itself was named.
     for (int place : {474, 476}) {

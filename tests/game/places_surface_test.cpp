@@ -399,7 +399,11 @@ TEST_F(Surface, BluffRows) {
         {state_of(199, 1), line({WORD_LOOK, 915}), 199, {{STOP, 3346, 0}}},
         {nullptr, line({WORD_LOOK, 915}), 199, {{STOP, 2038, 0}}},
         {nullptr, line({WORD_LOOK, 916}), 199, {{STOP, 2139, 0}}},
-        {nullptr, line({WORD_TAKE, 915}), 199, {{STOP_ARG, 2037, 915}}},
+        // Handled, the thorns and the branches are named as the player
+        // named them.
+        {nullptr, line({WORD_TAKE, 915}), 199, {{TYPED, 2037, VAR_ARG2}}},
+        {nullptr, line({WORD_TAKE, 964}), 199, {{TYPED, 2037, VAR_ARG2}}},
+        {nullptr, line({964}), 199, {{TYPED, 2037, VAR_ARG1}}},
         {nullptr, line({WORD_TAKE, 916}), 199, {}, 0},
         {nullptr, line({WORD_LOOK, 197}), 199, {{STOP_ARG, 2728, 0}}},
         {nullptr, line({WORD_IN, 197}), 198, {}},
@@ -445,6 +449,10 @@ TEST_F(Surface, BluffRows) {
         {heading(7), line({762}), 199, {{STOP, 2298, 0}}},
         {nullptr, line({762, 998}), 199, {}, 0},
     });
+    // The thorns handled are called thorns, not the branch they stand for.
+    fresh_world(199);
+    const std::string thorns = wording(at_place(line({WORD_TAKE, 964})).texts.at(0));
+    EXPECT_NE(thorns.find("the thorns:"), std::string::npos) << thorns;
 }
 
 TEST_F(Surface, BluffPrelude) {
