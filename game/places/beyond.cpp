@@ -22,6 +22,7 @@ cond_fold no_bridge() { return cond(value[31] == 0); }
 constexpr row SPAN_LEDGE[] = {
     when([] { return cond(anyof(11, 1054, -1)).AND(bridge_made()); }, put_here(11)),
     look(),
+        reply({999, 912}, 3245),
         reply({WORD_WALL, 312}, 3125, arg(0)),
         reply({31, 172}, 2046),
         reply({1053, 17}, 2952, arg_of(VAR_ARG2)),
@@ -156,6 +157,7 @@ constexpr row HALL_OF_GLIMMERS[] = {
 constexpr row LOWER_LANDING[] = {
     call(p667),
     look(),
+        reply({1052, 912}, 3245),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_OPENING}, 2903, arg(897)),
         reply({1019, WORD_ROCK}, 2924),
         ret(),
@@ -178,6 +180,7 @@ constexpr row LOWER_LANDING[] = {
 // Place 323: shaft foot.
 constexpr row SHAFT_FOOT[] = {
     look(),
+        reply({981}, 1453),
         let({300}, VAR_COMMAND_STATUS, 1),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_CRAWL}, 2903, arg_of(VAR_ARG2)),
         ret(),
@@ -262,7 +265,7 @@ constexpr row TAPESTRY_ROOM[] = {
 // Things thrown here slide down the chute.
 constexpr row CHUTE_MOUTH[] = {
     look(),
-        reply({390}, 2942),
+        reply({390, 15}, 2942),
         reply({319}, 2941),
         reply({1022}, 2943),
         ret(),
@@ -439,6 +442,7 @@ cond_fold vault_open() { return cond(value[36] == 1); }
 // Place 377: east vault landing.
 constexpr row EAST_VAULT_LANDING[] = {
     rewrite_shown(8, 36),
+    group({1052, 912}), reply({WORD_LOOK}, 3245), end(),
     let(all({WORD_IN, 36}), VAR_COMMAND_STATUS, 1),
     moving(),
         group({WORD_IN}),
@@ -527,6 +531,7 @@ constexpr row WHISPER_CHAMBER[] = {
 // Place 331: side niche.
 constexpr row SIDE_NICHE[] = {
     look(),
+        reply({1066}, 1453),
         let({223}, VAR_COMMAND_STATUS, 1),
         reply({WORD_CRACK}, 2905),
         ret(),
@@ -610,7 +615,7 @@ cond_fold way_back_named() {
 constexpr row STILL_POOL[] = {
     when(drinking_here, ret()),
     look(),
-        reply({911}, 2284),
+        reply({911, 962}, 2284),
         reply({1061}, 3491),
         reply({WORD_OUT, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(897)),
         reply({905}, 1319, arg(905)),
@@ -660,7 +665,8 @@ constexpr row SCRIBES_NOOK[] = {
         reply(1507, arg_of(VAR_ARG1)),
     end(),
     look(),
-        group({913}),
+        reply({932}, 1453),
+        group({913, 999}),
             when(candlestick_unmoved, say_as(SAY_STOP, 50, 0)),
             reply(2969, arg(913)),
         end(),
@@ -768,6 +774,7 @@ constexpr row FORK_CHAMBER[] = {
 // Place 356: vial niche.
 constexpr row VIAL_NICHE[] = {
     look(),
+        reply({1066}, 1453),
         reply({356, 173, 17, WORD_WALL}, 3177),
         ret(),
     end(),
@@ -809,6 +816,7 @@ constexpr row QUIET_PASSAGE[] = {
 // beyond has been seen) is a step over the drop.
 constexpr row PRECIPICE[] = {
     look(),
+        reply({999}, 3245),
         reply({31}, 2046),
         reply({911, WORD_STREAM}, 2047),
         reply({16, 1022, 635}, 2048),

@@ -375,6 +375,7 @@ cond_fold jewel_alight() { return cond(have(67, 0, 2)); }
 constexpr row RAVINE_EDGE[] = {
     when([] { return cond(anyof(11, 1054, -1)).AND(ravine_bridged()); }, put_here(11)),
     look(),
+        reply({980}, 3245),
         reply({475, 376, 1024, 1032}, 3195),
         reply({1034, WORD_WALL}, 3194),
         reply({31, 172}, 2046),
@@ -437,7 +438,7 @@ constexpr row SIDE_CHAMBER[] = {
     look(),
         reply({WORD_CRAWL}, 2903, arg(900)),
         reply({WORD_WALL}, 3130),
-        reply({1132}, 3131),
+        reply({1132, 79}, 3131),
         let({300}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),

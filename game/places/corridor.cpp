@@ -297,7 +297,7 @@ constexpr row CHUTE_HEAD[] = {
     look(),
         reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(898)),
         reply({922, WORD_OPENING}, 3042),
-        reply({WORD_CRAWL}, 3043),
+        reply({WORD_CRAWL, 15}, 3043),
         reply({958, WORD_RAMP, 538, 480}, 3044),
         let({PLACE_BEYOND_RUNE_DOOR}, VAR_COMMAND_STATUS, 1),
         ret(),

@@ -145,6 +145,8 @@ constexpr row CLEFT[] = {
 // Place 208: upper chamber.
 constexpr row UPPER_CHAMBER[] = {
     look(),
+        // The chute from the warren ends overhead.
+        group({15}), say_as(SAY_DETAIL, 15, 0), stop(), end(),
         let({300}, VAR_COMMAND_STATUS, 1),
         reply({207}, 2900, arg(1)),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2899, arg(1)),
@@ -178,6 +180,7 @@ constexpr row PIT[] = {
         put(7, PLACE_OFFSTAGE),
     end(),
     look(),
+        reply({980}, 3245),
         reply({WORD_WEST, WORD_CRACK}, 1509),
         reply({WORD_WALL}, 1583, arg(751)),
         reply({WORD_DOWN, 209}, 2478, arg(1)),
@@ -218,6 +221,7 @@ constexpr row STEPWELL[] = {
     when(value_is(VAR_PHASE, 4), call(p149)),
     put(7, PLACE_OFFSTAGE),
     look(),
+        reply({981}, 1453),
         let({901}, VAR_COMMAND_STATUS, 1),
         group({890}),
             tell(3241),
@@ -322,6 +326,7 @@ constexpr row NICHE[] = {
         mark(),
         ret(),
     end(),
+    reply(all({WORD_LOOK, 1066}), 1453),
     ret({WORD_LOOK}),
     moving(),
         go({WORD_NORTH, WORD_OUT, 901}, 210),

@@ -26,6 +26,7 @@ cond_fold over_the_edge() { return cond(keyword(WORD_CLIMB, 981, -1)).OR(keyword
 // Place 496: narrow entry.
 constexpr row NARROW_ENTRY[] = {
     look(),
+        reply({961}, 1453),
         reply({1055, 993}, 3109),
         reply({WORD_DROP, 1026}, 3110),
         reply({475, 376}, 3107, arg(0)),
@@ -149,9 +150,10 @@ int fresh_fumes() {
 // lit would go over the fall with no name.
 constexpr row PLUNGE_POOL[] = {
     look(),
+        reply({962}, 1453),
         reply({WORD_DOWN, 120, 1062}, 3092),
         reply({956}, 3093),
-        reply({WORD_WALL, 34}, 3094),
+        reply({WORD_WALL, 34, 893}, 3094),
         let({981}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -183,10 +185,12 @@ constexpr row PLUNGE_POOL[] = {
 // Place 501: pool edge.
 constexpr row POOL_EDGE[] = {
     look(),
+        reply({980, 912}, 3245),
         reply({WORD_DOWN, 120, 1062}, 3092),
         reply({956}, 3093),
         reply({WORD_WALL, 34}, 3094),
-        reply({503, 970}, 3095),
+        reply({503, 970, 922}, 3095),
+        reply({962}, 3092),
         let({981}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -317,6 +321,7 @@ cond_fold rag_in_the_fumes() { return cond(getloc(OBJ_RAG) >= 503).AND(getloc(OB
 // foot of the fall.
 constexpr row FUME_SHAFT[] = {
     look(),
+        reply({981}, 1453),
         reply({WORD_STREAM}, 2165, arg(899)),
         reply({WORD_WALL, 34}, 3094),
         reply({1060}, 3066),
@@ -363,6 +368,7 @@ constexpr row STREAM_GALLERY[] = {
         reply(1412),
     end(),
     look(),
+        reply({1060}, 1849, arg_of(VAR_ARG2)),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
         ret(),
     end(),
@@ -390,6 +396,7 @@ constexpr row UPSTREAM_POOL[] = {
         reply(1412),
     end(),
     look(),
+        reply({962}, 1453),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
         ret(),
     end(),
@@ -483,6 +490,7 @@ cond_fold one_in_three() { return cond(irand(100) <= 32); }
 // some ways out of the cave altogether, where what was swept away is
 // waiting in the quiet pocket.
 constexpr row WHIRLING_CAVE[] = {
+    reply(all({WORD_LOOK, 1003}), 1453),
     ret({WORD_LOOK}),
     moving(),
         call({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST}, p401),

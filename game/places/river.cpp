@@ -79,6 +79,7 @@ constexpr row NEAR_BANK[] = {
         put_here(11),
     end(),
     look(),
+        reply({927}, 3245),
         COMMON_LOOK,
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         reply({WORD_OPENING}, 2593, arg(902)),
@@ -105,6 +106,7 @@ constexpr row FAR_BANK[] = {
         put_here(11),
     end(),
     look(),
+        reply({927}, 3245),
         COMMON_LOOK,
         reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2903, arg(897)),
         reply({1063}, 3056),
@@ -159,12 +161,16 @@ constexpr row UPPER_CELL[] = {
     mark({WORD_OUT, 308, WORD_PASSAGE, WORD_TUNNEL, 156}),
 };
 
+// k[0] marks the falls nook, a hollow by the falls; k[1] the stream run, a
+// ledge.
+constexpr int NOOK = 0, LEDGE = 1;
+
 // Places 635: falls nook; 636: stream run; 637: upper stream run.
 // The falls nook and the stream run below the stream head: the water's
 // hazards, an object sent off into the river, and each place's own ways.
 constexpr member STREAMSIDE[] = {
-    {635, {}, {go({WORD_WEST, 635, WORD_STREAM, 913, 850}, 632)}},
-    {636, {}, {group(has_any_word({635, WORD_STREAM, 913}).AND(value_is(VAR_THERE, 631)).OR(has_any_word({WORD_EAST, 849}))),
+    {635, {1}, {go({WORD_WEST, 635, WORD_STREAM, 913, 850}, 632)}},
+    {636, {0, 1}, {group(has_any_word({635, WORD_STREAM, 913}).AND(value_is(VAR_THERE, 631)).OR(has_any_word({WORD_EAST, 849}))),
                    set_flag(637, 16),
                    forced(637),
                end(),
@@ -179,6 +185,11 @@ constexpr member STREAMSIDE[] = {
 constexpr row STREAMSIDE_PLACE[] = {
     look(),
         COMMON_LOOK,
+        member_group(NOOK),
+            reply({932, 1003}, 1453),
+            reply({962, 956}, 2625, arg(0)),
+        end(),
+        member_group(LEDGE), reply({999}, 3245), end(),
         ret(),
     end(),
     call({762}, p724, num(0)),
@@ -193,6 +204,7 @@ constexpr row STREAMSIDE_PLACE[] = {
 constexpr row STREAM_HEAD[] = {
     call(p185, ref(74)),
     look(),
+        reply({962}, 1849, arg_of(VAR_ARG2)),
         COMMON_LOOK,
         reply({74}, 2624, arg(798)),
         when(has_word(159).AND(value_is(2624, 0)), let_variant(2624, 1)),

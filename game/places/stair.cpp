@@ -197,6 +197,7 @@ constexpr row HOARD_DOOR[] = {
 constexpr row HOARD[] = {
     rewrite(8, 161),
     look(),
+        reply({1059}, 1849, arg_of(VAR_ARG2)),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 3062),
         reply({161}, 3063),
         reply({376, WORD_UP}, 2019, arg(15)),
@@ -247,6 +248,7 @@ int look_above_the_hoard() { return run<ABOVE_THE_HOARD>(); }
 constexpr row HOARD_GALLERY[] = {
     rewrite_shown(8, 162),
     look(),
+        reply({934}, 1849, arg_of(VAR_ARG2)),
         call(look_above_the_hoard),
         ret(),
     end(),
@@ -273,6 +275,7 @@ constexpr row HOARD_GALLERY[] = {
 constexpr row HOARD_LEDGE[] = {
     clear_flag(482, PFLAG_HINT_AVAILABLE),
     look(),
+        reply({999}, 3245),
         call(look_above_the_hoard),
         ret(),
     end(),
@@ -323,7 +326,7 @@ constexpr row WELL_HEAD[] = {
     look(),
         reply({475}, 2532),
         reply({1000}, 2756),
-        reply({WORD_DOWN}, 2647, arg(0)),
+        reply({WORD_DOWN, 935, 78}, 2647, arg(0)),
         reply({484}, 2647, arg(1)),
         reply({973, 538}, 2431, arg_of(VAR_ARG2)),
         reply({WORD_WATERS}, 2595),
@@ -489,6 +492,7 @@ constexpr row YARD[] = {
     rewrite(8, OBJ_GATE),
     reply({953}, 2610),
     look(),
+        reply({1136}, 2029),
         reply({376, WORD_UP}, 2019, arg(16)),
         reply({263, 993}, 3073),
         reply({67}, 2635),

@@ -1369,6 +1369,7 @@ constexpr row SHRINE[] = {
         ret(),
     end(),
     look(),
+        reply({966}, 1849, arg_of(VAR_ARG2)),
         reply({WORD_WALL}, 2729, arg(0)),
         reply({WORD_FLOOR}, 2729, arg(1)),
         reply({376, 475}, 2729, arg(2)),

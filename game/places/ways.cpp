@@ -192,6 +192,7 @@ int empty_named_vessel() {
 // Place 218: plant hollow.
 constexpr row PLANT_HOLLOW[] = {
     look(),
+        reply({1003}, 1453),
         reply({WORD_HOLE}, 2847),
         ret(),
     end(),
@@ -271,6 +272,7 @@ constexpr row OIL_SEEP[] = {
 // Place 216: seep rim.
 constexpr row SEEP_RIM[] = {
     look(),
+        reply({999}, 3245),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
         reply({WORD_DOWN, 209}, 2846, arg(0)),
         reply({538}, 3111),
@@ -314,7 +316,7 @@ constexpr row NORTH_FORK[] = {
 constexpr row STAIRHEAD[] = {
     look(),
         reply({981}, 2754, arg(981)),
-        group({7, 171}),
+        group({7, 171, 1038}),
             tell(3242),
             reply(1266),
         end(),
@@ -351,6 +353,7 @@ constexpr row WEST_PASSAGE[] = {
 constexpr row DRUM_CHAMBER[] = {
     clear_flag(224, PFLAG_CREATURE_FREE),
     look(),
+        reply({1003}, 1453),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
         reply({WORD_WALL, 223}, 2907),
         reply({222, WORD_ROCK}, 2928),
@@ -424,6 +427,7 @@ constexpr row MIRROR_LEDGE[] = {
     end(),
     call(p298),
     look(),
+        reply({999}, 3245),
         reply({1006}, 3316),
         reply({209}, 1769),
         reply({WORD_ECHO}, 1359),

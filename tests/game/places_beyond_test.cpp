@@ -738,4 +738,23 @@ TEST_F(Beyond, TextsAreWritten) {
         EXPECT_NE(wording({SAY_ARG, t, 1042}).find("banners"), std::string::npos) << t;
 }
 
+// What a description names of the place itself is answered there, looked
+// at: what the player stands on or in, and the features in view.
+TEST_F(Beyond, FeaturesTheDescriptionsName) {
+    constexpr int ON = 3245, IN = 1453;
+    const struct {
+        int place, word, text;
+    } cases[] = {
+        {312, 999, ON}, {312, 912, ON}, {316, 1052, ON}, {377, 1052, ON}, {451, 999, ON}, {320, 15, 2942},
+        {323, 981, IN}, {331, 1066, IN}, {351, 932, IN}, {356, 1066, IN}, {333, 962, 2284},
+    };
+    for (const auto &c : cases) {
+        fresh_world(c.place);
+        const outcome o = at_place(line({WORD_LOOK, c.word}));
+        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
+        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
+        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
+    }
+}
+
 }  // namespace

@@ -190,7 +190,9 @@ TEST_F(Ladder, SluiceRows) {
     check_place(453, {
         {nullptr, line({WORD_LOOK, 77}), 453, {{TYPED, 2115, 453}}},
         {sluice_open, line({WORD_LOOK, 1137}), 453, {{TYPED, 2115, 453}}},
-        {nullptr, line({WORD_LOOK, 893}), 453, {}, 0},
+        // While shut, the hole and its lid are seen as the lid.
+        {nullptr, line({WORD_LOOK, 893}), 453, {{TYPED, 2115, 453}}},
+        {nullptr, line({WORD_LOOK, 926}), 453, {{TYPED, 2115, 453}}},
         {sluice_open, line({WORD_LOOK, 893}), 453, {{STOP_ARG, 3114, 893}}},
         {nullptr, line({WORD_LOOK, 1045}), 453, {{STOP_ARG, 2535, 1045}}, 1, 1},
         {nullptr, line({WORD_LOOK, 898}), 453, {{STOP, 3162, 0}}},
@@ -439,6 +441,25 @@ TEST_F(Ladder, LowerLedgeAndShaftRows) {
     EXPECT_FALSE(bitest(81, OFLAG_SEEN));
     EXPECT_EQ(value[VAR_LANDING_PLACE], 463);
     EXPECT_EQ(value[VAR_LANDING_TEXT], 1669);
+}
+
+// What a description names of the place itself is answered there, looked
+// at: what the player stands on or in, and the features in view.
+TEST_F(Ladder, FeaturesTheDescriptionsName) {
+    constexpr int ON = 3245;
+    const struct {
+        int place, word, text;
+    } cases[] = {
+        {262, 993, 2919}, {262, 1038, 2933}, {453, 926, 2115}, {461, 1052, ON}, {462, 980, 3085},
+        {462, 15, 3083}, {462, 981, 3087}, {463, 999, ON},
+    };
+    for (const auto &c : cases) {
+        fresh_world(c.place);
+        const outcome o = at_place(line({WORD_LOOK, c.word}));
+        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
+        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
+        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
+    }
 }
 
 }  // namespace

@@ -515,4 +515,23 @@ TEST_F(Pools, TextsAreWritten) {
     }
 }
 
+// What a description names of the place itself is answered there, looked
+// at: what the player stands on or in, and the features in view.
+TEST_F(Pools, FeaturesTheDescriptionsName) {
+    constexpr int ON = 3245, IN = 1453;
+    const struct {
+        int place, word, text;
+    } cases[] = {
+        {496, 961, IN}, {500, 962, IN}, {500, 893, 3094}, {501, 980, ON}, {501, 962, 3092}, {501, 922, 3095},
+        {508, 981, IN}, {510, 1060, 1849}, {511, 962, IN}, {515, 1003, IN},
+    };
+    for (const auto &c : cases) {
+        fresh_world(c.place);
+        const outcome o = at_place(line({WORD_LOOK, c.word}));
+        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
+        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
+        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
+    }
+}
+
 }  // namespace

@@ -519,4 +519,23 @@ TEST_F(Ring, DoorApproachAsks) {
     EXPECT_EQ(read(line({745})).place, 574);
 }
 
+// What a description names of the place itself is answered there, looked
+// at: what the player stands on or in, and the features in view.
+TEST_F(Ring, FeaturesTheDescriptionsName) {
+    constexpr int ON = 3245;
+    const struct {
+        int place, word, text;
+    } cases[] = {
+        {547, 962, 2595}, {550, 962, 2595}, {554, 962, 2595}, {562, 962, 2595}, {569, 921, ON}, {573, 999, ON},
+        {559, 912, ON}, {560, 966, 1764}, {561, 1028, 2483},
+    };
+    for (const auto &c : cases) {
+        fresh_world(c.place);
+        const outcome o = at_place(line({WORD_LOOK, c.word}));
+        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
+        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
+        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
+    }
+}
+
 }  // namespace

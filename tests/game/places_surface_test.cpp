@@ -988,4 +988,21 @@ TEST_F(Surface, ShrineRows) {
     });
 }
 
+// What a description names of the place itself is answered there, looked
+// at: what the player stands on or in, and the features in view.
+TEST_F(Surface, FeaturesTheDescriptionsName) {
+    const struct {
+        int place, word, text;
+    } cases[] = {
+        {546, 966, 1849},
+    };
+    for (const auto &c : cases) {
+        fresh_world(c.place);
+        const outcome o = at_place(line({WORD_LOOK, c.word}));
+        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
+        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
+        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
+    }
+}
+
 }  // namespace

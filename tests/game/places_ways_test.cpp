@@ -311,4 +311,22 @@ TEST_F(Ways, TextsAreWritten) {
         EXPECT_FALSE(wording({0, t, 0}).empty()) << t;
 }
 
+// What a description names of the place itself is answered there, looked
+// at: what the player stands on or in, and the features in view.
+TEST_F(Ways, FeaturesTheDescriptionsName) {
+    constexpr int ON = 3245, IN = 1453;
+    const struct {
+        int place, word, text;
+    } cases[] = {
+        {216, 999, ON}, {218, 1003, IN}, {222, 1003, IN}, {220, 1038, 3242}, {224, 999, ON}, {225, 999, ON},
+    };
+    for (const auto &c : cases) {
+        fresh_world(c.place);
+        const outcome o = at_place(line({WORD_LOOK, c.word}));
+        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
+        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
+        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
+    }
+}
+
 }  // namespace
