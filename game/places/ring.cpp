@@ -252,6 +252,8 @@ cond_fold beacon_to_be_found() {
 constexpr row SEALED_CHAMBER[] = {
     call(p679, num(4)),
     look(),
+        // A room of fitted stone: no sky overhead.
+        reply({WORD_UP, 376, 475}, 2019, arg(17)),
         group(looking_about_the_chamber),
             first(),
                 group(beacon_to_be_found),
@@ -298,6 +300,8 @@ constexpr row ANNEXE_HALL[] = {
     rewrite(131, 153),
     reply({153}, 1445, arg_of(153)),
     look(),
+        // A hall cut into the rock: no sky overhead.
+        reply({WORD_UP, 376, 475}, 2019, arg(7)),
         reply({439}, 2743, arg(1)),
         reply({WORD_RAMP}, 2854, arg(2)),
         reply({958}, 1767, arg(1)),

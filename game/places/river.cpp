@@ -21,6 +21,8 @@ constexpr row WATER_MARKS = mark({635, WORD_STREAM, 913, 1064, 996, 1002, 1010})
 // Place 628: gate passage.
 constexpr row GATE_PASSAGE[] = {
     look(),
+        // A tunnel: no sky overhead.
+        reply({WORD_UP, 376, 475}, 2019, arg(7)),
         COMMON_LOOK,
         reply({308, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(897)),
         reply({439, WORD_WATERS}, 3032),

@@ -528,6 +528,8 @@ TEST_F(Ring, FeaturesTheDescriptionsName) {
     } cases[] = {
         {547, 962, 2595}, {550, 962, 2595}, {554, 962, 2595}, {562, 962, 2595}, {569, 921, ON}, {573, 999, ON},
         {559, 912, ON}, {560, 966, 1764}, {561, 1028, 2483},
+        // Rooms under a roof, though out in the open air.
+        {556, WORD_UP, 2019}, {557, 376, 2019},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);
