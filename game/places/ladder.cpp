@@ -378,6 +378,7 @@ constexpr row LOWER_LEDGE[] = {
     end(),
     when(winch_worked, reply(1697)),
     look(),
+        reply({981}, 1849, arg_of(VAR_ARG2)),
         reply({999}, 3245),
         group({7, 171}),
             tell(3242),

@@ -150,6 +150,7 @@ int fresh_fumes() {
 // lit would go over the fall with no name.
 constexpr row PLUNGE_POOL[] = {
     look(),
+        reply({1064}, 1849, arg_of(VAR_ARG2)),
         reply({962}, 1453),
         reply({WORD_DOWN, 120, 1062}, 3092),
         reply({956}, 3093),
@@ -225,6 +226,7 @@ constexpr row FALL_FOOT[] = {
     when(lettering_answers, call(p297, ref(1870), ref(74))),
     reply({79}, 1777),
     look(),
+        reply({962, 981}, 1849, arg_of(VAR_ARG2)),
         reply({970, WORD_WALL}, 3067),
         reply({WORD_WALL, 34}, 3094),
         reply({74}, 3068),
@@ -264,6 +266,7 @@ constexpr row VENTS[] = {
 constexpr row FUME_CROSSING[] = {
     when(has_word(OBJ_EEL).AND(word_count_over(1)), call(p698)),
     look(),
+        reply({962, 120}, 1849, arg_of(VAR_ARG2)),
         reply({970, WORD_WALL}, 3067),
         reply({WORD_WALL, 34}, 3094),
         reply({1061}, 1512, arg(1)),
@@ -396,6 +399,7 @@ constexpr row UPSTREAM_POOL[] = {
         reply(1412),
     end(),
     look(),
+        reply({966, 1064}, 1849, arg_of(VAR_ARG2)),
         reply({962}, 1453),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
         ret(),
@@ -523,6 +527,7 @@ constexpr row WHIRLING_CAVE[] = {
 // Place 516: dead-end cell.
 constexpr row DEAD_END_CELL[] = {
     look(),
+        reply({1003}, 1453),
         reply({1059}, 3074),
         let({889}, VAR_COMMAND_STATUS, 1),
         ret(),

@@ -220,6 +220,7 @@ constexpr row RING_554[] = {
 constexpr row ANNEXE_LANDING[] = {
     call(p679, num(4)),
     look(),
+        reply({8}, 1849, arg_of(VAR_ARG2)),
         reply({WORD_RAMP}, 2854, arg(2)),
         reply({958}, 1767, arg(1)),
         reply({120, 1000}, 2753),
@@ -252,6 +253,7 @@ cond_fold beacon_to_be_found() {
 constexpr row SEALED_CHAMBER[] = {
     call(p679, num(4)),
     look(),
+        reply({8}, 1849, arg_of(VAR_ARG2)),
         // A room of fitted stone: no sky overhead.
         reply({WORD_UP, 376, 475}, 2019, arg(17)),
         group(looking_about_the_chamber),
@@ -300,6 +302,7 @@ constexpr row ANNEXE_HALL[] = {
     rewrite(131, 153),
     reply({153}, 1445, arg_of(153)),
     look(),
+        reply({966}, 1849, arg_of(VAR_ARG2)),
         // A hall cut into the rock: no sky overhead.
         reply({WORD_UP, 376, 475}, 2019, arg(7)),
         reply({439}, 2743, arg(1)),
@@ -324,6 +327,7 @@ cond_fold jumping_off_the_overlook() {
 constexpr row OVERLOOK[] = {
     call(p679, num(4)),
     look(),
+        reply({980}, 3245),
         reply({439}, 2743, arg(1)),
         reply({1000}, 2753),
         reply({934, 573, WORD_DOWN, 31, WORD_DROP}, 2527),
@@ -529,6 +533,7 @@ constexpr row CROSS_PASSAGE[] = {
     call(p679, num(2)),
     rewrite(131, 974),
     look(),
+        reply({974}, 1849, arg_of(VAR_ARG2)),
         reply({1013}, 2894, arg(1)),
         reply({958}, 1767, arg(1)),
         reply({WORD_RAMP}, 2854, arg(1)),
@@ -901,6 +906,7 @@ constexpr row BEACON_WAY[] = {
     end(),
     reply({120, WORD_CONSUME_LIQUID}, 3046),
     look(),
+        reply({956}, 1849, arg_of(VAR_ARG2)),
         reply({573, 934}, 2774, arg(0)),
         reply({958}, 1767, arg(0)),
         reply({975}, 3045),

@@ -27,6 +27,7 @@ cond_fold leaps_into_the_abyss() {
 // Places 465: west rim of the abyss; 466: rim.
 constexpr row RIM[] = {
     look(),
+        reply({999}, 3245),
         reply({WORD_DOWN, 980, 919}, 2041),
         reply({466}, 2950),
         reply({202, WORD_STREAM}, 2953),
@@ -324,6 +325,7 @@ int landing_among_the_thickets() {
 constexpr row WELL_HEAD[] = {
     rewrite_shown(8, 162),
     look(),
+        reply({981}, 1849, arg_of(VAR_ARG2)),
         reply({475}, 2532),
         reply({1000}, 2756),
         reply({WORD_DOWN, 935, 78}, 2647, arg(0)),

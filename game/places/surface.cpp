@@ -302,6 +302,7 @@ constexpr row COTTAGE[] = {
 constexpr row VALLEY[] = {
     call(p479),
     look(),
+        reply({927}, 1849, arg_of(VAR_ARG2)),
         reply({WORD_STREAM}, 2165, arg(899)),
         let({201}, VAR_COMMAND_STATUS, 1),
         ret(),
@@ -1224,6 +1225,12 @@ constexpr member SUNKEN_WAYS[] = {
 // Places 542: sunken way; 543: hollow way.
 constexpr row SUNKEN_WAY[] = {
     call(p474),
+    // The old track underfoot, its banks, and the hollow way itself.
+    group({WORD_LOOK}),
+        reply({951}, 1453),
+        when(here_is(543), reply({1003}, 1453)),
+        reply({927}, 1849, arg_of(VAR_ARG2)),
+    end(),
     moving(),
         member_rows(),
     end(),

@@ -80,6 +80,7 @@ int take_the_way() {
 // Place 214: hall of ways.
 constexpr row HALL_OF_WAYS[] = {
     look(),
+        reply({7}, 1849, arg_of(VAR_ARG2)),
         let({901}, VAR_COMMAND_STATUS, 1),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
         ret(),

@@ -430,7 +430,7 @@ TEST_F(Bridge, FeaturesTheDescriptionsName) {
     const struct {
         int place, word, text;
     } cases[] = {
-        {311, 980, ON}, {358, 79, 3131},
+        {311, 980, ON}, {358, 79, 3131}, {303, 980, ON}, {304, 980, ON}, {311, 956, 1849},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

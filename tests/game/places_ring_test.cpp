@@ -530,6 +530,7 @@ TEST_F(Ring, FeaturesTheDescriptionsName) {
         {559, 912, ON}, {560, 966, 1764}, {561, 1028, 2483},
         // Rooms under a roof, though out in the open air.
         {556, WORD_UP, 2019}, {557, 376, 2019},
+        {555, 8, 1849}, {556, 8, 1849}, {557, 966, 1849}, {558, 980, ON}, {563, 974, 1849}, {572, 956, 1849},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

@@ -485,7 +485,7 @@ TEST_F(Stair, FeaturesTheDescriptionsName) {
     const struct {
         int place, word, text;
     } cases[] = {
-        {476, 999, ON}, {473, 1059, 1849}, {474, 934, 1849}, {475, 935, 2647}, {479, 1136, 2029},
+        {476, 999, ON}, {473, 1059, 1849}, {474, 934, 1849}, {475, 935, 2647}, {479, 1136, 2029}, {466, 999, ON}, {475, 981, 1849},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

@@ -991,10 +991,12 @@ TEST_F(Surface, ShrineRows) {
 // What a description names of the place itself is answered there, looked
 // at: what the player stands on or in, and the features in view.
 TEST_F(Surface, FeaturesTheDescriptionsName) {
+    constexpr int IN = 1453;
     const struct {
         int place, word, text;
     } cases[] = {
         {546, 966, 1849},
+        {201, 927, 1849}, {542, 951, IN}, {543, 1003, IN},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

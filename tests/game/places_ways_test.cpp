@@ -318,7 +318,7 @@ TEST_F(Ways, FeaturesTheDescriptionsName) {
     const struct {
         int place, word, text;
     } cases[] = {
-        {216, 999, ON}, {218, 1003, IN}, {222, 1003, IN}, {220, 1038, 3242}, {224, 999, ON}, {225, 999, ON},
+        {216, 999, ON}, {218, 1003, IN}, {222, 1003, IN}, {220, 1038, 3242}, {224, 999, ON}, {225, 999, ON}, {214, 171, 1849},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);
