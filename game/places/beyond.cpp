@@ -242,6 +242,7 @@ constexpr row FISSURE[] = {
 // Things thrown here fall down the fissure.
 constexpr row TAPESTRY_ROOM[] = {
     look(),
+        reply({966}, 2903, arg_of(VAR_ARG2)),
         reply({319}, 2941),
         reply({321}, 2938, arg(1)),
         reply({1022}, 2943),
@@ -816,6 +817,7 @@ constexpr row QUIET_PASSAGE[] = {
 // beyond has been seen) is a step over the drop.
 constexpr row PRECIPICE[] = {
     look(),
+        reply({954}, 1849, arg_of(VAR_ARG2)),
         reply({999}, 3245),
         reply({31}, 2046),
         reply({911, WORD_STREAM}, 2047),

@@ -148,7 +148,7 @@ constexpr row RUNE_DOOR[] = {
         reply({74}, 1880),
         reply({120, 1074, WORD_ECHO, PLACE_RUNE_DOOR}, 2490, arg(1)),
         reply({206}, 1849, arg_of(206)),
-        reply({1075, 376, 475, WORD_UP}, 2996),
+        reply({1075, 376, 475, WORD_UP, 1054}, 2996),
         when(value_over(PLACE_RUNE_DOOR, 0), reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2981)),
         ret(),
     end(),

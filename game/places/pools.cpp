@@ -469,6 +469,7 @@ constexpr row CRAWLWAY[] = {
 // Place 514: end of the crawlway.
 constexpr row CRAWLWAY_END[] = {
     look(),
+        reply({922}, 1849, arg_of(VAR_ARG2)),
         reply({475, 376}, 2690, arg_of(VAR_ARG2)),
         reply({WORD_ECHO}, 1359),
         reply({WORD_OPENING, WORD_HOLE}, 3098),

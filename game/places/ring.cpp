@@ -220,6 +220,7 @@ constexpr row RING_554[] = {
 constexpr row ANNEXE_LANDING[] = {
     call(p679, num(4)),
     look(),
+        reply({962}, 2753),
         reply({8}, 1849, arg_of(VAR_ARG2)),
         reply({WORD_RAMP}, 2854, arg(2)),
         reply({958}, 1767, arg(1)),
@@ -327,6 +328,7 @@ cond_fold jumping_off_the_overlook() {
 constexpr row OVERLOOK[] = {
     call(p679, num(4)),
     look(),
+        reply({962}, 2753),
         reply({980}, 3245),
         reply({439}, 2743, arg(1)),
         reply({1000}, 2753),
@@ -792,6 +794,7 @@ constexpr row FALLS_HEAD[] = {
 // Place 569: cliff top.
 constexpr row CLIFF_TOP[] = {
     look(),
+        reply({962}, 2753),
         reply({921}, 3245),
         reply({571}, 2868),
         reply({913}, 2869),
@@ -872,6 +875,7 @@ cond_fold vessel_chosen() { return cond(value[VAR_VESSEL] != 0); }
 constexpr row BASTION[] = {
     call(p679, num(1)),
     look(),
+        reply({962}, 2753),
         reply({WORD_DOWN, 1010, 934, 573}, 2527),
         reply({958}, 1767, arg(0)),
         reply({WORD_RAMP}, 2854, arg(0)),

@@ -694,6 +694,7 @@ constexpr row BLUFF[] = {
         reply(2381),
     end(),
     look(),
+        reply({899}, 2753),
         group({140}),
             when(value_is(139, 0), reply(1319, arg_of(VAR_ARG2))),
             group(value_is(139, 1)),

@@ -125,7 +125,7 @@ TEST_F(Honeycomb, FeaturesTheDescriptionsName) {
     const struct {
         int place, word, text;
     } cases[] = {
-        {582, 15, 3043}, {575, WORD_UP, 2996},
+        {582, 15, 3043}, {575, WORD_UP, 2996}, {575, 1054, 2996},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

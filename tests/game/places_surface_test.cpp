@@ -997,6 +997,7 @@ TEST_F(Surface, FeaturesTheDescriptionsName) {
     } cases[] = {
         {546, 966, 1849},
         {201, 927, 1849}, {542, 951, IN}, {543, 1003, IN},
+        {199, 899, 2753},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);
