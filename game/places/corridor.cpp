@@ -379,6 +379,8 @@ constexpr row ROPE_FOOT[] = {
 // he means it (question 20); afterwards it is taken at once.
 constexpr row THRESHOLD[] = {
     look(),
+        reply({1068}, 3033),
+        reply({966}, 1849, arg_of(VAR_ARG2)),
         reply({376, WORD_UP}, 2019, arg(19)),
         reply({WORD_WALL}, 3429),
         reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(898)),
@@ -436,6 +438,9 @@ constexpr row CORRIDOR_PLACE[] = {
         reply(all({WORD_TAKE, 1069}), 3035),
     end(),
     look(),
+        // Every stretch has its floor tiles, and gaps where tiles are missing.
+        reply({1068}, 3033),
+        reply({966}, 1849, arg_of(VAR_ARG2)),
         member_group(FIRST_PLACE), reply({WORD_WALL}, 3429), end(),
         call_member(p22, CORRIDOR_TYPE),
         ret(),
@@ -452,7 +457,7 @@ constexpr row CORRIDOR_PLACE[] = {
 constexpr row CORRIDOR_EAST[] = {
     look(),
         reply({376, WORD_UP}, 2593, arg_of(376)),
-        reply({16}, 3041),
+        reply({16, 966}, 3041),
         ret(),
     end(),
     call(p21, num(3)),

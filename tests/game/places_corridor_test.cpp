@@ -126,6 +126,7 @@ TEST_F(Honeycomb, FeaturesTheDescriptionsName) {
         int place, word, text;
     } cases[] = {
         {582, 15, 3043}, {575, WORD_UP, 2996}, {575, 1054, 2996},
+        {641, 1068, 3033}, {642, 1068, 3033}, {648, 1068, 3033}, {643, 966, 1849}, {649, 966, 3041},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);
