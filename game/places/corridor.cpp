@@ -228,6 +228,21 @@ int look_along(arg_pair how) {
     return 0;
 }
 
+// What the fork, the split and the bend are named for, looked at: the pick
+// marks on the fork's walls, and the split and the bend the player stands in.
+int gallery_feature() {
+    const int p = this_member().place;
+    if (cond(p == 577).AND(has(173))) {
+        say_stop_typed(1849, VAR_ARG2);
+        return 1;
+    }
+    if (cond(p == 579).AND(has(10)).OR(cond(p == 580).AND(has(1017)))) {
+        say_stop(1453);
+        return 1;
+    }
+    return 0;
+}
+
 // Places 577: gallery fork; 578: dead gallery; 579: gallery split; 580: upper bend;
 //   581: carved cell.
 constexpr member GALLERIES[] = {
@@ -272,6 +287,7 @@ constexpr row GALLERY[] = {
         end(),
     end(),
     look(),
+        step(gallery_feature),
         member_group(CROSSROADS), let({309}, VAR_COMMAND_STATUS, 1), end(),
         member_group(CARVED), let({300}, VAR_COMMAND_STATUS, 1), end(),
         group({WORD_TUNNEL, 308, WORD_PASSAGE}), call_member(look_along, ALONG), end(),
@@ -469,6 +485,8 @@ constexpr row CORRIDOR_EAST[] = {
 // to the precipice.
 constexpr row CORRIDOR_END[] = {
     look(),
+        reply({980}, 3245),
+        reply({954}, 1849, arg_of(VAR_ARG2)),
         reply({376, WORD_UP}, 2019, arg(20)),
         reply({31}, 2046),
         reply({911, WORD_STREAM}, 2047),
