@@ -755,6 +755,14 @@ TEST_F(Beyond, FeaturesTheDescriptionsName) {
         EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
         EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
     }
+    // The changing room's glass, mirror or panel, its window and its doorway,
+    // guise by guise.
+    check_place(318, {
+        {state_of(318, 0), line({WORD_LOOK, 12}), 318, {{TYPED, 2689, 318}}},
+        {state_of(318, 3), line({WORD_LOOK, 17}), 318, {{TYPED, 2689, 318}}},
+        {state_of(318, 2), line({WORD_LOOK, 920}), 318, {{TYPED, 2686, 318}}},
+        {nullptr, line({WORD_LOOK, 966}), 318, {{STOP_ARG, 2903, 902}}, 1, 1},
+    });
 }
 
 }  // namespace
