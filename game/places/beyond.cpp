@@ -22,6 +22,7 @@ cond_fold no_bridge() { return cond(value[31] == 0); }
 constexpr row SPAN_LEDGE[] = {
     when([] { return cond(anyof(11, 1054, -1)).AND(bridge_made()); }, put_here(11)),
     look(),
+        reply({WORD_DOWN}, 2478, arg(1)),
         reply({999, 912}, 3245),
         reply({WORD_WALL, 312}, 3125, arg(0)),
         reply({31, 172}, 2046),
@@ -266,7 +267,7 @@ constexpr row TAPESTRY_ROOM[] = {
 // Things thrown here slide down the chute.
 constexpr row CHUTE_MOUTH[] = {
     look(),
-        reply({390, 15}, 2942),
+        reply({390, 15, WORD_DOWN}, 2942),
         reply({319}, 2941),
         reply({1022}, 2943),
         ret(),
@@ -820,6 +821,7 @@ constexpr row QUIET_PASSAGE[] = {
 // beyond has been seen) is a step over the drop.
 constexpr row PRECIPICE[] = {
     look(),
+        reply({WORD_DOWN}, 2478, arg(1)),
         reply({954}, 1849, arg_of(VAR_ARG2)),
         reply({999}, 3245),
         reply({31}, 2046),

@@ -125,6 +125,7 @@ constexpr row BRIDGEHEAD[] = {
     member_group(NEAR_END), step(read_the_named_thing<1870>), end(),
     member_group(FAR_END), step(read_the_named_thing<1933>), end(),
     look(),
+        reply({WORD_DOWN}, 2478, arg(1)),
         reply({980}, 3245),
         member_group(NEAR_END), reply({538, 308}, 2903, arg_of(308)), end(),
         member_group(FAR_END), reply({538}, 2033, arg_of(538)), end(),
@@ -376,6 +377,7 @@ cond_fold jewel_alight() { return cond(have(67, 0, 2)); }
 constexpr row RAVINE_EDGE[] = {
     when([] { return cond(anyof(11, 1054, -1)).AND(ravine_bridged()); }, put_here(11)),
     look(),
+        reply({WORD_DOWN}, 2478, arg(1)),
         reply({956, 922}, 1849, arg_of(VAR_ARG2)),
         reply({980}, 3245),
         reply({475, 376, 1024, 1032}, 3195),

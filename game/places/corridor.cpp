@@ -312,7 +312,7 @@ constexpr row GALLERY[] = {
 constexpr row CHUTE_HEAD[] = {
     look(),
         reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(898)),
-        reply({922, WORD_OPENING}, 3042),
+        reply({922, WORD_OPENING, WORD_DOWN}, 3042),
         reply({WORD_CRAWL, 15}, 3043),
         reply({958, WORD_RAMP, 538, 480}, 3044),
         let({PLACE_BEYOND_RUNE_DOOR}, VAR_COMMAND_STATUS, 1),
@@ -354,7 +354,7 @@ constexpr row ROPE_TOP_ROWS[] = {
         ret(),
     end(),
     look(),
-        reply({981, WORD_OPENING, WORD_HOLE}, 2478, arg(0)),
+        reply({981, WORD_OPENING, WORD_HOLE, WORD_DOWN}, 2478, arg(0)),
         reply({308, WORD_TUNNEL, WORD_PASSAGE}, 2903, arg_of(308)),
         reply({1067}, 3051, arg(1067)),
         ret(),
@@ -485,6 +485,7 @@ constexpr row CORRIDOR_EAST[] = {
 // to the precipice.
 constexpr row CORRIDOR_END[] = {
     look(),
+        reply({WORD_DOWN}, 2478, arg(1)),
         reply({980}, 3245),
         reply({954}, 1849, arg_of(VAR_ARG2)),
         reply({376, WORD_UP}, 2019, arg(20)),

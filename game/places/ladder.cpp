@@ -326,6 +326,7 @@ cond_fold lets_go_down_the_drop() {
 constexpr row BRINK[] = {
     when(winch_worked, reply(1697)),
     look(),
+        reply({WORD_DOWN}, 2478, arg(1)),
         reply({7, 171}, 3082),
         reply({300, 15}, 3083),
         reply({WORD_WALL, 376}, 3084),
@@ -378,6 +379,7 @@ constexpr row LOWER_LEDGE[] = {
     end(),
     when(winch_worked, reply(1697)),
     look(),
+        reply({WORD_DOWN}, 2478, arg(1)),
         reply({981}, 1849, arg_of(VAR_ARG2)),
         reply({999}, 3245),
         group({7, 171}),

@@ -220,6 +220,7 @@ constexpr row RING_554[] = {
 constexpr row ANNEXE_LANDING[] = {
     call(p679, num(4)),
     look(),
+        reply({WORD_DOWN}, 2753),
         reply({962}, 2753),
         reply({8}, 1849, arg_of(VAR_ARG2)),
         reply({WORD_RAMP}, 2854, arg(2)),

@@ -132,6 +132,7 @@ constexpr row FAR_BANK[] = {
 // Place 633: bank stair.
 constexpr row BANK_STAIR[] = {
     look(),
+        reply({WORD_DOWN}, 2753),
         COMMON_LOOK,
         let({308, WORD_RAMP, WORD_PASSAGE, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
         ret(),

@@ -316,7 +316,7 @@ constexpr row NORTH_FORK[] = {
 // Place 220: stairhead.
 constexpr row STAIRHEAD[] = {
     look(),
-        reply({981}, 2754, arg(981)),
+        reply({981, WORD_DOWN}, 2754, arg(981)),
         group({7, 171, 1038}),
             tell(3242),
             reply(1266),
@@ -428,6 +428,7 @@ constexpr row MIRROR_LEDGE[] = {
     end(),
     call(p298),
     look(),
+        reply({WORD_DOWN}, 2478, arg(1)),
         reply({999}, 3245),
         reply({1006}, 3316),
         reply({209}, 1769),

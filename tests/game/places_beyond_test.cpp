@@ -747,6 +747,7 @@ TEST_F(Beyond, FeaturesTheDescriptionsName) {
     } cases[] = {
         {312, 999, ON}, {312, 912, ON}, {316, 1052, ON}, {377, 1052, ON}, {451, 999, ON}, {320, 15, 2942},
         {323, 981, IN}, {331, 1066, IN}, {351, 932, IN}, {356, 1066, IN}, {333, 962, 2284}, {319, 966, 2903}, {451, 954, 1849},
+        {312, WORD_DOWN, 2478}, {451, WORD_DOWN, 2478}, {320, WORD_DOWN, 2942},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

@@ -431,6 +431,7 @@ TEST_F(Bridge, FeaturesTheDescriptionsName) {
         int place, word, text;
     } cases[] = {
         {311, 980, ON}, {358, 79, 3131}, {303, 980, ON}, {304, 980, ON}, {311, 956, 1849},
+        {303, WORD_DOWN, 2478}, {311, WORD_DOWN, 2478},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

@@ -129,6 +129,7 @@ TEST_F(Honeycomb, FeaturesTheDescriptionsName) {
         {641, 1068, 3033}, {642, 1068, 3033}, {648, 1068, 3033}, {643, 966, 1849}, {649, 966, 3041},
         {577, 173, 1849}, {579, 10, 1453}, {580, 1017, 1453},
         {650, 980, 3245}, {650, 954, 1849},
+        {650, WORD_DOWN, 2478}, {639, WORD_DOWN, 2478}, {582, WORD_DOWN, 3042},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

@@ -452,6 +452,7 @@ TEST_F(Ladder, FeaturesTheDescriptionsName) {
     } cases[] = {
         {262, 993, 2919}, {262, 1038, 2933}, {453, 926, 2115}, {461, 1052, ON}, {462, 980, 3085},
         {462, 15, 3083}, {462, 981, 3087}, {463, 999, ON}, {463, 981, 1849},
+        {462, WORD_DOWN, 2478}, {463, WORD_DOWN, 2478},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

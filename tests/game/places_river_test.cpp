@@ -246,7 +246,7 @@ TEST_F(River, FeaturesTheDescriptionsName) {
         int place, word, text;
     } cases[] = {
         {631, 927, ON}, {632, 927, ON}, {635, 932, IN}, {635, 962, 2625}, {636, 999, ON}, {638, 962, 1849},
-        {628, WORD_UP, 2019},
+        {628, WORD_UP, 2019}, {633, WORD_DOWN, 2753},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

@@ -319,6 +319,8 @@ TEST_F(Ways, FeaturesTheDescriptionsName) {
         int place, word, text;
     } cases[] = {
         {216, 999, ON}, {218, 1003, IN}, {222, 1003, IN}, {220, 1038, 3242}, {224, 999, ON}, {225, 999, ON}, {214, 171, 1849},
+        // Looking down over a drop, or down a stairwell.
+        {224, WORD_DOWN, 2478}, {220, WORD_DOWN, 2754},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);
