@@ -167,7 +167,8 @@ constexpr row WOODSIDE[] = {
     end(),
     call({988}, p396),
     look(),
-        reply({480, 195}, 2596, arg_of(480)),
+        // The road or the lane, as the player named it.
+        reply({480, 195}, 2596, arg_of(VAR_ARG2)),
         reply({196}, 2591),
         reply({200}, 2593, arg_of(200)),
         ret(),

@@ -257,4 +257,16 @@ TEST_F(River, FeaturesTheDescriptionsName) {
     }
 }
 
+// The stream or the river looked at is the running water, wherever along it:
+// the falls are not in sight at the banks or the stream head.
+TEST_F(River, TheStreamLooksLikeTheStream) {
+    for (int here : {631, 636, 638}) {
+        fresh_world(here);
+        const outcome o = turn(line({WORD_LOOK, 899}));
+        ASSERT_FALSE(o.texts.empty()) << here;
+        EXPECT_EQ(o.texts[0].text, 2625) << here;
+        EXPECT_EQ(wording(o.texts[0]).find("falls"), std::string::npos) << here << ": " << wording(o.texts[0]);
+    }
+}
+
 }  // namespace

@@ -161,7 +161,9 @@ TEST_F(Surface, WoodsideRows) {
         {nullptr, line({WORD_TAKE, 951}), 196, {{STOP, 1493, 0}}, 1, 1},
         {nullptr, line({WORD_TAKE, 986}), 196, {{STOP, 2007, 0}}},
         {nullptr, line({WORD_TAKE, 988}), 196, {{STOP, 2464, 0}}, 1, 1},
-        {nullptr, line({WORD_LOOK, 480}), 196, {{TYPED, 2596, 480}}, 1, 1},
+        // The road and the lane are named as typed: the lane is no road.
+        {nullptr, line({WORD_LOOK, 480}), 196, {{TYPED, 2596, VAR_ARG2}}, 1, 1},
+        {nullptr, line({WORD_LOOK, 195}), 196, {{TYPED, 2596, VAR_ARG2}}, 1, 1},
         {nullptr, line({WORD_LOOK, 196}), 196, {{STOP, 2591, 0}}},
         {nullptr, line({WORD_LOOK, 200}), 196, {{TYPED, 2593, 200}}},
         {nullptr, line({WORD_LOOK, 745}), 196, {}, 0},
