@@ -306,7 +306,7 @@ constexpr row CHANGING_ROOM[] = {
         reply({WORD_OPENING, 319, WORD_HOLE, 966, 8}, 2903, arg(902)),
         // The glass or the mirror of the guise, and its window.
         reply({12, 17}, 2689, arg_of(318)),
-        reply({920}, 2686, arg_of(318)),
+        reply({920, WORD_UP, 376, 475}, 2686, arg_of(318)),
         reply({800, 913}, 2622, arg(0)),
         reply({439, 1022}, 2622, arg(1)),
         reply({593}, 2593, arg_of(593)),

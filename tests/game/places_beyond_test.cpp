@@ -762,6 +762,7 @@ TEST_F(Beyond, FeaturesTheDescriptionsName) {
         {state_of(318, 0), line({WORD_LOOK, 12}), 318, {{TYPED, 2689, 318}}},
         {state_of(318, 3), line({WORD_LOOK, 17}), 318, {{TYPED, 2689, 318}}},
         {state_of(318, 2), line({WORD_LOOK, 920}), 318, {{TYPED, 2686, 318}}},
+        {nullptr, line({WORD_LOOK, WORD_UP}), 318, {{TYPED, 2686, 318}}},
         {nullptr, line({WORD_LOOK, 966}), 318, {{STOP_ARG, 2903, 902}}, 1, 1},
     });
 }
