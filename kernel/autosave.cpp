@@ -542,7 +542,7 @@ static void compact_log(const char *path, uint32_t key) {
 static void tell_failure(int err) {
     if (failure_told) return;
     failure_told = true;
-    char dir[4096];
+    char dir[PATH_SIZE];
     if (!getcwd(dir, sizeof dir)) strcpy(dir, ".");
     char msg[4400];
     snprintf(msg, sizeof msg,
