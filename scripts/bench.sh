@@ -61,7 +61,9 @@ game's limit of turns (also resumed by the game itself, as a long game),
 and one of each command class. How many of its moves moved and of its takes and drops took
 or dropped is given beside them. Autosaves are counted from the files the
 game leaves. The kernel's own costs are measured inside it, over a small
-fixture game.
+fixture game. \`make bench PEER='<command line>' PEER_GAME=<commands>\`
+measures another interpreter in the same rounds, beside the game (printed
+after this section, never kept here).
 
 | what | figure |
 |---|---|
