@@ -659,13 +659,14 @@ constexpr row DARK_NOOK[] = {
     end(),
     look(),
         reply({WORD_LIGHT, 308}, 2921, arg_of(308)),
+        reply({932}, 2033, arg(932)),
         ret(),
     end(),
     moving(),
         go({WORD_SOUTH, WORD_OUT, 308, 287}, 287),
         forced_if(all({WORD_GO, WORD_LIGHT}), 287),
     end(),
-    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, 308, 932}),
 };
 
 // Place 289: rift ledge.
@@ -675,7 +676,7 @@ constexpr row RIFT_LEDGE[] = {
         reply({376, WORD_UP}, 2019, arg(5)),
         reply({10}, 2479),
         reply({WORD_ECHO}, 1359),
-        reply({538}, 2973),
+        reply({538, 999}, 2973),
         let({283}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -692,7 +693,7 @@ constexpr row RIFT_LEDGE[] = {
         call({538}, p329, ref(286), ref(751), ref(285), ref(747)),
     end(),
     land(283, 1677),
-    mark({376, WORD_ECHO, 10, 538, 283}),
+    mark({376, WORD_ECHO, 10, 538, 283, 999}),
 };
 
 // --- The walkway, the narrows, the steep passage and the sump --------------
@@ -819,7 +820,7 @@ constexpr row SHAFT_BOTTOM[] = {
     look(),
         let({207}, VAR_COMMAND_STATUS, 1),
         reply({12}, 2940),
-        reply({920}, 2592),
+        reply({920, 981}, 2592),
         reply({WORD_ECHO}, 1359),
         ret(),
     end(),
@@ -829,7 +830,7 @@ constexpr row SHAFT_BOTTOM[] = {
         call({207}, p329, ref(298), ref(745), ref(269), ref(749)),
     end(),
     reply({12, 920}, 1437, arg_of(12)),
-    mark({207, WORD_ECHO}),
+    mark({207, WORD_ECHO, 981}),
 };
 
 // Place 297: slide top.
@@ -874,6 +875,7 @@ constexpr row FAR_SHORE[] = {
         reply({298}, 2948),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2946, arg(0)),
         reply({466}, 2951, arg_of(466)),
+        reply({1002}, 2949),
         ret(),
     end(),
     when(into_the_lake, let(VAR_COMMAND_STATUS, 1)),
@@ -883,7 +885,7 @@ constexpr row FAR_SHORE[] = {
         go({WORD_WEST, 466}, 466),
     end(),
     mark_name({WORD_HOLE, WORD_STREAM, WORD_ECHO, 466}),
-    mark({298, WORD_PASSAGE}),
+    mark({298, WORD_PASSAGE, 1002}),
     land(PLACE_GONE, 1685),
 };
 
@@ -894,7 +896,7 @@ constexpr row NEAR_SHORE[] = {
         reply({WORD_ECHO}, 1359),
         reply({298}, 2948),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2946, arg(1)),
-        reply({480, WORD_FLOOR}, 2949),
+        reply({480, WORD_FLOOR, 1002}, 2949),
         ret(),
     end(),
     group({27}),
@@ -918,7 +920,7 @@ constexpr row NEAR_SHORE[] = {
             end(),
         end(),
     end(),
-    mark({WORD_HOLE, WORD_STREAM, 298, WORD_ECHO, 480, WORD_PASSAGE, WORD_TUNNEL, 308}),
+    mark({WORD_HOLE, WORD_STREAM, 298, WORD_ECHO, 480, WORD_PASSAGE, WORD_TUNNEL, 308, 1002}),
     land(PLACE_GONE, 1685),
 };
 

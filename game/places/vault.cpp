@@ -58,7 +58,7 @@ constexpr row CEILING[] = {
     // "Door" here is the vault door.
     rewrite_shown(8, 36),
     look(),
-        reply({376, WORD_UP}, 2019, arg(8)),
+        reply({376, WORD_UP, 1052}, 2019, arg(8)),
         reply({WORD_OUT, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(898)),
         ret(),
     end(),
@@ -76,7 +76,7 @@ constexpr row CEILING[] = {
             forced(214),
         end(),
     end(),
-    mark({376, WORD_TUNNEL, WORD_PASSAGE, WORD_OUT}),
+    mark({376, WORD_TUNNEL, WORD_PASSAGE, WORD_OUT, 1052}),
 };
 
 // --- Vault (583) ------------------------------------------------------------
@@ -114,10 +114,12 @@ constexpr row VAULT[] = {
             end(),
         end(),
     end(),
+    reply(all({WORD_LOOK, 912}), 2033, arg(912)),
     ret({WORD_LOOK}),
     moving(),
         step(leave_the_vault),
     end(),
+    mark({912}),
 };
 
 // --- North passage (378) and the bend (379) ---------------------------------
@@ -156,7 +158,7 @@ constexpr row BEND[] = {
 // Place 380: marked end.
 constexpr row MARKED_END[] = {
     look(),
-        reply({376, WORD_UP}, 2019, arg(9)),
+        reply({376, WORD_UP, 953}, 2019, arg(9)),
         reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg_of(308)),
         reply({WORD_WALL, 1018, 134, 129}, 2910),
         ret(),
@@ -164,7 +166,7 @@ constexpr row MARKED_END[] = {
     moving(),
         go({WORD_OUT, WORD_SOUTH, 308}, 379),
     end(),
-    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, 308, 953}),
 };
 
 // --- Three ways (381) -------------------------------------------------------
