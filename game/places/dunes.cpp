@@ -141,6 +141,7 @@ constexpr row LOWER_SLOPE[] = {
         reply({WORD_DOWN}, 3017),
         reply({1072}, 3007, arg(0)),
         reply({WORD_UP}, 3020),
+        reply({954}, 2613),
         ret(),
     end(),
     // "Ways" as a way to go is a leap off the slope.
@@ -182,6 +183,7 @@ constexpr row UPPER_SLOPE[] = {
         reply({WORD_UP, 1071}, 3019),
         reply({1072}, 3007, arg(0)),
         reply({WORD_DOWN, 980}, 3018),
+        reply({954}, 2613),
         ret(),
     end(),
     group([] { return cond(has(762)).AND(cond(anyof(WORD_OFF, WORD_DOWN, 954, 1072, 980, -1)).OR(words() == 1)); }),
@@ -247,6 +249,7 @@ constexpr row SUMMIT[] = {
         reply({445, 940}, 3014),
         reply({WORD_DOWN}, 3021),
         reply({1072}, 3007, arg(1)),
+        reply({954}, 2613),
         ret(),
     end(),
     group({WORD_DROP}),
@@ -293,7 +296,7 @@ constexpr row SUMMIT[] = {
         reply({1072, 954}, 3023),
         reply({593, 451, 1071}, 1425),
     end(),
-    mark({1000, 1072, 1071, 593, 451, 940}),
+    mark({1000, 1072, 1071, 593, 451, 940, 954}),
     land(PLACE_GONE, 1686),
 };
 
@@ -420,6 +423,7 @@ constexpr row SIDE_CAVE[] = {
     look(),
         reply({1003}, 2368),
         reply({WORD_WATERS, 1072}, 3027),
+        reply({954}, 2613),
         reply({1000}, 3022),
         ret(),
     end(),
@@ -439,7 +443,7 @@ constexpr row EDGE_OF_THE_SANDS[] = {
     look(),
         reply({889, WORD_HOLE, WORD_OPENING}, 3059),
         reply({635}, 3057),
-        reply({919}, 3427, arg(1)),
+        reply({919, 980}, 3427, arg(1)),
         ret(),
     end(),
     call(p138),
@@ -459,15 +463,15 @@ constexpr row EDGE_OF_THE_SANDS[] = {
         end(),
         reply({919}, 1425),
     end(),
-    mark({1072, 954, WORD_HOLE, 889, 919, WORD_OPENING}),
+    mark({1072, 954, WORD_HOLE, 889, 919, WORD_OPENING, 980}),
 };
 
 // Place 619: abyss edge.
 constexpr row ABYSS_EDGE[] = {
     look(),
         reply({635}, 3057),
-        reply({1132}, 3058),
-        reply({919}, 3427, arg(0)),
+        reply({1132, 912}, 3058),
+        reply({919, 980}, 3427, arg(0)),
         ret(),
     end(),
     let(all({WORD_CLIMB, WORD_UP}), VAR_COMMAND_STATUS, 1),
@@ -478,7 +482,7 @@ constexpr row ABYSS_EDGE[] = {
         go({WORD_NORTHEAST}, 625),
         reply({919}, 1425),
     end(),
-    mark({919, 1132, 1131}),
+    mark({919, 1132, 1131, 912, 980}),
 };
 
 // The terraces: each leads up to the lookout point by its own compass word
@@ -498,7 +502,7 @@ constexpr member TERRACES[] = {
 // Places 620: upper terrace; 621: middle terrace; 622: lowest terrace.
 constexpr row TERRACE[] = {
     look(),
-        reply({620, WORD_RAMP}, 2978),
+        reply({620, WORD_RAMP, 7, 958}, 2978),
         ret(),
     end(),
     when(has_word(WORD_CLIMB).AND(has_any_word({620, WORD_RAMP, WORD_UP})), let(VAR_COMMAND_STATUS, 1)),
@@ -507,10 +511,10 @@ constexpr row TERRACE[] = {
     end(),
     call(p138),
     member_group(TERRACE_MARKS),
-        mark({WORD_RAMP, 620, 1072, 954}),
+        mark({WORD_RAMP, 620, 1072, 954, 7, 958}),
     end(),
     member_group(TERRACE_SKY_MARKS),
-        mark({WORD_RAMP, 620, 1072, 954, 1136, 977}),
+        mark({WORD_RAMP, 620, 1072, 954, 1136, 977, 7, 958}),
     end(),
 };
 

@@ -552,7 +552,7 @@ constexpr row GLINT_GROTTO[] = {
     when(has_word(63).AND(object_not_near(63)), rewrite(63, 41)),
     look(),
         reply({376, WORD_UP}, 2019, arg(4)),
-        reply({WORD_WALL}, 2093),
+        reply({WORD_WALL, 1014}, 2093),
         reply({1127, 41}, 2037, arg_of(VAR_ARG2)),
         ret(),
     end(),
@@ -562,7 +562,7 @@ constexpr row GLINT_GROTTO[] = {
         go({WORD_WEST, WORD_OUT, 267}, 267),
         reply({WORD_NORTH, WORD_SOUTH, WORD_SOUTHWEST, WORD_NORTHWEST, WORD_NORTHEAST}, 1719),
     end(),
-    mark({41, 1127}),
+    mark({41, 1127, 1014}),
 };
 
 // Place 285: slimy junction.

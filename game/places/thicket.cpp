@@ -29,7 +29,7 @@ constexpr row THICKET_GAP[] = {
     reply({975}, 2676, arg(975)),
     call(p475),
     look(),
-        reply({951}, 3318),
+        reply({951, 966}, 3318),
         reply({538}, 3319),
         reply({1047}, 2033, arg(1047)),
         reply({961}, 2672),
@@ -87,7 +87,7 @@ constexpr row THICKET_GAP[] = {
         end(),
         go({WORD_EAST, WORD_WEST, WORD_NORTHEAST, WORD_NORTHWEST}, 544),
     end(),
-    mark_name({484, 951, 1079, 973, 538}),
+    mark_name({484, 951, 1079, 973, 538, 966}),
 };
 
 // --- The knot inside (482..487) -----------------------------------------------
@@ -220,7 +220,7 @@ constexpr row PATH_CORNER[] = {
         end(),
     end(),
     member_group(SPRING),
-        group({911}),
+        group({911, 962, 935}),
             ret({WORD_CONSUME_LIQUID}),
             reply({WORD_LOOK}, 2642, arg(3)),
             mark(),
