@@ -404,4 +404,28 @@ TEST_F(Gallery, TextsAreWritten) {
     }
 }
 
+// The gulf's edges, the flowstone and the shadow of the cove, the pillars and
+// the high ledge and its edge are answered by a closer look.
+TEST_F(Gallery, NamedFeaturesAnswerALook) {
+    const struct {
+        int place;
+        const char *typed;
+        said reply;
+    } cases[] = {
+        {432, "examine edge", {STOP, 2935, 0}},
+        {433, "examine gap", {STOP, 2935, 0}},
+        {436, "examine flowstone", {STOP, 3140, 0}},
+        {436, "examine shadow", {STOP, 3141, 0}},
+        {437, "examine pillars", {STOP_ARG, 2033, 914}},
+        {444, "examine edge", {STOP_ARG, 2759, 745}},
+        {444, "examine ledge", {STOP, 2750, 0}},
+    };
+    for (const auto &c : cases) {
+        fresh_world(c.place);
+        const outcome o = at_place(c.typed);
+        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
+        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
+    }
+}
+
 }  // namespace

@@ -253,4 +253,24 @@ TEST_F(Thicket, SouthThicketRows) {
     EXPECT_TRUE(bitest(486, 16));
 }
 
+// The gap in the thicket and the pool and roots of the spring are answered by
+// a closer look.
+TEST_F(Thicket, NamedFeaturesAnswerALook) {
+    const struct {
+        int place;
+        const char *typed;
+        said reply;
+    } cases[] = {
+        {481, "examine gap", {STOP, 3318, 0}},
+        {487, "examine pool", {STOP_ARG, 2642, 3}},
+        {487, "examine roots", {STOP_ARG, 2642, 3}},
+    };
+    for (const auto &c : cases) {
+        fresh_world(c.place);
+        const outcome o = at_place(c.typed);
+        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
+        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
+    }
+}
+
 }  // namespace
