@@ -399,7 +399,7 @@ constexpr row CLIFF_CELL[] = {
 // Place 605: sand cave.
 constexpr row SAND_CAVE[] = {
     look(),
-        reply({1003}, 3025),
+        reply({1003, 376, 475, WORD_UP}, 3025),
         reply({1132}, 3026),
         reply({WORD_WATERS, 1072}, 3027),
         reply({1000}, 3022),
@@ -409,7 +409,7 @@ constexpr row SAND_CAVE[] = {
         go({WORD_SOUTHEAST, 1003, 1072}, 604),
     end(),
     mark({1000, WORD_CLIFF, 1136, 977, 954}),
-    mark({1072, 1003, 1132, 1131}),
+    mark({1072, 1003, 1132, 1131, 376, 475}),
 };
 
 // Places 675: north-west dune cave; 676: south-west dune cave.
@@ -424,6 +424,7 @@ constexpr row SIDE_CAVE[] = {
         reply({1003}, 2368),
         reply({WORD_WATERS, 1072}, 3027),
         reply({954}, 2613),
+        reply({376, 475, WORD_UP}, 2033, arg(376)),
         reply({1000}, 3022),
         ret(),
     end(),
@@ -431,7 +432,7 @@ constexpr row SIDE_CAVE[] = {
         member_rows(),
     end(),
     mark({1000, WORD_CLIFF, 1136, 977, 954}),
-    mark({1072, 1003}),
+    mark({1072, 1003, 376, 475}),
 };
 
 // --- The edge: 618, 619, the terraces, the dune edge, the gate, the lookout --

@@ -248,13 +248,14 @@ constexpr row FAR_POST[] = {
         reply({1136}, 2019, arg(12)),
         reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
         reply({WORD_HOLE}, 2903, arg(893)),
+        reply({922}, 2380, arg(922)),
     end(),
     moving(),
         go({WORD_SOUTHWEST}, 449),
         go({WORD_NORTHEAST, WORD_UP, WORD_SOUTH, WORD_WEST, WORD_NORTH}, 585),
         call({WORD_EAST, WORD_SOUTHEAST, WORD_DOWN, WORD_NORTHWEST}, p872),
     end(),
-    mark({1136, WORD_CLIFF, WORD_HOLE}),
+    mark({1136, WORD_CLIFF, WORD_HOLE, 922}),
 };
 
 // Place 585: drift.

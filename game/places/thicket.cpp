@@ -259,6 +259,7 @@ constexpr row SOUTH_THICKET[] = {
     when([] { return cond(keyword(WORD_LOOK, WORD_UP, -1)); }, rewrite(WORD_UP, 951)),
     call(p185, ref(73)),
     when([] { return cond(has(798)).AND(cond(one_word()).OR(anyof(73, 30, 74, 134, 129, -1))); }, reply(2454)),
+    reply(all({WORD_LOOK, 74}), 2454),
     group({73}),
         reply({WORD_LOOK}, 2454),
         group(one_word),

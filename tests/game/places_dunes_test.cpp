@@ -481,7 +481,8 @@ TEST_F(DunesTexts, Written) {
 }
 
 // The sand of the slopes, the summit and the side caves, the edges and the shelf
-// of the abyss and the steps of the terraces are answered by a closer look.
+// of the abyss, the steps of the terraces and the roofs of the caves are
+// answered by a closer look.
 TEST_F(Dunes, NamedFeaturesAnswerALook) {
     const struct {
         int place;
@@ -496,6 +497,9 @@ TEST_F(Dunes, NamedFeaturesAnswerALook) {
         {619, "examine edge", {STOP_ARG, 3427, 0}},
         {619, "examine shelf", {STOP, 3058, 0}},
         {620, "examine steps", {STOP, 2978, 0}},
+        // A cave's roof is sand, not the open sky.
+        {605, "examine roof", {STOP, 3025, 0}},
+        {675, "examine roof", {STOP_ARG, 2033, 376}},
         {621, "examine terraces", {STOP, 2978, 0}},
     };
     for (const auto &c : cases) {

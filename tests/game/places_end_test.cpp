@@ -228,6 +228,7 @@ TEST_F(End, NamedFeaturesAnswerALook) {
         {449, "examine sky", {STOP_ARG, 2019, 12}},
         {450, "examine sky", {STOP_ARG, 2019, 12}},
         {450, "examine hole", {STOP_ARG, 2903, 893}},
+        {450, "examine mist", {STOP_ARG, 2380, 922}},
         {585, "examine cloud", {STOP_ARG, 2380, 922}},
         {671, "examine pool", {STOP, 2885, 0}},
         {671, "examine hole", {STOP, 2887, 0}},

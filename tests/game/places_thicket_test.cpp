@@ -253,8 +253,8 @@ TEST_F(Thicket, SouthThicketRows) {
     EXPECT_TRUE(bitest(486, 16));
 }
 
-// The gap in the thicket and the pool and roots of the spring are answered by
-// a closer look.
+// The gap in the thicket and the pool and roots of the spring and the tablet's
+// lettering are answered by a closer look.
 TEST_F(Thicket, NamedFeaturesAnswerALook) {
     const struct {
         int place;
@@ -264,6 +264,7 @@ TEST_F(Thicket, NamedFeaturesAnswerALook) {
         {481, "examine gap", {STOP, 3318, 0}},
         {487, "examine pool", {STOP_ARG, 2642, 3}},
         {487, "examine roots", {STOP_ARG, 2642, 3}},
+        {486, "examine lettering", {STOP, 2454, 0}},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);
