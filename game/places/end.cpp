@@ -176,7 +176,7 @@ constexpr row EYRIE[] = {
     end(),
     look(),
         reply({1016}, 2890),
-        reply({376, WORD_UP, 1136}, 2019, arg(12)),
+        reply({376, 475, WORD_UP, 1136}, 2019, arg(12)),
         reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
         let({447}, VAR_COMMAND_STATUS, 1),
         ret(),
@@ -199,7 +199,7 @@ constexpr row EYRIE[] = {
 constexpr row WATCHPOST[] = {
     look(),
         when([] { return cond(has(OBJ_ROD)).AND(!bitest(OBJ_ROD, 18)); }, rewrite(OBJ_ROD, 1134)),
-        reply({376, WORD_UP, 1136}, 2019, arg(12)),
+        reply({376, 475, WORD_UP, 1136}, 2019, arg(12)),
         reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
         reply({209}, 3188),
         reply({1016}, 2890),
@@ -227,7 +227,7 @@ constexpr row INNER_POST[] = {
         reply({WORD_FLOOR, 1039, 206}, 3175),
         reply({WORD_HOLE, WORD_OPENING}, 2903, arg(893)),
         reply({WORD_WALL}, 3176),
-        reply({1136}, 2019, arg(12)),
+        reply({376, 475, WORD_UP, 1136}, 2019, arg(12)),
         reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
         let({447}, VAR_COMMAND_STATUS, 1),
         ret(),
@@ -245,7 +245,7 @@ constexpr row INNER_POST[] = {
 // Place 450: far post.
 constexpr row FAR_POST[] = {
     look(),
-        reply({1136}, 2019, arg(12)),
+        reply({376, 475, WORD_UP, 1136}, 2019, arg(12)),
         reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
         reply({WORD_HOLE}, 2903, arg(893)),
         reply({922}, 2380, arg(922)),
@@ -264,7 +264,7 @@ constexpr row FAR_POST[] = {
 // (a move all the same) or leaves him to the wind at the edge.
 constexpr row DRIFT[] = {
     look(),
-        reply({1136, 922, 927}, 2380, arg(922)),
+        reply({1136, 922, 927, WORD_UP, 376, 475}, 2380, arg(922)),
     end(),
     moving(),
         group({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_UP, WORD_DOWN}),
@@ -286,7 +286,7 @@ constexpr row SUNKEN_GROTTO[] = {
     when(value_at_most(671, 2), add(671, 1)),
     look(),
         reply({WORD_WALL}, 2033, arg(936)),
-        reply({120, 962}, 2885),
+        reply({120, 962, WORD_DOWN}, 2885),
         reply({1016}, 2889),
         reply({202, WORD_STREAM}, 2888),
         reply({WORD_HOLE}, 2887),

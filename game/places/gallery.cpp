@@ -32,7 +32,7 @@ constexpr row GULF_EDGE[] = {
     look(),
         let({290, 1054, WORD_PASSAGE}, VAR_COMMAND_STATUS, 1),
         reply({999}, 2750),
-        reply({975, 954, 33, 980}, 2935),
+        reply({975, 954, 33, 980, WORD_DOWN}, 2935),
         reply({206, 309}, 2936),
         ret(),
     end(),
@@ -68,7 +68,7 @@ constexpr row FAR_GULF_EDGE[] = {
     look(),
         let({WORD_PASSAGE, 1054, 290, 1017}, VAR_COMMAND_STATUS, 1),
         reply({999}, 2750),
-        reply({975, 954, 33, 980, 966}, 2935),
+        reply({975, 954, 33, 980, 966, WORD_DOWN}, 2935),
         ret(),
     end(),
     moving(),
@@ -215,6 +215,7 @@ constexpr row GALLERY_WEST_END[] = {
         reply({913}, 2761),
         reply({7}, 2752),
         reply({1003}, 2765),
+        reply({WORD_DOWN}, 2764),
     end(),
     group({913, 7, 1003, 1004}),
         mark(),
@@ -261,6 +262,7 @@ constexpr member GALLERY_PLACES[] = {
 
 // Places 440: middle of the gallery; 441: bend of the gallery; 442: east end of the gallery.
 constexpr row GALLERY[] = {
+    look(), reply({WORD_DOWN}, 2764), end(),
     member_group(RAILING), rewrite_shown(984, WORD_CLIFF), end(),
     member_group(CLIMB_AFTER_EAST), reply({223}, 2758), end(),
     member_group(CLIMB_FIRST), reply({WORD_CLIMB}, 2844), end(),

@@ -109,7 +109,7 @@ int opal_dead_end() {
 constexpr row GATEWAY[] = {
     call(p448),
     look(),
-        reply({390, WORD_RAMP}, 3080),
+        reply({390, WORD_RAMP, WORD_DOWN}, 3080),
         reply({1054}, 2033, arg(1054)),
         ret(),
     end(),

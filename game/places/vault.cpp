@@ -24,6 +24,7 @@ constexpr row TABLET_STEPS[] = {
         reply({374, WORD_WALL}, 2749),
         reply({WORD_ROCK}, 2037, arg(1130)),
         reply({WORD_OPENING}, 2960),
+        reply({WORD_DOWN}, 2478, arg(1)),
         let({300}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),

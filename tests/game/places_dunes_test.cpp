@@ -500,6 +500,9 @@ TEST_F(Dunes, NamedFeaturesAnswerALook) {
         // A cave's roof is sand, not the open sky.
         {605, "examine roof", {STOP, 3025, 0}},
         {675, "examine roof", {STOP_ARG, 2033, 376}},
+        // Looking down over the edges.
+        {619, "look down", {STOP_ARG, 3427, 0}},
+        {626, "look down", {STOP_ARG, 3427, 3}},
         {621, "examine terraces", {STOP, 2978, 0}},
     };
     for (const auto &c : cases) {

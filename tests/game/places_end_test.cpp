@@ -229,6 +229,10 @@ TEST_F(End, NamedFeaturesAnswerALook) {
         {450, "examine sky", {STOP_ARG, 2019, 12}},
         {450, "examine hole", {STOP_ARG, 2903, 893}},
         {450, "examine mist", {STOP_ARG, 2380, 922}},
+        // Up from the posts is the sky, not a ceiling.
+        {449, "look up", {STOP_ARG, 2019, 12}},
+        {450, "look up", {STOP_ARG, 2019, 12}},
+        {585, "look up", {STOP_ARG, 2380, 922}},
         {585, "examine cloud", {STOP_ARG, 2380, 922}},
         {671, "examine pool", {STOP, 2885, 0}},
         {671, "examine hole", {STOP, 2887, 0}},

@@ -419,6 +419,10 @@ TEST_F(Gallery, NamedFeaturesAnswerALook) {
         {437, "examine pillars", {STOP_ARG, 2033, 914}},
         {444, "examine edge", {STOP_ARG, 2759, 745}},
         {444, "examine ledge", {STOP, 2750, 0}},
+        // Looking down from the gallery or over the gulf.
+        {440, "look down", {STOP, 2764, 0}},
+        {439, "look down", {STOP, 2764, 0}},
+        {432, "look down", {STOP, 2935, 0}},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

@@ -619,6 +619,10 @@ TEST_F(Riddled, NamedFeaturesAnswerALook) {
         {298, "examine shore", {STOP, 2949, 0}},
         {299, "examine shore", {STOP, 2949, 0}},
         {284, "examine glint", {STOP, 2093, 0}},
+        // Looking down from above a drop, a hole or a pool.
+        {290, "look down", {STOP_ARG, 2478, 1}},
+        {279, "look down", {STOP, 2917, 0}},
+        {283, "look down", {STOP_ARG, 2641, 2}},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

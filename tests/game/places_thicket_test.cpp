@@ -265,6 +265,10 @@ TEST_F(Thicket, NamedFeaturesAnswerALook) {
         {487, "examine pool", {STOP_ARG, 2642, 3}},
         {487, "examine roots", {STOP_ARG, 2642, 3}},
         {486, "examine lettering", {STOP, 2454, 0}},
+        // Inside the thicket the leaves hide the sky.
+        {482, "look up", {STOP, 3145, 0}},
+        {484, "look up", {STOP, 3145, 0}},
+        {487, "look up", {STOP, 3145, 0}},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);

@@ -164,6 +164,7 @@ TEST_F(Vault, NamedFeaturesAnswerALook) {
         {376, "examine landing", {STOP_ARG, 2019, 8}},
         {380, "examine slit", {STOP_ARG, 2019, 9}},
         {583, "examine shelves", {STOP_ARG, 2033, 912}},
+        {374, "look down", {STOP_ARG, 2478, 1}},
     };
     for (const auto &c : cases) {
         fresh_world(c.place);
