@@ -182,6 +182,9 @@ cond_fold feeding_the_hornets() {
 constexpr row FUME_CRAWL[] = {
     look(),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_CRACK}, 2903, arg_of(VAR_ARG2)),
+        // The fumes are the crawl's stale air: looking at them is looking
+        // about.
+        let({956, 975}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     group(feeding_the_hornets),
@@ -201,7 +204,7 @@ constexpr row FUME_CRAWL[] = {
             forced(430),
         end(),
     end(),
-    mark({WORD_CRACK, WORD_PASSAGE}),
+    mark({WORD_CRACK, WORD_PASSAGE, 956, 975}),
 };
 
 // --- Inner crawl (430) and the glow end (431) -------------------------------

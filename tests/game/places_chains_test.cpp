@@ -197,6 +197,15 @@ TEST_F(Chains, NamedFeaturesAnswerALook) {
         {427, "examine edge", {STOP, 2965, 0}},
         {388, "examine gap", {STOP, 2966, 0}},
     };
+    // The fume crawl's fumes are its stale air: a look about, which the
+    // turn goes on to give.
+    for (const char *typed : {"examine fumes", "examine air"}) {
+        fresh_world(429);
+        const outcome o = at_place(typed);
+        EXPECT_EQ(o.texts, std::vector<said>{}) << typed;
+        EXPECT_EQ(o.loop, 0) << typed;
+        EXPECT_EQ(value[VAR_COMMAND_STATUS], 1) << typed;
+    }
     for (const auto &c : cases) {
         fresh_world(c.place);
         const outcome o = at_place(c.typed);
