@@ -236,8 +236,9 @@ constexpr row GALLERY_WEST_END[] = {
 // the word of the gallery, and their own ways. k[0] marks the places with a
 // railing that is the cliff; k[1] the place that answers the climb before
 // the shared replies, k[2] and k[3] those that answer it after them, with
-// the one reply or the other.
-constexpr int RAILING = 0, CLIMB_FIRST = 1, CLIMB_AFTER = 2, CLIMB_AFTER_EAST = 3;
+// the one reply or the other; k[2] is the bend, where the bend looked at is
+// the place itself.
+constexpr int RAILING = 0, CLIMB_FIRST = 1, AT_THE_BEND = 2, CLIMB_AFTER_EAST = 3;
 
 // Places 440: middle of the gallery; 441: bend of the gallery; 442: east end of the gallery.
 constexpr member GALLERY_PLACES[] = {
@@ -262,16 +263,22 @@ constexpr member GALLERY_PLACES[] = {
 
 // Places 440: middle of the gallery; 441: bend of the gallery; 442: east end of the gallery.
 constexpr row GALLERY[] = {
-    look(), reply({WORD_DOWN}, 2764), end(),
+    look(),
+        reply({WORD_DOWN}, 2764),
+        member_group(AT_THE_BEND),
+            group({1017}), let(VAR_COMMAND_STATUS, 1), ret(), end(),
+        end(),
+    end(),
     member_group(RAILING), rewrite_shown(984, WORD_CLIFF), end(),
     member_group(CLIMB_AFTER_EAST), reply({223}, 2758), end(),
     member_group(CLIMB_FIRST), reply({WORD_CLIMB}, 2844), end(),
     call(p50),
-    member_group(CLIMB_AFTER), reply({WORD_CLIMB}, 3481, arg(0)), end(),
+    member_group(AT_THE_BEND), reply({WORD_CLIMB}, 3481, arg(0)), end(),
     member_group(CLIMB_AFTER_EAST), reply({WORD_CLIMB}, 2844), end(),
     moving(),
         member_rows(),
     end(),
+    member_group(AT_THE_BEND), mark({1017}), end(),
 };
 
 // --- Creeper hall (443) -----------------------------------------------------

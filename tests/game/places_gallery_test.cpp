@@ -424,6 +424,13 @@ TEST_F(Gallery, NamedFeaturesAnswerALook) {
         {439, "look down", {STOP, 2764, 0}},
         {432, "look down", {STOP, 2935, 0}},
     };
+    // At the bend of the gallery the bend is the place itself: a look about,
+    // which the turn goes on to give.
+    fresh_world(441);
+    const outcome bend = at_place("examine bend");
+    EXPECT_EQ(bend.texts, std::vector<said>{});
+    EXPECT_EQ(bend.loop, 0);
+    EXPECT_EQ(value[VAR_COMMAND_STATUS], 1);
     for (const auto &c : cases) {
         fresh_world(c.place);
         const outcome o = at_place(c.typed);
