@@ -87,8 +87,20 @@ int in_except(int obj) {
 void parse() {
     // 1, 2. Lower-case, then split into words, each run of separators
     // becoming its strongest member.
-    for (char *p = comline; *p; p++)
+    // Full stops that end a word (after a letter or digit, before a blank, a
+    // separator or the end of the line) end its command as a semicolon
+    // does: "take lamp. light it" is two commands. Full stops inside a
+    // word ("my.game") or making up a whole word ("..") stay.
+    for (char *p = comline; *p; p++) {
         if (*p >= 'A' && *p <= 'Z') *p = char(*p - 'A' + 'a');
+        if (*p == '.' && p > comline && p[-1] != '.' && !is_sep(p[-1])) {
+            char *end = p;
+            while (*end == '.') end++;
+            if (*end == 0 || is_sep(*end))
+                for (; p < end; p++) *p = ';';
+            p = end - 1;
+        }
+    }
     char *r = comline, *w = comline;
     while (*r == ' ' || *r == ',' || *r == ';' || *r == '\n') r++;
     int n = 0;
