@@ -4,7 +4,9 @@
 # corpus and briefly fuzzes it (when clang is there), and prints the
 # coverage. `make fuzz` runs every fuzz harness for FUZZ_SECONDS each,
 # FUZZ_JOBS at a time. `make bench` measures the game and prints the README's
-# Figures section (`make bench BENCH_FLAGS=--readme` also puts it in README.md).
+# Figures section (`make bench BENCH_FLAGS=--readme` also puts it in README.md;
+# `make bench PEER='<command line>' PEER_GAME=<commands>` also measures
+# another interpreter in the same rounds, printed after the section).
 # `make refno N=632` tells everything about one refno of the game.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600

@@ -17,13 +17,16 @@
 // the world: it moves by the ways it has found to lead somewhere (and now
 // and then tries another), takes what can be carried where it stands, drops
 // what it carries, examines what is there, lights its light when it has
-// one, drinks when it is thirsty (where there is water, that is), and
-// answers "yes" to a question the game asks. At the end it tells
+// one, and answers "yes" to a question the game asks. When it grows
+// thirsty it goes back by the ways it knows to the nearest place where a
+// drink has helped before, and drinks there (until it knows of one it
+// tries to drink where it stands now and then). At the end it tells
 // on the standard error how many of its moves moved and how many of its
 // takes and drops took or dropped.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <map>
 #include <set>
 #include <string>
@@ -55,19 +58,25 @@ const std::vector<std::string> directions = {"north", "south", "east", "west", "
 struct player {
     const char *record = nullptr;  // the file the game is recorded in
     std::vector<std::string> played;
+    std::vector<int> turns;  // the game's turn count as each command was given
     bool played_out = false;  // all the commands were played (the game did not end first)
     int commands = 1000, issued = 0;
     int only = -1;  // the class played, or -1 for the mix
     mix::generator g{4242};
     std::map<int, std::set<std::string>> ways;    // the words that moved from each place
     std::map<int, std::set<std::string>> blocked;  // ... and those that did not
+    std::map<int, std::map<std::string, int>> leads;  // where each of those words led
+    std::set<int> springs;  // the places where a drink raised the reserve
     // The way that led into each place; a place where the player got stuck
     // (a bog, a pit) has that way closed behind it once the player is out.
     std::map<int, std::pair<int, std::string>> entered_by;
     int stuck = 0;
     int lit_tried = -100, drink_tried = -100;
-    // The command last given, to see what it did.
+    // The command last given, to see what it did (NCLASSES: a command
+    // outside the classes, a light, a drink or an answer).
     mix::command_class last = mix::LOOK;
+    bool drinking = false;
+    int reserve_before = 0;
     std::string last_word;
     int last_place = 0, last_object = 0;
     bool last_took = false;
@@ -100,13 +109,16 @@ struct player {
             if (value[VAR_HERE] != last_place) {
                 moved++;
                 ways[last_place].insert(last_word);
+                leads[last_place][last_word] = value[VAR_HERE];
                 entered_by[value[VAR_HERE]] = {last_place, last_word};
                 stuck = 0;
             } else {
                 blocked[last_place].insert(last_word);
+                leads[last_place].erase(last_word);  // not to be taken to water again
                 if (++stuck == 6 && entered_by.count(last_place)) {
                     const auto &[from, word] = entered_by[last_place];
                     ways[from].erase(word);
+                    leads[from].erase(word);
                     blocked[from].insert(word);
                 }
             }
@@ -114,19 +126,58 @@ struct player {
             handlings++;
             if (carried(last_object) == last_took) handled++;
         }
+        if (drinking && value[VAR_RESERVE] > reserve_before) springs.insert(value[VAR_HERE]);
+        drinking = false;
         last_object = 0;
     }
 
+    // The first word of the shortest known way from here to a spring ("" if
+    // none is known).
+    std::string way_to_water() const {
+        std::map<int, std::string> first;  // place reached -> the first word taken from here
+        std::deque<int> queue = {value[VAR_HERE]};
+        first[value[VAR_HERE]] = "";
+        while (!queue.empty()) {
+            const int at = queue.front();
+            queue.pop_front();
+            if (springs.count(at)) return first[at];
+            const auto found = leads.find(at);
+            if (found == leads.end()) continue;
+            for (const auto &[word, to] : found->second)
+                if (!first.count(to)) {
+                    first[to] = at == value[VAR_HERE] ? word : first[at];
+                    queue.push_back(to);
+                }
+        }
+        return "";
+    }
+
+    std::string drink() {
+        drink_tried = issued;
+        drinking = true;
+        reserve_before = value[VAR_RESERVE];
+        return "drink water";
+    }
+
     std::string choose() {
+        last = mix::NCLASSES;
         if (issued == 0) return "begin";
         if (value[VAR_QUESTION] != 0) return "yes";
         if (carried(OBJ_LIGHT_SOURCE) && value[OBJ_LIGHT_SOURCE] == 0 && issued - lit_tried > 20) {
             lit_tried = issued;
             return "light lamp";
         }
-        if (value[VAR_RESERVE] < 60 && issued - drink_tried > 10) {
-            drink_tried = issued;
-            return "drink water";
+        // Thirsty (the game has said so): to water by the ways known.
+        if (value[OBJ_LIQUID_1] != 0) {
+            if (springs.count(value[VAR_HERE])) return drink();
+            const std::string way = way_to_water();
+            if (!way.empty()) {
+                last = mix::MOVE;
+                last_place = value[VAR_HERE];
+                last_word = way;
+                return way;
+            }
+            if (issued - drink_tried > 10) return drink();
         }
         int c = only;
         if (c < 0) {
@@ -187,6 +238,7 @@ struct player {
         const std::string c = choose();
         issued++;
         played.push_back(c);
+        turns.push_back(value[VAR_TURNS]);
         snprintf(buf, size_t(size), "%s", c.c_str());
         return 1;
     }
@@ -208,8 +260,11 @@ void report() {
     } else {
         perror(bot.record);
     }
-    fprintf(stderr, "zendry_play: %d commands, %d of %d moves moved, %d of %d takes and drops took or dropped\n",
-            int(n), bot.moved, bot.moves, bot.handled, bot.handlings);
+    // The turns those commands play: the count as the next was given.
+    const int turns = n < bot.turns.size() ? bot.turns[n] : value[VAR_TURNS];
+    fprintf(stderr,
+            "zendry_play: %d commands (%d turns), %d of %d moves moved, %d of %d takes and drops took or dropped\n",
+            int(n), turns, bot.moved, bot.moves, bot.handled, bot.handlings);
 }
 
 }  // namespace

@@ -12,6 +12,12 @@
 //
 //   turn_bench <zendry> <zendry_play> <walkthrough.cmd>
 //
+// With BENCH_PEER set to another interpreter's command line (and
+// BENCH_PEER_GAME to a file of commands for it), that interpreter is
+// measured in the same rounds: its start-up to the first input and exit,
+// its turn over that long game and its peak memory, in rows that begin
+// "beside the peer".
+//
 // zendry_play is the game as it stands with its autosave that can be left
 // out, and a player of its own that records the games it plays as command
 // files (see play_main.cpp); those files then replay the same games in both
@@ -77,14 +83,15 @@ struct measured {
     std::string err;
 };
 
-// Starts a binary in the home directory given: standard input from
-// /dev/null, the output dropped, the standard error into home/stderr.
+// Starts a binary in the home directory given: standard input from the
+// file given (/dev/null if none), the output dropped, the standard error
+// into home/stderr.
 pid_t start(const std::string &bin, const std::vector<std::string> &args, const std::string &home,
-            const std::vector<std::string> &env) {
+            const std::vector<std::string> &env, const std::string &input = "/dev/null") {
     const std::string err_path = home + "/stderr";
     pid_t pid = fork();
     if (pid == 0) {
-        int in = open("/dev/null", O_RDONLY), out = open("/dev/null", O_WRONLY);
+        int in = open(input.c_str(), O_RDONLY), out = open("/dev/null", O_WRONLY);
         int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(in, 0);
         dup2(out, 1);
@@ -103,9 +110,9 @@ pid_t start(const std::string &bin, const std::vector<std::string> &args, const 
 
 // Runs a binary to its end.
 measured run(const std::string &bin, const std::vector<std::string> &args, const std::string &home,
-             const std::vector<std::string> &env = {}) {
+             const std::vector<std::string> &env = {}, const std::string &input = "/dev/null") {
     auto begun = steady::now();
-    pid_t pid = start(bin, args, home, env);
+    pid_t pid = start(bin, args, home, env, input);
     int status = 0;
     rusage ru = {};
     wait4(pid, &status, 0, &ru);
@@ -143,14 +150,19 @@ struct replay_figures {
 constexpr int RUNS = 11;
 
 // The medians of RUNS replays of a command file, less those of a replay of
-// no command, per command.
-replay_figures replay(const std::string &bin, const std::string &home, const std::string &file, int n,
-                      const std::string &empty, const std::vector<std::string> &env) {
+// no command, per command. Each run has a new home: the game keeps what a
+// finished game leaves for the next (a returning player is greeted
+// otherwise), and a replay in a home played in before would be another game.
+replay_figures replay(const std::string &bin, const std::string &file, int n, const std::string &empty,
+                      const std::vector<std::string> &env) {
     std::vector<double> cpu, wall, cpu0, wall0;
     replay_figures f;
     for (int r = 0; r < RUNS; r++) {
-        measured e = run(bin, {"-n", "-p0", "-c", empty}, home, env);
+        const std::string home0 = console_home(), home = console_home();
+        measured e = run(bin, {"-n", "-p0", "-c", empty}, home0, env);
         measured m = run(bin, {"-n", "-p0", "-c", file}, home, env);
+        std::filesystem::remove_all(home0);
+        std::filesystem::remove_all(home);
         cpu0.push_back(e.cpu_us);
         wall0.push_back(e.wall_us);
         cpu.push_back(m.cpu_us);
@@ -350,15 +362,33 @@ int main(int argc, char **argv) {
     const std::string empty = command_file(home, "empty.cmd", {});
     const std::vector<std::string> quiet = {"ZENDRY_PLAY_NO_AUTOSAVE=1"};
 
+    // Another interpreter to measure beside the game, if one is given: its
+    // command line (words split at spaces) and a file of commands it reads
+    // on its standard input as a long game.
+    std::vector<std::string> peer;
+    {
+        std::istringstream words(getenv("BENCH_PEER") ? getenv("BENCH_PEER") : "");
+        for (std::string w; words >> w;) peer.push_back(w);
+    }
+    const std::string peer_game = getenv("BENCH_PEER_GAME") ? getenv("BENCH_PEER_GAME") : "";
+    const std::vector<std::string> peer_args(peer.empty() ? peer.end() : peer.begin() + 1, peer.end());
+
     // Start-up: from launch to the first input, which is the end of input;
     // the loading alone is the program's version (it ends before the game
-    // starts); the floor is the smallest program of the system.
-    std::vector<double> starts, loads, floors;
-    long start_rss = 0;
+    // starts); the floor is the smallest program of the system. The peer,
+    // if any, starts in the same rounds, its first input the end of input.
+    std::vector<double> starts, loads, floors, peer_starts, start_ratios;
+    long start_rss = 0, peer_start_rss = 0;
     for (int r = 0; r < 31; r++) {
         measured m = run(game, {"-n", "-p0", "-c", empty}, home);
         starts.push_back(m.wall_us);
         start_rss = std::max(start_rss, m.maxrss_kb);
+        if (!peer.empty()) {
+            measured p = run(peer[0], peer_args, home);
+            peer_starts.push_back(p.wall_us);
+            peer_start_rss = std::max(peer_start_rss, p.maxrss_kb);
+            start_ratios.push_back(m.wall_us / p.wall_us);
+        }
         loads.push_back(run(game, {"-v"}, home).wall_us);
         floors.push_back(run("/bin/echo", {}, home).wall_us);
     }
@@ -375,9 +405,7 @@ int main(int argc, char **argv) {
         std::string seed;
         const std::vector<std::string> walk = walkthrough(argv[3], &seed);
         const std::string walk_file = command_file_seeded(home, "walk.cmd", seed, walk);
-        const std::string own = console_home();
-        replay_figures w = replay(game, own, walk_file, int(walk.size()), empty, {});
-        std::filesystem::remove_all(own);
+        replay_figures w = replay(game, walk_file, int(walk.size()), empty, {});
         const std::string once = console_home();  // one replay in a new home, for the count
         run(game, {"-n", "-p0", "-c", walk_file}, once);
         const long saves = autosaves_written(once + "/fablet/zendry");
@@ -395,10 +423,8 @@ int main(int argc, char **argv) {
     const std::string mixed = home + "/mix.cmd";
     const std::vector<std::string> mix_commands = commands_of(mixed, nullptr);
     const int N = int(mix_commands.size());
-    replay_figures without = replay(play, home, mixed, N, empty, quiet);
-    const std::string own = console_home();
-    replay_figures with = replay(play, own, mixed, N, empty, {});
-    std::filesystem::remove_all(own);
+    replay_figures without = replay(play, mixed, N, empty, quiet);
+    replay_figures with = replay(play, mixed, N, empty, {});
     const std::string once = console_home();
     run(game, {"-n", "-p0", "-c", mixed}, once);
     const long mix_saves = autosaves_written(once + "/fablet/zendry");
@@ -415,9 +441,10 @@ int main(int argc, char **argv) {
     printf("| peak memory over that game | %s MiB |\n", fixed(double(with.maxrss_kb) / 1024, 1).c_str());
 
     // That game as a long one: its journal's log and its resume by the game
-    // itself (against a new game's start in the same home). It is recorded
-    // up to shortly before the player's fourth death, which would end it
-    // and remove its autosave.
+    // itself, against a new game's start in a home of its own (a new game
+    // would put its own autosave in place of the long game's). The game is
+    // recorded up to shortly before its end, which would remove its
+    // autosave.
     {
         const std::string long_said = mix_said;
         const std::string long_file = mixed;
@@ -429,8 +456,16 @@ int main(int argc, char **argv) {
         std::vector<double> resumes, news;
         for (int r = 0; r < 11; r++) {
             resumes.push_back(run(game, {"-p0"}, lhome).wall_us);
-            news.push_back(run(game, {"-n", "-p0", "-c", empty}, lhome).wall_us);
+            const std::string nhome = console_home();
+            news.push_back(run(game, {"-n", "-p0", "-c", empty}, nhome).wall_us);
+            std::filesystem::remove_all(nhome);
         }
+        // Each resume goes on with the long game (its count of autosaves
+        // grows by one a run); a smaller count would be another game.
+        const long resumed_saves = autosaves_written(work);
+        if (resumed_saves < long_saves)
+            fprintf(stderr, "turn_bench: the resumes lost the long game's autosave (%ld autosaves, then %ld)\n",
+                    long_saves, resumed_saves);
         std::filesystem::remove_all(lhome);
         printf("| a long game of the mix in the game as it stands (%s; %ld autosaves counted), wall time | %s s |\n",
                long_said.c_str(), long_saves, fixed(played.wall_us / 1e6, 2).c_str());
@@ -452,7 +487,7 @@ int main(int argc, char **argv) {
         const std::string name = "class" + std::to_string(c) + ".cmd";
         const std::string report = record_game(play, home, name, mix::class_names[c], M, empty);
         const std::string f = home + "/" + name;
-        per_class.push_back(replay(play, home, f, int(commands_of(f, nullptr).size()), empty, quiet).cpu_us);
+        per_class.push_back(replay(play, f, int(commands_of(f, nullptr).size()), empty, quiet).cpu_us);
         classes += std::string(c ? ", " : "") + mix::class_names[c];
         figures += std::string(c ? " / " : "") + fixed(per_class.back(), 2);
         if (c == mix::MOVE || c == mix::TAKE_DROP) said += std::string(said.empty() ? "" : "; ") + mix::class_names[c] + ": " + report;
@@ -484,6 +519,46 @@ int main(int argc, char **argv) {
            browsed.size(), browser_saves, fixed(median(p50), 0).c_str(), fixed(median(p99), 0).c_str());
     printf("| the same without the autosave: median / 99th percentile | %s us / %s us |\n", fixed(median(q50), 0).c_str(),
            fixed(median(q99), 0).c_str());
+
+    if (!peer.empty()) {
+        printf("| beside the peer: start-up from launch to the first input and exit, the game / the peer (over "
+               "/bin/echo: the game / the peer), and the median of the ratios of the rounds | %s / %s ms (%s / %s ms), "
+               "%sx |\n",
+               fixed(median(starts) / 1000, 2).c_str(), fixed(median(peer_starts) / 1000, 2).c_str(),
+               fixed((median(starts) - median(floors)) / 1000, 2).c_str(),
+               fixed((median(peer_starts) - median(floors)) / 1000, 2).c_str(), fixed(median(start_ratios), 2).c_str());
+        printf("| beside the peer: peak memory at start-up, the game / the peer | %s / %s MiB |\n",
+               fixed(double(start_rss) / 1024, 1).c_str(), fixed(double(peer_start_rss) / 1024, 1).c_str());
+    }
+    if (!peer.empty() && !peer_game.empty()) {
+        // The peer's long game against the mix's game in the game as it
+        // stands (autosave on), in interleaved rounds, each less its start.
+        const std::string peer_commands = slurp(peer_game);
+        const int peer_n = int(std::count(peer_commands.begin(), peer_commands.end(), '\n'));
+        std::vector<double> ours, ours0, theirs, theirs0, ratios;
+        long ours_rss = 0, peer_rss = 0;
+        for (int r = 0; r < RUNS; r++) {
+            const std::string h = console_home();
+            measured e = run(game, {"-n", "-p0", "-c", empty}, h);
+            measured m = run(game, {"-n", "-p0", "-c", mixed}, h);
+            measured pe = run(peer[0], peer_args, h);
+            measured p = run(peer[0], peer_args, h, {}, peer_game);
+            std::filesystem::remove_all(h);
+            ours.push_back(m.cpu_us);
+            ours0.push_back(e.cpu_us);
+            theirs.push_back(p.cpu_us);
+            theirs0.push_back(pe.cpu_us);
+            ratios.push_back(((m.cpu_us - e.cpu_us) / N) / ((p.cpu_us - pe.cpu_us) / peer_n));
+            ours_rss = std::max(ours_rss, m.maxrss_kb);
+            peer_rss = std::max(peer_rss, p.maxrss_kb);
+        }
+        printf("| beside the peer: a turn, processor time, the game (the mix's %d commands, autosave on) / the peer "
+               "(%d commands), and the median of the ratios of the rounds | %s / %s us, %sx |\n",
+               N, peer_n, fixed((median(ours) - median(ours0)) / N, 2).c_str(),
+               fixed((median(theirs) - median(theirs0)) / peer_n, 2).c_str(), fixed(median(ratios), 2).c_str());
+        printf("| beside the peer: peak memory over those games, the game / the peer | %s / %s MiB |\n",
+               fixed(double(ours_rss) / 1024, 1).c_str(), fixed(double(peer_rss) / 1024, 1).c_str());
+    }
     std::filesystem::remove_all(home);
     return 0;
 }

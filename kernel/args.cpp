@@ -136,7 +136,7 @@ static void set_log(const char *val) {
     } else if (*val == PATH_SEP) {
         path = val;
     } else {
-        char start[4096];
+        char start[PATH_SIZE];
         if (current_dir(start, sizeof start) == 0 && start[0]) {
             path = start;
             if (path.back() != PATH_SEP) path += PATH_SEP;
@@ -144,17 +144,17 @@ static void set_log(const char *val) {
         path += val;
     }
     if (*val && is_directory(path.c_str())) path += PATH_SEP + std::string(GAME_NAME) + ".log";
-    snprintf(log_path, 4095, "%s", path.c_str());
+    snprintf(log_path, PATH_SIZE - 1, "%s", path.c_str());
     store_conf(CONF_LOG, "ab+");
 }
 
 // -y and --: the one command, made of the value and every argument left.
 static void set_command(const char *val, int argc, char **argv, int next) {
-    snprintf(extcom, 4095, "%s", val);
+    snprintf(extcom, PATH_SIZE - 1, "%s", val);
     for (int j = next; j < argc; j++) {
         size_t len = strlen(extcom);
         size_t need = strlen(argv[j]) + 2;
-        if (4095 - len < need) continue;
+        if (PATH_SIZE - 1 - len < need) continue;
         extcom[len] = ' ';
         strcpy(extcom + len + 1, argv[j]);
     }
@@ -176,7 +176,7 @@ int parse_args(int argc, char **argv) {
                 dump_name = arg;
             } else if (!bare_log_seen) {
                 bare_log_seen = 1;
-                if (!log_path[0]) snprintf(log_path, 4095, "%s", arg);
+                if (!log_path[0]) snprintf(log_path, PATH_SIZE - 1, "%s", arg);
             }
             continue;
         }
@@ -258,7 +258,7 @@ int parse_args(int argc, char **argv) {
         case 'x':
             mode = MODE_RESTORE_STOP;
             if (!log_path[0]) {
-                snprintf(log_path, 4095, "%s.log", GAME_NAME);
+                snprintf(log_path, PATH_SIZE - 1, "%s.log", GAME_NAME);
                 store_conf(CONF_LOG, "ab+");
             }
             break;

@@ -347,6 +347,7 @@ static bool scan_log(const std::vector<unsigned char> &f, uint32_t key, std::vec
                      int *cursor, log_scan *scan, size_t until = SIZE_MAX) {
     bool found = false;
     std::vector<unsigned char> j;
+    j.reserve(std::min(until, f.size()));  // the journal is never longer than the log
     uint32_t last_sum = 0;
     size_t at = sizeof LOG_MAGIC;
     while (at < until && f.size() - at >= size_t(ENTRY_HEAD + 4)) {
@@ -463,9 +464,11 @@ static int adopt_log(const char *path) {
     jlog.length = int(logged.size());
     // What the journal of this run still shares with the log's (after a
     // resume, all of it) need not be logged again.
-    const int length = kept_length();
+    const int length = kept_length(), both = std::min(length, jlog.length);
+    constexpr int STRIDE = 4096;  // compared a block at a time, then byte by byte
     int same = 0;
-    while (same < length && same < jlog.length && diffs[same] == logged[size_t(same)]) same++;
+    while (same + STRIDE <= both && memcmp(diffs + same, logged.data() + same, STRIDE) == 0) same += STRIDE;
+    while (same < both && diffs[same] == logged[size_t(same)]) same++;
     tail_from = same / 4 * 4;
     return 0;
 }
@@ -539,7 +542,7 @@ static void compact_log(const char *path, uint32_t key) {
 static void tell_failure(int err) {
     if (failure_told) return;
     failure_told = true;
-    char dir[4096];
+    char dir[PATH_SIZE];
     if (!getcwd(dir, sizeof dir)) strcpy(dir, ".");
     char msg[4400];
     snprintf(msg, sizeof msg,

@@ -87,8 +87,20 @@ int in_except(int obj) {
 void parse() {
     // 1, 2. Lower-case, then split into words, each run of separators
     // becoming its strongest member.
-    for (char *p = comline; *p; p++)
+    // Full stops that end a word (after a letter or digit, before a blank, a
+    // separator or the end of the line) end its command as a semicolon
+    // does: "take lamp. light it" is two commands. Full stops inside a
+    // word ("my.game") or making up a whole word ("..") stay.
+    for (char *p = comline; *p; p++) {
         if (*p >= 'A' && *p <= 'Z') *p = char(*p - 'A' + 'a');
+        if (*p == '.' && p > comline && p[-1] != '.' && !is_sep(p[-1])) {
+            char *end = p;
+            while (*end == '.') end++;
+            if (*end == 0 || is_sep(*end))
+                for (; p < end; p++) *p = ';';
+            p = end - 1;
+        }
+    }
     char *r = comline, *w = comline;
     while (*r == ' ' || *r == ',' || *r == ';' || *r == '\n') r++;
     int n = 0;
@@ -122,10 +134,10 @@ void parse() {
         int type = 0, refno = -1, word = 0;
         find_word(&type, &refno, &word, 1, 0);
         keep[i] = true;
-        if (refno == 1140) {
+        if (refno == KW_LIST_SEPARATOR) {
             separator[i + 1] = stronger(separator[i + 1], ',');
             keep[i] = false;
-        } else if (refno == 1142) {
+        } else if (refno == KW_COMMAND_SEPARATOR) {
             separator[i + 1] = stronger(separator[i + 1], ';');
             keep[i] = false;
         } else if (type == 20) {
@@ -244,7 +256,7 @@ bool except_words() {
     if (!word_left() || separator[tindex] != ' ') return false;
     int type = 0, refno = -1, word = 0;
     find_word(&type, &refno, &word, 3, 0);
-    if (refno != 1139) return false;
+    if (refno != KW_EXCEPT) return false;
     tindex++;
     int code = -1;
     while (word_left() && (separator[tindex] == ' ' || separator[tindex] == ',')) {
@@ -287,11 +299,11 @@ step word_loop(bool comma_pending) {
             value[KV_COMMAND_STATUS] = 1;
             orig2[0] = 0;
             if (separator[tindex] == ' ' && word_left()) {
-                if (refno >= 705 && refno <= 721) {
+                if (refno >= KW_FIRST_MAGIC && refno <= KW_LAST_MAGIC) {
                     separator[tindex] = ';';
                 } else {
                     int saved_amatch = amatch;
-                    if (refno == 730) {
+                    if (refno == KW_SAY) {
                         // The say word: the rest of the command, literally.
                         say_buf[0] = 0;
                         size_t used = 0;
@@ -304,7 +316,7 @@ step word_loop(bool comma_pending) {
                             say_buf[used] = 0;
                             if (j > tindex && separator[j] == ' ') separator[j] = ',';
                         }
-                    } else if (refno >= 723 && refno <= 743 && amatch == 1) {
+                    } else if (refno >= KW_FIRST_LITERAL && refno <= KW_LAST_LITERAL && amatch == 1) {
                         amatch = -1;
                     }
                     type = 0;
@@ -329,12 +341,13 @@ step word_loop(bool comma_pending) {
         // 5. Again. A procedure of the word that ends the turn has answered
         // the command itself: nothing is repeated.
         bool answered = false;
-        if ((value[KV_ARG1] == 724 || value[KV_ARG2] == 724) && tindex > done_again && procs[724] != procs[0]) {
+        auto again = [] { return value[KV_ARG1] == KW_AGAIN || value[KV_ARG2] == KW_AGAIN; };
+        if (again() && tindex > done_again && procs[KW_AGAIN] != procs[0]) {
             const int loop_before = loop;
-            procs[724]();
+            procs[KW_AGAIN]();
             answered = loop && !loop_before;
         }
-        if (!answered && (value[KV_ARG1] == 724 || value[KV_ARG2] == 724)) {
+        if (!answered && again()) {
             if (!word_at(done_again)) return step::next_line;
             if (tindex <= done_again) continue;
             done_again = tindex;
@@ -359,7 +372,8 @@ step word_loop(bool comma_pending) {
         // 6. A literal-next-word verb given second.
         int count = value[KV_COMMAND_STATUS];
         int a1 = value[KV_ARG1], a2 = value[KV_ARG2];
-        if (count == 2 && a2 >= 723 && a2 <= 743 && !(a1 >= 723 && a1 <= 743)) {
+        auto literal = [](int r) { return r >= KW_FIRST_LITERAL && r <= KW_LAST_LITERAL; };
+        if (count == 2 && literal(a2) && !literal(a1)) {
             int32_t dummy = 0;
             special(SPECIAL_SWAP_ARGS, &dummy);
             if (value[KV_ARG2] >= -2) {
@@ -529,7 +543,7 @@ void default_to(int how, int place, int flag) {
     if (value[KV_DWARVISH] || extra_dwarvish) shift_dwarvish(arg2_word, WORD_SIZE, 1);
     arg2_word[WORD_SIZE - 1] = 0;
     value[KV_COMMAND_STATUS] = 2;
-    if (!value_all) value[166] = found;
+    if (!value_all) value[K_PRONOUN] = found;
     if (how != 0) value_all = found;
     if (how == 1) {
         location_all = place;

@@ -232,27 +232,27 @@ void parse_line(char *line, char **t1, char **t2, char **t3) {
 // Chooses the log named by a LOG line's optional path.
 static void choose_log(const char *path) {
     if (!path) {
-        snprintf(log_path, 4095, "%s.log", GAME_NAME);
+        snprintf(log_path, PATH_SIZE - 1, "%s.log", GAME_NAME);
     } else if (path_exists(path)) {
         if (is_directory(path))
-            snprintf(log_path, 4095, "%s%c%s.log", path, PATH_SEP, GAME_NAME);
+            snprintf(log_path, PATH_SIZE - 1, "%s%c%s.log", path, PATH_SEP, GAME_NAME);
         else if (is_regular_file(path))
-            snprintf(log_path, 4095, "%s", path);
+            snprintf(log_path, PATH_SIZE - 1, "%s", path);
         else
             conf[CONF_LOG][0] = 'N';
     } else {
         const char *sep = strrchr(path, PATH_SEP);
         if (!sep) {
-            snprintf(log_path, 4095, "%s", path);
+            snprintf(log_path, PATH_SIZE - 1, "%s", path);
             return;
         }
-        char parent[4096];
+        char parent[PATH_SIZE];
         snprintf(parent, sizeof parent, "%.*s", int(sep - path), path);
         if (!parent[0]) strcpy(parent, "/");
         if (!path_exists(parent))
             conf[CONF_LOG][0] = 'N';
         else if (is_directory(parent))
-            snprintf(log_path, 4095, "%s", path);
+            snprintf(log_path, PATH_SIZE - 1, "%s", path);
     }
 }
 
@@ -398,7 +398,7 @@ static void conf_line(char *line) {
 // per-user directory (or the same name less its first letter), then in the
 // current directory.
 static FILE *open_conf() {
-    char path[4096];
+    char path[PATH_SIZE];
     const char *slash = strrchr(prog ? prog : "", PATH_SEP);
     if (slash) {
         int dir_len = int(slash - prog) + 1;

@@ -74,7 +74,7 @@ int write_at(int fd, const void *bytes, size_t len, int64_t offset) {
 }
 
 void sync_dir_of(const char *path) {
-    char dir[4096];
+    char dir[PATH_SIZE];
     const char *slash = strrchr(path, '/');
     if (!slash) {
         snprintf(dir, sizeof dir, ".");

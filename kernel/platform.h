@@ -7,6 +7,7 @@
 #include <cstdint>
 
 constexpr char PATH_SEP = '/';
+constexpr int PATH_SIZE = 4096;  // room for a path name and its end
 
 const char *home_dir();                 // HOME, or null when unset
 int change_dir(const char *path);       // 0 on success

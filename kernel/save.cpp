@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -439,6 +440,11 @@ bool slurp(const char *path, std::vector<unsigned char> &out) {
     out.clear();
     FILE *f = fopen(path, "rb");
     if (!f) return false;
+    // Room for the whole file at once: a long game's journal log is read
+    // without copying it over and over as it grows.
+    struct stat st;
+    if (fstat(fileno(f), &st) == 0 && st.st_size > 0 && size_t(st.st_size) <= READ_LIMIT)
+        out.reserve(size_t(st.st_size));
     unsigned char chunk[16384];
     size_t n;
     while ((n = fread(chunk, 1, sizeof chunk, f)) > 0 && out.size() <= READ_LIMIT)

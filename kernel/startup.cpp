@@ -16,11 +16,11 @@
 int mode = MODE_BROWSER;
 char truname[80];
 char *autoname = truname;
-char odir[4096];
+char odir[PATH_SIZE];
 char *dump_name;
 char *com_name;
-char log_path[4096];
-char extcom[4096];
+char log_path[PATH_SIZE];
+char extcom[PATH_SIZE];
 int end_pause = 1;
 const char *prog = "zendry";
 
@@ -90,7 +90,7 @@ void gothere() {
 // says so and ends before it touches any file.
 static void claim_game_dir() {
     if (hold_lock(".") != 1) return;  // held, or no lock to be had here: play on
-    char dir[4096];
+    char dir[PATH_SIZE];
     if (current_dir(dir, sizeof dir) != 0) snprintf(dir, sizeof dir, ".");
     printf("The game is already running in %s (in another window or program): go back to it, or end it "
            "before starting it again.\n",

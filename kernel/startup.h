@@ -1,6 +1,8 @@
 // Start-up, the main loop and shut-down: the program's outer frame.
 #pragma once
 
+#include "platform.h"
+
 #include <cstddef>
 
 constexpr int MODE_PLAIN = 0;
@@ -15,11 +17,11 @@ constexpr const char *GAME_NAME = "zendry";
 extern int mode;
 extern char truname[80];
 extern char *autoname;
-extern char odir[4096];
+extern char odir[PATH_SIZE];
 extern char *dump_name;
 extern char *com_name;
-extern char log_path[4096];
-extern char extcom[4096];
+extern char log_path[PATH_SIZE];
+extern char extcom[PATH_SIZE];
 extern int end_pause;
 extern const char *prog;  // the program's path as invoked
 

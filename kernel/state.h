@@ -35,6 +35,18 @@ constexpr int KV_UNDO_RESULT = 1192;
 constexpr int KV_DWARVISH = 1262;
 constexpr int KV_ARG3 = 1263;
 constexpr int K_CARRIED = 703;
+constexpr int K_PRONOUN = 166;  // the object a command named last ("it")
+
+// Words the command reader treats apart (kernel-fixed refnos).
+constexpr int KW_FIRST_MAGIC = 705;    // 705..721: a magic word is a command by itself
+constexpr int KW_LAST_MAGIC = 721;
+constexpr int KW_FIRST_LITERAL = 723;  // 723..743: verbs whose next word is taken as typed
+constexpr int KW_LAST_LITERAL = 743;
+constexpr int KW_AGAIN = 724;             // repeat the last command
+constexpr int KW_SAY = 730;               // speak the literal rest of the line
+constexpr int KW_EXCEPT = 1139;           // begins the except list of an object-taking command
+constexpr int KW_LIST_SEPARATOR = 1140;   // joins objects as a comma does
+constexpr int KW_COMMAND_SEPARATOR = 1142;  // ends a command as a semicolon does
 
 // The state image: a stored format (saved games, the autosave and the undo
 // journal copy and compare it byte for byte), little-endian, no padding in

@@ -8,6 +8,10 @@
 # bench/persist_bench.cpp (medians of five repetitions).
 #   scripts/bench.sh [build-dir]            print the section
 #   scripts/bench.sh [build-dir] --readme   and put it in README.md
+# With PEER set to another interpreter's command line (PEER_GAME: a file of
+# commands it plays as a long game), that interpreter is measured in the
+# same interleaved rounds; its rows are printed after the section, never
+# put in README.md.
 set -euo pipefail
 build=build-bench
 readme=0
@@ -18,7 +22,10 @@ for arg in "$@"; do
   esac
 done
 
-rows=$("$build/bench/turn_bench" "$build/zendry" "$build/bench/zendry_play" tests/transcripts/walkthrough.cmd)
+all_rows=$(BENCH_PEER=${PEER:-} BENCH_PEER_GAME=${PEER_GAME:-} \
+  "$build/bench/turn_bench" "$build/zendry" "$build/bench/zendry_play" tests/transcripts/walkthrough.cmd)
+rows=$(grep -v '^| beside the peer' <<<"$all_rows" || true)
+peer_rows=$(grep '^| beside the peer' <<<"$all_rows" || true)
 
 # The kernel's benchmarks: "name,iterations,real_time,cpu_time,time_unit,..."
 # for each median; the wall time of one in microseconds.
@@ -42,17 +49,21 @@ Start-up is split into loading the program (\`zendry -v\`, which ends before
 the game starts) and the game's own start, beside \`/bin/echo\`. Turns are
 measured over long replayed command files through the binaries (processor
 time as the system accounts it to the process, system calls included, and
-wall time; the start-up of an empty replay is taken off): the winning
+wall time; the start-up of an empty replay is taken off; each replay in a
+new home, as a new player's game): the winning
 walkthrough in the game as it stands; and games played from "begin" by the
 benchmark's own player in \`zendry_play\` (the game as it stands, its
 autosave on or left out), who moves by the ways it has found to lead
 somewhere, takes and drops what is there to take or drop, examines what is
-there and answers the game's questions: a game of a realistic mix of
-commands (also resumed by the game itself, as a long game) and one of each
-command class. How many of its moves moved and of its takes and drops took
+there, answers the game's questions and goes back to water when it is
+thirsty: a game of a realistic mix of commands, played close to the
+game's limit of turns (also resumed by the game itself, as a long game),
+and one of each command class. How many of its moves moved and of its takes and drops took
 or dropped is given beside them. Autosaves are counted from the files the
 game leaves. The kernel's own costs are measured inside it, over a small
-fixture game.
+fixture game. \`make bench PEER='<command line>' PEER_GAME=<commands>\`
+measures another interpreter in the same rounds, beside the game (printed
+after this section, never kept here).
 
 | what | figure |
 |---|---|
@@ -68,6 +79,9 @@ EOF
 )
 
 echo "$section"
+if [ -n "$peer_rows" ]; then
+  printf '\nBeside the peer (%s), in the same rounds:\n\n| what | figure |\n|---|---|\n%s\n' "$PEER" "$peer_rows"
+fi
 if [ "$readme" = 1 ]; then
   # The section runs from its heading to the next heading.
   awk -v section="$section" '

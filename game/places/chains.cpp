@@ -120,14 +120,14 @@ constexpr member OVER_THE_DROP[] = {
 constexpr row OVER_THE_DROP_SHAPE[] = {
     look(),
         reply({209, WORD_DOWN}, 2964),
-        reply({258, 1010}, 2965),
+        reply({258, 1010, 999, 980}, 2965),
         group({445}), call_member(view_of_the_ledge, LEDGE_VIEW), end(),
         member_group(FORK),
             reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         end(),
         member_group(APPROACH),
             reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(898)),
-            reply({390, WORD_ROCK}, 2966),
+            reply({390, WORD_ROCK, 966}, 2966),
         end(),
         member_group(MOUTH),
             reply({WORD_PASSAGE, WORD_TUNNEL, WORD_LIGHT, 308}, 2952, arg(897)),
@@ -145,9 +145,9 @@ constexpr row OVER_THE_DROP_SHAPE[] = {
         reply({WORD_DOWN, WORD_CLIMB}, 3442),
         member_rows(),
     end(),
-    mark({209, 258, 445, WORD_PASSAGE}),
+    mark({209, 258, 445, WORD_PASSAGE, 999, 980}),
     member_group(FORK), mark({1010}), end(),
-    member_group(APPROACH), mark({WORD_TUNNEL, 308, 1010}), end(),
+    member_group(APPROACH), mark({WORD_TUNNEL, 308, 1010, 966}), end(),
     member_group(MOUTH), mark({WORD_TUNNEL, 308, WORD_CRACK}), end(),
     land(PLACE_GONE, 1671),
 };
@@ -182,6 +182,9 @@ cond_fold feeding_the_hornets() {
 constexpr row FUME_CRAWL[] = {
     look(),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_CRACK}, 2903, arg_of(VAR_ARG2)),
+        // The fumes are the crawl's stale air: looking at them is looking
+        // about.
+        let({956, 975}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     group(feeding_the_hornets),
@@ -201,7 +204,7 @@ constexpr row FUME_CRAWL[] = {
             forced(430),
         end(),
     end(),
-    mark({WORD_CRACK, WORD_PASSAGE}),
+    mark({WORD_CRACK, WORD_PASSAGE, 956, 975}),
 };
 
 // --- Inner crawl (430) and the glow end (431) -------------------------------

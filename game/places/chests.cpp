@@ -31,7 +31,7 @@ constexpr row DRAIN_PASSAGE[] = {
 // Place 489: underside of the grate.
 constexpr row UNDER_THE_GRATE[] = {
     look(),
-        reply({WORD_UP, 975, WORD_LIGHT, 1052, 917}, 3132),
+        reply({WORD_UP, 975, WORD_LIGHT, 1052, 917, 981}, 3132),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         reply({WORD_WALL}, 3133),
         let({300}, VAR_COMMAND_STATUS, 1),
@@ -44,7 +44,7 @@ constexpr row UNDER_THE_GRATE[] = {
         forced_if({WORD_OUT, WORD_UP, WORD_CLIMB, 545}, 545, 1707),
         reply({300, 917}, 1425),
     end(),
-    mark({917, WORD_WALL, 1052, 975, WORD_PASSAGE, WORD_TUNNEL, 308}),
+    mark({917, WORD_WALL, 1052, 975, WORD_PASSAGE, WORD_TUNNEL, 308, 981}),
 };
 
 // --- The chest room (490) ---------------------------------------------------
@@ -241,7 +241,7 @@ constexpr row CLOSET[] = {
 // Place 493: small bend.
 constexpr row SMALL_BEND[] = {
     look(),
-        let({492}, VAR_COMMAND_STATUS, 1),
+        let({492, 1017}, VAR_COMMAND_STATUS, 1),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
         ret(),
     end(),
@@ -249,7 +249,7 @@ constexpr row SMALL_BEND[] = {
         go({WORD_SOUTH, WORD_OUT, 492}, 492),
         go({WORD_NORTH, WORD_IN, WORD_PASSAGE}, 494),
     end(),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 492}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 492, 1017}),
 };
 
 // Place 494: recess.

@@ -141,6 +141,7 @@ constexpr row LOWER_SLOPE[] = {
         reply({WORD_DOWN}, 3017),
         reply({1072}, 3007, arg(0)),
         reply({WORD_UP}, 3020),
+        reply({954}, 2613),
         ret(),
     end(),
     // "Ways" as a way to go is a leap off the slope.
@@ -182,6 +183,7 @@ constexpr row UPPER_SLOPE[] = {
         reply({WORD_UP, 1071}, 3019),
         reply({1072}, 3007, arg(0)),
         reply({WORD_DOWN, 980}, 3018),
+        reply({954}, 2613),
         ret(),
     end(),
     group([] { return cond(has(762)).AND(cond(anyof(WORD_OFF, WORD_DOWN, 954, 1072, 980, -1)).OR(words() == 1)); }),
@@ -247,6 +249,7 @@ constexpr row SUMMIT[] = {
         reply({445, 940}, 3014),
         reply({WORD_DOWN}, 3021),
         reply({1072}, 3007, arg(1)),
+        reply({954}, 2613),
         ret(),
     end(),
     group({WORD_DROP}),
@@ -293,7 +296,7 @@ constexpr row SUMMIT[] = {
         reply({1072, 954}, 3023),
         reply({593, 451, 1071}, 1425),
     end(),
-    mark({1000, 1072, 1071, 593, 451, 940}),
+    mark({1000, 1072, 1071, 593, 451, 940, 954}),
     land(PLACE_GONE, 1686),
 };
 
@@ -396,7 +399,7 @@ constexpr row CLIFF_CELL[] = {
 // Place 605: sand cave.
 constexpr row SAND_CAVE[] = {
     look(),
-        reply({1003}, 3025),
+        reply({1003, 376, 475, WORD_UP}, 3025),
         reply({1132}, 3026),
         reply({WORD_WATERS, 1072}, 3027),
         reply({1000}, 3022),
@@ -406,7 +409,7 @@ constexpr row SAND_CAVE[] = {
         go({WORD_SOUTHEAST, 1003, 1072}, 604),
     end(),
     mark({1000, WORD_CLIFF, 1136, 977, 954}),
-    mark({1072, 1003, 1132, 1131}),
+    mark({1072, 1003, 1132, 1131, 376, 475}),
 };
 
 // Places 675: north-west dune cave; 676: south-west dune cave.
@@ -420,6 +423,8 @@ constexpr row SIDE_CAVE[] = {
     look(),
         reply({1003}, 2368),
         reply({WORD_WATERS, 1072}, 3027),
+        reply({954}, 2613),
+        reply({376, 475, WORD_UP}, 2033, arg(376)),
         reply({1000}, 3022),
         ret(),
     end(),
@@ -427,7 +432,7 @@ constexpr row SIDE_CAVE[] = {
         member_rows(),
     end(),
     mark({1000, WORD_CLIFF, 1136, 977, 954}),
-    mark({1072, 1003}),
+    mark({1072, 1003, 376, 475}),
 };
 
 // --- The edge: 618, 619, the terraces, the dune edge, the gate, the lookout --
@@ -439,7 +444,7 @@ constexpr row EDGE_OF_THE_SANDS[] = {
     look(),
         reply({889, WORD_HOLE, WORD_OPENING}, 3059),
         reply({635}, 3057),
-        reply({919}, 3427, arg(1)),
+        reply({919, 980, WORD_DOWN}, 3427, arg(1)),
         ret(),
     end(),
     call(p138),
@@ -459,15 +464,15 @@ constexpr row EDGE_OF_THE_SANDS[] = {
         end(),
         reply({919}, 1425),
     end(),
-    mark({1072, 954, WORD_HOLE, 889, 919, WORD_OPENING}),
+    mark({1072, 954, WORD_HOLE, 889, 919, WORD_OPENING, 980}),
 };
 
 // Place 619: abyss edge.
 constexpr row ABYSS_EDGE[] = {
     look(),
         reply({635}, 3057),
-        reply({1132}, 3058),
-        reply({919}, 3427, arg(0)),
+        reply({1132, 912}, 3058),
+        reply({919, 980, WORD_DOWN}, 3427, arg(0)),
         ret(),
     end(),
     let(all({WORD_CLIMB, WORD_UP}), VAR_COMMAND_STATUS, 1),
@@ -478,7 +483,7 @@ constexpr row ABYSS_EDGE[] = {
         go({WORD_NORTHEAST}, 625),
         reply({919}, 1425),
     end(),
-    mark({919, 1132, 1131}),
+    mark({919, 1132, 1131, 912, 980}),
 };
 
 // The terraces: each leads up to the lookout point by its own compass word
@@ -498,7 +503,7 @@ constexpr member TERRACES[] = {
 // Places 620: upper terrace; 621: middle terrace; 622: lowest terrace.
 constexpr row TERRACE[] = {
     look(),
-        reply({620, WORD_RAMP}, 2978),
+        reply({620, WORD_RAMP, 7, 958}, 2978),
         ret(),
     end(),
     when(has_word(WORD_CLIMB).AND(has_any_word({620, WORD_RAMP, WORD_UP})), let(VAR_COMMAND_STATUS, 1)),
@@ -507,10 +512,10 @@ constexpr row TERRACE[] = {
     end(),
     call(p138),
     member_group(TERRACE_MARKS),
-        mark({WORD_RAMP, 620, 1072, 954}),
+        mark({WORD_RAMP, 620, 1072, 954, 7, 958}),
     end(),
     member_group(TERRACE_SKY_MARKS),
-        mark({WORD_RAMP, 620, 1072, 954, 1136, 977}),
+        mark({WORD_RAMP, 620, 1072, 954, 1136, 977, 7, 958}),
     end(),
 };
 
@@ -529,7 +534,7 @@ constexpr member DUNE_EDGES[] = {
 constexpr row DUNE_EDGE[] = {
     member_group(EDGE_LOOK),
         look(),
-            reply({919}, 3427, arg(2)),
+            reply({919, WORD_DOWN}, 3427, arg(2)),
             reply({635}, 3057),
         end(),
     end(),
@@ -552,7 +557,7 @@ constexpr row DUNE_EDGE[] = {
 constexpr row EDGE_GATE[] = {
     look(),
         reply({889, WORD_HOLE, WORD_TUNNEL, WORD_OPENING}, 2903, arg(898)),
-        reply({919}, 3427, arg(3)),
+        reply({919, WORD_DOWN}, 3427, arg(3)),
         reply({635}, 3057),
     end(),
     call(p138),
@@ -580,7 +585,7 @@ constexpr row LOOKOUT_POINT[] = {
     set_flag(593, PFLAG_VISITED),
     look(),
         reply({620, WORD_ROCK, 954, WORD_RAMP}, 2978),
-        reply({913}, 3199),
+        reply({913, WORD_DOWN}, 3199),
         reply({319, WORD_OPENING, WORD_HOLE}, 3200),
         reply({1022}, 2709),
         reply({1073, WORD_LOOKOUT}, 1971),

@@ -176,7 +176,8 @@ constexpr row EYRIE[] = {
     end(),
     look(),
         reply({1016}, 2890),
-        reply({376, WORD_UP}, 2019, arg(12)),
+        reply({376, 475, WORD_UP, 1136}, 2019, arg(12)),
+        reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
         let({447}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -188,7 +189,7 @@ constexpr row EYRIE[] = {
         go({WORD_SOUTHWEST}, 448),
         reply({447}, 1425),
     end(),
-    mark({447, 1016, OBJ_ATTACKER}),
+    mark({447, 1016, OBJ_ATTACKER, 1136, WORD_CLIFF}),
 };
 
 // Until the rod has gone off the rod and the wand are told apart only by
@@ -198,7 +199,8 @@ constexpr row EYRIE[] = {
 constexpr row WATCHPOST[] = {
     look(),
         when([] { return cond(has(OBJ_ROD)).AND(!bitest(OBJ_ROD, 18)); }, rewrite(OBJ_ROD, 1134)),
-        reply({376, WORD_UP}, 2019, arg(12)),
+        reply({376, 475, WORD_UP, 1136}, 2019, arg(12)),
+        reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
         reply({209}, 3188),
         reply({1016}, 2890),
         let({447}, VAR_COMMAND_STATUS, 1),
@@ -216,7 +218,7 @@ constexpr row WATCHPOST[] = {
         reply({447}, 1425),
         reply({209}, 3189),
     end(),
-    mark({447, 209, 1016}),
+    mark({447, 209, 1016, 1136, WORD_CLIFF}),
 };
 
 // Place 449: inner post.
@@ -225,6 +227,8 @@ constexpr row INNER_POST[] = {
         reply({WORD_FLOOR, 1039, 206}, 3175),
         reply({WORD_HOLE, WORD_OPENING}, 2903, arg(893)),
         reply({WORD_WALL}, 3176),
+        reply({376, 475, WORD_UP, 1136}, 2019, arg(12)),
+        reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
         let({447}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -233,18 +237,25 @@ constexpr row INNER_POST[] = {
         go({WORD_NORTHEAST, WORD_HOLE, WORD_OPENING}, 450),
         reply({447}, 1425),
     end(),
-    mark({447, 1039, WORD_FLOOR, 206, WORD_HOLE, WORD_OPENING, WORD_WALL}),
+    mark({447, 1039, WORD_FLOOR, 206, WORD_HOLE, WORD_OPENING, WORD_WALL, 1136, WORD_CLIFF}),
 };
 
 // --- The far post (450) and the drift (585) -----------------------------------
 
 // Place 450: far post.
 constexpr row FAR_POST[] = {
+    look(),
+        reply({376, 475, WORD_UP, 1136}, 2019, arg(12)),
+        reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
+        reply({WORD_HOLE}, 2903, arg(893)),
+        reply({922}, 2380, arg(922)),
+    end(),
     moving(),
         go({WORD_SOUTHWEST}, 449),
         go({WORD_NORTHEAST, WORD_UP, WORD_SOUTH, WORD_WEST, WORD_NORTH}, 585),
         call({WORD_EAST, WORD_SOUTHEAST, WORD_DOWN, WORD_NORTHWEST}, p872),
     end(),
+    mark({1136, WORD_CLIFF, WORD_HOLE, 922}),
 };
 
 // Place 585: drift.
@@ -252,6 +263,9 @@ constexpr row FAR_POST[] = {
 // one time in four; otherwise the second draw keeps the player where he is
 // (a move all the same) or leaves him to the wind at the edge.
 constexpr row DRIFT[] = {
+    look(),
+        reply({1136, 922, 927, WORD_UP, 376, 475}, 2380, arg(922)),
+    end(),
     moving(),
         group({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_UP, WORD_DOWN}),
             when([] { return cond(irand(100) < 25); }, forced(450)),
@@ -259,6 +273,7 @@ constexpr row DRIFT[] = {
             call(p872),
         end(),
     end(),
+    mark({1136, 922, 927}),
 };
 
 // --- The sunken grotto (671) --------------------------------------------------
@@ -271,10 +286,11 @@ constexpr row SUNKEN_GROTTO[] = {
     when(value_at_most(671, 2), add(671, 1)),
     look(),
         reply({WORD_WALL}, 2033, arg(936)),
-        reply({120}, 2885),
+        reply({120, 962, WORD_DOWN}, 2885),
         reply({1016}, 2889),
         reply({202, WORD_STREAM}, 2888),
-        reply({WORD_UP, 376}, 2019, arg(12)),
+        reply({WORD_HOLE}, 2887),
+        reply({WORD_UP, 376, 1136}, 2019, arg(12)),
         ret(),
     end(),
     // "Say beruth" is the word alone.
@@ -287,7 +303,7 @@ constexpr row SUNKEN_GROTTO[] = {
         reply({850}, 3388),
     end(),
     reply({1016}, 2891),
-    mark({WORD_STREAM, 202, 376, WORD_WALL}),
+    mark({WORD_STREAM, 202, 376, WORD_WALL, 1136, WORD_HOLE, 962}),
 };
 
 // --- The last ledge (672) -----------------------------------------------------
@@ -296,7 +312,7 @@ constexpr row SUNKEN_GROTTO[] = {
 // A jump or a drop from the ledge ends the game.
 constexpr row LAST_LEDGE[] = {
     look(),
-        reply({WORD_DOWN, 917}, 2393, arg(1)),
+        reply({WORD_DOWN, 917, 999, 912, 1136}, 2393, arg(1)),
         reply({WORD_UP}, 2882),
         ret(),
     end(),
@@ -307,6 +323,7 @@ constexpr row LAST_LEDGE[] = {
         go({WORD_UP, WORD_BACK, WORD_OUT}, 545, 2880),
         call({762, WORD_DROP}, p224, num(0)),
     end(),
+    mark({999, 912, 1136}),
 };
 
 }  // namespace

@@ -32,7 +32,7 @@ constexpr row GULF_EDGE[] = {
     look(),
         let({290, 1054, WORD_PASSAGE}, VAR_COMMAND_STATUS, 1),
         reply({999}, 2750),
-        reply({975, 954, 33}, 2935),
+        reply({975, 954, 33, 980, WORD_DOWN}, 2935),
         reply({206, 309}, 2936),
         ret(),
     end(),
@@ -60,7 +60,7 @@ constexpr row GULF_EDGE[] = {
         reply({954, 999}, 2760),
         reply({206}, 1849, arg_of(206)),
     end(),
-    mark({309, 206, 1054, 290, WORD_PASSAGE, 999}),
+    mark({309, 206, 1054, 290, WORD_PASSAGE, 999, 980}),
 };
 
 // Place 433: far gulf edge.
@@ -68,7 +68,7 @@ constexpr row FAR_GULF_EDGE[] = {
     look(),
         let({WORD_PASSAGE, 1054, 290, 1017}, VAR_COMMAND_STATUS, 1),
         reply({999}, 2750),
-        reply({975, 954, 33}, 2935),
+        reply({975, 954, 33, 980, 966, WORD_DOWN}, 2935),
         ret(),
     end(),
     moving(),
@@ -90,7 +90,7 @@ constexpr row FAR_GULF_EDGE[] = {
     group({WORD_TAKE}),
         reply({954, 999}, 2760),
     end(),
-    mark({999, WORD_PASSAGE, 1017, 975, 954, 33, 1054, 290}),
+    mark({999, WORD_PASSAGE, 1017, 975, 954, 33, 1054, 290, 980, 966}),
 };
 
 // --- Gulf fork (434) --------------------------------------------------------
@@ -144,15 +144,15 @@ constexpr row BACK_OF_THE_COVE[] = {
     rewrite_shown(126, 15),
     look(),
         reply({WORD_WALL, 1021}, 2937),
-        reply({288}, 3141),
-        reply({15, 1024}, 3140),
+        reply({288, 1058}, 3141),
+        reply({15, 1024, 1055}, 3140),
         ret(),
     end(),
     reply({15, 1024}, 1940),
     moving(),
         go({WORD_NORTH, WORD_OUT}, 435),
     end(),
-    mark({288}),
+    mark({288, 1058, 1055}),
 };
 
 // --- Colonnade (437) and the gallery steps (438) ----------------------------
@@ -162,6 +162,7 @@ constexpr row COLONNADE[] = {
     look(),
         let({437, WORD_PASSAGE}, VAR_COMMAND_STATUS, 1),
         reply({999}, 2750),
+        reply({914}, 2033, arg(914)),
         ret(),
     end(),
     moving(),
@@ -171,7 +172,7 @@ constexpr row COLONNADE[] = {
         call({WORD_PASSAGE, 999}, p329, ref(434), ref(752), ref(438), ref(750)),
     end(),
     reply(all({WORD_TAKE, 999}), 2760),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 437, 999}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 437, 999, 914}),
 };
 
 // Place 438: gallery steps.
@@ -214,6 +215,7 @@ constexpr row GALLERY_WEST_END[] = {
         reply({913}, 2761),
         reply({7}, 2752),
         reply({1003}, 2765),
+        reply({WORD_DOWN}, 2764),
     end(),
     group({913, 7, 1003, 1004}),
         mark(),
@@ -234,8 +236,9 @@ constexpr row GALLERY_WEST_END[] = {
 // the word of the gallery, and their own ways. k[0] marks the places with a
 // railing that is the cliff; k[1] the place that answers the climb before
 // the shared replies, k[2] and k[3] those that answer it after them, with
-// the one reply or the other.
-constexpr int RAILING = 0, CLIMB_FIRST = 1, CLIMB_AFTER = 2, CLIMB_AFTER_EAST = 3;
+// the one reply or the other; k[2] is the bend, where the bend looked at is
+// the place itself.
+constexpr int RAILING = 0, CLIMB_FIRST = 1, AT_THE_BEND = 2, CLIMB_AFTER_EAST = 3;
 
 // Places 440: middle of the gallery; 441: bend of the gallery; 442: east end of the gallery.
 constexpr member GALLERY_PLACES[] = {
@@ -260,15 +263,22 @@ constexpr member GALLERY_PLACES[] = {
 
 // Places 440: middle of the gallery; 441: bend of the gallery; 442: east end of the gallery.
 constexpr row GALLERY[] = {
+    look(),
+        reply({WORD_DOWN}, 2764),
+        member_group(AT_THE_BEND),
+            group({1017}), let(VAR_COMMAND_STATUS, 1), ret(), end(),
+        end(),
+    end(),
     member_group(RAILING), rewrite_shown(984, WORD_CLIFF), end(),
     member_group(CLIMB_AFTER_EAST), reply({223}, 2758), end(),
     member_group(CLIMB_FIRST), reply({WORD_CLIMB}, 2844), end(),
     call(p50),
-    member_group(CLIMB_AFTER), reply({WORD_CLIMB}, 3481, arg(0)), end(),
+    member_group(AT_THE_BEND), reply({WORD_CLIMB}, 3481, arg(0)), end(),
     member_group(CLIMB_AFTER_EAST), reply({WORD_CLIMB}, 2844), end(),
     moving(),
         member_rows(),
     end(),
+    member_group(AT_THE_BEND), mark({1017}), end(),
 };
 
 // --- Creeper hall (443) -----------------------------------------------------
@@ -380,7 +390,8 @@ constexpr row HIGH_LEDGE[] = {
     rewrite(13, 139),
     look(),
         reply({WORD_CLIFF}, 2375),
-        reply({445}, 2759, arg(745)),
+        reply({445, 980}, 2759, arg(745)),
+        reply({999}, 2750),
         reply({WORD_UP}, 2757, arg(1)),
         reply({WORD_DOWN}, 2764),
         reply({922}, 2380, arg(922)),
@@ -421,7 +432,7 @@ constexpr row HIGH_LEDGE[] = {
             end(),
         end(),
     end(),
-    mark({445, 1004, 922, 139, WORD_CLIFF}),
+    mark({445, 1004, 922, 139, WORD_CLIFF, 980, 999}),
     mark_name({WORD_WATERS, 1000}),
     // What is dropped or thrown from here falls to the creeper hall.
     drop_to(443, 2247),

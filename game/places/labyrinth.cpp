@@ -109,14 +109,15 @@ int opal_dead_end() {
 constexpr row GATEWAY[] = {
     call(p448),
     look(),
-        reply({390, WORD_RAMP}, 3080),
+        reply({390, WORD_RAMP, WORD_DOWN}, 3080),
+        reply({1054}, 2033, arg(1054)),
         ret(),
     end(),
     moving(),
         go({WORD_NORTHWEST}, 388),
         go({WORD_DOWN, WORD_EAST, 390, 673}, 390, 1589),
     end(),
-    mark({390, WORD_RAMP}),
+    mark({390, WORD_RAMP, 1054}),
     // What is thrown from here slides down the ramp.
     land(390, 1683),
 };

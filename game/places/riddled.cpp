@@ -69,7 +69,7 @@ constexpr row STREAM_SINK[] = {
 constexpr row HOLE_PASSAGE[] = {
     look(),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
-        reply({WORD_HOLE}, 2478, arg(0)),
+        reply({WORD_HOLE, WORD_DOWN}, 2478, arg(0)),
         reply({992, WORD_ROCK}, 2929),
         reply({WORD_CRACK}, 2930),
         ret(),
@@ -115,7 +115,7 @@ constexpr row RIDDLED_CAVERN[] = {
     look(),
         let({266}, VAR_COMMAND_STATUS, 1),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
-        reply({WORD_HOLE}, 2934, arg(0)),
+        reply({WORD_HOLE, WORD_DOWN}, 2934, arg(0)),
         ret(),
     end(),
     when(has_word(WORD_CLIMB).AND(has_any_word({WORD_UP, WORD_HOLE})), let(VAR_COMMAND_STATUS, 1)),
@@ -397,7 +397,7 @@ constexpr row TOP_OF_THE_PLANT[] = {
     let_variant(2847, 1),
     reply({922}, 2380, arg(922)),
     look(),
-        reply({13, 922, WORD_HOLE}, 2917),
+        reply({13, 922, WORD_HOLE, WORD_DOWN}, 2917),
         reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg_of(308)),
         ret(),
     end(),
@@ -527,7 +527,7 @@ constexpr row BURROW[] = {
     look(),
         reply({575}, 2641, arg(1)),
         reply({WORD_STREAM}, 2641, arg(0)),
-        reply({962}, 2641, arg(2)),
+        reply({962, WORD_DOWN}, 2641, arg(2)),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
         reply({WORD_HOLE}, 2939),
     end(),
@@ -552,7 +552,7 @@ constexpr row GLINT_GROTTO[] = {
     when(has_word(63).AND(object_not_near(63)), rewrite(63, 41)),
     look(),
         reply({376, WORD_UP}, 2019, arg(4)),
-        reply({WORD_WALL}, 2093),
+        reply({WORD_WALL, 1014}, 2093),
         reply({1127, 41}, 2037, arg_of(VAR_ARG2)),
         ret(),
     end(),
@@ -562,7 +562,7 @@ constexpr row GLINT_GROTTO[] = {
         go({WORD_WEST, WORD_OUT, 267}, 267),
         reply({WORD_NORTH, WORD_SOUTH, WORD_SOUTHWEST, WORD_NORTHWEST, WORD_NORTHEAST}, 1719),
     end(),
-    mark({41, 1127}),
+    mark({41, 1127, 1014}),
 };
 
 // Place 285: slimy junction.
@@ -659,13 +659,14 @@ constexpr row DARK_NOOK[] = {
     end(),
     look(),
         reply({WORD_LIGHT, 308}, 2921, arg_of(308)),
+        reply({932}, 2033, arg(932)),
         ret(),
     end(),
     moving(),
         go({WORD_SOUTH, WORD_OUT, 308, 287}, 287),
         forced_if(all({WORD_GO, WORD_LIGHT}), 287),
     end(),
-    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, 308, 932}),
 };
 
 // Place 289: rift ledge.
@@ -675,7 +676,7 @@ constexpr row RIFT_LEDGE[] = {
         reply({376, WORD_UP}, 2019, arg(5)),
         reply({10}, 2479),
         reply({WORD_ECHO}, 1359),
-        reply({538}, 2973),
+        reply({538, 999}, 2973),
         let({283}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -692,7 +693,7 @@ constexpr row RIFT_LEDGE[] = {
         call({538}, p329, ref(286), ref(751), ref(285), ref(747)),
     end(),
     land(283, 1677),
-    mark({376, WORD_ECHO, 10, 538, 283}),
+    mark({376, WORD_ECHO, 10, 538, 283, 999}),
 };
 
 // --- The walkway, the narrows, the steep passage and the sump --------------
@@ -703,6 +704,7 @@ constexpr row WALKWAY[] = {
         let({901, 290, 1054}, VAR_COMMAND_STATUS, 1),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
         reply({999}, 2750),
+        reply({WORD_DOWN}, 2478, arg(1)),
         ret(),
     end(),
     reply(all({WORD_TAKE, 999}), 2760),
@@ -819,7 +821,7 @@ constexpr row SHAFT_BOTTOM[] = {
     look(),
         let({207}, VAR_COMMAND_STATUS, 1),
         reply({12}, 2940),
-        reply({920}, 2592),
+        reply({920, 981}, 2592),
         reply({WORD_ECHO}, 1359),
         ret(),
     end(),
@@ -829,7 +831,7 @@ constexpr row SHAFT_BOTTOM[] = {
         call({207}, p329, ref(298), ref(745), ref(269), ref(749)),
     end(),
     reply({12, 920}, 1437, arg_of(12)),
-    mark({207, WORD_ECHO}),
+    mark({207, WORD_ECHO, 981}),
 };
 
 // Place 297: slide top.
@@ -874,6 +876,7 @@ constexpr row FAR_SHORE[] = {
         reply({298}, 2948),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2946, arg(0)),
         reply({466}, 2951, arg_of(466)),
+        reply({1002}, 2949),
         ret(),
     end(),
     when(into_the_lake, let(VAR_COMMAND_STATUS, 1)),
@@ -883,7 +886,7 @@ constexpr row FAR_SHORE[] = {
         go({WORD_WEST, 466}, 466),
     end(),
     mark_name({WORD_HOLE, WORD_STREAM, WORD_ECHO, 466}),
-    mark({298, WORD_PASSAGE}),
+    mark({298, WORD_PASSAGE, 1002}),
     land(PLACE_GONE, 1685),
 };
 
@@ -894,7 +897,7 @@ constexpr row NEAR_SHORE[] = {
         reply({WORD_ECHO}, 1359),
         reply({298}, 2948),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2946, arg(1)),
-        reply({480, WORD_FLOOR}, 2949),
+        reply({480, WORD_FLOOR, 1002}, 2949),
         ret(),
     end(),
     group({27}),
@@ -918,7 +921,7 @@ constexpr row NEAR_SHORE[] = {
             end(),
         end(),
     end(),
-    mark({WORD_HOLE, WORD_STREAM, 298, WORD_ECHO, 480, WORD_PASSAGE, WORD_TUNNEL, 308}),
+    mark({WORD_HOLE, WORD_STREAM, 298, WORD_ECHO, 480, WORD_PASSAGE, WORD_TUNNEL, 308, 1002}),
     land(PLACE_GONE, 1685),
 };
 

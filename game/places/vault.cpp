@@ -24,6 +24,7 @@ constexpr row TABLET_STEPS[] = {
         reply({374, WORD_WALL}, 2749),
         reply({WORD_ROCK}, 2037, arg(1130)),
         reply({WORD_OPENING}, 2960),
+        reply({WORD_DOWN}, 2478, arg(1)),
         let({300}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -58,7 +59,7 @@ constexpr row CEILING[] = {
     // "Door" here is the vault door.
     rewrite_shown(8, 36),
     look(),
-        reply({376, WORD_UP}, 2019, arg(8)),
+        reply({376, WORD_UP, 1052}, 2019, arg(8)),
         reply({WORD_OUT, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(898)),
         ret(),
     end(),
@@ -76,7 +77,7 @@ constexpr row CEILING[] = {
             forced(214),
         end(),
     end(),
-    mark({376, WORD_TUNNEL, WORD_PASSAGE, WORD_OUT}),
+    mark({376, WORD_TUNNEL, WORD_PASSAGE, WORD_OUT, 1052}),
 };
 
 // --- Vault (583) ------------------------------------------------------------
@@ -114,10 +115,12 @@ constexpr row VAULT[] = {
             end(),
         end(),
     end(),
+    reply(all({WORD_LOOK, 912}), 2033, arg(912)),
     ret({WORD_LOOK}),
     moving(),
         step(leave_the_vault),
     end(),
+    mark({912}),
 };
 
 // --- North passage (378) and the bend (379) ---------------------------------
@@ -156,7 +159,7 @@ constexpr row BEND[] = {
 // Place 380: marked end.
 constexpr row MARKED_END[] = {
     look(),
-        reply({376, WORD_UP}, 2019, arg(9)),
+        reply({376, WORD_UP, 953}, 2019, arg(9)),
         reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg_of(308)),
         reply({WORD_WALL, 1018, 134, 129}, 2910),
         ret(),
@@ -164,7 +167,7 @@ constexpr row MARKED_END[] = {
     moving(),
         go({WORD_OUT, WORD_SOUTH, 308}, 379),
     end(),
-    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, 308, 953}),
 };
 
 // --- Three ways (381) -------------------------------------------------------

@@ -480,4 +480,37 @@ TEST_F(DunesTexts, Written) {
     for (int p : {675, 676}) EXPECT_FALSE(wording({SAY_DETAIL, p, 0}).empty()) << p;
 }
 
+// The sand of the slopes, the summit and the side caves, the edges and the shelf
+// of the abyss, the steps of the terraces and the roofs of the caves are
+// answered by a closer look.
+TEST_F(Dunes, NamedFeaturesAnswerALook) {
+    const struct {
+        int place;
+        const char *typed;
+        said reply;
+    } cases[] = {
+        {591, "examine sand", {STOP, 2613, 0}},
+        {592, "examine sand", {STOP, 2613, 0}},
+        {593, "examine sand", {STOP, 2613, 0}},
+        {675, "examine sand", {STOP, 2613, 0}},
+        {618, "examine edge", {STOP_ARG, 3427, 1}},
+        {619, "examine edge", {STOP_ARG, 3427, 0}},
+        {619, "examine shelf", {STOP, 3058, 0}},
+        {620, "examine steps", {STOP, 2978, 0}},
+        // A cave's roof is sand, not the open sky.
+        {605, "examine roof", {STOP, 3025, 0}},
+        {675, "examine roof", {STOP_ARG, 2033, 376}},
+        // Looking down over the edges.
+        {619, "look down", {STOP_ARG, 3427, 0}},
+        {626, "look down", {STOP_ARG, 3427, 3}},
+        {621, "examine terraces", {STOP, 2978, 0}},
+    };
+    for (const auto &c : cases) {
+        fresh_world(c.place);
+        const outcome o = at_place(c.typed);
+        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
+        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
+    }
+}
+
 }  // namespace

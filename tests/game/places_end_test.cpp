@@ -214,4 +214,37 @@ TEST_F(End, LimboAndWings) {
     EXPECT_EQ(exits(PLACE_OFFSTAGE, nullptr, true), out_of_the_wings);
 }
 
+// The crag and the sky of the posts, the cloud of the drift, the grotto's pool
+// and hole and the last ledge are answered by a closer look.
+TEST_F(End, NamedFeaturesAnswerALook) {
+    const struct {
+        int place;
+        const char *typed;
+        said reply;
+    } cases[] = {
+        {447, "examine sky", {STOP_ARG, 2019, 12}},
+        {447, "examine crag", {STOP_ARG, 2033, 921}},
+        {448, "examine crag", {STOP_ARG, 2033, 921}},
+        {449, "examine sky", {STOP_ARG, 2019, 12}},
+        {450, "examine sky", {STOP_ARG, 2019, 12}},
+        {450, "examine hole", {STOP_ARG, 2903, 893}},
+        {450, "examine mist", {STOP_ARG, 2380, 922}},
+        // Up from the posts is the sky, not a ceiling.
+        {449, "look up", {STOP_ARG, 2019, 12}},
+        {450, "look up", {STOP_ARG, 2019, 12}},
+        {585, "look up", {STOP_ARG, 2380, 922}},
+        {585, "examine cloud", {STOP_ARG, 2380, 922}},
+        {671, "examine pool", {STOP, 2885, 0}},
+        {671, "examine hole", {STOP, 2887, 0}},
+        {671, "examine sky", {STOP_ARG, 2019, 12}},
+        {672, "examine ledge", {STOP_ARG, 2393, 1}},
+    };
+    for (const auto &c : cases) {
+        fresh_world(c.place);
+        const outcome o = at_place(c.typed);
+        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
+        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
+    }
+}
+
 }  // namespace

@@ -404,4 +404,39 @@ TEST_F(Gallery, TextsAreWritten) {
     }
 }
 
+// The gulf's edges, the flowstone and the shadow of the cove, the pillars and
+// the high ledge and its edge are answered by a closer look.
+TEST_F(Gallery, NamedFeaturesAnswerALook) {
+    const struct {
+        int place;
+        const char *typed;
+        said reply;
+    } cases[] = {
+        {432, "examine edge", {STOP, 2935, 0}},
+        {433, "examine gap", {STOP, 2935, 0}},
+        {436, "examine flowstone", {STOP, 3140, 0}},
+        {436, "examine shadow", {STOP, 3141, 0}},
+        {437, "examine pillars", {STOP_ARG, 2033, 914}},
+        {444, "examine edge", {STOP_ARG, 2759, 745}},
+        {444, "examine ledge", {STOP, 2750, 0}},
+        // Looking down from the gallery or over the gulf.
+        {440, "look down", {STOP, 2764, 0}},
+        {439, "look down", {STOP, 2764, 0}},
+        {432, "look down", {STOP, 2935, 0}},
+    };
+    // At the bend of the gallery the bend is the place itself: a look about,
+    // which the turn goes on to give.
+    fresh_world(441);
+    const outcome bend = at_place("examine bend");
+    EXPECT_EQ(bend.texts, std::vector<said>{});
+    EXPECT_EQ(bend.loop, 0);
+    EXPECT_EQ(value[VAR_COMMAND_STATUS], 1);
+    for (const auto &c : cases) {
+        fresh_world(c.place);
+        const outcome o = at_place(c.typed);
+        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
+        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
+    }
+}
+
 }  // namespace

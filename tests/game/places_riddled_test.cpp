@@ -605,4 +605,31 @@ TEST_F(Riddled, TextsAreWritten) {
         EXPECT_FALSE(wording({0, t, 0}).empty()) << t;
 }
 
+// The nook, the ledge, the shaft, the shores and the grotto's glint that the
+// descriptions name are answered by a closer look.
+TEST_F(Riddled, NamedFeaturesAnswerALook) {
+    const struct {
+        int place;
+        const char *typed;
+        said reply;
+    } cases[] = {
+        {288, "examine nook", {STOP_ARG, 2033, 932}},
+        {289, "examine ledge", {STOP, 2973, 0}},
+        {296, "examine shaft", {STOP, 2592, 0}},
+        {298, "examine shore", {STOP, 2949, 0}},
+        {299, "examine shore", {STOP, 2949, 0}},
+        {284, "examine glint", {STOP, 2093, 0}},
+        // Looking down from above a drop, a hole or a pool.
+        {290, "look down", {STOP_ARG, 2478, 1}},
+        {279, "look down", {STOP, 2917, 0}},
+        {283, "look down", {STOP_ARG, 2641, 2}},
+    };
+    for (const auto &c : cases) {
+        fresh_world(c.place);
+        const outcome o = at_place(c.typed);
+        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
+        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
+    }
+}
+
 }  // namespace

@@ -110,6 +110,10 @@ TEST_F(Reader, CommandsFromLines) {
         {{"Take the sword then drop a key"}, {{TAKE, SWORD, 2, "take", "sword"}, {DROP, KEY, 2, "drop", "key"}}},
         {{"take sword and key"}, {{TAKE, SWORD, 2, "take", "sword"}, {TAKE, KEY, 2, "take", "key"}}},
         {{",; take   sword ;;, "}, {{TAKE, SWORD, 2, "take", "sword"}}},
+        // A full stop ends its command where it ends a word, and only there.
+        {{"Take sword. Drop key."}, {{TAKE, SWORD, 2, "take", "sword"}, {DROP, KEY, 2, "drop", "key"}}},
+        {{"take sword... drop key"}, {{TAKE, SWORD, 2, "take", "sword"}, {DROP, KEY, 2, "drop", "key"}}},
+        {{"call my.sword"}, {{CALL, PARSE_UNKNOWN, 2, "call", "my.sword"}}},
         // Words that end their command.
         {{"wait sword"}, {{WAIT, -1, 1, "wait", ""}, {SWORD, -1, 1, "sword", ""}}},
         {{"n sword"}, {{NORTH, -1, 1, "north", ""}, {SWORD, -1, 1, "sword", ""}}},
