@@ -531,6 +531,7 @@ TEST_F(Ring, FeaturesTheDescriptionsName) {
         // Rooms under a roof, though out in the open air.
         {556, WORD_UP, 2019}, {557, 376, 2019},
         {555, 8, 1849}, {556, 8, 1849}, {557, 966, 1849}, {558, 980, ON}, {563, 974, 1849}, {572, 956, 1849},
+        {557, WORD_CLIFF, 2985}, {560, WORD_CLIFF, 2985}, {564, WORD_CLIFF, 2985},
         {555, 962, 2753}, {558, 962, 2753}, {569, 962, 2753}, {571, 962, 2753}, {555, WORD_DOWN, 2753},
     };
     for (const auto &c : cases) {
