@@ -97,12 +97,15 @@ int save_or_restore_first() {
     return stop();
 }
 
+// Locking is closing. The rewrite keeps the word as typed, so that a reply
+// naming the word names "lock" (or what a misspelling was read as), never
+// "close", which the player did not type.
 int lock_word() {
     if (!cond(has(770))) return 0;
     if (cond(has(WORD_UP)))
         say_stop(3393);
     else
-        rewrite_word(770, WORD_CLOSE);
+        rewrite_silent(770, WORD_CLOSE);
     return 0;
 }
 

@@ -153,11 +153,14 @@ int p871() {
     // light before (1 lit).
     frame<5> f;
     // The reader keeps the word after "undo" as typed, a count or a name:
-    // "on" and "off" there are the switch's own words.
+    // "on" and "off" there are the switch's own words, and "all" means
+    // every move (the count the journal takes for all of them).
     if (cond(arg2() == PARSE_UNKNOWN).AND(typed("on")))
         hold_ref(VAR_ARG2, WORD_ON);
     else if (cond(arg2() == PARSE_UNKNOWN).AND(typed("off")))
         hold_ref(VAR_ARG2, WORD_OFF);
+    else if (cond(arg2() == PARSE_UNKNOWN).AND(typed("all")))
+        hold_ref(VAR_ARG2, OBJ_ALL);
     if (cond(has(WORD_ON)).AND(bitest(VAR_UNDO_RESULT, UNDO_ON))) {
         say_stop(3420);
         return 0;

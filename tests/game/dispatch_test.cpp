@@ -234,8 +234,10 @@ struct rewrite_case {
 };
 
 const rewrite_case rewrite_cases[] = {
-    // Lock becomes close, value and typed word.
-    {"lock hatch", nullptr, WORD_CLOSE, OBJ_LOCKED_GATE, "close", nullptr},
+    // Lock becomes close, keeping the typed word (a reply names "lock"),
+    // also when a misspelling was read as lock.
+    {"lock hatch", nullptr, WORD_CLOSE, OBJ_LOCKED_GATE, "lock", nullptr},
+    {"clock hatch", nullptr, WORD_CLOSE, OBJ_LOCKED_GATE, "lock", nullptr},
     // The inscription is the sign, silently.
     {"read inscription", nullptr, 798, 129, "read", "inscription"},
     // The engraving is the sword while the sword is near.

@@ -263,7 +263,7 @@ TEST_F(Carrying, TakingWaterAndOil) {
     value[JUG] = 3;
     set_ref(VAR_LOOP_OBJECT, JUG);
     EXPECT_EQ(wording({ARGV, 2242, VAR_LOOP_OBJECT}) + wording({STOP_ARG, 2243, 3}),
-              "You reach down to fill it.\nIt comes back brimming with clear water.\n");
+              "You stoop and dip your vessel in.\nIt comes back brimming with clear water.\n");
 }
 
 TEST_F(Carrying, TakingTheNectar) {

@@ -187,6 +187,16 @@ TEST_F(Undo, TakesBackMovesButNotTurnsChargesOrTheSwitch) {
     o = call(p705, line({WORD_REDO}));
     EXPECT_EQ(o.texts, (std::vector<said>{{TYPED, 3401, VAR_ARG1}}));
 
+    // "all", typed after the word (kept as typed, not as the all object),
+    // takes back every move and is never short; "redo all" plays them all
+    // again.
+    o = call(p871, "undo all");
+    EXPECT_EQ(first(o.texts, 1), (std::vector<said>{{ARG | SAY_ARGVAR, 3409, VAR_UNDO_RESULT}}));
+    EXPECT_EQ(o.place, 330);
+    o = call(p705, "redo all");
+    EXPECT_EQ(first(o.texts, 1), (std::vector<said>{{ARG | SAY_ARGVAR, 3410, VAR_UNDO_RESULT}}));
+    EXPECT_EQ(o.place, 332);
+
     // A count that is no number.
     o = call(p871, "undo x");
     EXPECT_EQ(o.texts, (std::vector<said>{{STOP, 1352, 0}}));
