@@ -320,18 +320,23 @@ static int write_copy(int c, const char *path) {
     return write_at(cf.fd, last.rec.data(), last.rec.size(), 0);
 }
 
-// One log entry: the journal's bytes from offset base on, its cursor, the key.
-static std::vector<unsigned char> log_entry(const unsigned char *journal, int base, int length, int cursor,
-                                            uint32_t key) {
+// Appends one log entry to out: the journal's bytes from offset base on,
+// its cursor, the key; returns the entry's checksum. Built in place, so that
+// a log written afresh holds a long journal once, not twice.
+static uint32_t append_log_entry(std::vector<unsigned char> &out, const unsigned char *journal, int base,
+                                 int length, int cursor, uint32_t key) {
     const int count = length - base;
-    std::vector<unsigned char> e(size_t(ENTRY_HEAD + count + 4));
-    put32(&e[0], uint32_t(base));
-    put32(&e[4], uint32_t(count));
-    put32(&e[8], uint32_t(cursor));
-    put32(&e[12], key);
-    if (count > 0) memcpy(&e[ENTRY_HEAD], journal + base, size_t(count));
-    put32(&e[size_t(ENTRY_HEAD + count)], region_sum(0, e.data(), ENTRY_HEAD + count));
-    return e;
+    const size_t at = out.size();
+    out.resize(at + size_t(ENTRY_HEAD + count + 4));
+    unsigned char *e = &out[at];
+    put32(e, uint32_t(base));
+    put32(e + 4, uint32_t(count));
+    put32(e + 8, uint32_t(cursor));
+    put32(e + 12, key);
+    if (count > 0) memcpy(e + ENTRY_HEAD, journal + base, size_t(count));
+    const uint32_t sum = region_sum(0, e, ENTRY_HEAD + count);
+    put32(e + ENTRY_HEAD + count, sum);
+    return sum;
 }
 
 // Replays a log's whole entries in order, up to the offset `until`. With a
@@ -447,9 +452,7 @@ static int adopt_log(const char *path) {
         if (slurp(save_name, game) && game.size() >= size_t(HEADER_BYTES)) {
             uint32_t key = get32(&game[HEADER_BYTES - 4]);
             if (old_journal(f, key, journal, cursor)) {
-                std::vector<unsigned char> e = log_entry(journal.data(), 0, int(journal.size()), cursor, key);
-                log.insert(log.end(), e.begin(), e.end());
-                jlog.last_sum = get32(&e[e.size() - 4]);
+                jlog.last_sum = append_log_entry(log, journal.data(), 0, int(journal.size()), cursor, key);
                 logged = std::move(journal);
             }
         }
@@ -505,11 +508,12 @@ static int log_journal(const char *path, uint32_t key, bool look, journal_part &
     const int length = kept_length(), cursor = length ? edptr : 0;
     int base = std::max(0, std::min({tail_from, jlog.length, length}));
     if (length - base > TAIL_LIMIT) {
-        const std::vector<unsigned char> e = log_entry(diffs, base, length, cursor, key);
+        std::vector<unsigned char> e;
+        const uint32_t sum = append_log_entry(e, diffs, base, length, cursor, key);
         if (int err = write_at(jlog.fd, e.data(), e.size(), jlog.end)) return err;
         jlog.end += off_t(e.size());
         jlog.length = length;
-        jlog.last_sum = get32(&e[e.size() - 4]);
+        jlog.last_sum = sum;
         tail_from = INT_MAX;
         base = length;
     }
@@ -523,8 +527,7 @@ static void compact_log(const char *path, uint32_t key) {
     if (!jlog.known || jlog.end <= off_t(kept_length()) + LOG_SLACK) return;
     std::vector<unsigned char> log(LOG_MAGIC, LOG_MAGIC + sizeof LOG_MAGIC);
     const int length = kept_length();
-    std::vector<unsigned char> e = log_entry(diffs, 0, length, length ? edptr : 0, key);
-    log.insert(log.end(), e.begin(), e.end());
+    const uint32_t sum = append_log_entry(log, diffs, 0, length, length ? edptr : 0, key);
     close_file(jlog.fd);
     jlog.known = false;
     if (write_whole(path, log.data(), log.size(), false) != 0) return;
@@ -533,7 +536,7 @@ static void compact_log(const char *path, uint32_t key) {
     jlog.known = true;
     jlog.end = off_t(log.size());
     jlog.length = length;
-    jlog.last_sum = get32(&e[e.size() - 4]);
+    jlog.last_sum = sum;
     tail_from = INT_MAX;
 }
 
