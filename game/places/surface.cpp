@@ -489,9 +489,9 @@ constexpr row DELL[] = {
 // The two ends of the footbridge share their look replies, their moves of
 // the turned world and their marks; each has its own passage, heading
 // words and exits.
-constexpr int SOUTH_END = 0, NORTH_END = 1;
+constexpr int NEAR_END = 0, FAR_END = 1;
 
-// Places 197: footbridge; 198: north end of the footbridge.
+// Places 197: footbridge; 198: far end of the footbridge.
 constexpr member FOOTBRIDGE_ENDS[] = {
     {197, {1, 0}, {
         reply({991}, 2727),
@@ -509,12 +509,14 @@ constexpr member FOOTBRIDGE_ENDS[] = {
     }},
 };
 
-// Places 197: footbridge; 198: north end of the footbridge.
+// Places 197: footbridge; 198: far end of the footbridge.
 constexpr row FOOTBRIDGE[] = {
+    // The river runs far below the planks, out of reach.
+    reply({837}, 2753),
     look(),
         // The bridge and the river are the footbridge and the water under
         // its planks.
-        reply({538, WORD_DOWN, WORD_FLOOR, WORD_STREAM}, 2677, arg(1)),
+        reply({538, WORD_DOWN, WORD_FLOOR, WORD_STREAM, OBJ_LIQUID_1, WORD_WATERS}, 2677, arg(1)),
         reply({991}, 2727),
         reply({197, 11}, 2728, arg(1)),
         reply({996}, 2737),
@@ -522,7 +524,7 @@ constexpr row FOOTBRIDGE[] = {
         ret(),
     end(),
     moving(),
-        member_group(SOUTH_END),
+        member_group(NEAR_END),
             group({538, 197}),
                 // Coming from the lane, the footbridge's own name leads on
                 // across it, as from the path.
@@ -530,14 +532,14 @@ constexpr row FOOTBRIDGE[] = {
                 call(p329, ref(538), ref(748), ref(198), ref(751)),
             end(),
         end(),
-        member_group(NORTH_END),
+        member_group(FAR_END),
             call({538, 197}, p329, ref(197), ref(747), ref(199), ref(752)),
         end(),
         group(phase_8),
             go({195, 200}, 199, 2162),
             go({WORD_LOOKOUT}, 195, 2162),
         end(),
-        member_group(SOUTH_END),
+        member_group(NEAR_END),
             group(heading_carried),
                 direction({200, 195}, WORD_SOUTHEAST),
                 group({WORD_LOOKOUT}),
@@ -551,7 +553,7 @@ constexpr row FOOTBRIDGE[] = {
                 check_heading(),
             end(),
         end(),
-        member_group(NORTH_END),
+        member_group(FAR_END),
             group(heading_carried),
                 direction({WORD_LOOKOUT}, WORD_NORTHWEST),
                 group({200, 195}),

@@ -573,6 +573,17 @@ TEST_F(Surface, WaysThroughThePassageRule) {
         {came_from(197), line({538}), 199, {}},
         {came_from(199), line({197}), 197, {}},
     });
+}
+
+// From either end of the footbridge the river is in sight far below: the
+// water is the river, and it is too far down to swim in.
+TEST_F(Surface, FootbridgeRiverBelow) {
+    for (int end : {197, 198})
+        check_place(end, {
+            {nullptr, line({837}), end, {{STOP, 2753, 0}}},
+            {nullptr, line({WORD_LOOK, OBJ_LIQUID_1}), end, {{STOP_ARG, 2677, 1}}},
+            {nullptr, line({WORD_LOOK, WORD_WATERS}), end, {{STOP_ARG, 2677, 1}}},
+        });
     check_place(201, {
         {came_from(195), line({899}), 202, {}},
         {came_from(202), line({WORD_GO, 899}), 195, {}},
