@@ -129,6 +129,11 @@ constexpr row BRIDGEHEAD[] = {
         reply({980}, 3245),
         member_group(NEAR_END), reply({538, 308}, 2903, arg_of(308)), end(),
         member_group(FAR_END), reply({538}, 2033, arg_of(538)), end(),
+        // The booth stands behind the keeper while he is out of it.
+        when(object_near(23), group({24})),
+            say_as(SAY_DETAIL, 24, 0),
+            stop(),
+        end(),
         ret(),
     end(),
     member_group(FAR_END),

@@ -1305,7 +1305,7 @@ constexpr row GRATE[] = {
         reply({546}, 2389),
         reply({538}, 2674, arg(0)),
         reply({480}, 2674, arg(1)),
-        reply({WORD_FLOOR}, 2696, arg(1)),
+        reply({WORD_FLOOR, 1133}, 2696, arg(1)),
         reply({1131, 983}, 2697),
         reply({982}, 2698, arg(1)),
         reply({8}, 2729, arg(4)),
@@ -1315,6 +1315,8 @@ constexpr row GRATE[] = {
         reply({993}, 2390),
         ret(),
     end(),
+    // The votives stand fast along the foot of the shrine.
+    reply(all({WORD_TAKE, 983}), 2760),
     group({8}),
         reply({WORD_OPEN}, 2733, arg(0)),
         reply({WORD_CLOSE}, 2506, arg_of(8)),

@@ -91,6 +91,8 @@ TEST_F(Bridge, NearBridgeheadRows) {
         {nullptr, line({WORD_TAKE, 30}), 303, {{TYPED, 1885, VAR_ARG2}}},
         {nullptr, line({WORD_LOOK, 308}), 303, {{TYPED, 2903, 308}}, 1, 1},
         {nullptr, line({WORD_LOOK, 745}), 303, {}, 0},
+        // The empty booth behind the keeper while he is out of it.
+        {keeper_out, line({WORD_LOOK, 24}), 303, {{SAY_DETAIL, 24, 0}}},
         // Jumping: refused across a standing bridge, else the chasm.
         {nullptr, line({762}), 303, {{STOP, 1393, 0}}},
         {nullptr, line({762, 763}), 303, {{STOP, 1393, 0}}},

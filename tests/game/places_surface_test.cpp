@@ -926,6 +926,9 @@ TEST_F(Surface, GrateRows) {
         {nullptr, line({WORD_LOOK, 975}), 545, {{STOP_ARG, 2676, 975}}, 1, 1},
         {nullptr, line({WORD_LOOK, 545}), 545, {{STOP_ARG, 2696, 0}}},
         {nullptr, line({WORD_LOOK, 1137}), 545, {{STOP_ARG, 2696, 1}}},
+        {nullptr, line({WORD_LOOK, 1133}), 545, {{STOP_ARG, 2696, 1}}},
+        // The votives are seen, and stand fast.
+        {nullptr, line({WORD_TAKE, 983}), 545, {{STOP, 2760, 0}}},
         {nullptr, line({WORD_LOOK, 894}), 545, {{STOP_ARG, 2695, 0}}},
         {nullptr, line({WORD_LOOK, 131}), 545, {{STOP_ARG, 2695, 1}}},
         {nullptr, line({WORD_LOOK, 917}), 545, {{STOP_ARG, 2392, 0}}},
