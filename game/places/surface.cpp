@@ -158,6 +158,8 @@ constexpr row WOODSIDE[] = {
             reply({985}, 2707),
             reply({986}, 2708),
         end(),
+        // The hedge is rooted along the edge of the woods.
+        reply(all({WORD_TAKE, 986}), 2760),
         first(),
             group({985, 951}),
                 when(word_count_over(1).AND(lacks_word(WORD_GO)), reply(1493)),

@@ -159,7 +159,9 @@ TEST_F(Surface, WoodsideRows) {
         {nullptr, line({WORD_LOOK, 985}), 196, {{STOP, 2707, 0}}},
         {nullptr, line({WORD_LOOK, 986}), 196, {{STOP, 2708, 0}}},
         {nullptr, line({WORD_TAKE, 951}), 196, {{STOP, 1493, 0}}, 1, 1},
-        {nullptr, line({WORD_TAKE, 986}), 196, {{STOP, 2007, 0}}},
+        // The hedge is seen, so taking it is refused, not denied.
+        {nullptr, line({WORD_TAKE, 986}), 196, {{STOP, 2760, 0}}},
+        {nullptr, line({WORD_GO, 986}), 196, {{STOP, 2007, 0}}},
         {nullptr, line({WORD_TAKE, 988}), 196, {{STOP, 2464, 0}}, 1, 1},
         // The road and the lane are named as typed: the lane is no road.
         {nullptr, line({WORD_LOOK, 480}), 196, {{TYPED, 2596, VAR_ARG2}}, 1, 1},
