@@ -89,6 +89,8 @@ constexpr row LANE[] = {
         reply({538}, 2024),
         reply({195, 480}, 2590),
         reply({196}, 2591),
+        // The valley the stream runs away down.
+        reply({201}, 2683),
         reply({927, 919}, 2480),
         reply({WORD_STREAM}, 2711, arg(749)),
         ret(),

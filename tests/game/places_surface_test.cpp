@@ -85,6 +85,8 @@ TEST_F(Surface, LaneExits) {
 TEST_F(Surface, LaneRows) {
     check_place(PLACE_START, {
         {nullptr, line({WORD_CLOSE}), 195, {{STOP, 3312, 0}}},
+        // The valley the stream runs down is in sight.
+        {nullptr, line({WORD_LOOK, 201}), 195, {{STOP, 2683, 0}}},
         {nullptr, line({WORD_OPEN, 8}), 195, {{STOP, 3312, 0}}},
         // Drinking is the drink word's business.
         {nullptr, line({WORD_CONSUME_LIQUID}), 195, {}, 0},
