@@ -434,7 +434,7 @@ constexpr row DELL[] = {
     look(),
         reply({919}, 3425),
         reply({988, WORD_FLOOR}, 2721),
-        reply({203}, 2722),
+        reply({203, 894}, 2722),
         reply({987}, 2719),
         reply({WORD_ROCK}, 2709),
         reply({WORD_DOWN, WORD_IN}, 1712, arg(755)),

@@ -312,6 +312,8 @@ TEST_F(Surface, DellRows) {
         {nullptr, line({WORD_LOOK, 919}), 203, {{STOP, 3425, 0}}},
         {nullptr, line({WORD_LOOK, 1137}), 203, {{STOP, 2721, 0}}},
         {nullptr, line({WORD_LOOK, 203}), 203, {{STOP, 2722, 0}}},
+        // The trees that ring the dell are part of it.
+        {nullptr, line({WORD_LOOK, 894}), 203, {{STOP, 2722, 0}}},
         {nullptr, line({WORD_LOOK, 987}), 203, {{STOP, 2719, 0}}},
         {nullptr, line({WORD_LOOK, 1130}), 203, {{STOP, 2709, 0}}},
         {nullptr, line({WORD_LOOK, WORD_IN}), 203, {{STOP_ARG, 1712, WORD_DOWN}}},
