@@ -358,7 +358,7 @@ constexpr row STREAMBED[] = {
     look(),
         reply({919}, 3424),
         reply({WORD_STREAM}, 2165, arg(899)),
-        reply({202}, 2717),
+        reply({202, 1002, 1130}, 2717),
         reply({201}, 2718, arg(0)),
         ret(),
     end(),

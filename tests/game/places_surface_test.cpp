@@ -34,6 +34,8 @@ TEST_F(Surface, StreambedRows) {
         {nullptr, line({WORD_LOOK, 919}), 202, {{STOP, 3424, 0}}},
         {nullptr, line({WORD_LOOK, 899}), 202, {{STOP_ARG, 2165, 899}}},
         {nullptr, line({WORD_LOOK, 749}), 202, {}, 0},
+        // The boulders the stream slips between.
+        {nullptr, line({WORD_LOOK, 1002}), 202, {{STOP, 2717, 0}}},
         // Into the water, or down the stream: the refusal.
         {nullptr, line({757, 899}), 202, {{STOP, 2710, 0}}},
         {nullptr, line({WORD_GO, 120}), 202, {{STOP, 2710, 0}}},
