@@ -1170,6 +1170,8 @@ constexpr row CAIRN_FIELD[] = {
     call(p80),
     look(),
         reply({994, 993}, 3485),
+        // The field of cairns is the place itself.
+        reply({985}, 1453),
         ret(),
     end(),
     moving(),

@@ -802,6 +802,8 @@ TEST_F(Surface, CairnFieldBait) {
         {[] { set_location(138, PLACE_GONE); }, line({WORD_TAKE, 138}), 540, {{STOP, 2357, 0}}},
         {has_bait, line({WORD_TAKE, 138}), 540, {{STOP, 2360, 0}}},
         {nullptr, line({WORD_LOOK, 138}), 540, {{SAY_DETAIL, 138, 0}}},
+        // The field is the place the player stands in.
+        {nullptr, line({WORD_LOOK, 985}), 540, {{STOP, 1453, 0}}, 1, 1},
         {nullptr, line({138}), 540, {{TYPED, 1507, VAR_ARG1}}, 1, 1},
         {nullptr, line({788, 138}), 540, {}, 0},
         {phase(8), line({WORD_TAKE, 138}), 540, {{STOP, 3347, 0}}},
