@@ -572,6 +572,8 @@ constexpr row INSCRIBED_ARCH[] = {
             reply(1885, arg_of(73)),
         end(),
     end(),
+    // Reading the arch is reading the tablet above it.
+    reply(all({798, 1054}), 2283, arg(0)),
     look(),
         reply({1018, 30, 134, 129}, 3135),
         reply({1054}, 3136),

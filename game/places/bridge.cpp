@@ -129,6 +129,11 @@ constexpr row BRIDGEHEAD[] = {
         reply({980}, 3245),
         member_group(NEAR_END), reply({538, 308}, 2903, arg_of(308)), end(),
         member_group(FAR_END), reply({538}, 2033, arg_of(538)), end(),
+        // The booth stands behind the keeper while he is out of it.
+        when(object_near(23), group({24})),
+            say_as(SAY_DETAIL, 24, 0),
+            stop(),
+        end(),
         ret(),
     end(),
     member_group(FAR_END),
@@ -380,7 +385,7 @@ constexpr row RAVINE_EDGE[] = {
         reply({WORD_DOWN}, 2478, arg(1)),
         reply({956, 922}, 1849, arg_of(VAR_ARG2)),
         reply({980}, 3245),
-        reply({475, 376, 1024, 1032}, 3195),
+        reply({475, 376, 1024, 1032, 888, WORD_UP}, 3195),
         reply({1034, WORD_WALL}, 3194),
         reply({31, 172}, 2046),
         reply({911, WORD_STREAM}, 2047),
@@ -479,6 +484,8 @@ constexpr row SLOPE[] = {
 // Place 360: den mouth.
 constexpr row DEN_MOUTH[] = {
     set_flag(39, OFLAG_SEEN),
+    // The letters are those of the inscription.
+    rewrite(1028, 1080),
     call(p185, ref(1080)),
     call(p297, ref(1870), ref(1080)),
     look(),

@@ -584,7 +584,7 @@ int no_such_thing_here() {
 constexpr row LOOKOUT_POINT[] = {
     set_flag(593, PFLAG_VISITED),
     look(),
-        reply({620, WORD_ROCK, 954, WORD_RAMP}, 2978),
+        reply({620, WORD_ROCK, 954, WORD_RAMP, 958}, 2978),
         reply({913, WORD_DOWN}, 3199),
         reply({319, WORD_OPENING, WORD_HOLE}, 3200),
         reply({1022}, 2709),

@@ -96,6 +96,8 @@ constexpr row CARVINGS[] = {
     end(),
     look(),
         reply({206, 44}, 1849, arg_of(VAR_ARG2)),
+        // The walls are covered with the glyphs.
+        reply({WORD_WALL}, 2112),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2899, arg(0)),
         reply({207}, 2900, arg(0)),
         ret(),
@@ -151,9 +153,11 @@ constexpr row UPPER_CHAMBER[] = {
         reply({207}, 2900, arg(1)),
         reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2899, arg(1)),
         reply({WORD_WALL, 1131, 635}, 2901),
-        reply({1024, WORD_STREAM}, 3457),
+        reply({1024, WORD_STREAM, OBJ_LIQUID_1}, 3457),
         ret(),
     end(),
+    // The formations hang fast from the roof.
+    reply(all({WORD_TAKE, 1024}), 2760),
     // A firefly about: a hint may be offered here.
     when([] { return cond(lies_here(109)); }, set_flag(208, PFLAG_HINT_AVAILABLE)),
     moving(),

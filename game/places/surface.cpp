@@ -89,6 +89,8 @@ constexpr row LANE[] = {
         reply({538}, 2024),
         reply({195, 480}, 2590),
         reply({196}, 2591),
+        // The valley the stream runs away down.
+        reply({201}, 2683),
         reply({927, 919}, 2480),
         reply({WORD_STREAM}, 2711, arg(749)),
         ret(),
@@ -158,6 +160,8 @@ constexpr row WOODSIDE[] = {
             reply({985}, 2707),
             reply({986}, 2708),
         end(),
+        // The hedge is rooted along the edge of the woods.
+        reply(all({WORD_TAKE, 986}), 2760),
         first(),
             group({985, 951}),
                 when(word_count_over(1).AND(lacks_word(WORD_GO)), reply(1493)),
@@ -354,7 +358,7 @@ constexpr row STREAMBED[] = {
     look(),
         reply({919}, 3424),
         reply({WORD_STREAM}, 2165, arg(899)),
-        reply({202}, 2717),
+        reply({202, 1002, 1130}, 2717),
         reply({201}, 2718, arg(0)),
         ret(),
     end(),
@@ -430,7 +434,7 @@ constexpr row DELL[] = {
     look(),
         reply({919}, 3425),
         reply({988, WORD_FLOOR}, 2721),
-        reply({203}, 2722),
+        reply({203, 894}, 2722),
         reply({987}, 2719),
         reply({WORD_ROCK}, 2709),
         reply({WORD_DOWN, WORD_IN}, 1712, arg(755)),
@@ -489,9 +493,9 @@ constexpr row DELL[] = {
 // The two ends of the footbridge share their look replies, their moves of
 // the turned world and their marks; each has its own passage, heading
 // words and exits.
-constexpr int SOUTH_END = 0, NORTH_END = 1;
+constexpr int NEAR_END = 0, FAR_END = 1;
 
-// Places 197: footbridge; 198: north end of the footbridge.
+// Places 197: footbridge; 198: far end of the footbridge.
 constexpr member FOOTBRIDGE_ENDS[] = {
     {197, {1, 0}, {
         reply({991}, 2727),
@@ -509,12 +513,14 @@ constexpr member FOOTBRIDGE_ENDS[] = {
     }},
 };
 
-// Places 197: footbridge; 198: north end of the footbridge.
+// Places 197: footbridge; 198: far end of the footbridge.
 constexpr row FOOTBRIDGE[] = {
+    // The river runs far below the planks, out of reach.
+    reply({837}, 2753),
     look(),
         // The bridge and the river are the footbridge and the water under
         // its planks.
-        reply({538, WORD_DOWN, WORD_FLOOR, WORD_STREAM}, 2677, arg(1)),
+        reply({538, WORD_DOWN, WORD_FLOOR, WORD_STREAM, OBJ_LIQUID_1, WORD_WATERS}, 2677, arg(1)),
         reply({991}, 2727),
         reply({197, 11}, 2728, arg(1)),
         reply({996}, 2737),
@@ -522,7 +528,7 @@ constexpr row FOOTBRIDGE[] = {
         ret(),
     end(),
     moving(),
-        member_group(SOUTH_END),
+        member_group(NEAR_END),
             group({538, 197}),
                 // Coming from the lane, the footbridge's own name leads on
                 // across it, as from the path.
@@ -530,14 +536,14 @@ constexpr row FOOTBRIDGE[] = {
                 call(p329, ref(538), ref(748), ref(198), ref(751)),
             end(),
         end(),
-        member_group(NORTH_END),
+        member_group(FAR_END),
             call({538, 197}, p329, ref(197), ref(747), ref(199), ref(752)),
         end(),
         group(phase_8),
             go({195, 200}, 199, 2162),
             go({WORD_LOOKOUT}, 195, 2162),
         end(),
-        member_group(SOUTH_END),
+        member_group(NEAR_END),
             group(heading_carried),
                 direction({200, 195}, WORD_SOUTHEAST),
                 group({WORD_LOOKOUT}),
@@ -551,7 +557,7 @@ constexpr row FOOTBRIDGE[] = {
                 check_heading(),
             end(),
         end(),
-        member_group(NORTH_END),
+        member_group(FAR_END),
             group(heading_carried),
                 direction({WORD_LOOKOUT}, WORD_NORTHWEST),
                 group({200, 195}),
@@ -1164,6 +1170,8 @@ constexpr row CAIRN_FIELD[] = {
     call(p80),
     look(),
         reply({994, 993}, 3485),
+        // The field of cairns is the place itself.
+        reply({985}, 1453),
         ret(),
     end(),
     moving(),
@@ -1303,7 +1311,7 @@ constexpr row GRATE[] = {
         reply({546}, 2389),
         reply({538}, 2674, arg(0)),
         reply({480}, 2674, arg(1)),
-        reply({WORD_FLOOR}, 2696, arg(1)),
+        reply({WORD_FLOOR, 1133}, 2696, arg(1)),
         reply({1131, 983}, 2697),
         reply({982}, 2698, arg(1)),
         reply({8}, 2729, arg(4)),
@@ -1313,6 +1321,8 @@ constexpr row GRATE[] = {
         reply({993}, 2390),
         ret(),
     end(),
+    // The votives stand fast along the foot of the shrine.
+    reply(all({WORD_TAKE, 983}), 2760),
     group({8}),
         reply({WORD_OPEN}, 2733, arg(0)),
         reply({WORD_CLOSE}, 2506, arg_of(8)),

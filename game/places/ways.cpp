@@ -194,7 +194,7 @@ int empty_named_vessel() {
 constexpr row PLANT_HOLLOW[] = {
     look(),
         reply({1003}, 1453),
-        reply({WORD_HOLE}, 2847),
+        reply({WORD_HOLE, WORD_UP}, 2847),
         ret(),
     end(),
     group({WORD_HOLE}),

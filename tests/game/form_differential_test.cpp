@@ -35,7 +35,7 @@ int streambed() {
             say(SAY_STOP | SAY_ARG, 2165, 899);
             if (loop) return 0;
         }
-        if (cond(anyof(202, -1))) {
+        if (cond(anyof(202, 1002, 1130, -1))) {
             say(SAY_STOP, 2717, 0);
             if (loop) return 0;
         }

@@ -513,6 +513,8 @@ TEST_F(Beyond, InscribedArch) {
         {nullptr, line({WORD_TAKE, 129}), 332, {{TYPED, 1885, 73}}},
         {nullptr, line({WORD_LOOK, 1018}), 332, {{STOP, 3135, 0}}},
         {nullptr, line({WORD_LOOK, 1054}), 332, {{STOP, 3136, 0}}},
+        // Reading the arch reads the tablet above it.
+        {nullptr, line({798, 1054}), 332, {{STOP_ARG, 2283, 0}}},
         {nullptr, line({WORD_LOOK, 758}), 332, {{STOP_ARG, 2903, 897}}, 1, 1},
         {nullptr, line({1054}), 335, {}},
         {state_of(1221, 3), line({749}), 335, {{0, 3214, 0}}},

@@ -91,6 +91,8 @@ TEST_F(Bridge, NearBridgeheadRows) {
         {nullptr, line({WORD_TAKE, 30}), 303, {{TYPED, 1885, VAR_ARG2}}},
         {nullptr, line({WORD_LOOK, 308}), 303, {{TYPED, 2903, 308}}, 1, 1},
         {nullptr, line({WORD_LOOK, 745}), 303, {}, 0},
+        // The empty booth behind the keeper while he is out of it.
+        {keeper_out, line({WORD_LOOK, 24}), 303, {{SAY_DETAIL, 24, 0}}},
         // Jumping: refused across a standing bridge, else the chasm.
         {nullptr, line({762}), 303, {{STOP, 1393, 0}}},
         {nullptr, line({762, 763}), 303, {{STOP, 1393, 0}}},
@@ -324,6 +326,9 @@ TEST_F(Bridge, CrossroadsAndSidePlacesRows) {
     });
     check_place(360, {
         {nullptr, line({798}), 360, {{STOP_ARG, 1870, 1080}}},
+        // The letters over the entrance are the inscription's.
+        {nullptr, line({798, 1028}), 360, {{STOP_ARG, 1870, 1080}}},
+        {nullptr, line({WORD_LOOK, 1028}), 360, {{STOP_ARG, 1870, 1080}}},
         {nullptr, line({WORD_LOOK, 895}), 360, {{STOP_ARG, 1712, 757}}},
         {nullptr, line({WORD_LOOK, 359}), 360, {{TYPED, 2959, 359}}},
     });
@@ -362,6 +367,9 @@ TEST_F(Bridge, RavineEdgeRows) {
         {nullptr, line({WORD_LOOK, 1022}), 311, {{STOP, 2048, 0}}},
         {nullptr, line({WORD_LOOK, 1034}), 311, {{STOP, 3194, 0}}},
         {nullptr, line({WORD_LOOK, 376}), 311, {{STOP, 3195, 0}}},
+        // The crack overhead that lets down the light.
+        {nullptr, line({WORD_LOOK, 888}), 311, {{STOP, 3195, 0}}},
+        {nullptr, line({WORD_LOOK, WORD_UP}), 311, {{STOP, 3195, 0}}},
         {nullptr, line({WORD_LOOK, 298}), 311, {{STOP, 3458, 0}}},
         {nullptr, line({WORD_LOOK, 201}), 311, {{TYPED, 2952, 201}}},
         {nullptr, line({773, 31}), 311, {{STOP, 1446, 0}}},

@@ -433,6 +433,7 @@ TEST_F(Dunes, EdgeRows) {
     });
     check_place(627, {
         {nullptr, line({WORD_LOOK, 954}), 627, {{STOP, 2978, 0}}},
+        {nullptr, line({WORD_LOOK, 958}), 627, {{STOP, 2978, 0}}},
         {nullptr, line({WORD_LOOK, 913}), 627, {{STOP, 3199, 0}}},
         {nullptr, line({WORD_LOOK, 319}), 627, {{STOP, 3200, 0}}},
         {nullptr, line({WORD_LOOK, 1022}), 627, {{STOP, 2709, 0}}},

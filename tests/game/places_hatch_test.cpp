@@ -79,6 +79,8 @@ TEST_F(Hatch, WayDownRows) {
         {nullptr, line({798}), 206, {{STOP, 2112, 0}}},
         {nullptr, line({WORD_LOOK, 134}), 206, {{STOP, 2112, 0}}},
         {nullptr, line({WORD_TAKE, 134}), 206, {{TYPED, 1885, 134}}},
+        // The walls are the carvings' own.
+        {nullptr, line({WORD_LOOK, WORD_WALL}), 206, {{STOP, 2112, 0}}},
         // The carvings named by the chamber's own word are read as its glyphs.
         {nullptr, line({WORD_LOOK, 206}), 206, {{STOP, 2112, 0}}},
         {nullptr, line({WORD_TAKE, 206}), 206, {{TYPED, 1885, 134}}},
@@ -110,6 +112,9 @@ TEST_F(Hatch, WayDownRows) {
         {nullptr, line({WORD_LOOK, 898}), 208, {{STOP_ARG, 2899, 1}}},
         {nullptr, line({WORD_LOOK, 936}), 208, {{STOP, 2901, 0}}},
         {nullptr, line({WORD_LOOK, 1024}), 208, {{STOP, 3457, 0}}},
+        // The trickle's water, and the formations that hang fast.
+        {nullptr, line({WORD_LOOK, OBJ_LIQUID_1}), 208, {{STOP, 3457, 0}}},
+        {nullptr, line({WORD_TAKE, 1024}), 208, {{STOP, 2760, 0}}},
     });
     // A firefly here: the place offers a hint.
     for (bool firefly : {false, true}) {

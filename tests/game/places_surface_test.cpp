@@ -34,6 +34,8 @@ TEST_F(Surface, StreambedRows) {
         {nullptr, line({WORD_LOOK, 919}), 202, {{STOP, 3424, 0}}},
         {nullptr, line({WORD_LOOK, 899}), 202, {{STOP_ARG, 2165, 899}}},
         {nullptr, line({WORD_LOOK, 749}), 202, {}, 0},
+        // The boulders the stream slips between.
+        {nullptr, line({WORD_LOOK, 1002}), 202, {{STOP, 2717, 0}}},
         // Into the water, or down the stream: the refusal.
         {nullptr, line({757, 899}), 202, {{STOP, 2710, 0}}},
         {nullptr, line({WORD_GO, 120}), 202, {{STOP, 2710, 0}}},
@@ -85,6 +87,8 @@ TEST_F(Surface, LaneExits) {
 TEST_F(Surface, LaneRows) {
     check_place(PLACE_START, {
         {nullptr, line({WORD_CLOSE}), 195, {{STOP, 3312, 0}}},
+        // The valley the stream runs down is in sight.
+        {nullptr, line({WORD_LOOK, 201}), 195, {{STOP, 2683, 0}}},
         {nullptr, line({WORD_OPEN, 8}), 195, {{STOP, 3312, 0}}},
         // Drinking is the drink word's business.
         {nullptr, line({WORD_CONSUME_LIQUID}), 195, {}, 0},
@@ -159,7 +163,9 @@ TEST_F(Surface, WoodsideRows) {
         {nullptr, line({WORD_LOOK, 985}), 196, {{STOP, 2707, 0}}},
         {nullptr, line({WORD_LOOK, 986}), 196, {{STOP, 2708, 0}}},
         {nullptr, line({WORD_TAKE, 951}), 196, {{STOP, 1493, 0}}, 1, 1},
-        {nullptr, line({WORD_TAKE, 986}), 196, {{STOP, 2007, 0}}},
+        // The hedge is seen, so taking it is refused, not denied.
+        {nullptr, line({WORD_TAKE, 986}), 196, {{STOP, 2760, 0}}},
+        {nullptr, line({WORD_GO, 986}), 196, {{STOP, 2007, 0}}},
         {nullptr, line({WORD_TAKE, 988}), 196, {{STOP, 2464, 0}}, 1, 1},
         // The road and the lane are named as typed: the lane is no road.
         {nullptr, line({WORD_LOOK, 480}), 196, {{TYPED, 2596, VAR_ARG2}}, 1, 1},
@@ -308,6 +314,8 @@ TEST_F(Surface, DellRows) {
         {nullptr, line({WORD_LOOK, 919}), 203, {{STOP, 3425, 0}}},
         {nullptr, line({WORD_LOOK, 1137}), 203, {{STOP, 2721, 0}}},
         {nullptr, line({WORD_LOOK, 203}), 203, {{STOP, 2722, 0}}},
+        // The trees that ring the dell are part of it.
+        {nullptr, line({WORD_LOOK, 894}), 203, {{STOP, 2722, 0}}},
         {nullptr, line({WORD_LOOK, 987}), 203, {{STOP, 2719, 0}}},
         {nullptr, line({WORD_LOOK, 1130}), 203, {{STOP, 2709, 0}}},
         {nullptr, line({WORD_LOOK, WORD_IN}), 203, {{STOP_ARG, 1712, WORD_DOWN}}},
@@ -573,6 +581,17 @@ TEST_F(Surface, WaysThroughThePassageRule) {
         {came_from(197), line({538}), 199, {}},
         {came_from(199), line({197}), 197, {}},
     });
+}
+
+// From either end of the footbridge the river is in sight far below: the
+// water is the river, and it is too far down to swim in.
+TEST_F(Surface, FootbridgeRiverBelow) {
+    for (int end : {197, 198})
+        check_place(end, {
+            {nullptr, line({837}), end, {{STOP, 2753, 0}}},
+            {nullptr, line({WORD_LOOK, OBJ_LIQUID_1}), end, {{STOP_ARG, 2677, 1}}},
+            {nullptr, line({WORD_LOOK, WORD_WATERS}), end, {{STOP_ARG, 2677, 1}}},
+        });
     check_place(201, {
         {came_from(195), line({899}), 202, {}},
         {came_from(202), line({WORD_GO, 899}), 195, {}},
@@ -783,6 +802,8 @@ TEST_F(Surface, CairnFieldBait) {
         {[] { set_location(138, PLACE_GONE); }, line({WORD_TAKE, 138}), 540, {{STOP, 2357, 0}}},
         {has_bait, line({WORD_TAKE, 138}), 540, {{STOP, 2360, 0}}},
         {nullptr, line({WORD_LOOK, 138}), 540, {{SAY_DETAIL, 138, 0}}},
+        // The field is the place the player stands in.
+        {nullptr, line({WORD_LOOK, 985}), 540, {{STOP, 1453, 0}}, 1, 1},
         {nullptr, line({138}), 540, {{TYPED, 1507, VAR_ARG1}}, 1, 1},
         {nullptr, line({788, 138}), 540, {}, 0},
         {phase(8), line({WORD_TAKE, 138}), 540, {{STOP, 3347, 0}}},
@@ -915,6 +936,9 @@ TEST_F(Surface, GrateRows) {
         {nullptr, line({WORD_LOOK, 975}), 545, {{STOP_ARG, 2676, 975}}, 1, 1},
         {nullptr, line({WORD_LOOK, 545}), 545, {{STOP_ARG, 2696, 0}}},
         {nullptr, line({WORD_LOOK, 1137}), 545, {{STOP_ARG, 2696, 1}}},
+        {nullptr, line({WORD_LOOK, 1133}), 545, {{STOP_ARG, 2696, 1}}},
+        // The votives are seen, and stand fast.
+        {nullptr, line({WORD_TAKE, 983}), 545, {{STOP, 2760, 0}}},
         {nullptr, line({WORD_LOOK, 894}), 545, {{STOP_ARG, 2695, 0}}},
         {nullptr, line({WORD_LOOK, 131}), 545, {{STOP_ARG, 2695, 1}}},
         {nullptr, line({WORD_LOOK, 917}), 545, {{STOP_ARG, 2392, 0}}},

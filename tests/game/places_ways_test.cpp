@@ -167,6 +167,8 @@ TEST_F(Ways, PlantRimAndHollow) {
     });
     check_place(218, {
         {nullptr, line({WORD_LOOK, 893}), 218, {{STOP, 2847, 0}}},
+        // Looking up is looking at the hole in the roof.
+        {nullptr, line({WORD_LOOK, WORD_UP}), 218, {{STOP, 2847, 0}}},
         {plant(0), line({848}), 218, {{STOP_ARG, 1437, 893}}},
         {plant(0), line({848, 13}), 218, {{STOP, 1514, 0}}},
         {plant(1), line({848, 13}), 215, {{0, 1515, 0}}},
