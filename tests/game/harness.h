@@ -255,6 +255,38 @@ protected:
         }
     }
 
+    // Features a place answers with a closer look: from a fresh world at
+    // the place, "look <word>" at its procedure says `text` first and ends
+    // the turn.
+    struct feature_look {
+        int place, word, text;
+    };
+    void expect_looks(const std::vector<feature_look> &cases) {
+        for (const feature_look &c : cases) {
+            fresh_world(c.place);
+            const outcome o = at_place(line({WORD_LOOK, c.word}));
+            ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
+            EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
+            EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
+        }
+    }
+
+    // Typed commands a place answers with one text: from a fresh world at
+    // the place, its procedure says `reply` alone and ends the turn.
+    struct feature_reply {
+        int place;
+        const char *typed;
+        said reply;
+    };
+    void expect_replies(const std::vector<feature_reply> &cases) {
+        for (const feature_reply &c : cases) {
+            fresh_world(c.place);
+            const outcome o = at_place(c.typed);
+            EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
+            EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
+        }
+    }
+
     // Where each typed word moves the player from `here` (a fresh world,
     // then `setup`), as a one-word command or after GO: word -> place.
     // Every refno that the vocabulary spells is tried.

@@ -744,20 +744,11 @@ TEST_F(Beyond, TextsAreWritten) {
 // at: what the player stands on or in, and the features in view.
 TEST_F(Beyond, FeaturesTheDescriptionsName) {
     constexpr int ON = 3245, IN = 1453;
-    const struct {
-        int place, word, text;
-    } cases[] = {
+    expect_looks({
         {312, 999, ON}, {312, 912, ON}, {316, 1052, ON}, {377, 1052, ON}, {451, 999, ON}, {320, 15, 2942},
         {323, 981, IN}, {331, 1066, IN}, {351, 932, IN}, {356, 1066, IN}, {333, 962, 2284}, {319, 966, 2903}, {451, 954, 1849},
         {312, WORD_DOWN, 2478}, {451, WORD_DOWN, 2478}, {320, WORD_DOWN, 2942},
-    };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(line({WORD_LOOK, c.word}));
-        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
-    }
+    });
     // The changing room's glass, mirror or panel, its window and its doorway,
     // guise by guise.
     check_place(318, {

@@ -435,19 +435,10 @@ TEST_F(Bridge, TextsAreWritten) {
 // at: what the player stands on or in, and the features in view.
 TEST_F(Bridge, FeaturesTheDescriptionsName) {
     constexpr int ON = 3245;
-    const struct {
-        int place, word, text;
-    } cases[] = {
+    expect_looks({
         {311, 980, ON}, {358, 79, 3131}, {303, 980, ON}, {304, 980, ON}, {311, 956, 1849},
         {303, WORD_DOWN, 2478}, {311, WORD_DOWN, 2478},
-    };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(line({WORD_LOOK, c.word}));
-        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
-    }
+    });
 }
 
 }  // namespace

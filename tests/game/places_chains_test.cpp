@@ -188,11 +188,7 @@ TEST_F(Chains, TextsAreWritten) {
 // The ledge and the edge over the pit and the gap above the undercroft are
 // answered by a closer look.
 TEST_F(Chains, NamedFeaturesAnswerALook) {
-    const struct {
-        int place;
-        const char *typed;
-        said reply;
-    } cases[] = {
+    const std::vector<feature_reply> cases = {
         {387, "examine ledge", {STOP, 2965, 0}},
         {427, "examine edge", {STOP, 2965, 0}},
         {388, "examine gap", {STOP, 2966, 0}},
@@ -206,12 +202,7 @@ TEST_F(Chains, NamedFeaturesAnswerALook) {
         EXPECT_EQ(o.loop, 0) << typed;
         EXPECT_EQ(value[VAR_COMMAND_STATUS], 1) << typed;
     }
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(c.typed);
-        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
-        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
-    }
+    expect_replies(cases);
 }
 
 }  // namespace

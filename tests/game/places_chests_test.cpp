@@ -283,19 +283,10 @@ TEST_F(Chests, CrosswaysRows) {
 
 // The stairwell under the grate is answered by a closer look.
 TEST_F(Chests, NamedFeaturesAnswerALook) {
-    const struct {
-        int place;
-        const char *typed;
-        said reply;
-    } cases[] = {
+    const std::vector<feature_reply> cases = {
         {489, "examine stairwell", {STOP, 3132, 0}},
     };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(c.typed);
-        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
-        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
-    }
+    expect_replies(cases);
 }
 
 }  // namespace

@@ -122,22 +122,13 @@ TEST_F(Honeycomb, LedgerExchange) {
 // What a description names of the place itself is answered there, looked
 // at: what the player stands on or in, and the features in view.
 TEST_F(Honeycomb, FeaturesTheDescriptionsName) {
-    const struct {
-        int place, word, text;
-    } cases[] = {
+    expect_looks({
         {582, 15, 3043}, {575, WORD_UP, 2996}, {575, 1054, 2996},
         {641, 1068, 3033}, {642, 1068, 3033}, {648, 1068, 3033}, {643, 966, 1849}, {649, 966, 3041},
         {577, 173, 1849}, {579, 10, 1453}, {580, 1017, 1453},
         {650, 980, 3245}, {650, 954, 1849},
         {650, WORD_DOWN, 2478}, {639, WORD_DOWN, 2478}, {582, WORD_DOWN, 3042},
-    };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(line({WORD_LOOK, c.word}));
-        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
-    }
+    });
 }
 
 }  // namespace

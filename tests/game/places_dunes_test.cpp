@@ -485,11 +485,7 @@ TEST_F(DunesTexts, Written) {
 // of the abyss, the steps of the terraces and the roofs of the caves are
 // answered by a closer look.
 TEST_F(Dunes, NamedFeaturesAnswerALook) {
-    const struct {
-        int place;
-        const char *typed;
-        said reply;
-    } cases[] = {
+    const std::vector<feature_reply> cases = {
         {591, "examine sand", {STOP, 2613, 0}},
         {592, "examine sand", {STOP, 2613, 0}},
         {593, "examine sand", {STOP, 2613, 0}},
@@ -506,12 +502,7 @@ TEST_F(Dunes, NamedFeaturesAnswerALook) {
         {626, "look down", {STOP_ARG, 3427, 3}},
         {621, "examine terraces", {STOP, 2978, 0}},
     };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(c.typed);
-        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
-        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
-    }
+    expect_replies(cases);
 }
 
 }  // namespace

@@ -217,11 +217,7 @@ TEST_F(End, LimboAndWings) {
 // The crag and the sky of the posts, the cloud of the drift, the grotto's pool
 // and hole and the last ledge are answered by a closer look.
 TEST_F(End, NamedFeaturesAnswerALook) {
-    const struct {
-        int place;
-        const char *typed;
-        said reply;
-    } cases[] = {
+    const std::vector<feature_reply> cases = {
         {447, "examine sky", {STOP_ARG, 2019, 12}},
         {447, "examine crag", {STOP_ARG, 2033, 921}},
         {448, "examine crag", {STOP_ARG, 2033, 921}},
@@ -239,12 +235,7 @@ TEST_F(End, NamedFeaturesAnswerALook) {
         {671, "examine sky", {STOP_ARG, 2019, 12}},
         {672, "examine ledge", {STOP_ARG, 2393, 1}},
     };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(c.typed);
-        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
-        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
-    }
+    expect_replies(cases);
 }
 
 }  // namespace

@@ -407,11 +407,7 @@ TEST_F(Gallery, TextsAreWritten) {
 // The gulf's edges, the flowstone and the shadow of the cove, the pillars and
 // the high ledge and its edge are answered by a closer look.
 TEST_F(Gallery, NamedFeaturesAnswerALook) {
-    const struct {
-        int place;
-        const char *typed;
-        said reply;
-    } cases[] = {
+    const std::vector<feature_reply> cases = {
         {432, "examine edge", {STOP, 2935, 0}},
         {433, "examine gap", {STOP, 2935, 0}},
         {436, "examine flowstone", {STOP, 3140, 0}},
@@ -431,12 +427,7 @@ TEST_F(Gallery, NamedFeaturesAnswerALook) {
     EXPECT_EQ(bend.texts, std::vector<said>{});
     EXPECT_EQ(bend.loop, 0);
     EXPECT_EQ(value[VAR_COMMAND_STATUS], 1);
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(c.typed);
-        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
-        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
-    }
+    expect_replies(cases);
 }
 
 }  // namespace

@@ -294,18 +294,9 @@ TEST_F(Hatch, PlaceWordTypedFirstRunsNoOtherPlace) {
 // at: what the player stands on or in, and the features in view.
 TEST_F(Hatch, FeaturesTheDescriptionsName) {
     constexpr int ON = 3245, IN = 1453;
-    const struct {
-        int place, word, text;
-    } cases[] = {
+    expect_looks({
         {208, 15, 15}, {209, 980, ON}, {210, 981, IN}, {213, 1066, IN},
-    };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(line({WORD_LOOK, c.word}));
-        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
-    }
+    });
 }
 
 }  // namespace

@@ -447,20 +447,11 @@ TEST_F(Ladder, LowerLedgeAndShaftRows) {
 // at: what the player stands on or in, and the features in view.
 TEST_F(Ladder, FeaturesTheDescriptionsName) {
     constexpr int ON = 3245;
-    const struct {
-        int place, word, text;
-    } cases[] = {
+    expect_looks({
         {262, 993, 2919}, {262, 1038, 2933}, {453, 926, 2115}, {461, 1052, ON}, {462, 980, 3085},
         {462, 15, 3083}, {462, 981, 3087}, {463, 999, ON}, {463, 981, 1849},
         {462, WORD_DOWN, 2478}, {463, WORD_DOWN, 2478},
-    };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(line({WORD_LOOK, c.word}));
-        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
-    }
+    });
 }
 
 }  // namespace

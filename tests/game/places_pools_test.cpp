@@ -519,20 +519,11 @@ TEST_F(Pools, TextsAreWritten) {
 // at: what the player stands on or in, and the features in view.
 TEST_F(Pools, FeaturesTheDescriptionsName) {
     constexpr int ON = 3245, IN = 1453;
-    const struct {
-        int place, word, text;
-    } cases[] = {
+    expect_looks({
         {496, 961, IN}, {500, 962, IN}, {500, 893, 3094}, {501, 980, ON}, {501, 962, 3092}, {501, 922, 3095},
         {508, 981, IN}, {510, 1060, 1849}, {511, 962, IN}, {515, 1003, IN},
         {500, 1064, 1849}, {502, 962, 1849}, {504, 962, 1849}, {511, 1064, 1849}, {516, 1003, IN}, {514, 922, 1849},
-    };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(line({WORD_LOOK, c.word}));
-        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
-    }
+    });
 }
 
 }  // namespace

@@ -608,11 +608,7 @@ TEST_F(Riddled, TextsAreWritten) {
 // The nook, the ledge, the shaft, the shores and the grotto's glint that the
 // descriptions name are answered by a closer look.
 TEST_F(Riddled, NamedFeaturesAnswerALook) {
-    const struct {
-        int place;
-        const char *typed;
-        said reply;
-    } cases[] = {
+    const std::vector<feature_reply> cases = {
         {288, "examine nook", {STOP_ARG, 2033, 932}},
         {289, "examine ledge", {STOP, 2973, 0}},
         {296, "examine shaft", {STOP, 2592, 0}},
@@ -624,12 +620,7 @@ TEST_F(Riddled, NamedFeaturesAnswerALook) {
         {279, "look down", {STOP, 2917, 0}},
         {283, "look down", {STOP_ARG, 2641, 2}},
     };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(c.typed);
-        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
-        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
-    }
+    expect_replies(cases);
 }
 
 }  // namespace

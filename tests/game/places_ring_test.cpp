@@ -523,9 +523,7 @@ TEST_F(Ring, DoorApproachAsks) {
 // at: what the player stands on or in, and the features in view.
 TEST_F(Ring, FeaturesTheDescriptionsName) {
     constexpr int ON = 3245;
-    const struct {
-        int place, word, text;
-    } cases[] = {
+    expect_looks({
         {547, 962, 2595}, {550, 962, 2595}, {554, 962, 2595}, {562, 962, 2595}, {569, 921, ON}, {573, 999, ON},
         {559, 912, ON}, {560, 966, 1764}, {561, 1028, 2483},
         // Rooms under a roof, though out in the open air.
@@ -533,14 +531,7 @@ TEST_F(Ring, FeaturesTheDescriptionsName) {
         {555, 8, 1849}, {556, 8, 1849}, {557, 966, 1849}, {558, 980, ON}, {563, 974, 1849}, {572, 956, 1849},
         {557, WORD_CLIFF, 2985}, {560, WORD_CLIFF, 2985}, {564, WORD_CLIFF, 2985},
         {555, 962, 2753}, {558, 962, 2753}, {569, 962, 2753}, {571, 962, 2753}, {555, WORD_DOWN, 2753},
-    };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(line({WORD_LOOK, c.word}));
-        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
-    }
+    });
 }
 
 }  // namespace

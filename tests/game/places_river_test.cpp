@@ -242,19 +242,10 @@ TEST_F(River, Written) {
 // at: what the player stands on or in, and the features in view.
 TEST_F(River, FeaturesTheDescriptionsName) {
     constexpr int ON = 3245, IN = 1453;
-    const struct {
-        int place, word, text;
-    } cases[] = {
+    expect_looks({
         {631, 927, ON}, {632, 927, ON}, {635, 932, IN}, {635, 962, 2625}, {636, 999, ON}, {638, 962, 1849},
         {628, WORD_UP, 2019}, {633, WORD_DOWN, 2753},
-    };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(line({WORD_LOOK, c.word}));
-        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
-    }
+    });
 }
 
 // The stream or the river looked at is the running water, wherever along it:

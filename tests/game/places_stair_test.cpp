@@ -482,18 +482,9 @@ TEST_F(Stair, GatehouseAndYardRows) {
 // at: what the player stands on or in, and the features in view.
 TEST_F(Stair, FeaturesTheDescriptionsName) {
     constexpr int ON = 3245;
-    const struct {
-        int place, word, text;
-    } cases[] = {
+    expect_looks({
         {476, 999, ON}, {473, 1059, 1849}, {474, 934, 1849}, {475, 935, 2647}, {479, 1136, 2029}, {466, 999, ON}, {475, 981, 1849}, {471, 953, 3142}, {477, 953, 3142},
-    };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(line({WORD_LOOK, c.word}));
-        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
-    }
+    });
 }
 
 }  // namespace

@@ -1018,20 +1018,11 @@ TEST_F(Surface, ShrineRows) {
 // at: what the player stands on or in, and the features in view.
 TEST_F(Surface, FeaturesTheDescriptionsName) {
     constexpr int IN = 1453;
-    const struct {
-        int place, word, text;
-    } cases[] = {
+    expect_looks({
         {546, 966, 1849},
         {201, 927, 1849}, {542, 951, IN}, {543, 1003, IN},
         {199, 899, 2753},
-    };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(line({WORD_LOOK, c.word}));
-        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
-    }
+    });
 }
 
 }  // namespace

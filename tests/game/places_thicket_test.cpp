@@ -256,11 +256,7 @@ TEST_F(Thicket, SouthThicketRows) {
 // The gap in the thicket and the pool and roots of the spring and the tablet's
 // lettering are answered by a closer look.
 TEST_F(Thicket, NamedFeaturesAnswerALook) {
-    const struct {
-        int place;
-        const char *typed;
-        said reply;
-    } cases[] = {
+    const std::vector<feature_reply> cases = {
         {481, "examine gap", {STOP, 3318, 0}},
         {487, "examine pool", {STOP_ARG, 2642, 3}},
         {487, "examine roots", {STOP_ARG, 2642, 3}},
@@ -270,12 +266,7 @@ TEST_F(Thicket, NamedFeaturesAnswerALook) {
         {484, "look up", {STOP, 3145, 0}},
         {487, "look up", {STOP, 3145, 0}},
     };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(c.typed);
-        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
-        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
-    }
+    expect_replies(cases);
 }
 
 }  // namespace

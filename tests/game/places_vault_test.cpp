@@ -156,22 +156,13 @@ TEST_F(Vault, TextsAreWritten) {
 // The landing, the slit overhead and the vault's shelves are answered by a
 // closer look.
 TEST_F(Vault, NamedFeaturesAnswerALook) {
-    const struct {
-        int place;
-        const char *typed;
-        said reply;
-    } cases[] = {
+    const std::vector<feature_reply> cases = {
         {376, "examine landing", {STOP_ARG, 2019, 8}},
         {380, "examine slit", {STOP_ARG, 2019, 9}},
         {583, "examine shelves", {STOP_ARG, 2033, 912}},
         {374, "look down", {STOP_ARG, 2478, 1}},
     };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(c.typed);
-        EXPECT_EQ(o.texts, std::vector<said>{c.reply}) << c.place << " \"" << c.typed << "\"";
-        EXPECT_EQ(o.loop, 1) << c.place << " \"" << c.typed << "\"";
-    }
+    expect_replies(cases);
 }
 
 }  // namespace

@@ -317,20 +317,11 @@ TEST_F(Ways, TextsAreWritten) {
 // at: what the player stands on or in, and the features in view.
 TEST_F(Ways, FeaturesTheDescriptionsName) {
     constexpr int ON = 3245, IN = 1453;
-    const struct {
-        int place, word, text;
-    } cases[] = {
+    expect_looks({
         {216, 999, ON}, {218, 1003, IN}, {222, 1003, IN}, {220, 1038, 3242}, {224, 999, ON}, {225, 999, ON}, {214, 171, 1849},
         // Looking down over a drop, or down a stairwell.
         {224, WORD_DOWN, 2478}, {220, WORD_DOWN, 2754},
-    };
-    for (const auto &c : cases) {
-        fresh_world(c.place);
-        const outcome o = at_place(line({WORD_LOOK, c.word}));
-        ASSERT_FALSE(o.texts.empty()) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.texts[0].text, c.text) << c.place << " " << spelling(c.word);
-        EXPECT_EQ(o.loop, 1) << c.place << " " << spelling(c.word);
-    }
+    });
 }
 
 }  // namespace
