@@ -354,4 +354,27 @@ TEST(Textc, Coverage) {
     EXPECT_EQ(access((d.path + "/db.cpp").c_str(), F_OK), -1);
 }
 
+// The names header: every object, place and word that the constants do not
+// name, from its own name; "the" left out, look-alikes suffixed with their
+// refno, a role name kept as the one name, a name the constants give
+// another refno suffixed too.
+TEST(Textc, NamesTheEntitiesForTheCode) {
+    TempDir d;
+    d.write("constants.h", "constexpr int OBJ_LAMP = 5;\nconstexpr int PLACE_HALL = 201;\n");
+    std::string fab = d.write("base.fab",
+                              "@object 5\n.name lamp\n@object 6\n.name !brass key\n"
+                              "@place 200\n.name far end of the bridge\n@place 202\n.name maze\n"
+                              "@place 203\n.name maze\n@place 204\n.name hall\n@word 745\nnorth-east\n");
+    std::string voc = d.write("fixture.voc", "northeast north-east 745 word\nlamp = 5 object\n");
+    Result r = textc(d, "--constants " + d.path + "/constants.h --names " + d.path + "/names.h " + fab + " " + voc);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string names = d.read("names.h");
+    for (const char *line : {"constexpr int OBJ_BRASS_KEY = 6;", "constexpr int PLACE_FAR_END_OF_BRIDGE = 200;",
+                             "constexpr int PLACE_MAZE_202 = 202;", "constexpr int PLACE_MAZE_203 = 203;",
+                             "constexpr int PLACE_HALL_204 = 204;", "constexpr int WORD_NORTH_EAST = 745;"})
+        EXPECT_NE(names.find(line), std::string::npos) << line << " in\n" << names;
+    EXPECT_EQ(names.find("OBJ_LAMP"), std::string::npos) << "the role name is the one name";
+    EXPECT_EQ(access((d.path + "/db.cpp").c_str(), F_OK), -1);
+}
+
 }  // namespace
