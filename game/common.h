@@ -7,6 +7,17 @@
 #include "say.h"
 #include "state.h"
 
+// The refnos that the kernel treats apart carry a kernel name and a game
+// name: the two must stand for one refno.
+static_assert(KV_ARG1 == VAR_ARG1 && KV_ARG2 == VAR_ARG2 && KV_ARG3 == VAR_ARG3);
+static_assert(KV_HERE == VAR_HERE && KV_THERE == VAR_THERE);
+static_assert(KV_COMMAND_STATUS == VAR_COMMAND_STATUS && KV_QUESTION == VAR_QUESTION);
+static_assert(KV_UNDO_RESULT == VAR_UNDO_RESULT && KV_DWARVISH == VAR_DWARVISH);
+static_assert(K_CARRIED == PLACE_CARRIED && K_PRONOUN == OBJ_PRONOUN);
+static_assert(KW_FIRST_MAGIC == WORD_LITANY_FIRST && KW_LAST_MAGIC == WORD_LITANY_LAST);
+static_assert(KW_AGAIN == WORD_AGAIN && KW_SAY == WORD_SAY && KW_EXCEPT == WORD_EXCEPT);
+static_assert(KW_LIST_SEPARATOR == WORD_LIST_SEPARATOR && KW_COMMAND_SEPARATOR == WORD_COMMAND_SEPARATOR);
+
 inline int here() { return value[VAR_HERE]; }
 inline int words() { return value[VAR_COMMAND_STATUS]; }
 inline int arg1() { return value[VAR_ARG1]; }

@@ -99,6 +99,7 @@ constexpr int PLACE_GONE = 702;                         // destroyed objects and
 constexpr int PLACE_CARRIED = 703;                      // objects carried by the player
 
 // Words.
+constexpr int WORD_LITANY_FIRST = 705;                  // first word of the Litany; its words run 705..721 in order
 constexpr int WORD_MAGIC_TRAVEL_1 = 706;                // first magic travel word
 constexpr int WORD_MAGIC_TRAVEL_3 = 707;                // third magic travel word
 constexpr int WORD_MAGIC_TRAVEL_2 = 710;                // second magic travel word
@@ -106,6 +107,7 @@ constexpr int WORD_SEQ_4 = 716;                         // fourth word of the ma
 constexpr int WORD_SEQ_3 = 717;                         // third word of the magic sequence
 constexpr int WORD_SEQ_2 = 718;                         // second word of the magic sequence
 constexpr int WORD_SEQ_1 = 719;                         // first word of the magic sequence
+constexpr int WORD_LITANY_LAST = 721;                   // last word of the Litany
 constexpr int WORD_AGAIN = 724;                         // repeat the last command
 constexpr int WORD_SAVE = 725;                          // save the game
 constexpr int WORD_RESTORE = 726;                       // restore a saved game
@@ -191,6 +193,7 @@ constexpr int VAR_LOOP_OBJECT = 1154;                   // loop variable over ob
 constexpr int VAR_WORK_PLACE = 1155;                    // loop variable over places
 constexpr int VAR_PROMPT_TEXT = 1156;                   // prompt of the pending question
 constexpr int VAR_WORK_WORD = 1157;                     // a word a text names (marked): push, pull, the summit word
+constexpr int VAR_HOLD_CHANCE = 1158;  // percent chance that a direction word at place 295 keeps the player there
 constexpr int VAR_RETURN_PLACE = 1159;                  // where the closet's exit leads back to
 constexpr int VAR_HUB_ORIGIN = 1160;                    // place the player came from when last arriving at the hub
 constexpr int VAR_MORE_TEXT_NEXT = 1161;                // next text of a run of texts shown in parts
@@ -220,10 +223,13 @@ constexpr int VAR_THEFT_SCALE = 1196;                   // how often the attacke
 constexpr int VAR_PHASE_TIMER = 1197;                   // turns until the scheduler next runs
 constexpr int VAR_PHASE = 1198;                         // game phase 0..9
 constexpr int VAR_SEQUENCE_TEXT = 1199;                 // what the magic-word sequence says next (a text, marked)
+constexpr int VAR_SPELL_ACK = 1200;  // what a word of the magic sequence says when it is in step (a text, marked)
 constexpr int VAR_TURNS_AT_ONE_PLACE = 1201;            // turns at one place; help sets it to 1 at least, an offer to 0
 constexpr int VAR_CARRY_LIMIT = 1202;                   // how many objects may be carried
 constexpr int VAR_STRENGTH_TURN = 1203;                 // the turn the honeycake's strength wears off (object 128's return)
+constexpr int VAR_INCENSE_WAIT = 1205;                  // countdown of the lit incense while it is carried
 constexpr int VAR_PHASE_PERIOD = 1206;                  // the scheduler's last period: a copy of VAR_PHASE_TIMER
+constexpr int VAR_LITANY_COUNT = 1207;                  // words of the Litany said in order at place 302 so far
 constexpr int VAR_ATTACK_CHANCE = 1209;                 // percent chance of the attacker striking when no move was made
 constexpr int VAR_ATTACK_ESCAPE_CHANCE = 1210;          // percent chance of escaping the attacker
 constexpr int VAR_GO_WEST_COUNT = 1211;                  // commands holding both word 751 and WORD_GO
@@ -233,10 +239,14 @@ constexpr int VAR_HAZARD_LEVEL = 1214;                  // hazard level; the pla
 constexpr int VAR_ATTACKER_FELLED = 1215;               // an aim felled the attacker; lasts to the second turn start
 constexpr int VAR_GAME_FLAGS_2 = 1217;                  // more game event flags
 constexpr int VAR_GAME_FLAGS_3 = 1218;                  // more game event flags
+constexpr int VAR_LOOK_COUNTER = 1220;                  // one-word looks made right after a move, up to 25
+constexpr int VAR_GALLERY_TURNS = 1221;                 // turns added to every way on in the turning gallery, 0..7
 constexpr int VAR_GALLERY_BACK_WAY = 1222;              // the way on of place 335 when the player turned back there
+constexpr int VAR_GALLERY_SIDE_WAY = 1223;              // the side way out of place 347; 0 not yet fixed
 constexpr int VAR_DIRECTION_WORD = 1224;                // compass word of the move being made; 0 none
 constexpr int VAR_HINT_NUMBER = 1242;                   // unsolicited hint chosen; its flags mark hints given
 constexpr int VAR_HINT_TIMER = 1243;                    // turns until the next unsolicited hint
+constexpr int VAR_GIANT_COUNTDOWN = 1244;               // turns until the giant's next change of state
 constexpr int VAR_RESERVE = 1246;                       // the player's reserve, raised by taking liquid in
 constexpr int VAR_REFUSED_DIRECTION = 1249;             // compass word refused at place 544; -1 none
 constexpr int VAR_STAY_CHANCE = 1250;                   // percent chance that a compass move stays put
@@ -247,9 +257,21 @@ constexpr int VAR_PRONOUN_BEFORE = 1254;                 // the pronoun's object
 constexpr int VAR_QUIET_EMPTY = 1255;                   // silences the next emptying of a vessel
 constexpr int VAR_VESSEL_STATE = 1256;                  // work copy of the state of a vessel emptied or a thing drunk
 constexpr int VAR_REMEMBERED_PLACE = 1257;              // put back into VAR_THERE after a bounce
+constexpr int VAR_WORK_SET = 1258;                      // the previous place's closed set, masked
+constexpr int VAR_WORK_BIT = 1259;                      // the bit of the way taken
+constexpr int VAR_TURNS_SINCE_SHUFFLE = 1260;           // turns since the shifting exits were last drawn, 0..7
 constexpr int VAR_SCORING_CARRIED = 1261;               // scoring objects carried, counted once
 constexpr int VAR_DWARVISH = 1262;                      // alternate wording on
 constexpr int VAR_ARG3 = 1263;                          // code that ended an except list
+
+// Texts that the code of several places, or a text's own value or variant,
+// ties to a role. Other texts are written as numbers (`make refno N=2903`).
+constexpr int TEXT_NOTHING = 1264;                      // a text that says nothing
+constexpr int TEXT_GRILLE_SIDE = 1740;                  // which way the player goes past the grille: 0 out, 1 in
+constexpr int TEXT_LAMP_IN_NARROW_WAY = 2461;           // its value: the lamp was carried through
+constexpr int TEXT_DOOR_SHUTS = 2499;                   // its variant: shut while being opened
+constexpr int TEXT_SQUEEZE = 2633;  // trying to squeeze past the grille; its counter counts the tries
+constexpr int TEXT_CLOSED_WAY = 3207;                   // one closed way in a list of them, named by its bit
 
 // Object flags.
 constexpr int OFLAG_PORTABLE = 3;                       // can be carried
@@ -312,6 +334,14 @@ constexpr int VESSEL_OIL = 4;                           // oil (object 121)
 constexpr int VESSEL_ALE = 5;                           // ale (object 122)
 constexpr int VESSEL_NECTAR = 6;                        // nectar (object 87)
 
+// The light source's states and power.
+constexpr int LIGHT_OFF = 0;                            // state of OBJ_LIGHT_SOURCE: off
+constexpr int LIGHT_LIT = 1;                            // state of OBJ_LIGHT_SOURCE: alight, using up power
+constexpr int REFILL_READY = 1;                         // state of OBJ_LIGHT_REFILL: not used yet
+constexpr int REFILL_USED = 3;                          // state of OBJ_LIGHT_REFILL: used up
+constexpr int LIGHT_POWER_LOW = 40;                     // VAR_LIGHT_POWER at which the light warns; a refill is taken below it
+constexpr int LIGHT_POWER_REFILL = 400;                 // VAR_LIGHT_POWER that a refill gives
+
 // Questions.
 constexpr int Q_NONE = 0;                               // no question pending
 constexpr int Q_RESTORED = 2;                           // asked after the start-up restore
@@ -364,3 +394,7 @@ constexpr int Q_TELEPORT = 48;                          // travel by word 806?
 constexpr int Q_PLACES_465_466 = 49;                    // asked at places 465 and 466
 constexpr int Q_UNDO_ENABLE = 50;                       // turn the undo facility on?
 constexpr int Q_WORD_796 = 51;                          // asked by word 796's chain
+
+// Every other object, place and word is named from the text source: the
+// text compiler writes these names into the build (game_names.h).
+#include "game_names.h"

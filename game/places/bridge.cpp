@@ -21,14 +21,14 @@ cond_fold one_word() { return cond(words() == 1); }
 // object 24 his booth (one of the two is out of play at any time); the
 // keeper's state is the stage of the toll: 0 waiting for a treasure, 1 paid,
 // 2 crossed once on that payment, 3 scared off by the lynx, 4 gone for good.
-cond_fold bridge_stands() { return cond(value[22] == 0); }
-cond_fold bridge_gone() { return cond(value[22] > 0); }
-cond_fold toll_is(int stage) { return cond(value[23] == stage); }
-cond_fold keeper_about() { return cond(value[23] <= 2); }
-cond_fold booth_near() { return cond(near(24)); }
+cond_fold bridge_stands() { return cond(value[OBJ_CHASM] == 0); }
+cond_fold bridge_gone() { return cond(value[OBJ_CHASM] > 0); }
+cond_fold toll_is(int stage) { return cond(value[OBJ_KEEPER] == stage); }
+cond_fold keeper_about() { return cond(value[OBJ_KEEPER] <= 2); }
+cond_fold booth_near() { return cond(near(OBJ_BOOTH)); }
 // The lit incense (object 95) buys passage at once.
-cond_fold incense_burning() { return cond(have(95, 0, 2)); }
-cond_fold offering() { return cond(has(793)).AND(bridge_stands()); }
+cond_fold incense_burning() { return cond(have(OBJ_INCENSE, 0, 2)); }
+cond_fold offering() { return cond(has(WORD_THROW)).AND(bridge_stands()); }
 
 // Reading a feature of a bridgehead: the reply list answers the words of
 // lettering with the given text, naming what the second word names.
@@ -46,8 +46,8 @@ int read_the_named_thing() {
 // refused first where `refuse_lit` says so. Returns 1 when the procedure
 // ends here.
 int pay_the_toll(bool refuse_lit) {
-    if (cond(words() == 1).OR(near(24))) return 1;
-    if (cond(anyof(124, 125, -1))) {
+    if (cond(words() == 1).OR(near(OBJ_BOOTH))) return 1;
+    if (cond(anyof(OBJ_AXE, OBJ_SWORD, -1))) {
         if (cond(carried(value[VAR_ARG2]))) {
             apport(value[VAR_ARG2], value[VAR_HERE]);
             say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1456, VAR_ARG2);
@@ -57,23 +57,23 @@ int pay_the_toll(bool refuse_lit) {
     const int offered = evar(VAR_ARG2);
     if (!cond(bitest(offered, FLAG_IS_OBJECT)).AND(bitest(offered, OFLAG_SCORING)).AND(carried(offered)))
         return 0;
-    if (cond(has(53))) {
-        if (cond(bitest(23, 13))) {
-            value[23] = 0;
-            apport(53, PLACE_GONE);
-            bitmod('s', 53, 14);
+    if (cond(has(OBJ_STATUETTE))) {
+        if (cond(bitest(OBJ_KEEPER, 13))) {
+            value[OBJ_KEEPER] = 0;
+            apport(OBJ_STATUETTE, PLACE_GONE);
+            bitmod('s', OBJ_STATUETTE, 14);
             say(SAY_STOP, 1923, 0);
             return 1;
         }
-        bitmod('s', 53, 13);
+        bitmod('s', OBJ_STATUETTE, 13);
     }
     if (refuse_lit) {
         p127();
         if (loop) return 1;
     }
-    value[23] = 1;
-    apport(23, PLACE_OFFSTAGE);
-    apport(24, 303);
+    value[OBJ_KEEPER] = 1;
+    apport(OBJ_KEEPER, PLACE_OFFSTAGE);
+    apport(OBJ_BOOTH, PLACE_NEAR_BRIDGEHEAD);
     apport(offered, PLACE_GONE);
     say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1457, VAR_ARG2);
     return 1;
@@ -93,135 +93,157 @@ int cross_to(arg_pair other_end) {
 }
 
 // The words of a crossing: "cross", "bridge", or the way across from here.
-cond_fold crossing_words() { return cond(anyof(763, 11, this_member().k[ACROSS], -1)); }
+cond_fold crossing_words() { return cond(anyof(WORD_CROSS, OBJ_BRIDGE, this_member().k[ACROSS], -1)); }
 
 // The keeper was cheated of the statuette that the backward spell fetched
 // home, and waits at the bridge for the cheat.
-cond_fold keeper_waits_for_the_cheat() { return toll_is(3).AND(bitest(23, 13)); }
+cond_fold keeper_waits_for_the_cheat() { return toll_is(3).AND(bitest(OBJ_KEEPER, 13)); }
 
 // Places 303: near bridgehead; 304: far bridgehead.
 constexpr member BRIDGEHEADS[] = {
-    {303, {0, 1, 304, 746}, {
-        go({WORD_SOUTHWEST, WORD_DOWN, 305, 308}, 305),
+    {PLACE_NEAR_BRIDGEHEAD, {0, 1, PLACE_FAR_BRIDGEHEAD, WORD_NORTHEAST}, {
+        go({WORD_SOUTHWEST, WORD_DOWN, PLACE_BRIDGE_APPROACH, PLACE_CORRIDOR}, PLACE_BRIDGE_APPROACH),
     }},
-    {304, {1, 0, 303, 750}, {
-        go({WORD_NORTHEAST, 538, 308}, 308),
-        go({309}, 309),
-        go({WORD_LOOKOUT}, 311),
-        go({360}, 360),
+    {PLACE_FAR_BRIDGEHEAD, {1, 0, PLACE_NEAR_BRIDGEHEAD, WORD_SOUTHWEST}, {
+        go({WORD_NORTHEAST, PLACE_PATH, PLACE_CORRIDOR}, PLACE_CORRIDOR),
+        go({PLACE_CROSSROADS}, PLACE_CROSSROADS),
+        go({WORD_LOOKOUT}, PLACE_RAVINE_EDGE),
+        go({PLACE_DEN_MOUTH}, PLACE_DEN_MOUTH),
     }},
 };
 
 // Places 303: near bridgehead; 304: far bridgehead.
 constexpr row BRIDGEHEAD[] = {
-    group({11}), put_here(11), end(),
-    member_group(NEAR_END), land(PLACE_GONE, 1678), end(),
+    group({OBJ_BRIDGE}),
+    put_here(OBJ_BRIDGE),
+    end(),
+    member_group(NEAR_END),
+    land(PLACE_GONE, 1678),
+    end(),
     first(),
-        when(bridge_stands, call(p185, ref(1080))),
-        call(p185, ref(129)),
+    when(bridge_stands, call(p185, ref(WORD_INSCRIPTION))),
+    call(p185, ref(OBJ_SIGN)),
     end(),
     // The near end's carving reads the Orrin verse; the far end's is worn
     // away.
-    member_group(NEAR_END), step(read_the_named_thing<1870>), end(),
-    member_group(FAR_END), step(read_the_named_thing<1933>), end(),
-    look(),
-        reply({WORD_DOWN}, 2478, arg(1)),
-        reply({980}, 3245),
-        member_group(NEAR_END), reply({538, 308}, 2903, arg_of(308)), end(),
-        member_group(FAR_END), reply({538}, 2033, arg_of(538)), end(),
-        // The booth stands behind the keeper while he is out of it.
-        when(object_near(23), group({24})),
-            say_as(SAY_DETAIL, 24, 0),
-            stop(),
-        end(),
-        ret(),
+    member_group(NEAR_END),
+    step(read_the_named_thing<1870>),
     end(),
     member_group(FAR_END),
-        land(PLACE_GONE, 1678),
-        // Setting the lynx down before the keeper scares him off for good.
-        group([] { return cond(anyof(WORD_DROP, 793, -1)).AND(has(39)).AND(carried(39)).AND(near(23)); }),
-            let(23, 3),
-            put(23, PLACE_GONE),
-            put(24, 303),
-            put_here(39),
-            tell(2187),
-            reply(1461),
-        end(),
+    step(read_the_named_thing<1933>),
     end(),
-    member_group(NEAR_END), when(offering, step(pay_at_the_near_end)), end(),
-    member_group(FAR_END), when(offering, step(pay_at_the_far_end)), end(),
+    look(),
+    reply({WORD_DOWN}, 2478, arg(1)),
+    reply({WORD_BRINK}, 3245),
+    member_group(NEAR_END),
+    reply({PLACE_PATH, PLACE_CORRIDOR}, 2903, arg_of(PLACE_CORRIDOR)),
+    end(),
+    member_group(FAR_END),
+    reply({PLACE_PATH}, 2033, arg_of(PLACE_PATH)),
+    end(),
+    // The booth stands behind the keeper while he is out of it.
+    when(object_near(OBJ_KEEPER), group({OBJ_BOOTH})),
+    say_as(SAY_DETAIL, OBJ_BOOTH, 0),
+    stop(),
+    end(),
+    ret(),
+    end(),
+    member_group(FAR_END),
+    land(PLACE_GONE, 1678),
+    // Setting the lynx down before the keeper scares him off for good.
+    group([] {
+        return cond(anyof(WORD_DROP, WORD_THROW, -1)).AND(has(OBJ_LYNX)).AND(carried(OBJ_LYNX)).AND(near(OBJ_KEEPER));
+    }),
+    let(OBJ_KEEPER, 3),
+    put(OBJ_KEEPER, PLACE_GONE),
+    put(OBJ_BOOTH, PLACE_NEAR_BRIDGEHEAD),
+    put_here(OBJ_LYNX),
+    tell(2187),
+    reply(1461),
+    end(),
+    end(),
+    member_group(NEAR_END),
+    when(offering, step(pay_at_the_near_end)),
+    end(),
+    member_group(FAR_END),
+    when(offering, step(pay_at_the_far_end)),
+    end(),
     // Jumping: a jump across is refused while the bridge stands; any other
     // jump is into the chasm.
-    group({762}),
-        when([] { return cond(has(WORD_CROSS)).OR(words() == 1).AND(bridge_stands()); }, reply(1393)),
-        forced_on(PLACE_GONE),
-        call(p803),
+    group({WORD_JUMP}),
+    when([] { return cond(has(WORD_CROSS)).OR(words() == 1).AND(bridge_stands()); }, reply(1393)),
+    forced_on(PLACE_GONE),
+    call(p803),
     end(),
-    let(all({WORD_CROSS, 11}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_CROSS, OBJ_BRIDGE}), VAR_COMMAND_STATUS, 1),
     moving(),
-        member_rows(),
-        group(crossing_words),
-            when(bridge_gone, reply(1459)),
-            group(incense_burning),
-                when(keeper_about, tell(3375)),
-                call_member(cross_to, OTHER_END),
-            end(),
-            // Unpaid: the keeper comes out of his booth, or stops the player
-            // himself.
-            group([] { return toll_is(0); }),
-                group(booth_near),
-                    put(23, 303),
-                    put(24, PLACE_OFFSTAGE),
-                    reply(1921),
-                end(),
-                reply(1458),
-            end(),
-            // Crossed once on the payment: back at his post for the next,
-            // unless the lynx lies by the far end.
-            group([] { return toll_is(2); }),
-                member_group(FAR_END),
-                    group([] { return cond(lies_here(39)); }),
-                        let(23, 3),
-                        put(23, PLACE_GONE),
-                        reply(1449),
-                    end(),
-                end(),
-                let(23, 0),
-                put(23, 303),
-                set_flag(23, OFLAG_TWO_PLACES),
-                put(24, PLACE_OFFSTAGE),
-                reply(1921),
-            end(),
-            when([] { return toll_is(1); }, let(23, 2)),
-            member_group(FAR_END),
-                // The lynx is too heavy for the old planks.
-                group(object_carried(39)),
-                    let(22, 1),
-                    put(24, PLACE_OFFSTAGE),
-                    death(1460),
-                end(),
-                group(keeper_waits_for_the_cheat),
-                    first(),
-                        group(object_near(39)),
-                            put(39, PLACE_CARRIED),
-                            let(22, 1),
-                            tell(1582, arg(0)),
-                        end(),
-                        otherwise(),
-                            let(22, 2),
-                            tell(1582, arg(1)),
-                        end(),
-                    end(),
-                    put(24, PLACE_OFFSTAGE),
-                    forced_on(PLACE_GONE),
-                    call(p154),
-                end(),
-            end(),
-            call_member(cross_to, OTHER_END),
-        end(),
+    member_rows(),
+    group(crossing_words),
+    when(bridge_gone, reply(1459)),
+    group(incense_burning),
+    when(keeper_about, tell(3375)),
+    call_member(cross_to, OTHER_END),
     end(),
-    member_group(NEAR_END), mark({WORD_TUNNEL, WORD_PASSAGE, 308, 538}), end(),
-    member_group(FAR_END), mark({538}), end(),
+    // Unpaid: the keeper comes out of his booth, or stops the player
+    // himself.
+    group([] { return toll_is(0); }),
+    group(booth_near),
+    put(OBJ_KEEPER, PLACE_NEAR_BRIDGEHEAD),
+    put(OBJ_BOOTH, PLACE_OFFSTAGE),
+    reply(1921),
+    end(),
+    reply(1458),
+    end(),
+    // Crossed once on the payment: back at his post for the next,
+    // unless the lynx lies by the far end.
+    group([] { return toll_is(2); }),
+    member_group(FAR_END),
+    group([] { return cond(lies_here(OBJ_LYNX)); }),
+    let(OBJ_KEEPER, 3),
+    put(OBJ_KEEPER, PLACE_GONE),
+    reply(1449),
+    end(),
+    end(),
+    let(OBJ_KEEPER, 0),
+    put(OBJ_KEEPER, PLACE_NEAR_BRIDGEHEAD),
+    set_flag(OBJ_KEEPER, OFLAG_TWO_PLACES),
+    put(OBJ_BOOTH, PLACE_OFFSTAGE),
+    reply(1921),
+    end(),
+    when([] { return toll_is(1); }, let(OBJ_KEEPER, 2)),
+    member_group(FAR_END),
+    // The lynx is too heavy for the old planks.
+    group(object_carried(OBJ_LYNX)),
+    let(OBJ_CHASM, 1),
+    put(OBJ_BOOTH, PLACE_OFFSTAGE),
+    death(1460),
+    end(),
+    group(keeper_waits_for_the_cheat),
+    first(),
+    group(object_near(OBJ_LYNX)),
+    put(OBJ_LYNX, PLACE_CARRIED),
+    let(OBJ_CHASM, 1),
+    tell(1582, arg(0)),
+    end(),
+    otherwise(),
+    let(OBJ_CHASM, 2),
+    tell(1582, arg(1)),
+    end(),
+    end(),
+    put(OBJ_BOOTH, PLACE_OFFSTAGE),
+    forced_on(PLACE_GONE),
+    call(p154),
+    end(),
+    end(),
+    call_member(cross_to, OTHER_END),
+    end(),
+    end(),
+    member_group(NEAR_END),
+    mark({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR, PLACE_PATH}),
+    end(),
+    member_group(FAR_END),
+    mark({PLACE_PATH}),
+    end(),
 };
 
 // --- The bridge approach (305) and the corridor (308) -----------------------
@@ -229,52 +251,58 @@ constexpr row BRIDGEHEAD[] = {
 // The two ways to a bridgehead: coming to it, the player finds the keeper
 // gone into his booth.
 int keeper_to_his_booth() {
-    if (cond(getloc(23) == 303)) {
-        apport(23, PLACE_OFFSTAGE);
-        apport(24, 303);
+    if (cond(getloc(OBJ_KEEPER) == PLACE_NEAR_BRIDGEHEAD)) {
+        apport(OBJ_KEEPER, PLACE_OFFSTAGE);
+        apport(OBJ_BOOTH, PLACE_NEAR_BRIDGEHEAD);
     }
     return 0;
 }
 
 // Places 305: bridge approach; 308: corridor.
 constexpr member WAYS_TO_THE_BRIDGE[] = {
-    {305, {}, {
-        go({WORD_DOWN, WORD_SOUTHWEST, WORD_OUT, 272}, 272),
-        group({WORD_UP, WORD_NORTHEAST, 22}),
-            step(keeper_to_his_booth),
-            forced(303),
-        end(),
-        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(303), ref(746), ref(272), ref(750)),
-    }},
-    {308, {}, {
-        group({WORD_WEST, 22}),
-            step(keeper_to_his_booth),
-            forced(304),
-        end(),
-        go({WORD_EAST, 309}, 309),
-        go({WORD_LOOKOUT}, 311),
-        go({360}, 360),
-        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(304), ref(751), ref(309), ref(747)),
-    }},
+    {PLACE_BRIDGE_APPROACH,
+     {},
+     {
+         go({WORD_DOWN, WORD_SOUTHWEST, WORD_OUT, PLACE_CRAWL_CROSSING}, PLACE_CRAWL_CROSSING),
+         group({WORD_UP, WORD_NORTHEAST, OBJ_CHASM}),
+         step(keeper_to_his_booth),
+         forced(PLACE_NEAR_BRIDGEHEAD),
+         end(),
+         call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_NEAR_BRIDGEHEAD), ref(WORD_NORTHEAST),
+              ref(PLACE_CRAWL_CROSSING), ref(WORD_SOUTHWEST)),
+     }},
+    {PLACE_CORRIDOR,
+     {},
+     {
+         group({WORD_WEST, OBJ_CHASM}),
+         step(keeper_to_his_booth),
+         forced(PLACE_FAR_BRIDGEHEAD),
+         end(),
+         go({WORD_EAST, PLACE_CROSSROADS}, PLACE_CROSSROADS),
+         go({WORD_LOOKOUT}, PLACE_RAVINE_EDGE),
+         go({PLACE_DEN_MOUTH}, PLACE_DEN_MOUTH),
+         call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_FAR_BRIDGEHEAD), ref(WORD_WEST),
+              ref(PLACE_CROSSROADS), ref(WORD_EAST)),
+     }},
 };
 
 // Places 305: bridge approach; 308: corridor.
 constexpr row WAY_TO_THE_BRIDGE[] = {
     look(),
-        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
+        let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
         member_rows(),
     end(),
-    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}),
 };
 
 // --- The sentinel way (306, 307) --------------------------------------------
 
 // Object 21 is the sentinel: stone (state 0) it bars the way on, and its
 // "cloth" is the carved stone of its cloak; awake, it is the warrior.
-cond_fold sentinel_stone() { return cond(value[21] == 0); }
+cond_fold sentinel_stone() { return cond(value[OBJ_SENTINEL] == 0); }
 
 // Back the way the player came, whichever end that was.
 int back_the_way_you_came() {
@@ -286,24 +314,24 @@ constexpr int WEST_END = 0;
 
 // Places 306: west end of the sentinel way; 307: east end of the sentinel way.
 constexpr member SENTINEL_WAY_ENDS[] = {
-    {306, {1}, {
-        go({WORD_NORTH, WORD_OUT}, 269),
-        group({760, WORD_EAST}),
+    {PLACE_WEST_END_OF_SENTINEL_WAY, {1}, {
+        go({WORD_NORTH, WORD_OUT}, PLACE_UPPER_JUNCTION),
+        group({WORD_ACROSS, WORD_EAST}),
             group(sentinel_stone),
                 call(p784),
                 reply(1443),
             end(),
-            forced(274),
+            forced(PLACE_SENTINEL_APPROACH),
         end(),
     }},
-    {307, {0}, {
-        go({WORD_EAST, WORD_OUT}, 274),
-        group({760, WORD_NORTH}),
+    {PLACE_EAST_END_OF_SENTINEL_WAY, {0}, {
+        go({WORD_EAST, WORD_OUT}, PLACE_SENTINEL_APPROACH),
+        group({WORD_ACROSS, WORD_NORTH}),
             group(sentinel_stone),
                 call(p784),
                 reply(1443),
             end(),
-            forced(269),
+            forced(PLACE_UPPER_JUNCTION),
         end(),
     }},
 };
@@ -312,24 +340,25 @@ constexpr member SENTINEL_WAY_ENDS[] = {
 constexpr row SENTINEL_WAY[] = {
     // "Warrior" is the sentinel, once it has woken.
     member_group(WEST_END),
-        when(has_word(957).AND(object_near(21)).AND(value_over(21, 0)), rewrite(957, 21)),
+    when(has_word(WORD_WARRIOR).AND(object_near(OBJ_SENTINEL)).AND(value_over(OBJ_SENTINEL, 0)),
+         rewrite(WORD_WARRIOR, OBJ_SENTINEL)),
     end(),
-    group([] { return cond(has(63)).AND(sentinel_stone()); }),
-        reply({WORD_LOOK}, 1519),
-        reply({WORD_TAKE, 807, 863, 861, 806}, 1518),
+    group([] { return cond(has(OBJ_CLOTH)).AND(sentinel_stone()); }),
+    reply({WORD_LOOK}, 1519),
+    reply({WORD_TAKE, WORD_PULL, WORD_ROLL, WORD_WASH, WORD_FLY}, 1518),
     end(),
     look(),
-        let({207}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    let({PLACE_CLEFT}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
     moving(),
-        member_rows(),
-        group({207}),
-            when(sentinel_stone, step(back_the_way_you_came)),
-            call(p329, ref(269), ref(745), ref(274), ref(747)),
-        end(),
+    member_rows(),
+    group({PLACE_CLEFT}),
+    when(sentinel_stone, step(back_the_way_you_came)),
+    call(p329, ref(PLACE_UPPER_JUNCTION), ref(WORD_NORTH), ref(PLACE_SENTINEL_APPROACH), ref(WORD_EAST)),
     end(),
-    mark({207}),
+    end(),
+    mark({PLACE_CLEFT}),
 };
 
 // --- Crossroads (309) -------------------------------------------------------
@@ -337,19 +366,19 @@ constexpr row SENTINEL_WAY[] = {
 // Place 309: crossroads.
 constexpr row CROSSROADS[] = {
     look(),
-        reply({309}, 2902, arg_of(308)),
+        reply({PLACE_CROSSROADS}, 2902, arg_of(PLACE_CORRIDOR)),
         ret(),
     end(),
     moving(),
-        go({22}, 304),
-        go({WORD_WEST, 308}, 308),
-        go({WORD_NORTHEAST}, 310),
-        go({WORD_SOUTHEAST, WORD_DOWN}, 359),
-        go({WORD_LOOKOUT}, 311),
-        go({360}, 360),
-        reply({WORD_TUNNEL, WORD_PASSAGE, 308, 309}, 2904, arg_of(308)),
+        go({OBJ_CHASM}, PLACE_FAR_BRIDGEHEAD),
+        go({WORD_WEST, PLACE_CORRIDOR}, PLACE_CORRIDOR),
+        go({WORD_NORTHEAST}, PLACE_RAVINE_FORK),
+        go({WORD_SOUTHEAST, WORD_DOWN}, PLACE_SLOPE),
+        go({WORD_LOOKOUT}, PLACE_RAVINE_EDGE),
+        go({PLACE_DEN_MOUTH}, PLACE_DEN_MOUTH),
+        reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR, PLACE_CROSSROADS}, 2904, arg_of(PLACE_CORRIDOR)),
     end(),
-    mark({WORD_TUNNEL, WORD_PASSAGE, 308, 309}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR, PLACE_CROSSROADS}),
 };
 
 // --- Ravine fork (310) ------------------------------------------------------
@@ -357,17 +386,17 @@ constexpr row CROSSROADS[] = {
 // Place 310: ravine fork.
 constexpr row RAVINE_FORK[] = {
     look(),
-        let({271}, VAR_COMMAND_STATUS, 1),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_CRAWL}, 2903, arg_of(VAR_ARG2)),
+        let({PLACE_WINDOW_JUNCTION}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, WORD_CRAWL}, 2903, arg_of(VAR_ARG2)),
         reply({WORD_WALL}, 2914),
         ret(),
     end(),
     moving(),
-        go({WORD_SOUTH, 309, WORD_PASSAGE}, 309),
-        go({WORD_NORTH, WORD_LOOKOUT}, 311),
-        go({WORD_EAST, WORD_CRAWL}, 358),
+        go({WORD_SOUTH, PLACE_CROSSROADS, WORD_PASSAGE}, PLACE_CROSSROADS),
+        go({WORD_NORTH, WORD_LOOKOUT}, PLACE_RAVINE_EDGE),
+        go({WORD_EAST, WORD_CRAWL}, PLACE_SIDE_CHAMBER),
     end(),
-    mark({271, WORD_PASSAGE, WORD_CRAWL}),
+    mark({PLACE_WINDOW_JUNCTION, WORD_PASSAGE, WORD_CRAWL}),
 };
 
 // --- Ravine edge (311) ------------------------------------------------------
@@ -375,68 +404,70 @@ constexpr row RAVINE_FORK[] = {
 // Object 31 is the ravine: 2 while the wand's bridge of light spans it, 0
 // while nothing does. The bridge bears only one who carries the jewel
 // (object 67) alight; the lynx will not set foot on it.
-cond_fold ravine_bridged() { return cond(value[31] == 2); }
-cond_fold jewel_alight() { return cond(have(67, 0, 2)); }
+cond_fold ravine_bridged() { return cond(value[OBJ_RAVINE] == 2); }
+cond_fold jewel_alight() { return cond(have(OBJ_JEWEL, 0, 2)); }
 
 // Place 311: ravine edge.
 constexpr row RAVINE_EDGE[] = {
-    when([] { return cond(anyof(11, 1054, -1)).AND(ravine_bridged()); }, put_here(11)),
+    when([] { return cond(anyof(OBJ_BRIDGE, WORD_ARCH, -1)).AND(ravine_bridged()); }, put_here(OBJ_BRIDGE)),
     look(),
-        reply({WORD_DOWN}, 2478, arg(1)),
-        reply({956, 922}, 1849, arg_of(VAR_ARG2)),
-        reply({980}, 3245),
-        reply({475, 376, 1024, 1032, 888, WORD_UP}, 3195),
-        reply({1034, WORD_WALL}, 3194),
-        reply({31, 172}, 2046),
-        reply({911, WORD_STREAM}, 2047),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
-        reply({895, 201}, 2952, arg_of(201)),
-        reply({16, 1022, 635, 915}, 2048),
-        reply({547, 298, 1033}, 3458),
-        ret(),
+    reply({WORD_DOWN}, 2478, arg(1)),
+    reply({WORD_SPRAY, WORD_MIST}, 1849, arg_of(VAR_ARG2)),
+    reply({WORD_BRINK}, 3245),
+    reply({PLACE_WELL_HEAD, PLACE_CEILING, WORD_FORMATIONS, WORD_CANYON, WORD_CRACK, WORD_UP}, 3195),
+    reply({WORD_RAINBOW, WORD_WALL}, 3194),
+    reply({OBJ_RAVINE, OBJ_GORGE}, 2046),
+    reply({WORD_SPRING, WORD_STREAM}, 2047),
+    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
+    reply({WORD_ENTRANCE, PLACE_VALLEY}, 2952, arg_of(PLACE_VALLEY)),
+    reply({OBJ_GLIMMER, WORD_OVERHANG, PLACE_FALLS_NOOK, WORD_BRANCH}, 2048),
+    reply({PLACE_RING_WALK_547, PLACE_FAR_SHORE, WORD_CASCADE}, 3458),
+    ret(),
     end(),
-    group({31}),
-        reply({773}, 1446),
-        mark_name({31}),
-        ret(),
+    group({OBJ_RAVINE}),
+    reply({WORD_LISTEN}, 1446),
+    mark_name({OBJ_RAVINE}),
+    ret(),
     end(),
-    reply(all({762, WORD_UP}), 2587),
-    when(has_word(WORD_CROSS).AND(has_any_word({11, 1054, 172})).OR(has_word(762)), let(VAR_COMMAND_STATUS, 1)),
+    reply(all({WORD_JUMP, WORD_UP}), 2587),
+    when(has_word(WORD_CROSS).AND(has_any_word({OBJ_BRIDGE, WORD_ARCH, OBJ_GORGE})).OR(has_word(WORD_JUMP)),
+         let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({WORD_SOUTH, WORD_OUT, WORD_PASSAGE}, 310),
-        go({309}, 309),
-        group({762}),
-            forced_on(PLACE_GONE),
-            call(p803),
-        end(),
-        group({201, WORD_CROSS, 11, WORD_NORTH, 1054}),
-            when(value_is(31, 0), reply(1597)),
-            tell(1598),
-            group(jewel_alight),
-                first(),
-                    group(object_carried(39)),
-                        tell(1602),
-                        put(39, PLACE_GONE),
-                    end(),
-                    otherwise(),
-                        when([] { return cond(!is_visited(312)); }, clear_flag(311, PFLAG_HINT_AVAILABLE)),
-                        tell(1600),
-                    end(),
-                end(),
-                forced(312),
-            end(),
-            first(),
-                when(object_carried(39), tell(1601)),
-                tell(1599),
-            end(),
-            when(object_carried(67), tell(1899)),
-            forced_on(PLACE_GONE),
-            call(p154),
-        end(),
+    go({WORD_SOUTH, WORD_OUT, WORD_PASSAGE}, PLACE_RAVINE_FORK),
+    go({PLACE_CROSSROADS}, PLACE_CROSSROADS),
+    group({WORD_JUMP}),
+    forced_on(PLACE_GONE),
+    call(p803),
     end(),
-    mark_name({31, WORD_PASSAGE, 172, 635, 915, 1034, 475, 376}),
-    mark({1032, 1024, WORD_WALL, 895}),
-    mark_name({1033, 298, 547, 915, 201, 911}),
+    group({PLACE_VALLEY, WORD_CROSS, OBJ_BRIDGE, WORD_NORTH, WORD_ARCH}),
+    when(value_is(OBJ_RAVINE, 0), reply(1597)),
+    tell(1598),
+    group(jewel_alight),
+    first(),
+    group(object_carried(OBJ_LYNX)),
+    tell(1602),
+    put(OBJ_LYNX, PLACE_GONE),
+    end(),
+    otherwise(),
+    when([] { return cond(!is_visited(PLACE_SPAN_LEDGE)); }, clear_flag(PLACE_RAVINE_EDGE, PFLAG_HINT_AVAILABLE)),
+    tell(1600),
+    end(),
+    end(),
+    forced(PLACE_SPAN_LEDGE),
+    end(),
+    first(),
+    when(object_carried(OBJ_LYNX), tell(1601)),
+    tell(1599),
+    end(),
+    when(object_carried(OBJ_JEWEL), tell(1899)),
+    forced_on(PLACE_GONE),
+    call(p154),
+    end(),
+    end(),
+    mark_name({OBJ_RAVINE, WORD_PASSAGE, OBJ_GORGE, PLACE_FALLS_NOOK, WORD_BRANCH, WORD_RAINBOW, PLACE_WELL_HEAD,
+               PLACE_CEILING}),
+    mark({WORD_CANYON, WORD_FORMATIONS, WORD_WALL, WORD_ENTRANCE}),
+    mark_name({WORD_CASCADE, PLACE_FAR_SHORE, PLACE_RING_WALK_547, WORD_BRANCH, PLACE_VALLEY, WORD_SPRING}),
     land(PLACE_GONE, 1679),
 };
 
@@ -445,20 +476,20 @@ constexpr row RAVINE_EDGE[] = {
 // Place 358: side chamber.
 constexpr row SIDE_CHAMBER[] = {
     look(),
-        reply({WORD_CRAWL}, 2903, arg(900)),
+        reply({WORD_CRAWL}, 2903, arg(WORD_CRAWL)),
         reply({WORD_WALL}, 3130),
-        reply({1132, 79}, 3131),
-        let({300}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_ROCKFALL, OBJ_HEAP}, 3131),
+        let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     let(all({WORD_CRAWL, WORD_OUT}), VAR_COMMAND_STATUS, 1),
     moving(),
-        go({WORD_WEST, WORD_OUT, WORD_CRAWL}, 310),
-        go({309}, 309),
-        go({WORD_LOOKOUT}, 311),
-        reply({300}, 1425),
+        go({WORD_WEST, WORD_OUT, WORD_CRAWL}, PLACE_RAVINE_FORK),
+        go({PLACE_CROSSROADS}, PLACE_CROSSROADS),
+        go({WORD_LOOKOUT}, PLACE_RAVINE_EDGE),
+        reply({PLACE_LAKESIDE_CHAMBER}, 1425),
     end(),
-    mark({1132, 1131, 300, WORD_WALL}),
+    mark({WORD_ROCKFALL, WORD_STONE, PLACE_LAKESIDE_CHAMBER, WORD_WALL}),
 };
 
 // --- Slope (359) ------------------------------------------------------------
@@ -466,41 +497,42 @@ constexpr row SIDE_CHAMBER[] = {
 // Place 359: slope.
 constexpr row SLOPE[] = {
     look(),
-        reply({WORD_WALL, 359, 1024}, 2958),
-        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    reply({WORD_WALL, PLACE_SLOPE, WORD_FORMATIONS}, 2958),
+    let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
     moving(),
-        go({WORD_NORTH, WORD_UP, 309}, 309),
-        go({WORD_SOUTH, WORD_DOWN, 360}, 360),
-        go({WORD_LOOKOUT}, 311),
-        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(360), ref(749), ref(309), ref(745)),
+    go({WORD_NORTH, WORD_UP, PLACE_CROSSROADS}, PLACE_CROSSROADS),
+    go({WORD_SOUTH, WORD_DOWN, PLACE_DEN_MOUTH}, PLACE_DEN_MOUTH),
+    go({WORD_LOOKOUT}, PLACE_RAVINE_EDGE),
+    call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_DEN_MOUTH), ref(WORD_SOUTH),
+         ref(PLACE_CROSSROADS), ref(WORD_NORTH)),
     end(),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 359, 1024}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, PLACE_SLOPE, WORD_FORMATIONS}),
 };
 
 // --- Den mouth (360) --------------------------------------------------------
 
 // Place 360: den mouth.
 constexpr row DEN_MOUTH[] = {
-    set_flag(39, OFLAG_SEEN),
+    set_flag(OBJ_LYNX, OFLAG_SEEN),
     // The letters are those of the inscription.
-    rewrite(1028, 1080),
-    call(p185, ref(1080)),
-    call(p297, ref(1870), ref(1080)),
+    rewrite(WORD_LETTERS, WORD_INSCRIPTION),
+    call(p185, ref(WORD_INSCRIPTION)),
+    call(p297, ref(1870), ref(WORD_INSCRIPTION)),
     look(),
-        reply({WORD_IN, 895, WORD_EAST}, 1712, arg(757)),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
-        reply({359}, 2959, arg_of(359)),
+        reply({WORD_IN, WORD_ENTRANCE, WORD_EAST}, 1712, arg(WORD_IN)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
+        reply({PLACE_SLOPE}, 2959, arg_of(PLACE_SLOPE)),
         ret(),
     end(),
     moving(),
-        go({WORD_WEST, WORD_UP, WORD_PASSAGE, 359}, 359),
-        go({309}, 309),
-        go({WORD_EAST, WORD_IN, 360, 39}, 361),
-        go({WORD_LOOKOUT}, 311),
+        go({WORD_WEST, WORD_UP, WORD_PASSAGE, PLACE_SLOPE}, PLACE_SLOPE),
+        go({PLACE_CROSSROADS}, PLACE_CROSSROADS),
+        go({WORD_EAST, WORD_IN, PLACE_DEN_MOUTH, OBJ_LYNX}, PLACE_LYNX_DEN),
+        go({WORD_LOOKOUT}, PLACE_RAVINE_EDGE),
     end(),
-    mark({895, 359, WORD_PASSAGE}),
+    mark({WORD_ENTRANCE, PLACE_SLOPE, WORD_PASSAGE}),
 };
 
 // --- Lynx den (361) ---------------------------------------------------------
@@ -515,29 +547,29 @@ int the_one_thing_here() {
 constexpr row LYNX_DEN[] = {
     // The look word is answered here only for these; otherwise it goes on.
     look(),
-        reply({1058, 992}, 3075),
-        reply({WORD_OUT}, 1712, arg(758)),
+        reply({WORD_SHADOWS, WORD_DIRT}, 3075),
+        reply({WORD_OUT}, 1712, arg(WORD_OUT)),
     end(),
     moving(),
-        go({WORD_WEST, WORD_OUT}, 360),
-        go({309}, 309),
-        go({WORD_LOOKOUT}, 311),
+        go({WORD_WEST, WORD_OUT}, PLACE_DEN_MOUTH),
+        go({PLACE_CROSSROADS}, PLACE_CROSSROADS),
+        go({WORD_LOOKOUT}, PLACE_RAVINE_EDGE),
     end(),
     group({WORD_TAKE}),
         when(one_word, step(the_one_thing_here)),
-        when([] { return cond(has(124)).AND(lies_here(124)); }, reply(1517, arg_of(VAR_ARG2))),
+        when([] { return cond(has(OBJ_AXE)).AND(lies_here(OBJ_AXE)); }, reply(1517, arg_of(VAR_ARG2))),
     end(),
-    mark({1058, 992, WORD_OUT}),
+    mark({WORD_SHADOWS, WORD_DIRT, WORD_OUT}),
 };
 
 }  // namespace
 
-int p818() { return run_member<BRIDGEHEAD, BRIDGEHEADS>(303); }
-int p611() { return run_member<BRIDGEHEAD, BRIDGEHEADS>(304); }
-int p782() { return run_member<WAY_TO_THE_BRIDGE, WAYS_TO_THE_BRIDGE>(305); }
-int p759() { return run_member<SENTINEL_WAY, SENTINEL_WAY_ENDS>(306); }
-int p760() { return run_member<SENTINEL_WAY, SENTINEL_WAY_ENDS>(307); }
-int p155() { return run_member<WAY_TO_THE_BRIDGE, WAYS_TO_THE_BRIDGE>(308); }
+int p818() { return run_member<BRIDGEHEAD, BRIDGEHEADS>(PLACE_NEAR_BRIDGEHEAD); }
+int p611() { return run_member<BRIDGEHEAD, BRIDGEHEADS>(PLACE_FAR_BRIDGEHEAD); }
+int p782() { return run_member<WAY_TO_THE_BRIDGE, WAYS_TO_THE_BRIDGE>(PLACE_BRIDGE_APPROACH); }
+int p759() { return run_member<SENTINEL_WAY, SENTINEL_WAY_ENDS>(PLACE_WEST_END_OF_SENTINEL_WAY); }
+int p760() { return run_member<SENTINEL_WAY, SENTINEL_WAY_ENDS>(PLACE_EAST_END_OF_SENTINEL_WAY); }
+int p155() { return run_member<WAY_TO_THE_BRIDGE, WAYS_TO_THE_BRIDGE>(PLACE_CORRIDOR); }
 int p352() { return run<CROSSROADS>(); }
 int p899() { return run<RAVINE_FORK>(); }
 int p74() { return run<RAVINE_EDGE>(); }

@@ -15,17 +15,18 @@ namespace {
 // Place 384: incline.
 constexpr row INCLINE[] = {
     look(),
-        reply({376, WORD_UP}, 2019, arg(10)),
-        reply({1026}, 2963),
-        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    reply({PLACE_CEILING, WORD_UP}, 2019, arg(10)),
+    reply({WORD_INCLINE}, 2963),
+    let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
     moving(),
-        go({WORD_SOUTH}, 281),
-        go({WORD_NORTH, 1026}, 385),
-        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(385), ref(745), ref(281), ref(749)),
+    go({WORD_SOUTH}, PLACE_WRITING_JUNCTION),
+    go({WORD_NORTH, WORD_INCLINE}, PLACE_GUARDED_PASSAGE),
+    call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_GUARDED_PASSAGE), ref(WORD_NORTH),
+         ref(PLACE_WRITING_JUNCTION), ref(WORD_SOUTH)),
     end(),
-    mark({376, WORD_TUNNEL, 1026}),
+    mark({PLACE_CEILING, WORD_TUNNEL, WORD_INCLINE}),
 };
 
 // --- Guarded passage (385) --------------------------------------------------
@@ -36,22 +37,22 @@ constexpr row INCLINE[] = {
 constexpr row GUARDED_PASSAGE[] = {
     look(),
         reply({WORD_WALL}, 2968),
-        reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2902, arg(897)),
+        reply({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, 2902, arg(WORD_PASSAGE)),
         ret(),
     end(),
-    let(all({WORD_IN, 386}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_IN, PLACE_FLUE}), VAR_COMMAND_STATUS, 1),
     moving(),
-        go({WORD_SOUTH}, 384),
-        reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2904, arg(897)),
-        group({WORD_NORTH, 386}),
-            group(object_near(25)),
+        go({WORD_SOUTH}, PLACE_INCLINE),
+        reply({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, 2904, arg(WORD_PASSAGE)),
+        group({WORD_NORTH, PLACE_FLUE}),
+            group(object_near(OBJ_BRUTE)),
                 call(p784),
                 reply(1591),
             end(),
-            forced(386),
+            forced(PLACE_FLUE),
         end(),
     end(),
-    mark({WORD_PASSAGE, 308, WORD_TUNNEL, WORD_WALL}),
+    mark({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL, WORD_WALL}),
 };
 
 // --- Flue (386) -------------------------------------------------------------
@@ -59,28 +60,29 @@ constexpr row GUARDED_PASSAGE[] = {
 // Place 386: flue.
 constexpr row FLUE[] = {
     // "Read" alone reads the scrawl.
-    call(p185, ref(1035)),
-    group({1035}),
-        reply({WORD_LOOK, 798, 774}, 3192),
-        mark(),
-        ret(),
+    call(p185, ref(WORD_SCRAWL)),
+    group({WORD_SCRAWL}),
+    reply({WORD_LOOK, WORD_READ, WORD_TALK}, 3192),
+    mark(),
+    ret(),
     end(),
     look(),
-        reply({15, WORD_LIGHT}, 3190),
-        reply({WORD_WALL, 17, 1034}, 3191),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
-        let({386}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    reply({OBJ_CHUTE, WORD_LIGHT}, 3190),
+    reply({WORD_WALL, OBJ_MIRROR, WORD_RAINBOW}, 3191),
+    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
+    let({PLACE_FLUE}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
-    reply(all({WORD_CLIMB, 15}), 1851),
+    reply(all({WORD_CLIMB, OBJ_CHUTE}), 1851),
     moving(),
-        go({WORD_EAST}, 387),
-        go({WORD_WEST}, 385),
-        call({WORD_PASSAGE, WORD_TUNNEL, 308}, p329, ref(385), ref(751), ref(387), ref(747)),
-        reply({386}, 1425),
+    go({WORD_EAST}, PLACE_PIT_FORK),
+    go({WORD_WEST}, PLACE_GUARDED_PASSAGE),
+    call({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, p329, ref(PLACE_GUARDED_PASSAGE), ref(WORD_WEST),
+         ref(PLACE_PIT_FORK), ref(WORD_EAST)),
+    reply({PLACE_FLUE}, 1425),
     end(),
-    mark_name({15}),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 386, WORD_WALL, 17, 1034, 1035}),
+    mark_name({OBJ_CHUTE}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, PLACE_FLUE, WORD_WALL, OBJ_MIRROR, WORD_RAINBOW, WORD_SCRAWL}),
 };
 
 // --- The pit fork (387), the labyrinth approach (388) and the mouth of the
@@ -100,55 +102,62 @@ int view_of_the_ledge(arg_pair variant) {
 
 // Places 387: pit fork; 388: labyrinth approach; 427: mouth of the crawl.
 constexpr member OVER_THE_DROP[] = {
-    {387, {0, 1, 0, 0}, {
-        go({WORD_NORTH, WORD_PASSAGE, 386}, 386),
-        go({WORD_WEST}, 388),
-        go({WORD_EAST}, 427),
-        call({445}, p329, ref(388), ref(751), ref(427), ref(747)),
-    }},
-    {388, {1, 0, 1, 0}, {
-        go({WORD_NORTH, 445}, 387),
-        go({WORD_SOUTHEAST, WORD_TUNNEL, WORD_PASSAGE, 308}, 389),
-    }},
-    {427, {2, 0, 0, 1}, {
-        go({WORD_NORTH, 445, WORD_PASSAGE, 308, WORD_TUNNEL}, 387),
-        go({WORD_IN, WORD_NORTHEAST, WORD_CRACK}, 428),
-    }},
+    {PLACE_PIT_FORK,
+     {0, 1, 0, 0},
+     {
+         go({WORD_NORTH, WORD_PASSAGE, PLACE_FLUE}, PLACE_FLUE),
+         go({WORD_WEST}, PLACE_LABYRINTH_APPROACH),
+         go({WORD_EAST}, PLACE_MOUTH_OF_CRAWL),
+         call({PLACE_PINNACLE}, p329, ref(PLACE_LABYRINTH_APPROACH), ref(WORD_WEST), ref(PLACE_MOUTH_OF_CRAWL),
+              ref(WORD_EAST)),
+     }},
+    {PLACE_LABYRINTH_APPROACH,
+     {1, 0, 1, 0},
+     {
+         go({WORD_NORTH, PLACE_PINNACLE}, PLACE_PIT_FORK),
+         go({WORD_SOUTHEAST, WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, PLACE_GATEWAY),
+     }},
+    {PLACE_MOUTH_OF_CRAWL,
+     {2, 0, 0, 1},
+     {
+         go({WORD_NORTH, PLACE_PINNACLE, WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, PLACE_PIT_FORK),
+         go({WORD_IN, WORD_NORTHEAST, WORD_CRACK}, PLACE_CRAWL),
+     }},
 };
 
 // Places 387: pit fork; 388: labyrinth approach; 427: mouth of the crawl.
 constexpr row OVER_THE_DROP_SHAPE[] = {
     look(),
-        reply({209, WORD_DOWN}, 2964),
-        reply({258, 1010, 999, 980}, 2965),
-        group({445}), call_member(view_of_the_ledge, LEDGE_VIEW), end(),
+        reply({PLACE_PIT, WORD_DOWN}, 2964),
+        reply({PLACE_PIT_TOP, WORD_PEBBLES, WORD_LEDGE, WORD_BRINK}, 2965),
+        group({PLACE_PINNACLE}), call_member(view_of_the_ledge, LEDGE_VIEW), end(),
         member_group(FORK),
-            reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
+            reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
         end(),
         member_group(APPROACH),
-            reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(898)),
-            reply({390, WORD_ROCK, 966}, 2966),
+            reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, 2903, arg(WORD_TUNNEL)),
+            reply({PLACE_UNDERCROFT, WORD_ROCK, WORD_DOORWAY}, 2966),
         end(),
         member_group(MOUTH),
-            reply({WORD_PASSAGE, WORD_TUNNEL, WORD_LIGHT, 308}, 2952, arg(897)),
-            reply({WORD_CRACK}, 2903, arg(888)),
+            reply({WORD_PASSAGE, WORD_TUNNEL, WORD_LIGHT, PLACE_CORRIDOR}, 2952, arg(WORD_PASSAGE)),
+            reply({WORD_CRACK}, 2903, arg(WORD_CRACK)),
         end(),
         ret(),
     end(),
-    when([] { return cond(has(762)).AND(cond(anyof(WORD_DOWN, 209, -1)).OR(words() == 1)); }, call(p685)),
+    when([] { return cond(has(WORD_JUMP)).AND(cond(anyof(WORD_DOWN, PLACE_PIT, -1)).OR(words() == 1)); }, call(p685)),
     let(all({WORD_CLIMB, WORD_DOWN}), VAR_COMMAND_STATUS, 1),
     // Towards the glow: back to the fork.
     member_group(MOUTH),
-        forced_if(all({WORD_GO, WORD_LIGHT}), 387),
+        forced_if(all({WORD_GO, WORD_LIGHT}), PLACE_PIT_FORK),
     end(),
     moving(),
         reply({WORD_DOWN, WORD_CLIMB}, 3442),
         member_rows(),
     end(),
-    mark({209, 258, 445, WORD_PASSAGE, 999, 980}),
-    member_group(FORK), mark({1010}), end(),
-    member_group(APPROACH), mark({WORD_TUNNEL, 308, 1010, 966}), end(),
-    member_group(MOUTH), mark({WORD_TUNNEL, 308, WORD_CRACK}), end(),
+    mark({PLACE_PIT, PLACE_PIT_TOP, PLACE_PINNACLE, WORD_PASSAGE, WORD_LEDGE, WORD_BRINK}),
+    member_group(FORK), mark({WORD_PEBBLES}), end(),
+    member_group(APPROACH), mark({WORD_TUNNEL, PLACE_CORRIDOR, WORD_PEBBLES, WORD_DOORWAY}), end(),
+    member_group(MOUTH), mark({WORD_TUNNEL, PLACE_CORRIDOR, WORD_CRACK}), end(),
     land(PLACE_GONE, 1671),
 };
 
@@ -157,13 +166,14 @@ constexpr row OVER_THE_DROP_SHAPE[] = {
 // Place 428: crawl.
 constexpr row CRAWL[] = {
     look(),
-        let({WORD_CRACK}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    let({WORD_CRACK}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
     moving(),
-        go({WORD_SOUTHWEST, 258, WORD_OUT}, 427),
-        go({WORD_SOUTHEAST, WORD_IN}, 429),
-        call({WORD_CRACK}, p329, ref(429), ref(748), ref(427), ref(750)),
+    go({WORD_SOUTHWEST, PLACE_PIT_TOP, WORD_OUT}, PLACE_MOUTH_OF_CRAWL),
+    go({WORD_SOUTHEAST, WORD_IN}, PLACE_FUME_CRAWL),
+    call({WORD_CRACK}, p329, ref(PLACE_FUME_CRAWL), ref(WORD_SOUTHEAST), ref(PLACE_MOUTH_OF_CRAWL),
+         ref(WORD_SOUTHWEST)),
     end(),
     mark({WORD_CRACK}),
 };
@@ -173,38 +183,40 @@ constexpr row CRAWL[] = {
 // The hornets (object 34) choke the crawl while they are near: whoever goes
 // on past them is stung to death. Bread (object 118) fed or thrown to them
 // is gone in a moment, and changes nothing.
-cond_fold nest_here() { return cond(near(34)); }
+cond_fold nest_here() { return cond(near(OBJ_NEST)); }
 cond_fold feeding_the_hornets() {
-    return nest_here().AND(cond(keyword(795, 34, -1)).OR(keyword(793, 118, -1)).OR(keyword(805, 118, -1)));
+    return nest_here().AND(cond(keyword(WORD_FEED, OBJ_NEST, -1))
+                               .OR(keyword(WORD_THROW, OBJ_BREAD, -1))
+                               .OR(keyword(WORD_GIVE, OBJ_BREAD, -1)));
 }
 
 // Place 429: fume crawl.
 constexpr row FUME_CRAWL[] = {
     look(),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_CRACK}, 2903, arg_of(VAR_ARG2)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, WORD_CRACK}, 2903, arg_of(VAR_ARG2)),
         // The fumes are the crawl's stale air: looking at them is looking
         // about.
-        let({956, 975}, VAR_COMMAND_STATUS, 1),
+        let({WORD_SPRAY, WORD_AIR}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     group(feeding_the_hornets),
-        group(object_near(118)),
-            put(118, PLACE_OFFSTAGE),
+        group(object_near(OBJ_BREAD)),
+            put(OBJ_BREAD, PLACE_OFFSTAGE),
             reply(2014),
         end(),
         reply(1755),
     end(),
     moving(),
-        go({WORD_WEST, WORD_CRACK, WORD_OUT}, 428),
+        go({WORD_WEST, WORD_CRACK, WORD_OUT}, PLACE_CRAWL),
         group({WORD_SOUTH, WORD_IN, WORD_PASSAGE}),
             group(nest_here),
                 tell(1573),
                 call(p154),
             end(),
-            forced(430),
+            forced(PLACE_INNER_CRAWL),
         end(),
     end(),
-    mark({WORD_CRACK, WORD_PASSAGE, 956, 975}),
+    mark({WORD_CRACK, WORD_PASSAGE, WORD_SPRAY, WORD_AIR}),
 };
 
 // --- Inner crawl (430) and the glow end (431) -------------------------------
@@ -216,8 +228,8 @@ constexpr row INNER_CRAWL[] = {
         ret(),
     end(),
     moving(),
-        go({WORD_NORTH, WORD_OUT, WORD_PASSAGE}, 429),
-        go({WORD_SOUTH, WORD_IN, WORD_CRAWL}, 431),
+        go({WORD_NORTH, WORD_OUT, WORD_PASSAGE}, PLACE_FUME_CRAWL),
+        go({WORD_SOUTH, WORD_IN, WORD_CRAWL}, PLACE_GLOW_END),
     end(),
     mark({WORD_CRAWL, WORD_PASSAGE}),
 };
@@ -225,16 +237,16 @@ constexpr row INNER_CRAWL[] = {
 // Place 431: glow end.
 constexpr row GLOW_END[] = {
     look(),
-        reply({913}, 3441),
-        let({300}, VAR_COMMAND_STATUS, 1),
-        reply({WORD_CRAWL}, 2903, arg(900)),
+        reply({WORD_OUTCROP}, 3441),
+        let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_CRAWL}, 2903, arg(WORD_CRAWL)),
         ret(),
     end(),
     moving(),
-        go({WORD_NORTH, WORD_OUT, WORD_CRAWL}, 430),
-        reply({300}, 1425),
+        go({WORD_NORTH, WORD_OUT, WORD_CRAWL}, PLACE_INNER_CRAWL),
+        reply({PLACE_LAKESIDE_CHAMBER}, 1425),
     end(),
-    mark({WORD_CRAWL, 300}),
+    mark({WORD_CRAWL, PLACE_LAKESIDE_CHAMBER}),
 };
 
 }  // namespace
@@ -242,9 +254,9 @@ constexpr row GLOW_END[] = {
 int p486() { return run<INCLINE>(); }
 int p389() { return run<GUARDED_PASSAGE>(); }
 int p521() { return run<FLUE>(); }
-int p68() { return run_member<OVER_THE_DROP_SHAPE, OVER_THE_DROP>(387); }
-int p70() { return run_member<OVER_THE_DROP_SHAPE, OVER_THE_DROP>(388); }
-int p69() { return run_member<OVER_THE_DROP_SHAPE, OVER_THE_DROP>(427); }
+int p68() { return run_member<OVER_THE_DROP_SHAPE, OVER_THE_DROP>(PLACE_PIT_FORK); }
+int p70() { return run_member<OVER_THE_DROP_SHAPE, OVER_THE_DROP>(PLACE_LABYRINTH_APPROACH); }
+int p69() { return run_member<OVER_THE_DROP_SHAPE, OVER_THE_DROP>(PLACE_MOUTH_OF_CRAWL); }
 int p157() { return run<CRAWL>(); }
 int p158() { return run<FUME_CRAWL>(); }
 int p159() { return run<INNER_CRAWL>(); }

@@ -16,49 +16,49 @@ namespace {
 // Place 488: drain passage.
 constexpr row DRAIN_PASSAGE[] = {
     look(),
-        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
-        reply({WORD_HOLE, 453}, 2479),
+        let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_HOLE, PLACE_SLUICE}, 2479),
         ret(),
     end(),
     when(has_word(WORD_CLIMB).AND(has_any_word({WORD_OUT, WORD_UP, WORD_HOLE})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({WORD_DOWN, WORD_SOUTH, WORD_PASSAGE}, 489),
-        forced_if({WORD_UP, WORD_OUT, WORD_HOLE, 453}, 453, 2070),
+        go({WORD_DOWN, WORD_SOUTH, WORD_PASSAGE}, PLACE_UNDERSIDE_OF_GRATE),
+        forced_if({WORD_UP, WORD_OUT, WORD_HOLE, PLACE_SLUICE}, PLACE_SLUICE, 2070),
     end(),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_HOLE}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, WORD_HOLE}),
 };
 
 // Place 489: underside of the grate.
 constexpr row UNDER_THE_GRATE[] = {
     look(),
-        reply({WORD_UP, 975, WORD_LIGHT, 1052, 917, 981}, 3132),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
+        reply({WORD_UP, WORD_AIR, WORD_LIGHT, WORD_LANDING, WORD_GRATING, WORD_STAIRWELL}, 3132),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
         reply({WORD_WALL}, 3133),
-        let({300}, VAR_COMMAND_STATUS, 1),
+        let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    reply({917}, 1425),
+    reply({WORD_GRATING}, 1425),
     let({WORD_CLIMB}, VAR_COMMAND_STATUS, 1),
     moving(),
-        go({WORD_NORTH, WORD_PASSAGE, WORD_TUNNEL, 308}, 488),
-        forced_if({WORD_OUT, WORD_UP, WORD_CLIMB, 545}, 545, 1707),
-        reply({300, 917}, 1425),
+        go({WORD_NORTH, WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, PLACE_DRAIN_PASSAGE),
+        forced_if({WORD_OUT, WORD_UP, WORD_CLIMB, PLACE_GRATE}, PLACE_GRATE, 1707),
+        reply({PLACE_LAKESIDE_CHAMBER, WORD_GRATING}, 1425),
     end(),
-    mark({917, WORD_WALL, 1052, 975, WORD_PASSAGE, WORD_TUNNEL, 308, 981}),
+    mark({WORD_GRATING, WORD_WALL, WORD_LANDING, WORD_AIR, WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, WORD_STAIRWELL}),
 };
 
 // --- The chest room (490) ---------------------------------------------------
 
-cond_fold chest_open() { return cond(value[4] > 0); }
+cond_fold chest_open() { return cond(value[OBJ_CHEST] > 0); }
 
 // Looking into the open chest is looking at the chest.
 constexpr row INTO_THE_CHEST[] = {
     first(),
         group({WORD_IN}),
-            rewrite(WORD_IN, 4),
+            rewrite(WORD_IN, OBJ_CHEST),
         end(),
         otherwise(),
-            rewrite(928, 4),
+            rewrite(WORD_PINION, OBJ_CHEST),
         end(),
     end(),
 };
@@ -66,46 +66,46 @@ constexpr row INTO_THE_CHEST[] = {
 int look_into_the_chest() { return run<INTO_THE_CHEST>(); }
 
 // The imp with the figurine, where there is light to see it by.
-cond_fold imp_sees_the_figurine() { return cond(has(96)).AND(near(5)).AND(light()); }
+cond_fold imp_sees_the_figurine() { return cond(has(OBJ_FIGURINE)).AND(near(OBJ_IMP)).AND(light()); }
 
 // Place 490: chest room.
 constexpr row CHEST_ROOM[] = {
-    rewrite(7, 171),
-    when(chest_open, reply({925}, 2331)),
+    rewrite(OBJ_STEPS, OBJ_STAIRCASE),
+    when(chest_open, reply({WORD_COBWEBS}, 2331)),
     look(),
-        group({WORD_IN, 928}),
+        group({WORD_IN, WORD_PINION}),
             first(),
                 when(chest_open, call(look_into_the_chest)),
-                reply(1714, arg_of(4)),
+                reply(1714, arg_of(OBJ_CHEST)),
             end(),
         end(),
-        reply({376, WORD_UP}, 2019, arg(17)),
+        reply({PLACE_CEILING, WORD_UP}, 2019, arg(17)),
     end(),
-    group({926}),
+    group({WORD_LID}),
         reply({WORD_LOOK}, 2332),
-        rewrite(926, 4),
-        call_word({797, 807}, WORD_OPEN),
+        rewrite(WORD_LID, OBJ_CHEST),
+        call_word({WORD_LIFT, WORD_PULL}, WORD_OPEN),
     end(),
-    reply({912}, 2037, arg(912)),
+    reply({WORD_SHELF}, 2037, arg(WORD_SHELF)),
     group(imp_sees_the_figurine),
         first(),
-            group({781}),
+            group({WORD_WAVE}),
                 set_flag(VAR_GAME_FLAGS_3, 9),
-                when(value_at_most(5, 1), reply(2349)),
+                when(value_at_most(OBJ_IMP, 1), reply(2349)),
                 reply(2350),
             end(),
             otherwise(),
-                ret({WORD_LOOK, WORD_TAKE, 809}),
+                ret({WORD_LOOK, WORD_TAKE, WORD_GRAB}),
                 // Only a figurine in the hand can be put down before the imp.
                 group({WORD_DROP}),
-                    when(object_not_carried(96), ret()),
-                    put_here(96),
+                    when(object_not_carried(OBJ_FIGURINE), ret()),
+                    put_here(OBJ_FIGURINE),
                     tell(3423),
                     add(VAR_CARRIED_COUNT, -1),
                     stop(),
                 end(),
                 group([] { return cond(bitest(VAR_GAME_FLAGS_3, 9)); }),
-                    when(lacks_word(805), mark()),
+                    when(lacks_word(WORD_GIVE), mark()),
                     ret(),
                 end(),
                 tell(1266),
@@ -114,41 +114,41 @@ constexpr row CHEST_ROOM[] = {
         end(),
     end(),
     look(),
-        let({490}, VAR_COMMAND_STATUS, 1),
-        reply({992}, 2929),
-        reply({171, 960, 268}, 2933, arg(1)),
-        reply({89}, 2380, arg_of(89)),
+        let({PLACE_CHEST_ROOM}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_DIRT}, 2929),
+        reply({OBJ_STAIRCASE, WORD_CREVICE, PLACE_CROSSWAY}, 2933, arg(1)),
+        reply({OBJ_WEB}, 2380, arg_of(OBJ_WEB)),
         ret(),
     end(),
-    let(all({WORD_CLIMB, 171}), VAR_COMMAND_STATUS, 1),
+    let(all({WORD_CLIMB, OBJ_STAIRCASE}), VAR_COMMAND_STATUS, 1),
     moving(),
-        group({WORD_UP, WORD_OUT, 171}),
+        group({WORD_UP, WORD_OUT, OBJ_STAIRCASE}),
             // The imp, merry with ale, hands over the torch as you go.
-            when([] { return cond(near_in(5, 1)); }, call(p884, num(1))),
-            forced(262),
+            when([] { return cond(near_in(OBJ_IMP, 1)); }, call(p884, num(1))),
+            forced(PLACE_LADDER_HALL),
         end(),
     end(),
-    mark({171, 960, 268, 912, 992, 89}),
+    mark({OBJ_STAIRCASE, WORD_CREVICE, PLACE_CROSSWAY, WORD_SHELF, WORD_DIRT, OBJ_WEB}),
 };
 
 // --- The timekeeper's room (491) -----------------------------------------------
 
-cond_fold hourglass_here() { return cond(lies_here(163)); }
-cond_fold hourglass_running() { return cond(value[163] > 0); }
+cond_fold hourglass_here() { return cond(lies_here(OBJ_HOURGLASS)); }
+cond_fold hourglass_running() { return cond(value[OBJ_HOURGLASS] > 0); }
 
 // The hourglass comes out of the empty frame and stands here, at rest.
 constexpr row BRING_THE_HOURGLASS[] = {
-    let(491, 1),
-    put_here(163),
-    set_flag(163, OFLAG_SEEN),
-    let(163, 1),
+    let(PLACE_TIMEKEEPERS_ROOM, 1),
+    put_here(OBJ_HOURGLASS),
+    set_flag(OBJ_HOURGLASS, OFLAG_SEEN),
+    let(OBJ_HOURGLASS, 1),
 };
 
 int bring_the_hourglass() { return run<BRING_THE_HOURGLASS>(); }
 
 // Striking the hourglass: with the first blade carried, or bare-handed.
 int strike_the_hourglass() {
-    for (int blade : {54, 125, 124})
+    for (int blade : {OBJ_DAGGER, OBJ_SWORD, OBJ_AXE})
         if (cond(carried(blade))) {
             say_stop_variant(3354, blade);
             return 0;
@@ -159,67 +159,74 @@ int strike_the_hourglass() {
 
 // Place 491: timekeeper's room.
 constexpr row TIMEKEEPERS_ROOM[] = {
-    rewrite(7, 171),
-    rewrite(915, 163),
+    rewrite(OBJ_STEPS, OBJ_STAIRCASE),
+    rewrite(WORD_BRANCH, OBJ_HOURGLASS),
     // The fruit, when it is about, is left to the word procedures.
-    when(has_word(141).AND(object_near(141)), ret()),
-    rewrite(141, 163),
-    group([] { return cond(has(163)).AND(!is_seen(163)); }),
-        call(bring_the_hourglass),
-        tell(3367),
+    when(has_word(OBJ_FRUIT).AND(object_near(OBJ_FRUIT)), ret()),
+    rewrite(OBJ_FRUIT, OBJ_HOURGLASS),
+    group([] { return cond(has(OBJ_HOURGLASS)).AND(!is_seen(OBJ_HOURGLASS)); }),
+    call(bring_the_hourglass),
+    tell(3367),
     end(),
-    group([] { return cond(anyof(163, 141, -1)).AND(hourglass_here()); }),
-        reply({798}, 3356, arg(798)),
-        group(lacks_word(WORD_LOOK)),
-            step({783, 784}, strike_the_hourglass),
-            reply(2053),
-        end(),
+    group([] { return cond(anyof(OBJ_HOURGLASS, OBJ_FRUIT, -1)).AND(hourglass_here()); }),
+    reply({WORD_READ}, 3356, arg(WORD_READ)),
+    group(lacks_word(WORD_LOOK)),
+    step({WORD_ATTACK, WORD_STRIKE}, strike_the_hourglass),
+    reply(2053),
     end(),
-    when([] { return cond(has(54)).AND(carried(54)).AND(anyof(781, 793, -1)).AND(near(163)).AND(!near(OBJ_ATTACKER)); },
-         reply(2626, arg_of(VAR_ARG2))),
-    group({929, 928, 141}),
-        first(),
-            group(hourglass_running),
-                ret({928}),
-                first(),
-                    when(word_count(1), copy(VAR_WORK_WORD, VAR_ARG1)),
-                    copy(VAR_WORK_WORD, VAR_ARG2),
-                end(),
-                reply(1319, arg_of(VAR_WORK_WORD)),
-            end(),
-            otherwise(),
-                // Run out, the hourglass is what the player makes out there.
-                let(VAR_COMMAND_STATUS, 2),
-                let_ref(VAR_ARG1, WORD_LOOK),
-                let_ref(VAR_ARG2, 163),
-            end(),
-        end(),
+    end(),
+    when(
+        [] {
+            return cond(has(OBJ_DAGGER))
+                .AND(carried(OBJ_DAGGER))
+                .AND(anyof(WORD_WAVE, WORD_THROW, -1))
+                .AND(near(OBJ_HOURGLASS))
+                .AND(!near(OBJ_ATTACKER));
+        },
+        reply(2626, arg_of(VAR_ARG2))),
+    group({WORD_SLIME, WORD_PINION, OBJ_FRUIT}),
+    first(),
+    group(hourglass_running),
+    ret({WORD_PINION}),
+    first(),
+    when(word_count(1), copy(VAR_WORK_WORD, VAR_ARG1)),
+    copy(VAR_WORK_WORD, VAR_ARG2),
+    end(),
+    reply(1319, arg_of(VAR_WORK_WORD)),
+    end(),
+    otherwise(),
+    // Run out, the hourglass is what the player makes out there.
+    let(VAR_COMMAND_STATUS, 2),
+    let_ref(VAR_ARG1, WORD_LOOK),
+    let_ref(VAR_ARG2, OBJ_HOURGLASS),
+    end(),
+    end(),
     end(),
     look(),
-        let({300}, VAR_COMMAND_STATUS, 1),
-        reply({171}, 2748),
-        reply({WORD_OPENING}, 2902, arg(897)),
-        group({966, 1054}),
-            first(),
-                when(hourglass_here, reply(3091)),
-                rewrite(966, 163),
-            end(),
-        end(),
-        group({163, 961}),
-            say_as(SAY_DETAIL, 163, 0),
-            call(bring_the_hourglass),
-            stop(),
-        end(),
-        ret(),
+    let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
+    reply({OBJ_STAIRCASE}, 2748),
+    reply({WORD_OPENING}, 2902, arg(WORD_PASSAGE)),
+    group({WORD_DOORWAY, WORD_ARCH}),
+    first(),
+    when(hourglass_here, reply(3091)),
+    rewrite(WORD_DOORWAY, OBJ_HOURGLASS),
+    end(),
+    end(),
+    group({OBJ_HOURGLASS, WORD_ENTRY}),
+    say_as(SAY_DETAIL, OBJ_HOURGLASS, 0),
+    call(bring_the_hourglass),
+    stop(),
+    end(),
+    ret(),
     end(),
     moving(),
-        go({WORD_DOWN, 171}, 262),
-        go({WORD_NORTH}, 492),
-        go({WORD_SOUTH, 966, 1054, WORD_IN}, 467),
-        go({WORD_WEST, 495}, 495),
+    go({WORD_DOWN, OBJ_STAIRCASE}, PLACE_LADDER_HALL),
+    go({WORD_NORTH}, PLACE_CLOSET),
+    go({WORD_SOUTH, WORD_DOORWAY, WORD_ARCH, WORD_IN}, PLACE_STAIR_BOTTOM),
+    go({WORD_WEST, PLACE_CROSSWAYS}, PLACE_CROSSWAYS),
     end(),
-    mark({171, 929, 928, WORD_OPENING, 1054, 966}),
-    land(262, 1669),
+    mark({OBJ_STAIRCASE, WORD_SLIME, WORD_PINION, WORD_OPENING, WORD_ARCH, WORD_DOORWAY}),
+    land(PLACE_LADDER_HALL, 1669),
 };
 
 // --- The closet (492), the small bend (493) and the recess (494) -------------
@@ -227,55 +234,55 @@ constexpr row TIMEKEEPERS_ROOM[] = {
 // Place 492: closet.
 constexpr row CLOSET[] = {
     look(),
-        let({492}, VAR_COMMAND_STATUS, 1),
+        let({PLACE_CLOSET}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({WORD_SOUTH}, 491),
-        go({WORD_NORTH, 492}, 493),
-        go({WORD_SOUTHWEST, 495}, 495),
+        go({WORD_SOUTH}, PLACE_TIMEKEEPERS_ROOM),
+        go({WORD_NORTH, PLACE_CLOSET}, PLACE_SMALL_BEND),
+        go({WORD_SOUTHWEST, PLACE_CROSSWAYS}, PLACE_CROSSWAYS),
     end(),
-    mark({492}),
+    mark({PLACE_CLOSET}),
 };
 
 // Place 493: small bend.
 constexpr row SMALL_BEND[] = {
     look(),
-        let({492, 1017}, VAR_COMMAND_STATUS, 1),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
+        let({PLACE_CLOSET, WORD_BEND}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
         ret(),
     end(),
     moving(),
-        go({WORD_SOUTH, WORD_OUT, 492}, 492),
-        go({WORD_NORTH, WORD_IN, WORD_PASSAGE}, 494),
+        go({WORD_SOUTH, WORD_OUT, PLACE_CLOSET}, PLACE_CLOSET),
+        go({WORD_NORTH, WORD_IN, WORD_PASSAGE}, PLACE_RECESS),
     end(),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 492, 1017}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, PLACE_CLOSET, WORD_BEND}),
 };
 
 // Place 494: recess.
 constexpr row RECESS[] = {
     // The great feather's pinion, and the feather as the source of the
     // draught, while it lies as it was found.
-    group(has_any_word({928, 967}).AND(value_is(149, 0))),
-        rewrite(967, 149),
-        rewrite(928, 149),
+    group(has_any_word({WORD_PINION, WORD_SOURCE}).AND(value_is(OBJ_FEATHER, 0))),
+        rewrite(WORD_SOURCE, OBJ_FEATHER),
+        rewrite(WORD_PINION, OBJ_FEATHER),
     end(),
-    call(p185, ref(134)),
-    group({134, 129, 1028, 30, 74}),
-        reply({798, WORD_LOOK}, 2285),
-        reply(1885, arg_of(134)),
+    call(p185, ref(OBJ_GLYPHS)),
+    group({OBJ_GLYPHS, OBJ_SIGN, WORD_LETTERS, OBJ_CARVING, OBJ_LETTERING}),
+        reply({WORD_READ, WORD_LOOK}, 2285),
+        reply(1885, arg_of(OBJ_GLYPHS)),
     end(),
     look(),
-        reply({913}, 2969, arg(913)),
-        let({494}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_OUTCROP}, 2969, arg(WORD_OUTCROP)),
+        let({PLACE_RECESS}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({WORD_SOUTH}, 493),
-        go({WORD_OUT}, 492),
-        reply({494}, 1425),
+        go({WORD_SOUTH}, PLACE_SMALL_BEND),
+        go({WORD_OUT}, PLACE_CLOSET),
+        reply({PLACE_RECESS}, 1425),
     end(),
-    mark({134, 129, 1028, 30, 74, 913, 494}),
+    mark({OBJ_GLYPHS, OBJ_SIGN, WORD_LETTERS, OBJ_CARVING, OBJ_LETTERING, WORD_OUTCROP, PLACE_RECESS}),
 };
 
 // --- The crossways (495) ----------------------------------------------------
@@ -285,46 +292,50 @@ cond_fold outlet_found() { return cond(value[1735] == 1); }
 // The waterskin or the cask held out to the trickle here, while neither the
 // jug nor the vial is held ready.
 cond_fold filling_at_the_trickle() {
-    return cond(!cond(have(119, 0, 2)).OR(have(123, 0, 2))).AND(keyword(WORD_TAKE, OBJ_LIQUID_1, -1));
+    return cond(!cond(have(OBJ_VESSEL_MEDIUM, 0, 2)).OR(have(OBJ_VESSEL_SMALL, 0, 2)))
+        .AND(keyword(WORD_TAKE, OBJ_LIQUID_1, -1));
 }
 
 // Place 495: crossways.
 constexpr row CROSSWAYS[] = {
     group({WORD_HOLE}),
-        group({WORD_LOOK, WORD_IN}),
-            let_variant(1735, 1),
-            reply(3436),
-        end(),
-        reply(1403),
+    group({WORD_LOOK, WORD_IN}),
+    let_variant(1735, 1),
+    reply(3436),
+    end(),
+    reply(1403),
     end(),
     look(),
-        reply({WORD_STREAM, 967, OBJ_LIQUID_1}, 2605),
-        reply({913}, 2037, arg_of(VAR_ARG2)),
-        reply({7}, 2748),
-        reply({1054}, 3119),
-        reply({WORD_TUNNEL, 308, WORD_PASSAGE}, 2902, arg(897)),
-        reply({WORD_WALL}, 3118),
-        let({495}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    reply({WORD_STREAM, WORD_SOURCE, OBJ_LIQUID_1}, 2605),
+    reply({WORD_OUTCROP}, 2037, arg_of(VAR_ARG2)),
+    reply({OBJ_STEPS}, 2748),
+    reply({WORD_ARCH}, 3119),
+    reply({WORD_TUNNEL, PLACE_CORRIDOR, WORD_PASSAGE}, 2902, arg(WORD_PASSAGE)),
+    reply({WORD_WALL}, 3118),
+    let({PLACE_CROSSWAYS}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
-    when([] { return cond(has(WORD_FILL_VESSEL)).AND(anyof(84, 136, -1)).AND(have(arg2(), 0, 2)); },
-         reply(1743, arg_of(VAR_ARG2))),
+    when(
+        [] {
+            return cond(has(WORD_FILL_VESSEL)).AND(anyof(OBJ_WATERSKIN, OBJ_VESSEL_LARGE, -1)).AND(have(arg2(), 0, 2));
+        },
+        reply(1743, arg_of(VAR_ARG2))),
     group(filling_at_the_trickle),
-        first(),
-            when([] { return cond(have(136, 0, 2)); }, reply(1743, arg_of(136))),
-            when(object_carried(84), reply(1743, arg_of(84))),
-        end(),
+    first(),
+    when([] { return cond(have(OBJ_VESSEL_LARGE, 0, 2)); }, reply(1743, arg_of(OBJ_VESSEL_LARGE))),
+    when(object_carried(OBJ_WATERSKIN), reply(1743, arg_of(OBJ_WATERSKIN))),
+    end(),
     end(),
     moving(),
-        go({WORD_EAST}, 491),
-        go({WORD_NORTHEAST}, 492),
-        go({WORD_NORTH, WORD_DOWN, 7}, 461),
-        go({WORD_WEST}, 452),
-        when(outlet_found, reply({103}, 3436)),
-        reply({495}, 1425),
+    go({WORD_EAST}, PLACE_TIMEKEEPERS_ROOM),
+    go({WORD_NORTHEAST}, PLACE_CLOSET),
+    go({WORD_NORTH, WORD_DOWN, OBJ_STEPS}, PLACE_STAIR_LANDING),
+    go({WORD_WEST}, PLACE_ANTECHAMBER),
+    when(outlet_found, reply({OBJ_OUTLET}, 3436)),
+    reply({PLACE_CROSSWAYS}, 1425),
     end(),
-    mark({7, WORD_STREAM, 495, 913, 967, 1054, WORD_HOLE}),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_WALL}),
+    mark({OBJ_STEPS, WORD_STREAM, PLACE_CROSSWAYS, WORD_OUTCROP, WORD_SOURCE, WORD_ARCH, WORD_HOLE}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, WORD_WALL}),
 };
 
 }  // namespace

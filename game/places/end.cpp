@@ -17,11 +17,9 @@ namespace {
 // remember the two interjections (flags 5 and 6: once allowed; flags 0 and
 // 1: allowed on the command just before). The variable never holds a refno,
 // so its flags stay beside the count.
-constexpr int LITANY_COUNT = 1207;
-constexpr int LITANY_FIRST = 705, LITANY_LAST = 721;
 
 cond_fold introduction() { return cond(value[VAR_PHASE] == 2); }
-int expected_word() { return LITANY_FIRST + value[LITANY_COUNT]; }
+int expected_word() { return WORD_LITANY_FIRST + value[VAR_LITANY_COUNT]; }
 
 // The introduction ends: what was pending this turn is dropped, this
 // machine remembers that the introduction has been seen, and "begin" says
@@ -39,9 +37,9 @@ int remember_introduction() {
 
 // A command about the Litany: one of its words, or an interjection.
 cond_fold litany_command() {
-    return cond(within(arg1(), LITANY_FIRST, LITANY_LAST))
-        .OR(within(arg2(), LITANY_FIRST, LITANY_LAST))
-        .OR(anyof(853, 287, -1));
+    return cond(within(arg1(), WORD_LITANY_FIRST, WORD_LITANY_LAST))
+        .OR(within(arg2(), WORD_LITANY_FIRST, WORD_LITANY_LAST))
+        .OR(anyof(WORD_REFLECT, PLACE_FAR_END_OF_SQUEEZE, -1));
 }
 // "Say" with a word of the Litany: the word is judged alone.
 int say_means_the_word() {
@@ -51,10 +49,10 @@ int say_means_the_word() {
 }
 
 cond_fold first_reflect() {
-    return cond(has(853)).AND(value[LITANY_COUNT] == 5).AND(!bitest(LITANY_COUNT, 0));
+    return cond(has(WORD_REFLECT)).AND(value[VAR_LITANY_COUNT] == 5).AND(!bitest(VAR_LITANY_COUNT, 0));
 }
 cond_fold first_wirreth() {
-    return cond(has(287)).AND(value[LITANY_COUNT] == 6).AND(!bitest(LITANY_COUNT, 1));
+    return cond(has(PLACE_FAR_END_OF_SQUEEZE)).AND(value[VAR_LITANY_COUNT] == 6).AND(!bitest(VAR_LITANY_COUNT, 1));
 }
 
 // Place 302: timeless chamber.
@@ -68,8 +66,8 @@ constexpr row TIMELESS_CHAMBER[] = {
     first(),
         group(introduction),
             reply({WORD_HELP}, 1278),
-            reply({827, 829, 830, WORD_RESTORE, 836, 821}, 2318),
-            group({728}),
+            reply({WORD_YAWN, WORD_MARK, WORD_REWIND, WORD_RESTORE, WORD_STORY, WORD_MANUAL}, 2318),
+            group({WORD_BEGIN}),
                 let(VAR_TURNS_AT_ONE_PLACE, 0),
                 step(forget_pending_output),
                 tell(1280),
@@ -82,11 +80,11 @@ constexpr row TIMELESS_CHAMBER[] = {
                 let(VAR_QUESTION, Q_INTRO),
                 reply(1273),
             end(),
-            reply({871}, 2556),
-            reply({727}, 1279),
+            reply({WORD_HELLO}, 2556),
+            reply({WORD_WAIT}, 1279),
         end(),
         otherwise(),
-            reply({728}, 1733),
+            reply({WORD_BEGIN}, 1733),
             group([] { return cond(!litany_command()); }),
                 mark({WORD_ECHO}),
                 ret(),
@@ -94,33 +92,33 @@ constexpr row TIMELESS_CHAMBER[] = {
             step({WORD_SAY}, say_means_the_word),
             first(),
                 group(first_reflect),
-                    when([] { return cond(bitest(LITANY_COUNT, 5)); }, reply(1267)),
-                    set_flag(LITANY_COUNT, 0),
-                    set_flag(LITANY_COUNT, 5),
+                    when([] { return cond(bitest(VAR_LITANY_COUNT, 5)); }, reply(1267)),
+                    set_flag(VAR_LITANY_COUNT, 0),
+                    set_flag(VAR_LITANY_COUNT, 5),
                     reply(3416),
                 end(),
-                otherwise(), clear_flag(LITANY_COUNT, 0), end(),
+                otherwise(), clear_flag(VAR_LITANY_COUNT, 0), end(),
             end(),
             first(),
                 group(first_wirreth),
-                    when([] { return cond(bitest(LITANY_COUNT, 6)); }, reply(1267)),
-                    set_flag(LITANY_COUNT, 1),
-                    set_flag(LITANY_COUNT, 6),
+                    when([] { return cond(bitest(VAR_LITANY_COUNT, 6)); }, reply(1267)),
+                    set_flag(VAR_LITANY_COUNT, 1),
+                    set_flag(VAR_LITANY_COUNT, 6),
                     reply(3417),
                 end(),
-                otherwise(), clear_flag(LITANY_COUNT, 1), end(),
+                otherwise(), clear_flag(VAR_LITANY_COUNT, 1), end(),
             end(),
             // The right word: the last one ends the phase.
             group([] { return cond(arg1() == expected_word()); }),
-                when([] { return cond(arg1() == LITANY_LAST); }, call(p528)),
+                when([] { return cond(arg1() == WORD_LITANY_LAST); }, call(p528)),
                 tell(1267),
-                add(LITANY_COUNT, 1),
+                add(VAR_LITANY_COUNT, 1),
                 stop(),
             end(),
             // A wrong word starts the Litany over, with one reply.
             first(),
                 when([] { return cond(arg1() == expected_word() + 1); }, tell(2050)),
-                group(value_over(LITANY_COUNT, 2)),
+                group(value_over(VAR_LITANY_COUNT, 2)),
                     first(),
                         group([] { return cond(irand(100) < 20).OR(!bitest(VAR_GAME_FLAGS_2, 4)); }),
                             tell(1924),
@@ -131,7 +129,7 @@ constexpr row TIMELESS_CHAMBER[] = {
                 end(),
                 tell(1329),
             end(),
-            let(LITANY_COUNT, 0),
+            let(VAR_LITANY_COUNT, 0),
             stop(),
         end(),
     end(),
@@ -143,8 +141,9 @@ constexpr row TIMELESS_CHAMBER[] = {
 // Whoever finds himself in limbo leaves by any way at all, to the whirling
 // cave.
 constexpr row LIMBO[] = {
-    when(here_is(PLACE_HOLDING),
-         forced_if({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_UP, WORD_DOWN, WORD_OUT}, 515)),
+    when(here_is(PLACE_HOLDING), forced_if({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH,
+                                            WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_UP, WORD_DOWN, WORD_OUT},
+                                           PLACE_WHIRLING_CAVE)),
 };
 
 // --- The wings (701) --------------------------------------------------------
@@ -156,40 +155,39 @@ constexpr row WINGS[] = {
     end(),
 };
 
-
 // --- The eyrie (447), the watchpost (448) and the inner post (449) ------------
 
 // Place 447: eyrie.
 constexpr row EYRIE[] = {
     // "Read" alone reads the worn inscription.
-    call(p185, ref(1080)),
-    call(p297, ref(1933), ref(1080)),
-    group({117}),
+    call(p185, ref(WORD_INSCRIPTION)),
+    call(p297, ref(1933), ref(WORD_INSCRIPTION)),
+    group({OBJ_CROWN}),
         reply({WORD_TAKE, WORD_LOOK}, 3434),
     end(),
     group({OBJ_ATTACKER}),
-        group({775}),
+        group({WORD_STIR}),
             tell(1845),
             call(p154),
         end(),
         reply(3487),
     end(),
     look(),
-        reply({1016}, 2890),
-        reply({376, 475, WORD_UP, 1136}, 2019, arg(12)),
+        reply({WORD_CUBBY}, 2890),
+        reply({PLACE_CEILING, PLACE_WELL_HEAD, WORD_UP, WORD_SKY}, 2019, arg(12)),
         reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
-        let({447}, VAR_COMMAND_STATUS, 1),
+        let({PLACE_EYRIE}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     group({WORD_TAKE}),
-        reply({13, 139}, 1408, arg_of(VAR_ARG2)),
-        reply({1016}, 2891),
+        reply({OBJ_PLANT, OBJ_CREEPER}, 1408, arg_of(VAR_ARG2)),
+        reply({WORD_CUBBY}, 2891),
     end(),
     moving(),
-        go({WORD_SOUTHWEST}, 448),
-        reply({447}, 1425),
+        go({WORD_SOUTHWEST}, PLACE_WATCHPOST),
+        reply({PLACE_EYRIE}, 1425),
     end(),
-    mark({447, 1016, OBJ_ATTACKER, 1136, WORD_CLIFF}),
+    mark({PLACE_EYRIE, WORD_CUBBY, OBJ_ATTACKER, WORD_SKY, WORD_CLIFF}),
 };
 
 // Until the rod has gone off the rod and the wand are told apart only by
@@ -198,46 +196,47 @@ constexpr row EYRIE[] = {
 // Place 448: watchpost.
 constexpr row WATCHPOST[] = {
     look(),
-        when([] { return cond(has(OBJ_ROD)).AND(!bitest(OBJ_ROD, 18)); }, rewrite(OBJ_ROD, 1134)),
-        reply({376, 475, WORD_UP, 1136}, 2019, arg(12)),
+        when([] { return cond(has(OBJ_ROD)).AND(!bitest(OBJ_ROD, 18)); }, rewrite(OBJ_ROD, WORD_STAFF)),
+        reply({PLACE_CEILING, PLACE_WELL_HEAD, WORD_UP, WORD_SKY}, 2019, arg(12)),
         reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
-        reply({209}, 3188),
-        reply({1016}, 2890),
-        let({447}, VAR_COMMAND_STATUS, 1),
+        reply({PLACE_PIT}, 3188),
+        reply({WORD_CUBBY}, 2890),
+        let({PLACE_EYRIE}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    reply(all({WORD_TAKE, 1016}), 2891),
-    when(has_word(209).AND(has_any_word({WORD_CLIMB, WORD_DOWN})), let(VAR_COMMAND_STATUS, 1)),
+    reply(all({WORD_TAKE, WORD_CUBBY}), 2891),
+    when(has_word(PLACE_PIT).AND(has_any_word({WORD_CLIMB, WORD_DOWN})), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         // On toward the inner post only once the far post has been reached;
         // before that the path turns back to the eyrie.
         group({WORD_NORTHEAST}),
-            when([] { return cond(is_visited(450)); }, forced(449)),
-            forced(447),
+            when([] { return cond(is_visited(PLACE_FAR_POST)); }, forced(PLACE_INNER_POST)),
+            forced(PLACE_EYRIE),
         end(),
-        reply({447}, 1425),
-        reply({209}, 3189),
+        reply({PLACE_EYRIE}, 1425),
+        reply({PLACE_PIT}, 3189),
     end(),
-    mark({447, 209, 1016, 1136, WORD_CLIFF}),
+    mark({PLACE_EYRIE, PLACE_PIT, WORD_CUBBY, WORD_SKY, WORD_CLIFF}),
 };
 
 // Place 449: inner post.
 constexpr row INNER_POST[] = {
     look(),
-        reply({WORD_FLOOR, 1039, 206}, 3175),
-        reply({WORD_HOLE, WORD_OPENING}, 2903, arg(893)),
-        reply({WORD_WALL}, 3176),
-        reply({376, 475, WORD_UP, 1136}, 2019, arg(12)),
-        reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
-        let({447}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    reply({WORD_FLOOR, WORD_WATCHFIRE, PLACE_CARVINGS}, 3175),
+    reply({WORD_HOLE, WORD_OPENING}, 2903, arg(WORD_HOLE)),
+    reply({WORD_WALL}, 3176),
+    reply({PLACE_CEILING, PLACE_WELL_HEAD, WORD_UP, WORD_SKY}, 2019, arg(12)),
+    reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
+    let({PLACE_EYRIE}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
     moving(),
-        go({WORD_SOUTHWEST}, 448),
-        go({WORD_NORTHEAST, WORD_HOLE, WORD_OPENING}, 450),
-        reply({447}, 1425),
+    go({WORD_SOUTHWEST}, PLACE_WATCHPOST),
+    go({WORD_NORTHEAST, WORD_HOLE, WORD_OPENING}, PLACE_FAR_POST),
+    reply({PLACE_EYRIE}, 1425),
     end(),
-    mark({447, 1039, WORD_FLOOR, 206, WORD_HOLE, WORD_OPENING, WORD_WALL, 1136, WORD_CLIFF}),
+    mark({PLACE_EYRIE, WORD_WATCHFIRE, WORD_FLOOR, PLACE_CARVINGS, WORD_HOLE, WORD_OPENING, WORD_WALL, WORD_SKY,
+          WORD_CLIFF}),
 };
 
 // --- The far post (450) and the drift (585) -----------------------------------
@@ -245,17 +244,17 @@ constexpr row INNER_POST[] = {
 // Place 450: far post.
 constexpr row FAR_POST[] = {
     look(),
-        reply({376, 475, WORD_UP, 1136}, 2019, arg(12)),
+        reply({PLACE_CEILING, PLACE_WELL_HEAD, WORD_UP, WORD_SKY}, 2019, arg(12)),
         reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
-        reply({WORD_HOLE}, 2903, arg(893)),
-        reply({922}, 2380, arg(922)),
+        reply({WORD_HOLE}, 2903, arg(WORD_HOLE)),
+        reply({WORD_MIST}, 2380, arg(WORD_MIST)),
     end(),
     moving(),
-        go({WORD_SOUTHWEST}, 449),
-        go({WORD_NORTHEAST, WORD_UP, WORD_SOUTH, WORD_WEST, WORD_NORTH}, 585),
+        go({WORD_SOUTHWEST}, PLACE_INNER_POST),
+        go({WORD_NORTHEAST, WORD_UP, WORD_SOUTH, WORD_WEST, WORD_NORTH}, PLACE_DRIFT),
         call({WORD_EAST, WORD_SOUTHEAST, WORD_DOWN, WORD_NORTHWEST}, p872),
     end(),
-    mark({1136, WORD_CLIFF, WORD_HOLE, 922}),
+    mark({WORD_SKY, WORD_CLIFF, WORD_HOLE, WORD_MIST}),
 };
 
 // Place 585: drift.
@@ -264,16 +263,16 @@ constexpr row FAR_POST[] = {
 // (a move all the same) or leaves him to the wind at the edge.
 constexpr row DRIFT[] = {
     look(),
-        reply({1136, 922, 927, WORD_UP, 376, 475}, 2380, arg(922)),
+        reply({WORD_SKY, WORD_MIST, WORD_BANK, WORD_UP, PLACE_CEILING, PLACE_WELL_HEAD}, 2380, arg(WORD_MIST)),
     end(),
     moving(),
         group({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_UP, WORD_DOWN}),
-            when([] { return cond(irand(100) < 25); }, forced(450)),
-            when([] { return cond(irand(100) < 40); }, forced(585)),
+            when([] { return cond(irand(100) < 25); }, forced(PLACE_FAR_POST)),
+            when([] { return cond(irand(100) < 40); }, forced(PLACE_DRIFT)),
             call(p872),
         end(),
     end(),
-    mark({1136, 922, 927}),
+    mark({WORD_SKY, WORD_MIST, WORD_BANK}),
 };
 
 // --- The sunken grotto (671) --------------------------------------------------
@@ -282,15 +281,15 @@ constexpr row DRIFT[] = {
 // The grotto's value counts the commands given there, up to 3: the turn
 // cycle says its hint once, when the count reaches 2.
 constexpr row SUNKEN_GROTTO[] = {
-    set_flag(674, PFLAG_VISITED),
-    when(value_at_most(671, 2), add(671, 1)),
+    set_flag(PLACE_SUNKEN_GROTTO_674, PFLAG_VISITED),
+    when(value_at_most(PLACE_SUNKEN_GROTTO_671, 2), add(PLACE_SUNKEN_GROTTO_671, 1)),
     look(),
-        reply({WORD_WALL}, 2033, arg(936)),
-        reply({120, 962, WORD_DOWN}, 2885),
-        reply({1016}, 2889),
-        reply({202, WORD_STREAM}, 2888),
+        reply({WORD_WALL}, 2033, arg(WORD_WALL)),
+        reply({OBJ_LIQUID_1, WORD_POOL, WORD_DOWN}, 2885),
+        reply({WORD_CUBBY}, 2889),
+        reply({PLACE_STREAMBED, WORD_STREAM}, 2888),
         reply({WORD_HOLE}, 2887),
-        reply({WORD_UP, 376, 1136}, 2019, arg(12)),
+        reply({WORD_UP, PLACE_CEILING, WORD_SKY}, 2019, arg(12)),
         ret(),
     end(),
     // "Say beruth" is the word alone.
@@ -298,12 +297,12 @@ constexpr row SUNKEN_GROTTO[] = {
     moving(),
         go({WORD_MAGIC_TRAVEL_1, WORD_MAGIC_TRAVEL_2}, PLACE_DEPOSIT, 2886),
         reply({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_WALL}, 2884),
-        reply({WORD_BACK, 849, 202, WORD_STREAM}, 2887),
-        reply({837, 120}, 1713, arg(0)),
-        reply({850}, 3388),
+        reply({WORD_BACK, WORD_UPSTREAM, PLACE_STREAMBED, WORD_STREAM}, 2887),
+        reply({WORD_SWIM, OBJ_LIQUID_1}, 1713, arg(0)),
+        reply({WORD_DOWNSTREAM}, 3388),
     end(),
-    reply({1016}, 2891),
-    mark({WORD_STREAM, 202, 376, WORD_WALL, 1136, WORD_HOLE, 962}),
+    reply({WORD_CUBBY}, 2891),
+    mark({WORD_STREAM, PLACE_STREAMBED, PLACE_CEILING, WORD_WALL, WORD_SKY, WORD_HOLE, WORD_POOL}),
 };
 
 // --- The last ledge (672) -----------------------------------------------------
@@ -312,18 +311,18 @@ constexpr row SUNKEN_GROTTO[] = {
 // A jump or a drop from the ledge ends the game.
 constexpr row LAST_LEDGE[] = {
     look(),
-        reply({WORD_DOWN, 917, 999, 912, 1136}, 2393, arg(1)),
+        reply({WORD_DOWN, WORD_GRATING, WORD_LEDGE, WORD_SHELF, WORD_SKY}, 2393, arg(1)),
         reply({WORD_UP}, 2882),
         ret(),
     end(),
-    reply({781}, 2893),
-    when(has_any_word({WORD_DROP, 762}).AND(has_any_word({WORD_DOWN, WORD_IN, WORD_OFF})),
+    reply({WORD_WAVE}, 2893),
+    when(has_any_word({WORD_DROP, WORD_JUMP}).AND(has_any_word({WORD_DOWN, WORD_IN, WORD_OFF})),
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({WORD_UP, WORD_BACK, WORD_OUT}, 545, 2880),
-        call({762, WORD_DROP}, p224, num(0)),
+        go({WORD_UP, WORD_BACK, WORD_OUT}, PLACE_GRATE, 2880),
+        call({WORD_JUMP, WORD_DROP}, p224, num(0)),
     end(),
-    mark({999, 912, 1136}),
+    mark({WORD_LEDGE, WORD_SHELF, WORD_SKY}),
 };
 
 }  // namespace

@@ -16,101 +16,110 @@ namespace {
 
 constexpr int EEL_BY_THE_EDGE = 13;  // flag of the eel: "down" from the pool stair reaches the edge
 constexpr int WINDER_READ = 13;      // flag of the winder: the maker's mark on it has been read
-constexpr int RELIQUARY = 43;
 
 // "Climb down the shaft" or "jump down" at the pools counts as a move.
-cond_fold over_the_edge() { return cond(keyword(WORD_CLIMB, 981, -1)).OR(keyword(762, WORD_DOWN, -1)); }
+cond_fold over_the_edge() {
+    return cond(keyword(WORD_CLIMB, WORD_STAIRWELL, -1)).OR(keyword(WORD_JUMP, WORD_DOWN, -1));
+}
 
 // --- The narrow entry (496) and the side grotto (497) ----------------------
 
 // Place 496: narrow entry.
 constexpr row NARROW_ENTRY[] = {
     look(),
-        reply({961}, 1453),
-        reply({1055, 993}, 3109),
-        reply({WORD_DROP, 1026}, 3110),
-        reply({475, 376}, 3107, arg(0)),
-        reply({1060, WORD_OPENING, WORD_HOLE, WORD_WALL, 202}, 3104, arg(1060)),
-        let({WORD_PASSAGE, 308, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    reply({WORD_ENTRY}, 1453),
+    reply({WORD_FLOWSTONE, WORD_BALCONY}, 3109),
+    reply({WORD_DROP, WORD_INCLINE}, 3110),
+    reply({PLACE_WELL_HEAD, PLACE_CEILING}, 3107, arg(0)),
+    reply({WORD_CHIMNEY, WORD_OPENING, WORD_HOLE, WORD_WALL, PLACE_STREAMBED}, 3104, arg(WORD_CHIMNEY)),
+    let({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
-    when(has_any_word({WORD_WEST, WORD_CRACK, WORD_HOLE, 202}).AND(has_word(WORD_IN)), let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({WORD_WEST, WORD_CRACK, WORD_HOLE, PLACE_STREAMBED}).AND(has_word(WORD_IN)),
+         let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({WORD_SOUTH}, 294),
-        go({WORD_NORTH}, 497),
-        call({WORD_PASSAGE, 308, WORD_TUNNEL}, p329, ref(294), ref(749), ref(497), ref(745)),
-        // Down the chimney to the pool stair, unless something carried
-        // will not go through it.
-        group({WORD_WEST, WORD_CRACK, WORD_HOLE, 202, WORD_OPENING}),
-            call(p626, ref(2634), ref(1060)),
-            forced(498),
-        end(),
+    go({WORD_SOUTH}, PLACE_FIVE_WAYS),
+    go({WORD_NORTH}, PLACE_SIDE_GROTTO),
+    call({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, p329, ref(PLACE_FIVE_WAYS), ref(WORD_SOUTH),
+         ref(PLACE_SIDE_GROTTO), ref(WORD_NORTH)),
+    // Down the chimney to the pool stair, unless something carried
+    // will not go through it.
+    group({WORD_WEST, WORD_CRACK, WORD_HOLE, PLACE_STREAMBED, WORD_OPENING}),
+    call(p626, ref(2634), ref(WORD_CHIMNEY)),
+    forced(PLACE_POOL_STAIR),
     end(),
-    mark({308, WORD_PASSAGE, WORD_TUNNEL, 1055, 993, 1026}),
-    mark({WORD_OPENING, WORD_HOLE, WORD_WALL, 1060, 202}),
+    end(),
+    mark({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL, WORD_FLOWSTONE, WORD_BALCONY, WORD_INCLINE}),
+    mark({WORD_OPENING, WORD_HOLE, WORD_WALL, WORD_CHIMNEY, PLACE_STREAMBED}),
 };
 
 // Place 497: side grotto.
 constexpr row SIDE_GROTTO[] = {
     look(),
-        reply({1055}, 3108),
-        reply({834, 475, 376}, 3107, arg(1)),
-        reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2903, arg(897)),
-        reply({WORD_DROP, 1026}, 3050),
+        reply({WORD_FLOWSTONE}, 3108),
+        reply({WORD_SEARCH, PLACE_WELL_HEAD, PLACE_CEILING}, 3107, arg(1)),
+        reply({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, 2903, arg(WORD_PASSAGE)),
+        reply({WORD_DROP, WORD_INCLINE}, 3050),
         ret(),
     end(),
     moving(),
-        go({WORD_SOUTH, WORD_PASSAGE, 308, WORD_TUNNEL}, 496),
+        go({WORD_SOUTH, WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, PLACE_NARROW_ENTRY),
     end(),
-    mark({308, WORD_PASSAGE, WORD_TUNNEL, 1055}),
+    mark({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL, WORD_FLOWSTONE}),
 };
 
 // --- The pool stair (498) and the upper grotto (499) -----------------------
 
 cond_fold down_to_the_edge() { return cond(bitest(OBJ_EEL, EEL_BY_THE_EDGE)); }
-cond_fold creeper_hall_visited() { return cond(is_visited(443)); }
+cond_fold creeper_hall_visited() { return cond(is_visited(PLACE_CREEPER_HALL)); }
 
 // Place 498: pool stair.
 // What is dropped or thrown here goes down the stair and over the fall,
 // named first ("The lamp" and the rest).
 constexpr row POOL_STAIR[] = {
-    ret({WORD_CONSUME_LIQUID, 787}),
-    reply({120}, 3103),
+    ret({WORD_CONSUME_LIQUID, WORD_POUR}),
+    reply({OBJ_LIQUID_1}, 3103),
     // The look answers and goes on: the stair's own rows follow it.
     look(),
-        reply({WORD_FLOOR}, 3101),
-        reply({475, 376, 120}, 3102),
-        reply({WORD_CRACK, WORD_HOLE, 202, WORD_OUT}, 3104, arg_of(202)),
-        reply({981}, 3489),
+    reply({WORD_FLOOR}, 3101),
+    reply({PLACE_WELL_HEAD, PLACE_CEILING, OBJ_LIQUID_1}, 3102),
+    reply({WORD_CRACK, WORD_HOLE, PLACE_STREAMBED, WORD_OUT}, 3104, arg_of(PLACE_STREAMBED)),
+    reply({WORD_STAIRWELL}, 3489),
     end(),
-    when(has_word(WORD_FILL_VESSEL).AND(has_any_word({123, 119, 136})), reply(3103)),
-    when([] { return cond(cond(anyof(WORD_CRACK, WORD_HOLE, WORD_OPENING, 202, -1)).AND(anyof(WORD_IN, WORD_OUT, -1))).OR(keyword(WORD_CLIMB, WORD_DOWN, -1)); },
-         let(VAR_COMMAND_STATUS, 1)),
+    when(has_word(WORD_FILL_VESSEL).AND(has_any_word({OBJ_VESSEL_SMALL, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_LARGE})),
+         reply(3103)),
+    when(
+        [] {
+            return cond(cond(anyof(WORD_CRACK, WORD_HOLE, WORD_OPENING, PLACE_STREAMBED, -1))
+                            .AND(anyof(WORD_IN, WORD_OUT, -1)))
+                .OR(keyword(WORD_CLIMB, WORD_DOWN, -1));
+        },
+        let(VAR_COMMAND_STATUS, 1)),
     moving(),
-        go({WORD_WEST, 849}, 499),
-        group({WORD_DOWN}),
-            first(),
-                when(down_to_the_edge, forced(501)),
-                forced(500),
-            end(),
-        end(),
-        group({WORD_UP, WORD_EAST, WORD_CRACK, WORD_HOLE, 202, WORD_OUT}),
-            call(p626, ref(2634), ref(202)),
-            forced(496),
-        end(),
+    go({WORD_WEST, WORD_UPSTREAM}, PLACE_UPPER_GROTTO),
+    group({WORD_DOWN}),
+    first(),
+    when(down_to_the_edge, forced(PLACE_POOL_EDGE)),
+    forced(PLACE_PLUNGE_POOL),
     end(),
-    mark({120, WORD_CRACK, WORD_HOLE, 202, WORD_OUT, 981}),
-    land(502, 2098),
+    end(),
+    group({WORD_UP, WORD_EAST, WORD_CRACK, WORD_HOLE, PLACE_STREAMBED, WORD_OUT}),
+    call(p626, ref(2634), ref(PLACE_STREAMBED)),
+    forced(PLACE_NARROW_ENTRY),
+    end(),
+    end(),
+    mark({OBJ_LIQUID_1, WORD_CRACK, WORD_HOLE, PLACE_STREAMBED, WORD_OUT, WORD_STAIRWELL}),
+    land(PLACE_BOTTOM_OF_FALL, 2098),
     let(VAR_DROP_TEXT_MODE, 1),
-    drop_to(502, 2098),
+    drop_to(PLACE_BOTTOM_OF_FALL, 2098),
 };
 
 // Place 499: upper grotto.
 constexpr row UPPER_GROTTO[] = {
-    ret({WORD_CONSUME_LIQUID, 787}),
-    reply({120}, 3172),
-    reply({99}, 1730),
-    group({941}),
+    ret({WORD_CONSUME_LIQUID, WORD_POUR}),
+    reply({OBJ_LIQUID_1}, 3172),
+    reply({OBJ_FONT}, 1730),
+    group({WORD_PUDDLE}),
         group({WORD_TAKE}),
             first(),
                 when(creeper_hall_visited, reply(2541, arg(1))),
@@ -122,16 +131,16 @@ constexpr row UPPER_GROTTO[] = {
         ret(),
     end(),
     look(),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
-        reply({99, 1058}, 3100),
-        let({889}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
+        reply({OBJ_FONT, WORD_SHADOWS}, 3100),
+        let({WORD_CAVERN}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({WORD_EAST, WORD_DOWN, WORD_OUT, WORD_PASSAGE, WORD_TUNNEL, 308}, 498),
-        reply({889}, 1425),
+        go({WORD_EAST, WORD_DOWN, WORD_OUT, WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, PLACE_POOL_STAIR),
+        reply({WORD_CAVERN}, 1425),
     end(),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 889}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, WORD_CAVERN}),
 };
 
 // --- The plunge pool (500) and the pool edge (501) -------------------------
@@ -150,65 +159,65 @@ int fresh_fumes() {
 // lit would go over the fall with no name.
 constexpr row PLUNGE_POOL[] = {
     look(),
-        reply({1064}, 1849, arg_of(VAR_ARG2)),
-        reply({962}, 1453),
-        reply({WORD_DOWN, 120, 1062}, 3092),
-        reply({956}, 3093),
-        reply({WORD_WALL, 34, 893}, 3094),
-        let({981}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_CURRENT}, 1849, arg_of(VAR_ARG2)),
+        reply({WORD_POOL}, 1453),
+        reply({WORD_DOWN, OBJ_LIQUID_1, WORD_LIQUID}, 3092),
+        reply({WORD_SPRAY}, 3093),
+        reply({WORD_WALL, OBJ_NEST, WORD_HOLE}, 3094),
+        let({WORD_STAIRWELL}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     when(over_the_edge, let(VAR_COMMAND_STATUS, 1)),
     moving(),
         // Over the lip with the water, and down the fall.
-        group({WORD_DOWN, 762, 981}),
+        group({WORD_DOWN, WORD_JUMP, WORD_STAIRWELL}),
             tell(1717),
             tell(1716),
-            forced_on(502),
+            forced_on(PLACE_BOTTOM_OF_FALL),
             call(p154),
         end(),
-        group({WORD_UP, WORD_OUT, WORD_BACK, 727, WORD_CLIMB}),
+        group({WORD_UP, WORD_OUT, WORD_BACK, WORD_WAIT, WORD_CLIMB}),
             set_flag(OBJ_EEL, EEL_BY_THE_EDGE),
             let(OBJ_EEL, 0),
             step(fresh_fumes),
             first(),
-                forced_if({727}, 501, 1450),
-                forced(498),
+                forced_if({WORD_WAIT}, PLACE_POOL_EDGE, 1450),
+                forced(PLACE_POOL_STAIR),
             end(),
         end(),
     end(),
-    mark({981, 34, 956, 1062}),
-    land(502, 1776),
+    mark({WORD_STAIRWELL, OBJ_NEST, WORD_SPRAY, WORD_LIQUID}),
+    land(PLACE_BOTTOM_OF_FALL, 1776),
     let(VAR_DROP_TEXT_MODE, 1),
-    drop_to(502, 1776),
+    drop_to(PLACE_BOTTOM_OF_FALL, 1776),
 };
 
 // Place 501: pool edge.
 constexpr row POOL_EDGE[] = {
     look(),
-        reply({980, 912}, 3245),
-        reply({WORD_DOWN, 120, 1062}, 3092),
-        reply({956}, 3093),
-        reply({WORD_WALL, 34}, 3094),
-        reply({503, 970, 922}, 3095),
-        reply({962}, 3092),
-        let({981}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_BRINK, WORD_SHELF}, 3245),
+        reply({WORD_DOWN, OBJ_LIQUID_1, WORD_LIQUID}, 3092),
+        reply({WORD_SPRAY}, 3093),
+        reply({WORD_WALL, OBJ_NEST}, 3094),
+        reply({PLACE_VENTS, WORD_STONEWORK, WORD_MIST}, 3095),
+        reply({WORD_POOL}, 3092),
+        let({WORD_STAIRWELL}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     when(over_the_edge, let(VAR_COMMAND_STATUS, 1)),
     moving(),
         // Down beside the fall to the vents; the pool is churned up behind.
-        group({762, WORD_DOWN, 981}),
+        group({WORD_JUMP, WORD_DOWN, WORD_STAIRWELL}),
             clear_flag(OBJ_EEL, EEL_BY_THE_EDGE),
             set_flag(OBJ_EEL, OFLAG_EEL_STIRRED),
-            forced(503, 1717),
+            forced(PLACE_VENTS, 1717),
         end(),
-        go({WORD_UP, WORD_OUT, WORD_CLIMB}, 498),
+        go({WORD_UP, WORD_OUT, WORD_CLIMB}, PLACE_POOL_STAIR),
     end(),
-    mark({981, 956, 120, 1062, 503, 34}),
-    land(502, 1776),
+    mark({WORD_STAIRWELL, WORD_SPRAY, OBJ_LIQUID_1, WORD_LIQUID, PLACE_VENTS, OBJ_NEST}),
+    land(PLACE_BOTTOM_OF_FALL, 1776),
     let(VAR_DROP_TEXT_MODE, 1),
-    drop_to(502, 1776),
+    drop_to(PLACE_BOTTOM_OF_FALL, 1776),
 };
 
 // --- The bottom of the fall (502) ------------------------------------------
@@ -216,32 +225,32 @@ constexpr row POOL_EDGE[] = {
 // The lettering by the pool answers for itself, unless the winder lies
 // by with its own lettering read: then the words are left to the reading.
 cond_fold lettering_answers() { return cond(!(cond(near(OBJ_WINDER)).AND(bitest(OBJ_WINDER, WINDER_READ)))); }
-cond_fold reliquary_away() { return cond(has(RELIQUARY)).AND(!near(RELIQUARY)); }
+cond_fold reliquary_away() { return cond(has(OBJ_RELIQUARY)).AND(!near(OBJ_RELIQUARY)); }
 
 // Place 502: bottom of the fall.
 // The line-width word is left to its own procedure, so that the setting
 // works here as everywhere.
 constexpr row FALL_FOOT[] = {
-    call(p185, ref(74)),
-    when(lettering_answers, call(p297, ref(1870), ref(74))),
-    reply({79}, 1777),
+    call(p185, ref(OBJ_LETTERING)),
+    when(lettering_answers, call(p297, ref(1870), ref(OBJ_LETTERING))),
+    reply({OBJ_HEAP}, 1777),
     look(),
-        reply({962, 981}, 1849, arg_of(VAR_ARG2)),
-        reply({970, WORD_WALL}, 3067),
-        reply({WORD_WALL, 34}, 3094),
-        reply({74}, 3068),
-        reply({WORD_TUNNEL, WORD_PASSAGE, 308, 503}, 3069),
-        reply({WORD_WATERS}, 2952, arg(950)),
-        reply({475, 376}, 3071),
+        reply({WORD_POOL, WORD_STAIRWELL}, 1849, arg_of(VAR_ARG2)),
+        reply({WORD_STONEWORK, WORD_WALL}, 3067),
+        reply({WORD_WALL, OBJ_NEST}, 3094),
+        reply({OBJ_LETTERING}, 3068),
+        reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR, PLACE_VENTS}, 3069),
+        reply({WORD_WATERS}, 2952, arg(WORD_WATERS)),
+        reply({PLACE_WELL_HEAD, PLACE_CEILING}, 3071),
         when(reliquary_away, reply(3072)),
         ret(),
     end(),
     moving(),
-        go({WORD_SOUTH, WORD_OUT, 503, WORD_TUNNEL, WORD_PASSAGE, 308}, 503),
+        go({WORD_SOUTH, WORD_OUT, PLACE_VENTS, WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, PLACE_VENTS),
         reply({WORD_WATERS}, 1777),
     end(),
-    mark({79, 956, 503, 970, 74}),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308, WORD_WATERS, 475, 376}),
+    mark({OBJ_HEAP, WORD_SPRAY, PLACE_VENTS, WORD_STONEWORK, OBJ_LETTERING}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, WORD_WATERS, PLACE_WELL_HEAD, PLACE_CEILING}),
 };
 
 // --- The vents (503), the fume crossing (504) and the fume passages --------
@@ -249,39 +258,39 @@ constexpr row FALL_FOOT[] = {
 // Place 503: vents.
 constexpr row VENTS[] = {
     look(),
-        reply({970, WORD_WALL}, 3067),
-        reply({WORD_WALL, 34}, 3094),
-        let({503}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    reply({WORD_STONEWORK, WORD_WALL}, 3067),
+    reply({WORD_WALL, OBJ_NEST}, 3094),
+    let({PLACE_VENTS}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
     moving(),
-        go({WORD_NORTH}, 502),
-        go({WORD_SOUTH}, 504),
-        call({503}, p329, ref(502), ref(745), ref(504), ref(749)),
+    go({WORD_NORTH}, PLACE_BOTTOM_OF_FALL),
+    go({WORD_SOUTH}, PLACE_FUME_CROSSING),
+    call({PLACE_VENTS}, p329, ref(PLACE_BOTTOM_OF_FALL), ref(WORD_NORTH), ref(PLACE_FUME_CROSSING), ref(WORD_SOUTH)),
     end(),
-    mark({956, 970, 503}),
+    mark({WORD_SPRAY, WORD_STONEWORK, PLACE_VENTS}),
 };
 
 // Place 504: fume crossing.
 constexpr row FUME_CROSSING[] = {
     when(has_word(OBJ_EEL).AND(word_count_over(1)), call(p698)),
     look(),
-        reply({962, 120}, 1849, arg_of(VAR_ARG2)),
-        reply({970, WORD_WALL}, 3067),
-        reply({WORD_WALL, 34}, 3094),
-        reply({1061}, 1512, arg(1)),
-        reply({475, 376}, 3071),
-        let({503}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_POOL, OBJ_LIQUID_1}, 1849, arg_of(VAR_ARG2)),
+        reply({WORD_STONEWORK, WORD_WALL}, 3067),
+        reply({WORD_WALL, OBJ_NEST}, 3094),
+        reply({WORD_PIPE}, 1512, arg(1)),
+        reply({PLACE_WELL_HEAD, PLACE_CEILING}, 3071),
+        let({PLACE_VENTS}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({WORD_NORTH, 503}, 503),
-        go({WORD_SOUTHWEST}, 508),
-        go({WORD_WEST, WORD_NORTHWEST}, 509),
-        go({WORD_EAST, WORD_SOUTH, WORD_SOUTHEAST}, 505),
-        reply({1061}, 1297),
+        go({WORD_NORTH, PLACE_VENTS}, PLACE_VENTS),
+        go({WORD_SOUTHWEST}, PLACE_FUME_SHAFT),
+        go({WORD_WEST, WORD_NORTHWEST}, PLACE_FUME_DEAD_END),
+        go({WORD_EAST, WORD_SOUTH, WORD_SOUTHEAST}, PLACE_FUME_PASSAGE),
+        reply({WORD_PIPE}, 1297),
     end(),
-    mark({OBJ_EEL, 1061, 956, 970, 503, 475, 376}),
+    mark({OBJ_EEL, WORD_PIPE, WORD_SPRAY, WORD_STONEWORK, PLACE_VENTS, PLACE_WELL_HEAD, PLACE_CEILING}),
 };
 
 // The fume passage, the lower fume passage and the fume pocket: k[0] is
@@ -295,98 +304,111 @@ int the_pipe_here() {
 
 // Places 505: fume passage; 506: lower fume passage; 507: fume pocket.
 constexpr member FUME_PASSAGES[] = {
-    {505, {1, 1}, {go({WORD_NORTH}, 504), go({WORD_SOUTHEAST, WORD_SOUTHWEST}, 506), reply({271}, 1425), reply({1061}, 1297)}},
-    {506, {1, 1}, {go({WORD_NORTH}, 505), go({WORD_SOUTH, WORD_SOUTHEAST}, 507), reply({1061}, 1297), reply({271}, 1425)}},
-    {507, {0, 0}, {go({WORD_NORTH, WORD_OUT, 1061, 271}, 506)}},
+    {PLACE_FUME_PASSAGE,
+     {1, 1},
+     {go({WORD_NORTH}, PLACE_FUME_CROSSING), go({WORD_SOUTHEAST, WORD_SOUTHWEST}, PLACE_LOWER_FUME_PASSAGE),
+      reply({PLACE_WINDOW_JUNCTION}, 1425), reply({WORD_PIPE}, 1297)}},
+    {PLACE_LOWER_FUME_PASSAGE,
+     {1, 1},
+     {go({WORD_NORTH}, PLACE_FUME_PASSAGE), go({WORD_SOUTH, WORD_SOUTHEAST}, PLACE_FUME_POCKET),
+      reply({WORD_PIPE}, 1297), reply({PLACE_WINDOW_JUNCTION}, 1425)}},
+    {PLACE_FUME_POCKET,
+     {0, 0},
+     {go({WORD_NORTH, WORD_OUT, WORD_PIPE, PLACE_WINDOW_JUNCTION}, PLACE_LOWER_FUME_PASSAGE)}},
 };
 
 // Places 505: fume passage; 506: lower fume passage; 507: fume pocket.
 constexpr row FUME_PASSAGE[] = {
     look(),
-        step({1061}, the_pipe_here),
-        reply({WORD_WALL, 34}, 3094),
+        step({WORD_PIPE}, the_pipe_here),
+        reply({WORD_WALL, OBJ_NEST}, 3094),
         member_group(JUNCTION),
-            let({271}, VAR_COMMAND_STATUS, 1),
+            let({PLACE_WINDOW_JUNCTION}, VAR_COMMAND_STATUS, 1),
         end(),
         ret(),
     end(),
     moving(),
         member_rows(),
     end(),
-    mark({1061, 956, 271}),
+    mark({WORD_PIPE, WORD_SPRAY, PLACE_WINDOW_JUNCTION}),
 };
 
 cond_fold climbing_the_shaft() { return cond(anyof(WORD_GO, WORD_CRAWL, -1)).OR(words() == 1); }
-cond_fold rag_in_the_fumes() { return cond(getloc(OBJ_RAG) >= 503).AND(getloc(OBJ_RAG) <= 509); }
+cond_fold rag_in_the_fumes() {
+    return cond(getloc(OBJ_RAG) >= PLACE_VENTS).AND(getloc(OBJ_RAG) <= PLACE_FUME_DEAD_END);
+}
 
 // Place 508: fume shaft.
 // Up the chimney out of the fumes: a rag left in them drifts down to the
 // foot of the fall.
 constexpr row FUME_SHAFT[] = {
     look(),
-        reply({981}, 1453),
-        reply({WORD_STREAM}, 2165, arg(899)),
-        reply({WORD_WALL, 34}, 3094),
-        reply({1060}, 3066),
-        reply({1061}, 1512, arg(2)),
-        let({271}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_STAIRWELL}, 1453),
+        reply({WORD_STREAM}, 2165, arg(WORD_STREAM)),
+        reply({WORD_WALL, OBJ_NEST}, 3094),
+        reply({WORD_CHIMNEY}, 3066),
+        reply({WORD_PIPE}, 1512, arg(2)),
+        let({PLACE_WINDOW_JUNCTION}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     group(climbing_the_shaft),
-        go({WORD_NORTHEAST, 1061, 503}, 504),
-        group({WORD_UP, WORD_IN, WORD_OUT, WORD_CRAWL, 1060}),
+        go({WORD_NORTHEAST, WORD_PIPE, PLACE_VENTS}, PLACE_FUME_CROSSING),
+        group({WORD_UP, WORD_IN, WORD_OUT, WORD_CRAWL, WORD_CHIMNEY}),
             let(VAR_TURNS_AT_ONE_PLACE, 1),
-            when(rag_in_the_fumes, put(OBJ_RAG, 502)),
-            forced(510, 3061),
+            when(rag_in_the_fumes, put(OBJ_RAG, PLACE_BOTTOM_OF_FALL)),
+            forced(PLACE_STREAM_GALLERY, 3061),
         end(),
-        reply({271}, 1425),
+        reply({PLACE_WINDOW_JUNCTION}, 1425),
     end(),
-    mark({WORD_STREAM, 1061, 956, 271, 1060}),
+    mark({WORD_STREAM, WORD_PIPE, WORD_SPRAY, PLACE_WINDOW_JUNCTION, WORD_CHIMNEY}),
 };
 
 // Place 509: fume dead end.
 // The pipe here is said without a variant of its own: as where it ends.
 constexpr row FUME_DEAD_END[] = {
     look(),
-        reply({1061}, 1512),
-        reply({WORD_WALL, 34}, 3094),
+        reply({WORD_PIPE}, 1512),
+        reply({WORD_WALL, OBJ_NEST}, 3094),
         ret(),
     end(),
     moving(),
-        go({WORD_EAST, WORD_OUT, 503}, 504),
+        go({WORD_EAST, WORD_OUT, PLACE_VENTS}, PLACE_FUME_CROSSING),
     end(),
-    mark({1061, 956}),
+    mark({WORD_PIPE, WORD_SPRAY}),
 };
 
 // --- The stream gallery (510) and the upstream pool (511) ------------------
 
-cond_fold swimming_upstream() { return cond(anyof(WORD_STREAM, WORD_UP, 849, -1)).AND(!bitest(OBJ_EEL, OFLAG_EEL_STIRRED)); }
-cond_fold strokes_left() { return cond(value[511] <= 3); }
+cond_fold swimming_upstream() {
+    return cond(anyof(WORD_STREAM, WORD_UP, WORD_UPSTREAM, -1)).AND(!bitest(OBJ_EEL, OFLAG_EEL_STIRRED));
+}
+cond_fold strokes_left() { return cond(value[PLACE_UPSTREAM_POOL] <= 3); }
 cond_fold current_lets_go() { return cond(irand(100) <= 14); }
 
 // Place 510: stream gallery.
 constexpr row STREAM_GALLERY[] = {
     group({WORD_STREAM}),
-        call(p814),
-        reply(1412),
+    call(p814),
+    reply(1412),
     end(),
     look(),
-        reply({1060}, 1849, arg_of(VAR_ARG2)),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
-        ret(),
+    reply({WORD_CHIMNEY}, 1849, arg_of(VAR_ARG2)),
+    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
+    ret(),
     end(),
     moving(),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 1297),
-        group({WORD_DOWN, 850}),
-            set_flag(OBJ_EEL, OFLAG_EEL_STIRRED),
-            forced(508),
-        end(),
-        group({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_UP, 849}),
-            let(511, 0),
-            forced(511),
-        end(),
+    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 1297),
+    group({WORD_DOWN, WORD_DOWNSTREAM}),
+    set_flag(OBJ_EEL, OFLAG_EEL_STIRRED),
+    forced(PLACE_FUME_SHAFT),
     end(),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308}),
+    group({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST,
+           WORD_UP, WORD_UPSTREAM}),
+    let(PLACE_UPSTREAM_POOL, 0),
+    forced(PLACE_UPSTREAM_POOL),
+    end(),
+    end(),
+    mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}),
 };
 
 // Place 511: upstream pool.
@@ -395,40 +417,41 @@ constexpr row STREAM_GALLERY[] = {
 // through, and what was swept away washes up at the foot of the fall.
 constexpr row UPSTREAM_POOL[] = {
     group({WORD_STREAM}),
-        call(p814),
-        reply(1412),
+    call(p814),
+    reply(1412),
     end(),
     look(),
-        reply({966, 1064}, 1849, arg_of(VAR_ARG2)),
-        reply({962}, 1453),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2902, arg(897)),
-        ret(),
+    reply({WORD_DOORWAY, WORD_CURRENT}, 1849, arg_of(VAR_ARG2)),
+    reply({WORD_POOL}, 1453),
+    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
+    ret(),
     end(),
     moving(),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 1297),
-        group(swimming_upstream),
-            first(),
-                group(strokes_left),
-                    call(p401),
-                    add(511, 1),
-                    forced(511),
-                end(),
-                otherwise(),
-                    let(511, 0),
-                    call(p240, ref(502)),
-                    forced(223),
-                end(),
-            end(),
-        end(),
-        group({WORD_DOWN, 850}),
-            when(current_lets_go, forced(510)),
-        end(),
-        group({WORD_NORTH, WORD_SOUTH, WORD_EAST, WORD_WEST, WORD_NORTHEAST, WORD_SOUTHEAST, WORD_NORTHWEST, WORD_SOUTHWEST, 849, WORD_UP, WORD_DOWN, 850}),
-            call(p401),
-            forced(511),
-        end(),
+    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 1297),
+    group(swimming_upstream),
+    first(),
+    group(strokes_left),
+    call(p401),
+    add(PLACE_UPSTREAM_POOL, 1),
+    forced(PLACE_UPSTREAM_POOL),
     end(),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308}),
+    otherwise(),
+    let(PLACE_UPSTREAM_POOL, 0),
+    call(p240, ref(PLACE_BOTTOM_OF_FALL)),
+    forced(PLACE_SLANT),
+    end(),
+    end(),
+    end(),
+    group({WORD_DOWN, WORD_DOWNSTREAM}),
+    when(current_lets_go, forced(PLACE_STREAM_GALLERY)),
+    end(),
+    group({WORD_NORTH, WORD_SOUTH, WORD_EAST, WORD_WEST, WORD_NORTHEAST, WORD_SOUTHEAST, WORD_NORTHWEST, WORD_SOUTHWEST,
+           WORD_UPSTREAM, WORD_UP, WORD_DOWN, WORD_DOWNSTREAM}),
+    call(p401),
+    forced(PLACE_UPSTREAM_POOL),
+    end(),
+    end(),
+    mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}),
 };
 
 // --- The crawlway (512 to 514) ---------------------------------------------
@@ -436,53 +459,54 @@ constexpr row UPSTREAM_POOL[] = {
 // Place 512: start of the crawlway.
 constexpr row CRAWLWAY_START[] = {
     look(),
-        reply({WORD_OPENING, WORD_WALL, WORD_HOLE}, 3097, arg(902)),
-        reply({76}, 3096),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
-        let({283}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_OPENING, WORD_WALL, WORD_HOLE}, 3097, arg(WORD_OPENING)),
+        reply({OBJ_TRAPDOOR}, 3096),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
+        let({PLACE_BURROW}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({WORD_WEST, WORD_OPENING, WORD_HOLE, 76}, 284),
-        go({WORD_NORTH, WORD_PASSAGE}, 513),
-        reply({283}, 1425),
+        go({WORD_WEST, WORD_OPENING, WORD_HOLE, OBJ_TRAPDOOR}, PLACE_GLINT_GROTTO),
+        go({WORD_NORTH, WORD_PASSAGE}, PLACE_CRAWLWAY),
+        reply({PLACE_BURROW}, 1425),
     end(),
-    mark({WORD_OPENING, WORD_HOLE, WORD_TUNNEL, 308, WORD_PASSAGE, 283}),
+    mark({WORD_OPENING, WORD_HOLE, WORD_TUNNEL, PLACE_CORRIDOR, WORD_PASSAGE, PLACE_BURROW}),
 };
 
 // Place 513: crawlway.
 constexpr row CRAWLWAY[] = {
     look(),
-        reply({283}, 2952, arg_of(283)),
-        reply({WORD_WALL, 376, WORD_FLOOR, WORD_ROCK}, 3090),
-        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    reply({PLACE_BURROW}, 2952, arg_of(PLACE_BURROW)),
+    reply({WORD_WALL, PLACE_CEILING, WORD_FLOOR, WORD_ROCK}, 3090),
+    let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
     moving(),
-        go({WORD_SOUTH, 283}, 512),
-        go({WORD_NORTH}, 514),
-        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(512), ref(749), ref(514), ref(745)),
+    go({WORD_SOUTH, PLACE_BURROW}, PLACE_START_OF_CRAWLWAY),
+    go({WORD_NORTH}, PLACE_END_OF_CRAWLWAY),
+    call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_START_OF_CRAWLWAY), ref(WORD_SOUTH),
+         ref(PLACE_END_OF_CRAWLWAY), ref(WORD_NORTH)),
     end(),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 283}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, PLACE_BURROW}),
 };
 
 // Place 514: end of the crawlway.
 constexpr row CRAWLWAY_END[] = {
     look(),
-        reply({922}, 1849, arg_of(VAR_ARG2)),
-        reply({475, 376}, 2690, arg_of(VAR_ARG2)),
+        reply({WORD_MIST}, 1849, arg_of(VAR_ARG2)),
+        reply({PLACE_WELL_HEAD, PLACE_CEILING}, 2690, arg_of(VAR_ARG2)),
         reply({WORD_ECHO}, 1359),
         reply({WORD_OPENING, WORD_HOLE}, 3098),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
-        let({283}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
+        let({PLACE_BURROW}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({WORD_SOUTHWEST, WORD_PASSAGE}, 513),
-        go({WORD_NORTH, WORD_ECHO, WORD_OPENING, WORD_HOLE}, 515),
-        reply({283}, 1425),
+        go({WORD_SOUTHWEST, WORD_PASSAGE}, PLACE_CRAWLWAY),
+        go({WORD_NORTH, WORD_ECHO, WORD_OPENING, WORD_HOLE}, PLACE_WHIRLING_CAVE),
+        reply({PLACE_BURROW}, 1425),
     end(),
-    mark({WORD_ECHO, 283, WORD_PASSAGE, 475, WORD_HOLE, WORD_OPENING}),
+    mark({WORD_ECHO, PLACE_BURROW, WORD_PASSAGE, PLACE_WELL_HEAD, WORD_HOLE, WORD_OPENING}),
 };
 
 // --- The whirling cave (515), the quiet pocket (517), the dead-end cell ----
@@ -495,7 +519,7 @@ cond_fold one_in_three() { return cond(irand(100) <= 32); }
 // some ways out of the cave altogether, where what was swept away is
 // waiting in the quiet pocket.
 constexpr row WHIRLING_CAVE[] = {
-    reply(all({WORD_LOOK, 1003}), 1453),
+    reply(all({WORD_LOOK, WORD_HOLLOW}), 1453),
     ret({WORD_LOOK}),
     moving(),
         call({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST}, p401),
@@ -506,8 +530,8 @@ constexpr row WHIRLING_CAVE[] = {
         group({WORD_SOUTH, WORD_SOUTHEAST, WORD_SOUTHWEST}),
             first(),
                 group(one_in_three),
-                    call(p240, ref(517)),
-                    forced(514),
+                    call(p240, ref(PLACE_QUIET_POCKET)),
+                    forced(PLACE_END_OF_CRAWLWAY),
                 end(),
                 call(p542),
             end(),
@@ -515,8 +539,8 @@ constexpr row WHIRLING_CAVE[] = {
         group({WORD_NORTH, WORD_NORTHEAST, WORD_NORTHWEST}),
             first(),
                 group(one_in_three),
-                    call(p240, ref(517)),
-                    forced(465),
+                    call(p240, ref(PLACE_QUIET_POCKET)),
+                    forced(PLACE_WEST_RIM_OF_ABYSS),
                 end(),
                 call(p542),
             end(),
@@ -528,30 +552,33 @@ constexpr row WHIRLING_CAVE[] = {
 // Place 516: dead-end cell.
 constexpr row DEAD_END_CELL[] = {
     look(),
-        reply({1003}, 1453),
-        reply({1059}, 3074),
-        let({889}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_HOLLOW}, 1453),
+        reply({WORD_BONES}, 3074),
+        let({WORD_CAVERN}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    reply(all({794, 1059}), 2464),
+    reply(all({WORD_FIND, WORD_BONES}), 2464),
     moving(),
-        reply({889}, 1425),
-        go({WORD_NORTH, WORD_BACK, WORD_OUT}, 457),
+        reply({WORD_CAVERN}, 1425),
+        go({WORD_NORTH, WORD_BACK, WORD_OUT}, PLACE_LITTLE_LABYRINTH_457),
     end(),
-    mark({889, 1059}),
+    mark({WORD_CAVERN, WORD_BONES}),
 };
 
 // Place 517: quiet pocket.
 constexpr row QUIET_POCKET[] = {
     reply(all({WORD_CLIMB, WORD_ROCK}), 2464),
-    call(p185, ref(1130)),
-    when(has_any_word({WORD_LOOK, 798}).AND(has_any_word({WORD_ROCK, 74, 1131, 1132, 1018, 173})),
+    call(p185, ref(WORD_ROCK)),
+    when(has_any_word({WORD_LOOK, WORD_READ})
+             .AND(has_any_word({WORD_ROCK, OBJ_LETTERING, WORD_STONE, WORD_ROCKFALL, WORD_LABEL, OBJ_MARKS})),
          call(p702)),
     ret({WORD_LOOK}),
     moving(),
-        go({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_BACK}, 515),
+    go({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST,
+        WORD_BACK},
+       PLACE_WHIRLING_CAVE),
     end(),
-    mark({WORD_ECHO, 74, 1131, 1132, 1018}),
+    mark({WORD_ECHO, OBJ_LETTERING, WORD_STONE, WORD_ROCKFALL, WORD_LABEL}),
 };
 
 }  // namespace
@@ -565,9 +592,9 @@ int p478() { return run<POOL_EDGE>(); }
 int p755() { return run<FALL_FOOT>(); }
 int p168() { return run<VENTS>(); }
 int p169() { return run<FUME_CROSSING>(); }
-int p766() { return run_member<FUME_PASSAGE, FUME_PASSAGES>(505); }
-int p767() { return run_member<FUME_PASSAGE, FUME_PASSAGES>(506); }
-int p768() { return run_member<FUME_PASSAGE, FUME_PASSAGES>(507); }
+int p766() { return run_member<FUME_PASSAGE, FUME_PASSAGES>(PLACE_FUME_PASSAGE); }
+int p767() { return run_member<FUME_PASSAGE, FUME_PASSAGES>(PLACE_LOWER_FUME_PASSAGE); }
+int p768() { return run_member<FUME_PASSAGE, FUME_PASSAGES>(PLACE_FUME_POCKET); }
 int p769() { return run<FUME_SHAFT>(); }
 int p770() { return run<FUME_DEAD_END>(); }
 int p813() { return run<STREAM_GALLERY>(); }

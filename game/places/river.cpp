@@ -13,27 +13,28 @@ namespace {
 
 // Every look at the floor, the walls or the ceiling of these places gets
 // the same reply, naming the word typed.
-constexpr row COMMON_LOOK = reply({WORD_FLOOR, WORD_WALL, 376}, 3030, arg_of(VAR_ARG2));
+constexpr row COMMON_LOOK = reply({WORD_FLOOR, WORD_WALL, PLACE_CEILING}, 3030, arg_of(VAR_ARG2));
 
 // The words of the water and its banks, marked wherever the river runs.
-constexpr row WATER_MARKS = mark({635, WORD_STREAM, 913, 1064, 996, 1002, 1010});
+constexpr row WATER_MARKS =
+    mark({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP, WORD_CURRENT, WORD_RUSHES, WORD_SHORE, WORD_PEBBLES});
 
 // Place 628: gate passage.
 constexpr row GATE_PASSAGE[] = {
     look(),
         // A tunnel: no sky overhead.
-        reply({WORD_UP, 376, 475}, 2019, arg(7)),
+        reply({WORD_UP, PLACE_CEILING, PLACE_WELL_HEAD}, 2019, arg(7)),
         COMMON_LOOK,
-        reply({308, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(897)),
-        reply({439, WORD_WATERS}, 3032),
+        reply({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(WORD_PASSAGE)),
+        reply({PLACE_WEST_END_OF_GALLERY, WORD_WATERS}, 3032),
         ret(),
     end(),
     moving(),
-        go({WORD_WEST, 439, WORD_WATERS}, 626, 2362),
-        go({WORD_EAST}, 629),
-        go({308, WORD_PASSAGE, WORD_TUNNEL}, 629),
+        go({WORD_WEST, PLACE_WEST_END_OF_GALLERY, WORD_WATERS}, PLACE_EDGE_GATE, 2362),
+        go({WORD_EAST}, PLACE_RIVER_PASSAGE),
+        go({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}, PLACE_RIVER_PASSAGE),
     end(),
-    mark({308, WORD_PASSAGE, WORD_TUNNEL, 439, WORD_WATERS}),
+    mark({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL, PLACE_WEST_END_OF_GALLERY, WORD_WATERS}),
 };
 
 // Place 629: river passage.
@@ -42,126 +43,132 @@ constexpr row RIVER_PASSAGE[] = {
     look(),
         COMMON_LOOK,
         reply({WORD_LIGHT}, 3031),
-        let({308, WORD_PASSAGE, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
+        let({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({WORD_WEST}, 628),
-        go({WORD_EAST}, 630),
-        when(has_word(WORD_GO).AND(has_any_word({308, WORD_PASSAGE, WORD_TUNNEL})),
-             call(p329, ref(628), ref(751), ref(630), ref(747))),
+        go({WORD_WEST}, PLACE_GATE_PASSAGE),
+        go({WORD_EAST}, PLACE_PASSAGE_BEND),
+        when(has_word(WORD_GO).AND(has_any_word({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL})),
+             call(p329, ref(PLACE_GATE_PASSAGE), ref(WORD_WEST), ref(PLACE_PASSAGE_BEND), ref(WORD_EAST))),
     end(),
-    mark({308, WORD_PASSAGE, WORD_TUNNEL}),
+    mark({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}),
 };
 
 // Place 630: passage bend.
 constexpr row PASSAGE_BEND[] = {
     // Carrying the cask full of the right stuff past the bend is noted.
-    when([] { return cond(carried(OBJ_VESSEL_LARGE)).AND(cond(value[OBJ_VESSEL_LARGE] == 3).OR(value[OBJ_VESSEL_LARGE] > 6)); },
-         set_flag(VAR_GAME_FLAGS_3, 10)),
+    when(
+        [] {
+            return cond(carried(OBJ_VESSEL_LARGE))
+                .AND(cond(value[OBJ_VESSEL_LARGE] == 3).OR(value[OBJ_VESSEL_LARGE] > 6));
+        },
+        set_flag(VAR_GAME_FLAGS_3, 10)),
     look(),
-        COMMON_LOOK,
-        let({308, WORD_PASSAGE, WORD_TUNNEL, 1017}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    COMMON_LOOK,
+    let({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL, WORD_BEND}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
     moving(),
-        go({WORD_WEST}, 629),
-        go({WORD_NORTHEAST}, 632),
-        call({308, WORD_PASSAGE, WORD_TUNNEL}, p329, ref(629), ref(751), ref(632), ref(746)),
-        reply({1017}, 1425),
+    go({WORD_WEST}, PLACE_RIVER_PASSAGE),
+    go({WORD_NORTHEAST}, PLACE_NEAR_BANK),
+    call({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}, p329, ref(PLACE_RIVER_PASSAGE), ref(WORD_WEST),
+         ref(PLACE_NEAR_BANK), ref(WORD_NORTHEAST)),
+    reply({WORD_BEND}, 1425),
     end(),
-    mark({308, WORD_PASSAGE, WORD_TUNNEL}),
+    mark({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}),
 };
 
 // Place 632: near bank.
 // The near bank: north, "cross" or the bridge itself (and "back" after
 // coming over from the far bank) is the crossing, which needs no "go".
 constexpr row NEAR_BANK[] = {
-    group({11}),
-        put_here(11),
+    group({OBJ_BRIDGE}),
+        put_here(OBJ_BRIDGE),
     end(),
     look(),
-        reply({927}, 3245),
+        reply({WORD_BANK}, 3245),
         COMMON_LOOK,
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
-        reply({WORD_OPENING}, 2593, arg(902)),
-        reply({1063}, 3056),
-        let({889}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
+        reply({WORD_OPENING}, 2593, arg(WORD_OPENING)),
+        reply({WORD_FORD}, 3056),
+        let({WORD_CAVERN}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
-    call({762}, p724, num(1)),
-    when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 631)), rewrite_shown(WORD_BACK, WORD_NORTH)),
-    call({WORD_NORTH, WORD_CROSS, 793}, p75),
+    call({WORD_JUMP}, p724, num(1)),
+    when(has_word(WORD_BACK).AND(value_is(VAR_THERE, PLACE_FAR_BANK)), rewrite_shown(WORD_BACK, WORD_NORTH)),
+    call({WORD_NORTH, WORD_CROSS, WORD_THROW}, p75),
     moving(),
-        go({WORD_SOUTHWEST, 308, WORD_PASSAGE, WORD_TUNNEL}, 630),
-        go({WORD_EAST, 635, WORD_STREAM, 913, 849}, 635),
-        call({11}, p75),
-        reply({889}, 1425),
+        go({WORD_SOUTHWEST, PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}, PLACE_PASSAGE_BEND),
+        go({WORD_EAST, PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP, WORD_UPSTREAM}, PLACE_FALLS_NOOK),
+        call({OBJ_BRIDGE}, p75),
+        reply({WORD_CAVERN}, 1425),
     end(),
-    mark({1063, WORD_OPENING, WORD_PASSAGE, WORD_TUNNEL, 308, 889}),
+    mark({WORD_FORD, WORD_OPENING, WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, WORD_CAVERN}),
     WATER_MARKS,
 };
 
 // Place 631: far bank.
 constexpr row FAR_BANK[] = {
-    group({11}),
-        put_here(11),
+    group({OBJ_BRIDGE}),
+        put_here(OBJ_BRIDGE),
     end(),
     look(),
-        reply({927}, 3245),
+        reply({WORD_BANK}, 3245),
         COMMON_LOOK,
-        reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2903, arg(897)),
-        reply({1063}, 3056),
+        reply({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, 2903, arg(WORD_PASSAGE)),
+        reply({WORD_FORD}, 3056),
         ret(),
     end(),
-    call({762}, p724, num(1)),
-    when(has_word(WORD_BACK).AND(value_is(VAR_THERE, 632)), rewrite_shown(WORD_BACK, WORD_SOUTH)),
-    call({WORD_SOUTH, WORD_CROSS, 793}, p75),
+    call({WORD_JUMP}, p724, num(1)),
+    when(has_word(WORD_BACK).AND(value_is(VAR_THERE, PLACE_NEAR_BANK)), rewrite_shown(WORD_BACK, WORD_SOUTH)),
+    call({WORD_SOUTH, WORD_CROSS, WORD_THROW}, p75),
     moving(),
-        call({11}, p75),
-        go({WORD_UP, WORD_NORTH, 308, WORD_TUNNEL, WORD_PASSAGE}, 633),
-        group({WORD_EAST, 635, WORD_STREAM, 913, 849}),
-            set_flag(636, 16),
-            forced(636),
+        call({OBJ_BRIDGE}, p75),
+        go({WORD_UP, WORD_NORTH, PLACE_CORRIDOR, WORD_TUNNEL, WORD_PASSAGE}, PLACE_BANK_STAIR),
+        group({WORD_EAST, PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP, WORD_UPSTREAM}),
+            set_flag(PLACE_STREAM_RUN, 16),
+            forced(PLACE_STREAM_RUN),
         end(),
     end(),
-    mark({1063, 308, WORD_PASSAGE, WORD_TUNNEL}),
+    mark({WORD_FORD, PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}),
     WATER_MARKS,
 };
 
 // Place 633: bank stair.
 constexpr row BANK_STAIR[] = {
     look(),
-        reply({WORD_DOWN}, 2753),
-        COMMON_LOOK,
-        let({308, WORD_RAMP, WORD_PASSAGE, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    reply({WORD_DOWN}, 2753),
+    COMMON_LOOK,
+    let({PLACE_CORRIDOR, WORD_RAMP, WORD_PASSAGE, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
     moving(),
-        go({WORD_SOUTH, WORD_DOWN}, 631),
-        go({WORD_NORTH, WORD_UP}, 634),
-        call({WORD_RAMP, 308, WORD_PASSAGE, WORD_TUNNEL}, p329, ref(634), ref(745), ref(631), ref(749)),
+    go({WORD_SOUTH, WORD_DOWN}, PLACE_FAR_BANK),
+    go({WORD_NORTH, WORD_UP}, PLACE_UPPER_CELL),
+    call({WORD_RAMP, PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}, p329, ref(PLACE_UPPER_CELL), ref(WORD_NORTH),
+         ref(PLACE_FAR_BANK), ref(WORD_SOUTH)),
     end(),
-    mark({WORD_RAMP, WORD_PASSAGE, 308, WORD_TUNNEL}),
+    mark({WORD_RAMP, WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}),
 };
 
 // Place 634: upper cell.
 constexpr row UPPER_CELL[] = {
     look(),
         COMMON_LOOK,
-        reply({WORD_PASSAGE, 308, WORD_TUNNEL, WORD_OUT}, 2903, arg(897)),
-        group({156}),
-            when(value_is(144, 0), say_as(SAY_STOP, 144, 0)),
+        reply({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL, WORD_OUT}, 2903, arg(WORD_PASSAGE)),
+        group({OBJ_ALTAR}),
+            when(value_is(OBJ_VASE, 0), say_as(SAY_STOP, OBJ_VASE, 0)),
             reply(3336),
         end(),
-        let({889}, VAR_COMMAND_STATUS, 1),
+        let({WORD_CAVERN}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
-        go({WORD_OUT, 308, WORD_PASSAGE, WORD_TUNNEL, WORD_SOUTH}, 633),
-        reply({889}, 1425),
+        go({WORD_OUT, PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL, WORD_SOUTH}, PLACE_BANK_STAIR),
+        reply({WORD_CAVERN}, 1425),
     end(),
-    mark({WORD_OUT, 308, WORD_PASSAGE, WORD_TUNNEL, 156}),
+    mark({WORD_OUT, PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL, OBJ_ALTAR}),
 };
 
 // k[0] marks the falls nook, a hollow by the falls; k[1] the stream run, a
@@ -172,16 +179,22 @@ constexpr int NOOK = 0, LEDGE = 1;
 // The falls nook and the stream run below the stream head: the water's
 // hazards, an object sent off into the river, and each place's own ways.
 constexpr member STREAMSIDE[] = {
-    {635, {1}, {go({WORD_WEST, 635, WORD_STREAM, 913, 850}, 632)}},
-    {636, {0, 1}, {group(has_any_word({635, WORD_STREAM, 913}).AND(value_is(VAR_THERE, 631)).OR(has_any_word({WORD_EAST, 849}))),
-                   set_flag(637, 16),
-                   forced(637),
-               end(),
-               group(has_any_word({635, WORD_STREAM, 913}).OR(has_any_word({WORD_WEST, 850}))),
-                   forced(631),
-               end()}},
-    {637, {}, {go({WORD_EAST, 849}, 638), go({WORD_WEST, 850}, 636),
-               call({635, WORD_STREAM, 913}, p329, ref(638), ref(747), ref(636), ref(751))}},
+    {PLACE_FALLS_NOOK,
+     {1},
+     {go({WORD_WEST, PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP, WORD_DOWNSTREAM}, PLACE_NEAR_BANK)}},
+    {PLACE_STREAM_RUN,
+     {0, 1},
+     {group(has_any_word({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP})
+                .AND(value_is(VAR_THERE, PLACE_FAR_BANK))
+                .OR(has_any_word({WORD_EAST, WORD_UPSTREAM}))),
+      set_flag(PLACE_UPPER_STREAM_RUN, 16), forced(PLACE_UPPER_STREAM_RUN), end(),
+      group(has_any_word({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP}).OR(has_any_word({WORD_WEST, WORD_DOWNSTREAM}))),
+      forced(PLACE_FAR_BANK), end()}},
+    {PLACE_UPPER_STREAM_RUN,
+     {},
+     {go({WORD_EAST, WORD_UPSTREAM}, PLACE_STREAM_HEAD), go({WORD_WEST, WORD_DOWNSTREAM}, PLACE_STREAM_RUN),
+      call({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP}, p329, ref(PLACE_STREAM_HEAD), ref(WORD_EAST),
+           ref(PLACE_STREAM_RUN), ref(WORD_WEST))}},
 };
 
 // Places 635: falls nook; 636: stream run; 637: upper stream run.
@@ -189,14 +202,14 @@ constexpr row STREAMSIDE_PLACE[] = {
     look(),
         COMMON_LOOK,
         member_group(NOOK),
-            reply({932, 1003}, 1453),
-            reply({962, 956}, 2625, arg(0)),
+            reply({WORD_NOOK, WORD_HOLLOW}, 1453),
+            reply({WORD_POOL, WORD_SPRAY}, 2625, arg(0)),
         end(),
-        member_group(LEDGE), reply({999}, 3245), end(),
+        member_group(LEDGE), reply({WORD_LEDGE}, 3245), end(),
         ret(),
     end(),
-    call({762}, p724, num(0)),
-    call({793}, p75),
+    call({WORD_JUMP}, p724, num(0)),
+    call({WORD_THROW}, p75),
     moving(),
         member_rows(),
     end(),
@@ -205,35 +218,37 @@ constexpr row STREAMSIDE_PLACE[] = {
 
 // Place 638: stream head.
 constexpr row STREAM_HEAD[] = {
-    call(p185, ref(74)),
+    call(p185, ref(OBJ_LETTERING)),
     look(),
-        reply({962}, 1849, arg_of(VAR_ARG2)),
-        COMMON_LOOK,
-        reply({74}, 2624, arg(798)),
-        when(has_word(159).AND(value_is(2624, 0)), let_variant(2624, 1)),
-        group({575, 111}),
-            tell(3283),
-            reply(1266),
-        end(),
-        ret(),
+    reply({WORD_POOL}, 1849, arg_of(VAR_ARG2)),
+    COMMON_LOOK,
+    reply({OBJ_LETTERING}, 2624, arg(WORD_READ)),
+    when(has_word(OBJ_OTTER).AND(value_is(2624, 0)), let_variant(2624, 1)),
+    group({PLACE_RUNE_DOOR, OBJ_MEDALLION}),
+    tell(3283),
+    reply(1266),
     end(),
-    when([] { return cond(has(811)).AND(cond(words() == 1).OR(has(159))); }, reply(2547)),
-    group({159}),
-        mark(),
-        ret(),
+    ret(),
     end(),
-    call({762}, p724, num(0)),
-    call({793}, p75),
-    when([] { return cond(anyof(798, 774, -1)).AND(cond(has(74)).OR(words() == 1)); }, reply(2624, arg_of(VAR_ARG1))),
-    group({74}),
-        mark(),
-        ret(),
+    when([] { return cond(has(WORD_DANCE)).AND(cond(words() == 1).OR(has(OBJ_OTTER))); }, reply(2547)),
+    group({OBJ_OTTER}),
+    mark(),
+    ret(),
+    end(),
+    call({WORD_JUMP}, p724, num(0)),
+    call({WORD_THROW}, p75),
+    when([] { return cond(anyof(WORD_READ, WORD_TALK, -1)).AND(cond(has(OBJ_LETTERING)).OR(words() == 1)); },
+         reply(2624, arg_of(VAR_ARG1))),
+    group({OBJ_LETTERING}),
+    mark(),
+    ret(),
     end(),
     moving(),
-        group(has_any_word({635, WORD_STREAM, 913}).OR(has_any_word({850, WORD_WEST, WORD_BACK}))),
-            tell(2546),
-            forced(637),
-        end(),
+    group(has_any_word({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP})
+              .OR(has_any_word({WORD_DOWNSTREAM, WORD_WEST, WORD_BACK}))),
+    tell(2546),
+    forced(PLACE_UPPER_STREAM_RUN),
+    end(),
     end(),
     WATER_MARKS,
 };
@@ -247,7 +262,7 @@ int p112() { return run<NEAR_BANK>(); }
 int p113() { return run<FAR_BANK>(); }
 int p114() { return run<BANK_STAIR>(); }
 int p115() { return run<UPPER_CELL>(); }
-int p721() { return run_member<STREAMSIDE_PLACE, STREAMSIDE>(635); }
-int p725() { return run_member<STREAMSIDE_PLACE, STREAMSIDE>(636); }
-int p117() { return run_member<STREAMSIDE_PLACE, STREAMSIDE>(637); }
+int p721() { return run_member<STREAMSIDE_PLACE, STREAMSIDE>(PLACE_FALLS_NOOK); }
+int p725() { return run_member<STREAMSIDE_PLACE, STREAMSIDE>(PLACE_STREAM_RUN); }
+int p117() { return run_member<STREAMSIDE_PLACE, STREAMSIDE>(PLACE_UPPER_STREAM_RUN); }
 int p116() { return run<STREAM_HEAD>(); }

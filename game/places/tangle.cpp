@@ -14,7 +14,8 @@ namespace {
 
 // The ten words that move in the tangle; each cell sends each of them to one
 // place, so their order does not matter.
-constexpr int TANGLE_WORDS[] = {745, 746, 747, 748, 749, 750, 751, 752, 754, 755};
+constexpr int TANGLE_WORDS[] = {WORD_NORTH,     WORD_NORTHEAST, WORD_EAST,      WORD_SOUTHEAST, WORD_SOUTH,
+                                WORD_SOUTHWEST, WORD_WEST,      WORD_NORTHWEST, WORD_UP,        WORD_DOWN};
 
 consteval member cell(int place, std::array<int, 10> to) {
     member m{place};
@@ -25,31 +26,43 @@ consteval member cell(int place, std::array<int, 10> to) {
 // Places 362..372: tangle.
 // Where each word leads from each cell, in the order of TANGLE_WORDS.
 constexpr member CELLS[] = {
-    cell(362, {372, 366, 370, 367, 364, 365, 371, 369, 368, 254}),
-    cell(363, {365, 369, 366, 368, 373, 364, 370, 367, 372, 371}),
-    cell(364, {371, 368, 363, 365, 372, 367, 362, 366, 369, 370}),
-    cell(365, {366, 370, 371, 363, 367, 369, 368, 362, 364, 372}),
-    cell(366, {370, 367, 369, 372, 363, 368, 365, 371, 362, 364}),
-    cell(367, {364, 362, 368, 366, 370, 363, 372, 365, 371, 369}),
-    cell(368, {362, 371, 367, 364, 366, 370, 369, 372, 363, 365}),
-    cell(369, {363, 372, 362, 371, 368, 366, 364, 370, 365, 367}),
-    cell(370, {369, 364, 372, 362, 365, 371, 363, 368, 367, 366}),
-    cell(371, {368, 365, 364, 370, 369, 372, 367, 363, 366, 362}),
-    cell(372, {367, 363, 365, 369, 371, 362, 366, 364, 370, 368}),
+    cell(PLACE_TANGLE_362, {PLACE_TANGLE_372, PLACE_TANGLE_366, PLACE_TANGLE_370, PLACE_TANGLE_367, PLACE_TANGLE_364,
+                            PLACE_TANGLE_365, PLACE_TANGLE_371, PLACE_TANGLE_369, PLACE_TANGLE_368, PLACE_TANGLE_FORK}),
+    cell(PLACE_TANGLE_363,
+         {PLACE_TANGLE_365, PLACE_TANGLE_369, PLACE_TANGLE_366, PLACE_TANGLE_368, PLACE_FAR_END_OF_TANGLE,
+          PLACE_TANGLE_364, PLACE_TANGLE_370, PLACE_TANGLE_367, PLACE_TANGLE_372, PLACE_TANGLE_371}),
+    cell(PLACE_TANGLE_364, {PLACE_TANGLE_371, PLACE_TANGLE_368, PLACE_TANGLE_363, PLACE_TANGLE_365, PLACE_TANGLE_372,
+                            PLACE_TANGLE_367, PLACE_TANGLE_362, PLACE_TANGLE_366, PLACE_TANGLE_369, PLACE_TANGLE_370}),
+    cell(PLACE_TANGLE_365, {PLACE_TANGLE_366, PLACE_TANGLE_370, PLACE_TANGLE_371, PLACE_TANGLE_363, PLACE_TANGLE_367,
+                            PLACE_TANGLE_369, PLACE_TANGLE_368, PLACE_TANGLE_362, PLACE_TANGLE_364, PLACE_TANGLE_372}),
+    cell(PLACE_TANGLE_366, {PLACE_TANGLE_370, PLACE_TANGLE_367, PLACE_TANGLE_369, PLACE_TANGLE_372, PLACE_TANGLE_363,
+                            PLACE_TANGLE_368, PLACE_TANGLE_365, PLACE_TANGLE_371, PLACE_TANGLE_362, PLACE_TANGLE_364}),
+    cell(PLACE_TANGLE_367, {PLACE_TANGLE_364, PLACE_TANGLE_362, PLACE_TANGLE_368, PLACE_TANGLE_366, PLACE_TANGLE_370,
+                            PLACE_TANGLE_363, PLACE_TANGLE_372, PLACE_TANGLE_365, PLACE_TANGLE_371, PLACE_TANGLE_369}),
+    cell(PLACE_TANGLE_368, {PLACE_TANGLE_362, PLACE_TANGLE_371, PLACE_TANGLE_367, PLACE_TANGLE_364, PLACE_TANGLE_366,
+                            PLACE_TANGLE_370, PLACE_TANGLE_369, PLACE_TANGLE_372, PLACE_TANGLE_363, PLACE_TANGLE_365}),
+    cell(PLACE_TANGLE_369, {PLACE_TANGLE_363, PLACE_TANGLE_372, PLACE_TANGLE_362, PLACE_TANGLE_371, PLACE_TANGLE_368,
+                            PLACE_TANGLE_366, PLACE_TANGLE_364, PLACE_TANGLE_370, PLACE_TANGLE_365, PLACE_TANGLE_367}),
+    cell(PLACE_TANGLE_370, {PLACE_TANGLE_369, PLACE_TANGLE_364, PLACE_TANGLE_372, PLACE_TANGLE_362, PLACE_TANGLE_365,
+                            PLACE_TANGLE_371, PLACE_TANGLE_363, PLACE_TANGLE_368, PLACE_TANGLE_367, PLACE_TANGLE_366}),
+    cell(PLACE_TANGLE_371, {PLACE_TANGLE_368, PLACE_TANGLE_365, PLACE_TANGLE_364, PLACE_TANGLE_370, PLACE_TANGLE_369,
+                            PLACE_TANGLE_372, PLACE_TANGLE_367, PLACE_TANGLE_363, PLACE_TANGLE_366, PLACE_TANGLE_362}),
+    cell(PLACE_TANGLE_372, {PLACE_TANGLE_367, PLACE_TANGLE_363, PLACE_TANGLE_365, PLACE_TANGLE_369, PLACE_TANGLE_371,
+                            PLACE_TANGLE_362, PLACE_TANGLE_366, PLACE_TANGLE_364, PLACE_TANGLE_370, PLACE_TANGLE_368}),
 };
 
 // Places 362..372: tangle.
 constexpr row TANGLE_CELL[] = {
     look(),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2962),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2962),
         ret(),
     end(),
     moving(),
         member_rows(),
         // Every way is a passage here: which one is not clear.
-        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2904, arg(897)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, 2904, arg(WORD_PASSAGE)),
     end(),
-    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}),
 };
 
 template <int PLACE>
@@ -70,46 +83,52 @@ int put_down_here() {
 // Place 373: far end of the tangle.
 constexpr row FAR_END[] = {
     // "Read" alone reads the automaton's plate.
-    call(p185, ref(821)),
-    group(has_any_word({821, 134, 74, 129, 1018, 30}).AND(has_any_word({798, WORD_LOOK}))),
-        tell(3295),
-        reply(3331),
+    call(p185, ref(WORD_MANUAL)),
+    group(has_any_word({WORD_MANUAL, OBJ_GLYPHS, OBJ_LETTERING, OBJ_SIGN, WORD_LABEL, OBJ_CARVING})
+              .AND(has_any_word({WORD_READ, WORD_LOOK}))),
+    tell(3295),
+    reply(3331),
     end(),
     look(),
-        reply({1103}, 3451),
-        reply({1104}, 3452),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
-        ret(),
+    reply({WORD_SLOT}, 3451),
+    reply({WORD_BUTTON}, 3452),
+    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
+    ret(),
     end(),
     // Putting down what the automaton cares about: the token buys a canister
     // of oil; the packet, its wrapper and the reliquary are only left here.
-    group([] { return cond(anyof(WORD_DROP, 868, -1)).AND(anyof(51, 104, 105, 43, -1)).AND(second_word_carried()); }),
-        step(put_down_here),
-        reply({105, 104}, 1857, arg_of(VAR_ARG2)),
-        reply({43}, 3482),
-        put(51, PLACE_GONE),
-        put_here(OBJ_LIGHT_REFILL),
-        set_flag(OBJ_LIGHT_REFILL, OFLAG_SEEN),
-        let(35, 1),
-        reply(1991),
+    group([] {
+        return cond(anyof(WORD_DROP, WORD_PUT, -1))
+            .AND(anyof(OBJ_TOKEN, OBJ_PACKET, OBJ_WRAPPER, OBJ_RELIQUARY, -1))
+            .AND(second_word_carried());
+    }),
+    step(put_down_here),
+    reply({OBJ_WRAPPER, OBJ_PACKET}, 1857, arg_of(VAR_ARG2)),
+    reply({OBJ_RELIQUARY}, 3482),
+    put(OBJ_TOKEN, PLACE_GONE),
+    put_here(OBJ_LIGHT_REFILL),
+    set_flag(OBJ_LIGHT_REFILL, OFLAG_SEEN),
+    let(OBJ_AUTOMATON, 1),
+    reply(1991),
     end(),
     moving(),
-        go({WORD_NORTH, WORD_OUT, WORD_PASSAGE, WORD_TUNNEL, 308}, 363),
+    go({WORD_NORTH, WORD_OUT, WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, PLACE_TANGLE_363),
     end(),
-    mark({821, 134, 74, 129, 1018, 30, WORD_PASSAGE, WORD_TUNNEL, 308, 1103, 1104}),
+    mark({WORD_MANUAL, OBJ_GLYPHS, OBJ_LETTERING, OBJ_SIGN, WORD_LABEL, OBJ_CARVING, WORD_PASSAGE, WORD_TUNNEL,
+          PLACE_CORRIDOR, WORD_SLOT, WORD_BUTTON}),
 };
 
 }  // namespace
 
-int p579() { return tangle<362>(); }
-int p580() { return tangle<363>(); }
-int p581() { return tangle<364>(); }
-int p582() { return tangle<365>(); }
-int p583() { return tangle<366>(); }
-int p584() { return tangle<367>(); }
-int p585() { return tangle<368>(); }
-int p586() { return tangle<369>(); }
-int p587() { return tangle<370>(); }
-int p588() { return tangle<371>(); }
-int p589() { return tangle<372>(); }
+int p579() { return tangle<PLACE_TANGLE_362>(); }
+int p580() { return tangle<PLACE_TANGLE_363>(); }
+int p581() { return tangle<PLACE_TANGLE_364>(); }
+int p582() { return tangle<PLACE_TANGLE_365>(); }
+int p583() { return tangle<PLACE_TANGLE_366>(); }
+int p584() { return tangle<PLACE_TANGLE_367>(); }
+int p585() { return tangle<PLACE_TANGLE_368>(); }
+int p586() { return tangle<PLACE_TANGLE_369>(); }
+int p587() { return tangle<PLACE_TANGLE_370>(); }
+int p588() { return tangle<PLACE_TANGLE_371>(); }
+int p589() { return tangle<PLACE_TANGLE_372>(); }
 int p590() { return run<FAR_END>(); }

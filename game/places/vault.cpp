@@ -11,28 +11,31 @@ using namespace rows;
 namespace {
 
 // Object 36 is the round vault door: open in state 1, shut in any other.
-cond_fold vault_open() { return cond(value[36] == 1); }
+cond_fold vault_open() { return cond(value[OBJ_VAULT_DOOR] == 1); }
 
 // --- Tablet steps (374) -----------------------------------------------------
 
 // Place 374: tablet steps.
 constexpr row TABLET_STEPS[] = {
-    call(p185, ref(73)),
-    when(has_any_word({73, 134, 129, 30, 1018, 74}).AND(has_any_word({798, WORD_LOOK})), reply(1823)),
+    call(p185, ref(OBJ_TABLET)),
+    when(has_any_word({OBJ_TABLET, OBJ_GLYPHS, OBJ_SIGN, OBJ_CARVING, WORD_LABEL, OBJ_LETTERING})
+             .AND(has_any_word({WORD_READ, WORD_LOOK})),
+         reply(1823)),
     look(),
-        reply({7}, 2748),
-        reply({374, WORD_WALL}, 2749),
-        reply({WORD_ROCK}, 2037, arg(1130)),
-        reply({WORD_OPENING}, 2960),
-        reply({WORD_DOWN}, 2478, arg(1)),
-        let({300}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    reply({OBJ_STEPS}, 2748),
+    reply({PLACE_TABLET_STEPS, WORD_WALL}, 2749),
+    reply({WORD_ROCK}, 2037, arg(WORD_ROCK)),
+    reply({WORD_OPENING}, 2960),
+    reply({WORD_DOWN}, 2478, arg(1)),
+    let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
     moving(),
-        go({WORD_DOWN, 7}, 382),
-        go({WORD_WEST, WORD_OUT, 901, WORD_OPENING, 210}, 210),
+    go({WORD_DOWN, OBJ_STEPS}, PLACE_STEP_PASSAGE),
+    go({WORD_WEST, WORD_OUT, WORD_HALL, WORD_OPENING, PLACE_STEPWELL}, PLACE_STEPWELL),
     end(),
-    mark({73, 134, 129, 30, 1018, 74, 300, 7, WORD_ROCK, WORD_WALL, 374, WORD_OPENING}),
+    mark({OBJ_TABLET, OBJ_GLYPHS, OBJ_SIGN, OBJ_CARVING, WORD_LABEL, OBJ_LETTERING, PLACE_LAKESIDE_CHAMBER, OBJ_STEPS,
+          WORD_ROCK, WORD_WALL, PLACE_TABLET_STEPS, WORD_OPENING}),
 };
 
 // --- Scree pocket (375) -----------------------------------------------------
@@ -40,16 +43,16 @@ constexpr row TABLET_STEPS[] = {
 // Place 375: scree pocket.
 constexpr row SCREE_POCKET[] = {
     look(),
-        reply({1085, WORD_WALL}, 3105),
-        reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2903, arg(897)),
-        when(object_not_near(126), reply({126}, 3106)),
-        when(object_not_near(144), reply({144, 1056}, 3106)),
+        reply({WORD_QUILL, WORD_WALL}, 3105),
+        reply({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, 2903, arg(WORD_PASSAGE)),
+        when(object_not_near(OBJ_BALL), reply({OBJ_BALL}, 3106)),
+        when(object_not_near(OBJ_VASE), reply({OBJ_VASE, WORD_PORCELAIN}, 3106)),
         ret(),
     end(),
     moving(),
-        go({WORD_NORTH, WORD_OUT, WORD_PASSAGE, 308, WORD_TUNNEL, 901}, 214),
+        go({WORD_NORTH, WORD_OUT, WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL, WORD_HALL}, PLACE_HALL_OF_WAYS),
     end(),
-    mark({WORD_PASSAGE, 308, WORD_TUNNEL, 1056, 1085}),
+    mark({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL, WORD_PORCELAIN, WORD_QUILL}),
 };
 
 // --- Ceiling (376) ----------------------------------------------------------
@@ -57,27 +60,27 @@ constexpr row SCREE_POCKET[] = {
 // Place 376: ceiling.
 constexpr row CEILING[] = {
     // "Door" here is the vault door.
-    rewrite_shown(8, 36),
+    rewrite_shown(OBJ_DOOR, OBJ_VAULT_DOOR),
     look(),
-        reply({376, WORD_UP, 1052}, 2019, arg(8)),
-        reply({WORD_OUT, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(898)),
+        reply({PLACE_CEILING, WORD_UP, WORD_LANDING}, 2019, arg(8)),
+        reply({WORD_OUT, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(WORD_TUNNEL)),
         ret(),
     end(),
-    when(has_any_word({WORD_IN, WORD_OUT}).AND(has_word(36)), let(VAR_COMMAND_STATUS, 1)),
+    when(has_any_word({WORD_IN, WORD_OUT}).AND(has_word(OBJ_VAULT_DOOR)), let(VAR_COMMAND_STATUS, 1)),
     moving(),
         group({WORD_IN}),
             group(vault_open),
                 copy(VAR_RETURN_PLACE, VAR_HERE),
-                forced(583),
+                forced(PLACE_VAULT),
             end(),
             reply(1638),
         end(),
         group({WORD_UP, WORD_OUT, WORD_TUNNEL, WORD_PASSAGE, WORD_NORTH}),
             when(vault_open, reply(1613)),
-            forced(214),
+            forced(PLACE_HALL_OF_WAYS),
         end(),
     end(),
-    mark({376, WORD_TUNNEL, WORD_PASSAGE, WORD_OUT, 1052}),
+    mark({PLACE_CEILING, WORD_TUNNEL, WORD_PASSAGE, WORD_OUT, WORD_LANDING}),
 };
 
 // --- Vault (583) ------------------------------------------------------------
@@ -91,13 +94,13 @@ int leave_the_vault() {
 
 // Place 583: vault.
 constexpr row VAULT[] = {
-    rewrite_shown(8, 36),
+    rewrite_shown(OBJ_DOOR, OBJ_VAULT_DOOR),
     // "Shut" alone is shutting the door.
     group(has_word(WORD_CLOSE).AND(word_count(1))),
         let(VAR_COMMAND_STATUS, 2),
-        let_ref(VAR_ARG2, 36),
+        let_ref(VAR_ARG2, OBJ_VAULT_DOOR),
     end(),
-    group({36}),
+    group({OBJ_VAULT_DOOR}),
         first(),
             let({WORD_OUT}, VAR_COMMAND_STATUS, 1),
             otherwise(),
@@ -105,7 +108,7 @@ constexpr row VAULT[] = {
                 // with it.
                 group(word_count(1)),
                     set_flag(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN),
-                    reply(1507, arg_of(36)),
+                    reply(1507, arg_of(OBJ_VAULT_DOOR)),
                 end(),
                 reply({WORD_CLOSE}, 1639),
                 reply({WORD_OPEN}, 1605, arg_of(VAR_ARG2)),
@@ -115,12 +118,12 @@ constexpr row VAULT[] = {
             end(),
         end(),
     end(),
-    reply(all({WORD_LOOK, 912}), 2033, arg(912)),
+    reply(all({WORD_LOOK, WORD_SHELF}), 2033, arg(WORD_SHELF)),
     ret({WORD_LOOK}),
     moving(),
         step(leave_the_vault),
     end(),
-    mark({912}),
+    mark({WORD_SHELF}),
 };
 
 // --- North passage (378) and the bend (379) ---------------------------------
@@ -128,30 +131,32 @@ constexpr row VAULT[] = {
 // Place 378: north passage.
 constexpr row NORTH_PASSAGE[] = {
     look(),
-        let({WORD_TUNNEL, WORD_PASSAGE, 308}, VAR_COMMAND_STATUS, 1),
-        ret(),
+    let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
+    ret(),
     end(),
     moving(),
-        go({WORD_SOUTH}, 214),
-        go({WORD_NORTH}, 379),
-        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(214), ref(749), ref(379), ref(745)),
+    go({WORD_SOUTH}, PLACE_HALL_OF_WAYS),
+    go({WORD_NORTH}, PLACE_BEND),
+    call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_HALL_OF_WAYS), ref(WORD_SOUTH), ref(PLACE_BEND),
+         ref(WORD_NORTH)),
     end(),
-    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}),
 };
 
 // Place 379: bend.
 constexpr row BEND[] = {
     look(),
-        let({1017}, VAR_COMMAND_STATUS, 1),
-        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2902, arg_of(308)),
-        ret(),
+    let({WORD_BEND}, VAR_COMMAND_STATUS, 1),
+    reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, 2902, arg_of(PLACE_CORRIDOR)),
+    ret(),
     end(),
     moving(),
-        go({WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST}, 378),
-        go({WORD_NORTH, WORD_NORTHEAST, WORD_EAST}, 380),
-        call({WORD_TUNNEL, WORD_PASSAGE, 308}, p329, ref(380), ref(747), ref(378), ref(751)),
+    go({WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST}, PLACE_NORTH_PASSAGE),
+    go({WORD_NORTH, WORD_NORTHEAST, WORD_EAST}, PLACE_MARKED_END),
+    call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_MARKED_END), ref(WORD_EAST),
+         ref(PLACE_NORTH_PASSAGE), ref(WORD_WEST)),
     end(),
-    mark({WORD_TUNNEL, WORD_PASSAGE, 308}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}),
 };
 
 // --- Marked end (380) -------------------------------------------------------
@@ -159,15 +164,15 @@ constexpr row BEND[] = {
 // Place 380: marked end.
 constexpr row MARKED_END[] = {
     look(),
-        reply({376, WORD_UP, 953}, 2019, arg(9)),
-        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg_of(308)),
-        reply({WORD_WALL, 1018, 134, 129}, 2910),
+        reply({PLACE_CEILING, WORD_UP, WORD_ARROWSLITS}, 2019, arg(9)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, 2903, arg_of(PLACE_CORRIDOR)),
+        reply({WORD_WALL, WORD_LABEL, OBJ_GLYPHS, OBJ_SIGN}, 2910),
         ret(),
     end(),
     moving(),
-        go({WORD_OUT, WORD_SOUTH, 308}, 379),
+        go({WORD_OUT, WORD_SOUTH, PLACE_CORRIDOR}, PLACE_BEND),
     end(),
-    mark({WORD_TUNNEL, WORD_PASSAGE, 308, 953}),
+    mark({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR, WORD_ARROWSLITS}),
 };
 
 // --- Three ways (381) -------------------------------------------------------
@@ -175,16 +180,16 @@ constexpr row MARKED_END[] = {
 // Place 381: three ways.
 constexpr row THREE_WAYS[] = {
     look(),
-        reply({WORD_PASSAGE, 308, WORD_TUNNEL}, 2902, arg(897)),
+        reply({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, 2902, arg(WORD_PASSAGE)),
         ret(),
     end(),
     moving(),
-        go({WORD_SOUTH}, 214),
-        go({WORD_NORTH}, 383),
-        go({WORD_EAST}, 382),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 1297),
+        go({WORD_SOUTH}, PLACE_HALL_OF_WAYS),
+        go({WORD_NORTH}, PLACE_STILL_CHAMBER),
+        go({WORD_EAST}, PLACE_STEP_PASSAGE),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 1297),
     end(),
-    mark({308, WORD_PASSAGE, WORD_TUNNEL}),
+    mark({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}),
 };
 
 // --- Step passage (382) -----------------------------------------------------
@@ -192,17 +197,17 @@ constexpr row THREE_WAYS[] = {
 // Place 382: step passage.
 constexpr row STEP_PASSAGE[] = {
     look(),
-        reply({7}, 2748),
-        reply({WORD_WALL, 374}, 2749),
-        reply({966}, 2596, arg(966)),
-        reply({WORD_TUNNEL, WORD_PASSAGE, 308}, 2903, arg(897)),
+        reply({OBJ_STEPS}, 2748),
+        reply({WORD_WALL, PLACE_TABLET_STEPS}, 2749),
+        reply({WORD_DOORWAY}, 2596, arg(WORD_DOORWAY)),
+        reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
         ret(),
     end(),
     moving(),
-        go({WORD_UP, 7, WORD_EAST, 966}, 374),
-        go({WORD_SOUTH, WORD_PASSAGE, 308, WORD_OUT}, 381),
+        go({WORD_UP, OBJ_STEPS, WORD_EAST, WORD_DOORWAY}, PLACE_TABLET_STEPS),
+        go({WORD_SOUTH, WORD_PASSAGE, PLACE_CORRIDOR, WORD_OUT}, PLACE_THREE_WAYS),
     end(),
-    mark({7, 374, 966, WORD_PASSAGE, 308, WORD_TUNNEL}),
+    mark({OBJ_STEPS, PLACE_TABLET_STEPS, WORD_DOORWAY, WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}),
 };
 
 // --- Still chamber (383) ----------------------------------------------------
@@ -210,16 +215,16 @@ constexpr row STEP_PASSAGE[] = {
 // Place 383: still chamber.
 constexpr row STILL_CHAMBER[] = {
     look(),
-        let({300}, VAR_COMMAND_STATUS, 1),
-        reply({WORD_PASSAGE, WORD_TUNNEL, 308}, 2903, arg(897)),
+        let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
         reply({WORD_WALL}, 2968),
         ret(),
     end(),
     moving(),
-        go({WORD_OUT, WORD_SOUTH, WORD_PASSAGE, WORD_TUNNEL, 308}, 381),
-        reply({300}, 1425),
+        go({WORD_OUT, WORD_SOUTH, WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, PLACE_THREE_WAYS),
+        reply({PLACE_LAKESIDE_CHAMBER}, 1425),
     end(),
-    mark({WORD_PASSAGE, WORD_TUNNEL, 308, 300, WORD_WALL}),
+    mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, PLACE_LAKESIDE_CHAMBER, WORD_WALL}),
 };
 
 }  // namespace

@@ -15,7 +15,7 @@ constexpr int FIREFLY_IN_JAR = 1;     // the firefly's state while caught in the
 
 int room_to_carry() { return value[VAR_CARRIED_COUNT] < value[VAR_CARRY_LIMIT]; }
 int dropped_here() { return value[VAR_DROP_PLACE] == here(); }
-int in_corridor() { return within(here(), 642, 650); }
+int in_corridor() { return within(here(), PLACE_LONG_CORRIDOR_642, PLACE_LONG_CORRIDOR_650); }
 
 // Adds a portion to the reserve, never past the cap.
 void raise_reserve(int amount) {
@@ -28,9 +28,11 @@ void raise_reserve(int amount) {
 // waits for it; anywhere else it stays, and at the brink of the drop the
 // player is carried off.
 int firefly_free_flight() {
-    if (cond(bitest(here(), PFLAG_OPEN_AIR)).AND(!within(here(), 587, 627)).AND(!bitest(here(), NO_FIREFLY_FLIGHT))) {
-        const int idol = near(137);
-        if (cond(getloc(9) == 214)) {
+    if (cond(bitest(here(), PFLAG_OPEN_AIR))
+            .AND(!within(here(), PLACE_NORTH_RIM, PLACE_LOOKOUT_POINT))
+            .AND(!bitest(here(), NO_FIREFLY_FLIGHT))) {
+        const int idol = near(OBJ_IDOL);
+        if (cond(getloc(OBJ_LIZARD) == PLACE_HALL_OF_WAYS)) {
             say(SAY_STOP | SAY_ARG, 2660, cond(idol) ? 0 : 1);
         } else {
             p945();
@@ -40,7 +42,7 @@ int firefly_free_flight() {
         return 1;
     }
     say(SAY_ARG, 2660, 1);
-    if (cond(here() == 462)) {
+    if (cond(here() == PLACE_BRINK_OF_DROP)) {
         p940();
         if (loop) return 1;
     }
@@ -51,7 +53,7 @@ int firefly_free_flight() {
 // At the watchpost the freed firefly sets off the rod, unless the rod is
 // gone already.
 int firefly_at_watchpost() {
-    if (!cond(here() == 448).AND(getloc(112) != PLACE_GONE)) return 0;
+    if (!cond(here() == PLACE_WATCHPOST).AND(getloc(OBJ_ROD) != PLACE_GONE)) return 0;
     say(SAY_ARG, 1320, 9);
     say(0, 1844, 0);
     p154();
@@ -62,15 +64,15 @@ int firefly_at_watchpost() {
 // decides what becomes of it.
 constexpr row FIREFLY_FREED[] = {
     first(),
-        group(object_near(9)),
-            put(9, PLACE_GONE),
-            clear_flag(214, PFLAG_HINT_AVAILABLE),
-            clear_flag(214, PFLAG_CREATURE_FREE),
+        group(object_near(OBJ_LIZARD)),
+            put(OBJ_LIZARD, PLACE_GONE),
+            clear_flag(PLACE_HALL_OF_WAYS, PFLAG_HINT_AVAILABLE),
+            clear_flag(PLACE_HALL_OF_WAYS, PFLAG_CREATURE_FREE),
             reply(1320, arg(0)),
         end(),
-        group(object_near(21)),
+        group(object_near(OBJ_SENTINEL)),
             first(),
-                group(value_is(21, 0)),
+                group(value_is(OBJ_SENTINEL, 0)),
                     call(p945),
                     reply(1320, arg(1)),
                 end(),
@@ -79,15 +81,15 @@ constexpr row FIREFLY_FREED[] = {
                 end(),
             end(),
         end(),
-        when(object_near(5), reply(1320, arg(2))),
-        when(object_near(23), reply(1320, arg(3))),
-        group(object_near(25)),
+        when(object_near(OBJ_IMP), reply(1320, arg(2))),
+        when(object_near(OBJ_KEEPER), reply(1320, arg(3))),
+        group(object_near(OBJ_BRUTE)),
             call(p945),
             reply(1320, arg(4)),
         end(),
-        group(object_near(39)),
+        group(object_near(OBJ_LYNX)),
             first(),
-                group(value_is(39, 0)),
+                group(value_is(OBJ_LYNX, 0)),
                     call(p945),
                     reply(1320, arg(5)),
                 end(),
@@ -96,12 +98,12 @@ constexpr row FIREFLY_FREED[] = {
                 end(),
             end(),
         end(),
-        group(object_near(26).AND(value_at_most(26, 1))),
+        group(object_near(OBJ_WATCHER).AND(value_at_most(OBJ_WATCHER, 1))),
             tell(1320, arg(7)),
             call(p945),
             call(p154),
         end(),
-        group(object_near(90)),
+        group(object_near(OBJ_SPIDER)),
             call(p945),
             reply(1320, arg(8)),
         end(),
@@ -122,24 +124,24 @@ constexpr row FIREFLY_FREED[] = {
 // Taking the jar (108); the firefly caught in it comes along. No room is
 // refused before anything else, even when the jar is carried already.
 int p374() {
-    if (!cond(near(108))) return 0;
+    if (!cond(near(OBJ_JAR))) return 0;
     if (cond(!room_to_carry())) {
         say(0, 1388, 0);
         flush_command();
         loop = 1;
         return 0;
     }
-    if (cond(carried(108))) {
-        say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1314, 108);
+    if (cond(carried(OBJ_JAR))) {
+        say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1314, OBJ_JAR);
         return 0;
     }
-    apport(108, PLACE_CARRIED);
+    apport(OBJ_JAR, PLACE_CARRIED);
     say(SAY_ARG | SAY_ARGVAR, 1987, VAR_ARG1);
-    if (cond(value[109] == FIREFLY_IN_JAR)) {
-        apport(109, PLACE_CARRIED);
+    if (cond(value[OBJ_FIREFLY] == FIREFLY_IN_JAR)) {
+        apport(OBJ_FIREFLY, PLACE_CARRIED);
         if (cond(value[VAR_PHASE] > 5)) {
-            bitmod('s', 109, 18);
-            bitmod('s', 108, 18);
+            bitmod('s', OBJ_FIREFLY, 18);
+            bitmod('s', OBJ_JAR, 18);
         }
         say_stop(2005);
         return 0;
@@ -151,17 +153,17 @@ int p374() {
 // Taking the firefly (109): only into the jar, only once it has eaten the
 // bait, and never while the wand frightens it.
 int p373() {
-    if (!cond(near(109))) return 0;
-    if (cond(carried(109))) {
-        say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1314, 109);
+    if (!cond(near(OBJ_FIREFLY))) return 0;
+    if (cond(carried(OBJ_FIREFLY))) {
+        say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1314, OBJ_FIREFLY);
         return 0;
     }
-    if (cond(value[109] == FIREFLY_IN_JAR)) {
+    if (cond(value[OBJ_FIREFLY] == FIREFLY_IN_JAR)) {
         p374();
         if (loop) return 0;
     }
-    if (cond(near(108))) {
-        if (cond(carried(110))) {
+    if (cond(near(OBJ_JAR))) {
+        if (cond(carried(OBJ_WAND))) {
             say_stop(1316);
             return 0;
         }
@@ -169,9 +171,9 @@ int p373() {
             say_stop(2354);
             return 0;
         }
-        bitmod('c', 208, PFLAG_HINT_AVAILABLE);
-        if (cond(carried(108))) apport(109, PLACE_CARRIED);
-        value[109] = FIREFLY_IN_JAR;
+        bitmod('c', PLACE_UPPER_CHAMBER, PFLAG_HINT_AVAILABLE);
+        if (cond(carried(OBJ_JAR))) apport(OBJ_FIREFLY, PLACE_CARRIED);
+        value[OBJ_FIREFLY] = FIREFLY_IN_JAR;
         say_stop(1992);
         return 0;
     }
@@ -181,16 +183,16 @@ int p373() {
 
 // Taking the lynx (39): it follows once it is off its chain.
 int p372() {
-    if (!cond(near(39))) return 0;
-    if (cond(carried(39))) {
+    if (!cond(near(OBJ_LYNX))) return 0;
+    if (cond(carried(OBJ_LYNX))) {
         say_stop(2186);
         return 0;
     }
-    if (cond(here() == 361).AND(value[39] <= 1)) {
+    if (cond(here() == PLACE_LYNX_DEN).AND(value[OBJ_LYNX] <= 1)) {
         say_stop(1466);
         return 0;
     }
-    apport(39, PLACE_CARRIED);
+    apport(OBJ_LYNX, PLACE_CARRIED);
     say_stop(2185);
     return 0;
 }
@@ -198,11 +200,11 @@ int p372() {
 // Drawing the sword (125) from its stone takes the strength of the
 // honeycake.
 int p381() {
-    if (!cond(near(125)).AND(value[125] == 0).AND(room_to_carry())) return 0;
-    if (cond(value[128] == 2)) {
-        value[125] += 1;
-        apport(125, PLACE_CARRIED);
-        bitmod('c', 517, PFLAG_HINT_AVAILABLE);
+    if (!cond(near(OBJ_SWORD)).AND(value[OBJ_SWORD] == 0).AND(room_to_carry())) return 0;
+    if (cond(value[OBJ_HONEYCAKE] == 2)) {
+        value[OBJ_SWORD] += 1;
+        apport(OBJ_SWORD, PLACE_CARRIED);
+        bitmod('c', PLACE_QUIET_POCKET, PFLAG_HINT_AVAILABLE);
         say_stop(1578);
         return 0;
     }
@@ -213,13 +215,13 @@ int p381() {
 // Taking the parchment (59) the first time: the sheet over it is gone, and
 // it names one of the four vault words, drawn at random.
 int p377() {
-    if (!cond(near(59)).AND(value[59] == 0).AND(room_to_carry())) return 0;
-    apport(59, PLACE_CARRIED);
-    value[59] = 1;
-    static constexpr int VAULT_WORDS[] = {720, 715, 714, 708};
+    if (!cond(near(OBJ_PARCHMENT)).AND(value[OBJ_PARCHMENT] == 0).AND(room_to_carry())) return 0;
+    apport(OBJ_PARCHMENT, PLACE_CARRIED);
+    value[OBJ_PARCHMENT] = 1;
+    static constexpr int VAULT_WORDS[] = {WORD_PAZHAN, WORD_KELBRIN, WORD_JEVRA, WORD_DATHEL};
     hold_ref(VAR_SPELL_WORD, VAULT_WORDS[irand(4)]);
-    apport(38, PLACE_GONE);
-    if (cond(value[36] == 0))
+    apport(OBJ_SHEET, PLACE_GONE);
+    if (cond(value[OBJ_VAULT_DOOR] == 0))
         say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1610, VAR_SPELL_WORD);
     else
         say_stop(1611);
@@ -238,10 +240,10 @@ int p375() {
 
 // Taking the orb (81) from its stand; the stand goes with it.
 int p376() {
-    if (!cond(lies_here(81))) return 0;
+    if (!cond(lies_here(OBJ_ORB))) return 0;
     if (cond(room_to_carry())) {
-        apport(81, PLACE_CARRIED);
-        apport(82, PLACE_GONE);
+        apport(OBJ_ORB, PLACE_CARRIED);
+        apport(OBJ_STAND, PLACE_GONE);
         say_stop(3423);
         return 0;
     }
@@ -253,51 +255,51 @@ int p376() {
 // Taking the sunstone (100): the first time it comes away; once it has
 // been put down it stays where it lies.
 int p379() {
-    if (!cond(near(100)).AND(!carried(100)).AND(room_to_carry())) return 0;
-    if (cond(value[100] == 0)) {
-        value[100] = 1;
-        apport(100, PLACE_CARRIED);
+    if (!cond(near(OBJ_SUNSTONE)).AND(!carried(OBJ_SUNSTONE)).AND(room_to_carry())) return 0;
+    if (cond(value[OBJ_SUNSTONE] == 0)) {
+        value[OBJ_SUNSTONE] = 1;
+        apport(OBJ_SUNSTONE, PLACE_CARRIED);
         // Off its place beside the changing room it is one thing in one
         // place: laid on the bluff it must not also lie in the cottage.
-        bitmod('c', 100, OFLAG_TWO_PLACES);
+        bitmod('c', OBJ_SUNSTONE, OFLAG_TWO_PLACES);
         say_stop(1828);
         return 0;
     }
-    if (cond(getloc(100) == here())) say_stop(test("doall") ? 2563 : 1829);
+    if (cond(getloc(OBJ_SUNSTONE) == here())) say_stop(test("doall") ? 2563 : 1829);
     return 0;
 }
 
 // Putting down the firefly while it is in the jar and the jar is near: it
 // is let out here, and what is near decides what becomes of it.
 int p232() {
-    if (!cond(value[109] == FIREFLY_IN_JAR).AND(near(108))) return 0;
-    apport(109, here());
-    value[109] = 0;
+    if (!cond(value[OBJ_FIREFLY] == FIREFLY_IN_JAR).AND(near(OBJ_JAR))) return 0;
+    apport(OBJ_FIREFLY, here());
+    value[OBJ_FIREFLY] = 0;
     return run<FIREFLY_FREED>();
 }
 
 // Putting down the jar (108), with the firefly when it is carried too.
 int p233() {
-    if (!cond(carried(108))) return 0;
-    apport(108, VAR_DROP_PLACE);
+    if (!cond(carried(OBJ_JAR))) return 0;
+    apport(OBJ_JAR, VAR_DROP_PLACE);
     say(SAY_ARG | SAY_ARGVAR, 1987, VAR_ARG1);
-    if (cond(carried(109))) {
-        apport(109, here());
+    if (cond(carried(OBJ_FIREFLY))) {
+        apport(OBJ_FIREFLY, here());
         say(0, 2005, 0);
         if (cond(!dropped_here())) {
             int v = 0;
-            if (cond(here() == 210))
+            if (cond(here() == PLACE_STEPWELL))
                 v = 1;
             else
                 say(0, 1266, 0);
             say(SAY_ARG, 2035, v);
-            apport(109, VAR_DROP_PLACE);
+            apport(OBJ_FIREFLY, VAR_DROP_PLACE);
         }
     } else {
         say(SAY_ARG | SAY_ARGVAR, 1988, VAR_ARG2);
     }
-    if (cond(here() == 263)) apport(108, 262);
-    if (cond(here() == 462)) {
+    if (cond(here() == PLACE_LADDER_TOP)) apport(OBJ_JAR, PLACE_LADDER_HALL);
+    if (cond(here() == PLACE_BRINK_OF_DROP)) {
         p940();
         if (loop) return 0;
     }
@@ -307,29 +309,29 @@ int p233() {
 
 // Putting down the urn (56): it breaks unless it lands on the cushion.
 int p237() {
-    if (!cond(carried(56))) return 0;
-    apport(56, VAR_DROP_PLACE);
-    if (cond(here() == 284)) {
+    if (!cond(carried(OBJ_URN))) return 0;
+    apport(OBJ_URN, VAR_DROP_PLACE);
+    if (cond(here() == PLACE_GLINT_GROTTO)) {
         say_stop(3423);
         return 0;
     }
     if (cond(dropped_here())) {
-        if (cond(lies_here(113))) {
-            value[56] = 1;
-            say(0, 56, 0);
-            value[56] = 0;
+        if (cond(lies_here(OBJ_CUSHION))) {
+            value[OBJ_URN] = 1;
+            say(0, OBJ_URN, 0);
+            value[OBJ_URN] = 0;
         } else {
-            value[56] = 2;
-            say(0, 56, 0);
-            apport(56, PLACE_GONE);
-            apport(57, here());
+            value[OBJ_URN] = 2;
+            say(0, OBJ_URN, 0);
+            apport(OBJ_URN, PLACE_GONE);
+            apport(OBJ_SHARDS, here());
         }
     } else {
         say(0, 1687, 0);
-        apport(56, PLACE_GONE);
-        apport(57, VAR_DROP_PLACE);
+        apport(OBJ_URN, PLACE_GONE);
+        apport(OBJ_SHARDS, VAR_DROP_PLACE);
     }
-    if (cond(here() == 462)) {
+    if (cond(here() == PLACE_BRINK_OF_DROP)) {
         p940();
         if (loop) return 0;
     }
@@ -349,7 +351,7 @@ int p236() {
         v = 0;
     else if (cond(in_corridor()))
         v = 3;
-    else if (cond(value[VAR_DROP_PLACE] == 443))
+    else if (cond(value[VAR_DROP_PLACE] == PLACE_CREEPER_HALL))
         v = 2;
     else
         v = 1;
@@ -371,13 +373,14 @@ int p236() {
 // been charged there, it blazes and lights the place; otherwise it lies
 // dull where it falls.
 int p235() {
-    if (!cond(carried(100))) return 0;
-    if (cond(!dropped_here()).AND(value[VAR_DROP_PLACE] == 443)) hold_ref(VAR_DROP_PLACE, 442);
-    apport(100, VAR_DROP_PLACE);
-    bitmod('c', 100, 13);
-    if (cond(value[100] > 1).OR(here() == 386)) {
-        value[100] = 3;
-        if (cond(here() == 386)) {
+    if (!cond(carried(OBJ_SUNSTONE))) return 0;
+    if (cond(!dropped_here()).AND(value[VAR_DROP_PLACE] == PLACE_CREEPER_HALL))
+        hold_ref(VAR_DROP_PLACE, PLACE_EAST_END_OF_GALLERY);
+    apport(OBJ_SUNSTONE, VAR_DROP_PLACE);
+    bitmod('c', OBJ_SUNSTONE, 13);
+    if (cond(value[OBJ_SUNSTONE] > 1).OR(here() == PLACE_FLUE)) {
+        value[OBJ_SUNSTONE] = 3;
+        if (cond(here() == PLACE_FLUE)) {
             say(0, 1928, 0);
             if (cond(light())) {
                 value[VAR_RESULT] = 0;
@@ -397,15 +400,15 @@ int p235() {
             if (cond(dropped_here())) {
                 loop = 1;
             } else if (cond(value[VAR_DROP_TEXT_MODE] == 1)) {
-                say(SAY_ARG | SAY_ARGVAR, 1988, 100);
+                say(SAY_ARG | SAY_ARGVAR, 1988, OBJ_SUNSTONE);
                 say(SAY_STOP | SAY_ARG | SAY_REFVAR, VAR_DROP_TEXT, 0);
             } else {
-                say(SAY_STOP | SAY_ARG | SAY_ARGVAR | SAY_REFVAR, VAR_DROP_TEXT, 100);
+                say(SAY_STOP | SAY_ARG | SAY_ARGVAR | SAY_REFVAR, VAR_DROP_TEXT, OBJ_SUNSTONE);
             }
             return 0;
         }
         if (cond(!dropped_here())) {
-            if (cond(near(100))) value[100] = 2;
+            if (cond(near(OBJ_SUNSTONE))) value[OBJ_SUNSTONE] = 2;
             if (cond(in_corridor())) {
                 say(SAY_ARG, 1929, 1);
                 say(SAY_STOP | SAY_ARG, 2428, 0);
@@ -452,7 +455,8 @@ int p238() {
             apport(OBJ_LIQUID_4, VAR_DROP_PLACE);
             return 0;
         }
-        if (cond(c > 2).AND(!within(here(), 587, 627))) bitmod('s', evar(VAR_DROP_PLACE), PFLAG_EXTRA_REMARK);
+        if (cond(c > 2).AND(!within(here(), PLACE_NORTH_RIM, PLACE_LOOKOUT_POINT)))
+            bitmod('s', evar(VAR_DROP_PLACE), PFLAG_EXTRA_REMARK);
     }
     if (cond(c > 2).AND(dropped_here())) {
         apport(vessel, here());
@@ -475,7 +479,7 @@ int p268() {
         say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1745, VAR_VESSEL);
         return 0;
     }
-    if (cond(near(OBJ_ATTACKER)).AND(has(793))) {
+    if (cond(near(OBJ_ATTACKER)).AND(has(WORD_THROW))) {
         p888();
         if (loop) return 0;
         value[vessel] = 2;
@@ -497,8 +501,8 @@ int p268() {
 // The firefly is lost for good; at the hall of ways the lizard can then be
 // hinted at.
 int p945() {
-    apport(109, PLACE_GONE);
-    if (cond(getloc(9) == 214)) bitmod('s', 214, PFLAG_HINT_AVAILABLE);
+    apport(OBJ_FIREFLY, PLACE_GONE);
+    if (cond(getloc(OBJ_LIZARD) == PLACE_HALL_OF_WAYS)) bitmod('s', PLACE_HALL_OF_WAYS, PFLAG_HINT_AVAILABLE);
     return 0;
 }
 
@@ -511,13 +515,13 @@ int p902(arg_pair amount, arg_pair text, arg_pair vessel) {
     frame<3> f{amount, text, vessel};
     const int t = f.lvals[1], v = f.lvals[2];
     if (cond(value[OBJ_LIQUID_1] > 0)) {
-        if (cond(has(791))) {
+        if (cond(has(WORD_TASTE))) {
             say_stop_variant(2282, 1);
             return 0;
         }
         say(0, 1362, 0);
     } else {
-        if (cond(has(791))) {
+        if (cond(has(WORD_TASTE))) {
             say_stop_variant(2282, 0);
             return 0;
         }
@@ -544,9 +548,9 @@ int p902(arg_pair amount, arg_pair text, arg_pair vessel) {
 // asked whether to call back; once the griffin has come it only calls
 // again.
 int p122() {
-    value[84] = 0;
+    value[OBJ_WATERSKIN] = 0;
     const int h = here();
-    if (cond(h == 200).OR(h == 259).OR(h == 495).OR(h == 333)) {
+    if (cond(h == PLACE_DEPOSIT).OR(h == PLACE_STREAM_SINK).OR(h == PLACE_CROSSWAYS).OR(h == PLACE_STILL_POOL)) {
         say_stop(1746);
         return 0;
     }
@@ -561,7 +565,7 @@ int p122() {
         say(0, 2609, 0);
         v = 2;
     } else {
-        say(SAY_ARG, 1748, bitest(67, OFLAG_SEEN));
+        say(SAY_ARG, 1748, bitest(OBJ_JEWEL, OFLAG_SEEN));
     }
     set('T', 2643, 'c', 1, nullptr, nullptr);
     bitmod('s', VAR_GAME_FLAGS, 9);

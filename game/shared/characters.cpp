@@ -29,7 +29,8 @@ int p659() {
     if (cond(!real_place(to)).OR(bitest(to, PFLAG_LIT)).OR(bitest(to, 7)).OR(bitest(to, PFLAG_CREATURE_FREE)))
         set('V', VAR_WORK_PLACE, 'v', 1163, nullptr, nullptr);
     apport(OBJ_WANDERER, value[VAR_WORK_PLACE]);
-    if (cond(near(OBJ_WANDERER))) apport(OBJ_WANDERER, cond(here() == 264) ? 262 : 264);
+    if (cond(near(OBJ_WANDERER)))
+        apport(OBJ_WANDERER, cond(here() == PLACE_SIDE_CELL) ? PLACE_LADDER_HALL : PLACE_SIDE_CELL);
     return 0;
 }
 
@@ -56,7 +57,7 @@ int carries_untransportable() {
 // Encounter replies by what is near.
 int p658(arg_pair chance_a, arg_pair chance_b) {
     frame<2> f{chance_a, chance_b};
-    if (!cond(cond(near(22)).AND(value[22] > 0)).OR(near(90))) {
+    if (!cond(cond(near(OBJ_CHASM)).AND(value[OBJ_CHASM] > 0)).OR(near(OBJ_SPIDER))) {
         if (cond(irand(100) < f.lvals[0])) {
             say_stop(2011);
             if (loop) return 0;
@@ -73,22 +74,22 @@ int p658(arg_pair chance_a, arg_pair chance_b) {
         if (loop) return 0;
         return 0;
     }
-    if (cond(near(90))) {
+    if (cond(near(OBJ_SPIDER))) {
         // The wisp frees the sprite from the spider.
         say(0, 1782, 0);
-        apport(90, PLACE_GONE);
+        apport(OBJ_SPIDER, PLACE_GONE);
         set_variant(3438, 1);
         set_variant(3439, 0);
-        value[89] = 1;
-        bitmod('s', 91, OFLAG_SEEN);
-        if (cond(value[124] == 2)) value[124] = 0;
-    } else if (cond(near(22)).AND(value[22] > 0)) {
+        value[OBJ_WEB] = 1;
+        bitmod('s', OBJ_SPRITE, OFLAG_SEEN);
+        if (cond(value[OBJ_AXE] == 2)) value[OBJ_AXE] = 0;
+    } else if (cond(near(OBJ_CHASM)).AND(value[OBJ_CHASM] > 0)) {
         if (carries_untransportable()) {
             say_stop(2791);
             if (loop) return 0;
             return 0;
         }
-        moveto(here() == 303 ? 304 : 303, -1);
+        moveto(here() == PLACE_NEAR_BRIDGEHEAD ? PLACE_FAR_BRIDGEHEAD : PLACE_NEAR_BRIDGEHEAD, -1);
         say_stop(2790);
         if (loop) return 0;
         return 0;
@@ -96,9 +97,9 @@ int p658(arg_pair chance_a, arg_pair chance_b) {
         say(0, 1782, 0);
         p517(num(1));
         if (loop) return 0;
-    } else if (cond(near_in(21, 0))) {
+    } else if (cond(near_in(OBJ_SENTINEL, 0))) {
         apport(OBJ_WANDERER, PLACE_GONE);
-        say_stop_variant(1938, cond(is_seen(91)) ? 0 : 1);
+        say_stop_variant(1938, cond(is_seen(OBJ_SPRITE)) ? 0 : 1);
         if (loop) return 0;
         return 0;
     } else {
@@ -114,25 +115,26 @@ int p410(arg_pair report) {
     value[VAR_RESULT] = 0;
     if (cond(value[VAR_PHASE] == 8)) return 0;
     // The sunstone and the jewel have places of their own to be in.
-    bitmod('c', 100, OFLAG_SCORING);
-    bitmod('c', 67, OFLAG_SCORING);
+    bitmod('c', OBJ_SUNSTONE, OFLAG_SCORING);
+    bitmod('c', OBJ_JEWEL, OFLAG_SCORING);
     int bauble_missing = 0, delivered = 1;
     for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT && delivered; obj++) {
         if (!cond(bitest(obj, OFLAG_SCORING))) continue;
-        if (cond(isat(obj, -1, 0, PLACE_DEPOSIT)).OR(isat(obj, -1, 0, PLACE_GONE)).OR(obj == 170)) continue;
-        if (cond(obj == 143).AND(!is_seen(143)))
+        if (cond(isat(obj, -1, 0, PLACE_DEPOSIT)).OR(isat(obj, -1, 0, PLACE_GONE)).OR(obj == OBJ_LEDGER)) continue;
+        if (cond(obj == OBJ_BAUBLE).AND(!is_seen(OBJ_BAUBLE)))
             bauble_missing = 1;
         else
             delivered = 0;
     }
     if (delivered) {
         // The sunstone by its own place only (see the score).
-        const int sunstone = getloc(100);
-        delivered = cond(sunstone == PLACE_DEPOSIT).OR(sunstone == 199).OR(sunstone == PLACE_GONE) &&
-                    cond(carried(67)).OR(isat(67, -1, 0, PLACE_DEPOSIT)).OR(isat(67, -1, 0, PLACE_GONE));
+        const int sunstone = getloc(OBJ_SUNSTONE);
+        delivered =
+            cond(sunstone == PLACE_DEPOSIT).OR(sunstone == PLACE_RIVER_BLUFF).OR(sunstone == PLACE_GONE) &&
+            cond(carried(OBJ_JEWEL)).OR(isat(OBJ_JEWEL, -1, 0, PLACE_DEPOSIT)).OR(isat(OBJ_JEWEL, -1, 0, PLACE_GONE));
     }
-    bitmod('s', 100, OFLAG_SCORING);
-    bitmod('s', 67, OFLAG_SCORING);
+    bitmod('s', OBJ_SUNSTONE, OFLAG_SCORING);
+    bitmod('s', OBJ_JEWEL, OFLAG_SCORING);
     if (!delivered) return 0;
     if (bauble_missing)
         value[VAR_RESULT] = -1;
@@ -153,30 +155,30 @@ struct progress {
 };
 
 const progress steps[] = {
-    {24, []() -> int { return !is_seen(143); }},
-    {23, []() -> int { return !bitest(98, 13); }},
+    {24, []() -> int { return !is_seen(OBJ_BAUBLE); }},
+    {23, []() -> int { return !bitest(OBJ_GRILLE, 13); }},
     {22, []() -> int { return !is_visited(PLACE_HOARD); }},
-    {21, []() -> int { return !is_visited(565); }},
-    {20, []() -> int { return !is_visited(547); }},
-    {19, []() -> int { return !bitest(63, 13); }},
-    {18, []() -> int { return !is_seen(158); }},
+    {21, []() -> int { return !is_visited(PLACE_SANCTUM); }},
+    {20, []() -> int { return !is_visited(PLACE_RING_WALK_547); }},
+    {19, []() -> int { return !bitest(OBJ_CLOTH, 13); }},
+    {18, []() -> int { return !is_seen(OBJ_STICK); }},
     {17, []() -> int { return !bitest(OBJ_HEADING, 14); }},
-    {16, []() -> int { return !bitest(63, OFLAG_SCORING); }},
-    {15, []() -> int { return value[139] != 2; }},
-    {14, []() -> int { return !is_seen(85); }},
-    {13, []() -> int { return value[453] != 1; }},
-    {12, []() -> int { return !is_seen(145); }},
+    {16, []() -> int { return !bitest(OBJ_CLOTH, OFLAG_SCORING); }},
+    {15, []() -> int { return value[OBJ_CREEPER] != 2; }},
+    {14, []() -> int { return !is_seen(OBJ_GRIFFIN); }},
+    {13, []() -> int { return value[PLACE_SLUICE] != 1; }},
+    {12, []() -> int { return !is_seen(OBJ_TORCH); }},
     {11, []() -> int { return !is_seen(OBJ_VESSEL_LARGE); }},
-    {10, []() -> int { return !is_seen(46); }},
-    {9, []() -> int { return !is_seen(59); }},
-    {8, []() -> int { return value[32] == 0; }},
-    {7, []() -> int { return !is_visited(312); }},
-    {6, []() -> int { return !is_seen(67); }},
-    {5, []() -> int { return isat(25, -1, 0, 385); }},
-    {4, []() -> int { return value[125] == 0; }},
-    {3, []() -> int { return isat(90, -1, 0, 457); }},
-    {2, []() -> int { return !is_visited(454); }},
-    {1, []() -> int { return !is_visited(279); }},
+    {10, []() -> int { return !is_seen(OBJ_FUSE); }},
+    {9, []() -> int { return !is_seen(OBJ_PARCHMENT); }},
+    {8, []() -> int { return value[OBJ_PORTCULLIS] == 0; }},
+    {7, []() -> int { return !is_visited(PLACE_SPAN_LEDGE); }},
+    {6, []() -> int { return !is_seen(OBJ_JEWEL); }},
+    {5, []() -> int { return isat(OBJ_BRUTE, -1, 0, PLACE_GUARDED_PASSAGE); }},
+    {4, []() -> int { return value[OBJ_SWORD] == 0; }},
+    {3, []() -> int { return isat(OBJ_SPIDER, -1, 0, PLACE_LITTLE_LABYRINTH_457); }},
+    {2, []() -> int { return !is_visited(PLACE_LITTLE_LABYRINTH_454); }},
+    {1, []() -> int { return !is_visited(PLACE_TOP_OF_PLANT); }},
 };
 
 }  // namespace
@@ -219,15 +221,15 @@ int p846() {
         return 0;
     }
     int t = 1699, orb_falls = 0;
-    if (cond(irand(100) <= 9).AND(isat(81, -1, 0, 462))) {
+    if (cond(irand(100) <= 9).AND(isat(OBJ_ORB, -1, 0, PLACE_BRINK_OF_DROP))) {
         t = 1700;
-        apport(81, 502);
-        apport(82, PLACE_GONE);
+        apport(OBJ_ORB, PLACE_BOTTOM_OF_FALL);
+        apport(OBJ_STAND, PLACE_GONE);
         orb_falls = 1;
     }
     say(SAY_ARG | SAY_ARGVAR, 2036, VAR_ARG2);
     say(SAY_ARG, t, cond(bitest(obj, 11)) ? 1 : 0);
-    apport(obj, 502);
+    apport(obj, PLACE_BOTTOM_OF_FALL);
     if (orb_falls) say(0, 2788, 0);
     loop = 1;
     return 0;

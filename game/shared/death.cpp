@@ -12,24 +12,24 @@ int p154() {
     bitmod('c', evar(VAR_GAME_FLAGS), 2);
     bitmod('c', evar(VAR_GAME_FLAGS), 0);
 
-    bitmod('c', 100, 13);
-    if (cond(value[100] == 2)) value[100] = 3;
+    bitmod('c', OBJ_SUNSTONE, 13);
+    if (cond(value[OBJ_SUNSTONE] == 2)) value[OBJ_SUNSTONE] = 3;
 
     // Whoever dies in these two places is lost with all he carries.
-    if (cond(here() == 515).OR(here() == 315)) moveto(PLACE_GONE, -1);
+    if (cond(here() == PLACE_WHIRLING_CAVE).OR(here() == PLACE_HALL_OF_GLIMMERS)) moveto(PLACE_GONE, -1);
 
-    value[18] = 0;
-    apport(18, PLACE_OFFSTAGE);
+    value[OBJ_WRAITH] = 0;
+    apport(OBJ_WRAITH, PLACE_OFFSTAGE);
     if (cond(!isat(OBJ_FOLLOWER, -1, 0, PLACE_GONE))) apport(OBJ_FOLLOWER, PLACE_OFFSTAGE);
-    if (cond(value[26] == 1))
-        value[26] = 0;
-    else if (cond(value[26] == 3))
-        value[26] = 2;
-    if (cond(value[46] > 1)) value[46] = 1;
-    if (cond(value[36] == 1)) {
-        value[36] = 0;
+    if (cond(value[OBJ_WATCHER] == 1))
+        value[OBJ_WATCHER] = 0;
+    else if (cond(value[OBJ_WATCHER] == 3))
+        value[OBJ_WATCHER] = 2;
+    if (cond(value[OBJ_FUSE] > 1)) value[OBJ_FUSE] = 1;
+    if (cond(value[OBJ_VAULT_DOOR] == 1)) {
+        value[OBJ_VAULT_DOOR] = 0;
         value[VAR_SPELL_WORD] = 0;
-        bitmod('c', 36, 13);
+        bitmod('c', OBJ_VAULT_DOOR, 13);
     }
 
     value[VAR_DEATHS] += 1;
@@ -61,11 +61,11 @@ int p803() {
 
 // Per-turn countdown of object 18 (wraith).
 int p848() {
-    if (cond(value[18] <= 0)) return 0;
-    value[18] += 1;
-    if (cond(value[18] > 15)) apport(18, here());
+    if (cond(value[OBJ_WRAITH] <= 0)) return 0;
+    value[OBJ_WRAITH] += 1;
+    if (cond(value[OBJ_WRAITH] > 15)) apport(OBJ_WRAITH, here());
     say(0, 2012, 0);
-    if (cond(value[18] == 18)) {
+    if (cond(value[OBJ_WRAITH] == 18)) {
         p154();
         if (loop) return 0;
     }
@@ -75,7 +75,7 @@ int p848() {
 // Death by word 762 ("jump") (places 387, 388, 427).
 int p685() {
     moveto(PLACE_GONE, -1);
-    if (cond(value[OBJ_LIGHT_SOURCE] == 1)) {
+    if (cond(value[OBJ_LIGHT_SOURCE] == LIGHT_LIT)) {
         value[VAR_LIGHT_POWER] = 0;
         if (cond(carried(OBJ_LIGHT_SOURCE)))
             say(0, 1636, 0);
@@ -96,12 +96,12 @@ int p724(arg_pair variant) {
         say(SAY_STOP | SAY_ARG, 2839, f.lvals[0]);
         if (loop) return 0;
     }
-    if (cond(anyof(WORD_IN, 635, WORD_DOWN, -1))) {
+    if (cond(anyof(WORD_IN, PLACE_FALLS_NOOK, WORD_DOWN, -1))) {
         say(0, 2838, 0);
         moveto(PLACE_GONE, -1);
-        if (cond(carried(144))) {
-            value[144] = 2;
-            apport(144, 619);
+        if (cond(carried(OBJ_VASE))) {
+            value[OBJ_VASE] = 2;
+            apport(OBJ_VASE, PLACE_ABYSS_EDGE);
         }
         p154();
         if (loop) return 0;

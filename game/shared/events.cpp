@@ -30,16 +30,16 @@ int p26() {
             .OR(here_has(7))
             .OR(here_has(PFLAG_CREATURE_FREE))
             .OR(here_has(11))
-            .OR(bitest(20, 13))
+            .OR(bitest(OBJ_PHANTOM, 13))
             .OR(near(OBJ_ATTACKER))
-            .OR(near(21))
-            .OR(near(23))
-            .OR(near(9))
-            .OR(near(25))
-            .OR(near(5))
-            .OR(near(33))
+            .OR(near(OBJ_SENTINEL))
+            .OR(near(OBJ_KEEPER))
+            .OR(near(OBJ_LIZARD))
+            .OR(near(OBJ_BRUTE))
+            .OR(near(OBJ_IMP))
+            .OR(near(OBJ_SPAN))
             .OR(value[VAR_MAGIC_STEP] > 0)
-            .OR(bitest(46, 12)))
+            .OR(bitest(OBJ_FUSE, 12)))
         value[VAR_RESULT] = 1;
     return 0;
 }
@@ -58,26 +58,34 @@ struct unsolicited {
 };
 
 const unsolicited hints[] = {
-    {0, 74, []() -> int { return cond(isat(84, -1, 0, PLACE_GONE)).OR(is_seen(67)); }},
-    {1, 74, []() -> int { return is_visited(454); }},
-    {9, 74, []() -> int { return cond(is_seen(128)).OR(!is_seen(125)); }},
-    {2, 74, []() -> int { return cond(is_visited(312)).OR(!is_visited(309)); }},
-    {3, 74, []() -> int { return cond(!is_visited(322)).OR(bitest(28, 13)); }},
-    {4, 74, []() -> int { return is_visited(312); }},
-    {6, 74, []() -> int { return cond(isat(100, -1, 0, 199)).OR(!is_seen(100)); }},
-    {7, 74, []() -> int { return cond(is_visited(583)).OR(!is_visited(335)); }},
-    {8, 74, []() -> int { return !is_visited(386); }},
-    {11, 74, []() -> int { return cond(is_seen(61)).OR(bitest(287, PFLAG_HINT_AVAILABLE)); }},
-    {10, 74, []() -> int { return !is_seen(59); }},
-    {12, 74, []() -> int { return cond(!is_visited(498)).OR(is_visited(503)); }},
-    {13, 74, []() -> int { return cond(!is_visited(318)).OR(is_visited(627)); }},
+    {0, 74, []() -> int { return cond(isat(OBJ_WATERSKIN, -1, 0, PLACE_GONE)).OR(is_seen(OBJ_JEWEL)); }},
+    {1, 74, []() -> int { return is_visited(PLACE_LITTLE_LABYRINTH_454); }},
+    {9, 74, []() -> int { return cond(is_seen(OBJ_HONEYCAKE)).OR(!is_seen(OBJ_SWORD)); }},
+    {2, 74, []() -> int { return cond(is_visited(PLACE_SPAN_LEDGE)).OR(!is_visited(PLACE_CROSSROADS)); }},
+    {3, 74, []() -> int { return cond(!is_visited(PLACE_BASIN)).OR(bitest(OBJ_SPIRIT, 13)); }},
+    {4, 74, []() -> int { return is_visited(PLACE_SPAN_LEDGE); }},
+    {6, 74, []() -> int { return cond(isat(OBJ_SUNSTONE, -1, 0, PLACE_RIVER_BLUFF)).OR(!is_seen(OBJ_SUNSTONE)); }},
+    {7, 74, []() -> int { return cond(is_visited(PLACE_VAULT)).OR(!is_visited(PLACE_TURNING_GALLERY_335)); }},
+    {8, 74, []() -> int { return !is_visited(PLACE_FLUE); }},
+    {11, 74,
+     []() -> int { return cond(is_seen(OBJ_JOURNAL)).OR(bitest(PLACE_FAR_END_OF_SQUEEZE, PFLAG_HINT_AVAILABLE)); }},
+    {10, 74, []() -> int { return !is_seen(OBJ_PARCHMENT); }},
+    {12, 74, []() -> int { return cond(!is_visited(PLACE_POOL_STAIR)).OR(is_visited(PLACE_VENTS)); }},
+    {13, 74, []() -> int { return cond(!is_visited(PLACE_CHANGING_ROOM)).OR(is_visited(PLACE_LOOKOUT_POINT)); }},
     {14, 74,
      []() -> int {
-         return cond(!is_seen(144)).OR(!cond(isat(144, -1, 0, 631)).OR(isat(144, -1, 0, 633)).OR(isat(144, -1, 0, 634)));
+         return cond(!is_seen(OBJ_VASE))
+             .OR(!cond(isat(OBJ_VASE, -1, 0, PLACE_FAR_BANK))
+                      .OR(isat(OBJ_VASE, -1, 0, PLACE_BANK_STAIR))
+                      .OR(isat(OBJ_VASE, -1, 0, PLACE_UPPER_CELL)));
      }},
-    {16, 74, []() -> int { return cond(!is_seen(85)).OR(isat(85, -1, 0, PLACE_GONE)).OR(is_seen(OBJ_LIQUID_4)); }},
-    {15, 74, []() -> int { return bitest(63, OFLAG_SCORING); }},
-    {17, 74, []() -> int { return is_visited(334); }, []() -> int { return cond(is_visited(332)).AND(here() != 332); }},
+    {16, 74,
+     []() -> int {
+         return cond(!is_seen(OBJ_GRIFFIN)).OR(isat(OBJ_GRIFFIN, -1, 0, PLACE_GONE)).OR(is_seen(OBJ_LIQUID_4));
+     }},
+    {15, 74, []() -> int { return bitest(OBJ_CLOTH, OFLAG_SCORING); }},
+    {17, 74, []() -> int { return is_visited(PLACE_MAZE_CROSSING); },
+     []() -> int { return cond(is_visited(PLACE_INSCRIBED_ARCH)).AND(here() != PLACE_INSCRIBED_ARCH); }},
     {5, 84, []() -> int { return 0; }},
 };
 
@@ -117,9 +125,9 @@ int p609() {
 // Theft of an object lying about.
 int p380() {
     if (cond(value[VAR_THEFT_SCALE] <= 0)) return 0;
-    bitmod('s', 100, OFLAG_BLOCKS_PASSAGE);
-    bitmod('s', 118, OFLAG_BLOCKS_PASSAGE);
-    if (cond(isat(116, -1, 0, 295))) bitmod('s', 116, OFLAG_BLOCKS_PASSAGE);
+    bitmod('s', OBJ_SUNSTONE, OFLAG_BLOCKS_PASSAGE);
+    bitmod('s', OBJ_BREAD, OFLAG_BLOCKS_PASSAGE);
+    if (cond(isat(OBJ_PLAQUE, -1, 0, PLACE_CLINGING_CHAMBER))) bitmod('s', OBJ_PLAQUE, OFLAG_BLOCKS_PASSAGE);
     // Flag 18 marks this run's candidates only: no stale mark survives.
     for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) bitmod('c', obj, 18);
     int count = 0;
@@ -128,7 +136,7 @@ int p380() {
         const int place = location[obj];
         if (cond(is_seen(obj))
                 .AND(!near(obj))
-                .AND(obj != 124)
+                .AND(obj != OBJ_AXE)
                 .AND(cond(!bitest(obj, 7)).OR(value[obj] > 0))
                 .AND(!bitest(place, 7))
                 .AND(!bitest(place, PFLAG_CREATURE_FREE))
@@ -137,9 +145,9 @@ int p380() {
             count++;
         }
     }
-    bitmod('c', 100, OFLAG_BLOCKS_PASSAGE);
-    bitmod('c', 116, OFLAG_BLOCKS_PASSAGE);
-    bitmod('c', 118, OFLAG_BLOCKS_PASSAGE);
+    bitmod('c', OBJ_SUNSTONE, OFLAG_BLOCKS_PASSAGE);
+    bitmod('c', OBJ_PLAQUE, OFLAG_BLOCKS_PASSAGE);
+    bitmod('c', OBJ_BREAD, OFLAG_BLOCKS_PASSAGE);
     if (count == 0) return 0;
     const int k = 1 + irand(count);
     int chosen = 0, from = 0, m = 0;
@@ -181,33 +189,36 @@ int doors_close() {
             hold_ref(VAR_WORK_PLACE, PLACE_HOARD);
             scoring = 1;
         } else {
-            hold_ref(VAR_WORK_PLACE, cond(within(h, 473, 476)) ? PLACE_HOARD : 491);
+            hold_ref(VAR_WORK_PLACE,
+                     cond(within(h, PLACE_HOARD, PLACE_HOARD_LEDGE)) ? PLACE_HOARD : PLACE_TIMEKEEPERS_ROOM);
             other = 1;
         }
         apport(obj, VAR_WORK_PLACE);
     }
-    if (cond(within(location[147], 473, 479)).OR(within(location[147], 482, 487))) apport(147, PLACE_START);
+    if (cond(within(location[OBJ_SCEPTRE], PLACE_HOARD, PLACE_YARD))
+            .OR(within(location[OBJ_SCEPTRE], PLACE_HEART_OF_THICKET, PLACE_THICKET_SPRING)))
+        apport(OBJ_SCEPTRE, PLACE_START);
     say(0, 1266, 0);
-    if (cond(h == 467)) {
+    if (cond(h == PLACE_STAIR_BOTTOM)) {
         say(SAY_ARG, 2452, 2 * scoring + other);
-        value[161] = 0;
-        moveto(491, -2);
+        value[OBJ_HOARD_DOORS] = 0;
+        moveto(PLACE_TIMEKEEPERS_ROOM, -2);
         if (loop) return 0;
         return 0;
     }
-    if (cond(h == 479))
+    if (cond(h == PLACE_YARD))
         say(SAY_ARG, 2475, 0);
-    else if (cond(h == 475))
+    else if (cond(h == PLACE_WELL_HEAD))
         say(0, 1888, 0);
     else if (cond(h == PLACE_HOARD))
-        say(SAY_ARG, 1889, cond(value[161] == 1) ? 0 : 1);
-    else if (cond(h == 474).OR(h == 476))
-        say(SAY_ARG, 2475, cond(value[162] == 0) ? 1 : 2);
+        say(SAY_ARG, 1889, cond(value[OBJ_HOARD_DOORS] == 1) ? 0 : 1);
+    else if (cond(h == PLACE_HOARD_GALLERY).OR(h == PLACE_HOARD_LEDGE))
+        say(SAY_ARG, 2475, cond(value[OBJ_TRAP] == 0) ? 1 : 2);
     else
         say(0, 2507, 0);
     say(0, 1266, 0);
-    value[161] = 0;
-    value[472] = 0;
+    value[OBJ_HOARD_DOORS] = 0;
+    value[PLACE_HOARD_DOOR] = 0;
     p154();
     if (loop) return 0;
     return 0;
@@ -217,15 +228,16 @@ int doors_close() {
 
 // Countdown of places 467..479 (object 163 (hourglass)).
 int p24() {
-    value[163] -= 1;
-    const int s = value[163];
+    value[OBJ_HOURGLASS] -= 1;
+    const int s = value[OBJ_HOURGLASS];
     int warn = 0;
-    if (cond(!bitest(VAR_GAME_FLAGS, 7)).AND(s <= 8)) warn = cond(s <= 4).OR(irand(100) <= 19).OR(here() == 472);
+    if (cond(!bitest(VAR_GAME_FLAGS, 7)).AND(s <= 8))
+        warn = cond(s <= 4).OR(irand(100) <= 19).OR(here() == PLACE_HOARD_DOOR);
     if (warn) {
         bitmod('s', VAR_GAME_FLAGS, 7);
         say(0, 2472, 0);
-        if (cond(within(here(), 467, 479))) {
-            if (!cond(here() == 475).AND(value[162] == 0)) {
+        if (cond(within(here(), PLACE_STAIR_BOTTOM, PLACE_YARD))) {
+            if (!cond(here() == PLACE_WELL_HEAD).AND(value[OBJ_TRAP] == 0)) {
                 say(0, 2473, 0);
                 if (cond(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED))) say(0, 1266, 0);
             }
@@ -233,15 +245,15 @@ int p24() {
         return 0;
     }
     if (cond(s != 1)) return 0;
-    value[477] = 0;
-    if (cond(here() == 475).AND(value[162] == 0)) {
+    value[PLACE_TIMED_STAIR] = 0;
+    if (cond(here() == PLACE_WELL_HEAD).AND(value[OBJ_TRAP] == 0)) {
         say(0, 1887, 0);
-        value[161] = 0;
-        value[472] = 0;
-    } else if (cond(here() == 491)) {
-        value[161] = 0;
+        value[OBJ_HOARD_DOORS] = 0;
+        value[PLACE_HOARD_DOOR] = 0;
+    } else if (cond(here() == PLACE_TIMEKEEPERS_ROOM)) {
+        value[OBJ_HOARD_DOORS] = 0;
         say(0, 1886, 0);
-    } else if (cond(within(here(), 467, 479))) {
+    } else if (cond(within(here(), PLACE_STAIR_BOTTOM, PLACE_YARD))) {
         doors_close();
         if (loop) return 0;
     }
@@ -250,16 +262,16 @@ int p24() {
 
 // Light of places 314..316.
 int p667() {
-    if (cond(!within(here(), 314, 316))) return 0;
-    value[315] = irand(8);
-    bitmod('c', 315, PFLAG_LIT);
+    if (cond(!within(here(), PLACE_GLIMMER_APPROACH, PLACE_LOWER_LANDING))) return 0;
+    value[PLACE_HALL_OF_GLIMMERS] = irand(8);
+    bitmod('c', PLACE_HALL_OF_GLIMMERS, PFLAG_LIT);
     p487();
     if (loop) return 0;
-    bitmod('s', 315, PFLAG_LIT);
+    bitmod('s', PLACE_HALL_OF_GLIMMERS, PFLAG_LIT);
     if (cond(light())) {
-        value[16] = 0;
+        value[OBJ_GLIMMER] = 0;
     } else {
-        value[16] = 1 + irand(8);
+        value[OBJ_GLIMMER] = 1 + irand(8);
     }
     bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT);
     return 0;
@@ -280,7 +292,7 @@ int p820() {
 // Calling an object in the end game.
 int p805() {
     const int obj = arg2();
-    if (cond(here() == 448).AND(has(110))) return 0;
+    if (cond(here() == PLACE_WATCHPOST).AND(has(OBJ_WAND))) return 0;
     value[1173] = 0;
     // Only things that can be called: portable and not treasure, or the
     // creeper, the lizard and the prowler. A parser code or a word is none.
@@ -288,12 +300,12 @@ int p805() {
              .AND(cond(bitest(obj, FLAG_IS_OBJECT))
                       .AND(bitest(obj, OFLAG_PORTABLE))
                       .AND(!bitest(obj, OFLAG_SCORING))
-                      .OR(obj == 139)
-                      .OR(obj == 9)
+                      .OR(obj == OBJ_CREEPER)
+                      .OR(obj == OBJ_LIZARD)
                       .OR(obj == OBJ_ATTACKER)))
         return 0;
-    if (cond(has(28)).OR(near(obj))) return 0;
-    if (!cond(bitest(obj, 13)).AND(here() == 447).OR(cond(bitest(obj, 14)).AND(here() == 448))) {
+    if (cond(has(OBJ_SPIRIT)).OR(near(obj))) return 0;
+    if (!cond(bitest(obj, 13)).AND(here() == PLACE_EYRIE).OR(cond(bitest(obj, 14)).AND(here() == PLACE_WATCHPOST))) {
         say_stop_typed(1319, VAR_ARG2);
         if (loop) return 0;
         return 0;
@@ -339,38 +351,38 @@ namespace {
 // (while the rod is in its first state) or the word typed.
 int rod_handed() {
     say(SAY_ARG | SAY_ARGVAR, 1987, VAR_ARG1);
-    say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1988, cond(value[112] == 0) ? 110 : VAR_ARG2);
+    say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1988, cond(value[OBJ_ROD] == 0) ? OBJ_WAND : VAR_ARG2);
     if (loop) return 0;
     return 0;
 }
 
 int rod_taken() {
-    if (cond(lies_here(110))) return 0;
-    if (cond(carried(112))) {
+    if (cond(lies_here(OBJ_WAND))) return 0;
+    if (cond(carried(OBJ_ROD))) {
         say_stop_typed(1314, VAR_ARG2);
         if (loop) return 0;
         return 0;
     }
-    if (!near(112)) {
-        if (cond(here() != 448)) return 0;
-        if (cond(is_seen(112))) {
+    if (!near(OBJ_ROD)) {
+        if (cond(here() != PLACE_WATCHPOST)) return 0;
+        if (cond(is_seen(OBJ_ROD))) {
             say_stop_typed(1850, VAR_ARG2);
             if (loop) return 0;
             return 0;
         }
     }
-    bitmod('s', 112, OFLAG_SEEN);
+    bitmod('s', OBJ_ROD, OFLAG_SEEN);
     if (cond(value[VAR_CARRIED_COUNT] >= value[VAR_CARRY_LIMIT])) {
         flush_command();
         say_stop(1388);
         if (loop) return 0;
         return 0;
     }
-    if (cond(!bitest(112, 18))) {
-        bitmod('s', 112, 18);
+    if (cond(!bitest(OBJ_ROD, 18))) {
+        bitmod('s', OBJ_ROD, 18);
         set_variant(1988, 1);
     }
-    apport(112, PLACE_CARRIED);
+    apport(OBJ_ROD, PLACE_CARRIED);
     value[1173] = 0;
     rod_handed();
     if (loop) return 0;
@@ -378,12 +390,12 @@ int rod_taken() {
 }
 
 int rod_dropped() {
-    if (cond(carried(110))) {
+    if (cond(carried(OBJ_WAND))) {
         value[1173] = 0;
         return 0;
     }
-    if (cond(carried(112))) {
-        apport(112, here());
+    if (cond(carried(OBJ_ROD))) {
+        apport(OBJ_ROD, here());
         rod_handed();
         if (loop) return 0;
         return 0;
@@ -394,12 +406,12 @@ int rod_dropped() {
 }
 
 int rod_fired() {
-    if (!cond(carried(110)).OR(carried(112))) {
+    if (!cond(carried(OBJ_WAND)).OR(carried(OBJ_ROD))) {
         say_stop_typed(1513, VAR_ARG2);
         if (loop) return 0;
         return 0;
     }
-    if (cond(here() != 448)) {
+    if (cond(here() != PLACE_WATCHPOST)) {
         say_stop(1329);
         if (loop) return 0;
         return 0;
@@ -415,13 +427,13 @@ int rod_fired() {
 }
 
 int rod_looked_at() {
-    if (cond(carried(110)).OR(cond(near(110)).AND(bitest(110, 18)).AND(!carried(112)))) {
+    if (cond(carried(OBJ_WAND)).OR(cond(near(OBJ_WAND)).AND(bitest(OBJ_WAND, 18)).AND(!carried(OBJ_ROD)))) {
         say_stop_typed(2033, VAR_ARG2);
-    } else if (cond(near(112))) {
+    } else if (cond(near(OBJ_ROD))) {
         say_stop_variant(2780, 0);
-    } else if (cond(here() == 447)) {
+    } else if (cond(here() == PLACE_EYRIE)) {
         say_stop(2779);
-    } else if (cond(here() == 448)) {
+    } else if (cond(here() == PLACE_WATCHPOST)) {
         say_stop_variant(2780, 1);
     }
     if (loop) return 0;
@@ -435,9 +447,9 @@ int p729() {
     set_variant(1988, 0);
     if (cond(has(WORD_TAKE))) {
         rod_taken();
-    } else if (cond(has(WORD_DROP)).OR(has(793))) {
+    } else if (cond(has(WORD_DROP)).OR(has(WORD_THROW))) {
         rod_dropped();
-    } else if (cond(has(781))) {
+    } else if (cond(has(WORD_WAVE))) {
         rod_fired();
     } else if (cond(has(WORD_LOOK))) {
         rod_looked_at();
@@ -451,11 +463,11 @@ int p729() {
 // Word 798 ("read") with object 115 (question 26 (asked by word 798)).
 int p660() {
     if (cond(value[VAR_PHASE] != 6)) {
-        say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1560, 115);
-    } else if (cond(!carried(115))) {
+        say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1560, OBJ_CASKET);
+    } else if (cond(!carried(OBJ_CASKET))) {
         say_stop(1561);
-    } else if (cond(bitest(115, OFLAG_BLOCKS_PASSAGE))) {
-        say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1870, 74);
+    } else if (cond(bitest(OBJ_CASKET, OFLAG_BLOCKS_PASSAGE))) {
+        say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1870, OBJ_LETTERING);
     } else {
         say(SAY_ARG, 1859, 10);
         value[VAR_QUESTION] = Q_WORD_798;
@@ -467,8 +479,13 @@ int p660() {
 
 // The name of place 206 (carvings) in the command.
 int p184() {
-    const int t = cond(here() == 206).OR(here() == 502).OR(here() == 432).OR(here() == 449) ? 1849 : 1330;
-    say(SAY_STOP | SAY_ARG | SAY_ARGVAR, t, 206);
+    const int t = cond(here() == PLACE_CARVINGS)
+                          .OR(here() == PLACE_BOTTOM_OF_FALL)
+                          .OR(here() == PLACE_GULF_EDGE)
+                          .OR(here() == PLACE_INNER_POST)
+                      ? 1849
+                      : 1330;
+    say(SAY_STOP | SAY_ARG | SAY_ARGVAR, t, PLACE_CARVINGS);
     if (loop) return 0;
     return 0;
 }

@@ -12,8 +12,8 @@ namespace {
 int portable_at(int obj, int place) { return cond(isat(obj, -1, 0, place)).AND(bitest(obj, OFLAG_PORTABLE)); }
 
 // Where the carry-off sets the player down, by a draw of 0..4.
-constexpr int CARRY_OFF_TO[] = {227, 250, 210, 271, 381};
-constexpr int CARRY_OFF_EMPTY_HANDED = 210;  // where the player lands when nothing went along
+constexpr int CARRY_OFF_TO[] = {PLACE_WARREN_227, PLACE_WARREN_250, PLACE_STEPWELL, PLACE_WINDOW_JUNCTION,
+                                PLACE_THREE_WAYS};
 
 }  // namespace
 
@@ -21,9 +21,9 @@ constexpr int CARRY_OFF_EMPTY_HANDED = 210;  // where the player lands when noth
 // that left play comes back at the crossways while the player is elsewhere.
 int p547() {
     if (cond(value[VAR_THEFT_SCALE] <= 8).AND(irand(100) <= 49)) value[VAR_THEFT_SCALE] += 1;
-    if (cond(getloc(118) == PLACE_OFFSTAGE).AND(here() != 495)) {
-        apport(118, 495);
-        bitmod('c', 118, OFLAG_SEEN);
+    if (cond(getloc(OBJ_BREAD) == PLACE_OFFSTAGE).AND(here() != PLACE_CROSSWAYS)) {
+        apport(OBJ_BREAD, PLACE_CROSSWAYS);
+        bitmod('c', OBJ_BREAD, OFLAG_SEEN);
     }
     return 0;
 }
@@ -92,15 +92,15 @@ int p940() {
     const int to = CARRY_OFF_TO[irand(5)];
     int moved = 0;
     for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
-        if (cond(portable_at(obj, here())).AND(obj != 81)) {
+        if (cond(portable_at(obj, here())).AND(obj != OBJ_ORB)) {
             apport(obj, to);
             moved = 1;
         }
     }
-    if (cond(getloc(81) == 462)) apport(82, 463);
+    if (cond(getloc(OBJ_ORB) == PLACE_BRINK_OF_DROP)) apport(OBJ_STAND, PLACE_LOWER_LEDGE);
     say(SAY_ARG, 1701, moved);
     if (cond(!moved)) {
-        moveto(CARRY_OFF_EMPTY_HANDED, -2);
+        moveto(PLACE_STEPWELL, -2);  // with nothing taken along, the player lands at the stepwell
         return 0;
     }
     flush_command();
@@ -123,8 +123,8 @@ int p240(arg_pair place) {
     for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
         if (!cond(isat(obj, -1, 0, PLACE_HOLDING))) continue;
         apport(obj, to);
-        if (cond(cond(obj == 108).OR(obj == 109)).AND(value[109] == 1))
-            apport(cond(isat(108, -1, 0, PLACE_HOLDING)) ? 108 : 109, to);
+        if (cond(cond(obj == OBJ_JAR).OR(obj == OBJ_FIREFLY)).AND(value[OBJ_FIREFLY] == 1))
+            apport(cond(isat(OBJ_JAR, -1, 0, PLACE_HOLDING)) ? OBJ_JAR : OBJ_FIREFLY, to);
     }
     return 0;
 }

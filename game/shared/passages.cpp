@@ -16,14 +16,8 @@ namespace {
 
 // The turning gallery: a cell's way on is in variable cell + 890.
 constexpr int GALLERY_WAY_OFFSET = 890;
-constexpr int VAR_GALLERY_TURNS = 1221;      // turns added to every way on, 0..7
-constexpr int VAR_GALLERY_SIDE_WAY = 1223;   // the side way out of 347; 0 not yet fixed
-constexpr int PLACE_STILL_POOL = 333;        // its value: the bit of the way turned back by
 
 // The dunes' shifting ways.
-constexpr int VAR_WORK_SET = 1258;           // the previous place's closed set, masked
-constexpr int VAR_WORK_BIT = 1259;           // the bit of the way taken
-constexpr int VAR_TURNS_SINCE_SHUFFLE = 1260;
 
 // The compass words 745..752 in ring order: direction index 1..8.
 int compass_bit(int word) { return within(word, WORD_NORTH, WORD_NORTHWEST) ? 1 << (word - WORD_NORTH) : 0; }
@@ -34,9 +28,12 @@ struct exit_mask {
     int place, mask;
 };
 constexpr exit_mask EXIT_MASKS[] = {
-    {594, 0x30}, {595, 0x71}, {596, 0xF1}, {597, 0xF1}, {598, 0xD1}, {599, 0x81}, {600, 0xFE},
-    {602, 0xDF}, {603, 0x8F}, {604, 0x38}, {606, 0x7D}, {608, 0xEF}, {609, 0xDE}, {610, 0xBF},
-    {611, 0x57}, {612, 0x83}, {613, 0x38}, {614, 0x6D}, {615, 0x8E}, {616, 0x16}, {617, 0x0B},
+    {PLACE_DUNES_594, 0x30}, {PLACE_DUNES_595, 0x71}, {PLACE_DUNES_596, 0xF1}, {PLACE_DUNES_597, 0xF1},
+    {PLACE_DUNES_598, 0xD1}, {PLACE_DUNES_599, 0x81}, {PLACE_DUNES_600, 0xFE}, {PLACE_DUNES_602, 0xDF},
+    {PLACE_DUNES_603, 0x8F}, {PLACE_DUNES_604, 0x38}, {PLACE_DUNES_606, 0x7D}, {PLACE_DUNES_608, 0xEF},
+    {PLACE_DUNES_609, 0xDE}, {PLACE_DUNES_610, 0xBF}, {PLACE_DUNES_611, 0x57}, {PLACE_DUNES_612, 0x83},
+    {PLACE_DUNES_613, 0x38}, {PLACE_DUNES_614, 0x6D}, {PLACE_DUNES_615, 0x8E}, {PLACE_DUNES_616, 0x16},
+    {PLACE_DUNES_617, 0x0B},
 };
 int mask_of(int place) {
     for (const exit_mask &m : EXIT_MASKS)
@@ -47,31 +44,31 @@ int mask_of(int place) {
 // What the corridor and the honeycomb refuse, by the type each place
 // passes: the threshold's word everywhere, and the features a place of
 // that type lacks.
-constexpr row REFUSED_TYPE_0[] = {reply({641, WORD_WALL, 203, 1070}, 1403)};
-constexpr row REFUSED_TYPE_1[] = {reply({641, 978, WORD_LIGHT}, 1403)};
-constexpr row REFUSED_TYPE_2[] = {reply({641, 978, 1069}, 1403)};
-constexpr row REFUSED_OTHER[] = {reply({641}, 1403)};
+constexpr row REFUSED_TYPE_0[] = {reply({PLACE_THRESHOLD, WORD_WALL, PLACE_DELL, WORD_BUTTRESSES}, 1403)};
+constexpr row REFUSED_TYPE_1[] = {reply({PLACE_THRESHOLD, WORD_GLEAM, WORD_LIGHT}, 1403)};
+constexpr row REFUSED_TYPE_2[] = {reply({PLACE_THRESHOLD, WORD_GLEAM, WORD_COLUMNS}, 1403)};
+constexpr row REFUSED_OTHER[] = {reply({PLACE_THRESHOLD}, 1403)};
 
 // The features they answer a look at, by type.
 constexpr row LOOK_TYPE_0[] = {
-    reply({641}, 3034),
+    reply({PLACE_THRESHOLD}, 3034),
     reply({WORD_WALL}, 3038),
-    reply({203, 1070}, 3039),
-    reply({1065}, 3055),
+    reply({PLACE_DELL, WORD_BUTTRESSES}, 3039),
+    reply({WORD_DEPTHS}, 3055),
 };
 constexpr row LOOK_TYPE_1[] = {
-    reply({641}, 3034),
+    reply({PLACE_THRESHOLD}, 3034),
     reply({WORD_LIGHT}, 3037),
-    reply({978}, 2827),
-    reply({WORD_DOWN, 1065}, 2827),
+    reply({WORD_GLEAM}, 2827),
+    reply({WORD_DOWN, WORD_DEPTHS}, 2827),
 };
 constexpr row LOOK_TYPE_2[] = {
-    reply({641}, 3034),
-    reply({1069, 961}, 3036),
-    reply({WORD_DOWN, 1065}, 3040),
-    reply({978}, 2827),
+    reply({PLACE_THRESHOLD}, 3034),
+    reply({WORD_COLUMNS, WORD_ENTRY}, 3036),
+    reply({WORD_DOWN, WORD_DEPTHS}, 3040),
+    reply({WORD_GLEAM}, 2827),
 };
-constexpr row LOOK_OTHER[] = {reply({641}, 3034)};
+constexpr row LOOK_OTHER[] = {reply({PLACE_THRESHOLD}, 3034)};
 
 // The table of a place's type (0, 1, 2; any other type has only the
 // threshold's row).
@@ -137,7 +134,7 @@ int p152(arg_pair dir) {
     frame<1> f{dir};
     const int d = f.lvals[0];
     if (cond(d == 0).OR(!carried(OBJ_HEADING))) return 0;
-    int k = d - 744;
+    int k = d - WORD_NORTH + 1;
     int refused = cond(value[OBJ_HEADING] == k);
     if (!refused) {
         k = cond(k == 1) ? 8 : k - 1;
@@ -173,34 +170,34 @@ int p105() {
         if (cond(on < WORD_NORTH)) on += 8;
     }
     if (cond(d == on)) {
-        if (cond(p == 350)) {
+        if (cond(p == PLACE_TURNING_GALLERY_350)) {
             value[VAR_GALLERY_TURNS] += 1;
             if (cond(value[VAR_GALLERY_TURNS] == 8)) value[VAR_GALLERY_TURNS] = 0;
-            moveto(330, -2);
+            moveto(PLACE_WHISPER_CHAMBER, -2);
         } else {
             moveto(p + 1, -2);
         }
         return 0;
     }
-    if (cond(p == 347)) {
+    if (cond(p == PLACE_TURNING_GALLERY_347)) {
         if (cond(value[VAR_GALLERY_SIDE_WAY] == 0)) {
             value[VAR_GALLERY_SIDE_WAY] = d;
-            moveto(334, -2);
+            moveto(PLACE_MAZE_CROSSING, -2);
             return 0;
         }
         int side = value[VAR_GALLERY_SIDE_WAY] + value[VAR_GALLERY_TURNS] - 9;
         for (int i = 0; i < 2; i++)
             if (cond(side < WORD_NORTH)) side += 8;
-        moveto(cond(d == side) ? 334 : 346, -2);
-    } else if (cond(p == 335)) {
+        moveto(cond(d == side) ? PLACE_MAZE_CROSSING : PLACE_TURNING_GALLERY_346, -2);
+    } else if (cond(p == PLACE_TURNING_GALLERY_335)) {
         int back = on - 4;
         if (cond(back < WORD_NORTH)) back += 8;
         if (cond(d == back)) {
             value[VAR_GALLERY_BACK_WAY] = on;
-            value[PLACE_STILL_POOL] = on - WORD_NORTH;
+            value[PLACE_STILL_POOL] = on - WORD_NORTH;  // the bit of the way turned back by
             moveto(PLACE_STILL_POOL, -2);
         } else {
-            moveto(335, -2);
+            moveto(PLACE_TURNING_GALLERY_335, -2);
         }
     } else {
         moveto(p - 1, -2);
@@ -282,15 +279,15 @@ int p212() {
 // five, else back into itself.
 int p542() {
     if (cond(irand(100) < 20))
-        moveto(517, -2);
+        moveto(PLACE_QUIET_POCKET, -2);
     else
-        moveto(515, -2);
+        moveto(PLACE_WHIRLING_CAVE, -2);
     return 0;
 }
 
 // The lettering read: the quiet pocket remembers it.
 int p702() {
-    value[517] = 1;
+    value[PLACE_QUIET_POCKET] = 1;
     say_stop(1813);
     return 0;
 }
@@ -301,15 +298,17 @@ int p20(arg_pair type) { return by_type<REFUSED_TYPE_0, REFUSED_TYPE_1, REFUSED_
 // fall into the depths.
 int p21(arg_pair type) {
     frame<1> f{type};
-    if (cond(has(762)).AND(anyof(WORD_DOWN, WORD_IN, 641, -1))) value[VAR_COMMAND_STATUS] = 1;
+    if (cond(has(WORD_JUMP)).AND(anyof(WORD_DOWN, WORD_IN, PLACE_THRESHOLD, -1))) value[VAR_COMMAND_STATUS] = 1;
     if (movement_guard()) {
         if (cond(anyof(WORD_EAST, WORD_WEST, -1))) {
             hold_ref(VAR_WORK_PLACE, cond(has(WORD_EAST)) ? here() + 1 : here() - 1);
             moveto(value[VAR_WORK_PLACE], -2);
             return 0;
         }
-        if (cond(has(762))) {
-            const int variant = cond(here() == 642) ? 0 : cond(here() == 649) ? 2 : 1;
+        if (cond(has(WORD_JUMP))) {
+            const int variant = cond(here() == PLACE_LONG_CORRIDOR_642)   ? 0
+                                : cond(here() == PLACE_LONG_CORRIDOR_649) ? 2
+                                                                          : 1;
             jump_to_death(variant);
             if (loop) return 0;
         }
@@ -323,9 +322,9 @@ int p21(arg_pair type) {
 // jump on the spot nothing; every other compass way is refused, naming it.
 int p467(arg_pair type) {
     frame<1> f{type};
-    if (cond(has(762))) {
-        if (cond(anyof(WORD_DOWN, WORD_IN, 641, -1)))
-            jump_to_death(cond(within(here(), 668, 670)) ? 0 : 1);
+    if (cond(has(WORD_JUMP))) {
+        if (cond(anyof(WORD_DOWN, WORD_IN, PLACE_THRESHOLD, -1)))
+            jump_to_death(cond(within(here(), PLACE_HONEYCOMB_668, PLACE_LEDGER_CELL)) ? 0 : 1);
         else
             say_stop(2781);
         if (loop) return 0;

@@ -15,7 +15,7 @@ void flag_places(char op, int lo, int hi, int flag) {
 // The prowler follows the player, or (before the axe is found) the axe
 // turns up.
 int follow() {
-    if (cond(is_seen(124))) {
+    if (cond(is_seen(OBJ_AXE))) {
         apport(OBJ_ATTACKER, here());
         value[OBJ_ATTACKER] += 1;
         if (cond(value[OBJ_ATTACKER] == 1)) {
@@ -27,7 +27,9 @@ int follow() {
             p131();
             if (loop) return 0;
         }
-    } else if (cond(!here_has(11)).AND(cond(is_visited(222)).OR(!isat(9, -1, 0, 214))).AND(light())) {
+    } else if (cond(!here_has(11))
+                   .AND(cond(is_visited(PLACE_DRUM_CHAMBER)).OR(!isat(OBJ_LIZARD, -1, 0, PLACE_HALL_OF_WAYS)))
+                   .AND(light())) {
         p246(num(1));
         if (loop) return 0;
     }
@@ -37,46 +39,47 @@ int follow() {
 // The events of the game proper (phase 3 and before).
 int early_events() {
     value[VAR_PHASE_TIMER] = 30 + irand(10);
-    if (cond(value[69] > 0)) value[69] = 1 + irand(19);
-    if (cond(value[125] > 0)) value[125] = 1 + irand(14);
-    if (cond(value[21] == 1).OR(value[21] == 2)) {
+    if (cond(value[OBJ_OPAL] > 0)) value[OBJ_OPAL] = 1 + irand(19);
+    if (cond(value[OBJ_SWORD] > 0)) value[OBJ_SWORD] = 1 + irand(14);
+    if (cond(value[OBJ_SENTINEL] == 1).OR(value[OBJ_SENTINEL] == 2)) {
         value[1204] -= 1;
-        if (cond(value[1204] == 4).OR(value[1204] == 0)) value[21] += 1;
+        if (cond(value[1204] == 4).OR(value[1204] == 0)) value[OBJ_SENTINEL] += 1;
     }
     // The spirit's first remark, once.
-    if (cond(bitest(28, 13)).AND(!bitest(28, 14)).AND(!near(OBJ_ATTACKER))) {
-        bitmod('s', 28, 14);
+    if (cond(bitest(OBJ_SPIRIT, 13)).AND(!bitest(OBJ_SPIRIT, 14)).AND(!near(OBJ_ATTACKER))) {
+        bitmod('s', OBJ_SPIRIT, 14);
         say(0, 1648, 0);
         value[VAR_PHASE_TIMER] = 5;
         value[VAR_PHASE_PERIOD] = 5;
         return 1;
     }
     // The honeycake's strength wears off.
-    if (cond(value[128] == 2)) {
+    if (cond(value[OBJ_HONEYCAKE] == 2)) {
         value[VAR_STRENGTH_TURN] -= value[VAR_PHASE_PERIOD];
         if (cond(value[VAR_STRENGTH_TURN] < 0)) {
-            value[128] = 3;
+            value[OBJ_HONEYCAKE] = 3;
             value[VAR_STRENGTH_TURN] = 40;
-            say(0, 128, 0);
-            value[128] = 0;
+            say(0, OBJ_HONEYCAKE, 0);
+            value[OBJ_HONEYCAKE] = 0;
             value[VAR_CARRY_LIMIT] = 9;
             value[VAR_PHASE_TIMER] = 8;
             value[VAR_PHASE_PERIOD] = 8;
             return 1;
         }
     }
-    if (cond(cond(is_visited(210)).OR(is_visited(222))).AND(isat(9, -1, 0, PLACE_GONE))) {
+    if (cond(cond(is_visited(PLACE_STEPWELL)).OR(is_visited(PLACE_DRUM_CHAMBER)))
+            .AND(isat(OBJ_LIZARD, -1, 0, PLACE_GONE))) {
         if (cond(here_has(7)).OR(here_has(PFLAG_CREATURE_FREE))) {
             value[VAR_PHASE_TIMER] = 8 + irand(10);
         } else if (cond(light())
                        .AND(value[VAR_ARRIVALS] > 150)
-                       .AND(!is_seen(20))
-                       .OR(bitest(20, 13))
+                       .AND(!is_seen(OBJ_PHANTOM))
+                       .OR(bitest(OBJ_PHANTOM, 13))
                        .OR(irand(100) <= 9)
-                       .AND(!is_seen(52))
+                       .AND(!is_seen(OBJ_STRONGBOX))
                        .AND(!near(OBJ_ATTACKER))
                        .AND(!here_has(PFLAG_LIT))
-                       .AND(!bitest(46, 12))) {
+                       .AND(!bitest(OBJ_FUSE, 12))) {
             p671(num(1));
             if (loop) return 0;
         } else {
@@ -95,7 +98,7 @@ int early_events() {
 // Per-turn scheduler.
 int p272() {
     bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_EVENT);
-    if (cond(value[46] > 1).OR(here() == PLACE_INTRO)) return 0;
+    if (cond(value[OBJ_FUSE] > 1).OR(here() == PLACE_INTRO)) return 0;
     if (cond(value[VAR_PHASE] <= 3)) {
         if (early_events()) return 0;
         if (loop) return 0;
@@ -121,36 +124,36 @@ int p671(arg_pair quiet) {
         if (loop) return 0;
         if (cond(value[VAR_RESULT] > 0)) return 0;
     }
-    bitmod('c', 20, 13);
-    bitmod('c', 100, OFLAG_SCORING);
+    bitmod('c', OBJ_PHANTOM, 13);
+    bitmod('c', OBJ_SUNSTONE, OFLAG_SCORING);
     int swept = 0;
     for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
         if (cond(bitest(obj, OFLAG_SCORING)).AND(near(obj))) {
             if (!cond(bitest(obj, OFLAG_LIGHTABLE)).AND(value[obj] == 2).AND(carried(obj))) {
-                apport(obj, 251);
+                apport(obj, PLACE_WARREN_251);
                 swept++;
             }
         }
     }
-    bitmod('s', 100, OFLAG_SCORING);
+    bitmod('s', OBJ_SUNSTONE, OFLAG_SCORING);
     if (swept == 0) {
-        if (cond(is_seen(20)).OR(value[VAR_ARRIVALS] <= 149)) {
+        if (cond(is_seen(OBJ_PHANTOM)).OR(value[VAR_ARRIVALS] <= 149)) {
             if (cond(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED))) say(0, 1266, 0);
             say(0, 1418, 0);
-            bitmod('s', 20, 13);
+            bitmod('s', OBJ_PHANTOM, 13);
             value[VAR_PHASE_TIMER] = 4 + irand(10);
         } else {
-            apport(52, 251);
-            apport(30, 373);
-            bitmod('s', 20, OFLAG_SEEN);
+            apport(OBJ_STRONGBOX, PLACE_WARREN_251);
+            apport(OBJ_CARVING, PLACE_FAR_END_OF_TANGLE);
+            bitmod('s', OBJ_PHANTOM, OFLAG_SEEN);
             say(0, 1486, 0);
         }
     } else {
         say(0, 1419, 0);
-        if (cond(!is_seen(20))) {
-            bitmod('s', 20, OFLAG_SEEN);
-            apport(52, 251);
-            apport(30, 373);
+        if (cond(!is_seen(OBJ_PHANTOM))) {
+            bitmod('s', OBJ_PHANTOM, OFLAG_SEEN);
+            apport(OBJ_STRONGBOX, PLACE_WARREN_251);
+            apport(OBJ_CARVING, PLACE_FAR_END_OF_TANGLE);
         }
     }
     bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_EVENT);
@@ -165,9 +168,9 @@ int p246(arg_pair quiet) {
         if (loop) return 0;
         if (cond(value[VAR_RESULT] == 1)) return 0;
     }
-    apport(124, here());
+    apport(OBJ_AXE, here());
     bitmod('s', OBJ_ATTACKER, OFLAG_SEEN);
-    bitmod('s', 124, OFLAG_SEEN);
+    bitmod('s', OBJ_AXE, OFLAG_SEEN);
     say(0, 1285, 0);
     bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_EVENT);
     return 0;
@@ -196,21 +199,21 @@ int p149() {
     value[OBJ_ATTACKER] = 0;
     value[VAR_THEFT_SCALE] = 0;
     value[VAR_HOARD_PICK] = 0;
-    value[10] = 0;
-    value[31] = 0;
-    apport(23, PLACE_GONE);
-    apport(21, PLACE_GONE);
-    value[23] = 4;
-    apport(24, 303);
-    bitmod('s', 10, OFLAG_FIXTURE);
-    bitmod('s', 31, OFLAG_FIXTURE);
-    apport(85, PLACE_GONE);
-    value[161] = 0;
+    value[OBJ_RIFT] = 0;
+    value[OBJ_RAVINE] = 0;
+    apport(OBJ_KEEPER, PLACE_GONE);
+    apport(OBJ_SENTINEL, PLACE_GONE);
+    value[OBJ_KEEPER] = 4;
+    apport(OBJ_BOOTH, PLACE_NEAR_BRIDGEHEAD);
+    bitmod('s', OBJ_RIFT, OFLAG_FIXTURE);
+    bitmod('s', OBJ_RAVINE, OFLAG_FIXTURE);
+    apport(OBJ_GRIFFIN, PLACE_GONE);
+    value[OBJ_HOARD_DOORS] = 0;
     value[OBJ_GATE] = 0;
-    value[478] = 0;
-    value[477] = 1;
-    value[453] = 2;
-    value[163] = 1000;
+    value[PLACE_GATEHOUSE] = 0;
+    value[PLACE_TIMED_STAIR] = 1;
+    value[PLACE_SLUICE] = 2;
+    value[OBJ_HOURGLASS] = 1000;
     value[VAR_PHASE_TIMER] = 30;
     return 0;
 }
@@ -220,42 +223,42 @@ int p148() {
     say(0, 1423, 0);
     for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
         bitmod('c', obj, 18);
-        if (cond(obj != 28)) {
+        if (cond(obj != OBJ_SPIRIT)) {
             bitmod('c', obj, 13);
             bitmod('c', obj, 14);
         }
         if (cond(bitest(obj, OFLAG_PORTABLE)).AND(carried(obj))) apport(obj, VAR_HERE);
     }
-    apport(12, 448);
+    apport(OBJ_PANE, PLACE_WATCHPOST);
     value[OBJ_VESSEL_LARGE] = 2;
     value[OBJ_VESSEL_MEDIUM] = 2;
     value[OBJ_VESSEL_SMALL] = 2;
-    for (int obj : {119, 13, 139, 115}) bitmod('s', obj, 13);
-    value[115] = 0;
-    bitmod('c', 115, OFLAG_BLOCKS_PASSAGE);
-    bitmod('s', 110, 13);
+    for (int obj : {OBJ_VESSEL_MEDIUM, OBJ_PLANT, OBJ_CREEPER, OBJ_CASKET}) bitmod('s', obj, 13);
+    value[OBJ_CASKET] = 0;
+    bitmod('c', OBJ_CASKET, OFLAG_BLOCKS_PASSAGE);
+    bitmod('s', OBJ_WAND, 13);
     bitmod('s', OBJ_LIGHT_SOURCE, 13);
     value[OBJ_LIGHT_SOURCE] = 0;
     value[VAR_LIGHT_POWER] = 0;
     bitmod('s', OBJ_ATTACKER, 13);
     value[OBJ_ATTACKER] = 0;
-    for (int obj : {112, 9, 108, 109, 113}) bitmod('s', obj, 14);
-    value[108] = 1;
-    value[109] = 1;
-    value[129] = 2;
-    value[139] = 0;
+    for (int obj : {OBJ_ROD, OBJ_LIZARD, OBJ_JAR, OBJ_FIREFLY, OBJ_CUSHION}) bitmod('s', obj, 14);
+    value[OBJ_JAR] = 1;
+    value[OBJ_FIREFLY] = 1;
+    value[OBJ_SIGN] = 2;
+    value[OBJ_CREEPER] = 0;
     for (int place = FIRST_PLACE; place <= LAST_PLACE; place++)
         if (cond(bitest(place, 7))) bitmod('c', place, PFLAG_VISITED);
-    bitmod('s', 110, OFLAG_SEEN);
-    value[529] = 1;
+    bitmod('s', OBJ_WAND, OFLAG_SEEN);
+    value[PLACE_FAR_FIELD] = 1;
     bitmod('s', PLACE_INTRO, PFLAG_HINT_AVAILABLE);
     bitmod('s', PLACE_INTRO, PFLAG_VISITED);
-    bitmod('s', 544, PFLAG_VISITED);
+    bitmod('s', PLACE_MIRE, PFLAG_VISITED);
     value[VAR_PHASE] = 6;
-    value[202] = 1;
+    value[PLACE_STREAMBED] = 1;
     value[VAR_PHASE_TIMER] = 999;
     value[VAR_THERE] = 0;
-    moveto(447, -2);
+    moveto(PLACE_EYRIE, -2);
     if (loop) return 0;
     return 0;
 }
@@ -264,17 +267,19 @@ int p148() {
 int p522() {
     if (cond(value[VAR_LIGHT_POWER] > 0)) {
         // The warning, or a refill while there is oil to hand.
-        if (cond(value[OBJ_LIGHT_REFILL] == 3)) {
+        if (cond(value[OBJ_LIGHT_REFILL] == REFILL_USED)) {
             say(0, 1489, 0);
         } else if (cond(near(OBJ_LIGHT_REFILL))) {
             say(0, 1488, 0);
-            value[OBJ_LIGHT_REFILL] = 3;
-            value[VAR_LIGHT_POWER] = 400;
+            value[OBJ_LIGHT_REFILL] = REFILL_USED;
+            value[VAR_LIGHT_POWER] = LIGHT_POWER_REFILL;
         } else if (cond(is_seen(OBJ_LIGHT_REFILL))) {
             say(0, 1487, 0);
         } else {
             value[OBJ_LIGHT_SOURCE] = 2;
-            const int maze = cond(within(here(), 227, 252)) ? 1 : cond(within(here(), 362, 373)) ? 2 : 0;
+            const int maze = cond(within(here(), PLACE_WARREN_227, PLACE_WARREN_CHUTE))        ? 1
+                             : cond(within(here(), PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE)) ? 2
+                                                                                               : 0;
             say(SAY_ARG, 1483, maze);
         }
         return 0;
@@ -282,13 +287,13 @@ int p522() {
     if (cond(value[VAR_PHASE] == 5)) {
         p148();
         if (loop) return 0;
-    } else if (cond(near_in(OBJ_LIGHT_REFILL, 1))) {
+    } else if (cond(near_in(OBJ_LIGHT_REFILL, REFILL_READY))) {
         say(0, 1488, 0);
-        value[OBJ_LIGHT_REFILL] = 3;
-        value[VAR_LIGHT_POWER] += 400;
+        value[OBJ_LIGHT_REFILL] = REFILL_USED;
+        value[VAR_LIGHT_POWER] += LIGHT_POWER_REFILL;
     } else {
         say(0, 1484, 0);
-        value[OBJ_LIGHT_SOURCE] = 0;
+        value[OBJ_LIGHT_SOURCE] = LIGHT_OFF;
         p487();
         if (loop) return 0;
         bitmod('s', VAR_GAME_FLAGS, 5);
@@ -317,79 +322,90 @@ int at(int place) { return cond(here() == place); }
 int in(int lo, int hi) { return cond(within(here(), lo, hi)); }
 
 const offer_row offers[] = {
-    {[]() -> int { return cond(at(203)).AND(value[OBJ_LOCKED_GATE] == 0).AND(!carried(OBJ_OPENER)); }, 1353},
-    {[]() -> int { return at(444); }, 2581},
-    {[]() -> int { return cond(at(208)).AND(near_in(109, 0)); }, 0,
+    {[]() -> int { return cond(at(PLACE_DELL)).AND(value[OBJ_LOCKED_GATE] == 0).AND(!carried(OBJ_OPENER)); }, 1353},
+    {[]() -> int { return at(PLACE_HIGH_LEDGE); }, 2581},
+    {[]() -> int { return cond(at(PLACE_UPPER_CHAMBER)).AND(near_in(OBJ_FIREFLY, 0)); }, 0,
      []() -> int {
-         if (cond(carried(110))) return 1304;
+         if (cond(carried(OBJ_WAND))) return 1304;
          return cond(!bitest(VAR_GAME_FLAGS_3, 3)) ? 1306 : 0;
      }},
-    {[]() -> int { return cond(at(214)).AND(near(9)); }, 0,
+    {[]() -> int { return cond(at(PLACE_HALL_OF_WAYS)).AND(near(OBJ_LIZARD)); }, 0,
      []() -> int {
          if (cond(bitest(VAR_GAME_FLAGS_2, 0))) return help_asked() ? 0 : 2071;
-         return cond(isat(109, -1, 0, PLACE_GONE)) ? 1310 : 1308;
+         return cond(isat(OBJ_FIREFLY, -1, 0, PLACE_GONE)) ? 1310 : 1308;
      }},
-    {[]() -> int { return at(295); }, 1480},
-    {[]() -> int { return cond(in(286, 288)).AND(is_visited(287)).AND(!is_seen(61)); }, 1478},
-    {[]() -> int { return at(315); }, 1618},
-    {[]() -> int { return cond(in(227, 252)).OR(in(362, 373)).OR(in(454, 459)); }, 1475},
-    {[]() -> int { return in(390, 426); }, 1688},
-    {[]() -> int { return in(335, 350); }, 0, []() -> int { return help_asked() ? 0 : 1800; }},
-    {[]() -> int { return cond(near(85)).AND(!is_seen(OBJ_LIQUID_4)); }, 2404},
-    {[]() -> int { return at(500); }, 3390},
-    {[]() -> int { return cond(at(510)).OR(at(511)); }, 0,
+    {[]() -> int { return at(PLACE_CLINGING_CHAMBER); }, 1480},
+    {[]() -> int {
+         return cond(in(PLACE_SQUEEZE, PLACE_DARK_NOOK))
+             .AND(is_visited(PLACE_FAR_END_OF_SQUEEZE))
+             .AND(!is_seen(OBJ_JOURNAL));
+     },
+     1478},
+    {[]() -> int { return at(PLACE_HALL_OF_GLIMMERS); }, 1618},
+    {[]() -> int {
+         return cond(in(PLACE_WARREN_227, PLACE_WARREN_CHUTE))
+             .OR(in(PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE))
+             .OR(in(PLACE_LITTLE_LABYRINTH_454, PLACE_LITTLE_LABYRINTH_459));
+     },
+     1475},
+    {[]() -> int { return in(PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH); }, 1688},
+    {[]() -> int { return in(PLACE_TURNING_GALLERY_335, PLACE_TURNING_GALLERY_350); }, 0,
+     []() -> int { return help_asked() ? 0 : 1800; }},
+    {[]() -> int { return cond(near(OBJ_GRIFFIN)).AND(!is_seen(OBJ_LIQUID_4)); }, 2404},
+    {[]() -> int { return at(PLACE_PLUNGE_POOL); }, 3390},
+    {[]() -> int { return cond(at(PLACE_STREAM_GALLERY)).OR(at(PLACE_UPSTREAM_POOL)); }, 0,
      []() -> int {
          if (cond(bitest(VAR_GAME_FLAGS_2, 7))) return 3430;
          return cond(bitest(VAR_GAME_FLAGS_2, 6)) ? 2154 : 2152;
      }},
-    {[]() -> int { return at(298); }, 1798},
-    {[]() -> int { return near(17); }, 1906},
-    {[]() -> int { return at(311); }, 1910},
-    {[]() -> int { return at(325); }, 2008},
-    {[]() -> int { return at(313); }, 0,
+    {[]() -> int { return at(PLACE_FAR_SHORE); }, 1798},
+    {[]() -> int { return near(OBJ_MIRROR); }, 1906},
+    {[]() -> int { return at(PLACE_RAVINE_EDGE); }, 1910},
+    {[]() -> int { return at(PLACE_WATCHERS_PASSAGE); }, 2008},
+    {[]() -> int { return at(PLACE_THREE_WAY_CHAMBER); }, 0,
      []() -> int {
          if (cond(bitest(VAR_GAME_FLAGS_2, 1))) return help_asked() ? 0 : 1912;
          bitmod('s', VAR_GAME_FLAGS_2, 1);
          return 1912;
      }},
-    {[]() -> int { return near(25); }, 1915},
-    {[]() -> int { return near(36); }, 1917},
-    {[]() -> int { return at(322); }, 0, []() -> int { return cond(has(WORD_HELP)) ? 1926 : 0; }},
-    {[]() -> int { return cond(at(198)).AND(value[194] > 4); }, 0,
+    {[]() -> int { return near(OBJ_BRUTE); }, 1915},
+    {[]() -> int { return near(OBJ_VAULT_DOOR); }, 1917},
+    {[]() -> int { return at(PLACE_BASIN); }, 0, []() -> int { return cond(has(WORD_HELP)) ? 1926 : 0; }},
+    {[]() -> int { return cond(at(PLACE_FAR_END_OF_FOOTBRIDGE)).AND(value[OBJ_GIANT] > 4); }, 0,
      []() -> int {
-         set_variant(2403, cond(is_seen(95)) ? 0 : 1);
+         set_variant(2403, cond(is_seen(OBJ_INCENSE)) ? 0 : 1);
          return 2402;
      }},
-    {[]() -> int { return at(453); }, 0,
+    {[]() -> int { return at(PLACE_SLUICE); }, 0,
      []() -> int {
-         if (cond(value[453] == 0)) return 2398;
-         return cond(value[194] <= 1) ? 2400 : 0;
+         if (cond(value[PLACE_SLUICE] == 0)) return 2398;
+         return cond(value[OBJ_GIANT] <= 1) ? 2400 : 0;
      }},
-    {[]() -> int { return at(631); }, 2407},
-    {[]() -> int { return at(443); }, 0,
+    {[]() -> int { return at(PLACE_FAR_BANK); }, 2407},
+    {[]() -> int { return at(PLACE_CREEPER_HALL); }, 0,
      []() -> int {
-         set_variant(2396, cond(value[139] == 1) ? 1 : 0);
+         set_variant(2396, cond(value[OBJ_CREEPER] == 1) ? 1 : 0);
          return 2395;
      }},
-    {[]() -> int { return at(559); }, 1760},
+    {[]() -> int { return at(PLACE_NEAR_END_OF_SNAG); }, 1760},
     {[]() -> int { return here_has(15); }, 2649},
-    {[]() -> int { return at(571); }, 0,
+    {[]() -> int { return at(PLACE_BASTION); }, 0,
      []() -> int {
-         if (cond(value[556] == 2)) set_variant(1878, 1);
+         if (cond(value[PLACE_SEALED_CHAMBER] == 2)) set_variant(1878, 1);
          return 1504;
      }},
     {[]() -> int { return at(PLACE_INTRO); }, 0,
      []() -> int {
          if (cond(value[VAR_PHASE] <= 2)) return 1277;
-         return cond(value[1207] == 0) ? 2664 : 0;
+         return cond(value[VAR_LITANY_COUNT] == 0) ? 2664 : 0;
      }},
-    {[]() -> int { return at(641); }, 2651},
-    {[]() -> int { return at(593); }, 2808},
-    {[]() -> int { return at(592); }, 2810},
-    {[]() -> int { return at(482); }, 2812},
-    {[]() -> int { return at(575); }, 2814},
-    {[]() -> int { return in(467, 478); }, 2816},
-    {[]() -> int { return at(432); }, 3369},
+    {[]() -> int { return at(PLACE_THRESHOLD); }, 2651},
+    {[]() -> int { return at(PLACE_SUMMIT); }, 2808},
+    {[]() -> int { return at(PLACE_UPPER_SLOPE); }, 2810},
+    {[]() -> int { return at(PLACE_HEART_OF_THICKET); }, 2812},
+    {[]() -> int { return at(PLACE_RUNE_DOOR); }, 2814},
+    {[]() -> int { return in(PLACE_STAIR_BOTTOM, PLACE_GATEHOUSE); }, 2816},
+    {[]() -> int { return at(PLACE_GULF_EDGE); }, 3369},
 };
 
 // The hint's region: where a hint taken (or an offer declined) counts for
@@ -397,7 +413,11 @@ const offer_row offers[] = {
 struct region {
     int lo, hi;
 };
-constexpr region hint_regions[] = {{390, 426}, {334, 350}, {454, 459}, {227, 252}, {362, 373}};
+constexpr region hint_regions[] = {{PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH},
+                                   {PLACE_MAZE_CROSSING, PLACE_TURNING_GALLERY_350},
+                                   {PLACE_LITTLE_LABYRINTH_454, PLACE_LITTLE_LABYRINTH_459},
+                                   {PLACE_WARREN_227, PLACE_WARREN_CHUTE},
+                                   {PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE}};
 
 }  // namespace
 
@@ -406,7 +426,7 @@ int p405() {
     if (cond(!here_has(PFLAG_HINT_AVAILABLE)).OR(cond(here_has(PFLAG_HINT_DECLINED)).AND(!has(WORD_HELP))))
         return 0;
     value[VAR_PROMPT_TEXT] = 0;
-    if (cond(here() == 517).AND(has(WORD_HELP))) {
+    if (cond(here() == PLACE_QUIET_POCKET).AND(has(WORD_HELP))) {
         value[VAR_TURNS_AT_ONE_PLACE] = 0;
         say(SAY_STOP, 2666, 0);
         if (loop) return 0;
@@ -446,18 +466,18 @@ int hint_taken() {
         loop = 1;
         return 0;
     }
-    if (cond(here() == 510).OR(here() == 511)) {
+    if (cond(here() == PLACE_STREAM_GALLERY).OR(here() == PLACE_UPSTREAM_POOL)) {
         if (cond(!bitest(VAR_GAME_FLAGS_2, 6)).AND(!bitest(VAR_GAME_FLAGS_2, 7))) {
-            bitmod('s', 511, PFLAG_HINT_AVAILABLE);
-            bitmod('s', 510, PFLAG_HINT_AVAILABLE);
+            bitmod('s', PLACE_UPSTREAM_POOL, PFLAG_HINT_AVAILABLE);
+            bitmod('s', PLACE_STREAM_GALLERY, PFLAG_HINT_AVAILABLE);
             bitmod('s', VAR_GAME_FLAGS_2, 6);
         }
         if (cond(bitest(VAR_GAME_FLAGS_2, 7))) {
-            bitmod('c', 511, PFLAG_HINT_AVAILABLE);
-            bitmod('c', 510, PFLAG_HINT_AVAILABLE);
+            bitmod('c', PLACE_UPSTREAM_POOL, PFLAG_HINT_AVAILABLE);
+            bitmod('c', PLACE_STREAM_GALLERY, PFLAG_HINT_AVAILABLE);
         }
     }
-    if (cond(near(9))) {
+    if (cond(near(OBJ_LIZARD))) {
         if (cond(prompt == 2071)) {
             bitmod('c', VAR_GAME_FLAGS_2, 0);
         } else {
@@ -465,7 +485,7 @@ int hint_taken() {
             bitmod('s', VAR_GAME_FLAGS_2, 0);
         }
     }
-    if (cond(here() == 313)) {
+    if (cond(here() == PLACE_THREE_WAY_CHAMBER)) {
         // The offer at 313 is always 1912, so the first branch never runs.
         if (cond(prompt == 2003)) {
             bitmod('c', VAR_GAME_FLAGS_2, 1);
@@ -474,23 +494,27 @@ int hint_taken() {
             bitmod('s', VAR_GAME_FLAGS_2, 1);
         }
     }
-    if (cond(here() == 571).AND(value[556] == 2)) set_variant(1878, 1);
-    if (cond(within(here(), 286, 288))) flag_places('c', 286, 288, PFLAG_HINT_AVAILABLE);
-    if (cond(here() == 313).AND(is_visited(256)).AND(bitest(VAR_GAME_FLAGS_2, 1))) say(0, 1914, 0);
-    if (cond(near(36))) {
-        bitmod('c', 376, PFLAG_HINT_AVAILABLE);
-        bitmod('c', 377, PFLAG_HINT_AVAILABLE);
+    if (cond(here() == PLACE_BASTION).AND(value[PLACE_SEALED_CHAMBER] == 2)) set_variant(1878, 1);
+    if (cond(within(here(), PLACE_SQUEEZE, PLACE_DARK_NOOK)))
+        flag_places('c', PLACE_SQUEEZE, PLACE_DARK_NOOK, PFLAG_HINT_AVAILABLE);
+    if (cond(here() == PLACE_THREE_WAY_CHAMBER).AND(is_visited(PLACE_BLIND_CRAWL)).AND(bitest(VAR_GAME_FLAGS_2, 1)))
+        say(0, 1914, 0);
+    if (cond(near(OBJ_VAULT_DOOR))) {
+        bitmod('c', PLACE_CEILING, PFLAG_HINT_AVAILABLE);
+        bitmod('c', PLACE_EAST_VAULT_LANDING, PFLAG_HINT_AVAILABLE);
     }
-    if (cond(here() == 295).AND(value[1158] > 30)) value[1158] = 30;
+    if (cond(here() == PLACE_CLINGING_CHAMBER).AND(value[VAR_HOLD_CHANCE] > 30)) value[VAR_HOLD_CHANCE] = 30;
     for (const region &r : hint_regions) {
         if (cond(within(here(), r.lo, r.hi))) {
-            if (r.lo == 227) say(0, cond(value[227] == 0) ? 1477 : 1266, 0);
+            if (r.lo == PLACE_WARREN_227) say(0, cond(value[PLACE_WARREN_227] == 0) ? 1477 : 1266, 0);
             flag_places('c', r.lo, r.hi, PFLAG_HINT_AVAILABLE);
         }
     }
-    if (cond(here_has(15))) flag_places('c', 594, 617, PFLAG_HINT_AVAILABLE);
-    if (cond(near(17))) flag_places('c', 224, 225, PFLAG_HINT_AVAILABLE);
-    if (cond(within(here(), 467, 476))) flag_places('c', 467, 476, PFLAG_HINT_AVAILABLE);
+    if (cond(here_has(15))) flag_places('c', PLACE_DUNES_594, PLACE_DUNES_617, PFLAG_HINT_AVAILABLE);
+    if (cond(near(OBJ_MIRROR)))
+        flag_places('c', PLACE_EAST_MIRROR_LEDGE, PLACE_WEST_MIRROR_LEDGE, PFLAG_HINT_AVAILABLE);
+    if (cond(within(here(), PLACE_STAIR_BOTTOM, PLACE_HOARD_LEDGE)))
+        flag_places('c', PLACE_STAIR_BOTTOM, PLACE_HOARD_LEDGE, PFLAG_HINT_AVAILABLE);
     value[VAR_QUESTION] = Q_NONE;
     loop = 1;
     return 0;
@@ -538,10 +562,12 @@ int p404() {
 // Declines the help offer.
 int p936() {
     bitmod('s', here(), PFLAG_HINT_DECLINED);
-    if (cond(within(here(), 390, 426))) flag_places('s', 390, 426, PFLAG_HINT_DECLINED);
-    if (cond(here_has(15))) flag_places('s', 594, 617, PFLAG_HINT_DECLINED);
+    if (cond(within(here(), PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH)))
+        flag_places('s', PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH, PFLAG_HINT_DECLINED);
+    if (cond(here_has(15))) flag_places('s', PLACE_DUNES_594, PLACE_DUNES_617, PFLAG_HINT_DECLINED);
     for (const region &r : hint_regions)
-        if (r.lo != 390 && cond(within(here(), r.lo, r.hi))) flag_places('s', r.lo, r.hi, PFLAG_HINT_DECLINED);
+        if (r.lo != PLACE_UNDERCROFT && cond(within(here(), r.lo, r.hi)))
+            flag_places('s', r.lo, r.hi, PFLAG_HINT_DECLINED);
     say(SAY_STOP, 1871, 0);
     if (loop) return 0;
     return 0;

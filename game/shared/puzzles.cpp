@@ -11,13 +11,8 @@ using namespace rows;
 
 namespace {
 
-constexpr int OBJ_TOY_BALL = 126;
-constexpr int OBJ_JAR = 108;
-constexpr int PLACE_ABYSS_EDGE = 619;        // where the river washes the vase up
 constexpr int PFLAG_CROSSED = 16;            // the narrow way has been crossed from here
 constexpr int FLAG_FIREFLY_TAME = 3;         // of VAR_GAME_FLAGS_3
-constexpr int TEXT_LAMP_IN_NARROW_WAY = 2461; // its value: the lamp was carried through
-constexpr int TEXT_DOOR_SHUTS = 2499;        // its variant: shut while being opened
 
 // The carried treasures, counted with the loop variable over objects.
 int scoring_carried() {
@@ -77,9 +72,9 @@ constexpr row THICKET_WALL[] = {
 
 // The stream of the stream gallery and the upstream pool.
 constexpr row GALLERY_STREAM[] = {
-    reply({WORD_LOOK}, 2165, arg(899)),
+    reply({WORD_LOOK}, 2165, arg(WORD_STREAM)),
     reply({WORD_CROSS}, 1967),
-    reply({WORD_IN, 837}, 2710),
+    reply({WORD_IN, WORD_SWIM}, 2710),
     call_word({WORD_CONSUME_LIQUID}, WORD_CONSUME_LIQUID),
 };
 
@@ -90,7 +85,7 @@ constexpr row GALLERY_STREAM[] = {
 // off: the vase to the abyss edge, anything else for good.
 int p75() {
     if (cond(has(WORD_LOOK))) return 0;
-    if (cond(has(793))) {
+    if (cond(has(WORD_THROW))) {
         if (cond(words() == 1).OR(!carried(arg2()))) return 0;
         if (cond(arg2() == OBJ_VASE)) {
             value[OBJ_VASE] = 2;
@@ -102,10 +97,10 @@ int p75() {
         hold_ref(VAR_LANDING_TEXT, 2366);
         return 0;
     }
-    if (cond(here() == 632)) {
+    if (cond(here() == PLACE_NEAR_BANK)) {
         set('V', VAR_SCORING_CARRIED, 'c', scoring_carried(), nullptr, nullptr);
         say(0, 2363, 0);
-        moveto(631, -2);
+        moveto(PLACE_FAR_BANK, -2);
         return 0;
     }
     const int n = scoring_carried();
@@ -117,7 +112,7 @@ int p75() {
         if (loop) return 0;
     } else {
         say(0, 2363, 0);
-        moveto(632, -2);
+        moveto(PLACE_NEAR_BANK, -2);
     }
     return 0;
 }
@@ -129,7 +124,7 @@ int p858() {
     if (loop) return 0;
     bitmod('s', here(), PFLAG_CROSSED);
     if (cond(here() == PLACE_WELL_HEAD))
-        moveto(486, -2515);
+        moveto(PLACE_SOUTH_THICKET, -2515);
     else
         moveto(PLACE_WELL_HEAD, -2462);
     return 0;
@@ -202,8 +197,8 @@ int p147() {
     value[PLACE_RUNE_DOOR] = 0;
     value[PLACE_BEYOND_RUNE_DOOR] = 0;
     bitmod('c', PLACE_BEYOND_RUNE_DOOR, PFLAG_LIT);
-    if (cond(value[VAR_DWARVISH] == 0).OR(has(878))) {
-        if (cond(arg1() == 878))
+    if (cond(value[VAR_DWARVISH] == 0).OR(has(WORD_DUBREL))) {
+        if (cond(arg1() == WORD_DUBREL))
             say(SAY_ARG | SAY_ARGVAR, 1349, VAR_ARG1);
         else if (cond(words() == 2))
             say(SAY_ARG | SAY_ARGVAR, 1351, VAR_ARG2);
@@ -212,7 +207,7 @@ int p147() {
         say(0, 2500, 0);
     } else {
         say(SAY_ARG, 1987, WORD_CLOSE);
-        say(SAY_ARG | SAY_ARGVAR, 1988, 8);
+        say(SAY_ARG | SAY_ARGVAR, 1988, OBJ_DOOR);
     }
     if (cond(here() == PLACE_BEYOND_RUNE_DOOR)) {
         value[OBJ_RUNE_SLAB] = 1;
@@ -242,7 +237,7 @@ int p529() {
         value[OBJ_HOARD_DOORS] = 2;
         value[PLACE_HOARD_DOOR] = 2;
         value[OBJ_HOURGLASS] = 10;
-        for (int p = 467; p <= 479; p++) bitmod('c', p, PFLAG_VISITED);
+        for (int p = PLACE_STAIR_BOTTOM; p <= PLACE_YARD; p++) bitmod('c', p, PFLAG_VISITED);
         say_stop(2289);
     } else {
         say_stop(2290);
@@ -312,8 +307,8 @@ int p306() {
 
 // Dropping at the edge of the sands: a few things are kept back.
 int p935() {
-    if (!cond(anyof(95, 116, 64, 132, OBJ_BAIT, -1))) return 0;
-    const int k = cond(anyof(OBJ_BAIT, 95, -1)) ? 0 : 1;
+    if (!cond(anyof(OBJ_INCENSE, OBJ_PLAQUE, OBJ_GOBLET, OBJ_RAG, OBJ_BAIT, -1))) return 0;
+    const int k = cond(anyof(OBJ_BAIT, OBJ_INCENSE, -1)) ? 0 : 1;
     say(SAY_ARG | SAY_ARGVAR, 2321, VAR_ARG2);
     say_stop_variant(2322, k);
     return 0;
@@ -360,15 +355,15 @@ int p883() {
 
 // The word "toy": the ball, but only by its own name.
 int p854() {
-    if (cond(!near(OBJ_TOY_BALL))) {
-        if (cond(bitest(OBJ_TOY_BALL, OFLAG_SEEN)))
-            say_stop_typed(1319, OBJ_TOY_BALL);
+    if (cond(!near(OBJ_BALL))) {
+        if (cond(bitest(OBJ_BALL, OFLAG_SEEN)))
+            say_stop_typed(1319, OBJ_BALL);
         else
             say_stop(1493);
-    } else if (cond(has(WORD_TAKE)).AND(carried(OBJ_TOY_BALL))) {
-        say_stop_typed(1314, OBJ_TOY_BALL);
-    } else if (cond(anyof(WORD_DROP, 793, -1)).AND(!carried(OBJ_TOY_BALL))) {
-        p625(ref(OBJ_TOY_BALL));
+    } else if (cond(has(WORD_TAKE)).AND(carried(OBJ_BALL))) {
+        say_stop_typed(1314, OBJ_BALL);
+    } else if (cond(anyof(WORD_DROP, WORD_THROW, -1)).AND(!carried(OBJ_BALL))) {
+        p625(ref(OBJ_BALL));
     } else {
         say_stop_typed(2585, VAR_ARG1);
     }

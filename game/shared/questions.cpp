@@ -16,7 +16,6 @@ cond_fold accept_or_blank() { return cond(yes()).OR(blank()); }
 cond_fold declines() { return cond(anyof(WORD_QUIT, WORD_DECLINE, WORD_NORTH, -1)); }
 cond_fold declines_without_quit() { return cond(anyof(WORD_DECLINE, WORD_NORTH, -1)); }
 
-
 // The command that led to the question comes back, with the prompt.
 void command_back() { input_store('R', &value[VAR_PROMPT_TEXT]); }
 
@@ -63,7 +62,7 @@ void ask_about(int q, int creature) {
 
 // Asks question 28 (object 21 (sentinel)).
 int p514() {
-    if (cond(value[21] > 0)) {
+    if (cond(value[OBJ_SENTINEL] > 0)) {
         say(SAY_STOP, 1464, 0);
         return 0;
     }
@@ -79,7 +78,7 @@ int p515() {
 
 // Asks question 30 (object 25 (brute)).
 int p516() {
-    ask_about(Q_ADDRESS_OBJECT_25, 25);
+    ask_about(Q_ADDRESS_OBJECT_25, OBJ_BRUTE);
     return 0;
 }
 
@@ -114,7 +113,7 @@ int p744() {
     value[VAR_QUESTION] = Q_NONE;
     bitmod('c', evar(VAR_HERE), PFLAG_VISITED);  // described in full when taken up again
     if (cond(arg2() == WORD_SAVE)) special(SPECIAL_ARG1_TO_ARG2, &value[VAR_STATUS_WORD]);
-    if (cond(value[163] > 1)) value[163] += 1;
+    if (cond(value[OBJ_HOURGLASS] > 1)) value[OBJ_HOURGLASS] += 1;
     special(SPECIAL_SAVE, &value[VAR_RESULT]);
     if (cond(value[VAR_RESULT] == 0)) {
         value[VAR_QUESTION] = Q_CONTINUE_AFTER_SAVE;
@@ -133,7 +132,7 @@ int p744() {
 
 // After a restore (asks question 44 (asked after a restore)).
 int p716() {
-    if (cond(value[OBJ_LIGHT_SOURCE] == 1)) value[VAR_LIGHT_POWER] += 1;
+    if (cond(value[OBJ_LIGHT_SOURCE] == LIGHT_LIT)) value[VAR_LIGHT_POWER] += 1;
     value[VAR_QUESTION] = Q_AFTER_RESTORE;
     say(SAY_STOP, 1550, 0);
     return 0;
@@ -172,29 +171,30 @@ int p226() {
     value[VAR_QUESTION] = Q_NONE;
     if (accept()) {
         command_back();
-        value[21] = 1;
-        if (cond(here() == 307)) {
+        value[OBJ_SENTINEL] = 1;
+        if (cond(here() == PLACE_EAST_END_OF_SENTINEL_WAY)) {
             // The sentinel wakes and steps out of its niche, and the way
             // it barred is where the player now stands.
-            value[VAR_HERE] = 306;
+            value[VAR_HERE] = PLACE_WEST_END_OF_SENTINEL_WAY;
             mark_ref(VAR_HERE);
             mark_ref(VAR_LOOP_OBJECT);
             for (value[VAR_LOOP_OBJECT] = FIRST_OBJECT; value[VAR_LOOP_OBJECT] <= LAST_OBJECT;
                  value[VAR_LOOP_OBJECT]++) {
                 const int obj = value[VAR_LOOP_OBJECT];
-                if (cond(isat(obj, -1, 0, 307)).AND(bitest(obj, OFLAG_PORTABLE))) apport(obj, here());
+                if (cond(isat(obj, -1, 0, PLACE_EAST_END_OF_SENTINEL_WAY)).AND(bitest(obj, OFLAG_PORTABLE)))
+                    apport(obj, here());
             }
         }
-        apport(126, here());
-        apport(63, here());
-        apport(21, here());
+        apport(OBJ_BALL, here());
+        apport(OBJ_CLOTH, here());
+        apport(OBJ_SENTINEL, here());
         value[1204] = irand(6) + 5;
-        bitmod('c', 21, OFLAG_TWO_PLACES);
-        value[63] = 2;
+        bitmod('c', OBJ_SENTINEL, OFLAG_TWO_PLACES);
+        value[OBJ_CLOTH] = 2;
         say(0, 1920, 0);
-        say(0, 21, 0);
-        say(0, 63, 0);
-        say(SAY_STOP, 126, 0);
+        say(0, OBJ_SENTINEL, 0);
+        say(0, OBJ_CLOTH, 0);
+        say(SAY_STOP, OBJ_BALL, 0);
         return 0;
     }
     if (declines()) {
@@ -251,7 +251,7 @@ int p632() {
         return 0;
     }
     if (declines()) {
-        thought_better(25);
+        thought_better(OBJ_BRUTE);
         return 0;
     }
     unclear();
@@ -293,11 +293,11 @@ int p929() {
     frame<3> f;  // locals: 0 kept, 1 lost, 2 the variant of what is left
     if (accept_or_blank()) {
         command_back();
-        bitmod('c', 298, PFLAG_HINT_AVAILABLE);
-        if (cond(carried(109))) apport(109, PLACE_GONE);
+        bitmod('c', PLACE_FAR_SHORE, PFLAG_HINT_AVAILABLE);
+        if (cond(carried(OBJ_FIREFLY))) apport(OBJ_FIREFLY, PLACE_GONE);
         for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
             if (!cond(carried(obj))) continue;
-            if (cond(cond(obj == 67).OR(obj == 65)).AND(value[obj] == 2))
+            if (cond(cond(obj == OBJ_JEWEL).OR(obj == OBJ_CANDLE)).AND(value[obj] == 2))
                 f.lvals[0] = 1;  // the glowing things come through
             else if (cond(obj == OBJ_LIGHT_SOURCE))
                 continue;
@@ -316,7 +316,7 @@ int p929() {
                 f.lvals[1] = 1;
                 f.lvals[2] = 4;
             }
-            if (cond(value[OBJ_LIGHT_SOURCE] == 1)) value[1645] = 1;
+            if (cond(value[OBJ_LIGHT_SOURCE] == LIGHT_LIT)) value[1645] = 1;
         } else {
             value[VAR_CARRIED_COUNT] = 0;
         }
@@ -326,7 +326,7 @@ int p929() {
         else
             say(0, 1266, 0);
         value[VAR_QUESTION] = Q_NONE;
-        moveto(299, -1647);
+        moveto(PLACE_NEAR_SHORE, -1647);
         return 0;
     }
     if (declines()) {
@@ -365,18 +365,18 @@ int p552() {
         value[VAR_PENALTY_POINTS] += 10;
         for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++)
             if (cond(carried(obj)).AND(bitest(obj, OFLAG_SCORING))) apport(obj, VAR_HERE);
-        if (cond(carried(83))) apport(83, VAR_HERE);
+        if (cond(carried(OBJ_TUSK))) apport(OBJ_TUSK, VAR_HERE);
         say(SAY_REFVAR, VAR_PASSAGE_TEXT, 0);
-        if (cond(within(here(), 227, 252))) {
-            moveto(226, -2);
+        if (cond(within(here(), PLACE_WARREN_227, PLACE_WARREN_CHUTE))) {
+            moveto(PLACE_MOUTH_OF_WARREN, -2);
             return 0;
         }
-        if (cond(within(here(), 362, 373))) {
-            moveto(254, -2);
+        if (cond(within(here(), PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE))) {
+            moveto(PLACE_TANGLE_FORK, -2);
             return 0;
         }
-        if (cond(within(here(), 390, 426))) {
-            moveto(389, -2);
+        if (cond(within(here(), PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH))) {
+            moveto(PLACE_GATEWAY, -2);
             return 0;
         }
     }
@@ -434,7 +434,7 @@ int p743() {
 int p33() {
     if (cond(value[VAR_QUESTION] == Q_SNAPSHOT_TAKE)) {
         value[VAR_QUESTION] = Q_NONE;
-        if (cond(blank()).OR(yes()).OR(anyof(829, -1))) {
+        if (cond(blank()).OR(yes()).OR(anyof(WORD_MARK, -1))) {
             if (cond(memstore(1) == 0))
                 say(SAY_STOP, 2371, 0);
             else
@@ -472,18 +472,18 @@ int p718() {
             p322();
             if (loop) return 0;
         }
-        if (cond(carried(56))) {
-            apport(56, PLACE_GONE);
-            apport(57, PLACE_CARRIED);
+        if (cond(carried(OBJ_URN))) {
+            apport(OBJ_URN, PLACE_GONE);
+            apport(OBJ_SHARDS, PLACE_CARRIED);
         }
         if (cond(carried(OBJ_VESSEL_MEDIUM))) value[OBJ_VESSEL_MEDIUM] = 2;
         if (cond(carried(OBJ_VESSEL_SMALL)).AND(value[OBJ_VESSEL_SMALL] != 1)) value[OBJ_VESSEL_SMALL] = 2;
-        if (cond(within(getloc(110), 587, 638))) apport(110, PLACE_START);
+        if (cond(within(getloc(OBJ_WAND), PLACE_NORTH_RIM, PLACE_STREAM_HEAD))) apport(OBJ_WAND, PLACE_START);
 
         // What the player carried lies where he fell.
         for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
             if (!cond(carried(obj))) continue;
-            if (cond(obj == 67).OR(obj == 124)) {
+            if (cond(obj == OBJ_JEWEL).OR(obj == OBJ_AXE)) {
                 apport(obj, PLACE_START);
                 continue;
             }
@@ -497,12 +497,12 @@ int p718() {
         value[VAR_THERE] = 0;
         apport(OBJ_LIGHT_SOURCE, PLACE_START);
         if (cond(value[VAR_LIGHT_POWER] == 0)
-                .AND(!bitest(386, PFLAG_VISITED))
-                .AND(cond(value[OBJ_LIGHT_REFILL] == 3).OR(!bitest(getloc(OBJ_LIGHT_REFILL), 7))))
+                .AND(!bitest(PLACE_FLUE, PFLAG_VISITED))
+                .AND(cond(value[OBJ_LIGHT_REFILL] == REFILL_USED).OR(!bitest(getloc(OBJ_LIGHT_REFILL), 7))))
             apport(OBJ_LIGHT_SOURCE, PLACE_GONE);  // no oil left anywhere: the lamp is done with
         apport(OBJ_ATTACKER, PLACE_OFFSTAGE);
         value[OBJ_ATTACKER] = 0;
-        bitmod('c', 20, 13);
+        bitmod('c', OBJ_PHANTOM, 13);
         loop = 1;
         return 0;
     }
@@ -548,32 +548,146 @@ constexpr known_item K_AT(int word, int needs, int label = 0) { return {word, ne
 void list(const known_item &x) { voc(x.word, x.needs, x.always ? 0 : OFLAG_SEEN, x.label); }
 
 constexpr known_item KNOWN_FIRST[] = {
-    K(163), K_ALWAYS(124), K(43), K(26), K(40), K(65), K(39), K(158), K(109), K_AT(99, 499),
-    K_AT(170, 670, 1945), K_ALWAYS(119), K_AS(146, 1946), K_AS(141, 1947), K(70), K(11), K(136), K(148),
-    K(108), K_AT(908, 122), K(66), K(84), K(122), K_AT(22, 303), K_AS(52, 1948), K(114), K(4), K(51),
-    K(46), K(96), K(76), K(48), K(42), K(28), K(91), K(8), K(104), K(21), K(80), K(87), K_AS(193, 1949),
-    K_AS(53, 1950), K(58), K(145), K(123), K(150),
+    K(OBJ_HOURGLASS),
+    K_ALWAYS(OBJ_AXE),
+    K(OBJ_RELIQUARY),
+    K(OBJ_WATCHER),
+    K(OBJ_LIGHT_REFILL),
+    K(OBJ_CANDLE),
+    K(OBJ_LYNX),
+    K(OBJ_STICK),
+    K(OBJ_FIREFLY),
+    K_AT(OBJ_FONT, PLACE_UPPER_GROTTO),
+    K_AT(OBJ_LEDGER, PLACE_LEDGER_CELL, 1945),
+    K_ALWAYS(OBJ_VESSEL_MEDIUM),
+    K_AS(OBJ_SIEVE, 1946),
+    K_AS(OBJ_FRUIT, 1947),
+    K(OBJ_BRAND),
+    K(OBJ_BRIDGE),
+    K(OBJ_VESSEL_LARGE),
+    K(OBJ_FUNNEL),
+    K(OBJ_JAR),
+    K_AT(WORD_BEER, OBJ_LIQUID_3),
+    K(OBJ_COLLAR),
+    K(OBJ_WATERSKIN),
+    K(OBJ_LIQUID_3),
+    K_AT(OBJ_CHASM, PLACE_NEAR_BRIDGEHEAD),
+    K_AS(OBJ_STRONGBOX, 1948),
+    K(OBJ_COFFER),
+    K(OBJ_CHEST),
+    K(OBJ_TOKEN),
+    K(OBJ_FUSE),
+    K(OBJ_FIGURINE),
+    K(OBJ_TRAPDOOR),
+    K(OBJ_LOCKET),
+    K(OBJ_BOWL),
+    K(OBJ_SPIRIT),
+    K(OBJ_SPRITE),
+    K(OBJ_DOOR),
+    K(OBJ_PACKET),
+    K(OBJ_SENTINEL),
+    K(OBJ_BEAM),
+    K(OBJ_LIQUID_4),
+    K_AS(OBJ_ATTACKER, 1949),
+    K_AS(OBJ_STATUETTE, 1950),
+    K(OBJ_RING),
+    K(OBJ_TORCH),
+    K(OBJ_VESSEL_SMALL),
+    K(OBJ_VINE),
 };
 // 937 is listed here once the stair top is known, and again later always:
 // the later entry is shown only when this one was not.
-constexpr known_item KNOWN_ECHO = K_AT(937, 315);
+constexpr known_item KNOWN_ECHO = K_AT(WORD_ECHO, PLACE_HALL_OF_GLIMMERS);
 constexpr known_item KNOWN_SECOND[] = {
-    K(118), K(98), K(194), K(130), K_AS(47, 1951), K(27), K(6), K(79), K(55), K(93), K(159), K_AS(74, 1952),
-    K(50), K_ALWAYS(106), K_ALWAYS(107), K_AS(35, 1953), K_AS(116, 1954), K(95), K(12),
+    K(OBJ_BREAD),
+    K(OBJ_GRILLE),
+    K(OBJ_GIANT),
+    K(OBJ_FOLLOWER),
+    K_AS(OBJ_INGOT, 1951),
+    K(OBJ_GONG),
+    K(OBJ_LOCKED_GATE),
+    K(OBJ_HEAP),
+    K(OBJ_WICK),
+    K(OBJ_HORN),
+    K(OBJ_OTTER),
+    K_AS(OBJ_LETTERING, 1952),
+    K(OBJ_CANDLESTICK),
+    K_ALWAYS(OBJ_OPENER),
+    K_ALWAYS(OBJ_LIGHT_SOURCE),
+    K_AS(OBJ_AUTOMATON, 1953),
+    K_AS(OBJ_PLAQUE, 1954),
+    K(OBJ_INCENSE),
+    K(OBJ_PANE),
 };
 constexpr known_item KNOWN_THIRD[] = {
-    K(128), K_AS(142, 1955), K(129), K(25), K_AT(121, 217), K_AS(71, 1956), K_AS(81, 1957), K(88),
+    K(OBJ_HONEYCAKE),
+    K_AS(OBJ_MARK_142, 1955),
+    K(OBJ_SIGN),
+    K(OBJ_BRUTE),
+    K_AT(OBJ_LIQUID_2, PLACE_OIL_SEEP),
+    K_AS(OBJ_CRYSTAL, 1956),
+    K_AS(OBJ_ORB, 1957),
+    K(OBJ_WANDERER),
 };
 constexpr known_item KNOWN_FOURTH[] = {
-    K(62), K(113), K_AT(153, 559), K(20),
+    K(OBJ_MOONSTONE), K(OBJ_CUSHION), K_AT(OBJ_SNAG, PLACE_NEAR_END_OF_SNAG), K(OBJ_PHANTOM),
 };
 // 146 comes again here in the full list; it is shown once, above.
 constexpr known_item KNOWN_FIFTH[] = {
-    K(73), K(111), K(75), K_AS(57, 1960), K(61), K(132), K(94), K(67), K(110), K(78), K_AT(1078, 475),
-    K(63), K(36), K(157), K(86), K(59), K(69), K(149), K_AS(45, 1962), K_AS(49, 1963), K(38), K(144),
-    K(34), K(9), K(64), K(90), K(593), K(92), K(68), K(15), K(100), K(32), K(7), K(102), K(125), K(133),
-    K(126), K(37), K(147), K(29), K(162), K_ALWAYS(131), K(54), K(23), K(83), K(85), K(5), K(56), K(127),
-    K_ALWAYS(120), K(89), K_AS(143, 1961), K(152), K(60),
+    K(OBJ_TABLET),
+    K(OBJ_MEDALLION),
+    K(OBJ_WINCH),
+    K_AS(OBJ_SHARDS, 1960),
+    K(OBJ_JOURNAL),
+    K(OBJ_RAG),
+    K(OBJ_EEL),
+    K(OBJ_JEWEL),
+    K(OBJ_WAND),
+    K(OBJ_LADDER),
+    K_AT(WORD_MOSS, PLACE_WELL_HEAD),
+    K(OBJ_CLOTH),
+    K(OBJ_VAULT_DOOR),
+    K(OBJ_SPIRE),
+    K(OBJ_PLUME),
+    K(OBJ_PARCHMENT),
+    K(OBJ_OPAL),
+    K(OBJ_FEATHER),
+    K_AS(OBJ_BEACON, 1962),
+    K_AS(OBJ_AMULET, 1963),
+    K(OBJ_SHEET),
+    K(OBJ_VASE),
+    K(OBJ_NEST),
+    K(OBJ_LIZARD),
+    K(OBJ_GOBLET),
+    K(OBJ_SPIDER),
+    K(PLACE_SUMMIT),
+    K(OBJ_WINDER),
+    K(OBJ_BRACELET),
+    K(OBJ_CHUTE),
+    K(OBJ_SUNSTONE),
+    K(OBJ_PORTCULLIS),
+    K(OBJ_STEPS),
+    K(OBJ_HEADING),
+    K(OBJ_SWORD),
+    K(OBJ_SCRATCHES),
+    K(OBJ_BALL),
+    K(OBJ_DAIS),
+    K(OBJ_SCEPTRE),
+    K(OBJ_FERRY),
+    K(OBJ_TRAP),
+    K_ALWAYS(OBJ_TREE),
+    K(OBJ_DAGGER),
+    K(OBJ_KEEPER),
+    K(OBJ_TUSK),
+    K(OBJ_GRIFFIN),
+    K(OBJ_IMP),
+    K(OBJ_URN),
+    K(OBJ_FLASK),
+    K_ALWAYS(OBJ_LIQUID_1),
+    K(OBJ_WEB),
+    K_AS(OBJ_BAUBLE, 1961),
+    K(OBJ_POD),
+    K(OBJ_NECKLACE),
 };
 
 }  // namespace
@@ -594,16 +708,16 @@ int p776() {
     voc(0, 0, 0, 1944);
     for (const known_item &x : KNOWN_FIRST) list(x);
     list(KNOWN_ECHO);
-    const bool echo_shown = cond(bitest(315, OFLAG_SEEN));
+    const bool echo_shown = cond(bitest(PLACE_HALL_OF_GLIMMERS, OFLAG_SEEN));
     for (const known_item &x : KNOWN_SECOND) list(x);
-    if (!echo_shown) voc(937, 0, 0, 0);
+    if (!echo_shown) voc(WORD_ECHO, 0, 0, 0);
     for (const known_item &x : KNOWN_THIRD) list(x);
-    voc(151, 0, OFLAG_SEEN, cond(value[151] == 2) ? 1958 : 0);
+    voc(OBJ_BUNDLE, 0, OFLAG_SEEN, cond(value[OBJ_BUNDLE] == 2) ? 1958 : 0);
     for (const known_item &x : KNOWN_FOURTH) list(x);
-    if (cond(bitest(13, OFLAG_SEEN)).OR(bitest(139, OFLAG_SEEN)))
-        voc(13, 0, OFLAG_SEEN, 1959);
+    if (cond(bitest(OBJ_PLANT, OFLAG_SEEN)).OR(bitest(OBJ_CREEPER, OFLAG_SEEN)))
+        voc(OBJ_PLANT, 0, OFLAG_SEEN, 1959);
     else
-        voc(13, 0, 0, 0);
+        voc(OBJ_PLANT, 0, 0, 0);
     for (const known_item &x : KNOWN_FIFTH) list(x);
     say(0, 1266, 0);
     if (cond(value[VAR_QUESTION] == Q_NONE)) {
@@ -642,18 +756,18 @@ int p717() {
     // A game saved by an older version held the object's word among the
     // command words; it becomes the word of power it stood for.
     const int w = value[VAR_SPELL_WORD];
-    if (cond(within(w, 725, 740))) {
-        if (cond(w == 738).OR(w == 739)) {
-            value[VAR_SPELL_WORD] = 720;
+    if (cond(within(w, WORD_SAVE, WORD_LEAVE))) {
+        if (cond(w == WORD_UNDO).OR(w == WORD_REDO)) {
+            value[VAR_SPELL_WORD] = WORD_PAZHAN;
             mark_ref(VAR_SPELL_WORD);
-        } else if (cond(w == 734)) {
-            value[VAR_SPELL_WORD] = 715;
+        } else if (cond(w == WORD_MARGIN)) {
+            value[VAR_SPELL_WORD] = WORD_KELBRIN;
             mark_ref(VAR_SPELL_WORD);
-        } else if (cond(w == 732)) {
-            value[VAR_SPELL_WORD] = 714;
+        } else if (cond(w == WORD_LINE_WIDTH)) {
+            value[VAR_SPELL_WORD] = WORD_JEVRA;
             mark_ref(VAR_SPELL_WORD);
-        } else if (cond(w <= 727)) {
-            value[VAR_SPELL_WORD] = 708;
+        } else if (cond(w <= WORD_WAIT)) {
+            value[VAR_SPELL_WORD] = WORD_DATHEL;
             mark_ref(VAR_SPELL_WORD);
         }
     }

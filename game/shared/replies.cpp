@@ -11,13 +11,6 @@ using namespace rows;
 
 namespace {
 constexpr int PFLAG_WARREN_DEAD_END = 11;
-constexpr int OBJ_WRAITH = 18;
-constexpr int OBJ_OPAL = 69;
-constexpr int OBJ_COFFER = 114;
-constexpr int OBJ_CASKET = 115;
-constexpr int OBJ_MOONSTONE = 62;
-constexpr int PLACE_SUMP = 293;
-constexpr int PLACE_WATCHPOST = 448;
 constexpr int OFLAG_SPOKEN_RIGHT = 13;    // of the vault door: its word was said
 constexpr int OFLAG_GRIFFIN_WAITS = 13;   // the griffin's patience, two flags
 constexpr int OFLAG_GRIFFIN_RESTLESS = 14;
@@ -27,30 +20,30 @@ constexpr int FLAG_FUSE_NEAR_OUT = 9;     // of VAR_GAME_FLAGS_2
 constexpr row ALL_WITH_ANOTHER_WORD[] = {
     ret({WORD_TAKE, WORD_DROP, WORD_UNDO, WORD_REDO}),
     when([] { return cond(arg1() == OBJ_ALL); }, reply(1984)),
-    reply({851}, 2168),
+    reply({WORD_ONWARD}, 2168),
     tell(1982, arg_of(VAR_ARG1)),
     reply(1983, arg_of(VAR_ARG2)),
 };
 
 // The eel of the pools.
 constexpr row EEL[] = {
-    group(value_over(94, 1)),
-        reply({788}, 1360),
-        reply({795}, 1995),
-        reply({783}, 2828, arg_of(94)),
+    group(value_over(OBJ_EEL, 1)),
+        reply({WORD_EAT}, 1360),
+        reply({WORD_FEED}, 1995),
+        reply({WORD_ATTACK}, 2828, arg_of(OBJ_EEL)),
     end(),
-    say_as(SAY_DETAIL, 94, 0),
+    say_as(SAY_DETAIL, OBJ_EEL, 0),
     stop(),
 };
 
 // "Bridge": the one that is here, or none.
 constexpr row BRIDGE[] = {
-    when(object_near(10), reply(2030)),
-    when(object_near(31), reply(2040)),
-    when(object_near(22).AND(value_is(22, 0)), reply(2031)),
-    when(object_near(22), reply(2032)),
-    when(here_is(631).OR(here_is(632)), reply(2365)),
-    reply(1319, arg_of(11)),
+    when(object_near(OBJ_RIFT), reply(2030)),
+    when(object_near(OBJ_RAVINE), reply(2040)),
+    when(object_near(OBJ_CHASM).AND(value_is(OBJ_CHASM, 0)), reply(2031)),
+    when(object_near(OBJ_CHASM), reply(2032)),
+    when(here_is(PLACE_FAR_BANK).OR(here_is(PLACE_NEAR_BANK)), reply(2365)),
+    reply(1319, arg_of(OBJ_BRIDGE)),
 };
 
 }  // namespace
@@ -66,19 +59,21 @@ int p614() {
     set('V', VAR_PROMPT_TEXT, 'v', cond(has(WORD_GO)) ? VAR_ARG2 : VAR_ARG1, nullptr, nullptr);
     const int h = here();
     if (cond(light())) {
-        if (cond(within(h, 227, 252)).AND(!here_has(PFLAG_WARREN_DEAD_END)))
+        if (cond(within(h, PLACE_WARREN_227, PLACE_WARREN_CHUTE)).AND(!here_has(PFLAG_WARREN_DEAD_END)))
             say_stop(1345);
         else if (cond(here_has(PFLAG_SHIFTING_EXITS)))
             say_stop_typed(1295, VAR_PROMPT_TEXT);
-        else if (cond(within(h, 642, 650)).AND(anyof(WORD_NORTH, WORD_NORTHEAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_NORTHWEST, -1)))
+        else if (cond(within(h, PLACE_LONG_CORRIDOR_642, PLACE_LONG_CORRIDOR_650))
+                     .AND(anyof(WORD_NORTH, WORD_NORTHEAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_NORTHWEST,
+                                -1)))
             say_stop_typed(2425, VAR_PROMPT_TEXT);
-        else if (cond(within(h, 642, 650)).AND(has(WORD_DOWN)))
+        else if (cond(within(h, PLACE_LONG_CORRIDOR_642, PLACE_LONG_CORRIDOR_650)).AND(has(WORD_DOWN)))
             say_stop(2555);
         else
             say_stop_typed(1294, VAR_PROMPT_TEXT);
         return 0;
     }
-    if (cond(irand(100) < 25).AND(h != 462).AND(value[VAR_PHASE] <= 5)) {
+    if (cond(irand(100) < 25).AND(h != PLACE_BRINK_OF_DROP).AND(value[VAR_PHASE] <= 5)) {
         if (cond(here_has(PFLAG_OPEN_AIR))) {
             say(SAY_ARG, 1312, 0);
         } else {
@@ -116,8 +111,8 @@ int p394() {
 // the wraith and locks the hatch behind the player.
 int p663() {
     if (cond(near(OBJ_VAULT_DOOR))) {
-        bitmod('c', 376, PFLAG_HINT_AVAILABLE);
-        bitmod('c', 377, PFLAG_HINT_AVAILABLE);
+        bitmod('c', PLACE_CEILING, PFLAG_HINT_AVAILABLE);
+        bitmod('c', PLACE_EAST_VAULT_LANDING, PFLAG_HINT_AVAILABLE);
         if (cond(value[OBJ_VAULT_DOOR] == 0)) {
             const int w = cond(words() == 2) ? arg2() : arg1();
             if (cond(w == value[VAR_SPELL_WORD])) {
@@ -148,7 +143,7 @@ int p663() {
 int p331() {
     if (cond(value[VAR_MAGIC_STEP] > 0)) {
         value[VAR_MAGIC_STEP] = 0;
-        value[VAR_SEQUENCE_TEXT] = 1264;
+        value[VAR_SEQUENCE_TEXT] = TEXT_NOTHING;
         *bitword(VAR_SEQUENCE_TEXT) = ref_mark;
         say_stop(1562);
     } else {
@@ -199,7 +194,7 @@ int p754() {
         p39();
         if (loop) return 0;
     }
-    const int k = arg2() - 1106;
+    const int k = arg2() - WORD_MILKY;
     if (cond(value[OBJ_OPAL] == 0).AND(k == 1).OR(value[OBJ_OPAL] == k)) {
         value[VAR_ARG2] = OBJ_OPAL;
         *bitword(VAR_ARG2) = ref_mark;
@@ -207,13 +202,13 @@ int p754() {
         p39();
         if (loop) return 0;
     }
-    if (cond(within(arg1(), 1107, 1125)).OR(within(arg2(), 1107, 1125))) say_stop(1266);
+    if (cond(within(arg1(), WORD_RED, WORD_BROWN)).OR(within(arg2(), WORD_RED, WORD_BROWN))) say_stop(1266);
     return 0;
 }
 
 // Drinking the ale of the cask, or tasting it: three sips, then no more.
 int p228() {
-    if (cond(has(791))) {
+    if (cond(has(WORD_TASTE))) {
         if (cond(value[VAR_SIPS] <= 2)) {
             value[VAR_SIPS] += 1;
             say_stop(2280);

@@ -15,18 +15,29 @@ struct exploration_item {
     int refno, flag, points;
 };
 constexpr exploration_item EXPLORING[] = {
-    {195, PFLAG_VISITED, 1}, {540, PFLAG_VISITED, 2},  {199, PFLAG_VISITED, 2},  {206, PFLAG_VISITED, 8},
-    {589, PFLAG_VISITED, 8}, {545, PFLAG_VISITED, 8},  {386, PFLAG_VISITED, 8},  {439, PFLAG_VISITED, 8},
-    {312, PFLAG_VISITED, 8}, {352, PFLAG_VISITED, 8},  {28, 13, 8},              {158, OFLAG_SEEN, 10},
-    {547, PFLAG_VISITED, 10}, {483, PFLAG_VISITED, 10},
+    {PLACE_START, PFLAG_VISITED, 1},
+    {PLACE_CAIRN_FIELD, PFLAG_VISITED, 2},
+    {PLACE_RIVER_BLUFF, PFLAG_VISITED, 2},
+    {PLACE_CARVINGS, PFLAG_VISITED, 8},
+    {PLACE_SOUTH_RIM, PFLAG_VISITED, 8},
+    {PLACE_GRATE, PFLAG_VISITED, 8},
+    {PLACE_FLUE, PFLAG_VISITED, 8},
+    {PLACE_WEST_END_OF_GALLERY, PFLAG_VISITED, 8},
+    {PLACE_SPAN_LEDGE, PFLAG_VISITED, 8},
+    {PLACE_OUTER_HALL, PFLAG_VISITED, 8},
+    {OBJ_SPIRIT, 13, 8},
+    {OBJ_STICK, OFLAG_SEEN, 10},
+    {PLACE_RING_WALK_547, PFLAG_VISITED, 10},
+    {PLACE_WEST_THICKET, PFLAG_VISITED, 10},
 };
 
 int exploration_points() {
     int points = 0;
     for (const exploration_item &x : EXPLORING) {
-        if (x.refno == 206) {
+        if (x.refno == PLACE_CARVINGS) {
             // The carvings count by either of their two places.
-            if (cond(bitest(206, PFLAG_VISITED)).OR(bitest(222, PFLAG_VISITED))) points += x.points;
+            if (cond(bitest(PLACE_CARVINGS, PFLAG_VISITED)).OR(bitest(PLACE_DRUM_CHAMBER, PFLAG_VISITED)))
+                points += x.points;
         } else if (cond(bitest(x.refno, x.flag))) {
             points += x.points;
         }
@@ -59,7 +70,7 @@ int p378() {
         const int obj = f.lvals[0];
         if (!cond(bitest(obj, OFLAG_SCORING))) continue;
         if (cond(getloc(obj) == PLACE_DEPOSIT).OR(getloc(obj) == PLACE_INTRO)) {
-            if (cond(cond(obj == 144).OR(obj == 148)).AND(value[obj] > 1))
+            if (cond(cond(obj == OBJ_VASE).OR(obj == OBJ_FUNNEL)).AND(value[obj] > 1))
                 value[VAR_SCORE] += 9;
             else
                 value[VAR_SCORE] += POINTS_HOME;
@@ -72,24 +83,27 @@ int p378() {
     // The sunstone counts by the place it lies at: it carries the flag of an
     // object present at two places, with which it would also seem to lie at
     // the place after its own (the bluff's neighbour is the cottage).
-    if (cond(getloc(100) == PLACE_DEPOSIT))
+    if (cond(getloc(OBJ_SUNSTONE) == PLACE_DEPOSIT))
         value[VAR_SCORE] -= 7;
-    else if (cond(getloc(100) == 199))
+    else if (cond(getloc(OBJ_SUNSTONE) == PLACE_RIVER_BLUFF))
         value[VAR_SCORE] += 7;
 
-    if (cond(!bitest(83, OFLAG_SCORING))) value[VAR_SCORE_MAX] += POINTS_HOME;
-    if (cond(!bitest(63, OFLAG_SCORING))) value[VAR_SCORE_MAX] += POINTS_HOME;
+    if (cond(!bitest(OBJ_TUSK, OFLAG_SCORING))) value[VAR_SCORE_MAX] += POINTS_HOME;
+    if (cond(!bitest(OBJ_CLOTH, OFLAG_SCORING))) value[VAR_SCORE_MAX] += POINTS_HOME;
 
-    if (cond(bitest(104, OFLAG_SEEN))) {
+    if (cond(bitest(OBJ_PACKET, OFLAG_SEEN))) {
         value[VAR_SCORE] += 3;
-        if (cond(isat(104, -1, 0, PLACE_DEPOSIT)).OR(isat(105, -1, 0, PLACE_DEPOSIT))) value[VAR_SCORE] += 3;
+        if (cond(isat(OBJ_PACKET, -1, 0, PLACE_DEPOSIT)).OR(isat(OBJ_WRAPPER, -1, 0, PLACE_DEPOSIT)))
+            value[VAR_SCORE] += 3;
     }
 
-    if (cond(isat(116, -1, 0, PLACE_DEPOSIT)).OR(isat(116, -1, 0, PLACE_INTRO)).OR(isat(116, -1, 0, 295)))
+    if (cond(isat(OBJ_PLAQUE, -1, 0, PLACE_DEPOSIT))
+            .OR(isat(OBJ_PLAQUE, -1, 0, PLACE_INTRO))
+            .OR(isat(OBJ_PLAQUE, -1, 0, PLACE_CLINGING_CHAMBER)))
         value[VAR_SCORE] += 1;
     value[VAR_SCORE_MAX] += 1;
 
-    if (cond(bitest(170, OFLAG_SCORING))) value[VAR_SCORE] += 7;
+    if (cond(bitest(OBJ_LEDGER, OFLAG_SCORING))) value[VAR_SCORE] += 7;
 
     if (cond(value[VAR_PHASE] <= 5))
         value[VAR_SCORE] += exploration_points();

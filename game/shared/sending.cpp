@@ -8,8 +8,6 @@ using namespace rows;
 
 namespace {
 
-constexpr int WORD_WAVE = 781;
-constexpr int WORD_THROW = 793;
 constexpr int FLASK_COUNT_LIMIT = 16;
 constexpr int FLASK_SAFE_COUNT = 6;      // the flask's counter up to which a put-down is always safe
 constexpr int LANDING_VARIANT = 11;      // object flag: the landing text's second wording fits it
@@ -26,7 +24,7 @@ void comes_back() {
 
 // The place of a vessel's spilt liquid outside the dunes is wet.
 void wet(int place) {
-    if (cond(!within(place, 587, 627))) bitmod('s', place, PFLAG_EXTRA_REMARK);
+    if (cond(!within(place, PLACE_NORTH_RIM, PLACE_LOOKOUT_POINT))) bitmod('s', place, PFLAG_EXTRA_REMARK);
 }
 
 // Aimed at the prowler: the free room in the player's hands, how often the
@@ -63,8 +61,8 @@ int aim_at_prowler() {
 // Aimed at the chained lynx: a thrown axe is caught and kept; anything
 // else thrown only angers it; struck at close quarters it may kill.
 int aim_at_lynx() {
-    if (cond(value[39] != 0)) {
-        say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1463, 39);
+    if (cond(value[OBJ_LYNX] != 0)) {
+        say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1463, OBJ_LYNX);
         return 1;
     }
     if (cond(throwing())) {
@@ -99,10 +97,10 @@ int aim_at_brute() {
         p154();
         return 1;
     }
-    bitmod('c', 385, PFLAG_HINT_AVAILABLE);
-    bitmod('c', 385, PFLAG_CREATURE_FREE);
-    apport(25, PLACE_GONE);
-    apport(125, here());
+    bitmod('c', PLACE_GUARDED_PASSAGE, PFLAG_HINT_AVAILABLE);
+    bitmod('c', PLACE_GUARDED_PASSAGE, PFLAG_CREATURE_FREE);
+    apport(OBJ_BRUTE, PLACE_GONE);
+    apport(OBJ_SWORD, here());
     say_stop(1594);
     return 1;
 }
@@ -110,7 +108,7 @@ int aim_at_brute() {
 // Aimed at the watcher: once calmed it lets the thrown thing fall back;
 // before that, it kills.
 int aim_at_watcher() {
-    if (cond(value[26] > 1)) {
+    if (cond(value[OBJ_WATCHER] > 1)) {
         comes_back();
         say_stop(1464);
         return 1;
@@ -135,24 +133,24 @@ int nothing_reacts() {
 constexpr row AIMED_AT[] = {
     first(),
         group(object_near(OBJ_ATTACKER)), step(aim_at_prowler), end(),
-        group(object_near(9)),
+        group(object_near(OBJ_LIZARD)),
             step([] { comes_back(); return 0; }),
             reply(1333),
         end(),
-        when(object_near(21), reply(1442, arg_of(VAR_ARG2))),
-        group(object_near(39)), step(aim_at_lynx), end(),
-        when(object_near(23), reply(1455)),
-        group(object_near(25)), step(aim_at_brute), end(),
-        when(object_near(18), reply(1615, arg_of(VAR_ARG2))),
-        group(object_near(26)), step(aim_at_watcher), end(),
-        when(object_near(28), reply(1625, arg_of(VAR_ARG2))),
+        when(object_near(OBJ_SENTINEL), reply(1442, arg_of(VAR_ARG2))),
+        group(object_near(OBJ_LYNX)), step(aim_at_lynx), end(),
+        when(object_near(OBJ_KEEPER), reply(1455)),
+        group(object_near(OBJ_BRUTE)), step(aim_at_brute), end(),
+        when(object_near(OBJ_WRAITH), reply(1615, arg_of(VAR_ARG2))),
+        group(object_near(OBJ_WATCHER)), step(aim_at_watcher), end(),
+        when(object_near(OBJ_SPIRIT), reply(1625, arg_of(VAR_ARG2))),
         group(object_near(OBJ_FOLLOWER)),
             tell(1626, arg_of(VAR_ARG2)),
             call(p154),
         end(),
-        group(object_near(194)),
+        group(object_near(OBJ_GIANT)),
             first(),
-                when(here_is(199), reply(3353, arg_of(VAR_ARG2))),
+                when(here_is(PLACE_RIVER_BLUFF), reply(3353, arg_of(VAR_ARG2))),
                 otherwise(),
                     tell(1794, arg_of(VAR_ARG2)),
                     call(p154),
@@ -167,8 +165,8 @@ constexpr row AIMED_AT[] = {
 // have their own outcomes; every other case ends with the blast's text.
 constexpr row FLASK_BLAST[] = {
     first(),
-        group(object_near(34)),
-            put(34, PLACE_GONE),
+        group(object_near(OBJ_NEST)),
+            put(OBJ_NEST, PLACE_GONE),
             reply(2823, arg(5)),
         end(),
         group(object_near(OBJ_ATTACKER)),
@@ -177,18 +175,18 @@ constexpr row FLASK_BLAST[] = {
             call(p517, num(-1)),
             stop(),
         end(),
-        when(object_near(23), reply(2823, arg(0))),
-        when(object_near(39).AND(value_over(39, 0)), reply(2823, arg(2))),
-        when(object_near(39), reply(2823, arg(1))),
-        when(object_near(9), reply(2823, arg(3))),
-        when(object_near(109), reply(2823, arg(4))),
-        when(object_near(21).AND(value_is(21, 0)), reply(2823, arg(6))),
-        when(object_near(28), reply(2823, arg(7))),
-        when(object_near(26).AND(value_under(26, 2)), reply(2823, arg(8))),
+        when(object_near(OBJ_KEEPER), reply(2823, arg(0))),
+        when(object_near(OBJ_LYNX).AND(value_over(OBJ_LYNX, 0)), reply(2823, arg(2))),
+        when(object_near(OBJ_LYNX), reply(2823, arg(1))),
+        when(object_near(OBJ_LIZARD), reply(2823, arg(3))),
+        when(object_near(OBJ_FIREFLY), reply(2823, arg(4))),
+        when(object_near(OBJ_SENTINEL).AND(value_is(OBJ_SENTINEL, 0)), reply(2823, arg(6))),
+        when(object_near(OBJ_SPIRIT), reply(2823, arg(7))),
+        when(object_near(OBJ_WATCHER).AND(value_under(OBJ_WATCHER, 2)), reply(2823, arg(8))),
         when(object_near(OBJ_FOLLOWER), reply(2823, arg(9))),
-        when(object_near(90), reply(2823, arg(10))),
-        when(object_near(25), reply(2823, arg(11))),
-        when(object_near(5), reply(2823, arg(12))),
+        when(object_near(OBJ_SPIDER), reply(2823, arg(10))),
+        when(object_near(OBJ_BRUTE), reply(2823, arg(11))),
+        when(object_near(OBJ_IMP), reply(2823, arg(12))),
     end(),
     stop(),
 };
@@ -204,14 +202,14 @@ int p910() {
         if (!loop) loop = 1;
         return 0;
     }
-    if (cond(throwing()).AND(here() != 199)) apport(x, here());
+    if (cond(throwing()).AND(here() != PLACE_RIVER_BLUFF)) apport(x, here());
     return run<AIMED_AT>();
 }
 
 // An object sent off lands where the place said, with the place's text,
 // and the objects that react to the trip do so.
 int p878() {
-    if (cond(has(109)).OR(has(39))) return 0;
+    if (cond(has(OBJ_FIREFLY)).OR(has(OBJ_LYNX))) return 0;
     if (cond(value[VAR_LANDING_TEXT] == 0).AND(value[VAR_LANDING_PLACE] == here())) return 0;
     const int x = thrown();
     if (cond(value[VAR_DROP_TEXT_MODE] == 1)) {
@@ -222,17 +220,17 @@ int p878() {
     }
     const int landing = value[VAR_LANDING_PLACE];
     apport(x, VAR_LANDING_PLACE);
-    if (cond(x == 148)) value[148] = 2;
-    if (cond(has(56))) {
-        apport(56, PLACE_GONE);
-        if (cond(apport(57, VAR_LANDING_PLACE) != PLACE_GONE)) {
+    if (cond(x == OBJ_FUNNEL)) value[OBJ_FUNNEL] = 2;
+    if (cond(has(OBJ_URN))) {
+        apport(OBJ_URN, PLACE_GONE);
+        if (cond(apport(OBJ_SHARDS, VAR_LANDING_PLACE) != PLACE_GONE)) {
             say_stop(1687);
             return 0;
         }
     }
-    if (cond(here() == 210).AND(has(47))) {
-        value[213] = 1;
-        value[9] = 1;
+    if (cond(here() == PLACE_STEPWELL).AND(has(OBJ_INGOT))) {
+        value[PLACE_NICHE] = 1;
+        value[OBJ_LIZARD] = 1;
         say_stop(2170);
         return 0;
     }
@@ -250,10 +248,10 @@ int p878() {
         }
     }
     if (cond(has(OBJ_VESSEL_SMALL)).AND(value[OBJ_VESSEL_SMALL] > 2)) value[OBJ_VESSEL_SMALL] = 2;
-    if (cond(has(108)).AND(carried(109))) {
-        if (cond(apport(109, VAR_LANDING_PLACE) != PLACE_GONE)) {
+    if (cond(has(OBJ_JAR)).AND(carried(OBJ_FIREFLY))) {
+        if (cond(apport(OBJ_FIREFLY, VAR_LANDING_PLACE) != PLACE_GONE)) {
             int v = 0;
-            if (cond(here() == 210))
+            if (cond(here() == PLACE_STEPWELL))
                 v = 1;
             else
                 say(0, 1266, 0);
@@ -262,7 +260,7 @@ int p878() {
         loop = 1;
         return 0;
     }
-    if (cond(has(OBJ_LIGHT_SOURCE)).AND(value[OBJ_LIGHT_SOURCE] == 1)) {
+    if (cond(has(OBJ_LIGHT_SOURCE)).AND(value[OBJ_LIGHT_SOURCE] == LIGHT_LIT)) {
         value[OBJ_LIGHT_SOURCE] = 0;
         p487();
         if (loop) return 0;
@@ -271,7 +269,7 @@ int p878() {
             if (loop) return 0;
         }
     }
-    if (cond(here() == 210)) say(0, 1266, 0);
+    if (cond(here() == PLACE_STEPWELL)) say(0, 1266, 0);
     loop = 1;
     return 0;
 }
@@ -280,19 +278,19 @@ int p878() {
 // otherwise it drops here, and the hound, when near, bounds after it and
 // neither is seen again.
 int p795() {
-    value[126] = 0;
-    if (cond(throwing()).AND(here() != 462).AND(!near(OBJ_FOLLOWER))) {
+    value[OBJ_BALL] = 0;
+    if (cond(throwing()).AND(here() != PLACE_BRINK_OF_DROP).AND(!near(OBJ_FOLLOWER))) {
         p878();
         if (loop) return 0;
     }
     say(0, 2001, 0);
-    apport(126, here());
-    if (cond(here() == 462)) {
+    apport(OBJ_BALL, here());
+    if (cond(here() == PLACE_BRINK_OF_DROP)) {
         p940();
         if (loop) return 0;
     }
     if (cond(near(OBJ_FOLLOWER))) {
-        apport(126, PLACE_GONE);
+        apport(OBJ_BALL, PLACE_GONE);
         apport(OBJ_FOLLOWER, PLACE_GONE);
         if (cond(light())) {
             say_stop(1629);

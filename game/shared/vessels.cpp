@@ -7,7 +7,6 @@
 
 namespace {
 
-
 // The large vessel holds liquid 120 in state 3 and in its portion states 7..9.
 int large_holds_liquid_1(int state) { return cond(state == VESSEL_WATER).OR(state > 6); }
 
@@ -53,13 +52,13 @@ int pour_on_door(int liquid) {
     value[vessel] = VESSEL_EMPTY;
     if (cond(vessel != OBJ_VESSEL_SMALL)) bitmod('s', here(), PFLAG_EXTRA_REMARK);
     const int from = liquid == OBJ_LIQUID_2 ? 0 : 1;
-    if (cond(value[8] == from)) {
-        value[8] = 1 - from;
+    if (cond(value[OBJ_DOOR] == from)) {
+        value[OBJ_DOOR] = 1 - from;
         say_stop(liquid == OBJ_LIQUID_2 ? 1407 : 1406);
         return 0;
     }
     say(SAY_ARG | SAY_ARGVAR, 1987, liquid);
-    say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1988, 8);
+    say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1988, OBJ_DOOR);
     return 0;
 }
 
@@ -105,7 +104,7 @@ int p218() {
     p888();
     if (loop) return 0;
     if (cond(value[VAR_RESULT] == OBJ_LIQUID_3)) {
-        if (cond(near(194))) {
+        if (cond(near(OBJ_GIANT))) {
             say_stop(3352);
             return 0;
         }
@@ -140,7 +139,7 @@ int p903() {
         p321(num(1));
         if (loop) return 0;
     }
-    if (cond(near(139))) {
+    if (cond(near(OBJ_CREEPER))) {
         say_stop(2088);
         return 0;
     }
@@ -152,22 +151,22 @@ int p903() {
     }
     say(SAY_ARG | SAY_ARGVAR, 1373, OBJ_LIQUID_1);
     say(SAY_ARG | SAY_ARGVAR, 1557, VAR_VESSEL);
-    if (cond(value[13] == 2)) {
-        value[13] = 0;
-        bitmod('s', 14, OFLAG_FIXTURE);
+    if (cond(value[OBJ_PLANT] == 2)) {
+        value[OBJ_PLANT] = 0;
+        bitmod('s', OBJ_FRONDS, OFLAG_FIXTURE);
         say(0, 2085, 0);
-    } else if (cond(value[13] == 1)) {
-        value[13] = 2;
+    } else if (cond(value[OBJ_PLANT] == 1)) {
+        value[OBJ_PLANT] = 2;
         say(0, 2084, 0);
-        bitmod('c', 14, OFLAG_FIXTURE);
+        bitmod('c', OBJ_FRONDS, OFLAG_FIXTURE);
     } else {
-        value[13] = 1;
+        value[OBJ_PLANT] = 1;
         say(0, 2083, 0);
-        bitmod('c', 14, OFLAG_FIXTURE);
+        bitmod('c', OBJ_FRONDS, OFLAG_FIXTURE);
     }
-    value[14] = value[13];
+    value[OBJ_FRONDS] = value[OBJ_PLANT];
     say(0, 1266, 0);
-    say(SAY_STOP, 13, 0);
+    say(SAY_STOP, OBJ_PLANT, 0);
     return 0;
 }
 
@@ -176,45 +175,46 @@ int p903() {
 // bundle is eaten and leaves a pod in the player's hands, the nectar is
 // used up and the griffin that gave it is gone.
 int p304() {
-    if (cond(near(13))) {
+    if (cond(near(OBJ_PLANT))) {
         say_stop(2089);
         return 0;
     }
-    if (cond(near_in(139, 2))) {
+    if (cond(near_in(OBJ_CREEPER, 2))) {
         say_stop(3450);
         return 0;
     }
-    if (cond(!have(OBJ_VESSEL_LARGE, 0, 6)).AND(!carried(151))) {
+    if (cond(!have(OBJ_VESSEL_LARGE, 0, 6)).AND(!carried(OBJ_BUNDLE))) {
         say_stop(1755);
         return 0;
     }
     int k;
-    if (cond(carried(151)).AND(!has(OBJ_VESSEL_LARGE)).AND(!has(OBJ_LIQUID_4))) {
-        if (!cond(value[151] == 2).OR(has(WORD_OPEN)).OR(has(813))) say(0, 2386, 0);
-        apport(151, PLACE_GONE);
-        apport(152, PLACE_CARRIED);
+    if (cond(carried(OBJ_BUNDLE)).AND(!has(OBJ_VESSEL_LARGE)).AND(!has(OBJ_LIQUID_4))) {
+        if (!cond(value[OBJ_BUNDLE] == 2).OR(has(WORD_OPEN)).OR(has(WORD_UNWRAP))) say(0, 2386, 0);
+        apport(OBJ_BUNDLE, PLACE_GONE);
+        apport(OBJ_POD, PLACE_CARRIED);
         k = 1;
     } else {
         value[OBJ_VESSEL_LARGE] = 1;
-        apport(85, PLACE_GONE);
+        apport(OBJ_GRIFFIN, PLACE_GONE);
         value[VAR_HERE_COPY] = 0;
         k = 0;
     }
     value[VAR_HERE_COPY] = 0;
-    if (cond(value[139] == 0)) {
+    if (cond(value[OBJ_CREEPER] == 0)) {
         say(SAY_ARG, 2086, k);
-        for (int r : {139, 441, 442, 440}) value[r] = 1;
+        for (int r : {OBJ_CREEPER, PLACE_BEND_OF_GALLERY, PLACE_EAST_END_OF_GALLERY, PLACE_MIDDLE_OF_GALLERY})
+            value[r] = 1;
         value[VAR_TURNS_AT_ONE_PLACE] = 0;
     } else {
-        bitmod('c', 443, PFLAG_HINT_AVAILABLE);
+        bitmod('c', PLACE_CREEPER_HALL, PFLAG_HINT_AVAILABLE);
         say(SAY_ARG, 2087, k);
-        value[139] = 2;
-        value[140] = 2;
-        bitmod('c', 140, OFLAG_FIXTURE);
-        for (int r : {441, 442, 440}) value[r] = 2;
+        value[OBJ_CREEPER] = 2;
+        value[OBJ_TENDRILS] = 2;
+        bitmod('c', OBJ_TENDRILS, OFLAG_FIXTURE);
+        for (int r : {PLACE_BEND_OF_GALLERY, PLACE_EAST_END_OF_GALLERY, PLACE_MIDDLE_OF_GALLERY}) value[r] = 2;
     }
     say(0, 1266, 0);
-    say(SAY_STOP, 139, 0);
+    say(SAY_STOP, OBJ_CREEPER, 0);
     return 0;
 }
 

@@ -14,10 +14,14 @@ namespace {
 // The places of the long corridor and the honeycomb whose description is
 // followed by a remark of their own, and the one with another.
 int corridor_remark(int place) {
-    if (cond(place == 643).OR(place == 644).OR(place == 647).OR(place == 648).OR(within(place, 652, 663))
-            .OR(place == 666))
+    if (cond(place == PLACE_LONG_CORRIDOR_643)
+            .OR(place == PLACE_LONG_CORRIDOR_644)
+            .OR(place == PLACE_LONG_CORRIDOR_647)
+            .OR(place == PLACE_LONG_CORRIDOR_648)
+            .OR(within(place, PLACE_HONEYCOMB_652, PLACE_HONEYCOMB_663))
+            .OR(place == PLACE_HONEYCOMB_666))
         return 2785;
-    if (cond(place == 649)) return 2786;
+    if (cond(place == PLACE_LONG_CORRIDOR_649)) return 2786;
     return 0;
 }
 
@@ -26,14 +30,14 @@ int look_alone() { return cond(has(WORD_LOOK)).AND(words() == 1); }
 
 // The taper of the counting room.
 int taper() {
-    if (cond(near(165))) {
-        if (cond(value[165] == 3).AND(!look_alone())) say(0, 165, 0);
-        if (cond(value[165] > 2)) apport(165, PLACE_GONE);
+    if (cond(near(OBJ_TAPER))) {
+        if (cond(value[OBJ_TAPER] == 3).AND(!look_alone())) say(0, OBJ_TAPER, 0);
+        if (cond(value[OBJ_TAPER] > 2)) apport(OBJ_TAPER, PLACE_GONE);
     }
-    if (cond(irand(100) < 50).AND(isat(165, -1, 0, PLACE_OFFSTAGE))) {
-        apport(165, here());
-        if (cond(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED))) say(0, 165, 0);
-        bitmod('s', 165, OFLAG_SEEN);
+    if (cond(irand(100) < 50).AND(isat(OBJ_TAPER, -1, 0, PLACE_OFFSTAGE))) {
+        apport(OBJ_TAPER, here());
+        if (cond(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED))) say(0, OBJ_TAPER, 0);
+        bitmod('s', OBJ_TAPER, OFLAG_SEEN);
     }
     return 0;
 }
@@ -42,13 +46,14 @@ int taper() {
 int arrival_a() {
     set_variant(2510, 0);
     set_variant(2511, 0);
-    bitmod('c', 138, 13);
+    bitmod('c', OBJ_BAIT, 13);
     bitmod('s', OBJ_LIQUID_1, 13);
-    if (cond(near_in(5, 0))) bitmod('s', 5, 13);
-    bitmod('s', 194, OFLAG_BLOCKS_PASSAGE);
+    if (cond(near_in(OBJ_IMP, 0))) bitmod('s', OBJ_IMP, 13);
+    bitmod('s', OBJ_GIANT, OFLAG_BLOCKS_PASSAGE);
     value[VAR_ARRIVALS] += 1;
-    if (cond(here() == 214)) set('V', VAR_HUB_ORIGIN, 'v', VAR_THERE, nullptr, nullptr);
-    if (cond(within(here(), 519, 544)).OR(here() == 480).OR(here() == 481)) apport(131, here());
+    if (cond(here() == PLACE_HALL_OF_WAYS)) set('V', VAR_HUB_ORIGIN, 'v', VAR_THERE, nullptr, nullptr);
+    if (cond(within(here(), PLACE_NORTHERN_HEATH, PLACE_MIRE)).OR(here() == PLACE_ROAD).OR(here() == PLACE_THICKET_GAP))
+        apport(OBJ_TREE, here());
     if (cond(value[OBJ_ATTACKER] > 0)) {
         if (cond(here_has(7)).OR(here_has(PFLAG_CREATURE_FREE))) {
             bitmod('c', OBJ_ATTACKER, OFLAG_BLOCKS_PASSAGE);
@@ -61,8 +66,11 @@ int arrival_a() {
             apport(OBJ_ATTACKER, PLACE_OFFSTAGE);
         }
     }
-    if (cond(bitest(20, 13)).AND(here_has(7))) bitmod('c', 20, 13);
-    if (cond(here() == 515).OR(here() == 511).OR(here() == 315).OR(here() == 544)) {
+    if (cond(bitest(OBJ_PHANTOM, 13)).AND(here_has(7))) bitmod('c', OBJ_PHANTOM, 13);
+    if (cond(here() == PLACE_WHIRLING_CAVE)
+            .OR(here() == PLACE_UPSTREAM_POOL)
+            .OR(here() == PLACE_HALL_OF_GLIMMERS)
+            .OR(here() == PLACE_MIRE)) {
         p678();
         if (loop) return 0;
     }
@@ -76,11 +84,14 @@ int arrival_lit() {
     // The long corridor and the honeycomb add a remark to each description
     // (they are lit, so this is where the remark belongs).
     if (int t = corridor_remark(here())) say(0, t, 0);
-    if (cond(here() == 491)) {
+    if (cond(here() == PLACE_TIMEKEEPERS_ROOM)) {
         p323();
         if (loop) return 0;
     }
-    if (cond(value[VAR_THERE] == 544).AND(here() != 544).AND(anyof(WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, -1)))
+    if (cond(value[VAR_THERE] == PLACE_MIRE)
+            .AND(here() != PLACE_MIRE)
+            .AND(anyof(WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST,
+                       WORD_NORTHWEST, -1)))
         say(0, 2598, 0);
     p796();
     if (loop) return 0;
@@ -96,7 +107,7 @@ int arrival_lit() {
     if (cond(near(OBJ_ATTACKER)).AND(value[VAR_HOARD_PICK] != 0).AND(irand(100) < 67)) {
         say(SAY_ARG, 1816, cond(value[OBJ_ATTACKER] == 1) ? 0 : 1);
     }
-    if (cond(carried(39))) say(0, 1426, 0);
+    if (cond(carried(OBJ_LYNX))) say(0, 1426, 0);
     return 0;
 }
 
@@ -105,18 +116,20 @@ int arrival_lit() {
 // the draw of the fourth whenever the first three passed.
 int fall_due() {
     const int there = value[VAR_THERE];
-    if (!cond(!bitest(there, PFLAG_LIT)).AND(!near_in(22, 1))) return 0;
+    if (!cond(!bitest(there, PFLAG_LIT)).AND(!near_in(OBJ_CHASM, 1))) return 0;
     if (cond(isat(OBJ_LIGHT_SOURCE, 0, 1, there))) return 0;
-    if (cond(isat(100, -1, 0, there)).AND(value[100] != 1)) return 0;
-    if (!cond(cond(carried(61)).OR(irand(100) < 25)).AND(!bitest(VAR_GAME_FLAGS, 5)).AND(value[VAR_PHASE] <= 5))
+    if (cond(isat(OBJ_SUNSTONE, -1, 0, there)).AND(value[OBJ_SUNSTONE] != 1)) return 0;
+    if (!cond(cond(carried(OBJ_JOURNAL)).OR(irand(100) < 25))
+             .AND(!bitest(VAR_GAME_FLAGS, 5))
+             .AND(value[VAR_PHASE] <= 5))
         return 0;
-    return !cond(near(22)).AND(value[22] > 0);
+    return !cond(near(OBJ_CHASM)).AND(value[OBJ_CHASM] > 0);
 }
 
 // The arrival in the dark: the corridor's remark, the fall, the darkness.
 int arrival_dark() {
     bool dark_told = false;
-    if (cond(within(here(), 641, 670))) {
+    if (cond(within(here(), PLACE_THRESHOLD, PLACE_LEDGER_CELL))) {
         if (int t = corridor_remark(here())) {
             say(0, t, 0);
         } else {
@@ -207,9 +220,9 @@ int arrival_c() {
     bitmod('s', VAR_QUESTION, VFLAG_QUESTION_ARRIVED);
     hold_ref(VAR_PASSAGE_TEXT, 1587);
     if (cond(irand(100) < 1)) hold_ref(VAR_PASSAGE_TEXT, 1588);
-    if (cond(near_in(OBJ_LIGHT_SOURCE, 1)).AND(here() != 315)) {
+    if (cond(near_in(OBJ_LIGHT_SOURCE, LIGHT_LIT)).AND(here() != PLACE_HALL_OF_GLIMMERS)) {
         value[VAR_LIGHT_POWER] -= 1;
-        if (cond(value[VAR_LIGHT_POWER] == 40).OR(value[VAR_LIGHT_POWER] == 0)) {
+        if (cond(value[VAR_LIGHT_POWER] == LIGHT_POWER_LOW).OR(value[VAR_LIGHT_POWER] == 0)) {
             p522();
             if (loop) return 0;
         }
@@ -238,23 +251,25 @@ int arrival_c() {
     }
     p536();
     if (loop) return 0;
-    if (cond(within(here(), 620, 622)).AND(bitest(VAR_COMMAND_STATUS, 12)).AND(!bitest(VAR_GAME_FLAGS_3, 10))) {
+    if (cond(within(here(), PLACE_UPPER_TERRACE, PLACE_LOWEST_TERRACE))
+            .AND(bitest(VAR_COMMAND_STATUS, 12))
+            .AND(!bitest(VAR_GAME_FLAGS_3, 10))) {
         terrace_remark();
         if (loop) return 0;
     }
-    if (cond(cond(here() == 636).OR(here() == 637)).AND(here_has(16))) {
+    if (cond(cond(here() == PLACE_STREAM_RUN).OR(here() == PLACE_UPPER_STREAM_RUN)).AND(here_has(16))) {
         bitmod('c', here(), 16);
-        say(0, here() == 636 ? 2544 : 2545, 0);
+        say(0, here() == PLACE_STREAM_RUN ? 2544 : 2545, 0);
     }
     if (cond(value[VAR_ENTRY_REMARK] > 0)) {
         value[VAR_ENTRY_REMARK] = 0;
-        if (!cond(cond(is_visited(199)).OR(is_seen(86))).AND(is_seen(137)))
-            say(0, cond(is_visited(199)).OR(is_seen(137)) ? 2306 : 2305, 0);
+        if (!cond(cond(is_visited(PLACE_RIVER_BLUFF)).OR(is_seen(OBJ_PLUME))).AND(is_seen(OBJ_IDOL)))
+            say(0, cond(is_visited(PLACE_RIVER_BLUFF)).OR(is_seen(OBJ_IDOL)) ? 2306 : 2305, 0);
     }
-    if (cond(here() == 222)) {
+    if (cond(here() == PLACE_DRUM_CHAMBER)) {
         if (cond(irand(100) < 35)) say(0, 1293, 0);
     }
-    if (cond(within(here(), 548, 553))) {
+    if (cond(within(here(), PLACE_RING_WALK_548, PLACE_RING_WALK_553))) {
         if (cond(irand(100) < 3)) {
             ring_walk_remark();
             if (loop) return 0;
@@ -274,11 +289,11 @@ int arrival_c() {
         p322();
         if (loop) return 0;
     }
-    if (!cond(is_seen(124)).OR(!light()).OR(value[VAR_ARRIVALS] <= 149).OR(!is_seen(90))) {
+    if (!cond(is_seen(OBJ_AXE)).OR(!light()).OR(value[VAR_ARRIVALS] <= 149).OR(!is_seen(OBJ_SPIDER))) {
         p246(num(0));
         if (loop) return 0;
     }
-    if (!cond(is_seen(20)).OR(!light()).OR(value[VAR_ARRIVALS] <= 199)) {
+    if (!cond(is_seen(OBJ_PHANTOM)).OR(!light()).OR(value[VAR_ARRIVALS] <= 199)) {
         p671(num(0));
         if (loop) return 0;
     }
@@ -308,26 +323,26 @@ int upkeep() {
             bitmod('s', VAR_ATTACKER_FELLED, 0);
         }
     }
-    set_variant(1702, cond(here_has(7)).AND(!here_has(18)).OR(here() == 502));
+    set_variant(1702, cond(here_has(7)).AND(!here_has(18)).OR(here() == PLACE_BOTTOM_OF_FALL));
     p487();
     if (loop) return 0;
-    if (cond(here() == 564)) taper();
-    if (cond(here() == 586)) {
+    if (cond(here() == PLACE_COUNTING_ROOM)) taper();
+    if (cond(here() == PLACE_OPEN_SKY)) {
         if (!look_alone()) say(0, 1266, 0);
-        if (cond(value[586] == 0)) {
-            bitmod('s', 154, OFLAG_SEEN);
-            moveto(547, -2520);
+        if (cond(value[PLACE_OPEN_SKY] == 0)) {
+            bitmod('s', OBJ_REEDS, OFLAG_SEEN);
+            moveto(PLACE_RING_WALK_547, -2520);
             if (loop) return 0;
         }
-    } else if (cond(value[63] == 1).AND(!lies_here(63))) {
-        value[63] = 3;
+    } else if (cond(value[OBJ_CLOTH] == 1).AND(!lies_here(OBJ_CLOTH))) {
+        value[OBJ_CLOTH] = 3;
     }
     if (cond(here_has(PFLAG_SHIFTING_EXITS))) {
         p212();
         if (loop) return 0;
     }
-    if (cond(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_CARRIED_CHANGED)).AND(here() == 462) &&
-        cond(anyof(WORD_DROP, 793, -1))) {
+    if (cond(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_CARRIED_CHANGED)).AND(here() == PLACE_BRINK_OF_DROP) &&
+        cond(anyof(WORD_DROP, WORD_THROW, -1))) {
         p940();
         if (loop) return 0;
     }
@@ -339,12 +354,13 @@ int upkeep() {
         p809();
         if (loop) return 0;
     }
-    if (cond(here() == 540)) bitmod('s', 138, OFLAG_SEEN);
-    if (cond(here() == 671).AND(value[671] == 2)) {
+    if (cond(here() == PLACE_CAIRN_FIELD)) bitmod('s', OBJ_BAIT, OFLAG_SEEN);
+    if (cond(here() == PLACE_SUNKEN_GROTTO_671).AND(value[PLACE_SUNKEN_GROTTO_671] == 2)) {
         say(0, 2879, 0);
-        value[671] += 1;
+        value[PLACE_SUNKEN_GROTTO_671] += 1;
     }
-    if (cond(here() == 210)) value[210] = cond(value[213] == 0).AND(!carried(47)) ? 0 : 1;
+    if (cond(here() == PLACE_STEPWELL))
+        value[PLACE_STEPWELL] = cond(value[PLACE_NICHE] == 0).AND(!carried(OBJ_INGOT)) ? 0 : 1;
     return 0;
 }
 
@@ -377,7 +393,8 @@ int p4() {
 
     // Arrival part B: the sunstone's state, and the prowler's retreat that
     // puts the player back where it stands.
-    if (cond(near(100)).AND(value[100] > 1)) value[100] = cond(lies_here(100)) ? 3 : 2;
+    if (cond(near(OBJ_SUNSTONE)).AND(value[OBJ_SUNSTONE] > 1))
+        value[OBJ_SUNSTONE] = cond(lies_here(OBJ_SUNSTONE)) ? 3 : 2;
     if (cond(bitest(value[VAR_THERE], 11)).AND(isat(OBJ_ATTACKER, -1, 0, value[VAR_THERE]))) {
         if (cond(irand(100) < 97)) {
             moveto(value[VAR_THERE], -1);
@@ -401,11 +418,16 @@ namespace {
 // same place: the same maze, or the shifting dunes.
 int same_region() {
     const int h = here(), c = value[VAR_HERE_COPY];
-    return cond(is_visited(h)).AND(cond(cond(within(h, 227, 252)).AND(within(c, 227, 252)))
-                                    .OR(cond(within(h, 362, 373)).AND(within(c, 362, 373)))
-                                    .OR(cond(within(h, 391, 426)).AND(within(c, 391, 426)))
-                                    .OR(cond(within(h, 334, 350)).AND(within(c, 334, 350)))
-                                    .OR(cond(here_has(PFLAG_SHIFTING_EXITS)).AND(within(c, 594, 617))));
+    return cond(is_visited(h))
+        .AND(cond(cond(within(h, PLACE_WARREN_227, PLACE_WARREN_CHUTE))
+                      .AND(within(c, PLACE_WARREN_227, PLACE_WARREN_CHUTE)))
+                 .OR(cond(within(h, PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE))
+                         .AND(within(c, PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE)))
+                 .OR(cond(within(h, PLACE_LABYRINTH_391, PLACE_HEART_OF_LABYRINTH))
+                         .AND(within(c, PLACE_LABYRINTH_391, PLACE_HEART_OF_LABYRINTH)))
+                 .OR(cond(within(h, PLACE_MAZE_CROSSING, PLACE_TURNING_GALLERY_350))
+                         .AND(within(c, PLACE_MAZE_CROSSING, PLACE_TURNING_GALLERY_350)))
+                 .OR(cond(here_has(PFLAG_SHIFTING_EXITS)).AND(within(c, PLACE_DUNES_594, PLACE_DUNES_617))));
 }
 
 // The counter that leads to the offer of help after some ten turns in one
@@ -430,12 +452,12 @@ int help_counter() {
 
 // The eel: six turns near it are fatal.
 int eel() {
-    value[94] += 1;
+    value[OBJ_EEL] += 1;
     say(0, 1993, 0);
-    if (cond(value[94] > 5)) {
-        moveto(502, -1);
-        if (cond(carried(118))) apport(118, PLACE_OFFSTAGE);
-        value[94] = 0;
+    if (cond(value[OBJ_EEL] > 5)) {
+        moveto(PLACE_BOTTOM_OF_FALL, -1);
+        if (cond(carried(OBJ_BREAD))) apport(OBJ_BREAD, PLACE_OFFSTAGE);
+        value[OBJ_EEL] = 0;
         p154();
         if (loop) return 0;
     }
@@ -452,8 +474,8 @@ void recount_pack() {
 
 // The lit fuse burning down in the hand; let go, it goes out.
 int fuse() {
-    int &state = value[46];
-    if (cond(carried(46))) {
+    int &state = value[OBJ_FUSE];
+    if (cond(carried(OBJ_FUSE))) {
         if (cond(state > 2)) {
             hold_ref(VAR_PROMPT_TEXT, 2116 + state - 2);
             say(SAY_REFVAR, VAR_PROMPT_TEXT, 0);
@@ -464,7 +486,7 @@ int fuse() {
                 .OR(state > 9)
                 .OR(state == 2)
                 .AND(state != 7)
-                .OR(has(773))
+                .OR(has(WORD_LISTEN))
                 .OR(irand(100) < value[1241])) {
             state += 1;
             if (cond(state <= 6))
@@ -476,7 +498,7 @@ int fuse() {
                 p154();
                 if (loop) return 0;
             }
-            bitmod('s', 46, 13);
+            bitmod('s', OBJ_FUSE, 13);
         }
     } else {
         if (cond(state > 8)) say(0, 2116, 0);
@@ -490,15 +512,15 @@ int fuse() {
 // REPEAT chain, part 3: per-turn events.
 int p5() {
     if (cond(value[VAR_QUESTION] > 0)) return 0;
-    if (cond(value[163] > 1)) {
+    if (cond(value[OBJ_HOURGLASS] > 1)) {
         p24();
         if (loop) return 0;
     }
-    if (cond(here_has(PFLAG_HINT_AVAILABLE)).OR(near(85))) {
+    if (cond(here_has(PFLAG_HINT_AVAILABLE)).OR(near(OBJ_GRIFFIN))) {
         help_counter();
         if (loop) return 0;
     }
-    if (cond(near(94))) {
+    if (cond(near(OBJ_EEL))) {
         eel();
         if (loop) return 0;
     }
@@ -506,32 +528,32 @@ int p5() {
         p690();
         if (loop) return 0;
     }
-    if (cond(value[1244] > 0)) value[1244] -= 1;
-    if (cond(near(194))) {
+    if (cond(value[VAR_GIANT_COUNTDOWN] > 0)) value[VAR_GIANT_COUNTDOWN] -= 1;
+    if (cond(near(OBJ_GIANT))) {
         p383(num(0));
         if (loop) return 0;
     }
-    if (cond(within(value[194], 1, 4)).AND(value[1244] <= 0)) {
-        if (cond(value[194] == 2)) {
-            value[194] = 4;
-            bitmod('c', 194, OFLAG_SEEN);
-            value[1244] = 4 + irand(4);
-        } else if (cond(is_seen(194))) {
-            value[194] = 0;
+    if (cond(within(value[OBJ_GIANT], 1, 4)).AND(value[VAR_GIANT_COUNTDOWN] <= 0)) {
+        if (cond(value[OBJ_GIANT] == 2)) {
+            value[OBJ_GIANT] = 4;
+            bitmod('c', OBJ_GIANT, OFLAG_SEEN);
+            value[VAR_GIANT_COUNTDOWN] = 4 + irand(4);
+        } else if (cond(is_seen(OBJ_GIANT))) {
+            value[OBJ_GIANT] = 0;
         }
     }
     p609();
     if (loop) return 0;
-    if (cond(here() == 495).AND(!is_seen(103)).AND(irand(100) < 3)) {
+    if (cond(here() == PLACE_CROSSWAYS).AND(!is_seen(OBJ_OUTLET)).AND(irand(100) < 3)) {
         p26();
         if (loop) return 0;
         if (cond(value[VAR_RESULT] == 0)) {
             say(0, 1735, 0);
-            bitmod('s', 103, OFLAG_SEEN);
+            bitmod('s', OBJ_OUTLET, OFLAG_SEEN);
             set_variant(3436, 1);
         }
     }
-    if (cond(here() == 453)) {
+    if (cond(here() == PLACE_SLUICE)) {
         p243();
         if (loop) return 0;
     }
@@ -545,64 +567,64 @@ int p5() {
     }
     value[VAR_ATTACK_ESCAPE_CHANCE] = 25;
     value[VAR_ATTACK_CHANCE] = 35;
-    if (cond(value[84] > 0)) {
-        if (cond(value[84] == 2)) {
-            value[84] = 1;
+    if (cond(value[OBJ_WATERSKIN] > 0)) {
+        if (cond(value[OBJ_WATERSKIN] == 2)) {
+            value[OBJ_WATERSKIN] = 1;
         } else {
             bitmod('s', here(), 13);
-            value[84] = 0;
+            value[OBJ_WATERSKIN] = 0;
             say(0, 1266, 0);
             say(SAY_ARG, 1802, 1);
         }
     }
     // The mirror's remark follows one turn after its mark.
-    if (cond(bitest(17, 14))) {
-        if (cond(near(17))) say(0, 1903, 0);
-        bitmod('c', 17, 14);
+    if (cond(bitest(OBJ_MIRROR, 14))) {
+        if (cond(near(OBJ_MIRROR))) say(0, 1903, 0);
+        bitmod('c', OBJ_MIRROR, 14);
     }
-    if (cond(bitest(17, 13))) {
-        bitmod('s', 17, 14);
-        bitmod('c', 17, 13);
+    if (cond(bitest(OBJ_MIRROR, 13))) {
+        bitmod('s', OBJ_MIRROR, 14);
+        bitmod('c', OBJ_MIRROR, 13);
     }
-    if (cond(bitest(VAR_GAME_FLAGS, 8)).AND(!has(712))) bitmod('c', VAR_GAME_FLAGS, 8);
+    if (cond(bitest(VAR_GAME_FLAGS, 8)).AND(!has(WORD_HESK))) bitmod('c', VAR_GAME_FLAGS, 8);
     if (cond(value[VAR_TURNS] > 7776)) {
         say(SAY_ARG, 1564, 7777);
         p322();
         if (loop) return 0;
     }
-    bitmod('c', 46, 13);
-    if (!cond(here() == 310)
-             .OR(here() == 311)
-             .OR(here() == 312)
-             .OR(value[46] <= 1)
+    bitmod('c', OBJ_FUSE, 13);
+    if (!cond(here() == PLACE_RAVINE_FORK)
+             .OR(here() == PLACE_RAVINE_EDGE)
+             .OR(here() == PLACE_SPAN_LEDGE)
+             .OR(value[OBJ_FUSE] <= 1)
              .OR(words() == 0)
              .OR(bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_ORPHAN))) {
         fuse();
         if (loop) return 0;
     }
-    if (cond(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_EVENT)).AND(value[145] > 1)) {
-        value[145] -= 1;
-        if (cond(value[145] == 1))
+    if (cond(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_EVENT)).AND(value[OBJ_TORCH] > 1)) {
+        value[OBJ_TORCH] -= 1;
+        if (cond(value[OBJ_TORCH] == 1))
             say(SAY_ARG, 2328, cond(value[VAR_CARRIED_COUNT] < value[VAR_CARRY_LIMIT]) ? 0 : 1);
     }
     if (cond(here() == PLACE_INTRO)
             .AND(value[VAR_PHASE] == 2)
-            .AND(!anyof(WORD_HELP, 871, 727, -1))
+            .AND(!anyof(WORD_HELP, WORD_HELLO, WORD_WAIT, -1))
             .AND(value[VAR_TURNS] > 4)
             .AND(!here_has(16))) {
         bitmod('s', here(), 16);
         say(0, 1281, 0);
     }
-    if (cond(near_in(5, 0))
-            .AND(bitest(5, 13))
+    if (cond(near_in(OBJ_IMP, 0))
+            .AND(bitest(OBJ_IMP, 13))
             .AND(irand(100) < 20)
             .AND(here() != PLACE_OFFSTAGE)
             .AND(light())
-            .AND(!has(805))) {
-        bitmod('c', 5, 13);
+            .AND(!has(WORD_GIVE))) {
+        bitmod('c', OBJ_IMP, 13);
         say(0, 2338, 0);
     }
-    if (cond(here() == 565).AND(value[565] == 3)) {
+    if (cond(here() == PLACE_SANCTUM).AND(value[PLACE_SANCTUM] == 3)) {
         say(0, 1266, 0);
         p831(num(1));
         if (loop) return 0;

@@ -56,8 +56,8 @@ void novice_hint() {
 int bad_syntax() {
     if (!cond(words() == PARSE_BAD_SYNTAX)) return 0;
     flush_command();
-    if (cond(has(868))) {
-        call_proc(868);
+    if (cond(has(WORD_PUT))) {
+        call_proc(WORD_PUT);
         if (loop) return 0;
     }
     if (cond(has(WORD_AGAIN)))
@@ -71,7 +71,7 @@ int bad_syntax() {
 
 int dump_word() {
     if (cond(typed("dumpdata"))) value[VAR_ARG2] = 0;
-    if (cond(has(886))) say_stop(3484);
+    if (cond(has(WORD_DUMPDATA))) say_stop(3484);
     return 0;
 }
 
@@ -82,8 +82,8 @@ int word_order() {
 }
 
 int smell_word() {
-    if (!cond(has(737))) return 0;
-    if (cond(here() == 218).OR(here() == 443))
+    if (!cond(has(WORD_SMELL))) return 0;
+    if (cond(here() == PLACE_PLANT_HOLLOW).OR(here() == PLACE_CREEPER_HALL))
         say_stop(2800);
     else
         say_stop(1377);
@@ -101,17 +101,17 @@ int save_or_restore_first() {
 // naming the word names "lock" (or what a misspelling was read as), never
 // "close", which the player did not type.
 int lock_word() {
-    if (!cond(has(770))) return 0;
+    if (!cond(has(WORD_LOCK))) return 0;
     if (cond(has(WORD_UP)))
         say_stop(3393);
     else
-        rewrite_silent(770, WORD_CLOSE);
+        rewrite_silent(WORD_LOCK, WORD_CLOSE);
     return 0;
 }
 
 // The name of place 300 means no one chamber in particular.
 int chamber_word() {
-    if (!cond(has(300))) return 0;
+    if (!cond(has(PLACE_LAKESIDE_CHAMBER))) return 0;
     if (cond(words() == 1)) {
         int k;
         if (cond(here_has(7)).AND(!here_has(18)))
@@ -123,14 +123,14 @@ int chamber_word() {
         say_stop_variant(3226, k);
         return 0;
     }
-    if (cond(arg1() == 300)) swap_words();
+    if (cond(arg1() == PLACE_LAKESIDE_CHAMBER)) swap_words();
     value[VAR_ARG2] = 0;
     value[VAR_COMMAND_STATUS] = 1;
     return 0;
 }
 
 int inscription_word() {
-    rewrite_silent(1080, 129);
+    rewrite_silent(WORD_INSCRIPTION, OBJ_SIGN);
     return 0;
 }
 
@@ -139,7 +139,8 @@ struct pronoun_map {
     int from, to;
 };
 constexpr pronoun_map pronoun_maps[] = {
-    {14, 13}, {24, 23}, {82, 81}, {140, 139}, {19, 8}, {161, 8}, {164, 8}, {169, 8},
+    {OBJ_FRONDS, OBJ_PLANT},   {OBJ_BOOTH, OBJ_KEEPER},     {OBJ_STAND, OBJ_ORB}, {OBJ_TENDRILS, OBJ_CREEPER},
+    {OBJ_RUNE_SLAB, OBJ_DOOR}, {OBJ_HOARD_DOORS, OBJ_DOOR}, {OBJ_GATE, OBJ_DOOR}, {OBJ_COVER, OBJ_DOOR},
 };
 
 int pronoun() {
@@ -149,8 +150,8 @@ int pronoun() {
     int obj = value[OBJ_PRONOUN];
     for (const pronoun_map &m : pronoun_maps)
         if (obj == m.from) obj = m.to;
-    if (obj == 112) {
-        if (cond(has(WORD_DROP)).AND(carried(110)).OR(value[112] == 0)) obj = 110;
+    if (obj == OBJ_ROD) {
+        if (cond(has(WORD_DROP)).AND(carried(OBJ_WAND)).OR(value[OBJ_ROD] == 0)) obj = OBJ_WAND;
     }
     rewrite_word(OBJ_PRONOUN, obj);
     return 0;
@@ -175,9 +176,9 @@ int toggle_light() {
 }
 
 int here_word() {
-    if (!cond(has(968))) return 0;
+    if (!cond(has(WORD_HERE))) return 0;
     if (cond(has(WORD_LOOK))) {
-        if (cond(arg1() == 968)) swap_words();
+        if (cond(arg1() == WORD_HERE)) swap_words();
         value[VAR_COMMAND_STATUS] = 1;
     } else if (cond(has(WORD_GO))) {
         say_stop(2668);
@@ -194,36 +195,36 @@ int go_alone() {
 
 // Word 1101 names whichever engraved thing is near.
 int engraving_word() {
-    if (!cond(has(1101))) return 0;
-    int reading = cond(has(798)).OR(has(WORD_LOOK));
-    if (cond(near(125))) {
+    if (!cond(has(WORD_ENGRAVING))) return 0;
+    int reading = cond(has(WORD_READ)).OR(has(WORD_LOOK));
+    if (cond(near(OBJ_SWORD))) {
         if (reading)
             say_stop(3447);
         else
-            rewrite_word(1101, 125);
-    } else if (cond(near(92))) {
+            rewrite_word(WORD_ENGRAVING, OBJ_SWORD);
+    } else if (cond(near(OBJ_WINDER))) {
         if (reading) {
-            bitmod('s', 92, 13);
+            bitmod('s', OBJ_WINDER, 13);
             say_stop(1728);
         } else {
-            rewrite_word(1101, 92);
+            rewrite_word(WORD_ENGRAVING, OBJ_WINDER);
         }
-    } else if (cond(near(147))) {
+    } else if (cond(near(OBJ_SCEPTRE))) {
         if (reading)
-            say_stop_variant(2033, 1101);
+            say_stop_variant(2033, WORD_ENGRAVING);
         else
-            rewrite_word(1101, 147);
-    } else if (cond(arg1() == 1101).AND(arg2() != 1101)) {
-        say_stop_variant(1902, 1101);
+            rewrite_word(WORD_ENGRAVING, OBJ_SCEPTRE);
+    } else if (cond(arg1() == WORD_ENGRAVING).AND(arg2() != WORD_ENGRAVING)) {
+        say_stop_variant(1902, WORD_ENGRAVING);
     } else {
-        say_stop_variant(1319, 1101);
+        say_stop_variant(1319, WORD_ENGRAVING);
     }
     return 0;
 }
 
 int somewhere_word() {
-    if (!cond(has(1097))) return 0;
-    if (cond(anyof(WORD_IN, WORD_OUT, WORD_GO, 760, WORD_BACK, 762, WORD_CROSS, -1)).OR(words() == 1))
+    if (!cond(has(WORD_SOMEWHERE))) return 0;
+    if (cond(anyof(WORD_IN, WORD_OUT, WORD_GO, WORD_ACROSS, WORD_BACK, WORD_JUMP, WORD_CROSS, -1)).OR(words() == 1))
         say_stop(3432);
     else
         say_stop(2007);
@@ -236,7 +237,7 @@ int abbreviations() {
 }
 
 int go_leaves() {
-    if (cond(keyword(WORD_GO, 973, -1))) value[VAR_COMMAND_STATUS] = 1;
+    if (cond(keyword(WORD_GO, WORD_LEAVES, -1))) value[VAR_COMMAND_STATUS] = 1;
     return 0;
 }
 
@@ -247,23 +248,24 @@ int again_with_object() {
 }
 
 int news_word() {
-    if (cond(has(843))) say_stop(1937);
+    if (cond(has(WORD_NEWS))) say_stop(1937);
     return 0;
 }
 
 int read_in_dark() {
-    if (cond(has(798)).AND(!light())) say_stop(2388);
+    if (cond(has(WORD_READ)).AND(!light())) say_stop(2388);
     return 0;
 }
 
 int look_checks() {
     if (!cond(has(WORD_LOOK))) return 0;
-    if (cond(has(WORD_ECHO)).AND(within(here(), 314, 316))) {
+    if (cond(has(WORD_ECHO)).AND(within(here(), PLACE_GLIMMER_APPROACH, PLACE_LOWER_LANDING))) {
         say_stop(1941);
         return 0;
     }
-    if (cond(has(288))) {
-        if (cond(within(here(), 643, 648)).OR(within(here(), 651, 667)))
+    if (cond(has(PLACE_DARK_NOOK))) {
+        if (cond(within(here(), PLACE_LONG_CORRIDOR_643, PLACE_LONG_CORRIDOR_648))
+                .OR(within(here(), PLACE_HONEYCOMB_651, PLACE_HONEYCOMB_667)))
             say_stop_variant(3000, cond(have(OBJ_LIGHT_SOURCE, 0, 1)) ? 1 : 0);
         else if (cond(here_has(PFLAG_LIT)))
             say_stop(2007);
@@ -281,12 +283,12 @@ int look_checks() {
 }
 
 int oil_named() {
-    if (!cond(words() == 2).AND(arg2() == OBJ_LIQUID_2).AND(!anyof(812, 809, 794, -1))) return 0;
+    if (!cond(words() == 2).AND(arg2() == OBJ_LIQUID_2).AND(!anyof(WORD_HOLD, WORD_GRAB, WORD_FIND, -1))) return 0;
     p320(num(0));
     if (loop) return 0;
     if (cond(value[VAR_VESSEL] == 0).AND(!near(OBJ_LIQUID_2))) {
         say(SAY_ARG | SAY_ARGVAR, 1319, OBJ_LIQUID_2);
-        if (cond(near(127))) {
+        if (cond(near(OBJ_FLASK))) {
             glue_text();
             say(0, 1896, 0);
         }
@@ -297,28 +299,28 @@ int oil_named() {
 
 // Word 1062 names the liquid that is about.
 int liquid_word() {
-    if (!cond(has(1062))) return 0;
-    if (cond(within(here(), 500, 509))) {
-        rewrite_word(1062, 956);
+    if (!cond(has(WORD_LIQUID))) return 0;
+    if (cond(within(here(), PLACE_PLUNGE_POOL, PLACE_FUME_DEAD_END))) {
+        rewrite_word(WORD_LIQUID, WORD_SPRAY);
     } else if (cond(here_has(PFLAG_LIQUID_SOURCE))
-                   .OR(within(here(), 547, 554))
-                   .OR(within(here(), 439, 442))
-                   .OR(here() == 572)
-                   .OR(here() == 573)) {
-        rewrite_word(1062, OBJ_LIQUID_1);
-    } else if (cond(here() == 217)) {
-        rewrite_word(1062, OBJ_LIQUID_2);
-    } else if (cond(near(127))) {
-        rewrite_word(1062, 127);
+                   .OR(within(here(), PLACE_RING_WALK_547, PLACE_RING_WALK_554))
+                   .OR(within(here(), PLACE_WEST_END_OF_GALLERY, PLACE_EAST_END_OF_GALLERY))
+                   .OR(here() == PLACE_BEACON_WAY)
+                   .OR(here() == PLACE_DESCENT)) {
+        rewrite_word(WORD_LIQUID, OBJ_LIQUID_1);
+    } else if (cond(here() == PLACE_OIL_SEEP)) {
+        rewrite_word(WORD_LIQUID, OBJ_LIQUID_2);
+    } else if (cond(near(OBJ_FLASK))) {
+        rewrite_word(WORD_LIQUID, OBJ_FLASK);
     } else {
         p321(num(0));
         if (loop) return 0;
         if (cond(value[VAR_VESSEL] != 0))
-            rewrite_word(1062, OBJ_LIQUID_1);
+            rewrite_word(WORD_LIQUID, OBJ_LIQUID_1);
         else if (cond(near_in(OBJ_VESSEL_LARGE, 5)))
-            rewrite_word(1062, OBJ_LIQUID_3);
+            rewrite_word(WORD_LIQUID, OBJ_LIQUID_3);
         else if (cond(near_in(OBJ_VESSEL_MEDIUM, 4)).OR(near_in(OBJ_VESSEL_SMALL, 4)))
-            rewrite_word(1062, OBJ_LIQUID_2);
+            rewrite_word(WORD_LIQUID, OBJ_LIQUID_2);
     }
     return 0;
 }
@@ -327,66 +329,66 @@ int ale_named() {
     if (!cond(has(OBJ_LIQUID_3))) return 0;
     if (cond(near_in(OBJ_VESSEL_LARGE, 5)))
         mark_feature();
-    else if (cond(near(194)).AND(value[194] > 4))
+    else if (cond(near(OBJ_GIANT)).AND(value[OBJ_GIANT] > 4))
         say_stop(2279);
     return 0;
 }
 
 int marks_and_nectar() {
-    if (cond(near(27)).OR(near(147)).AND(has(173))) mark_feature();
+    if (cond(near(OBJ_GONG)).OR(near(OBJ_SCEPTRE)).AND(has(OBJ_MARKS))) mark_feature();
     if (cond(has(OBJ_LIQUID_4)).AND(near_in(OBJ_VESSEL_LARGE, 6))) mark_feature();
     return 0;
 }
 
 int toy_word() {
-    if (!cond(has(949))) return 0;
+    if (!cond(has(WORD_TOY))) return 0;
     p854();
     return 0;
 }
 
 int lookout_first() {
-    if (cond(words() == 2).AND(arg1() == WORD_LOOKOUT)) rewrite_silent(891, WORD_LOOK);
+    if (cond(words() == 2).AND(arg1() == WORD_LOOKOUT)) rewrite_silent(WORD_LOOKOUT, WORD_LOOK);
     return 0;
 }
 
 // At the changing room the heading's word means the view.
 int heading_at_318() {
     if (cond(has(OBJ_HEADING))
-            .AND(here() == 318)
+            .AND(here() == PLACE_CHANGING_ROOM)
             .AND(!near(OBJ_HEADING))
-            .AND(!anyof(WORD_UP, 794, 809, -1)))
-        rewrite_silent(OBJ_HEADING, 977);
+            .AND(!anyof(WORD_UP, WORD_FIND, WORD_GRAB, -1)))
+        rewrite_silent(OBJ_HEADING, WORD_VIEW);
     return 0;
 }
 
 // Word 978, the gleam, and object 100, the sunstone, stand for each other
 // where the one or the other is meant.
 int gleam_to_sunstone() {
-    if (!cond(has(978)).AND(bitest(100, OFLAG_SEEN))) return 0;
-    if (cond(within(here(), 643, 648))
-            .OR(within(here(), 651, 663))
-            .OR(here() == 666)
-            .AND(!anyof(WORD_DROP, 793, -1)))
+    if (!cond(has(WORD_GLEAM)).AND(bitest(OBJ_SUNSTONE, OFLAG_SEEN))) return 0;
+    if (cond(within(here(), PLACE_LONG_CORRIDOR_643, PLACE_LONG_CORRIDOR_648))
+            .OR(within(here(), PLACE_HONEYCOMB_651, PLACE_HONEYCOMB_663))
+            .OR(here() == PLACE_HONEYCOMB_666)
+            .AND(!anyof(WORD_DROP, WORD_THROW, -1)))
         return 0;
-    if (cond(near(110)).AND(!near(100))) return 0;
-    rewrite_silent(978, 100);
+    if (cond(near(OBJ_WAND)).AND(!near(OBJ_SUNSTONE))) return 0;
+    rewrite_silent(WORD_GLEAM, OBJ_SUNSTONE);
     return 0;
 }
 
 int gleam_word() {
-    if (!cond(near(110)).OR(here() == 447).AND(has(978))) return 0;
-    if (cond(near(110)).AND(has(WORD_LOOK))) {
+    if (!cond(near(OBJ_WAND)).OR(here() == PLACE_EYRIE).AND(has(WORD_GLEAM))) return 0;
+    if (cond(near(OBJ_WAND)).AND(has(WORD_LOOK))) {
         say_stop_variant(2805, 0);
         return 0;
     }
-    if (cond(!near(110)).AND(has(WORD_LOOK))) {
+    if (cond(!near(OBJ_WAND)).AND(has(WORD_LOOK))) {
         say_stop_variant(2805, 1);
         return 0;
     }
     say(0, 3334, 0);
-    if (cond(anyof(WORD_TAKE, 772, 800, 816, -1)))
+    if (cond(anyof(WORD_TAKE, WORD_SNUFF, WORD_BREAK, WORD_TRADE, -1)))
         say_stop(2464);
-    else if (cond(has(792)))
+    else if (cond(has(WORD_POLISH)))
         say_stop(1329);
     else if (cond(words() > 1))
         say_stop(1403);
@@ -394,71 +396,75 @@ int gleam_word() {
 }
 
 int sunstone_to_gleam() {
-    if (!cond(has(100))) return 0;
-    if (cond(within(here(), 651, 663)).OR(here() == 666))
-        rewrite_word(100, 978);
-    else if (cond(within(here(), 643, 648)).AND(!carried(100)))
-        rewrite_word(100, 978);
+    if (!cond(has(OBJ_SUNSTONE))) return 0;
+    if (cond(within(here(), PLACE_HONEYCOMB_651, PLACE_HONEYCOMB_663)).OR(here() == PLACE_HONEYCOMB_666))
+        rewrite_word(OBJ_SUNSTONE, WORD_GLEAM);
+    else if (cond(within(here(), PLACE_LONG_CORRIDOR_643, PLACE_LONG_CORRIDOR_648)).AND(!carried(OBJ_SUNSTONE)))
+        rewrite_word(OBJ_SUNSTONE, WORD_GLEAM);
     return 0;
 }
 
 int rock_word() {
-    if (cond(has(WORD_ROCK)).AND(near(57))) rewrite_silent(1130, 57);
+    if (cond(has(WORD_ROCK)).AND(near(OBJ_SHARDS))) rewrite_silent(WORD_ROCK, OBJ_SHARDS);
     return 0;
 }
 
 int light_branch() {
-    if (cond(keyword(WORD_LIGHT, 915, -1))) say_stop(2637);
+    if (cond(keyword(WORD_LIGHT, WORD_BRANCH, -1))) say_stop(2637);
     return 0;
 }
 
 int moss_word() {
-    if (!cond(has(1078))) return 0;
-    if (cond(within(here(), 482, 487)))
-        rewrite_silent(1078, 1079);
-    else if (cond(near(143)))
-        rewrite_word(1078, 143);
+    if (!cond(has(WORD_MOSS))) return 0;
+    if (cond(within(here(), PLACE_HEART_OF_THICKET, PLACE_THICKET_SPRING)))
+        rewrite_silent(WORD_MOSS, WORD_VINES);
+    else if (cond(near(OBJ_BAUBLE)))
+        rewrite_word(WORD_MOSS, OBJ_BAUBLE);
     else
-        say_stop_variant(1319, 1079);
+        say_stop_variant(1319, WORD_VINES);
     return 0;
 }
 
 int ping_word() {
-    if (cond(has(741))) say_stop(3473);
+    if (cond(has(WORD_PING))) say_stop(3473);
     return 0;
 }
 
 // The bundle's word means the pod while the pod is near.
 int bundle_to_pod() {
-    if (!cond(has(151)).AND(near(152))) return 0;
-    if (cond(anyof(WORD_OPEN, 787, 804, -1)))
+    if (!cond(has(OBJ_BUNDLE)).AND(near(OBJ_POD))) return 0;
+    if (cond(anyof(WORD_OPEN, WORD_POUR, WORD_EMPTY, -1)))
         say_stop(2806);
-    else if (!cond(has(13)).OR(has(139)).OR(here() == 443))
-        rewrite_word(151, 152);
+    else if (!cond(has(OBJ_PLANT)).OR(has(OBJ_CREEPER)).OR(here() == PLACE_CREEPER_HALL))
+        rewrite_word(OBJ_BUNDLE, OBJ_POD);
     return 0;
 }
 
 int bracket_to_beacon() {
-    if (cond(has(44)).AND(near(45))) rewrite_word(44, 45);
+    if (cond(has(OBJ_BRACKET)).AND(near(OBJ_BEACON))) rewrite_word(OBJ_BRACKET, OBJ_BEACON);
     return 0;
 }
 
 int tapestry_to_cloth() {
-    if (cond(has(319)).AND(here() != 318).AND(here() != 319).AND(here() != 320).AND(near_in(63, 0)))
-        rewrite_word(319, 63);
+    if (cond(has(PLACE_TAPESTRY_ROOM))
+            .AND(here() != PLACE_CHANGING_ROOM)
+            .AND(here() != PLACE_TAPESTRY_ROOM)
+            .AND(here() != PLACE_CHUTE_MOUTH)
+            .AND(near_in(OBJ_CLOTH, 0)))
+        rewrite_word(PLACE_TAPESTRY_ROOM, OBJ_CLOTH);
     return 0;
 }
 
 int staircase_to_steps() {
-    if (cond(has(171)).AND(here() != 210)) rewrite_silent(171, 7);
+    if (cond(has(OBJ_STAIRCASE)).AND(here() != PLACE_STEPWELL)) rewrite_silent(OBJ_STAIRCASE, OBJ_STEPS);
     return 0;
 }
 
 int close_second() {
     if (!cond(arg2() == WORD_CLOSE)) return 0;
-    if (cond(here() == 203).OR(here() == 204).OR(near(52))) {
-        if (cond(anyof(WORD_OPEN, 800, WORD_LOOK, 784, -1)))
-            say_stop_variant(2842, cond(here() == 203).OR(here() == 204) ? 0 : 1);
+    if (cond(here() == PLACE_DELL).OR(here() == PLACE_FOOT_OF_HATCH).OR(near(OBJ_STRONGBOX))) {
+        if (cond(anyof(WORD_OPEN, WORD_BREAK, WORD_LOOK, WORD_STRIKE, -1)))
+            say_stop_variant(2842, cond(here() == PLACE_DELL).OR(here() == PLACE_FOOT_OF_HATCH) ? 0 : 1);
         else if (!cond(arg1() == WORD_CLOSE))
             say_stop(1403);
     } else if (cond(has(WORD_LOOK))) {
@@ -468,7 +474,7 @@ int close_second() {
 }
 
 int rune_door_closes() {
-    if (!cond(near(19)).AND(value[575] == 1).AND(value[VAR_DWARVISH] == 0)) return 0;
+    if (!cond(near(OBJ_RUNE_SLAB)).AND(value[PLACE_RUNE_DOOR] == 1).AND(value[VAR_DWARVISH] == 0)) return 0;
     p147();
     if (loop) return 0;
     say(0, 1266, 0);
@@ -477,14 +483,14 @@ int rune_door_closes() {
 
 int rod_in_phase_6() {
     if (!cond(value[VAR_PHASE] == 6)) return 0;
-    value[112] = 0;
-    if (cond(has(112)).AND(!test("doall"))) value[112] = 1;
+    value[OBJ_ROD] = 0;
+    if (cond(has(OBJ_ROD)).AND(!test("doall"))) value[OBJ_ROD] = 1;
     return 0;
 }
 
 int letters_and_axe() {
-    if (cond(has(1028)).AND(near(141))) rewrite_word(1028, 141);
-    if (cond(words() == 2).AND(arg1() == 124).AND(carried(124))) rewrite_word(124, 776);
+    if (cond(has(WORD_LETTERS)).AND(near(OBJ_FRUIT))) rewrite_word(WORD_LETTERS, OBJ_FRUIT);
+    if (cond(words() == 2).AND(arg1() == OBJ_AXE).AND(carried(OBJ_AXE))) rewrite_word(OBJ_AXE, WORD_CUT);
     return 0;
 }
 
@@ -527,7 +533,7 @@ int missing_object_and_all() {
             if (loop) return 0;
             default_to(1, PLACE_CARRIED, -1);
         } else if (cond(has(WORD_TAKE))) {
-            if (cond(here() == 540).AND(!near(138))) apport(138, here());
+            if (cond(here() == PLACE_CAIRN_FIELD).AND(!near(OBJ_BAIT))) apport(OBJ_BAIT, here());
             if (cond(light())) {
                 p291();
                 if (loop) return 0;
@@ -538,7 +544,7 @@ int missing_object_and_all() {
             }
         }
     }
-    if (!cond(has(OBJ_ALL_SCORING)).AND(!has(WORD_SAY)).AND(!has(812))) return 0;
+    if (!cond(has(OBJ_ALL_SCORING)).AND(!has(WORD_SAY)).AND(!has(WORD_HOLD))) return 0;
     if (cond(anyof(WORD_DROP, WORD_DOWN, -1))) {
         p291();
         if (loop) return 0;
@@ -557,16 +563,16 @@ int missing_object_and_all() {
 
 // Fixed replies to single words (or pairs), tried in this order.
 constexpr rows::row LATE_REPLIES[] = {
-    rows::reply(rows::all({WORD_GO, 1006}), 2821),
-    rows::reply({943}, 2576),
-    rows::reply({944}, 2575),
+    rows::reply(rows::all({WORD_GO, WORD_AROUND}), 2821),
+    rows::reply({WORD_SWEAR}, 2576),
+    rows::reply({WORD_CURSE}, 2575),
 };
 
 int late_fixed_replies() { return rows::run<LATE_REPLIES>(); }
 
 // The magic-word sequence falls back a step with every other command.
 int magic_sequence() {
-    if (!cond(anyof(WORD_SEQ_1, WORD_SEQ_2, WORD_SEQ_3, WORD_SEQ_4, 833, -1))) value[VAR_MAGIC_STEP] = 0;
+    if (!cond(anyof(WORD_SEQ_1, WORD_SEQ_2, WORD_SEQ_3, WORD_SEQ_4, WORD_HUSH, -1))) value[VAR_MAGIC_STEP] = 0;
     if (cond(value[VAR_MAGIC_STEP] >= 0)) value[VAR_MAGIC_STEP] -= 1;
     return 0;
 }
@@ -666,48 +672,58 @@ int per_command_variables() {
 }
 
 int plant_words() {
-    if (cond(near(13)).OR(near(14)).AND(has(139))) rewrite_silent(139, 13);
-    if (cond(near(140)).AND(value[139] == 2).OR(near(139)).AND(has(13))) rewrite_silent(13, 139);
+    if (cond(near(OBJ_PLANT)).OR(near(OBJ_FRONDS)).AND(has(OBJ_CREEPER))) rewrite_silent(OBJ_CREEPER, OBJ_PLANT);
+    if (cond(near(OBJ_TENDRILS)).AND(value[OBJ_CREEPER] == 2).OR(near(OBJ_CREEPER)).AND(has(OBJ_PLANT)))
+        rewrite_silent(OBJ_PLANT, OBJ_CREEPER);
     return 0;
 }
 
 int token_word() {
-    if (!cond(has(51))) return 0;
-    if (cond(near(104)))
-        rewrite_word(51, 104);
-    else if (cond(near(105)))
-        rewrite_word(51, 105);
+    if (!cond(has(OBJ_TOKEN))) return 0;
+    if (cond(near(OBJ_PACKET)))
+        rewrite_word(OBJ_TOKEN, OBJ_PACKET);
+    else if (cond(near(OBJ_WRAPPER)))
+        rewrite_word(OBJ_TOKEN, OBJ_WRAPPER);
     return 0;
 }
 
 int pinion_word() {
-    if (cond(has(928)).AND(near(149)).AND(here() != 491)) rewrite_silent(928, 149);
+    if (cond(has(WORD_PINION)).AND(near(OBJ_FEATHER)).AND(here() != PLACE_TIMEKEEPERS_ROOM))
+        rewrite_silent(WORD_PINION, OBJ_FEATHER);
     return 0;
 }
 
 // The finial is the sceptre's top: the first mention is answered alone.
 int finial_word() {
-    if (!cond(has(959)).AND(near(147))) return 0;
+    if (!cond(has(WORD_FINIAL)).AND(near(OBJ_SCEPTRE))) return 0;
     if (cond(value[1384] <= 2)) say(0, 1384, 0);
     if (cond(value[1384] == 1))
         return stop();
-    rewrite_word(959, 147);
+    rewrite_word(WORD_FINIAL, OBJ_SCEPTRE);
     return 0;
 }
 
 int doorway_word() {
-    if (cond(near(8)).OR(near(19)).OR(near(161)).OR(near(164)).AND(has(966))) rewrite_word(966, 8);
+    if (cond(near(OBJ_DOOR))
+            .OR(near(OBJ_RUNE_SLAB))
+            .OR(near(OBJ_HOARD_DOORS))
+            .OR(near(OBJ_GATE))
+            .AND(has(WORD_DOORWAY)))
+        rewrite_word(WORD_DOORWAY, OBJ_DOOR);
     return 0;
 }
 
 int crevice_word() {
-    if (cond(within(here(), 587, 593)).OR(within(here(), 606, 617)).OR(here() == 627).AND(has(960)))
-        rewrite_silent(960, 593);
+    if (cond(within(here(), PLACE_NORTH_RIM, PLACE_SUMMIT))
+            .OR(within(here(), PLACE_DUNES_606, PLACE_DUNES_617))
+            .OR(here() == PLACE_LOOKOUT_POINT)
+            .AND(has(WORD_CREVICE)))
+        rewrite_silent(WORD_CREVICE, PLACE_SUMMIT);
     return 0;
 }
 
 int jar_and_firefly() {
-    if (cond(keyword(108, 109, -1))) rewrite_word(108, WORD_TAKE);
+    if (cond(keyword(OBJ_JAR, OBJ_FIREFLY, -1))) rewrite_word(OBJ_JAR, WORD_TAKE);
     return 0;
 }
 
@@ -724,15 +740,18 @@ int reversed_directions() {
 }
 
 int colour_words() {
-    if (cond(words() == 2).AND(within(arg2(), 1106, 1126))) p754();
+    if (cond(words() == 2).AND(within(arg2(), WORD_MILKY, 1126))) p754();
     return 0;
 }
 
 int maze_word() {
-    if (!cond(has(905)).AND(anyof(WORD_GO, WORD_IN, -1))) return 0;
-    if (cond(within(here(), 334, 350)))
+    if (!cond(has(WORD_MAZE)).AND(anyof(WORD_GO, WORD_IN, -1))) return 0;
+    if (cond(within(here(), PLACE_MAZE_CROSSING, PLACE_TURNING_GALLERY_350)))
         say_stop(1425);
-    else if (cond(here() == 332).OR(here() == 333).OR(here() == 352).OR(here() == 353))
+    else if (cond(here() == PLACE_INSCRIBED_ARCH)
+                 .OR(here() == PLACE_STILL_POOL)
+                 .OR(here() == PLACE_OUTER_HALL)
+                 .OR(here() == PLACE_INNER_HALL))
         say_stop(2449);
     else
         say_stop(1424);
@@ -744,7 +763,7 @@ int maze_word() {
 int place_procedure() {
     if (cond(has(WORD_SAY)).AND(words() > 1).AND(!within(arg2(), 704, 722))) return 0;
     set('V', VAR_DIRECTION_WORD, 'c', 0, nullptr, nullptr);
-    if (cond(here() == 445)) rewrite_silent(WORD_BACK, WORD_SOUTH);
+    if (cond(here() == PLACE_PINNACLE)) rewrite_silent(WORD_BACK, WORD_SOUTH);
     if (cond(here_has(7)).AND(!here_has(18)).AND(carried(OBJ_HEADING)).AND(!has(WORD_LOOK))) {
         if (cond(within(arg1(), 744, 753)))
             set('V', VAR_DIRECTION_WORD, 'v', VAR_ARG1, nullptr, nullptr);
@@ -755,17 +774,17 @@ int place_procedure() {
             if (loop) return 0;
         }
     }
-    if (cond(within(here(), 519, 538))) {
+    if (cond(within(here(), PLACE_NORTHERN_HEATH, PLACE_PATH))) {
         p476();
         if (loop) return 0;
     }
-    if (cond(has(1127))) {
-        if (cond(here() == 284)) {
-            int drop = cond(anyof(WORD_DROP, 793, -1)).AND(carried(63));
-            int take = cond(anyof(863, 864, WORD_TAKE, -1)).AND(lies_here(63));
-            if (drop || take) rewrite_word(1127, 63);
+    if (cond(has(WORD_MAT))) {
+        if (cond(here() == PLACE_GLINT_GROTTO)) {
+            int drop = cond(anyof(WORD_DROP, WORD_THROW, -1)).AND(carried(OBJ_CLOTH));
+            int take = cond(anyof(WORD_ROLL, WORD_UNROLL, WORD_TAKE, -1)).AND(lies_here(OBJ_CLOTH));
+            if (drop || take) rewrite_word(WORD_MAT, OBJ_CLOTH);
         } else {
-            rewrite_word(1127, 63);
+            rewrite_word(WORD_MAT, OBJ_CLOTH);
         }
     }
     call_proc(here());
@@ -774,27 +793,27 @@ int place_procedure() {
 
 // Word 1131 names the lodestone or the sunstone, by what is near and held.
 int stone_word() {
-    if (!cond(has(1131))) return 0;
-    if (cond(near(OBJ_HEADING)).AND(near(100))) {
-        int held = carried(OBJ_HEADING) + carried(100);
+    if (!cond(has(WORD_STONE))) return 0;
+    if (cond(near(OBJ_HEADING)).AND(near(OBJ_SUNSTONE))) {
+        int held = carried(OBJ_HEADING) + carried(OBJ_SUNSTONE);
         if (held == 1) {
             if (cond(has(WORD_TAKE)))
-                rewrite_word(1131, cond(lies_here(OBJ_HEADING)) ? OBJ_HEADING : 100);
-            else if (cond(anyof(WORD_DROP, 793, -1)))
-                rewrite_word(1131, cond(carried(OBJ_HEADING)) ? OBJ_HEADING : 100);
+                rewrite_word(WORD_STONE, cond(lies_here(OBJ_HEADING)) ? OBJ_HEADING : OBJ_SUNSTONE);
+            else if (cond(anyof(WORD_DROP, WORD_THROW, -1)))
+                rewrite_word(WORD_STONE, cond(carried(OBJ_HEADING)) ? OBJ_HEADING : OBJ_SUNSTONE);
         } else {
             say_stop(2818);
         }
     } else if (cond(near(OBJ_HEADING))) {
-        rewrite_word(1131, OBJ_HEADING);
-    } else if (cond(near(100))) {
-        rewrite_word(1131, 100);
+        rewrite_word(WORD_STONE, OBJ_HEADING);
+    } else if (cond(near(OBJ_SUNSTONE))) {
+        rewrite_word(WORD_STONE, OBJ_SUNSTONE);
     }
     return 0;
 }
 
 int jump_with_word() {
-    if (cond(has(762)).AND(words() == 2).AND(!anyof(WORD_OFF, WORD_CROSS, WORD_DOWN, -1))) say_stop(2587);
+    if (cond(has(WORD_JUMP)).AND(words() == 2).AND(!anyof(WORD_OFF, WORD_CROSS, WORD_DOWN, -1))) say_stop(2587);
     return 0;
 }
 
@@ -808,55 +827,59 @@ int end_game_calls() {
     if (!cond(value[VAR_PHASE] == 6).AND(words() > 1)) return 0;
     p805();
     if (loop) return 0;
-    if (cond(has(110)).OR(has(1134))) {
+    if (cond(has(OBJ_WAND)).OR(has(WORD_STAFF))) {
         p729();
         if (loop) return 0;
     }
-    if (cond(anyof(1134, 1135, 1039, -1))) say_stop(2006);
+    if (cond(anyof(WORD_STAFF, WORD_RIPPLES, WORD_WATCHFIRE, -1))) say_stop(2006);
     return 0;
 }
 
 constexpr rows::row STAFF_REPLIES[] = {
-    rows::reply({1134, 1135}, 2007),
-    rows::reply({851, 760}, 1297),
+    rows::reply({WORD_STAFF, WORD_RIPPLES}, 2007),
+    rows::reply({WORD_ONWARD, WORD_ACROSS}, 1297),
 };
 
 int trapdoor_and_staff() {
-    if (cond(here() == 284).OR(here() == 461).OR(here() == 512).AND(has(76))) {
-        apport(76, here());
-        bitmod('s', 76, OFLAG_SEEN);
+    if (cond(here() == PLACE_GLINT_GROTTO)
+            .OR(here() == PLACE_STAIR_LANDING)
+            .OR(here() == PLACE_START_OF_CRAWLWAY)
+            .AND(has(OBJ_TRAPDOOR))) {
+        apport(OBJ_TRAPDOOR, here());
+        bitmod('s', OBJ_TRAPDOOR, OFLAG_SEEN);
     }
     return rows::run<STAFF_REPLIES>();
 }
 
 int carvings_named() {
-    if (!cond(has(206))) return 0;
+    if (!cond(has(PLACE_CARVINGS))) return 0;
     p184();
     if (loop) return 0;
     return stop();
 }
 
 int statue_word() {
-    if (cond(has(72))) say_stop_variant(1753, cond(bitest(VAR_GAME_FLAGS_3, 5)) ? 1 : 0);
+    if (cond(has(OBJ_STATUE))) say_stop_variant(1753, cond(bitest(VAR_GAME_FLAGS_3, 5)) ? 1 : 0);
     return 0;
 }
 
 int count_word() {
-    if (cond(has(933))) say_stop_variant(2524, cond(value[565] == 5) ? 0 : 1);
+    if (cond(has(WORD_COUNT))) say_stop_variant(2524, cond(value[PLACE_SANCTUM] == 5) ? 0 : 1);
     return 0;
 }
 
 int riches_word() {
-    if (cond(words() == 1).OR(anyof(WORD_TAKE, 794, 798, WORD_LOOK, -1)).AND(has(1076))) say_stop(3213);
+    if (cond(words() == 1).OR(anyof(WORD_TAKE, WORD_FIND, WORD_READ, WORD_LOOK, -1)).AND(has(WORD_RICHES)))
+        say_stop(3213);
     return 0;
 }
 
 int smoke_and_scent() {
-    if (!cond(anyof(907, 906, -1))) return 0;
-    if (cond(bitest(95, OFLAG_SEEN))) {
-        value[VAR_LOOP_OBJECT] = cond(has(907)) ? 907 : 906;
+    if (!cond(anyof(WORD_SCENT, WORD_SMOKE, -1))) return 0;
+    if (cond(bitest(OBJ_INCENSE, OFLAG_SEEN))) {
+        value[VAR_LOOP_OBJECT] = cond(has(WORD_SCENT)) ? WORD_SCENT : WORD_SMOKE;
         *bitword(VAR_LOOP_OBJECT) = ref_mark;
-        if (cond(have(95, 0, 2)))
+        if (cond(have(OBJ_INCENSE, 0, 2)))
             say_stop_typed(2278, VAR_LOOP_OBJECT);
         else
             say_stop_typed(1319, VAR_LOOP_OBJECT);
@@ -867,11 +890,11 @@ int smoke_and_scent() {
 }
 
 int winder_and_nectar() {
-    if (!cond(keyword(92, OBJ_LIQUID_4, -1)).AND(near(92)).AND(near(OBJ_LIQUID_4))) return 0;
-    if (cond(bitest(92, 14))) {
+    if (!cond(keyword(OBJ_WINDER, OBJ_LIQUID_4, -1)).AND(near(OBJ_WINDER)).AND(near(OBJ_LIQUID_4))) return 0;
+    if (cond(bitest(OBJ_WINDER, 14))) {
         say_stop(3327);
-    } else if (cond(bitest(139, OFLAG_SEEN))) {
-        bitmod('s', 92, 14);
+    } else if (cond(bitest(OBJ_CREEPER, OFLAG_SEEN))) {
+        bitmod('s', OBJ_WINDER, 14);
         say(0, 3323, 0);
         say_stop(1266);
     } else {
@@ -881,22 +904,22 @@ int winder_and_nectar() {
 }
 
 int murmur_word() {
-    if (!cond(has(1081))) return 0;
-    if (cond(within(here(), 438, 445)))
+    if (!cond(has(WORD_MURMUR))) return 0;
+    if (cond(within(here(), PLACE_GALLERY_STEPS, PLACE_PINNACLE)))
         say_stop_variant(3372, 0);
-    else if (cond(within(here(), 547, 554)))
+    else if (cond(within(here(), PLACE_RING_WALK_547, PLACE_RING_WALK_554)))
         say_stop_variant(3372, 1);
-    else if (cond(here() == 446).OR(here() == 199))
+    else if (cond(here() == PLACE_BLUFF_PATH).OR(here() == PLACE_RIVER_BLUFF))
         say_stop(3371);
     else
-        say_stop_variant(1319, 1081);
+        say_stop_variant(1319, WORD_MURMUR);
     return 0;
 }
 
 int spray_at_hazard() {
-    if (!cond(here_has(PFLAG_HAZARD)).OR(here() == 502)) return 0;
-    if (cond(has(956))) {
-        if (cond(has(WORD_TAKE)).AND(bitest(139, OFLAG_SEEN)))
+    if (!cond(here_has(PFLAG_HAZARD)).OR(here() == PLACE_BOTTOM_OF_FALL)) return 0;
+    if (cond(has(WORD_SPRAY))) {
+        if (cond(has(WORD_TAKE)).AND(bitest(OBJ_CREEPER, OFLAG_SEEN)))
             say_stop_variant(2034, 1);
         else if (cond(has(WORD_LOOK)))
             say_stop(3060);
@@ -905,22 +928,22 @@ int spray_at_hazard() {
         return 0;
     }
     if (cond(keyword(WORD_TAKE, OBJ_LIQUID_1, -1)).OR(has(WORD_FILL_VESSEL)))
-        say_stop_variant(2034, cond(bitest(139, OFLAG_SEEN)) ? 1 : 0);
+        say_stop_variant(2034, cond(bitest(OBJ_CREEPER, OFLAG_SEEN)) ? 1 : 0);
     return 0;
 }
 
 // The feather inside the small vessel while it is stoppered.
 int feather_in_vial() {
-    if (!cond(has(149)).AND(near_in(OBJ_VESSEL_SMALL, 1))) return 0;
+    if (!cond(has(OBJ_FEATHER)).AND(near_in(OBJ_VESSEL_SMALL, 1))) return 0;
     mark_feature();
-    if (cond(value[VAR_PRONOUN_BEFORE] == OBJ_VESSEL_SMALL).OR(!near(149))) {
+    if (cond(value[VAR_PRONOUN_BEFORE] == OBJ_VESSEL_SMALL).OR(!near(OBJ_FEATHER))) {
         value[OBJ_PRONOUN] = value[VAR_PRONOUN_BEFORE];
         if (cond(has(WORD_LOOK))) {
             say_stop(3232);
             return 0;
         }
-        if (cond(has(800))) {
-            rewrite_silent(149, OBJ_VESSEL_SMALL);
+        if (cond(has(WORD_BREAK))) {
+            rewrite_silent(OBJ_FEATHER, OBJ_VESSEL_SMALL);
             call_proc(WORD_OPEN);
         }
     }

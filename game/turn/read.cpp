@@ -22,7 +22,7 @@ cond_fold only_blank() { return cond(blank()); }
 cond_fold one_word() { return cond(value[VAR_COMMAND_STATUS] == 1); }
 cond_fold declines() { return cond(anyof(WORD_QUIT, WORD_DECLINE, WORD_NORTH, -1)); }
 cond_fold short_no() { return cond(anyof(WORD_DECLINE, WORD_NORTH, -1)); }  // quit does not decline here
-cond_fold maybe() { return cond(anyof(858, -1)); }
+cond_fold maybe() { return cond(anyof(WORD_MAYBE, -1)); }
 
 // The stock reply to an answer that fits none of the expected ones, and a
 // question asked again after an answer that fits none.
@@ -58,8 +58,8 @@ int fill_follow_up() {
 }
 
 int open_first_maze() {  // every place of the first maze gets state 1
-    for (value[VAR_WORK_PLACE] = 227, *bitword(VAR_WORK_PLACE) = ref_mark; value[VAR_WORK_PLACE] <= 252;
-         value[VAR_WORK_PLACE]++)
+    for (value[VAR_WORK_PLACE] = PLACE_WARREN_227, *bitword(VAR_WORK_PLACE) = ref_mark;
+         value[VAR_WORK_PLACE] <= PLACE_WARREN_CHUTE; value[VAR_WORK_PLACE]++)
         value[value[VAR_WORK_PLACE]] = 1;
     return 0;
 }
@@ -71,7 +71,7 @@ int onward_from_444() {
         return 0;
     }
     bitmod('c', evar(VAR_HERE), PFLAG_HINT_AVAILABLE);
-    moveto(445, -2210);
+    moveto(PLACE_PINNACLE, -2210);
     if (loop) return 0;
     return 0;
 }
@@ -199,7 +199,7 @@ constexpr row ROUTES[] = {
             let(VAR_QUESTION, Q_NONE),
             first(),
                 when(accept_or_blank, reply(1797)),
-                group(declines), tell(1693, arg(783)), reply(1694, arg_of(VAR_ARG2)), end(),
+                group(declines), tell(1693, arg(WORD_ATTACK)), reply(1694, arg_of(VAR_ARG2)), end(),
                 unclear(),
             end(),
         end(),
@@ -257,8 +257,8 @@ constexpr row ROUTES[] = {
             first(),
                 group(accept),
                     set_flag(VAR_GAME_FLAGS, 10),
-                    put_here(85),
-                    set_flag(85, OFLAG_SEEN),
+                    put_here(OBJ_GRIFFIN),
+                    set_flag(OBJ_GRIFFIN, OFLAG_SEEN),
                     let(VAR_QUESTION, Q_NONE),
                     step(fill_follow_up),
                 end(),
@@ -278,7 +278,7 @@ constexpr row ROUTES[] = {
         group(asked(Q_WORD_798)),
             let(VAR_QUESTION, Q_NONE),
             first(),
-                group(accept_or_blank), set_flag(115, 15), add(VAR_PENALTY_POINTS, 10), reply(1861), end(),
+                group(accept_or_blank), set_flag(OBJ_CASKET, 15), add(VAR_PENALTY_POINTS, 10), reply(1861), end(),
                 when(declines, reply(1871)),
                 when(maybe, reply(2339)),
                 otherwise(), let(VAR_QUESTION, Q_WORD_798), tell(1268), reply(1860), end(),
@@ -327,7 +327,7 @@ constexpr row ROUTES[] = {
         group(asked(Q_PLACE_444_DOWN)),
             let(VAR_QUESTION, Q_NONE),
             first(),
-                group(accept), tell(2213), forced_on(443), call(p154), end(),
+                group(accept), tell(2213), forced_on(PLACE_CREEPER_HALL), call(p154), end(),
                 when(declines, reply(2578)),
                 unclear(),
             end(),
@@ -400,7 +400,7 @@ constexpr row ROUTES[] = {
         group(asked(Q_PLACE_574)),
             let(VAR_QUESTION, Q_NONE),
             first(),
-                when(accept_or_blank, forced(575, 2489)),
+                when(accept_or_blank, forced(PLACE_RUNE_DOOR, 2489)),
                 when(short_no, reply(1554)),
                 unclear(),
             end(),
@@ -408,7 +408,7 @@ constexpr row ROUTES[] = {
         group(asked(Q_TELEPORT)),
             let(VAR_QUESTION, Q_NONE),
             first(),
-                group(accept), set_flag(VAR_GAME_FLAGS, 12), call_word(806), end(),
+                group(accept), set_flag(VAR_GAME_FLAGS, 12), call_word(WORD_FLY), end(),
                 when(short_no, reply(1554)),
                 unclear(),
             end(),
@@ -416,7 +416,7 @@ constexpr row ROUTES[] = {
         group(asked(Q_PLACE_641)),
             let(VAR_QUESTION, Q_NONE),
             first(),
-                when(accept_or_blank, forced(642, 2426)),
+                when(accept_or_blank, forced(PLACE_LONG_CORRIDOR_642, 2426)),
                 when(short_no, reply(1554)),
                 unclear(),
             end(),
@@ -445,7 +445,7 @@ constexpr row ROUTES[] = {
         group(asked(Q_WORD_796)),
             let(VAR_QUESTION, Q_NONE),
             first(),
-                group(accept), put(84, PLACE_GONE), step(hint_here_used), reply(3462), end(),
+                group(accept), put(OBJ_WATERSKIN, PLACE_GONE), step(hint_here_used), reply(3462), end(),
                 when(short_no, reply(1554)),
                 unclear(),
             end(),
@@ -469,7 +469,7 @@ int p6() {
     }
 
     if (cond(value[VAR_QUESTION] == Q_NONE)) {
-        if (cond(isnear(19, -1, -1)).AND(value[575] == 1).AND(value[VAR_DWARVISH] == 0)) {
+        if (cond(isnear(OBJ_RUNE_SLAB, -1, -1)).AND(value[PLACE_RUNE_DOOR] == 1).AND(value[VAR_DWARVISH] == 0)) {
             say(0, 1266, 0);
             p147();
             if (loop) return 0;
@@ -478,8 +478,8 @@ int p6() {
         get_command(0);
         if (loop) return 0;
         if (cond(bitest(VAR_QUESTION, VFLAG_QUESTION_FRESH_LINE))) {
-            value[1200] = 1267;
-            *bitword(1200) = ref_mark;
+            value[VAR_SPELL_ACK] = 1267;
+            *bitword(VAR_SPELL_ACK) = ref_mark;
             value[VAR_SEQUENCE_TEXT] = 1329;
             *bitword(VAR_SEQUENCE_TEXT) = ref_mark;
         }

@@ -8,9 +8,6 @@ using namespace rows;
 
 namespace {
 
-constexpr int STICK = 158, PARCHMENT = 59;
-constexpr int GONG = 27, PACKET = 104;
-
 // The giant is attacked with the first weapon to hand: the sword or the
 // dagger (unless the axe is named), then the axe; unarmed, the question.
 void aim_at_giant(int weapon) {
@@ -48,25 +45,25 @@ int attack_watcher() {
 // What is attacked once it is near, first match.
 constexpr row ATTACKED[] = {
     first(),
-        reply({23}, 1455),
-        reply({5}, 3359),
-        reply({159}, 2619),
-        reply({9}, 1333),
-        reply({18}, 1616),
-        reply({39}, 1463, arg_of(39)),
-        reply({114, 115}, 1441),
-        reply({28}, 1627),
-        reply({29}, 2144),
-        reply({85}, 1754),
-        reply({90}, 1785),
+        reply({OBJ_KEEPER}, 1455),
+        reply({OBJ_IMP}, 3359),
+        reply({OBJ_OTTER}, 2619),
+        reply({OBJ_LIZARD}, 1333),
+        reply({OBJ_WRAITH}, 1616),
+        reply({OBJ_LYNX}, 1463, arg_of(OBJ_LYNX)),
+        reply({OBJ_COFFER, OBJ_CASKET}, 1441),
+        reply({OBJ_SPIRIT}, 1627),
+        reply({OBJ_FERRY}, 2144),
+        reply({OBJ_GRIFFIN}, 1754),
+        reply({OBJ_SPIDER}, 1785),
         call({OBJ_ATTACKER}, p515),
-        call({21}, p514),
-        call({25}, p516),
+        call({OBJ_SENTINEL}, p514),
+        call({OBJ_BRUTE}, p516),
         step({OBJ_GIANT}, attack_giant),
         group({OBJ_FOLLOWER}), tell(1633), call(p154), end(),
         step({OBJ_WATCHER}, attack_watcher),
-        call({94}, p698),
-        call({109}, p513),
+        call({OBJ_EEL}, p698),
+        call({OBJ_FIREFLY}, p513),
         otherwise(),
             when([] { return cond(near(arg2())); }, reply(3315)),
         end(),
@@ -75,11 +72,11 @@ constexpr row ATTACKED[] = {
 
 // The cloth struck: with the stick the dust comes out of it.
 void strike_cloth() {
-    if (cond(!carried(STICK))) {
+    if (cond(!carried(OBJ_STICK))) {
         say(0, 2228, 0);
         if (cond(carried(OBJ_WAND)).AND(value[3453] == 0))
             say_stop(3453);
-        else if (cond(carried(OBJ_DAGGER)).OR(carried(PARCHMENT)))
+        else if (cond(carried(OBJ_DAGGER)).OR(carried(OBJ_PARCHMENT)))
             say_stop(3454);
         else
             say_stop(1266);
@@ -120,7 +117,7 @@ int p512() {
         if (loop) return 0;
     }
     if (cond(has(OBJ_AUTOMATON))) {
-        call_proc(785);
+        call_proc(WORD_KICK);
         if (loop) return 0;
     }
     default_to(0, here(), OFLAG_ADDRESSABLE);
@@ -148,10 +145,10 @@ int p407() {
         return 0;
     }
     if (cond(bitest(arg2(), OFLAG_ADDRESSABLE))) {
-        call_proc(783);
+        call_proc(WORD_ATTACK);
         return 0;
     }
-    if (cond(has(GONG)).AND(near(GONG))) {
+    if (cond(has(OBJ_GONG)).AND(near(OBJ_GONG))) {
         if (cond(near(OBJ_FERRY))) {
             say_stop(1642);
         } else {
@@ -163,11 +160,11 @@ int p407() {
         return 0;
     }
     if (cond(has(OBJ_PANE))) {
-        call_proc(800);
+        call_proc(WORD_BREAK);
         return 0;
     }
     if (cond(anyof(OBJ_AUTOMATON, WORD_WALL, -1)))
-        call_proc(785);
+        call_proc(WORD_KICK);
     else
         say_stop(1403);
     return 0;
@@ -177,9 +174,9 @@ int p407() {
 // drops out), a wall or a thing.
 int p511() {
     if (cond(cond(has(OBJ_AUTOMATON)).OR(words() == 1)).AND(near(OBJ_AUTOMATON))) {
-        if (cond(is_seen(OBJ_LIGHT_REFILL)).AND(!is_seen(PACKET))) {
-            bitmod('s', PACKET, OFLAG_SEEN);
-            apport(PACKET, VAR_HERE);
+        if (cond(is_seen(OBJ_LIGHT_REFILL)).AND(!is_seen(OBJ_PACKET))) {
+            bitmod('s', OBJ_PACKET, OFLAG_SEEN);
+            apport(OBJ_PACKET, VAR_HERE);
             say_stop(1832);
         } else {
             say_stop(1329);
@@ -191,11 +188,11 @@ int p511() {
         p39();
         if (loop) return 0;
     }
-    if (cond(anyof(WORD_ROCK, 1131, 1132, -1))) {
+    if (cond(anyof(WORD_ROCK, WORD_STONE, WORD_ROCKFALL, -1))) {
         say_stop_typed(3426, VAR_ARG2);
         return 0;
     }
-    if (cond(anyof(8, 19, 161, OBJ_GATE, -1)).AND(near(arg2()))) {
+    if (cond(anyof(OBJ_DOOR, OBJ_RUNE_SLAB, OBJ_HOARD_DOORS, OBJ_GATE, -1)).AND(near(arg2()))) {
         say_stop(2604);
         return 0;
     }
@@ -204,7 +201,7 @@ int p511() {
         p154();
         if (loop) return 0;
     }
-    call_proc(800);
+    call_proc(WORD_BREAK);
     return 0;
 }
 

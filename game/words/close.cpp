@@ -6,13 +6,9 @@
 
 namespace {
 
-constexpr int HATCH = OBJ_LOCKED_GATE;
-constexpr int GATE = OBJ_GATE;
-constexpr int VIAL = OBJ_VESSEL_SMALL;
-constexpr int LYNX_DEN = 361;
 constexpr int OPEN = 1;
 
-void set_gate(int s) { value[GATE] = value[PLACE_YARD] = value[PLACE_GATEHOUSE] = s; }
+void set_gate(int s) { value[OBJ_GATE] = value[PLACE_YARD] = value[PLACE_GATEHOUSE] = s; }
 
 // The part of the close word for the rune door, the hoard doors, the gate,
 // the jug, the iron door, the jar and the vial.
@@ -34,8 +30,8 @@ int close_mechanism() {
         say_stop_typed(2506, OBJ_DOOR);
         return 0;
     }
-    if (cond(has(GATE))) {
-        if (cond(value[GATE] > 0)) {
+    if (cond(has(OBJ_GATE))) {
+        if (cond(value[OBJ_GATE] > 0)) {
             set_gate(0);
             say_stop_variant(2611, 0);
         } else {
@@ -51,12 +47,12 @@ int close_mechanism() {
         say_stop(1322);
         return 0;
     }
-    if (cond(has(108))) {
-        say(SAY_REFVAR | SAY_STOP, 1200, 0);
+    if (cond(has(OBJ_JAR))) {
+        say(SAY_REFVAR | SAY_STOP, VAR_SPELL_ACK, 0);
         return 0;
     }
-    if (cond(has(VIAL))) {
-        if (cond(value[VIAL] <= 1))
+    if (cond(has(OBJ_VESSEL_SMALL))) {
+        if (cond(value[OBJ_VESSEL_SMALL] <= 1))
             say_stop_typed(1607, VAR_ARG2);
         else
             say_stop(2100);
@@ -68,8 +64,8 @@ int close_mechanism() {
 struct side {
     int word, hatch_place, slab_place, gate_place, refusal;
 };
-constexpr side PULL = {807, 203, 577, PLACE_YARD, 2492};
-constexpr side PUSH = {808, 204, PLACE_RUNE_DOOR, PLACE_GATEHOUSE, 2493};
+constexpr side PULL = {WORD_PULL, PLACE_DELL, PLACE_GALLERY_FORK, PLACE_YARD, 2492};
+constexpr side PUSH = {WORD_PUSH, PLACE_FOOT_OF_HATCH, PLACE_RUNE_DOOR, PLACE_GATEHOUSE, 2493};
 
 // The trap, pulled up from the well head or pushed up from the gallery.
 int work_trap(const side &s) {
@@ -174,23 +170,24 @@ int work_from_side(const side &s) {
         work_trap(s);
         if (loop) return 0;
     }
-    if (cond(has(98)).AND(near(98))) {
+    if (cond(has(OBJ_GRILLE)).AND(near(OBJ_GRILLE))) {
         call_proc(WORD_OPEN);
         if (loop) return 0;
     }
-    if (cond(has(HATCH)).AND(near(HATCH))) return door_from_side(value[HATCH] == OPEN, s.hatch_place, HATCH);
+    if (cond(has(OBJ_LOCKED_GATE)).AND(near(OBJ_LOCKED_GATE)))
+        return door_from_side(value[OBJ_LOCKED_GATE] == OPEN, s.hatch_place, OBJ_LOCKED_GATE);
     if (cond(has(OBJ_RUNE_SLAB)).AND(near(OBJ_RUNE_SLAB))) return door_from_side(value[PLACE_RUNE_DOOR] == OPEN, s.slab_place, OBJ_DOOR);
     if (cond(has(OBJ_HOARD_DOORS)).AND(near(OBJ_HOARD_DOORS))) {
         work_doors(s);
         if (loop) return 0;
     }
-    if (cond(has(GATE)).AND(near(GATE))) {
+    if (cond(has(OBJ_GATE)).AND(near(OBJ_GATE))) {
         if (cond(value[VAR_PHASE] == 5)) {
             say_stop(2504);
             return 0;
         }
         if (cond(here() == s.gate_place)) {
-            if (cond(value[GATE] == OPEN)) {
+            if (cond(value[OBJ_GATE] == OPEN)) {
                 say_stop_typed(1605, OBJ_DOOR);
                 return 0;
             }
@@ -198,7 +195,7 @@ int work_from_side(const side &s) {
             say_stop_variant(2611, 1);
             return 0;
         }
-        if (cond(value[GATE] == 0)) {
+        if (cond(value[OBJ_GATE] == 0)) {
             say_stop_typed(2505, OBJ_DOOR);
             return 0;
         }
@@ -214,7 +211,7 @@ int work_from_side(const side &s) {
             say_stop_typed(2494, VAR_ARG2);
         return 0;
     }
-    if (cond(bitest(arg2(), OFLAG_ADDRESSABLE)).AND(pull || !anyof(115, 114, -1))) {
+    if (cond(bitest(arg2(), OFLAG_ADDRESSABLE)).AND(pull || !anyof(OBJ_CASKET, OBJ_COFFER, -1))) {
         say_stop(1403);
         return 0;
     }
@@ -242,7 +239,9 @@ int p142() {
         p39();
         return 0;
     }
-    if (!cond(anyof(OBJ_VESSEL_MEDIUM, OBJ_DOOR, 108, VIAL, OBJ_RUNE_SLAB, OBJ_HOARD_DOORS, GATE, -1))) return 0;
+    if (!cond(anyof(OBJ_VESSEL_MEDIUM, OBJ_DOOR, OBJ_JAR, OBJ_VESSEL_SMALL, OBJ_RUNE_SLAB, OBJ_HOARD_DOORS, OBJ_GATE,
+                    -1)))
+        return 0;
     return close_mechanism();
 }
 
@@ -284,21 +283,21 @@ int p144() {
         }
         return 0;
     }
-    if (cond(here() == PLACE_HOARD).OR(here() == 476)) say_stop(2209);
+    if (cond(here() == PLACE_HOARD).OR(here() == PLACE_HOARD_LEDGE)) say_stop(2209);
     return 0;
 }
 
 // The hatch, the collar and the vault. The collar fastened again in the
 // den chains the lynx up once more.
 int p145() {
-    if (!cond(anyof(HATCH, OBJ_COLLAR, OBJ_VAULT_DOOR, -1))) return 0;
+    if (!cond(anyof(OBJ_LOCKED_GATE, OBJ_COLLAR, OBJ_VAULT_DOOR, -1))) return 0;
     const int thing = arg2();
     if (!cond(value_of(thing) == OPEN)) {
         say_stop_typed(1607, VAR_ARG2);
         return 0;
     }
     if (cond(has(OBJ_COLLAR))) {
-        if (!cond(here() == LYNX_DEN)) {
+        if (!cond(here() == PLACE_LYNX_DEN)) {
             say_stop(1471);
             return 0;
         }
@@ -314,7 +313,7 @@ int p145() {
         return 0;
     }
     if (thing >= 0 && thing < NVALUES) value[thing] = 0;
-    if (cond(has(HATCH))) {
+    if (cond(has(OBJ_LOCKED_GATE))) {
         say_stop_variant(1323, 0);
         return 0;
     }

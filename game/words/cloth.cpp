@@ -18,22 +18,25 @@ int cloth_meant() { return cond(alone()).OR(has(OBJ_CLOTH)).AND(near(OBJ_CLOTH))
 // Word 848 ("climb"): climbing where the place has no climb of its own: the trail, the mire and
 // the surface have replies, elsewhere the stock refusals.
 int p139() {
-    if (cond(cond(alone()).OR(anyof(593, WORD_UP, -1))).AND(within(here(), 587, 592))) {
+    if (cond(cond(alone()).OR(anyof(PLACE_SUMMIT, WORD_UP, -1)))
+            .AND(within(here(), PLACE_NORTH_RIM, PLACE_UPPER_SLOPE))) {
         say_stop(2312);
         return 0;
     }
-    if (cond(cond(alone()).OR(anyof(153, 131, -1))).AND(here() == 544)) {
+    if (cond(cond(alone()).OR(anyof(OBJ_SNAG, OBJ_TREE, -1))).AND(here() == PLACE_MIRE)) {
         say_stop_variant(1825, 0);
         return 0;
     }
-    if (cond(alone()).OR(anyof(153, 131, 974, -1))) {
-        if (cond(within(here(), 519, 544)).OR(here() == 480).OR(here() == 481)) {
+    if (cond(alone()).OR(anyof(OBJ_SNAG, OBJ_TREE, WORD_CANOPY, -1))) {
+        if (cond(within(here(), PLACE_NORTHERN_HEATH, PLACE_MIRE))
+                .OR(here() == PLACE_ROAD)
+                .OR(here() == PLACE_THICKET_GAP)) {
             say_stop_variant(1826, 0);
             return 0;
         }
     }
     if (cond(cond(has(OBJ_CLOTH)).OR(alone())).AND(near_in(OBJ_CLOTH, 1))) {
-        call_proc(806);
+        call_proc(WORD_FLY);
         if (loop) return 0;
     }
     if (cond(alone())) say_stop(1506);
@@ -44,12 +47,12 @@ int p139() {
 // griffin ends the trial.
 int p719() {
     if (cond(cond(alone()).AND(ishere(OBJ_CLOTH, 0, 1))).OR(has(OBJ_CLOTH))) {
-        call_proc(806);
+        call_proc(WORD_FLY);
         if (loop) return 0;
     }
     if (cond(cond(alone()).OR(has(OBJ_FERRY))).AND(near(OBJ_FERRY))) {
         apport(OBJ_FERRY, PLACE_OFFSTAGE);
-        moveto(298, -1641);
+        moveto(PLACE_FAR_SHORE, -1641);
         return 0;
     }
     if (!cond(cond(alone()).OR(has(OBJ_GRIFFIN))).AND(near(OBJ_GRIFFIN))) return 0;
@@ -93,11 +96,11 @@ int p874() {
         say_stop(2180);
         return 0;
     }
-    if (cond(here() == 571)) {
+    if (cond(here() == PLACE_BASTION)) {
         say_stop_variant(2655, 0);
         return 0;
     }
-    if (cond(within(here(), 572, 575))) {
+    if (cond(within(here(), PLACE_BEACON_WAY, PLACE_RUNE_DOOR))) {
         say_stop_variant(2655, 1);
         return 0;
     }
@@ -105,22 +108,22 @@ int p874() {
         say_stop(2178);
         return 0;
     }
-    if (cond(here() == 593).AND(bitest(VAR_GAME_FLAGS_3, VFLAG_GAME_FLAGS_3_CLOTH_GROUNDED))) {
+    if (cond(here() == PLACE_SUMMIT).AND(bitest(VAR_GAME_FLAGS_3, VFLAG_GAME_FLAGS_3_CLOTH_GROUNDED))) {
         say_stop(2236);
         return 0;
     }
     value[OBJ_CLOTH] = cond(bitest(OBJ_CLOTH, OFLAG_CLOTH_BEATEN)) ? 3 : 2;
-    if (cond(here() == 593)) {
+    if (cond(here() == PLACE_SUMMIT)) {
         say_stop(2235);
         return 0;
     }
-    if (cond(here() == 618)) {
-        apport(OBJ_CLOTH, 619);
+    if (cond(here() == PLACE_EDGE_OF_SANDS)) {
+        apport(OBJ_CLOTH, PLACE_ABYSS_EDGE);
         say_stop(2237);
         return 0;
     }
     say(SAY_ARG, 2177, 2);
-    if (cond(here() == 432).AND(!is_visited(433))) {
+    if (cond(here() == PLACE_GULF_EDGE).AND(!is_visited(PLACE_FAR_GULF_EDGE))) {
         glue_text();
         say(0, 3368, 0);
     }

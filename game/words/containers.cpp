@@ -7,13 +7,14 @@ using namespace rows;
 
 namespace {
 
-constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int ALE = OBJ_LIQUID_3;
-constexpr int MEDALLION = 111;
 constexpr int CASK_OWN_STATE = 1;
 
 int at_source() { return here_has(PFLAG_LIQUID_SOURCE); }
-cond_fold at_upstream_pool() { return cond(here() == 511).OR(here() == 510).AND(bitest(OBJ_EEL, OFLAG_EEL_STIRRED)); }
+cond_fold at_upstream_pool() {
+    return cond(here() == PLACE_UPSTREAM_POOL)
+        .OR(here() == PLACE_STREAM_GALLERY)
+        .AND(bitest(OBJ_EEL, OFLAG_EEL_STIRRED));
+}
 
 int empty_vessel(int vessel) {
     hold_ref(VAR_VESSEL, vessel);
@@ -23,15 +24,15 @@ int empty_vessel(int vessel) {
 // Stirring: the cask holding something, or the ale in it; the giant
 // guards his ale.
 int stir() {
-    if (cond(has(LARGE))) {
-        if (cond(near(LARGE)).AND(value[LARGE] > 2))
+    if (cond(has(OBJ_VESSEL_LARGE))) {
+        if (cond(near(OBJ_VESSEL_LARGE)).AND(value[OBJ_VESSEL_LARGE] > 2))
             say_stop(2464);
         else
-            say_stop_typed(2351, LARGE);
+            say_stop_typed(2351, OBJ_VESSEL_LARGE);
         return 0;
     }
-    if (cond(has(ALE))) {
-        if (cond(near_in(LARGE, 5))) {
+    if (cond(has(OBJ_LIQUID_3))) {
+        if (cond(near_in(OBJ_VESSEL_LARGE, 5))) {
             say_stop(2464);
             return 0;
         }
@@ -43,20 +44,20 @@ int stir() {
 // The cask in its state of its own is rinsed clean where there is water
 // (and on the ring walk); any other state is not dirty.
 int wash_cask() {
-    if (!cond(value[LARGE] == CASK_OWN_STATE)) {
+    if (!cond(value[OBJ_VESSEL_LARGE] == CASK_OWN_STATE)) {
         say_stop(2260);
         return 0;
     }
-    if (cond(here() == 200)) {
+    if (cond(here() == PLACE_DEPOSIT)) {
         say_stop(2258);
         return 0;
     }
-    if (cond(within(here(), 439, 442))) {
+    if (cond(within(here(), PLACE_WEST_END_OF_GALLERY, PLACE_EAST_END_OF_GALLERY))) {
         say_stop(3335);
         return 0;
     }
-    if (cond(at_source()).OR(within(here(), 547, 554))) {
-        value[LARGE] = 2;
+    if (cond(at_source()).OR(within(here(), PLACE_RING_WALK_547, PLACE_RING_WALK_554))) {
+        value[OBJ_VESSEL_LARGE] = 2;
         say_stop(2262);
     }
     return 0;
@@ -69,7 +70,7 @@ constexpr row WASH_AT_WATER[] = {
         when(has_word(OBJ_RAG).AND(value_is(OBJ_RAG, 2)), reply(2157)),
         when([] { return cond(bitest(OBJ_CLOTH, OFLAG_SCORING)); }, reply({OBJ_CLOTH}, 2573, arg(1))),
         reply({OBJ_CLOTH}, 2572, arg(0)),
-        reply({MEDALLION}, 3374),
+        reply({OBJ_MEDALLION}, 3374),
         reply(2156),
     end(),
 };
@@ -80,7 +81,7 @@ int wash_thing() {
         p39();
         return 0;
     }
-    if (cond(has(LARGE))) {
+    if (cond(has(OBJ_VESSEL_LARGE))) {
         wash_cask();
         if (loop) return 0;
     }
@@ -97,7 +98,8 @@ int p261() { return run_chain({p262, p263, p264, p265, p266, p267}); }
 
 // Chain part of p261 (word 804 ("empty")), part 1 of 6.
 int p262() {
-    if (cond(anyof(MEDIUM, SMALL, OBJ_WATERSKIN, OBJ_FLASK, LARGE, OBJ_BUNDLE, -1)).AND(!carried(arg2())))
+    if (cond(anyof(OBJ_VESSEL_MEDIUM, OBJ_VESSEL_SMALL, OBJ_WATERSKIN, OBJ_FLASK, OBJ_VESSEL_LARGE, OBJ_BUNDLE, -1))
+            .AND(!carried(arg2())))
         say_stop_typed(1513, VAR_ARG2);
     return 0;
 }
@@ -116,25 +118,25 @@ int p263() {
 
 // Chain part of p261 (word 804 ("empty")), part 3 of 6.
 int p264() {
-    if (cond(has(MEDIUM))) empty_vessel(MEDIUM);
+    if (cond(has(OBJ_VESSEL_MEDIUM))) empty_vessel(OBJ_VESSEL_MEDIUM);
     return 0;
 }
 
 // Chain part of p261 (word 804 ("empty")), part 4 of 6.
 int p265() {
-    if (cond(has(LARGE))) empty_vessel(LARGE);
+    if (cond(has(OBJ_VESSEL_LARGE))) empty_vessel(OBJ_VESSEL_LARGE);
     return 0;
 }
 
 // The vial still stoppered is opened instead.
 int p266() {
-    if (!cond(has(SMALL))) return 0;
-    if (cond(value[SMALL] < 2)) {
+    if (!cond(has(OBJ_VESSEL_SMALL))) return 0;
+    if (cond(value[OBJ_VESSEL_SMALL] < 2)) {
         call_proc(WORD_OPEN);
         loop = 1;
         return 0;
     }
-    empty_vessel(SMALL);
+    empty_vessel(OBJ_VESSEL_SMALL);
     return 0;
 }
 
@@ -157,7 +159,7 @@ int p895() { return stir(); }
 
 // Chain part of p894 (word 775 ("stir")), part 2 of 3.
 int p896() {
-    if (cond(anyof(1006, WORD_UP, -1)))
+    if (cond(anyof(WORD_AROUND, WORD_UP, -1)))
         say_stop(3394);
     else
         p39();
@@ -168,7 +170,7 @@ int p897() { return stir(); }
 
 // Word 861 ("wash"): washing a thing, or oneself; at the upstream pool it stirs the eel.
 int p900() {
-    if (cond(words() > 1).AND(!has(1006))) {
+    if (cond(words() > 1).AND(!has(WORD_AROUND))) {
         if (cond(bitest(arg2(), OFLAG_PORTABLE))) return wash_thing();
         p39();
         return 0;
@@ -177,19 +179,22 @@ int p900() {
         bitmod('c', OBJ_EEL, OFLAG_EEL_STIRRED);
         bitmod('s', VAR_GAME_FLAGS_2, 7);
         bitmod('c', VAR_GAME_FLAGS_2, 6);
-        bitmod('s', 510, PFLAG_HINT_AVAILABLE);
-        bitmod('s', 511, PFLAG_HINT_AVAILABLE);
-        value[511] = 0;
+        bitmod('s', PLACE_STREAM_GALLERY, PFLAG_HINT_AVAILABLE);
+        bitmod('s', PLACE_UPSTREAM_POOL, PFLAG_HINT_AVAILABLE);
+        value[PLACE_UPSTREAM_POOL] = 0;
         if (cond(near(OBJ_RAG))) value[OBJ_RAG] = 1;
         say_stop(2147);
         return 0;
     }
-    if (cond(within(here(), 502, 509))) {
+    if (cond(within(here(), PLACE_BOTTOM_OF_FALL, PLACE_FUME_DEAD_END))) {
         say_stop(2148);
         return 0;
     }
     if (cond(at_source())) {
-        say_stop_variant(2149, cond(within(here(), 566, 568)).OR(within(here(), 572, 573)) ? 1 : 0);
+        say_stop_variant(2149, cond(within(here(), PLACE_FOOT_OF_FALLS, PLACE_HEAD_OF_FALLS))
+                                       .OR(within(here(), PLACE_BEACON_WAY, PLACE_DESCENT))
+                                   ? 1
+                                   : 0);
         return 0;
     }
     p321(num(0));

@@ -6,30 +6,34 @@
 
 namespace {
 
-constexpr int WATER = OBJ_LIQUID_1, OIL = OBJ_LIQUID_2, ALE = OBJ_LIQUID_3;
-constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-
 // A word for a source of water, and the places where it is one.
 struct source_word {
     int word;
     int places[18];  // ends at the first 0
 };
 const source_word source_words[] = {
-    {911, {333, 487}},
-    {575, {575, 574}},
-    {899, {566, 567, 259, 195, 201, 202, 495, 511, 632, 631, 638, 637, 635, 636, 283, 568, 554, 200}},
-    {918, {200, 259}},
-    {298, {298, 299, 671}},
+    {WORD_SPRING, {PLACE_STILL_POOL, PLACE_THICKET_SPRING}},
+    {PLACE_RUNE_DOOR, {PLACE_RUNE_DOOR, PLACE_DOOR_APPROACH}},
+    {WORD_STREAM,
+     {PLACE_FOOT_OF_FALLS, PLACE_MIDDLE_OF_FALLS, PLACE_STREAM_SINK, PLACE_START, PLACE_VALLEY, PLACE_STREAMBED,
+      PLACE_CROSSWAYS, PLACE_UPSTREAM_POOL, PLACE_NEAR_BANK, PLACE_FAR_BANK, PLACE_STREAM_HEAD, PLACE_UPPER_STREAM_RUN,
+      PLACE_FALLS_NOOK, PLACE_STREAM_RUN, PLACE_BURROW, PLACE_HEAD_OF_FALLS, PLACE_RING_WALK_554, PLACE_DEPOSIT}},
+    {WORD_TAP, {PLACE_DEPOSIT, PLACE_STREAM_SINK}},
+    {PLACE_FAR_SHORE, {PLACE_FAR_SHORE, PLACE_NEAR_SHORE, PLACE_SUNKEN_GROTTO_671}},
 };
 
 // How the water of each source is drunk (text 1363's variant).
 int source_variant() {
     const int h = here();
-    if (cond(h == 298).OR(h == 299)) return 5;
-    if (cond(h == 333).OR(h == 487)) return 1;
-    if (cond(h == 575).OR(h == 574)) return 3;
-    if (cond(h == 200)) return 2;
-    if (cond(h == 568).OR(h == 566).OR(h == 567).OR(h == 554)) return 4;
+    if (cond(h == PLACE_FAR_SHORE).OR(h == PLACE_NEAR_SHORE)) return 5;
+    if (cond(h == PLACE_STILL_POOL).OR(h == PLACE_THICKET_SPRING)) return 1;
+    if (cond(h == PLACE_RUNE_DOOR).OR(h == PLACE_DOOR_APPROACH)) return 3;
+    if (cond(h == PLACE_DEPOSIT)) return 2;
+    if (cond(h == PLACE_HEAD_OF_FALLS)
+            .OR(h == PLACE_FOOT_OF_FALLS)
+            .OR(h == PLACE_MIDDLE_OF_FALLS)
+            .OR(h == PLACE_RING_WALK_554))
+        return 4;
     return 0;
 }
 
@@ -48,7 +52,10 @@ int drink_from_named() {
         say_stop(2191);
         return 0;
     }
-    if (!cond(thing == SMALL).OR(thing == MEDIUM).OR(thing == OBJ_FLASK).OR(thing == LARGE)) {
+    if (!cond(thing == OBJ_VESSEL_SMALL)
+             .OR(thing == OBJ_VESSEL_MEDIUM)
+             .OR(thing == OBJ_FLASK)
+             .OR(thing == OBJ_VESSEL_LARGE)) {
         say_stop(1315);
         return 0;
     }
@@ -60,7 +67,7 @@ int drink_from_named() {
         say_stop_typed(2190, VAR_ARG2);
         return 0;
     }
-    if (cond(thing == SMALL).AND(s <= 1)) {
+    if (cond(thing == OBJ_VESSEL_SMALL).AND(s <= 1)) {
         say_stop(2192);
         return 0;
     }
@@ -68,15 +75,15 @@ int drink_from_named() {
         say_stop_typed(2189, VAR_ARG2);
         return 0;
     }
-    if (cond(thing == LARGE)) {
+    if (cond(thing == OBJ_VESSEL_LARGE)) {
         if (cond(s == VESSEL_NECTAR).OR(s == 1)) {
             say_stop(1361);
             return 0;
         }
-        return drink(900, 1366, LARGE);
+        return drink(900, 1366, OBJ_VESSEL_LARGE);
     }
-    if (cond(thing == MEDIUM)) return drink(600, 1366, MEDIUM);
-    if (cond(thing == SMALL)) return drink(300, 1840, SMALL);
+    if (cond(thing == OBJ_VESSEL_MEDIUM)) return drink(600, 1366, OBJ_VESSEL_MEDIUM);
+    if (cond(thing == OBJ_VESSEL_SMALL)) return drink(300, 1840, OBJ_VESSEL_SMALL);
     say_stop(1403);
     return 0;
 }
@@ -91,13 +98,13 @@ int p227() {
         int at = 0;
         for (int p : w.places) at |= p != 0 && here() == p;
         if (!cond(at)) return 0;
-        hold_ref(VAR_ARG2, WATER);
+        hold_ref(VAR_ARG2, OBJ_LIQUID_1);
     }
-    if (cond(has(OIL))) {
+    if (cond(has(OBJ_LIQUID_2))) {
         p320(num(0));
         if (loop) return 0;
-        if (cond(value[VAR_VESSEL] == 0).AND(!near(OIL)))
-            say_stop_typed(1319, OIL);
+        if (cond(value[VAR_VESSEL] == 0).AND(!near(OBJ_LIQUID_2)))
+            say_stop_typed(1319, OBJ_LIQUID_2);
         else
             say_stop(2191);
         return 0;
@@ -109,12 +116,12 @@ int p227() {
             say_stop_typed(1319, OBJ_FLASK);
         return 0;
     }
-    if (cond(near_in(LARGE, VESSEL_ALE)).AND(anyof(ALE, LARGE, -1))) {
+    if (cond(near_in(OBJ_VESSEL_LARGE, VESSEL_ALE)).AND(anyof(OBJ_LIQUID_3, OBJ_VESSEL_LARGE, -1))) {
         p228();
         return 0;
     }
-    if (cond(has(ALE))) {
-        say_stop_typed(1319, ALE);
+    if (cond(has(OBJ_LIQUID_3))) {
+        say_stop_typed(1319, OBJ_LIQUID_3);
         return 0;
     }
     if (cond(has(OBJ_WATERSKIN)).AND(near(OBJ_WATERSKIN))) {
@@ -129,7 +136,7 @@ int p227() {
         p122();
         if (loop) return 0;
     }
-    if (!cond(words() == 1).OR(anyof(WATER, WORD_STREAM, 911, -1))) return drink_from_named();
+    if (!cond(words() == 1).OR(anyof(OBJ_LIQUID_1, WORD_STREAM, WORD_SPRING, -1))) return drink_from_named();
     if (cond(here_has(PFLAG_LIQUID_SOURCE))) {
         set_variant(1363, source_variant());
         return drink(800, 1363, 0);
@@ -137,16 +144,16 @@ int p227() {
     p321(num(0));
     if (loop) return 0;
     if (cond(value[VAR_VESSEL] == 0)) {
-        if (cond(words() == 1).AND(have(LARGE, 0, VESSEL_ALE))) {
+        if (cond(words() == 1).AND(have(OBJ_VESSEL_LARGE, 0, VESSEL_ALE))) {
             p228();
             return 0;
         }
-        if (cond(words() == 1).OR(has(WATER))) {
-            if (cond(here() == 453).OR(here() == 499)) {
+        if (cond(words() == 1).OR(has(OBJ_LIQUID_1))) {
+            if (cond(here() == PLACE_SLUICE).OR(here() == PLACE_UPPER_GROTTO)) {
                 say_stop(3172);
                 return 0;
             }
-            if (cond(here() == 498)) return drink(200, 3365, 0);
+            if (cond(here() == PLACE_POOL_STAIR)) return drink(200, 3365, 0);
         }
         say_stop(1559);
         return 0;

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int NECTAR = OBJ_LIQUID_4;
-constexpr int FRONDS = 14, TREE = 131, REEDS = 154;
 constexpr int TORCH_GUTTERING = 2;  // the torch's last turn alight
 constexpr int HONEYCAKE_EATEN = 2;
 
@@ -21,7 +19,7 @@ int eat_honeycake() {
     value[VAR_STRENGTH_TURN] += value[VAR_PHASE_PERIOD];
     if (*bitword(VAR_PHASE_PERIOD) == ref_mark) *bitword(VAR_STRENGTH_TURN) = ref_mark;
     value[VAR_CARRY_LIMIT] += 6;
-    bitmod('c', 517, PFLAG_HINT_AVAILABLE);
+    bitmod('c', PLACE_QUIET_POCKET, PFLAG_HINT_AVAILABLE);
     value[OBJ_HONEYCAKE] = HONEYCAKE_EATEN;
     apport(OBJ_HONEYCAKE, PLACE_GONE);
     say(SAY_STOP, OBJ_HONEYCAKE, 0);
@@ -30,17 +28,17 @@ int eat_honeycake() {
 
 // Burning with the torch alight.
 int burn_with_torch() {
-    if (cond(has(TREE)).AND(within(here(), 519, 544))) {
+    if (cond(has(OBJ_TREE)).AND(within(here(), PLACE_NORTHERN_HEATH, PLACE_MIRE))) {
         say_stop(2325);
         return 0;
     }
-    if (cond(has(REEDS)).AND(within(here(), 547, 553))) {
+    if (cond(has(OBJ_REEDS)).AND(within(here(), PLACE_RING_WALK_547, PLACE_RING_WALK_553))) {
         say_stop(2325);
         return 0;
     }
     if (cond(has(OBJ_SNAG)).AND(near_in(OBJ_SNAG, 0))) {
         value[OBJ_SNAG] = 1;
-        value[559] = 1;
+        value[PLACE_NEAR_END_OF_SNAG] = 1;
         bitmod('s', OBJ_SNAG, OFLAG_TWO_PLACES);
         bitmod('c', OBJ_TORCH, OFLAG_NOT_COUNTED);
         bitmod('c', here(), PFLAG_HINT_AVAILABLE);
@@ -62,8 +60,8 @@ int p258() { return run_chain({p259, p260}); }
 
 // Chain part of p258 (word 788 ("eat")), part 1 of 2: chunk 1.
 int p259() {
-    if (cond(keyword(788, OBJ_SNAG, -1))) {
-        call_proc(789);
+    if (cond(keyword(WORD_EAT, OBJ_SNAG, -1))) {
+        call_proc(WORD_BURN);
         if (loop) return 0;
     }
     if (cond(near(OBJ_BREAD)).AND(cond(has(OBJ_BREAD)).OR(alone()))) {
@@ -86,7 +84,7 @@ int p259() {
         }
         return eat_honeycake();
     }
-    if (cond(has(NECTAR))) {
+    if (cond(has(OBJ_LIQUID_4))) {
         p126(num(0));
         if (loop) return 0;
         say_stop(1361);
@@ -114,16 +112,16 @@ int p128() {
         say_stop(2608);
         return 0;
     }
-    if (cond(here() == 262).OR(here() == 263).AND(has(OBJ_LADDER))) {
+    if (cond(here() == PLACE_LADDER_HALL).OR(here() == PLACE_LADDER_TOP).AND(has(OBJ_LADDER))) {
         say_stop(1709);
         return 0;
     }
     if (cond(has(OBJ_CREEPER))) {
-        if (cond(near(OBJ_CREEPER)).OR(near(OBJ_PLANT)).OR(here() == 444).OR(here() == 446)) {
+        if (cond(near(OBJ_CREEPER)).OR(near(OBJ_PLANT)).OR(here() == PLACE_HIGH_LEDGE).OR(here() == PLACE_BLUFF_PATH)) {
             say_stop(2324);
             return 0;
         }
-        if (cond(near(FRONDS)).OR(near(OBJ_TENDRILS))) {
+        if (cond(near(OBJ_FRONDS)).OR(near(OBJ_TENDRILS))) {
             say_stop_variant(2160, 0);
             return 0;
         }
@@ -133,6 +131,6 @@ int p128() {
         say_stop(2521);
         return 0;
     }
-    if (cond(has(789))) call_proc(788);
+    if (cond(has(WORD_BURN))) call_proc(WORD_EAT);
     return 0;
 }

@@ -7,12 +7,9 @@ using namespace rows;
 
 namespace {
 
-constexpr int SENTINEL = 21;
-constexpr int CHASM = 22, SPIDER = 90;
-
 // Whether a creature that feeding or petting concerns is named.
 int names_a_creature() {
-    return cond(anyof(OBJ_LYNX, 23, OBJ_FIREFLY, OBJ_LIZARD, OBJ_ATTACKER, SENTINEL, OBJ_WATCHER, -1))
+    return cond(anyof(OBJ_LYNX, OBJ_KEEPER, OBJ_FIREFLY, OBJ_LIZARD, OBJ_ATTACKER, OBJ_SENTINEL, OBJ_WATCHER, -1))
         .OR(anyof(OBJ_FOLLOWER, OBJ_GRIFFIN, OBJ_CREEPER, -1));
 }
 
@@ -41,42 +38,56 @@ int feed_griffin() {
 // Feeding a creature that is near, first match.
 constexpr row FED[] = {
     first(),
-        group({OBJ_LYNX}),
-            first(),
-                when(object_near(OBJ_BREAD), step(feed_lynx)),
-                otherwise(), reply(1398, arg_of(OBJ_LYNX)), end(),
-            end(),
-        end(),
-        reply({23}, 1482),
-        group({OBJ_LIZARD}),
-            first(),
-                when(object_carried(OBJ_FIREFLY), step(feed_lizard)),
-                otherwise(), reply(1398, arg_of(OBJ_LIZARD)), end(),
-            end(),
-        end(),
-        group({OBJ_ATTACKER}),
-            first(),
-                when(value_over(VAR_PHASE, 4), reply(1403)),
-                otherwise(), set_flag(OBJ_ATTACKER, 14), reply(1399), end(),
-            end(),
-        end(),
-        call({OBJ_FIREFLY}, p305),
-        group({SENTINEL}),
-            first(),
-                when(value_is(SENTINEL, 0), reply(1398, arg_of(SENTINEL))),
-                otherwise(), reply(1464), end(),
-            end(),
-        end(),
-        group({OBJ_WATCHER}),
-            first(),
-                when(value_under(OBJ_WATCHER, 2), reply(2481)),
-                otherwise(), reply(1464), end(),
-            end(),
-        end(),
-        reply({OBJ_FOLLOWER}, 1628),
-        when([] { return cond(has(OBJ_CREEPER)).AND(cond(here() == 443).OR(here() == 218)); }, call(p304)),
-        step({OBJ_GRIFFIN}, feed_griffin),
-        otherwise(), call(p39), end(),
+    group({OBJ_LYNX}),
+    first(),
+    when(object_near(OBJ_BREAD), step(feed_lynx)),
+    otherwise(),
+    reply(1398, arg_of(OBJ_LYNX)),
+    end(),
+    end(),
+    end(),
+    reply({OBJ_KEEPER}, 1482),
+    group({OBJ_LIZARD}),
+    first(),
+    when(object_carried(OBJ_FIREFLY), step(feed_lizard)),
+    otherwise(),
+    reply(1398, arg_of(OBJ_LIZARD)),
+    end(),
+    end(),
+    end(),
+    group({OBJ_ATTACKER}),
+    first(),
+    when(value_over(VAR_PHASE, 4), reply(1403)),
+    otherwise(),
+    set_flag(OBJ_ATTACKER, 14),
+    reply(1399),
+    end(),
+    end(),
+    end(),
+    call({OBJ_FIREFLY}, p305),
+    group({OBJ_SENTINEL}),
+    first(),
+    when(value_is(OBJ_SENTINEL, 0), reply(1398, arg_of(OBJ_SENTINEL))),
+    otherwise(),
+    reply(1464),
+    end(),
+    end(),
+    end(),
+    group({OBJ_WATCHER}),
+    first(),
+    when(value_under(OBJ_WATCHER, 2), reply(2481)),
+    otherwise(),
+    reply(1464),
+    end(),
+    end(),
+    end(),
+    reply({OBJ_FOLLOWER}, 1628),
+    when([] { return cond(has(OBJ_CREEPER)).AND(cond(here() == PLACE_CREEPER_HALL).OR(here() == PLACE_PLANT_HOLLOW)); },
+         call(p304)),
+    step({OBJ_GRIFFIN}, feed_griffin),
+    otherwise(),
+    call(p39),
+    end(),
     end(),
 };
 
@@ -107,7 +118,8 @@ int p303() {
 
 // Word 782 ("pet"): petting a creature near.
 int p673() {
-    if (cond(cond(anyof(OBJ_ATTACKER, OBJ_LIZARD, OBJ_FIREFLY, SENTINEL, 23, OBJ_LYNX, 20, 25, OBJ_WATCHER, -1))
+    if (cond(cond(anyof(OBJ_ATTACKER, OBJ_LIZARD, OBJ_FIREFLY, OBJ_SENTINEL, OBJ_KEEPER, OBJ_LYNX, OBJ_PHANTOM,
+                        OBJ_BRUTE, OBJ_WATCHER, -1))
                  .OR(anyof(OBJ_FOLLOWER, OBJ_GRIFFIN, -1)))
             .AND(near(arg2())))
         say_stop(1301);
@@ -128,7 +140,7 @@ int follow_alone() { return words() == 1; }
 constexpr row FOLLOWED[] = {
     first(),
         reply({OBJ_LYNX}, 1463, arg(1)),
-        reply({25, SPIDER, 5}, 2714, arg_of(VAR_ARG2)),
+        reply({OBJ_BRUTE, OBJ_SPIDER, OBJ_IMP}, 2714, arg_of(VAR_ARG2)),
         reply({OBJ_ATTACKER}, 2715, arg_of(OBJ_ATTACKER)),
         reply({OBJ_FIREFLY}, 1874),
         otherwise(), call(p39), end(),
@@ -140,19 +152,24 @@ constexpr row FOLLOWED[] = {
 // Word 763 ("cross"): crossing the stream and the other crossings of the surface, where the place
 // has none of its own.
 int p162() {
-    if (cond(at_any({195, 201, 202, 259, 508, 510, 511})).AND(cond(has(WORD_STREAM)).OR(follow_alone()))) {
+    if (cond(at_any({PLACE_START, PLACE_VALLEY, PLACE_STREAMBED, PLACE_STREAM_SINK, PLACE_FUME_SHAFT,
+                     PLACE_STREAM_GALLERY, PLACE_UPSTREAM_POOL}))
+            .AND(cond(has(WORD_STREAM)).OR(follow_alone()))) {
         say_stop(1967);
         return 0;
     }
-    if (cond(at_any({195, 538, 197, 198, 542, 543})).AND(cond(has(538)).OR(follow_alone()))) {
+    if (cond(at_any({PLACE_START, PLACE_PATH, PLACE_FOOTBRIDGE, PLACE_FAR_END_OF_FOOTBRIDGE, PLACE_SUNKEN_WAY,
+                     PLACE_HOLLOW_WAY}))
+            .AND(cond(has(PLACE_PATH)).OR(follow_alone()))) {
         say_stop(2712);
         return 0;
     }
-    if (cond(at_any({195, 196, 480, 481})).AND(cond(anyof(195, 480, -1)).OR(follow_alone()))) {
+    if (cond(at_any({PLACE_START, PLACE_WOODSIDE, PLACE_ROAD, PLACE_THICKET_GAP}))
+            .AND(cond(anyof(PLACE_START, PLACE_ROAD, -1)).OR(follow_alone()))) {
         say_stop(2704);
         return 0;
     }
-    if (cond(at_any({566, 567})).AND(cond(has(WORD_STREAM)).OR(follow_alone()))) {
+    if (cond(at_any({PLACE_FOOT_OF_FALLS, PLACE_MIDDLE_OF_FALLS})).AND(cond(has(WORD_STREAM)).OR(follow_alone()))) {
         say_stop(1968);
         return 0;
     }
@@ -184,14 +201,18 @@ int p408() {
             say_stop(1783);
             return 0;
         }
-        if (cond(near(CHASM)).AND(value[CHASM] > 0).OR(near(SPIDER)).OR(here() == 264).OR(near(SENTINEL))) {
+        if (cond(near(OBJ_CHASM))
+                .AND(value[OBJ_CHASM] > 0)
+                .OR(near(OBJ_SPIDER))
+                .OR(here() == PLACE_SIDE_CELL)
+                .OR(near(OBJ_SENTINEL))) {
             p658(num(0), num(30));
             if (loop) return 0;
         }
         if (cond(here_has(PFLAG_LIT))
                 .OR(here_has(PFLAG_CREATURE_FREE))
                 .OR(here_has(7))
-                .OR(within(here(), 547, 702))) {
+                .OR(within(here(), PLACE_RING_WALK_547, PLACE_GONE))) {
             say_stop(2011);
             return 0;
         }
@@ -216,13 +237,13 @@ int p61() {
             p154();
             return 0;
         }
-        if (cond(here() == 447)) {
+        if (cond(here() == PLACE_EYRIE)) {
             say(0, 1847, 0);
             p154();
             return 0;
         }
-        bitmod('s', 450, PFLAG_VISITED);
-        hold_ref(VAR_THERE, 449);
+        bitmod('s', PLACE_FAR_POST, PFLAG_VISITED);
+        hold_ref(VAR_THERE, PLACE_INNER_POST);
         apport(OBJ_ROD, PLACE_GONE);
         apport(OBJ_ATTACKER, PLACE_GONE);
         apport(OBJ_GRIFFIN, VAR_HERE);

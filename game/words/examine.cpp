@@ -12,16 +12,16 @@ int is_object(int r) { return bitest(r, FLAG_IS_OBJECT); }
 int is_place(int r) { return bitest(r, FLAG_IS_PLACE); }
 
 // Looking at the chest brings out the imp while it is away from it.
-cond_fold imp_stirs() { return cond(has(4)).AND(value[4] > 0).AND(!near(5)); }
+cond_fold imp_stirs() { return cond(has(OBJ_CHEST)).AND(value[OBJ_CHEST] > 0).AND(!near(OBJ_IMP)); }
 
 }  // namespace
 
 // The journal: its pages, and the first reading is remembered.
 int p276() {
-    if (!cond(has(61))) return 0;
-    if (cond(near(61))) {
-        say(SAY_DETAIL, 61, 0);
-        if (cond(value[61] == 0)) value[61] = 1;
+    if (!cond(has(OBJ_JOURNAL))) return 0;
+    if (cond(near(OBJ_JOURNAL))) {
+        say(SAY_DETAIL, OBJ_JOURNAL, 0);
+        if (cond(value[OBJ_JOURNAL] == 0)) value[OBJ_JOURNAL] = 1;
         loop = 1;
         return 0;
     }
@@ -40,16 +40,20 @@ int p277() {
 
 // Chain part of p274 (word 822 ("look")), part 4 of 16: object 13 (plant).
 int p278() {
-    if (!cond(has(13))) return 0;
-    if (cond(near(14)).AND(value[14] > 0).OR(near(13))) say_stop_typed(2081, 13);
+    if (!cond(has(OBJ_PLANT))) return 0;
+    if (cond(near(OBJ_FRONDS)).AND(value[OBJ_FRONDS] > 0).OR(near(OBJ_PLANT))) say_stop_typed(2081, OBJ_PLANT);
     return 0;
 }
 
 // Chain part of p274 (word 822 ("look")), part 5 of 16: object 139 (creeper).
 int p279() {
-    if (!cond(has(139))) return 0;
-    if (cond(near(140)).AND(value[139] == 2).OR(near(139)).OR(here() == 444).OR(here() == 446))
-        say_stop_typed(2082, 139);
+    if (!cond(has(OBJ_CREEPER))) return 0;
+    if (cond(near(OBJ_TENDRILS))
+            .AND(value[OBJ_CREEPER] == 2)
+            .OR(near(OBJ_CREEPER))
+            .OR(here() == PLACE_HIGH_LEDGE)
+            .OR(here() == PLACE_BLUFF_PATH))
+        say_stop_typed(2082, OBJ_CREEPER);
     return 0;
 }
 
@@ -62,13 +66,18 @@ int p280() {
 
 // The summit, seen from the grid below it.
 int p281() {
-    if (!cond(has(593))) return 0;
+    if (!cond(has(PLACE_SUMMIT))) return 0;
     const int h = here();
-    if (cond(bitest(593, PFLAG_VISITED)).AND(within(h, 606, 608)).OR(within(h, 612, 613)).OR(h == 627))
-        say_stop_typed(2593, 593);
-    else if (cond(within(h, 609, 611)).OR(within(h, 614, 616)).OR(h == 617))
+    if (cond(bitest(PLACE_SUMMIT, PFLAG_VISITED))
+            .AND(within(h, PLACE_DUNES_606, PLACE_DUNES_608))
+            .OR(within(h, PLACE_DUNES_612, PLACE_DUNES_613))
+            .OR(h == PLACE_LOOKOUT_POINT))
+        say_stop_typed(2593, PLACE_SUMMIT);
+    else if (cond(within(h, PLACE_DUNES_609, PLACE_DUNES_611))
+                 .OR(within(h, PLACE_DUNES_614, PLACE_DUNES_616))
+                 .OR(h == PLACE_DUNES_617))
         say_stop(2410);
-    else if (cond(within(h, 587, 593)))
+    else if (cond(within(h, PLACE_NORTH_RIM, PLACE_SUMMIT)))
         say_stop(2411);
     return 0;
 }
@@ -98,12 +107,12 @@ int p283() {
             return 0;
         }
     } else if (cond(is_place(arg2()))) {
-        if (cond(has(547))) {
-            if (cond(h == 199)) {
+        if (cond(has(PLACE_RING_WALK_547))) {
+            if (cond(h == PLACE_RIVER_BLUFF)) {
                 say_stop(2588);
                 return 0;
             }
-            if (cond(within(h, 547, 575))) {
+            if (cond(within(h, PLACE_RING_WALK_547, PLACE_RUNE_DOOR))) {
                 say_stop(2589);
                 return 0;
             }
@@ -116,8 +125,13 @@ int p283() {
         return 0;
     }
     if (cond(has(WORD_WATERS))
-            .AND(cond(h == 199).OR(h == 586).OR(h == 561).OR(h == 502).OR(within(h, 547, 555)).OR(within(h, 557, 558))
-                     .OR(within(h, 438, 442)))) {
+            .AND(cond(h == PLACE_RIVER_BLUFF)
+                     .OR(h == PLACE_OPEN_SKY)
+                     .OR(h == PLACE_SHRINE_LANDING)
+                     .OR(h == PLACE_BOTTOM_OF_FALL)
+                     .OR(within(h, PLACE_RING_WALK_547, PLACE_ANNEXE_LANDING))
+                     .OR(within(h, PLACE_ANNEXE_HALL, PLACE_OVERLOOK))
+                     .OR(within(h, PLACE_GALLERY_STEPS, PLACE_EAST_END_OF_GALLERY)))) {
         say_stop(2595);
         return 0;
     }
@@ -125,15 +139,15 @@ int p283() {
         say_stop_typed(1319, VAR_ARG2);
         return 0;
     }
-    if (cond(has(11))) {
+    if (cond(has(OBJ_BRIDGE))) {
         p539();
         return 0;
     }
-    if (cond(has(81))) {
-        call_proc(854);
+    if (cond(has(OBJ_ORB))) {
+        call_proc(WORD_CONSULT);
         if (loop) return 0;
     }
-    if (cond(has(WORD_CRACK)).AND(near(84))) say_stop(3479);
+    if (cond(has(WORD_CRACK)).AND(near(OBJ_WATERSKIN))) say_stop(3479);
     return 0;
 }
 
@@ -158,9 +172,9 @@ int p285() {
 
 // Chain part of p274 (word 822 ("look")), part 12 of 16: object 115 (casket).
 int p286() {
-    if (!cond(has(115))) return 0;
-    if (cond(value[VAR_PHASE] == 6).AND(value[115] == 0).AND(carried(115))) {
-        value[115] = 1;
+    if (!cond(has(OBJ_CASKET))) return 0;
+    if (cond(value[VAR_PHASE] == 6).AND(value[OBJ_CASKET] == 0).AND(carried(OBJ_CASKET))) {
+        value[OBJ_CASKET] = 1;
         say_stop(1858);
     }
     return 0;
@@ -170,43 +184,55 @@ namespace {
 
 cond_fold at_machine_end() {
     const int h = here();
-    return cond(h == 438).OR(h == 443).OR(h == 444).OR(h == 445);
+    return cond(h == PLACE_GALLERY_STEPS).OR(h == PLACE_CREEPER_HALL).OR(h == PLACE_HIGH_LEDGE).OR(h == PLACE_PINNACLE);
 }
 cond_fold at_gallery() {
     const int h = here();
-    return cond(h == 439).OR(h == 440).OR(h == 441).OR(h == 442);
+    return cond(h == PLACE_WEST_END_OF_GALLERY)
+        .OR(h == PLACE_MIDDLE_OF_GALLERY)
+        .OR(h == PLACE_BEND_OF_GALLERY)
+        .OR(h == PLACE_EAST_END_OF_GALLERY);
 }
 cond_fold at_changing_grid() {
     const int h = here();
-    return cond(h == 318).OR(h == 618).OR(within(h, 620, 627));
+    return cond(h == PLACE_CHANGING_ROOM)
+        .OR(h == PLACE_EDGE_OF_SANDS)
+        .OR(within(h, PLACE_UPPER_TERRACE, PLACE_LOOKOUT_POINT));
 }
 
 constexpr row WALLS_AND_CLIFFS[] = {
     group({WORD_WALL, WORD_CLIFF}),
-        when(at_machine_end, reply(2375)),
-        when(at_gallery, reply(2376)),
-        when(at_changing_grid, reply(2377)),
+    when(at_machine_end, reply(2375)),
+    when(at_gallery, reply(2376)),
+    when(at_changing_grid, reply(2377)),
     end(),
-    when([] { return cond(within(here(), 587, 619)).AND(here() != 590); }, reply({WORD_CLIFF}, 2382)),
+    when([] { return cond(within(here(), PLACE_NORTH_RIM, PLACE_ABYSS_EDGE)).AND(here() != PLACE_WEST_RIM); },
+         reply({WORD_CLIFF}, 2382)),
 };
 
 constexpr row OVERHANG[] = {
-    group({1022}),
+    group({WORD_OVERHANG}),
         when(at_changing_grid, reply(2377)),
-        when(here_is(604).OR(here_is(605)), reply(2378)),
+        when(here_is(PLACE_DUNES_604).OR(here_is(PLACE_SAND_CAVE)), reply(2378)),
     end(),
 };
 
 constexpr row MIST[] = {
-    group({922}),
-        when([] {
-                 const int h = here();
-                 return cond(cond(within(h, 519, 544)).OR(within(h, 195, 203)).AND(h != 200))
-                     .OR(h == 518).OR(h == 444).OR(h == 446);
-             },
-             reply(2380, arg(922))),
-        when(here_is(441).OR(here_is(440)).OR(here_is(442)), reply(2381)),
-        when(here_is(443), reply(2082, arg_of(139))),
+    group({WORD_MIST}),
+    when(
+        [] {
+            const int h = here();
+            return cond(cond(within(h, PLACE_NORTHERN_HEATH, PLACE_MIRE))
+                            .OR(within(h, PLACE_START, PLACE_DELL))
+                            .AND(h != PLACE_DEPOSIT))
+                .OR(h == PLACE_FOOT_OF_DELL)
+                .OR(h == PLACE_HIGH_LEDGE)
+                .OR(h == PLACE_BLUFF_PATH);
+        },
+        reply(2380, arg(WORD_MIST))),
+    when(here_is(PLACE_BEND_OF_GALLERY).OR(here_is(PLACE_MIDDLE_OF_GALLERY)).OR(here_is(PLACE_EAST_END_OF_GALLERY)),
+         reply(2381)),
+    when(here_is(PLACE_CREEPER_HALL), reply(2082, arg_of(OBJ_CREEPER))),
     end(),
 };
 
@@ -219,33 +245,33 @@ int p289() { return run<MIST>(); }
 // The named thing's own description, with the few things that change when
 // they are looked at.
 int p290() {
-    if (cond(has(141))) set('T', 2257, 'c', 1, nullptr, nullptr);
-    if (cond(has(149)).AND(!carried(149))) {
+    if (cond(has(OBJ_FRUIT))) set('T', 2257, 'c', 1, nullptr, nullptr);
+    if (cond(has(OBJ_FEATHER)).AND(!carried(OBJ_FEATHER))) {
         say_stop(1710);
         return 0;
     }
-    if (cond(has(92))) bitmod('s', 92, 13);
+    if (cond(has(OBJ_WINDER))) bitmod('s', OBJ_WINDER, 13);
     if (cond(is_object(arg2())).OR(is_place(arg2()))) {
-        if (imp_stirs()) say(SAY_ARG | SAY_ARGVAR, 2348, 4);
+        if (imp_stirs()) say(SAY_ARG | SAY_ARGVAR, 2348, OBJ_CHEST);
         say(SAY_DETAIL | SAY_REFVAR, VAR_ARG2, 0);
         if (imp_stirs()) {
-            apport(5, here());
-            bitmod('s', 5, OFLAG_SEEN);
+            apport(OBJ_IMP, here());
+            bitmod('s', OBJ_IMP, OFLAG_SEEN);
             say(0, 2337, 0);
-            bitmod('c', 5, 13);
-            value[4]++;
+            bitmod('c', OBJ_IMP, 13);
+            value[OBJ_CHEST]++;
             loop = 1;
             return 0;
         }
-        if (cond(has(151)).AND(value[151] != 2).AND(value[151] != 0)) {
+        if (cond(has(OBJ_BUNDLE)).AND(value[OBJ_BUNDLE] != 2).AND(value[OBJ_BUNDLE] != 0)) {
             say(0, 2385, 0);
-            value[151] = 2;
+            value[OBJ_BUNDLE] = 2;
         }
-        if (cond(has(104))) {
-            value[VAR_WORK_PLACE] = getloc(104);
+        if (cond(has(OBJ_PACKET))) {
+            value[VAR_WORK_PLACE] = getloc(OBJ_PACKET);
             *bitword(VAR_WORK_PLACE) = ref_mark;
-            apport(104, PLACE_GONE);
-            apport(105, value[VAR_WORK_PLACE]);
+            apport(OBJ_PACKET, PLACE_GONE);
+            apport(OBJ_WRAPPER, value[VAR_WORK_PLACE]);
         }
         loop = 1;
         return 0;
@@ -253,16 +279,21 @@ int p290() {
     if (cond(bitest(arg2(), FLAG_IS_WORD))) {
         if (cond(within(arg2(), 887, 903))) {
             if (cond(has(WORD_HOLE)))
-                say_stop_variant(1319, 893);
+                say_stop_variant(1319, WORD_HOLE);
             else
                 say_stop(1453);
             return 0;
         }
-        if (cond(within(arg2(), 904, 1138)).OR(has(781))) {
+        if (cond(within(arg2(), 904, 1138)).OR(has(WORD_WAVE))) {
             if (cond(has(WORD_WALL))) {
                 const int h = here();
-                if (cond(here_has(7)).AND(h != 195).AND(h != 539).AND(h != 541).AND(h != 540).AND(h != 545)
-                        .AND(!within(h, 481, 487)))
+                if (cond(here_has(7))
+                        .AND(h != PLACE_START)
+                        .AND(h != PLACE_COPSE_EDGE)
+                        .AND(h != PLACE_BEECH_WOOD)
+                        .AND(h != PLACE_CAIRN_FIELD)
+                        .AND(h != PLACE_GRATE)
+                        .AND(!within(h, PLACE_THICKET_GAP, PLACE_THICKET_SPRING)))
                     say_stop(1403);
                 else
                     say_stop_typed(2033, VAR_ARG2);
@@ -278,7 +309,7 @@ int p290() {
         say_stop(1403);
         return 0;
     }
-    if (cond(anyof(1018, 74, -1))) {
+    if (cond(anyof(WORD_LABEL, OBJ_LETTERING, -1))) {
         if (cond(near(OBJ_VESSEL_SMALL)))
             say_stop(3349);
         else if (cond(near(OBJ_LIGHT_SOURCE)))

@@ -6,10 +6,6 @@
 
 namespace {
 
-constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-constexpr int SIEVE = 146;
-constexpr int OIL_SEEP = 217, CREEPER_HALL = 443;
-
 int at_source() { return here_has(PFLAG_LIQUID_SOURCE); }
 
 // The vessel is full now: it held `state` and says so.
@@ -23,7 +19,7 @@ void filled(int vessel, int state) {
 // also when part used or in its state of its own.
 int fillable(int vessel) {
     const int s = value[vessel];
-    if (vessel == LARGE) return cond(s == VESSEL_EMPTY).OR(s == 1).OR(s > 6);
+    if (vessel == OBJ_VESSEL_LARGE) return cond(s == VESSEL_EMPTY).OR(s == 1).OR(s > 6);
     return cond(s == VESSEL_EMPTY);
 }
 
@@ -36,7 +32,7 @@ int fill_vessel(int vessel) {
         p625(var(VAR_ARG2));
         return 0;
     }
-    if (cond(vessel == SMALL).AND(value[SMALL] <= 1)) {
+    if (cond(vessel == OBJ_VESSEL_SMALL).AND(value[OBJ_VESSEL_SMALL] <= 1)) {
         say_stop(1842);
         return 0;
     }
@@ -46,27 +42,27 @@ int fill_vessel(int vessel) {
         return 0;
     }
     if (cond(at_source())) {
-        if (cond(vessel == LARGE).AND(value[LARGE] == 1)) {
+        if (cond(vessel == OBJ_VESSEL_LARGE).AND(value[OBJ_VESSEL_LARGE] == 1)) {
             if (cond(here() == PLACE_DEPOSIT)) {
                 say_stop(2258);
                 return 0;
             }
             say(0, 2259, 0);
             say(0, 1266, 0);
-            value[LARGE] = VESSEL_EMPTY;
+            value[OBJ_VESSEL_LARGE] = VESSEL_EMPTY;
         }
         filled(vessel, VESSEL_WATER);
         return 0;
     }
-    if (cond(here() == OIL_SEEP)) {
-        if (cond(vessel == LARGE)) {
+    if (cond(here() == PLACE_OIL_SEEP)) {
+        if (cond(vessel == OBJ_VESSEL_LARGE)) {
             say_stop(2245);
             return 0;
         }
         filled(vessel, VESSEL_OIL);
         return 0;
     }
-    if (cond(vessel == SMALL).AND(cond(here_has(PFLAG_HAZARD)).OR(here() == 502))) {
+    if (cond(vessel == OBJ_VESSEL_SMALL).AND(cond(here_has(PFLAG_HAZARD)).OR(here() == PLACE_BOTTOM_OF_FALL))) {
         say_stop(1369);
         return 0;
     }
@@ -84,7 +80,7 @@ int p309() {
     if (cond(words() > 1)) return 0;
     set('V', VAR_VESSEL, 'c', 0, nullptr, nullptr);
     for (int lying_here = 0; lying_here <= 1 && value[VAR_VESSEL] == 0; lying_here++) {
-        for (int v : {LARGE, MEDIUM, SMALL}) {
+        for (int v : {OBJ_VESSEL_LARGE, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_SMALL}) {
             if (cond(lying_here ? lies_here(v) : carried(v)).AND(value[v] == VESSEL_EMPTY)) {
                 hold_ref(VAR_VESSEL, v);
                 break;
@@ -102,24 +98,24 @@ int p309() {
     fake(2, vessel);
     p756();
     if (loop) return 0;
-    if (cond(here() == CREEPER_HALL)) say_stop(2849);
+    if (cond(here() == PLACE_CREEPER_HALL)) say_stop(2849);
     return 0;
 }
 
 // Chain part of p308 (word 796 ("fill")), part 2 of 8: object 146 (sieve).
 int p310() {
-    if (!cond(has(SIEVE)).AND(near(SIEVE))) return 0;
+    if (!cond(has(OBJ_SIEVE)).AND(near(OBJ_SIEVE))) return 0;
     if (cond(at_source()))
         say_stop(2015);
     else
-        say_stop_typed(1401, SIEVE);
+        say_stop_typed(1401, OBJ_SIEVE);
     return 0;
 }
 
 // Chain part of p308 (word 796 ("fill")), part 3 of 8: object 56 (urn).
 int p311() {
     if (!cond(has(OBJ_URN)).AND(near(OBJ_URN))) return 0;
-    if (cond(at_source()).OR(here() == OIL_SEEP)) {
+    if (cond(at_source()).OR(here() == PLACE_OIL_SEEP)) {
         if (cond(carried(OBJ_URN))) value[VAR_CARRIED_COUNT] -= 1;
         apport(OBJ_URN, PLACE_GONE);
         apport(OBJ_SHARDS, here());
@@ -130,11 +126,11 @@ int p311() {
     return 0;
 }
 
-int p312() { return fill_vessel(SMALL); }
+int p312() { return fill_vessel(OBJ_VESSEL_SMALL); }
 
-int p313() { return fill_vessel(MEDIUM); }
+int p313() { return fill_vessel(OBJ_VESSEL_MEDIUM); }
 
-int p314() { return fill_vessel(LARGE); }
+int p314() { return fill_vessel(OBJ_VESSEL_LARGE); }
 
 // The waterskin: filled at a source while carried (not at the crossways,
 // where the water runs too shallow); otherwise it takes water from a
@@ -147,7 +143,7 @@ int p315() {
     }
     if (cond(at_source())) {
         if (cond(carried(OBJ_WATERSKIN))) {
-            if (cond(here() == 495)) {
+            if (cond(here() == PLACE_CROSSWAYS)) {
                 say_stop_typed(1743, OBJ_WATERSKIN);
                 return 0;
             }
@@ -167,13 +163,13 @@ int p315() {
     }
     if (cond(value[VAR_VESSEL] != 0)) {
         const int vessel = evar(VAR_VESSEL);
-        if (cond(vessel == LARGE)) {
-            if (cond(value[LARGE] == VESSEL_WATER))
-                value[LARGE] = 7;
-            else if (cond(value[LARGE] == 9))
-                value[LARGE] = VESSEL_EMPTY;
+        if (cond(vessel == OBJ_VESSEL_LARGE)) {
+            if (cond(value[OBJ_VESSEL_LARGE] == VESSEL_WATER))
+                value[OBJ_VESSEL_LARGE] = 7;
+            else if (cond(value[OBJ_VESSEL_LARGE] == 9))
+                value[OBJ_VESSEL_LARGE] = VESSEL_EMPTY;
             else
-                value[LARGE] += 1;
+                value[OBJ_VESSEL_LARGE] += 1;
             value[OBJ_WATERSKIN] = VESSEL_EMPTY;
             say_stop_variant(1744, 1);
             return 0;
@@ -183,12 +179,12 @@ int p315() {
         say_stop_typed(3460, VAR_VESSEL);
         return 0;
     }
-    if (cond(have(LARGE, 0, VESSEL_ALE))) {
+    if (cond(have(OBJ_VESSEL_LARGE, 0, VESSEL_ALE))) {
         value[VAR_QUESTION] = Q_WORD_796;
         say_stop(3461);
         return 0;
     }
-    if (cond(here() == CREEPER_HALL)) {
+    if (cond(here() == PLACE_CREEPER_HALL)) {
         say_stop(2849);
         return 0;
     }

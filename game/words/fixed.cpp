@@ -14,11 +14,15 @@ struct fixed_reply {
 
 // The words of one reply. "Ponder" and its kin name the word as typed.
 constexpr fixed_reply FIXED_REPLIES[] = {
-    {729, 2010}, {731, 3220}, {736, 1759}, {737, 1377}, {810, 2464}, {811, 1403}, {827, 1444},
-    {828, 1567}, {835, 1358}, {839, 1734}, {840, 1731}, {841, 2164}, {843, 1937}, {WORD_ACCEPT, 1999},
-    {WORD_DECLINE, 1999}, {859, 1854}, {860, 1966}, {869, 2448, SAY_STOP | SAY_ARG | SAY_ARGVAR, VAR_ARG1},
-    {871, 2543}, {875, 2586}, {876, 2599}, {879, 1881}, {884, 3364}, {885, 3212}, {930, 1943},
-    {1129, 3239},
+    {WORD_HUM, 2010},   {WORD_CREDITS, 3220},    {WORD_WHERE, 1759},
+    {WORD_SMELL, 1377}, {WORD_TWIST, 2464},      {WORD_DANCE, 1403},
+    {WORD_YAWN, 1444},  {WORD_SECRETS, 1567},    {WORD_PRAY, 1358},
+    {WORD_LAUGH, 1734}, {WORD_CRY, 1731},        {WORD_SIT, 2164},
+    {WORD_NEWS, 1937},  {WORD_ACCEPT, 1999},     {WORD_DECLINE, 1999},
+    {WORD_WAKE, 1854},  {WORD_MORE, 1966},       {WORD_PONDER, 2448, SAY_STOP | SAY_ARG | SAY_ARGVAR, VAR_ARG1},
+    {WORD_HELLO, 2543}, {WORD_TRANSCRIPT, 2586}, {WORD_NOTRANSCRIPT, 2599},
+    {WORD_CLUE, 1881},  {WORD_SORRY, 3364},      {WORD_EVERYTHING, 3212},
+    {WORD_ABOUT, 1943}, {WORD_DISPLAY, 3239},
 };
 
 // Called only to initialise a constexpr variable, so the look-up (and a
@@ -39,32 +43,32 @@ int fixed() {
 
 }  // namespace
 
-int p787() { return fixed<729>(); }
-int p525() { return fixed<731>(); }
-int p930() { return fixed<736>(); }
-int p355() { return fixed<737>(); }
-int p216() { return fixed<810>(); }
-int p273() { return fixed<811>(); }
-int p406() { return fixed<827>(); }
-int p409() { return fixed<828>(); }
-int p541() { return fixed<835>(); }
-int p779() { return fixed<839>(); }
-int p748() { return fixed<840>(); }
-int p821() { return fixed<841>(); }
-int p757() { return fixed<843>(); }
+int p787() { return fixed<WORD_HUM>(); }
+int p525() { return fixed<WORD_CREDITS>(); }
+int p930() { return fixed<WORD_WHERE>(); }
+int p355() { return fixed<WORD_SMELL>(); }
+int p216() { return fixed<WORD_TWIST>(); }
+int p273() { return fixed<WORD_DANCE>(); }
+int p406() { return fixed<WORD_YAWN>(); }
+int p409() { return fixed<WORD_SECRETS>(); }
+int p541() { return fixed<WORD_PRAY>(); }
+int p779() { return fixed<WORD_LAUGH>(); }
+int p748() { return fixed<WORD_CRY>(); }
+int p821() { return fixed<WORD_SIT>(); }
+int p757() { return fixed<WORD_NEWS>(); }
 int p944() { return fixed<WORD_ACCEPT>(); }
 int p613() { return fixed<WORD_DECLINE>(); }
-int p828() { return fixed<859>(); }
-int p354() { return fixed<860>(); }
-int p34() { return fixed<869>(); }
-int p834() { return fixed<871>(); }
-int p156() { return fixed<875>(); }
-int p635() { return fixed<876>(); }
-int p161() { return fixed<879>(); }
-int p849() { return fixed<884>(); }
-int p293() { return fixed<885>(); }
-int p886() { return fixed<930>(); }
-int p471() { return fixed<1129>(); }
+int p828() { return fixed<WORD_WAKE>(); }
+int p354() { return fixed<WORD_MORE>(); }
+int p34() { return fixed<WORD_PONDER>(); }
+int p834() { return fixed<WORD_HELLO>(); }
+int p156() { return fixed<WORD_TRANSCRIPT>(); }
+int p635() { return fixed<WORD_NOTRANSCRIPT>(); }
+int p161() { return fixed<WORD_CLUE>(); }
+int p849() { return fixed<WORD_SORRY>(); }
+int p293() { return fixed<WORD_EVERYTHING>(); }
+int p886() { return fixed<WORD_ABOUT>(); }
+int p471() { return fixed<WORD_DISPLAY>(); }
 
 // Leave: a way out is a move; anything else named is not left that way.
 int p164() {
@@ -77,16 +81,16 @@ int p164() {
 
 // Mend: the urn mends as its shards, the crack as the waterskin.
 int p324() {
-    if (cond(arg1() == 56)) value[VAR_ARG1] = 57;
-    if (cond(arg2() == 56)) value[VAR_ARG2] = 57;
-    if (cond(arg1() == WORD_CRACK)) value[VAR_ARG1] = 84;
-    if (cond(arg2() == WORD_CRACK)) value[VAR_ARG2] = 84;
+    if (cond(arg1() == OBJ_URN)) value[VAR_ARG1] = OBJ_SHARDS;
+    if (cond(arg2() == OBJ_URN)) value[VAR_ARG2] = OBJ_SHARDS;
+    if (cond(arg1() == WORD_CRACK)) value[VAR_ARG1] = OBJ_WATERSKIN;
+    if (cond(arg2() == WORD_CRACK)) value[VAR_ARG2] = OBJ_WATERSKIN;
     if (cond(words() == 1).OR(!near(arg2()))) return 0;
-    if (cond(anyof(84, 57, 42, -1))) {
+    if (cond(anyof(OBJ_WATERSKIN, OBJ_SHARDS, OBJ_BOWL, -1))) {
         say_stop_typed(1435, VAR_ARG2);
         return 0;
     }
-    if (cond(has(63))) say_stop_variant(2018, cond(bitest(63, 13)) ? 1 : 0);
+    if (cond(has(OBJ_CLOTH))) say_stop_variant(2018, cond(bitest(OBJ_CLOTH, 13)) ? 1 : 0);
     return 0;
 }
 
@@ -99,16 +103,17 @@ int p592() {
 // Search: alone, the floor or the dirt; a feature the place has named; a
 // snag, a cairn or a sign in view.
 int p215() {
-    if (cond(words() == 1).OR(has(WORD_FLOOR)).OR(has(992))) {
+    if (cond(words() == 1).OR(has(WORD_FLOOR)).OR(has(WORD_DIRT))) {
         say_stop(1356);
         return 0;
     }
-    if (cond(anyof(131, 973, 974, 975, 1079, 1078, 972, 971, 157, 922, 1047, -1))
+    if (cond(anyof(OBJ_TREE, WORD_LEAVES, WORD_CANOPY, WORD_AIR, WORD_VINES, WORD_MOSS, WORD_BOUGH, WORD_TRUNK,
+                   OBJ_SPIRE, WORD_MIST, WORD_SUNDIAL, -1))
             .AND(bitest(evar(VAR_QUESTION), VFLAG_QUESTION_REPLIED))) {
         say_stop(1356);
         return 0;
     }
-    if (cond(anyof(153, 101, 129, -1)).AND(near(arg2()))) say_stop(1356);
+    if (cond(anyof(OBJ_SNAG, OBJ_CAIRN, OBJ_SIGN, -1)).AND(near(arg2()))) say_stop(1356);
     return 0;
 }
 
@@ -128,7 +133,7 @@ int p833() {
 
 // Word 883 ("wander"): wandering about, alone or named.
 int p213() {
-    if (cond(has(1006)).OR(words() == 1))
+    if (cond(has(WORD_AROUND)).OR(words() == 1))
         say_stop_variant(2865, 0);
     else
         say_stop_variant(2865, 1);

@@ -7,8 +7,6 @@ using namespace rows;
 
 namespace {
 
-constexpr int WATER = OBJ_LIQUID_1, ALE = OBJ_LIQUID_3, NECTAR = OBJ_LIQUID_4;
-constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
 constexpr int GIANT_OFFERED = 15;   // flag of the giant: the cask was offered to him
 
 // VAR_ARG2 := the first vessel carried in one of the states, marked; none:
@@ -31,10 +29,13 @@ int offer_vessel(std::initializer_list<offer> offers, int quals, int named) {
 // The liquid and its vessel, by the first liquid word of the command.
 int choose_vessel() {
     if (cond(has(WORD_CONSUME_LIQUID)))
-        return offer_vessel({{LARGE, {5, 3, 7, 8, 9}}, {MEDIUM, {5, 3}}, {SMALL, {5, 3}}}, SAY_ARG,
-                            WORD_CONSUME_LIQUID);
-    if (cond(has(ALE))) return offer_vessel({{LARGE, {5}}, {MEDIUM, {5}}, {SMALL, {5}}}, SAY_ARG | SAY_ARGVAR, ALE);
-    if (cond(has(WATER))) {
+        return offer_vessel(
+            {{OBJ_VESSEL_LARGE, {5, 3, 7, 8, 9}}, {OBJ_VESSEL_MEDIUM, {5, 3}}, {OBJ_VESSEL_SMALL, {5, 3}}}, SAY_ARG,
+            WORD_CONSUME_LIQUID);
+    if (cond(has(OBJ_LIQUID_3)))
+        return offer_vessel({{OBJ_VESSEL_LARGE, {5}}, {OBJ_VESSEL_MEDIUM, {5}}, {OBJ_VESSEL_SMALL, {5}}},
+                            SAY_ARG | SAY_ARGVAR, OBJ_LIQUID_3);
+    if (cond(has(OBJ_LIQUID_1))) {
         if (cond(near(OBJ_IMP))) {
             p883();
             if (loop) return 0;
@@ -44,7 +45,7 @@ int choose_vessel() {
         if (cond(value[VAR_VESSEL] != 0))
             set('V', VAR_ARG2, 'v', VAR_VESSEL, nullptr, nullptr);
         else
-            say_stop_typed(1513, WATER);
+            say_stop_typed(1513, OBJ_LIQUID_1);
     }
     return 0;
 }
@@ -86,13 +87,24 @@ int feed_lizard() {
 // What the creature here does with the offer.
 constexpr row LISTENER_REPLIES[] = {
     first(),
-        when([] { return cond(listener_is({23, OBJ_ATTACKER, 25, OBJ_FOLLOWER})); }, reply(2340, arg(1))),
-        when([] { return cond(listener_is({18, 39, 90, 94})); }, reply(2340, arg(0))),
-        when([] { return cond(listener_is({OBJ_LIZARD})); }, step(feed_lizard)),
-        group([] { return cond(listener_is({21, 114, 115, OBJ_FIREFLY, 28, 29, OBJ_GRIFFIN, OBJ_GIANT})); }),
-            tell(2036, arg_of(VAR_WORK_VALUE)),
-            reply(2353, arg_of(VAR_ARG2)),
-        end(),
+    when(
+        [] {
+            return cond(listener_is({OBJ_KEEPER, OBJ_ATTACKER, OBJ_BRUTE, OBJ_FOLLOWER}));
+        },
+        reply(2340, arg(1))),
+    when(
+        [] {
+            return cond(listener_is({OBJ_WRAITH, OBJ_LYNX, OBJ_SPIDER, OBJ_EEL}));
+        },
+        reply(2340, arg(0))),
+    when([] { return cond(listener_is({OBJ_LIZARD})); }, step(feed_lizard)),
+    group([] {
+        return cond(listener_is(
+            {OBJ_SENTINEL, OBJ_COFFER, OBJ_CASKET, OBJ_FIREFLY, OBJ_SPIRIT, OBJ_FERRY, OBJ_GRIFFIN, OBJ_GIANT}));
+    }),
+    tell(2036, arg_of(VAR_WORK_VALUE)),
+    reply(2353, arg_of(VAR_ARG2)),
+    end(),
     end(),
 };
 
@@ -114,16 +126,16 @@ int p386() {
 
 // Chain part of p384 (word 805 ("give")), part 3 of 4: liquid 87 (nectar).
 int p387() {
-    if (!cond(has(NECTAR))) return 0;
-    if (cond(have(LARGE, 0, VESSEL_NECTAR))) {
-        if (cond(here() == 443)) {
+    if (!cond(has(OBJ_LIQUID_4))) return 0;
+    if (cond(have(OBJ_VESSEL_LARGE, 0, VESSEL_NECTAR))) {
+        if (cond(here() == PLACE_CREEPER_HALL)) {
             p304();
             if (loop) return 0;
         }
         say_stop(2352);
         return 0;
     }
-    p625(ref(NECTAR));
+    p625(ref(OBJ_LIQUID_4));
     return 0;
 }
 
@@ -133,12 +145,12 @@ int p388() {
         call_proc(WORD_QUIT);
         if (loop) return 0;
     }
-    if (cond(has(1043))) {
+    if (cond(has(WORD_THANKS))) {
         say_stop_variant(3470, cond(near(OBJ_IMP)) ? 1 : 0);
         return 0;
     }
     set('V', VAR_VESSEL, 'c', 0, nullptr, nullptr);
-    if (cond(has(LARGE)).AND(here() == 199).AND(lies_here(OBJ_GIANT))) {
+    if (cond(has(OBJ_VESSEL_LARGE)).AND(here() == PLACE_RIVER_BLUFF).AND(lies_here(OBJ_GIANT))) {
         bitmod('s', OBJ_GIANT, GIANT_OFFERED);
         p383(num(1));
         loop = 1;

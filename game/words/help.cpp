@@ -9,22 +9,24 @@ constexpr int GAME_FLAG_HELP_READ = 3;    // of VAR_GAME_FLAGS_2: the help pages
 constexpr int GAME_FLAG_BAUBLE_PAID = 10;  // of VAR_GAME_FLAGS_2: the hint about the unseen treasure was bought
 
 cond_fold in_a_maze() {
-    return cond(within(here(), 227, 252)).OR(within(here(), 362, 373)).OR(within(here(), 390, 426));
+    return cond(within(here(), PLACE_WARREN_227, PLACE_WARREN_CHUTE))
+        .OR(within(here(), PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE))
+        .OR(within(here(), PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH));
 }
 
 // Something near that the player must deal with alone.
 cond_fold trouble_near() {
     return cond(near(OBJ_ATTACKER))
-        .OR(near(21))
-        .OR(near(23))
-        .OR(near(25))
-        .OR(value[18] > 0)
-        .OR(near(33))
+        .OR(near(OBJ_SENTINEL))
+        .OR(near(OBJ_KEEPER))
+        .OR(near(OBJ_BRUTE))
+        .OR(value[OBJ_WRAITH] > 0)
+        .OR(near(OBJ_SPAN))
         .OR(value[OBJ_FOLLOWER] > 0)
-        .OR(near(26))
-        .OR(near(90))
-        .OR(near(36))
-        .OR(near(74));
+        .OR(near(OBJ_WATCHER))
+        .OR(near(OBJ_SPIDER))
+        .OR(near(OBJ_VAULT_DOOR))
+        .OR(near(OBJ_LETTERING));
 }
 
 }  // namespace
@@ -32,7 +34,7 @@ cond_fold trouble_near() {
 // Word 832 ("help"): the paid way home from the mire, the paid way out of a maze, or the help
 // offer.
 int p399() {
-    if (cond(here() == 544)) {  // the mire: a way home, for a price
+    if (cond(here() == PLACE_MIRE)) {  // the mire: a way home, for a price
         say(SAY_ARG, 1930, 10);
         value[VAR_QUESTION] = Q_PAID_RETURN;
         say_stop(1931);
@@ -89,8 +91,8 @@ using namespace rows;
 // The introduction: "about", the word list, going about, the console's
 // layout, or the pages from the start.
 constexpr row INTRO[] = {
-    reply({930}, 1943),
-    call({931}, p776),
+    reply({WORD_ABOUT}, 1943),
+    call({WORD_WORDS}, p776),
     reply({WORD_GO}, 1964),
     when([] { return cond(!test("html")); }, reply({WORD_PAGE_LENGTH}, 1965)),
     group(word_count(1).OR(has_word(OBJ_ALL))),

@@ -7,9 +7,6 @@
 namespace {
 
 constexpr int OUT = 1, BURNING = 2;
-constexpr int BEACON = 45, FUSE = 46, CANDLESTICK = 50, WICK = 55, INCENSE = 95;
-constexpr int FIGURINE = 96;
-constexpr int INCENSE_WAIT = 1205;    // turns before the incense will light again
 constexpr int BEACON_TOLD = 13;       // the beacon's first lighting on the way has been told
 constexpr int FUSE_TOLD = 14;         // the fuse's first lighting has been told
 constexpr int INCENSE_SEEN_LIT = 13;  // the incense was lit where its smoke could be seen
@@ -20,18 +17,18 @@ int is_thing(int r) { return bitest(r, FLAG_IS_OBJECT); }
 // The beacon burns only on the beacon ways; it is lit there, and said
 // once in full, or refused with a word about where it would be of use.
 int light_beacon() {
-    if (cond(here() == 572).OR(here() == 573)) {
-        value[BEACON] = BURNING;
-        if (cond(bitest(BEACON, BEACON_TOLD))) {
+    if (cond(here() == PLACE_BEACON_WAY).OR(here() == PLACE_DESCENT)) {
+        value[OBJ_BEACON] = BURNING;
+        if (cond(bitest(OBJ_BEACON, BEACON_TOLD))) {
             say(0, 2444, 0);
             say_stop(1266);
         } else {
-            bitmod('s', BEACON, BEACON_TOLD);
+            bitmod('s', OBJ_BEACON, BEACON_TOLD);
             say_stop(2445);
         }
         return 0;
     }
-    if (cond(here() == 568).OR(here() == 574))
+    if (cond(here() == PLACE_HEAD_OF_FALLS).OR(here() == PLACE_DOOR_APPROACH))
         say_stop(2441);
     else
         say_stop(2442);
@@ -41,11 +38,15 @@ int light_beacon() {
 // The fuse's state counts the turns it has burnt (above 1); snuffed, it
 // tells how far the fire had got.
 int snuff_fuse() {
-    const int s = value[FUSE];
+    const int s = value[OBJ_FUSE];
     if (!cond(s > 1)) return 0;
-    value[FUSE] = OUT;
+    value[OBJ_FUSE] = OUT;
     if (cond(s <= 8)) {
-        if (!cond(s == 3).OR(here() == 311).OR(here() == 312).OR(here() == 310)) say_stop(2105);
+        if (!cond(s == 3)
+                 .OR(here() == PLACE_RAVINE_EDGE)
+                 .OR(here() == PLACE_SPAN_LEDGE)
+                 .OR(here() == PLACE_RAVINE_FORK))
+            say_stop(2105);
     } else if (cond(s <= 11)) {
         say_stop(2106);
     } else if (cond(s <= 16)) {
@@ -64,7 +65,7 @@ int snuff_fuse() {
 int p911() {
     const int thing = arg2();
     if (cond(words() == 1).OR(!is_thing(thing)).OR(!near(thing))) return 0;
-    if (cond(has(FIGURINE))) {
+    if (cond(has(OBJ_FIGURINE))) {
         say_stop(1364);
         return 0;
     }
@@ -72,7 +73,7 @@ int p911() {
         say_stop(1315);
         return 0;
     }
-    if (cond(has(WICK))) {
+    if (cond(has(OBJ_WICK))) {
         say_stop(1892);
         return 0;
     }
@@ -89,32 +90,32 @@ int p911() {
         say_stop(1388);
         return 0;
     }
-    if (cond(has(BEACON))) return light_beacon();
-    if (cond(has(INCENSE))) {
-        if (cond(near(23)).OR(near(5)).OR(near(25)).OR(near(194))) {
+    if (cond(has(OBJ_BEACON))) return light_beacon();
+    if (cond(has(OBJ_INCENSE))) {
+        if (cond(near(OBJ_KEEPER)).OR(near(OBJ_IMP)).OR(near(OBJ_BRUTE)).OR(near(OBJ_GIANT))) {
             say_stop(3376);
             return 0;
         }
-        if (cond(value[INCENSE_WAIT] > 0)) {
+        if (cond(value[VAR_INCENSE_WAIT] > 0)) {
             say_stop(2273);
             return 0;
         }
     }
     value[thing] = BURNING;
     bitmod('s', thing, OFLAG_NOT_COUNTED);
-    if (cond(has(FUSE))) {
-        if (cond(bitest(FUSE, FUSE_TOLD))) {
+    if (cond(has(OBJ_FUSE))) {
+        if (cond(bitest(OBJ_FUSE, FUSE_TOLD))) {
             say_stop(3423);
         } else {
-            bitmod('s', FUSE, FUSE_TOLD);
+            bitmod('s', OBJ_FUSE, FUSE_TOLD);
             say_stop(1900);
         }
         return 0;
     }
-    if (cond(has(INCENSE))) {
-        value[INCENSE_WAIT] = 8 + irand(5);
+    if (cond(has(OBJ_INCENSE))) {
+        value[VAR_INCENSE_WAIT] = 8 + irand(5);
         if (cond(light())) {
-            bitmod('s', INCENSE, INCENSE_SEEN_LIT);
+            bitmod('s', OBJ_INCENSE, INCENSE_SEEN_LIT);
             say_stop(2271);
         } else {
             say_stop(2272);
@@ -129,7 +130,7 @@ int p911() {
             return 0;
         }
     }
-    if (cond(has(CANDLESTICK))) {
+    if (cond(has(OBJ_CANDLESTICK))) {
         say_stop(1898);
         return 0;
     }
@@ -159,14 +160,14 @@ int p707() {
         say_stop_typed(3449, VAR_ARG2);
         return 0;
     }
-    if (!cond(anyof(67, INCENSE, OBJ_TORCH, 65, -1))) bitmod('c', thing, OFLAG_NOT_COUNTED);
-    if (cond(has(INCENSE))) value[INCENSE_WAIT] -= 2 + irand(4);
-    if (cond(has(FUSE))) {
+    if (!cond(anyof(OBJ_JEWEL, OBJ_INCENSE, OBJ_TORCH, OBJ_CANDLE, -1))) bitmod('c', thing, OFLAG_NOT_COUNTED);
+    if (cond(has(OBJ_INCENSE))) value[VAR_INCENSE_WAIT] -= 2 + irand(4);
+    if (cond(has(OBJ_FUSE))) {
         snuff_fuse();
         if (loop) return 0;
     }
     value[thing] = OUT;
-    if (cond(has(INCENSE)).AND(bitest(INCENSE, INCENSE_SEEN_LIT))) {
+    if (cond(has(OBJ_INCENSE)).AND(bitest(OBJ_INCENSE, INCENSE_SEEN_LIT))) {
         say_stop(2277);
         return 0;
     }

@@ -6,12 +6,6 @@
 
 namespace {
 
-constexpr int LAMP = OBJ_LIGHT_SOURCE;
-constexpr int LAMP_OFF = 0, LAMP_LIT = 1;
-constexpr int REFILL_READY = 1, REFILL_USED = 3;
-constexpr int LOW_POWER = 40, REFILL_POWER = 400;
-constexpr int WISP = OBJ_WANDERER;
-constexpr int GLIMMER_HALL = 315;
 
 // Word w becomes x, and x's procedure answers the command.
 int hand_over(int w, int x) {
@@ -29,7 +23,7 @@ int switch_word(int self, int thing_word, int lamp_word) {
             hand_over(self, thing_word);
             if (loop) return 0;
         }
-        if (!cond(anyof(WORD_LIGHT, LAMP, 100, -1))) {
+        if (!cond(anyof(WORD_LIGHT, OBJ_LIGHT_SOURCE, OBJ_SUNSTONE, -1))) {
             say_stop_typed(3494, VAR_ARG2);
             return 0;
         }
@@ -47,7 +41,7 @@ int undo_first() {
 
 // No lamp here: the lamp named gets the last replies, anything else `reply`.
 int no_lamp(int reply) {
-    if (cond(has(LAMP)))
+    if (cond(has(OBJ_LIGHT_SOURCE)))
         p39();
     else
         say_stop(reply);
@@ -59,7 +53,7 @@ int no_lamp(int reply) {
 // Word 938 ("switch"): switching the lamp on or off (or the refill over to the refill word).
 int p825() {
     if (cond(has(OBJ_LIGHT_REFILL))) return hand_over(WORD_TOGGLE_LIGHT, WORD_RECHARGE);
-    if (!cond(near(LAMP))) {
+    if (!cond(near(OBJ_LIGHT_SOURCE))) {
         say_stop_variant(1319, WORD_TOGGLE_LIGHT);
         return 0;
     }
@@ -67,13 +61,14 @@ int p825() {
         say_stop(3464);
         return 0;
     }
-    if (cond(words() == 1).OR(anyof(808, 818, 390, LAMP, WORD_ON, WORD_OFF, -1))) {
+    if (cond(words() == 1)
+            .OR(anyof(WORD_PUSH, WORD_FLICK, PLACE_UNDERCROFT, OBJ_LIGHT_SOURCE, WORD_ON, WORD_OFF, -1))) {
         // The switch word becomes on or off: the one the command names, else
         // the one the lamp's state calls for. Its partner word belongs to the
         // switch, so the command counts as one word: "switch on" must not be
         // refused as a command about a thing called "on".
         value[VAR_COMMAND_STATUS] = 1;
-        if (cond(has(WORD_ON)).OR(cond(!has(WORD_OFF)).AND(value[LAMP] == LAMP_OFF)))
+        if (cond(has(WORD_ON)).OR(cond(!has(WORD_OFF)).AND(value[OBJ_LIGHT_SOURCE] == LIGHT_OFF)))
             return hand_over(WORD_TOGGLE_LIGHT, WORD_ON);
         return hand_over(WORD_TOGGLE_LIGHT, WORD_OFF);
     }
@@ -81,9 +76,9 @@ int p825() {
     return 0;
 }
 
-int p636() { return switch_word(WORD_ON, 771, WORD_LIGHT); }
+int p636() { return switch_word(WORD_ON, WORD_IGNITE, WORD_LIGHT); }
 
-int p631() { return switch_word(WORD_OFF, 772, WORD_EXTINGUISH); }
+int p631() { return switch_word(WORD_OFF, WORD_SNUFF, WORD_EXTINGUISH); }
 
 // Lighting the lamp: with its power low, the canister near tops it up on
 // the way; lit in the dark, the place is described in full at once.
@@ -94,19 +89,19 @@ int p531() {
     }
     undo_first();
     if (loop) return 0;
-    if (!cond(words() == 1).OR(anyof(LAMP, WORD_ON, -1))) {
-        call_proc(817);
+    if (!cond(words() == 1).OR(anyof(OBJ_LIGHT_SOURCE, WORD_ON, -1))) {
+        call_proc(WORD_KINDLE);
         return 0;
     }
-    if (!cond(near(LAMP))) return no_lamp(1325);
-    if (cond(value[LAMP] == LAMP_LIT)) {
+    if (!cond(near(OBJ_LIGHT_SOURCE))) return no_lamp(1325);
+    if (cond(value[OBJ_LIGHT_SOURCE] == LIGHT_LIT)) {
         say_stop_variant(1327, 1);
         return 0;
     }
-    if (cond(value[VAR_LIGHT_POWER] < LOW_POWER).AND(near_in(OBJ_LIGHT_REFILL, REFILL_READY))) {
+    if (cond(value[VAR_LIGHT_POWER] < LIGHT_POWER_LOW).AND(near_in(OBJ_LIGHT_REFILL, REFILL_READY))) {
         say(0, 1539, 0);
         value[OBJ_LIGHT_REFILL] = REFILL_USED;
-        value[VAR_LIGHT_POWER] += REFILL_POWER;
+        value[VAR_LIGHT_POWER] += LIGHT_POWER_REFILL;
     }
     if (!cond(value[VAR_LIGHT_POWER] > 0)) {
         say(0, 1484, 0);
@@ -114,10 +109,10 @@ int p531() {
         return 0;
     }
     say(SAY_ARG, 1326, 1);
-    value[LAMP] = LAMP_LIT;
+    value[OBJ_LIGHT_SOURCE] = LIGHT_LIT;
     if (cond(!light())) {
         bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT);
-        if (cond(near(WISP))) {
+        if (cond(near(OBJ_WANDERER))) {
             p659();
             if (loop) return 0;
         }
@@ -135,21 +130,21 @@ int p531() {
 int p294() {
     undo_first();
     if (loop) return 0;
-    if (!cond(words() == 1).OR(anyof(LAMP, WORD_OFF, -1))) {
+    if (!cond(words() == 1).OR(anyof(OBJ_LIGHT_SOURCE, WORD_OFF, -1))) {
         say_stop(1436);
         return 0;
     }
-    if (!cond(near(LAMP))) return no_lamp(3569);
-    if (cond(value[LAMP] == LAMP_OFF)) {
+    if (!cond(near(OBJ_LIGHT_SOURCE))) return no_lamp(3569);
+    if (cond(value[OBJ_LIGHT_SOURCE] == LIGHT_OFF)) {
         say_stop_variant(1327, 0);
         return 0;
     }
-    value[LAMP] = LAMP_OFF;
+    value[OBJ_LIGHT_SOURCE] = LIGHT_OFF;
     say(SAY_ARG, 1326, 0);
     p487();
     if (loop) return 0;
     if (cond(light())) {
-        if (cond(here() == GLIMMER_HALL)) {
+        if (cond(here() == PLACE_HALL_OF_GLIMMERS)) {
             p667();
             if (loop) return 0;
             say(0, OBJ_GLIMMER, 0);
@@ -166,7 +161,7 @@ int p294() {
 int p708() {
     if (!cond(has(OBJ_LIGHT_REFILL))) return 0;
     if (cond(near(OBJ_LIGHT_REFILL)).AND(value[OBJ_LIGHT_REFILL] <= 2)) {
-        value[VAR_LIGHT_POWER] = REFILL_POWER;
+        value[VAR_LIGHT_POWER] = LIGHT_POWER_REFILL;
         value[OBJ_LIGHT_REFILL] = REFILL_USED;
         say_stop(1834);
         return 0;

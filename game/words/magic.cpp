@@ -6,22 +6,14 @@
 #include "game.h"
 
 namespace {
-constexpr int SPELL_ACK = 1200;    // what a word in step says (a text, marked)
-constexpr int NO_TEXT = 1264;      // a text that says nothing
-constexpr int SPELL_GIANT_COUNT = 1244;
-constexpr int STATUETTE = 53, STATUETTE_HOME = 281, KEEPER = 23, BOOTH = 24;
 constexpr int STATUETTE_PAID = 13;  // the statuette paid the toll keeper
 constexpr int STATUETTE_KEPT = 14;  // the keeper keeps it for good
 constexpr int KEEPER_CHEATED = 13;
-constexpr int PORTCULLIS = 32, THREE_WAY_CHAMBER = 313;
 constexpr int FLAG_EXTRA_TEXT = 9;  // VAR_GAME_FLAGS: the sword's word has one text more
 constexpr int FLAG_ARMED = 8;       // VAR_GAME_FLAGS: the lamp word is armed
 constexpr int HINT_LAMP_WORD = 8;   // VAR_HINT_NUMBER: the lamp word's hint is given
 constexpr int SPIRIT_HEARD = 14;
-constexpr int SUMMIT = 593;
-constexpr int MIRROR = 17, EAST_LEDGE = 224, WEST_LEDGE = 225, MIRROR_USED = 14;
-constexpr int LIQUID_SOURCE = PFLAG_LIQUID_SOURCE;
-constexpr int ORB = 81;
+constexpr int MIRROR_USED = 14;
 
 int phase() { return value[VAR_PHASE]; }
 
@@ -29,8 +21,8 @@ int phase() { return value[VAR_PHASE]; }
 // first word of the line is said, and later words of the line say nothing.
 int spell_step(int step) {
     value[VAR_MAGIC_STEP] = step;
-    say(SAY_REFVAR, SPELL_ACK, 0);
-    hold_ref(SPELL_ACK, NO_TEXT);
+    say(SAY_REFVAR, VAR_SPELL_ACK, 0);
+    hold_ref(VAR_SPELL_ACK, TEXT_NOTHING);
     loop = 1;
     return 0;
 }
@@ -51,38 +43,38 @@ bool spell_too_late() {
 // is there already or the keeper keeps it. Paid to the keeper, it leaves
 // him, and he goes back to his bridgehead.
 void statuette_home() {
-    if (cond(isat(STATUETTE, -1, 0, STATUETTE_HOME)).OR(bitest(STATUETTE, STATUETTE_KEPT))) {
+    if (cond(isat(OBJ_STATUETTE, -1, 0, PLACE_WRITING_JUNCTION)).OR(bitest(OBJ_STATUETTE, STATUETTE_KEPT))) {
         say(0, 1329, 0);
-        if (cond(isat(STATUETTE, -1, 0, STATUETTE_HOME))) say(0, 1563, 0);
+        if (cond(isat(OBJ_STATUETTE, -1, 0, PLACE_WRITING_JUNCTION))) say(0, 1563, 0);
         return;
     }
-    if (cond(here() == STATUETTE_HOME).AND(light())) {
-        if (cond(carried(STATUETTE))) {
+    if (cond(here() == PLACE_WRITING_JUNCTION).AND(light())) {
+        if (cond(carried(OBJ_STATUETTE))) {
             say(0, 3471, 0);
         } else {
             say(SAY_ARG, 3469, 1);
             say(0, 1266, 0);
-            say(0, STATUETTE, 0);
+            say(0, OBJ_STATUETTE, 0);
         }
     } else {
-        const int seen = cond(cond(carried(STATUETTE)).OR(lies_here(STATUETTE))).AND(light());
+        const int seen = cond(cond(carried(OBJ_STATUETTE)).OR(lies_here(OBJ_STATUETTE))).AND(light());
         say(SAY_ARG, 3469, seen ? 0 : 1);
     }
-    if (cond(bitest(STATUETTE, STATUETTE_PAID))) {
-        bitmod('c', STATUETTE, STATUETTE_PAID);
-        bitmod('s', KEEPER, KEEPER_CHEATED);
-        if (cond(value[KEEPER] == 1).OR(value[KEEPER] == 2)) {
-            if (cond(near(BOOTH))) say(0, 1922, 0);
-            value[KEEPER] = 0;
-            apport(KEEPER, 303);
-            bitmod('s', KEEPER, OFLAG_TWO_PLACES);
-            apport(BOOTH, PLACE_OFFSTAGE);
+    if (cond(bitest(OBJ_STATUETTE, STATUETTE_PAID))) {
+        bitmod('c', OBJ_STATUETTE, STATUETTE_PAID);
+        bitmod('s', OBJ_KEEPER, KEEPER_CHEATED);
+        if (cond(value[OBJ_KEEPER] == 1).OR(value[OBJ_KEEPER] == 2)) {
+            if (cond(near(OBJ_BOOTH))) say(0, 1922, 0);
+            value[OBJ_KEEPER] = 0;
+            apport(OBJ_KEEPER, PLACE_NEAR_BRIDGEHEAD);
+            bitmod('s', OBJ_KEEPER, OFLAG_TWO_PLACES);
+            apport(OBJ_BOOTH, PLACE_OFFSTAGE);
         }
     }
-    apport(STATUETTE, STATUETTE_HOME);
+    apport(OBJ_STATUETTE, PLACE_WRITING_JUNCTION);
     if (cond(value[OBJ_GIANT] == 2)) {
         value[OBJ_GIANT] = 3;
-        value[SPELL_GIANT_COUNT] = 3 + irand(3);
+        value[VAR_GIANT_COUNTDOWN] = 3 + irand(3);
     }
 }
 
@@ -154,7 +146,7 @@ void cloth_word() {
         if (cond(value[OBJ_CLOTH] == 1)) {
             value[OBJ_CLOTH] = 3;
             say_stop(2222);
-        } else if (cond(here() == SUMMIT)) {
+        } else if (cond(here() == PLACE_SUMMIT)) {
             value[OBJ_CLOTH] = 0;
             bitmod('s', VAR_GAME_FLAGS_3, VFLAG_GAME_FLAGS_3_CLOTH_GROUNDED);
             say_stop(2234);
@@ -171,15 +163,17 @@ void cloth_word() {
 // Through the mirror from one ledge to the other; the prowler, when he is
 // about, is seen on one side or the other.
 void through_the_mirror() {
-    if (cond(here() == EAST_LEDGE)) {
-        if (cond(!bitest(EAST_LEDGE, PFLAG_CREATURE_FREE))) bitmod('s', WEST_LEDGE, PFLAG_CREATURE_FREE);
-        moveto(WEST_LEDGE, -1);
+    if (cond(here() == PLACE_EAST_MIRROR_LEDGE)) {
+        if (cond(!bitest(PLACE_EAST_MIRROR_LEDGE, PFLAG_CREATURE_FREE)))
+            bitmod('s', PLACE_WEST_MIRROR_LEDGE, PFLAG_CREATURE_FREE);
+        moveto(PLACE_WEST_MIRROR_LEDGE, -1);
     } else {
-        if (cond(!bitest(WEST_LEDGE, PFLAG_CREATURE_FREE))) bitmod('s', EAST_LEDGE, PFLAG_CREATURE_FREE);
-        moveto(EAST_LEDGE, -1);
+        if (cond(!bitest(PLACE_WEST_MIRROR_LEDGE, PFLAG_CREATURE_FREE)))
+            bitmod('s', PLACE_EAST_MIRROR_LEDGE, PFLAG_CREATURE_FREE);
+        moveto(PLACE_EAST_MIRROR_LEDGE, -1);
     }
     bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED);
-    bitmod('c', MIRROR, MIRROR_USED);
+    bitmod('c', OBJ_MIRROR, MIRROR_USED);
     if (cond(!isat(OBJ_ATTACKER, -1, 0, PLACE_OFFSTAGE))) {
         hold_ref(VAR_WORK_PLACE, getloc(OBJ_ATTACKER));
         if (cond(value[VAR_WORK_PLACE] == here())) {
@@ -202,14 +196,14 @@ void cloth_flight() {
         say_stop(2559);
         return;
     }
-    if (cond(here() == 199).AND(!bitest(VAR_GAME_FLAGS, 12))) {
+    if (cond(here() == PLACE_RIVER_BLUFF).AND(!bitest(VAR_GAME_FLAGS, 12))) {
         value[VAR_QUESTION] = Q_TELEPORT;
         say_stop(1763);
         return;
     }
     value[OBJ_CLOTH] = 3;
     for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++) {
-        if (cond(carried(obj)).AND(bitest(obj, OFLAG_NO_TRANSPORT)).AND(obj != OBJ_FUNNEL).AND(obj != ORB)) {
+        if (cond(carried(obj)).AND(bitest(obj, OFLAG_NO_TRANSPORT)).AND(obj != OBJ_FUNNEL).AND(obj != OBJ_ORB)) {
             say_stop(2496);
             return;
         }
@@ -219,26 +213,26 @@ void cloth_flight() {
         return;
     }
     const int at = here();
-    if (cond(at == 199)) {
-        apport(OBJ_CLOTH, 547);
+    if (cond(at == PLACE_RIVER_BLUFF)) {
+        apport(OBJ_CLOTH, PLACE_RING_WALK_547);
         value[2510] = 0;
-        value[586] = 3;
-        moveto(586, -2383);
-    } else if (cond(at == 438)) {
-        apport(OBJ_CLOTH, 439);
-        moveto(439, -2458);
-    } else if (cond(at == 318).OR(at == 311)) {
+        value[PLACE_OPEN_SKY] = 3;
+        moveto(PLACE_OPEN_SKY, -2383);
+    } else if (cond(at == PLACE_GALLERY_STEPS)) {
+        apport(OBJ_CLOTH, PLACE_WEST_END_OF_GALLERY);
+        moveto(PLACE_WEST_END_OF_GALLERY, -2458);
+    } else if (cond(at == PLACE_CHANGING_ROOM).OR(at == PLACE_RAVINE_EDGE)) {
         say_stop(2297);
-    } else if (cond(at == 475)) {
-        apport(OBJ_CLOTH, 484);
-        moveto(484, -2460);
-    } else if (cond(at == 561).OR(at == 570)) {
-        apport(OBJ_CLOTH, 547);
+    } else if (cond(at == PLACE_WELL_HEAD)) {
+        apport(OBJ_CLOTH, PLACE_EAST_THICKET);
+        moveto(PLACE_EAST_THICKET, -2460);
+    } else if (cond(at == PLACE_SHRINE_LANDING).OR(at == PLACE_CLIFF_PATH)) {
+        apport(OBJ_CLOTH, PLACE_RING_WALK_547);
         if (cond(value[1878] == 1)) value[1878] = 2;
-        moveto(547, -2495);
+        moveto(PLACE_RING_WALK_547, -2495);
     } else {
         say(0, 2231, 0);
-        if (cond(within(at, 547, 570))) say(0, 2654, 0);
+        if (cond(within(at, PLACE_RING_WALK_547, PLACE_CLIFF_PATH))) say(0, 2654, 0);
         loop = 1;
     }
 }
@@ -325,7 +319,7 @@ int p745() {
     }
     say(0, 3493, 0);
     if (cond(!has(OBJ_ALL))) {
-        if (cond(has(948))) {
+        if (cond(has(WORD_RESTART))) {
             say_stop(2583);
             return 0;
         }
@@ -338,7 +332,9 @@ int p745() {
             say_stop_typed(2700, VAR_ARG2);
             return 0;
         }
-        if (cond(anyof(WORD_MAGIC_TRAVEL_2, WORD_MAGIC_TRAVEL_1, WORD_MAGIC_TRAVEL_3, 713, 712, 709, 714, 705, 715, 708, 720, 711, 831, WORD_SEQ_1, WORD_SEQ_2, WORD_SEQ_3, WORD_SEQ_4, 833, 721, -1))) {
+        if (cond(anyof(WORD_MAGIC_TRAVEL_2, WORD_MAGIC_TRAVEL_1, WORD_MAGIC_TRAVEL_3, WORD_ISMARU, WORD_HESK,
+                       WORD_EPHRUN, WORD_JEVRA, WORD_LITANY_FIRST, WORD_KELBRIN, WORD_DATHEL, WORD_PAZHAN, WORD_GORVASH,
+                       WORD_ZENDRY, WORD_SEQ_1, WORD_SEQ_2, WORD_SEQ_3, WORD_SEQ_4, WORD_HUSH, WORD_LITANY_LAST, -1))) {
             call_proc(arg2());
             if (loop) return 0;
         } else {
@@ -402,10 +398,10 @@ int p946() {
 
 // The portcullis of the three-way chamber lifts.
 int p591() {
-    if (cond(near(PORTCULLIS)).AND(value[PORTCULLIS] == 0)) {
-        value[PORTCULLIS] = 1;
-        value[THREE_WAY_CHAMBER] = 1;
-        bitmod('c', THREE_WAY_CHAMBER, PFLAG_HINT_AVAILABLE);
+    if (cond(near(OBJ_PORTCULLIS)).AND(value[OBJ_PORTCULLIS] == 0)) {
+        value[OBJ_PORTCULLIS] = 1;
+        value[PLACE_THREE_WAY_CHAMBER] = 1;
+        bitmod('c', PLACE_THREE_WAY_CHAMBER, PFLAG_HINT_AVAILABLE);
         say_stop(1617);
         return 0;
     }
@@ -417,7 +413,7 @@ int p591() {
 int p624() {
     if (cond(bitest(VAR_GAME_FLAGS, FLAG_ARMED)).OR(phase() > 5).OR(!near(OBJ_LIGHT_SOURCE))) {
         bitmod('c', VAR_GAME_FLAGS, FLAG_ARMED);
-        hold_ref(VAR_SEQUENCE_TEXT, NO_TEXT);
+        hold_ref(VAR_SEQUENCE_TEXT, TEXT_NOTHING);
         say_stop(1329);
         return 0;
     }
@@ -451,10 +447,10 @@ int p669() {
     p321(num(0));
     if (loop) return 0;
     if (cond(value[VAR_VESSEL] != 0)
-            .OR(here_has(LIQUID_SOURCE))
-            .OR(within(here(), 500, 511))
-            .OR(within(here(), 439, 442))
-            .OR(within(here(), 547, 554))) {
+            .OR(here_has(PFLAG_LIQUID_SOURCE))
+            .OR(within(here(), PLACE_PLUNGE_POOL, PLACE_UPSTREAM_POOL))
+            .OR(within(here(), PLACE_WEST_END_OF_GALLERY, PLACE_EAST_END_OF_GALLERY))
+            .OR(within(here(), PLACE_RING_WALK_547, PLACE_RING_WALK_554))) {
         perilous_near_liquid();
         return 0;
     }
@@ -516,7 +512,7 @@ int p706() {
         p39();
         return 0;
     }
-    if (cond(near(MIRROR))) {
+    if (cond(near(OBJ_MIRROR))) {
         through_the_mirror();
         return 0;
     }

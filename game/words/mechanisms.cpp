@@ -7,10 +7,7 @@
 
 namespace {
 
-constexpr int KNOCKER = 160;
-constexpr int NECTAR = OBJ_LIQUID_4, DIPPED = 14;
-constexpr int TABLET = 73, PLAQUE = 116;
-constexpr int GALLERY_FORK = 577;
+constexpr int DIPPED = 14;
 
 int alone() { return words() == 1; }
 int names_a_mechanism() { return anyof(OBJ_DOOR, OBJ_RUNE_SLAB, OBJ_HOARD_DOORS, OBJ_GATE, -1); }
@@ -37,7 +34,7 @@ void knock_on_closed() {
 // Word 874 ("knock"): the knocker works the hoard doors; knocking on a closed door, slab or gate,
 // or on an open one.
 int p520() {
-    if (cond(cond(alone()).OR(has(KNOCKER))).AND(near(KNOCKER))) {
+    if (cond(cond(alone()).OR(has(OBJ_KNOCKER))).AND(near(OBJ_KNOCKER))) {
         p529();
         if (loop) return 0;
     }
@@ -57,8 +54,8 @@ int p520() {
 // Word 852 ("use"): using the knocker, a thing on the nectar, and the other things that have a
 // use.
 int p879() {
-    if (cond(has(KNOCKER))) {
-        if (cond(near(KNOCKER))) {
+    if (cond(has(OBJ_KNOCKER))) {
+        if (cond(near(OBJ_KNOCKER))) {
             if (cond(value[2289] == 0)) say(0, 2286, 0);
             p529();
             if (loop) return 0;
@@ -66,12 +63,14 @@ int p879() {
         p39();
         if (loop) return 0;
     }
-    if (cond(anyof(OBJ_WINDER, 55, 84, 56, 111, -1)).AND(near(NECTAR)).AND(near(arg2()))) {
+    if (cond(anyof(OBJ_WINDER, OBJ_WICK, OBJ_WATERSKIN, OBJ_URN, OBJ_MEDALLION, -1))
+            .AND(near(OBJ_LIQUID_4))
+            .AND(near(arg2()))) {
         if (cond(!is_seen(OBJ_CREEPER))) {
             if (cond(has(OBJ_WINDER)))
                 say_stop(1360);
             else
-                say_stop_variant(1902, 852);
+                say_stop_variant(1902, WORD_USE);
             return 0;
         }
         if (cond(bitest(arg2(), DIPPED))) {
@@ -82,17 +81,17 @@ int p879() {
         int t = 3332;
         if (cond(has(OBJ_WINDER)))
             t = 3323;
-        else if (cond(has(55)))
+        else if (cond(has(OBJ_WICK)))
             t = 3324;
-        else if (cond(has(111)))
+        else if (cond(has(OBJ_MEDALLION)))
             t = 3329;
-        else if (cond(has(84)))
+        else if (cond(has(OBJ_WATERSKIN)))
             t = 3325;
         say(0, t, 0);
         say_stop(1266);
         return 0;
     }
-    say_stop_variant(1902, 852);
+    say_stop_variant(1902, WORD_USE);
     return 0;
 }
 
@@ -105,16 +104,16 @@ int p866() {
         say_stop(1908);
         return 0;
     }
-    if (cond(anyof(OBJ_WINDER, 74, -1))) {
+    if (cond(anyof(OBJ_WINDER, OBJ_LETTERING, -1))) {
         if (cond(near(OBJ_WINDER))) say_stop(3328);
         return 0;
     }
     if (cond(cond(names_a_mechanism()).OR(alone()))
-            .AND(cond(here() == PLACE_RUNE_DOOR).OR(here() == PLACE_HOARD_DOOR).OR(here() == 478))) {
+            .AND(cond(here() == PLACE_RUNE_DOOR).OR(here() == PLACE_HOARD_DOOR).OR(here() == PLACE_GATEHOUSE))) {
         say_stop(1908);
         return 0;
     }
-    if (cond(words() == 2).AND(!anyof(TABLET, PLAQUE, OBJ_ATTACKER, OBJ_SPRITE, -1))) {
+    if (cond(words() == 2).AND(!anyof(OBJ_TABLET, OBJ_PLAQUE, OBJ_ATTACKER, OBJ_SPRITE, -1))) {
         p39();
         if (loop) return 0;
     }
@@ -122,7 +121,7 @@ int p866() {
         say_stop(1540);
         return 0;
     }
-    if (cond(near(TABLET)).OR(near(PLAQUE)).OR(near(OBJ_ATTACKER))) {
+    if (cond(near(OBJ_TABLET)).OR(near(OBJ_PLAQUE)).OR(near(OBJ_ATTACKER))) {
         say_stop(1908);
         return 0;
     }
@@ -134,18 +133,18 @@ int p866() {
 int p689() {
     if (cond(near(OBJ_RUNE_SLAB)).AND(value[PLACE_RUNE_DOOR] == 0)) {
         value[PLACE_RUNE_DOOR] = 1;
-        value[GALLERY_FORK] = 1;
-        say(SAY_ARG, 2501, 873);
+        value[PLACE_GALLERY_FORK] = 1;
+        say(SAY_ARG, 2501, WORD_GADRUN);
         say_stop(2502);
         return 0;
     }
-    say_stop_variant(1350, 873);
+    say_stop_variant(1350, WORD_GADRUN);
     return 0;
 }
 
 // Word 878 ("dubrel"): shuts the rune door from either side.
 int p60() {
-    if (cond(cond(here() == PLACE_RUNE_DOOR).OR(here() == 576)).AND(value[PLACE_RUNE_DOOR] == 1)) {
+    if (cond(cond(here() == PLACE_RUNE_DOOR).OR(here() == PLACE_BEYOND_RUNE_DOOR)).AND(value[PLACE_RUNE_DOOR] == 1)) {
         p147();
         if (!loop) loop = 1;
     }

@@ -14,7 +14,7 @@ int p391() {
     if (cond(within(arg1(), 744, 756))
             .OR(within(arg2(), 744, 756))
             .OR(within(arg2(), 887, 903))
-            .OR(anyof(WORD_BACK, 889, WORD_OUT, WORD_IN, -1))) {
+            .OR(anyof(WORD_BACK, WORD_CAVERN, WORD_OUT, WORD_IN, -1))) {
         call_proc(arg2());
         return 0;
     }
@@ -25,7 +25,7 @@ int p391() {
             say_stop(1424);
         return 0;
     }
-    if (cond(anyof(20, OBJ_ATTACKER, 85, 17, 39, OBJ_WANDERER, -1))) {
+    if (cond(anyof(OBJ_PHANTOM, OBJ_ATTACKER, OBJ_GRIFFIN, OBJ_MIRROR, OBJ_LYNX, OBJ_WANDERER, -1))) {
         if (cond(isnear(arg2(), -1, -1))) {
             say_stop_typed(2079, VAR_ARG2);
             return 0;
@@ -132,7 +132,10 @@ int p507() {
 // Word 889: where the player is, with a word of its own at the lane, the
 // cottage, the valley and the streambed.
 int p108() {
-    if (cond(here() == 201).OR(here() == 195).OR(here() == 202).OR(here() == 200))
+    if (cond(here() == PLACE_VALLEY)
+            .OR(here() == PLACE_START)
+            .OR(here() == PLACE_STREAMBED)
+            .OR(here() == PLACE_DEPOSIT))
         say_stop(1346);
     else
         say_stop(1347);

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int WEB = 89, HORN = 93, SUNSTONE = 100, SUNSTONE_SET_DOWN = 13;
+constexpr int SUNSTONE_SET_DOWN = 13;
 
 int carries_a_blade() { return cond(carried(OBJ_SWORD)).OR(carried(OBJ_AXE)); }
 
@@ -31,7 +31,7 @@ int p172() {
         say_stop_variant(1807, 0);
         return 0;
     }
-    if (cond(cond(anyof(131, 154, 153, 974, -1)).AND(near(arg2()))).OR(has(974))) {
+    if (cond(cond(anyof(OBJ_TREE, OBJ_REEDS, OBJ_SNAG, WORD_CANOPY, -1)).AND(near(arg2()))).OR(has(WORD_CANOPY))) {
         say_stop(cond(carried(OBJ_AXE)) ? 1824 : 2522);
         return 0;
     }
@@ -40,10 +40,10 @@ int p172() {
         if (loop) return 0;
     }
     if (cond(bitest(arg2(), OFLAG_ADDRESSABLE))) {
-        call_proc(783);
+        call_proc(WORD_ATTACK);
         if (loop) return 0;
     }
-    if (cond(cond(has(154)).AND(here() != 558)).OR(has(131))) {
+    if (cond(cond(has(OBJ_REEDS)).AND(here() != PLACE_OVERLOOK)).OR(has(OBJ_TREE))) {
         say_stop(1824);
         return 0;
     }
@@ -51,7 +51,11 @@ int p172() {
         say_stop(1808);
         return 0;
     }
-    if (cond(has(OBJ_CREEPER)).AND(cond(here() == 443).OR(here() == 444).OR(here() == 446).OR(near(OBJ_TENDRILS)))) {
+    if (cond(has(OBJ_CREEPER))
+            .AND(cond(here() == PLACE_CREEPER_HALL)
+                     .OR(here() == PLACE_HIGH_LEDGE)
+                     .OR(here() == PLACE_BLUFF_PATH)
+                     .OR(near(OBJ_TENDRILS)))) {
         if (cond(value[OBJ_CREEPER] == 0))
             say_stop(1809);
         else if (cond(value[OBJ_CREEPER] == 1))
@@ -61,44 +65,44 @@ int p172() {
         return 0;
     }
     if (cond(has(OBJ_PLANT))) {
-        if (cond(here() == 218)) {
+        if (cond(here() == PLACE_PLANT_HOLLOW)) {
             say_stop(1809);
             return 0;
         }
-        if (cond(here() == 215).AND(value[OBJ_PLANT] > 0)) {
+        if (cond(here() == PLACE_PLANT_RIM).AND(value[OBJ_PLANT] > 0)) {
             say_stop(1809);
             return 0;
         }
     }
-    if (cond(has(WEB)).AND(here() == 457)) {
-        if (cond(value[WEB] == 0)) {
+    if (cond(has(OBJ_WEB)).AND(here() == PLACE_LITTLE_LABYRINTH_457)) {
+        if (cond(value[OBJ_WEB] == 0)) {
             say_stop(1785);
-        } else if (cond(value[WEB] == 1)) {
+        } else if (cond(value[OBJ_WEB] == 1)) {
             apport(OBJ_SPRITE, VAR_HERE);
-            value[WEB] = 2;
+            value[OBJ_WEB] = 2;
             say_stop(1803);
         } else {
             say_stop(1810);
         }
         return 0;
     }
-    if (cond(has(922))) say_stop(1403);
+    if (cond(has(WORD_MIST))) say_stop(1403);
     return 0;
 }
 
 // The horn calls the prowler, stronger the higher on the stair it is
 // blown: he comes when he is weaker than the call, or stands his ground.
 int p64() {
-    if (!cond(has(HORN))) return 0;
-    if (cond(!carried(HORN))) {
+    if (!cond(has(OBJ_HORN))) return 0;
+    if (cond(!carried(OBJ_HORN))) {
         p625(var(VAR_ARG2));
         return 0;
     }
-    if (cond(here_has(PFLAG_OPEN_AIR)).OR(within(here(), 547, 702))) {
+    if (cond(here_has(PFLAG_OPEN_AIR)).OR(within(here(), PLACE_RING_WALK_547, PLACE_GONE))) {
         say_stop(1817);
         return 0;
     }
-    if (cond(within(here(), 468, 477))) {
+    if (cond(within(here(), PLACE_WINDING_STAIR_468, PLACE_TIMED_STAIR))) {
         value[VAR_THEFT_SCALE] += here() - 467;
         *bitword(VAR_THEFT_SCALE) = *bitword(VAR_HERE);
         if (cond(value[VAR_THEFT_SCALE] > 9)) value[VAR_THEFT_SCALE] = 9;
@@ -128,13 +132,13 @@ int p64() {
 
 // Word 817 ("kindle"): kindling the lamp is lighting it; the sunstone wants daylight, not a flame.
 int p78() {
-    if (cond(anyof(OBJ_LIGHT_SOURCE, SUNSTONE, -1))) {
+    if (cond(anyof(OBJ_LIGHT_SOURCE, OBJ_SUNSTONE, -1))) {
         if (cond(near(arg2()))) {
             if (cond(has(OBJ_LIGHT_SOURCE))) {
                 call_proc(WORD_LIGHT);
                 if (loop) return 0;
             }
-            say_stop(cond(bitest(SUNSTONE, SUNSTONE_SET_DOWN)) ? 3363 : 3362);
+            say_stop(cond(bitest(OBJ_SUNSTONE, SUNSTONE_SET_DOWN)) ? 3363 : 3362);
         } else {
             say_stop_typed(1319, VAR_ARG2);
         }

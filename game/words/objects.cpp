@@ -19,9 +19,9 @@ void pour_oil() {
 int p633() {
     p320(num(0));
     if (loop) return 0;
-    if (cond(value[VAR_VESSEL] == 0).AND(here() != 217)) {
+    if (cond(value[VAR_VESSEL] == 0).AND(here() != PLACE_OIL_SEEP)) {
         say(SAY_ARGVAR | SAY_ARG, 1513, OBJ_LIQUID_2);
-        if (cond(carried(127))) {
+        if (cond(carried(OBJ_FLASK))) {
             glue_text();
             say(0, 1896, 0);
         }
@@ -40,44 +40,45 @@ int p633() {
         if (loop) return 0;
         return 0;
     }
-    if (cond(anyof(19, 161, 164, -1)).AND(cond(near(19)).OR(near(161)).OR(near(164)))) {
+    if (cond(anyof(OBJ_RUNE_SLAB, OBJ_HOARD_DOORS, OBJ_GATE, -1))
+            .AND(cond(near(OBJ_RUNE_SLAB)).OR(near(OBJ_HOARD_DOORS)).OR(near(OBJ_GATE)))) {
         say_stop(2509);
         return 0;
     }
-    if (cond(has(13))) {
+    if (cond(has(OBJ_PLANT))) {
         pour_oil();
         if (loop) return 0;
         say_stop(1405);
         return 0;
     }
-    if (cond(has(139))) {
+    if (cond(has(OBJ_CREEPER))) {
         say_stop(1403);
         return 0;
     }
-    if (cond(has(98))) {
-        if (cond(here() == 482).AND(have(148, 0, 1))) {
+    if (cond(has(OBJ_GRILLE))) {
+        if (cond(here() == PLACE_HEART_OF_THICKET).AND(have(OBJ_FUNNEL, 0, 1))) {
             say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1739, OBJ_LIQUID_2);
             return 0;
         }
-        if (cond(here() == 481).OR(here() == 482)) {
+        if (cond(here() == PLACE_THICKET_GAP).OR(here() == PLACE_HEART_OF_THICKET)) {
             say_stop(1726);
             return 0;
         }
     }
-    if (cond(has(75))) {
+    if (cond(has(OBJ_WINCH))) {
         pour_oil();
         if (loop) return 0;
-        value[75] = 1;
+        value[OBJ_WINCH] = 1;
         say_stop(2182);
         return 0;
     }
     // The reply names the other word as typed, by what it is: the axe, the
     // sword in its stone or out of it, the key, or anything else.
     int kind = 0;
-    if (cond(has(124)))
+    if (cond(has(OBJ_AXE)))
         kind = 3;
-    else if (cond(has(125)))
-        kind = cond(value[125] == 0) ? 1 : 2;
+    else if (cond(has(OBJ_SWORD)))
+        kind = cond(value[OBJ_SWORD] == 0) ? 1 : 2;
     else if (cond(has(OBJ_OPENER)))
         kind = 4;
     set('T', 2193, 'c', kind, nullptr, nullptr);
@@ -87,7 +88,7 @@ int p633() {
 
 // Object 76 (trapdoor).
 int p171() {
-    if (cond(here() == 284).OR(here() == 461).OR(here() == 512)) {
+    if (cond(here() == PLACE_GLINT_GROTTO).OR(here() == PLACE_STAIR_LANDING).OR(here() == PLACE_START_OF_CRAWLWAY)) {
         say_stop(1705);
         return 0;
     }
@@ -104,11 +105,11 @@ int p390() {
 
 // Object 151 (bundle).
 int p661() {
-    if (cond(cond(has(138)).OR(words() == 1)).AND(bitest(138, 13))) {
+    if (cond(cond(has(OBJ_BAIT)).OR(words() == 1)).AND(bitest(OBJ_BAIT, 13))) {
         say_stop_variant(1343, 0);
         return 0;
     }
-    if (cond(near(151))) {
+    if (cond(near(OBJ_BUNDLE))) {
         say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 1343, VAR_COMMAND_STATUS);
         return 0;
     }
@@ -118,18 +119,18 @@ int p661() {
 
 // Object 120 (water).
 int p901() {
-    if (!cond(has(138))) return 0;
-    if (cond(lies_here(137)).OR(carried(138)).OR(bitest(138, 13))) say_stop(2739);
+    if (!cond(has(OBJ_BAIT))) return 0;
+    if (cond(lies_here(OBJ_IDOL)).OR(carried(OBJ_BAIT)).OR(bitest(OBJ_BAIT, 13))) say_stop(2739);
     return 0;
 }
 
 // Object 13 (plant).
 int p677() {
-    if (cond(has(126))) {
-        call_proc(793);
+    if (cond(has(OBJ_BALL))) {
+        call_proc(WORD_THROW);
         if (loop) return 0;
     }
-    if (cond(has(138))) {
+    if (cond(has(OBJ_BAIT))) {
         p901();
         if (loop) return 0;
     }

@@ -9,10 +9,6 @@ using namespace rows;
 
 namespace {
 
-constexpr int HATCH = OBJ_LOCKED_GATE;
-constexpr int VIAL = OBJ_VESSEL_SMALL, KEY = OBJ_OPENER;
-constexpr int BASIN = 322, DELL = 203;
-constexpr int LID = 926;
 constexpr int HATCH_REFUSED_TOLD = 13;
 
 int two_words() { return words() == 2; }
@@ -28,9 +24,9 @@ int default_openable() {
 // "Open" with the close word and the hatch near: unlocking it.
 int unlock_hatch() {
     value[VAR_COMMAND_STATUS] = 2;
-    hold_ref(VAR_ARG1, 768);
-    hold_ref(VAR_ARG2, HATCH);
-    call_proc(768);
+    hold_ref(VAR_ARG1, WORD_UNLOCK);
+    hold_ref(VAR_ARG2, OBJ_LOCKED_GATE);
+    call_proc(WORD_UNLOCK);
     return 0;
 }
 
@@ -38,29 +34,34 @@ int at(int a, int b) { return cond(here() == a).OR(here() == b); }
 
 // The things that do not open, or open by other means.
 constexpr row OPEN_GENERAL[] = {
-    reply({831}, 1339),
+    reply({WORD_ZENDRY}, 1339),
     when(object_near(OBJ_FRUIT), reply({OBJ_FRUIT}, 1771)),
-    when(object_near(HATCH), step({WORD_CLOSE}, unlock_hatch)),
+    when(object_near(OBJ_LOCKED_GATE), step({WORD_CLOSE}, unlock_hatch)),
     step(default_openable),
-    call({108}, p232),
+    call({OBJ_JAR}, p232),
     when([] { return cond(two_words()).AND(!near(arg2())); }, call(p39)),
-    when([] { return cond(!anyof(119, 43, 52, 108, 114, 115, 127, 106, 98, OBJ_BUNDLE, 76, -1)); }, ret()),
+    when(
+        [] {
+            return cond(!anyof(OBJ_VESSEL_MEDIUM, OBJ_RELIQUARY, OBJ_STRONGBOX, OBJ_JAR, OBJ_COFFER, OBJ_CASKET,
+                               OBJ_FLASK, OBJ_OPENER, OBJ_GRILLE, OBJ_BUNDLE, OBJ_TRAPDOOR, -1));
+        },
+        ret()),
     first(),
-        reply({119}, 1936),
-        when([] { return cond(is_seen(OBJ_AUTOMATON)); }, reply({43}, 1935, arg(0))),
-        reply({43}, 1935, arg(1)),
-        reply({52}, 1855),
-        reply({108}, 1267),
-        call({114, 115}, p651),
-        call({127}, p73),
-        reply({KEY}, 1344),
-        when(here_is(284), reply({76}, 2094)),
-        reply({76}, 2095),
-        reply({98}, 1727),
-        group({OBJ_BUNDLE}),
-            when([] { return cond(at(443, 218)); }, call(p304)),
-            reply(2409),
-        end(),
+    reply({OBJ_VESSEL_MEDIUM}, 1936),
+    when([] { return cond(is_seen(OBJ_AUTOMATON)); }, reply({OBJ_RELIQUARY}, 1935, arg(0))),
+    reply({OBJ_RELIQUARY}, 1935, arg(1)),
+    reply({OBJ_STRONGBOX}, 1855),
+    reply({OBJ_JAR}, 1267),
+    call({OBJ_COFFER, OBJ_CASKET}, p651),
+    call({OBJ_FLASK}, p73),
+    reply({OBJ_OPENER}, 1344),
+    when(here_is(PLACE_GLINT_GROTTO), reply({OBJ_TRAPDOOR}, 2094)),
+    reply({OBJ_TRAPDOOR}, 2095),
+    reply({OBJ_GRILLE}, 1727),
+    group({OBJ_BUNDLE}),
+    when([] { return cond(at(PLACE_CREEPER_HALL, PLACE_PLANT_HOLLOW)); }, call(p304)),
+    reply(2409),
+    end(),
     end(),
 };
 
@@ -73,8 +74,8 @@ int p638() {
 
 // The basin's word: at the basin the spirit in the vial is let out.
 int p639() {
-    if (!cond(has(BASIN))) return 0;
-    if (!cond(here() == BASIN)) {
+    if (!cond(has(PLACE_BASIN))) return 0;
+    if (!cond(here() == PLACE_BASIN)) {
         p39();
         return 0;
     }
@@ -93,17 +94,17 @@ int p640() { return run<OPEN_GENERAL>(); }
 // The hatch, the collar, the vault and the chest: already open; the chest's
 // lid; without the key only the vault may go on.
 int p641() {
-    if (!cond(anyof(HATCH, OBJ_COLLAR, OBJ_VAULT_DOOR, OBJ_CHEST, -1))) return 0;
+    if (!cond(anyof(OBJ_LOCKED_GATE, OBJ_COLLAR, OBJ_VAULT_DOOR, OBJ_CHEST, -1))) return 0;
     const int s = value_of(arg2());
     if (cond(has(OBJ_CHEST)).AND(s > 0).OR(s == 1)) {
         say_stop_typed(1605, VAR_ARG2);
         return 0;
     }
-    if (cond(has(LID)).AND(here() != 490)) {
+    if (cond(has(WORD_LID)).AND(here() != PLACE_CHEST_ROOM)) {
         p39();
         return 0;
     }
-    if (cond(has(OBJ_CHEST)).OR(has(LID))) {
+    if (cond(has(OBJ_CHEST)).OR(has(WORD_LID))) {
         if (cond(value[OBJ_IMP] == 2)) {
             say_stop(2333);
             return 0;
@@ -112,26 +113,26 @@ int p641() {
         say_stop(2334);
         return 0;
     }
-    if (cond(has(OBJ_VAULT_DOOR)).OR(carried(KEY))) return 0;
-    if (cond(has(HATCH))) {
-        call_proc(797);
+    if (cond(has(OBJ_VAULT_DOOR)).OR(carried(OBJ_OPENER))) return 0;
+    if (cond(has(OBJ_LOCKED_GATE))) {
+        call_proc(WORD_LIFT);
         if (loop) return 0;
     }
-    p625(ref(KEY));
+    p625(ref(OBJ_OPENER));
     return 0;
 }
 
 // The hatch, with the key: once the hills have woken, or while the wraith
 // is out, it stays shut.
 int p642() {
-    if (!cond(has(HATCH))) return 0;
+    if (!cond(has(OBJ_LOCKED_GATE))) return 0;
     const int flags = evar(VAR_GAME_FLAGS);
     if (cond(value[VAR_PHASE] > 4).OR(bitest(flags, 2))) {
         say(0, 1324, 0);
         if (cond(value[VAR_PHASE] > 4)) {
             bitmod('s', flags, 3);
-            if (!cond(bitest(HATCH, HATCH_REFUSED_TOLD))) {
-                bitmod('s', HATCH, HATCH_REFUSED_TOLD);
+            if (!cond(bitest(OBJ_LOCKED_GATE, HATCH_REFUSED_TOLD))) {
+                bitmod('s', OBJ_LOCKED_GATE, HATCH_REFUSED_TOLD);
                 say_stop(1421);
                 return 0;
             }
@@ -139,8 +140,8 @@ int p642() {
         loop = 1;
         return 0;
     }
-    value[HATCH] = 1;
-    bitmod('c', DELL, PFLAG_HINT_AVAILABLE);
+    value[OBJ_LOCKED_GATE] = 1;
+    bitmod('c', PLACE_DELL, PFLAG_HINT_AVAILABLE);
     say_stop_variant(1323, cond(has(WORD_OPEN)) ? 2 : 1);
     return 0;
 }
@@ -176,7 +177,7 @@ int p645() {
             say_stop_typed(1605, OBJ_DOOR);
             return 0;
         }
-        hold_ref(VAR_WORK_WORD, cond(here() == PLACE_RUNE_DOOR) ? 808 : 807);
+        hold_ref(VAR_WORK_WORD, cond(here() == PLACE_RUNE_DOOR) ? WORD_PUSH : WORD_PULL);
         p652();
         if (loop) return 0;
     }
@@ -246,14 +247,14 @@ int p648() {
 
 // The vial unstoppered: at the basin the spirit in it comes out.
 int p649() {
-    if (!cond(has(VIAL)).AND(near(VIAL))) return 0;
-    if (!cond(value[VIAL] <= 1)) {
+    if (!cond(has(OBJ_VESSEL_SMALL)).AND(near(OBJ_VESSEL_SMALL))) return 0;
+    if (!cond(value[OBJ_VESSEL_SMALL] <= 1)) {
         say_stop_typed(1605, VAR_ARG2);
         return 0;
     }
-    value[VIAL] = 2;
-    if (cond(isat(VIAL, -1, 0, BASIN))) {
-        apport(OBJ_SPIRIT, BASIN);
+    value[OBJ_VESSEL_SMALL] = 2;
+    if (cond(isat(OBJ_VESSEL_SMALL, -1, 0, PLACE_BASIN))) {
+        apport(OBJ_SPIRIT, PLACE_BASIN);
         say_stop(1630);
         return 0;
     }
@@ -273,7 +274,7 @@ int p650() {
         }
         return 0;
     }
-    if (cond(here() == PLACE_HOARD).OR(here() == 476)) say_stop(2209);
+    if (cond(here() == PLACE_HOARD).OR(here() == PLACE_HOARD_LEDGE)) say_stop(2209);
     return 0;
 }
 
@@ -281,8 +282,11 @@ int p650() {
 // anything else is opening.
 int p873() {
     default_to(0, here(), OFLAG_OPENABLE);
-    if (cond(has(HATCH)).AND(lies_here(HATCH)).AND(value[HATCH] == 0).AND(!carried(KEY))) {
-        p625(ref(KEY));
+    if (cond(has(OBJ_LOCKED_GATE))
+            .AND(lies_here(OBJ_LOCKED_GATE))
+            .AND(value[OBJ_LOCKED_GATE] == 0)
+            .AND(!carried(OBJ_OPENER))) {
+        p625(ref(OBJ_OPENER));
         return 0;
     }
     if (cond(anyof(OBJ_RUNE_SLAB, OBJ_HOARD_DOORS, OBJ_GATE, -1))) {
@@ -306,16 +310,16 @@ int p829() {
 
 // Word 814 ("dump"): the bait is thrown, the bundle opened, a liquid or a vessel poured.
 int p798() {
-    if (cond(has(138))) {
-        call_proc(793);
+    if (cond(has(OBJ_BAIT))) {
+        call_proc(WORD_THROW);
         if (loop) return 0;
     }
     if (cond(has(OBJ_BUNDLE))) {
         call_proc(WORD_OPEN);
         if (loop) return 0;
     }
-    if (cond(anyof(OBJ_LIQUID_1, OBJ_LIQUID_2, OBJ_LIQUID_3, OBJ_LIQUID_4, OBJ_VESSEL_MEDIUM, VIAL,
+    if (cond(anyof(OBJ_LIQUID_1, OBJ_LIQUID_2, OBJ_LIQUID_3, OBJ_LIQUID_4, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_SMALL,
                    OBJ_VESSEL_LARGE, -1)))
-        call_proc(787);
+        call_proc(WORD_POUR);
     return 0;
 }

@@ -18,9 +18,10 @@ bool at(std::initializer_list<int> places) {
 // "Listen" with the intro words is the introduction: as one word, so that
 // the introduction starts from its first page.
 int listen_intro() {
-    if (cond(has(855)).AND(cond(has(930)).OR(has(931)))) set('V', VAR_ARG1, 'v', VAR_ARG2, nullptr, nullptr);
+    if (cond(has(WORD_INTRO)).AND(cond(has(WORD_ABOUT)).OR(has(WORD_WORDS))))
+        set('V', VAR_ARG1, 'v', VAR_ARG2, nullptr, nullptr);
     value[VAR_COMMAND_STATUS] = 1;
-    call_proc(855);
+    call_proc(WORD_INTRO);
     if (loop) return 0;
     loop = 1;
     return 0;
@@ -29,8 +30,8 @@ int listen_intro() {
 // A treasure fuse burning in the pack fizzes louder each time it is
 // listened to, unless it is already burning at its steady rate.
 int burning_fuse() {
-    if (cond(!bitest(46, 13))) value[46] += 1;
-    if (cond(value[46] <= 8))
+    if (cond(!bitest(OBJ_FUSE, 13))) value[OBJ_FUSE] += 1;
+    if (cond(value[OBJ_FUSE] <= 8))
         say_stop(2110);
     else
         say_stop(2111);
@@ -41,70 +42,139 @@ int burning_fuse() {
 
 // Listening: the first row that holds answers.
 constexpr row LISTEN[] = {
-    when(has_any_word({855, 930, 931}), step(listen_intro)),
+    when(has_any_word({WORD_INTRO, WORD_ABOUT, WORD_WORDS}), step(listen_intro)),
     first(),
-        when([] { return cond(at({215, 218})).AND(value[13] <= 1).AND(cond(here() == 218).OR(value[13] == 1)); },
-             reply(1447, arg_of(13))),
-        when([] { return cond(at({217, 216})).AND(value[13] == 1); }, reply(1447, arg(2))),
-        when([] { return cond(at({442, 441, 440})).AND(value[139] == 1); }, reply(1448, arg(2))),
-        when(here_is(443).AND(value_at_most(139, 1)), reply(1448, arg_of(139))),
-        when(here_is(477), reply(2627)),
-        when(here_is(447), reply(3193)),
-        when([] { return cond(at({311, 312, 451, 650})); }, reply(1972)),
-        when(object_carried(46).AND(value_over(46, 2)), step(burning_fuse)),
-        when(object_near(OBJ_ATTACKER).OR(object_near(OBJ_FOLLOWER)).OR(value_over(18, 0)), reply(1977)),
-        when([] { return cond(lies_here(109)); }, reply(1970, arg_of(109))),
-        when(object_near(125), reply(1970, arg_of(125))),
-        group([] { return cond(at({309, 308, 310, 358, 464})); }),
-            first(),
-                group([] { return cond(bitest(311, PFLAG_VISITED)); }),
-                    first(),
-                        when(here_is(310), reply(2926, arg(0))),
-                        reply(2926, arg(1)),
-                    end(),
-                end(),
-                reply(1971),
-            end(),
-        end(),
-        when([] { return cond(at({515, 386})); }, reply(1971)),
-        when([] { return cond(at({289, 298})); }, reply(2136, arg(0))),
-        when([] { return cond(at({574, 575})); }, reply(2136, arg(1))),
-        when(here_is(573), reply(2136, arg(2))),
-        when([] {
-            return cond(bitest(20, 13))
+    when(
+        [] {
+            return cond(at({PLACE_PLANT_RIM, PLACE_PLANT_HOLLOW}))
+                .AND(value[OBJ_PLANT] <= 1)
+                .AND(cond(here() == PLACE_PLANT_HOLLOW).OR(value[OBJ_PLANT] == 1));
+        },
+        reply(1447, arg_of(OBJ_PLANT))),
+    when(
+        [] {
+            return cond(at({PLACE_OIL_SEEP, PLACE_SEEP_RIM})).AND(value[OBJ_PLANT] == 1);
+        },
+        reply(1447, arg(2))),
+    when(
+        [] {
+            return cond(at({PLACE_EAST_END_OF_GALLERY, PLACE_BEND_OF_GALLERY, PLACE_MIDDLE_OF_GALLERY}))
+                .AND(value[OBJ_CREEPER] == 1);
+        },
+        reply(1448, arg(2))),
+    when(here_is(PLACE_CREEPER_HALL).AND(value_at_most(OBJ_CREEPER, 1)), reply(1448, arg_of(OBJ_CREEPER))),
+    when(here_is(PLACE_TIMED_STAIR), reply(2627)),
+    when(here_is(PLACE_EYRIE), reply(3193)),
+    when(
+        [] {
+            return cond(at({PLACE_RAVINE_EDGE, PLACE_SPAN_LEDGE, PLACE_PRECIPICE, PLACE_LONG_CORRIDOR_650}));
+        },
+        reply(1972)),
+    when(object_carried(OBJ_FUSE).AND(value_over(OBJ_FUSE, 2)), step(burning_fuse)),
+    when(object_near(OBJ_ATTACKER).OR(object_near(OBJ_FOLLOWER)).OR(value_over(OBJ_WRAITH, 0)), reply(1977)),
+    when([] { return cond(lies_here(OBJ_FIREFLY)); }, reply(1970, arg_of(OBJ_FIREFLY))),
+    when(object_near(OBJ_SWORD), reply(1970, arg_of(OBJ_SWORD))),
+    group([] {
+        return cond(at({PLACE_CROSSROADS, PLACE_CORRIDOR, PLACE_RAVINE_FORK, PLACE_SIDE_CHAMBER, PLACE_STAIR_SHAFT}));
+    }),
+    first(),
+    group([] { return cond(bitest(PLACE_RAVINE_EDGE, PFLAG_VISITED)); }),
+    first(),
+    when(here_is(PLACE_RAVINE_FORK), reply(2926, arg(0))),
+    reply(2926, arg(1)),
+    end(),
+    end(),
+    reply(1971),
+    end(),
+    end(),
+    when(
+        [] {
+            return cond(at({PLACE_WHIRLING_CAVE, PLACE_FLUE}));
+        },
+        reply(1971)),
+    when(
+        [] {
+            return cond(at({PLACE_RIFT_LEDGE, PLACE_FAR_SHORE}));
+        },
+        reply(2136, arg(0))),
+    when(
+        [] {
+            return cond(at({PLACE_DOOR_APPROACH, PLACE_RUNE_DOOR}));
+        },
+        reply(2136, arg(1))),
+    when(here_is(PLACE_DESCENT), reply(2136, arg(2))),
+    when(
+        [] {
+            return cond(bitest(OBJ_PHANTOM, 13))
                 .AND(!here_has(7))
-                .AND(cond(here() < 547).OR(here() > 702))
+                .AND(cond(here() < PLACE_RING_WALK_547).OR(here() > PLACE_GONE))
                 .AND(!here_has(PFLAG_LIT));
-        }, reply(1418)),
-        when(here_is(618), reply(1973)),
-        when(here_is(619), reply(1974)),
-        when([] { return cond(here_has(PFLAG_SHIFTING_EXITS)); }, reply(1975)),
-        when([] { return cond(within(here(), 587, 627)); }, reply(1976)),
-        group([] { return cond(within(here(), 547, 553)).OR(within(here(), 439, 442)); }),
-            tell(1979),
-            first(),
-                when([] { return cond(bitest(VAR_GAME_FLAGS_3, GAME_FLAG_POOL_LISTENED)); }, reply(1266)),
-                otherwise(), set_flag(VAR_GAME_FLAGS_3, GAME_FLAG_POOL_LISTENED), reply(1980), end(),
-            end(),
-        end(),
-        when(here_is(554), reply(1981)),
-        when([] { return cond(at({635, 636})); }, reply(2552, arg(1))),
-        when([] { return cond(at({632, 631})); }, reply(2552, arg(0))),
-        when([] { return cond(at({630, 633})); }, reply(2553, arg(0))),
-        when([] { return cond(at({629, 634})); }, reply(2553, arg(1))),
-        when([] { return cond(at({572, 568})); }, reply(2551)),
-        when(here_is(586), reply(2549)),
-        when(here_is(638), reply(2548, arg(0))),
-        when(here_is(637), reply(2548, arg(1))),
-        when(here_is(313), reply(2926, arg(0))),
-        when(here_is(324).AND(value_at_most(26, 1)), reply(2926, arg(2))),
-        when([] { return cond(at({314, 354, 324})); }, reply(2926, arg(1))),
-        when(here_is(318), reply(3202, arg_of(318))),
-        when(here_is(334), reply(3138)),
-        when(here_is(671), reply(2892)),
-        group(here_is(453)), tell(3252), reply(1266), end(),
-        when([] { return cond(here_has(7)).AND(!here_has(18)); }, reply(1978)),
-        otherwise(), reply(1969), end(),
+        },
+        reply(1418)),
+    when(here_is(PLACE_EDGE_OF_SANDS), reply(1973)),
+    when(here_is(PLACE_ABYSS_EDGE), reply(1974)),
+    when([] { return cond(here_has(PFLAG_SHIFTING_EXITS)); }, reply(1975)),
+    when([] { return cond(within(here(), PLACE_NORTH_RIM, PLACE_LOOKOUT_POINT)); }, reply(1976)),
+    group([] {
+        return cond(within(here(), PLACE_RING_WALK_547, PLACE_RING_WALK_553))
+            .OR(within(here(), PLACE_WEST_END_OF_GALLERY, PLACE_EAST_END_OF_GALLERY));
+    }),
+    tell(1979),
+    first(),
+    when([] { return cond(bitest(VAR_GAME_FLAGS_3, GAME_FLAG_POOL_LISTENED)); }, reply(1266)),
+    otherwise(),
+    set_flag(VAR_GAME_FLAGS_3, GAME_FLAG_POOL_LISTENED),
+    reply(1980),
+    end(),
+    end(),
+    end(),
+    when(here_is(PLACE_RING_WALK_554), reply(1981)),
+    when(
+        [] {
+            return cond(at({PLACE_FALLS_NOOK, PLACE_STREAM_RUN}));
+        },
+        reply(2552, arg(1))),
+    when(
+        [] {
+            return cond(at({PLACE_NEAR_BANK, PLACE_FAR_BANK}));
+        },
+        reply(2552, arg(0))),
+    when(
+        [] {
+            return cond(at({PLACE_PASSAGE_BEND, PLACE_BANK_STAIR}));
+        },
+        reply(2553, arg(0))),
+    when(
+        [] {
+            return cond(at({PLACE_RIVER_PASSAGE, PLACE_UPPER_CELL}));
+        },
+        reply(2553, arg(1))),
+    when(
+        [] {
+            return cond(at({PLACE_BEACON_WAY, PLACE_HEAD_OF_FALLS}));
+        },
+        reply(2551)),
+    when(here_is(PLACE_OPEN_SKY), reply(2549)),
+    when(here_is(PLACE_STREAM_HEAD), reply(2548, arg(0))),
+    when(here_is(PLACE_UPPER_STREAM_RUN), reply(2548, arg(1))),
+    when(here_is(PLACE_THREE_WAY_CHAMBER), reply(2926, arg(0))),
+    when(here_is(PLACE_NARROW_WAY).AND(value_at_most(OBJ_WATCHER, 1)), reply(2926, arg(2))),
+    when(
+        [] {
+            return cond(at({PLACE_GLIMMER_APPROACH, PLACE_SIDE_PASSAGE, PLACE_NARROW_WAY}));
+        },
+        reply(2926, arg(1))),
+    when(here_is(PLACE_CHANGING_ROOM), reply(3202, arg_of(PLACE_CHANGING_ROOM))),
+    when(here_is(PLACE_MAZE_CROSSING), reply(3138)),
+    when(here_is(PLACE_SUNKEN_GROTTO_671), reply(2892)),
+    group(here_is(PLACE_SLUICE)),
+    tell(3252),
+    reply(1266),
+    end(),
+    when([] { return cond(here_has(7)).AND(!here_has(18)); }, reply(1978)),
+    otherwise(),
+    reply(1969),
+    end(),
     end(),
 };
 
@@ -114,10 +184,10 @@ int p535() { return run<LISTEN>(); }
 constexpr row SWIM[] = {
     first(),
         when([] {
-            return cond(within(here(), 547, 554))
-                .OR(within(here(), 439, 442))
-                .OR(at({631, 632, 298, 299}))
-                .OR(within(here(), 635, 638));
+            return cond(within(here(), PLACE_RING_WALK_547, PLACE_RING_WALK_554))
+                .OR(within(here(), PLACE_WEST_END_OF_GALLERY, PLACE_EAST_END_OF_GALLERY))
+                .OR(at({PLACE_FAR_BANK, PLACE_NEAR_BANK, PLACE_FAR_SHORE, PLACE_NEAR_SHORE}))
+                .OR(within(here(), PLACE_FALLS_NOOK, PLACE_STREAM_HEAD));
         }, reply(1713, arg(0))),
         when([] { return cond(here_has(PFLAG_LIQUID_SOURCE)); }, reply(1713, arg(1))),
         otherwise(), reply(1713, arg(2)), end(),
@@ -130,10 +200,15 @@ int p822() { return run<SWIM>(); }
 // one back; elsewhere the last replies say that nothing happens.
 constexpr row ECHO[] = {
     first(),
-        when(here_is(PLACE_INTRO), reply(2092)),
-        when([] {
-            return cond(at({210, 209, 211, 224, 225, 289, 296, 298, 303, 514, 515, 304, 517}));
-        }, reply(1359)),
+    when(here_is(PLACE_INTRO), reply(2092)),
+    when(
+        [] {
+            return cond(
+                at({PLACE_STEPWELL, PLACE_PIT, PLACE_EAST_LIP_OF_RIFT, PLACE_EAST_MIRROR_LEDGE, PLACE_WEST_MIRROR_LEDGE,
+                    PLACE_RIFT_LEDGE, PLACE_SHAFT_BOTTOM, PLACE_FAR_SHORE, PLACE_NEAR_BRIDGEHEAD, PLACE_END_OF_CRAWLWAY,
+                    PLACE_WHIRLING_CAVE, PLACE_FAR_BRIDGEHEAD, PLACE_QUIET_POCKET}));
+        },
+        reply(1359)),
     end(),
 };
 
@@ -143,8 +218,8 @@ int p603() { return run<ECHO>(); }
 // below ground.
 constexpr row WOODS[] = {
     first(),
-        when([] { return cond(within(here(), 519, 544)); }, reply(1425)),
-        when([] { return cond(here_has(7)).AND(cond(here() < 547).OR(here() > 702)); },
+        when([] { return cond(within(here(), PLACE_NORTHERN_HEATH, PLACE_MIRE)); }, reply(1425)),
+        when([] { return cond(here_has(7)).AND(cond(here() < PLACE_RING_WALK_547).OR(here() > PLACE_GONE)); },
              reply(2166, arg_of(VAR_ARG1))),
         otherwise(), reply(2167, arg_of(VAR_ARG1)), end(),
     end(),
@@ -153,7 +228,7 @@ constexpr row WOODS[] = {
 int p332() { return run<WOODS>(); }
 
 constexpr row FOOTPATH[] = {
-    when([] { return cond(within(here(), 519, 544)); }, reply(2374)),
+    when([] { return cond(within(here(), PLACE_NORTHERN_HEATH, PLACE_MIRE)); }, reply(2374)),
     call(p39),
 };
 
@@ -161,7 +236,7 @@ int p58() { return run<FOOTPATH>(); }
 
 constexpr row CRAWL[] = {
     first(),
-        when([] { return cond(at({632, 631})); }, reply(2387)),
+        when([] { return cond(at({PLACE_NEAR_BANK, PLACE_FAR_BANK})); }, reply(2387)),
         otherwise(), reply(2384), end(),
     end(),
 };

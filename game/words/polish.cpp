@@ -16,17 +16,17 @@ int p734() {
 
 // Chain part of p733 (word 792 ("polish")), part 2 of 5.
 int p735() {
-    if (cond(has(92)).AND(near(92))) say_stop(2183);
+    if (cond(has(OBJ_WINDER)).AND(near(OBJ_WINDER))) say_stop(2183);
     return 0;
 }
 
 // The medallion comes clean only with the rag.
 int p736() {
-    if (!cond(has(111)).AND(near(111)).AND(value[111] < 2)) return 0;
-    if (cond(carried(132))) {
-        value[111] = 2;
-        bitmod('c', 111, 7);
-        value[132] = 2;
+    if (!cond(has(OBJ_MEDALLION)).AND(near(OBJ_MEDALLION)).AND(value[OBJ_MEDALLION] < 2)) return 0;
+    if (cond(carried(OBJ_RAG))) {
+        value[OBJ_MEDALLION] = 2;
+        bitmod('c', OBJ_MEDALLION, 7);
+        value[OBJ_RAG] = 2;
         say_stop_typed(1836, VAR_ARG1);
     } else {
         say_stop_typed(2039, VAR_ARG1);
@@ -36,25 +36,25 @@ int p736() {
 
 // Chain part of p733 (word 792 ("polish")), part 4 of 5.
 int p737() {
-    if (!cond(has(322))) return 0;
-    if (cond(here() == 322))
+    if (!cond(has(PLACE_BASIN))) return 0;
+    if (cond(here() == PLACE_BASIN))
         say_stop(1368);
     else
-        say_stop_typed(1319, 322);
+        say_stop_typed(1319, PLACE_BASIN);
     return 0;
 }
 
 namespace {
 
 // The fitting polished here: by place, then by what is near.
-int fitting_or(int obj) { return anyof(1057, obj, -1); }
+int fitting_or(int obj) { return anyof(WORD_FITTING, obj, -1); }
 cond_fold at(int a, int b) { return cond(here() == a).OR(here() == b); }
 
 // The last chunk's general case: a near object is either spoken to or
 // simply polished.
 int polish_near_object() {
     if (!cond(bitest(arg2(), FLAG_IS_OBJECT)).AND(near(arg2()))) return 0;
-    if (cond(bitest(arg2(), OFLAG_ADDRESSABLE)).AND(!anyof(114, 115, 85, -1)))
+    if (cond(bitest(arg2(), OFLAG_ADDRESSABLE)).AND(!anyof(OBJ_COFFER, OBJ_CASKET, OBJ_GRIFFIN, -1)))
         say_stop(1403);
     else
         say_stop(1368);
@@ -71,17 +71,23 @@ int polish_light_fitting() {
 
 constexpr row POLISH_WHAT[] = {
     first(),
-        when([] { return cond(fitting_or(171)).AND(at(220, 464)); }, reply(3089, arg_of(171))),
-        when([] { return cond(fitting_or(75)).AND(at(463, 462)); }, reply(3089, arg_of(75))),
-        when([] { return cond(fitting_or(97)).AND(at(473, 474)); }, reply(3089, arg_of(97))),
-        when([] { return cond(fitting_or(162)).AND(at(475, 474)); }, reply(3089, arg_of(162))),
-        when([] { return cond(fitting_or(8)).AND(here() == 282); }, reply(3089, arg_of(8))),
-        when([] { return cond(fitting_or(OBJ_OPENER)).AND(near(OBJ_OPENER)); }, step(polish_light_fitting)),
-        when([] { return cond(fitting_or(110)).AND(near(110)); }, reply(3089, arg(978))),
-        group([] { return cond(fitting_or(112)); }),
-            when(object_near(112).OR(here_is(448)), reply(3089, arg_of(110))),
-        end(),
-        otherwise(), step(polish_near_object), end(),
+    when([] { return cond(fitting_or(OBJ_STAIRCASE)).AND(at(PLACE_STAIRHEAD, PLACE_STAIR_SHAFT)); },
+         reply(3089, arg_of(OBJ_STAIRCASE))),
+    when([] { return cond(fitting_or(OBJ_WINCH)).AND(at(PLACE_LOWER_LEDGE, PLACE_BRINK_OF_DROP)); },
+         reply(3089, arg_of(OBJ_WINCH))),
+    when([] { return cond(fitting_or(OBJ_HANDLE)).AND(at(PLACE_HOARD, PLACE_HOARD_GALLERY)); },
+         reply(3089, arg_of(OBJ_HANDLE))),
+    when([] { return cond(fitting_or(OBJ_TRAP)).AND(at(PLACE_WELL_HEAD, PLACE_HOARD_GALLERY)); },
+         reply(3089, arg_of(OBJ_TRAP))),
+    when([] { return cond(fitting_or(OBJ_DOOR)).AND(here() == PLACE_IRON_DOOR); }, reply(3089, arg_of(OBJ_DOOR))),
+    when([] { return cond(fitting_or(OBJ_OPENER)).AND(near(OBJ_OPENER)); }, step(polish_light_fitting)),
+    when([] { return cond(fitting_or(OBJ_WAND)).AND(near(OBJ_WAND)); }, reply(3089, arg(WORD_GLEAM))),
+    group([] { return cond(fitting_or(OBJ_ROD)); }),
+    when(object_near(OBJ_ROD).OR(here_is(PLACE_WATCHPOST)), reply(3089, arg_of(OBJ_WAND))),
+    end(),
+    otherwise(),
+    step(polish_near_object),
+    end(),
     end(),
 };
 
@@ -95,13 +101,13 @@ int p738() {
 
 // Word 815 ("rub"): rubbing the cloth or the beacon near; anything else is polishing.
 int p132() {
-    if (cond(anyof(63, 45, -1)).AND(near(arg2()))) {
-        if (cond(has(45)))
+    if (cond(anyof(OBJ_CLOTH, OBJ_BEACON, -1)).AND(near(arg2()))) {
+        if (cond(has(OBJ_BEACON)))
             say_stop(2826);
         else
             say_stop(1301);
         return 0;
     }
-    call_proc(792);
+    call_proc(WORD_POLISH);
     return 0;
 }

@@ -103,7 +103,7 @@ int p712() {
         call_proc(WORD_RESTORE);
         if (loop) return 0;
     }
-    if (cond(here() == 200).OR(here() == 264).OR(here() == 333)) {
+    if (cond(here() == PLACE_DEPOSIT).OR(here() == PLACE_SIDE_CELL).OR(here() == PLACE_STILL_POOL)) {
         say_stop_variant(2049, 0);
         return 0;
     }

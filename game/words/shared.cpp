@@ -16,8 +16,11 @@ struct abbreviation {
     int obj, word;
 };
 constexpr abbreviation abbreviations[] = {
-    {47, 1083}, {96, 1083}, {49, 1084}, {149, 1085}, {27, 1086}, {46, 46},   {61, 61},   {65, 65}, {67, 67},
-    {70, 70},   {83, 83},   {96, 96},   {150, 1094}, {152, 1095}, {151, 1095}, {160, 1096}, {8, 1082},
+    {OBJ_INGOT, WORD_SILVER}, {OBJ_FIGURINE, WORD_SILVER}, {OBJ_AMULET, WORD_GEM},     {OBJ_FEATHER, WORD_QUILL},
+    {OBJ_GONG, WORD_BRONZE},  {OBJ_FUSE, OBJ_FUSE},        {OBJ_JOURNAL, OBJ_JOURNAL}, {OBJ_CANDLE, OBJ_CANDLE},
+    {OBJ_JEWEL, OBJ_JEWEL},   {OBJ_BRAND, OBJ_BRAND},      {OBJ_TUSK, OBJ_TUSK},       {OBJ_FIGURINE, OBJ_FIGURINE},
+    {OBJ_VINE, WORD_ENAMEL},  {OBJ_POD, WORD_SEEDS},       {OBJ_BUNDLE, WORD_SEEDS},   {OBJ_KNOCKER, WORD_HOOP},
+    {OBJ_DOOR, WORD_HINGES},
 };
 
 // Texts whose variant is the value of an entity, tied anew every turn.
@@ -25,10 +28,33 @@ struct tied_text {
     int text, entity;
 };
 constexpr tied_text tied_texts[] = {
-    {1505, 45},   {3255, 161},  {3254, 161}, {3063, 161}, {3256, 162},  {3257, 162},  {3258, 162},
-    {3259, 162},  {2512, 162},  {2532, 162}, {3246, 315}, {1386, 556},  {1710, 149},  {2012, 18},
-    {2717, 202},  {2782, 1172}, {2790, 2789}, {2791, 2789}, {2792, 586}, {2793, 586}, {1993, 94},
-    {2835, 153},  {2844, 139},  {2848, 139}, {3241, 210}, {1770, 158},  {3441, 71},
+    {1505, OBJ_BEACON},
+    {3255, OBJ_HOARD_DOORS},
+    {3254, OBJ_HOARD_DOORS},
+    {3063, OBJ_HOARD_DOORS},
+    {3256, OBJ_TRAP},
+    {3257, OBJ_TRAP},
+    {3258, OBJ_TRAP},
+    {3259, OBJ_TRAP},
+    {2512, OBJ_TRAP},
+    {2532, OBJ_TRAP},
+    {3246, PLACE_HALL_OF_GLIMMERS},
+    {1386, PLACE_SEALED_CHAMBER},
+    {1710, OBJ_FEATHER},
+    {2012, OBJ_WRAITH},
+    {2717, PLACE_STREAMBED},
+    {2782, VAR_EXCHANGE_STATE},
+    {2790, 2789},
+    {2791, 2789},
+    {2792, PLACE_OPEN_SKY},
+    {2793, PLACE_OPEN_SKY},
+    {1993, OBJ_EEL},
+    {2835, OBJ_SNAG},
+    {2844, OBJ_CREEPER},
+    {2848, OBJ_CREEPER},
+    {3241, PLACE_STEPWELL},
+    {1770, OBJ_STICK},
+    {3441, OBJ_CRYSTAL},
 };
 
 }  // namespace
@@ -36,7 +62,7 @@ constexpr tied_text tied_texts[] = {
 // Default object of a bare word 798 ("read").
 int p185(arg_pair obj) {
     frame<1> f{obj};
-    if (cond(has(798)).AND(words() == 1)) {
+    if (cond(has(WORD_READ)).AND(words() == 1)) {
         set('V', VAR_ARG2, 'l', 0, f);
         value[VAR_COMMAND_STATUS] = 2;
     }
@@ -49,7 +75,11 @@ int p222() {
         p550(ref(a.obj), ref(a.word));
         if (loop) return 0;
     }
-    if (cond(near(52)).OR(near(161)).AND(!near(98)).AND(!near(8)).AND(anyof(1082, 961, 1102, -1))) {
+    if (cond(near(OBJ_STRONGBOX))
+            .OR(near(OBJ_HOARD_DOORS))
+            .AND(!near(OBJ_GRILLE))
+            .AND(!near(OBJ_DOOR))
+            .AND(anyof(WORD_HINGES, WORD_ENTRY, WORD_PORTAL, -1))) {
         if (cond(has(WORD_LOOK))) {
             say_stop(3448);
             return 0;
@@ -102,18 +132,18 @@ int p602() {
 // Phase 8 (end of the word series at 302).
 int p528() {
     value[VAR_PHASE] = 8;
-    apport(100, cond(isat(100, -1, 0, 199)) ? PLACE_INTRO : PLACE_GONE);
-    bitmod('c', 100, OFLAG_PORTABLE);
-    if (cond(isat(116, -1, 0, 295))) bitmod('c', 116, OFLAG_PORTABLE);
+    apport(OBJ_SUNSTONE, cond(isat(OBJ_SUNSTONE, -1, 0, PLACE_RIVER_BLUFF)) ? PLACE_INTRO : PLACE_GONE);
+    bitmod('c', OBJ_SUNSTONE, OFLAG_PORTABLE);
+    if (cond(isat(OBJ_PLAQUE, -1, 0, PLACE_CLINGING_CHAMBER))) bitmod('c', OBJ_PLAQUE, OFLAG_PORTABLE);
     for (int obj = FIRST_OBJECT; obj <= LAST_OBJECT; obj++)
         if (cond(bitest(obj, OFLAG_PORTABLE)))
             apport(obj, cond(isat(obj, -1, 0, PLACE_DEPOSIT)) ? PLACE_INTRO : PLACE_GONE);
-    apport(194, PLACE_GONE);
-    value[139] = 0;
-    value[140] = 0;
-    value[199] = 0;
-    value[137] = 1;
-    bitmod('c', 203, 8);
+    apport(OBJ_GIANT, PLACE_GONE);
+    value[OBJ_CREEPER] = 0;
+    value[OBJ_TENDRILS] = 0;
+    value[PLACE_RIVER_BLUFF] = 0;
+    value[OBJ_IDOL] = 1;
+    bitmod('c', PLACE_DELL, 8);
     moveto(PLACE_START, -1868);
     if (loop) return 0;
     return 0;
@@ -122,22 +152,22 @@ int p528() {
 // Place 565 (sanctum) opens.
 int p831(arg_pair n) {
     frame<1> f{n};
-    value[565] = 4;
-    apport(67, PLACE_OFFSTAGE);
-    value[67] = 1;
-    bitmod('s', 147, OFLAG_SEEN);
+    value[PLACE_SANCTUM] = 4;
+    apport(OBJ_JEWEL, PLACE_OFFSTAGE);
+    value[OBJ_JEWEL] = 1;
+    bitmod('s', OBJ_SCEPTRE, OFLAG_SEEN);
     say(SAY_ARG, 2421, f.lvals[0]);
     return 0;
 }
 
 // Object 152 (pod)'s event.
 int p536() {
-    int at = getloc(152);
+    int at = getloc(OBJ_POD);
     if (cond(value[3304] == 0)
             .OR(bitest(VAR_GAME_FLAGS_3, 12))
             .OR(!bitest(here(), 7))
-            .OR(within(here(), 547, 702))
-            .OR(near(152))
+            .OR(within(here(), PLACE_RING_WALK_547, PLACE_GONE))
+            .OR(near(OBJ_POD))
             .OR(at == PLACE_OFFSTAGE)
             .OR(at == PLACE_GONE)
             .OR(at == PLACE_DEPOSIT)
@@ -145,12 +175,12 @@ int p536() {
             .OR(value[VAR_PHASE] != 3))
         return 0;
     if (cond(at == PLACE_HOLDING)) {
-        apport(152, PLACE_GONE);
+        apport(OBJ_POD, PLACE_GONE);
         bitmod('s', VAR_GAME_FLAGS_3, 12);
         value[VAR_PENALTY_POINTS] += 5;
     } else {
         if (cond(irand(100) < 80)) return 0;
-        apport(152, PLACE_HOLDING);
+        apport(OBJ_POD, PLACE_HOLDING);
     }
     say(0, 3304, 0);
     return 0;
@@ -158,14 +188,14 @@ int p536() {
 
 // Object 63 (cloth)'s replies.
 int p703() {
-    if (!cond(near(63))) return 0;
-    if (cond(value[63] == 0).OR(value[63] == 2)) {
-        if (cond(!has(WORD_LOOK))) say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 3343, 63);
+    if (!cond(near(OBJ_CLOTH))) return 0;
+    if (cond(value[OBJ_CLOTH] == 0).OR(value[OBJ_CLOTH] == 2)) {
+        if (cond(!has(WORD_LOOK))) say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 3343, OBJ_CLOTH);
         return 0;
     }
-    if (cond(has(WORD_LOOK)).AND(bitest(63, 14))) return 0;
-    if (cond(anyof(63, 173, -1))) {
-        bitmod('s', 63, 14);
+    if (cond(has(WORD_LOOK)).AND(bitest(OBJ_CLOTH, 14))) return 0;
+    if (cond(anyof(OBJ_CLOTH, OBJ_MARKS, -1))) {
+        bitmod('s', OBJ_CLOTH, 14);
         say_stop(2221);
     }
     return 0;
@@ -191,7 +221,9 @@ int p868(arg_pair dir, arg_pair place) {
 
 // Text 1365 at places 547..554 and 439..442.
 int p756() {
-    if (cond(within(here(), 547, 554)).OR(within(here(), 439, 442))) say_stop(1365);
+    if (cond(within(here(), PLACE_RING_WALK_547, PLACE_RING_WALK_554))
+            .OR(within(here(), PLACE_WEST_END_OF_GALLERY, PLACE_EAST_END_OF_GALLERY)))
+        say_stop(1365);
     return 0;
 }
 
@@ -210,62 +242,64 @@ int p138() {
 // not answer is marked for the last replies. A reply ends the turn; a mark,
 // or a look made bare, returns to the place.
 constexpr rows::row KNOT_REPLIES[] = {
-    rows::group({484}),
-        rows::first(),
-            rows::let({WORD_LOOK}, VAR_COMMAND_STATUS, 1),  // the look goes on as a bare look
-            rows::when(rows::movement_guard, rows::reply(1425)),
-            rows::mark(),
-        rows::end(),
-        rows::ret(),
+    rows::group({PLACE_EAST_THICKET}),
+    rows::first(),
+    rows::let({WORD_LOOK}, VAR_COMMAND_STATUS, 1),  // the look goes on as a bare look
+    rows::when(rows::movement_guard, rows::reply(1425)),
+    rows::mark(),
     rows::end(),
-    rows::group(rows::has_word(150).AND(rows::object_not_near(150)).OR(rows::has_word(1079))),
-        rows::first(),
-            rows::reply({WORD_LOOK}, 3146),
-            rows::reply({WORD_TAKE, 776}, 3147),
-            rows::mark(),
-        rows::end(),
-        rows::ret(),
+    rows::ret(),
     rows::end(),
-    rows::group({973, 922}),
-        rows::first(),
-            rows::reply({WORD_LOOK}, 3144),
-            rows::reply({776}, 3148),
-            rows::mark(),
-        rows::end(),
-        rows::ret(),
+    rows::group(rows::has_word(OBJ_VINE).AND(rows::object_not_near(OBJ_VINE)).OR(rows::has_word(WORD_VINES))),
+    rows::first(),
+    rows::reply({WORD_LOOK}, 3146),
+    rows::reply({WORD_TAKE, WORD_CUT}, 3147),
+    rows::mark(),
     rows::end(),
-    rows::group({1048}),
-        rows::first(),
-            rows::reply({WORD_LOOK}, 3143),
-            rows::mark(),
-        rows::end(),
-        rows::ret(),
+    rows::ret(),
     rows::end(),
-    rows::group({975, 976}),
-        rows::first(),
-            rows::reply({WORD_LOOK}, 2676, rows::arg(975)),
-            rows::reply({WORD_TAKE}, 3150),
-            rows::mark(),
-        rows::end(),
-        rows::ret(),
+    rows::group({WORD_LEAVES, WORD_MIST}),
+    rows::first(),
+    rows::reply({WORD_LOOK}, 3144),
+    rows::reply({WORD_CUT}, 3148),
+    rows::mark(),
     rows::end(),
-    rows::group({538}),
-        rows::group({WORD_LOOK}),
-            rows::first(),
-                rows::when(rows::here_is(482).OR(rows::here_is(485)).OR(rows::here_is(487)),
-                           rows::reply(3149, rows::arg(1))),
-                rows::reply(3149, rows::arg(0)),
-            rows::end(),
-        rows::end(),
-        rows::call_word({834}, 834),
+    rows::ret(),
     rows::end(),
-    rows::group({1047}),
-        rows::first(),
-            rows::reply({WORD_LOOK}, 2676, rows::arg(1047)),
-            rows::reply({WORD_TAKE}, 2760),
-            rows::call_word({834}, 834),
-            rows::mark(),
-        rows::end(),
+    rows::group({WORD_TROUGH}),
+    rows::first(),
+    rows::reply({WORD_LOOK}, 3143),
+    rows::mark(),
+    rows::end(),
+    rows::ret(),
+    rows::end(),
+    rows::group({WORD_AIR, WORD_FLOWERS}),
+    rows::first(),
+    rows::reply({WORD_LOOK}, 2676, rows::arg(WORD_AIR)),
+    rows::reply({WORD_TAKE}, 3150),
+    rows::mark(),
+    rows::end(),
+    rows::ret(),
+    rows::end(),
+    rows::group({PLACE_PATH}),
+    rows::group({WORD_LOOK}),
+    rows::first(),
+    rows::when(rows::here_is(PLACE_HEART_OF_THICKET)
+                   .OR(rows::here_is(PLACE_SOUTH_WEST_THICKET))
+                   .OR(rows::here_is(PLACE_THICKET_SPRING)),
+               rows::reply(3149, rows::arg(1))),
+    rows::reply(3149, rows::arg(0)),
+    rows::end(),
+    rows::end(),
+    rows::call_word({WORD_SEARCH}, WORD_SEARCH),
+    rows::end(),
+    rows::group({WORD_SUNDIAL}),
+    rows::first(),
+    rows::reply({WORD_LOOK}, 2676, rows::arg(WORD_SUNDIAL)),
+    rows::reply({WORD_TAKE}, 2760),
+    rows::call_word({WORD_SEARCH}, WORD_SEARCH),
+    rows::mark(),
+    rows::end(),
     rows::end(),
 };
 

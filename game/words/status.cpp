@@ -105,7 +105,7 @@ void brief_mode(int flag, int other, int variant, int lead, int reply) {
     }
     bitmod('s', VAR_COMMAND_STATUS, flag);
     bitmod('c', VAR_COMMAND_STATUS, other);
-    hold_ref(1200, lead);
+    hold_ref(VAR_SPELL_ACK, lead);
     say_stop(reply);
 }
 
@@ -113,7 +113,7 @@ void brief_mode(int flag, int other, int variant, int lead, int reply) {
 
 // Word 824 ("terse"): brief descriptions everywhere.
 int p832() {
-    brief_mode(VFLAG_COMMAND_STATUS_BRIEF_ALL, VFLAG_COMMAND_STATUS_BRIEF_VISITED, 0, 1264, 2831);
+    brief_mode(VFLAG_COMMAND_STATUS_BRIEF_ALL, VFLAG_COMMAND_STATUS_BRIEF_VISITED, 0, TEXT_NOTHING, 2831);
     return 0;
 }
 
@@ -132,7 +132,7 @@ int p885() {
     }
     bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_VISITED);
     bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL);
-    hold_ref(1200, 1267);
+    hold_ref(VAR_SPELL_ACK, 1267);
     say(0, 2832, 0);
     if (cond(light())) {
         say(0, 1266, 0);
@@ -188,7 +188,7 @@ int p871() {
     set('L', 1, 'e', VAR_TURNS, f);
     set('L', 2, 'e', VAR_UNDO_RESULT, f);
     if (cond(bitest(VAR_UNDO_RESULT, UNDO_ON))) lbitmod('s', 2, UNDO_ON, f);
-    set('L', 3, 'e', VAR_PENALTY_POINTS, f);
+    set('L', OBJ_ALL, 'e', VAR_PENALTY_POINTS, f);
 
     if (cond(has(WORD_UNDO))) {
         undo();
@@ -378,36 +378,48 @@ int p214() { return run<REST>(); }
 
 // The map of the warren: offered for points while in the warren, and once
 // bought it points out, once, the one cell the player has yet to find.
-cond_fold in_warren() { return cond(within(here(), 227, 252)); }
+cond_fold in_warren() { return cond(within(here(), PLACE_WARREN_227, PLACE_WARREN_CHUTE)); }
 
 constexpr row MAP[] = {
     first(),
-        when([] { return cond(within(here(), 362, 373)); }, reply(2201)),
-        group(value_is(252, 0)),
-            first(),
-                group(in_warren), tell(2195, arg(10)), let(VAR_QUESTION, Q_WORD_865), reply(2196), end(),
-                when([] { return cond(here_has(PFLAG_MAZE)); }, reply(2202)),
-                otherwise(), reply(2198), end(),
-            end(),
-        end(),
-        otherwise(),
-            first(),
-                group([] {
-                    return cond(within(here(), 227, 252)).AND(!bitest(251, PFLAG_VISITED)).AND(!bitest(VAR_GAME_FLAGS_2, 8));
-                }),
-                    first(),
-                        group([] { return cond(bitest(252, PFLAG_VISITED)); }),
-                            tell(2203),
-                            set_flag(VAR_GAME_FLAGS_2, 8),
-                            stop(),
-                        end(),
-                        otherwise(), reply(2204), end(),
-                    end(),
-                end(),
-                when([] { return cond(here_has(PFLAG_MAZE)); }, reply(2202)),
-                otherwise(), reply(2199), end(),
-            end(),
-        end(),
+    when([] { return cond(within(here(), PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE)); }, reply(2201)),
+    group(value_is(PLACE_WARREN_CHUTE, 0)),
+    first(),
+    group(in_warren),
+    tell(2195, arg(10)),
+    let(VAR_QUESTION, Q_WORD_865),
+    reply(2196),
+    end(),
+    when([] { return cond(here_has(PFLAG_MAZE)); }, reply(2202)),
+    otherwise(),
+    reply(2198),
+    end(),
+    end(),
+    end(),
+    otherwise(),
+    first(),
+    group([] {
+        return cond(within(here(), PLACE_WARREN_227, PLACE_WARREN_CHUTE))
+            .AND(!bitest(PLACE_WARREN_251, PFLAG_VISITED))
+            .AND(!bitest(VAR_GAME_FLAGS_2, 8));
+    }),
+    first(),
+    group([] { return cond(bitest(PLACE_WARREN_CHUTE, PFLAG_VISITED)); }),
+    tell(2203),
+    set_flag(VAR_GAME_FLAGS_2, 8),
+    stop(),
+    end(),
+    otherwise(),
+    reply(2204),
+    end(),
+    end(),
+    end(),
+    when([] { return cond(here_has(PFLAG_MAZE)); }, reply(2202)),
+    otherwise(),
+    reply(2199),
+    end(),
+    end(),
+    end(),
     end(),
 };
 

@@ -28,35 +28,38 @@ int default_object() {
 }
 
 // The lynx's collar, refused while the lynx still wears it.
-cond_fold collar_on_lynx() { return cond(here() == 361).AND(lies_here(66)).AND(value[66] != 1); }
-cond_fold griffin_here() { return cond(lies_here(85)); }
-cond_fold idol_near() { return cond(near(137)); }
-cond_fold at_carved_cell() { return cond(here() == 581); }
+cond_fold collar_on_lynx() {
+    return cond(here() == PLACE_LYNX_DEN).AND(lies_here(OBJ_COLLAR)).AND(value[OBJ_COLLAR] != 1);
+}
+cond_fold griffin_here() { return cond(lies_here(OBJ_GRIFFIN)); }
+cond_fold idol_near() { return cond(near(OBJ_IDOL)); }
+cond_fold at_carved_cell() { return cond(here() == PLACE_CARVED_CELL); }
 
 // The objects with rules of their own, first the pair of the jar and the
 // firefly (which may go on to the rows below), then the first of the rest.
 constexpr row OWN_RULES[] = {
     step(default_object),
-    let({126}, 126, 0),
-    group({109, 108, 66, 39, 125, 59, 117, 81, 100, 85, 137}),
-        first(),
-            call({109}, p373),
-            call({108}, p374),
-            when(collar_on_lynx, reply({66}, 1467)),
-        end(),
-        first(),
-            call({39}, p372),
-            call({125}, p381),
-            call({59}, p377),
-            call({117}, p375),
-            call({81}, p376),
-            call({100}, p379),
-            when(griffin_here, reply({85}, 2163)),
-            group({137}),
-                when(idol_near, reply(2580)),
-                when(at_carved_cell, reply(1403)),
-            end(),
-        end(),
+    let({OBJ_BALL}, OBJ_BALL, 0),
+    group({OBJ_FIREFLY, OBJ_JAR, OBJ_COLLAR, OBJ_LYNX, OBJ_SWORD, OBJ_PARCHMENT, OBJ_CROWN, OBJ_ORB, OBJ_SUNSTONE,
+           OBJ_GRIFFIN, OBJ_IDOL}),
+    first(),
+    call({OBJ_FIREFLY}, p373),
+    call({OBJ_JAR}, p374),
+    when(collar_on_lynx, reply({OBJ_COLLAR}, 1467)),
+    end(),
+    first(),
+    call({OBJ_LYNX}, p372),
+    call({OBJ_SWORD}, p381),
+    call({OBJ_PARCHMENT}, p377),
+    call({OBJ_CROWN}, p375),
+    call({OBJ_ORB}, p376),
+    call({OBJ_SUNSTONE}, p379),
+    when(griffin_here, reply({OBJ_GRIFFIN}, 2163)),
+    group({OBJ_IDOL}),
+    when(idol_near, reply(2580)),
+    when(at_carved_cell, reply(1403)),
+    end(),
+    end(),
     end(),
 };
 
@@ -73,12 +76,12 @@ void take_nectar() {
         say_stop(2250);
         return;
     }
-    if (cond(!bitest(139, OFLAG_SEEN))) {
+    if (cond(!bitest(OBJ_CREEPER, OFLAG_SEEN))) {
         say_stop(3480);
         return;
     }
     say(0, 2251, 0);
-    constexpr int soakers[] = {55, 92, 84, 56, 111};
+    constexpr int soakers[] = {OBJ_WICK, OBJ_WINDER, OBJ_WATERSKIN, OBJ_URN, OBJ_MEDALLION};
     for (int k = 0; k < 5; k++) {
         const int obj = soakers[k];
         if (cond(carried(obj)).AND(!bitest(obj, 14))) {
@@ -100,24 +103,25 @@ void take_nectar() {
 // (the rod, still unknown, passes for the wand), or as brought by a call in
 // the last trial.
 void take_within_limit(int obj) {
-    if (cond(has(152))) value[152] = 0;
+    if (cond(has(OBJ_POD))) value[OBJ_POD] = 0;
     apport(obj, PLACE_CARRIED);
     p670();
     if (loop) return;
     say(SAY_ARGVAR | SAY_ARG, 1987, VAR_ARG1);
-    if (cond(has(112)).AND(value[112] == 0).AND(!bitest(112, OFLAG_SEEN))) {
-        say(SAY_ARGVAR | SAY_ARG, 1988, 110);
+    if (cond(has(OBJ_ROD)).AND(value[OBJ_ROD] == 0).AND(!bitest(OBJ_ROD, OFLAG_SEEN))) {
+        say(SAY_ARGVAR | SAY_ARG, 1988, OBJ_WAND);
     } else {
         int called = 0;
-        if (cond(value[VAR_PHASE] == 6).AND(arg2() == value[1173])) called = cond(arg2() == 115) ? 2 : 1;
+        if (cond(value[VAR_PHASE] == 6).AND(arg2() == value[1173])) called = cond(arg2() == OBJ_CASKET) ? 2 : 1;
         set('T', 1988, 'c', called, nullptr, nullptr);
         say(SAY_ARGVAR | SAY_ARG, 1988, VAR_ARG2);
         set('T', 1988, 'c', 0, nullptr, nullptr);
     }
-    if (cond(anyof(110, 112, -1)).AND(cond(here() == 447).OR(here() == 448))) bitmod('s', obj, OFLAG_SEEN);
-    if (cond(has(115)).AND(value[VAR_PHASE] == 6).AND(value[115] == 0)) {
+    if (cond(anyof(OBJ_WAND, OBJ_ROD, -1)).AND(cond(here() == PLACE_EYRIE).OR(here() == PLACE_WATCHPOST)))
+        bitmod('s', obj, OFLAG_SEEN);
+    if (cond(has(OBJ_CASKET)).AND(value[VAR_PHASE] == 6).AND(value[OBJ_CASKET] == 0)) {
         say(0, 1858, 0);
-        value[115] = 1;
+        value[OBJ_CASKET] = 1;
     }
 }
 
@@ -150,13 +154,13 @@ int p367() {
 // Chain part of p365 (word 765 ("take")), part 3 of 6: liquid 120 (water).
 int p368() {
     if (!cond(has(OBJ_LIQUID_1))) return 0;
-    if (cond(here() == 443)) {
+    if (cond(here() == PLACE_CREEPER_HALL)) {
         say_stop(2849);
         return 0;
     }
     if (cond(here_has(PFLAG_LIQUID_SOURCE))) {
-        if (cond(carried(84))) {
-            value[84] = 2;
+        if (cond(carried(OBJ_WATERSKIN))) {
+            value[OBJ_WATERSKIN] = 2;
             say_stop_variant(1744, 0);
             return 0;
         }
@@ -185,7 +189,7 @@ int p368() {
             say(0, 1266, 0);
         }
         value[chosen()] = 3;
-        tell_filled(VAR_LOOP_OBJECT, 3);
+        tell_filled(VAR_LOOP_OBJECT, VESSEL_WATER);
         return 0;
     }
     // No source here: water already in a vessel lying here is taken by
@@ -215,7 +219,7 @@ int p369() {
         for (int vessel : {OBJ_VESSEL_MEDIUM, OBJ_VESSEL_SMALL}) {
             if (cond(have(vessel, 0, 2))) {
                 value[vessel] = 4;
-                tell_filled(vessel, 4);
+                tell_filled(vessel, VESSEL_OIL);
                 return 0;
             }
         }
@@ -251,14 +255,14 @@ int p371() {
     } else if (cond(!bitest(obj, OFLAG_PORTABLE))) {
         say_stop(1315);
         return 0;
-    } else if (cond(has(63)).AND(value[63] != 0)) {
+    } else if (cond(has(OBJ_CLOTH)).AND(value[OBJ_CLOTH] != 0)) {
         say_stop(2181);
         return 0;
-    } else if (cond(has(149)).AND(value[149] == 0)) {
+    } else if (cond(has(OBJ_FEATHER)).AND(value[OBJ_FEATHER] == 0)) {
         // The feather weighs nothing: taken whatever the limit.
-        apport(149, PLACE_CARRIED);
-        say(SAY_ARGVAR | SAY_ARG, 1711, 149);
-        value[149] = 1;
+        apport(OBJ_FEATHER, PLACE_CARRIED);
+        say(SAY_ARGVAR | SAY_ARG, 1711, OBJ_FEATHER);
+        value[OBJ_FEATHER] = 1;
     } else if (cond(value[VAR_CARRIED_COUNT] < value[VAR_CARRY_LIMIT]).OR(bitest(obj, OFLAG_NOT_COUNTED))) {
         take_within_limit(obj);
         if (loop) return 0;

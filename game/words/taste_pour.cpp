@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int WATER = OBJ_LIQUID_1, OIL = OBJ_LIQUID_2, ALE = OBJ_LIQUID_3, NECTAR = OBJ_LIQUID_4;
-constexpr int SMALL = OBJ_VESSEL_SMALL, MEDIUM = OBJ_VESSEL_MEDIUM, LARGE = OBJ_VESSEL_LARGE;
-
 // Empties the vessel in use where the drops land.
 int pour_out(int vessel) {
     hold_ref(VAR_VESSEL, vessel);
@@ -18,7 +15,7 @@ int pour_out(int vessel) {
 
 // The vessel the command names.
 int named_vessel() {
-    for (int v : {SMALL, MEDIUM, LARGE})
+    for (int v : {OBJ_VESSEL_SMALL, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_LARGE})
         if (arg2() == v) return v;
     return arg1();
 }
@@ -32,11 +29,11 @@ int p777() {
         p39();
         return 0;
     }
-    if (cond(anyof(WATER, OIL, OBJ_FLASK, ALE, -1))) {
+    if (cond(anyof(OBJ_LIQUID_1, OBJ_LIQUID_2, OBJ_FLASK, OBJ_LIQUID_3, -1))) {
         call_proc(WORD_CONSUME_LIQUID);
         if (loop) return 0;
     }
-    if (cond(has(NECTAR))) {
+    if (cond(has(OBJ_LIQUID_4))) {
         p126(num(1));
         if (loop) return 0;
         say_stop(1361);
@@ -55,7 +52,7 @@ int p777() {
         say_stop(2798);
         return 0;
     }
-    if (cond(anyof(MEDIUM, SMALL, LARGE, -1))) {
+    if (cond(anyof(OBJ_VESSEL_MEDIUM, OBJ_VESSEL_SMALL, OBJ_VESSEL_LARGE, -1))) {
         call_proc(WORD_CONSUME_LIQUID);
         if (loop) return 0;
     }
@@ -76,38 +73,38 @@ int p688() {
         value[VAR_COMMAND_STATUS] = 2;
         set('V', VAR_ARG2, 'v', VAR_VESSEL, nullptr, nullptr);
     }
-    if (cond(anyof(WATER, OIL, ALE, NECTAR, -1))) {
-        if (cond(has(WATER))) {
+    if (cond(anyof(OBJ_LIQUID_1, OBJ_LIQUID_2, OBJ_LIQUID_3, OBJ_LIQUID_4, -1))) {
+        if (cond(has(OBJ_LIQUID_1))) {
             p321(num(1));
             if (loop) return 0;
             p218();
             if (loop) return 0;
         }
-        if (cond(has(OIL))) {
+        if (cond(has(OBJ_LIQUID_2))) {
             p320(num(1));
             if (loop) return 0;
             p218();
             if (loop) return 0;
         }
-        if (cond(has(ALE))) {
-            if (cond(have(LARGE, 0, VESSEL_ALE))) {
-                pour_out(LARGE);
+        if (cond(has(OBJ_LIQUID_3))) {
+            if (cond(have(OBJ_VESSEL_LARGE, 0, VESSEL_ALE))) {
+                pour_out(OBJ_VESSEL_LARGE);
                 if (loop) return 0;
             } else {
-                say_stop_typed(1513, ALE);
+                say_stop_typed(1513, OBJ_LIQUID_3);
                 return 0;
             }
         }
-        if (cond(has(NECTAR))) {
-            if (cond(have(LARGE, 0, VESSEL_NECTAR))) {
+        if (cond(has(OBJ_LIQUID_4))) {
+            if (cond(have(OBJ_VESSEL_LARGE, 0, VESSEL_NECTAR))) {
                 say_stop(2254);
                 return 0;
             }
-            p625(ref(NECTAR));
+            p625(ref(OBJ_LIQUID_4));
             if (loop) return 0;
         }
     }
-    if (cond(anyof(SMALL, MEDIUM, LARGE, -1))) {
+    if (cond(anyof(OBJ_VESSEL_SMALL, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_LARGE, -1))) {
         const int v = named_vessel();
         if (!cond(near(v))) {
             say_stop_typed(1513, VAR_ARG2);

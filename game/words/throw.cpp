@@ -24,11 +24,11 @@ void throw_vessel(int vessel) {
             apport(OBJ_LIQUID_4, here());
         } else {
             value[vessel] = 2;
-            if (cond(!within(here(), 587, 627))) bitmod('s', here(), 13);
+            if (cond(!within(here(), PLACE_NORTH_RIM, PLACE_LOOKOUT_POINT))) bitmod('s', here(), 13);
         }
         if (cond(light())) {
             say(SAY_ARGVAR | SAY_ARG, 1989, VAR_ARG2);
-            say(SAY_STOP | SAY_ARGVAR | SAY_ARG, 2261, 1256);
+            say(SAY_STOP | SAY_ARGVAR | SAY_ARG, 2261, VAR_VESSEL_STATE);
             return;
         }
     }
@@ -52,7 +52,7 @@ int p836() { return run_chain({p837, p838, p839, p840, p841, p842, p843, p844, p
 
 // Chain part of p836 (word 793 ("throw")), part 1 of 9.
 int p837() {
-    if (cond(anyof(124, 125, 54, -1)).AND(light())) {
+    if (cond(anyof(OBJ_AXE, OBJ_SWORD, OBJ_DAGGER, -1)).AND(light())) {
         p910();
         if (loop) return 0;
     }
@@ -91,22 +91,22 @@ int p841() {
 
 // Chain part of p836 (word 793 ("throw")), part 6 of 9.
 int p842() {
-    if (!cond(has(118)).AND(carried(118))) return 0;
-    if (cond(near(23))) {
+    if (!cond(has(OBJ_BREAD)).AND(carried(OBJ_BREAD))) return 0;
+    if (cond(near(OBJ_KEEPER))) {
         say_stop(1482);
     } else if (cond(near(OBJ_ATTACKER))) {
-        apport(118, here());
+        apport(OBJ_BREAD, here());
         bitmod('s', OBJ_ATTACKER, 14);
         say_stop(1399);
-    } else if (cond(near(39))) {
-        apport(118, PLACE_OFFSTAGE);
-        value[39] = 1;
-        if (cond(value[124] == 1)) value[124] = 0;
+    } else if (cond(near(OBJ_LYNX))) {
+        apport(OBJ_BREAD, PLACE_OFFSTAGE);
+        value[OBJ_LYNX] = 1;
+        if (cond(value[OBJ_AXE] == 1)) value[OBJ_AXE] = 0;
         say_stop(1465);
-    } else if (cond(near(94))) {
+    } else if (cond(near(OBJ_EEL))) {
         say(0, 1774, 0);
-        apport(118, PLACE_OFFSTAGE);
-        if (cond(value[94] > 1))
+        apport(OBJ_BREAD, PLACE_OFFSTAGE);
+        if (cond(value[OBJ_EEL] > 1))
             say_stop(1775);
         else
             loop = 1;
@@ -116,7 +116,7 @@ int p842() {
 
 // Chain part of p836 (word 793 ("throw")), part 7 of 9.
 int p843() {
-    if (cond(has(126)).AND(carried(126))) {
+    if (cond(has(OBJ_BALL)).AND(carried(OBJ_BALL))) {
         p795();
         if (loop) return 0;
     }
@@ -125,7 +125,7 @@ int p843() {
 
 // Chain part of p836 (word 793 ("throw")), part 8 of 9.
 int p844() {
-    if (cond(has(127)).AND(carried(127))) {
+    if (cond(has(OBJ_FLASK)).AND(carried(OBJ_FLASK))) {
         p73();
         if (loop) return 0;
     }

@@ -8,9 +8,7 @@
 
 namespace {
 
-constexpr int SCEPTRE = 147, TIMEKEEPERS_ROOM = 491;
-constexpr int MIRROR = 17, MIRROR_WAVED_AT = 13, WAND = 110, RIFT = 10, BRIDGE = 11, SPAN = 33,
-              RAVINE = 31, FIREFLY = 109, CHANGING_ROOM = 318, LOOKOUT = 627;
+constexpr int MIRROR_WAVED_AT = 13;
 constexpr int FIRST_VISIT_BY_WAND = 16;  // place flag: the wand has carried the player from here before
 constexpr int FLAG_COUNTDOWN_WARNED = 7; // VAR_GAME_FLAGS
 constexpr int FLAG_SHOWER_SEEN = 4;      // VAR_GAME_FLAGS_3: the wand's shower of sparks, once
@@ -21,15 +19,16 @@ int phase() { return value[VAR_PHASE]; }
 // The hourglass turns: the puzzle places of the hoard are set back and its
 // countdown starts.
 void turn_the_hourglass() {
-    for (hold_ref(VAR_WORK_PLACE, 467); value[VAR_WORK_PLACE] <= 476; value[VAR_WORK_PLACE]++) {
+    for (hold_ref(VAR_WORK_PLACE, PLACE_STAIR_BOTTOM); value[VAR_WORK_PLACE] <= PLACE_HOARD_LEDGE;
+         value[VAR_WORK_PLACE]++) {
         bitmod('c', value[VAR_WORK_PLACE], PFLAG_HINT_AVAILABLE);
         bitmod('c', value[VAR_WORK_PLACE], PFLAG_VISITED);
     }
     value[OBJ_GATE] = 0;
-    value[479] = 0;
-    value[478] = 0;
+    value[PLACE_YARD] = 0;
+    value[PLACE_GATEHOUSE] = 0;
     say(0, 2471, 0);
-    value[477] = 1;
+    value[PLACE_TIMED_STAIR] = 1;
     value[OBJ_HOURGLASS] = 25 + irand(10);
     bitmod('c', VAR_GAME_FLAGS, FLAG_COUNTDOWN_WARNED);
 }
@@ -48,10 +47,10 @@ void wand_trip(int from, int text) {
 // The wand waved where nothing answers it, now and then in a shower of
 // sparks, once.
 void wand_waved_idly() {
-    if (cond(bitest(RIFT, RIFT_REMEMBERED))
+    if (cond(bitest(OBJ_RIFT, RIFT_REMEMBERED))
             .AND(!bitest(VAR_GAME_FLAGS_3, FLAG_SHOWER_SEEN))
             .AND(!here_has(PFLAG_OPEN_AIR))
-            .AND(!within(here(), 547, 702))
+            .AND(!within(here(), PLACE_RING_WALK_547, PLACE_GONE))
             .AND(irand(100) < 1)) {
         bitmod('s', VAR_GAME_FLAGS_3, FLAG_SHOWER_SEEN);
         if (cond(!light())) {
@@ -66,71 +65,72 @@ void wand_waved_idly() {
 
 // What the wand does where it is waved, first match.
 void wave_the_wand() {
-    if (cond(within(here(), 547, 564))) {
+    if (cond(within(here(), PLACE_RING_WALK_547, PLACE_COUNTING_ROOM))) {
         say_stop(2418);
         return;
     }
-    if (cond(near(RIFT))) {
+    if (cond(near(OBJ_RIFT))) {
         if (cond(phase() <= 4)) {
-            value[RIFT] += 1;
-            if (cond(value[RIFT] == 2)) {
-                value[RIFT] = 0;
-                bitmod('s', RIFT, OFLAG_FIXTURE);
-                apport(BRIDGE, PLACE_OFFSTAGE);
+            value[OBJ_RIFT] += 1;
+            if (cond(value[OBJ_RIFT] == 2)) {
+                value[OBJ_RIFT] = 0;
+                bitmod('s', OBJ_RIFT, OFLAG_FIXTURE);
+                apport(OBJ_BRIDGE, PLACE_OFFSTAGE);
             } else {
-                bitmod('c', RIFT, OFLAG_FIXTURE);
+                bitmod('c', OBJ_RIFT, OFLAG_FIXTURE);
             }
-            say(SAY_ARG | SAY_ARGVAR, 1985, RIFT);
+            say(SAY_ARG | SAY_ARGVAR, 1985, OBJ_RIFT);
         }
         if (cond(phase() > 4)) say(0, 1329, 0);
         loop = 1;
         return;
     }
-    if (cond(near(SPAN))) {
+    if (cond(near(OBJ_SPAN))) {
         if (cond(phase() > 4)) {
             say_stop(1329);
             return;
         }
         say(SAY_ARG, 1571, 0);
-        value[SPAN] = 1;
+        value[OBJ_SPAN] = 1;
         loop = 1;
         return;
     }
-    if (cond(near(RAVINE)).AND(phase() <= 4)) {
-        value[RAVINE] += 1;
-        say(0, RAVINE, 0);
-        value[RAVINE] += 1;
-        if (cond(value[RAVINE] == 4)) {
-            value[RAVINE] = 0;
-            bitmod('s', RAVINE, OFLAG_FIXTURE);
-            apport(BRIDGE, PLACE_OFFSTAGE);
+    if (cond(near(OBJ_RAVINE)).AND(phase() <= 4)) {
+        value[OBJ_RAVINE] += 1;
+        say(0, OBJ_RAVINE, 0);
+        value[OBJ_RAVINE] += 1;
+        if (cond(value[OBJ_RAVINE] == 4)) {
+            value[OBJ_RAVINE] = 0;
+            bitmod('s', OBJ_RAVINE, OFLAG_FIXTURE);
+            apport(OBJ_BRIDGE, PLACE_OFFSTAGE);
         } else {
-            apport(BRIDGE, VAR_HERE);
-            bitmod('c', RAVINE, OFLAG_FIXTURE);
+            apport(OBJ_BRIDGE, VAR_HERE);
+            bitmod('c', OBJ_RAVINE, OFLAG_FIXTURE);
         }
         loop = 1;
         return;
     }
-    if (cond(here() == CHANGING_ROOM)) {
-        wand_trip(CHANGING_ROOM, 2315);
+    if (cond(here() == PLACE_CHANGING_ROOM)) {
+        wand_trip(PLACE_CHANGING_ROOM, 2315);
         if (cond(!bitest(VAR_GAME_FLAGS_3, 10))) bitmod('s', VAR_COMMAND_STATUS, 12);
-        for (int p = 594; p <= 617; p++) {
+        for (int p = PLACE_DUNES_594; p <= PLACE_DUNES_617; p++) {
             p808(ref(p));
             if (loop) return;
         }
-        moveto(LOOKOUT, -1);
+        moveto(PLACE_LOOKOUT_POINT, -1);
         loop = 1;
         return;
     }
-    if (cond(here() == LOOKOUT)) {
-        wand_trip(LOOKOUT, 2316);
-        moveto(CHANGING_ROOM, -1);
+    if (cond(here() == PLACE_LOOKOUT_POINT)) {
+        wand_trip(PLACE_LOOKOUT_POINT, 2316);
+        moveto(PLACE_CHANGING_ROOM, -1);
         loop = 1;
         return;
     }
-    if (cond(near(FIREFLY))) {
-        if (cond(value[FIREFLY] == 0)) apport(FIREFLY, cond(here() == 208) ? 207 : 208);
-        say_stop(cond(value[FIREFLY] == 1) ? 3476 : 2429);
+    if (cond(near(OBJ_FIREFLY))) {
+        if (cond(value[OBJ_FIREFLY] == 0))
+            apport(OBJ_FIREFLY, cond(here() == PLACE_UPPER_CHAMBER) ? PLACE_CLEFT : PLACE_UPPER_CHAMBER);
+        say_stop(cond(value[OBJ_FIREFLY] == 1) ? 3476 : 2429);
         return;
     }
     wand_waved_idly();
@@ -142,17 +142,17 @@ int p906() { return run_chain({p907, p908, p909}); }
 
 // Chain part of p906 (word 781 ("wave")), part 1 of 3: object 147 (sceptre).
 int p907() {
-    if (!cond(has(SCEPTRE)).AND(carried(SCEPTRE))) return 0;
+    if (!cond(has(OBJ_SCEPTRE)).AND(carried(OBJ_SCEPTRE))) return 0;
     if (cond(here_has(PFLAG_OPEN_AIR))) {
         say_stop(2468);
         return 0;
     }
     if (cond(light())) {
-        if (cond(here() == TIMEKEEPERS_ROOM).AND(value[OBJ_HOURGLASS] == 0)) {
+        if (cond(here() == PLACE_TIMEKEEPERS_ROOM).AND(value[OBJ_HOURGLASS] == 0)) {
             apport(OBJ_HOURGLASS, VAR_HERE);
             bitmod('s', OBJ_HOURGLASS, OFLAG_SEEN);
             value[OBJ_HOURGLASS] = 1;
-            value[TIMEKEEPERS_ROOM] = 1;
+            value[PLACE_TIMEKEEPERS_ROOM] = 1;
             set_variant(2467, 1);
             say(0, 3496, 0);
         }
@@ -161,7 +161,7 @@ int p907() {
         // In the dark the hourglass does not come: it stays out of play.
         say(0, 2470, 0);
     }
-    if (cond(here() == TIMEKEEPERS_ROOM)) {
+    if (cond(here() == PLACE_TIMEKEEPERS_ROOM)) {
         if (cond(value[OBJ_HOURGLASS] > 1)) {
             say_stop(2466);
             return 0;
@@ -183,8 +183,8 @@ int p908() {
 
 // Chain part of p906 (word 781 ("wave")), part 3 of 3: everything else.
 int p909() {
-    bitmod('s', MIRROR, MIRROR_WAVED_AT);
-    if (cond(words() == 2).AND(!has(MIRROR))) {
+    bitmod('s', OBJ_MIRROR, MIRROR_WAVED_AT);
+    if (cond(words() == 2).AND(!has(OBJ_MIRROR))) {
         if (cond(!bitest(arg2(), FLAG_IS_OBJECT))) return 0;
         if (cond(!bitest(arg2(), OFLAG_PORTABLE))) {
             say_stop(1315);
@@ -195,7 +195,7 @@ int p909() {
             return 0;
         }
     } else {
-        if (cond(near(MIRROR))) {
+        if (cond(near(OBJ_MIRROR))) {
             say(0, 2141, 0);
             say_stop(1266);
             return 0;
@@ -207,9 +207,9 @@ int p909() {
             say_stop_typed(2825, VAR_ARG2);
         return 0;
     }
-    if (cond(has(WAND))) {
+    if (cond(has(OBJ_WAND))) {
         wave_the_wand();
-    } else if (cond(anyof(124, 125, 54, -1))) {
+    } else if (cond(anyof(OBJ_AXE, OBJ_SWORD, OBJ_DAGGER, -1))) {
         if (cond(!light())) {
             say_stop_typed(2140, VAR_ARG2);
             return 0;

@@ -131,7 +131,7 @@ const computed_variant COMPUTED[] = {
     {"objects.cpp", "kind", 4},                           // five kinds of the other word
     {"drink.cpp", "source_variant()", 5},                 // six springs
     {"events.cpp", "value[VAR_HINT_NUMBER]", 17},         // the highest hint of the table
-    {"look.cpp", "here() - 594", 617 - 594},              // the shifting dunes 594..617
+    {"look.cpp", "here() - PLACE_DUNES_594", 617 - 594},  // the shifting dunes 594..617
 };
 // Sites whose text is computed: the texts it can be.
 const std::map<std::string, std::vector<int>> COMPUTED_TEXTS = {
