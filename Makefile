@@ -20,10 +20,14 @@ FUZZ_CMAKE = cmake -S . -B build-fuzz -DZENDRY_FUZZ=ON -DCMAKE_CXX_COMPILER=clan
 deps:
 	@./scripts/deps.sh
 
-# `make refno N=632`: everything about one refno (or constant name) of the
-# game: its kind and names, its words, where its texts are written, its
-# procedure and table, and every line that uses it.
+# `make refno N=632`: everything about one refno of the game (or its name,
+# or a word as the player types it): its kind and names, its words, where
+# its texts are written, its procedure and table, and every line that uses
+# it. The names of objects, places and words are made from the text source
+# into the build, so the build is brought up to date first.
 refno:
+	@[ -f build/CMakeCache.txt ] || cmake -S . -B build -DZENDRY_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build build --target game_names >/dev/null
 	@./scripts/refno $(N)
 
 build: deps
@@ -42,12 +46,16 @@ test:
 	cmake -S . -B build -DZENDRY_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build build -j$(JOBS)
 	cd build && ctest --output-on-failure -j$(JOBS)
-	cmake -S . -B build-asan -DZENDRY_TESTS=ON -DZENDRY_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
-	cmake --build build-asan -j$(JOBS)
+	@$(MAKE) --no-print-directory build-asan
 	cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS) -E browser
 	@if command -v clang++ >/dev/null 2>&1; then $(MAKE) --no-print-directory fuzz-check; \
 	else echo "clang++ is missing: the fuzz harnesses are not run"; fi
 	cmake --build build --target coverage
+
+# The tests' build under the address and undefined-behaviour sanitizers.
+build-asan:
+	cmake -S . -B build-asan -DZENDRY_TESTS=ON -DZENDRY_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	cmake --build build-asan -j$(JOBS)
 
 coverage: deps
 	cmake -S . -B build -DZENDRY_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
