@@ -285,23 +285,32 @@ round_trips browser_turns(const std::string &bin, const std::string &seed_file,
     char tmpl[] = "/tmp/zendry_browser_XXXXXX";
     if (!mkdtemp(tmpl)) abort();
     const std::string home = tmpl, url_file = home + "/url", script = home + "/hand-over.sh";
-    // Stands in for the browser: hands the page's address to this client.
-    spit(script, "#!/bin/sh\nfor url; do :; done\nprintf '%s\\n' \"$url\" > \"$BENCH_URL_FILE.part\" && "
-                 "mv \"$BENCH_URL_FILE.part\" \"$BENCH_URL_FILE\"\n");
+    // Stands in for the browser: hands what it is given to open, its last
+    // argument, to this client: the page's address, or the content of a
+    // local file (a page that forwards to the address).
+    spit(script, "#!/bin/sh\nfor url; do :; done\nfile=${url#file://}\n"
+                 "if [ -f \"$file\" ]; then cat \"$file\"; else printf '%s\\n' \"$url\"; fi "
+                 "> \"$BENCH_URL_FILE.part\" && mv \"$BENCH_URL_FILE.part\" \"$BENCH_URL_FILE\"\n");
     chmod(script.c_str(), 0755);
     std::vector<std::string> with_url = env;
     with_url.push_back("BENCH_URL_FILE=" + url_file);
     pid_t pid = start(bin, {"-n", "-c", seed_file, "-B" + script}, home, with_url);
-    std::string url;
-    for (int i = 0; i < 2000 && url.empty(); i++) {
-        url = slurp(url_file);
-        if (url.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    std::string handed;
+    for (int i = 0; i < 2000 && handed.empty(); i++) {
+        handed = slurp(url_file);
+        if (handed.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    // The page's address: "http://127.0.0.1:<port>/<path>", up to the first
+    // character that cannot be in it.
+    std::string url;
+    if (const size_t at = handed.find("http://"); at != std::string::npos)
+        url = handed.substr(at, handed.find_first_of(" \t\r\n\"'<>;", at) - at);
     round_trips r;
-    if (!url.empty()) {
+    if (url.find('/', 7) == std::string::npos) {
+        fprintf(stderr, "turn_bench: no page address handed to the browser: %.200s\n", handed.c_str());
+    } else {
         const int port = atoi(url.c_str() + url.find(':', 7) + 1);
-        std::string page = url.substr(url.find('/', 7));
-        page = page.substr(0, page.find('\n'));
+        const std::string page = url.substr(url.find('/', 7));
         page_request(port, page, nullptr);
         page_request(port, page + "?status=0xS", nullptr);
         const int warm = 10;
@@ -319,6 +328,9 @@ round_trips browser_turns(const std::string &bin, const std::string &seed_file,
         }
         r.p50 = percentile(times, 0.50);
         r.p99 = percentile(times, 0.99);
+        // A ping is answered once the game waits for the next command, its
+        // last autosave written.
+        page_request(port, page + "?status=0x", nullptr);
     }
     if (saves) *saves = autosaves_written(home + "/fablet/zendry");  // before the end removes them
     kill(pid, SIGTERM);
