@@ -58,8 +58,8 @@ the game starts) and the game's own start, beside \`/bin/echo\`. Commands are
 measured over long replayed command files through the binaries (processor
 time as the system accounts it to the process, system calls included, and
 wall time), per command given (the game's count of turns, given beside,
-leaves out some of them, such as \`score\`): a replay of no command, run
-beside each, takes the start-up off, and each replay has a new home, as a new
+leaves out some of them, such as \`score\`): a replay of no command in the
+same round takes the start-up off, and each replay has a new home, as a new
 player's game. They are the winning walkthrough in the game as it stands, and
 games played from "begin" by the benchmark's own player in \`zendry_play\`
 (the game as it stands, its autosave on or left out), who moves by the ways
