@@ -109,6 +109,8 @@ BENCHMARK(BM_Restore);
 void BM_ResumeAutosave(benchmark::State &state) {
     Scene s;
     int32_t r = 0;
+    const std::string transcript(400, 'x');  // a turn's output
+    set_transcript(transcript.data(), transcript.size());
     special(SPECIAL_AUTOSAVE, &r);
     for (auto _ : state) {
         special(SPECIAL_AUTORESTORE, &r);

@@ -1,21 +1,26 @@
 // Measures the game's binaries from outside, as a player meets them:
-// start-up; the cost of a turn over long replayed command files (the
+// start-up; the cost of a command over long replayed command files (the
 // winning walkthrough, and games of a realistic mix and of each command
 // class played in the game under way by zendry_play's own player), with and
-// without the autosave; the peak memory; a long game's journal log and its
-// resume; and the round trip of a browser turn over the loopback, from a
-// client that speaks the page's protocol. Every figure is the median of
-// several runs, timed with the monotonic clock (wall) and the children's
-// resource usage (processor time, which counts the system calls too).
-// Autosaves are counted from the files the game leaves. Prints one Markdown
-// table row per figure.
+// without the autosave; the peak memory; a long game played whole, its
+// journal log and its resume; and the round trip of a browser turn over the
+// loopback, from a client that speaks the page's protocol. The things
+// compared run in turn, round after round, so that a drift of the machine's
+// speed touches each alike; a figure is the median over the rounds, and a
+// difference or a ratio is taken within each round first, its spread over
+// the rounds (first to third quartile) beside it. Times come from the
+// monotonic clock (wall) and the children's resource usage (processor time,
+// which counts the system calls too); the instructions of a command class
+// are counted by valgrind's callgrind, when it is installed. Autosaves are
+// counted from the files the game leaves. Prints one Markdown table row per
+// figure.
 //
 //   turn_bench <zendry> <zendry_play> <walkthrough.cmd>
 //
 // With BENCH_PEER set to another interpreter's command line (and
 // BENCH_PEER_GAME to a file of commands for it), that interpreter is
 // measured in the same rounds: its start-up to the first input and exit,
-// its turn over that long game and its peak memory, in rows that begin
+// its command over that long game and its peak memory, in rows that begin
 // "beside the peer".
 //
 // zendry_play is the game as it stands with its autosave that can be left
@@ -141,38 +146,80 @@ std::string command_file(const std::string &home, const std::string &name, const
     return path;
 }
 
-struct replay_figures {
-    double cpu_us = 0, wall_us = 0;  // per turn, start-up taken off
-    long maxrss_kb = 0;
-    std::string report;  // what zendry_play said of its turns
+// A figure over the rounds: its median, and its first and third quartiles.
+struct spread {
+    double mid = 0, low = 0, high = 0;
 };
+
+spread over_rounds(const std::vector<double> &v) { return {median(v), percentile(v, 0.25), percentile(v, 0.75)}; }
+
+std::string fixed(double v, int decimals = 1) {
+    char buf[64];
+    snprintf(buf, sizeof buf, "%.*f", decimals, v);
+    return buf;
+}
+
+// "3.61 us (3.20..4.05)": the median and its unit, then the spread over
+// the rounds.
+std::string with_spread(const spread &s, int decimals, const std::string &unit) {
+    return fixed(s.mid, decimals) + unit + " (" + fixed(s.low, decimals) + ".." + fixed(s.high, decimals) + ")";
+}
 
 constexpr int RUNS = 11;
 
-// The medians of RUNS replays of a command file, less those of a replay of
-// no command, per command. Each run has a new home: the game keeps what a
-// finished game leaves for the next (a returning player is greeted
-// otherwise), and a replay in a home played in before would be another game.
-replay_figures replay(const std::string &bin, const std::string &file, int n, const std::string &empty,
-                      const std::vector<std::string> &env) {
-    std::vector<double> cpu, wall, cpu0, wall0;
-    replay_figures f;
-    for (int r = 0; r < RUNS; r++) {
-        const std::string home0 = console_home(), home = console_home();
-        measured e = run(bin, {"-n", "-p0", "-c", empty}, home0, env);
-        measured m = run(bin, {"-n", "-p0", "-c", file}, home, env);
-        std::filesystem::remove_all(home0);
-        std::filesystem::remove_all(home);
-        cpu0.push_back(e.cpu_us);
-        wall0.push_back(e.wall_us);
-        cpu.push_back(m.cpu_us);
-        wall.push_back(m.wall_us);
-        f.maxrss_kb = std::max(f.maxrss_kb, m.maxrss_kb);
-        f.report = m.err;
-    }
-    f.cpu_us = (median(cpu) - median(cpu0)) / n;
-    f.wall_us = (median(wall) - median(wall0)) / n;
-    return f;
+// The cost of a command in a replay: its start-up taken off, divided by the
+// commands given; and the replay's peak memory.
+struct per_command {
+    double cpu_us = 0, wall_us = 0;
+    long maxrss_kb = 0;
+};
+
+measured run_in_new_home(const std::string &bin, const std::vector<std::string> &args,
+                         const std::vector<std::string> &env = {}) {
+    const std::string h = console_home();
+    measured m = run(bin, args, h, env);
+    std::filesystem::remove_all(h);
+    return m;
+}
+
+per_command less_start(const measured &m, const measured &start, int n) {
+    return {(m.cpu_us - start.cpu_us) / n, (m.wall_us - start.wall_us) / n, m.maxrss_kb};
+}
+
+// One replay of a command file of n commands, less a replay of no command
+// (its start-up) run just before it. Each replay has a new home: the game
+// keeps what a finished game leaves for the next (a returning player is
+// greeted otherwise), and a replay in a home played in before would be
+// another game.
+per_command replay_once(const std::string &bin, const std::string &file, int n, const std::string &empty,
+                        const std::vector<std::string> &env) {
+    const measured e = run_in_new_home(bin, {"-n", "-p0", "-c", empty}, env);
+    const measured m = run_in_new_home(bin, {"-n", "-p0", "-c", file}, env);
+    return less_start(m, e, n);
+}
+
+std::string valgrind_path() {
+    const char *path = getenv("PATH");
+    std::istringstream dirs(path ? path : "/usr/bin:/bin");
+    for (std::string d; std::getline(dirs, d, ':');)
+        if (!d.empty() && access((d + "/valgrind").c_str(), X_OK) == 0) return d + "/valgrind";
+    return "";
+}
+
+// The instructions a run executes, counted by valgrind's callgrind (-1
+// when valgrind is not installed or the count is not found). They are the
+// same from run to run, whatever else the machine does.
+double instructions(const std::string &bin, const std::vector<std::string> &args, const std::vector<std::string> &env) {
+    static const std::string valgrind = valgrind_path();
+    if (valgrind.empty()) return -1;
+    const std::string h = console_home(), log = h + "/callgrind.log";
+    std::vector<std::string> vargs = {"--tool=callgrind", "--callgrind-out-file=/dev/null", "--log-file=" + log, bin};
+    vargs.insert(vargs.end(), args.begin(), args.end());
+    run(valgrind, vargs, h, env);
+    const std::string text = slurp(log);
+    std::filesystem::remove_all(h);
+    const size_t at = text.find("Collected : ");
+    return at == std::string::npos ? -1 : atof(text.c_str() + at + 12);
 }
 
 // ---- The browser's round trip ---------------------------------------------
@@ -238,23 +285,32 @@ round_trips browser_turns(const std::string &bin, const std::string &seed_file,
     char tmpl[] = "/tmp/zendry_browser_XXXXXX";
     if (!mkdtemp(tmpl)) abort();
     const std::string home = tmpl, url_file = home + "/url", script = home + "/hand-over.sh";
-    // Stands in for the browser: hands the page's address to this client.
-    spit(script, "#!/bin/sh\nfor url; do :; done\nprintf '%s\\n' \"$url\" > \"$BENCH_URL_FILE.part\" && "
-                 "mv \"$BENCH_URL_FILE.part\" \"$BENCH_URL_FILE\"\n");
+    // Stands in for the browser: hands what it is given to open, its last
+    // argument, to this client: the page's address, or the content of a
+    // local file (a page that forwards to the address).
+    spit(script, "#!/bin/sh\nfor url; do :; done\nfile=${url#file://}\n"
+                 "if [ -f \"$file\" ]; then cat \"$file\"; else printf '%s\\n' \"$url\"; fi "
+                 "> \"$BENCH_URL_FILE.part\" && mv \"$BENCH_URL_FILE.part\" \"$BENCH_URL_FILE\"\n");
     chmod(script.c_str(), 0755);
     std::vector<std::string> with_url = env;
     with_url.push_back("BENCH_URL_FILE=" + url_file);
     pid_t pid = start(bin, {"-n", "-c", seed_file, "-B" + script}, home, with_url);
-    std::string url;
-    for (int i = 0; i < 2000 && url.empty(); i++) {
-        url = slurp(url_file);
-        if (url.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    std::string handed;
+    for (int i = 0; i < 2000 && handed.empty(); i++) {
+        handed = slurp(url_file);
+        if (handed.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    // The page's address: "http://127.0.0.1:<port>/<path>", up to the first
+    // character that cannot be in it.
+    std::string url;
+    if (const size_t at = handed.find("http://"); at != std::string::npos)
+        url = handed.substr(at, handed.find_first_of(" \t\r\n\"'<>;", at) - at);
     round_trips r;
-    if (!url.empty()) {
+    if (url.find('/', 7) == std::string::npos) {
+        fprintf(stderr, "turn_bench: no page address handed to the browser: %.200s\n", handed.c_str());
+    } else {
         const int port = atoi(url.c_str() + url.find(':', 7) + 1);
-        std::string page = url.substr(url.find('/', 7));
-        page = page.substr(0, page.find('\n'));
+        const std::string page = url.substr(url.find('/', 7));
         page_request(port, page, nullptr);
         page_request(port, page + "?status=0xS", nullptr);
         const int warm = 10;
@@ -272,6 +328,9 @@ round_trips browser_turns(const std::string &bin, const std::string &seed_file,
         }
         r.p50 = percentile(times, 0.50);
         r.p99 = percentile(times, 0.99);
+        // A ping is answered once the game waits for the next command, its
+        // last autosave written.
+        page_request(port, page + "?status=0x", nullptr);
     }
     if (saves) *saves = autosaves_written(home + "/fablet/zendry");  // before the end removes them
     kill(pid, SIGTERM);
@@ -279,12 +338,6 @@ round_trips browser_turns(const std::string &bin, const std::string &seed_file,
     r.report = slurp(home + "/stderr");
     std::filesystem::remove_all(home);
     return r;
-}
-
-std::string fixed(double v, int decimals = 1) {
-    char buf[64];
-    snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    return buf;
 }
 
 // What zendry_play said of its turns ("5000 turns, 4990 autosaved").
@@ -380,9 +433,11 @@ int main(int argc, char **argv) {
 
     // Start-up: from launch to the first input, which is the end of input;
     // the loading alone is the program's version (it ends before the game
-    // starts); the floor is the smallest program of the system. The peer,
-    // if any, starts in the same rounds, its first input the end of input.
-    std::vector<double> starts, loads, floors, peer_starts, start_ratios;
+    // starts); the floor is the smallest program of the system. The game's
+    // own start is the start less the loading, within each round. The
+    // peer, if any, starts in the same rounds, its first input the end of
+    // input.
+    std::vector<double> starts, loads, own_starts, floors, peer_starts, start_ratios;
     long start_rss = 0, peer_start_rss = 0;
     for (int r = 0; r < 31; r++) {
         measured m = run(game, {"-n", "-p0", "-c", empty}, home);
@@ -395,76 +450,116 @@ int main(int argc, char **argv) {
             start_ratios.push_back(m.wall_us / p.wall_us);
         }
         loads.push_back(run(game, {"-v"}, home).wall_us);
+        own_starts.push_back((m.wall_us - loads.back()) / 1000);
         floors.push_back(run("/bin/echo", {}, home).wall_us);
     }
     printf("| start-up, from launch to the first input and exit: in all / loading the program (its version "
-           "alone) / the game's own start (INIT, configuration, text database check) / /bin/echo beside it | "
-           "%s / %s / %s / %s ms |\n",
+           "alone) / the game's own start (INIT, configuration, text database check; within each round) / "
+           "/bin/echo beside it | %s ms / %s ms / %s / %s ms |\n",
            fixed(median(starts) / 1000, 2).c_str(), fixed(median(loads) / 1000, 2).c_str(),
-           fixed((median(starts) - median(loads)) / 1000, 2).c_str(), fixed(median(floors) / 1000, 2).c_str());
+           with_spread(over_rounds(own_starts), 2, " ms").c_str(), fixed(median(floors) / 1000, 2).c_str());
     printf("| peak memory at start-up | %s MiB |\n", fixed(double(start_rss) / 1024, 1).c_str());
 
-    // The winning walkthrough through the game as it stands: every turn
+    // The winning walkthrough through the game as it stands: every command
     // autosaved by the game itself, counted from the files it leaves.
     {
         std::string seed;
         const std::vector<std::string> walk = walkthrough(argv[3], &seed);
         const std::string walk_file = command_file_seeded(home, "walk.cmd", seed, walk);
-        replay_figures w = replay(game, walk_file, int(walk.size()), empty, {});
+        std::vector<double> cpu, wall;
+        long rss = 0;
+        for (int r = 0; r < RUNS; r++) {
+            const per_command w = replay_once(game, walk_file, int(walk.size()), empty, {});
+            cpu.push_back(w.cpu_us);
+            wall.push_back(w.wall_us);
+            rss = std::max(rss, w.maxrss_kb);
+        }
         const std::string once = console_home();  // one replay in a new home, for the count
         run(game, {"-n", "-p0", "-c", walk_file}, once);
         const long saves = autosaves_written(once + "/fablet/zendry");
         std::filesystem::remove_all(once);
-        printf("| one turn of the winning walkthrough (%zu commands, %ld autosaves counted from the files), "
+        printf("| one command of the winning walkthrough (%zu commands, %ld autosaves counted from the files), "
                "processor time / wall time | %s us / %s us |\n",
-               walk.size(), saves, fixed(w.cpu_us, 2).c_str(), fixed(w.wall_us, 2).c_str());
-        printf("| peak memory over the whole walkthrough | %s MiB |\n", fixed(double(w.maxrss_kb) / 1024, 1).c_str());
+               walk.size(), saves, fixed(median(cpu), 2).c_str(), fixed(median(wall), 2).c_str());
+        printf("| peak memory over the whole walkthrough | %s MiB |\n", fixed(double(rss) / 1024, 1).c_str());
     }
 
     // A game of the realistic mix played by zendry_play's player in the
-    // game under way (from "begin"), replayed by zendry_play with its
-    // autosave and without it: the same turns in the same binary.
+    // game under way (from "begin"), replayed by zendry_play without its
+    // autosave and with it (the same commands in the same binary), and
+    // played whole by the game as it stands, in each round; the autosave's
+    // share is taken within each round. The last of the whole games is kept
+    // for its journal and its resume.
     const std::string mix_said = record_game(play, home, "mix.cmd", "mix", 10000, empty);
     const std::string mixed = home + "/mix.cmd";
     const std::vector<std::string> mix_commands = commands_of(mixed, nullptr);
     const int N = int(mix_commands.size());
-    replay_figures without = replay(play, mixed, N, empty, quiet);
-    replay_figures with = replay(play, mixed, N, empty, {});
-    const std::string once = console_home();
-    const measured mix_once = run(game, {"-n", "-p0", "-c", mixed}, once);  // the game as it stands
-    const long mix_saves = autosaves_written(once + "/fablet/zendry");
-    std::filesystem::remove_all(once);
-    printf("| one turn of a realistic mix played in the game under way (%s), processor time, without the "
+    std::vector<double> without, with, with_wall, share_us, share_pct, whole_s;
+    long mix_rss = 0, mix_saves = -1;
+    std::string lhome;
+    for (int r = 0; r < RUNS; r++) {
+        per_command a, q;
+        // The order within a round alternates, so that neither comes always first.
+        if (r % 2) {
+            a = replay_once(play, mixed, N, empty, {});
+            q = replay_once(play, mixed, N, empty, quiet);
+        } else {
+            q = replay_once(play, mixed, N, empty, quiet);
+            a = replay_once(play, mixed, N, empty, {});
+        }
+        without.push_back(q.cpu_us);
+        with.push_back(a.cpu_us);
+        with_wall.push_back(a.wall_us);
+        share_us.push_back(a.cpu_us - q.cpu_us);
+        share_pct.push_back(100 * (a.cpu_us - q.cpu_us) / a.cpu_us);
+        if (!lhome.empty()) std::filesystem::remove_all(lhome);
+        lhome = console_home();
+        const measured g = run(game, {"-n", "-p0", "-c", mixed}, lhome);
+        whole_s.push_back(g.wall_us / 1e6);
+        mix_rss = std::max(mix_rss, g.maxrss_kb);
+        mix_saves = autosaves_written(lhome + "/fablet/zendry");
+    }
+    printf("| one command of a realistic mix played in the game under way (%s), processor time, without the "
            "autosave | %s us |\n",
-           mix_said.c_str(), fixed(without.cpu_us, 2).c_str());
-    printf("| the same turns with the autosave (%ld autosaves counted from the files the game as it stands "
+           mix_said.c_str(), fixed(median(without), 2).c_str());
+    printf("| the same commands with the autosave (%ld autosaves counted from the files the game as it stands "
            "leaves), processor time / wall time | %s us / %s us |\n",
-           mix_saves, fixed(with.cpu_us, 2).c_str(), fixed(with.wall_us, 2).c_str());
-    printf("| the autosave's share of that turn (processor time) | %s us, %s %% |\n",
-           fixed(with.cpu_us - without.cpu_us, 2).c_str(),
-           fixed(100 * (with.cpu_us - without.cpu_us) / with.cpu_us, 0).c_str());
+           mix_saves, fixed(median(with), 2).c_str(), fixed(median(with_wall), 2).c_str());
+    printf("| the autosave's share of such a command (processor time, with less without, within each round): in "
+           "all / of the command with it | %s / %s |\n",
+           with_spread(over_rounds(share_us), 2, " us").c_str(), with_spread(over_rounds(share_pct), 0, " %").c_str());
     printf("| peak memory over that game in the game as it stands | %s MiB |\n",
-           fixed(double(mix_once.maxrss_kb) / 1024, 1).c_str());
+           fixed(double(mix_rss) / 1024, 1).c_str());
+    printf("| that game played whole in the game as it stands, from launch to exit, each time in a new home "
+           "(%ld autosaves counted), wall time | %s |\n",
+           mix_saves, with_spread(over_rounds(whole_s), 3, " s").c_str());
 
     // That game as a long one: its journal's log and its resume by the game
-    // itself, against a new game's start in a home of its own (a new game
-    // would put its own autosave in place of the long game's). The game is
-    // recorded up to shortly before its end, which would remove its
-    // autosave.
+    // itself, against a new game's start in a home played in before (the
+    // game's folder and its persistent data there already, as for a
+    // returning player; a new game in the long game's home would put its
+    // own autosave in place of the long game's). Both start with nothing
+    // typed and stop at the end of input.
     {
-        const std::string long_said = mix_said;
-        const std::string long_file = mixed;
-        const std::string lhome = console_home(), work = lhome + "/fablet/zendry";
-        measured played = run(game, {"-n", "-p0", "-c", long_file}, lhome);
+        const std::string work = lhome + "/fablet/zendry";
         const long long_saves = autosaves_written(work);
         const bool kept = std::filesystem::exists(work + "/_zendry.orh");
         const auto journal = kept ? std::filesystem::file_size(work + "/_zendry.orh") : 0;
-        std::vector<double> resumes, news;
-        for (int r = 0; r < 11; r++) {
-            resumes.push_back(run(game, {"-p0"}, lhome).wall_us);
-            const std::string nhome = console_home();
-            news.push_back(run(game, {"-n", "-p0", "-c", empty}, nhome).wall_us);
-            std::filesystem::remove_all(nhome);
+        const std::string nhome = console_home();
+        const std::vector<std::string> opening(mix_commands.begin(), mix_commands.begin() + std::min(N, 20));
+        run(game, {"-n", "-p0", "-c", command_file_seeded(nhome, "opening.cmd", "Wiz: 4242", opening)}, nhome);
+        std::vector<double> over_cpu, over_wall;
+        for (int r = 0; r < RUNS; r++) {
+            measured resumed, begun;
+            if (r % 2) {
+                begun = run(game, {"-n", "-p0"}, nhome);
+                resumed = run(game, {"-p0"}, lhome);
+            } else {
+                resumed = run(game, {"-p0"}, lhome);
+                begun = run(game, {"-n", "-p0"}, nhome);
+            }
+            over_cpu.push_back((resumed.cpu_us - begun.cpu_us) / 1000);
+            over_wall.push_back((resumed.wall_us - begun.wall_us) / 1000);
         }
         // Each resume goes on with the long game (its count of autosaves
         // grows by one a run); a smaller count would be another game.
@@ -472,38 +567,73 @@ int main(int argc, char **argv) {
         if (resumed_saves < long_saves)
             fprintf(stderr, "turn_bench: the resumes lost the long game's autosave (%ld autosaves, then %ld)\n",
                     long_saves, resumed_saves);
+        std::filesystem::remove_all(nhome);
         std::filesystem::remove_all(lhome);
-        printf("| a long game of the mix in the game as it stands (%s; %ld autosaves counted), wall time | %s s |\n",
-               long_said.c_str(), long_saves, fixed(played.wall_us / 1e6, 2).c_str());
         printf("| the undo journal's log, _zendry.orh, after that game | %s KB |\n",
                kept ? fixed(double(journal) / 1000, 0).c_str() : "none");
         printf("| resume of that game at the next start (the game, the transcript of its turn, its journal), over a "
-               "new game's start | %s ms |\n",
-               fixed((median(resumes) - median(news)) / 1000, 2).c_str());
+               "new game's start in a home played in before, within each round: processor time / wall time | %s / %s |\n",
+               with_spread(over_rounds(over_cpu), 2, " ms").c_str(), with_spread(over_rounds(over_wall), 2, " ms").c_str());
     }
 
     // By command class, without the autosave: a game of each class played
     // by the same player (a take or a drop where there is something to take
-    // or drop, else a move on).
+    // or drop, else a move on), all replayed in each round beside one
+    // replay of no command; the unknown and misspelt words against the
+    // slowest of the known commands within each round. The instructions of
+    // each are counted once (they are the same from run to run).
     const int M = 3000;
-    double known = 0;
-    std::string classes, figures, said;
-    std::vector<double> per_class;
+    std::vector<std::string> class_files;
+    std::vector<int> class_n;
+    std::string classes, said;
     for (int c = 0; c < mix::NCLASSES; c++) {
         const std::string name = "class" + std::to_string(c) + ".cmd";
         const std::string report = record_game(play, home, name, mix::class_names[c], M, empty);
-        const std::string f = home + "/" + name;
-        per_class.push_back(replay(play, f, int(commands_of(f, nullptr).size()), empty, quiet).cpu_us);
+        class_files.push_back(home + "/" + name);
+        class_n.push_back(int(commands_of(class_files.back(), nullptr).size()));
         classes += std::string(c ? ", " : "") + mix::class_names[c];
-        figures += std::string(c ? " / " : "") + fixed(per_class.back(), 2);
         if (c == mix::MOVE || c == mix::TAKE_DROP) said += std::string(said.empty() ? "" : "; ") + mix::class_names[c] + ": " + report;
-        if (c == mix::MOVE || c == mix::LOOK || c == mix::TAKE_DROP || c == mix::EXAMINE)
-            known = std::max(known, per_class.back());
     }
-    printf("| a turn by command class, processor time without the autosave (%s; %s) | %s us |\n", classes.c_str(),
+    const auto is_known = [](int c) { return c == mix::MOVE || c == mix::LOOK || c == mix::TAKE_DROP || c == mix::EXAMINE; };
+    std::vector<std::vector<double>> per_class(mix::NCLASSES);
+    std::vector<double> unknown_ratio, misspelt_ratio;
+    for (int r = 0; r < RUNS; r++) {
+        const measured e = run_in_new_home(play, {"-n", "-p0", "-c", empty}, quiet);
+        std::vector<double> cost(mix::NCLASSES);
+        for (int k = 0; k < mix::NCLASSES; k++) {
+            const int c = r % 2 ? mix::NCLASSES - 1 - k : k;  // in turn forwards and backwards
+            cost[size_t(c)] = less_start(run_in_new_home(play, {"-n", "-p0", "-c", class_files[size_t(c)]}, quiet), e,
+                                         class_n[size_t(c)]).cpu_us;
+        }
+        double known = 0;
+        for (int c = 0; c < mix::NCLASSES; c++) {
+            per_class[size_t(c)].push_back(cost[size_t(c)]);
+            if (is_known(c)) known = std::max(known, cost[size_t(c)]);
+        }
+        unknown_ratio.push_back(cost[mix::UNKNOWN] / known);
+        misspelt_ratio.push_back(cost[mix::MISSPELT] / known);
+    }
+    std::string figures, counted;
+    std::vector<double> ins(mix::NCLASSES, -1);
+    const double ins0 = instructions(play, {"-n", "-p0", "-c", empty}, quiet);
+    double known_ins = 0;
+    for (int c = 0; c < mix::NCLASSES; c++) {
+        figures += std::string(c ? " / " : "") + fixed(median(per_class[size_t(c)]), 2);
+        const double i = instructions(play, {"-n", "-p0", "-c", class_files[size_t(c)]}, quiet);
+        if (ins0 >= 0 && i >= 0) ins[size_t(c)] = (i - ins0) / class_n[size_t(c)];
+        counted += std::string(c ? " / " : "") + fixed(ins[size_t(c)] / 1000, 1);
+        if (is_known(c)) known_ins = std::max(known_ins, ins[size_t(c)]);
+    }
+    const bool have_ins = *std::min_element(ins.begin(), ins.end()) >= 0;
+    printf("| a command by command class, processor time without the autosave (%s; %s) | %s us |\n", classes.c_str(),
            said.c_str(), figures.c_str());
-    printf("| unknown and misspelt words against the slowest of move, look, take or drop and examine | %sx and %sx |\n",
-           fixed(per_class[mix::UNKNOWN] / known, 2).c_str(), fixed(per_class[mix::MISSPELT] / known, 2).c_str());
+    printf("| the same commands, instructions counted by callgrind (thousands a command) | %s |\n",
+           have_ins ? counted.c_str() : "valgrind is not installed");
+    printf("| unknown and misspelt words against the slowest of move, look, take or drop and examine: in processor "
+           "time, within each round / in instructions | %s and %s / %s |\n",
+           with_spread(over_rounds(unknown_ratio), 2, "x").c_str(), with_spread(over_rounds(misspelt_ratio), 2, "x").c_str(),
+           have_ins ? (fixed(ins[mix::UNKNOWN] / known_ins, 2) + "x and " + fixed(ins[mix::MISSPELT] / known_ins, 2) + "x").c_str()
+                    : "valgrind is not installed");
 
     // The browser: the mix's commands after "begin", with and without the
     // autosave, its autosaves counted from the files.
@@ -514,8 +644,14 @@ int main(int argc, char **argv) {
     size_t answered = browsed.size();
     for (int r = 0; r < 3; r++) {
         long saves = 0;  // none counted when the game ended first (its end removes the files)
-        round_trips a = browser_turns(play, empty, browsed, {}, &saves),
-                    b = browser_turns(play, empty, browsed, quiet, nullptr);
+        round_trips a, b;
+        if (r % 2) {
+            b = browser_turns(play, empty, browsed, quiet, nullptr);
+            a = browser_turns(play, empty, browsed, {}, &saves);
+        } else {
+            a = browser_turns(play, empty, browsed, {}, &saves);
+            b = browser_turns(play, empty, browsed, quiet, nullptr);
+        }
         browser_saves = std::max(browser_saves, saves);
         answered = std::min({answered, a.answered, b.answered});
         p50.push_back(a.p50);
@@ -524,7 +660,8 @@ int main(int argc, char **argv) {
         q99.push_back(b.p99);
     }
     printf("| a browser turn's round trip over the loopback, %zu turns with the autosave (%zu answered in every run; "
-           "%ld autosaves counted): median / 99th percentile | %s us / %s us |\n",
+           "%ld autosaves counted): median / 99th percentile of the turns after the first ten, each the median of "
+           "three runs | %s us / %s us |\n",
            browsed.size(), answered, browser_saves, fixed(median(p50), 0).c_str(), fixed(median(p99), 0).c_str());
     printf("| the same without the autosave: median / 99th percentile | %s us / %s us |\n", fixed(median(q50), 0).c_str(),
            fixed(median(q99), 0).c_str());
@@ -561,7 +698,7 @@ int main(int argc, char **argv) {
             ours_rss = std::max(ours_rss, m.maxrss_kb);
             peer_rss = std::max(peer_rss, p.maxrss_kb);
         }
-        printf("| beside the peer: a turn, processor time, the game (the mix's %d commands, autosave on) / the peer "
+        printf("| beside the peer: a command, processor time, the game (the mix's %d commands, autosave on) / the peer "
                "(%d commands), and the median of the ratios of the rounds | %s / %s us, %sx |\n",
                N, peer_n, fixed((median(ours) - median(ours0)) / N, 2).c_str(),
                fixed((median(theirs) - median(theirs0)) / peer_n, 2).c_str(), fixed(median(ratios), 2).c_str());
