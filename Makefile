@@ -76,7 +76,8 @@ fuzz:
 	ls fuzz/*_fuzz.cpp | sed 's|.*/||; s|_fuzz\.cpp$$||' | \
 	  xargs -P $(FUZZ_JOBS) -I{} ./fuzz/run.sh fuzz build-fuzz {} $(FUZZ_SECONDS)
 
-bench: deps
+bench:
+	@./scripts/deps.sh bench
 	cmake -S . -B build-bench -DZENDRY_TESTS=OFF -DZENDRY_BENCH=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
 	cmake --build build-bench -j$(JOBS)
 	./scripts/bench.sh build-bench $(BENCH_FLAGS)

@@ -2,7 +2,8 @@
 # Installs what building, playing and testing need on a Debian machine, when
 # it is missing. "browser" also installs what the browser test needs, "fuzz"
 # what the fuzz harnesses need (clang with libFuzzer and the sanitizer
-# runtimes, and the symbolizer for readable reports).
+# runtimes, and the symbolizer for readable reports), "bench" what the
+# benchmark needs (valgrind, which counts instructions).
 set -euo pipefail
 wants() { [[ " $extras " == *" $1 "* ]]; }
 extras="$*"
@@ -26,6 +27,9 @@ if wants fuzz; then
   need_cmd clang++ clang
   need_pkg libclang-rt-dev
   need_cmd llvm-symbolizer llvm
+fi
+if wants bench; then
+  need_cmd valgrind valgrind
 fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
