@@ -55,7 +55,7 @@ const char *CONSTANTS =
     "constexpr int PLACE_HALL = 200;\n"
     "constexpr int VAR_HERE = 1146;\n";
 
-// A vocabulary of one entry: valid with --fixture.
+// A vocabulary of one entry: the rest of the table is padding.
 const char *SMALL_VOC = "lamp = OBJ_LAMP object\n";
 
 // Each broken source must stop the compiler with this message.
@@ -129,7 +129,7 @@ TEST(Textc, ReportsEachErrorWithFileAndLine) {
         d.write("constants.h", CONSTANTS);
         std::string fab = d.write("base.fab", c.fab);
         std::string voc = d.write("fixture.voc", c.voc ? c.voc : SMALL_VOC);
-        Result r = textc(d, "--constants " + d.path + "/constants.h --fixture --out " + d.path + "/db.cpp " + fab +
+        Result r = textc(d, "--constants " + d.path + "/constants.h --out " + d.path + "/db.cpp " + fab +
                              " " + voc);
         EXPECT_NE(r.status, 0) << c.want;
         EXPECT_NE(r.err.find(d.path + "/" + c.want), std::string::npos)
@@ -146,21 +146,26 @@ TEST(Textc, AnObjectMayBeWrittenInSeveralEntries) {
     std::string names = d.write("names.fab", "@object 5\n.name lamp\n");
     std::string looks = d.write("looks.fab", "@object OBJ_LAMP\n.brief A lamp\n.detail Brass.\n");
     std::string voc = d.write("fixture.voc", SMALL_VOC);
-    Result r = textc(d, "--constants " + d.path + "/constants.h --fixture --out " + d.path + "/db.cpp " + names +
+    Result r = textc(d, "--constants " + d.path + "/constants.h --out " + d.path + "/db.cpp " + names +
                             " " + looks + " " + voc);
     EXPECT_EQ(r.status, 0) << r.err;
 }
 
-TEST(Textc, VocabularyMustBeCompleteOutsideFixtures) {
+TEST(Textc, VocabularyMustFitItsTable) {
     TempDir d;
     d.write("constants.h", CONSTANTS);
-    std::string voc = d.write("game.voc", SMALL_VOC);
+    std::string many;
+    for (int i = 0; i <= NVOCAB; i++) many += "w" + std::to_string(i) + " = 5 object\n";
+    std::string voc = d.write("game.voc", many);
     std::string cmd = "--constants " + d.path + "/constants.h --out " + d.path + "/db.cpp " + voc;
     Result r = textc(d, cmd);
     EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.err.find("game.voc:1: the vocabulary holds 1 entries, not 1313"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("game.voc:" + std::to_string(NVOCAB + 1) + ": the vocabulary holds " +
+                         std::to_string(NVOCAB + 1) + " entries, more than its room for " + std::to_string(NVOCAB)),
+              std::string::npos)
+        << r.err;
     // A missing constants file is an error too.
-    r = textc(d, "--constants " + d.path + "/none.h --fixture --out " + d.path + "/db.cpp " + voc);
+    r = textc(d, "--constants " + d.path + "/none.h --out " + d.path + "/db.cpp " + d.write("small.voc", SMALL_VOC));
     EXPECT_NE(r.status, 0);
 }
 
@@ -298,7 +303,7 @@ TEST(Textc, StampOption) {
     d.write("constants.h", CONSTANTS);
     std::string fab = d.write("base.fab", "@text 1264\nHello.\n");
     std::string voc = d.write("fixture.voc", SMALL_VOC);
-    Result r = textc(d, "--constants " + d.path + "/constants.h --fixture --stamp 'Other 1.0' --out " + d.path +
+    Result r = textc(d, "--constants " + d.path + "/constants.h --stamp 'Other 1.0' --out " + d.path +
                          "/db.cpp " + fab + " " + voc);
     ASSERT_EQ(r.status, 0) << r.err;
     std::string src = d.read("db.cpp");
@@ -321,7 +326,7 @@ TEST(Textc, StampOption) {
     for (int p = 1; p <= len; p++) key += char(bytes[p] ^ mask(p));
     EXPECT_EQ(key, "Other 1.0");
     EXPECT_EQ(src.find("--stamp"), std::string::npos);
-    r = textc(d, "--constants " + d.path + "/constants.h --fixture --stamp '' --out " + d.path + "/x.cpp " + voc);
+    r = textc(d, "--constants " + d.path + "/constants.h --stamp '' --out " + d.path + "/x.cpp " + voc);
     EXPECT_NE(r.status, 0);
 }
 
@@ -348,7 +353,7 @@ TEST(Textc, Coverage) {
               "names: 2/701\n"
               "descriptions: 3/1594\n"
               "words: 1/2\n"
-              "vocabulary: 4/1313\n"
+              "vocabulary: 4 entries (room for 1600)\n"
               "procedures: 3/947\n"
               "stubs: 2\n");
     EXPECT_EQ(access((d.path + "/db.cpp").c_str(), F_OK), -1);
