@@ -32,11 +32,11 @@
 
 extern char **environ;
 
-int lsock = -1;
-int wsock = -1;
-int port = 1978;
-const char *const loopback_host = "127.0.0.1";
-char page_secret[33];
+int lsock = -1;                                 // the listening socket; -1 until it opens
+int wsock = -1;                                 // the request held for the next answer; -1 when none
+int port = 1978;                                // the first port tried, then the port bound
+const char *const loopback_host = "127.0.0.1";  // the page's host, in its address and in "Host:"
+char page_secret[33];                           // the run's secret in the page's address, 32 hex digits
 
 namespace {
 
@@ -56,8 +56,8 @@ struct connection {
     int64_t begun = 0;   // its first byte came (0: idle)
     http_request head;
 };
-connection conns[NCONN];
-int nconn = 0;
+connection conns[NCONN];  // the connections accepted and not yet answered
+int nconn = 0;            // how many of them are in use
 
 // The page's own origins, set when the listener opens: the address the
 // browser is started on, and the same port under "localhost" for a player
@@ -233,7 +233,7 @@ int page_of(const std::string &target) {
     for (; v && v < end && *v >= '0' && *v <= '9' && n < 100000000; v++) n = n * 10 + (*v - '0');
     return n;
 }
-int current_page = 0;
+int current_page = 0;  // the newest page that has spoken, which holds the game (0: none yet)
 
 int hex_digit(int c) {
     if (c >= '0' && c <= '9') return c - '0';

@@ -16,7 +16,7 @@
 #include "startup.h"
 #include "text.h"
 
-int page_number = 0;
+int page_number = 0;  // the number of the page last served, which its requests carry (0: none yet)
 
 namespace {
 
