@@ -656,8 +656,17 @@ void set_up_listener() {
     sockaddr_in addr = {};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = inet_addr(loopback_host);
+    const int first = port;
     for (int tries = 0;; tries++) {
-        if (tries == 100) fail("Failed to bind listening socket!\n");
+        if (tries == 100) {
+            // Every port tried is taken: the page cannot be served at all.
+            fprintf(stderr,
+                    "Failed to bind listening socket!\n"
+                    "(Every port from %d to %d of the loopback interface is taken.)\n"
+                    "The game's page cannot be served: play it in the console instead with '%s -C'.\n",
+                    first, port - 1, prog);
+            fablet_exit(-1);
+        }
         addr.sin_port = htons(uint16_t(port));
         if (bind(lsock, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0) break;
         port++;

@@ -879,7 +879,10 @@ TEST_F(Http, AHundredTakenPortsEndTheGame) {
     });
     for (int s : held) close(s);
     EXPECT_EQ(o.status, 255);
-    EXPECT_EQ(o.err, "Failed to bind listening socket!\n");
+    EXPECT_EQ(o.err, "Failed to bind listening socket!\n(Every port from " + std::to_string(base) + " to " +
+                         std::to_string(base + 99) +
+                         " of the loopback interface is taken.)\nThe game's page cannot be served: play it in the "
+                         "console instead with 'zendry -C'.\n");
 }
 
 }  // namespace
