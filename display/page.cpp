@@ -20,8 +20,6 @@ int page_number = 0;  // the number of the page last served, which its requests 
 
 namespace {
 
-const char *const GAME_TITLE = "Zendry";
-
 // The page template: plain lines are copied as they are (their own line
 // feeds included), a line "=x" is replaced by the value of tag x, and "=="
 // ends the page.

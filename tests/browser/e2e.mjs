@@ -1,8 +1,10 @@
-// Plays a game through its page in a real headless browser: the start
-// section started by Enter, the names a screen reader hears, commands and
-// their answers, the prompt echo, the history keys, the layout with a long
-// word and in a narrow window (the command field kept in sight), the focus
-// after a click in the transcript,
+// Plays a game through its page in a real headless browser: the browser
+// started on a forwarding file that holds the page's address (the address
+// on no command line, the file the player's alone and gone once the page
+// has loaded), the start section started by Enter, the names a screen
+// reader hears, commands and their answers, the prompt echo, the history
+// keys, the layout with a long word and in a narrow window (the command
+// field kept in sight), the focus after a click in the transcript,
 // the keep-alive pings over an idle spell, a reload (the last reply shown
 // again, commands echoed), the address opened as localhost, requests
 // without the run's secret (dropped unanswered), a command sent by a page
@@ -12,9 +14,9 @@
 //
 //   node e2e.mjs <game binary> <folder for the screenshot>
 //
-// The game is started with a browser command (hand-over.sh) that writes the
-// page's address to a file instead of opening a browser; the test then
-// loads that address in Chromium.
+// The game is started with a browser command (hand-over.sh) that writes
+// what it was handed to files instead of opening a browser; the test then
+// loads the forwarding file in Chromium.
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
@@ -51,13 +53,26 @@ try {
   const origin = new URL(url).origin;
   const secret = new URL(url).pathname;
 
+  // The browser was handed the forwarding file, in the game's directory and
+  // the player's alone; no argument holds the secret.
+  const started = run.started();
+  check(started.args.length > 0 && started.args.every((a) => !a.includes(secret.slice(1, -1))),
+    `no argument of the browser holds the secret: ${JSON.stringify(started.args)}`);
+  check(started.args[started.args.length - 1] === path.join(tmp, 'fablet', 'zendry', '_zendry-page.html'),
+    `the browser is handed the forwarding file in the game's directory: ${started.page}`);
+  check(started.mode === '600', `the forwarding file is the player's alone: mode ${started.mode}`);
+
   context = await launchBrowser(tmp);
   const page = context.pages()[0] || await context.newPage();
   page.on('pageerror', (e) => check(false, `no script error (${e.message})`));
-  await page.goto(url);
+  check(fs.existsSync(started.page), 'the forwarding file stands until the page is loaded');
+  await page.goto(started.pageUrl);
 
-  // The start section.
+  // The start section, reached through the forwarding file; the file is
+  // gone.
   await page.waitForSelector('#startit', { state: 'visible' });
+  check(page.url() === url, `the forwarding file leads to the page: ${page.url()}`);
+  check(!fs.existsSync(started.page), 'the forwarding file is removed once the page has loaded');
   check(await page.isHidden('#gameview'), 'game section hidden before the start');
   check((await page.textContent('#startit h1')).trim().length > 0, 'start section has its heading');
   check(/Zendry - .* \d+\.\d+, \d\d \w+ \d{4}/.test(await page.textContent('#startit h3')), 'version line');
