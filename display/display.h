@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <string>
 
+// The game's name as the page and its forwarding file show it.
+constexpr const char *GAME_TITLE = "Zendry";
+
 // Sockets are -1 when there is none (0 is the standard input).
 extern int lsock;  // the listening socket
 extern int wsock;  // the request held open for the next answer
@@ -39,7 +42,15 @@ struct http_request {
     bool get = false;          // the method is GET, with a target
     std::string target;        // the request line's target
     bool old_browser = false;  // "IE 5.0" in the User-Agent header
-    bool foreign = false;      // sent by another page, or to another host
+    // Sent by another page, or to another host: an Origin, Referer or Host
+    // header not our own, or the browser's word that the request comes from
+    // another site (Sec-Fetch-Site), unless it is the page itself opened in
+    // a window of its own from elsewhere: the browser tells so for the page
+    // opened through its forwarding file, and for that page reloaded.
+    bool foreign = false;
+    bool cross_site = false;   // Sec-Fetch-Site is neither "same-origin" nor "none"
+    bool navigate = false;     // Sec-Fetch-Mode is "navigate"
+    bool document = false;     // Sec-Fetch-Dest is "document": a window's page, not a frame's
     // The reader's place in the head.
     std::string line;
     bool line_cut = false;
@@ -65,7 +76,18 @@ bool carries_secret(const std::string &target);
 // there; a page request is then answered with the page, and a status report
 // like a ping, and the wait goes on.
 int browser_read(char *buf, int size, int seconds);
+// Starts the browser on the page's forwarding file (never on the address,
+// which holds the secret) and serves the page until it reports that it is
+// ready; the forwarding file is removed once the page has been asked for.
 void invoke_browser(const char *command, int seconds);
+
+// The page's forwarding file (forward.cpp): a page in the current directory
+// (the game's), readable and writable by the player alone, that sends the
+// browser on to url. Returns its full path; with the reason in why when it
+// could not be written (no file is left then). Removing it is safe at any
+// time, and it is removed when the program ends.
+std::string write_forwarding_file(const char *url, std::string &why);
+void remove_forwarding_file();
 
 // The saved-game listing and console pacing (saved.cpp).
 int process_saved(int n, char *name);

@@ -1,6 +1,6 @@
 // The loopback HTTP listener: opening it, waiting for the page's requests
 // (commands, status reports, keep-alive pings) with their time-outs, and
-// starting the player's browser on the page's address.
+// starting the player's browser on the page's forwarding file.
 //
 // One thread: every wait is a poll with a deadline, and a connection is read
 // only as far as it has sent, so neither a silent browser nor a stalled or
@@ -32,11 +32,11 @@
 
 extern char **environ;
 
-int lsock = -1;
-int wsock = -1;
-int port = 1978;
-const char *const loopback_host = "127.0.0.1";
-char page_secret[33];
+int lsock = -1;                                 // the listening socket; -1 until it opens
+int wsock = -1;                                 // the request held for the next answer; -1 when none
+int port = 1978;                                // the first port tried, then the port bound
+const char *const loopback_host = "127.0.0.1";  // the page's host, in its address and in "Host:"
+char page_secret[33];                           // the run's secret in the page's address, 32 hex digits
 
 namespace {
 
@@ -56,12 +56,13 @@ struct connection {
     int64_t begun = 0;   // its first byte came (0: idle)
     http_request head;
 };
-connection conns[NCONN];
-int nconn = 0;
+connection conns[NCONN];  // the connections accepted and not yet answered
+int nconn = 0;            // how many of them are in use
 
 // The page's own origins, set when the listener opens: the address the
-// browser is started on, and the same port under "localhost" for a player
-// who types the address by hand. No other page can use either name.
+// forwarding file sends the browser to, and the same port under
+// "localhost" for a player who types the address by hand. No other page
+// can use either name.
 char own_origin[2][64];
 std::vector<pid_t> children;  // browsers started, reaped as they end
 
@@ -155,8 +156,25 @@ void header_line(http_request &r) {
     } else if (header_is(r.line, "Sec-Fetch-Site", &v, &end)) {
         // Browsers say where a request comes from even when they send
         // neither Origin nor Referer (an image of another page).
-        if (!equals(v, end, "same-origin") && !equals(v, end, "none")) r.foreign = true;
+        if (!equals(v, end, "same-origin") && !equals(v, end, "none")) r.cross_site = true;
+    } else if (header_is(r.line, "Sec-Fetch-Mode", &v, &end)) {
+        r.navigate = equals(v, end, "navigate");
+    } else if (header_is(r.line, "Sec-Fetch-Dest", &v, &end)) {
+        r.document = equals(v, end, "document");
     }
+}
+
+const char *query_value(const std::string &target, const char *name, const char **end);
+
+// The head is whole. A request from another site is another page's, but
+// for the page itself opened in a window: the forwarding file the browser
+// is started on is a page of no site, and a reload of the page it led to
+// is said to come from another site too. Such a request can only show the
+// page (no status, no command), and not inside another page's frame.
+void end_head(http_request &r) {
+    r.complete = true;
+    const char *end;
+    if (r.cross_site && !(r.navigate && r.document && !query_value(r.target, "status=", &end))) r.foreign = true;
 }
 
 // One line of the head has ended (its line feed and the carriage returns
@@ -165,7 +183,7 @@ void header_line(http_request &r) {
 void end_line(http_request &r) {
     while (!r.line.empty() && r.line.back() == '\r') r.line.pop_back();
     if (r.line.empty() && !r.line_cut) {
-        if (r.lines > 0) r.complete = true;
+        if (r.lines > 0) end_head(r);
     } else if (!r.request_line) {
         request_line(r);
     } else {
@@ -233,7 +251,7 @@ int page_of(const std::string &target) {
     for (; v && v < end && *v >= '0' && *v <= '9' && n < 100000000; v++) n = n * 10 + (*v - '0');
     return n;
 }
-int current_page = 0;
+int current_page = 0;  // the newest page that has spoken, which holds the game (0: none yet)
 
 int hex_digit(int c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -331,16 +349,16 @@ std::vector<std::string> split_list(const char *command) {
     return list;
 }
 
-// Starts one alternative of the browser command on the url, without a
-// shell and without waiting for it (its standard input is /dev/null);
-// 0 when it cannot be started, with the reason in why.
-pid_t start_browser(const std::string &alt, const char *url, std::string &why) {
+// Starts one alternative of the browser command on the page's forwarding
+// file, without a shell and without waiting for it (its standard input is
+// /dev/null); 0 when it cannot be started, with the reason in why.
+pid_t start_browser(const std::string &alt, const std::string &page, std::string &why) {
     std::vector<std::string> args = split_args(alt);
     if (args.empty()) {
         why = "the browser command is empty";
         return 0;
     }
-    args.push_back(url);
+    args.push_back(page);
     std::vector<char *> argv;
     for (std::string &a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -584,8 +602,8 @@ int wait_request(char *buf, int size, int seconds, pid_t watch, int *status) {
     }
 }
 
-[[noreturn]] void no_browser(const char *command, const char *url, const std::vector<std::string> &why) {
-    printf("*ERROR* Failed to kick off '%s %s'!\n", command ? command : "", url);
+[[noreturn]] void no_browser(const char *command, const std::string &page, const std::vector<std::string> &why) {
+    printf("*ERROR* Failed to kick off '%s %s'!\n", command ? command : "", page.c_str());
     for (const std::string &w : why) printf("(%s.)\n", w.c_str());
     printf("No browser could be started to show the game: play it in the console instead\n"
            "with '%s -C', or name a browser that works with -B<browser>.\n",
@@ -644,6 +662,7 @@ bool carries_secret(const std::string &target) {
 void set_up_listener() {
     while (nconn > 0) close_conn(nconn - 1);
     draw_secret();
+    current_page = 0;  // no page of an earlier secret can speak again
     lsock = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (lsock < 0) {
         perror("");
@@ -656,8 +675,17 @@ void set_up_listener() {
     sockaddr_in addr = {};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = inet_addr(loopback_host);
+    const int first = port;
     for (int tries = 0;; tries++) {
-        if (tries == 100) fail("Failed to bind listening socket!\n");
+        if (tries == 100) {
+            // Every port tried is taken: the page cannot be served at all.
+            fprintf(stderr,
+                    "Failed to bind listening socket!\n"
+                    "(Every port from %d to %d of the loopback interface is taken.)\n"
+                    "The game's page cannot be served: play it in the console instead with '%s -C'.\n",
+                    first, port - 1, prog);
+            fablet_exit(-1);
+        }
         addr.sin_port = htons(uint16_t(port));
         if (bind(lsock, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0) break;
         port++;
@@ -669,10 +697,13 @@ void set_up_listener() {
 
 int browser_read(char *buf, int size, int seconds) { return wait_request(buf, size, seconds, 0, nullptr); }
 
-// The browser command may list alternatives separated by colons: each is
-// started in turn until one runs. One that ends at once with a failure
-// (an opener that finds no browser) before the page has been asked for
-// counts as not started, and the next is tried; when none is left the
+// The browser is started on the forwarding file, a page readable by the
+// player alone that sends it on to the page's address: the address holds
+// the run's secret, and a command line is there for every local account to
+// read. The browser command may list alternatives separated by colons:
+// each is started in turn until one runs. One that ends at once with a
+// failure (an opener that finds no browser) before the page has been asked
+// for counts as not started, and the next is tried; when none is left the
 // program says so and ends instead of waiting out the time-out.
 void invoke_browser(const char *command, int seconds) {
     set_up_listener();
@@ -680,15 +711,20 @@ void invoke_browser(const char *command, int seconds) {
     snprintf(url, sizeof url, "http://%s:%d/%s/", loopback_host, port, page_secret);
     std::vector<std::string> alternatives = command ? split_list(command) : std::vector<std::string>();
     std::vector<std::string> why;
+    std::string reason;
+    const std::string page = write_forwarding_file(url, reason);
+    if (!reason.empty()) {
+        why.push_back(reason);
+        no_browser(command, page, why);
+    }
     size_t next = 0;
     auto start_next = [&]() -> pid_t {
         while (next < alternatives.size()) {
-            std::string reason;
-            pid_t pid = start_browser(alternatives[next++], url, reason);
+            pid_t pid = start_browser(alternatives[next++], page, reason);
             if (pid > 0) return pid;
             why.push_back(reason);
         }
-        no_browser(command, url, why);
+        no_browser(command, page, why);
     };
     pid_t watch = start_next();
     for (;;) {
@@ -710,9 +746,10 @@ void invoke_browser(const char *command, int seconds) {
             continue;
         }
         // The page has been asked for: the browser runs, whatever its
-        // starter does from now on.
+        // starter does from now on, and has read the forwarding file.
         if (watch > 0) children.push_back(watch);
         watch = 0;
+        remove_forwarding_file();
         if (r == 'S') return;
         if (r == 'N') send_page();
     }

@@ -16,11 +16,9 @@
 #include "startup.h"
 #include "text.h"
 
-int page_number = 0;
+int page_number = 0;  // the number of the page last served, which its requests carry (0: none yet)
 
 namespace {
-
-const char *const GAME_TITLE = "Zendry";
 
 // The page template: plain lines are copied as they are (their own line
 // feeds included), a line "=x" is replaced by the value of tag x, and "=="
@@ -99,7 +97,21 @@ const char *const page[] = {
     "  if (timer) { clearInterval(timer); timer = null; }\n",
     "}\n",
     "function chunks() { return document.getElementsByName(\"chunk\"); }\n",
-    "function scrollDown() { el(\"conbot\").scrollIntoView(false); }\n",
+    "function scrollDown() { el(\"conbot\").scrollIntoView(false); atEnd = true; }\n",
+    // Whether the end of the game (the command field) is in sight is noted
+    // as the view scrolls, but not for a scroll of the window's new size not
+    // yet handled: a window made narrower or lower scrolls to the end again
+    // when the end was in sight, and a view read back in the history stays.
+    "var atEnd = true, seenWidth = 0, seenHeight = 0;\n",
+    "function scrolled() {\n",
+    "  if (window.innerWidth != seenWidth || window.innerHeight != seenHeight) return;\n",
+    "  atEnd = el(\"conbot\").getBoundingClientRect().top <= window.innerHeight + 2;\n",
+    "}\n",
+    "function resized() {\n",
+    "  seenWidth = window.innerWidth;\n",
+    "  seenHeight = window.innerHeight;\n",
+    "  if (atEnd && el(\"gameview\").style.display != \"none\") scrollDown();\n",
+    "}\n",
     "function addChunk(html) {\n",
     "  var d = document.createElement(\"div\");\n",
     "  d.id = \"chunk\" + (++chunkNo);\n",
@@ -219,7 +231,13 @@ const char *const page[] = {
     "}\n",
     "document.onkeydown = typing;\n",
     "document.onmouseup = clicked;\n",
+    "window.onscroll = scrolled;\n",
+    "window.onresize = resized;\n",
+    // The start button takes the focus, so that Enter starts the game.
     "window.onload = function () {\n",
+    "  seenWidth = window.innerWidth;\n",
+    "  seenHeight = window.innerHeight;\n",
+    "  el(\"start\").focus();\n",
     "  if (chunks().length > 0) state = \"R\";\n",
     "  send(\"0x\" + state);\n",
     "  startTimer();\n",
@@ -272,9 +290,11 @@ const char *const page[] = {
     "=c",
     "\n</div>\n",
     "<div id=\"gameview\" style=\"display:none\">\n",
-    "<div id=\"conreg\"></div>\n",
+    // The output region is a log whose new replies a screen reader reads
+    // out when the reader is free.
+    "<div id=\"conreg\" role=\"log\" aria-live=\"polite\" aria-label=\"Game transcript\"></div>\n",
     "<div id=\"comform\"><span class=\"query\">?&nbsp;</span>",
-    "<input class=\"command\" id=\"command\" size=\"",
+    "<input class=\"command\" id=\"command\" aria-label=\"Command\" size=\"",
     "=I",
     "\" maxlength=\"160\" type=\"text\" onkeydown=\"return key(event)\">",
     "=R",

@@ -86,7 +86,8 @@ int send_request(const std::string &head) {
 
 bool same(const http_request &a, const http_request &b) {
     return a.complete == b.complete && a.bad == b.bad && a.get == b.get && a.target == b.target &&
-           a.old_browser == b.old_browser && a.foreign == b.foreign;
+           a.old_browser == b.old_browser && a.foreign == b.foreign && a.cross_site == b.cross_site &&
+           a.navigate == b.navigate && a.document == b.document;
 }
 
 void check_parser(const std::string &head) {

@@ -1,7 +1,10 @@
-// Plays a game through its page in a real headless browser: the start
-// section, commands and their answers, the prompt echo, the history keys,
-// the layout with a long word and in a narrow window, the focus after a
-// click in the transcript,
+// Plays a game through its page in a real headless browser: the browser
+// started on a forwarding file that holds the page's address (the address
+// on no command line, the file the player's alone and gone once the page
+// has loaded), the start section started by Enter, the names a screen
+// reader hears, commands and their answers, the prompt echo, the history
+// keys, the layout with a long word and in a narrow window (the command
+// field kept in sight), the focus after a click in the transcript,
 // the keep-alive pings over an idle spell, a reload (the last reply shown
 // again, commands echoed), the address opened as localhost, requests
 // without the run's secret (dropped unanswered), a command sent by a page
@@ -11,13 +14,25 @@
 //
 //   node e2e.mjs <game binary> <folder for the screenshot>
 //
-// The game is started with a browser command (hand-over.sh) that writes the
-// page's address to a file instead of opening a browser; the test then
-// loads that address in Chromium.
+// The game is started with a browser command (hand-over.sh) that writes
+// what it was handed to files instead of opening a browser; the test then
+// loads the forwarding file in Chromium.
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
 import { check, commandsOf, finish, freshHome, launchBrowser, sleep, startGame, waitFor } from './support.mjs';
+
+// What a screen reader is told of the page: Chromium's own accessibility
+// tree, as the nodes of a role with their names and live setting.
+async function spoken(context, page, role) {
+  const session = await context.newCDPSession(page);
+  const { nodes } = await session.send('Accessibility.getFullAXTree');
+  await session.detach();
+  return nodes.filter((n) => !n.ignored && n.role && n.role.value === role).map((n) => ({
+    name: n.name ? n.name.value : '',
+    live: ((n.properties || []).find((p) => p.name === 'live') || { value: {} }).value.value,
+  }));
+}
 
 const [game, outDir] = process.argv.slice(2);
 if (!game || !outDir) {
@@ -38,17 +53,32 @@ try {
   const origin = new URL(url).origin;
   const secret = new URL(url).pathname;
 
+  // The browser was handed the forwarding file, in the game's directory and
+  // the player's alone; no argument holds the secret.
+  const started = run.started();
+  check(started.args.length > 0 && started.args.every((a) => !a.includes(secret.slice(1, -1))),
+    `no argument of the browser holds the secret: ${JSON.stringify(started.args)}`);
+  check(started.args[started.args.length - 1] === path.join(tmp, 'fablet', 'zendry', '_zendry-page.html'),
+    `the browser is handed the forwarding file in the game's directory: ${started.page}`);
+  check(started.mode === '600', `the forwarding file is the player's alone: mode ${started.mode}`);
+
   context = await launchBrowser(tmp);
   const page = context.pages()[0] || await context.newPage();
   page.on('pageerror', (e) => check(false, `no script error (${e.message})`));
-  await page.goto(url);
+  check(fs.existsSync(started.page), 'the forwarding file stands until the page is loaded');
+  await page.goto(started.pageUrl);
 
-  // The start section.
+  // The start section, reached through the forwarding file; the file is
+  // gone.
   await page.waitForSelector('#startit', { state: 'visible' });
+  check(page.url() === url, `the forwarding file leads to the page: ${page.url()}`);
+  check(!fs.existsSync(started.page), 'the forwarding file is removed once the page has loaded');
   check(await page.isHidden('#gameview'), 'game section hidden before the start');
   check((await page.textContent('#startit h1')).trim().length > 0, 'start section has its heading');
   check(/Zendry - .* \d+\.\d+, \d\d \w+ \d{4}/.test(await page.textContent('#startit h3')), 'version line');
-  await page.click('#start');
+  const startFocused = () => page.evaluate(() => document.activeElement && document.activeElement.id === 'start');
+  check(await waitFor('the start button focused', startFocused, 5000).catch(() => false), 'the start button has the focus');
+  await page.keyboard.press('Enter');
   await page.waitForSelector('#gameview', { state: 'visible' });
   check(await page.isHidden('#startit'), 'start section gone after the start');
   check(await page.evaluate(() => document.activeElement && document.activeElement.id === 'command'),
@@ -56,6 +86,14 @@ try {
 
   const commands = await commandsOf(page);
   const { play } = commands;
+
+  // A screen reader hears the command field by its name, and each reply as
+  // it comes, from a polite log.
+  const fields = await spoken(context, page, 'textbox');
+  check(fields.length === 1 && fields[0].name === 'Command', `the command field is named: ${JSON.stringify(fields)}`);
+  const logs = await spoken(context, page, 'log');
+  check(logs.length === 1 && logs[0].name.length > 0 && logs[0].live === 'polite',
+    `the transcript is a named polite live log: ${JSON.stringify(logs)}`);
 
   // Commands and answers, with the prompt echo.
   let answer = await play('lamp');
@@ -110,11 +148,28 @@ try {
   let box = await layout();
   check(box.page <= box.window && box.view <= 700 + 2 * 16 + 2 && box.text <= box.window,
     `a long word wraps inside the column: ${JSON.stringify(box)}`);
+  // More history than the window holds, and the window narrowed: the
+  // lines grow longer, and the view still ends at the command field, at
+  // once, not at the next command.
+  for (let k = 0; k < 8; k++) await play(`walk ${'around and '.repeat(15)}`.slice(0, 160));
+  const fieldInSight = () => page.evaluate(() => {
+    const r = document.getElementById('command').getBoundingClientRect();
+    return r.top >= 0 && r.bottom <= window.innerHeight;
+  });
+  const scrollY = () => page.evaluate(() => window.scrollY);
+  check(await fieldInSight() && await scrollY() > 0, 'a long history ends at the command field');
   await page.setViewportSize({ width: 420, height: 700 });
+  check(await waitFor('the command field in sight', fieldInSight, 3000).catch(() => false),
+    `the command field stays in sight in a narrowed window (${await scrollY()})`);
   box = await layout();
   check(box.page <= 420 && box.command <= 420 && box.text <= 420, `a narrow window shows the whole column: ${JSON.stringify(box)}`);
   await page.screenshot({ path: path.join(outDir, 'browser-e2e-narrow.png') });
+  // A view read back in the history stays there when the window changes.
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await sleep(300);
   await page.setViewportSize({ width: 1000, height: 760 });
+  await sleep(500);
+  check(await scrollY() === 0, `a view read back stays where it is when the window widens (${await scrollY()})`);
 
   // A click in the transcript leaves the keys with the command box, and
   // keys typed while the focus is elsewhere go to it too.
@@ -135,7 +190,7 @@ try {
   // game waiting.
   await sleep(6000);
   answer = await play('hall');
-  check(/Turn 5:/.test(answer), 'the game still answers after an idle spell');
+  check(/Turn 13:/.test(answer), 'the game still answers after an idle spell');
 
   // A reload during play serves the page again: it shows where the game
   // stands (the last reply), the game goes on in it with every command
@@ -147,9 +202,9 @@ try {
   await waitFor('the last reply after the reload', async () => (await commands.chunkCount()) >= 1);
   check(await commands.lastChunk() === before, `the reloaded page shows the last reply: ${JSON.stringify(await commands.lastChunk())}`);
   answer = await play('hall');
-  check(/Turn 6: long hall/.test(answer), `the game answers in the reloaded page: ${JSON.stringify(answer)}`);
+  check(/Turn 14: long hall/.test(answer), `the game answers in the reloaded page: ${JSON.stringify(answer)}`);
   answer = await play('lamp');
-  check(/Turn 7: lamp/.test(answer), 'and goes on');
+  check(/Turn 15: lamp/.test(answer), 'and goes on');
   const echoed = await page.$$eval('#conreg span.query:not(#prompt)', (s) => s.map((e) => e.textContent.replace(/\s+/g, ' ').trim()));
   check(JSON.stringify(echoed) === JSON.stringify(['? hall', '? lamp']),
     `each command is echoed after the reload: ${JSON.stringify(echoed)}`);

@@ -20,9 +20,9 @@ const run = startGame(game, tmp);
 
 let context;
 try {
-  const url = await run.address();
+  await run.address();
   context = await launchBrowser(tmp);
-  const page = await openGame(context, url);
+  const page = await openGame(context, run.started().pageUrl);
   await page.waitForSelector('#gameview', { state: 'visible' });
 
   const commands = await commandsOf(page);

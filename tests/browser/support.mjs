@@ -1,13 +1,14 @@
 // What the browser tests share: checks counted as they fail, waiting for a
 // condition, the program started in a fresh home with a browser command
-// (hand-over.sh) that writes the page's address to a file instead of
-// opening a browser, and the headless Chromium that loads that address.
+// (hand-over.sh) that writes what the game handed it to files instead of
+// opening a browser, and the headless Chromium that loads the page through
+// the forwarding file the game handed on.
 import { chromium } from 'playwright-core';
 import { spawn } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const chromiumPath = process.env.CHROMIUM || '/usr/bin/chromium';
@@ -32,7 +33,10 @@ export async function waitFor(what, test, ms = 15000) {
 
 // The program in a fresh home (`tmp`, also its working directory), with
 // its output kept for the report, with more arguments if given;
-// `address()` waits for its page address.
+// `address()` waits for the browser to be started and returns the page's
+// address (read from the forwarding file), `started()` then tells what the
+// browser was handed: its arguments, the forwarding file's path, its mode
+// then (octal digits) and its address as a file URL.
 export function startGame(game, tmp, env = {}, args = []) {
   const urlFile = path.join(tmp, 'url');
   const log = [];
@@ -46,7 +50,12 @@ export function startGame(game, tmp, env = {}, args = []) {
   const exited = new Promise((r) => proc.on('exit', (code, signal) => r({ code, signal })));
   const address = async () =>
     (await waitFor('the page address', () => fs.existsSync(urlFile) && fs.readFileSync(urlFile, 'utf8'))).trim();
-  return { proc, log, exited, address };
+  const read = (suffix) => fs.readFileSync(`${urlFile}.${suffix}`, 'utf8').replace(/\n$/, '');
+  const started = () => {
+    const page = read('page');
+    return { args: read('args').split('\n'), page, mode: read('mode'), pageUrl: pathToFileURL(page).href };
+  };
+  return { proc, log, exited, address, started };
 }
 
 export function freshHome(tag) {
@@ -63,8 +72,8 @@ export function launchBrowser(tmp) {
   });
 }
 
-// The game's page in the browser's first tab, its start pressed: script
-// errors in it fail the run.
+// The game's page in the browser's first tab (url: the forwarding file's
+// or the page's own), its start pressed: script errors in it fail the run.
 export async function openGame(context, url) {
   const page = context.pages()[0] || await context.newPage();
   page.on('pageerror', (e) => check(false, `no script error (${e.message})`));

@@ -53,9 +53,9 @@ const run = startGame(game, tmp, {}, ['-p0', `-c${seedFile}`]);
 let context;
 try {
   check(/^Wiz: \d+$/.test(seedLine), `the command file starts with its seed: ${seedLine}`);
-  const url = await run.address();
+  await run.address();
   context = await launchBrowser(tmp);
-  const page = await openGame(context, url);
+  const page = await openGame(context, run.started().pageUrl);
   await waitFor('the opening', () => page.evaluate(() => chunkNo >= 1));
   const started = Date.now();
 

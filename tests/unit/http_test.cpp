@@ -14,10 +14,14 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <netinet/in.h>
 #include <poll.h>
 #include <string>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -122,6 +126,26 @@ std::string page_served() {
     reader.join();
     close(sp[1]);
     return page;
+}
+
+// A directory of its own, removed with what it holds: the game's, where
+// the browser start writes the page's forwarding file, or a test's.
+struct scratch_dir {
+    std::string path;
+    scratch_dir() {
+        char name[] = "/tmp/http_testXXXXXX";
+        path = mkdtemp(name) ? name : "/nonexistent";
+    }
+    ~scratch_dir() { std::filesystem::remove_all(path); }
+    std::string forwarding_file() const { return path + "/_zendry-page.html"; }
+    bool empty() const { return std::filesystem::is_empty(path); }
+};
+
+std::string text_of(const std::string &file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream all;
+    all << in.rdbuf();
+    return all.str();
 }
 
 std::string body_of(const std::string &response) {
@@ -363,6 +387,11 @@ TEST(Page, ConfigurationValuesAreEscaped) {
 // waits on, or drops it unanswered and waits on.
 enum class fate { returned, ping, reply, not_found, page, dropped };
 
+// The headers a browser sends with a window's navigation from a site.
+std::string navigation(const char *site, const char *dest) {
+    return std::string("Sec-Fetch-Site: ") + site + "\r\nSec-Fetch-Mode: navigate\r\nSec-Fetch-Dest: " + dest + "\r\n";
+}
+
 struct row {
     const char *name;
     std::string request;  // %PORT% stands for the listener's port
@@ -423,6 +452,22 @@ TEST_F(Http, RequestsAreParsedFromTheTargetAndHeaders) {
          fate::dropped, 0, nullptr},
         {"same-site fetch", "GET /?status=1xquit HTTP/1.1\r\nSec-Fetch-Site: same-site\r\n\r\n", fate::dropped,
          0, nullptr},
+        // The page itself opened in a window from no site of its own (the
+        // forwarding file the browser is started on), or reloaded there, is
+        // served; nothing else another site asks for, even in a window.
+        {"page opened from a file", "GET / HTTP/1.1\r\n" + navigation("cross-site", "document") + "\r\n",
+         fate::page, 0, nullptr},
+        {"command navigated to from another site",
+         "GET /?status=1xquit HTTP/1.1\r\n" + navigation("cross-site", "document") + "\r\n", fate::dropped, 0,
+         nullptr},
+        {"page in another site's frame", "GET / HTTP/1.1\r\n" + navigation("cross-site", "iframe") + "\r\n",
+         fate::dropped, 0, nullptr},
+        {"page fetched by another site",
+         "GET / HTTP/1.1\r\nSec-Fetch-Site: cross-site\r\nSec-Fetch-Mode: no-cors\r\nSec-Fetch-Dest: document\r\n\r\n",
+         fate::dropped, 0, nullptr},
+        {"page opened from a page that names itself",
+         "GET / HTTP/1.1\r\n" + navigation("cross-site", "document") + "Referer: http://example.com/\r\n\r\n",
+         fate::dropped, 0, nullptr},
         // A head over 4095 bytes (the cookies of other local services) is
         // read whole and handled; its headers are still checked.
         {"long head", "GET /?status=15xlook HTTP/1.1\r\nCookie: " + std::string(6000, 'a') + "\r\nHost: 127.0.0.1:%PORT%\r\n\r\n",
@@ -492,13 +537,19 @@ TEST_F(Http, TheBufferSizeBoundsTheCopy) {
     EXPECT_STREQ(buf, "abcdef\n");
 }
 
+// The page requested from its forwarding file comes as a navigation from
+// no site of its own.
 TEST_F(Http, AtStartUpPageRequestsAndReportsAreReturned) {
     const struct {
         const char *target;
+        std::string headers;
         int result;
-    } cases[] = {{"/1234/", 'N'}, {"/?status=0xR", 'R'}, {"/?status=0xS", 'S'}};
+    } cases[] = {{"/1234/", "", 'N'},
+                 {"/", navigation("cross-site", "document"), 'N'},
+                 {"/?status=0xR", "", 'R'},
+                 {"/?status=0xS", "", 'S'}};
     for (const auto &c : cases) {
-        int a = client(std::string("GET ") + c.target + " HTTP/1.1\r\n\r\n");
+        int a = client(std::string("GET ") + c.target + " HTTP/1.1\r\n" + c.headers + "\r\n");
         EXPECT_EQ(browser_read(nullptr, 0, 5), c.result) << c.target;
         EXPECT_GE(wsock, 0);  // held for the answer
         answer_turn("tanswer");
@@ -783,7 +834,11 @@ TEST_F(Http, ANewerPageTakesTheGameOver) {
 
 // The browser command is started without a shell, its arguments split with
 // quotes honoured, the alternatives of a colon-separated list tried in turn;
-// the page is served until the page reports that it is ready.
+// the page is served until the page reports that it is ready. The browser
+// is handed the page's forwarding file, never the address with the secret:
+// the file in the game's directory, the player's alone whatever the umask,
+// made afresh (never written through a link left in its place), and gone
+// once the page has been asked for.
 TEST_F(Http, TheBrowserStartsOnTheNextFreePort) {
     close(lsock);
     lsock = -1;
@@ -791,31 +846,40 @@ TEST_F(Http, TheBrowserStartsOnTheNextFreePort) {
     int held[2] = {occupy(base), occupy(base + 1)};
     ASSERT_GE(held[0], 0);
     ASSERT_GE(held[1], 0);
-    char dir[] = "/tmp/http_testXXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    std::string file = std::string(dir) + "/the url";
-    std::string command = "no-such-browser-here --flag:/bin/sh -c 'printf %s \"$1\" > \"$0\"' \"" + file + "\"";
+    scratch_dir game_dir, out_dir;
+    const std::string kept = out_dir.path + "/kept";
+    std::ofstream(kept) << "kept";
+    ASSERT_EQ(symlink(kept.c_str(), game_dir.forwarding_file().c_str()), 0);
+    const std::string file = out_dir.path + "/the arguments";
+    std::string command = "no-such-browser-here --flag:/bin/sh -c 'printf \"%s\\n\" \"$@\" > \"$0\"' \"" + file + "\"";
     set_conf(CONF_WIDTH, "700");
     set_conf(CONF_BUTTON, "Y");
-    std::string url, page;
+    std::string args, forwarding, url, page;
+    mode_t mode = 0;
+    bool gone_after_page = false;
     std::thread browser([&] {
-        for (int k = 0; k < 100 && url.empty(); k++) {
+        for (int k = 0; k < 100 && args.empty(); k++) {
             usleep(100000);
-            FILE *f = fopen(file.c_str(), "r");
-            if (!f) continue;
-            char line[256] = "";
-            if (fgets(line, sizeof line, f)) url = line;
-            fclose(f);
+            args = text_of(file);
         }
-        if (url.empty()) return;
+        if (args.empty()) return;
+        struct stat st;
+        if (lstat(game_dir.forwarding_file().c_str(), &st) == 0) mode = st.st_mode;
+        forwarding = text_of(game_dir.forwarding_file());
+        size_t at = forwarding.find("url=");
+        if (at == std::string::npos) return;
+        url = forwarding.substr(at + 4, forwarding.find('"', at) - at - 4);
         // The page's address carries the secret drawn by the game.
         const std::string path = url.substr(url.find('/', 7));
         int s = connect_and_send_to(base + 2, "GET " + path + " HTTP/1.0\r\n\r\n", true);
         page = read_all(s);
         close(s);
+        gone_after_page = !std::filesystem::exists(std::filesystem::symlink_status(game_dir.forwarding_file()));
         close(connect_and_send_to(base + 2, "GET " + path + "?status=0xS HTTP/1.0\r\n\r\n", true));
     });
     outcome o = in_child([&] {
+        umask(0);
+        if (chdir(game_dir.path.c_str()) != 0) _exit(3);
         port = base;
         invoke_browser(command.c_str(), 10);
         fprintf(stderr, "ready on %d", port);
@@ -823,47 +887,103 @@ TEST_F(Http, TheBrowserStartsOnTheNextFreePort) {
     browser.join();
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.err, "ready on " + std::to_string(base + 2));
+    EXPECT_EQ(args, game_dir.forwarding_file() + "\n");
+    EXPECT_TRUE(S_ISREG(mode));
+    EXPECT_EQ(mode & 07777, 0600u);
     std::string prefix = "http://127.0.0.1:" + std::to_string(base + 2) + "/";
     EXPECT_EQ(url.rfind(prefix, 0), 0u) << url;
     EXPECT_EQ(url.size(), prefix.size() + 33) << url;
     EXPECT_EQ(url.find_first_not_of("0123456789abcdef", prefix.size()), url.size() - 1) << url;
     EXPECT_EQ(url.back(), '/');
+    EXPECT_EQ(args.find(url.substr(prefix.size(), 32)), std::string::npos);
+    EXPECT_NE(forwarding.find("<a href=\"" + url + "\">"), std::string::npos) << forwarding;
     EXPECT_NE(body_of(page).find("<title>Start fixture Zendry</title>"), std::string::npos);
+    EXPECT_TRUE(gone_after_page);
+    EXPECT_TRUE(game_dir.empty());
+    EXPECT_EQ(text_of(kept), "kept");
     close(held[0]);
     close(held[1]);
-    unlink(file.c_str());
-    rmdir(dir);
 
-    o = in_child([] {
+    o = in_child([&] {
         dup2(2, 1);
+        if (chdir(game_dir.path.c_str()) != 0) _exit(3);
         invoke_browser("/no/such/browser:also-not-here", 10);
     });
     EXPECT_EQ(o.status, 255);
-    EXPECT_EQ(o.err.rfind("*ERROR* Failed to kick off '/no/such/browser:also-not-here http://127.0.0.1:", 0),
+    EXPECT_EQ(o.err.rfind("*ERROR* Failed to kick off '/no/such/browser:also-not-here " + game_dir.forwarding_file() +
+                              "'!\n",
+                          0),
               0u)
         << o.err;
+    EXPECT_TRUE(game_dir.empty());
 }
 
 // A browser command that ends at once with a failure (an opener that finds
-// no browser) is reported at once, naming it, the page's address and the
-// console; the next alternative of a list is tried first. One that ends
-// well has handed the page on, and the wait goes on.
+// no browser) is reported at once, naming it, the forwarding file it was
+// handed and the console; the next alternative of a list is tried first.
+// One that ends well has handed the page on, and the wait goes on. Either
+// way the forwarding file is gone when the game ends.
 TEST_F(Http, ABrowserThatFailsAtOnceIsReportedAtOnce) {
-    outcome o = in_child([] {
+    scratch_dir game_dir;
+    outcome o = in_child([&] {
         dup2(2, 1);
+        if (chdir(game_dir.path.c_str()) != 0) _exit(3);
         invoke_browser("false:sh -c 'exit 3'", 30);
     });
     EXPECT_EQ(o.status, 255);
     EXPECT_LT(o.seconds, 3.0);
-    EXPECT_EQ(o.err.rfind("*ERROR* Failed to kick off 'false:sh -c 'exit 3' http://127.0.0.1:", 0), 0u) << o.err;
+    EXPECT_EQ(o.err.rfind("*ERROR* Failed to kick off 'false:sh -c 'exit 3' " + game_dir.forwarding_file() + "'!\n", 0),
+              0u)
+        << o.err;
     EXPECT_NE(o.err.find("('false' ended at once with exit status 1.)\n('sh' ended at once with exit status 3.)\n"),
               std::string::npos)
         << o.err;
     EXPECT_NE(o.err.find("in the console instead\nwith 'zendry -C'"), std::string::npos) << o.err;
+    EXPECT_TRUE(game_dir.empty());
 
-    o = in_child([] { invoke_browser("true", 1); });
+    o = in_child([&] {
+        if (chdir(game_dir.path.c_str()) != 0) _exit(3);
+        invoke_browser("true", 1);
+    });
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "*** No response from browser! ***\n");
+    EXPECT_TRUE(game_dir.empty());
+}
+
+// A game ended by a signal while the page is awaited takes its forwarding
+// file with it, and ends by that signal still. (The browser here sends the
+// signal when it finds the file it was handed.)
+TEST_F(Http, TheForwardingFileGoesWithAGameEndedByASignal) {
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(sig);
+        scratch_dir game_dir;
+        const std::string command = "sh -c 'test -f \"$0\" && kill -" + std::to_string(sig) + " $PPID'";
+        outcome o = in_child([&] {
+            if (chdir(game_dir.path.c_str()) != 0) _exit(3);
+            invoke_browser(command.c_str(), 10);
+        });
+        EXPECT_EQ(o.status, -1000 - sig);
+        EXPECT_TRUE(game_dir.empty());
+    }
+}
+
+// A forwarding file that cannot be written (the game's directory is gone)
+// starts no browser: the game says why and ends, the address nowhere.
+TEST_F(Http, NoForwardingFileStartsNoBrowser) {
+    scratch_dir out_dir;
+    const std::string file = out_dir.path + "/started";
+    const std::string command = "/bin/sh -c 'printf \"%s\\n\" \"$@\" > \"$0\"' \"" + file + "\"";
+    outcome o = in_child([&] {
+        dup2(2, 1);
+        scratch_dir game_dir;
+        if (chdir(game_dir.path.c_str()) != 0 || rmdir(game_dir.path.c_str()) != 0) _exit(3);
+        invoke_browser(command.c_str(), 10);
+    });
+    EXPECT_EQ(o.status, 255);
+    EXPECT_NE(o.err.find("the page's forwarding file"), std::string::npos) << o.err;
+    EXPECT_EQ(o.err.find("http://"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("with 'zendry -C'"), std::string::npos) << o.err;
+    EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 TEST_F(Http, AHundredTakenPortsEndTheGame) {
@@ -879,7 +999,10 @@ TEST_F(Http, AHundredTakenPortsEndTheGame) {
     });
     for (int s : held) close(s);
     EXPECT_EQ(o.status, 255);
-    EXPECT_EQ(o.err, "Failed to bind listening socket!\n");
+    EXPECT_EQ(o.err, "Failed to bind listening socket!\n(Every port from " + std::to_string(base) + " to " +
+                         std::to_string(base + 99) +
+                         " of the loopback interface is taken.)\nThe game's page cannot be served: play it in the "
+                         "console instead with 'zendry -C'.\n");
 }
 
 }  // namespace
