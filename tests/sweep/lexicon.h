@@ -4,7 +4,7 @@
 // adjectives, ways, names of what is not there to see...), and the things
 // a text names: each word of a thing, except a word that only qualifies
 // the thing word after it ("stone pipe" names the pipe, "iron gate" the
-// gate).
+// gate, "the lynx's den" the den).
 #pragma once
 
 #include <cctype>
@@ -54,7 +54,8 @@ inline bool word_char(char c) { return std::isalpha(static_cast<unsigned char>(c
 // The words of a text: runs of letters, with the apostrophes and hyphens
 // inside them; a possessive "'s" or "s'" is dropped ("the warden's" reads
 // "warden"). A word in capitals alone (the prose reader's stand-in for a
-// typed word) and single letters are left out.
+// typed word, a notice's shouting) is left out, and cuts the phrase it
+// stands in.
 inline std::vector<token> tokens(const std::string &text) {
     struct span {
         std::string word;
@@ -77,7 +78,7 @@ inline std::vector<token> tokens(const std::string &text) {
         for (char &c : w) c = char(std::tolower(static_cast<unsigned char>(c)));
         if (w.size() > 2 && w.compare(w.size() - 2, 2, "'s") == 0) w.erase(w.size() - 2);
         if (j < n && text[j] == '\'' && w.back() == 's') j++;  // "the wardens' cottage"
-        spans.push_back({capitals || w.size() < 2 ? std::string() : w, i, j});
+        spans.push_back({capitals ? std::string() : w, i, j});
         i = j;
     }
     std::vector<token> out;

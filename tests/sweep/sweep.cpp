@@ -558,6 +558,7 @@ struct findings {
     const sweep_result &r;
     std::vector<const pair_result *> failing;
     std::map<std::string, std::string> unlisted;  // printed words in no list: word -> where it stands
+    std::set<std::string> printed;  // the thing words the vocabulary check read
     std::vector<misreading> misread_words;
     std::map<const pair_result *, std::string> reproducer_of;
 };
@@ -565,7 +566,8 @@ struct findings {
 // The words of the looks met and of the descriptions: the unlisted ones,
 // and the vocabulary check of the thing words.
 void check_words(findings &f, const lexicon &lx) {
-    std::set<std::string> printed = f.r.look_things;
+    std::set<std::string> &printed = f.printed;
+    printed = f.r.look_things;
     for (const auto &[word, where] : f.r.unlisted)
         f.unlisted[word] = "look at " + std::to_string(where.first) + ": " + trimmed(where.second.substr(0, 160));
     for (const std::string &d : f.w.descriptions) {
@@ -676,7 +678,8 @@ int compare_with_known(findings &f, const options &o, const std::set<std::string
     }
     for (const std::string &k : known_words)
         if (!misread_now.count(k))
-            std::printf("\"%s\" is read as itself now: take it off %s.\n", k.c_str(), o.known_words.c_str());
+            std::printf("\"%s\" is %s now: take it off %s.\n", k.c_str(),
+                        f.printed.count(k) ? "read as itself" : "no thing the game prints", o.known_words.c_str());
     return status;
 }
 
@@ -751,7 +754,7 @@ int main(int argc, char **argv) {
     const lexicon lx = read_lexicon(root + "/tests/sweep");
     const walkthrough wt = read_walkthrough(o.walkthrough);
     const sweep_result r = run_sweep(wt, w, lx);
-    findings f{w, wt, r, {}, {}, {}, {}};
+    findings f{w, wt, r, {}, {}, {}, {}, {}};
     for (const pair_result &p : r.pairs)
         if (fails(p.k)) f.failing.push_back(&p);
     check_words(f, lx);
