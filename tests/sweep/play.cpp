@@ -317,6 +317,7 @@ outcome run(const snapshot &from, const std::vector<std::string> &commands, cons
     } catch (const game_exit &) {
         result.ended = true;
     }
+    result.typed = last_given;
     result.place = value[KV_HERE];
     result.question = value[KV_QUESTION];
     if (last_given) {

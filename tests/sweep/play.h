@@ -38,6 +38,7 @@ struct reading {
 
 // What the last command of a run did.
 struct outcome {
+    bool typed = false;     // the last command was typed (the game had not ended first)
     bool finished = false;  // its turn ran to the end (no question read more input)
     bool ended = false;     // the game ended
     int asked = 0;          // the question pending when it was typed (it was the answer)

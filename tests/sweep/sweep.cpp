@@ -216,8 +216,29 @@ struct pair_result {
     std::vector<std::string> look, examine;  // the lines typed to look, then to examine
     kind k = ANSWERED;
     outcome x;
-    bool keln = false;  // typed and answered in Keln letters
+    bool keln = false;     // typed and answered in Keln letters
+    std::string naming;    // the sentence of the look that names the thing
 };
+
+// The sentence of `text` in which `word` first stands as a word.
+std::string sentence_naming(const std::string &text, const std::string &word) {
+    std::string lower = text;
+    for (char &c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
+        const size_t end = at + word.size();
+        if ((at > 0 && std::isalpha(static_cast<unsigned char>(lower[at - 1]))) ||
+            (end < lower.size() && std::isalpha(static_cast<unsigned char>(lower[end]))))
+            continue;
+        size_t from = text.find_last_of(".!?\n", at);
+        from = from == std::string::npos ? 0 : from + 1;
+        size_t to = text.find_first_of(".!?\n", end);
+        to = to == std::string::npos ? text.size() : to + 1;
+        std::string sentence = text.substr(from, to - from);
+        const size_t a = sentence.find_first_not_of(" "), b = sentence.find_last_not_of(" \n");
+        return a == std::string::npos ? "" : sentence.substr(a, b - a + 1);
+    }
+    return "";
+}
 
 // A command as the player types it in state `s`: while the player speaks
 // Keln, every letter one on ("look" is typed "mppl").
@@ -259,11 +280,11 @@ outcome run_past_question(const snapshot &from, const std::string &command, cons
 struct sweep_result {
     size_t states = 0;
     std::vector<std::string> ways;
-    std::map<int, origin> reached;        // described places, and where first stood in
+    std::map<int, origin> reached;        // described places looked at, and where first
+    std::vector<int> partly;             // ... where some thing named was never examined
     std::vector<pair_result> pairs;
     std::map<std::string, std::pair<int, std::string>> unlisted;  // word -> a place and the look that printed it
     std::set<std::string> look_things;   // every thing word the looks named
-    int unasked = 0;                     // things not examined: a question took every command
     std::vector<size_t> unfaithful;      // lines after which runs from snapshots and the game disagree
     snapshot_ptr first;                  // the state after the first line
     double seconds = 0;
@@ -330,34 +351,45 @@ sweep_result run_sweep(const walkthrough &wt, const world &w, const lexicon &lx)
     const long runs_before = runs_made();
 
     // Looks where the state stands and examines each thing the look names
-    // that has not been examined in that place yet.
+    // that has not been examined in that place yet. True when the look and
+    // every examining were made (no question took the command, the game
+    // went on): the place is done with.
     auto look_and_examine = [&](const snapshot &s, const origin &o) {
         const int place = place_of(s);
-        if (!w.places.count(place)) return;
         snapshot_ptr looked;
         std::vector<std::string> look_typed;
         const outcome look = run_past_question(s, "look", "", &looked, look_typed);
-        if (look.asked || !look.finished || !looked || question_of(*looked) != 0 || place_of(*looked) != place) return;
+        if (look.asked || !look.finished || !looked || question_of(*looked) != 0 || place_of(*looked) != place)
+            return false;
+        if (!r.reached.count(place)) r.reached[place] = o;
+        bool complete = true;
         std::set<std::string> unlisted;
         const std::string seen = as_read(*looked, look.reply);
         for (const std::string &noun : things_named(seen, lx, &unlisted)) {
             r.look_things.insert(noun);
             if (examined[place].count(noun)) continue;
-            pair_result p{place, noun, o, look_typed, {}, ANSWERED, {}};
+            pair_result p;
+            p.place = place;
+            p.noun = noun;
+            p.from = o;
+            p.look = look_typed;
             p.x = run_past_question(*looked, "examine " + noun, noun, nullptr, p.examine);
-            if (p.x.asked) {
-                r.unasked++;
+            if (p.x.asked || !p.x.typed) {
+                complete = false;
                 continue;
             }
             examined[place].insert(noun);
             p.k = classify(p.x);
             p.keln = value_in(*looked, KV_DWARVISH) != 0;
+            p.naming = sentence_naming(seen, noun);
             r.pairs.push_back(p);
         }
         for (const std::string &u : unlisted)
             if (!r.unlisted.count(u)) r.unlisted[u] = {place, seen};
+        return complete;
     };
 
+    std::set<int> done;  // places looked at, and every thing named there examined
     play(wt.seed, wt.lines, [&](size_t n, const snapshot_ptr &s) {
         if (!r.first) {
             r.first = s;
@@ -368,9 +400,9 @@ sweep_result run_sweep(const walkthrough &wt, const world &w, const lexicon &lx)
         r.states++;
         if (question_of(*s) != 0) return;
         const origin here{n, {}};
-        if (w.places.count(place_of(*s)) && !r.reached.count(place_of(*s))) r.reached[place_of(*s)] = here;
-        look_and_examine(*s, here);
-        // Out from here, breadth first, into places not reached yet.
+        if (w.places.count(place_of(*s)) && look_and_examine(*s, here)) done.insert(place_of(*s));
+        // Out from here, breadth first, into places not done with yet.
+        std::set<int> entered = {place_of(*s)};
         std::vector<std::pair<snapshot_ptr, origin>> queue = {{s, here}};
         for (size_t q = 0; q < queue.size(); q++) {
             const snapshot_ptr from = queue[q].first;
@@ -381,15 +413,16 @@ sweep_result run_sweep(const walkthrough &wt, const world &w, const lexicon &lx)
                 const outcome m = run(*from, {typed_way}, "", &after);
                 if (m.asked || !m.finished || m.ended || !after || m.question != 0 || question_of(*after) != 0) continue;
                 const int to = place_of(*after);
-                if (to == place_of(*from) || !w.places.count(to) || r.reached.count(to)) continue;
+                if (!w.places.count(to) || done.count(to) || !entered.insert(to).second) continue;
                 origin o = at;
                 o.path.push_back(typed_way);
-                r.reached[to] = o;
-                look_and_examine(*after, o);
+                if (look_and_examine(*after, o)) done.insert(to);
                 queue.push_back({after, o});
             }
         }
     });
+    for (const auto &[place, o] : r.reached)
+        if (!done.count(place)) r.partly.push_back(place);
     r.runs = runs_made() - runs_before;
     r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     return r;
@@ -596,7 +629,11 @@ std::string report(findings &f, const options &o, const std::set<std::string> &k
         for (int p : missed) out << " " << p << " (" << f.w.places.at(p).name << ")";
     }
     out << "\n";
-    if (r.unasked) out << r.unasked << " things not examined: a question took every command typed.\n";
+    if (!r.partly.empty()) {
+        out << "Places where a thing named was never examined (a question or the end of the game came first):";
+        for (int p : r.partly) out << " " << p << " (" << f.w.places.at(p).name << ")";
+        out << "\n";
+    }
     if (r.unfaithful.empty())
         out << "Runs from snapshots reached the game's own state after every line of the walkthrough.\n";
     else
@@ -622,6 +659,7 @@ std::string report(findings &f, const options &o, const std::set<std::string> &k
     out << "\n\n" << (o.list_all ? "Every pair" : "Failing pairs")
         << ": place, name, noun, class, the text that answers, the reply's first line";
     if (!o.reproducers.empty()) out << ", reproducer";
+    out << "; under a failing pair, the sentence of the look that names the thing";
     out << "\n";
     for (const pair_result *p : listed) {
         char line[512];
@@ -635,6 +673,7 @@ std::string report(findings &f, const options &o, const std::set<std::string> &k
             out << "  " << path;
         }
         out << "\n";
+        if (fails(p->k)) out << "          named in: " << p->naming << "\n";
     }
     out << "\nThing words the game prints that the reader takes for another word (" << f.misread_words.size()
         << "):\n";
