@@ -142,9 +142,8 @@ struct place_info {
 };
 
 struct world {
-    std::map<int, place_info> places;  // the described places
+    std::map<int, place_info> places;       // the described places
     std::vector<std::string> descriptions;  // place and object descriptions, every variant
-    std::vector<std::string> place_words;   // the vocabulary's words for places
 };
 
 world read_world(const std::string &root) {
@@ -162,18 +161,6 @@ world read_world(const std::string &root) {
             region.erase(region.size() - 4);
             w.places[e.refno] = {src.place_names.count(e.refno) ? src.place_names.at(e.refno) : "", region};
         }
-    }
-    std::ifstream voc(root + "/game/text/vocabulary.voc");
-    std::string l;
-    std::set<std::string> seen;
-    while (std::getline(voc, l)) {
-        std::istringstream f(l);
-        std::string matched, shown, type;
-        int refno = 0;
-        if (l.empty() || l[0] == '#' || !(f >> matched >> shown >> refno >> type)) continue;
-        if (type != "place" || matched[0] == '|') continue;
-        if (matched[0] == '!') matched.erase(0, 1);
-        if (seen.insert(matched).second) w.place_words.push_back(matched);
     }
     return w;
 }
@@ -326,8 +313,10 @@ replayed replay(const snapshot_ptr &first, size_t first_line, const walkthrough 
 }
 
 // The compass and vertical ways, then the one-word lines of the walkthrough
-// that moved the player, then the vocabulary's words for places.
-std::vector<std::string> ways_to_try(const walkthrough &wt, const replayed &rp, const world &w) {
+// that moved the player (the words for places among them). The rest of the
+// vocabulary's words for places reach no other place, and would treble the
+// commands run.
+std::vector<std::string> ways_to_try(const walkthrough &wt, const replayed &rp) {
     std::vector<std::string> ways = {"n", "s", "e", "w", "ne", "nw", "se", "sw", "u", "d", "in", "out"};
     std::set<std::string> have(ways.begin(), ways.end());
     for (size_t n = 2; n < rp.places.size(); n++) {
@@ -338,8 +327,6 @@ std::vector<std::string> ways_to_try(const walkthrough &wt, const replayed &rp, 
         for (char &c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
         if (have.insert(lower).second) ways.push_back(lower);
     }
-    for (const std::string &p : w.place_words)
-        if (have.insert(p).second) ways.push_back(p);
     return ways;
 }
 
@@ -394,7 +381,7 @@ sweep_result run_sweep(const walkthrough &wt, const world &w, const lexicon &lx)
         if (!r.first) {
             r.first = s;
             rp = replay(s, n, wt);
-            r.ways = ways_to_try(wt, rp, w);
+            r.ways = ways_to_try(wt, rp);
         }
         if (n >= rp.digests.size() || rp.digests[n] != digest(*s)) r.unfaithful.push_back(n);
         r.states++;
