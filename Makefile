@@ -8,6 +8,10 @@
 # `make bench PEER='<command line>' PEER_GAME=<commands>` also measures
 # another interpreter in the same rounds, printed after the section).
 # `make refno N=632` tells everything about one refno of the game.
+# `make sweep` runs the world sweep in full (tests/sweep/sweep.cpp): the
+# counts, the report in build/sweep/report.txt, and a reproducer for every
+# failing pair in build/sweep/reproducers/ (tests/sweep/reproduce.sh plays
+# one through the program).
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS ?= 3
@@ -15,7 +19,7 @@ FUZZ_CHECK_SECONDS ?= 10
 FUZZ_CMAKE = cmake -S . -B build-fuzz -DZENDRY_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
 	-DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ_CHECK_SECONDS=$(FUZZ_CHECK_SECONDS) >/dev/null
 
-.PHONY: play test build build-asan coverage bench deps clean fuzz fuzz-check refno
+.PHONY: play test build build-asan coverage bench deps clean fuzz fuzz-check refno sweep
 
 deps:
 	@./scripts/deps.sh
@@ -56,6 +60,13 @@ test:
 build-asan:
 	cmake -S . -B build-asan -DZENDRY_TESTS=ON -DZENDRY_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	cmake --build build-asan -j$(JOBS)
+
+sweep: deps
+	cmake -S . -B build -DZENDRY_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build -j$(JOBS) --target world_sweep zendry
+	rm -rf build/sweep && mkdir -p build/sweep
+	./build/tests/world_sweep --report build/sweep/report.txt --reproducers build/sweep/reproducers \
+	  --program build/zendry --verify 20
 
 coverage: deps
 	cmake -S . -B build -DZENDRY_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
