@@ -15,16 +15,16 @@ namespace {
 // Place 384: incline.
 constexpr row INCLINE[] = {
     look(),
-    reply({PLACE_CEILING, WORD_UP}, 2019, arg(10)),
-    reply({WORD_INCLINE}, 2963),
-    let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
-    ret(),
+        reply({PLACE_CEILING, WORD_UP}, 2019, arg(10)),
+        reply({WORD_INCLINE}, 2963),
+        let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
+        ret(),
     end(),
     moving(),
-    go({WORD_SOUTH}, PLACE_WRITING_JUNCTION),
-    go({WORD_NORTH, WORD_INCLINE}, PLACE_GUARDED_PASSAGE),
-    call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_GUARDED_PASSAGE), ref(WORD_NORTH),
-         ref(PLACE_WRITING_JUNCTION), ref(WORD_SOUTH)),
+        go({WORD_SOUTH}, PLACE_WRITING_JUNCTION),
+        go({WORD_NORTH, WORD_INCLINE}, PLACE_GUARDED_PASSAGE),
+        call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_GUARDED_PASSAGE), ref(WORD_NORTH),
+             ref(PLACE_WRITING_JUNCTION), ref(WORD_SOUTH)),
     end(),
     mark({PLACE_CEILING, WORD_TUNNEL, WORD_INCLINE}),
 };
@@ -62,24 +62,24 @@ constexpr row FLUE[] = {
     // "Read" alone reads the scrawl.
     call(p185, ref(WORD_SCRAWL)),
     group({WORD_SCRAWL}),
-    reply({WORD_LOOK, WORD_READ, WORD_TALK}, 3192),
-    mark(),
-    ret(),
+        reply({WORD_LOOK, WORD_READ, WORD_TALK}, 3192),
+        mark(),
+        ret(),
     end(),
     look(),
-    reply({OBJ_CHUTE, WORD_LIGHT}, 3190),
-    reply({WORD_WALL, OBJ_MIRROR, WORD_RAINBOW}, 3191),
-    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
-    let({PLACE_FLUE}, VAR_COMMAND_STATUS, 1),
-    ret(),
+        reply({OBJ_CHUTE, WORD_LIGHT}, 3190),
+        reply({WORD_WALL, OBJ_MIRROR, WORD_RAINBOW}, 3191),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
+        let({PLACE_FLUE}, VAR_COMMAND_STATUS, 1),
+        ret(),
     end(),
     reply(all({WORD_CLIMB, OBJ_CHUTE}), 1851),
     moving(),
-    go({WORD_EAST}, PLACE_PIT_FORK),
-    go({WORD_WEST}, PLACE_GUARDED_PASSAGE),
-    call({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, p329, ref(PLACE_GUARDED_PASSAGE), ref(WORD_WEST),
-         ref(PLACE_PIT_FORK), ref(WORD_EAST)),
-    reply({PLACE_FLUE}, 1425),
+        go({WORD_EAST}, PLACE_PIT_FORK),
+        go({WORD_WEST}, PLACE_GUARDED_PASSAGE),
+        call({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, p329, ref(PLACE_GUARDED_PASSAGE), ref(WORD_WEST),
+             ref(PLACE_PIT_FORK), ref(WORD_EAST)),
+        reply({PLACE_FLUE}, 1425),
     end(),
     mark_name({OBJ_CHUTE}),
     mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, PLACE_FLUE, WORD_WALL, OBJ_MIRROR, WORD_RAINBOW, WORD_SCRAWL}),
@@ -102,27 +102,21 @@ int view_of_the_ledge(arg_pair variant) {
 
 // Places 387: pit fork; 388: labyrinth approach; 427: mouth of the crawl.
 constexpr member OVER_THE_DROP[] = {
-    {PLACE_PIT_FORK,
-     {0, 1, 0, 0},
-     {
-         go({WORD_NORTH, WORD_PASSAGE, PLACE_FLUE}, PLACE_FLUE),
-         go({WORD_WEST}, PLACE_LABYRINTH_APPROACH),
-         go({WORD_EAST}, PLACE_MOUTH_OF_CRAWL),
-         call({PLACE_PINNACLE}, p329, ref(PLACE_LABYRINTH_APPROACH), ref(WORD_WEST), ref(PLACE_MOUTH_OF_CRAWL),
-              ref(WORD_EAST)),
-     }},
-    {PLACE_LABYRINTH_APPROACH,
-     {1, 0, 1, 0},
-     {
-         go({WORD_NORTH, PLACE_PINNACLE}, PLACE_PIT_FORK),
-         go({WORD_SOUTHEAST, WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, PLACE_GATEWAY),
-     }},
-    {PLACE_MOUTH_OF_CRAWL,
-     {2, 0, 0, 1},
-     {
-         go({WORD_NORTH, PLACE_PINNACLE, WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, PLACE_PIT_FORK),
-         go({WORD_IN, WORD_NORTHEAST, WORD_CRACK}, PLACE_CRAWL),
-     }},
+    {PLACE_PIT_FORK, {0, 1, 0, 0}, {
+        go({WORD_NORTH, WORD_PASSAGE, PLACE_FLUE}, PLACE_FLUE),
+        go({WORD_WEST}, PLACE_LABYRINTH_APPROACH),
+        go({WORD_EAST}, PLACE_MOUTH_OF_CRAWL),
+        call({PLACE_PINNACLE}, p329, ref(PLACE_LABYRINTH_APPROACH), ref(WORD_WEST), ref(PLACE_MOUTH_OF_CRAWL),
+             ref(WORD_EAST)),
+    }},
+    {PLACE_LABYRINTH_APPROACH, {1, 0, 1, 0}, {
+        go({WORD_NORTH, PLACE_PINNACLE}, PLACE_PIT_FORK),
+        go({WORD_SOUTHEAST, WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, PLACE_GATEWAY),
+    }},
+    {PLACE_MOUTH_OF_CRAWL, {2, 0, 0, 1}, {
+        go({WORD_NORTH, PLACE_PINNACLE, WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, PLACE_PIT_FORK),
+        go({WORD_IN, WORD_NORTHEAST, WORD_CRACK}, PLACE_CRAWL),
+    }},
 };
 
 // Places 387: pit fork; 388: labyrinth approach; 427: mouth of the crawl.
@@ -166,14 +160,14 @@ constexpr row OVER_THE_DROP_SHAPE[] = {
 // Place 428: crawl.
 constexpr row CRAWL[] = {
     look(),
-    let({WORD_CRACK}, VAR_COMMAND_STATUS, 1),
-    ret(),
+        let({WORD_CRACK}, VAR_COMMAND_STATUS, 1),
+        ret(),
     end(),
     moving(),
-    go({WORD_SOUTHWEST, PLACE_PIT_TOP, WORD_OUT}, PLACE_MOUTH_OF_CRAWL),
-    go({WORD_SOUTHEAST, WORD_IN}, PLACE_FUME_CRAWL),
-    call({WORD_CRACK}, p329, ref(PLACE_FUME_CRAWL), ref(WORD_SOUTHEAST), ref(PLACE_MOUTH_OF_CRAWL),
-         ref(WORD_SOUTHWEST)),
+        go({WORD_SOUTHWEST, PLACE_PIT_TOP, WORD_OUT}, PLACE_MOUTH_OF_CRAWL),
+        go({WORD_SOUTHEAST, WORD_IN}, PLACE_FUME_CRAWL),
+        call({WORD_CRACK}, p329, ref(PLACE_FUME_CRAWL), ref(WORD_SOUTHEAST), ref(PLACE_MOUTH_OF_CRAWL),
+             ref(WORD_SOUTHWEST)),
     end(),
     mark({WORD_CRACK}),
 };
@@ -185,9 +179,8 @@ constexpr row CRAWL[] = {
 // is gone in a moment, and changes nothing.
 cond_fold nest_here() { return cond(near(OBJ_NEST)); }
 cond_fold feeding_the_hornets() {
-    return nest_here().AND(cond(keyword(WORD_FEED, OBJ_NEST, -1))
-                               .OR(keyword(WORD_THROW, OBJ_BREAD, -1))
-                               .OR(keyword(WORD_GIVE, OBJ_BREAD, -1)));
+    return nest_here().AND(cond(keyword(WORD_FEED, OBJ_NEST, -1)).OR(keyword(WORD_THROW, OBJ_BREAD,
+                                        -1)).OR(keyword(WORD_GIVE, OBJ_BREAD, -1)));
 }
 
 // Place 429: fume crawl.

@@ -28,50 +28,40 @@ cond_fold from_666() { return cond(value[VAR_THERE] == PLACE_HONEYCOMB_666); }
 
 // Places 651..669: honeycomb; 670: ledger cell.
 constexpr member HONEYCOMB[] = {
-    {PLACE_HONEYCOMB_651,
-     {2, 1},
+    {PLACE_HONEYCOMB_651, {2, 1},
      {go({WORD_NORTHWEST}, PLACE_HONEYCOMB_652), go({WORD_NORTHEAST}, PLACE_HONEYCOMB_653),
       go({WORD_SOUTHEAST}, PLACE_LONG_CORRIDOR_647)}},
     {PLACE_HONEYCOMB_652, {2, 1}, {go({WORD_SOUTHEAST}, PLACE_HONEYCOMB_651)}},
-    {PLACE_HONEYCOMB_653,
-     {1},
+    {PLACE_HONEYCOMB_653, {1},
      {go({WORD_SOUTHWEST}, PLACE_HONEYCOMB_651), go({WORD_NORTHEAST}, PLACE_HONEYCOMB_654),
       go({WORD_NORTHWEST}, PLACE_HONEYCOMB_656)}},
     {PLACE_HONEYCOMB_654, {1}, {go({WORD_NORTHEAST}, PLACE_HONEYCOMB_655), go({WORD_SOUTHWEST}, PLACE_HONEYCOMB_653)}},
     {PLACE_HONEYCOMB_655, {1}, {go({WORD_SOUTHWEST}, PLACE_HONEYCOMB_654)}},
-    {PLACE_HONEYCOMB_656,
-     {2, 1},
+    {PLACE_HONEYCOMB_656, {2, 1},
      {go({WORD_SOUTHEAST}, PLACE_HONEYCOMB_653), go({WORD_NORTHWEST}, PLACE_HONEYCOMB_657),
       go({WORD_WEST}, PLACE_HONEYCOMB_658)}},
     {PLACE_HONEYCOMB_657, {2, 1}, {go({WORD_SOUTHEAST}, PLACE_HONEYCOMB_656), go({WORD_EAST}, PLACE_HONEYCOMB_655)}},
-    {PLACE_HONEYCOMB_658,
-     {2, 1},
+    {PLACE_HONEYCOMB_658, {2, 1},
      {when(ledger_seen, go({WORD_SOUTH}, PLACE_HONEYCOMB_652)), go({WORD_SOUTHWEST}, PLACE_HONEYCOMB_661),
       go({WORD_WEST}, PLACE_HONEYCOMB_659), go({WORD_NORTH}, PLACE_HONEYCOMB_657)}},
     {PLACE_HONEYCOMB_659, {1}, {go({WORD_EAST}, PLACE_HONEYCOMB_658), go({WORD_WEST}, PLACE_HONEYCOMB_660)}},
     {PLACE_HONEYCOMB_660, {1}, {go({WORD_EAST}, PLACE_HONEYCOMB_659)}},
-    {PLACE_HONEYCOMB_661,
-     {1},
+    {PLACE_HONEYCOMB_661, {1},
      {go({WORD_NORTHEAST}, PLACE_HONEYCOMB_658), go({WORD_SOUTHWEST}, PLACE_HONEYCOMB_662),
       go({WORD_WEST}, PLACE_HONEYCOMB_663)}},
-    {PLACE_HONEYCOMB_662,
-     {1},
+    {PLACE_HONEYCOMB_662, {1},
      {go({WORD_NORTHWEST}, PLACE_HONEYCOMB_661), when(ledger_seen, go({WORD_EAST}, PLACE_HONEYCOMB_651))}},
-    {PLACE_HONEYCOMB_663,
-     {1},
+    {PLACE_HONEYCOMB_663, {1},
      {go({WORD_EAST}, PLACE_HONEYCOMB_661), go({WORD_WEST}, PLACE_HONEYCOMB_664),
       go({WORD_NORTHWEST}, PLACE_HONEYCOMB_665)}},
     {PLACE_HONEYCOMB_664, {0}, {go({WORD_EAST}, PLACE_HONEYCOMB_663), go({WORD_SOUTHWEST}, PLACE_HONEYCOMB_662)}},
-    {PLACE_HONEYCOMB_665,
-     {0},
+    {PLACE_HONEYCOMB_665, {0},
      {go({WORD_NORTHEAST}, PLACE_HONEYCOMB_666), go({WORD_SOUTHEAST}, PLACE_HONEYCOMB_663),
       go({WORD_SOUTHWEST}, PLACE_HONEYCOMB_668), go({WORD_NORTHWEST}, PLACE_HONEYCOMB_669)}},
-    {PLACE_HONEYCOMB_666,
-     {1},
+    {PLACE_HONEYCOMB_666, {1},
      {when(from_665, go({WORD_EAST}, PLACE_HONEYCOMB_657)), go({WORD_SOUTHWEST}, PLACE_HONEYCOMB_665),
       go({WORD_NORTHWEST}, PLACE_HONEYCOMB_667)}},
-    {PLACE_HONEYCOMB_667,
-     {0},
+    {PLACE_HONEYCOMB_667, {0},
      {go({WORD_SOUTHEAST}, PLACE_HONEYCOMB_666), go({WORD_WEST}, PLACE_LEDGER_CELL),
       when(from_666, go({WORD_EAST}, PLACE_HONEYCOMB_655))}},
     {PLACE_HONEYCOMB_668, {0, 0, 1}, {go({WORD_NORTHEAST}, PLACE_HONEYCOMB_665)}},
@@ -153,6 +143,7 @@ int cell() {
     return run_member<HONEYCOMB_CELL, HONEYCOMB>(PLACE);
 }
 
+
 // --- The rune door (575) and its far side (576) -------------------------------
 
 // The value of the door's place is 1 while the door stands open, and the
@@ -172,29 +163,29 @@ constexpr row RUNE_DOOR[] = {
     rewrite(OBJ_DOOR, OBJ_RUNE_SLAB),
     let(OBJ_RUNE_SLAB, 0),
     look(),
-    reply({WORD_WALL}, 3378),
-    reply({OBJ_LETTERING}, 1880),
-    reply({OBJ_LIQUID_1, WORD_RELIEFS, WORD_ECHO, PLACE_RUNE_DOOR}, 2490, arg(1)),
-    reply({PLACE_CARVINGS}, 1849, arg_of(PLACE_CARVINGS)),
-    reply({WORD_GLYPHWORK, PLACE_CEILING, PLACE_WELL_HEAD, WORD_UP, WORD_ARCH}, 2996),
-    when(value_over(PLACE_RUNE_DOOR, 0), reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2981)),
-    ret(),
+        reply({WORD_WALL}, 3378),
+        reply({OBJ_LETTERING}, 1880),
+        reply({OBJ_LIQUID_1, WORD_RELIEFS, WORD_ECHO, PLACE_RUNE_DOOR}, 2490, arg(1)),
+        reply({PLACE_CARVINGS}, 1849, arg_of(PLACE_CARVINGS)),
+        reply({WORD_GLYPHWORK, PLACE_CEILING, PLACE_WELL_HEAD, WORD_UP, WORD_ARCH}, 2996),
+        when(value_over(PLACE_RUNE_DOOR, 0), reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2981)),
+        ret(),
     end(),
     reply(all({WORD_TAKE, PLACE_CARVINGS}), 1849, arg_of(PLACE_CARVINGS)),
     moving(),
-    go({WORD_SOUTHEAST, WORD_OUT}, PLACE_DOOR_APPROACH),
-    group(door_open),
-    // Through the door in plain speech, it shuts in your face.
-    group(plain_speech),
-    call(p147),
-    stop(),
-    end(),
-    let(PLACE_BEYOND_RUNE_DOOR, 1),
-    clear_flag(PLACE_RUNE_DOOR, PFLAG_HINT_AVAILABLE),
-    go({WORD_IN, PLACE_BEYOND_RUNE_DOOR, PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL, WORD_NORTHWEST},
-       PLACE_BEYOND_RUNE_DOOR),
-    end(),
-    reply({WORD_NORTHWEST, WORD_IN}, 2503, arg(WORD_NORTHWEST)),
+        go({WORD_SOUTHEAST, WORD_OUT}, PLACE_DOOR_APPROACH),
+        group(door_open),
+            // Through the door in plain speech, it shuts in your face.
+            group(plain_speech),
+                call(p147),
+                stop(),
+            end(),
+            let(PLACE_BEYOND_RUNE_DOOR, 1),
+            clear_flag(PLACE_RUNE_DOOR, PFLAG_HINT_AVAILABLE),
+            go({WORD_IN, PLACE_BEYOND_RUNE_DOOR, PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL, WORD_NORTHWEST},
+               PLACE_BEYOND_RUNE_DOOR),
+        end(),
+        reply({WORD_NORTHWEST, WORD_IN}, 2503, arg(WORD_NORTHWEST)),
     end(),
     mark({OBJ_LETTERING, OBJ_GLYPHS, OBJ_SIGN, WORD_LABEL, OBJ_CARVING, PLACE_CARVINGS, PLACE_RUNE_DOOR, WORD_GLYPHWORK,
           PLACE_CEILING, WORD_RELIEFS, WORD_ECHO}),
@@ -276,44 +267,34 @@ int gallery_feature() {
 // Places 577: gallery fork; 578: dead gallery; 579: gallery split; 580: upper bend;
 //   581: carved cell.
 constexpr member GALLERIES[] = {
-    {PLACE_GALLERY_FORK,
-     {1, 1},
-     {
-         go({WORD_NORTH}, PLACE_DEAD_GALLERY),
-         go({WORD_DOWN, WORD_SOUTHEAST}, PLACE_BEYOND_RUNE_DOOR),
-         go({WORD_UP, WORD_WEST}, PLACE_GALLERY_SPLIT),
-         call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_BEYOND_RUNE_DOOR), ref(WORD_SOUTHEAST),
-              ref(PLACE_GALLERY_SPLIT), ref(WORD_WEST)),
-     }},
-    {PLACE_DEAD_GALLERY,
-     {3, 0, 1},
-     {
-         go({WORD_OUT, WORD_SOUTHWEST, PLACE_CORRIDOR, WORD_TUNNEL, WORD_PASSAGE}, PLACE_GALLERY_FORK),
-     }},
-    {PLACE_GALLERY_SPLIT,
-     {2, 1},
-     {
-         go({WORD_EAST}, PLACE_GALLERY_FORK),
-         go({WORD_SOUTHWEST, WORD_UP}, PLACE_UPPER_BEND),
-         group({WORD_DOWN, WORD_NORTH}),
-         let(PLACE_ROPE_TOP, 0),
-         forced(PLACE_ROPE_TOP),
-         end(),
-     }},
-    {PLACE_UPPER_BEND,
-     {1, 1},
-     {
-         go({WORD_NORTH, PLACE_CORRIDOR}, PLACE_CARVED_CELL),
-         go({WORD_UP, WORD_SOUTHWEST}, PLACE_CHUTE_HEAD),
-         go({WORD_DOWN, WORD_NORTHEAST}, PLACE_GALLERY_SPLIT),
-         call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_CHUTE_HEAD), ref(WORD_SOUTHWEST),
-              ref(PLACE_GALLERY_SPLIT), ref(WORD_NORTHEAST)),
-     }},
-    {PLACE_CARVED_CELL,
-     {3, 0, 0, 1},
-     {
-         go({WORD_OUT, WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR, WORD_SOUTHEAST}, PLACE_UPPER_BEND),
-     }},
+    {PLACE_GALLERY_FORK, {1, 1}, {
+        go({WORD_NORTH}, PLACE_DEAD_GALLERY),
+        go({WORD_DOWN, WORD_SOUTHEAST}, PLACE_BEYOND_RUNE_DOOR),
+        go({WORD_UP, WORD_WEST}, PLACE_GALLERY_SPLIT),
+        call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_BEYOND_RUNE_DOOR), ref(WORD_SOUTHEAST),
+             ref(PLACE_GALLERY_SPLIT), ref(WORD_WEST)),
+    }},
+    {PLACE_DEAD_GALLERY, {3, 0, 1}, {
+        go({WORD_OUT, WORD_SOUTHWEST, PLACE_CORRIDOR, WORD_TUNNEL, WORD_PASSAGE}, PLACE_GALLERY_FORK),
+    }},
+    {PLACE_GALLERY_SPLIT, {2, 1}, {
+        go({WORD_EAST}, PLACE_GALLERY_FORK),
+        go({WORD_SOUTHWEST, WORD_UP}, PLACE_UPPER_BEND),
+        group({WORD_DOWN, WORD_NORTH}),
+            let(PLACE_ROPE_TOP, 0),
+            forced(PLACE_ROPE_TOP),
+        end(),
+    }},
+    {PLACE_UPPER_BEND, {1, 1}, {
+        go({WORD_NORTH, PLACE_CORRIDOR}, PLACE_CARVED_CELL),
+        go({WORD_UP, WORD_SOUTHWEST}, PLACE_CHUTE_HEAD),
+        go({WORD_DOWN, WORD_NORTHEAST}, PLACE_GALLERY_SPLIT),
+        call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_CHUTE_HEAD), ref(WORD_SOUTHWEST),
+             ref(PLACE_GALLERY_SPLIT), ref(WORD_NORTHEAST)),
+    }},
+    {PLACE_CARVED_CELL, {3, 0, 0, 1}, {
+        go({WORD_OUT, WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR, WORD_SOUTHEAST}, PLACE_UPPER_BEND),
+    }},
 };
 
 // Places 577: gallery fork; 578: dead gallery; 579: gallery split; 580: upper bend;
@@ -353,18 +334,19 @@ constexpr row GALLERY[] = {
 // anything thrown from here.
 constexpr row CHUTE_HEAD[] = {
     look(),
-    reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, 2903, arg(WORD_TUNNEL)),
-    reply({WORD_MIST, WORD_OPENING, WORD_DOWN}, 3042),
-    reply({WORD_CRAWL, OBJ_CHUTE}, 3043),
-    reply({WORD_TERRACES, WORD_RAMP, PLACE_PATH, PLACE_ROAD}, 3044),
-    let({PLACE_BEYOND_RUNE_DOOR}, VAR_COMMAND_STATUS, 1),
-    ret(),
+        reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, 2903, arg(WORD_TUNNEL)),
+        reply({WORD_MIST, WORD_OPENING, WORD_DOWN}, 3042),
+        reply({WORD_CRAWL, OBJ_CHUTE}, 3043),
+        reply({WORD_TERRACES, WORD_RAMP, PLACE_PATH, PLACE_ROAD}, 3044),
+        let({PLACE_BEYOND_RUNE_DOOR}, VAR_COMMAND_STATUS, 1),
+        ret(),
     end(),
     let(all({WORD_CRAWL, WORD_OUT}), VAR_COMMAND_STATUS, 1),
     moving(),
-    go({WORD_OUT, WORD_DOWN, WORD_SOUTH, WORD_OPENING, WORD_RAMP}, PLACE_SEALED_CHAMBER, 2539),
-    go({WORD_MIST, WORD_CRAWL, PLACE_PATH, PLACE_ROAD}, PLACE_SEALED_CHAMBER, 2539),
-    go({WORD_NORTHEAST, WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR, WORD_IN, PLACE_BEYOND_RUNE_DOOR}, PLACE_UPPER_BEND),
+        go({WORD_OUT, WORD_DOWN, WORD_SOUTH, WORD_OPENING, WORD_RAMP}, PLACE_SEALED_CHAMBER, 2539),
+        go({WORD_MIST, WORD_CRAWL, PLACE_PATH, PLACE_ROAD}, PLACE_SEALED_CHAMBER, 2539),
+        go({WORD_NORTHEAST, WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR, WORD_IN, PLACE_BEYOND_RUNE_DOOR},
+           PLACE_UPPER_BEND),
     end(),
     mark({PLACE_BEYOND_RUNE_DOOR, WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR, WORD_CRAWL, WORD_OPENING, WORD_MIST,
           WORD_TERRACES, WORD_RAMP, PLACE_PATH, PLACE_ROAD}),
@@ -382,9 +364,8 @@ cond_fold climbing_the_shaft() {
         .OR(keyword(WORD_CLIMB, WORD_DOWN, -1)).OR(keyword(WORD_CLIMB, WORD_ROPE, -1));
 }
 cond_fold climbing_up_the_shaft() {
-    return cond(has(WORD_CLIMB))
-        .AND(anyof(WORD_STAIRWELL, WORD_UP, WORD_ROPE, -1))
-        .OR(keyword(WORD_UP, WORD_STAIRWELL, -1));
+    return cond(has(WORD_CLIMB)).AND(anyof(WORD_STAIRWELL, WORD_UP, WORD_ROPE, -1)).OR(keyword(WORD_UP, WORD_STAIRWELL,
+                    -1));
 }
 
 // Place 639: rope top.

@@ -141,9 +141,10 @@ constexpr row TIMELESS_CHAMBER[] = {
 // Whoever finds himself in limbo leaves by any way at all, to the whirling
 // cave.
 constexpr row LIMBO[] = {
-    when(here_is(PLACE_HOLDING), forced_if({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH,
-                                            WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, WORD_UP, WORD_DOWN, WORD_OUT},
-                                           PLACE_WHIRLING_CAVE)),
+    when(here_is(PLACE_HOLDING),
+         forced_if({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST,
+                    WORD_NORTHWEST, WORD_UP, WORD_DOWN, WORD_OUT},
+                   PLACE_WHIRLING_CAVE)),
 };
 
 // --- The wings (701) --------------------------------------------------------
@@ -154,6 +155,7 @@ constexpr row WINGS[] = {
         go({WORD_OUT}, PLACE_DEPOSIT),
     end(),
 };
+
 
 // --- The eyrie (447), the watchpost (448) and the inner post (449) ------------
 
@@ -222,18 +224,18 @@ constexpr row WATCHPOST[] = {
 // Place 449: inner post.
 constexpr row INNER_POST[] = {
     look(),
-    reply({WORD_FLOOR, WORD_WATCHFIRE, PLACE_CARVINGS}, 3175),
-    reply({WORD_HOLE, WORD_OPENING}, 2903, arg(WORD_HOLE)),
-    reply({WORD_WALL}, 3176),
-    reply({PLACE_CEILING, PLACE_WELL_HEAD, WORD_UP, WORD_SKY}, 2019, arg(12)),
-    reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
-    let({PLACE_EYRIE}, VAR_COMMAND_STATUS, 1),
-    ret(),
+        reply({WORD_FLOOR, WORD_WATCHFIRE, PLACE_CARVINGS}, 3175),
+        reply({WORD_HOLE, WORD_OPENING}, 2903, arg(WORD_HOLE)),
+        reply({WORD_WALL}, 3176),
+        reply({PLACE_CEILING, PLACE_WELL_HEAD, WORD_UP, WORD_SKY}, 2019, arg(12)),
+        reply({WORD_CLIFF}, 2033, arg(WORD_CLIFF)),
+        let({PLACE_EYRIE}, VAR_COMMAND_STATUS, 1),
+        ret(),
     end(),
     moving(),
-    go({WORD_SOUTHWEST}, PLACE_WATCHPOST),
-    go({WORD_NORTHEAST, WORD_HOLE, WORD_OPENING}, PLACE_FAR_POST),
-    reply({PLACE_EYRIE}, 1425),
+        go({WORD_SOUTHWEST}, PLACE_WATCHPOST),
+        go({WORD_NORTHEAST, WORD_HOLE, WORD_OPENING}, PLACE_FAR_POST),
+        reply({PLACE_EYRIE}, 1425),
     end(),
     mark({PLACE_EYRIE, WORD_WATCHFIRE, WORD_FLOOR, PLACE_CARVINGS, WORD_HOLE, WORD_OPENING, WORD_WALL, WORD_SKY,
           WORD_CLIFF}),

@@ -128,44 +128,40 @@ constexpr row SLUICE[] = {
     ret({WORD_CONSUME_LIQUID, WORD_POUR}),
     reply({OBJ_LIQUID_1}, 3172),
     group({WORD_STONE}),
-    rewrite_shown(WORD_STONE, OBJ_LEVER),
+        rewrite_shown(WORD_STONE, OBJ_LEVER),
     end(),
     when([] { return cond(!light()); }, reply(all({WORD_LOOK, OBJ_LEVER}), 2388)),
     look(),
-    reply({WORD_FLOODGATE}, 2535, arg(WORD_FLOODGATE)),
-    reply({PLACE_CEILING, WORD_UP}, 2019, arg(13)),
-    reply({WORD_ROCK}, 2699),
-    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 3162),
-    reply({WORD_FLOOR, OBJ_LEVER, WORD_DOWN, WORD_LID}, 2115, arg_of(PLACE_SLUICE)),
-    when(gate_open, reply({WORD_HOLE, WORD_OPENING}, 3114, arg(WORD_HOLE))),
-    reply({WORD_HOLE}, 2115, arg_of(PLACE_SLUICE)),
-    let({PLACE_SLUICE}, VAR_COMMAND_STATUS, 1),
-    ret(),
+        reply({WORD_FLOODGATE}, 2535, arg(WORD_FLOODGATE)),
+        reply({PLACE_CEILING, WORD_UP}, 2019, arg(13)),
+        reply({WORD_ROCK}, 2699),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 3162),
+        reply({WORD_FLOOR, OBJ_LEVER, WORD_DOWN, WORD_LID}, 2115, arg_of(PLACE_SLUICE)),
+        when(gate_open, reply({WORD_HOLE, WORD_OPENING}, 3114, arg(WORD_HOLE))),
+        reply({WORD_HOLE}, 2115, arg_of(PLACE_SLUICE)),
+        let({PLACE_SLUICE}, VAR_COMMAND_STATUS, 1),
+        ret(),
     end(),
     // The lever works the gate; once the hills have woken it stays shut.
     group({OBJ_LEVER}),
-    group({WORD_LIFT, WORD_PULL, WORD_PUSH}),
-    tell(1706, arg_of(PLACE_SLUICE)),
-    group(gate_free),
-    let(PLACE_SLUICE, 1),
-    let(1245, -1),
+        group({WORD_LIFT, WORD_PULL, WORD_PUSH}),
+            tell(1706, arg_of(PLACE_SLUICE)),
+            group(gate_free),
+                let(PLACE_SLUICE, 1),
+                let(1245, -1),
+            end(),
+            stop(),
+        end(),
+        mark(),
+        ret(),
     end(),
-    stop(),
-    end(),
-    mark(),
-    ret(),
-    end(),
-    when(
-        [] {
-            return cond(cond(anyof(WORD_IN, WORD_CLIMB, -1)).AND(anyof(WORD_HOLE, WORD_DOWN, -1)))
-                .OR(keyword(WORD_CLIMB, WORD_IN, -1));
-        },
-        let(VAR_COMMAND_STATUS, 1)),
+    when([] { return cond(cond(anyof(WORD_IN, WORD_CLIMB, -1)).AND(anyof(WORD_HOLE, WORD_DOWN, -1))).OR(keyword(WORD_CLIMB, WORD_IN, -1)); },
+         let(VAR_COMMAND_STATUS, 1)),
     moving(),
-    go({WORD_OUT, WORD_SOUTH, WORD_PASSAGE}, PLACE_ANTECHAMBER),
-    when([] { return cond(anyof(WORD_DOWN, WORD_IN, WORD_HOLE, WORD_OPENING, -1)).AND(gate_open()); },
-         forced(PLACE_DRAIN_PASSAGE)),
-    reply({PLACE_SLUICE}, 1425),
+        go({WORD_OUT, WORD_SOUTH, WORD_PASSAGE}, PLACE_ANTECHAMBER),
+        when([] { return cond(anyof(WORD_DOWN, WORD_IN, WORD_HOLE, WORD_OPENING, -1)).AND(gate_open()); },
+             forced(PLACE_DRAIN_PASSAGE)),
+        reply({PLACE_SLUICE}, 1425),
     end(),
     mark({PLACE_SLUICE, WORD_PASSAGE, WORD_FLOODGATE}),
     when(gate_open, mark({WORD_HOLE, WORD_OPENING})),
@@ -177,28 +173,23 @@ constexpr int EXIT_OF_LABYRINTH = 0;  // the cell whose way out answers the maze
 
 // Places 454..456, 458..459: little labyrinth.
 constexpr member LITTLE_LABYRINTH[] = {
-    {PLACE_LITTLE_LABYRINTH_454,
-     {1},
+    {PLACE_LITTLE_LABYRINTH_454, {1},
      {go({PLACE_CROSSWAYS}, PLACE_CROSSWAYS), go({WORD_EAST}, PLACE_LITTLE_LABYRINTH_455),
       go({WORD_WEST}, PLACE_LITTLE_LABYRINTH_458), go({WORD_UP}, PLACE_LITTLE_LABYRINTH_459),
       go({WORD_DOWN}, PLACE_LITTLE_LABYRINTH_456), go({WORD_NORTH}, PLACE_ANTECHAMBER)}},
-    {PLACE_LITTLE_LABYRINTH_455,
-     {0},
+    {PLACE_LITTLE_LABYRINTH_455, {0},
      {go({WORD_NORTH}, PLACE_LITTLE_LABYRINTH_454), go({WORD_EAST, WORD_DOWN}, PLACE_LITTLE_LABYRINTH_455),
       go({WORD_WEST}, PLACE_LITTLE_LABYRINTH_458), go({WORD_SOUTH}, PLACE_LITTLE_LABYRINTH_456),
       go({WORD_UP}, PLACE_LITTLE_LABYRINTH_457)}},
-    {PLACE_LITTLE_LABYRINTH_456,
-     {0},
+    {PLACE_LITTLE_LABYRINTH_456, {0},
      {go({WORD_NORTH}, PLACE_LITTLE_LABYRINTH_455), go({WORD_EAST, WORD_DOWN}, PLACE_LITTLE_LABYRINTH_456),
       go({WORD_WEST}, PLACE_LITTLE_LABYRINTH_454), go({WORD_SOUTH}, PLACE_LITTLE_LABYRINTH_457),
       go({WORD_UP}, PLACE_LITTLE_LABYRINTH_458)}},
-    {PLACE_LITTLE_LABYRINTH_458,
-     {0},
+    {PLACE_LITTLE_LABYRINTH_458, {0},
      {go({WORD_NORTH}, PLACE_LITTLE_LABYRINTH_459), go({WORD_EAST}, PLACE_LITTLE_LABYRINTH_454),
       go({WORD_WEST, WORD_UP}, PLACE_LITTLE_LABYRINTH_458), go({WORD_SOUTH}, PLACE_LITTLE_LABYRINTH_457),
       go({WORD_DOWN}, PLACE_LITTLE_LABYRINTH_456)}},
-    {PLACE_LITTLE_LABYRINTH_459,
-     {0},
+    {PLACE_LITTLE_LABYRINTH_459, {0},
      {go({WORD_WEST, WORD_NORTH}, PLACE_LITTLE_LABYRINTH_458), go({WORD_EAST}, PLACE_LITTLE_LABYRINTH_454),
       go({WORD_SOUTH}, PLACE_LITTLE_LABYRINTH_457), go({WORD_UP}, PLACE_LITTLE_LABYRINTH_458),
       go({WORD_DOWN}, PLACE_LITTLE_LABYRINTH_455)}},
@@ -387,11 +378,8 @@ cond_fold orb_on_the_brink() { return cond(has(OBJ_ORB)).AND(getloc(OBJ_ORB) == 
 // A thing carried and thrown from the ledge, while the prowler is not by.
 cond_fold throws_into_the_drop() {
     const int thing = arg2();
-    return cond(words() > 1)
-        .AND(has(WORD_THROW))
-        .AND(bitest(thing, FLAG_IS_OBJECT))
-        .AND(carried(thing))
-        .AND(!near(OBJ_ATTACKER));
+    return cond(words() > 1).AND(has(WORD_THROW)).AND(bitest(thing,
+                      FLAG_IS_OBJECT)).AND(carried(thing)).AND(!near(OBJ_ATTACKER));
 }
 
 // Place 463: lower ledge.

@@ -18,36 +18,35 @@ constexpr int EEL_BY_THE_EDGE = 13;  // flag of the eel: "down" from the pool st
 constexpr int WINDER_READ = 13;      // flag of the winder: the maker's mark on it has been read
 
 // "Climb down the shaft" or "jump down" at the pools counts as a move.
-cond_fold over_the_edge() {
-    return cond(keyword(WORD_CLIMB, WORD_STAIRWELL, -1)).OR(keyword(WORD_JUMP, WORD_DOWN, -1));
-}
+cond_fold over_the_edge() { return cond(keyword(WORD_CLIMB, WORD_STAIRWELL, -1)).OR(keyword(WORD_JUMP, WORD_DOWN,
+                                                -1)); }
 
 // --- The narrow entry (496) and the side grotto (497) ----------------------
 
 // Place 496: narrow entry.
 constexpr row NARROW_ENTRY[] = {
     look(),
-    reply({WORD_ENTRY}, 1453),
-    reply({WORD_FLOWSTONE, WORD_BALCONY}, 3109),
-    reply({WORD_DROP, WORD_INCLINE}, 3110),
-    reply({PLACE_WELL_HEAD, PLACE_CEILING}, 3107, arg(0)),
-    reply({WORD_CHIMNEY, WORD_OPENING, WORD_HOLE, WORD_WALL, PLACE_STREAMBED}, 3104, arg(WORD_CHIMNEY)),
-    let({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
-    ret(),
+        reply({WORD_ENTRY}, 1453),
+        reply({WORD_FLOWSTONE, WORD_BALCONY}, 3109),
+        reply({WORD_DROP, WORD_INCLINE}, 3110),
+        reply({PLACE_WELL_HEAD, PLACE_CEILING}, 3107, arg(0)),
+        reply({WORD_CHIMNEY, WORD_OPENING, WORD_HOLE, WORD_WALL, PLACE_STREAMBED}, 3104, arg(WORD_CHIMNEY)),
+        let({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
+        ret(),
     end(),
     when(has_any_word({WORD_WEST, WORD_CRACK, WORD_HOLE, PLACE_STREAMBED}).AND(has_word(WORD_IN)),
          let(VAR_COMMAND_STATUS, 1)),
     moving(),
-    go({WORD_SOUTH}, PLACE_FIVE_WAYS),
-    go({WORD_NORTH}, PLACE_SIDE_GROTTO),
-    call({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, p329, ref(PLACE_FIVE_WAYS), ref(WORD_SOUTH),
-         ref(PLACE_SIDE_GROTTO), ref(WORD_NORTH)),
-    // Down the chimney to the pool stair, unless something carried
-    // will not go through it.
-    group({WORD_WEST, WORD_CRACK, WORD_HOLE, PLACE_STREAMBED, WORD_OPENING}),
-    call(p626, ref(2634), ref(WORD_CHIMNEY)),
-    forced(PLACE_POOL_STAIR),
-    end(),
+        go({WORD_SOUTH}, PLACE_FIVE_WAYS),
+        go({WORD_NORTH}, PLACE_SIDE_GROTTO),
+        call({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, p329, ref(PLACE_FIVE_WAYS), ref(WORD_SOUTH),
+             ref(PLACE_SIDE_GROTTO), ref(WORD_NORTH)),
+        // Down the chimney to the pool stair, unless something carried
+        // will not go through it.
+        group({WORD_WEST, WORD_CRACK, WORD_HOLE, PLACE_STREAMBED, WORD_OPENING}),
+            call(p626, ref(2634), ref(WORD_CHIMNEY)),
+            forced(PLACE_POOL_STAIR),
+        end(),
     end(),
     mark({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL, WORD_FLOWSTONE, WORD_BALCONY, WORD_INCLINE}),
     mark({WORD_OPENING, WORD_HOLE, WORD_WALL, WORD_CHIMNEY, PLACE_STREAMBED}),
@@ -81,32 +80,29 @@ constexpr row POOL_STAIR[] = {
     reply({OBJ_LIQUID_1}, 3103),
     // The look answers and goes on: the stair's own rows follow it.
     look(),
-    reply({WORD_FLOOR}, 3101),
-    reply({PLACE_WELL_HEAD, PLACE_CEILING, OBJ_LIQUID_1}, 3102),
-    reply({WORD_CRACK, WORD_HOLE, PLACE_STREAMBED, WORD_OUT}, 3104, arg_of(PLACE_STREAMBED)),
-    reply({WORD_STAIRWELL}, 3489),
+        reply({WORD_FLOOR}, 3101),
+        reply({PLACE_WELL_HEAD, PLACE_CEILING, OBJ_LIQUID_1}, 3102),
+        reply({WORD_CRACK, WORD_HOLE, PLACE_STREAMBED, WORD_OUT}, 3104, arg_of(PLACE_STREAMBED)),
+        reply({WORD_STAIRWELL}, 3489),
     end(),
     when(has_word(WORD_FILL_VESSEL).AND(has_any_word({OBJ_VESSEL_SMALL, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_LARGE})),
          reply(3103)),
-    when(
-        [] {
-            return cond(cond(anyof(WORD_CRACK, WORD_HOLE, WORD_OPENING, PLACE_STREAMBED, -1))
-                            .AND(anyof(WORD_IN, WORD_OUT, -1)))
-                .OR(keyword(WORD_CLIMB, WORD_DOWN, -1));
-        },
-        let(VAR_COMMAND_STATUS, 1)),
+    when([] { return cond(cond(anyof(WORD_CRACK, WORD_HOLE, WORD_OPENING, PLACE_STREAMBED, -1)).AND(anyof(WORD_IN,
+                                     WORD_OUT, -1))).OR(keyword(WORD_CLIMB,
+                               WORD_DOWN, -1)); },
+         let(VAR_COMMAND_STATUS, 1)),
     moving(),
-    go({WORD_WEST, WORD_UPSTREAM}, PLACE_UPPER_GROTTO),
-    group({WORD_DOWN}),
-    first(),
-    when(down_to_the_edge, forced(PLACE_POOL_EDGE)),
-    forced(PLACE_PLUNGE_POOL),
-    end(),
-    end(),
-    group({WORD_UP, WORD_EAST, WORD_CRACK, WORD_HOLE, PLACE_STREAMBED, WORD_OUT}),
-    call(p626, ref(2634), ref(PLACE_STREAMBED)),
-    forced(PLACE_NARROW_ENTRY),
-    end(),
+        go({WORD_WEST, WORD_UPSTREAM}, PLACE_UPPER_GROTTO),
+        group({WORD_DOWN}),
+            first(),
+                when(down_to_the_edge, forced(PLACE_POOL_EDGE)),
+                forced(PLACE_PLUNGE_POOL),
+            end(),
+        end(),
+        group({WORD_UP, WORD_EAST, WORD_CRACK, WORD_HOLE, PLACE_STREAMBED, WORD_OUT}),
+            call(p626, ref(2634), ref(PLACE_STREAMBED)),
+            forced(PLACE_NARROW_ENTRY),
+        end(),
     end(),
     mark({OBJ_LIQUID_1, WORD_CRACK, WORD_HOLE, PLACE_STREAMBED, WORD_OUT, WORD_STAIRWELL}),
     land(PLACE_BOTTOM_OF_FALL, 2098),
@@ -258,15 +254,16 @@ constexpr row FALL_FOOT[] = {
 // Place 503: vents.
 constexpr row VENTS[] = {
     look(),
-    reply({WORD_STONEWORK, WORD_WALL}, 3067),
-    reply({WORD_WALL, OBJ_NEST}, 3094),
-    let({PLACE_VENTS}, VAR_COMMAND_STATUS, 1),
-    ret(),
+        reply({WORD_STONEWORK, WORD_WALL}, 3067),
+        reply({WORD_WALL, OBJ_NEST}, 3094),
+        let({PLACE_VENTS}, VAR_COMMAND_STATUS, 1),
+        ret(),
     end(),
     moving(),
-    go({WORD_NORTH}, PLACE_BOTTOM_OF_FALL),
-    go({WORD_SOUTH}, PLACE_FUME_CROSSING),
-    call({PLACE_VENTS}, p329, ref(PLACE_BOTTOM_OF_FALL), ref(WORD_NORTH), ref(PLACE_FUME_CROSSING), ref(WORD_SOUTH)),
+        go({WORD_NORTH}, PLACE_BOTTOM_OF_FALL),
+        go({WORD_SOUTH}, PLACE_FUME_CROSSING),
+        call({PLACE_VENTS}, p329, ref(PLACE_BOTTOM_OF_FALL), ref(WORD_NORTH), ref(PLACE_FUME_CROSSING),
+             ref(WORD_SOUTH)),
     end(),
     mark({WORD_SPRAY, WORD_STONEWORK, PLACE_VENTS}),
 };
@@ -304,16 +301,13 @@ int the_pipe_here() {
 
 // Places 505: fume passage; 506: lower fume passage; 507: fume pocket.
 constexpr member FUME_PASSAGES[] = {
-    {PLACE_FUME_PASSAGE,
-     {1, 1},
+    {PLACE_FUME_PASSAGE, {1, 1},
      {go({WORD_NORTH}, PLACE_FUME_CROSSING), go({WORD_SOUTHEAST, WORD_SOUTHWEST}, PLACE_LOWER_FUME_PASSAGE),
       reply({PLACE_WINDOW_JUNCTION}, 1425), reply({WORD_PIPE}, 1297)}},
-    {PLACE_LOWER_FUME_PASSAGE,
-     {1, 1},
+    {PLACE_LOWER_FUME_PASSAGE, {1, 1},
      {go({WORD_NORTH}, PLACE_FUME_PASSAGE), go({WORD_SOUTH, WORD_SOUTHEAST}, PLACE_FUME_POCKET),
       reply({WORD_PIPE}, 1297), reply({PLACE_WINDOW_JUNCTION}, 1425)}},
-    {PLACE_FUME_POCKET,
-     {0, 0},
+    {PLACE_FUME_POCKET, {0, 0},
      {go({WORD_NORTH, WORD_OUT, WORD_PIPE, PLACE_WINDOW_JUNCTION}, PLACE_LOWER_FUME_PASSAGE)}},
 };
 
@@ -334,9 +328,7 @@ constexpr row FUME_PASSAGE[] = {
 };
 
 cond_fold climbing_the_shaft() { return cond(anyof(WORD_GO, WORD_CRAWL, -1)).OR(words() == 1); }
-cond_fold rag_in_the_fumes() {
-    return cond(getloc(OBJ_RAG) >= PLACE_VENTS).AND(getloc(OBJ_RAG) <= PLACE_FUME_DEAD_END);
-}
+cond_fold rag_in_the_fumes() { return cond(getloc(OBJ_RAG) >= PLACE_VENTS).AND(getloc(OBJ_RAG) <= PLACE_FUME_DEAD_END); }
 
 // Place 508: fume shaft.
 // Up the chimney out of the fumes: a rag left in them drifts down to the
@@ -379,34 +371,33 @@ constexpr row FUME_DEAD_END[] = {
 
 // --- The stream gallery (510) and the upstream pool (511) ------------------
 
-cond_fold swimming_upstream() {
-    return cond(anyof(WORD_STREAM, WORD_UP, WORD_UPSTREAM, -1)).AND(!bitest(OBJ_EEL, OFLAG_EEL_STIRRED));
-}
+cond_fold swimming_upstream() { return cond(anyof(WORD_STREAM, WORD_UP, WORD_UPSTREAM, -1)).AND(!bitest(OBJ_EEL,
+                                                  OFLAG_EEL_STIRRED)); }
 cond_fold strokes_left() { return cond(value[PLACE_UPSTREAM_POOL] <= 3); }
 cond_fold current_lets_go() { return cond(irand(100) <= 14); }
 
 // Place 510: stream gallery.
 constexpr row STREAM_GALLERY[] = {
     group({WORD_STREAM}),
-    call(p814),
-    reply(1412),
+        call(p814),
+        reply(1412),
     end(),
     look(),
-    reply({WORD_CHIMNEY}, 1849, arg_of(VAR_ARG2)),
-    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
-    ret(),
+        reply({WORD_CHIMNEY}, 1849, arg_of(VAR_ARG2)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
+        ret(),
     end(),
     moving(),
-    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 1297),
-    group({WORD_DOWN, WORD_DOWNSTREAM}),
-    set_flag(OBJ_EEL, OFLAG_EEL_STIRRED),
-    forced(PLACE_FUME_SHAFT),
-    end(),
-    group({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST,
-           WORD_UP, WORD_UPSTREAM}),
-    let(PLACE_UPSTREAM_POOL, 0),
-    forced(PLACE_UPSTREAM_POOL),
-    end(),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 1297),
+        group({WORD_DOWN, WORD_DOWNSTREAM}),
+            set_flag(OBJ_EEL, OFLAG_EEL_STIRRED),
+            forced(PLACE_FUME_SHAFT),
+        end(),
+        group({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST,
+               WORD_NORTHWEST, WORD_UP, WORD_UPSTREAM}),
+            let(PLACE_UPSTREAM_POOL, 0),
+            forced(PLACE_UPSTREAM_POOL),
+        end(),
     end(),
     mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}),
 };
@@ -417,39 +408,39 @@ constexpr row STREAM_GALLERY[] = {
 // through, and what was swept away washes up at the foot of the fall.
 constexpr row UPSTREAM_POOL[] = {
     group({WORD_STREAM}),
-    call(p814),
-    reply(1412),
+        call(p814),
+        reply(1412),
     end(),
     look(),
-    reply({WORD_DOORWAY, WORD_CURRENT}, 1849, arg_of(VAR_ARG2)),
-    reply({WORD_POOL}, 1453),
-    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
-    ret(),
+        reply({WORD_DOORWAY, WORD_CURRENT}, 1849, arg_of(VAR_ARG2)),
+        reply({WORD_POOL}, 1453),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
+        ret(),
     end(),
     moving(),
-    reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 1297),
-    group(swimming_upstream),
-    first(),
-    group(strokes_left),
-    call(p401),
-    add(PLACE_UPSTREAM_POOL, 1),
-    forced(PLACE_UPSTREAM_POOL),
-    end(),
-    otherwise(),
-    let(PLACE_UPSTREAM_POOL, 0),
-    call(p240, ref(PLACE_BOTTOM_OF_FALL)),
-    forced(PLACE_SLANT),
-    end(),
-    end(),
-    end(),
-    group({WORD_DOWN, WORD_DOWNSTREAM}),
-    when(current_lets_go, forced(PLACE_STREAM_GALLERY)),
-    end(),
-    group({WORD_NORTH, WORD_SOUTH, WORD_EAST, WORD_WEST, WORD_NORTHEAST, WORD_SOUTHEAST, WORD_NORTHWEST, WORD_SOUTHWEST,
-           WORD_UPSTREAM, WORD_UP, WORD_DOWN, WORD_DOWNSTREAM}),
-    call(p401),
-    forced(PLACE_UPSTREAM_POOL),
-    end(),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 1297),
+        group(swimming_upstream),
+            first(),
+                group(strokes_left),
+                    call(p401),
+                    add(PLACE_UPSTREAM_POOL, 1),
+                    forced(PLACE_UPSTREAM_POOL),
+                end(),
+                otherwise(),
+                    let(PLACE_UPSTREAM_POOL, 0),
+                    call(p240, ref(PLACE_BOTTOM_OF_FALL)),
+                    forced(PLACE_SLANT),
+                end(),
+            end(),
+        end(),
+        group({WORD_DOWN, WORD_DOWNSTREAM}),
+            when(current_lets_go, forced(PLACE_STREAM_GALLERY)),
+        end(),
+        group({WORD_NORTH, WORD_SOUTH, WORD_EAST, WORD_WEST, WORD_NORTHEAST, WORD_SOUTHEAST, WORD_NORTHWEST,
+               WORD_SOUTHWEST, WORD_UPSTREAM, WORD_UP, WORD_DOWN, WORD_DOWNSTREAM}),
+            call(p401),
+            forced(PLACE_UPSTREAM_POOL),
+        end(),
     end(),
     mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}),
 };
@@ -476,16 +467,16 @@ constexpr row CRAWLWAY_START[] = {
 // Place 513: crawlway.
 constexpr row CRAWLWAY[] = {
     look(),
-    reply({PLACE_BURROW}, 2952, arg_of(PLACE_BURROW)),
-    reply({WORD_WALL, PLACE_CEILING, WORD_FLOOR, WORD_ROCK}, 3090),
-    let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
-    ret(),
+        reply({PLACE_BURROW}, 2952, arg_of(PLACE_BURROW)),
+        reply({WORD_WALL, PLACE_CEILING, WORD_FLOOR, WORD_ROCK}, 3090),
+        let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
+        ret(),
     end(),
     moving(),
-    go({WORD_SOUTH, PLACE_BURROW}, PLACE_START_OF_CRAWLWAY),
-    go({WORD_NORTH}, PLACE_END_OF_CRAWLWAY),
-    call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_START_OF_CRAWLWAY), ref(WORD_SOUTH),
-         ref(PLACE_END_OF_CRAWLWAY), ref(WORD_NORTH)),
+        go({WORD_SOUTH, PLACE_BURROW}, PLACE_START_OF_CRAWLWAY),
+        go({WORD_NORTH}, PLACE_END_OF_CRAWLWAY),
+        call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_START_OF_CRAWLWAY), ref(WORD_SOUTH),
+             ref(PLACE_END_OF_CRAWLWAY), ref(WORD_NORTH)),
     end(),
     mark({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, PLACE_BURROW}),
 };
@@ -569,14 +560,15 @@ constexpr row DEAD_END_CELL[] = {
 constexpr row QUIET_POCKET[] = {
     reply(all({WORD_CLIMB, WORD_ROCK}), 2464),
     call(p185, ref(WORD_ROCK)),
-    when(has_any_word({WORD_LOOK, WORD_READ})
-             .AND(has_any_word({WORD_ROCK, OBJ_LETTERING, WORD_STONE, WORD_ROCKFALL, WORD_LABEL, OBJ_MARKS})),
+    when(has_any_word({WORD_LOOK,
+                       WORD_READ}).AND(has_any_word({WORD_ROCK, OBJ_LETTERING, WORD_STONE, WORD_ROCKFALL, WORD_LABEL,
+                                                     OBJ_MARKS})),
          call(p702)),
     ret({WORD_LOOK}),
     moving(),
-    go({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST,
-        WORD_BACK},
-       PLACE_WHIRLING_CAVE),
+        go({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST,
+            WORD_NORTHWEST, WORD_BACK},
+           PLACE_WHIRLING_CAVE),
     end(),
     mark({WORD_ECHO, OBJ_LETTERING, WORD_STONE, WORD_ROCKFALL, WORD_LABEL}),
 };

@@ -16,8 +16,8 @@ namespace {
 constexpr row COMMON_LOOK = reply({WORD_FLOOR, WORD_WALL, PLACE_CEILING}, 3030, arg_of(VAR_ARG2));
 
 // The words of the water and its banks, marked wherever the river runs.
-constexpr row WATER_MARKS =
-    mark({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP, WORD_CURRENT, WORD_RUSHES, WORD_SHORE, WORD_PEBBLES});
+constexpr row WATER_MARKS = mark({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP, WORD_CURRENT, WORD_RUSHES, WORD_SHORE,
+                                  WORD_PEBBLES});
 
 // Place 628: gate passage.
 constexpr row GATE_PASSAGE[] = {
@@ -58,23 +58,19 @@ constexpr row RIVER_PASSAGE[] = {
 // Place 630: passage bend.
 constexpr row PASSAGE_BEND[] = {
     // Carrying the cask full of the right stuff past the bend is noted.
-    when(
-        [] {
-            return cond(carried(OBJ_VESSEL_LARGE))
-                .AND(cond(value[OBJ_VESSEL_LARGE] == 3).OR(value[OBJ_VESSEL_LARGE] > 6));
-        },
-        set_flag(VAR_GAME_FLAGS_3, 10)),
+    when([] { return cond(carried(OBJ_VESSEL_LARGE)).AND(cond(value[OBJ_VESSEL_LARGE] == 3).OR(value[OBJ_VESSEL_LARGE] > 6)); },
+         set_flag(VAR_GAME_FLAGS_3, 10)),
     look(),
-    COMMON_LOOK,
-    let({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL, WORD_BEND}, VAR_COMMAND_STATUS, 1),
-    ret(),
+        COMMON_LOOK,
+        let({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL, WORD_BEND}, VAR_COMMAND_STATUS, 1),
+        ret(),
     end(),
     moving(),
-    go({WORD_WEST}, PLACE_RIVER_PASSAGE),
-    go({WORD_NORTHEAST}, PLACE_NEAR_BANK),
-    call({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}, p329, ref(PLACE_RIVER_PASSAGE), ref(WORD_WEST),
-         ref(PLACE_NEAR_BANK), ref(WORD_NORTHEAST)),
-    reply({WORD_BEND}, 1425),
+        go({WORD_WEST}, PLACE_RIVER_PASSAGE),
+        go({WORD_NORTHEAST}, PLACE_NEAR_BANK),
+        call({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}, p329, ref(PLACE_RIVER_PASSAGE), ref(WORD_WEST),
+             ref(PLACE_NEAR_BANK), ref(WORD_NORTHEAST)),
+        reply({WORD_BEND}, 1425),
     end(),
     mark({PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}),
 };
@@ -138,16 +134,16 @@ constexpr row FAR_BANK[] = {
 // Place 633: bank stair.
 constexpr row BANK_STAIR[] = {
     look(),
-    reply({WORD_DOWN}, 2753),
-    COMMON_LOOK,
-    let({PLACE_CORRIDOR, WORD_RAMP, WORD_PASSAGE, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
-    ret(),
+        reply({WORD_DOWN}, 2753),
+        COMMON_LOOK,
+        let({PLACE_CORRIDOR, WORD_RAMP, WORD_PASSAGE, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
+        ret(),
     end(),
     moving(),
-    go({WORD_SOUTH, WORD_DOWN}, PLACE_FAR_BANK),
-    go({WORD_NORTH, WORD_UP}, PLACE_UPPER_CELL),
-    call({WORD_RAMP, PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}, p329, ref(PLACE_UPPER_CELL), ref(WORD_NORTH),
-         ref(PLACE_FAR_BANK), ref(WORD_SOUTH)),
+        go({WORD_SOUTH, WORD_DOWN}, PLACE_FAR_BANK),
+        go({WORD_NORTH, WORD_UP}, PLACE_UPPER_CELL),
+        call({WORD_RAMP, PLACE_CORRIDOR, WORD_PASSAGE, WORD_TUNNEL}, p329, ref(PLACE_UPPER_CELL), ref(WORD_NORTH),
+             ref(PLACE_FAR_BANK), ref(WORD_SOUTH)),
     end(),
     mark({WORD_RAMP, WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}),
 };
@@ -179,22 +175,22 @@ constexpr int NOOK = 0, LEDGE = 1;
 // The falls nook and the stream run below the stream head: the water's
 // hazards, an object sent off into the river, and each place's own ways.
 constexpr member STREAMSIDE[] = {
-    {PLACE_FALLS_NOOK,
-     {1},
+    {PLACE_FALLS_NOOK, {1},
      {go({WORD_WEST, PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP, WORD_DOWNSTREAM}, PLACE_NEAR_BANK)}},
-    {PLACE_STREAM_RUN,
-     {0, 1},
-     {group(has_any_word({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP})
-                .AND(value_is(VAR_THERE, PLACE_FAR_BANK))
-                .OR(has_any_word({WORD_EAST, WORD_UPSTREAM}))),
-      set_flag(PLACE_UPPER_STREAM_RUN, 16), forced(PLACE_UPPER_STREAM_RUN), end(),
-      group(has_any_word({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP}).OR(has_any_word({WORD_WEST, WORD_DOWNSTREAM}))),
-      forced(PLACE_FAR_BANK), end()}},
-    {PLACE_UPPER_STREAM_RUN,
-     {},
+    {PLACE_STREAM_RUN, {0, 1},
+     {group(has_any_word({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP}).AND(value_is(VAR_THERE,
+                          PLACE_FAR_BANK)).OR(has_any_word({WORD_EAST, WORD_UPSTREAM}))),
+                   set_flag(PLACE_UPPER_STREAM_RUN, 16),
+                   forced(PLACE_UPPER_STREAM_RUN),
+               end(),
+               group(has_any_word({PLACE_FALLS_NOOK, WORD_STREAM,
+                                   WORD_OUTCROP}).OR(has_any_word({WORD_WEST, WORD_DOWNSTREAM}))),
+                   forced(PLACE_FAR_BANK),
+               end()}},
+    {PLACE_UPPER_STREAM_RUN, {},
      {go({WORD_EAST, WORD_UPSTREAM}, PLACE_STREAM_HEAD), go({WORD_WEST, WORD_DOWNSTREAM}, PLACE_STREAM_RUN),
-      call({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP}, p329, ref(PLACE_STREAM_HEAD), ref(WORD_EAST),
-           ref(PLACE_STREAM_RUN), ref(WORD_WEST))}},
+               call({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP}, p329, ref(PLACE_STREAM_HEAD), ref(WORD_EAST),
+                    ref(PLACE_STREAM_RUN), ref(WORD_WEST))}},
 };
 
 // Places 635: falls nook; 636: stream run; 637: upper stream run.
@@ -220,35 +216,35 @@ constexpr row STREAMSIDE_PLACE[] = {
 constexpr row STREAM_HEAD[] = {
     call(p185, ref(OBJ_LETTERING)),
     look(),
-    reply({WORD_POOL}, 1849, arg_of(VAR_ARG2)),
-    COMMON_LOOK,
-    reply({OBJ_LETTERING}, 2624, arg(WORD_READ)),
-    when(has_word(OBJ_OTTER).AND(value_is(2624, 0)), let_variant(2624, 1)),
-    group({PLACE_RUNE_DOOR, OBJ_MEDALLION}),
-    tell(3283),
-    reply(1266),
-    end(),
-    ret(),
+        reply({WORD_POOL}, 1849, arg_of(VAR_ARG2)),
+        COMMON_LOOK,
+        reply({OBJ_LETTERING}, 2624, arg(WORD_READ)),
+        when(has_word(OBJ_OTTER).AND(value_is(2624, 0)), let_variant(2624, 1)),
+        group({PLACE_RUNE_DOOR, OBJ_MEDALLION}),
+            tell(3283),
+            reply(1266),
+        end(),
+        ret(),
     end(),
     when([] { return cond(has(WORD_DANCE)).AND(cond(words() == 1).OR(has(OBJ_OTTER))); }, reply(2547)),
     group({OBJ_OTTER}),
-    mark(),
-    ret(),
+        mark(),
+        ret(),
     end(),
     call({WORD_JUMP}, p724, num(0)),
     call({WORD_THROW}, p75),
     when([] { return cond(anyof(WORD_READ, WORD_TALK, -1)).AND(cond(has(OBJ_LETTERING)).OR(words() == 1)); },
          reply(2624, arg_of(VAR_ARG1))),
     group({OBJ_LETTERING}),
-    mark(),
-    ret(),
+        mark(),
+        ret(),
     end(),
     moving(),
-    group(has_any_word({PLACE_FALLS_NOOK, WORD_STREAM, WORD_OUTCROP})
-              .OR(has_any_word({WORD_DOWNSTREAM, WORD_WEST, WORD_BACK}))),
-    tell(2546),
-    forced(PLACE_UPPER_STREAM_RUN),
-    end(),
+        group(has_any_word({PLACE_FALLS_NOOK, WORD_STREAM,
+                            WORD_OUTCROP}).OR(has_any_word({WORD_DOWNSTREAM, WORD_WEST, WORD_BACK}))),
+            tell(2546),
+            forced(PLACE_UPPER_STREAM_RUN),
+        end(),
     end(),
     WATER_MARKS,
 };

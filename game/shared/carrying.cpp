@@ -28,9 +28,8 @@ void raise_reserve(int amount) {
 // waits for it; anywhere else it stays, and at the brink of the drop the
 // player is carried off.
 int firefly_free_flight() {
-    if (cond(bitest(here(), PFLAG_OPEN_AIR))
-            .AND(!within(here(), PLACE_NORTH_RIM, PLACE_LOOKOUT_POINT))
-            .AND(!bitest(here(), NO_FIREFLY_FLIGHT))) {
+    if (cond(bitest(here(), PFLAG_OPEN_AIR)).AND(!within(here(), PLACE_NORTH_RIM,
+                    PLACE_LOOKOUT_POINT)).AND(!bitest(here(), NO_FIREFLY_FLIGHT))) {
         const int idol = near(OBJ_IDOL);
         if (cond(getloc(OBJ_LIZARD) == PLACE_HALL_OF_WAYS)) {
             say(SAY_STOP | SAY_ARG, 2660, cond(idol) ? 0 : 1);
@@ -374,8 +373,8 @@ int p236() {
 // dull where it falls.
 int p235() {
     if (!cond(carried(OBJ_SUNSTONE))) return 0;
-    if (cond(!dropped_here()).AND(value[VAR_DROP_PLACE] == PLACE_CREEPER_HALL))
-        hold_ref(VAR_DROP_PLACE, PLACE_EAST_END_OF_GALLERY);
+    if (cond(!dropped_here()).AND(value[VAR_DROP_PLACE] == PLACE_CREEPER_HALL)) hold_ref(VAR_DROP_PLACE,
+        PLACE_EAST_END_OF_GALLERY);
     apport(OBJ_SUNSTONE, VAR_DROP_PLACE);
     bitmod('c', OBJ_SUNSTONE, 13);
     if (cond(value[OBJ_SUNSTONE] > 1).OR(here() == PLACE_FLUE)) {
@@ -455,8 +454,8 @@ int p238() {
             apport(OBJ_LIQUID_4, VAR_DROP_PLACE);
             return 0;
         }
-        if (cond(c > 2).AND(!within(here(), PLACE_NORTH_RIM, PLACE_LOOKOUT_POINT)))
-            bitmod('s', evar(VAR_DROP_PLACE), PFLAG_EXTRA_REMARK);
+        if (cond(c > 2).AND(!within(here(), PLACE_NORTH_RIM, PLACE_LOOKOUT_POINT))) bitmod('s', evar(VAR_DROP_PLACE),
+            PFLAG_EXTRA_REMARK);
     }
     if (cond(c > 2).AND(dropped_here())) {
         apport(vessel, here());

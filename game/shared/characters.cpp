@@ -29,8 +29,8 @@ int p659() {
     if (cond(!real_place(to)).OR(bitest(to, PFLAG_LIT)).OR(bitest(to, 7)).OR(bitest(to, PFLAG_CREATURE_FREE)))
         set('V', VAR_WORK_PLACE, 'v', 1163, nullptr, nullptr);
     apport(OBJ_WANDERER, value[VAR_WORK_PLACE]);
-    if (cond(near(OBJ_WANDERER)))
-        apport(OBJ_WANDERER, cond(here() == PLACE_SIDE_CELL) ? PLACE_LADDER_HALL : PLACE_SIDE_CELL);
+    if (cond(near(OBJ_WANDERER))) apport(OBJ_WANDERER,
+        cond(here() == PLACE_SIDE_CELL) ? PLACE_LADDER_HALL : PLACE_SIDE_CELL);
     return 0;
 }
 
@@ -129,9 +129,9 @@ int p410(arg_pair report) {
     if (delivered) {
         // The sunstone by its own place only (see the score).
         const int sunstone = getloc(OBJ_SUNSTONE);
-        delivered =
-            cond(sunstone == PLACE_DEPOSIT).OR(sunstone == PLACE_RIVER_BLUFF).OR(sunstone == PLACE_GONE) &&
-            cond(carried(OBJ_JEWEL)).OR(isat(OBJ_JEWEL, -1, 0, PLACE_DEPOSIT)).OR(isat(OBJ_JEWEL, -1, 0, PLACE_GONE));
+        delivered = cond(sunstone == PLACE_DEPOSIT).OR(sunstone == PLACE_RIVER_BLUFF).OR(sunstone == PLACE_GONE) &&
+                    cond(carried(OBJ_JEWEL)).OR(isat(OBJ_JEWEL, -1, 0, PLACE_DEPOSIT)).OR(isat(OBJ_JEWEL, -1, 0,
+                                 PLACE_GONE));
     }
     bitmod('s', OBJ_SUNSTONE, OFLAG_SCORING);
     bitmod('s', OBJ_JEWEL, OFLAG_SCORING);

@@ -12,8 +12,8 @@ namespace {
 // Recomputes the light flag.
 int p487() {
     int lamp = cond(isnear(OBJ_LIGHT_SOURCE, -1, 0)).AND(value[OBJ_LIGHT_SOURCE] > 0);
-    int hoard =
-        cond(value[OBJ_HOARD_DOORS] == 1).OR(value[OBJ_TRAP] == 1).AND(within(here(), PLACE_HOARD, PLACE_HOARD_LEDGE));
+    int hoard = cond(value[OBJ_HOARD_DOORS] == 1).OR(value[OBJ_TRAP] == 1).AND(within(here(), PLACE_HOARD,
+                           PLACE_HOARD_LEDGE));
     if (cond(lamp).OR(bitest(here(), PFLAG_LIT)).OR(isnear(OBJ_SUNSTONE, 0, 3)).OR(hoard))
         bitmod('s', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_LIGHT);
     else
@@ -68,13 +68,7 @@ int p796() {
     if (cond(!bitest(VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_BRIEF_ALL)).OR(has(WORD_LOOK))) {
         int h = here();
         if (cond(within(h, PLACE_DUNES_594, PLACE_DUNES_617)).AND(h != PLACE_SAND_CAVE)) {
-            int v = cond(h == PLACE_DUNES_596)
-                            .OR(h == PLACE_DUNES_597)
-                            .OR(h == PLACE_DUNES_601)
-                            .OR(h == PLACE_DUNES_607)
-                            .OR(h == PLACE_DUNES_610)
-                        ? 0
-                        : 1;
+            int v = cond(h == PLACE_DUNES_596).OR(h == PLACE_DUNES_597).OR(h == PLACE_DUNES_601).OR(h == PLACE_DUNES_607).OR(h == PLACE_DUNES_610) ? 0 : 1;
             p534(num(0));
             if (loop) return 0;
             if (cond(value[VAR_RESULT] > 0)) v += 2;
@@ -85,20 +79,13 @@ int p796() {
             else if (cond(h == PLACE_DUNES_612))
                 say(SAY_ARG, 3381, 1);
             if (cond(within(h, PLACE_DUNES_606, PLACE_DUNES_617))) {
-                int t = cond(h == PLACE_DUNES_606)
-                                .OR(h == PLACE_DUNES_607)
-                                .OR(h == PLACE_DUNES_608)
-                                .OR(h == PLACE_DUNES_612)
-                                .OR(h == PLACE_DUNES_613)
-                            ? 3210
-                            : 3211;
+                int t = cond(h == PLACE_DUNES_606).OR(h == PLACE_DUNES_607).OR(h == PLACE_DUNES_608).OR(h == PLACE_DUNES_612).OR(h == PLACE_DUNES_613) ? 3210 : 3211;
                 say(SAY_ARG, t, h - PLACE_DUNES_594);
             }
             if (cond(irand(100) <= 49).AND(!has(WORD_LOOK))) say(0, 3209, 0);
         }
-        if (cond(bitest(h, PFLAG_SHIFTING_EXITS))
-                .OR(within(h, PLACE_NORTH_RIM, PLACE_SOUTH_RIM))
-                .OR(h == PLACE_SAND_CAVE)) {
+        if (cond(bitest(h, PFLAG_SHIFTING_EXITS)).OR(within(h, PLACE_NORTH_RIM,
+                        PLACE_SOUTH_RIM)).OR(h == PLACE_SAND_CAVE)) {
             if (cond(has(WORD_LOOK)).AND(h != PLACE_WEST_RIM))
                 say(0, 2302, 0);
             else

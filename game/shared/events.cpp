@@ -74,15 +74,12 @@ const unsolicited hints[] = {
     {13, 74, []() -> int { return cond(!is_visited(PLACE_CHANGING_ROOM)).OR(is_visited(PLACE_LOOKOUT_POINT)); }},
     {14, 74,
      []() -> int {
-         return cond(!is_seen(OBJ_VASE))
-             .OR(!cond(isat(OBJ_VASE, -1, 0, PLACE_FAR_BANK))
-                      .OR(isat(OBJ_VASE, -1, 0, PLACE_BANK_STAIR))
-                      .OR(isat(OBJ_VASE, -1, 0, PLACE_UPPER_CELL)));
+         return cond(!is_seen(OBJ_VASE)).OR(!cond(isat(OBJ_VASE, -1, 0, PLACE_FAR_BANK)).OR(isat(OBJ_VASE, -1, 0,
+                                                       PLACE_BANK_STAIR)).OR(isat(OBJ_VASE, -1, 0, PLACE_UPPER_CELL)));
      }},
     {16, 74,
-     []() -> int {
-         return cond(!is_seen(OBJ_GRIFFIN)).OR(isat(OBJ_GRIFFIN, -1, 0, PLACE_GONE)).OR(is_seen(OBJ_LIQUID_4));
-     }},
+     []() -> int { return cond(!is_seen(OBJ_GRIFFIN)).OR(isat(OBJ_GRIFFIN, -1, 0,
+                                        PLACE_GONE)).OR(is_seen(OBJ_LIQUID_4)); }},
     {15, 74, []() -> int { return bitest(OBJ_CLOTH, OFLAG_SCORING); }},
     {17, 74, []() -> int { return is_visited(PLACE_MAZE_CROSSING); },
      []() -> int { return cond(is_visited(PLACE_INSCRIBED_ARCH)).AND(here() != PLACE_INSCRIBED_ARCH); }},
@@ -195,9 +192,9 @@ int doors_close() {
         }
         apport(obj, VAR_WORK_PLACE);
     }
-    if (cond(within(location[OBJ_SCEPTRE], PLACE_HOARD, PLACE_YARD))
-            .OR(within(location[OBJ_SCEPTRE], PLACE_HEART_OF_THICKET, PLACE_THICKET_SPRING)))
-        apport(OBJ_SCEPTRE, PLACE_START);
+    if (cond(within(location[OBJ_SCEPTRE], PLACE_HOARD, PLACE_YARD)).OR(within(location[OBJ_SCEPTRE],
+                    PLACE_HEART_OF_THICKET, PLACE_THICKET_SPRING))) apport(OBJ_SCEPTRE,
+        PLACE_START);
     say(0, 1266, 0);
     if (cond(h == PLACE_STAIR_BOTTOM)) {
         say(SAY_ARG, 2452, 2 * scoring + other);
@@ -231,8 +228,8 @@ int p24() {
     value[OBJ_HOURGLASS] -= 1;
     const int s = value[OBJ_HOURGLASS];
     int warn = 0;
-    if (cond(!bitest(VAR_GAME_FLAGS, 7)).AND(s <= 8))
-        warn = cond(s <= 4).OR(irand(100) <= 19).OR(here() == PLACE_HOARD_DOOR);
+    if (cond(!bitest(VAR_GAME_FLAGS,
+                     7)).AND(s <= 8)) warn = cond(s <= 4).OR(irand(100) <= 19).OR(here() == PLACE_HOARD_DOOR);
     if (warn) {
         bitmod('s', VAR_GAME_FLAGS, 7);
         say(0, 2472, 0);
@@ -479,12 +476,7 @@ int p660() {
 
 // The name of place 206 (carvings) in the command.
 int p184() {
-    const int t = cond(here() == PLACE_CARVINGS)
-                          .OR(here() == PLACE_BOTTOM_OF_FALL)
-                          .OR(here() == PLACE_GULF_EDGE)
-                          .OR(here() == PLACE_INNER_POST)
-                      ? 1849
-                      : 1330;
+    const int t = cond(here() == PLACE_CARVINGS).OR(here() == PLACE_BOTTOM_OF_FALL).OR(here() == PLACE_GULF_EDGE).OR(here() == PLACE_INNER_POST) ? 1849 : 1330;
     say(SAY_STOP | SAY_ARG | SAY_ARGVAR, t, PLACE_CARVINGS);
     if (loop) return 0;
     return 0;

@@ -13,7 +13,7 @@ int portable_at(int obj, int place) { return cond(isat(obj, -1, 0, place)).AND(b
 
 // Where the carry-off sets the player down, by a draw of 0..4.
 constexpr int CARRY_OFF_TO[] = {PLACE_WARREN_227, PLACE_WARREN_250, PLACE_STEPWELL, PLACE_WINDOW_JUNCTION,
-                                PLACE_THREE_WAYS};
+                           PLACE_THREE_WAYS};
 
 }  // namespace
 

@@ -28,12 +28,12 @@ struct exit_mask {
     int place, mask;
 };
 constexpr exit_mask EXIT_MASKS[] = {
-    {PLACE_DUNES_594, 0x30}, {PLACE_DUNES_595, 0x71}, {PLACE_DUNES_596, 0xF1}, {PLACE_DUNES_597, 0xF1},
-    {PLACE_DUNES_598, 0xD1}, {PLACE_DUNES_599, 0x81}, {PLACE_DUNES_600, 0xFE}, {PLACE_DUNES_602, 0xDF},
-    {PLACE_DUNES_603, 0x8F}, {PLACE_DUNES_604, 0x38}, {PLACE_DUNES_606, 0x7D}, {PLACE_DUNES_608, 0xEF},
-    {PLACE_DUNES_609, 0xDE}, {PLACE_DUNES_610, 0xBF}, {PLACE_DUNES_611, 0x57}, {PLACE_DUNES_612, 0x83},
-    {PLACE_DUNES_613, 0x38}, {PLACE_DUNES_614, 0x6D}, {PLACE_DUNES_615, 0x8E}, {PLACE_DUNES_616, 0x16},
-    {PLACE_DUNES_617, 0x0B},
+    {PLACE_DUNES_594, 0x30}, {PLACE_DUNES_595, 0x71}, {PLACE_DUNES_596, 0xF1}, {PLACE_DUNES_597,
+     0xF1}, {PLACE_DUNES_598, 0xD1}, {PLACE_DUNES_599, 0x81}, {PLACE_DUNES_600, 0xFE},
+    {PLACE_DUNES_602, 0xDF}, {PLACE_DUNES_603, 0x8F}, {PLACE_DUNES_604, 0x38}, {PLACE_DUNES_606,
+     0x7D}, {PLACE_DUNES_608, 0xEF}, {PLACE_DUNES_609, 0xDE}, {PLACE_DUNES_610, 0xBF},
+    {PLACE_DUNES_611, 0x57}, {PLACE_DUNES_612, 0x83}, {PLACE_DUNES_613, 0x38}, {PLACE_DUNES_614,
+     0x6D}, {PLACE_DUNES_615, 0x8E}, {PLACE_DUNES_616, 0x16}, {PLACE_DUNES_617, 0x0B},
 };
 int mask_of(int place) {
     for (const exit_mask &m : EXIT_MASKS)
@@ -306,9 +306,7 @@ int p21(arg_pair type) {
             return 0;
         }
         if (cond(has(WORD_JUMP))) {
-            const int variant = cond(here() == PLACE_LONG_CORRIDOR_642)   ? 0
-                                : cond(here() == PLACE_LONG_CORRIDOR_649) ? 2
-                                                                          : 1;
+            const int variant = cond(here() == PLACE_LONG_CORRIDOR_642) ? 0 : cond(here() == PLACE_LONG_CORRIDOR_649) ? 2 : 1;
             jump_to_death(variant);
             if (loop) return 0;
         }

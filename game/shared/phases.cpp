@@ -27,9 +27,8 @@ int follow() {
             p131();
             if (loop) return 0;
         }
-    } else if (cond(!here_has(11))
-                   .AND(cond(is_visited(PLACE_DRUM_CHAMBER)).OR(!isat(OBJ_LIZARD, -1, 0, PLACE_HALL_OF_WAYS)))
-                   .AND(light())) {
+    } else if (cond(!here_has(11)).AND(cond(is_visited(PLACE_DRUM_CHAMBER)).OR(!isat(OBJ_LIZARD, -1, 0,
+                                                       PLACE_HALL_OF_WAYS))).AND(light())) {
         p246(num(1));
         if (loop) return 0;
     }
@@ -67,8 +66,8 @@ int early_events() {
             return 1;
         }
     }
-    if (cond(cond(is_visited(PLACE_STEPWELL)).OR(is_visited(PLACE_DRUM_CHAMBER)))
-            .AND(isat(OBJ_LIZARD, -1, 0, PLACE_GONE))) {
+    if (cond(cond(is_visited(PLACE_STEPWELL)).OR(is_visited(PLACE_DRUM_CHAMBER))).AND(isat(OBJ_LIZARD, -1, 0,
+                  PLACE_GONE))) {
         if (cond(here_has(7)).OR(here_has(PFLAG_CREATURE_FREE))) {
             value[VAR_PHASE_TIMER] = 8 + irand(10);
         } else if (cond(light())
@@ -277,9 +276,8 @@ int p522() {
             say(0, 1487, 0);
         } else {
             value[OBJ_LIGHT_SOURCE] = 2;
-            const int maze = cond(within(here(), PLACE_WARREN_227, PLACE_WARREN_CHUTE))        ? 1
-                             : cond(within(here(), PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE)) ? 2
-                                                                                               : 0;
+            const int maze = cond(within(here(), PLACE_WARREN_227, PLACE_WARREN_CHUTE)) ? 1 : cond(within(here(),
+                                         PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE)) ? 2 : 0;
             say(SAY_ARG, 1483, maze);
         }
         return 0;
@@ -335,18 +333,12 @@ const offer_row offers[] = {
          return cond(isat(OBJ_FIREFLY, -1, 0, PLACE_GONE)) ? 1310 : 1308;
      }},
     {[]() -> int { return at(PLACE_CLINGING_CHAMBER); }, 1480},
-    {[]() -> int {
-         return cond(in(PLACE_SQUEEZE, PLACE_DARK_NOOK))
-             .AND(is_visited(PLACE_FAR_END_OF_SQUEEZE))
-             .AND(!is_seen(OBJ_JOURNAL));
-     },
+    {[]() -> int { return cond(in(PLACE_SQUEEZE,
+                                  PLACE_DARK_NOOK)).AND(is_visited(PLACE_FAR_END_OF_SQUEEZE)).AND(!is_seen(OBJ_JOURNAL)); },
      1478},
     {[]() -> int { return at(PLACE_HALL_OF_GLIMMERS); }, 1618},
-    {[]() -> int {
-         return cond(in(PLACE_WARREN_227, PLACE_WARREN_CHUTE))
-             .OR(in(PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE))
-             .OR(in(PLACE_LITTLE_LABYRINTH_454, PLACE_LITTLE_LABYRINTH_459));
-     },
+    {[]() -> int { return cond(in(PLACE_WARREN_227, PLACE_WARREN_CHUTE)).OR(in(PLACE_TANGLE_362,
+                                  PLACE_FAR_END_OF_TANGLE)).OR(in(PLACE_LITTLE_LABYRINTH_454, PLACE_LITTLE_LABYRINTH_459)); },
      1475},
     {[]() -> int { return in(PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH); }, 1688},
     {[]() -> int { return in(PLACE_TURNING_GALLERY_335, PLACE_TURNING_GALLERY_350); }, 0,
@@ -414,10 +406,9 @@ struct region {
     int lo, hi;
 };
 constexpr region hint_regions[] = {{PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH},
-                                   {PLACE_MAZE_CROSSING, PLACE_TURNING_GALLERY_350},
-                                   {PLACE_LITTLE_LABYRINTH_454, PLACE_LITTLE_LABYRINTH_459},
-                                   {PLACE_WARREN_227, PLACE_WARREN_CHUTE},
-                                   {PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE}};
+                              {PLACE_MAZE_CROSSING, PLACE_TURNING_GALLERY_350}, {PLACE_LITTLE_LABYRINTH_454,
+                               PLACE_LITTLE_LABYRINTH_459},
+                              {PLACE_WARREN_227, PLACE_WARREN_CHUTE}, {PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE}};
 
 }  // namespace
 
@@ -495,10 +486,11 @@ int hint_taken() {
         }
     }
     if (cond(here() == PLACE_BASTION).AND(value[PLACE_SEALED_CHAMBER] == 2)) set_variant(1878, 1);
-    if (cond(within(here(), PLACE_SQUEEZE, PLACE_DARK_NOOK)))
-        flag_places('c', PLACE_SQUEEZE, PLACE_DARK_NOOK, PFLAG_HINT_AVAILABLE);
-    if (cond(here() == PLACE_THREE_WAY_CHAMBER).AND(is_visited(PLACE_BLIND_CRAWL)).AND(bitest(VAR_GAME_FLAGS_2, 1)))
-        say(0, 1914, 0);
+    if (cond(within(here(), PLACE_SQUEEZE, PLACE_DARK_NOOK))) flag_places('c', PLACE_SQUEEZE, PLACE_DARK_NOOK,
+        PFLAG_HINT_AVAILABLE);
+    if (cond(here() == PLACE_THREE_WAY_CHAMBER).AND(is_visited(PLACE_BLIND_CRAWL)).AND(bitest(VAR_GAME_FLAGS_2,
+                  1))) say(0,
+        1914, 0);
     if (cond(near(OBJ_VAULT_DOOR))) {
         bitmod('c', PLACE_CEILING, PFLAG_HINT_AVAILABLE);
         bitmod('c', PLACE_EAST_VAULT_LANDING, PFLAG_HINT_AVAILABLE);
@@ -511,10 +503,10 @@ int hint_taken() {
         }
     }
     if (cond(here_has(15))) flag_places('c', PLACE_DUNES_594, PLACE_DUNES_617, PFLAG_HINT_AVAILABLE);
-    if (cond(near(OBJ_MIRROR)))
-        flag_places('c', PLACE_EAST_MIRROR_LEDGE, PLACE_WEST_MIRROR_LEDGE, PFLAG_HINT_AVAILABLE);
-    if (cond(within(here(), PLACE_STAIR_BOTTOM, PLACE_HOARD_LEDGE)))
-        flag_places('c', PLACE_STAIR_BOTTOM, PLACE_HOARD_LEDGE, PFLAG_HINT_AVAILABLE);
+    if (cond(near(OBJ_MIRROR))) flag_places('c', PLACE_EAST_MIRROR_LEDGE, PLACE_WEST_MIRROR_LEDGE,
+        PFLAG_HINT_AVAILABLE);
+    if (cond(within(here(), PLACE_STAIR_BOTTOM, PLACE_HOARD_LEDGE))) flag_places('c', PLACE_STAIR_BOTTOM,
+        PLACE_HOARD_LEDGE, PFLAG_HINT_AVAILABLE);
     value[VAR_QUESTION] = Q_NONE;
     loop = 1;
     return 0;
@@ -562,12 +554,12 @@ int p404() {
 // Declines the help offer.
 int p936() {
     bitmod('s', here(), PFLAG_HINT_DECLINED);
-    if (cond(within(here(), PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH)))
-        flag_places('s', PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH, PFLAG_HINT_DECLINED);
+    if (cond(within(here(), PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH))) flag_places('s', PLACE_UNDERCROFT,
+        PLACE_HEART_OF_LABYRINTH, PFLAG_HINT_DECLINED);
     if (cond(here_has(15))) flag_places('s', PLACE_DUNES_594, PLACE_DUNES_617, PFLAG_HINT_DECLINED);
     for (const region &r : hint_regions)
-        if (r.lo != PLACE_UNDERCROFT && cond(within(here(), r.lo, r.hi)))
-            flag_places('s', r.lo, r.hi, PFLAG_HINT_DECLINED);
+        if (r.lo != PLACE_UNDERCROFT && cond(within(here(), r.lo, r.hi))) flag_places('s', r.lo, r.hi,
+            PFLAG_HINT_DECLINED);
     say(SAY_STOP, 1871, 0);
     if (loop) return 0;
     return 0;

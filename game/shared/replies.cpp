@@ -63,9 +63,8 @@ int p614() {
             say_stop(1345);
         else if (cond(here_has(PFLAG_SHIFTING_EXITS)))
             say_stop_typed(1295, VAR_PROMPT_TEXT);
-        else if (cond(within(h, PLACE_LONG_CORRIDOR_642, PLACE_LONG_CORRIDOR_650))
-                     .AND(anyof(WORD_NORTH, WORD_NORTHEAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_NORTHWEST,
-                                -1)))
+        else if (cond(within(h, PLACE_LONG_CORRIDOR_642, PLACE_LONG_CORRIDOR_650)).AND(anyof(WORD_NORTH, WORD_NORTHEAST,
+                             WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_NORTHWEST, -1)))
             say_stop_typed(2425, VAR_PROMPT_TEXT);
         else if (cond(within(h, PLACE_LONG_CORRIDOR_642, PLACE_LONG_CORRIDOR_650)).AND(has(WORD_DOWN)))
             say_stop(2555);

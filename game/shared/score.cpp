@@ -15,20 +15,13 @@ struct exploration_item {
     int refno, flag, points;
 };
 constexpr exploration_item EXPLORING[] = {
-    {PLACE_START, PFLAG_VISITED, 1},
-    {PLACE_CAIRN_FIELD, PFLAG_VISITED, 2},
-    {PLACE_RIVER_BLUFF, PFLAG_VISITED, 2},
-    {PLACE_CARVINGS, PFLAG_VISITED, 8},
-    {PLACE_SOUTH_RIM, PFLAG_VISITED, 8},
-    {PLACE_GRATE, PFLAG_VISITED, 8},
-    {PLACE_FLUE, PFLAG_VISITED, 8},
-    {PLACE_WEST_END_OF_GALLERY, PFLAG_VISITED, 8},
-    {PLACE_SPAN_LEDGE, PFLAG_VISITED, 8},
-    {PLACE_OUTER_HALL, PFLAG_VISITED, 8},
-    {OBJ_SPIRIT, 13, 8},
-    {OBJ_STICK, OFLAG_SEEN, 10},
-    {PLACE_RING_WALK_547, PFLAG_VISITED, 10},
-    {PLACE_WEST_THICKET, PFLAG_VISITED, 10},
+    {PLACE_START, PFLAG_VISITED, 1}, {PLACE_CAIRN_FIELD, PFLAG_VISITED, 2},  {PLACE_RIVER_BLUFF, PFLAG_VISITED,
+     2},  {PLACE_CARVINGS, PFLAG_VISITED, 8},
+    {PLACE_SOUTH_RIM, PFLAG_VISITED, 8}, {PLACE_GRATE, PFLAG_VISITED, 8},  {PLACE_FLUE, PFLAG_VISITED,
+     8},  {PLACE_WEST_END_OF_GALLERY, PFLAG_VISITED, 8},
+    {PLACE_SPAN_LEDGE, PFLAG_VISITED, 8}, {PLACE_OUTER_HALL, PFLAG_VISITED, 8},  {OBJ_SPIRIT, 13,
+     8},              {OBJ_STICK, OFLAG_SEEN, 10},
+    {PLACE_RING_WALK_547, PFLAG_VISITED, 10}, {PLACE_WEST_THICKET, PFLAG_VISITED, 10},
 };
 
 int exploration_points() {
@@ -36,8 +29,8 @@ int exploration_points() {
     for (const exploration_item &x : EXPLORING) {
         if (x.refno == PLACE_CARVINGS) {
             // The carvings count by either of their two places.
-            if (cond(bitest(PLACE_CARVINGS, PFLAG_VISITED)).OR(bitest(PLACE_DRUM_CHAMBER, PFLAG_VISITED)))
-                points += x.points;
+            if (cond(bitest(PLACE_CARVINGS, PFLAG_VISITED)).OR(bitest(PLACE_DRUM_CHAMBER,
+                            PFLAG_VISITED))) points += x.points;
         } else if (cond(bitest(x.refno, x.flag))) {
             points += x.points;
         }
@@ -93,13 +86,12 @@ int p378() {
 
     if (cond(bitest(OBJ_PACKET, OFLAG_SEEN))) {
         value[VAR_SCORE] += 3;
-        if (cond(isat(OBJ_PACKET, -1, 0, PLACE_DEPOSIT)).OR(isat(OBJ_WRAPPER, -1, 0, PLACE_DEPOSIT)))
-            value[VAR_SCORE] += 3;
+        if (cond(isat(OBJ_PACKET, -1, 0, PLACE_DEPOSIT)).OR(isat(OBJ_WRAPPER, -1, 0,
+                      PLACE_DEPOSIT))) value[VAR_SCORE] += 3;
     }
 
-    if (cond(isat(OBJ_PLAQUE, -1, 0, PLACE_DEPOSIT))
-            .OR(isat(OBJ_PLAQUE, -1, 0, PLACE_INTRO))
-            .OR(isat(OBJ_PLAQUE, -1, 0, PLACE_CLINGING_CHAMBER)))
+    if (cond(isat(OBJ_PLAQUE, -1, 0, PLACE_DEPOSIT)).OR(isat(OBJ_PLAQUE, -1, 0, PLACE_INTRO)).OR(isat(OBJ_PLAQUE, -1, 0,
+                  PLACE_CLINGING_CHAMBER)))
         value[VAR_SCORE] += 1;
     value[VAR_SCORE_MAX] += 1;
 

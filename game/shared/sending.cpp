@@ -7,7 +7,6 @@
 using namespace rows;
 
 namespace {
-
 constexpr int FLASK_COUNT_LIMIT = 16;
 constexpr int FLASK_SAFE_COUNT = 6;      // the flask's counter up to which a put-down is always safe
 constexpr int LANDING_VARIANT = 11;      // object flag: the landing text's second wording fits it

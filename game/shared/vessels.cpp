@@ -7,6 +7,7 @@
 
 namespace {
 
+
 // The large vessel holds liquid 120 in state 3 and in its portion states 7..9.
 int large_holds_liquid_1(int state) { return cond(state == VESSEL_WATER).OR(state > 6); }
 
@@ -202,8 +203,8 @@ int p304() {
     value[VAR_HERE_COPY] = 0;
     if (cond(value[OBJ_CREEPER] == 0)) {
         say(SAY_ARG, 2086, k);
-        for (int r : {OBJ_CREEPER, PLACE_BEND_OF_GALLERY, PLACE_EAST_END_OF_GALLERY, PLACE_MIDDLE_OF_GALLERY})
-            value[r] = 1;
+        for (int r : {OBJ_CREEPER, PLACE_BEND_OF_GALLERY, PLACE_EAST_END_OF_GALLERY,
+                      PLACE_MIDDLE_OF_GALLERY}) value[r] = 1;
         value[VAR_TURNS_AT_ONE_PLACE] = 0;
     } else {
         bitmod('c', PLACE_CREEPER_HALL, PFLAG_HINT_AVAILABLE);

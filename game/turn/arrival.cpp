@@ -14,11 +14,8 @@ namespace {
 // The places of the long corridor and the honeycomb whose description is
 // followed by a remark of their own, and the one with another.
 int corridor_remark(int place) {
-    if (cond(place == PLACE_LONG_CORRIDOR_643)
-            .OR(place == PLACE_LONG_CORRIDOR_644)
-            .OR(place == PLACE_LONG_CORRIDOR_647)
-            .OR(place == PLACE_LONG_CORRIDOR_648)
-            .OR(within(place, PLACE_HONEYCOMB_652, PLACE_HONEYCOMB_663))
+    if (cond(place == PLACE_LONG_CORRIDOR_643).OR(place == PLACE_LONG_CORRIDOR_644).OR(place == PLACE_LONG_CORRIDOR_647).OR(place == PLACE_LONG_CORRIDOR_648).OR(within(place,
+                                                                                                                                                                        PLACE_HONEYCOMB_652, PLACE_HONEYCOMB_663))
             .OR(place == PLACE_HONEYCOMB_666))
         return 2785;
     if (cond(place == PLACE_LONG_CORRIDOR_649)) return 2786;
@@ -52,8 +49,9 @@ int arrival_a() {
     bitmod('s', OBJ_GIANT, OFLAG_BLOCKS_PASSAGE);
     value[VAR_ARRIVALS] += 1;
     if (cond(here() == PLACE_HALL_OF_WAYS)) set('V', VAR_HUB_ORIGIN, 'v', VAR_THERE, nullptr, nullptr);
-    if (cond(within(here(), PLACE_NORTHERN_HEATH, PLACE_MIRE)).OR(here() == PLACE_ROAD).OR(here() == PLACE_THICKET_GAP))
-        apport(OBJ_TREE, here());
+    if (cond(within(here(), PLACE_NORTHERN_HEATH,
+                    PLACE_MIRE)).OR(here() == PLACE_ROAD).OR(here() == PLACE_THICKET_GAP)) apport(OBJ_TREE,
+        here());
     if (cond(value[OBJ_ATTACKER] > 0)) {
         if (cond(here_has(7)).OR(here_has(PFLAG_CREATURE_FREE))) {
             bitmod('c', OBJ_ATTACKER, OFLAG_BLOCKS_PASSAGE);
@@ -67,10 +65,7 @@ int arrival_a() {
         }
     }
     if (cond(bitest(OBJ_PHANTOM, 13)).AND(here_has(7))) bitmod('c', OBJ_PHANTOM, 13);
-    if (cond(here() == PLACE_WHIRLING_CAVE)
-            .OR(here() == PLACE_UPSTREAM_POOL)
-            .OR(here() == PLACE_HALL_OF_GLIMMERS)
-            .OR(here() == PLACE_MIRE)) {
+    if (cond(here() == PLACE_WHIRLING_CAVE).OR(here() == PLACE_UPSTREAM_POOL).OR(here() == PLACE_HALL_OF_GLIMMERS).OR(here() == PLACE_MIRE)) {
         p678();
         if (loop) return 0;
     }
@@ -88,10 +83,8 @@ int arrival_lit() {
         p323();
         if (loop) return 0;
     }
-    if (cond(value[VAR_THERE] == PLACE_MIRE)
-            .AND(here() != PLACE_MIRE)
-            .AND(anyof(WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST,
-                       WORD_NORTHWEST, -1)))
+    if (cond(value[VAR_THERE] == PLACE_MIRE).AND(here() != PLACE_MIRE).AND(anyof(WORD_NORTH, WORD_NORTHEAST, WORD_EAST,
+                   WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, -1)))
         say(0, 2598, 0);
     p796();
     if (loop) return 0;
@@ -119,9 +112,8 @@ int fall_due() {
     if (!cond(!bitest(there, PFLAG_LIT)).AND(!near_in(OBJ_CHASM, 1))) return 0;
     if (cond(isat(OBJ_LIGHT_SOURCE, 0, 1, there))) return 0;
     if (cond(isat(OBJ_SUNSTONE, -1, 0, there)).AND(value[OBJ_SUNSTONE] != 1)) return 0;
-    if (!cond(cond(carried(OBJ_JOURNAL)).OR(irand(100) < 25))
-             .AND(!bitest(VAR_GAME_FLAGS, 5))
-             .AND(value[VAR_PHASE] <= 5))
+    if (!cond(cond(carried(OBJ_JOURNAL)).OR(irand(100) < 25)).AND(!bitest(VAR_GAME_FLAGS,
+                   5)).AND(value[VAR_PHASE] <= 5))
         return 0;
     return !cond(near(OBJ_CHASM)).AND(value[OBJ_CHASM] > 0);
 }
@@ -251,9 +243,8 @@ int arrival_c() {
     }
     p536();
     if (loop) return 0;
-    if (cond(within(here(), PLACE_UPPER_TERRACE, PLACE_LOWEST_TERRACE))
-            .AND(bitest(VAR_COMMAND_STATUS, 12))
-            .AND(!bitest(VAR_GAME_FLAGS_3, 10))) {
+    if (cond(within(here(), PLACE_UPPER_TERRACE, PLACE_LOWEST_TERRACE)).AND(bitest(VAR_COMMAND_STATUS,
+                    12)).AND(!bitest(VAR_GAME_FLAGS_3, 10))) {
         terrace_remark();
         if (loop) return 0;
     }
@@ -359,8 +350,7 @@ int upkeep() {
         say(0, 2879, 0);
         value[PLACE_SUNKEN_GROTTO_671] += 1;
     }
-    if (cond(here() == PLACE_STEPWELL))
-        value[PLACE_STEPWELL] = cond(value[PLACE_NICHE] == 0).AND(!carried(OBJ_INGOT)) ? 0 : 1;
+    if (cond(here() == PLACE_STEPWELL)) value[PLACE_STEPWELL] = cond(value[PLACE_NICHE] == 0).AND(!carried(OBJ_INGOT)) ? 0 : 1;
     return 0;
 }
 
@@ -393,8 +383,7 @@ int p4() {
 
     // Arrival part B: the sunstone's state, and the prowler's retreat that
     // puts the player back where it stands.
-    if (cond(near(OBJ_SUNSTONE)).AND(value[OBJ_SUNSTONE] > 1))
-        value[OBJ_SUNSTONE] = cond(lies_here(OBJ_SUNSTONE)) ? 3 : 2;
+    if (cond(near(OBJ_SUNSTONE)).AND(value[OBJ_SUNSTONE] > 1)) value[OBJ_SUNSTONE] = cond(lies_here(OBJ_SUNSTONE)) ? 3 : 2;
     if (cond(bitest(value[VAR_THERE], 11)).AND(isat(OBJ_ATTACKER, -1, 0, value[VAR_THERE]))) {
         if (cond(irand(100) < 97)) {
             moveto(value[VAR_THERE], -1);
@@ -418,16 +407,16 @@ namespace {
 // same place: the same maze, or the shifting dunes.
 int same_region() {
     const int h = here(), c = value[VAR_HERE_COPY];
-    return cond(is_visited(h))
-        .AND(cond(cond(within(h, PLACE_WARREN_227, PLACE_WARREN_CHUTE))
-                      .AND(within(c, PLACE_WARREN_227, PLACE_WARREN_CHUTE)))
-                 .OR(cond(within(h, PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE))
-                         .AND(within(c, PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE)))
-                 .OR(cond(within(h, PLACE_LABYRINTH_391, PLACE_HEART_OF_LABYRINTH))
-                         .AND(within(c, PLACE_LABYRINTH_391, PLACE_HEART_OF_LABYRINTH)))
-                 .OR(cond(within(h, PLACE_MAZE_CROSSING, PLACE_TURNING_GALLERY_350))
-                         .AND(within(c, PLACE_MAZE_CROSSING, PLACE_TURNING_GALLERY_350)))
-                 .OR(cond(here_has(PFLAG_SHIFTING_EXITS)).AND(within(c, PLACE_DUNES_594, PLACE_DUNES_617))));
+    return cond(is_visited(h)).AND(cond(cond(within(h, PLACE_WARREN_227, PLACE_WARREN_CHUTE)).AND(within(c,
+                                                    PLACE_WARREN_227, PLACE_WARREN_CHUTE)))
+                                    .OR(cond(within(h, PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE)).AND(within(c,
+                                                    PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE)))
+                                    .OR(cond(within(h, PLACE_LABYRINTH_391, PLACE_HEART_OF_LABYRINTH)).AND(within(c,
+                                                    PLACE_LABYRINTH_391, PLACE_HEART_OF_LABYRINTH)))
+                                    .OR(cond(within(h, PLACE_MAZE_CROSSING, PLACE_TURNING_GALLERY_350)).AND(within(c,
+                                                    PLACE_MAZE_CROSSING, PLACE_TURNING_GALLERY_350)))
+                                    .OR(cond(here_has(PFLAG_SHIFTING_EXITS)).AND(within(c, PLACE_DUNES_594,
+                                                      PLACE_DUNES_617))));
 }
 
 // The counter that leads to the offer of help after some ten turns in one

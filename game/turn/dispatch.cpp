@@ -139,8 +139,8 @@ struct pronoun_map {
     int from, to;
 };
 constexpr pronoun_map pronoun_maps[] = {
-    {OBJ_FRONDS, OBJ_PLANT},   {OBJ_BOOTH, OBJ_KEEPER},     {OBJ_STAND, OBJ_ORB}, {OBJ_TENDRILS, OBJ_CREEPER},
-    {OBJ_RUNE_SLAB, OBJ_DOOR}, {OBJ_HOARD_DOORS, OBJ_DOOR}, {OBJ_GATE, OBJ_DOOR}, {OBJ_COVER, OBJ_DOOR},
+    {OBJ_FRONDS, OBJ_PLANT}, {OBJ_BOOTH, OBJ_KEEPER}, {OBJ_STAND, OBJ_ORB}, {OBJ_TENDRILS, OBJ_CREEPER}, {OBJ_RUNE_SLAB,
+     OBJ_DOOR}, {OBJ_HOARD_DOORS, OBJ_DOOR}, {OBJ_GATE, OBJ_DOOR}, {OBJ_COVER, OBJ_DOOR},
 };
 
 int pronoun() {
@@ -264,8 +264,8 @@ int look_checks() {
         return 0;
     }
     if (cond(has(PLACE_DARK_NOOK))) {
-        if (cond(within(here(), PLACE_LONG_CORRIDOR_643, PLACE_LONG_CORRIDOR_648))
-                .OR(within(here(), PLACE_HONEYCOMB_651, PLACE_HONEYCOMB_667)))
+        if (cond(within(here(), PLACE_LONG_CORRIDOR_643, PLACE_LONG_CORRIDOR_648)).OR(within(here(),
+                        PLACE_HONEYCOMB_651, PLACE_HONEYCOMB_667)))
             say_stop_variant(3000, cond(have(OBJ_LIGHT_SOURCE, 0, 1)) ? 1 : 0);
         else if (cond(here_has(PFLAG_LIT)))
             say_stop(2007);
@@ -446,11 +446,8 @@ int bracket_to_beacon() {
 }
 
 int tapestry_to_cloth() {
-    if (cond(has(PLACE_TAPESTRY_ROOM))
-            .AND(here() != PLACE_CHANGING_ROOM)
-            .AND(here() != PLACE_TAPESTRY_ROOM)
-            .AND(here() != PLACE_CHUTE_MOUTH)
-            .AND(near_in(OBJ_CLOTH, 0)))
+    if (cond(has(PLACE_TAPESTRY_ROOM)).AND(here() != PLACE_CHANGING_ROOM).AND(here() != PLACE_TAPESTRY_ROOM).AND(here() != PLACE_CHUTE_MOUTH).AND(near_in(OBJ_CLOTH,
+                 0)))
         rewrite_word(PLACE_TAPESTRY_ROOM, OBJ_CLOTH);
     return 0;
 }
@@ -673,8 +670,8 @@ int per_command_variables() {
 
 int plant_words() {
     if (cond(near(OBJ_PLANT)).OR(near(OBJ_FRONDS)).AND(has(OBJ_CREEPER))) rewrite_silent(OBJ_CREEPER, OBJ_PLANT);
-    if (cond(near(OBJ_TENDRILS)).AND(value[OBJ_CREEPER] == 2).OR(near(OBJ_CREEPER)).AND(has(OBJ_PLANT)))
-        rewrite_silent(OBJ_PLANT, OBJ_CREEPER);
+    if (cond(near(OBJ_TENDRILS)).AND(value[OBJ_CREEPER] == 2).OR(near(OBJ_CREEPER)).AND(has(OBJ_PLANT))) rewrite_silent(OBJ_PLANT,
+        OBJ_CREEPER);
     return 0;
 }
 
@@ -688,8 +685,8 @@ int token_word() {
 }
 
 int pinion_word() {
-    if (cond(has(WORD_PINION)).AND(near(OBJ_FEATHER)).AND(here() != PLACE_TIMEKEEPERS_ROOM))
-        rewrite_silent(WORD_PINION, OBJ_FEATHER);
+    if (cond(has(WORD_PINION)).AND(near(OBJ_FEATHER)).AND(here() != PLACE_TIMEKEEPERS_ROOM)) rewrite_silent(WORD_PINION,
+        OBJ_FEATHER);
     return 0;
 }
 
@@ -704,20 +701,14 @@ int finial_word() {
 }
 
 int doorway_word() {
-    if (cond(near(OBJ_DOOR))
-            .OR(near(OBJ_RUNE_SLAB))
-            .OR(near(OBJ_HOARD_DOORS))
-            .OR(near(OBJ_GATE))
-            .AND(has(WORD_DOORWAY)))
-        rewrite_word(WORD_DOORWAY, OBJ_DOOR);
+    if (cond(near(OBJ_DOOR)).OR(near(OBJ_RUNE_SLAB)).OR(near(OBJ_HOARD_DOORS)).OR(near(OBJ_GATE)).AND(has(WORD_DOORWAY))) rewrite_word(WORD_DOORWAY,
+        OBJ_DOOR);
     return 0;
 }
 
 int crevice_word() {
-    if (cond(within(here(), PLACE_NORTH_RIM, PLACE_SUMMIT))
-            .OR(within(here(), PLACE_DUNES_606, PLACE_DUNES_617))
-            .OR(here() == PLACE_LOOKOUT_POINT)
-            .AND(has(WORD_CREVICE)))
+    if (cond(within(here(), PLACE_NORTH_RIM, PLACE_SUMMIT)).OR(within(here(), PLACE_DUNES_606,
+                    PLACE_DUNES_617)).OR(here() == PLACE_LOOKOUT_POINT).AND(has(WORD_CREVICE)))
         rewrite_silent(WORD_CREVICE, PLACE_SUMMIT);
     return 0;
 }
@@ -748,10 +739,7 @@ int maze_word() {
     if (!cond(has(WORD_MAZE)).AND(anyof(WORD_GO, WORD_IN, -1))) return 0;
     if (cond(within(here(), PLACE_MAZE_CROSSING, PLACE_TURNING_GALLERY_350)))
         say_stop(1425);
-    else if (cond(here() == PLACE_INSCRIBED_ARCH)
-                 .OR(here() == PLACE_STILL_POOL)
-                 .OR(here() == PLACE_OUTER_HALL)
-                 .OR(here() == PLACE_INNER_HALL))
+    else if (cond(here() == PLACE_INSCRIBED_ARCH).OR(here() == PLACE_STILL_POOL).OR(here() == PLACE_OUTER_HALL).OR(here() == PLACE_INNER_HALL))
         say_stop(2449);
     else
         say_stop(1424);
@@ -841,10 +829,7 @@ constexpr rows::row STAFF_REPLIES[] = {
 };
 
 int trapdoor_and_staff() {
-    if (cond(here() == PLACE_GLINT_GROTTO)
-            .OR(here() == PLACE_STAIR_LANDING)
-            .OR(here() == PLACE_START_OF_CRAWLWAY)
-            .AND(has(OBJ_TRAPDOOR))) {
+    if (cond(here() == PLACE_GLINT_GROTTO).OR(here() == PLACE_STAIR_LANDING).OR(here() == PLACE_START_OF_CRAWLWAY).AND(has(OBJ_TRAPDOOR))) {
         apport(OBJ_TRAPDOOR, here());
         bitmod('s', OBJ_TRAPDOOR, OFLAG_SEEN);
     }
@@ -869,8 +854,8 @@ int count_word() {
 }
 
 int riches_word() {
-    if (cond(words() == 1).OR(anyof(WORD_TAKE, WORD_FIND, WORD_READ, WORD_LOOK, -1)).AND(has(WORD_RICHES)))
-        say_stop(3213);
+    if (cond(words() == 1).OR(anyof(WORD_TAKE, WORD_FIND, WORD_READ, WORD_LOOK,
+                   -1)).AND(has(WORD_RICHES))) say_stop(3213);
     return 0;
 }
 

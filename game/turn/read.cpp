@@ -58,8 +58,9 @@ int fill_follow_up() {
 }
 
 int open_first_maze() {  // every place of the first maze gets state 1
-    for (value[VAR_WORK_PLACE] = PLACE_WARREN_227, *bitword(VAR_WORK_PLACE) = ref_mark;
-         value[VAR_WORK_PLACE] <= PLACE_WARREN_CHUTE; value[VAR_WORK_PLACE]++)
+    for (value[VAR_WORK_PLACE] = PLACE_WARREN_227,
+         *bitword(VAR_WORK_PLACE) = ref_mark; value[VAR_WORK_PLACE] <= PLACE_WARREN_CHUTE;
+         value[VAR_WORK_PLACE]++)
         value[value[VAR_WORK_PLACE]] = 1;
     return 0;
 }

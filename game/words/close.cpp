@@ -5,7 +5,6 @@
 #include "game.h"
 
 namespace {
-
 constexpr int OPEN = 1;
 
 void set_gate(int s) { value[OBJ_GATE] = value[PLACE_YARD] = value[PLACE_GATEHOUSE] = s; }
@@ -174,8 +173,8 @@ int work_from_side(const side &s) {
         call_proc(WORD_OPEN);
         if (loop) return 0;
     }
-    if (cond(has(OBJ_LOCKED_GATE)).AND(near(OBJ_LOCKED_GATE)))
-        return door_from_side(value[OBJ_LOCKED_GATE] == OPEN, s.hatch_place, OBJ_LOCKED_GATE);
+    if (cond(has(OBJ_LOCKED_GATE)).AND(near(OBJ_LOCKED_GATE))) return door_from_side(value[OBJ_LOCKED_GATE] == OPEN,
+        s.hatch_place, OBJ_LOCKED_GATE);
     if (cond(has(OBJ_RUNE_SLAB)).AND(near(OBJ_RUNE_SLAB))) return door_from_side(value[PLACE_RUNE_DOOR] == OPEN, s.slab_place, OBJ_DOOR);
     if (cond(has(OBJ_HOARD_DOORS)).AND(near(OBJ_HOARD_DOORS))) {
         work_doors(s);
@@ -240,8 +239,7 @@ int p142() {
         return 0;
     }
     if (!cond(anyof(OBJ_VESSEL_MEDIUM, OBJ_DOOR, OBJ_JAR, OBJ_VESSEL_SMALL, OBJ_RUNE_SLAB, OBJ_HOARD_DOORS, OBJ_GATE,
-                    -1)))
-        return 0;
+                    -1))) return 0;
     return close_mechanism();
 }
 

@@ -18,8 +18,8 @@ int cloth_meant() { return cond(alone()).OR(has(OBJ_CLOTH)).AND(near(OBJ_CLOTH))
 // Word 848 ("climb"): climbing where the place has no climb of its own: the trail, the mire and
 // the surface have replies, elsewhere the stock refusals.
 int p139() {
-    if (cond(cond(alone()).OR(anyof(PLACE_SUMMIT, WORD_UP, -1)))
-            .AND(within(here(), PLACE_NORTH_RIM, PLACE_UPPER_SLOPE))) {
+    if (cond(cond(alone()).OR(anyof(PLACE_SUMMIT, WORD_UP, -1))).AND(within(here(), PLACE_NORTH_RIM,
+                  PLACE_UPPER_SLOPE))) {
         say_stop(2312);
         return 0;
     }
@@ -28,9 +28,8 @@ int p139() {
         return 0;
     }
     if (cond(alone()).OR(anyof(OBJ_SNAG, OBJ_TREE, WORD_CANOPY, -1))) {
-        if (cond(within(here(), PLACE_NORTHERN_HEATH, PLACE_MIRE))
-                .OR(here() == PLACE_ROAD)
-                .OR(here() == PLACE_THICKET_GAP)) {
+        if (cond(within(here(), PLACE_NORTHERN_HEATH,
+                        PLACE_MIRE)).OR(here() == PLACE_ROAD).OR(here() == PLACE_THICKET_GAP)) {
             say_stop_variant(1826, 0);
             return 0;
         }

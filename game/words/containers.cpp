@@ -6,15 +6,11 @@
 using namespace rows;
 
 namespace {
-
 constexpr int CASK_OWN_STATE = 1;
 
 int at_source() { return here_has(PFLAG_LIQUID_SOURCE); }
-cond_fold at_upstream_pool() {
-    return cond(here() == PLACE_UPSTREAM_POOL)
-        .OR(here() == PLACE_STREAM_GALLERY)
-        .AND(bitest(OBJ_EEL, OFLAG_EEL_STIRRED));
-}
+cond_fold at_upstream_pool() { return cond(here() == PLACE_UPSTREAM_POOL).OR(here() == PLACE_STREAM_GALLERY).AND(bitest(OBJ_EEL,
+                                                OFLAG_EEL_STIRRED)); }
 
 int empty_vessel(int vessel) {
     hold_ref(VAR_VESSEL, vessel);
@@ -98,8 +94,8 @@ int p261() { return run_chain({p262, p263, p264, p265, p266, p267}); }
 
 // Chain part of p261 (word 804 ("empty")), part 1 of 6.
 int p262() {
-    if (cond(anyof(OBJ_VESSEL_MEDIUM, OBJ_VESSEL_SMALL, OBJ_WATERSKIN, OBJ_FLASK, OBJ_VESSEL_LARGE, OBJ_BUNDLE, -1))
-            .AND(!carried(arg2())))
+    if (cond(anyof(OBJ_VESSEL_MEDIUM, OBJ_VESSEL_SMALL, OBJ_WATERSKIN, OBJ_FLASK, OBJ_VESSEL_LARGE, OBJ_BUNDLE,
+                   -1)).AND(!carried(arg2())))
         say_stop_typed(1513, VAR_ARG2);
     return 0;
 }
@@ -191,10 +187,9 @@ int p900() {
         return 0;
     }
     if (cond(at_source())) {
-        say_stop_variant(2149, cond(within(here(), PLACE_FOOT_OF_FALLS, PLACE_HEAD_OF_FALLS))
-                                       .OR(within(here(), PLACE_BEACON_WAY, PLACE_DESCENT))
-                                   ? 1
-                                   : 0);
+        say_stop_variant(2149,
+                         cond(within(here(), PLACE_FOOT_OF_FALLS, PLACE_HEAD_OF_FALLS)).OR(within(here(),
+                                     PLACE_BEACON_WAY, PLACE_DESCENT)) ? 1 : 0);
         return 0;
     }
     p321(num(0));

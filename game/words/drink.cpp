@@ -29,11 +29,7 @@ int source_variant() {
     if (cond(h == PLACE_STILL_POOL).OR(h == PLACE_THICKET_SPRING)) return 1;
     if (cond(h == PLACE_RUNE_DOOR).OR(h == PLACE_DOOR_APPROACH)) return 3;
     if (cond(h == PLACE_DEPOSIT)) return 2;
-    if (cond(h == PLACE_HEAD_OF_FALLS)
-            .OR(h == PLACE_FOOT_OF_FALLS)
-            .OR(h == PLACE_MIDDLE_OF_FALLS)
-            .OR(h == PLACE_RING_WALK_554))
-        return 4;
+    if (cond(h == PLACE_HEAD_OF_FALLS).OR(h == PLACE_FOOT_OF_FALLS).OR(h == PLACE_MIDDLE_OF_FALLS).OR(h == PLACE_RING_WALK_554)) return 4;
     return 0;
 }
 
@@ -52,10 +48,7 @@ int drink_from_named() {
         say_stop(2191);
         return 0;
     }
-    if (!cond(thing == OBJ_VESSEL_SMALL)
-             .OR(thing == OBJ_VESSEL_MEDIUM)
-             .OR(thing == OBJ_FLASK)
-             .OR(thing == OBJ_VESSEL_LARGE)) {
+    if (!cond(thing == OBJ_VESSEL_SMALL).OR(thing == OBJ_VESSEL_MEDIUM).OR(thing == OBJ_FLASK).OR(thing == OBJ_VESSEL_LARGE)) {
         say_stop(1315);
         return 0;
     }

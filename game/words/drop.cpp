@@ -68,10 +68,8 @@ int drop_lynx() {
 // The wand left beside the firefly once the bait has been taken: the
 // firefly settles on it, once.
 cond_fold wand_for_firefly() {
-    return cond(has(OBJ_WAND))
-        .AND(lies_here(OBJ_FIREFLY))
-        .AND(bitest(OBJ_BAIT, 13))
-        .AND(!bitest(evar(VAR_GAME_FLAGS_3), 3));
+    return cond(has(OBJ_WAND)).AND(lies_here(OBJ_FIREFLY)).AND(bitest(OBJ_BAIT, 13)).AND(!bitest(evar(VAR_GAME_FLAGS_3),
+                    3));
 }
 int leave_wand() {
     apport(OBJ_WAND, here());
@@ -85,63 +83,63 @@ int leave_wand() {
 constexpr row OWN_RULES[] = {
     when(drops_refused, reply(2311)),
     group(pod_in_hand),
-    first(),
-    group(in_the_dunes),
-    put(OBJ_POD, PLACE_GONE),
-    reply(2807),
-    end(),
-    otherwise(),
-    step(pod_takes_root),
-    end(),
-    end(),
+        first(),
+            group(in_the_dunes),
+                put(OBJ_POD, PLACE_GONE),
+                reply(2807),
+            end(),
+            otherwise(),
+                step(pod_takes_root),
+            end(),
+        end(),
     end(),
     call({OBJ_VESSEL_SMALL, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_LARGE}, p238),
     when(at_sands_edge, call(p935)),
     group({OBJ_FIREFLY, OBJ_JAR, OBJ_LIQUID_2, OBJ_LIQUID_1, OBJ_LIQUID_3, OBJ_URN, OBJ_FLASK, OBJ_SPIRIT, OBJ_LYNX,
            OBJ_SUNSTONE, OBJ_HEADING, OBJ_BAIT, OBJ_LIQUID_4, OBJ_WAND}),
-    first(),
-    call({OBJ_FIREFLY}, p232),
-    call({OBJ_JAR}, p233),
-    group({OBJ_LIQUID_2, OBJ_LIQUID_1}),
-    first(),
-    call({OBJ_LIQUID_2}, p320, num(1)),
-    otherwise(),
-    call(p321, num(1)),
-    end(),
-    end(),
-    call(p218),
-    end(),
-    group(cask_of_ale),
-    let_ref(VAR_VESSEL, OBJ_VESSEL_LARGE),
-    call(p268),
-    end(),
-    group(cask_of_nectar),
-    when(at_the_creeper, call(p304)),
-    let_ref(VAR_VESSEL, OBJ_VESSEL_LARGE),
-    call(p268),
-    end(),
-    call({OBJ_URN}, p237),
-    call({OBJ_FLASK}, p239),
-    when(spirit_near, step(release_spirit)),
-    step({OBJ_LYNX}, drop_lynx),
-    call({OBJ_HEADING}, p236),
-    call({OBJ_SUNSTONE}, p235),
-    when(wand_for_firefly, step(leave_wand)),
-    group({OBJ_BAIT}),
-    first(),
-    group(firefly_waits),
-    call(p305),
-    ret(),
-    end(),
-    group(bait_in_hand),
-    put(OBJ_BAIT, PLACE_OFFSTAGE),
-    tell(2358),
-    set_flag(OBJ_BAIT, 13),
-    reply(1266),
-    end(),
-    end(),
-    end(),
-    end(),
+        first(),
+            call({OBJ_FIREFLY}, p232),
+            call({OBJ_JAR}, p233),
+            group({OBJ_LIQUID_2, OBJ_LIQUID_1}),
+                first(),
+                    call({OBJ_LIQUID_2}, p320, num(1)),
+                    otherwise(),
+                        call(p321, num(1)),
+                    end(),
+                end(),
+                call(p218),
+            end(),
+            group(cask_of_ale),
+                let_ref(VAR_VESSEL, OBJ_VESSEL_LARGE),
+                call(p268),
+            end(),
+            group(cask_of_nectar),
+                when(at_the_creeper, call(p304)),
+                let_ref(VAR_VESSEL, OBJ_VESSEL_LARGE),
+                call(p268),
+            end(),
+            call({OBJ_URN}, p237),
+            call({OBJ_FLASK}, p239),
+            when(spirit_near, step(release_spirit)),
+            step({OBJ_LYNX}, drop_lynx),
+            call({OBJ_HEADING}, p236),
+            call({OBJ_SUNSTONE}, p235),
+            when(wand_for_firefly, step(leave_wand)),
+            group({OBJ_BAIT}),
+                first(),
+                    group(firefly_waits),
+                        call(p305),
+                        ret(),
+                    end(),
+                    group(bait_in_hand),
+                        put(OBJ_BAIT, PLACE_OFFSTAGE),
+                        tell(2358),
+                        set_flag(OBJ_BAIT, 13),
+                        reply(1266),
+                    end(),
+                end(),
+            end(),
+        end(),
     end(),
 };
 
@@ -149,11 +147,7 @@ constexpr row OWN_RULES[] = {
 // bread feeds the eel when it is about, the rag soaks, anything else goes
 // down to the bottom of the fall. Returns 1 when the eel ended the turn.
 int washed_away(int obj) {
-    if (!cond(here() == PLACE_POOL_STAIR)
-             .OR(here() == PLACE_POOL_EDGE)
-             .OR(here() == PLACE_PLUNGE_POOL)
-             .OR(here_has(PFLAG_HAZARD)))
-        return 0;
+    if (!cond(here() == PLACE_POOL_STAIR).OR(here() == PLACE_POOL_EDGE).OR(here() == PLACE_PLUNGE_POOL).OR(here_has(PFLAG_HAZARD))) return 0;
     if (cond(has(OBJ_BREAD))) {
         apport(OBJ_BREAD, PLACE_OFFSTAGE);
         if (cond(near(OBJ_EEL))) {
@@ -165,8 +159,7 @@ int washed_away(int obj) {
         }
     } else if (cond(has(OBJ_RAG))) {
         value[OBJ_RAG] = 3;
-        if (cond(here() == PLACE_BOTTOM_OF_FALL).OR(here() == PLACE_UPSTREAM_POOL).OR(here() == PLACE_STREAM_GALLERY))
-            value[OBJ_RAG] = 4;
+        if (cond(here() == PLACE_BOTTOM_OF_FALL).OR(here() == PLACE_UPSTREAM_POOL).OR(here() == PLACE_STREAM_GALLERY)) value[OBJ_RAG] = 4;
     } else {
         if (cond(has(OBJ_BALL))) value[OBJ_BALL] = 0;
         apport(obj, PLACE_BOTTOM_OF_FALL);

@@ -5,7 +5,6 @@
 #include "game.h"
 
 namespace {
-
 constexpr int TORCH_GUTTERING = 2;  // the torch's last turn alight
 constexpr int HONEYCAKE_EATEN = 2;
 

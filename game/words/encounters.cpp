@@ -38,56 +38,43 @@ int feed_griffin() {
 // Feeding a creature that is near, first match.
 constexpr row FED[] = {
     first(),
-    group({OBJ_LYNX}),
-    first(),
-    when(object_near(OBJ_BREAD), step(feed_lynx)),
-    otherwise(),
-    reply(1398, arg_of(OBJ_LYNX)),
-    end(),
-    end(),
-    end(),
-    reply({OBJ_KEEPER}, 1482),
-    group({OBJ_LIZARD}),
-    first(),
-    when(object_carried(OBJ_FIREFLY), step(feed_lizard)),
-    otherwise(),
-    reply(1398, arg_of(OBJ_LIZARD)),
-    end(),
-    end(),
-    end(),
-    group({OBJ_ATTACKER}),
-    first(),
-    when(value_over(VAR_PHASE, 4), reply(1403)),
-    otherwise(),
-    set_flag(OBJ_ATTACKER, 14),
-    reply(1399),
-    end(),
-    end(),
-    end(),
-    call({OBJ_FIREFLY}, p305),
-    group({OBJ_SENTINEL}),
-    first(),
-    when(value_is(OBJ_SENTINEL, 0), reply(1398, arg_of(OBJ_SENTINEL))),
-    otherwise(),
-    reply(1464),
-    end(),
-    end(),
-    end(),
-    group({OBJ_WATCHER}),
-    first(),
-    when(value_under(OBJ_WATCHER, 2), reply(2481)),
-    otherwise(),
-    reply(1464),
-    end(),
-    end(),
-    end(),
-    reply({OBJ_FOLLOWER}, 1628),
-    when([] { return cond(has(OBJ_CREEPER)).AND(cond(here() == PLACE_CREEPER_HALL).OR(here() == PLACE_PLANT_HOLLOW)); },
-         call(p304)),
-    step({OBJ_GRIFFIN}, feed_griffin),
-    otherwise(),
-    call(p39),
-    end(),
+        group({OBJ_LYNX}),
+            first(),
+                when(object_near(OBJ_BREAD), step(feed_lynx)),
+                otherwise(), reply(1398, arg_of(OBJ_LYNX)), end(),
+            end(),
+        end(),
+        reply({OBJ_KEEPER}, 1482),
+        group({OBJ_LIZARD}),
+            first(),
+                when(object_carried(OBJ_FIREFLY), step(feed_lizard)),
+                otherwise(), reply(1398, arg_of(OBJ_LIZARD)), end(),
+            end(),
+        end(),
+        group({OBJ_ATTACKER}),
+            first(),
+                when(value_over(VAR_PHASE, 4), reply(1403)),
+                otherwise(), set_flag(OBJ_ATTACKER, 14), reply(1399), end(),
+            end(),
+        end(),
+        call({OBJ_FIREFLY}, p305),
+        group({OBJ_SENTINEL}),
+            first(),
+                when(value_is(OBJ_SENTINEL, 0), reply(1398, arg_of(OBJ_SENTINEL))),
+                otherwise(), reply(1464), end(),
+            end(),
+        end(),
+        group({OBJ_WATCHER}),
+            first(),
+                when(value_under(OBJ_WATCHER, 2), reply(2481)),
+                otherwise(), reply(1464), end(),
+            end(),
+        end(),
+        reply({OBJ_FOLLOWER}, 1628),
+        when([] { return cond(has(OBJ_CREEPER)).AND(cond(here() == PLACE_CREEPER_HALL).OR(here() == PLACE_PLANT_HOLLOW)); },
+             call(p304)),
+        step({OBJ_GRIFFIN}, feed_griffin),
+        otherwise(), call(p39), end(),
     end(),
 };
 
@@ -153,19 +140,17 @@ constexpr row FOLLOWED[] = {
 // has none of its own.
 int p162() {
     if (cond(at_any({PLACE_START, PLACE_VALLEY, PLACE_STREAMBED, PLACE_STREAM_SINK, PLACE_FUME_SHAFT,
-                     PLACE_STREAM_GALLERY, PLACE_UPSTREAM_POOL}))
-            .AND(cond(has(WORD_STREAM)).OR(follow_alone()))) {
+                     PLACE_STREAM_GALLERY, PLACE_UPSTREAM_POOL})).AND(cond(has(WORD_STREAM)).OR(follow_alone()))) {
         say_stop(1967);
         return 0;
     }
     if (cond(at_any({PLACE_START, PLACE_PATH, PLACE_FOOTBRIDGE, PLACE_FAR_END_OF_FOOTBRIDGE, PLACE_SUNKEN_WAY,
-                     PLACE_HOLLOW_WAY}))
-            .AND(cond(has(PLACE_PATH)).OR(follow_alone()))) {
+                     PLACE_HOLLOW_WAY})).AND(cond(has(PLACE_PATH)).OR(follow_alone()))) {
         say_stop(2712);
         return 0;
     }
-    if (cond(at_any({PLACE_START, PLACE_WOODSIDE, PLACE_ROAD, PLACE_THICKET_GAP}))
-            .AND(cond(anyof(PLACE_START, PLACE_ROAD, -1)).OR(follow_alone()))) {
+    if (cond(at_any({PLACE_START, PLACE_WOODSIDE, PLACE_ROAD, PLACE_THICKET_GAP})).AND(cond(anyof(PLACE_START,
+                     PLACE_ROAD, -1)).OR(follow_alone()))) {
         say_stop(2704);
         return 0;
     }
@@ -201,11 +186,7 @@ int p408() {
             say_stop(1783);
             return 0;
         }
-        if (cond(near(OBJ_CHASM))
-                .AND(value[OBJ_CHASM] > 0)
-                .OR(near(OBJ_SPIDER))
-                .OR(here() == PLACE_SIDE_CELL)
-                .OR(near(OBJ_SENTINEL))) {
+        if (cond(near(OBJ_CHASM)).AND(value[OBJ_CHASM] > 0).OR(near(OBJ_SPIDER)).OR(here() == PLACE_SIDE_CELL).OR(near(OBJ_SENTINEL))) {
             p658(num(0), num(30));
             if (loop) return 0;
         }

@@ -48,11 +48,7 @@ int p278() {
 // Chain part of p274 (word 822 ("look")), part 5 of 16: object 139 (creeper).
 int p279() {
     if (!cond(has(OBJ_CREEPER))) return 0;
-    if (cond(near(OBJ_TENDRILS))
-            .AND(value[OBJ_CREEPER] == 2)
-            .OR(near(OBJ_CREEPER))
-            .OR(here() == PLACE_HIGH_LEDGE)
-            .OR(here() == PLACE_BLUFF_PATH))
+    if (cond(near(OBJ_TENDRILS)).AND(value[OBJ_CREEPER] == 2).OR(near(OBJ_CREEPER)).OR(here() == PLACE_HIGH_LEDGE).OR(here() == PLACE_BLUFF_PATH))
         say_stop_typed(2082, OBJ_CREEPER);
     return 0;
 }
@@ -68,14 +64,11 @@ int p280() {
 int p281() {
     if (!cond(has(PLACE_SUMMIT))) return 0;
     const int h = here();
-    if (cond(bitest(PLACE_SUMMIT, PFLAG_VISITED))
-            .AND(within(h, PLACE_DUNES_606, PLACE_DUNES_608))
-            .OR(within(h, PLACE_DUNES_612, PLACE_DUNES_613))
-            .OR(h == PLACE_LOOKOUT_POINT))
+    if (cond(bitest(PLACE_SUMMIT, PFLAG_VISITED)).AND(within(h, PLACE_DUNES_606, PLACE_DUNES_608)).OR(within(h,
+                    PLACE_DUNES_612, PLACE_DUNES_613)).OR(h == PLACE_LOOKOUT_POINT))
         say_stop_typed(2593, PLACE_SUMMIT);
-    else if (cond(within(h, PLACE_DUNES_609, PLACE_DUNES_611))
-                 .OR(within(h, PLACE_DUNES_614, PLACE_DUNES_616))
-                 .OR(h == PLACE_DUNES_617))
+    else if (cond(within(h, PLACE_DUNES_609, PLACE_DUNES_611)).OR(within(h, PLACE_DUNES_614,
+                         PLACE_DUNES_616)).OR(h == PLACE_DUNES_617))
         say_stop(2410);
     else if (cond(within(h, PLACE_NORTH_RIM, PLACE_SUMMIT)))
         say_stop(2411);
@@ -125,12 +118,8 @@ int p283() {
         return 0;
     }
     if (cond(has(WORD_WATERS))
-            .AND(cond(h == PLACE_RIVER_BLUFF)
-                     .OR(h == PLACE_OPEN_SKY)
-                     .OR(h == PLACE_SHRINE_LANDING)
-                     .OR(h == PLACE_BOTTOM_OF_FALL)
-                     .OR(within(h, PLACE_RING_WALK_547, PLACE_ANNEXE_LANDING))
-                     .OR(within(h, PLACE_ANNEXE_HALL, PLACE_OVERLOOK))
+            .AND(cond(h == PLACE_RIVER_BLUFF).OR(h == PLACE_OPEN_SKY).OR(h == PLACE_SHRINE_LANDING).OR(h == PLACE_BOTTOM_OF_FALL).OR(within(h,
+                                                                                                                                            PLACE_RING_WALK_547, PLACE_ANNEXE_LANDING)).OR(within(h, PLACE_ANNEXE_HALL, PLACE_OVERLOOK))
                      .OR(within(h, PLACE_GALLERY_STEPS, PLACE_EAST_END_OF_GALLERY)))) {
         say_stop(2595);
         return 0;
@@ -188,23 +177,19 @@ cond_fold at_machine_end() {
 }
 cond_fold at_gallery() {
     const int h = here();
-    return cond(h == PLACE_WEST_END_OF_GALLERY)
-        .OR(h == PLACE_MIDDLE_OF_GALLERY)
-        .OR(h == PLACE_BEND_OF_GALLERY)
-        .OR(h == PLACE_EAST_END_OF_GALLERY);
+    return cond(h == PLACE_WEST_END_OF_GALLERY).OR(h == PLACE_MIDDLE_OF_GALLERY).OR(h == PLACE_BEND_OF_GALLERY).OR(h == PLACE_EAST_END_OF_GALLERY);
 }
 cond_fold at_changing_grid() {
     const int h = here();
-    return cond(h == PLACE_CHANGING_ROOM)
-        .OR(h == PLACE_EDGE_OF_SANDS)
-        .OR(within(h, PLACE_UPPER_TERRACE, PLACE_LOOKOUT_POINT));
+    return cond(h == PLACE_CHANGING_ROOM).OR(h == PLACE_EDGE_OF_SANDS).OR(within(h, PLACE_UPPER_TERRACE,
+                                                                                 PLACE_LOOKOUT_POINT));
 }
 
 constexpr row WALLS_AND_CLIFFS[] = {
     group({WORD_WALL, WORD_CLIFF}),
-    when(at_machine_end, reply(2375)),
-    when(at_gallery, reply(2376)),
-    when(at_changing_grid, reply(2377)),
+        when(at_machine_end, reply(2375)),
+        when(at_gallery, reply(2376)),
+        when(at_changing_grid, reply(2377)),
     end(),
     when([] { return cond(within(here(), PLACE_NORTH_RIM, PLACE_ABYSS_EDGE)).AND(here() != PLACE_WEST_RIM); },
          reply({WORD_CLIFF}, 2382)),
@@ -219,20 +204,16 @@ constexpr row OVERHANG[] = {
 
 constexpr row MIST[] = {
     group({WORD_MIST}),
-    when(
-        [] {
-            const int h = here();
-            return cond(cond(within(h, PLACE_NORTHERN_HEATH, PLACE_MIRE))
-                            .OR(within(h, PLACE_START, PLACE_DELL))
-                            .AND(h != PLACE_DEPOSIT))
-                .OR(h == PLACE_FOOT_OF_DELL)
-                .OR(h == PLACE_HIGH_LEDGE)
-                .OR(h == PLACE_BLUFF_PATH);
-        },
-        reply(2380, arg(WORD_MIST))),
-    when(here_is(PLACE_BEND_OF_GALLERY).OR(here_is(PLACE_MIDDLE_OF_GALLERY)).OR(here_is(PLACE_EAST_END_OF_GALLERY)),
-         reply(2381)),
-    when(here_is(PLACE_CREEPER_HALL), reply(2082, arg_of(OBJ_CREEPER))),
+        when([] {
+                 const int h = here();
+                 return cond(cond(within(h, PLACE_NORTHERN_HEATH, PLACE_MIRE)).OR(within(h, PLACE_START,
+                                         PLACE_DELL)).AND(h != PLACE_DEPOSIT))
+                     .OR(h == PLACE_FOOT_OF_DELL).OR(h == PLACE_HIGH_LEDGE).OR(h == PLACE_BLUFF_PATH);
+             },
+             reply(2380, arg(WORD_MIST))),
+        when(here_is(PLACE_BEND_OF_GALLERY).OR(here_is(PLACE_MIDDLE_OF_GALLERY)).OR(here_is(PLACE_EAST_END_OF_GALLERY)),
+             reply(2381)),
+        when(here_is(PLACE_CREEPER_HALL), reply(2082, arg_of(OBJ_CREEPER))),
     end(),
 };
 
@@ -287,12 +268,7 @@ int p290() {
         if (cond(within(arg2(), 904, 1138)).OR(has(WORD_WAVE))) {
             if (cond(has(WORD_WALL))) {
                 const int h = here();
-                if (cond(here_has(7))
-                        .AND(h != PLACE_START)
-                        .AND(h != PLACE_COPSE_EDGE)
-                        .AND(h != PLACE_BEECH_WOOD)
-                        .AND(h != PLACE_CAIRN_FIELD)
-                        .AND(h != PLACE_GRATE)
+                if (cond(here_has(7)).AND(h != PLACE_START).AND(h != PLACE_COPSE_EDGE).AND(h != PLACE_BEECH_WOOD).AND(h != PLACE_CAIRN_FIELD).AND(h != PLACE_GRATE)
                         .AND(!within(h, PLACE_THICKET_GAP, PLACE_THICKET_SPRING)))
                     say_stop(1403);
                 else

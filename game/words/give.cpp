@@ -6,7 +6,6 @@
 using namespace rows;
 
 namespace {
-
 constexpr int GIANT_OFFERED = 15;   // flag of the giant: the cask was offered to him
 
 // VAR_ARG2 := the first vessel carried in one of the states, marked; none:
@@ -29,12 +28,13 @@ int offer_vessel(std::initializer_list<offer> offers, int quals, int named) {
 // The liquid and its vessel, by the first liquid word of the command.
 int choose_vessel() {
     if (cond(has(WORD_CONSUME_LIQUID)))
-        return offer_vessel(
-            {{OBJ_VESSEL_LARGE, {5, 3, 7, 8, 9}}, {OBJ_VESSEL_MEDIUM, {5, 3}}, {OBJ_VESSEL_SMALL, {5, 3}}}, SAY_ARG,
-            WORD_CONSUME_LIQUID);
-    if (cond(has(OBJ_LIQUID_3)))
-        return offer_vessel({{OBJ_VESSEL_LARGE, {5}}, {OBJ_VESSEL_MEDIUM, {5}}, {OBJ_VESSEL_SMALL, {5}}},
-                            SAY_ARG | SAY_ARGVAR, OBJ_LIQUID_3);
+        return offer_vessel({{OBJ_VESSEL_LARGE, {5, 3, 7, 8, 9}}, {OBJ_VESSEL_MEDIUM, {5, 3}},
+                             {OBJ_VESSEL_SMALL, {5, 3}}},
+                            SAY_ARG,
+                            WORD_CONSUME_LIQUID);
+    if (cond(has(OBJ_LIQUID_3))) return offer_vessel({{OBJ_VESSEL_LARGE, {5}}, {OBJ_VESSEL_MEDIUM, {5}},
+             {OBJ_VESSEL_SMALL, {5}}},
+        SAY_ARG | SAY_ARGVAR, OBJ_LIQUID_3);
     if (cond(has(OBJ_LIQUID_1))) {
         if (cond(near(OBJ_IMP))) {
             p883();
@@ -87,24 +87,15 @@ int feed_lizard() {
 // What the creature here does with the offer.
 constexpr row LISTENER_REPLIES[] = {
     first(),
-    when(
-        [] {
-            return cond(listener_is({OBJ_KEEPER, OBJ_ATTACKER, OBJ_BRUTE, OBJ_FOLLOWER}));
-        },
-        reply(2340, arg(1))),
-    when(
-        [] {
-            return cond(listener_is({OBJ_WRAITH, OBJ_LYNX, OBJ_SPIDER, OBJ_EEL}));
-        },
-        reply(2340, arg(0))),
-    when([] { return cond(listener_is({OBJ_LIZARD})); }, step(feed_lizard)),
-    group([] {
-        return cond(listener_is(
-            {OBJ_SENTINEL, OBJ_COFFER, OBJ_CASKET, OBJ_FIREFLY, OBJ_SPIRIT, OBJ_FERRY, OBJ_GRIFFIN, OBJ_GIANT}));
-    }),
-    tell(2036, arg_of(VAR_WORK_VALUE)),
-    reply(2353, arg_of(VAR_ARG2)),
-    end(),
+        when([] { return cond(listener_is({OBJ_KEEPER, OBJ_ATTACKER, OBJ_BRUTE, OBJ_FOLLOWER})); },
+             reply(2340, arg(1))),
+        when([] { return cond(listener_is({OBJ_WRAITH, OBJ_LYNX, OBJ_SPIDER, OBJ_EEL})); }, reply(2340, arg(0))),
+        when([] { return cond(listener_is({OBJ_LIZARD})); }, step(feed_lizard)),
+        group([] { return cond(listener_is({OBJ_SENTINEL, OBJ_COFFER, OBJ_CASKET, OBJ_FIREFLY, OBJ_SPIRIT, OBJ_FERRY,
+                                            OBJ_GRIFFIN, OBJ_GIANT})); }),
+            tell(2036, arg_of(VAR_WORK_VALUE)),
+            reply(2353, arg_of(VAR_ARG2)),
+        end(),
     end(),
 };
 

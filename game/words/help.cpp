@@ -9,9 +9,8 @@ constexpr int GAME_FLAG_HELP_READ = 3;    // of VAR_GAME_FLAGS_2: the help pages
 constexpr int GAME_FLAG_BAUBLE_PAID = 10;  // of VAR_GAME_FLAGS_2: the hint about the unseen treasure was bought
 
 cond_fold in_a_maze() {
-    return cond(within(here(), PLACE_WARREN_227, PLACE_WARREN_CHUTE))
-        .OR(within(here(), PLACE_TANGLE_362, PLACE_FAR_END_OF_TANGLE))
-        .OR(within(here(), PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH));
+    return cond(within(here(), PLACE_WARREN_227, PLACE_WARREN_CHUTE)).OR(within(here(), PLACE_TANGLE_362,
+                       PLACE_FAR_END_OF_TANGLE)).OR(within(here(), PLACE_UNDERCROFT, PLACE_HEART_OF_LABYRINTH));
 }
 
 // Something near that the player must deal with alone.

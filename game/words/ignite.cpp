@@ -42,11 +42,7 @@ int snuff_fuse() {
     if (!cond(s > 1)) return 0;
     value[OBJ_FUSE] = OUT;
     if (cond(s <= 8)) {
-        if (!cond(s == 3)
-                 .OR(here() == PLACE_RAVINE_EDGE)
-                 .OR(here() == PLACE_SPAN_LEDGE)
-                 .OR(here() == PLACE_RAVINE_FORK))
-            say_stop(2105);
+        if (!cond(s == 3).OR(here() == PLACE_RAVINE_EDGE).OR(here() == PLACE_SPAN_LEDGE).OR(here() == PLACE_RAVINE_FORK)) say_stop(2105);
     } else if (cond(s <= 11)) {
         say_stop(2106);
     } else if (cond(s <= 16)) {

@@ -6,7 +6,6 @@
 
 namespace {
 
-
 // Word w becomes x, and x's procedure answers the command.
 int hand_over(int w, int x) {
     rewrite_word(w, x);
@@ -61,8 +60,8 @@ int p825() {
         say_stop(3464);
         return 0;
     }
-    if (cond(words() == 1)
-            .OR(anyof(WORD_PUSH, WORD_FLICK, PLACE_UNDERCROFT, OBJ_LIGHT_SOURCE, WORD_ON, WORD_OFF, -1))) {
+    if (cond(words() == 1).OR(anyof(WORD_PUSH, WORD_FLICK, PLACE_UNDERCROFT, OBJ_LIGHT_SOURCE, WORD_ON, WORD_OFF,
+                   -1))) {
         // The switch word becomes on or off: the one the command names, else
         // the one the lamp's state calls for. Its partner word belongs to the
         // switch, so the command counts as one word: "switch on" must not be

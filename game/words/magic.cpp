@@ -164,12 +164,12 @@ void cloth_word() {
 // about, is seen on one side or the other.
 void through_the_mirror() {
     if (cond(here() == PLACE_EAST_MIRROR_LEDGE)) {
-        if (cond(!bitest(PLACE_EAST_MIRROR_LEDGE, PFLAG_CREATURE_FREE)))
-            bitmod('s', PLACE_WEST_MIRROR_LEDGE, PFLAG_CREATURE_FREE);
+        if (cond(!bitest(PLACE_EAST_MIRROR_LEDGE, PFLAG_CREATURE_FREE))) bitmod('s', PLACE_WEST_MIRROR_LEDGE,
+            PFLAG_CREATURE_FREE);
         moveto(PLACE_WEST_MIRROR_LEDGE, -1);
     } else {
-        if (cond(!bitest(PLACE_WEST_MIRROR_LEDGE, PFLAG_CREATURE_FREE)))
-            bitmod('s', PLACE_EAST_MIRROR_LEDGE, PFLAG_CREATURE_FREE);
+        if (cond(!bitest(PLACE_WEST_MIRROR_LEDGE, PFLAG_CREATURE_FREE))) bitmod('s', PLACE_EAST_MIRROR_LEDGE,
+            PFLAG_CREATURE_FREE);
         moveto(PLACE_EAST_MIRROR_LEDGE, -1);
     }
     bitmod('c', VAR_COMMAND_STATUS, VFLAG_COMMAND_STATUS_MOVED);
@@ -333,8 +333,8 @@ int p745() {
             return 0;
         }
         if (cond(anyof(WORD_MAGIC_TRAVEL_2, WORD_MAGIC_TRAVEL_1, WORD_MAGIC_TRAVEL_3, WORD_ISMARU, WORD_HESK,
-                       WORD_EPHRUN, WORD_JEVRA, WORD_LITANY_FIRST, WORD_KELBRIN, WORD_DATHEL, WORD_PAZHAN, WORD_GORVASH,
-                       WORD_ZENDRY, WORD_SEQ_1, WORD_SEQ_2, WORD_SEQ_3, WORD_SEQ_4, WORD_HUSH, WORD_LITANY_LAST, -1))) {
+                       WORD_EPHRUN, WORD_JEVRA, WORD_LITANY_FIRST, WORD_KELBRIN, WORD_DATHEL, WORD_PAZHAN, WORD_GORVASH, WORD_ZENDRY,
+                       WORD_SEQ_1, WORD_SEQ_2, WORD_SEQ_3, WORD_SEQ_4, WORD_HUSH, WORD_LITANY_LAST, -1))) {
             call_proc(arg2());
             if (loop) return 0;
         } else {

@@ -63,9 +63,8 @@ int p879() {
         p39();
         if (loop) return 0;
     }
-    if (cond(anyof(OBJ_WINDER, OBJ_WICK, OBJ_WATERSKIN, OBJ_URN, OBJ_MEDALLION, -1))
-            .AND(near(OBJ_LIQUID_4))
-            .AND(near(arg2()))) {
+    if (cond(anyof(OBJ_WINDER, OBJ_WICK, OBJ_WATERSKIN, OBJ_URN, OBJ_MEDALLION,
+                   -1)).AND(near(OBJ_LIQUID_4)).AND(near(arg2()))) {
         if (cond(!is_seen(OBJ_CREEPER))) {
             if (cond(has(OBJ_WINDER)))
                 say_stop(1360);

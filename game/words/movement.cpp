@@ -132,10 +132,7 @@ int p507() {
 // Word 889: where the player is, with a word of its own at the lane, the
 // cottage, the valley and the streambed.
 int p108() {
-    if (cond(here() == PLACE_VALLEY)
-            .OR(here() == PLACE_START)
-            .OR(here() == PLACE_STREAMBED)
-            .OR(here() == PLACE_DEPOSIT))
+    if (cond(here() == PLACE_VALLEY).OR(here() == PLACE_START).OR(here() == PLACE_STREAMBED).OR(here() == PLACE_DEPOSIT))
         say_stop(1346);
     else
         say_stop(1347);

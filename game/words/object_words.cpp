@@ -51,11 +51,7 @@ int p172() {
         say_stop(1808);
         return 0;
     }
-    if (cond(has(OBJ_CREEPER))
-            .AND(cond(here() == PLACE_CREEPER_HALL)
-                     .OR(here() == PLACE_HIGH_LEDGE)
-                     .OR(here() == PLACE_BLUFF_PATH)
-                     .OR(near(OBJ_TENDRILS)))) {
+    if (cond(has(OBJ_CREEPER)).AND(cond(here() == PLACE_CREEPER_HALL).OR(here() == PLACE_HIGH_LEDGE).OR(here() == PLACE_BLUFF_PATH).OR(near(OBJ_TENDRILS)))) {
         if (cond(value[OBJ_CREEPER] == 0))
             say_stop(1809);
         else if (cond(value[OBJ_CREEPER] == 1))

@@ -40,8 +40,8 @@ int p633() {
         if (loop) return 0;
         return 0;
     }
-    if (cond(anyof(OBJ_RUNE_SLAB, OBJ_HOARD_DOORS, OBJ_GATE, -1))
-            .AND(cond(near(OBJ_RUNE_SLAB)).OR(near(OBJ_HOARD_DOORS)).OR(near(OBJ_GATE)))) {
+    if (cond(anyof(OBJ_RUNE_SLAB, OBJ_HOARD_DOORS, OBJ_GATE,
+                   -1)).AND(cond(near(OBJ_RUNE_SLAB)).OR(near(OBJ_HOARD_DOORS)).OR(near(OBJ_GATE)))) {
         say_stop(2509);
         return 0;
     }

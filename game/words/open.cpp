@@ -8,7 +8,6 @@
 using namespace rows;
 
 namespace {
-
 constexpr int HATCH_REFUSED_TOLD = 13;
 
 int two_words() { return words() == 2; }
@@ -40,28 +39,25 @@ constexpr row OPEN_GENERAL[] = {
     step(default_openable),
     call({OBJ_JAR}, p232),
     when([] { return cond(two_words()).AND(!near(arg2())); }, call(p39)),
-    when(
-        [] {
-            return cond(!anyof(OBJ_VESSEL_MEDIUM, OBJ_RELIQUARY, OBJ_STRONGBOX, OBJ_JAR, OBJ_COFFER, OBJ_CASKET,
-                               OBJ_FLASK, OBJ_OPENER, OBJ_GRILLE, OBJ_BUNDLE, OBJ_TRAPDOOR, -1));
-        },
-        ret()),
+    when([] { return cond(!anyof(OBJ_VESSEL_MEDIUM, OBJ_RELIQUARY, OBJ_STRONGBOX, OBJ_JAR, OBJ_COFFER, OBJ_CASKET,
+                                 OBJ_FLASK, OBJ_OPENER, OBJ_GRILLE, OBJ_BUNDLE, OBJ_TRAPDOOR, -1)); },
+         ret()),
     first(),
-    reply({OBJ_VESSEL_MEDIUM}, 1936),
-    when([] { return cond(is_seen(OBJ_AUTOMATON)); }, reply({OBJ_RELIQUARY}, 1935, arg(0))),
-    reply({OBJ_RELIQUARY}, 1935, arg(1)),
-    reply({OBJ_STRONGBOX}, 1855),
-    reply({OBJ_JAR}, 1267),
-    call({OBJ_COFFER, OBJ_CASKET}, p651),
-    call({OBJ_FLASK}, p73),
-    reply({OBJ_OPENER}, 1344),
-    when(here_is(PLACE_GLINT_GROTTO), reply({OBJ_TRAPDOOR}, 2094)),
-    reply({OBJ_TRAPDOOR}, 2095),
-    reply({OBJ_GRILLE}, 1727),
-    group({OBJ_BUNDLE}),
-    when([] { return cond(at(PLACE_CREEPER_HALL, PLACE_PLANT_HOLLOW)); }, call(p304)),
-    reply(2409),
-    end(),
+        reply({OBJ_VESSEL_MEDIUM}, 1936),
+        when([] { return cond(is_seen(OBJ_AUTOMATON)); }, reply({OBJ_RELIQUARY}, 1935, arg(0))),
+        reply({OBJ_RELIQUARY}, 1935, arg(1)),
+        reply({OBJ_STRONGBOX}, 1855),
+        reply({OBJ_JAR}, 1267),
+        call({OBJ_COFFER, OBJ_CASKET}, p651),
+        call({OBJ_FLASK}, p73),
+        reply({OBJ_OPENER}, 1344),
+        when(here_is(PLACE_GLINT_GROTTO), reply({OBJ_TRAPDOOR}, 2094)),
+        reply({OBJ_TRAPDOOR}, 2095),
+        reply({OBJ_GRILLE}, 1727),
+        group({OBJ_BUNDLE}),
+            when([] { return cond(at(PLACE_CREEPER_HALL, PLACE_PLANT_HOLLOW)); }, call(p304)),
+            reply(2409),
+        end(),
     end(),
 };
 
@@ -282,10 +278,7 @@ int p650() {
 // anything else is opening.
 int p873() {
     default_to(0, here(), OFLAG_OPENABLE);
-    if (cond(has(OBJ_LOCKED_GATE))
-            .AND(lies_here(OBJ_LOCKED_GATE))
-            .AND(value[OBJ_LOCKED_GATE] == 0)
-            .AND(!carried(OBJ_OPENER))) {
+    if (cond(has(OBJ_LOCKED_GATE)).AND(lies_here(OBJ_LOCKED_GATE)).AND(value[OBJ_LOCKED_GATE] == 0).AND(!carried(OBJ_OPENER))) {
         p625(ref(OBJ_OPENER));
         return 0;
     }

@@ -16,11 +16,11 @@ struct abbreviation {
     int obj, word;
 };
 constexpr abbreviation abbreviations[] = {
-    {OBJ_INGOT, WORD_SILVER}, {OBJ_FIGURINE, WORD_SILVER}, {OBJ_AMULET, WORD_GEM},     {OBJ_FEATHER, WORD_QUILL},
-    {OBJ_GONG, WORD_BRONZE},  {OBJ_FUSE, OBJ_FUSE},        {OBJ_JOURNAL, OBJ_JOURNAL}, {OBJ_CANDLE, OBJ_CANDLE},
-    {OBJ_JEWEL, OBJ_JEWEL},   {OBJ_BRAND, OBJ_BRAND},      {OBJ_TUSK, OBJ_TUSK},       {OBJ_FIGURINE, OBJ_FIGURINE},
-    {OBJ_VINE, WORD_ENAMEL},  {OBJ_POD, WORD_SEEDS},       {OBJ_BUNDLE, WORD_SEEDS},   {OBJ_KNOCKER, WORD_HOOP},
-    {OBJ_DOOR, WORD_HINGES},
+    {OBJ_INGOT, WORD_SILVER}, {OBJ_FIGURINE, WORD_SILVER}, {OBJ_AMULET, WORD_GEM}, {OBJ_FEATHER, WORD_QUILL}, {OBJ_GONG,
+     WORD_BRONZE}, {OBJ_FUSE, OBJ_FUSE},   {OBJ_JOURNAL, OBJ_JOURNAL},   {OBJ_CANDLE, OBJ_CANDLE}, {OBJ_JEWEL,
+     OBJ_JEWEL},
+    {OBJ_BRAND, OBJ_BRAND},   {OBJ_TUSK, OBJ_TUSK},   {OBJ_FIGURINE, OBJ_FIGURINE},   {OBJ_VINE, WORD_ENAMEL}, {OBJ_POD,
+     WORD_SEEDS}, {OBJ_BUNDLE, WORD_SEEDS}, {OBJ_KNOCKER, WORD_HOOP}, {OBJ_DOOR, WORD_HINGES},
 };
 
 // Texts whose variant is the value of an entity, tied anew every turn.
@@ -28,33 +28,14 @@ struct tied_text {
     int text, entity;
 };
 constexpr tied_text tied_texts[] = {
-    {1505, OBJ_BEACON},
-    {3255, OBJ_HOARD_DOORS},
-    {3254, OBJ_HOARD_DOORS},
-    {3063, OBJ_HOARD_DOORS},
-    {3256, OBJ_TRAP},
-    {3257, OBJ_TRAP},
-    {3258, OBJ_TRAP},
-    {3259, OBJ_TRAP},
-    {2512, OBJ_TRAP},
-    {2532, OBJ_TRAP},
-    {3246, PLACE_HALL_OF_GLIMMERS},
-    {1386, PLACE_SEALED_CHAMBER},
-    {1710, OBJ_FEATHER},
-    {2012, OBJ_WRAITH},
-    {2717, PLACE_STREAMBED},
-    {2782, VAR_EXCHANGE_STATE},
-    {2790, 2789},
-    {2791, 2789},
-    {2792, PLACE_OPEN_SKY},
-    {2793, PLACE_OPEN_SKY},
-    {1993, OBJ_EEL},
-    {2835, OBJ_SNAG},
-    {2844, OBJ_CREEPER},
-    {2848, OBJ_CREEPER},
-    {3241, PLACE_STEPWELL},
-    {1770, OBJ_STICK},
-    {3441, OBJ_CRYSTAL},
+    {1505, OBJ_BEACON},   {3255, OBJ_HOARD_DOORS},  {3254, OBJ_HOARD_DOORS}, {3063, OBJ_HOARD_DOORS}, {3256,
+     OBJ_TRAP},  {3257, OBJ_TRAP},  {3258, OBJ_TRAP},
+    {3259, OBJ_TRAP},  {2512, OBJ_TRAP},  {2532, OBJ_TRAP}, {3246, PLACE_HALL_OF_GLIMMERS}, {1386,
+     PLACE_SEALED_CHAMBER},  {1710, OBJ_FEATHER},  {2012, OBJ_WRAITH},
+    {2717, PLACE_STREAMBED},  {2782, VAR_EXCHANGE_STATE}, {2790, 2789}, {2791, 2789}, {2792, PLACE_OPEN_SKY}, {2793,
+     PLACE_OPEN_SKY}, {1993, OBJ_EEL},
+    {2835, OBJ_SNAG},  {2844, OBJ_CREEPER},  {2848, OBJ_CREEPER}, {3241, PLACE_STEPWELL}, {1770, OBJ_STICK},  {3441,
+     OBJ_CRYSTAL},
 };
 
 }  // namespace
@@ -75,11 +56,8 @@ int p222() {
         p550(ref(a.obj), ref(a.word));
         if (loop) return 0;
     }
-    if (cond(near(OBJ_STRONGBOX))
-            .OR(near(OBJ_HOARD_DOORS))
-            .AND(!near(OBJ_GRILLE))
-            .AND(!near(OBJ_DOOR))
-            .AND(anyof(WORD_HINGES, WORD_ENTRY, WORD_PORTAL, -1))) {
+    if (cond(near(OBJ_STRONGBOX)).OR(near(OBJ_HOARD_DOORS)).AND(!near(OBJ_GRILLE)).AND(!near(OBJ_DOOR)).AND(anyof(WORD_HINGES,
+                  WORD_ENTRY, WORD_PORTAL, -1))) {
         if (cond(has(WORD_LOOK))) {
             say_stop(3448);
             return 0;
@@ -221,9 +199,8 @@ int p868(arg_pair dir, arg_pair place) {
 
 // Text 1365 at places 547..554 and 439..442.
 int p756() {
-    if (cond(within(here(), PLACE_RING_WALK_547, PLACE_RING_WALK_554))
-            .OR(within(here(), PLACE_WEST_END_OF_GALLERY, PLACE_EAST_END_OF_GALLERY)))
-        say_stop(1365);
+    if (cond(within(here(), PLACE_RING_WALK_547, PLACE_RING_WALK_554)).OR(within(here(), PLACE_WEST_END_OF_GALLERY,
+                    PLACE_EAST_END_OF_GALLERY))) say_stop(1365);
     return 0;
 }
 
@@ -243,63 +220,61 @@ int p138() {
 // or a look made bare, returns to the place.
 constexpr rows::row KNOT_REPLIES[] = {
     rows::group({PLACE_EAST_THICKET}),
-    rows::first(),
-    rows::let({WORD_LOOK}, VAR_COMMAND_STATUS, 1),  // the look goes on as a bare look
-    rows::when(rows::movement_guard, rows::reply(1425)),
-    rows::mark(),
-    rows::end(),
-    rows::ret(),
+        rows::first(),
+            rows::let({WORD_LOOK}, VAR_COMMAND_STATUS, 1),  // the look goes on as a bare look
+            rows::when(rows::movement_guard, rows::reply(1425)),
+            rows::mark(),
+        rows::end(),
+        rows::ret(),
     rows::end(),
     rows::group(rows::has_word(OBJ_VINE).AND(rows::object_not_near(OBJ_VINE)).OR(rows::has_word(WORD_VINES))),
-    rows::first(),
-    rows::reply({WORD_LOOK}, 3146),
-    rows::reply({WORD_TAKE, WORD_CUT}, 3147),
-    rows::mark(),
-    rows::end(),
-    rows::ret(),
+        rows::first(),
+            rows::reply({WORD_LOOK}, 3146),
+            rows::reply({WORD_TAKE, WORD_CUT}, 3147),
+            rows::mark(),
+        rows::end(),
+        rows::ret(),
     rows::end(),
     rows::group({WORD_LEAVES, WORD_MIST}),
-    rows::first(),
-    rows::reply({WORD_LOOK}, 3144),
-    rows::reply({WORD_CUT}, 3148),
-    rows::mark(),
-    rows::end(),
-    rows::ret(),
+        rows::first(),
+            rows::reply({WORD_LOOK}, 3144),
+            rows::reply({WORD_CUT}, 3148),
+            rows::mark(),
+        rows::end(),
+        rows::ret(),
     rows::end(),
     rows::group({WORD_TROUGH}),
-    rows::first(),
-    rows::reply({WORD_LOOK}, 3143),
-    rows::mark(),
-    rows::end(),
-    rows::ret(),
+        rows::first(),
+            rows::reply({WORD_LOOK}, 3143),
+            rows::mark(),
+        rows::end(),
+        rows::ret(),
     rows::end(),
     rows::group({WORD_AIR, WORD_FLOWERS}),
-    rows::first(),
-    rows::reply({WORD_LOOK}, 2676, rows::arg(WORD_AIR)),
-    rows::reply({WORD_TAKE}, 3150),
-    rows::mark(),
-    rows::end(),
-    rows::ret(),
+        rows::first(),
+            rows::reply({WORD_LOOK}, 2676, rows::arg(WORD_AIR)),
+            rows::reply({WORD_TAKE}, 3150),
+            rows::mark(),
+        rows::end(),
+        rows::ret(),
     rows::end(),
     rows::group({PLACE_PATH}),
-    rows::group({WORD_LOOK}),
-    rows::first(),
-    rows::when(rows::here_is(PLACE_HEART_OF_THICKET)
-                   .OR(rows::here_is(PLACE_SOUTH_WEST_THICKET))
-                   .OR(rows::here_is(PLACE_THICKET_SPRING)),
-               rows::reply(3149, rows::arg(1))),
-    rows::reply(3149, rows::arg(0)),
-    rows::end(),
-    rows::end(),
-    rows::call_word({WORD_SEARCH}, WORD_SEARCH),
+        rows::group({WORD_LOOK}),
+            rows::first(),
+                rows::when(rows::here_is(PLACE_HEART_OF_THICKET).OR(rows::here_is(PLACE_SOUTH_WEST_THICKET)).OR(rows::here_is(PLACE_THICKET_SPRING)),
+                           rows::reply(3149, rows::arg(1))),
+                rows::reply(3149, rows::arg(0)),
+            rows::end(),
+        rows::end(),
+        rows::call_word({WORD_SEARCH}, WORD_SEARCH),
     rows::end(),
     rows::group({WORD_SUNDIAL}),
-    rows::first(),
-    rows::reply({WORD_LOOK}, 2676, rows::arg(WORD_SUNDIAL)),
-    rows::reply({WORD_TAKE}, 2760),
-    rows::call_word({WORD_SEARCH}, WORD_SEARCH),
-    rows::mark(),
-    rows::end(),
+        rows::first(),
+            rows::reply({WORD_LOOK}, 2676, rows::arg(WORD_SUNDIAL)),
+            rows::reply({WORD_TAKE}, 2760),
+            rows::call_word({WORD_SEARCH}, WORD_SEARCH),
+            rows::mark(),
+        rows::end(),
     rows::end(),
 };
 

@@ -28,9 +28,7 @@ int default_object() {
 }
 
 // The lynx's collar, refused while the lynx still wears it.
-cond_fold collar_on_lynx() {
-    return cond(here() == PLACE_LYNX_DEN).AND(lies_here(OBJ_COLLAR)).AND(value[OBJ_COLLAR] != 1);
-}
+cond_fold collar_on_lynx() { return cond(here() == PLACE_LYNX_DEN).AND(lies_here(OBJ_COLLAR)).AND(value[OBJ_COLLAR] != 1); }
 cond_fold griffin_here() { return cond(lies_here(OBJ_GRIFFIN)); }
 cond_fold idol_near() { return cond(near(OBJ_IDOL)); }
 cond_fold at_carved_cell() { return cond(here() == PLACE_CARVED_CELL); }
@@ -42,24 +40,24 @@ constexpr row OWN_RULES[] = {
     let({OBJ_BALL}, OBJ_BALL, 0),
     group({OBJ_FIREFLY, OBJ_JAR, OBJ_COLLAR, OBJ_LYNX, OBJ_SWORD, OBJ_PARCHMENT, OBJ_CROWN, OBJ_ORB, OBJ_SUNSTONE,
            OBJ_GRIFFIN, OBJ_IDOL}),
-    first(),
-    call({OBJ_FIREFLY}, p373),
-    call({OBJ_JAR}, p374),
-    when(collar_on_lynx, reply({OBJ_COLLAR}, 1467)),
-    end(),
-    first(),
-    call({OBJ_LYNX}, p372),
-    call({OBJ_SWORD}, p381),
-    call({OBJ_PARCHMENT}, p377),
-    call({OBJ_CROWN}, p375),
-    call({OBJ_ORB}, p376),
-    call({OBJ_SUNSTONE}, p379),
-    when(griffin_here, reply({OBJ_GRIFFIN}, 2163)),
-    group({OBJ_IDOL}),
-    when(idol_near, reply(2580)),
-    when(at_carved_cell, reply(1403)),
-    end(),
-    end(),
+        first(),
+            call({OBJ_FIREFLY}, p373),
+            call({OBJ_JAR}, p374),
+            when(collar_on_lynx, reply({OBJ_COLLAR}, 1467)),
+        end(),
+        first(),
+            call({OBJ_LYNX}, p372),
+            call({OBJ_SWORD}, p381),
+            call({OBJ_PARCHMENT}, p377),
+            call({OBJ_CROWN}, p375),
+            call({OBJ_ORB}, p376),
+            call({OBJ_SUNSTONE}, p379),
+            when(griffin_here, reply({OBJ_GRIFFIN}, 2163)),
+            group({OBJ_IDOL}),
+                when(idol_near, reply(2580)),
+                when(at_carved_cell, reply(1403)),
+            end(),
+        end(),
     end(),
 };
 
@@ -117,8 +115,8 @@ void take_within_limit(int obj) {
         say(SAY_ARGVAR | SAY_ARG, 1988, VAR_ARG2);
         set('T', 1988, 'c', 0, nullptr, nullptr);
     }
-    if (cond(anyof(OBJ_WAND, OBJ_ROD, -1)).AND(cond(here() == PLACE_EYRIE).OR(here() == PLACE_WATCHPOST)))
-        bitmod('s', obj, OFLAG_SEEN);
+    if (cond(anyof(OBJ_WAND, OBJ_ROD, -1)).AND(cond(here() == PLACE_EYRIE).OR(here() == PLACE_WATCHPOST))) bitmod('s',
+        obj, OFLAG_SEEN);
     if (cond(has(OBJ_CASKET)).AND(value[VAR_PHASE] == 6).AND(value[OBJ_CASKET] == 0)) {
         say(0, 1858, 0);
         value[OBJ_CASKET] = 1;

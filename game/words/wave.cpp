@@ -19,8 +19,8 @@ int phase() { return value[VAR_PHASE]; }
 // The hourglass turns: the puzzle places of the hoard are set back and its
 // countdown starts.
 void turn_the_hourglass() {
-    for (hold_ref(VAR_WORK_PLACE, PLACE_STAIR_BOTTOM); value[VAR_WORK_PLACE] <= PLACE_HOARD_LEDGE;
-         value[VAR_WORK_PLACE]++) {
+    for (hold_ref(VAR_WORK_PLACE,
+                  PLACE_STAIR_BOTTOM); value[VAR_WORK_PLACE] <= PLACE_HOARD_LEDGE; value[VAR_WORK_PLACE]++) {
         bitmod('c', value[VAR_WORK_PLACE], PFLAG_HINT_AVAILABLE);
         bitmod('c', value[VAR_WORK_PLACE], PFLAG_VISITED);
     }
@@ -128,8 +128,8 @@ void wave_the_wand() {
         return;
     }
     if (cond(near(OBJ_FIREFLY))) {
-        if (cond(value[OBJ_FIREFLY] == 0))
-            apport(OBJ_FIREFLY, cond(here() == PLACE_UPPER_CHAMBER) ? PLACE_CLEFT : PLACE_UPPER_CHAMBER);
+        if (cond(value[OBJ_FIREFLY] == 0)) apport(OBJ_FIREFLY,
+            cond(here() == PLACE_UPPER_CHAMBER) ? PLACE_CLEFT : PLACE_UPPER_CHAMBER);
         say_stop(cond(value[OBJ_FIREFLY] == 1) ? 3476 : 2429);
         return;
     }
