@@ -499,9 +499,11 @@ int p268() {
 }
 
 // The firefly is lost for good; at the hall of ways the lizard can then be
-// hinted at.
+// hinted at. It is out of the jar too: left "in the jar", it would come back
+// with the jar (taking the jar, a death's drop, the holding place's return).
 int p945() {
     apport(OBJ_FIREFLY, PLACE_GONE);
+    value[OBJ_FIREFLY] = 0;
     if (cond(getloc(OBJ_LIZARD) == PLACE_HALL_OF_WAYS)) bitmod('s', PLACE_HALL_OF_WAYS, PFLAG_HINT_AVAILABLE);
     return 0;
 }
