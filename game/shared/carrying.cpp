@@ -500,7 +500,8 @@ int p268() {
 
 // The firefly is lost for good; at the hall of ways the lizard can then be
 // hinted at. It is out of the jar too: left "in the jar", it would come back
-// with the jar (taking the jar, a death's drop, the holding place's return).
+// whenever the jar is taken up (after a death's drop too) or given back by
+// the holding place.
 int p945() {
     apport(OBJ_FIREFLY, PLACE_GONE);
     value[OBJ_FIREFLY] = 0;
