@@ -498,9 +498,12 @@ int p268() {
 }
 
 // The firefly is lost for good; at the hall of ways the lizard can then be
-// hinted at.
+// hinted at. It is out of the jar too: left "in the jar", it would come back
+// whenever the jar is taken up (after a death's drop too) or given back by
+// the holding place.
 int p945() {
     apport(OBJ_FIREFLY, PLACE_GONE);
+    value[OBJ_FIREFLY] = 0;
     if (cond(getloc(OBJ_LIZARD) == PLACE_HALL_OF_WAYS)) bitmod('s', PLACE_HALL_OF_WAYS, PFLAG_HINT_AVAILABLE);
     return 0;
 }

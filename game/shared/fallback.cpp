@@ -128,6 +128,12 @@ int second_is_thing_word() {
 
 // The general last replies, tried in order.
 constexpr row LAST_REPLIES[] = {
+    // The player names himself ("me", "myself", "self").
+    group({WORD_ME}),
+    reply({WORD_LOOK}, 1438),
+    reply({WORD_TAKE}, 1656),
+    reply(1657),
+    end(),
     call({OBJ_LIQUID_2}, p397),
     call({OBJ_LIQUID_1}, p398),
     when([] { return cond(anyof(WORD_FEATHERS, OBJ_HORN, WORD_TALONS, -1)).AND(lies_here(OBJ_GRIFFIN)); },

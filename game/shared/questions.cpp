@@ -112,7 +112,8 @@ int p510(arg_pair next, arg_pair last) {
 // The save itself.
 int p744() {
     value[VAR_QUESTION] = Q_NONE;
-    bitmod('c', evar(VAR_HERE), PFLAG_VISITED);  // described in full when taken up again
+    // The place here keeps its visited flag: the score counts it, and a
+    // save must not cost points.
     if (cond(arg2() == WORD_SAVE)) special(SPECIAL_ARG1_TO_ARG2, &value[VAR_STATUS_WORD]);
     if (cond(value[OBJ_HOURGLASS] > 1)) value[OBJ_HOURGLASS] += 1;
     special(SPECIAL_SAVE, &value[VAR_RESULT]);

@@ -315,6 +315,7 @@ int p73() {
 // elsewhere, it is gone, and unless it falls into water it goes off out of
 // harm's way. A flask that is not carried is left to the general drop.
 int p239() {
+    // Only one carried: a flask lying anywhere (even at home) is never lost to a drop.
     if (!cond(carried(OBJ_FLASK))) return 0;
     if (cond(value[VAR_DROP_PLACE] == here())) {
         if (cond(value[OBJ_FLASK] < FLASK_COUNT_LIMIT)) value[OBJ_FLASK] += 1;

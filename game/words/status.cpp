@@ -70,7 +70,8 @@ int p485() {
         f.lvals[1]++;
     }
     if (cond(f.lvals[1] == 0)) say(0, 1389, 0);
-    if (cond(f.lvals[1] == 1)) value[OBJ_PRONOUN] = f.lvals[2];  // "it" is the one thing carried
+    // "It" is the one thing carried; unmarked, as a mark would make object 166 count as a treasure.
+    if (cond(f.lvals[1] == 1)) value[OBJ_PRONOUN] = f.lvals[2];
     loop = 1;
     return 0;
 }

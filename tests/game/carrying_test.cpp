@@ -56,6 +56,28 @@ TEST_F(Carrying, TakingTheJar) {
     EXPECT_TRUE(bitest(FIREFLY, 18));
 }
 
+// A firefly lost for good (eaten, given to the lizard, swatted, flown off)
+// is out of the jar as well: taking the jar, or the holding place giving
+// the jar back, never brings it again.
+TEST_F(Carrying, AFireflyLostForGoodStaysLost) {
+    for (const bool taken : {true, false}) {
+        const char *afterwards = taken ? "the jar taken" : "the jar given back by the holding place";
+        command_at(CAVE, line({TAKE, JAR}));
+        set_location(JAR, taken ? CAVE : PLACE_HOLDING);
+        carry(FIREFLY);
+        value[FIREFLY] = 1;  // caught in the jar
+        call(p945);
+        EXPECT_EQ(getloc(FIREFLY), PLACE_GONE) << afterwards;
+        EXPECT_EQ(value[FIREFLY], 0) << afterwards;
+        outcome o = taken ? call(p374) : call([] { return p240(ref(CAVE)); });
+        if (taken) {
+            EXPECT_EQ(o.texts, (std::vector<said>{{ARG | SAY_ARGVAR, 1987, VAR_ARG1}, {TYPED, 1988, VAR_ARG2}}));
+        }
+        EXPECT_EQ(getloc(FIREFLY), PLACE_GONE) << afterwards;
+        EXPECT_EQ(getloc(JAR), taken ? PLACE_CARRIED : CAVE) << afterwards;
+    }
+}
+
 // Catching the firefly: only into the jar, only once it is tame, never
 // while the wand frightens it; the jar need not be in hand.
 TEST_F(Carrying, CatchingTheFirefly) {

@@ -384,14 +384,17 @@ TEST_F(Sending, TheFlaskSentElsewhere) {
         EXPECT_EQ(getloc(FLASK), PLACE_GONE) << c.text;
         EXPECT_EQ(o.draws, 0) << c.text;
     }
-    command_at(CAVE, line({DROP, FLASK}));
-    set_location(FLASK, CAVE);
-    set_ref(VAR_DROP_PLACE, 502);
-    set_ref(VAR_DROP_TEXT, 2247);
-    outcome o = call(p239);
-    EXPECT_EQ(o.texts, std::vector<said>{});
-    EXPECT_EQ(o.loop, 0);
-    EXPECT_EQ(getloc(FLASK), CAVE);
+    // Lying here, or safe at home in the cottage: never destroyed.
+    for (int lying_at : {CAVE, PLACE_DEPOSIT}) {
+        command_at(CAVE, line({DROP, FLASK}));
+        set_location(FLASK, lying_at);
+        set_ref(VAR_DROP_PLACE, 502);
+        set_ref(VAR_DROP_TEXT, 2247);
+        outcome o = call(p239);
+        EXPECT_EQ(o.texts, std::vector<said>{}) << lying_at;
+        EXPECT_EQ(o.loop, 0) << lying_at;
+        EXPECT_EQ(getloc(FLASK), lying_at);
+    }
 }
 
 }  // namespace

@@ -100,8 +100,8 @@ TEST_F(WordsControlProcess, SaveRestoreListDeleteUndoSettingsAndTheAutosave) {
     EXPECT_TRUE(fs::exists(dir() + "trip.orv"));
     EXPECT_FALSE(fs::exists(dir() + "camp.orv"));
     EXPECT_FALSE(fs::exists(dir() + "camp.orh"));
-    EXPECT_NE(out.find("3 moves are taken back."), std::string::npos) << out;
-    EXPECT_NE(out.find("One move is played again."), std::string::npos) << out;
+    EXPECT_NE(out.find("3 commands are taken back."), std::string::npos) << out;
+    EXPECT_NE(out.find("One command is played again."), std::string::npos) << out;
     EXPECT_NE(out.find("The width is now 50."), std::string::npos) << out;
     const std::string after_width = out.substr(out.find("The width is now 50."));
     EXPECT_LE(widest(after_width), 50u) << after_width;

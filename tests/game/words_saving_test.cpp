@@ -88,6 +88,20 @@ TEST_F(Saving, TheSaveWordAsksFirstAndKeepsTheNameAsTyped) {
     EXPECT_FALSE(saved("other"));
 }
 
+// Saving costs no points: the place here stays visited, and the score,
+// which counts the places explored, is the same before and after.
+TEST_F(Saving, SavingKeepsThePlaceVisitedAndTheScore) {
+    fresh_world(PLACE_CARVINGS);
+    bitmod('s', PLACE_CARVINGS, PFLAG_VISITED);
+    call(p378);
+    const int before = value[VAR_SCORE];
+    EXPECT_GT(before, 0);
+    save_as("carvings");
+    EXPECT_TRUE(bitest(PLACE_CARVINGS, PFLAG_VISITED));
+    call(p378);
+    EXPECT_EQ(value[VAR_SCORE], before);
+}
+
 TEST_F(Saving, ABareSaveAsksForTheName) {
     outcome o = call(p742, line({WORD_SAVE}));
     EXPECT_EQ(o.texts.back(), (said{STOP, 1496, 0}));

@@ -21,6 +21,10 @@ TEST_F(Status, Inventory) {
     o = call(p485, line({WORD_INVENTORY}));
     EXPECT_EQ(o.texts, (std::vector<said>{{ARG, 1395, 0}, {0, 47, 0}}));
     EXPECT_EQ(value[OBJ_PRONOUN], 47);
+    // Unmarked: the pronoun's flag word is object 166's, and a mark would
+    // make it a treasure.
+    EXPECT_NE(*bitword(OBJ_PRONOUN), ref_mark);
+    EXPECT_FALSE(bitest(OBJ_PRONOUN, OFLAG_SCORING));
 
     // In the dark, by touch; in object order.
     carry(12);
