@@ -130,9 +130,9 @@ int second_is_thing_word() {
 constexpr row LAST_REPLIES[] = {
     // The player names himself ("me", "myself", "self").
     group({WORD_ME}),
-    reply({WORD_LOOK}, 1438),
-    reply({WORD_TAKE}, 1656),
-    reply(1657),
+        reply({WORD_LOOK}, 1438),
+        reply({WORD_TAKE}, 1656),
+        reply(1657),
     end(),
     call({OBJ_LIQUID_2}, p397),
     call({OBJ_LIQUID_1}, p398),
