@@ -65,8 +65,8 @@ try {
   await play('e');
   await play('w');
   await expect('w', /woodside/, 'three moves');
-  await expect('undo 3', /3 moves are taken back\..*grassy lane|3 moves are taken back\..*lane beside/, 'three moves taken back');
-  await expect('redo', /One move is played again\..*cottage/, 'one move played again');
+  await expect('undo 3', /3 commands are taken back\..*grassy lane|3 commands are taken back\..*lane beside/, 'three commands taken back');
+  await expect('redo', /One command is played again\..*cottage/, 'one command played again');
 
   // The layout words belong to the console.
   await expect('width 60', /"width"/i, 'a layout word refused in the browser, naming the word');
