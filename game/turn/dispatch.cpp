@@ -415,11 +415,11 @@ int light_branch() {
 }
 
 int moss_word() {
-    if (!cond(has(WORD_MOSS))) return 0;
+    if (!cond(has(WORD_GREENERY))) return 0;
     if (cond(within(here(), PLACE_HEART_OF_THICKET, PLACE_THICKET_SPRING)))
-        rewrite_silent(WORD_MOSS, WORD_VINES);
+        rewrite_silent(WORD_GREENERY, WORD_VINES);
     else if (cond(near(OBJ_BAUBLE)))
-        rewrite_word(WORD_MOSS, OBJ_BAUBLE);
+        rewrite_word(WORD_GREENERY, OBJ_BAUBLE);
     else
         say_stop_variant(1319, WORD_VINES);
     return 0;

@@ -107,7 +107,7 @@ int p215() {
         say_stop(1356);
         return 0;
     }
-    if (cond(anyof(OBJ_TREE, WORD_LEAVES, WORD_CANOPY, WORD_AIR, WORD_VINES, WORD_MOSS, WORD_BOUGH, WORD_TRUNK,
+    if (cond(anyof(OBJ_TREE, WORD_LEAVES, WORD_CANOPY, WORD_AIR, WORD_VINES, WORD_GREENERY, WORD_BOUGH, WORD_TRUNK,
                    OBJ_SPIRE, WORD_MIST, WORD_SUNDIAL, -1))
             .AND(bitest(evar(VAR_QUESTION), VFLAG_QUESTION_REPLIED))) {
         say_stop(1356);
