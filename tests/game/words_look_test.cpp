@@ -274,4 +274,63 @@ TEST_F(Look, PolishingAndRubbing) {
           });
 }
 
+// A word that an object's line names answers "examine" while the object is
+// near, and only then; a word that a shared line of the look names answers
+// where the line is said. Typed as a player types them, through the whole
+// dispatch, so that the vocabulary is tested with the replies.
+TEST_F(Look, WhatTheLinesOfObjectsNameAnswersWhereTheyAre) {
+    const int PROWLER = 193, STATUETTE = 53, LODESTONE = 102, CUSHION = 113, HEAP = 79, BAUBLE = 143,
+              COPSE = 521, LANE = 195, THICKET = 482;
+    const said detail{DETAIL_OF_ARG2, VAR_ARG2, 0};
+    struct thing_case {
+        const char *typed;
+        int place;
+        int obj;     // the object put here first, or 0
+        int object;  // the object the word must describe, or 0
+        said reply;  // else the reply said first, or {} for one that is not `detail`/1722
+    };
+    const std::vector<thing_case> cases = {
+        {"examine cudgel", 313, PROWLER, PROWLER, {}},
+        {"examine sack", 313, PROWLER, PROWLER, {}},
+        {"examine cudgel", 313, 0, 0, {}},
+        {"examine hare", 313, STATUETTE, STATUETTE, {}},
+        {"examine hare", 313, 0, 0, {}},
+        {"examine case", 313, LODESTONE, LODESTONE, {}},
+        {"examine moss", 313, CUSHION, CUSHION, {}},
+        {"examine moss", 313, 0, 0, {}},
+        {"examine rubbish", 313, HEAP, HEAP, {}},
+        {"examine beacon-lamp", 313, BEACON, BEACON, {}},
+        {"examine greenery", 313, BAUBLE, BAUBLE, {}},
+        {"examine chimney", 313, LAMP, 0, {STOP_ARG, 1722, 1}},
+        {"examine chimney", 313, 0, 0, {}},
+        {"examine fields", COPSE, 0, 0, {STOP_ARG, 1722, 0}},
+        {"examine pasture", COPSE, 0, 0, {STOP_ARG, 1722, 0}},
+        {"examine fields", LANE, 0, 0, {}},
+    };
+    for (const thing_case &c : cases) {
+        fresh_world(c.place);
+        if (c.obj) location[c.obj] = c.place;
+        const outcome o = turn(c.typed);
+        const std::string what = std::string(c.typed) + " at " + std::to_string(c.place);
+        ASSERT_FALSE(o.texts.empty()) << what;
+        EXPECT_EQ(o.loop, 1) << what;
+        if (c.object) {
+            EXPECT_EQ(o.texts.front(), detail) << what;
+            EXPECT_EQ(value[VAR_ARG2], c.object) << what;
+        } else if (c.reply.text) {
+            EXPECT_EQ(o.texts.front(), c.reply) << what;
+            EXPECT_FALSE(wording(c.reply).empty()) << what;
+        } else {
+            EXPECT_NE(o.texts.front(), detail) << what << ": nothing here to describe";
+            EXPECT_NE(o.texts.front().text, 1722) << what;
+        }
+    }
+
+    // Word 1078 keeps its two senses: the thicket's vines, and nowhere else
+    // a thing of its own.
+    fresh_world(THICKET);
+    turn("examine greenery");
+    EXPECT_EQ(value[VAR_ARG2], WORD_VINES);
+}
+
 }  // namespace
