@@ -71,6 +71,7 @@ constexpr row FLUE[] = {
         reply({WORD_WALL, OBJ_MIRROR, WORD_RAINBOW}, 3191),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
         let({PLACE_FLUE}, VAR_COMMAND_STATUS, 1),
+        reply({PLACE_GLOW_END}, 3512, arg(1)),
         ret(),
     end(),
     reply(all({WORD_CLIMB, OBJ_CHUTE}), 1851),
@@ -218,6 +219,7 @@ constexpr row FUME_CRAWL[] = {
 constexpr row INNER_CRAWL[] = {
     look(),
         reply({WORD_CRAWL, WORD_PASSAGE}, 2903, arg_of(VAR_ARG2)),
+        reply({PLACE_GLOW_END}, 3512, arg(0)),
         ret(),
     end(),
     moving(),
@@ -233,6 +235,7 @@ constexpr row GLOW_END[] = {
         reply({WORD_OUTCROP}, 3441),
         let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
         reply({WORD_CRAWL}, 2903, arg(WORD_CRAWL)),
+        let({PLACE_GLOW_END}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),

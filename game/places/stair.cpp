@@ -168,6 +168,24 @@ cond_fold enters_by_the_doors() {
         .OR(keyword(WORD_IN, OBJ_HOARD_DOORS, -1));
 }
 
+// The hourglass runs while its state is above 1.
+cond_fold hourglass_running() { return cond(value[OBJ_HOURGLASS] > 1); }
+
+// The ticking above the timed stair, which its description says: counting
+// down (2), still before the doors ever slammed (0), still after (1). The
+// place sets it on every command there, and the places below and above it
+// on the way in, so that the description met on arrival tells the ticking
+// of now and not of the last command given on the stair.
+int ticking_above() {
+    if (cond(hourglass_running()))
+        set_variant(2627, 2);
+    else if (cond(value[1720] < 1))
+        set_variant(2627, 0);
+    else
+        set_variant(2627, 1);
+    return 0;
+}
+
 // Place 472: hoard door.
 constexpr row HOARD_DOOR[] = {
     call(p185, ref(OBJ_SIGN)),
@@ -191,6 +209,7 @@ constexpr row HOARD_DOOR[] = {
     end(),
     when(enters_by_the_doors, let(VAR_COMMAND_STATUS, 1)),
     moving(),
+        step(ticking_above),
         group({WORD_IN, WORD_EAST}),
             when(doors_shut, reply(2503, arg(WORD_EAST))),
             when(doors_unbarred, tell(2645)),
@@ -396,8 +415,6 @@ constexpr row WELL_HEAD[] = {
 
 // --- The timed stair (477), the gatehouse (478) and the yard (479) -----------
 
-cond_fold hourglass_running() { return cond(value[OBJ_HOURGLASS] > 1); }
-
 // "Steps" alone lead on, away from where the player came from.
 cond_fold steps_alone() { return cond(has(OBJ_STEPS)).AND(!anyof(WORD_UP, WORD_DOWN, WORD_CLIMB, -1)); }
 
@@ -410,13 +427,7 @@ int keep_the_command() {
 // Place 477: timed stair.
 constexpr row TIMED_STAIR[] = {
     call(p298),
-    // The ticking above: counting down (2), still before the doors ever
-    // slammed (0), still after (1).
-    first(),
-        when(hourglass_running, let_variant(2627, 2)),
-        when(value_under(1720, 1), let_variant(2627, 0)),
-        let_variant(2627, 1),
-    end(),
+    step(ticking_above),
     look(),
         reply({WORD_WALL}, 3307),
         reply({WORD_OUT, WORD_WATERS, WORD_CLIFF, WORD_LOOKOUT, WORD_ARROWSLITS}, 3142, arg(2)),
@@ -493,6 +504,7 @@ constexpr row GATEHOUSE[] = {
     end(),
     let(all({WORD_IN, OBJ_GATE}), VAR_COMMAND_STATUS, 1),
     moving(),
+        step(ticking_above),
         group({WORD_EAST, WORD_IN}),
             when(gate_shut, reply(2503, arg(WORD_EAST))),
             forced(PLACE_YARD),

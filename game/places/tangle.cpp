@@ -65,6 +65,7 @@ constexpr member CELLS[] = {
 constexpr row TANGLE_CELL[] = {
     look(),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2962),
+        reply({PLACE_TANGLE_362}, 3508, arg(6)),
         ret(),
     end(),
     moving(),
@@ -103,6 +104,7 @@ constexpr row FAR_END[] = {
         reply({WORD_SLOT}, 3451),
         reply({WORD_BUTTON}, 3452),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
+        reply({PLACE_TANGLE_362}, 3508, arg(7)),
         ret(),
     end(),
     // Putting down what the automaton cares about: the token buys a canister

@@ -62,6 +62,7 @@ constexpr row CEILING[] = {
     // "Door" here is the vault door.
     rewrite_shown(OBJ_DOOR, OBJ_VAULT_DOOR),
     look(),
+        // The place's text names the landing, so the player may look at it.
         reply({PLACE_CEILING, WORD_UP, WORD_LANDING}, 2019, arg(8)),
         reply({WORD_OUT, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(WORD_TUNNEL)),
         ret(),
@@ -80,6 +81,7 @@ constexpr row CEILING[] = {
             forced(PLACE_HALL_OF_WAYS),
         end(),
     end(),
+    // The landing is marked with the ceiling: the place's text names it.
     mark({PLACE_CEILING, WORD_TUNNEL, WORD_PASSAGE, WORD_OUT, WORD_LANDING}),
 };
 

@@ -65,6 +65,10 @@ constexpr member BURROWS[] = {
 
 // Places 227..251: warren.
 constexpr row BURROW[] = {
+    look(),
+        reply({PLACE_WARREN_227, PLACE_BURROW}, 3508, arg(0)),
+        ret(),
+    end(),
     moving(),
         member_rows(),
     end(),
@@ -83,6 +87,8 @@ constexpr row MOUTH_OF_THE_WARREN[] = {
         // Looking at the hall is looking about.
         let({WORD_HALL}, VAR_COMMAND_STATUS, 1),
         reply({WORD_CRAWL, WORD_PASSAGE}, 2903, arg_of(VAR_ARG2)),
+        reply({PLACE_WARREN_227, PLACE_BURROW, WORD_ENTRANCE}, 3508, arg(1)),
+        reply({OBJ_RIFT}, 3508, arg(2)),
         ret(),
     end(),
     // "Climb up" into the burrows needs no GO.
@@ -103,6 +109,7 @@ constexpr row WARREN_CHUTE[] = {
         reply({WORD_DOWN, PLACE_PIT}, 2478, arg(0)),
         reply({WORD_CREVICE, OBJ_CHUTE, WORD_WALL}, 3128),
         reply({PLACE_PIT_TOP}, 3129),
+        reply({PLACE_WARREN_227, PLACE_BURROW}, 3508, arg(3)),
         ret(),
     end(),
     // Down, or climbing, into the crevice or the chute is a move.
@@ -127,6 +134,7 @@ constexpr row SIDE_OF_THE_WARREN[] = {
     look(),
         let({WORD_HALL}, VAR_COMMAND_STATUS, 1),
         reply({WORD_CRAWL, WORD_HOLE}, 2903, arg_of(VAR_ARG2)),
+        reply({PLACE_WARREN_227, WORD_ENTRANCE}, 3508, arg(4)),
         ret(),
     end(),
     // "Crawl up" is a move.
@@ -145,7 +153,9 @@ constexpr row SIDE_OF_THE_WARREN[] = {
 constexpr row TANGLE_FORK[] = {
     look(),
         let({WORD_HALL}, VAR_COMMAND_STATUS, 1),
+        let({PLACE_TANGLE_FORK}, VAR_COMMAND_STATUS, 1),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2908),
+        reply({PLACE_TANGLE_362}, 3508, arg(5)),
         ret(),
     end(),
     moving(),

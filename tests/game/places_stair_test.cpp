@@ -410,6 +410,18 @@ TEST_F(Stair, TimedStairRows) {
         const int got = value[2627];
         EXPECT_EQ(got, capped(variant)) << variant;
     }
+    // The description met on arrival, from below or from above, tells the
+    // ticking of now, not that of the last command given on the stair.
+    for (auto [from, set_up, variant] : {std::tuple{472, sand_running, 2}, {478, sand_running, 2},
+                                         {472, state_of(1720, 1), 1}, {478, state_of(1720, 0), 0}}) {
+        fresh_world(from);
+        set_up();
+        value[2627] = 3 - variant;
+        outcome arrived = at_place(line({from == 472 ? 754 : 755}));
+        EXPECT_EQ(arrived.place, 477) << from;
+        const int got = value[2627];
+        EXPECT_EQ(got, capped(variant)) << from << " " << variant;
+    }
     expect_landing(477, line({WORD_TAKE, 936}), 472, 1669);
 }
 

@@ -51,6 +51,8 @@ TEST_F(Vault, CeilingAndVaultExits) {
 TEST_F(Vault, CeilingRows) {
     check_place(376, {
         {nullptr, line({WORD_LOOK, 754}), 376, {{STOP_ARG, 2019, 8}}},
+        // The description names the landing, so it answers as the ceiling.
+        {nullptr, line({WORD_LOOK, WORD_LANDING}), 376, {{STOP_ARG, 2019, 8}}},
         {nullptr, line({WORD_LOOK, 898}), 376, {{STOP_ARG, 2903, 898}}, 1, 1},
         {nullptr, line({757}), 376, {{STOP, 1638, 0}}},
         // The open door fills the landing.
@@ -60,6 +62,10 @@ TEST_F(Vault, CeilingRows) {
         {vault_open, line({757, 8}), 583, {}},
         {nullptr, line({758, 36}), 214, {}},
     });
+    // Named without looking, the landing is marked for the last replies.
+    fresh_world(376);
+    at_place(line({WORD_TAKE, WORD_LANDING}));
+    EXPECT_TRUE(bitest(VAR_QUESTION, VFLAG_QUESTION_REPLIED));
     // Going in records the side of the door the player came from.
     fresh_world(376);
     vault_open();
