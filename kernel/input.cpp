@@ -87,12 +87,17 @@ void empty_prompt() {
     prompt_ptr = prompt_line;
 }
 
-// The transcript of the turn: the pending output from orl_skip on.
-void keep_transcript() {
+// The turn's autosave with its transcript, the pending output from orl_skip
+// on: written now, or with `now` false the transcript kept for the
+// autosave written once the page has its answer.
+void autosave_with_transcript(bool now) {
     text_setup();
     int len = int(std::strlen(text_buf));
     if (orl_skip > len || orl_skip < 0) orl_skip = 0;
-    set_transcript(text_buf + orl_skip, size_t(len - orl_skip));
+    if (now)
+        value[0] = autosave_turn(text_buf + orl_skip, size_t(len - orl_skip));
+    else
+        set_transcript(text_buf + orl_skip, size_t(len - orl_skip));
 }
 
 // Appends kernel mark-up to the pending output exactly as given.
@@ -248,11 +253,9 @@ void get_input(char *buf, int size) {
     // the page has its answer (step 9).
     bool autosave_due = text_len > 3 && value[KV_QUESTION] == 0 && query_flag == 0;
     if (autosave_due) {
-        keep_transcript();
-        if (mode != MODE_BROWSER || com_file) {
-            special(SPECIAL_AUTOSAVE, &value[0]);
-            autosave_due = false;
-        }
+        const bool now = mode != MODE_BROWSER || com_file;
+        autosave_with_transcript(now);
+        if (now) autosave_due = false;
     }
     // 3. Flush.
     if (mode != MODE_BROWSER && mode != MODE_ONE_COMMAND && text_len > 0) {
@@ -265,7 +268,7 @@ void get_input(char *buf, int size) {
     bitmod('s', KV_QUESTION, 4);
     // 5. After the one command of -x, -y or --: save and stop.
     if (mode == MODE_RESTORE_STOP || mode == MODE_ONE_DONE) {
-        if (!query_flag) special(SPECIAL_AUTOSAVE, &value[0]);
+        if (!query_flag) value[0] = autosave();
         tree_free();
         fablet_exit(0);
     }
@@ -286,7 +289,7 @@ void get_input(char *buf, int size) {
         if (mode == MODE_BROWSER) {
             // 9. The browser.
             outbuf(0);
-            if (autosave_due) special(SPECIAL_AUTOSAVE, &value[0]);
+            if (autosave_due) value[0] = autosave();
             browser_read(buf, size, browser_timeout);
         } else if (!quitting || end_pause) {
             // 10. The console.
