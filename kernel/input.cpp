@@ -9,6 +9,7 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <unistd.h>
 
 #include <readline/history.h>
@@ -85,6 +86,30 @@ void empty_prompt() {
     if (!prompt_line) return;
     prompt_line[0] = 0;
     prompt_ptr = prompt_line;
+}
+
+// Where the pending output ended once a resume had shown the last turn
+// again; -1 when no resume waits for its first command.
+int resume_shown_to = -1;
+
+// The first turn boundary after a resume. The game has run its turn again
+// up to the command, and what it said on the way may be just what the
+// turn shown ends with (a warning it gives every turn): that repeat is
+// dropped, so that the resume shows the last turn as it was played and the
+// autosave keeps that turn, not the turn and its repeat. Anything else the
+// game said is new, and stays.
+void drop_repeat_after_resume() {
+    const int from = resume_shown_to;
+    resume_shown_to = -1;
+    text_setup();
+    const int end = int(lptr - text_buf);
+    if (from < 0 || from >= end) return;
+    const std::string &last = autosave_transcript();
+    const size_t n = size_t(end - from);
+    if (n > last.size() || std::memcmp(text_buf + from, last.data() + last.size() - n, n) != 0) return;
+    lptr = text_buf + from;
+    *lptr = 0;
+    text_len = text_len > int(n) ? text_len - int(n) : 0;
 }
 
 // The turn's autosave with its transcript, the pending output from orl_skip
@@ -244,6 +269,11 @@ void close_files() {
     tree_free();
 }
 
+void resume_shown() {
+    text_setup();
+    resume_shown_to = int(lptr - text_buf);
+}
+
 void get_input(char *buf, int size) {
     if (!buf || size < 2) return;
     // 1. The prompt.
@@ -251,6 +281,7 @@ void get_input(char *buf, int size) {
     extra_dwarvish = 0;
     // 2. Autosave and transcript at a turn boundary; in the browser, once
     // the page has its answer (step 9).
+    if (resume_shown_to >= 0) drop_repeat_after_resume();
     bool autosave_due = text_len > 3 && value[KV_QUESTION] == 0 && query_flag == 0;
     if (autosave_due) {
         const bool now = mode != MODE_BROWSER || com_file;

@@ -220,6 +220,7 @@ int fablet_main(int argc, char **argv) {
         zap_text();
         say(0, 3495, 0);
         replay_transcript();
+        resume_shown();
     } else if (mode == MODE_RESTORE_STOP && named) {
         autoname = dump_name;
         special(SPECIAL_START_RESTORE, &value[0]);
