@@ -222,9 +222,19 @@ int decode_game(const unsigned char *bytes, size_t len, state_image &to, read_im
 
 // ---- File names ------------------------------------------------------------
 
-void game_file_name(const char *name, char *path) {
+size_t name_bytes(const char *name) {
     size_t n = 0;
     while (n < size_t(NAME_MAX_BYTES) && name[n] && name[n] != '\n') n++;
+    // Cut before a continuation byte (10xxxxxx): back to the start of its
+    // character, which is left out.
+    auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+    if (continuation(name[n]))
+        while (n > 0 && continuation(name[n])) n--;
+    return n;
+}
+
+void game_file_name(const char *name, char *path) {
+    const size_t n = name_bytes(name);
     memcpy(path, name, n);
     path[n] = 0;
     if (!(n > 3 && strcmp(path + n - 4, ".orv") == 0)) strcpy(path + n, ".orv");

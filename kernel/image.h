@@ -115,9 +115,12 @@ inline void each_changed_block(const unsigned char *a, const unsigned char *b, F
 
 // The longest name a saved game's file takes before its ".orv", in bytes.
 constexpr int NAME_MAX_BYTES = 32;
-// The file of a saved game named `name` into path (80 bytes): the name up
-// to its newline and at most NAME_MAX_BYTES of it, then ".orv" unless it
-// ends so. The name is not checked: names typed by the player are checked
+// How many bytes of `name` (up to its end or newline) a saved game's file
+// takes: at most NAME_MAX_BYTES, and a UTF-8 character that would not fit
+// whole is left out whole, never cut.
+size_t name_bytes(const char *name);
+// The file of a saved game named `name` into path (80 bytes): the
+// name_bytes of the name, then ".orv" unless it ends so. The name is not checked: names typed by the player are checked
 // before (make_name).
 void game_file_name(const char *name, char *path);
 // The file beside the game file `game` with another extension (its last

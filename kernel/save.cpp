@@ -15,6 +15,7 @@
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -78,8 +79,7 @@ static bool plain_name(const char *name, size_t n) {
 }
 
 int make_name(const char *name, char *path, bool trusted) {
-    size_t n = 0;
-    while (n < NAME_MAX_BYTES && name[n] && name[n] != '\n') n++;
+    const size_t n = name_bytes(name);
     path[0] = 0;
     if (!trusted && !plain_name(name, n)) return 0;
     game_file_name(name, path);
@@ -90,8 +90,13 @@ int make_name(const char *name, char *path, bool trusted) {
 // two-word command (in full when it was too long for the word buffer), or
 // "default". 0 with save_name made; 3 when the command has no second word;
 // -1 when the name is refused, which text 3505 has then said.
+// The name the last save, restore or delete command typed, in full.
+static std::string typed_name;
+
 static int command_name(int code) {
-    char name[NAME_MAX_BYTES + 1];
+    // Room for more than a name takes, so that a character cut at the
+    // limit is seen whole.
+    char name[2 * NAME_MAX_BYTES + 1];
     if (value[KV_COMMAND_STATUS] < 2) {
         snprintf(name, sizeof name, "default");
         if (code == SPECIAL_DELETE_SAVE) snprintf(arg2_word, WORD_SIZE, "default");
@@ -103,18 +108,39 @@ static int command_name(int code) {
         size_t typed = strnlen(arg2_word, WORD_SIZE);
         if (long_word[0] && typed < WORD_SIZE && strncmp(long_word, arg2_word, WORD_SIZE - 1) == 0)
             from = long_word;
-        size_t n = strnlen(from, NAME_MAX_BYTES);
+        size_t n = strnlen(from, sizeof name - 1);
         memcpy(name, from, n);
         name[n] = 0;
     }
+    typed_name = name;
     if (make_name(name, save_name)) return 0;
     say(0, 3505, 0);
     return -1;
 }
 
+// Set when a save command is read whose line held more words after the
+// name ("save with spaces" saves as "with"): the save it leads to says the
+// name it was saved under.
+static bool more_words_typed;
+
+// Whether the line typed holds more words after the command's second word,
+// within the same command.
+static bool words_after_name() {
+    const char *first = orig1[0] ? strstr(typed_line, orig1) : nullptr;
+    const char *name = first && orig2[0] ? strstr(first + strlen(orig1), orig2) : nullptr;
+    if (!name) return false;
+    const char *p = name;
+    while (*p && !isspace((unsigned char)*p) && !strchr(";,", *p)) p++;  // the whole word
+    while (*p && isspace((unsigned char)*p)) p++;
+    return *p && !strchr(";,", *p);
+}
+
 int save_name_refused() {
+    more_words_typed = false;
     if (value[KV_COMMAND_STATUS] < 2 || value[KV_ARG2] == -1) return 0;
-    return command_name(SPECIAL_SAVE) < 0;
+    if (command_name(SPECIAL_SAVE) < 0) return 1;
+    more_words_typed = words_after_name();
+    return 0;
 }
 
 // The kernel's own name for the autosave and the start-up restores; a
@@ -168,6 +194,16 @@ int save_game(int code) {
         return 1;
     }
     write_journal(sum);
+    // A name cut to fit, or one word of several typed, is said as the game
+    // was saved under it.
+    const size_t n = name_bytes(typed_name.c_str());
+    const bool more = more_words_typed;
+    more_words_typed = false;
+    if (n < typed_name.size() || more) {
+        say(SAY_ARG, 1662, 0);
+        for (size_t i = 0; i < n; i++) outbyte_raw((unsigned char)typed_name[i]);
+        say(SAY_ARG, 1662, 1);
+    }
     return 0;
 }
 
