@@ -23,12 +23,12 @@
 #include "state.h"
 #include "text.h"
 
-FILE *com_file = nullptr;
-FILE *log_file = nullptr;
-int query_flag = 0;
-int (*line_source)(char *buf, int size) = nullptr;
+FILE *com_file = nullptr;  // the command file being replayed, or null
+FILE *log_file = nullptr;  // the log, or null
+int query_flag = 0;        // set while query() reads a yes/no answer: no autosave is due
+int (*line_source)(char *buf, int size) = nullptr;  // a test's lines in place of the console
 
-char typed_line[COMLINE_SIZE];
+char typed_line[COMLINE_SIZE];  // the last line read, as typed
 
 namespace {
 

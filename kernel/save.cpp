@@ -26,8 +26,8 @@
 #include "state.h"
 #include "text.h"
 
-char save_name[80];
-int64_t game_time;
+char save_name[80];  // the file the last save, restore or delete named
+int64_t game_time;   // when the game restored last was saved (seconds)
 
 static state_image *snapshot1;  // stored and restored at the game's request
 static state_image *snapshot2;  // the game as it was before the last restore
