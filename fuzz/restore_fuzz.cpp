@@ -29,16 +29,7 @@
 
 namespace {
 
-constexpr int OBJ_ALL = 3;       // the second word "all": every command
 constexpr int UNDO_INVENTORY = 6;  // the undo result's flag: what is carried changed
-
-uint32_t get32(const uint8_t *p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-void put32(uint8_t *p, uint32_t v) {
-    for (int i = 0; i < 4; i++) p[i] = uint8_t(v >> (8 * i));
-}
 
 // The checksums as the game writes them: over the time field and the five
 // regions of the image that the layout numbers give (the saved game), and
@@ -138,7 +129,7 @@ void check_round_trip() {
 }
 
 void all_commands(void (*step)()) {
-    value[KV_ARG2] = OBJ_ALL;
+    value[KV_ARG2] = K_ALL;
     value[KV_COMMAND_STATUS] = 2;
     step();
 }

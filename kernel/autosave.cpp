@@ -61,6 +61,8 @@
 #include "persist.h"
 #include "platform.h"
 #include "savefile.h"
+#include "say.h"
+#include "startup.h"
 #include "text.h"
 
 static const unsigned char TAG_1[4] = {'T', 'R', 'N', '1'};
@@ -75,16 +77,15 @@ constexpr uint32_t NO_JOURNAL = 0xFFFFFFFF;
 // The journal's part not yet in the log that a copy carries, at most.
 constexpr int TAIL_LIMIT = 1024;
 constexpr off_t LOG_SLACK = 64 * 1024;
-constexpr int IMAGE_AT = HEADER_BYTES + TIME_BYTES;  // the image's offset in the file
-// The image is compared in spans of a kilobyte, then blocks of 64 bytes.
-constexpr int SPAN = 1024, BLOCK = 64;
-constexpr uint32_t SUM_MASK = 0x3FFFFFFF;
 
 // The transcript of the last turn that goes with the autosave: set before
 // each autosave, and by a resume.
 static std::string turn_transcript;
 static bool failure_told;          // the player knows that the autosave fails
 static bool journal_failure_told;  // ... that the journal cannot be kept
+// Set while the autosave's unreadable files could not be set aside: no
+// autosave is written then, so that they are never written over.
+static bool writes_held;
 
 // The autosave as this run last made it: the file's bytes (the saved game,
 // its transcript and journal part), the checksum of the image's regions
@@ -147,28 +148,6 @@ static int kept_open(int &fd, const char *path, bool look, bool *fresh) {
     return fd;
 }
 
-// The image's five regions: where each starts in the image.
-static const int REGION_AT[6] = {0,
-                                 NVALUES * 4,
-                                 NVALUES * 4 + (LAST_OBJECT + 1) * 4,
-                                 NVALUES * 4 + (LAST_OBJECT + 1) * 4 + (LAST_OBJECT - 2) * 4,
-                                 NVALUES * 4 + (LAST_OBJECT + 1) * 4 + (LAST_OBJECT - 2) * 4 +
-                                     (LAST_PLACE - LAST_OBJECT) * 4,
-                                 IMAGE_SIZE};
-
-static uint32_t whole_image_sum(const unsigned char *img) {
-    uint32_t sum = 0;
-    for (int k = 0; k < 5; k++) sum = region_sum(sum, img + REGION_AT[k], REGION_AT[k + 1] - REGION_AT[k]);
-    return sum;
-}
-
-// A byte's term in the checksum: (b + i)^2 for the byte b at position i
-// (from 1) of its region, in 32-bit arithmetic (times 16 in the sum).
-static inline uint32_t term(unsigned char b, int pos) {
-    uint32_t x = uint32_t(int8_t(b)) + uint32_t(pos);
-    return x * x;
-}
-
 // Brings last.rec's image up to the live one: the bytes that differ are
 // copied, and the checksum is carried on byte by byte (each byte's term
 // depends on that byte alone).
@@ -176,21 +155,15 @@ static void take_changes(const unsigned char *live) {
     unsigned char *img = last.rec.data() + IMAGE_AT;
     uint32_t squares = 0;
     int region = 0;
-    for (int s = 0; s < IMAGE_SIZE; s += SPAN) {
-        const int s_end = std::min(s + SPAN, IMAGE_SIZE);
-        if (memcmp(live + s, img + s, size_t(s_end - s)) == 0) continue;
-        for (int w = s; w < s_end; w += BLOCK) {
-            const int n = std::min(BLOCK, s_end - w);
-            if (memcmp(live + w, img + w, size_t(n)) == 0) continue;
-            for (int j = w; j < w + n; j++) {
-                if (live[j] == img[j]) continue;
-                while (j >= REGION_AT[region + 1]) region++;
-                const int pos = j - REGION_AT[region] + 1;
-                squares += term(live[j], pos) - term(img[j], pos);
-                img[j] = live[j];
-            }
+    each_changed_block(live, img, [&](int w, int n) {
+        for (int j = w; j < w + n; j++) {
+            if (live[j] == img[j]) continue;
+            while (j >= REGION_AT[region + 1]) region++;
+            const int pos = j - REGION_AT[region] + 1;
+            squares += sum_term(live[j], pos) - sum_term(img[j], pos);
+            img[j] = live[j];
         }
-    }
+    });
     last.image_sum = (last.image_sum + squares * 16) & SUM_MASK;
 }
 
@@ -199,8 +172,8 @@ static void take_changes(const unsigned char *live) {
 static uint32_t make_game(int64_t now_s) {
     if (!last.made) {
         last.rec.resize(SAVE_BYTES);
-        build_game(last.rec.data());
-        last.image_sum = whole_image_sum(last.rec.data() + IMAGE_AT);
+        build_game(last.rec.data(), now_s);
+        last.image_sum = live_image_sum(last.rec.data() + IMAGE_AT);
         last.made = true;
     } else {
         value[0] = -1;
@@ -427,9 +400,9 @@ static int kept_length() { return value[KV_UNDO_RESULT] >= 0 && diffs && dptr > 
 // is taken as it is, up to its last whole entry (a kill may have cut the
 // one after); an empty file becomes a log; a journal file of the older form
 // (from an earlier version) becomes a log of one entry keyed by the
-// autosave beside it. The next entry then holds the whole journal. 0, or
-// the error number.
-static int adopt_log(const char *path) {
+// autosave beside it, `game`. The next entry then holds the whole journal.
+// 0, or the error number.
+static int adopt_log(const char *path, const char *game_path) {
     jlog.known = false;
     std::vector<unsigned char> f;
     if (!slurp(path, f)) return errno ? errno : EIO;
@@ -449,7 +422,7 @@ static int adopt_log(const char *path) {
         std::vector<unsigned char> log(LOG_MAGIC, LOG_MAGIC + sizeof LOG_MAGIC);
         std::vector<unsigned char> game, journal;
         int cursor;
-        if (slurp(save_name, game) && game.size() >= size_t(HEADER_BYTES)) {
+        if (slurp(game_path, game) && game.size() >= size_t(HEADER_BYTES)) {
             uint32_t key = get32(&game[HEADER_BYTES - 4]);
             if (old_journal(f, key, journal, cursor)) {
                 jlog.last_sum = append_log_entry(log, journal.data(), 0, int(journal.size()), cursor, key);
@@ -496,14 +469,14 @@ static void tell_journal_failure(int err) {
 // copy then keeps no journal, and a resume drops the journal, as it drops
 // any journal that does not match its game; the next entry takes up from
 // where the last whole one ended.
-static int log_journal(const char *path, uint32_t key, bool look, journal_part &part) {
+static int log_journal(const char *path, const char *game_path, uint32_t key, bool look, journal_part &part) {
     part = {};
     tail_from = std::min(tail_from, journal_changed_from);
     journal_changed_from = INT_MAX;
     bool fresh;
     if (kept_open(jlog.fd, path, look, &fresh) < 0) return errno;
     if (fresh || !jlog.known) {
-        if (int err = adopt_log(path)) return err;  // sets tail_from afresh
+        if (int err = adopt_log(path, game_path)) return err;  // sets tail_from afresh
     }
     const int length = kept_length(), cursor = length ? edptr : 0;
     int base = std::max(0, std::min({tail_from, jlog.length, length}));
@@ -555,12 +528,20 @@ static void tell_failure(int err) {
     for (const char *p = msg; *p; p++) outbyte_raw((unsigned char)*p);
 }
 
+int autosave_turn(const char *said, size_t len) {
+    set_transcript(said, len);
+    return autosave();
+}
+
 int autosave() {
-    own_name(false);
-    char names[2][96], jname[96];
-    sibling_name(names[0], "orv");
-    sibling_name(names[1], "orl");
-    sibling_name(jname, "orh");
+    if (writes_held) return 1;
+    // The files are named from the autosave's own name (the saved game's
+    // name, save_name, is left as the player's last command made it).
+    char game[80], names[2][96], jname[96];
+    game_file_name(autoname ? autoname : truname, game);
+    file_beside(names[0], sizeof names[0], game, "orv");
+    file_beside(names[1], sizeof names[1], game, "orl");
+    file_beside(jname, sizeof jname, game, "orh");
     // The first autosave of a run, and the first after the copy to be
     // written was removed or replaced, goes into the copy that holds the
     // older game (into the .orv when neither holds one).
@@ -575,7 +556,7 @@ int autosave() {
     }
     const uint32_t key = make_game(now);
     journal_part part;
-    if (int err = log_journal(jname, key, look, part)) tell_journal_failure(err);
+    if (int err = log_journal(jname, names[0], key, look, part)) tell_journal_failure(err);
     make_trailer(key, part);
     int err = write_copy(c, names[c]);
     if ((err == ENOSPC || err == EDQUOT) && part.length > part.base) {
@@ -608,6 +589,7 @@ void forget_autosave_files() {
     last.made = false;
     keep = -1;
     looked_at = -1;
+    writes_held = false;
 }
 
 bool autosave_copy_first() {
@@ -645,6 +627,59 @@ void resume_transcript(uint32_t key) {
     const size_t stamp = STAMP_LINE - 1;
     const bool copy = plain.size() >= stamp && memcmp(plain.data(), VERSION_STAMP, stamp) == 0;
     if (!copy) turn_transcript.assign(plain.begin(), plain.end());
+}
+
+// The name beside the autosave that its unreadable files are kept under:
+// its own name and "-unread", then "-unread-2" and on, the first that no
+// file of ours has yet.
+static void unread_stem(char (&stem)[80]) {
+    char base[80];
+    snprintf(base, sizeof base, "%s", save_name);
+    const size_t n = strlen(base);
+    if (n > 4 && strcmp(base + n - 4, ".orv") == 0) base[n - 4] = 0;
+    for (int k = 1; k < 1000; k++) {
+        if (k == 1)
+            snprintf(stem, sizeof stem, "%s-unread", base);
+        else
+            snprintf(stem, sizeof stem, "%s-unread-%d", base, k);
+        bool taken = false;
+        for (const char *ext : {"orv", "orl", "orh"}) {
+            char name[96];
+            snprintf(name, sizeof name, "%s.%s", stem, ext);
+            taken = taken || path_exists(name);
+        }
+        if (!taken) return;
+    }
+}
+
+void set_aside_autosave(int why) {
+    forget_autosave_files();
+    char stem[80];
+    unread_stem(stem);
+    bool moved = true;
+    for (const char *ext : {"orv", "orl", "orh"}) {
+        char from[96], to[96];
+        sibling_name(from, ext);
+        snprintf(to, sizeof to, "%s.%s", stem, ext);
+        if (path_exists(from) && rename(from, to) != 0) moved = false;
+    }
+    if (!moved) {
+        // What could not be renamed stays where it is, and so does the
+        // rest: no autosave of this run writes over it.
+        for (const char *ext : {"orv", "orl", "orh"}) {
+            char from[96], to[96];
+            sibling_name(from, ext);
+            snprintf(to, sizeof to, "%s.%s", stem, ext);
+            if (path_exists(to)) rename(to, from);
+        }
+        snprintf(stem, sizeof stem, "%s", save_name);
+        const size_t n = strlen(stem);
+        if (n > 4) stem[n - 4] = 0;
+        writes_held = true;
+    }
+    say(SAY_ARG, 1658, why - 1);
+    for (const char *p = stem; *p; p++) outbyte_raw((unsigned char)*p);
+    say(SAY_ARG, 1662, 1);
 }
 
 // At start no write of ours is under way: a temporary file of our kinds is

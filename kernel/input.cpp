@@ -9,6 +9,7 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <unistd.h>
 
 #include <readline/history.h>
@@ -22,12 +23,12 @@
 #include "state.h"
 #include "text.h"
 
-FILE *com_file = nullptr;
-FILE *log_file = nullptr;
-int query_flag = 0;
-int (*line_source)(char *buf, int size) = nullptr;
+FILE *com_file = nullptr;  // the command file being replayed, or null
+FILE *log_file = nullptr;  // the log, or null
+int query_flag = 0;        // set while query() reads a yes/no answer: no autosave is due
+int (*line_source)(char *buf, int size) = nullptr;  // a test's lines in place of the console
 
-char typed_line[COMLINE_SIZE];
+char typed_line[COMLINE_SIZE];  // the last line read, as typed
 
 namespace {
 
@@ -87,12 +88,41 @@ void empty_prompt() {
     prompt_ptr = prompt_line;
 }
 
-// The transcript of the turn: the pending output from orl_skip on.
-void keep_transcript() {
+// Where the pending output ended once a resume had shown the last turn
+// again; -1 when no resume waits for its first command.
+int resume_shown_to = -1;
+
+// The first turn boundary after a resume. The game has run its turn again
+// up to the command, and what it said on the way may be just what the
+// turn shown ends with (a warning it gives every turn): that repeat is
+// dropped, so that the resume shows the last turn as it was played and the
+// autosave keeps that turn, not the turn and its repeat. Anything else the
+// game said is new, and stays.
+void drop_repeat_after_resume() {
+    const int from = resume_shown_to;
+    resume_shown_to = -1;
+    text_setup();
+    const int end = int(lptr - text_buf);
+    if (from < 0 || from >= end) return;
+    const std::string &last = autosave_transcript();
+    const size_t n = size_t(end - from);
+    if (n > last.size() || std::memcmp(text_buf + from, last.data() + last.size() - n, n) != 0) return;
+    lptr = text_buf + from;
+    *lptr = 0;
+    text_len = text_len > int(n) ? text_len - int(n) : 0;
+}
+
+// The turn's autosave with its transcript, the pending output from orl_skip
+// on: written now, or with `now` false the transcript kept for the
+// autosave written once the page has its answer.
+void autosave_with_transcript(bool now) {
     text_setup();
     int len = int(std::strlen(text_buf));
     if (orl_skip > len || orl_skip < 0) orl_skip = 0;
-    set_transcript(text_buf + orl_skip, size_t(len - orl_skip));
+    if (now)
+        value[0] = autosave_turn(text_buf + orl_skip, size_t(len - orl_skip));
+    else
+        set_transcript(text_buf + orl_skip, size_t(len - orl_skip));
 }
 
 // Appends kernel mark-up to the pending output exactly as given.
@@ -239,6 +269,11 @@ void close_files() {
     tree_free();
 }
 
+void resume_shown() {
+    text_setup();
+    resume_shown_to = int(lptr - text_buf);
+}
+
 void get_input(char *buf, int size) {
     if (!buf || size < 2) return;
     // 1. The prompt.
@@ -246,13 +281,12 @@ void get_input(char *buf, int size) {
     extra_dwarvish = 0;
     // 2. Autosave and transcript at a turn boundary; in the browser, once
     // the page has its answer (step 9).
+    if (resume_shown_to >= 0) drop_repeat_after_resume();
     bool autosave_due = text_len > 3 && value[KV_QUESTION] == 0 && query_flag == 0;
     if (autosave_due) {
-        keep_transcript();
-        if (mode != MODE_BROWSER || com_file) {
-            special(SPECIAL_AUTOSAVE, &value[0]);
-            autosave_due = false;
-        }
+        const bool now = mode != MODE_BROWSER || com_file;
+        autosave_with_transcript(now);
+        if (now) autosave_due = false;
     }
     // 3. Flush.
     if (mode != MODE_BROWSER && mode != MODE_ONE_COMMAND && text_len > 0) {
@@ -265,7 +299,7 @@ void get_input(char *buf, int size) {
     bitmod('s', KV_QUESTION, 4);
     // 5. After the one command of -x, -y or --: save and stop.
     if (mode == MODE_RESTORE_STOP || mode == MODE_ONE_DONE) {
-        if (!query_flag) special(SPECIAL_AUTOSAVE, &value[0]);
+        if (!query_flag) value[0] = autosave();
         tree_free();
         fablet_exit(0);
     }
@@ -286,7 +320,7 @@ void get_input(char *buf, int size) {
         if (mode == MODE_BROWSER) {
             // 9. The browser.
             outbuf(0);
-            if (autosave_due) special(SPECIAL_AUTOSAVE, &value[0]);
+            if (autosave_due) value[0] = autosave();
             browser_read(buf, size, browser_timeout);
         } else if (!quitting || end_pause) {
             // 10. The console.

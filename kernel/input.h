@@ -30,6 +30,10 @@ extern int query_flag;
 // it returns 0 at end of input.
 extern int (*line_source)(char *buf, int size);
 void get_input(char *buf, int size);
+// Called once a resume has shown the last turn again: at the next turn
+// boundary, what the game said again on its way there is dropped when it
+// only repeats the end of that turn.
+void resume_shown();
 // The last line read as it was typed, before its quotes became blanks.
 extern char typed_line[COMLINE_SIZE];
 void close_files();

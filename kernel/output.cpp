@@ -14,32 +14,32 @@
 #include "state.h"
 #include "text.h"
 
-char *text_buf;
-int text_buf_len;
-char *lptr;
-int text_len;
-int orl_skip;
-int eol_count;
-int upcase = 1;
-int extra_dwarvish;
-char *obuf;
-int oblen;
-char *optr;
-int http_offset;
-int html_ok;
-char *prompt_line;
-char *prompt_ptr;
-int prompt_len;
-int compress;
-int justify;
-char compact[2] = "N";
-int cps;
-int Screen = 24;
-int Linlen = 80;
-int Margin = 1;
-int Maxlen = 78;
-int flip;
-int lincnt;
+char *text_buf;        // the turn's pending output, a C string
+int text_buf_len;      // the bytes allocated for it
+char *lptr;            // its end, where the next byte goes
+int text_len;          // the bytes it holds
+int orl_skip;          // where the turn's transcript starts in it (the browser's marker)
+int eol_count;         // newlines in a row at its end (at most two are kept)
+int upcase = 1;        // 1 after a sentence's end, 2: the next letter is a capital
+int extra_dwarvish;    // the letter shift a text switched on for itself
+char *obuf;            // the formatted output of a flush
+int oblen;             // the bytes allocated for it
+char *optr;            // its end
+int http_offset;       // the room kept before it for the browser's answer head
+int html_ok;           // 1: the output goes to the page as HTML
+char *prompt_line;     // the prompt the console shows
+char *prompt_ptr;      // where the typed line starts in it
+int prompt_len;        // the bytes allocated for it
+int compress;          // the blank-line suppression level (-b, COMPACT)
+int justify;           // 1: console lines are justified (-j, JUSTIFY)
+char compact[2] = "N"; // the -b option as given, before the configuration reads it
+int cps;               // microseconds a character for the retro pace (-o), 0 none
+int Screen = 24;       // the console's height in lines
+int Linlen = 80;       // the console's width in columns
+int Margin = 1;        // the blank columns on the left (and right) of the text
+int Maxlen = 78;       // the width left for text: Linlen less both margins
+int flip;              // justification alternates the side its extra blanks go
+int lincnt;            // lines shown since the pager last paused
 
 // The pending output starts at TEXT_BUF_START bytes and grows by
 // TEXT_BUF_STEP whenever fewer than TEXT_BUF_SLACK are left; the formatted

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "image.h"
 #include "services.h"
 
 extern char save_name[80];
@@ -19,7 +20,6 @@ extern int64_t game_time;
 // names (the autosave, a name given on the command line) pass with
 // `trusted`.
 int make_name(const char *name, char *path, bool trusted = false);
-int check_version(FILE *file);
 int get_pdata(int offset);
 int set_pdata(int offset, int value);  // 1 stored; 0 when the file could not be written
 
@@ -32,17 +32,18 @@ int save_game(int code);  // SPECIAL_SAVE or SPECIAL_AUTOSAVE
 void restore_game(int code, int32_t *variable);
 int delete_game();
 
-// The checksum of saved games and journals: `sum` carried on over one
-// region of `len` bytes, in unsigned 32-bit arithmetic, kept to 30 bits.
-uint32_t region_sum(uint32_t sum, const unsigned char *bytes, int len);
 // Writes `len` bytes to `path` through a temporary file renamed over it,
 // so that a failed write never destroys the previous copy; with `sync` the
 // data reach the disk before the rename. 0 on success.
 int write_whole(const char *path, const unsigned char *bytes, size_t len, bool sync = true);
 
-// The autosave keeps the transcript of its last turn: set_transcript gives
-// the one the next autosave keeps; after a resume autosave_transcript is
-// the one kept with the game resumed.
+// The autosave, written at the turn boundary: 0 written, 1 not (told to
+// the player). It keeps the transcript of its last turn: set_transcript
+// gives the one the next autosave keeps (autosave_turn sets it and writes
+// the autosave in one call); after a resume autosave_transcript is the one
+// kept with the game resumed.
+int autosave();
+int autosave_turn(const char *said, size_t len);
 void set_transcript(const char *said, size_t len);
 const std::string &autosave_transcript();
 // Closes the autosave's files kept open and forgets what was known of them,

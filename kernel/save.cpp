@@ -1,8 +1,7 @@
-// Saved games and persistent data: file names, the saved-game format (stamp
-// line, six layout numbers, checksum, time, state image), the restore of
-// this and older layouts (the autosave's among them), the undo journal kept
-// beside each saved game, the two in-memory snapshots and the
-// persistent-data file.
+// Saved games and persistent data: the names a player gives saved games,
+// saving and restoring them (the autosave's among them; the saved game's
+// bytes are image.cpp's), the undo journal kept beside each saved game, the
+// two in-memory snapshots and the persistent-data file.
 //
 // Saved games and the persistent data are written whole to a temporary file
 // and renamed over their target, so that a failed or interrupted write
@@ -16,11 +15,9 @@
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <string>
 #include <utility>
 #include <vector>
-#if defined(__x86_64__)
-#include <immintrin.h>
-#endif
 
 #include "input.h"
 #include "platform.h"
@@ -29,74 +26,21 @@
 #include "state.h"
 #include "text.h"
 
-char save_name[80];
-int64_t game_time;
+char save_name[80];  // the file the last save, restore or delete named
+int64_t game_time;   // when the game restored last was saved (seconds)
 
 static state_image *snapshot1;  // stored and restored at the game's request
 static state_image *snapshot2;  // the game as it was before the last restore
 
-constexpr int NAME_MAX_CHARS = 32;
 // A saved game's file name: the name and ".orv" always fit.
-static_assert(NAME_MAX_CHARS + 5 <= int(sizeof save_name));
+static_assert(NAME_MAX_BYTES + 5 <= int(sizeof save_name));
 // A file name made from save_name or truname with another extension.
 constexpr int FILE_NAME_SIZE = 96;
 static_assert(int(sizeof save_name) + 8 <= FILE_NAME_SIZE);
 // A temporary file's name: its target's and ".tmp" (a longer one is refused).
 constexpr int TEMP_NAME_SIZE = 128;
-// A saved game's first line: a longer one is no version stamp of ours.
-constexpr int STAMP_LINE_LIMIT = 128;
 constexpr int JOURNAL_CHUNK = 8192;
 constexpr int PDATA_LIMIT = 1 << 20;  // the persistent file is a few bytes
-
-// Layout numbers: first object, last object, last place, last word, first
-// text, number of values.
-static const int32_t game_layout[6] = {FIRST_OBJECT, LAST_OBJECT, LAST_PLACE,
-                                       LAST_WORD,    FIRST_TEXT,  NVALUES};
-
-// The checksum's terms: each byte b at position i (from 1) of a region
-// adds (b + i) * (b + i) * 16 and the region's length, in 32-bit arithmetic
-// kept to 30 bits. Keeping 30 bits once at the end gives the same sum (the
-// mask is a power of two less one), so the squares are summed alone, eight
-// at a time where the processor can.
-static uint32_t squares(const unsigned char *bytes, uint32_t from, uint32_t len) {
-    uint32_t acc = 0;
-    for (uint32_t i = from; i < len; i++) {
-        uint32_t x = uint32_t(int8_t(bytes[i])) + i + 1;
-        acc += x * x;
-    }
-    return acc;
-}
-
-#if defined(__x86_64__)
-__attribute__((target("avx2"))) static uint32_t squares_avx2(const unsigned char *bytes, uint32_t len) {
-    __m256i pos = _mm256_setr_epi32(1, 2, 3, 4, 5, 6, 7, 8), step = _mm256_set1_epi32(8);
-    __m256i acc = _mm256_setzero_si256();
-    uint32_t i = 0;
-    for (; i + 8 <= len; i += 8) {
-        __m128i eight = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(bytes + i));
-        __m256i x = _mm256_add_epi32(_mm256_cvtepi8_epi32(eight), pos);
-        acc = _mm256_add_epi32(acc, _mm256_mullo_epi32(x, x));
-        pos = _mm256_add_epi32(pos, step);
-    }
-    uint32_t lanes[8];
-    _mm256_storeu_si256(reinterpret_cast<__m256i *>(lanes), acc);
-    uint32_t total = 0;
-    for (uint32_t v : lanes) total += v;
-    return total + squares(bytes, i, len);
-}
-#endif
-
-uint32_t region_sum(uint32_t sum, const unsigned char *bytes, int len) {
-    if (len <= 0) return sum;
-    const uint32_t l = uint32_t(len);
-#if defined(__x86_64__)
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    const uint32_t sq = avx2 ? squares_avx2(bytes, l) : squares(bytes, 0, l);
-#else
-    const uint32_t sq = squares(bytes, 0, l);
-#endif
-    return (sum + l * l + sq * 16) & 0x3FFFFFFF;
-}
 
 int write_whole(const char *path, const unsigned char *bytes, size_t len, bool sync) {
     char tmp[TEMP_NAME_SIZE];
@@ -115,16 +59,7 @@ int write_whole(const char *path, const unsigned char *bytes, size_t len, bool s
     return -1;
 }
 
-// A name that does not fit is no name (empty), never another file's.
-void sibling_name(char *out, size_t size, const char *ext) {
-    if (size == 0) return;
-    if (snprintf(out, size, "%s", save_name) >= int(size)) {
-        out[0] = 0;
-        return;
-    }
-    size_t n = strlen(out);
-    if (n >= 3 && snprintf(out + n - 3, size - (n - 3), "%s", ext) >= int(size - (n - 3))) out[0] = 0;
-}
+void sibling_name(char *out, size_t size, const char *ext) { file_beside(out, size, save_name, ext); }
 
 // The journal file beside a saved game: its name with "orh" for "orv".
 static void journal_name(char (&out)[FILE_NAME_SIZE]) { sibling_name(out, "orh"); }
@@ -144,13 +79,10 @@ static bool plain_name(const char *name, size_t n) {
 }
 
 int make_name(const char *name, char *path, bool trusted) {
-    size_t n = 0;
-    while (n < NAME_MAX_CHARS && name[n] && name[n] != '\n') n++;
+    const size_t n = name_bytes(name);
     path[0] = 0;
     if (!trusted && !plain_name(name, n)) return 0;
-    memcpy(path, name, n);
-    path[n] = 0;
-    if (!(n > 3 && strcmp(path + n - 4, ".orv") == 0)) strcpy(path + n, ".orv");
+    game_file_name(name, path);
     return 1;
 }
 
@@ -158,8 +90,13 @@ int make_name(const char *name, char *path, bool trusted) {
 // two-word command (in full when it was too long for the word buffer), or
 // "default". 0 with save_name made; 3 when the command has no second word;
 // -1 when the name is refused, which text 3505 has then said.
+// The name the last save, restore or delete command typed, in full.
+static std::string typed_name;
+
 static int command_name(int code) {
-    char name[NAME_MAX_CHARS + 1];
+    // Room for more than a name takes, so that a character cut at the
+    // limit is seen whole.
+    char name[2 * NAME_MAX_BYTES + 1];
     if (value[KV_COMMAND_STATUS] < 2) {
         snprintf(name, sizeof name, "default");
         if (code == SPECIAL_DELETE_SAVE) snprintf(arg2_word, WORD_SIZE, "default");
@@ -171,18 +108,39 @@ static int command_name(int code) {
         size_t typed = strnlen(arg2_word, WORD_SIZE);
         if (long_word[0] && typed < WORD_SIZE && strncmp(long_word, arg2_word, WORD_SIZE - 1) == 0)
             from = long_word;
-        size_t n = strnlen(from, NAME_MAX_CHARS);
+        size_t n = strnlen(from, sizeof name - 1);
         memcpy(name, from, n);
         name[n] = 0;
     }
+    typed_name = name;
     if (make_name(name, save_name)) return 0;
     say(0, 3505, 0);
     return -1;
 }
 
+// Set when a save command is read whose line held more words after the
+// name ("save with spaces" saves as "with"): the save it leads to says the
+// name it was saved under.
+static bool more_words_typed;
+
+// Whether the line typed holds more words after the command's second word,
+// within the same command.
+static bool words_after_name() {
+    const char *first = orig1[0] ? strstr(typed_line, orig1) : nullptr;
+    const char *name = first && orig2[0] ? strstr(first + strlen(orig1), orig2) : nullptr;
+    if (!name) return false;
+    const char *p = name;
+    while (*p && !isspace((unsigned char)*p) && !strchr(";,", *p)) p++;  // the whole word
+    while (*p && isspace((unsigned char)*p)) p++;
+    return *p && !strchr(";,", *p);
+}
+
 int save_name_refused() {
+    more_words_typed = false;
     if (value[KV_COMMAND_STATUS] < 2 || value[KV_ARG2] == -1) return 0;
-    return command_name(SPECIAL_SAVE) < 0;
+    if (command_name(SPECIAL_SAVE) < 0) return 1;
+    more_words_typed = words_after_name();
+    return 0;
 }
 
 // The kernel's own name for the autosave and the start-up restores; a
@@ -201,28 +159,6 @@ void own_name(bool as_word) {
 
 // ---- Saving ----------------------------------------------------------------
 
-// The five regions of an image of a layout, in bytes.
-struct regions {
-    int size[5];
-    int total() const { return size[0] + size[1] + size[2] + size[3] + size[4]; }
-};
-
-// With O, P, T and V the last object, last place, first text and number of
-// values: value V * 4, location (O + 1) * 4, objbits (O - 2) * 4, placebits
-// (P - O) * 4, varbits (T - P) * 2.
-static regions region_sizes(const int32_t *lay) {
-    int32_t O = lay[1], P = lay[2], T = lay[4], V = lay[5];
-    return {{V * 4, (O + 1) * 4, (O - 2) * 4, (P - O) * 4, (T - P) * 2}};
-}
-
-static uint32_t image_sum(uint32_t sum, const unsigned char *img, const regions &r) {
-    for (int k = 0; k < 5; k++) {
-        sum = region_sum(sum, img, r.size[k]);
-        img += r.size[k];
-    }
-    return sum;
-}
-
 // Writes the journal beside the saved game just written, or removes a
 // journal of an earlier game of that name. Failures here are silent.
 static void write_journal(uint32_t sum) {
@@ -240,21 +176,6 @@ static void write_journal(uint32_t sum) {
     if (write_whole(jname, buf.data(), buf.size()) != 0) remove_file(jname);
 }
 
-uint32_t build_game(unsigned char *buf) {
-    memcpy(buf, VERSION_STAMP, STAMP_LINE - 1);
-    buf[STAMP_LINE - 1] = '\n';
-    for (int k = 0; k < 6; k++) put32(buf + STAMP_LINE + 4 * k, uint32_t(game_layout[k]));
-    value[0] = -1;
-    unsigned char *tp8 = buf + HEADER_BYTES;
-    uint64_t now = uint64_t(now_seconds());
-    for (int i = 0; i < TIME_BYTES; i++) tp8[i] = (unsigned char)(now >> (8 * i));
-    memcpy(tp8 + TIME_BYTES, image_bytes(IMAGE), IMAGE_SIZE);
-    uint32_t sum = region_sum(0, tp8, TIME_BYTES);
-    sum = image_sum(sum, tp8 + TIME_BYTES, region_sizes(game_layout));
-    put32(buf + HEADER_BYTES - 4, sum);
-    return sum;
-}
-
 int save_game(int code) {
     if (code == SPECIAL_AUTOSAVE) return autosave();
     int r = command_name(code);
@@ -264,7 +185,7 @@ int save_game(int code) {
         return 2;
     }
     static unsigned char buf[SAVE_BYTES];
-    uint32_t sum = build_game(buf);
+    uint32_t sum = build_game(buf, now_seconds());
     if (write_whole(save_name, buf, sizeof buf) != 0) {
         if (errno == ENOSPC || errno == EDQUOT) {
             for (const char *p = "\n(There is no room for the saved game: the disk is full.)\n"; *p; p++)
@@ -273,11 +194,31 @@ int save_game(int code) {
         return 1;
     }
     write_journal(sum);
+    // A name cut to fit, or one word of several typed, is said as the game
+    // was saved under it.
+    const size_t n = name_bytes(typed_name.c_str());
+    const bool more = more_words_typed;
+    more_words_typed = false;
+    if (n < typed_name.size() || more) {
+        say(SAY_ARG, 1662, 0);
+        for (size_t i = 0; i < n; i++) outbyte_raw((unsigned char)typed_name[i]);
+        say(SAY_ARG, 1662, 1);
+    }
     return 0;
 }
 
 int delete_game() {
     if (command_name(SPECIAL_DELETE_SAVE) != 0) return 3;
+    // A game saved by a newer version of this game is that version's to
+    // take up: it is never deleted here, whatever answer led to the delete.
+    if (FILE *f = fopen(save_name, "rb")) {
+        const bool newer = check_version(f) == UNREAD_NEWER;
+        fclose(f);
+        if (newer) {
+            say(0, 1661, 0);
+            return 2;
+        }
+    }
     int r = unlink(save_name) == 0 ? 0 : 2;
     char jname[FILE_NAME_SIZE];
     journal_name(jname);
@@ -286,85 +227,6 @@ int delete_game() {
 }
 
 // ---- Restoring ---------------------------------------------------------------
-
-int check_version(FILE *file) {
-    char line[STAMP_LINE_LIMIT];
-    int n = 0, c;
-    while ((c = getc(file)) != EOF && c != '\n') {
-        if (n == int(sizeof line) - 1) return 1;
-        line[n++] = char(c);
-    }
-    line[n] = 0;
-    const char *stamp = VERSION_STAMP;
-    if (strcmp(line, stamp) == 0) return 0;
-    int i = 0;
-    while (isalnum((unsigned char)line[i]) || isalnum((unsigned char)stamp[i])) {
-        if (line[i] != stamp[i]) return 1;
-        i++;
-    }
-    // The game's name matches; compare the versions, major.minor.
-    auto version = [](const char *s, int at, long *major, long *minor) {
-        while (s[at] && !isdigit((unsigned char)s[at])) at++;
-        if (!s[at]) return false;
-        long *part = major;
-        *major = *minor = 0;
-        for (; isdigit((unsigned char)s[at]) || s[at] == '.'; at++) {
-            if (s[at] == '.') {
-                if (part == minor) break;
-                part = minor;
-            } else if (*part < 100000) {
-                *part = *part * 10 + (s[at] - '0');
-            }
-        }
-        return true;
-    };
-    long fmaj, fmin, smaj, smin;
-    if (!version(line, i, &fmaj, &fmin) || !version(stamp, i, &smaj, &smin)) return 1;
-    return fmaj != smaj || fmin > smin ? 1 : 0;
-}
-
-// Checks the layout numbers of a file against this game's: 0 the same, 1 an
-// older layout that maps onto this one, -1 refused (newer or inconsistent).
-static int check_layout(const int32_t *lay) {
-    for (int k = 0; k < 6; k++)
-        if (lay[k] > game_layout[k]) return -1;
-    if (lay[0] != FIRST_OBJECT) return -1;
-    int32_t O = lay[1], P = lay[2], W = lay[3], T = lay[4], V = lay[5];
-    // Each class of the file must fit in this game's class.
-    if (O < FIRST_OBJECT - 1 || P < O || P - O > LAST_PLACE - LAST_OBJECT) return -1;
-    if (W < P || W - P > LAST_WORD - LAST_PLACE) return -1;
-    if (T <= W || T - W > FIRST_TEXT - LAST_WORD) return -1;
-    if (V < T || V - T > NVALUES - FIRST_TEXT) return -1;
-    for (int k = 0; k < 6; k++)
-        if (lay[k] != game_layout[k]) return 1;
-    return 0;
-}
-
-// Copies an image of the given layout into `to`, class by class; entries
-// the file lacks stay 0.
-static void map_image(const unsigned char *img, const int32_t *lay, state_image &to) {
-    int32_t O = lay[1], P = lay[2], W = lay[3], T = lay[4], V = lay[5];
-    regions r = region_sizes(lay);
-    memset(&to, 0, IMAGE_SIZE);
-    const unsigned char *v = img;
-    auto values = [&](int at, int from, int count) {
-        if (count > 0) memcpy(&to.value[at], v + 4 * from, size_t(count) * 4);
-    };
-    values(0, 0, O + 1);
-    values(FIRST_PLACE, O + 1, P - O);
-    values(FIRST_WORD, P + 1, W - P);
-    values(FIRST_VARIABLE, W + 1, T - 1 - W);
-    values(FIRST_TEXT, T, V - T);
-    const unsigned char *p = img + r.size[0];
-    memcpy(to.location, p, size_t(r.size[1]));
-    p += r.size[1];
-    memcpy(to.objbits, p, size_t(r.size[2]));
-    p += r.size[2];
-    memcpy(to.placebits, p, size_t(r.size[3]));
-    p += r.size[3];
-    memcpy(to.varbits, p, size_t(W - P) * 2);
-    memcpy(to.varbits + (FIRST_VARIABLE - FIRST_WORD), p + size_t(W - P) * 2, size_t(T - W) * 2);
-}
 
 // Checks a journal read from a file: the head, every record's offset, the
 // terminators and the cursor.
@@ -499,49 +361,30 @@ static void read_journal(uint32_t sum, bool older) {
     memcpy(image_bytes(intim), image_bytes(IMAGE), IMAGE_SIZE);
 }
 
-// The restore proper, once the file is open: its result code.
-static int read_game(FILE *f, int code) {
-    if (check_version(f) != 0) return 4;
-    unsigned char lb[LAYOUT_BYTES];
-    if (fread(lb, 1, sizeof lb, f) != sizeof lb) return 2;
-    int32_t lay[6];
-    for (int k = 0; k < 6; k++) lay[k] = int32_t(get32(lb + 4 * k));
-    int older = check_layout(lay);
-    if (older < 0) return 2;
-    regions r = region_sizes(lay);
-    // The checksum, the time and the image; an older file has a 4-byte time,
-    // recognised by the status word (always -1) right after it.
-    static unsigned char buf[4 + TIME_BYTES + IMAGE_SIZE];
-    size_t got = fread(buf, 1, sizeof buf, f);
-    if (got < 16) return 2;
-    int tw = int32_t(get32(buf + 8)) == -1 ? 4 : TIME_BYTES;
-    if (got < size_t(4 + tw + r.total())) return 2;
-    const unsigned char *tf = buf + 4, *img = tf + tw;
-    uint32_t sum = image_sum(region_sum(0, tf, tw), img, r);
-    if (sum != get32(buf)) return 2;
-    // A file that passes its checksum may still hold no state of the game:
-    // damage the checksum cannot see, or a file made by hand. It is refused
-    // as a damaged file, before anything of the game's is changed.
+// The restore proper, once the file is open: its result code (0 restored,
+// 2 damaged, 4 another version's), and in *why what makes a file refused
+// unreadable.
+static int read_game(FILE *f, int code, int *why) {
+    if ((*why = check_version(f)) != 0) return 4;
+    static unsigned char body[GAME_BODY_BYTES];
+    // Staged, so that a file refused leaves the game as it was.
     static state_image staged;
-    map_image(img, lay, staged);
-    if (!image_playable(staged)) return 2;
-    if (tw == 4)
-        game_time = int64_t(get32(tf));
-    else
-        game_time = int64_t(uint64_t(get32(tf)) | uint64_t(get32(tf + 4)) << 32);
+    read_image got;
+    if ((*why = decode_game(body, fread(body, 1, sizeof body, f), staged, got)) != 0) return 2;
+    game_time = got.time;
     memcpy(image_bytes(IMAGE), image_bytes(staged), IMAGE_SIZE);
     if (code == SPECIAL_START_RESTORE) value[KV_QUESTION] = 2;
-    read_journal(sum, older != 0);
-    if (code == SPECIAL_AUTORESTORE) resume_transcript(sum);
+    read_journal(got.sum, got.older);
+    if (code == SPECIAL_AUTORESTORE) resume_transcript(got.sum);
     return 0;
 }
 
 // The autosave's other copy, read when the one read first is damaged or
 // missing: the restore's result, or -1 when there is no copy.
-static int read_copy(int code, const char *copy) {
+static int read_copy(int code, const char *copy, int *why) {
     FILE *f = fopen(copy, "rb");
     if (!f) return -1;
-    int r = read_game(f, code);
+    int r = read_game(f, code, why);
     fclose(f);
     return r;
 }
@@ -590,15 +433,23 @@ void restore_game(int code, int32_t *variable) {
         input_store('S', variable);
         value[KV_COMMAND_STATUS] = count;
     }
-    int r = 2;
+    int r = 2, why = 0;
     if (f) {
-        r = read_game(f, code);
+        r = read_game(f, code, &why);
         fclose(f);
     }
     if (r == 2 && code == SPECIAL_AUTORESTORE) {
-        int c = read_copy(code, copy);
-        if (c == 0 || (!f && c > 0)) r = c;
+        int copy_why = 0;
+        int c = read_copy(code, copy, &copy_why);
+        if (c == 0 || (!f && c > 0)) {
+            r = c;
+            why = copy_why;
+        }
     }
+    // An autosave that is there but cannot be read is an unfinished game
+    // all the same: it is set aside, never to be written over, and the
+    // player told, before a new game begins.
+    if (r != 0 && code == SPECIAL_AUTORESTORE) set_aside_autosave(why);
     *variable = r == 0 && code == SPECIAL_AUTORESTORE ? SPECIAL_AUTORESTORE : r;
 }
 

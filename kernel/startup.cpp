@@ -13,15 +13,15 @@
 #include "state.h"
 #include "text.h"
 
-int mode = MODE_BROWSER;
-char truname[80];
-char *autoname = truname;
-char odir[PATH_SIZE];
-char *dump_name;
-char *com_name;
-char log_path[PATH_SIZE];
-char extcom[PATH_SIZE];
-int end_pause = 1;
+int mode = MODE_BROWSER;     // how the game is played: MODE_BROWSER, MODE_CONSOLE, ...
+char truname[80];            // the autosave's own name, "_zendry"
+char *autoname = truname;    // the name the autosave and start-up restores use now
+char odir[PATH_SIZE];        // the directory the program was started in, gone back to at the end
+char *dump_name;             // the saved game named on the command line, or null
+char *com_name;              // the command file replayed (-c), or null
+char log_path[PATH_SIZE];    // the log file, empty for none
+char extcom[PATH_SIZE];      // the one command of -y or --
+int end_pause = 1;           // 1: the end of the game waits for Enter (-p)
 const char *prog = "zendry";
 
 void *orvalloc(int size) {
@@ -220,6 +220,7 @@ int fablet_main(int argc, char **argv) {
         zap_text();
         say(0, 3495, 0);
         replay_transcript();
+        resume_shown();
     } else if (mode == MODE_RESTORE_STOP && named) {
         autoname = dump_name;
         special(SPECIAL_START_RESTORE, &value[0]);

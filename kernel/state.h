@@ -36,6 +36,7 @@ constexpr int KV_DWARVISH = 1262;
 constexpr int KV_ARG3 = 1263;
 constexpr int K_CARRIED = 703;
 constexpr int K_PRONOUN = 166;  // the object a command named last ("it")
+constexpr int K_ALL = 3;        // the object "all": as undo's count, every command
 
 // Words the command reader treats apart (kernel-fixed refnos).
 constexpr int KW_FIRST_MAGIC = 705;    // 705..721: a magic word is a command by itself
@@ -44,6 +45,8 @@ constexpr int KW_FIRST_LITERAL = 723;  // 723..743: verbs whose next word is tak
 constexpr int KW_LAST_LITERAL = 743;
 constexpr int KW_AGAIN = 724;             // repeat the last command
 constexpr int KW_SAY = 730;               // speak the literal rest of the line
+constexpr int KW_UNDO = 738;              // undo and redo are never recorded in the journal
+constexpr int KW_REDO = 739;
 constexpr int KW_EXCEPT = 1139;           // begins the except list of an object-taking command
 constexpr int KW_LIST_SEPARATOR = 1140;   // joins objects as a comma does
 constexpr int KW_COMMAND_SEPARATOR = 1142;  // ends a command as a semicolon does

@@ -10,22 +10,20 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "image.h"
 #include "input.h"
 #include "persist.h"
 #include "startup.h"
 #include "state.h"
 
-unsigned char *diffs;
-int diffsz;
-int dptr;   // the end of the recorded commands: the redo limit
-int edptr;  // the cursor: the end of the commands now applied
-int journal_changed_from = 0;
+unsigned char *diffs;  // the journal (null until the first command is recorded)
+int diffsz;            // the bytes allocated for it
+int dptr;              // the end of the recorded commands: the redo limit
+int edptr;             // the cursor: the end of the commands now applied
+int journal_changed_from = 0;  // the lowest offset changed since the autosave logged it
 
 constexpr int DIFFS_CHUNK = 8192;
 constexpr int ALL_COMMANDS = 32767;
-constexpr int WORD_UNDO = 738;
-constexpr int WORD_REDO = 739;
-constexpr int OBJ_ALL = 3;
 constexpr int UNDO_SHORT = 5;
 constexpr int UNDO_INVENTORY = 6;
 constexpr int UNDO_BAD_COUNT = 7;
@@ -46,7 +44,7 @@ void journal_clear() {
 
 void save_changes() {
     if (value[KV_ARG1] < -1 || value[KV_ARG2] < -1 || value[KV_QUESTION] > 1 || mode == MODE_ONE_COMMAND ||
-        value[KV_ARG1] == WORD_UNDO || value[KV_ARG1] == WORD_REDO)
+        value[KV_ARG1] == KW_UNDO || value[KV_ARG1] == KW_REDO)
         return;
     if (edptr < dptr) {
         dptr = edptr;
@@ -67,41 +65,37 @@ void save_changes() {
     }
     unsigned char *live = image_bytes(IMAGE), *ref = image_bytes(intim);
     const int start = dptr;
-    // A command changes a few bytes of the image: spans of a kilobyte are
-    // compared first, then blocks of 64 bytes within those that differ, then
-    // bytes. Only the blocks that differ are copied into the reference.
-    constexpr int SPAN = 1024, BLOCK = 64;
+    // A command changes a few bytes of the image: the blocks that differ
+    // are looked at byte by byte, and only they are copied into the
+    // reference.
     static int changed[IMAGE_SIZE / BLOCK + 1];
     int nchanged = 0;
-    for (int s = 0; s < IMAGE_SIZE; s += SPAN) {
-        const int s_end = s + SPAN < IMAGE_SIZE ? s + SPAN : IMAGE_SIZE;
-        if (memcmp(live + s, ref + s, size_t(s_end - s)) == 0) continue;
-        for (int w = s; w < s_end; w += BLOCK) {
-            const int n = s_end - w < BLOCK ? s_end - w : BLOCK;
-            if (memcmp(live + w, ref + w, size_t(n)) == 0) continue;
-            changed[nchanged++] = w;
-            for (int j = w; j < w + n; j++) {
-                if (j == 0 || live[j] == ref[j] || excluded(j)) continue;
-                if (dptr + 8 >= diffsz) {
-                    unsigned char *more =
-                        static_cast<unsigned char *>(realloc(diffs, size_t(diffsz) + DIFFS_CHUNK));
-                    if (!more) {
-                        fprintf(stderr, "GLITCH: Unable to re-allocate diffs array!\n");
-                        dptr = start;  // never leave a command without its terminator
-                        return;
-                    }
-                    diffs = more;
-                    diffsz += DIFFS_CHUNK;
+    bool full = false;
+    each_changed_block(live, ref, [&](int w, int n) {
+        if (full) return;
+        changed[nchanged++] = w;
+        for (int j = w; j < w + n; j++) {
+            if (j == 0 || live[j] == ref[j] || excluded(j)) continue;
+            if (dptr + 8 >= diffsz) {
+                unsigned char *more = static_cast<unsigned char *>(realloc(diffs, size_t(diffsz) + DIFFS_CHUNK));
+                if (!more) {
+                    fprintf(stderr, "GLITCH: Unable to re-allocate diffs array!\n");
+                    dptr = start;  // never leave a command without its terminator
+                    full = true;
+                    return;
                 }
-                unsigned char *r = diffs + dptr;
-                r[0] = (unsigned char)(j >> 8);
-                r[1] = (unsigned char)(j & 0xFF);
-                r[2] = ref[j];
-                r[3] = live[j];
-                dptr += 4;
+                diffs = more;
+                diffsz += DIFFS_CHUNK;
             }
+            unsigned char *r = diffs + dptr;
+            r[0] = (unsigned char)(j >> 8);
+            r[1] = (unsigned char)(j & 0xFF);
+            r[2] = ref[j];
+            r[3] = live[j];
+            dptr += 4;
         }
-    }
+    });
+    if (full) return;
     if (dptr > start) {
         memset(diffs + dptr, 0, 4);
         dptr += 4;
@@ -125,7 +119,7 @@ int checkdo() {
     bitmod('c', KV_UNDO_RESULT, UNDO_SHORT);
     bitmod('c', KV_UNDO_RESULT, UNDO_INVENTORY);
     bitmod('c', KV_UNDO_RESULT, UNDO_BAD_COUNT);
-    if (value[KV_ARG2] == OBJ_ALL) return ALL_COMMANDS;
+    if (value[KV_ARG2] == K_ALL) return ALL_COMMANDS;
     if (value[KV_COMMAND_STATUS] < 2) return 1;
     int n = 0;
     for (int i = 0; i < WORD_SIZE && arg2_word[i]; i++) {
@@ -142,7 +136,7 @@ int checkdo() {
 // The count taken back or done again, with the short flag.
 static void report(int done, int count) {
     value[KV_UNDO_RESULT] = done;
-    bitmod(done < count && value[KV_ARG2] != OBJ_ALL ? 's' : 'c', KV_UNDO_RESULT, UNDO_SHORT);
+    bitmod(done < count && value[KV_ARG2] != K_ALL ? 's' : 'c', KV_UNDO_RESULT, UNDO_SHORT);
 }
 
 void undo() {

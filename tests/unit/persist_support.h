@@ -88,6 +88,7 @@ protected:
         snprintf(truname, sizeof truname, "_%s", GAME_NAME);
         autoname = truname;
         kernel_reset();
+        forget_autosave_files();  // files a test before kept open are no longer the autosave's
         mode = MODE_CONSOLE;
         forget_journal();
     }

@@ -143,6 +143,64 @@ TEST_F(Save, OneWordSaveUsesDefaultAndLongNamesSurviveTheWordBuffer) {
     EXPECT_TRUE(exists(name.substr(0, 32) + ".orv"));
 }
 
+// A name longer than a file name takes is cut between characters, never
+// inside one, and the player is told the name the game was saved under
+// whenever it is not the name typed.
+TEST_F(Save, LongNamesAreCutBetweenCharactersAndTheNameSavedUnderIsSaid) {
+    set_title();
+    value[KV_DWARVISH] = 0;
+    const std::string e = "\xC3\xA9", smile = "\xF0\x9F\x98\x80";
+    auto times = [](const std::string &s, int n) {
+        std::string out;
+        for (int i = 0; i < n; i++) out += s;
+        return out;
+    };
+    const std::string a32 = times("a", 32);
+    struct {
+        std::string typed, saved;  // saved: the name the file has, less ".orv"
+    } cases[] = {
+        {"abc", "abc"},
+        {a32, a32},
+        {a32 + "b", a32},
+        {"a" + times(e, 20), "a" + times(e, 15)},  // 41 bytes: the 16th "é" would end at byte 33
+        {times("a", 30) + e, times("a", 30) + e},  // 32 bytes: fits whole
+        {times("a", 31) + e, times("a", 31)},
+        {times("a", 29) + smile, times("a", 29)},
+        {times("a", 28) + smile + "b", times("a", 28) + smile},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        fill_image(1);
+        value[KV_DWARVISH] = 0;
+        command(c.typed.substr(0, WORD_SIZE - 1).c_str());
+        snprintf(long_word, COMLINE_SIZE, "%s", c.typed.c_str());
+        zap_text();
+        EXPECT_EQ(run(SPECIAL_SAVE), 0);
+        EXPECT_TRUE(exists(c.saved + ".orv"));
+        EXPECT_EQ(pending(), c.saved == c.typed ? "" : "(Saved as \"" + c.saved + "\".)\n");
+        std::filesystem::remove(c.saved + ".orv");
+    }
+
+    // One word of several typed: the first is the name, and it is said.
+    struct {
+        const char *line;
+        bool said;
+    } lines[] = {{"save with spaces", true}, {"save with", false}, {"save with; look", false},
+                 {"  SAVE  with  more ", true}};
+    for (const auto &l : lines) {
+        SCOPED_TRACE(l.line);
+        snprintf(typed_line, sizeof typed_line, "%s", l.line);
+        snprintf(orig1, WORD_SIZE, "%s", strstr(l.line, "SAVE") ? "SAVE" : "save");
+        snprintf(orig2, WORD_SIZE, "with");
+        command("with");
+        zap_text();
+        EXPECT_EQ(save_name_refused(), 0);
+        EXPECT_EQ(run(SPECIAL_SAVE), 0);
+        EXPECT_EQ(pending(), l.said ? "(Saved as \"with\".)\n" : "");
+        std::filesystem::remove("with.orv");
+    }
+}
+
 // Names typed by the player are never paths and never the autosave's.
 TEST_F(Save, MakeNameTable) {
     struct {
