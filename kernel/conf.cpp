@@ -15,8 +15,8 @@
 #include <initializer_list>
 #include <unistd.h>
 
-char *conf[NCONF];
-int browser_timeout = 100;
+char *conf[NCONF];          // the settings by slot: null unset, else an owned copy; the first stored wins
+int browser_timeout = 100;  // seconds the page may stay silent: the keep-alive interval plus its grace
 
 static const char *const DEFAULT_BROWSER = "xdg-open";
 static const char *const CONF_NAME = "fablet.conf";
