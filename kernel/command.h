@@ -27,6 +27,9 @@ void input_store(char op, int32_t *variable);
 // the answer at once: 1 yes or blank, 0 no.
 int query(int prompt);
 int in_except(int obj);  // 1 when the ALL command excepts the object
+// Whether the game's texts, names or descriptions print the word (in lower
+// case): such a word is spelt right, and the reader never corrects it.
+bool printed_word(const char *word);
 
 // The reader's state, which the kernel's other parts read (defined in
 // command.cpp; sizes in input.h).
