@@ -58,25 +58,25 @@ inline bool in_words(int r) { return r >= FIRST_WORD && r <= LAST_WORD; }
 
 }  // namespace
 
-char comline[COMLINE_SIZE];
-char raw_comline[COMLINE_SIZE];
-char old_comline[COMLINE_SIZE];
-char **tp = tp_store;
-char *separator = sep_store;
-int tindex = 0;
-int amatch = 1;
-char arg1_word[WORD_SIZE];
-char arg2_word[WORD_SIZE];
-char arg3_word[WORD_SIZE];
-char orig[WORD_SIZE];
-char long_word[COMLINE_SIZE];
-char orig1[WORD_SIZE];
-char orig2[WORD_SIZE];
-char *say_buf = say_store;
-int *except_list = except_store;
-int except_count = 0;
-int location_all = 0;
-int type_all = 0;
+char comline[COMLINE_SIZE];       // the current input line, parsed in place
+char raw_comline[COMLINE_SIZE];   // the line as it was read
+char old_comline[COMLINE_SIZE];   // the previous line that held words, for "again"
+char **tp = tp_store;             // the parsed line's words, ended by a null pointer
+char *separator = sep_store;      // the separator before each word: ' ', ',', ';' or '\n'
+int tindex = 0;                   // the next word to read
+int amatch = 1;                   // the line's matching mode: 1 graded, 0 no typos, -1 words as typed
+char arg1_word[WORD_SIZE];        // the first word as typed, or as the vocabulary shows it
+char arg2_word[WORD_SIZE];        // the same for the second word
+char arg3_word[WORD_SIZE];        // the same for the word of the except list
+char orig[WORD_SIZE];             // the word as typed that the typo report names
+char long_word[COMLINE_SIZE];     // a first or second word of over 16 letters, whole
+char orig1[WORD_SIZE];            // the first word exactly as typed
+char orig2[WORD_SIZE];            // the second word exactly as typed
+char *say_buf = say_store;        // the literal rest of a say command
+int *except_list = except_store;  // the objects an ALL command excepts
+int except_count = 0;             // how many there are
+int location_all = 0;             // the place an ALL command takes its objects from
+int type_all = 0;                 // the flag those objects need, -1 any
 
 int in_except(int obj) {
     for (int i = 0; i < except_count; i++)

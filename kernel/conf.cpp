@@ -11,10 +11,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <initializer_list>
+#include <unistd.h>
 
-char *conf[NCONF];
-int browser_timeout = 100;
+char *conf[NCONF];          // the settings by slot: null unset, else an owned copy; the first stored wins
+int browser_timeout = 100;  // seconds the page may stay silent: the keep-alive interval plus its grace
 
 static const char *const DEFAULT_BROWSER = "xdg-open";
 static const char *const CONF_NAME = "fablet.conf";
@@ -541,8 +543,13 @@ bool check_browser(const char *name) {
 }
 
 void make_conf() {
-    FILE *f = fopen(CONF_NAME, "wb");
-    if (!f) return;
+    // The player's own file, in the player's own directory.
+    int fd = open(CONF_NAME, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    FILE *f = fd >= 0 ? fdopen(fd, "wb") : nullptr;
+    if (!f) {
+        if (fd >= 0) close(fd);
+        return;
+    }
     for (int i = 0; *cftext[i]; i++) fputs(cftext[i], f);
     fclose(f);
 }

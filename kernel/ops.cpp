@@ -3,7 +3,6 @@
 // play time, word slots, display settings, location and restore snapshots,
 // the saved-game listing), chosen by code. The result goes to *variable.
 #include <cctype>
-#include <cstdarg>
 #include <cstring>
 #include <utility>
 
@@ -17,18 +16,6 @@
 
 static int32_t saved_value;  // codes 6 and 7
 static int32_t *objlocs;     // the location snapshot of code 17
-
-// A report into the game's output and the log.
-static void glitch(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
-static void glitch(const char *fmt, ...) {
-    char msg[96];
-    va_list ap;
-    va_start(ap, fmt);
-    vsnprintf(msg, sizeof msg, fmt, ap);
-    va_end(ap);
-    outstr(msg);
-    if (log_file) log_printf("%s", msg);
-}
 
 // The decimal number at the start of the second word as typed.
 static int typed_number() {
@@ -58,7 +45,7 @@ static int play_minutes() {
 // reported and change nothing.
 static void set_word(int code, int slot, int32_t refno) {
     if (refno < 0 || refno > LAST_TEXT) {
-        glitch("\n \nGLITCH! Bad refno %d for special code %d\n", int(refno), code);
+        glitch(nullptr, "\n \nGLITCH! Bad refno %d for special code %d\n", int(refno), code);
         return;
     }
     value[slot == 1 ? KV_ARG1 : KV_ARG2] = refno;
@@ -208,7 +195,7 @@ int special(int code, int32_t *variable) {
         break;
     }
     default:
-        glitch("\n \nGLITCH! Bad special code: %d\n", code);
+        glitch(nullptr, "\n \nGLITCH! Bad special code: %d\n", code);
         return 1;
     }
     return 0;

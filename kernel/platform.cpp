@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <initializer_list>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,7 +20,9 @@ const char *home_dir() {
 
 int change_dir(const char *path) { return chdir(path) == 0 ? 0 : -1; }
 
-int make_dir(const char *path) { return mkdir(path, 0755) == 0 ? 0 : -1; }
+// The game's directories hold its saved games, transcripts and log: only
+// the player may list or enter them.
+int make_dir(const char *path) { return mkdir(path, 0700) == 0 ? 0 : -1; }
 
 int current_dir(char *buf, int size) { return getcwd(buf, size_t(size)) ? 0 : -1; }
 
@@ -87,15 +91,82 @@ void sync_dir_of(const char *path) {
     close(fd);
 }
 
+// Takes group and other access away from the directory dir_fd and from
+// every regular file directly in it, where the player owns them. Links are
+// not followed and subdirectories are left as they are.
+static void strip_others(int dir_fd) {
+    struct stat st;
+    const uid_t me = geteuid();
+    if (fstat(dir_fd, &st) == 0 && st.st_uid == me && (st.st_mode & 077)) fchmod(dir_fd, st.st_mode & 07700);
+    int list_fd = dup(dir_fd);
+    if (list_fd < 0) return;
+    DIR *d = fdopendir(list_fd);
+    if (!d) {
+        close(list_fd);
+        return;
+    }
+    while (dirent *e = readdir(d)) {
+        if (fstatat(dir_fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (S_ISREG(st.st_mode) && st.st_uid == me && (st.st_mode & 077))
+            fchmodat(dir_fd, e->d_name, st.st_mode & 07700, 0);
+    }
+    closedir(d);
+}
+
+// Whether the resolved directory `dir` lies directly in the per-user
+// directory (HOME/fablet, or HOME/ablet where that is the one in use).
+static bool in_user_dir(const char *dir) {
+    const char *home = home_dir();
+    if (!home) return false;
+    char parent[PATH_SIZE], user[PATH_SIZE], path[PATH_SIZE];
+    const char *slash = strrchr(dir, '/');
+    if (!slash || slash == dir) return false;
+    snprintf(parent, sizeof parent, "%.*s", int(slash - dir), dir);
+    for (const char *name : {"fablet", "ablet"}) {
+        if (snprintf(path, sizeof path, "%s/%s", home, name) >= int(sizeof path)) return false;
+        if (realpath(path, user) && strcmp(user, parent) == 0) return true;
+    }
+    return false;
+}
+
+static void strip_others_at(const char *path) {
+    int fd = open(path, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return;
+    strip_others(fd);
+    close(fd);
+}
+
+void make_private(const char *dir) {
+    char real[PATH_SIZE];
+    if (!realpath(dir, real) || !in_user_dir(real)) return;
+    strip_others_at(real);
+    *strrchr(real, '/') = 0;  // the per-user directory above it
+    strip_others_at(real);
+}
+
 int hold_lock(const char *dir) {
     static int held = -1;
     if (held >= 0) close(held);
-    held = open(dir, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (held < 0) return -1;
-    if (flock(held, LOCK_EX | LOCK_NB) == 0) return 0;
-    int err = errno;
-    close(held);
     held = -1;
+    make_private(dir);
+    char path[PATH_SIZE];
+    if (snprintf(path, sizeof path, "%s/%s", dir, LOCK_NAME) >= int(sizeof path)) return -1;
+    // Opened for writing: only the player can, so no one else can take the
+    // lock. Not through a link, and never waiting on a pipe put there.
+    int fd = open(path, O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) return -1;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
+        close(fd);
+        return -1;
+    }
+    if (st.st_mode & 077) fchmod(fd, st.st_mode & 07700);
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        held = fd;
+        return 0;
+    }
+    int err = errno;
+    close(fd);
     return err == EWOULDBLOCK ? 1 : -1;
 }
 

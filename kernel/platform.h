@@ -29,11 +29,19 @@ void limit_writes(int64_t budget, bool growth, int err);
 // Flushes to the disk the directory entry of `path` (after a rename into
 // it), so that the file's new name outlives a crash as its data do.
 void sync_dir_of(const char *path);
-// Takes an advisory lock on the directory `dir` itself (no file is made)
-// and holds it while the process lives: the system lets it go when the
-// process ends, however it ends, so no lock outlives its game. A second
-// call lets go of the first lock. 0 held; 1 another process holds it; -1 it
-// could not be taken.
+// The file in a game directory whose lock says that a game runs there.
+constexpr const char *LOCK_NAME = ".lock";
+// Makes a game directory the player's alone: when `dir` lies directly in
+// the per-user directory, both lose all group and other access (0700), and
+// so do the regular files directly in them (0600 for a file made 0644).
+// Any other directory is left as it is.
+void make_private(const char *dir);
+// Makes the game directory `dir` private (make_private) and takes an
+// advisory lock on its lock file, made 0600 and opened for writing (never
+// through a link), held while the process lives: the system lets it go when
+// the process ends, however it ends, so no lock outlives its game. A
+// second call lets go of the first lock. 0 held; 1 another process holds
+// it; -1 it could not be taken.
 int hold_lock(const char *dir);
 int64_t now_seconds();
 struct clock_fields {

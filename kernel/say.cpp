@@ -10,8 +10,8 @@
 #include "state.h"
 #include "text.h"
 
-int ta;
-int vc;
+int ta;  // the text cursor: the database byte being said; a nested say puts it back
+int vc;  // the number of items in the word list that voc is building
 
 // Nested says deeper than this are cut off: a text that says itself would
 // otherwise recurse without end.
@@ -45,13 +45,6 @@ static const char *typed_word(int r) {
 }
 
 static bool is_word_slot(int r) { return r == KV_ARG1 || r == KV_ARG2 || r == KV_ARG3; }
-
-// A nested refno outside the database, or a nest too deep (a text that
-// says itself), is reported on the console and the record is skipped.
-static void nest_glitch() {
-    fputs("GLitch! Nested variable refno out of range!\n", console_out);
-    fflush(console_out);
-}
 
 // The variant of text r chosen by its kind and counter, starting from arg.
 static int choose_variant(int r, int arg) {
@@ -223,7 +216,9 @@ void nested_say(int pos, int q, int arg) {
     int r = get_char(pos + 1) << 8 | get_char(pos + 2);
     int q2 = (q & (SAY_REFVAR | SAY_ARGVAR | SAY_ARG)) ? SAY_ARG : 0;
     if (!valid_refno(r) || nest_depth >= NEST_LIMIT) {
-        nest_glitch();
+        // A refno outside the database, or a nest too deep (a text that
+        // says itself): the record is skipped.
+        glitch(console_out, "GLitch! Nested variable refno out of range!\n");
     } else {
         int a = arg;
         if (kind == 0 || kind == 1) {

@@ -19,6 +19,9 @@ constexpr int TKIND_CYCLIC = 4;
 constexpr int TKIND_ASSIGNED = 8;
 constexpr int TKIND_TIED = 16;
 
+extern int ta;  // the text cursor
+extern int vc;  // item count of the list built by voc
+
 void say(int qualifiers, int refno, int argument);
 // Joins the text said next to the text already pending, over the line
 // break between them.

@@ -11,29 +11,35 @@
 #include "platform.h"
 #include "text.h"
 
-state_image IMAGE;
-state_image intim;
-int32_t *const value = IMAGE.value;
-int32_t *const location = IMAGE.location;
-int16_t *const objbits = IMAGE.objbits;
-int16_t *const placebits = IMAGE.placebits;
-int16_t *const varbits = IMAGE.varbits;
-state_image *const image = &intim;
-int32_t *const inhand = intim.location;
+state_image IMAGE;                                // the live world state, the unit of saving and undo
+state_image intim;                                // its copy taken at the last command boundary
+int32_t *const value = IMAGE.value;               // every entity's value, by refno
+int32_t *const location = IMAGE.location;         // every object's place, by refno
+int16_t *const objbits = IMAGE.objbits;           // two flag words per object
+int16_t *const placebits = IMAGE.placebits;       // two flag words per place
+int16_t *const varbits = IMAGE.varbits;           // one flag word per word, variable and text 1264
+state_image *const image = &intim;                // the reference copy, as the undo journal names it
+int32_t *const inhand = intim.location;           // the objects' places at the last command boundary
 
-int loop;
-int quitting;
-int value_all;
-int32_t rseed;
-int32_t mainseed;
+int loop;          // non-zero stops this turn's processing; set by say with SAY_STOP, moveto, finita
+int quitting;      // set by finita: the main loop ends after this turn
+int value_all;     // the object an ALL command has reached, 0 outside one
+int32_t rseed;     // irand's seed, set from mainseed at each turn
+int32_t mainseed;  // the main sequence, one step per turn from the start-up seed
 
 static int16_t *const varbits_end = IMAGE.varbits + (LAST_FLAGGED - FIRST_WORD + 1);
 
-// A glitch said into the game's output and the log, as the kernel's
-// run-time reports of bad codes are.
-static void output_glitch(const char *fmt, int n) {
-    char msg[128];
-    snprintf(msg, sizeof msg, fmt, n);
+void glitch(FILE *to, const char *fmt, ...) {
+    char msg[256];
+    va_list ap;
+    va_start(ap, fmt);
+    vsnprintf(msg, sizeof msg, fmt, ap);
+    va_end(ap);
+    if (to) {
+        fputs(msg, to);
+        fflush(to);
+        return;
+    }
     outstr(msg);
     if (log_file) fputs(msg, log_file);
 }
@@ -52,7 +58,7 @@ int16_t *bitword(int r) {
 void set_bitword(int r, int16_t w) {
     int16_t *word = bitword(r);
     if (!word) {
-        printf("*** Run-time glitch! Setting the flag word of a flagless entity %d! ***\n", r);
+        glitch(stdout, "*** Run-time glitch! Setting the flag word of a flagless entity %d! ***\n", r);
         return;
     }
     *word = w;
@@ -77,7 +83,7 @@ static inline void set_bit(int16_t *w, char op, int n) {
 void bitmod(char op, int r, int n) {
     int16_t *w = flag_word(r, n);
     if (!w) {
-        printf("*** Run-time glitch! Setting flag on a flagless entity %d! ***\n", r);
+        glitch(stdout, "*** Run-time glitch! Setting flag on a flagless entity %d! ***\n", r);
         return;
     }
     set_bit(w, op, n);
@@ -99,7 +105,7 @@ int bitest(int r, int n) {
 
 void lbitmod(int nlocals, char op, int i, int n, int32_t *lvals, int16_t *lbits) {
     if (i < 0 || i >= nlocals) {
-        printf("*** Run-time glitch! Local entity %d >= locals %d! ***\n", i, nlocals);
+        glitch(stdout, "*** Run-time glitch! Local entity %d >= locals %d! ***\n", i, nlocals);
         return;
     }
     if (lbits[i] == ref_mark) {
@@ -107,7 +113,7 @@ void lbitmod(int nlocals, char op, int i, int n, int32_t *lvals, int16_t *lbits)
         return;
     }
     if (n < 0 || i + n / 16 >= nlocals) {
-        printf("*** Run-time glitch! Local entity %d >= locals %d! ***\n", i + (n < 0 ? 0 : n / 16), nlocals);
+        glitch(stdout, "*** Run-time glitch! Local entity %d >= locals %d! ***\n", i + (n < 0 ? 0 : n / 16), nlocals);
         return;
     }
     set_bit(lbits + i + n / 16, op, n);
@@ -197,11 +203,11 @@ void moveto_list(int place, int message, const int *words, int nwords) {
 
 int apport(int obj, int place) {
     if (!is_object(obj)) {
-        printf("*** Run-time glitch! Moving a non-object %d! ***\n", obj);
+        glitch(stdout, "*** Run-time glitch! Moving a non-object %d! ***\n", obj);
         return 0;
     }
     if (place > LAST_PLACE && !is_value(place)) {
-        printf("*** Run-time glitch! Moving %d to a bad place %d! ***\n", obj, place);
+        glitch(stdout, "*** Run-time glitch! Moving %d to a bad place %d! ***\n", obj, place);
         return 0;
     }
     if (location[obj] == K_CARRIED || place == K_CARRIED) bitmod('s', KV_COMMAND_STATUS, 6);
@@ -271,9 +277,10 @@ int keyword_list(const int *r, int n) {
     return 1;
 }
 
+long irand_draws = 0;  // irand's draws so far, which tests of the draw order count
+
 // The step wraps in 32 bits, as two's complement arithmetic does: the first
 // seed of a run comes from the clock and is large enough to overflow.
-long irand_draws = 0;
 
 int irand(int n) {
     irand_draws++;
@@ -329,7 +336,7 @@ void verbatim(int indicator) {
         if (value[KV_COMMAND_STATUS] != 2) return;
         dest = arg2_word;
     } else {
-        output_glitch("GLITCH! Bad ARGn indicator: %d\n", indicator);
+        glitch(nullptr, "GLITCH! Bad ARGn indicator: %d\n", indicator);
         return;
     }
     if (!tp || tindex < 1 || !tp[tindex - 1]) return;
@@ -350,12 +357,12 @@ int test(const char *keyword) {
 }
 
 void pcall(int n) {
-    fprintf(stderr, "\n*GLITCH* Called proc offest %d, but game's offset range is 0 to %d!\n", n, KV_ARG1);
     static const char *const cause[] = {"bad word", "ambiguous word", "ambiguous typo", "mere scenery word",
                                         "bad syntax"};
-    if (n >= -6 && n <= -2)
-        fprintf(stderr, "   Probable cause: %s in player command not handled by game's code.\n", cause[-n - 2]);
-    fprintf(stderr, "\n");
+    bool parser_code = n >= -6 && n <= -2;
+    glitch(stderr, "\n*GLITCH* Called proc offest %d, but game's offset range is 0 to %d!\n%s%s%s\n", n, KV_ARG1,
+           parser_code ? "   Probable cause: " : "", parser_code ? cause[-n - 2] : "",
+           parser_code ? " in player command not handled by game's code.\n" : "");
 }
 
 void shift_dwarvish(char *buf, int length, int shift) {
@@ -378,7 +385,7 @@ void svar(int code, int32_t *out) {
         return;
     }
     if (code < 4 || code > 7) {
-        output_glitch("GLITCH! Bad svar code: %d\n", code);
+        glitch(nullptr, "GLITCH! Bad svar code: %d\n", code);
         return;
     }
     clock_fields c = local_clock();

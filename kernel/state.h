@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <initializer_list>
 
 // Refno ranges of the game's entities.
@@ -118,6 +119,12 @@ extern int quitting;   // set by finita; the main loop ends after the turn
 extern int value_all;  // the object reached by an ALL iteration, 0 none
 extern int32_t rseed;  // the seed of irand
 extern int32_t mainseed;
+
+// Reports a run-time glitch (an inconsistency in the game's calls; play
+// goes on). `to` is the stream it is written to and flushed on; null puts
+// it into the game's output text and the log instead, where the player
+// sees it in its place among the turn's replies.
+void glitch(FILE *to, const char *fmt, ...) __attribute__((format(printf, 2, 3)));
 
 // World-state primitives.
 int have(int obj, int kind, int n);

@@ -43,8 +43,6 @@ extern const int32_t voc_word[];
 
 extern char title[80];
 extern int titlen;
-extern int ta;  // the text cursor
-extern int vc;  // item count of the list built by voc
 
 int set_title();  // 0 when the key equals the version stamp
 int get_char(int position);

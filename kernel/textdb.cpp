@@ -18,8 +18,8 @@
 #include "input.h"
 #include "text.h"
 
-char title[80];
-int titlen;
+char title[80];  // the database's key, derived at start-up; equals the version stamp
+int titlen;      // its length
 
 namespace {
 

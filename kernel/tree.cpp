@@ -14,8 +14,8 @@
 #include "state.h"
 #include "text.h"
 
-int16_t *word_buf = nullptr;
-int last_here = 0;
+int16_t *word_buf = nullptr;  // the tree's header and nodes in one growable block of cells
+int last_here = 0;            // the place for which the tree was last filled
 
 // Offset in the text buffer up to which the pending output has already been
 // fed to the tree (see word_feed).

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "input.h"
@@ -243,9 +245,93 @@ void candidates(const typed_word &t, int bar, std::vector<int16_t> &out) {
     std::sort(out.begin(), out.end());
 }
 
+// ---- The words the game prints ----------------------------------------------
+//
+// Every run of letters in the game's texts, names and descriptions, in
+// lower case. A typed word found here is spelt right: the reader takes it
+// for another word neither by correcting it nor, from four letters on, as
+// the start of a longer word ("silt" is not "sit", "mouth" not "south",
+// "rain" not "rainbow"). Shorter words keep their abbreviations.
+
+constexpr int WHOLE_WORD_LENGTH = 4;
+
+// The page texts of the browser display: markup and script that the
+// browser reads, never prose that the player sees.
+constexpr int PAGE_TEXTS[] = {3534, 3536, 3538, 3540, 3542, 3544, 3560, 3562};
+
+std::unordered_set<std::string> printed;
+
+inline bool letter_byte(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0x80; }
+
+// Adds the words of the text at database offset p: its switch tables and
+// the records of the texts it says inside itself are passed over.
+void add_printed(int p) {
+    if (p <= 0) return;
+    std::string w;
+    for (; p < text_size; p++) {
+        int c = get_char(p);
+        if (letter_byte(c)) {
+            w += char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            continue;
+        }
+        if (!w.empty()) printed.insert(w);
+        w.clear();
+        if (c == 0) break;
+        if (c == TC_NEST) p += 3;
+        if (c == TC_SWITCH) p += 1 + 2 * get_char(p + 1);
+    }
+    if (!w.empty()) printed.insert(w);
+}
+
+void printed_build() {
+    printed.clear();
+    for (int r = 0; r <= LAST_TEXT; r++) {
+        if (std::find(std::begin(PAGE_TEXTS), std::end(PAGE_TEXTS), r) != std::end(PAGE_TEXTS)) continue;
+        add_printed(textadr[r]);
+        if (r <= LAST_PLACE) {
+            add_printed(brief_desc[r]);
+            add_printed(long_desc[r]);
+            add_printed(detail_desc[r]);
+        }
+    }
+}
+
+bool is_printed(const unsigned char *typed) { return printed.count(reinterpret_cast<const char *>(typed)) > 0; }
+
+// Whether one word is the other with a plural ending, "s" or "es".
+bool plural_pair(const unsigned char *a, int al, const unsigned char *b, int bl) {
+    if (al > bl) return plural_pair(b, bl, a, al);
+    int extra = bl - al;
+    if (extra < 1 || extra > 2 || std::memcmp(a, b, size_t(al)) != 0) return false;
+    return extra == 1 ? b[al] == 's' : b[al] == 'e' && b[al + 1] == 's';
+}
+
+// The graded entries that are the typed word with or without a plural
+// ending, in table order.
+void plural_candidates(const typed_word &t, std::vector<int16_t> &out) {
+    out.clear();
+    for (int l = t.len - 2; l <= t.len + 2; l++) {
+        if (l < 1 || l >= PADDED || l == t.len) continue;
+        for (int16_t e : vt.by_length[l])
+            if (plural_pair(t.bytes, t.len, vt.word[e], l)) out.push_back(e);
+    }
+    std::sort(out.begin(), out.end());
+}
+
+void ensure_built() {
+    if (vt.ready) return;
+    vocab_build();
+    printed_build();
+}
+
 }  // namespace
 
 void vocab_forget() { vt.ready = false; }
+
+bool printed_word(const char *word) {
+    ensure_built();
+    return printed.count(word) > 0;
+}
 
 int gcmp(const unsigned char *a, const unsigned char *b) {
     int n = 1;
@@ -284,30 +370,26 @@ int allowed(int refno, int grade) {
     return 1;
 }
 
-void report_typo(int word, int typed_length) {
+void report_typo(int word, int) {
     const char *typed = (tp && tindex >= 0 && tp[tindex]) ? tp[tindex] : "";
     std::snprintf(orig, WORD_SIZE, "%s", typed);
     if (value[KV_DWARVISH]) shift_dwarvish(orig, WORD_SIZE, -1);
     say(SAY_ARG, 2557, -1);
 
-    char whole[WORD_SIZE];
-    orvcpy(whole, word);
-    std::memcpy(orig, whole, WORD_SIZE);
-    if (typed_length >= 0 && typed_length < WORD_SIZE) orig[typed_length] = 0;
+    // The word read, whole: a correction is never an abbreviation, and the
+    // word cut to the typed length could read as another one ("inventor"
+    // for "inventory"). So the part that names the whole word after a cut
+    // one is passed over, its place in the cycle kept.
+    orvcpy(orig, word);
     say(SAY_ARG, 2557, -1);
-    std::memcpy(orig, whole, WORD_SIZE);
-
-    if (int(std::strlen(whole)) > typed_length)
-        say(SAY_ARG, 2557, -1);
-    else
-        value[2557]++;
+    value[2557]++;
     say(0, 2557, 0);
     orig[0] = 0;
     outbyte('\n');
     outbyte('\n');
 }
 
-bool found_exact = false;
+bool found_exact = false;  // the last find_word matched its word exactly
 
 void find_word(int *type_out, int *refno_out, int *word_out, int n, int report) {
     found_exact = false;
@@ -323,7 +405,7 @@ void find_word(int *type_out, int *refno_out, int *word_out, int n, int report) 
         if (!typed[0]) {
             *type_out = 20;
         } else {
-            if (!vt.ready) vocab_build();
+            ensure_built();
             match_clear();
             int bar = amatch == 1 ? 1 : 2;
             int exact = exact_entry(typed);
@@ -336,11 +418,21 @@ void find_word(int *type_out, int *refno_out, int *word_out, int n, int report) 
                 typed_word t = {typed, int(std::strlen(reinterpret_cast<char *>(typed))), byte_set(typed), true};
                 for (int i = 0; i < t.len; i++)
                     if (typed[i] >= 0x80) t.ascii = false;
+                // A word the game prints is spelt right: it is never
+                // corrected, and from four letters on it is read only as
+                // itself with or without a plural ending ("thorn" as
+                // thorns), never as the start of a longer word.
+                const bool spelt_right = is_printed(typed);
+                const bool whole = spelt_right && t.len >= WHOLE_WORD_LENGTH;
+                if (spelt_right) bar = 2;
                 static std::vector<int16_t> maybe;
-                candidates(t, bar, maybe);
+                if (whole)
+                    plural_candidates(t, maybe);
+                else
+                    candidates(t, bar, maybe);
                 int best = 0;
                 for (int e : maybe) {
-                    int grade = scan_grade(e, t, bar);
+                    int grade = whole ? 2 : scan_grade(e, t, bar);
                     if (grade <= 0) continue;
                     int refno = voc_refno[e];
                     int vis = allowed(refno, grade);

@@ -644,6 +644,10 @@ int second_word_failed() {
     } else if (b == PARSE_SCENERY && value[VAR_PHASE] > 2) {
         say_stop_typed(2535, VAR_ARG2);
         return 0;
+    } else if (b == PARSE_SCENERY) {
+        // A word the game printed is spelt right: no spelling to check.
+        tell_typed(1663, VAR_ARG2);
+        novice_hint();
     } else {
         tell_typed(2536, VAR_ARG2);
         novice_hint();

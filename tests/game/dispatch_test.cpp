@@ -176,6 +176,23 @@ TEST_F(Dispatch, TypedCommandsAnsweredByDispatch) {
     }
 }
 
+// A second word that the game has just printed is spelt right: it is
+// answered as a word of the scenery in every phase, never with a spelling
+// check (early in the game by a reply of its own).
+TEST_F(Dispatch, PrintedWordIsNeverAskedToBeSpelt) {
+    for (int phase : {1, 2, 3, 6}) {
+        fresh();
+        value[VAR_PHASE] = phase;
+        outstr("A quartzite ledge.\n");  // shown when the next line is read
+        const outcome o = turn("examine quartzite");
+        const said reply = phase > 2 ? said{SAY_ARG | SAY_ARGVAR | SAY_STOP, 2535, VAR_ARG2}
+                                     : said{SAY_ARG | SAY_ARGVAR, 1663, VAR_ARG2};
+        ASSERT_FALSE(o.texts.empty()) << phase;
+        EXPECT_EQ(o.texts[0], reply) << phase;
+        for (const said &t : o.texts) EXPECT_NE(t.text, 2536) << phase;
+    }
+}
+
 TEST_F(Dispatch, BadSyntaxNamingAgainOrSay) {
     // The again word and the speaking word take part of the line themselves;
     // the codes are set here as the reader would leave them.
@@ -237,7 +254,7 @@ const rewrite_case rewrite_cases[] = {
     // Lock becomes close, keeping the typed word (a reply names "lock"),
     // also when a misspelling was read as lock.
     {"lock hatch", nullptr, WORD_CLOSE, OBJ_LOCKED_GATE, "lock", nullptr},
-    {"clock hatch", nullptr, WORD_CLOSE, OBJ_LOCKED_GATE, "lock", nullptr},
+    {"lokc hatch", nullptr, WORD_CLOSE, OBJ_LOCKED_GATE, "lock", nullptr},
     // The inscription is the sign, silently.
     {"read inscription", nullptr, 798, 129, "read", "inscription"},
     // The engraving is the sword while the sword is near.

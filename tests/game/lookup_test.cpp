@@ -26,15 +26,32 @@ std::ostream &operator<<(std::ostream &os, const Found &f) {
     return os << "{" << f.refno << ", " << f.type << ", " << f.word << (f.typo ? ", typo}" : "}");
 }
 
-// The graded scan as written down for the game, one entry at a time.
+// Whether one word is the other with a plural ending, "s" or "es".
+bool plural_pair(std::string a, std::string b) {
+    if (a.size() > b.size()) std::swap(a, b);
+    const std::string end = b.substr(std::min(a.size(), b.size()));
+    return b.compare(0, a.size(), a) == 0 && (end == "s" || end == "es");
+}
+
+// The graded scan as written down for the game, one entry at a time. A
+// word the game prints is spelt right: it has no one-error matches, and
+// from four letters on its only inexact matches are the same word with or
+// without a plural ending.
 Found plain_scan(const std::string &typed) {
     std::vector<int> list;
-    int bar = amatch == 1 ? 1 : 2, best = 0;
+    const bool spelt_right = printed_word(typed.c_str());
+    const bool whole = spelt_right && typed.size() >= 4;
+    int bar = amatch == 1 && !spelt_right ? 1 : 2, best = 0;
     for (int e = 0; e < NVOCAB; e++) {
         int addr = voc_addr[e];
         int first = get_char(addr);
         if (voc_type[e] == 21 || first == '|') continue;
         int grade = first == '!' ? voccomp(typed.c_str(), addr + 1, 3) : voccomp(typed.c_str(), addr, bar);
+        if (whole) {
+            std::string v;
+            for (int p = first == '!' ? addr + 1 : addr, c; (c = get_char(p)) != 0; p++) v += char(c);
+            grade = v == typed ? 3 : first != '!' && plural_pair(typed, v) ? 2 : 0;
+        }
         if (grade <= 0) continue;
         int vis = grade == 3 ? 3 : allowed(voc_refno[e], grade);
         if (vis == 0) continue;

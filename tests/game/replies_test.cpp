@@ -61,7 +61,10 @@ TEST_F(Replies, TheTypoReportNamesTheWordUnderstood) {
     const struct {
         const char *typed, *report;
     } cases[] = {
-        {"invetory", "(I read \"invetory\" as \"inventor\", short for \"inventory\".)\n\n"},
+        // The word read whole: never cut to the typed length, which would
+        // read as another word.
+        {"invetory", "(I read \"invetory\" as \"inventory\".)\n\n"},
+        {"nrth", "(I read \"nrth\" as \"north\".)\n\n"},
         {"inventroy", "(I read \"inventroy\" as \"inventory\".)\n\n"},
     };
     amatch = 1;

@@ -11,4 +11,6 @@ REPLY: '
 REPLY: the
 REPLY: , ;
 REPLY: then
+REPLY: invetory
+REPLY: droop
 REPLY: look

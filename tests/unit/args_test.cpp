@@ -358,6 +358,10 @@ TEST_F(Args, UsageText) {
               "    -B[browser]         Force display through browser (default)\n"
               "    -b[0|1|all]         invert or specify blank line suppression level\n"
               "    -p[0|1]             invert or specify pausing before exit\n"
+              "    -c<cmdfile>         replay the commands of a log file as a new game\n"
+              "    -x <dumpfile>       restore game from dump, show it and exit\n"
+              "    -y <command>        play one command in the aborted game and exit\n"
+              "    -- <command>        the same as -y\n"
               "\nThese options force console mode display:\n"
               "    -j[0|1]             invert or specify right-justification of text\n"
               "    -s<W>.<H>[.<M>]     set screen size and margin\n"
@@ -366,6 +370,24 @@ TEST_F(Args, UsageText) {
               "Two information only options:\n"
               "    -v                  print version info and exit\n"
               "    -h                  print this usage summary\n\n");
+}
+
+// Every option letter the command line acts on has its line in the usage
+// text: the letters are read from the switch of the command line's reader.
+TEST_F(Args, UsageNamesEveryOptionTaken) {
+    std::ifstream src(SOURCE_DIR "/kernel/args.cpp");
+    std::stringstream code;
+    code << src.rdbuf();
+    const std::string text = code.str();
+    const std::string usage = run_and_capture({"-h"}, dir + "/out");
+    int letters = 0;
+    for (size_t at = text.find("    case '"); at != std::string::npos; at = text.find("    case '", at + 1)) {
+        char letter = text[at + 10];
+        letters++;
+        std::string option = letter == '-' ? "\n    -- " : std::string("-") + letter;
+        EXPECT_NE(usage.find(option), std::string::npos) << "option " << letter << " is not in the usage text";
+    }
+    EXPECT_GE(letters, 15);  // the switch was found
 }
 
 }  // namespace

@@ -104,6 +104,38 @@ TEST_F(Vocab, GradesVisibilityAndCodes) {
     for (auto &c : cases) EXPECT_EQ(lookup(c.typed), c.expect) << c.typed << ": " << c.why;
 }
 
+// A word the game prints is spelt right: it is never corrected into
+// another word, nor, from four letters on, taken for the start of a
+// longer one, though it may be the same word with or without a plural
+// ending. Words it does not print keep both, and short ones keep their
+// abbreviations.
+TEST_F(Vocab, PrintedWordsAreNotMisread) {
+    struct {
+        const char *typed;
+        int expect;
+        const char *why;
+    } cases[] = {
+        {"stones", 7, "printed, stone's plural"},
+        {"lanterns", 15, "printed, lantern's plural"},
+        {"bellowses", 19, "printed, a plural of the plural"},
+        {"stonez", 7, "not printed: one letter more than stone"},
+        {"stoke", PARSE_UNKNOWN, "printed, one letter from stone and stove"},
+        {"stoze", PARSE_AMBIGUOUS_TYPO, "not printed: a typo of either"},
+        {"candle", PARSE_UNKNOWN, "printed, the start of candlestick"},
+        {"candl", 770, "not printed: an abbreviation"},
+        {"lan", 15, "printed but short: still an abbreviation"},
+        {"stone", 7, "printed and in the vocabulary"},
+    };
+    for (auto &c : cases) EXPECT_EQ(lookup(c.typed, 1, 1), c.expect) << c.typed << ": " << c.why;
+    EXPECT_EQ(output(), "<stonez=stone>\n\n");  // the one typo reported
+    // A printed word in the text just shown is scenery, not a misreading.
+    say(0, 2201, 0);
+    word_update();
+    zap_text();
+    EXPECT_EQ(lookup("stoke", 2), PARSE_SCENERY);
+    EXPECT_EQ(lookup("candle", 2), PARSE_SCENERY);
+}
+
 TEST_F(Vocab, TypoMatchingOffAndNoMatchingAtAll) {
     amatch = 0;
     EXPECT_EQ(lookup("stoze"), PARSE_UNKNOWN);
@@ -185,7 +217,7 @@ TEST_F(Vocab, TypoReportSaysTheTypedAndTheCorrectedWord) {
     EXPECT_EQ(value[2557], 0);
     zap_text();
     EXPECT_EQ(lookup("swordfsh", 2, 1), 6);
-    EXPECT_EQ(output(), "<swordfsh=swordfis+swordfish>\n\n");
+    EXPECT_EQ(output(), "<swordfsh=swordfish>\n\n");  // the whole word, never one cut short
     EXPECT_EQ(value[2557], 0);
     EXPECT_STREQ(orig, "");
     zap_text();
