@@ -86,6 +86,8 @@ constexpr row THICKET_GAP[] = {
         end(),
         go({WORD_EAST, WORD_WEST, WORD_NORTHEAST, WORD_NORTHWEST}, PLACE_MIRE),
     end(),
+    // The sundial leans here as in the knot inside: named, it is there.
+    mark({WORD_SUNDIAL}),
     mark_name({PLACE_EAST_THICKET, WORD_TRACK, WORD_VINES, WORD_LEAVES, PLACE_PATH, WORD_DOORWAY}),
 };
 

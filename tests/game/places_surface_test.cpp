@@ -893,6 +893,20 @@ TEST_F(Surface, MireMoves) {
     EXPECT_EQ(*bitword(VAR_WORK_PLACE), ref_mark);
 }
 
+// A lost player meets the refused way again and again: its reply comes in
+// turns, a different wording each time for a while.
+TEST_F(Surface, MireRefusalVaries) {
+    fresh_world(544);
+    mire(200, 747)();
+    std::set<std::string> wordings;
+    for (int i = 0; i < 4; i++) {
+        zap_text();
+        EXPECT_EQ(at_place(line({747})).texts, (std::vector<said>{{STOP, 2043, 0}}));
+        wordings.insert(support::Session::pending());
+    }
+    EXPECT_EQ(wordings.size(), 4u);
+}
+
 // What is left in the mire sinks on the next move there, and turns up at the
 // foot of the dell when the player gets out; a refused move sinks nothing.
 TEST_F(Surface, MireKeepsWhatItTakes) {

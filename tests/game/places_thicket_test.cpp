@@ -33,6 +33,17 @@ TEST_F(Thicket, GapExits) {
     EXPECT_EQ(exits(481, funnel, false), in);
 }
 
+// The sundial by the grille is answered as a thing that is there, by every
+// verb and not only by a look: none of them says it is missing.
+TEST_F(Thicket, GapSundialIsThere) {
+    for (int verb : {WORD_TAKE, WORD_PUSH, WORD_OPEN, WORD_READ}) {
+        fresh_world(481);
+        const outcome o = turn(line({verb, 1047}));
+        ASSERT_FALSE(o.texts.empty()) << verb;
+        for (const said &t : o.texts) EXPECT_NE(t.text, 1319) << "verb " << verb;
+    }
+}
+
 TEST_F(Thicket, GapRows) {
     auto squeezed = [](int n) { return state_of(2633, n); };
     check_place(481, {
