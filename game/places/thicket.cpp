@@ -33,6 +33,9 @@ constexpr row THICKET_GAP[] = {
         reply({WORD_ENTRY}, 2672),
         reply({PLACE_EAST_THICKET, WORD_LEAVES, WORD_VINES, WORD_IN}, 1725),
         reply({WORD_WALL}, 2530),
+        // The signpost's board, worn blank; the mire to either side.
+        reply({WORD_BOARD}, 1933, arg(OBJ_SIGN)),
+        reply({PLACE_MIRE}, 3248),
         ret(),
     end(),
     group({WORD_ENTRY}),
@@ -117,7 +120,7 @@ constexpr row THICKET_HEART[] = {
     call({WORD_WALL}, p898),
     look(),
         reply({WORD_TRACK}, 3154),
-        reply({WORD_ENTRY}, 2672),
+        reply({WORD_ENTRY, WORD_DOORWAY}, 2672),
         reply({WORD_UP}, 3145),
         ret(),
     end(),
@@ -272,6 +275,8 @@ constexpr row SOUTH_THICKET[] = {
                                                             OBJ_GLYPHS, OBJ_SIGN, -1))); },
          reply(2454)),
     reply(all({WORD_LOOK, OBJ_LETTERING}), 2454),
+    // The well head, looked for above the roots.
+    reply(all({WORD_LOOK, WORD_GO}), 3152, arg(0)),
     group({OBJ_TABLET}),
         reply({WORD_LOOK}, 2454),
         group(one_word),
