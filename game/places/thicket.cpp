@@ -29,7 +29,7 @@ constexpr row THICKET_GAP[] = {
     look(),
         reply({WORD_TRACK, WORD_DOORWAY}, 3318),
         reply({PLACE_PATH}, 3319),
-        reply({WORD_SUNDIAL}, 2033, arg(WORD_SUNDIAL)),
+        reply({WORD_SUNDIAL}, 3251),
         reply({WORD_ENTRY}, 2672),
         reply({PLACE_EAST_THICKET, WORD_LEAVES, WORD_VINES, WORD_IN}, 1725),
         reply({WORD_WALL}, 2530),
