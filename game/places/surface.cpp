@@ -64,6 +64,64 @@ int into_the_woods() {
     return 0;
 }
 
+// The country round about: each place of the valley grid, its edges and the
+// mire answers the words of its ground and of what it shows in the distance
+// with its own variant of text 3247. The words every such place answers,
+// then each place's variant and any words of its own.
+constexpr int COUNTRY_WORDS[] = {
+    WORD_FIELD, WORD_BRINK, WORD_TERRACES, WORD_ROLL, PLACE_MIRE, WORD_FLOWERS, WORD_GRASS, WORD_MOSS,
+    PLACE_START, PLACE_WOODSIDE, PLACE_ROAD, PLACE_PATH, PLACE_VALLEY, PLACE_STREAMBED, PLACE_DELL,
+    PLACE_SLOPE, PLACE_FOOT_OF_DELL, WORD_BANK, WORD_STREAM, WORD_BRAMBLE, WORD_HOLLOW, OBJ_CAIRN,
+    WORD_WALL, PLACE_FOOTBRIDGE, WORD_BLUFF, PLACE_EAST_THICKET, WORD_TRACK, WORD_DOORWAY, PLACE_GRATE,
+};
+
+struct country_view {
+    int place;
+    int variant;
+    std::array<int, 2> own;
+};
+
+constexpr country_view COUNTRY_VIEWS[] = {
+    {PLACE_FOOT_OF_DELL, 0, {}},  {PLACE_NORTHERN_HEATH, 1, {OBJ_LIQUID_1}},
+    {PLACE_WESTERN_WOOD, 2, {}},  {PLACE_OAK_COPSE, 3, {}},
+    {PLACE_HIGH_PASTURE, 4, {}},  {PLACE_UPPER_MEADOW, 5, {}},
+    {PLACE_HILLTOP_WOOD, 6, {}},  {PLACE_ORCHARD, 7, {}},
+    {PLACE_EASTERN_HEIGHTS, 8, {}}, {PLACE_SHEEP_FOLD, 9, {}},
+    {PLACE_LONG_MEADOW, 10, {}},  {PLACE_FAR_FIELD, 11, {}},
+    {PLACE_LOWER_WOOD, 12, {}},   {PLACE_ALDER_WOOD, 13, {}},
+    {PLACE_WILLOW_BANK, 14, {}},  {PLACE_BRACKEN_SLOPE, 15, {}},
+    {PLACE_SOUTHERN_WOOD, 16, {}}, {PLACE_STREAM_MEADOW, 17, {}},
+    {PLACE_HAZEL_WOOD, 18, {}},   {PLACE_SOUTHERN_HEATH, 19, {}},
+    {PLACE_PATH, 20, {}},         {PLACE_COPSE_EDGE, 21, {}},
+    {PLACE_CAIRN_FIELD, 22, {}},  {PLACE_BEECH_WOOD, 23, {}},
+    {PLACE_SUNKEN_WAY, 24, {}},   {PLACE_HOLLOW_WAY, 25, {}},
+    {PLACE_MIRE, 26, {OBJ_LIQUID_1, OBJ_STEPS}}, {PLACE_WOODSIDE, 27, {}},
+    {PLACE_ROAD, 28, {}},
+};
+
+// Says what the place shows round about when the command names any of its
+// country words; non-zero when it did.
+int country_round(int place) {
+    for (const country_view &v : COUNTRY_VIEWS) {
+        if (v.place != place) continue;
+        int named = 0;
+        for (int w : COUNTRY_WORDS) named |= has(w);
+        for (int w : v.own)
+            if (w) named |= has(w);
+        if (!named) return 0;
+        say(SAY_STOP, 3247, v.variant);
+        return 1;
+    }
+    return 0;
+}
+
+template <int P>
+int country_of() {
+    return country_round(P);
+}
+
+int country_of_member() { return country_round(this_member().place); }
+
 // --- The lane (195) ---------------------------------------------------------
 
 // Place 195: lane.
@@ -171,10 +229,11 @@ constexpr row WOODSIDE[] = {
     end(),
     call({WORD_GRASS}, p396),
     look(),
-        // The road or the lane, as the player named it.
-        reply({PLACE_ROAD, PLACE_START}, 2596, arg_of(VAR_ARG2)),
+        reply({PLACE_START}, 2590),
+        reply({PLACE_ROAD}, 3250, arg(1)),
         reply({PLACE_WOODSIDE}, 2591),
         reply({PLACE_DEPOSIT}, 2593, arg_of(PLACE_DEPOSIT)),
+        step(country_of<PLACE_WOODSIDE>),
         ret(),
     end(),
     moving(),
@@ -259,6 +318,7 @@ constexpr row COTTAGE[] = {
             group({WORD_LOOK}),
                 reply({WORD_STONEWORK}, 2021),
                 reply({WORD_WALL}, 2022),
+                reply({PLACE_CEILING}, 2054),
                 ret(),
             end(),
             reply({WORD_STONEWORK, WORD_WALL}, 2021),
@@ -272,6 +332,8 @@ constexpr row COTTAGE[] = {
         reply({WORD_STREAM}, 2606),
         reply({PLACE_DEPOSIT}, 2137),
         reply({WORD_OUT, WORD_DOORWAY}, 2777),
+        reply({WORD_FLAGSTONE}, 3249, arg(2)),
+        reply({PLACE_START}, 2590),
         ret(),
     end(),
     group({WORD_DROP, WORD_THROW}),
@@ -308,8 +370,10 @@ constexpr row COTTAGE[] = {
 constexpr row VALLEY[] = {
     call(p479),
     look(),
-        reply({WORD_BANK}, 1849, arg_of(VAR_ARG2)),
+        reply({WORD_BANK}, 3250, arg(0)),
         reply({WORD_STREAM}, 2165, arg(WORD_STREAM)),
+        // What the valley shows up and down it and along its sides.
+        reply({PLACE_START, PLACE_STREAMBED, PLACE_WOODSIDE, WORD_FIELD}, 2593, arg_of(VAR_ARG2)),
         let({PLACE_VALLEY}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -361,6 +425,8 @@ constexpr row STREAMBED[] = {
         reply({WORD_STREAM}, 2165, arg(WORD_STREAM)),
         reply({PLACE_STREAMBED, WORD_SHORE, WORD_ROCK}, 2717),
         reply({PLACE_VALLEY}, 2718, arg(0)),
+        // The woods, meadows and places round about, seen from the stones.
+        reply({OBJ_TREE, WORD_FOREST, WORD_FIELD, PLACE_START, PLACE_DELL, PLACE_SLOPE}, 2593, arg_of(VAR_ARG2)),
         ret(),
     end(),
     when([] { return cond(anyof(WORD_IN, WORD_GO, -1)).AND(has(OBJ_LIQUID_1)).OR(keyword(WORD_IN, WORD_STREAM, -1)); }, reply(2710)),
@@ -439,6 +505,8 @@ constexpr row DELL[] = {
         reply({WORD_KEYHOLE}, 2719),
         reply({WORD_ROCK}, 2709),
         reply({WORD_DOWN, WORD_IN}, 1712, arg(WORD_DOWN)),
+        reply({PLACE_RIM}, 3249, arg(3)),
+        reply({WORD_FIELD, PLACE_STREAMBED}, 2593, arg_of(VAR_ARG2)),
         ret(),
     end(),
     group({WORD_KEYHOLE}),
@@ -525,8 +593,11 @@ constexpr row FOOTBRIDGE[] = {
         reply({PLACE_PATH, WORD_DOWN, WORD_FLOOR, WORD_STREAM, OBJ_LIQUID_1, WORD_WATERS}, 2677, arg(1)),
         reply({WORD_PLANKS}, 2727),
         reply({PLACE_FOOTBRIDGE, OBJ_BRIDGE}, 2728, arg(1)),
-        reply({WORD_RUSHES}, 2737),
+        reply({WORD_RUSHES, WORD_BRINK}, 2737),
         reply({WORD_UP}, 2738),
+        member_group(FOOTBRIDGE_NEAR_END), reply({WORD_BLUFF}, 2738), end(),
+        member_group(FOOTBRIDGE_FAR_END), reply({WORD_BLUFF}, 3249, arg(0)), end(),
+        reply({PLACE_START}, 2593, arg_of(PLACE_START)),
         ret(),
     end(),
     moving(),
@@ -680,7 +751,7 @@ constexpr row BLUFF[] = {
         reply({WORD_LOOK}, 2728, arg(0)),
         let({WORD_IN}, VAR_COMMAND_STATUS, 1),
     end(),
-    when(has_word(WORD_LOOK), group({WORD_DOWN, WORD_CLIFF})),
+    when(has_word(WORD_LOOK), group({WORD_DOWN, WORD_CLIFF, WORD_BRINK})),
         call(p817, ref(3377), num(1)),
         set_flag(OBJ_SPIRE, OFLAG_SEEN),
         reply(2741, arg_of(OBJ_CREEPER)),
@@ -724,6 +795,7 @@ constexpr row BLUFF[] = {
         reply({WORD_LEAVES, WORD_BLUFF, OBJ_VINE}, 2746),
         reply({WORD_RUSHES}, 2745),
         reply({WORD_NAVE}, 2753),
+        reply({PLACE_PATH}, 3249, arg(1)),
         ret(),
     end(),
     when(has_any_word({OBJ_VINE, WORD_BLUFF}), reply({WORD_TAKE}, 2747)),
@@ -843,8 +915,9 @@ constexpr row ROAD[] = {
     reply({WORD_AIR}, 2676, arg(WORD_AIR)),
     call({WORD_GRASS}, p396),
     look(),
-        reply({PLACE_WOODSIDE}, 2596, arg_of(PLACE_WOODSIDE)),
+        reply({PLACE_WOODSIDE}, 2591),
         reply({WORD_TRACK}, 2593, arg(WORD_TRACK)),
+        step(country_of<PLACE_ROAD>),
         ret(),
     end(),
     moving(),
@@ -891,6 +964,8 @@ constexpr row DELL_FOOT[] = {
     look(),
         reply({WORD_FENCE, WORD_STILE}, 2723, arg_of(VAR_ARG2)),
         reply({WORD_ROCK, PLACE_SLANT}, 2724),
+        reply({WORD_DIRT}, 3250, arg(3)),
+        step(country_of<PLACE_FOOT_OF_DELL>),
         ret(),
     end(),
     group({WORD_EAT}),
@@ -921,6 +996,7 @@ constexpr row DELL_FOOT[] = {
 constexpr row NORTHERN_HEATH[] = {
     look(),
         reply({PLACE_PATH, PLACE_FOOTBRIDGE}, 2593, arg_of(VAR_ARG2)),
+        step(country_of<PLACE_NORTHERN_HEATH>),
         ret(),
     end(),
     moving(),
@@ -941,6 +1017,7 @@ constexpr row NORTHERN_HEATH[] = {
 constexpr row WESTERN_WOOD[] = {
     look(),
         reply({PLACE_PATH, PLACE_FOOTBRIDGE}, 2593, arg_of(VAR_ARG2)),
+        step(country_of<PLACE_WESTERN_WOOD>),
         ret(),
     end(),
     moving(),
@@ -964,6 +1041,7 @@ constexpr row WESTERN_WOOD[] = {
 constexpr row OAK_COPSE[] = {
     look(),
         reply({PLACE_START}, 2593, arg_of(PLACE_START)),
+        step(country_of<PLACE_OAK_COPSE>),
         ret(),
     end(),
     moving(),
@@ -1058,6 +1136,7 @@ constexpr member GRID_CELLS[] = {
 //   527: sheep fold; 530: lower wood; 531: alder wood; 532: willow bank; 533: bracken slope;
 //   534: southern wood; 535: stream meadow; 536: hazel wood; 537: southern heath.
 constexpr row GRID_CELL[] = {
+    look(), step(country_of_member), end(),
     moving(),
         member_group(DOWN_EAST), when(heading_carried, heading({WORD_DOWN, PLACE_VALLEY}, WORD_EAST)), end(),
         member_group(DOWN_WEST), when(heading_carried, heading({WORD_DOWN, PLACE_VALLEY}, WORD_WEST)), end(),
@@ -1096,6 +1175,7 @@ int forked_way() {
 
 // Places 525: orchard; 528: long meadow.
 constexpr row FORKED_CELL[] = {
+    look(), step(country_of_member), end(),
     moving(),
         member_rows(),
         step(forked_way),
@@ -1109,6 +1189,7 @@ cond_fold sunken_way_known() { return cond(value[PLACE_FAR_FIELD] == 1); }
 
 // Place 529: far field.
 constexpr row FAR_FIELD[] = {
+    look(), step(country_of<PLACE_FAR_FIELD>), end(),
     moving(),
         go({WORD_NORTH}, PLACE_SHEEP_FOLD),
         group({WORD_SOUTHEAST}),
@@ -1133,6 +1214,7 @@ constexpr row PATH[] = {
     look(),
         reply({PLACE_PATH}, 2677, arg(0)),
         reply({PLACE_FOOTBRIDGE}, 2728, arg(0)),
+        step(country_of<PLACE_PATH>),
         ret(),
     end(),
     moving(),
@@ -1172,6 +1254,7 @@ constexpr row PATH[] = {
 // The copse edge (539): south lies between the cairn field and the lane.
 constexpr row COPSE_EDGE[] = {
     call(p80),
+    look(), step(country_of<PLACE_COPSE_EDGE>), end(),
     moving(),
         group(heading_carried),
             direction({PLACE_START}, WORD_SOUTHWEST),
@@ -1222,9 +1305,10 @@ constexpr row CAIRN_FIELD[] = {
     when(value_over(VAR_PHASE, 7), reply({OBJ_BAIT}, 3347)),
     call(p80),
     look(),
-        reply({WORD_MARKER, WORD_BALCONY}, 3485),
+        reply({WORD_MARKER, WORD_BALCONY, WORD_STONE}, 3485),
         // The field of cairns is the place itself.
         reply({WORD_FIELD}, 1453),
+        step(country_of<PLACE_CAIRN_FIELD>),
         ret(),
     end(),
     moving(),
@@ -1252,6 +1336,7 @@ constexpr row CAIRN_FIELD[] = {
 // The beech wood (541): north lies between the cairn field and the lane.
 constexpr row BEECH_WOOD[] = {
     call(p80),
+    look(), step(country_of<PLACE_BEECH_WOOD>), end(),
     moving(),
         group(heading_carried),
             direction({PLACE_VALLEY}, WORD_WEST),
@@ -1296,7 +1381,7 @@ constexpr row SUNKEN_WAY[] = {
     group({WORD_LOOK}),
         reply({WORD_TRACK}, 1453),
         when(here_is(PLACE_HOLLOW_WAY), reply({WORD_HOLLOW}, 1453)),
-        reply({WORD_BANK}, 1849, arg_of(VAR_ARG2)),
+        step(country_of_member),
     end(),
     moving(),
         member_rows(),
@@ -1346,6 +1431,7 @@ cond_fold compass_move() {
 // Place 544: mire.
 constexpr row MIRE[] = {
     call(p474),
+    look(), step(country_of<PLACE_MIRE>), end(),
     when(compass_move, step(struggle_in_the_mire)),
 };
 
@@ -1360,7 +1446,7 @@ constexpr row GRATE[] = {
         reply({PLACE_GRATE}, 2696, arg(0)),
         reply({WORD_FOREST}, 2695, arg(0)),
         reply({OBJ_TREE, WORD_CANOPY}, 2695, arg(1)),
-        group({WORD_GRATING}),
+        group({WORD_GRATING, OBJ_GRILLE}),
             when(phase_3, reply(2392, arg(0))),
             reply(2393, arg(0)),
         end(),
@@ -1376,6 +1462,9 @@ constexpr row GRATE[] = {
         reply({PLACE_WELL_HEAD}, 2391),
         reply({WORD_WALL}, 2729, arg(0)),
         reply({WORD_BALCONY}, 2390),
+        reply({WORD_DOORWAY}, 3249, arg(4)),
+        reply({WORD_HOLLOW}, 3249, arg(5)),
+        reply({PLACE_MIRE}, 3249, arg(6)),
         ret(),
     end(),
     // The votives stand fast along the foot of the shrine.
@@ -1446,11 +1535,11 @@ constexpr row SHRINE[] = {
         ret(),
     end(),
     look(),
-        reply({WORD_DOORWAY}, 1849, arg_of(VAR_ARG2)),
         reply({WORD_WALL}, 2729, arg(0)),
         reply({WORD_FLOOR}, 2729, arg(1)),
         reply({PLACE_CEILING, PLACE_WELL_HEAD}, 2729, arg(2)),
         reply({OBJ_COVER}, 2729, arg(3)),
+        reply({WORD_DOORWAY}, 3250, arg(2)),
         reply({WORD_OUT, PLACE_GRATE, WORD_WINDOW}, 2734, arg(1)),
         reply({WORD_BALCONY}, 2390),
         ret(),

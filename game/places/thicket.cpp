@@ -29,10 +29,13 @@ constexpr row THICKET_GAP[] = {
     look(),
         reply({WORD_TRACK, WORD_DOORWAY}, 3318),
         reply({PLACE_PATH}, 3319),
-        reply({WORD_SUNDIAL}, 2033, arg(WORD_SUNDIAL)),
+        reply({WORD_SUNDIAL}, 3251),
         reply({WORD_ENTRY}, 2672),
         reply({PLACE_EAST_THICKET, WORD_LEAVES, WORD_VINES, WORD_IN}, 1725),
         reply({WORD_WALL}, 2530),
+        // The signpost's board, worn blank; the mire to either side.
+        reply({WORD_BOARD}, 1933, arg(OBJ_SIGN)),
+        reply({PLACE_MIRE}, 3248),
         ret(),
     end(),
     group({WORD_ENTRY}),
@@ -86,6 +89,8 @@ constexpr row THICKET_GAP[] = {
         end(),
         go({WORD_EAST, WORD_WEST, WORD_NORTHEAST, WORD_NORTHWEST}, PLACE_MIRE),
     end(),
+    // The sundial leans here as in the knot inside: named, it is there.
+    mark({WORD_SUNDIAL}),
     mark_name({PLACE_EAST_THICKET, WORD_TRACK, WORD_VINES, WORD_LEAVES, PLACE_PATH, WORD_DOORWAY}),
 };
 
@@ -115,7 +120,7 @@ constexpr row THICKET_HEART[] = {
     call({WORD_WALL}, p898),
     look(),
         reply({WORD_TRACK}, 3154),
-        reply({WORD_ENTRY}, 2672),
+        reply({WORD_ENTRY, WORD_DOORWAY}, 2672),
         reply({WORD_UP}, 3145),
         ret(),
     end(),
@@ -270,6 +275,8 @@ constexpr row SOUTH_THICKET[] = {
                                                             OBJ_GLYPHS, OBJ_SIGN, -1))); },
          reply(2454)),
     reply(all({WORD_LOOK, OBJ_LETTERING}), 2454),
+    // The well head, looked for above the roots.
+    reply(all({WORD_LOOK, WORD_GO}), 3152, arg(0)),
     group({OBJ_TABLET}),
         reply({WORD_LOOK}, 2454),
         group(one_word),

@@ -43,6 +43,10 @@ int streambed() {
             say(SAY_STOP | SAY_ARG, 2718, 0);
             if (loop) return 0;
         }
+        if (cond(anyof(131, 894, 985, 195, 203, 359, -1))) {
+            say(SAY_STOP | SAY_ARG | SAY_ARGVAR, 2593, VAR_ARG2);
+            if (loop) return 0;
+        }
         return 0;
     }
     if (cond(anyof(757, 759, -1)).AND(anyof(120, -1)).OR(keyword(757, 899, -1))) {

@@ -168,8 +168,8 @@ TEST_F(Surface, WoodsideRows) {
         {nullptr, line({WORD_GO, 986}), 196, {{STOP, 2007, 0}}},
         {nullptr, line({WORD_TAKE, 988}), 196, {{STOP, 2464, 0}}, 1, 1},
         // The road and the lane are named as typed: the lane is no road.
-        {nullptr, line({WORD_LOOK, 480}), 196, {{TYPED, 2596, VAR_ARG2}}, 1, 1},
-        {nullptr, line({WORD_LOOK, 195}), 196, {{TYPED, 2596, VAR_ARG2}}, 1, 1},
+        {nullptr, line({WORD_LOOK, 480}), 196, {{STOP_ARG, 3250, 1}}},
+        {nullptr, line({WORD_LOOK, 195}), 196, {{STOP, 2590, 0}}},
         {nullptr, line({WORD_LOOK, 196}), 196, {{STOP, 2591, 0}}},
         {nullptr, line({WORD_LOOK, 200}), 196, {{TYPED, 2593, 200}}},
         {nullptr, line({WORD_LOOK, 745}), 196, {}, 0},
@@ -612,7 +612,7 @@ TEST_F(Surface, RoadExits) {
 
 TEST_F(Surface, RoadRows) {
     check_place(480, {
-        {nullptr, line({WORD_LOOK, 196}), 480, {{TYPED, 2596, 196}}, 1, 1},
+        {nullptr, line({WORD_LOOK, 196}), 480, {{STOP, 2591, 0}}},
         {nullptr, line({WORD_LOOK, 951}), 480, {{STOP_ARG, 2593, 951}}},
         {nullptr, line({WORD_LOOK, 745}), 480, {}, 0},
         {nullptr, line({975}), 480, {{STOP_ARG, 2676, 975}}, 1, 1},
@@ -893,6 +893,20 @@ TEST_F(Surface, MireMoves) {
     EXPECT_EQ(*bitword(VAR_WORK_PLACE), ref_mark);
 }
 
+// A lost player meets the refused way again and again: its reply comes in
+// turns, a different wording each time for a while.
+TEST_F(Surface, MireRefusalVaries) {
+    fresh_world(544);
+    mire(200, 747)();
+    std::set<std::string> wordings;
+    for (int i = 0; i < 4; i++) {
+        zap_text();
+        EXPECT_EQ(at_place(line({747})).texts, (std::vector<said>{{STOP, 2043, 0}}));
+        wordings.insert(support::Session::pending());
+    }
+    EXPECT_EQ(wordings.size(), 4u);
+}
+
 // What is left in the mire sinks on the next move there, and turns up at the
 // foot of the dell when the player gets out; a refused move sinks nothing.
 TEST_F(Surface, MireKeepsWhatItTakes) {
@@ -1019,8 +1033,8 @@ TEST_F(Surface, ShrineRows) {
 TEST_F(Surface, FeaturesTheDescriptionsName) {
     constexpr int IN = 1453;
     expect_looks({
-        {546, 966, 1849},
-        {201, 927, 1849}, {542, 951, IN}, {543, 1003, IN},
+        {546, 966, 3250},
+        {201, 927, 3250}, {542, 951, IN}, {543, 1003, IN},
         {199, 899, 2753},
     });
 }
