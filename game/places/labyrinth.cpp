@@ -113,7 +113,14 @@ int onward() {
 }
 
 // Places 391..407, 409..425: labyrinth.
+// The labyrinth and its passages answer a look before the labyrinth's
+// shared replies, which would call the passages a tunnel.
 constexpr row CELL[] = {
+    look(),
+        reply({PLACE_LABYRINTH_673}, 3288, arg(0)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 3288, arg(1)),
+        reply({WORD_STONE}, 3078),
+    end(),
     call(p448),
     moving(),
         member_rows(),
@@ -154,7 +161,7 @@ constexpr row GATEWAY[] = {
     call(p448),
     look(),
         reply({PLACE_UNDERCROFT, WORD_RAMP, WORD_DOWN}, 3080),
-        reply({WORD_ARCH}, 2033, arg(WORD_ARCH)),
+        reply({WORD_ARCH, WORD_STONE}, 3077),
         ret(),
     end(),
     moving(),
@@ -170,6 +177,10 @@ constexpr row GATEWAY[] = {
 
 // Place 390: undercroft.
 constexpr row UNDERCROFT[] = {
+    look(),
+        reply({PLACE_LABYRINTH_673, WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 3288, arg(2)),
+        reply({WORD_STONE}, 3078),
+    end(),
     call(p448),
     look(),
         reply({PLACE_UNDERCROFT, WORD_RAMP}, 3080),
@@ -190,7 +201,11 @@ constexpr row UNDERCROFT[] = {
 // --- The heart of the labyrinth (426) ----------------------------------------
 
 // Place 426: heart of the labyrinth.
+// Its walls are the labyrinth's, but for the writing on the far one.
 constexpr row HEART[] = {
+    look(),
+        reply({WORD_WALL, WORD_STONE}, 3288, arg(4)),
+    end(),
     call(p448),
     // "Read" alone reads the writing.
     call(p185, ref(WORD_LABEL)),
@@ -199,6 +214,7 @@ constexpr row HEART[] = {
         reply({WORD_TAKE, WORD_KICK, WORD_PUSH, WORD_PULL, WORD_BREAK}, 2052),
     end(),
     look(),
+        reply({PLACE_LABYRINTH_673}, 3288, arg(3)),
         // Looking at the chamber is looking about.
         let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
         ret(),

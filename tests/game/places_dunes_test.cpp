@@ -432,7 +432,7 @@ TEST_F(Dunes, EdgeRows) {
         {nullptr, line({750}), 626, {{STOP, 2412, 0}}},
     });
     check_place(627, {
-        {nullptr, line({WORD_LOOK, 954}), 627, {{STOP, 2978, 0}}},
+        {nullptr, line({WORD_LOOK, 954}), 627, {{STOP_ARG, 3289, 16}}},
         {nullptr, line({WORD_LOOK, 958}), 627, {{STOP, 2978, 0}}},
         {nullptr, line({WORD_LOOK, 913}), 627, {{STOP, 3199, 0}}},
         {nullptr, line({WORD_LOOK, 319}), 627, {{STOP, 3200, 0}}},
@@ -471,6 +471,8 @@ TEST_F(DunesTexts, Written) {
     for (int k = 0; k < 3; k++) EXPECT_FALSE(wording({SAY_ARG, 2304, k}).empty()) << k;
     for (int k = 0; k < 3; k++) EXPECT_FALSE(wording({SAY_ARG, 3007, k}).empty()) << k;
     for (int k = 0; k < 2; k++) EXPECT_FALSE(wording({SAY_ARG, 3024, k}).empty()) << k;
+    for (int k = 0; k < 17; k++) EXPECT_FALSE(wording({SAY_ARG, 3289, k}).empty()) << k;
+    for (int k = 0; k < 18; k++) EXPECT_FALSE(wording({SAY_ARG, 3290, k}).empty()) << k;
     for (int k = 0; k < 2; k++) EXPECT_FALSE(wording({SAY_ARG, 2317, k}).empty()) << k;
     value[1157] = 749;
     EXPECT_NE(wording({SAY_ARG | SAY_ARGVAR, 2296, 1157}).find("south"), std::string::npos);
@@ -486,23 +488,61 @@ TEST_F(DunesTexts, Written) {
 // answered by a closer look.
 TEST_F(Dunes, NamedFeaturesAnswerALook) {
     const std::vector<feature_reply> cases = {
-        {591, "examine sand", {STOP, 2613, 0}},
-        {592, "examine sand", {STOP, 2613, 0}},
-        {593, "examine sand", {STOP, 2613, 0}},
-        {675, "examine sand", {STOP, 2613, 0}},
+        {591, "examine sand", {STOP_ARG, 3289, 7}},
+        {592, "examine sand", {STOP_ARG, 3289, 8}},
+        {593, "examine sand", {STOP_ARG, 3289, 8}},
+        {675, "examine sand", {STOP_ARG, 3289, 10}},
         {618, "examine edge", {STOP_ARG, 3427, 1}},
         {619, "examine edge", {STOP_ARG, 3427, 0}},
         {619, "examine shelf", {STOP, 3058, 0}},
         {620, "examine steps", {STOP, 2978, 0}},
         // A cave's roof is sand, not the open sky.
         {605, "examine roof", {STOP, 3025, 0}},
-        {675, "examine roof", {STOP_ARG, 2033, 376}},
+        {675, "examine roof", {STOP_ARG, 3290, 17}},
         // Looking down over the edges.
         {619, "look down", {STOP_ARG, 3427, 0}},
         {626, "look down", {STOP_ARG, 3427, 3}},
         {621, "examine terraces", {STOP, 2978, 0}},
     };
     expect_replies(cases);
+}
+
+// What the looks of the dunes name answers a look where it is named: the
+// dunes, their ridges, drifts and crests in every cell, the features of the
+// cells' changing looks, the hill and the rim from the rim and the trail,
+// and the edges and the gate.
+TEST_F(Dunes, TheLooksNamesAnswerALook) {
+    const std::vector<feature_reply> cases = {
+        {594, "examine dunes", {STOP_ARG, 3289, 0}},
+        {603, "examine ridges", {STOP_ARG, 3289, 0}},
+        {604, "examine dune", {STOP_ARG, 3289, 0}},
+        {607, "examine crest", {STOP_ARG, 3289, 1}},
+        {611, "examine dune", {STOP_ARG, 3289, 2}},
+        {612, "examine drift", {STOP_ARG, 3289, 3}},
+        {612, "examine mouth", {STOP_ARG, 3024, 1}},
+        {616, "examine ridge", {STOP_ARG, 3289, 5}},
+        {616, "examine haze", {STOP_ARG, 3290, 6}},
+        {617, "examine rain", {STOP_ARG, 3290, 10}},
+        {605, "examine dunes", {STOP_ARG, 3289, 9}},
+        {587, "examine hill", {STOP_ARG, 3290, 0}},
+        {589, "examine hill", {STOP_ARG, 3290, 1}},
+        {590, "examine rim", {STOP_ARG, 3290, 4}},
+        {588, "examine dunes", {STOP_ARG, 3289, 6}},
+        {591, "examine slope", {STOP_ARG, 3290, 5}},
+        {593, "examine ridge", {STOP_ARG, 3290, 3}},
+        {618, "examine sands", {STOP_ARG, 3289, 11}},
+        {626, "examine gate", {STOP_ARG, 3290, 12}},
+        {623, "examine edge", {STOP_ARG, 3290, 14}},
+        {624, "examine terrace", {STOP_ARG, 3290, 16}},
+        {622, "examine edge", {STOP_ARG, 3290, 15}},
+    };
+    expect_replies(cases);
+    // The bowl of the dip answers only while the bowl itself is not here to
+    // be looked at.
+    check_place(610, {
+        {nullptr, line({WORD_LOOK, OBJ_BOWL}), 610, {{STOP_ARG, 3290, 8}}},
+        {[] { location[OBJ_BOWL] = 610; }, line({WORD_LOOK, OBJ_BOWL}), 610, {}, 0},
+    });
 }
 
 }  // namespace

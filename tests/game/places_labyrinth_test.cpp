@@ -180,12 +180,25 @@ TEST_F(Labyrinth, Heart) {
     EXPECT_EQ(value[VAR_COMMAND_STATUS], 1);
 }
 
-// The gateway's arch is answered by a closer look.
+// The gateway's arch, the labyrinth and its passages, and the stone of its
+// walls are answered by a closer look; at the heart the walls are no longer
+// said to be featureless, since one bears the writing.
 TEST_F(Labyrinth, NamedFeaturesAnswerALook) {
     const std::vector<feature_reply> cases = {
-        {389, "examine arch", {STOP_ARG, 2033, 1054}},
+        {389, "examine arch", {STOP, 3077, 0}},
+        {389, "examine stone", {STOP, 3077, 0}},
+        {391, "examine labyrinth", {STOP_ARG, 3288, 0}},
+        {408, "examine labyrinth", {STOP_ARG, 3288, 0}},
+        {425, "examine passages", {STOP_ARG, 3288, 1}},
+        {403, "examine tunnel", {STOP_ARG, 3288, 1}},
+        {399, "examine stone", {STOP, 3078, 0}},
+        {390, "examine labyrinth", {STOP_ARG, 3288, 2}},
+        {390, "examine passages", {STOP_ARG, 3288, 2}},
+        {426, "examine labyrinth", {STOP_ARG, 3288, 3}},
+        {426, "examine wall", {STOP_ARG, 3288, 4}},
     };
     expect_replies(cases);
+    for (int k = 0; k < 5; k++) EXPECT_FALSE(wording({SAY_ARG, 3288, k}).empty()) << k;
 }
 
 }  // namespace
