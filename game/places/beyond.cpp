@@ -70,7 +70,10 @@ constexpr row THREE_WAY_CHAMBER[] = {
     look(),
         reply({WORD_KEYSTONE}, 3174),
         reply({WORD_WALL}, 3173),
-        reply({PLACE_SPAN_LEDGE}, 3125, arg(1)),
+        reply({PLACE_SPAN_LEDGE, WORD_LEDGE}, 3125, arg(1)),
+        reply({WORD_PASSAGE}, 3537, arg(0)),
+        reply({WORD_ARCH}, 3537, arg(1)),
+        reply({WORD_SLOT}, 3537, arg(2)),
         let({PLACE_VALLEY}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -93,7 +96,7 @@ constexpr row THREE_WAY_CHAMBER[] = {
 // Place 314: glimmer approach.
 constexpr row GLIMMER_APPROACH[] = {
     look(),
-        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 3537, arg(29)),
         ret(),
     end(),
     forced_if(all({WORD_GO, WORD_ON}), PLACE_HALL_OF_GLIMMERS),
@@ -182,6 +185,8 @@ constexpr row LOWER_LANDING[] = {
 constexpr row SHAFT_FOOT[] = {
     look(),
         reply({WORD_STAIRWELL}, 1453),
+        reply({WORD_FLOOR}, 3537, arg(23)),
+        reply({WORD_LANDING}, 3537, arg(24)),
         let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, WORD_CRAWL}, 2903, arg_of(VAR_ARG2)),
         ret(),
@@ -205,6 +210,8 @@ constexpr row BASIN[] = {
     look(),
         reply({WORD_CRAWL, WORD_CRACK}, 2903, arg_of(VAR_ARG2)),
         reply({WORD_FLOOR, PLACE_BASIN}, 2002),
+        reply({WORD_STAIRWELL}, 3537, arg(25)),
+        reply({PLACE_FISSURE}, 3537, arg(26)),
         ret(),
     end(),
     ret({WORD_OPEN, WORD_CLOSE}),
@@ -269,6 +276,7 @@ constexpr row TAPESTRY_ROOM[] = {
 constexpr row CHUTE_MOUTH[] = {
     look(),
         reply({PLACE_UNDERCROFT, OBJ_CHUTE, WORD_DOWN}, 2942),
+        reply({WORD_OPENING}, 3537, arg(27)),
         reply({PLACE_TAPESTRY_ROOM}, 2941),
         reply({WORD_OVERHANG}, 2943),
         ret(),
@@ -318,6 +326,7 @@ constexpr row CHANGING_ROOM[] = {
         reply({WORD_ECHO}, 2687),
         reply({WORD_CORNICE}, 2686, arg(1)),
         reply({WORD_WAVE}, 2688),
+        reply({WORD_SAND}, 3539, arg_of(PLACE_CHANGING_ROOM)),
         ret(),
     end(),
     reply({WORD_CROSS}, 2622, arg(2)),
@@ -330,6 +339,9 @@ constexpr row CHANGING_ROOM[] = {
     end(),
     moving(),
         reply({PLACE_WEST_END_OF_GALLERY, WORD_OVERHANG}, 1424),
+        // West the floor stops short over nothing: no way, but no fall
+        // either unless the player jumps.
+        reply({WORD_WEST}, 3537, arg(28)),
         when(object_carried(OBJ_HEADING).AND(has_any_word({PLACE_TAPESTRY_ROOM, WORD_IN, WORD_HOLE, WORD_OPENING,
                                                            WORD_EAST})),
              heading(WORD_EAST)),
@@ -390,6 +402,7 @@ constexpr row WATCHERS_PASSAGE[] = {
     when([] { return cond(has(WORD_BACK)).AND(came_from(PLACE_NARROW_WAY)); }, rewrite_shown(WORD_BACK, WORD_SOUTH)),
     look(),
         reply({PLACE_RECESS, PLACE_DELL}, 2927),
+        reply({OBJ_STEPS, WORD_GO}, 3537, arg(3)),
         when(has_word(WORD_BANNERS).AND(value_is(OBJ_WATCHER, 2)), reply(3165, arg(WORD_BANNERS))),
         let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
         ret(),
@@ -430,6 +443,9 @@ constexpr row WATCHERS_PASSAGE[] = {
 constexpr row HEAD_OF_THE_STEPS[] = {
     look(),
         reply({OBJ_STEPS}, 2748),
+        reply({WORD_GO}, 3537, arg(5)),
+        reply({WORD_LANDING}, 3537, arg(6)),
+        reply({OBJ_DOOR, OBJ_VAULT_DOOR}, 3537, arg(7)),
         let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -453,6 +469,7 @@ cond_fold vault_open() { return cond(value[OBJ_VAULT_DOOR] == 1); }
 constexpr row EAST_VAULT_LANDING[] = {
     rewrite_shown(OBJ_DOOR, OBJ_VAULT_DOOR),
     group({WORD_LANDING, WORD_SHELF}), reply({WORD_LOOK}, 3245), end(),
+    group({WORD_GO, OBJ_STEPS}), reply({WORD_LOOK}, 3537, arg(8)), end(),
     let(all({WORD_IN, OBJ_VAULT_DOOR}), VAR_COMMAND_STATUS, 1),
     moving(),
         group({WORD_IN}),
@@ -474,22 +491,22 @@ constexpr row EAST_VAULT_LANDING[] = {
 };
 
 // The steps themselves, a line of three: k[0] the upper steps' look down,
-// k[1] the middle steps' look along the tunnel. Things thrown go bouncing
+// k[1] the middle steps' look along the tunnel, k[2] the foot's own look. Things thrown go bouncing
 // down to the next step below.
-constexpr int LOOK_DOWN = 0, LOOK_ALONG = 1;
+constexpr int LOOK_DOWN = 0, LOOK_ALONG = 1, AT_FOOT = 2;
 
 // Places 327: upper steps; 328: middle steps; 329: foot of the steps.
 constexpr member STEPS[] = {
-    {PLACE_UPPER_STEPS, {1, 0},
+    {PLACE_UPPER_STEPS, {1, 0, 0},
      {moving(), go({WORD_UP}, PLACE_HEAD_OF_STEPS), go({WORD_DOWN, WORD_PAGE_LENGTH, OBJ_STEPS}, PLACE_MIDDLE_STEPS),
       end(), mark({OBJ_STEPS, WORD_PAGE_LENGTH}), land(PLACE_MIDDLE_STEPS, 1682)}},
     {PLACE_MIDDLE_STEPS,
-     {0, 1},
+     {0, 1, 0},
      {moving(), go({WORD_UP}, PLACE_UPPER_STEPS), go({WORD_DOWN, OBJ_STEPS}, PLACE_FOOT_OF_STEPS),
       go({WORD_NORTH, WORD_OUT, WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, PLACE_WHISPER_CHAMBER),
       reply({PLACE_STAIRWAY}, 1425), end(),
       mark({OBJ_STEPS, WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL, PLACE_STAIRWAY}), land(PLACE_FOOT_OF_STEPS, 1682)}},
-    {PLACE_FOOT_OF_STEPS, {0, 0}, {moving(), go({WORD_UP, OBJ_STEPS}, PLACE_MIDDLE_STEPS), end(), mark({OBJ_STEPS})}},
+    {PLACE_FOOT_OF_STEPS, {0, 0, 1}, {moving(), go({WORD_UP, OBJ_STEPS}, PLACE_MIDDLE_STEPS), end(), mark({OBJ_STEPS})}},
 };
 
 // Places 327: upper steps; 328: middle steps; 329: foot of the steps.
@@ -498,10 +515,16 @@ constexpr row STEP[] = {
         reply({OBJ_STEPS}, 2748),
         member_group(LOOK_DOWN),
             reply({WORD_DOWN, WORD_PAGE_LENGTH}, 2846, arg(0)),
+            reply({WORD_GO}, 3537, arg(9)),
+            reply({WORD_DEPTHS, WORD_DROP}, 3537, arg(10)),
         end(),
         member_group(LOOK_ALONG),
             reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, 2903, arg(WORD_TUNNEL)),
+            reply({WORD_FLOOR}, 3537, arg(11)),
             let({PLACE_STAIRWAY}, VAR_COMMAND_STATUS, 1),
+        end(),
+        member_group(AT_FOOT),
+            reply({WORD_FLOOR, PLACE_STAIRWAY}, 3537, arg(15)),
         end(),
         ret(),
     end(),
@@ -522,6 +545,9 @@ constexpr row WHISPER_CHAMBER[] = {
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
         reply({WORD_WALL, PLACE_SLANT}, 2907),
         reply({WORD_ROCK, PLACE_DRUM_CHAMBER}, 2928),
+        reply({OBJ_STEPS}, 3537, arg(12)),
+        reply({WORD_ARCH}, 3537, arg(13)),
+        reply({WORD_NICHES}, 3537, arg(14)),
         ret(),
     end(),
     group(travel_word_said),
@@ -588,6 +614,7 @@ constexpr row INSCRIBED_ARCH[] = {
         reply({WORD_LABEL, OBJ_CARVING, OBJ_GLYPHS, OBJ_SIGN}, 3135),
         reply({WORD_ARCH}, 3136),
         reply({WORD_OUT}, 2903, arg(WORD_PASSAGE)),
+        reply({PLACE_WEST_END_OF_GALLERY}, 3537, arg(16)),
         ret(),
     end(),
     moving(),
@@ -609,6 +636,7 @@ constexpr row GALLERY_CELL[] = {
     look(),
         let({WORD_MAZE}, VAR_COMMAND_STATUS, 1),
         reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, 2902, arg(WORD_TUNNEL)),
+        reply({PLACE_WEST_END_OF_GALLERY}, 3537, arg(17)),
         ret(),
     end(),
     moving(),
@@ -636,6 +664,7 @@ constexpr row STILL_POOL[] = {
         reply({WORD_PIPE}, 3491),
         reply({WORD_OUT, WORD_PASSAGE, WORD_TUNNEL}, 2903, arg(WORD_PASSAGE)),
         reply({WORD_MAZE}, 1319, arg(WORD_MAZE)),
+        reply({PLACE_WEST_END_OF_GALLERY}, 3537, arg(16)),
         ret(),
     end(),
     when(has_word(WORD_WAIT).AND(word_count(1)), reply(2049, arg(0))),
@@ -651,6 +680,9 @@ constexpr row MAZE_CROSSING[] = {
     look(),
         reply({WORD_DOORWAY, WORD_CRANNY, WORD_ENTRANCE}, 3137),
         reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, 2903, arg(WORD_TUNNEL)),
+        reply({PLACE_WEST_END_OF_GALLERY}, 3537, arg(16)),
+        reply({PLACE_CRAWL_CROSSING}, 3537, arg(19)),
+        reply({WORD_NOOK}, 3537, arg(21)),
         let({WORD_MAZE}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -733,6 +765,10 @@ constexpr row HALL[] = {
         reply({WORD_CREVICE, WORD_BANNERS}, 3164),
         member_group(OUTER),
             reply({WORD_DOORWAY, WORD_MAZE}, 2903, arg(WORD_DOORWAY)),
+            reply({PLACE_CRAWL_CROSSING}, 3537, arg(20)),
+        end(),
+        member_group(INNER),
+            reply({WORD_ECHO}, 3537, arg(22)),
         end(),
         reply({PLACE_CEILING, WORD_UP}, 2019, arg(6)),
         reply({OBJ_GLIMMER, WORD_LIGHT}, 3163),
@@ -779,6 +815,7 @@ constexpr row FORK_CHAMBER[] = {
     look(),
         reply({PLACE_CEILING, WORD_UP}, 2019, arg(7)),
         reply({WORD_SILVER, WORD_WALL}, 2997),
+        reply({WORD_NICHES}, 3537, arg(4)),
         let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -841,6 +878,7 @@ constexpr row PRECIPICE[] = {
         reply({WORD_SAND}, 1849, arg_of(VAR_ARG2)),
         reply({WORD_LEDGE}, 3245),
         reply({OBJ_RAVINE}, 2046),
+        reply({WORD_DROP}, 3537, arg(18)),
         reply({WORD_SPRING, WORD_STREAM}, 2047),
         reply({OBJ_GLIMMER, WORD_OVERHANG, PLACE_FALLS_NOOK}, 2048),
         let({PLACE_PRECIPICE}, VAR_COMMAND_STATUS, 1),

@@ -128,7 +128,10 @@ constexpr row BRIDGEHEAD[] = {
         reply({WORD_DOWN}, 2478, arg(1)),
         reply({WORD_BRINK}, 3245),
         member_group(NEAR_END), reply({PLACE_PATH, PLACE_CORRIDOR}, 2903, arg_of(PLACE_CORRIDOR)), end(),
+        member_group(NEAR_END), reply({PLACE_CRAWL_CROSSING}, 3543, arg(3)), end(),
         member_group(FAR_END), reply({PLACE_PATH}, 2033, arg_of(PLACE_PATH)), end(),
+        member_group(FAR_END), reply({PLACE_CRAWL_CROSSING}, 3543, arg(4)), end(),
+        member_group(FAR_END), reply({PLACE_CORRIDOR, PLACE_CROSSROADS, PLACE_DEN_MOUTH}, 3543, arg(5)), end(),
         // The booth stands behind the keeper while he is out of it.
         when(object_near(OBJ_KEEPER), group({OBJ_BOOTH})),
             say_as(SAY_DETAIL, OBJ_BOOTH, 0),
@@ -239,7 +242,7 @@ int keeper_to_his_booth() {
 
 // Places 305: bridge approach; 308: corridor.
 constexpr member WAYS_TO_THE_BRIDGE[] = {
-    {PLACE_BRIDGE_APPROACH, {}, {
+    {PLACE_BRIDGE_APPROACH, {1, 0}, {
         go({WORD_DOWN, WORD_SOUTHWEST, WORD_OUT, PLACE_CRAWL_CROSSING}, PLACE_CRAWL_CROSSING),
         group({WORD_UP, WORD_NORTHEAST, OBJ_CHASM}),
             step(keeper_to_his_booth),
@@ -248,7 +251,7 @@ constexpr member WAYS_TO_THE_BRIDGE[] = {
         call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_NEAR_BRIDGEHEAD), ref(WORD_NORTHEAST),
              ref(PLACE_CRAWL_CROSSING), ref(WORD_SOUTHWEST)),
     }},
-    {PLACE_CORRIDOR, {}, {
+    {PLACE_CORRIDOR, {0, 1}, {
         group({WORD_WEST, OBJ_CHASM}),
             step(keeper_to_his_booth),
             forced(PLACE_FAR_BRIDGEHEAD),
@@ -261,9 +264,19 @@ constexpr member WAYS_TO_THE_BRIDGE[] = {
     }},
 };
 
+// What the approach (k[0]) and the corridor (k[1]) name ahead of them.
+constexpr int TO_THE_NEAR_END = 0, TO_THE_FAR_END = 1;
+
 // Places 305: bridge approach; 308: corridor.
 constexpr row WAY_TO_THE_BRIDGE[] = {
     look(),
+        member_group(TO_THE_NEAR_END),
+            reply({OBJ_BRIDGE, WORD_BRINK, OBJ_CHASM}, 3543, arg(0)),
+            reply({PLACE_CRAWL_CROSSING}, 3543, arg(1)),
+        end(),
+        member_group(TO_THE_FAR_END),
+            reply({WORD_BRINK, PLACE_CROSSROADS, PLACE_DEN_MOUTH}, 3543, arg(2)),
+        end(),
         let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -342,6 +355,8 @@ constexpr row SENTINEL_WAY[] = {
 constexpr row CROSSROADS[] = {
     look(),
         reply({PLACE_CROSSROADS}, 2902, arg_of(PLACE_CORRIDOR)),
+        reply({PLACE_CORRIDOR, OBJ_CHASM, WORD_BRINK, OBJ_RAVINE, PLACE_WINDOW_JUNCTION}, 3543, arg(6)),
+        reply({PLACE_DEN_MOUTH, PLACE_SLOPE}, 3543, arg(7)),
         ret(),
     end(),
     moving(),
@@ -361,6 +376,9 @@ constexpr row CROSSROADS[] = {
 // Place 310: ravine fork.
 constexpr row RAVINE_FORK[] = {
     look(),
+        reply({PLACE_WINDOW_JUNCTION}, 3543, arg(8)),
+        reply({WORD_BRINK, OBJ_RAVINE}, 3543, arg(9)),
+        reply({PLACE_CROSSROADS}, 3543, arg(10)),
         let({PLACE_WINDOW_JUNCTION}, VAR_COMMAND_STATUS, 1),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, WORD_CRAWL}, 2903, arg_of(VAR_ARG2)),
         reply({WORD_WALL}, 2914),
@@ -397,6 +415,8 @@ constexpr row RAVINE_EDGE[] = {
         reply({WORD_ENTRANCE, PLACE_VALLEY}, 2952, arg_of(PLACE_VALLEY)),
         reply({OBJ_GLIMMER, WORD_OVERHANG, PLACE_FALLS_NOOK, WORD_BRANCH}, 2048),
         reply({PLACE_RING_WALK_547, PLACE_FAR_SHORE, WORD_CASCADE}, 3458),
+        reply({WORD_LEDGE, WORD_DOORWAY}, 3543, arg(13)),
+        reply({PLACE_WINDOW_JUNCTION}, 3543, arg(14)),
         ret(),
     end(),
     group({OBJ_RAVINE}),
@@ -474,6 +494,8 @@ constexpr row SIDE_CHAMBER[] = {
 constexpr row SLOPE[] = {
     look(),
         reply({WORD_WALL, PLACE_SLOPE, WORD_FORMATIONS}, 2958),
+        reply({PLACE_CROSSROADS}, 3543, arg(11)),
+        reply({PLACE_DEN_MOUTH}, 3543, arg(12)),
         let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -524,6 +546,7 @@ constexpr row LYNX_DEN[] = {
     // The look word is answered here only for these; otherwise it goes on.
     look(),
         reply({WORD_SHADOWS, WORD_DIRT}, 3075),
+        reply({PLACE_DEN_MOUTH}, 1453),
         reply({WORD_OUT}, 1712, arg(WORD_OUT)),
     end(),
     moving(),

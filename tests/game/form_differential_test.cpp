@@ -131,8 +131,20 @@ int three_way_chamber() {
             say(SAY_STOP, 3173, 0);
             if (loop) return 0;
         }
-        if (cond(anyof(312, -1))) {
+        if (cond(anyof(312, 999, -1))) {
             say(SAY_STOP | SAY_ARG, 3125, 1);
+            if (loop) return 0;
+        }
+        if (cond(anyof(897, -1))) {
+            say(SAY_STOP | SAY_ARG, 3537, 0);
+            if (loop) return 0;
+        }
+        if (cond(anyof(1054, -1))) {
+            say(SAY_STOP | SAY_ARG, 3537, 1);
+            if (loop) return 0;
+        }
+        if (cond(anyof(1103, -1))) {
+            say(SAY_STOP | SAY_ARG, 3537, 2);
             if (loop) return 0;
         }
         if (cond(anyof(201, -1))) value[VAR_COMMAND_STATUS] = 1;
@@ -319,7 +331,7 @@ TEST_F(FormDifferential, ThreeWayChamberAlikeInBothForms) {
     draw_space d;
     d.here = 313;
     d.words = MOVES;
-    for (int w : {1040, 936, 312, 201, 848, 765, 766}) d.words.push_back(w);
+    for (int w : {1040, 936, 312, 999, 897, 1054, 1103, 201, 848, 765, 766}) d.words.push_back(w);
     d.values = {{26, 4}, {32, 2}};
     d.places = {312, 314, 324};
     EXPECT_EQ(differ(p79, three_way_chamber, d, 20000), "");

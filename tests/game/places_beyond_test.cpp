@@ -249,7 +249,7 @@ TEST_F(Beyond, HallOfGlimmers) {
 
 TEST_F(Beyond, RingRows) {
     check_place(314, {
-        {nullptr, line({WORD_LOOK, 898}), 314, {{STOP_ARG, 2903, 897}}, 1, 1},
+        {nullptr, line({WORD_LOOK, 898}), 314, {{STOP_ARG, 3537, 29}}, 1, 0},
         // Into the hall, drawn for it.
         {nullptr, line({752}), 315, {}, 1, 1},
         {nullptr, line({WORD_GO, WORD_ON}), 315, {}, 1, 0},
@@ -358,6 +358,10 @@ TEST_F(Beyond, ChangingRoomRows) {
         {nullptr, line({439}), 318, {{STOP, 1424, 0}}, 1, 1},
         {guise(1), line({593}), 318, {{STOP, 2638, 0}}},
         {guise(3), line({593}), 318, {}, 0},
+        // West the floor stops over nothing: the way is refused with the drop,
+        // in every guise.
+        {nullptr, line({751}), 318, {{STOP_ARG, 3537, 28}}},
+        {guise(2), line({WORD_GO, 751}), 318, {{STOP_ARG, 3537, 28}}},
         // The jump: a step into nothing, unless the lodestone holds it back.
         {nullptr, line({762}), PLACE_GONE, then({{SAY_ARG | SAY_ARGVAR, 1502, VAR_DEATHS}}, death_texts), 1, 1},
         {[] { carry(OBJ_HEADING), value[OBJ_HEADING] = 7; }, line({762}), 318, {{STOP, 2298, 0}}},

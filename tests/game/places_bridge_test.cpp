@@ -310,7 +310,8 @@ TEST_F(Bridge, CrossroadsAndSidePlacesRows) {
         {nullptr, line({WORD_GO, 309}), 309, {{TYPED, 2904, 308}}},
     });
     check_place(310, {
-        {nullptr, line({WORD_LOOK, 271}), 310, {}, 0},
+        // The fork, or a junction, is the place itself, described.
+        {nullptr, line({WORD_LOOK, 271}), 310, {{STOP_ARG, 3543, 8}}},
         {nullptr, line({WORD_LOOK, 900}), 310, {{TYPED, 2903, VAR_ARG2}}, 1, 1},
         {nullptr, line({WORD_LOOK, 936}), 310, {{STOP, 2914, 0}}},
     });

@@ -404,6 +404,16 @@ TEST_F(Gallery, TextsAreWritten) {
     }
 }
 
+// The air out of the gulf is named as a plain mass noun, in the far edge's
+// description and in the look at the gulf.
+TEST_F(Gallery, ColdAirBreathesUpOutOfTheGulf) {
+    for (const said &s : {said{SAY_DETAIL, 433, 0}, said{0, 2935, 0}}) {
+        const std::string w = wording(s);
+        EXPECT_NE(w.find("cold air breathes up"), std::string::npos) << s.text;
+        EXPECT_EQ(w.find("a cold air"), std::string::npos) << s.text;
+    }
+}
+
 // The gulf's edges, the flowstone and the shadow of the cove, the pillars and
 // the high ledge and its edge are answered by a closer look.
 TEST_F(Gallery, NamedFeaturesAnswerALook) {
