@@ -122,10 +122,19 @@ constexpr row HONEYCOMB_CELL[] = {
         reply({WORD_TILES}, 3033),
         reply(all({WORD_TAKE, WORD_COLUMNS}), 3035),
     end(),
-    look(),
+        look(),
         member_group(LOOK_936),
             reply({WORD_WALL}, 3429),
         end(),
+        member_group(LEDGER),
+            reply({WORD_MAZE}, 3263, arg(5)),
+            reply({WORD_SHELF}, 3263, arg(6)),
+        end(),
+                // What every cell's look names is answered alike in every cell (a
+        // cell named is looked about, as every chamber is).
+        reply({WORD_TILES}, 3033),
+        reply({WORD_COLUMNS}, 3036),
+        reply({WORD_MAZE, WORD_OPENING}, 3264),
         call_member(p22, TYPE),
         ret(),
     end(),
@@ -165,7 +174,7 @@ constexpr row RUNE_DOOR[] = {
     look(),
         reply({WORD_WALL}, 3378),
         reply({OBJ_LETTERING}, 1880),
-        reply({OBJ_LIQUID_1, WORD_RELIEFS, WORD_ECHO, PLACE_RUNE_DOOR}, 2490, arg(1)),
+                reply({OBJ_LIQUID_1, WORD_RELIEFS, WORD_ECHO, PLACE_RUNE_DOOR, PLACE_BASIN}, 2490, arg(1)),
         reply({PLACE_CARVINGS}, 1849, arg_of(PLACE_CARVINGS)),
         reply({WORD_GLYPHWORK, PLACE_CEILING, PLACE_WELL_HEAD, WORD_UP, WORD_ARCH}, 2996),
         when(value_over(PLACE_RUNE_DOOR, 0), reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2981)),
@@ -250,9 +259,20 @@ int look_along(arg_pair how) {
 }
 
 // What the fork, the split and the bend are named for, looked at: the pick
-// marks on the fork's walls, and the split and the bend the player stands in.
+// marks on the fork's walls, and the split and the bend the player stands in;
+// and what the dead gallery and the split show of the places beyond them:
+// the fork, the shaft.
 int gallery_feature() {
     const int p = this_member().place;
+    if (cond(p == PLACE_DEAD_GALLERY).AND(has(PLACE_CROSSROADS))) {
+        say_stop_variant(3263, 0);
+        return 1;
+    }
+    if (cond(p == PLACE_GALLERY_SPLIT).AND(has(WORD_STAIRWELL))) {
+        say_stop_variant(3263, 1);
+        return 1;
+    }
+    
     if (cond(p == PLACE_GALLERY_FORK).AND(has(OBJ_MARKS))) {
         say_stop_typed(1849, VAR_ARG2);
         return 1;
@@ -302,7 +322,7 @@ constexpr member GALLERIES[] = {
 constexpr row GALLERY[] = {
     // The carved figure and the crossing of carved paths on the cell's wall.
     member_group(CARVED),
-        group({PLACE_CROSSWAY, OBJ_IDOL}),
+                group({PLACE_CROSSWAY, OBJ_IDOL, PLACE_PATH}),
             reply({WORD_LOOK}, 2538),
             reply({WORD_CLIMB}, 1541),
             mark(),
@@ -312,7 +332,9 @@ constexpr row GALLERY[] = {
     look(),
         step(gallery_feature),
         member_group(CROSSROADS), let({PLACE_CROSSROADS}, VAR_COMMAND_STATUS, 1), end(),
-        member_group(CARVED), let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1), end(),
+                member_group(CARVED), let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1), end(),
+        // The galleries are the place the player stands in.
+        let({PLACE_WEST_END_OF_GALLERY}, VAR_COMMAND_STATUS, 1),
         group({WORD_TUNNEL, PLACE_CORRIDOR, WORD_PASSAGE}), call_member(look_along, ALONG), end(),
         member_group(DEAD_END), reply({WORD_INCLINE}, 3050), end(),
         member_group(CARVED), reply({WORD_NICHES, WORD_FRIEZE}, 3052), end(),
@@ -381,7 +403,8 @@ constexpr row ROPE_TOP_ROWS[] = {
     look(),
         reply({WORD_STAIRWELL, WORD_OPENING, WORD_HOLE, WORD_DOWN}, 2478, arg(0)),
         reply({PLACE_CORRIDOR, WORD_TUNNEL, WORD_PASSAGE}, 2903, arg_of(PLACE_CORRIDOR)),
-        reply({WORD_ROPE}, 3051, arg(WORD_ROPE)),
+                reply({WORD_ROPE}, 3051, arg(WORD_ROPE)),
+        let({WORD_BRINK}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     // "Use the rope" is climbing it.
@@ -420,8 +443,10 @@ constexpr row ROPE_FOOT[] = {
 // he means it (question 20); afterwards it is taken at once.
 constexpr row THRESHOLD[] = {
     look(),
-        reply({WORD_TILES}, 3033),
-        reply({WORD_DOORWAY}, 1849, arg_of(VAR_ARG2)),
+                reply({WORD_TILES}, 3033),
+        // A gap where a tile is missing, and the corridor's glow.
+        reply({WORD_DOORWAY}, 3040),
+        reply({WORD_LIGHT}, 3037),
         reply({PLACE_CEILING, WORD_UP}, 2019, arg(19)),
         reply({WORD_WALL}, 3429),
         reply({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, 2903, arg(WORD_TUNNEL)),
@@ -480,9 +505,12 @@ constexpr row CORRIDOR_PLACE[] = {
     end(),
     look(),
         // Every stretch has its floor tiles, and gaps where tiles are missing.
-        reply({WORD_TILES}, 3033),
-        reply({WORD_DOORWAY}, 1849, arg_of(VAR_ARG2)),
+                reply({WORD_TILES}, 3033),
+        reply({WORD_DOORWAY}, 3040),
+        reply({WORD_LIGHT}, 3037),
+        let({PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
         member_group(FIRST_STRETCH), reply({WORD_WALL}, 3429), end(),
+        member_group(SIDE_WAY), reply({WORD_MAZE}, 3263, arg(4)), end(),
         call_member(p22, CORRIDOR_TYPE),
         ret(),
     end(),
@@ -498,7 +526,8 @@ constexpr row CORRIDOR_PLACE[] = {
 constexpr row CORRIDOR_EAST[] = {
     look(),
         reply({PLACE_CEILING, WORD_UP}, 2593, arg_of(PLACE_CEILING)),
-        reply({OBJ_GLIMMER, WORD_DOORWAY}, 3041),
+                reply({OBJ_GLIMMER, WORD_DOORWAY}, 3041),
+        let({PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     call(p21, num(3)),
@@ -516,7 +545,10 @@ constexpr row CORRIDOR_END[] = {
         reply({PLACE_CEILING, WORD_UP}, 2019, arg(20)),
         reply({OBJ_RAVINE}, 2046),
         reply({WORD_SPRING, WORD_STREAM}, 2047),
-        reply({OBJ_GLIMMER, WORD_OVERHANG}, 2048),
+                reply({OBJ_GLIMMER, WORD_OVERHANG}, 2048),
+        reply({WORD_CLIFF, WORD_LEDGE}, 3263, arg(2)),
+        when(object_not_near(OBJ_LIQUID_1), reply({OBJ_LIQUID_1}, 3263, arg(3))),
+        let({PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     group({OBJ_RAVINE}),

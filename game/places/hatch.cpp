@@ -63,6 +63,7 @@ constexpr row BOLTHOLE[] = {
         reply({PLACE_BOLTHOLE}, 2896, arg_of(PLACE_BOLTHOLE)),
         reply({WORD_LIGHT}, 2898),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2899, arg(0)),
+        reply({PLACE_CARVINGS}, 3253, arg(0)),
         ret(),
     end(),
     // Towards the daylight.
@@ -131,6 +132,10 @@ constexpr row CLEFT[] = {
         let(VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
+    look(),
+        reply({PLACE_CARVINGS}, 2900, arg(1)),
+        ret(),
+    end(),
     moving(),
         go({WORD_ENTRANCE}, PLACE_FOOT_OF_HATCH),
         go({WORD_DOWN, WORD_OUT, WORD_EAST, PLACE_CARVINGS}, PLACE_CARVINGS),
@@ -148,13 +153,12 @@ constexpr row CLEFT[] = {
 // Place 208: upper chamber.
 constexpr row UPPER_CHAMBER[] = {
     look(),
-        // The chute from the warren ends overhead.
-        group({OBJ_CHUTE}), say_as(SAY_DETAIL, OBJ_CHUTE, 0), stop(), end(),
         let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
         reply({PLACE_CLEFT}, 2900, arg(1)),
-        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2899, arg(1)),
+        reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR, PLACE_PIT}, 2899, arg(1)),
+        // The walls and the formations tell of water long gone.
         reply({WORD_WALL, WORD_STONE, PLACE_FALLS_NOOK}, 2901),
-        reply({WORD_FORMATIONS, WORD_STREAM, OBJ_LIQUID_1}, 3457),
+        reply({WORD_FORMATIONS, WORD_STREAM}, 3457),
         ret(),
     end(),
     // The formations hang fast from the roof.
@@ -237,6 +241,7 @@ constexpr row STEPWELL[] = {
         reply({WORD_CRACK, WORD_PASSAGE}, 2903, arg_of(VAR_ARG2)),
         reply({OBJ_STAIRCASE}, 2912),
         reply({WORD_WALL}, 1583, arg(WORD_EAST)),
+        reply({PLACE_PIT}, 3253, arg(1)),
         ret(),
     end(),
     when(has_any_word({WORD_CLIMB, WORD_UP}).AND(has_any_word({PLACE_PIT, WORD_STAIRS, WORD_PASSAGE, OBJ_STEPS})),
@@ -260,8 +265,8 @@ constexpr row STEPWELL[] = {
 // --- The lips of the rift (211, 212) ----------------------------------------
 
 // The two lips share their bridge, their jump and their landing; each has a
-// few look replies and its own ways.
-constexpr int WEST_LIP = 0;
+// few look replies and its own ways. k[0] marks the west lip, k[1] the east.
+constexpr int WEST_LIP = 0, EAST_LIP = 1;
 
 // "Hall" from the west lip leads back the way the player came, if that was
 // across the bridge.
@@ -272,7 +277,7 @@ int hall_leads_back() {
 
 // Places 211: east lip of the rift; 212: west lip of the rift.
 constexpr member RIFT_LIPS[] = {
-    {PLACE_EAST_LIP_OF_RIFT, {0}, {
+    {PLACE_EAST_LIP_OF_RIFT, {0, 1}, {
         go({WORD_EAST, WORD_HALL}, PLACE_STEPWELL),
         group({WORD_ACROSS, WORD_CROSS, OBJ_BRIDGE, WORD_ARCH, WORD_WEST}),
             when(rift_unbridged, reply(1394)),
@@ -302,8 +307,14 @@ constexpr row RIFT_LIP[] = {
         reply({WORD_DOWN, WORD_RUSHES}, 2478, arg(1)),
         member_group(WEST_LIP), reply({WORD_ECHO}, 1359), end(),
         call({OBJ_BRIDGE, WORD_ARCH}, p539),
-        let({WORD_HALL}, VAR_COMMAND_STATUS, 1),
-        member_group(WEST_LIP), reply({WORD_CRAWL}, 2903, arg(WORD_CRAWL)), end(),
+        let({WORD_HALL, WORD_BRINK}, VAR_COMMAND_STATUS, 1),
+        member_group(WEST_LIP),
+            reply({WORD_CRAWL}, 2903, arg(WORD_CRAWL)),
+            reply({WORD_DOORWAY}, 3253, arg(4)),
+        end(),
+        // The east lip hears the water far below.
+        member_group(EAST_LIP), when(object_not_near(OBJ_LIQUID_1), reply({OBJ_LIQUID_1}, 3253, arg(2))), end(),
+        reply({PLACE_STEPWELL}, 3253, arg(3)),
         ret(),
     end(),
     group({WORD_JUMP}),
@@ -334,6 +345,7 @@ constexpr row NICHE[] = {
         ret(),
     end(),
     reply(all({WORD_LOOK, WORD_NICHES}), 1453),
+    reply(all({WORD_LOOK, PLACE_STEPWELL}), 3253, arg(5)),
     ret({WORD_LOOK}),
     moving(),
         go({WORD_NORTH, WORD_OUT, WORD_HALL}, PLACE_STEPWELL),

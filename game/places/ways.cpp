@@ -85,6 +85,8 @@ constexpr row HALL_OF_WAYS[] = {
         reply({OBJ_STEPS}, 1849, arg_of(VAR_ARG2)),
         let({WORD_HALL}, VAR_COMMAND_STATUS, 1),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
+        reply({PLACE_STEPWELL}, 3261, arg(0)),
+        reply({WORD_OPENING}, 3261, arg(1)),
         ret(),
     end(),
     step(no_way_yet),
@@ -131,9 +133,13 @@ int up_the_plant() { return run<UP_THE_PLANT>(); }
 // Place 215: plant rim.
 constexpr row PLANT_RIM[] = {
     look(),
-        reply({WORD_DOWN, PLACE_PIT}, 2846, arg_of(OBJ_PLANT)),
+        let({PLACE_RIM}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_DOWN, PLACE_PIT, WORD_HOLLOW}, 2846, arg_of(OBJ_PLANT)),
         reply({WORD_HOLE}, 2847),
+        // The plant seen from above: the grown plant close enough to touch,
+        // a seedling far down (the young vine below the rim is in view).
         when(plant_above_half, reply({OBJ_PLANT}, 2081, arg_of(OBJ_PLANT))),
+        when(plant_small, reply({OBJ_PLANT}, 3261, arg(2))),
         ret(),
     end(),
     group({WORD_HOLE}),
@@ -196,7 +202,9 @@ int empty_named_vessel() {
 constexpr row PLANT_HOLLOW[] = {
     look(),
         reply({WORD_HOLLOW}, 1453),
+        let({PLACE_PIT}, VAR_COMMAND_STATUS, 1),
         reply({WORD_HOLE, WORD_UP}, 2847),
+        reply({PLACE_RIM}, 3261, arg(4)),
         ret(),
     end(),
     group({WORD_HOLE}),
@@ -263,6 +271,7 @@ constexpr row OIL_SEEP[] = {
     look(),
         reply({WORD_POOL, OBJ_LIQUID_2, WORD_SOURCE}, 1925),
         let({PLACE_PIT}, VAR_COMMAND_STATUS, 1),
+        reply({PLACE_RIM}, 3261, arg(3)),
         ret(),
     end(),
     when(has_word(WORD_CLIMB).AND(has_any_word({WORD_UP, WORD_OUT, WORD_WALL, PLACE_PIT})), let(VAR_COMMAND_STATUS, 1)),
@@ -280,7 +289,7 @@ constexpr row SEEP_RIM[] = {
         reply({WORD_DOWN, PLACE_PIT}, 2846, arg(0)),
         reply({PLACE_PATH}, 3111),
         reply({WORD_OPENING, WORD_HOLE}, 3112),
-        reply({PLACE_CROSSWAY, WORD_FLOOR}, 3113),
+        reply({PLACE_CROSSWAY, WORD_FLOOR, PLACE_RIM}, 3113),
         ret(),
     end(),
     moving(),
@@ -303,6 +312,7 @@ constexpr row NORTH_FORK[] = {
     look(),
         reply({WORD_HOLE}, 2478, arg(0)),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
+        let({PLACE_CROSSROADS}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),
@@ -362,6 +372,8 @@ constexpr row DRUM_CHAMBER[] = {
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
         reply({WORD_WALL, PLACE_SLANT}, 2907),
         reply({PLACE_DRUM_CHAMBER, WORD_ROCK}, 2928),
+        reply({PLACE_CROSSROADS}, 3261, arg(5)),
+        reply({WORD_LEDGE}, 3261, arg(6)),
         ret(),
     end(),
     // The squeeze word and fennoch work said alone or after "say".
@@ -394,8 +406,9 @@ constexpr row DRUM_CHAMBER[] = {
 // Place 223: slant.
 constexpr row SLANT[] = {
     look(),
-        let({PLACE_SLANT}, VAR_COMMAND_STATUS, 1),
+        let({PLACE_SLANT, PLACE_SLOPE}, VAR_COMMAND_STATUS, 1),
         reply({WORD_CRACK}, 2905),
+        reply({PLACE_STEPWELL}, 3261, arg(7)),
         ret(),
     end(),
     moving(),

@@ -188,11 +188,29 @@ int honeycomb_pre_rows() {
     return 0;
 }
 bool maze_moving() { return cond(anyof(759, 762, -1)).OR(value[VAR_COMMAND_STATUS] == 1); }
+// What every cell's look names, answered alike in every cell.
+int honeycomb_looks() {
+    if (cond(anyof(1068, -1))) {
+        say(SAY_STOP, 3033, 0);
+        if (loop) return 0;
+    }
+    if (cond(anyof(1069, -1))) {
+        say(SAY_STOP, 3036, 0);
+        if (loop) return 0;
+    }
+    if (cond(anyof(905, 902, -1))) {
+        say(SAY_STOP, 3264, 0);
+        if (loop) return 0;
+    }
+    return 0;
+}
 
 int cell_658() {
     honeycomb_pre_rows();
     if (loop) return 0;
     if (cond(anyof(822, -1))) {
+        honeycomb_looks();
+        if (loop) return 0;
         p22(num(2));
         if (loop) return 0;
         return 0;
@@ -216,6 +234,8 @@ int cell_658() {
 
 int cell_666() {
     if (cond(anyof(822, -1))) {
+        honeycomb_looks();
+        if (loop) return 0;
         p22(num(1));
         if (loop) return 0;
         return 0;
@@ -284,10 +304,20 @@ int ledger_cell() {
         return 0;
     }
     if (cond(anyof(822, -1))) {
-        if (cond(anyof(936, -1))) {
+                if (cond(anyof(936, -1))) {
             say(SAY_STOP, 3429, 0);
             if (loop) return 0;
         }
+        if (cond(anyof(905, -1))) {
+            say(SAY_STOP | SAY_ARG, 3263, 5);
+            if (loop) return 0;
+        }
+        if (cond(anyof(912, -1))) {
+            say(SAY_STOP | SAY_ARG, 3263, 6);
+            if (loop) return 0;
+        }
+        honeycomb_looks();
+        if (loop) return 0;
         p22(num(0));
         if (loop) return 0;
         return 0;
@@ -342,7 +372,7 @@ TEST_F(FormDifferential, ThreeWayChamberAlikeInBothForms) {
 TEST_F(FormDifferential, HoneycombCellsAlikeInBothForms) {
     draw_space d;
     d.words = MOVES;
-    for (int w : {1068, 1069, 765, 936, 170, 767, 798, 856, 857, 808, 807, 1018, 641}) d.words.push_back(w);
+        for (int w : {1068, 1069, 765, 936, 170, 767, 798, 856, 857, 808, 807, 1018, 641, 902, 905, 912}) d.words.push_back(w);
     d.objects = {170};
     d.values = {{VAR_EXCHANGE_STATE, 3}};
     d.flags = {{670, PFLAG_VISITED}};

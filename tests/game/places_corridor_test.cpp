@@ -3,6 +3,8 @@
 // from a given cell, and the ledger's exchange.
 #include "harness.h"
 
+#include <set>
+
 namespace {
 
 using namespace game_test;
@@ -124,11 +126,67 @@ TEST_F(Honeycomb, LedgerExchange) {
 TEST_F(Honeycomb, FeaturesTheDescriptionsName) {
     expect_looks({
         {582, 15, 3043}, {575, WORD_UP, 2996}, {575, 1054, 2996},
-        {641, 1068, 3033}, {642, 1068, 3033}, {648, 1068, 3033}, {643, 966, 1849}, {649, 966, 3041},
+        {641, 1068, 3033}, {642, 1068, 3033}, {648, 1068, 3033}, {643, 966, 3040}, {649, 966, 3041},
         {577, 173, 1849}, {579, 10, 1453}, {580, 1017, 1453},
         {650, 980, 3245}, {650, 954, 1849},
         {650, WORD_DOWN, 2478}, {639, WORD_DOWN, 2478}, {582, WORD_DOWN, 3042},
     });
+}
+
+// Every cell of the honeycomb answers what the cells' shared look names
+// alike: the tiles, the columns, and the honeycomb and its openings with
+// one reply that cycles through its wordings.
+TEST_F(Honeycomb, CellsAnswerTheirSharedLookAlike) {
+    for (int cell = 651; cell <= 669; cell++)
+        expect_replies({
+            {cell, "examine tiles", {STOP, 3033, 0}},
+            {cell, "examine columns", {STOP, 3036, 0}},
+            {cell, "examine honeycomb", {STOP, 3264, 0}},
+            {cell, "examine openings", {STOP, 3264, 0}},
+        });
+    // Four wordings in turn, then the first again, with no draw.
+    fresh_world(660);
+    const int32_t seed = rseed;
+    std::vector<std::string> said_in_turn;
+    for (int i = 0; i < 5; i++) {
+        said_in_turn.push_back(wording({0, 3264, 0}));
+        say(0, 3264, 0);
+        zap_text();
+    }
+    EXPECT_EQ(std::set<std::string>(said_in_turn.begin(), said_in_turn.begin() + 4).size(), 4u);
+    EXPECT_EQ(said_in_turn[4], said_in_turn[0]);
+    EXPECT_EQ(rseed, seed);
+}
+
+// What the looks of the galleries, the corridor and the ledger cell name of
+// what lies beyond them is answered where it is named.
+TEST_F(Honeycomb, ThingsTheLooksNameAnswer) {
+    expect_replies({
+        {578, "examine fork", {STOP_ARG, 3263, 0}},
+        {579, "examine shaft", {STOP_ARG, 3263, 1}},
+        {650, "examine cliff", {STOP_ARG, 3263, 2}},
+        {650, "examine ledge", {STOP_ARG, 3263, 2}},
+        {650, "examine water", {STOP_ARG, 3263, 3}},
+        {647, "examine honeycomb", {STOP_ARG, 3263, 4}},
+        {670, "examine honeycomb", {STOP_ARG, 3263, 5}},
+        {670, "examine shelves", {STOP_ARG, 3263, 6}},
+        {575, "examine basin", {STOP_ARG, 2490, 1}},
+        {581, "examine paths", {STOP, 2538, 0}},
+        {641, "examine glow", {STOP, 3037, 0}},
+        {642, "examine glow", {STOP, 3037, 0}},
+        {641, "examine gap", {STOP, 3040, 0}},
+    });
+    // The corridor, the galleries and the rope's brink are the place itself.
+    const struct {
+        int place;
+        const char *typed;
+    } look_about[] = {{642, "examine corridor"}, {649, "examine corridor"}, {650, "examine corridor"},
+                      {577, "examine galleries"}, {578, "examine gallery"}, {639, "examine brink"}};
+    for (const auto &c : look_about) {
+        fresh_world(c.place);
+        EXPECT_TRUE(at_place(c.typed).texts.empty()) << c.place << " " << c.typed;
+        EXPECT_EQ(value[VAR_COMMAND_STATUS], 1) << c.place << " " << c.typed;
+    }
 }
 
 }  // namespace

@@ -112,8 +112,11 @@ TEST_F(Hatch, WayDownRows) {
         {nullptr, line({WORD_LOOK, 898}), 208, {{STOP_ARG, 2899, 1}}},
         {nullptr, line({WORD_LOOK, 936}), 208, {{STOP, 2901, 0}}},
         {nullptr, line({WORD_LOOK, 1024}), 208, {{STOP, 3457, 0}}},
-        // The trickle's water, and the formations that hang fast.
-        {nullptr, line({WORD_LOOK, OBJ_LIQUID_1}), 208, {{STOP, 3457, 0}}},
+        // No water and no chute here: the place leaves them to the look word,
+        // which finds none; the formations hang fast.
+        {nullptr, line({WORD_LOOK, OBJ_LIQUID_1}), 208, {}, 0},
+        {nullptr, line({WORD_LOOK, OBJ_CHUTE}), 208, {}, 0},
+        {nullptr, line({WORD_LOOK, WORD_STREAM}), 208, {{STOP, 3457, 0}}},
         {nullptr, line({WORD_TAKE, 1024}), 208, {{STOP, 2760, 0}}},
     });
     // A firefly here: the place offers a hint.
@@ -295,8 +298,48 @@ TEST_F(Hatch, PlaceWordTypedFirstRunsNoOtherPlace) {
 TEST_F(Hatch, FeaturesTheDescriptionsName) {
     constexpr int ON = 3245, IN = 1453;
     expect_looks({
-        {208, 15, 15}, {209, 980, ON}, {210, 981, IN}, {213, 1066, IN},
+        {209, 980, ON}, {210, 981, IN}, {213, 1066, IN},
     });
+}
+
+// What a look names of the places beyond it, or of the place by another
+// name, is answered where it is named; the water below the east lip only
+// while no water is near.
+TEST_F(Hatch, ThingsTheLooksNameAnswer) {
+    const std::vector<feature_reply> cases = {
+        {205, "examine carvings", {STOP_ARG, 3253, 0}},
+        {207, "examine carvings", {STOP_ARG, 2900, 1}},
+        {208, "examine pit", {STOP_ARG, 2899, 1}},
+        {210, "examine pit", {STOP_ARG, 3253, 1}},
+        {211, "examine water", {STOP_ARG, 3253, 2}},
+        {211, "examine stepwell", {STOP_ARG, 3253, 3}},
+        {212, "examine stepwell", {STOP_ARG, 3253, 3}},
+        {212, "examine gap", {STOP_ARG, 3253, 4}},
+        {213, "examine stepwell", {STOP_ARG, 3253, 5}},
+    };
+    expect_replies(cases);
+    // The lips are the ground the player stands on: a look about.
+    for (int lip : {211, 212}) {
+        fresh_world(lip);
+        const outcome o = at_place("examine lip");
+        EXPECT_EQ(o.texts, std::vector<said>{}) << lip;
+        EXPECT_EQ(value[VAR_COMMAND_STATUS], 1) << lip;
+    }
+    fresh_world(211);
+    set_location(OBJ_LIQUID_1, 211);
+    EXPECT_TRUE(at_place("examine water").texts.empty());
+}
+
+// The upper chamber shows no water and no chute, and the west lip's two
+// ways read plainly.
+TEST_F(Hatch, UpperChamberAndWestLipRead) {
+    fresh_world(208);
+    for (const said &s : {said{SAY_DETAIL, 208, 0}, said{0, 2901, 0}, said{0, 3457, 0}}) {
+        const std::string w = wording(s);
+        for (const char *word : {"stream", "trickl", "chute", "mouth", "drip", "glisten"})
+            EXPECT_EQ(w.find(word), std::string::npos) << s.text << ": " << word;
+    }
+    EXPECT_EQ(wording({SAY_DETAIL, 212, 0}).find("the same way"), std::string::npos);
 }
 
 }  // namespace

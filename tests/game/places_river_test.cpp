@@ -261,3 +261,45 @@ TEST_F(River, TheStreamLooksLikeTheStream) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace game_test;
+
+class RiverAnswers : public GameTest {};
+
+// What a look names along the river is answered where it is named: the
+// river heard before it is seen, the banks and the gate seen from afar.
+TEST_F(RiverAnswers, ThingsTheLooksNameAnswer) {
+    expect_replies({
+        {628, "examine gate", {STOP, 3032, 0}},
+        {629, "examine gate", {STOP, 3031, 0}},
+        {629, "examine river", {STOP_ARG, 3262, 0}},
+        {630, "examine river", {STOP_ARG, 3262, 0}},
+        {630, "examine gate", {STOP_ARG, 3262, 1}},
+        {632, "examine path", {STOP_ARG, 3262, 2}},
+        {633, "examine bank", {STOP_ARG, 3262, 3}},
+        {633, "examine river", {STOP_ARG, 3262, 4}},
+        {634, "examine river", {STOP_ARG, 3262, 4}},
+        {635, "examine bank", {STOP_ARG, 3262, 5}},
+        {636, "examine bank", {STOP_ARG, 3262, 6}},
+    });
+    // The stair and the stream head are looked about.
+    for (const auto &[place, typed] : {std::pair{633, "examine stairway"}, std::pair{638, "examine head"}}) {
+        fresh_world(place);
+        EXPECT_TRUE(at_place(typed).texts.empty()) << place << " " << typed;
+        EXPECT_EQ(value[VAR_COMMAND_STATUS], 1) << place << " " << typed;
+    }
+}
+
+// The upper stream run names its stream once, in its name.
+TEST_F(RiverAnswers, UpperStreamRunNamesTheStreamOnce) {
+    fresh_world(637);
+    const std::string w = wording({SAY_DETAIL, 637, 0});
+    size_t n = 0;
+    for (size_t at = w.find("stream"); at != std::string::npos; at = w.find("stream", at + 1))
+        if ((at == 0 || !isalpha(static_cast<unsigned char>(w[at - 1]))) && !isalpha(static_cast<unsigned char>(w[at + 6]))) n++;
+    EXPECT_EQ(n, 1u) << w;
+}
+
+}  // namespace

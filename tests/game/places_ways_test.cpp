@@ -325,3 +325,46 @@ TEST_F(Ways, FeaturesTheDescriptionsName) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace game_test;
+
+class WaysAnswers : public GameTest {};
+
+// What a look names of the places round it, or of the place by another
+// name, is answered where it is named: a line of what can be made out
+// from here, or a look about for the place the player stands in.
+TEST_F(WaysAnswers, ThingsTheLooksNameAnswer) {
+    expect_replies({
+        {214, "examine stepwell", {STOP_ARG, 3261, 0}},
+        {214, "examine openings", {STOP_ARG, 3261, 1}},
+        {215, "examine plant", {STOP_ARG, 3261, 2}},
+        {215, "examine hollow", {TYPED, 2846, OBJ_PLANT}},
+        {217, "examine rim", {STOP_ARG, 3261, 3}},
+        {218, "examine rim", {STOP_ARG, 3261, 4}},
+        {222, "examine fork", {STOP_ARG, 3261, 5}},
+        {222, "examine ledge", {STOP_ARG, 3261, 6}},
+        {223, "examine stepwell", {STOP_ARG, 3261, 7}},
+        {216, "examine rim", {STOP, 3113, 0}},
+    });
+    const struct {
+        int place;
+        const char *typed;
+    } look_about[] = {{215, "examine rim"}, {218, "examine pit"}, {219, "examine fork"}, {223, "examine slope"}};
+    for (const auto &c : look_about) {
+        fresh_world(c.place);
+        EXPECT_TRUE(at_place(c.typed).texts.empty()) << c.place << " " << c.typed;
+        EXPECT_EQ(value[VAR_COMMAND_STATUS], 1) << c.place << " " << c.typed;
+    }
+}
+
+// The lizard's refusal after its one pass tells the rule that traps a
+// player and gives no advice that loses the firefly.
+TEST_F(WaysAnswers, LizardRefusalTellsTheTrap) {
+    const std::string w = wording({0, 1500, 0});
+    EXPECT_NE(w.find("vault landing"), std::string::npos) << w;
+    EXPECT_EQ(w.find("give"), std::string::npos) << w;
+}
+
+}  // namespace
