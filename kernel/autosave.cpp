@@ -143,7 +143,7 @@ static int kept_open(int &fd, const char *path, bool look, bool *fresh) {
     *fresh = false;
     if (fd >= 0 && (!look || still_there(fd))) return fd;
     close_file(fd);
-    fd = open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    fd = open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     *fresh = true;
     return fd;
 }
@@ -287,7 +287,7 @@ static int newer_copy(const char *orv, const char *orl, uint32_t *count) {
 static int write_copy(int c, const char *path) {
     copy_file &cf = copies[c];
     if (cf.fd < 0) {
-        cf.fd = open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        cf.fd = open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
         if (cf.fd < 0) return errno;
     }
     return write_at(cf.fd, last.rec.data(), last.rec.size(), 0);

@@ -40,13 +40,7 @@ void close_files();
 void orvcpy(char *buf, int offset);
 void log_printf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 
-// Vocabulary matching.
-extern int amatch;
-extern char arg1_word[WORD_SIZE];
-extern char arg2_word[WORD_SIZE];
-extern char arg3_word[WORD_SIZE];
-extern char orig[WORD_SIZE];
-extern char long_word[COMLINE_SIZE];
+// Vocabulary matching (its globals are declared in command.h).
 void vocab_forget();  // the decoded vocabulary is made again at the next lookup
 void find_word(int *type_out, int *refno_out, int *word_out, int n, int report);
 // Whether the last find_word matched its word exactly (not as an
@@ -58,20 +52,7 @@ int allowed(int refno, int grade);
 void report_typo(int word, int typed_length);
 int orvcmp(const char *typed, int entry);
 
-// Command reading.
-extern char comline[COMLINE_SIZE];
-extern char raw_comline[COMLINE_SIZE];
-extern char old_comline[COMLINE_SIZE];
-extern char **tp;           // words of the parsed line, ended by a null pointer
-extern char *separator;     // separator before each word
-extern int tindex;          // the next word to read
-extern char orig1[WORD_SIZE];
-extern char orig2[WORD_SIZE];
-extern char *say_buf;
-extern int *except_list;
-extern int except_count;
-extern int location_all;
-extern int type_all;
+// Command reading (its globals are declared in command.h).
 void parse();
 void command_preset(const char *word);  // the word list holds word alone with the cursor after it; null: empty
 // The reader as a run starts: no line, no words, no previous command, no

@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <string>
@@ -45,8 +46,15 @@ constexpr int PDATA_LIMIT = 1 << 20;  // the persistent file is a few bytes
 int write_whole(const char *path, const unsigned char *bytes, size_t len, bool sync) {
     char tmp[TEMP_NAME_SIZE];
     if (snprintf(tmp, sizeof tmp, "%s.tmp", path) >= int(sizeof tmp)) return -1;
-    FILE *f = fopen(tmp, "wb");
-    if (!f) return -1;
+    // Saved games and the persistent data are the player's alone.
+    const int fd = open(tmp, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) return -1;
+    FILE *f = fdopen(fd, "wb");
+    if (!f) {
+        close(fd);
+        unlink(tmp);
+        return -1;
+    }
     bool ok = fwrite(bytes, 1, len, f) == len;
     ok = fflush(f) == 0 && ok;
     if (sync) ok = fsync(fileno(f)) == 0 && ok;

@@ -78,7 +78,7 @@ TEST_F(PrivateDir, StartClosesWhatEarlierVersionsLeftOpen) {
     make_file(user + "/zendry.log", 0644);
     make_file(game + "/mine.orv", 0644);
     make_file(game + "/mine.orh", 0664);
-    make_file(game + "/_zendry.orl", 0640);
+    make_file(game + "/mine.orl", 0640);
     make_file(game + "/" + LOCK_NAME, 0666);
     make_file(other_dir + "/kept.txt", 0644);
     make_file(outside, 0644);
@@ -97,7 +97,7 @@ TEST_F(PrivateDir, StartClosesWhatEarlierVersionsLeftOpen) {
         {user + "/zendry.log", 0600},
         {game + "/mine.orv", 0600},
         {game + "/mine.orh", 0600},
-        {game + "/_zendry.orl", 0600},
+        {game + "/mine.orl", 0600},
         {game + "/" + LOCK_NAME, 0600},
         {other_dir, 0755},
         {other_dir + "/kept.txt", 0644},

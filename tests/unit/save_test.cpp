@@ -840,3 +840,19 @@ TEST_F(Save, PersistentDataKilledAtAnyMomentIsOldOrNew) {
 }
 
 }  // namespace
+
+// A saved game and the autosave's copies are made readable by
+// the player alone, whatever the process's umask lets through.
+TEST_F(Save, FilesMadeDuringPlayAreThePlayersAlone) {
+    const mode_t old = umask(022);
+    fill_image(1);
+    ASSERT_EQ(save_as("alpha"), 0);
+    fill_image(2);
+    ASSERT_EQ(autosave(), 0);
+    umask(old);
+    for (const char *name : {"alpha.orv", "_zendry.orv"}) {
+        struct stat st;
+        ASSERT_EQ(stat(name, &st), 0) << name;
+        EXPECT_EQ(st.st_mode & 0777, 0600u) << name;
+    }
+}
