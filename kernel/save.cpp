@@ -109,7 +109,7 @@ static int command_name(int code) {
         snprintf(name, sizeof name, "default");
         if (code == SPECIAL_DELETE_SAVE) snprintf(arg2_word, WORD_SIZE, "default");
     } else if (value[KV_ARG2] == -1 && code != SPECIAL_DELETE_SAVE) {
-        printf("*** Glitch! No save/restore name specified!\n");
+        glitch(stdout, "*** Glitch! No save/restore name specified!\n");
         return 3;
     } else {
         const char *from = arg2_word;

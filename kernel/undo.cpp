@@ -53,7 +53,7 @@ void save_changes() {
     if (!diffs) {
         diffs = static_cast<unsigned char *>(malloc(DIFFS_CHUNK));
         if (!diffs) {
-            fprintf(stderr, "GLITCH: Unable to allocate diffs array!\n");
+            glitch(stderr, "GLITCH: Unable to allocate diffs array!\n");
             return;
         }
         diffsz = DIFFS_CHUNK;
@@ -79,7 +79,7 @@ void save_changes() {
             if (dptr + 8 >= diffsz) {
                 unsigned char *more = static_cast<unsigned char *>(realloc(diffs, size_t(diffsz) + DIFFS_CHUNK));
                 if (!more) {
-                    fprintf(stderr, "GLITCH: Unable to re-allocate diffs array!\n");
+                    glitch(stderr, "GLITCH: Unable to re-allocate diffs array!\n");
                     dptr = start;  // never leave a command without its terminator
                     full = true;
                     return;
