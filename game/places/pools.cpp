@@ -27,8 +27,8 @@ cond_fold over_the_edge() { return cond(keyword(WORD_CLIMB, WORD_STAIRWELL, -1))
 constexpr row NARROW_ENTRY[] = {
     look(),
         reply({WORD_ENTRY}, 1453),
-        reply({WORD_FLOWSTONE, WORD_BALCONY}, 3109),
-        reply({WORD_DROP, WORD_INCLINE}, 3110),
+        reply({WORD_FLOWSTONE, WORD_BALCONY, WORD_DRAPES}, 3109),
+        reply({WORD_DROP, WORD_INCLINE, OBJ_LIQUID_1}, 3110),
         reply({PLACE_WELL_HEAD, PLACE_CEILING}, 3107, arg(0)),
         reply({WORD_CHIMNEY, WORD_OPENING, WORD_HOLE, WORD_WALL, PLACE_STREAMBED}, 3104, arg(WORD_CHIMNEY)),
         let({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, VAR_COMMAND_STATUS, 1),
@@ -59,6 +59,7 @@ constexpr row SIDE_GROTTO[] = {
         reply({WORD_SEARCH, PLACE_WELL_HEAD, PLACE_CEILING}, 3107, arg(1)),
         reply({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, 2903, arg(WORD_PASSAGE)),
         reply({WORD_DROP, WORD_INCLINE}, 3050),
+        reply({PLACE_GLINT_GROTTO}, 3545, arg(0)),
         ret(),
     end(),
     moving(),
@@ -84,6 +85,8 @@ constexpr row POOL_STAIR[] = {
         reply({PLACE_WELL_HEAD, PLACE_CEILING, OBJ_LIQUID_1}, 3102),
         reply({WORD_CRACK, WORD_HOLE, PLACE_STREAMBED, WORD_OUT}, 3104, arg_of(PLACE_STREAMBED)),
         reply({WORD_STAIRWELL}, 3489),
+        reply({WORD_ENTRY}, 3545, arg(2)),
+        reply({PLACE_GLINT_GROTTO}, 3545, arg(3)),
     end(),
     when(has_word(WORD_FILL_VESSEL).AND(has_any_word({OBJ_VESSEL_SMALL, OBJ_VESSEL_MEDIUM, OBJ_VESSEL_LARGE})),
          reply(3103)),
@@ -129,6 +132,7 @@ constexpr row UPPER_GROTTO[] = {
     look(),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
         reply({OBJ_FONT, WORD_SHADOWS}, 3100),
+        reply({PLACE_GLINT_GROTTO}, 3545, arg(4)),
         let({WORD_CAVERN}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -160,6 +164,7 @@ constexpr row PLUNGE_POOL[] = {
         reply({WORD_DOWN, OBJ_LIQUID_1, WORD_LIQUID}, 3092),
         reply({WORD_SPRAY}, 3093),
         reply({WORD_WALL, OBJ_NEST, WORD_HOLE}, 3094),
+        reply({WORD_BRINK}, 3545, arg(5)),
         let({WORD_STAIRWELL}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -239,6 +244,7 @@ constexpr row FALL_FOOT[] = {
         reply({WORD_WATERS}, 2952, arg(WORD_WATERS)),
         reply({PLACE_WELL_HEAD, PLACE_CEILING}, 3071),
         when(reliquary_away, reply(3072)),
+        reply({OBJ_LIQUID_1}, 3545, arg(8)),
         ret(),
     end(),
     moving(),
@@ -277,6 +283,8 @@ constexpr row FUME_CROSSING[] = {
         reply({WORD_WALL, OBJ_NEST}, 3094),
         reply({WORD_PIPE}, 1512, arg(1)),
         reply({PLACE_WELL_HEAD, PLACE_CEILING}, 3071),
+        reply({PLACE_CRAWL_CROSSING}, 3545, arg(9)),
+        reply({WORD_STAIRWELL}, 3545, arg(10)),
         let({PLACE_VENTS}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -291,8 +299,9 @@ constexpr row FUME_CROSSING[] = {
 };
 
 // The fume passage, the lower fume passage and the fume pocket: k[0] is
-// how the pipe looks there, k[1] marks the two junctions.
-constexpr int PIPE_VIEW = 0, JUNCTION = 1;
+// how the pipe looks there, k[1] marks the two junctions, k[2] the lower
+// passage where the fumes glow, k[3] the pocket.
+constexpr int PIPE_VIEW = 0, JUNCTION = 1, GLOWING = 2, BLIND_END = 3;
 
 int the_pipe_here() {
     say_stop_variant(1512, this_member().k[PIPE_VIEW]);
@@ -304,10 +313,10 @@ constexpr member FUME_PASSAGES[] = {
     {PLACE_FUME_PASSAGE, {1, 1},
      {go({WORD_NORTH}, PLACE_FUME_CROSSING), go({WORD_SOUTHEAST, WORD_SOUTHWEST}, PLACE_LOWER_FUME_PASSAGE),
       reply({PLACE_WINDOW_JUNCTION}, 1425), reply({WORD_PIPE}, 1297)}},
-    {PLACE_LOWER_FUME_PASSAGE, {1, 1},
+    {PLACE_LOWER_FUME_PASSAGE, {1, 1, 1, 0},
      {go({WORD_NORTH}, PLACE_FUME_PASSAGE), go({WORD_SOUTH, WORD_SOUTHEAST}, PLACE_FUME_POCKET),
       reply({WORD_PIPE}, 1297), reply({PLACE_WINDOW_JUNCTION}, 1425)}},
-    {PLACE_FUME_POCKET, {0, 0},
+    {PLACE_FUME_POCKET, {0, 0, 0, 1},
      {go({WORD_NORTH, WORD_OUT, WORD_PIPE, PLACE_WINDOW_JUNCTION}, PLACE_LOWER_FUME_PASSAGE)}},
 };
 
@@ -318,6 +327,13 @@ constexpr row FUME_PASSAGE[] = {
         reply({WORD_WALL, OBJ_NEST}, 3094),
         member_group(JUNCTION),
             let({PLACE_WINDOW_JUNCTION}, VAR_COMMAND_STATUS, 1),
+        end(),
+        member_group(GLOWING),
+            reply({WORD_LIGHT}, 3545, arg(12)),
+        end(),
+        member_group(BLIND_END),
+            reply({PLACE_BLIND_POCKET}, 3545, arg(15)),
+            reply({PLACE_WINDOW_JUNCTION}, 3545, arg(16)),
         end(),
         ret(),
     end(),
@@ -340,6 +356,7 @@ constexpr row FUME_SHAFT[] = {
         reply({WORD_WALL, OBJ_NEST}, 3094),
         reply({WORD_CHIMNEY}, 3066),
         reply({WORD_PIPE}, 1512, arg(2)),
+        reply({PLACE_CRAWL_CROSSING}, 3545, arg(11)),
         let({PLACE_WINDOW_JUNCTION}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
@@ -385,6 +402,8 @@ constexpr row STREAM_GALLERY[] = {
     look(),
         reply({WORD_CHIMNEY}, 1849, arg_of(VAR_ARG2)),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
+        reply({PLACE_WEST_END_OF_GALLERY}, 3545, arg(13)),
+        reply({WORD_POOL}, 3545, arg(14)),
         ret(),
     end(),
     moving(),
@@ -415,6 +434,7 @@ constexpr row UPSTREAM_POOL[] = {
         reply({WORD_DOORWAY, WORD_CURRENT}, 1849, arg_of(VAR_ARG2)),
         reply({WORD_POOL}, 1453),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2902, arg(WORD_PASSAGE)),
+        reply({PLACE_WEST_END_OF_GALLERY}, 3545, arg(17)),
         ret(),
     end(),
     moving(),
@@ -452,6 +472,7 @@ constexpr row CRAWLWAY_START[] = {
     look(),
         reply({WORD_OPENING, WORD_WALL, WORD_HOLE}, 3097, arg(WORD_OPENING)),
         reply({OBJ_TRAPDOOR}, 3096),
+        reply({PLACE_GLINT_GROTTO}, 3545, arg(1)),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2903, arg(WORD_PASSAGE)),
         let({PLACE_BURROW}, VAR_COMMAND_STATUS, 1),
         ret(),
@@ -564,7 +585,11 @@ constexpr row QUIET_POCKET[] = {
                        WORD_READ}).AND(has_any_word({WORD_ROCK, OBJ_LETTERING, WORD_STONE, WORD_ROCKFALL, WORD_LABEL,
                                                      OBJ_MARKS})),
          call(p702)),
-    ret({WORD_LOOK}),
+    look(),
+        reply({PLACE_BLIND_POCKET}, 3545, arg(6)),
+        reply({WORD_HOLLOW}, 3545, arg(7)),
+        ret(),
+    end(),
     moving(),
         go({WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST,
             WORD_NORTHWEST, WORD_BACK},

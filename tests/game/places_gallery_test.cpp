@@ -205,6 +205,19 @@ TEST_F(Gallery, GalleryRows) {
     EXPECT_EQ(wording({0, 2844, 0}), wording({ARG, 2844, 2}));
 }
 
+// From anywhere along the gallery the creeper, down in the hall, answers a
+// look as it stands: withered, halfway up, or grown past the gallery.
+TEST_F(Gallery, TheCreeperSeenFromTheGallery) {
+    for (int place : {439, 440, 441, 442}) {
+        for (int state : {0, 1, 2}) {
+            SCOPED_TRACE(place * 10 + state);
+            check_place(place, {{creeper(state), line({WORD_LOOK, 139}), place, {{TYPED, 3547, 139}}}});
+        }
+    }
+    EXPECT_NE(wording({ARG, 3547, 0}), wording({ARG, 3547, 1}));
+    EXPECT_NE(wording({ARG, 3547, 1}), wording({ARG, 3547, 2}));
+}
+
 // --- The creeper hall (443) -------------------------------------------------
 
 TEST_F(Gallery, CreeperHallExits) {
