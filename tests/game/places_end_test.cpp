@@ -238,4 +238,20 @@ TEST_F(End, NamedFeaturesAnswerALook) {
     expect_replies(cases);
 }
 
+// What the descriptions of the crag and the last ledge name answers a look
+// typed in full.
+TEST_F(End, NamedThingsAnswerExamine) {
+    expect_replies({
+        {447, "examine lip", {STOP_ARG, 3515, 0}},
+        {447, "examine path", {STOP_ARG, 3515, 1}},
+        {448, "examine path", {STOP_ARG, 3515, 1}},
+        {449, "examine path", {STOP_ARG, 3515, 1}},
+        {448, "examine watchpost", {STOP_ARG, 3515, 2}},
+        {449, "examine post", {STOP_ARG, 3515, 3}},
+        {449, "examine watchpost", {STOP_ARG, 3515, 4}},
+        {672, "examine cloud", {STOP_ARG, 2393, 1}},
+        {672, "examine grate", {STOP, 2882, 0}},
+    });
+}
+
 }  // namespace
