@@ -240,7 +240,7 @@ constexpr row HOARD_DOOR[] = {
 constexpr row HOARD[] = {
     rewrite(OBJ_DOOR, OBJ_HOARD_DOORS),
     look(),
-        reply({WORD_BONES}, 1849, arg_of(VAR_ARG2)),
+        reply({WORD_BONES}, 3513, arg(15)),
         reply({OBJ_VAULT_DOOR}, 3513, arg(7)),
         reply({PLACE_WEST_END_OF_GALLERY}, 3513, arg(8)),
         reply({WORD_LEDGE}, 3513, arg(9)),
@@ -295,7 +295,7 @@ int look_above_the_hoard() { return run<ABOVE_THE_HOARD>(); }
 constexpr row HOARD_GALLERY[] = {
     rewrite_shown(OBJ_DOOR, OBJ_TRAP),
     look(),
-        reply({WORD_RUNGS}, 1849, arg_of(VAR_ARG2)),
+        reply({WORD_RUNGS}, 3513, arg(16)),
         reply({PLACE_WEST_END_OF_GALLERY}, 3513, arg(10)),
         reply({WORD_LEDGE}, 3513, arg(12)),
         call(look_above_the_hoard),

@@ -219,8 +219,8 @@ TEST_F(End, LimboAndWings) {
 TEST_F(End, NamedFeaturesAnswerALook) {
     const std::vector<feature_reply> cases = {
         {447, "examine sky", {STOP_ARG, 2019, 12}},
-        {447, "examine crag", {STOP_ARG, 2033, 921}},
-        {448, "examine crag", {STOP_ARG, 2033, 921}},
+        {447, "examine crag", {STOP_ARG, 3515, 5}},
+        {448, "examine crag", {STOP_ARG, 3515, 5}},
         {449, "examine sky", {STOP_ARG, 2019, 12}},
         {450, "examine sky", {STOP_ARG, 2019, 12}},
         {450, "examine hole", {STOP_ARG, 2903, 893}},
