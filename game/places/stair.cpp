@@ -14,12 +14,15 @@ namespace {
 
 // --- The two rims of the abyss (465, 466) ------------------------------------
 
+// The west rim looks into the whirling cave, the other rim towards the lake.
+constexpr int CAVE_SIDE = 0, LAKE_SIDE = 1;
+
 // Places 465: west rim of the abyss; 466: rim.
 constexpr member RIMS[] = {
-    {PLACE_WEST_RIM_OF_ABYSS, {},
+    {PLACE_WEST_RIM_OF_ABYSS, {1, 0},
      {go({WORD_EAST, WORD_CROSS, PLACE_RIM}, PLACE_RIM),
       go({WORD_WEST, WORD_NORTH, WORD_SOUTH, WORD_NORTHWEST, WORD_SOUTHWEST}, PLACE_WHIRLING_CAVE)}},
-    {PLACE_RIM, {},
+    {PLACE_RIM, {0, 1},
      {go({WORD_WEST, WORD_CROSS, PLACE_RIM}, PLACE_WEST_RIM_OF_ABYSS),
       go({WORD_SOUTH, WORD_SOUTHEAST, WORD_EAST, PLACE_FAR_SHORE}, PLACE_FAR_SHORE)}},
 };
@@ -36,6 +39,12 @@ constexpr row RIM[] = {
         reply({PLACE_RIM}, 2950),
         reply({PLACE_STREAMBED, WORD_STREAM}, 2953),
         reply({WORD_ECHO}, 1359),
+        member_group(CAVE_SIDE),
+            reply({WORD_HOLLOW}, 3513, arg(0)),
+        end(),
+        member_group(LAKE_SIDE),
+            reply({WORD_SHORE, PLACE_FAR_SHORE}, 3513, arg(1)),
+        end(),
         ret(),
     end(),
     when(leaps_into_the_abyss, death(1718)),
@@ -140,6 +149,7 @@ constexpr row WINDING_STAIR_CELL[] = {
         end(),
         member_group(HIGH_VIEW),
             reply({WORD_OUT, WORD_LOOKOUT, PLACE_FOOTBRIDGE, WORD_STREAM, WORD_ARROWSLITS}, 3142, arg(1)),
+            reply({OBJ_HOARD_DOORS, OBJ_DOOR}, 3513, arg(2)),
         end(),
         member_group(STAIRWAY),
             let({PLACE_STAIRWAY}, VAR_COMMAND_STATUS, 1),
@@ -230,7 +240,10 @@ constexpr row HOARD_DOOR[] = {
 constexpr row HOARD[] = {
     rewrite(OBJ_DOOR, OBJ_HOARD_DOORS),
     look(),
-        reply({WORD_BONES}, 1849, arg_of(VAR_ARG2)),
+        reply({WORD_BONES}, 3513, arg(15)),
+        reply({OBJ_VAULT_DOOR}, 3513, arg(7)),
+        reply({PLACE_WEST_END_OF_GALLERY}, 3513, arg(8)),
+        reply({WORD_LEDGE}, 3513, arg(9)),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 3062),
         reply({OBJ_HOARD_DOORS}, 3063),
         reply({PLACE_CEILING, WORD_UP}, 2019, arg(15)),
@@ -273,6 +286,7 @@ constexpr row ABOVE_THE_HOARD[] = {
     reply({WORD_WALL}, 3307),
     reply({PLACE_LADDER_TOP, WORD_BALCONY}, 3073),
     reply({WORD_DOWN}, 3244),
+    reply({PLACE_HOARD}, 3513, arg(11)),
 };
 
 int look_above_the_hoard() { return run<ABOVE_THE_HOARD>(); }
@@ -281,7 +295,9 @@ int look_above_the_hoard() { return run<ABOVE_THE_HOARD>(); }
 constexpr row HOARD_GALLERY[] = {
     rewrite_shown(OBJ_DOOR, OBJ_TRAP),
     look(),
-        reply({WORD_RUNGS}, 1849, arg_of(VAR_ARG2)),
+        reply({WORD_RUNGS}, 3513, arg(16)),
+        reply({PLACE_WEST_END_OF_GALLERY}, 3513, arg(10)),
+        reply({WORD_LEDGE}, 3513, arg(12)),
         call(look_above_the_hoard),
         ret(),
     end(),
@@ -309,6 +325,8 @@ constexpr row HOARD_LEDGE[] = {
     clear_flag(PLACE_HEART_OF_THICKET, PFLAG_HINT_AVAILABLE),
     look(),
         reply({WORD_LEDGE}, 3245),
+        reply({PLACE_WEST_END_OF_GALLERY}, 3513, arg(13)),
+        reply({WORD_SMOKE}, 3513, arg(14)),
         call(look_above_the_hoard),
         ret(),
     end(),
@@ -359,7 +377,7 @@ constexpr row WELL_HEAD[] = {
     rewrite_shown(OBJ_DOOR, OBJ_TRAP),
     look(),
         reply({WORD_STAIRWELL}, 1849, arg_of(VAR_ARG2)),
-        reply({PLACE_WELL_HEAD}, 2532),
+        reply({PLACE_WELL_HEAD, WORD_GO}, 2532),
         reply({WORD_NAVE}, 2756),
         reply({WORD_DOWN, WORD_ROOTS, OBJ_LADDER}, 2647, arg(0)),
         reply({PLACE_EAST_THICKET}, 2647, arg(1)),
@@ -432,6 +450,7 @@ constexpr row TIMED_STAIR[] = {
         reply({WORD_WALL}, 3307),
         reply({WORD_OUT, WORD_WATERS, WORD_CLIFF, WORD_LOOKOUT, WORD_ARROWSLITS}, 3142, arg(2)),
         reply({OBJ_STEPS}, 2748),
+        reply({OBJ_DOOR, OBJ_HOARD_DOORS}, 3513, arg(3)),
         ret(),
     end(),
     when([] { return cond(cond(anyof(WORD_CLIMB, OBJ_STEPS, -1)).AND(anyof(WORD_UP, WORD_DOWN,
@@ -492,6 +511,7 @@ constexpr row GATEHOUSE[] = {
                 let_variant(3301, 0),
             end(),
         end(),
+        reply({PLACE_GATEHOUSE}, 3513, arg(4)),
         let({PLACE_STAIRWAY}, VAR_COMMAND_STATUS, 1),
         // The idol and the arrow slits are seen only through the open gate.
         group({OBJ_IDOL, WORD_ARROWSLITS}),
@@ -525,6 +545,8 @@ constexpr row YARD[] = {
     reply({WORD_ARROWSLITS}, 2610),
     look(),
         reply({WORD_SKY}, 2029),
+        reply({PLACE_YARD}, 3513, arg(6)),
+        reply({PLACE_GATEHOUSE}, 3513, arg(5)),
         reply({PLACE_CEILING, WORD_UP}, 2019, arg(16)),
         reply({PLACE_LADDER_TOP, WORD_BALCONY}, 3073),
         reply({OBJ_JEWEL}, 2635),

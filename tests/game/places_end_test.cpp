@@ -219,8 +219,8 @@ TEST_F(End, LimboAndWings) {
 TEST_F(End, NamedFeaturesAnswerALook) {
     const std::vector<feature_reply> cases = {
         {447, "examine sky", {STOP_ARG, 2019, 12}},
-        {447, "examine crag", {STOP_ARG, 2033, 921}},
-        {448, "examine crag", {STOP_ARG, 2033, 921}},
+        {447, "examine crag", {STOP_ARG, 3515, 5}},
+        {448, "examine crag", {STOP_ARG, 3515, 5}},
         {449, "examine sky", {STOP_ARG, 2019, 12}},
         {450, "examine sky", {STOP_ARG, 2019, 12}},
         {450, "examine hole", {STOP_ARG, 2903, 893}},
@@ -236,6 +236,22 @@ TEST_F(End, NamedFeaturesAnswerALook) {
         {672, "examine ledge", {STOP_ARG, 2393, 1}},
     };
     expect_replies(cases);
+}
+
+// What the descriptions of the crag and the last ledge name answers a look
+// typed in full.
+TEST_F(End, NamedThingsAnswerExamine) {
+    expect_replies({
+        {447, "examine lip", {STOP_ARG, 3515, 0}},
+        {447, "examine path", {STOP_ARG, 3515, 1}},
+        {448, "examine path", {STOP_ARG, 3515, 1}},
+        {449, "examine path", {STOP_ARG, 3515, 1}},
+        {448, "examine watchpost", {STOP_ARG, 3515, 2}},
+        {449, "examine post", {STOP_ARG, 3515, 3}},
+        {449, "examine watchpost", {STOP_ARG, 3515, 4}},
+        {672, "examine cloud", {STOP_ARG, 2393, 1}},
+        {672, "examine grate", {STOP, 2882, 0}},
+    });
 }
 
 }  // namespace

@@ -454,4 +454,29 @@ TEST_F(Ladder, FeaturesTheDescriptionsName) {
     });
 }
 
+// What the descriptions name farther off, or by another word, answers a
+// look typed in full; the water roaring below the brink is answered only
+// while the player has no water of their own at hand.
+TEST_F(Ladder, NamedThingsAnswerExamine) {
+    expect_replies({
+        {452, "examine antechamber", {STOP_ARG, 3514, 0}},
+        {452, "examine sluice", {STOP_ARG, 3514, 1}},
+        {452, "examine labyrinth", {STOP_ARG, 3514, 2}},
+        {453, "examine basin", {STOP_ARG, 3514, 3}},
+        {461, "examine crossways", {STOP_ARG, 3514, 4}},
+        {461, "examine grotto", {STOP_ARG, 3514, 5}},
+        {462, "examine water", {STOP_ARG, 3514, 6}},
+        {462, "examine drop", {STOP_ARG, 2478, 1}},
+        {463, "examine drop", {STOP_ARG, 2478, 1}},
+        {463, "examine brink", {STOP, 3081, 0}},
+        {464, "examine stairhead", {STOP_ARG, 3514, 7}},
+        {464, "examine ledge", {STOP_ARG, 3514, 8}},
+        {464, "examine drop", {STOP_ARG, 3514, 8}},
+    });
+    fresh_world(462);
+    carry(OBJ_LIQUID_1);
+    // The player's own water is left to be described as carried.
+    for (const said &t : at_place("examine water").texts) EXPECT_NE(t.text, 3514);
+}
+
 }  // namespace

@@ -495,7 +495,36 @@ TEST_F(Stair, GatehouseAndYardRows) {
 TEST_F(Stair, FeaturesTheDescriptionsName) {
     constexpr int ON = 3245;
     expect_looks({
-        {476, 999, ON}, {473, 1059, 1849}, {474, 934, 1849}, {475, 935, 2647}, {479, 1136, 2029}, {466, 999, ON}, {475, 981, 1849}, {471, 953, 3142}, {477, 953, 3142},
+        {476, 999, ON}, {473, 1059, 3513}, {474, 934, 3513}, {475, 935, 2647}, {479, 1136, 2029}, {466, 999, ON}, {475, 981, 1849}, {471, 953, 3142}, {477, 953, 3142},
+    });
+}
+
+// What the descriptions name farther off, or by another word, answers a
+// look typed in full: the cave and the lake seen from the rims, the doors
+// above and below the stairs, the gatehouse and the yard, the hoard, its
+// gallery and its ledge seen from one another.
+TEST_F(Stair, NamedThingsAnswerExamine) {
+    expect_replies({
+        {465, "examine cave", {STOP_ARG, 3513, 0}},
+        {466, "examine lake", {STOP_ARG, 3513, 1}},
+        {466, "examine shore", {STOP_ARG, 3513, 1}},
+        {471, "examine doors", {STOP_ARG, 3513, 2}},
+        {471, "examine slit", {STOP_ARG, 3142, 1}},
+        {477, "examine door", {STOP_ARG, 3513, 3}},
+        {477, "examine slit", {STOP_ARG, 3142, 2}},
+        {478, "examine gatehouse", {STOP_ARG, 3513, 4}},
+        {479, "examine gatehouse", {STOP_ARG, 3513, 5}},
+        {479, "examine yard", {STOP_ARG, 3513, 6}},
+        {473, "examine vault", {STOP_ARG, 3513, 7}},
+        {473, "examine gallery", {STOP_ARG, 3513, 8}},
+        {473, "examine ledge", {STOP_ARG, 3513, 9}},
+        {474, "examine gallery", {STOP_ARG, 3513, 10}},
+        {474, "examine hoard", {STOP_ARG, 3513, 11}},
+        {476, "examine hoard", {STOP_ARG, 3513, 11}},
+        {474, "examine ledge", {STOP_ARG, 3513, 12}},
+        {476, "examine gallery", {STOP_ARG, 3513, 13}},
+        {476, "examine smoke", {STOP_ARG, 3513, 14}},
+        {475, "examine head", {STOP, 2532, 0}},
     });
 }
 
