@@ -215,8 +215,8 @@ constexpr row HEART[] = {
     end(),
     look(),
         reply({PLACE_LABYRINTH_673}, 3288, arg(3)),
-        // Looking at the chamber is looking about.
-        let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
+        // Looking at the chamber, or the heart, is looking about.
+        let({PLACE_LAKESIDE_CHAMBER, PLACE_EAST_THICKET}, VAR_COMMAND_STATUS, 1),
         ret(),
     end(),
     moving(),

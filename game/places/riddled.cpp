@@ -814,11 +814,12 @@ constexpr row STEEP_PASSAGE[] = {
         let({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, VAR_COMMAND_STATUS, 1),
         reply({WORD_WALL}, 2911),
         reply({PLACE_NARROWS}, 3509, arg_of(VAR_ARG2)),
+        reply({WORD_HOLLOW}, 3531, arg(0)),
         ret(),
     end(),
     moving(),
         go({WORD_UP, PLACE_NARROWS}, PLACE_NARROWS),
-        go({WORD_DOWN}, PLACE_SUMP),
+        go({WORD_DOWN, WORD_HOLLOW}, PLACE_SUMP),
         call({WORD_TUNNEL, WORD_PASSAGE, PLACE_CORRIDOR}, p329, ref(PLACE_NARROWS), ref(WORD_UP), ref(PLACE_SUMP),
              ref(WORD_DOWN)),
     end(),
@@ -827,6 +828,11 @@ constexpr row STEEP_PASSAGE[] = {
 
 // Place 293: sump.
 constexpr row SUMP[] = {
+    // The sump is where the player stands.
+    look(),
+        let({WORD_HOLLOW}, VAR_COMMAND_STATUS, 1),
+        ret(),
+    end(),
     moving(),
         go({WORD_UP, WORD_OUT, PLACE_CORRIDOR}, PLACE_STEEP_PASSAGE),
         go({PLACE_NARROWS}, PLACE_NARROWS),
@@ -1051,6 +1057,7 @@ constexpr row TABLET_ALCOVE[] = {
         reply({PLACE_TABLET_ALCOVE}, 3159),
         reply({WORD_BASALT}, 3160),
         reply({WORD_CUBBY, WORD_WALL}, 3161),
+        reply({WORD_LIGHT}, 3531, arg(1)),
         reply({PLACE_GLOW_END}, 3511, arg(2)),
         reply({WORD_DOORWAY}, 3511, arg(8)),
         ret(),
@@ -1107,6 +1114,7 @@ constexpr row EXCHANGE_GROTTO[] = {
         reply({WORD_DIRT}, 3001),
         reply({WORD_ARCH}, 3002),
         let({PLACE_GLINT_GROTTO}, VAR_COMMAND_STATUS, 1),
+        reply({WORD_LIGHT}, 3531, arg(2)),
         reply({PLACE_GLOW_END}, 3511, arg(2)),
         ret(),
     end(),

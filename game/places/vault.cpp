@@ -25,7 +25,7 @@ constexpr row TABLET_STEPS[] = {
         reply({OBJ_STEPS}, 2748),
         reply({PLACE_TABLET_STEPS, WORD_WALL}, 2749),
         reply({WORD_ROCK}, 2037, arg(WORD_ROCK)),
-        reply({WORD_OPENING}, 2960),
+        reply({WORD_OPENING, PLACE_STEPWELL}, 2960),
         reply({WORD_DOWN}, 2478, arg(1)),
         let({PLACE_LAKESIDE_CHAMBER}, VAR_COMMAND_STATUS, 1),
         ret(),
@@ -43,7 +43,8 @@ constexpr row TABLET_STEPS[] = {
 // Place 375: scree pocket.
 constexpr row SCREE_POCKET[] = {
     look(),
-        reply({WORD_QUILL, WORD_WALL}, 3105),
+        reply({WORD_QUILL, WORD_WALL, WORD_ROCKFALL}, 3105),
+        let({PLACE_BLIND_POCKET}, VAR_COMMAND_STATUS, 1),
         reply({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, 2903, arg(WORD_PASSAGE)),
         when(object_not_near(OBJ_BALL), reply({OBJ_BALL}, 3106)),
         when(object_not_near(OBJ_VASE), reply({OBJ_VASE, WORD_PORCELAIN}, 3106)),
@@ -183,6 +184,7 @@ constexpr row MARKED_END[] = {
 constexpr row THREE_WAYS[] = {
     look(),
         reply({WORD_PASSAGE, PLACE_CORRIDOR, WORD_TUNNEL}, 2902, arg(WORD_PASSAGE)),
+        reply({OBJ_STEPS}, 3528, arg(0)),
         ret(),
     end(),
     moving(),

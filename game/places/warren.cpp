@@ -153,7 +153,7 @@ constexpr row SIDE_OF_THE_WARREN[] = {
 constexpr row TANGLE_FORK[] = {
     look(),
         let({WORD_HALL}, VAR_COMMAND_STATUS, 1),
-        let({PLACE_TANGLE_FORK}, VAR_COMMAND_STATUS, 1),
+        let({PLACE_TANGLE_FORK, PLACE_CROSSROADS}, VAR_COMMAND_STATUS, 1),
         reply({WORD_PASSAGE, WORD_TUNNEL, PLACE_CORRIDOR}, 2908),
         reply({PLACE_TANGLE_362}, 3508, arg(5)),
         ret(),

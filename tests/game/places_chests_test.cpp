@@ -193,7 +193,14 @@ TEST_F(Chests, TheHourglass) {
         {nullptr, line({929}), 491, detail},
         {nullptr, line({WORD_LOOK, 171}), 491, {{STOP, 2748, 0}}, 1, 1},
         {nullptr, line({WORD_LOOK, 902}), 491, {{STOP_ARG, 2902, 897}}, 1, 1},
+        // The running sand is only heard, and does not bring the hourglass
+        // out; once the hourglass stands here, the sand is its own.
+        {nullptr, line({WORD_LOOK, WORD_SAND}), 491, {{STOP_ARG, 3529, 2}}},
+        {hourglass_here, line({WORD_LOOK, WORD_SAND}), 491, detail},
     });
+    fresh_world(491);
+    at_place(line({WORD_LOOK, WORD_SAND}));
+    EXPECT_NE(location[163], 491);
     // The reveal: here, seen, at rest, and the room told so.
     fresh_world(491);
     at_place(line({WORD_LOOK, 163}));

@@ -158,4 +158,21 @@ TEST_F(Warren, ForkFourWaysAndBlindCrawl) {
     });
 }
 
+// A lost player is turned back from burrow after burrow: the refusal comes
+// in turns, so that two refused ways in a row read differently.
+TEST_F(Warren, RefusedWaysTakeTurnsInTheirWording) {
+    fresh_world(228);
+    std::vector<std::string> shown;
+    for (int word : {752, 750, 746}) {
+        zap_text();
+        const outcome o = turn(line({word}));
+        shown.push_back(support::Session::pending());
+        EXPECT_NE(std::find(o.texts.begin(), o.texts.end(), said{STOP, 1345, 0}), o.texts.end()) << word;
+        EXPECT_EQ(value[VAR_HERE], 228) << word;
+    }
+    EXPECT_NE(shown[0], shown[1]);
+    EXPECT_NE(shown[1], shown[2]);
+    EXPECT_NE(shown[0], shown[2]);
+}
+
 }  // namespace
