@@ -631,11 +631,13 @@ void resume_transcript(uint32_t key) {
 
 // The name beside the autosave that its unreadable files are kept under:
 // its own name and "-unread", then "-unread-2" and on, the first that no
-// file of ours has yet.
+// file of ours has yet. The autosave's name is a short one of the game's
+// own, so the stem always has room for the suffix.
 static void unread_stem(char (&stem)[80]) {
-    char base[80];
-    snprintf(base, sizeof base, "%s", save_name);
-    const size_t n = strlen(base);
+    char base[64];
+    size_t n = strnlen(save_name, sizeof base - 1);
+    memcpy(base, save_name, n);
+    base[n] = 0;
     if (n > 4 && strcmp(base + n - 4, ".orv") == 0) base[n - 4] = 0;
     for (int k = 1; k < 1000; k++) {
         if (k == 1)
