@@ -122,7 +122,7 @@ constexpr row HONEYCOMB_CELL[] = {
         reply({WORD_TILES}, 3033),
         reply(all({WORD_TAKE, WORD_COLUMNS}), 3035),
     end(),
-        look(),
+    look(),
         member_group(LOOK_936),
             reply({WORD_WALL}, 3429),
         end(),
@@ -130,7 +130,7 @@ constexpr row HONEYCOMB_CELL[] = {
             reply({WORD_MAZE}, 3263, arg(5)),
             reply({WORD_SHELF}, 3263, arg(6)),
         end(),
-                // What every cell's look names is answered alike in every cell (a
+        // What every cell's look names is answered alike in every cell (a
         // cell named is looked about, as every chamber is).
         reply({WORD_TILES}, 3033),
         reply({WORD_COLUMNS}, 3036),

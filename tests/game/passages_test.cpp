@@ -306,6 +306,19 @@ TEST_F(Passages, CorridorAndHoneycombLooks) {
               (std::vector<said>{{STOP, 3037, 0}}));
 }
 
+// A lost player turned back again and again in the honeycomb hears the
+// refusal in its three wordings in turn.
+TEST_F(Passages, HoneycombRefusalVaries) {
+    fresh_world(652);
+    std::set<std::string> wordings;
+    for (int i = 0; i < 3; i++) {
+        zap_text();
+        EXPECT_EQ(at_place(line({NORTH})).texts, (std::vector<said>{{TYPED, 2425, VAR_ARG1}}));
+        wordings.insert(support::Session::pending());
+    }
+    EXPECT_EQ(wordings.size(), 3u);
+}
+
 // The honeycomb through dispatch: every compass way a cell has no exit for
 // is refused naming that way, typed alone or after "go"; a jump down is a
 // fall, a jump alone nothing; whatever is put down is lost.
