@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "input.h"
@@ -259,32 +257,74 @@ constexpr int WHOLE_WORD_LENGTH = 4;
 // browser reads, never prose that the player sees.
 constexpr int PAGE_TEXTS[] = {3534, 3536, 3538, 3540, 3542, 3544, 3560, 3562};
 
-std::unordered_set<std::string> printed;
+// The words are kept as 64-bit hashes in an open-addressed table, 0 for an
+// empty slot: reading every text is then one pass with no allocation per
+// word. A typed word the game never prints is taken for a printed one only
+// if their hashes meet: with some ten thousand words, about once in 2^50.
+std::vector<uint64_t> printed;
+size_t printed_count = 0;
+bool printed_ready = false;  // built on the first word typed that is not in the vocabulary as it stands
+
+constexpr uint64_t FNV_OFFSET = 14695981039346656037ull, FNV_PRIME = 1099511628211ull;
+
+inline uint64_t hash_step(uint64_t h, int c) { return (h ^ uint64_t(c)) * FNV_PRIME; }
+inline uint64_t stored(uint64_t h) { return h ? h : 1; }
 
 inline bool letter_byte(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0x80; }
+
+void printed_insert(uint64_t h);
+
+void printed_grow() {
+    std::vector<uint64_t> old = std::move(printed);
+    printed.assign(old.empty() ? 16384 : old.size() * 2, 0);
+    printed_count = 0;
+    for (uint64_t h : old)
+        if (h) printed_insert(h);
+}
+
+void printed_insert(uint64_t h) {
+    if (2 * (printed_count + 1) > printed.size()) printed_grow();
+    const size_t mask = printed.size() - 1;
+    for (size_t i = size_t(h) & mask;; i = (i + 1) & mask) {
+        if (printed[i] == h) return;
+        if (printed[i] == 0) {
+            printed[i] = h;
+            printed_count++;
+            return;
+        }
+    }
+}
 
 // Adds the words of the text at database offset p: its switch tables and
 // the records of the texts it says inside itself are passed over.
 void add_printed(int p) {
     if (p <= 0) return;
-    std::string w;
+    uint64_t h = FNV_OFFSET;
+    bool in_word = false;
     for (; p < text_size; p++) {
         int c = get_char(p);
         if (letter_byte(c)) {
-            w += char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            h = hash_step(h, c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            in_word = true;
             continue;
         }
-        if (!w.empty()) printed.insert(w);
-        w.clear();
+        if (in_word) printed_insert(stored(h));
+        h = FNV_OFFSET;
+        in_word = false;
         if (c == 0) break;
         if (c == TC_NEST) p += 3;
         if (c == TC_SWITCH) p += 1 + 2 * get_char(p + 1);
     }
-    if (!w.empty()) printed.insert(w);
+    if (in_word) printed_insert(stored(h));
 }
 
+// Reading every text takes a moment, so it waits until a typed word needs
+// it: a game of words typed as the vocabulary spells them never pays for it.
 void printed_build() {
-    printed.clear();
+    if (printed_ready) return;
+    printed_ready = true;
+    printed.assign(16384, 0);
+    printed_count = 0;
     for (int r = 0; r <= LAST_TEXT; r++) {
         if (std::find(std::begin(PAGE_TEXTS), std::end(PAGE_TEXTS), r) != std::end(PAGE_TEXTS)) continue;
         add_printed(textadr[r]);
@@ -296,7 +336,17 @@ void printed_build() {
     }
 }
 
-bool is_printed(const unsigned char *typed) { return printed.count(reinterpret_cast<const char *>(typed)) > 0; }
+// The typed word is in lower case already, as the reader keeps it.
+bool is_printed(const unsigned char *typed) {
+    printed_build();
+    uint64_t h = FNV_OFFSET;
+    for (const unsigned char *c = typed; *c; c++) h = hash_step(h, *c);
+    h = stored(h);
+    const size_t mask = printed.size() - 1;
+    for (size_t i = size_t(h) & mask; printed[i]; i = (i + 1) & mask)
+        if (printed[i] == h) return true;
+    return false;
+}
 
 // Whether one word is the other with a plural ending, "s" or "es".
 bool plural_pair(const unsigned char *a, int al, const unsigned char *b, int bl) {
@@ -321,17 +371,16 @@ void plural_candidates(const typed_word &t, std::vector<int16_t> &out) {
 void ensure_built() {
     if (vt.ready) return;
     vocab_build();
-    printed_build();
 }
 
 }  // namespace
 
-void vocab_forget() { vt.ready = false; }
-
-bool printed_word(const char *word) {
-    ensure_built();
-    return printed.count(word) > 0;
+void vocab_forget() {
+    vt.ready = false;
+    printed_ready = false;
 }
+
+bool printed_word(const char *word) { return is_printed(reinterpret_cast<const unsigned char *>(word)); }
 
 int gcmp(const unsigned char *a, const unsigned char *b) {
     int n = 1;
