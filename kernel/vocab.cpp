@@ -253,8 +253,9 @@ void candidates(const typed_word &t, int bar, std::vector<int16_t> &out) {
 
 constexpr int WHOLE_WORD_LENGTH = 4;
 
-// The page texts of the browser display: markup and script that the
-// browser reads, never prose that the player sees.
+// The page texts of the browser display: prose the player sees (the
+// welcome, the button labels, the closing line) with a few HTML tags, whose
+// insides are not words of the game.
 constexpr int PAGE_TEXTS[] = {3534, 3536, 3538, 3540, 3542, 3544, 3560, 3562};
 
 // The words are kept as 64-bit hashes in an open-addressed table, 0 for an
@@ -296,14 +297,21 @@ void printed_insert(uint64_t h) {
 }
 
 // Adds the words of the text at database offset p: its switch tables and
-// the records of the texts it says inside itself are passed over.
-void add_printed(int p) {
+// the records of the texts it says inside itself are passed over, and with
+// markup the insides of its HTML tags.
+void add_printed(int p, bool markup = false) {
     if (p <= 0) return;
     uint64_t h = FNV_OFFSET;
-    bool in_word = false;
+    bool in_word = false, in_tag = false;
     for (; p < text_size; p++) {
         int c = get_char(p);
-        if (letter_byte(c)) {
+        if (c == 0) break;
+        if (in_tag) {
+            in_tag = c != '>';
+            continue;
+        }
+        if (markup && c == '<') in_tag = true;
+        if (!in_tag && letter_byte(c)) {
             h = hash_step(h, c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
             in_word = true;
             continue;
@@ -311,7 +319,6 @@ void add_printed(int p) {
         if (in_word) printed_insert(stored(h));
         h = FNV_OFFSET;
         in_word = false;
-        if (c == 0) break;
         if (c == TC_NEST) p += 3;
         if (c == TC_SWITCH) p += 1 + 2 * get_char(p + 1);
     }
@@ -326,8 +333,7 @@ void printed_build() {
     printed.assign(16384, 0);
     printed_count = 0;
     for (int r = 0; r <= LAST_TEXT; r++) {
-        if (std::find(std::begin(PAGE_TEXTS), std::end(PAGE_TEXTS), r) != std::end(PAGE_TEXTS)) continue;
-        add_printed(textadr[r]);
+        add_printed(textadr[r], std::find(std::begin(PAGE_TEXTS), std::end(PAGE_TEXTS), r) != std::end(PAGE_TEXTS));
         if (r <= LAST_PLACE) {
             add_printed(brief_desc[r]);
             add_printed(long_desc[r]);
@@ -346,6 +352,14 @@ bool is_printed(const unsigned char *typed) {
     for (size_t i = size_t(h) & mask; printed[i]; i = (i + 1) & mask)
         if (printed[i] == h) return true;
     return false;
+}
+
+// Whether the run of letters that begins a typed word is a word the game
+// prints (the recent-words tree keys a word by that run too).
+bool printed_letters(const char *typed) {
+    unsigned char run[PADDED] = {};
+    for (int k = 0; k < PADDED - 1 && letter_byte((unsigned char)typed[k]); k++) run[k] = (unsigned char)typed[k];
+    return run[0] && is_printed(run);
 }
 
 // Whether one word is the other with a plural ending, "s" or "es".
@@ -522,9 +536,11 @@ void find_word(int *type_out, int *refno_out, int *word_out, int n, int report) 
         }
     }
 
-    // A word unknown to the vocabulary but shown since the player arrived.
+    // A word unknown to the vocabulary but shown since the player arrived,
+    // in the game's own words: a word of the player's that a reply only
+    // echoed ("I don't know the word ...") is not scenery.
     if (n > 1 && amatch > 0 && (*refno_out == PARSE_UNKNOWN || *refno_out == PARSE_AMBIGUOUS_TYPO) &&
-        btfind(word_buf, typed_src))
+        btfind(word_buf, typed_src) && printed_letters(typed_src))
         *refno_out = PARSE_SCENERY;
 
     char *buf = n == 1 ? arg1_word : n == 2 ? arg2_word : arg3_word;

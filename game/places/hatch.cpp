@@ -309,6 +309,7 @@ constexpr row RIFT_LIP[] = {
         call({OBJ_BRIDGE, WORD_ARCH}, p539),
         let({WORD_HALL, WORD_BRINK}, VAR_COMMAND_STATUS, 1),
         member_group(WEST_LIP),
+            reply({WORD_PASSAGE, WORD_TUNNEL}, 3253, arg(6)),
             reply({WORD_CRAWL}, 2903, arg(WORD_CRAWL)),
             reply({WORD_DOORWAY}, 3253, arg(4)),
         end(),

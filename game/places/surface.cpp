@@ -1428,8 +1428,15 @@ cond_fold compass_move() {
     return movement_guard().AND(anyof(WORD_NORTH, WORD_NORTHEAST, WORD_EAST, WORD_SOUTHEAST, WORD_SOUTH, WORD_SOUTHWEST, WORD_WEST, WORD_NORTHWEST, -1));
 }
 
-// Place 544: mire.
+// Place 544: mire. The sky, the water underfoot and the woods round its
+// edges are the mire's own: the replies it shares with the sunken way speak
+// of that way's banks.
 constexpr row MIRE[] = {
+    look(),
+        reply({WORD_UP, WORD_SKY}, 2673, arg(2)),
+        reply({WORD_DOWN, WORD_FLOOR}, 2673, arg(3)),
+        reply({WORD_FOREST, OBJ_TREE, WORD_CANOPY, WORD_LEAVES}, 2673, arg(4)),
+    end(),
     call(p474),
     look(), step(country_of<PLACE_MIRE>), end(),
     when(compass_move, step(struggle_in_the_mire)),

@@ -183,8 +183,8 @@ TEST_F(Dispatch, PrintedWordIsNeverAskedToBeSpelt) {
     for (int phase : {1, 2, 3, 6}) {
         fresh();
         value[VAR_PHASE] = phase;
-        outstr("A quartzite ledge.\n");  // shown when the next line is read
-        const outcome o = turn("examine quartzite");
+        outstr("A whitewashed ledge.\n");  // a word of the game's texts, shown when the next line is read
+        const outcome o = turn("examine whitewashed");
         const said reply = phase > 2 ? said{SAY_ARG | SAY_ARGVAR | SAY_STOP, 2535, VAR_ARG2}
                                      : said{SAY_ARG | SAY_ARGVAR, 1663, VAR_ARG2};
         ASSERT_FALSE(o.texts.empty()) << phase;

@@ -315,6 +315,7 @@ TEST_F(Hatch, ThingsTheLooksNameAnswer) {
         {211, "examine stepwell", {STOP_ARG, 3253, 3}},
         {212, "examine stepwell", {STOP_ARG, 3253, 3}},
         {212, "examine gap", {STOP_ARG, 3253, 4}},
+        {212, "examine passage", {STOP_ARG, 3253, 6}},
         {213, "examine stepwell", {STOP_ARG, 3253, 5}},
     };
     expect_replies(cases);

@@ -907,6 +907,19 @@ TEST_F(Surface, MireRefusalVaries) {
     EXPECT_EQ(wordings.size(), 4u);
 }
 
+// The mire answers its own sky, the water underfoot and the woods round its
+// edges; the sunken way beside it keeps its banks.
+TEST_F(Surface, MireAnswersItsOwnSkyGroundAndWoods) {
+    expect_replies({
+        {544, "examine sky", {STOP_ARG, 2673, 2}},
+        {544, "look down", {STOP_ARG, 2673, 3}},
+        {544, "examine woods", {STOP_ARG, 2673, 4}},
+        {544, "examine trees", {STOP_ARG, 2673, 4}},
+        {542, "examine sky", {STOP_ARG, 2673, 0}},
+        {542, "examine floor", {STOP_ARG, 2673, 1}},
+    });
+}
+
 // What is left in the mire sinks on the next move there, and turns up at the
 // foot of the dell when the player gets out; a refused move sinks nothing.
 TEST_F(Surface, MireKeepsWhatItTakes) {

@@ -14,3 +14,6 @@ REPLY: then
 REPLY: invetory
 REPLY: droop
 REPLY: look
+REPLY: examine zorblat
+REPLY: examine zorblat
+REPLY: take zorblat
