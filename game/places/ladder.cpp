@@ -92,6 +92,11 @@ constexpr row SIDE_CELL[] = {
 
 cond_fold giant_roused() { return cond(has(OBJ_STATUETTE)).AND(value[OBJ_GIANT] == 2); }
 
+// Taking the statuette from the giant who holds it is answered as looking at
+// it is: he will not give it back (the word procedure would say there is no
+// statuette here, with the giant shown holding it).
+cond_fold statuette_taken_from_giant() { return giant_roused().AND(has(WORD_TAKE)); }
+
 // Place 452: antechamber.
 constexpr row ANTECHAMBER[] = {
     group({WORD_PILLAR}),
@@ -99,6 +104,7 @@ constexpr row ANTECHAMBER[] = {
         reply({WORD_PUSH, WORD_PULL, WORD_LIFT}, 3116),
         reply(2037, arg(WORD_PILLAR)),
     end(),
+    when(statuette_taken_from_giant, reply(3440)),
     look(),
         when(giant_roused, reply(3440)),
         reply({WORD_LIGHT}, 3117),

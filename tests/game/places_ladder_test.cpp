@@ -168,6 +168,7 @@ TEST_F(Ladder, AntechamberRows) {
         {nullptr, line({808, 914}), 452, {{STOP, 3116, 0}}},
         {nullptr, line({WORD_TAKE, 914}), 452, {{STOP_ARG, 2037, 914}}},
         {state_of(194, 2), line({WORD_LOOK, 53}), 452, {{STOP, 3440, 0}}},
+        {state_of(194, 2), line({WORD_TAKE, 53}), 452, {{STOP, 3440, 0}}},
         {nullptr, line({WORD_LOOK, 53}), 452, {}, 0},
         {nullptr, line({WORD_LOOK, 758}), 452, {{TYPED, 3114, 495}}},
         {nullptr, line({WORD_LOOK, 902}), 452, {{STOP_ARG, 2902, 902}}, 1, 1},
