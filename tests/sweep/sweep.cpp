@@ -18,8 +18,8 @@
 //   misread   the reader took the word for another one (a prefix, or the
 //             typo corrector: "mouth" as south);
 //   unknown   the reader does not know the word ("Check the spelling?", "I
-//             don't know the word", or "only scenery" for a word it merely
-//             saw printed).
+//             can't do anything with the word", or "only scenery" for a
+//             word it merely saw printed).
 //
 // Denied, refused, misread and unknown fail. The same is asked of the
 // vocabulary alone: every thing word of the looks met and of the place and
