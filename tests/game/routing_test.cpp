@@ -444,6 +444,23 @@ TEST_F(FirstTurn, WithSavedGamesTheyAreOffered) {
     EXPECT_EQ(restore_probe.second, "castle");
 }
 
+// A game resumed from its autosave was kept as it waited for a command, its
+// turn's events already run: the first turn after the resume reads at once
+// and ticks nothing; the turn after it runs its events as every turn does.
+TEST_F(FirstTurn, AResumedGameReadsBeforeAnyEvent) {
+    value[VAR_GIANT_COUNTDOWN] = 5;
+    value[0] = SPECIAL_AUTORESTORE;
+    lines.push_back("wait");
+    loop = 0;
+    p2();
+    EXPECT_EQ(value[VAR_GIANT_COUNTDOWN], 5);
+    EXPECT_EQ(lines.size(), 0u);
+    lines.push_back("wait");
+    loop = 0;
+    p2();
+    EXPECT_EQ(value[VAR_GIANT_COUNTDOWN], 4);
+}
+
 TEST_F(FirstTurn, LaterTurnsOnlyTie) {
     // In phase 2 or later, or with a question pending in phase 0 or 1, the
     // first-turn work is skipped.
