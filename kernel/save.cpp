@@ -112,9 +112,12 @@ static int command_name(int code) {
         glitch(stdout, "*** Glitch! No save/restore name specified!\n");
         return 3;
     } else {
+        // The word is long_word when it is long_word cut to fit (between
+        // two characters, or at the buffer's last byte).
         const char *from = arg2_word;
         size_t typed = strnlen(arg2_word, WORD_SIZE);
-        if (long_word[0] && typed < WORD_SIZE && strncmp(long_word, arg2_word, WORD_SIZE - 1) == 0)
+        if (long_word[0] && typed < WORD_SIZE && strlen(long_word) > typed &&
+            typed >= whole_chars(long_word, WORD_SIZE - 1) && strncmp(long_word, arg2_word, typed) == 0)
             from = long_word;
         size_t n = strnlen(from, sizeof name - 1);
         memcpy(name, from, n);
@@ -157,11 +160,7 @@ int save_name_refused() {
 // still be wanted.
 void own_name(bool as_word) {
     const char *name = autoname ? autoname : truname;
-    if (as_word) {
-        size_t n = strnlen(name, WORD_SIZE - 1);
-        memcpy(arg2_word, name, n);
-        arg2_word[n] = 0;
-    }
+    if (as_word) copy_typed(arg2_word, WORD_SIZE, name);
     make_name(name, save_name, true);
 }
 

@@ -231,7 +231,7 @@ int fablet_main(int argc, char **argv) {
         value[KV_COMMAND_STATUS] = -1;
         value[KV_ARG3] = -1;
         command_preset(dump_name);
-        snprintf(arg2_word, WORD_SIZE, "%s", dump_name);
+        copy_typed(arg2_word, WORD_SIZE, dump_name);
     } else {
         command_preset(nullptr);
     }
