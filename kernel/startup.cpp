@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "config.h"
 #include "input.h"
@@ -126,11 +128,16 @@ static void open_command_file() {
 // A log name set here comes from the command line (-l, -x or the bare
 // argument after the saved game) or from a LOG line that chose one; the
 // configuration's "N" never cancels a name the command line gave.
+// A log the game makes is the player's alone (0600), as every file of the
+// game is, wherever it is named; a log that is there already keeps its
+// mode (the start has made those in the game's directories private).
 static void open_log() {
     if (!log_path[0]) return;
     int fresh = conf[CONF_LOG] && strcmp(conf[CONF_LOG], "w") == 0;
-    log_file = fopen(log_path, fresh ? "wb" : "ab+");
+    const int fd = open(log_path, O_CREAT | O_CLOEXEC | (fresh ? O_WRONLY | O_TRUNC : O_RDWR | O_APPEND), 0600);
+    log_file = fd >= 0 ? fdopen(fd, fresh ? "wb" : "ab+") : nullptr;
     if (!log_file) {
+        if (fd >= 0) close(fd);
         printf("(Sorry, unable to open log file...)\n");
         return;
     }

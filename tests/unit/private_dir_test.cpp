@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "platform.h"
@@ -25,11 +26,13 @@ int mode_of(const std::string &path) {
     return lstat(path.c_str(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
 
-// Plays the fixture program in the console on `home` with no input; its
-// exit status, and all it printed in `said`.
-int start(const std::string &home, std::string *said = nullptr, const std::string &where = "") {
-    std::string cmd = (where.empty() ? "" : "cd " + where + " && ") + "HOME=" + home +
-                      " FIXTURE_CHAIN=echo " FIXTURE_BIN " -C -p0 </dev/null 2>&1";
+// Plays the fixture program in the console on `home` with no input (and
+// the options `more`), under the usual umask that lets all read what is
+// made; its exit status, and all it printed in `said`.
+int start(const std::string &home, std::string *said = nullptr, const std::string &where = "",
+          const std::string &more = "") {
+    std::string cmd = "umask 022 && " + (where.empty() ? "" : "cd " + where + " && ") + "HOME=" + home +
+                      " FIXTURE_CHAIN=echo " FIXTURE_BIN " -C -p0 " + more + " </dev/null 2>&1";
     FILE *p = popen(cmd.c_str(), "r");
     if (!p) return -1;
     char buf[4096];
@@ -108,6 +111,30 @@ TEST_F(PrivateDir, StartClosesWhatEarlierVersionsLeftOpen) {
     struct stat st;
     ASSERT_EQ(lstat((game + "/link.orv").c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+// A log the game makes is the player's alone, in the game's directory or
+// wherever it is named; a log the player keeps elsewhere already is theirs,
+// and keeps its mode.
+TEST_F(PrivateDir, ALogTheGameMakesIsThePlayersAlone) {
+    make_file(home + "/kept.log", 0644);
+    const struct {
+        std::string options, path;
+        int mode;
+    } rows[] = {
+        {"-l", game + "/zendry.log", 0600},  // the log's own name, in the game's directory
+        {"-l" + home + "/made.log", home + "/made.log", 0600},
+        {"-l " + home + "/kept.log", home + "/kept.log", 0644},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.options);
+        std::string said;
+        ASSERT_EQ(start(home, &said, "", r.options), 0) << said;
+        EXPECT_EQ(mode_of(r.path), r.mode);
+        std::ifstream log(r.path);
+        const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+        EXPECT_NE(text.find("INTERACT"), std::string::npos) << text;  // the log was written and closed
+    }
 }
 
 // When the per-user directory cannot be made the game plays where it
