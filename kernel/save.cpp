@@ -441,6 +441,7 @@ void restore_game(int code, int32_t *variable) {
         value[KV_COMMAND_STATUS] = count;
     }
     int r = 2, why = 0;
+    const bool found = f != nullptr;
     if (f) {
         r = read_game(f, code, &why);
         fclose(f);
@@ -448,7 +449,10 @@ void restore_game(int code, int32_t *variable) {
     if (r == 2 && code == SPECIAL_AUTORESTORE) {
         int copy_why = 0;
         int c = read_copy(code, copy, &copy_why);
-        if (c == 0 || (!f && c > 0)) {
+        // The newer copy there but damaged, the older resumed: a turn is
+        // lost, and the damaged copy is kept, not written over next.
+        if (c == 0 && found && why != UNREAD_SHORT) set_aside_newer_copy(first, copy, why);
+        if (c == 0 || (!found && c > 0)) {
             r = c;
             why = copy_why;
         }

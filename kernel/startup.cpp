@@ -2,10 +2,12 @@
 // that runs the game's REPEAT chain once per turn, and shut-down.
 #include "startup.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <string>
 #include <unistd.h>
 
 #include "config.h"
@@ -220,11 +222,16 @@ int fablet_main(int argc, char **argv) {
     }
     // 19. Resume the autosave.
     int named = dump_name && *dump_name;
+    const ptrdiff_t before_resume = lptr - text_buf;
     if (newgame == 0 && !named) special(SPECIAL_AUTORESTORE, &value[0]);
     bitmod('s', KV_QUESTION, 4);
-    // 20. What the first turn starts from.
+    // 20. What the first turn starts from. A resume drops what INIT said,
+    // but not what the resume itself said (that the last turn could not be
+    // read): that goes before the resume notice.
     if (value[0] == SPECIAL_AUTORESTORE && !com_name) {
+        const std::string resume_said(lptr - text_buf > before_resume ? text_buf + before_resume : lptr, lptr);
         zap_text();
+        for (char c : resume_said) outbyte_raw((unsigned char)c);
         say(0, 3495, 0);
         replay_transcript();
         resume_shown();
