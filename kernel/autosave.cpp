@@ -25,12 +25,17 @@
 // game and its journal: the log as it stood at the entry that copy names,
 // with the copy's part of the journal laid over it. Whenever the program is
 // killed, the next start finds a whole game of the last autosave or the one
-// before it, with its own transcript and journal. The log holds the journal
-// and little more: a resume's journal is not logged again, and once the log
-// holds more than its journal by a slack of 64 KB it is written afresh as
-// one entry keyed by the game just written (a new file renamed over it), so
-// that it stays within a bound of the journal undo can reach; the newest
-// copy's journal is then that entry.
+// before it, with its own transcript and journal. A newer copy whose
+// trailer is whole but whose game cannot be read was damaged after it was
+// written, not cut short by a kill: the older copy resumes all the same,
+// but the player is told that the last turn is lost, and the damaged copy
+// is kept under a name of its own rather than written over.
+//
+// The log holds the journal and little more: a resume's journal is not
+// logged again, and once the log holds more than its journal by a slack of
+// 64 KB it is written afresh as one entry keyed by the game just written (a
+// new file renamed over it), so that it stays within a bound of the journal
+// undo can reach; the newest copy's journal is then that entry.
 //
 // After the saved game: "TRN3", the transcript's length n, the key (the
 // game's checksum), the count of the autosave, the log's length and the
@@ -682,6 +687,42 @@ void set_aside_autosave(int why) {
     say(SAY_ARG, 1658, why - 1);
     for (const char *p = stem; *p; p++) outbyte_raw((unsigned char)*p);
     say(SAY_ARG, 1662, 1);
+}
+
+void set_aside_newer_copy(const char *damaged, const char *resumed, int why) {
+    // A copy whose trailer is not whole was cut short by a write that a
+    // kill broke off: going on from the other is what the two are for.
+    const kept_turn k = read_kept_turn(damaged);
+    if (!k.whole) return;
+    const kept_turn r = read_kept_turn(resumed);
+    const uint32_t lost = r.whole && k.count > r.count ? k.count - r.count : 1;
+    const size_t n = strlen(damaged);
+    const char *ext = n > 3 ? damaged + n - 3 : "orv";
+    char stem[80], kept[96];
+    unread_stem(stem);
+    snprintf(kept, sizeof kept, "%s.%s", stem, ext);
+    if (rename(damaged, kept) != 0) {
+        // It stays where it is, and no autosave of this run writes over it.
+        snprintf(kept, sizeof kept, "%s", damaged);
+        writes_held = true;
+    }
+    static const char *const reasons[] = {"one of its files is cut short", "a byte of it has changed",
+                                          "it holds a state this game cannot be in",
+                                          "it was saved by a newer version of the game",
+                                          "it is not a saved game of this game"};
+    const char *reason = why >= UNREAD_SHORT && why <= UNREAD_FOREIGN ? reasons[why - 1] : reasons[1];
+    char turns[32];
+    if (lost == 1)
+        snprintf(turns, sizeof turns, "last turn");
+    else
+        snprintf(turns, sizeof turns, "last %u turns", unsigned(lost));
+    char msg[640];
+    snprintf(msg, sizeof msg,
+             "\n(The %s of your unfinished game could not be read: %s. The game goes on from the turn before %s. "
+             "The file that could not be read is kept in the game's folder under a name of its own, which the "
+             "game never writes over: \"%s\".)\n\n",
+             turns, reason, lost == 1 ? "it" : "them", kept);
+    for (const char *p = msg; *p; p++) outbyte_raw((unsigned char)*p);
 }
 
 // At start no write of ours is under way: a temporary file of our kinds is

@@ -41,7 +41,7 @@ int strength(char c) { return c == '\n' ? 3 : c == ';' ? 2 : c == ',' ? 1 : 0; }
 char stronger(char a, char b) { return strength(a) >= strength(b) ? a : b; }
 bool is_sep(char c) { return c == ' ' || c == ',' || c == ';' || c == '\n'; }
 
-void copy_word(char *dest, const char *src) { std::snprintf(dest, WORD_SIZE, "%s", src ? src : ""); }
+void copy_word(char *dest, const char *src) { copy_typed(dest, WORD_SIZE, src ? src : ""); }
 
 inline bool word_left() { return tindex >= 0 && tindex < nwords && tp[tindex] != nullptr; }
 

@@ -254,6 +254,25 @@ void orvcpy(char *buf, int offset) {
     buf[k] = 0;
 }
 
+size_t whole_chars(const char *s, size_t n) {
+    // Back over the continuation bytes (10xxxxxx) at the end to the byte
+    // that begins their character; its lead byte tells how long it is.
+    size_t start = n;
+    while (start > 0 && (static_cast<unsigned char>(s[start - 1]) & 0xC0) == 0x80) start--;
+    if (start == 0) return n;
+    const unsigned char lead = static_cast<unsigned char>(s[start - 1]);
+    const size_t len = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return start - 1 + len > n ? start - 1 : n;
+}
+
+void copy_typed(char *dest, size_t size, const char *src) {
+    if (size == 0) return;
+    size_t n = std::strlen(src);
+    if (n >= size) n = whole_chars(src, size - 1);
+    std::memcpy(dest, src, n);
+    dest[n] = 0;
+}
+
 void close_files() {
     if (com_file) {
         std::fclose(com_file);
@@ -305,7 +324,7 @@ void get_input(char *buf, int size) {
     }
     // 6. The one command of -y or --.
     if (mode == MODE_ONE_COMMAND) {
-        std::snprintf(buf, size_t(size), "%s", extcom);
+        copy_typed(buf, size_t(size), extcom);
         mode = MODE_ONE_DONE;
         blank_controls(buf);
         blank_quotes(buf);
@@ -340,9 +359,14 @@ void get_input(char *buf, int size) {
         std::fputs(prompt_line, log_file);
         std::fflush(log_file);
     }
-    // 12. A line that fills the buffer ends in a newline.
+    // 12. A line that fills the buffer ends in a newline, in place of its
+    // last byte, or of the whole character that byte is part of.
     buf[size - 1] = 0;
-    buf[size - 2] = '\n';
+    if (std::strlen(buf) >= size_t(size - 2)) {
+        const size_t n = whole_chars(buf, size_t(size - 2));
+        buf[n] = '\n';
+        buf[n + 1] = 0;
+    }
     // 13.
     blank_controls(buf);
     blank_quotes(buf);

@@ -2,6 +2,7 @@
 // command file, vocabulary matching and the command reader.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
@@ -38,6 +39,13 @@ void resume_shown();
 extern char typed_line[COMLINE_SIZE];
 void close_files();
 void orvcpy(char *buf, int offset);
+// How many of the first n bytes of s end between two UTF-8 characters: n,
+// or fewer when the last character begun within them goes on past them
+// (it is left out whole, never cut).
+size_t whole_chars(const char *s, size_t n);
+// A typed word (or line) into dest of `size` bytes: whole when it fits,
+// else cut where it fits between two characters.
+void copy_typed(char *dest, size_t size, const char *src);
 void log_printf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 
 // Vocabulary matching (its globals are declared in command.h).

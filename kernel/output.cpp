@@ -86,11 +86,13 @@ static void put_byte(int c, bool raw) {
     }
     if (c == 0) return;
     // Letters and digits as in the C locale, whatever locale the console
-    // library may have set: the output never depends on it.
+    // library may have set: the output never depends on it. A byte of a
+    // UTF-8 character (a typed word's letter) is a letter too, left as it
+    // is: the sentence has begun, and no letter after it is made a capital.
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
         if (!raw && upcase == 2 && c >= 'a' && c <= 'z') c -= 'a' - 'A';
         upcase = 0;
-    } else if (c >= '0' && c <= '9') {
+    } else if ((c >= '0' && c <= '9') || c >= 0x80) {
         upcase = 0;
     } else if (c == '.' || c == '!' || c == '?') {
         upcase = 1;

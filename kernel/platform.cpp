@@ -144,30 +144,60 @@ void make_private(const char *dir) {
     strip_others_at(real);
 }
 
+static bool same_file(const struct stat &a, const struct stat &b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// The lock file `was`, as it was found at `path`, replaced by a new file
+// made 0600 (never through a link, never one made meanwhile by another):
+// its open descriptor, or -1 when it was not replaced (the name no longer
+// gives that file, as when another start has replaced it first).
+static int replace_lock_file(const char *path, const struct stat &was) {
+    struct stat now;
+    if (lstat(path, &now) != 0 || !same_file(now, was) || unlink(path) != 0) return -1;
+    return open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+}
+
 int hold_lock(const char *dir) {
     static int held = -1;
     if (held >= 0) close(held);
     held = -1;
-    make_private(dir);
     char path[PATH_SIZE];
     if (snprintf(path, sizeof path, "%s/%s", dir, LOCK_NAME) >= int(sizeof path)) return -1;
-    // Opened for writing: only the player can, so no one else can take the
-    // lock. Not through a link, and never waiting on a pipe put there.
-    int fd = open(path, O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd < 0) return -1;
-    struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
+    // A lock file that others could open (one an earlier version left open
+    // to all, or one not the player's) may be open in another account's
+    // process, which can hold its lock however its mode is tightened
+    // afterwards: it is replaced rather than tightened. Looked at before
+    // make_private tightens it.
+    struct stat was;
+    const bool lax = lstat(path, &was) == 0 && S_ISREG(was.st_mode) &&
+                     (was.st_uid != geteuid() || (was.st_mode & 077) != 0);
+    make_private(dir);
+    for (int tries = 0; tries < 3; tries++) {
+        // Opened for writing: only the player can, so no one else can take
+        // the lock. Not through a link, and never waiting on a pipe put there.
+        int fd = lax && tries == 0 ? replace_lock_file(path, was) : -1;
+        if (fd < 0) fd = open(path, O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+        if (fd < 0) return -1;
+        struct stat st;
+        if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
+            close(fd);
+            return -1;
+        }
+        if (st.st_mode & 077) fchmod(fd, st.st_mode & 07700);
+        if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            int err = errno;
+            close(fd);
+            return err == EWOULDBLOCK ? 1 : -1;
+        }
+        // The lock holds while the name still gives the file locked; one
+        // replaced meanwhile by another start is tried again.
+        struct stat now;
+        if (lstat(path, &now) == 0 && same_file(now, st)) {
+            held = fd;
+            return 0;
+        }
         close(fd);
-        return -1;
     }
-    if (st.st_mode & 077) fchmod(fd, st.st_mode & 07700);
-    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        held = fd;
-        return 0;
-    }
-    int err = errno;
-    close(fd);
-    return err == EWOULDBLOCK ? 1 : -1;
+    return -1;
 }
 
 int64_t now_seconds() { return int64_t(time(nullptr)); }

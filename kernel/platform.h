@@ -39,9 +39,10 @@ void make_private(const char *dir);
 // Makes the game directory `dir` private (make_private) and takes an
 // advisory lock on its lock file, made 0600 and opened for writing (never
 // through a link), held while the process lives: the system lets it go when
-// the process ends, however it ends, so no lock outlives its game. A
-// second call lets go of the first lock. 0 held; 1 another process holds
-// it; -1 it could not be taken.
+// the process ends, however it ends, so no lock outlives its game. A lock
+// file found open to others or not the player's is replaced by a new one
+// first. A second call lets go of the first lock. 0 held; 1 another
+// process holds it; -1 it could not be taken.
 int hold_lock(const char *dir);
 int64_t now_seconds();
 struct clock_fields {

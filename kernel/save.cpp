@@ -112,9 +112,12 @@ static int command_name(int code) {
         glitch(stdout, "*** Glitch! No save/restore name specified!\n");
         return 3;
     } else {
+        // The word is long_word when it is long_word cut to fit (between
+        // two characters, or at the buffer's last byte).
         const char *from = arg2_word;
         size_t typed = strnlen(arg2_word, WORD_SIZE);
-        if (long_word[0] && typed < WORD_SIZE && strncmp(long_word, arg2_word, WORD_SIZE - 1) == 0)
+        if (long_word[0] && typed < WORD_SIZE && strlen(long_word) > typed &&
+            typed >= whole_chars(long_word, WORD_SIZE - 1) && strncmp(long_word, arg2_word, typed) == 0)
             from = long_word;
         size_t n = strnlen(from, sizeof name - 1);
         memcpy(name, from, n);
@@ -157,11 +160,7 @@ int save_name_refused() {
 // still be wanted.
 void own_name(bool as_word) {
     const char *name = autoname ? autoname : truname;
-    if (as_word) {
-        size_t n = strnlen(name, WORD_SIZE - 1);
-        memcpy(arg2_word, name, n);
-        arg2_word[n] = 0;
-    }
+    if (as_word) copy_typed(arg2_word, WORD_SIZE, name);
     make_name(name, save_name, true);
 }
 
@@ -442,6 +441,7 @@ void restore_game(int code, int32_t *variable) {
         value[KV_COMMAND_STATUS] = count;
     }
     int r = 2, why = 0;
+    const bool found = f != nullptr;
     if (f) {
         r = read_game(f, code, &why);
         fclose(f);
@@ -449,7 +449,10 @@ void restore_game(int code, int32_t *variable) {
     if (r == 2 && code == SPECIAL_AUTORESTORE) {
         int copy_why = 0;
         int c = read_copy(code, copy, &copy_why);
-        if (c == 0 || (!f && c > 0)) {
+        // The newer copy there but damaged, the older resumed: a turn is
+        // lost, and the damaged copy is kept, not written over next.
+        if (c == 0 && found && why != UNREAD_SHORT) set_aside_newer_copy(first, copy, why);
+        if (c == 0 || (!found && c > 0)) {
             r = c;
             why = copy_why;
         }

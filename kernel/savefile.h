@@ -50,3 +50,9 @@ void resume_transcript(uint32_t key);
 // a name of their own (never the autosave's), and the player is told why
 // (`why`, an unreadable reason) and under what name they are kept.
 void set_aside_autosave(int why);
+// When the newer copy of the autosave (`damaged`) could not be read and the
+// older one (`resumed`) was: unless the newer was only cut short by a write
+// broken off, it is renamed to a name of its own that no autosave writes
+// over, and the player is told that the last turn could not be read (why,
+// an unreadable reason) and under what name the file is kept.
+void set_aside_newer_copy(const char *damaged, const char *resumed, int why);

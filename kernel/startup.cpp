@@ -2,9 +2,13 @@
 // that runs the game's REPEAT chain once per turn, and shut-down.
 #include "startup.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
 
 #include "config.h"
 #include "input.h"
@@ -126,11 +130,16 @@ static void open_command_file() {
 // A log name set here comes from the command line (-l, -x or the bare
 // argument after the saved game) or from a LOG line that chose one; the
 // configuration's "N" never cancels a name the command line gave.
+// A log the game makes is the player's alone (0600), as every file of the
+// game is, wherever it is named; a log that is there already keeps its
+// mode (the start has made those in the game's directories private).
 static void open_log() {
     if (!log_path[0]) return;
     int fresh = conf[CONF_LOG] && strcmp(conf[CONF_LOG], "w") == 0;
-    log_file = fopen(log_path, fresh ? "wb" : "ab+");
+    const int fd = open(log_path, O_CREAT | O_CLOEXEC | (fresh ? O_WRONLY | O_TRUNC : O_RDWR | O_APPEND), 0600);
+    log_file = fd >= 0 ? fdopen(fd, fresh ? "wb" : "ab+") : nullptr;
     if (!log_file) {
+        if (fd >= 0) close(fd);
         printf("(Sorry, unable to open log file...)\n");
         return;
     }
@@ -213,11 +222,16 @@ int fablet_main(int argc, char **argv) {
     }
     // 19. Resume the autosave.
     int named = dump_name && *dump_name;
+    const ptrdiff_t before_resume = lptr - text_buf;
     if (newgame == 0 && !named) special(SPECIAL_AUTORESTORE, &value[0]);
     bitmod('s', KV_QUESTION, 4);
-    // 20. What the first turn starts from.
+    // 20. What the first turn starts from. A resume drops what INIT said,
+    // but not what the resume itself said (that the last turn could not be
+    // read): that goes before the resume notice.
     if (value[0] == SPECIAL_AUTORESTORE && !com_name) {
+        const std::string resume_said(lptr - text_buf > before_resume ? text_buf + before_resume : lptr, lptr);
         zap_text();
+        for (char c : resume_said) outbyte_raw((unsigned char)c);
         say(0, 3495, 0);
         replay_transcript();
         resume_shown();
@@ -231,7 +245,7 @@ int fablet_main(int argc, char **argv) {
         value[KV_COMMAND_STATUS] = -1;
         value[KV_ARG3] = -1;
         command_preset(dump_name);
-        snprintf(arg2_word, WORD_SIZE, "%s", dump_name);
+        copy_typed(arg2_word, WORD_SIZE, dump_name);
     } else {
         command_preset(nullptr);
     }

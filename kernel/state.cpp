@@ -340,11 +340,8 @@ void verbatim(int indicator) {
         return;
     }
     if (!tp || tindex < 1 || !tp[tindex - 1]) return;
-    const char *w = tp[tindex - 1];
-    int k = 0;
     // A parsed word ends at its separator, which parse wrote over with zero.
-    for (; k < WORD_SIZE - 1 && w[k]; k++) dest[k] = w[k];
-    dest[k] = 0;
+    copy_typed(dest, WORD_SIZE, tp[tindex - 1]);
 }
 
 int typed(const char *t) { return strcmp(orig1, t) == 0 || strcmp(orig2, t) == 0; }

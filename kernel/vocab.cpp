@@ -60,7 +60,7 @@ void word_copy(unsigned char *w, int offset) {
 
 void typed_copy(unsigned char *t, const char *typed) {
     std::memset(t, 0, PADDED);
-    for (int k = 0; k < WORD_SIZE - 1 && typed[k]; k++) t[k] = (unsigned char)typed[k];
+    copy_typed(reinterpret_cast<char *>(t), WORD_SIZE, typed);
 }
 
 // The grade of one comparison: 3 exact, 2 the typed word is a prefix, 1 one
@@ -435,7 +435,7 @@ int allowed(int refno, int grade) {
 
 void report_typo(int word, int) {
     const char *typed = (tp && tindex >= 0 && tp[tindex]) ? tp[tindex] : "";
-    std::snprintf(orig, WORD_SIZE, "%s", typed);
+    copy_typed(orig, WORD_SIZE, typed);
     if (value[KV_DWARVISH]) shift_dwarvish(orig, WORD_SIZE, -1);
     say(SAY_ARG, 2557, -1);
 
@@ -545,8 +545,9 @@ void find_word(int *type_out, int *refno_out, int *word_out, int n, int report) 
 
     char *buf = n == 1 ? arg1_word : n == 2 ? arg2_word : arg3_word;
     if (*refno_out < -1) {
-        std::snprintf(buf, WORD_SIZE, "%s", typed_src);
-        if (n <= 2 && std::strlen(typed_src) > 16) std::snprintf(long_word, COMLINE_SIZE, "%s", typed_src);
+        // Cut, when it must be, between two characters.
+        copy_typed(buf, WORD_SIZE, typed_src);
+        if (n <= 2 && std::strlen(typed_src) > 16) copy_typed(long_word, COMLINE_SIZE, typed_src);
     } else {
         orvcpy(buf, *word_out);
         if (value[KV_DWARVISH] || extra_dwarvish) shift_dwarvish(buf, WORD_SIZE, 1);

@@ -287,6 +287,30 @@ TEST_F(Reader, LongestLinesStayInBounds) {
     EXPECT_EQ(next(), (Command{WAIT, -1, 1, "wait", ""}));
 }
 
+// A long typed word is cut between two characters wherever the reader
+// keeps it: the word as shown, the word exactly as typed and the word
+// the game asks for verbatim.
+TEST_F(Reader, LongWordsAreCutBetweenCharacters) {
+    std::string e30;
+    for (int i = 0; i < 30; i++) e30 += "\xC3\xA9";
+    const std::string e15 = e30.substr(0, 30);
+    script = {e30, "take " + e30};
+    Command c = next();
+    EXPECT_EQ(c.arg1, PARSE_UNKNOWN);
+    EXPECT_EQ(c.word1, e15);
+    EXPECT_STREQ(orig1, e15.c_str());
+    command_preset(nullptr);
+    c = next();
+    EXPECT_EQ(c.arg1, TAKE);
+    EXPECT_EQ(c.arg2, PARSE_UNKNOWN);
+    EXPECT_EQ(c.word2, e15);
+    EXPECT_STREQ(orig2, e15.c_str());
+    EXPECT_EQ(std::string(long_word), e30);
+    arg2_word[0] = 0;
+    verbatim(KV_ARG2);  // the word as typed, again
+    EXPECT_EQ(std::string(arg2_word), e15);
+}
+
 TEST_F(Reader, DefaultTo) {
     value[KV_COMMAND_STATUS] = 1;
     location[STONE] = location[STOVE] = location[KEY] = 300;

@@ -182,6 +182,24 @@ TEST_F(Input, LineEndsInANewlineAndPromptIsRebuilt) {
     std::fclose(log_file);
     log_file = nullptr;
     Margin = 1;
+
+    // A line cut inside a character ends before that character.
+    struct {
+        const char *typed, *kept;
+    } cuts[] = {
+        {"xxxxxxxxx\xC3\xA9", "xxxxxxxxx\n"},
+        {"xxxxxxxx\xC3\xA9x", "xxxxxxxx\xC3\xA9\n"},
+        {"xxxxxxxx\xE2\x82\xAC", "xxxxxxxx\n"},
+        {"xxxxxxx\xF0\x9F\x98\x80", "xxxxxxx\n"},
+        {"xxxxxx\xF0\x9F\x98\x80x", "xxxxxx\xF0\x9F\x98\x80\n"},
+    };
+    for (const auto &c : cuts) {
+        console_lines[0] = c.typed;
+        console_lines[1] = nullptr;
+        console_next = 0;
+        get_input(small, int(sizeof small));
+        EXPECT_STREQ(small, c.kept) << c.typed;
+    }
 }
 
 // ---------------------------------------------------------------- whole runs

@@ -102,6 +102,25 @@ TEST_F(Output, RawBytesSkipTheShiftAndTheCapitals) {
     EXPECT_EQ(pending(), "abB");
 }
 
+// The first letter of a sentence is made a capital when it is a plain
+// letter; a letter of more than one byte is the first letter all the same,
+// left as it is, and so is everything after it.
+TEST_F(Output, SentenceStartingWithAUtf8LetterIsLeftAsItIs) {
+    struct {
+        const char *text, *want;
+    } cases[] = {
+        {"abc, you say.", "Abc, you say."},
+        {"\"\xC3\xA9\xC3\xA9\", you say.", "\"\xC3\xA9\xC3\xA9\", you say."},
+        {"\xC3\xA9 is not a word I know", "\xC3\xA9 is not a word I know"},
+    };
+    for (const auto &c : cases) {
+        zap_text();
+        upcase = 2;
+        put(c.text);
+        EXPECT_EQ(pending(), c.want);
+    }
+}
+
 TEST_F(Output, GlueAndZap) {
     put("abc\n\n");
     glue_text();

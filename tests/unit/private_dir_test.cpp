@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "platform.h"
@@ -25,11 +26,13 @@ int mode_of(const std::string &path) {
     return lstat(path.c_str(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
 
-// Plays the fixture program in the console on `home` with no input; its
-// exit status, and all it printed in `said`.
-int start(const std::string &home, std::string *said = nullptr, const std::string &where = "") {
-    std::string cmd = (where.empty() ? "" : "cd " + where + " && ") + "HOME=" + home +
-                      " FIXTURE_CHAIN=echo " FIXTURE_BIN " -C -p0 </dev/null 2>&1";
+// Plays the fixture program in the console on `home` with no input (and
+// the options `more`), under the usual umask that lets all read what is
+// made; its exit status, and all it printed in `said`.
+int start(const std::string &home, std::string *said = nullptr, const std::string &where = "",
+          const std::string &more = "") {
+    std::string cmd = "umask 022 && " + (where.empty() ? "" : "cd " + where + " && ") + "HOME=" + home +
+                      " FIXTURE_CHAIN=echo " FIXTURE_BIN " -C -p0 " + more + " </dev/null 2>&1";
     FILE *p = popen(cmd.c_str(), "r");
     if (!p) return -1;
     char buf[4096];
@@ -110,6 +113,30 @@ TEST_F(PrivateDir, StartClosesWhatEarlierVersionsLeftOpen) {
     EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
 
+// A log the game makes is the player's alone, in the game's directory or
+// wherever it is named; a log the player keeps elsewhere already is theirs,
+// and keeps its mode.
+TEST_F(PrivateDir, ALogTheGameMakesIsThePlayersAlone) {
+    make_file(home + "/kept.log", 0644);
+    const struct {
+        std::string options, path;
+        int mode;
+    } rows[] = {
+        {"-l", game + "/zendry.log", 0600},  // the log's own name, in the game's directory
+        {"-l" + home + "/made.log", home + "/made.log", 0600},
+        {"-l " + home + "/kept.log", home + "/kept.log", 0644},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.options);
+        std::string said;
+        ASSERT_EQ(start(home, &said, "", r.options), 0) << said;
+        EXPECT_EQ(mode_of(r.path), r.mode);
+        std::ifstream log(r.path);
+        const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+        EXPECT_NE(text.find("INTERACT"), std::string::npos) << text;  // the log was written and closed
+    }
+}
+
 // When the per-user directory cannot be made the game plays where it
 // started: that directory and its files are the player's business.
 TEST_F(PrivateDir, AStartOutsideTheGameDirectoryChangesNoModes) {
@@ -165,6 +192,65 @@ TEST_F(PrivateDir, TheLockIsTheLockFilesAndNeverALinks) {
     ASSERT_EQ(symlink((home + "/absent").c_str(), (elsewhere + "/" + LOCK_NAME).c_str()), 0);
     EXPECT_EQ(hold_lock(elsewhere.c_str()), -1);
     EXPECT_EQ(mode_of(home + "/absent"), -1);
+}
+
+// A lock file that others could open (an earlier version left it open to
+// all, or it is not the player's) may be held open, and locked, by another
+// account's process, which tightening its mode would not stop: the start
+// puts a new lock file in its place and plays. One that was the player's
+// alone stays the same file.
+TEST_F(PrivateDir, ALockFileOthersCouldOpenIsReplaced) {
+    mkdir(user.c_str(), 0700);
+    mkdir(game.c_str(), 0700);
+    const std::string lock = game + "/" + LOCK_NAME;
+    const bool root = geteuid() == 0;  // only root can give a file to another account
+    const struct {
+        int mode;
+        bool others, replaced;
+    } rows[] = {{0644, false, true}, {0640, false, true}, {0606, false, true},
+                {0600, true, true},  {0600, false, false}};
+    for (const auto &r : rows) {
+        char what[40];
+        snprintf(what, sizeof what, "mode %04o%s", unsigned(r.mode), r.others ? " of another account" : "");
+        SCOPED_TRACE(what);
+        if (r.others && !root) continue;
+        unlink(lock.c_str());
+        make_file(lock, r.mode);
+        if (r.others) {
+            ASSERT_EQ(chown(lock.c_str(), 65534, 65534), 0);
+        }
+        struct stat before;
+        ASSERT_EQ(stat(lock.c_str(), &before), 0);
+
+        // Another process has it open to read, and holds its lock, unless
+        // it was the player's alone.
+        int ready[2], done[2];
+        ASSERT_EQ(pipe(ready), 0);
+        ASSERT_EQ(pipe(done), 0);
+        pid_t holder = fork();
+        if (holder == 0) {
+            int fd = open(lock.c_str(), O_RDONLY);
+            char c = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'y' : 'n';
+            (void)!write(ready[1], &c, 1);
+            (void)!read(done[0], &c, 1);
+            _exit(0);
+        }
+        char c = 0;
+        ASSERT_EQ(read(ready[0], &c, 1), 1);
+        ASSERT_EQ(c, 'y');
+        std::string said;
+        EXPECT_EQ(start(home, &said), r.replaced ? 0 : 1) << said;
+        EXPECT_EQ(said.find("already running") == std::string::npos, r.replaced) << said;
+        (void)!write(done[1], "x", 1);
+        waitpid(holder, nullptr, 0);
+        for (int fd : {ready[0], ready[1], done[0], done[1]}) close(fd);
+
+        struct stat after;
+        ASSERT_EQ(lstat(lock.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino != before.st_ino, r.replaced);
+        EXPECT_EQ(after.st_uid, geteuid());
+        EXPECT_EQ(int(after.st_mode & 07777), 0600);
+    }
 }
 
 }  // namespace

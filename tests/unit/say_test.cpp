@@ -185,6 +185,16 @@ TEST_F(Say, HolderAfterASentenceEndIsCapitalised) {
     EXPECT_EQ(said(SAY_ARG, 2009, KV_ARG1), "Done, take");
 }
 
+// A typed word that begins with a letter of more than one byte begins the
+// sentence as typed: no letter after it becomes a capital.
+TEST_F(Say, HolderStartingWithAUtf8LetterIsLeftAsTyped) {
+    for (const char *word : {"\xC3\xA9" "bc", "\xE2\x82\xAC" "abc", "\xF0\x9F\x98\x80x"}) {
+        strcpy(arg1_word, word);
+        upcase = 0;
+        EXPECT_EQ(said(SAY_ARG, 2008, KV_ARG1), std::string("Done. ") + word);
+    }
+}
+
 TEST_F(Say, NestedSays) {
     value[VAR] = 7;
     EXPECT_EQ(said(SAY_ARG, 2011, 2), "<coil of rope|7|two>");

@@ -203,6 +203,37 @@ TEST_F(Vocab, TypedWordBuffers) {
     EXPECT_EQ(std::string(long_word), very);
 }
 
+// A word too long for its buffer is cut between two characters, never
+// inside one; long_word keeps it whole.
+TEST_F(Vocab, LongTypedWordIsCutBetweenCharacters) {
+    const std::string e = "\xC3\xA9", euro = "\xE2\x82\xAC", smile = "\xF0\x9F\x98\x80";
+    auto times = [](const std::string &s, int n) {
+        std::string out;
+        for (int i = 0; i < n; i++) out += s;
+        return out;
+    };
+    struct {
+        std::string typed, kept;
+    } cases[] = {
+        {times(e, 30), times(e, 15)},                     // the 16th would take bytes 31 and 32
+        {times("a", 29) + e, times("a", 29) + e},         // 31 bytes: fits whole
+        {times("a", 30) + e + "b", times("a", 30)},
+        {times("a", 29) + euro, times("a", 29)},
+        {times("a", 28) + euro + "b", times("a", 28) + euro},
+        {times("a", 28) + smile, times("a", 28)},
+        {times("a", 27) + smile + "b", times("a", 27) + smile},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        for (int n : {1, 2, 3}) {
+            long_word[0] = 0;
+            EXPECT_EQ(lookup(c.typed.c_str(), n), PARSE_UNKNOWN);
+            EXPECT_EQ(std::string(n == 1 ? arg1_word : n == 2 ? arg2_word : arg3_word), c.kept) << n;
+            EXPECT_EQ(std::string(long_word), n <= 2 ? c.typed : "") << n;
+        }
+    }
+}
+
 TEST_F(Vocab, CompassWordEndsItsCommand) {
     at_cursor("north", "sword");
     int t, r, w;
