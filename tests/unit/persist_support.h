@@ -101,4 +101,14 @@ protected:
     }
 };
 
+// The extension ("orl" or "orv") of the newer of the two autosave copies
+// whose names begin with `stem`: the one whose trailer counts more
+// autosaves (a copy too short for a trailer counts none).
+inline std::string newer_autosave_copy(const std::string &stem) {
+    auto count = [](const std::vector<unsigned char> &f) {
+        return f.size() >= size_t(SAVE_BYTES) + 16 ? get32(f.data() + SAVE_BYTES + 12) : 0u;
+    };
+    return count(read_file(stem + ".orl")) > count(read_file(stem + ".orv")) ? "orl" : "orv";
+}
+
 }  // namespace persist_test

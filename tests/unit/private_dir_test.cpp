@@ -49,6 +49,38 @@ void make_file(const std::string &path, int mode) {
     chmod(path.c_str(), mode_t(mode));
 }
 
+// Another process that opens `path` (with `flags`) and takes its lock,
+// holding it until released; `locked` says whether it got the lock.
+struct LockHolder {
+    int ready[2] = {-1, -1}, done[2] = {-1, -1};
+    pid_t pid = -1;
+    bool locked = false;
+    LockHolder(const std::string &path, int flags) {
+        if (pipe(ready) != 0 || pipe(done) != 0) return;
+        pid = fork();
+        if (pid == 0) {
+            int fd = open(path.c_str(), flags);
+            char c = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'y' : 'n';
+            (void)!write(ready[1], &c, 1);
+            (void)!read(done[0], &c, 1);
+            _exit(0);
+        }
+        char c = 0;
+        locked = pid > 0 && read(ready[0], &c, 1) == 1 && c == 'y';
+    }
+    void release() {
+        if (pid <= 0) return;
+        (void)!write(done[1], "x", 1);
+        waitpid(pid, nullptr, 0);
+        pid = -1;
+    }
+    ~LockHolder() {
+        release();
+        for (int fd : {ready[0], ready[1], done[0], done[1]})
+            if (fd >= 0) close(fd);
+    }
+};
+
 struct PrivateDir : ::testing::Test {
     std::string home, user, game;
     void SetUp() override {
@@ -157,26 +189,13 @@ TEST_F(PrivateDir, AStartOutsideTheGameDirectoryChangesNoModes) {
 // never followed.
 TEST_F(PrivateDir, TheLockIsTheLockFilesAndNeverALinks) {
     ASSERT_EQ(start(home), 0);  // makes the directories
-    int ready[2], done[2];
-    ASSERT_EQ(pipe(ready), 0);
-    ASSERT_EQ(pipe(done), 0);
-    pid_t holder = fork();
-    if (holder == 0) {
-        int fd = open((game + "/" + LOCK_NAME).c_str(), O_WRONLY);
-        char c = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'y' : 'n';
-        (void)!write(ready[1], &c, 1);
-        (void)!read(done[0], &c, 1);
-        _exit(0);
-    }
-    char c = 0;
-    ASSERT_EQ(read(ready[0], &c, 1), 1);
-    ASSERT_EQ(c, 'y');
+    LockHolder holder(game + "/" + LOCK_NAME, O_WRONLY);
+    ASSERT_TRUE(holder.locked);
     std::string said;
     EXPECT_EQ(start(home, &said), 1);
     EXPECT_NE(said.find("The game is already running in " + game), std::string::npos) << said;
     EXPECT_EQ(hold_lock(game.c_str()), 1);
-    (void)!write(done[1], "x", 1);
-    waitpid(holder, nullptr, 0);
+    holder.release();
     EXPECT_EQ(hold_lock(game.c_str()), 0);  // free once the holder has gone
 
     // A link where the lock file belongs: the lock cannot be had through it
@@ -224,26 +243,12 @@ TEST_F(PrivateDir, ALockFileOthersCouldOpenIsReplaced) {
 
         // Another process has it open to read, and holds its lock, unless
         // it was the player's alone.
-        int ready[2], done[2];
-        ASSERT_EQ(pipe(ready), 0);
-        ASSERT_EQ(pipe(done), 0);
-        pid_t holder = fork();
-        if (holder == 0) {
-            int fd = open(lock.c_str(), O_RDONLY);
-            char c = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'y' : 'n';
-            (void)!write(ready[1], &c, 1);
-            (void)!read(done[0], &c, 1);
-            _exit(0);
-        }
-        char c = 0;
-        ASSERT_EQ(read(ready[0], &c, 1), 1);
-        ASSERT_EQ(c, 'y');
+        LockHolder holder(lock, O_RDONLY);
+        ASSERT_TRUE(holder.locked);
         std::string said;
         EXPECT_EQ(start(home, &said), r.replaced ? 0 : 1) << said;
         EXPECT_EQ(said.find("already running") == std::string::npos, r.replaced) << said;
-        (void)!write(done[1], "x", 1);
-        waitpid(holder, nullptr, 0);
-        for (int fd : {ready[0], ready[1], done[0], done[1]}) close(fd);
+        holder.release();
 
         struct stat after;
         ASSERT_EQ(lstat(lock.c_str(), &after), 0);

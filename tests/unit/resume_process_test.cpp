@@ -30,11 +30,7 @@ std::string kept_transcript(const std::string &path) {
 
 // The transcript of the newer autosave copy.
 std::string newest_transcript(const std::string &work) {
-    const std::vector<unsigned char> v = read_file(work + "_zendry.orv"), l = read_file(work + "_zendry.orl");
-    auto count = [](const std::vector<unsigned char> &f) {
-        return f.size() >= size_t(SAVE_BYTES) + 16 ? get32(f.data() + SAVE_BYTES + 12) : 0u;
-    };
-    return kept_transcript(work + (count(l) > count(v) ? "_zendry.orl" : "_zendry.orv"));
+    return kept_transcript(work + "_zendry." + newer_autosave_copy(work + "_zendry"));
 }
 
 TEST_F(ResumeProcess, LastTurnIsTheSameHoweverOftenTheGameIsResumed) {

@@ -38,6 +38,15 @@ protected:
         ASSERT_TRUE(exists("_zendry.orv") && exists("_zendry.orl") && exists("_zendry.orh"));
     }
 
+    // A table's next case: the directory emptied, then two turns played.
+    void afresh_two_turns() {
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directory(dir);
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+        forget_autosave_files();
+        play_two_turns();
+    }
+
     int32_t resume() {
         fill_image(77);
         value[KV_DWARVISH] = 0;  // the texts read plainly
@@ -80,11 +89,7 @@ TEST_F(Unreadable, DamagedAutosaveIsKeptToldAndNeverWrittenOver) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directory(dir);
-        ASSERT_EQ(chdir(dir.c_str()), 0);
-        forget_autosave_files();
-        play_two_turns();
+        ASSERT_NO_FATAL_FAILURE(afresh_two_turns());
         bytes orv = read_file("_zendry.orv"), orl = read_file("_zendry.orl");
         const bytes orh = read_file("_zendry.orh");
         c.damage(orv);
@@ -154,11 +159,7 @@ TEST_F(Unreadable, DamagedNewerCopyIsToldAndKeptWhenTheOlderResumes) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directory(dir);
-        ASSERT_EQ(chdir(dir.c_str()), 0);
-        forget_autosave_files();
-        play_two_turns();  // the .orl holds the second turn, the newer
+        ASSERT_NO_FATAL_FAILURE(afresh_two_turns());  // the .orl holds the second turn, the newer
         const int32_t first_turn = value[1300], second_turn = value[1301];
         bytes orl = read_file("_zendry.orl");
         c.damage(orl);
@@ -219,10 +220,7 @@ TEST_F(Unreadable, AStartTellsOfTheDamagedNewerCopyBeforeTheResume) {
         g.type("lamp\nhall\n");
         EXPECT_EQ(g.finish(), 0);  // the input ends: the game stops, its autosave kept
     }
-    auto count = [](const bytes &f) { return f.size() >= size_t(SAVE_BYTES) + 16 ? get32(&f[SAVE_BYTES + 12]) : 0u; };
-    const std::string newer = count(read_file(work + "_zendry.orl")) > count(read_file(work + "_zendry.orv"))
-                                  ? "orl"
-                                  : "orv";
+    const std::string newer = newer_autosave_copy(work + "_zendry");
     bytes f = read_file(work + "_zendry." + newer);
     ASSERT_GT(f.size(), size_t(SAVE_BYTES));
     f[5000] ^= 0xAA;
